@@ -1,0 +1,32 @@
+#pragma once
+#include "core/diskinfo.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QMetaType>
+
+// The user's clone request.
+class CloneConfig {
+public:
+    CloneConfig();
+
+    QString id;  // random UUID without braces
+    Tessarin::CloneModeType mode = Tessarin::CloneModeType::DiskClone;
+    DiskInfo sourceDisk;
+    DiskInfo targetDisk;
+    PartitionInfo sourcePartition;
+    PartitionInfo targetPartition;
+    bool smartClone = true;
+    bool align4K = true;
+    bool sectorBySector = false;
+    bool fixBoot = true;
+    Tessarin::TargetBootMode targetBootMode = Tessarin::TargetBootMode::Uefi;
+    Tessarin::ResizeMode resizeMode = Tessarin::ResizeMode::KeepAndCreateData;
+    QString dataPartitionLabel = QStringLiteral("Data");
+    QDateTime createdAt;
+
+    QString resizeModeName() const;
+    bool validate(QString& error) const;
+};
+
+Q_DECLARE_METATYPE(CloneConfig)

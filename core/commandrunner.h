@@ -1,0 +1,46 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// One child process to run synchronously.
+struct CommandRequest {
+    QString program;             // a name resolved through the search path ("diskpart", "reg", ...)
+    QStringList arguments;
+    int startTimeoutMs = -1;     // -1: no separate wait for the start
+    int finishTimeoutMs = 30000;
+    bool killOnTimeout = true;
+    int killWaitMs = 5000;       // after a kill, how long to wait for the child to go
+};
+
+struct CommandResult {
+    bool started = false;   // false: the program could not be started
+    bool finished = false;  // ended within finishTimeoutMs
+    bool timedOut = false;
+    int exitCode = -1;
+    QByteArray standardOutput;  // raw bytes; callers decode with the local 8-bit code page
+    QByteArray standardError;
+};
+
+// Every child process goes through this seam; tests install a scripted runner.
+class CommandRunner {
+public:
+    virtual ~CommandRunner() = default;
+    virtual CommandResult run(const CommandRequest& request) = 0;
+    // Pauses the calling thread; the scripted runner only records pauses so tests stay fast.
+    virtual void sleepMs(int milliseconds);
+
+    static CommandRunner& current();
+    static void setCurrent(CommandRunner* runner);  // nullptr restores the QProcess runner
+};
+
+// Installs a runner for one scope and restores the previous one.
+class ScopedCommandRunner {
+public:
+    explicit ScopedCommandRunner(CommandRunner* runner);
+    ~ScopedCommandRunner();
+    ScopedCommandRunner(const ScopedCommandRunner&) = delete;
+    ScopedCommandRunner& operator=(const ScopedCommandRunner&) = delete;
+private:
+    CommandRunner* m_previous;
+};

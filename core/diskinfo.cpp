@@ -1,0 +1,12 @@
+#include "core/diskinfo.h"
+
+#include <QCoreApplication>
+
+QString DiskInfo::displayName() const
+{
+    if (model.isEmpty())
+        return QCoreApplication::translate("DiskInfo", "Disk %1").arg(diskNumber);
+    return QCoreApplication::translate("DiskInfo", "Disk %1 - %2").arg(diskNumber).arg(model);
+}
+
+QString DiskInfo::sizeString() const { return Tessarin::formatSize(size, 2); }

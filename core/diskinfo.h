@@ -1,0 +1,32 @@
+#pragma once
+#include "core/partitioninfo.h"
+
+#include <QList>
+#include <QString>
+#include <QMetaType>
+#include <cstdint>
+
+// One physical disk.
+class DiskInfo {
+public:
+    int32_t diskNumber = -1;
+    QString devicePath;      // "\\.\PhysicalDrive%1"
+    QString realPath;        // what the number stands for on this machine ("/dev/sdb", an image file)
+    QString model;
+    QString serialNumber;
+    uint64_t size = 0;
+    uint64_t usedSpace = 0;
+    uint32_t sectorSize = 512;
+    uint64_t totalSectors = 0;
+    Tessarin::PartitionStyle partitionStyle = Tessarin::PartitionStyle::Unknown;
+    bool isSystemDisk = false;
+    bool isSsd = false;
+    QString busType;
+    QList<PartitionInfo> partitions;
+
+    bool isValid() const { return diskNumber >= 0 && size > 0; }
+    QString displayName() const;
+    QString sizeString() const;
+};
+
+Q_DECLARE_METATYPE(DiskInfo)

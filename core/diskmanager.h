@@ -1,0 +1,38 @@
+#pragma once
+#include "core/diskinfo.h"
+
+#include <QList>
+#include <QObject>
+
+template <typename T> class QFutureWatcher;
+
+// Lists the machine's disks with their partitions. The enumeration runs on the global thread
+// pool; the result arrives on the owner's thread through diskListChanged().
+class DiskManager : public QObject {
+    Q_OBJECT
+public:
+    explicit DiskManager(QObject* parent = nullptr);
+    ~DiskManager() override;
+
+    void enumDisksAsync();
+    QList<DiskInfo> disks() const { return m_disks; }
+    bool isEnumerating() const;
+
+    // The synchronous enumeration of drives 0..15; touches no shared state.
+    static QList<DiskInfo> enumerateDisks();
+    static QList<PartitionInfo> enumeratePartitions(int diskNumber);
+
+    static constexpr int MaxDiskNumber = 15;
+
+signals:
+    void diskListChanged();
+    void enumStarted();
+    void enumFinished();
+
+private slots:
+    void onEnumFinished();
+
+private:
+    QList<DiskInfo> m_disks;
+    QFutureWatcher<QList<DiskInfo>>* m_watcher = nullptr;
+};

@@ -1,0 +1,27 @@
+#include "core/partitioninfo.h"
+
+#include <QCoreApplication>
+
+QString PartitionInfo::displayName() const
+{
+    if (!driveLetter.isEmpty())
+        return label.isEmpty() ? driveLetter : QStringLiteral("%1 (%2)").arg(driveLetter, label);
+    if (!label.isEmpty())
+        return label;
+    if (isEfi)
+        return QCoreApplication::translate("PartitionInfo", "EFI System Partition");
+    if (isRecovery)
+        return QCoreApplication::translate("PartitionInfo", "Recovery Partition");
+    if (isSystem)
+        return QCoreApplication::translate("PartitionInfo", "System Reserved");
+    return QCoreApplication::translate("PartitionInfo", "Partition %1").arg(partitionNumber);
+}
+
+QString PartitionInfo::sizeString() const { return Tessarin::formatSize(size, 2); }
+
+double PartitionInfo::usagePercent() const
+{
+    if (size == 0)
+        return 0.0;
+    return static_cast<double>(usedSpace) / static_cast<double>(size) * 100.0;
+}

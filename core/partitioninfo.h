@@ -1,0 +1,37 @@
+#pragma once
+#include "core/tessarin.h"
+
+#include <QString>
+#include <QMetaType>
+#include <cstdint>
+
+// One partition as the platform reports it. startSector/sectorCount are in 512-byte units
+// whatever the disk's logical sector size.
+class PartitionInfo {
+public:
+    int32_t diskNumber = -1;
+    int32_t partitionNumber = 0;
+    QString driveLetter;
+    QString label;
+    Tessarin::FileSystemType fileSystem = Tessarin::FileSystemType::Unknown;
+    QString fileSystemName;
+    uint64_t startSector = 0;
+    uint64_t sectorCount = 0;
+    uint64_t size = 0;
+    uint64_t usedSpace = 0;
+    QString typeGuid;       // registry form "{XXXXXXXX-...}", empty on MBR
+    QString partitionGuid;  // same form
+    uint8_t mbrType = 0;
+    bool isActive = false;
+    bool isSystem = false;
+    bool isEfi = false;
+    bool isRecovery = false;
+    bool isMsr = false;
+
+    bool isValid() const { return diskNumber >= 0 && size > 0; }
+    QString displayName() const;
+    QString sizeString() const;
+    double usagePercent() const;
+};
+
+Q_DECLARE_METATYPE(PartitionInfo)

@@ -1,0 +1,81 @@
+#include "core/tessarin.h"
+#include "core/cloneconfig.h"
+#include "core/cloneprogress.h"
+#include "core/diskinfo.h"
+
+#include <QCoreApplication>
+#include <QMetaType>
+
+namespace Tessarin {
+
+QString formatSize(uint64_t bytes, int decimals)
+{
+    constexpr uint64_t KiB = 1024ull;
+    constexpr uint64_t MiB = KiB * 1024;
+    constexpr uint64_t GiB = MiB * 1024;
+    constexpr uint64_t TiB = GiB * 1024;
+    const auto scaled = [&](uint64_t unit, const char* suffix) {
+        return QStringLiteral("%1 %2")
+            .arg(static_cast<double>(bytes) / static_cast<double>(unit), 0, 'f', decimals)
+            .arg(QLatin1String(suffix));
+    };
+    if (bytes >= TiB)
+        return scaled(TiB, "TB");
+    if (bytes >= GiB)
+        return scaled(GiB, "GB");
+    if (bytes >= MiB)
+        return scaled(MiB, "MB");
+    if (bytes < KiB)
+        return QStringLiteral("%1 B").arg(bytes);
+    return scaled(KiB, "KB");
+}
+
+QString statusText(int status)
+{
+    switch (status) {
+    case Idle: return QCoreApplication::translate("MainWindow", "Idle");
+    case Preparing: return QCoreApplication::translate("MainWindow", "Preparing");
+    case CloningData: return QCoreApplication::translate("MainWindow", "Cloning data");
+    case RepairingBoot: return QCoreApplication::translate("MainWindow", "Repairing boot configuration");
+    case Verifying: return QCoreApplication::translate("MainWindow", "Verifying data");
+    case Completed: return QCoreApplication::translate("MainWindow", "Completed");
+    case Failed: return QCoreApplication::translate("MainWindow", "Failed");
+    case Cancelled: return QCoreApplication::translate("MainWindow", "Cancelled");
+    default: return QCoreApplication::translate("MainWindow", "Unknown");
+    }
+}
+
+QString statusText(CloneStatus status) { return statusText(static_cast<int>(status)); }
+
+QString resizeModeEngineText(ResizeMode mode)
+{
+    switch (static_cast<int>(mode)) {
+    case 0: return QCoreApplication::translate("CloneEngine", "Expand System Partition");
+    case 1: return QCoreApplication::translate("CloneEngine", "Keep Original + Create Data Partition");
+    case 2: return QCoreApplication::translate("CloneEngine", "Keep Original Size");
+    default: return QString();
+    }
+}
+
+QString physicalDrivePath(int diskNumber)
+{
+    return QStringLiteral("\\\\.\\PhysicalDrive%1").arg(diskNumber);
+}
+
+void registerMetaTypes()
+{
+    static const bool done = [] {
+        qRegisterMetaType<PartitionInfo>("PartitionInfo");
+        qRegisterMetaType<DiskInfo>("DiskInfo");
+        qRegisterMetaType<QList<DiskInfo>>("QList<DiskInfo>");
+        qRegisterMetaType<CloneConfig>("CloneConfig");
+        qRegisterMetaType<CloneProgress>("CloneProgress");
+        qRegisterMetaType<Tessarin::CloneStatus>("Tessarin::CloneStatus");
+        qRegisterMetaType<Tessarin::ResizeMode>("SystemCloneMode::ResizeMode");
+        qRegisterMetaType<uint64_t>("uint64_t");
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
+} // namespace Tessarin

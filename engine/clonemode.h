@@ -1,0 +1,82 @@
+#pragma once
+#include "core/cloneconfig.h"
+#include "core/diskinfo.h"
+
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <cstdint>
+
+class DiskIO;
+
+// Base of the clone strategies. The worker creates one per run, configures it, hands it the shared
+// DiskIO and drives it through validate, prepare, execute and repairBoot on its own thread.
+class CloneMode : public QObject {
+    Q_OBJECT
+public:
+    enum class CopyMethod { Pipeline };
+
+    explicit CloneMode(QObject* parent = nullptr);
+    ~CloneMode() override;
+
+    virtual QString name() const = 0;
+    virtual int type() const = 0;
+    virtual QString description() const = 0;
+    virtual bool validate(QString& error) = 0;
+    virtual bool prepare() = 0;
+    virtual bool execute() = 0;
+    virtual bool repairBoot() = 0;
+    virtual void setConfig(const CloneConfig& config);
+
+    // Only the system clone uses these; the worker calls them before setConfig.
+    virtual void setResizeMode(Tessarin::ResizeMode mode);
+    virtual void setDataPartitionLabel(const QString& label);
+
+    void setDiskIO(DiskIO* diskIO) { m_diskIO = diskIO; }
+    DiskIO* diskIO() const { return m_diskIO; }
+
+    void setSmartClone(bool on) { m_smartClone = on; }
+    bool smartClone() const { return m_smartClone; }
+    void setAlign4K(bool on) { m_align4K = on; }
+    bool align4K() const { return m_align4K; }
+    void setSectorBySector(bool on) { m_sectorBySector = on; }
+    bool sectorBySector() const { return m_sectorBySector; }
+    void setCopyMethod(CopyMethod method) { m_copyMethod = method; }
+    CopyMethod copyMethod() const { return m_copyMethod; }
+
+    const CloneConfig& config() const { return m_config; }
+    const DiskInfo& sourceDisk() const { return m_sourceDisk; }
+    const DiskInfo& targetDisk() const { return m_targetDisk; }
+    uint64_t totalBytes() const { return m_totalBytes; }
+    uint64_t bytesCopied() const { return m_bytesCopied; }
+
+    // Safe from any thread: only sets a flag that the strategy tests between steps and chunks.
+    void cancel();
+    bool isCancelled() const { return m_cancelled.load(); }
+    QString lastError() const { return m_lastError; }
+
+signals:
+    void phaseChanged(const QString& phase);
+    void progressChanged(uint64_t completed, uint64_t total);
+    void speedChanged(uint64_t bytesPerSecond);
+    void partitionChanged(int current, int total, const QString& name);
+
+protected:
+    // For strategies' prepare(): false with "DiskIO not initialized (call setDiskIO first)" when unset.
+    bool requireDiskIO();
+    // Stores `message` as lastError, logs it at error level and returns false.
+    bool fail(const QString& message);
+
+    CloneConfig m_config;
+    DiskInfo m_sourceDisk;
+    DiskInfo m_targetDisk;
+    bool m_smartClone = true;
+    bool m_align4K = true;
+    bool m_sectorBySector = false;
+    CopyMethod m_copyMethod = CopyMethod::Pipeline;
+    std::atomic<bool> m_cancelled{false};
+    QString m_lastError;
+    uint64_t m_totalBytes = 0;
+    uint64_t m_bytesCopied = 0;
+    DiskIO* m_diskIO = nullptr;
+};

@@ -1,0 +1,45 @@
+#include "engine/clonemodefactory.h"
+#include "engine/clonemode.h"
+
+#include <QCoreApplication>
+#include <QMutex>
+
+namespace {
+QMutex g_mutex;
+CloneModeFactory::Function g_function;
+}
+
+CloneMode* CloneModeFactory::create(Tessarin::CloneModeType mode, QObject* parent, QString& error)
+{
+    Function function;
+    {
+        QMutexLocker lock(&g_mutex);
+        function = g_function;
+    }
+    error.clear();
+    if (function)
+        return function(mode, parent, error);
+    return createDefault(mode, parent, error);
+}
+
+void CloneModeFactory::setFunction(Function function)
+{
+    QMutexLocker lock(&g_mutex);
+    g_function = std::move(function);
+}
+
+CloneMode* CloneModeFactory::createDefault(Tessarin::CloneModeType mode, QObject* parent, QString& error)
+{
+    Q_UNUSED(parent);
+    switch (mode) {
+    case Tessarin::CloneModeType::DiskClone:
+    case Tessarin::CloneModeType::SystemClone:
+    case Tessarin::CloneModeType::PartitionClone:
+        // The strategies are not part of this build yet: fail the run cleanly.
+        error = QCoreApplication::translate("CloneWorker", "No clone strategy available for mode %1")
+                    .arg(static_cast<int>(mode));
+        return nullptr;
+    }
+    error.clear();
+    return nullptr;
+}

@@ -1,0 +1,172 @@
+#include "engine/cloneworker.h"
+#include "core/diskio.h"
+#include "core/logger.h"
+#include "engine/clonemode.h"
+#include "engine/clonemodefactory.h"
+
+#include <QDateTime>
+
+using Tessarin::CloneModeType;
+using Tessarin::ResizeMode;
+
+CloneWorker::CloneWorker(QObject* parent) : QObject(parent), m_diskIO(new DiskIO(this)) {}
+
+CloneWorker::~CloneWorker() = default;
+
+void CloneWorker::emitProgress() { emit progressChanged(m_progress); }
+
+void CloneWorker::setStrategy(CloneMode* strategy)
+{
+    QMutexLocker lock(&m_mutex);
+    m_strategy = strategy;
+    // A cancel that came before the strategy existed must still reach it.
+    if (m_strategy && m_cancelled.load())
+        m_strategy->cancel();
+}
+
+void CloneWorker::cancel()
+{
+    QMutexLocker lock(&m_mutex);
+    m_cancelled.store(true);
+    m_diskIO->cancel();
+    if (m_strategy)
+        m_strategy->cancel();
+    Logger::instance().info(QStringLiteral("Clone operation cancellation requested"));
+}
+
+void CloneWorker::doClone()
+{
+    Logger& log = Logger::instance();
+    // The worker serves one run, so a cancel that arrived before this point is kept, not cleared.
+    m_progress.reset();
+    m_progress.status = Tessarin::Preparing;
+    m_progress.startTime = QDateTime::currentDateTime();
+    emitProgress();
+    log.info(QStringLiteral("Starting clone operation..."));
+
+    QString createError;
+    CloneMode* strategy = CloneModeFactory::create(m_config.mode, this, createError);
+    bool result = false;
+    if (strategy) {
+        result = runPhases(strategy);
+        setStrategy(nullptr);
+        delete strategy;
+    } else {
+        m_progress.errorMessage = createError;
+    }
+
+    QString message;
+    bool success = false;
+    if (m_cancelled.load()) {
+        m_progress.status = Tessarin::Cancelled;
+        message = tr("Clone operation cancelled");
+        log.info(message);
+    } else if (result) {
+        m_progress.status = Tessarin::Completed;
+        message = tr("Clone completed successfully");
+        log.info(message);
+        success = true;
+    } else {
+        m_progress.status = Tessarin::Failed;
+        message = m_progress.errorMessage.isEmpty() ? tr("Clone operation failed") : m_progress.errorMessage;
+        log.error(message);
+    }
+    // The user interface re-enumerates on finished, so no handle may stay open past this point.
+    m_diskIO->close();
+    emitProgress();
+    emit finished(success, message);
+}
+
+bool CloneWorker::runPhases(CloneMode* strategy)
+{
+    Logger& log = Logger::instance();
+    const CloneModeType mode = m_config.mode;
+
+    if (mode == CloneModeType::SystemClone) {
+        switch (m_config.resizeMode) {
+        case ResizeMode::ExpandSystem:
+            strategy->setResizeMode(m_config.resizeMode);
+            log.info(QStringLiteral("Resize mode: Expand System Partition"));
+            break;
+        case ResizeMode::KeepAndCreateData:
+            strategy->setResizeMode(m_config.resizeMode);
+            strategy->setDataPartitionLabel(m_config.dataPartitionLabel);
+            log.info(QStringLiteral("Resize mode: Keep Original + Create Data Partition (label: %1)")
+                         .arg(m_config.dataPartitionLabel));
+            break;
+        case ResizeMode::KeepOnly:
+            strategy->setResizeMode(m_config.resizeMode);
+            log.info(QStringLiteral("Resize mode: Keep Original Size Only"));
+            break;
+        }
+    }
+
+    strategy->setConfig(m_config);
+    strategy->setSmartClone(m_smartClone);
+    strategy->setAlign4K(m_config.align4K);
+    strategy->setSectorBySector(m_config.sectorBySector);
+    strategy->setDiskIO(m_diskIO);
+    strategy->setCopyMethod(CloneMode::CopyMethod::Pipeline);
+    log.info(QStringLiteral("Copy method: Pipeline (multi-threaded)"));
+    setStrategy(strategy);
+
+    connect(strategy, &CloneMode::progressChanged, this, [this](uint64_t completed, uint64_t total) {
+        m_progress.copiedBytes = completed;
+        m_progress.totalBytes = total;
+        emitProgress();
+    }, Qt::DirectConnection);
+    connect(strategy, &CloneMode::phaseChanged, this, [this](const QString& phase) {
+        m_progress.currentPhase = phase;
+        emitProgress();
+    }, Qt::DirectConnection);
+    connect(strategy, &CloneMode::partitionChanged, this, [this](int current, int total, const QString& name) {
+        m_progress.currentPartition = current;
+        m_progress.totalPartitions = total;
+        m_progress.partitionName = name;
+        emitProgress();
+    }, Qt::DirectConnection);
+    connect(strategy, &CloneMode::speedChanged, this, [this](uint64_t bytesPerSecond) {
+        m_progress.speed = bytesPerSecond;
+        emitProgress();
+    }, Qt::DirectConnection);
+
+    QString validateError;
+    if (!strategy->validate(validateError)) {
+        m_progress.errorMessage = validateError;
+        return false;
+    }
+    // Strategies test the flag too; stopping here keeps a cancelled run from starting its next phase.
+    if (m_cancelled.load())
+        return false;
+    if (!strategy->prepare()) {
+        m_progress.errorMessage = strategy->lastError();
+        return false;
+    }
+    if (m_cancelled.load())
+        return false;
+
+    m_progress.status = Tessarin::CloningData;
+    emitProgress();
+    if (!strategy->execute()) {
+        m_progress.errorMessage = strategy->lastError();
+        return false;
+    }
+
+    const bool bootRepairWanted = m_config.fixBoot || mode == CloneModeType::DiskClone
+        || mode == CloneModeType::SystemClone;
+    if (!bootRepairWanted || m_cancelled.load())
+        return true;
+
+    m_progress.status = Tessarin::RepairingBoot;
+    m_progress.currentPhase = tr("Repairing boot configuration...");
+    emitProgress();
+    if (strategy->repairBoot())
+        return true;
+
+    log.warning(QStringLiteral("Boot repair failed"));
+    if (mode == CloneModeType::PartitionClone)
+        return true;
+    m_progress.errorMessage = strategy->lastError().isEmpty() ? tr("Boot repair failed") : strategy->lastError();
+    log.error(m_progress.errorMessage);
+    return false;
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include "platform/platformtypes.h"
+
+// An open disk, volume or image file. Destroying it closes it. Every failing call stores the
+// reason with Platform::setLastError (code + text) on the calling thread.
+class DeviceHandle {
+public:
+    virtual ~DeviceHandle() = default;
+
+    // Positioned transfers from the start of the device. `done` receives the bytes moved,
+    // which may be fewer than asked at the end of the device.
+    virtual bool readAt(uint64_t offset, void* buffer, uint64_t length, uint64_t& done) = 0;
+    virtual bool writeAt(uint64_t offset, const void* buffer, uint64_t length, uint64_t& done) = 0;
+    virtual bool flush() = 0;
+
+    virtual bool geometry(PlatformGeometry& out) = 0;
+    virtual bool accessAlignment(PlatformAccessAlignment& out) = 0;
+    virtual bool deviceDescriptor(PlatformDeviceDescriptor& out) = 0;
+    virtual bool seekPenalty(bool& incursSeekPenalty) = 0;
+    virtual bool driveLayout(PlatformDriveLayout& out) = 0;
+    virtual bool updateDiskProperties() = 0;
+
+    // Volume handles.
+    virtual bool volumeDiskExtents(std::vector<PlatformExtent>& out) = 0;
+    virtual bool lockVolume() = 0;
+    virtual bool unlockVolume() = 0;
+    virtual bool dismountVolume() = 0;
+    virtual bool allowExtendedAccess() = 0;
+    virtual bool ntfsVolumeData(PlatformNtfsVolumeData& out) = 0;
+    virtual bool volumeBitmap(int64_t startingLcn, PlatformVolumeBitmap& out) = 0;
+
+    // The path this handle was opened with.
+    virtual std::string path() const = 0;
+};

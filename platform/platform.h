@@ -1,0 +1,79 @@
+#pragma once
+#include "platform/devicehandle.h"
+
+#include <memory>
+
+// The seam between the portable program and the operating system. Paths are UTF-8 and written
+// the Windows way ("\\.\PhysicalDrive3", "\\?\Volume{...}\", "Z:\EFI\Boot"); a backend turns them
+// into its own. Failing calls return false/null/empty and leave the reason in lastErrorCode()/
+// lastErrorText() of the calling thread, like GetLastError.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // The backend in use: the native one unless a test installed its own with setCurrent.
+    static Platform& current();
+    // Installs `platform` (not owned) for the whole process; nullptr restores the native backend.
+    static void setCurrent(Platform* platform);
+    static Platform& native();
+
+    static void setLastError(uint32_t code, const std::string& text);
+    static uint32_t lastErrorCode();
+    static std::string lastErrorText();
+
+    // --- devices ---
+    virtual std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access,
+                                                     DeviceFlags flags) = 0;
+    // The real place behind a drive number, for display next to "\\.\PhysicalDrive%1"
+    // (e.g. "/dev/sdb", "/tmp/a.img"); empty when the number is unknown.
+    virtual std::string diskRealPath(int diskNumber) = 0;
+    // True when both paths reach the same device (same file or block device), whatever their names.
+    virtual bool sameDevice(const std::string& pathA, const std::string& pathB) = 0;
+
+    // --- volumes ---
+    virtual std::vector<std::string> enumerateVolumes() = 0;
+    virtual std::vector<std::string> volumeMountPaths(const std::string& volumeName) = 0;
+    virtual std::string volumeNameForMountPoint(const std::string& mountPoint) = 0;
+    virtual bool volumeInformation(const std::string& rootPath, std::string& label,
+                                   std::string& fileSystemName) = 0;
+    virtual bool diskFreeSpace(const std::string& rootPath, uint64_t& totalBytes, uint64_t& freeBytes) = 0;
+
+    // --- files and drive letters ---
+    virtual std::string windowsDirectory() = 0;
+    virtual bool fileExists(const std::string& path) = 0;         // file or folder
+    virtual bool createDirectory(const std::string& path) = 0;    // AlreadyExists when it is there
+    virtual bool copyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+    virtual bool deleteFile(const std::string& path) = 0;
+    virtual bool setFileAttributesNormal(const std::string& path) = 0;
+    virtual uint32_t logicalDrives() = 0;                          // bit 0 = A:
+    virtual uint32_t driveType(const std::string& rootPath) = 0;   // DRIVE_* numbers, 1 = no root dir
+
+    // --- firmware ---
+    // 1 = BIOS, 2 = UEFI, other values as the platform reports them.
+    virtual bool firmwareType(uint32_t& type) = 0;
+    // Reads an empty-named variable of the zero GUID without a buffer; returns the error code left behind.
+    virtual uint32_t probeFirmwareEnvironment() = 0;
+
+    // --- registry (keys under HKEY_LOCAL_MACHINE, sub-key path without the root) ---
+    virtual bool registryKeyExists(const std::string& subKey) = 0;
+    // Reads a value; `size` receives its size in bytes and `type` its REG_* type.
+    virtual bool registryReadValue(const std::string& subKey, const std::string& valueName,
+                                   std::vector<uint8_t>& data, uint32_t& type) = 0;
+    // Sub-key names in index order; returns the status that ended the enumeration
+    // (NoMoreItems when it ran to the end), or another code when the key could not be opened.
+    virtual uint32_t registryEnumSubKeys(const std::string& subKey, std::vector<std::string>& names) = 0;
+};
+
+// Installs a platform for one scope (tests) and restores the previous one.
+class ScopedPlatform {
+public:
+    explicit ScopedPlatform(Platform* platform);
+    ~ScopedPlatform();
+    ScopedPlatform(const ScopedPlatform&) = delete;
+    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+private:
+    Platform* m_previous;
+};
+
+// Defined by the backend compiled for this system.
+std::unique_ptr<Platform> createNativePlatform();

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Creates the sample disks (sparse image files) in the folder given, unless they exist.
+set -euo pipefail
+dir=${1:?usage: make-sample-disks.sh DIR}
+mkdir -p "$dir"
+src="$dir/source.img"
+dst="$dir/target.img"
+if [ ! -f "$src" ]; then
+  truncate -s 1G "$src"
+  sgdisk -Z "$src" >/dev/null 2>&1 || true
+  sgdisk -n1:2048:+100M -t1:EF00 -c1:"EFI system partition" \
+         -n2:0:+16M -t2:0C01 -c2:"Microsoft reserved partition" \
+         -n3:0:+700M -t3:0700 -c3:"Basic data partition" \
+         -n4:0:0 -t4:2700 -c4:"Recovery" "$src" >/dev/null
+  # The EFI and data partitions get real file systems so smart clone has something to read.
+  mkfs.fat -F 32 -s 1 -n EFI --offset 2048 "$src" $((100 * 1024)) >/dev/null
+  start3=$(sgdisk -i3 "$src" | awk '/First sector/ {print $3}')
+  size3=$(( $(sgdisk -i3 "$src" | awk '/Last sector/ {print $3}') - start3 + 1 ))
+  part="$dir/.data.part"
+  truncate -s $((size3 * 512)) "$part"
+  mkntfs -Q -F -L Windows -p "$start3" -H 255 -S 63 "$part" >/dev/null 2>&1
+  dd if="$part" of="$src" bs=1M seek=$((start3 * 512)) oflag=seek_bytes conv=notrunc,sparse status=none
+  rm -f "$part"
+fi
+if [ ! -f "$dst" ]; then
+  truncate -s 2G "$dst"
+fi
+echo "Sample disks: $src $dst"

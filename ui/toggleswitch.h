@@ -1,0 +1,36 @@
+#pragma once
+#include <QWidget>
+
+class QPropertyAnimation;
+
+// An animated on/off switch.
+class ToggleSwitch : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(bool checked READ isChecked WRITE setChecked NOTIFY toggled)
+    Q_PROPERTY(double position READ position WRITE setPosition)
+public:
+    explicit ToggleSwitch(QWidget* parent = nullptr);
+
+    bool isChecked() const { return m_checked; }
+    void setChecked(bool checked);
+    double position() const { return m_position; }
+    void setPosition(double position);
+
+    QSize sizeHint() const override { return QSize(44, 26); }
+
+    static constexpr int AnimationMs = 150;
+
+signals:
+    void toggled(bool checked);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void animateTo(double end);
+
+    bool m_checked = false;
+    double m_position = 0.0;
+    QPropertyAnimation* m_animation = nullptr;
+};
