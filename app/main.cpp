@@ -1,11 +1,50 @@
+#include "core/logger.h"
+#include "ui/languagesetup.h"
+#include "ui/mainwindow.h"
+#include "ui/nofocusrectstyle.h"
+#include "ui/screenshottour.h"
+#include "ui/uiresources.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
+#include <QIcon>
+#include <QLocale>
+#include <QSettings>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.resize(980, 680);
-    window.show();
-    return app.exec();
+    UiResources::init();
+    QApplication::setStyle(new NoFocusRectStyle(QStyleFactory::create(QApplication::style()->name())));
+    QApplication::setApplicationName(QStringLiteral("Tessarin"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setOrganizationName(QStringLiteral("Tessarin"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/logo.png")));
+
+    const QString logPath = logFilePath();
+    Logger::instance().init(logPath);
+    Logger::instance().info(QStringLiteral("Log file: %1").arg(QDir::toNativeSeparators(logPath)));
+    Logger::instance().info(QStringLiteral("Tessarin starting..."));
+
+    QSettings settings(QStringLiteral("Tessarin"), QStringLiteral("Tessarin"));
+    const QString language = LanguageSetup::requestedLanguage(settings.value(QStringLiteral("language")).toString(),
+                                                              QLocale::system().name());
+    static QTranslator translator;
+    if (LanguageSetup::loadTranslation(translator, language)) {
+        QApplication::installTranslator(&translator);
+        Logger::instance().info(QStringLiteral("Loaded translation: %1").arg(language));
+    }
+
+    auto* window = new MainWindow;
+    window->show();
+    Logger::instance().info(QStringLiteral("Tessarin started successfully"));
+    ScreenshotTour::startIfRequested(window);
+
+    const int code = app.exec();
+    Logger::instance().info(QStringLiteral("Tessarin exiting..."));
+    delete window;
+    return code;
 }

@@ -50,6 +50,7 @@ public:
     void reset();
 
 private:
+    void* m_block = nullptr;  // what the allocator returned; m_data lies inside it
     uint8_t* m_data = nullptr;
     uint64_t m_size = 0;
 };
@@ -141,6 +142,13 @@ signals:
     void error(const QString& message);
 
 private:
+    static bool readAlignedRange(DeviceHandle* handle, uint64_t offset, uint64_t length, void* buffer,
+                                 uint32_t alignment);
+    static bool writeAlignedRange(DeviceHandle* handle, uint64_t offset, uint64_t length, const void* buffer,
+                                  uint32_t alignment);
+    bool lockTargetVolumesLocked();
+    void closeTargetLocked();
+    bool refuseSameDevice(const QString& sourcePath, const QString& targetPath);
     bool readSideBytes(DeviceHandle* handle, uint64_t offset, uint64_t length, void* buffer,
                        uint32_t sectorSize, uint32_t alignment, const QString& failText);
     bool fail(const QString& message);

@@ -31,4 +31,8 @@ public:
 
     // The path this handle was opened with.
     virtual std::string path() const = 0;
+
+    // How the open went when it differed from what was asked (e.g. unbuffered I/O not possible on
+    // this file system, buffered I/O used instead); empty otherwise. For the log.
+    virtual std::string openNote() const { return {}; }
 };

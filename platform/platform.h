@@ -21,6 +21,10 @@ public:
     static uint32_t lastErrorCode();
     static std::string lastErrorText();
 
+    // Problems found in the backend's configuration (missing disks, malformed settings), one
+    // message each, for the portable code to log; empty when there is nothing to report.
+    virtual std::vector<std::string> configurationMessages() { return {}; }
+
     // --- devices ---
     virtual std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access,
                                                      DeviceFlags flags) = 0;

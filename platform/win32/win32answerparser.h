@@ -96,9 +96,9 @@ public:
     // Extent count the device says the volume has, even when the answer was cut short.
     static uint32_t declaredExtentCount(const uint8_t* answer, size_t length);
     static bool parseNtfsVolumeData(const uint8_t* answer, size_t length, PlatformNtfsVolumeData& out);
-    // `moreData` is the caller's: the device said the answer was cut. bitmapSize counts only the
-    // clusters whose bits actually came back.
-    static bool parseVolumeBitmap(const uint8_t* answer, size_t length, bool moreData, PlatformVolumeBitmap& out);
+    // bitmapSize counts only the clusters whose bits came back; moreData is set whenever clusters
+    // the device declared are left undescribed, whatever status came with the answer.
+    static bool parseVolumeBitmap(const uint8_t* answer, size_t length, PlatformVolumeBitmap& out);
     static bool parseDeviceNumber(const uint8_t* answer, size_t length, uint32_t& deviceType,
                                   uint32_t& deviceNumber, uint32_t& partitionNumber);
 

@@ -1,4 +1,4 @@
-; Test partition boot sector: writes a marker to COM1 and, to check the hand-over,
+; Test partition boot sector: writes a marker to COM2 (COM1 carries the BIOS console) and, to check the hand-over,
 ; whether DS:SI pointed at an active (0x80) partition entry.
         bits 16
         org 0x7C00
@@ -25,14 +25,14 @@
         hlt
         jmp     .halt
 putc:
-        mov     dx, 0x3FD           ; line status: wait until the transmitter is empty
+        mov     dx, 0x2FD           ; line status: wait until the transmitter is empty
         mov     ah, al
 .wait:
         in      al, dx
         test    al, 0x20
         jz      .wait
         mov     al, ah
-        mov     dx, 0x3F8
+        mov     dx, 0x2F8
         out     dx, al
         ret
 marker: db "TESSARIN-PBR-OK entry-active=", 0

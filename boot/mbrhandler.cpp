@@ -1,0 +1,107 @@
+#include "boot/mbrhandler.h"
+
+#include "boot/mbrbootcode.h"
+#include "core/diskio.h"
+#include "core/logger.h"
+
+#include <cstring>
+
+MBRHandler::MBRHandler(QObject* parent) : QObject(parent) {}
+
+QByteArray MBRHandler::withBootCode(const QByteArray& sector)
+{
+    QByteArray out = sector.left(SectorSize);
+    out.resize(SectorSize);
+    const QByteArray code = MbrBootCode::image();
+    std::memcpy(out.data(), code.constData(), BootCodeSize);
+    out[BootSignatureOffset] = char(0x55);
+    out[BootSignatureOffset + 1] = char(0xAA);
+    return out;
+}
+
+QByteArray MBRHandler::withActivePartition(const QByteArray& sector, int partitionNumber)
+{
+    QByteArray out = sector;
+    for (int i = 0; i < 4; ++i)
+        out[PartitionTableOffset + PartitionEntrySize * i] = char(i == partitionNumber - 1 ? ActiveFlag : 0x00);
+    return out;
+}
+
+bool MBRHandler::readMbr(int diskNumber, QByteArray& buffer)
+{
+    DiskHandle handle = DiskIO::openDisk(diskNumber, false);
+    if (!handle) {
+        m_lastError = DiskIO::lastErrorText();
+        return false;
+    }
+    uint32_t sectorSize = SectorSize;
+    DiskGeometry geometry;
+    if (DiskIO::getDiskGeometry(handle.get(), geometry) && geometry.bytesPerSector >= SectorSize)
+        sectorSize = geometry.bytesPerSector;
+    // One logical sector, aligned for unbuffered handles; the MBR is its first 512 bytes.
+    AlignedBuffer sector(sectorSize < 4096 ? 4096 : sectorSize, 4096);
+    if (!sector || !DiskIO::readSectors(handle.get(), 0, 1, sector.data(), sectorSize)) {
+        m_lastError = QStringLiteral("Failed to read MBR");
+        return false;
+    }
+    buffer = QByteArray(reinterpret_cast<const char*>(sector.data()), SectorSize);
+    return true;
+}
+
+bool MBRHandler::writeMbr(int diskNumber, const QByteArray& buffer)
+{
+    if (buffer.size() < SectorSize) {
+        m_lastError = QStringLiteral("Invalid MBR data");
+        return false;
+    }
+    DiskHandle handle = DiskIO::openDisk(diskNumber, true);
+    if (!handle) {
+        m_lastError = DiskIO::lastErrorText();
+        return false;
+    }
+    uint32_t sectorSize = SectorSize;
+    DiskGeometry geometry;
+    if (DiskIO::getDiskGeometry(handle.get(), geometry) && geometry.bytesPerSector >= SectorSize)
+        sectorSize = geometry.bytesPerSector;
+    AlignedBuffer sector(sectorSize < 4096 ? 4096 : sectorSize, 4096);
+    if (!sector) {
+        m_lastError = QStringLiteral("Failed to write MBR");
+        return false;
+    }
+    // On a disk with larger sectors the rest of sector 0 must survive the write.
+    if (sectorSize > SectorSize && !DiskIO::readSectors(handle.get(), 0, 1, sector.data(), sectorSize)) {
+        m_lastError = QStringLiteral("Failed to write MBR");
+        return false;
+    }
+    std::memcpy(sector.data(), buffer.constData(), SectorSize);
+    if (!DiskIO::writeSectors(handle.get(), 0, 1, sector.data(), sectorSize) || !DiskIO::flush(handle.get())) {
+        m_lastError = QStringLiteral("Failed to write MBR");
+        return false;
+    }
+    return true;
+}
+
+bool MBRHandler::repairBootSector(int diskNumber)
+{
+    Logger::instance().info(QStringLiteral("Repairing boot sector for disk %1").arg(diskNumber));
+    QByteArray sector;
+    if (!readMbr(diskNumber, sector))
+        return false;
+    if (!writeMbr(diskNumber, withBootCode(sector)))
+        return false;
+    Logger::instance().info(QStringLiteral("Boot sector repair completed"));
+    return true;
+}
+
+bool MBRHandler::setActivePartition(int diskNumber, int partitionNumber)
+{
+    Logger::instance().info(QStringLiteral("Setting active partition %1 on disk %2").arg(partitionNumber).arg(diskNumber));
+    if (partitionNumber < 1 || partitionNumber > 4) {
+        m_lastError = QStringLiteral("Invalid partition number (must be 1-4)");
+        return false;
+    }
+    QByteArray sector;
+    if (!readMbr(diskNumber, sector))
+        return false;
+    return writeMbr(diskNumber, withActivePartition(sector, partitionNumber));
+}

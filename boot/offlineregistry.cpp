@@ -1,0 +1,224 @@
+#include "boot/offlineregistry.h"
+
+#include "boot/bootplatform.h"
+#include "boot/toolrunner.h"
+#include "core/commandrunner.h"
+#include "core/logger.h"
+
+#include <QCoreApplication>
+#include "platform/platform.h"
+
+#include <QRegularExpression>
+
+namespace {
+const QString DiskHiveName = QStringLiteral("TESSARIN_DISK_OFFLINE_SYS");
+const QString SystemHiveName = QStringLiteral("TESSARIN_OFFLINE_SYS");
+constexpr uint32_t RegDword = 4;
+
+QString hklm(const QString& name) { return QStringLiteral("HKLM\\") + name; }
+
+QStringList addDword(const QString& key, const QString& name, const QString& data)
+{
+    return {QStringLiteral("add"), key, QStringLiteral("/v"), name, QStringLiteral("/t"), QStringLiteral("REG_DWORD"),
+            QStringLiteral("/d"), data, QStringLiteral("/f")};
+}
+
+void appendUnique(QStringList& list, const QString& name)
+{
+    if (!list.contains(name, Qt::CaseInsensitive))
+        list.append(name);
+}
+}
+
+OfflineRegistry::OfflineRegistry(QObject* parent) : QObject(parent) {}
+
+const QStringList& OfflineRegistry::diskCloneServices()
+{
+    static const QStringList names{
+        "storahci", "stornvme", "pciide",  "atapi",    "intelide", "msahci",      "pciidex",  "disk",
+        "partmgr",  "volmgr",   "volmgrx", "mountmgr", "volume",   "volsnap",     "USBSTOR",  "UASPStor",
+        "USBXHCI",  "UCX01000", "USBHUB3", "usbhub",   "usbehci",  "usbohci",     "usbuhci",  "Wdf01000",
+        "usbccgp",  "EhStorClass", "vdrvroot", "iaStorV", "iaStorAV", "iaStorAVC", "iaStorVD", "iaStor"};
+    return names;
+}
+
+const QStringList& OfflineRegistry::systemCloneServices()
+{
+    static const QStringList names{
+        "storahci", "stornvme", "pciide",   "atapi",    "intelide", "msahci",      "pciidex",  "volsnap",
+        "partmgr",  "volume",   "disk",     "mountmgr", "volmgr",   "volmgrx",     "vdrvroot", "EhStorClass",
+        "Wdf01000", "usbccgp",  "USBSTOR",  "UASPStor", "USBXHCI",  "UCX01000",    "USBHUB3",  "usbhub",
+        "usbehci",  "usbohci",  "usbuhci",  "iaStorV",  "iaStorAV", "iaStorAVC",   "iaStorVD", "iaStor"};
+    return names;
+}
+
+QString OfflineRegistry::hiveFile(const QString& windowsLetter)
+{
+    return QStringLiteral("%1:\\Windows\\System32\\config\\SYSTEM").arg(windowsLetter);
+}
+
+QString OfflineRegistry::controlSetName(uint32_t number)
+{
+    if (number == 0)
+        return QString();
+    return QStringLiteral("ControlSet%1").arg(number, 3, 10, QLatin1Char('0'));
+}
+
+QStringList OfflineRegistry::enumerateOfflineControlSets(const QString& hiveSubKey)
+{
+    Platform& platform = Platform::current();
+    Logger& log = Logger::instance();
+    QStringList sets;
+    const std::string hive = hiveSubKey.toStdString();
+    if (!platform.registryKeyExists(hive)) {
+        log.warning(QStringLiteral("Failed to open offline hive for ControlSet enumeration: HKLM\\%1").arg(hiveSubKey));
+        return sets;
+    }
+    const std::string select = hive + "\\Select";
+    if (platform.registryKeyExists(select)) {
+        for (const char* value : {"Current", "Default", "LastKnownGood"}) {
+            std::vector<uint8_t> data;
+            uint32_t type = 0;
+            if (!platform.registryReadValue(select, value, data, type) || data.size() != 4)
+                continue;
+            const uint32_t n = uint32_t(data[0]) | uint32_t(data[1]) << 8 | uint32_t(data[2]) << 16
+                               | uint32_t(data[3]) << 24;
+            const QString name = controlSetName(n);
+            if (name.isEmpty() || !platform.registryKeyExists(hive + "\\" + name.toStdString()))
+                continue;
+            appendUnique(sets, name);
+        }
+    } else {
+        log.warning(QStringLiteral("Offline SYSTEM Select key not found in HKLM\\%1").arg(hiveSubKey));
+    }
+    std::vector<std::string> names;
+    const uint32_t status = platform.registryEnumSubKeys(hive, names);
+    static const QRegularExpression controlSet(QStringLiteral("^ControlSet\\d{3}$"));
+    for (const std::string& n : names) {
+        const QString name = QString::fromStdString(n);
+        if (controlSet.match(name).hasMatch())
+            appendUnique(sets, name);
+    }
+    if (status != PlatformError::NoMoreItems)
+        log.warning(QStringLiteral("RegEnumKeyEx failed while reading ControlSets, status=%1").arg(status));
+    return sets;
+}
+
+QStringList OfflineRegistry::controlSetsOrFallback(const QString& hiveSubKey)
+{
+    QStringList sets = enumerateOfflineControlSets(hiveSubKey);
+    if (sets.isEmpty()) {
+        sets = {QStringLiteral("ControlSet001"), QStringLiteral("ControlSet002")};
+        Logger::instance().warning(QStringLiteral(
+            "Failed to enumerate offline ControlSet keys via WinAPI; using ControlSet001 and ControlSet002"));
+    }
+    Logger::instance().info(QStringLiteral("Offline ControlSets: %1").arg(sets.join(QStringLiteral(", "))));
+    return sets;
+}
+
+bool OfflineRegistry::configurePortableUsbBoot(const QString& windowsLetter)
+{
+    Logger& log = Logger::instance();
+    const QString hive = hiveFile(windowsLetter);
+    if (!BootPlatform::exists(hive)) {
+        m_lastError = QStringLiteral("Offline SYSTEM registry hive not found: %1").arg(hive);
+        log.error(m_lastError);
+        return false;
+    }
+    const QString key = hklm(DiskHiveName);
+    ToolRunner::runReg({QStringLiteral("unload"), key}, StaleUnloadMs);
+
+    log.info(QStringLiteral("Loading offline registry for disk clone portable boot configuration..."));
+    emit phaseChanged(QCoreApplication::translate("DiskCloneMode", "Configuring system for USB boot..."));
+    const CommandResult load = ToolRunner::run(QStringLiteral("reg"), {QStringLiteral("load"), key, hive}, LoadMs);
+    if (!load.finished || load.exitCode != 0) {
+        const QString text = (ToolRunner::decode(load.standardOutput) + ToolRunner::decode(load.standardError)).trimmed();
+        m_lastError = QStringLiteral("Failed to load offline registry: %1").arg(text);
+        log.error(m_lastError);
+        return false;
+    }
+
+    const QStringList sets = controlSetsOrFallback(DiskHiveName);
+    log.info(QStringLiteral("Setting SAN Policy, portable OS flag, and boot storage drivers..."));
+    const QString one = QStringLiteral("1");
+    const QString zero = QStringLiteral("0");
+    for (const QString& set : sets) {
+        const QString cs = key + QLatin1Char('\\') + set;
+        ToolRunner::runReg(addDword(cs + QStringLiteral("\\Services\\partmgr\\Parameters"), QStringLiteral("SanPolicy"), one), AddMs);
+        ToolRunner::runReg(addDword(cs + QStringLiteral("\\Control"), QStringLiteral("PortableOperatingSystem"), one), AddMs);
+        for (const QString& service : diskCloneServices()) {
+            const QString serviceKey = cs + QStringLiteral("\\Services\\") + service;
+            if (!ToolRunner::runReg({QStringLiteral("query"), serviceKey}, QueryMs))
+                continue;
+            ToolRunner::runReg(addDword(serviceKey, QStringLiteral("Start"), zero), AddMs);
+            const QString overrideKey = serviceKey + QStringLiteral("\\StartOverride");
+            ToolRunner::runReg({QStringLiteral("delete"), overrideKey, QStringLiteral("/f")}, DeleteMs);
+            ToolRunner::runReg(addDword(overrideKey, zero, zero), AddMs);
+        }
+    }
+    ToolRunner::runReg({QStringLiteral("delete"), key + QStringLiteral("\\MountedDevices"), QStringLiteral("/f")}, AddMs);
+
+    if (ToolRunner::unloadOfflineHive(key)) {
+        log.info(QStringLiteral("Offline registry configured for portable USB boot"));
+        return true;
+    }
+    m_lastError = QStringLiteral("Failed to unload offline registry");
+    log.error(m_lastError);
+    return false;
+}
+
+void OfflineRegistry::configureForMigration(const QString& windowsLetter)
+{
+    Logger& log = Logger::instance();
+    const QString hive = hiveFile(windowsLetter);
+    if (!BootPlatform::exists(hive))
+        return;
+    const QString key = hklm(SystemHiveName);
+    log.info(QStringLiteral("Loading offline registry for system configuration..."));
+    emit phaseChanged(QCoreApplication::translate("SystemCloneMode", "Configuring system for hardware migration..."));
+    if (!ToolRunner::runReg({QStringLiteral("load"), key, hive}, LoadMs)) {
+        log.warning(QStringLiteral("Failed to load registry"));
+        return;
+    }
+    const QStringList sets = controlSetsOrFallback(SystemHiveName);
+    const QString one = QStringLiteral("1");
+    const QString zero = QStringLiteral("0");
+
+    log.info(QStringLiteral("Setting SAN Policy..."));
+    for (const QString& set : sets)
+        ToolRunner::runReg(addDword(key + QLatin1Char('\\') + set + QStringLiteral("\\Services\\partmgr\\Parameters"),
+                                    QStringLiteral("SanPolicy"), one), AddMs);
+    log.info(QStringLiteral("SAN Policy set successfully"));
+
+    log.info(QStringLiteral("Enabling standard storage drivers..."));
+    emit phaseChanged(QCoreApplication::translate("SystemCloneMode", "Enabling standard storage drivers..."));
+    for (const QString& set : sets) {
+        for (const QString& service : systemCloneServices()) {
+            const QString serviceKey = key + QLatin1Char('\\') + set + QStringLiteral("\\Services\\") + service;
+            if (!ToolRunner::runReg({QStringLiteral("query"), serviceKey}, MigrationQueryMs))
+                continue;
+            ToolRunner::runReg(addDword(serviceKey, QStringLiteral("Start"), zero), MigrationDriverAddMs);
+            ToolRunner::runReg(addDword(serviceKey + QStringLiteral("\\StartOverride"), zero, zero), MigrationDriverAddMs);
+        }
+    }
+    log.info(QStringLiteral("Standard storage drivers enabled"));
+
+    log.info(QStringLiteral("Marking offline system as portable operating system..."));
+    for (const QString& set : sets)
+        ToolRunner::runReg(addDword(key + QLatin1Char('\\') + set + QStringLiteral("\\Control"),
+                                    QStringLiteral("PortableOperatingSystem"), one), AddMs);
+    ToolRunner::runReg({QStringLiteral("delete"), key + QStringLiteral("\\MountedDevices"), QStringLiteral("/f")}, AddMs);
+
+    log.info(QStringLiteral("Keeping existing storage drivers enabled for cross-machine boot compatibility..."));
+    emit phaseChanged(QCoreApplication::translate("SystemCloneMode", "Keeping existing storage drivers enabled..."));
+    log.info(QStringLiteral("Existing storage drivers kept enabled"));
+
+    CommandRunner& runner = CommandRunner::current();
+    runner.sleepMs(500);
+    if (!ToolRunner::runReg({QStringLiteral("unload"), key}, MigrationUnloadMs)) {
+        log.warning(QStringLiteral("First unload attempt failed, retrying..."));
+        runner.sleepMs(1000);
+        ToolRunner::runReg({QStringLiteral("unload"), key}, MigrationUnloadMs);
+    }
+    log.info(QStringLiteral("Registry configuration completed"));
+}

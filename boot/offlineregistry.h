@@ -1,0 +1,45 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+// Edits a cloned Windows installation's SYSTEM hive while it is offline: boot-start storage
+// drivers in every control set, SAN policy, portable flag, forgotten drive letters.
+// Phase texts are translated in the context of the clone strategy that relays them.
+class OfflineRegistry : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int StaleUnloadMs = 5000;
+    static constexpr int LoadMs = 30000;
+    static constexpr int AddMs = 10000;
+    static constexpr int QueryMs = 5000;
+    static constexpr int DeleteMs = 5000;
+    static constexpr int MigrationQueryMs = 3000;
+    static constexpr int MigrationDriverAddMs = 5000;
+    static constexpr int MigrationUnloadMs = 10000;
+
+    explicit OfflineRegistry(QObject* parent = nullptr);
+
+    static const QStringList& diskCloneServices();
+    static const QStringList& systemCloneServices();
+    static QString hiveFile(const QString& windowsLetter);
+    // "ControlSet" + n in three digits; empty for 0.
+    static QString controlSetName(uint32_t number);
+
+    // Control sets of a hive loaded at HKLM\<hiveSubKey>: Select-derived first, then the rest.
+    static QStringList enumerateOfflineControlSets(const QString& hiveSubKey);
+
+    // Disk-clone variant; false with lastError when the hive is missing or cannot be (un)loaded.
+    bool configurePortableUsbBoot(const QString& windowsLetter);
+    // System-clone variant; never fails the caller.
+    void configureForMigration(const QString& windowsLetter);
+
+    QString lastError() const { return m_lastError; }
+
+signals:
+    void phaseChanged(const QString& phase);
+
+private:
+    static QStringList controlSetsOrFallback(const QString& hiveSubKey);
+    QString m_lastError;
+};

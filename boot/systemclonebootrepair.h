@@ -1,0 +1,54 @@
+#pragma once
+#include "core/diskinfo.h"
+#include "core/tessarin.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class BCDEditor;
+class DiskIO;
+class OfflineRegistry;
+
+// Boot repair of a system-clone target: rebuilds the boot files for hardware migration, or
+// repairs the store through BCDEditor. The system-clone strategy owns one, hands it its
+// partition list and reads back the EFI letter it must remove (mountedLetter).
+// Phase texts are translated in the strategy's context, since they become its phaseChanged.
+class SystemCloneBootRepair : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int ScriptMs = 30000;
+    static constexpr int CmdMs = 10000;
+    static constexpr int BcdbootMs = 60000;
+    static constexpr int OptionMs = 10000;
+
+    SystemCloneBootRepair(BCDEditor* bcdEditor, DiskIO* diskIO, QObject* parent = nullptr);
+
+    void setTargetDisk(const DiskInfo& disk) { m_targetDisk = disk; }
+    void setSystemPartitions(const QList<PartitionInfo>& partitions) { m_systemPartitions = partitions; }
+    void setTargetBootMode(Tessarin::TargetBootMode mode) { m_bootMode = mode; }
+
+    bool rebuildBcdForMigration();
+    bool repairBcd();
+    bool verifyEfiContents(const QString& letter);
+    bool checkWinRE(const QString& letter);
+    void unmountPartition(int disk, int partition, const QString& letter);
+
+    QString mountedLetter() const { return m_mountedLetter; }
+    void clearMountedLetter() { m_mountedLetter.clear(); }
+    QString lastError() const { return m_lastError; }
+    OfflineRegistry* offlineRegistry() const { return m_registry; }
+
+signals:
+    void phaseChanged(const QString& phase);
+
+private:
+    BCDEditor* m_bcd;
+    DiskIO* m_diskIO;
+    OfflineRegistry* m_registry;
+    DiskInfo m_targetDisk;
+    QList<PartitionInfo> m_systemPartitions;
+    Tessarin::TargetBootMode m_bootMode = Tessarin::TargetBootMode::Uefi;
+    QString m_mountedLetter;
+    QString m_lastError;
+};

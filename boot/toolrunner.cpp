@@ -1,0 +1,200 @@
+#include "boot/toolrunner.h"
+
+#include "boot/diskpartscript.h"
+#include "core/logger.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+#include <QTextStream>
+
+QString ToolRunner::decode(const QByteArray& bytes) { return QString::fromLocal8Bit(bytes); }
+
+QString ToolRunner::combinedOutput(const CommandResult& result)
+{
+    QString text = decode(result.standardOutput);
+    if (!result.standardError.isEmpty())
+        text += QLatin1Char('\n') + decode(result.standardError);
+    return text;
+}
+
+QString ToolRunner::extractGuid(const QString& output)
+{
+    static const QRegularExpression guid(QStringLiteral(
+        "\\{[0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}\\}"));
+    const QRegularExpressionMatch m = guid.match(output);
+    return m.hasMatch() ? m.captured(0) : QString();
+}
+
+bool ToolRunner::isSafeArgument(const QString& argument)
+{
+    for (QChar c : argument) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.unicode() == 0)
+            return false;
+    }
+    return true;
+}
+
+CommandResult ToolRunner::run(const QString& program, const QStringList& arguments, int finishMs, int startMs)
+{
+    for (const QString& a : arguments) {
+        if (!isSafeArgument(a)) {
+            Logger::instance().error(QStringLiteral("Refusing to run %1: an argument contains a quote or line end")
+                                         .arg(program));
+            return CommandResult{};
+        }
+    }
+    CommandRequest request;
+    request.program = program;
+    request.arguments = arguments;
+    request.startTimeoutMs = startMs;
+    request.finishTimeoutMs = finishMs;
+    request.killOnTimeout = true;
+    request.killWaitMs = KillWaitMs;
+    return CommandRunner::current().run(request);
+}
+
+bool ToolRunner::runBcdedit(const QStringList& arguments, QString& output)
+{
+    Logger& log = Logger::instance();
+    log.info(QStringLiteral("Executing: %1").arg(QStringLiteral("bcdedit ") + arguments.join(QLatin1Char(' '))));
+    const CommandResult r = run(QStringLiteral("bcdedit"), arguments, BcdeditFinishMs, BcdeditStartMs);
+    if (!r.started) {
+        output = QStringLiteral("Failed to start bcdedit process");
+        log.error(output);
+        return false;
+    }
+    if (!r.finished) {
+        output = QStringLiteral("bcdedit process timeout");
+        log.error(output);
+        return false;
+    }
+    output = combinedOutput(r);
+    log.info(QStringLiteral("bcdedit exit code: %1, output: %2").arg(r.exitCode).arg(output.left(200)));
+    return r.exitCode == 0;
+}
+
+bool ToolRunner::runBcdeditStore(const QString& storePath, const QStringList& arguments, QString& output)
+{
+    QStringList all{QStringLiteral("/store"), storePath};
+    all += arguments;
+    return runBcdedit(all, output);
+}
+
+bool ToolRunner::runBcdboot(const QStringList& arguments, QString& output)
+{
+    Logger& log = Logger::instance();
+    log.info(QStringLiteral("Executing: %1").arg(QStringLiteral("bcdboot ") + arguments.join(QLatin1Char(' '))));
+    const CommandResult r = run(QStringLiteral("bcdboot"), arguments, BcdbootFinishMs);
+    // A tool that never started is judged like one that timed out.
+    const bool timedOut = !r.finished;
+    output = combinedOutput(r);
+    log.info(QStringLiteral("bcdboot exit=%1, output=%2").arg(timedOut ? -1 : r.exitCode).arg(output));
+    if (timedOut) {
+        output += QStringLiteral("\nbcdboot process timeout");
+        log.error(QStringLiteral("bcdboot process timeout"));
+        return false;
+    }
+    return r.exitCode == 0;
+}
+
+bool ToolRunner::runAnonymousScript(const QString& script, QString& output, int finishMs,
+                                    const QString& logFormat, const QStringList& failureWords)
+{
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/tessarin_XXXXXX.txt"));
+    file.setAutoRemove(true);
+    if (!file.open()) {
+        output = QStringLiteral("Failed to create temporary script file");
+        return false;
+    }
+    {
+        QTextStream stream(&file);
+        stream << script;
+        stream.flush();
+    }
+    file.flush();
+    file.close();
+    const CommandResult r = run(QStringLiteral("diskpart"), {QStringLiteral("/s"), file.fileName()}, finishMs);
+    output = combinedOutput(r);
+    Logger::instance().info(logFormat.arg(output));
+    // A run that never started or never ended has no trustworthy exit code.
+    if (!r.finished || r.exitCode != 0)
+        return false;
+    for (const QString& word : failureWords) {
+        if (output.contains(word, Qt::CaseInsensitive))
+            return false;
+    }
+    return true;
+}
+
+bool ToolRunner::runDiskpartScript(const QString& script, QString& output)
+{
+    return runAnonymousScript(script, output, DiskpartFinishMs, QStringLiteral("diskpart output: %1"),
+                              {QStringLiteral("error")});
+}
+
+bool ToolRunner::runResizerDiskpartScript(const QString& script, QString& output)
+{
+    return runAnonymousScript(script, output, ResizerDiskpartFinishMs, QStringLiteral("Diskpart output: %1"),
+                              {QStringLiteral("error"), QStringLiteral("failed")});
+}
+
+bool ToolRunner::runReg(const QStringList& arguments, int timeoutMs)
+{
+    const CommandResult r = run(QStringLiteral("reg"), arguments, timeoutMs);
+    return r.finished && r.exitCode == 0;
+}
+
+bool ToolRunner::unloadOfflineHive(const QString& hiveKey)
+{
+    CommandRunner& runner = CommandRunner::current();
+    const QStringList args{QStringLiteral("unload"), hiveKey};
+    runner.sleepMs(UnloadFirstPauseMs);
+    if (runReg(args, UnloadAttemptMs))
+        return true;
+    Logger::instance().warning(QStringLiteral("First offline registry unload attempt failed, retrying..."));
+    runner.sleepMs(UnloadRetryPauseMs);
+    return runReg(args, UnloadAttemptMs);
+}
+
+QString ToolRunner::namedScriptPath(const QString& fileName) { return QDir::tempPath() + fileName; }
+
+ToolRunner::ScriptRun ToolRunner::runNamedScript(const QString& fileName, const QString& script, int timeoutMs)
+{
+    ScriptRun run;
+    run.path = namedScriptPath(fileName);
+    QFile file(run.path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return run;
+    const QByteArray bytes = script.toLocal8Bit();
+    const bool written = file.write(bytes) == bytes.size();
+    file.close();
+    if (!written) {
+        QFile::remove(run.path);
+        return run;
+    }
+    run.created = true;
+    run.result = ToolRunner::run(QStringLiteral("diskpart"), {QStringLiteral("/s"), run.path}, timeoutMs);
+    run.standardOutput = decode(run.result.standardOutput);
+    run.standardError = decode(run.result.standardError);
+    QFile::remove(run.path);
+    return run;
+}
+
+void ToolRunner::removePartitionLetter(int disk, int partition, const QString& letter)
+{
+    if (letter.isEmpty())
+        return;
+    Logger& log = Logger::instance();
+    log.info(QStringLiteral("Unmounting partition: disk %1, partition %2, letter %3").arg(disk).arg(partition).arg(letter));
+    const QString script = DiskpartScript::unmount(disk, partition, letter);
+    if (script.isEmpty()) {
+        log.warning(QStringLiteral("Refusing to unmount invalid drive letter: %1").arg(letter));
+        return;
+    }
+    const ScriptRun run = runNamedScript(QStringLiteral("/tessarin_unmount.txt"), script, 30000);
+    if (!run.created)
+        return;
+    log.info(QStringLiteral("Unmount output: %1").arg(run.standardOutput));
+}

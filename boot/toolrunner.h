@@ -1,0 +1,64 @@
+#pragma once
+#include "core/commandrunner.h"
+
+#include <QString>
+#include <QStringList>
+
+// Runs the platform tools (diskpart, bcdedit, bcdboot, reg, cmd) through CommandRunner with
+// the time-outs, output decoding and success rules every boot-repair caller shares.
+class ToolRunner {
+public:
+    // Time-outs in milliseconds.
+    static constexpr int BcdeditStartMs = 5000;
+    static constexpr int BcdeditFinishMs = 30000;
+    static constexpr int BcdbootFinishMs = 60000;
+    static constexpr int DiskpartFinishMs = 60000;
+    static constexpr int ResizerDiskpartFinishMs = 120000;
+    static constexpr int KillWaitMs = 5000;
+    static constexpr int UnloadAttemptMs = 30000;
+    static constexpr int UnloadFirstPauseMs = 500;
+    static constexpr int UnloadRetryPauseMs = 1000;
+
+    // One run of a named script file.
+    struct ScriptRun {
+        bool created = false;  // the file could be written (nothing was started otherwise)
+        QString path;
+        CommandResult result;
+        QString standardOutput;
+        QString standardError;
+        bool succeeded() const { return result.finished && result.exitCode == 0; }
+    };
+
+    static QString decode(const QByteArray& bytes);
+    // Standard output, then "\n" and standard error only when the latter is not empty.
+    static QString combinedOutput(const CommandResult& result);
+    static QString extractGuid(const QString& output);
+
+    // Quotes and line ends cannot travel inside one argument of a Windows command line.
+    static bool isSafeArgument(const QString& argument);
+
+    // Starts `program` unless an argument is unsafe (then logs and answers "not started").
+    static CommandResult run(const QString& program, const QStringList& arguments, int finishMs,
+                             int startMs = -1);
+
+    static bool runBcdedit(const QStringList& arguments, QString& output);
+    static bool runBcdeditStore(const QString& storePath, const QStringList& arguments, QString& output);
+    static bool runBcdboot(const QStringList& arguments, QString& output);
+    static bool runDiskpartScript(const QString& script, QString& output);
+    static bool runResizerDiskpartScript(const QString& script, QString& output);
+    static bool runReg(const QStringList& arguments, int timeoutMs);
+    static bool unloadOfflineHive(const QString& hiveKey);
+
+    // Temporary directory + `fileName` (which begins with "/").
+    static QString namedScriptPath(const QString& fileName);
+    // Writes `script` in the local 8-bit code page to the named file, runs "diskpart /s" on it
+    // with `timeoutMs` and removes the file again.
+    static ScriptRun runNamedScript(const QString& fileName, const QString& script, int timeoutMs);
+
+    // Removes a letter assigned for boot repair ("/tessarin_unmount.txt"); nothing for an empty letter.
+    static void removePartitionLetter(int disk, int partition, const QString& letter);
+
+private:
+    static bool runAnonymousScript(const QString& script, QString& output, int finishMs,
+                                   const QString& logFormat, const QStringList& failureWords);
+};

@@ -1,0 +1,166 @@
+#include "engine/cloneengine.h"
+#include "core/logger.h"
+#include "engine/cloneworker.h"
+
+#include <QDateTime>
+#include <QThread>
+
+namespace {
+constexpr uint64_t ProgressLogStep = 104857600;  // 100 MiB between "ENGINE PROGRESS" lines
+constexpr unsigned long ThreadStopTimeoutMs = 5000;
+
+QString yesNo(bool value) { return value ? QStringLiteral("Yes") : QStringLiteral("No"); }
+
+QString diskLine(const char* role, const DiskInfo& disk)
+{
+    return QStringLiteral("  %1: Disk %2 (%3, %4 GB, bus=%5, media=%6)")
+        .arg(QLatin1String(role))
+        .arg(disk.diskNumber)
+        .arg(disk.model)
+        .arg(static_cast<double>(disk.size) / (1024.0 * 1024.0 * 1024.0), 0, 'f', 2)
+        .arg(disk.busType.isEmpty() ? QStringLiteral("Unknown") : disk.busType)
+        .arg(disk.isSsd ? QStringLiteral("SSD") : QStringLiteral("HDD/Unknown"));
+}
+}
+
+CloneEngine::CloneEngine(QObject* parent) : QObject(parent) { Tessarin::registerMetaTypes(); }
+
+CloneEngine::~CloneEngine()
+{
+    if (!m_thread)
+        return;
+    cancel();
+    m_thread->quit();
+    if (!m_thread->wait(ThreadStopTimeoutMs)) {
+        Logger::instance().warning(QStringLiteral("Worker thread did not finish in time, terminating..."));
+        m_thread->terminate();
+        m_thread->wait();
+    }
+    // Its queued deleteLater may never run when the application is shutting down.
+    delete m_thread;
+}
+
+void CloneEngine::setConfig(const CloneConfig& config) { m_config = config; }
+
+bool CloneEngine::isRunning() const
+{
+    QMutexLocker lock(&m_workerMutex);
+    return m_workerRunning;
+}
+
+void CloneEngine::cancel()
+{
+    QMutexLocker lock(&m_workerMutex);
+    if (m_workerRunning && m_worker)
+        m_worker->cancel();
+}
+
+void CloneEngine::setStatus(Tessarin::CloneStatus status)
+{
+    m_status = status;
+    emit statusChanged(status);
+}
+
+void CloneEngine::logConfiguration() const
+{
+    Logger& log = Logger::instance();
+    const CloneConfig& c = m_config;
+    const bool fixBoot = c.fixBoot || c.mode == Tessarin::CloneModeType::DiskClone
+        || c.mode == Tessarin::CloneModeType::SystemClone;
+    log.info(QStringLiteral("Clone configuration:"));
+    log.info(QStringLiteral("  Mode: %1").arg(static_cast<int>(c.mode)));
+    log.info(diskLine("Source", c.sourceDisk));
+    log.info(diskLine("Target", c.targetDisk));
+    log.info(QStringLiteral("  Smart Clone: %1").arg(yesNo(c.smartClone)));
+    log.info(QStringLiteral("  Align 4K: %1").arg(yesNo(c.align4K)));
+    log.info(QStringLiteral("  Fix Boot: %1").arg(yesNo(fixBoot)));
+    log.info(QStringLiteral("  Resize Mode: %1").arg(c.resizeModeName()));
+    log.info(QStringLiteral("  Copy Method: Pipeline (optimized)"));
+    if (c.resizeMode == Tessarin::ResizeMode::KeepAndCreateData)
+        log.info(QStringLiteral("  Data Partition Label: %1").arg(c.dataPartitionLabel));
+}
+
+void CloneEngine::start()
+{
+    Logger& log = Logger::instance();
+    if (isRunning()) {
+        log.warning(QStringLiteral("Clone operation already in progress"));
+        return;
+    }
+    QString validationError;
+    if (!m_config.validate(validationError)) {
+        emit error(validationError);
+        return;
+    }
+    logConfiguration();
+
+    auto* thread = new QThread();
+    auto* worker = new CloneWorker();
+    worker->moveToThread(thread);
+    worker->setConfig(m_config);
+    worker->setSmartClone(m_config.smartClone);
+
+    connect(thread, &QThread::started, worker, &CloneWorker::doClone);
+    connect(worker, &CloneWorker::progressChanged, this, &CloneEngine::onWorkerProgress);
+    // Runs on the worker thread before the worker can be deleted, so cancel() never reaches a
+    // dead worker; it waits for a cancel() in flight to complete.
+    connect(worker, &CloneWorker::finished, this, [this] {
+        QMutexLocker lock(&m_workerMutex);
+        m_workerRunning = false;
+    }, Qt::DirectConnection);
+    connect(worker, &CloneWorker::finished, this, &CloneEngine::onWorkerFinished);
+    connect(worker, &CloneWorker::finished, thread, &QThread::quit);
+    connect(worker, &CloneWorker::finished, worker, &QObject::deleteLater);
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+
+    {
+        QMutexLocker lock(&m_workerMutex);
+        m_thread = thread;
+        m_worker = worker;
+        m_workerRunning = true;
+    }
+    m_lastLoggedBytes = 0;
+    setStatus(Tessarin::CloningData);
+    thread->start(QThread::InheritPriority);
+    log.info(QStringLiteral("Clone engine started"));
+}
+
+void CloneEngine::onWorkerProgress(const CloneProgress& progress)
+{
+    m_progress = progress;
+    if (m_progress.speed == 0 && m_progress.copiedBytes > 0) {
+        const qint64 elapsedMs = m_progress.startTime.msecsTo(QDateTime::currentDateTime());
+        if (elapsedMs > 0)
+            m_progress.speed = m_progress.copiedBytes * 1000 / static_cast<uint64_t>(elapsedMs);
+    }
+    if (m_progress.status != m_status)
+        setStatus(m_progress.status);
+
+    if (m_progress.copiedBytes < m_lastLoggedBytes)
+        m_lastLoggedBytes = 0;
+    if (m_progress.copiedBytes - m_lastLoggedBytes > ProgressLogStep) {
+        Logger::instance().info(QStringLiteral("ENGINE PROGRESS: %1 / %2 MB = %3%")
+                                    .arg(m_progress.copiedBytes >> 20)
+                                    .arg(m_progress.totalBytes >> 20)
+                                    .arg(m_progress.percentage(), 0, 'f', 1));
+        m_lastLoggedBytes = m_progress.copiedBytes;
+    }
+    emit progressChanged(m_progress);
+}
+
+void CloneEngine::onWorkerFinished(bool success, const QString& message)
+{
+    setStatus(success ? Tessarin::Completed : Tessarin::Failed);
+    {
+        QMutexLocker lock(&m_workerMutex);
+        m_thread = nullptr;
+        m_worker = nullptr;
+    }
+    emit finished(success, message);
+}
+
+void CloneEngine::onWorkerError(const QString& message)
+{
+    Logger::instance().error(message);
+    emit error(message);
+}

@@ -1,0 +1,47 @@
+#pragma once
+#include "filesystem/filesystembase.h"
+
+// Used clusters of a FAT32 volume from its first FAT; the boot region and the FATs count as used.
+class FAT32Parser : public FileSystemBase {
+    Q_OBJECT
+public:
+    explicit FAT32Parser(QObject* parent = nullptr);
+    ~FAT32Parser() override;
+
+    // Opens disk `diskNumber`, loads the volume at `startSector` (512-byte units), builds the sector
+    // map. `sectorCount` (512-byte units) bounds the volume when known.
+    bool parse(int diskNumber, uint64_t startSector, uint64_t sectorCount = 0);
+    bool load(DeviceHandle* handle, uint64_t partitionOffset, uint64_t partitionSize) override;
+    bool readBootSector();
+    bool readFat();
+
+    int fileSystemType() const override { return 2; }
+    QString fileSystemName() const override { return QStringLiteral("FAT32"); }
+
+    // Marks data cluster (entry - 2) in `clusters` for every entry of `fat` (which starts at entry
+    // `firstEntry`) that is neither free nor reserved; returns how many it marked.
+    static uint64_t markUsedClusters(const uint8_t* fat, size_t bytes, uint64_t firstEntry, QBitArray& clusters);
+
+    uint32_t rootCluster() const { return m_rootCluster; }
+    uint32_t volumeSerialNumber() const { return m_volumeSerialNumber; }
+    uint32_t reservedSectors() const { return m_reservedSectors; }
+    uint32_t fatSize() const { return m_fatSize; }
+    uint32_t numberOfFats() const { return m_numberOfFats; }
+    uint64_t dataStart() const { return m_dataStart; }
+    int diskNumber() const { return m_diskNumber; }
+    uint64_t startSector() const { return m_startSector; }
+
+protected:
+    UsageLayout usageLayout() const override;
+
+private:
+    uint32_t m_rootCluster = 0;
+    uint32_t m_volumeSerialNumber = 0;
+    uint32_t m_reservedSectors = 0;
+    uint32_t m_fatSize = 0;
+    uint32_t m_numberOfFats = 0;
+    uint64_t m_dataStart = 0;
+    uint32_t m_sectorsPerCluster = 0;
+    int m_diskNumber = -1;
+    uint64_t m_startSector = 0;
+};

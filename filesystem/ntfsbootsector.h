@@ -1,0 +1,28 @@
+#pragma once
+// The NTFS boot sector as plain values, decoded from bytes without I/O (no Qt, so it can be fuzzed).
+#include <cstddef>
+#include <cstdint>
+
+class NtfsBootSector {
+public:
+    enum class Status { Ok, TooShort, BadOemId, BadSignature, BadSectorSize, BadClusterSize, BadRecordSize, BadGeometry };
+
+    static constexpr size_t Size = 512;
+
+    // `limitBytes` is the room the volume may occupy (partition or device size), 0 when unknown.
+    // The OEM ID and signature are filled even when they are rejected, for the messages.
+    static Status decode(const uint8_t* data, size_t size, uint64_t limitBytes, NtfsBootSector& out);
+
+    char oemId[9] = {};
+    uint16_t signature = 0;
+    uint32_t bytesPerSector = 0;
+    uint32_t sectorsPerCluster = 0;
+    uint32_t clusterSize = 0;
+    uint64_t totalSectors = 0;
+    uint64_t totalClusters = 0;
+    uint64_t volumeSize = 0;
+    uint64_t mftCluster = 0;
+    uint64_t mftMirrorCluster = 0;
+    uint32_t mftRecordSize = 0;
+    uint64_t serialNumber = 0;
+};

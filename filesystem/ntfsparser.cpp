@@ -1,0 +1,444 @@
+#include "filesystem/ntfsparser.h"
+
+#include "core/diskio.h"
+#include "core/logger.h"
+#include "filesystem/ntfsbootsector.h"
+#include "filesystem/ntfsmftrecord.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+
+namespace {
+constexpr uint64_t BitmapRecord = 6;
+constexpr int64_t MaxVolumeBitmapCalls = 10000;
+constexpr uint64_t BitmapChunkBytes = 1024 * 1024;
+
+QString percent(uint64_t part, uint64_t whole)
+{
+    return QString::number(whole ? double(part) * 100.0 / double(whole) : 0.0, 'f', 1);
+}
+
+QString platformErrorText()
+{
+    const QString text = QString::fromStdString(Platform::lastErrorText());
+    return text.isEmpty() ? QString::number(Platform::lastErrorCode())
+                          : QStringLiteral("%1 (%2)").arg(Platform::lastErrorCode()).arg(text);
+}
+
+QString runListFault(NtfsRunList::Status status)
+{
+    switch (status) {
+    case NtfsRunList::Status::Truncated: return QStringLiteral("run list runs past its attribute");
+    case NtfsRunList::Status::FieldTooWide: return QStringLiteral("length or offset field wider than 8 bytes");
+    case NtfsRunList::Status::ZeroLength: return QStringLiteral("run without length");
+    case NtfsRunList::Status::OutsideVolume: return QStringLiteral("run outside the volume");
+    case NtfsRunList::Status::Ok: break;
+    }
+    return QString();
+}
+
+bool validGeometry(uint32_t sectorSize, uint32_t clusterSize)
+{
+    auto pow2 = [](uint32_t v) { return v != 0 && (v & (v - 1)) == 0; };
+    return sectorSize >= 512 && sectorSize <= 4096 && pow2(sectorSize) && pow2(clusterSize)
+        && clusterSize >= sectorSize && clusterSize <= 2u * 1024 * 1024;
+}
+}
+
+NTFSParser::NTFSParser(QObject* parent)
+    : FileSystemBase(parent)
+{
+    m_bitmapValid = true;
+}
+
+NTFSParser::~NTFSParser() = default;
+
+bool NTFSParser::fail(const QString& message)
+{
+    m_lastError = message;
+    Logger::instance().error(message);
+    return false;
+}
+
+bool NTFSParser::parse(int diskNumber, uint64_t startSector, uint64_t sectorCount)
+{
+    Logger& log = Logger::instance();
+    log.info(QStringLiteral("NTFSParser::parse: disk=%1, startSector=%2").arg(diskNumber).arg(startSector));
+    m_diskNumber = diskNumber;
+    m_startSector = startSector;
+
+    DiskHandle disk = DiskIO::openDisk(diskNumber, false);
+    if (!disk) {
+        m_lastError = QStringLiteral("Failed to open disk");
+        log.error(QStringLiteral("NTFSParser: %1").arg(m_lastError));
+        return false;
+    }
+    const uint64_t offset = startSector * 512;
+    log.info(QStringLiteral("NTFSParser: partition offset = %1 bytes").arg(offset));
+
+    bool ok = load(disk.get(), offset, sectorCount * 512);
+    if (!ok) {
+        log.error(QStringLiteral("NTFSParser::load failed: %1").arg(m_lastError));
+    } else if (m_clusterBitmap.isEmpty()) {
+        m_lastError = QStringLiteral("NTFSParser: clusterBitmap is empty, cannot build sector bitmap");
+        log.warning(m_lastError);
+        ok = false;
+    } else {
+        buildSectorMap(QStringLiteral("NTFSParser"));
+        log.info(QStringLiteral("NTFSParser: sector bitmap built, size=%1").arg(m_sectorMap.size()));
+    }
+    m_diskHandle = nullptr;
+    disk.reset();
+    if (ok)
+        log.info(QStringLiteral("NTFSParser::parse completed successfully"));
+    return ok;
+}
+
+bool NTFSParser::load(DeviceHandle* handle, uint64_t partitionOffset, uint64_t partitionSize)
+{
+    Logger& log = Logger::instance();
+    storeLoadArguments(handle, partitionOffset, partitionSize);
+    m_clusterBitmap.clear();
+    if (!readBootSector()) {
+        log.error(QStringLiteral("NTFSParser: readBootSector failed: %1").arg(m_lastError));
+        return false;
+    }
+    log.info(QStringLiteral("NTFSParser: Boot sector read successfully"));
+    if (!readBitmap()) {
+        log.error(QStringLiteral("NTFSParser: readBitmap failed: %1").arg(m_lastError));
+        m_bitmapValid = false;
+        m_clusterBitmap.clear();
+        return false;
+    }
+    log.info(QStringLiteral("NTFSParser: Bitmap read successfully"));
+    return true;
+}
+
+bool NTFSParser::readBootSector()
+{
+    Logger& log = Logger::instance();
+    log.info(QStringLiteral("NTFSParser: Reading boot sector at LBA %1").arg(m_partitionOffset / 512));
+    QByteArray sector(int(NtfsBootSector::Size), '\0');
+    if (!readVolume(0, sector.data(), NtfsBootSector::Size))
+        return fail(QStringLiteral("Failed to read NTFS boot sector"));
+
+    const uint64_t limit = volumeLimit();
+    NtfsBootSector boot;
+    const auto status = NtfsBootSector::decode(reinterpret_cast<const uint8_t*>(sector.constData()),
+                                               size_t(sector.size()), limit, boot);
+    const QString oem = QString::fromLatin1(boot.oemId, 8);
+    log.info(QStringLiteral("NTFSParser: OEM ID = '%1'").arg(oem));
+    switch (status) {
+    case NtfsBootSector::Status::Ok:
+        break;
+    case NtfsBootSector::Status::BadOemId:
+        m_lastError = QStringLiteral("Not a valid NTFS volume (OEM ID: '%1')").arg(oem);
+        return false;
+    case NtfsBootSector::Status::BadSignature:
+        m_lastError = QStringLiteral("Invalid boot sector signature: 0x%1").arg(boot.signature, 4, 16, QLatin1Char('0'));
+        return false;
+    case NtfsBootSector::Status::BadSectorSize:
+        m_lastError = QStringLiteral("Invalid NTFS sector size: %1").arg(boot.bytesPerSector);
+        return false;
+    case NtfsBootSector::Status::BadClusterSize:
+        m_lastError = QStringLiteral("Invalid NTFS cluster size");
+        return false;
+    case NtfsBootSector::Status::BadRecordSize:
+        m_lastError = QStringLiteral("Invalid NTFS MFT record size");
+        return false;
+    case NtfsBootSector::Status::BadGeometry:
+    case NtfsBootSector::Status::TooShort:
+        m_lastError = QStringLiteral("NTFS volume geometry does not fit its partition (%1 sectors of %2 bytes, room %3 bytes)")
+                          .arg(boot.totalSectors).arg(boot.bytesPerSector).arg(limit);
+        return false;
+    }
+
+    m_sectorSize = boot.bytesPerSector;
+    m_sectorsPerCluster = boot.sectorsPerCluster;
+    m_clusterSize = boot.clusterSize;
+    m_totalSectors = boot.totalSectors;
+    m_totalClusters = boot.totalClusters;
+    m_volumeSize = boot.volumeSize;
+    m_mftCluster = boot.mftCluster;
+    m_mftMirrorCluster = boot.mftMirrorCluster;
+    m_volumeSerialNumber = boot.serialNumber;
+    m_mftRecordSize = boot.mftRecordSize;
+    // The backup boot sector lies in the sector behind the volume, inside the partition.
+    m_backupBootInside = limit == 0 || (m_totalSectors + 1) <= limit / m_sectorSize;
+    log.info(QStringLiteral("NTFS: Sector size=%1, Cluster size=%2, Total clusters=%3")
+                 .arg(m_sectorSize).arg(m_clusterSize).arg(m_totalClusters));
+    log.info(QStringLiteral("NTFS: MFT at cluster %1, MFT record size=%2").arg(m_mftCluster).arg(m_mftRecordSize));
+    return true;
+}
+
+bool NTFSParser::readMftRecord(uint64_t recordNumber, QByteArray& record)
+{
+    Logger& log = Logger::instance();
+    record = QByteArray(qsizetype(m_mftRecordSize), '\0');
+    if (m_mftRecordSize == 0 || m_sectorSize == 0)
+        return fail(QStringLiteral("MFT record %1 requested before the boot sector was read").arg(recordNumber));
+    const uint64_t mftOffset = uint64_t(m_clusterSize) * m_mftCluster + uint64_t(m_mftRecordSize) * recordNumber;
+    const uint64_t sector = m_partitionOffset / m_sectorSize + mftOffset / m_sectorSize;
+    log.info(QStringLiteral("Reading MFT record %1: mftOffset=%2, sector=%3, count=%4")
+                 .arg(recordNumber).arg(mftOffset).arg(sector).arg(m_mftRecordSize / m_sectorSize));
+    if (mftOffset + m_mftRecordSize > m_volumeSize || !readVolume(mftOffset, record.data(), m_mftRecordSize))
+        return fail(QStringLiteral("Failed to read sectors for MFT record %1 at sector %2").arg(recordNumber).arg(sector));
+
+    auto* data = reinterpret_cast<uint8_t*>(record.data());
+    switch (NtfsMftRecord::prepare(data, size_t(record.size()), recordNumber)) {
+    case NtfsMftRecord::Status::Ok:
+        break;
+    case NtfsMftRecord::Status::BadSignature:
+        return fail(QStringLiteral("Invalid MFT signature at record %1: '%2' (expected 'FILE')")
+                        .arg(recordNumber).arg(QString::fromLatin1(record.left(4))));
+    case NtfsMftRecord::Status::FixupMismatch:
+        return fail(QStringLiteral("Update sequence mismatch in MFT record %1 (torn or damaged record)").arg(recordNumber));
+    case NtfsMftRecord::Status::BadUpdateSequence:
+    case NtfsMftRecord::Status::TooShort:
+        return fail(QStringLiteral("Invalid update sequence array in MFT record %1").arg(recordNumber));
+    case NtfsMftRecord::Status::NotInUse:
+        return fail(QStringLiteral("MFT record %1 is not in use").arg(recordNumber));
+    case NtfsMftRecord::Status::WrongRecordNumber:
+        return fail(QStringLiteral("MFT record %1 is stored as another record").arg(recordNumber));
+    case NtfsMftRecord::Status::BadHeader:
+        return fail(QStringLiteral("Invalid header in MFT record %1").arg(recordNumber));
+    }
+    log.info(QStringLiteral("MFT record %1 read successfully, signature OK").arg(recordNumber));
+    return true;
+}
+
+bool NTFSParser::findBitmapDataRuns(std::vector<NtfsRun>& runs)
+{
+    QByteArray record;
+    if (!readMftRecord(BitmapRecord, record)) {
+        Logger::instance().error(QStringLiteral("findBitmapDataRuns: Failed to read MFT record 6"));
+        return false;
+    }
+    return decodeBitmapRuns(record, runs);
+}
+
+bool NTFSParser::decodeBitmapRuns(const QByteArray& record, std::vector<NtfsRun>& runs)
+{
+    Logger& log = Logger::instance();
+    runs.clear();
+    const auto* data = reinterpret_cast<const uint8_t*>(record.constData());
+    const size_t used = NtfsMftRecord::bytesInUse(data, size_t(record.size()));
+    uint32_t offset = NtfsMftRecord::firstAttributeOffset(data);
+    log.info(QStringLiteral("MFT record first attribute offset: 0x%1").arg(offset, 0, 16));
+
+    for (int counter = 0; offset < used; ++counter) {
+        NtfsMftRecord::Attribute attribute;
+        const auto step = NtfsMftRecord::attributeAt(data, used, offset, attribute);
+        if (step == NtfsMftRecord::Step::End) {
+            log.info(QStringLiteral("Reached end of attributes"));
+            break;
+        }
+        if (step == NtfsMftRecord::Step::BadLength) {
+            log.error(QStringLiteral("Invalid attribute length: %1 at offset 0x%2").arg(attribute.length).arg(offset, 0, 16));
+            break;
+        }
+        log.info(QStringLiteral("Attribute %1: type=0x%2, length=%3, offset=0x%4")
+                     .arg(counter).arg(attribute.type, 0, 16).arg(attribute.length).arg(offset, 0, 16));
+        // $Bitmap's usage bits are its unnamed data stream.
+        if (attribute.type == NtfsMftRecord::TypeData && attribute.nameLength == 0) {
+            log.info(QStringLiteral("Found $DATA attribute"));
+            log.info(QStringLiteral("$DATA non-resident flag: %1").arg(attribute.nonResident ? 1 : 0));
+            if (!attribute.nonResident) {
+                log.warning(QStringLiteral("$DATA attribute is resident (unusual for $Bitmap)"));
+                offset += attribute.length;
+                continue;
+            }
+            NtfsMftRecord::NonResident header;
+            if (!NtfsMftRecord::nonResidentHeader(data, attribute, header)) {
+                log.error(QStringLiteral("Invalid non-resident header in $Bitmap $DATA attribute"));
+                return false;
+            }
+            if (header.startVcn != 0) {
+                log.error(QStringLiteral("$Bitmap $DATA attribute starts at VCN %1, its run list is incomplete").arg(header.startVcn));
+                return false;
+            }
+            const auto status = NtfsRunList::decode(data + attribute.offset + header.runListOffset,
+                                                    header.runListLength, m_totalClusters, runs);
+            for (size_t k = 0; k < runs.size(); ++k) {
+                const NtfsRun& run = runs[k];
+                log.info(QStringLiteral("Run header: 0x%1, lengthBytes=%2, offsetBytes=%3")
+                             .arg(run.header, 2, 16, QLatin1Char('0')).arg(run.lengthBytes).arg(run.offsetBytes));
+                log.info(QStringLiteral("Data run %1: offset=%2, length=%3, absoluteCluster=%4")
+                             .arg(k).arg(run.offset).arg(run.length).arg(run.cluster));
+            }
+            if (status != NtfsRunList::Status::Ok) {
+                log.error(QStringLiteral("Invalid $Bitmap run list after %1 runs: %2").arg(runs.size()).arg(runListFault(status)));
+                runs.clear();
+                return false;
+            }
+            log.info(QStringLiteral("Total data runs found: %1").arg(runs.size()));
+            for (size_t k = 0; k < runs.size(); ++k) {
+                if (runs[k].sparse) {
+                    log.error(QStringLiteral("$Bitmap data run %1 is sparse").arg(k));
+                    runs.clear();
+                    return false;
+                }
+            }
+            return !runs.empty();
+        }
+        offset += attribute.length;
+    }
+    log.error(QStringLiteral("$DATA attribute not found in $Bitmap MFT record"));
+    return false;
+}
+
+bool NTFSParser::readBitmap()
+{
+    Logger& log = Logger::instance();
+    log.info(QStringLiteral("NTFSParser::readBitmap starting..."));
+    QByteArray record;
+    if (!readMftRecord(BitmapRecord, record))
+        return fail(QStringLiteral("Failed to read $Bitmap MFT record"));
+    log.info(QStringLiteral("$Bitmap MFT record read successfully"));
+    std::vector<NtfsRun> runs;
+    if (!decodeBitmapRuns(record, runs))
+        return fail(QStringLiteral("Failed to parse $Bitmap data runs"));
+    log.info(QStringLiteral("Found %1 data runs in $Bitmap").arg(runs.size()));
+
+    const uint64_t needed = (m_totalClusters + 7) / 8;
+    uint64_t covered = 0;
+    for (const NtfsRun& run : runs)
+        covered += run.length * m_clusterSize;  // each run lies inside the volume: no overflow
+    if (covered < needed)
+        return fail(QStringLiteral("$Bitmap data runs hold %1 bytes, the volume needs %2").arg(covered).arg(needed));
+
+    QByteArray bytes;
+    if (volumeLimit() != 0)
+        bytes.reserve(qsizetype(needed));
+    QByteArray chunk;
+    for (size_t k = 0; k < runs.size() && uint64_t(bytes.size()) < needed; ++k) {
+        const NtfsRun& run = runs[k];
+        log.info(QStringLiteral("Processing data run %1: cluster %2, count %3").arg(k).arg(run.cluster).arg(run.length));
+        const uint64_t wanted = std::min<uint64_t>(run.length * m_clusterSize, needed - uint64_t(bytes.size()));
+        const uint64_t toRead = (wanted + 511) / 512 * 512;
+        const uint64_t sector = m_partitionOffset / m_sectorSize + uint64_t(m_sectorsPerCluster) * run.cluster;
+        log.info(QStringLiteral("Reading bitmap data: sector %1, count %2, bytes %3")
+                     .arg(sector).arg((toRead + m_sectorSize - 1) / m_sectorSize).arg(toRead));
+        for (uint64_t done = 0; done < toRead;) {
+            const uint64_t piece = std::min(BitmapChunkBytes, toRead - done);
+            chunk.resize(qsizetype(piece));
+            if (!readVolume(run.cluster * m_clusterSize + done, chunk.data(), piece)) {
+                log.error(QStringLiteral("Failed to read bitmap data at cluster %1, sector %2").arg(run.cluster).arg(sector));
+                // A partial map would leave used clusters out of a smart copy.
+                return fail(QStringLiteral("Failed to read $Bitmap data at cluster %1").arg(run.cluster));
+            }
+            bytes.append(chunk.constData(), qsizetype(std::min(piece, wanted - std::min(wanted, done))));
+            done += piece;
+        }
+    }
+    m_clusterBitmap = QBitArray::fromBits(bytes.constData(), qsizetype(m_totalClusters));
+    m_usedClusters = uint64_t(m_clusterBitmap.count(true));
+    m_usedSize = uint64_t(m_clusterSize) * m_usedClusters;
+    log.info(QStringLiteral("NTFS: Used clusters=%1/%2 (%3%)")
+                 .arg(m_usedClusters).arg(m_totalClusters).arg(percent(m_usedClusters, m_totalClusters)));
+    return true;
+}
+
+bool NTFSParser::loadFromVolume(const QString& driveLetter)
+{
+    Logger& log = Logger::instance();
+    if (driveLetter.isEmpty()) {
+        m_lastError = QStringLiteral("Drive letter is empty");
+        return false;
+    }
+    const bool isLetter = driveLetter.size() == 1 || (driveLetter.size() <= 3 && driveLetter.at(1) == QLatin1Char(':'));
+    const QString path = isLetter ? QStringLiteral("\\\\.\\%1:").arg(driveLetter.at(0).toUpper()) : driveLetter;
+    log.info(QStringLiteral("NTFSParser: Using Windows API for volume: %1").arg(path));
+
+    std::unique_ptr<DeviceHandle> volume =
+        Platform::current().openDevice(path.toStdString(), DeviceAccess::Read, DeviceFlags::None);
+    if (!volume)
+        return fail(QStringLiteral("Failed to open volume %1: error %2").arg(path, platformErrorText()));
+
+    PlatformNtfsVolumeData data;
+    if (!volume->ntfsVolumeData(data))
+        return fail(QStringLiteral("FSCTL_GET_NTFS_VOLUME_DATA failed: %1").arg(platformErrorText()));
+    if (!validGeometry(data.bytesPerSector, data.bytesPerCluster) || data.totalClusters <= 0
+        || (data.numberSectors > 0
+            && uint64_t(data.totalClusters) > uint64_t(data.numberSectors) / (data.bytesPerCluster / data.bytesPerSector)))
+        return fail(QStringLiteral("FSCTL_GET_NTFS_VOLUME_DATA returned an impossible geometry"));
+
+    m_partitionOffset = 0;
+    m_partitionSize = 0;
+    m_clusterSize = data.bytesPerCluster;
+    m_sectorSize = data.bytesPerSector;
+    m_sectorsPerCluster = m_clusterSize / m_sectorSize;
+    m_totalClusters = uint64_t(data.totalClusters);
+    m_totalSectors = data.numberSectors > 0 ? uint64_t(data.numberSectors) : m_totalClusters * m_sectorsPerCluster;
+    m_backupBootInside = data.numberSectors > 0;
+    m_volumeSize = uint64_t(m_clusterSize) * m_totalClusters;
+    m_mftCluster = uint64_t(data.mftStartLcn);
+    m_mftRecordSize = data.bytesPerFileRecordSegment;
+    m_volumeSerialNumber = uint64_t(data.volumeSerialNumber);
+    log.info(QStringLiteral("NTFS (Windows API): sector=%1, cluster=%2, totalClusters=%3")
+                 .arg(m_sectorSize).arg(m_clusterSize).arg(m_totalClusters));
+
+    QBitArray bitmap{qsizetype(m_totalClusters)};
+    uint64_t next = 0;
+    for (int64_t iteration = 0;; ++iteration) {
+        if (iteration > MaxVolumeBitmapCalls)
+            return fail(QStringLiteral("Too many iterations, stopping bitmap read at cluster %1").arg(next));
+        PlatformVolumeBitmap answer;
+        const bool ok = volume->volumeBitmap(int64_t(next), answer);
+        const bool more = answer.moreData || (!ok && Platform::lastErrorCode() == PlatformError::MoreData);
+        if (!ok && !more) {
+            // Stopping with what was gathered would leave used clusters out of a smart copy.
+            if (next != 0)
+                return fail(QStringLiteral("FSCTL_GET_VOLUME_BITMAP stopped at cluster %1: error %2").arg(next).arg(platformErrorText()));
+            return fail(QStringLiteral("FSCTL_GET_VOLUME_BITMAP failed: %1").arg(platformErrorText()));
+        }
+        if (answer.bitmapSize < 1) {
+            log.warning(QStringLiteral("BitmapSize is 0, stopping"));
+            break;
+        }
+        if (answer.startingLcn < 0 || uint64_t(answer.startingLcn) > next)
+            return fail(QStringLiteral("FSCTL_GET_VOLUME_BITMAP answered from cluster %1 for cluster %2")
+                            .arg(answer.startingLcn).arg(next));
+        const uint64_t start = uint64_t(answer.startingLcn);
+        const uint64_t bits = std::min<uint64_t>(uint64_t(answer.bitmapSize), uint64_t(answer.bits.size()) * 8);
+        if (iteration == 0 || iteration % 10 == 0)
+            log.info(QStringLiteral("Bitmap iteration %1: start=%2, bits=%3, bytes=%4")
+                         .arg(iteration).arg(start).arg(bits).arg(answer.bits.size()));
+        for (uint64_t j = 0; j < bits && start + j < m_totalClusters; ++j) {
+            if (answer.bits[j / 8] == 0 && j % 8 == 0) {
+                j += 7;
+                continue;
+            }
+            if (answer.bits[j / 8] & (1u << (j % 8)))
+                bitmap.setBit(qsizetype(start + j));
+        }
+        if (start + bits <= next)
+            return fail(QStringLiteral("FSCTL_GET_VOLUME_BITMAP made no progress at cluster %1").arg(next));
+        next = start + bits;
+        if (!more || next >= m_totalClusters)
+            break;
+    }
+    volume.reset();
+    if (next < m_totalClusters)
+        return fail(QStringLiteral("Volume bitmap covers %1 of %2 clusters").arg(next).arg(m_totalClusters));
+
+    m_clusterBitmap = bitmap;
+    m_bitmapValid = true;
+    m_usedClusters = uint64_t(m_clusterBitmap.count(true));
+    m_usedSize = uint64_t(m_clusterSize) * m_usedClusters;
+    buildSectorMap(QStringLiteral("NTFSParser"));
+    log.info(QStringLiteral("NTFS (Windows API): Used clusters=%1/%2 (%3%), sector bitmap size=%4")
+                 .arg(m_usedClusters).arg(m_totalClusters).arg(percent(m_usedClusters, m_totalClusters)).arg(m_sectorMap.size()));
+    return true;
+}
+
+FileSystemBase::UsageLayout NTFSParser::usageLayout() const
+{
+    UsageLayout layout;
+    layout.sectorSize = m_sectorSize;
+    layout.sectorsPerCluster = m_sectorsPerCluster;
+    layout.clusterAreaStart = 0;
+    layout.extraStart = m_totalSectors;
+    layout.extraCount = m_backupBootInside ? 1 : 0;
+    return layout;
+}

@@ -1,0 +1,52 @@
+#pragma once
+#include "filesystem/filesystembase.h"
+#include "filesystem/ntfsrunlist.h"
+
+#include <QByteArray>
+#include <vector>
+
+// Used clusters of an NTFS volume from its $Bitmap (raw disk) or from the platform's volume bitmap query.
+class NTFSParser : public FileSystemBase {
+    Q_OBJECT
+public:
+    explicit NTFSParser(QObject* parent = nullptr);
+    ~NTFSParser() override;
+
+    // Opens disk `diskNumber`, loads the volume at `startSector` (512-byte units), builds the sector
+    // map. `sectorCount` (512-byte units) bounds the volume when known.
+    bool parse(int diskNumber, uint64_t startSector, uint64_t sectorCount = 0);
+    bool load(DeviceHandle* handle, uint64_t partitionOffset, uint64_t partitionSize) override;
+    bool loadFromVolume(const QString& driveLetter);
+
+    bool readBootSector();
+    bool readMftRecord(uint64_t recordNumber, QByteArray& record);
+    bool findBitmapDataRuns(std::vector<NtfsRun>& runs);
+    bool readBitmap();
+
+    int fileSystemType() const override { return 1; }
+    QString fileSystemName() const override { return QStringLiteral("NTFS"); }
+
+    uint64_t mftCluster() const { return m_mftCluster; }
+    uint64_t mftMirrorCluster() const { return m_mftMirrorCluster; }
+    uint64_t volumeSerialNumber() const { return m_volumeSerialNumber; }
+    uint32_t mftRecordSize() const { return m_mftRecordSize; }
+    int diskNumber() const { return m_diskNumber; }
+    uint64_t startSector() const { return m_startSector; }
+
+protected:
+    UsageLayout usageLayout() const override;
+
+private:
+    bool fail(const QString& message);
+    bool decodeBitmapRuns(const QByteArray& record, std::vector<NtfsRun>& runs);
+
+    uint64_t m_mftCluster = 0;
+    uint64_t m_mftMirrorCluster = 0;
+    uint64_t m_volumeSerialNumber = 0;
+    uint32_t m_mftRecordSize = 0;
+    uint64_t m_totalSectors = 0;  // volume sectors; the backup boot sector sits right behind them
+    uint32_t m_sectorsPerCluster = 0;
+    bool m_backupBootInside = false;
+    int m_diskNumber = -1;
+    uint64_t m_startSector = 0;
+};

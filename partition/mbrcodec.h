@@ -1,0 +1,42 @@
+#pragma once
+#include <QByteArray>
+#include <cstdint>
+
+// Pure MBR sector layout functions: boot signature, the four primary entries, the protective MBR.
+class MbrCodec {
+public:
+    static constexpr int SectorBytes = 512;
+    static constexpr int OffDiskSignature = 440;
+    static constexpr int OffEntries = 446;
+    static constexpr int EntrySize = 16;
+    static constexpr int OffBootSignature = 510;
+    static constexpr uint16_t BootSignature = 0xAA55;
+
+    static constexpr int EntOffBootIndicator = 0;
+    static constexpr int EntOffFirstChs = 1;
+    static constexpr int EntOffType = 4;
+    static constexpr int EntOffLastChs = 5;
+    static constexpr int EntOffFirstLba = 8;
+    static constexpr int EntOffSectorCount = 12;
+
+    static constexpr uint8_t ProtectiveType = 0xEE;
+
+    struct Entry {
+        uint8_t bootIndicator = 0;
+        uint8_t firstChs[3] = {0, 0, 0};
+        uint8_t type = 0;
+        uint8_t lastChs[3] = {0, 0, 0};
+        uint32_t firstLba = 0;
+        uint32_t sectorCount = 0;
+    };
+
+    // `sector` holds at least 512 bytes.
+    static bool hasBootSignature(const uint8_t* sector);
+    static Entry entry(const uint8_t* sector, int index);
+    static void setEntry(uint8_t* sector, int index, const Entry& e);
+    // New first LBA and count; last CHS becomes FE FF FF (beyond CHS reach).
+    static void setEntryExtent(uint8_t* sector, int index, uint32_t firstLba, uint32_t sectorCount);
+
+    // A protective MBR in a zero sector of `sectorSize` bytes for a disk of `totalSectors`.
+    static QByteArray protectiveMbr(uint64_t totalSectors, uint32_t sectorSize);
+};

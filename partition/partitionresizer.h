@@ -1,0 +1,72 @@
+#pragma once
+#include "core/diskinfo.h"
+#include "core/partitioninfo.h"
+#include "partition/resizeplanentry.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <cstdint>
+
+class DiskIO;
+
+// Plans and carries out the resize of a cloned layout, creates the data partition behind it and
+// gives a cloned GPT disk new identities. Partition positions in plans and PartitionInfo are
+// 512-byte units; they are converted to the disk's logical sectors where tables are written, and a
+// position that does not fall on a disk sector is refused.
+class PartitionResizer : public QObject {
+    Q_OBJECT
+public:
+    enum ResizeStrategy : int { KeepSizes = 0, ExpandLast = 1, Proportional = 2, ShrinkLast = 3 };
+
+    explicit PartitionResizer(QObject* parent = nullptr);
+
+    QList<ResizePlanEntry> calculateResizePlan(const DiskInfo& source, const DiskInfo& target,
+                                               const QList<PartitionInfo>& partitions, int strategy);
+    bool executeResize(DiskIO& disk, const QList<ResizePlanEntry>& plan, uint64_t diskSize, uint32_t sectorSize);
+    bool updateGptEntries(DiskIO& disk, const QList<ResizePlanEntry>& plan, uint64_t diskSize, uint32_t sectorSize);
+    bool updateBackupGpt(DiskIO& disk, uint64_t diskSize, uint32_t sectorSize);
+    bool updateMbrEntries(DiskIO& disk, const QList<ResizePlanEntry>& plan, uint32_t sectorSize);
+    // startSector and sectorCount in 512-byte units.
+    bool updateNtfsBootSector(DiskIO& disk, uint64_t startSector, uint64_t sectorCount, uint32_t sectorSize);
+    static uint64_t minimumPartitionSize(const PartitionInfo& partition);
+
+    bool createDataPartition(DiskIO& disk, const QList<PartitionInfo>& partitions, uint64_t diskSize,
+                             uint32_t sectorSize, const QString& label, bool align4K);
+    // startSector and sectorCount in 512-byte units.
+    bool addGptPartitionEntry(DiskIO& disk, uint64_t startSector, uint64_t sectorCount, const QString& typeGuid,
+                              const QString& name, uint64_t diskSize, uint32_t sectorSize);
+    // startSector and sectorCount in 512-byte units; diskpart gets KB/MB from them.
+    bool createMbrDataPartition(int diskNumber, uint64_t startSector, uint64_t sectorCount, uint32_t sectorSize,
+                                const QString& label);
+    bool regenerateGptGuids(DiskIO& disk, uint32_t sectorSize);
+
+    QString lastError() const { return m_lastError; }
+
+    // ---- pure helpers ----
+    // First 512-byte unit of the data partition behind `lastEnd`: 1 MiB gap, then aligned to 4 KiB
+    // when asked, and always to a whole disk sector.
+    static uint64_t dataPartitionStart(uint64_t lastEnd, uint32_t sectorSize, bool align4K);
+    // End (exclusive, 512-byte units) of the space a data partition may use: the GPT's last usable
+    // LBA + 1 for a 128-entry array.
+    static uint64_t dataPartitionEnd(uint64_t diskSize, uint32_t sectorSize);
+    // diskpart cannot take a double quote or a line break inside label="..." (no escape exists).
+    static bool isDiskpartSafeLabel(const QString& label);
+    static QString extendedPartitionScript(int diskNumber, uint64_t offsetKb, uint64_t sizeMb, const QString& label);
+    static QString primaryPartitionScript(int diskNumber, uint64_t offsetKb, uint64_t sizeMb, const QString& label);
+
+signals:
+    void progressChanged(int percent, const QString& message);
+    void partitionResizing(const QString& partitionName, uint64_t oldSize, uint64_t newSize);
+    void partitionCreated(const QString& partitionName, uint64_t size);
+
+private:
+    void planFitLast(const DiskInfo& target, const QList<PartitionInfo>& partitions, int64_t diff,
+                     QList<ResizePlanEntry>& plan);
+    void planProportional(const DiskInfo& source, const DiskInfo& target, const QList<PartitionInfo>& partitions,
+                          QList<ResizePlanEntry>& plan);
+    uint32_t checkedSectorSize(DiskIO& disk, uint32_t requested);
+    bool fail(const QString& message);
+
+    QString m_lastError;
+};

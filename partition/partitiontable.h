@@ -1,0 +1,34 @@
+#pragma once
+#include "partition/gptheader.h"
+#include "partition/gptpartitionentry.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QUuid>
+#include <cstdint>
+
+class DiskIO;
+
+// Reads and writes the GPT of the target of a DiskIO. Stateless: every operation is static and
+// takes the disk's logical sector size; LBAs are in that sector size.
+class PartitionTable : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    static uint32_t crc32(const void* data, size_t length);
+    static void guidToGptBytes(const QUuid& guid, uint8_t* out16);
+
+    static bool readGptHeader(DiskIO& disk, GptHeader& out, uint32_t sectorSize);
+    static bool readGptEntries(DiskIO& disk, QList<GptPartitionEntry>& out, uint32_t sectorSize);
+    static bool writeGptHeader(DiskIO& disk, const GptHeader& header, uint64_t lba, uint32_t sectorSize);
+    static bool writeGptEntries(DiskIO& disk, const QList<GptPartitionEntry>& entries, uint64_t startLba,
+                                uint32_t sectorSize);
+    static bool initializeGpt(DiskIO& disk, uint64_t diskSizeBytes, uint32_t sectorSize);
+    static bool addGptPartition(DiskIO& disk, uint64_t firstLba, uint64_t lastLba, const QUuid& typeGuid,
+                                const QString& name, uint32_t sectorSize);
+
+    // Sector sizes the GPT code accepts: a multiple of 128, at least 512.
+    static bool isValidSectorSize(uint32_t sectorSize);
+};

@@ -1,0 +1,76 @@
+#pragma once
+#include "platform/devicehandle.h"
+
+#include <sys/types.h>
+
+// An open block device (disk or partition) or image file. Created by PosixPlatform, which resolves
+// names and decides the open flags; this class only works on the descriptor it is given.
+class PosixDeviceHandle : public DeviceHandle {
+public:
+    struct Setup {
+        std::string path;              // as the caller named it
+        std::string nativePath;        // what was opened
+        int fd = -1;                   // owned from now on
+        bool pathOnly = false;         // opened for existence only: no transfers
+        bool writable = false;
+        bool buffered = false;         // unbuffered I/O was asked but the file system refused it
+        std::string openNote;
+        uint32_t imageSectorSize = 512;  // presented logical sector size of an image file
+        bool isVolume = false;         // a partition of a disk
+        int diskNumber = -1;           // table number of the disk a volume lies on
+        uint64_t volumeStart = 0;      // bytes from the start of that disk
+    };
+
+    explicit PosixDeviceHandle(Setup setup);
+    ~PosixDeviceHandle() override;
+    PosixDeviceHandle(const PosixDeviceHandle&) = delete;
+    PosixDeviceHandle& operator=(const PosixDeviceHandle&) = delete;
+
+    bool readAt(uint64_t offset, void* buffer, uint64_t length, uint64_t& done) override;
+    bool writeAt(uint64_t offset, const void* buffer, uint64_t length, uint64_t& done) override;
+    bool flush() override;
+
+    bool geometry(PlatformGeometry& out) override;
+    bool accessAlignment(PlatformAccessAlignment& out) override;
+    bool deviceDescriptor(PlatformDeviceDescriptor& out) override;
+    bool seekPenalty(bool& incursSeekPenalty) override;
+    bool driveLayout(PlatformDriveLayout& out) override;
+    bool updateDiskProperties() override;
+
+    bool volumeDiskExtents(std::vector<PlatformExtent>& out) override;
+    bool lockVolume() override;
+    bool unlockVolume() override;
+    bool dismountVolume() override;
+    bool allowExtendedAccess() override;
+    bool ntfsVolumeData(PlatformNtfsVolumeData& out) override;
+    bool volumeBitmap(int64_t startingLcn, PlatformVolumeBitmap& out) override;
+
+    std::string path() const override { return m_setup.path; }
+    std::string openNote() const override { return m_setup.openNote; }
+
+    bool isBuffered() const { return m_setup.buffered; }
+    bool isBlockDevice() const { return m_blockDevice; }
+    const std::string& nativePath() const { return m_setup.nativePath; }
+    // The presented size: a block device's size, or an image's size cut to whole logical sectors.
+    bool presentedSize(uint64_t& size);
+    uint32_t logicalSectorSize();
+
+    // Why a block device cannot be taken over for writing: its mounts, swap use or holders, as
+    // text ("mounted on /mnt/x"); empty when nothing holds it. Also used before a writable open.
+    static std::string inUseReason(dev_t rdev, const std::string& kernelName, bool includePartitions);
+
+private:
+    // A descriptor that can take ioctls; an existence-only handle opens the device for a moment.
+    int controlFd();
+    void releaseControlFd(int fd);
+    bool addMissingPartitions(int fd);
+    bool readSpan(uint64_t offset, uint64_t length, uint8_t* out);
+    std::string kernelName() const;
+    std::string wholeDiskKernelName() const;
+
+    Setup m_setup;
+    bool m_blockDevice = false;
+    dev_t m_rdev = 0;
+    bool m_sizeKnown = false;
+    uint64_t m_size = 0;
+};

@@ -1,0 +1,224 @@
+#include "platform/win32/win32answerparser.h"
+
+#include <algorithm>
+
+namespace {
+
+uint8_t u8at(const uint8_t* p, size_t at) { return p[at]; }
+
+uint16_t u16at(const uint8_t* p, size_t at)
+{
+    return static_cast<uint16_t>(p[at] | (p[at + 1] << 8));
+}
+
+uint32_t u32at(const uint8_t* p, size_t at)
+{
+    return static_cast<uint32_t>(p[at]) | (static_cast<uint32_t>(p[at + 1]) << 8)
+        | (static_cast<uint32_t>(p[at + 2]) << 16) | (static_cast<uint32_t>(p[at + 3]) << 24);
+}
+
+uint64_t u64at(const uint8_t* p, size_t at)
+{
+    return static_cast<uint64_t>(u32at(p, at)) | (static_cast<uint64_t>(u32at(p, at + 4)) << 32);
+}
+
+int64_t i64at(const uint8_t* p, size_t at) { return static_cast<int64_t>(u64at(p, at)); }
+
+// GUID layout in memory: Data1 (4 bytes LE), Data2 (2 LE), Data3 (2 LE), Data4 (8 bytes as stored).
+constexpr size_t GuidData1 = 0;
+constexpr size_t GuidData2 = 4;
+constexpr size_t GuidData3 = 6;
+constexpr size_t GuidData4 = 8;
+constexpr size_t GuidSize = 16;
+
+void appendHex(std::string& s, uint64_t value, int digits)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    for (int i = digits - 1; i >= 0; --i)
+        s.push_back(hex[(value >> (i * 4)) & 0xF]);
+}
+
+} // namespace
+
+bool Win32AnswerParser::parseGeometry(const uint8_t* answer, size_t length, PlatformGeometry& out)
+{
+    if (!answer || length < GeometryExAnswerSize)
+        return false;
+    out.cylinders = i64at(answer, GeoCylinders);
+    out.tracksPerCylinder = u32at(answer, GeoTracksPerCylinder);
+    out.sectorsPerTrack = u32at(answer, GeoSectorsPerTrack);
+    out.bytesPerSector = u32at(answer, GeoBytesPerSector);
+    out.diskSize = i64at(answer, GeoDiskSize);
+    return true;
+}
+
+void Win32AnswerParser::parseDeviceDescriptor(const uint8_t* answer, size_t length,
+                                              PlatformDeviceDescriptor& out)
+{
+    out = PlatformDeviceDescriptor();
+    if (!answer)
+        return;
+    out.answerLength = static_cast<uint32_t>(std::min<size_t>(length, UINT32_MAX));
+    if (length >= DescBusType + 4)
+        out.busType = static_cast<int>(u32at(answer, DescBusType));
+    if (length >= DescProductIdOffset + 4)
+        out.productId = descriptorString(answer, length, u32at(answer, DescProductIdOffset));
+    if (length >= DescSerialNumberOffset + 4)
+        out.serialNumber = descriptorString(answer, length, u32at(answer, DescSerialNumberOffset));
+}
+
+bool Win32AnswerParser::parseAccessAlignment(const uint8_t* answer, size_t length, PlatformAccessAlignment& out)
+{
+    if (!answer || length < AccessAlignmentAnswerSize)
+        return false;
+    out.bytesPerLogicalSector = u32at(answer, AlignLogicalSector);
+    out.bytesPerPhysicalSector = u32at(answer, AlignPhysicalSector);
+    out.bytesOffsetForSectorAlignment = u32at(answer, AlignSectorOffset);
+    return true;
+}
+
+bool Win32AnswerParser::parseSeekPenalty(const uint8_t* answer, size_t length, bool& incursSeekPenalty)
+{
+    if (!answer || length < SeekPenaltyAnswerSize)
+        return false;
+    incursSeekPenalty = u8at(answer, SeekIncursPenalty) != 0;
+    return true;
+}
+
+bool Win32AnswerParser::parseDriveLayout(const uint8_t* answer, size_t length, PlatformDriveLayout& out)
+{
+    out = PlatformDriveLayout();
+    if (!answer || length < LayoutHeaderSize)
+        return false;
+    const uint32_t style = u32at(answer, LayoutStyleField);
+    out.style = style == PartitionStyleMbr ? LayoutStyle::MBR
+              : style == PartitionStyleGpt ? LayoutStyle::GPT
+                                           : LayoutStyle::Unknown;
+    const uint64_t declared = u32at(answer, LayoutCount);
+    const uint64_t fits = (length - LayoutHeaderSize) / LayoutEntrySize;
+    const uint64_t count = std::min(declared, fits);
+    out.entries.reserve(count);
+    for (uint64_t i = 0; i < count; ++i) {
+        const uint8_t* e = answer + LayoutHeaderSize + i * LayoutEntrySize;
+        PlatformLayoutEntry entry;
+        entry.partitionNumber = u32at(e, EntryNumber);
+        entry.startingOffset = i64at(e, EntryStartingOffset);
+        entry.partitionLength = i64at(e, EntryLength);
+        const uint32_t entryStyle = u32at(e, EntryStyle);
+        if (entryStyle == PartitionStyleGpt) {
+            entry.typeGuid = guidToRegistryText(e + EntryGptType);
+            entry.partitionGuid = guidToRegistryText(e + EntryGptId);
+        } else if (entryStyle == PartitionStyleMbr) {
+            entry.mbrType = u8at(e, EntryMbrType);
+            entry.bootIndicator = u8at(e, EntryMbrBootIndicator) != 0;
+        }
+        out.entries.push_back(std::move(entry));
+    }
+    return true;
+}
+
+uint32_t Win32AnswerParser::declaredExtentCount(const uint8_t* answer, size_t length)
+{
+    if (!answer || length < ExtentsCount + 4)
+        return 0;
+    return u32at(answer, ExtentsCount);
+}
+
+bool Win32AnswerParser::parseDiskExtents(const uint8_t* answer, size_t length, std::vector<PlatformExtent>& out)
+{
+    out.clear();
+    if (!answer || length < ExtentsHeaderSize)
+        return false;
+    const uint64_t declared = u32at(answer, ExtentsCount);
+    const uint64_t fits = (length - ExtentsHeaderSize) / ExtentSize;
+    const uint64_t count = std::min(declared, fits);
+    out.reserve(count);
+    for (uint64_t i = 0; i < count; ++i) {
+        const uint8_t* e = answer + ExtentsHeaderSize + i * ExtentSize;
+        PlatformExtent extent;
+        extent.diskNumber = u32at(e, ExtentDiskNumber);
+        extent.startingOffset = i64at(e, ExtentStartingOffset);
+        extent.extentLength = i64at(e, ExtentLength);
+        out.push_back(extent);
+    }
+    return true;
+}
+
+bool Win32AnswerParser::parseNtfsVolumeData(const uint8_t* answer, size_t length, PlatformNtfsVolumeData& out)
+{
+    if (!answer || length < NtfsVolumeDataSize)
+        return false;
+    out.volumeSerialNumber = i64at(answer, NtfsSerialNumber);
+    out.numberSectors = i64at(answer, NtfsNumberSectors);
+    out.totalClusters = i64at(answer, NtfsTotalClusters);
+    out.freeClusters = i64at(answer, NtfsFreeClusters);
+    out.bytesPerSector = u32at(answer, NtfsBytesPerSector);
+    out.bytesPerCluster = u32at(answer, NtfsBytesPerCluster);
+    out.bytesPerFileRecordSegment = u32at(answer, NtfsBytesPerFileRecord);
+    out.mftValidDataLength = i64at(answer, NtfsMftValidDataLength);
+    out.mftStartLcn = i64at(answer, NtfsMftStartLcn);
+    return true;
+}
+
+bool Win32AnswerParser::parseVolumeBitmap(const uint8_t* answer, size_t length, PlatformVolumeBitmap& out)
+{
+    out = PlatformVolumeBitmap();
+    if (!answer || length < BitmapHeaderSize)
+        return false;
+    const int64_t start = i64at(answer, BitmapStartingLcn);
+    const int64_t declared = i64at(answer, BitmapSizeField);
+    if (start < 0 || declared < 0)
+        return false;
+    // BitmapSize counts every cluster from StartingLcn to the end of the volume, also when the
+    // answer was cut; only the bits present may be reported as described.
+    const uint64_t bytesPresent = length - BitmapHeaderSize;
+    const uint64_t bitsPresent = bytesPresent > (UINT64_MAX / 8) ? UINT64_MAX : bytesPresent * 8;
+    const uint64_t described = std::min<uint64_t>(static_cast<uint64_t>(declared), bitsPresent);
+    const uint64_t bytesUsed = (described + 7) / 8;
+    out.startingLcn = start;
+    out.bitmapSize = static_cast<int64_t>(described);
+    out.bits.assign(answer + BitmapHeaderSize, answer + BitmapHeaderSize + bytesUsed);
+    out.moreData = described < static_cast<uint64_t>(declared);
+    return true;
+}
+
+bool Win32AnswerParser::parseDeviceNumber(const uint8_t* answer, size_t length, uint32_t& deviceType,
+                                          uint32_t& deviceNumber, uint32_t& partitionNumber)
+{
+    if (!answer || length < DeviceNumberSize)
+        return false;
+    deviceType = u32at(answer, DevNumType);
+    deviceNumber = u32at(answer, DevNumNumber);
+    partitionNumber = u32at(answer, DevNumPartition);
+    return true;
+}
+
+std::string Win32AnswerParser::descriptorString(const uint8_t* answer, size_t length, uint32_t offset)
+{
+    if (!answer || offset == 0 || offset >= length)
+        return std::string();
+    const uint8_t* begin = answer + offset;
+    const uint8_t* end = answer + length;
+    const uint8_t* nul = std::find(begin, end, uint8_t(0));
+    return std::string(reinterpret_cast<const char*>(begin), static_cast<size_t>(nul - begin));
+}
+
+std::string Win32AnswerParser::guidToRegistryText(const uint8_t* guid)
+{
+    std::string s;
+    s.reserve(38);
+    s.push_back('{');
+    appendHex(s, u32at(guid, GuidData1), 8);
+    s.push_back('-');
+    appendHex(s, u16at(guid, GuidData2), 4);
+    s.push_back('-');
+    appendHex(s, u16at(guid, GuidData3), 4);
+    s.push_back('-');
+    for (size_t i = GuidData4; i < GuidSize; ++i) {
+        if (i == GuidData4 + 2)
+            s.push_back('-');
+        appendHex(s, guid[i], 2);
+    }
+    s.push_back('}');
+    return s;
+}

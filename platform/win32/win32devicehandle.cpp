@@ -1,0 +1,364 @@
+#include "platform/win32/win32devicehandle.h"
+
+#include "platform/win32/win32answerparser.h"
+#include "platform/win32/win32platform.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <winioctl.h>
+
+#include <algorithm>
+#include <cstddef>
+
+// The parser reads answers at fixed offsets; hold them to the SDK's own layout.
+using P = Win32AnswerParser;
+static_assert(sizeof(DISK_GEOMETRY_EX) >= P::GeometryExAnswerSize);
+static_assert(offsetof(DISK_GEOMETRY_EX, Geometry) + offsetof(DISK_GEOMETRY, Cylinders) == P::GeoCylinders);
+static_assert(offsetof(DISK_GEOMETRY, TracksPerCylinder) == P::GeoTracksPerCylinder);
+static_assert(offsetof(DISK_GEOMETRY, SectorsPerTrack) == P::GeoSectorsPerTrack);
+static_assert(offsetof(DISK_GEOMETRY, BytesPerSector) == P::GeoBytesPerSector);
+static_assert(offsetof(DISK_GEOMETRY_EX, DiskSize) == P::GeoDiskSize);
+static_assert(sizeof(STORAGE_DEVICE_DESCRIPTOR) == P::DeviceDescriptorMinimum);
+static_assert(offsetof(STORAGE_DEVICE_DESCRIPTOR, ProductIdOffset) == P::DescProductIdOffset);
+static_assert(offsetof(STORAGE_DEVICE_DESCRIPTOR, SerialNumberOffset) == P::DescSerialNumberOffset);
+static_assert(offsetof(STORAGE_DEVICE_DESCRIPTOR, BusType) == P::DescBusType);
+static_assert(sizeof(STORAGE_ACCESS_ALIGNMENT_DESCRIPTOR) == P::AccessAlignmentAnswerSize);
+static_assert(offsetof(STORAGE_ACCESS_ALIGNMENT_DESCRIPTOR, BytesPerLogicalSector) == P::AlignLogicalSector);
+static_assert(offsetof(STORAGE_ACCESS_ALIGNMENT_DESCRIPTOR, BytesPerPhysicalSector) == P::AlignPhysicalSector);
+static_assert(offsetof(STORAGE_ACCESS_ALIGNMENT_DESCRIPTOR, BytesOffsetForSectorAlignment) == P::AlignSectorOffset);
+static_assert(sizeof(DEVICE_SEEK_PENALTY_DESCRIPTOR) == P::SeekPenaltyAnswerSize);
+static_assert(offsetof(DEVICE_SEEK_PENALTY_DESCRIPTOR, IncursSeekPenalty) == P::SeekIncursPenalty);
+static_assert(offsetof(DRIVE_LAYOUT_INFORMATION_EX, PartitionStyle) == P::LayoutStyleField);
+static_assert(offsetof(DRIVE_LAYOUT_INFORMATION_EX, PartitionCount) == P::LayoutCount);
+static_assert(offsetof(DRIVE_LAYOUT_INFORMATION_EX, PartitionEntry) == P::LayoutHeaderSize);
+static_assert(sizeof(PARTITION_INFORMATION_EX) == P::LayoutEntrySize);
+static_assert(offsetof(PARTITION_INFORMATION_EX, PartitionStyle) == P::EntryStyle);
+static_assert(offsetof(PARTITION_INFORMATION_EX, StartingOffset) == P::EntryStartingOffset);
+static_assert(offsetof(PARTITION_INFORMATION_EX, PartitionLength) == P::EntryLength);
+static_assert(offsetof(PARTITION_INFORMATION_EX, PartitionNumber) == P::EntryNumber);
+static_assert(offsetof(PARTITION_INFORMATION_EX, Mbr) + offsetof(PARTITION_INFORMATION_MBR, PartitionType) == P::EntryMbrType);
+static_assert(offsetof(PARTITION_INFORMATION_EX, Mbr) + offsetof(PARTITION_INFORMATION_MBR, BootIndicator) == P::EntryMbrBootIndicator);
+static_assert(offsetof(PARTITION_INFORMATION_EX, Gpt) + offsetof(PARTITION_INFORMATION_GPT, PartitionType) == P::EntryGptType);
+static_assert(offsetof(PARTITION_INFORMATION_EX, Gpt) + offsetof(PARTITION_INFORMATION_GPT, PartitionId) == P::EntryGptId);
+static_assert(static_cast<uint32_t>(PARTITION_STYLE_MBR) == P::PartitionStyleMbr
+              && static_cast<uint32_t>(PARTITION_STYLE_GPT) == P::PartitionStyleGpt);
+static_assert(offsetof(VOLUME_DISK_EXTENTS, NumberOfDiskExtents) == P::ExtentsCount);
+static_assert(offsetof(VOLUME_DISK_EXTENTS, Extents) == P::ExtentsHeaderSize);
+static_assert(sizeof(DISK_EXTENT) == P::ExtentSize);
+static_assert(offsetof(DISK_EXTENT, DiskNumber) == P::ExtentDiskNumber);
+static_assert(offsetof(DISK_EXTENT, StartingOffset) == P::ExtentStartingOffset);
+static_assert(offsetof(DISK_EXTENT, ExtentLength) == P::ExtentLength);
+static_assert(sizeof(NTFS_VOLUME_DATA_BUFFER) == P::NtfsVolumeDataSize);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, VolumeSerialNumber) == P::NtfsSerialNumber);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, NumberSectors) == P::NtfsNumberSectors);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, TotalClusters) == P::NtfsTotalClusters);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, FreeClusters) == P::NtfsFreeClusters);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, BytesPerSector) == P::NtfsBytesPerSector);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, BytesPerCluster) == P::NtfsBytesPerCluster);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, BytesPerFileRecordSegment) == P::NtfsBytesPerFileRecord);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, MftValidDataLength) == P::NtfsMftValidDataLength);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, MftStartLcn) == P::NtfsMftStartLcn);
+static_assert(offsetof(VOLUME_BITMAP_BUFFER, StartingLcn) == P::BitmapStartingLcn);
+static_assert(offsetof(VOLUME_BITMAP_BUFFER, BitmapSize) == P::BitmapSizeField);
+static_assert(offsetof(VOLUME_BITMAP_BUFFER, Buffer) == P::BitmapHeaderSize);
+static_assert(sizeof(STORAGE_DEVICE_NUMBER) == P::DeviceNumberSize);
+static_assert(offsetof(STORAGE_DEVICE_NUMBER, DeviceType) == P::DevNumType);
+static_assert(offsetof(STORAGE_DEVICE_NUMBER, DeviceNumber) == P::DevNumNumber);
+static_assert(offsetof(STORAGE_DEVICE_NUMBER, PartitionNumber) == P::DevNumPartition);
+
+namespace {
+
+constexpr DWORD GeometryAnswerBytes = 256;              // DISK_GEOMETRY_EX and its trailing detection data
+constexpr DWORD DescriptorAnswerBytes = 1024;
+constexpr DWORD LayoutAnswerBytes = 18624;               // header and 129 entries
+constexpr DWORD LayoutAnswerLimit = 16 * 1024 * 1024;
+constexpr DWORD ExtentsAnswerBytes = 272;                // header and 11 extents
+constexpr uint32_t ExtentCountLimit = 65536;
+constexpr DWORD BitmapAnswerBytes = 1048576;
+// Whole transfers are split so each ReadFile/WriteFile length fits a DWORD and stays a
+// multiple of any sector size.
+constexpr uint64_t TransferChunk = 1u << 30;
+
+HANDLE h(void* handle) { return static_cast<HANDLE>(handle); }
+
+} // namespace
+
+Win32DeviceHandle::Win32DeviceHandle(void* handle, std::string path)
+    : m_handle(handle), m_path(std::move(path))
+{
+}
+
+Win32DeviceHandle::~Win32DeviceHandle()
+{
+    if (m_handle && h(m_handle) != INVALID_HANDLE_VALUE)
+        CloseHandle(h(m_handle));
+}
+
+std::string Win32DeviceHandle::path() const { return m_path; }
+
+bool Win32DeviceHandle::seekTo(uint64_t offset)
+{
+    if (offset > static_cast<uint64_t>(INT64_MAX)) {
+        Win32Platform::reportError(ERROR_NEGATIVE_SEEK);
+        return false;
+    }
+    LARGE_INTEGER distance;
+    distance.QuadPart = static_cast<LONGLONG>(offset);
+    if (!SetFilePointerEx(h(m_handle), distance, nullptr, FILE_BEGIN)) {
+        Win32Platform::reportLastError();
+        return false;
+    }
+    return true;
+}
+
+bool Win32DeviceHandle::readAt(uint64_t offset, void* buffer, uint64_t length, uint64_t& done)
+{
+    done = 0;
+    if (!seekTo(offset))
+        return false;
+    auto* p = static_cast<uint8_t*>(buffer);
+    while (done < length) {
+        const DWORD ask = static_cast<DWORD>(std::min(length - done, TransferChunk));
+        DWORD got = 0;
+        if (!ReadFile(h(m_handle), p + done, ask, &got, nullptr)) {
+            const DWORD err = GetLastError();
+            done += got;
+            if (err == ERROR_HANDLE_EOF)
+                break;
+            Win32Platform::reportError(err);
+            return false;
+        }
+        if (got == 0)
+            break;   // end of the device or file
+        done += got;
+    }
+    Win32Platform::clearError();
+    return true;
+}
+
+bool Win32DeviceHandle::writeAt(uint64_t offset, const void* buffer, uint64_t length, uint64_t& done)
+{
+    done = 0;
+    if (!seekTo(offset))
+        return false;
+    const auto* p = static_cast<const uint8_t*>(buffer);
+    while (done < length) {
+        const DWORD ask = static_cast<DWORD>(std::min(length - done, TransferChunk));
+        DWORD put = 0;
+        if (!WriteFile(h(m_handle), p + done, ask, &put, nullptr)) {
+            done += put;
+            Win32Platform::reportLastError();
+            return false;
+        }
+        done += put;
+        if (put == 0) {
+            // No progress and no error: the device is full; never report that as success.
+            Win32Platform::reportError(ERROR_HANDLE_DISK_FULL);
+            return false;
+        }
+    }
+    Win32Platform::clearError();
+    return true;
+}
+
+bool Win32DeviceHandle::flush()
+{
+    if (!FlushFileBuffers(h(m_handle))) {
+        Win32Platform::reportLastError();
+        return false;
+    }
+    Win32Platform::clearError();
+    return true;
+}
+
+bool Win32DeviceHandle::simpleControl(unsigned long code)
+{
+    DWORD returned = 0;
+    if (!DeviceIoControl(h(m_handle), code, nullptr, 0, nullptr, 0, &returned, nullptr)) {
+        Win32Platform::reportLastError();
+        return false;
+    }
+    Win32Platform::clearError();
+    return true;
+}
+
+bool Win32DeviceHandle::queryProperty(int propertyId, std::vector<uint8_t>& answer, unsigned long& returned)
+{
+    STORAGE_PROPERTY_QUERY query{};
+    query.PropertyId = static_cast<STORAGE_PROPERTY_ID>(propertyId);
+    query.QueryType = PropertyStandardQuery;
+    DWORD got = 0;
+    if (!DeviceIoControl(h(m_handle), IOCTL_STORAGE_QUERY_PROPERTY, &query, sizeof(query), answer.data(),
+                         static_cast<DWORD>(answer.size()), &got, nullptr)) {
+        Win32Platform::reportLastError();
+        return false;
+    }
+    returned = std::min<DWORD>(got, static_cast<DWORD>(answer.size()));
+    return true;
+}
+
+bool Win32DeviceHandle::geometry(PlatformGeometry& out)
+{
+    std::vector<uint8_t> answer(GeometryAnswerBytes, 0);
+    DWORD returned = 0;
+    if (!DeviceIoControl(h(m_handle), IOCTL_DISK_GET_DRIVE_GEOMETRY_EX, nullptr, 0, answer.data(),
+                         GeometryAnswerBytes, &returned, nullptr)) {
+        Win32Platform::reportLastError();
+        return false;
+    }
+    if (!Win32AnswerParser::parseGeometry(answer.data(), std::min(returned, GeometryAnswerBytes), out)) {
+        Win32Platform::reportError(ERROR_INVALID_DATA);
+        return false;
+    }
+    Win32Platform::clearError();
+    return true;
+}
+
+bool Win32DeviceHandle::accessAlignment(PlatformAccessAlignment& out)
+{
+    std::vector<uint8_t> answer(Win32AnswerParser::AccessAlignmentAnswerSize, 0);
+    unsigned long returned = 0;
+    if (!queryProperty(StorageAccessAlignmentProperty, answer, returned))
+        return false;
+    if (!Win32AnswerParser::parseAccessAlignment(answer.data(), returned, out)) {
+        Win32Platform::reportError(ERROR_INVALID_DATA);
+        return false;
+    }
+    Win32Platform::clearError();
+    return true;
+}
+
+bool Win32DeviceHandle::deviceDescriptor(PlatformDeviceDescriptor& out)
+{
+    std::vector<uint8_t> answer(DescriptorAnswerBytes, 0);
+    unsigned long returned = 0;
+    if (!queryProperty(StorageDeviceProperty, answer, returned))
+        return false;
+    Win32AnswerParser::parseDeviceDescriptor(answer.data(), returned, out);
+    Win32Platform::clearError();
+    return true;
+}
+
+bool Win32DeviceHandle::seekPenalty(bool& incursSeekPenalty)
+{
+    std::vector<uint8_t> answer(Win32AnswerParser::SeekPenaltyAnswerSize, 0);
+    unsigned long returned = 0;
+    if (!queryProperty(StorageDeviceSeekPenaltyProperty, answer, returned))
+        return false;
+    if (!Win32AnswerParser::parseSeekPenalty(answer.data(), returned, incursSeekPenalty)) {
+        Win32Platform::reportError(ERROR_INVALID_DATA);
+        return false;
+    }
+    Win32Platform::clearError();
+    return true;
+}
+
+bool Win32DeviceHandle::driveLayout(PlatformDriveLayout& out)
+{
+    // The usual answer has room for 129 entries; a disk with more (many logical drives) is asked
+    // again with a larger buffer rather than shown without partitions.
+    DWORD size = LayoutAnswerBytes;
+    for (;;) {
+        std::vector<uint8_t> answer(size, 0);
+        DWORD returned = 0;
+        if (DeviceIoControl(h(m_handle), IOCTL_DISK_GET_DRIVE_LAYOUT_EX, nullptr, 0, answer.data(), size,
+                            &returned, nullptr)) {
+            if (!Win32AnswerParser::parseDriveLayout(answer.data(), std::min(returned, size), out)) {
+                Win32Platform::reportError(ERROR_INVALID_DATA);
+                return false;
+            }
+            Win32Platform::clearError();
+            return true;
+        }
+        const DWORD err = GetLastError();
+        if (err != ERROR_INSUFFICIENT_BUFFER || size >= LayoutAnswerLimit) {
+            Win32Platform::reportError(err);
+            return false;
+        }
+        size *= 2;
+    }
+}
+
+bool Win32DeviceHandle::updateDiskProperties() { return simpleControl(IOCTL_DISK_UPDATE_PROPERTIES); }
+
+bool Win32DeviceHandle::volumeDiskExtents(std::vector<PlatformExtent>& out)
+{
+    out.clear();
+    DWORD size = ExtentsAnswerBytes;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        std::vector<uint8_t> answer(size, 0);
+        DWORD returned = 0;
+        if (DeviceIoControl(h(m_handle), IOCTL_VOLUME_GET_VOLUME_DISK_EXTENTS, nullptr, 0, answer.data(), size,
+                            &returned, nullptr)) {
+            if (!Win32AnswerParser::parseDiskExtents(answer.data(), std::min(returned, size), out)) {
+                Win32Platform::reportError(ERROR_INVALID_DATA);
+                return false;
+            }
+            Win32Platform::clearError();
+            return true;
+        }
+        const DWORD err = GetLastError();
+        // A volume on more disks than the first answer holds says how many it has; a volume
+        // missing from a disk's lock list would stay mounted during the clone.
+        const uint32_t declared = Win32AnswerParser::declaredExtentCount(answer.data(), answer.size());
+        if (err != ERROR_MORE_DATA || attempt > 0 || declared == 0 || declared > ExtentCountLimit) {
+            Win32Platform::reportError(err);
+            return false;
+        }
+        size = static_cast<DWORD>(Win32AnswerParser::ExtentsHeaderSize + declared * Win32AnswerParser::ExtentSize);
+    }
+    Win32Platform::reportError(ERROR_MORE_DATA);
+    return false;
+}
+
+bool Win32DeviceHandle::lockVolume() { return simpleControl(FSCTL_LOCK_VOLUME); }
+bool Win32DeviceHandle::unlockVolume() { return simpleControl(FSCTL_UNLOCK_VOLUME); }
+bool Win32DeviceHandle::dismountVolume() { return simpleControl(FSCTL_DISMOUNT_VOLUME); }
+bool Win32DeviceHandle::allowExtendedAccess() { return simpleControl(FSCTL_ALLOW_EXTENDED_DASD_IO); }
+
+bool Win32DeviceHandle::ntfsVolumeData(PlatformNtfsVolumeData& out)
+{
+    std::vector<uint8_t> answer(Win32AnswerParser::NtfsVolumeDataSize, 0);
+    DWORD returned = 0;
+    if (!DeviceIoControl(h(m_handle), FSCTL_GET_NTFS_VOLUME_DATA, nullptr, 0, answer.data(),
+                         static_cast<DWORD>(answer.size()), &returned, nullptr)) {
+        Win32Platform::reportLastError();
+        return false;
+    }
+    if (!Win32AnswerParser::parseNtfsVolumeData(answer.data(), std::min<size_t>(returned, answer.size()), out)) {
+        Win32Platform::reportError(ERROR_INVALID_DATA);
+        return false;
+    }
+    Win32Platform::clearError();
+    return true;
+}
+
+bool Win32DeviceHandle::volumeBitmap(int64_t startingLcn, PlatformVolumeBitmap& out)
+{
+    out = PlatformVolumeBitmap();
+    if (startingLcn < 0) {
+        Win32Platform::reportError(ERROR_INVALID_PARAMETER);
+        return false;
+    }
+    if (m_bitmapAnswer.size() != BitmapAnswerBytes)
+        m_bitmapAnswer.assign(BitmapAnswerBytes, 0);
+    STARTING_LCN_INPUT_BUFFER input{};
+    input.StartingLcn.QuadPart = startingLcn;
+    DWORD returned = 0;
+    if (!DeviceIoControl(h(m_handle), FSCTL_GET_VOLUME_BITMAP, &input, sizeof(input), m_bitmapAnswer.data(),
+                         BitmapAnswerBytes, &returned, nullptr)) {
+        const DWORD err = GetLastError();
+        if (err != ERROR_MORE_DATA) {
+            Win32Platform::reportError(err);
+            return false;
+        }
+    }
+    if (!Win32AnswerParser::parseVolumeBitmap(m_bitmapAnswer.data(), std::min(returned, BitmapAnswerBytes), out)) {
+        Win32Platform::reportError(ERROR_INVALID_DATA);
+        return false;
+    }
+    Win32Platform::clearError();
+    return true;
+}

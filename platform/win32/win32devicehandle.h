@@ -1,0 +1,47 @@
+#pragma once
+// A CreateFileW handle on a disk, volume or file. Compiled only on Windows.
+#include "platform/devicehandle.h"
+
+#include <string>
+#include <vector>
+
+class Win32DeviceHandle : public DeviceHandle {
+public:
+    // Takes ownership of `handle` (a Win32 HANDLE) and closes it on destruction.
+    Win32DeviceHandle(void* handle, std::string path);
+    ~Win32DeviceHandle() override;
+    Win32DeviceHandle(const Win32DeviceHandle&) = delete;
+    Win32DeviceHandle& operator=(const Win32DeviceHandle&) = delete;
+
+    bool readAt(uint64_t offset, void* buffer, uint64_t length, uint64_t& done) override;
+    bool writeAt(uint64_t offset, const void* buffer, uint64_t length, uint64_t& done) override;
+    bool flush() override;
+
+    bool geometry(PlatformGeometry& out) override;
+    bool accessAlignment(PlatformAccessAlignment& out) override;
+    bool deviceDescriptor(PlatformDeviceDescriptor& out) override;
+    bool seekPenalty(bool& incursSeekPenalty) override;
+    bool driveLayout(PlatformDriveLayout& out) override;
+    bool updateDiskProperties() override;
+
+    bool volumeDiskExtents(std::vector<PlatformExtent>& out) override;
+    bool lockVolume() override;
+    bool unlockVolume() override;
+    bool dismountVolume() override;
+    bool allowExtendedAccess() override;
+    bool ntfsVolumeData(PlatformNtfsVolumeData& out) override;
+    bool volumeBitmap(int64_t startingLcn, PlatformVolumeBitmap& out) override;
+
+    std::string path() const override;
+
+private:
+    bool seekTo(uint64_t offset);
+    // DeviceIoControl without buffers, for the requests that only act.
+    bool simpleControl(unsigned long code);
+    // A storage property query of `propertyId` into `answer`; `returned` receives the bytes written.
+    bool queryProperty(int propertyId, std::vector<uint8_t>& answer, unsigned long& returned);
+
+    void* m_handle;
+    std::string m_path;
+    std::vector<uint8_t> m_bitmapAnswer;
+};

@@ -1,0 +1,48 @@
+#!/bin/sh
+# Makes two sample disk images (a GPT disk with EFI, MSR, Windows-like NTFS and recovery partitions,
+# and a blank larger disk), runs the real program on them offscreen and saves a picture of every
+# wizard page and dialog in docs/screenshots/.
+# Usage: scripts/screenshots.sh [path/to/tessarin]
+set -eu
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+EXE=${1:-$ROOT/build/tessarin}
+OUT=$ROOT/docs/screenshots
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT INT TERM
+
+A=$WORK/system-disk.img
+B=$WORK/blank-disk.img
+truncate -s 2G "$A"
+truncate -s 4G "$B"
+
+sgdisk -n 1:2048:+100M -t 1:EF00 -c 1:"EFI system partition" \
+          -n 2:0:+16M -t 2:0C01 -c 2:"Microsoft reserved partition" \
+          -n 3:0:-520M -t 3:0700 -c 3:"Basic data partition" \
+          -n 4:0:0 -t 4:2700 -c 4:"Basic data partition" "$A" >/dev/null
+
+# start_sector size_in_sectors of partition N
+part() { sgdisk -i "$1" "$A" | awk '/First sector/ {s=$3} /Last sector/ {e=$3} END {print s, e - s + 1}'; }
+
+put() { # image start
+  dd if="$1" of="$A" bs=512 seek="$2" conv=notrunc,sparse status=none
+}
+
+set -- $(part 1); s=$1; n=$2
+mkfs.fat -F 32 -n SYSTEM -C "$WORK/p1" $((n / 2)) >/dev/null
+put "$WORK/p1" "$s"
+
+set -- $(part 3); s=$1; n=$2
+truncate -s $((n * 512)) "$WORK/p3"
+mkntfs -q -F -Q -L Windows -p "$s" -H 255 -S 63 "$WORK/p3" >/dev/null
+put "$WORK/p3" "$s"
+
+set -- $(part 4); s=$1; n=$2
+truncate -s $((n * 512)) "$WORK/p4"
+mkntfs -q -F -Q -L Recovery -p "$s" -H 255 -S 63 "$WORK/p4" >/dev/null
+put "$WORK/p4" "$s"
+
+mkdir -p "$OUT"
+rm -f "$OUT"/*.png
+HOME=$WORK TESSARIN_DISKS="$A:$B" TESSARIN_SCREENSHOT_DIR="$OUT" QT_QPA_PLATFORM=offscreen \
+  timeout 300 "$EXE" >"$WORK/run.log" 2>&1 || { cat "$WORK/run.log"; exit 1; }
+ls "$OUT"

@@ -1,0 +1,490 @@
+// Boot manager, MBR and EFI handlers, and the MBR bootstrap itself (assembled and booted).
+#include "bootfixture.h"
+#include "boot/bcdeditor.h"
+#include "boot/bootmanager.h"
+#include "boot/efihandler.h"
+#include "boot/mbrbootcode.h"
+#include "boot/mbrhandler.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#if !defined(_WIN32)
+#include "platform/posix/posixplatform.h"
+#endif
+
+namespace {
+constexpr int EntryFlag = 0;
+constexpr int EntryType = 4;
+constexpr int EntryStartLba = 8;
+constexpr int EntrySectors = 12;
+
+void putLe32(QByteArray& b, int offset, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        b[offset + i] = char((v >> (8 * i)) & 0xFF);
+}
+
+// A 4 MiB disk image with an MBR table: entry i = (flag, type, start, sectors).
+struct Entry {
+    uint8_t flag;
+    uint8_t type;
+    uint32_t start;
+    uint32_t sectors;
+};
+QByteArray makeMbr(const QList<Entry>& entries, uint32_t signature)
+{
+    QByteArray mbr(512, char(0xCC));  // old boot code: must be replaced
+    putLe32(mbr, MBRHandler::DiskSignatureOffset, signature);
+    mbr[444] = char(0x5A);
+    mbr[445] = char(0x5A);
+    for (int i = 0; i < 4; ++i) {
+        const int o = MBRHandler::PartitionTableOffset + 16 * i;
+        for (int j = 0; j < 16; ++j)
+            mbr[o + j] = 0;
+        if (i < entries.size()) {
+            mbr[o + EntryFlag] = char(entries[i].flag);
+            mbr[o + 1] = char(0xFE);  // CHS fields as tools write them for LBA-only disks
+            mbr[o + 2] = char(0xFF);
+            mbr[o + 3] = char(0xFF);
+            mbr[o + EntryType] = char(entries[i].type);
+            putLe32(mbr, o + EntryStartLba, entries[i].start);
+            putLe32(mbr, o + EntrySectors, entries[i].sectors);
+        }
+    }
+    mbr[510] = 0;  // a damaged signature is repaired as well
+    mbr[511] = 0;
+    return mbr;
+}
+
+bool writeImage(const QString& path, const QByteArray& mbr, qint64 size = 4 * 1024 * 1024)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || !f.resize(size))
+        return false;
+    return f.write(mbr) == mbr.size();
+}
+
+QByteArray readAt(const QString& path, qint64 offset, qint64 length)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || !f.seek(offset))
+        return QByteArray();
+    return f.read(length);
+}
+
+bool writeAt(const QString& path, qint64 offset, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadWrite) && f.seek(offset) && f.write(bytes) == bytes.size();
+}
+
+QString sourceDir()
+{
+    const QByteArray env = qgetenv("TESSARIN_SOURCE_DIR");
+    return env.isEmpty() ? QStringLiteral(TESSARIN_TEST_SOURCE_DIR) : QString::fromLocal8Bit(env);
+}
+
+QByteArray assemble(const QString& asmFile, const QString& outDir, QString& error)
+{
+    const QString out = outDir + QStringLiteral("/out.bin");
+    QProcess nasm;
+    nasm.start(QStringLiteral("nasm"), {QStringLiteral("-f"), QStringLiteral("bin"), QStringLiteral("-o"), out, asmFile});
+    if (!nasm.waitForFinished(30000) || nasm.exitCode() != 0) {
+        error = QString::fromLocal8Bit(nasm.readAllStandardError());
+        return QByteArray();
+    }
+    QFile f(out);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Boots `image` and returns the BIOS console (COM1) and the test boot sector's port (COM2) once
+// `expected` appeared in either (or after the time-out).
+QString bootInQemu(const QString& image, const QString& expected, QString& com2, int timeoutMs = 40000)
+{
+    const QString com2File = image + QStringLiteral(".com2");
+    QFile::remove(com2File);
+    auto readCom2 = [&] {
+        QFile f(com2File);
+        com2 = f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+    };
+    QProcess qemu;
+    qemu.setProcessChannelMode(QProcess::MergedChannels);
+    qemu.start(QStringLiteral("qemu-system-x86_64"),
+               {QStringLiteral("-nographic"), QStringLiteral("-no-reboot"), QStringLiteral("-net"), QStringLiteral("none"),
+                QStringLiteral("-m"), QStringLiteral("32"), QStringLiteral("-monitor"), QStringLiteral("none"),
+                QStringLiteral("-serial"), QStringLiteral("stdio"), QStringLiteral("-serial"), QStringLiteral("file:") + com2File,
+                QStringLiteral("-drive"), QStringLiteral("file=%1,format=raw,if=ide").arg(image)});
+    QString text;
+    if (!qemu.waitForStarted(10000))
+        return text;
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs && !text.contains(expected) && !com2.contains(expected)) {
+        qemu.waitForReadyRead(200);
+        text += QString::fromLatin1(qemu.readAll());
+        readCom2();
+        if (qemu.state() == QProcess::NotRunning)
+            break;
+    }
+    qemu.kill();
+    qemu.waitForFinished(5000);
+    readCom2();
+    return text;
+}
+}
+
+class TestBootManager : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void bootstrapLayout();
+    void bootstrapMatchesSource();
+    void firmwareDetection_data();
+    void firmwareDetection();
+    void mbrRepairOnImage();
+    void mbrRepairThroughPosixBackend();
+    void activePartitionBounds();
+    void fixBootPathChoice();
+    void uefiRepair();
+    void efiHandlerChecks();
+    void bootsUnderQemu_data();
+    void bootsUnderQemu();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestBootManager::initTestCase() { QVERIFY(m_dir.isValid()); }
+
+void TestBootManager::bootstrapLayout()
+{
+    const QByteArray image = MbrBootCode::image();
+    QCOMPARE(image.size(), 446);
+    QVERIFY(image.mid(440) == QByteArray(6, 0));
+    QCOMPARE(uint8_t(image[437]), uint8_t(0x63));
+    QCOMPARE(uint8_t(image[438]), uint8_t(0x7B));
+    QCOMPARE(uint8_t(image[439]), uint8_t(0x9A));
+    // Each offset byte + 0x100 is where its message starts within the sector.
+    QCOMPARE(QByteArray(image.constData() + 0x163), QByteArray("Invalid partition table"));
+    QCOMPARE(QByteArray(image.constData() + 0x17B), QByteArray("Error loading operating system"));
+    QCOMPARE(QByteArray(image.constData() + 0x19A), QByteArray("Missing operating system"));
+}
+
+void TestBootManager::bootstrapMatchesSource()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("nasm")).isEmpty())
+        QSKIP("nasm is not installed (scripts/setup.sh installs it)");
+    QString error;
+    const QByteArray bytes = assemble(sourceDir() + QStringLiteral("/boot/mbr/mbr.asm"), m_dir.path(), error);
+    QVERIFY2(!bytes.isEmpty(), qPrintable(error));
+    QVERIFY2(bytes == QByteArray(reinterpret_cast<const char*>(MbrBootCode::Bootstrap), MbrBootCode::BootstrapSize),
+             "boot/mbrbootcode.cpp is stale: run scripts/gen-mbr.sh");
+}
+
+void TestBootManager::firmwareDetection_data()
+{
+    QTest::addColumn<bool>("callOk");
+    QTest::addColumn<uint>("type");
+    QTest::addColumn<uint>("probe");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("bios") << true << 1u << 0u << 1;
+    QTest::newRow("uefi") << true << 2u << 1u << 2;
+    QTest::newRow("unknown type, invalid function") << true << 3u << 1u << 1;
+    QTest::newRow("call failed, invalid function") << false << 0u << 1u << 1;
+    QTest::newRow("call failed, other error") << false << 0u << 998u << 2;
+}
+
+void TestBootManager::firmwareDetection()
+{
+    QFETCH(bool, callOk);
+    QFETCH(uint, type);
+    QFETCH(uint, probe);
+    QFETCH(int, expected);
+    BootFixture f;
+    f.platform.firmwareCallOk = callOk;
+    f.platform.firmware = type;
+    f.platform.probeError = probe;
+    BootManager bm;
+    QCOMPARE(bm.detectFirmwareType(), expected);
+}
+
+void TestBootManager::mbrRepairOnImage()
+{
+    BootFixture f;
+    const QString img = m_dir.filePath(QStringLiteral("repair.img"));
+    const QByteArray before = makeMbr({{0x00, 0x07, 2048, 2048}, {0x80, 0x83, 4096, 2048}}, 0x12345678);
+    QVERIFY(writeImage(img, before));
+    f.platform.diskImages.insert(3, img);
+    MBRHandler mbr;
+    QVERIFY(mbr.repairBootSector(3));
+    const QByteArray after = readAt(img, 0, 512);
+    QCOMPARE(after.left(446), MbrBootCode::image());
+    QCOMPARE(after.mid(440, 4), QByteArray(4, 0));                      // disk signature zeroed
+    QCOMPARE(after.mid(446, 64), before.mid(446, 64));                   // table unchanged
+    QCOMPARE(after.mid(510, 2), QByteArray("\x55\xAA", 2));
+    QCOMPARE(readAt(img, 512, 512), QByteArray(512, 0));                  // nothing beyond sector 0
+
+    QVERIFY(mbr.setActivePartition(3, 1));
+    const QByteArray active = readAt(img, 0, 512);
+    QCOMPARE(uint8_t(active[446]), uint8_t(0x80));
+    QCOMPARE(uint8_t(active[462]), uint8_t(0x00));
+    QCOMPARE(active.mid(447, 15), before.mid(447, 15));
+    QCOMPARE(active.mid(463, 47), before.mid(463, 47));
+
+    // sfdisk reads the repaired table the same way (when installed).
+    if (!QStandardPaths::findExecutable(QStringLiteral("sfdisk")).isEmpty()) {
+        QProcess sfdisk;
+        sfdisk.start(QStringLiteral("sfdisk"), {QStringLiteral("--dump"), img});
+        QVERIFY(sfdisk.waitForFinished(30000));
+        const QString dump = QString::fromLocal8Bit(sfdisk.readAllStandardOutput());
+        QVERIFY2(dump.contains(QStringLiteral("label-id: 0x00000000")), qPrintable(dump));
+        QVERIFY2(dump.contains(QStringLiteral("start=        2048, size=        2048, type=7, bootable")), qPrintable(dump));
+        QVERIFY2(dump.contains(QStringLiteral("start=        4096, size=        2048, type=83\n")), qPrintable(dump));
+    }
+
+    // An unreadable disk fails with the raw layer's text.
+    QVERIFY(!mbr.repairBootSector(7));
+    QVERIFY(!mbr.lastError().isEmpty());
+    QVERIFY(!mbr.writeMbr(3, QByteArray(100, 0)));
+    QCOMPARE(mbr.lastError(), QStringLiteral("Invalid MBR data"));
+}
+
+void TestBootManager::mbrRepairThroughPosixBackend()
+{
+#if defined(_WIN32)
+    QSKIP("image-file disks exist only in the posix backend");
+#else
+    const QString img = m_dir.filePath(QStringLiteral("posix.img"));
+    const QByteArray before = makeMbr({{0x80, 0x07, 2048, 4096}}, 0xCAFEF00D);
+    QVERIFY(writeImage(img, before));
+    PosixPlatform::Settings settings;
+    settings.disks = img.toStdString();
+    PosixPlatform posix(settings);
+    ScopedPlatform scoped(&posix);
+    BootManager bm;
+    DiskInfo disk;
+    disk.diskNumber = 0;
+    PartitionInfo sys;
+    sys.partitionNumber = 1;
+    sys.isSystem = true;
+    disk.partitions = {sys};
+    QVERIFY2(bm.repairMbrBoot(disk), qPrintable(bm.lastError()));
+    const QByteArray after = readAt(img, 0, 512);
+    QCOMPARE(after.left(446), MbrBootCode::image());
+    QCOMPARE(after.mid(446, 64), before.mid(446, 64));
+    QCOMPARE(after.mid(510, 2), QByteArray("\x55\xAA", 2));
+#endif
+}
+
+void TestBootManager::activePartitionBounds()
+{
+    BootFixture f;
+    MBRHandler mbr;
+    for (int n : {0, 5, -1}) {
+        QVERIFY(!mbr.setActivePartition(0, n));
+        QCOMPARE(mbr.lastError(), QStringLiteral("Invalid partition number (must be 1-4)"));
+    }
+    QCOMPARE(f.platform.deviceOpens, 0);  // refused before the disk is read
+    const QByteArray table = makeMbr({{0x80, 7, 63, 100}, {0, 7, 200, 100}, {0x80, 7, 400, 10}, {0, 0, 0, 0}}, 1);
+    const QByteArray fourth = MBRHandler::withActivePartition(table, 4);
+    QCOMPARE(uint8_t(fourth[446]), uint8_t(0));
+    QCOMPARE(uint8_t(fourth[478]), uint8_t(0));
+    QCOMPARE(uint8_t(fourth[494]), uint8_t(0x80));
+}
+
+void TestBootManager::fixBootPathChoice()
+{
+    BootFixture f;
+    const QString img = m_dir.filePath(QStringLiteral("path.img"));
+    QVERIFY(writeImage(img, makeMbr({{0x80, 7, 2048, 2048}, {0, 7, 4096, 2048}}, 0xABCDEF01)));
+    f.platform.diskImages.insert(1, img);
+    DiskInfo disk;
+    disk.diskNumber = 1;
+    disk.partitionStyle = Tessarin::PartitionStyle::GPT;
+    PartitionInfo sys;
+    sys.partitionNumber = 2;
+    sys.isSystem = true;
+    sys.driveLetter = QStringLiteral("C:");
+    disk.partitions = {sys};
+
+    BootManager bm;
+    QSignalSpy progress(&bm, &BootManager::progressChanged);
+    // Firmware 1 takes the MBR path even on a GPT disk.
+    QVERIFY(bm.fixBoot(disk, 1));
+    const QByteArray mbr = readAt(img, 0, 512);
+    QCOMPARE(mbr.left(446), MbrBootCode::image());
+    QCOMPARE(uint8_t(mbr[446]), uint8_t(0));
+    QCOMPARE(uint8_t(mbr[462]), uint8_t(0x80));
+    QStringList texts;
+    for (const auto& a : progress)
+        texts.append(a.at(0).toString());
+    QCOMPARE(texts, (QStringList{"Starting boot repair...", "Repairing MBR boot sector...", "Updating partition boot flag...",
+                                 "Updating BCD...", "Verifying boot configuration..."}));
+    // BCD update edits the running store with the system partition's letter.
+    QCOMPARE(f.callsOf("bcdedit").size(), 3);
+    QCOMPARE(f.callsOf("bcdedit").at(0).request.arguments, (QStringList{"/set", "{bootmgr}", "device", "partition=C:"}));
+    QVERIFY(f.logged(QStringLiteral("No EFI System Partition found on GPT disk")));
+
+    // Firmware 0 on a GPT disk goes the UEFI way; without an EFI partition that fails.
+    QSignalSpy errors(&bm, &BootManager::error);
+    QVERIFY(!bm.fixBoot(disk, 0));
+    QCOMPARE(bm.lastError(), QStringLiteral("EFI System Partition not found"));
+    QCOMPARE(errors.size(), 1);
+
+    // A failing MBR write stops the repair with the handler's text.
+    disk.diskNumber = 9;
+    QVERIFY(!bm.fixBoot(disk, 1));
+    QCOMPARE(errors.size(), 2);
+    QVERIFY(!bm.lastError().isEmpty());
+}
+
+void TestBootManager::uefiRepair()
+{
+    BootFixture f;
+    DiskInfo disk;
+    disk.diskNumber = 4;
+    disk.partitionStyle = Tessarin::PartitionStyle::GPT;
+    PartitionInfo efi;
+    efi.partitionNumber = 1;
+    efi.isEfi = true;
+    efi.isSystem = true;
+    efi.fileSystem = Tessarin::FileSystemType::FAT32;
+    efi.size = 104857600;
+    efi.driveLetter = QStringLiteral("S:");
+    PartitionInfo win;
+    win.partitionNumber = 3;
+    win.driveLetter = QStringLiteral("E:");
+    disk.partitions = {efi, win};
+    f.platform.addFile(QStringLiteral("E:\\Windows\\System32"));
+    f.platform.addFile(QStringLiteral("S:\\EFI\\Microsoft\\Boot\\bootmgfw.efi"));
+    f.platform.volumeNames.insert(QStringLiteral("S:\\"), QStringLiteral("\\\\?\\Volume{1}\\"));
+
+    BootManager bm;
+    QVERIFY(bm.fixBoot(disk, 2));
+    QVERIFY(f.callsOf("bcdboot").isEmpty());  // boot manager already there
+    QVERIFY(!f.logged(QStringLiteral("smaller than recommended")));
+    // updateBootEntry, then the BCD update of the running store.
+    QCOMPARE(f.callsOf("bcdedit").at(0).request.arguments, (QStringList{"/set", "{bootmgr}", "device", "partition=S:"}));
+    QCOMPARE(f.callsOf("bcdedit").at(0).request.finishTimeoutMs, 30000);
+    QCOMPARE(f.callsOf("bcdedit").size(), 4);
+
+    // Without the boot manager bcdboot rebuilds it from the Windows found on E:.
+    f.runner.clear();
+    f.platform.removeFile(QStringLiteral("S:\\EFI\\Microsoft\\Boot\\bootmgfw.efi"));
+    f.platform.volumeNames.clear();
+    QVERIFY(bm.repairUefiBoot(disk));
+    QCOMPARE(f.callsOf("bcdboot").at(0).request.arguments, (QStringList{"E:\\Windows", "/s", "S:", "/f", "UEFI"}));
+    QCOMPARE(f.callsOf("bcdboot").at(0).request.finishTimeoutMs, 60000);
+    QVERIFY(f.logged(QStringLiteral("Could not get EFI partition volume GUID")));
+    QVERIFY(f.callsOf("bcdedit").isEmpty());
+
+    f.runner.clear();
+    f.runner.enqueue(1, "", "Failure when attempting to copy boot files.");
+    QVERIFY(!bm.repairUefiBoot(disk));
+    QCOMPARE(bm.lastError(), QStringLiteral("bcdboot failed: Failure when attempting to copy boot files."));
+
+    // No Windows found: the default directory is used.
+    f.runner.clear();
+    f.platform.removeFile(QStringLiteral("E:\\Windows\\System32"));
+    QVERIFY(bm.repairUefiBoot(disk));
+    QCOMPARE(f.callsOf("bcdboot").at(0).request.arguments.at(0), QStringLiteral("C:\\Windows"));
+    QVERIFY(f.logged(QStringLiteral("Windows partition not found, using default C:\\Windows")));
+}
+
+void TestBootManager::efiHandlerChecks()
+{
+    BootFixture f;
+    EFIHandler efi;
+    PartitionInfo p;
+    p.isEfi = false;
+    p.fileSystem = Tessarin::FileSystemType::FAT32;
+    QVERIFY(!efi.repairEfiBoot(0, p, QStringLiteral("C:\\Windows")));
+    QCOMPARE(efi.lastError(), QStringLiteral("Not an EFI System Partition"));
+    p.isEfi = true;
+    p.fileSystem = Tessarin::FileSystemType::NTFS;
+    QVERIFY(!efi.repairEfiBoot(0, p, QStringLiteral("C:\\Windows")));
+    QCOMPARE(efi.lastError(), QStringLiteral("EFI partition must be FAT32"));
+
+    // No letter on the partition: the first free one from Z down is assigned for the repair
+    // and removed afterwards.
+    p.fileSystem = Tessarin::FileSystemType::FAT32;
+    p.size = 104857599;
+    p.partitionNumber = 2;
+    f.platform.usedLetters = {'Z'};
+    f.runner.enqueue(0, "DiskPart successfully assigned the drive letter or mount point.");
+    f.runner.enqueue(ScriptedCommandRunner::notStarted());
+    QVERIFY(!efi.repairEfiBoot(5, p, QStringLiteral("C:\\Windows")));  // a bcdboot that never ran repaired nothing
+    QVERIFY(f.logged(QStringLiteral("EFI partition is smaller than recommended (100MB)")));
+    QCOMPARE(f.programs(), (QStringList{"diskpart", "bcdboot", "diskpart"}));
+    QCOMPARE(f.runner.calls().at(0).scriptText, QStringLiteral("select disk 5\nselect partition 2\nassign letter=Y\n"));
+    QCOMPARE(f.callsOf("bcdboot").at(0).request.arguments.at(2), QStringLiteral("Y:"));
+    QCOMPARE(f.runner.calls().at(2).scriptText, QStringLiteral("select volume Y\nremove letter=Y\n"));
+    f.runner.clear();
+    f.runner.enqueue(0, "Virtual Disk Service error: The volume is not online.");
+    QVERIFY(!efi.repairEfiBoot(5, p, QStringLiteral("C:\\Windows")));
+    QVERIFY(efi.lastError().startsWith(QStringLiteral("Failed to mount EFI partition: Virtual Disk Service error")));
+    QCOMPARE(f.programs(), (QStringList{"diskpart"}));
+    for (char c = 'D'; c <= 'Z'; ++c)
+        f.platform.usedLetters.insert(QChar::fromLatin1(c));
+    QString mount;
+    QVERIFY(!efi.resolveMountPoint(p, mount));
+    QCOMPARE(efi.lastError(), QStringLiteral("No available drive letter"));
+}
+
+void TestBootManager::bootsUnderQemu_data()
+{
+    QTest::addColumn<int>("scenario");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("boots the active partition") << 0 << QStringLiteral("TESSARIN-PBR-OK entry-active=Y");
+    QTest::newRow("no active entry") << 1 << QStringLiteral("Invalid partition table");
+    QTest::newRow("two active entries") << 2 << QStringLiteral("Invalid partition table");
+    QTest::newRow("unreadable boot sector") << 3 << QStringLiteral("Error loading operating system");
+    QTest::newRow("boot sector without 0x55AA") << 4 << QStringLiteral("Missing operating system");
+}
+
+void TestBootManager::bootsUnderQemu()
+{
+    QFETCH(int, scenario);
+    QFETCH(QString, expected);
+    if (QStandardPaths::findExecutable(QStringLiteral("qemu-system-x86_64")).isEmpty())
+        QSKIP("qemu-system-x86_64 is not installed (scripts/setup.sh installs qemu-system-x86)");
+    if (QStandardPaths::findExecutable(QStringLiteral("nasm")).isEmpty())
+        QSKIP("nasm is not installed; it builds the test boot sector");
+    QString error;
+    QByteArray pbr = assemble(sourceDir() + QStringLiteral("/tests/boot/data/serialmarker.asm"), m_dir.path(), error);
+    QVERIFY2(pbr.size() == 512, qPrintable(error));
+    if (scenario == 4)
+        pbr[511] = 0;
+
+    const uint32_t start = scenario == 3 ? 1000000 : 2048;  // beyond the 4 MiB disk: the read fails
+    QList<Entry> entries{{0x00, 0x07, 100, 100}, {0x80, 0x07, start, 2048}};
+    if (scenario == 1)
+        entries[1].flag = 0;
+    if (scenario == 2)
+        entries[0].flag = 0x80;
+
+    BootFixture f;
+    const QString img = m_dir.filePath(QStringLiteral("qemu%1.img").arg(scenario));
+    QVERIFY(writeImage(img, makeMbr(entries, 0x11223344)));
+    QVERIFY(writeAt(img, 2048 * 512, pbr));
+    // The boot code under test is the one the program writes.
+    f.platform.diskImages.insert(0, img);
+    MBRHandler mbr;
+    QVERIFY(mbr.repairBootSector(0));
+
+    QString com2;
+    const QString console = bootInQemu(img, expected, com2);
+    if (scenario == 0) {
+        QVERIFY2(com2.contains(expected), qPrintable(com2 + "\n" + console.right(300)));
+    } else {
+        QVERIFY2(console.contains(expected), qPrintable(console.right(400)));
+        QVERIFY(!com2.contains(QStringLiteral("TESSARIN-PBR-OK")));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestBootManager)
+#include "tst_bootmanager.moc"

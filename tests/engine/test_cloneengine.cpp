@@ -1,0 +1,549 @@
+#include "core/diskio.h"
+#include "core/logger.h"
+#include "engine/cloneengine.h"
+#include "engine/clonemode.h"
+#include "engine/clonemodefactory.h"
+#include "engine/cloneworker.h"
+#include "enumeration/forwardingplatform.h"
+
+#include <QFile>
+#include <QMutex>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <atomic>
+#include <memory>
+
+using Tessarin::CloneModeType;
+
+namespace {
+
+// What one scripted run does, and what it saw. Written on the worker thread, read after finished.
+struct Script {
+    QString failPhase;          // "validate", "prepare", "execute", "repairBoot" or empty
+    QString failText;           // lastError / validation error of the failing phase
+    QList<QPair<uint64_t, uint64_t>> progress;  // emitted by execute
+    uint64_t speed = 0;         // emitted after each progress step when not 0
+    bool blockInExecute = false;  // execute waits until cancelled or released
+    std::atomic<bool> release{false};
+    std::atomic<bool> inExecute{false};
+    bool openDisks = false;     // prepare opens disks 0 and 1 through the DiskIO
+
+    QMutex mutex;
+    QStringList calls;
+    int created = 0;
+    bool smartClone = false, align4K = false, sectorBySector = false, hadDiskIO = false;
+    Tessarin::ResizeMode resizeMode = Tessarin::ResizeMode::KeepOnly;
+    QString dataLabel;
+    bool cancelledAtCreation = false;
+    std::atomic<int> openHandlesAtFinish{-1};  // counted by a slot that runs as the worker emits finished
+
+    void record(const QString& call) { QMutexLocker l(&mutex); calls << call; }
+    QStringList recorded() { QMutexLocker l(&mutex); return calls; }
+};
+
+class ScriptedMode : public CloneMode {
+public:
+    ScriptedMode(Script& script, QObject* parent) : CloneMode(parent), m_script(script) {}
+
+    QString name() const override { return QStringLiteral("Scripted"); }
+    int type() const override { return static_cast<int>(m_config.mode); }
+    QString description() const override { return QString(); }
+
+    void setConfig(const CloneConfig& config) override
+    {
+        m_script.record(QStringLiteral("setConfig"));
+        CloneMode::setConfig(config);
+    }
+    void setResizeMode(Tessarin::ResizeMode mode) override
+    {
+        m_script.record(QStringLiteral("setResizeMode"));
+        m_script.resizeMode = mode;
+    }
+    void setDataPartitionLabel(const QString& label) override { m_script.dataLabel = label; }
+
+    bool validate(QString& error) override
+    {
+        // Flags are set after setConfig, so look at them at the first phase.
+        m_script.smartClone = m_smartClone;
+        m_script.align4K = m_align4K;
+        m_script.sectorBySector = m_sectorBySector;
+        m_script.hadDiskIO = m_diskIO != nullptr;
+        if (!phase(QStringLiteral("validate"))) {
+            error = m_script.failText;
+            return false;
+        }
+        return true;
+    }
+    bool prepare() override
+    {
+        if (!requireDiskIO())
+            return false;
+        if (m_script.openDisks && !m_diskIO->openSourceDisk(0))
+            return fail(QStringLiteral("open source failed"));
+        if (m_script.openDisks && !m_diskIO->openTargetDisk(1))
+            return fail(QStringLiteral("open target failed"));
+        return phase(QStringLiteral("prepare"));
+    }
+    bool execute() override
+    {
+        emit phaseChanged(QStringLiteral("Copying"));
+        emit partitionChanged(1, 2, QStringLiteral("Partition 1"));
+        for (const auto& step : m_script.progress) {
+            emit progressChanged(step.first, step.second);
+            if (m_script.speed)
+                emit speedChanged(m_script.speed);
+        }
+        if (m_script.blockInExecute) {
+            m_script.inExecute = true;
+            QDeadlineTimer deadline(20000);
+            while (!isCancelled() && !m_script.release.load() && !deadline.hasExpired())
+                QThread::msleep(2);
+            if (isCancelled()) {
+                m_script.record(QStringLiteral("execute"));
+                return fail(QStringLiteral("cancelled in copy"));
+            }
+        }
+        return phase(QStringLiteral("execute"));
+    }
+    bool repairBoot() override { return phase(QStringLiteral("repairBoot")); }
+
+private:
+    bool phase(const QString& name)
+    {
+        m_script.record(name);
+        if (m_script.failPhase != name)
+            return true;
+        m_lastError = m_script.failText;
+        return false;
+    }
+    Script& m_script;
+};
+
+DiskInfo disk(int number, uint64_t size)
+{
+    DiskInfo d;
+    d.diskNumber = number;
+    d.size = size;
+    d.model = QStringLiteral("Model%1").arg(number);
+    return d;
+}
+
+CloneConfig diskConfig(CloneModeType mode = CloneModeType::DiskClone)
+{
+    CloneConfig c;
+    c.mode = mode;
+    c.sourceDisk = disk(0, 1ull << 30);
+    c.targetDisk = disk(1, 2ull << 30);
+    if (mode == CloneModeType::PartitionClone) {
+        c.sourcePartition.diskNumber = 0;
+        c.sourcePartition.partitionNumber = 1;
+        c.sourcePartition.size = 1 << 20;
+    }
+    return c;
+}
+
+// New lines of the log file since construction.
+class LogCapture {
+public:
+    explicit LogCapture(const QString& path) : m_path(path) { m_start = QFileInfo(path).size(); }
+    QStringList lines() const
+    {
+        QFile f(m_path);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        f.seek(m_start);
+        return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    int count(const QString& text) const
+    {
+        int n = 0;
+        for (const QString& line : lines())
+            n += line.contains(text) ? 1 : 0;
+        return n;
+    }
+private:
+    QString m_path;
+    qint64 m_start = 0;
+};
+
+} // namespace
+
+class TestCloneEngine : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString m_logPath;
+    std::unique_ptr<Script> m_script;
+
+    void installScript()
+    {
+        m_script = std::make_unique<Script>();
+        Script* script = m_script.get();
+        CloneModeFactory::setFunction([script](CloneModeType, QObject* parent, QString&) -> CloneMode* {
+            {
+                QMutexLocker l(&script->mutex);
+                ++script->created;
+            }
+            auto* worker = qobject_cast<CloneWorker*>(parent);
+            script->cancelledAtCreation = worker && worker->isCancelled();
+            auto* mode = new ScriptedMode(*script, parent);
+            if (worker) {
+                QObject::connect(worker, &CloneWorker::finished, worker, [script] {
+                    if (auto* counting = dynamic_cast<CountingPlatform*>(&Platform::current()))
+                        script->openHandlesAtFinish = counting->openHandles();
+                }, Qt::DirectConnection);
+            }
+            return mode;
+        });
+    }
+
+    // Runs one clone to its end; returns the finished arguments.
+    QList<QVariant> run(CloneEngine& engine, const CloneConfig& config)
+    {
+        QSignalSpy finished(&engine, &CloneEngine::finished);
+        engine.setConfig(config);
+        engine.start();
+        if (!finished.wait(10000) && finished.isEmpty())
+            return {};
+        return finished.first();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        // Two image disks for the runs that open handles; read once when the platform starts.
+        const QString source = m_dir.filePath(QStringLiteral("source.img"));
+        const QString target = m_dir.filePath(QStringLiteral("target.img"));
+        for (const QString& path : {source, target}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(4 << 20));
+        }
+        qputenv("TESSARIN_DISKS", (source + QLatin1Char(':') + target).toLocal8Bit());
+        m_logPath = m_dir.filePath(QStringLiteral("engine.log"));
+        Logger::instance().init(m_logPath);
+        QVERIFY(Logger::instance().isFileOpen());
+        Tessarin::registerMetaTypes();
+    }
+
+    void init() { installScript(); }
+    void cleanup() { CloneModeFactory::setFunction({}); }
+
+    void phaseOrderAndFailures_data()
+    {
+        QTest::addColumn<QString>("failPhase");
+        QTest::addColumn<QString>("failText");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<bool>("success");
+        QTest::addColumn<QString>("message");
+        const QStringList all{"setConfig", "validate", "prepare", "execute", "repairBoot"};
+        QTest::newRow("all succeed") << QString() << QString() << all << true << "Clone completed successfully";
+        QTest::newRow("validate fails") << "validate" << "too small" << all.mid(0, 2) << false << "too small";
+        QTest::newRow("prepare fails") << "prepare" << "cannot open" << all.mid(0, 3) << false << "cannot open";
+        QTest::newRow("execute fails") << "execute" << "read error" << all.mid(0, 4) << false << "read error";
+        QTest::newRow("execute fails silently") << "execute" << QString() << all.mid(0, 4) << false
+                                                << "Clone operation failed";
+        QTest::newRow("boot repair fails silently") << "repairBoot" << QString() << all << false
+                                                    << "Boot repair failed";
+        QTest::newRow("boot repair fails") << "repairBoot" << "bcdboot failed" << all << false << "bcdboot failed";
+    }
+    void phaseOrderAndFailures()
+    {
+        QFETCH(QString, failPhase);
+        QFETCH(QString, failText);
+        QFETCH(QStringList, calls);
+        QFETCH(bool, success);
+        QFETCH(QString, message);
+        m_script->failPhase = failPhase;
+        m_script->failText = failText;
+
+        CloneEngine engine;
+        QSignalSpy progress(&engine, &CloneEngine::progressChanged);
+        QSignalSpy status(&engine, &CloneEngine::statusChanged);
+        const QList<QVariant> result = run(engine, diskConfig());
+        QCOMPARE(result.size(), 2);
+        QCOMPARE(result.at(0).toBool(), success);
+        QCOMPARE(result.at(1).toString(), message);
+        QCOMPARE(m_script->recorded(), calls);
+        QCOMPARE(engine.status(), success ? Tessarin::Completed : Tessarin::Failed);
+        QVERIFY(!engine.isRunning());
+
+        const CloneProgress last = progress.last().first().value<CloneProgress>();
+        QCOMPARE(last.status, success ? Tessarin::Completed : Tessarin::Failed);
+        QCOMPARE(last.errorMessage, success || message == "Clone operation failed" ? QString() : message);
+        // The first snapshot of every run is Preparing; the engine reported CloningData first.
+        QCOMPARE(progress.first().first().value<CloneProgress>().status, Tessarin::Preparing);
+        QCOMPARE(status.first().first().value<Tessarin::CloneStatus>(), Tessarin::CloningData);
+        QCOMPARE(status.last().first().value<Tessarin::CloneStatus>(), engine.status());
+        if (calls.contains(QStringLiteral("repairBoot"))) {
+            bool sawRepair = false;
+            for (const auto& args : progress) {
+                const auto p = args.first().value<CloneProgress>();
+                if (p.status == Tessarin::RepairingBoot) {
+                    sawRepair = true;
+                    QCOMPARE(p.currentPhase, QStringLiteral("Repairing boot configuration..."));
+                }
+            }
+            QVERIFY(sawRepair);
+        }
+    }
+
+    void strategyIsConfiguredFromRequest()
+    {
+        CloneConfig config = diskConfig(CloneModeType::SystemClone);
+        config.smartClone = false;
+        config.align4K = false;
+        config.sectorBySector = true;
+        config.resizeMode = Tessarin::ResizeMode::KeepAndCreateData;
+        config.dataPartitionLabel = QStringLiteral("Spare");
+        LogCapture log(m_logPath);
+        CloneEngine engine;
+        const QList<QVariant> result = run(engine, config);
+        QCOMPARE(result.value(0).toBool(), true);
+        QCOMPARE(m_script->smartClone, false);
+        QCOMPARE(m_script->align4K, false);
+        QCOMPARE(m_script->sectorBySector, true);
+        QVERIFY(m_script->hadDiskIO);
+        QCOMPARE(m_script->resizeMode, Tessarin::ResizeMode::KeepAndCreateData);
+        QCOMPARE(m_script->dataLabel, QStringLiteral("Spare"));
+        // The resize mode must reach the strategy before the request does.
+        QCOMPARE(m_script->recorded().mid(0, 2), (QStringList{"setResizeMode", "setConfig"}));
+        QCOMPARE(log.count(QStringLiteral("Resize mode: Keep Original + Create Data Partition (label: Spare)")), 1);
+        QCOMPARE(log.count(QStringLiteral("  Data Partition Label: Spare")), 1);
+        QCOMPARE(log.count(QStringLiteral("  Source: Disk 0 (Model0, 1.00 GB, bus=Unknown, media=HDD/Unknown)")), 1);
+        QCOMPARE(log.count(QStringLiteral("  Fix Boot: Yes")), 1);
+    }
+
+    void bootRepairFailureDependsOnMode_data()
+    {
+        QTest::addColumn<CloneModeType>("mode");
+        QTest::addColumn<bool>("fixBoot");
+        QTest::addColumn<bool>("repairCalled");
+        QTest::addColumn<bool>("success");
+        QTest::newRow("disk") << CloneModeType::DiskClone << true << true << false;
+        QTest::newRow("disk, fixBoot off") << CloneModeType::DiskClone << false << true << false;
+        QTest::newRow("system") << CloneModeType::SystemClone << true << true << false;
+        QTest::newRow("partition") << CloneModeType::PartitionClone << true << true << true;
+        QTest::newRow("partition, fixBoot off") << CloneModeType::PartitionClone << false << false << true;
+    }
+    void bootRepairFailureDependsOnMode()
+    {
+        QFETCH(CloneModeType, mode);
+        QFETCH(bool, fixBoot);
+        QFETCH(bool, repairCalled);
+        QFETCH(bool, success);
+        m_script->failPhase = QStringLiteral("repairBoot");
+        CloneConfig config = diskConfig(mode);
+        config.fixBoot = fixBoot;
+        CloneEngine engine;
+        const QList<QVariant> result = run(engine, config);
+        QCOMPARE(result.value(0).toBool(), success);
+        QCOMPARE(m_script->recorded().contains(QStringLiteral("repairBoot")), repairCalled);
+    }
+
+    void invalidConfigurationOnlyEmitsError()
+    {
+        CloneEngine engine;
+        QSignalSpy error(&engine, &CloneEngine::error);
+        QSignalSpy status(&engine, &CloneEngine::statusChanged);
+        QSignalSpy progress(&engine, &CloneEngine::progressChanged);
+        QSignalSpy finished(&engine, &CloneEngine::finished);
+        CloneConfig config = diskConfig();
+        config.targetDisk = config.sourceDisk;
+        engine.setConfig(config);
+        engine.start();
+        QCOMPARE(error.size(), 1);
+        QCOMPARE(error.first().first().toString(), QStringLiteral("Source and target disk cannot be the same"));
+        QTest::qWait(50);
+        QCOMPARE(status.size() + progress.size() + finished.size(), 0);
+        QCOMPARE(m_script->created, 0);
+        QCOMPARE(engine.status(), Tessarin::Idle);
+        QVERIFY(!engine.isRunning());
+    }
+
+    void secondStartWhileRunningIsRefused()
+    {
+        m_script->blockInExecute = true;
+        CloneEngine engine;
+        QSignalSpy finished(&engine, &CloneEngine::finished);
+        engine.setConfig(diskConfig());
+        engine.start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_script->inExecute.load(), 5000);
+        LogCapture log(m_logPath);
+        engine.start();
+        QCOMPARE(log.count(QStringLiteral("[WARN ] Clone operation already in progress")), 1);
+        QCOMPARE(log.count(QStringLiteral("Clone engine started")), 0);
+        QVERIFY(engine.isRunning());
+        m_script->release = true;
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
+        QCOMPARE(m_script->created, 1);
+        QCOMPARE(finished.first().first().toBool(), true);
+        // Once finished, a new run is accepted.
+        m_script->blockInExecute = false;
+        QCOMPARE(run(engine, diskConfig()).value(0).toBool(), true);
+        QCOMPARE(m_script->created, 2);
+    }
+
+    void cancellationEndsAsCancelledThenFailed()
+    {
+        m_script->blockInExecute = true;
+        m_script->progress = {{1 << 20, 8 << 20}};
+        CloneEngine engine;
+        QSignalSpy progress(&engine, &CloneEngine::progressChanged);
+        QSignalSpy status(&engine, &CloneEngine::statusChanged);
+        QSignalSpy finished(&engine, &CloneEngine::finished);
+        QList<int> order;  // 0 = progress, 1 = finished
+        connect(&engine, &CloneEngine::progressChanged, this, [&order] { order << 0; });
+        connect(&engine, &CloneEngine::finished, this, [&order] { order << 1; });
+        engine.setConfig(diskConfig());
+        engine.start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_script->inExecute.load(), 5000);
+        engine.cancel();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
+        QCOMPARE(finished.first().at(0).toBool(), false);
+        QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Clone operation cancelled"));
+        QCOMPARE(progress.last().first().value<CloneProgress>().status, Tessarin::Cancelled);
+        QCOMPARE(order.last(), 1);
+        QCOMPARE(order.at(order.size() - 2), 0);
+        QCOMPARE(status.at(status.size() - 2).first().value<Tessarin::CloneStatus>(), Tessarin::Cancelled);
+        QCOMPARE(engine.status(), Tessarin::Failed);
+        QVERIFY(!m_script->recorded().contains(QStringLiteral("repairBoot")));
+        engine.cancel();  // after the end: nothing to reach, must not crash
+    }
+
+    void cancelRightAfterStartIsNotLost()
+    {
+        CloneEngine engine;
+        engine.setConfig(diskConfig());
+        QSignalSpy finished(&engine, &CloneEngine::finished);
+        engine.start();
+        engine.cancel();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
+        QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Clone operation cancelled"));
+        QVERIFY(!m_script->recorded().contains(QStringLiteral("repairBoot")));
+    }
+
+    void destroyingEngineWhileRunningStopsWorker()
+    {
+        m_script->blockInExecute = true;
+        auto engine = std::make_unique<CloneEngine>();
+        engine->setConfig(diskConfig());
+        engine->start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_script->inExecute.load(), 5000);
+        LogCapture log(m_logPath);
+        QElapsedTimer timer;
+        timer.start();
+        engine.reset();
+        QVERIFY(timer.elapsed() < 5000);
+        QCOMPARE(log.count(QStringLiteral("Clone operation cancellation requested")), 1);
+        QCOMPARE(log.count(QStringLiteral("did not finish in time")), 0);
+        QCOMPARE(m_script->recorded().last(), QStringLiteral("execute"));
+        QCoreApplication::processEvents();
+    }
+
+    void handlesAreClosedBeforeFinished()
+    {
+        CountingPlatform counting(Platform::native());
+        ScopedPlatform scoped(&counting);
+        m_script->openDisks = true;
+        m_script->failPhase = QStringLiteral("execute");
+        m_script->failText = QStringLiteral("copy failed");
+        CloneEngine engine;
+        const QList<QVariant> result = run(engine, diskConfig());
+        QCOMPARE(result.value(1).toString(), QStringLiteral("copy failed"));
+        QVERIFY(m_script->recorded().contains(QStringLiteral("prepare")));  // both sides were opened
+        // That slot runs on the worker thread and may come after the engine has relayed finished.
+        QTRY_VERIFY_WITH_TIMEOUT(m_script->openHandlesAtFinish.load() != -1, 5000);
+        QCOMPARE(m_script->openHandlesAtFinish.load(), 0);
+    }
+
+    void defaultFactoryFailsCleanly()
+    {
+        CloneModeFactory::setFunction({});
+        CloneEngine engine;
+        const QList<QVariant> result = run(engine, diskConfig(CloneModeType::PartitionClone));
+        QCOMPARE(result.value(0).toBool(), false);
+        QCOMPARE(result.value(1).toString(), QStringLiteral("No clone strategy available for mode 2"));
+        QCOMPARE(engine.status(), Tessarin::Failed);
+    }
+
+    void progressLogEveryHundredMiB()
+    {
+        constexpr uint64_t MiB = 1 << 20;
+        CloneEngine engine;
+        LogCapture log(m_logPath);
+        CloneProgress p;
+        p.totalBytes = 1000 * MiB;
+        p.status = Tessarin::CloningData;
+        const auto report = [&](uint64_t copied) {
+            p.copiedBytes = copied;
+            engine.onWorkerProgress(p);
+            return log.count(QStringLiteral("ENGINE PROGRESS"));
+        };
+        QCOMPARE(report(0), 0);
+        QCOMPARE(report(100 * MiB), 0);          // exactly 100 MiB apart is not more
+        QCOMPARE(report(100 * MiB + 1), 1);
+        QCOMPARE(log.count(QStringLiteral("ENGINE PROGRESS: 100 / 1000 MB = 10.0%")), 1);
+        QCOMPARE(report(200 * MiB + 1), 1);       // measured from the last line, not from 0
+        QCOMPARE(report(200 * MiB + 2), 2);
+        QCOMPARE(report(5 * MiB), 2);             // a new copy starts lower: counter restarts
+        QCOMPARE(report(100 * MiB + 1), 3);
+    }
+
+    void speedIsDerivedFromElapsedTime()
+    {
+        CloneEngine engine;
+        QSignalSpy spy(&engine, &CloneEngine::progressChanged);
+        CloneProgress p;
+        p.status = Tessarin::CloningData;
+        p.copiedBytes = 100'000'000;
+        p.startTime = QDateTime::currentDateTime().addMSecs(-2000);
+        engine.onWorkerProgress(p);
+        const uint64_t derived = engine.progress().speed;
+        QVERIFY2(derived <= 50'000'000 && derived >= 45'000'000, qPrintable(QString::number(derived)));
+        QCOMPARE(spy.last().first().value<CloneProgress>().speed, derived);
+
+        p.speed = 1234;  // a reported speed is kept
+        engine.onWorkerProgress(p);
+        QCOMPARE(engine.progress().speed, 1234u);
+
+        p.speed = 0;  // no elapsed time: no speed
+        p.startTime = QDateTime::currentDateTime().addSecs(3600);
+        engine.onWorkerProgress(p);
+        QCOMPARE(engine.progress().speed, 0u);
+    }
+
+    void workerRelaysStrategySignals()
+    {
+        m_script->progress = {{10, 100}, {60, 100}};
+        m_script->speed = 777;
+        CloneEngine engine;
+        QSignalSpy progress(&engine, &CloneEngine::progressChanged);
+        run(engine, diskConfig());
+        bool sawPartition = false, sawSpeed = false, sawBytes = false;
+        for (const auto& args : progress) {
+            const auto p = args.first().value<CloneProgress>();
+            sawPartition |= p.currentPartition == 1 && p.totalPartitions == 2 && p.partitionName == "Partition 1"
+                && p.currentPhase == "Copying";
+            sawSpeed |= p.speed == 777 && p.copiedBytes == 60;
+            sawBytes |= p.copiedBytes == 10 && p.totalBytes == 100;
+        }
+        QVERIFY(sawPartition);
+        QVERIFY(sawSpeed);
+        QVERIFY(sawBytes);
+    }
+
+    void strategyWithoutDiskIOFailsPrepare()
+    {
+        Script script;
+        ScriptedMode mode(script, nullptr);
+        QVERIFY(!mode.prepare());
+        QCOMPARE(mode.lastError(), QStringLiteral("DiskIO not initialized (call setDiskIO first)"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCloneEngine)
+#include "test_cloneengine.moc"

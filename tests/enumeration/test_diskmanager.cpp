@@ -1,0 +1,759 @@
+#include "core/diskio.h"
+#include "core/diskmanager.h"
+#include "core/logger.h"
+#include "enumeration/forwardingplatform.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <thread>
+
+using Tessarin::FileSystemType;
+using Tessarin::PartitionStyle;
+
+namespace {
+
+constexpr qint64 MiB = 1 << 20;
+// Disk numbers of the table built in initTestCase.
+enum Slot { Gpt = 0, Mbr = 1, Blank = 2, Protective = 3, Gap = 4, BadSignature = 5, AbsurdCount = 6,
+            Truncated = 7, BadMbr = 8, Loop4k = 9, Mounted = 10, Beyond = 16 };
+
+const QString EfiType = QStringLiteral("{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}");
+const QString MsrType = QStringLiteral("{E3C9E316-0B5C-4DB8-817D-F92DF00215AE}");
+const QString BasicDataType = QStringLiteral("{EBD0A0A2-B9E5-4433-87C0-68B6B72699C7}");
+const QString RecoveryType = QStringLiteral("{DE94BBA4-06D1-4D40-A16A-BFD50179D6AC}");
+
+int run(const QString& program, const QStringList& args, QString* output = nullptr, const QByteArray& input = {})
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    if (!p.waitForStarted(5000))
+        return -1;
+    if (!input.isEmpty())
+        p.write(input);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(60000))
+        return -2;
+    if (output)
+        *output = QString::fromLocal8Bit(p.readAll()).trimmed();
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -3;
+}
+
+bool makeSparse(const QString& path, qint64 size)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.resize(size);
+}
+
+bool writeAt(const QString& path, qint64 offset, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadWrite) && f.seek(offset) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readAt(const QString& path, qint64 offset, qint64 length)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || !f.seek(offset))
+        return {};
+    return f.read(length);
+}
+
+// Copies a formatted volume file into an image, leaving zero chunks sparse.
+bool placeVolume(const QString& volume, const QString& image, qint64 offset)
+{
+    QFile in(volume);
+    QFile out(image);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::ReadWrite))
+        return false;
+    const QByteArray zero(MiB, '\0');
+    for (qint64 pos = 0; pos < in.size(); pos += MiB) {
+        const QByteArray chunk = in.read(MiB);
+        if (chunk.isEmpty())
+            return false;
+        if (chunk == zero.left(chunk.size()))
+            continue;
+        if (!out.seek(offset + pos) || out.write(chunk) != chunk.size())
+            return false;
+    }
+    return true;
+}
+
+uint32_t crc32(const QByteArray& data)
+{
+    uint32_t crc = 0xFFFFFFFFu;
+    for (char c : data) {
+        crc ^= static_cast<uint8_t>(c);
+        for (int i = 0; i < 8; ++i)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// Sets the entry count of the GPT header at `offset` and recomputes its CRC, so only the count is wrong.
+bool setGptEntryCount(const QString& path, qint64 offset, uint32_t count)
+{
+    constexpr int HeaderSizeOffset = 12, HeaderCrcOffset = 16, EntryCountOffset = 80;
+    QByteArray header = readAt(path, offset, 512);
+    if (header.size() != 512 || !header.startsWith("EFI PART"))
+        return false;
+    const uint32_t headerSize = qFromLittleEndian<uint32_t>(header.constData() + HeaderSizeOffset);
+    qToLittleEndian<uint32_t>(count, header.data() + EntryCountOffset);
+    qToLittleEndian<uint32_t>(0, header.data() + HeaderCrcOffset);
+    qToLittleEndian<uint32_t>(crc32(header.left(headerSize)), header.data() + HeaderCrcOffset);
+    return writeAt(path, offset, header);
+}
+
+// Breaks the update-sequence check of the $Volume record (MFT record 3) of an NTFS volume file.
+bool tearVolumeRecord(const QString& volume)
+{
+    const QByteArray boot = readAt(volume, 0, 512);
+    if (boot.size() != 512 || boot.mid(3, 8) != "NTFS    ")
+        return false;
+    const uint32_t clusterSize = qFromLittleEndian<uint16_t>(boot.constData() + 11) * uint8_t(boot[13]);
+    const uint64_t mftLcn = qFromLittleEndian<uint64_t>(boot.constData() + 48);
+    const int8_t perRecord = int8_t(boot[64]);
+    const qint64 recordSize = perRecord < 0 ? (qint64(1) << -perRecord) : qint64(perRecord) * clusterSize;
+    const qint64 record3 = qint64(mftLcn * clusterSize) + 3 * recordSize;
+    QByteArray tail = readAt(volume, record3 + 510, 2);
+    if (readAt(volume, record3, 4) != "FILE" || tail.size() != 2)
+        return false;
+    tail[0] = char(tail[0] ^ 0x5A);
+    return writeAt(volume, record3 + 510, tail);
+}
+
+// One 16-byte MBR entry: boot flag, type, start and count (CHS left zero).
+QByteArray mbrEntry(bool active, uint8_t type, uint32_t start, uint32_t count)
+{
+    QByteArray e(16, '\0');
+    e[0] = active ? char(0x80) : char(0);
+    e[4] = char(type);
+    qToLittleEndian<uint32_t>(start, e.data() + 8);
+    qToLittleEndian<uint32_t>(count, e.data() + 12);
+    return e;
+}
+
+QByteArray mbrSector(const QList<QByteArray>& entries)
+{
+    QByteArray s(512, '\0');
+    for (int i = 0; i < entries.size(); ++i)
+        s.replace(446 + 16 * i, 16, entries.at(i));
+    s[510] = char(0x55);
+    s[511] = char(0xAA);
+    return s;
+}
+
+// A platform whose drive-layout request always fails, so the style must come from sector 0.
+class NoLayoutPlatform : public ForwardingPlatform {
+public:
+    using ForwardingPlatform::ForwardingPlatform;
+    std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access, DeviceFlags flags) override
+    {
+        auto inner = m_inner.openDevice(path, access, flags);
+        return inner ? std::make_unique<NoLayout>(std::move(inner)) : nullptr;
+    }
+private:
+    struct NoLayout : ForwardingHandle {
+        using ForwardingHandle::ForwardingHandle;
+        bool driveLayout(PlatformDriveLayout&) override
+        {
+            Platform::setLastError(PlatformError::InvalidFunction, "no layout");
+            return false;
+        }
+    };
+};
+
+// Holds the first device probe until released, so a second request arrives while the task runs.
+class GatePlatform : public ForwardingPlatform {
+public:
+    using ForwardingPlatform::ForwardingPlatform;
+    std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access, DeviceFlags flags) override
+    {
+        if (!m_held.exchange(true)) {
+            m_entered.release();
+            m_gate.acquire();
+        }
+        return m_inner.openDevice(path, access, flags);
+    }
+    QSemaphore m_entered;
+    QSemaphore m_gate;
+private:
+    std::atomic<bool> m_held{false};
+};
+
+// Adds one volume whose first extent is on another disk and whose second lies in `partition` of `disk`.
+class SpanningVolumePlatform : public ForwardingPlatform {
+public:
+    static constexpr const char* Name = "\\\\?\\Volume{5a5a5a5a-0000-0000-0000-000000000001}\\";
+    SpanningVolumePlatform(Platform& inner, uint32_t disk, int64_t offset)
+        : ForwardingPlatform(inner), m_disk(disk), m_offset(offset) {}
+
+    std::vector<std::string> enumerateVolumes() override
+    {
+        auto volumes = m_inner.enumerateVolumes();
+        volumes.insert(volumes.begin(), Name);
+        return volumes;
+    }
+    std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access, DeviceFlags flags) override
+    {
+        if (std::string(Name).rfind(path, 0) == 0)
+            return std::make_unique<Extents>(path, m_disk, m_offset);
+        return m_inner.openDevice(path, access, flags);
+    }
+    std::vector<std::string> volumeMountPaths(const std::string& name) override
+    {
+        return isMine(name) ? std::vector<std::string>{"Q:\\"} : m_inner.volumeMountPaths(name);
+    }
+    bool volumeInformation(const std::string& root, std::string& label, std::string& fs) override
+    {
+        if (!isMine(root))
+            return m_inner.volumeInformation(root, label, fs);
+        label = "Span";
+        fs = "exFAT";
+        return true;
+    }
+    bool diskFreeSpace(const std::string& root, uint64_t& total, uint64_t& free) override
+    {
+        if (!isMine(root))
+            return m_inner.diskFreeSpace(root, total, free);
+        total = 10 * MiB;
+        free = 4 * MiB;
+        return true;
+    }
+private:
+    static bool isMine(const std::string& name) { return std::string(Name).rfind(name, 0) == 0; }
+    struct Extents : DeviceHandle {
+        Extents(std::string p, uint32_t disk, int64_t offset) : m_path(std::move(p)), m_disk(disk), m_offset(offset) {}
+        bool volumeDiskExtents(std::vector<PlatformExtent>& out) override
+        {
+            out = {{m_disk + 7, m_offset, MiB}, {m_disk, m_offset, MiB}};
+            return true;
+        }
+        bool readAt(uint64_t, void*, uint64_t, uint64_t&) override { return false; }
+        bool writeAt(uint64_t, const void*, uint64_t, uint64_t&) override { return false; }
+        bool flush() override { return false; }
+        bool geometry(PlatformGeometry&) override { return false; }
+        bool accessAlignment(PlatformAccessAlignment&) override { return false; }
+        bool deviceDescriptor(PlatformDeviceDescriptor&) override { return false; }
+        bool seekPenalty(bool&) override { return false; }
+        bool driveLayout(PlatformDriveLayout&) override { return false; }
+        bool updateDiskProperties() override { return false; }
+        bool lockVolume() override { return false; }
+        bool unlockVolume() override { return false; }
+        bool dismountVolume() override { return false; }
+        bool allowExtendedAccess() override { return false; }
+        bool ntfsVolumeData(PlatformNtfsVolumeData&) override { return false; }
+        bool volumeBitmap(int64_t, PlatformVolumeBitmap&) override { return false; }
+        std::string path() const override { return m_path; }
+        std::string m_path;
+        uint32_t m_disk;
+        int64_t m_offset;
+    };
+    uint32_t m_disk;
+    int64_t m_offset;
+};
+
+} // namespace
+
+class TestDiskManager : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString m_loop4k, m_loopMounted, m_mountPoint;
+    QString m_gptDump;  // sfdisk's view of the GPT image, the independent reference
+    QList<DiskInfo> m_disks;
+    QString m_why4k, m_whyMounted;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    const DiskInfo* diskAt(int number) const
+    {
+        for (const DiskInfo& d : m_disks)
+            if (d.diskNumber == number)
+                return &d;
+        return nullptr;
+    }
+
+    bool makeGpt(QString& why)
+    {
+        const QString img = path("gpt.img");
+        QString out;
+        if (!makeSparse(img, 256 * MiB)
+            || run("sgdisk", {"-n1:2048:+64M", "-t1:ef00", "-n2:0:+16M", "-t2:0c01", "-n3:0:+96M", "-t3:0700",
+                              "-n4:0:0", "-t4:2700", img}, &out) != 0) {
+            why = "sgdisk: " + out;
+            return false;
+        }
+        const QString efi = path("efi.part"), ntfs = path("ntfs.part");
+        if (!makeSparse(efi, 64 * MiB) || run("mkfs.fat", {"-F", "32", "-n", "EFI", efi}, &out) != 0) {
+            why = "mkfs.fat: " + out;
+            return false;
+        }
+        if (!makeSparse(ntfs, 96 * MiB) || run("mkntfs", {"-F", "-Q", "-L", "Data", ntfs}, &out) != 0) {
+            why = "mkntfs: " + out;
+            return false;
+        }
+        if (run("sfdisk", {"--json", img}, &m_gptDump) != 0) {
+            why = "sfdisk --json: " + m_gptDump;
+            return false;
+        }
+        return placeVolume(efi, img, 2048 * 512) && placeVolume(ntfs, img, (2048 + 131072 + 32768) * 512LL);
+    }
+
+    bool makeMbr(QString& why)
+    {
+        const QString img = path("mbr.img");
+        QString out;
+        const QByteArray script = "label: dos\nlabel-id: 0x1234abcd\n"
+                                  "start=2048, size=65536, type=7, bootable\n"
+                                  "start=67584, size=131072, type=c\n";
+        if (!makeSparse(img, 128 * MiB) || run("sfdisk", {img}, &out, script) != 0) {
+            why = "sfdisk: " + out;
+            return false;
+        }
+        const QString fat = path("fat.part");
+        if (!makeSparse(fat, 64 * MiB) || run("mkfs.fat", {"-F", "32", "-n", "STICK", fat}, &out) != 0) {
+            why = "mkfs.fat: " + out;
+            return false;
+        }
+        return placeVolume(fat, img, 67584 * 512LL);
+    }
+
+    bool makeSmallGpt(const QString& img, QString& why)
+    {
+        QString out;
+        if (!makeSparse(img, 16 * MiB) || run("sgdisk", {"-n1:2048:+4M", "-t1:0700", img}, &out) != 0) {
+            why = "sgdisk: " + out;
+            return false;
+        }
+        return true;
+    }
+
+    bool makeLoop4k()
+    {
+        const QString img = path("4k.img");
+        QString out;
+        if (!makeSparse(img, 64 * MiB) || run("losetup", {"-f", "--show", "-b", "4096", img}, &out) != 0) {
+            m_why4k = "losetup -b 4096: " + out;
+            return false;
+        }
+        m_loop4k = out;
+        if (run("sgdisk", {"-n1:256:+16M", "-t1:0700", m_loop4k}, &out) != 0) {
+            m_why4k = "sgdisk on 4K loop: " + out;
+            return false;
+        }
+        return true;
+    }
+
+    bool makeMounted()
+    {
+        const QString img = path("mounted.img");
+        QString out;
+        if (!makeSparse(img, 96 * MiB)
+            || run("sfdisk", {img}, &out, "label: dos\nstart=2048, size=163840, type=7\n") != 0) {
+            m_whyMounted = "sfdisk: " + out;
+            return false;
+        }
+        if (run("losetup", {"-f", "--show", "-P", img}, &out) != 0) {
+            m_whyMounted = "losetup -P: " + out;
+            return false;
+        }
+        m_loopMounted = out;
+        const QString part = m_loopMounted + "p1";
+        // The kernel's own scan is asynchronous and sometimes misses the table: ask again with partx.
+        for (int i = 0; i < 40 && !QFile::exists(part); ++i)
+            QTest::qWait(50);
+        if (!QFile::exists(part))
+            run("partx", {"-a", m_loopMounted});
+        for (int i = 0; i < 60 && !QFile::exists(part); ++i)
+            QTest::qWait(50);
+        if (!QFile::exists(part)) {
+            m_whyMounted = "no partition node " + part;
+            return false;
+        }
+        if (run("mkntfs", {"-F", "-Q", "-L", "Sys", part}, &out) != 0) {
+            m_whyMounted = "mkntfs: " + out;
+            return false;
+        }
+        m_mountPoint = path("mnt");
+        QDir().mkpath(m_mountPoint);
+        if (run("ntfs-3g", {part, m_mountPoint}, &out) != 0) {
+            m_whyMounted = "ntfs-3g: " + out;
+            m_mountPoint.clear();
+            return false;
+        }
+        QDir().mkpath(m_mountPoint + "/Windows/System32");
+        QFile payload(m_mountPoint + "/payload.bin");
+        if (!payload.open(QIODevice::WriteOnly) || payload.write(QByteArray(8 * MiB, 'x')) != 8 * MiB) {
+            m_whyMounted = "cannot write on the mounted volume";
+            return false;
+        }
+        payload.close();
+        run("sync", {});
+        return true;
+    }
+
+    // A crash skips cleanupTestCase: a detached shell waits for this process to end and then
+    // unmounts and detaches whatever still hangs on our images (found by backing file, never by number).
+    void startCrashGuard()
+    {
+        const QString script = QStringLiteral(
+            "while kill -0 %1 2>/dev/null; do sleep 1; done; "
+            "umount '%2/mnt' 2>/dev/null; "
+            "for img in '%2/4k.img' '%2/mounted.img'; do "
+            "for l in $(losetup -n -O NAME -j \"$img\" 2>/dev/null); do losetup -d \"$l\"; done; done; "
+            "rm -rf '%2'")
+                                   .arg(QCoreApplication::applicationPid())
+                                   .arg(m_dir.path());
+        QProcess::startDetached(QStringLiteral("sh"), {QStringLiteral("-c"), script});
+    }
+
+    void releaseDevices()
+    {
+        if (!m_mountPoint.isEmpty()) {
+            run("umount", {m_mountPoint});
+            m_mountPoint.clear();
+        }
+        for (QString* loop : {&m_loopMounted, &m_loop4k}) {
+            if (!loop->isEmpty())
+                run("losetup", {"-d", *loop});
+            loop->clear();
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        Tessarin::registerMetaTypes();
+        Logger::instance().init(path("enum.log"));
+        QString why;
+        QVERIFY2(makeGpt(why), qPrintable(why));
+        QVERIFY2(makeMbr(why), qPrintable(why));
+        QVERIFY(makeSparse(path("blank.img"), 16 * MiB));
+        QVERIFY(makeSparse(path("protective.img"), 16 * MiB));
+        QVERIFY(writeAt(path("protective.img"), 0, mbrSector({mbrEntry(false, 0xEE, 1, 32767)})));
+
+        // Corrupt GPTs: both headers unsigned; both headers with an absurd entry count but a valid CRC.
+        QVERIFY2(makeSmallGpt(path("badsig.img"), why), qPrintable(why));
+        QVERIFY(writeAt(path("badsig.img"), 512, QByteArray(8, 'X')));
+        QVERIFY(writeAt(path("badsig.img"), 16 * MiB - 512, QByteArray(8, 'X')));
+        QVERIFY2(makeSmallGpt(path("absurd.img"), why), qPrintable(why));
+        QVERIFY(setGptEntryCount(path("absurd.img"), 512, 0x7FFFFFFF));
+        QVERIFY(setGptEntryCount(path("absurd.img"), 16 * MiB - 512, 0xFFFFFFFF));
+        // Cut inside the partition, with a ragged end: the backup GPT is gone.
+        QVERIFY2(makeSmallGpt(path("truncated.img"), why), qPrintable(why));
+        QVERIFY(QFile::resize(path("truncated.img"), 2 * MiB + 100));
+        // Overlapping entries, one far beyond the end of the disk; the first holds an NTFS volume
+        // whose $Volume record is torn (update sequence does not match).
+        QVERIFY(makeSparse(path("badmbr.img"), 16 * MiB));
+        QString out;
+        QVERIFY(makeSparse(path("torn.part"), 10 * MiB));
+        QVERIFY2(run("mkntfs", {"-F", "-Q", "-L", "Torn", path("torn.part")}, &out) == 0, qPrintable(out));
+        QVERIFY(tearVolumeRecord(path("torn.part")));
+        QVERIFY(placeVolume(path("torn.part"), path("badmbr.img"), 2048 * 512));
+        QVERIFY(writeAt(path("badmbr.img"), 0, mbrSector({mbrEntry(true, 0x07, 2048, 20480),
+                                                          mbrEntry(false, 0x0C, 10000, 20480),
+                                                          mbrEntry(false, 0x07, 0xF0000000u, 0x0FFFFFFFu)})));
+
+        if (geteuid() == 0) {
+            startCrashGuard();
+            makeLoop4k();
+            makeMounted();
+        } else {
+            m_why4k = m_whyMounted = "needs root for loop devices";
+        }
+
+        QStringList table(17);
+        table[Gpt] = path("gpt.img");
+        table[Mbr] = path("mbr.img");
+        table[Blank] = path("blank.img");
+        table[Protective] = path("protective.img");
+        table[BadSignature] = path("badsig.img");
+        table[AbsurdCount] = path("absurd.img");
+        table[Truncated] = path("truncated.img");
+        table[BadMbr] = path("badmbr.img");
+        table[Loop4k] = m_why4k.isEmpty() ? m_loop4k : QString();
+        table[Mounted] = m_whyMounted.isEmpty() ? m_loopMounted : QString();
+        table[Beyond] = path("blank.img");
+        qputenv("TESSARIN_DISKS", table.join(QLatin1Char(':')).toLocal8Bit());
+        // The mounted volume plays drive C: holding the running Windows.
+        if (m_whyMounted.isEmpty()) {
+            qputenv("TESSARIN_DRIVE_LETTERS", ("C=" + m_mountPoint).toLocal8Bit());
+            qputenv("TESSARIN_WINDOWS_DIR", "C:\\Windows");
+        }
+
+        QElapsedTimer timer;
+        timer.start();
+        m_disks = DiskManager::enumerateDisks();
+        QVERIFY2(timer.elapsed() < 20000, "enumeration took too long");
+    }
+
+    void cleanupTestCase() { releaseDevices(); }
+
+    void numbersFollowTheDiskTable()
+    {
+        QList<int> numbers;
+        for (const DiskInfo& d : m_disks)
+            numbers << d.diskNumber;
+        QList<int> expected{Gpt, Mbr, Blank, Protective, BadSignature, AbsurdCount, Truncated, BadMbr};
+        if (m_why4k.isEmpty())
+            expected << Loop4k;
+        if (m_whyMounted.isEmpty())
+            expected << Mounted;
+        QCOMPARE(numbers, expected);  // no gap filled, nothing past 15
+        for (const DiskInfo& d : m_disks) {
+            QCOMPARE(d.devicePath, QStringLiteral("\\\\.\\PhysicalDrive%1").arg(d.diskNumber));
+            QVERIFY(!d.realPath.isEmpty());
+            QVERIFY(d.busType.size() > 0);
+            QCOMPARE(d.totalSectors, d.size / d.sectorSize);
+            uint64_t used = 0;
+            for (const PartitionInfo& p : d.partitions) {
+                QCOMPARE(p.diskNumber, d.diskNumber);
+                QVERIFY(p.size > 0);
+                used += p.usedSpace;
+            }
+            QCOMPARE(d.usedSpace, used);
+        }
+        QCOMPARE(diskAt(Gpt)->realPath, path("gpt.img"));
+        QFile log(path("enum.log"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(log.readAll());
+        QVERIFY(text.contains(QStringLiteral("Found disk 0: ")));
+        QVERIFY(text.contains(QStringLiteral("Disk 0 is ") + path("gpt.img")));
+        QVERIFY(!text.contains(QStringLiteral("Found disk 4: ")));
+        QCOMPARE(diskAt(Gpt)->size, uint64_t(256 * MiB));
+        QCOMPARE(diskAt(Gpt)->sectorSize, 512u);
+    }
+
+    void gptDisk()
+    {
+        const DiskInfo* d = diskAt(Gpt);
+        QVERIFY(d);
+        QCOMPARE(d->partitionStyle, PartitionStyle::GPT);
+        QCOMPARE(d->partitions.size(), 4);
+        const QJsonArray reference = QJsonDocument::fromJson(m_gptDump.toUtf8())
+                                         .object()["partitiontable"].toObject()["partitions"].toArray();
+        QCOMPARE(reference.size(), 4);
+        const QStringList types{EfiType, MsrType, BasicDataType, RecoveryType};
+        for (int i = 0; i < 4; ++i) {
+            const PartitionInfo& p = d->partitions.at(i);
+            const QJsonObject ref = reference.at(i).toObject();
+            QCOMPARE(p.partitionNumber, i + 1);
+            QCOMPARE(p.startSector, uint64_t(ref["start"].toInteger()));
+            QCOMPARE(p.sectorCount, uint64_t(ref["size"].toInteger()));
+            QCOMPARE(p.size, p.sectorCount * 512);
+            QCOMPARE(p.typeGuid, types.at(i));
+            QCOMPARE(p.partitionGuid, "{" + ref["uuid"].toString().toUpper() + "}");
+            QCOMPARE(p.mbrType, uint8_t(0));
+            QVERIFY(p.driveLetter.isEmpty());
+            QCOMPARE(p.usedSpace, uint64_t(0));
+        }
+        const PartitionInfo& efi = d->partitions.at(0);
+        QVERIFY(efi.isEfi && !efi.isMsr && !efi.isRecovery);
+        QCOMPARE(efi.fileSystem, FileSystemType::FAT32);
+        QCOMPARE(efi.label, QStringLiteral("EFI"));
+        QVERIFY(d->partitions.at(1).isMsr);
+        QCOMPARE(d->partitions.at(1).fileSystem, FileSystemType::Unknown);
+        const PartitionInfo& data = d->partitions.at(2);
+        QVERIFY(!data.isEfi && !data.isMsr && !data.isRecovery && !data.isSystem);
+        QCOMPARE(data.fileSystem, FileSystemType::NTFS);
+        QCOMPARE(data.fileSystemName, QStringLiteral("NTFS"));
+        QCOMPARE(data.label, QStringLiteral("Data"));
+        QVERIFY(d->partitions.at(3).isRecovery);
+    }
+
+    void mbrDisk()
+    {
+        const DiskInfo* d = diskAt(Mbr);
+        QVERIFY(d);
+        QCOMPARE(d->partitionStyle, PartitionStyle::MBR);
+        QCOMPARE(d->partitions.size(), 2);
+        const PartitionInfo& ntfs = d->partitions.at(0);
+        QCOMPARE(ntfs.partitionNumber, 1);
+        QCOMPARE(ntfs.startSector, uint64_t(2048));
+        QCOMPARE(ntfs.sectorCount, uint64_t(65536));
+        QCOMPARE(ntfs.mbrType, uint8_t(0x07));
+        QVERIFY(ntfs.isActive);
+        QVERIFY(ntfs.typeGuid.isEmpty() && ntfs.partitionGuid.isEmpty());
+        // Unformatted and unmounted: the type byte alone names the file system.
+        QCOMPARE(ntfs.fileSystem, FileSystemType::NTFS);
+        QVERIFY(ntfs.label.isEmpty() && ntfs.driveLetter.isEmpty());
+        QCOMPARE(ntfs.usedSpace, uint64_t(0));
+        const PartitionInfo& fat = d->partitions.at(1);
+        QCOMPARE(fat.startSector, uint64_t(67584));
+        QCOMPARE(fat.mbrType, uint8_t(0x0C));
+        QVERIFY(!fat.isActive);
+        QCOMPARE(fat.fileSystem, FileSystemType::FAT32);
+        QCOMPARE(fat.fileSystemName, QStringLiteral("FAT32"));
+        QCOMPARE(fat.label, QStringLiteral("STICK"));
+    }
+
+    void disksWithoutUsableTable()
+    {
+        for (int number : {Blank, BadSignature}) {
+            const DiskInfo* d = diskAt(number);
+            QVERIFY2(d, qPrintable(QString::number(number)));
+            QCOMPARE(d->partitionStyle, PartitionStyle::Unknown);
+            QVERIFY(d->partitions.isEmpty());
+            QCOMPARE(d->size, uint64_t(16 * MiB));
+        }
+        // A protective MBR with no GPT behind it is no table to edit; the disk is still listed.
+        const DiskInfo* p = diskAt(Protective);
+        QVERIFY(p);
+        QVERIFY(p->partitions.isEmpty());
+    }
+
+    void damagedTablesAreListedSafely()
+    {
+        const DiskInfo* absurd = diskAt(AbsurdCount);
+        QVERIFY(absurd);
+        QVERIFY(absurd->partitions.size() <= 128);
+        const DiskInfo* truncated = diskAt(Truncated);
+        QVERIFY(truncated);
+        QVERIFY(truncated->size <= uint64_t(2 * MiB + 100));
+        QCOMPARE(truncated->size % 512, uint64_t(0));
+        const DiskInfo* bad = diskAt(BadMbr);
+        QVERIFY(bad);
+        if (!bad->partitions.isEmpty() && bad->partitions.first().startSector == 2048) {
+            // Recognised by its boot sector, but a torn record gives no label rather than garbage.
+            QCOMPARE(bad->partitions.first().fileSystemName, QStringLiteral("NTFS"));
+            QVERIFY(bad->partitions.first().label.isEmpty());
+        }
+        for (const DiskInfo* d : {absurd, truncated, bad})
+            for (const PartitionInfo& part : d->partitions)
+                QVERIFY(part.startSector < uint64_t(1) << 40);
+    }
+
+    void styleFromSectorZeroWhenLayoutFails()
+    {
+        NoLayoutPlatform platform(Platform::current());
+        ScopedPlatform scoped(&platform);
+        const QList<DiskInfo> disks = DiskManager::enumerateDisks();
+        QCOMPARE(disks.size(), m_disks.size());
+        const auto styleOf = [&](int number) {
+            for (const DiskInfo& d : disks)
+                if (d.diskNumber == number)
+                    return d.partitionStyle;
+            return PartitionStyle(-1);
+        };
+        QCOMPARE(styleOf(Protective), PartitionStyle::GPT);
+        QCOMPARE(styleOf(Gpt), PartitionStyle::GPT);
+        QCOMPARE(styleOf(Mbr), PartitionStyle::MBR);
+        QCOMPARE(styleOf(Blank), PartitionStyle::Unknown);
+        for (const DiskInfo& d : disks)
+            QVERIFY(d.partitions.isEmpty());
+    }
+
+    void volumeMatchedByExtentOnThePartitionsDisk()
+    {
+        const PartitionInfo& fat = diskAt(Mbr)->partitions.at(1);
+        // The extent starts inside the FAT32 partition, not at its first byte.
+        SpanningVolumePlatform platform(Platform::current(), Mbr, int64_t(fat.startSector * 512 + MiB));
+        ScopedPlatform scoped(&platform);
+        const QList<PartitionInfo> parts = DiskManager::enumeratePartitions(Mbr);
+        QCOMPARE(parts.size(), 2);
+        QCOMPARE(parts.at(1).driveLetter, QStringLiteral("Q:"));
+        QCOMPARE(parts.at(1).label, QStringLiteral("Span"));
+        QCOMPARE(parts.at(1).fileSystem, FileSystemType::exFAT);
+        QCOMPARE(parts.at(1).usedSpace, uint64_t(6 * MiB));
+        QVERIFY(parts.at(0).driveLetter.isEmpty());
+        // The same volume seen from the GPT disk: its extents are elsewhere.
+        for (const PartitionInfo& p : DiskManager::enumeratePartitions(Gpt))
+            QVERIFY(p.driveLetter != QStringLiteral("Q:"));
+    }
+
+    void fourKSectorLoopDevice()
+    {
+        if (!m_why4k.isEmpty())
+            QSKIP(qPrintable(m_why4k));
+        const DiskInfo* d = diskAt(Loop4k);
+        QVERIFY(d);
+        QCOMPARE(d->sectorSize, 4096u);
+        QCOMPARE(d->size, uint64_t(64 * MiB));
+        QCOMPARE(d->totalSectors, uint64_t(64 * MiB / 4096));
+        QCOMPARE(d->realPath, m_loop4k);
+        QCOMPARE(d->partitionStyle, PartitionStyle::GPT);
+        QCOMPARE(d->partitions.size(), 1);
+        QCOMPARE(d->partitions.at(0).startSector, uint64_t(256 * 4096 / 512));  // 512-byte units
+        QCOMPARE(d->partitions.at(0).size, uint64_t(16 * MiB));
+    }
+
+    void mountedPartitionHasVolumeDetails()
+    {
+        if (!m_whyMounted.isEmpty())
+            QSKIP(qPrintable(m_whyMounted));
+        const DiskInfo* d = diskAt(Mounted);
+        QVERIFY(d);
+        QCOMPARE(d->partitions.size(), 1);
+        const PartitionInfo& p = d->partitions.at(0);
+        QCOMPARE(p.driveLetter, QStringLiteral("C:"));
+        QCOMPARE(p.fileSystem, FileSystemType::NTFS);
+        QVERIFY(!p.fileSystemName.isEmpty());
+        QCOMPARE(p.label, QStringLiteral("Sys"));
+        QVERIFY2(p.usedSpace >= uint64_t(8 * MiB) && p.usedSpace < p.size, qPrintable(QString::number(p.usedSpace)));
+        QVERIFY(p.isSystem);  // Windows\System32 exists on it
+        QCOMPARE(d->usedSpace, p.usedSpace);
+        QVERIFY(d->isSystemDisk);
+        for (const DiskInfo& other : m_disks)
+            QVERIFY(other.diskNumber == Mounted || !other.isSystemDisk);
+    }
+
+    void asyncRequestsShareOneTask()
+    {
+        GatePlatform gate(Platform::current());
+        ScopedPlatform scoped(&gate);
+        DiskManager manager;
+        QSignalSpy started(&manager, &DiskManager::enumStarted);
+        QSignalSpy changed(&manager, &DiskManager::diskListChanged);
+        QSignalSpy finished(&manager, &DiskManager::enumFinished);
+        manager.enumDisksAsync();
+        QVERIFY(gate.m_entered.tryAcquire(1, 10000));  // the task is running and held
+        manager.enumDisksAsync();
+        QCOMPARE(started.size(), 2);
+        QVERIFY(manager.isEnumerating());
+        gate.m_gate.release();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
+        QTest::qWait(100);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(manager.disks().size(), m_disks.size());
+
+        // A later request runs a new task.
+        manager.enumDisksAsync();
+        QTRY_COMPARE_WITH_TIMEOUT(changed.size(), 2, 20000);
+        QCOMPARE(started.size(), 3);
+    }
+
+    void destroyingManagerWaitsForTask()
+    {
+        GatePlatform gate(Platform::current());
+        ScopedPlatform scoped(&gate);
+        auto manager = std::make_unique<DiskManager>();
+        manager->enumDisksAsync();
+        QVERIFY(gate.m_entered.tryAcquire(1, 10000));
+        std::thread opener([&gate] {
+            QThread::msleep(300);
+            gate.m_gate.release();
+        });
+        QElapsedTimer timer;
+        timer.start();
+        manager.reset();  // must wait for the held task, which still uses the gate platform
+        const qint64 waited = timer.elapsed();
+        opener.join();
+        QVERIFY2(waited >= 250, qPrintable(QString::number(waited)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDiskManager)
+#include "test_diskmanager.moc"

@@ -1,0 +1,443 @@
+// Usage maps of real NTFS and FAT32 volumes made by their own tools at test time. The property
+// smart clone lives on: copying only the used ranges into zeroes gives a sound volume with every
+// file intact.
+#include "core/diskio.h"
+#include "filesystem/fat32parser.h"
+#include "filesystem/ntfsparser.h"
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QMap>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+namespace {
+struct Result {
+    int code = -1;
+    QString out;
+};
+
+Result run(const QString& program, const QStringList& args, int timeoutMs = 120000)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    Result r;
+    if (!p.waitForStarted(10000))
+        return r;
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.out = QString::fromLocal8Bit(p.readAll());
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return r;
+}
+
+// Unmounts on scope exit, also when a check fails half-way.
+struct Mount {
+    QString point;
+    bool mounted = false;
+    Mount(const QString& image, const QString& where, bool readOnly)
+        : point(where)
+    {
+        QDir().mkpath(where);
+        QStringList args{image, where};
+        if (readOnly)
+            args << QStringLiteral("-o") << QStringLiteral("ro");
+        mounted = run(QStringLiteral("ntfs-3g"), args).code == 0;
+    }
+    ~Mount()
+    {
+        if (mounted)
+            run(QStringLiteral("umount"), {point});
+    }
+};
+
+struct Loop {
+    QString device;
+    Loop(const QString& image, int sectorSize)
+    {
+        const Result r = run(QStringLiteral("losetup"), {QStringLiteral("-b"), QString::number(sectorSize),
+                                                         QStringLiteral("-f"), QStringLiteral("--show"), image});
+        if (r.code == 0)
+            device = r.out.trimmed();
+    }
+    ~Loop()
+    {
+        if (!device.isEmpty())
+            run(QStringLiteral("losetup"), {QStringLiteral("-d"), device});
+    }
+};
+
+QByteArray randomBytes(QRandomGenerator& rng, qsizetype n)
+{
+    QByteArray b(n, '\0');
+    for (qsizetype i = 0; i + 4 <= n; i += 4) {
+        const quint32 v = rng.generate();
+        std::memcpy(b.data() + i, &v, 4);
+    }
+    return b;
+}
+
+bool writeFile(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
+// name -> SHA-256 of every file below `root`.
+QMap<QString, QByteArray> hashTree(const QString& root)
+{
+    QMap<QString, QByteArray> out;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        QCryptographicHash h(QCryptographicHash::Sha256);
+        h.addData(&f);
+        out.insert(QDir(root).relativeFilePath(path), h.result().toHex());
+    }
+    return out;
+}
+
+// Fills a directory with files of mixed sizes and deletes some. With `fragment`, it then fills the
+// volume, frees every second megabyte and writes a file that can only lie in the holes.
+void fillTree(const QString& root, quint32 seed, bool fragment = false)
+{
+    QRandomGenerator rng(seed);
+    QDir().mkpath(root + QStringLiteral("/docs/deep"));
+    for (int i = 0; i < 24; ++i)
+        writeFile(QStringLiteral("%1/docs/f%2.bin").arg(root).arg(i), randomBytes(rng, 20000 + rng.bounded(90000)));
+    for (int i = 0; i < 24; i += 2)
+        QFile::remove(QStringLiteral("%1/docs/f%2.bin").arg(root).arg(i));
+    writeFile(root + QStringLiteral("/docs/deep/big1.bin"), randomBytes(rng, 1500000));
+    writeFile(root + QStringLiteral("/tiny.txt"), QByteArray("resident or one cluster\n"));
+    for (int i = 0; i < 6; ++i)
+        writeFile(QStringLiteral("%1/docs/deep/s%2.dat").arg(root).arg(i), randomBytes(rng, 300 + rng.bounded(5000)));
+    QFile::remove(root + QStringLiteral("/docs/deep/s3.dat"));
+    writeFile(root + QStringLiteral("/big2.bin"), randomBytes(rng, 2500000));
+    if (!fragment)
+        return;
+    QDir().mkpath(root + QStringLiteral("/fill"));
+    QStringList fills;
+    for (int i = 0; i < 4096; ++i) {
+        const QString path = QStringLiteral("%1/fill/%2.bin").arg(root).arg(i);
+        if (!writeFile(path, randomBytes(rng, 1 << 20))) {
+            QFile::remove(path);
+            break;
+        }
+        fills << path;
+    }
+    for (int i = 0; i < fills.size(); i += 2)
+        QFile::remove(fills[i]);
+    // Most of what is free now, so it cannot lie in one piece.
+    const qint64 freeBytes = QStorageInfo(root).bytesFree();
+    writeFile(root + QStringLiteral("/frag.bin"), randomBytes(rng, freeBytes / 10 * 8 / 4096 * 4096));
+}
+
+// Copies the ranges of a volume at `offset` in `source` into a zero-filled image of `size` bytes.
+bool copyRanges(const QString& source, uint64_t offset, const SectorRanges& ranges, const QString& target, uint64_t size)
+{
+    QFile in(source);
+    QFile out(target);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate) || !out.resize(qint64(size)))
+        return false;
+    for (const SectorRange& r : ranges) {
+        if (r.endSector() * 512 > size)
+            return false;
+        if (!in.seek(qint64(offset + r.startSector * 512)) || !out.seek(qint64(r.startSector * 512)))
+            return false;
+        const QByteArray data = in.read(qint64(r.sectorCount * 512));
+        if (data.size() != qint64(r.sectorCount * 512) || out.write(data) != data.size())
+            return false;
+    }
+    return true;
+}
+
+uint64_t rangeSectors(const SectorRanges& ranges)
+{
+    uint64_t n = 0;
+    for (const SectorRange& r : ranges)
+        n += r.sectorCount;
+    return n;
+}
+
+qulonglong field(const QString& text, const QString& pattern)
+{
+    const auto m = QRegularExpression(pattern).match(text);
+    return m.hasMatch() ? m.captured(1).toULongLong() : ~0ull;
+}
+
+bool haveTools(const QStringList& tools, QString& missing)
+{
+    for (const QString& t : tools)
+        if (QStandardPaths::findExecutable(t).isEmpty()
+            && QStandardPaths::findExecutable(t, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")}).isEmpty()) {
+            missing = t;
+            return false;
+        }
+    return true;
+}
+}
+
+class TestRealVolumes : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void ntfsVolumes_data();
+    void ntfsVolumes();
+    void fat32Volumes_data();
+    void fat32Volumes();
+    void ntfsInsideDiskByNumber();
+    void ntfsOnFourKSectorDevice();
+    void volumeQueryUnavailable();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_diskImage;   // disk 0: a partitioned image with NTFS at 1 MiB
+    uint64_t m_diskVolumeSize = 0;
+};
+
+void TestRealVolumes::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    // The disk table is fixed at the first platform use, so disk 0 is named before anything opens.
+    m_diskImage = m_dir.filePath(QStringLiteral("disk0.img"));
+    qputenv("TESSARIN_DISKS", m_diskImage.toLocal8Bit());
+}
+
+void TestRealVolumes::ntfsVolumes_data()
+{
+    QTest::addColumn<int>("cluster");
+    QTest::addColumn<int>("sizeMiB");
+    QTest::newRow("512") << 512 << 40;
+    QTest::newRow("4096") << 4096 << 64;
+    QTest::newRow("65536") << 65536 << 160;
+}
+
+void TestRealVolumes::ntfsVolumes()
+{
+    QFETCH(int, cluster);
+    QFETCH(int, sizeMiB);
+    QString missing;
+    if (!haveTools({"mkntfs", "ntfs-3g", "ntfscluster", "ntfsinfo", "ntfsfix"}, missing))
+        QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(missing)));
+    if (geteuid() != 0 || !QFile::exists(QStringLiteral("/dev/fuse")))
+        QSKIP("needs root and /dev/fuse to mount with ntfs-3g");
+
+    const QString image = m_dir.filePath(QStringLiteral("ntfs%1.img").arg(cluster));
+    const uint64_t size = uint64_t(sizeMiB) * 1024 * 1024;
+    QVERIFY(QFile(image).open(QIODevice::WriteOnly) && QFile(image).resize(qint64(size)));
+    QCOMPARE(run(QStringLiteral("mkntfs"), {"-Q", "-F", "-q", "-c", QString::number(cluster), image}).code, 0);
+    QMap<QString, QByteArray> sourceHashes;
+    {
+        Mount m(image, m_dir.filePath(QStringLiteral("mnt")), false);
+        QVERIFY(m.mounted);
+        fillTree(m.point, quint32(cluster), true);
+        sourceHashes = hashTree(m.point);
+    }
+    QVERIFY(sourceHashes.size() >= 20);
+    const Result fragInfo = run(QStringLiteral("ntfsinfo"), {"-v", "-F", "/frag.bin", image});
+    QVERIFY2(field(fragInfo.out, QStringLiteral("fragments: (\\d+)")) >= 2, "frag.bin is not fragmented");
+
+    DiskHandle handle = DiskIO::openVolume(image, false);
+    QVERIFY(handle);
+    NTFSParser parser;
+    QVERIFY2(parser.load(handle.get(), 0, size), qPrintable(parser.lastError()));
+    handle.reset();
+    QCOMPARE(parser.clusterSize(), uint32_t(cluster));
+
+    // ntfs-3g's own view of the allocation.
+    const Result info = run(QStringLiteral("ntfsinfo"), {"-m", image});
+    const Result clusters = run(QStringLiteral("ntfscluster"), {"-i", image});
+    QCOMPARE(parser.totalClusters(), field(info.out, QStringLiteral("Volume Size in Clusters:\\s*(\\d+)")));
+    const qulonglong freeBytes = field(clusters.out, QStringLiteral("bytes of free space\\s*:\\s*(\\d+)"));
+    QCOMPARE(parser.totalClusters() - parser.usedClusters(), freeBytes / uint64_t(cluster));
+    qInfo("cluster %d: ours %llu used of %llu; ntfscluster: %llu free bytes = %llu free clusters",
+          cluster, qulonglong(parser.usedClusters()), qulonglong(parser.totalClusters()), freeBytes, freeBytes / uint64_t(cluster));
+
+    // The ranges are exactly the used clusters and the backup boot sector.
+    const SectorRanges ranges = parser.usedSectorRanges();
+    QCOMPARE(rangeSectors(ranges) * 512, parser.usedClusters() * uint64_t(cluster) + parser.sectorSize());
+    const QString clone = m_dir.filePath(QStringLiteral("ntfs%1-clone.img").arg(cluster));
+    QVERIFY(copyRanges(image, 0, ranges, clone, size));
+    const Result fix = run(QStringLiteral("ntfsfix"), {"-n", clone});
+    QVERIFY2(fix.code == 0 && !fix.out.contains(QStringLiteral("BAD")), qPrintable(fix.out));
+    Mount m(clone, m_dir.filePath(QStringLiteral("mntclone")), true);
+    QVERIFY(m.mounted);
+    QCOMPARE(hashTree(m.point), sourceHashes);
+}
+
+void TestRealVolumes::fat32Volumes_data()
+{
+    QTest::addColumn<int>("sectorsPerCluster");
+    QTest::addColumn<int>("sizeMiB");
+    QTest::newRow("512") << 1 << 48;
+    QTest::newRow("4096") << 8 << 300;
+    QTest::newRow("65536") << 128 << 4096;
+}
+
+void TestRealVolumes::fat32Volumes()
+{
+    QFETCH(int, sectorsPerCluster);
+    QFETCH(int, sizeMiB);
+    QString missing;
+    if (!haveTools({"mkfs.fat", "fsck.fat", "mcopy", "mdel"}, missing))
+        QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(missing)));
+
+    const QString image = m_dir.filePath(QStringLiteral("fat%1.img").arg(sectorsPerCluster));
+    const uint64_t size = uint64_t(sizeMiB) * 1024 * 1024;
+    QVERIFY(QFile(image).open(QIODevice::WriteOnly) && QFile(image).resize(qint64(size)));
+    QCOMPARE(run(QStringLiteral("mkfs.fat"), {"-F", "32", "-S", "512", "-s", QString::number(sectorsPerCluster), image}).code, 0);
+
+    const QString staging = m_dir.filePath(QStringLiteral("stage%1").arg(sectorsPerCluster));
+    fillTree(staging, quint32(sectorsPerCluster) + 77);
+    const QString mtoolsImage = QStringLiteral("-i");
+    // Small files first, every second one deleted again: the large files written after them are
+    // split over the holes.
+    QRandomGenerator rng{quint32(sectorsPerCluster)};
+    QDir().mkpath(staging + QStringLiteral("/fill"));
+    for (int i = 0; i < 16; ++i)
+        writeFile(QStringLiteral("%1/fill/%2.bin").arg(staging).arg(i), randomBytes(rng, 3 * 512 * sectorsPerCluster));
+    QCOMPARE(run(QStringLiteral("mcopy"), {mtoolsImage, image, "-s", staging + "/fill", "::/"}).code, 0);
+    for (int i = 0; i < 16; i += 2) {
+        QCOMPARE(run(QStringLiteral("mdel"), {mtoolsImage, image, QStringLiteral("::/fill/%1.bin").arg(i)}).code, 0);
+        QFile::remove(QStringLiteral("%1/fill/%2.bin").arg(staging).arg(i));
+    }
+    QCOMPARE(run(QStringLiteral("mcopy"), {mtoolsImage, image, staging + "/big2.bin", "::/"}).code, 0);
+    QCOMPARE(run(QStringLiteral("mcopy"), {mtoolsImage, image, "-s", staging + "/docs", staging + "/tiny.txt", "::/"}).code, 0);
+    const QMap<QString, QByteArray> sourceHashes = hashTree(staging);
+
+    DiskHandle handle = DiskIO::openVolume(image, false);
+    QVERIFY(handle);
+    FAT32Parser parser;
+    QVERIFY2(parser.load(handle.get(), 0, size), qPrintable(parser.lastError()));
+    handle.reset();
+    QVERIFY(parser.isBitmapValid());
+    QCOMPARE(parser.clusterSize(), uint32_t(512 * sectorsPerCluster));
+
+    const Result check = run(QStringLiteral("fsck.fat"), {"-n", "-v", image});
+    QCOMPARE(check.code, 0);
+    const auto m = QRegularExpression(QStringLiteral("(\\d+)/(\\d+) clusters")).match(check.out);
+    QVERIFY(m.hasMatch());
+    qInfo("spc %d: ours %llu/%llu clusters; fsck.fat: %s", sectorsPerCluster, qulonglong(parser.usedClusters()),
+          qulonglong(parser.totalClusters()), qPrintable(m.captured(0)));
+    QCOMPARE(parser.usedClusters(), m.captured(1).toULongLong());
+    QCOMPARE(parser.totalClusters(), m.captured(2).toULongLong());
+
+    const SectorRanges ranges = parser.usedSectorRanges();
+    QCOMPARE(ranges.first().startSector, 0u);
+    QCOMPARE(rangeSectors(ranges) * 512, parser.dataStart() * 512 + parser.usedClusters() * parser.clusterSize());
+    const QString clone = m_dir.filePath(QStringLiteral("fat%1-clone.img").arg(sectorsPerCluster));
+    QVERIFY(copyRanges(image, 0, ranges, clone, size));
+    const Result cloneCheck = run(QStringLiteral("fsck.fat"), {"-n", clone});
+    QVERIFY2(cloneCheck.code == 0, qPrintable(cloneCheck.out));
+    const QString extracted = m_dir.filePath(QStringLiteral("out%1").arg(sectorsPerCluster));
+    QDir().mkpath(extracted);
+    QCOMPARE(run(QStringLiteral("mcopy"), {mtoolsImage, clone, "-s", "-n", "::/docs", "::/fill", "::/tiny.txt", "::/big2.bin", extracted}).code, 0);
+    QCOMPARE(hashTree(extracted), sourceHashes);
+}
+
+void TestRealVolumes::ntfsInsideDiskByNumber()
+{
+    QString missing;
+    if (!haveTools({"mkntfs", "ntfs-3g", "ntfsfix"}, missing))
+        QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(missing)));
+    if (geteuid() != 0 || !QFile::exists(QStringLiteral("/dev/fuse")))
+        QSKIP("needs root and /dev/fuse to mount with ntfs-3g");
+
+    // An NTFS volume at sector 2048 of disk 0, followed by other data that must not be touched.
+    const QString volume = m_dir.filePath(QStringLiteral("part.img"));
+    const uint64_t volumeSize = 48ull * 1024 * 1024;
+    QVERIFY(QFile(volume).open(QIODevice::WriteOnly) && QFile(volume).resize(qint64(volumeSize)));
+    QCOMPARE(run(QStringLiteral("mkntfs"), {"-Q", "-F", "-q", "-c", "4096", volume}).code, 0);
+    QMap<QString, QByteArray> sourceHashes;
+    {
+        Mount m(volume, m_dir.filePath(QStringLiteral("mntpart")), false);
+        QVERIFY(m.mounted);
+        fillTree(m.point, 4242);
+        sourceHashes = hashTree(m.point);
+    }
+    QCOMPARE(run(QStringLiteral("dd"), {"if=" + volume, "of=" + m_diskImage, "bs=1M", "seek=1", "conv=sparse,notrunc",
+                                        "status=none"}).code, 0);
+    QVERIFY(QFile(m_diskImage).resize(qint64(volumeSize + 4 * 1024 * 1024)));
+
+    NTFSParser parser;
+    QVERIFY2(parser.parse(0, 2048, volumeSize / 512), qPrintable(parser.lastError()));
+    QCOMPARE(parser.partitionOffset(), 1024u * 1024);
+    const QByteArray map = parser.sectorMap();
+    QCOMPARE(uint64_t(map.size()), volumeSize / 512);  // the backup boot sector is the partition's last sector
+    const SectorRanges ranges = parser.usedSectorRanges();
+    QCOMPARE(uint64_t(map.count('\1')), rangeSectors(ranges));
+    QCOMPARE(ranges.last(), (SectorRange{volumeSize / 512 - 1, 1}));
+
+    const QString clone = m_dir.filePath(QStringLiteral("part-clone.img"));
+    QVERIFY(copyRanges(m_diskImage, 1024 * 1024, ranges, clone, volumeSize));
+    const Result fix = run(QStringLiteral("ntfsfix"), {"-n", clone});
+    QVERIFY2(fix.code == 0 && fix.out.contains(QStringLiteral("alternate boot sector... OK")), qPrintable(fix.out));
+    Mount m(clone, m_dir.filePath(QStringLiteral("mntpartclone")), true);
+    QVERIFY(m.mounted);
+    QCOMPARE(hashTree(m.point), sourceHashes);
+
+    NTFSParser missingDisk;
+    QVERIFY(!missingDisk.parse(7, 0));
+    QCOMPARE(missingDisk.lastError(), QStringLiteral("Failed to open disk"));
+}
+
+void TestRealVolumes::ntfsOnFourKSectorDevice()
+{
+    QString missing;
+    if (!haveTools({"mkntfs", "losetup", "ntfscluster", "ntfsfix"}, missing))
+        QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(missing)));
+    if (geteuid() != 0)
+        QSKIP("needs root for a loop device");
+    const QString image = m_dir.filePath(QStringLiteral("ntfs4k.img"));
+    const uint64_t size = 64ull * 1024 * 1024;
+    QVERIFY(QFile(image).open(QIODevice::WriteOnly) && QFile(image).resize(qint64(size)));
+    Loop loop(image, 4096);
+    if (loop.device.isEmpty())
+        QSKIP("no loop device available");
+    QCOMPARE(run(QStringLiteral("mkntfs"), {"-Q", "-F", "-q", loop.device}).code, 0);
+
+    DiskHandle handle = DiskIO::openVolume(loop.device, false);
+    QVERIFY(handle);
+    NTFSParser parser;
+    QVERIFY2(parser.load(handle.get(), 0, 0), qPrintable(parser.lastError()));
+    handle.reset();
+    QCOMPARE(parser.sectorSize(), 4096u);
+    const Result clusters = run(QStringLiteral("ntfscluster"), {"-i", loop.device});
+    const qulonglong freeBytes = field(clusters.out, QStringLiteral("bytes of free space\\s*:\\s*(\\d+)"));
+    QCOMPARE(parser.totalClusters() - parser.usedClusters(), freeBytes / parser.clusterSize());
+    // In 512-byte units the backup boot sector is the device's last 4096-byte sector.
+    QCOMPARE(parser.usedSectorRanges().last(), (SectorRange{size / 512 - 8, 8}));
+    QCOMPARE(uint64_t(parser.sectorMap().size()), 0u);  // load alone builds no byte map
+
+    const QString clone = m_dir.filePath(QStringLiteral("ntfs4k-clone.img"));
+    QVERIFY(copyRanges(loop.device, 0, parser.usedSectorRanges(), clone, size));
+    const Result fix = run(QStringLiteral("ntfsfix"), {"-n", clone});
+    QVERIFY2(fix.code == 0 && !fix.out.contains(QStringLiteral("BAD")), qPrintable(fix.out));
+}
+
+void TestRealVolumes::volumeQueryUnavailable()
+{
+    // Linux has no volume bitmap query: the caller gets a clear error and parses the raw disk instead.
+    NTFSParser parser;
+    QVERIFY(!parser.loadFromVolume(m_diskImage));
+    QVERIFY2(parser.lastError().startsWith(QStringLiteral("FSCTL_GET_NTFS_VOLUME_DATA failed: 50"))
+                 || parser.lastError().startsWith(QStringLiteral("Failed to open volume")),
+             qPrintable(parser.lastError()));
+    QVERIFY(parser.sectorMap().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestRealVolumes)
+#include "tst_realvolumes.moc"

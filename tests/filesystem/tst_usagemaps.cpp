@@ -1,0 +1,653 @@
+// Decoders, usage-map views and the parsers over volumes built in memory.
+#include "core/logger.h"
+#include "filesystem/fat32bootsector.h"
+#include "filesystem/fat32parser.h"
+#include "filesystem/ntfsbootsector.h"
+#include "filesystem/ntfsmftrecord.h"
+#include "filesystem/ntfsparser.h"
+#include "filesystem/ntfsrunlist.h"
+#include "memorydevice.h"
+#include "ntfsimage.h"
+#include "platform/platform.h"
+
+#include <QRandomGenerator>
+#include <QStringList>
+#include <QtTest>
+
+namespace {
+const uint8_t* u8(const QByteArray& b) { return reinterpret_cast<const uint8_t*>(b.constData()); }
+
+// Collects warning and error lines for the duration of a test.
+struct LogCapture {
+    QStringList lines;
+    LogCapture()
+    {
+        Logger::instance().setCallback([this](const QString& m, Logger::Level) { lines.append(m); });
+    }
+    ~LogCapture() { Logger::instance().setCallback(nullptr); }
+};
+
+// The usage as a plain per-sector model, walked as the framework describes: the reference
+// against which the compact range computation is checked.
+SectorRanges referenceRanges(const QBitArray& clusters, const FileSystemBase::UsageLayout& l)
+{
+    const uint64_t length = std::max<uint64_t>(l.clusterAreaStart + uint64_t(clusters.size()) * l.sectorsPerCluster,
+                                               l.extraStart + l.extraCount);
+    std::vector<bool> used(length, false);
+    for (uint64_t s = 0; s < l.clusterAreaStart; ++s)
+        used[s] = true;
+    for (qsizetype c = 0; c < clusters.size(); ++c)
+        if (clusters.testBit(c))
+            for (uint64_t s = 0; s < l.sectorsPerCluster; ++s)
+                used[l.clusterAreaStart + uint64_t(c) * l.sectorsPerCluster + s] = true;
+    for (uint64_t s = 0; s < l.extraCount; ++s)
+        used[l.extraStart + s] = true;
+    SectorRanges out;
+    const uint64_t f = l.sectorSize / 512;
+    bool open = false;
+    uint64_t start = 0;
+    for (uint64_t i = 0; i <= length; ++i) {
+        const bool bit = i < length && used[i];
+        if (bit && !open) {
+            open = true;
+            start = i;
+        } else if (!bit && open) {
+            out.append(SectorRange{start * f, (i - start) * f});
+            open = false;
+        }
+    }
+    return out;
+}
+
+class FixedMap : public FileSystemBase {
+public:
+    UsageLayout layout;
+    void set(const QBitArray& bits, const UsageLayout& l, uint64_t partitionSize = 0)
+    {
+        m_clusterBitmap = bits;
+        layout = l;
+        m_partitionSize = partitionSize;
+    }
+    bool build() { return buildSectorMap(QStringLiteral("FixedMap")); }
+    bool load(DeviceHandle*, uint64_t, uint64_t) override { return false; }
+    int fileSystemType() const override { return 0; }
+    QString fileSystemName() const override { return QString(); }
+
+protected:
+    UsageLayout usageLayout() const override { return layout; }
+};
+
+QByteArray fat32Boot(uint32_t totalSectors, uint8_t spc = 1, uint32_t fatSize = 64, uint16_t reserved = 32)
+{
+    QByteArray b(512, '\0');
+    NtfsImage::put(b, 11, 512, 2);
+    b[13] = char(spc);
+    NtfsImage::put(b, 14, reserved, 2);
+    b[16] = 2;
+    NtfsImage::put(b, 32, totalSectors, 4);
+    NtfsImage::put(b, 36, fatSize, 4);
+    NtfsImage::put(b, 44, 2, 4);
+    NtfsImage::put(b, 67, 0xCAFEF00D, 4);
+    std::memcpy(b.data() + 71, "DATA       ", 11);
+    NtfsImage::put(b, 510, 0xAA55, 2);
+    return b;
+}
+}
+
+class TestUsageMaps : public QObject {
+    Q_OBJECT
+private slots:
+    void ntfsBootSectorFields();
+    void ntfsBootSectorRejects();
+    void mftRecordFixups();
+    void runListDecoding();
+    void fat32BootSector();
+    void fatEntries();
+    void rangesMatchPerSectorModel();
+    void rangeEdgeCases();
+    void sectorMapCap();
+    void ntfsParserReadsOnlyWhatItNeeds();
+    void ntfsParserFailures();
+    void ntfsParserFourKSectors();
+    void fat32ParserInMemory();
+    void loadFromVolumeQuery();
+};
+
+void TestUsageMaps::ntfsBootSectorFields()
+{
+    NtfsImage img;
+    QByteArray bytes = img.build();
+    NtfsBootSector boot;
+    QCOMPARE(NtfsBootSector::decode(u8(bytes), 512, 0, boot), NtfsBootSector::Status::Ok);
+    QCOMPARE(boot.mftRecordSize, 1024u);  // 0xF6 = -10
+    QCOMPARE(boot.totalClusters, 511u);
+    QCOMPARE(boot.volumeSize, 4095u * 512);
+    QCOMPARE(boot.serialNumber, 0x1234567890ABCDEFull);
+
+    bytes[64] = 2;  // two 4096-byte clusters
+    QCOMPARE(NtfsBootSector::decode(u8(bytes), 512, 0, boot), NtfsBootSector::Status::Ok);
+    QCOMPARE(boot.mftRecordSize, 8192u);
+
+    bytes[64] = char(0xF6);
+    bytes[13] = char(0x80);  // 128 sectors: 64 KiB clusters
+    NtfsImage::put(bytes, 48, 0, 8);
+    NtfsImage::put(bytes, 56, 1, 8);
+    QCOMPARE(NtfsBootSector::decode(u8(bytes), 512, 0, boot), NtfsBootSector::Status::Ok);
+    QCOMPARE(boot.clusterSize, 65536u);
+    bytes[13] = char(0xF4);  // 2^12 sectors: 2 MiB clusters, as large as NTFS goes
+    QCOMPARE(NtfsBootSector::decode(u8(bytes), 512, 0, boot), NtfsBootSector::Status::BadGeometry);  // no whole cluster
+    QCOMPARE(boot.clusterSize, 2u * 1024 * 1024);
+}
+
+void TestUsageMaps::ntfsBootSectorRejects()
+{
+    const QByteArray good = NtfsImage().build().left(512);
+    NtfsBootSector boot;
+    struct Case { const char* name; qsizetype at; QByteArray bytes; uint64_t limit; NtfsBootSector::Status status; };
+    const QList<Case> cases = {
+        {"oem", 3, "NTFS", 0, NtfsBootSector::Status::Ok},
+        {"oem lower", 3, "ntfs", 0, NtfsBootSector::Status::BadOemId},
+        {"signature", 510, QByteArray("\x55\xAB", 2), 0, NtfsBootSector::Status::BadSignature},
+        {"sector size 0", 11, QByteArray("\0\0", 2), 0, NtfsBootSector::Status::BadSectorSize},
+        {"sector size 768", 11, QByteArray("\0\3", 2), 0, NtfsBootSector::Status::BadSectorSize},
+        {"zero spc", 13, QByteArray("\0", 1), 0, NtfsBootSector::Status::BadClusterSize},
+        {"spc 3", 13, QByteArray("\3", 1), 0, NtfsBootSector::Status::BadClusterSize},
+        {"record 0", 64, QByteArray("\0", 1), 0, NtfsBootSector::Status::BadRecordSize},
+        {"record 2^-128", 64, QByteArray("\x80", 1), 0, NtfsBootSector::Status::BadRecordSize},
+        {"volume beyond limit", 0, QByteArray(), 4095 * 512 - 1, NtfsBootSector::Status::BadGeometry},
+        {"volume fits limit", 0, QByteArray(), 4095 * 512, NtfsBootSector::Status::Ok},
+        {"huge volume", 40, QByteArray("\xff\xff\xff\xff\xff\xff\xff\xff", 8), 0, NtfsBootSector::Status::BadGeometry},
+        {"mft outside", 48, QByteArray("\xff\x01", 2), 0, NtfsBootSector::Status::BadGeometry},
+    };
+    for (const Case& c : cases) {
+        QByteArray b = good;
+        b.replace(c.at, c.bytes.size(), c.bytes);
+        QVERIFY2(NtfsBootSector::decode(u8(b), 512, c.limit, boot) == c.status, c.name);
+    }
+    QCOMPARE(NtfsBootSector::decode(u8(good), 511, 0, boot), NtfsBootSector::Status::TooShort);
+}
+
+void TestUsageMaps::mftRecordFixups()
+{
+    const QByteArray record = NtfsImage().record();
+    QVERIFY(record.mid(510, 2) == QByteArray("\x01\x00", 2));  // the sequence number stands in the stride ends
+
+    QByteArray r = record;
+    QCOMPARE(NtfsMftRecord::prepare(reinterpret_cast<uint8_t*>(r.data()), 1024, 6), NtfsMftRecord::Status::Ok);
+    QVERIFY(r.mid(510, 2) == QByteArray(2, '\0'));        // original words restored
+    QVERIFY(r.mid(1022, 2) == QByteArray(2, '\0'));
+
+    struct Case { const char* name; qsizetype at; QByteArray bytes; uint64_t number; NtfsMftRecord::Status status; };
+    const QList<Case> cases = {
+        {"torn second stride", 1022, QByteArray("\x02\x00", 2), 6, NtfsMftRecord::Status::FixupMismatch},
+        {"torn first stride", 510, QByteArray("\x00\x00", 2), 6, NtfsMftRecord::Status::FixupMismatch},
+        {"usa count", 6, QByteArray("\x02\x00", 2), 6, NtfsMftRecord::Status::BadUpdateSequence},
+        {"usa offset past stride", 4, QByteArray("\xfe\x01", 2), 6, NtfsMftRecord::Status::BadUpdateSequence},
+        {"signature", 0, "BAAD", 6, NtfsMftRecord::Status::BadSignature},
+        {"not in use", 22, QByteArray("\0\0", 2), 6, NtfsMftRecord::Status::NotInUse},
+        {"other record", 0, QByteArray(), 7, NtfsMftRecord::Status::WrongRecordNumber},
+        {"bytes in use", 24, QByteArray("\x01\x04\0\0", 4), 6, NtfsMftRecord::Status::BadHeader},
+    };
+    for (const Case& c : cases) {
+        QByteArray b = record;
+        b.replace(c.at, c.bytes.size(), c.bytes);
+        QVERIFY2(NtfsMftRecord::prepare(reinterpret_cast<uint8_t*>(b.data()), size_t(b.size()), c.number) == c.status, c.name);
+    }
+
+    // The walk stays inside the used bytes whatever an attribute claims.
+    r = record;
+    NtfsMftRecord::prepare(reinterpret_cast<uint8_t*>(r.data()), 1024, 6);
+    const uint32_t used = NtfsMftRecord::bytesInUse(u8(r), 1024);
+    NtfsMftRecord::Attribute a;
+    const uint32_t first = NtfsMftRecord::firstAttributeOffset(u8(r));
+    QCOMPARE(NtfsMftRecord::attributeAt(u8(r), used, first, a), NtfsMftRecord::Step::Found);
+    QCOMPARE(NtfsMftRecord::attributeAt(u8(r), used, first + a.length, a), NtfsMftRecord::Step::Found);
+    QCOMPARE(a.type, NtfsMftRecord::TypeData);
+    NtfsImage::put(r, a.offset + 4, used, 4);
+    QCOMPARE(NtfsMftRecord::attributeAt(u8(r), used, a.offset, a), NtfsMftRecord::Step::BadLength);
+    QCOMPARE(NtfsMftRecord::attributeAt(u8(r), used, used - 2, a), NtfsMftRecord::Step::BadLength);
+}
+
+void TestUsageMaps::runListDecoding()
+{
+    auto decode = [](const QByteArray& bytes, uint64_t total, std::vector<NtfsRun>& runs) {
+        runs.clear();
+        return NtfsRunList::decode(u8(bytes), size_t(bytes.size()), total, runs);
+    };
+    std::vector<NtfsRun> runs;
+    QCOMPARE(decode(QByteArray("\x21\x18\x00\x01\x11\x10\xF0\x00", 8), 1000, runs), NtfsRunList::Status::Ok);
+    QCOMPARE(runs.size(), size_t(2));
+    QCOMPARE(runs[0].length, 0x18u);
+    QCOMPARE(runs[0].cluster, 0x100u);
+    QCOMPARE(runs[1].offset, -16);
+    QCOMPARE(runs[1].cluster, 0x100u - 16);
+
+    QCOMPARE(decode(QByteArray(1, '\0'), 1000, runs), NtfsRunList::Status::Ok);
+    QVERIFY(runs.empty());
+
+    // A sparse run keeps the position; the next run is relative to the last real one.
+    QCOMPARE(decode(QByteArray("\x11\x04\x20\x01\x08\x11\x02\x10\x00", 9), 1000, runs), NtfsRunList::Status::Ok);
+    QVERIFY(runs[1].sparse);
+    QCOMPARE(runs[2].cluster, 0x30u);
+
+    struct Case { const char* name; QByteArray bytes; uint64_t total; NtfsRunList::Status status; };
+    const QList<Case> cases = {
+        {"no end marker", QByteArray("\x11\x04\x20", 3), 1000, NtfsRunList::Status::Truncated},
+        {"field past buffer", QByteArray("\x44\x01\x02", 3), 1000, NtfsRunList::Status::Truncated},
+        {"empty buffer", QByteArray(), 1000, NtfsRunList::Status::Truncated},
+        {"length field 9 bytes", QByteArray("\x19", 1) + QByteArray(16, '\1'), 1000, NtfsRunList::Status::FieldTooWide},
+        {"offset field 9 bytes", QByteArray("\x91", 1) + QByteArray(16, '\1'), 1000, NtfsRunList::Status::FieldTooWide},
+        {"no length field", QByteArray("\x10\x05\x00", 3), 1000, NtfsRunList::Status::ZeroLength},
+        {"zero clusters", QByteArray("\x11\x00\x05\x00", 4), 1000, NtfsRunList::Status::ZeroLength},
+        {"before cluster 0", QByteArray("\x11\x01\xF0\x00", 4), 1000, NtfsRunList::Status::OutsideVolume},
+        {"past the end", QByteArray("\x21\x10\xF0\x03\x00", 5), 1000, NtfsRunList::Status::OutsideVolume},
+        {"ends on the end", QByteArray("\x21\x10\xD8\x03\x00", 5), 1000, NtfsRunList::Status::Ok},
+        {"huge length", QByteArray("\x18\xff\xff\xff\xff\xff\xff\xff\xff\x00", 10), 1000, NtfsRunList::Status::OutsideVolume},
+        {"offset overflow", QByteArray("\x81\x01\xff\xff\xff\xff\xff\xff\xff\x7f\x81\x01\xff\xff\xff\xff\xff\xff\xff\x7f\x00", 21),
+         ~0ull, NtfsRunList::Status::OutsideVolume},
+    };
+    for (const Case& c : cases)
+        QVERIFY2(decode(c.bytes, c.total, runs) == c.status, c.name);
+}
+
+void TestUsageMaps::fat32BootSector()
+{
+    Fat32BootSector boot;
+    QByteArray b = fat32Boot(70000);
+    QCOMPARE(Fat32BootSector::decode(u8(b), 512, 0, boot), Fat32BootSector::Status::Ok);
+    QCOMPARE(boot.dataStart, 32u + 2 * 64);
+    QCOMPARE(boot.totalClusters, 70000u - 160);
+    QCOMPARE(boot.label, std::string("DATA"));
+    QCOMPARE(boot.serialNumber, 0xCAFEF00Du);
+
+    std::memcpy(b.data() + 71, "           ", 11);
+    QCOMPARE(Fat32BootSector::decode(u8(b), 512, 0, boot), Fat32BootSector::Status::Ok);
+    QCOMPARE(boot.label, std::string());
+
+    NtfsImage::put(b, 32, 0, 4);  // no 32-bit count: the partition size stands in
+    QCOMPARE(Fat32BootSector::decode(u8(b), 512, 80000 * 512ull, boot), Fat32BootSector::Status::Ok);
+    QCOMPARE(boot.totalSectors, 80000u);
+
+    struct Case { const char* name; qsizetype at; QByteArray bytes; uint64_t limit; Fat32BootSector::Status status; };
+    const QList<Case> cases = {
+        {"fat16 size", 22, QByteArray("\x20\x00", 2), 0, Fat32BootSector::Status::NotFat32},
+        {"root entries", 17, QByteArray("\x00\x02", 2), 0, Fat32BootSector::Status::NotFat32},
+        {"signature", 510, QByteArray("\x00\x00", 2), 0, Fat32BootSector::Status::BadSignature},
+        {"zero spc", 13, QByteArray("\0", 1), 0, Fat32BootSector::Status::BadGeometry},
+        {"zero fats", 16, QByteArray("\0", 1), 0, Fat32BootSector::Status::BadGeometry},
+        {"fats beyond volume", 36, QByteArray("\xff\xff\x00\x00", 4), 0, Fat32BootSector::Status::BadGeometry},
+        {"volume beyond partition", 0, QByteArray(), 69999 * 512ull, Fat32BootSector::Status::BadGeometry},
+        {"too many clusters", 32, QByteArray("\xff\xff\xff\xff", 4), 0, Fat32BootSector::Status::BadGeometry},
+    };
+    for (const Case& c : cases) {
+        QByteArray x = fat32Boot(70000);
+        x.replace(c.at, c.bytes.size(), c.bytes);
+        QVERIFY2(Fat32BootSector::decode(u8(x), 512, c.limit, boot) == c.status, c.name);
+    }
+}
+
+void TestUsageMaps::fatEntries()
+{
+    QByteArray fat(4 * 8, '\0');
+    NtfsImage::put(fat, 0, 0x0FFFFFF8, 4);   // media entry: not a cluster
+    NtfsImage::put(fat, 4, 0xFFFFFFFF, 4);   // entry 1: not a cluster
+    NtfsImage::put(fat, 8, 0x0FFFFFF7, 4);   // cluster 0 bad: used
+    NtfsImage::put(fat, 12, 0x0FFFFFFF, 4);  // cluster 1 end of chain: used
+    NtfsImage::put(fat, 16, 0x10000000, 4);  // cluster 2: only the upper bits, free
+    NtfsImage::put(fat, 20, 1, 4);           // cluster 3 reserved: free
+    NtfsImage::put(fat, 24, 7, 4);           // cluster 4 chained: used
+    NtfsImage::put(fat, 28, 9, 4);           // cluster 5 beyond the bitmap: ignored
+    QBitArray bits(5);
+    QCOMPARE(FAT32Parser::markUsedClusters(u8(fat), size_t(fat.size()), 0, bits), 3u);
+    QCOMPARE(bits, QBitArray::fromBits("\x13", 5));
+
+    // A later piece of the FAT continues at its own first entry.
+    QBitArray later(5);
+    QCOMPARE(FAT32Parser::markUsedClusters(u8(fat) + 16, 12, 4, later), 1u);
+    QCOMPARE(later, QBitArray::fromBits("\x10", 5));
+}
+
+void TestUsageMaps::rangesMatchPerSectorModel()
+{
+    QRandomGenerator rng(20261206);
+    for (int round = 0; round < 300; ++round) {
+        FileSystemBase::UsageLayout l;
+        l.sectorSize = 512u << rng.bounded(4);
+        l.sectorsPerCluster = 1u << rng.bounded(5);
+        l.clusterAreaStart = rng.bounded(3) == 0 ? 0 : rng.bounded(100);
+        const qsizetype clusters = 1 + rng.bounded(400);
+        const int density = rng.bounded(4);
+        QBitArray bits(clusters);
+        for (qsizetype i = 0; i < clusters; ++i) {
+            const bool set = density == 0 ? rng.bounded(2) : density == 1 ? rng.bounded(20) == 0
+                           : density == 2 ? rng.bounded(20) != 0 : (i / 70) % 2 == 0;
+            bits.setBit(i, set);
+        }
+        if (rng.bounded(2)) {
+            l.extraStart = rng.bounded(uint32_t(l.clusterAreaStart + clusters * l.sectorsPerCluster + 3));
+            l.extraCount = 1 + rng.bounded(3);
+        }
+        const SectorRanges got = FileSystemBase::rangesFromClusterBitmap(bits, l);
+        const SectorRanges want = referenceRanges(bits, l);
+        QVERIFY2(got == want, qPrintable(QStringLiteral("round %1: %2 ranges, expected %3").arg(round).arg(got.size()).arg(want.size())));
+
+        // The per-sector views agree with the ranges.
+        FixedMap map;
+        map.set(bits, l);
+        QVERIFY(map.build());
+        const QByteArray bytes = map.sectorMap();
+        uint64_t usedEntries = 0;
+        for (const SectorRange& r : want)
+            usedEntries += r.sectorCount;
+        QCOMPARE(uint64_t(bytes.count('\1')), usedEntries);
+        for (const SectorRange& r : want) {
+            QCOMPARE(bytes.at(qsizetype(r.startSector)), '\1');
+            QCOMPARE(bytes.at(qsizetype(r.endSector() - 1)), '\1');
+            if (r.endSector() < uint64_t(bytes.size()))
+                QCOMPARE(bytes.at(qsizetype(r.endSector())), '\0');
+        }
+        const QBitArray sectors = map.sectorBitmap();
+        QCOMPARE(uint64_t(sectors.count(true)) * (l.sectorSize / 512), usedEntries);
+        QCOMPARE(uint64_t(sectors.size()) * (l.sectorSize / 512), uint64_t(bytes.size()));
+    }
+}
+
+void TestUsageMaps::rangeEdgeCases()
+{
+    FileSystemBase::UsageLayout l;
+    l.sectorsPerCluster = 1;
+    QBitArray all(64, true);
+    QCOMPARE(FileSystemBase::rangesFromClusterBitmap(all, l), (SectorRanges{{0, 64}}));
+    QBitArray tail(64);
+    tail.setBit(63);
+    tail.setBit(10);
+    QCOMPARE(FileSystemBase::rangesFromClusterBitmap(tail, l), (SectorRanges{{10, 1}, {63, 1}}));
+    QBitArray gap(8);
+    gap.setBit(2);
+    gap.setBit(4);
+    QCOMPARE(FileSystemBase::rangesFromClusterBitmap(gap, l), (SectorRanges{{2, 1}, {4, 1}}));
+    // Across whole 64-bit words of the scan.
+    QBitArray words(1000);
+    words.fill(true, 130, 900);
+    QCOMPARE(FileSystemBase::rangesFromClusterBitmap(words, l), (SectorRanges{{130, 770}}));
+
+    // No usage map: the whole partition, or nothing when its size is unknown.
+    FixedMap none;
+    none.set(QBitArray(), l, 1024 * 1024);
+    QCOMPARE(none.usedSectorRanges(), (SectorRanges{{0, 2048}}));
+    none.set(QBitArray(), l, 0);
+    QVERIFY(none.usedSectorRanges().isEmpty());
+    QVERIFY(none.sectorBitmap().isEmpty());
+    QVERIFY(!none.build());
+}
+
+void TestUsageMaps::sectorMapCap()
+{
+    // 2^31 / 8 + 1 clusters of 8 sectors: one cluster more than a 2^31-entry map holds.
+    const qsizetype clusters = (qsizetype(1) << 28) + 1;
+    QBitArray bits(clusters);
+    bits.setBit(0);
+    bits.setBit(clusters - 1);
+    FileSystemBase::UsageLayout l;
+    l.sectorsPerCluster = 8;
+    FixedMap map;
+    map.set(bits, l);
+    LogCapture log;
+    QVERIFY(!map.build());
+    QVERIFY(map.sectorMap().isEmpty());
+    QVERIFY(log.lines.join('\n').contains(QStringLiteral("Sector bitmap too large (2147483656)")));
+    // The used data behind 1 TiB is still described by the ranges.
+    QCOMPARE(map.usedSectorRanges(), (SectorRanges{{0, 8}, {uint64_t(clusters - 1) * 8, 8}}));
+}
+
+void TestUsageMaps::ntfsParserReadsOnlyWhatItNeeds()
+{
+    NtfsImage img;
+    img.bitmap = QByteArray(64, '\0');
+    img.bitmap[0] = char(0xFF);   // clusters 0-7
+    img.bitmap[8] = char(0x01);   // cluster 64: the bitmap itself
+    img.bitmap[63] = char(0xFF);  // clusters 504-511: 511 is beyond the volume and ignored
+    MemoryDevice dev(img.build());
+    NTFSParser parser;
+    QVERIFY2(parser.load(&dev, 0, 0), qPrintable(parser.lastError()));
+    QCOMPARE(parser.totalClusters(), 511u);
+    QCOMPARE(parser.usedClusters(), 16u);
+    QCOMPARE(parser.usedSize(), 16u * 4096);
+    QCOMPARE(parser.clusterSize(), 4096u);
+    QCOMPARE(parser.mftRecordSize(), 1024u);
+    // The backup boot sector behind the volume belongs to the used data.
+    QCOMPARE(parser.usedSectorRanges(), (SectorRanges{{0, 64}, {512, 8}, {4032, 56}, {4095, 1}}));
+    for (const auto& read : dev.m_reads) {
+        const bool boot = read.first == 0 && read.second == 4096;
+        const bool mft = read.first <= img.recordOffset(6) && read.first + read.second >= img.recordOffset(7);
+        const bool bitmap = read.first == 64 * 4096;
+        QVERIFY2(boot || mft || bitmap, qPrintable(QStringLiteral("read at %1").arg(read.first)));
+    }
+    QCOMPARE(dev.m_reads.size(), 3);
+
+    // At an offset in a larger device, with the partition size known and no room for the backup.
+    QByteArray disk(1024 * 1024, '\0');
+    disk.append(img.build());
+    MemoryDevice dev2(disk);
+    NTFSParser inPartition;
+    QVERIFY(inPartition.load(&dev2, 1024 * 1024, 4095 * 512));
+    QCOMPARE(inPartition.usedSectorRanges().last(), (SectorRange{4032, 56}));
+}
+
+void TestUsageMaps::ntfsParserFailures()
+{
+    using Prepare = std::function<void(NtfsImage&)>;
+    using Patch = std::function<void(const NtfsImage&, QByteArray&)>;
+    struct Case { const char* name; Prepare prepare; Patch patch; uint64_t failFrom; QString error; QString logged; };
+    const Prepare none = [](NtfsImage&) {};
+    const Patch asIs = [](const NtfsImage&, QByteArray&) {};
+    const QList<Case> cases = {
+        {"signature", [](NtfsImage& i) { i.bootSignature = 0xAB55; }, asIs, ~0ull,
+         QStringLiteral("Invalid boot sector signature: 0xab55"),
+         QStringLiteral("NTFSParser: readBootSector failed: Invalid boot sector signature: 0xab55")},
+        {"not ntfs", none, [](const NtfsImage&, QByteArray& b) { std::memcpy(b.data() + 3, "MSDOS5.0", 8); }, ~0ull,
+         QStringLiteral("Not a valid NTFS volume (OEM ID: 'MSDOS5.0')"), QString()},
+        {"torn record", none, [](const NtfsImage& i, QByteArray& b) { b[qsizetype(i.recordOffset(6)) + 1022] = 7; }, ~0ull,
+         QStringLiteral("Failed to read $Bitmap MFT record"), QStringLiteral("Update sequence mismatch in MFT record 6")},
+        {"resident data", [](NtfsImage& i) { i.resident = true; }, asIs, ~0ull,
+         QStringLiteral("Failed to parse $Bitmap data runs"), QStringLiteral("$DATA attribute not found in $Bitmap MFT record")},
+        {"empty run list", [](NtfsImage& i) { i.runList = QByteArray(1, '\0'); }, asIs, ~0ull,
+         QStringLiteral("Failed to parse $Bitmap data runs"), QString()},
+        {"run outside", [](NtfsImage& i) { i.runList = QByteArray("\x21\x01\xff\x01\x00", 5); }, asIs, ~0ull,
+         QStringLiteral("Failed to parse $Bitmap data runs"), QStringLiteral("run outside the volume")},
+        {"unterminated runs", [](NtfsImage& i) { i.runList = QByteArray(24, '\x11'); }, asIs, ~0ull,
+         QStringLiteral("Failed to parse $Bitmap data runs"), QStringLiteral("run list runs past its attribute")},
+        {"runs too short", [](NtfsImage& i) { i.sectorsPerCluster = 1; i.imageSectors = 8192; }, asIs, ~0ull,
+         QStringLiteral("$Bitmap data runs hold 512 bytes, the volume needs 1024"), QString()},
+        {"bitmap unreadable", none, asIs, 64 * 4096, QStringLiteral("Failed to read $Bitmap data at cluster 64"),
+         QStringLiteral("Failed to read bitmap data at cluster 64")},
+    };
+    for (const Case& c : cases) {
+        NtfsImage img;
+        img.bitmap = QByteArray(64, '\xff');
+        c.prepare(img);
+        QByteArray bytes = img.build();
+        c.patch(img, bytes);
+        MemoryDevice dev(bytes);
+        dev.m_failFrom = c.failFrom;
+        LogCapture log;
+        NTFSParser parser;
+        QVERIFY2(!parser.load(&dev, 0, 0), c.name);
+        QVERIFY2(parser.clusterBitmap().isEmpty() && parser.sectorBitmap().isEmpty(), c.name);
+        QVERIFY2(parser.lastError() == c.error, qPrintable(QStringLiteral("%1: %2").arg(c.name, parser.lastError())));
+        if (!c.logged.isEmpty())
+            QVERIFY2(log.lines.join('\n').contains(c.logged), c.name);
+    }
+}
+
+void TestUsageMaps::ntfsParserFourKSectors()
+{
+    NtfsImage img;
+    img.bytesPerSector = 4096;
+    img.sectorsPerCluster = 1;
+    img.imageSectors = 512;
+    img.clustersPerRecord = 1;  // 4096-byte records: eight fixup strides
+    img.bitmap = QByteArray(64, '\0');
+    img.bitmap[1] = char(0x03);  // clusters 8 and 9
+    MemoryDevice dev(img.build());
+    NTFSParser parser;
+    QVERIFY2(parser.load(&dev, 0, 0), qPrintable(parser.lastError()));
+    QCOMPARE(parser.sectorSize(), 4096u);
+    QCOMPARE(parser.usedClusters(), 2u);
+    // Ranges, like the byte map, count 512-byte sectors: cluster 8 starts at 512-byte sector 64.
+    QCOMPARE(parser.usedSectorRanges(), (SectorRanges{{64, 16}, {511 * 8, 8}}));
+    QCOMPARE(parser.sectorBitmap().size(), 512);
+    QCOMPARE(parser.sectorBitmap().count(true), 3);
+}
+
+void TestUsageMaps::fat32ParserInMemory()
+{
+    const uint32_t total = 70000;
+    QByteArray img(qsizetype(total) * 512, '\0');
+    img.replace(0, 512, fat32Boot(total));
+    auto entry = [&](uint32_t n, uint32_t v) { NtfsImage::put(img, 32 * 512 + 4 * n, v, 4); };
+    entry(0, 0x0FFFFFF8);
+    entry(1, 0x0FFFFFFF);
+    entry(2, 0x0FFFFFFF);        // root directory: cluster index 0
+    entry(5000, 5001);           // a file spanning two clusters, indices 4998 and 4999
+    entry(5001, 0x0FFFFFFF);
+    MemoryDevice dev(img);
+    FAT32Parser parser;
+    QVERIFY(parser.load(&dev, 0, 0));
+    QVERIFY(parser.isBitmapValid());
+    QCOMPARE(parser.volumeLabel(), QStringLiteral("DATA"));
+    QCOMPARE(parser.usedClusters(), 3u);
+    QCOMPARE(parser.usedSize(), 160u * 512 + 3 * 512);
+    QCOMPARE(parser.usedSectorRanges(), (SectorRanges{{0, 161}, {160 + 4998, 2}}));
+
+    // A FAT that cannot be read leaves no map: the caller copies in full.
+    MemoryDevice broken(img);
+    broken.m_failFrom = 40 * 512;
+    broken.m_failTo = broken.m_failFrom + 1;
+    LogCapture log;
+    FAT32Parser fallback;
+    QVERIFY(fallback.load(&broken, 0, total * 512ull));
+    QVERIFY(!fallback.isBitmapValid());
+    QVERIFY(fallback.clusterBitmap().isEmpty());
+    QCOMPARE(fallback.usedSectorRanges(), (SectorRanges{{0, total}}));
+    QVERIFY(log.lines.contains(QStringLiteral("Failed to read FAT table, smart clone will not be available")));
+
+    QByteArray fat16 = img;
+    NtfsImage::put(fat16, 22, 64, 2);
+    MemoryDevice dev16(fat16);
+    FAT32Parser not32;
+    QVERIFY(!not32.load(&dev16, 0, 0));
+    QCOMPARE(not32.lastError(), QStringLiteral("Not a FAT32 volume (might be FAT16)"));
+}
+
+namespace {
+// The volume query of a mounted volume, answered from a bitmap in pieces.
+class QueryDevice : public MemoryDevice {
+public:
+    QBitArray bits;
+    int64_t piece = 100;  // clusters per answer
+    int64_t failAt = -1;
+    QueryDevice() : MemoryDevice(QByteArray()) {}
+    bool ntfsVolumeData(PlatformNtfsVolumeData& out) override
+    {
+        out.bytesPerSector = 512;
+        out.bytesPerCluster = 4096;
+        out.totalClusters = bits.size();
+        out.numberSectors = bits.size() * 8 + 7;
+        out.bytesPerFileRecordSegment = 1024;
+        return true;
+    }
+    bool volumeBitmap(int64_t start, PlatformVolumeBitmap& out) override
+    {
+        if (failAt >= 0 && start >= failAt) {
+            Platform::setLastError(PlatformError::IoDevice, "gone");
+            return false;
+        }
+        out.startingLcn = start;
+        const int64_t n = std::min<int64_t>(piece, bits.size() - start);
+        out.bitmapSize = n;
+        out.bits.assign(size_t((n + 7) / 8), 0);
+        for (int64_t i = 0; i < n; ++i)
+            if (bits.testBit(start + i))
+                out.bits[size_t(i / 8)] |= uint8_t(1u << (i % 8));
+        out.moreData = start + n < bits.size();
+        return true;
+    }
+};
+
+class QueryPlatform : public Platform {
+public:
+    QueryDevice* next = nullptr;
+    std::string openedPath;
+    std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess, DeviceFlags) override
+    {
+        openedPath = path;
+        std::unique_ptr<DeviceHandle> h(next);
+        next = nullptr;
+        return h;
+    }
+    std::string diskRealPath(int) override { return {}; }
+    bool sameDevice(const std::string&, const std::string&) override { return false; }
+    std::vector<std::string> enumerateVolumes() override { return {}; }
+    std::vector<std::string> volumeMountPaths(const std::string&) override { return {}; }
+    std::string volumeNameForMountPoint(const std::string&) override { return {}; }
+    bool volumeInformation(const std::string&, std::string&, std::string&) override { return false; }
+    bool diskFreeSpace(const std::string&, uint64_t&, uint64_t&) override { return false; }
+    std::string windowsDirectory() override { return {}; }
+    bool fileExists(const std::string&) override { return false; }
+    bool createDirectory(const std::string&) override { return false; }
+    bool copyFile(const std::string&, const std::string&, bool) override { return false; }
+    bool deleteFile(const std::string&) override { return false; }
+    bool setFileAttributesNormal(const std::string&) override { return false; }
+    uint32_t logicalDrives() override { return 0; }
+    uint32_t driveType(const std::string&) override { return 1; }
+    bool firmwareType(uint32_t&) override { return false; }
+    uint32_t probeFirmwareEnvironment() override { return 0; }
+    bool registryKeyExists(const std::string&) override { return false; }
+    bool registryReadValue(const std::string&, const std::string&, std::vector<uint8_t>&, uint32_t&) override { return false; }
+    uint32_t registryEnumSubKeys(const std::string&, std::vector<std::string>&) override { return 0; }
+};
+}
+
+void TestUsageMaps::loadFromVolumeQuery()
+{
+    QBitArray bits(1003);
+    for (int i = 0; i < 1003; i += 7)
+        bits.setBit(i);
+    bits.setBit(1002);
+    {
+        QueryPlatform platform;
+        ScopedPlatform scope(&platform);
+        auto* dev = new QueryDevice;
+        dev->bits = bits;
+        platform.next = dev;
+        NTFSParser parser;
+        QVERIFY2(parser.loadFromVolume(QStringLiteral("d")), qPrintable(parser.lastError()));
+        QCOMPARE(platform.openedPath, std::string("\\\\.\\D:"));
+        QCOMPARE(parser.clusterBitmap(), bits);
+        QCOMPARE(parser.usedClusters(), uint64_t(bits.count(true)));
+        QCOMPARE(parser.sectorMap().size(), qsizetype(1003 * 8 + 8));  // up to the backup boot sector
+        const SectorRanges ranges = parser.usedSectorRanges();
+        QCOMPARE(ranges.mid(ranges.size() - 2), (SectorRanges{{1001 * 8, 16}, {1003 * 8 + 7, 1}}));
+    }
+    {
+        // A query that breaks off part-way gives no map rather than a partial one.
+        QueryPlatform platform;
+        ScopedPlatform scope(&platform);
+        auto* dev = new QueryDevice;
+        dev->bits = bits;
+        dev->failAt = 500;
+        platform.next = dev;
+        NTFSParser parser;
+        QVERIFY(!parser.loadFromVolume(QStringLiteral("E:")));
+        QVERIFY(parser.lastError().startsWith(QStringLiteral("FSCTL_GET_VOLUME_BITMAP stopped at cluster 500")));
+        QVERIFY(parser.sectorMap().isEmpty());
+        QVERIFY(parser.clusterBitmap().isEmpty());
+    }
+    NTFSParser parser;
+    QVERIFY(!parser.loadFromVolume(QString()));
+    QCOMPARE(parser.lastError(), QStringLiteral("Drive letter is empty"));
+}
+
+QTEST_GUILESS_MAIN(TestUsageMaps)
+#include "tst_usagemaps.moc"

@@ -1,0 +1,684 @@
+// GPT/MBR editing on real sparse images and a 4096-byte-sector loop device, checked with sgdisk,
+// sfdisk, mkntfs, ntfsfix and ntfs-3g.
+#include "core/diskio.h"
+#include "core/scriptedcommandrunner.h"
+#include "logcapture.h"
+#include "partition/byteorder.h"
+#include "partition/crc32.h"
+#include "partition/gptcodec.h"
+#include "partition/mbrcodec.h"
+#include "partition/partitionresizer.h"
+#include "partition/partitiontable.h"
+
+#include <QCryptographicHash>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <unistd.h>
+
+namespace {
+constexpr uint64_t DiskBytes = 256ull << 20;
+constexpr uint64_t SourceBytes = 48ull << 20;
+const QString BasicText = QStringLiteral("EBD0A0A2-B9E5-4433-87C0-68B6B72699C7");
+const QString EfiText = QStringLiteral("C12A7328-F81F-11D2-BA4B-00A0C93EC93B");
+
+struct Proc {
+    int code = -1;
+    QString out;
+};
+
+Proc run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    Proc r;
+    if (!p.waitForStarted(10000) || !p.waitForFinished(120000))
+        return r;
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromLocal8Bit(p.readAll());
+    return r;
+}
+
+bool haveTool(const char* name) { return !QStandardPaths::findExecutable(QString::fromLatin1(name)).isEmpty() ||
+                                         QFile::exists(QStringLiteral("/usr/sbin/") + QLatin1String(name)); }
+
+struct DumpEntry {
+    uint64_t start = 0;
+    uint64_t size = 0;
+    QString type;
+    QString name;
+};
+
+// Entries of `sfdisk --dump`, in its units (the device's sectors).
+QList<DumpEntry> sfdiskDump(const QString& path)
+{
+    QList<DumpEntry> out;
+    const Proc p = run(QStringLiteral("sfdisk"), {QStringLiteral("--dump"), path});
+    static const QRegularExpression re(
+        QStringLiteral("start=\\s*(\\d+), size=\\s*(\\d+), type=([0-9A-Fa-f-]+)(?:.*name=\"([^\"]*)\")?"));
+    for (const QString& line : p.out.split(QLatin1Char('\n'))) {
+        const auto m = re.match(line);
+        if (m.hasMatch())
+            out.append({m.captured(1).toULongLong(), m.captured(2).toULongLong(), m.captured(3).toUpper(), m.captured(4)});
+    }
+    return out;
+}
+
+QByteArray readFileBytes(const QString& path, qint64 offset, qint64 length)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || !f.seek(offset))
+        return {};
+    return f.read(length);
+}
+
+QByteArray fileHash(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash h(QCryptographicHash::Sha1);
+    h.addData(&f);
+    return h.result();
+}
+
+GptHeader headerAt(const QString& path, uint64_t lba, uint32_t ss)
+{
+    const QByteArray b = readFileBytes(path, qint64(lba * ss), GptHeader::Size);
+    return b.size() == GptHeader::Size ? GptHeader::decode(reinterpret_cast<const uint8_t*>(b.constData())) : GptHeader{};
+}
+} // namespace
+
+class TestPartitionDisk : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    LogCapture m_log;
+    QString m_images[3];   // disk 0: 512 image, disk 1: 4096 image, disk 2: backing file of the loop device
+    QString m_loop;        // 4096-byte-sector loop device over m_images[2], when root
+    QString m_loopNote;
+
+    // Path the external tools read for disk `n`, and the file holding its bytes.
+    QString toolPath(int n) const { return n == 2 ? m_loop : m_images[n]; }
+
+    bool hasDisk(int n) const { return n != 2 || !m_loop.isEmpty(); }
+
+    void resetDisk(int n)
+    {
+        QFile f(m_images[n]);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.resize(0));
+        QVERIFY(f.resize(qint64(DiskBytes)));
+        f.close();
+        if (n == 2)
+            run(QStringLiteral("blockdev"), {QStringLiteral("--flushbufs"), m_loop});
+    }
+
+    void settle(int n)
+    {
+        if (n == 2)
+            run(QStringLiteral("blockdev"), {QStringLiteral("--flushbufs"), m_loop});
+    }
+
+    // A small GPT: EFI at 1 MiB (8 MiB), basic data behind it up to the last usable LBA of a `diskBytes` disk.
+    void writeTwoPartitionGpt(DiskIO& d, uint32_t ss, uint64_t diskBytes)
+    {
+        QVERIFY(PartitionTable::initializeGpt(d, diskBytes, ss));
+        const uint64_t mib = (1 << 20) / ss;
+        QVERIFY(PartitionTable::addGptPartition(d, mib, 9 * mib - 1, GptCodec::efiSystemType(), QStringLiteral("EFI"), ss));
+        const uint64_t lastUsable = diskBytes / ss - GptCodec::entrySectors(ss) - 2;
+        QVERIFY(PartitionTable::addGptPartition(d, 9 * mib, lastUsable, GptCodec::basicDataType(), QStringLiteral("Data One"), ss));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_log.init(m_dir);
+        for (int i = 0; i < 3; ++i) {
+            m_images[i] = m_dir.filePath(QStringLiteral("disk%1.img").arg(i));
+            resetDisk(i);
+        }
+        if (geteuid() != 0) {
+            m_loopNote = QStringLiteral("loop devices need root");
+        } else {
+            const Proc p = run(QStringLiteral("losetup"), {QStringLiteral("-f"), QStringLiteral("--show"),
+                                                           QStringLiteral("-b"), QStringLiteral("4096"), m_images[2]});
+            if (p.code == 0)
+                m_loop = p.out.trimmed();
+            else
+                m_loopNote = QStringLiteral("losetup -b 4096 failed: ") + p.out;
+        }
+        // Disk numbers: 0 = 512-byte image, 1 = image presented with 4096-byte sectors, 2 = the loop device.
+        qputenv("TESSARIN_DISKS", QStringLiteral("%1:%2@4096:%3").arg(m_images[0], m_images[1], m_loop).toLocal8Bit());
+    }
+
+    void cleanupTestCase()
+    {
+        if (!m_loop.isEmpty())
+            run(QStringLiteral("losetup"), {QStringLiteral("-d"), m_loop});
+    }
+
+    void gptLayouts_data()
+    {
+        QTest::addColumn<int>("disk");
+        QTest::addColumn<uint32_t>("ss");
+        QTest::newRow("512 image") << 0 << 512u;
+        QTest::newRow("4096 image") << 1 << 4096u;
+        QTest::newRow("4096 loop") << 2 << 4096u;
+    }
+
+    // initializeGpt + addGptPartition: sgdisk finds no problem and lists exactly what was written.
+    void initializeAndAdd_data() { gptLayouts_data(); }
+    void initializeAndAdd()
+    {
+        QFETCH(int, disk);
+        QFETCH(uint32_t, ss);
+        if (!hasDisk(disk))
+            QSKIP(qPrintable(m_loopNote));
+        resetDisk(disk);
+        DiskIO d;
+        QVERIFY(d.openTargetDisk(disk));
+        QCOMPARE(d.targetLogicalSector(), ss);
+        writeTwoPartitionGpt(d, ss, DiskBytes);
+        const uint64_t total = DiskBytes / ss;
+        // A one-sector partition in the gap is accepted; one touching a neighbour in one sector is not.
+        const uint64_t mib = (1 << 20) / ss;
+        m_log.mark();
+        QVERIFY(!PartitionTable::addGptPartition(d, mib - 2, mib, GptCodec::linuxDataType(), QStringLiteral("x"), ss));
+        QVERIFY(m_log.since().contains(QStringLiteral("Requested partition overlaps existing GPT entry 0: %1-%2").arg(mib).arg(9 * mib - 1)));
+        QVERIFY(PartitionTable::addGptPartition(d, mib - 1, mib - 1, GptCodec::linuxDataType(), QStringLiteral("one"), ss));
+        d.close();
+        settle(disk);
+
+        // Both headers agree and carry valid CRCs, the backup's array sits right before it.
+        const GptHeader primary = headerAt(m_images[disk], 1, ss);
+        const GptHeader backup = headerAt(m_images[disk], total - 1, ss);
+        QCOMPARE(primary.headerCrc32, primary.computeHeaderCrc());
+        QCOMPARE(backup.headerCrc32, backup.computeHeaderCrc());
+        QCOMPARE(backup.partitionEntryLba, total - GptCodec::entrySectors(ss) - 1);
+        QCOMPARE(backup.partitionEntryArrayCrc32, primary.partitionEntryArrayCrc32);
+        const QByteArray array = readFileBytes(m_images[disk], qint64(2 * ss), 16384);
+        QCOMPARE(Crc32::compute(array.constData(), 16384), primary.partitionEntryArrayCrc32);
+        QCOMPARE(readFileBytes(m_images[disk], qint64(backup.partitionEntryLba * ss), 16384), array);
+
+        if (disk == 1)
+            return;  // sgdisk and sfdisk take an image file as 512-byte sectors
+        const Proc v = run(QStringLiteral("sgdisk"), {QStringLiteral("-v"), toolPath(disk)});
+        QVERIFY2(v.out.contains(QStringLiteral("No problems found")), qPrintable(v.out));
+        const QList<DumpEntry> dump = sfdiskDump(toolPath(disk));
+        QCOMPARE(dump.size(), 3);
+        QCOMPARE(dump[0].start, mib);
+        QCOMPARE(dump[0].size, 8 * mib);
+        QCOMPARE(dump[0].type, EfiText);
+        QCOMPARE(dump[0].name, QStringLiteral("EFI"));
+        QCOMPARE(dump[1].start, 9 * mib);
+        QCOMPARE(dump[1].start + dump[1].size - 1, total - GptCodec::entrySectors(ss) - 2);
+        QCOMPARE(dump[1].type, BasicText);
+        QCOMPARE(dump[1].name, QStringLiteral("Data One"));
+        QCOMPARE(dump[2].start, mib - 1);
+        QCOMPARE(dump[2].size, uint64_t(1));
+        const Proc p = run(QStringLiteral("sgdisk"), {QStringLiteral("-p"), toolPath(disk)});
+        QVERIFY2(p.out.contains(QStringLiteral("Data One")) && p.out.contains(QStringLiteral("EFI")), qPrintable(p.out));
+    }
+
+    // Every refusal leaves the image byte for byte as it was.
+    void badInputWritesNothing()
+    {
+        resetDisk(0);
+        DiskIO d;
+        QVERIFY(d.openTargetDisk(0));
+        const QString img = m_images[0];
+
+        QByteArray before = fileHash(img);
+        m_log.mark();
+        QVERIFY(!PartitionTable::initializeGpt(d, 16 * 512, 512));
+        QVERIFY(m_log.since().contains(QStringLiteral("Disk too small for a GPT")));
+        QCOMPARE(fileHash(img), before);
+
+        writeTwoPartitionGpt(d, 512, DiskBytes);
+        const uint64_t last = DiskBytes / 512 - 34;
+        before = fileHash(img);
+        m_log.mark();
+        QVERIFY(!PartitionTable::addGptPartition(d, 20, 100, GptCodec::basicDataType(), QStringLiteral("x"), 512));
+        QVERIFY(!PartitionTable::addGptPartition(d, last, last + 1, GptCodec::basicDataType(), QStringLiteral("x"), 512));
+        QVERIFY(!PartitionTable::addGptPartition(d, 200, 100, GptCodec::basicDataType(), QStringLiteral("x"), 512));
+        QVERIFY(m_log.since().contains(QStringLiteral("Partition range is outside GPT usable bounds: 20-100, usable=34-%1").arg(last)));
+        QCOMPARE(fileHash(img), before);
+
+        // A plan entry without a table entry, or a resize over the backup GPT, is refused.
+        PartitionResizer r;
+        ResizePlanEntry e;
+        e.partitionIndex = 128;
+        e.needsResize = true;
+        e.newStartSector = 18432;
+        e.newSectorCount = 2048;
+        QVERIFY(!r.updateGptEntries(d, {e}, DiskBytes, 512));
+        QVERIFY(r.lastError().contains(QStringLiteral("outside the GPT's 128 entries")));
+        e.partitionIndex = 1;
+        e.newSectorCount = DiskBytes / 512 - 18432 - 32;
+        QVERIFY(!r.updateGptEntries(d, {e}, DiskBytes, 512));
+        QVERIFY(r.lastError().contains(QStringLiteral("lies outside the usable area")));
+        e.newStartSector = 2048 + 100;  // runs into entry 0
+        e.newSectorCount = 20000;
+        QVERIFY(!r.updateGptEntries(d, {e}, DiskBytes, 512));
+        QVERIFY(r.lastError().contains(QStringLiteral("would overlap GPT entry 0")));
+        QCOMPARE(fileHash(img), before);
+
+        // A full table has no free entry.
+        QList<GptPartitionEntry> full;
+        QVERIFY(PartitionTable::readGptEntries(d, full, 512));
+        QCOMPARE(full.size(), 128);
+        for (int i = 2; i < 128; ++i) {
+            full[i].setTypeGuid(GptCodec::linuxDataType());
+            full[i].firstLba = full[i].lastLba = 40 + i;
+        }
+        QVERIFY(PartitionTable::writeGptEntries(d, full, 2, 512));
+        before = fileHash(img);
+        m_log.mark();
+        QVERIFY(!PartitionTable::addGptPartition(d, 35, 35, GptCodec::basicDataType(), QStringLiteral("x"), 512));
+        QVERIFY(m_log.since().contains(QStringLiteral("No free partition entry available")));
+        QVERIFY(!r.addGptPartitionEntry(d, 2048 * 20, 2048, BasicText, QStringLiteral("x"), DiskBytes, 512));
+        QCOMPARE(r.lastError(), QStringLiteral("No free partition entry available"));
+        QCOMPARE(fileHash(img), before);
+
+        // Signature and CRC: a wrong CRC is read as it is, a wrong signature is not.
+        QByteArray lba1 = readFileBytes(img, 512, 512);
+        lba1[16] = char(lba1[16] ^ 0xFF);
+        d.writeTargetBytes(512, 512, lba1.constData());
+        GptHeader h;
+        QVERIFY(PartitionTable::readGptHeader(d, h, 512));
+        lba1[0] = 'X';
+        d.writeTargetBytes(512, 512, lba1.constData());
+        m_log.mark();
+        QVERIFY(!PartitionTable::readGptHeader(d, h, 512));
+        QList<GptPartitionEntry> entries;
+        QVERIFY(!PartitionTable::readGptEntries(d, entries, 512));
+        QCOMPARE(m_log.since().count(QStringLiteral("Invalid GPT signature")), 2);
+        before = fileHash(img);
+        QVERIFY(!r.updateGptEntries(d, {}, DiskBytes, 512));
+        QCOMPARE(r.lastError(), QStringLiteral("Failed to read GPT header"));
+        QVERIFY(r.regenerateGptGuids(d, 512));  // not a GPT disk: skipped, nothing written
+        QCOMPARE(fileHash(img), before);
+
+        // Unsupported entry sizes and absurd counts are refused before any allocation or write.
+        lba1[0] = 'E';
+        GptHeader bad = GptHeader::decode(reinterpret_cast<const uint8_t*>(lba1.constData()));
+        for (auto [size, count] : {std::pair<uint32_t, uint32_t>{256, 128}, {128, 0}, {128, 0x10000000}}) {
+            bad.sizeOfPartitionEntry = size;
+            bad.numberOfEntries = count;
+            bad.sealHeaderCrc();
+            QVERIFY(PartitionTable::writeGptHeader(d, bad, 1, 512));
+            before = fileHash(img);
+            QVERIFY(!PartitionTable::readGptEntries(d, entries, 512));
+            QVERIFY(!r.regenerateGptGuids(d, 512));
+            QVERIFY(!r.addGptPartitionEntry(d, 40960, 2048, BasicText, QStringLiteral("x"), DiskBytes, 512));
+            QVERIFY(!PartitionTable::addGptPartition(d, 35, 35, GptCodec::basicDataType(), QStringLiteral("x"), 512));
+            QCOMPARE(fileHash(img), before);
+        }
+        QVERIFY(r.lastError().contains(QStringLiteral("too large")));
+        d.close();
+
+        // A truncated image: header readable, entry array gone.
+        resetDisk(0);
+        QVERIFY(d.openTargetDisk(0));
+        writeTwoPartitionGpt(d, 512, DiskBytes);
+        d.close();
+        QVERIFY(QFile::resize(img, 1024 + 512));
+        QVERIFY(d.openTargetDisk(0));
+        before = fileHash(img);
+        QVERIFY(!PartitionTable::readGptEntries(d, entries, 512));
+        QVERIFY(!r.regenerateGptGuids(d, 512));
+        QCOMPARE(r.lastError(), QStringLiteral("Failed to read partition table"));
+        d.close();
+        QCOMPARE(fileHash(img), before);
+        resetDisk(0);
+    }
+
+    // A GPT disk copied onto a larger disk: the last partition and its NTFS volume grow.
+    void resizeGrowsCopiedDisk_data() { gptLayouts_data(); }
+    void resizeGrowsCopiedDisk()
+    {
+        QFETCH(int, disk);
+        QFETCH(uint32_t, ss);
+        if (!hasDisk(disk))
+            QSKIP(qPrintable(m_loopNote));
+        if (!haveTool("mkntfs") || !haveTool("sgdisk"))
+            QSKIP("mkntfs and sgdisk are needed");
+        resetDisk(disk);
+        const uint64_t mib = (1 << 20) / ss;
+        const uint64_t srcTotal = SourceBytes / ss;
+        const uint64_t dataFirst = 9 * mib;
+        const uint64_t dataLast = srcTotal - GptCodec::entrySectors(ss) - 2;
+        if (disk == 0) {
+            // The source is made by sgdisk on a smaller image and copied over.
+            const QString src = m_dir.filePath(QStringLiteral("source.img"));
+            QFile::remove(src);
+            QVERIFY(QFile(src).open(QIODevice::WriteOnly));
+            QVERIFY(QFile::resize(src, qint64(SourceBytes)));
+            const Proc mk = run(QStringLiteral("sgdisk"), {QStringLiteral("-n"), QStringLiteral("1:2048:18431"),
+                                                          QStringLiteral("-t"), QStringLiteral("1:ef00"),
+                                                          QStringLiteral("-n"), QStringLiteral("2:18432:0"),
+                                                          QStringLiteral("-t"), QStringLiteral("2:0700"), src});
+            QCOMPARE(mk.code, 0);
+            QVERIFY(run(QStringLiteral("dd"), {QStringLiteral("if=") + src, QStringLiteral("of=") + m_images[0],
+                                               QStringLiteral("conv=notrunc"), QStringLiteral("bs=1M")}).code == 0);
+        } else {
+            DiskIO d;
+            QVERIFY(d.openTargetDisk(disk));
+            writeTwoPartitionGpt(d, ss, SourceBytes);
+        }
+        // NTFS volume in the data partition.
+        const uint64_t dataSectors = dataLast - dataFirst + 1;
+        const QString vol = m_dir.filePath(QStringLiteral("ntfs.img"));
+        QFile::remove(vol);
+        QVERIFY(QFile(vol).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::resize(vol, qint64(dataSectors * ss)));
+        const Proc mk = run(QStringLiteral("mkntfs"), {QStringLiteral("-F"), QStringLiteral("-Q"), QStringLiteral("-q"),
+                                                      QStringLiteral("-s"), QString::number(ss), QStringLiteral("-p"),
+                                                      QString::number(dataFirst), QStringLiteral("-H"), QStringLiteral("0"),
+                                                      QStringLiteral("-S"), QStringLiteral("0"), vol});
+        QVERIFY2(mk.code == 0, qPrintable(mk.out));
+        const QString dest = disk == 2 ? m_loop : m_images[disk];
+        QCOMPARE(run(QStringLiteral("dd"), {QStringLiteral("if=") + vol, QStringLiteral("of=") + dest,
+                                            QStringLiteral("bs=") + QString::number(ss), QStringLiteral("seek=") + QString::number(dataFirst),
+                                            QStringLiteral("conv=notrunc,fsync")}).code, 0);
+        settle(disk);
+
+        DiskInfo source;
+        source.size = SourceBytes;
+        source.sectorSize = ss;
+        DiskInfo target = source;
+        target.size = DiskBytes;
+        PartitionInfo efi;
+        efi.diskNumber = disk;
+        efi.startSector = mib * ss / 512;
+        efi.sectorCount = 8 * mib * ss / 512;
+        efi.size = 8ull << 20;
+        efi.typeGuid = QStringLiteral("{%1}").arg(EfiText);
+        efi.isEfi = true;
+        PartitionInfo data;
+        data.diskNumber = disk;
+        data.label = QStringLiteral("Data");
+        data.fileSystem = Tessarin::FileSystemType::NTFS;
+        data.startSector = dataFirst * ss / 512;
+        data.sectorCount = dataSectors * ss / 512;
+        data.size = dataSectors * ss;
+        data.usedSpace = 4ull << 20;
+        data.typeGuid = QStringLiteral("{%1}").arg(BasicText);
+
+        PartitionResizer r;
+        const auto plan = r.calculateResizePlan(source, target, {efi, data}, PartitionResizer::ExpandLast);
+        QVERIFY2(plan[1].needsResize, qPrintable(plan[1].description));
+        QCOMPARE(plan[1].newSectorCount, data.sectorCount + (DiskBytes - SourceBytes) / 512);
+        QSignalSpy resizing(&r, &PartitionResizer::partitionResizing);
+        DiskIO d;
+        QVERIFY(d.openTargetDisk(disk));
+        m_log.mark();
+        QVERIFY2(r.executeResize(d, plan, DiskBytes, ss), qPrintable(r.lastError()));
+        d.close();
+        settle(disk);
+        QCOMPARE(resizing.count(), 1);
+        QCOMPARE(resizing[0][2].value<uint64_t>(), plan[1].newSize);
+        QVERIFY(m_log.since().contains(QStringLiteral("grown in its boot sector only")));
+
+        const uint64_t total = DiskBytes / ss;
+        const QString img = m_images[disk];
+        const GptHeader primary = headerAt(img, 1, ss);
+        const GptHeader backup = headerAt(img, total - 1, ss);
+        QCOMPARE(primary.alternateLba, total - 1);
+        QCOMPARE(backup.myLba, total - 1);
+        QCOMPARE(backup.lastUsableLba, primary.lastUsableLba);
+        QCOMPARE(backup.diskGuid, primary.diskGuid);
+        QCOMPARE(backup.headerCrc32, backup.computeHeaderCrc());
+        QCOMPARE(primary.headerCrc32, primary.computeHeaderCrc());
+        const QByteArray array = readFileBytes(img, qint64(primary.partitionEntryLba * ss), 16384);
+        QCOMPARE(readFileBytes(img, qint64(backup.partitionEntryLba * ss), 16384), array);
+        const GptPartitionEntry grown = GptPartitionEntry::decode(reinterpret_cast<const uint8_t*>(array.constData()) + 128);
+        QCOMPARE(grown.lastLba, primary.lastUsableLba);
+        QCOMPARE(grown.nameText(), disk == 0 ? QString() : QStringLiteral("Data One"));
+
+        const QByteArray mbr = readFileBytes(img, 0, 512);
+        QCOMPARE(MbrCodec::entry(reinterpret_cast<const uint8_t*>(mbr.constData()), 0).sectorCount, uint32_t(total - 1));
+
+        // Boot sector and its backup at the partition's last sector carry the new size.
+        const uint64_t newSectors = grown.lastLba - grown.firstLba + 1;
+        const QByteArray boot = readFileBytes(img, qint64(grown.firstLba * ss), 512);
+        QCOMPARE(ByteOrder::get64(reinterpret_cast<const uint8_t*>(boot.constData()) + 40), newSectors - 1);
+        QCOMPARE(readFileBytes(img, qint64(grown.lastLba * ss), 512), boot);
+
+        if (disk == 1)
+            return;
+        const Proc v = run(QStringLiteral("sgdisk"), {QStringLiteral("-v"), toolPath(disk)});
+        QVERIFY2(v.out.contains(QStringLiteral("No problems found")), qPrintable(v.out));
+        if (geteuid() != 0)
+            return;
+        // The grown volume as ntfsfix and ntfs-3g see it.
+        const Proc lp = run(QStringLiteral("losetup"), {QStringLiteral("-f"), QStringLiteral("--show"),
+                                                        QStringLiteral("-b"), QString::number(ss),
+                                                        QStringLiteral("-o"), QString::number(grown.firstLba * ss),
+                                                        QStringLiteral("--sizelimit"), QString::number(newSectors * ss), img});
+        QCOMPARE(lp.code, 0);
+        const QString part = lp.out.trimmed();
+        const Proc fix = run(QStringLiteral("ntfsfix"), {QStringLiteral("-n"), part});
+        QString mountInfo;
+        const QString mnt = m_dir.filePath(QStringLiteral("mnt"));
+        QDir().mkpath(mnt);
+        const Proc mount = run(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("ntfs-3g"), part, mnt});
+        if (mount.code == 0) {
+            mountInfo = run(QStringLiteral("df"), {QStringLiteral("-B1"), mnt}).out;
+            run(QStringLiteral("umount"), {mnt});
+        }
+        run(QStringLiteral("losetup"), {QStringLiteral("-d"), part});
+        qInfo().noquote() << "ntfsfix -n:" << fix.out << "\nntfs-3g mount:" << mount.code << mount.out << mountInfo;
+        QVERIFY2(fix.code == 0, qPrintable(fix.out));
+        QVERIFY2(mount.code == 0, qPrintable(mount.out));
+    }
+
+    // New disk and unique GUIDs; everything sgdisk shows besides them stays.
+    void regenerateGuids_data() { gptLayouts_data(); }
+    void regenerateGuids()
+    {
+        QFETCH(int, disk);
+        QFETCH(uint32_t, ss);
+        if (!hasDisk(disk))
+            QSKIP(qPrintable(m_loopNote));
+        resetDisk(disk);
+        DiskIO d;
+        QVERIFY(d.openTargetDisk(disk));
+        writeTwoPartitionGpt(d, ss, DiskBytes);
+        d.close();
+        settle(disk);
+        const QString img = m_images[disk];
+        const uint64_t total = DiskBytes / ss;
+        const QByteArray oldArray = readFileBytes(img, qint64(2 * ss), 16384);
+        const GptHeader oldHeader = headerAt(img, 1, ss);
+        auto show = [&](const QString& arg) { return run(QStringLiteral("sgdisk"), {arg, toolPath(disk)}).out; };
+        QStringList before;
+        if (disk != 1)
+            before << show(QStringLiteral("-p")) << show(QStringLiteral("-i1")) << show(QStringLiteral("-i2"));
+
+        QVERIFY(d.openTargetDisk(disk));
+        PartitionResizer r;
+        // A caller that assumes 512-byte sectors still reaches the right LBAs.
+        QVERIFY(r.regenerateGptGuids(d, 512));
+        d.close();
+        settle(disk);
+
+        const GptHeader h = headerAt(img, 1, ss);
+        const GptHeader b = headerAt(img, total - 1, ss);
+        QVERIFY(h.diskGuid != oldHeader.diskGuid);
+        QCOMPARE(b.diskGuid, h.diskGuid);
+        QCOMPARE(h.headerCrc32, h.computeHeaderCrc());
+        QCOMPARE(b.headerCrc32, b.computeHeaderCrc());
+        const QByteArray array = readFileBytes(img, qint64(2 * ss), 16384);
+        QCOMPARE(Crc32::compute(array.constData(), 16384), h.partitionEntryArrayCrc32);
+        QCOMPARE(readFileBytes(img, qint64(b.partitionEntryLba * ss), 16384), array);
+        for (int i = 0; i < 128; ++i) {
+            const QByteArray o = oldArray.mid(i * 128, 128);
+            const QByteArray n = array.mid(i * 128, 128);
+            QCOMPARE(n.left(16), o.left(16));
+            QCOMPARE(n.mid(32), o.mid(32));
+            QCOMPARE(n.mid(16, 16) != o.mid(16, 16), i < 2);  // unused entries gain no GUID
+        }
+        if (disk == 1)
+            return;
+        const QStringList after{show(QStringLiteral("-p")), show(QStringLiteral("-i1")), show(QStringLiteral("-i2"))};
+        static const QRegularExpression guidLine(QStringLiteral("^(Disk identifier \\(GUID\\)|Partition unique GUID):.*$"),
+                                                 QRegularExpression::MultilineOption);
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(before[i] != after[i]);
+            QString a = before[i], c = after[i];
+            QCOMPARE(c.remove(guidLine), a.remove(guidLine));
+        }
+        QVERIFY(show(QStringLiteral("-v")).contains(QStringLiteral("No problems found")));
+    }
+
+    // MBR entries as sfdisk reads them back, in the disk's own sectors.
+    void mbrEntries_data()
+    {
+        QTest::addColumn<int>("disk");
+        QTest::addColumn<uint32_t>("ss");
+        QTest::newRow("512 image") << 0 << 512u;
+        QTest::newRow("4096 loop") << 2 << 4096u;
+    }
+    void mbrEntries()
+    {
+        QFETCH(int, disk);
+        QFETCH(uint32_t, ss);
+        if (!hasDisk(disk))
+            QSKIP(qPrintable(m_loopNote));
+        resetDisk(disk);
+        const uint64_t mib = (1 << 20) / ss;
+        QProcess sf;
+        sf.start(QStringLiteral("sfdisk"), {QStringLiteral("-q"), toolPath(disk)});
+        sf.waitForStarted();
+        sf.write(QStringLiteral("label: dos\nstart=%1, size=%2, type=7\nstart=%3, size=%2, type=7\n")
+                     .arg(mib).arg(8 * mib).arg(16 * mib).toLatin1());
+        sf.closeWriteChannel();
+        QVERIFY(sf.waitForFinished() && sf.exitCode() == 0);
+        settle(disk);
+
+        PartitionInfo p;
+        p.label = QStringLiteral("second");
+        p.fileSystem = Tessarin::FileSystemType::FAT32;
+        p.startSector = 16 * mib * ss / 512;
+        p.sectorCount = 8 * mib * ss / 512;
+        p.size = 8ull << 20;
+        ResizePlanEntry e;
+        e.partitionIndex = 1;
+        e.partition = p;
+        e.needsResize = true;
+        e.newStartSector = p.startSector;
+        e.newSectorCount = 40 * mib * ss / 512;
+        e.newSize = 40ull << 20;
+        ResizePlanEntry logical = e;
+        logical.partitionIndex = 4;  // beyond the four primary slots: refused, MBR unchanged
+
+        DiskIO d;
+        QVERIFY(d.openTargetDisk(disk));
+        PartitionResizer r;
+        QByteArray before = fileHash(m_images[disk]);
+        QVERIFY(!r.executeResize(d, {e, logical}, DiskBytes, ss));
+        QVERIFY(r.lastError().contains(QStringLiteral("MBR slot 4")));
+        QCOMPARE(fileHash(m_images[disk]), before);
+        QVERIFY2(r.executeResize(d, {e}, DiskBytes, ss), qPrintable(r.lastError()));
+        // Growing into the first partition, or to a start that is not a whole 4096-byte sector, is refused.
+        before = fileHash(m_images[disk]);
+        ResizePlanEntry clash = e;
+        clash.newStartSector = 4 * mib * ss / 512;
+        QVERIFY(!r.updateMbrEntries(d, {clash}, ss));
+        QVERIFY(r.lastError().contains(QStringLiteral("overlap")));
+        if (ss == 4096) {
+            ResizePlanEntry odd = e;
+            odd.newStartSector += 1;
+            QVERIFY(!r.updateMbrEntries(d, {odd}, ss));
+            QVERIFY(r.lastError().contains(QStringLiteral("not whole 4096-byte sectors")));
+        }
+        d.close();
+        QCOMPARE(fileHash(m_images[disk]), before);
+        settle(disk);
+        const QList<DumpEntry> dump = sfdiskDump(toolPath(disk));
+        QCOMPARE(dump.size(), 2);
+        QCOMPARE(dump[0].start, mib);
+        QCOMPARE(dump[0].size, 8 * mib);
+        QCOMPARE(dump[1].start, 16 * mib);
+        QCOMPARE(dump[1].size, 40 * mib);
+
+        resetDisk(disk);
+        QVERIFY(d.openTargetDisk(disk));
+        QVERIFY(!r.updateMbrEntries(d, {e}, ss));
+        QCOMPARE(r.lastError(), QStringLiteral("Invalid MBR signature"));
+    }
+
+    // The data partition behind the copied ones, GPT path written here, MBR path through diskpart.
+    void dataPartition_data() { gptLayouts_data(); }
+    void dataPartition()
+    {
+        QFETCH(int, disk);
+        QFETCH(uint32_t, ss);
+        if (!hasDisk(disk))
+            QSKIP(qPrintable(m_loopNote));
+        resetDisk(disk);
+        DiskIO d;
+        QVERIFY(d.openTargetDisk(disk));
+        QVERIFY(PartitionTable::initializeGpt(d, SourceBytes, ss));  // copied from a smaller disk
+        const uint64_t mib = (1 << 20) / ss;
+        QVERIFY(PartitionTable::addGptPartition(d, mib, 9 * mib - 1, GptCodec::basicDataType(), QStringLiteral("C"), ss));
+        PartitionInfo c;
+        c.label = QStringLiteral("C");
+        c.startSector = mib * ss / 512;
+        c.sectorCount = 8 * mib * ss / 512;
+        c.typeGuid = QStringLiteral("{%1}").arg(BasicText);
+
+        PartitionResizer r;
+        QSignalSpy created(&r, &PartitionResizer::partitionCreated);
+        const QString label = QStringLiteral("Data partition with a forty-char name!!");
+        // Too little room on a disk barely larger than the copied partition: refused, nothing written.
+        QByteArray before = fileHash(m_images[disk]);
+        QVERIFY(!r.createDataPartition(d, {c}, 100ull << 20, ss, label, true));
+        QVERIFY(r.lastError().startsWith(QStringLiteral("Remaining space too small for data partition (")));
+        QCOMPARE(fileHash(m_images[disk]), before);
+
+        QVERIFY2(r.createDataPartition(d, {c}, DiskBytes, ss, label, true), qPrintable(r.lastError()));
+        d.close();
+        settle(disk);
+        QCOMPARE(created.count(), 1);
+        const uint64_t total = DiskBytes / ss;
+        const GptHeader h = headerAt(m_images[disk], 1, ss);
+        QCOMPARE(h.alternateLba, total - 1);
+        QCOMPARE(h.lastUsableLba, total - GptCodec::entrySectors(ss) - 2);
+        const QByteArray array = readFileBytes(m_images[disk], qint64(2 * ss), 16384);
+        const GptPartitionEntry e = GptPartitionEntry::decode(reinterpret_cast<const uint8_t*>(array.constData()) + 128);
+        QCOMPARE(e.firstLba, 10 * mib);  // 1 MiB behind C, 4 KiB aligned
+        QCOMPARE(e.lastLba, total - GptCodec::entrySectors(ss) - 3);
+        QCOMPARE(e.nameText(), label.left(35));
+        QCOMPARE(e.typeUuid(), GptCodec::basicDataType());
+        QCOMPARE(readFileBytes(m_images[disk], qint64((total - GptCodec::entrySectors(ss) - 1) * ss), 16384), array);
+        if (disk != 1) {
+            const Proc v = run(QStringLiteral("sgdisk"), {QStringLiteral("-v"), toolPath(disk)});
+            QVERIFY2(v.out.contains(QStringLiteral("No problems found")), qPrintable(v.out));
+        }
+
+        // MBR: diskpart gets the disk number of the opened target; a quoted label never reaches it.
+        if (disk != 0)
+            return;
+        ScriptedCommandRunner runner;
+        ScopedCommandRunner scope(&runner);
+        c.typeGuid.clear();
+        QVERIFY(d.openTargetDisk(0));
+        QVERIFY(!r.createDataPartition(d, {c}, DiskBytes, ss, QStringLiteral("say \"hi\""), false));
+        QVERIFY(runner.calls().isEmpty());
+        QVERIFY(r.createDataPartition(d, {c}, DiskBytes, ss, QStringLiteral("Data"), false));
+        QCOMPARE(runner.calls().size(), 1);
+        QVERIFY(runner.calls()[0].scriptText.startsWith(
+            QStringLiteral("select disk 0\ncreate partition extended offset=%1 size=").arg((c.startSector + c.sectorCount + 2048) / 2)));
+        QVERIFY(runner.sleeps().contains(2000));
+        QCOMPARE(created.count(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPartitionDisk)
+#include "test_partitiondisk.moc"

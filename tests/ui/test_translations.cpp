@@ -1,0 +1,186 @@
+#include "ui/languagesetup.h"
+#include "ui/uiresources.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+struct Message {
+    QString context;
+    QString source;
+    QString translation;
+    bool unfinished = false;
+};
+
+QList<Message> readCatalogue(const QString& path)
+{
+    QList<Message> out;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return out;
+    QXmlStreamReader xml(&f);
+    QString context;
+    Message m;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("message"))
+            m = Message{context, {}, {}, false};
+        else if (xml.name() == QLatin1String("source"))
+            m.source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            if (type == QLatin1String("vanished") || type == QLatin1String("obsolete")) {
+                xml.readElementText();
+                continue;
+            }
+            m.unfinished = type == QLatin1String("unfinished");
+            m.translation = xml.readElementText();
+            out << m;
+        }
+    }
+    return out;
+}
+
+// Texts that stay the same in a language without being left untranslated.
+bool mayEqualSource(const QString& code, const QString& source)
+{
+    if (code == QLatin1String("en"))
+        return true;
+    QString words = source;
+    words.remove(QRegularExpression(QStringLiteral("%\\d+")));
+    // Nothing but symbols, numbers, product names and abbreviations.
+    static const QRegularExpression word(QStringLiteral("[a-z]{3,}"));
+    if (!word.match(words).hasMatch())
+        return true;
+    // The LinkManager texts are Chinese at the source.
+    if (code == QLatin1String("zh_CN") && !source.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+        return true;
+    static const QSet<QString> same{
+        QStringLiteral("de|Partition %1"), QStringLiteral("de|Partition"), QStringLiteral("fr|Partition %1"),
+        QStringLiteral("fr|Source"), QStringLiteral("fr|Options"), QStringLiteral("fr|Partition"),
+        QStringLiteral("nl|Partition %1"), QStringLiteral("de|Windows"), QStringLiteral("fr|Windows"),
+        QStringLiteral("es|Windows"), QStringLiteral("it|Windows"), QStringLiteral("pt|Windows"),
+        QStringLiteral("nl|Windows"), QStringLiteral("tr|Windows"), QStringLiteral("de|Boot"),
+        QStringLiteral("nl|Boot"), QStringLiteral("de|System"), QStringLiteral("nl|Systeem"),
+        QStringLiteral("nl|Target"), QStringLiteral("it|Partition"), QStringLiteral("de|Support"),
+        QStringLiteral("fr|Support"), QStringLiteral("nl|Support"), QStringLiteral("de|Start"),
+        QStringLiteral("fr|Recovery"), QStringLiteral("tr|Recovery")};
+    return same.contains(code + QLatin1Char('|') + source);
+}
+}
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        UiResources::init();
+    }
+
+    void everyCatalogueIsEmbedded()
+    {
+        for (const QString& code : LanguageSetup::catalogueCodes()) {
+            QTranslator t;
+            QVERIFY2(t.load(QStringLiteral(":/translations/Tessarin_") + code), qPrintable(code));
+            QVERIFY(!t.isEmpty());
+        }
+    }
+
+    void languageChoiceAndFallback()
+    {
+        QCOMPARE(LanguageSetup::requestedLanguage(QStringLiteral("zh_TW"), QStringLiteral("fr_CA")),
+                 QStringLiteral("zh_TW"));
+        QCOMPARE(LanguageSetup::requestedLanguage(QString(), QStringLiteral("fr_CA")), QStringLiteral("fr_CA"));
+
+        QTranslator zhTw;
+        QString loaded;
+        QVERIFY(LanguageSetup::loadTranslation(zhTw, QStringLiteral("zh_TW"), &loaded));
+        QCOMPARE(loaded, QStringLiteral("zh_TW"));
+        const QString traditional = zhTw.translate("MainWindow", "Please select a target disk.");
+        QTranslator zhCn;
+        QVERIFY(LanguageSetup::loadTranslation(zhCn, QStringLiteral("zh_CN")));
+        QVERIFY(!traditional.isEmpty());
+        QVERIFY(traditional != zhCn.translate("MainWindow", "Please select a target disk."));
+
+        QTranslator fr;
+        QVERIFY(LanguageSetup::loadTranslation(fr, QStringLiteral("fr_CA"), &loaded));
+        QCOMPARE(loaded, QStringLiteral("fr"));
+        QVERIFY(!fr.translate("MainWindow", "Confirm clone").isEmpty());
+
+        QTranslator ar;
+        QVERIFY(!LanguageSetup::loadTranslation(ar, QStringLiteral("ar")));
+        QVERIFY(!LanguageSetup::loadTranslation(ar, QStringLiteral("ar_EG")));
+        QVERIFY(!LanguageSetup::loadTranslation(ar, QString()));
+    }
+
+    void languageMenuMatching()
+    {
+        QVERIFY(LanguageSetup::matches(QStringLiteral("en"), QStringLiteral("en_US")));
+        QVERIFY(LanguageSetup::matches(QStringLiteral("zh_TW"), QStringLiteral("zh_TW")));
+        QVERIFY(!LanguageSetup::matches(QStringLiteral("zh_CN"), QStringLiteral("zh_TW")));
+        QVERIFY(!LanguageSetup::matches(QStringLiteral("en"), QStringLiteral("es")));
+        QCOMPARE(LanguageSetup::menuLanguages().size(), 13);
+    }
+
+    // Every text of the program has a real translation in every catalogue. The catalogues are first
+    // brought up to date with the sources (when lupdate is there), so a new text without a
+    // translation fails here.
+    void everyTextIsTranslated()
+    {
+        const QString root = qEnvironmentVariable("TESSARIN_SOURCE_DIR");
+        if (root.isEmpty())
+            QSKIP("TESSARIN_SOURCE_DIR is not set");
+        QString lupdate = QStringLiteral("/usr/lib/qt6/bin/lupdate");
+        if (!QFile::exists(lupdate))
+            lupdate = QStandardPaths::findExecutable(QStringLiteral("lupdate"));
+        QTemporaryDir tmp;
+        int checked = 0;
+        QStringList problems;
+        for (const QString& code : LanguageSetup::catalogueCodes()) {
+            const QString original = root + QStringLiteral("/resources/translations/Tessarin_%1.ts").arg(code);
+            QVERIFY2(QFile::exists(original), qPrintable(original));
+            QString path = original;
+            if (!lupdate.isEmpty()) {
+                path = tmp.filePath(QStringLiteral("Tessarin_%1.ts").arg(code));
+                QVERIFY(QFile::copy(original, path));
+                QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+                QProcess p;
+                p.setWorkingDirectory(root);
+                p.start(lupdate, {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                                  QStringLiteral("-no-obsolete"), QStringLiteral("-I"), QStringLiteral("."),
+                                  QStringLiteral("core"), QStringLiteral("engine"), QStringLiteral("modes"),
+                                  QStringLiteral("partition"), QStringLiteral("filesystem"), QStringLiteral("boot"),
+                                  QStringLiteral("ui"), QStringLiteral("links"), QStringLiteral("app"),
+                                  QStringLiteral("-ts"), path});
+                QVERIFY(p.waitForFinished(120000));
+                QCOMPARE(p.exitCode(), 0);
+            }
+            const QList<Message> messages = readCatalogue(path);
+            QVERIFY(messages.size() > 100);
+            for (const Message& m : messages) {
+                ++checked;
+                const QString where = QStringLiteral("%1 [%2] \"%3\"").arg(code, m.context, m.source);
+                if (m.unfinished || m.translation.trimmed().isEmpty())
+                    problems << where + QStringLiteral(": no translation");
+                else if (m.translation == m.source && !mayEqualSource(code, m.source))
+                    problems << where + QStringLiteral(": copied from the source");
+            }
+        }
+        QVERIFY(checked > 0);
+        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 problems, first ones:\n").arg(problems.size())
+                                                + problems.mid(0, 25).join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "test_translations.moc"

@@ -1,0 +1,156 @@
+// Runs the Windows backend against a real Windows API: files, errors, registry, volumes and drive
+// letters; no raw disk is touched. Built and run in a throwaway Wine prefix by
+// scripts/smoke-win32.sh (it leaves a folder on the system drive); exits non-zero on a failed check.
+#include "platform/platform.h"
+
+#include <cctype>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+int g_failures = 0;
+
+void check(bool condition, const char* what)
+{
+    std::printf("%s %s\n", condition ? "ok  " : "FAIL", what);
+    if (!condition) {
+        std::printf("     last error %u: %s\n", Platform::lastErrorCode(), Platform::lastErrorText().c_str());
+        ++g_failures;
+    }
+}
+
+bool startsWith(const std::string& s, const std::string& prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
+
+bool hasEdgeSpace(const std::string& s)
+{
+    return !s.empty() && (std::isspace(static_cast<unsigned char>(s.front())) || std::isspace(static_cast<unsigned char>(s.back())));
+}
+
+void files(Platform& p)
+{
+    const std::string windows = p.windowsDirectory();
+    check(windows.size() >= 3 && windows[1] == ':' && p.fileExists(windows), "Windows directory found and present");
+    const std::string iniSource = windows + "\\win.ini";
+
+    // A folder name outside Latin-1 must survive the UTF-8 -> UTF-16 trip.
+    const std::string dir = windows.substr(0, 3) + "tessarin_smoke_\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80";
+    check(p.createDirectory(dir), "create folder with a non-Latin name");
+    check(!p.createDirectory(dir) && Platform::lastErrorCode() == PlatformError::AlreadyExists,
+          "second create reports AlreadyExists");
+    check(!hasEdgeSpace(Platform::lastErrorText()) && !Platform::lastErrorText().empty(),
+          "error text present and trimmed");
+
+    const std::string copy = dir + "\\copy.img";
+    check(p.copyFile(iniSource, copy, false), "copy a file");
+    check(!p.copyFile(iniSource, copy, true), "copy refuses an existing target when asked");
+    check(p.fileExists(copy), "copied file exists");
+
+    {
+        auto h = p.openDevice(copy, DeviceAccess::ReadWrite, DeviceFlags::None);
+        check(h != nullptr, "open a file read-write");
+        if (h) {
+            const std::string pattern = "TESSARIN-PATTERN";
+            uint64_t done = 0;
+            check(h->writeAt(4096, pattern.data(), pattern.size(), done) && done == pattern.size(),
+                  "write at an absolute offset");
+            check(h->flush(), "flush");
+            std::vector<char> back(8192, 0);
+            check(h->readAt(0, back.data(), back.size(), done) && done == 4096 + pattern.size(),
+                  "read stops at the end of the file and counts what came back");
+            check(std::string(back.data() + 4096, pattern.size()) == pattern, "read back what was written");
+            check(h->readAt(1 << 20, back.data(), 512, done) && done == 0, "read past the end moves nothing");
+            PlatformGeometry g;
+            check(!h->geometry(g) && Platform::lastErrorCode() != 0, "a file has no drive geometry, with a reason");
+            check(h->path() == copy, "handle keeps its path");
+        }
+    }
+
+    std::string upper = copy;
+    upper.replace(upper.size() - 8, 8, "COPY.IMG");
+    check(p.sameDevice(copy, upper), "same file under another spelling is the same device");
+    check(!p.sameDevice(copy, iniSource), "two files on one disk are different devices");
+    check(!p.sameDevice(dir + "\\missing1", dir + "\\missing2") && Platform::lastErrorCode() == PlatformError::FileNotFound,
+          "missing paths are not the same and say why");
+
+    check(p.setFileAttributesNormal(copy), "set attributes to normal");
+    check(p.deleteFile(copy), "delete the copy");
+    check(!p.fileExists(copy) && Platform::lastErrorCode() == PlatformError::FileNotFound, "deleted file is gone");
+    check(!p.openDevice(copy, DeviceAccess::Read, DeviceFlags::None), "opening a missing file fails");
+}
+
+void registry(Platform& p)
+{
+    check(p.registryKeyExists("Software\\Microsoft"), "registry key exists");
+    check(!p.registryKeyExists("Software\\TessarinNoSuchKey"), "missing registry key");
+    std::vector<std::string> names;
+    check(p.registryEnumSubKeys("Software", names) == PlatformError::NoMoreItems && !names.empty(),
+          "enumeration of sub-keys runs to NoMoreItems");
+    check(p.registryEnumSubKeys("Software\\TessarinNoSuchKey", names) == PlatformError::FileNotFound && names.empty(),
+          "enumeration of a missing key reports its status");
+    std::vector<uint8_t> data;
+    uint32_t type = 0;
+    const bool read = p.registryReadValue("Software\\Microsoft\\Windows NT\\CurrentVersion", "CurrentBuildNumber",
+                                          data, type);
+    check(read && type == 1 && data.size() >= 4 && data.size() % 2 == 0 && data[data.size() - 1] == 0
+              && data[data.size() - 2] == 0,
+          "string value read whole, with its terminating NUL");
+    check(!p.registryReadValue("Software\\Microsoft", "TessarinNoSuchValue", data, type)
+              && Platform::lastErrorCode() == PlatformError::FileNotFound,
+          "missing value");
+}
+
+void volumes(Platform& p)
+{
+    const std::string systemRoot = p.windowsDirectory().substr(0, 3);
+    const std::vector<std::string> all = p.enumerateVolumes();
+    check(!all.empty(), "volumes enumerated");
+    bool wellFormed = !all.empty();
+    for (const std::string& v : all)
+        wellFormed = wellFormed && startsWith(v, "\\\\?\\Volume{") && v.back() == '\\';
+    check(wellFormed, "volume names in \\\\?\\Volume{...}\\ form");
+    const std::string systemVolume = p.volumeNameForMountPoint(systemRoot);
+    bool listed = false;
+    for (const std::string& v : all)
+        listed = listed || v == systemVolume;
+    check(listed, "system drive's volume is among the enumerated ones");
+    bool mounted = false;
+    for (const std::string& m : p.volumeMountPaths(systemVolume))
+        mounted = mounted || m == systemRoot;
+    check(mounted, "system volume is mounted at the system drive");
+    check(p.volumeNameForMountPoint("\\\\?\\Volume{00000000-1111-2222-3333-444444444444}\\").empty()
+              && Platform::lastErrorCode() != 0,
+          "unknown mount point gives nothing, with a reason");
+
+    std::string label, fileSystem;
+    check(p.volumeInformation(systemRoot, label, fileSystem) && !fileSystem.empty(), "volume information");
+    uint64_t total = 0, freeBytes = 0;
+    check(p.diskFreeSpace(systemRoot, total, freeBytes) && total > 0 && freeBytes <= total, "free space");
+
+    const uint32_t letter = static_cast<uint32_t>(systemRoot[0] - 'A');
+    check((p.logicalDrives() >> letter) & 1u, "system drive letter in the drive mask");
+    check(p.driveType(systemRoot) == 3, "system drive is fixed");
+    int unused = -1;
+    for (int i = 25; i >= 3 && unused < 0; --i)
+        if (!((p.logicalDrives() >> i) & 1u))
+            unused = i;
+    const std::string free = std::string(1, char('A' + unused)) + ":\\";
+    check(unused < 0 || p.driveType(free) == 1, "unused letter has no root directory");
+}
+
+} // namespace
+
+int main()
+{
+    Platform& p = Platform::native();
+    files(p);
+    registry(p);
+    volumes(p);
+    uint32_t firmware = 0;
+    const bool known = p.firmwareType(firmware);
+    const uint32_t probe = p.probeFirmwareEnvironment();
+    std::printf("info firmware type %s %u, environment probe %u\n", known ? "known" : "unknown", firmware, probe);
+    std::printf("%s: %d failure(s)\n", g_failures ? "FAILED" : "PASSED", g_failures);
+    return g_failures ? 1 : 0;
+}

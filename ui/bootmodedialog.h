@@ -1,0 +1,21 @@
+#pragma once
+#include <QDialog>
+
+class QButtonGroup;
+class QRadioButton;
+
+// Chooses the target's boot mode for a system clone: 0 UEFI, 1 Legacy.
+class BootModeDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit BootModeDialog(QWidget* parent = nullptr);
+
+    void setBootMode(int mode);
+    int bootMode() const;
+
+    // "UEFI (GPT)", "Legacy (MBR)" or "Unknown".
+    static QString modeText(int mode);
+
+private:
+    QButtonGroup* m_group = nullptr;
+};

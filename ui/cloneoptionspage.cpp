@@ -1,0 +1,115 @@
+#include "ui/cloneoptionspage.h"
+
+#include "ui/clonesettingsdialog.h"
+#include "ui/pagebuilder.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const char* const CardSheet =
+    "QFrame#%1 { background: #FFFFFF; border: 1px solid #E5E7EB; border-radius: 12px; }";
+
+QFrame* summaryCard(const QString& objectName, const QString& icon, QLabel** caption, QLabel** name,
+                    QLabel** size, const QString& captionText, QWidget* parent)
+{
+    auto* card = new QFrame(parent);
+    card->setObjectName(objectName);
+    card->setStyleSheet(QString::fromLatin1(CardSheet).arg(objectName));
+    auto* row = new QHBoxLayout(card);
+    row->setContentsMargins(16, 12, 16, 12);
+    row->setSpacing(12);
+    auto* iconLabel = new QLabel(card);
+    iconLabel->setPixmap(QIcon(icon).pixmap(36, 36));
+    row->addWidget(iconLabel);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(2);
+    *caption = new QLabel(captionText, card);
+    (*caption)->setStyleSheet(QStringLiteral("color: #6B7280; font-size: 12px; border: none;"));
+    *name = new QLabel(QStringLiteral("-"), card);
+    (*name)->setStyleSheet(QStringLiteral("color: #111827; font-size: 14px; font-weight: bold; border: none;"));
+    (*name)->setWordWrap(true);
+    *size = new QLabel(QStringLiteral("-"), card);
+    (*size)->setStyleSheet(QStringLiteral("color: #2563EB; font-size: 13px; border: none;"));
+    column->addWidget(*caption);
+    column->addWidget(*name);
+    column->addWidget(*size);
+    row->addLayout(column, 1);
+    return card;
+}
+}
+
+CloneOptionsPage::CloneOptionsPage(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pageOptions"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(28, 22, 28, 8);
+    layout->setSpacing(12);
+    layout->addWidget(PageBuilder::title(tr("Step 3: Configure and confirm"), this));
+
+    auto* summaryRow = new QHBoxLayout;
+    summaryRow->setSpacing(12);
+    QLabel* targetCaption = nullptr;
+    m_sourceCard = summaryCard(QStringLiteral("sourceSummaryCard"), QStringLiteral(":/icons/hdd.svg"),
+                               &m_sourceCaption, &m_sourceName, &m_sourceSize, tr("Source disk"), this);
+    m_targetCard = summaryCard(QStringLiteral("targetSummaryCard"), QStringLiteral(":/icons/disk-large.svg"),
+                               &targetCaption, &m_targetName, &m_targetSize, tr("Target disk"), this);
+    auto* arrow = new QLabel(QStringLiteral("→"), this);
+    arrow->setStyleSheet(QStringLiteral("color: #2563EB; font-size: 24px; font-weight: bold;"));
+    summaryRow->addWidget(m_sourceCard, 1);
+    summaryRow->addWidget(arrow);
+    summaryRow->addWidget(m_targetCard, 1);
+    layout->addLayout(summaryRow);
+
+    m_cards = new QVBoxLayout;
+    m_cards->setSpacing(10);
+    m_cards->addWidget(makeOptionCard(QStringLiteral("cloneSettingsCard"), QStringLiteral(":/icons/disk-clone.svg"),
+                                      tr("Clone Settings"), CloneSettingsDialog::summaryText(true, true, false),
+                                      &m_summary, &m_settings, this));
+    layout->addLayout(m_cards);
+    layout->addStretch(1);
+}
+
+QFrame* CloneOptionsPage::makeOptionCard(const QString& objectName, const QString& iconPath, const QString& title,
+                                         const QString& summary, QLabel** summaryLabel, QPushButton** button,
+                                         QWidget* parent)
+{
+    auto* card = new QFrame(parent);
+    card->setObjectName(objectName);
+    card->setStyleSheet(QString::fromLatin1(CardSheet).arg(objectName));
+    auto* row = new QHBoxLayout(card);
+    row->setContentsMargins(16, 10, 16, 10);
+    row->setSpacing(12);
+    auto* icon = new QLabel(card);
+    icon->setPixmap(QIcon(iconPath).pixmap(30, 30));
+    icon->setStyleSheet(QStringLiteral("border: none;"));
+    row->addWidget(icon);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(2);
+    auto* t = new QLabel(title, card);
+    t->setStyleSheet(QStringLiteral("color: #111827; font-size: 14px; font-weight: bold; border: none;"));
+    auto* s = new QLabel(summary, card);
+    s->setObjectName(objectName + QStringLiteral("Summary"));
+    s->setStyleSheet(QStringLiteral("color: #4B5563; font-size: 12px; border: none;"));
+    column->addWidget(t);
+    column->addWidget(s);
+    row->addLayout(column, 1);
+    auto* b = new QPushButton(tr("Settings..."), card);
+    b->setObjectName(objectName + QStringLiteral("Button"));
+    b->setCursor(Qt::PointingHandCursor);
+    b->setMinimumSize(96, 32);
+    b->setStyleSheet(QStringLiteral("QPushButton { background: #EFF6FF; color: #1D4ED8; border: 1px solid #BFDBFE;"
+                                    " border-radius: 6px; padding: 0 12px; font-weight: bold; }"
+                                    "QPushButton:hover { background: #DBEAFE; }"));
+    row->addWidget(b);
+    if (summaryLabel)
+        *summaryLabel = s;
+    if (button)
+        *button = b;
+    return card;
+}

@@ -1,0 +1,104 @@
+#include "ui/cloneprogresspage.h"
+
+#include "ui/circularprogress.h"
+#include "ui/pagebuilder.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+CloneProgressPage::CloneProgressPage(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pageProgress"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(28, 22, 28, 18);
+    layout->setSpacing(8);
+    m_title = PageBuilder::title(tr("Cloning..."), this);
+    m_status = PageBuilder::subtitle(tr("Preparing clone task..."), this);
+    m_status->setObjectName(QStringLiteral("statusLabel"));
+    layout->addWidget(m_title);
+    layout->addWidget(m_status);
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("progressFrame"));
+    frame->setMinimumHeight(220);
+    frame->setStyleSheet(QStringLiteral("QFrame#progressFrame { background: #FFFFFF; border: 1px solid #E5E7EB;"
+                                        " border-radius: 12px; }"));
+    auto* frameRow = new QHBoxLayout(frame);
+    frameRow->setContentsMargins(24, 16, 24, 16);
+    frameRow->setSpacing(28);
+    m_circle = new CircularProgress(frame);
+    m_circle->setObjectName(QStringLiteral("circularProgress"));
+    m_circle->setFixedSize(180, 180);
+    frameRow->addWidget(m_circle);
+
+    auto* info = new QVBoxLayout;
+    info->setSpacing(10);
+    info->addStretch(1);
+    m_bar = new QProgressBar(frame);
+    m_bar->setObjectName(QStringLiteral("progressBar"));
+    m_bar->setRange(0, 100);
+    m_bar->setValue(0);
+    m_bar->setFormat(QStringLiteral("%p%"));
+    m_bar->setFixedHeight(20);
+    m_bar->setStyleSheet(QStringLiteral("QProgressBar { background: #E5E7EB; border: none; border-radius: 6px;"
+                                        " text-align: center; color: #111827; font-size: 11px; }"
+                                        "QProgressBar::chunk { background: #2563EB; border-radius: 6px; }"));
+    info->addWidget(m_bar);
+    m_speed = new QLabel(tr("Speed: -- MB/s"), frame);
+    m_speed->setObjectName(QStringLiteral("speedLabel"));
+    m_speed->setStyleSheet(QStringLiteral("color: #374151; font-size: 14px; border: none;"));
+    m_timeLeft = new QLabel(tr("Time left: --"), frame);
+    m_timeLeft->setObjectName(QStringLiteral("timeLeftLabel"));
+    m_timeLeft->setStyleSheet(QStringLiteral("color: #374151; font-size: 14px; border: none;"));
+    info->addWidget(m_speed);
+    info->addWidget(m_timeLeft);
+    info->addStretch(1);
+    frameRow->addLayout(info, 1);
+    layout->addWidget(frame);
+
+    m_log = new QTextEdit(this);
+    m_log->setObjectName(QStringLiteral("logOutput"));
+    m_log->setReadOnly(true);
+    m_log->setAcceptRichText(true);
+    m_log->setMinimumHeight(128);
+    m_log->setFont(QFont(QStringLiteral("Consolas"), 9));
+    m_log->document()->setMaximumBlockCount(MaxLogBlocks);
+    m_log->setStyleSheet(QStringLiteral("QTextEdit#logOutput { background: #111827; color: #D1D5DB;"
+                                        " border-radius: 10px; padding: 6px; }"));
+    layout->addWidget(m_log, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("btnCancel"));
+    m_cancel->setMinimumSize(110, 36);
+    m_cancel->setCursor(Qt::PointingHandCursor);
+    m_cancel->setStyleSheet(QStringLiteral("QPushButton { background: #FFFFFF; color: #DC2626; border: 1px solid #FCA5A5;"
+                                           " border-radius: 8px; font-weight: bold; }"
+                                           "QPushButton:hover { background: #FEF2F2; }"
+                                           "QPushButton:disabled { color: #9CA3AF; border-color: #E5E7EB; }"));
+    m_finish = new QPushButton(tr("Finish"), this);
+    m_finish->setObjectName(QStringLiteral("btnFinish"));
+    m_finish->setMinimumSize(110, 36);
+    m_finish->setCursor(Qt::PointingHandCursor);
+    m_finish->setStyleSheet(QStringLiteral("QPushButton { background: #059669; color: white; border: none;"
+                                           " border-radius: 8px; font-weight: bold; }"
+                                           "QPushButton:hover { background: #047857; }"));
+    m_finish->hide();
+    buttons->addWidget(m_cancel);
+    buttons->addWidget(m_finish);
+    layout->addLayout(buttons);
+}
+
+void CloneProgressPage::setProgress(int percent)
+{
+    percent = qBound(0, percent, 100);
+    m_circle->setValue(percent);
+    m_bar->setValue(percent);
+}

@@ -1,0 +1,161 @@
+#include "ui/diskcard.h"
+
+#include "ui/diskpartitionbar.h"
+
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+DiskCard::DiskCard(const DiskInfo& disk, bool systemCloneMode, QWidget* parent)
+    : QFrame(parent)
+    , m_disk(disk)
+    , m_systemClone(systemCloneMode)
+{
+    setObjectName(QStringLiteral("DiskCard"));
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);
+
+    auto* shadow = new QGraphicsDropShadowEffect(this);
+    shadow->setBlurRadius(14);
+    shadow->setOffset(0, 2);
+    shadow->setColor(QColor(15, 23, 42, 28));
+    setGraphicsEffect(shadow);
+
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(16, 14, 16, 14);
+    outer->setSpacing(14);
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("diskIcon"));
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/hdd.svg")).pixmap(40, 40));
+    icon->setFixedSize(44, 44);
+    icon->setAlignment(Qt::AlignCenter);
+    outer->addWidget(icon, 0, Qt::AlignTop);
+
+    auto* column = new QVBoxLayout;
+    column->setSpacing(6);
+    outer->addLayout(column, 1);
+
+    auto* header = new QHBoxLayout;
+    header->setSpacing(8);
+    auto* title = new QLabel(titleText(disk), this);
+    title->setObjectName(QStringLiteral("diskTitle"));
+    title->setStyleSheet(QStringLiteral("font-size: 15px; font-weight: bold; color: #111827;"));
+    header->addWidget(title);
+
+    auto badge = [this](const QString& text, const QString& fg, const QString& bg) {
+        auto* l = new QLabel(text, this);
+        l->setStyleSheet(QStringLiteral("color: %1; background: %2; border-radius: 8px; padding: 2px 8px;"
+                                        " font-size: 11px; font-weight: bold;").arg(fg, bg));
+        return l;
+    };
+    header->addWidget(badge(disk.isSsd ? tr("SSD storage") : tr("HDD storage"), "#1D4ED8", "#DBEAFE"));
+    QString style;
+    switch (disk.partitionStyle) {
+    case Tessarin::PartitionStyle::GPT: style = QStringLiteral("GPT"); break;
+    case Tessarin::PartitionStyle::MBR: style = QStringLiteral("MBR"); break;
+    default: style = tr("Not initialized"); break;
+    }
+    header->addWidget(badge(style, "#374151", "#F3F4F6"));
+    if (disk.isSystemDisk)
+        header->addWidget(badge(tr("System disk"), "#047857", "#D1FAE5"));
+    header->addStretch(1);
+    auto* size = new QLabel(disk.sizeString(), this);
+    size->setObjectName(QStringLiteral("diskSize"));
+    size->setStyleSheet(QStringLiteral("font-size: 15px; font-weight: bold; color: #1F2937;"));
+    header->addWidget(size);
+    column->addLayout(header);
+
+    auto* subtitle = new QLabel(this);
+    subtitle->setObjectName(QStringLiteral("diskSubtitle"));
+    subtitle->setStyleSheet(QStringLiteral("color: #6B7280; font-size: 12px;"));
+    const uint64_t free = disk.size > disk.usedSpace ? disk.size - disk.usedSpace : 0;
+    const QString where = disk.realPath.isEmpty() ? disk.devicePath : disk.realPath;
+    if (systemCloneMode)
+        subtitle->setText(tr("%1 - System clone: boot + Windows partitions only").arg(where));
+    else
+        subtitle->setText(tr("%1 available space - %2").arg(Tessarin::formatSize(free, 2), where));
+    column->addWidget(subtitle);
+
+    column->addWidget(new DiskPartitionBar(disk, this));
+
+    if (systemCloneMode && !disk.partitions.isEmpty()) {
+        auto* roles = new QHBoxLayout;
+        roles->setSpacing(6);
+        for (const PartitionInfo& p : disk.partitions) {
+            const QString role = systemCloneRole(p);
+            const bool copied = role != tr("Not cloned");
+            auto* tag = badge(QStringLiteral("%1 · %2").arg(DiskPartitionBar::shortTag(p), role),
+                              copied ? "#1E40AF" : "#6B7280", copied ? "#E0E7FF" : "#F3F4F6");
+            tag->setObjectName(QStringLiteral("roleTag"));
+            roles->addWidget(tag);
+        }
+        roles->addStretch(1);
+        column->addLayout(roles);
+    }
+    applyStyle();
+}
+
+QString DiskCard::titleText(const DiskInfo& disk)
+{
+    if (disk.model.isEmpty())
+        return tr("Disk %1").arg(disk.diskNumber);
+    return tr("Disk %1: %2").arg(disk.diskNumber).arg(disk.model);
+}
+
+QString DiskCard::systemCloneRole(const PartitionInfo& partition)
+{
+    if (partition.isSystem)
+        return tr("Windows");
+    if (partition.isEfi || partition.isMsr
+        || partition.typeGuid.toUpper().contains(QLatin1String(Tessarin::MsrTypeText)))
+        return tr("Boot");
+    if (partition.isRecovery)
+        return tr("Recovery");
+    return tr("Not cloned");
+}
+
+void DiskCard::setSelected(bool selected)
+{
+    if (selected == m_selected)
+        return;
+    m_selected = selected;
+    applyStyle();
+    emit selectedChanged(selected);
+}
+
+void DiskCard::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QFrame::mousePressEvent(event);
+        return;
+    }
+    if (!m_selected)
+        setSelected(true);
+    emit clicked();
+}
+
+void DiskCard::enterEvent(QEnterEvent* event)
+{
+    m_hovered = true;
+    applyStyle();
+    QFrame::enterEvent(event);
+}
+
+void DiskCard::leaveEvent(QEvent* event)
+{
+    m_hovered = false;
+    applyStyle();
+    QFrame::leaveEvent(event);
+}
+
+void DiskCard::applyStyle()
+{
+    const QString border = m_selected ? QStringLiteral("#2563EB")
+                                      : (m_hovered ? QStringLiteral("#93C5FD") : QStringLiteral("#E5E7EB"));
+    const QString bg = m_selected ? QStringLiteral("#F5F9FF") : QStringLiteral("#FFFFFF");
+    setStyleSheet(QStringLiteral("QFrame#DiskCard { background: %1; border: 2px solid %2; border-radius: 12px; }")
+                      .arg(bg, border));
+}

@@ -1,0 +1,71 @@
+#include "ui/languagesetup.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QSettings>
+#include <QStringList>
+#include <QTranslator>
+
+QString LanguageSetup::requestedLanguage(const QString& setting, const QString& systemLocaleName)
+{
+    return setting.isEmpty() ? systemLocaleName : setting;
+}
+
+QString LanguageSetup::currentLanguage()
+{
+    QSettings settings(QStringLiteral("Tessarin"), QStringLiteral("Tessarin"));
+    return requestedLanguage(settings.value(QStringLiteral("language")).toString(), QLocale::system().name());
+}
+
+bool LanguageSetup::loadTranslation(QTranslator& translator, const QString& language, QString* loadedCode)
+{
+    const QString prefix = QStringLiteral(":/translations/Tessarin_");
+    if (language.isEmpty())
+        return false;
+    if (translator.load(prefix + language)) {
+        if (loadedCode)
+            *loadedCode = language;
+        return true;
+    }
+    const int underscore = language.indexOf(QLatin1Char('_'));
+    if (underscore > 0) {
+        const QString base = language.left(underscore);
+        if (translator.load(prefix + base)) {
+            if (loadedCode)
+                *loadedCode = base;
+            return true;
+        }
+    }
+    return false;
+}
+
+QList<QPair<QString, QString>> LanguageSetup::menuLanguages()
+{
+    return {
+        {QCoreApplication::translate("MainWindow", "English (en)"), QStringLiteral("en")},
+        {QStringLiteral("简体中文 (zh_CN)"), QStringLiteral("zh_CN")},
+        {QStringLiteral("繁體中文 (zh_TW)"), QStringLiteral("zh_TW")},
+        {QCoreApplication::translate("MainWindow", "French (fr)"), QStringLiteral("fr")},
+        {QCoreApplication::translate("MainWindow", "German (de)"), QStringLiteral("de")},
+        {QCoreApplication::translate("MainWindow", "Japanese (ja)"), QStringLiteral("ja")},
+        {QCoreApplication::translate("MainWindow", "Spanish (es)"), QStringLiteral("es")},
+        {QCoreApplication::translate("MainWindow", "Korean (ko)"), QStringLiteral("ko")},
+        {QCoreApplication::translate("MainWindow", "Dutch (nl)"), QStringLiteral("nl")},
+        {QCoreApplication::translate("MainWindow", "Portuguese (pt)"), QStringLiteral("pt")},
+        {QCoreApplication::translate("MainWindow", "Italian (it)"), QStringLiteral("it")},
+        {QCoreApplication::translate("MainWindow", "Arabic (ar)"), QStringLiteral("ar")},
+        {QCoreApplication::translate("MainWindow", "Turkish (tr)"), QStringLiteral("tr")},
+    };
+}
+
+bool LanguageSetup::matches(const QString& code, const QString& current)
+{
+    return current == code || current.startsWith(code + QLatin1Char('_'));
+}
+
+QStringList LanguageSetup::catalogueCodes()
+{
+    return {QStringLiteral("ja"), QStringLiteral("zh_CN"), QStringLiteral("it"), QStringLiteral("ko"),
+            QStringLiteral("fr"), QStringLiteral("tr"), QStringLiteral("es"), QStringLiteral("de"),
+            QStringLiteral("pt"), QStringLiteral("en"), QStringLiteral("zh_TW"), QStringLiteral("nl")};
+}

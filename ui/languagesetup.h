@@ -1,0 +1,24 @@
+#pragma once
+#include <QList>
+#include <QPair>
+#include <QString>
+
+class QTranslator;
+
+// The interface language: which one the user wants and which catalogue serves it.
+class LanguageSetup {
+public:
+    // The "language" setting, or the system locale's name (e.g. "en_US") when the setting is empty.
+    static QString requestedLanguage(const QString& setting, const QString& systemLocaleName);
+    // The same, read from the settings store and the system locale.
+    static QString currentLanguage();
+    // Loads ":/translations/Tessarin_<language>", else the part before the first underscore.
+    // On success `loadedCode` names the catalogue's code.
+    static bool loadTranslation(QTranslator& translator, const QString& language, QString* loadedCode = nullptr);
+    // The title menu's entries: display text and code.
+    static QList<QPair<QString, QString>> menuLanguages();
+    // True when `code` is the current language or its language part.
+    static bool matches(const QString& code, const QString& current);
+    // The catalogue codes that ship with the program.
+    static QStringList catalogueCodes();
+};

@@ -1,0 +1,40 @@
+#include "ui/menubutton.h"
+
+#include <QPainter>
+
+MenuButton::MenuButton(QWidget* parent)
+    : QPushButton(parent)
+{
+    setFixedSize(46, 32);
+    setCursor(Qt::PointingHandCursor);
+    setFlat(true);
+}
+
+void MenuButton::enterEvent(QEnterEvent* event)
+{
+    m_hovered = true;
+    update();
+    QPushButton::enterEvent(event);
+}
+
+void MenuButton::leaveEvent(QEvent* event)
+{
+    m_hovered = false;
+    update();
+    QPushButton::leaveEvent(event);
+}
+
+void MenuButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (m_hovered || isDown())
+        p.fillRect(rect(), QColor("#F3F4F6"));
+    QPen pen(QColor("#374151"), 1.6);
+    pen.setCapStyle(Qt::RoundCap);
+    p.setPen(pen);
+    const double cx = width() / 2.0;
+    const double cy = height() / 2.0;
+    for (int i = -1; i <= 1; ++i)
+        p.drawLine(QPointF(cx - 7, cy + i * 5), QPointF(cx + 7, cy + i * 5));
+}

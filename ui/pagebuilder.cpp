@@ -1,0 +1,42 @@
+#include "ui/pagebuilder.h"
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+QLabel* PageBuilder::title(const QString& text, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QStringLiteral("pageTitle"));
+    l->setStyleSheet(QStringLiteral("color: #111827; font-size: 22px; font-weight: bold;"));
+    return l;
+}
+
+QLabel* PageBuilder::subtitle(const QString& text, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QStringLiteral("pageSubtitle"));
+    l->setWordWrap(true);
+    l->setStyleSheet(QStringLiteral("color: #6B7280; font-size: 13px;"));
+    return l;
+}
+
+QVBoxLayout* PageBuilder::addDiskList(QVBoxLayout* pageLayout, QWidget* page)
+{
+    auto* scroll = new QScrollArea(page);
+    scroll->setObjectName(QStringLiteral("diskListScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
+    auto* content = new QWidget(scroll);
+    content->setObjectName(QStringLiteral("diskListContent"));
+    content->setStyleSheet(QStringLiteral("QWidget#diskListContent { background: transparent; }"));
+    auto* list = new QVBoxLayout(content);
+    list->setContentsMargins(6, 6, 10, 6);
+    list->setSpacing(12);
+    list->addStretch(1);
+    scroll->setWidget(content);
+    pageLayout->addWidget(scroll, 1);
+    return list;
+}

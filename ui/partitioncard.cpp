@@ -1,0 +1,138 @@
+#include "ui/partitioncard.h"
+
+#include "ui/diskpartitionbar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+PartitionCard::PartitionCard(const PartitionInfo& partition, QWidget* parent)
+    : QFrame(parent)
+    , m_partition(partition)
+{
+    setObjectName(QStringLiteral("PartitionCard"));
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(14, 10, 14, 10);
+    row->setSpacing(12);
+
+    auto* tag = new QLabel(DiskPartitionBar::shortTag(partition), this);
+    tag->setObjectName(QStringLiteral("partitionTag"));
+    tag->setFixedSize(48, 48);
+    tag->setAlignment(Qt::AlignCenter);
+    // Long tags (labels, "Recovery") get a smaller font so they stay inside the circle.
+    const int tagFont = tag->text().size() > 4 ? 8 : 11;
+    tag->setStyleSheet(QStringLiteral("background: #DBEAFE; color: #1D4ED8; border-radius: 24px;"
+                                      " font-weight: bold; font-size: %1px;").arg(tagFont));
+    row->addWidget(tag);
+
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    row->addLayout(column, 1);
+
+    auto* header = new QHBoxLayout;
+    auto* name = new QLabel(partition.displayName(), this);
+    name->setObjectName(QStringLiteral("partitionName"));
+    name->setStyleSheet(QStringLiteral("font-size: 14px; font-weight: bold; color: #111827;"));
+    header->addWidget(name);
+    auto* badge = new QLabel(badgeText(partition), this);
+    badge->setObjectName(QStringLiteral("partitionBadge"));
+    badge->setStyleSheet(QStringLiteral("color: #374151; background: #F3F4F6; border-radius: 8px;"
+                                        " padding: 2px 8px; font-size: 11px; font-weight: bold;"));
+    header->addWidget(badge);
+    header->addStretch(1);
+    column->addLayout(header);
+
+    auto* info = new QLabel(tr("%1 total  ·  Disk %2 Partition %3")
+                                .arg(partition.sizeString())
+                                .arg(partition.diskNumber)
+                                .arg(partition.partitionNumber),
+                            this);
+    info->setStyleSheet(QStringLiteral("color: #6B7280; font-size: 12px;"));
+    column->addWidget(info);
+
+    auto* usageRow = new QHBoxLayout;
+    auto* usage = new QProgressBar(this);
+    usage->setObjectName(QStringLiteral("usageBar"));
+    usage->setRange(0, 100);
+    usage->setValue(qBound(0, int(partition.usagePercent() + 0.5), 100));
+    usage->setTextVisible(false);
+    usage->setFixedHeight(6);
+    usage->setStyleSheet(QStringLiteral("QProgressBar { background: #E5E7EB; border: none; border-radius: 3px; }"
+                                        "QProgressBar::chunk { background: #2563EB; border-radius: 3px; }"));
+    usageRow->addWidget(usage, 1);
+    auto* used = new QLabel(tr("%1 / %2 used")
+                                .arg(Tessarin::formatSize(partition.usedSpace, 2), partition.sizeString()),
+                            this);
+    used->setStyleSheet(QStringLiteral("color: #6B7280; font-size: 11px;"));
+    usageRow->addWidget(used);
+    column->addLayout(usageRow);
+
+    applyStyle();
+}
+
+QString PartitionCard::badgeText(const PartitionInfo& partition)
+{
+    if (partition.isSystem)
+        return tr("System");
+    if (partition.isRecovery)
+        return tr("Recovery");
+    if (partition.isEfi || partition.isMsr)
+        return tr("Boot");
+    if (!partition.fileSystemName.isEmpty())
+        return partition.fileSystemName;
+    switch (partition.fileSystem) {
+    case Tessarin::FileSystemType::NTFS: return QStringLiteral("NTFS");
+    case Tessarin::FileSystemType::FAT32: return QStringLiteral("FAT32");
+    case Tessarin::FileSystemType::FAT: return QStringLiteral("FAT");
+    case Tessarin::FileSystemType::exFAT: return QStringLiteral("exFAT");
+    default: return tr("Unknown");
+    }
+}
+
+void PartitionCard::setSelected(bool selected)
+{
+    if (selected == m_selected)
+        return;
+    m_selected = selected;
+    applyStyle();
+    emit selectedChanged(selected);
+}
+
+void PartitionCard::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QFrame::mousePressEvent(event);
+        return;
+    }
+    if (!m_selected)
+        setSelected(true);
+    emit clicked();
+}
+
+void PartitionCard::enterEvent(QEnterEvent* event)
+{
+    m_hovered = true;
+    applyStyle();
+    QFrame::enterEvent(event);
+}
+
+void PartitionCard::leaveEvent(QEvent* event)
+{
+    m_hovered = false;
+    applyStyle();
+    QFrame::leaveEvent(event);
+}
+
+void PartitionCard::applyStyle()
+{
+    const QString border = m_selected ? QStringLiteral("#2563EB")
+                                      : (m_hovered ? QStringLiteral("#93C5FD") : QStringLiteral("#E5E7EB"));
+    const QString bg = m_selected ? QStringLiteral("#F5F9FF") : QStringLiteral("#FFFFFF");
+    setStyleSheet(QStringLiteral("QFrame#PartitionCard { background: %1; border: 2px solid %2; border-radius: 10px; }")
+                      .arg(bg, border));
+}
