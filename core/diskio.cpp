@@ -321,6 +321,11 @@ bool DiskIO::writeAlignedRange(DeviceHandle* handle, uint64_t offset, uint64_t l
     uint64_t span = roundUp(head + length, alignment);
     if (size >= 0 && start + span > uint64_t(size))
         span = uint64_t(size) - start;
+    if (span < head + length) {
+        setBeyondEndError(size);
+        Logger::instance().error(QStringLiteral("Failed to write sectors: %1").arg(lastErrorText()));
+        return false;
+    }
     const uint32_t memAlign = memoryAlignment(alignment);
     const bool exact = head == 0 && span == length;
 

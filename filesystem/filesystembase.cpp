@@ -177,6 +177,7 @@ void FileSystemBase::storeLoadArguments(DeviceHandle* handle, uint64_t partition
     m_ioAlignment = 4096;
     PlatformAccessAlignment alignment;
     if (handle && handle->accessAlignment(alignment) && alignment.bytesPerPhysicalSector > m_ioAlignment
-        && alignment.bytesPerPhysicalSector <= 65536)
+        && alignment.bytesPerPhysicalSector <= 65536
+        && (alignment.bytesPerPhysicalSector & (alignment.bytesPerPhysicalSector - 1)) == 0)
         m_ioAlignment = alignment.bytesPerPhysicalSector;
 }

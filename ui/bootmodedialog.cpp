@@ -23,6 +23,7 @@ BootModeDialog::BootModeDialog(QWidget* parent)
 
     auto* heading = new QLabel(tr("Select the boot mode for the target disk"), this);
     heading->setObjectName(QStringLiteral("dialogHeading"));
+    heading->setWordWrap(true);
     layout->addWidget(heading);
 
     auto* card = new QFrame(this);
@@ -71,6 +72,7 @@ BootModeDialog::BootModeDialog(QWidget* parent)
 
     auto* warning = new QLabel(tr("⚠  The target computer must support the selected boot mode."), this);
     warning->setObjectName(QStringLiteral("warning"));
+    warning->setWordWrap(true);
     layout->addWidget(warning);
     layout->addStretch(1);
 

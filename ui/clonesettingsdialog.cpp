@@ -21,6 +21,7 @@ CloneSettingsDialog::CloneSettingsDialog(QWidget* parent)
     layout->setSpacing(10);
     auto* heading = new QLabel(tr("Clone Settings"), this);
     heading->setObjectName(QStringLiteral("dialogHeading"));
+    heading->setWordWrap(true);
     layout->addWidget(heading);
 
     auto* card = new QFrame(this);
@@ -76,6 +77,7 @@ CloneSettingsDialog::CloneSettingsDialog(QWidget* parent)
 
     auto* note = new QLabel(tr("⚠️  Smart clone and Sector-by-sector are mutually exclusive."), this);
     note->setObjectName(QStringLiteral("warning"));
+    note->setWordWrap(true);
     layout->addWidget(note);
     layout->addStretch(1);
 

@@ -1,6 +1,7 @@
 #include "ui/languagesetup.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 #include <QSettings>
 #include <QStringList>
@@ -22,7 +23,12 @@ bool LanguageSetup::loadTranslation(QTranslator& translator, const QString& lang
     const QString prefix = QStringLiteral(":/translations/Tessarin_");
     if (language.isEmpty())
         return false;
-    if (translator.load(prefix + language)) {
+    // QTranslator::load would itself strip "_CA" from "fr_CA"; ask for exact files so the caller
+    // learns which catalogue answered.
+    auto loadExact = [&translator, &prefix](const QString& code) {
+        return QFile::exists(prefix + code + QStringLiteral(".qm")) && translator.load(prefix + code);
+    };
+    if (loadExact(language)) {
         if (loadedCode)
             *loadedCode = language;
         return true;
@@ -30,7 +36,7 @@ bool LanguageSetup::loadTranslation(QTranslator& translator, const QString& lang
     const int underscore = language.indexOf(QLatin1Char('_'));
     if (underscore > 0) {
         const QString base = language.left(underscore);
-        if (translator.load(prefix + base)) {
+        if (loadExact(base)) {
             if (loadedCode)
                 *loadedCode = base;
             return true;

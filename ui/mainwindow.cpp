@@ -706,10 +706,7 @@ void MainWindow::onSpaceAllocationSettingsClicked()
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_resizeMode = Tessarin::ResizeMode(dialog.mode());
-    const QString label = dialog.dataPartitionLabel();
-    // An emptied label would give the new partition no name at all; keep the previous one.
-    if (!label.isEmpty())
-        m_dataPartitionLabel = label;
+    m_dataPartitionLabel = dialog.dataPartitionLabel();
     m_spaceSummary->setText(SpaceAllocationDialog::modeText(int(m_resizeMode)));
 }
 

@@ -155,5 +155,8 @@ void ScreenshotTour::next()
 
 void ScreenshotTour::save(QWidget* widget, const QString& name)
 {
+    // Let pending layout requests run so the picture shows the settled geometry.
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
     widget->grab().save(QDir(m_dir).filePath(name));
 }

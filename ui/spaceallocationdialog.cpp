@@ -23,6 +23,7 @@ SpaceAllocationDialog::SpaceAllocationDialog(QWidget* parent)
     layout->setSpacing(12);
     auto* heading = new QLabel(tr("Select how to handle the remaining space"), this);
     heading->setObjectName(QStringLiteral("dialogHeading"));
+    heading->setWordWrap(true);
     layout->addWidget(heading);
 
     auto* card = new QFrame(this);

@@ -5,671 +5,676 @@
     <name>BCDEditor</name>
     <message>
         <source>Repairing boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Startkonfiguration wird repariert...</translation>
     </message>
     <message>
         <source>Running bcdboot to rebuild BCD...</source>
-        <translation type="unfinished"></translation>
+        <translation>bcdboot wird ausgeführt, um den BCD neu zu erstellen...</translation>
     </message>
     <message>
         <source>Configuring portable boot mode...</source>
-        <translation type="unfinished"></translation>
+        <translation>Portabler Startmodus wird konfiguriert...</translation>
     </message>
     <message>
         <source>Attempting manual BCD repair...</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle BCD-Reparatur wird versucht...</translation>
     </message>
     <message>
         <source>Configuring portable boot settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Portable Starteinstellungen werden konfiguriert...</translation>
     </message>
     <message>
         <source>Cleaning up invalid boot entries...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Starteinträge werden bereinigt...</translation>
     </message>
 </context>
 <context>
     <name>BootManager</name>
     <message>
         <source>Starting boot repair...</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot-Reparatur wird gestartet...</translation>
     </message>
     <message>
         <source>Updating BCD...</source>
-        <translation type="unfinished"></translation>
+        <translation>BCD wird aktualisiert...</translation>
     </message>
     <message>
         <source>Verifying boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Startkonfiguration wird überprüft...</translation>
     </message>
     <message>
         <source>Repairing MBR boot sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>MBR-Bootsektor wird repariert...</translation>
     </message>
     <message>
         <source>Updating partition boot flag...</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot-Kennzeichen der Partition wird aktualisiert...</translation>
     </message>
     <message>
         <source>Repairing UEFI boot...</source>
-        <translation type="unfinished"></translation>
+        <translation>UEFI-Start wird repariert...</translation>
     </message>
     <message>
         <source>EFI System Partition not found</source>
-        <translation type="unfinished"></translation>
+        <translation>EFI-Systempartition nicht gefunden</translation>
     </message>
     <message>
         <source>Updating UEFI boot entries...</source>
-        <translation type="unfinished"></translation>
+        <translation>UEFI-Starteinträge werden aktualisiert...</translation>
     </message>
 </context>
 <context>
     <name>BootModeDialog</name>
     <message>
         <source>Target Boot Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Startmodus des Ziels</translation>
     </message>
     <message>
         <source>Select the boot mode for the target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Startmodus für den Zieldatenträger</translation>
     </message>
     <message>
         <source>UEFI Mode (GPT)</source>
-        <translation type="unfinished"></translation>
+        <translation>UEFI-Modus (GPT)</translation>
     </message>
     <message>
         <source>Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfohlen</translation>
     </message>
     <message>
         <source>Recommended for computers made after 2012. Supports disks larger than 2TB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfohlen für Computer ab Baujahr 2012. Unterstützt Datenträger über 2 TB.</translation>
     </message>
     <message>
         <source>Legacy Mode (MBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Legacy-Modus (MBR)</translation>
     </message>
     <message>
         <source>For older computers or special requirements. Supports disks up to 2TB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für ältere Computer oder besondere Anforderungen. Unterstützt Datenträger bis 2 TB.</translation>
     </message>
     <message>
         <source>⚠  The target computer must support the selected boot mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠  Der Zielcomputer muss den gewählten Startmodus unterstützen.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>UEFI (GPT)</source>
-        <translation type="unfinished"></translation>
+        <translation>UEFI (GPT)</translation>
     </message>
     <message>
         <source>Legacy (MBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Legacy-BIOS (MBR)</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zieldatenträger ist kleiner als der Quelldatenträger</translation>
     </message>
     <message>
         <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Sektorweises Systemklonen erfordert einen Zieldatenträger, der nicht kleiner als der Quelldatenträger ist</translation>
     </message>
     <message>
         <source>Source partition is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Quellpartition ist ungültig</translation>
     </message>
     <message>
         <source>Target disk or partition is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Zieldatenträger oder -partition ist ungültig</translation>
     </message>
     <message>
         <source>Source partition and target disk cannot be on the same disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellpartition und Zieldatenträger dürfen nicht auf demselben Datenträger liegen</translation>
     </message>
     <message>
         <source>Source and target partition cannot be the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Quell- und Zielpartition dürfen nicht identisch sein</translation>
     </message>
 </context>
 <context>
     <name>CloneEngine</name>
     <message>
         <source>Expand System Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Systempartition erweitern</translation>
     </message>
     <message>
         <source>Keep Original + Create Data Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Original beibehalten + Datenpartition erstellen</translation>
     </message>
     <message>
         <source>Keep Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße beibehalten</translation>
     </message>
 </context>
 <context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
-        <translation type="unfinished"></translation>
+        <translation>DiskIO nicht initialisiert (zuerst setDiskIO aufrufen)</translation>
     </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
     <message>
         <source>Step 3: Configure and confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 3: Konfigurieren und bestätigen</translation>
     </message>
     <message>
         <source>Source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldatenträger</translation>
     </message>
     <message>
         <source>Target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Zieldatenträger</translation>
     </message>
     <message>
         <source>Clone Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Klon-Einstellungen</translation>
     </message>
     <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen...</translation>
     </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
     <message>
         <source>Cloning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonen läuft...</translation>
     </message>
     <message>
         <source>Preparing clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonvorgang wird vorbereitet...</translation>
     </message>
     <message>
         <source>Speed: -- MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit: -- MB/s</translation>
     </message>
     <message>
         <source>Time left: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Zeit: --</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
     <message>
         <source>Clone Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Klon-Einstellungen</translation>
     </message>
     <message>
         <source>Smart clone (recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intelligentes Klonen (empfohlen)</translation>
     </message>
     <message>
         <source>recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>empfohlen</translation>
     </message>
     <message>
         <source>Copy only used sectors — faster and supports large-to-small migration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert nur belegte Sektoren — schneller und ermöglicht die Migration auf kleinere Datenträger.</translation>
     </message>
     <message>
         <source>4K alignment (SSD optimization)</source>
-        <translation type="unfinished"></translation>
+        <translation>4K-Ausrichtung (SSD-Optimierung)</translation>
     </message>
     <message>
         <source>Align partitions to 4K boundaries for better SSD performance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtet Partitionen an 4K-Grenzen aus, für bessere SSD-Leistung.</translation>
     </message>
     <message>
         <source>Sector-by-sector clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Sektorweises Klonen</translation>
     </message>
     <message>
         <source>Copy every sector including unused space — slower but complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert jeden Sektor einschließlich ungenutzten Speichers — langsamer, aber vollständig.</translation>
     </message>
     <message>
         <source>⚠️  Smart clone and Sector-by-sector are mutually exclusive.</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠️  Intelligentes Klonen und sektorweises Klonen schließen sich gegenseitig aus.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Smart clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Intelligentes Klonen</translation>
     </message>
     <message>
         <source>4K alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>4K-Ausrichtung</translation>
     </message>
     <message>
         <source>No options selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Optionen ausgewählt</translation>
     </message>
 </context>
 <context>
     <name>CloneWorker</name>
     <message>
         <source>No clone strategy available for mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Modus %1 ist keine Klonstrategie verfügbar</translation>
     </message>
     <message>
         <source>Clone operation cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonvorgang abgebrochen</translation>
     </message>
     <message>
         <source>Clone completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonen erfolgreich abgeschlossen</translation>
     </message>
     <message>
         <source>Clone operation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonvorgang fehlgeschlagen</translation>
     </message>
     <message>
         <source>Repairing boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Startkonfiguration wird repariert...</translation>
     </message>
     <message>
         <source>Boot repair failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot-Reparatur fehlgeschlagen</translation>
     </message>
 </context>
 <context>
     <name>DiskCard</name>
     <message>
         <source>SSD storage</source>
-        <translation type="unfinished"></translation>
+        <translation>SSD-Speicher</translation>
     </message>
     <message>
         <source>HDD storage</source>
-        <translation type="unfinished"></translation>
+        <translation>HDD-Speicher</translation>
     </message>
     <message>
         <source>Not initialized</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht initialisiert</translation>
     </message>
     <message>
         <source>System disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemdatenträger</translation>
     </message>
     <message>
         <source>%1 - System clone: boot + Windows partitions only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Systemklon: nur Boot- und Windows-Partitionen</translation>
     </message>
     <message>
         <source>%1 available space - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 freier Speicher - %2</translation>
     </message>
     <message>
         <source>Not cloned</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geklont</translation>
     </message>
     <message>
         <source>Disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger %1</translation>
     </message>
     <message>
         <source>Disk %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger %1: %2</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellung</translation>
     </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
     <message>
         <source>Rebuilding boot files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdateien werden neu erstellt...</translation>
     </message>
     <message>
         <source>Configuring portable boot mode...</source>
-        <translation type="unfinished"></translation>
+        <translation>Portabler Startmodus wird konfiguriert...</translation>
     </message>
     <message>
         <source>Configuring system for USB boot...</source>
-        <translation type="unfinished"></translation>
+        <translation>System wird für USB-Start konfiguriert...</translation>
     </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
     <message>
         <source>Not initialized</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht initialisiert</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>%1 partition(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Partition(en)</translation>
     </message>
 </context>
 <context>
     <name>DiskIO</name>
     <message>
         <source>Source and target are the same device: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle und Ziel sind dasselbe Gerät: %1 und %2</translation>
     </message>
     <message>
         <source>Failed to open source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle konnte nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>Failed to open target: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel konnte nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>Source not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle nicht geöffnet</translation>
     </message>
     <message>
         <source>Read failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesefehler bei Sektor %1: %2</translation>
     </message>
     <message>
         <source>Target not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel nicht geöffnet</translation>
     </message>
     <message>
         <source>Read target failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesefehler am Ziel bei Sektor %1: %2</translation>
     </message>
     <message>
         <source>Write failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibfehler bei Sektor %1: %2</translation>
     </message>
     <message>
         <source>Aligned buffer not allocated</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgerichteter Puffer nicht zugewiesen</translation>
     </message>
     <message>
         <source>Double buffers not allocated</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelpuffer nicht zugewiesen</translation>
     </message>
     <message>
         <source>Source or target not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle oder Ziel nicht geöffnet</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel konnte nicht geleert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>DiskInfo</name>
     <message>
         <source>Disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger %1</translation>
     </message>
     <message>
         <source>Disk %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger %1 - %2</translation>
     </message>
 </context>
 <context>
     <name>DiskPartitionBar</name>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellung</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>LinkManager</name>
     <message>
         <source>配置错误</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsfehler</translation>
     </message>
     <message>
         <source>无法加载页面链接。
 
 请联系技术支持或重新安装软件。</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Seitenlink konnte nicht geladen werden.
+
+Bitte wenden Sie sich an den technischen Support oder installieren Sie die Software neu.</translation>
     </message>
     <message>
         <source>无法打开浏览器</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>无法打开默认浏览器。
 
 请手动复制链接访问：
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Standardbrowser konnte nicht geöffnet werden.
+
+Bitte kopieren Sie diesen Link und öffnen Sie ihn manuell:
+%1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorbereitung</translation>
     </message>
     <message>
         <source>Cloning data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten werden geklont</translation>
     </message>
     <message>
         <source>Repairing boot configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Startkonfiguration wird repariert</translation>
     </message>
     <message>
         <source>Verifying data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten werden überprüft</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>English (en)</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch (en)</translation>
     </message>
     <message>
         <source>French (fr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch (fr)</translation>
     </message>
     <message>
         <source>German (de)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch (de)</translation>
     </message>
     <message>
         <source>Japanese (ja)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch (ja)</translation>
     </message>
     <message>
         <source>Spanish (es)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (es)</translation>
     </message>
     <message>
         <source>Korean (ko)</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreanisch (ko)</translation>
     </message>
     <message>
         <source>Dutch (nl)</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederländisch (nl)</translation>
     </message>
     <message>
         <source>Portuguese (pt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugiesisch (pt)</translation>
     </message>
     <message>
         <source>Italian (it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italienisch (it)</translation>
     </message>
     <message>
         <source>Arabic (ar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabisch (ar)</translation>
     </message>
     <message>
         <source>Turkish (tr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkisch (tr)</translation>
     </message>
     <message>
         <source>Target boot mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Startmodus des Ziels</translation>
     </message>
     <message>
         <source>Target disk space</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher des Zieldatenträgers</translation>
     </message>
     <message>
         <source>Disk cloning</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger klonen</translation>
     </message>
     <message>
         <source>CLONE MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>KLONMODUS</translation>
     </message>
     <message>
         <source>Disk Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträgerklon</translation>
     </message>
     <message>
         <source>System Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemklon</translation>
     </message>
     <message>
         <source>Partition Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Partitionsklon</translation>
     </message>
     <message>
         <source>STEPS</source>
-        <translation type="unfinished"></translation>
+        <translation>SCHRITTE</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü</translation>
     </message>
     <message>
         <source>←  Back</source>
-        <translation type="unfinished"></translation>
+        <translation>←  Zurück</translation>
     </message>
     <message>
         <source>Step 1: Select source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 1: Quelldatenträger auswählen</translation>
     </message>
     <message>
         <source>Choose the disk to clone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den zu klonenden Datenträger.</translation>
     </message>
     <message>
         <source>Step 1: Select system disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 1: Systemdatenträger auswählen</translation>
     </message>
     <message>
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Datenträger mit der aktuellen Windows-Installation. Nur Boot- und Systempartitionen werden geklont.</translation>
     </message>
     <message>
         <source>Step 1: Select source partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 1: Quellpartition auswählen</translation>
     </message>
     <message>
         <source>Choose the partition to clone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die zu klonende Partition.</translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partition</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Start Clone  →</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonen starten  →</translation>
     </message>
     <message>
         <source>Next  →</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter  →</translation>
     </message>
     <message>
         <source>%1/3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/3</translation>
     </message>
     <message>
         <source>Selection required</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl erforderlich</translation>
     </message>
     <message>
         <source>Please select a source partition.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Quellpartition.</translation>
     </message>
     <message>
         <source>Please select a source disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Quelldatenträger.</translation>
     </message>
     <message>
         <source>Please select a target disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Zieldatenträger.</translation>
     </message>
     <message>
         <source>Clone source %1: %2
@@ -677,324 +682,331 @@ Target disk: %3
 
 All data on the target disk will be erased.
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quell-%1: %2
+Zieldatenträger: %3
+
+Alle Daten auf dem Zieldatenträger werden gelöscht.
+Fortfahren?</translation>
     </message>
     <message>
         <source>partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partition</translation>
     </message>
     <message>
         <source>disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger</translation>
     </message>
     <message>
         <source>Confirm clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonen bestätigen</translation>
     </message>
     <message>
         <source>Source partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellpartition</translation>
     </message>
     <message>
         <source>Source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldatenträger</translation>
     </message>
     <message>
         <source>No disks found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datenträger gefunden.</translation>
     </message>
     <message>
         <source>No partitions found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Partitionen gefunden.</translation>
     </message>
     <message>
         <source>No other disk is available as a target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein anderer Datenträger ist als Ziel verfügbar.</translation>
     </message>
     <message>
         <source>Speed: -- MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit: -- MB/s</translation>
     </message>
     <message>
         <source>Time left: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Zeit: --</translation>
     </message>
     <message>
         <source>Cloning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonen läuft...</translation>
     </message>
     <message>
         <source>Preparing clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonvorgang wird vorbereitet...</translation>
     </message>
     <message>
         <source>Starting clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonvorgang wird gestartet...</translation>
     </message>
     <message>
         <source>Source partition: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellpartition: %1</translation>
     </message>
     <message>
         <source>Source disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldatenträger: %1</translation>
     </message>
     <message>
         <source>Target disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zieldatenträger: %1</translation>
     </message>
     <message>
         <source>Boot mode: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startmodus: %1</translation>
     </message>
     <message>
         <source>Space allocation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicheraufteilung: %1</translation>
     </message>
     <message>
         <source>Speed: %1 MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit: %1 MB/s</translation>
     </message>
     <message>
         <source>Time left: %1h %2m</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Zeit: %1 h %2 min</translation>
     </message>
     <message>
         <source>Time left: %1s</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Zeit: %1 s</translation>
     </message>
     <message>
         <source>Time left: %1m %2s</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Zeit: %1 min %2 s</translation>
     </message>
     <message>
         <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Boot-Reparatur läuft. Bitte warten Sie, bis sie abgeschlossen ist.</translation>
     </message>
     <message>
         <source>Clone completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonen abgeschlossen</translation>
     </message>
     <message>
         <source>The clone and boot repair completed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonen und Boot-Reparatur wurden erfolgreich abgeschlossen.</translation>
     </message>
     <message>
         <source>Clone completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonen erfolgreich abgeschlossen</translation>
     </message>
     <message>
         <source>Clone failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonen fehlgeschlagen</translation>
     </message>
     <message>
         <source>Clone failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonen fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten</translation>
     </message>
     <message>
         <source>Boot repair is running and cannot be interrupted safely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Boot-Reparatur läuft und kann nicht sicher unterbrochen werden.</translation>
     </message>
     <message>
         <source>Cancel clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonen abbrechen</translation>
     </message>
     <message>
         <source>Cancel the current clone task?</source>
-        <translation type="unfinished"></translation>
+        <translation>Den laufenden Klonvorgang abbrechen?</translation>
     </message>
     <message>
         <source>Cancellation requested</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruch angefordert</translation>
     </message>
     <message>
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Klon- oder Boot-Reparaturvorgang läuft noch. Bitte warten Sie, bis er abgeschlossen ist, bevor Sie Tessarin schließen.</translation>
     </message>
     <message>
         <source>About Marlowtek Tessarin</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Marlowtek Tessarin</translation>
     </message>
     <message>
         <source>Marlowtek Tessarin
 
 A professional disk cloning and system migration solution for Windows.
 Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marlowtek Tessarin
+
+Eine professionelle Lösung zum Klonen von Datenträgern und zur Systemmigration für Windows.
+Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausgewählte Partitionen und erstellen Sie zuverlässige startfähige Laufwerke mit intelligentem Klonen und SSD-Optimierung.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundendienst</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
     <name>PartitionCard</name>
     <message>
         <source>%1 total  ·  Disk %2 Partition %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gesamt  ·  Datenträger %2 Partition %3</translation>
     </message>
     <message>
         <source>%1 / %2 used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 belegt</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellung</translation>
     </message>
     <message>
         <source>Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>EFI-Systempartition</translation>
     </message>
     <message>
         <source>Recovery Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellungspartition</translation>
     </message>
     <message>
         <source>System Reserved</source>
-        <translation type="unfinished"></translation>
+        <translation>System-reserviert</translation>
     </message>
     <message>
         <source>Partition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partition %1</translation>
     </message>
 </context>
 <context>
     <name>SelectSourcePage</name>
     <message>
         <source>Step 1: Select system disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 1: Systemdatenträger auswählen</translation>
     </message>
     <message>
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Datenträger mit der aktuellen Windows-Installation. Nur Boot- und Systempartitionen werden geklont.</translation>
     </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
     <message>
         <source>Step 2: Select target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 2: Zieldatenträger auswählen</translation>
     </message>
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Zieldatenträger. Alle vorhandenen Daten auf dem Zieldatenträger werden gelöscht.</translation>
     </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
     <message>
         <source>Target Disk Space Allocation</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicheraufteilung des Zieldatenträgers</translation>
     </message>
     <message>
         <source>Select how to handle the remaining space</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie, wie der restliche Speicher verwendet wird</translation>
     </message>
     <message>
         <source>Expand system partition (use all space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Systempartition erweitern (ganzer Speicher)</translation>
     </message>
     <message>
         <source>Extend the system partition to fill the entire disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitert die Systempartition auf den gesamten Datenträger.</translation>
     </message>
     <message>
         <source>Create a separate data partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Separate Datenpartition erstellen</translation>
     </message>
     <message>
         <source>Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfohlen</translation>
     </message>
     <message>
         <source>Label:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung:</translation>
     </message>
     <message>
         <source>Keep as unallocated space</source>
-        <translation type="unfinished"></translation>
+        <translation>Als nicht zugeordneten Speicher belassen</translation>
     </message>
     <message>
         <source>Leave the remaining space unpartitioned. You can partition it manually later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der restliche Speicher bleibt unpartitioniert. Sie können ihn später manuell partitionieren.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Expand system partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Systempartition erweitern</translation>
     </message>
     <message>
         <source>Create data partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenpartition erstellen</translation>
     </message>
     <message>
         <source>Keep unallocated</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht zugeordnet lassen</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
     <name>SystemCloneMode</name>
     <message>
         <source>Configuring system for hardware migration...</source>
-        <translation type="unfinished"></translation>
+        <translation>System wird für Hardware-Migration konfiguriert...</translation>
     </message>
     <message>
         <source>Enabling standard storage drivers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Speichertreiber werden aktiviert...</translation>
     </message>
     <message>
         <source>Keeping existing storage drivers enabled...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Speichertreiber bleiben aktiviert...</translation>
     </message>
     <message>
         <source>Rebuilding boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Startkonfiguration wird neu erstellt...</translation>
     </message>
     <message>
         <source>Configuring boot options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Startoptionen werden konfiguriert...</translation>
     </message>
 </context>
 </TS>

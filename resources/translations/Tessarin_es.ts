@@ -5,671 +5,676 @@
     <name>BCDEditor</name>
     <message>
         <source>Repairing boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparando la configuración de arranque...</translation>
     </message>
     <message>
         <source>Running bcdboot to rebuild BCD...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutando bcdboot para reconstruir el BCD...</translation>
     </message>
     <message>
         <source>Configuring portable boot mode...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurando el modo de arranque portátil...</translation>
     </message>
     <message>
         <source>Attempting manual BCD repair...</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentando reparar el BCD manualmente...</translation>
     </message>
     <message>
         <source>Configuring portable boot settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurando los ajustes de arranque portátil...</translation>
     </message>
     <message>
         <source>Cleaning up invalid boot entries...</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpiando entradas de arranque no válidas...</translation>
     </message>
 </context>
 <context>
     <name>BootManager</name>
     <message>
         <source>Starting boot repair...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando la reparación del arranque...</translation>
     </message>
     <message>
         <source>Updating BCD...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando el BCD...</translation>
     </message>
     <message>
         <source>Verifying boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando la configuración de arranque...</translation>
     </message>
     <message>
         <source>Repairing MBR boot sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparando el sector de arranque MBR...</translation>
     </message>
     <message>
         <source>Updating partition boot flag...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando el indicador de arranque de la partición...</translation>
     </message>
     <message>
         <source>Repairing UEFI boot...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparando el arranque UEFI...</translation>
     </message>
     <message>
         <source>EFI System Partition not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la partición del sistema EFI</translation>
     </message>
     <message>
         <source>Updating UEFI boot entries...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando las entradas de arranque UEFI...</translation>
     </message>
 </context>
 <context>
     <name>BootModeDialog</name>
     <message>
         <source>Target Boot Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de arranque de destino</translation>
     </message>
     <message>
         <source>Select the boot mode for the target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el modo de arranque del disco de destino</translation>
     </message>
     <message>
         <source>UEFI Mode (GPT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo UEFI (GPT)</translation>
     </message>
     <message>
         <source>Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>Recomendado</translation>
     </message>
     <message>
         <source>Recommended for computers made after 2012. Supports disks larger than 2TB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recomendado para equipos fabricados después de 2012. Admite discos de más de 2 TB.</translation>
     </message>
     <message>
         <source>Legacy Mode (MBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo heredado (MBR)</translation>
     </message>
     <message>
         <source>For older computers or special requirements. Supports disks up to 2TB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para equipos antiguos o requisitos especiales. Admite discos de hasta 2 TB.</translation>
     </message>
     <message>
         <source>⚠  The target computer must support the selected boot mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠  El equipo de destino debe admitir el modo de arranque seleccionado.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>UEFI (GPT)</source>
-        <translation type="unfinished"></translation>
+        <translation>UEFI (GPT)</translation>
     </message>
     <message>
         <source>Legacy (MBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heredado (MBR)</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
 </context>
 <context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco de destino es más pequeño que el de origen</translation>
     </message>
     <message>
         <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>La clonación del sistema sector por sector requiere un disco de destino no más pequeño que el de origen</translation>
     </message>
     <message>
         <source>Source partition is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>La partición de origen no es válida</translation>
     </message>
     <message>
         <source>Target disk or partition is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco o la partición de destino no es válido</translation>
     </message>
     <message>
         <source>Source partition and target disk cannot be on the same disk</source>
-        <translation type="unfinished"></translation>
+        <translation>La partición de origen y el disco de destino no pueden estar en el mismo disco</translation>
     </message>
     <message>
         <source>Source and target partition cannot be the same</source>
-        <translation type="unfinished"></translation>
+        <translation>La partición de origen y la de destino no pueden ser la misma</translation>
     </message>
 </context>
 <context>
     <name>CloneEngine</name>
     <message>
         <source>Expand System Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar la partición del sistema</translation>
     </message>
     <message>
         <source>Keep Original + Create Data Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener el original + crear partición de datos</translation>
     </message>
     <message>
         <source>Keep Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener el tamaño original</translation>
     </message>
 </context>
 <context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
-        <translation type="unfinished"></translation>
+        <translation>DiskIO no inicializado (llame primero a setDiskIO)</translation>
     </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
     <message>
         <source>Step 3: Configure and confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 3: configure y confirme</translation>
     </message>
     <message>
         <source>Source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco de origen</translation>
     </message>
     <message>
         <source>Target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco de destino</translation>
     </message>
     <message>
         <source>Clone Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de clonación</translation>
     </message>
     <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar...</translation>
     </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
     <message>
         <source>Cloning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonando...</translation>
     </message>
     <message>
         <source>Preparing clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparando la tarea de clonación...</translation>
     </message>
     <message>
         <source>Speed: -- MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad: -- MB/s</translation>
     </message>
     <message>
         <source>Time left: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante: --</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalizar</translation>
     </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
     <message>
         <source>Clone Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de clonación</translation>
     </message>
     <message>
         <source>Smart clone (recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonación inteligente (recomendada)</translation>
     </message>
     <message>
         <source>recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>recomendado</translation>
     </message>
     <message>
         <source>Copy only used sectors — faster and supports large-to-small migration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia solo los sectores usados — más rápido y permite migrar a un disco más pequeño.</translation>
     </message>
     <message>
         <source>4K alignment (SSD optimization)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación 4K (optimización SSD)</translation>
     </message>
     <message>
         <source>Align partitions to 4K boundaries for better SSD performance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alinea las particiones a límites de 4K para un mejor rendimiento del SSD.</translation>
     </message>
     <message>
         <source>Sector-by-sector clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonación sector por sector</translation>
     </message>
     <message>
         <source>Copy every sector including unused space — slower but complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia todos los sectores, incluido el espacio sin usar — más lento pero completo.</translation>
     </message>
     <message>
         <source>⚠️  Smart clone and Sector-by-sector are mutually exclusive.</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠️  La clonación inteligente y la clonación sector por sector son excluyentes.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Smart clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonación inteligente</translation>
     </message>
     <message>
         <source>4K alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación 4K</translation>
     </message>
     <message>
         <source>No options selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna opción seleccionada</translation>
     </message>
 </context>
 <context>
     <name>CloneWorker</name>
     <message>
         <source>No clone strategy available for mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna estrategia de clonación disponible para el modo %1</translation>
     </message>
     <message>
         <source>Clone operation cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Operación de clonación cancelada</translation>
     </message>
     <message>
         <source>Clone completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>La clonación se completó correctamente</translation>
     </message>
     <message>
         <source>Clone operation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la operación de clonación</translation>
     </message>
     <message>
         <source>Repairing boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparando la configuración de arranque...</translation>
     </message>
     <message>
         <source>Boot repair failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la reparación del arranque</translation>
     </message>
 </context>
 <context>
     <name>DiskCard</name>
     <message>
         <source>SSD storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Almacenamiento SSD</translation>
     </message>
     <message>
         <source>HDD storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Almacenamiento HDD</translation>
     </message>
     <message>
         <source>Not initialized</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin inicializar</translation>
     </message>
     <message>
         <source>System disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco del sistema</translation>
     </message>
     <message>
         <source>%1 - System clone: boot + Windows partitions only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Clonación del sistema: solo particiones de arranque + Windows</translation>
     </message>
     <message>
         <source>%1 available space - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de espacio disponible - %2</translation>
     </message>
     <message>
         <source>Not cloned</source>
-        <translation type="unfinished"></translation>
+        <translation>No se clona</translation>
     </message>
     <message>
         <source>Disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco %1</translation>
     </message>
     <message>
         <source>Disk %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco %1: %2</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>Arranque</translation>
     </message>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperación</translation>
     </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
     <message>
         <source>Rebuilding boot files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconstruyendo los archivos de arranque...</translation>
     </message>
     <message>
         <source>Configuring portable boot mode...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurando el modo de arranque portátil...</translation>
     </message>
     <message>
         <source>Configuring system for USB boot...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurando el sistema para arrancar desde USB...</translation>
     </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
     <message>
         <source>Not initialized</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin inicializar</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>%1 partition(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 partición(es)</translation>
     </message>
 </context>
 <context>
     <name>DiskIO</name>
     <message>
         <source>Source and target are the same device: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El origen y el destino son el mismo dispositivo: %1 y %2</translation>
     </message>
     <message>
         <source>Failed to open source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el origen: %1</translation>
     </message>
     <message>
         <source>Failed to open target: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el destino: %1</translation>
     </message>
     <message>
         <source>Source not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen no abierto</translation>
     </message>
     <message>
         <source>Read failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de lectura en el sector %1: %2</translation>
     </message>
     <message>
         <source>Target not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino no abierto</translation>
     </message>
     <message>
         <source>Read target failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de lectura del destino en el sector %1: %2</translation>
     </message>
     <message>
         <source>Write failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de escritura en el sector %1: %2</translation>
     </message>
     <message>
         <source>Aligned buffer not allocated</source>
-        <translation type="unfinished"></translation>
+        <translation>Búfer alineado no asignado</translation>
     </message>
     <message>
         <source>Double buffers not allocated</source>
-        <translation type="unfinished"></translation>
+        <translation>Búferes dobles no asignados</translation>
     </message>
     <message>
         <source>Source or target not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen o destino no abierto</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo vaciar el destino: %1</translation>
     </message>
 </context>
 <context>
     <name>DiskInfo</name>
     <message>
         <source>Disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco %1</translation>
     </message>
     <message>
         <source>Disk %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco %1 - %2</translation>
     </message>
 </context>
 <context>
     <name>DiskPartitionBar</name>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperación</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>LinkManager</name>
     <message>
         <source>配置错误</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de configuración</translation>
     </message>
     <message>
         <source>无法加载页面链接。
 
 请联系技术支持或重新安装软件。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el enlace de la página.
+
+Póngase en contacto con el soporte técnico o vuelva a instalar el software.</translation>
     </message>
     <message>
         <source>无法打开浏览器</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el navegador</translation>
     </message>
     <message>
         <source>无法打开默认浏览器。
 
 请手动复制链接访问：
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el navegador predeterminado.
+
+Copie este enlace y ábralo manualmente:
+%1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactivo</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparando</translation>
     </message>
     <message>
         <source>Cloning data</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonando datos</translation>
     </message>
     <message>
         <source>Repairing boot configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparando la configuración de arranque</translation>
     </message>
     <message>
         <source>Verifying data</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando datos</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completado</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
     <message>
         <source>English (en)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés (en)</translation>
     </message>
     <message>
         <source>French (fr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés (fr)</translation>
     </message>
     <message>
         <source>German (de)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemán (de)</translation>
     </message>
     <message>
         <source>Japanese (ja)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonés (ja)</translation>
     </message>
     <message>
         <source>Spanish (es)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (es)</translation>
     </message>
     <message>
         <source>Korean (ko)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano (ko)</translation>
     </message>
     <message>
         <source>Dutch (nl)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neerlandés (nl)</translation>
     </message>
     <message>
         <source>Portuguese (pt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugués (pt)</translation>
     </message>
     <message>
         <source>Italian (it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano (it)</translation>
     </message>
     <message>
         <source>Arabic (ar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Árabe (ar)</translation>
     </message>
     <message>
         <source>Turkish (tr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco (tr)</translation>
     </message>
     <message>
         <source>Target boot mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de arranque de destino</translation>
     </message>
     <message>
         <source>Target disk space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio del disco de destino</translation>
     </message>
     <message>
         <source>Disk cloning</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonación de discos</translation>
     </message>
     <message>
         <source>CLONE MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>MODO DE CLONACIÓN</translation>
     </message>
     <message>
         <source>Disk Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonación de disco</translation>
     </message>
     <message>
         <source>System Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonación del sistema</translation>
     </message>
     <message>
         <source>Partition Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonación de partición</translation>
     </message>
     <message>
         <source>STEPS</source>
-        <translation type="unfinished"></translation>
+        <translation>PASOS</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú</translation>
     </message>
     <message>
         <source>←  Back</source>
-        <translation type="unfinished"></translation>
+        <translation>←  Atrás</translation>
     </message>
     <message>
         <source>Step 1: Select source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 1: seleccione el disco de origen</translation>
     </message>
     <message>
         <source>Choose the disk to clone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el disco que desea clonar.</translation>
     </message>
     <message>
         <source>Step 1: Select system disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 1: seleccione el disco del sistema</translation>
     </message>
     <message>
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el disco que contiene la instalación actual de Windows. Solo se clonan las particiones de arranque y del sistema.</translation>
     </message>
     <message>
         <source>Step 1: Select source partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 1: seleccione la partición de origen</translation>
     </message>
     <message>
         <source>Choose the partition to clone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la partición que desea clonar.</translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partición</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Start Clone  →</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar clonación  →</translation>
     </message>
     <message>
         <source>Next  →</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente  →</translation>
     </message>
     <message>
         <source>%1/3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/3</translation>
     </message>
     <message>
         <source>Selection required</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección necesaria</translation>
     </message>
     <message>
         <source>Please select a source partition.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una partición de origen.</translation>
     </message>
     <message>
         <source>Please select a source disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un disco de origen.</translation>
     </message>
     <message>
         <source>Please select a target disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un disco de destino.</translation>
     </message>
     <message>
         <source>Clone source %1: %2
@@ -677,324 +682,331 @@ Target disk: %3
 
 All data on the target disk will be erased.
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de origen: %2
+Disco de destino: %3
+
+Se borrarán todos los datos del disco de destino.
+¿Continuar?</translation>
     </message>
     <message>
         <source>partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partición</translation>
     </message>
     <message>
         <source>disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco</translation>
     </message>
     <message>
         <source>Confirm clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar clonación</translation>
     </message>
     <message>
         <source>Source partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partición de origen</translation>
     </message>
     <message>
         <source>Source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco de origen</translation>
     </message>
     <message>
         <source>No disks found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron discos.</translation>
     </message>
     <message>
         <source>No partitions found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron particiones.</translation>
     </message>
     <message>
         <source>No other disk is available as a target.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún otro disco disponible como destino.</translation>
     </message>
     <message>
         <source>Speed: -- MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad: -- MB/s</translation>
     </message>
     <message>
         <source>Time left: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante: --</translation>
     </message>
     <message>
         <source>Cloning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonando...</translation>
     </message>
     <message>
         <source>Preparing clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparando la tarea de clonación...</translation>
     </message>
     <message>
         <source>Starting clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando la tarea de clonación...</translation>
     </message>
     <message>
         <source>Source partition: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partición de origen: %1</translation>
     </message>
     <message>
         <source>Source disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco de origen: %1</translation>
     </message>
     <message>
         <source>Target disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco de destino: %1</translation>
     </message>
     <message>
         <source>Boot mode: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de arranque: %1</translation>
     </message>
     <message>
         <source>Space allocation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación de espacio: %1</translation>
     </message>
     <message>
         <source>Speed: %1 MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad: %1 MB/s</translation>
     </message>
     <message>
         <source>Time left: %1h %2m</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante: %1 h %2 min</translation>
     </message>
     <message>
         <source>Time left: %1s</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante: %1 s</translation>
     </message>
     <message>
         <source>Time left: %1m %2s</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante: %1 min %2 s</translation>
     </message>
     <message>
         <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reparación del arranque está en curso. Espere a que termine.</translation>
     </message>
     <message>
         <source>Clone completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonación completada</translation>
     </message>
     <message>
         <source>The clone and boot repair completed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clonación y la reparación del arranque se completaron correctamente.</translation>
     </message>
     <message>
         <source>Clone completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>La clonación se completó correctamente</translation>
     </message>
     <message>
         <source>Clone failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la clonación</translation>
     </message>
     <message>
         <source>Clone failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la clonación: %1</translation>
     </message>
     <message>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere, por favor</translation>
     </message>
     <message>
         <source>Boot repair is running and cannot be interrupted safely.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reparación del arranque está en curso y no se puede interrumpir de forma segura.</translation>
     </message>
     <message>
         <source>Cancel clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar clonación</translation>
     </message>
     <message>
         <source>Cancel the current clone task?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cancelar la tarea de clonación actual?</translation>
     </message>
     <message>
         <source>Cancellation requested</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelación solicitada</translation>
     </message>
     <message>
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía hay una tarea de clonación o de reparación del arranque en curso. Espere a que termine antes de cerrar Tessarin.</translation>
     </message>
     <message>
         <source>About Marlowtek Tessarin</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Marlowtek Tessarin</translation>
     </message>
     <message>
         <source>Marlowtek Tessarin
 
 A professional disk cloning and system migration solution for Windows.
 Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marlowtek Tessarin
+
+Una solución profesional de clonación de discos y migración del sistema para Windows.
+Clone discos completos, migre sistemas operativos, copie particiones seleccionadas y cree unidades de arranque fiables con clonación inteligente y optimización para SSD.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Soporte</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
     <name>PartitionCard</name>
     <message>
         <source>%1 total  ·  Disk %2 Partition %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en total  ·  Disco %2 Partición %3</translation>
     </message>
     <message>
         <source>%1 / %2 used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 usados</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperación</translation>
     </message>
     <message>
         <source>Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>Arranque</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
 </context>
 <context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partición del sistema EFI</translation>
     </message>
     <message>
         <source>Recovery Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partición de recuperación</translation>
     </message>
     <message>
         <source>System Reserved</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservado para el sistema</translation>
     </message>
     <message>
         <source>Partition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partición %1</translation>
     </message>
 </context>
 <context>
     <name>SelectSourcePage</name>
     <message>
         <source>Step 1: Select system disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 1: seleccione el disco del sistema</translation>
     </message>
     <message>
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el disco que contiene la instalación actual de Windows. Solo se clonan las particiones de arranque y del sistema.</translation>
     </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
     <message>
         <source>Step 2: Select target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 2: seleccione el disco de destino</translation>
     </message>
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el disco de destino. Se borrarán todos los datos existentes en el disco de destino.</translation>
     </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
     <message>
         <source>Target Disk Space Allocation</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación de espacio del disco de destino</translation>
     </message>
     <message>
         <source>Select how to handle the remaining space</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija qué hacer con el espacio restante</translation>
     </message>
     <message>
         <source>Expand system partition (use all space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar partición de sistema (todo el disco)</translation>
     </message>
     <message>
         <source>Extend the system partition to fill the entire disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplía la partición del sistema hasta ocupar todo el disco.</translation>
     </message>
     <message>
         <source>Create a separate data partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una partición de datos aparte</translation>
     </message>
     <message>
         <source>Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>Recomendado</translation>
     </message>
     <message>
         <source>Label:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta:</translation>
     </message>
     <message>
         <source>Keep as unallocated space</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener como espacio sin asignar</translation>
     </message>
     <message>
         <source>Leave the remaining space unpartitioned. You can partition it manually later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja el espacio restante sin particionar. Puede particionarlo manualmente más tarde.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Expand system partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar la partición del sistema</translation>
     </message>
     <message>
         <source>Create data partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear partición de datos</translation>
     </message>
     <message>
         <source>Keep unallocated</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar sin asignar</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
 </context>
 <context>
     <name>SystemCloneMode</name>
     <message>
         <source>Configuring system for hardware migration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurando el sistema para la migración de hardware...</translation>
     </message>
     <message>
         <source>Enabling standard storage drivers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Habilitando los controladores de almacenamiento estándar...</translation>
     </message>
     <message>
         <source>Keeping existing storage drivers enabled...</source>
-        <translation type="unfinished"></translation>
+        <translation>Manteniendo habilitados los controladores de almacenamiento existentes...</translation>
     </message>
     <message>
         <source>Rebuilding boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconstruyendo la configuración de arranque...</translation>
     </message>
     <message>
         <source>Configuring boot options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurando opciones de arranque...</translation>
     </message>
 </context>
 </TS>

@@ -5,671 +5,676 @@
     <name>BCDEditor</name>
     <message>
         <source>Repairing boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Réparation de la configuration de démarrage...</translation>
     </message>
     <message>
         <source>Running bcdboot to rebuild BCD...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution de bcdboot pour reconstruire le BCD...</translation>
     </message>
     <message>
         <source>Configuring portable boot mode...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration du mode de démarrage portable...</translation>
     </message>
     <message>
         <source>Attempting manual BCD repair...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentative de réparation manuelle du BCD...</translation>
     </message>
     <message>
         <source>Configuring portable boot settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration des paramètres de démarrage portable...</translation>
     </message>
     <message>
         <source>Cleaning up invalid boot entries...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoyage des entrées de démarrage non valides...</translation>
     </message>
 </context>
 <context>
     <name>BootManager</name>
     <message>
         <source>Starting boot repair...</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage de la réparation du démarrage...</translation>
     </message>
     <message>
         <source>Updating BCD...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour du BCD...</translation>
     </message>
     <message>
         <source>Verifying boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification de la configuration de démarrage...</translation>
     </message>
     <message>
         <source>Repairing MBR boot sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>Réparation du secteur de démarrage MBR...</translation>
     </message>
     <message>
         <source>Updating partition boot flag...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour de l'indicateur de démarrage de la partition...</translation>
     </message>
     <message>
         <source>Repairing UEFI boot...</source>
-        <translation type="unfinished"></translation>
+        <translation>Réparation du démarrage UEFI...</translation>
     </message>
     <message>
         <source>EFI System Partition not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Partition système EFI introuvable</translation>
     </message>
     <message>
         <source>Updating UEFI boot entries...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour des entrées de démarrage UEFI...</translation>
     </message>
 </context>
 <context>
     <name>BootModeDialog</name>
     <message>
         <source>Target Boot Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de démarrage cible</translation>
     </message>
     <message>
         <source>Select the boot mode for the target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le mode de démarrage du disque cible</translation>
     </message>
     <message>
         <source>UEFI Mode (GPT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode UEFI (GPT)</translation>
     </message>
     <message>
         <source>Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommandé</translation>
     </message>
     <message>
         <source>Recommended for computers made after 2012. Supports disks larger than 2TB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommandé pour les ordinateurs fabriqués après 2012. Prend en charge les disques de plus de 2 To.</translation>
     </message>
     <message>
         <source>Legacy Mode (MBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode hérité (MBR)</translation>
     </message>
     <message>
         <source>For older computers or special requirements. Supports disks up to 2TB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour les ordinateurs plus anciens ou des besoins particuliers. Prend en charge les disques jusqu'à 2 To.</translation>
     </message>
     <message>
         <source>⚠  The target computer must support the selected boot mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠  L'ordinateur cible doit prendre en charge le mode de démarrage choisi.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>UEFI (GPT)</source>
-        <translation type="unfinished"></translation>
+        <translation>UEFI (GPT)</translation>
     </message>
     <message>
         <source>Legacy (MBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hérité (MBR)</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
 </context>
 <context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque cible est plus petit que le disque source</translation>
     </message>
     <message>
         <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Le clonage système secteur par secteur exige un disque cible au moins aussi grand que le disque source</translation>
     </message>
     <message>
         <source>Source partition is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>La partition source n'est pas valide</translation>
     </message>
     <message>
         <source>Target disk or partition is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque ou la partition cible n'est pas valide</translation>
     </message>
     <message>
         <source>Source partition and target disk cannot be on the same disk</source>
-        <translation type="unfinished"></translation>
+        <translation>La partition source et le disque cible ne peuvent pas être sur le même disque</translation>
     </message>
     <message>
         <source>Source and target partition cannot be the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Les partitions source et cible ne peuvent pas être identiques</translation>
     </message>
 </context>
 <context>
     <name>CloneEngine</name>
     <message>
         <source>Expand System Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Étendre la partition système</translation>
     </message>
     <message>
         <source>Keep Original + Create Data Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver l'original + créer une partition de données</translation>
     </message>
     <message>
         <source>Keep Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver la taille d'origine</translation>
     </message>
 </context>
 <context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
-        <translation type="unfinished"></translation>
+        <translation>DiskIO non initialisé (appelez d'abord setDiskIO)</translation>
     </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
     <message>
         <source>Step 3: Configure and confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 3 : configurer et confirmer</translation>
     </message>
     <message>
         <source>Source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque source</translation>
     </message>
     <message>
         <source>Target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque cible</translation>
     </message>
     <message>
         <source>Clone Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de clonage</translation>
     </message>
     <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres...</translation>
     </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
     <message>
         <source>Cloning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage en cours...</translation>
     </message>
     <message>
         <source>Preparing clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation de la tâche de clonage...</translation>
     </message>
     <message>
         <source>Speed: -- MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse : -- Mo/s</translation>
     </message>
     <message>
         <source>Time left: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant : --</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer</translation>
     </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
     <message>
         <source>Clone Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de clonage</translation>
     </message>
     <message>
         <source>Smart clone (recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage intelligent (recommandé)</translation>
     </message>
     <message>
         <source>recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>recommandé</translation>
     </message>
     <message>
         <source>Copy only used sectors — faster and supports large-to-small migration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie uniquement les secteurs utilisés — plus rapide et permet la migration vers un disque plus petit.</translation>
     </message>
     <message>
         <source>4K alignment (SSD optimization)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement 4K (optimisation SSD)</translation>
     </message>
     <message>
         <source>Align partitions to 4K boundaries for better SSD performance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligne les partitions sur des limites de 4K pour de meilleures performances SSD.</translation>
     </message>
     <message>
         <source>Sector-by-sector clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage secteur par secteur</translation>
     </message>
     <message>
         <source>Copy every sector including unused space — slower but complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie chaque secteur, espace inutilisé compris — plus lent mais complet.</translation>
     </message>
     <message>
         <source>⚠️  Smart clone and Sector-by-sector are mutually exclusive.</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠️  Le clonage intelligent et le clonage secteur par secteur s'excluent mutuellement.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Smart clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage intelligent</translation>
     </message>
     <message>
         <source>4K alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement 4K</translation>
     </message>
     <message>
         <source>No options selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune option sélectionnée</translation>
     </message>
 </context>
 <context>
     <name>CloneWorker</name>
     <message>
         <source>No clone strategy available for mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune stratégie de clonage disponible pour le mode %1</translation>
     </message>
     <message>
         <source>Clone operation cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération de clonage annulée</translation>
     </message>
     <message>
         <source>Clone completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage terminé avec succès</translation>
     </message>
     <message>
         <source>Clone operation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'opération de clonage</translation>
     </message>
     <message>
         <source>Repairing boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Réparation de la configuration de démarrage...</translation>
     </message>
     <message>
         <source>Boot repair failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la réparation du démarrage</translation>
     </message>
 </context>
 <context>
     <name>DiskCard</name>
     <message>
         <source>SSD storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Stockage SSD</translation>
     </message>
     <message>
         <source>HDD storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Stockage HDD</translation>
     </message>
     <message>
         <source>Not initialized</source>
-        <translation type="unfinished"></translation>
+        <translation>Non initialisé</translation>
     </message>
     <message>
         <source>System disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque système</translation>
     </message>
     <message>
         <source>%1 - System clone: boot + Windows partitions only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Clone système : partitions de démarrage + Windows uniquement</translation>
     </message>
     <message>
         <source>%1 available space - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 d'espace disponible - %2</translation>
     </message>
     <message>
         <source>Not cloned</source>
-        <translation type="unfinished"></translation>
+        <translation>Non cloné</translation>
     </message>
     <message>
         <source>Disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque %1</translation>
     </message>
     <message>
         <source>Disk %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque %1 : %2</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage</translation>
     </message>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupération</translation>
     </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
     <message>
         <source>Rebuilding boot files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconstruction des fichiers de démarrage...</translation>
     </message>
     <message>
         <source>Configuring portable boot mode...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration du mode de démarrage portable...</translation>
     </message>
     <message>
         <source>Configuring system for USB boot...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration du système pour le démarrage USB...</translation>
     </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
     <message>
         <source>Not initialized</source>
-        <translation type="unfinished"></translation>
+        <translation>Non initialisé</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>%1 partition(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 partition(s)</translation>
     </message>
 </context>
 <context>
     <name>DiskIO</name>
     <message>
         <source>Source and target are the same device: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La source et la cible sont le même périphérique : %1 et %2</translation>
     </message>
     <message>
         <source>Failed to open source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir la source : %1</translation>
     </message>
     <message>
         <source>Failed to open target: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir la cible : %1</translation>
     </message>
     <message>
         <source>Source not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Source non ouverte</translation>
     </message>
     <message>
         <source>Read failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de lecture au secteur %1 : %2</translation>
     </message>
     <message>
         <source>Target not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible non ouverte</translation>
     </message>
     <message>
         <source>Read target failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de lecture de la cible au secteur %1 : %2</translation>
     </message>
     <message>
         <source>Write failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec d'écriture au secteur %1 : %2</translation>
     </message>
     <message>
         <source>Aligned buffer not allocated</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampon aligné non alloué</translation>
     </message>
     <message>
         <source>Double buffers not allocated</source>
-        <translation type="unfinished"></translation>
+        <translation>Doubles tampons non alloués</translation>
     </message>
     <message>
         <source>Source or target not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Source ou cible non ouverte</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de vider la cible : %1</translation>
     </message>
 </context>
 <context>
     <name>DiskInfo</name>
     <message>
         <source>Disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque %1</translation>
     </message>
     <message>
         <source>Disk %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque %1 - %2</translation>
     </message>
 </context>
 <context>
     <name>DiskPartitionBar</name>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupération</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>LinkManager</name>
     <message>
         <source>配置错误</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de configuration</translation>
     </message>
     <message>
         <source>无法加载页面链接。
 
 请联系技术支持或重新安装软件。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger le lien de la page.
+
+Contactez l'assistance technique ou réinstallez le logiciel.</translation>
     </message>
     <message>
         <source>无法打开浏览器</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir le navigateur</translation>
     </message>
     <message>
         <source>无法打开默认浏览器。
 
 请手动复制链接访问：
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir le navigateur par défaut.
+
+Copiez ce lien et ouvrez-le manuellement :
+%1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactif</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation</translation>
     </message>
     <message>
         <source>Cloning data</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage des données</translation>
     </message>
     <message>
         <source>Repairing boot configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Réparation de la configuration de démarrage</translation>
     </message>
     <message>
         <source>Verifying data</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification des données</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>English (en)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais (en)</translation>
     </message>
     <message>
         <source>French (fr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Français (fr)</translation>
     </message>
     <message>
         <source>German (de)</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand (de)</translation>
     </message>
     <message>
         <source>Japanese (ja)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais (ja)</translation>
     </message>
     <message>
         <source>Spanish (es)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (es)</translation>
     </message>
     <message>
         <source>Korean (ko)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coréen (ko)</translation>
     </message>
     <message>
         <source>Dutch (nl)</source>
-        <translation type="unfinished"></translation>
+        <translation>Néerlandais (nl)</translation>
     </message>
     <message>
         <source>Portuguese (pt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugais (pt)</translation>
     </message>
     <message>
         <source>Italian (it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien (it)</translation>
     </message>
     <message>
         <source>Arabic (ar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabe (ar)</translation>
     </message>
     <message>
         <source>Turkish (tr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turc (tr)</translation>
     </message>
     <message>
         <source>Target boot mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de démarrage cible</translation>
     </message>
     <message>
         <source>Target disk space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace du disque cible</translation>
     </message>
     <message>
         <source>Disk cloning</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage de disques</translation>
     </message>
     <message>
         <source>CLONE MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>MODE DE CLONAGE</translation>
     </message>
     <message>
         <source>Disk Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage de disque</translation>
     </message>
     <message>
         <source>System Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage du système</translation>
     </message>
     <message>
         <source>Partition Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage de partition</translation>
     </message>
     <message>
         <source>STEPS</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉTAPES</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>←  Back</source>
-        <translation type="unfinished"></translation>
+        <translation>←  Retour</translation>
     </message>
     <message>
         <source>Step 1: Select source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 1 : sélectionner le disque source</translation>
     </message>
     <message>
         <source>Choose the disk to clone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le disque à cloner.</translation>
     </message>
     <message>
         <source>Step 1: Select system disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 1 : sélectionner le disque système</translation>
     </message>
     <message>
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le disque qui contient l'installation Windows actuelle. Seules les partitions de démarrage et système sont clonées.</translation>
     </message>
     <message>
         <source>Step 1: Select source partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 1 : sélectionner la partition source</translation>
     </message>
     <message>
         <source>Choose the partition to clone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la partition à cloner.</translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partition</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Start Clone  →</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer le clonage  →</translation>
     </message>
     <message>
         <source>Next  →</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant  →</translation>
     </message>
     <message>
         <source>%1/3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/3</translation>
     </message>
     <message>
         <source>Selection required</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection requise</translation>
     </message>
     <message>
         <source>Please select a source partition.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner une partition source.</translation>
     </message>
     <message>
         <source>Please select a source disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner un disque source.</translation>
     </message>
     <message>
         <source>Please select a target disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner un disque cible.</translation>
     </message>
     <message>
         <source>Clone source %1: %2
@@ -677,324 +682,331 @@ Target disk: %3
 
 All data on the target disk will be erased.
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 source à cloner : %2
+Disque cible : %3
+
+Toutes les données du disque cible seront effacées.
+Continuer ?</translation>
     </message>
     <message>
         <source>partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partition</translation>
     </message>
     <message>
         <source>disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque</translation>
     </message>
     <message>
         <source>Confirm clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer le clonage</translation>
     </message>
     <message>
         <source>Source partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partition source</translation>
     </message>
     <message>
         <source>Source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque source</translation>
     </message>
     <message>
         <source>No disks found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun disque trouvé.</translation>
     </message>
     <message>
         <source>No partitions found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partition trouvée.</translation>
     </message>
     <message>
         <source>No other disk is available as a target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun autre disque n'est disponible comme cible.</translation>
     </message>
     <message>
         <source>Speed: -- MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse : -- Mo/s</translation>
     </message>
     <message>
         <source>Time left: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant : --</translation>
     </message>
     <message>
         <source>Cloning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage en cours...</translation>
     </message>
     <message>
         <source>Preparing clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation de la tâche de clonage...</translation>
     </message>
     <message>
         <source>Starting clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage de la tâche de clonage...</translation>
     </message>
     <message>
         <source>Source partition: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partition source : %1</translation>
     </message>
     <message>
         <source>Source disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque source : %1</translation>
     </message>
     <message>
         <source>Target disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque cible : %1</translation>
     </message>
     <message>
         <source>Boot mode: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de démarrage : %1</translation>
     </message>
     <message>
         <source>Space allocation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Répartition de l'espace : %1</translation>
     </message>
     <message>
         <source>Speed: %1 MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse : %1 Mo/s</translation>
     </message>
     <message>
         <source>Time left: %1h %2m</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant : %1 h %2 min</translation>
     </message>
     <message>
         <source>Time left: %1s</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant : %1 s</translation>
     </message>
     <message>
         <source>Time left: %1m %2s</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant : %1 min %2 s</translation>
     </message>
     <message>
         <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réparation du démarrage est en cours. Veuillez attendre qu'elle se termine.</translation>
     </message>
     <message>
         <source>Clone completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage terminé</translation>
     </message>
     <message>
         <source>The clone and boot repair completed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le clonage et la réparation du démarrage se sont terminés avec succès.</translation>
     </message>
     <message>
         <source>Clone completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage terminé avec succès</translation>
     </message>
     <message>
         <source>Clone failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du clonage</translation>
     </message>
     <message>
         <source>Clone failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du clonage : %1</translation>
     </message>
     <message>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter</translation>
     </message>
     <message>
         <source>Boot repair is running and cannot be interrupted safely.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réparation du démarrage est en cours et ne peut pas être interrompue sans risque.</translation>
     </message>
     <message>
         <source>Cancel clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le clonage</translation>
     </message>
     <message>
         <source>Cancel the current clone task?</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la tâche de clonage en cours ?</translation>
     </message>
     <message>
         <source>Cancellation requested</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation demandée</translation>
     </message>
     <message>
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tâche de clonage ou de réparation du démarrage est encore en cours. Veuillez attendre la fin avant de fermer Tessarin.</translation>
     </message>
     <message>
         <source>About Marlowtek Tessarin</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Marlowtek Tessarin</translation>
     </message>
     <message>
         <source>Marlowtek Tessarin
 
 A professional disk cloning and system migration solution for Windows.
 Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marlowtek Tessarin
+
+Une solution professionnelle de clonage de disques et de migration système pour Windows.
+Clonez des disques entiers, migrez des systèmes d'exploitation, copiez des partitions choisies et créez des disques de démarrage fiables grâce au clonage intelligent et à l'optimisation SSD.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>PartitionCard</name>
     <message>
         <source>%1 total  ·  Disk %2 Partition %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 au total  ·  Disque %2 Partition %3</translation>
     </message>
     <message>
         <source>%1 / %2 used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 utilisés</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupération</translation>
     </message>
     <message>
         <source>Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
 </context>
 <context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partition système EFI</translation>
     </message>
     <message>
         <source>Recovery Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partition de récupération</translation>
     </message>
     <message>
         <source>System Reserved</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservé au système</translation>
     </message>
     <message>
         <source>Partition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partition %1</translation>
     </message>
 </context>
 <context>
     <name>SelectSourcePage</name>
     <message>
         <source>Step 1: Select system disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 1 : sélectionner le disque système</translation>
     </message>
     <message>
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le disque qui contient l'installation Windows actuelle. Seules les partitions de démarrage et système sont clonées.</translation>
     </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
     <message>
         <source>Step 2: Select target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 2 : sélectionner le disque cible</translation>
     </message>
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le disque de destination. Toutes les données existantes du disque cible seront effacées.</translation>
     </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
     <message>
         <source>Target Disk Space Allocation</source>
-        <translation type="unfinished"></translation>
+        <translation>Répartition de l'espace du disque cible</translation>
     </message>
     <message>
         <source>Select how to handle the remaining space</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez comment utiliser l'espace restant</translation>
     </message>
     <message>
         <source>Expand system partition (use all space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Étendre la partition système (tout l'espace)</translation>
     </message>
     <message>
         <source>Extend the system partition to fill the entire disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étend la partition système à tout le disque.</translation>
     </message>
     <message>
         <source>Create a separate data partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une partition de données</translation>
     </message>
     <message>
         <source>Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommandé</translation>
     </message>
     <message>
         <source>Label:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Keep as unallocated space</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver comme espace non alloué</translation>
     </message>
     <message>
         <source>Leave the remaining space unpartitioned. You can partition it manually later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisse l'espace restant sans partition. Vous pourrez le partitionner manuellement plus tard.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Expand system partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Étendre la partition système</translation>
     </message>
     <message>
         <source>Create data partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une partition de données</translation>
     </message>
     <message>
         <source>Keep unallocated</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser non alloué</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
 </context>
 <context>
     <name>SystemCloneMode</name>
     <message>
         <source>Configuring system for hardware migration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration du système pour la migration matérielle...</translation>
     </message>
     <message>
         <source>Enabling standard storage drivers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Activation des pilotes de stockage standard...</translation>
     </message>
     <message>
         <source>Keeping existing storage drivers enabled...</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien des pilotes de stockage existants activés...</translation>
     </message>
     <message>
         <source>Rebuilding boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconstruction de la configuration de démarrage...</translation>
     </message>
     <message>
         <source>Configuring boot options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration des options de démarrage...</translation>
     </message>
 </context>
 </TS>

@@ -5,671 +5,676 @@
     <name>BCDEditor</name>
     <message>
         <source>Repairing boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Riparazione della configurazione di avvio in corso...</translation>
     </message>
     <message>
         <source>Running bcdboot to rebuild BCD...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esecuzione di bcdboot per ricostruire il BCD...</translation>
     </message>
     <message>
         <source>Configuring portable boot mode...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione della modalità di avvio portatile...</translation>
     </message>
     <message>
         <source>Attempting manual BCD repair...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativo di riparazione manuale del BCD...</translation>
     </message>
     <message>
         <source>Configuring portable boot settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione delle impostazioni di avvio portatile...</translation>
     </message>
     <message>
         <source>Cleaning up invalid boot entries...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulizia delle voci di avvio non valide...</translation>
     </message>
 </context>
 <context>
     <name>BootManager</name>
     <message>
         <source>Starting boot repair...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio della riparazione dell'avvio...</translation>
     </message>
     <message>
         <source>Updating BCD...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento del BCD...</translation>
     </message>
     <message>
         <source>Verifying boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica della configurazione di avvio...</translation>
     </message>
     <message>
         <source>Repairing MBR boot sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>Riparazione del settore di avvio MBR...</translation>
     </message>
     <message>
         <source>Updating partition boot flag...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento del flag di avvio della partizione...</translation>
     </message>
     <message>
         <source>Repairing UEFI boot...</source>
-        <translation type="unfinished"></translation>
+        <translation>Riparazione dell'avvio UEFI...</translation>
     </message>
     <message>
         <source>EFI System Partition not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Partizione di sistema EFI non trovata</translation>
     </message>
     <message>
         <source>Updating UEFI boot entries...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento delle voci di avvio UEFI...</translation>
     </message>
 </context>
 <context>
     <name>BootModeDialog</name>
     <message>
         <source>Target Boot Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di avvio di destinazione</translation>
     </message>
     <message>
         <source>Select the boot mode for the target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere la modalità di avvio del disco di destinazione</translation>
     </message>
     <message>
         <source>UEFI Mode (GPT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità UEFI (GPT)</translation>
     </message>
     <message>
         <source>Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>Consigliato</translation>
     </message>
     <message>
         <source>Recommended for computers made after 2012. Supports disks larger than 2TB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consigliato per computer prodotti dopo il 2012. Supporta dischi più grandi di 2 TB.</translation>
     </message>
     <message>
         <source>Legacy Mode (MBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità legacy (MBR)</translation>
     </message>
     <message>
         <source>For older computers or special requirements. Supports disks up to 2TB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per computer meno recenti o esigenze particolari. Supporta dischi fino a 2 TB.</translation>
     </message>
     <message>
         <source>⚠  The target computer must support the selected boot mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠  Il computer di destinazione deve supportare la modalità di avvio selezionata.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>UEFI (GPT)</source>
-        <translation type="unfinished"></translation>
+        <translation>UEFI (GPT)</translation>
     </message>
     <message>
         <source>Legacy (MBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tradizionale (MBR)</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Sconosciuto</translation>
     </message>
 </context>
 <context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco di destinazione è più piccolo di quello di origine</translation>
     </message>
     <message>
         <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>La clonazione di sistema settore per settore richiede un disco di destinazione non più piccolo di quello di origine</translation>
     </message>
     <message>
         <source>Source partition is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>La partizione di origine non è valida</translation>
     </message>
     <message>
         <source>Target disk or partition is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco o la partizione di destinazione non è valido</translation>
     </message>
     <message>
         <source>Source partition and target disk cannot be on the same disk</source>
-        <translation type="unfinished"></translation>
+        <translation>La partizione di origine e il disco di destinazione non possono trovarsi sullo stesso disco</translation>
     </message>
     <message>
         <source>Source and target partition cannot be the same</source>
-        <translation type="unfinished"></translation>
+        <translation>La partizione di origine e quella di destinazione non possono coincidere</translation>
     </message>
 </context>
 <context>
     <name>CloneEngine</name>
     <message>
         <source>Expand System Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Espandi la partizione di sistema</translation>
     </message>
     <message>
         <source>Keep Original + Create Data Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni l'originale + crea partizione dati</translation>
     </message>
     <message>
         <source>Keep Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni la dimensione originale</translation>
     </message>
 </context>
 <context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
-        <translation type="unfinished"></translation>
+        <translation>DiskIO non inizializzato (chiamare prima setDiskIO)</translation>
     </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
     <message>
         <source>Step 3: Configure and confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Passaggio 3: configurare e confermare</translation>
     </message>
     <message>
         <source>Source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco di origine</translation>
     </message>
     <message>
         <source>Target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco di destinazione</translation>
     </message>
     <message>
         <source>Clone Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni di clonazione</translation>
     </message>
     <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni...</translation>
     </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
     <message>
         <source>Cloning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione in corso...</translation>
     </message>
     <message>
         <source>Preparing clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparazione dell'operazione di clonazione...</translation>
     </message>
     <message>
         <source>Speed: -- MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità: -- MB/s</translation>
     </message>
     <message>
         <source>Time left: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo rimanente: --</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
     <message>
         <source>Clone Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni di clonazione</translation>
     </message>
     <message>
         <source>Smart clone (recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione intelligente (consigliata)</translation>
     </message>
     <message>
         <source>recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>consigliato</translation>
     </message>
     <message>
         <source>Copy only used sectors — faster and supports large-to-small migration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia solo i settori usati — più veloce e consente la migrazione verso un disco più piccolo.</translation>
     </message>
     <message>
         <source>4K alignment (SSD optimization)</source>
-        <translation type="unfinished"></translation>
+        <translation>Allineamento 4K (ottimizzazione SSD)</translation>
     </message>
     <message>
         <source>Align partitions to 4K boundaries for better SSD performance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Allinea le partizioni ai limiti di 4K per prestazioni SSD migliori.</translation>
     </message>
     <message>
         <source>Sector-by-sector clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione settore per settore</translation>
     </message>
     <message>
         <source>Copy every sector including unused space — slower but complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia ogni settore, incluso lo spazio inutilizzato — più lento ma completo.</translation>
     </message>
     <message>
         <source>⚠️  Smart clone and Sector-by-sector are mutually exclusive.</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠️  La clonazione intelligente e quella settore per settore si escludono a vicenda.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Smart clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione intelligente</translation>
     </message>
     <message>
         <source>4K alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Allineamento 4K</translation>
     </message>
     <message>
         <source>No options selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna opzione selezionata</translation>
     </message>
 </context>
 <context>
     <name>CloneWorker</name>
     <message>
         <source>No clone strategy available for mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna strategia di clonazione disponibile per la modalità %1</translation>
     </message>
     <message>
         <source>Clone operation cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione di clonazione annullata</translation>
     </message>
     <message>
         <source>Clone completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione completata correttamente</translation>
     </message>
     <message>
         <source>Clone operation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione di clonazione non riuscita</translation>
     </message>
     <message>
         <source>Repairing boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Riparazione della configurazione di avvio in corso...</translation>
     </message>
     <message>
         <source>Boot repair failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Riparazione dell'avvio non riuscita</translation>
     </message>
 </context>
 <context>
     <name>DiskCard</name>
     <message>
         <source>SSD storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiviazione SSD</translation>
     </message>
     <message>
         <source>HDD storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiviazione HDD</translation>
     </message>
     <message>
         <source>Not initialized</source>
-        <translation type="unfinished"></translation>
+        <translation>Non inizializzato</translation>
     </message>
     <message>
         <source>System disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco di sistema</translation>
     </message>
     <message>
         <source>%1 - System clone: boot + Windows partitions only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Clonazione di sistema: solo partizioni di avvio + Windows</translation>
     </message>
     <message>
         <source>%1 available space - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di spazio disponibile - %2</translation>
     </message>
     <message>
         <source>Not cloned</source>
-        <translation type="unfinished"></translation>
+        <translation>Non clonata</translation>
     </message>
     <message>
         <source>Disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco %1</translation>
     </message>
     <message>
         <source>Disk %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco %1: %2</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio</translation>
     </message>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristino</translation>
     </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
     <message>
         <source>Rebuilding boot files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricostruzione dei file di avvio...</translation>
     </message>
     <message>
         <source>Configuring portable boot mode...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione della modalità di avvio portatile...</translation>
     </message>
     <message>
         <source>Configuring system for USB boot...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione del sistema per l'avvio da USB...</translation>
     </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
     <message>
         <source>Not initialized</source>
-        <translation type="unfinished"></translation>
+        <translation>Non inizializzato</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>%1 partition(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 partizione/i</translation>
     </message>
 </context>
 <context>
     <name>DiskIO</name>
     <message>
         <source>Source and target are the same device: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine e destinazione sono lo stesso dispositivo: %1 e %2</translation>
     </message>
     <message>
         <source>Failed to open source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire l'origine: %1</translation>
     </message>
     <message>
         <source>Failed to open target: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la destinazione: %1</translation>
     </message>
     <message>
         <source>Source not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine non aperta</translation>
     </message>
     <message>
         <source>Read failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura non riuscita al settore %1: %2</translation>
     </message>
     <message>
         <source>Target not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinazione non aperta</translation>
     </message>
     <message>
         <source>Read target failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura della destinazione non riuscita al settore %1: %2</translation>
     </message>
     <message>
         <source>Write failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura non riuscita al settore %1: %2</translation>
     </message>
     <message>
         <source>Aligned buffer not allocated</source>
-        <translation type="unfinished"></translation>
+        <translation>Buffer allineato non allocato</translation>
     </message>
     <message>
         <source>Double buffers not allocated</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppi buffer non allocati</translation>
     </message>
     <message>
         <source>Source or target not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine o destinazione non aperta</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile svuotare la destinazione: %1</translation>
     </message>
 </context>
 <context>
     <name>DiskInfo</name>
     <message>
         <source>Disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco %1</translation>
     </message>
     <message>
         <source>Disk %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco %1 - %2</translation>
     </message>
 </context>
 <context>
     <name>DiskPartitionBar</name>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristino</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>LinkManager</name>
     <message>
         <source>配置错误</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di configurazione</translation>
     </message>
     <message>
         <source>无法加载页面链接。
 
 请联系技术支持或重新安装软件。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare il collegamento della pagina.
+
+Contattare l'assistenza tecnica o reinstallare il software.</translation>
     </message>
     <message>
         <source>无法打开浏览器</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il browser</translation>
     </message>
     <message>
         <source>无法打开默认浏览器。
 
 请手动复制链接访问：
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il browser predefinito.
+
+Copiare questo collegamento e aprirlo manualmente:
+%1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Inattivo</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparazione</translation>
     </message>
     <message>
         <source>Cloning data</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione dei dati</translation>
     </message>
     <message>
         <source>Repairing boot configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Riparazione della configurazione di avvio</translation>
     </message>
     <message>
         <source>Verifying data</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica dei dati</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completato</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Non riuscito</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullato</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Sconosciuto</translation>
     </message>
     <message>
         <source>English (en)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese (en)</translation>
     </message>
     <message>
         <source>French (fr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Francese (fr)</translation>
     </message>
     <message>
         <source>German (de)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tedesco (de)</translation>
     </message>
     <message>
         <source>Japanese (ja)</source>
-        <translation type="unfinished"></translation>
+        <translation>Giapponese (ja)</translation>
     </message>
     <message>
         <source>Spanish (es)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spagnolo (es)</translation>
     </message>
     <message>
         <source>Korean (ko)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano (ko)</translation>
     </message>
     <message>
         <source>Dutch (nl)</source>
-        <translation type="unfinished"></translation>
+        <translation>Olandese (nl)</translation>
     </message>
     <message>
         <source>Portuguese (pt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portoghese (pt)</translation>
     </message>
     <message>
         <source>Italian (it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano (it)</translation>
     </message>
     <message>
         <source>Arabic (ar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabo (ar)</translation>
     </message>
     <message>
         <source>Turkish (tr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco (tr)</translation>
     </message>
     <message>
         <source>Target boot mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di avvio di destinazione</translation>
     </message>
     <message>
         <source>Target disk space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazio del disco di destinazione</translation>
     </message>
     <message>
         <source>Disk cloning</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione di dischi</translation>
     </message>
     <message>
         <source>CLONE MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>MODALITÀ DI CLONAZIONE</translation>
     </message>
     <message>
         <source>Disk Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione disco</translation>
     </message>
     <message>
         <source>System Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione di sistema</translation>
     </message>
     <message>
         <source>Partition Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione partizione</translation>
     </message>
     <message>
         <source>STEPS</source>
-        <translation type="unfinished"></translation>
+        <translation>PASSAGGI</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>←  Back</source>
-        <translation type="unfinished"></translation>
+        <translation>←  Indietro</translation>
     </message>
     <message>
         <source>Step 1: Select source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Passaggio 1: selezionare il disco di origine</translation>
     </message>
     <message>
         <source>Choose the disk to clone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere il disco da clonare.</translation>
     </message>
     <message>
         <source>Step 1: Select system disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Passaggio 1: selezionare il disco di sistema</translation>
     </message>
     <message>
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere il disco che contiene l'installazione di Windows attuale. Vengono clonate solo le partizioni di avvio e di sistema.</translation>
     </message>
     <message>
         <source>Step 1: Select source partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Passaggio 1: selezionare la partizione di origine</translation>
     </message>
     <message>
         <source>Choose the partition to clone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere la partizione da clonare.</translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partizione</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinazione</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Start Clone  →</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia clonazione  →</translation>
     </message>
     <message>
         <source>Next  →</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti  →</translation>
     </message>
     <message>
         <source>%1/3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/3</translation>
     </message>
     <message>
         <source>Selection required</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione richiesta</translation>
     </message>
     <message>
         <source>Please select a source partition.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare una partizione di origine.</translation>
     </message>
     <message>
         <source>Please select a source disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare un disco di origine.</translation>
     </message>
     <message>
         <source>Please select a target disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare un disco di destinazione.</translation>
     </message>
     <message>
         <source>Clone source %1: %2
@@ -677,324 +682,331 @@ Target disk: %3
 
 All data on the target disk will be erased.
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di origine: %2
+Disco di destinazione: %3
+
+Tutti i dati sul disco di destinazione verranno cancellati.
+Continuare?</translation>
     </message>
     <message>
         <source>partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partizione</translation>
     </message>
     <message>
         <source>disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco</translation>
     </message>
     <message>
         <source>Confirm clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma clonazione</translation>
     </message>
     <message>
         <source>Source partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partizione di origine</translation>
     </message>
     <message>
         <source>Source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco di origine</translation>
     </message>
     <message>
         <source>No disks found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun disco trovato.</translation>
     </message>
     <message>
         <source>No partitions found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna partizione trovata.</translation>
     </message>
     <message>
         <source>No other disk is available as a target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun altro disco disponibile come destinazione.</translation>
     </message>
     <message>
         <source>Speed: -- MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità: -- MB/s</translation>
     </message>
     <message>
         <source>Time left: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo rimanente: --</translation>
     </message>
     <message>
         <source>Cloning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione in corso...</translation>
     </message>
     <message>
         <source>Preparing clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparazione dell'operazione di clonazione...</translation>
     </message>
     <message>
         <source>Starting clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio dell'operazione di clonazione...</translation>
     </message>
     <message>
         <source>Source partition: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partizione di origine: %1</translation>
     </message>
     <message>
         <source>Source disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco di origine: %1</translation>
     </message>
     <message>
         <source>Target disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco di destinazione: %1</translation>
     </message>
     <message>
         <source>Boot mode: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di avvio: %1</translation>
     </message>
     <message>
         <source>Space allocation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Allocazione dello spazio: %1</translation>
     </message>
     <message>
         <source>Speed: %1 MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità: %1 MB/s</translation>
     </message>
     <message>
         <source>Time left: %1h %2m</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo rimanente: %1 h %2 min</translation>
     </message>
     <message>
         <source>Time left: %1s</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo rimanente: %1 s</translation>
     </message>
     <message>
         <source>Time left: %1m %2s</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo rimanente: %1 min %2 s</translation>
     </message>
     <message>
         <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riparazione dell'avvio in corso. Attendere il termine.</translation>
     </message>
     <message>
         <source>Clone completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione completata</translation>
     </message>
     <message>
         <source>The clone and boot repair completed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clonazione e la riparazione dell'avvio sono state completate correttamente.</translation>
     </message>
     <message>
         <source>Clone completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione completata correttamente</translation>
     </message>
     <message>
         <source>Clone failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione non riuscita</translation>
     </message>
     <message>
         <source>Clone failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione non riuscita: %1</translation>
     </message>
     <message>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendere</translation>
     </message>
     <message>
         <source>Boot repair is running and cannot be interrupted safely.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riparazione dell'avvio è in corso e non può essere interrotta in sicurezza.</translation>
     </message>
     <message>
         <source>Cancel clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla clonazione</translation>
     </message>
     <message>
         <source>Cancel the current clone task?</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullare l'operazione di clonazione in corso?</translation>
     </message>
     <message>
         <source>Cancellation requested</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullamento richiesto</translation>
     </message>
     <message>
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un'operazione di clonazione o di riparazione dell'avvio è ancora in corso. Attendere il termine prima di chiudere Tessarin.</translation>
     </message>
     <message>
         <source>About Marlowtek Tessarin</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Marlowtek Tessarin</translation>
     </message>
     <message>
         <source>Marlowtek Tessarin
 
 A professional disk cloning and system migration solution for Windows.
 Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marlowtek Tessarin
+
+Una soluzione professionale per la clonazione di dischi e la migrazione di sistema per Windows.
+Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e crea unità avviabili affidabili con la clonazione intelligente e l'ottimizzazione SSD.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistenza</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
 </context>
 <context>
     <name>PartitionCard</name>
     <message>
         <source>%1 total  ·  Disk %2 Partition %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 totali  ·  Disco %2 Partizione %3</translation>
     </message>
     <message>
         <source>%1 / %2 used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 usati</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristino</translation>
     </message>
     <message>
         <source>Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Sconosciuto</translation>
     </message>
 </context>
 <context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partizione di sistema EFI</translation>
     </message>
     <message>
         <source>Recovery Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partizione di ripristino</translation>
     </message>
     <message>
         <source>System Reserved</source>
-        <translation type="unfinished"></translation>
+        <translation>Riservata al sistema</translation>
     </message>
     <message>
         <source>Partition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partizione %1</translation>
     </message>
 </context>
 <context>
     <name>SelectSourcePage</name>
     <message>
         <source>Step 1: Select system disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Passaggio 1: selezionare il disco di sistema</translation>
     </message>
     <message>
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere il disco che contiene l'installazione di Windows attuale. Vengono clonate solo le partizioni di avvio e di sistema.</translation>
     </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
     <message>
         <source>Step 2: Select target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Passaggio 2: selezionare il disco di destinazione</translation>
     </message>
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere il disco di destinazione. Tutti i dati presenti sul disco di destinazione verranno cancellati.</translation>
     </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
     <message>
         <source>Target Disk Space Allocation</source>
-        <translation type="unfinished"></translation>
+        <translation>Allocazione dello spazio del disco di destinazione</translation>
     </message>
     <message>
         <source>Select how to handle the remaining space</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere come gestire lo spazio rimanente</translation>
     </message>
     <message>
         <source>Expand system partition (use all space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espandi partizione sistema (tutto lo spazio)</translation>
     </message>
     <message>
         <source>Extend the system partition to fill the entire disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estende la partizione di sistema all'intero disco.</translation>
     </message>
     <message>
         <source>Create a separate data partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una partizione dati separata</translation>
     </message>
     <message>
         <source>Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>Consigliato</translation>
     </message>
     <message>
         <source>Label:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etichetta:</translation>
     </message>
     <message>
         <source>Keep as unallocated space</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni come spazio non allocato</translation>
     </message>
     <message>
         <source>Leave the remaining space unpartitioned. You can partition it manually later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia lo spazio rimanente non partizionato. Potrà essere partizionato manualmente in seguito.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Expand system partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Espandi la partizione di sistema</translation>
     </message>
     <message>
         <source>Create data partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea partizione dati</translation>
     </message>
     <message>
         <source>Keep unallocated</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia non allocato</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Sconosciuto</translation>
     </message>
 </context>
 <context>
     <name>SystemCloneMode</name>
     <message>
         <source>Configuring system for hardware migration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione del sistema per la migrazione hardware...</translation>
     </message>
     <message>
         <source>Enabling standard storage drivers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivazione dei driver di archiviazione standard...</translation>
     </message>
     <message>
         <source>Keeping existing storage drivers enabled...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimento dei driver di archiviazione esistenti attivi...</translation>
     </message>
     <message>
         <source>Rebuilding boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricostruzione della configurazione di avvio...</translation>
     </message>
     <message>
         <source>Configuring boot options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione delle opzioni di avvio...</translation>
     </message>
 </context>
 </TS>

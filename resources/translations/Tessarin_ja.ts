@@ -5,671 +5,676 @@
     <name>BCDEditor</name>
     <message>
         <source>Repairing boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>ブート構成を修復しています...</translation>
     </message>
     <message>
         <source>Running bcdboot to rebuild BCD...</source>
-        <translation type="unfinished"></translation>
+        <translation>bcdboot を実行して BCD を再構築しています...</translation>
     </message>
     <message>
         <source>Configuring portable boot mode...</source>
-        <translation type="unfinished"></translation>
+        <translation>ポータブルブートモードを構成しています...</translation>
     </message>
     <message>
         <source>Attempting manual BCD repair...</source>
-        <translation type="unfinished"></translation>
+        <translation>BCD の手動修復を試みています...</translation>
     </message>
     <message>
         <source>Configuring portable boot settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>ポータブルブート設定を構成しています...</translation>
     </message>
     <message>
         <source>Cleaning up invalid boot entries...</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なブートエントリを削除しています...</translation>
     </message>
 </context>
 <context>
     <name>BootManager</name>
     <message>
         <source>Starting boot repair...</source>
-        <translation type="unfinished"></translation>
+        <translation>ブート修復を開始しています...</translation>
     </message>
     <message>
         <source>Updating BCD...</source>
-        <translation type="unfinished"></translation>
+        <translation>BCD を更新しています...</translation>
     </message>
     <message>
         <source>Verifying boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>ブート構成を検証しています...</translation>
     </message>
     <message>
         <source>Repairing MBR boot sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>MBR ブートセクターを修復しています...</translation>
     </message>
     <message>
         <source>Updating partition boot flag...</source>
-        <translation type="unfinished"></translation>
+        <translation>パーティションのブートフラグを更新しています...</translation>
     </message>
     <message>
         <source>Repairing UEFI boot...</source>
-        <translation type="unfinished"></translation>
+        <translation>UEFI ブートを修復しています...</translation>
     </message>
     <message>
         <source>EFI System Partition not found</source>
-        <translation type="unfinished"></translation>
+        <translation>EFI システムパーティションが見つかりません</translation>
     </message>
     <message>
         <source>Updating UEFI boot entries...</source>
-        <translation type="unfinished"></translation>
+        <translation>UEFI ブートエントリを更新しています...</translation>
     </message>
 </context>
 <context>
     <name>BootModeDialog</name>
     <message>
         <source>Target Boot Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットのブートモード</translation>
     </message>
     <message>
         <source>Select the boot mode for the target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットディスクのブートモードを選択してください</translation>
     </message>
     <message>
         <source>UEFI Mode (GPT)</source>
-        <translation type="unfinished"></translation>
+        <translation>UEFI モード (GPT)</translation>
     </message>
     <message>
         <source>Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>推奨</translation>
     </message>
     <message>
         <source>Recommended for computers made after 2012. Supports disks larger than 2TB.</source>
-        <translation type="unfinished"></translation>
+        <translation>2012 年以降に製造されたコンピューターに推奨。2TB を超えるディスクに対応します。</translation>
     </message>
     <message>
         <source>Legacy Mode (MBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>レガシーモード (MBR)</translation>
     </message>
     <message>
         <source>For older computers or special requirements. Supports disks up to 2TB.</source>
-        <translation type="unfinished"></translation>
+        <translation>古いコンピューターや特別な要件向け。2TB までのディスクに対応します。</translation>
     </message>
     <message>
         <source>⚠  The target computer must support the selected boot mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠  ターゲットのコンピューターが選択したブートモードに対応している必要があります。</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>UEFI (GPT)</source>
-        <translation type="unfinished"></translation>
+        <translation>UEFI (GPT)</translation>
     </message>
     <message>
         <source>Legacy (MBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>レガシー (MBR)</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>不明</translation>
     </message>
 </context>
 <context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットディスクがソースディスクより小さいです</translation>
     </message>
     <message>
         <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>セクター単位のシステムクローンには、ソースディスク以上の容量のターゲットディスクが必要です</translation>
     </message>
     <message>
         <source>Source partition is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースパーティションが無効です</translation>
     </message>
     <message>
         <source>Target disk or partition is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットのディスクまたはパーティションが無効です</translation>
     </message>
     <message>
         <source>Source partition and target disk cannot be on the same disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースパーティションとターゲットディスクを同じディスクにすることはできません</translation>
     </message>
     <message>
         <source>Source and target partition cannot be the same</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースとターゲットのパーティションを同じにすることはできません</translation>
     </message>
 </context>
 <context>
     <name>CloneEngine</name>
     <message>
         <source>Expand System Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>システムパーティションを拡張</translation>
     </message>
     <message>
         <source>Keep Original + Create Data Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>元のサイズを維持 + データパーティションを作成</translation>
     </message>
     <message>
         <source>Keep Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>元のサイズを維持</translation>
     </message>
 </context>
 <context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
-        <translation type="unfinished"></translation>
+        <translation>DiskIO が初期化されていません (先に setDiskIO を呼び出してください)</translation>
     </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
     <message>
         <source>Step 3: Configure and confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ 3: 設定と確認</translation>
     </message>
     <message>
         <source>Source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースディスク</translation>
     </message>
     <message>
         <source>Target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットディスク</translation>
     </message>
     <message>
         <source>Clone Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン設定</translation>
     </message>
     <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>設定...</translation>
     </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
     <message>
         <source>Cloning...</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン中...</translation>
     </message>
     <message>
         <source>Preparing clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン処理を準備しています...</translation>
     </message>
     <message>
         <source>Speed: -- MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>速度: -- MB/s</translation>
     </message>
     <message>
         <source>Time left: --</source>
-        <translation type="unfinished"></translation>
+        <translation>残り時間: --</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
     <message>
         <source>Clone Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン設定</translation>
     </message>
     <message>
         <source>Smart clone (recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>スマートクローン (推奨)</translation>
     </message>
     <message>
         <source>recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>推奨</translation>
     </message>
     <message>
         <source>Copy only used sectors — faster and supports large-to-small migration.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中のセクターのみをコピーします — 高速で、大容量から小容量への移行にも対応します。</translation>
     </message>
     <message>
         <source>4K alignment (SSD optimization)</source>
-        <translation type="unfinished"></translation>
+        <translation>4K アライメント (SSD 最適化)</translation>
     </message>
     <message>
         <source>Align partitions to 4K boundaries for better SSD performance.</source>
-        <translation type="unfinished"></translation>
+        <translation>SSD の性能を高めるため、パーティションを 4K 境界に揃えます。</translation>
     </message>
     <message>
         <source>Sector-by-sector clone</source>
-        <translation type="unfinished"></translation>
+        <translation>セクター単位のクローン</translation>
     </message>
     <message>
         <source>Copy every sector including unused space — slower but complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>未使用領域を含むすべてのセクターをコピーします — 低速ですが完全です。</translation>
     </message>
     <message>
         <source>⚠️  Smart clone and Sector-by-sector are mutually exclusive.</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠️  スマートクローンとセクター単位のクローンは同時に使用できません。</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Smart clone</source>
-        <translation type="unfinished"></translation>
+        <translation>スマートクローン</translation>
     </message>
     <message>
         <source>4K alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>4K アライメント</translation>
     </message>
     <message>
         <source>No options selected</source>
-        <translation type="unfinished"></translation>
+        <translation>オプションが選択されていません</translation>
     </message>
 </context>
 <context>
     <name>CloneWorker</name>
     <message>
         <source>No clone strategy available for mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>モード %1 に使用できるクローン方式がありません</translation>
     </message>
     <message>
         <source>Clone operation cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン処理はキャンセルされました</translation>
     </message>
     <message>
         <source>Clone completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>クローンが正常に完了しました</translation>
     </message>
     <message>
         <source>Clone operation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン処理に失敗しました</translation>
     </message>
     <message>
         <source>Repairing boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>ブート構成を修復しています...</translation>
     </message>
     <message>
         <source>Boot repair failed</source>
-        <translation type="unfinished"></translation>
+        <translation>ブート修復に失敗しました</translation>
     </message>
 </context>
 <context>
     <name>DiskCard</name>
     <message>
         <source>SSD storage</source>
-        <translation type="unfinished"></translation>
+        <translation>SSD ストレージ</translation>
     </message>
     <message>
         <source>HDD storage</source>
-        <translation type="unfinished"></translation>
+        <translation>HDD ストレージ</translation>
     </message>
     <message>
         <source>Not initialized</source>
-        <translation type="unfinished"></translation>
+        <translation>未初期化</translation>
     </message>
     <message>
         <source>System disk</source>
-        <translation type="unfinished"></translation>
+        <translation>システムディスク</translation>
     </message>
     <message>
         <source>%1 - System clone: boot + Windows partitions only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - システムクローン: ブート + Windows パーティションのみ</translation>
     </message>
     <message>
         <source>%1 available space - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>空き容量 %1 - %2</translation>
     </message>
     <message>
         <source>Not cloned</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン対象外</translation>
     </message>
     <message>
         <source>Disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスク %1</translation>
     </message>
     <message>
         <source>Disk %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスク %1: %2</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>ブート</translation>
     </message>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>リカバリ</translation>
     </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
     <message>
         <source>Rebuilding boot files...</source>
-        <translation type="unfinished"></translation>
+        <translation>ブートファイルを再構築しています...</translation>
     </message>
     <message>
         <source>Configuring portable boot mode...</source>
-        <translation type="unfinished"></translation>
+        <translation>ポータブルブートモードを構成しています...</translation>
     </message>
     <message>
         <source>Configuring system for USB boot...</source>
-        <translation type="unfinished"></translation>
+        <translation>USB ブート用にシステムを構成しています...</translation>
     </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
     <message>
         <source>Not initialized</source>
-        <translation type="unfinished"></translation>
+        <translation>未初期化</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>%1 partition(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個のパーティション</translation>
     </message>
 </context>
 <context>
     <name>DiskIO</name>
     <message>
         <source>Source and target are the same device: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースとターゲットが同じデバイスです: %1 と %2</translation>
     </message>
     <message>
         <source>Failed to open source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースを開けませんでした: %1</translation>
     </message>
     <message>
         <source>Failed to open target: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットを開けませんでした: %1</translation>
     </message>
     <message>
         <source>Source not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースが開かれていません</translation>
     </message>
     <message>
         <source>Read failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>セクター %1 で読み取りに失敗しました: %2</translation>
     </message>
     <message>
         <source>Target not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットが開かれていません</translation>
     </message>
     <message>
         <source>Read target failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットのセクター %1 で読み取りに失敗しました: %2</translation>
     </message>
     <message>
         <source>Write failed at sector %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>セクター %1 で書き込みに失敗しました: %2</translation>
     </message>
     <message>
         <source>Aligned buffer not allocated</source>
-        <translation type="unfinished"></translation>
+        <translation>整列バッファが割り当てられていません</translation>
     </message>
     <message>
         <source>Double buffers not allocated</source>
-        <translation type="unfinished"></translation>
+        <translation>ダブルバッファが割り当てられていません</translation>
     </message>
     <message>
         <source>Source or target not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースまたはターゲットが開かれていません</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットのフラッシュに失敗しました: %1</translation>
     </message>
 </context>
 <context>
     <name>DiskInfo</name>
     <message>
         <source>Disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスク %1</translation>
     </message>
     <message>
         <source>Disk %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスク %1 - %2</translation>
     </message>
 </context>
 <context>
     <name>DiskPartitionBar</name>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>リカバリ</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>LinkManager</name>
     <message>
         <source>配置错误</source>
-        <translation type="unfinished"></translation>
+        <translation>設定エラー</translation>
     </message>
     <message>
         <source>无法加载页面链接。
 
 请联系技术支持或重新安装软件。</source>
-        <translation type="unfinished"></translation>
+        <translation>ページのリンクを読み込めませんでした。
+
+テクニカルサポートに問い合わせるか、ソフトウェアを再インストールしてください。</translation>
     </message>
     <message>
         <source>无法打开浏览器</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーを開けません</translation>
     </message>
     <message>
         <source>无法打开默认浏览器。
 
 请手动复制链接访问：
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>既定のブラウザーを開けませんでした。
+
+次のリンクをコピーして手動で開いてください:
+%1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>待機中</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation type="unfinished"></translation>
+        <translation>準備中</translation>
     </message>
     <message>
         <source>Cloning data</source>
-        <translation type="unfinished"></translation>
+        <translation>データをクローン中</translation>
     </message>
     <message>
         <source>Repairing boot configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>ブート構成を修復中</translation>
     </message>
     <message>
         <source>Verifying data</source>
-        <translation type="unfinished"></translation>
+        <translation>データを検証中</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル済み</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>不明</translation>
     </message>
     <message>
         <source>English (en)</source>
-        <translation type="unfinished"></translation>
+        <translation>英語 (en)</translation>
     </message>
     <message>
         <source>French (fr)</source>
-        <translation type="unfinished"></translation>
+        <translation>フランス語 (fr)</translation>
     </message>
     <message>
         <source>German (de)</source>
-        <translation type="unfinished"></translation>
+        <translation>ドイツ語 (de)</translation>
     </message>
     <message>
         <source>Japanese (ja)</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語 (ja)</translation>
     </message>
     <message>
         <source>Spanish (es)</source>
-        <translation type="unfinished"></translation>
+        <translation>スペイン語 (es)</translation>
     </message>
     <message>
         <source>Korean (ko)</source>
-        <translation type="unfinished"></translation>
+        <translation>韓国語 (ko)</translation>
     </message>
     <message>
         <source>Dutch (nl)</source>
-        <translation type="unfinished"></translation>
+        <translation>オランダ語 (nl)</translation>
     </message>
     <message>
         <source>Portuguese (pt)</source>
-        <translation type="unfinished"></translation>
+        <translation>ポルトガル語 (pt)</translation>
     </message>
     <message>
         <source>Italian (it)</source>
-        <translation type="unfinished"></translation>
+        <translation>イタリア語 (it)</translation>
     </message>
     <message>
         <source>Arabic (ar)</source>
-        <translation type="unfinished"></translation>
+        <translation>アラビア語 (ar)</translation>
     </message>
     <message>
         <source>Turkish (tr)</source>
-        <translation type="unfinished"></translation>
+        <translation>トルコ語 (tr)</translation>
     </message>
     <message>
         <source>Target boot mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットのブートモード</translation>
     </message>
     <message>
         <source>Target disk space</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットディスクの領域</translation>
     </message>
     <message>
         <source>Disk cloning</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクのクローン作成</translation>
     </message>
     <message>
         <source>CLONE MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>クローンモード</translation>
     </message>
     <message>
         <source>Disk Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスククローン</translation>
     </message>
     <message>
         <source>System Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>システムクローン</translation>
     </message>
     <message>
         <source>Partition Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>パーティションクローン</translation>
     </message>
     <message>
         <source>STEPS</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー</translation>
     </message>
     <message>
         <source>←  Back</source>
-        <translation type="unfinished"></translation>
+        <translation>←  戻る</translation>
     </message>
     <message>
         <source>Step 1: Select source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ 1: ソースディスクを選択</translation>
     </message>
     <message>
         <source>Choose the disk to clone.</source>
-        <translation type="unfinished"></translation>
+        <translation>クローンするディスクを選択してください。</translation>
     </message>
     <message>
         <source>Step 1: Select system disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ 1: システムディスクを選択</translation>
     </message>
     <message>
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の Windows がインストールされているディスクを選択してください。ブートとシステムのパーティションのみがクローンされます。</translation>
     </message>
     <message>
         <source>Step 1: Select source partition</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ 1: ソースパーティションを選択</translation>
     </message>
     <message>
         <source>Choose the partition to clone.</source>
-        <translation type="unfinished"></translation>
+        <translation>クローンするパーティションを選択してください。</translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>パーティション</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>ソース</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲット</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション</translation>
     </message>
     <message>
         <source>Start Clone  →</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン開始  →</translation>
     </message>
     <message>
         <source>Next  →</source>
-        <translation type="unfinished"></translation>
+        <translation>次へ  →</translation>
     </message>
     <message>
         <source>%1/3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/3</translation>
     </message>
     <message>
         <source>Selection required</source>
-        <translation type="unfinished"></translation>
+        <translation>選択が必要です</translation>
     </message>
     <message>
         <source>Please select a source partition.</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースパーティションを選択してください。</translation>
     </message>
     <message>
         <source>Please select a source disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースディスクを選択してください。</translation>
     </message>
     <message>
         <source>Please select a target disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットディスクを選択してください。</translation>
     </message>
     <message>
         <source>Clone source %1: %2
@@ -677,324 +682,331 @@ Target disk: %3
 
 All data on the target disk will be erased.
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン元の%1: %2
+ターゲットディスク: %3
+
+ターゲットディスク上のすべてのデータが消去されます。
+続行しますか?</translation>
     </message>
     <message>
         <source>partition</source>
-        <translation type="unfinished"></translation>
+        <translation>パーティション</translation>
     </message>
     <message>
         <source>disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスク</translation>
     </message>
     <message>
         <source>Confirm clone</source>
-        <translation type="unfinished"></translation>
+        <translation>クローンの確認</translation>
     </message>
     <message>
         <source>Source partition</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースパーティション</translation>
     </message>
     <message>
         <source>Source disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースディスク</translation>
     </message>
     <message>
         <source>No disks found.</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクが見つかりません。</translation>
     </message>
     <message>
         <source>No partitions found.</source>
-        <translation type="unfinished"></translation>
+        <translation>パーティションが見つかりません。</translation>
     </message>
     <message>
         <source>No other disk is available as a target.</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットとして使用できる他のディスクがありません。</translation>
     </message>
     <message>
         <source>Speed: -- MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>速度: -- MB/s</translation>
     </message>
     <message>
         <source>Time left: --</source>
-        <translation type="unfinished"></translation>
+        <translation>残り時間: --</translation>
     </message>
     <message>
         <source>Cloning...</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン中...</translation>
     </message>
     <message>
         <source>Preparing clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン処理を準備しています...</translation>
     </message>
     <message>
         <source>Starting clone task...</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン処理を開始しています...</translation>
     </message>
     <message>
         <source>Source partition: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースパーティション: %1</translation>
     </message>
     <message>
         <source>Source disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースディスク: %1</translation>
     </message>
     <message>
         <source>Target disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットディスク: %1</translation>
     </message>
     <message>
         <source>Boot mode: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ブートモード: %1</translation>
     </message>
     <message>
         <source>Space allocation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>領域の割り当て: %1</translation>
     </message>
     <message>
         <source>Speed: %1 MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>速度: %1 MB/s</translation>
     </message>
     <message>
         <source>Time left: %1h %2m</source>
-        <translation type="unfinished"></translation>
+        <translation>残り時間: %1時間 %2分</translation>
     </message>
     <message>
         <source>Time left: %1s</source>
-        <translation type="unfinished"></translation>
+        <translation>残り時間: %1秒</translation>
     </message>
     <message>
         <source>Time left: %1m %2s</source>
-        <translation type="unfinished"></translation>
+        <translation>残り時間: %1分 %2秒</translation>
     </message>
     <message>
         <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation type="unfinished"></translation>
+        <translation>ブート修復を実行中です。完了するまでお待ちください。</translation>
     </message>
     <message>
         <source>Clone completed</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン完了</translation>
     </message>
     <message>
         <source>The clone and boot repair completed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>クローンとブート修復が正常に完了しました。</translation>
     </message>
     <message>
         <source>Clone completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>クローンが正常に完了しました</translation>
     </message>
     <message>
         <source>Clone failed</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン失敗</translation>
     </message>
     <message>
         <source>Clone failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>クローン失敗: %1</translation>
     </message>
     <message>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>お待ちください</translation>
     </message>
     <message>
         <source>Boot repair is running and cannot be interrupted safely.</source>
-        <translation type="unfinished"></translation>
+        <translation>ブート修復を実行中のため、安全に中断できません。</translation>
     </message>
     <message>
         <source>Cancel clone</source>
-        <translation type="unfinished"></translation>
+        <translation>クローンのキャンセル</translation>
     </message>
     <message>
         <source>Cancel the current clone task?</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のクローン処理をキャンセルしますか?</translation>
     </message>
     <message>
         <source>Cancellation requested</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセルを要求しました</translation>
     </message>
     <message>
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
-        <translation type="unfinished"></translation>
+        <translation>クローンまたはブート修復の処理が実行中です。完了するまで待ってから Tessarin を閉じてください。</translation>
     </message>
     <message>
         <source>About Marlowtek Tessarin</source>
-        <translation type="unfinished"></translation>
+        <translation>Marlowtek Tessarin について</translation>
     </message>
     <message>
         <source>Marlowtek Tessarin
 
 A professional disk cloning and system migration solution for Windows.
 Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marlowtek Tessarin
+
+Windows 向けのプロフェッショナルなディスククローン・システム移行ソリューションです。
+ディスク全体のクローン、OS の移行、選択したパーティションのコピー、信頼性の高い起動可能ドライブの作成を、スマートクローンと SSD 最適化で行えます。</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>サポート</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
 </context>
 <context>
     <name>PartitionCard</name>
     <message>
         <source>%1 total  ·  Disk %2 Partition %3</source>
-        <translation type="unfinished"></translation>
+        <translation>合計 %1  ·  ディスク %2 パーティション %3</translation>
     </message>
     <message>
         <source>%1 / %2 used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 使用中</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>システム</translation>
     </message>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>リカバリ</translation>
     </message>
     <message>
         <source>Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>ブート</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>不明</translation>
     </message>
 </context>
 <context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>EFI システムパーティション</translation>
     </message>
     <message>
         <source>Recovery Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>リカバリパーティション</translation>
     </message>
     <message>
         <source>System Reserved</source>
-        <translation type="unfinished"></translation>
+        <translation>システムで予約済み</translation>
     </message>
     <message>
         <source>Partition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>パーティション %1</translation>
     </message>
 </context>
 <context>
     <name>SelectSourcePage</name>
     <message>
         <source>Step 1: Select system disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ 1: システムディスクを選択</translation>
     </message>
     <message>
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の Windows がインストールされているディスクを選択してください。ブートとシステムのパーティションのみがクローンされます。</translation>
     </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
     <message>
         <source>Step 2: Select target disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ 2: ターゲットディスクを選択</translation>
     </message>
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー先のディスクを選択してください。ターゲットディスク上の既存データはすべて消去されます。</translation>
     </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
     <message>
         <source>Target Disk Space Allocation</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲットディスクの領域割り当て</translation>
     </message>
     <message>
         <source>Select how to handle the remaining space</source>
-        <translation type="unfinished"></translation>
+        <translation>残りの領域の扱いを選択してください</translation>
     </message>
     <message>
         <source>Expand system partition (use all space)</source>
-        <translation type="unfinished"></translation>
+        <translation>システムパーティションを拡張する (全領域を使用)</translation>
     </message>
     <message>
         <source>Extend the system partition to fill the entire disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>システムパーティションをディスク全体に広げます。</translation>
     </message>
     <message>
         <source>Create a separate data partition</source>
-        <translation type="unfinished"></translation>
+        <translation>別のデータパーティションを作成する</translation>
     </message>
     <message>
         <source>Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>推奨</translation>
     </message>
     <message>
         <source>Label:</source>
-        <translation type="unfinished"></translation>
+        <translation>ラベル:</translation>
     </message>
     <message>
         <source>Keep as unallocated space</source>
-        <translation type="unfinished"></translation>
+        <translation>未割り当て領域のままにする</translation>
     </message>
     <message>
         <source>Leave the remaining space unpartitioned. You can partition it manually later.</source>
-        <translation type="unfinished"></translation>
+        <translation>残りの領域はパーティションを作成せずに残します。後で手動でパーティションを作成できます。</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Expand system partition</source>
-        <translation type="unfinished"></translation>
+        <translation>システムパーティションを拡張</translation>
     </message>
     <message>
         <source>Create data partition</source>
-        <translation type="unfinished"></translation>
+        <translation>データパーティションを作成</translation>
     </message>
     <message>
         <source>Keep unallocated</source>
-        <translation type="unfinished"></translation>
+        <translation>未割り当てのまま</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>不明</translation>
     </message>
 </context>
 <context>
     <name>SystemCloneMode</name>
     <message>
         <source>Configuring system for hardware migration...</source>
-        <translation type="unfinished"></translation>
+        <translation>ハードウェア移行用にシステムを構成しています...</translation>
     </message>
     <message>
         <source>Enabling standard storage drivers...</source>
-        <translation type="unfinished"></translation>
+        <translation>標準ストレージドライバーを有効にしています...</translation>
     </message>
     <message>
         <source>Keeping existing storage drivers enabled...</source>
-        <translation type="unfinished"></translation>
+        <translation>既存のストレージドライバーを有効なまま維持しています...</translation>
     </message>
     <message>
         <source>Rebuilding boot configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>ブート構成を再構築しています...</translation>
     </message>
     <message>
         <source>Configuring boot options...</source>
-        <translation type="unfinished"></translation>
+        <translation>ブートオプションを構成しています...</translation>
     </message>
 </context>
 </TS>

@@ -480,6 +480,9 @@ void DiskIOTest::copySectorsCopiesPatterns()
     rig.mp.clearRecords();
     QVERIFY(io.copySectors(0, 0, 0));
     QVERIFY(rig.mp.reads(rig.src).empty());
+    DiskIO idle;
+    idle.cancel();
+    QVERIFY(idle.copySectors(0, 0, 0));  // nothing to copy is success, cancelled or not
 
     // 1000 sectors from 37 to 2000 in chunks of 192 KiB (384 sectors).
     QVERIFY(io.copySectors(37, 2000, 1000));

@@ -65,7 +65,13 @@ bool mayEqualSource(const QString& code, const QString& source)
     // The LinkManager texts are Chinese at the source.
     if (code == QLatin1String("zh_CN") && !source.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
         return true;
+    if (source == QLatin1String("Windows"))
+        return true;
     static const QSet<QString> same{
+        QStringLiteral("it|Menu"), QStringLiteral("fr|Menu"), QStringLiteral("pt|Menu"), QStringLiteral("nl|Menu"),
+        QStringLiteral("nl|Help"), QStringLiteral("nl|Label:"), QStringLiteral("fr|%1 partition(s)"),
+        QStringLiteral("tr|Disk %1"), QStringLiteral("tr|Disk %1: %2"), QStringLiteral("tr|Disk %1 - %2"),
+        QStringLiteral("tr|disk"),
         QStringLiteral("de|Partition %1"), QStringLiteral("de|Partition"), QStringLiteral("fr|Partition %1"),
         QStringLiteral("fr|Source"), QStringLiteral("fr|Options"), QStringLiteral("fr|Partition"),
         QStringLiteral("nl|Partition %1"), QStringLiteral("de|Windows"), QStringLiteral("fr|Windows"),
