@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/mbrcodec.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -7,13 +9,13 @@
 class MBRHandler : public QObject {
     Q_OBJECT
 public:
-    static constexpr int SectorSize = 512;
-    static constexpr int BootCodeSize = 446;
-    static constexpr int DiskSignatureOffset = 440;
-    static constexpr int PartitionTableOffset = 446;
-    static constexpr int PartitionEntrySize = 16;
-    static constexpr int BootSignatureOffset = 510;
-    static constexpr uint8_t ActiveFlag = 0x80;
+    static constexpr int SectorSize = MbrCodec::SectorBytes;
+    static constexpr int BootCodeSize = MbrCodec::OffEntries;
+    static constexpr int DiskSignatureOffset = MbrCodec::OffDiskSignature;
+    static constexpr int PartitionTableOffset = MbrCodec::OffEntries;
+    static constexpr int PartitionEntrySize = MbrCodec::EntrySize;
+    static constexpr int BootSignatureOffset = MbrCodec::OffBootSignature;
+    static constexpr uint8_t ActiveFlag = MbrCodec::ActiveFlag;
 
     explicit MBRHandler(QObject* parent = nullptr);
 

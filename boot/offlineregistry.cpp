@@ -2,6 +2,7 @@
 
 #include "boot/bootplatform.h"
 #include "boot/toolrunner.h"
+#include "platform/byteorder.h"
 #include "core/commandrunner.h"
 #include "core/logger.h"
 
@@ -81,8 +82,7 @@ QStringList OfflineRegistry::enumerateOfflineControlSets(const QString& hiveSubK
             uint32_t type = 0;
             if (!platform.registryReadValue(select, value, data, type) || data.size() != 4)
                 continue;
-            const uint32_t n = uint32_t(data[0]) | uint32_t(data[1]) << 8 | uint32_t(data[2]) << 16
-                               | uint32_t(data[3]) << 24;
+            const uint32_t n = ByteOrder::get32(data.data());
             const QString name = controlSetName(n);
             if (name.isEmpty() || !platform.registryKeyExists(hive + "\\" + name.toStdString()))
                 continue;

@@ -11,20 +11,18 @@ CloneConfig::CloneConfig()
 QString CloneConfig::resizeModeName() const { return Tessarin::resizeModeEngineText(resizeMode); }
 
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("CloneConfig", text); }
-
 bool checkDisks(const CloneConfig& c, QString& error)
 {
     if (!c.sourceDisk.isValid()) {
-        error = tr("Source disk is not valid");
+        error = QCoreApplication::translate("CloneConfig", "Source disk is not valid");
         return false;
     }
     if (!c.targetDisk.isValid()) {
-        error = tr("Target disk is not valid");
+        error = QCoreApplication::translate("CloneConfig", "Target disk is not valid");
         return false;
     }
     if (c.sourceDisk.diskNumber == c.targetDisk.diskNumber) {
-        error = tr("Source and target disk cannot be the same");
+        error = QCoreApplication::translate("CloneConfig", "Source and target disk cannot be the same");
         return false;
     }
     return true;
@@ -39,7 +37,7 @@ bool CloneConfig::validate(QString& error) const
         if (!checkDisks(*this, error))
             return false;
         if (targetDisk.size < sourceDisk.size) {
-            error = tr("Target disk is smaller than source disk");
+            error = QCoreApplication::translate("CloneConfig", "Target disk is smaller than source disk");
             return false;
         }
         return true;
@@ -47,28 +45,28 @@ bool CloneConfig::validate(QString& error) const
         if (!checkDisks(*this, error))
             return false;
         if (sectorBySector && targetDisk.size < sourceDisk.size) {
-            error = tr("Sector-by-sector system clone requires a target disk that is not smaller than the source disk");
+            error = QCoreApplication::translate("CloneConfig", "Sector-by-sector system clone requires a target disk that is not smaller than the source disk");
             return false;
         }
         return true;
     case CloneModeType::PartitionClone: {
         if (!sourcePartition.isValid()) {
-            error = tr("Source partition is not valid");
+            error = QCoreApplication::translate("CloneConfig", "Source partition is not valid");
             return false;
         }
         const bool targetDiskValid = targetDisk.diskNumber >= 0 && targetDisk.size > 0;
         const bool targetPartValid = targetPartition.isValid();
         if (!targetDiskValid && !targetPartValid) {
-            error = tr("Target disk or partition is not valid");
+            error = QCoreApplication::translate("CloneConfig", "Target disk or partition is not valid");
             return false;
         }
         if (targetDiskValid && !targetPartValid && sourcePartition.diskNumber == targetDisk.diskNumber) {
-            error = tr("Source partition and target disk cannot be on the same disk");
+            error = QCoreApplication::translate("CloneConfig", "Source partition and target disk cannot be on the same disk");
             return false;
         }
         if (targetPartValid && targetPartition.diskNumber == sourcePartition.diskNumber
             && targetPartition.partitionNumber == sourcePartition.partitionNumber) {
-            error = tr("Source and target partition cannot be the same");
+            error = QCoreApplication::translate("CloneConfig", "Source and target partition cannot be the same");
             return false;
         }
         return true;

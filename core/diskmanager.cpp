@@ -1,6 +1,7 @@
 #include "core/diskmanager.h"
 #include "core/diskio.h"
 #include "core/logger.h"
+#include "platform/mbrcodec.h"
 #include "platform/platform.h"
 
 #include <QFutureWatcher>
@@ -9,35 +10,7 @@
 #include <algorithm>
 
 namespace {
-constexpr int BootSignatureOffset = 510;
-constexpr uint8_t BootSignature0 = 0x55;
-constexpr uint8_t BootSignature1 = 0xAA;
-constexpr int FirstEntryTypeOffset = 450;
-constexpr uint8_t ProtectiveMbrType = 0xEE;
 constexpr uint32_t MinIoAlignment = 4096;
-
-// Boot-sector fields used to recognise a volume that the platform lists no volume for.
-constexpr int OemIdOffset = 3;
-constexpr int BytesPerSectorOffset = 11;
-constexpr int SectorsPerClusterOffset = 13;
-constexpr int Fat16LabelOffset = 43;
-constexpr int Fat16TypeOffset = 54;
-constexpr int Fat32LabelOffset = 71;
-constexpr int Fat32TypeOffset = 82;
-constexpr int FatLabelLength = 11;
-constexpr int NtfsMftLcnOffset = 48;
-constexpr int NtfsClustersPerRecordOffset = 64;
-// NTFS file record: header fields, and the attribute that holds the volume label.
-constexpr int RecordUsaOffsetOffset = 4;
-constexpr int RecordUsaCountOffset = 6;
-constexpr int RecordFirstAttributeOffset = 20;
-constexpr int AttributeLengthOffset = 4;
-constexpr int AttributeNonResidentOffset = 8;
-constexpr int AttributeValueLengthOffset = 16;
-constexpr int AttributeValueOffsetOffset = 20;
-constexpr uint32_t VolumeNameAttribute = 0x60;
-constexpr uint32_t EndOfAttributes = 0xFFFFFFFF;
-constexpr int VolumeFileRecord = 3;
 
 QString withoutTrailingBackslash(QString path)
 {
@@ -77,152 +50,6 @@ Tessarin::FileSystemType fileSystemFromName(const QString& name, Tessarin::FileS
     return current;
 }
 
-uint16_t le16(const QByteArray& b, int at) { return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8); }
-uint32_t le32(const QByteArray& b, int at) { return uint32_t(le16(b, at)) | uint32_t(le16(b, at + 2)) << 16; }
-uint64_t le64(const QByteArray& b, int at) { return uint64_t(le32(b, at)) | uint64_t(le32(b, at + 4)) << 32; }
-bool isPowerOfTwo(uint64_t v) { return v && !(v & (v - 1)); }
-
-// What a boot sector says about its volume. Pure: works on the bytes given.
-struct BootSectorInfo {
-    QString fileSystemName;  // "NTFS", "FAT32", "FAT", "exFAT"; empty when not recognised
-    Tessarin::FileSystemType type = Tessarin::FileSystemType::Unknown;
-    QString label;           // FAT labels live in the boot sector
-    uint32_t bytesPerSector = 0;
-    uint64_t mftOffset = 0;      // NTFS: byte offset of the MFT inside the volume
-    uint32_t mftRecordSize = 0;  // NTFS
-};
-
-QString fatLabel(const QByteArray& sector, int offset)
-{
-    const QString label = QString::fromLatin1(sector.mid(offset, FatLabelLength)).trimmed();
-    return label == QLatin1String("NO NAME") ? QString() : label;
-}
-
-BootSectorInfo parseBootSector(const QByteArray& s)
-{
-    BootSectorInfo info;
-    if (s.size() < 512 || uint8_t(s[BootSignatureOffset]) != BootSignature0
-        || uint8_t(s[BootSignatureOffset + 1]) != BootSignature1)
-        return info;
-    const QByteArray oem = s.mid(OemIdOffset, 8);
-    if (oem == "EXFAT   ") {
-        info.fileSystemName = QStringLiteral("exFAT");
-        info.type = Tessarin::FileSystemType::exFAT;
-        return info;
-    }
-    const uint32_t bytesPerSector = le16(s, BytesPerSectorOffset);
-    if (!isPowerOfTwo(bytesPerSector) || bytesPerSector < 256 || bytesPerSector > 4096)
-        return info;
-    info.bytesPerSector = bytesPerSector;
-    const uint8_t spcByte = uint8_t(s[SectorsPerClusterOffset]);
-    if (oem == "NTFS    ") {
-        // Values above 0x80 encode 2^(256 - value) sectors.
-        const uint64_t sectorsPerCluster = spcByte > 0x80 ? (1ull << (256 - spcByte)) : spcByte;
-        const uint64_t clusterSize = sectorsPerCluster * bytesPerSector;
-        const int8_t perRecord = int8_t(s[NtfsClustersPerRecordOffset]);
-        const uint64_t recordSize = perRecord < 0 ? (-perRecord < 32 ? 1ull << -perRecord : 0)
-                                                  : uint64_t(perRecord) * clusterSize;
-        const uint64_t mftLcn = le64(s, NtfsMftLcnOffset);
-        info.fileSystemName = QStringLiteral("NTFS");
-        info.type = Tessarin::FileSystemType::NTFS;
-        if (clusterSize && isPowerOfTwo(recordSize) && recordSize >= 256 && recordSize <= 65536
-            && mftLcn < (uint64_t(1) << 48))
-        {
-            info.mftOffset = mftLcn * clusterSize;
-            info.mftRecordSize = uint32_t(recordSize);
-        }
-        return info;
-    }
-    if (spcByte == 0 || !isPowerOfTwo(spcByte))
-        return info;
-    if (s.mid(Fat32TypeOffset, 8) == "FAT32   ") {
-        info.fileSystemName = QStringLiteral("FAT32");
-        info.type = Tessarin::FileSystemType::FAT32;
-        info.label = fatLabel(s, Fat32LabelOffset);
-    } else if (s.mid(Fat16TypeOffset, 4) == "FAT1") {
-        info.fileSystemName = QStringLiteral("FAT");
-        info.type = Tessarin::FileSystemType::FAT;
-        info.label = fatLabel(s, Fat16LabelOffset);
-    }
-    return info;
-}
-
-// The label from the $Volume file record (record 3), after undoing its update-sequence fixups.
-// Pure; empty when the record is damaged or has no name.
-QString ntfsVolumeLabel(QByteArray record, uint32_t bytesPerSector)
-{
-    if (record.size() < 512 || !record.startsWith("FILE") || bytesPerSector < 256)
-        return {};
-    const int usaOffset = le16(record, RecordUsaOffsetOffset);
-    const int usaCount = le16(record, RecordUsaCountOffset);
-    if (usaCount < 1 || usaOffset + 2 * usaCount > record.size()
-        || int64_t(usaCount - 1) * bytesPerSector > record.size())
-        return {};
-    for (int i = 1; i < usaCount; ++i) {
-        const int end = int(i * bytesPerSector) - 2;
-        if (record[end] != record[usaOffset] || record[end + 1] != record[usaOffset + 1])
-            return {};  // torn write: the record cannot be trusted
-        record[end] = record[usaOffset + 2 * i];
-        record[end + 1] = record[usaOffset + 2 * i + 1];
-    }
-    int at = le16(record, RecordFirstAttributeOffset);
-    while (at >= 0 && at + 24 <= record.size()) {
-        const uint32_t type = le32(record, at);
-        const uint32_t length = le32(record, at + AttributeLengthOffset);
-        if (type == EndOfAttributes || length < 24 || length > uint32_t(record.size() - at))
-            return {};
-        if (type == VolumeNameAttribute && record[at + AttributeNonResidentOffset] == 0) {
-            const uint32_t valueLength = le32(record, at + AttributeValueLengthOffset);
-            const uint32_t valueOffset = le16(record, at + AttributeValueOffsetOffset);
-            if (valueOffset + uint64_t(valueLength) > length || valueLength % 2)
-                return {};
-            QString label(int(valueLength / 2), Qt::Uninitialized);
-            for (uint32_t i = 0; i < valueLength / 2; ++i)
-                label[int(i)] = QChar(le16(record, at + int(valueOffset + 2 * i)));
-            return label;
-        }
-        at += int(length);
-    }
-    return {};
-}
-
-// Reads `length` bytes at a byte offset of the disk, whatever its sector size.
-QByteArray readDiskBytes(DeviceHandle* handle, uint32_t sectorSize, uint64_t offset, uint32_t length)
-{
-    const uint64_t first = offset / sectorSize;
-    const uint64_t head = offset % sectorSize;
-    const uint64_t count = (head + length + sectorSize - 1) / sectorSize;
-    if (count == 0 || count > 64)
-        return {};
-    QByteArray buffer(int(count * sectorSize), '\0');
-    if (!DiskIO::readSectorsAligned(handle, first, uint32_t(count), buffer.data(), sectorSize,
-                                    std::max(sectorSize, MinIoAlignment)))
-        return {};
-    return buffer.mid(int(head), int(length));
-}
-
-// For a partition no volume of the machine answers for (an image's partition on Linux, a hidden
-// partition): file system and label from the volume's own first sectors.
-void fillFromBootSector(PartitionInfo& partition, DeviceHandle* handle, uint32_t sectorSize, uint64_t diskSize)
-{
-    const uint64_t start = partition.startSector * 512;
-    if (start % sectorSize || start >= diskSize || partition.size < 512)
-        return;  // a damaged table can point anywhere
-    const BootSectorInfo info = parseBootSector(readDiskBytes(handle, sectorSize, start, 512));
-    if (info.fileSystemName.isEmpty())
-        return;
-    partition.fileSystemName = info.fileSystemName;
-    partition.fileSystem = info.type;
-    partition.label = info.label;
-    if (info.type == Tessarin::FileSystemType::NTFS && info.mftRecordSize) {
-        const uint64_t recordOffset = info.mftOffset + uint64_t(VolumeFileRecord) * info.mftRecordSize;
-        if (recordOffset + info.mftRecordSize <= partition.size
-            && start + recordOffset + info.mftRecordSize <= diskSize)
-            partition.label = ntfsVolumeLabel(readDiskBytes(handle, sectorSize, start + recordOffset,
-                                                            info.mftRecordSize), info.bytesPerSector);
-    }
-}
-
 struct VolumeExtents {
     QString name;
     QList<DiskExtent> extents;
@@ -236,8 +63,8 @@ QList<VolumeExtents> machineVolumes()
     return volumes;
 }
 
-// False when no volume of the machine lies on the partition.
-bool fillMountedDetails(PartitionInfo& partition, const QList<VolumeExtents>& volumes)
+// Mount path, label, file system and use from the volume that lies on the partition, if any.
+void fillVolumeDetails(PartitionInfo& partition, const QList<VolumeExtents>& volumes)
 {
     const uint64_t begin = partition.startSector * 512;
     const uint64_t end = begin + partition.size;
@@ -255,7 +82,7 @@ bool fillMountedDetails(PartitionInfo& partition, const QList<VolumeExtents>& vo
             break;
     }
     if (!match)
-        return false;
+        return;
 
     const QStringList mountPaths = DiskIO::getVolumeMountPaths(match->name);
     if (!mountPaths.isEmpty())
@@ -274,7 +101,6 @@ bool fillMountedDetails(PartitionInfo& partition, const QList<VolumeExtents>& vo
     uint64_t free = 0;
     if (platform.diskFreeSpace(root, total, free))
         partition.usedSpace = total >= free ? total - free : 0;
-    return true;
 }
 
 void setFlags(PartitionInfo& partition)
@@ -299,10 +125,10 @@ Tessarin::PartitionStyle styleFromSectorZero(DeviceHandle* handle, uint32_t sect
     std::vector<uint8_t> sector(bytes, 0);
     if (!DiskIO::readSectorsAligned(handle, 0, 1, sector.data(), bytes, std::max(bytes, MinIoAlignment)))
         return Tessarin::PartitionStyle::Unknown;
-    if (sector[BootSignatureOffset] != BootSignature0 || sector[BootSignatureOffset + 1] != BootSignature1)
+    if (!MbrCodec::hasBootSignature(sector.data()))
         return Tessarin::PartitionStyle::Unknown;
-    return sector[FirstEntryTypeOffset] == ProtectiveMbrType ? Tessarin::PartitionStyle::GPT
-                                                              : Tessarin::PartitionStyle::MBR;
+    return MbrCodec::entry(sector.data(), 0).type == MbrCodec::ProtectiveType ? Tessarin::PartitionStyle::GPT
+                                                                               : Tessarin::PartitionStyle::MBR;
 }
 
 bool isSystemDiskNumber(int diskNumber)
@@ -364,10 +190,8 @@ QList<PartitionInfo> DiskManager::enumeratePartitions(int diskNumber)
     if (!handle)
         return partitions;
     PlatformDriveLayout layout;
-    DiskGeometry geometry;
     if (!handle->driveLayout(layout) || layout.entries.empty())
         return partitions;
-    const uint32_t sectorSize = DiskIO::getDiskGeometry(handle.get(), geometry) ? geometry.bytesPerSector : 0;
 
     const QList<VolumeExtents> volumes = machineVolumes();
     for (const PlatformLayoutEntry& entry : layout.entries) {
@@ -394,8 +218,7 @@ QList<PartitionInfo> DiskManager::enumeratePartitions(int diskNumber)
             p.isActive = entry.bootIndicator;
             p.fileSystem = fileSystemFromMbrType(entry.mbrType);
         }
-        if (!fillMountedDetails(p, volumes) && sectorSize)
-            fillFromBootSector(p, handle.get(), sectorSize, uint64_t(std::max<int64_t>(geometry.diskSize, 0)));
+        fillVolumeDetails(p, volumes);
         setFlags(p);
         partitions.append(p);
     }

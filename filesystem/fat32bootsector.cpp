@@ -1,23 +1,10 @@
 #include "filesystem/fat32bootsector.h"
 
-#include "filesystem/littleendian.h"
+#include "platform/bootsectorfields.h"
+#include "platform/byteorder.h"
 
 namespace {
-constexpr size_t OffBytesPerSector = 11;
-constexpr size_t OffSectorsPerCluster = 13;
-constexpr size_t OffReservedSectors = 14;
-constexpr size_t OffNumberOfFats = 16;
-constexpr size_t OffRootEntryCount = 17;
-constexpr size_t OffTotalSectors16 = 19;
-constexpr size_t OffFatSize16 = 22;
-constexpr size_t OffTotalSectors32 = 32;
-constexpr size_t OffFatSize32 = 36;
-constexpr size_t OffRootCluster = 44;
-constexpr size_t OffSerialNumber = 67;
-constexpr size_t OffLabel = 71;
-constexpr size_t LabelLength = 11;
-constexpr size_t OffSignature = 510;
-constexpr uint16_t BootSignature = 0xAA55;
+using F = BootSectorFields;
 
 bool powerOfTwo(uint64_t v) { return v != 0 && (v & (v - 1)) == 0; }
 }
@@ -28,19 +15,19 @@ Fat32BootSector::Status Fat32BootSector::decode(const uint8_t* data, size_t size
     out = Fat32BootSector();
     if (!data || size < Size)
         return Status::TooShort;
-    if (LittleEndian::u16(data + OffSignature) != BootSignature)
+    if (ByteOrder::get16(data + F::OffSignature) != F::BootSignature)
         return Status::BadSignature;
-    if (LittleEndian::u16(data + OffRootEntryCount) != 0 || LittleEndian::u16(data + OffFatSize16) != 0)
+    if (ByteOrder::get16(data + F::OffRootEntryCount) != 0 || ByteOrder::get16(data + F::OffFatSize16) != 0)
         return Status::NotFat32;
 
-    out.bytesPerSector = LittleEndian::u16(data + OffBytesPerSector);
-    out.sectorsPerCluster = data[OffSectorsPerCluster];
-    out.reservedSectors = LittleEndian::u16(data + OffReservedSectors);
-    out.numberOfFats = data[OffNumberOfFats];
-    out.fatSize = LittleEndian::u32(data + OffFatSize32);
-    out.rootCluster = LittleEndian::u32(data + OffRootCluster);
-    out.serialNumber = LittleEndian::u32(data + OffSerialNumber);
-    std::string label(reinterpret_cast<const char*>(data + OffLabel), LabelLength);
+    out.bytesPerSector = ByteOrder::get16(data + F::OffBytesPerSector);
+    out.sectorsPerCluster = data[F::OffSectorsPerCluster];
+    out.reservedSectors = ByteOrder::get16(data + F::OffReservedSectors);
+    out.numberOfFats = data[F::OffNumberOfFats];
+    out.fatSize = ByteOrder::get32(data + F::OffFatSize32);
+    out.rootCluster = ByteOrder::get32(data + F::OffRootCluster);
+    out.serialNumber = ByteOrder::get32(data + F::OffFat32SerialNumber);
+    std::string label(reinterpret_cast<const char*>(data + F::OffFat32Label), F::FatLabelLength);
     const size_t first = label.find_first_not_of(' ');
     out.label = first == std::string::npos ? std::string() : label.substr(first, label.find_last_not_of(' ') - first + 1);
 
@@ -50,9 +37,9 @@ Fat32BootSector::Status Fat32BootSector::decode(const uint8_t* data, size_t size
         return Status::BadGeometry;
     out.clusterSize = out.bytesPerSector * out.sectorsPerCluster;
 
-    out.totalSectors = LittleEndian::u32(data + OffTotalSectors32);
+    out.totalSectors = ByteOrder::get32(data + F::OffTotalSectors32);
     if (out.totalSectors == 0)
-        out.totalSectors = LittleEndian::u16(data + OffTotalSectors16);
+        out.totalSectors = ByteOrder::get16(data + F::OffTotalSectors16);
     if (out.totalSectors == 0)
         out.totalSectors = limitBytes / out.bytesPerSector;
     out.volumeSize = out.totalSectors * out.bytesPerSector;

@@ -1,5 +1,7 @@
 #pragma once
 // The FAT32 boot sector as plain values, decoded from bytes without I/O (no Qt, so it can be fuzzed).
+#include "platform/bootsectorfields.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,7 +10,7 @@ class Fat32BootSector {
 public:
     enum class Status { Ok, TooShort, BadSignature, NotFat32, BadGeometry };
 
-    static constexpr size_t Size = 512;
+    static constexpr size_t Size = BootSectorFields::SectorBytes;
     static constexpr uint32_t MaxClusters = 0x0FFFFFF5;  // 28-bit entries minus the reserved values
 
     // `limitBytes` is the room the volume may occupy (partition or device size), 0 when unknown;

@@ -3,7 +3,7 @@
 #include "core/diskio.h"
 #include "core/logger.h"
 #include "filesystem/fat32bootsector.h"
-#include "filesystem/littleendian.h"
+#include "platform/byteorder.h"
 
 #include <algorithm>
 
@@ -131,7 +131,7 @@ uint64_t FAT32Parser::markUsedClusters(const uint8_t* fat, size_t bytes, uint64_
             continue;
         if (entry - FirstDataEntry >= clusterCount)
             break;
-        const uint32_t value = LittleEndian::u32(fat + pos) & EntryMask;
+        const uint32_t value = ByteOrder::get32(fat + pos) & EntryMask;
         if (value == EntryFree || value == EntryReserved)
             continue;
         clusters.setBit(qsizetype(entry - FirstDataEntry));

@@ -1,6 +1,6 @@
 #include "filesystem/ntfsrunlist.h"
 
-#include "filesystem/littleendian.h"
+#include "platform/byteorder.h"
 
 NtfsRunList::Status NtfsRunList::decode(const uint8_t* data, size_t size, uint64_t totalClusters,
                                         std::vector<NtfsRun>& runs)
@@ -23,9 +23,9 @@ NtfsRunList::Status NtfsRunList::decode(const uint8_t* data, size_t size, uint64
             return Status::ZeroLength;
         if (size - pos < size_t(run.lengthBytes) + run.offsetBytes)
             return Status::Truncated;
-        run.length = LittleEndian::unsignedField(data + pos, run.lengthBytes);
+        run.length = ByteOrder::getUnsigned(data + pos, run.lengthBytes);
         pos += run.lengthBytes;
-        run.offset = LittleEndian::signedField(data + pos, run.offsetBytes);
+        run.offset = ByteOrder::getSigned(data + pos, run.offsetBytes);
         pos += run.offsetBytes;
         if (run.length == 0)
             return Status::ZeroLength;

@@ -1,6 +1,6 @@
 // libFuzzer target: MFT record header and fixups, attribute walk, non-resident header and run list,
 // in the order the NTFS parser applies them.
-#include "filesystem/ntfsmftrecord.h"
+#include "platform/ntfsmftrecord.h"
 #include "filesystem/ntfsrunlist.h"
 
 #include <vector>

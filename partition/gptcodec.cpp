@@ -1,5 +1,6 @@
 #include "partition/gptcodec.h"
-#include "partition/crc32.h"
+#include "platform/crc32.h"
+#include "platform/guidtext.h"
 
 #include <cstring>
 
@@ -26,20 +27,29 @@ const QUuid& GptCodec::linuxDataType()
 
 void GptCodec::guidToGptBytes(const QUuid& guid, uint8_t* out)
 {
-    const QByteArray r = guid.toRfc4122();
-    const auto* p = reinterpret_cast<const uint8_t*>(r.constData());
-    static constexpr int order[16] = {3, 2, 1, 0, 5, 4, 7, 6, 8, 9, 10, 11, 12, 13, 14, 15};
-    for (int i = 0; i < 16; ++i)
-        out[i] = p[order[i]];
+    GuidText::toGptBytes(guid.toString(QUuid::WithBraces).toStdString(), out);
 }
 
 QUuid GptCodec::gptBytesToGuid(const uint8_t* in)
 {
-    static constexpr int order[16] = {3, 2, 1, 0, 5, 4, 7, 6, 8, 9, 10, 11, 12, 13, 14, 15};
-    QByteArray r(16, '\0');
-    for (int i = 0; i < 16; ++i)
-        r[order[i]] = static_cast<char>(in[i]);
-    return QUuid::fromRfc4122(r);
+    return QUuid(QString::fromStdString(GuidText::fromGptBytes(in)));
+}
+
+void GptCodec::setEntryTypeGuid(GptPartitionEntry& entry, const QUuid& guid)
+{
+    guidToGptBytes(guid, entry.typeGuid.data());
+}
+
+void GptCodec::setEntryUniqueGuid(GptPartitionEntry& entry, const QUuid& guid)
+{
+    guidToGptBytes(guid, entry.uniqueGuid.data());
+}
+
+QByteArray GptCodec::headerBytes(const GptHeader& header)
+{
+    QByteArray out(GptHeader::Size, '\0');
+    header.encode(reinterpret_cast<uint8_t*>(out.data()));
+    return out;
 }
 
 uint32_t GptCodec::entrySectors(uint32_t sectorSize)

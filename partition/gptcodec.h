@@ -1,6 +1,6 @@
 #pragma once
-#include "partition/gptheader.h"
-#include "partition/gptpartitionentry.h"
+#include "platform/gptheader.h"
+#include "platform/gptpartitionentry.h"
 
 #include <QByteArray>
 #include <QList>
@@ -18,6 +18,8 @@ public:
     // RFC 4122 order r0..r15 -> disk order r3 r2 r1 r0 r5 r4 r7 r6 r8..r15.
     static void guidToGptBytes(const QUuid& guid, uint8_t* out16);
     static QUuid gptBytesToGuid(const uint8_t* in16);
+    static void setEntryTypeGuid(GptPartitionEntry& entry, const QUuid& guid);
+    static void setEntryUniqueGuid(GptPartitionEntry& entry, const QUuid& guid);
 
     // Sectors of a 128-entry array of 128-byte entries: 32 for 512, 4 for 4096.
     static uint32_t entrySectors(uint32_t sectorSize);
@@ -27,6 +29,8 @@ public:
     // Packed 128-byte entries, `count` of them (missing ones zero, extra ones dropped).
     static QByteArray serializeEntries(const QList<GptPartitionEntry>& entries, uint32_t count);
 
+    // The header's 92 bytes.
+    static QByteArray headerBytes(const GptHeader& header);
     // One zero sector with the header's 92 bytes at its start.
     static QByteArray headerSector(const GptHeader& header, uint32_t sectorSize);
     // Replaces the first 92 bytes of an existing sector, keeping the rest as it was.

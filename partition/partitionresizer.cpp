@@ -2,14 +2,14 @@
 #include "core/commandrunner.h"
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "partition/crc32.h"
+#include "platform/ntfsbootsector.h"
 #include "partition/diskaccess.h"
 #include "partition/gptcodec.h"
-#include "partition/mbrcodec.h"
-#include "partition/ntfsbootsector.h"
 #include "partition/partitiontable.h"
 #include "partition/resizerdiskpartrunner.h"
 #include "partition/sectorunits.h"
+#include "platform/crc32.h"
+#include "platform/mbrcodec.h"
 
 #include <QUuid>
 #include <algorithm>
@@ -319,9 +319,9 @@ bool PartitionResizer::updateGptEntries(DiskIO& disk, const QList<ResizePlanEntr
     if (!PartitionTable::readGptHeader(disk, header, sectorSize))
         return fail(QStringLiteral("Failed to read GPT header"));
     const uint64_t total = diskSize / sectorSize;
-    QString why;
+    std::string why;
     if (!header.checkEntryArray(sectorSize, total, why))
-        return fail(why);
+        return fail(QString::fromStdString(why));
     QList<GptPartitionEntry> entries;
     if (!PartitionTable::readGptEntries(disk, entries, sectorSize))
         return fail(QStringLiteral("Failed to read GPT partition entries"));
@@ -410,9 +410,9 @@ bool PartitionResizer::updateBackupGpt(DiskIO& disk, uint64_t diskSize, uint32_t
         !PartitionTable::readGptEntries(disk, entries, sectorSize))
         return false;
     const uint64_t total = diskSize / sectorSize;
-    QString why;
+    std::string why;
     if (!primary.checkEntryArray(sectorSize, total, why))
-        return fail(why);
+        return fail(QString::fromStdString(why));
     const uint64_t arraySectors = primary.entryArraySectors(sectorSize);
     if (total < arraySectors + 3)
         return fail(QStringLiteral("Disk of %1 bytes is too small for its GPT").arg(diskSize));
@@ -510,13 +510,13 @@ bool PartitionResizer::updateNtfsBootSector(DiskIO& disk, uint64_t startSector, 
         return false;
     }
     auto* s = reinterpret_cast<uint8_t*>(buffer.data());
-    if (!NtfsBootSector::hasSignature(s)) {
+    if (!NtfsBootSector::hasOemId(s)) {
         log().error(QStringLiteral("Not a valid NTFS boot sector - signature mismatch"));
-        log().error(QStringLiteral("Boot sector header: %1").arg(NtfsBootSector::headerHex(s)));
+        log().error(QStringLiteral("Boot sector header: %1").arg(QString::fromLatin1(buffer.left(16).toHex())));
         return false;
     }
     // TotalSectors counts the file system's own sectors, which need not be 512 bytes.
-    const uint32_t bps = NtfsBootSector::bytesPerSector(s);
+    const uint32_t bps = NtfsBootSector::sectorSizeOf(s);
     if (bps == 0) {
         log().error(QStringLiteral("NTFS boot sector has an invalid bytes-per-sector value"));
         return false;
@@ -529,7 +529,7 @@ bool PartitionResizer::updateNtfsBootSector(DiskIO& disk, uint64_t startSector, 
     const uint64_t newTotal = volumeSectors - 1;
     log().info(QStringLiteral("NTFS signature verified"));
     log().info(QStringLiteral("NTFS TotalSectors: %1 -> %2 (partition sectors: %3)")
-                   .arg(NtfsBootSector::totalSectors(s)).arg(newTotal).arg(volumeSectors));
+                   .arg(NtfsBootSector::totalSectorsOf(s)).arg(newTotal).arg(volumeSectors));
     NtfsBootSector::setTotalSectors(s, newTotal);
     if (!DiskAccess::write(disk, offset, buffer.left(qsizetype(sectorSize)))) {
         log().error(QStringLiteral("Failed to write NTFS boot sector"));
@@ -547,7 +547,7 @@ bool PartitionResizer::updateNtfsBootSector(DiskIO& disk, uint64_t startSector, 
 
     QByteArray check;
     if (DiskAccess::read(disk, offset, sectorSize, check)) {
-        const uint64_t got = NtfsBootSector::totalSectors(reinterpret_cast<const uint8_t*>(check.constData()));
+        const uint64_t got = NtfsBootSector::totalSectorsOf(reinterpret_cast<const uint8_t*>(check.constData()));
         if (got != newTotal) {
             log().error(QStringLiteral("Verification failed! Expected %1, got %2").arg(newTotal).arg(got));
             return false;
@@ -686,9 +686,9 @@ bool PartitionResizer::addGptPartitionEntry(DiskIO& disk, uint64_t startSector, 
     if (!header.hasValidSignature())
         return fail(QStringLiteral("Invalid GPT signature"));
     const uint64_t total = diskSize / sectorSize;
-    QString why;
+    std::string why;
     if (!header.checkEntryArray(sectorSize, total, why))
-        return fail(why);
+        return fail(QString::fromStdString(why));
     log().info(QStringLiteral("GPT: entryLBA=%1, numEntries=%2, entrySize=%3")
                    .arg(header.partitionEntryLba).arg(header.numberOfEntries).arg(header.sizeOfPartitionEntry));
     QByteArray array;
@@ -725,12 +725,12 @@ bool PartitionResizer::addGptPartitionEntry(DiskIO& disk, uint64_t startSector, 
                             .arg(i).arg(entries[i].lastLba).arg(lastUsable));
 
     GptPartitionEntry entry;
-    entry.setTypeGuid(type);
+    GptCodec::setEntryTypeGuid(entry, type);
     const QUuid unique = QUuid::createUuid();
-    entry.setUniqueGuid(unique);
+    GptCodec::setEntryUniqueGuid(entry, unique);
     entry.firstLba = first;
     entry.lastLba = last;
-    entry.setName(name);
+    entry.setName(name.toStdU16String());
     entries[index] = entry;
     log().info(QStringLiteral("Created partition entry: type=%1, unique=%2, start=%3, end=%4")
                    .arg(type.toString(), unique.toString()).arg(first).arg(last));
@@ -820,9 +820,9 @@ bool PartitionResizer::regenerateGptGuids(DiskIO& disk, uint32_t sectorSize)
         log().info(QStringLiteral("Not a GPT disk, skipping GUID regeneration"));
         return true;
     }
-    QString why;
+    std::string why;
     if (!header.checkEntryArray(sectorSize, 0, why))
-        return fail(why);
+        return fail(QString::fromStdString(why));
 
     const QUuid diskGuid = QUuid::createUuid();
     GptCodec::guidToGptBytes(diskGuid, header.diskGuid.data());

@@ -1,10 +1,10 @@
 #include "partition/partitiontable.h"
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "partition/crc32.h"
 #include "partition/diskaccess.h"
 #include "partition/gptcodec.h"
-#include "partition/mbrcodec.h"
+#include "platform/crc32.h"
+#include "platform/mbrcodec.h"
 
 namespace {
 void logError(const QString& text) { Logger::instance().error(text); }
@@ -41,9 +41,9 @@ bool PartitionTable::readGptEntries(DiskIO& disk, QList<GptPartitionEntry>& out,
     GptHeader header;
     if (!readGptHeader(disk, header, sectorSize))
         return false;
-    QString why;
+    std::string why;
     if (!header.checkEntryArray(sectorSize, 0, why)) {
-        logError(why);
+        logError(QString::fromStdString(why));
         return false;
     }
     QByteArray array;
@@ -89,7 +89,8 @@ bool PartitionTable::initializeGpt(DiskIO& disk, uint64_t diskSizeBytes, uint32_
         return false;
     }
 
-    if (!DiskAccess::write(disk, 0, MbrCodec::protectiveMbr(totalSectors, sectorSize))) {
+    const std::vector<uint8_t> mbr = MbrCodec::protectiveMbr(totalSectors, sectorSize);
+    if (!DiskAccess::write(disk, 0, QByteArray(reinterpret_cast<const char*>(mbr.data()), qsizetype(mbr.size())))) {
         logError(QStringLiteral("Failed to write protective MBR"));
         return false;
     }
@@ -165,12 +166,12 @@ bool PartitionTable::addGptPartition(DiskIO& disk, uint64_t firstLba, uint64_t l
     }
 
     GptPartitionEntry entry;
-    entry.setTypeGuid(typeGuid);
-    entry.setUniqueGuid(QUuid::createUuid());
+    GptCodec::setEntryTypeGuid(entry, typeGuid);
+    GptCodec::setEntryUniqueGuid(entry, QUuid::createUuid());
     entry.firstLba = firstLba;
     entry.lastLba = lastLba;
     entry.attributes = 0;
-    entry.setName(name);
+    entry.setName(name.toStdU16String());
     entries[freeIndex] = entry;
 
     const QByteArray array = GptCodec::serializeEntries(entries, header.numberOfEntries);

@@ -1,6 +1,6 @@
 #pragma once
-#include "partition/gptheader.h"
-#include "partition/gptpartitionentry.h"
+#include "platform/gptheader.h"
+#include "platform/gptpartitionentry.h"
 
 #include <QList>
 #include <QObject>

@@ -129,3 +129,8 @@ EN = {
     '无法打开浏览器': 'Cannot open browser',
     '无法打开默认浏览器。\n\n请手动复制链接访问：\n%1': 'The default browser could not be opened.\n\nPlease copy this link and open it manually:\n%1',
 }
+
+# Validation texts of CloneConfig (listed ahead of their extraction by lupdate).
+t('Source disk is not valid', 'ソースディスクが無効です', '源磁盘无效', '來源磁碟無效', '원본 디스크가 올바르지 않습니다', 'Le disque source n\'est pas valide', 'Der Quelldatenträger ist ungültig', 'El disco de origen no es válido', 'Il disco di origine non è valido', 'O disco de origem não é válido', 'De bronschijf is ongeldig', 'Kaynak disk geçersiz')
+t('Target disk is not valid', 'ターゲットディスクが無効です', '目标磁盘无效', '目的磁碟無效', '대상 디스크가 올바르지 않습니다', 'Le disque cible n\'est pas valide', 'Der Zieldatenträger ist ungültig', 'El disco de destino no es válido', 'Il disco di destinazione non è valido', 'O disco de destino não é válido', 'De doelschijf is ongeldig', 'Hedef disk geçersiz')
+t('Source and target disk cannot be the same', 'ソースとターゲットのディスクを同じにすることはできません', '源磁盘和目标磁盘不能相同', '來源磁碟與目的磁碟不能相同', '원본 디스크와 대상 디스크는 같을 수 없습니다', 'Les disques source et cible ne peuvent pas être identiques', 'Quell- und Zieldatenträger dürfen nicht identisch sein', 'El disco de origen y el de destino no pueden ser el mismo', 'Il disco di origine e quello di destinazione non possono coincidere', 'O disco de origem e o de destino não podem ser o mesmo', 'Bron- en doelschijf mogen niet dezelfde zijn', 'Kaynak ve hedef disk aynı olamaz')

@@ -7,7 +7,7 @@ PKGS=(build-essential cmake ninja-build pkg-config
       libqt6svg6-dev libgl1-mesa-dev libudev-dev libblkid-dev
       g++-mingw-w64-x86-64
       ntfs-3g dosfstools mtools gdisk fdisk util-linux partclone
-      nasm qemu-system-x86 clang xvfb xauth imagemagick fonts-noto-cjk)
+      nasm qemu-system-x86 clang xvfb xauth imagemagick fonts-noto-cjk wine64)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

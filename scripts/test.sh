@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every check: the unit and integration tests (ctest),
-# the compile check of the Windows backend and a short fuzzing run of the on-disk decoders.
+# the compile check and a Wine smoke run of the Windows backend, and a short fuzzing run of the
+# on-disk decoders.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-if [ -f scripts/check-win32.sh ]; then
-  bash scripts/check-win32.sh
-fi
-if [ -f scripts/run-fuzz.sh ]; then
-  bash scripts/run-fuzz.sh 30
-fi
+bash scripts/check-win32.sh
+bash scripts/smoke-win32.sh
+bash scripts/run-fuzz.sh
 cd build
 ctest --output-on-failure --timeout 900 -j1

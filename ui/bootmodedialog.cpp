@@ -14,12 +14,11 @@ BootModeDialog::BootModeDialog(QWidget* parent)
 {
     setWindowTitle(tr("Target Boot Mode"));
     setModal(true);
-    setFixedSize(460, 294);
     setStyleSheet(DialogStyle::sheet());
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 20, 24, 18);
-    layout->setSpacing(12);
+    layout->setContentsMargins(22, 16, 22, 14);
+    layout->setSpacing(8);
 
     auto* heading = new QLabel(tr("Select the boot mode for the target disk"), this);
     heading->setObjectName(QStringLiteral("dialogHeading"));
@@ -29,7 +28,7 @@ BootModeDialog::BootModeDialog(QWidget* parent)
     auto* card = new QFrame(this);
     card->setObjectName(QStringLiteral("optionsCard"));
     auto* cardLayout = new QVBoxLayout(card);
-    cardLayout->setContentsMargins(14, 10, 14, 10);
+    cardLayout->setContentsMargins(12, 6, 12, 6);
     cardLayout->setSpacing(4);
     m_group = new QButtonGroup(this);
     m_group->setExclusive(true);
@@ -52,9 +51,9 @@ BootModeDialog::BootModeDialog(QWidget* parent)
     auto* separator = new QFrame(card);
     separator->setObjectName(QStringLiteral("separator"));
     separator->setFixedHeight(1);
-    cardLayout->addSpacing(4);
+    cardLayout->addSpacing(2);
     cardLayout->addWidget(separator);
-    cardLayout->addSpacing(4);
+    cardLayout->addSpacing(2);
 
     auto* legacy = new QRadioButton(tr("Legacy Mode (MBR)"), card);
     legacy->setObjectName(QStringLiteral("radioLegacy"));
@@ -88,6 +87,7 @@ BootModeDialog::BootModeDialog(QWidget* parent)
     buttons->addWidget(cancel);
     buttons->addWidget(ok);
     layout->addLayout(buttons);
+    DialogStyle::fixSize(this, QSize(460, 294));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

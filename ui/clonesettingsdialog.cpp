@@ -13,12 +13,11 @@ CloneSettingsDialog::CloneSettingsDialog(QWidget* parent)
 {
     setWindowTitle(tr("Clone Settings"));
     setModal(true);
-    setFixedSize(480, 340);
     setStyleSheet(DialogStyle::sheet());
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 20, 24, 18);
-    layout->setSpacing(10);
+    layout->setContentsMargins(22, 16, 22, 14);
+    layout->setSpacing(8);
     auto* heading = new QLabel(tr("Clone Settings"), this);
     heading->setObjectName(QStringLiteral("dialogHeading"));
     heading->setWordWrap(true);
@@ -27,7 +26,7 @@ CloneSettingsDialog::CloneSettingsDialog(QWidget* parent)
     auto* card = new QFrame(this);
     card->setObjectName(QStringLiteral("optionsCard"));
     auto* cardLayout = new QVBoxLayout(card);
-    cardLayout->setContentsMargins(14, 8, 14, 8);
+    cardLayout->setContentsMargins(12, 6, 12, 6);
     cardLayout->setSpacing(2);
 
     auto addRow = [card, cardLayout](const QString& title, const QString& badge, const QString& note,
@@ -39,7 +38,7 @@ CloneSettingsDialog::CloneSettingsDialog(QWidget* parent)
             cardLayout->addWidget(s);
         }
         auto* row = new QHBoxLayout;
-        row->setContentsMargins(0, 6, 0, 6);
+        row->setContentsMargins(0, 4, 0, 4);
         auto* text = new QVBoxLayout;
         text->setSpacing(2);
         auto* titleRow = new QHBoxLayout;
@@ -93,6 +92,7 @@ CloneSettingsDialog::CloneSettingsDialog(QWidget* parent)
     buttons->addWidget(cancel);
     buttons->addWidget(ok);
     layout->addLayout(buttons);
+    DialogStyle::fixSize(this, QSize(480, 340));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

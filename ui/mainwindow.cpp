@@ -19,6 +19,7 @@
 #include "ui/sidebarwidget.h"
 #include "ui/spaceallocationdialog.h"
 #include "ui/udevmonitor.h"
+#include "ui/uiresources.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -86,6 +87,7 @@ bool isRunningStatus(Tessarin::CloneStatus s)
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent)
 {
+    UiResources::init();
     Tessarin::registerMetaTypes();
     qRegisterMetaType<Logger::Level>("Logger::Level");
     setObjectName(QStringLiteral("MainWindow"));
@@ -975,14 +977,10 @@ void MainWindow::onTitleMenuClicked()
         action->setCheckable(true);
         action->setData(entry.second);
         action->setChecked(LanguageSetup::matches(entry.second, current));
-        const bool active = action->isChecked();
         const QString code = entry.second;
-        connect(action, &QAction::triggered, this, [this, code, active, action]() {
-            if (active) {
+        connect(action, &QAction::triggered, this, [this, code, action]() {
+            if (!chooseLanguage(code))
                 action->setChecked(true);
-                return;
-            }
-            restartWithLanguage(code);
         });
     }
 
@@ -995,15 +993,37 @@ void MainWindow::onTitleMenuClicked()
     menu.exec(m_btnMenu->mapToGlobal(QPoint(0, m_btnMenu->height())));
 }
 
-void MainWindow::restartWithLanguage(const QString& code)
+namespace {
+MainWindow::RestartFunction& restartFunction()
 {
+    static MainWindow::RestartFunction function;
+    return function;
+}
+}
+
+void MainWindow::setRestartFunction(RestartFunction function)
+{
+    restartFunction() = std::move(function);
+}
+
+bool MainWindow::chooseLanguage(const QString& code)
+{
+    if (LanguageSetup::matches(code, LanguageSetup::currentLanguage()))
+        return false;
     QSettings settings(QStringLiteral("Tessarin"), QStringLiteral("Tessarin"));
     settings.setValue(QStringLiteral("language"), code);
     settings.sync();
     Logger::instance().info(QStringLiteral("Language changed to %1, restarting application...").arg(code));
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1),
-                            QCoreApplication::applicationDirPath());
-    QCoreApplication::quit();
+    const QString program = QCoreApplication::applicationFilePath();
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const QString directory = QCoreApplication::applicationDirPath();
+    if (restartFunction()) {
+        restartFunction()(program, arguments, directory);
+    } else {
+        QProcess::startDetached(program, arguments, directory);
+        QCoreApplication::quit();
+    }
+    return true;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -5,6 +5,7 @@
 #include "core/tessarin.h"
 
 #include <QWidget>
+#include <functional>
 
 class CloneEngine;
 class CloneOptionsPage;
@@ -55,6 +56,14 @@ public:
     void deviceEventReceived();
     // Adds one coloured line of the window's own to the log view.
     void appendLog(const QString& message, const QString& levelText);
+
+    // Stores `code` as the interface language and restarts the program, unless it is the language
+    // in use already. True when a restart was asked for.
+    bool chooseLanguage(const QString& code);
+    // Starts the program again (detached, same arguments) and quits; tests replace it.
+    using RestartFunction =
+        std::function<void(const QString& program, const QStringList& arguments, const QString& directory)>;
+    static void setRestartFunction(RestartFunction function);
 
     static QString timeLeftText(const CloneProgress& progress);
     static QString speedText(const CloneProgress& progress);
@@ -112,7 +121,6 @@ private:
     void addEmptyNote(class QVBoxLayout* list, const QString& text);
     void fillOptionsSummary();
     void startClone();
-    void restartWithLanguage(const QString& code);
     void registerDeviceNotification();
     void unregisterDeviceNotification();
     void applyNativeFrame();

@@ -15,12 +15,11 @@ SpaceAllocationDialog::SpaceAllocationDialog(QWidget* parent)
 {
     setWindowTitle(tr("Target Disk Space Allocation"));
     setModal(true);
-    setFixedSize(480, 384);
     setStyleSheet(DialogStyle::sheet());
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 20, 24, 18);
-    layout->setSpacing(12);
+    layout->setContentsMargins(22, 16, 22, 14);
+    layout->setSpacing(8);
     auto* heading = new QLabel(tr("Select how to handle the remaining space"), this);
     heading->setObjectName(QStringLiteral("dialogHeading"));
     heading->setWordWrap(true);
@@ -29,7 +28,7 @@ SpaceAllocationDialog::SpaceAllocationDialog(QWidget* parent)
     auto* card = new QFrame(this);
     card->setObjectName(QStringLiteral("optionsCard"));
     auto* cardLayout = new QVBoxLayout(card);
-    cardLayout->setContentsMargins(14, 10, 14, 12);
+    cardLayout->setContentsMargins(12, 6, 12, 6);
     cardLayout->setSpacing(4);
     m_group = new QButtonGroup(this);
     m_group->setExclusive(true);
@@ -45,9 +44,9 @@ SpaceAllocationDialog::SpaceAllocationDialog(QWidget* parent)
         auto* s = new QFrame(card);
         s->setObjectName(QStringLiteral("separator"));
         s->setFixedHeight(1);
-        cardLayout->addSpacing(4);
+        cardLayout->addSpacing(2);
         cardLayout->addWidget(s);
-        cardLayout->addSpacing(4);
+        cardLayout->addSpacing(2);
     };
 
     auto* expand = new QRadioButton(tr("Expand system partition (use all space)"), card);
@@ -103,6 +102,7 @@ SpaceAllocationDialog::SpaceAllocationDialog(QWidget* parent)
     buttons->addWidget(cancel);
     buttons->addWidget(ok);
     layout->addLayout(buttons);
+    DialogStyle::fixSize(this, QSize(480, 384));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     updateLabelEnabled();

@@ -1,5 +1,10 @@
 // Copy throughput of DiskIO::fastCopy and DiskIO::copySectors against dd with direct I/O, on image
-// files of a real file system. Usage: tessarin_bench_copy [--dir /var/tmp] [--size 2048] (MiB)
+// files of a real file system. Usage: tessarin_bench_copy [--dir /var/tmp] [--size 2048 (MiB)] [--runs 3]
+// Every method writes into the same fresh sparse target of the full size and ends with the data on the
+// device: dd gets conv=notrunc (else it would append to an emptied file, which ext4 does faster than
+// filling holes) and conv=fsync (DiskIO flushes the target, and that flush writes the new allocations).
+// The methods run in interleaved rounds; the median and the best time of each are shown, since a shared
+// machine's disk speed drifts from one minute to the next.
 #include "core/diskio.h"
 
 #include <QCoreApplication>
@@ -9,6 +14,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -79,9 +85,16 @@ bool sameContent(const QString& a, const QString& b, uint64_t size)
 
 struct Result {
     QString name;
-    double seconds = 0;
-    bool ok = false;
-    bool verified = false;
+    std::vector<double> seconds;
+    bool ok = true;
+    bool verified = true;
+    double median() const
+    {
+        std::vector<double> s = seconds;
+        std::sort(s.begin(), s.end());
+        return s.empty() ? 0 : s.size() % 2 ? s[s.size() / 2] : (s[s.size() / 2 - 1] + s[s.size() / 2]) / 2;
+    }
+    double best() const { return seconds.empty() ? 0 : *std::min_element(seconds.begin(), seconds.end()); }
 };
 
 } // namespace
@@ -90,16 +103,19 @@ int main(int argc, char** argv)
 {
     QString dirBase = QStringLiteral("/var/tmp");
     uint64_t sizeMiB = 2048;
+    int runs = 3;
     for (int i = 1; i + 1 < argc; i += 2) {
         const QString opt = QString::fromLocal8Bit(argv[i]);
         if (opt == QLatin1String("--dir"))
             dirBase = QString::fromLocal8Bit(argv[i + 1]);
         else if (opt == QLatin1String("--size"))
             sizeMiB = QString::fromLocal8Bit(argv[i + 1]).toULongLong();
+        else if (opt == QLatin1String("--runs"))
+            runs = std::max(1, QString::fromLocal8Bit(argv[i + 1]).toInt());
     }
     const uint64_t size = sizeMiB * MiB;
     if (size == 0) {
-        std::fprintf(stderr, "usage: %s [--dir DIR] [--size MiB]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--dir DIR] [--size MiB] [--runs N]\n", argv[0]);
         return 2;
     }
     QTemporaryDir dir(dirBase + QStringLiteral("/tessarin-bench-XXXXXX"));
@@ -119,32 +135,31 @@ int main(int argc, char** argv)
     qputenv("TESSARIN_DISKS", (src + QLatin1Char(':') + dst).toLocal8Bit());
     QCoreApplication app(argc, argv);
 
-    auto run = [&](const QString& name, const std::function<bool()>& copy) {
-        Result r;
-        r.name = name;
+    auto run = [&](Result& r, const std::function<bool()>& copy) {
         makeSparse(dst, size);
         dropCaches();
         QElapsedTimer t;
         t.start();
-        r.ok = copy();
-        r.seconds = double(t.nsecsElapsed()) / 1e9;
+        const bool ok = copy();
+        r.seconds.push_back(double(t.nsecsElapsed()) / 1e9);
         dropCaches();
-        r.verified = r.ok && sameContent(src, dst, size);
-        return r;
+        r.ok = r.ok && ok;
+        r.verified = r.verified && ok && sameContent(src, dst, size);
+        std::printf("  %-22s %8.2f s  %s\n", qPrintable(r.name), r.seconds.back(), ok ? "" : "FAILED");
+        std::fflush(stdout);
     };
-
-    std::vector<Result> results;
-    results.push_back(run(QStringLiteral("dd bs=64M direct"), [&] {
+    const std::function<bool()> viaDd = [&] {
         QProcess dd;
         dd.start(QStringLiteral("dd"), {QStringLiteral("if=") + src, QStringLiteral("of=") + dst, QStringLiteral("bs=64M"),
-                                       QStringLiteral("iflag=direct"), QStringLiteral("oflag=direct")});
+                                       QStringLiteral("iflag=direct"), QStringLiteral("oflag=direct"),
+                                       QStringLiteral("conv=notrunc,fsync")});
         return dd.waitForFinished(-1) && dd.exitStatus() == QProcess::NormalExit && dd.exitCode() == 0;
-    }));
-    results.push_back(run(QStringLiteral("DiskIO::fastCopy"), [&] {
+    };
+    const std::function<bool()> viaFastCopy = [&] {
         DiskIO io;
         return io.openSourceDisk(0) && io.openTargetDisk(1) && io.fastCopy(0, 0, size);
-    }));
-    results.push_back(run(QStringLiteral("DiskIO::copySectors"), [&] {
+    };
+    const std::function<bool()> viaCopySectors = [&] {
         DiskIO io;
         if (!io.openSourceDisk(0) || !io.openTargetDisk(1))
             return false;
@@ -156,15 +171,28 @@ int main(int argc, char** argv)
             s += n;
         }
         return io.flushTarget();
-    }));
+    };
+    std::vector<Result> results(3);
+    results[0].name = QStringLiteral("dd bs=64M direct");  // iflag/oflag=direct
+    results[1].name = QStringLiteral("DiskIO::fastCopy");
+    results[2].name = QStringLiteral("DiskIO::copySectors");
+    const std::function<bool()>* methods[] = {&viaDd, &viaFastCopy, &viaCopySectors};
+    for (int round = 0; round < runs; ++round) {
+        std::printf("Round %d of %d\n", round + 1, runs);
+        for (size_t m = 0; m < results.size(); ++m)
+            run(results[m], *methods[m]);
+    }
 
-    const double ddRate = results.front().ok ? double(sizeMiB) / results.front().seconds : 0;
-    std::printf("\n%-22s %10s %10s %8s  %s\n", "method", "seconds", "MiB/s", "vs dd", "verified");
+    auto rate = [&](double seconds) { return seconds > 0 ? double(sizeMiB) / seconds : 0.0; };
+    const Result& dd = results.front();
+    std::printf("\n%-22s %12s %12s %10s %10s  %s\n", "method", "median MiB/s", "best MiB/s", "median/dd", "best/dd",
+                "verified");
     bool allOk = true;
     for (const Result& r : results) {
-        const double rate = r.ok ? double(sizeMiB) / r.seconds : 0;
-        std::printf("%-22s %10.2f %10.1f %8.2f  %s\n", qPrintable(r.name), r.seconds, rate,
-                    ddRate > 0 ? rate / ddRate : 0.0, r.verified ? "yes" : "NO");
+        const double med = r.ok ? rate(r.median()) : 0, best = r.ok ? rate(r.best()) : 0;
+        std::printf("%-22s %12.1f %12.1f %10.2f %10.2f  %s\n", qPrintable(r.name), med, best,
+                    dd.ok ? med / rate(dd.median()) : 0.0, dd.ok ? best / rate(dd.best()) : 0.0,
+                    r.verified ? "yes" : "NO");
         allOk = allOk && r.verified;
     }
     dir.remove();

@@ -1,5 +1,10 @@
 #include "platform/posix/filesystemprobe.h"
+#include "platform/bootsectorfields.h"
+#include "platform/byteorder.h"
+#include "platform/ntfsbootsector.h"
+#include "platform/ntfsmftrecord.h"
 
+#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
@@ -10,28 +15,43 @@
 #endif
 
 namespace {
-constexpr size_t BootSectorBytes = 512;
-constexpr size_t OemNameOffset = 3;
-constexpr size_t BytesPerSectorOffset = 11;
-constexpr size_t SectorsPerClusterOffset = 13;
-constexpr size_t FatCountOffset = 16;
-constexpr size_t SectorsPerFat16Offset = 22;
-constexpr size_t Fat16LabelOffset = 43;
-constexpr size_t Fat32LabelOffset = 71;
-constexpr size_t FatLabelLength = 11;
-constexpr size_t SignatureOffset = 510;
-constexpr size_t TotalSectors16Offset = 19;
-constexpr size_t TotalSectors32Offset = 32;
-constexpr size_t ReservedSectorsOffset = 14;
-constexpr size_t RootEntriesOffset = 17;
+using F = BootSectorFields;
 constexpr uint32_t Fat12MaxClusters = 4084;
+constexpr uint32_t DirectoryEntryBytes = 32;
+constexpr uint64_t NtfsVolumeRecord = 3;  // $Volume, which holds the label
 
-uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
-uint32_t le32(const uint8_t* p) { return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24); }
+bool readFully(int fd, uint64_t offset, std::vector<uint8_t>& out)
+{
+    size_t done = 0;
+    while (done < out.size()) {
+        const ssize_t n = ::pread(fd, out.data() + done, out.size() - done, off_t(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += size_t(n);
+    }
+    return true;
+}
+
+// Whether the $Volume record of the NTFS volume at `offset` is whole: a torn record (a stride
+// that does not end with its update sequence number) holds no label that can be trusted.
+bool ntfsVolumeRecordIntact(int fd, uint64_t offset, uint64_t length)
+{
+    std::vector<uint8_t> sector(NtfsBootSector::Size);
+    NtfsBootSector boot;
+    if (!readFully(fd, offset, sector)
+        || NtfsBootSector::decode(sector.data(), sector.size(), length, boot) != NtfsBootSector::Status::Ok)
+        return false;
+    std::vector<uint8_t> record(boot.mftRecordSize);
+    const uint64_t at = boot.mftCluster * boot.clusterSize + NtfsVolumeRecord * boot.mftRecordSize;
+    return readFully(fd, offset + at, record)
+        && NtfsMftRecord::prepare(record.data(), record.size(), NtfsVolumeRecord) == NtfsMftRecord::Status::Ok;
+}
 
 std::string trimmedLabel(const uint8_t* p)
 {
-    std::string label(reinterpret_cast<const char*>(p), FatLabelLength);
+    std::string label(reinterpret_cast<const char*>(p), F::FatLabelLength);
     while (!label.empty() && (label.back() == ' ' || label.back() == '\0'))
         label.pop_back();
     return label == "NO NAME" ? std::string() : label;
@@ -41,73 +61,81 @@ std::string trimmedLabel(const uint8_t* p)
 bool FileSystemProbe::classifyBootSector(const uint8_t* s, size_t length, Result& out)
 {
     out = Result{};
-    if (length < BootSectorBytes)
+    if (length < F::SectorBytes)
         return false;
-    if (std::memcmp(s + OemNameOffset, "NTFS    ", 8) == 0) {
+    if (std::memcmp(s + F::OffOemId, F::NtfsOemId, F::OemIdLength) == 0) {
         out.type = "ntfs";
         return true;
     }
-    if (std::memcmp(s + OemNameOffset, "EXFAT   ", 8) == 0) {
+    if (std::memcmp(s + F::OffOemId, F::ExfatOemId, F::OemIdLength) == 0) {
         out.type = "exfat";
         return true;
     }
-    if (s[SignatureOffset] != 0x55 || s[SignatureOffset + 1] != 0xAA)
+    if (ByteOrder::get16(s + F::OffSignature) != F::BootSignature)
         return false;
-    const uint16_t bytesPerSector = le16(s + BytesPerSectorOffset);
-    const uint8_t perCluster = s[SectorsPerClusterOffset];
+    const uint16_t bytesPerSector = ByteOrder::get16(s + F::OffBytesPerSector);
+    const uint8_t perCluster = s[F::OffSectorsPerCluster];
     const bool powerOfTwoSector = bytesPerSector >= 512 && bytesPerSector <= 4096 && (bytesPerSector & (bytesPerSector - 1)) == 0;
     const bool powerOfTwoCluster = perCluster != 0 && (perCluster & (perCluster - 1)) == 0;
-    if (!powerOfTwoSector || !powerOfTwoCluster || s[FatCountOffset] == 0 || le16(s + ReservedSectorsOffset) == 0)
+    if (!powerOfTwoSector || !powerOfTwoCluster || s[F::OffNumberOfFats] == 0 || ByteOrder::get16(s + F::OffReservedSectors) == 0)
         return false;
     out.type = "vfat";
-    const uint16_t perFat16 = le16(s + SectorsPerFat16Offset);
+    const uint16_t perFat16 = ByteOrder::get16(s + F::OffFatSize16);
     if (perFat16 == 0) {
         out.version = "FAT32";
-        out.label = trimmedLabel(s + Fat32LabelOffset);
+        out.label = trimmedLabel(s + F::OffFat32Label);
         return true;
     }
     // FAT12 and FAT16 differ only by their cluster count.
-    const uint32_t total = le16(s + TotalSectors16Offset) ? le16(s + TotalSectors16Offset) : le32(s + TotalSectors32Offset);
-    const uint32_t rootSectors = (uint32_t(le16(s + RootEntriesOffset)) * 32 + bytesPerSector - 1) / bytesPerSector;
-    const uint32_t meta = le16(s + ReservedSectorsOffset) + uint32_t(s[FatCountOffset]) * perFat16 + rootSectors;
+    const uint32_t total = ByteOrder::get16(s + F::OffTotalSectors16) ? ByteOrder::get16(s + F::OffTotalSectors16) : ByteOrder::get32(s + F::OffTotalSectors32);
+    const uint32_t rootSectors = (uint32_t(ByteOrder::get16(s + F::OffRootEntryCount)) * DirectoryEntryBytes + bytesPerSector - 1) / bytesPerSector;
+    const uint32_t meta = ByteOrder::get16(s + F::OffReservedSectors) + uint32_t(s[F::OffNumberOfFats]) * perFat16 + rootSectors;
     const uint32_t clusters = total > meta ? (total - meta) / perCluster : 0;
     out.version = clusters <= Fat12MaxClusters ? "FAT12" : "FAT16";
-    out.label = trimmedLabel(s + Fat16LabelOffset);
+    out.label = trimmedLabel(s + F::OffFat16Label);
     return true;
 }
 
 bool FileSystemProbe::probeDevice(const std::string& devicePath, Result& out)
 {
+    return probeRange(devicePath, 0, 0, out);
+}
+
+bool FileSystemProbe::probeRange(const std::string& path, uint64_t offset, uint64_t length, Result& out)
+{
     out = Result{};
-#ifdef TESSARIN_HAVE_BLKID
-    blkid_probe probe = blkid_new_probe_from_filename(devicePath.c_str());
-    if (!probe)
-        return false;
-    blkid_probe_enable_superblocks(probe, 1);
-    blkid_probe_set_superblocks_flags(probe, BLKID_SUBLKS_TYPE | BLKID_SUBLKS_LABEL | BLKID_SUBLKS_VERSION);
-    bool found = false;
-    if (blkid_do_safeprobe(probe) == 0) {
-        const char* value = nullptr;
-        if (blkid_probe_lookup_value(probe, "TYPE", &value, nullptr) == 0 && value) {
-            out.type = value;
-            found = true;
-        }
-        if (blkid_probe_lookup_value(probe, "LABEL", &value, nullptr) == 0 && value)
-            out.label = value;
-        if (blkid_probe_lookup_value(probe, "VERSION", &value, nullptr) == 0 && value)
-            out.version = value;
-    }
-    blkid_free_probe(probe);
-    return found;
-#else
-    const int fd = ::open(devicePath.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    std::vector<uint8_t> sector(BootSectorBytes);
-    const bool ok = ::pread(fd, sector.data(), sector.size(), 0) == ssize_t(sector.size());
-    ::close(fd);
-    return ok && classifyBootSector(sector.data(), sector.size(), out);
+    bool found = false;
+#ifdef TESSARIN_HAVE_BLKID
+    if (blkid_probe probe = blkid_new_probe()) {
+        if (blkid_probe_set_device(probe, fd, blkid_loff_t(offset), blkid_loff_t(length)) == 0) {
+            blkid_probe_enable_superblocks(probe, 1);
+            blkid_probe_set_superblocks_flags(probe, BLKID_SUBLKS_TYPE | BLKID_SUBLKS_LABEL | BLKID_SUBLKS_VERSION);
+            if (blkid_do_safeprobe(probe) == 0) {
+                const char* value = nullptr;
+                if (blkid_probe_lookup_value(probe, "TYPE", &value, nullptr) == 0 && value) {
+                    out.type = value;
+                    found = true;
+                }
+                if (blkid_probe_lookup_value(probe, "LABEL", &value, nullptr) == 0 && value)
+                    out.label = value;
+                if (blkid_probe_lookup_value(probe, "VERSION", &value, nullptr) == 0 && value)
+                    out.version = value;
+            }
+        }
+        blkid_free_probe(probe);
+    }
+#else
+    std::vector<uint8_t> sector(F::SectorBytes);
+    const bool whole = length == 0 || length >= sector.size();
+    found = whole && readFully(fd, offset, sector) && classifyBootSector(sector.data(), sector.size(), out);
 #endif
+    if (found && out.type == "ntfs" && !out.label.empty() && !ntfsVolumeRecordIntact(fd, offset, length))
+        out.label.clear();
+    ::close(fd);
+    return found;
 }
 
 std::string FileSystemProbe::windowsName(const std::string& mountType, const Result& probed)

@@ -15,6 +15,9 @@ public:
     };
 
     static bool probeDevice(const std::string& devicePath, Result& out);
+    // The volume held by `length` bytes at byte `offset` of a file or device (a partition of an
+    // image file); `length` 0 means up to the end.
+    static bool probeRange(const std::string& path, uint64_t offset, uint64_t length, Result& out);
     // Decodes an NTFS, exFAT or FAT boot sector (at least 512 bytes); false for anything else.
     static bool classifyBootSector(const uint8_t* sector, size_t length, Result& out);
     // The name Windows gives a file system: "NTFS", "FAT32", "FAT", "exFAT"; other types unchanged.

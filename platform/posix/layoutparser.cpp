@@ -1,122 +1,45 @@
 #include "platform/posix/layoutparser.h"
+#include "platform/crc32.h"
+#include "platform/gptpartitionentry.h"
+#include "platform/guidtext.h"
+#include "platform/mbrcodec.h"
 
-#include <array>
 #include <cstring>
-
-namespace {
-// MBR
-constexpr size_t MbrTableOffset = 446;
-constexpr size_t MbrEntrySize = 16;
-constexpr size_t MbrEntryCount = 4;
-constexpr size_t MbrBootIndicator = 0;
-constexpr size_t MbrType = 4;
-constexpr size_t MbrStartLba = 8;
-constexpr size_t MbrSectorCount = 12;
-constexpr size_t MbrSignatureOffset = 510;
-constexpr size_t MbrMinimumBytes = 512;
-constexpr uint8_t ProtectiveType = 0xEE;
-
-// GPT header
-constexpr char GptSignature[] = "EFI PART";
-constexpr size_t GptSignatureOffset = 0;
-constexpr size_t GptHeaderSizeOffset = 12;
-constexpr size_t GptHeaderCrcOffset = 16;
-constexpr size_t GptMyLbaOffset = 24;
-constexpr size_t GptAlternateLbaOffset = 32;
-constexpr size_t GptFirstUsableOffset = 40;
-constexpr size_t GptLastUsableOffset = 48;
-constexpr size_t GptEntriesLbaOffset = 72;
-constexpr size_t GptEntryCountOffset = 80;
-constexpr size_t GptEntrySizeOffset = 84;
-constexpr size_t GptEntriesCrcOffset = 88;
-constexpr uint32_t GptMinHeaderSize = 92;
-
-// GPT entry
-constexpr size_t EntryTypeGuid = 0;
-constexpr size_t EntryUniqueGuid = 16;
-constexpr size_t EntryFirstLba = 32;
-constexpr size_t EntryLastLba = 40;
-constexpr size_t GuidBytes = 16;
-
-uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
-uint32_t le32(const uint8_t* p) { return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24); }
-uint64_t le64(const uint8_t* p) { return uint64_t(le32(p)) | (uint64_t(le32(p + 4)) << 32); }
-
-const std::array<uint32_t, 256>& crcTable()
-{
-    static const std::array<uint32_t, 256> table = [] {
-        std::array<uint32_t, 256> t{};
-        for (uint32_t i = 0; i < 256; ++i) {
-            uint32_t c = i;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    return table;
-}
-
-bool allZero(const uint8_t* p, size_t n)
-{
-    for (size_t i = 0; i < n; ++i)
-        if (p[i])
-            return false;
-    return true;
-}
-}
-
-uint32_t LayoutParser::crc32(const uint8_t* data, size_t length)
-{
-    const auto& table = crcTable();
-    uint32_t c = 0xFFFFFFFFu;
-    for (size_t i = 0; i < length; ++i)
-        c = table[(c ^ data[i]) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
-
-std::string LayoutParser::formatGuid(const uint8_t* b)
-{
-    char text[40];
-    std::snprintf(text, sizeof text, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", le32(b), le16(b + 4),
-                  le16(b + 6), b[8], b[9], b[10], b[11], b[12], b[13], b[14], b[15]);
-    return text;
-}
 
 bool LayoutParser::parseMbr(const uint8_t* sector, size_t length, uint32_t sectorSize,
                             std::vector<PlatformLayoutEntry>& entries, bool& protective, std::string& why)
 {
     entries.clear();
     protective = false;
-    if (length < MbrMinimumBytes) {
+    if (length < size_t(MbrCodec::SectorBytes)) {
         why = "sector 0 is shorter than 512 bytes";
         return false;
     }
-    if (sector[MbrSignatureOffset] != 0x55 || sector[MbrSignatureOffset + 1] != 0xAA) {
+    if (!MbrCodec::hasBootSignature(sector)) {
         why = "sector 0 has no boot signature";
         return false;
     }
-    for (size_t i = 0; i < MbrEntryCount; ++i) {
-        const uint8_t* e = sector + MbrTableOffset + i * MbrEntrySize;
+    for (int i = 0; i < MbrCodec::EntryCount; ++i) {
+        const MbrCodec::Entry e = MbrCodec::entry(sector, i);
         // Anything but 0x00/0x80 here means sector 0 is a boot sector, not a partition table.
-        if (e[MbrBootIndicator] != 0x00 && e[MbrBootIndicator] != 0x80) {
+        if (e.bootIndicator != 0x00 && e.bootIndicator != MbrCodec::ActiveFlag) {
             why = "MBR entry " + std::to_string(i + 1) + " has an invalid boot indicator";
             entries.clear();
             protective = false;
             return false;
         }
-        const uint8_t type = e[MbrType];
-        const uint32_t count = le32(e + MbrSectorCount);
+        const uint8_t type = e.type;
+        const uint32_t count = e.sectorCount;
         if (type == 0 || count == 0)
             continue;
-        if (type == ProtectiveType)
+        if (type == MbrCodec::ProtectiveType)
             protective = true;
         PlatformLayoutEntry entry;
         entry.partitionNumber = uint32_t(i + 1);
-        entry.startingOffset = int64_t(uint64_t(le32(e + MbrStartLba)) * sectorSize);
+        entry.startingOffset = int64_t(uint64_t(e.firstLba) * sectorSize);
         entry.partitionLength = int64_t(uint64_t(count) * sectorSize);
         entry.mbrType = type;
-        entry.bootIndicator = e[MbrBootIndicator] == 0x80;
+        entry.bootIndicator = e.bootIndicator == MbrCodec::ActiveFlag;
         entries.push_back(entry);
     }
     return true;
@@ -125,46 +48,38 @@ bool LayoutParser::parseMbr(const uint8_t* sector, size_t length, uint32_t secto
 bool LayoutParser::parseGptHeader(const uint8_t* data, size_t length, uint64_t expectedLba, uint64_t diskSectors,
                                   GptHeader& out, std::string& why)
 {
-    if (length < GptMinHeaderSize) {
+    if (length < size_t(GptHeader::Size)) {
         why = "GPT header at LBA " + std::to_string(expectedLba) + " is truncated";
         return false;
     }
-    if (std::memcmp(data + GptSignatureOffset, GptSignature, 8) != 0) {
+    const GptHeader h = GptHeader::decode(data);
+    if (!h.hasValidSignature()) {
         why = "no GPT signature at LBA " + std::to_string(expectedLba);
         return false;
     }
-    const uint32_t headerSize = le32(data + GptHeaderSizeOffset);
-    if (headerSize < GptMinHeaderSize || headerSize > length) {
+    const uint32_t headerSize = h.headerSize;
+    if (headerSize < uint32_t(GptHeader::Size) || headerSize > length) {
         why = "GPT header at LBA " + std::to_string(expectedLba) + " has an invalid size " + std::to_string(headerSize);
         return false;
     }
     std::vector<uint8_t> copy(data, data + headerSize);
-    std::memset(copy.data() + GptHeaderCrcOffset, 0, 4);
-    if (crc32(copy.data(), copy.size()) != le32(data + GptHeaderCrcOffset)) {
+    // The CRC covers the whole declared header, which may be longer than the fields known here.
+    std::memset(copy.data() + GptHeader::OffHeaderCrc, 0, sizeof h.headerCrc32);
+    if (Crc32::compute(copy.data(), copy.size()) != h.headerCrc32) {
         why = "GPT header at LBA " + std::to_string(expectedLba) + " has a bad CRC";
         return false;
     }
-    GptHeader h;
-    h.myLba = le64(data + GptMyLbaOffset);
-    h.alternateLba = le64(data + GptAlternateLbaOffset);
-    h.firstUsableLba = le64(data + GptFirstUsableOffset);
-    h.lastUsableLba = le64(data + GptLastUsableOffset);
-    h.entriesLba = le64(data + GptEntriesLbaOffset);
-    h.entryCount = le32(data + GptEntryCountOffset);
-    h.entrySize = le32(data + GptEntrySizeOffset);
-    h.entriesCrc = le32(data + GptEntriesCrcOffset);
     const std::string where = "GPT header at LBA " + std::to_string(expectedLba);
     if (h.myLba != expectedLba) {
         why = where + " names itself LBA " + std::to_string(h.myLba);
         return false;
     }
-    if (h.entrySize != GptEntrySize) {
-        why = where + " has an unsupported entry size " + std::to_string(h.entrySize);
+    if (h.sizeOfPartitionEntry != GptHeader::SupportedEntrySize) {
+        why = where + " has an unsupported entry size " + std::to_string(h.sizeOfPartitionEntry);
         return false;
     }
-    const uint64_t arrayBytes = uint64_t(h.entryCount) * h.entrySize;
-    if (h.entryCount == 0 || arrayBytes > MaxEntryArrayBytes) {
-        why = where + " has an absurd entry count " + std::to_string(h.entryCount);
+    if (h.numberOfEntries == 0 || h.entryArrayBytes() > GptHeader::MaxEntryArrayBytes) {
+        why = where + " has an absurd entry count " + std::to_string(h.numberOfEntries);
         return false;
     }
     if (h.firstUsableLba > h.lastUsableLba + 1 || h.lastUsableLba >= diskSectors) {
@@ -172,7 +87,7 @@ bool LayoutParser::parseGptHeader(const uint8_t* data, size_t length, uint64_t e
         return false;
     }
     // The array must lie inside the disk and must not cover a header (LBA 0, 1 or the last).
-    if (h.entriesLba < 2 || h.entriesLba >= diskSectors || h.entriesLba == h.myLba) {
+    if (h.partitionEntryLba < 2 || h.partitionEntryLba >= diskSectors || h.partitionEntryLba == h.myLba) {
         why = where + " places its entry array outside the disk";
         return false;
     }
@@ -184,21 +99,21 @@ bool LayoutParser::parseGptEntries(const uint8_t* data, size_t length, const Gpt
                                    std::vector<PlatformLayoutEntry>& out, std::string& why)
 {
     out.clear();
-    const uint64_t arrayBytes = uint64_t(header.entryCount) * header.entrySize;
+    const uint64_t arrayBytes = header.entryArrayBytes();
     if (length < arrayBytes) {
         why = "GPT entry array is truncated";
         return false;
     }
-    if (crc32(data, size_t(arrayBytes)) != header.entriesCrc) {
-        why = "GPT entry array at LBA " + std::to_string(header.entriesLba) + " has a bad CRC";
+    if (Crc32::compute(data, size_t(arrayBytes)) != header.partitionEntryArrayCrc32) {
+        why = "GPT entry array at LBA " + std::to_string(header.partitionEntryLba) + " has a bad CRC";
         return false;
     }
-    for (uint32_t i = 0; i < header.entryCount; ++i) {
-        const uint8_t* e = data + uint64_t(i) * header.entrySize;
-        if (allZero(e + EntryTypeGuid, GuidBytes))
+    for (uint32_t i = 0; i < header.numberOfEntries; ++i) {
+        const GptPartitionEntry e = GptPartitionEntry::decode(data + uint64_t(i) * header.sizeOfPartitionEntry);
+        if (!e.isUsed())
             continue;
-        const uint64_t first = le64(e + EntryFirstLba);
-        const uint64_t last = le64(e + EntryLastLba);
+        const uint64_t first = e.firstLba;
+        const uint64_t last = e.lastLba;
         if (last < first) {
             why = "GPT entry " + std::to_string(i + 1) + " ends before it starts; left out";
             continue;
@@ -207,8 +122,8 @@ bool LayoutParser::parseGptEntries(const uint8_t* data, size_t length, const Gpt
         entry.partitionNumber = i + 1;
         entry.startingOffset = int64_t(first * sectorSize);
         entry.partitionLength = int64_t((last - first + 1) * sectorSize);
-        entry.typeGuid = formatGuid(e + EntryTypeGuid);
-        entry.partitionGuid = formatGuid(e + EntryUniqueGuid);
+        entry.typeGuid = GuidText::fromGptBytes(e.typeGuid.data());
+        entry.partitionGuid = GuidText::fromGptBytes(e.uniqueGuid.data());
         out.push_back(entry);
     }
     return true;
@@ -218,7 +133,7 @@ bool LayoutParser::parse(const ReadFn& read, uint64_t diskSize, uint32_t sectorS
                          std::vector<std::string>& notes)
 {
     out = PlatformDriveLayout{};
-    if (sectorSize < MbrMinimumBytes || diskSize < sectorSize) {
+    if (sectorSize < size_t(MbrCodec::SectorBytes) || diskSize < sectorSize) {
         notes.push_back("disk too small for a partition table");
         return false;
     }
@@ -253,15 +168,14 @@ bool LayoutParser::parse(const ReadFn& read, uint64_t diskSize, uint32_t sectorS
             notes.push_back(reason);
             return false;
         }
-        const uint64_t arrayBytes = uint64_t(header.entryCount) * header.entrySize;
-        const uint64_t arraySectors = (arrayBytes + sectorSize - 1) / sectorSize;
-        if (header.entriesLba + arraySectors > diskSectors) {
-            notes.push_back("GPT entry array at LBA " + std::to_string(header.entriesLba) + " runs past the disk end");
+        const uint64_t arraySectors = header.entryArraySectors(sectorSize);
+        if (header.partitionEntryLba + arraySectors > diskSectors) {
+            notes.push_back("GPT entry array at LBA " + std::to_string(header.partitionEntryLba) + " runs past the disk end");
             return false;
         }
         std::vector<uint8_t> array(arraySectors * sectorSize);
-        if (!read(header.entriesLba * sectorSize, array.size(), array.data())) {
-            notes.push_back("GPT entry array at LBA " + std::to_string(header.entriesLba) + " cannot be read");
+        if (!read(header.partitionEntryLba * sectorSize, array.size(), array.data())) {
+            notes.push_back("GPT entry array at LBA " + std::to_string(header.partitionEntryLba) + " cannot be read");
             return false;
         }
         std::vector<PlatformLayoutEntry> entries;

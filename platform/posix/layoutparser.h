@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/gptheader.h"
 #include "platform/platformtypes.h"
 
 #include <cstddef>
@@ -15,25 +16,6 @@ class LayoutParser {
 public:
     // Reads `length` bytes at byte `offset` of the disk into `out`; false when it cannot.
     using ReadFn = std::function<bool(uint64_t offset, uint64_t length, uint8_t* out)>;
-
-    struct GptHeader {
-        uint64_t myLba = 0;
-        uint64_t alternateLba = 0;
-        uint64_t firstUsableLba = 0;
-        uint64_t lastUsableLba = 0;
-        uint64_t entriesLba = 0;
-        uint32_t entryCount = 0;
-        uint32_t entrySize = 0;
-        uint32_t entriesCrc = 0;
-    };
-
-    static constexpr uint32_t GptEntrySize = 128;
-    static constexpr uint64_t MaxEntryArrayBytes = 1024 * 1024;
-
-    // IEEE 802.3 CRC-32 (reflected 0xEDB88320), as the GPT uses it.
-    static uint32_t crc32(const uint8_t* data, size_t length);
-    // "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" from the 16 bytes of a GUID in GPT (mixed-endian) order.
-    static std::string formatGuid(const uint8_t* bytes);
 
     // Sector 0 of a disk. False when it is not an MBR (no 0x55AA, bad boot indicators). `protective`
     // tells whether an entry of type 0xEE is present; `entries` holds the used primary entries.

@@ -1,5 +1,6 @@
 #include "platform/posix/posixdevicehandle.h"
 
+#include "platform/mbrcodec.h"
 #include "platform/platform.h"
 #include "platform/posix/layoutparser.h"
 #include "platform/posix/mountinfo.h"
@@ -26,10 +27,6 @@ constexpr uint32_t GeometrySectorsPerTrack = 63;
 constexpr uint32_t LayoutReadAlignment = 4096;
 // STORAGE_DEVICE_DESCRIPTOR without its strings is 40 bytes once padded.
 constexpr uint32_t DescriptorHeaderBytes = 40;
-
-constexpr uint8_t MbrExtendedChs = 0x05;
-constexpr uint8_t MbrExtendedLba = 0x0F;
-constexpr uint8_t MbrExtendedLinux = 0x85;
 
 // Bus type numbers of STORAGE_BUS_TYPE.
 constexpr int BusUnknown = 0;
@@ -142,6 +139,11 @@ bool PosixDeviceHandle::presentedSize(uint64_t& size)
             return PosixError::set(errno, "cannot get the size of " + m_setup.nativePath);
         const uint64_t sector = m_setup.imageSectorSize;
         m_size = uint64_t(st.st_size) / sector * sector;
+        if (isWindow()) {
+            // A table may claim more than the image holds; the window ends with the file.
+            const uint64_t room = m_size > m_setup.volumeStart ? m_size - m_setup.volumeStart : 0;
+            m_size = std::min(m_setup.windowLength, room);
+        }
     }
     m_sizeKnown = true;
     size = m_size;
@@ -164,7 +166,7 @@ bool PosixDeviceHandle::readAt(uint64_t offset, void* buffer, uint64_t length, u
     const uint64_t want = std::min(length, size - offset);
     auto* out = static_cast<uint8_t*>(buffer);
     while (done < want) {
-        const ssize_t n = ::pread(m_setup.fd, out + done, size_t(want - done), off_t(offset + done));
+        const ssize_t n = ::pread(m_setup.fd, out + done, size_t(want - done), off_t(base() + offset + done));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -196,7 +198,7 @@ bool PosixDeviceHandle::writeAt(uint64_t offset, const void* buffer, uint64_t le
     const uint64_t want = std::min(length, size - offset);
     const auto* in = static_cast<const uint8_t*>(buffer);
     while (done < want) {
-        const ssize_t n = ::pwrite(m_setup.fd, in + done, size_t(want - done), off_t(offset + done));
+        const ssize_t n = ::pwrite(m_setup.fd, in + done, size_t(want - done), off_t(base() + offset + done));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -401,8 +403,7 @@ bool PosixDeviceHandle::addMissingPartitions(int fd)
     for (const PlatformLayoutEntry& e : layout.entries) {
         const bool known = std::any_of(present.begin(), present.end(),
                                        [&](const SysfsBlock::Partition& p) { return p.number == e.partitionNumber; });
-        const bool container = layout.style == LayoutStyle::MBR
-            && (e.mbrType == MbrExtendedChs || e.mbrType == MbrExtendedLba || e.mbrType == MbrExtendedLinux);
+        const bool container = layout.style == LayoutStyle::MBR && MbrCodec::isExtendedType(e.mbrType);
         if (known || container || e.partitionLength <= 0)
             continue;
         blkpg_partition part {};
@@ -463,6 +464,8 @@ bool PosixDeviceHandle::lockVolume()
 {
     if (!m_setup.isVolume)
         return PosixError::set(PlatformError::InvalidFunction, m_setup.nativePath + " is not a volume");
+    if (!m_blockDevice)
+        return true;  // an image's users were checked when it was opened for writing
     // A mounted Linux file system cannot be taken offline for us; we never unmount the user's mounts.
     const std::string reason = inUseReason(m_rdev, kernelName(), false);
     if (!reason.empty())
@@ -481,6 +484,8 @@ bool PosixDeviceHandle::dismountVolume()
 {
     if (!m_setup.isVolume)
         return PosixError::set(PlatformError::InvalidFunction, m_setup.nativePath + " is not a volume");
+    if (!m_blockDevice)
+        return true;
     const std::string reason = inUseReason(m_rdev, kernelName(), false);
     if (!reason.empty())
         return PosixError::set(PlatformError::Busy, "cannot dismount the volume: " + reason

@@ -19,6 +19,9 @@ public:
         bool isVolume = false;         // a partition of a disk
         int diskNumber = -1;           // table number of the disk a volume lies on
         uint64_t volumeStart = 0;      // bytes from the start of that disk
+        // Not 0: a partition of an image file, the window [volumeStart, volumeStart + windowLength)
+        // of `fd`, presented from offset 0; no transfer leaves it.
+        uint64_t windowLength = 0;
     };
 
     explicit PosixDeviceHandle(Setup setup);
@@ -49,6 +52,7 @@ public:
     std::string openNote() const override { return m_setup.openNote; }
 
     bool isBuffered() const { return m_setup.buffered; }
+    bool isWindow() const { return m_setup.windowLength != 0; }
     bool isBlockDevice() const { return m_blockDevice; }
     const std::string& nativePath() const { return m_setup.nativePath; }
     // The presented size: a block device's size, or an image's size cut to whole logical sectors.
@@ -65,6 +69,8 @@ private:
     void releaseControlFd(int fd);
     bool addMissingPartitions(int fd);
     bool readSpan(uint64_t offset, uint64_t length, uint8_t* out);
+    // Where presented offset 0 lies in the file.
+    uint64_t base() const { return isWindow() ? m_setup.volumeStart : 0; }
     std::string kernelName() const;
     std::string wholeDiskKernelName() const;
 

@@ -1,5 +1,6 @@
 #include "platform/posix/posixplatform.h"
 
+#include "platform/mbrcodec.h"
 #include "platform/posix/filesystemprobe.h"
 #include "platform/posix/mountinfo.h"
 #include "platform/posix/posixdevicehandle.h"
@@ -32,6 +33,7 @@ constexpr uint32_t FirmwareUefi = 2;
 constexpr uint32_t DriveNoRootDir = 1;
 constexpr uint32_t DriveFixed = 3;
 constexpr size_t CopyChunk = 1 << 20;
+constexpr const char* PhysicalDrivePrefix = "\\\\.\\PhysicalDrive";
 
 bool statPath(const std::string& path, struct stat& st) { return !path.empty() && ::stat(path.c_str(), &st) == 0; }
 
@@ -264,6 +266,10 @@ bool PosixPlatform::resolveDevice(const std::string& path, DeviceTarget& out)
         out.nativePath = "/dev/" + kernel;
         return true;
     }
+    int imageDisk = -1;
+    uint32_t imagePartition = 0;
+    if (VolumeName::decodeImagePartition(path, imageDisk, imagePartition))
+        return imageVolumeTarget(imageDisk, imagePartition, out);
     // "\\.\Z:" names the volume mounted at the root of drive Z.
     if (path.size() >= 4 && path.compare(0, 4, "\\\\.\\") == 0 && WindowsPathMapper::driveLetterOf(path)
         && path.size() <= 7) {
@@ -306,6 +312,12 @@ std::unique_ptr<DeviceHandle> PosixPlatform::openDevice(const std::string& path,
         setup.imageSectorSize = target.imageSectorSize ? target.imageSectorSize : configuredSectorSize(st);
         if (!setup.imageSectorSize)
             setup.imageSectorSize = DefaultImageSector;
+    }
+    if (target.windowLength) {
+        setup.isVolume = true;
+        setup.diskNumber = target.diskNumber;
+        setup.volumeStart = target.windowStart;
+        setup.windowLength = target.windowLength;
     }
     const std::string kernel = kernelNameOf(st);
     if (block && SysfsBlock::isPartition(kernel)) {
@@ -398,6 +410,9 @@ bool PosixPlatform::sameDevice(const std::string& pathA, const std::string& path
     const bool haveB = statPath(b.nativePath, sb);
     if (!haveA || !haveB)
         return a.nativePath == b.nativePath;
+    // Partitions of one image are distinct devices, and distinct from the image as a disk.
+    if (a.windowLength != b.windowLength || a.windowStart != b.windowStart)
+        return false;
     const bool blockA = S_ISBLK(sa.st_mode), blockB = S_ISBLK(sb.st_mode);
     if (blockA && blockB)
         return sa.st_rdev == sb.st_rdev;
@@ -411,10 +426,57 @@ bool PosixPlatform::sameDevice(const std::string& pathA, const std::string& path
     return !backing.empty() && statPath(backing, sbk) && sbk.st_dev == file.st_dev && sbk.st_ino == file.st_ino;
 }
 
+bool PosixPlatform::imageVolumes(int number, const DiskTable::Entry& entry, std::vector<PlatformLayoutEntry>& out)
+{
+    out.clear();
+    struct stat st {};
+    if (!entry.usable || !statPath(entry.path, st) || !S_ISREG(st.st_mode))
+        return false;
+    const std::unique_ptr<DeviceHandle> disk
+        = openDevice(PhysicalDrivePrefix + std::to_string(number), DeviceAccess::Read, DeviceFlags::None);
+    PlatformDriveLayout layout;
+    if (!disk || !disk->driveLayout(layout))
+        return false;
+    for (const PlatformLayoutEntry& e : layout.entries) {
+        const bool container = layout.style == LayoutStyle::MBR && MbrCodec::isExtendedType(e.mbrType);
+        if (!container && e.startingOffset >= 0 && e.partitionLength > 0)
+            out.push_back(e);
+    }
+    return true;
+}
+
+bool PosixPlatform::imageVolumeTarget(int diskNumber, uint32_t partitionNumber, DeviceTarget& out)
+{
+    const std::string name = VolumeName::encodeImagePartition(diskNumber, partitionNumber);
+    DiskTable::Entry entry;
+    std::vector<PlatformLayoutEntry> volumes;
+    if (!tableEntry(diskNumber, entry) || !imageVolumes(diskNumber, entry, volumes))
+        return PosixError::set(PlatformError::FileNotFound, "volume " + name + " does not exist");
+    for (const PlatformLayoutEntry& e : volumes) {
+        if (e.partitionNumber != partitionNumber)
+            continue;
+        out.nativePath = entry.path;
+        out.imageSectorSize = entry.logicalSectorSize;
+        out.diskNumber = diskNumber;
+        out.windowStart = uint64_t(e.startingOffset);
+        out.windowLength = uint64_t(e.partitionLength);
+        return true;
+    }
+    return PosixError::set(PlatformError::FileNotFound, "volume " + name + " does not exist");
+}
+
 std::vector<std::string> PosixPlatform::enumerateVolumes()
 {
     std::vector<std::string> names;
-    for (const DiskTable::Entry& e : tableSnapshot()) {
+    const std::vector<DiskTable::Entry> table = tableSnapshot();
+    for (size_t i = 0; i < table.size(); ++i) {
+        const DiskTable::Entry& e = table[i];
+        std::vector<PlatformLayoutEntry> images;
+        if (imageVolumes(int(i), e, images)) {
+            for (const PlatformLayoutEntry& p : images)
+                names.push_back(VolumeName::encodeImagePartition(int(i), p.partitionNumber));
+            continue;
+        }
         struct stat st {};
         if (!e.usable || !statPath(e.path, st) || !S_ISBLK(st.st_mode))
             continue;
@@ -433,6 +495,13 @@ std::vector<std::string> PosixPlatform::enumerateVolumes()
 std::vector<std::string> PosixPlatform::volumeMountPaths(const std::string& volumeName)
 {
     std::vector<std::string> paths;
+    DeviceTarget image;
+    int imageDisk = -1;
+    uint32_t imagePartition = 0;
+    if (VolumeName::decodeImagePartition(volumeName, imageDisk, imagePartition)) {
+        imageVolumeTarget(imageDisk, imagePartition, image);
+        return paths;  // nothing mounts a part of an image file
+    }
     const std::string kernel = VolumeName::decode(volumeName);
     dev_t rdev = 0;
     if (kernel.empty() || !SysfsBlock::deviceNumber(kernel, rdev)) {
@@ -513,6 +582,20 @@ bool PosixPlatform::volumeInformation(const std::string& rootPath, std::string& 
 {
     label.clear();
     fileSystemName.clear();
+    int imageDisk = -1;
+    uint32_t imagePartition = 0;
+    if (VolumeName::decodeImagePartition(rootPath, imageDisk, imagePartition)) {
+        DeviceTarget image;
+        if (!imageVolumeTarget(imageDisk, imagePartition, image))
+            return false;
+        FileSystemProbe::Result probed;
+        FileSystemProbe::probeRange(image.nativePath, image.windowStart, image.windowLength, probed);
+        fileSystemName = FileSystemProbe::windowsName({}, probed);
+        label = probed.label;
+        if (fileSystemName.empty())
+            return PosixError::set(PosixError::UnrecognizedVolume, "no known file system on " + rootPath);
+        return true;
+    }
     std::string mountType, mountPoint;
     const std::string kernel = volumeDevice(rootPath, mountType, mountPoint);
     if (kernel.empty())
@@ -530,6 +613,14 @@ bool PosixPlatform::diskFreeSpace(const std::string& rootPath, uint64_t& totalBy
 {
     totalBytes = freeBytes = 0;
     std::string mountType, mountPoint;
+    int imageDisk = -1;
+    uint32_t imagePartition = 0;
+    if (VolumeName::decodeImagePartition(rootPath, imageDisk, imagePartition)) {
+        DeviceTarget image;
+        if (!imageVolumeTarget(imageDisk, imagePartition, image))
+            return false;
+        return PosixError::set(PlatformError::NotReady, "volume " + rootPath + " is not mounted");
+    }
     if (VolumeName::isVolumeName(rootPath)) {
         if (volumeDevice(rootPath, mountType, mountPoint).empty())
             return false;

@@ -64,8 +64,16 @@ private:
     struct DeviceTarget {
         std::string nativePath;
         uint32_t imageSectorSize = 0;  // 0: not configured
+        // A partition of an image-file disk: its disk and its place in the image.
+        int diskNumber = -1;
+        uint64_t windowStart = 0;
+        uint64_t windowLength = 0;  // 0: not a partition of an image
     };
     bool resolveDevice(const std::string& path, DeviceTarget& out);
+    // The volume entries of the table of disk `number` when that disk is an image file; false
+    // when it is not one or its table cannot be read.
+    bool imageVolumes(int number, const DiskTable::Entry& entry, std::vector<PlatformLayoutEntry>& out);
+    bool imageVolumeTarget(int diskNumber, uint32_t partitionNumber, DeviceTarget& out);
     bool tableEntry(int number, DiskTable::Entry& out);
     std::vector<DiskTable::Entry> tableSnapshot();
     void refreshScannedTable();

@@ -1,42 +1,15 @@
 #include "platform/win32/win32answerparser.h"
+#include "platform/byteorder.h"
+#include "platform/guidtext.h"
 
 #include <algorithm>
 
 namespace {
 
 uint8_t u8at(const uint8_t* p, size_t at) { return p[at]; }
-
-uint16_t u16at(const uint8_t* p, size_t at)
-{
-    return static_cast<uint16_t>(p[at] | (p[at + 1] << 8));
-}
-
-uint32_t u32at(const uint8_t* p, size_t at)
-{
-    return static_cast<uint32_t>(p[at]) | (static_cast<uint32_t>(p[at + 1]) << 8)
-        | (static_cast<uint32_t>(p[at + 2]) << 16) | (static_cast<uint32_t>(p[at + 3]) << 24);
-}
-
-uint64_t u64at(const uint8_t* p, size_t at)
-{
-    return static_cast<uint64_t>(u32at(p, at)) | (static_cast<uint64_t>(u32at(p, at + 4)) << 32);
-}
-
+uint32_t u32at(const uint8_t* p, size_t at) { return ByteOrder::get32(p + at); }
+uint64_t u64at(const uint8_t* p, size_t at) { return ByteOrder::get64(p + at); }
 int64_t i64at(const uint8_t* p, size_t at) { return static_cast<int64_t>(u64at(p, at)); }
-
-// GUID layout in memory: Data1 (4 bytes LE), Data2 (2 LE), Data3 (2 LE), Data4 (8 bytes as stored).
-constexpr size_t GuidData1 = 0;
-constexpr size_t GuidData2 = 4;
-constexpr size_t GuidData3 = 6;
-constexpr size_t GuidData4 = 8;
-constexpr size_t GuidSize = 16;
-
-void appendHex(std::string& s, uint64_t value, int digits)
-{
-    static const char hex[] = "0123456789ABCDEF";
-    for (int i = digits - 1; i >= 0; --i)
-        s.push_back(hex[(value >> (i * 4)) & 0xF]);
-}
 
 } // namespace
 
@@ -205,20 +178,5 @@ std::string Win32AnswerParser::descriptorString(const uint8_t* answer, size_t le
 
 std::string Win32AnswerParser::guidToRegistryText(const uint8_t* guid)
 {
-    std::string s;
-    s.reserve(38);
-    s.push_back('{');
-    appendHex(s, u32at(guid, GuidData1), 8);
-    s.push_back('-');
-    appendHex(s, u16at(guid, GuidData2), 4);
-    s.push_back('-');
-    appendHex(s, u16at(guid, GuidData3), 4);
-    s.push_back('-');
-    for (size_t i = GuidData4; i < GuidSize; ++i) {
-        if (i == GuidData4 + 2)
-            s.push_back('-');
-        appendHex(s, guid[i], 2);
-    }
-    s.push_back('}');
-    return s;
+    return GuidText::fromGptBytes(guid);
 }

@@ -144,6 +144,18 @@
         <source>Source and target partition cannot be the same</source>
         <translation>Quell- und Zielpartition dürfen nicht identisch sein</translation>
     </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Der Quelldatenträger ist ungültig</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Der Zieldatenträger ist ungültig</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Quell- und Zieldatenträger dürfen nicht identisch sein</translation>
+    </message>
 </context>
 <context>
     <name>CloneEngine</name>

@@ -144,6 +144,18 @@
         <source>Source and target partition cannot be the same</source>
         <translation>Source and target partition cannot be the same</translation>
     </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Source disk is not valid</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Target disk is not valid</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Source and target disk cannot be the same</translation>
+    </message>
 </context>
 <context>
     <name>CloneEngine</name>

@@ -144,6 +144,18 @@
         <source>Source and target partition cannot be the same</source>
         <translation>La partición de origen y la de destino no pueden ser la misma</translation>
     </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>El disco de origen no es válido</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>El disco de destino no es válido</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>El disco de origen y el de destino no pueden ser el mismo</translation>
+    </message>
 </context>
 <context>
     <name>CloneEngine</name>

@@ -144,6 +144,18 @@
         <source>Source and target partition cannot be the same</source>
         <translation>Les partitions source et cible ne peuvent pas être identiques</translation>
     </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Le disque source n'est pas valide</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Le disque cible n'est pas valide</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Les disques source et cible ne peuvent pas être identiques</translation>
+    </message>
 </context>
 <context>
     <name>CloneEngine</name>

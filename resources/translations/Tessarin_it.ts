@@ -144,6 +144,18 @@
         <source>Source and target partition cannot be the same</source>
         <translation>La partizione di origine e quella di destinazione non possono coincidere</translation>
     </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Il disco di origine non è valido</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Il disco di destinazione non è valido</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Il disco di origine e quello di destinazione non possono coincidere</translation>
+    </message>
 </context>
 <context>
     <name>CloneEngine</name>

@@ -144,6 +144,18 @@
         <source>Source and target partition cannot be the same</source>
         <translation>ソースとターゲットのパーティションを同じにすることはできません</translation>
     </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>ソースディスクが無効です</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>ターゲットディスクが無効です</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>ソースとターゲットのディスクを同じにすることはできません</translation>
+    </message>
 </context>
 <context>
     <name>CloneEngine</name>

@@ -144,6 +144,18 @@
         <source>Source and target partition cannot be the same</source>
         <translation>원본 파티션과 대상 파티션은 같을 수 없습니다</translation>
     </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>원본 디스크가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>대상 디스크가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>원본 디스크와 대상 디스크는 같을 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>CloneEngine</name>

@@ -144,6 +144,18 @@
         <source>Source and target partition cannot be the same</source>
         <translation>Bron- en doelpartitie mogen niet dezelfde zijn</translation>
     </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>De bronschijf is ongeldig</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>De doelschijf is ongeldig</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Bron- en doelschijf mogen niet dezelfde zijn</translation>
+    </message>
 </context>
 <context>
     <name>CloneEngine</name>

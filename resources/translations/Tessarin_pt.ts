@@ -144,6 +144,18 @@
         <source>Source and target partition cannot be the same</source>
         <translation>A partição de origem e a de destino não podem ser a mesma</translation>
     </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>O disco de origem não é válido</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>O disco de destino não é válido</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>O disco de origem e o de destino não podem ser o mesmo</translation>
+    </message>
 </context>
 <context>
     <name>CloneEngine</name>
@@ -943,7 +955,7 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     </message>
     <message>
         <source>Create a separate data partition</source>
-        <translation>Criar uma partição de dados separada</translation>
+        <translation>Criar partição de dados separada</translation>
     </message>
     <message>
         <source>Recommended</source>

@@ -144,6 +144,18 @@
         <source>Source and target partition cannot be the same</source>
         <translation>Kaynak ve hedef bölüm aynı olamaz</translation>
     </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Kaynak disk geçersiz</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Hedef disk geçersiz</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Kaynak ve hedef disk aynı olamaz</translation>
+    </message>
 </context>
 <context>
     <name>CloneEngine</name>

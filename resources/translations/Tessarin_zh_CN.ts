@@ -144,6 +144,18 @@
         <source>Source and target partition cannot be the same</source>
         <translation>源分区和目标分区不能相同</translation>
     </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>源磁盘无效</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>目标磁盘无效</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>源磁盘和目标磁盘不能相同</translation>
+    </message>
 </context>
 <context>
     <name>CloneEngine</name>

@@ -144,6 +144,18 @@
         <source>Source and target partition cannot be the same</source>
         <translation>來源分割區與目的分割區不能相同</translation>
     </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>來源磁碟無效</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>目的磁碟無效</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>來源磁碟與目的磁碟不能相同</translation>
+    </message>
 </context>
 <context>
     <name>CloneEngine</name>

@@ -14,6 +14,10 @@
 //   QVERIFY(mp.writes(src).empty());                   // nothing was written to the source
 //   mp.reads(dst), mp.opens()                          // spans transferred, devices opened
 //
+// Every transfer is recorded as an IoEvent (disk, write, offset on the disk, length, handle path,
+// succeeded), failed attempts included; clearRecords() forgets them. ScopedPlatform installs the
+// platform process-wide, so build the MemoryPlatform before the scope and destroy handles first.
+//
 // Faults (byte offsets on the disk; a transfer touching the byte fails as a whole, nothing moved):
 //   mp.failReadAt(disk, offset, PlatformError::IoDevice, "I/O error");   also failWriteAt,
 //   failReadAtSector/failWriteAtSector (logical sectors), clearFaults(disk);
@@ -27,8 +31,10 @@
 //
 // Volumes: addVolume(name, disk, offset, length) gives a volume handle whose I/O lands on that range of
 // the disk; set its mount paths, label, file system, free space, lock/dismount results, NTFS data and
-// bitmap through volume(name). Files, drives, registry and firmware are plain public members.
-// Everything is guarded by one mutex, so a worker thread may use the handles.
+// bitmap through volume(name). Files, drives, registry and firmware are plain public members
+// (registry: sub-key path -> values; registryEnumSubKeys lists children in sorted order).
+// Transfers and handle calls are guarded by one mutex, so a worker thread may use the handles; set the
+// public members and disk fields before such a thread starts.
 #include "platform/platform.h"
 
 #include <cstdint>

@@ -2,12 +2,12 @@
 #include "core/logger.h"
 #include "filesystem/fat32bootsector.h"
 #include "filesystem/fat32parser.h"
-#include "filesystem/ntfsbootsector.h"
-#include "filesystem/ntfsmftrecord.h"
 #include "filesystem/ntfsparser.h"
 #include "filesystem/ntfsrunlist.h"
 #include "memorydevice.h"
 #include "ntfsimage.h"
+#include "platform/ntfsbootsector.h"
+#include "platform/ntfsmftrecord.h"
 #include "platform/platform.h"
 
 #include <QRandomGenerator>
@@ -137,6 +137,21 @@ void TestUsageMaps::ntfsBootSectorFields()
     bytes[13] = char(0xF4);  // 2^12 sectors: 2 MiB clusters, as large as NTFS goes
     QCOMPARE(NtfsBootSector::decode(u8(bytes), 512, 0, boot), NtfsBootSector::Status::BadGeometry);  // no whole cluster
     QCOMPARE(boot.clusterSize, 2u * 1024 * 1024);
+
+    // The single-field access the partition resizer edits a boot sector with.
+    auto* s = reinterpret_cast<uint8_t*>(bytes.data());
+    QVERIFY(NtfsBootSector::hasOemId(s));
+    QCOMPARE(NtfsBootSector::sectorSizeOf(s), 512u);
+    QCOMPARE(NtfsBootSector::totalSectorsOf(s), uint64_t(4095));
+    NtfsBootSector::setTotalSectors(s, 999999);
+    QCOMPARE(NtfsBootSector::totalSectorsOf(s), uint64_t(999999));
+    QCOMPARE(bytes.mid(40, 8), QByteArray::fromHex("3f420f0000000000"));
+    for (const auto& [field, expected] : {std::pair{256u, 256u}, {4096u, 4096u}, {1000u, 0u}, {8192u, 0u}, {128u, 0u}}) {
+        NtfsImage::put(bytes, 11, field, 2);
+        QCOMPARE(NtfsBootSector::sectorSizeOf(s), expected);
+    }
+    bytes[3] = 'n';
+    QVERIFY(!NtfsBootSector::hasOemId(s));
 }
 
 void TestUsageMaps::ntfsBootSectorRejects()

@@ -155,10 +155,13 @@ private slots:
     void deviceQueries();
 
     void imageFilesThroughNativeBackend();
+    void driveNumbersThroughNativeBackend();
     void loopDevicesWithBothSectorSizes();
 
 private:
     QTemporaryDir m_logDir;
+    QTemporaryDir m_diskDir{QDir::tempPath() + QStringLiteral("/tessarin-disks-XXXXXX")};
+    QString m_disk0, m_disk1;
     QString m_logPath;
     qint64 logMark() const { return QFileInfo(m_logPath).size(); }
     QString logSince(qint64 mark) const
@@ -176,6 +179,14 @@ void DiskIOTest::initTestCase()
     m_logPath = m_logDir.filePath(QStringLiteral("test.log"));
     Logger::instance().init(m_logPath);
     QVERIFY(Logger::instance().isFileOpen());
+    // The native backend's disk table: two images, the second presented with 4096-byte sectors.
+    // Set before anything asks for the native backend.
+    QVERIFY(m_diskDir.isValid());
+    m_disk0 = m_diskDir.filePath(QStringLiteral("disk0.img"));
+    m_disk1 = m_diskDir.filePath(QStringLiteral("disk1.img"));
+    QVERIFY(writeFile(m_disk0, pattern(4 * MiB, 41)));
+    QVERIFY(writeFile(m_disk1, std::vector<uint8_t>(4 * MiB, 0)));
+    qputenv("TESSARIN_DISKS", (m_disk0 + QStringLiteral(":") + m_disk1 + QStringLiteral("@4096")).toLocal8Bit());
 }
 
 void DiskIOTest::alignedTransfersUseEnclosingSpans()
@@ -854,6 +865,29 @@ void DiskIOTest::imageFilesThroughNativeBackend()
     QVERIFY(io.lastError().contains(QStringLiteral("same device")));
     io.close();
     QVERIFY(readFile(srcPath, size) == srcBytes);
+}
+
+void DiskIOTest::driveNumbersThroughNativeBackend()
+{
+    DiskIO io;
+    io.setBufferSize(256 * KiB);
+    QVERIFY2(io.openSourceDisk(0), qPrintable(io.lastError()));
+    QVERIFY2(io.openTargetDisk(1), qPrintable(io.lastError()));
+    QCOMPARE(io.sourceLogicalSector(), 512u);
+    QCOMPARE(io.targetLogicalSector(), 4096u);
+    QCOMPARE(io.targetDiskNumber(), 1);
+    QVERIFY(!io.openTarget(m_disk0));  // disk 0 by its file name
+    QVERIFY(io.lastError().contains(QStringLiteral("same device")));
+    QVERIFY(io.hasTarget());
+    // 512-byte sectors onto a 4096-byte-sector disk, starting inside a target sector.
+    QVERIFY2(io.copySectors(1, 3, 4000), qPrintable(io.lastError()));
+    io.close();
+    const std::vector<uint8_t> src = pattern(4 * MiB, 41);
+    const std::vector<uint8_t> dst = readFile(m_disk1, 4 * MiB);
+    QCOMPARE(dst.size(), size_t(4 * MiB));
+    QVERIFY(sameRange(dst, 3 * 512, src, 512, 4000 * 512));
+    QVERIFY(allZero(dst, 0, 3 * 512) && allZero(dst, 4003 * 512, 4 * MiB));
+    QVERIFY(readFile(m_disk0, 4 * MiB) == src);
 }
 
 void DiskIOTest::loopDevicesWithBothSectorSizes()

@@ -3,12 +3,12 @@
 #include "core/diskio.h"
 #include "core/scriptedcommandrunner.h"
 #include "logcapture.h"
-#include "partition/byteorder.h"
-#include "partition/crc32.h"
 #include "partition/gptcodec.h"
-#include "partition/mbrcodec.h"
 #include "partition/partitionresizer.h"
 #include "partition/partitiontable.h"
+#include "platform/byteorder.h"
+#include "platform/crc32.h"
+#include "platform/mbrcodec.h"
 
 #include <QCryptographicHash>
 #include <QProcess>
@@ -272,7 +272,7 @@ private slots:
         QVERIFY(PartitionTable::readGptEntries(d, full, 512));
         QCOMPARE(full.size(), 128);
         for (int i = 2; i < 128; ++i) {
-            full[i].setTypeGuid(GptCodec::linuxDataType());
+            GptCodec::setEntryTypeGuid(full[i], GptCodec::linuxDataType());
             full[i].firstLba = full[i].lastLba = 40 + i;
         }
         QVERIFY(PartitionTable::writeGptEntries(d, full, 2, 512));
@@ -438,7 +438,7 @@ private slots:
         QCOMPARE(readFileBytes(img, qint64(backup.partitionEntryLba * ss), 16384), array);
         const GptPartitionEntry grown = GptPartitionEntry::decode(reinterpret_cast<const uint8_t*>(array.constData()) + 128);
         QCOMPARE(grown.lastLba, primary.lastUsableLba);
-        QCOMPARE(grown.nameText(), disk == 0 ? QString() : QStringLiteral("Data One"));
+        QCOMPARE(QString::fromStdU16String(grown.nameText()), disk == 0 ? QString() : QStringLiteral("Data One"));
 
         const QByteArray mbr = readFileBytes(img, 0, 512);
         QCOMPARE(MbrCodec::entry(reinterpret_cast<const uint8_t*>(mbr.constData()), 0).sectorCount, uint32_t(total - 1));
@@ -654,8 +654,8 @@ private slots:
         const GptPartitionEntry e = GptPartitionEntry::decode(reinterpret_cast<const uint8_t*>(array.constData()) + 128);
         QCOMPARE(e.firstLba, 10 * mib);  // 1 MiB behind C, 4 KiB aligned
         QCOMPARE(e.lastLba, total - GptCodec::entrySectors(ss) - 3);
-        QCOMPARE(e.nameText(), label.left(35));
-        QCOMPARE(e.typeUuid(), GptCodec::basicDataType());
+        QCOMPARE(QString::fromStdU16String(e.nameText()), label.left(35));
+        QCOMPARE(GptCodec::gptBytesToGuid(e.typeGuid.data()), GptCodec::basicDataType());
         QCOMPARE(readFileBytes(m_images[disk], qint64((total - GptCodec::entrySectors(ss) - 1) * ss), 16384), array);
         if (disk != 1) {
             const Proc v = run(QStringLiteral("sgdisk"), {QStringLiteral("-v"), toolPath(disk)});

@@ -1,3 +1,6 @@
+#include "platform/byteorder.h"
+#include "platform/crc32.h"
+#include "platform/guidtext.h"
 #include "platform/posix/disktable.h"
 #include "platform/posix/filesystemprobe.h"
 #include "platform/posix/layoutparser.h"
@@ -65,7 +68,7 @@ std::vector<uint8_t> buildGptDisk(uint64_t sectors, uint32_t sectorSize, const s
         put64(array, i * 128 + 40, parts[i].last);
     }
     const uint64_t arraySectors = (array.size() + sectorSize - 1) / sectorSize;
-    const uint32_t arrayCrc = LayoutParser::crc32(array.data(), array.size());
+    const uint32_t arrayCrc = Crc32::compute(array.data(), array.size());
     const auto header = [&](uint64_t my, uint64_t alt, uint64_t entries) {
         std::vector<uint8_t> h(sectorSize, 0);
         std::memcpy(h.data(), "EFI PART", 8);
@@ -79,7 +82,7 @@ std::vector<uint8_t> buildGptDisk(uint64_t sectors, uint32_t sectorSize, const s
         put32(h, 80, entryCount);
         put32(h, 84, 128);
         put32(h, 88, arrayCrc);
-        put32(h, 16, LayoutParser::crc32(h.data(), 92));
+        put32(h, 16, Crc32::compute(h.data(), 92));
         return h;
     };
     const auto place = [&](uint64_t lba, const std::vector<uint8_t>& bytes) {
@@ -144,7 +147,7 @@ private slots:
     void mountInfoLines();
     void volumeNames();
     void windowsPaths();
-    void crcAndGuidText();
+    void guidTextAndFieldWidths();
     void mbrLayouts();
     void gptLayouts();
     void gptDamage();
@@ -156,6 +159,7 @@ private slots:
     void accessModes();
     void directIoFallback();
     void layoutOfToolMadeImages();
+    void partitionsOfImagesAreVolumes();
     void filesThroughDriveLetters();
     void servicesNotOnLinux();
     void environmentAndMachineScan();
@@ -250,6 +254,24 @@ void TestPosixPlatform::volumeNames()
     QVERIFY(VolumeName::decode("C:\\").empty());
     QVERIFY(VolumeName::encode("a-name-longer-than-16").empty());
     QVERIFY(VolumeName::encode("../x").empty());
+
+    // Partitions of image files: disk and partition number, apart from every kernel name.
+    const std::string image = VolumeName::encodeImagePartition(3, 2);
+    QCOMPARE(image, std::string("\\\\?\\Volume{00494D47-0000-0003-0000-000200000000}\\"));
+    int disk = -1;
+    uint32_t partition = 0;
+    QVERIFY(VolumeName::decodeImagePartition(image.substr(0, image.size() - 1), disk, partition));
+    QCOMPARE(disk, 3);
+    QCOMPARE(partition, 2u);
+    QVERIFY(VolumeName::decodeImagePartition(VolumeName::encodeImagePartition(0x7FFFFFFF, 0xFFFFFFFF), disk, partition));
+    QCOMPARE(disk, 0x7FFFFFFF);
+    QCOMPARE(partition, 0xFFFFFFFFu);
+    QVERIFY(VolumeName::decode(image).empty());
+    QVERIFY(!VolumeName::isVolumeName(image));
+    QVERIFY(!VolumeName::decodeImagePartition(name, disk, partition));
+    QVERIFY(!VolumeName::decodeImagePartition("\\\\?\\Volume{00494D47-0000-0003-0000-000200000001}\\", disk, partition));
+    QVERIFY(!VolumeName::decodeImagePartition("\\\\?\\Volume{00494D47-8000-0000-0000-000200000000}\\", disk, partition));
+    QVERIFY(VolumeName::encodeImagePartition(-1, 1).empty());
 }
 
 void TestPosixPlatform::windowsPaths()
@@ -270,11 +292,26 @@ void TestPosixPlatform::windowsPaths()
     QCOMPARE(WindowsPathMapper::driveLetterOf("\\\\.\\D:"), 'D');
 }
 
-void TestPosixPlatform::crcAndGuidText()
+void TestPosixPlatform::guidTextAndFieldWidths()
 {
-    const char* check = "123456789";
-    QCOMPARE(LayoutParser::crc32(reinterpret_cast<const uint8_t*>(check), 9), 0xCBF43926u);
-    QCOMPARE(LayoutParser::formatGuid(EspBytes), std::string(EspText));
+    QCOMPARE(GuidText::fromGptBytes(EspBytes), std::string(EspText));
+    uint8_t back[16] = {};
+    QVERIFY(GuidText::toGptBytes("c12a7328-f81f-11d2-ba4b-00a0c93ec93b", back));
+    QCOMPARE(std::memcmp(back, EspBytes, 16), 0);
+    uint8_t untouched[16] = {};
+    for (const char* bad : {"{C12A7328-F81F-11D2-BA4B-00A0C93EC93}", "C12A7328F81F-11D2-BA4B-00A0C93EC93B0",
+                            "{C12A7328-F81F-11D2-BA4B-00A0C93EC93G}", "C12A7328-F81F-11D2-BA4B-00A0C93EC93B}"})
+        QVERIFY2(!GuidText::toGptBytes(bad, untouched), bad);
+    QCOMPARE(std::count(untouched, untouched + 16, 0), std::ptrdiff_t(16));
+
+    // Run-list fields: 1..8 bytes, the offsets sign-extended from their own top bit.
+    const uint8_t field[8] = {0x00, 0x80, 0xFF, 0xFF, 0x7F, 0x01, 0x02, 0x83};
+    QCOMPARE(ByteOrder::getUnsigned(field, 2), uint64_t(0x8000));
+    QCOMPARE(ByteOrder::getSigned(field, 2), int64_t(-32768));
+    QCOMPARE(ByteOrder::getSigned(field + 4, 1), int64_t(127));
+    QCOMPARE(ByteOrder::getSigned(field + 2, 3), int64_t(0x7FFFFF));
+    QCOMPARE(ByteOrder::getSigned(field, 8), int64_t(0x830201'7FFFFF8000ull));
+    QCOMPARE(ByteOrder::getSigned(field, 0), int64_t(0));
 }
 
 void TestPosixPlatform::mbrLayouts()
@@ -367,12 +404,12 @@ void TestPosixPlatform::gptDamage()
 
     // Absurd headers with valid CRCs are refused by the header check itself.
     {
-        LayoutParser::GptHeader h;
+        GptHeader h;
         std::string why;
         std::vector<uint8_t> header(good.begin() + 512, good.begin() + 1024);
         const auto reseal = [&] {
             put32(header, 16, 0);
-            put32(header, 16, LayoutParser::crc32(header.data(), 92));
+            put32(header, 16, Crc32::compute(header.data(), 92));
         };
         QVERIFY(LayoutParser::parseGptHeader(header.data(), header.size(), 1, 256, h, why));
         put32(header, 80, 0x01000000);  // 16M entries
@@ -660,6 +697,73 @@ void TestPosixPlatform::layoutOfToolMadeImages()
     QVERIFY(w->driveLayout(l));
     QCOMPARE(l.style, LayoutStyle::GPT);
     QCOMPARE(l.entries.size(), size_t(2));
+}
+
+void TestPosixPlatform::partitionsOfImagesAreVolumes()
+{
+    if (!haveTool("sfdisk") || !haveTool("mkfs.fat"))
+        QSKIP("sfdisk and mkfs.fat are needed");
+    QTemporaryDir dir;
+    const QString img = dir.filePath("stick.img"), part = dir.filePath("part.img");
+    constexpr qint64 Start = 2048 * 512, Length = 40960 * 512;
+    QVERIFY(makeSparseFile(img, 64 << 20));
+    QCOMPARE(runTool("sfdisk", {img}, nullptr, "label: dos\nstart=2048, size=40960, type=c\nstart=43008, size=8192, type=5\n"), 0);
+    QVERIFY(makeSparseFile(part, Length));
+    QCOMPARE(runTool("mkfs.fat", {"-F", "32", "-n", "STICK", part}), 0);
+    {
+        QFile f(img);
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(Start));
+        QCOMPARE(f.write(readFile(part)), Length);
+    }
+
+    auto p = platformFor(img);
+    // The extended container holds no file system and is no volume.
+    const std::vector<std::string> names = p->enumerateVolumes();
+    QCOMPARE(names, std::vector<std::string>{VolumeName::encodeImagePartition(0, 1)});
+    const std::string name = names.front();
+    auto v = p->openDevice(name.substr(0, name.size() - 1), DeviceAccess::Read, DeviceFlags::None);
+    std::vector<PlatformExtent> extents;
+    QVERIFY(v && v->volumeDiskExtents(extents));
+    QCOMPARE(extents.size(), size_t(1));
+    QCOMPARE(extents[0].diskNumber, 0u);
+    QCOMPARE(extents[0].startingOffset, int64_t(Start));
+    QCOMPARE(extents[0].extentLength, int64_t(Length));
+    QVERIFY(p->volumeMountPaths(name).empty());
+    std::string label, fs;
+    QVERIFY(p->volumeInformation(name, label, fs));
+    QCOMPARE(fs, std::string("FAT32"));
+    QCOMPARE(label, std::string("STICK"));
+    uint64_t total = 0, free = 0;
+    QVERIFY(!p->diskFreeSpace(name, total, free));
+    QCOMPARE(Platform::lastErrorCode(), PlatformError::NotReady);
+    QVERIFY(!p->sameDevice(name, "\\\\.\\PhysicalDrive0"));
+    QVERIFY(p->sameDevice(name, name));
+
+    // The volume handle sees the partition from its offset 0 and nothing outside it.
+    const QByteArray beyond = readFile(img).mid(Start + Length, 512);  // the extended partition's first sector
+    auto w = p->openDevice(name, DeviceAccess::ReadWrite, DeviceFlags::None);
+    PlatformGeometry g;
+    QVERIFY(w && w->geometry(g));
+    QCOMPARE(g.diskSize, int64_t(Length));
+    std::vector<uint8_t> buffer(1024, 0);
+    uint64_t done = 0;
+    QVERIFY(w->readAt(0, buffer.data(), 512, done));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(buffer.data()), 512), readFile(part).left(512));
+    std::vector<uint8_t> marks(1024, 0xAB);
+    QVERIFY(w->writeAt(Length - 512, marks.data(), 1024, done));
+    QCOMPARE(done, uint64_t(512));
+    QVERIFY(!w->writeAt(Length, marks.data(), 512, done));
+    QCOMPARE(Platform::lastErrorCode(), PlatformError::HandleEof);
+    QVERIFY(!w->readAt(Length, buffer.data(), 512, done));
+    w.reset();
+    const QByteArray after = readFile(img);
+    QCOMPARE(after.mid(Start + Length - 512, 512), QByteArray(512, char(0xAB)));
+    QCOMPARE(after.mid(Start + Length, 512), beyond);
+
+    // Numbers the table does not have.
+    QVERIFY(!p->openDevice(VolumeName::encodeImagePartition(0, 2), DeviceAccess::Read, DeviceFlags::None));
+    QCOMPARE(Platform::lastErrorCode(), PlatformError::FileNotFound);
+    QVERIFY(!p->volumeInformation(VolumeName::encodeImagePartition(4, 1), label, fs));
 }
 
 void TestPosixPlatform::filesThroughDriveLetters()

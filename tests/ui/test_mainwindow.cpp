@@ -8,6 +8,7 @@
 #include "ui/clonesettingsdialog.h"
 #include "ui/circularprogress.h"
 #include "ui/diskcard.h"
+#include "ui/diskgroupheader.h"
 #include "ui/mainwindow.h"
 #include "ui/partitioncard.h"
 #include "ui/selectsourcepage.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -54,6 +56,17 @@ public:
         return true;
     }
 };
+
+// Runs a mode switch and waits for the list that its enumeration delivers.
+void switchMode(MainWindow* window, void (MainWindow::*slot)())
+{
+    QSignalSpy finished(window->diskManager(), &DiskManager::enumFinished);
+    (window->*slot)();
+    // The future may report done before its result reaches this thread: wait for the signal.
+    QTRY_VERIFY(finished.count() >= 1);
+    // Widgets added to a visible layout are shown by a queued call.
+    QCoreApplication::processEvents();
+}
 
 QList<int> cardNumbers(QWidget* page)
 {
@@ -95,6 +108,8 @@ private slots:
                  0);
         qputenv("TESSARIN_DISKS", QStringLiteral("%1:%2:%3").arg(a, b, c).toLocal8Bit());
         qputenv("HOME", m_dir.path().toLocal8Bit());
+        // Settings written by the language test stay in the temporary folder.
+        qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());
         CloneModeFactory::setFunction([](Tessarin::CloneModeType, QObject* parent, QString&) -> CloneMode* {
             return new GateMode(parent);
         });
@@ -107,7 +122,6 @@ private slots:
         m_window = std::make_unique<MainWindow>();
         m_window->show();
         QTRY_COMPARE_WITH_TIMEOUT(m_window->disks().size(), 3, 15000);
-        QTRY_VERIFY(!m_window->diskManager()->isEnumerating());
         QTRY_VERIFY(m_window->nextButton()->isEnabled());
     }
 
@@ -156,8 +170,8 @@ private slots:
         QCOMPARE(targetAnswer.text, QStringLiteral("Please select a target disk."));
         QCOMPARE(m_window->step(), 1);
 
-        m_window->onPartitionModeClicked();
-        QTRY_VERIFY(!m_window->sourcePage()->findChildren<PartitionCard*>().isEmpty());
+        switchMode(m_window.get(), &MainWindow::onPartitionModeClicked);
+        QVERIFY(!m_window->sourcePage()->findChildren<PartitionCard*>().isEmpty());
         ModalAnswer partitionAnswer;
         m_window->onNextClicked();
         QCOMPARE(partitionAnswer.text, QStringLiteral("Please select a source partition."));
@@ -167,8 +181,8 @@ private slots:
     void targetListNeverHoldsTheSourceDisk()
     {
         for (int source = 0; source < 3; ++source) {
-            m_window->onDiskModeClicked();
-            QTRY_COMPARE(cardNumbers(m_window->sourcePage()).size(), 3);
+            switchMode(m_window.get(), &MainWindow::onDiskModeClicked);
+            QCOMPARE(cardNumbers(m_window->sourcePage()).size(), 3);
             QTest::mouseClick(cardFor(m_window->sourcePage(), source), Qt::LeftButton);
             m_window->onNextClicked();
             QCOMPARE(m_window->step(), 1);
@@ -177,13 +191,29 @@ private slots:
             QVERIFY(!targets.contains(source));
         }
         // In partition mode the partition's disk is left out.
-        m_window->onPartitionModeClicked();
-        QTRY_VERIFY(!m_window->sourcePage()->findChildren<PartitionCard*>().isEmpty());
+        switchMode(m_window.get(), &MainWindow::onPartitionModeClicked);
+        QVERIFY(!m_window->sourcePage()->findChildren<PartitionCard*>().isEmpty());
         PartitionCard* card = m_window->sourcePage()->findChildren<PartitionCard*>().first();
         QCOMPARE(card->partition().diskNumber, 0);
         QTest::mouseClick(card, Qt::LeftButton);
         m_window->onNextClicked();
         QCOMPARE(cardNumbers(m_window->targetPage()), (QList<int>{1, 2}));
+    }
+
+    void diskGroupHidesAndShowsItsPartitions()
+    {
+        switchMode(m_window.get(), &MainWindow::onPartitionModeClicked);
+        QVERIFY(!m_window->sourcePage()->findChildren<PartitionCard*>().isEmpty());
+        QWidget* container = m_window->sourcePage()->findChild<QWidget*>(QStringLiteral("partitionContainer_0"));
+        QVERIFY(container);
+        QCOMPARE(container->findChildren<PartitionCard*>().size(), 2);
+        QVERIFY(!m_window->sourcePage()->findChild<QWidget*>(QStringLiteral("partitionContainer_1")));  // blank disk
+        DiskGroupHeader* header = m_window->sourcePage()->findChild<DiskGroupHeader*>();
+        QVERIFY(container->isVisibleTo(m_window->sourcePage()));
+        QTest::mouseClick(header, Qt::LeftButton);
+        QVERIFY(!container->isVisibleTo(m_window->sourcePage()));
+        QTest::mouseClick(header, Qt::LeftButton);
+        QVERIFY(container->isVisibleTo(m_window->sourcePage()));
     }
 
     void anotherSourceClearsTheTarget()
@@ -361,8 +391,7 @@ private slots:
         QVERIFY(m_window->isCloneRunning());  // not cancelled
 
         g_releaseRepair = true;
-        QTRY_VERIFY_WITH_TIMEOUT(!m_window->engine()->isRunning(), 5000);
-        QTRY_VERIFY(m_window->progressPage()->finishButton()->isVisibleTo(m_window.get()));
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->progressPage()->finishButton()->isVisibleTo(m_window.get()), 5000);
         QCOMPARE(m_window->progressPage()->titleLabel()->text(), QStringLiteral("Clone completed"));
         QCOMPARE(m_window->progressPage()->circularProgress()->progressColor(), QColor("#059669"));
         QVERIFY(m_window->findChild<QPushButton*>(QStringLiteral("btnDiskClone"))->isEnabled());
@@ -371,8 +400,8 @@ private slots:
 
     void cancelAsksAndCancels()
     {
-        m_window->onDiskModeClicked();
-        QTRY_COMPARE(cardNumbers(m_window->sourcePage()).size(), 3);
+        switchMode(m_window.get(), &MainWindow::onDiskModeClicked);
+        QCOMPARE(cardNumbers(m_window->sourcePage()).size(), 3);
         QTest::mouseClick(cardFor(m_window->sourcePage(), 0), Qt::LeftButton);
         m_window->onNextClicked();
         QTest::mouseClick(cardFor(m_window->targetPage(), 2), Qt::LeftButton);
@@ -393,8 +422,8 @@ private slots:
             ModalAnswer yes(QMessageBox::Yes);
             m_window->onCancelClicked();
         }
-        QTRY_VERIFY_WITH_TIMEOUT(!m_window->engine()->isRunning(), 5000);
-        QCOMPARE(m_window->progressPage()->titleLabel()->text(), QStringLiteral("Clone failed"));
+        // The engine reports the end before the window has handled the finished signal.
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->progressPage()->titleLabel()->text(), QStringLiteral("Clone failed"), 5000);
         QVERIFY(m_window->progressPage()->logOutput()->toPlainText().contains(QStringLiteral("Cancellation requested")));
 
         m_window->onFinishClicked();
@@ -402,6 +431,34 @@ private slots:
         QVERIFY(!m_window->sourceDisk().isValid());
         QCOMPARE(m_window->progressPage()->circularProgress()->value(), 0);
         QVERIFY(m_window->navigationBar()->isVisible());
+    }
+
+    void languageChangeRestartsOnlyForAnotherLanguage()
+    {
+        QStringList calls;
+        MainWindow::setRestartFunction([&calls](const QString& program, const QStringList& arguments,
+                                                const QString& directory) {
+            calls << program + QLatin1Char('|') + arguments.join(QLatin1Char(' ')) + QLatin1Char('|') + directory;
+        });
+        QSettings settings(QStringLiteral("Tessarin"), QStringLiteral("Tessarin"));
+        settings.setValue(QStringLiteral("language"), QStringLiteral("de"));
+        settings.sync();
+        QVERIFY(!m_window->chooseLanguage(QStringLiteral("de")));
+        QVERIFY(calls.isEmpty());
+        QVERIFY(m_window->chooseLanguage(QStringLiteral("fr")));
+        QCOMPARE(calls.size(), 1);
+        QCOMPARE(calls.first(), QCoreApplication::applicationFilePath() + QLatin1Char('|')
+                                    + QCoreApplication::arguments().mid(1).join(QLatin1Char(' ')) + QLatin1Char('|')
+                                    + QCoreApplication::applicationDirPath());
+        settings.sync();
+        QCOMPARE(settings.value(QStringLiteral("language")).toString(), QStringLiteral("fr"));
+        // A regional variant of the active language counts as active.
+        settings.setValue(QStringLiteral("language"), QStringLiteral("pt_BR"));
+        settings.sync();
+        QVERIFY(!m_window->chooseLanguage(QStringLiteral("pt")));
+        QCOMPARE(calls.size(), 1);
+        settings.remove(QStringLiteral("language"));
+        MainWindow::setRestartFunction({});
     }
 
 private:

@@ -1,7 +1,12 @@
+#include "ui/bootmodedialog.h"
+#include "ui/clonesettingsdialog.h"
 #include "ui/languagesetup.h"
+#include "ui/spaceallocationdialog.h"
 #include "ui/uiresources.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QLayout>
 #include <QStandardPaths>
 #include <QProcess>
 #include <QRegularExpression>
@@ -136,6 +141,34 @@ private slots:
         QVERIFY(!LanguageSetup::matches(QStringLiteral("zh_CN"), QStringLiteral("zh_TW")));
         QVERIFY(!LanguageSetup::matches(QStringLiteral("en"), QStringLiteral("es")));
         QCOMPARE(LanguageSetup::menuLanguages().size(), 13);
+    }
+
+    // The dialogs have fixed sizes: in every language their content must fit without clipping.
+    void translatedDialogsFit()
+    {
+        QStringList problems;
+        for (const QString& code : LanguageSetup::catalogueCodes()) {
+            QTranslator translator;
+            QVERIFY(LanguageSetup::loadTranslation(translator, code));
+            QApplication::installTranslator(&translator);
+            BootModeDialog boot;
+            SpaceAllocationDialog space;
+            CloneSettingsDialog settings;
+            for (QDialog* d : std::initializer_list<QDialog*>{&boot, &space, &settings}) {
+                QLayout* layout = d->layout();
+                const QSize minimum = layout->totalMinimumSize();
+                if (minimum.width() > d->width())
+                    problems << QStringLiteral("%1 %2: needs %3 px wide, has %4")
+                                    .arg(code, d->windowTitle()).arg(minimum.width()).arg(d->width());
+                const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(d->width())
+                                                               : minimum.height();
+                if (height > d->height())
+                    problems << QStringLiteral("%1 %2: needs %3 px high, has %4")
+                                    .arg(code, d->windowTitle()).arg(height).arg(d->height());
+            }
+            QApplication::removeTranslator(&translator);
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 
     // Every text of the program has a real translation in every catalogue. The catalogues are first

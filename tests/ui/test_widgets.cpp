@@ -4,6 +4,7 @@
 #include "ui/diskgroupheader.h"
 #include "ui/diskpartitionbar.h"
 #include "ui/nofocusrectstyle.h"
+#include "ui/sidebarwidget.h"
 #include "ui/toggleswitch.h"
 
 #include <QLabel>
@@ -273,6 +274,17 @@ private slots:
             for (int x = 40; x < 140; ++x)
                 dark += near(QColor::fromRgba(plain.pixel(x, y)), CircularProgress::TextColor, 30);
         QCOMPARE(dark, 0);
+    }
+
+    void sidebarGradientRunsTopToBottom()
+    {
+        SidebarWidget sidebar;
+        sidebar.resize(200, 600);
+        const QImage img = sidebar.grab().toImage();
+        QVERIFY(near(QColor(img.pixel(100, 0)), QColor("#173B8F"), 4));
+        QVERIFY(near(QColor(img.pixel(100, 599)), QColor("#0B82AE"), 4));
+        QVERIFY(near(QColor(img.pixel(5, 330)), QColor("#175EB2"), 4));
+        QCOMPARE(img.pixel(0, 300), img.pixel(199, 300));  // vertical only
     }
 
     void noFocusFrameIsDrawn()

@@ -1,6 +1,6 @@
-#include "filesystem/ntfsmftrecord.h"
+#include "platform/ntfsmftrecord.h"
 
-#include "filesystem/littleendian.h"
+#include "platform/byteorder.h"
 
 #include <cstring>
 
@@ -35,18 +35,18 @@ NtfsMftRecord::Status NtfsMftRecord::prepare(uint8_t* data, size_t size, uint64_
     if (std::memcmp(data, "FILE", 4) != 0)
         return Status::BadSignature;
 
-    const uint16_t usaOffset = LittleEndian::u16(data + OffUsaOffset);
-    const uint16_t usaCount = LittleEndian::u16(data + OffUsaCount);
+    const uint16_t usaOffset = ByteOrder::get16(data + OffUsaOffset);
+    const uint16_t usaCount = ByteOrder::get16(data + OffUsaCount);
     const size_t strides = size / FixupStride;
     // The array (sequence number + one saved word per stride) must sit in the first stride, before its last word.
     if (usaCount != strides + 1 || usaOffset < OffUsaCount + 2 || usaOffset % 2 != 0
         || size_t(usaOffset) + 2u * usaCount > FixupStride - 2)
         return Status::BadUpdateSequence;
 
-    const uint16_t usn = LittleEndian::u16(data + usaOffset);
+    const uint16_t usn = ByteOrder::get16(data + usaOffset);
     for (size_t i = 0; i < strides; ++i) {
         uint8_t* tail = data + (i + 1) * FixupStride - 2;
-        if (LittleEndian::u16(tail) != usn)
+        if (ByteOrder::get16(tail) != usn)
             return Status::FixupMismatch;
     }
     for (size_t i = 0; i < strides; ++i) {
@@ -54,12 +54,12 @@ NtfsMftRecord::Status NtfsMftRecord::prepare(uint8_t* data, size_t size, uint64_
         std::memcpy(tail, data + usaOffset + 2 * (i + 1), 2);
     }
 
-    if (!(LittleEndian::u16(data + OffFlags) & FlagInUse))
+    if (!(ByteOrder::get16(data + OffFlags) & FlagInUse))
         return Status::NotInUse;
-    if (usaOffset >= Header31Size && LittleEndian::u32(data + OffRecordNumber) != uint32_t(recordNumber))
+    if (usaOffset >= Header31Size && ByteOrder::get32(data + OffRecordNumber) != uint32_t(recordNumber))
         return Status::WrongRecordNumber;
-    const uint32_t used = LittleEndian::u32(data + OffBytesInUse);
-    const uint16_t first = LittleEndian::u16(data + OffFirstAttribute);
+    const uint32_t used = ByteOrder::get32(data + OffBytesInUse);
+    const uint16_t first = ByteOrder::get16(data + OffFirstAttribute);
     if (used > size || first < size_t(usaOffset) + 2u * usaCount || size_t(first) + 4 > used)
         return Status::BadHeader;
     return Status::Ok;
@@ -67,12 +67,12 @@ NtfsMftRecord::Status NtfsMftRecord::prepare(uint8_t* data, size_t size, uint64_
 
 uint16_t NtfsMftRecord::firstAttributeOffset(const uint8_t* data)
 {
-    return LittleEndian::u16(data + OffFirstAttribute);
+    return ByteOrder::get16(data + OffFirstAttribute);
 }
 
 uint32_t NtfsMftRecord::bytesInUse(const uint8_t* data, size_t size)
 {
-    const uint32_t used = LittleEndian::u32(data + OffBytesInUse);
+    const uint32_t used = ByteOrder::get32(data + OffBytesInUse);
     return used > size ? uint32_t(size) : used;
 }
 
@@ -82,12 +82,12 @@ NtfsMftRecord::Step NtfsMftRecord::attributeAt(const uint8_t* data, size_t used,
     out.offset = offset;
     if (size_t(offset) + 4 > used)
         return Step::BadLength;
-    out.type = LittleEndian::u32(data + offset + OffAttrType);
+    out.type = ByteOrder::get32(data + offset + OffAttrType);
     if (out.type == TypeEnd)
         return Step::End;
     if (size_t(offset) + 8 > used)
         return Step::BadLength;
-    out.length = LittleEndian::u32(data + offset + OffAttrLength);
+    out.length = ByteOrder::get32(data + offset + OffAttrLength);
     if (out.length < MinAttributeLength || out.length % 8 != 0 || out.length > used - offset)
         return Step::BadLength;
     out.nonResident = data[offset + OffAttrNonResident] != 0;
@@ -101,11 +101,11 @@ bool NtfsMftRecord::nonResidentHeader(const uint8_t* data, const Attribute& attr
     if (!attribute.nonResident || attribute.length < NonResidentHeaderSize)
         return false;
     const uint8_t* a = data + attribute.offset;
-    out.startVcn = LittleEndian::u64(a + OffStartVcn);
-    out.lastVcn = LittleEndian::u64(a + OffLastVcn);
-    out.runListOffset = LittleEndian::u16(a + OffRunListOffset);
-    out.allocatedSize = LittleEndian::u64(a + OffAllocatedSize);
-    out.dataSize = LittleEndian::u64(a + OffDataSize);
+    out.startVcn = ByteOrder::get64(a + OffStartVcn);
+    out.lastVcn = ByteOrder::get64(a + OffLastVcn);
+    out.runListOffset = ByteOrder::get16(a + OffRunListOffset);
+    out.allocatedSize = ByteOrder::get64(a + OffAllocatedSize);
+    out.dataSize = ByteOrder::get64(a + OffDataSize);
     if (out.runListOffset < NonResidentHeaderSize || out.runListOffset >= attribute.length)
         return false;
     out.runListLength = attribute.length - out.runListOffset;

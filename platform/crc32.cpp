@@ -1,4 +1,4 @@
-#include "partition/crc32.h"
+#include "platform/crc32.h"
 
 #include <array>
 

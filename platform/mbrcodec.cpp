@@ -1,11 +1,11 @@
-#include "partition/mbrcodec.h"
-#include "partition/byteorder.h"
+#include "platform/mbrcodec.h"
+#include "platform/byteorder.h"
 
 #include <algorithm>
 
 bool MbrCodec::hasBootSignature(const uint8_t* s)
 {
-    return s[OffBootSignature] == 0x55 && s[OffBootSignature + 1] == 0xAA;
+    return ByteOrder::get16(s + OffBootSignature) == BootSignature;
 }
 
 MbrCodec::Entry MbrCodec::entry(const uint8_t* s, int index)
@@ -42,10 +42,10 @@ void MbrCodec::setEntryExtent(uint8_t* s, int index, uint32_t firstLba, uint32_t
     p[EntOffLastChs + 2] = 0xFF;
 }
 
-QByteArray MbrCodec::protectiveMbr(uint64_t totalSectors, uint32_t sectorSize)
+std::vector<uint8_t> MbrCodec::protectiveMbr(uint64_t totalSectors, uint32_t sectorSize)
 {
-    QByteArray sector(std::max<uint32_t>(sectorSize, SectorBytes), '\0');
-    auto* s = reinterpret_cast<uint8_t*>(sector.data());
+    std::vector<uint8_t> sector(std::max<uint32_t>(sectorSize, SectorBytes), 0);
+    uint8_t* s = sector.data();
     Entry e;
     e.firstChs[0] = 0x00;
     e.firstChs[1] = 0x02;
@@ -55,7 +55,6 @@ QByteArray MbrCodec::protectiveMbr(uint64_t totalSectors, uint32_t sectorSize)
     e.firstLba = 1;
     e.sectorCount = static_cast<uint32_t>(std::min<uint64_t>(totalSectors - 1, 0xFFFFFFFFull));
     setEntry(s, 0, e);
-    s[OffBootSignature] = 0x55;
-    s[OffBootSignature + 1] = 0xAA;
+    ByteOrder::put16(s + OffBootSignature, BootSignature);
     return sector;
 }

@@ -1,6 +1,6 @@
 #pragma once
-#include <QByteArray>
 #include <cstdint>
+#include <vector>
 
 // Pure MBR sector layout functions: boot signature, the four primary entries, the protective MBR.
 class MbrCodec {
@@ -12,6 +12,9 @@ public:
     static constexpr int OffBootSignature = 510;
     static constexpr uint16_t BootSignature = 0xAA55;
 
+    static constexpr int EntryCount = 4;
+    static constexpr uint8_t ActiveFlag = 0x80;
+
     static constexpr int EntOffBootIndicator = 0;
     static constexpr int EntOffFirstChs = 1;
     static constexpr int EntOffType = 4;
@@ -20,6 +23,15 @@ public:
     static constexpr int EntOffSectorCount = 12;
 
     static constexpr uint8_t ProtectiveType = 0xEE;
+    static constexpr uint8_t ExtendedChsType = 0x05;
+    static constexpr uint8_t ExtendedLbaType = 0x0F;
+    static constexpr uint8_t ExtendedLinuxType = 0x85;
+
+    // An extended partition: a container of logical partitions, not a volume.
+    static bool isExtendedType(uint8_t type)
+    {
+        return type == ExtendedChsType || type == ExtendedLbaType || type == ExtendedLinuxType;
+    }
 
     struct Entry {
         uint8_t bootIndicator = 0;
@@ -38,5 +50,5 @@ public:
     static void setEntryExtent(uint8_t* sector, int index, uint32_t firstLba, uint32_t sectorCount);
 
     // A protective MBR in a zero sector of `sectorSize` bytes for a disk of `totalSectors`.
-    static QByteArray protectiveMbr(uint64_t totalSectors, uint32_t sectorSize);
+    static std::vector<uint8_t> protectiveMbr(uint64_t totalSectors, uint32_t sectorSize);
 };

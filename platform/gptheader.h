@@ -1,8 +1,7 @@
 #pragma once
-#include <QByteArray>
-#include <QString>
 #include <array>
 #include <cstdint>
+#include <string>
 
 // The 92-byte GPT header record, decoded from and encoded to little-endian bytes.
 class GptHeader {
@@ -13,6 +12,9 @@ public:
     static constexpr uint32_t SupportedEntrySize = 128;
     // Largest entry array accepted: keeps a corrupt header from asking for huge buffers.
     static constexpr uint64_t MaxEntryArrayBytes = 1024 * 1024;
+
+    static constexpr int SignatureBytes = 8;
+    static constexpr int DiskGuidBytes = 16;
 
     static constexpr int OffSignature = 0;
     static constexpr int OffRevision = 8;
@@ -47,7 +49,6 @@ public:
     // `bytes` holds at least Size bytes.
     static GptHeader decode(const uint8_t* bytes);
     void encode(uint8_t* bytes) const;
-    QByteArray toBytes() const;
 
     bool hasValidSignature() const { return signature == SignatureValue; }
     // CRC-32 of the 92 bytes with the CRC field taken as zero.
@@ -61,7 +62,7 @@ public:
     // Rejects entry layouts this code cannot handle safely: entry size other than 128, no entries,
     // an array above MaxEntryArrayBytes, an array overlapping LBA 0/1 or the usable area, or (when
     // totalSectors is not 0) an array past the end of the disk. Checked before anything is allocated.
-    bool checkEntryArray(uint32_t sectorSize, uint64_t totalSectors, QString& error) const;
+    bool checkEntryArray(uint32_t sectorSize, uint64_t totalSectors, std::string& error) const;
 
     // The copy placed at the end of the disk: MyLBA/AlternateLBA swapped to `backupLba`/1,
     // entry array at `backupEntryLba`, header CRC recomputed.

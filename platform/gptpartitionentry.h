@@ -1,14 +1,14 @@
 #pragma once
-#include <QString>
-#include <QUuid>
 #include <array>
 #include <cstdint>
+#include <string>
 
 // One 128-byte GPT partition entry. An entry whose type GUID is all zero is unused.
 class GptPartitionEntry {
 public:
     static constexpr int Size = 128;
     static constexpr int MaxNameUnits = 35;
+    static constexpr int GuidBytes = 16;
 
     static constexpr int OffTypeGuid = 0;
     static constexpr int OffUniqueGuid = 16;
@@ -18,8 +18,8 @@ public:
     static constexpr int OffName = 56;
     static constexpr int NameBytes = 72;
 
-    std::array<uint8_t, 16> typeGuid{};
-    std::array<uint8_t, 16> uniqueGuid{};
+    std::array<uint8_t, GuidBytes> typeGuid{};    // GPT (mixed-endian) byte order
+    std::array<uint8_t, GuidBytes> uniqueGuid{};
     uint64_t firstLba = 0;
     uint64_t lastLba = 0;
     uint64_t attributes = 0;
@@ -30,10 +30,7 @@ public:
 
     bool isUsed() const;
     // Stores at most MaxNameUnits UTF-16 code units, the rest zero.
-    void setName(const QString& text);
-    QString nameText() const;
-    void setTypeGuid(const QUuid& guid);
-    void setUniqueGuid(const QUuid& guid);
-    QUuid typeUuid() const;
-    QUuid uniqueUuid() const;
+    void setName(const std::u16string& text);
+    // The name up to its first zero unit.
+    std::u16string nameText() const;
 };

@@ -1,6 +1,6 @@
-#include "partition/gptheader.h"
-#include "partition/byteorder.h"
-#include "partition/crc32.h"
+#include "platform/gptheader.h"
+#include "platform/byteorder.h"
+#include "platform/crc32.h"
 
 #include <cstring>
 
@@ -16,7 +16,7 @@ GptHeader GptHeader::decode(const uint8_t* b)
     h.alternateLba = ByteOrder::get64(b + OffAlternateLba);
     h.firstUsableLba = ByteOrder::get64(b + OffFirstUsableLba);
     h.lastUsableLba = ByteOrder::get64(b + OffLastUsableLba);
-    std::memcpy(h.diskGuid.data(), b + OffDiskGuid, 16);
+    std::memcpy(h.diskGuid.data(), b + OffDiskGuid, DiskGuidBytes);
     h.partitionEntryLba = ByteOrder::get64(b + OffEntryLba);
     h.numberOfEntries = ByteOrder::get32(b + OffNumberOfEntries);
     h.sizeOfPartitionEntry = ByteOrder::get32(b + OffEntrySize);
@@ -35,26 +35,20 @@ void GptHeader::encode(uint8_t* b) const
     ByteOrder::put64(b + OffAlternateLba, alternateLba);
     ByteOrder::put64(b + OffFirstUsableLba, firstUsableLba);
     ByteOrder::put64(b + OffLastUsableLba, lastUsableLba);
-    std::memcpy(b + OffDiskGuid, diskGuid.data(), 16);
+    std::memcpy(b + OffDiskGuid, diskGuid.data(), DiskGuidBytes);
     ByteOrder::put64(b + OffEntryLba, partitionEntryLba);
     ByteOrder::put32(b + OffNumberOfEntries, numberOfEntries);
     ByteOrder::put32(b + OffEntrySize, sizeOfPartitionEntry);
     ByteOrder::put32(b + OffEntryArrayCrc, partitionEntryArrayCrc32);
 }
 
-QByteArray GptHeader::toBytes() const
-{
-    QByteArray out(Size, '\0');
-    encode(reinterpret_cast<uint8_t*>(out.data()));
-    return out;
-}
-
 uint32_t GptHeader::computeHeaderCrc() const
 {
     GptHeader copy = *this;
     copy.headerCrc32 = 0;
-    const QByteArray bytes = copy.toBytes();
-    return Crc32::compute(bytes.constData(), Size);
+    std::array<uint8_t, Size> bytes{};
+    copy.encode(bytes.data());
+    return Crc32::compute(bytes.data(), Size);
 }
 
 uint64_t GptHeader::entryArraySectors(uint32_t sectorSize) const
@@ -64,24 +58,24 @@ uint64_t GptHeader::entryArraySectors(uint32_t sectorSize) const
     return (entryArrayBytes() + sectorSize - 1) / sectorSize;
 }
 
-bool GptHeader::checkEntryArray(uint32_t sectorSize, uint64_t totalSectors, QString& error) const
+bool GptHeader::checkEntryArray(uint32_t sectorSize, uint64_t totalSectors, std::string& error) const
 {
+    using std::to_string;
     if (sectorSize < 512) {
-        error = QStringLiteral("Invalid sector size %1").arg(sectorSize);
+        error = "Invalid sector size " + to_string(sectorSize);
         return false;
     }
     if (sizeOfPartitionEntry != SupportedEntrySize) {
-        error = QStringLiteral("Unsupported GPT partition entry size %1 (only 128 is supported)")
-                    .arg(sizeOfPartitionEntry);
+        error = "Unsupported GPT partition entry size " + to_string(sizeOfPartitionEntry) + " (only 128 is supported)";
         return false;
     }
     if (numberOfEntries == 0) {
-        error = QStringLiteral("GPT header has no partition entries");
+        error = "GPT header has no partition entries";
         return false;
     }
     if (entryArrayBytes() > MaxEntryArrayBytes) {
-        error = QStringLiteral("GPT partition entry array too large: %1 entries (%2 bytes, limit %3)")
-                    .arg(numberOfEntries).arg(entryArrayBytes()).arg(MaxEntryArrayBytes);
+        error = "GPT partition entry array too large: " + to_string(numberOfEntries) + " entries ("
+                + to_string(entryArrayBytes()) + " bytes, limit " + to_string(MaxEntryArrayBytes) + ")";
         return false;
     }
     const uint64_t sectors = entryArraySectors(sectorSize);
@@ -89,17 +83,16 @@ bool GptHeader::checkEntryArray(uint32_t sectorSize, uint64_t totalSectors, QStr
     const uint64_t end = first + sectors;  // exclusive
     const bool clearOfUsable = end <= firstUsableLba || first > lastUsableLba;
     if (first < 2 || !clearOfUsable) {
-        error = QStringLiteral("GPT partition entry array at LBA %1 (%2 sectors) overlaps the header or "
-                               "the usable area %3-%4")
-                    .arg(first).arg(sectors).arg(firstUsableLba).arg(lastUsableLba);
+        error = "GPT partition entry array at LBA " + to_string(first) + " (" + to_string(sectors)
+                + " sectors) overlaps the header or the usable area " + to_string(firstUsableLba) + "-"
+                + to_string(lastUsableLba);
         return false;
     }
     // Byte offsets must not wrap around when multiplied by the sector size.
     const bool wraps = first > UINT64_MAX / sectorSize - sectors;
     if (wraps || (totalSectors != 0 && end > totalSectors)) {
-        error = QStringLiteral("GPT partition entry array at LBA %1 (%2 sectors) lies outside the disk "
-                               "(%3 sectors)")
-                    .arg(first).arg(sectors).arg(totalSectors);
+        error = "GPT partition entry array at LBA " + to_string(first) + " (" + to_string(sectors)
+                + " sectors) lies outside the disk (" + to_string(totalSectors) + " sectors)";
         return false;
     }
     return true;
