@@ -170,6 +170,16 @@ void AlignedBuffer::reset()
     m_size = 0;
 }
 
+namespace {
+// The backend says when it could not honour unbuffered I/O; copies are slower then, so it is logged.
+void logOpenNote(const DeviceHandle* handle)
+{
+    const std::string note = handle->openNote();
+    if (!note.empty())
+        Logger::instance().info(QString::fromStdString(note));
+}
+}
+
 // ---------------------------------------------------------------------------------------------
 // Stateless layer
 
@@ -595,6 +605,7 @@ bool DiskIO::openSource(const QString& path)
         m_lastError = tr("Failed to open source: %1").arg(err);
         return false;
     }
+    logOpenNote(h.get());
     StorageAlignment a;
     queryAlignment(h.get(), a);
     m_sectorSize = a.logicalSector;
@@ -644,6 +655,7 @@ bool DiskIO::openTarget(const QString& path)
         m_lastError = tr("Failed to open target: %1").arg(err);
         return false;
     }
+    logOpenNote(h.get());
     StorageAlignment a;
     queryAlignment(h.get(), a);
     m_targetLogicalSector = a.logicalSector;

@@ -229,6 +229,8 @@ QList<DiskInfo> DiskManager::enumerateDisks()
 {
     QList<DiskInfo> disks;
     Platform& platform = Platform::current();
+    for (const std::string& message : platform.configurationMessages())
+        Logger::instance().warning(QString::fromStdString(message));
     for (int n = 0; n <= MaxDiskNumber; ++n) {
         const std::string path = Tessarin::physicalDrivePath(n).toStdString();
         if (!platform.openDevice(path, DeviceAccess::None, DeviceFlags::None))

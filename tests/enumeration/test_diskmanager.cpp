@@ -2,6 +2,7 @@
 #include "core/diskmanager.h"
 #include "core/logger.h"
 #include "enumeration/forwardingplatform.h"
+#include "platform/posix/posixplatform.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -633,6 +634,21 @@ private slots:
         for (const DiskInfo* d : {absurd, truncated, bad})
             for (const PartitionInfo& part : d->partitions)
                 QVERIFY(part.startSector < uint64_t(1) << 40);
+    }
+
+    void missingTableEntryIsLoggedAndLeftOut()
+    {
+        PosixPlatform::Settings settings;
+        settings.disks = path("no-such-disk.img").toStdString() + ":" + path("gpt.img").toStdString();
+        PosixPlatform platform(settings);
+        ScopedPlatform scoped(&platform);
+        QStringList warnings;
+        Logger::instance().setCallback([&](const QString& m, Logger::Level) { warnings << m; });
+        const QList<DiskInfo> disks = DiskManager::enumerateDisks();
+        Logger::instance().setCallback({});
+        QCOMPARE(disks.size(), 1);
+        QCOMPARE(disks.first().diskNumber, 1);
+        QVERIFY2(warnings.join(QLatin1Char('\n')).contains(path("no-such-disk.img")), qPrintable(warnings.join(QLatin1Char('|'))));
     }
 
     void styleFromSectorZeroWhenLayoutFails()
