@@ -13,7 +13,7 @@ if [ ! -f "$src" ]; then
          -n3:0:+700M -t3:0700 -c3:"Basic data partition" \
          -n4:0:0 -t4:2700 -c4:"Recovery" "$src" >/dev/null
   # The EFI and data partitions get real file systems so smart clone has something to read.
-  mkfs.fat -F 32 -s 1 -n EFI --offset 2048 "$src" $((100 * 1024)) >/dev/null
+  mkfs.fat -F 32 -s 1 -n EFI --offset 2048 "$src" $((100 * 1024)) >/dev/null 2>&1
   start3=$(sgdisk -i3 "$src" | awk '/First sector/ {print $3}')
   size3=$(( $(sgdisk -i3 "$src" | awk '/Last sector/ {print $3}') - start3 + 1 ))
   part="$dir/.data.part"
