@@ -8,8 +8,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QLocale>
-#include <QSettings>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTranslator>
@@ -29,9 +27,7 @@ int main(int argc, char* argv[])
     Logger::instance().info(QStringLiteral("Log file: %1").arg(QDir::toNativeSeparators(logPath)));
     Logger::instance().info(QStringLiteral("Tessarin starting..."));
 
-    QSettings settings(QStringLiteral("Tessarin"), QStringLiteral("Tessarin"));
-    const QString language = LanguageSetup::requestedLanguage(settings.value(QStringLiteral("language")).toString(),
-                                                              QLocale::system().name());
+    const QString language = LanguageSetup::currentLanguage();
     static QTranslator translator;
     if (LanguageSetup::loadTranslation(translator, language)) {
         QApplication::installTranslator(&translator);

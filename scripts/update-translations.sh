@@ -3,7 +3,11 @@
 set -e
 cd "$(dirname "$0")/.."
 LUPDATE=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
+dirs=""
+for d in core engine modes partition filesystem boot ui links app; do
+  if [ -d "$d" ]; then dirs="$dirs $d"; fi
+done
 for ts in resources/translations/Tessarin_*.ts; do
-  "$LUPDATE" -silent -locations none -no-obsolete -I . \
-    core engine modes partition filesystem boot ui links app -ts "$ts"
+  # shellcheck disable=SC2086
+  "$LUPDATE" -silent -locations none -no-obsolete -I . $dirs -ts "$ts"
 done

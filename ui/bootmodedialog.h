@@ -1,11 +1,11 @@
 #pragma once
-#include <QDialog>
+#include "ui/optiondialogbase.h"
 
 class QButtonGroup;
 class QRadioButton;
 
 // Chooses the target's boot mode for a system clone: 0 UEFI, 1 Legacy.
-class BootModeDialog : public QDialog {
+class BootModeDialog : public OptionDialogBase {
     Q_OBJECT
 public:
     explicit BootModeDialog(QWidget* parent = nullptr);

@@ -1,10 +1,10 @@
 #pragma once
-#include <QDialog>
+#include "ui/optiondialogbase.h"
 
 class ToggleSwitch;
 
 // Smart clone, 4K alignment and sector-by-sector switches.
-class CloneSettingsDialog : public QDialog {
+class CloneSettingsDialog : public OptionDialogBase {
     Q_OBJECT
 public:
     struct Options {

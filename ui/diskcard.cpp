@@ -5,18 +5,13 @@
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QVBoxLayout>
 
 DiskCard::DiskCard(const DiskInfo& disk, bool systemCloneMode, QWidget* parent)
-    : QFrame(parent)
+    : SelectableCard(QStringLiteral("DiskCard"), 12, parent)
     , m_disk(disk)
     , m_systemClone(systemCloneMode)
 {
-    setObjectName(QStringLiteral("DiskCard"));
-    setCursor(Qt::PointingHandCursor);
-    setAttribute(Qt::WA_Hover);
-
     auto* shadow = new QGraphicsDropShadowEffect(this);
     shadow->setBlurRadius(14);
     shadow->setOffset(0, 2);
@@ -95,7 +90,6 @@ DiskCard::DiskCard(const DiskInfo& disk, bool systemCloneMode, QWidget* parent)
         roles->addStretch(1);
         column->addLayout(roles);
     }
-    applyStyle();
 }
 
 QString DiskCard::titleText(const DiskInfo& disk)
@@ -115,47 +109,4 @@ QString DiskCard::systemCloneRole(const PartitionInfo& partition)
     if (partition.isRecovery)
         return tr("Recovery");
     return tr("Not cloned");
-}
-
-void DiskCard::setSelected(bool selected)
-{
-    if (selected == m_selected)
-        return;
-    m_selected = selected;
-    applyStyle();
-    emit selectedChanged(selected);
-}
-
-void DiskCard::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QFrame::mousePressEvent(event);
-        return;
-    }
-    if (!m_selected)
-        setSelected(true);
-    emit clicked();
-}
-
-void DiskCard::enterEvent(QEnterEvent* event)
-{
-    m_hovered = true;
-    applyStyle();
-    QFrame::enterEvent(event);
-}
-
-void DiskCard::leaveEvent(QEvent* event)
-{
-    m_hovered = false;
-    applyStyle();
-    QFrame::leaveEvent(event);
-}
-
-void DiskCard::applyStyle()
-{
-    const QString border = m_selected ? QStringLiteral("#2563EB")
-                                      : (m_hovered ? QStringLiteral("#93C5FD") : QStringLiteral("#E5E7EB"));
-    const QString bg = m_selected ? QStringLiteral("#F5F9FF") : QStringLiteral("#FFFFFF");
-    setStyleSheet(QStringLiteral("QFrame#DiskCard { background: %1; border: 2px solid %2; border-radius: 12px; }")
-                      .arg(bg, border));
 }

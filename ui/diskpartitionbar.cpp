@@ -39,7 +39,7 @@ QString DiskPartitionBar::shortTag(const PartitionInfo& partition)
         return QStringLiteral("EFI");
     if (partition.isRecovery)
         return tr("Recovery");
-    if (partition.typeGuid.toUpper().contains(QLatin1String("E3C9E316")))
+    if (partition.isMsr || partition.typeGuid.toUpper().contains(QLatin1String(Tessarin::MsrTypeText)))
         return QStringLiteral("MSR");
     if (!partition.driveLetter.isEmpty()) {
         if (partition.driveLetter.endsWith(QLatin1Char(':')))

@@ -152,16 +152,14 @@ void MainWindow::setupUi()
     m_stack->addWidget(m_progressPage);
     column->addWidget(m_stack, 1);
 
-    QFrame* boot = CloneOptionsPage::makeOptionCard(
+    m_bootModeFrame = CloneOptionsPage::makeOptionCard(
         QStringLiteral("bootModeFrame"), QStringLiteral(":/icons/boot-mode.svg"), tr("Target boot mode"),
         BootModeDialog::modeText(int(m_targetBootMode)), &m_bootModeSummary, &m_btnBootMode, m_optionsPage);
-    QFrame* space = CloneOptionsPage::makeOptionCard(
+    m_spaceFrame = CloneOptionsPage::makeOptionCard(
         QStringLiteral("spaceAllocationFrame"), QStringLiteral(":/icons/disk-space.svg"), tr("Target disk space"),
         SpaceAllocationDialog::modeText(int(m_resizeMode)), &m_spaceSummary, &m_btnSpace, m_optionsPage);
-    m_optionsPage->cardsLayout()->addWidget(boot);
-    m_optionsPage->cardsLayout()->addWidget(space);
-    m_bootModeFrame = boot;
-    m_spaceFrame = space;
+    m_optionsPage->cardsLayout()->addWidget(m_bootModeFrame);
+    m_optionsPage->cardsLayout()->addWidget(m_spaceFrame);
 
     column->addWidget(buildNavigationBar());
     root->addWidget(content, 1);
@@ -928,17 +926,16 @@ void MainWindow::onLogMessage(const QString& message, Logger::Level level)
     if (m_step != 3)
         return;
     QString levelText;
-    QString colour;
     switch (level) {
-    case Logger::Debug: levelText = QStringLiteral("DEBUG"); colour = QStringLiteral("#9CA3AF"); break;
-    case Logger::Info: levelText = QStringLiteral("INFO"); colour = QStringLiteral("#60A5FA"); break;
-    case Logger::Warning: levelText = QStringLiteral("WARNING"); colour = QStringLiteral("#F59E0B"); break;
-    case Logger::Error: levelText = QStringLiteral("ERROR"); colour = QStringLiteral("#EF4444"); break;
-    default: levelText = QStringLiteral("UNKNOWN"); colour = QStringLiteral("#9CA3AF"); break;
+    case Logger::Debug: levelText = QStringLiteral("DEBUG"); break;
+    case Logger::Info: levelText = QStringLiteral("INFO"); break;
+    case Logger::Warning: levelText = QStringLiteral("WARNING"); break;
+    case Logger::Error: levelText = QStringLiteral("ERROR"); break;
+    default: levelText = QStringLiteral("UNKNOWN"); break;
     }
     const QString time = QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss.zzz"));
     QTextEdit* view = m_progressPage->logOutput();
-    insertLine(view, logLineHtml(time, colour, levelText, message));
+    insertLine(view, logLineHtml(time, levelColour(levelText), levelText, message));
     view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
 }
 

@@ -10,16 +10,15 @@ MenuButton::MenuButton(QWidget* parent)
     setFlat(true);
 }
 
+// Qt has already updated underMouse() when these arrive.
 void MenuButton::enterEvent(QEnterEvent* event)
 {
-    m_hovered = true;
     update();
     QPushButton::enterEvent(event);
 }
 
 void MenuButton::leaveEvent(QEvent* event)
 {
-    m_hovered = false;
     update();
     QPushButton::leaveEvent(event);
 }
@@ -28,7 +27,7 @@ void MenuButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    if (m_hovered || isDown())
+    if (underMouse() || isDown())
         p.fillRect(rect(), QColor("#F3F4F6"));
     QPen pen(QColor("#374151"), 1.6);
     pen.setCapStyle(Qt::RoundCap);

@@ -11,7 +11,4 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
-
-private:
-    bool m_hovered = false;
 };

@@ -21,6 +21,17 @@ QLabel* PageBuilder::subtitle(const QString& text, QWidget* parent)
     return l;
 }
 
+QVBoxLayout* PageBuilder::listPage(QWidget* page, QLabel* title, QLabel* subtitle)
+{
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(28, 22, 28, 8);
+    layout->setSpacing(6);
+    layout->addWidget(title);
+    layout->addWidget(subtitle);
+    layout->addSpacing(8);
+    return addDiskList(layout, page);
+}
+
 QVBoxLayout* PageBuilder::addDiskList(QVBoxLayout* pageLayout, QWidget* page)
 {
     auto* scroll = new QScrollArea(page);

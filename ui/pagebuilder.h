@@ -10,6 +10,10 @@ class PageBuilder {
 public:
     static QLabel* title(const QString& text, QWidget* parent);
     static QLabel* subtitle(const QString& text, QWidget* parent);
+    // Lays `page` out as a title, a subtitle and a scrolling list; returns the list's layout.
+    static QVBoxLayout* listPage(QWidget* page, QLabel* title, QLabel* subtitle);
+
+private:
     // A frameless resizable scroll area whose content "diskListContent" has a vertical layout.
     static QVBoxLayout* addDiskList(QVBoxLayout* pageLayout, QWidget* page);
 };

@@ -4,18 +4,13 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
 PartitionCard::PartitionCard(const PartitionInfo& partition, QWidget* parent)
-    : QFrame(parent)
+    : SelectableCard(QStringLiteral("PartitionCard"), 10, parent)
     , m_partition(partition)
 {
-    setObjectName(QStringLiteral("PartitionCard"));
-    setCursor(Qt::PointingHandCursor);
-    setAttribute(Qt::WA_Hover);
-
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(14, 10, 14, 10);
     row->setSpacing(12);
@@ -72,7 +67,6 @@ PartitionCard::PartitionCard(const PartitionInfo& partition, QWidget* parent)
     usageRow->addWidget(used);
     column->addLayout(usageRow);
 
-    applyStyle();
 }
 
 QString PartitionCard::badgeText(const PartitionInfo& partition)
@@ -92,47 +86,4 @@ QString PartitionCard::badgeText(const PartitionInfo& partition)
     case Tessarin::FileSystemType::exFAT: return QStringLiteral("exFAT");
     default: return tr("Unknown");
     }
-}
-
-void PartitionCard::setSelected(bool selected)
-{
-    if (selected == m_selected)
-        return;
-    m_selected = selected;
-    applyStyle();
-    emit selectedChanged(selected);
-}
-
-void PartitionCard::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QFrame::mousePressEvent(event);
-        return;
-    }
-    if (!m_selected)
-        setSelected(true);
-    emit clicked();
-}
-
-void PartitionCard::enterEvent(QEnterEvent* event)
-{
-    m_hovered = true;
-    applyStyle();
-    QFrame::enterEvent(event);
-}
-
-void PartitionCard::leaveEvent(QEvent* event)
-{
-    m_hovered = false;
-    applyStyle();
-    QFrame::leaveEvent(event);
-}
-
-void PartitionCard::applyStyle()
-{
-    const QString border = m_selected ? QStringLiteral("#2563EB")
-                                      : (m_hovered ? QStringLiteral("#93C5FD") : QStringLiteral("#E5E7EB"));
-    const QString bg = m_selected ? QStringLiteral("#F5F9FF") : QStringLiteral("#FFFFFF");
-    setStyleSheet(QStringLiteral("QFrame#PartitionCard { background: %1; border: 2px solid %2; border-radius: 10px; }")
-                      .arg(bg, border));
 }

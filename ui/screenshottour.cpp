@@ -13,6 +13,7 @@
 #include "ui/spaceallocationdialog.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QTimer>
 
@@ -29,8 +30,7 @@ ScreenshotTour::ScreenshotTour(MainWindow* window, const QString& dir)
     , m_dir(dir)
 {
     QDir().mkpath(dir);
-    auto firstCard = [this](QWidget* page) { return page->findChildren<DiskCard*>().value(0); };
-    auto pickSource = [this, firstCard]() {
+    auto pickSource = [this]() {
         // The disk with partitions makes the better picture.
         const auto cards = m_window->sourcePage()->findChildren<DiskCard*>();
         DiskCard* pick = cards.value(0);
@@ -41,6 +41,12 @@ ScreenshotTour::ScreenshotTour(MainWindow* window, const QString& dir)
             }
         if (pick)
             m_window->onSourceDiskCardClicked(pick);
+    };
+    auto pickSourceAndTarget = [this, pickSource]() {
+        pickSource();
+        m_window->onNextClicked();
+        if (DiskCard* target = m_window->targetPage()->findChildren<DiskCard*>().value(0))
+            m_window->onTargetDiskCardClicked(target);
     };
 
     m_steps << [this, pickSource]() {
@@ -62,11 +68,8 @@ ScreenshotTour::ScreenshotTour(MainWindow* window, const QString& dir)
         m_window->onSystemModeClicked();
         return 900;
     };
-    m_steps << [this, pickSource, firstCard]() {
-        pickSource();
-        m_window->onNextClicked();
-        if (DiskCard* target = firstCard(m_window->targetPage()))
-            m_window->onTargetDiskCardClicked(target);
+    m_steps << [this, pickSourceAndTarget]() {
+        pickSourceAndTarget();
         save(m_window, QStringLiteral("03-select-target.png"));
         return 0;
     };
@@ -76,48 +79,21 @@ ScreenshotTour::ScreenshotTour(MainWindow* window, const QString& dir)
         return 0;
     };
     m_steps << [this]() {
-        auto* d = new CloneSettingsDialog(m_window);
-        d->setAttribute(Qt::WA_DeleteOnClose);
-        d->show();
-        after(400, [this, d]() {
-            save(d, QStringLiteral("05-dialog-clone-settings.png"));
-            d->close();
-            next();
-        });
-        return -1;
+        return showDialog(new CloneSettingsDialog(m_window), QStringLiteral("05-dialog-clone-settings.png"), 400);
     };
     m_steps << [this]() {
-        auto* d = new BootModeDialog(m_window);
-        d->setAttribute(Qt::WA_DeleteOnClose);
-        d->show();
-        after(200, [this, d]() {
-            save(d, QStringLiteral("06-dialog-boot-mode.png"));
-            d->close();
-            next();
-        });
-        return -1;
+        return showDialog(new BootModeDialog(m_window), QStringLiteral("06-dialog-boot-mode.png"), 200);
     };
     m_steps << [this]() {
-        auto* d = new SpaceAllocationDialog(m_window);
-        d->setAttribute(Qt::WA_DeleteOnClose);
-        d->show();
-        after(200, [this, d]() {
-            save(d, QStringLiteral("07-dialog-space-allocation.png"));
-            d->close();
-            next();
-        });
-        return -1;
+        return showDialog(new SpaceAllocationDialog(m_window), QStringLiteral("07-dialog-space-allocation.png"), 200);
     };
     // A real disk clone of the sample disks for the progress page.
     m_steps << [this]() {
         m_window->onDiskModeClicked();
         return 900;
     };
-    m_steps << [this, pickSource, firstCard]() {
-        pickSource();
-        m_window->onNextClicked();
-        if (DiskCard* target = firstCard(m_window->targetPage()))
-            m_window->onTargetDiskCardClicked(target);
+    m_steps << [this, pickSourceAndTarget]() {
+        pickSourceAndTarget();
         m_window->onNextClicked();
         m_window->startClone();
         connect(m_window->engine(), &CloneEngine::finished, this, [this]() {
@@ -141,6 +117,18 @@ ScreenshotTour::ScreenshotTour(MainWindow* window, const QString& dir)
 void ScreenshotTour::after(int ms, std::function<void()> step)
 {
     QTimer::singleShot(ms, this, std::move(step));
+}
+
+int ScreenshotTour::showDialog(QDialog* dialog, const QString& name, int settleMs)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    after(settleMs, [this, dialog, name]() {
+        save(dialog, name);
+        dialog->close();
+        next();
+    });
+    return -1;
 }
 
 void ScreenshotTour::next()

@@ -4,6 +4,8 @@
 #include <functional>
 
 class MainWindow;
+class QDialog;
+class QWidget;
 
 // With TESSARIN_SCREENSHOT_DIR set, walks the window through every page and dialog,
 // saves each as PNG in that folder and quits. Used to make the README's pictures.
@@ -17,6 +19,8 @@ private:
     void next();
     void after(int ms, std::function<void()> step);
     void save(QWidget* widget, const QString& name);
+    // Shows `dialog`, saves it once it has settled and moves on; returns -1 for m_steps.
+    int showDialog(QDialog* dialog, const QString& name, int settleMs);
 
     MainWindow* m_window;
     QString m_dir;

@@ -1,12 +1,12 @@
 #pragma once
-#include <QDialog>
+#include "ui/optiondialogbase.h"
 
 class QButtonGroup;
 class QLineEdit;
 
 // Chooses the use of the target's extra space for a system clone:
 // 0 expand the system partition, 1 create a data partition, 2 keep it unallocated.
-class SpaceAllocationDialog : public QDialog {
+class SpaceAllocationDialog : public OptionDialogBase {
     Q_OBJECT
 public:
     explicit SpaceAllocationDialog(QWidget* parent = nullptr);

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Updating partition boot flag...</source>
-        <translation>Mise à jour de l'indicateur de démarrage de la partition...</translation>
+        <translation>Mise à jour de l&apos;indicateur de démarrage de la partition...</translation>
     </message>
     <message>
         <source>Repairing UEFI boot...</source>
@@ -91,11 +91,11 @@
     </message>
     <message>
         <source>For older computers or special requirements. Supports disks up to 2TB.</source>
-        <translation>Pour les ordinateurs plus anciens ou des besoins particuliers. Prend en charge les disques jusqu'à 2 To.</translation>
+        <translation>Pour les ordinateurs plus anciens ou des besoins particuliers. Prend en charge les disques jusqu&apos;à 2 To.</translation>
     </message>
     <message>
         <source>⚠  The target computer must support the selected boot mode.</source>
-        <translation>⚠  L'ordinateur cible doit prendre en charge le mode de démarrage choisi.</translation>
+        <translation>⚠  L&apos;ordinateur cible doit prendre en charge le mode de démarrage choisi.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -130,11 +130,11 @@
     </message>
     <message>
         <source>Source partition is not valid</source>
-        <translation>La partition source n'est pas valide</translation>
+        <translation>La partition source n&apos;est pas valide</translation>
     </message>
     <message>
         <source>Target disk or partition is not valid</source>
-        <translation>Le disque ou la partition cible n'est pas valide</translation>
+        <translation>Le disque ou la partition cible n&apos;est pas valide</translation>
     </message>
     <message>
         <source>Source partition and target disk cannot be on the same disk</source>
@@ -146,11 +146,11 @@
     </message>
     <message>
         <source>Source disk is not valid</source>
-        <translation>Le disque source n'est pas valide</translation>
+        <translation>Le disque source n&apos;est pas valide</translation>
     </message>
     <message>
         <source>Target disk is not valid</source>
-        <translation>Le disque cible n'est pas valide</translation>
+        <translation>Le disque cible n&apos;est pas valide</translation>
     </message>
     <message>
         <source>Source and target disk cannot be the same</source>
@@ -165,18 +165,18 @@
     </message>
     <message>
         <source>Keep Original + Create Data Partition</source>
-        <translation>Conserver l'original + créer une partition de données</translation>
+        <translation>Conserver l&apos;original + créer une partition de données</translation>
     </message>
     <message>
         <source>Keep Original Size</source>
-        <translation>Conserver la taille d'origine</translation>
+        <translation>Conserver la taille d&apos;origine</translation>
     </message>
 </context>
 <context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
-        <translation>DiskIO non initialisé (appelez d'abord setDiskIO)</translation>
+        <translation>DiskIO non initialisé (appelez d&apos;abord setDiskIO)</translation>
     </message>
 </context>
 <context>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>⚠️  Smart clone and Sector-by-sector are mutually exclusive.</source>
-        <translation>⚠️  Le clonage intelligent et le clonage secteur par secteur s'excluent mutuellement.</translation>
+        <translation>⚠️  Le clonage intelligent et le clonage secteur par secteur s&apos;excluent mutuellement.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -304,7 +304,7 @@
     </message>
     <message>
         <source>Clone operation failed</source>
-        <translation>Échec de l'opération de clonage</translation>
+        <translation>Échec de l&apos;opération de clonage</translation>
     </message>
     <message>
         <source>Repairing boot configuration...</source>
@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>%1 available space - %2</source>
-        <translation>%1 d'espace disponible - %2</translation>
+        <translation>%1 d&apos;espace disponible - %2</translation>
     </message>
     <message>
         <source>Not cloned</source>
@@ -404,11 +404,11 @@
     </message>
     <message>
         <source>Failed to open source: %1</source>
-        <translation>Impossible d'ouvrir la source : %1</translation>
+        <translation>Impossible d&apos;ouvrir la source : %1</translation>
     </message>
     <message>
         <source>Failed to open target: %1</source>
-        <translation>Impossible d'ouvrir la cible : %1</translation>
+        <translation>Impossible d&apos;ouvrir la cible : %1</translation>
     </message>
     <message>
         <source>Source not opened</source>
@@ -428,7 +428,7 @@
     </message>
     <message>
         <source>Write failed at sector %1: %2</source>
-        <translation>Échec d'écriture au secteur %1 : %2</translation>
+        <translation>Échec d&apos;écriture au secteur %1 : %2</translation>
     </message>
     <message>
         <source>Aligned buffer not allocated</source>
@@ -481,18 +481,18 @@
 请联系技术支持或重新安装软件。</source>
         <translation>Impossible de charger le lien de la page.
 
-Contactez l'assistance technique ou réinstallez le logiciel.</translation>
+Contactez l&apos;assistance technique ou réinstallez le logiciel.</translation>
     </message>
     <message>
         <source>无法打开浏览器</source>
-        <translation>Impossible d'ouvrir le navigateur</translation>
+        <translation>Impossible d&apos;ouvrir le navigateur</translation>
     </message>
     <message>
         <source>无法打开默认浏览器。
 
 请手动复制链接访问：
 %1</source>
-        <translation>Impossible d'ouvrir le navigateur par défaut.
+        <translation>Impossible d&apos;ouvrir le navigateur par défaut.
 
 Copiez ce lien et ouvrez-le manuellement :
 %1</translation>
@@ -634,7 +634,7 @@ Copiez ce lien et ouvrez-le manuellement :
     </message>
     <message>
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>Choisissez le disque qui contient l'installation Windows actuelle. Seules les partitions de démarrage et système sont clonées.</translation>
+        <translation>Choisissez le disque qui contient l&apos;installation Windows actuelle. Seules les partitions de démarrage et système sont clonées.</translation>
     </message>
     <message>
         <source>Step 1: Select source partition</source>
@@ -730,7 +730,7 @@ Continuer ?</translation>
     </message>
     <message>
         <source>No other disk is available as a target.</source>
-        <translation>Aucun autre disque n'est disponible comme cible.</translation>
+        <translation>Aucun autre disque n&apos;est disponible comme cible.</translation>
     </message>
     <message>
         <source>Speed: -- MB/s</source>
@@ -770,7 +770,7 @@ Continuer ?</translation>
     </message>
     <message>
         <source>Space allocation: %1</source>
-        <translation>Répartition de l'espace : %1</translation>
+        <translation>Répartition de l&apos;espace : %1</translation>
     </message>
     <message>
         <source>Speed: %1 MB/s</source>
@@ -790,7 +790,7 @@ Continuer ?</translation>
     </message>
     <message>
         <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation>La réparation du démarrage est en cours. Veuillez attendre qu'elle se termine.</translation>
+        <translation>La réparation du démarrage est en cours. Veuillez attendre qu&apos;elle se termine.</translation>
     </message>
     <message>
         <source>Clone completed</source>
@@ -848,7 +848,7 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>Marlowtek Tessarin
 
 Une solution professionnelle de clonage de disques et de migration système pour Windows.
-Clonez des disques entiers, migrez des systèmes d'exploitation, copiez des partitions choisies et créez des disques de démarrage fiables grâce au clonage intelligent et à l'optimisation SSD.</translation>
+Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des partitions choisies et créez des disques de démarrage fiables grâce au clonage intelligent et à l&apos;optimisation SSD.</translation>
     </message>
     <message>
         <source>Language</source>
@@ -921,7 +921,7 @@ Clonez des disques entiers, migrez des systèmes d'exploitation, copiez des part
     </message>
     <message>
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>Choisissez le disque qui contient l'installation Windows actuelle. Seules les partitions de démarrage et système sont clonées.</translation>
+        <translation>Choisissez le disque qui contient l&apos;installation Windows actuelle. Seules les partitions de démarrage et système sont clonées.</translation>
     </message>
 </context>
 <context>
@@ -939,15 +939,15 @@ Clonez des disques entiers, migrez des systèmes d'exploitation, copiez des part
     <name>SpaceAllocationDialog</name>
     <message>
         <source>Target Disk Space Allocation</source>
-        <translation>Répartition de l'espace du disque cible</translation>
+        <translation>Répartition de l&apos;espace du disque cible</translation>
     </message>
     <message>
         <source>Select how to handle the remaining space</source>
-        <translation>Choisissez comment utiliser l'espace restant</translation>
+        <translation>Choisissez comment utiliser l&apos;espace restant</translation>
     </message>
     <message>
         <source>Expand system partition (use all space)</source>
-        <translation>Étendre la partition système (tout l'espace)</translation>
+        <translation>Étendre la partition système (tout l&apos;espace)</translation>
     </message>
     <message>
         <source>Extend the system partition to fill the entire disk.</source>
@@ -971,7 +971,7 @@ Clonez des disques entiers, migrez des systèmes d'exploitation, copiez des part
     </message>
     <message>
         <source>Leave the remaining space unpartitioned. You can partition it manually later.</source>
-        <translation>Laisse l'espace restant sans partition. Vous pourrez le partitionner manuellement plus tard.</translation>
+        <translation>Laisse l&apos;espace restant sans partition. Vous pourrez le partitionner manuellement plus tard.</translation>
     </message>
     <message>
         <source>Cancel</source>

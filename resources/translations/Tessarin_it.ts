@@ -32,7 +32,7 @@
     <name>BootManager</name>
     <message>
         <source>Starting boot repair...</source>
-        <translation>Avvio della riparazione dell'avvio...</translation>
+        <translation>Avvio della riparazione dell&apos;avvio...</translation>
     </message>
     <message>
         <source>Updating BCD...</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Repairing UEFI boot...</source>
-        <translation>Riparazione dell'avvio UEFI...</translation>
+        <translation>Riparazione dell&apos;avvio UEFI...</translation>
     </message>
     <message>
         <source>EFI System Partition not found</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Keep Original + Create Data Partition</source>
-        <translation>Mantieni l'originale + crea partizione dati</translation>
+        <translation>Mantieni l&apos;originale + crea partizione dati</translation>
     </message>
     <message>
         <source>Keep Original Size</source>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Preparing clone task...</source>
-        <translation>Preparazione dell'operazione di clonazione...</translation>
+        <translation>Preparazione dell&apos;operazione di clonazione...</translation>
     </message>
     <message>
         <source>Speed: -- MB/s</source>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>Boot repair failed</source>
-        <translation>Riparazione dell'avvio non riuscita</translation>
+        <translation>Riparazione dell&apos;avvio non riuscita</translation>
     </message>
 </context>
 <context>
@@ -378,7 +378,7 @@
     </message>
     <message>
         <source>Configuring system for USB boot...</source>
-        <translation>Configurazione del sistema per l'avvio da USB...</translation>
+        <translation>Configurazione del sistema per l&apos;avvio da USB...</translation>
     </message>
 </context>
 <context>
@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>Failed to open source: %1</source>
-        <translation>Impossibile aprire l'origine: %1</translation>
+        <translation>Impossibile aprire l&apos;origine: %1</translation>
     </message>
     <message>
         <source>Failed to open target: %1</source>
@@ -481,7 +481,7 @@
 请联系技术支持或重新安装软件。</source>
         <translation>Impossibile caricare il collegamento della pagina.
 
-Contattare l'assistenza tecnica o reinstallare il software.</translation>
+Contattare l&apos;assistenza tecnica o reinstallare il software.</translation>
     </message>
     <message>
         <source>无法打开浏览器</source>
@@ -634,7 +634,7 @@ Copiare questo collegamento e aprirlo manualmente:
     </message>
     <message>
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>Scegliere il disco che contiene l'installazione di Windows attuale. Vengono clonate solo le partizioni di avvio e di sistema.</translation>
+        <translation>Scegliere il disco che contiene l&apos;installazione di Windows attuale. Vengono clonate solo le partizioni di avvio e di sistema.</translation>
     </message>
     <message>
         <source>Step 1: Select source partition</source>
@@ -746,11 +746,11 @@ Continuare?</translation>
     </message>
     <message>
         <source>Preparing clone task...</source>
-        <translation>Preparazione dell'operazione di clonazione...</translation>
+        <translation>Preparazione dell&apos;operazione di clonazione...</translation>
     </message>
     <message>
         <source>Starting clone task...</source>
-        <translation>Avvio dell'operazione di clonazione...</translation>
+        <translation>Avvio dell&apos;operazione di clonazione...</translation>
     </message>
     <message>
         <source>Source partition: %1</source>
@@ -790,7 +790,7 @@ Continuare?</translation>
     </message>
     <message>
         <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation>Riparazione dell'avvio in corso. Attendere il termine.</translation>
+        <translation>Riparazione dell&apos;avvio in corso. Attendere il termine.</translation>
     </message>
     <message>
         <source>Clone completed</source>
@@ -798,7 +798,7 @@ Continuare?</translation>
     </message>
     <message>
         <source>The clone and boot repair completed successfully.</source>
-        <translation>La clonazione e la riparazione dell'avvio sono state completate correttamente.</translation>
+        <translation>La clonazione e la riparazione dell&apos;avvio sono state completate correttamente.</translation>
     </message>
     <message>
         <source>Clone completed successfully</source>
@@ -818,7 +818,7 @@ Continuare?</translation>
     </message>
     <message>
         <source>Boot repair is running and cannot be interrupted safely.</source>
-        <translation>La riparazione dell'avvio è in corso e non può essere interrotta in sicurezza.</translation>
+        <translation>La riparazione dell&apos;avvio è in corso e non può essere interrotta in sicurezza.</translation>
     </message>
     <message>
         <source>Cancel clone</source>
@@ -826,7 +826,7 @@ Continuare?</translation>
     </message>
     <message>
         <source>Cancel the current clone task?</source>
-        <translation>Annullare l'operazione di clonazione in corso?</translation>
+        <translation>Annullare l&apos;operazione di clonazione in corso?</translation>
     </message>
     <message>
         <source>Cancellation requested</source>
@@ -834,7 +834,7 @@ Continuare?</translation>
     </message>
     <message>
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
-        <translation>Un'operazione di clonazione o di riparazione dell'avvio è ancora in corso. Attendere il termine prima di chiudere Tessarin.</translation>
+        <translation>Un&apos;operazione di clonazione o di riparazione dell&apos;avvio è ancora in corso. Attendere il termine prima di chiudere Tessarin.</translation>
     </message>
     <message>
         <source>About Marlowtek Tessarin</source>
@@ -848,7 +848,7 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>Marlowtek Tessarin
 
 Una soluzione professionale per la clonazione di dischi e la migrazione di sistema per Windows.
-Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e crea unità avviabili affidabili con la clonazione intelligente e l'ottimizzazione SSD.</translation>
+Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e crea unità avviabili affidabili con la clonazione intelligente e l&apos;ottimizzazione SSD.</translation>
     </message>
     <message>
         <source>Language</source>
@@ -921,7 +921,7 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     </message>
     <message>
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>Scegliere il disco che contiene l'installazione di Windows attuale. Vengono clonate solo le partizioni di avvio e di sistema.</translation>
+        <translation>Scegliere il disco che contiene l&apos;installazione di Windows attuale. Vengono clonate solo le partizioni di avvio e di sistema.</translation>
     </message>
 </context>
 <context>
@@ -951,7 +951,7 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     </message>
     <message>
         <source>Extend the system partition to fill the entire disk.</source>
-        <translation>Estende la partizione di sistema all'intero disco.</translation>
+        <translation>Estende la partizione di sistema all&apos;intero disco.</translation>
     </message>
     <message>
         <source>Create a separate data partition</source>

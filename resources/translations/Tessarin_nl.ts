@@ -1006,11 +1006,11 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     </message>
     <message>
         <source>Enabling standard storage drivers...</source>
-        <translation>Standaard opslagstuurprogramma's worden ingeschakeld...</translation>
+        <translation>Standaard opslagstuurprogramma&apos;s worden ingeschakeld...</translation>
     </message>
     <message>
         <source>Keeping existing storage drivers enabled...</source>
-        <translation>Bestaande opslagstuurprogramma's blijven ingeschakeld...</translation>
+        <translation>Bestaande opslagstuurprogramma&apos;s blijven ingeschakeld...</translation>
     </message>
     <message>
         <source>Rebuilding boot configuration...</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Running bcdboot to rebuild BCD...</source>
-        <translation>BCD'yi yeniden oluşturmak için bcdboot çalıştırılıyor...</translation>
+        <translation>BCD&apos;yi yeniden oluşturmak için bcdboot çalıştırılıyor...</translation>
     </message>
     <message>
         <source>Configuring portable boot mode...</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>Recommended for computers made after 2012. Supports disks larger than 2TB.</source>
-        <translation>2012 sonrasında üretilen bilgisayarlar için önerilir. 2 TB'tan büyük diskleri destekler.</translation>
+        <translation>2012 sonrasında üretilen bilgisayarlar için önerilir. 2 TB&apos;tan büyük diskleri destekler.</translation>
     </message>
     <message>
         <source>Legacy Mode (MBR)</source>
@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>For older computers or special requirements. Supports disks up to 2TB.</source>
-        <translation>Eski bilgisayarlar veya özel gereksinimler için. 2 TB'a kadar diskleri destekler.</translation>
+        <translation>Eski bilgisayarlar veya özel gereksinimler için. 2 TB&apos;a kadar diskleri destekler.</translation>
     </message>
     <message>
         <source>⚠  The target computer must support the selected boot mode.</source>
@@ -834,7 +834,7 @@ Devam edilsin mi?</translation>
     </message>
     <message>
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
-        <translation>Bir klonlama veya önyükleme onarımı görevi hâlâ çalışıyor. Tessarin'i kapatmadan önce lütfen bitmesini bekleyin.</translation>
+        <translation>Bir klonlama veya önyükleme onarımı görevi hâlâ çalışıyor. Tessarin&apos;i kapatmadan önce lütfen bitmesini bekleyin.</translation>
     </message>
     <message>
         <source>About Marlowtek Tessarin</source>

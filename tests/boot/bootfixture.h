@@ -1,26 +1,87 @@
 #pragma once
-// Shared set-up of the boot tests: a scripted runner and platform installed for one test,
-// and the warnings and errors logged meanwhile.
+// Shared set-up of the boot tests: a scripted runner and an in-memory platform (no drive letters
+// in use) installed for one test, and the messages logged meanwhile.
+#include "boot/bcdeditor.h"
+#include "common/memoryplatform.h"
+#include "core/diskinfo.h"
 #include "core/logger.h"
 #include "core/scriptedcommandrunner.h"
-#include "scriptedplatform.h"
 
+#include <QByteArray>
 #include <QStringList>
+#include <cstring>
 #include <memory>
+
+// Partition and disk records as the repairs receive them.
+inline PartitionInfo part(int number, const QString& letter = QString())
+{
+    PartitionInfo p;
+    p.diskNumber = 0;
+    p.partitionNumber = number;
+    p.driveLetter = letter;
+    p.size = 1 << 30;
+    return p;
+}
+inline PartitionInfo efiPart(int number, const QString& letter = QString())
+{
+    PartitionInfo p = part(number, letter);
+    p.isEfi = true;
+    p.isSystem = true;
+    p.fileSystem = Tessarin::FileSystemType::FAT32;
+    p.size = 104857600;
+    return p;
+}
+inline DiskInfo diskOf(int number, const QList<PartitionInfo>& partitions,
+                       Tessarin::PartitionStyle style = Tessarin::PartitionStyle::GPT)
+{
+    DiskInfo d;
+    d.diskNumber = number;
+    d.partitionStyle = style;
+    d.partitions = partitions;
+    return d;
+}
 
 struct BootFixture {
     ScriptedCommandRunner runner;
-    ScriptedPlatform platform;
+    MemoryPlatform platform;
     ScopedCommandRunner scopedRunner{&runner};
     ScopedPlatform scopedPlatform{&platform};
     std::shared_ptr<QStringList> problems = std::make_shared<QStringList>();
+    BCDEditor bcd;
 
     BootFixture()
     {
+        platform.driveMask = 0;
         auto sink = problems;
         Logger::instance().setCallback([sink](const QString& m, Logger::Level) { sink->append(m); });
     }
     ~BootFixture() { Logger::instance().setCallback(nullptr); }
+
+    void addFiles(const QStringList& paths)
+    {
+        for (const QString& p : paths)
+            platform.existingPaths.insert(p.toStdString());
+    }
+    bool exists(const QString& path) { return platform.fileExists(path.toStdString()); }
+    void useLetters(const char* letters) { platform.driveMask = MemoryPlatform::letterMask(letters); }
+    // A disk holding `bytes` at its start.
+    int addDisk(const QByteArray& bytes, uint64_t size = 4 * 1024 * 1024)
+    {
+        const int n = platform.addDisk(size);
+        std::memcpy(platform.data(n).data(), bytes.constData(), size_t(bytes.size()));
+        return n;
+    }
+    QByteArray diskBytes(int n, qsizetype offset, qsizetype length)
+    {
+        return QByteArray(reinterpret_cast<const char*>(platform.data(n).data()) + offset, length);
+    }
+    QStringList copies() const
+    {
+        QStringList out;
+        for (const auto& [from, to] : platform.copiedFiles)
+            out.append(QString::fromStdString(from + " -> " + to));
+        return out;
+    }
 
     bool logged(const QString& text) const
     {

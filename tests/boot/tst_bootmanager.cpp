@@ -60,12 +60,10 @@ QByteArray makeMbr(const QList<Entry>& entries, uint32_t signature)
     return mbr;
 }
 
-bool writeImage(const QString& path, const QByteArray& mbr, qint64 size = 4 * 1024 * 1024)
+bool writeImage(const QString& path, const QByteArray& bytes, qint64 size = 4 * 1024 * 1024)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || !f.resize(size))
-        return false;
-    return f.write(mbr) == mbr.size();
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.resize(size) && f.write(bytes) == bytes.size();
 }
 
 QByteArray readAt(const QString& path, qint64 offset, qint64 length)
@@ -76,10 +74,11 @@ QByteArray readAt(const QString& path, qint64 offset, qint64 length)
     return f.read(length);
 }
 
-bool writeAt(const QString& path, qint64 offset, const QByteArray& bytes)
+// The whole of an in-memory disk as an image file, for the tools that read files.
+bool saveDisk(BootFixture& f, int disk, const QString& path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadWrite) && f.seek(offset) && f.write(bytes) == bytes.size();
+    const std::vector<uint8_t>& d = f.platform.data(disk);
+    return writeImage(path, QByteArray(reinterpret_cast<const char*>(d.data()), qsizetype(d.size())), qint64(d.size()));
 }
 
 QString sourceDir()
@@ -114,10 +113,9 @@ QString bootInQemu(const QString& image, const QString& expected, QString& com2,
     QProcess qemu;
     qemu.setProcessChannelMode(QProcess::MergedChannels);
     qemu.start(QStringLiteral("qemu-system-x86_64"),
-               {QStringLiteral("-nographic"), QStringLiteral("-no-reboot"), QStringLiteral("-net"), QStringLiteral("none"),
-                QStringLiteral("-m"), QStringLiteral("32"), QStringLiteral("-monitor"), QStringLiteral("none"),
-                QStringLiteral("-serial"), QStringLiteral("stdio"), QStringLiteral("-serial"), QStringLiteral("file:") + com2File,
-                QStringLiteral("-drive"), QStringLiteral("file=%1,format=raw,if=ide").arg(image)});
+               QStringLiteral("-nographic -no-reboot -net none -m 32 -monitor none -serial stdio").split(QLatin1Char(' '))
+                   + QStringList{QStringLiteral("-serial"), QStringLiteral("file:") + com2File, QStringLiteral("-drive"),
+                                 QStringLiteral("file=%1,format=raw,if=ide").arg(image)});
     QString text;
     if (!qemu.waitForStarted(10000))
         return text;
@@ -205,9 +203,9 @@ void TestBootManager::firmwareDetection()
     QFETCH(uint, probe);
     QFETCH(int, expected);
     BootFixture f;
-    f.platform.firmwareCallOk = callOk;
+    f.platform.firmwareAnswers = callOk;
     f.platform.firmware = type;
-    f.platform.probeError = probe;
+    f.platform.firmwareProbeCode = probe;
     BootManager bm;
     QCOMPARE(bm.detectFirmwareType(), expected);
 }
@@ -215,28 +213,30 @@ void TestBootManager::firmwareDetection()
 void TestBootManager::mbrRepairOnImage()
 {
     BootFixture f;
-    const QString img = m_dir.filePath(QStringLiteral("repair.img"));
+    f.platform.addDisk(512);  // disk 0 must stay untouched
     const QByteArray before = makeMbr({{0x00, 0x07, 2048, 2048}, {0x80, 0x83, 4096, 2048}}, 0x12345678);
-    QVERIFY(writeImage(img, before));
-    f.platform.diskImages.insert(3, img);
+    const int n = f.addDisk(before);
     MBRHandler mbr;
-    QVERIFY(mbr.repairBootSector(3));
-    const QByteArray after = readAt(img, 0, 512);
+    QVERIFY(mbr.repairBootSector(n));
+    const QByteArray after = f.diskBytes(n, 0, 512);
     QCOMPARE(after.left(446), MbrBootCode::image());
     QCOMPARE(after.mid(440, 4), QByteArray(4, 0));                      // disk signature zeroed
     QCOMPARE(after.mid(446, 64), before.mid(446, 64));                   // table unchanged
     QCOMPARE(after.mid(510, 2), QByteArray("\x55\xAA", 2));
-    QCOMPARE(readAt(img, 512, 512), QByteArray(512, 0));                  // nothing beyond sector 0
+    for (const auto& w : f.platform.writes(n))                            // nothing beyond sector 0
+        QVERIFY(w.offset + w.length <= 512);
+    QVERIFY(f.platform.writes(0).empty());
 
-    QVERIFY(mbr.setActivePartition(3, 1));
-    const QByteArray active = readAt(img, 0, 512);
+    QVERIFY(mbr.setActivePartition(n, 1));
+    const QByteArray active = f.diskBytes(n, 0, 512);
     QCOMPARE(uint8_t(active[446]), uint8_t(0x80));
     QCOMPARE(uint8_t(active[462]), uint8_t(0x00));
     QCOMPARE(active.mid(447, 15), before.mid(447, 15));
     QCOMPARE(active.mid(463, 47), before.mid(463, 47));
 
     // sfdisk reads the repaired table the same way (when installed).
-    if (!QStandardPaths::findExecutable(QStringLiteral("sfdisk")).isEmpty()) {
+    const QString img = m_dir.filePath(QStringLiteral("repair.img"));
+    if (!QStandardPaths::findExecutable(QStringLiteral("sfdisk")).isEmpty() && saveDisk(f, n, img)) {
         QProcess sfdisk;
         sfdisk.start(QStringLiteral("sfdisk"), {QStringLiteral("--dump"), img});
         QVERIFY(sfdisk.waitForFinished(30000));
@@ -249,7 +249,7 @@ void TestBootManager::mbrRepairOnImage()
     // An unreadable disk fails with the raw layer's text.
     QVERIFY(!mbr.repairBootSector(7));
     QVERIFY(!mbr.lastError().isEmpty());
-    QVERIFY(!mbr.writeMbr(3, QByteArray(100, 0)));
+    QVERIFY(!mbr.writeMbr(n, QByteArray(100, 0)));
     QCOMPARE(mbr.lastError(), QStringLiteral("Invalid MBR data"));
 }
 
@@ -266,13 +266,9 @@ void TestBootManager::mbrRepairThroughPosixBackend()
     PosixPlatform posix(settings);
     ScopedPlatform scoped(&posix);
     BootManager bm;
-    DiskInfo disk;
-    disk.diskNumber = 0;
-    PartitionInfo sys;
-    sys.partitionNumber = 1;
+    PartitionInfo sys = part(1);
     sys.isSystem = true;
-    disk.partitions = {sys};
-    QVERIFY2(bm.repairMbrBoot(disk), qPrintable(bm.lastError()));
+    QVERIFY2(bm.repairMbrBoot(diskOf(0, {sys}, Tessarin::PartitionStyle::MBR)), qPrintable(bm.lastError()));
     const QByteArray after = readAt(img, 0, 512);
     QCOMPARE(after.left(446), MbrBootCode::image());
     QCOMPARE(after.mid(446, 64), before.mid(446, 64));
@@ -288,7 +284,7 @@ void TestBootManager::activePartitionBounds()
         QVERIFY(!mbr.setActivePartition(0, n));
         QCOMPARE(mbr.lastError(), QStringLiteral("Invalid partition number (must be 1-4)"));
     }
-    QCOMPARE(f.platform.deviceOpens, 0);  // refused before the disk is read
+    QVERIFY(f.platform.opens().empty());  // refused before the disk is read
     const QByteArray table = makeMbr({{0x80, 7, 63, 100}, {0, 7, 200, 100}, {0x80, 7, 400, 10}, {0, 0, 0, 0}}, 1);
     const QByteArray fourth = MBRHandler::withActivePartition(table, 4);
     QCOMPARE(uint8_t(fourth[446]), uint8_t(0));
@@ -299,23 +295,16 @@ void TestBootManager::activePartitionBounds()
 void TestBootManager::fixBootPathChoice()
 {
     BootFixture f;
-    const QString img = m_dir.filePath(QStringLiteral("path.img"));
-    QVERIFY(writeImage(img, makeMbr({{0x80, 7, 2048, 2048}, {0, 7, 4096, 2048}}, 0xABCDEF01)));
-    f.platform.diskImages.insert(1, img);
-    DiskInfo disk;
-    disk.diskNumber = 1;
-    disk.partitionStyle = Tessarin::PartitionStyle::GPT;
-    PartitionInfo sys;
-    sys.partitionNumber = 2;
+    f.platform.addDisk(512);
+    PartitionInfo sys = part(2, QStringLiteral("C:"));
     sys.isSystem = true;
-    sys.driveLetter = QStringLiteral("C:");
-    disk.partitions = {sys};
+    DiskInfo disk = diskOf(f.addDisk(makeMbr({{0x80, 7, 2048, 2048}, {0, 7, 4096, 2048}}, 0xABCDEF01)), {sys});
 
     BootManager bm;
     QSignalSpy progress(&bm, &BootManager::progressChanged);
     // Firmware 1 takes the MBR path even on a GPT disk.
     QVERIFY(bm.fixBoot(disk, 1));
-    const QByteArray mbr = readAt(img, 0, 512);
+    const QByteArray mbr = f.diskBytes(disk.diskNumber, 0, 512);
     QCOMPARE(mbr.left(446), MbrBootCode::image());
     QCOMPARE(uint8_t(mbr[446]), uint8_t(0));
     QCOMPARE(uint8_t(mbr[462]), uint8_t(0x80));
@@ -345,23 +334,9 @@ void TestBootManager::fixBootPathChoice()
 void TestBootManager::uefiRepair()
 {
     BootFixture f;
-    DiskInfo disk;
-    disk.diskNumber = 4;
-    disk.partitionStyle = Tessarin::PartitionStyle::GPT;
-    PartitionInfo efi;
-    efi.partitionNumber = 1;
-    efi.isEfi = true;
-    efi.isSystem = true;
-    efi.fileSystem = Tessarin::FileSystemType::FAT32;
-    efi.size = 104857600;
-    efi.driveLetter = QStringLiteral("S:");
-    PartitionInfo win;
-    win.partitionNumber = 3;
-    win.driveLetter = QStringLiteral("E:");
-    disk.partitions = {efi, win};
-    f.platform.addFile(QStringLiteral("E:\\Windows\\System32"));
-    f.platform.addFile(QStringLiteral("S:\\EFI\\Microsoft\\Boot\\bootmgfw.efi"));
-    f.platform.volumeNames.insert(QStringLiteral("S:\\"), QStringLiteral("\\\\?\\Volume{1}\\"));
+    const DiskInfo disk = diskOf(4, {efiPart(1, QStringLiteral("S:")), part(3, QStringLiteral("E:"))});
+    f.addFiles({"E:\\Windows\\System32", "S:\\EFI\\Microsoft\\Boot\\bootmgfw.efi"});
+    f.platform.addVolume("\\\\?\\Volume{1}\\", f.platform.addDisk(512), 0, 512).mountPaths = {"S:\\"};
 
     BootManager bm;
     QVERIFY(bm.fixBoot(disk, 2));
@@ -374,8 +349,8 @@ void TestBootManager::uefiRepair()
 
     // Without the boot manager bcdboot rebuilds it from the Windows found on E:.
     f.runner.clear();
-    f.platform.removeFile(QStringLiteral("S:\\EFI\\Microsoft\\Boot\\bootmgfw.efi"));
-    f.platform.volumeNames.clear();
+    f.platform.existingPaths.erase("S:\\EFI\\Microsoft\\Boot\\bootmgfw.efi");
+    f.platform.volume("\\\\?\\Volume{1}\\").mountPaths.clear();
     QVERIFY(bm.repairUefiBoot(disk));
     QCOMPARE(f.callsOf("bcdboot").at(0).request.arguments, (QStringList{"E:\\Windows", "/s", "S:", "/f", "UEFI"}));
     QCOMPARE(f.callsOf("bcdboot").at(0).request.finishTimeoutMs, 60000);
@@ -389,7 +364,7 @@ void TestBootManager::uefiRepair()
 
     // No Windows found: the default directory is used.
     f.runner.clear();
-    f.platform.removeFile(QStringLiteral("E:\\Windows\\System32"));
+    f.platform.existingPaths.erase("E:\\Windows\\System32");
     QVERIFY(bm.repairUefiBoot(disk));
     QCOMPARE(f.callsOf("bcdboot").at(0).request.arguments.at(0), QStringLiteral("C:\\Windows"));
     QVERIFY(f.logged(QStringLiteral("Windows partition not found, using default C:\\Windows")));
@@ -414,7 +389,7 @@ void TestBootManager::efiHandlerChecks()
     p.fileSystem = Tessarin::FileSystemType::FAT32;
     p.size = 104857599;
     p.partitionNumber = 2;
-    f.platform.usedLetters = {'Z'};
+    f.useLetters("Z");
     f.runner.enqueue(0, "DiskPart successfully assigned the drive letter or mount point.");
     f.runner.enqueue(ScriptedCommandRunner::notStarted());
     QVERIFY(!efi.repairEfiBoot(5, p, QStringLiteral("C:\\Windows")));  // a bcdboot that never ran repaired nothing
@@ -428,8 +403,7 @@ void TestBootManager::efiHandlerChecks()
     QVERIFY(!efi.repairEfiBoot(5, p, QStringLiteral("C:\\Windows")));
     QVERIFY(efi.lastError().startsWith(QStringLiteral("Failed to mount EFI partition: Virtual Disk Service error")));
     QCOMPARE(f.programs(), (QStringList{"diskpart"}));
-    for (char c = 'D'; c <= 'Z'; ++c)
-        f.platform.usedLetters.insert(QChar::fromLatin1(c));
+    f.useLetters("DEFGHIJKLMNOPQRSTUVWXYZ");
     QString mount;
     QVERIFY(!efi.resolveMountPoint(p, mount));
     QCOMPARE(efi.lastError(), QStringLiteral("No available drive letter"));
@@ -468,13 +442,13 @@ void TestBootManager::bootsUnderQemu()
         entries[0].flag = 0x80;
 
     BootFixture f;
-    const QString img = m_dir.filePath(QStringLiteral("qemu%1.img").arg(scenario));
-    QVERIFY(writeImage(img, makeMbr(entries, 0x11223344)));
-    QVERIFY(writeAt(img, 2048 * 512, pbr));
+    const int n = f.addDisk(makeMbr(entries, 0x11223344));
+    std::memcpy(f.platform.data(n).data() + 2048 * 512, pbr.constData(), 512);
     // The boot code under test is the one the program writes.
-    f.platform.diskImages.insert(0, img);
     MBRHandler mbr;
-    QVERIFY(mbr.repairBootSector(0));
+    QVERIFY(mbr.repairBootSector(n));
+    const QString img = m_dir.filePath(QStringLiteral("qemu%1.img").arg(scenario));
+    QVERIFY(saveDisk(f, n, img));
 
     QString com2;
     const QString console = bootInQemu(img, expected, com2);

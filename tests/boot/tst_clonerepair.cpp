@@ -8,24 +8,34 @@
 #include <QtTest>
 
 namespace {
+const QString EnglishListing = QStringLiteral(
+    "  Partition ###  Type              Size     Offset\n"
+    "  -------------  ----------------  -------  -------\n"
+    "  Partition 1    System             100 MB  1024 KB\n"
+    "  Partition 2    Reserved            16 MB   101 MB\n"
+    "  Partition 5    Primary              8 MB   117 MB\n"
+    "  Partition 3    Primary            237 GB   125 MB\n"
+    "  Partition 4    Recovery           509 MB   237 GB\n");
+
 // Plays diskpart for one disk: "assign letter" makes the partition's files appear under the
 // letter, "remove letter" takes them away, "list partition" answers with `listing`.
 struct DiskSimulator {
     BootFixture& f;
-    QString listing;
+    QString listing = EnglishListing;
     int windowsPartition = 3;
     int efiPartition = 1;
     bool mountWorks = true;
+    QMap<QString, CommandResult> failing;  // program -> its answer
     QStringList scripts;
 
-    explicit DiskSimulator(BootFixture& fixture) : f(fixture) {}
-
-    void install()
+    explicit DiskSimulator(BootFixture& fixture) : f(fixture)
     {
         f.runner.setResponder([this](const CommandRequest& r, const QString& script) { return answer(r, script); });
     }
     CommandResult answer(const CommandRequest& r, const QString& script)
     {
+        if (failing.contains(r.program))
+            return failing.value(r.program);
         if (r.program != QLatin1String("diskpart"))
             return ScriptedCommandRunner::result(0, "The operation completed successfully.");
         scripts.append(script);
@@ -38,10 +48,8 @@ struct DiskSimulator {
                 partition = m.captured(1).toInt();
             else if (auto m = assign.match(line); m.hasMatch() && mountWorks)
                 mount(partition, m.captured(1));
-            else if (auto m = remove.match(line); m.hasMatch()) {
-                f.platform.removeUnder(m.captured(1) + QStringLiteral(":"));
-                f.platform.usedLetters.remove(m.captured(1).at(0));
-            }
+            else if (auto m = remove.match(line); m.hasMatch())
+                unmount(m.captured(1).toStdString());
         }
         if (script.contains(QLatin1String("list partition")))
             return ScriptedCommandRunner::result(0, listing.toUtf8());
@@ -49,66 +57,28 @@ struct DiskSimulator {
     }
     void mount(int partition, const QString& letter)
     {
-        f.platform.usedLetters.insert(letter.at(0));
-        if (partition == windowsPartition) {
-            f.platform.addFile(letter + ":\\Windows");
-            f.platform.addFile(letter + ":\\Windows\\System32");
-            f.platform.addFile(letter + ":\\Windows\\System32\\config\\SYSTEM");
-        } else if (partition == efiPartition) {
-            f.platform.addFile(letter + ":\\EFI");
-            f.platform.addFile(letter + ":\\EFI\\Microsoft\\Boot\\BCD");
-            f.platform.addFile(letter + ":\\EFI\\Microsoft\\Boot\\bootmgfw.efi");
-        }
+        f.platform.driveMask |= MemoryPlatform::letterMask(letter.toStdString());
+        const QString l = letter + QLatin1Char(':');
+        if (partition == windowsPartition)
+            f.addFiles({l + "\\Windows", l + "\\Windows\\System32", l + "\\Windows\\System32\\config\\SYSTEM"});
+        else if (partition == efiPartition)
+            f.addFiles({l + "\\EFI", l + "\\EFI\\Microsoft\\Boot\\BCD", l + "\\EFI\\Microsoft\\Boot\\bootmgfw.efi"});
+    }
+    void unmount(const std::string& letter)
+    {
+        f.platform.driveMask &= ~MemoryPlatform::letterMask(letter);
+        std::erase_if(f.platform.existingPaths, [&](const std::string& p) { return p.rfind(letter + ":", 0) == 0; });
     }
 };
 
-const QString EnglishListing = QStringLiteral(
-    "  Partition ###  Type              Size     Offset\n"
-    "  -------------  ----------------  -------  -------\n"
-    "  Partition 1    System             100 MB  1024 KB\n"
-    "  Partition 2    Reserved            16 MB   101 MB\n"
-    "  Partition 5    Primary              8 MB   117 MB\n"
-    "  Partition 3    Primary            237 GB   125 MB\n"
-    "  Partition 4    Recovery           509 MB   237 GB\n");
-
-PartitionInfo part(int number, const QString& letter = QString())
-{
-    PartitionInfo p;
-    p.diskNumber = 0;
-    p.partitionNumber = number;
-    p.driveLetter = letter;
-    p.size = 1 << 30;
-    return p;
-}
-
 DiskInfo sourceDisk()
 {
-    DiskInfo d;
-    d.diskNumber = 0;
     PartitionInfo efi = part(1);
     efi.isEfi = true;
-    d.partitions = {efi, part(2), part(3, QStringLiteral("C:"))};
-    return d;
+    return diskOf(0, {efi, part(2), part(3, QStringLiteral("C:"))});
 }
 
-DiskInfo targetDisk(int number = 2)
-{
-    DiskInfo d;
-    d.diskNumber = number;
-    PartitionInfo efi = part(1);
-    efi.isEfi = true;
-    efi.isSystem = true;
-    d.partitions = {efi, part(2), part(3)};
-    return d;
-}
-
-int indexOfScript(const QStringList& scripts, const QString& text, int from = 0)
-{
-    for (int i = from; i < scripts.size(); ++i)
-        if (scripts.at(i) == text)
-            return i;
-    return -1;
-}
+DiskInfo targetDisk(int number = 2) { return diskOf(number, {efiPart(1), part(2), part(3)}); }
 }
 
 class TestCloneRepair : public QObject {
@@ -131,22 +101,20 @@ private slots:
 void TestCloneRepair::freeLetters()
 {
     BootFixture f;
-    f.platform.usedLetters = {'Z', 'Y'};
+    f.useLetters("ZY");
     QCOMPARE(DiskCloneBootRepair::chooseFreeLetter({}), QStringLiteral("X"));
     QCOMPARE(DiskCloneBootRepair::chooseFreeLetter({QStringLiteral("x"), QStringLiteral("W:")}), QStringLiteral("V"));
-    for (char c = 'K'; c <= 'Z'; ++c)
-        f.platform.usedLetters.insert(QChar::fromLatin1(c));
+    f.useLetters("KLMNOPQRSTUVWXYZ");
     QVERIFY(DiskCloneBootRepair::chooseFreeLetter({}).isEmpty());  // J and below never used
 
     // Only one letter free: both repairs fail before any diskpart run.
-    f.platform.usedLetters.remove('M');
+    f.useLetters("KLNOPQRSTUVWXYZ");
     DiskCloneBootRepair disk(nullptr, nullptr);
     disk.setSourceDisk(sourceDisk());
     disk.setTargetDisk(targetDisk());
     QVERIFY(!disk.configureUefiPortableBoot());
     QCOMPARE(disk.lastError(), QStringLiteral("No available drive letters for boot repair"));
-    BCDEditor bcd;
-    SystemCloneBootRepair system(&bcd, nullptr);
+    SystemCloneBootRepair system(&f.bcd, nullptr);
     system.setTargetDisk(targetDisk());
     QVERIFY(!system.rebuildBcdForMigration());
     QVERIFY(f.callsOf(QStringLiteral("diskpart")).isEmpty());
@@ -195,17 +163,14 @@ void TestCloneRepair::efiHeuristic()
 void TestCloneRepair::sourceWindowsPartition()
 {
     BootFixture f;
-    DiskInfo d;
-    d.diskNumber = 0;
-    d.partitions = {part(1, QStringLiteral("D")), part(2, QStringLiteral(" E:/ ")), part(3, QStringLiteral("C:"))};
     DiskCloneBootRepair repair(nullptr, nullptr);
-    repair.setSourceDisk(d);
+    repair.setSourceDisk(diskOf(0, {part(1, QStringLiteral("D")), part(2, QStringLiteral(" E:/ ")), part(3, QStringLiteral("C:"))}));
     QCOMPARE(repair.findSourceWindowsPartition().diskNumber, -1);
-    f.platform.addFile(QStringLiteral("C:\\Windows\\System32"));
+    f.addFiles({"C:\\Windows\\System32"});
     QCOMPARE(repair.findSourceWindowsPartition().partitionNumber, 3);
-    f.platform.addFile(QStringLiteral("E:\\Windows\\System32"));
+    f.addFiles({"E:\\Windows\\System32"});
     QCOMPARE(repair.findSourceWindowsPartition().partitionNumber, 2);
-    f.platform.addFile(QStringLiteral("D:\\Windows\\System32"));
+    f.addFiles({"D:\\Windows\\System32"});
     QCOMPARE(repair.findSourceWindowsPartition().partitionNumber, 1);
 }
 
@@ -213,8 +178,6 @@ void TestCloneRepair::detection()
 {
     BootFixture f;
     DiskSimulator sim(f);
-    sim.listing = EnglishListing;
-    sim.install();
     DiskCloneBootRepair repair(nullptr, nullptr);
     int efi = -1, win = -1;
     QVERIFY(repair.detectTargetBootPartitions(2, QStringLiteral("W"), efi, win));
@@ -252,13 +215,10 @@ void TestCloneRepair::detection()
 void TestCloneRepair::diskCloneUefiRepair()
 {
     BootFixture f;
-    f.platform.usedLetters = {'Z', 'Y', 'C'};
-    f.platform.addFile(QStringLiteral("C:\\Windows\\System32"));
+    f.useLetters("ZYC");
+    f.addFiles({"C:\\Windows\\System32"});
     DiskSimulator sim(f);
-    sim.listing = EnglishListing;
-    sim.install();
-    BCDEditor bcd;
-    DiskCloneBootRepair repair(&bcd, nullptr);
+    DiskCloneBootRepair repair(&f.bcd, nullptr);
     repair.setSourceDisk(sourceDisk());
     repair.setTargetDisk(targetDisk());
     QSignalSpy phases(&repair, &DiskCloneBootRepair::phaseChanged);
@@ -268,7 +228,7 @@ void TestCloneRepair::diskCloneUefiRepair()
     // X for the EFI partition, W for Windows.
     const QString mount = QStringLiteral("rescan\nselect disk 2\nattributes disk clear readonly\nonline disk noerr\n"
                                          "select partition 1\nassign letter=X noerr\nselect partition 3\nassign letter=W noerr\n");
-    const int m = indexOfScript(sim.scripts, mount);
+    const int m = sim.scripts.indexOf(mount);
     QVERIFY(m > 0);
     const QString probe = QStringLiteral("select disk 2\nselect partition 3\nassign letter=W noerr\n");
     QCOMPARE(sim.scripts.at(1), probe);  // the source's Windows number is probed first
@@ -283,21 +243,17 @@ void TestCloneRepair::diskCloneUefiRepair()
              (QStringList{"load", "HKLM\\TESSARIN_DISK_OFFLINE_SYS", "W:\\Windows\\System32\\config\\SYSTEM"}));
     QCOMPARE(f.callsOf(QStringLiteral("bcdboot")).at(0).request.arguments,
              (QStringList{"W:\\Windows", "/s", "X:", "/f", "UEFI", "/l", "zh-cn"}));
-    QVERIFY(f.platform.copies.contains(QStringLiteral("X:\\EFI\\Microsoft\\Boot\\bootmgfw.efi -> X:\\EFI\\Boot\\bootx64.efi")));
+    QVERIFY(f.copies().contains(QStringLiteral("X:\\EFI\\Microsoft\\Boot\\bootmgfw.efi -> X:\\EFI\\Boot\\bootx64.efi")));
     QCOMPARE(phases.size(), 3);
 
     // bcdboot fails: the portable configuration still runs, the repair reports failure.
     f.runner.clear();
     sim.scripts.clear();
-    f.platform.copies.clear();
-    f.runner.setResponder([&sim](const CommandRequest& r, const QString& s) {
-        if (r.program == QLatin1String("bcdboot"))
-            return ScriptedCommandRunner::result(1, "Failure");
-        return sim.answer(r, s);
-    });
+    f.platform.copiedFiles.clear();
+    sim.failing.insert(QStringLiteral("bcdboot"), ScriptedCommandRunner::result(1, "Failure"));
     QVERIFY(!repair.configureUefiPortableBoot());
     QCOMPARE(repair.lastError(), QStringLiteral("bcdboot failed for cloned disk"));
-    QCOMPARE(f.platform.copies.size(), 1);
+    QCOMPARE(f.platform.copiedFiles.size(), size_t(1));
     QVERIFY(f.logged(QStringLiteral("bcdboot failed, trying portable BCD configuration on existing store")));
 }
 
@@ -306,11 +262,8 @@ void TestCloneRepair::diskCloneUefiFailures()
     {   // Partitions never become visible: both letters are removed, EFI first.
         BootFixture f;
         DiskSimulator sim(f);
-        sim.listing = EnglishListing;
-        sim.install();
-        f.platform.addFile(QStringLiteral("C:\\Windows\\System32"));
-        BCDEditor bcd;
-        DiskCloneBootRepair repair(&bcd, nullptr);
+        f.addFiles({"C:\\Windows\\System32"});
+        DiskCloneBootRepair repair(&f.bcd, nullptr);
         repair.setSourceDisk(sourceDisk());
         repair.setTargetDisk(targetDisk());
         sim.mountWorks = false;
@@ -326,14 +279,8 @@ void TestCloneRepair::diskCloneUefiFailures()
     {   // The offline hive cannot be loaded: letters removed, the registry's reason kept.
         BootFixture f;
         DiskSimulator sim(f);
-        sim.listing = EnglishListing;
-        f.runner.setResponder([&sim](const CommandRequest& r, const QString& s) {
-            if (r.program == QLatin1String("reg"))
-                return ScriptedCommandRunner::result(1, "ERROR: Access is denied.");
-            return sim.answer(r, s);
-        });
-        BCDEditor bcd;
-        DiskCloneBootRepair repair(&bcd, nullptr);
+        sim.failing.insert(QStringLiteral("reg"), ScriptedCommandRunner::result(1, "ERROR: Access is denied."));
+        DiskCloneBootRepair repair(&f.bcd, nullptr);
         repair.setSourceDisk(sourceDisk());
         repair.setTargetDisk(targetDisk());
         QVERIFY(!repair.configureUefiPortableBoot());
@@ -349,7 +296,7 @@ void TestCloneRepair::diskCloneLegacy()
         BootFixture f;
         DiskInfo target = targetDisk();
         target.partitions[1].driveLetter = QStringLiteral("D:");
-        f.platform.addFile(QStringLiteral("D:\\Boot\\BCD"));
+        f.addFiles({"D:\\Boot\\BCD"});
         f.runner.enqueue(0, "此操作已成功完成。");
         DiskCloneBootRepair repair(nullptr, nullptr);
         repair.setTargetDisk(target);
@@ -362,10 +309,10 @@ void TestCloneRepair::diskCloneLegacy()
     }
     {   // The system partition is mounted and recorded for removal.
         BootFixture f;
-        f.platform.usedLetters = {'Z'};
+        f.useLetters("Z");
         f.runner.setResponder([&f](const CommandRequest& r, const QString& s) {
             if (s.contains(QLatin1String("assign letter=Y")))
-                f.platform.addFile(QStringLiteral("Y:\\Boot\\BCD"));
+                f.addFiles({"Y:\\Boot\\BCD"});
             return ScriptedCommandRunner::result(0, r.program == QLatin1String("bcdedit") ? "Access denied" : "");
         });
         DiskCloneBootRepair repair(nullptr, nullptr);
@@ -404,9 +351,7 @@ void TestCloneRepair::systemCloneRebuild()
         "  分区      3    主要                 120 GB   361 MB\n"
         "  分区      4    主要                  50 GB   121 GB\n");
     sim.efiPartition = 2;
-    sim.install();
-    BCDEditor bcd;
-    SystemCloneBootRepair repair(&bcd, nullptr);
+    SystemCloneBootRepair repair(&f.bcd, nullptr);
     repair.setTargetDisk(targetDisk(1));
     QSignalSpy phases(&repair, &SystemCloneBootRepair::phaseChanged);
     QVERIFY(repair.rebuildBcdForMigration());
@@ -453,11 +398,8 @@ void TestCloneRepair::systemCloneRebuildFailures()
     {   // No probed partition holds Windows: nothing is mounted for good.
         BootFixture f;
         DiskSimulator sim(f);
-        sim.listing = EnglishListing;
         sim.windowsPartition = 9;
-        sim.install();
-        BCDEditor bcd;
-        SystemCloneBootRepair repair(&bcd, nullptr);
+        SystemCloneBootRepair repair(&f.bcd, nullptr);
         repair.setTargetDisk(targetDisk(1));
         QVERIFY(!repair.rebuildBcdForMigration());
         QCOMPARE(repair.lastError(), QStringLiteral("No primary partition contains Windows\\System32"));
@@ -467,14 +409,8 @@ void TestCloneRepair::systemCloneRebuildFailures()
     {   // bcdboot times out: no options, letters still removed.
         BootFixture f;
         DiskSimulator sim(f);
-        sim.listing = EnglishListing;
-        f.runner.setResponder([&sim](const CommandRequest& r, const QString& s) {
-            if (r.program == QLatin1String("bcdboot"))
-                return ScriptedCommandRunner::timedOut();
-            return sim.answer(r, s);
-        });
-        BCDEditor bcd;
-        SystemCloneBootRepair repair(&bcd, nullptr);
+        sim.failing.insert(QStringLiteral("bcdboot"), ScriptedCommandRunner::timedOut());
+        SystemCloneBootRepair repair(&f.bcd, nullptr);
         repair.setTargetDisk(targetDisk(1));
         QVERIFY(!repair.rebuildBcdForMigration());
         QCOMPARE(repair.lastError(), QStringLiteral("bcdboot timed out"));
@@ -486,7 +422,6 @@ void TestCloneRepair::systemCloneRebuildFailures()
     {   // Exit code reported; Windows folder missing after the final mount.
         BootFixture f;
         DiskSimulator sim(f);
-        sim.listing = EnglishListing;
         bool probing = true;
         f.runner.setResponder([&](const CommandRequest& r, const QString& s) {
             if (s.contains(QLatin1String("assign letter=Z")))
@@ -495,8 +430,7 @@ void TestCloneRepair::systemCloneRebuildFailures()
                 sim.mountWorks = false;
             return sim.answer(r, s);
         });
-        BCDEditor bcd;
-        SystemCloneBootRepair repair(&bcd, nullptr);
+        SystemCloneBootRepair repair(&f.bcd, nullptr);
         repair.setTargetDisk(targetDisk(1));
         QVERIFY(!repair.rebuildBcdForMigration());
         QCOMPARE(repair.lastError(), QStringLiteral("Windows folder not found on target partition 3"));
@@ -510,10 +444,9 @@ void TestCloneRepair::systemCloneRepairBcd()
 {
     {   // Legacy BIOS: the system partition's letter is the system root.
         BootFixture f;
-        f.platform.addFile(QStringLiteral("E:\\Windows\\System32"));
-        f.platform.addFile(QStringLiteral("E:\\Windows\\system32\\winload.exe"));
-        BCDEditor bcd;
-        SystemCloneBootRepair repair(&bcd, nullptr);
+        f.addFiles({"E:\\Windows\\System32"});
+        f.addFiles({"E:\\Windows\\system32\\winload.exe"});
+        SystemCloneBootRepair repair(&f.bcd, nullptr);
         PartitionInfo sys = part(1, QStringLiteral("F:"));
         sys.isSystem = true;
         repair.setSystemPartitions({sys, part(2, QStringLiteral("E:"))});
@@ -524,11 +457,10 @@ void TestCloneRepair::systemCloneRepairBcd()
     }
     {   // UEFI without a letter on the EFI partition: it is mounted and recorded.
         BootFixture f;
-        f.platform.usedLetters = {'Z', 'Y', 'X'};
-        f.platform.addFile(QStringLiteral("E:\\Windows\\System32"));
-        f.platform.addFile(QStringLiteral("E:\\Windows\\system32\\winload.efi"));
-        BCDEditor bcd;
-        SystemCloneBootRepair repair(&bcd, nullptr);
+        f.useLetters("ZYX");
+        f.addFiles({"E:\\Windows\\System32"});
+        f.addFiles({"E:\\Windows\\system32\\winload.efi"});
+        SystemCloneBootRepair repair(&f.bcd, nullptr);
         PartitionInfo efi = part(1);
         efi.isEfi = true;
         repair.setSystemPartitions({efi, part(3, QStringLiteral("E:"))});
@@ -559,8 +491,7 @@ void TestCloneRepair::systemCloneRepairBcd()
     }
     {
         BootFixture f;
-        BCDEditor bcd;
-        SystemCloneBootRepair repair(&bcd, nullptr);
+        SystemCloneBootRepair repair(&f.bcd, nullptr);
         repair.setSystemPartitions({part(3, QStringLiteral("E:"))});
         QVERIFY(!repair.repairBcd());
         QCOMPARE(repair.lastError(), QStringLiteral("Cannot find Windows partition for BCD repair"));
@@ -570,16 +501,15 @@ void TestCloneRepair::systemCloneRepairBcd()
 void TestCloneRepair::efiContentsAndWinRE()
 {
     BootFixture f;
-    BCDEditor bcd;
-    SystemCloneBootRepair repair(&bcd, nullptr);
-    f.platform.addFile(QStringLiteral("S:\\EFI\\Microsoft\\Boot\\bootmgfw.efi"));
-    f.platform.addFile(QStringLiteral("S:\\EFI\\Microsoft\\Boot\\BCD"));
+    SystemCloneBootRepair repair(&f.bcd, nullptr);
+    f.addFiles({"S:\\EFI\\Microsoft\\Boot\\bootmgfw.efi"});
+    f.addFiles({"S:\\EFI\\Microsoft\\Boot\\BCD"});
     QVERIFY(!repair.verifyEfiContents(QStringLiteral("S")));
     QVERIFY(f.logged(QStringLiteral("  Missing: S:\\EFI\\Boot\\bootx64.efi")));
-    f.platform.addFile(QStringLiteral("S:\\EFI\\Boot\\bootx64.efi"));
+    f.addFiles({"S:\\EFI\\Boot\\bootx64.efi"});
     QVERIFY(repair.verifyEfiContents(QStringLiteral("S:")));
     QVERIFY(!repair.checkWinRE(QStringLiteral("C:")));
-    f.platform.addFile(QStringLiteral("C:\\Windows\\System32\\Recovery\\Winre.wim"));
+    f.addFiles({"C:\\Windows\\System32\\Recovery\\Winre.wim"});
     QVERIFY(repair.checkWinRE(QStringLiteral("C:")));
 }
 

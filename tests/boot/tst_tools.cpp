@@ -10,12 +10,30 @@
 #include <QFile>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(CommandResult)
+
+namespace {
+// Runs one of the runners by name on a fixed argument list or script.
+bool runTool(const QString& tool, QString& out)
+{
+    const QString script = QStringLiteral("select disk 1\nselect partition 2\nassign letter=S\n");
+    if (tool == QLatin1String("bcdedit"))
+        return ToolRunner::runBcdeditStore(QStringLiteral("S:\\EFI\\Microsoft\\Boot\\BCD"),
+                                           {QStringLiteral("/set"), QStringLiteral("{default}"), QStringLiteral("detecthal"), QStringLiteral("yes")}, out);
+    if (tool == QLatin1String("bcdboot"))
+        return ToolRunner::runBcdboot({QStringLiteral("W:\\Windows"), QStringLiteral("/s"), QStringLiteral("S:")}, out);
+    if (tool == QLatin1String("diskpart"))
+        return ToolRunner::runDiskpartScript(script, out);
+    return ToolRunner::runResizerDiskpartScript(script, out);
+}
+}
+
 class TestTools : public QObject {
     Q_OBJECT
 private slots:
-    void bcdeditRunner();
-    void bcdbootRunner();
-    void anonymousDiskpartRunners();
+    void runnerRequests();
+    void runnerOutcomes_data();
+    void runnerOutcomes();
     void namedScriptAndUnload();
     void unsafeArgumentsAreRefused();
     void extractGuid();
@@ -28,88 +46,75 @@ private slots:
     void missingToolsFailCleanly();
 };
 
-void TestTools::bcdeditRunner()
+void TestTools::runnerRequests()
 {
     BootFixture f;
     QString out;
+    for (const char* tool : {"bcdedit", "bcdboot", "diskpart", "resizer"})
+        QVERIFY2(runTool(QString::fromLatin1(tool), out), tool);
+    const auto calls = f.runner.calls();
+    QCOMPARE(f.programs(), (QStringList{"bcdedit", "bcdboot", "diskpart", "diskpart"}));
+    QCOMPARE(calls.at(0).request.arguments, (QStringList{"/store", "S:\\EFI\\Microsoft\\Boot\\BCD", "/set", "{default}", "detecthal", "yes"}));
+    QCOMPARE(calls.at(1).request.arguments, (QStringList{"W:\\Windows", "/s", "S:"}));
+    // (start, finish, kill wait) of bcdedit, bcdboot, diskpart and the resizer's diskpart.
+    const QList<QList<int>> timeouts{{5000, 30000, 5000}, {-1, 60000, 5000}, {-1, 60000, 5000}, {-1, 120000, 5000}};
+    for (int i = 0; i < 4; ++i) {
+        const CommandRequest& r = calls.at(i).request;
+        QCOMPARE((QList<int>{r.startTimeoutMs, r.finishTimeoutMs, r.killWaitMs}), timeouts.at(i));
+        QVERIFY(r.killOnTimeout);
+    }
+    for (int i = 2; i < 4; ++i) {
+        QCOMPARE(calls.at(i).request.arguments.at(0), QStringLiteral("/s"));
+        QCOMPARE(calls.at(i).scriptText, QStringLiteral("select disk 1\nselect partition 2\nassign letter=S\n"));
+        QVERIFY2(!QFile::exists(calls.at(i).request.arguments.at(1)), "the temporary script is removed");
+    }
+}
+
+void TestTools::runnerOutcomes_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<CommandResult>("result");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("logged");
+    using S = ScriptedCommandRunner;
     const QByteArray longOut(300, 'x');
-    f.runner.enqueue(0, longOut, QByteArray());
-    QVERIFY(ToolRunner::runBcdeditStore(QStringLiteral("S:\\EFI\\Microsoft\\Boot\\BCD"),
-                                        {QStringLiteral("/set"), QStringLiteral("{default}"), QStringLiteral("detecthal"), QStringLiteral("yes")}, out));
-    // The whole output comes back although only 200 characters are logged; no "\n" without stderr.
-    QCOMPARE(out, QString::fromLatin1(longOut));
-    const auto c = f.runner.calls().at(0).request;
-    QCOMPARE(c.program, QStringLiteral("bcdedit"));
-    QCOMPARE(c.arguments, (QStringList{"/store", "S:\\EFI\\Microsoft\\Boot\\BCD", "/set", "{default}", "detecthal", "yes"}));
-    QCOMPARE(c.startTimeoutMs, 5000);
-    QCOMPARE(c.finishTimeoutMs, 30000);
-
-    f.runner.enqueue(1, "out", "err");
-    QVERIFY(!ToolRunner::runBcdedit({QStringLiteral("/enum")}, out));
-    QCOMPARE(out, QStringLiteral("out\nerr"));
-
-    f.runner.enqueue(ScriptedCommandRunner::notStarted());
-    QVERIFY(!ToolRunner::runBcdedit({QStringLiteral("/enum")}, out));
-    QCOMPARE(out, QStringLiteral("Failed to start bcdedit process"));
-    QVERIFY(f.logged(out));
-
-    f.runner.enqueue(ScriptedCommandRunner::timedOut());
-    QVERIFY(!ToolRunner::runBcdedit({QStringLiteral("/enum")}, out));
-    QCOMPARE(out, QStringLiteral("bcdedit process timeout"));
-    QVERIFY(f.runner.calls().at(3).request.killOnTimeout);
-}
-
-void TestTools::bcdbootRunner()
-{
-    BootFixture f;
-    QString out;
-    f.runner.enqueue(0, "Boot files successfully created.");
-    QVERIFY(ToolRunner::runBcdboot({QStringLiteral("W:\\Windows"), QStringLiteral("/s"), QStringLiteral("S:")}, out));
-    QCOMPARE(f.runner.calls().at(0).request.finishTimeoutMs, 60000);
-    QCOMPARE(f.runner.calls().at(0).request.killWaitMs, 5000);
-
-    CommandResult late = ScriptedCommandRunner::timedOut();
+    CommandResult late = S::timedOut();
     late.standardOutput = "partial";
-    f.runner.enqueue(late);
-    QVERIFY(!ToolRunner::runBcdboot({QStringLiteral("W:\\Windows")}, out));
-    QCOMPARE(out, QStringLiteral("partial\nbcdboot process timeout"));
-    QVERIFY(f.logged(QStringLiteral("bcdboot process timeout")));
-
+    // The whole output comes back although only 200 characters are logged; no "\n" without stderr.
+    QTest::newRow("bcdedit long output") << "bcdedit" << S::result(0, longOut) << true << QString::fromLatin1(longOut) << QString();
+    QTest::newRow("bcdedit exit 1") << "bcdedit" << S::result(1, "out", "err") << false << "out\nerr" << QString();
+    QTest::newRow("bcdedit not started") << "bcdedit" << S::notStarted() << false << "Failed to start bcdedit process"
+                                         << "Failed to start bcdedit process";
+    QTest::newRow("bcdedit timed out") << "bcdedit" << S::timedOut() << false << "bcdedit process timeout" << "bcdedit process timeout";
+    QTest::newRow("bcdboot timed out") << "bcdboot" << late << false << "partial\nbcdboot process timeout" << "bcdboot process timeout";
     // A bcdboot that never started is not a success on a machine without the tool.
-    f.runner.enqueue(ScriptedCommandRunner::notStarted());
-    QVERIFY(!ToolRunner::runBcdboot({QStringLiteral("W:\\Windows")}, out));
-    QVERIFY(out.endsWith(QStringLiteral("bcdboot process timeout")));
+    QTest::newRow("bcdboot not started") << "bcdboot" << S::notStarted() << false << "\nbcdboot process timeout" << QString();
+    // Exit code 0 with an error text in any case counts as failure.
+    QTest::newRow("diskpart error text") << "diskpart" << S::result(0, "Virtual Disk Service ERROR:\nThe volume is in use.")
+                                         << false << "Virtual Disk Service ERROR:\nThe volume is in use." << QString();
+    QTest::newRow("diskpart error in stderr") << "diskpart" << S::result(0, "", "eRRor in stderr") << false << "\neRRor in stderr" << QString();
+    QTest::newRow("diskpart not started") << "diskpart" << S::notStarted() << false << QString() << QString();
+    QTest::newRow("diskpart exit 1") << "diskpart" << S::result(1, "done") << false << "done" << QString();
+    // Only the resizer's runner also rejects "failed".
+    QTest::newRow("diskpart failed text") << "diskpart" << S::result(0, "The operation FAILED.") << true << "The operation FAILED." << QString();
+    QTest::newRow("resizer failed text") << "resizer" << S::result(0, "The operation FAILED.") << false << "The operation FAILED." << QString();
 }
 
-void TestTools::anonymousDiskpartRunners()
+void TestTools::runnerOutcomes()
 {
+    QFETCH(QString, tool);
+    QFETCH(CommandResult, result);
+    QFETCH(bool, ok);
+    QFETCH(QString, output);
+    QFETCH(QString, logged);
     BootFixture f;
-    QString out;
-    const QString script = QStringLiteral("select disk 1\nselect partition 2\nassign letter=S\n");
-    f.runner.enqueue(0, "DiskPart successfully assigned the drive letter.");
-    QVERIFY(ToolRunner::runDiskpartScript(script, out));
-    auto c = f.runner.calls().at(0);
-    QCOMPARE(c.request.program, QStringLiteral("diskpart"));
-    QCOMPARE(c.request.arguments.at(0), QStringLiteral("/s"));
-    QCOMPARE(c.scriptText, script);
-    QCOMPARE(c.request.finishTimeoutMs, 60000);
-    QVERIFY2(!QFile::exists(c.request.arguments.at(1)), "the temporary script is removed");
-
-    // Exit code 0 with an error text in any case counts as failure.
-    f.runner.enqueue(0, "Virtual Disk Service ERROR:\nThe volume is in use.");
-    QVERIFY(!ToolRunner::runDiskpartScript(script, out));
-    f.runner.enqueue(0, "", "eRRor in stderr");
-    QVERIFY(!ToolRunner::runDiskpartScript(script, out));
-    QCOMPARE(out, QStringLiteral("\neRRor in stderr"));
-    f.runner.enqueue(ScriptedCommandRunner::notStarted());
-    QVERIFY(!ToolRunner::runDiskpartScript(script, out));
-
-    // The resizer's runner also rejects "failed" and waits twice as long.
-    f.runner.enqueue(0, "The operation FAILED.");
-    QVERIFY(!ToolRunner::runResizerDiskpartScript(script, out));
-    QCOMPARE(f.runner.calls().last().request.finishTimeoutMs, 120000);
-    f.runner.enqueue(0, "The operation FAILED.");
-    QVERIFY(ToolRunner::runDiskpartScript(script, out));
+    f.runner.enqueue(result);
+    QString out = QStringLiteral("stale");
+    QCOMPARE(runTool(tool, out), ok);
+    QCOMPARE(out, output);
+    if (!logged.isEmpty())
+        QVERIFY(f.logged(logged));
 }
 
 void TestTools::namedScriptAndUnload()
@@ -172,16 +177,12 @@ void TestTools::extractGuid()
 
 void TestTools::scriptTexts()
 {
-    QCOMPARE(DiskpartScript::detectBoot(3),
-             QStringLiteral("rescan\nselect disk 3\nattributes disk clear readonly noerr\nonline disk noerr\nlist partition\n"));
+    // The scripts the repairs run are compared in full by their tests; here the letter forms.
     QCOMPARE(DiskpartScript::mountEfiAndWindows(3, 1, "X", 3, "w"),
              QStringLiteral("rescan\nselect disk 3\nattributes disk clear readonly\nonline disk noerr\n"
                             "select partition 1\nassign letter=X noerr\nselect partition 3\nassign letter=W noerr\n"));
     QCOMPARE(DiskpartScript::removeVolumeLetter("S:"), QStringLiteral("select volume S\nremove letter=S\n"));
     QCOMPARE(DiskpartScript::unmount(2, 4, "K:\\"), QStringLiteral("select disk 2\nselect partition 4\nremove letter=K\n"));
-    QCOMPARE(DiskpartScript::removePair(1, 1, "Z", 3, "Y"),
-             QStringLiteral("select disk 1\nselect partition 1\nremove letter=Z\nselect partition 3\nremove letter=Y\n"));
-    QCOMPARE(DiskpartScript::probeRemove(1, 2, "Y"), QStringLiteral("select disk 1\nselect partition 2\nremove letter=Y noerr\n"));
     // Anything that is not one letter would become script text: refused.
     for (const char* bad : {"", "SS", "S\nclean", "1", "S:\\x", "\"S\""}) {
         QVERIFY2(DiskpartScript::assignEfiLetter(1, 1, QString::fromLatin1(bad)).isEmpty(), bad);
@@ -226,27 +227,25 @@ void TestTools::listingParsers()
 void TestTools::controlSetEnumeration()
 {
     BootFixture f;
-    const QString hive = QStringLiteral("TESSARIN_DISK_OFFLINE_SYS");
-    QVERIFY(OfflineRegistry::enumerateOfflineControlSets(hive).isEmpty());
+    const std::string hive = "TESSARIN_DISK_OFFLINE_SYS";
+    QVERIFY(OfflineRegistry::enumerateOfflineControlSets(QString::fromStdString(hive)).isEmpty());
     QVERIFY(f.logged(QStringLiteral("Failed to open offline hive for ControlSet enumeration: HKLM\\TESSARIN_DISK_OFFLINE_SYS")));
 
-    f.platform.addRegistryKey(hive);
-    f.platform.addRegistryKey(hive + "\\Select");
-    for (const char* cs : {"ControlSet001", "ControlSet002", "ControlSet003"})
-        f.platform.addRegistryKey(hive + "\\" + cs);
-    f.platform.setDword(hive + "\\Select", "Current", 1);
-    f.platform.setDword(hive + "\\Select", "Default", 1);
-    f.platform.setDword(hive + "\\Select", "LastKnownGood", 2);
-    f.platform.registrySubKeys.insert(hive.toLower(), {"ControlSet003", "controlset001", "ControlSet01", "ControlSet0042",
-                                                       "Select", "ControlSet002"});
-    QCOMPARE(OfflineRegistry::enumerateOfflineControlSets(hive),
-             (QStringList{"ControlSet001", "ControlSet002", "ControlSet003"}));
+    // Select names the sets first; other names only count when they have the ControlSet### form.
+    auto& reg = f.platform.registry;
+    for (const char* key : {"ControlSet001", "ControlSet002", "ControlSet003", "ControlSet01", "ControlSet0042"})
+        reg[hive + "\\" + key] = {};
+    reg[hive + "\\Select"] = {{"Current", MemoryPlatform::dword(2)}, {"Default", MemoryPlatform::dword(2)},
+                               {"LastKnownGood", MemoryPlatform::dword(1)}};
+    QCOMPARE(OfflineRegistry::enumerateOfflineControlSets(QString::fromStdString(hive)),
+             (QStringList{"ControlSet002", "ControlSet001", "ControlSet003"}));
 
     // Select pointing at a missing set is skipped; an enumeration error keeps what was read.
-    f.platform.setDword(hive + "\\Select", "Current", 9);
-    f.platform.enumStatus = PlatformError::AccessDenied;
-    f.platform.registrySubKeys.insert(hive.toLower(), {"ControlSet003"});
-    QCOMPARE(OfflineRegistry::enumerateOfflineControlSets(hive), (QStringList{"ControlSet001", "ControlSet002", "ControlSet003"}));
+    reg[hive + "\\Select"]["Current"] = MemoryPlatform::dword(9);
+    reg[hive + "\\Select"]["Default"] = MemoryPlatform::dword(1);
+    f.platform.registryEnumStatus = PlatformError::AccessDenied;
+    QCOMPARE(OfflineRegistry::enumerateOfflineControlSets(QString::fromStdString(hive)),
+             (QStringList{"ControlSet001", "ControlSet002", "ControlSet003"}));
     QVERIFY(f.logged(QStringLiteral("RegEnumKeyEx failed while reading ControlSets, status=5")));
     QCOMPARE(OfflineRegistry::controlSetName(12), QStringLiteral("ControlSet012"));
 }
@@ -264,7 +263,7 @@ QStringList regCommands(const BootFixture& f)
 void TestTools::diskCloneRegistry()
 {
     BootFixture f;
-    f.platform.addFile(QStringLiteral("W:\\Windows\\System32\\config\\SYSTEM"));
+    f.addFiles({"W:\\Windows\\System32\\config\\SYSTEM"});
     // Only storahci and USBSTOR are installed in the clone; the registry cannot be read (Linux-like).
     f.runner.setResponder([](const CommandRequest& r, const QString&) {
         if (r.arguments.value(0) == QLatin1String("query"))
@@ -310,7 +309,7 @@ void TestTools::diskCloneRegistryFailures()
     }
     {
         BootFixture f;
-        f.platform.addFile(QStringLiteral("W:\\Windows\\System32\\config\\SYSTEM"));
+        f.addFiles({"W:\\Windows\\System32\\config\\SYSTEM"});
         f.runner.enqueue(1);  // stale unload: nothing mounted
         f.runner.enqueue(1, "  ERROR: The process cannot access the file\n", " because it is in use. \n");
         OfflineRegistry reg;
@@ -320,7 +319,7 @@ void TestTools::diskCloneRegistryFailures()
     }
     {
         BootFixture f;
-        f.platform.addFile(QStringLiteral("W:\\Windows\\System32\\config\\SYSTEM"));
+        f.addFiles({"W:\\Windows\\System32\\config\\SYSTEM"});
         f.runner.setResponder([](const CommandRequest& r, const QString&) {
             return ScriptedCommandRunner::result(r.arguments.value(0) == QLatin1String("unload") ? 1 : 0);
         });
@@ -335,11 +334,8 @@ void TestTools::systemCloneRegistry()
 {
     {
         BootFixture f;
-        f.platform.addFile(QStringLiteral("V:\\Windows\\System32\\config\\SYSTEM"));
-        const QString hive = QStringLiteral("TESSARIN_OFFLINE_SYS");
-        f.platform.addRegistryKey(hive);
-        f.platform.addRegistryKey(hive + "\\ControlSet001");
-        f.platform.registrySubKeys.insert(hive.toLower(), {"ControlSet001"});
+        f.addFiles({"V:\\Windows\\System32\\config\\SYSTEM"});
+        f.platform.registry["TESSARIN_OFFLINE_SYS\\ControlSet001"] = {};
         f.runner.setResponder([](const CommandRequest& r, const QString&) {
             if (r.arguments.value(0) == QLatin1String("query"))
                 return ScriptedCommandRunner::result(r.arguments.value(1).endsWith(QLatin1String("\\disk")) ? 0 : 1);
@@ -367,7 +363,7 @@ void TestTools::systemCloneRegistry()
     }
     {
         BootFixture f;
-        f.platform.addFile(QStringLiteral("V:\\Windows\\System32\\config\\SYSTEM"));
+        f.addFiles({"V:\\Windows\\System32\\config\\SYSTEM"});
         f.runner.enqueue(1);
         OfflineRegistry reg;
         reg.configureForMigration(QStringLiteral("V"));

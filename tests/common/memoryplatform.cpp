@@ -27,10 +27,24 @@ std::string stripTrailingBackslash(std::string s)
     return s;
 }
 
+std::string pathKey(std::string s)
+{
+    std::replace(s.begin(), s.end(), '/', '\\');
+    return lower(stripTrailingBackslash(s));
+}
+
 template <typename Container>
 auto findNoCase(Container& c, const std::string& key)
 {
     return std::find_if(c.begin(), c.end(), [&](const auto& entry) { return equalNoCase(entry, key); });
+}
+
+// File paths: as Windows compares them.
+template <typename Container>
+auto findPath(Container& c, const std::string& path)
+{
+    const std::string key = pathKey(path);
+    return std::find_if(c.begin(), c.end(), [&](const auto& entry) { return pathKey(entry) == key; });
 }
 
 } // namespace
@@ -237,13 +251,23 @@ public:
             Platform::setLastError(PlatformError::InvalidParameter, BadParameterText);
             return false;
         }
+        if (v->bitmapFailFrom >= 0 && startingLcn >= v->bitmapFailFrom) {
+            Platform::setLastError(PlatformError::IoDevice, "The request could not be performed because of an I/O device error.");
+            return false;
+        }
         // Answers start on a byte boundary, as the platform rounds the starting cluster down to 8.
         const int64_t first = startingLcn - (startingLcn - b.startingLcn) % 8;
         const size_t byteOffset = size_t((first - b.startingLcn) / 8);
+        const int64_t size = v->bitmapPiece > 0 ? std::min(v->bitmapPiece, end - first) : end - first;
+        const size_t from = std::min(byteOffset, b.bits.size());
+        const size_t to = std::min(b.bits.size(), from + size_t((size + 7) / 8));
         out.startingLcn = first;
-        out.bitmapSize = end - first;
-        out.bits.assign(b.bits.begin() + std::min(byteOffset, b.bits.size()), b.bits.end());
-        out.moreData = false;
+        out.bitmapSize = size;
+        out.bits.assign(b.bits.begin() + from, b.bits.begin() + to);
+        // Bits past the answer's last cluster are not part of it.
+        if (size % 8 && !out.bits.empty() && size_t((size + 7) / 8) == out.bits.size())
+            out.bits.back() &= uint8_t((1u << (size % 8)) - 1);
+        out.moreData = first + size < end;
         return true;
     }
 
@@ -617,7 +641,7 @@ std::string MemoryPlatform::windowsDirectory() { return windowsDir; }
 bool MemoryPlatform::fileExists(const std::string& path)
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    if (findNoCase(existingPaths, path) != existingPaths.end())
+    if (findPath(existingPaths, path) != existingPaths.end())
         return true;
     Platform::setLastError(PlatformError::FileNotFound, "The system cannot find the file specified.");
     return false;
@@ -626,11 +650,11 @@ bool MemoryPlatform::fileExists(const std::string& path)
 bool MemoryPlatform::createDirectory(const std::string& path)
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    if (findNoCase(failingPaths, path) != failingPaths.end()) {
+    if (findPath(failingPaths, path) != failingPaths.end()) {
         Platform::setLastError(PlatformError::AccessDenied, "Access is denied.");
         return false;
     }
-    if (findNoCase(existingPaths, path) != existingPaths.end()) {
+    if (findPath(existingPaths, path) != existingPaths.end()) {
         Platform::setLastError(PlatformError::AlreadyExists, "Cannot create a file when that file already exists.");
         return false;
     }
@@ -641,16 +665,20 @@ bool MemoryPlatform::createDirectory(const std::string& path)
 bool MemoryPlatform::copyFile(const std::string& from, const std::string& to, bool failIfExists)
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    if (findNoCase(failingPaths, from) != failingPaths.end() || findNoCase(failingPaths, to) != failingPaths.end()) {
+    if (findPath(failingPaths, from) != failingPaths.end() || findPath(failingPaths, to) != failingPaths.end()) {
         Platform::setLastError(PlatformError::AccessDenied, "Access is denied.");
         return false;
     }
-    if (findNoCase(existingPaths, from) == existingPaths.end()) {
+    if (findPath(existingPaths, from) == existingPaths.end()) {
         Platform::setLastError(PlatformError::FileNotFound, "The system cannot find the file specified.");
         return false;
     }
-    if (failIfExists && findNoCase(existingPaths, to) != existingPaths.end()) {
+    if (failIfExists && findPath(existingPaths, to) != existingPaths.end()) {
         Platform::setLastError(FileExistsCode, "The file exists.");
+        return false;
+    }
+    if (findPath(readOnlyPaths, to) != readOnlyPaths.end()) {
+        Platform::setLastError(PlatformError::AccessDenied, "Access is denied.");
         return false;
     }
     existingPaths.insert(to);
@@ -661,8 +689,8 @@ bool MemoryPlatform::copyFile(const std::string& from, const std::string& to, bo
 bool MemoryPlatform::deleteFile(const std::string& path)
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    auto it = findNoCase(existingPaths, path);
-    if (findNoCase(failingPaths, path) != failingPaths.end()) {
+    auto it = findPath(existingPaths, path);
+    if (findPath(failingPaths, path) != failingPaths.end() || findPath(readOnlyPaths, path) != readOnlyPaths.end()) {
         Platform::setLastError(PlatformError::AccessDenied, "Access is denied.");
         return false;
     }
@@ -671,20 +699,32 @@ bool MemoryPlatform::deleteFile(const std::string& path)
         return false;
     }
     existingPaths.erase(it);
+    deletedFiles.push_back(path);
     return true;
 }
 
 bool MemoryPlatform::setFileAttributesNormal(const std::string& path)
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    if (findNoCase(existingPaths, path) == existingPaths.end()) {
+    if (findPath(existingPaths, path) == existingPaths.end()) {
         Platform::setLastError(PlatformError::FileNotFound, "The system cannot find the file specified.");
         return false;
     }
+    if (auto ro = findPath(readOnlyPaths, path); ro != readOnlyPaths.end())
+        readOnlyPaths.erase(ro);
     return true;
 }
 
 uint32_t MemoryPlatform::logicalDrives() { return driveMask; }
+
+uint32_t MemoryPlatform::letterMask(const std::string& letters)
+{
+    uint32_t mask = 0;
+    for (char c : letters)
+        if (std::isalpha(static_cast<unsigned char>(c)))
+            mask |= 1u << (std::toupper(static_cast<unsigned char>(c)) - 'A');
+    return mask;
+}
 
 uint32_t MemoryPlatform::driveType(const std::string& rootPath)
 {
@@ -692,7 +732,8 @@ uint32_t MemoryPlatform::driveType(const std::string& rootPath)
     for (const auto& [root, type] : driveTypes)
         if (equalNoCase(root, rootPath))
             return type;
-    return 1;
+    const bool letterRoot = rootPath.size() >= 2 && rootPath[1] == ':' && std::isalpha(static_cast<unsigned char>(rootPath[0]));
+    return letterRoot && (driveMask & letterMask(rootPath.substr(0, 1))) ? 3 : 1;
 }
 
 bool MemoryPlatform::firmwareType(uint32_t& type)
@@ -758,6 +799,11 @@ uint32_t MemoryPlatform::registryEnumSubKeys(const std::string& subKey, std::vec
         if (!child.empty() && findNoCase(names, child) == names.end())
             names.push_back(child);
     }
-    Platform::setLastError(PlatformError::NoMoreItems, "No more data is available.");
-    return PlatformError::NoMoreItems;
+    Platform::setLastError(registryEnumStatus, "Registry enumeration ended.");
+    return registryEnumStatus;
+}
+
+MemoryPlatform::RegistryValue MemoryPlatform::dword(uint32_t value)
+{
+    return RegistryValue{4, {uint8_t(value), uint8_t(value >> 8), uint8_t(value >> 16), uint8_t(value >> 24)}};
 }

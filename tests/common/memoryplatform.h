@@ -32,7 +32,9 @@
 // Volumes: addVolume(name, disk, offset, length) gives a volume handle whose I/O lands on that range of
 // the disk; set its mount paths, label, file system, free space, lock/dismount results, NTFS data and
 // bitmap through volume(name). Files, drives, registry and firmware are plain public members
-// (registry: sub-key path -> values; registryEnumSubKeys lists children in sorted order).
+// (registry: sub-key path -> values; registryEnumSubKeys lists children in sorted order). File paths
+// compare as Windows compares them: case, '/' against '\' and trailing backslashes do not matter.
+// A letter in driveMask has a fixed disk behind it (type 3) unless driveTypes says otherwise.
 // Transfers and handle calls are guarded by one mutex, so a worker thread may use the handles; set the
 // public members and disk fields before such a thread starts.
 #include "platform/platform.h"
@@ -94,6 +96,8 @@ struct MemoryVolume {
     std::optional<PlatformNtfsVolumeData> ntfsData;
     PlatformVolumeBitmap bitmap;       // answered whole from its startingLcn
     bool bitmapAnswers = false;
+    int64_t bitmapPiece = 0;           // clusters per answer, the rest flagged moreData; 0: all at once
+    int64_t bitmapFailFrom = -1;       // queries from this cluster on fail (IoDevice); -1: none
 };
 
 class MemoryPlatform : public Platform {
@@ -153,8 +157,11 @@ public:
     std::set<std::string> existingPaths;            // fileExists; createDirectory/copyFile/deleteFile edit it
     std::vector<std::pair<std::string, std::string>> copiedFiles;  // (from, to) of each copyFile
     std::set<std::string> failingPaths;             // file operations on these fail with AccessDenied
+    std::set<std::string> readOnlyPaths;            // deleting or overwriting fails until attributes are reset
+    std::vector<std::string> deletedFiles;          // each successful deleteFile
     uint32_t driveMask = 1u << 2;                   // C:
-    std::map<std::string, uint32_t> driveTypes;     // root path -> DRIVE_*; others 1
+    std::map<std::string, uint32_t> driveTypes;     // root path -> DRIVE_*
+    static uint32_t letterMask(const std::string& letters);  // "ZYC" -> the bits of Z:, Y: and C:
     uint32_t firmware = 2;                          // UEFI
     bool firmwareAnswers = true;
     uint32_t firmwareProbeCode = PlatformError::InvalidFunction;
@@ -164,6 +171,8 @@ public:
     };
     // Keys by sub-key path; a key's sub-keys are the stored keys one level below it.
     std::map<std::string, std::map<std::string, RegistryValue>> registry;
+    uint32_t registryEnumStatus = PlatformError::NoMoreItems;  // what ends every sub-key enumeration
+    static RegistryValue dword(uint32_t value);                // REG_DWORD, little-endian
 
     // --- Platform ---
     std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access,

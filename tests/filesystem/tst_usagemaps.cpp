@@ -4,7 +4,7 @@
 #include "filesystem/fat32parser.h"
 #include "filesystem/ntfsparser.h"
 #include "filesystem/ntfsrunlist.h"
-#include "memorydevice.h"
+#include "common/memoryplatform.h"
 #include "ntfsimage.h"
 #include "platform/ntfsbootsector.h"
 #include "platform/ntfsmftrecord.h"
@@ -16,6 +16,16 @@
 
 namespace {
 const uint8_t* u8(const QByteArray& b) { return reinterpret_cast<const uint8_t*>(b.constData()); }
+
+// `bytes` as a new disk of `mp`, opened for reading; `disk` receives its number.
+std::unique_ptr<DeviceHandle> openBytes(MemoryPlatform& mp, const QByteArray& bytes, int* disk = nullptr)
+{
+    const int n = mp.addDisk(uint64_t(bytes.size()));
+    std::memcpy(mp.data(n).data(), bytes.constData(), size_t(bytes.size()));
+    if (disk)
+        *disk = n;
+    return mp.openDevice(MemoryPlatform::diskPath(n), DeviceAccess::Read, DeviceFlags::None);
+}
 
 // Collects warning and error lines for the duration of a test.
 struct LogCapture {
@@ -422,9 +432,11 @@ void TestUsageMaps::ntfsParserReadsOnlyWhatItNeeds()
     img.bitmap[0] = char(0xFF);   // clusters 0-7
     img.bitmap[8] = char(0x01);   // cluster 64: the bitmap itself
     img.bitmap[63] = char(0xFF);  // clusters 504-511: 511 is beyond the volume and ignored
-    MemoryDevice dev(img.build());
+    MemoryPlatform mp;
+    int n = -1;
+    auto dev = openBytes(mp, img.build(), &n);
     NTFSParser parser;
-    QVERIFY2(parser.load(&dev, 0, 0), qPrintable(parser.lastError()));
+    QVERIFY2(parser.load(dev.get(), 0, 0), qPrintable(parser.lastError()));
     QCOMPARE(parser.totalClusters(), 511u);
     QCOMPARE(parser.usedClusters(), 16u);
     QCOMPARE(parser.usedSize(), 16u * 4096);
@@ -432,20 +444,20 @@ void TestUsageMaps::ntfsParserReadsOnlyWhatItNeeds()
     QCOMPARE(parser.mftRecordSize(), 1024u);
     // The backup boot sector behind the volume belongs to the used data.
     QCOMPARE(parser.usedSectorRanges(), (SectorRanges{{0, 64}, {512, 8}, {4032, 56}, {4095, 1}}));
-    for (const auto& read : dev.m_reads) {
-        const bool boot = read.first == 0 && read.second == 4096;
-        const bool mft = read.first <= img.recordOffset(6) && read.first + read.second >= img.recordOffset(7);
-        const bool bitmap = read.first == 64 * 4096;
-        QVERIFY2(boot || mft || bitmap, qPrintable(QStringLiteral("read at %1").arg(read.first)));
+    for (const auto& read : mp.reads(n)) {
+        const bool boot = read.offset == 0 && read.length == 4096;
+        const bool mft = read.offset <= img.recordOffset(6) && read.offset + read.length >= img.recordOffset(7);
+        const bool bitmap = read.offset == 64 * 4096;
+        QVERIFY2(boot || mft || bitmap, qPrintable(QStringLiteral("read at %1").arg(read.offset)));
     }
-    QCOMPARE(dev.m_reads.size(), 3);
+    QCOMPARE(mp.reads(n).size(), size_t(3));
 
     // At an offset in a larger device, with the partition size known and no room for the backup.
     QByteArray disk(1024 * 1024, '\0');
     disk.append(img.build());
-    MemoryDevice dev2(disk);
+    auto dev2 = openBytes(mp, disk);
     NTFSParser inPartition;
-    QVERIFY(inPartition.load(&dev2, 1024 * 1024, 4095 * 512));
+    QVERIFY(inPartition.load(dev2.get(), 1024 * 1024, 4095 * 512));
     QCOMPARE(inPartition.usedSectorRanges().last(), (SectorRange{4032, 56}));
 }
 
@@ -483,11 +495,14 @@ void TestUsageMaps::ntfsParserFailures()
         c.prepare(img);
         QByteArray bytes = img.build();
         c.patch(img, bytes);
-        MemoryDevice dev(bytes);
-        dev.m_failFrom = c.failFrom;
+        MemoryPlatform mp;
+        int n = -1;
+        auto dev = openBytes(mp, bytes, &n);
+        if (c.failFrom != ~0ull)
+            mp.failReadAt(n, c.failFrom, PlatformError::IoDevice, "injected read failure");
         LogCapture log;
         NTFSParser parser;
-        QVERIFY2(!parser.load(&dev, 0, 0), c.name);
+        QVERIFY2(!parser.load(dev.get(), 0, 0), c.name);
         QVERIFY2(parser.clusterBitmap().isEmpty() && parser.sectorBitmap().isEmpty(), c.name);
         QVERIFY2(parser.lastError() == c.error, qPrintable(QStringLiteral("%1: %2").arg(c.name, parser.lastError())));
         if (!c.logged.isEmpty())
@@ -504,9 +519,10 @@ void TestUsageMaps::ntfsParserFourKSectors()
     img.clustersPerRecord = 1;  // 4096-byte records: eight fixup strides
     img.bitmap = QByteArray(64, '\0');
     img.bitmap[1] = char(0x03);  // clusters 8 and 9
-    MemoryDevice dev(img.build());
+    MemoryPlatform mp;
+    auto dev = openBytes(mp, img.build());
     NTFSParser parser;
-    QVERIFY2(parser.load(&dev, 0, 0), qPrintable(parser.lastError()));
+    QVERIFY2(parser.load(dev.get(), 0, 0), qPrintable(parser.lastError()));
     QCOMPARE(parser.sectorSize(), 4096u);
     QCOMPARE(parser.usedClusters(), 2u);
     // Ranges, like the byte map, count 512-byte sectors: cluster 8 starts at 512-byte sector 64.
@@ -526,9 +542,10 @@ void TestUsageMaps::fat32ParserInMemory()
     entry(2, 0x0FFFFFFF);        // root directory: cluster index 0
     entry(5000, 5001);           // a file spanning two clusters, indices 4998 and 4999
     entry(5001, 0x0FFFFFFF);
-    MemoryDevice dev(img);
+    MemoryPlatform mp;
+    auto dev = openBytes(mp, img);
     FAT32Parser parser;
-    QVERIFY(parser.load(&dev, 0, 0));
+    QVERIFY(parser.load(dev.get(), 0, 0));
     QVERIFY(parser.isBitmapValid());
     QCOMPARE(parser.volumeLabel(), QStringLiteral("DATA"));
     QCOMPARE(parser.usedClusters(), 3u);
@@ -536,12 +553,12 @@ void TestUsageMaps::fat32ParserInMemory()
     QCOMPARE(parser.usedSectorRanges(), (SectorRanges{{0, 161}, {160 + 4998, 2}}));
 
     // A FAT that cannot be read leaves no map: the caller copies in full.
-    MemoryDevice broken(img);
-    broken.m_failFrom = 40 * 512;
-    broken.m_failTo = broken.m_failFrom + 1;
+    int n = -1;
+    auto broken = openBytes(mp, img, &n);
+    mp.failReadAt(n, 40 * 512, PlatformError::IoDevice, "injected read failure");
     LogCapture log;
     FAT32Parser fallback;
-    QVERIFY(fallback.load(&broken, 0, total * 512ull));
+    QVERIFY(fallback.load(broken.get(), 0, total * 512ull));
     QVERIFY(!fallback.isBitmapValid());
     QVERIFY(fallback.clusterBitmap().isEmpty());
     QCOMPARE(fallback.usedSectorRanges(), (SectorRanges{{0, total}}));
@@ -549,79 +566,10 @@ void TestUsageMaps::fat32ParserInMemory()
 
     QByteArray fat16 = img;
     NtfsImage::put(fat16, 22, 64, 2);
-    MemoryDevice dev16(fat16);
+    auto dev16 = openBytes(mp, fat16);
     FAT32Parser not32;
-    QVERIFY(!not32.load(&dev16, 0, 0));
+    QVERIFY(!not32.load(dev16.get(), 0, 0));
     QCOMPARE(not32.lastError(), QStringLiteral("Not a FAT32 volume (might be FAT16)"));
-}
-
-namespace {
-// The volume query of a mounted volume, answered from a bitmap in pieces.
-class QueryDevice : public MemoryDevice {
-public:
-    QBitArray bits;
-    int64_t piece = 100;  // clusters per answer
-    int64_t failAt = -1;
-    QueryDevice() : MemoryDevice(QByteArray()) {}
-    bool ntfsVolumeData(PlatformNtfsVolumeData& out) override
-    {
-        out.bytesPerSector = 512;
-        out.bytesPerCluster = 4096;
-        out.totalClusters = bits.size();
-        out.numberSectors = bits.size() * 8 + 7;
-        out.bytesPerFileRecordSegment = 1024;
-        return true;
-    }
-    bool volumeBitmap(int64_t start, PlatformVolumeBitmap& out) override
-    {
-        if (failAt >= 0 && start >= failAt) {
-            Platform::setLastError(PlatformError::IoDevice, "gone");
-            return false;
-        }
-        out.startingLcn = start;
-        const int64_t n = std::min<int64_t>(piece, bits.size() - start);
-        out.bitmapSize = n;
-        out.bits.assign(size_t((n + 7) / 8), 0);
-        for (int64_t i = 0; i < n; ++i)
-            if (bits.testBit(start + i))
-                out.bits[size_t(i / 8)] |= uint8_t(1u << (i % 8));
-        out.moreData = start + n < bits.size();
-        return true;
-    }
-};
-
-class QueryPlatform : public Platform {
-public:
-    QueryDevice* next = nullptr;
-    std::string openedPath;
-    std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess, DeviceFlags) override
-    {
-        openedPath = path;
-        std::unique_ptr<DeviceHandle> h(next);
-        next = nullptr;
-        return h;
-    }
-    std::string diskRealPath(int) override { return {}; }
-    bool sameDevice(const std::string&, const std::string&) override { return false; }
-    std::vector<std::string> enumerateVolumes() override { return {}; }
-    std::vector<std::string> volumeMountPaths(const std::string&) override { return {}; }
-    std::string volumeNameForMountPoint(const std::string&) override { return {}; }
-    bool volumeInformation(const std::string&, std::string&, std::string&) override { return false; }
-    bool diskFreeSpace(const std::string&, uint64_t&, uint64_t&) override { return false; }
-    std::string windowsDirectory() override { return {}; }
-    bool fileExists(const std::string&) override { return false; }
-    bool createDirectory(const std::string&) override { return false; }
-    bool copyFile(const std::string&, const std::string&, bool) override { return false; }
-    bool deleteFile(const std::string&) override { return false; }
-    bool setFileAttributesNormal(const std::string&) override { return false; }
-    uint32_t logicalDrives() override { return 0; }
-    uint32_t driveType(const std::string&) override { return 1; }
-    bool firmwareType(uint32_t&) override { return false; }
-    uint32_t probeFirmwareEnvironment() override { return 0; }
-    bool registryKeyExists(const std::string&) override { return false; }
-    bool registryReadValue(const std::string&, const std::string&, std::vector<uint8_t>&, uint32_t&) override { return false; }
-    uint32_t registryEnumSubKeys(const std::string&, std::vector<std::string>&) override { return 0; }
-};
 }
 
 void TestUsageMaps::loadFromVolumeQuery()
@@ -630,15 +578,30 @@ void TestUsageMaps::loadFromVolumeQuery()
     for (int i = 0; i < 1003; i += 7)
         bits.setBit(i);
     bits.setBit(1002);
+    // A mounted volume answering the bitmap query 100 clusters at a time; each answer after the first
+    // starts on the byte boundary before the cluster asked for.
+    MemoryPlatform mp;
+    ScopedPlatform scope(&mp);
+    MemoryVolume& v = mp.addVolume("\\\\?\\Volume{d}\\", mp.addDisk(512), 0, 512);
+    v.mountPaths = {"D:\\"};
+    PlatformNtfsVolumeData data;
+    data.bytesPerSector = 512;
+    data.bytesPerCluster = 4096;
+    data.totalClusters = bits.size();
+    data.numberSectors = bits.size() * 8 + 7;
+    data.bytesPerFileRecordSegment = 1024;
+    v.ntfsData = data;
+    v.bitmapAnswers = true;
+    v.bitmapPiece = 100;
+    v.bitmap.bitmapSize = bits.size();
+    v.bitmap.bits.assign(size_t((bits.size() + 7) / 8), 0);
+    for (qsizetype i = 0; i < bits.size(); ++i)
+        if (bits.testBit(i))
+            v.bitmap.bits[size_t(i / 8)] |= uint8_t(1u << (i % 8));
     {
-        QueryPlatform platform;
-        ScopedPlatform scope(&platform);
-        auto* dev = new QueryDevice;
-        dev->bits = bits;
-        platform.next = dev;
         NTFSParser parser;
         QVERIFY2(parser.loadFromVolume(QStringLiteral("d")), qPrintable(parser.lastError()));
-        QCOMPARE(platform.openedPath, std::string("\\\\.\\D:"));
+        QCOMPARE(mp.opens().back().path, std::string("\\\\.\\D:"));
         QCOMPARE(parser.clusterBitmap(), bits);
         QCOMPARE(parser.usedClusters(), uint64_t(bits.count(true)));
         QCOMPARE(parser.sectorMap().size(), qsizetype(1003 * 8 + 8));  // up to the backup boot sector
@@ -647,15 +610,12 @@ void TestUsageMaps::loadFromVolumeQuery()
     }
     {
         // A query that breaks off part-way gives no map rather than a partial one.
-        QueryPlatform platform;
-        ScopedPlatform scope(&platform);
-        auto* dev = new QueryDevice;
-        dev->bits = bits;
-        dev->failAt = 500;
-        platform.next = dev;
+        v.mountPaths = {"E:\\"};
+        v.bitmapFailFrom = 484;  // the sixth query: 0, 100, 196, 292, 388, 484
         NTFSParser parser;
         QVERIFY(!parser.loadFromVolume(QStringLiteral("E:")));
-        QVERIFY(parser.lastError().startsWith(QStringLiteral("FSCTL_GET_VOLUME_BITMAP stopped at cluster 500")));
+        QVERIFY2(parser.lastError().startsWith(QStringLiteral("FSCTL_GET_VOLUME_BITMAP stopped at cluster 484")),
+                 qPrintable(parser.lastError()));
         QVERIFY(parser.sectorMap().isEmpty());
         QVERIFY(parser.clusterBitmap().isEmpty());
     }

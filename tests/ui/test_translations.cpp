@@ -195,12 +195,14 @@ private slots:
                 QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
                 QProcess p;
                 p.setWorkingDirectory(root);
-                p.start(lupdate, {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                                  QStringLiteral("-no-obsolete"), QStringLiteral("-I"), QStringLiteral("."),
-                                  QStringLiteral("core"), QStringLiteral("engine"), QStringLiteral("modes"),
-                                  QStringLiteral("partition"), QStringLiteral("filesystem"), QStringLiteral("boot"),
-                                  QStringLiteral("ui"), QStringLiteral("links"), QStringLiteral("app"),
-                                  QStringLiteral("-ts"), path});
+                QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                                      QStringLiteral("-no-obsolete"), QStringLiteral("-I"), QStringLiteral(".")};
+                // lupdate fails on a missing folder, and git keeps no empty ones.
+                for (const char* folder : {"core", "engine", "modes", "partition", "filesystem", "boot", "ui", "links", "app"})
+                    if (QDir(root).exists(QLatin1String(folder)))
+                        arguments << QLatin1String(folder);
+                arguments << QStringLiteral("-ts") << path;
+                p.start(lupdate, arguments);
                 QVERIFY(p.waitForFinished(120000));
                 QCOMPARE(p.exitCode(), 0);
             }

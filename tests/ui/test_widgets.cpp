@@ -4,6 +4,7 @@
 #include "ui/diskgroupheader.h"
 #include "ui/diskpartitionbar.h"
 #include "ui/nofocusrectstyle.h"
+#include "ui/partitioncard.h"
 #include "ui/sidebarwidget.h"
 #include "ui/toggleswitch.h"
 
@@ -52,6 +53,9 @@ private slots:
         QCOMPARE(DiskPartitionBar::shortTag(p), QStringLiteral("D:"));
         p.driveLetter = QStringLiteral("E:");
         QCOMPARE(DiskPartitionBar::shortTag(p), QStringLiteral("E:"));
+        p.isMsr = true;
+        QCOMPARE(DiskPartitionBar::shortTag(p), QStringLiteral("MSR"));
+        p.isMsr = false;
         p.typeGuid = QStringLiteral("{e3c9e316-0b5c-4db8-817d-f92df00215ae}");
         QCOMPARE(DiskPartitionBar::shortTag(p), QStringLiteral("MSR"));
         p.isRecovery = true;
@@ -114,6 +118,32 @@ private slots:
         QCOMPARE(clicked.count(), 2);
         QTest::mouseClick(&card, Qt::RightButton);
         QCOMPARE(clicked.count(), 2);
+    }
+
+    void cardBorderFollowsHoverUntilSelected()
+    {
+        PartitionCard card(part(2, 1 << 30));
+        card.resize(500, 80);
+        auto border = [&card]() {
+            const QString sheet = card.styleSheet();
+            const int at = sheet.indexOf(QStringLiteral("solid "));
+            return at < 0 ? QString() : sheet.mid(at + 6, 7);
+        };
+        QVERIFY(card.styleSheet().startsWith(QStringLiteral("QFrame#PartitionCard ")));
+        QCOMPARE(border(), QStringLiteral("#E5E7EB"));
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(&card, &enter);
+        QCOMPARE(border(), QStringLiteral("#93C5FD"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&card, &leave);
+        QCOMPARE(border(), QStringLiteral("#E5E7EB"));
+        QApplication::sendEvent(&card, &enter);
+        card.setSelected(true);
+        QCOMPARE(border(), QStringLiteral("#2563EB"));
+        QApplication::sendEvent(&card, &leave);
+        QCOMPARE(border(), QStringLiteral("#2563EB"));
+        card.setSelected(false);
+        QCOMPARE(border(), QStringLiteral("#E5E7EB"));
     }
 
     void groupHeaderFlipsAndReportsInOrder()
