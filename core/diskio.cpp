@@ -250,36 +250,64 @@ bool DiskIO::writeSectors(DeviceHandle* handle, uint64_t sector, uint32_t count,
     return ok;
 }
 
+namespace {
+// The aligned span [start, start + span) that encloses a transfer; cut at the end of the device.
+struct EnclosingSpan {
+    uint64_t head = 0;
+    uint64_t start = 0;
+    uint64_t span = 0;
+};
+
+// Checks the handle and range of a transfer of `length` (> 0) bytes at `offset`; on failure logs
+// `failText` with the reason and returns false. Nothing past the device end is accepted: an image
+// file would otherwise grow.
+bool planSpan(DeviceHandle* handle, uint64_t offset, uint64_t length, uint32_t alignment,
+              const QString& failText, EnclosingSpan& out)
+{
+    const int64_t size = deviceSize(handle);
+    if (offset > uint64_t(std::numeric_limits<int64_t>::max()) - length) {
+        Platform::setLastError(PlatformError::InvalidParameter, "The position lies outside the addressable range");
+        Logger::instance().error(QStringLiteral("Failed to seek: %1").arg(DiskIO::lastErrorText()));
+        return false;
+    }
+    if (size >= 0 && offset + length > uint64_t(size)) {
+        setBeyondEndError(size);
+        Logger::instance().error(failText.arg(DiskIO::lastErrorText()));
+        return false;
+    }
+    out.head = offset % alignment;
+    out.start = offset - out.head;
+    out.span = roundUp(out.head + length, alignment);
+    if (size >= 0 && out.start + out.span > uint64_t(size))
+        out.span = uint64_t(size) - out.start;
+    return true;
+}
+
+bool refuseMissingHandle(DeviceHandle* handle)
+{
+    if (handle)
+        return false;
+    Platform::setLastError(PlatformError::InvalidHandle, "The handle is invalid");
+    Logger::instance().error(QStringLiteral("Failed to seek: %1").arg(DiskIO::lastErrorText()));
+    return true;
+}
+}
+
 // The enclosing span [offset - head, roundUp(offset + length)) is read whole; a span that runs past the
 // end of the device is cut there, since only the asked bytes have to come back.
 bool DiskIO::readAlignedRange(DeviceHandle* handle, uint64_t offset, uint64_t length, void* buffer,
                               uint32_t alignment)
 {
-    if (!handle) {
-        Platform::setLastError(PlatformError::InvalidHandle, "The handle is invalid");
-        Logger::instance().error(QStringLiteral("Failed to seek: %1").arg(lastErrorText()));
+    if (refuseMissingHandle(handle))
         return false;
-    }
     if (length == 0)
         return true;
     if (alignment == 0)
         alignment = 512;
-    const int64_t size = deviceSize(handle);
-    if (offset > uint64_t(std::numeric_limits<int64_t>::max()) - length) {
-        Platform::setLastError(PlatformError::InvalidParameter, "The position lies outside the addressable range");
-        Logger::instance().error(QStringLiteral("Failed to seek: %1").arg(lastErrorText()));
+    EnclosingSpan plan;
+    if (!planSpan(handle, offset, length, alignment, QStringLiteral("Failed to read sectors: %1"), plan))
         return false;
-    }
-    if (size >= 0 && offset + length > uint64_t(size)) {
-        setBeyondEndError(size);
-        Logger::instance().error(QStringLiteral("Failed to read sectors: %1").arg(lastErrorText()));
-        return false;
-    }
-    const uint64_t head = offset % alignment;
-    const uint64_t start = offset - head;
-    uint64_t span = roundUp(head + length, alignment);
-    if (size >= 0 && start + span > uint64_t(size))
-        span = uint64_t(size) - start;
+    const auto [head, start, span] = plan;
     const uint32_t memAlign = memoryAlignment(alignment);
 
     if (head == 0 && span == length && isAligned(buffer, memAlign)) {
@@ -305,37 +333,16 @@ bool DiskIO::readAlignedRange(DeviceHandle* handle, uint64_t offset, uint64_t le
 bool DiskIO::writeAlignedRange(DeviceHandle* handle, uint64_t offset, uint64_t length, const void* buffer,
                                uint32_t alignment)
 {
-    if (!handle) {
-        Platform::setLastError(PlatformError::InvalidHandle, "The handle is invalid");
-        Logger::instance().error(QStringLiteral("Failed to seek: %1").arg(lastErrorText()));
+    if (refuseMissingHandle(handle))
         return false;
-    }
     if (length == 0)
         return true;
     if (alignment == 0)
         alignment = 512;
-    const int64_t size = deviceSize(handle);
-    if (offset > uint64_t(std::numeric_limits<int64_t>::max()) - length) {
-        Platform::setLastError(PlatformError::InvalidParameter, "The position lies outside the addressable range");
-        Logger::instance().error(QStringLiteral("Failed to seek: %1").arg(lastErrorText()));
+    EnclosingSpan plan;
+    if (!planSpan(handle, offset, length, alignment, QStringLiteral("Failed to write sectors: %1"), plan))
         return false;
-    }
-    // Checked before anything is read or written: an image file would otherwise grow.
-    if (size >= 0 && offset + length > uint64_t(size)) {
-        setBeyondEndError(size);
-        Logger::instance().error(QStringLiteral("Failed to write sectors: %1").arg(lastErrorText()));
-        return false;
-    }
-    const uint64_t head = offset % alignment;
-    const uint64_t start = offset - head;
-    uint64_t span = roundUp(head + length, alignment);
-    if (size >= 0 && start + span > uint64_t(size))
-        span = uint64_t(size) - start;
-    if (span < head + length) {
-        setBeyondEndError(size);
-        Logger::instance().error(QStringLiteral("Failed to write sectors: %1").arg(lastErrorText()));
-        return false;
-    }
+    const auto [head, start, span] = plan;
     const uint32_t memAlign = memoryAlignment(alignment);
     const bool exact = head == 0 && span == length;
 
