@@ -27,20 +27,35 @@ QByteArray MBRHandler::withActivePartition(const QByteArray& sector, int partiti
     return out;
 }
 
-bool MBRHandler::readMbr(int diskNumber, QByteArray& buffer)
+// Opens the disk and sizes a buffer for its whole first logical sector, aligned for unbuffered
+// handles; the MBR is the sector's first 512 bytes.
+bool MBRHandler::openSectorZero(int diskNumber, bool writable, DiskHandle& handle, uint32_t& sectorSize,
+                                AlignedBuffer& sector)
 {
-    DiskHandle handle = DiskIO::openDisk(diskNumber, false);
+    handle = DiskIO::openDisk(diskNumber, writable);
     if (!handle) {
         m_lastError = DiskIO::lastErrorText();
         return false;
     }
-    uint32_t sectorSize = SectorSize;
+    sectorSize = SectorSize;
     DiskGeometry geometry;
     if (DiskIO::getDiskGeometry(handle.get(), geometry) && geometry.bytesPerSector >= SectorSize)
         sectorSize = geometry.bytesPerSector;
-    // One logical sector, aligned for unbuffered handles; the MBR is its first 512 bytes.
-    AlignedBuffer sector(sectorSize < 4096 ? 4096 : sectorSize, 4096);
-    if (!sector || !DiskIO::readSectors(handle.get(), 0, 1, sector.data(), sectorSize)) {
+    sector = AlignedBuffer(sectorSize < 4096 ? 4096 : sectorSize, 4096);
+    return bool(sector);
+}
+
+bool MBRHandler::readMbr(int diskNumber, QByteArray& buffer)
+{
+    DiskHandle handle;
+    uint32_t sectorSize = 0;
+    AlignedBuffer sector;
+    if (!openSectorZero(diskNumber, false, handle, sectorSize, sector)) {
+        if (handle)
+            m_lastError = QStringLiteral("Failed to read MBR");
+        return false;
+    }
+    if (!DiskIO::readSectors(handle.get(), 0, 1, sector.data(), sectorSize)) {
         m_lastError = QStringLiteral("Failed to read MBR");
         return false;
     }
@@ -54,18 +69,12 @@ bool MBRHandler::writeMbr(int diskNumber, const QByteArray& buffer)
         m_lastError = QStringLiteral("Invalid MBR data");
         return false;
     }
-    DiskHandle handle = DiskIO::openDisk(diskNumber, true);
-    if (!handle) {
-        m_lastError = DiskIO::lastErrorText();
-        return false;
-    }
-    uint32_t sectorSize = SectorSize;
-    DiskGeometry geometry;
-    if (DiskIO::getDiskGeometry(handle.get(), geometry) && geometry.bytesPerSector >= SectorSize)
-        sectorSize = geometry.bytesPerSector;
-    AlignedBuffer sector(sectorSize < 4096 ? 4096 : sectorSize, 4096);
-    if (!sector) {
-        m_lastError = QStringLiteral("Failed to write MBR");
+    DiskHandle handle;
+    uint32_t sectorSize = 0;
+    AlignedBuffer sector;
+    if (!openSectorZero(diskNumber, true, handle, sectorSize, sector)) {
+        if (handle)
+            m_lastError = QStringLiteral("Failed to write MBR");
         return false;
     }
     // On a disk with larger sectors the rest of sector 0 must survive the write.

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/diskio.h"
 #include "platform/mbrcodec.h"
 
 #include <QByteArray>
@@ -31,5 +32,7 @@ public:
     QString lastError() const { return m_lastError; }
 
 private:
+    bool openSectorZero(int diskNumber, bool writable, DiskHandle& handle, uint32_t& sectorSize, AlignedBuffer& sector);
+
     QString m_lastError;
 };
