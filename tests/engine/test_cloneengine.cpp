@@ -323,7 +323,7 @@ private slots:
         QTest::addColumn<bool>("fixBoot");
         QTest::addColumn<bool>("repairCalled");
         QTest::addColumn<bool>("success");
-        QTest::newRow("disk") << CloneModeType::DiskClone << true << true << false;
+        // A failing repair of a disk clone with fixBoot on is a row of phaseOrderAndFailures.
         QTest::newRow("disk, fixBoot off") << CloneModeType::DiskClone << false << true << false;
         QTest::newRow("system") << CloneModeType::SystemClone << true << true << false;
         QTest::newRow("partition") << CloneModeType::PartitionClone << true << true << true;

@@ -1,3 +1,4 @@
+#include "common/imagefixture.h"
 #include "core/diskio.h"
 #include "core/diskmanager.h"
 #include "core/logger.h"
@@ -11,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <memory>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -32,43 +34,6 @@ const QString EfiType = QStringLiteral("{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}")
 const QString MsrType = QStringLiteral("{E3C9E316-0B5C-4DB8-817D-F92DF00215AE}");
 const QString BasicDataType = QStringLiteral("{EBD0A0A2-B9E5-4433-87C0-68B6B72699C7}");
 const QString RecoveryType = QStringLiteral("{DE94BBA4-06D1-4D40-A16A-BFD50179D6AC}");
-
-int run(const QString& program, const QStringList& args, QString* output = nullptr, const QByteArray& input = {})
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
-    if (!p.waitForStarted(5000))
-        return -1;
-    if (!input.isEmpty())
-        p.write(input);
-    p.closeWriteChannel();
-    if (!p.waitForFinished(60000))
-        return -2;
-    if (output)
-        *output = QString::fromLocal8Bit(p.readAll()).trimmed();
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -3;
-}
-
-bool makeSparse(const QString& path, qint64 size)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.resize(size);
-}
-
-bool writeAt(const QString& path, qint64 offset, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadWrite) && f.seek(offset) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readAt(const QString& path, qint64 offset, qint64 length)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || !f.seek(offset))
-        return {};
-    return f.read(length);
-}
 
 // Copies a formatted volume file into an image, leaving zero chunks sparse.
 bool placeVolume(const QString& volume, const QString& image, qint64 offset)
@@ -105,20 +70,20 @@ uint32_t crc32(const QByteArray& data)
 bool setGptEntryCount(const QString& path, qint64 offset, uint32_t count)
 {
     constexpr int HeaderSizeOffset = 12, HeaderCrcOffset = 16, EntryCountOffset = 80;
-    QByteArray header = readAt(path, offset, 512);
+    QByteArray header = readFileBytes(path, offset, 512);
     if (header.size() != 512 || !header.startsWith("EFI PART"))
         return false;
     const uint32_t headerSize = qFromLittleEndian<uint32_t>(header.constData() + HeaderSizeOffset);
     qToLittleEndian<uint32_t>(count, header.data() + EntryCountOffset);
     qToLittleEndian<uint32_t>(0, header.data() + HeaderCrcOffset);
     qToLittleEndian<uint32_t>(crc32(header.left(headerSize)), header.data() + HeaderCrcOffset);
-    return writeAt(path, offset, header);
+    return writeFileBytes(path, offset, header);
 }
 
 // Breaks the update-sequence check of the $Volume record (MFT record 3) of an NTFS volume file.
 bool tearVolumeRecord(const QString& volume)
 {
-    const QByteArray boot = readAt(volume, 0, 512);
+    const QByteArray boot = readFileBytes(volume, 0, 512);
     if (boot.size() != 512 || boot.mid(3, 8) != "NTFS    ")
         return false;
     const uint32_t clusterSize = qFromLittleEndian<uint16_t>(boot.constData() + 11) * uint8_t(boot[13]);
@@ -126,11 +91,11 @@ bool tearVolumeRecord(const QString& volume)
     const int8_t perRecord = int8_t(boot[64]);
     const qint64 recordSize = perRecord < 0 ? (qint64(1) << -perRecord) : qint64(perRecord) * clusterSize;
     const qint64 record3 = qint64(mftLcn * clusterSize) + 3 * recordSize;
-    QByteArray tail = readAt(volume, record3 + 510, 2);
-    if (readAt(volume, record3, 4) != "FILE" || tail.size() != 2)
+    QByteArray tail = readFileBytes(volume, record3 + 510, 2);
+    if (readFileBytes(volume, record3, 4) != "FILE" || tail.size() != 2)
         return false;
     tail[0] = char(tail[0] ^ 0x5A);
-    return writeAt(volume, record3 + 510, tail);
+    return writeFileBytes(volume, record3 + 510, tail);
 }
 
 // One 16-byte MBR entry: boot flag, type, start and count (CHS left zero).
@@ -270,6 +235,8 @@ class TestDiskManager : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<LoopDevice> m_loop4kDevice, m_loopMountedDevice;
+    std::unique_ptr<Mount> m_mount;
     QString m_loop4k, m_loopMounted, m_mountPoint;
     QString m_gptDump;  // sfdisk's view of the GPT image, the independent reference
     QList<DiskInfo> m_disks;
@@ -285,114 +252,78 @@ private:
         return nullptr;
     }
 
-    bool makeGpt(QString& why)
+    // A failing tool's words are in the test log (the fixture prints them).
+    bool makeGpt()
     {
-        const QString img = path("gpt.img");
-        QString out;
-        if (!makeSparse(img, 256 * MiB)
-            || run("sgdisk", {"-n1:2048:+64M", "-t1:ef00", "-n2:0:+16M", "-t2:0c01", "-n3:0:+96M", "-t3:0700",
-                              "-n4:0:0", "-t4:2700", img}, &out) != 0) {
-            why = "sgdisk: " + out;
-            return false;
-        }
-        const QString efi = path("efi.part"), ntfs = path("ntfs.part");
-        if (!makeSparse(efi, 64 * MiB) || run("mkfs.fat", {"-F", "32", "-n", "EFI", efi}, &out) != 0) {
-            why = "mkfs.fat: " + out;
-            return false;
-        }
-        if (!makeSparse(ntfs, 96 * MiB) || run("mkntfs", {"-F", "-Q", "-L", "Data", ntfs}, &out) != 0) {
-            why = "mkntfs: " + out;
-            return false;
-        }
-        if (run("sfdisk", {"--json", img}, &m_gptDump) != 0) {
-            why = "sfdisk --json: " + m_gptDump;
-            return false;
-        }
-        return placeVolume(efi, img, 2048 * 512) && placeVolume(ntfs, img, (2048 + 131072 + 32768) * 512LL);
+        const QString img = path("gpt.img"), efi = path("efi.part"), ntfs = path("ntfs.part");
+        return makeSparseFile(img, 256 * MiB)
+            && sgdiskRun(img, {"-n1:2048:+64M", "-t1:ef00", "-n2:0:+16M", "-t2:0c01", "-n3:0:+96M", "-t3:0700", "-n4:0:0", "-t4:2700"})
+            && makeSparseFile(efi, 64 * MiB) && makeFat32(efi, {"-n", "EFI"})
+            && makeSparseFile(ntfs, 96 * MiB) && makeNtfs(ntfs, {"-L", "Data"})
+            && runTool("sfdisk", {"--json", img}, &m_gptDump) == 0
+            && placeVolume(efi, img, 2048 * 512) && placeVolume(ntfs, img, (2048 + 131072 + 32768) * 512LL);
     }
 
-    bool makeMbr(QString& why)
+    bool makeMbr()
     {
-        const QString img = path("mbr.img");
-        QString out;
-        const QByteArray script = "label: dos\nlabel-id: 0x1234abcd\n"
-                                  "start=2048, size=65536, type=7, bootable\n"
-                                  "start=67584, size=131072, type=c\n";
-        if (!makeSparse(img, 128 * MiB) || run("sfdisk", {img}, &out, script) != 0) {
-            why = "sfdisk: " + out;
-            return false;
-        }
-        const QString fat = path("fat.part");
-        if (!makeSparse(fat, 64 * MiB) || run("mkfs.fat", {"-F", "32", "-n", "STICK", fat}, &out) != 0) {
-            why = "mkfs.fat: " + out;
-            return false;
-        }
-        return placeVolume(fat, img, 67584 * 512LL);
+        const QString img = path("mbr.img"), fat = path("fat.part");
+        return makeSparseFile(img, 128 * MiB)
+            && sfdiskScript(img, "label: dos\nlabel-id: 0x1234abcd\nstart=2048, size=65536, type=7, bootable\n"
+                                 "start=67584, size=131072, type=c\n")
+            && makeSparseFile(fat, 64 * MiB) && makeFat32(fat, {"-n", "STICK"}) && placeVolume(fat, img, 67584 * 512LL);
     }
 
-    bool makeSmallGpt(const QString& img, QString& why)
-    {
-        QString out;
-        if (!makeSparse(img, 16 * MiB) || run("sgdisk", {"-n1:2048:+4M", "-t1:0700", img}, &out) != 0) {
-            why = "sgdisk: " + out;
-            return false;
-        }
-        return true;
-    }
+    bool makeSmallGpt(const QString& img) { return makeSparseFile(img, 16 * MiB) && sgdiskRun(img, {"-n1:2048:+4M", "-t1:0700"}); }
 
     bool makeLoop4k()
     {
         const QString img = path("4k.img");
-        QString out;
-        if (!makeSparse(img, 64 * MiB) || run("losetup", {"-f", "--show", "-b", "4096", img}, &out) != 0) {
-            m_why4k = "losetup -b 4096: " + out;
+        if (!makeSparseFile(img, 64 * MiB))
             return false;
-        }
-        m_loop4k = out;
-        if (run("sgdisk", {"-n1:256:+16M", "-t1:0700", m_loop4k}, &out) != 0) {
-            m_why4k = "sgdisk on 4K loop: " + out;
+        m_loop4kDevice = std::make_unique<LoopDevice>(img, false, 4096);
+        m_why4k = m_loop4kDevice->error();
+        m_loop4k = m_loop4kDevice->device();
+        if (m_loop4k.isEmpty())
             return false;
-        }
-        return true;
+        if (!sgdiskRun(m_loop4k, {"-n1:256:+16M", "-t1:0700"}))
+            m_why4k = "sgdisk on the 4K loop failed";
+        return m_why4k.isEmpty();
     }
 
     bool makeMounted()
     {
         const QString img = path("mounted.img");
-        QString out;
-        if (!makeSparse(img, 96 * MiB)
-            || run("sfdisk", {img}, &out, "label: dos\nstart=2048, size=163840, type=7\n") != 0) {
-            m_whyMounted = "sfdisk: " + out;
+        if (!makeSparseFile(img, 96 * MiB) || !sfdiskScript(img, "label: dos\nstart=2048, size=163840, type=7\n")) {
+            m_whyMounted = "sfdisk failed";
             return false;
         }
-        if (run("losetup", {"-f", "--show", "-P", img}, &out) != 0) {
-            m_whyMounted = "losetup -P: " + out;
+        m_loopMountedDevice = std::make_unique<LoopDevice>(img, true);
+        m_whyMounted = m_loopMountedDevice->error();
+        m_loopMounted = m_loopMountedDevice->device();
+        if (m_loopMounted.isEmpty())
             return false;
-        }
-        m_loopMounted = out;
         const QString part = m_loopMounted + "p1";
         // The kernel's own scan is asynchronous and sometimes misses the table: ask again with partx.
         for (int i = 0; i < 40 && !QFile::exists(part); ++i)
             QTest::qWait(50);
         if (!QFile::exists(part))
-            run("partx", {"-a", m_loopMounted});
+            runTool("partx", {"-a", m_loopMounted});
         for (int i = 0; i < 60 && !QFile::exists(part); ++i)
             QTest::qWait(50);
         if (!QFile::exists(part)) {
             m_whyMounted = "no partition node " + part;
             return false;
         }
-        if (run("mkntfs", {"-F", "-Q", "-L", "Sys", part}, &out) != 0) {
-            m_whyMounted = "mkntfs: " + out;
+        if (!makeNtfs(part, {"-L", "Sys"})) {
+            m_whyMounted = "mkntfs failed";
             return false;
         }
-        m_mountPoint = path("mnt");
-        QDir().mkpath(m_mountPoint);
-        if (run("ntfs-3g", {part, m_mountPoint}, &out) != 0) {
-            m_whyMounted = "ntfs-3g: " + out;
-            m_mountPoint.clear();
+        m_mount = std::make_unique<Mount>(part, path("mnt"), QStringList{}, "ntfs-3g");
+        if (!m_mount->ok()) {
+            m_whyMounted = m_mount->error();
             return false;
         }
+        m_mountPoint = m_mount->point();
         QDir().mkpath(m_mountPoint + "/Windows/System32");
         QFile payload(m_mountPoint + "/payload.bin");
         if (!payload.open(QIODevice::WriteOnly) || payload.write(QByteArray(8 * MiB, 'x')) != 8 * MiB) {
@@ -400,7 +331,7 @@ private:
             return false;
         }
         payload.close();
-        run("sync", {});
+        runTool("sync", {});
         return true;
     }
 
@@ -421,15 +352,12 @@ private:
 
     void releaseDevices()
     {
-        if (!m_mountPoint.isEmpty()) {
-            run("umount", {m_mountPoint});
-            m_mountPoint.clear();
-        }
-        for (QString* loop : {&m_loopMounted, &m_loop4k}) {
-            if (!loop->isEmpty())
-                run("losetup", {"-d", *loop});
-            loop->clear();
-        }
+        m_mount.reset();
+        m_loopMountedDevice.reset();
+        m_loop4kDevice.reset();
+        m_mountPoint.clear();
+        m_loopMounted.clear();
+        m_loop4k.clear();
     }
 
 private slots:
@@ -438,36 +366,34 @@ private slots:
         QVERIFY(m_dir.isValid());
         Tessarin::registerMetaTypes();
         Logger::instance().init(path("enum.log"));
-        QString why;
-        QVERIFY2(makeGpt(why), qPrintable(why));
-        QVERIFY2(makeMbr(why), qPrintable(why));
-        QVERIFY(makeSparse(path("blank.img"), 16 * MiB));
-        QVERIFY(makeSparse(path("protective.img"), 16 * MiB));
-        QVERIFY(writeAt(path("protective.img"), 0, mbrSector({mbrEntry(false, 0xEE, 1, 32767)})));
+        QVERIFY(makeGpt());
+        QVERIFY(makeMbr());
+        QVERIFY(makeSparseFile(path("blank.img"), 16 * MiB));
+        QVERIFY(makeSparseFile(path("protective.img"), 16 * MiB));
+        QVERIFY(writeFileBytes(path("protective.img"), 0, mbrSector({mbrEntry(false, 0xEE, 1, 32767)})));
 
         // Corrupt GPTs: both headers unsigned; both headers with an absurd entry count but a valid CRC.
-        QVERIFY2(makeSmallGpt(path("badsig.img"), why), qPrintable(why));
-        QVERIFY(writeAt(path("badsig.img"), 512, QByteArray(8, 'X')));
-        QVERIFY(writeAt(path("badsig.img"), 16 * MiB - 512, QByteArray(8, 'X')));
-        QVERIFY2(makeSmallGpt(path("absurd.img"), why), qPrintable(why));
+        QVERIFY(makeSmallGpt(path("badsig.img")));
+        QVERIFY(writeFileBytes(path("badsig.img"), 512, QByteArray(8, 'X')));
+        QVERIFY(writeFileBytes(path("badsig.img"), 16 * MiB - 512, QByteArray(8, 'X')));
+        QVERIFY(makeSmallGpt(path("absurd.img")));
         QVERIFY(setGptEntryCount(path("absurd.img"), 512, 0x7FFFFFFF));
         QVERIFY(setGptEntryCount(path("absurd.img"), 16 * MiB - 512, 0xFFFFFFFF));
         // Cut inside the partition, with a ragged end: the backup GPT is gone.
-        QVERIFY2(makeSmallGpt(path("truncated.img"), why), qPrintable(why));
+        QVERIFY(makeSmallGpt(path("truncated.img")));
         QVERIFY(QFile::resize(path("truncated.img"), 2 * MiB + 100));
         // Overlapping entries, one far beyond the end of the disk; the first holds an NTFS volume
         // whose $Volume record is torn (update sequence does not match).
-        QVERIFY(makeSparse(path("badmbr.img"), 16 * MiB));
-        QString out;
-        QVERIFY(makeSparse(path("torn.part"), 10 * MiB));
-        QVERIFY2(run("mkntfs", {"-F", "-Q", "-L", "Torn", path("torn.part")}, &out) == 0, qPrintable(out));
+        QVERIFY(makeSparseFile(path("badmbr.img"), 16 * MiB));
+        QVERIFY(makeSparseFile(path("torn.part"), 10 * MiB));
+        QVERIFY(makeNtfs(path("torn.part"), {"-L", "Torn"}));
         QVERIFY(tearVolumeRecord(path("torn.part")));
         QVERIFY(placeVolume(path("torn.part"), path("badmbr.img"), 2048 * 512));
-        QVERIFY(writeAt(path("badmbr.img"), 0, mbrSector({mbrEntry(true, 0x07, 2048, 20480),
+        QVERIFY(writeFileBytes(path("badmbr.img"), 0, mbrSector({mbrEntry(true, 0x07, 2048, 20480),
                                                           mbrEntry(false, 0x0C, 10000, 20480),
                                                           mbrEntry(false, 0x07, 0xF0000000u, 0x0FFFFFFFu)})));
 
-        if (geteuid() == 0) {
+        if (isRoot()) {
             startCrashGuard();
             makeLoop4k();
             makeMounted();

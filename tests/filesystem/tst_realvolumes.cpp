@@ -1,6 +1,7 @@
 // Usage maps of real NTFS and FAT32 volumes made by their own tools at test time. The property
 // smart clone lives on: copying only the used ranges into zeroes gives a sound volume with every
 // file intact.
+#include "common/imagefixture.h"
 #include "core/diskio.h"
 #include "filesystem/fat32parser.h"
 #include "filesystem/ntfsparser.h"
@@ -8,75 +9,13 @@
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QMap>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <unistd.h>
 
 namespace {
-struct Result {
-    int code = -1;
-    QString out;
-};
-
-Result run(const QString& program, const QStringList& args, int timeoutMs = 120000)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
-    Result r;
-    if (!p.waitForStarted(10000))
-        return r;
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.out = QString::fromLocal8Bit(p.readAll());
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    return r;
-}
-
-// Unmounts on scope exit, also when a check fails half-way.
-struct Mount {
-    QString point;
-    bool mounted = false;
-    Mount(const QString& image, const QString& where, bool readOnly)
-        : point(where)
-    {
-        QDir().mkpath(where);
-        QStringList args{image, where};
-        if (readOnly)
-            args << QStringLiteral("-o") << QStringLiteral("ro");
-        mounted = run(QStringLiteral("ntfs-3g"), args).code == 0;
-    }
-    ~Mount()
-    {
-        if (mounted)
-            run(QStringLiteral("umount"), {point});
-    }
-};
-
-struct Loop {
-    QString device;
-    Loop(const QString& image, int sectorSize)
-    {
-        const Result r = run(QStringLiteral("losetup"), {QStringLiteral("-b"), QString::number(sectorSize),
-                                                         QStringLiteral("-f"), QStringLiteral("--show"), image});
-        if (r.code == 0)
-            device = r.out.trimmed();
-    }
-    ~Loop()
-    {
-        if (!device.isEmpty())
-            run(QStringLiteral("losetup"), {QStringLiteral("-d"), device});
-    }
-};
-
 QByteArray randomBytes(QRandomGenerator& rng, qsizetype n)
 {
     QByteArray b(n, '\0');
@@ -178,16 +117,6 @@ qulonglong field(const QString& text, const QString& pattern)
     return m.hasMatch() ? m.captured(1).toULongLong() : ~0ull;
 }
 
-bool haveTools(const QStringList& tools, QString& missing)
-{
-    for (const QString& t : tools)
-        if (QStandardPaths::findExecutable(t).isEmpty()
-            && QStandardPaths::findExecutable(t, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")}).isEmpty()) {
-            missing = t;
-            return false;
-        }
-    return true;
-}
 }
 
 class TestRealVolumes : public QObject {
@@ -229,25 +158,21 @@ void TestRealVolumes::ntfsVolumes()
 {
     QFETCH(int, cluster);
     QFETCH(int, sizeMiB);
-    QString missing;
-    if (!haveTools({"mkntfs", "ntfs-3g", "ntfscluster", "ntfsinfo", "ntfsfix"}, missing))
-        QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(missing)));
-    if (geteuid() != 0 || !QFile::exists(QStringLiteral("/dev/fuse")))
-        QSKIP("needs root and /dev/fuse to mount with ntfs-3g");
+    if (const QString why = missingRequirement({"mkntfs", "ntfs-3g", "ntfscluster", "ntfsinfo", "ntfsfix"}, true, true); !why.isEmpty())
+        QSKIP(qPrintable(why));
 
     const QString image = m_dir.filePath(QStringLiteral("ntfs%1.img").arg(cluster));
     const uint64_t size = uint64_t(sizeMiB) * 1024 * 1024;
-    QVERIFY(QFile(image).open(QIODevice::WriteOnly) && QFile(image).resize(qint64(size)));
-    QCOMPARE(run(QStringLiteral("mkntfs"), {"-Q", "-F", "-q", "-c", QString::number(cluster), image}).code, 0);
+    QVERIFY(makeSparseFile(image, qint64(size)) && makeNtfs(image, {"-c", QString::number(cluster)}));
     QMap<QString, QByteArray> sourceHashes;
     {
-        Mount m(image, m_dir.filePath(QStringLiteral("mnt")), false);
-        QVERIFY(m.mounted);
-        fillTree(m.point, quint32(cluster), true);
-        sourceHashes = hashTree(m.point);
+        Mount m(image, m_dir.filePath(QStringLiteral("mnt")), {}, QStringLiteral("ntfs-3g"));
+        QVERIFY2(m.ok(), qPrintable(m.error()));
+        fillTree(m.point(), quint32(cluster), true);
+        sourceHashes = hashTree(m.point());
     }
     QVERIFY(sourceHashes.size() >= 20);
-    const Result fragInfo = run(QStringLiteral("ntfsinfo"), {"-v", "-F", "/frag.bin", image});
+    const ToolRun fragInfo = runCaptured(QStringLiteral("ntfsinfo"), {"-v", "-F", "/frag.bin", image});
     QVERIFY2(field(fragInfo.out, QStringLiteral("fragments: (\\d+)")) >= 2, "frag.bin is not fragmented");
 
     DiskHandle handle = DiskIO::openVolume(image, false);
@@ -258,8 +183,8 @@ void TestRealVolumes::ntfsVolumes()
     QCOMPARE(parser.clusterSize(), uint32_t(cluster));
 
     // ntfs-3g's own view of the allocation.
-    const Result info = run(QStringLiteral("ntfsinfo"), {"-m", image});
-    const Result clusters = run(QStringLiteral("ntfscluster"), {"-i", image});
+    const ToolRun info = runCaptured(QStringLiteral("ntfsinfo"), {"-m", image});
+    const ToolRun clusters = runCaptured(QStringLiteral("ntfscluster"), {"-i", image});
     QCOMPARE(parser.totalClusters(), field(info.out, QStringLiteral("Volume Size in Clusters:\\s*(\\d+)")));
     const qulonglong freeBytes = field(clusters.out, QStringLiteral("bytes of free space\\s*:\\s*(\\d+)"));
     QCOMPARE(parser.totalClusters() - parser.usedClusters(), freeBytes / uint64_t(cluster));
@@ -271,11 +196,11 @@ void TestRealVolumes::ntfsVolumes()
     QCOMPARE(rangeSectors(ranges) * 512, parser.usedClusters() * uint64_t(cluster) + parser.sectorSize());
     const QString clone = m_dir.filePath(QStringLiteral("ntfs%1-clone.img").arg(cluster));
     QVERIFY(copyRanges(image, 0, ranges, clone, size));
-    const Result fix = run(QStringLiteral("ntfsfix"), {"-n", clone});
+    const ToolRun fix = runCaptured(QStringLiteral("ntfsfix"), {"-n", clone});
     QVERIFY2(fix.code == 0 && !fix.out.contains(QStringLiteral("BAD")), qPrintable(fix.out));
-    Mount m(clone, m_dir.filePath(QStringLiteral("mntclone")), true);
-    QVERIFY(m.mounted);
-    QCOMPARE(hashTree(m.point), sourceHashes);
+    Mount m(clone, m_dir.filePath(QStringLiteral("mntclone")), {"-o", "ro"}, QStringLiteral("ntfs-3g"));
+    QVERIFY2(m.ok(), qPrintable(m.error()));
+    QCOMPARE(hashTree(m.point()), sourceHashes);
 }
 
 void TestRealVolumes::fat32Volumes_data()
@@ -291,14 +216,12 @@ void TestRealVolumes::fat32Volumes()
 {
     QFETCH(int, sectorsPerCluster);
     QFETCH(int, sizeMiB);
-    QString missing;
-    if (!haveTools({"mkfs.fat", "fsck.fat", "mcopy", "mdel"}, missing))
-        QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(missing)));
+    if (const QString why = missingRequirement({"mkfs.fat", "fsck.fat", "mcopy", "mdel"}); !why.isEmpty())
+        QSKIP(qPrintable(why));
 
     const QString image = m_dir.filePath(QStringLiteral("fat%1.img").arg(sectorsPerCluster));
     const uint64_t size = uint64_t(sizeMiB) * 1024 * 1024;
-    QVERIFY(QFile(image).open(QIODevice::WriteOnly) && QFile(image).resize(qint64(size)));
-    QCOMPARE(run(QStringLiteral("mkfs.fat"), {"-F", "32", "-S", "512", "-s", QString::number(sectorsPerCluster), image}).code, 0);
+    QVERIFY(makeSparseFile(image, qint64(size)) && makeFat32(image, {"-S", "512", "-s", QString::number(sectorsPerCluster)}));
 
     const QString staging = m_dir.filePath(QStringLiteral("stage%1").arg(sectorsPerCluster));
     fillTree(staging, quint32(sectorsPerCluster) + 77);
@@ -309,13 +232,13 @@ void TestRealVolumes::fat32Volumes()
     QDir().mkpath(staging + QStringLiteral("/fill"));
     for (int i = 0; i < 16; ++i)
         writeFile(QStringLiteral("%1/fill/%2.bin").arg(staging).arg(i), randomBytes(rng, 3 * 512 * sectorsPerCluster));
-    QCOMPARE(run(QStringLiteral("mcopy"), {mtoolsImage, image, "-s", staging + "/fill", "::/"}).code, 0);
+    QCOMPARE(runCaptured(QStringLiteral("mcopy"), {mtoolsImage, image, "-s", staging + "/fill", "::/"}).code, 0);
     for (int i = 0; i < 16; i += 2) {
-        QCOMPARE(run(QStringLiteral("mdel"), {mtoolsImage, image, QStringLiteral("::/fill/%1.bin").arg(i)}).code, 0);
+        QCOMPARE(runCaptured(QStringLiteral("mdel"), {mtoolsImage, image, QStringLiteral("::/fill/%1.bin").arg(i)}).code, 0);
         QFile::remove(QStringLiteral("%1/fill/%2.bin").arg(staging).arg(i));
     }
-    QCOMPARE(run(QStringLiteral("mcopy"), {mtoolsImage, image, staging + "/big2.bin", "::/"}).code, 0);
-    QCOMPARE(run(QStringLiteral("mcopy"), {mtoolsImage, image, "-s", staging + "/docs", staging + "/tiny.txt", "::/"}).code, 0);
+    QCOMPARE(runCaptured(QStringLiteral("mcopy"), {mtoolsImage, image, staging + "/big2.bin", "::/"}).code, 0);
+    QCOMPARE(runCaptured(QStringLiteral("mcopy"), {mtoolsImage, image, "-s", staging + "/docs", staging + "/tiny.txt", "::/"}).code, 0);
     const QMap<QString, QByteArray> sourceHashes = hashTree(staging);
 
     DiskHandle handle = DiskIO::openVolume(image, false);
@@ -326,7 +249,7 @@ void TestRealVolumes::fat32Volumes()
     QVERIFY(parser.isBitmapValid());
     QCOMPARE(parser.clusterSize(), uint32_t(512 * sectorsPerCluster));
 
-    const Result check = run(QStringLiteral("fsck.fat"), {"-n", "-v", image});
+    const ToolRun check = runCaptured(QStringLiteral("fsck.fat"), {"-n", "-v", image});
     QCOMPARE(check.code, 0);
     const auto m = QRegularExpression(QStringLiteral("(\\d+)/(\\d+) clusters")).match(check.out);
     QVERIFY(m.hasMatch());
@@ -340,35 +263,31 @@ void TestRealVolumes::fat32Volumes()
     QCOMPARE(rangeSectors(ranges) * 512, parser.dataStart() * 512 + parser.usedClusters() * parser.clusterSize());
     const QString clone = m_dir.filePath(QStringLiteral("fat%1-clone.img").arg(sectorsPerCluster));
     QVERIFY(copyRanges(image, 0, ranges, clone, size));
-    const Result cloneCheck = run(QStringLiteral("fsck.fat"), {"-n", clone});
+    const ToolRun cloneCheck = runCaptured(QStringLiteral("fsck.fat"), {"-n", clone});
     QVERIFY2(cloneCheck.code == 0, qPrintable(cloneCheck.out));
     const QString extracted = m_dir.filePath(QStringLiteral("out%1").arg(sectorsPerCluster));
     QDir().mkpath(extracted);
-    QCOMPARE(run(QStringLiteral("mcopy"), {mtoolsImage, clone, "-s", "-n", "::/docs", "::/fill", "::/tiny.txt", "::/big2.bin", extracted}).code, 0);
+    QCOMPARE(runCaptured(QStringLiteral("mcopy"), {mtoolsImage, clone, "-s", "-n", "::/docs", "::/fill", "::/tiny.txt", "::/big2.bin", extracted}).code, 0);
     QCOMPARE(hashTree(extracted), sourceHashes);
 }
 
 void TestRealVolumes::ntfsInsideDiskByNumber()
 {
-    QString missing;
-    if (!haveTools({"mkntfs", "ntfs-3g", "ntfsfix"}, missing))
-        QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(missing)));
-    if (geteuid() != 0 || !QFile::exists(QStringLiteral("/dev/fuse")))
-        QSKIP("needs root and /dev/fuse to mount with ntfs-3g");
+    if (const QString why = missingRequirement({"mkntfs", "ntfs-3g", "ntfsfix"}, true, true); !why.isEmpty())
+        QSKIP(qPrintable(why));
 
     // An NTFS volume at sector 2048 of disk 0, followed by other data that must not be touched.
     const QString volume = m_dir.filePath(QStringLiteral("part.img"));
     const uint64_t volumeSize = 48ull * 1024 * 1024;
-    QVERIFY(QFile(volume).open(QIODevice::WriteOnly) && QFile(volume).resize(qint64(volumeSize)));
-    QCOMPARE(run(QStringLiteral("mkntfs"), {"-Q", "-F", "-q", "-c", "4096", volume}).code, 0);
+    QVERIFY(makeSparseFile(volume, qint64(volumeSize)) && makeNtfs(volume, {"-c", "4096"}));
     QMap<QString, QByteArray> sourceHashes;
     {
-        Mount m(volume, m_dir.filePath(QStringLiteral("mntpart")), false);
-        QVERIFY(m.mounted);
-        fillTree(m.point, 4242);
-        sourceHashes = hashTree(m.point);
+        Mount m(volume, m_dir.filePath(QStringLiteral("mntpart")), {}, QStringLiteral("ntfs-3g"));
+        QVERIFY2(m.ok(), qPrintable(m.error()));
+        fillTree(m.point(), 4242);
+        sourceHashes = hashTree(m.point());
     }
-    QCOMPARE(run(QStringLiteral("dd"), {"if=" + volume, "of=" + m_diskImage, "bs=1M", "seek=1", "conv=sparse,notrunc",
+    QCOMPARE(runCaptured(QStringLiteral("dd"), {"if=" + volume, "of=" + m_diskImage, "bs=1M", "seek=1", "conv=sparse,notrunc",
                                         "status=none"}).code, 0);
     QVERIFY(QFile(m_diskImage).resize(qint64(volumeSize + 4 * 1024 * 1024)));
 
@@ -383,11 +302,11 @@ void TestRealVolumes::ntfsInsideDiskByNumber()
 
     const QString clone = m_dir.filePath(QStringLiteral("part-clone.img"));
     QVERIFY(copyRanges(m_diskImage, 1024 * 1024, ranges, clone, volumeSize));
-    const Result fix = run(QStringLiteral("ntfsfix"), {"-n", clone});
+    const ToolRun fix = runCaptured(QStringLiteral("ntfsfix"), {"-n", clone});
     QVERIFY2(fix.code == 0 && fix.out.contains(QStringLiteral("alternate boot sector... OK")), qPrintable(fix.out));
-    Mount m(clone, m_dir.filePath(QStringLiteral("mntpartclone")), true);
-    QVERIFY(m.mounted);
-    QCOMPARE(hashTree(m.point), sourceHashes);
+    Mount m(clone, m_dir.filePath(QStringLiteral("mntpartclone")), {"-o", "ro"}, QStringLiteral("ntfs-3g"));
+    QVERIFY2(m.ok(), qPrintable(m.error()));
+    QCOMPARE(hashTree(m.point()), sourceHashes);
 
     NTFSParser missingDisk;
     QVERIFY(!missingDisk.parse(7, 0));
@@ -396,26 +315,23 @@ void TestRealVolumes::ntfsInsideDiskByNumber()
 
 void TestRealVolumes::ntfsOnFourKSectorDevice()
 {
-    QString missing;
-    if (!haveTools({"mkntfs", "losetup", "ntfscluster", "ntfsfix"}, missing))
-        QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(missing)));
-    if (geteuid() != 0)
-        QSKIP("needs root for a loop device");
+    if (const QString why = missingRequirement({"mkntfs", "losetup", "ntfscluster", "ntfsfix"}, true); !why.isEmpty())
+        QSKIP(qPrintable(why));
     const QString image = m_dir.filePath(QStringLiteral("ntfs4k.img"));
     const uint64_t size = 64ull * 1024 * 1024;
-    QVERIFY(QFile(image).open(QIODevice::WriteOnly) && QFile(image).resize(qint64(size)));
-    Loop loop(image, 4096);
-    if (loop.device.isEmpty())
-        QSKIP("no loop device available");
-    QCOMPARE(run(QStringLiteral("mkntfs"), {"-Q", "-F", "-q", loop.device}).code, 0);
+    QVERIFY(makeSparseFile(image, qint64(size)));
+    LoopDevice loop(image, false, 4096);
+    if (!loop.ok())
+        QSKIP(qPrintable(loop.error()));
+    QVERIFY(makeNtfs(loop.device()));
 
-    DiskHandle handle = DiskIO::openVolume(loop.device, false);
+    DiskHandle handle = DiskIO::openVolume(loop.device(), false);
     QVERIFY(handle);
     NTFSParser parser;
     QVERIFY2(parser.load(handle.get(), 0, 0), qPrintable(parser.lastError()));
     handle.reset();
     QCOMPARE(parser.sectorSize(), 4096u);
-    const Result clusters = run(QStringLiteral("ntfscluster"), {"-i", loop.device});
+    const ToolRun clusters = runCaptured(QStringLiteral("ntfscluster"), {"-i", loop.device()});
     const qulonglong freeBytes = field(clusters.out, QStringLiteral("bytes of free space\\s*:\\s*(\\d+)"));
     QCOMPARE(parser.totalClusters() - parser.usedClusters(), freeBytes / parser.clusterSize());
     // In 512-byte units the backup boot sector is the device's last 4096-byte sector.
@@ -423,8 +339,8 @@ void TestRealVolumes::ntfsOnFourKSectorDevice()
     QCOMPARE(uint64_t(parser.sectorMap().size()), 0u);  // load alone builds no byte map
 
     const QString clone = m_dir.filePath(QStringLiteral("ntfs4k-clone.img"));
-    QVERIFY(copyRanges(loop.device, 0, parser.usedSectorRanges(), clone, size));
-    const Result fix = run(QStringLiteral("ntfsfix"), {"-n", clone});
+    QVERIFY(copyRanges(loop.device(), 0, parser.usedSectorRanges(), clone, size));
+    const ToolRun fix = runCaptured(QStringLiteral("ntfsfix"), {"-n", clone});
     QVERIFY2(fix.code == 0 && !fix.out.contains(QStringLiteral("BAD")), qPrintable(fix.out));
 }
 

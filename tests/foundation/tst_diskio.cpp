@@ -1,9 +1,9 @@
+#include "common/imagefixture.h"
 #include "common/memoryplatform.h"
 #include "core/diskio.h"
 #include "core/logger.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -81,17 +81,6 @@ struct LogCapture {
     QStringList lines;
 };
 
-bool runTool(const QString& program, const QStringList& args, QString* out = nullptr)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return false;
-    if (out)
-        *out = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-    return true;
-}
-
 bool writeFile(const QString& path, const std::vector<uint8_t>& bytes)
 {
     QFile f(path);
@@ -109,27 +98,6 @@ std::vector<uint8_t> readFile(const QString& path, uint64_t size)
     v.resize(got < 0 ? 0 : uint64_t(got));
     return v;
 }
-
-// Loop devices made for one test; always detached.
-struct LoopDevices {
-    ~LoopDevices()
-    {
-        for (const QString& d : devices)
-            runTool(QStringLiteral("losetup"), {QStringLiteral("-d"), d});
-    }
-    QString attach(const QString& image, int sectorSize)
-    {
-        QString dev;
-        if (!runTool(QStringLiteral("losetup"),
-                     {QStringLiteral("-f"), QStringLiteral("--show"), QStringLiteral("-b"), QString::number(sectorSize),
-                      image},
-                     &dev))
-            return QString();
-        devices.append(dev);
-        return dev;
-    }
-    QStringList devices;
-};
 
 } // namespace
 
@@ -892,10 +860,8 @@ void DiskIOTest::driveNumbersThroughNativeBackend()
 
 void DiskIOTest::loopDevicesWithBothSectorSizes()
 {
-    if (geteuid() != 0)
-        QSKIP("loop devices need root");
-    if (QStandardPaths::findExecutable(QStringLiteral("losetup")).isEmpty())
-        QSKIP("losetup is not installed");
+    if (const QString why = missingRequirement({QStringLiteral("losetup")}, true); !why.isEmpty())
+        QSKIP(qPrintable(why));
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tessarin-loop-XXXXXX"));
     QVERIFY(dir.isValid());
     const uint64_t size = 8 * MiB;
@@ -905,11 +871,10 @@ void DiskIOTest::loopDevicesWithBothSectorSizes()
     QVERIFY(writeFile(srcImg, srcBytes));
     QVERIFY(writeFile(dstImg, std::vector<uint8_t>(size, 0)));
 
-    LoopDevices loops;
-    const QString src = loops.attach(srcImg, 512);
-    const QString dst = loops.attach(dstImg, 4096);
-    if (src.isEmpty() || dst.isEmpty())
-        QSKIP("no loop device could be attached");
+    const LoopDevice srcLoop(srcImg, false, 512), dstLoop(dstImg, false, 4096);
+    if (!srcLoop.ok() || !dstLoop.ok())
+        QSKIP(qPrintable(srcLoop.error() + dstLoop.error()));
+    const QString src = srcLoop.device(), dst = dstLoop.device();
 
     DiskIO io;
     io.setBufferSize(1 * MiB);

@@ -2,6 +2,7 @@
 // sfdisk, mkntfs, ntfsfix and ntfs-3g.
 #include "core/diskio.h"
 #include "core/scriptedcommandrunner.h"
+#include "common/imagefixture.h"
 #include "logcapture.h"
 #include "partition/gptcodec.h"
 #include "partition/partitionresizer.h"
@@ -11,39 +12,16 @@
 #include "platform/mbrcodec.h"
 
 #include <QCryptographicHash>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
-#include <unistd.h>
+#include <memory>
 
 namespace {
 constexpr uint64_t DiskBytes = 256ull << 20;
 constexpr uint64_t SourceBytes = 48ull << 20;
 const QString BasicText = QStringLiteral("EBD0A0A2-B9E5-4433-87C0-68B6B72699C7");
 const QString EfiText = QStringLiteral("C12A7328-F81F-11D2-BA4B-00A0C93EC93B");
-
-struct Proc {
-    int code = -1;
-    QString out;
-};
-
-Proc run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
-    Proc r;
-    if (!p.waitForStarted(10000) || !p.waitForFinished(120000))
-        return r;
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromLocal8Bit(p.readAll());
-    return r;
-}
-
-bool haveTool(const char* name) { return !QStandardPaths::findExecutable(QString::fromLatin1(name)).isEmpty() ||
-                                         QFile::exists(QStringLiteral("/usr/sbin/") + QLatin1String(name)); }
 
 struct DumpEntry {
     uint64_t start = 0;
@@ -56,7 +34,7 @@ struct DumpEntry {
 QList<DumpEntry> sfdiskDump(const QString& path)
 {
     QList<DumpEntry> out;
-    const Proc p = run(QStringLiteral("sfdisk"), {QStringLiteral("--dump"), path});
+    const ToolRun p = runCaptured(QStringLiteral("sfdisk"), {QStringLiteral("--dump"), path});
     static const QRegularExpression re(
         QStringLiteral("start=\\s*(\\d+), size=\\s*(\\d+), type=([0-9A-Fa-f-]+)(?:.*name=\"([^\"]*)\")?"));
     for (const QString& line : p.out.split(QLatin1Char('\n'))) {
@@ -65,14 +43,6 @@ QList<DumpEntry> sfdiskDump(const QString& path)
             out.append({m.captured(1).toULongLong(), m.captured(2).toULongLong(), m.captured(3).toUpper(), m.captured(4)});
     }
     return out;
-}
-
-QByteArray readFileBytes(const QString& path, qint64 offset, qint64 length)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || !f.seek(offset))
-        return {};
-    return f.read(length);
 }
 
 QByteArray fileHash(const QString& path)
@@ -97,7 +67,8 @@ class TestPartitionDisk : public QObject {
     QTemporaryDir m_dir;
     LogCapture m_log;
     QString m_images[3];   // disk 0: 512 image, disk 1: 4096 image, disk 2: backing file of the loop device
-    QString m_loop;        // 4096-byte-sector loop device over m_images[2], when root
+    std::unique_ptr<LoopDevice> m_loopDevice;  // 4096-byte sectors over m_images[2], when root
+    QString m_loop;
     QString m_loopNote;
 
     // Path the external tools read for disk `n`, and the file holding its bytes.
@@ -113,13 +84,13 @@ class TestPartitionDisk : public QObject {
         QVERIFY(f.resize(qint64(DiskBytes)));
         f.close();
         if (n == 2)
-            run(QStringLiteral("blockdev"), {QStringLiteral("--flushbufs"), m_loop});
+            runCaptured(QStringLiteral("blockdev"), {QStringLiteral("--flushbufs"), m_loop});
     }
 
     void settle(int n)
     {
         if (n == 2)
-            run(QStringLiteral("blockdev"), {QStringLiteral("--flushbufs"), m_loop});
+            runCaptured(QStringLiteral("blockdev"), {QStringLiteral("--flushbufs"), m_loop});
     }
 
     // A small GPT: EFI at 1 MiB (8 MiB), basic data behind it up to the last usable LBA of a `diskBytes` disk.
@@ -141,25 +112,17 @@ private slots:
             m_images[i] = m_dir.filePath(QStringLiteral("disk%1.img").arg(i));
             resetDisk(i);
         }
-        if (geteuid() != 0) {
-            m_loopNote = QStringLiteral("loop devices need root");
-        } else {
-            const Proc p = run(QStringLiteral("losetup"), {QStringLiteral("-f"), QStringLiteral("--show"),
-                                                           QStringLiteral("-b"), QStringLiteral("4096"), m_images[2]});
-            if (p.code == 0)
-                m_loop = p.out.trimmed();
-            else
-                m_loopNote = QStringLiteral("losetup -b 4096 failed: ") + p.out;
+        m_loopNote = missingRequirement({QStringLiteral("losetup")}, true);
+        if (m_loopNote.isEmpty()) {
+            m_loopDevice = std::make_unique<LoopDevice>(m_images[2], false, 4096);
+            m_loop = m_loopDevice->device();
+            m_loopNote = m_loopDevice->error();
         }
         // Disk numbers: 0 = 512-byte image, 1 = image presented with 4096-byte sectors, 2 = the loop device.
         qputenv("TESSARIN_DISKS", QStringLiteral("%1:%2@4096:%3").arg(m_images[0], m_images[1], m_loop).toLocal8Bit());
     }
 
-    void cleanupTestCase()
-    {
-        if (!m_loop.isEmpty())
-            run(QStringLiteral("losetup"), {QStringLiteral("-d"), m_loop});
-    }
+    void cleanupTestCase() { m_loopDevice.reset(); }
 
     void gptLayouts_data()
     {
@@ -206,7 +169,7 @@ private slots:
 
         if (disk == 1)
             return;  // sgdisk and sfdisk take an image file as 512-byte sectors
-        const Proc v = run(QStringLiteral("sgdisk"), {QStringLiteral("-v"), toolPath(disk)});
+        const ToolRun v = runCaptured(QStringLiteral("sgdisk"), {QStringLiteral("-v"), toolPath(disk)});
         QVERIFY2(v.out.contains(QStringLiteral("No problems found")), qPrintable(v.out));
         const QList<DumpEntry> dump = sfdiskDump(toolPath(disk));
         QCOMPARE(dump.size(), 3);
@@ -220,7 +183,7 @@ private slots:
         QCOMPARE(dump[1].name, QStringLiteral("Data One"));
         QCOMPARE(dump[2].start, mib - 1);
         QCOMPARE(dump[2].size, uint64_t(1));
-        const Proc p = run(QStringLiteral("sgdisk"), {QStringLiteral("-p"), toolPath(disk)});
+        const ToolRun p = runCaptured(QStringLiteral("sgdisk"), {QStringLiteral("-p"), toolPath(disk)});
         QVERIFY2(p.out.contains(QStringLiteral("Data One")) && p.out.contains(QStringLiteral("EFI")), qPrintable(p.out));
     }
 
@@ -345,8 +308,8 @@ private slots:
         QFETCH(uint32_t, ss);
         if (!hasDisk(disk))
             QSKIP(qPrintable(m_loopNote));
-        if (!haveTool("mkntfs") || !haveTool("sgdisk"))
-            QSKIP("mkntfs and sgdisk are needed");
+        if (const QString why = missingRequirement({QStringLiteral("mkntfs"), QStringLiteral("sgdisk")}); !why.isEmpty())
+            QSKIP(qPrintable(why));
         resetDisk(disk);
         const uint64_t mib = (1 << 20) / ss;
         const uint64_t srcTotal = SourceBytes / ss;
@@ -355,15 +318,9 @@ private slots:
         if (disk == 0) {
             // The source is made by sgdisk on a smaller image and copied over.
             const QString src = m_dir.filePath(QStringLiteral("source.img"));
-            QFile::remove(src);
-            QVERIFY(QFile(src).open(QIODevice::WriteOnly));
-            QVERIFY(QFile::resize(src, qint64(SourceBytes)));
-            const Proc mk = run(QStringLiteral("sgdisk"), {QStringLiteral("-n"), QStringLiteral("1:2048:18431"),
-                                                          QStringLiteral("-t"), QStringLiteral("1:ef00"),
-                                                          QStringLiteral("-n"), QStringLiteral("2:18432:0"),
-                                                          QStringLiteral("-t"), QStringLiteral("2:0700"), src});
-            QCOMPARE(mk.code, 0);
-            QVERIFY(run(QStringLiteral("dd"), {QStringLiteral("if=") + src, QStringLiteral("of=") + m_images[0],
+            QVERIFY(makeSparseFile(src, qint64(SourceBytes)));
+            QVERIFY(sgdiskRun(src, {"-n", "1:2048:18431", "-t", "1:ef00", "-n", "2:18432:0", "-t", "2:0700"}));
+            QVERIFY(runCaptured(QStringLiteral("dd"), {QStringLiteral("if=") + src, QStringLiteral("of=") + m_images[0],
                                                QStringLiteral("conv=notrunc"), QStringLiteral("bs=1M")}).code == 0);
         } else {
             DiskIO d;
@@ -373,16 +330,10 @@ private slots:
         // NTFS volume in the data partition.
         const uint64_t dataSectors = dataLast - dataFirst + 1;
         const QString vol = m_dir.filePath(QStringLiteral("ntfs.img"));
-        QFile::remove(vol);
-        QVERIFY(QFile(vol).open(QIODevice::WriteOnly));
-        QVERIFY(QFile::resize(vol, qint64(dataSectors * ss)));
-        const Proc mk = run(QStringLiteral("mkntfs"), {QStringLiteral("-F"), QStringLiteral("-Q"), QStringLiteral("-q"),
-                                                      QStringLiteral("-s"), QString::number(ss), QStringLiteral("-p"),
-                                                      QString::number(dataFirst), QStringLiteral("-H"), QStringLiteral("0"),
-                                                      QStringLiteral("-S"), QStringLiteral("0"), vol});
-        QVERIFY2(mk.code == 0, qPrintable(mk.out));
+        QVERIFY(makeSparseFile(vol, qint64(dataSectors * ss)));
+        QVERIFY(makeNtfs(vol, {"-s", QString::number(ss), "-p", QString::number(dataFirst), "-H", "0", "-S", "0"}));
         const QString dest = disk == 2 ? m_loop : m_images[disk];
-        QCOMPARE(run(QStringLiteral("dd"), {QStringLiteral("if=") + vol, QStringLiteral("of=") + dest,
+        QCOMPARE(runCaptured(QStringLiteral("dd"), {QStringLiteral("if=") + vol, QStringLiteral("of=") + dest,
                                             QStringLiteral("bs=") + QString::number(ss), QStringLiteral("seek=") + QString::number(dataFirst),
                                             QStringLiteral("conv=notrunc,fsync")}).code, 0);
         settle(disk);
@@ -451,30 +402,18 @@ private slots:
 
         if (disk == 1)
             return;
-        const Proc v = run(QStringLiteral("sgdisk"), {QStringLiteral("-v"), toolPath(disk)});
+        const ToolRun v = runCaptured(QStringLiteral("sgdisk"), {QStringLiteral("-v"), toolPath(disk)});
         QVERIFY2(v.out.contains(QStringLiteral("No problems found")), qPrintable(v.out));
-        if (geteuid() != 0)
+        if (!isRoot())
             return;
         // The grown volume as ntfsfix and ntfs-3g see it.
-        const Proc lp = run(QStringLiteral("losetup"), {QStringLiteral("-f"), QStringLiteral("--show"),
-                                                        QStringLiteral("-b"), QString::number(ss),
-                                                        QStringLiteral("-o"), QString::number(grown.firstLba * ss),
-                                                        QStringLiteral("--sizelimit"), QString::number(newSectors * ss), img});
-        QCOMPARE(lp.code, 0);
-        const QString part = lp.out.trimmed();
-        const Proc fix = run(QStringLiteral("ntfsfix"), {QStringLiteral("-n"), part});
-        QString mountInfo;
-        const QString mnt = m_dir.filePath(QStringLiteral("mnt"));
-        QDir().mkpath(mnt);
-        const Proc mount = run(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("ntfs-3g"), part, mnt});
-        if (mount.code == 0) {
-            mountInfo = run(QStringLiteral("df"), {QStringLiteral("-B1"), mnt}).out;
-            run(QStringLiteral("umount"), {mnt});
-        }
-        run(QStringLiteral("losetup"), {QStringLiteral("-d"), part});
-        qInfo().noquote() << "ntfsfix -n:" << fix.out << "\nntfs-3g mount:" << mount.code << mount.out << mountInfo;
+        LoopDevice part(img, false, int(ss), qint64(grown.firstLba * ss), qint64(newSectors * ss));
+        QVERIFY2(part.ok(), qPrintable(part.error()));
+        const ToolRun fix = runCaptured(QStringLiteral("ntfsfix"), {QStringLiteral("-n"), part.device()});
         QVERIFY2(fix.code == 0, qPrintable(fix.out));
-        QVERIFY2(mount.code == 0, qPrintable(mount.out));
+        Mount mount(part.device(), m_dir.filePath(QStringLiteral("mnt")), {QStringLiteral("-t"), QStringLiteral("ntfs-3g")});
+        QVERIFY2(mount.ok(), qPrintable(mount.error()));
+        qInfo().noquote() << "ntfsfix -n:" << fix.out << "\nntfs-3g mount:" << runCaptured(QStringLiteral("df"), {QStringLiteral("-B1"), mount.point()}).out;
     }
 
     // New disk and unique GUIDs; everything sgdisk shows besides them stays.
@@ -495,7 +434,7 @@ private slots:
         const uint64_t total = DiskBytes / ss;
         const QByteArray oldArray = readFileBytes(img, qint64(2 * ss), 16384);
         const GptHeader oldHeader = headerAt(img, 1, ss);
-        auto show = [&](const QString& arg) { return run(QStringLiteral("sgdisk"), {arg, toolPath(disk)}).out; };
+        auto show = [&](const QString& arg) { return runCaptured(QStringLiteral("sgdisk"), {arg, toolPath(disk)}).out; };
         QStringList before;
         if (disk != 1)
             before << show(QStringLiteral("-p")) << show(QStringLiteral("-i1")) << show(QStringLiteral("-i2"));
@@ -552,13 +491,8 @@ private slots:
             QSKIP(qPrintable(m_loopNote));
         resetDisk(disk);
         const uint64_t mib = (1 << 20) / ss;
-        QProcess sf;
-        sf.start(QStringLiteral("sfdisk"), {QStringLiteral("-q"), toolPath(disk)});
-        sf.waitForStarted();
-        sf.write(QStringLiteral("label: dos\nstart=%1, size=%2, type=7\nstart=%3, size=%2, type=7\n")
-                     .arg(mib).arg(8 * mib).arg(16 * mib).toLatin1());
-        sf.closeWriteChannel();
-        QVERIFY(sf.waitForFinished() && sf.exitCode() == 0);
+        QVERIFY(sfdiskScript(toolPath(disk), QStringLiteral("label: dos\nstart=%1, size=%2, type=7\nstart=%3, size=%2, type=7\n")
+                                                 .arg(mib).arg(8 * mib).arg(16 * mib)));
         settle(disk);
 
         PartitionInfo p;
@@ -658,7 +592,7 @@ private slots:
         QCOMPARE(GptCodec::gptBytesToGuid(e.typeGuid.data()), GptCodec::basicDataType());
         QCOMPARE(readFileBytes(m_images[disk], qint64((total - GptCodec::entrySectors(ss) - 1) * ss), 16384), array);
         if (disk != 1) {
-            const Proc v = run(QStringLiteral("sgdisk"), {QStringLiteral("-v"), toolPath(disk)});
+            const ToolRun v = runCaptured(QStringLiteral("sgdisk"), {QStringLiteral("-v"), toolPath(disk)});
             QVERIFY2(v.out.contains(QStringLiteral("No problems found")), qPrintable(v.out));
         }
 

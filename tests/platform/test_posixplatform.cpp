@@ -11,7 +11,7 @@
 #include "platform/posix/sysfsblock.h"
 #include "platform/posix/volumename.h"
 #include "platform/posix/windowspathmapper.h"
-#include "testtools.h"
+#include "common/imagefixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -436,8 +436,8 @@ void TestPosixPlatform::gptDamage()
 
 void TestPosixPlatform::bootSectorsFromMkfs()
 {
-    if (!haveTool("mkfs.fat"))
-        QSKIP("mkfs.fat is not installed");
+    if (const QString why = missingRequirement({"mkfs.fat"}); !why.isEmpty())
+        QSKIP(qPrintable(why));
     QTemporaryDir dir;
     struct Case {
         const char* fat;
@@ -655,16 +655,15 @@ void TestPosixPlatform::directIoFallback()
 
 void TestPosixPlatform::layoutOfToolMadeImages()
 {
-    if (!haveTool("sgdisk") || !haveTool("sfdisk"))
-        QSKIP("sgdisk and sfdisk are needed");
+    if (const QString why = missingRequirement({"sgdisk", "sfdisk"}); !why.isEmpty())
+        QSKIP(qPrintable(why));
     QTemporaryDir dir;
     const QString gpt = dir.filePath("gpt.img"), mbr = dir.filePath("mbr.img");
     QVERIFY(makeSparseFile(gpt, 64 << 20));
-    QCOMPARE(runTool("sgdisk", {"-n", "1:2048:+16M", "-t", "1:EF00", "-u", "1:01234567-89AB-CDEF-0123-456789ABCDEF",
-                                "-n", "3:0:+8M", "-t", "3:0700", gpt}),
-             0);
+    QVERIFY(sgdiskRun(gpt, {"-n", "1:2048:+16M", "-t", "1:EF00", "-u", "1:01234567-89AB-CDEF-0123-456789ABCDEF",
+                            "-n", "3:0:+8M", "-t", "3:0700"}));
     QVERIFY(makeSparseFile(mbr, 64 << 20));
-    QCOMPARE(runTool("sfdisk", {mbr}, nullptr, "label: dos\nstart=2048, size=20480, type=7, bootable\nstart=22528, type=c\n"), 0);
+    QVERIFY(sfdiskScript(mbr, "label: dos\nstart=2048, size=20480, type=7, bootable\nstart=22528, type=c\n"));
 
     auto p = platformFor(gpt + ":" + mbr);
     auto h = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::NoBufferingSequentialScan);
@@ -701,20 +700,16 @@ void TestPosixPlatform::layoutOfToolMadeImages()
 
 void TestPosixPlatform::partitionsOfImagesAreVolumes()
 {
-    if (!haveTool("sfdisk") || !haveTool("mkfs.fat"))
-        QSKIP("sfdisk and mkfs.fat are needed");
+    if (const QString why = missingRequirement({"sfdisk", "mkfs.fat"}); !why.isEmpty())
+        QSKIP(qPrintable(why));
     QTemporaryDir dir;
     const QString img = dir.filePath("stick.img"), part = dir.filePath("part.img");
     constexpr qint64 Start = 2048 * 512, Length = 40960 * 512;
     QVERIFY(makeSparseFile(img, 64 << 20));
-    QCOMPARE(runTool("sfdisk", {img}, nullptr, "label: dos\nstart=2048, size=40960, type=c\nstart=43008, size=8192, type=5\n"), 0);
+    QVERIFY(sfdiskScript(img, "label: dos\nstart=2048, size=40960, type=c\nstart=43008, size=8192, type=5\n"));
     QVERIFY(makeSparseFile(part, Length));
-    QCOMPARE(runTool("mkfs.fat", {"-F", "32", "-n", "STICK", part}), 0);
-    {
-        QFile f(img);
-        QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(Start));
-        QCOMPARE(f.write(readFile(part)), Length);
-    }
+    QVERIFY(makeFat32(part, {"-n", "STICK"}));
+    QVERIFY(writeFileBytes(img, Start, readFile(part)));
 
     auto p = platformFor(img);
     // The extended container holds no file system and is no volume.
@@ -874,8 +869,8 @@ void TestPosixPlatform::environmentAndMachineScan()
         if (path.rfind("/dev/loop", 0) == 0)
             QVERIFY(!SysfsBlock::loopBackingFile(path.substr(5)).empty());
     }
-    if (!isRoot() || !haveTool("losetup"))
-        QSKIP("attaching a disk needs root and losetup");
+    if (const QString why = missingRequirement({"losetup"}, true); !why.isEmpty())
+        QSKIP(qPrintable(why));
     LoopDevice loop(a, false);
     QVERIFY(loop.ok());
     QTest::qWait(1100);
@@ -891,13 +886,13 @@ void TestPosixPlatform::environmentAndMachineScan()
 
 void TestPosixPlatform::loopDeviceBasics()
 {
-    if (!isRoot() || !haveTool("losetup") || !haveTool("sgdisk"))
-        QSKIP("needs root, losetup and sgdisk");
+    if (const QString why = missingRequirement({"losetup", "sgdisk"}, true); !why.isEmpty())
+        QSKIP(qPrintable(why));
     QTemporaryDir dir;
     const QString image = dir.filePath("disk.img"), other = dir.filePath("other.img");
     QVERIFY(makeSparseFile(image, 64 << 20));
     QVERIFY(makeSparseFile(other, 1 << 20));
-    QCOMPARE(runTool("sgdisk", {"-n", "1:2048:+8M", "-n", "2:0:+8M", image}), 0);
+    QVERIFY(sgdiskRun(image, {"-n", "1:2048:+8M", "-n", "2:0:+8M"}));
     LoopDevice loop(image, true);
     QVERIFY(loop.ok());
     auto p = platformFor(other + ":" + loop.device());
@@ -957,15 +952,15 @@ void TestPosixPlatform::loopDeviceBasics()
 
 void TestPosixPlatform::loopDevice4Kn()
 {
-    if (!isRoot() || !haveTool("losetup"))
-        QSKIP("needs root and losetup");
+    if (const QString why = missingRequirement({"losetup"}, true); !why.isEmpty())
+        QSKIP(qPrintable(why));
     QTemporaryDir dir;
     const QString image = dir.filePath("4k.img");
     QVERIFY(makeSparseFile(image, 32 << 20));
     LoopDevice loop(image, false, 4096);
     QVERIFY(loop.ok());
     if (haveTool("sgdisk"))
-        QCOMPARE(runTool("sgdisk", {"-n", "1:256:+4M", loop.device()}), 0);
+        QVERIFY(sgdiskRun(loop.device(), {"-n", "1:256:+4M"}));
     auto p = platformFor(loop.device());
     auto h = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::NoBufferingSequentialScan);
     QVERIFY(h);
@@ -989,21 +984,20 @@ void TestPosixPlatform::loopDevice4Kn()
 void TestPosixPlatform::mountedDeviceIsProtected()
 {
     // ntfs-3g mounts through FUSE ("fuseblk" with an anonymous device number), the harder case.
-    if (!isRoot() || !haveTool("losetup") || !haveTool("sgdisk") || !haveTool("mkntfs") || !haveTool("ntfs-3g")
-        || !haveTool("mkfs.fat"))
-        QSKIP("needs root, losetup, sgdisk, mkntfs, ntfs-3g and mkfs.fat");
+    if (const QString why = missingRequirement({"losetup", "sgdisk", "mkntfs", "ntfs-3g", "mkfs.fat"}, true); !why.isEmpty())
+        QSKIP(qPrintable(why));
     QTemporaryDir dir;
     const QString image = dir.filePath("disk.img");
     QVERIFY(makeSparseFile(image, 128 << 20));
-    QCOMPARE(runTool("sgdisk", {"-n", "1:2048:+32M", "-t", "1:0700", "-n", "2:0:+48M", "-t", "2:0700", image}), 0);
+    QVERIFY(sgdiskRun(image, {"-n", "1:2048:+32M", "-t", "1:0700", "-n", "2:0:+48M", "-t", "2:0700"}));
     LoopDevice loop(image, true);
     QVERIFY(loop.ok());
     QTemporaryDir mountDir;
     auto p = platformFor(loop.device(), "Z=" + mountDir.path());
     QVERIFY(p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::None)->updateDiskProperties());
     const QString ntfsPart = loop.partition(1), fatPart = loop.partition(2);
-    QCOMPARE(runTool("mkntfs", {"-Q", "-F", "-L", "TESSNTFS", ntfsPart}), 0);
-    QCOMPARE(runTool("mkfs.fat", {"-F", "32", "-s", "1", "-n", "TESSFAT", fatPart}), 0);
+    QVERIFY(makeNtfs(ntfsPart, {"-L", "TESSNTFS"}));
+    QVERIFY(makeFat32(fatPart, {"-s", "1", "-n", "TESSFAT"}));
     const std::vector<std::string> volumes = p->enumerateVolumes();
     QCOMPARE(volumes.size(), size_t(2));
     const std::string& volume = volumes[0];

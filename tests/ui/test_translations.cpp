@@ -98,15 +98,6 @@ private slots:
         UiResources::init();
     }
 
-    void everyCatalogueIsEmbedded()
-    {
-        for (const QString& code : LanguageSetup::catalogueCodes()) {
-            QTranslator t;
-            QVERIFY2(t.load(QStringLiteral(":/translations/Tessarin_") + code), qPrintable(code));
-            QVERIFY(!t.isEmpty());
-        }
-    }
-
     void languageChoiceAndFallback()
     {
         QCOMPARE(LanguageSetup::requestedLanguage(QStringLiteral("zh_TW"), QStringLiteral("fr_CA")),
@@ -140,7 +131,6 @@ private slots:
         QVERIFY(LanguageSetup::matches(QStringLiteral("zh_TW"), QStringLiteral("zh_TW")));
         QVERIFY(!LanguageSetup::matches(QStringLiteral("zh_CN"), QStringLiteral("zh_TW")));
         QVERIFY(!LanguageSetup::matches(QStringLiteral("en"), QStringLiteral("es")));
-        QCOMPARE(LanguageSetup::menuLanguages().size(), 13);
     }
 
     // The dialogs have fixed sizes: in every language their content must fit without clipping.
@@ -148,8 +138,9 @@ private slots:
     {
         QStringList problems;
         for (const QString& code : LanguageSetup::catalogueCodes()) {
+            // Also proves that every catalogue is embedded.
             QTranslator translator;
-            QVERIFY(LanguageSetup::loadTranslation(translator, code));
+            QVERIFY2(LanguageSetup::loadTranslation(translator, code) && !translator.isEmpty(), qPrintable(code));
             QApplication::installTranslator(&translator);
             BootModeDialog boot;
             SpaceAllocationDialog space;

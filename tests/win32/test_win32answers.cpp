@@ -47,397 +47,363 @@ std::u16string u16(std::initializer_list<char16_t> units) { return std::u16strin
 class TestWin32Answers : public QObject {
     Q_OBJECT
 private slots:
-    void guidText_data();
-    void guidText();
-    void driveLayoutGpt();
-    void driveLayoutMbrAndLimits();
-    void deviceDescriptorStrings();
-    void diskExtents();
-    void volumeBitmapCutAnswer();
-    void fixedAnswers();
-    void utf8ToUtf16();
-    void utf16ToUtf8();
-    void multiStringAndTrim();
-    void deviceIdentity();
-};
-
-void TestWin32Answers::guidText_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-    const Bytes esp(EspType);
-    const Bytes basic(BasicDataType);
-    QTest::newRow("EFI system") << QByteArray(reinterpret_cast<const char*>(esp.data()), 16)
-                                << "{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}";
-    QTest::newRow("basic data") << QByteArray(reinterpret_cast<const char*>(basic.data()), 16)
-                                << "{EBD0A0A2-B9E5-4433-87C0-68B6B72699C7}";
-    QTest::newRow("zero") << QByteArray(16, '\0') << "{00000000-0000-0000-0000-000000000000}";
-    QTest::newRow("all ones") << QByteArray(16, '\xFF') << "{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}";
-}
-
-void TestWin32Answers::guidText()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    const std::string got = Win32AnswerParser::guidToRegistryText(reinterpret_cast<const uint8_t*>(bytes.constData()));
-    QCOMPARE(QString::fromStdString(got), text);
-}
-
-void TestWin32Answers::driveLayoutGpt()
-{
-    // DRIVE_LAYOUT_INFORMATION_EX: style @0, count @4, entries @48, 144 bytes each;
-    // entry: style @0, start @8, length @16, number @24, GPT type @32, id @48.
-    Bytes a(18624, 0);
-    put32(a, 0, 1);
-    put32(a, 4, 2);
-    size_t e = 48;
-    put32(a, e + 0, 1);
-    put64(a, e + 8, 1048576);
-    put64(a, e + 16, 104857600);
-    put32(a, e + 24, 1);
-    putBytes(a, e + 32, EspType);
-    putBytes(a, e + 48, {0x10, 0x32, 0x54, 0x76, 0x98, 0xBA, 0xDC, 0xFE, 0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF});
-    e += 144;
-    put32(a, e + 0, 1);
-    put64(a, e + 8, 0x1'2345'6000ULL);
-    put64(a, e + 16, 0x20'0000'0000ULL);   // beyond 32 bits: must not be truncated
-    put32(a, e + 24, 3);
-    putBytes(a, e + 32, BasicDataType);
-
-    PlatformDriveLayout layout;
-    QVERIFY(Win32AnswerParser::parseDriveLayout(a.data(), 48 + 2 * 144, layout));
-    QCOMPARE(layout.style, LayoutStyle::GPT);
-    QCOMPARE(layout.entries.size(), size_t(2));
-    const PlatformLayoutEntry& esp = layout.entries[0];
-    QCOMPARE(esp.partitionNumber, 1u);
-    QCOMPARE(esp.startingOffset, int64_t(1048576));
-    QCOMPARE(esp.partitionLength, int64_t(104857600));
-    QCOMPARE(esp.typeGuid, std::string("{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}"));
-    QCOMPARE(esp.partitionGuid, std::string("{76543210-BA98-FEDC-0123-456789ABCDEF}"));
-    const PlatformLayoutEntry& data = layout.entries[1];
-    QCOMPARE(data.partitionNumber, 3u);
-    QCOMPARE(data.startingOffset, int64_t(0x1'2345'6000LL));
-    QCOMPARE(data.partitionLength, int64_t(0x20'0000'0000LL));
-    QCOMPARE(data.typeGuid, std::string("{EBD0A0A2-B9E5-4433-87C0-68B6B72699C7}"));
-    QCOMPARE(data.mbrType, uint8_t(0));
-}
-
-void TestWin32Answers::driveLayoutMbrAndLimits()
-{
-    Bytes a(48 + 4 * 144, 0);
-    put32(a, 0, 0);
-    put32(a, 4, 4);
-    const uint8_t types[4] = {0x07, 0x0C, 0x00, 0x27};
-    for (size_t i = 0; i < 4; ++i) {
-        const size_t e = 48 + i * 144;
-        put32(a, e + 0, 0);
-        put64(a, e + 8, 2048 * 512 * (i + 1));
-        put64(a, e + 16, types[i] ? 4096 * 512 : 0);
-        put32(a, e + 24, types[i] ? static_cast<uint32_t>(i + 1) : 0);
-        a[e + 32] = types[i];
-        a[e + 33] = i == 0 ? 1 : 0;
+    void guidTextPadding()
+    {
+        // Real type GUIDs are checked through the drive layout below; these are the padding bounds.
+        const auto text = [](uint8_t fill) {
+            const Bytes g(16, fill);
+            return Win32AnswerParser::guidToRegistryText(g.data());
+        };
+        QCOMPARE(text(0x00), std::string("{00000000-0000-0000-0000-000000000000}"));
+        QCOMPARE(text(0xFF), std::string("{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}"));
     }
-    PlatformDriveLayout layout;
-    QVERIFY(Win32AnswerParser::parseDriveLayout(a.data(), a.size(), layout));
-    QCOMPARE(layout.style, LayoutStyle::MBR);
-    QCOMPARE(layout.entries.size(), size_t(4));   // empty slots are the caller's to skip
-    QCOMPARE(layout.entries[0].mbrType, uint8_t(0x07));
-    QVERIFY(layout.entries[0].bootIndicator);
-    QVERIFY(!layout.entries[1].bootIndicator);
-    QCOMPARE(layout.entries[1].mbrType, uint8_t(0x0C));
-    QCOMPARE(layout.entries[2].partitionLength, int64_t(0));
-    QCOMPARE(layout.entries[3].mbrType, uint8_t(0x27));
-    QVERIFY(layout.entries[0].typeGuid.empty());
 
-    // A count larger than what came back: only whole entries inside the answer are read.
-    put32(a, 4, 1000);
-    QVERIFY(Win32AnswerParser::parseDriveLayout(a.data(), 48 + 2 * 144 + 100, layout));
-    QCOMPARE(layout.entries.size(), size_t(2));
+    void driveLayoutGpt()
+    {
+        // DRIVE_LAYOUT_INFORMATION_EX: style @0, count @4, entries @48, 144 bytes each;
+        // entry: style @0, start @8, length @16, number @24, GPT type @32, id @48.
+        Bytes a(18624, 0);
+        put32(a, 0, 1);
+        put32(a, 4, 2);
+        size_t e = 48;
+        put32(a, e + 0, 1);
+        put64(a, e + 8, 1048576);
+        put64(a, e + 16, 104857600);
+        put32(a, e + 24, 1);
+        putBytes(a, e + 32, EspType);
+        putBytes(a, e + 48, {0x10, 0x32, 0x54, 0x76, 0x98, 0xBA, 0xDC, 0xFE, 0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF});
+        e += 144;
+        put32(a, e + 0, 1);
+        put64(a, e + 8, 0x1'2345'6000ULL);
+        put64(a, e + 16, 0x20'0000'0000ULL);   // beyond 32 bits: must not be truncated
+        put32(a, e + 24, 3);
+        putBytes(a, e + 32, BasicDataType);
 
-    // A raw (uninitialised) disk and a truncated header.
-    put32(a, 0, 2);
-    put32(a, 4, 0);
-    QVERIFY(Win32AnswerParser::parseDriveLayout(a.data(), 48, layout));
-    QCOMPARE(layout.style, LayoutStyle::Unknown);
-    QVERIFY(layout.entries.empty());
-    QVERIFY(!Win32AnswerParser::parseDriveLayout(a.data(), 47, layout));
-}
+        PlatformDriveLayout layout;
+        QVERIFY(Win32AnswerParser::parseDriveLayout(a.data(), 48 + 2 * 144, layout));
+        QCOMPARE(layout.style, LayoutStyle::GPT);
+        QCOMPARE(layout.entries.size(), size_t(2));
+        const PlatformLayoutEntry& esp = layout.entries[0];
+        QCOMPARE(esp.partitionNumber, 1u);
+        QCOMPARE(esp.startingOffset, int64_t(1048576));
+        QCOMPARE(esp.partitionLength, int64_t(104857600));
+        QCOMPARE(esp.typeGuid, std::string("{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}"));
+        QCOMPARE(esp.partitionGuid, std::string("{76543210-BA98-FEDC-0123-456789ABCDEF}"));
+        const PlatformLayoutEntry& data = layout.entries[1];
+        QCOMPARE(data.partitionNumber, 3u);
+        QCOMPARE(data.startingOffset, int64_t(0x1'2345'6000LL));
+        QCOMPARE(data.partitionLength, int64_t(0x20'0000'0000LL));
+        QCOMPARE(data.typeGuid, std::string("{EBD0A0A2-B9E5-4433-87C0-68B6B72699C7}"));
+        QCOMPARE(data.mbrType, uint8_t(0));
+    }
 
-void TestWin32Answers::deviceDescriptorStrings()
-{
-    // STORAGE_DEVICE_DESCRIPTOR: product offset @16, serial offset @24, bus type @28; 40 bytes.
-    Bytes a(1024, 0xEE);
-    std::fill(a.begin(), a.begin() + 40, 0);
-    put32(a, 16, 60);
-    put32(a, 24, 90);
-    put32(a, 28, 17);
-    putText(a, 60, "Samsung SSD 980 ");
-    putText(a, 90, "  S64DNX0R123456");
-    PlatformDeviceDescriptor d;
-    Win32AnswerParser::parseDeviceDescriptor(a.data(), 120, d);
-    QCOMPARE(d.answerLength, 120u);
-    QCOMPARE(d.busType, 17);
-    QCOMPARE(d.productId, std::string("Samsung SSD 980 "));   // untrimmed, as reported
-    QCOMPARE(d.serialNumber, std::string("  S64DNX0R123456"));
+    void driveLayoutMbrAndLimits()
+    {
+        Bytes a(48 + 4 * 144, 0);
+        put32(a, 0, 0);
+        put32(a, 4, 4);
+        const uint8_t types[4] = {0x07, 0x0C, 0x00, 0x27};
+        for (size_t i = 0; i < 4; ++i) {
+            const size_t e = 48 + i * 144;
+            put32(a, e + 0, 0);
+            put64(a, e + 8, 2048 * 512 * (i + 1));
+            put64(a, e + 16, types[i] ? 4096 * 512 : 0);
+            put32(a, e + 24, types[i] ? static_cast<uint32_t>(i + 1) : 0);
+            a[e + 32] = types[i];
+            a[e + 33] = i == 0 ? 1 : 0;
+        }
+        PlatformDriveLayout layout;
+        QVERIFY(Win32AnswerParser::parseDriveLayout(a.data(), a.size(), layout));
+        QCOMPARE(layout.style, LayoutStyle::MBR);
+        QCOMPARE(layout.entries.size(), size_t(4));   // empty slots are the caller's to skip
+        QCOMPARE(layout.entries[0].mbrType, uint8_t(0x07));
+        QVERIFY(layout.entries[0].bootIndicator);
+        QVERIFY(!layout.entries[1].bootIndicator);
+        QCOMPARE(layout.entries[1].mbrType, uint8_t(0x0C));
+        QCOMPARE(layout.entries[2].partitionLength, int64_t(0));
+        QCOMPARE(layout.entries[3].mbrType, uint8_t(0x27));
+        QVERIFY(layout.entries[0].typeGuid.empty());
 
-    // Offset 0 means "no string"; an offset past the returned bytes reads nothing.
-    put32(a, 16, 0);
-    put32(a, 24, 500);
-    Win32AnswerParser::parseDeviceDescriptor(a.data(), 120, d);
-    QVERIFY(d.productId.empty());
-    QVERIFY(d.serialNumber.empty());
+        // A count larger than what came back: only whole entries inside the answer are read.
+        put32(a, 4, 1000);
+        QVERIFY(Win32AnswerParser::parseDriveLayout(a.data(), 48 + 2 * 144 + 100, layout));
+        QCOMPARE(layout.entries.size(), size_t(2));
 
-    // A string that runs to the end of the answer is cut there, not read on into the buffer.
-    put32(a, 24, 100);
-    std::memset(a.data() + 100, 'X', 100);
-    Win32AnswerParser::parseDeviceDescriptor(a.data(), 120, d);
-    QCOMPARE(d.serialNumber, std::string(20, 'X'));
+        // A raw (uninitialised) disk and a truncated header.
+        put32(a, 0, 2);
+        put32(a, 4, 0);
+        QVERIFY(Win32AnswerParser::parseDriveLayout(a.data(), 48, layout));
+        QCOMPARE(layout.style, LayoutStyle::Unknown);
+        QVERIFY(layout.entries.empty());
+        QVERIFY(!Win32AnswerParser::parseDriveLayout(a.data(), 47, layout));
+    }
 
-    // A short answer keeps its length for the caller to reject and invents no bus type.
-    Win32AnswerParser::parseDeviceDescriptor(a.data(), 20, d);
-    QCOMPARE(d.answerLength, 20u);
-    QCOMPARE(d.busType, 0);
-    QVERIFY(d.productId.empty() && d.serialNumber.empty());
-}
+    void deviceDescriptorStrings()
+    {
+        // STORAGE_DEVICE_DESCRIPTOR: product offset @16, serial offset @24, bus type @28; 40 bytes.
+        Bytes a(1024, 0xEE);
+        std::fill(a.begin(), a.begin() + 40, 0);
+        put32(a, 16, 60);
+        put32(a, 24, 90);
+        put32(a, 28, 17);
+        putText(a, 60, "Samsung SSD 980 ");
+        putText(a, 90, "  S64DNX0R123456");
+        PlatformDeviceDescriptor d;
+        Win32AnswerParser::parseDeviceDescriptor(a.data(), 120, d);
+        QCOMPARE(d.answerLength, 120u);
+        QCOMPARE(d.busType, 17);
+        QCOMPARE(d.productId, std::string("Samsung SSD 980 "));   // untrimmed, as reported
+        QCOMPARE(d.serialNumber, std::string("  S64DNX0R123456"));
 
-void TestWin32Answers::diskExtents()
-{
-    // VOLUME_DISK_EXTENTS: count @0, extents @8, 24 bytes each: disk @0, start @8, length @16.
-    Bytes a(272, 0);
-    put32(a, 0, 2);
-    put32(a, 8, 3);
-    put64(a, 16, 16777216);
-    put64(a, 24, 0x1'0000'0000ULL);
-    put32(a, 32, 5);
-    put64(a, 40, 1048576);
-    put64(a, 48, 536870912);
-    std::vector<PlatformExtent> extents;
-    QVERIFY(Win32AnswerParser::parseDiskExtents(a.data(), a.size(), extents));
-    QCOMPARE(extents.size(), size_t(2));
-    QCOMPARE(extents[0].diskNumber, 3u);
-    QCOMPARE(extents[0].startingOffset, int64_t(16777216));
-    QCOMPARE(extents[0].extentLength, int64_t(0x1'0000'0000LL));
-    QCOMPARE(extents[1].diskNumber, 5u);
-    QCOMPARE(extents[1].startingOffset, int64_t(1048576));
+        // Offset 0 means "no string"; an offset past the returned bytes reads nothing.
+        put32(a, 16, 0);
+        put32(a, 24, 500);
+        Win32AnswerParser::parseDeviceDescriptor(a.data(), 120, d);
+        QVERIFY(d.productId.empty());
+        QVERIFY(d.serialNumber.empty());
 
-    // A volume on more disks than fit: 11 extents fit in 272 bytes, the count tells the rest.
-    put32(a, 0, 14);
-    QVERIFY(Win32AnswerParser::parseDiskExtents(a.data(), a.size(), extents));
-    QCOMPARE(extents.size(), size_t(11));
-    QCOMPARE(Win32AnswerParser::declaredExtentCount(a.data(), a.size()), 14u);
-    QVERIFY(!Win32AnswerParser::parseDiskExtents(a.data(), 7, extents));
-    QVERIFY(extents.empty());
-}
+        // A string that runs to the end of the answer is cut there, not read on into the buffer.
+        put32(a, 24, 100);
+        std::memset(a.data() + 100, 'X', 100);
+        Win32AnswerParser::parseDeviceDescriptor(a.data(), 120, d);
+        QCOMPARE(d.serialNumber, std::string(20, 'X'));
 
-void TestWin32Answers::volumeBitmapCutAnswer()
-{
-    // VOLUME_BITMAP_BUFFER: StartingLcn @0, BitmapSize @8 (clusters to the volume end), bits @16.
-    Bytes a(16 + 8, 0);
-    put64(a, 0, 4096);
-    put64(a, 8, 100000);
-    putBytes(a, 16, {0x01, 0x80, 0xFF, 0x00, 0x11, 0x22, 0x33, 0x44});
-    PlatformVolumeBitmap bm;
-    // Cut answer: only 4 bytes of bits came back although 100000 clusters remain.
-    QVERIFY(Win32AnswerParser::parseVolumeBitmap(a.data(), 16 + 4, bm));
-    QCOMPARE(bm.startingLcn, int64_t(4096));
-    QCOMPARE(bm.bitmapSize, int64_t(32));
-    QCOMPARE(bm.bits, (Bytes{0x01, 0x80, 0xFF, 0x00}));
-    QVERIFY(bm.moreData);
+        // A short answer keeps its length for the caller to reject and invents no bus type.
+        Win32AnswerParser::parseDeviceDescriptor(a.data(), 20, d);
+        QCOMPARE(d.answerLength, 20u);
+        QCOMPARE(d.busType, 0);
+        QVERIFY(d.productId.empty() && d.serialNumber.empty());
+    }
 
-    // Last answer: 20 clusters left, three bytes hold them; trailing bytes are not bits.
-    put64(a, 8, 20);
-    QVERIFY(Win32AnswerParser::parseVolumeBitmap(a.data(), a.size(), bm));
-    QCOMPARE(bm.bitmapSize, int64_t(20));
-    QCOMPARE(bm.bits.size(), size_t(3));
-    QVERIFY(!bm.moreData);
+    void diskExtents()
+    {
+        // VOLUME_DISK_EXTENTS: count @0, extents @8, 24 bytes each: disk @0, start @8, length @16.
+        Bytes a(272, 0);
+        put32(a, 0, 2);
+        put32(a, 8, 3);
+        put64(a, 16, 16777216);
+        put64(a, 24, 0x1'0000'0000ULL);
+        put32(a, 32, 5);
+        put64(a, 40, 1048576);
+        put64(a, 48, 536870912);
+        std::vector<PlatformExtent> extents;
+        QVERIFY(Win32AnswerParser::parseDiskExtents(a.data(), a.size(), extents));
+        QCOMPARE(extents.size(), size_t(2));
+        QCOMPARE(extents[0].diskNumber, 3u);
+        QCOMPARE(extents[0].startingOffset, int64_t(16777216));
+        QCOMPARE(extents[0].extentLength, int64_t(0x1'0000'0000LL));
+        QCOMPARE(extents[1].diskNumber, 5u);
+        QCOMPARE(extents[1].startingOffset, int64_t(1048576));
 
-    QVERIFY(!Win32AnswerParser::parseVolumeBitmap(a.data(), 15, bm));
-    put64(a, 8, ~0ULL);   // negative cluster count
-    QVERIFY(!Win32AnswerParser::parseVolumeBitmap(a.data(), a.size(), bm));
-}
+        // A volume on more disks than fit: 11 extents fit in 272 bytes, the count tells the rest.
+        put32(a, 0, 14);
+        QVERIFY(Win32AnswerParser::parseDiskExtents(a.data(), a.size(), extents));
+        QCOMPARE(extents.size(), size_t(11));
+        QCOMPARE(Win32AnswerParser::declaredExtentCount(a.data(), a.size()), 14u);
+        QVERIFY(!Win32AnswerParser::parseDiskExtents(a.data(), 7, extents));
+        QVERIFY(extents.empty());
+    }
 
-void TestWin32Answers::fixedAnswers()
-{
-    // DISK_GEOMETRY_EX: cylinders @0, tracks @12, sectors/track @16, bytes/sector @20, size @24.
-    Bytes g(256, 0);
-    put64(g, 0, 0x1'0000'0001ULL);
-    put32(g, 8, 12);   // media type, not reported
-    put32(g, 12, 255);
-    put32(g, 16, 63);
-    put32(g, 20, 4096);
-    put64(g, 24, 2000398934016ULL);
-    PlatformGeometry geo;
-    QVERIFY(Win32AnswerParser::parseGeometry(g.data(), 32, geo));
-    QCOMPARE(geo.cylinders, int64_t(0x1'0000'0001LL));
-    QCOMPARE(geo.tracksPerCylinder, 255u);
-    QCOMPARE(geo.sectorsPerTrack, 63u);
-    QCOMPARE(geo.bytesPerSector, 4096u);
-    QCOMPARE(geo.diskSize, int64_t(2000398934016LL));
-    QVERIFY(!Win32AnswerParser::parseGeometry(g.data(), 31, geo));
+    void volumeBitmapCutAnswer()
+    {
+        // VOLUME_BITMAP_BUFFER: StartingLcn @0, BitmapSize @8 (clusters to the volume end), bits @16.
+        Bytes a(16 + 8, 0);
+        put64(a, 0, 4096);
+        put64(a, 8, 100000);
+        putBytes(a, 16, {0x01, 0x80, 0xFF, 0x00, 0x11, 0x22, 0x33, 0x44});
+        PlatformVolumeBitmap bm;
+        // Cut answer: only 4 bytes of bits came back although 100000 clusters remain.
+        QVERIFY(Win32AnswerParser::parseVolumeBitmap(a.data(), 16 + 4, bm));
+        QCOMPARE(bm.startingLcn, int64_t(4096));
+        QCOMPARE(bm.bitmapSize, int64_t(32));
+        QCOMPARE(bm.bits, (Bytes{0x01, 0x80, 0xFF, 0x00}));
+        QVERIFY(bm.moreData);
 
-    // STORAGE_ACCESS_ALIGNMENT_DESCRIPTOR: logical @16, physical @20, offset @24; 28 bytes.
-    Bytes al(28, 0);
-    put32(al, 8, 64);   // cache line, not reported
-    put32(al, 16, 512);
-    put32(al, 20, 4096);
-    put32(al, 24, 3584);
-    PlatformAccessAlignment alignment;
-    QVERIFY(Win32AnswerParser::parseAccessAlignment(al.data(), 28, alignment));
-    QCOMPARE(alignment.bytesPerLogicalSector, 512u);
-    QCOMPARE(alignment.bytesPerPhysicalSector, 4096u);
-    QCOMPARE(alignment.bytesOffsetForSectorAlignment, 3584u);
-    QVERIFY(!Win32AnswerParser::parseAccessAlignment(al.data(), 24, alignment));
+        // Last answer: 20 clusters left, three bytes hold them; trailing bytes are not bits.
+        put64(a, 8, 20);
+        QVERIFY(Win32AnswerParser::parseVolumeBitmap(a.data(), a.size(), bm));
+        QCOMPARE(bm.bitmapSize, int64_t(20));
+        QCOMPARE(bm.bits.size(), size_t(3));
+        QVERIFY(!bm.moreData);
 
-    // DEVICE_SEEK_PENALTY_DESCRIPTOR: flag byte @8; fewer than 12 bytes is no answer.
-    Bytes sp(12, 0);
-    bool penalty = true;
-    QVERIFY(Win32AnswerParser::parseSeekPenalty(sp.data(), 12, penalty));
-    QVERIFY(!penalty);
-    sp[8] = 1;
-    QVERIFY(Win32AnswerParser::parseSeekPenalty(sp.data(), 12, penalty));
-    QVERIFY(penalty);
-    QVERIFY(!Win32AnswerParser::parseSeekPenalty(sp.data(), 11, penalty));
+        QVERIFY(!Win32AnswerParser::parseVolumeBitmap(a.data(), 15, bm));
+        put64(a, 8, ~0ULL);   // negative cluster count
+        QVERIFY(!Win32AnswerParser::parseVolumeBitmap(a.data(), a.size(), bm));
+    }
 
-    // NTFS_VOLUME_DATA_BUFFER, 96 bytes.
-    Bytes n(96, 0);
-    put64(n, 0, 0x1234'5678'9ABC'DEF0ULL);
-    put64(n, 8, 209715199);
-    put64(n, 16, 26214399);
-    put64(n, 24, 1000);
-    put64(n, 32, 77);   // reserved clusters, not reported
-    put32(n, 40, 512);
-    put32(n, 44, 4096);
-    put32(n, 48, 1024);
-    put64(n, 56, 262144);
-    put64(n, 64, 786432);
-    put64(n, 72, 2);    // MFT mirror, not reported
-    PlatformNtfsVolumeData nv;
-    QVERIFY(Win32AnswerParser::parseNtfsVolumeData(n.data(), 96, nv));
-    QCOMPARE(nv.volumeSerialNumber, int64_t(0x1234'5678'9ABC'DEF0LL));
-    QCOMPARE(nv.numberSectors, int64_t(209715199));
-    QCOMPARE(nv.totalClusters, int64_t(26214399));
-    QCOMPARE(nv.freeClusters, int64_t(1000));
-    QCOMPARE(nv.bytesPerSector, 512u);
-    QCOMPARE(nv.bytesPerCluster, 4096u);
-    QCOMPARE(nv.bytesPerFileRecordSegment, 1024u);
-    QCOMPARE(nv.mftValidDataLength, int64_t(262144));
-    QCOMPARE(nv.mftStartLcn, int64_t(786432));
-    QVERIFY(!Win32AnswerParser::parseNtfsVolumeData(n.data(), 95, nv));
+    void fixedAnswers()
+    {
+        // DISK_GEOMETRY_EX: cylinders @0, tracks @12, sectors/track @16, bytes/sector @20, size @24.
+        Bytes g(256, 0);
+        put64(g, 0, 0x1'0000'0001ULL);
+        put32(g, 8, 12);   // media type, not reported
+        put32(g, 12, 255);
+        put32(g, 16, 63);
+        put32(g, 20, 4096);
+        put64(g, 24, 2000398934016ULL);
+        PlatformGeometry geo;
+        QVERIFY(Win32AnswerParser::parseGeometry(g.data(), 32, geo));
+        QCOMPARE(geo.cylinders, int64_t(0x1'0000'0001LL));
+        QCOMPARE(geo.tracksPerCylinder, 255u);
+        QCOMPARE(geo.sectorsPerTrack, 63u);
+        QCOMPARE(geo.bytesPerSector, 4096u);
+        QCOMPARE(geo.diskSize, int64_t(2000398934016LL));
+        QVERIFY(!Win32AnswerParser::parseGeometry(g.data(), 31, geo));
 
-    // STORAGE_DEVICE_NUMBER: type @0, number @4, partition @8.
-    Bytes dn(12, 0);
-    put32(dn, 0, 7);
-    put32(dn, 4, 2);
-    put32(dn, 8, 3);
-    uint32_t type = 0, number = 0, partition = 0;
-    QVERIFY(Win32AnswerParser::parseDeviceNumber(dn.data(), 12, type, number, partition));
-    QCOMPARE(type, 7u);
-    QCOMPARE(number, 2u);
-    QCOMPARE(partition, 3u);
-    QVERIFY(!Win32AnswerParser::parseDeviceNumber(dn.data(), 8, type, number, partition));
-}
+        // STORAGE_ACCESS_ALIGNMENT_DESCRIPTOR: logical @16, physical @20, offset @24; 28 bytes.
+        Bytes al(28, 0);
+        put32(al, 8, 64);   // cache line, not reported
+        put32(al, 16, 512);
+        put32(al, 20, 4096);
+        put32(al, 24, 3584);
+        PlatformAccessAlignment alignment;
+        QVERIFY(Win32AnswerParser::parseAccessAlignment(al.data(), 28, alignment));
+        QCOMPARE(alignment.bytesPerLogicalSector, 512u);
+        QCOMPARE(alignment.bytesPerPhysicalSector, 4096u);
+        QCOMPARE(alignment.bytesOffsetForSectorAlignment, 3584u);
+        QVERIFY(!Win32AnswerParser::parseAccessAlignment(al.data(), 24, alignment));
 
-void TestWin32Answers::utf8ToUtf16()
-{
-    using T = Win32Text;
-    QCOMPARE(T::toUtf16("\\\\.\\PhysicalDrive3"), std::u16string(u"\\\\.\\PhysicalDrive3"));
-    // Two-, three- and four-byte sequences; the last becomes a surrogate pair.
-    QCOMPARE(T::toUtf16("Z:\\Daten\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80"),
-             std::u16string(u"Z:\\Daten\u00E4\u20AC") + u16({0xD83D, 0xDE00}));
-    // Overlong form of '/', an encoded surrogate, a value above U+10FFFF, a stray continuation byte.
-    QCOMPARE(T::toUtf16("a\xC0\xAF" "b"), u16({'a', 0xFFFD, 'b'}));
-    QCOMPARE(T::toUtf16("\xED\xA0\x80"), u16({0xFFFD}));
-    QCOMPARE(T::toUtf16("\xF4\x90\x80\x80"), u16({0xFFFD}));
-    QCOMPARE(T::toUtf16("\x80x"), u16({0xFFFD, 'x'}));
-    // A cut sequence does not swallow the character after it, nor run past the end.
-    QCOMPARE(T::toUtf16("\xE2\x82" "A"), u16({0xFFFD, 'A'}));
-    QCOMPARE(T::toUtf16("A\xF0\x9F"), u16({'A', 0xFFFD}));
-}
+        // DEVICE_SEEK_PENALTY_DESCRIPTOR: flag byte @8; fewer than 12 bytes is no answer.
+        Bytes sp(12, 0);
+        bool penalty = true;
+        QVERIFY(Win32AnswerParser::parseSeekPenalty(sp.data(), 12, penalty));
+        QVERIFY(!penalty);
+        sp[8] = 1;
+        QVERIFY(Win32AnswerParser::parseSeekPenalty(sp.data(), 12, penalty));
+        QVERIFY(penalty);
+        QVERIFY(!Win32AnswerParser::parseSeekPenalty(sp.data(), 11, penalty));
 
-void TestWin32Answers::utf16ToUtf8()
-{
-    using T = Win32Text;
-    const std::u16string label = std::u16string(u"Syst\u00E8me \u20AC") + u16({0xD83D, 0xDE00});
-    QCOMPARE(T::toUtf8(label), std::string("Syst\xC3\xA8me \xE2\x82\xAC\xF0\x9F\x98\x80"));
-    QCOMPARE(T::toUtf16(T::toUtf8(label)), label);
-    // Unpaired surrogates (high at the end, low alone, high before a normal unit).
-    QCOMPARE(T::toUtf8(u16({'a', 0xD800})), std::string("a\xEF\xBF\xBD"));
-    QCOMPARE(T::toUtf8(u16({0xDC00, 'b'})), std::string("\xEF\xBF\xBD" "b"));
-    QCOMPARE(T::toUtf8(u16({0xD83D, 'c'})), std::string("\xEF\xBF\xBD" "c"));
-    // The length decides, not a NUL.
-    const char16_t units[] = {'A', 0, 'B', 'C'};
-    QCOMPARE(T::toUtf8(units, 3), std::string("A\0B", 3));
-}
+        // NTFS_VOLUME_DATA_BUFFER, 96 bytes.
+        Bytes n(96, 0);
+        put64(n, 0, 0x1234'5678'9ABC'DEF0ULL);
+        put64(n, 8, 209715199);
+        put64(n, 16, 26214399);
+        put64(n, 24, 1000);
+        put64(n, 32, 77);   // reserved clusters, not reported
+        put32(n, 40, 512);
+        put32(n, 44, 4096);
+        put32(n, 48, 1024);
+        put64(n, 56, 262144);
+        put64(n, 64, 786432);
+        put64(n, 72, 2);    // MFT mirror, not reported
+        PlatformNtfsVolumeData nv;
+        QVERIFY(Win32AnswerParser::parseNtfsVolumeData(n.data(), 96, nv));
+        QCOMPARE(nv.volumeSerialNumber, int64_t(0x1234'5678'9ABC'DEF0LL));
+        QCOMPARE(nv.numberSectors, int64_t(209715199));
+        QCOMPARE(nv.totalClusters, int64_t(26214399));
+        QCOMPARE(nv.freeClusters, int64_t(1000));
+        QCOMPARE(nv.bytesPerSector, 512u);
+        QCOMPARE(nv.bytesPerCluster, 4096u);
+        QCOMPARE(nv.bytesPerFileRecordSegment, 1024u);
+        QCOMPARE(nv.mftValidDataLength, int64_t(262144));
+        QCOMPARE(nv.mftStartLcn, int64_t(786432));
+        QVERIFY(!Win32AnswerParser::parseNtfsVolumeData(n.data(), 95, nv));
 
-void TestWin32Answers::multiStringAndTrim()
-{
-    using T = Win32Text;
-    const std::u16string paths(u"C:\\\0D:\\Mount\\Data\\\0\0garbage\0\0", 28);
-    QCOMPARE(T::multiStringToList(paths.data(), paths.size()),
-             (std::vector<std::string>{"C:\\", "D:\\Mount\\Data\\"}));
-    const std::u16string none(u"\0\0", 2);
-    QVERIFY(T::multiStringToList(none.data(), none.size()).empty());
-    // An answer cut before its terminators still yields what it holds, nothing beyond.
-    const std::u16string cut(u"E:\\\0F:\\xyz", 10);
-    QCOMPARE(T::multiStringToList(cut.data(), 7), (std::vector<std::string>{"E:\\", "F:\\"}));
+        // STORAGE_DEVICE_NUMBER: type @0, number @4, partition @8.
+        Bytes dn(12, 0);
+        put32(dn, 0, 7);
+        put32(dn, 4, 2);
+        put32(dn, 8, 3);
+        uint32_t type = 0, number = 0, partition = 0;
+        QVERIFY(Win32AnswerParser::parseDeviceNumber(dn.data(), 12, type, number, partition));
+        QCOMPARE(type, 7u);
+        QCOMPARE(number, 2u);
+        QCOMPARE(partition, 3u);
+        QVERIFY(!Win32AnswerParser::parseDeviceNumber(dn.data(), 8, type, number, partition));
+    }
 
-    QCOMPARE(T::trimmed("Access is denied.\r\n"), std::string("Access is denied."));
-    QCOMPARE(T::trimmed(" \t The device is not ready. \r\n"), std::string("The device is not ready."));
-    QCOMPARE(T::trimmed("\r\n"), std::string());
-}
+    void utf8ToUtf16()
+    {
+        using T = Win32Text;
+        QCOMPARE(T::toUtf16("\\\\.\\PhysicalDrive3"), std::u16string(u"\\\\.\\PhysicalDrive3"));
+        // Two-, three- and four-byte sequences; the last becomes a surrogate pair.
+        QCOMPARE(T::toUtf16("Z:\\Daten\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80"),
+                 std::u16string(u"Z:\\Daten\u00E4\u20AC") + u16({0xD83D, 0xDE00}));
+        // Overlong form of '/', an encoded surrogate, a value above U+10FFFF, a stray continuation byte.
+        QCOMPARE(T::toUtf16("a\xC0\xAF" "b"), u16({'a', 0xFFFD, 'b'}));
+        QCOMPARE(T::toUtf16("\xED\xA0\x80"), u16({0xFFFD}));
+        QCOMPARE(T::toUtf16("\xF4\x90\x80\x80"), u16({0xFFFD}));
+        QCOMPARE(T::toUtf16("\x80x"), u16({0xFFFD, 'x'}));
+        // A cut sequence does not swallow the character after it, nor run past the end.
+        QCOMPARE(T::toUtf16("\xE2\x82" "A"), u16({0xFFFD, 'A'}));
+        QCOMPARE(T::toUtf16("A\xF0\x9F"), u16({'A', 0xFFFD}));
+    }
 
-void TestWin32Answers::deviceIdentity()
-{
-    // Handles on a file system answer the device-number request with their disk's number,
-    // so two different files on one disk look alike by device number alone.
-    Win32DeviceIdentity fileA;
-    fileA.hasFileIndex = true;
-    fileA.volumeSerial = 0xA1B2C3D4;
-    fileA.fileIndex = 0x0001000000000123ULL;
-    fileA.hasDeviceNumber = true;
-    fileA.deviceType = 7;
-    fileA.deviceNumber = 0;
-    fileA.partitionNumber = 2;
-    Win32DeviceIdentity fileB = fileA;
-    fileB.fileIndex = 0x0001000000000124ULL;
-    QVERIFY(!fileA.sameAs(fileB));
-    Win32DeviceIdentity fileAOtherName = fileA;
-    QVERIFY(fileA.sameAs(fileAOtherName));
-    Win32DeviceIdentity otherVolume = fileA;
-    otherVolume.volumeSerial = 0x11111111;
-    QVERIFY(!fileA.sameAs(otherVolume));
+    void utf16ToUtf8()
+    {
+        using T = Win32Text;
+        const std::u16string label = std::u16string(u"Syst\u00E8me \u20AC") + u16({0xD83D, 0xDE00});
+        QCOMPARE(T::toUtf8(label), std::string("Syst\xC3\xA8me \xE2\x82\xAC\xF0\x9F\x98\x80"));
+        QCOMPARE(T::toUtf16(T::toUtf8(label)), label);
+        // Unpaired surrogates (high at the end, low alone, high before a normal unit).
+        QCOMPARE(T::toUtf8(u16({'a', 0xD800})), std::string("a\xEF\xBF\xBD"));
+        QCOMPARE(T::toUtf8(u16({0xDC00, 'b'})), std::string("\xEF\xBF\xBD" "b"));
+        QCOMPARE(T::toUtf8(u16({0xD83D, 'c'})), std::string("\xEF\xBF\xBD" "c"));
+        // The length decides, not a NUL.
+        const char16_t units[] = {'A', 0, 'B', 'C'};
+        QCOMPARE(T::toUtf8(units, 3), std::string("A\0B", 3));
+    }
 
-    // ReFS: the 64-bit index may repeat; the 128-bit id decides when both sides have it.
-    Win32DeviceIdentity refsA = fileA;
-    refsA.hasFileId128 = true;
-    refsA.volumeSerial64 = 0xA1B2C3D4;
-    refsA.fileId128[15] = 1;
-    Win32DeviceIdentity refsB = refsA;
-    refsB.fileId128[15] = 2;
-    QVERIFY(!refsA.sameAs(refsB));
-    refsB.fileId128[15] = 1;
-    QVERIFY(refsA.sameAs(refsB));
+    void multiStringAndTrim()
+    {
+        using T = Win32Text;
+        const std::u16string paths(u"C:\\\0D:\\Mount\\Data\\\0\0garbage\0\0", 28);
+        QCOMPARE(T::multiStringToList(paths.data(), paths.size()),
+                 (std::vector<std::string>{"C:\\", "D:\\Mount\\Data\\"}));
+        const std::u16string none(u"\0\0", 2);
+        QVERIFY(T::multiStringToList(none.data(), none.size()).empty());
+        // An answer cut before its terminators still yields what it holds, nothing beyond.
+        const std::u16string cut(u"E:\\\0F:\\xyz", 10);
+        QCOMPARE(T::multiStringToList(cut.data(), 7), (std::vector<std::string>{"E:\\", "F:\\"}));
 
-    // Raw devices compare by device numbers.
-    Win32DeviceIdentity disk;
-    disk.hasDeviceNumber = true;
-    disk.deviceType = 7;
-    disk.deviceNumber = 0;
-    disk.partitionNumber = 0;
-    Win32DeviceIdentity sameDisk = disk;
-    QVERIFY(disk.sameAs(sameDisk));
-    Win32DeviceIdentity volume = disk;
-    volume.partitionNumber = 2;
-    QVERIFY(!disk.sameAs(volume));
-    Win32DeviceIdentity otherDisk = disk;
-    otherDisk.deviceNumber = 1;
-    QVERIFY(!disk.sameAs(otherDisk));
+        QCOMPARE(T::trimmed("Access is denied.\r\n"), std::string("Access is denied."));
+        QCOMPARE(T::trimmed(" \t The device is not ready. \r\n"), std::string("The device is not ready."));
+        QCOMPARE(T::trimmed("\r\n"), std::string());
+    }
 
-    // A file is never its disk, even with the disk's numbers; unknowns are never equal.
-    QVERIFY(!fileA.sameAs(volume));
-    QVERIFY(!volume.sameAs(fileA));
-    QVERIFY(!Win32DeviceIdentity().sameAs(Win32DeviceIdentity()));
-}
+    void deviceIdentity()
+    {
+        const auto with = [](Win32DeviceIdentity id, auto change) {
+            change(id);
+            return id;
+        };
+        // Handles on a file system answer the device-number request with their disk's number,
+        // so two different files on one disk look alike by device number alone.
+        Win32DeviceIdentity fileA;
+        fileA.hasFileIndex = true;
+        fileA.volumeSerial = 0xA1B2C3D4;
+        fileA.fileIndex = 0x0001000000000123ULL;
+        fileA.hasDeviceNumber = true;
+        fileA.deviceType = 7;
+        fileA.partitionNumber = 2;
+        QVERIFY(fileA.sameAs(Win32DeviceIdentity(fileA)));
+        QVERIFY(!fileA.sameAs(with(fileA, [](auto& i) { i.fileIndex += 1; })));
+        QVERIFY(!fileA.sameAs(with(fileA, [](auto& i) { i.volumeSerial = 0x11111111; })));
+
+        // ReFS: the 64-bit index may repeat; the 128-bit id decides when both sides have it.
+        const auto refsA = with(fileA, [](auto& i) {
+            i.hasFileId128 = true;
+            i.volumeSerial64 = 0xA1B2C3D4;
+            i.fileId128[15] = 1;
+        });
+        QVERIFY(refsA.sameAs(Win32DeviceIdentity(refsA)));
+        QVERIFY(!refsA.sameAs(with(refsA, [](auto& i) { i.fileId128[15] = 2; })));
+
+        // Raw devices compare by device numbers.
+        Win32DeviceIdentity disk;
+        disk.hasDeviceNumber = true;
+        disk.deviceType = 7;
+        const auto volume = with(disk, [](auto& i) { i.partitionNumber = 2; });
+        QVERIFY(disk.sameAs(Win32DeviceIdentity(disk)));
+        QVERIFY(!disk.sameAs(volume));
+        QVERIFY(!disk.sameAs(with(disk, [](auto& i) { i.deviceNumber = 1; })));
+
+        // A file is never its disk, even with the disk's numbers; unknowns are never equal.
+        QVERIFY(!fileA.sameAs(volume));
+        QVERIFY(!volume.sameAs(fileA));
+        QVERIFY(!Win32DeviceIdentity().sameAs(Win32DeviceIdentity()));
+    }
+};
 
 QTEST_APPLESS_MAIN(TestWin32Answers)
 #include "test_win32answers.moc"

@@ -1,0 +1,160 @@
+#include "common/imagefixture.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+#include <unistd.h>
+
+ToolRun runCaptured(const QString& program, const QStringList& arguments, const QByteArray& input, int timeoutMs)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, arguments);
+    ToolRun r;
+    if (!p.waitForStarted(10000))
+        return r;
+    if (!input.isEmpty())
+        p.write(input);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.out = QString::fromLocal8Bit(p.readAll());
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return r;
+}
+
+int runTool(const QString& program, const QStringList& arguments, QString* output, const QByteArray& input)
+{
+    const ToolRun r = runCaptured(program, arguments, input);
+    if (output)
+        *output = r.out;
+    return r.code;
+}
+
+bool haveTool(const QString& program)
+{
+    return !QStandardPaths::findExecutable(program).isEmpty()
+        || !QStandardPaths::findExecutable(program, {"/usr/sbin", "/sbin"}).isEmpty();
+}
+
+bool isRoot() { return geteuid() == 0; }
+
+QString missingRequirement(const QStringList& tools, bool needRoot, bool needFuse)
+{
+    if (needRoot && !isRoot())
+        return QStringLiteral("needs root");
+    if (needFuse && !QFile::exists(QStringLiteral("/dev/fuse")))
+        return QStringLiteral("needs /dev/fuse");
+    for (const QString& t : tools)
+        if (!haveTool(t))
+            return t + QStringLiteral(" is not installed");
+    return {};
+}
+
+bool makeSparseFile(const QString& path, qint64 bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.resize(bytes);
+}
+
+QByteArray readFileBytes(const QString& path, qint64 offset, qint64 length)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || !f.seek(offset))
+        return {};
+    return f.read(length);
+}
+
+bool writeFileBytes(const QString& path, qint64 offset, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadWrite) && f.seek(offset) && f.write(bytes) == bytes.size();
+}
+
+// A failing tool's words go to the test log, where the failed check alone would say little.
+static bool succeeds(const QString& program, const QStringList& arguments, const QByteArray& input = {})
+{
+    const ToolRun r = runCaptured(program, arguments, input);
+    if (r.code != 0)
+        qWarning().noquote() << program << arguments.join(' ') << "failed:" << r.code << r.out;
+    return r.code == 0;
+}
+
+bool sfdiskScript(const QString& image, const QString& script)
+{
+    return succeeds(QStringLiteral("sfdisk"), {image}, script.toUtf8());
+}
+
+bool sgdiskRun(const QString& image, const QStringList& arguments)
+{
+    return succeeds(QStringLiteral("sgdisk"), arguments + QStringList{image});
+}
+
+bool makeNtfs(const QString& target, const QStringList& extra)
+{
+    return succeeds(QStringLiteral("mkntfs"), QStringList{"-Q", "-F", "-q"} + extra + QStringList{target});
+}
+
+bool makeFat32(const QString& target, const QStringList& extra)
+{
+    return succeeds(QStringLiteral("mkfs.fat"), QStringList{"-F", "32"} + extra + QStringList{target});
+}
+
+LoopDevice::LoopDevice(const QString& image, bool partitions, int sectorSize, qint64 offset, qint64 sizeLimit)
+{
+    QStringList args{"-f", "--show"};
+    if (partitions)
+        args << "-P";
+    if (sectorSize)
+        args << "-b" << QString::number(sectorSize);
+    if (offset)
+        args << "-o" << QString::number(offset);
+    if (sizeLimit)
+        args << "--sizelimit" << QString::number(sizeLimit);
+    args << image;
+    const ToolRun r = runCaptured(QStringLiteral("losetup"), args);
+    if (r.code == 0)
+        m_device = r.out.trimmed();
+    else
+        m_error = QStringLiteral("losetup %1: %2").arg(args.join(' '), r.out.trimmed());
+}
+
+LoopDevice::~LoopDevice()
+{
+    if (!m_device.isEmpty())
+        runTool(QStringLiteral("losetup"), {"-d", m_device});
+}
+
+QString LoopDevice::partition(int number) const
+{
+    const QString node = m_device + "p" + QString::number(number);
+    for (int i = 0; i < 50 && !QFileInfo::exists(node); ++i)
+        QThread::msleep(100);
+    return node;
+}
+
+Mount::Mount(const QString& device, const QString& directory, const QStringList& options, const QString& program)
+    : m_directory(directory)
+{
+    QDir().mkpath(directory);
+    const ToolRun r = runCaptured(program, options + QStringList{device, directory});
+    m_mounted = r.code == 0;
+    if (!m_mounted)
+        m_error = program + QStringLiteral(": ") + r.out.trimmed();
+}
+
+Mount::~Mount() { unmount(); }
+
+void Mount::unmount()
+{
+    if (m_mounted)
+        runTool(QStringLiteral("umount"), {m_directory});
+    m_mounted = false;
+}
