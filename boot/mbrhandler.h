@@ -1,6 +1,6 @@
 #pragma once
 #include "core/diskio.h"
-#include "platform/mbrcodec.h"
+#include "ondisk/mbrcodec.h"
 
 #include <QByteArray>
 #include <QObject>

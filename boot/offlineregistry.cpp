@@ -2,7 +2,7 @@
 
 #include "boot/bootplatform.h"
 #include "boot/toolrunner.h"
-#include "platform/byteorder.h"
+#include "ondisk/byteorder.h"
 #include "core/commandrunner.h"
 #include "core/logger.h"
 

@@ -1,7 +1,7 @@
 #include "core/diskmanager.h"
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "platform/mbrcodec.h"
+#include "ondisk/mbrcodec.h"
 #include "platform/platform.h"
 
 #include <QFutureWatcher>

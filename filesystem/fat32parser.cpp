@@ -2,8 +2,8 @@
 
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "filesystem/fat32bootsector.h"
-#include "platform/byteorder.h"
+#include "ondisk/fat32bootsector.h"
+#include "ondisk/byteorder.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "platform/ntfsbootsector.h"
-#include "platform/ntfsmftrecord.h"
+#include "ondisk/ntfsbootsector.h"
+#include "ondisk/ntfsmftrecord.h"
 #include "platform/platform.h"
 
 #include <algorithm>

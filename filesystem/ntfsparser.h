@@ -1,6 +1,6 @@
 #pragma once
 #include "filesystem/filesystembase.h"
-#include "filesystem/ntfsrunlist.h"
+#include "ondisk/ntfsrunlist.h"
 
 #include <QByteArray>
 #include <vector>

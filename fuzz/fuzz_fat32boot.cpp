@@ -1,5 +1,5 @@
 // libFuzzer target: FAT32 boot-sector decoder. The 8 bytes behind the sector, when present, give the room limit.
-#include "filesystem/fat32bootsector.h"
+#include "ondisk/fat32bootsector.h"
 
 #include <cstring>
 

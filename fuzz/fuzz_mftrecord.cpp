@@ -1,7 +1,7 @@
 // libFuzzer target: MFT record header and fixups, attribute walk, non-resident header and run list,
 // in the order the NTFS parser applies them.
-#include "platform/ntfsmftrecord.h"
-#include "filesystem/ntfsrunlist.h"
+#include "ondisk/ntfsmftrecord.h"
+#include "ondisk/ntfsrunlist.h"
 
 #include <vector>
 

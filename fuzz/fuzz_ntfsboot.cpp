@@ -1,5 +1,5 @@
 // libFuzzer target: NTFS boot-sector decoder. The first 8 input bytes, when present, give the room limit.
-#include "platform/ntfsbootsector.h"
+#include "ondisk/ntfsbootsector.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
 // libFuzzer target: data-run decoder. The first 8 input bytes give the volume's cluster count.
-#include "filesystem/ntfsrunlist.h"
+#include "ondisk/ntfsrunlist.h"
 
 #include <cstring>
 

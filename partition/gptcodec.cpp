@@ -1,6 +1,6 @@
 #include "partition/gptcodec.h"
-#include "platform/crc32.h"
-#include "platform/guidtext.h"
+#include "ondisk/crc32.h"
+#include "ondisk/guidtext.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "platform/gptheader.h"
-#include "platform/gptpartitionentry.h"
+#include "ondisk/gptheader.h"
+#include "ondisk/gptpartitionentry.h"
 
 #include <QByteArray>
 #include <QList>

@@ -2,14 +2,14 @@
 #include "core/commandrunner.h"
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "platform/ntfsbootsector.h"
+#include "ondisk/ntfsbootsector.h"
 #include "partition/diskaccess.h"
 #include "partition/gptcodec.h"
 #include "partition/partitiontable.h"
 #include "partition/resizerdiskpartrunner.h"
 #include "partition/sectorunits.h"
-#include "platform/crc32.h"
-#include "platform/mbrcodec.h"
+#include "ondisk/crc32.h"
+#include "ondisk/mbrcodec.h"
 
 #include <QUuid>
 #include <algorithm>

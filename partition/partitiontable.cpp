@@ -3,8 +3,8 @@
 #include "core/logger.h"
 #include "partition/diskaccess.h"
 #include "partition/gptcodec.h"
-#include "platform/crc32.h"
-#include "platform/mbrcodec.h"
+#include "ondisk/crc32.h"
+#include "ondisk/mbrcodec.h"
 
 namespace {
 void logError(const QString& text) { Logger::instance().error(text); }

@@ -16,7 +16,7 @@ trap 'rm -rf "$out"' EXIT INT TERM
 
 status=0
 count=0
-for src in "$root"/platform/*.cpp "$root"/platform/win32/*.cpp; do
+for src in "$root"/ondisk/*.cpp "$root"/platform/*.cpp "$root"/platform/win32/*.cpp; do
     [ -f "$src" ] || continue
     count=$((count + 1))
     obj="$out/$(basename "$src" .cpp).o"

@@ -10,7 +10,7 @@ OUT=${1:-$ROOT/build-fuzz}
 TOTAL=${FUZZ_SECONDS:-30}
 CXX=${FUZZ_CXX:-clang++}
 TARGETS=(ntfsboot mftrecord runlist fat32boot)
-DECODERS=(platform/ntfsbootsector.cpp platform/ntfsmftrecord.cpp filesystem/ntfsrunlist.cpp filesystem/fat32bootsector.cpp)
+DECODERS=(ondisk/ntfsbootsector.cpp ondisk/ntfsmftrecord.cpp ondisk/ntfsrunlist.cpp ondisk/fat32bootsector.cpp)
 PER=$(( TOTAL / ${#TARGETS[@]} )); [ "$PER" -ge 1 ] || PER=1
 
 mkdir -p "$OUT"

@@ -1,8 +1,8 @@
 #include "platform/posix/filesystemprobe.h"
-#include "platform/bootsectorfields.h"
-#include "platform/byteorder.h"
-#include "platform/ntfsbootsector.h"
-#include "platform/ntfsmftrecord.h"
+#include "ondisk/bootsectorfields.h"
+#include "ondisk/byteorder.h"
+#include "ondisk/ntfsbootsector.h"
+#include "ondisk/ntfsmftrecord.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,8 +1,8 @@
 #include "platform/posix/layoutparser.h"
-#include "platform/crc32.h"
-#include "platform/gptpartitionentry.h"
-#include "platform/guidtext.h"
-#include "platform/mbrcodec.h"
+#include "ondisk/crc32.h"
+#include "ondisk/gptpartitionentry.h"
+#include "ondisk/guidtext.h"
+#include "ondisk/mbrcodec.h"
 
 #include <cstring>
 

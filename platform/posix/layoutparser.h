@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/gptheader.h"
+#include "ondisk/gptheader.h"
 #include "platform/platformtypes.h"
 
 #include <cstddef>

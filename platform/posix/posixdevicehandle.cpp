@@ -1,6 +1,6 @@
 #include "platform/posix/posixdevicehandle.h"
 
-#include "platform/mbrcodec.h"
+#include "ondisk/mbrcodec.h"
 #include "platform/platform.h"
 #include "platform/posix/layoutparser.h"
 #include "platform/posix/mountinfo.h"

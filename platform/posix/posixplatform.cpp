@@ -1,6 +1,6 @@
 #include "platform/posix/posixplatform.h"
 
-#include "platform/mbrcodec.h"
+#include "ondisk/mbrcodec.h"
 #include "platform/posix/filesystemprobe.h"
 #include "platform/posix/mountinfo.h"
 #include "platform/posix/posixdevicehandle.h"

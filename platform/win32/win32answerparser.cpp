@@ -1,6 +1,6 @@
 #include "platform/win32/win32answerparser.h"
-#include "platform/byteorder.h"
-#include "platform/guidtext.h"
+#include "ondisk/byteorder.h"
+#include "ondisk/guidtext.h"
 
 #include <algorithm>
 

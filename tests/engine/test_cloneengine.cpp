@@ -4,7 +4,7 @@
 #include "engine/clonemode.h"
 #include "engine/clonemodefactory.h"
 #include "engine/cloneworker.h"
-#include "enumeration/forwardingplatform.h"
+#include "common/forwardingplatform.h"
 
 #include <QFile>
 #include <QMutex>

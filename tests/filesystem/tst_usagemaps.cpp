@@ -1,13 +1,13 @@
 // Decoders, usage-map views and the parsers over volumes built in memory.
 #include "core/logger.h"
-#include "filesystem/fat32bootsector.h"
+#include "ondisk/fat32bootsector.h"
 #include "filesystem/fat32parser.h"
 #include "filesystem/ntfsparser.h"
-#include "filesystem/ntfsrunlist.h"
+#include "ondisk/ntfsrunlist.h"
 #include "common/memoryplatform.h"
 #include "ntfsimage.h"
-#include "platform/ntfsbootsector.h"
-#include "platform/ntfsmftrecord.h"
+#include "ondisk/ntfsbootsector.h"
+#include "ondisk/ntfsmftrecord.h"
 #include "platform/platform.h"
 
 #include <QRandomGenerator>

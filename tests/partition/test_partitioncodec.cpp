@@ -1,14 +1,14 @@
 // Byte-level tests of the GPT/MBR/NTFS layouts, the resize planner and the diskpart scripts.
 #include "core/diskio.h"
 #include "core/scriptedcommandrunner.h"
-#include "logcapture.h"
+#include "common/logcapture.h"
 #include "partition/gptcodec.h"
 #include "partition/partitionresizer.h"
 #include "partition/partitiontable.h"
 #include "partition/resizerdiskpartrunner.h"
-#include "platform/byteorder.h"
-#include "platform/crc32.h"
-#include "platform/mbrcodec.h"
+#include "ondisk/byteorder.h"
+#include "ondisk/crc32.h"
+#include "ondisk/mbrcodec.h"
 
 #include <QSignalSpy>
 #include <QTest>

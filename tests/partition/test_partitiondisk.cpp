@@ -3,13 +3,13 @@
 #include "core/diskio.h"
 #include "core/scriptedcommandrunner.h"
 #include "common/imagefixture.h"
-#include "logcapture.h"
+#include "common/logcapture.h"
 #include "partition/gptcodec.h"
 #include "partition/partitionresizer.h"
 #include "partition/partitiontable.h"
-#include "platform/byteorder.h"
-#include "platform/crc32.h"
-#include "platform/mbrcodec.h"
+#include "ondisk/byteorder.h"
+#include "ondisk/crc32.h"
+#include "ondisk/mbrcodec.h"
 
 #include <QCryptographicHash>
 #include <QRegularExpression>

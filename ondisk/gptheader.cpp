@@ -1,6 +1,6 @@
-#include "platform/gptheader.h"
-#include "platform/byteorder.h"
-#include "platform/crc32.h"
+#include "ondisk/gptheader.h"
+#include "ondisk/byteorder.h"
+#include "ondisk/crc32.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
-#include "filesystem/fat32bootsector.h"
+#include "ondisk/fat32bootsector.h"
 
-#include "platform/bootsectorfields.h"
-#include "platform/byteorder.h"
+#include "ondisk/bootsectorfields.h"
+#include "ondisk/byteorder.h"
 
 namespace {
 using F = BootSectorFields;

@@ -1,7 +1,7 @@
-#include "platform/ntfsbootsector.h"
+#include "ondisk/ntfsbootsector.h"
 
-#include "platform/bootsectorfields.h"
-#include "platform/byteorder.h"
+#include "ondisk/bootsectorfields.h"
+#include "ondisk/byteorder.h"
 
 #include <cstring>
 

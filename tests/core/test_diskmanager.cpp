@@ -2,7 +2,7 @@
 #include "core/diskio.h"
 #include "core/diskmanager.h"
 #include "core/logger.h"
-#include "enumeration/forwardingplatform.h"
+#include "common/forwardingplatform.h"
 #include "platform/posix/posixplatform.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "filesystem/ntfsrunlist.h"
+#include "ondisk/ntfsrunlist.h"
 
-#include "platform/byteorder.h"
+#include "ondisk/byteorder.h"
 
 NtfsRunList::Status NtfsRunList::decode(const uint8_t* data, size_t size, uint64_t totalClusters,
                                         std::vector<NtfsRun>& runs)

@@ -1,5 +1,5 @@
-#include "platform/mbrcodec.h"
-#include "platform/byteorder.h"
+#include "ondisk/mbrcodec.h"
+#include "ondisk/byteorder.h"
 
 #include <algorithm>
 

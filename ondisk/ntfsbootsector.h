@@ -1,6 +1,6 @@
 #pragma once
 // The NTFS boot sector as plain values, decoded from bytes without I/O (no Qt, so it can be fuzzed).
-#include "platform/bootsectorfields.h"
+#include "ondisk/bootsectorfields.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "platform/guidtext.h"
-#include "platform/byteorder.h"
+#include "ondisk/guidtext.h"
+#include "ondisk/byteorder.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
-#include "platform/gptpartitionentry.h"
-#include "platform/byteorder.h"
+#include "ondisk/gptpartitionentry.h"
+#include "ondisk/byteorder.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "platform/ntfsmftrecord.h"
+#include "ondisk/ntfsmftrecord.h"
 
-#include "platform/byteorder.h"
+#include "ondisk/byteorder.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "platform/crc32.h"
+#include "ondisk/crc32.h"
 
 #include <array>
 
