@@ -1,8 +1,8 @@
 #include "boot/bcdeditor.h"
 
 #include "boot/bootplatform.h"
-#include "boot/diskpartscript.h"
-#include "boot/toolrunner.h"
+#include "platformtools/diskpartscript.h"
+#include "platformtools/toolrunner.h"
 #include "core/commandrunner.h"
 #include "core/logger.h"
 #include "platform/platformtypes.h"

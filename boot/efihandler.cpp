@@ -1,8 +1,8 @@
 #include "boot/efihandler.h"
 
 #include "boot/bootplatform.h"
-#include "boot/diskpartscript.h"
-#include "boot/toolrunner.h"
+#include "platformtools/diskpartscript.h"
+#include "platformtools/toolrunner.h"
 #include "core/logger.h"
 
 EFIHandler::EFIHandler(QObject* parent) : QObject(parent) {}

@@ -1,7 +1,7 @@
 #include "boot/offlineregistry.h"
 
 #include "boot/bootplatform.h"
-#include "boot/toolrunner.h"
+#include "platformtools/toolrunner.h"
 #include "ondisk/byteorder.h"
 #include "core/commandrunner.h"
 #include "core/logger.h"

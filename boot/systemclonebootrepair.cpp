@@ -2,9 +2,9 @@
 
 #include "boot/bcdeditor.h"
 #include "boot/bootplatform.h"
-#include "boot/diskpartscript.h"
+#include "platformtools/diskpartscript.h"
 #include "boot/offlineregistry.h"
-#include "boot/toolrunner.h"
+#include "platformtools/toolrunner.h"
 #include "core/commandrunner.h"
 #include "core/diskio.h"
 #include "core/logger.h"

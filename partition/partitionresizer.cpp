@@ -6,7 +6,8 @@
 #include "partition/diskaccess.h"
 #include "partition/gptcodec.h"
 #include "partition/partitiontable.h"
-#include "partition/resizerdiskpartrunner.h"
+#include "platformtools/diskpartscript.h"
+#include "platformtools/toolrunner.h"
 #include "partition/sectorunits.h"
 #include "ondisk/crc32.h"
 #include "ondisk/mbrcodec.h"
@@ -577,27 +578,6 @@ uint64_t PartitionResizer::dataPartitionEnd(uint64_t diskSize, uint32_t sectorSi
     return total > reserve ? SectorUnits::toUnits(total - reserve, sectorSize) : 0;
 }
 
-bool PartitionResizer::isDiskpartSafeLabel(const QString& label)
-{
-    return std::none_of(label.begin(), label.end(),
-                        [](QChar c) { return c == QLatin1Char('"') || c.category() == QChar::Other_Control; });
-}
-
-QString PartitionResizer::extendedPartitionScript(int diskNumber, uint64_t offsetKb, uint64_t sizeMb,
-                                                  const QString& label)
-{
-    return QStringLiteral("select disk %1\ncreate partition extended offset=%2 size=%3\ncreate partition logical\n"
-                          "format fs=ntfs label=\"%4\" quick\n")
-        .arg(diskNumber).arg(offsetKb).arg(sizeMb).arg(label);
-}
-
-QString PartitionResizer::primaryPartitionScript(int diskNumber, uint64_t offsetKb, uint64_t sizeMb,
-                                                 const QString& label)
-{
-    return QStringLiteral("select disk %1\ncreate partition primary offset=%2 size=%3\nformat fs=ntfs label=\"%4\" quick\n")
-        .arg(diskNumber).arg(offsetKb).arg(sizeMb).arg(label);
-}
-
 bool PartitionResizer::createDataPartition(DiskIO& disk, const QList<PartitionInfo>& partitions, uint64_t diskSize,
                                            uint32_t sectorSize, const QString& label, bool align4K)
 {
@@ -646,7 +626,7 @@ bool PartitionResizer::createDataPartition(DiskIO& disk, const QList<PartitionIn
             return false;
         }
     } else {
-        if (!isDiskpartSafeLabel(label))
+        if (!DiskpartScript::isSafeLabel(label))
             return fail(QStringLiteral("Data partition label %1 contains a double quote or a control character, "
                                        "which diskpart cannot take").arg(label));
         const int number = disk.targetDiskNumber();
@@ -780,7 +760,7 @@ bool PartitionResizer::createMbrDataPartition(int diskNumber, uint64_t startSect
 {
     log().info(QStringLiteral("Creating MBR data partition on disk %1: start=%2, sectors=%3")
                    .arg(diskNumber).arg(startSector).arg(sectorCount));
-    if (!isDiskpartSafeLabel(label))
+    if (!DiskpartScript::isSafeLabel(label))
         return fail(QStringLiteral("Data partition label %1 contains a double quote or a control character, "
                                    "which diskpart cannot take").arg(label));
     uint64_t diskSectors = 0;
@@ -791,15 +771,15 @@ bool PartitionResizer::createMbrDataPartition(int diskNumber, uint64_t startSect
     const uint64_t sizeMb = sectorCount * 512 / (1024 * 1024);
 
     QString output;
-    const QString first = extendedPartitionScript(diskNumber, offsetKb, sizeMb, label);
+    const QString first = DiskpartScript::extendedDataPartition(diskNumber, offsetKb, sizeMb, label);
     log().info(QStringLiteral("Diskpart script:\n%1").arg(first));
-    if (ResizerDiskpartRunner::run(first, output)) {
+    if (ToolRunner::runResizerDiskpartScript(first, output)) {
         log().info(QStringLiteral("MBR data partition created successfully"));
         return true;
     }
     log().warning(QStringLiteral("Extended partition failed: %1, trying primary...").arg(output));
-    const QString second = primaryPartitionScript(diskNumber, offsetKb, sizeMb, label);
-    if (ResizerDiskpartRunner::run(second, output)) {
+    const QString second = DiskpartScript::primaryDataPartition(diskNumber, offsetKb, sizeMb, label);
+    if (ToolRunner::runResizerDiskpartScript(second, output)) {
         log().info(QStringLiteral("MBR primary partition created successfully"));
         return true;
     }

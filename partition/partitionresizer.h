@@ -50,10 +50,6 @@ public:
     // End (exclusive, 512-byte units) of the space a data partition may use: the GPT's last usable
     // LBA + 1 for a 128-entry array.
     static uint64_t dataPartitionEnd(uint64_t diskSize, uint32_t sectorSize);
-    // diskpart cannot take a double quote or a line break inside label="..." (no escape exists).
-    static bool isDiskpartSafeLabel(const QString& label);
-    static QString extendedPartitionScript(int diskNumber, uint64_t offsetKb, uint64_t sizeMb, const QString& label);
-    static QString primaryPartitionScript(int diskNumber, uint64_t offsetKb, uint64_t sizeMb, const QString& label);
 
 signals:
     void progressChanged(int percent, const QString& message);

@@ -1,8 +1,8 @@
 // Runners, script texts, listing parsers and the offline registry configuration.
 #include "bootfixture.h"
-#include "boot/diskpartscript.h"
+#include "platformtools/diskpartscript.h"
 #include "boot/offlineregistry.h"
-#include "boot/toolrunner.h"
+#include "platformtools/toolrunner.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@
 #include "partition/gptcodec.h"
 #include "partition/partitionresizer.h"
 #include "partition/partitiontable.h"
-#include "partition/resizerdiskpartrunner.h"
+#include "platformtools/diskpartscript.h"
 #include "ondisk/byteorder.h"
 #include "ondisk/crc32.h"
 #include "ondisk/mbrcodec.h"
@@ -411,23 +411,8 @@ private slots:
         QVERIFY(!r.createMbrDataPartition(3, 2048, 4194304, 512, QStringLiteral("x\nclean")));
         QVERIFY(runner.calls().isEmpty());
         QVERIFY(r.lastError().contains(QStringLiteral("double quote")));
-        QVERIFY(PartitionResizer::isDiskpartSafeLabel(QStringLiteral("Daten (D:) 'x'")));
+        QVERIFY(DiskpartScript::isSafeLabel(QStringLiteral("Daten (D:) 'x'")));
 
-        QVERIFY(ResizerDiskpartRunner::isSuccess(0, QStringLiteral("done")));
-        QVERIFY(!ResizerDiskpartRunner::isSuccess(0, QStringLiteral("FAILED to bring")));
-        QVERIFY(!ResizerDiskpartRunner::isSuccess(2, QStringLiteral("done")));
-    }
-
-    void runnerTreatsUnstartedToolAsFailure()
-    {
-        ScriptedCommandRunner runner;
-        ScopedCommandRunner scope(&runner);
-        runner.enqueue(ScriptedCommandRunner::notStarted());
-        QString out;
-        QVERIFY(!ResizerDiskpartRunner::run(QStringLiteral("rescan\n"), out));
-        runner.enqueue(0, "ok", "warning text");
-        QVERIFY(ResizerDiskpartRunner::run(QStringLiteral("rescan\n"), out));
-        QCOMPARE(out, QStringLiteral("ok\nwarning text"));
     }
 };
 

@@ -33,6 +33,12 @@ public:
     static QString removePair(int disk, int efiPartition, const QString& efiLetter, int windowsPartition,
                               const QString& windowsLetter);
 
+    // diskpart cannot take a double quote or a line break inside label="..." (no escape exists).
+    static bool isSafeLabel(const QString& label);
+    // Data partition of an MBR disk: inside a new extended partition, or as a primary one.
+    static QString extendedDataPartition(int diskNumber, uint64_t offsetKb, uint64_t sizeMb, const QString& label);
+    static QString primaryDataPartition(int diskNumber, uint64_t offsetKb, uint64_t sizeMb, const QString& label);
+
     // "Partition N <type> <size> <unit> <offset> <unit>" lines (English listing only).
     static QList<ListedPartition> parseDiskCloneListing(const QString& output);
     // "Partition|分区 N <type> <size>[ unit]" lines.

@@ -1,6 +1,6 @@
-#include "boot/toolrunner.h"
+#include "platformtools/toolrunner.h"
 
-#include "boot/diskpartscript.h"
+#include "platformtools/diskpartscript.h"
 #include "core/logger.h"
 
 #include <QDir>
