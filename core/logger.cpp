@@ -50,17 +50,23 @@ void Logger::log(Level level, const QString& message)
     const QString line = QStringLiteral("[%1] [%2] %3")
                              .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")),
                                   levelText(level), message);
-    QMutexLocker lock(&m_mutex);
-    const QByteArray bytes = line.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-    if (m_fileOpen) {
-        m_stream << line << "\n";
-        m_stream.flush();
+    Callback callback;
+    {
+        QMutexLocker lock(&m_mutex);
+        const QByteArray bytes = line.toUtf8();
+        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+        if (m_fileOpen) {
+            m_stream << line << "\n";
+            m_stream.flush();
+        }
+        if (level >= Warning)
+            callback = m_callback;
     }
-    if (m_callback && level >= Warning)
-        m_callback(message, level);
+    // Called unlocked: a callback may log, or take locks of its own that other threads hold while logging.
+    if (callback)
+        callback(message, level);
 }
 
 void Logger::setCallback(Callback callback)

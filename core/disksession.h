@@ -1,0 +1,60 @@
+#pragma once
+#include "core/rawdisk.h"
+
+#include <QMutex>
+#include <QString>
+#include <vector>
+
+// The source and target of one clone: how each is opened, the refusal of the same device on both
+// sides, the target's volumes locked and dismounted until it is closed, and each side's sector
+// sizes. The handle-changing operations hold the mutex; reads and writes through source() and
+// target() come from the worker thread only.
+class DiskSession {
+public:
+    DiskSession() = default;
+    ~DiskSession();
+    DiskSession(const DiskSession&) = delete;
+    DiskSession& operator=(const DiskSession&) = delete;
+
+    // On failure `error` holds the user-visible reason.
+    bool openSource(const QString& path, QString& error);
+    bool openTarget(const QString& path, QString& error);
+    bool lockTargetVolumes();
+    void closeTarget();
+    void close();
+
+    bool hasSource() const;
+    bool hasTarget() const;
+    DeviceHandle* source() const { return m_source.get(); }
+    DeviceHandle* target() const { return m_target.get(); }
+    QString sourcePath() const { return m_sourcePath; }
+    QString targetPath() const { return m_targetPath; }
+    int targetDiskNumber() const { return m_targetDiskNumber; }
+    uint32_t sourceLogicalSector() const { return m_sourceLogicalSector; }
+    uint32_t sourcePhysicalSector() const { return m_sourcePhysicalSector; }
+    uint32_t targetLogicalSector() const { return m_targetLogicalSector; }
+    uint32_t targetPhysicalSector() const { return m_targetPhysicalSector; }
+    // Transfers are aligned to the physical sector: anything smaller is read-modify-write in the drive.
+    uint32_t sourceAlignment() const { return m_sourcePhysicalSector; }
+    uint32_t targetAlignment() const { return m_targetPhysicalSector; }
+
+private:
+    // -1: a volume path; -2: a drive path without a valid number.
+    static int diskNumberOfPath(const QString& path);
+    DiskHandle openSide(const QString& path, bool writable);
+    bool refuseSameDevice(const QString& sourcePath, const QString& targetPath, QString& error) const;
+    bool lockTargetVolumesLocked();
+    void closeTargetLocked();
+
+    mutable QMutex m_mutex;
+    DiskHandle m_source;
+    DiskHandle m_target;
+    QString m_sourcePath;
+    QString m_targetPath;
+    std::vector<DiskHandle> m_lockedVolumes;
+    int m_targetDiskNumber = -1;
+    uint32_t m_sourceLogicalSector = 512;
+    uint32_t m_sourcePhysicalSector = 512;
+    uint32_t m_targetLogicalSector = 512;
+    uint32_t m_targetPhysicalSector = 512;
+};

@@ -1,0 +1,69 @@
+#pragma once
+#include "platform/platform.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+
+using DiskHandle = std::unique_ptr<DeviceHandle>;
+
+struct DiskGeometry {
+    int64_t diskSize = 0;
+    uint32_t bytesPerSector = 0;
+    int64_t totalSectors = 0;
+    uint32_t cylinders = 0;
+    uint32_t tracksPerCylinder = 0;
+    uint32_t sectorsPerTrack = 0;
+};
+
+struct StorageAlignment {
+    uint32_t logicalSector = 512;
+    uint32_t physicalSector = 512;
+    uint32_t alignmentOffset = 0;
+};
+
+struct DiskExtent {
+    uint32_t diskNumber = 0;
+    int64_t startingOffset = 0;
+    int64_t extentLength = 0;
+};
+
+// Stateless operations on disks, volumes and their handles, over the platform seam. Handles it
+// returns belong to the caller. Failures are logged with the platform's error text.
+class RawDisk {
+public:
+    static QString physicalDrivePath(int diskNumber);
+    static DiskHandle openDisk(int diskNumber, bool writable);
+    static DiskHandle openVolume(const QString& path, bool writable);
+
+    // Exactly the asked sectors; the caller's buffer must suit the handle.
+    static bool readSectors(DeviceHandle* handle, uint64_t sector, uint32_t count, void* buffer, uint32_t sectorSize);
+    static bool writeSectors(DeviceHandle* handle, uint64_t sector, uint32_t count, const void* buffer,
+                             uint32_t sectorSize);
+    // Any byte range, through whole aligned spans: never past the device end, and a partial span is
+    // written only after its neighbouring bytes were read from the device.
+    static bool readRange(DeviceHandle* handle, uint64_t offset, uint64_t length, void* buffer, uint32_t alignment);
+    static bool writeRange(DeviceHandle* handle, uint64_t offset, uint64_t length, const void* buffer,
+                           uint32_t alignment);
+    static bool readSectorsAligned(DeviceHandle* handle, uint64_t sector, uint32_t count, void* buffer,
+                                   uint32_t sectorSize, uint32_t alignment);
+    static bool writeSectorsAligned(DeviceHandle* handle, uint64_t sector, uint32_t count, const void* buffer,
+                                    uint32_t sectorSize, uint32_t alignment);
+
+    static bool getDiskGeometry(DeviceHandle* handle, DiskGeometry& geometry);
+    static bool queryAlignment(DeviceHandle* handle, StorageAlignment& alignment);
+    static QString getBusType(int diskNumber);
+    static QString busTypeName(int busType);
+    static bool isSsd(int diskNumber);
+    static QList<DiskExtent> getVolumeDiskExtents(const QString& volumePath);
+    static int getDiskNumberForVolume(const QString& volumePath);
+    static QStringList enumerateVolumes();
+    static QStringList getVolumeMountPaths(const QString& volumeName);
+    static QString getVolumeNameForMountPoint(const QString& path);
+    static bool unlockVolume(DeviceHandle* handle);
+    static bool updateDiskProperties(DeviceHandle* handle);
+    static bool flush(DeviceHandle* handle);
+    static QString lastErrorText();
+};
