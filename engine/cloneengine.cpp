@@ -7,7 +7,6 @@
 
 namespace {
 constexpr uint64_t ProgressLogStep = 104857600;  // 100 MiB between "ENGINE PROGRESS" lines
-constexpr unsigned long ThreadStopTimeoutMs = 5000;
 
 QString yesNo(bool value) { return value ? QStringLiteral("Yes") : QStringLiteral("No"); }
 
@@ -30,29 +29,33 @@ CloneEngine::~CloneEngine()
     if (!m_thread)
         return;
     cancel();
-    m_thread->quit();
-    if (!m_thread->wait(ThreadStopTimeoutMs)) {
-        Logger::instance().warning(QStringLiteral("Worker thread did not finish in time, terminating..."));
-        m_thread->terminate();
-        m_thread->wait();
+    if (m_thread->wait(QDeadlineTimer(m_stopTimeoutMs))) {
+        // Its queued deleteLater may never run when the application is shutting down.
+        delete m_thread;
+        return;
     }
-    // Its queued deleteLater may never run when the application is shutting down.
-    delete m_thread;
+    // Killing a thread in the middle of a write could leave a half-written sector and held locks;
+    // the worker stops at its next cancellation check and the thread then deletes itself.
+    Logger::instance().warning(QStringLiteral("Worker thread did not finish in time; it ends on its own after cancelling"));
 }
 
 void CloneEngine::setConfig(const CloneConfig& config) { m_config = config; }
 
 bool CloneEngine::isRunning() const
 {
-    QMutexLocker lock(&m_workerMutex);
-    return m_workerRunning;
+    if (!m_run)
+        return false;
+    QMutexLocker lock(&m_run->mutex);
+    return m_run->worker != nullptr;
 }
 
 void CloneEngine::cancel()
 {
-    QMutexLocker lock(&m_workerMutex);
-    if (m_workerRunning && m_worker)
-        m_worker->cancel();
+    if (!m_run)
+        return;
+    QMutexLocker lock(&m_run->mutex);
+    if (m_run->worker)
+        m_run->worker->cancel();
 }
 
 void CloneEngine::setStatus(Tessarin::CloneStatus status)
@@ -100,25 +103,26 @@ void CloneEngine::start()
     worker->setConfig(m_config);
     worker->setSmartClone(m_config.smartClone);
 
+    auto run = std::make_shared<Run>();
+    run->worker = worker;
     connect(thread, &QThread::started, worker, &CloneWorker::doClone);
     connect(worker, &CloneWorker::progressChanged, this, &CloneEngine::onWorkerProgress);
-    // Runs on the worker thread before the worker can be deleted, so cancel() never reaches a
-    // dead worker; it waits for a cancel() in flight to complete.
-    connect(worker, &CloneWorker::finished, this, [this] {
-        QMutexLocker lock(&m_workerMutex);
-        m_workerRunning = false;
+    // Runs on the worker thread before the worker can be deleted, so cancel() never reaches a dead
+    // worker; it waits for a cancel() in flight to complete. Direct, so that neither depends on the
+    // user-interface thread's event loop (which is blocked while the engine waits in its destructor).
+    connect(worker, &CloneWorker::finished, worker, [run, thread] {
+        {
+            QMutexLocker lock(&run->mutex);
+            run->worker = nullptr;
+        }
+        thread->quit();
     }, Qt::DirectConnection);
     connect(worker, &CloneWorker::finished, this, &CloneEngine::onWorkerFinished);
-    connect(worker, &CloneWorker::finished, thread, &QThread::quit);
     connect(worker, &CloneWorker::finished, worker, &QObject::deleteLater);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
 
-    {
-        QMutexLocker lock(&m_workerMutex);
-        m_thread = thread;
-        m_worker = worker;
-        m_workerRunning = true;
-    }
+    m_run = run;
+    m_thread = thread;
     m_lastLoggedBytes = 0;
     setStatus(Tessarin::CloningData);
     thread->start(QThread::InheritPriority);
@@ -151,11 +155,7 @@ void CloneEngine::onWorkerProgress(const CloneProgress& progress)
 void CloneEngine::onWorkerFinished(bool success, const QString& message)
 {
     setStatus(success ? Tessarin::Completed : Tessarin::Failed);
-    {
-        QMutexLocker lock(&m_workerMutex);
-        m_thread = nullptr;
-        m_worker = nullptr;
-    }
+    m_thread = nullptr;
     emit finished(success, message);
 }
 

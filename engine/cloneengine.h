@@ -5,6 +5,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
+#include <memory>
 
 class CloneWorker;
 class QThread;
@@ -23,6 +24,8 @@ public:
     void cancel();
     // True from a successful start until the worker reports finished.
     bool isRunning() const;
+    // How long destruction waits for a cancelled worker before leaving it to end on its own.
+    void setStopTimeout(int milliseconds) { m_stopTimeoutMs = milliseconds; }
 
     Tessarin::CloneStatus status() const { return m_status; }
     CloneProgress progress() const { return m_progress; }
@@ -45,10 +48,14 @@ private:
     CloneConfig m_config;
     CloneProgress m_progress;
     Tessarin::CloneStatus m_status = Tessarin::Idle;
+    // What cancel() and the worker thread share about one run. Shared, so that a worker left
+    // running after the engine is gone can still mark its end.
+    struct Run {
+        QMutex mutex;
+        CloneWorker* worker = nullptr;  // guarded by mutex; cleared as the worker finishes
+    };
+    std::shared_ptr<Run> m_run;
     QThread* m_thread = nullptr;
-    CloneWorker* m_worker = nullptr;
-    // Guards m_worker against the worker finishing (and deleting itself) while cancel() reaches in.
-    mutable QMutex m_workerMutex;
-    bool m_workerRunning = false;  // guarded by m_workerMutex
+    int m_stopTimeoutMs = 5000;
     uint64_t m_lastLoggedBytes = 0;
 };
