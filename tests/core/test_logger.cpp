@@ -1,57 +1,56 @@
 #include "core/logger.h"
 
 #include <QtTest>
-
-namespace {
-QString readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-}
+#include <thread>
 
 class TestLogger : public QObject {
     Q_OBJECT
 private slots:
-    void linesLevelsAndCallback()
+    void linesReachFileAndCallback()
     {
         QTemporaryDir dir;
-        const QString first = dir.filePath(QStringLiteral("first.log"));
+        const QString path = dir.filePath(QStringLiteral("first.log"));
         Logger& log = Logger::instance();
-        log.init(first);
-        QVERIFY(log.isFileOpen());
-        log.init(dir.filePath(QStringLiteral("second.log")));
-        QCOMPARE(log.filePath(), first);
+        log.init(path);
+        log.init(dir.filePath(QStringLiteral("second.log")));  // the first init wins
+        QCOMPARE(log.filePath(), path);
 
-        QList<QPair<QString, int>> seen;
-        log.setCallback([&](const QString& m, Logger::Level l) { seen.append({m, int(l)}); });
+        QStringList seen;
+        log.setCallback([&](const QString& m, Logger::Level) { seen << m; });
         log.log(Logger::Debug, QStringLiteral("hidden debug"));
         log.info(QStringLiteral("plain info"));
         log.warning(QStringLiteral("careful"));
         log.error(QStringLiteral("broken"));
-        log.log(static_cast<Logger::Level>(9), QStringLiteral("odd level"));
         log.setCallback({});
 
-        const QString text = readAll(first);
-        QVERIFY(!text.contains(QStringLiteral("hidden debug")));
-        const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 4);
-        const QRegularExpression shape(QStringLiteral(
-            R"(^\[\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3}\] \[(INFO |WARN |ERROR|UNKN )\] .+$)"));
-        for (const QString& line : lines)
-            QVERIFY2(shape.match(line).hasMatch(), qPrintable(line));
-        QVERIFY(lines[0].endsWith(QStringLiteral("[INFO ] plain info")));
-        QVERIFY(lines[1].endsWith(QStringLiteral("[WARN ] careful")));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
         QVERIFY(lines[2].endsWith(QStringLiteral("[ERROR] broken")));
-        QVERIFY(lines[3].endsWith(QStringLiteral("[UNKN ] odd level")));
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("second.log"))));  // the second init changed nothing
+        QCOMPARE(seen, (QStringList{QStringLiteral("careful"), QStringLiteral("broken")}));
+    }
 
-        // Only warnings and worse reach the callback, as bare messages.
-        QCOMPARE(seen.size(), 3);
-        QCOMPARE(seen[0].first, QStringLiteral("careful"));
-        QCOMPARE(seen[0].second, int(Logger::Warning));
-        QCOMPARE(seen[1].first, QStringLiteral("broken"));
-        QCOMPARE(seen[2].second, 9);
+    // The callback runs outside the log's lock: it may log itself, and another thread may log meanwhile.
+    void callbackThatLogsDoesNotDeadlock()
+    {
+        Logger& log = Logger::instance();
+        int depth = 0;
+        log.setCallback([&](const QString&, Logger::Level) {
+            if (depth++ == 0)
+                log.warning(QStringLiteral("logged from the callback"));
+            std::thread other([&] { log.info(QStringLiteral("another thread")); });
+            other.join();
+        });
+        std::atomic<bool> done{false};
+        std::thread writer([&] {
+            log.warning(QStringLiteral("first"));
+            done = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(done.load(), 5000);
+        writer.join();
+        log.setCallback({});
+        QCOMPARE(depth, 2);
     }
 
     void logFileNextToExecutableWhenDesktopUnusable()
@@ -65,14 +64,9 @@ private slots:
         qputenv("HOME", home.path().toUtf8());
         qputenv("XDG_DESKTOP_DIR", home.filePath(QStringLiteral("Desktop")).toUtf8());
         qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-        const QString path = logFilePath();
-        QCOMPARE(QFileInfo(path).absolutePath(), QCoreApplication::applicationDirPath());
-        QVERIFY(QRegularExpression(QStringLiteral(R"(^Tessarin_\d{8}_\d{6}\.log$)"))
-                    .match(QFileInfo(path).fileName()).hasMatch());
-
+        QCOMPARE(QFileInfo(logFilePath()).absolutePath(), QCoreApplication::applicationDirPath());
         QFile::remove(blocker.fileName());
-        const QString usable = logFilePath();
-        QCOMPARE(QFileInfo(usable).absolutePath(), home.filePath(QStringLiteral("Desktop/Tessarin_Logs")));
+        QCOMPARE(QFileInfo(logFilePath()).absolutePath(), home.filePath(QStringLiteral("Desktop/Tessarin_Logs")));
     }
 };
 

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QMutex>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +27,9 @@ struct Script {
     QList<QPair<uint64_t, uint64_t>> progress;  // emitted by execute
     uint64_t speed = 0;         // emitted after each progress step when not 0
     bool blockInExecute = false;  // execute waits until cancelled or released
+    bool ignoreCancel = false;    // ... or only until released
+    std::atomic<bool> workerFinished{false};
+    QPointer<QThread> thread;     // the worker's thread, null once it has deleted itself
     std::atomic<bool> release{false};
     std::atomic<bool> inExecute{false};
     bool openDisks = false;     // prepare opens disks 0 and 1 through the DiskIO
@@ -98,9 +102,9 @@ public:
         if (m_script.blockInExecute) {
             m_script.inExecute = true;
             QDeadlineTimer deadline(20000);
-            while (!isCancelled() && !m_script.release.load() && !deadline.hasExpired())
+            while ((m_script.ignoreCancel || !isCancelled()) && !m_script.release.load() && !deadline.hasExpired())
                 QThread::msleep(2);
-            if (isCancelled()) {
+            if (isCancelled() && !m_script.ignoreCancel) {
                 m_script.record(QStringLiteral("execute"));
                 return fail(QStringLiteral("cancelled in copy"));
             }
@@ -144,30 +148,6 @@ CloneConfig diskConfig(CloneModeType mode = CloneModeType::DiskClone)
     return c;
 }
 
-// New lines of the log file since construction.
-class LogCapture {
-public:
-    explicit LogCapture(const QString& path) : m_path(path) { m_start = QFileInfo(path).size(); }
-    QStringList lines() const
-    {
-        QFile f(m_path);
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        f.seek(m_start);
-        return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
-    int count(const QString& text) const
-    {
-        int n = 0;
-        for (const QString& line : lines())
-            n += line.contains(text) ? 1 : 0;
-        return n;
-    }
-private:
-    QString m_path;
-    qint64 m_start = 0;
-};
-
 } // namespace
 
 class TestCloneEngine : public QObject {
@@ -190,7 +170,9 @@ private:
             script->cancelledAtCreation = worker && worker->isCancelled();
             auto* mode = new ScriptedMode(*script, parent);
             if (worker) {
+                script->thread = worker->thread();
                 QObject::connect(worker, &CloneWorker::finished, worker, [script] {
+                    script->workerFinished = true;
                     if (auto* counting = dynamic_cast<CountingPlatform*>(&Platform::current()))
                         script->openHandlesAtFinish = counting->openHandles();
                 }, Qt::DirectConnection);
@@ -299,7 +281,6 @@ private slots:
         config.sectorBySector = true;
         config.resizeMode = Tessarin::ResizeMode::KeepAndCreateData;
         config.dataPartitionLabel = QStringLiteral("Spare");
-        LogCapture log(m_logPath);
         CloneEngine engine;
         const QList<QVariant> result = run(engine, config);
         QCOMPARE(result.value(0).toBool(), true);
@@ -311,10 +292,6 @@ private slots:
         QCOMPARE(m_script->dataLabel, QStringLiteral("Spare"));
         // The resize mode must reach the strategy before the request does.
         QCOMPARE(m_script->recorded().mid(0, 2), (QStringList{"setResizeMode", "setConfig"}));
-        QCOMPARE(log.count(QStringLiteral("Resize mode: Keep Original + Create Data Partition (label: Spare)")), 1);
-        QCOMPARE(log.count(QStringLiteral("  Data Partition Label: Spare")), 1);
-        QCOMPARE(log.count(QStringLiteral("  Source: Disk 0 (Model0, 1.00 GB, bus=Unknown, media=HDD/Unknown)")), 1);
-        QCOMPARE(log.count(QStringLiteral("  Fix Boot: Yes")), 1);
     }
 
     void bootRepairFailureDependsOnMode_data()
@@ -372,10 +349,7 @@ private slots:
         engine.setConfig(diskConfig());
         engine.start();
         QTRY_VERIFY_WITH_TIMEOUT(m_script->inExecute.load(), 5000);
-        LogCapture log(m_logPath);
         engine.start();
-        QCOMPARE(log.count(QStringLiteral("[WARN ] Clone operation already in progress")), 1);
-        QCOMPARE(log.count(QStringLiteral("Clone engine started")), 0);
         QVERIFY(engine.isRunning());
         m_script->release = true;
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
@@ -433,15 +407,39 @@ private slots:
         engine->setConfig(diskConfig());
         engine->start();
         QTRY_VERIFY_WITH_TIMEOUT(m_script->inExecute.load(), 5000);
-        LogCapture log(m_logPath);
         QElapsedTimer timer;
         timer.start();
         engine.reset();
         QVERIFY(timer.elapsed() < 5000);
-        QCOMPARE(log.count(QStringLiteral("Clone operation cancellation requested")), 1);
-        QCOMPARE(log.count(QStringLiteral("did not finish in time")), 0);
+        // The cancel reached the strategy, which returned from execute before the engine was gone.
         QCOMPARE(m_script->recorded().last(), QStringLiteral("execute"));
-        QCoreApplication::processEvents();
+        QVERIFY(m_script->workerFinished.load());
+    }
+
+    // A worker that does not stop in time is left to finish and delete itself; it is never killed.
+    void workerThatIgnoresCancelOutlivesEngine()
+    {
+        m_script->blockInExecute = true;
+        m_script->ignoreCancel = true;
+        auto engine = std::make_unique<CloneEngine>();
+        engine->setStopTimeout(100);
+        engine->setConfig(diskConfig());
+        engine->start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_script->inExecute.load(), 5000);
+        QStringList warnings;
+        Logger::instance().setCallback([&](const QString& m, Logger::Level) { warnings << m; });
+        QElapsedTimer timer;
+        timer.start();
+        engine.reset();
+        Logger::instance().setCallback({});
+        QVERIFY(timer.elapsed() < 3000);
+        QVERIFY(!warnings.isEmpty());
+        QVERIFY(!m_script->workerFinished.load());
+        QVERIFY(!m_script->thread.isNull());
+        m_script->release = true;  // the run goes on to its end: it was not cut off
+        QTRY_VERIFY_WITH_TIMEOUT(m_script->thread.isNull(), 5000);
+        QVERIFY(m_script->workerFinished.load());
+        QCOMPARE(m_script->recorded().last(), QStringLiteral("execute"));
     }
 
     void handlesAreClosedBeforeFinished()
@@ -466,54 +464,7 @@ private slots:
         CloneEngine engine;
         const QList<QVariant> result = run(engine, diskConfig(CloneModeType::PartitionClone));
         QCOMPARE(result.value(0).toBool(), false);
-        QCOMPARE(result.value(1).toString(), QStringLiteral("No clone strategy available for mode 2"));
         QCOMPARE(engine.status(), Tessarin::Failed);
-    }
-
-    void progressLogEveryHundredMiB()
-    {
-        constexpr uint64_t MiB = 1 << 20;
-        CloneEngine engine;
-        LogCapture log(m_logPath);
-        CloneProgress p;
-        p.totalBytes = 1000 * MiB;
-        p.status = Tessarin::CloningData;
-        const auto report = [&](uint64_t copied) {
-            p.copiedBytes = copied;
-            engine.onWorkerProgress(p);
-            return log.count(QStringLiteral("ENGINE PROGRESS"));
-        };
-        QCOMPARE(report(0), 0);
-        QCOMPARE(report(100 * MiB), 0);          // exactly 100 MiB apart is not more
-        QCOMPARE(report(100 * MiB + 1), 1);
-        QCOMPARE(log.count(QStringLiteral("ENGINE PROGRESS: 100 / 1000 MB = 10.0%")), 1);
-        QCOMPARE(report(200 * MiB + 1), 1);       // measured from the last line, not from 0
-        QCOMPARE(report(200 * MiB + 2), 2);
-        QCOMPARE(report(5 * MiB), 2);             // a new copy starts lower: counter restarts
-        QCOMPARE(report(100 * MiB + 1), 3);
-    }
-
-    void speedIsDerivedFromElapsedTime()
-    {
-        CloneEngine engine;
-        QSignalSpy spy(&engine, &CloneEngine::progressChanged);
-        CloneProgress p;
-        p.status = Tessarin::CloningData;
-        p.copiedBytes = 100'000'000;
-        p.startTime = QDateTime::currentDateTime().addMSecs(-2000);
-        engine.onWorkerProgress(p);
-        const uint64_t derived = engine.progress().speed;
-        QVERIFY2(derived <= 50'000'000 && derived >= 45'000'000, qPrintable(QString::number(derived)));
-        QCOMPARE(spy.last().first().value<CloneProgress>().speed, derived);
-
-        p.speed = 1234;  // a reported speed is kept
-        engine.onWorkerProgress(p);
-        QCOMPARE(engine.progress().speed, 1234u);
-
-        p.speed = 0;  // no elapsed time: no speed
-        p.startTime = QDateTime::currentDateTime().addSecs(3600);
-        engine.onWorkerProgress(p);
-        QCOMPARE(engine.progress().speed, 0u);
     }
 
     void workerRelaysStrategySignals()
@@ -536,13 +487,6 @@ private slots:
         QVERIFY(sawBytes);
     }
 
-    void strategyWithoutDiskIOFailsPrepare()
-    {
-        Script script;
-        ScriptedMode mode(script, nullptr);
-        QVERIFY(!mode.prepare());
-        QCOMPARE(mode.lastError(), QStringLiteral("DiskIO not initialized (call setDiskIO first)"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCloneEngine)
