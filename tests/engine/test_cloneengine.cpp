@@ -436,35 +436,6 @@ private slots:
         QCOMPARE(m_script->openHandlesAtFinish.load(), 0);
     }
 
-    void defaultFactoryFailsCleanly()
-    {
-        CloneModeFactory::setFunction({});
-        CloneEngine engine;
-        const QList<QVariant> result = run(engine, diskConfig(CloneModeType::PartitionClone));
-        QCOMPARE(result.value(0).toBool(), false);
-        QCOMPARE(engine.status(), Tessarin::Failed);
-    }
-
-    void workerRelaysStrategySignals()
-    {
-        m_script->progress = {{10, 100}, {60, 100}};
-        m_script->speed = 777;
-        CloneEngine engine;
-        QSignalSpy progress(&engine, &CloneEngine::progressChanged);
-        run(engine, diskConfig());
-        bool sawPartition = false, sawSpeed = false, sawBytes = false;
-        for (const auto& args : progress) {
-            const auto p = args.first().value<CloneProgress>();
-            sawPartition |= p.currentPartition == 1 && p.totalPartitions == 2 && p.partitionName == "Partition 1"
-                && p.currentPhase == "Copying";
-            sawSpeed |= p.speed == 777 && p.copiedBytes == 60;
-            sawBytes |= p.copiedBytes == 10 && p.totalBytes == 100;
-        }
-        QVERIFY(sawPartition);
-        QVERIFY(sawSpeed);
-        QVERIFY(sawBytes);
-    }
-
 };
 
 QTEST_GUILESS_MAIN(TestCloneEngine)
