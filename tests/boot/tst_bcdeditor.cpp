@@ -37,7 +37,6 @@ private slots:
     void invalidEntryParsing_data();
     void invalidEntryParsing();
     void cleanInvalidEntries();
-    void mountEfi();
     void portableModeOnRealFolder();
 };
 
@@ -175,8 +174,6 @@ void TestBcdEditor::invalidEntryParsing_data()
         << QStringLiteral("Windows 启动加载器\n标识符                  {33333333-2222-3333-4444-555555555555}\n"
                           "device                  unknown\n   \n标识符 {bootmgr}\ndevice unknown\n\n")
         << QStringList{"{33333333-2222-3333-4444-555555555555}"};
-    QTest::newRow("device case-sensitive") << QStringLiteral("identifier {44444444-2222-3333-4444-555555555555}\nDevice Unknown\n\n")
-                                           << QStringList{};
 }
 
 void TestBcdEditor::invalidEntryParsing()
@@ -202,30 +199,6 @@ void TestBcdEditor::cleanInvalidEntries()
     f.runner.enqueue(1);
     QVERIFY(!f.bcd.cleanInvalidEntries(QStringLiteral("S:")));  // nothing deleted without a listing
     QCOMPARE(f.runner.calls().size(), 1);
-}
-
-void TestBcdEditor::mountEfi()
-{
-    BootFixture f;
-    DiskInfo disk = diskOf(2, {part(1), efiPart(3)});
-    f.useLetters("ZYW");
-    QString letter;
-    QVERIFY(f.bcd.mountEfiPartition(disk, letter));
-    QCOMPARE(letter, QStringLiteral("X"));
-    QCOMPARE(f.runner.calls().at(0).scriptText, QStringLiteral("select disk 2\nselect partition 3\nassign letter=X\n"));
-
-    // No free letter from D to Z, or diskpart reporting an error: not mounted.
-    f.runner.clear();
-    f.useLetters("DEFGHIJKLMNOPQRSTUVWXYZ");
-    QVERIFY(!f.bcd.mountEfiPartition(disk, letter));
-    QVERIFY(f.runner.calls().isEmpty());
-    f.useLetters("EFGHIJKLMNOPQRSTUVWXYZ");
-    f.runner.enqueue(0, "DiskPart has encountered an error: Access is denied.");
-    QVERIFY(!f.bcd.mountEfiPartition(disk, letter));
-    disk.partitions.removeLast();
-    f.runner.clear();
-    QVERIFY(!f.bcd.mountEfiPartition(disk, letter));
-    QVERIFY(f.runner.calls().isEmpty());
 }
 
 void TestBcdEditor::portableModeOnRealFolder()

@@ -12,9 +12,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-#if !defined(_WIN32)
-#include "platform/posix/posixplatform.h"
-#endif
 
 namespace {
 constexpr int EntryFlag = 0;
@@ -64,14 +61,6 @@ bool writeImage(const QString& path, const QByteArray& bytes, qint64 size = 4 * 
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.resize(size) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readAt(const QString& path, qint64 offset, qint64 length)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || !f.seek(offset))
-        return QByteArray();
-    return f.read(length);
 }
 
 // The whole of an in-memory disk as an image file, for the tools that read files.
@@ -140,10 +129,7 @@ class TestBootManager : public QObject {
 private slots:
     void initTestCase();
     void bootstrapMatchesSource();
-    void firmwareDetection_data();
-    void firmwareDetection();
     void mbrRepairOnImage();
-    void mbrRepairThroughPosixBackend();
     void fixBootPathChoice();
     void uefiRepair();
     void efiHandlerChecks();
@@ -165,33 +151,6 @@ void TestBootManager::bootstrapMatchesSource()
     QVERIFY2(!bytes.isEmpty(), qPrintable(error));
     QVERIFY2(bytes == QByteArray(reinterpret_cast<const char*>(MbrBootCode::Bootstrap), MbrBootCode::BootstrapSize),
              "boot/mbrbootcode.cpp is stale: run scripts/gen-mbr.sh");
-}
-
-void TestBootManager::firmwareDetection_data()
-{
-    QTest::addColumn<bool>("callOk");
-    QTest::addColumn<uint>("type");
-    QTest::addColumn<uint>("probe");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("bios") << true << 1u << 0u << 1;
-    QTest::newRow("uefi") << true << 2u << 1u << 2;
-    QTest::newRow("unknown type, invalid function") << true << 3u << 1u << 1;
-    QTest::newRow("call failed, invalid function") << false << 0u << 1u << 1;
-    QTest::newRow("call failed, other error") << false << 0u << 998u << 2;
-}
-
-void TestBootManager::firmwareDetection()
-{
-    QFETCH(bool, callOk);
-    QFETCH(uint, type);
-    QFETCH(uint, probe);
-    QFETCH(int, expected);
-    BootFixture f;
-    f.platform.firmwareAnswers = callOk;
-    f.platform.firmware = type;
-    f.platform.firmwareProbeCode = probe;
-    BootManager bm;
-    QCOMPARE(bm.detectFirmwareType(), expected);
 }
 
 void TestBootManager::mbrRepairOnImage()
@@ -226,29 +185,6 @@ void TestBootManager::mbrRepairOnImage()
     for (int number : {0, 5, -1})
         QVERIFY(!mbr.setActivePartition(n, number));
     QCOMPARE(f.platform.opens().size(), opens);  // refused before the disk is opened
-}
-
-void TestBootManager::mbrRepairThroughPosixBackend()
-{
-#if defined(_WIN32)
-    QSKIP("image-file disks exist only in the posix backend");
-#else
-    const QString img = m_dir.filePath(QStringLiteral("posix.img"));
-    const QByteArray before = makeMbr({{0x80, 0x07, 2048, 4096}}, 0xCAFEF00D);
-    QVERIFY(writeImage(img, before));
-    PosixPlatform::Settings settings;
-    settings.disks = img.toStdString();
-    PosixPlatform posix(settings);
-    ScopedPlatform scoped(&posix);
-    BootManager bm;
-    PartitionInfo sys = part(1);
-    sys.isSystem = true;
-    QVERIFY2(bm.repairMbrBoot(diskOf(0, {sys}, Tessarin::PartitionStyle::MBR)), qPrintable(bm.lastError()));
-    const QByteArray after = readAt(img, 0, 512);
-    QCOMPARE(after.left(446), MbrBootCode::image());
-    QCOMPARE(after.mid(446, 64), before.mid(446, 64));
-    QCOMPARE(after.mid(510, 2), QByteArray("\x55\xAA", 2));
-#endif
 }
 
 void TestBootManager::fixBootPathChoice()
@@ -305,16 +241,8 @@ void TestBootManager::efiHandlerChecks()
     BootFixture f;
     EFIHandler efi;
     PartitionInfo p = efiPart(2);
-    p.isEfi = false;
-    QVERIFY(!efi.repairEfiBoot(0, p, QStringLiteral("C:\\Windows")));
-    p.isEfi = true;
-    p.fileSystem = Tessarin::FileSystemType::NTFS;
-    QVERIFY(!efi.repairEfiBoot(0, p, QStringLiteral("C:\\Windows")));
-    QVERIFY(f.runner.calls().isEmpty());
-
     // No letter on the partition: a free one is assigned on the right disk and partition for
     // the repair, and removed afterwards even when bcdboot failed.
-    p.fileSystem = Tessarin::FileSystemType::FAT32;
     f.useLetters("Z");
     f.runner.enqueue(0, "DiskPart successfully assigned the drive letter or mount point.");
     f.runner.enqueue(ScriptedCommandRunner::notStarted());

@@ -89,8 +89,6 @@ class TestCloneRepair : public QObject {
     Q_OBJECT
 private slots:
     void noFreeLettersRunsNothing();
-    void efiHeuristic_data();
-    void efiHeuristic();
     void detection();
     void diskCloneUefiRepair();
     void diskCloneUefiFailures();
@@ -114,38 +112,6 @@ void TestCloneRepair::noFreeLettersRunsNothing()
     system.setTargetDisk(targetDisk());
     QVERIFY(!system.rebuildBcdForMigration());
     QVERIFY(f.callsOf(QStringLiteral("diskpart")).isEmpty());
-}
-
-void TestCloneRepair::efiHeuristic_data()
-{
-    QTest::addColumn<PartitionInfo>("p");
-    QTest::addColumn<bool>("expected");
-    PartitionInfo p = part(1);
-    p.size = 300 << 20;
-    PartitionInfo guid = p;
-    guid.typeGuid = QStringLiteral("{c12a7328-f81f-11d2-ba4b-00a0c93ec93b}");
-    QTest::newRow("type guid, any case") << guid << true;
-    PartitionInfo labelled = p;
-    labelled.fileSystemName = QStringLiteral("fat32");
-    labelled.label = QStringLiteral("efi boot");
-    QTest::newRow("small FAT32 labelled EFI") << labelled << true;
-    PartitionInfo other = labelled;
-    other.label = QStringLiteral("DATA");
-    QTest::newRow("small FAT32 other label") << other << false;
-    PartitionInfo ntfs = p;
-    ntfs.fileSystem = Tessarin::FileSystemType::NTFS;
-    ntfs.label = QStringLiteral("SYSTEM");
-    QTest::newRow("small NTFS labelled SYSTEM") << ntfs << false;
-    PartitionInfo big = labelled;
-    big.size = 536870913;
-    QTest::newRow("FAT32 above 512 MiB") << big << false;
-}
-
-void TestCloneRepair::efiHeuristic()
-{
-    QFETCH(PartitionInfo, p);
-    QFETCH(bool, expected);
-    QCOMPARE(DiskCloneBootRepair::looksLikeEfiPartition(p), expected);
 }
 
 void TestCloneRepair::detection()
@@ -306,19 +272,7 @@ void TestCloneRepair::systemCloneRebuildFailures()
 
 void TestCloneRepair::systemCloneRepairBcd()
 {
-    {   // Legacy BIOS: the system partition's letter is the system root.
-        BootFixture f;
-        f.addFiles({"E:\\Windows\\System32", "E:\\Windows\\system32\\winload.exe"});
-        SystemCloneBootRepair repair(&f.bcd, nullptr);
-        PartitionInfo sys = part(1, QStringLiteral("F:"));
-        sys.isSystem = true;
-        repair.setSystemPartitions({sys, part(2, QStringLiteral("E:"))});
-        repair.setTargetBootMode(Tessarin::TargetBootMode::Legacy);
-        QVERIFY(repair.repairBcd());
-        QCOMPARE(f.callsOf(QStringLiteral("bcdboot")).at(0).request.arguments.mid(0, 5),
-                 (QStringList{"E:\\Windows", "/s", "F:", "/f", "BIOS"}));
-    }
-    {   // UEFI without a letter on the EFI partition: it is mounted and recorded.
+    {   // UEFI without a letter on the EFI partition: it is mounted on the target and recorded.
         BootFixture f;
         f.useLetters("ZYX");
         f.addFiles({"E:\\Windows\\System32", "E:\\Windows\\system32\\winload.efi"});
