@@ -8,15 +8,14 @@ struct CommandRequest {
     QString program;             // a name resolved through the search path ("diskpart", "reg", ...)
     QStringList arguments;
     int startTimeoutMs = -1;     // -1: no separate wait for the start
-    int finishTimeoutMs = 30000;
-    bool killOnTimeout = true;
-    int killWaitMs = 5000;       // after a kill, how long to wait for the child to go
+    int finishTimeoutMs = 30000; // a child still running then is killed
+    int killWaitMs = 5000;       // after the kill, how long to wait for the child to go
 };
 
 struct CommandResult {
     bool started = false;   // false: the program could not be started
     bool finished = false;  // ended within finishTimeoutMs
-    bool timedOut = false;
+    bool timedOut = false;  // killed at finishTimeoutMs; never a success
     int exitCode = -1;
     QByteArray standardOutput;  // raw bytes; callers decode with the local 8-bit code page
     QByteArray standardError;

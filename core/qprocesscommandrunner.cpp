@@ -22,9 +22,9 @@ CommandResult QProcessCommandRunner::run(const CommandRequest& request)
         result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     } else {
         result.timedOut = true;
-        // A child left running would outlive the QProcess object; it is ended in every case.
+        // A tool left running could still change the disk after the caller moved on.
         process.kill();
-        process.waitForFinished(request.killOnTimeout ? request.killWaitMs : 1000);
+        process.waitForFinished(request.killWaitMs);
     }
     result.standardOutput = process.readAllStandardOutput();
     result.standardError = process.readAllStandardError();

@@ -1,8 +1,8 @@
 #include "platformtools/diskpartscript.h"
 
-#include <QRegularExpression>
+#include "platformtools/toolargumentrules.h"
 
-#include <algorithm>
+#include <QRegularExpression>
 
 namespace {
 bool letterOk(const QString& letter) { return !DiskpartScript::normalizeLetter(letter).isEmpty(); }
@@ -140,23 +140,23 @@ QList<DiskpartScript::ListedPartition> DiskpartScript::parseSystemCloneListing(c
     return rows;
 }
 
-bool DiskpartScript::isSafeLabel(const QString& label)
-{
-    return std::none_of(label.begin(), label.end(),
-                        [](QChar c) { return c == QLatin1Char('"') || c.category() == QChar::Other_Control; });
-}
+bool DiskpartScript::isSafeLabel(const QString& label) { return ToolArgumentRules::isSafe(label); }
 
 QString DiskpartScript::extendedDataPartition(int diskNumber, uint64_t offsetKb, uint64_t sizeMb,
-                                                  const QString& label)
+                                              const QString& label)
 {
+    if (!isSafeLabel(label))
+        return QString();
     return QStringLiteral("select disk %1\ncreate partition extended offset=%2 size=%3\ncreate partition logical\n"
                           "format fs=ntfs label=\"%4\" quick\n")
         .arg(diskNumber).arg(offsetKb).arg(sizeMb).arg(label);
 }
 
 QString DiskpartScript::primaryDataPartition(int diskNumber, uint64_t offsetKb, uint64_t sizeMb,
-                                                 const QString& label)
+                                             const QString& label)
 {
+    if (!isSafeLabel(label))
+        return QString();
     return QStringLiteral("select disk %1\ncreate partition primary offset=%2 size=%3\nformat fs=ntfs label=\"%4\" quick\n")
         .arg(diskNumber).arg(offsetKb).arg(sizeMb).arg(label);
 }

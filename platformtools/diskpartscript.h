@@ -3,9 +3,9 @@
 #include <QString>
 #include <cstdint>
 
-// The diskpart scripts of the boot repair and the parsing of "list partition". Pure functions.
-// Every builder refuses (returns an empty text) when a drive letter is not one ASCII letter, so
-// nothing but numbers and a single letter is ever put into a script line.
+// The diskpart scripts of the boot repair and the data partition, and the parsing of "list
+// partition". Pure functions. Every builder refuses (returns an empty text, which the runner will
+// not start) when a drive letter is not one ASCII letter or a label breaks ToolArgumentRules.
 class DiskpartScript {
 public:
     struct ListedPartition {
@@ -33,7 +33,6 @@ public:
     static QString removePair(int disk, int efiPartition, const QString& efiLetter, int windowsPartition,
                               const QString& windowsLetter);
 
-    // diskpart cannot take a double quote or a line break inside label="..." (no escape exists).
     static bool isSafeLabel(const QString& label);
     // Data partition of an MBR disk: inside a new extended partition, or as a primary one.
     static QString extendedDataPartition(int diskNumber, uint64_t offsetKb, uint64_t sizeMb, const QString& label);

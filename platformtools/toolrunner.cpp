@@ -1,13 +1,16 @@
 #include "platformtools/toolrunner.h"
 
 #include "platformtools/diskpartscript.h"
+#include "platformtools/scriptfile.h"
+#include "platformtools/toolargumentrules.h"
 #include "core/logger.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryFile>
-#include <QTextStream>
+
+namespace {
+// The runners that judge diskpart's output write their script under this name.
+const QString JudgedScriptName = QStringLiteral("/tessarin_diskpart.txt");
+}
 
 QString ToolRunner::decode(const QByteArray& bytes) { return QString::fromLocal8Bit(bytes); }
 
@@ -27,20 +30,13 @@ QString ToolRunner::extractGuid(const QString& output)
     return m.hasMatch() ? m.captured(0) : QString();
 }
 
-bool ToolRunner::isSafeArgument(const QString& argument)
-{
-    for (QChar c : argument) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.unicode() == 0)
-            return false;
-    }
-    return true;
-}
+bool ToolRunner::isSafeArgument(const QString& argument) { return ToolArgumentRules::isSafe(argument); }
 
 CommandResult ToolRunner::run(const QString& program, const QStringList& arguments, int finishMs, int startMs)
 {
     for (const QString& a : arguments) {
         if (!isSafeArgument(a)) {
-            Logger::instance().error(QStringLiteral("Refusing to run %1: an argument contains a quote or line end")
+            Logger::instance().error(QStringLiteral("Refusing to run %1: an argument contains a quote or control character")
                                          .arg(program));
             return CommandResult{};
         }
@@ -50,7 +46,6 @@ CommandResult ToolRunner::run(const QString& program, const QStringList& argumen
     request.arguments = arguments;
     request.startTimeoutMs = startMs;
     request.finishTimeoutMs = finishMs;
-    request.killOnTimeout = true;
     request.killWaitMs = KillWaitMs;
     return CommandRunner::current().run(request);
 }
@@ -99,27 +94,19 @@ bool ToolRunner::runBcdboot(const QStringList& arguments, QString& output)
     return r.exitCode == 0;
 }
 
-bool ToolRunner::runAnonymousScript(const QString& script, QString& output, int finishMs,
-                                    const QString& logFormat, const QStringList& failureWords)
+bool ToolRunner::runJudgedScript(const QString& script, QString& output, int finishMs, const QString& logFormat,
+                                 const QStringList& failureWords)
 {
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/tessarin_XXXXXX.txt"));
-    file.setAutoRemove(true);
-    if (!file.open()) {
-        output = QStringLiteral("Failed to create temporary script file");
+    const ScriptRun run = runNamedScript(JudgedScriptName, script, finishMs);
+    if (!run.created) {
+        output = script.isEmpty() ? QStringLiteral("Refusing to run an empty diskpart script")
+                                  : QStringLiteral("Failed to create temporary script file");
         return false;
     }
-    {
-        QTextStream stream(&file);
-        stream << script;
-        stream.flush();
-    }
-    file.flush();
-    file.close();
-    const CommandResult r = run(QStringLiteral("diskpart"), {QStringLiteral("/s"), file.fileName()}, finishMs);
-    output = combinedOutput(r);
+    output = combinedOutput(run.result);
     Logger::instance().info(logFormat.arg(output));
     // A run that never started or never ended has no trustworthy exit code.
-    if (!r.finished || r.exitCode != 0)
+    if (!run.succeeded())
         return false;
     for (const QString& word : failureWords) {
         if (output.contains(word, Qt::CaseInsensitive))
@@ -130,14 +117,14 @@ bool ToolRunner::runAnonymousScript(const QString& script, QString& output, int 
 
 bool ToolRunner::runDiskpartScript(const QString& script, QString& output)
 {
-    return runAnonymousScript(script, output, DiskpartFinishMs, QStringLiteral("diskpart output: %1"),
-                              {QStringLiteral("error")});
+    return runJudgedScript(script, output, DiskpartFinishMs, QStringLiteral("diskpart output: %1"),
+                           {QStringLiteral("error")});
 }
 
 bool ToolRunner::runResizerDiskpartScript(const QString& script, QString& output)
 {
-    return runAnonymousScript(script, output, ResizerDiskpartFinishMs, QStringLiteral("Diskpart output: %1"),
-                              {QStringLiteral("error"), QStringLiteral("failed")});
+    return runJudgedScript(script, output, ResizerDiskpartFinishMs, QStringLiteral("Diskpart output: %1"),
+                           {QStringLiteral("error"), QStringLiteral("failed")});
 }
 
 bool ToolRunner::runReg(const QStringList& arguments, int timeoutMs)
@@ -158,27 +145,24 @@ bool ToolRunner::unloadOfflineHive(const QString& hiveKey)
     return runReg(args, UnloadAttemptMs);
 }
 
-QString ToolRunner::namedScriptPath(const QString& fileName) { return QDir::tempPath() + fileName; }
-
 ToolRunner::ScriptRun ToolRunner::runNamedScript(const QString& fileName, const QString& script, int timeoutMs)
 {
     ScriptRun run;
-    run.path = namedScriptPath(fileName);
-    QFile file(run.path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (script.isEmpty()) {
+        Logger::instance().error(QStringLiteral("Refusing to run an empty diskpart script (%1)").arg(fileName));
         return run;
-    const QByteArray bytes = script.toLocal8Bit();
-    const bool written = file.write(bytes) == bytes.size();
-    file.close();
+    }
+    ScriptFile file;
+    const bool written = file.write(fileName, script);
+    run.path = file.path();
     if (!written) {
-        QFile::remove(run.path);
+        Logger::instance().error(QStringLiteral("Failed to write script file %1: %2").arg(fileName, file.lastError()));
         return run;
     }
     run.created = true;
     run.result = ToolRunner::run(QStringLiteral("diskpart"), {QStringLiteral("/s"), run.path}, timeoutMs);
     run.standardOutput = decode(run.result.standardOutput);
     run.standardError = decode(run.result.standardError);
-    QFile::remove(run.path);
     return run;
 }
 
@@ -193,7 +177,7 @@ void ToolRunner::removePartitionLetter(int disk, int partition, const QString& l
         log.warning(QStringLiteral("Refusing to unmount invalid drive letter: %1").arg(letter));
         return;
     }
-    const ScriptRun run = runNamedScript(QStringLiteral("/tessarin_unmount.txt"), script, 30000);
+    const ScriptRun run = runNamedScript(QStringLiteral("/tessarin_unmount.txt"), script, UnmountScriptMs);
     if (!run.created)
         return;
     log.info(QStringLiteral("Unmount output: %1").arg(run.standardOutput));

@@ -15,14 +15,15 @@ public:
     static constexpr int DiskpartFinishMs = 60000;
     static constexpr int ResizerDiskpartFinishMs = 120000;
     static constexpr int KillWaitMs = 5000;
+    static constexpr int UnmountScriptMs = 30000;
     static constexpr int UnloadAttemptMs = 30000;
     static constexpr int UnloadFirstPauseMs = 500;
     static constexpr int UnloadRetryPauseMs = 1000;
 
-    // One run of a named script file.
+    // One run of a script file.
     struct ScriptRun {
         bool created = false;  // the file could be written (nothing was started otherwise)
-        QString path;
+        QString path;          // gone again when the run returns
         CommandResult result;
         QString standardOutput;
         QString standardError;
@@ -34,10 +35,10 @@ public:
     static QString combinedOutput(const CommandResult& result);
     static QString extractGuid(const QString& output);
 
-    // Quotes and line ends cannot travel inside one argument of a Windows command line.
     static bool isSafeArgument(const QString& argument);
 
-    // Starts `program` unless an argument is unsafe (then logs and answers "not started").
+    // Starts `program` unless an argument is unsafe (then logs and answers "not started"). A child
+    // still running when `finishMs` ends is killed; such a run is never a success.
     static CommandResult run(const QString& program, const QStringList& arguments, int finishMs,
                              int startMs = -1);
 
@@ -49,16 +50,14 @@ public:
     static bool runReg(const QStringList& arguments, int timeoutMs);
     static bool unloadOfflineHive(const QString& hiveKey);
 
-    // Temporary directory + `fileName` (which begins with "/").
-    static QString namedScriptPath(const QString& fileName);
-    // Writes `script` in the local 8-bit code page to the named file, runs "diskpart /s" on it
-    // with `timeoutMs` and removes the file again.
+    // Writes `script` to a ScriptFile named `fileName`, runs "diskpart /s" on it with `timeoutMs`
+    // and removes it again. An empty script (what a builder answers when it refuses) runs nothing.
     static ScriptRun runNamedScript(const QString& fileName, const QString& script, int timeoutMs);
 
     // Removes a letter assigned for boot repair ("/tessarin_unmount.txt"); nothing for an empty letter.
     static void removePartitionLetter(int disk, int partition, const QString& letter);
 
 private:
-    static bool runAnonymousScript(const QString& script, QString& output, int finishMs,
-                                   const QString& logFormat, const QStringList& failureWords);
+    static bool runJudgedScript(const QString& script, QString& output, int finishMs, const QString& logFormat,
+                                const QStringList& failureWords);
 };

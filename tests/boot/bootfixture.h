@@ -1,16 +1,14 @@
 #pragma once
 // Shared set-up of the boot tests: a scripted runner and an in-memory platform (no drive letters
-// in use) installed for one test, and the messages logged meanwhile.
+// in use) installed for one test.
 #include "boot/bcdeditor.h"
 #include "common/memoryplatform.h"
 #include "core/diskinfo.h"
-#include "core/logger.h"
 #include "core/scriptedcommandrunner.h"
 
 #include <QByteArray>
 #include <QStringList>
 #include <cstring>
-#include <memory>
 
 // Partition and disk records as the repairs receive them.
 inline PartitionInfo part(int number, const QString& letter = QString())
@@ -46,23 +44,15 @@ struct BootFixture {
     MemoryPlatform platform;
     ScopedCommandRunner scopedRunner{&runner};
     ScopedPlatform scopedPlatform{&platform};
-    std::shared_ptr<QStringList> problems = std::make_shared<QStringList>();
     BCDEditor bcd;
 
-    BootFixture()
-    {
-        platform.driveMask = 0;
-        auto sink = problems;
-        Logger::instance().setCallback([sink](const QString& m, Logger::Level) { sink->append(m); });
-    }
-    ~BootFixture() { Logger::instance().setCallback(nullptr); }
+    BootFixture() { platform.driveMask = 0; }
 
     void addFiles(const QStringList& paths)
     {
         for (const QString& p : paths)
             platform.existingPaths.insert(p.toStdString());
     }
-    bool exists(const QString& path) { return platform.fileExists(path.toStdString()); }
     void useLetters(const char* letters) { platform.driveMask = MemoryPlatform::letterMask(letters); }
     // A disk holding `bytes` at its start.
     int addDisk(const QByteArray& bytes, uint64_t size = 4 * 1024 * 1024)
@@ -83,13 +73,6 @@ struct BootFixture {
         return out;
     }
 
-    bool logged(const QString& text) const
-    {
-        for (const QString& m : *problems)
-            if (m.contains(text))
-                return true;
-        return false;
-    }
     // Calls of one program, in order.
     QList<ScriptedCommandRunner::Call> callsOf(const QString& program) const
     {

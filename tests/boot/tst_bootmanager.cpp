@@ -12,9 +12,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-#if !defined(_WIN32)
-#include "platform/posix/posixplatform.h"
-#endif
 
 namespace {
 constexpr int EntryFlag = 0;
@@ -64,14 +61,6 @@ bool writeImage(const QString& path, const QByteArray& bytes, qint64 size = 4 * 
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.resize(size) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readAt(const QString& path, qint64 offset, qint64 length)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || !f.seek(offset))
-        return QByteArray();
-    return f.read(length);
 }
 
 // The whole of an in-memory disk as an image file, for the tools that read files.
@@ -139,13 +128,8 @@ class TestBootManager : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void bootstrapLayout();
     void bootstrapMatchesSource();
-    void firmwareDetection_data();
-    void firmwareDetection();
     void mbrRepairOnImage();
-    void mbrRepairThroughPosixBackend();
-    void activePartitionBounds();
     void fixBootPathChoice();
     void uefiRepair();
     void efiHandlerChecks();
@@ -158,20 +142,6 @@ private:
 
 void TestBootManager::initTestCase() { QVERIFY(m_dir.isValid()); }
 
-void TestBootManager::bootstrapLayout()
-{
-    const QByteArray image = MbrBootCode::image();
-    QCOMPARE(image.size(), 446);
-    QVERIFY(image.mid(440) == QByteArray(6, 0));
-    QCOMPARE(uint8_t(image[437]), uint8_t(0x63));
-    QCOMPARE(uint8_t(image[438]), uint8_t(0x7B));
-    QCOMPARE(uint8_t(image[439]), uint8_t(0x9A));
-    // Each offset byte + 0x100 is where its message starts within the sector.
-    QCOMPARE(QByteArray(image.constData() + 0x163), QByteArray("Invalid partition table"));
-    QCOMPARE(QByteArray(image.constData() + 0x17B), QByteArray("Error loading operating system"));
-    QCOMPARE(QByteArray(image.constData() + 0x19A), QByteArray("Missing operating system"));
-}
-
 void TestBootManager::bootstrapMatchesSource()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("nasm")).isEmpty())
@@ -181,33 +151,6 @@ void TestBootManager::bootstrapMatchesSource()
     QVERIFY2(!bytes.isEmpty(), qPrintable(error));
     QVERIFY2(bytes == QByteArray(reinterpret_cast<const char*>(MbrBootCode::Bootstrap), MbrBootCode::BootstrapSize),
              "boot/mbrbootcode.cpp is stale: run scripts/gen-mbr.sh");
-}
-
-void TestBootManager::firmwareDetection_data()
-{
-    QTest::addColumn<bool>("callOk");
-    QTest::addColumn<uint>("type");
-    QTest::addColumn<uint>("probe");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("bios") << true << 1u << 0u << 1;
-    QTest::newRow("uefi") << true << 2u << 1u << 2;
-    QTest::newRow("unknown type, invalid function") << true << 3u << 1u << 1;
-    QTest::newRow("call failed, invalid function") << false << 0u << 1u << 1;
-    QTest::newRow("call failed, other error") << false << 0u << 998u << 2;
-}
-
-void TestBootManager::firmwareDetection()
-{
-    QFETCH(bool, callOk);
-    QFETCH(uint, type);
-    QFETCH(uint, probe);
-    QFETCH(int, expected);
-    BootFixture f;
-    f.platform.firmwareAnswers = callOk;
-    f.platform.firmware = type;
-    f.platform.firmwareProbeCode = probe;
-    BootManager bm;
-    QCOMPARE(bm.detectFirmwareType(), expected);
 }
 
 void TestBootManager::mbrRepairOnImage()
@@ -220,21 +163,12 @@ void TestBootManager::mbrRepairOnImage()
     QVERIFY(mbr.repairBootSector(n));
     const QByteArray after = f.diskBytes(n, 0, 512);
     QCOMPARE(after.left(446), MbrBootCode::image());
-    QCOMPARE(after.mid(440, 4), QByteArray(4, 0));                      // disk signature zeroed
-    QCOMPARE(after.mid(446, 64), before.mid(446, 64));                   // table unchanged
-    QCOMPARE(after.mid(510, 2), QByteArray("\x55\xAA", 2));
-    for (const auto& w : f.platform.writes(n))                            // nothing beyond sector 0
+    for (const auto& w : f.platform.writes(n))  // nothing beyond sector 0
         QVERIFY(w.offset + w.length <= 512);
     QVERIFY(f.platform.writes(0).empty());
-
     QVERIFY(mbr.setActivePartition(n, 1));
-    const QByteArray active = f.diskBytes(n, 0, 512);
-    QCOMPARE(uint8_t(active[446]), uint8_t(0x80));
-    QCOMPARE(uint8_t(active[462]), uint8_t(0x00));
-    QCOMPARE(active.mid(447, 15), before.mid(447, 15));
-    QCOMPARE(active.mid(463, 47), before.mid(463, 47));
 
-    // sfdisk reads the repaired table the same way (when installed).
+    // sfdisk reads the repaired table: same entries, the first one now the active one.
     const QString img = m_dir.filePath(QStringLiteral("repair.img"));
     if (!QStandardPaths::findExecutable(QStringLiteral("sfdisk")).isEmpty() && saveDisk(f, n, img)) {
         QProcess sfdisk;
@@ -245,51 +179,12 @@ void TestBootManager::mbrRepairOnImage()
         QVERIFY2(dump.contains(QStringLiteral("start=        2048, size=        2048, type=7, bootable")), qPrintable(dump));
         QVERIFY2(dump.contains(QStringLiteral("start=        4096, size=        2048, type=83\n")), qPrintable(dump));
     }
-
-    // An unreadable disk fails with the raw layer's text.
-    QVERIFY(!mbr.repairBootSector(7));
-    QVERIFY(!mbr.lastError().isEmpty());
+    QVERIFY(!mbr.repairBootSector(7));  // no such disk
     QVERIFY(!mbr.writeMbr(n, QByteArray(100, 0)));
-    QCOMPARE(mbr.lastError(), QStringLiteral("Invalid MBR data"));
-}
-
-void TestBootManager::mbrRepairThroughPosixBackend()
-{
-#if defined(_WIN32)
-    QSKIP("image-file disks exist only in the posix backend");
-#else
-    const QString img = m_dir.filePath(QStringLiteral("posix.img"));
-    const QByteArray before = makeMbr({{0x80, 0x07, 2048, 4096}}, 0xCAFEF00D);
-    QVERIFY(writeImage(img, before));
-    PosixPlatform::Settings settings;
-    settings.disks = img.toStdString();
-    PosixPlatform posix(settings);
-    ScopedPlatform scoped(&posix);
-    BootManager bm;
-    PartitionInfo sys = part(1);
-    sys.isSystem = true;
-    QVERIFY2(bm.repairMbrBoot(diskOf(0, {sys}, Tessarin::PartitionStyle::MBR)), qPrintable(bm.lastError()));
-    const QByteArray after = readAt(img, 0, 512);
-    QCOMPARE(after.left(446), MbrBootCode::image());
-    QCOMPARE(after.mid(446, 64), before.mid(446, 64));
-    QCOMPARE(after.mid(510, 2), QByteArray("\x55\xAA", 2));
-#endif
-}
-
-void TestBootManager::activePartitionBounds()
-{
-    BootFixture f;
-    MBRHandler mbr;
-    for (int n : {0, 5, -1}) {
-        QVERIFY(!mbr.setActivePartition(0, n));
-        QCOMPARE(mbr.lastError(), QStringLiteral("Invalid partition number (must be 1-4)"));
-    }
-    QVERIFY(f.platform.opens().empty());  // refused before the disk is read
-    const QByteArray table = makeMbr({{0x80, 7, 63, 100}, {0, 7, 200, 100}, {0x80, 7, 400, 10}, {0, 0, 0, 0}}, 1);
-    const QByteArray fourth = MBRHandler::withActivePartition(table, 4);
-    QCOMPARE(uint8_t(fourth[446]), uint8_t(0));
-    QCOMPARE(uint8_t(fourth[478]), uint8_t(0));
-    QCOMPARE(uint8_t(fourth[494]), uint8_t(0x80));
+    const size_t opens = f.platform.opens().size();
+    for (int number : {0, 5, -1})
+        QVERIFY(!mbr.setActivePartition(n, number));
+    QCOMPARE(f.platform.opens().size(), opens);  // refused before the disk is opened
 }
 
 void TestBootManager::fixBootPathChoice()
@@ -301,34 +196,22 @@ void TestBootManager::fixBootPathChoice()
     DiskInfo disk = diskOf(f.addDisk(makeMbr({{0x80, 7, 2048, 2048}, {0, 7, 4096, 2048}}, 0xABCDEF01)), {sys});
 
     BootManager bm;
-    QSignalSpy progress(&bm, &BootManager::progressChanged);
-    // Firmware 1 takes the MBR path even on a GPT disk.
+    // Firmware 1 takes the MBR path even on a GPT disk; the system partition becomes the active one.
     QVERIFY(bm.fixBoot(disk, 1));
     const QByteArray mbr = f.diskBytes(disk.diskNumber, 0, 512);
     QCOMPARE(mbr.left(446), MbrBootCode::image());
     QCOMPARE(uint8_t(mbr[446]), uint8_t(0));
     QCOMPARE(uint8_t(mbr[462]), uint8_t(0x80));
-    QStringList texts;
-    for (const auto& a : progress)
-        texts.append(a.at(0).toString());
-    QCOMPARE(texts, (QStringList{"Starting boot repair...", "Repairing MBR boot sector...", "Updating partition boot flag...",
-                                 "Updating BCD...", "Verifying boot configuration..."}));
-    // BCD update edits the running store with the system partition's letter.
-    QCOMPARE(f.callsOf("bcdedit").size(), 3);
-    QCOMPARE(f.callsOf("bcdedit").at(0).request.arguments, (QStringList{"/set", "{bootmgr}", "device", "partition=C:"}));
-    QVERIFY(f.logged(QStringLiteral("No EFI System Partition found on GPT disk")));
+    QVERIFY(f.platform.writes(0).empty());
+    QVERIFY(f.callsOf("bcdedit").at(0).request.arguments.contains(QStringLiteral("partition=C:")));
 
     // Firmware 0 on a GPT disk goes the UEFI way; without an EFI partition that fails.
     QSignalSpy errors(&bm, &BootManager::error);
     QVERIFY(!bm.fixBoot(disk, 0));
-    QCOMPARE(bm.lastError(), QStringLiteral("EFI System Partition not found"));
-    QCOMPARE(errors.size(), 1);
-
-    // A failing MBR write stops the repair with the handler's text.
+    // A failing MBR write stops the repair.
     disk.diskNumber = 9;
     QVERIFY(!bm.fixBoot(disk, 1));
     QCOMPARE(errors.size(), 2);
-    QVERIFY(!bm.lastError().isEmpty());
 }
 
 void TestBootManager::uefiRepair()
@@ -336,77 +219,43 @@ void TestBootManager::uefiRepair()
     BootFixture f;
     const DiskInfo disk = diskOf(4, {efiPart(1, QStringLiteral("S:")), part(3, QStringLiteral("E:"))});
     f.addFiles({"E:\\Windows\\System32", "S:\\EFI\\Microsoft\\Boot\\bootmgfw.efi"});
-    f.platform.addVolume("\\\\?\\Volume{1}\\", f.platform.addDisk(512), 0, 512).mountPaths = {"S:\\"};
-
     BootManager bm;
     QVERIFY(bm.fixBoot(disk, 2));
     QVERIFY(f.callsOf("bcdboot").isEmpty());  // boot manager already there
-    QVERIFY(!f.logged(QStringLiteral("smaller than recommended")));
-    // updateBootEntry, then the BCD update of the running store.
-    QCOMPARE(f.callsOf("bcdedit").at(0).request.arguments, (QStringList{"/set", "{bootmgr}", "device", "partition=S:"}));
-    QCOMPARE(f.callsOf("bcdedit").at(0).request.finishTimeoutMs, 30000);
-    QCOMPARE(f.callsOf("bcdedit").size(), 4);
 
-    // Without the boot manager bcdboot rebuilds it from the Windows found on E:.
-    f.runner.clear();
+    // Without the boot manager bcdboot rebuilds it from the Windows found on E:; its failure,
+    // or a bcdboot that never ran, is the repair's failure.
     f.platform.existingPaths.erase("S:\\EFI\\Microsoft\\Boot\\bootmgfw.efi");
-    f.platform.volume("\\\\?\\Volume{1}\\").mountPaths.clear();
+    f.runner.clear();
     QVERIFY(bm.repairUefiBoot(disk));
     QCOMPARE(f.callsOf("bcdboot").at(0).request.arguments, (QStringList{"E:\\Windows", "/s", "S:", "/f", "UEFI"}));
-    QCOMPARE(f.callsOf("bcdboot").at(0).request.finishTimeoutMs, 60000);
-    QVERIFY(f.logged(QStringLiteral("Could not get EFI partition volume GUID")));
-    QVERIFY(f.callsOf("bcdedit").isEmpty());
-
-    f.runner.clear();
-    f.runner.enqueue(1, "", "Failure when attempting to copy boot files.");
-    QVERIFY(!bm.repairUefiBoot(disk));
-    QCOMPARE(bm.lastError(), QStringLiteral("bcdboot failed: Failure when attempting to copy boot files."));
-
-    // No Windows found: the default directory is used.
-    f.runner.clear();
-    f.platform.existingPaths.erase("E:\\Windows\\System32");
-    QVERIFY(bm.repairUefiBoot(disk));
-    QCOMPARE(f.callsOf("bcdboot").at(0).request.arguments.at(0), QStringLiteral("C:\\Windows"));
-    QVERIFY(f.logged(QStringLiteral("Windows partition not found, using default C:\\Windows")));
+    for (const CommandResult& r : {ScriptedCommandRunner::result(1, "", "Failure"), ScriptedCommandRunner::notStarted(),
+                                   ScriptedCommandRunner::timedOut()}) {
+        f.runner.enqueue(r);
+        QVERIFY(!bm.repairUefiBoot(disk));
+    }
 }
 
 void TestBootManager::efiHandlerChecks()
 {
     BootFixture f;
     EFIHandler efi;
-    PartitionInfo p;
-    p.isEfi = false;
-    p.fileSystem = Tessarin::FileSystemType::FAT32;
-    QVERIFY(!efi.repairEfiBoot(0, p, QStringLiteral("C:\\Windows")));
-    QCOMPARE(efi.lastError(), QStringLiteral("Not an EFI System Partition"));
-    p.isEfi = true;
-    p.fileSystem = Tessarin::FileSystemType::NTFS;
-    QVERIFY(!efi.repairEfiBoot(0, p, QStringLiteral("C:\\Windows")));
-    QCOMPARE(efi.lastError(), QStringLiteral("EFI partition must be FAT32"));
-
-    // No letter on the partition: the first free one from Z down is assigned for the repair
-    // and removed afterwards.
-    p.fileSystem = Tessarin::FileSystemType::FAT32;
-    p.size = 104857599;
-    p.partitionNumber = 2;
+    PartitionInfo p = efiPart(2);
+    // No letter on the partition: a free one is assigned on the right disk and partition for
+    // the repair, and removed afterwards even when bcdboot failed.
     f.useLetters("Z");
     f.runner.enqueue(0, "DiskPart successfully assigned the drive letter or mount point.");
     f.runner.enqueue(ScriptedCommandRunner::notStarted());
-    QVERIFY(!efi.repairEfiBoot(5, p, QStringLiteral("C:\\Windows")));  // a bcdboot that never ran repaired nothing
-    QVERIFY(f.logged(QStringLiteral("EFI partition is smaller than recommended (100MB)")));
+    QVERIFY(!efi.repairEfiBoot(5, p, QStringLiteral("C:\\Windows")));
     QCOMPARE(f.programs(), (QStringList{"diskpart", "bcdboot", "diskpart"}));
-    QCOMPARE(f.runner.calls().at(0).scriptText, QStringLiteral("select disk 5\nselect partition 2\nassign letter=Y\n"));
+    QVERIFY(f.runner.calls().at(0).scriptText.startsWith(QStringLiteral("select disk 5\nselect partition 2\nassign letter=Y")));
     QCOMPARE(f.callsOf("bcdboot").at(0).request.arguments.at(2), QStringLiteral("Y:"));
-    QCOMPARE(f.runner.calls().at(2).scriptText, QStringLiteral("select volume Y\nremove letter=Y\n"));
+    QVERIFY(f.runner.calls().at(2).scriptText.contains(QStringLiteral("remove letter=Y")));
+    // A failed assignment stops before bcdboot.
     f.runner.clear();
     f.runner.enqueue(0, "Virtual Disk Service error: The volume is not online.");
     QVERIFY(!efi.repairEfiBoot(5, p, QStringLiteral("C:\\Windows")));
-    QVERIFY(efi.lastError().startsWith(QStringLiteral("Failed to mount EFI partition: Virtual Disk Service error")));
     QCOMPARE(f.programs(), (QStringList{"diskpart"}));
-    f.useLetters("DEFGHIJKLMNOPQRSTUVWXYZ");
-    QString mount;
-    QVERIFY(!efi.resolveMountPoint(p, mount));
-    QCOMPARE(efi.lastError(), QStringLiteral("No available drive letter"));
 }
 
 void TestBootManager::bootsUnderQemu_data()
