@@ -3,6 +3,7 @@
 #include "core/logger.h"
 #include "ondisk/crc32.h"
 #include "ondisk/mbrcodec.h"
+#include "partition/diskaccess.h"
 
 #include <QString>
 
@@ -267,6 +268,9 @@ bool GptDisk::load(DiskIO& disk, uint32_t sectorSize, uint64_t totalSectors)
     const ReadFn read = [&disk](uint64_t offset, uint64_t length, uint8_t* out) {
         return disk.readTargetBytes(offset, length, out);
     };
+    // Without a size the backup is only found through the primary; the disk may know better.
+    if (totalSectors == 0)
+        totalSectors = DiskAccess::targetSectors(disk, sectorSize);
     const bool ok = load(read, sectorSize, totalSectors);
     for (const std::string& note : m_notes)
         Logger::instance().warning(QString::fromStdString(note));

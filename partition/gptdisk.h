@@ -67,6 +67,7 @@ public:
     const std::vector<std::string>& notes() const { return m_notes; }
 
     // ---- the thin I/O over a DiskIO target; notes and errors go to the log ----
+    // totalSectors 0: the size the target's disk reports, when it reports one.
     bool load(DiskIO& disk, uint32_t sectorSize, uint64_t totalSectors);
     // Writes the plan in order with a flush behind each header; stops at the first failed write.
     bool commit(DiskIO& disk);
