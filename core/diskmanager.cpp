@@ -125,10 +125,10 @@ Tessarin::PartitionStyle styleFromSectorZero(DeviceHandle* handle, uint32_t sect
     std::vector<uint8_t> sector(bytes, 0);
     if (!DiskIO::readSectorsAligned(handle, 0, 1, sector.data(), bytes, std::max(bytes, MinIoAlignment)))
         return Tessarin::PartitionStyle::Unknown;
-    if (!MbrCodec::hasBootSignature(sector.data()))
+    MbrCodec::Entry first;
+    if (!MbrCodec::hasBootSignature(sector) || !MbrCodec::entry(sector, 0, first))
         return Tessarin::PartitionStyle::Unknown;
-    return MbrCodec::entry(sector.data(), 0).type == MbrCodec::ProtectiveType ? Tessarin::PartitionStyle::GPT
-                                                                               : Tessarin::PartitionStyle::MBR;
+    return first.type == MbrCodec::ProtectiveType ? Tessarin::PartitionStyle::GPT : Tessarin::PartitionStyle::MBR;
 }
 
 bool isSystemDiskNumber(int diskNumber)

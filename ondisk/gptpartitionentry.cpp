@@ -4,26 +4,52 @@
 #include <algorithm>
 #include <cstring>
 
-GptPartitionEntry GptPartitionEntry::decode(const uint8_t* b)
+bool GptPartitionEntry::decode(std::span<const uint8_t> bytes, GptPartitionEntry& e)
 {
-    GptPartitionEntry e;
+    if (bytes.size() < size_t(Size))
+        return false;
+    const uint8_t* b = bytes.data();
     std::memcpy(e.typeGuid.data(), b + OffTypeGuid, GuidBytes);
     std::memcpy(e.uniqueGuid.data(), b + OffUniqueGuid, GuidBytes);
     e.firstLba = ByteOrder::get64(b + OffFirstLba);
     e.lastLba = ByteOrder::get64(b + OffLastLba);
     e.attributes = ByteOrder::get64(b + OffAttributes);
     std::memcpy(e.name.data(), b + OffName, NameBytes);
-    return e;
+    return true;
 }
 
-void GptPartitionEntry::encode(uint8_t* b) const
+bool GptPartitionEntry::encode(std::span<uint8_t> bytes) const
 {
+    if (bytes.size() < size_t(Size))
+        return false;
+    uint8_t* b = bytes.data();
     std::memcpy(b + OffTypeGuid, typeGuid.data(), GuidBytes);
     std::memcpy(b + OffUniqueGuid, uniqueGuid.data(), GuidBytes);
     ByteOrder::put64(b + OffFirstLba, firstLba);
     ByteOrder::put64(b + OffLastLba, lastLba);
     ByteOrder::put64(b + OffAttributes, attributes);
     std::memcpy(b + OffName, name.data(), NameBytes);
+    return true;
+}
+
+bool GptPartitionEntry::decodeArray(std::span<const uint8_t> bytes, uint32_t count, uint32_t stride,
+                                    std::vector<GptPartitionEntry>& out)
+{
+    if (stride < uint32_t(Size) || uint64_t(count) * stride > bytes.size())
+        return false;
+    out.assign(count, GptPartitionEntry{});
+    for (uint32_t i = 0; i < count; ++i)
+        decode(bytes.subspan(size_t(i) * stride), out[i]);
+    return true;
+}
+
+std::vector<uint8_t> GptPartitionEntry::encodeArray(const std::vector<GptPartitionEntry>& entries, uint32_t count)
+{
+    std::vector<uint8_t> out(size_t(count) * Size, 0);
+    const std::span<uint8_t> all(out);
+    for (size_t i = 0; i < count && i < entries.size(); ++i)
+        entries[i].encode(all.subspan(i * Size));
+    return out;
 }
 
 bool GptPartitionEntry::isUsed() const

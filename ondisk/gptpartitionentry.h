@@ -1,7 +1,9 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 // One 128-byte GPT partition entry. An entry whose type GUID is all zero is unused.
 class GptPartitionEntry {
@@ -25,8 +27,15 @@ public:
     uint64_t attributes = 0;
     std::array<uint8_t, NameBytes> name{};
 
-    static GptPartitionEntry decode(const uint8_t* bytes);
-    void encode(uint8_t* bytes) const;
+    // False (out untouched) when `bytes` is shorter than Size.
+    static bool decode(std::span<const uint8_t> bytes, GptPartitionEntry& out);
+    bool encode(std::span<uint8_t> bytes) const;
+
+    // `count` entries taken at i * stride (stride >= Size); false when `bytes` does not hold them all.
+    static bool decodeArray(std::span<const uint8_t> bytes, uint32_t count, uint32_t stride,
+                            std::vector<GptPartitionEntry>& out);
+    // `count` packed 128-byte entries: missing ones zero, extra ones dropped.
+    static std::vector<uint8_t> encodeArray(const std::vector<GptPartitionEntry>& entries, uint32_t count);
 
     bool isUsed() const;
     // Stores at most MaxNameUnits UTF-16 code units, the rest zero.

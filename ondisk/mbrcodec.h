@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // Pure MBR sector layout functions: boot signature, the four primary entries, the protective MBR.
@@ -42,12 +43,16 @@ public:
         uint32_t sectorCount = 0;
     };
 
-    // `sector` holds at least 512 bytes.
-    static bool hasBootSignature(const uint8_t* sector);
-    static Entry entry(const uint8_t* sector, int index);
-    static void setEntry(uint8_t* sector, int index, const Entry& e);
+    // All false when `sector` is shorter than SectorBytes or `index` is not 0..3.
+    static bool hasBootSignature(std::span<const uint8_t> sector);
+    static bool entry(std::span<const uint8_t> sector, int index, Entry& out);
+    static bool setEntry(std::span<uint8_t> sector, int index, const Entry& e);
     // New first LBA and count; last CHS becomes FE FF FF (beyond CHS reach).
-    static void setEntryExtent(uint8_t* sector, int index, uint32_t firstLba, uint32_t sectorCount);
+    static bool setEntryExtent(std::span<uint8_t> sector, int index, uint32_t firstLba, uint32_t sectorCount);
+    // Entry 0 of a protective MBR made to cover `totalSectors`; false when the sector is not a
+    // protective MBR (no signature, entry 0 not 0xEE from LBA 1) and so is left alone.
+    static bool fitProtective(std::span<uint8_t> sector, uint64_t totalSectors);
+    static uint32_t protectiveCount(uint64_t totalSectors);
 
     // A protective MBR in a zero sector of `sectorSize` bytes for a disk of `totalSectors`.
     static std::vector<uint8_t> protectiveMbr(uint64_t totalSectors, uint32_t sectorSize);

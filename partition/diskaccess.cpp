@@ -22,3 +22,15 @@ void DiskAccess::refreshLayout(DiskIO& disk)
     if (handle)
         DiskIO::updateDiskProperties(handle.get());
 }
+
+uint64_t DiskAccess::targetSectors(DiskIO& disk, uint32_t sectorSize)
+{
+    const int number = disk.targetDiskNumber();
+    if (number < 0 || sectorSize == 0)
+        return 0;
+    DiskHandle handle = DiskIO::openDisk(number, false);
+    DiskGeometry geometry;
+    if (!handle || !DiskIO::getDiskGeometry(handle.get(), geometry) || geometry.diskSize <= 0)
+        return 0;
+    return uint64_t(geometry.diskSize) / sectorSize;
+}

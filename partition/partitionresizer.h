@@ -2,6 +2,7 @@
 #include "core/diskinfo.h"
 #include "core/partitioninfo.h"
 #include "partition/resizeplanentry.h"
+#include "partition/resizeplanner.h"
 
 #include <QList>
 #include <QObject>
@@ -9,6 +10,7 @@
 #include <cstdint>
 
 class DiskIO;
+class GptDisk;
 
 // Plans and carries out the resize of a cloned layout, creates the data partition behind it and
 // gives a cloned GPT disk new identities. Partition positions in plans and PartitionInfo are
@@ -17,7 +19,8 @@ class DiskIO;
 class PartitionResizer : public QObject {
     Q_OBJECT
 public:
-    enum ResizeStrategy : int { KeepSizes = 0, ExpandLast = 1, Proportional = 2, ShrinkLast = 3 };
+    using ResizeStrategy = ResizePlanner::Strategy;
+    using enum ResizePlanner::Strategy;
 
     explicit PartitionResizer(QObject* parent = nullptr);
 
@@ -57,10 +60,7 @@ signals:
     void partitionCreated(const QString& partitionName, uint64_t size);
 
 private:
-    void planFitLast(const DiskInfo& target, const QList<PartitionInfo>& partitions, int64_t diff,
-                     QList<ResizePlanEntry>& plan);
-    void planProportional(const DiskInfo& source, const DiskInfo& target, const QList<PartitionInfo>& partitions,
-                          QList<ResizePlanEntry>& plan);
+    bool loadGpt(DiskIO& disk, GptDisk& gpt, uint32_t sectorSize, uint64_t totalSectors);
     uint32_t checkedSectorSize(DiskIO& disk, uint32_t requested);
     bool fail(const QString& message);
 

@@ -4,13 +4,14 @@
 #include "ondisk/guidtext.h"
 #include "ondisk/mbrcodec.h"
 
-#include <cstring>
+#include <span>
 
-bool LayoutParser::parseMbr(const uint8_t* sector, size_t length, uint32_t sectorSize,
+bool LayoutParser::parseMbr(const uint8_t* data, size_t length, uint32_t sectorSize,
                             std::vector<PlatformLayoutEntry>& entries, bool& protective, std::string& why)
 {
     entries.clear();
     protective = false;
+    const std::span<const uint8_t> sector(data, length);
     if (length < size_t(MbrCodec::SectorBytes)) {
         why = "sector 0 is shorter than 512 bytes";
         return false;
@@ -20,7 +21,8 @@ bool LayoutParser::parseMbr(const uint8_t* sector, size_t length, uint32_t secto
         return false;
     }
     for (int i = 0; i < MbrCodec::EntryCount; ++i) {
-        const MbrCodec::Entry e = MbrCodec::entry(sector, i);
+        MbrCodec::Entry e;
+        MbrCodec::entry(sector, i, e);
         // Anything but 0x00/0x80 here means sector 0 is a boot sector, not a partition table.
         if (e.bootIndicator != 0x00 && e.bootIndicator != MbrCodec::ActiveFlag) {
             why = "MBR entry " + std::to_string(i + 1) + " has an invalid boot indicator";
@@ -28,17 +30,15 @@ bool LayoutParser::parseMbr(const uint8_t* sector, size_t length, uint32_t secto
             protective = false;
             return false;
         }
-        const uint8_t type = e.type;
-        const uint32_t count = e.sectorCount;
-        if (type == 0 || count == 0)
+        if (e.type == 0 || e.sectorCount == 0)
             continue;
-        if (type == MbrCodec::ProtectiveType)
+        if (e.type == MbrCodec::ProtectiveType)
             protective = true;
         PlatformLayoutEntry entry;
         entry.partitionNumber = uint32_t(i + 1);
         entry.startingOffset = int64_t(uint64_t(e.firstLba) * sectorSize);
-        entry.partitionLength = int64_t(uint64_t(count) * sectorSize);
-        entry.mbrType = type;
+        entry.partitionLength = int64_t(uint64_t(e.sectorCount) * sectorSize);
+        entry.mbrType = e.type;
         entry.bootIndicator = e.bootIndicator == MbrCodec::ActiveFlag;
         entries.push_back(entry);
     }
@@ -48,40 +48,12 @@ bool LayoutParser::parseMbr(const uint8_t* sector, size_t length, uint32_t secto
 bool LayoutParser::parseGptHeader(const uint8_t* data, size_t length, uint64_t expectedLba, uint64_t diskSectors,
                                   GptHeader& out, std::string& why)
 {
-    if (length < size_t(GptHeader::Size)) {
-        why = "GPT header at LBA " + std::to_string(expectedLba) + " is truncated";
+    GptHeader h;
+    if (!GptHeader::checkSector(std::span<const uint8_t>(data, length), expectedLba, h, why))
         return false;
-    }
-    const GptHeader h = GptHeader::decode(data);
-    if (!h.hasValidSignature()) {
-        why = "no GPT signature at LBA " + std::to_string(expectedLba);
-        return false;
-    }
-    const uint32_t headerSize = h.headerSize;
-    if (headerSize < uint32_t(GptHeader::Size) || headerSize > length) {
-        why = "GPT header at LBA " + std::to_string(expectedLba) + " has an invalid size " + std::to_string(headerSize);
-        return false;
-    }
-    std::vector<uint8_t> copy(data, data + headerSize);
-    // The CRC covers the whole declared header, which may be longer than the fields known here.
-    std::memset(copy.data() + GptHeader::OffHeaderCrc, 0, sizeof h.headerCrc32);
-    if (Crc32::compute(copy.data(), copy.size()) != h.headerCrc32) {
-        why = "GPT header at LBA " + std::to_string(expectedLba) + " has a bad CRC";
-        return false;
-    }
     const std::string where = "GPT header at LBA " + std::to_string(expectedLba);
-    if (h.myLba != expectedLba) {
-        why = where + " names itself LBA " + std::to_string(h.myLba);
+    if (!h.checkEntryShape(why))
         return false;
-    }
-    if (h.sizeOfPartitionEntry != GptHeader::SupportedEntrySize) {
-        why = where + " has an unsupported entry size " + std::to_string(h.sizeOfPartitionEntry);
-        return false;
-    }
-    if (h.numberOfEntries == 0 || h.entryArrayBytes() > GptHeader::MaxEntryArrayBytes) {
-        why = where + " has an absurd entry count " + std::to_string(h.numberOfEntries);
-        return false;
-    }
     if (h.firstUsableLba > h.lastUsableLba + 1 || h.lastUsableLba >= diskSectors) {
         why = where + " has a usable range outside the disk";
         return false;
@@ -99,29 +71,28 @@ bool LayoutParser::parseGptEntries(const uint8_t* data, size_t length, const Gpt
                                    std::vector<PlatformLayoutEntry>& out, std::string& why)
 {
     out.clear();
-    const uint64_t arrayBytes = header.entryArrayBytes();
-    if (length < arrayBytes) {
+    const std::span<const uint8_t> bytes(data, length);
+    std::vector<GptPartitionEntry> entries;
+    if (!GptPartitionEntry::decodeArray(bytes, header.numberOfEntries, header.sizeOfPartitionEntry, entries)) {
         why = "GPT entry array is truncated";
         return false;
     }
-    if (Crc32::compute(data, size_t(arrayBytes)) != header.partitionEntryArrayCrc32) {
+    if (Crc32::compute(data, size_t(header.entryArrayBytes())) != header.partitionEntryArrayCrc32) {
         why = "GPT entry array at LBA " + std::to_string(header.partitionEntryLba) + " has a bad CRC";
         return false;
     }
-    for (uint32_t i = 0; i < header.numberOfEntries; ++i) {
-        const GptPartitionEntry e = GptPartitionEntry::decode(data + uint64_t(i) * header.sizeOfPartitionEntry);
+    for (uint32_t i = 0; i < entries.size(); ++i) {
+        const GptPartitionEntry& e = entries[i];
         if (!e.isUsed())
             continue;
-        const uint64_t first = e.firstLba;
-        const uint64_t last = e.lastLba;
-        if (last < first) {
+        if (e.lastLba < e.firstLba) {
             why = "GPT entry " + std::to_string(i + 1) + " ends before it starts; left out";
             continue;
         }
         PlatformLayoutEntry entry;
         entry.partitionNumber = i + 1;
-        entry.startingOffset = int64_t(first * sectorSize);
-        entry.partitionLength = int64_t((last - first + 1) * sectorSize);
+        entry.startingOffset = int64_t(e.firstLba * sectorSize);
+        entry.partitionLength = int64_t((e.lastLba - e.firstLba + 1) * sectorSize);
         entry.typeGuid = GuidText::fromGptBytes(e.typeGuid.data());
         entry.partitionGuid = GuidText::fromGptBytes(e.uniqueGuid.data());
         out.push_back(entry);

@@ -1,0 +1,43 @@
+// libFuzzer target: GPT entry array decoding. The first 8 input bytes give count and stride.
+#include "ondisk/gptheader.h"
+#include "ondisk/gptpartitionentry.h"
+#include "platform/posix/layoutparser.h"
+
+#include <cstring>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 8)
+        return 0;
+    uint32_t count = 0;
+    uint32_t stride = 0;
+    std::memcpy(&count, data, 4);
+    std::memcpy(&stride, data + 4, 4);
+    count %= 1024;
+    stride %= 1024;
+    const std::span<const uint8_t> bytes(data + 8, size - 8);
+    std::vector<GptPartitionEntry> entries;
+    if (GptPartitionEntry::decodeArray(bytes, count, stride, entries)) {
+        if (entries.size() != count || uint64_t(count) * stride > bytes.size() || stride < 128)
+            __builtin_trap();
+        // Packing and decoding again gives the same entries.
+        const std::vector<uint8_t> packed = GptPartitionEntry::encodeArray(entries, count);
+        std::vector<GptPartitionEntry> back;
+        if (!GptPartitionEntry::decodeArray(packed, count, 128, back)
+            || GptPartitionEntry::encodeArray(back, count) != packed)
+            __builtin_trap();
+    }
+
+    GptHeader header;
+    header.numberOfEntries = count;
+    header.sizeOfPartitionEntry = 128;
+    header.partitionEntryLba = 2;
+    std::vector<PlatformLayoutEntry> out;
+    std::string why;
+    if (LayoutParser::parseGptEntries(bytes.data(), bytes.size(), header, 512, out, why)) {
+        for (const PlatformLayoutEntry& e : out)
+            if (e.partitionNumber == 0 || e.partitionNumber > count)
+                __builtin_trap();
+    }
+    return 0;
+}
