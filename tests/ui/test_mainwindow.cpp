@@ -230,26 +230,6 @@ private slots:
         QVERIFY(m_window->close());
     }
 
-    void cancelStopsTheCopy()
-    {
-        switchMode(m_window.get(), Tessarin::CloneModeType::DiskClone);
-        QTest::mouseClick(cardFor(m_window->sourcePage(), 0), Qt::LeftButton);
-        m_window->onNextClicked();
-        QTest::mouseClick(cardFor(m_window->targetPage(), 2), Qt::LeftButton);
-        m_window->onNextClicked();
-        {
-            ModalAnswer yes(QMessageBox::Yes);
-            m_window->onNextClicked();
-        }
-        QTRY_VERIFY(m_window->isCloneRunning());
-        {
-            ModalAnswer yes(QMessageBox::Yes);
-            m_window->onCancelClicked();
-        }
-        QTRY_VERIFY_WITH_TIMEOUT(m_window->progressPage()->finishButton()->isVisibleTo(m_window.get()), 5000);
-        QVERIFY(m_window->engine()->status() != Tessarin::Completed);
-    }
-
     void deviceBurstGivesOneEnumeration()
     {
         QSignalSpy started(m_window->diskManager(), &DiskManager::enumStarted);

@@ -126,14 +126,6 @@ private slots:
         QVERIFY(!LanguageSetup::loadTranslation(ar, QString()));
     }
 
-    void languageMenuMatching()
-    {
-        QVERIFY(LanguageSetup::matches(QStringLiteral("en"), QStringLiteral("en_US")));
-        QVERIFY(LanguageSetup::matches(QStringLiteral("zh_TW"), QStringLiteral("zh_TW")));
-        QVERIFY(!LanguageSetup::matches(QStringLiteral("zh_CN"), QStringLiteral("zh_TW")));
-        QVERIFY(!LanguageSetup::matches(QStringLiteral("en"), QStringLiteral("es")));
-    }
-
     void languageChangeRestartsOnlyForAnotherLanguage()
     {
         QTemporaryDir home;

@@ -1,7 +1,6 @@
 #include "core/diskinfo.h"
 #include "ui/clonesettingsdialog.h"
 #include "ui/diskcard.h"
-#include "ui/diskgroupheader.h"
 #include "ui/spaceallocationdialog.h"
 #include "ui/toggleswitch.h"
 
@@ -63,57 +62,6 @@ private slots:
         QCOMPARE(clicked.count(), 2);
         QTest::mouseClick(&card, Qt::RightButton);
         QCOMPARE(clicked.count(), 2);
-    }
-
-    void groupHeaderFlipsAndReportsInOrder()
-    {
-        DiskInfo disk;
-        disk.diskNumber = 4;
-        disk.size = 1 << 30;
-        DiskGroupHeader header(disk);
-        header.resize(500, 60);
-        QStringList order;
-        connect(&header, &DiskGroupHeader::expandedChanged, this,
-                [&](bool e) { order << QStringLiteral("expanded=%1").arg(e); });
-        connect(&header, &DiskGroupHeader::toggleClicked, this, [&]() { order << QStringLiteral("toggle"); });
-        QVERIFY(header.isExpanded());
-        QTest::mouseClick(&header, Qt::LeftButton);
-        QVERIFY(!header.isExpanded());
-        QTest::mouseClick(&header, Qt::LeftButton);
-        QCOMPARE(order, (QStringList{QStringLiteral("expanded=0"), QStringLiteral("toggle"),
-                                     QStringLiteral("expanded=1"), QStringLiteral("toggle")}));
-    }
-
-    void toggleSwitchReversesFromWhereItIs()
-    {
-        ToggleSwitch sw;
-        sw.show();
-        QSignalSpy toggled(&sw, &ToggleSwitch::toggled);
-        QTest::mouseClick(&sw, Qt::LeftButton);
-        QVERIFY(sw.isChecked());
-        QTest::qWait(50);
-        const double mid = sw.position();
-        QVERIFY2(mid > 0.0 && mid < 1.0, qPrintable(QString::number(mid)));
-        QTest::mouseClick(&sw, Qt::LeftButton);
-        QVERIFY(!sw.isChecked());
-        QCOMPARE(toggled.count(), 2);
-        // Neither end right after the second click: the knob starts back from the middle.
-        QVERIFY2(sw.position() > 0.0 && sw.position() < 1.0, qPrintable(QString::number(sw.position())));
-        double highest = sw.position();
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < 300) {
-            QTest::qWait(10);
-            highest = qMax(highest, sw.position());
-        }
-        QCOMPARE(sw.position(), 0.0);
-        QVERIFY(highest <= mid + 0.15);
-
-        sw.setChecked(false);  // the value it has: nothing happens
-        QCOMPARE(toggled.count(), 2);
-        sw.setChecked(true);
-        QCOMPARE(toggled.count(), 3);
-        QTRY_COMPARE(sw.position(), 1.0);
     }
 
     void spaceAllocationModeAndLabel()
