@@ -33,15 +33,15 @@ QString formatSize(uint64_t bytes, int decimals)
 QString statusText(int status)
 {
     switch (status) {
-    case Idle: return QCoreApplication::translate("MainWindow", "Idle");
-    case Preparing: return QCoreApplication::translate("MainWindow", "Preparing");
-    case CloningData: return QCoreApplication::translate("MainWindow", "Cloning data");
-    case RepairingBoot: return QCoreApplication::translate("MainWindow", "Repairing boot configuration");
-    case Verifying: return QCoreApplication::translate("MainWindow", "Verifying data");
-    case Completed: return QCoreApplication::translate("MainWindow", "Completed");
-    case Failed: return QCoreApplication::translate("MainWindow", "Failed");
-    case Cancelled: return QCoreApplication::translate("MainWindow", "Cancelled");
-    default: return QCoreApplication::translate("MainWindow", "Unknown");
+    case Idle: return QCoreApplication::translate("Tessarin", "Idle");
+    case Preparing: return QCoreApplication::translate("Tessarin", "Preparing");
+    case CloningData: return QCoreApplication::translate("Tessarin", "Cloning data");
+    case RepairingBoot: return QCoreApplication::translate("Tessarin", "Repairing boot configuration");
+    case Verifying: return QCoreApplication::translate("Tessarin", "Verifying data");
+    case Completed: return QCoreApplication::translate("Tessarin", "Completed");
+    case Failed: return QCoreApplication::translate("Tessarin", "Failed");
+    case Cancelled: return QCoreApplication::translate("Tessarin", "Cancelled");
+    default: return QCoreApplication::translate("Tessarin", "Unknown");
     }
 }
 
@@ -50,9 +50,9 @@ QString statusText(CloneStatus status) { return statusText(static_cast<int>(stat
 QString resizeModeEngineText(ResizeMode mode)
 {
     switch (static_cast<int>(mode)) {
-    case 0: return QCoreApplication::translate("CloneEngine", "Expand System Partition");
-    case 1: return QCoreApplication::translate("CloneEngine", "Keep Original + Create Data Partition");
-    case 2: return QCoreApplication::translate("CloneEngine", "Keep Original Size");
+    case 0: return QCoreApplication::translate("Tessarin", "Expand System Partition");
+    case 1: return QCoreApplication::translate("Tessarin", "Keep Original + Create Data Partition");
+    case 2: return QCoreApplication::translate("Tessarin", "Keep Original Size");
     default: return QString();
     }
 }

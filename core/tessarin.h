@@ -35,11 +35,11 @@ inline constexpr const char* MsrTypeText = "E3C9E316-0B5C-4DB8-817D-F92DF00215AE
 // Powers of 1024: "B", "KB", "MB", "GB", "TB".
 QString formatSize(uint64_t bytes, int decimals = 2);
 
-// Display text of a status, translated in the main window's context.
+// Display text of a status.
 QString statusText(CloneStatus status);
 QString statusText(int status);
 
-// Engine display text of a resize mode (translated in the engine's context); empty for unknown values.
+// Display text of a resize mode; empty for unknown values.
 QString resizeModeEngineText(ResizeMode mode);
 
 // "\\.\PhysicalDrive%1"

@@ -1,7 +1,5 @@
 #include "links/linkmanager.h"
 
-#include "ui/uiresources.h"
-
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
@@ -15,8 +13,8 @@
 
 LinkManager* LinkManager::instance()
 {
+    // The table is a resource of the program, registered at start-up.
     static LinkManager* manager = [] {
-        UiResources::init();
         QSettings settings(QStringLiteral("Tessarin"), QStringLiteral("Tessarin"));
         return new LinkManager(QStringLiteral(":/data/links.json"),
                                settings.value(QStringLiteral("language")).toString(), QLocale::system().name());

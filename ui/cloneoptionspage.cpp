@@ -1,5 +1,9 @@
 #include "ui/cloneoptionspage.h"
 
+#include "ui/bootmodedialog.h"
+#include "ui/spaceallocationdialog.h"
+#include "ui/wizardstate.h"
+
 #include "ui/clonesettingsdialog.h"
 #include "ui/pagebuilder.h"
 
@@ -66,13 +70,75 @@ CloneOptionsPage::CloneOptionsPage(QWidget* parent)
     summaryRow->addWidget(m_targetCard, 1);
     layout->addLayout(summaryRow);
 
-    m_cards = new QVBoxLayout;
-    m_cards->setSpacing(10);
-    m_cards->addWidget(makeOptionCard(QStringLiteral("cloneSettingsCard"), QStringLiteral(":/icons/disk-clone.svg"),
-                                      tr("Clone Settings"), CloneSettingsDialog::summaryText(true, true, false),
-                                      &m_summary, &m_settings, this));
-    layout->addLayout(m_cards);
+    auto* cards = new QVBoxLayout;
+    cards->setSpacing(10);
+    cards->addWidget(makeOptionCard(QStringLiteral("cloneSettingsCard"), QStringLiteral(":/icons/disk-clone.svg"),
+                                    tr("Clone Settings"), CloneSettingsDialog::summaryText(true, true, false),
+                                    &m_summary, &m_settings, this));
+    m_bootModeCard = makeOptionCard(QStringLiteral("bootModeFrame"), QStringLiteral(":/icons/boot-mode.svg"),
+                                    tr("Target boot mode"), BootModeDialog::modeText(int(m_shown.targetBootMode)),
+                                    &m_bootModeSummary, &m_bootModeButton, this);
+    m_spaceCard = makeOptionCard(QStringLiteral("spaceAllocationFrame"), QStringLiteral(":/icons/disk-space.svg"),
+                                 tr("Target disk space"), SpaceAllocationDialog::modeText(int(m_shown.resizeMode)),
+                                 &m_spaceSummary, &m_spaceButton, this);
+    cards->addWidget(m_bootModeCard);
+    cards->addWidget(m_spaceCard);
+    layout->addLayout(cards);
     layout->addStretch(1);
+
+    connect(m_settings, &QPushButton::clicked, this, &CloneOptionsPage::editCopyOptions);
+    connect(m_bootModeButton, &QPushButton::clicked, this, &CloneOptionsPage::editBootMode);
+    connect(m_spaceButton, &QPushButton::clicked, this, &CloneOptionsPage::editSpaceAllocation);
+}
+
+void CloneOptionsPage::showChoices(const WizardState& state)
+{
+    m_shown = state.choices();
+    if (state.isPartitionMode()) {
+        m_sourceCaption->setText(tr("Source partition"));
+        m_sourceName->setText(state.sourcePartition().displayName());
+        m_sourceSize->setText(state.sourcePartition().sizeString());
+    } else {
+        m_sourceCaption->setText(tr("Source disk"));
+        m_sourceName->setText(state.sourceDisk().displayName());
+        m_sourceSize->setText(state.sourceDisk().sizeString());
+    }
+    m_targetName->setText(state.targetDisk().displayName());
+    m_targetSize->setText(state.targetDisk().sizeString());
+    m_summary->setText(CloneSettingsDialog::summaryText(m_shown.smartClone, m_shown.align4K, m_shown.sectorBySector));
+    m_bootModeSummary->setText(BootModeDialog::modeText(int(m_shown.targetBootMode)));
+    m_spaceSummary->setText(SpaceAllocationDialog::modeText(int(m_shown.resizeMode)));
+    m_bootModeCard->setVisible(state.isSystemMode());
+    m_spaceCard->setVisible(state.isSystemMode());
+}
+
+void CloneOptionsPage::editCopyOptions()
+{
+    CloneSettingsDialog dialog(this);
+    dialog.setOptions(m_shown.smartClone, m_shown.align4K, m_shown.sectorBySector);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const CloneSettingsDialog::Options o = dialog.options();
+    emit copyOptionsChosen(o.smartClone, o.align4K, o.sectorBySector);
+}
+
+void CloneOptionsPage::editBootMode()
+{
+    BootModeDialog dialog(this);
+    dialog.setBootMode(int(m_shown.targetBootMode));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    emit bootModeChosen(dialog.bootMode() == 0 ? Tessarin::TargetBootMode::Uefi : Tessarin::TargetBootMode::Legacy);
+}
+
+void CloneOptionsPage::editSpaceAllocation()
+{
+    SpaceAllocationDialog dialog(this);
+    dialog.setMode(int(m_shown.resizeMode));
+    dialog.setDataPartitionLabel(m_shown.dataPartitionLabel);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    emit spaceAllocationChosen(Tessarin::ResizeMode(dialog.mode()), dialog.dataPartitionLabel());
 }
 
 QFrame* CloneOptionsPage::makeOptionCard(const QString& objectName, const QString& iconPath, const QString& title,

@@ -1,12 +1,15 @@
 #pragma once
+#include "core/cloneconfig.h"
+
 #include <QWidget>
 
 class QFrame;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
+class WizardState;
 
-// Step 3: what is copied where, and the option cards.
+// Step 3: what is copied where, and the option cards; each card's dialog reports what was chosen.
 class CloneOptionsPage : public QWidget {
     Q_OBJECT
 public:
@@ -21,15 +24,33 @@ public:
     QLabel* targetSize() const { return m_targetSize; }
     QLabel* optionsSummary() const { return m_summary; }
     QPushButton* settingsButton() const { return m_settings; }
-    // Where further option cards go.
-    QVBoxLayout* cardsLayout() const { return m_cards; }
+    QPushButton* bootModeButton() const { return m_bootModeButton; }
+    QPushButton* spaceButton() const { return m_spaceButton; }
 
+    // Source, target and the options of `state`; the boot and space cards only in system mode.
+    void showChoices(const WizardState& state);
+
+signals:
+    void copyOptionsChosen(bool smartClone, bool align4K, bool sectorBySector);
+    void bootModeChosen(Tessarin::TargetBootMode mode);
+    void spaceAllocationChosen(Tessarin::ResizeMode mode, const QString& dataPartitionLabel);
+
+private:
     // One option card: an icon, a title, a summary line and a "Settings..." button.
     static QFrame* makeOptionCard(const QString& objectName, const QString& iconPath, const QString& title,
                                   const QString& summary, QLabel** summaryLabel, QPushButton** button,
                                   QWidget* parent);
+    void editCopyOptions();
+    void editBootMode();
+    void editSpaceAllocation();
 
-private:
+    CloneConfig m_shown;
+    QFrame* m_bootModeCard = nullptr;
+    QFrame* m_spaceCard = nullptr;
+    QLabel* m_bootModeSummary = nullptr;
+    QLabel* m_spaceSummary = nullptr;
+    QPushButton* m_bootModeButton = nullptr;
+    QPushButton* m_spaceButton = nullptr;
     QFrame* m_sourceCard = nullptr;
     QFrame* m_targetCard = nullptr;
     QLabel* m_sourceCaption = nullptr;
@@ -39,5 +60,4 @@ private:
     QLabel* m_targetSize = nullptr;
     QLabel* m_summary = nullptr;
     QPushButton* m_settings = nullptr;
-    QVBoxLayout* m_cards = nullptr;
 };

@@ -1,5 +1,8 @@
 #include "ui/cloneprogresspage.h"
 
+#include "core/cloneprogress.h"
+#include "ui/logview.h"
+
 #include "ui/circularprogress.h"
 #include "ui/pagebuilder.h"
 
@@ -8,8 +11,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QVBoxLayout>
+#include <cmath>
 
 CloneProgressPage::CloneProgressPage(QWidget* parent)
     : QWidget(parent)
@@ -62,13 +65,7 @@ CloneProgressPage::CloneProgressPage(QWidget* parent)
     frameRow->addLayout(info, 1);
     layout->addWidget(frame);
 
-    m_log = new QTextEdit(this);
-    m_log->setObjectName(QStringLiteral("logOutput"));
-    m_log->setReadOnly(true);
-    m_log->setAcceptRichText(true);
-    m_log->setMinimumHeight(128);
-    m_log->setFont(QFont(QStringLiteral("Consolas"), 9));
-    m_log->document()->setMaximumBlockCount(MaxLogBlocks);
+    m_log = new LogView(this);
     m_log->setStyleSheet(QStringLiteral("QTextEdit#logOutput { background: #111827; color: #D1D5DB;"
                                         " border-radius: 10px; padding: 6px; }"));
     layout->addWidget(m_log, 1);
@@ -101,4 +98,90 @@ void CloneProgressPage::setProgress(int percent)
     percent = qBound(0, percent, 100);
     m_circle->setValue(percent);
     m_bar->setValue(percent);
+}
+
+void CloneProgressPage::begin()
+{
+    reset();
+    m_log->clear();
+    m_title->setText(tr("Cloning..."));
+    m_title->setStyleSheet(QStringLiteral("color: #111827; font-size: 22px; font-weight: bold;"));
+    m_status->setText(tr("Preparing clone task..."));
+    m_cancel->show();
+    m_cancel->setEnabled(true);
+    m_finish->hide();
+}
+
+void CloneProgressPage::reset()
+{
+    m_circle->setProgressColor(QColor("#2563EB"));
+    setProgress(0);
+    m_speed->setText(tr("Speed: -- MB/s"));
+    m_timeLeft->setText(tr("Time left: --"));
+}
+
+QString CloneProgressPage::speedText(const CloneProgress& progress)
+{
+    if (progress.speed > 0)
+        return tr("Speed: %1 MB/s").arg(double(progress.speed) / 1048576.0, 0, 'f', 1);
+    return tr("Speed: -- MB/s");
+}
+
+QString CloneProgressPage::timeLeftText(const CloneProgress& progress)
+{
+    if (progress.speed == 0 || progress.totalBytes <= progress.copiedBytes)
+        return tr("Time left: --");
+    const uint64_t s = (progress.totalBytes - progress.copiedBytes) / progress.speed;
+    if (s >= 3600)
+        return tr("Time left: %1h %2m").arg(s / 3600).arg((s % 3600) / 60);
+    if (s < 60)
+        return tr("Time left: %1s").arg(s);
+    return tr("Time left: %1m %2s").arg(s / 60).arg(s % 60);
+}
+
+void CloneProgressPage::showProgress(const CloneProgress& progress)
+{
+    // Boot repair must not be interrupted half way.
+    if (progress.status == Tessarin::RepairingBoot) {
+        m_cancel->setEnabled(false);
+        m_cancel->setToolTip(tr("Boot repair is in progress. Please wait until it finishes."));
+    } else {
+        m_cancel->setEnabled(true);
+        m_cancel->setToolTip(QString());
+    }
+    if (!progress.currentPhase.isEmpty())
+        m_status->setText(progress.currentPhase);
+    if (progress.totalBytes > 0) {
+        const double percent = double(progress.copiedBytes) * 100.0 / double(progress.totalBytes);
+        setProgress(int(std::lround(percent)));
+    }
+    m_speed->setText(speedText(progress));
+    m_timeLeft->setText(timeLeftText(progress));
+}
+
+void CloneProgressPage::showError(const QString& error)
+{
+    m_log->appendLine(error, QStringLiteral("ERROR"));
+    m_status->setText(error);
+}
+
+void CloneProgressPage::showFinished(bool success, const QString& message)
+{
+    m_cancel->hide();
+    m_cancel->setEnabled(true);
+    m_finish->show();
+    if (success) {
+        m_title->setText(tr("Clone completed"));
+        m_title->setStyleSheet(QStringLiteral("color: #059669; font-size: 22px; font-weight: bold;"));
+        m_status->setText(tr("The clone and boot repair completed successfully."));
+        m_log->appendLine(tr("Clone completed successfully"), QStringLiteral("SUCCESS"));
+        m_circle->setProgressColor(QColor("#059669"));
+        setProgress(100);
+    } else {
+        m_title->setText(tr("Clone failed"));
+        m_title->setStyleSheet(QStringLiteral("color: #DC2626; font-size: 22px; font-weight: bold;"));
+        m_status->setText(message);
+        m_log->appendLine(tr("Clone failed: %1").arg(message), QStringLiteral("ERROR"));
+        m_circle->setProgressColor(QColor("#DC2626"));
+    }
 }

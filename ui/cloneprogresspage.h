@@ -5,7 +5,8 @@ class CircularProgress;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QTextEdit;
+class CloneProgress;
+class LogView;
 
 // Step 4: progress ring, speed, time left, the log and Cancel / Finish.
 class CloneProgressPage : public QWidget {
@@ -13,20 +14,29 @@ class CloneProgressPage : public QWidget {
 public:
     explicit CloneProgressPage(QWidget* parent = nullptr);
 
-    static constexpr int MaxLogBlocks = 200;
-
     QLabel* titleLabel() const { return m_title; }
     QLabel* statusLabel() const { return m_status; }
     CircularProgress* circularProgress() const { return m_circle; }
     QProgressBar* progressBar() const { return m_bar; }
     QLabel* speedLabel() const { return m_speed; }
     QLabel* timeLeftLabel() const { return m_timeLeft; }
-    QTextEdit* logOutput() const { return m_log; }
+    LogView* logOutput() const { return m_log; }
     QPushButton* cancelButton() const { return m_cancel; }
     QPushButton* finishButton() const { return m_finish; }
 
     // Progress ring and bar together, 0..100.
     void setProgress(int percent);
+
+    // A new clone: empty log, zero progress, Cancel shown.
+    void begin();
+    // Zero progress, no speed, no time left.
+    void reset();
+    void showProgress(const CloneProgress& progress);
+    void showError(const QString& error);
+    void showFinished(bool success, const QString& message);
+
+    static QString timeLeftText(const CloneProgress& progress);
+    static QString speedText(const CloneProgress& progress);
 
 private:
     QLabel* m_title = nullptr;
@@ -35,7 +45,7 @@ private:
     QProgressBar* m_bar = nullptr;
     QLabel* m_speed = nullptr;
     QLabel* m_timeLeft = nullptr;
-    QTextEdit* m_log = nullptr;
+    LogView* m_log = nullptr;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_finish = nullptr;
 };

@@ -1,6 +1,9 @@
 #include "ui/languagesetup.h"
 
+#include "core/logger.h"
+
 #include <QCoreApplication>
+#include <QProcess>
 #include <QFile>
 #include <QLocale>
 #include <QSettings>
@@ -74,4 +77,37 @@ QStringList LanguageSetup::catalogueCodes()
     return {QStringLiteral("ja"), QStringLiteral("zh_CN"), QStringLiteral("it"), QStringLiteral("ko"),
             QStringLiteral("fr"), QStringLiteral("tr"), QStringLiteral("es"), QStringLiteral("de"),
             QStringLiteral("pt"), QStringLiteral("en"), QStringLiteral("zh_TW"), QStringLiteral("nl")};
+}
+
+namespace {
+LanguageSetup::RestartFunction& restartFunction()
+{
+    static LanguageSetup::RestartFunction function;
+    return function;
+}
+}
+
+void LanguageSetup::setRestartFunction(RestartFunction function)
+{
+    restartFunction() = std::move(function);
+}
+
+bool LanguageSetup::chooseLanguage(const QString& code)
+{
+    if (matches(code, currentLanguage()))
+        return false;
+    QSettings settings(QStringLiteral("Tessarin"), QStringLiteral("Tessarin"));
+    settings.setValue(QStringLiteral("language"), code);
+    settings.sync();
+    Logger::instance().info(QStringLiteral("Language changed to %1, restarting application...").arg(code));
+    const QString program = QCoreApplication::applicationFilePath();
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const QString directory = QCoreApplication::applicationDirPath();
+    if (restartFunction()) {
+        restartFunction()(program, arguments, directory);
+    } else {
+        QProcess::startDetached(program, arguments, directory);
+        QCoreApplication::quit();
+    }
+    return true;
 }

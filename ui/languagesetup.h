@@ -2,6 +2,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <functional>
 
 class QTranslator;
 
@@ -21,4 +22,12 @@ public:
     static bool matches(const QString& code, const QString& current);
     // The catalogue codes that ship with the program.
     static QStringList catalogueCodes();
+
+    // Stores `code` as the interface language and restarts the program, unless it is the language
+    // in use already. True when a restart was asked for.
+    static bool chooseLanguage(const QString& code);
+    // Starts the program again (detached, same arguments) and quits; tests replace it.
+    using RestartFunction =
+        std::function<void(const QString& program, const QStringList& arguments, const QString& directory)>;
+    static void setRestartFunction(RestartFunction function);
 };

@@ -51,3 +51,24 @@ QVBoxLayout* PageBuilder::addDiskList(QVBoxLayout* pageLayout, QWidget* page)
     pageLayout->addWidget(scroll, 1);
     return list;
 }
+
+void PageBuilder::clearList(QVBoxLayout* list)
+{
+    while (list->count() > 1) {
+        QLayoutItem* item = list->takeAt(0);
+        delete item->widget();
+        delete item;
+    }
+}
+
+void PageBuilder::addEmptyNote(QVBoxLayout* list, const QString& text)
+{
+    auto* note = new QLabel(text, list->parentWidget());
+    note->setObjectName(QStringLiteral("emptyNote"));
+    note->setAlignment(Qt::AlignCenter);
+    note->setWordWrap(true);
+    note->setMinimumHeight(120);
+    note->setStyleSheet(QStringLiteral("color: #6B7280; font-size: 13px; border: 1px dashed #CBD5E1;"
+                                       " border-radius: 12px;"));
+    list->insertWidget(list->count() - 1, note);
+}

@@ -40,13 +40,13 @@ ScreenshotTour::ScreenshotTour(MainWindow* window, const QString& dir)
                 break;
             }
         if (pick)
-            m_window->onSourceDiskCardClicked(pick);
+            emit pick->clicked();
     };
     auto pickSourceAndTarget = [this, pickSource]() {
         pickSource();
         m_window->onNextClicked();
         if (DiskCard* target = m_window->targetPage()->findChildren<DiskCard*>().value(0))
-            m_window->onTargetDiskCardClicked(target);
+            emit target->clicked();
     };
 
     m_steps << [this, pickSource]() {
@@ -55,17 +55,17 @@ ScreenshotTour::ScreenshotTour(MainWindow* window, const QString& dir)
         return 0;
     };
     m_steps << [this]() {
-        m_window->onPartitionModeClicked();
+        m_window->setMode(Tessarin::CloneModeType::PartitionClone);
         return 900;
     };
     m_steps << [this]() {
         if (PartitionCard* card = m_window->sourcePage()->findChildren<PartitionCard*>().value(0))
-            m_window->onSourcePartitionCardClicked(card);
+            emit card->clicked();
         save(m_window, QStringLiteral("02-partition-clone-source.png"));
         return 0;
     };
     m_steps << [this]() {
-        m_window->onSystemModeClicked();
+        m_window->setMode(Tessarin::CloneModeType::SystemClone);
         return 900;
     };
     m_steps << [this, pickSourceAndTarget]() {
@@ -89,7 +89,7 @@ ScreenshotTour::ScreenshotTour(MainWindow* window, const QString& dir)
     };
     // A real disk clone of the sample disks for the progress page.
     m_steps << [this]() {
-        m_window->onDiskModeClicked();
+        m_window->setMode(Tessarin::CloneModeType::DiskClone);
         return 900;
     };
     m_steps << [this, pickSourceAndTarget]() {

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/diskinfo.h"
+
 #include <QWidget>
 
 class QVBoxLayout;
@@ -9,7 +11,11 @@ class SelectTargetPage : public QWidget {
 public:
     explicit SelectTargetPage(QWidget* parent = nullptr);
 
-    QVBoxLayout* listLayout() const { return m_list; }
+    // Every disk but the source's; the chosen one is shown selected.
+    void showDisks(const QList<DiskInfo>& disks, int sourceDisk, int chosenDisk);
+
+signals:
+    void diskChosen(const DiskInfo& disk);
 
 private:
     QVBoxLayout* m_list = nullptr;

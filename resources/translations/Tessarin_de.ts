@@ -158,21 +158,6 @@
     </message>
 </context>
 <context>
-    <name>CloneEngine</name>
-    <message>
-        <source>Expand System Partition</source>
-        <translation>Systempartition erweitern</translation>
-    </message>
-    <message>
-        <source>Keep Original + Create Data Partition</source>
-        <translation>Original beibehalten + Datenpartition erstellen</translation>
-    </message>
-    <message>
-        <source>Keep Original Size</source>
-        <translation>Originalgröße beibehalten</translation>
-    </message>
-</context>
-<context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
@@ -201,6 +186,18 @@
         <source>Settings...</source>
         <translation>Einstellungen...</translation>
     </message>
+    <message>
+        <source>Target boot mode</source>
+        <translation>Startmodus des Ziels</translation>
+    </message>
+    <message>
+        <source>Target disk space</source>
+        <translation>Speicher des Zieldatenträgers</translation>
+    </message>
+    <message>
+        <source>Source partition</source>
+        <translation>Quellpartition</translation>
+    </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
@@ -227,6 +224,46 @@
     <message>
         <source>Finish</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Speed: %1 MB/s</source>
+        <translation>Geschwindigkeit: %1 MB/s</translation>
+    </message>
+    <message>
+        <source>Time left: %1h %2m</source>
+        <translation>Verbleibende Zeit: %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>Time left: %1s</source>
+        <translation>Verbleibende Zeit: %1 s</translation>
+    </message>
+    <message>
+        <source>Time left: %1m %2s</source>
+        <translation>Verbleibende Zeit: %1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Boot repair is in progress. Please wait until it finishes.</source>
+        <translation>Die Boot-Reparatur läuft. Bitte warten Sie, bis sie abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Clone completed</source>
+        <translation>Klonen abgeschlossen</translation>
+    </message>
+    <message>
+        <source>The clone and boot repair completed successfully.</source>
+        <translation>Klonen und Boot-Reparatur wurden erfolgreich abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Clone completed successfully</source>
+        <translation>Klonen erfolgreich abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Clone failed</source>
+        <translation>Klonen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Clone failed: %1</source>
+        <translation>Klonen fehlgeschlagen: %1</translation>
     </message>
 </context>
 <context>
@@ -501,42 +538,6 @@ Bitte kopieren Sie diesen Link und öffnen Sie ihn manuell:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Idle</source>
-        <translation>Bereit</translation>
-    </message>
-    <message>
-        <source>Preparing</source>
-        <translation>Vorbereitung</translation>
-    </message>
-    <message>
-        <source>Cloning data</source>
-        <translation>Daten werden geklont</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration</source>
-        <translation>Startkonfiguration wird repariert</translation>
-    </message>
-    <message>
-        <source>Verifying data</source>
-        <translation>Daten werden überprüft</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>Abgeschlossen</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Cancelled</source>
-        <translation>Abgebrochen</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Unbekannt</translation>
-    </message>
-    <message>
         <source>English (en)</source>
         <translation>Englisch (en)</translation>
     </message>
@@ -581,14 +582,6 @@ Bitte kopieren Sie diesen Link und öffnen Sie ihn manuell:
         <translation>Türkisch (tr)</translation>
     </message>
     <message>
-        <source>Target boot mode</source>
-        <translation>Startmodus des Ziels</translation>
-    </message>
-    <message>
-        <source>Target disk space</source>
-        <translation>Speicher des Zieldatenträgers</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Datenträger klonen</translation>
     </message>
@@ -619,30 +612,6 @@ Bitte kopieren Sie diesen Link und öffnen Sie ihn manuell:
     <message>
         <source>←  Back</source>
         <translation>←  Zurück</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source disk</source>
-        <translation>Schritt 1: Quelldatenträger auswählen</translation>
-    </message>
-    <message>
-        <source>Choose the disk to clone.</source>
-        <translation>Wählen Sie den zu klonenden Datenträger.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select system disk</source>
-        <translation>Schritt 1: Systemdatenträger auswählen</translation>
-    </message>
-    <message>
-        <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>Wählen Sie den Datenträger mit der aktuellen Windows-Installation. Nur Boot- und Systempartitionen werden geklont.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source partition</source>
-        <translation>Schritt 1: Quellpartition auswählen</translation>
-    </message>
-    <message>
-        <source>Choose the partition to clone.</source>
-        <translation>Wählen Sie die zu klonende Partition.</translation>
     </message>
     <message>
         <source>Partition</source>
@@ -677,18 +646,6 @@ Bitte kopieren Sie diesen Link und öffnen Sie ihn manuell:
         <translation>Auswahl erforderlich</translation>
     </message>
     <message>
-        <source>Please select a source partition.</source>
-        <translation>Bitte wählen Sie eine Quellpartition.</translation>
-    </message>
-    <message>
-        <source>Please select a source disk.</source>
-        <translation>Bitte wählen Sie einen Quelldatenträger.</translation>
-    </message>
-    <message>
-        <source>Please select a target disk.</source>
-        <translation>Bitte wählen Sie einen Zieldatenträger.</translation>
-    </message>
-    <message>
         <source>Clone source %1: %2
 Target disk: %3
 
@@ -713,42 +670,6 @@ Fortfahren?</translation>
         <translation>Klonen bestätigen</translation>
     </message>
     <message>
-        <source>Source partition</source>
-        <translation>Quellpartition</translation>
-    </message>
-    <message>
-        <source>Source disk</source>
-        <translation>Quelldatenträger</translation>
-    </message>
-    <message>
-        <source>No disks found.</source>
-        <translation>Keine Datenträger gefunden.</translation>
-    </message>
-    <message>
-        <source>No partitions found.</source>
-        <translation>Keine Partitionen gefunden.</translation>
-    </message>
-    <message>
-        <source>No other disk is available as a target.</source>
-        <translation>Kein anderer Datenträger ist als Ziel verfügbar.</translation>
-    </message>
-    <message>
-        <source>Speed: -- MB/s</source>
-        <translation>Geschwindigkeit: -- MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: --</source>
-        <translation>Verbleibende Zeit: --</translation>
-    </message>
-    <message>
-        <source>Cloning...</source>
-        <translation>Klonen läuft...</translation>
-    </message>
-    <message>
-        <source>Preparing clone task...</source>
-        <translation>Klonvorgang wird vorbereitet...</translation>
-    </message>
-    <message>
         <source>Starting clone task...</source>
         <translation>Klonvorgang wird gestartet...</translation>
     </message>
@@ -771,46 +692,6 @@ Fortfahren?</translation>
     <message>
         <source>Space allocation: %1</source>
         <translation>Speicheraufteilung: %1</translation>
-    </message>
-    <message>
-        <source>Speed: %1 MB/s</source>
-        <translation>Geschwindigkeit: %1 MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: %1h %2m</source>
-        <translation>Verbleibende Zeit: %1 h %2 min</translation>
-    </message>
-    <message>
-        <source>Time left: %1s</source>
-        <translation>Verbleibende Zeit: %1 s</translation>
-    </message>
-    <message>
-        <source>Time left: %1m %2s</source>
-        <translation>Verbleibende Zeit: %1 min %2 s</translation>
-    </message>
-    <message>
-        <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation>Die Boot-Reparatur läuft. Bitte warten Sie, bis sie abgeschlossen ist.</translation>
-    </message>
-    <message>
-        <source>Clone completed</source>
-        <translation>Klonen abgeschlossen</translation>
-    </message>
-    <message>
-        <source>The clone and boot repair completed successfully.</source>
-        <translation>Klonen und Boot-Reparatur wurden erfolgreich abgeschlossen.</translation>
-    </message>
-    <message>
-        <source>Clone completed successfully</source>
-        <translation>Klonen erfolgreich abgeschlossen</translation>
-    </message>
-    <message>
-        <source>Clone failed</source>
-        <translation>Klonen fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Clone failed: %1</source>
-        <translation>Klonen fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Please wait</source>
@@ -923,6 +804,30 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
         <translation>Wählen Sie den Datenträger mit der aktuellen Windows-Installation. Nur Boot- und Systempartitionen werden geklont.</translation>
     </message>
+    <message>
+        <source>Step 1: Select source disk</source>
+        <translation>Schritt 1: Quelldatenträger auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the disk to clone.</source>
+        <translation>Wählen Sie den zu klonenden Datenträger.</translation>
+    </message>
+    <message>
+        <source>Step 1: Select source partition</source>
+        <translation>Schritt 1: Quellpartition auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the partition to clone.</source>
+        <translation>Wählen Sie die zu klonende Partition.</translation>
+    </message>
+    <message>
+        <source>No disks found.</source>
+        <translation>Keine Datenträger gefunden.</translation>
+    </message>
+    <message>
+        <source>No partitions found.</source>
+        <translation>Keine Partitionen gefunden.</translation>
+    </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
@@ -933,6 +838,10 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
         <translation>Wählen Sie den Zieldatenträger. Alle vorhandenen Daten auf dem Zieldatenträger werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>No other disk is available as a target.</source>
+        <translation>Kein anderer Datenträger ist als Ziel verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +928,72 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>Configuring boot options...</source>
         <translation>Startoptionen werden konfiguriert...</translation>
+    </message>
+</context>
+<context>
+    <name>Tessarin</name>
+    <message>
+        <source>Idle</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Preparing</source>
+        <translation>Vorbereitung</translation>
+    </message>
+    <message>
+        <source>Cloning data</source>
+        <translation>Daten werden geklont</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration</source>
+        <translation>Startkonfiguration wird repariert</translation>
+    </message>
+    <message>
+        <source>Verifying data</source>
+        <translation>Daten werden überprüft</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Expand System Partition</source>
+        <translation>Systempartition erweitern</translation>
+    </message>
+    <message>
+        <source>Keep Original + Create Data Partition</source>
+        <translation>Original beibehalten + Datenpartition erstellen</translation>
+    </message>
+    <message>
+        <source>Keep Original Size</source>
+        <translation>Originalgröße beibehalten</translation>
+    </message>
+</context>
+<context>
+    <name>WizardState</name>
+    <message>
+        <source>Please select a source partition.</source>
+        <translation>Bitte wählen Sie eine Quellpartition.</translation>
+    </message>
+    <message>
+        <source>Please select a source disk.</source>
+        <translation>Bitte wählen Sie einen Quelldatenträger.</translation>
+    </message>
+    <message>
+        <source>Please select a target disk.</source>
+        <translation>Bitte wählen Sie einen Zieldatenträger.</translation>
     </message>
 </context>
 </TS>

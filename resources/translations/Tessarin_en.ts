@@ -158,21 +158,6 @@
     </message>
 </context>
 <context>
-    <name>CloneEngine</name>
-    <message>
-        <source>Expand System Partition</source>
-        <translation>Expand System Partition</translation>
-    </message>
-    <message>
-        <source>Keep Original + Create Data Partition</source>
-        <translation>Keep Original + Create Data Partition</translation>
-    </message>
-    <message>
-        <source>Keep Original Size</source>
-        <translation>Keep Original Size</translation>
-    </message>
-</context>
-<context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
@@ -201,6 +186,18 @@
         <source>Settings...</source>
         <translation>Settings...</translation>
     </message>
+    <message>
+        <source>Target boot mode</source>
+        <translation>Target boot mode</translation>
+    </message>
+    <message>
+        <source>Target disk space</source>
+        <translation>Target disk space</translation>
+    </message>
+    <message>
+        <source>Source partition</source>
+        <translation>Source partition</translation>
+    </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
@@ -227,6 +224,46 @@
     <message>
         <source>Finish</source>
         <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Speed: %1 MB/s</source>
+        <translation>Speed: %1 MB/s</translation>
+    </message>
+    <message>
+        <source>Time left: %1h %2m</source>
+        <translation>Time left: %1h %2m</translation>
+    </message>
+    <message>
+        <source>Time left: %1s</source>
+        <translation>Time left: %1s</translation>
+    </message>
+    <message>
+        <source>Time left: %1m %2s</source>
+        <translation>Time left: %1m %2s</translation>
+    </message>
+    <message>
+        <source>Boot repair is in progress. Please wait until it finishes.</source>
+        <translation>Boot repair is in progress. Please wait until it finishes.</translation>
+    </message>
+    <message>
+        <source>Clone completed</source>
+        <translation>Clone completed</translation>
+    </message>
+    <message>
+        <source>The clone and boot repair completed successfully.</source>
+        <translation>The clone and boot repair completed successfully.</translation>
+    </message>
+    <message>
+        <source>Clone completed successfully</source>
+        <translation>Clone completed successfully</translation>
+    </message>
+    <message>
+        <source>Clone failed</source>
+        <translation>Clone failed</translation>
+    </message>
+    <message>
+        <source>Clone failed: %1</source>
+        <translation>Clone failed: %1</translation>
     </message>
 </context>
 <context>
@@ -501,42 +538,6 @@ Please copy this link and open it manually:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Idle</source>
-        <translation>Idle</translation>
-    </message>
-    <message>
-        <source>Preparing</source>
-        <translation>Preparing</translation>
-    </message>
-    <message>
-        <source>Cloning data</source>
-        <translation>Cloning data</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration</source>
-        <translation>Repairing boot configuration</translation>
-    </message>
-    <message>
-        <source>Verifying data</source>
-        <translation>Verifying data</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>Completed</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Failed</translation>
-    </message>
-    <message>
-        <source>Cancelled</source>
-        <translation>Cancelled</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Unknown</translation>
-    </message>
-    <message>
         <source>English (en)</source>
         <translation>English (en)</translation>
     </message>
@@ -581,14 +582,6 @@ Please copy this link and open it manually:
         <translation>Turkish (tr)</translation>
     </message>
     <message>
-        <source>Target boot mode</source>
-        <translation>Target boot mode</translation>
-    </message>
-    <message>
-        <source>Target disk space</source>
-        <translation>Target disk space</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Disk cloning</translation>
     </message>
@@ -619,30 +612,6 @@ Please copy this link and open it manually:
     <message>
         <source>←  Back</source>
         <translation>←  Back</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source disk</source>
-        <translation>Step 1: Select source disk</translation>
-    </message>
-    <message>
-        <source>Choose the disk to clone.</source>
-        <translation>Choose the disk to clone.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select system disk</source>
-        <translation>Step 1: Select system disk</translation>
-    </message>
-    <message>
-        <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source partition</source>
-        <translation>Step 1: Select source partition</translation>
-    </message>
-    <message>
-        <source>Choose the partition to clone.</source>
-        <translation>Choose the partition to clone.</translation>
     </message>
     <message>
         <source>Partition</source>
@@ -677,18 +646,6 @@ Please copy this link and open it manually:
         <translation>Selection required</translation>
     </message>
     <message>
-        <source>Please select a source partition.</source>
-        <translation>Please select a source partition.</translation>
-    </message>
-    <message>
-        <source>Please select a source disk.</source>
-        <translation>Please select a source disk.</translation>
-    </message>
-    <message>
-        <source>Please select a target disk.</source>
-        <translation>Please select a target disk.</translation>
-    </message>
-    <message>
         <source>Clone source %1: %2
 Target disk: %3
 
@@ -713,42 +670,6 @@ Continue?</translation>
         <translation>Confirm clone</translation>
     </message>
     <message>
-        <source>Source partition</source>
-        <translation>Source partition</translation>
-    </message>
-    <message>
-        <source>Source disk</source>
-        <translation>Source disk</translation>
-    </message>
-    <message>
-        <source>No disks found.</source>
-        <translation>No disks found.</translation>
-    </message>
-    <message>
-        <source>No partitions found.</source>
-        <translation>No partitions found.</translation>
-    </message>
-    <message>
-        <source>No other disk is available as a target.</source>
-        <translation>No other disk is available as a target.</translation>
-    </message>
-    <message>
-        <source>Speed: -- MB/s</source>
-        <translation>Speed: -- MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: --</source>
-        <translation>Time left: --</translation>
-    </message>
-    <message>
-        <source>Cloning...</source>
-        <translation>Cloning...</translation>
-    </message>
-    <message>
-        <source>Preparing clone task...</source>
-        <translation>Preparing clone task...</translation>
-    </message>
-    <message>
         <source>Starting clone task...</source>
         <translation>Starting clone task...</translation>
     </message>
@@ -771,46 +692,6 @@ Continue?</translation>
     <message>
         <source>Space allocation: %1</source>
         <translation>Space allocation: %1</translation>
-    </message>
-    <message>
-        <source>Speed: %1 MB/s</source>
-        <translation>Speed: %1 MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: %1h %2m</source>
-        <translation>Time left: %1h %2m</translation>
-    </message>
-    <message>
-        <source>Time left: %1s</source>
-        <translation>Time left: %1s</translation>
-    </message>
-    <message>
-        <source>Time left: %1m %2s</source>
-        <translation>Time left: %1m %2s</translation>
-    </message>
-    <message>
-        <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation>Boot repair is in progress. Please wait until it finishes.</translation>
-    </message>
-    <message>
-        <source>Clone completed</source>
-        <translation>Clone completed</translation>
-    </message>
-    <message>
-        <source>The clone and boot repair completed successfully.</source>
-        <translation>The clone and boot repair completed successfully.</translation>
-    </message>
-    <message>
-        <source>Clone completed successfully</source>
-        <translation>Clone completed successfully</translation>
-    </message>
-    <message>
-        <source>Clone failed</source>
-        <translation>Clone failed</translation>
-    </message>
-    <message>
-        <source>Clone failed: %1</source>
-        <translation>Clone failed: %1</translation>
     </message>
     <message>
         <source>Please wait</source>
@@ -923,6 +804,30 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
         <translation>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</translation>
     </message>
+    <message>
+        <source>Step 1: Select source disk</source>
+        <translation>Step 1: Select source disk</translation>
+    </message>
+    <message>
+        <source>Choose the disk to clone.</source>
+        <translation>Choose the disk to clone.</translation>
+    </message>
+    <message>
+        <source>Step 1: Select source partition</source>
+        <translation>Step 1: Select source partition</translation>
+    </message>
+    <message>
+        <source>Choose the partition to clone.</source>
+        <translation>Choose the partition to clone.</translation>
+    </message>
+    <message>
+        <source>No disks found.</source>
+        <translation>No disks found.</translation>
+    </message>
+    <message>
+        <source>No partitions found.</source>
+        <translation>No partitions found.</translation>
+    </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
@@ -933,6 +838,10 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
         <translation>Choose the destination disk. All existing data on the target disk will be erased.</translation>
+    </message>
+    <message>
+        <source>No other disk is available as a target.</source>
+        <translation>No other disk is available as a target.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +928,72 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Configuring boot options...</source>
         <translation>Configuring boot options...</translation>
+    </message>
+</context>
+<context>
+    <name>Tessarin</name>
+    <message>
+        <source>Idle</source>
+        <translation>Idle</translation>
+    </message>
+    <message>
+        <source>Preparing</source>
+        <translation>Preparing</translation>
+    </message>
+    <message>
+        <source>Cloning data</source>
+        <translation>Cloning data</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration</source>
+        <translation>Repairing boot configuration</translation>
+    </message>
+    <message>
+        <source>Verifying data</source>
+        <translation>Verifying data</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completed</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Expand System Partition</source>
+        <translation>Expand System Partition</translation>
+    </message>
+    <message>
+        <source>Keep Original + Create Data Partition</source>
+        <translation>Keep Original + Create Data Partition</translation>
+    </message>
+    <message>
+        <source>Keep Original Size</source>
+        <translation>Keep Original Size</translation>
+    </message>
+</context>
+<context>
+    <name>WizardState</name>
+    <message>
+        <source>Please select a source partition.</source>
+        <translation>Please select a source partition.</translation>
+    </message>
+    <message>
+        <source>Please select a source disk.</source>
+        <translation>Please select a source disk.</translation>
+    </message>
+    <message>
+        <source>Please select a target disk.</source>
+        <translation>Please select a target disk.</translation>
     </message>
 </context>
 </TS>

@@ -158,21 +158,6 @@
     </message>
 </context>
 <context>
-    <name>CloneEngine</name>
-    <message>
-        <source>Expand System Partition</source>
-        <translation>Ampliar la partición del sistema</translation>
-    </message>
-    <message>
-        <source>Keep Original + Create Data Partition</source>
-        <translation>Mantener el original + crear partición de datos</translation>
-    </message>
-    <message>
-        <source>Keep Original Size</source>
-        <translation>Mantener el tamaño original</translation>
-    </message>
-</context>
-<context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
@@ -201,6 +186,18 @@
         <source>Settings...</source>
         <translation>Configurar...</translation>
     </message>
+    <message>
+        <source>Target boot mode</source>
+        <translation>Modo de arranque de destino</translation>
+    </message>
+    <message>
+        <source>Target disk space</source>
+        <translation>Espacio del disco de destino</translation>
+    </message>
+    <message>
+        <source>Source partition</source>
+        <translation>Partición de origen</translation>
+    </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
@@ -227,6 +224,46 @@
     <message>
         <source>Finish</source>
         <translation>Finalizar</translation>
+    </message>
+    <message>
+        <source>Speed: %1 MB/s</source>
+        <translation>Velocidad: %1 MB/s</translation>
+    </message>
+    <message>
+        <source>Time left: %1h %2m</source>
+        <translation>Tiempo restante: %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>Time left: %1s</source>
+        <translation>Tiempo restante: %1 s</translation>
+    </message>
+    <message>
+        <source>Time left: %1m %2s</source>
+        <translation>Tiempo restante: %1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Boot repair is in progress. Please wait until it finishes.</source>
+        <translation>La reparación del arranque está en curso. Espere a que termine.</translation>
+    </message>
+    <message>
+        <source>Clone completed</source>
+        <translation>Clonación completada</translation>
+    </message>
+    <message>
+        <source>The clone and boot repair completed successfully.</source>
+        <translation>La clonación y la reparación del arranque se completaron correctamente.</translation>
+    </message>
+    <message>
+        <source>Clone completed successfully</source>
+        <translation>La clonación se completó correctamente</translation>
+    </message>
+    <message>
+        <source>Clone failed</source>
+        <translation>Error en la clonación</translation>
+    </message>
+    <message>
+        <source>Clone failed: %1</source>
+        <translation>Error en la clonación: %1</translation>
     </message>
 </context>
 <context>
@@ -501,42 +538,6 @@ Copie este enlace y ábralo manualmente:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Idle</source>
-        <translation>Inactivo</translation>
-    </message>
-    <message>
-        <source>Preparing</source>
-        <translation>Preparando</translation>
-    </message>
-    <message>
-        <source>Cloning data</source>
-        <translation>Clonando datos</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration</source>
-        <translation>Reparando la configuración de arranque</translation>
-    </message>
-    <message>
-        <source>Verifying data</source>
-        <translation>Verificando datos</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>Completado</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Cancelled</source>
-        <translation>Cancelado</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Desconocido</translation>
-    </message>
-    <message>
         <source>English (en)</source>
         <translation>Inglés (en)</translation>
     </message>
@@ -581,14 +582,6 @@ Copie este enlace y ábralo manualmente:
         <translation>Turco (tr)</translation>
     </message>
     <message>
-        <source>Target boot mode</source>
-        <translation>Modo de arranque de destino</translation>
-    </message>
-    <message>
-        <source>Target disk space</source>
-        <translation>Espacio del disco de destino</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Clonación de discos</translation>
     </message>
@@ -619,30 +612,6 @@ Copie este enlace y ábralo manualmente:
     <message>
         <source>←  Back</source>
         <translation>←  Atrás</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source disk</source>
-        <translation>Paso 1: seleccione el disco de origen</translation>
-    </message>
-    <message>
-        <source>Choose the disk to clone.</source>
-        <translation>Elija el disco que desea clonar.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select system disk</source>
-        <translation>Paso 1: seleccione el disco del sistema</translation>
-    </message>
-    <message>
-        <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>Elija el disco que contiene la instalación actual de Windows. Solo se clonan las particiones de arranque y del sistema.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source partition</source>
-        <translation>Paso 1: seleccione la partición de origen</translation>
-    </message>
-    <message>
-        <source>Choose the partition to clone.</source>
-        <translation>Elija la partición que desea clonar.</translation>
     </message>
     <message>
         <source>Partition</source>
@@ -677,18 +646,6 @@ Copie este enlace y ábralo manualmente:
         <translation>Selección necesaria</translation>
     </message>
     <message>
-        <source>Please select a source partition.</source>
-        <translation>Seleccione una partición de origen.</translation>
-    </message>
-    <message>
-        <source>Please select a source disk.</source>
-        <translation>Seleccione un disco de origen.</translation>
-    </message>
-    <message>
-        <source>Please select a target disk.</source>
-        <translation>Seleccione un disco de destino.</translation>
-    </message>
-    <message>
         <source>Clone source %1: %2
 Target disk: %3
 
@@ -713,42 +670,6 @@ Se borrarán todos los datos del disco de destino.
         <translation>Confirmar clonación</translation>
     </message>
     <message>
-        <source>Source partition</source>
-        <translation>Partición de origen</translation>
-    </message>
-    <message>
-        <source>Source disk</source>
-        <translation>Disco de origen</translation>
-    </message>
-    <message>
-        <source>No disks found.</source>
-        <translation>No se encontraron discos.</translation>
-    </message>
-    <message>
-        <source>No partitions found.</source>
-        <translation>No se encontraron particiones.</translation>
-    </message>
-    <message>
-        <source>No other disk is available as a target.</source>
-        <translation>No hay ningún otro disco disponible como destino.</translation>
-    </message>
-    <message>
-        <source>Speed: -- MB/s</source>
-        <translation>Velocidad: -- MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: --</source>
-        <translation>Tiempo restante: --</translation>
-    </message>
-    <message>
-        <source>Cloning...</source>
-        <translation>Clonando...</translation>
-    </message>
-    <message>
-        <source>Preparing clone task...</source>
-        <translation>Preparando la tarea de clonación...</translation>
-    </message>
-    <message>
         <source>Starting clone task...</source>
         <translation>Iniciando la tarea de clonación...</translation>
     </message>
@@ -771,46 +692,6 @@ Se borrarán todos los datos del disco de destino.
     <message>
         <source>Space allocation: %1</source>
         <translation>Asignación de espacio: %1</translation>
-    </message>
-    <message>
-        <source>Speed: %1 MB/s</source>
-        <translation>Velocidad: %1 MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: %1h %2m</source>
-        <translation>Tiempo restante: %1 h %2 min</translation>
-    </message>
-    <message>
-        <source>Time left: %1s</source>
-        <translation>Tiempo restante: %1 s</translation>
-    </message>
-    <message>
-        <source>Time left: %1m %2s</source>
-        <translation>Tiempo restante: %1 min %2 s</translation>
-    </message>
-    <message>
-        <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation>La reparación del arranque está en curso. Espere a que termine.</translation>
-    </message>
-    <message>
-        <source>Clone completed</source>
-        <translation>Clonación completada</translation>
-    </message>
-    <message>
-        <source>The clone and boot repair completed successfully.</source>
-        <translation>La clonación y la reparación del arranque se completaron correctamente.</translation>
-    </message>
-    <message>
-        <source>Clone completed successfully</source>
-        <translation>La clonación se completó correctamente</translation>
-    </message>
-    <message>
-        <source>Clone failed</source>
-        <translation>Error en la clonación</translation>
-    </message>
-    <message>
-        <source>Clone failed: %1</source>
-        <translation>Error en la clonación: %1</translation>
     </message>
     <message>
         <source>Please wait</source>
@@ -923,6 +804,30 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
         <translation>Elija el disco que contiene la instalación actual de Windows. Solo se clonan las particiones de arranque y del sistema.</translation>
     </message>
+    <message>
+        <source>Step 1: Select source disk</source>
+        <translation>Paso 1: seleccione el disco de origen</translation>
+    </message>
+    <message>
+        <source>Choose the disk to clone.</source>
+        <translation>Elija el disco que desea clonar.</translation>
+    </message>
+    <message>
+        <source>Step 1: Select source partition</source>
+        <translation>Paso 1: seleccione la partición de origen</translation>
+    </message>
+    <message>
+        <source>Choose the partition to clone.</source>
+        <translation>Elija la partición que desea clonar.</translation>
+    </message>
+    <message>
+        <source>No disks found.</source>
+        <translation>No se encontraron discos.</translation>
+    </message>
+    <message>
+        <source>No partitions found.</source>
+        <translation>No se encontraron particiones.</translation>
+    </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
@@ -933,6 +838,10 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
         <translation>Elija el disco de destino. Se borrarán todos los datos existentes en el disco de destino.</translation>
+    </message>
+    <message>
+        <source>No other disk is available as a target.</source>
+        <translation>No hay ningún otro disco disponible como destino.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +928,72 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>Configuring boot options...</source>
         <translation>Configurando opciones de arranque...</translation>
+    </message>
+</context>
+<context>
+    <name>Tessarin</name>
+    <message>
+        <source>Idle</source>
+        <translation>Inactivo</translation>
+    </message>
+    <message>
+        <source>Preparing</source>
+        <translation>Preparando</translation>
+    </message>
+    <message>
+        <source>Cloning data</source>
+        <translation>Clonando datos</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration</source>
+        <translation>Reparando la configuración de arranque</translation>
+    </message>
+    <message>
+        <source>Verifying data</source>
+        <translation>Verificando datos</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Expand System Partition</source>
+        <translation>Ampliar la partición del sistema</translation>
+    </message>
+    <message>
+        <source>Keep Original + Create Data Partition</source>
+        <translation>Mantener el original + crear partición de datos</translation>
+    </message>
+    <message>
+        <source>Keep Original Size</source>
+        <translation>Mantener el tamaño original</translation>
+    </message>
+</context>
+<context>
+    <name>WizardState</name>
+    <message>
+        <source>Please select a source partition.</source>
+        <translation>Seleccione una partición de origen.</translation>
+    </message>
+    <message>
+        <source>Please select a source disk.</source>
+        <translation>Seleccione un disco de origen.</translation>
+    </message>
+    <message>
+        <source>Please select a target disk.</source>
+        <translation>Seleccione un disco de destino.</translation>
     </message>
 </context>
 </TS>

@@ -158,21 +158,6 @@
     </message>
 </context>
 <context>
-    <name>CloneEngine</name>
-    <message>
-        <source>Expand System Partition</source>
-        <translation>Étendre la partition système</translation>
-    </message>
-    <message>
-        <source>Keep Original + Create Data Partition</source>
-        <translation>Conserver l&apos;original + créer une partition de données</translation>
-    </message>
-    <message>
-        <source>Keep Original Size</source>
-        <translation>Conserver la taille d&apos;origine</translation>
-    </message>
-</context>
-<context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
@@ -201,6 +186,18 @@
         <source>Settings...</source>
         <translation>Paramètres...</translation>
     </message>
+    <message>
+        <source>Target boot mode</source>
+        <translation>Mode de démarrage cible</translation>
+    </message>
+    <message>
+        <source>Target disk space</source>
+        <translation>Espace du disque cible</translation>
+    </message>
+    <message>
+        <source>Source partition</source>
+        <translation>Partition source</translation>
+    </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
@@ -227,6 +224,46 @@
     <message>
         <source>Finish</source>
         <translation>Terminer</translation>
+    </message>
+    <message>
+        <source>Speed: %1 MB/s</source>
+        <translation>Vitesse : %1 Mo/s</translation>
+    </message>
+    <message>
+        <source>Time left: %1h %2m</source>
+        <translation>Temps restant : %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>Time left: %1s</source>
+        <translation>Temps restant : %1 s</translation>
+    </message>
+    <message>
+        <source>Time left: %1m %2s</source>
+        <translation>Temps restant : %1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Boot repair is in progress. Please wait until it finishes.</source>
+        <translation>La réparation du démarrage est en cours. Veuillez attendre qu&apos;elle se termine.</translation>
+    </message>
+    <message>
+        <source>Clone completed</source>
+        <translation>Clonage terminé</translation>
+    </message>
+    <message>
+        <source>The clone and boot repair completed successfully.</source>
+        <translation>Le clonage et la réparation du démarrage se sont terminés avec succès.</translation>
+    </message>
+    <message>
+        <source>Clone completed successfully</source>
+        <translation>Clonage terminé avec succès</translation>
+    </message>
+    <message>
+        <source>Clone failed</source>
+        <translation>Échec du clonage</translation>
+    </message>
+    <message>
+        <source>Clone failed: %1</source>
+        <translation>Échec du clonage : %1</translation>
     </message>
 </context>
 <context>
@@ -501,42 +538,6 @@ Copiez ce lien et ouvrez-le manuellement :
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Idle</source>
-        <translation>Inactif</translation>
-    </message>
-    <message>
-        <source>Preparing</source>
-        <translation>Préparation</translation>
-    </message>
-    <message>
-        <source>Cloning data</source>
-        <translation>Clonage des données</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration</source>
-        <translation>Réparation de la configuration de démarrage</translation>
-    </message>
-    <message>
-        <source>Verifying data</source>
-        <translation>Vérification des données</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>Terminé</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Échec</translation>
-    </message>
-    <message>
-        <source>Cancelled</source>
-        <translation>Annulé</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Inconnu</translation>
-    </message>
-    <message>
         <source>English (en)</source>
         <translation>Anglais (en)</translation>
     </message>
@@ -581,14 +582,6 @@ Copiez ce lien et ouvrez-le manuellement :
         <translation>Turc (tr)</translation>
     </message>
     <message>
-        <source>Target boot mode</source>
-        <translation>Mode de démarrage cible</translation>
-    </message>
-    <message>
-        <source>Target disk space</source>
-        <translation>Espace du disque cible</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Clonage de disques</translation>
     </message>
@@ -619,30 +612,6 @@ Copiez ce lien et ouvrez-le manuellement :
     <message>
         <source>←  Back</source>
         <translation>←  Retour</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source disk</source>
-        <translation>Étape 1 : sélectionner le disque source</translation>
-    </message>
-    <message>
-        <source>Choose the disk to clone.</source>
-        <translation>Choisissez le disque à cloner.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select system disk</source>
-        <translation>Étape 1 : sélectionner le disque système</translation>
-    </message>
-    <message>
-        <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>Choisissez le disque qui contient l&apos;installation Windows actuelle. Seules les partitions de démarrage et système sont clonées.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source partition</source>
-        <translation>Étape 1 : sélectionner la partition source</translation>
-    </message>
-    <message>
-        <source>Choose the partition to clone.</source>
-        <translation>Choisissez la partition à cloner.</translation>
     </message>
     <message>
         <source>Partition</source>
@@ -677,18 +646,6 @@ Copiez ce lien et ouvrez-le manuellement :
         <translation>Sélection requise</translation>
     </message>
     <message>
-        <source>Please select a source partition.</source>
-        <translation>Veuillez sélectionner une partition source.</translation>
-    </message>
-    <message>
-        <source>Please select a source disk.</source>
-        <translation>Veuillez sélectionner un disque source.</translation>
-    </message>
-    <message>
-        <source>Please select a target disk.</source>
-        <translation>Veuillez sélectionner un disque cible.</translation>
-    </message>
-    <message>
         <source>Clone source %1: %2
 Target disk: %3
 
@@ -713,42 +670,6 @@ Continuer ?</translation>
         <translation>Confirmer le clonage</translation>
     </message>
     <message>
-        <source>Source partition</source>
-        <translation>Partition source</translation>
-    </message>
-    <message>
-        <source>Source disk</source>
-        <translation>Disque source</translation>
-    </message>
-    <message>
-        <source>No disks found.</source>
-        <translation>Aucun disque trouvé.</translation>
-    </message>
-    <message>
-        <source>No partitions found.</source>
-        <translation>Aucune partition trouvée.</translation>
-    </message>
-    <message>
-        <source>No other disk is available as a target.</source>
-        <translation>Aucun autre disque n&apos;est disponible comme cible.</translation>
-    </message>
-    <message>
-        <source>Speed: -- MB/s</source>
-        <translation>Vitesse : -- Mo/s</translation>
-    </message>
-    <message>
-        <source>Time left: --</source>
-        <translation>Temps restant : --</translation>
-    </message>
-    <message>
-        <source>Cloning...</source>
-        <translation>Clonage en cours...</translation>
-    </message>
-    <message>
-        <source>Preparing clone task...</source>
-        <translation>Préparation de la tâche de clonage...</translation>
-    </message>
-    <message>
         <source>Starting clone task...</source>
         <translation>Démarrage de la tâche de clonage...</translation>
     </message>
@@ -771,46 +692,6 @@ Continuer ?</translation>
     <message>
         <source>Space allocation: %1</source>
         <translation>Répartition de l&apos;espace : %1</translation>
-    </message>
-    <message>
-        <source>Speed: %1 MB/s</source>
-        <translation>Vitesse : %1 Mo/s</translation>
-    </message>
-    <message>
-        <source>Time left: %1h %2m</source>
-        <translation>Temps restant : %1 h %2 min</translation>
-    </message>
-    <message>
-        <source>Time left: %1s</source>
-        <translation>Temps restant : %1 s</translation>
-    </message>
-    <message>
-        <source>Time left: %1m %2s</source>
-        <translation>Temps restant : %1 min %2 s</translation>
-    </message>
-    <message>
-        <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation>La réparation du démarrage est en cours. Veuillez attendre qu&apos;elle se termine.</translation>
-    </message>
-    <message>
-        <source>Clone completed</source>
-        <translation>Clonage terminé</translation>
-    </message>
-    <message>
-        <source>The clone and boot repair completed successfully.</source>
-        <translation>Le clonage et la réparation du démarrage se sont terminés avec succès.</translation>
-    </message>
-    <message>
-        <source>Clone completed successfully</source>
-        <translation>Clonage terminé avec succès</translation>
-    </message>
-    <message>
-        <source>Clone failed</source>
-        <translation>Échec du clonage</translation>
-    </message>
-    <message>
-        <source>Clone failed: %1</source>
-        <translation>Échec du clonage : %1</translation>
     </message>
     <message>
         <source>Please wait</source>
@@ -923,6 +804,30 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
         <translation>Choisissez le disque qui contient l&apos;installation Windows actuelle. Seules les partitions de démarrage et système sont clonées.</translation>
     </message>
+    <message>
+        <source>Step 1: Select source disk</source>
+        <translation>Étape 1 : sélectionner le disque source</translation>
+    </message>
+    <message>
+        <source>Choose the disk to clone.</source>
+        <translation>Choisissez le disque à cloner.</translation>
+    </message>
+    <message>
+        <source>Step 1: Select source partition</source>
+        <translation>Étape 1 : sélectionner la partition source</translation>
+    </message>
+    <message>
+        <source>Choose the partition to clone.</source>
+        <translation>Choisissez la partition à cloner.</translation>
+    </message>
+    <message>
+        <source>No disks found.</source>
+        <translation>Aucun disque trouvé.</translation>
+    </message>
+    <message>
+        <source>No partitions found.</source>
+        <translation>Aucune partition trouvée.</translation>
+    </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
@@ -933,6 +838,10 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
         <translation>Choisissez le disque de destination. Toutes les données existantes du disque cible seront effacées.</translation>
+    </message>
+    <message>
+        <source>No other disk is available as a target.</source>
+        <translation>Aucun autre disque n&apos;est disponible comme cible.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +928,72 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>Configuring boot options...</source>
         <translation>Configuration des options de démarrage...</translation>
+    </message>
+</context>
+<context>
+    <name>Tessarin</name>
+    <message>
+        <source>Idle</source>
+        <translation>Inactif</translation>
+    </message>
+    <message>
+        <source>Preparing</source>
+        <translation>Préparation</translation>
+    </message>
+    <message>
+        <source>Cloning data</source>
+        <translation>Clonage des données</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration</source>
+        <translation>Réparation de la configuration de démarrage</translation>
+    </message>
+    <message>
+        <source>Verifying data</source>
+        <translation>Vérification des données</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Expand System Partition</source>
+        <translation>Étendre la partition système</translation>
+    </message>
+    <message>
+        <source>Keep Original + Create Data Partition</source>
+        <translation>Conserver l&apos;original + créer une partition de données</translation>
+    </message>
+    <message>
+        <source>Keep Original Size</source>
+        <translation>Conserver la taille d&apos;origine</translation>
+    </message>
+</context>
+<context>
+    <name>WizardState</name>
+    <message>
+        <source>Please select a source partition.</source>
+        <translation>Veuillez sélectionner une partition source.</translation>
+    </message>
+    <message>
+        <source>Please select a source disk.</source>
+        <translation>Veuillez sélectionner un disque source.</translation>
+    </message>
+    <message>
+        <source>Please select a target disk.</source>
+        <translation>Veuillez sélectionner un disque cible.</translation>
     </message>
 </context>
 </TS>

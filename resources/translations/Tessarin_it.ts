@@ -158,21 +158,6 @@
     </message>
 </context>
 <context>
-    <name>CloneEngine</name>
-    <message>
-        <source>Expand System Partition</source>
-        <translation>Espandi la partizione di sistema</translation>
-    </message>
-    <message>
-        <source>Keep Original + Create Data Partition</source>
-        <translation>Mantieni l&apos;originale + crea partizione dati</translation>
-    </message>
-    <message>
-        <source>Keep Original Size</source>
-        <translation>Mantieni la dimensione originale</translation>
-    </message>
-</context>
-<context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
@@ -201,6 +186,18 @@
         <source>Settings...</source>
         <translation>Impostazioni...</translation>
     </message>
+    <message>
+        <source>Target boot mode</source>
+        <translation>Modalità di avvio di destinazione</translation>
+    </message>
+    <message>
+        <source>Target disk space</source>
+        <translation>Spazio del disco di destinazione</translation>
+    </message>
+    <message>
+        <source>Source partition</source>
+        <translation>Partizione di origine</translation>
+    </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
@@ -227,6 +224,46 @@
     <message>
         <source>Finish</source>
         <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Speed: %1 MB/s</source>
+        <translation>Velocità: %1 MB/s</translation>
+    </message>
+    <message>
+        <source>Time left: %1h %2m</source>
+        <translation>Tempo rimanente: %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>Time left: %1s</source>
+        <translation>Tempo rimanente: %1 s</translation>
+    </message>
+    <message>
+        <source>Time left: %1m %2s</source>
+        <translation>Tempo rimanente: %1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Boot repair is in progress. Please wait until it finishes.</source>
+        <translation>Riparazione dell&apos;avvio in corso. Attendere il termine.</translation>
+    </message>
+    <message>
+        <source>Clone completed</source>
+        <translation>Clonazione completata</translation>
+    </message>
+    <message>
+        <source>The clone and boot repair completed successfully.</source>
+        <translation>La clonazione e la riparazione dell&apos;avvio sono state completate correttamente.</translation>
+    </message>
+    <message>
+        <source>Clone completed successfully</source>
+        <translation>Clonazione completata correttamente</translation>
+    </message>
+    <message>
+        <source>Clone failed</source>
+        <translation>Clonazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Clone failed: %1</source>
+        <translation>Clonazione non riuscita: %1</translation>
     </message>
 </context>
 <context>
@@ -501,42 +538,6 @@ Copiare questo collegamento e aprirlo manualmente:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Idle</source>
-        <translation>Inattivo</translation>
-    </message>
-    <message>
-        <source>Preparing</source>
-        <translation>Preparazione</translation>
-    </message>
-    <message>
-        <source>Cloning data</source>
-        <translation>Clonazione dei dati</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration</source>
-        <translation>Riparazione della configurazione di avvio</translation>
-    </message>
-    <message>
-        <source>Verifying data</source>
-        <translation>Verifica dei dati</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>Completato</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Non riuscito</translation>
-    </message>
-    <message>
-        <source>Cancelled</source>
-        <translation>Annullato</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Sconosciuto</translation>
-    </message>
-    <message>
         <source>English (en)</source>
         <translation>Inglese (en)</translation>
     </message>
@@ -581,14 +582,6 @@ Copiare questo collegamento e aprirlo manualmente:
         <translation>Turco (tr)</translation>
     </message>
     <message>
-        <source>Target boot mode</source>
-        <translation>Modalità di avvio di destinazione</translation>
-    </message>
-    <message>
-        <source>Target disk space</source>
-        <translation>Spazio del disco di destinazione</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Clonazione di dischi</translation>
     </message>
@@ -619,30 +612,6 @@ Copiare questo collegamento e aprirlo manualmente:
     <message>
         <source>←  Back</source>
         <translation>←  Indietro</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source disk</source>
-        <translation>Passaggio 1: selezionare il disco di origine</translation>
-    </message>
-    <message>
-        <source>Choose the disk to clone.</source>
-        <translation>Scegliere il disco da clonare.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select system disk</source>
-        <translation>Passaggio 1: selezionare il disco di sistema</translation>
-    </message>
-    <message>
-        <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>Scegliere il disco che contiene l&apos;installazione di Windows attuale. Vengono clonate solo le partizioni di avvio e di sistema.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source partition</source>
-        <translation>Passaggio 1: selezionare la partizione di origine</translation>
-    </message>
-    <message>
-        <source>Choose the partition to clone.</source>
-        <translation>Scegliere la partizione da clonare.</translation>
     </message>
     <message>
         <source>Partition</source>
@@ -677,18 +646,6 @@ Copiare questo collegamento e aprirlo manualmente:
         <translation>Selezione richiesta</translation>
     </message>
     <message>
-        <source>Please select a source partition.</source>
-        <translation>Selezionare una partizione di origine.</translation>
-    </message>
-    <message>
-        <source>Please select a source disk.</source>
-        <translation>Selezionare un disco di origine.</translation>
-    </message>
-    <message>
-        <source>Please select a target disk.</source>
-        <translation>Selezionare un disco di destinazione.</translation>
-    </message>
-    <message>
         <source>Clone source %1: %2
 Target disk: %3
 
@@ -713,42 +670,6 @@ Continuare?</translation>
         <translation>Conferma clonazione</translation>
     </message>
     <message>
-        <source>Source partition</source>
-        <translation>Partizione di origine</translation>
-    </message>
-    <message>
-        <source>Source disk</source>
-        <translation>Disco di origine</translation>
-    </message>
-    <message>
-        <source>No disks found.</source>
-        <translation>Nessun disco trovato.</translation>
-    </message>
-    <message>
-        <source>No partitions found.</source>
-        <translation>Nessuna partizione trovata.</translation>
-    </message>
-    <message>
-        <source>No other disk is available as a target.</source>
-        <translation>Nessun altro disco disponibile come destinazione.</translation>
-    </message>
-    <message>
-        <source>Speed: -- MB/s</source>
-        <translation>Velocità: -- MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: --</source>
-        <translation>Tempo rimanente: --</translation>
-    </message>
-    <message>
-        <source>Cloning...</source>
-        <translation>Clonazione in corso...</translation>
-    </message>
-    <message>
-        <source>Preparing clone task...</source>
-        <translation>Preparazione dell&apos;operazione di clonazione...</translation>
-    </message>
-    <message>
         <source>Starting clone task...</source>
         <translation>Avvio dell&apos;operazione di clonazione...</translation>
     </message>
@@ -771,46 +692,6 @@ Continuare?</translation>
     <message>
         <source>Space allocation: %1</source>
         <translation>Allocazione dello spazio: %1</translation>
-    </message>
-    <message>
-        <source>Speed: %1 MB/s</source>
-        <translation>Velocità: %1 MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: %1h %2m</source>
-        <translation>Tempo rimanente: %1 h %2 min</translation>
-    </message>
-    <message>
-        <source>Time left: %1s</source>
-        <translation>Tempo rimanente: %1 s</translation>
-    </message>
-    <message>
-        <source>Time left: %1m %2s</source>
-        <translation>Tempo rimanente: %1 min %2 s</translation>
-    </message>
-    <message>
-        <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation>Riparazione dell&apos;avvio in corso. Attendere il termine.</translation>
-    </message>
-    <message>
-        <source>Clone completed</source>
-        <translation>Clonazione completata</translation>
-    </message>
-    <message>
-        <source>The clone and boot repair completed successfully.</source>
-        <translation>La clonazione e la riparazione dell&apos;avvio sono state completate correttamente.</translation>
-    </message>
-    <message>
-        <source>Clone completed successfully</source>
-        <translation>Clonazione completata correttamente</translation>
-    </message>
-    <message>
-        <source>Clone failed</source>
-        <translation>Clonazione non riuscita</translation>
-    </message>
-    <message>
-        <source>Clone failed: %1</source>
-        <translation>Clonazione non riuscita: %1</translation>
     </message>
     <message>
         <source>Please wait</source>
@@ -923,6 +804,30 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
         <translation>Scegliere il disco che contiene l&apos;installazione di Windows attuale. Vengono clonate solo le partizioni di avvio e di sistema.</translation>
     </message>
+    <message>
+        <source>Step 1: Select source disk</source>
+        <translation>Passaggio 1: selezionare il disco di origine</translation>
+    </message>
+    <message>
+        <source>Choose the disk to clone.</source>
+        <translation>Scegliere il disco da clonare.</translation>
+    </message>
+    <message>
+        <source>Step 1: Select source partition</source>
+        <translation>Passaggio 1: selezionare la partizione di origine</translation>
+    </message>
+    <message>
+        <source>Choose the partition to clone.</source>
+        <translation>Scegliere la partizione da clonare.</translation>
+    </message>
+    <message>
+        <source>No disks found.</source>
+        <translation>Nessun disco trovato.</translation>
+    </message>
+    <message>
+        <source>No partitions found.</source>
+        <translation>Nessuna partizione trovata.</translation>
+    </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
@@ -933,6 +838,10 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
         <translation>Scegliere il disco di destinazione. Tutti i dati presenti sul disco di destinazione verranno cancellati.</translation>
+    </message>
+    <message>
+        <source>No other disk is available as a target.</source>
+        <translation>Nessun altro disco disponibile come destinazione.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +928,72 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>Configuring boot options...</source>
         <translation>Configurazione delle opzioni di avvio...</translation>
+    </message>
+</context>
+<context>
+    <name>Tessarin</name>
+    <message>
+        <source>Idle</source>
+        <translation>Inattivo</translation>
+    </message>
+    <message>
+        <source>Preparing</source>
+        <translation>Preparazione</translation>
+    </message>
+    <message>
+        <source>Cloning data</source>
+        <translation>Clonazione dei dati</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration</source>
+        <translation>Riparazione della configurazione di avvio</translation>
+    </message>
+    <message>
+        <source>Verifying data</source>
+        <translation>Verifica dei dati</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Expand System Partition</source>
+        <translation>Espandi la partizione di sistema</translation>
+    </message>
+    <message>
+        <source>Keep Original + Create Data Partition</source>
+        <translation>Mantieni l&apos;originale + crea partizione dati</translation>
+    </message>
+    <message>
+        <source>Keep Original Size</source>
+        <translation>Mantieni la dimensione originale</translation>
+    </message>
+</context>
+<context>
+    <name>WizardState</name>
+    <message>
+        <source>Please select a source partition.</source>
+        <translation>Selezionare una partizione di origine.</translation>
+    </message>
+    <message>
+        <source>Please select a source disk.</source>
+        <translation>Selezionare un disco di origine.</translation>
+    </message>
+    <message>
+        <source>Please select a target disk.</source>
+        <translation>Selezionare un disco di destinazione.</translation>
     </message>
 </context>
 </TS>

@@ -158,21 +158,6 @@
     </message>
 </context>
 <context>
-    <name>CloneEngine</name>
-    <message>
-        <source>Expand System Partition</source>
-        <translation>システムパーティションを拡張</translation>
-    </message>
-    <message>
-        <source>Keep Original + Create Data Partition</source>
-        <translation>元のサイズを維持 + データパーティションを作成</translation>
-    </message>
-    <message>
-        <source>Keep Original Size</source>
-        <translation>元のサイズを維持</translation>
-    </message>
-</context>
-<context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
@@ -201,6 +186,18 @@
         <source>Settings...</source>
         <translation>設定...</translation>
     </message>
+    <message>
+        <source>Target boot mode</source>
+        <translation>ターゲットのブートモード</translation>
+    </message>
+    <message>
+        <source>Target disk space</source>
+        <translation>ターゲットディスクの領域</translation>
+    </message>
+    <message>
+        <source>Source partition</source>
+        <translation>ソースパーティション</translation>
+    </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
@@ -227,6 +224,46 @@
     <message>
         <source>Finish</source>
         <translation>完了</translation>
+    </message>
+    <message>
+        <source>Speed: %1 MB/s</source>
+        <translation>速度: %1 MB/s</translation>
+    </message>
+    <message>
+        <source>Time left: %1h %2m</source>
+        <translation>残り時間: %1時間 %2分</translation>
+    </message>
+    <message>
+        <source>Time left: %1s</source>
+        <translation>残り時間: %1秒</translation>
+    </message>
+    <message>
+        <source>Time left: %1m %2s</source>
+        <translation>残り時間: %1分 %2秒</translation>
+    </message>
+    <message>
+        <source>Boot repair is in progress. Please wait until it finishes.</source>
+        <translation>ブート修復を実行中です。完了するまでお待ちください。</translation>
+    </message>
+    <message>
+        <source>Clone completed</source>
+        <translation>クローン完了</translation>
+    </message>
+    <message>
+        <source>The clone and boot repair completed successfully.</source>
+        <translation>クローンとブート修復が正常に完了しました。</translation>
+    </message>
+    <message>
+        <source>Clone completed successfully</source>
+        <translation>クローンが正常に完了しました</translation>
+    </message>
+    <message>
+        <source>Clone failed</source>
+        <translation>クローン失敗</translation>
+    </message>
+    <message>
+        <source>Clone failed: %1</source>
+        <translation>クローン失敗: %1</translation>
     </message>
 </context>
 <context>
@@ -501,42 +538,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Idle</source>
-        <translation>待機中</translation>
-    </message>
-    <message>
-        <source>Preparing</source>
-        <translation>準備中</translation>
-    </message>
-    <message>
-        <source>Cloning data</source>
-        <translation>データをクローン中</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration</source>
-        <translation>ブート構成を修復中</translation>
-    </message>
-    <message>
-        <source>Verifying data</source>
-        <translation>データを検証中</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>完了</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>失敗</translation>
-    </message>
-    <message>
-        <source>Cancelled</source>
-        <translation>キャンセル済み</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>不明</translation>
-    </message>
-    <message>
         <source>English (en)</source>
         <translation>英語 (en)</translation>
     </message>
@@ -581,14 +582,6 @@
         <translation>トルコ語 (tr)</translation>
     </message>
     <message>
-        <source>Target boot mode</source>
-        <translation>ターゲットのブートモード</translation>
-    </message>
-    <message>
-        <source>Target disk space</source>
-        <translation>ターゲットディスクの領域</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>ディスクのクローン作成</translation>
     </message>
@@ -619,30 +612,6 @@
     <message>
         <source>←  Back</source>
         <translation>←  戻る</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source disk</source>
-        <translation>ステップ 1: ソースディスクを選択</translation>
-    </message>
-    <message>
-        <source>Choose the disk to clone.</source>
-        <translation>クローンするディスクを選択してください。</translation>
-    </message>
-    <message>
-        <source>Step 1: Select system disk</source>
-        <translation>ステップ 1: システムディスクを選択</translation>
-    </message>
-    <message>
-        <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>現在の Windows がインストールされているディスクを選択してください。ブートとシステムのパーティションのみがクローンされます。</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source partition</source>
-        <translation>ステップ 1: ソースパーティションを選択</translation>
-    </message>
-    <message>
-        <source>Choose the partition to clone.</source>
-        <translation>クローンするパーティションを選択してください。</translation>
     </message>
     <message>
         <source>Partition</source>
@@ -677,18 +646,6 @@
         <translation>選択が必要です</translation>
     </message>
     <message>
-        <source>Please select a source partition.</source>
-        <translation>ソースパーティションを選択してください。</translation>
-    </message>
-    <message>
-        <source>Please select a source disk.</source>
-        <translation>ソースディスクを選択してください。</translation>
-    </message>
-    <message>
-        <source>Please select a target disk.</source>
-        <translation>ターゲットディスクを選択してください。</translation>
-    </message>
-    <message>
         <source>Clone source %1: %2
 Target disk: %3
 
@@ -713,42 +670,6 @@ Continue?</source>
         <translation>クローンの確認</translation>
     </message>
     <message>
-        <source>Source partition</source>
-        <translation>ソースパーティション</translation>
-    </message>
-    <message>
-        <source>Source disk</source>
-        <translation>ソースディスク</translation>
-    </message>
-    <message>
-        <source>No disks found.</source>
-        <translation>ディスクが見つかりません。</translation>
-    </message>
-    <message>
-        <source>No partitions found.</source>
-        <translation>パーティションが見つかりません。</translation>
-    </message>
-    <message>
-        <source>No other disk is available as a target.</source>
-        <translation>ターゲットとして使用できる他のディスクがありません。</translation>
-    </message>
-    <message>
-        <source>Speed: -- MB/s</source>
-        <translation>速度: -- MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: --</source>
-        <translation>残り時間: --</translation>
-    </message>
-    <message>
-        <source>Cloning...</source>
-        <translation>クローン中...</translation>
-    </message>
-    <message>
-        <source>Preparing clone task...</source>
-        <translation>クローン処理を準備しています...</translation>
-    </message>
-    <message>
         <source>Starting clone task...</source>
         <translation>クローン処理を開始しています...</translation>
     </message>
@@ -771,46 +692,6 @@ Continue?</source>
     <message>
         <source>Space allocation: %1</source>
         <translation>領域の割り当て: %1</translation>
-    </message>
-    <message>
-        <source>Speed: %1 MB/s</source>
-        <translation>速度: %1 MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: %1h %2m</source>
-        <translation>残り時間: %1時間 %2分</translation>
-    </message>
-    <message>
-        <source>Time left: %1s</source>
-        <translation>残り時間: %1秒</translation>
-    </message>
-    <message>
-        <source>Time left: %1m %2s</source>
-        <translation>残り時間: %1分 %2秒</translation>
-    </message>
-    <message>
-        <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation>ブート修復を実行中です。完了するまでお待ちください。</translation>
-    </message>
-    <message>
-        <source>Clone completed</source>
-        <translation>クローン完了</translation>
-    </message>
-    <message>
-        <source>The clone and boot repair completed successfully.</source>
-        <translation>クローンとブート修復が正常に完了しました。</translation>
-    </message>
-    <message>
-        <source>Clone completed successfully</source>
-        <translation>クローンが正常に完了しました</translation>
-    </message>
-    <message>
-        <source>Clone failed</source>
-        <translation>クローン失敗</translation>
-    </message>
-    <message>
-        <source>Clone failed: %1</source>
-        <translation>クローン失敗: %1</translation>
     </message>
     <message>
         <source>Please wait</source>
@@ -923,6 +804,30 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
         <translation>現在の Windows がインストールされているディスクを選択してください。ブートとシステムのパーティションのみがクローンされます。</translation>
     </message>
+    <message>
+        <source>Step 1: Select source disk</source>
+        <translation>ステップ 1: ソースディスクを選択</translation>
+    </message>
+    <message>
+        <source>Choose the disk to clone.</source>
+        <translation>クローンするディスクを選択してください。</translation>
+    </message>
+    <message>
+        <source>Step 1: Select source partition</source>
+        <translation>ステップ 1: ソースパーティションを選択</translation>
+    </message>
+    <message>
+        <source>Choose the partition to clone.</source>
+        <translation>クローンするパーティションを選択してください。</translation>
+    </message>
+    <message>
+        <source>No disks found.</source>
+        <translation>ディスクが見つかりません。</translation>
+    </message>
+    <message>
+        <source>No partitions found.</source>
+        <translation>パーティションが見つかりません。</translation>
+    </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
@@ -933,6 +838,10 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
         <translation>コピー先のディスクを選択してください。ターゲットディスク上の既存データはすべて消去されます。</translation>
+    </message>
+    <message>
+        <source>No other disk is available as a target.</source>
+        <translation>ターゲットとして使用できる他のディスクがありません。</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +928,72 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>Configuring boot options...</source>
         <translation>ブートオプションを構成しています...</translation>
+    </message>
+</context>
+<context>
+    <name>Tessarin</name>
+    <message>
+        <source>Idle</source>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>Preparing</source>
+        <translation>準備中</translation>
+    </message>
+    <message>
+        <source>Cloning data</source>
+        <translation>データをクローン中</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration</source>
+        <translation>ブート構成を修復中</translation>
+    </message>
+    <message>
+        <source>Verifying data</source>
+        <translation>データを検証中</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>キャンセル済み</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Expand System Partition</source>
+        <translation>システムパーティションを拡張</translation>
+    </message>
+    <message>
+        <source>Keep Original + Create Data Partition</source>
+        <translation>元のサイズを維持 + データパーティションを作成</translation>
+    </message>
+    <message>
+        <source>Keep Original Size</source>
+        <translation>元のサイズを維持</translation>
+    </message>
+</context>
+<context>
+    <name>WizardState</name>
+    <message>
+        <source>Please select a source partition.</source>
+        <translation>ソースパーティションを選択してください。</translation>
+    </message>
+    <message>
+        <source>Please select a source disk.</source>
+        <translation>ソースディスクを選択してください。</translation>
+    </message>
+    <message>
+        <source>Please select a target disk.</source>
+        <translation>ターゲットディスクを選択してください。</translation>
     </message>
 </context>
 </TS>

@@ -158,21 +158,6 @@
     </message>
 </context>
 <context>
-    <name>CloneEngine</name>
-    <message>
-        <source>Expand System Partition</source>
-        <translation>시스템 파티션 확장</translation>
-    </message>
-    <message>
-        <source>Keep Original + Create Data Partition</source>
-        <translation>원래 크기 유지 + 데이터 파티션 만들기</translation>
-    </message>
-    <message>
-        <source>Keep Original Size</source>
-        <translation>원래 크기 유지</translation>
-    </message>
-</context>
-<context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
@@ -201,6 +186,18 @@
         <source>Settings...</source>
         <translation>설정...</translation>
     </message>
+    <message>
+        <source>Target boot mode</source>
+        <translation>대상 부팅 모드</translation>
+    </message>
+    <message>
+        <source>Target disk space</source>
+        <translation>대상 디스크 공간</translation>
+    </message>
+    <message>
+        <source>Source partition</source>
+        <translation>원본 파티션</translation>
+    </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
@@ -227,6 +224,46 @@
     <message>
         <source>Finish</source>
         <translation>마침</translation>
+    </message>
+    <message>
+        <source>Speed: %1 MB/s</source>
+        <translation>속도: %1 MB/s</translation>
+    </message>
+    <message>
+        <source>Time left: %1h %2m</source>
+        <translation>남은 시간: %1시간 %2분</translation>
+    </message>
+    <message>
+        <source>Time left: %1s</source>
+        <translation>남은 시간: %1초</translation>
+    </message>
+    <message>
+        <source>Time left: %1m %2s</source>
+        <translation>남은 시간: %1분 %2초</translation>
+    </message>
+    <message>
+        <source>Boot repair is in progress. Please wait until it finishes.</source>
+        <translation>부팅 복구가 진행 중입니다. 완료될 때까지 기다려 주세요.</translation>
+    </message>
+    <message>
+        <source>Clone completed</source>
+        <translation>복제 완료</translation>
+    </message>
+    <message>
+        <source>The clone and boot repair completed successfully.</source>
+        <translation>복제와 부팅 복구가 성공적으로 완료되었습니다.</translation>
+    </message>
+    <message>
+        <source>Clone completed successfully</source>
+        <translation>복제가 성공적으로 완료되었습니다</translation>
+    </message>
+    <message>
+        <source>Clone failed</source>
+        <translation>복제 실패</translation>
+    </message>
+    <message>
+        <source>Clone failed: %1</source>
+        <translation>복제 실패: %1</translation>
     </message>
 </context>
 <context>
@@ -501,42 +538,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Idle</source>
-        <translation>대기 중</translation>
-    </message>
-    <message>
-        <source>Preparing</source>
-        <translation>준비 중</translation>
-    </message>
-    <message>
-        <source>Cloning data</source>
-        <translation>데이터 복제 중</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration</source>
-        <translation>부팅 구성 복구 중</translation>
-    </message>
-    <message>
-        <source>Verifying data</source>
-        <translation>데이터 확인 중</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>완료됨</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>실패</translation>
-    </message>
-    <message>
-        <source>Cancelled</source>
-        <translation>취소됨</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>알 수 없음</translation>
-    </message>
-    <message>
         <source>English (en)</source>
         <translation>영어 (en)</translation>
     </message>
@@ -581,14 +582,6 @@
         <translation>터키어 (tr)</translation>
     </message>
     <message>
-        <source>Target boot mode</source>
-        <translation>대상 부팅 모드</translation>
-    </message>
-    <message>
-        <source>Target disk space</source>
-        <translation>대상 디스크 공간</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>디스크 복제 도구</translation>
     </message>
@@ -619,30 +612,6 @@
     <message>
         <source>←  Back</source>
         <translation>←  이전</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source disk</source>
-        <translation>1단계: 원본 디스크 선택</translation>
-    </message>
-    <message>
-        <source>Choose the disk to clone.</source>
-        <translation>복제할 디스크를 선택하세요.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select system disk</source>
-        <translation>1단계: 시스템 디스크 선택</translation>
-    </message>
-    <message>
-        <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>현재 Windows가 설치된 디스크를 선택하세요. 부팅 및 시스템 파티션만 복제됩니다.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source partition</source>
-        <translation>1단계: 원본 파티션 선택</translation>
-    </message>
-    <message>
-        <source>Choose the partition to clone.</source>
-        <translation>복제할 파티션을 선택하세요.</translation>
     </message>
     <message>
         <source>Partition</source>
@@ -677,18 +646,6 @@
         <translation>선택 필요</translation>
     </message>
     <message>
-        <source>Please select a source partition.</source>
-        <translation>원본 파티션을 선택하세요.</translation>
-    </message>
-    <message>
-        <source>Please select a source disk.</source>
-        <translation>원본 디스크를 선택하세요.</translation>
-    </message>
-    <message>
-        <source>Please select a target disk.</source>
-        <translation>대상 디스크를 선택하세요.</translation>
-    </message>
-    <message>
         <source>Clone source %1: %2
 Target disk: %3
 
@@ -713,42 +670,6 @@ Continue?</source>
         <translation>복제 확인</translation>
     </message>
     <message>
-        <source>Source partition</source>
-        <translation>원본 파티션</translation>
-    </message>
-    <message>
-        <source>Source disk</source>
-        <translation>원본 디스크</translation>
-    </message>
-    <message>
-        <source>No disks found.</source>
-        <translation>디스크를 찾을 수 없습니다.</translation>
-    </message>
-    <message>
-        <source>No partitions found.</source>
-        <translation>파티션을 찾을 수 없습니다.</translation>
-    </message>
-    <message>
-        <source>No other disk is available as a target.</source>
-        <translation>대상으로 사용할 수 있는 다른 디스크가 없습니다.</translation>
-    </message>
-    <message>
-        <source>Speed: -- MB/s</source>
-        <translation>속도: -- MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: --</source>
-        <translation>남은 시간: --</translation>
-    </message>
-    <message>
-        <source>Cloning...</source>
-        <translation>복제 중...</translation>
-    </message>
-    <message>
-        <source>Preparing clone task...</source>
-        <translation>복제 작업을 준비하는 중...</translation>
-    </message>
-    <message>
         <source>Starting clone task...</source>
         <translation>복제 작업을 시작하는 중...</translation>
     </message>
@@ -771,46 +692,6 @@ Continue?</source>
     <message>
         <source>Space allocation: %1</source>
         <translation>공간 할당: %1</translation>
-    </message>
-    <message>
-        <source>Speed: %1 MB/s</source>
-        <translation>속도: %1 MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: %1h %2m</source>
-        <translation>남은 시간: %1시간 %2분</translation>
-    </message>
-    <message>
-        <source>Time left: %1s</source>
-        <translation>남은 시간: %1초</translation>
-    </message>
-    <message>
-        <source>Time left: %1m %2s</source>
-        <translation>남은 시간: %1분 %2초</translation>
-    </message>
-    <message>
-        <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation>부팅 복구가 진행 중입니다. 완료될 때까지 기다려 주세요.</translation>
-    </message>
-    <message>
-        <source>Clone completed</source>
-        <translation>복제 완료</translation>
-    </message>
-    <message>
-        <source>The clone and boot repair completed successfully.</source>
-        <translation>복제와 부팅 복구가 성공적으로 완료되었습니다.</translation>
-    </message>
-    <message>
-        <source>Clone completed successfully</source>
-        <translation>복제가 성공적으로 완료되었습니다</translation>
-    </message>
-    <message>
-        <source>Clone failed</source>
-        <translation>복제 실패</translation>
-    </message>
-    <message>
-        <source>Clone failed: %1</source>
-        <translation>복제 실패: %1</translation>
     </message>
     <message>
         <source>Please wait</source>
@@ -923,6 +804,30 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
         <translation>현재 Windows가 설치된 디스크를 선택하세요. 부팅 및 시스템 파티션만 복제됩니다.</translation>
     </message>
+    <message>
+        <source>Step 1: Select source disk</source>
+        <translation>1단계: 원본 디스크 선택</translation>
+    </message>
+    <message>
+        <source>Choose the disk to clone.</source>
+        <translation>복제할 디스크를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Step 1: Select source partition</source>
+        <translation>1단계: 원본 파티션 선택</translation>
+    </message>
+    <message>
+        <source>Choose the partition to clone.</source>
+        <translation>복제할 파티션을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>No disks found.</source>
+        <translation>디스크를 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>No partitions found.</source>
+        <translation>파티션을 찾을 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
@@ -933,6 +838,10 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
         <translation>대상 디스크를 선택하세요. 대상 디스크의 기존 데이터는 모두 지워집니다.</translation>
+    </message>
+    <message>
+        <source>No other disk is available as a target.</source>
+        <translation>대상으로 사용할 수 있는 다른 디스크가 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +928,72 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>Configuring boot options...</source>
         <translation>부팅 옵션을 구성하는 중...</translation>
+    </message>
+</context>
+<context>
+    <name>Tessarin</name>
+    <message>
+        <source>Idle</source>
+        <translation>대기 중</translation>
+    </message>
+    <message>
+        <source>Preparing</source>
+        <translation>준비 중</translation>
+    </message>
+    <message>
+        <source>Cloning data</source>
+        <translation>데이터 복제 중</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration</source>
+        <translation>부팅 구성 복구 중</translation>
+    </message>
+    <message>
+        <source>Verifying data</source>
+        <translation>데이터 확인 중</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>완료됨</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>실패</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>취소됨</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>Expand System Partition</source>
+        <translation>시스템 파티션 확장</translation>
+    </message>
+    <message>
+        <source>Keep Original + Create Data Partition</source>
+        <translation>원래 크기 유지 + 데이터 파티션 만들기</translation>
+    </message>
+    <message>
+        <source>Keep Original Size</source>
+        <translation>원래 크기 유지</translation>
+    </message>
+</context>
+<context>
+    <name>WizardState</name>
+    <message>
+        <source>Please select a source partition.</source>
+        <translation>원본 파티션을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Please select a source disk.</source>
+        <translation>원본 디스크를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Please select a target disk.</source>
+        <translation>대상 디스크를 선택하세요.</translation>
     </message>
 </context>
 </TS>

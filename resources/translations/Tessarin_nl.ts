@@ -158,21 +158,6 @@
     </message>
 </context>
 <context>
-    <name>CloneEngine</name>
-    <message>
-        <source>Expand System Partition</source>
-        <translation>Systeempartitie uitbreiden</translation>
-    </message>
-    <message>
-        <source>Keep Original + Create Data Partition</source>
-        <translation>Origineel behouden + gegevenspartitie maken</translation>
-    </message>
-    <message>
-        <source>Keep Original Size</source>
-        <translation>Oorspronkelijke grootte behouden</translation>
-    </message>
-</context>
-<context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
@@ -201,6 +186,18 @@
         <source>Settings...</source>
         <translation>Instellingen...</translation>
     </message>
+    <message>
+        <source>Target boot mode</source>
+        <translation>Opstartmodus van doel</translation>
+    </message>
+    <message>
+        <source>Target disk space</source>
+        <translation>Ruimte op de doelschijf</translation>
+    </message>
+    <message>
+        <source>Source partition</source>
+        <translation>Bronpartitie</translation>
+    </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
@@ -227,6 +224,46 @@
     <message>
         <source>Finish</source>
         <translation>Voltooien</translation>
+    </message>
+    <message>
+        <source>Speed: %1 MB/s</source>
+        <translation>Snelheid: %1 MB/s</translation>
+    </message>
+    <message>
+        <source>Time left: %1h %2m</source>
+        <translation>Resterende tijd: %1 u %2 min</translation>
+    </message>
+    <message>
+        <source>Time left: %1s</source>
+        <translation>Resterende tijd: %1 s</translation>
+    </message>
+    <message>
+        <source>Time left: %1m %2s</source>
+        <translation>Resterende tijd: %1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Boot repair is in progress. Please wait until it finishes.</source>
+        <translation>Opstartreparatie bezig. Wacht tot deze klaar is.</translation>
+    </message>
+    <message>
+        <source>Clone completed</source>
+        <translation>Klonen voltooid</translation>
+    </message>
+    <message>
+        <source>The clone and boot repair completed successfully.</source>
+        <translation>Het klonen en de opstartreparatie zijn voltooid.</translation>
+    </message>
+    <message>
+        <source>Clone completed successfully</source>
+        <translation>Klonen is voltooid</translation>
+    </message>
+    <message>
+        <source>Clone failed</source>
+        <translation>Klonen mislukt</translation>
+    </message>
+    <message>
+        <source>Clone failed: %1</source>
+        <translation>Klonen mislukt: %1</translation>
     </message>
 </context>
 <context>
@@ -501,42 +538,6 @@ Kopieer deze koppeling en open deze handmatig:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Idle</source>
-        <translation>Inactief</translation>
-    </message>
-    <message>
-        <source>Preparing</source>
-        <translation>Voorbereiden</translation>
-    </message>
-    <message>
-        <source>Cloning data</source>
-        <translation>Gegevens klonen</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration</source>
-        <translation>Opstartconfiguratie herstellen</translation>
-    </message>
-    <message>
-        <source>Verifying data</source>
-        <translation>Gegevens controleren</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>Voltooid</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Mislukt</translation>
-    </message>
-    <message>
-        <source>Cancelled</source>
-        <translation>Geannuleerd</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Onbekend</translation>
-    </message>
-    <message>
         <source>English (en)</source>
         <translation>Engels (en)</translation>
     </message>
@@ -581,14 +582,6 @@ Kopieer deze koppeling en open deze handmatig:
         <translation>Turks (tr)</translation>
     </message>
     <message>
-        <source>Target boot mode</source>
-        <translation>Opstartmodus van doel</translation>
-    </message>
-    <message>
-        <source>Target disk space</source>
-        <translation>Ruimte op de doelschijf</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Schijven klonen</translation>
     </message>
@@ -619,30 +612,6 @@ Kopieer deze koppeling en open deze handmatig:
     <message>
         <source>←  Back</source>
         <translation>←  Terug</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source disk</source>
-        <translation>Stap 1: selecteer de bronschijf</translation>
-    </message>
-    <message>
-        <source>Choose the disk to clone.</source>
-        <translation>Kies de schijf die u wilt klonen.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select system disk</source>
-        <translation>Stap 1: selecteer de systeemschijf</translation>
-    </message>
-    <message>
-        <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>Kies de schijf met de huidige Windows-installatie. Alleen opstart- en systeempartities worden gekloond.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source partition</source>
-        <translation>Stap 1: selecteer de bronpartitie</translation>
-    </message>
-    <message>
-        <source>Choose the partition to clone.</source>
-        <translation>Kies de partitie die u wilt klonen.</translation>
     </message>
     <message>
         <source>Partition</source>
@@ -677,18 +646,6 @@ Kopieer deze koppeling en open deze handmatig:
         <translation>Selectie vereist</translation>
     </message>
     <message>
-        <source>Please select a source partition.</source>
-        <translation>Selecteer een bronpartitie.</translation>
-    </message>
-    <message>
-        <source>Please select a source disk.</source>
-        <translation>Selecteer een bronschijf.</translation>
-    </message>
-    <message>
-        <source>Please select a target disk.</source>
-        <translation>Selecteer een doelschijf.</translation>
-    </message>
-    <message>
         <source>Clone source %1: %2
 Target disk: %3
 
@@ -713,42 +670,6 @@ Doorgaan?</translation>
         <translation>Klonen bevestigen</translation>
     </message>
     <message>
-        <source>Source partition</source>
-        <translation>Bronpartitie</translation>
-    </message>
-    <message>
-        <source>Source disk</source>
-        <translation>Bronschijf</translation>
-    </message>
-    <message>
-        <source>No disks found.</source>
-        <translation>Geen schijven gevonden.</translation>
-    </message>
-    <message>
-        <source>No partitions found.</source>
-        <translation>Geen partities gevonden.</translation>
-    </message>
-    <message>
-        <source>No other disk is available as a target.</source>
-        <translation>Er is geen andere schijf beschikbaar als doel.</translation>
-    </message>
-    <message>
-        <source>Speed: -- MB/s</source>
-        <translation>Snelheid: -- MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: --</source>
-        <translation>Resterende tijd: --</translation>
-    </message>
-    <message>
-        <source>Cloning...</source>
-        <translation>Bezig met klonen...</translation>
-    </message>
-    <message>
-        <source>Preparing clone task...</source>
-        <translation>Kloontaak wordt voorbereid...</translation>
-    </message>
-    <message>
         <source>Starting clone task...</source>
         <translation>Kloontaak wordt gestart...</translation>
     </message>
@@ -771,46 +692,6 @@ Doorgaan?</translation>
     <message>
         <source>Space allocation: %1</source>
         <translation>Ruimteverdeling: %1</translation>
-    </message>
-    <message>
-        <source>Speed: %1 MB/s</source>
-        <translation>Snelheid: %1 MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: %1h %2m</source>
-        <translation>Resterende tijd: %1 u %2 min</translation>
-    </message>
-    <message>
-        <source>Time left: %1s</source>
-        <translation>Resterende tijd: %1 s</translation>
-    </message>
-    <message>
-        <source>Time left: %1m %2s</source>
-        <translation>Resterende tijd: %1 min %2 s</translation>
-    </message>
-    <message>
-        <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation>Opstartreparatie bezig. Wacht tot deze klaar is.</translation>
-    </message>
-    <message>
-        <source>Clone completed</source>
-        <translation>Klonen voltooid</translation>
-    </message>
-    <message>
-        <source>The clone and boot repair completed successfully.</source>
-        <translation>Het klonen en de opstartreparatie zijn voltooid.</translation>
-    </message>
-    <message>
-        <source>Clone completed successfully</source>
-        <translation>Klonen is voltooid</translation>
-    </message>
-    <message>
-        <source>Clone failed</source>
-        <translation>Klonen mislukt</translation>
-    </message>
-    <message>
-        <source>Clone failed: %1</source>
-        <translation>Klonen mislukt: %1</translation>
     </message>
     <message>
         <source>Please wait</source>
@@ -923,6 +804,30 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
         <translation>Kies de schijf met de huidige Windows-installatie. Alleen opstart- en systeempartities worden gekloond.</translation>
     </message>
+    <message>
+        <source>Step 1: Select source disk</source>
+        <translation>Stap 1: selecteer de bronschijf</translation>
+    </message>
+    <message>
+        <source>Choose the disk to clone.</source>
+        <translation>Kies de schijf die u wilt klonen.</translation>
+    </message>
+    <message>
+        <source>Step 1: Select source partition</source>
+        <translation>Stap 1: selecteer de bronpartitie</translation>
+    </message>
+    <message>
+        <source>Choose the partition to clone.</source>
+        <translation>Kies de partitie die u wilt klonen.</translation>
+    </message>
+    <message>
+        <source>No disks found.</source>
+        <translation>Geen schijven gevonden.</translation>
+    </message>
+    <message>
+        <source>No partitions found.</source>
+        <translation>Geen partities gevonden.</translation>
+    </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
@@ -933,6 +838,10 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
         <translation>Kies de doelschijf. Alle bestaande gegevens op de doelschijf worden gewist.</translation>
+    </message>
+    <message>
+        <source>No other disk is available as a target.</source>
+        <translation>Er is geen andere schijf beschikbaar als doel.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +928,72 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>Configuring boot options...</source>
         <translation>Opstartopties worden geconfigureerd...</translation>
+    </message>
+</context>
+<context>
+    <name>Tessarin</name>
+    <message>
+        <source>Idle</source>
+        <translation>Inactief</translation>
+    </message>
+    <message>
+        <source>Preparing</source>
+        <translation>Voorbereiden</translation>
+    </message>
+    <message>
+        <source>Cloning data</source>
+        <translation>Gegevens klonen</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration</source>
+        <translation>Opstartconfiguratie herstellen</translation>
+    </message>
+    <message>
+        <source>Verifying data</source>
+        <translation>Gegevens controleren</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Voltooid</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Geannuleerd</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Expand System Partition</source>
+        <translation>Systeempartitie uitbreiden</translation>
+    </message>
+    <message>
+        <source>Keep Original + Create Data Partition</source>
+        <translation>Origineel behouden + gegevenspartitie maken</translation>
+    </message>
+    <message>
+        <source>Keep Original Size</source>
+        <translation>Oorspronkelijke grootte behouden</translation>
+    </message>
+</context>
+<context>
+    <name>WizardState</name>
+    <message>
+        <source>Please select a source partition.</source>
+        <translation>Selecteer een bronpartitie.</translation>
+    </message>
+    <message>
+        <source>Please select a source disk.</source>
+        <translation>Selecteer een bronschijf.</translation>
+    </message>
+    <message>
+        <source>Please select a target disk.</source>
+        <translation>Selecteer een doelschijf.</translation>
     </message>
 </context>
 </TS>

@@ -158,21 +158,6 @@
     </message>
 </context>
 <context>
-    <name>CloneEngine</name>
-    <message>
-        <source>Expand System Partition</source>
-        <translation>Expandir a partição de sistema</translation>
-    </message>
-    <message>
-        <source>Keep Original + Create Data Partition</source>
-        <translation>Manter o original + criar partição de dados</translation>
-    </message>
-    <message>
-        <source>Keep Original Size</source>
-        <translation>Manter o tamanho original</translation>
-    </message>
-</context>
-<context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
@@ -201,6 +186,18 @@
         <source>Settings...</source>
         <translation>Definições...</translation>
     </message>
+    <message>
+        <source>Target boot mode</source>
+        <translation>Modo de arranque do destino</translation>
+    </message>
+    <message>
+        <source>Target disk space</source>
+        <translation>Espaço do disco de destino</translation>
+    </message>
+    <message>
+        <source>Source partition</source>
+        <translation>Partição de origem</translation>
+    </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
@@ -227,6 +224,46 @@
     <message>
         <source>Finish</source>
         <translation>Concluir</translation>
+    </message>
+    <message>
+        <source>Speed: %1 MB/s</source>
+        <translation>Velocidade: %1 MB/s</translation>
+    </message>
+    <message>
+        <source>Time left: %1h %2m</source>
+        <translation>Tempo restante: %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>Time left: %1s</source>
+        <translation>Tempo restante: %1 s</translation>
+    </message>
+    <message>
+        <source>Time left: %1m %2s</source>
+        <translation>Tempo restante: %1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Boot repair is in progress. Please wait until it finishes.</source>
+        <translation>A reparação do arranque está em curso. Aguarde até terminar.</translation>
+    </message>
+    <message>
+        <source>Clone completed</source>
+        <translation>Clonagem concluída</translation>
+    </message>
+    <message>
+        <source>The clone and boot repair completed successfully.</source>
+        <translation>A clonagem e a reparação do arranque foram concluídas com êxito.</translation>
+    </message>
+    <message>
+        <source>Clone completed successfully</source>
+        <translation>Clonagem concluída com êxito</translation>
+    </message>
+    <message>
+        <source>Clone failed</source>
+        <translation>Falha na clonagem</translation>
+    </message>
+    <message>
+        <source>Clone failed: %1</source>
+        <translation>Falha na clonagem: %1</translation>
     </message>
 </context>
 <context>
@@ -501,42 +538,6 @@ Copie esta ligação e abra-a manualmente:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Idle</source>
-        <translation>Inativo</translation>
-    </message>
-    <message>
-        <source>Preparing</source>
-        <translation>A preparar</translation>
-    </message>
-    <message>
-        <source>Cloning data</source>
-        <translation>A clonar dados</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration</source>
-        <translation>A reparar a configuração de arranque</translation>
-    </message>
-    <message>
-        <source>Verifying data</source>
-        <translation>A verificar dados</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>Concluído</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Falhou</translation>
-    </message>
-    <message>
-        <source>Cancelled</source>
-        <translation>Cancelado</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Desconhecido</translation>
-    </message>
-    <message>
         <source>English (en)</source>
         <translation>Inglês (en)</translation>
     </message>
@@ -581,14 +582,6 @@ Copie esta ligação e abra-a manualmente:
         <translation>Turco (tr)</translation>
     </message>
     <message>
-        <source>Target boot mode</source>
-        <translation>Modo de arranque do destino</translation>
-    </message>
-    <message>
-        <source>Target disk space</source>
-        <translation>Espaço do disco de destino</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Clonagem de discos</translation>
     </message>
@@ -619,30 +612,6 @@ Copie esta ligação e abra-a manualmente:
     <message>
         <source>←  Back</source>
         <translation>←  Anterior</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source disk</source>
-        <translation>Passo 1: selecione o disco de origem</translation>
-    </message>
-    <message>
-        <source>Choose the disk to clone.</source>
-        <translation>Escolha o disco a clonar.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select system disk</source>
-        <translation>Passo 1: selecione o disco de sistema</translation>
-    </message>
-    <message>
-        <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>Escolha o disco que contém a instalação atual do Windows. Apenas as partições de arranque e de sistema são clonadas.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source partition</source>
-        <translation>Passo 1: selecione a partição de origem</translation>
-    </message>
-    <message>
-        <source>Choose the partition to clone.</source>
-        <translation>Escolha a partição a clonar.</translation>
     </message>
     <message>
         <source>Partition</source>
@@ -677,18 +646,6 @@ Copie esta ligação e abra-a manualmente:
         <translation>Seleção necessária</translation>
     </message>
     <message>
-        <source>Please select a source partition.</source>
-        <translation>Selecione uma partição de origem.</translation>
-    </message>
-    <message>
-        <source>Please select a source disk.</source>
-        <translation>Selecione um disco de origem.</translation>
-    </message>
-    <message>
-        <source>Please select a target disk.</source>
-        <translation>Selecione um disco de destino.</translation>
-    </message>
-    <message>
         <source>Clone source %1: %2
 Target disk: %3
 
@@ -713,42 +670,6 @@ Continuar?</translation>
         <translation>Confirmar clonagem</translation>
     </message>
     <message>
-        <source>Source partition</source>
-        <translation>Partição de origem</translation>
-    </message>
-    <message>
-        <source>Source disk</source>
-        <translation>Disco de origem</translation>
-    </message>
-    <message>
-        <source>No disks found.</source>
-        <translation>Nenhum disco encontrado.</translation>
-    </message>
-    <message>
-        <source>No partitions found.</source>
-        <translation>Nenhuma partição encontrada.</translation>
-    </message>
-    <message>
-        <source>No other disk is available as a target.</source>
-        <translation>Não há outro disco disponível como destino.</translation>
-    </message>
-    <message>
-        <source>Speed: -- MB/s</source>
-        <translation>Velocidade: -- MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: --</source>
-        <translation>Tempo restante: --</translation>
-    </message>
-    <message>
-        <source>Cloning...</source>
-        <translation>A clonar...</translation>
-    </message>
-    <message>
-        <source>Preparing clone task...</source>
-        <translation>A preparar a tarefa de clonagem...</translation>
-    </message>
-    <message>
         <source>Starting clone task...</source>
         <translation>A iniciar a tarefa de clonagem...</translation>
     </message>
@@ -771,46 +692,6 @@ Continuar?</translation>
     <message>
         <source>Space allocation: %1</source>
         <translation>Atribuição de espaço: %1</translation>
-    </message>
-    <message>
-        <source>Speed: %1 MB/s</source>
-        <translation>Velocidade: %1 MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: %1h %2m</source>
-        <translation>Tempo restante: %1 h %2 min</translation>
-    </message>
-    <message>
-        <source>Time left: %1s</source>
-        <translation>Tempo restante: %1 s</translation>
-    </message>
-    <message>
-        <source>Time left: %1m %2s</source>
-        <translation>Tempo restante: %1 min %2 s</translation>
-    </message>
-    <message>
-        <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation>A reparação do arranque está em curso. Aguarde até terminar.</translation>
-    </message>
-    <message>
-        <source>Clone completed</source>
-        <translation>Clonagem concluída</translation>
-    </message>
-    <message>
-        <source>The clone and boot repair completed successfully.</source>
-        <translation>A clonagem e a reparação do arranque foram concluídas com êxito.</translation>
-    </message>
-    <message>
-        <source>Clone completed successfully</source>
-        <translation>Clonagem concluída com êxito</translation>
-    </message>
-    <message>
-        <source>Clone failed</source>
-        <translation>Falha na clonagem</translation>
-    </message>
-    <message>
-        <source>Clone failed: %1</source>
-        <translation>Falha na clonagem: %1</translation>
     </message>
     <message>
         <source>Please wait</source>
@@ -923,6 +804,30 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
         <translation>Escolha o disco que contém a instalação atual do Windows. Apenas as partições de arranque e de sistema são clonadas.</translation>
     </message>
+    <message>
+        <source>Step 1: Select source disk</source>
+        <translation>Passo 1: selecione o disco de origem</translation>
+    </message>
+    <message>
+        <source>Choose the disk to clone.</source>
+        <translation>Escolha o disco a clonar.</translation>
+    </message>
+    <message>
+        <source>Step 1: Select source partition</source>
+        <translation>Passo 1: selecione a partição de origem</translation>
+    </message>
+    <message>
+        <source>Choose the partition to clone.</source>
+        <translation>Escolha a partição a clonar.</translation>
+    </message>
+    <message>
+        <source>No disks found.</source>
+        <translation>Nenhum disco encontrado.</translation>
+    </message>
+    <message>
+        <source>No partitions found.</source>
+        <translation>Nenhuma partição encontrada.</translation>
+    </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
@@ -933,6 +838,10 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
         <translation>Escolha o disco de destino. Todos os dados existentes no disco de destino serão apagados.</translation>
+    </message>
+    <message>
+        <source>No other disk is available as a target.</source>
+        <translation>Não há outro disco disponível como destino.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +928,72 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>Configuring boot options...</source>
         <translation>A configurar as opções de arranque...</translation>
+    </message>
+</context>
+<context>
+    <name>Tessarin</name>
+    <message>
+        <source>Idle</source>
+        <translation>Inativo</translation>
+    </message>
+    <message>
+        <source>Preparing</source>
+        <translation>A preparar</translation>
+    </message>
+    <message>
+        <source>Cloning data</source>
+        <translation>A clonar dados</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration</source>
+        <translation>A reparar a configuração de arranque</translation>
+    </message>
+    <message>
+        <source>Verifying data</source>
+        <translation>A verificar dados</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>Expand System Partition</source>
+        <translation>Expandir a partição de sistema</translation>
+    </message>
+    <message>
+        <source>Keep Original + Create Data Partition</source>
+        <translation>Manter o original + criar partição de dados</translation>
+    </message>
+    <message>
+        <source>Keep Original Size</source>
+        <translation>Manter o tamanho original</translation>
+    </message>
+</context>
+<context>
+    <name>WizardState</name>
+    <message>
+        <source>Please select a source partition.</source>
+        <translation>Selecione uma partição de origem.</translation>
+    </message>
+    <message>
+        <source>Please select a source disk.</source>
+        <translation>Selecione um disco de origem.</translation>
+    </message>
+    <message>
+        <source>Please select a target disk.</source>
+        <translation>Selecione um disco de destino.</translation>
     </message>
 </context>
 </TS>

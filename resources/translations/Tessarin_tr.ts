@@ -158,21 +158,6 @@
     </message>
 </context>
 <context>
-    <name>CloneEngine</name>
-    <message>
-        <source>Expand System Partition</source>
-        <translation>Sistem bölümünü genişlet</translation>
-    </message>
-    <message>
-        <source>Keep Original + Create Data Partition</source>
-        <translation>Orijinali koru + veri bölümü oluştur</translation>
-    </message>
-    <message>
-        <source>Keep Original Size</source>
-        <translation>Orijinal boyutu koru</translation>
-    </message>
-</context>
-<context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
@@ -201,6 +186,18 @@
         <source>Settings...</source>
         <translation>Ayarlar...</translation>
     </message>
+    <message>
+        <source>Target boot mode</source>
+        <translation>Hedef önyükleme modu</translation>
+    </message>
+    <message>
+        <source>Target disk space</source>
+        <translation>Hedef disk alanı</translation>
+    </message>
+    <message>
+        <source>Source partition</source>
+        <translation>Kaynak bölüm</translation>
+    </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
@@ -227,6 +224,46 @@
     <message>
         <source>Finish</source>
         <translation>Bitir</translation>
+    </message>
+    <message>
+        <source>Speed: %1 MB/s</source>
+        <translation>Hız: %1 MB/sn</translation>
+    </message>
+    <message>
+        <source>Time left: %1h %2m</source>
+        <translation>Kalan süre: %1 sa %2 dk</translation>
+    </message>
+    <message>
+        <source>Time left: %1s</source>
+        <translation>Kalan süre: %1 sn</translation>
+    </message>
+    <message>
+        <source>Time left: %1m %2s</source>
+        <translation>Kalan süre: %1 dk %2 sn</translation>
+    </message>
+    <message>
+        <source>Boot repair is in progress. Please wait until it finishes.</source>
+        <translation>Önyükleme onarımı sürüyor. Lütfen bitmesini bekleyin.</translation>
+    </message>
+    <message>
+        <source>Clone completed</source>
+        <translation>Klonlama tamamlandı</translation>
+    </message>
+    <message>
+        <source>The clone and boot repair completed successfully.</source>
+        <translation>Klonlama ve önyükleme onarımı başarıyla tamamlandı.</translation>
+    </message>
+    <message>
+        <source>Clone completed successfully</source>
+        <translation>Klonlama başarıyla tamamlandı</translation>
+    </message>
+    <message>
+        <source>Clone failed</source>
+        <translation>Klonlama başarısız oldu</translation>
+    </message>
+    <message>
+        <source>Clone failed: %1</source>
+        <translation>Klonlama başarısız: %1</translation>
     </message>
 </context>
 <context>
@@ -501,42 +538,6 @@ Lütfen bu bağlantıyı kopyalayıp el ile açın:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Idle</source>
-        <translation>Boşta</translation>
-    </message>
-    <message>
-        <source>Preparing</source>
-        <translation>Hazırlanıyor</translation>
-    </message>
-    <message>
-        <source>Cloning data</source>
-        <translation>Veriler klonlanıyor</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration</source>
-        <translation>Önyükleme yapılandırması onarılıyor</translation>
-    </message>
-    <message>
-        <source>Verifying data</source>
-        <translation>Veriler doğrulanıyor</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>Tamamlandı</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Başarısız</translation>
-    </message>
-    <message>
-        <source>Cancelled</source>
-        <translation>İptal edildi</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Bilinmiyor</translation>
-    </message>
-    <message>
         <source>English (en)</source>
         <translation>İngilizce (en)</translation>
     </message>
@@ -581,14 +582,6 @@ Lütfen bu bağlantıyı kopyalayıp el ile açın:
         <translation>Türkçe (tr)</translation>
     </message>
     <message>
-        <source>Target boot mode</source>
-        <translation>Hedef önyükleme modu</translation>
-    </message>
-    <message>
-        <source>Target disk space</source>
-        <translation>Hedef disk alanı</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Disk klonlama aracı</translation>
     </message>
@@ -619,30 +612,6 @@ Lütfen bu bağlantıyı kopyalayıp el ile açın:
     <message>
         <source>←  Back</source>
         <translation>←  Geri</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source disk</source>
-        <translation>Adım 1: Kaynak diski seçin</translation>
-    </message>
-    <message>
-        <source>Choose the disk to clone.</source>
-        <translation>Klonlanacak diski seçin.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select system disk</source>
-        <translation>Adım 1: Sistem diskini seçin</translation>
-    </message>
-    <message>
-        <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>Geçerli Windows kurulumunu içeren diski seçin. Yalnızca önyükleme ve sistem bölümleri klonlanır.</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source partition</source>
-        <translation>Adım 1: Kaynak bölümü seçin</translation>
-    </message>
-    <message>
-        <source>Choose the partition to clone.</source>
-        <translation>Klonlanacak bölümü seçin.</translation>
     </message>
     <message>
         <source>Partition</source>
@@ -677,18 +646,6 @@ Lütfen bu bağlantıyı kopyalayıp el ile açın:
         <translation>Seçim gerekli</translation>
     </message>
     <message>
-        <source>Please select a source partition.</source>
-        <translation>Lütfen bir kaynak bölüm seçin.</translation>
-    </message>
-    <message>
-        <source>Please select a source disk.</source>
-        <translation>Lütfen bir kaynak disk seçin.</translation>
-    </message>
-    <message>
-        <source>Please select a target disk.</source>
-        <translation>Lütfen bir hedef disk seçin.</translation>
-    </message>
-    <message>
         <source>Clone source %1: %2
 Target disk: %3
 
@@ -713,42 +670,6 @@ Devam edilsin mi?</translation>
         <translation>Klonlamayı onayla</translation>
     </message>
     <message>
-        <source>Source partition</source>
-        <translation>Kaynak bölüm</translation>
-    </message>
-    <message>
-        <source>Source disk</source>
-        <translation>Kaynak disk</translation>
-    </message>
-    <message>
-        <source>No disks found.</source>
-        <translation>Disk bulunamadı.</translation>
-    </message>
-    <message>
-        <source>No partitions found.</source>
-        <translation>Bölüm bulunamadı.</translation>
-    </message>
-    <message>
-        <source>No other disk is available as a target.</source>
-        <translation>Hedef olarak kullanılabilecek başka disk yok.</translation>
-    </message>
-    <message>
-        <source>Speed: -- MB/s</source>
-        <translation>Hız: -- MB/sn</translation>
-    </message>
-    <message>
-        <source>Time left: --</source>
-        <translation>Kalan süre: --</translation>
-    </message>
-    <message>
-        <source>Cloning...</source>
-        <translation>Klonlanıyor...</translation>
-    </message>
-    <message>
-        <source>Preparing clone task...</source>
-        <translation>Klonlama görevi hazırlanıyor...</translation>
-    </message>
-    <message>
         <source>Starting clone task...</source>
         <translation>Klonlama görevi başlatılıyor...</translation>
     </message>
@@ -771,46 +692,6 @@ Devam edilsin mi?</translation>
     <message>
         <source>Space allocation: %1</source>
         <translation>Alan dağıtımı: %1</translation>
-    </message>
-    <message>
-        <source>Speed: %1 MB/s</source>
-        <translation>Hız: %1 MB/sn</translation>
-    </message>
-    <message>
-        <source>Time left: %1h %2m</source>
-        <translation>Kalan süre: %1 sa %2 dk</translation>
-    </message>
-    <message>
-        <source>Time left: %1s</source>
-        <translation>Kalan süre: %1 sn</translation>
-    </message>
-    <message>
-        <source>Time left: %1m %2s</source>
-        <translation>Kalan süre: %1 dk %2 sn</translation>
-    </message>
-    <message>
-        <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation>Önyükleme onarımı sürüyor. Lütfen bitmesini bekleyin.</translation>
-    </message>
-    <message>
-        <source>Clone completed</source>
-        <translation>Klonlama tamamlandı</translation>
-    </message>
-    <message>
-        <source>The clone and boot repair completed successfully.</source>
-        <translation>Klonlama ve önyükleme onarımı başarıyla tamamlandı.</translation>
-    </message>
-    <message>
-        <source>Clone completed successfully</source>
-        <translation>Klonlama başarıyla tamamlandı</translation>
-    </message>
-    <message>
-        <source>Clone failed</source>
-        <translation>Klonlama başarısız oldu</translation>
-    </message>
-    <message>
-        <source>Clone failed: %1</source>
-        <translation>Klonlama başarısız: %1</translation>
     </message>
     <message>
         <source>Please wait</source>
@@ -923,6 +804,30 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
         <translation>Geçerli Windows kurulumunu içeren diski seçin. Yalnızca önyükleme ve sistem bölümleri klonlanır.</translation>
     </message>
+    <message>
+        <source>Step 1: Select source disk</source>
+        <translation>Adım 1: Kaynak diski seçin</translation>
+    </message>
+    <message>
+        <source>Choose the disk to clone.</source>
+        <translation>Klonlanacak diski seçin.</translation>
+    </message>
+    <message>
+        <source>Step 1: Select source partition</source>
+        <translation>Adım 1: Kaynak bölümü seçin</translation>
+    </message>
+    <message>
+        <source>Choose the partition to clone.</source>
+        <translation>Klonlanacak bölümü seçin.</translation>
+    </message>
+    <message>
+        <source>No disks found.</source>
+        <translation>Disk bulunamadı.</translation>
+    </message>
+    <message>
+        <source>No partitions found.</source>
+        <translation>Bölüm bulunamadı.</translation>
+    </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
@@ -933,6 +838,10 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
         <translation>Hedef diski seçin. Hedef diskteki tüm mevcut veriler silinecek.</translation>
+    </message>
+    <message>
+        <source>No other disk is available as a target.</source>
+        <translation>Hedef olarak kullanılabilecek başka disk yok.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +928,72 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>Configuring boot options...</source>
         <translation>Önyükleme seçenekleri yapılandırılıyor...</translation>
+    </message>
+</context>
+<context>
+    <name>Tessarin</name>
+    <message>
+        <source>Idle</source>
+        <translation>Boşta</translation>
+    </message>
+    <message>
+        <source>Preparing</source>
+        <translation>Hazırlanıyor</translation>
+    </message>
+    <message>
+        <source>Cloning data</source>
+        <translation>Veriler klonlanıyor</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration</source>
+        <translation>Önyükleme yapılandırması onarılıyor</translation>
+    </message>
+    <message>
+        <source>Verifying data</source>
+        <translation>Veriler doğrulanıyor</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Tamamlandı</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Başarısız</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>İptal edildi</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Bilinmiyor</translation>
+    </message>
+    <message>
+        <source>Expand System Partition</source>
+        <translation>Sistem bölümünü genişlet</translation>
+    </message>
+    <message>
+        <source>Keep Original + Create Data Partition</source>
+        <translation>Orijinali koru + veri bölümü oluştur</translation>
+    </message>
+    <message>
+        <source>Keep Original Size</source>
+        <translation>Orijinal boyutu koru</translation>
+    </message>
+</context>
+<context>
+    <name>WizardState</name>
+    <message>
+        <source>Please select a source partition.</source>
+        <translation>Lütfen bir kaynak bölüm seçin.</translation>
+    </message>
+    <message>
+        <source>Please select a source disk.</source>
+        <translation>Lütfen bir kaynak disk seçin.</translation>
+    </message>
+    <message>
+        <source>Please select a target disk.</source>
+        <translation>Lütfen bir hedef disk seçin.</translation>
     </message>
 </context>
 </TS>

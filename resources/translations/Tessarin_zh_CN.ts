@@ -158,21 +158,6 @@
     </message>
 </context>
 <context>
-    <name>CloneEngine</name>
-    <message>
-        <source>Expand System Partition</source>
-        <translation>扩展系统分区</translation>
-    </message>
-    <message>
-        <source>Keep Original + Create Data Partition</source>
-        <translation>保持原大小 + 创建数据分区</translation>
-    </message>
-    <message>
-        <source>Keep Original Size</source>
-        <translation>保持原大小</translation>
-    </message>
-</context>
-<context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
@@ -201,6 +186,18 @@
         <source>Settings...</source>
         <translation>设置...</translation>
     </message>
+    <message>
+        <source>Target boot mode</source>
+        <translation>目标引导模式</translation>
+    </message>
+    <message>
+        <source>Target disk space</source>
+        <translation>目标磁盘空间</translation>
+    </message>
+    <message>
+        <source>Source partition</source>
+        <translation>源分区</translation>
+    </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
@@ -227,6 +224,46 @@
     <message>
         <source>Finish</source>
         <translation>完成</translation>
+    </message>
+    <message>
+        <source>Speed: %1 MB/s</source>
+        <translation>速度：%1 MB/s</translation>
+    </message>
+    <message>
+        <source>Time left: %1h %2m</source>
+        <translation>剩余时间：%1 小时 %2 分</translation>
+    </message>
+    <message>
+        <source>Time left: %1s</source>
+        <translation>剩余时间：%1 秒</translation>
+    </message>
+    <message>
+        <source>Time left: %1m %2s</source>
+        <translation>剩余时间：%1 分 %2 秒</translation>
+    </message>
+    <message>
+        <source>Boot repair is in progress. Please wait until it finishes.</source>
+        <translation>正在进行引导修复，请等待其完成。</translation>
+    </message>
+    <message>
+        <source>Clone completed</source>
+        <translation>克隆完成</translation>
+    </message>
+    <message>
+        <source>The clone and boot repair completed successfully.</source>
+        <translation>克隆和引导修复已成功完成。</translation>
+    </message>
+    <message>
+        <source>Clone completed successfully</source>
+        <translation>克隆已成功完成</translation>
+    </message>
+    <message>
+        <source>Clone failed</source>
+        <translation>克隆失败</translation>
+    </message>
+    <message>
+        <source>Clone failed: %1</source>
+        <translation>克隆失败：%1</translation>
     </message>
 </context>
 <context>
@@ -501,42 +538,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Idle</source>
-        <translation>空闲</translation>
-    </message>
-    <message>
-        <source>Preparing</source>
-        <translation>正在准备</translation>
-    </message>
-    <message>
-        <source>Cloning data</source>
-        <translation>正在克隆数据</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration</source>
-        <translation>正在修复引导配置</translation>
-    </message>
-    <message>
-        <source>Verifying data</source>
-        <translation>正在验证数据</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>已完成</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>失败</translation>
-    </message>
-    <message>
-        <source>Cancelled</source>
-        <translation>已取消</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>未知</translation>
-    </message>
-    <message>
         <source>English (en)</source>
         <translation>英语 (en)</translation>
     </message>
@@ -581,14 +582,6 @@
         <translation>土耳其语 (tr)</translation>
     </message>
     <message>
-        <source>Target boot mode</source>
-        <translation>目标引导模式</translation>
-    </message>
-    <message>
-        <source>Target disk space</source>
-        <translation>目标磁盘空间</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>磁盘克隆工具</translation>
     </message>
@@ -619,30 +612,6 @@
     <message>
         <source>←  Back</source>
         <translation>←  上一步</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source disk</source>
-        <translation>第 1 步：选择源磁盘</translation>
-    </message>
-    <message>
-        <source>Choose the disk to clone.</source>
-        <translation>选择要克隆的磁盘。</translation>
-    </message>
-    <message>
-        <source>Step 1: Select system disk</source>
-        <translation>第 1 步：选择系统磁盘</translation>
-    </message>
-    <message>
-        <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>选择包含当前 Windows 安装的磁盘。仅克隆引导分区和系统分区。</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source partition</source>
-        <translation>第 1 步：选择源分区</translation>
-    </message>
-    <message>
-        <source>Choose the partition to clone.</source>
-        <translation>选择要克隆的分区。</translation>
     </message>
     <message>
         <source>Partition</source>
@@ -677,18 +646,6 @@
         <translation>需要选择</translation>
     </message>
     <message>
-        <source>Please select a source partition.</source>
-        <translation>请选择源分区。</translation>
-    </message>
-    <message>
-        <source>Please select a source disk.</source>
-        <translation>请选择源磁盘。</translation>
-    </message>
-    <message>
-        <source>Please select a target disk.</source>
-        <translation>请选择目标磁盘。</translation>
-    </message>
-    <message>
         <source>Clone source %1: %2
 Target disk: %3
 
@@ -713,42 +670,6 @@ Continue?</source>
         <translation>确认克隆</translation>
     </message>
     <message>
-        <source>Source partition</source>
-        <translation>源分区</translation>
-    </message>
-    <message>
-        <source>Source disk</source>
-        <translation>源磁盘</translation>
-    </message>
-    <message>
-        <source>No disks found.</source>
-        <translation>未找到磁盘。</translation>
-    </message>
-    <message>
-        <source>No partitions found.</source>
-        <translation>未找到分区。</translation>
-    </message>
-    <message>
-        <source>No other disk is available as a target.</source>
-        <translation>没有其他可用作目标的磁盘。</translation>
-    </message>
-    <message>
-        <source>Speed: -- MB/s</source>
-        <translation>速度：-- MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: --</source>
-        <translation>剩余时间：--</translation>
-    </message>
-    <message>
-        <source>Cloning...</source>
-        <translation>正在克隆...</translation>
-    </message>
-    <message>
-        <source>Preparing clone task...</source>
-        <translation>正在准备克隆任务...</translation>
-    </message>
-    <message>
         <source>Starting clone task...</source>
         <translation>正在开始克隆任务...</translation>
     </message>
@@ -771,46 +692,6 @@ Continue?</source>
     <message>
         <source>Space allocation: %1</source>
         <translation>空间分配：%1</translation>
-    </message>
-    <message>
-        <source>Speed: %1 MB/s</source>
-        <translation>速度：%1 MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: %1h %2m</source>
-        <translation>剩余时间：%1 小时 %2 分</translation>
-    </message>
-    <message>
-        <source>Time left: %1s</source>
-        <translation>剩余时间：%1 秒</translation>
-    </message>
-    <message>
-        <source>Time left: %1m %2s</source>
-        <translation>剩余时间：%1 分 %2 秒</translation>
-    </message>
-    <message>
-        <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation>正在进行引导修复，请等待其完成。</translation>
-    </message>
-    <message>
-        <source>Clone completed</source>
-        <translation>克隆完成</translation>
-    </message>
-    <message>
-        <source>The clone and boot repair completed successfully.</source>
-        <translation>克隆和引导修复已成功完成。</translation>
-    </message>
-    <message>
-        <source>Clone completed successfully</source>
-        <translation>克隆已成功完成</translation>
-    </message>
-    <message>
-        <source>Clone failed</source>
-        <translation>克隆失败</translation>
-    </message>
-    <message>
-        <source>Clone failed: %1</source>
-        <translation>克隆失败：%1</translation>
     </message>
     <message>
         <source>Please wait</source>
@@ -923,6 +804,30 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
         <translation>选择包含当前 Windows 安装的磁盘。仅克隆引导分区和系统分区。</translation>
     </message>
+    <message>
+        <source>Step 1: Select source disk</source>
+        <translation>第 1 步：选择源磁盘</translation>
+    </message>
+    <message>
+        <source>Choose the disk to clone.</source>
+        <translation>选择要克隆的磁盘。</translation>
+    </message>
+    <message>
+        <source>Step 1: Select source partition</source>
+        <translation>第 1 步：选择源分区</translation>
+    </message>
+    <message>
+        <source>Choose the partition to clone.</source>
+        <translation>选择要克隆的分区。</translation>
+    </message>
+    <message>
+        <source>No disks found.</source>
+        <translation>未找到磁盘。</translation>
+    </message>
+    <message>
+        <source>No partitions found.</source>
+        <translation>未找到分区。</translation>
+    </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
@@ -933,6 +838,10 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
         <translation>选择目标磁盘。目标磁盘上的所有现有数据都将被清除。</translation>
+    </message>
+    <message>
+        <source>No other disk is available as a target.</source>
+        <translation>没有其他可用作目标的磁盘。</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +928,72 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Configuring boot options...</source>
         <translation>正在配置引导选项...</translation>
+    </message>
+</context>
+<context>
+    <name>Tessarin</name>
+    <message>
+        <source>Idle</source>
+        <translation>空闲</translation>
+    </message>
+    <message>
+        <source>Preparing</source>
+        <translation>正在准备</translation>
+    </message>
+    <message>
+        <source>Cloning data</source>
+        <translation>正在克隆数据</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration</source>
+        <translation>正在修复引导配置</translation>
+    </message>
+    <message>
+        <source>Verifying data</source>
+        <translation>正在验证数据</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Expand System Partition</source>
+        <translation>扩展系统分区</translation>
+    </message>
+    <message>
+        <source>Keep Original + Create Data Partition</source>
+        <translation>保持原大小 + 创建数据分区</translation>
+    </message>
+    <message>
+        <source>Keep Original Size</source>
+        <translation>保持原大小</translation>
+    </message>
+</context>
+<context>
+    <name>WizardState</name>
+    <message>
+        <source>Please select a source partition.</source>
+        <translation>请选择源分区。</translation>
+    </message>
+    <message>
+        <source>Please select a source disk.</source>
+        <translation>请选择源磁盘。</translation>
+    </message>
+    <message>
+        <source>Please select a target disk.</source>
+        <translation>请选择目标磁盘。</translation>
     </message>
 </context>
 </TS>

@@ -158,21 +158,6 @@
     </message>
 </context>
 <context>
-    <name>CloneEngine</name>
-    <message>
-        <source>Expand System Partition</source>
-        <translation>擴充系統分割區</translation>
-    </message>
-    <message>
-        <source>Keep Original + Create Data Partition</source>
-        <translation>保留原大小 + 建立資料分割區</translation>
-    </message>
-    <message>
-        <source>Keep Original Size</source>
-        <translation>保留原大小</translation>
-    </message>
-</context>
-<context>
     <name>CloneMode</name>
     <message>
         <source>DiskIO not initialized (call setDiskIO first)</source>
@@ -201,6 +186,18 @@
         <source>Settings...</source>
         <translation>設定...</translation>
     </message>
+    <message>
+        <source>Target boot mode</source>
+        <translation>目的開機模式</translation>
+    </message>
+    <message>
+        <source>Target disk space</source>
+        <translation>目的磁碟空間</translation>
+    </message>
+    <message>
+        <source>Source partition</source>
+        <translation>來源分割區</translation>
+    </message>
 </context>
 <context>
     <name>CloneProgressPage</name>
@@ -227,6 +224,46 @@
     <message>
         <source>Finish</source>
         <translation>完成</translation>
+    </message>
+    <message>
+        <source>Speed: %1 MB/s</source>
+        <translation>速度：%1 MB/s</translation>
+    </message>
+    <message>
+        <source>Time left: %1h %2m</source>
+        <translation>剩餘時間：%1 小時 %2 分</translation>
+    </message>
+    <message>
+        <source>Time left: %1s</source>
+        <translation>剩餘時間：%1 秒</translation>
+    </message>
+    <message>
+        <source>Time left: %1m %2s</source>
+        <translation>剩餘時間：%1 分 %2 秒</translation>
+    </message>
+    <message>
+        <source>Boot repair is in progress. Please wait until it finishes.</source>
+        <translation>正在進行開機修復，請等待其完成。</translation>
+    </message>
+    <message>
+        <source>Clone completed</source>
+        <translation>複製完成</translation>
+    </message>
+    <message>
+        <source>The clone and boot repair completed successfully.</source>
+        <translation>複製與開機修復已成功完成。</translation>
+    </message>
+    <message>
+        <source>Clone completed successfully</source>
+        <translation>複製已成功完成</translation>
+    </message>
+    <message>
+        <source>Clone failed</source>
+        <translation>複製失敗</translation>
+    </message>
+    <message>
+        <source>Clone failed: %1</source>
+        <translation>複製失敗：%1</translation>
     </message>
 </context>
 <context>
@@ -501,42 +538,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Idle</source>
-        <translation>閒置</translation>
-    </message>
-    <message>
-        <source>Preparing</source>
-        <translation>正在準備</translation>
-    </message>
-    <message>
-        <source>Cloning data</source>
-        <translation>正在複製資料</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration</source>
-        <translation>正在修復開機設定</translation>
-    </message>
-    <message>
-        <source>Verifying data</source>
-        <translation>正在驗證資料</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>已完成</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>失敗</translation>
-    </message>
-    <message>
-        <source>Cancelled</source>
-        <translation>已取消</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>未知</translation>
-    </message>
-    <message>
         <source>English (en)</source>
         <translation>英文 (en)</translation>
     </message>
@@ -581,14 +582,6 @@
         <translation>土耳其文 (tr)</translation>
     </message>
     <message>
-        <source>Target boot mode</source>
-        <translation>目的開機模式</translation>
-    </message>
-    <message>
-        <source>Target disk space</source>
-        <translation>目的磁碟空間</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>磁碟複製工具</translation>
     </message>
@@ -619,30 +612,6 @@
     <message>
         <source>←  Back</source>
         <translation>←  上一步</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source disk</source>
-        <translation>步驟 1：選擇來源磁碟</translation>
-    </message>
-    <message>
-        <source>Choose the disk to clone.</source>
-        <translation>選擇要複製的磁碟。</translation>
-    </message>
-    <message>
-        <source>Step 1: Select system disk</source>
-        <translation>步驟 1：選擇系統磁碟</translation>
-    </message>
-    <message>
-        <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
-        <translation>選擇包含目前 Windows 安裝的磁碟。僅複製開機與系統分割區。</translation>
-    </message>
-    <message>
-        <source>Step 1: Select source partition</source>
-        <translation>步驟 1：選擇來源分割區</translation>
-    </message>
-    <message>
-        <source>Choose the partition to clone.</source>
-        <translation>選擇要複製的分割區。</translation>
     </message>
     <message>
         <source>Partition</source>
@@ -677,18 +646,6 @@
         <translation>需要選擇</translation>
     </message>
     <message>
-        <source>Please select a source partition.</source>
-        <translation>請選擇來源分割區。</translation>
-    </message>
-    <message>
-        <source>Please select a source disk.</source>
-        <translation>請選擇來源磁碟。</translation>
-    </message>
-    <message>
-        <source>Please select a target disk.</source>
-        <translation>請選擇目的磁碟。</translation>
-    </message>
-    <message>
         <source>Clone source %1: %2
 Target disk: %3
 
@@ -713,42 +670,6 @@ Continue?</source>
         <translation>確認複製</translation>
     </message>
     <message>
-        <source>Source partition</source>
-        <translation>來源分割區</translation>
-    </message>
-    <message>
-        <source>Source disk</source>
-        <translation>來源磁碟</translation>
-    </message>
-    <message>
-        <source>No disks found.</source>
-        <translation>找不到磁碟。</translation>
-    </message>
-    <message>
-        <source>No partitions found.</source>
-        <translation>找不到分割區。</translation>
-    </message>
-    <message>
-        <source>No other disk is available as a target.</source>
-        <translation>沒有其他可作為目的的磁碟。</translation>
-    </message>
-    <message>
-        <source>Speed: -- MB/s</source>
-        <translation>速度：-- MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: --</source>
-        <translation>剩餘時間：--</translation>
-    </message>
-    <message>
-        <source>Cloning...</source>
-        <translation>正在複製...</translation>
-    </message>
-    <message>
-        <source>Preparing clone task...</source>
-        <translation>正在準備複製工作...</translation>
-    </message>
-    <message>
         <source>Starting clone task...</source>
         <translation>正在開始複製工作...</translation>
     </message>
@@ -771,46 +692,6 @@ Continue?</source>
     <message>
         <source>Space allocation: %1</source>
         <translation>空間配置：%1</translation>
-    </message>
-    <message>
-        <source>Speed: %1 MB/s</source>
-        <translation>速度：%1 MB/s</translation>
-    </message>
-    <message>
-        <source>Time left: %1h %2m</source>
-        <translation>剩餘時間：%1 小時 %2 分</translation>
-    </message>
-    <message>
-        <source>Time left: %1s</source>
-        <translation>剩餘時間：%1 秒</translation>
-    </message>
-    <message>
-        <source>Time left: %1m %2s</source>
-        <translation>剩餘時間：%1 分 %2 秒</translation>
-    </message>
-    <message>
-        <source>Boot repair is in progress. Please wait until it finishes.</source>
-        <translation>正在進行開機修復，請等待其完成。</translation>
-    </message>
-    <message>
-        <source>Clone completed</source>
-        <translation>複製完成</translation>
-    </message>
-    <message>
-        <source>The clone and boot repair completed successfully.</source>
-        <translation>複製與開機修復已成功完成。</translation>
-    </message>
-    <message>
-        <source>Clone completed successfully</source>
-        <translation>複製已成功完成</translation>
-    </message>
-    <message>
-        <source>Clone failed</source>
-        <translation>複製失敗</translation>
-    </message>
-    <message>
-        <source>Clone failed: %1</source>
-        <translation>複製失敗：%1</translation>
     </message>
     <message>
         <source>Please wait</source>
@@ -923,6 +804,30 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Choose the disk that contains the current Windows installation. Only boot and system partitions are cloned.</source>
         <translation>選擇包含目前 Windows 安裝的磁碟。僅複製開機與系統分割區。</translation>
     </message>
+    <message>
+        <source>Step 1: Select source disk</source>
+        <translation>步驟 1：選擇來源磁碟</translation>
+    </message>
+    <message>
+        <source>Choose the disk to clone.</source>
+        <translation>選擇要複製的磁碟。</translation>
+    </message>
+    <message>
+        <source>Step 1: Select source partition</source>
+        <translation>步驟 1：選擇來源分割區</translation>
+    </message>
+    <message>
+        <source>Choose the partition to clone.</source>
+        <translation>選擇要複製的分割區。</translation>
+    </message>
+    <message>
+        <source>No disks found.</source>
+        <translation>找不到磁碟。</translation>
+    </message>
+    <message>
+        <source>No partitions found.</source>
+        <translation>找不到分割區。</translation>
+    </message>
 </context>
 <context>
     <name>SelectTargetPage</name>
@@ -933,6 +838,10 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Choose the destination disk. All existing data on the target disk will be erased.</source>
         <translation>選擇目的磁碟。目的磁碟上的所有現有資料都將被清除。</translation>
+    </message>
+    <message>
+        <source>No other disk is available as a target.</source>
+        <translation>沒有其他可作為目的的磁碟。</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +928,72 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Configuring boot options...</source>
         <translation>正在設定開機選項...</translation>
+    </message>
+</context>
+<context>
+    <name>Tessarin</name>
+    <message>
+        <source>Idle</source>
+        <translation>閒置</translation>
+    </message>
+    <message>
+        <source>Preparing</source>
+        <translation>正在準備</translation>
+    </message>
+    <message>
+        <source>Cloning data</source>
+        <translation>正在複製資料</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration</source>
+        <translation>正在修復開機設定</translation>
+    </message>
+    <message>
+        <source>Verifying data</source>
+        <translation>正在驗證資料</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Expand System Partition</source>
+        <translation>擴充系統分割區</translation>
+    </message>
+    <message>
+        <source>Keep Original + Create Data Partition</source>
+        <translation>保留原大小 + 建立資料分割區</translation>
+    </message>
+    <message>
+        <source>Keep Original Size</source>
+        <translation>保留原大小</translation>
+    </message>
+</context>
+<context>
+    <name>WizardState</name>
+    <message>
+        <source>Please select a source partition.</source>
+        <translation>請選擇來源分割區。</translation>
+    </message>
+    <message>
+        <source>Please select a source disk.</source>
+        <translation>請選擇來源磁碟。</translation>
+    </message>
+    <message>
+        <source>Please select a target disk.</source>
+        <translation>請選擇目的磁碟。</translation>
     </message>
 </context>
 </TS>

@@ -109,34 +109,6 @@ private slots:
         QCOMPARE(viaFallbackLookup, QStringLiteral("https://x/en"));
     }
 
-    void unknownCategoryFailsAndTellsTheUser()
-    {
-        LinkManager links(Table, QStringLiteral("en"), QStringLiteral("en_US"));
-        QVERIFY(links.getLink(QStringLiteral("nope"), QStringLiteral("user_guide"), QStringLiteral("en")).isEmpty());
-        QVERIFY(links.getLink(QStringLiteral("help"), QStringLiteral("nope"), QStringLiteral("en")).isEmpty());
-        QVERIFY(!links.openLink(QStringLiteral("nope"), QStringLiteral("x"), nullptr));
-        QWidget parent;
-        ModalAnswer answer;
-        QVERIFY(!links.openLink(QStringLiteral("nope"), QStringLiteral("x"), &parent));
-        QVERIFY(answer.seen);
-        QCOMPARE(answer.title, QStringLiteral("配置错误"));
-    }
-
-    void brokenTableLeavesEveryLookupEmpty()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("links.json"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[1, 2");
-        f.close();
-        LinkManager links(path, QString(), QStringLiteral("de_DE"));
-        QCOMPARE(links.currentLanguage(), QStringLiteral("en"));  // nothing supported: the fallback
-        QVERIFY(links.getLinkWithFallback(QStringLiteral("help"), QStringLiteral("user_guide")).isEmpty());
-        LinkManager missing(dir.filePath(QStringLiteral("absent.json")), QString(), QStringLiteral("de_DE"));
-        QVERIFY(missing.supportedLanguages().isEmpty());
-    }
-
     void instanceUsesTheShippedTable()
     {
         QVERIFY(LinkManager::instance() == LinkManager::instance());

@@ -1,0 +1,21 @@
+#pragma once
+#include "core/logger.h"
+
+#include <QTextEdit>
+
+// The dark log pane of the progress page: one coloured line per message, the newest MaxLines kept.
+class LogView : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit LogView(QWidget* parent = nullptr);
+
+    static constexpr int MaxLines = 200;
+
+    // A line of the window's own ("INFO", "WARNING", "ERROR", "SUCCESS"), stamped to the second.
+    void appendLine(const QString& message, const QString& levelText);
+    // A line from the logger, stamped to the millisecond; the view follows it to the bottom.
+    void appendLoggerLine(const QString& message, Logger::Level level);
+
+private:
+    void insert(const QString& time, const QString& levelText, const QString& message);
+};

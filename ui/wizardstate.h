@@ -1,0 +1,46 @@
+#pragma once
+#include "core/cloneconfig.h"
+
+#include <QCoreApplication>
+#include <QList>
+
+// What the wizard has chosen so far, without any widget: the pages report choices here, the window
+// asks whether a step may be left and, at the end, for the clone request.
+class WizardState {
+    Q_DECLARE_TR_FUNCTIONS(WizardState)
+public:
+    enum Step { SourceStep = 0, TargetStep = 1, OptionsStep = 2 };
+
+    Tessarin::CloneModeType mode() const { return m_choices.mode; }
+    // Selections stay: a disk chosen in one mode is still chosen when the user comes back to it.
+    void setMode(Tessarin::CloneModeType mode) { m_choices.mode = mode; }
+    bool isPartitionMode() const { return mode() == Tessarin::CloneModeType::PartitionClone; }
+    bool isSystemMode() const { return mode() == Tessarin::CloneModeType::SystemClone; }
+
+    const DiskInfo& sourceDisk() const { return m_choices.sourceDisk; }
+    const PartitionInfo& sourcePartition() const { return m_choices.sourcePartition; }
+    const DiskInfo& targetDisk() const { return m_choices.targetDisk; }
+    // The disk the source lives on in the current mode (-1 when nothing is chosen): never a target.
+    int sourceDiskNumber() const;
+
+    // A new source makes the old target choice meaningless.
+    void chooseSourceDisk(const DiskInfo& disk);
+    void chooseSourcePartition(const PartitionInfo& partition);
+    void chooseTarget(const DiskInfo& disk);
+    void clearSelections();
+    // Takes the fresh records of the chosen disks from a new enumeration and forgets the ones gone.
+    void updateDisks(const QList<DiskInfo>& disks);
+
+    const CloneConfig& choices() const { return m_choices; }
+    void setCopyOptions(bool smartClone, bool align4K, bool sectorBySector);
+    void setTargetBootMode(Tessarin::TargetBootMode mode) { m_choices.targetBootMode = mode; }
+    void setSpaceAllocation(Tessarin::ResizeMode mode, const QString& dataPartitionLabel);
+
+    // Why the steps up to and including `step` cannot be left yet; empty when they can.
+    QString check(int step) const;
+    // The request for the engine: a new id, and only what the mode uses.
+    CloneConfig config() const;
+
+private:
+    CloneConfig m_choices;
+};
