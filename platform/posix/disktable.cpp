@@ -1,10 +1,15 @@
 #include "platform/posix/disktable.h"
 
+#include "platform/posix/sysfsblock.h"
+
 #include <algorithm>
 #include <cctype>
 
 namespace {
 constexpr const char* DrivePrefix = "PhysicalDrive";
+constexpr auto RescanInterval = std::chrono::seconds(1);
+
+bool statPath(const std::string& path, struct stat& st) { return !path.empty() && ::stat(path.c_str(), &st) == 0; }
 
 bool allDigits(const std::string& s)
 {
@@ -71,4 +76,100 @@ int DiskTable::driveNumberFromPath(const std::string& path)
     if (!allDigits(digits) || digits.size() > 6)
         return -1;
     return std::stoi(digits);
+}
+
+DiskTable::DiskTable(std::optional<std::string> configured) : m_configured(std::move(configured)) { reload(); }
+
+void DiskTable::reload()
+{
+    std::vector<std::string> messages;
+    std::vector<Entry> table;
+    if (m_configured) {
+        table = parse(*m_configured, messages);
+        for (size_t i = 0; i < table.size(); ++i) {
+            struct stat st {};
+            if (!table[i].usable)
+                continue;
+            if (!statPath(table[i].path, st)) {
+                messages.push_back("Disk " + std::to_string(i) + ": " + table[i].path + " does not exist; left out");
+            } else if (S_ISBLK(st.st_mode) && table[i].logicalSectorSize != 0) {
+                messages.push_back("Disk " + std::to_string(i) + ": " + table[i].path
+                                   + " is a block device; its own sector size is used, @"
+                                   + std::to_string(table[i].logicalSectorSize) + " ignored");
+                table[i].logicalSectorSize = 0;
+            } else if (!S_ISBLK(st.st_mode) && !S_ISREG(st.st_mode)) {
+                messages.push_back("Disk " + std::to_string(i) + ": " + table[i].path
+                                   + " is neither an image file nor a block device; left out");
+                table[i].usable = false;
+            }
+        }
+    } else {
+        mergeAppend(table, SysfsBlock::wholeDiskPaths());
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_entries = std::move(table);
+    m_messages = std::move(messages);
+    m_lastScan = std::chrono::steady_clock::now();
+}
+
+void DiskTable::refreshScan()
+{
+    // Disks plugged in later get new numbers at the end; known disks keep theirs, so a number the
+    // user chose never starts pointing at another disk while the program runs.
+    if (m_configured)
+        return;
+    const auto now = std::chrono::steady_clock::now();
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (now - m_lastScan < RescanInterval)
+            return;
+        m_lastScan = now;
+    }
+    const std::vector<std::string> paths = SysfsBlock::wholeDiskPaths();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    mergeAppend(m_entries, paths);
+}
+
+std::vector<std::string> DiskTable::messages() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_messages;
+}
+
+std::vector<DiskTable::Entry> DiskTable::snapshot()
+{
+    refreshScan();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_entries;
+}
+
+bool DiskTable::entry(int number, Entry& out)
+{
+    const std::vector<Entry> table = snapshot();
+    if (number < 0 || size_t(number) >= table.size())
+        return false;
+    out = table[size_t(number)];
+    return true;
+}
+
+int DiskTable::numberOfDevice(dev_t rdev)
+{
+    const std::vector<Entry> table = snapshot();
+    for (size_t i = 0; i < table.size(); ++i) {
+        struct stat st {};
+        if (table[i].usable && statPath(table[i].path, st) && S_ISBLK(st.st_mode) && st.st_rdev == rdev)
+            return int(i);
+    }
+    return -1;
+}
+
+uint32_t DiskTable::configuredSectorSize(const struct stat& target)
+{
+    for (const Entry& e : snapshot()) {
+        struct stat st {};
+        if (e.usable && e.logicalSectorSize && statPath(e.path, st) && st.st_dev == target.st_dev
+            && st.st_ino == target.st_ino)
+            return e.logicalSectorSize;
+    }
+    return 0;
 }

@@ -152,39 +152,21 @@ bool PosixDeviceHandle::presentedSize(uint64_t& size)
 
 bool PosixDeviceHandle::readAt(uint64_t offset, void* buffer, uint64_t length, uint64_t& done)
 {
-    done = 0;
-    if (m_setup.pathOnly)
-        return PosixError::set(PlatformError::AccessDenied, m_setup.nativePath + " was opened without read access");
-    uint64_t size = 0;
-    if (!presentedSize(size))
-        return false;
-    if (length == 0)
-        return true;
-    if (offset >= size)
-        return PosixError::set(PlatformError::HandleEof, "read at byte " + std::to_string(offset) + " is past the end of "
-                                                         + m_setup.nativePath + " (" + std::to_string(size) + " bytes)");
-    const uint64_t want = std::min(length, size - offset);
-    auto* out = static_cast<uint8_t*>(buffer);
-    while (done < want) {
-        const ssize_t n = ::pread(m_setup.fd, out + done, size_t(want - done), off_t(base() + offset + done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return PosixError::set(errno, "read of " + m_setup.nativePath + " at byte " + std::to_string(offset + done)
-                                              + " failed");
-        }
-        if (n == 0)
-            break;  // the file shrank under us: report what came
-        done += uint64_t(n);
-    }
-    return true;
+    return transfer(false, offset, static_cast<uint8_t*>(buffer), length, done);
 }
 
 bool PosixDeviceHandle::writeAt(uint64_t offset, const void* buffer, uint64_t length, uint64_t& done)
 {
+    // pwrite only reads the buffer; one loop serves both directions.
+    return transfer(true, offset, const_cast<uint8_t*>(static_cast<const uint8_t*>(buffer)), length, done);
+}
+
+bool PosixDeviceHandle::transfer(bool writing, uint64_t offset, uint8_t* data, uint64_t length, uint64_t& done)
+{
     done = 0;
-    if (!m_setup.writable)
-        return PosixError::set(PlatformError::AccessDenied, m_setup.nativePath + " was opened without write access");
+    const std::string verb = writing ? "write" : "read";
+    if (writing ? !m_setup.writable : m_setup.pathOnly)
+        return PosixError::set(PlatformError::AccessDenied, m_setup.nativePath + " was opened without " + verb + " access");
     uint64_t size = 0;
     if (!presentedSize(size))
         return false;
@@ -192,21 +174,24 @@ bool PosixDeviceHandle::writeAt(uint64_t offset, const void* buffer, uint64_t le
         return true;
     // An image must never grow: writing past its presented end would silently extend the file.
     if (offset >= size)
-        return PosixError::set(PlatformError::HandleEof, "write at byte " + std::to_string(offset)
+        return PosixError::set(PlatformError::HandleEof, verb + " at byte " + std::to_string(offset)
                                                          + " is past the end of " + m_setup.nativePath + " ("
                                                          + std::to_string(size) + " bytes)");
     const uint64_t want = std::min(length, size - offset);
-    const auto* in = static_cast<const uint8_t*>(buffer);
+    const std::string what = (writing ? "write to " : "read of ") + m_setup.nativePath;
     while (done < want) {
-        const ssize_t n = ::pwrite(m_setup.fd, in + done, size_t(want - done), off_t(base() + offset + done));
+        const off_t at = off_t(base() + offset + done);
+        const size_t count = size_t(want - done);
+        const ssize_t n = writing ? ::pwrite(m_setup.fd, data + done, count, at) : ::pread(m_setup.fd, data + done, count, at);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return PosixError::set(errno, "write to " + m_setup.nativePath + " at byte " + std::to_string(offset + done)
-                                              + " failed");
+            return PosixError::set(errno, what + " at byte " + std::to_string(offset + done) + " failed");
         }
+        if (n == 0 && writing)
+            return PosixError::set(PlatformError::IoDevice, what + " made no progress");
         if (n == 0)
-            return PosixError::set(PlatformError::IoDevice, "write to " + m_setup.nativePath + " made no progress");
+            break;  // the file shrank under us: report what came
         done += uint64_t(n);
     }
     return true;

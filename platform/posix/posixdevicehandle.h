@@ -68,6 +68,8 @@ private:
     int controlFd();
     void releaseControlFd(int fd);
     bool addMissingPartitions(int fd);
+    // readAt and writeAt: the bounds of the presented size, retries, and the window of an image.
+    bool transfer(bool writing, uint64_t offset, uint8_t* data, uint64_t length, uint64_t& done);
     bool readSpan(uint64_t offset, uint64_t length, uint8_t* out);
     // Where presented offset 0 lies in the file.
     uint64_t base() const { return isWindow() ? m_setup.volumeStart : 0; }

@@ -1,12 +1,11 @@
 #pragma once
 #include "platform/platform.h"
 #include "platform/posix/disktable.h"
-#include "platform/posix/windowspathmapper.h"
+#include "platform/posix/posixdeviceopener.h"
+#include "platform/posix/posixfiles.h"
+#include "platform/posix/posixvolumes.h"
 
-#include <chrono>
-#include <mutex>
 #include <optional>
-#include <sys/types.h>
 
 // The Linux backend: real block devices and image files, mounts from /proc/self/mountinfo, drive
 // letters from a letter map. Configuration comes from the environment (TESSARIN_DISKS,
@@ -60,36 +59,12 @@ public:
     uint32_t registryEnumSubKeys(const std::string& subKey, std::vector<std::string>& names) override;
 
 private:
-    // Where a device name leads.
-    struct DeviceTarget {
-        std::string nativePath;
-        uint32_t imageSectorSize = 0;  // 0: not configured
-        // A partition of an image-file disk: its disk and its place in the image.
-        int diskNumber = -1;
-        uint64_t windowStart = 0;
-        uint64_t windowLength = 0;  // 0: not a partition of an image
-    };
-    bool resolveDevice(const std::string& path, DeviceTarget& out);
-    // The volume entries of the table of disk `number` when that disk is an image file; false
-    // when it is not one or its table cannot be read.
-    bool imageVolumes(int number, const DiskTable::Entry& entry, std::vector<PlatformLayoutEntry>& out);
-    bool imageVolumeTarget(int diskNumber, uint32_t partitionNumber, DeviceTarget& out);
-    bool tableEntry(int number, DiskTable::Entry& out);
-    std::vector<DiskTable::Entry> tableSnapshot();
-    void refreshScannedTable();
-    // Table number of a whole disk given by device number, or -1.
-    int diskNumberOfDevice(dev_t rdev);
-    uint32_t configuredSectorSize(const struct stat& st);
-    static std::string matchCase(const std::string& native);
-    // Kernel name of the block device behind a volume name or a mount path; `mountType` gets the
-    // file-system type of its mount when it is mounted.
-    std::string volumeDevice(const std::string& rootPath, std::string& mountType, std::string& mountPoint);
+    bool resolveDevice(const std::string& path, PosixDeviceOpener::Target& out);
 
     Settings m_settings;
-    WindowsPathMapper m_paths;
     std::vector<std::string> m_settingMessages;
-    mutable std::mutex m_mutex;
-    std::vector<DiskTable::Entry> m_table;
-    std::vector<std::string> m_tableMessages;
-    std::chrono::steady_clock::time_point m_lastScan;
+    DiskTable m_disks;
+    PosixFiles m_files;
+    PosixDeviceOpener m_opener;
+    PosixVolumes m_volumes;
 };

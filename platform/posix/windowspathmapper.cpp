@@ -88,3 +88,13 @@ std::string WindowsPathMapper::letterRootFor(const std::string& nativeDirectory)
             return std::string(1, letter) + ":\\";
     return {};
 }
+
+std::string WindowsPathMapper::trimMountPath(std::string p)
+{
+    if (p.size() >= 2 && p.compare(p.size() - 2, 2, ":\\") == 0)
+        p.resize(p.size() - 2);
+    std::replace(p.begin(), p.end(), '\\', '/');
+    while (p.size() > 1 && p.back() == '/')
+        p.pop_back();
+    return p;
+}

@@ -18,6 +18,9 @@ public:
     static char driveLetterOf(const std::string& path);
     // "Z:\" for a mount path that is a mapped root, else empty.
     std::string letterRootFor(const std::string& nativeDirectory) const;
+    // "/mnt/x:\", "/mnt/x\" and "/mnt/x/" all mean the mount point /mnt/x: the portable code appends
+    // ":\" to anything that is not a drive root.
+    static std::string trimMountPath(std::string path);
     // Mapped root of a letter, or empty.
     std::string rootOf(char letter) const;
     const std::map<char, std::string>& letters() const { return m_letters; }
