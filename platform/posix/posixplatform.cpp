@@ -76,10 +76,9 @@ bool PosixPlatform::resolveDevice(const std::string& path, PosixDeviceOpener::Ta
         out.nativePath = "/dev/" + kernel;
         return true;
     }
-    int imageDisk = -1;
-    uint32_t imagePartition = 0;
-    if (VolumeName::decodeImagePartition(path, imageDisk, imagePartition))
-        return m_volumes.imageVolumeTarget(imageDisk, imagePartition, out);
+    bool found = false;
+    if (m_volumes.imageVolumeNamed(path, out, found))
+        return found;
     // "\\.\Z:" names the volume mounted at the root of drive Z.
     if (path.size() >= 4 && path.compare(0, 4, "\\\\.\\") == 0 && WindowsPathMapper::driveLetterOf(path)
         && path.size() <= 7) {

@@ -68,6 +68,17 @@ bool PosixVolumes::imageVolumes(int number, const DiskTable::Entry& entry, std::
     return true;
 }
 
+bool PosixVolumes::imageVolumeNamed(const std::string& name, PosixDeviceOpener::Target& out, bool& found)
+{
+    int imageDisk = -1;
+    uint32_t imagePartition = 0;
+    found = false;
+    if (!VolumeName::decodeImagePartition(name, imageDisk, imagePartition))
+        return false;
+    found = imageVolumeTarget(imageDisk, imagePartition, out);
+    return true;
+}
+
 bool PosixVolumes::imageVolumeTarget(int diskNumber, uint32_t partitionNumber, PosixDeviceOpener::Target& out)
 {
     const std::string name = VolumeName::encodeImagePartition(diskNumber, partitionNumber);
@@ -119,12 +130,9 @@ std::vector<std::string> PosixVolumes::mountPaths(const std::string& volumeName)
 {
     std::vector<std::string> paths;
     PosixDeviceOpener::Target image;
-    int imageDisk = -1;
-    uint32_t imagePartition = 0;
-    if (VolumeName::decodeImagePartition(volumeName, imageDisk, imagePartition)) {
-        imageVolumeTarget(imageDisk, imagePartition, image);
+    bool found = false;
+    if (imageVolumeNamed(volumeName, image, found))
         return paths;  // nothing mounts a part of an image file
-    }
     const std::string kernel = VolumeName::decode(volumeName);
     dev_t rdev = 0;
     if (kernel.empty() || !SysfsBlock::deviceNumber(kernel, rdev)) {
@@ -205,11 +213,10 @@ bool PosixVolumes::information(const std::string& rootPath, std::string& label, 
 {
     label.clear();
     fileSystemName.clear();
-    int imageDisk = -1;
-    uint32_t imagePartition = 0;
-    if (VolumeName::decodeImagePartition(rootPath, imageDisk, imagePartition)) {
-        PosixDeviceOpener::Target image;
-        if (!imageVolumeTarget(imageDisk, imagePartition, image))
+    PosixDeviceOpener::Target image;
+    bool found = false;
+    if (imageVolumeNamed(rootPath, image, found)) {
+        if (!found)
             return false;
         FileSystemProbe::Result probed;
         FileSystemProbe::probeRange(image.nativePath, image.windowStart, image.windowLength, probed);
@@ -236,11 +243,10 @@ bool PosixVolumes::freeSpace(const std::string& rootPath, uint64_t& totalBytes, 
 {
     totalBytes = freeBytes = 0;
     std::string mountType, mountPoint;
-    int imageDisk = -1;
-    uint32_t imagePartition = 0;
-    if (VolumeName::decodeImagePartition(rootPath, imageDisk, imagePartition)) {
-        PosixDeviceOpener::Target image;
-        if (!imageVolumeTarget(imageDisk, imagePartition, image))
+    PosixDeviceOpener::Target image;
+    bool found = false;
+    if (imageVolumeNamed(rootPath, image, found)) {
+        if (!found)
             return false;
         return PosixError::set(PlatformError::NotReady, "volume " + rootPath + " is not mounted");
     }

@@ -24,13 +24,15 @@ public:
     bool information(const std::string& rootPath, std::string& label, std::string& fileSystemName);
     bool freeSpace(const std::string& rootPath, uint64_t& totalBytes, uint64_t& freeBytes);
 
-    // Where partition `partitionNumber` of image-file disk `diskNumber` lies.
-    bool imageVolumeTarget(int diskNumber, uint32_t partitionNumber, PosixDeviceOpener::Target& out);
+    // Whether `name` names a partition of an image-file disk; if so, `found` tells whether it
+    // exists (lastError when not) and `out` where it lies.
+    bool imageVolumeNamed(const std::string& name, PosixDeviceOpener::Target& out, bool& found);
     // Kernel name of the block device behind a volume name or a mount path; `mountType` gets the
     // file-system type of its mount when it is mounted.
     std::string volumeDevice(const std::string& rootPath, std::string& mountType, std::string& mountPoint);
 
 private:
+    bool imageVolumeTarget(int diskNumber, uint32_t partitionNumber, PosixDeviceOpener::Target& out);
     // The volume entries of the table of disk `number` when that disk is an image file; false
     // when it is not one or its table cannot be read.
     bool imageVolumes(int number, const DiskTable::Entry& entry, std::vector<PlatformLayoutEntry>& out);
