@@ -160,6 +160,8 @@ LoopDevice::~LoopDevice()
         const ToolRunSplit r = runSplit(QStringLiteral("losetup"), {"-n", "-O", "BACK-FILE", m_device});
         if (r.code != 0 || m_image.isEmpty() || !r.out.trimmed().startsWith(m_image))
             return;
+        if (waited % 1000 == 1000 - StepMs)  // a detach refused while the device was busy
+            runSplit(QStringLiteral("losetup"), {"-d", m_device});
         QThread::msleep(StepMs);
     }
     qWarning().noquote() << m_device << "still attached to" << m_image << "after" << LimitMs / 1000 << "s";
