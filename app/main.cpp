@@ -4,6 +4,7 @@
 #include "ui/nofocusrectstyle.h"
 #include "ui/screenshottour.h"
 #include "ui/uiresources.h"
+#include "tessarin_version.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,7 +19,7 @@ int main(int argc, char* argv[])
     UiResources::init();
     QApplication::setStyle(new NoFocusRectStyle(QStyleFactory::create(QApplication::style()->name())));
     QApplication::setApplicationName(QStringLiteral("Tessarin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSARIN_VERSION_STRING));
     QApplication::setOrganizationName(QStringLiteral("Tessarin"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/logo.png")));
 

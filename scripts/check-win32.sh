@@ -28,18 +28,19 @@ for src in "$root"/ondisk/*.cpp "$root"/platform/*.cpp "$root"/platform/win32/*.
     fi
 done
 
-# The executable's resources (icon, manifest, version) go through the resource compiler too.
-rc="$root/resources/tessarin.rc"
+# The executable's resources (icon, manifest, version) go through the resource compiler too, as
+# the build generates them from their templates.
 windres=${WINDRES_WIN32:-x86_64-w64-mingw32-windres}
-if [ -f "$rc" ]; then
-    if ! command -v "$windres" >/dev/null 2>&1; then
-        echo "check-win32: $windres not found, resources not checked" >&2
-    elif "$windres" -I"$root/resources" "$rc" -O coff -o "$out/tessarin_rc.o"; then
-        echo "check-win32: ok     resources/tessarin.rc"
-    else
-        echo "check-win32: FAILED resources/tessarin.rc" >&2
-        status=1
-    fi
+if ! command -v "$windres" >/dev/null 2>&1; then
+    echo "check-win32: $windres not found, resources not checked" >&2
+elif ! cmake -DOUT_DIR="$out/resources" -P "$root/resources/windowsresources.cmake"; then
+    echo "check-win32: FAILED generating resources/tessarin.rc" >&2
+    status=1
+elif "$windres" "$out/resources/tessarin.rc" -O coff -o "$out/tessarin_rc.o"; then
+    echo "check-win32: ok     resources/tessarin.rc ($(sed -n 's/.*"FileVersion", "\([0-9.]*\).*/\1/p' "$out/resources/tessarin.rc"))"
+else
+    echo "check-win32: FAILED resources/tessarin.rc" >&2
+    status=1
 fi
 
 if [ "$count" -eq 0 ]; then

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Builds tests/win32/win32smoke.cpp with the Windows backend (mingw-w64) and runs it under Wine in
+# Builds tests/platform/win32smoke.cpp with the Windows backend (mingw-w64) and runs it under Wine in
 # a throwaway prefix. Exits 1 when a check fails; 0 when all pass, or (saying SKIPPED) without Wine.
 set -u
 

@@ -9,24 +9,42 @@
 #include <QThread>
 #include <unistd.h>
 
-ToolRun runCaptured(const QString& program, const QStringList& arguments, const QByteArray& input, int timeoutMs)
+static bool runProcess(QProcess& p, const QString& program, const QStringList& arguments, const QByteArray& input,
+                       int timeoutMs)
 {
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, arguments);
-    ToolRun r;
     if (!p.waitForStarted(10000))
-        return r;
+        return false;
     if (!input.isEmpty())
         p.write(input);
     p.closeWriteChannel();
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();
         p.waitForFinished();
-        return r;
+        return false;
     }
+    return p.exitStatus() == QProcess::NormalExit;
+}
+
+ToolRun runCaptured(const QString& program, const QStringList& arguments, const QByteArray& input, int timeoutMs)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    ToolRun r;
+    const bool finished = runProcess(p, program, arguments, input, timeoutMs);
     r.out = QString::fromLocal8Bit(p.readAll());
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.code = finished ? p.exitCode() : -1;
+    return r;
+}
+
+ToolRunSplit runSplit(const QString& program, const QStringList& arguments, int timeoutMs)
+{
+    QProcess p;
+    ToolRunSplit r;
+    const bool finished = runProcess(p, program, arguments, {}, timeoutMs);
+    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    r.err = QString::fromLocal8Bit(p.readAllStandardError());
+    r.code = finished ? p.exitCode() : -1;
     return r;
 }
 
@@ -108,6 +126,7 @@ bool makeFat32(const QString& target, const QStringList& extra)
 }
 
 LoopDevice::LoopDevice(const QString& image, bool partitions, int sectorSize, qint64 offset, qint64 sizeLimit)
+    : m_image(QFileInfo(image).canonicalFilePath())
 {
     QStringList args{"-f", "--show"};
     if (partitions)
@@ -119,17 +138,33 @@ LoopDevice::LoopDevice(const QString& image, bool partitions, int sectorSize, qi
     if (sizeLimit)
         args << "--sizelimit" << QString::number(sizeLimit);
     args << image;
-    const ToolRun r = runCaptured(QStringLiteral("losetup"), args);
-    if (r.code == 0)
-        m_device = r.out.trimmed();
+    // Only standard output names the device; warnings on standard error must not become its name.
+    const ToolRunSplit r = runSplit(QStringLiteral("losetup"), args);
+    const QString device = r.out.trimmed();
+    if (r.code == 0 && device.startsWith(QStringLiteral("/dev/")) && !device.contains(QLatin1Char('\n')))
+        m_device = device;
     else
-        m_error = QStringLiteral("losetup %1: %2").arg(args.join(' '), r.out.trimmed());
+        m_error = QStringLiteral("losetup %1: %2 %3").arg(args.join(' '), r.out.trimmed(), r.err.trimmed());
 }
 
 LoopDevice::~LoopDevice()
 {
-    if (!m_device.isEmpty())
-        runTool(QStringLiteral("losetup"), {"-d", m_device});
+    if (m_device.isEmpty())
+        return;
+    // A device still held (ntfs-3g lets go a moment after umount) is only marked for auto-clear;
+    // it is free once it no longer shows our image. Another process may take the number at once,
+    // so the check is for our backing file, not for the device being unused.
+    runSplit(QStringLiteral("losetup"), {"-d", m_device});
+    constexpr int StepMs = 100, LimitMs = 10000;
+    for (int waited = 0; waited < LimitMs; waited += StepMs) {
+        const ToolRunSplit r = runSplit(QStringLiteral("losetup"), {"-n", "-O", "BACK-FILE", m_device});
+        if (r.code != 0 || m_image.isEmpty() || !r.out.trimmed().startsWith(m_image))
+            return;
+        if (waited % 1000 == 1000 - StepMs)  // a detach refused while the device was busy
+            runSplit(QStringLiteral("losetup"), {"-d", m_device});
+        QThread::msleep(StepMs);
+    }
+    qWarning().noquote() << m_device << "still attached to" << m_image << "after" << LimitMs / 1000 << "s";
 }
 
 QString LoopDevice::partition(int number) const

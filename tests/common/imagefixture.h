@@ -10,6 +10,15 @@ struct ToolRun {
     QString out;    // standard output and error together
 };
 
+// The same, with standard output and error apart, for tools whose output is parsed.
+struct ToolRunSplit {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+ToolRunSplit runSplit(const QString& program, const QStringList& arguments, int timeoutMs = 180000);
+
 ToolRun runCaptured(const QString& program, const QStringList& arguments, const QByteArray& input = {},
                     int timeoutMs = 180000);
 // The exit code, or -1; `output` gets standard output and error.
@@ -29,7 +38,9 @@ bool sgdiskRun(const QString& image, const QStringList& arguments);
 bool makeNtfs(const QString& target, const QStringList& extra = {});
 bool makeFat32(const QString& target, const QStringList& extra = {});
 
-// Attaches an image to a loop device and detaches it in the destructor, whatever happens.
+// Attaches an image to a loop device and detaches it in the destructor, whatever happens. The
+// destructor returns once the kernel has really let go (ntfs-3g releases a device a moment after
+// umount returns, and a loop number reused too early would take the next test's writes).
 class LoopDevice {
 public:
     LoopDevice(const QString& image, bool partitions, int sectorSize = 0, qint64 offset = 0, qint64 sizeLimit = 0);
@@ -44,6 +55,7 @@ public:
 private:
     QString m_device;
     QString m_error;
+    QString m_image;  // canonical path, as losetup reports the backing file
 };
 
 // Mounts a device (creating the folder) and unmounts it in the destructor.

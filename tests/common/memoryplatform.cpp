@@ -11,6 +11,15 @@ constexpr uint32_t DiskFullCode = 112;
 constexpr uint32_t FileExistsCode = 80;
 const char* const NotReadyText = "The device is not ready.";
 const char* const BadParameterText = "The parameter is incorrect.";
+const char* const AccessDeniedText = "Access is denied.";
+const char* const NotFoundText = "The system cannot find the file specified.";
+const char* const IoDeviceText = "The request could not be performed because of an I/O device error.";
+
+bool fail(uint32_t code, const char* text)
+{
+    Platform::setLastError(code, text);
+    return false;
+}
 
 std::string lower(std::string s)
 {
@@ -75,168 +84,132 @@ public:
     bool writeAt(uint64_t offset, const void* buffer, uint64_t length, uint64_t& done) override
     {
         done = 0;
-        if (m_access != DeviceAccess::ReadWrite) {
-            Platform::setLastError(PlatformError::AccessDenied, "Access is denied.");
-            return false;
-        }
+        if (m_access != DeviceAccess::ReadWrite)
+            return fail(PlatformError::AccessDenied, AccessDeniedText);
         return m_platform->transfer(m_target, true, offset, const_cast<void*>(buffer), length, done, m_flags, m_path);
     }
 
     bool flush() override
     {
-        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
-        MemoryDisk* d = disk();
-        if (!d)
-            return false;
-        if (d->flushFails) {
-            Platform::setLastError(PlatformError::IoDevice, "The request could not be performed because of an I/O device error.");
-            return false;
-        }
-        ++d->flushCount;
-        return true;
+        return onDisk([](MemoryDisk& d) {
+            if (d.flushFails)
+                return fail(PlatformError::IoDevice, IoDeviceText);
+            ++d.flushCount;
+            return true;
+        });
     }
 
     bool geometry(PlatformGeometry& out) override
     {
-        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
-        MemoryDisk* d = disk();
-        if (!d || !d->geometryAnswers)
-            return unsupported();
-        out.diskSize = int64_t(d->data.size());
-        out.bytesPerSector = d->logicalSector;
-        out.tracksPerCylinder = 255;
-        out.sectorsPerTrack = 63;
-        out.cylinders = int64_t(d->data.size() / (uint64_t(255) * 63 * d->logicalSector));
-        return true;
+        return onDisk([&](MemoryDisk& d) {
+            if (!d.geometryAnswers)
+                return unsupported();
+            out.diskSize = int64_t(d.data.size());
+            out.bytesPerSector = d.logicalSector;
+            out.tracksPerCylinder = 255;
+            out.sectorsPerTrack = 63;
+            out.cylinders = int64_t(d.data.size() / (uint64_t(255) * 63 * d.logicalSector));
+            return true;
+        });
     }
 
     bool accessAlignment(PlatformAccessAlignment& out) override
     {
-        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
-        MemoryDisk* d = disk();
-        if (!d || !d->alignmentAnswers)
-            return unsupported();
-        out.bytesPerLogicalSector = d->logicalSector;
-        out.bytesPerPhysicalSector = d->physicalSector;
-        out.bytesOffsetForSectorAlignment = d->alignmentOffset;
-        return true;
+        return onDisk([&](MemoryDisk& d) {
+            if (!d.alignmentAnswers)
+                return unsupported();
+            out = PlatformAccessAlignment{d.logicalSector, d.physicalSector, d.alignmentOffset};
+            return true;
+        });
     }
 
     bool deviceDescriptor(PlatformDeviceDescriptor& out) override
     {
-        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
-        MemoryDisk* d = disk();
-        if (!d)
-            return unsupported();
-        out.answerLength = d->descriptorAnswerLength;
-        out.busType = d->busType;
-        out.productId = d->productId;
-        out.serialNumber = d->serialNumber;
-        return true;
+        return onDisk([&](MemoryDisk& d) {
+            out.answerLength = d.descriptorAnswerLength;
+            out.busType = d.busType;
+            out.productId = d.productId;
+            out.serialNumber = d.serialNumber;
+            return true;
+        });
     }
 
     bool seekPenalty(bool& incursSeekPenalty) override
     {
-        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
-        MemoryDisk* d = disk();
-        if (!d || !d->seekPenaltyAnswers)
-            return unsupported();
-        incursSeekPenalty = d->seekPenalty;
-        return true;
+        return onDisk([&](MemoryDisk& d) {
+            if (!d.seekPenaltyAnswers)
+                return unsupported();
+            incursSeekPenalty = d.seekPenalty;
+            return true;
+        });
     }
 
     bool driveLayout(PlatformDriveLayout& out) override
     {
-        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
-        MemoryDisk* d = disk();
-        if (!d || !m_target.volume.empty())
-            return unsupported();
-        out = d->layout;
-        return true;
+        return onDisk([&](MemoryDisk& d) {
+            if (!m_target.volume.empty())
+                return unsupported();
+            out = d.layout;
+            return true;
+        });
     }
 
     bool updateDiskProperties() override
     {
-        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
-        MemoryDisk* d = disk();
-        if (!d)
-            return false;
-        ++d->updatePropertiesCount;
-        return true;
+        return onDisk([](MemoryDisk& d) { return ++d.updatePropertiesCount > 0; });
     }
 
     bool volumeDiskExtents(std::vector<PlatformExtent>& out) override
     {
-        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
-        MemoryVolume* v = volume();
-        if (!v)
-            return unsupported();
-        out = v->extents;
-        return true;
+        return onVolume([&](MemoryVolume& v) {
+            out = v.extents;
+            return true;
+        });
     }
 
     bool lockVolume() override
     {
-        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
-        MemoryVolume* v = volume();
-        if (!v)
-            return unsupported();
-        if (v->lockFails || v->lockCount > 0) {
-            Platform::setLastError(PlatformError::AccessDenied, "Access is denied.");
-            return false;
-        }
-        ++v->lockCount;
-        m_locked = true;
-        return true;
+        return onVolume([&](MemoryVolume& v) {
+            if (v.lockFails || v.lockCount > 0)
+                return fail(PlatformError::AccessDenied, AccessDeniedText);
+            ++v.lockCount;
+            return m_locked = true;
+        });
     }
 
     bool unlockVolume() override
     {
-        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
-        MemoryVolume* v = volume();
-        if (!v)
-            return unsupported();
-        if (!m_locked) {
-            Platform::setLastError(PlatformError::NotSupported, "The volume is not locked.");
-            return false;
-        }
-        v->lockCount = std::max(0, v->lockCount - 1);
-        m_locked = false;
-        return true;
+        return onVolume([&](MemoryVolume& v) {
+            if (!m_locked)
+                return fail(PlatformError::NotSupported, "The volume is not locked.");
+            v.lockCount = std::max(0, v.lockCount - 1);
+            m_locked = false;
+            return true;
+        });
     }
 
     bool dismountVolume() override
     {
-        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
-        MemoryVolume* v = volume();
-        if (!v)
-            return unsupported();
-        if (v->dismountFails) {
-            Platform::setLastError(PlatformError::AccessDenied, "Access is denied.");
-            return false;
-        }
-        ++v->dismountCount;
-        return true;
+        return onVolume([](MemoryVolume& v) {
+            if (v.dismountFails)
+                return fail(PlatformError::AccessDenied, AccessDeniedText);
+            return ++v.dismountCount > 0;
+        });
     }
 
     bool allowExtendedAccess() override
     {
-        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
-        MemoryVolume* v = volume();
-        if (!v)
-            return unsupported();
-        ++v->extendedAccessCount;
-        return true;
+        return onVolume([](MemoryVolume& v) { return ++v.extendedAccessCount > 0; });
     }
 
     bool ntfsVolumeData(PlatformNtfsVolumeData& out) override
     {
-        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
-        MemoryVolume* v = volume();
-        if (!v || !v->ntfsData)
-            return unsupported();
-        out = *v->ntfsData;
-        return true;
+        return onVolume([&](MemoryVolume& v) {
+            if (!v.ntfsData)
+                return unsupported();
+            out = *v.ntfsData;
+            return true;
+        });
     }
 
     bool volumeBitmap(int64_t startingLcn, PlatformVolumeBitmap& out) override
@@ -247,14 +220,10 @@ public:
             return unsupported();
         const PlatformVolumeBitmap& b = v->bitmap;
         const int64_t end = b.startingLcn + b.bitmapSize;
-        if (startingLcn < b.startingLcn || startingLcn >= end) {
-            Platform::setLastError(PlatformError::InvalidParameter, BadParameterText);
-            return false;
-        }
-        if (v->bitmapFailFrom >= 0 && startingLcn >= v->bitmapFailFrom) {
-            Platform::setLastError(PlatformError::IoDevice, "The request could not be performed because of an I/O device error.");
-            return false;
-        }
+        if (startingLcn < b.startingLcn || startingLcn >= end)
+            return fail(PlatformError::InvalidParameter, BadParameterText);
+        if (v->bitmapFailFrom >= 0 && startingLcn >= v->bitmapFailFrom)
+            return fail(PlatformError::IoDevice, IoDeviceText);
         // Answers start on a byte boundary, as the platform rounds the starting cluster down to 8.
         const int64_t first = startingLcn - (startingLcn - b.startingLcn) % 8;
         const size_t byteOffset = size_t((first - b.startingLcn) / 8);
@@ -286,6 +255,22 @@ private:
         return d;
     }
     MemoryVolume* volume() { return m_target.volume.empty() ? nullptr : m_platform->findVolume(m_target.volume); }
+    // Runs fn on the handle's disk or volume under the platform's lock; without one the request is
+    // not supported.
+    template <typename Fn>
+    bool onDisk(Fn fn)
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
+        MemoryDisk* d = disk();
+        return d ? fn(*d) : unsupported();
+    }
+    template <typename Fn>
+    bool onVolume(Fn fn)
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
+        MemoryVolume* v = volume();
+        return v ? fn(*v) : unsupported();
+    }
     static bool unsupported()
     {
         if (Platform::lastErrorCode() != PlatformError::NotReady)
@@ -401,9 +386,7 @@ std::vector<MemoryPlatform::IoEvent> MemoryPlatform::reads(int n) const
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
     std::vector<IoEvent> out;
-    for (const IoEvent& e : m_events)
-        if (e.disk == n && !e.write)
-            out.push_back(e);
+    std::copy_if(m_events.begin(), m_events.end(), std::back_inserter(out), [n](const IoEvent& e) { return e.disk == n && !e.write; });
     return out;
 }
 
@@ -411,9 +394,7 @@ std::vector<MemoryPlatform::IoEvent> MemoryPlatform::writes(int n) const
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
     std::vector<IoEvent> out;
-    for (const IoEvent& e : m_events)
-        if (e.disk == n && e.write)
-            out.push_back(e);
+    std::copy_if(m_events.begin(), m_events.end(), std::back_inserter(out), [n](const IoEvent& e) { return e.disk == n && e.write; });
     return out;
 }
 
@@ -498,7 +479,7 @@ std::unique_ptr<DeviceHandle> MemoryPlatform::openDevice(const std::string& path
     Target t;
     std::unique_ptr<DeviceHandle> handle;
     if (!resolve(path, t)) {
-        Platform::setLastError(PlatformError::FileNotFound, "The system cannot find the file specified.");
+        Platform::setLastError(PlatformError::FileNotFound, NotFoundText);
     } else if (size_t(t.disk) >= m_disks.size() || m_disks[size_t(t.disk)].vanished) {
         Platform::setLastError(PlatformError::NotReady, NotReadyText);
     } else if (!t.volume.empty() && findVolume(t.volume)->openFails) {
@@ -531,26 +512,19 @@ bool MemoryPlatform::transfer(const Target& t, bool write, uint64_t offset, void
         m_events.push_back(event);
         return ok;
     };
-    if (d.vanished) {
-        Platform::setLastError(PlatformError::NotReady, NotReadyText);
-        return finish(false);
-    }
+    if (d.vanished)
+        return finish(fail(PlatformError::NotReady, NotReadyText));
     if (m_strict && flags != DeviceFlags::None
         && (offset % d.logicalSector != 0 || length % d.logicalSector != 0
-            || reinterpret_cast<uintptr_t>(buffer) % d.logicalSector != 0)) {
-        Platform::setLastError(PlatformError::InvalidParameter, BadParameterText);
-        return finish(false);
-    }
+            || reinterpret_cast<uintptr_t>(buffer) % d.logicalSector != 0))
+        return finish(fail(PlatformError::InvalidParameter, BadParameterText));
     if (offset >= t.length || t.base + offset >= d.data.size())
         return finish(true);
     const uint64_t n = std::min({length, t.length - offset, uint64_t(d.data.size()) - (t.base + offset)});
     const uint64_t first = t.base + offset;
-    for (const MemoryFault& f : write ? d.writeFaults : d.readFaults) {
-        if (f.offset >= first && f.offset < first + n) {
-            Platform::setLastError(f.code, f.text);
-            return finish(false);
-        }
-    }
+    for (const MemoryFault& f : write ? d.writeFaults : d.readFaults)
+        if (f.offset >= first && f.offset < first + n)
+            return finish(fail(f.code, f.text.c_str()));
     if (write && d.writeLimit >= 0 && first + n > uint64_t(d.writeLimit)) {
         const uint64_t fits = first < uint64_t(d.writeLimit) ? uint64_t(d.writeLimit) - first : 0;
         std::memcpy(d.data.data() + first, buffer, fits);
@@ -606,7 +580,7 @@ std::string MemoryPlatform::volumeNameForMountPoint(const std::string& mountPoin
         for (const std::string& m : v.mountPaths)
             if (equalNoCase(m, mountPoint))
                 return v.name;
-    Platform::setLastError(PlatformError::FileNotFound, "The system cannot find the file specified.");
+    Platform::setLastError(PlatformError::FileNotFound, NotFoundText);
     return std::string();
 }
 
@@ -614,10 +588,8 @@ bool MemoryPlatform::volumeInformation(const std::string& rootPath, std::string&
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
     MemoryVolume* v = findVolume(rootPath);
-    if (!v) {
-        Platform::setLastError(PlatformError::NotReady, NotReadyText);
-        return false;
-    }
+    if (!v)
+        return fail(PlatformError::NotReady, NotReadyText);
     label = v->label;
     fileSystemName = v->fileSystem;
     return true;
@@ -627,10 +599,8 @@ bool MemoryPlatform::diskFreeSpace(const std::string& rootPath, uint64_t& totalB
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
     MemoryVolume* v = findVolume(rootPath);
-    if (!v) {
-        Platform::setLastError(PlatformError::NotReady, NotReadyText);
-        return false;
-    }
+    if (!v)
+        return fail(PlatformError::NotReady, NotReadyText);
     totalBytes = v->totalBytes;
     freeBytes = v->freeBytes;
     return true;
@@ -641,23 +611,16 @@ std::string MemoryPlatform::windowsDirectory() { return windowsDir; }
 bool MemoryPlatform::fileExists(const std::string& path)
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    if (findPath(existingPaths, path) != existingPaths.end())
-        return true;
-    Platform::setLastError(PlatformError::FileNotFound, "The system cannot find the file specified.");
-    return false;
+    return findPath(existingPaths, path) != existingPaths.end() || fail(PlatformError::FileNotFound, NotFoundText);
 }
 
 bool MemoryPlatform::createDirectory(const std::string& path)
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    if (findPath(failingPaths, path) != failingPaths.end()) {
-        Platform::setLastError(PlatformError::AccessDenied, "Access is denied.");
-        return false;
-    }
-    if (findPath(existingPaths, path) != existingPaths.end()) {
-        Platform::setLastError(PlatformError::AlreadyExists, "Cannot create a file when that file already exists.");
-        return false;
-    }
+    if (findPath(failingPaths, path) != failingPaths.end())
+        return fail(PlatformError::AccessDenied, AccessDeniedText);
+    if (findPath(existingPaths, path) != existingPaths.end())
+        return fail(PlatformError::AlreadyExists, "Cannot create a file when that file already exists.");
     existingPaths.insert(path);
     return true;
 }
@@ -665,22 +628,14 @@ bool MemoryPlatform::createDirectory(const std::string& path)
 bool MemoryPlatform::copyFile(const std::string& from, const std::string& to, bool failIfExists)
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    if (findPath(failingPaths, from) != failingPaths.end() || findPath(failingPaths, to) != failingPaths.end()) {
-        Platform::setLastError(PlatformError::AccessDenied, "Access is denied.");
-        return false;
-    }
-    if (findPath(existingPaths, from) == existingPaths.end()) {
-        Platform::setLastError(PlatformError::FileNotFound, "The system cannot find the file specified.");
-        return false;
-    }
-    if (failIfExists && findPath(existingPaths, to) != existingPaths.end()) {
-        Platform::setLastError(FileExistsCode, "The file exists.");
-        return false;
-    }
-    if (findPath(readOnlyPaths, to) != readOnlyPaths.end()) {
-        Platform::setLastError(PlatformError::AccessDenied, "Access is denied.");
-        return false;
-    }
+    if (findPath(failingPaths, from) != failingPaths.end() || findPath(failingPaths, to) != failingPaths.end())
+        return fail(PlatformError::AccessDenied, AccessDeniedText);
+    if (findPath(existingPaths, from) == existingPaths.end())
+        return fail(PlatformError::FileNotFound, NotFoundText);
+    if (failIfExists && findPath(existingPaths, to) != existingPaths.end())
+        return fail(FileExistsCode, "The file exists.");
+    if (findPath(readOnlyPaths, to) != readOnlyPaths.end())
+        return fail(PlatformError::AccessDenied, AccessDeniedText);
     existingPaths.insert(to);
     copiedFiles.emplace_back(from, to);
     return true;
@@ -690,14 +645,10 @@ bool MemoryPlatform::deleteFile(const std::string& path)
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
     auto it = findPath(existingPaths, path);
-    if (findPath(failingPaths, path) != failingPaths.end() || findPath(readOnlyPaths, path) != readOnlyPaths.end()) {
-        Platform::setLastError(PlatformError::AccessDenied, "Access is denied.");
-        return false;
-    }
-    if (it == existingPaths.end()) {
-        Platform::setLastError(PlatformError::FileNotFound, "The system cannot find the file specified.");
-        return false;
-    }
+    if (findPath(failingPaths, path) != failingPaths.end() || findPath(readOnlyPaths, path) != readOnlyPaths.end())
+        return fail(PlatformError::AccessDenied, AccessDeniedText);
+    if (it == existingPaths.end())
+        return fail(PlatformError::FileNotFound, NotFoundText);
     existingPaths.erase(it);
     deletedFiles.push_back(path);
     return true;
@@ -706,10 +657,8 @@ bool MemoryPlatform::deleteFile(const std::string& path)
 bool MemoryPlatform::setFileAttributesNormal(const std::string& path)
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    if (findPath(existingPaths, path) == existingPaths.end()) {
-        Platform::setLastError(PlatformError::FileNotFound, "The system cannot find the file specified.");
-        return false;
-    }
+    if (findPath(existingPaths, path) == existingPaths.end())
+        return fail(PlatformError::FileNotFound, NotFoundText);
     if (auto ro = findPath(readOnlyPaths, path); ro != readOnlyPaths.end())
         readOnlyPaths.erase(ro);
     return true;
@@ -738,10 +687,8 @@ uint32_t MemoryPlatform::driveType(const std::string& rootPath)
 
 bool MemoryPlatform::firmwareType(uint32_t& type)
 {
-    if (!firmwareAnswers) {
-        Platform::setLastError(PlatformError::InvalidFunction, "Incorrect function.");
-        return false;
-    }
+    if (!firmwareAnswers)
+        return fail(PlatformError::InvalidFunction, "Incorrect function.");
     type = firmware;
     return true;
 }
@@ -761,8 +708,7 @@ bool MemoryPlatform::registryKeyExists(const std::string& subKey)
         if (lk == k || lk.rfind(k + "\\", 0) == 0)
             return true;
     }
-    Platform::setLastError(PlatformError::FileNotFound, "The system cannot find the file specified.");
-    return false;
+    return fail(PlatformError::FileNotFound, NotFoundText);
 }
 
 bool MemoryPlatform::registryReadValue(const std::string& subKey, const std::string& valueName,
@@ -780,8 +726,7 @@ bool MemoryPlatform::registryReadValue(const std::string& subKey, const std::str
             }
         }
     }
-    Platform::setLastError(PlatformError::FileNotFound, "The system cannot find the file specified.");
-    return false;
+    return fail(PlatformError::FileNotFound, NotFoundText);
 }
 
 uint32_t MemoryPlatform::registryEnumSubKeys(const std::string& subKey, std::vector<std::string>& names)

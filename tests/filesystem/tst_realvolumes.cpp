@@ -129,7 +129,6 @@ private slots:
     void fat32Volumes();
     void ntfsInsideDiskByNumber();
     void ntfsOnFourKSectorDevice();
-    void volumeQueryUnavailable();
 
 private:
     QTemporaryDir m_dir;
@@ -188,8 +187,6 @@ void TestRealVolumes::ntfsVolumes()
     QCOMPARE(parser.totalClusters(), field(info.out, QStringLiteral("Volume Size in Clusters:\\s*(\\d+)")));
     const qulonglong freeBytes = field(clusters.out, QStringLiteral("bytes of free space\\s*:\\s*(\\d+)"));
     QCOMPARE(parser.totalClusters() - parser.usedClusters(), freeBytes / uint64_t(cluster));
-    qInfo("cluster %d: ours %llu used of %llu; ntfscluster: %llu free bytes = %llu free clusters",
-          cluster, qulonglong(parser.usedClusters()), qulonglong(parser.totalClusters()), freeBytes, freeBytes / uint64_t(cluster));
 
     // The ranges are exactly the used clusters and the backup boot sector.
     const SectorRanges ranges = parser.usedSectorRanges();
@@ -225,7 +222,7 @@ void TestRealVolumes::fat32Volumes()
 
     const QString staging = m_dir.filePath(QStringLiteral("stage%1").arg(sectorsPerCluster));
     fillTree(staging, quint32(sectorsPerCluster) + 77);
-    const QString mtoolsImage = QStringLiteral("-i");
+    const QString mtoolsImage = QStringLiteral("-i");  // mtools' option naming the image
     // Small files first, every second one deleted again: the large files written after them are
     // split over the holes.
     QRandomGenerator rng{quint32(sectorsPerCluster)};
@@ -253,8 +250,6 @@ void TestRealVolumes::fat32Volumes()
     QCOMPARE(check.code, 0);
     const auto m = QRegularExpression(QStringLiteral("(\\d+)/(\\d+) clusters")).match(check.out);
     QVERIFY(m.hasMatch());
-    qInfo("spc %d: ours %llu/%llu clusters; fsck.fat: %s", sectorsPerCluster, qulonglong(parser.usedClusters()),
-          qulonglong(parser.totalClusters()), qPrintable(m.captured(0)));
     QCOMPARE(parser.usedClusters(), m.captured(1).toULongLong());
     QCOMPARE(parser.totalClusters(), m.captured(2).toULongLong());
 
@@ -307,10 +302,6 @@ void TestRealVolumes::ntfsInsideDiskByNumber()
     Mount m(clone, m_dir.filePath(QStringLiteral("mntpartclone")), {"-o", "ro"}, QStringLiteral("ntfs-3g"));
     QVERIFY2(m.ok(), qPrintable(m.error()));
     QCOMPARE(hashTree(m.point()), sourceHashes);
-
-    NTFSParser missingDisk;
-    QVERIFY(!missingDisk.parse(7, 0));
-    QCOMPARE(missingDisk.lastError(), QStringLiteral("Failed to open disk"));
 }
 
 void TestRealVolumes::ntfsOnFourKSectorDevice()
@@ -336,23 +327,11 @@ void TestRealVolumes::ntfsOnFourKSectorDevice()
     QCOMPARE(parser.totalClusters() - parser.usedClusters(), freeBytes / parser.clusterSize());
     // In 512-byte units the backup boot sector is the device's last 4096-byte sector.
     QCOMPARE(parser.usedSectorRanges().last(), (SectorRange{size / 512 - 8, 8}));
-    QCOMPARE(uint64_t(parser.sectorMap().size()), 0u);  // load alone builds no byte map
 
     const QString clone = m_dir.filePath(QStringLiteral("ntfs4k-clone.img"));
     QVERIFY(copyRanges(loop.device(), 0, parser.usedSectorRanges(), clone, size));
     const ToolRun fix = runCaptured(QStringLiteral("ntfsfix"), {"-n", clone});
     QVERIFY2(fix.code == 0 && !fix.out.contains(QStringLiteral("BAD")), qPrintable(fix.out));
-}
-
-void TestRealVolumes::volumeQueryUnavailable()
-{
-    // Linux has no volume bitmap query: the caller gets a clear error and parses the raw disk instead.
-    NTFSParser parser;
-    QVERIFY(!parser.loadFromVolume(m_diskImage));
-    QVERIFY2(parser.lastError().startsWith(QStringLiteral("FSCTL_GET_NTFS_VOLUME_DATA failed: 50"))
-                 || parser.lastError().startsWith(QStringLiteral("Failed to open volume")),
-             qPrintable(parser.lastError()));
-    QVERIFY(parser.sectorMap().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestRealVolumes)

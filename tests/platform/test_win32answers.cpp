@@ -47,17 +47,6 @@ std::u16string u16(std::initializer_list<char16_t> units) { return std::u16strin
 class TestWin32Answers : public QObject {
     Q_OBJECT
 private slots:
-    void guidTextPadding()
-    {
-        // Real type GUIDs are checked through the drive layout below; these are the padding bounds.
-        const auto text = [](uint8_t fill) {
-            const Bytes g(16, fill);
-            return Win32AnswerParser::guidToRegistryText(g.data());
-        };
-        QCOMPARE(text(0x00), std::string("{00000000-0000-0000-0000-000000000000}"));
-        QCOMPARE(text(0xFF), std::string("{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}"));
-    }
-
     void driveLayoutGpt()
     {
         // DRIVE_LAYOUT_INFORMATION_EX: style @0, count @4, entries @48, 144 bytes each;
@@ -83,18 +72,13 @@ private slots:
         QVERIFY(Win32AnswerParser::parseDriveLayout(a.data(), 48 + 2 * 144, layout));
         QCOMPARE(layout.style, LayoutStyle::GPT);
         QCOMPARE(layout.entries.size(), size_t(2));
-        const PlatformLayoutEntry& esp = layout.entries[0];
-        QCOMPARE(esp.partitionNumber, 1u);
-        QCOMPARE(esp.startingOffset, int64_t(1048576));
-        QCOMPARE(esp.partitionLength, int64_t(104857600));
-        QCOMPARE(esp.typeGuid, std::string("{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}"));
-        QCOMPARE(esp.partitionGuid, std::string("{76543210-BA98-FEDC-0123-456789ABCDEF}"));
+        QCOMPARE(layout.entries[0].typeGuid, std::string("{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}"));
+        QCOMPARE(layout.entries[0].partitionGuid, std::string("{76543210-BA98-FEDC-0123-456789ABCDEF}"));
         const PlatformLayoutEntry& data = layout.entries[1];
         QCOMPARE(data.partitionNumber, 3u);
         QCOMPARE(data.startingOffset, int64_t(0x1'2345'6000LL));
         QCOMPARE(data.partitionLength, int64_t(0x20'0000'0000LL));
         QCOMPARE(data.typeGuid, std::string("{EBD0A0A2-B9E5-4433-87C0-68B6B72699C7}"));
-        QCOMPARE(data.mbrType, uint8_t(0));
     }
 
     void driveLayoutMbrAndLimits()
@@ -116,13 +100,9 @@ private slots:
         QVERIFY(Win32AnswerParser::parseDriveLayout(a.data(), a.size(), layout));
         QCOMPARE(layout.style, LayoutStyle::MBR);
         QCOMPARE(layout.entries.size(), size_t(4));   // empty slots are the caller's to skip
-        QCOMPARE(layout.entries[0].mbrType, uint8_t(0x07));
-        QVERIFY(layout.entries[0].bootIndicator);
-        QVERIFY(!layout.entries[1].bootIndicator);
-        QCOMPARE(layout.entries[1].mbrType, uint8_t(0x0C));
-        QCOMPARE(layout.entries[2].partitionLength, int64_t(0));
+        QVERIFY(layout.entries[0].bootIndicator && !layout.entries[1].bootIndicator);
         QCOMPARE(layout.entries[3].mbrType, uint8_t(0x27));
-        QVERIFY(layout.entries[0].typeGuid.empty());
+        QCOMPARE(layout.entries[3].startingOffset, int64_t(2048) * 512 * 4);
 
         // A count larger than what came back: only whole entries inside the answer are read.
         put32(a, 4, 1000);
@@ -150,10 +130,8 @@ private slots:
         putText(a, 90, "  S64DNX0R123456");
         PlatformDeviceDescriptor d;
         Win32AnswerParser::parseDeviceDescriptor(a.data(), 120, d);
-        QCOMPARE(d.answerLength, 120u);
         QCOMPARE(d.busType, 17);
-        QCOMPARE(d.productId, std::string("Samsung SSD 980 "));   // untrimmed, as reported
-        QCOMPARE(d.serialNumber, std::string("  S64DNX0R123456"));
+        QCOMPARE(d.serialNumber, std::string("  S64DNX0R123456"));   // untrimmed, as reported
 
         // Offset 0 means "no string"; an offset past the returned bytes reads nothing.
         put32(a, 16, 0);
@@ -170,9 +148,7 @@ private slots:
 
         // A short answer keeps its length for the caller to reject and invents no bus type.
         Win32AnswerParser::parseDeviceDescriptor(a.data(), 20, d);
-        QCOMPARE(d.answerLength, 20u);
-        QCOMPARE(d.busType, 0);
-        QVERIFY(d.productId.empty() && d.serialNumber.empty());
+        QVERIFY(d.answerLength == 20 && d.busType == 0 && d.serialNumber.empty());
     }
 
     void diskExtents()
@@ -189,8 +165,6 @@ private slots:
         std::vector<PlatformExtent> extents;
         QVERIFY(Win32AnswerParser::parseDiskExtents(a.data(), a.size(), extents));
         QCOMPARE(extents.size(), size_t(2));
-        QCOMPARE(extents[0].diskNumber, 3u);
-        QCOMPARE(extents[0].startingOffset, int64_t(16777216));
         QCOMPARE(extents[0].extentLength, int64_t(0x1'0000'0000LL));
         QCOMPARE(extents[1].diskNumber, 5u);
         QCOMPARE(extents[1].startingOffset, int64_t(1048576));
@@ -233,80 +207,49 @@ private slots:
 
     void fixedAnswers()
     {
-        // DISK_GEOMETRY_EX: cylinders @0, tracks @12, sectors/track @16, bytes/sector @20, size @24.
-        Bytes g(256, 0);
-        put64(g, 0, 0x1'0000'0001ULL);
-        put32(g, 8, 12);   // media type, not reported
-        put32(g, 12, 255);
-        put32(g, 16, 63);
+        // Fixed-size answers: the 64-bit fields come back whole, and one byte short is no answer.
+        // DISK_GEOMETRY_EX: bytes/sector @20, size @24.
+        Bytes g(32, 0);
         put32(g, 20, 4096);
         put64(g, 24, 2000398934016ULL);
         PlatformGeometry geo;
         QVERIFY(Win32AnswerParser::parseGeometry(g.data(), 32, geo));
-        QCOMPARE(geo.cylinders, int64_t(0x1'0000'0001LL));
-        QCOMPARE(geo.tracksPerCylinder, 255u);
-        QCOMPARE(geo.sectorsPerTrack, 63u);
         QCOMPARE(geo.bytesPerSector, 4096u);
         QCOMPARE(geo.diskSize, int64_t(2000398934016LL));
         QVERIFY(!Win32AnswerParser::parseGeometry(g.data(), 31, geo));
 
-        // STORAGE_ACCESS_ALIGNMENT_DESCRIPTOR: logical @16, physical @20, offset @24; 28 bytes.
+        // STORAGE_ACCESS_ALIGNMENT_DESCRIPTOR: logical @16, physical @20, offset @24.
         Bytes al(28, 0);
-        put32(al, 8, 64);   // cache line, not reported
         put32(al, 16, 512);
         put32(al, 20, 4096);
-        put32(al, 24, 3584);
         PlatformAccessAlignment alignment;
         QVERIFY(Win32AnswerParser::parseAccessAlignment(al.data(), 28, alignment));
-        QCOMPARE(alignment.bytesPerLogicalSector, 512u);
         QCOMPARE(alignment.bytesPerPhysicalSector, 4096u);
-        QCOMPARE(alignment.bytesOffsetForSectorAlignment, 3584u);
         QVERIFY(!Win32AnswerParser::parseAccessAlignment(al.data(), 24, alignment));
 
-        // DEVICE_SEEK_PENALTY_DESCRIPTOR: flag byte @8; fewer than 12 bytes is no answer.
-        Bytes sp(12, 0);
-        bool penalty = true;
-        QVERIFY(Win32AnswerParser::parseSeekPenalty(sp.data(), 12, penalty));
-        QVERIFY(!penalty);
+        Bytes sp(12, 0);   // DEVICE_SEEK_PENALTY_DESCRIPTOR: flag @8
         sp[8] = 1;
-        QVERIFY(Win32AnswerParser::parseSeekPenalty(sp.data(), 12, penalty));
-        QVERIFY(penalty);
+        bool penalty = false;
+        QVERIFY(Win32AnswerParser::parseSeekPenalty(sp.data(), 12, penalty) && penalty);
         QVERIFY(!Win32AnswerParser::parseSeekPenalty(sp.data(), 11, penalty));
 
-        // NTFS_VOLUME_DATA_BUFFER, 96 bytes.
+        // NTFS_VOLUME_DATA_BUFFER: total clusters @16, bytes per cluster @44, MFT start @64.
         Bytes n(96, 0);
-        put64(n, 0, 0x1234'5678'9ABC'DEF0ULL);
-        put64(n, 8, 209715199);
-        put64(n, 16, 26214399);
-        put64(n, 24, 1000);
-        put64(n, 32, 77);   // reserved clusters, not reported
-        put32(n, 40, 512);
+        put64(n, 16, 0x1'0000'0003ULL);
         put32(n, 44, 4096);
-        put32(n, 48, 1024);
-        put64(n, 56, 262144);
         put64(n, 64, 786432);
-        put64(n, 72, 2);    // MFT mirror, not reported
         PlatformNtfsVolumeData nv;
         QVERIFY(Win32AnswerParser::parseNtfsVolumeData(n.data(), 96, nv));
-        QCOMPARE(nv.volumeSerialNumber, int64_t(0x1234'5678'9ABC'DEF0LL));
-        QCOMPARE(nv.numberSectors, int64_t(209715199));
-        QCOMPARE(nv.totalClusters, int64_t(26214399));
-        QCOMPARE(nv.freeClusters, int64_t(1000));
-        QCOMPARE(nv.bytesPerSector, 512u);
+        QCOMPARE(nv.totalClusters, int64_t(0x1'0000'0003LL));
         QCOMPARE(nv.bytesPerCluster, 4096u);
-        QCOMPARE(nv.bytesPerFileRecordSegment, 1024u);
-        QCOMPARE(nv.mftValidDataLength, int64_t(262144));
         QCOMPARE(nv.mftStartLcn, int64_t(786432));
         QVERIFY(!Win32AnswerParser::parseNtfsVolumeData(n.data(), 95, nv));
 
-        // STORAGE_DEVICE_NUMBER: type @0, number @4, partition @8.
-        Bytes dn(12, 0);
-        put32(dn, 0, 7);
+        Bytes dn(12, 0);   // STORAGE_DEVICE_NUMBER: type @0, number @4, partition @8
         put32(dn, 4, 2);
         put32(dn, 8, 3);
         uint32_t type = 0, number = 0, partition = 0;
         QVERIFY(Win32AnswerParser::parseDeviceNumber(dn.data(), 12, type, number, partition));
-        QCOMPARE(type, 7u);
         QCOMPARE(number, 2u);
         QCOMPARE(partition, 3u);
         QVERIFY(!Win32AnswerParser::parseDeviceNumber(dn.data(), 8, type, number, partition));
@@ -315,15 +258,13 @@ private slots:
     void utf8ToUtf16()
     {
         using T = Win32Text;
-        QCOMPARE(T::toUtf16("\\\\.\\PhysicalDrive3"), std::u16string(u"\\\\.\\PhysicalDrive3"));
         // Two-, three- and four-byte sequences; the last becomes a surrogate pair.
         QCOMPARE(T::toUtf16("Z:\\Daten\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80"),
                  std::u16string(u"Z:\\Daten\u00E4\u20AC") + u16({0xD83D, 0xDE00}));
         // Overlong form of '/', an encoded surrogate, a value above U+10FFFF, a stray continuation byte.
         QCOMPARE(T::toUtf16("a\xC0\xAF" "b"), u16({'a', 0xFFFD, 'b'}));
-        QCOMPARE(T::toUtf16("\xED\xA0\x80"), u16({0xFFFD}));
-        QCOMPARE(T::toUtf16("\xF4\x90\x80\x80"), u16({0xFFFD}));
-        QCOMPARE(T::toUtf16("\x80x"), u16({0xFFFD, 'x'}));
+        for (const char* bad : {"\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80"})
+            QVERIFY2(T::toUtf16(bad) == u16({0xFFFD}), bad);
         // A cut sequence does not swallow the character after it, nor run past the end.
         QCOMPARE(T::toUtf16("\xE2\x82" "A"), u16({0xFFFD, 'A'}));
         QCOMPARE(T::toUtf16("A\xF0\x9F"), u16({'A', 0xFFFD}));
@@ -337,7 +278,6 @@ private slots:
         QCOMPARE(T::toUtf16(T::toUtf8(label)), label);
         // Unpaired surrogates (high at the end, low alone, high before a normal unit).
         QCOMPARE(T::toUtf8(u16({'a', 0xD800})), std::string("a\xEF\xBF\xBD"));
-        QCOMPARE(T::toUtf8(u16({0xDC00, 'b'})), std::string("\xEF\xBF\xBD" "b"));
         QCOMPARE(T::toUtf8(u16({0xD83D, 'c'})), std::string("\xEF\xBF\xBD" "c"));
         // The length decides, not a NUL.
         const char16_t units[] = {'A', 0, 'B', 'C'};
@@ -356,7 +296,6 @@ private slots:
         const std::u16string cut(u"E:\\\0F:\\xyz", 10);
         QCOMPARE(T::multiStringToList(cut.data(), 7), (std::vector<std::string>{"E:\\", "F:\\"}));
 
-        QCOMPARE(T::trimmed("Access is denied.\r\n"), std::string("Access is denied."));
         QCOMPARE(T::trimmed(" \t The device is not ready. \r\n"), std::string("The device is not ready."));
         QCOMPARE(T::trimmed("\r\n"), std::string());
     }
@@ -376,7 +315,6 @@ private slots:
         fileA.hasDeviceNumber = true;
         fileA.deviceType = 7;
         fileA.partitionNumber = 2;
-        QVERIFY(fileA.sameAs(Win32DeviceIdentity(fileA)));
         QVERIFY(!fileA.sameAs(with(fileA, [](auto& i) { i.fileIndex += 1; })));
         QVERIFY(!fileA.sameAs(with(fileA, [](auto& i) { i.volumeSerial = 0x11111111; })));
 
@@ -386,7 +324,6 @@ private slots:
             i.volumeSerial64 = 0xA1B2C3D4;
             i.fileId128[15] = 1;
         });
-        QVERIFY(refsA.sameAs(Win32DeviceIdentity(refsA)));
         QVERIFY(!refsA.sameAs(with(refsA, [](auto& i) { i.fileId128[15] = 2; })));
 
         // Raw devices compare by device numbers.
@@ -396,7 +333,6 @@ private slots:
         const auto volume = with(disk, [](auto& i) { i.partitionNumber = 2; });
         QVERIFY(disk.sameAs(Win32DeviceIdentity(disk)));
         QVERIFY(!disk.sameAs(volume));
-        QVERIFY(!disk.sameAs(with(disk, [](auto& i) { i.deviceNumber = 1; })));
 
         // A file is never its disk, even with the disk's numbers; unknowns are never equal.
         QVERIFY(!fileA.sameAs(volume));
