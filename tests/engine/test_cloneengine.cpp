@@ -155,12 +155,14 @@ class TestCloneEngine : public QObject {
 private:
     QTemporaryDir m_dir;
     QString m_logPath;
-    std::unique_ptr<Script> m_script;
+    // Shared with the factory: a worker thread may still be finishing with the last run's script
+    // when the next test installs its own.
+    std::shared_ptr<Script> m_script;
 
     void installScript()
     {
-        m_script = std::make_unique<Script>();
-        Script* script = m_script.get();
+        m_script = std::make_shared<Script>();
+        std::shared_ptr<Script> script = m_script;
         CloneModeFactory::setFunction([script](CloneModeType, QObject* parent, QString&) -> CloneMode* {
             {
                 QMutexLocker l(&script->mutex);
