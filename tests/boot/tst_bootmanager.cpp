@@ -1,6 +1,5 @@
 // Boot manager, MBR and EFI handlers, and the MBR bootstrap itself (assembled and booted).
 #include "bootfixture.h"
-#include "boot/bcdeditor.h"
 #include "boot/bootmanager.h"
 #include "boot/efihandler.h"
 #include "boot/mbrbootcode.h"
@@ -11,15 +10,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 namespace {
-void putLe32(QByteArray& b, int offset, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b[offset + i] = char((v >> (8 * i)) & 0xFF);
-}
-
 // An MBR with old boot code and a damaged signature (both must be replaced), and table entries
 // of (flag, type, start, sectors).
 struct Entry {
@@ -29,7 +23,7 @@ struct Entry {
 QByteArray makeMbr(const QList<Entry>& entries)
 {
     QByteArray mbr(512, char(0xCC));
-    putLe32(mbr, MBRHandler::DiskSignatureOffset, 0x12345678);
+    qToLittleEndian<quint32>(0x12345678, mbr.data() + MBRHandler::DiskSignatureOffset);
     mbr[510] = mbr[511] = 0;
     for (int i = 0; i < 4; ++i) {
         const int o = MBRHandler::PartitionTableOffset + MBRHandler::PartitionEntrySize * i;
@@ -39,8 +33,8 @@ QByteArray makeMbr(const QList<Entry>& entries)
         mbr[o] = char(entries[i].flag);
         mbr.replace(o + 1, 3, QByteArray::fromHex("feffff"));  // CHS as tools write it for LBA-only disks
         mbr[o + 4] = char(entries[i].type);
-        putLe32(mbr, o + 8, entries[i].start);
-        putLe32(mbr, o + 12, entries[i].sectors);
+        qToLittleEndian<quint32>(entries[i].start, mbr.data() + o + 8);
+        qToLittleEndian<quint32>(entries[i].sectors, mbr.data() + o + 12);
     }
     return mbr;
 }
@@ -183,10 +177,8 @@ private slots:
             f.runner.enqueue(0, assigned ? "DiskPart successfully assigned the drive letter." : "Virtual Disk Service error.");
             f.runner.enqueue(ScriptedCommandRunner::notStarted());
             QVERIFY(!EFIHandler().repairEfiBoot(5, efiPart(2), QStringLiteral("C:\\Windows")));
-            QStringList programs;
-            for (const auto& c : f.runner.calls())
-                programs << c.request.program;
-            QCOMPARE(programs, (assigned ? QStringList{"diskpart", "bcdboot", "diskpart"} : QStringList{"diskpart"}));
+            QCOMPARE(f.runner.calls().size(), assigned ? 3 : 1);
+            QCOMPARE(f.callsOf("bcdboot").size(), assigned ? 1 : 0);
             QVERIFY(f.runner.calls().at(0).scriptText.startsWith(QStringLiteral("select disk 5\nselect partition 2\nassign letter=Y")));
             if (assigned) {
                 QVERIFY(f.callsOf("bcdboot").at(0).request.arguments.contains(QStringLiteral("Y:")));
