@@ -7,6 +7,19 @@
 namespace {
 bool letterOk(const QString& letter) { return !DiskpartScript::normalizeLetter(letter).isEmpty(); }
 QString L(const QString& letter) { return DiskpartScript::normalizeLetter(letter); }
+
+// Rows of "list partition" output; the row pattern captures number, type, size and unit.
+QList<DiskpartScript::ListedPartition> parseRows(const QRegularExpression& row, const QString& output)
+{
+    QList<DiskpartScript::ListedPartition> rows;
+    auto it = row.globalMatch(output);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        rows.append({m.captured(1).toInt(), m.captured(2),
+                     DiskpartScript::sizeToBytes(m.captured(3).toULongLong(), m.captured(4))});
+    }
+    return rows;
+}
 }
 
 QString DiskpartScript::normalizeLetter(const QString& letter)
@@ -117,27 +130,16 @@ QList<DiskpartScript::ListedPartition> DiskpartScript::parseDiskCloneListing(con
     static const QRegularExpression row(
         QStringLiteral("Partition\\s+(\\d+)\\s+([A-Za-z]+)\\s+(\\d+)\\s+(KB|MB|GB)\\s+\\d+\\s+(KB|MB|GB)"),
         QRegularExpression::CaseInsensitiveOption);
-    QList<ListedPartition> rows;
-    auto it = row.globalMatch(output);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        rows.append({m.captured(1).toInt(), m.captured(2), sizeToBytes(m.captured(3).toULongLong(), m.captured(4))});
-    }
-    return rows;
+    return parseRows(row, output);
 }
 
+// Also reads Chinese listings, and a size without a unit (bytes).
 QList<DiskpartScript::ListedPartition> DiskpartScript::parseSystemCloneListing(const QString& output)
 {
     static const QRegularExpression row(
         QStringLiteral("(?:Partition|分区)\\s+(\\d+)\\s+(\\S+)\\s+(\\d+)\\s*(GB|MB|KB)?"),
         QRegularExpression::CaseInsensitiveOption);
-    QList<ListedPartition> rows;
-    auto it = row.globalMatch(output);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        rows.append({m.captured(1).toInt(), m.captured(2), sizeToBytes(m.captured(3).toULongLong(), m.captured(4))});
-    }
-    return rows;
+    return parseRows(row, output);
 }
 
 bool DiskpartScript::isSafeLabel(const QString& label) { return ToolArgumentRules::isSafe(label); }

@@ -23,18 +23,16 @@ inline PartitionInfo part(int number, const QString& letter = QString())
 inline PartitionInfo efiPart(int number, const QString& letter = QString())
 {
     PartitionInfo p = part(number, letter);
-    p.isEfi = true;
-    p.isSystem = true;
+    p.isEfi = p.isSystem = true;
     p.fileSystem = Tessarin::FileSystemType::FAT32;
     p.size = 104857600;
     return p;
 }
-inline DiskInfo diskOf(int number, const QList<PartitionInfo>& partitions,
-                       Tessarin::PartitionStyle style = Tessarin::PartitionStyle::GPT)
+inline DiskInfo diskOf(int number, const QList<PartitionInfo>& partitions)
 {
     DiskInfo d;
     d.diskNumber = number;
-    d.partitionStyle = style;
+    d.partitionStyle = Tessarin::PartitionStyle::GPT;
     d.partitions = partitions;
     return d;
 }
@@ -54,16 +52,12 @@ struct BootFixture {
             platform.existingPaths.insert(p.toStdString());
     }
     void useLetters(const char* letters) { platform.driveMask = MemoryPlatform::letterMask(letters); }
-    // A disk holding `bytes` at its start.
-    int addDisk(const QByteArray& bytes, uint64_t size = 4 * 1024 * 1024)
+    // A 4 MiB disk holding `bytes` at its start.
+    int addDisk(const QByteArray& bytes)
     {
-        const int n = platform.addDisk(size);
+        const int n = platform.addDisk(4 * 1024 * 1024);
         std::memcpy(platform.data(n).data(), bytes.constData(), size_t(bytes.size()));
         return n;
-    }
-    QByteArray diskBytes(int n, qsizetype offset, qsizetype length)
-    {
-        return QByteArray(reinterpret_cast<const char*>(platform.data(n).data()) + offset, length);
     }
     QStringList copies() const
     {
@@ -72,21 +66,13 @@ struct BootFixture {
             out.append(QString::fromStdString(from + " -> " + to));
         return out;
     }
-
-    // Calls of one program, in order.
+    // Calls of one program, in order (all calls for an empty name).
     QList<ScriptedCommandRunner::Call> callsOf(const QString& program) const
     {
         QList<ScriptedCommandRunner::Call> out;
         for (const auto& c : runner.calls())
-            if (c.request.program == program)
+            if (program.isEmpty() || c.request.program == program)
                 out.append(c);
-        return out;
-    }
-    QStringList programs() const
-    {
-        QStringList out;
-        for (const auto& c : runner.calls())
-            out.append(c.request.program);
         return out;
     }
 };

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,10 +23,6 @@ bool runTool(const QString& tool, QString& out)
         return ToolRunner::runBcdboot({QStringLiteral("W:\\Windows"), QStringLiteral("/s"), QStringLiteral("S:")}, out);
     if (tool == QLatin1String("diskpart"))
         return ToolRunner::runDiskpartScript(Script, out);
-    if (tool == QLatin1String("reg"))
-        return ToolRunner::runReg({QStringLiteral("query"), QStringLiteral("HKLM\\X")}, 1000);
-    if (tool == QLatin1String("named"))
-        return ToolRunner::runNamedScript(QStringLiteral("/tessarin_bcd.txt"), Script, 1000).succeeded();
     return ToolRunner::runResizerDiskpartScript(Script, out);
 }
 
@@ -42,296 +37,184 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
-
-// Points the temporary directory at `dir` for one scope.
-struct TempDirOverride {
-    QByteArray previous = qgetenv("TMPDIR");
-    explicit TempDirOverride(const QString& dir) { qputenv("TMPDIR", dir.toLocal8Bit()); }
-    ~TempDirOverride() { previous.isEmpty() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", previous); }
-};
 }
 
 class TestTools : public QObject {
     Q_OBJECT
 private slots:
-    void failuresAreNeverSuccess_data();
-    void failuresAreNeverSuccess();
-    void combinedOutputAndRetry();
-    void unsafeValuesRunNothing_data();
-    void unsafeValuesRunNothing();
-    void plantedFilesAreNeverWrittenThrough();
-    void scriptsThroughARealProcess();
-    void parsers();
-    void offlineRegistry();
-};
-
-void TestTools::failuresAreNeverSuccess_data()
-{
-    QTest::addColumn<QString>("tool");
-    QTest::addColumn<CommandResult>("result");
-    QTest::addColumn<bool>("ok");
-    using S = ScriptedCommandRunner;
-    for (const char* tool : {"bcdedit", "bcdboot", "diskpart", "resizer", "reg", "named"}) {
-        CommandResult late = S::timedOut();
-        late.standardOutput = "partial";
-        QTest::addRow("%s clean exit", tool) << tool << S::result(0, "done") << true;
-        QTest::addRow("%s exit 1", tool) << tool << S::result(1, "done") << false;
-        QTest::addRow("%s not started", tool) << tool << S::notStarted() << false;
-        QTest::addRow("%s timed out", tool) << tool << late << false;
-    }
-    QTest::newRow("diskpart error text") << "diskpart" << S::result(0, "Virtual Disk Service ERROR:\n") << false;
-    QTest::newRow("diskpart error in stderr") << "diskpart" << S::result(0, "", "eRRor") << false;
-    // Only the resizer's runner also rejects "failed".
-    QTest::newRow("diskpart failed text") << "diskpart" << S::result(0, "The operation FAILED.") << true;
-    QTest::newRow("resizer failed text") << "resizer" << S::result(0, "The operation FAILED.") << false;
-}
-
-void TestTools::failuresAreNeverSuccess()
-{
-    QFETCH(QString, tool);
-    QFETCH(CommandResult, result);
-    QFETCH(bool, ok);
-    BootFixture f;
-    f.runner.enqueue(result);
-    QString out;
-    QCOMPARE(runTool(tool, out), ok);
-    QCOMPARE(f.runner.calls().size(), 1);
-    QVERIFY(f.runner.calls().at(0).request.finishTimeoutMs > 0);
-}
-
-void TestTools::combinedOutputAndRetry()
-{
-    BootFixture f;
-    QString out;
-    const QByteArray longOut(300, 'x');
-    f.runner.enqueue(0, longOut);
-    QVERIFY(ToolRunner::runBcdedit({QStringLiteral("/enum")}, out));
-    QCOMPARE(out, QString::fromLatin1(longOut));  // all of it, though only a part is logged
-    f.runner.enqueue(1, "out", "err");
-    QVERIFY(!ToolRunner::runBcdedit({QStringLiteral("/enum")}, out));
-    QCOMPARE(out, QStringLiteral("out\nerr"));
-    QCOMPARE(f.runner.calls().at(0).request.arguments.at(0), QStringLiteral("/enum"));
-
-    // The offline hive is unloaded on the second attempt; two failures fail.
-    f.runner.clear();
-    f.runner.enqueue(1);
-    f.runner.enqueue(0);
-    QVERIFY(ToolRunner::unloadOfflineHive(QStringLiteral("HKLM\\X")));
-    QCOMPARE(f.runner.calls().size(), 2);
-    f.runner.enqueue(1);
-    f.runner.enqueue(ScriptedCommandRunner::timedOut());
-    QVERIFY(!ToolRunner::unloadOfflineHive(QStringLiteral("HKLM\\X")));
-}
-
-void TestTools::unsafeValuesRunNothing_data()
-{
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<bool>("safe");
-    QTest::newRow("plain label") << QStringLiteral("Daten (D:) 'x' ä") << true;
-    QTest::newRow("quote") << QStringLiteral("{default}\" /f \"x") << false;
-    QTest::newRow("line feed") << QStringLiteral("Data\nclean") << false;
-    QTest::newRow("carriage return") << QStringLiteral("HKLM\\A\r") << false;
-    QTest::newRow("nul") << QString(QChar(0)) << false;
-    QTest::newRow("tab") << QStringLiteral("a\tb") << false;
-    QTest::newRow("next line") << QString(QChar(0x85)) << false;
-    QTest::newRow("line separator") << QString(QChar(0x2028)) << false;
-}
-
-void TestTools::unsafeValuesRunNothing()
-{
-    // One rule for command-line arguments and diskpart labels: what it refuses never reaches a tool.
-    QFETCH(QString, value);
-    QFETCH(bool, safe);
-    BootFixture f;
-    QString out;
-    QCOMPARE(DiskpartScript::isSafeLabel(value), safe);
-    QCOMPARE(ToolRunner::isSafeArgument(value), safe);
-    QCOMPARE(ToolRunner::runBcdedit({QStringLiteral("/set"), value}, out), safe);
-    QCOMPARE(ToolRunner::runReg({QStringLiteral("load"), value}, 1000), safe);
-    const QString extended = DiskpartScript::extendedDataPartition(3, 1024, 500, value);
-    QCOMPARE(ToolRunner::runResizerDiskpartScript(extended, out), safe);
-    QCOMPARE(ToolRunner::runResizerDiskpartScript(DiskpartScript::primaryDataPartition(3, 1024, 500, value), out), safe);
-    QCOMPARE(f.runner.calls().size(), safe ? 4 : 0);
-    if (safe)
-        QVERIFY(f.runner.calls().at(2).scriptText.contains(QStringLiteral("select disk 3\n")));
-}
-
-void TestTools::plantedFilesAreNeverWrittenThrough()
-{
-#if defined(_WIN32)
-    QSKIP("symbolic links are planted with POSIX calls");
-#else
-    QTemporaryDir shared;
-    QVERIFY(shared.isValid());
-    const QString victim = shared.filePath(QStringLiteral("victim"));
-    QVERIFY(writeFile(victim, "precious"));
-    const QString link = shared.filePath(QStringLiteral("tessarin_clean.txt"));
-    const QString planted = shared.filePath(QStringLiteral("tessarin_bcd.txt"));
-    QVERIFY(QFile::link(victim, link));
-    QVERIFY(writeFile(planted, "planted"));
-    const QStringList before = QDir(shared.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
-
-    BootFixture f;
-    QStringList paths;
-    QList<QByteArray> texts;
-    f.runner.setResponder([&](const CommandRequest& r, const QString&) {
-        const QString path = r.arguments.value(1);
-        const QFileInfo dir(QFileInfo(path).path());
-        paths.append(path);
-        texts.append(readAll(path));
-        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
-            | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
-        const bool privateDir = dir.isDir() && !(dir.permissions() & others)
-            && dir.absoluteFilePath() != QFileInfo(shared.path()).absoluteFilePath();
-        return ScriptedCommandRunner::result(privateDir && !QFileInfo(path).isSymLink() ? 0 : 1);
-    });
+    void failuresAreNeverSuccess_data()
     {
-        TempDirOverride tmp(shared.path());
-        for (const QString& name : {QStringLiteral("/tessarin_clean.txt"), QStringLiteral("/tessarin_bcd.txt")})
-            QVERIFY(ToolRunner::runNamedScript(name, Script, 1000).succeeded());
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<CommandResult>("result");
+        QTest::addColumn<bool>("ok");
+        using S = ScriptedCommandRunner;
+        for (const char* tool : {"bcdedit", "bcdboot", "diskpart", "resizer"}) {
+            CommandResult late = S::timedOut();
+            late.standardOutput = "partial";
+            QTest::addRow("%s clean exit", tool) << tool << S::result(0, "done") << true;
+            QTest::addRow("%s exit 1", tool) << tool << S::result(1, "done") << false;
+            QTest::addRow("%s not started", tool) << tool << S::notStarted() << false;
+            QTest::addRow("%s timed out", tool) << tool << late << false;
+        }
+        QTest::newRow("diskpart error text") << "diskpart" << S::result(0, "Virtual Disk Service ERROR:\n") << false;
+        QTest::newRow("diskpart error in stderr") << "diskpart" << S::result(0, "", "eRRor") << false;
+        // Only the resizer's runner also rejects "failed".
+        QTest::newRow("diskpart failed text") << "diskpart" << S::result(0, "The operation FAILED.") << true;
+        QTest::newRow("resizer failed text") << "resizer" << S::result(0, "The operation FAILED.") << false;
     }
-    QCOMPARE(paths.size(), 2);
-    for (int i = 0; i < 2; ++i) {
-        QVERIFY2(paths.at(i) != link && paths.at(i) != planted, qPrintable(paths.at(i)));
-        QVERIFY(paths.at(i).endsWith(i == 0 ? QStringLiteral("/tessarin_clean.txt") : QStringLiteral("/tessarin_bcd.txt")));
-        QCOMPARE(texts.at(i), Script.toLocal8Bit());
+
+    void failuresAreNeverSuccess()
+    {
+        QFETCH(QString, tool);
+        QFETCH(CommandResult, result);
+        QFETCH(bool, ok);
+        BootFixture f;
+        f.runner.enqueue(result);
+        QString out;
+        QCOMPARE(runTool(tool, out), ok);
+        QVERIFY(f.runner.calls().at(0).request.finishTimeoutMs > 0);  // never waits for ever
+
+        // The offline hive is unloaded on a second attempt; two failures fail.
+        f.runner.clear();
+        f.runner.enqueue(1);
+        f.runner.enqueue(result);
+        QCOMPARE(ToolRunner::unloadOfflineHive(QStringLiteral("HKLM\\X")), result.finished && result.exitCode == 0);
+        QCOMPARE(f.runner.calls().size(), 2);
     }
-    QCOMPARE(readAll(victim), QByteArray("precious"));
-    QCOMPARE(readAll(planted), QByteArray("planted"));
-    QVERIFY(QFileInfo(link).isSymLink());
-    // The private directories are gone again; nothing else was touched.
-    QCOMPARE(QDir(shared.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
 
-    // The writer itself: a link (also a dangling one) or a file at the path is never opened.
-    QString error;
-    QVERIFY(!ScriptFile::createExclusive(link, "clean\n", error));
-    QVERIFY(!ScriptFile::createExclusive(planted, "clean\n", error));
-    const QString dangling = shared.filePath(QStringLiteral("dangling"));
-    QVERIFY(QFile::link(shared.filePath(QStringLiteral("made-through-link")), dangling));
-    QVERIFY(!ScriptFile::createExclusive(dangling, "clean\n", error));
-    QVERIFY(!QFile::exists(shared.filePath(QStringLiteral("made-through-link"))));
-    QCOMPARE(readAll(victim), QByteArray("precious"));
-    QCOMPARE(readAll(planted), QByteArray("planted"));
-    QVERIFY(ScriptFile::createExclusive(shared.filePath(QStringLiteral("fresh")), "clean\n", error));
-#endif
-}
+    void unsafeValuesRunNothing_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("safe");
+        QTest::newRow("plain label") << QStringLiteral("Daten (D:) 'x' ä") << true;
+        for (char16_t c : {u'"', u'\n', u'\r', u'\0', u'\t', u'\x85', u'\x2028'})
+            QTest::addRow("U+%04X", unsigned(c)) << QStringLiteral("Data") + QChar(c) + QStringLiteral(" clean") << false;
+    }
 
-void TestTools::scriptsThroughARealProcess()
-{
+    void unsafeValuesRunNothing()
+    {
+        // One rule for command-line arguments and diskpart labels: what it refuses never reaches a tool.
+        QFETCH(QString, value);
+        QFETCH(bool, safe);
+        BootFixture f;
+        QString out;
+        QCOMPARE(ToolRunner::runBcdedit({QStringLiteral("/set"), value}, out), safe);
+        QCOMPARE(ToolRunner::runReg({QStringLiteral("load"), value}, 1000), safe);
+        const QString extended = DiskpartScript::extendedDataPartition(3, 1024, 500, value);
+        QCOMPARE(ToolRunner::runResizerDiskpartScript(extended, out), safe);
+        QCOMPARE(ToolRunner::runResizerDiskpartScript(DiskpartScript::primaryDataPartition(3, 1024, 500, value), out), safe);
+        QCOMPARE(f.runner.calls().size(), safe ? 4 : 0);
+        if (safe)
+            QVERIFY(f.runner.calls().at(2).scriptText.contains(QStringLiteral("select disk 3\n")));
+        // An empty script is refused as well.
+        QVERIFY(!ToolRunner::runDiskpartScript(QString(), out));
+        QCOMPARE(f.runner.calls().size(), safe ? 4 : 0);
+    }
+
+    // A stand-in diskpart on the search path accepts a script only as a plain file in a directory
+    // of its own (mode 700) and keeps what it was given; links and files planted at the script
+    // names in the shared temporary directory are never written through.
+    void scriptFilesThroughARealProcess()
+    {
 #if defined(_WIN32)
-    QSKIP("the stand-in diskpart is a shell script");
+        QSKIP("links are planted and the stand-in tool written with POSIX means");
 #else
-    // A stand-in diskpart on the search path keeps a copy of the script it was given, the mode of
-    // its directory, and answers with the text in $ANSWER.
-    QTemporaryDir bin;
-    QVERIFY(bin.isValid());
-    const QString tool = bin.filePath(QStringLiteral("diskpart"));
-    QVERIFY(writeFile(tool, "#!/bin/sh\n[ \"$1\" = /s ] || exit 9\ncp \"$2\" \"$SEEN\"\n"
-                            "stat -c %a \"$(dirname \"$2\")\" > \"$SEEN.mode\"\nprintf '%s' \"$ANSWER\"\n"));
-    QVERIFY(QFile::setPermissions(tool, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
-    qputenv("SEEN", bin.filePath(QStringLiteral("seen")).toLocal8Bit());
-    qputenv("ANSWER", "DiskPart successfully formatted the volume.");
+        QTemporaryDir shared, bin;
+        QVERIFY(shared.isValid() && bin.isValid());
+        const QString victim = shared.filePath(QStringLiteral("victim"));
+        const QString link = shared.filePath(QStringLiteral("tessarin_clean.txt"));
+        const QString planted = shared.filePath(QStringLiteral("tessarin_bcd.txt"));
+        const QString dangling = shared.filePath(QStringLiteral("dangling"));
+        const QString throughDangling = shared.filePath(QStringLiteral("made-through-link"));
+        QVERIFY(writeFile(victim, "precious") && writeFile(planted, "planted"));
+        QVERIFY(QFile::link(victim, link) && QFile::link(throughDangling, dangling));
+        const auto listing = [&] { return QDir(shared.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System); };
+        const QStringList before = listing();
+        const QString tool = bin.filePath(QStringLiteral("diskpart"));
+        QVERIFY(writeFile(tool, "#!/bin/sh\n[ \"$1\" = /s ] && [ -f \"$2\" ] && [ ! -L \"$2\" ] || exit 9\n"
+                                "d=$(dirname \"$2\"); [ \"$d\" != \"$SHARED\" ] && [ \"$(stat -c %a \"$d\")\" = 700 ] || exit 8\n"
+                                "cat \"$2\" >> \"$SEEN\"\necho DiskPart done.\n"));
+        QVERIFY(QFile::setPermissions(tool, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        const QByteArray path = qgetenv("PATH"), tmp = qgetenv("TMPDIR");
+        qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+        qputenv("TMPDIR", shared.path().toLocal8Bit());
+        qputenv("SEEN", bin.filePath(QStringLiteral("seen")).toLocal8Bit());
+        qputenv("SHARED", shared.path().toLocal8Bit());
+        const QString labelled = DiskpartScript::primaryDataPartition(2, 1024, 300, QStringLiteral("Données ä"));
+        QString out;
+        const bool ok = ToolRunner::runNamedScript(QStringLiteral("/tessarin_clean.txt"), Script, 10000).succeeded()
+            && ToolRunner::runNamedScript(QStringLiteral("/tessarin_bcd.txt"), Script, 10000).succeeded()
+            && ToolRunner::runResizerDiskpartScript(labelled, out);
+        qputenv("PATH", path);
+        tmp.isEmpty() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp);
+        QVERIFY(ok);
+        // Local code page, no byte-order mark, "\n" line ends.
+        QCOMPARE(readAll(bin.filePath(QStringLiteral("seen"))), (Script + Script + labelled).toLocal8Bit());
+        QCOMPARE(listing(), before);  // the private directories are gone again
 
-    const QString script = DiskpartScript::primaryDataPartition(2, 1024, 300, QStringLiteral("Données ä"));
-    QString out;
-    const bool ok = ToolRunner::runResizerDiskpartScript(script, out);
-    const QByteArray seen = readAll(bin.filePath(QStringLiteral("seen")));
-    const QByteArray mode = readAll(bin.filePath(QStringLiteral("seen.mode"))).trimmed();
-    qputenv("ANSWER", "Virtual Disk Service error: The media is write protected.");
-    const bool errorRun = ToolRunner::runDiskpartScript(script, out);
-    qputenv("PATH", path);
-
-    QVERIFY(ok);
-    QCOMPARE(seen, script.toLocal8Bit());  // the local code page, no byte-order mark, "\n" line ends
-    QCOMPARE(mode, QByteArray("700"));
-    QVERIFY(!errorRun);
-    QCOMPARE(out, QStringLiteral("Virtual Disk Service error: The media is write protected."));
+        // The writer itself: a link (also a dangling one) or a file at the path is never opened.
+        QString error;
+        for (const QString& p : {link, planted, dangling})
+            QVERIFY2(!ScriptFile::createExclusive(p, "clean\n", error), qPrintable(p));
+        QVERIFY(!QFile::exists(throughDangling));
+        QCOMPARE(readAll(victim), QByteArray("precious"));
+        QCOMPARE(readAll(planted), QByteArray("planted"));
+        QVERIFY(ScriptFile::createExclusive(shared.filePath(QStringLiteral("fresh")), "clean\n", error));
 #endif
-}
-
-void TestTools::parsers()
-{
-    const QString english = QStringLiteral(
-        "  Partition ###  Type              Size     Offset\n"
-        "  -------------  ----------------  -------  -------\n"
-        "  Partition 1    System             100 MB  1024 KB\n"
-        "  Partition 3    Primary            237 GB   117 MB\n"
-        "  partition 5    primary              8 MB   238 GB\n");
-    const auto rows = DiskpartScript::parseDiskCloneListing(english);
-    QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows.at(1).number, 3);
-    QCOMPARE(rows.at(1).sizeBytes, uint64_t(237) * 1073741824);
-
-    const QString chinese = QStringLiteral(
-        "  分区 ###       类型              大小     偏移量\n"
-        "  分区      1    系统                 260 MB  1024 KB\n"
-        "  分区      3    主要                 120 GB   277 MB\n"
-        "  Partition 4    Primary             512\n");
-    QVERIFY(DiskpartScript::parseDiskCloneListing(chinese).isEmpty());
-    const auto zh = DiskpartScript::parseSystemCloneListing(chinese);
-    QCOMPARE(zh.size(), 3);
-    QCOMPARE(zh.at(1).sizeBytes, uint64_t(120) * 1073741824);
-    QCOMPARE(zh.at(2).sizeBytes, uint64_t(512));  // no unit: bytes
+    }
 
     // Anything but one letter would become script text.
-    for (const char* bad : {"", "SS", "S\nclean", "1", "S:\\x", "\"S\""})
-        QVERIFY2(DiskpartScript::mountPair(1, 1, QStringLiteral("Z"), 2, QString::fromLatin1(bad)).isEmpty(), bad);
-    QVERIFY(DiskpartScript::unmount(2, 4, QStringLiteral("K:\\")).endsWith(QStringLiteral("remove letter=K\n")));
-
-    QCOMPARE(ToolRunner::extractGuid(QStringLiteral("{bootmgr} {11111111-2222-3333-4444-555555555555} {aaaaaaaa-2222-3333-4444-555555555555}")),
-             QStringLiteral("{11111111-2222-3333-4444-555555555555}"));
-    QVERIFY(ToolRunner::extractGuid(QStringLiteral("{11111111-2222-3333-4444-55555555555}")).isEmpty());
-}
-
-void TestTools::offlineRegistry()
-{
+    void lettersAreValidated()
     {
-        BootFixture f;
-        f.addFiles({"W:\\Windows\\System32\\config\\SYSTEM"});
-        // Only storahci is installed in the clone; the hive's keys cannot be read.
-        f.runner.setResponder([](const CommandRequest& r, const QString&) {
-            const bool installed = r.arguments.value(1).endsWith(QLatin1String("\\storahci"));
-            return ScriptedCommandRunner::result(r.arguments.value(0) == QLatin1String("query") && !installed ? 1 : 0);
-        });
-        OfflineRegistry reg;
-        QVERIFY(reg.configurePortableUsbBoot(QStringLiteral("W")));
-        const QString k = QStringLiteral("HKLM\\TESSARIN_DISK_OFFLINE_SYS");
-        QStringList writes;
-        for (const auto& c : f.callsOf(QStringLiteral("reg"))) {
-            const QStringList& a = c.request.arguments;
-            QVERIFY2(a.value(1).startsWith(k), qPrintable(a.join(' ')));  // nothing outside the loaded hive
-            if (a.value(0) == QLatin1String("add"))
-                writes.append(a.value(1) + QLatin1Char('=') + a.value(3) + QLatin1Char('=') + a.value(7));
-        }
-        QCOMPARE(f.callsOf(QStringLiteral("reg")).last().request.arguments, (QStringList{"unload", k}));
-        for (const char* set : {"ControlSet001", "ControlSet002"}) {
-            const QString cs = k + QLatin1Char('\\') + QLatin1String(set);
-            QVERIFY(writes.contains(cs + "\\Services\\partmgr\\Parameters=SanPolicy=1"));
-            QVERIFY(writes.contains(cs + "\\Control=PortableOperatingSystem=1"));
-            QVERIFY(writes.contains(cs + "\\Services\\storahci=Start=0"));
-        }
-        QVERIFY(writes.filter(QStringLiteral("stornvme")).isEmpty());  // not installed: no key made
+        for (const char* bad : {"", "SS", "S\nclean", "1", "S:\\x", "\"S\""})
+            QVERIFY2(DiskpartScript::mountPair(1, 1, QStringLiteral("Z"), 2, QString::fromLatin1(bad)).isEmpty(), bad);
+        QVERIFY(DiskpartScript::unmount(2, 4, QStringLiteral("K:\\")).endsWith(QStringLiteral("remove letter=K\n")));
     }
-    for (int failing : {0, 1, 2}) {
-        // No hive, a load that times out, an unload that never works: each fails, and after a
-        // failed load nothing is written.
-        BootFixture f;
-        if (failing > 0)
+
+    void offlineRegistry()
+    {
+        {
+            BootFixture f;
             f.addFiles({"W:\\Windows\\System32\\config\\SYSTEM"});
-        f.runner.setResponder([failing](const CommandRequest& r, const QString&) {
-            const QString verb = r.arguments.value(0);
-            if (failing == 1 && verb == QLatin1String("load"))
-                return ScriptedCommandRunner::timedOut();
-            return ScriptedCommandRunner::result(failing == 2 && verb == QLatin1String("unload") ? 1 : 0);
-        });
-        OfflineRegistry reg;
-        QVERIFY(!reg.configurePortableUsbBoot(QStringLiteral("W")));
-        if (failing < 2)
-            QVERIFY(f.callsOf(QStringLiteral("reg")).size() <= 2);
+            // Only storahci is installed in the clone.
+            f.runner.setResponder([](const CommandRequest& r, const QString&) {
+                const bool installed = r.arguments.value(1).endsWith(QLatin1String("\\storahci"));
+                return ScriptedCommandRunner::result(r.arguments.value(0) == QLatin1String("query") && !installed ? 1 : 0);
+            });
+            QVERIFY(OfflineRegistry().configurePortableUsbBoot(QStringLiteral("W")));
+            const QString k = QStringLiteral("HKLM\\TESSARIN_DISK_OFFLINE_SYS");
+            QStringList writes;
+            for (const auto& c : f.callsOf(QStringLiteral("reg"))) {
+                const QStringList& a = c.request.arguments;
+                QVERIFY2(a.value(1).startsWith(k), qPrintable(a.join(' ')));  // nothing outside the loaded hive
+                if (a.value(0) == QLatin1String("add"))
+                    writes.append(a.value(1) + QLatin1Char('=') + a.value(3) + QLatin1Char('=') + a.value(7));
+            }
+            QCOMPARE(f.callsOf(QStringLiteral("reg")).last().request.arguments, (QStringList{"unload", k}));
+            for (const char* value : {"\\Services\\partmgr\\Parameters=SanPolicy=1", "\\Control=PortableOperatingSystem=1",
+                                      "\\Services\\storahci=Start=0"})
+                for (const char* set : {"\\ControlSet001", "\\ControlSet002"})
+                    QVERIFY2(writes.contains(k + set + value), value);
+            QVERIFY(writes.filter(QStringLiteral("stornvme")).isEmpty());  // not installed: no key made
+        }
+        for (int failing : {0, 1, 2}) {
+            // No hive, a load that times out, an unload that never works: each fails, and after a
+            // failed load nothing is written.
+            BootFixture f;
+            if (failing > 0)
+                f.addFiles({"W:\\Windows\\System32\\config\\SYSTEM"});
+            f.runner.setResponder([failing](const CommandRequest& r, const QString&) {
+                const QString verb = r.arguments.value(0);
+                if (failing == 1 && verb == QLatin1String("load"))
+                    return ScriptedCommandRunner::timedOut();
+                return ScriptedCommandRunner::result(failing == 2 && verb == QLatin1String("unload") ? 1 : 0);
+            });
+            QVERIFY(!OfflineRegistry().configurePortableUsbBoot(QStringLiteral("W")));
+            if (failing < 2)
+                QVERIFY(f.callsOf(QStringLiteral("reg")).size() <= 2);
+        }
     }
-}
+};
 
 QTEST_GUILESS_MAIN(TestTools)
 #include "tst_tools.moc"

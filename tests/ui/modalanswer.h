@@ -6,12 +6,11 @@
 #include <QTimer>
 #include <functional>
 
-// Answers the next modal window (message box or dialog) that opens, recording what it showed.
+// Answers the next modal window (message box or dialog) that opens, recording what it showed:
+// `act` runs on it when given, else a message box gets `button` clicked and a dialog is rejected.
 class ModalAnswer : public QObject {
 public:
-    // `act` runs on the modal widget; for message boxes `button` is clicked when act is empty.
-    explicit ModalAnswer(QMessageBox::StandardButton button = QMessageBox::Ok,
-                         std::function<void(QWidget*)> act = {})
+    explicit ModalAnswer(QMessageBox::StandardButton button = QMessageBox::Ok, std::function<void(QWidget*)> act = {})
         : m_button(button)
         , m_act(std::move(act))
     {
@@ -20,7 +19,6 @@ public:
     }
 
     bool seen = false;
-    QString title;
     QString text;
 
 private:
@@ -31,23 +29,15 @@ private:
             return;
         m_timer.stop();
         seen = true;
-        title = modal->windowTitle();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box)
             text = box->text();
-            if (m_act) {
-                m_act(box);
-                return;
-            }
-            if (QAbstractButton* b = box->button(m_button))
-                b->click();
-            else
-                box->close();
-            return;
-        }
         if (m_act)
             m_act(modal);
-        else if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
+        else if (QAbstractButton* b = box ? box->button(m_button) : nullptr)
+            b->click();
+        else
+            modal->close();
     }
 
     QMessageBox::StandardButton m_button;
