@@ -1,5 +1,4 @@
 #include "core/commandrunner.h"
-#include "core/scriptedcommandrunner.h"
 
 #include <QtTest>
 
@@ -13,9 +12,7 @@ private slots:
         r.arguments = {QStringLiteral("-c"), QStringLiteral("echo out; echo err 1>&2; exit 3")};
         const CommandResult res = CommandRunner::current().run(r);
         QVERIFY(res.started && res.finished && !res.timedOut);
-        QCOMPARE(res.exitCode, 3);
-        QCOMPARE(res.standardOutput, QByteArray("out\n"));
-        QCOMPARE(res.standardError, QByteArray("err\n"));
+        QVERIFY(res.exitCode == 3 && res.standardOutput == "out\n" && res.standardError == "err\n");
 
         CommandRequest missing;
         missing.program = QStringLiteral("tessarin-no-such-tool");
@@ -39,8 +36,7 @@ private slots:
         QElapsedTimer t;
         t.start();
         const CommandResult res = CommandRunner::current().run(slow);
-        QVERIFY(res.started && res.timedOut && !res.finished);
-        QCOMPARE(res.exitCode, -1);
+        QVERIFY(res.started && res.timedOut && !res.finished && res.exitCode == -1);
         QVERIFY(t.elapsed() < 10000);
         QFile f(pidFile);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -49,29 +45,6 @@ private slots:
         // Gone, not merely left behind: no process (not even a zombie) with that id remains.
         QVERIFY2(!QFile::exists(QStringLiteral("/proc/") + QString::fromLatin1(pid)), pid.constData());
 #endif
-    }
-
-    void scriptedRunnerRecordsScriptsAndAnswersInOrder()
-    {
-        ScriptedCommandRunner scripted;
-        ScopedCommandRunner scope(&scripted);
-        QTemporaryFile script;
-        QVERIFY(script.open());
-        script.write("select disk 2\nclean\n");
-        script.flush();
-        scripted.enqueue(1, "first");
-        scripted.setResponder([](const CommandRequest& req, const QString&) {
-            return ScriptedCommandRunner::result(req.arguments.size(), "resp");
-        });
-        CommandRequest r;
-        r.program = QStringLiteral("diskpart");
-        r.arguments = {QStringLiteral("/s"), script.fileName()};
-        const CommandResult a = CommandRunner::current().run(r);
-        const CommandResult b = CommandRunner::current().run(r);
-        QCOMPARE(a.exitCode, 1);
-        QCOMPARE(a.standardOutput, QByteArray("first"));
-        QCOMPARE(b.exitCode, 2);
-        QCOMPARE(scripted.calls().at(0).scriptText, QStringLiteral("select disk 2\nclean\n"));
     }
 };
 

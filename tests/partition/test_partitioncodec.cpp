@@ -103,13 +103,7 @@ private slots:
     // The header CRC covers HeaderSize bytes, whatever that size is; everything else makes the sector untrusted.
     void headerSectorChecks()
     {
-        struct Case {
-            const char* name;
-            int offset;  // negative: patched without resealing
-            QByteArray patch;
-            uint64_t lba;
-            const char* error;
-        };
+        struct Case { const char* name; int offset; QByteArray patch; uint64_t lba; const char* error; };  // offset < 0: not resealed
         const QByteArray size120 = QByteArray::fromHex("78000000");
         for (const Case& c : {Case{"sound", 0, {}, 1, ""}, Case{"120-byte header, tail under CRC", 12, size120, 1, ""},
                               Case{"signature", 0, "EFI PARX", 1, "no GPT signature"}, Case{"wrong LBA", 0, {}, 7, "names itself LBA 1"},
@@ -136,11 +130,7 @@ private slots:
     // An entry array of another entry size, over 1 MiB, inside the usable area or off the disk is refused.
     void entryArrayChecks()
     {
-        struct Case {
-            uint32_t entrySize, count;
-            uint64_t entryLba, diskSectors;
-            const char* error;
-        };
+        struct Case { uint32_t entrySize, count; uint64_t entryLba, diskSectors; const char* error; };
         for (const Case& c : {Case{128, 128, 2, 20480, ""}, Case{256, 128, 2, 20480, "entry size 256"},
                               Case{128, 8193, 2, 20480, "entry count 8193"}, Case{128, 256, 2, 20480, "overlaps"},
                               Case{128, 128, 30000, 20480, "outside the disk"}, Case{128, 128, uint64_t(1) << 62, 0, "outside the disk"}}) {
@@ -241,11 +231,7 @@ private slots:
     // The last data partition takes the difference; a partition behind it, or too little room, stops it.
     void planFitLast()
     {
-        struct Case {
-            const char* name;
-            int64_t diff;
-            bool recoveryBehind, needs, can;
-        };
+        struct Case { const char* name; int64_t diff; bool recoveryBehind, needs, can; };
         const uint64_t sourceSize = 500107862016;
         for (const Case& c : {Case{"grow 10 GiB", 10737418240, false, true, true}, Case{"1 byte under 1 MiB smaller", -1048575, false, false, true},
                               Case{"1 MiB smaller", -1048576, false, true, true}, Case{"recovery behind", 10737418240, true, false, false},
