@@ -91,6 +91,32 @@ bool checkedOffset(uint64_t sector, uint32_t sectorSize, uint64_t& offset)
     return true;
 }
 
+// Exactly `count` whole sectors at `sector`, moved by `move(offset, bytes)` once the handle, the
+// position and the device end allow it; failures are logged as "Failed to <what> sectors".
+template <typename Move>
+bool sectorTransfer(DeviceHandle* handle, uint64_t sector, uint32_t count, uint32_t sectorSize, const char* what, Move move)
+{
+    uint64_t offset = 0;
+    if (!handle || !checkedOffset(sector, sectorSize, offset)) {
+        if (!handle)
+            Platform::setLastError(PlatformError::InvalidHandle, "The handle is invalid");
+        Logger::instance().error(QStringLiteral("Failed to seek: %1").arg(RawDisk::lastErrorText()));
+        return false;
+    }
+    const uint64_t bytes = uint64_t(count) * sectorSize;
+    const int64_t size = deviceSize(handle);
+    bool ok = true;
+    if (size >= 0 && offset + bytes > uint64_t(size)) {
+        setBeyondEndError(size);
+        ok = false;
+    } else {
+        ok = move(offset, bytes);
+    }
+    if (!ok)
+        Logger::instance().error(QStringLiteral("Failed to %1 sectors: %2").arg(QLatin1String(what), RawDisk::lastErrorText()));
+    return ok;
+}
+
 } // namespace
 
 DiskHandle RawDisk::openDisk(int diskNumber, bool writable)
@@ -115,49 +141,17 @@ DiskHandle RawDisk::openVolume(const QString& path, bool writable)
 
 bool RawDisk::readSectors(DeviceHandle* handle, uint64_t sector, uint32_t count, void* buffer, uint32_t sectorSize)
 {
-    uint64_t offset = 0;
-    if (!handle || !checkedOffset(sector, sectorSize, offset)) {
-        if (!handle)
-            Platform::setLastError(PlatformError::InvalidHandle, "The handle is invalid");
-        Logger::instance().error(QStringLiteral("Failed to seek: %1").arg(lastErrorText()));
-        return false;
-    }
-    const uint64_t bytes = uint64_t(count) * sectorSize;
-    const int64_t size = deviceSize(handle);
-    bool ok = true;
-    if (size >= 0 && offset + bytes > uint64_t(size)) {
-        setBeyondEndError(size);
-        ok = false;
-    } else {
-        ok = readFully(handle, offset, static_cast<uint8_t*>(buffer), bytes, bytes);
-    }
-    if (!ok)
-        Logger::instance().error(QStringLiteral("Failed to read sectors: %1").arg(lastErrorText()));
-    return ok;
+    return sectorTransfer(handle, sector, count, sectorSize, "read", [&](uint64_t offset, uint64_t bytes) {
+        return readFully(handle, offset, static_cast<uint8_t*>(buffer), bytes, bytes);
+    });
 }
 
 bool RawDisk::writeSectors(DeviceHandle* handle, uint64_t sector, uint32_t count, const void* buffer,
                           uint32_t sectorSize)
 {
-    uint64_t offset = 0;
-    if (!handle || !checkedOffset(sector, sectorSize, offset)) {
-        if (!handle)
-            Platform::setLastError(PlatformError::InvalidHandle, "The handle is invalid");
-        Logger::instance().error(QStringLiteral("Failed to seek: %1").arg(lastErrorText()));
-        return false;
-    }
-    const uint64_t bytes = uint64_t(count) * sectorSize;
-    const int64_t size = deviceSize(handle);
-    bool ok = true;
-    if (size >= 0 && offset + bytes > uint64_t(size)) {
-        setBeyondEndError(size);
-        ok = false;
-    } else {
-        ok = writeFully(handle, offset, static_cast<const uint8_t*>(buffer), bytes);
-    }
-    if (!ok)
-        Logger::instance().error(QStringLiteral("Failed to write sectors: %1").arg(lastErrorText()));
-    return ok;
+    return sectorTransfer(handle, sector, count, sectorSize, "write", [&](uint64_t offset, uint64_t bytes) {
+        return writeFully(handle, offset, static_cast<const uint8_t*>(buffer), bytes);
+    });
 }
 
 namespace {
