@@ -49,41 +49,36 @@ void setShortTransferError(const char* what, uint64_t moved, uint64_t wanted)
 }
 
 // Loops over short transfers until the device moves nothing more (its end); fails, with a platform
-// error set, when fewer than `minimum` bytes came.
-bool readFully(DeviceHandle* h, uint64_t offset, uint8_t* buffer, uint64_t length, uint64_t minimum)
+// error set, when fewer than `minimum` bytes moved. `step(done, remaining, moved)` moves one piece.
+template <typename Step>
+bool transferFully(Step step, uint64_t length, uint64_t minimum, const char* what)
 {
-    uint64_t got = 0;
-    while (got < length) {
-        uint64_t done = 0;
-        if (!h->readAt(offset + got, buffer + got, length - got, done))
+    uint64_t total = 0;
+    while (total < length) {
+        uint64_t moved = 0;
+        if (!step(total, length - total, moved))
             return false;
-        if (done == 0)
+        if (moved == 0)
             break;
-        got += std::min(done, length - got);
+        total += std::min(moved, length - total);
     }
-    if (got < minimum) {
-        setShortTransferError("read", got, minimum);
+    if (total < minimum) {
+        setShortTransferError(what, total, minimum);
         return false;
     }
     return true;
 }
 
+bool readFully(DeviceHandle* h, uint64_t offset, uint8_t* buffer, uint64_t length, uint64_t minimum)
+{
+    const auto step = [&](uint64_t at, uint64_t n, uint64_t& moved) { return h->readAt(offset + at, buffer + at, n, moved); };
+    return transferFully(step, length, minimum, "read");
+}
+
 bool writeFully(DeviceHandle* h, uint64_t offset, const uint8_t* buffer, uint64_t length)
 {
-    uint64_t put = 0;
-    while (put < length) {
-        uint64_t done = 0;
-        if (!h->writeAt(offset + put, buffer + put, length - put, done))
-            return false;
-        if (done == 0)
-            break;
-        put += std::min(done, length - put);
-    }
-    if (put < length) {
-        setShortTransferError("written", put, length);
-        return false;
-    }
-    return true;
+    const auto step = [&](uint64_t at, uint64_t n, uint64_t& moved) { return h->writeAt(offset + at, buffer + at, n, moved); };
+    return transferFully(step, length, length, "written");
 }
 
 bool checkedOffset(uint64_t sector, uint32_t sectorSize, uint64_t& offset)
@@ -94,6 +89,32 @@ bool checkedOffset(uint64_t sector, uint32_t sectorSize, uint64_t& offset)
     }
     offset = sector * sectorSize;
     return true;
+}
+
+// Exactly `count` whole sectors at `sector`, moved by `move(offset, bytes)` once the handle, the
+// position and the device end allow it; failures are logged as "Failed to <what> sectors".
+template <typename Move>
+bool sectorTransfer(DeviceHandle* handle, uint64_t sector, uint32_t count, uint32_t sectorSize, const char* what, Move move)
+{
+    uint64_t offset = 0;
+    if (!handle || !checkedOffset(sector, sectorSize, offset)) {
+        if (!handle)
+            Platform::setLastError(PlatformError::InvalidHandle, "The handle is invalid");
+        Logger::instance().error(QStringLiteral("Failed to seek: %1").arg(RawDisk::lastErrorText()));
+        return false;
+    }
+    const uint64_t bytes = uint64_t(count) * sectorSize;
+    const int64_t size = deviceSize(handle);
+    bool ok = true;
+    if (size >= 0 && offset + bytes > uint64_t(size)) {
+        setBeyondEndError(size);
+        ok = false;
+    } else {
+        ok = move(offset, bytes);
+    }
+    if (!ok)
+        Logger::instance().error(QStringLiteral("Failed to %1 sectors: %2").arg(QLatin1String(what), RawDisk::lastErrorText()));
+    return ok;
 }
 
 } // namespace
@@ -120,49 +141,17 @@ DiskHandle RawDisk::openVolume(const QString& path, bool writable)
 
 bool RawDisk::readSectors(DeviceHandle* handle, uint64_t sector, uint32_t count, void* buffer, uint32_t sectorSize)
 {
-    uint64_t offset = 0;
-    if (!handle || !checkedOffset(sector, sectorSize, offset)) {
-        if (!handle)
-            Platform::setLastError(PlatformError::InvalidHandle, "The handle is invalid");
-        Logger::instance().error(QStringLiteral("Failed to seek: %1").arg(lastErrorText()));
-        return false;
-    }
-    const uint64_t bytes = uint64_t(count) * sectorSize;
-    const int64_t size = deviceSize(handle);
-    bool ok = true;
-    if (size >= 0 && offset + bytes > uint64_t(size)) {
-        setBeyondEndError(size);
-        ok = false;
-    } else {
-        ok = readFully(handle, offset, static_cast<uint8_t*>(buffer), bytes, bytes);
-    }
-    if (!ok)
-        Logger::instance().error(QStringLiteral("Failed to read sectors: %1").arg(lastErrorText()));
-    return ok;
+    return sectorTransfer(handle, sector, count, sectorSize, "read", [&](uint64_t offset, uint64_t bytes) {
+        return readFully(handle, offset, static_cast<uint8_t*>(buffer), bytes, bytes);
+    });
 }
 
 bool RawDisk::writeSectors(DeviceHandle* handle, uint64_t sector, uint32_t count, const void* buffer,
                           uint32_t sectorSize)
 {
-    uint64_t offset = 0;
-    if (!handle || !checkedOffset(sector, sectorSize, offset)) {
-        if (!handle)
-            Platform::setLastError(PlatformError::InvalidHandle, "The handle is invalid");
-        Logger::instance().error(QStringLiteral("Failed to seek: %1").arg(lastErrorText()));
-        return false;
-    }
-    const uint64_t bytes = uint64_t(count) * sectorSize;
-    const int64_t size = deviceSize(handle);
-    bool ok = true;
-    if (size >= 0 && offset + bytes > uint64_t(size)) {
-        setBeyondEndError(size);
-        ok = false;
-    } else {
-        ok = writeFully(handle, offset, static_cast<const uint8_t*>(buffer), bytes);
-    }
-    if (!ok)
-        Logger::instance().error(QStringLiteral("Failed to write sectors: %1").arg(lastErrorText()));
-    return ok;
+    return sectorTransfer(handle, sector, count, sectorSize, "write", [&](uint64_t offset, uint64_t bytes) {
+        return writeFully(handle, offset, static_cast<const uint8_t*>(buffer), bytes);
+    });
 }
 
 namespace {
@@ -290,19 +279,12 @@ bool RawDisk::writeSectorsAligned(DeviceHandle* handle, uint64_t sector, uint32_
 
 bool RawDisk::getDiskGeometry(DeviceHandle* handle, DiskGeometry& geometry)
 {
-    PlatformGeometry g;
-    if (!handle || !handle->geometry(g)) {
+    if (!handle || !handle->geometry(geometry)) {
         if (!handle)
             Platform::setLastError(PlatformError::InvalidHandle, "The handle is invalid");
         Logger::instance().error(QStringLiteral("Failed to get disk geometry: %1").arg(lastErrorText()));
         return false;
     }
-    geometry.diskSize = g.diskSize;
-    geometry.bytesPerSector = g.bytesPerSector;
-    geometry.totalSectors = g.bytesPerSector ? g.diskSize / g.bytesPerSector : 0;
-    geometry.cylinders = static_cast<uint32_t>(static_cast<uint64_t>(g.cylinders) & 0xFFFFFFFFu);
-    geometry.tracksPerCylinder = g.tracksPerCylinder;
-    geometry.sectorsPerTrack = g.sectorsPerTrack;
     return true;
 }
 
@@ -387,7 +369,7 @@ QList<DiskExtent> RawDisk::getVolumeDiskExtents(const QString& volumePath)
     for (const PlatformExtent& e : extents) {
         if (result.size() >= MaxVolumeExtents)
             break;
-        result.append(DiskExtent{e.diskNumber, e.startingOffset, e.extentLength});
+        result.append(e);
     }
     return result;
 }

@@ -9,25 +9,14 @@
 
 using DiskHandle = std::unique_ptr<DeviceHandle>;
 
-struct DiskGeometry {
-    int64_t diskSize = 0;
-    uint32_t bytesPerSector = 0;
-    int64_t totalSectors = 0;
-    uint32_t cylinders = 0;
-    uint32_t tracksPerCylinder = 0;
-    uint32_t sectorsPerTrack = 0;
-};
+// The seam's records serve as they are; only the alignment gets defaults of its own.
+using DiskGeometry = PlatformGeometry;
+using DiskExtent = PlatformExtent;
 
 struct StorageAlignment {
     uint32_t logicalSector = 512;
     uint32_t physicalSector = 512;
     uint32_t alignmentOffset = 0;
-};
-
-struct DiskExtent {
-    uint32_t diskNumber = 0;
-    int64_t startingOffset = 0;
-    int64_t extentLength = 0;
 };
 
 // Stateless operations on disks, volumes and their handles, over the platform seam. Handles it

@@ -1,23 +1,21 @@
+#include "common/forwardingplatform.h"
 #include "common/imagefixture.h"
 #include "core/diskio.h"
 #include "core/diskmanager.h"
 #include "core/logger.h"
-#include "common/forwardingplatform.h"
+#include "ondisk/crc32.h"
 #include "platform/posix/posixplatform.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <memory>
 #include <QSemaphore>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <memory>
 #include <thread>
 
 using Tessarin::FileSystemType;
@@ -27,78 +25,28 @@ namespace {
 
 constexpr qint64 MiB = 1 << 20;
 // Disk numbers of the table built in initTestCase.
-enum Slot { Gpt = 0, Mbr = 1, Blank = 2, Protective = 3, Gap = 4, BadSignature = 5, AbsurdCount = 6,
-            Truncated = 7, BadMbr = 8, Loop4k = 9, Mounted = 10, Beyond = 16 };
+enum Slot { Gpt = 0, Mbr = 1, Blank = 2, Protective = 3, Gap = 4, BadSignature = 5, AbsurdCount = 6, Truncated = 7,
+            Loop4k = 9, Mounted = 10, Beyond = 16 };
 
-const QString EfiType = QStringLiteral("{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}");
-const QString MsrType = QStringLiteral("{E3C9E316-0B5C-4DB8-817D-F92DF00215AE}");
-const QString BasicDataType = QStringLiteral("{EBD0A0A2-B9E5-4433-87C0-68B6B72699C7}");
-const QString RecoveryType = QStringLiteral("{DE94BBA4-06D1-4D40-A16A-BFD50179D6AC}");
-
-// Copies a formatted volume file into an image, leaving zero chunks sparse.
-bool placeVolume(const QString& volume, const QString& image, qint64 offset)
+// Copies a formatted volume file into an image at `offsetMiB`, leaving zero blocks sparse.
+bool placeVolume(const QString& volume, const QString& image, int offsetMiB)
 {
-    QFile in(volume);
-    QFile out(image);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::ReadWrite))
-        return false;
-    const QByteArray zero(MiB, '\0');
-    for (qint64 pos = 0; pos < in.size(); pos += MiB) {
-        const QByteArray chunk = in.read(MiB);
-        if (chunk.isEmpty())
-            return false;
-        if (chunk == zero.left(chunk.size()))
-            continue;
-        if (!out.seek(offset + pos) || out.write(chunk) != chunk.size())
-            return false;
-    }
-    return true;
+    return runTool(QStringLiteral("dd"), {"if=" + volume, "of=" + image, "bs=1M", "seek=" + QString::number(offsetMiB),
+                                          QStringLiteral("conv=notrunc,sparse")}) == 0;
 }
 
-uint32_t crc32(const QByteArray& data)
-{
-    uint32_t crc = 0xFFFFFFFFu;
-    for (char c : data) {
-        crc ^= static_cast<uint8_t>(c);
-        for (int i = 0; i < 8; ++i)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-// Sets the entry count of the GPT header at `offset` and recomputes its CRC, so only the count is wrong.
+// Sets the entry count of the GPT header at `offset` and reseals its CRC, so only the count is wrong.
 bool setGptEntryCount(const QString& path, qint64 offset, uint32_t count)
 {
     constexpr int HeaderSizeOffset = 12, HeaderCrcOffset = 16, EntryCountOffset = 80;
     QByteArray header = readFileBytes(path, offset, 512);
     if (header.size() != 512 || !header.startsWith("EFI PART"))
         return false;
-    const uint32_t headerSize = qFromLittleEndian<uint32_t>(header.constData() + HeaderSizeOffset);
     qToLittleEndian<uint32_t>(count, header.data() + EntryCountOffset);
     qToLittleEndian<uint32_t>(0, header.data() + HeaderCrcOffset);
-    qToLittleEndian<uint32_t>(crc32(header.left(headerSize)), header.data() + HeaderCrcOffset);
+    const uint32_t headerSize = qFromLittleEndian<uint32_t>(header.constData() + HeaderSizeOffset);
+    qToLittleEndian<uint32_t>(Crc32::compute(header.constData(), headerSize), header.data() + HeaderCrcOffset);
     return writeFileBytes(path, offset, header);
-}
-
-// One 16-byte MBR entry: boot flag, type, start and count (CHS left zero).
-QByteArray mbrEntry(bool active, uint8_t type, uint32_t start, uint32_t count)
-{
-    QByteArray e(16, '\0');
-    e[0] = active ? char(0x80) : char(0);
-    e[4] = char(type);
-    qToLittleEndian<uint32_t>(start, e.data() + 8);
-    qToLittleEndian<uint32_t>(count, e.data() + 12);
-    return e;
-}
-
-QByteArray mbrSector(const QList<QByteArray>& entries)
-{
-    QByteArray s(512, '\0');
-    for (int i = 0; i < entries.size(); ++i)
-        s.replace(446 + 16 * i, 16, entries.at(i));
-    s[510] = char(0x55);
-    s[511] = char(0xAA);
-    return s;
 }
 
 // A platform whose drive-layout request always fails, so the style must come from sector 0.
@@ -171,7 +119,7 @@ private:
             && makeSparseFile(efi, 64 * MiB) && makeFat32(efi, {"-n", "EFI"})
             && makeSparseFile(ntfs, 96 * MiB) && makeNtfs(ntfs, {"-L", "Data"})
             && runTool("sfdisk", {"--json", img}, &m_gptDump) == 0
-            && placeVolume(efi, img, 2048 * 512) && placeVolume(ntfs, img, (2048 + 131072 + 32768) * 512LL);
+            && placeVolume(efi, img, 1) && placeVolume(ntfs, img, 1 + 64 + 16);
     }
 
     bool makeMbr()
@@ -180,7 +128,7 @@ private:
         return makeSparseFile(img, 128 * MiB)
             && sfdiskScript(img, "label: dos\nlabel-id: 0x1234abcd\nstart=2048, size=65536, type=7, bootable\n"
                                  "start=67584, size=131072, type=c\n")
-            && makeSparseFile(fat, 64 * MiB) && makeFat32(fat, {"-n", "STICK"}) && placeVolume(fat, img, 67584 * 512LL);
+            && makeSparseFile(fat, 64 * MiB) && makeFat32(fat, {"-n", "STICK"}) && placeVolume(fat, img, 33);
     }
 
     bool makeSmallGpt(const QString& img) { return makeSparseFile(img, 16 * MiB) && sgdiskRun(img, {"-n1:2048:+4M", "-t1:0700"}); }
@@ -193,56 +141,41 @@ private:
         m_loop4kDevice = std::make_unique<LoopDevice>(img, false, 4096);
         m_why4k = m_loop4kDevice->error();
         m_loop4k = m_loop4kDevice->device();
-        if (m_loop4k.isEmpty())
-            return false;
-        if (!sgdiskRun(m_loop4k, {"-n1:256:+16M", "-t1:0700"}))
+        if (!m_loop4k.isEmpty() && !sgdiskRun(m_loop4k, {"-n1:256:+16M", "-t1:0700"}))
             m_why4k = "sgdisk on the 4K loop failed";
         return m_why4k.isEmpty();
     }
 
-    bool makeMounted()
+    // An NTFS volume mounted with a Windows folder and 8 MiB of data: drive C: of the running system.
+    QString makeMounted()
     {
         const QString img = path("mounted.img");
-        if (!makeSparseFile(img, 96 * MiB) || !sfdiskScript(img, "label: dos\nstart=2048, size=163840, type=7\n")) {
-            m_whyMounted = "sfdisk failed";
-            return false;
-        }
+        if (!makeSparseFile(img, 96 * MiB) || !sfdiskScript(img, "label: dos\nstart=2048, size=163840, type=7\n"))
+            return "sfdisk failed";
         m_loopMountedDevice = std::make_unique<LoopDevice>(img, true);
-        m_whyMounted = m_loopMountedDevice->error();
         m_loopMounted = m_loopMountedDevice->device();
         if (m_loopMounted.isEmpty())
-            return false;
+            return m_loopMountedDevice->error();
         const QString part = m_loopMounted + "p1";
         // The kernel's own scan is asynchronous and sometimes misses the table: ask again with partx.
-        for (int i = 0; i < 40 && !QFile::exists(part); ++i)
+        for (int i = 0; i < 100 && !QFile::exists(part); ++i) {
+            if (i == 40)
+                runTool("partx", {"-a", m_loopMounted});
             QTest::qWait(50);
-        if (!QFile::exists(part))
-            runTool("partx", {"-a", m_loopMounted});
-        for (int i = 0; i < 60 && !QFile::exists(part); ++i)
-            QTest::qWait(50);
-        if (!QFile::exists(part)) {
-            m_whyMounted = "no partition node " + part;
-            return false;
         }
-        if (!makeNtfs(part, {"-L", "Sys"})) {
-            m_whyMounted = "mkntfs failed";
-            return false;
-        }
+        if (!makeNtfs(part, {"-L", "Sys"}))
+            return "no partition node or mkntfs failed on " + part;
         m_mount = std::make_unique<Mount>(part, path("mnt"), QStringList{}, "ntfs-3g");
-        if (!m_mount->ok()) {
-            m_whyMounted = m_mount->error();
-            return false;
-        }
+        if (!m_mount->ok())
+            return m_mount->error();
         m_mountPoint = m_mount->point();
         QDir().mkpath(m_mountPoint + "/Windows/System32");
         QFile payload(m_mountPoint + "/payload.bin");
-        if (!payload.open(QIODevice::WriteOnly) || payload.write(QByteArray(8 * MiB, 'x')) != 8 * MiB) {
-            m_whyMounted = "cannot write on the mounted volume";
-            return false;
-        }
+        if (!payload.open(QIODevice::WriteOnly) || payload.write(QByteArray(8 * MiB, 'x')) != 8 * MiB)
+            return "cannot write on the mounted volume";
         payload.close();
         runTool("sync", {});
-        return true;
+        return {};
     }
 
     // A crash skips cleanupTestCase: a detached shell waits for this process to end and then
@@ -260,16 +193,6 @@ private:
         QProcess::startDetached(QStringLiteral("sh"), {QStringLiteral("-c"), script});
     }
 
-    void releaseDevices()
-    {
-        m_mount.reset();
-        m_loopMountedDevice.reset();
-        m_loop4kDevice.reset();
-        m_mountPoint.clear();
-        m_loopMounted.clear();
-        m_loop4k.clear();
-    }
-
 private slots:
     void initTestCase()
     {
@@ -280,7 +203,13 @@ private slots:
         QVERIFY(makeMbr());
         QVERIFY(makeSparseFile(path("blank.img"), 16 * MiB));
         QVERIFY(makeSparseFile(path("protective.img"), 16 * MiB));
-        QVERIFY(writeFileBytes(path("protective.img"), 0, mbrSector({mbrEntry(false, 0xEE, 1, 32767)})));
+        QByteArray mbr(512, '\0');  // one 0xEE entry over the whole disk, and no GPT behind it
+        mbr[446 + 4] = char(0xEE);
+        qToLittleEndian<uint32_t>(1, mbr.data() + 446 + 8);
+        qToLittleEndian<uint32_t>(32767, mbr.data() + 446 + 12);
+        mbr[510] = char(0x55);
+        mbr[511] = char(0xAA);
+        QVERIFY(writeFileBytes(path("protective.img"), 0, mbr));
 
         // Corrupt GPTs: both headers unsigned; both headers with an absurd entry count but a valid CRC.
         QVERIFY(makeSmallGpt(path("badsig.img")));
@@ -292,29 +221,19 @@ private slots:
         // Cut inside the partition, with a ragged end: the backup GPT is gone.
         QVERIFY(makeSmallGpt(path("truncated.img")));
         QVERIFY(QFile::resize(path("truncated.img"), 2 * MiB + 100));
-        // Overlapping entries, one far beyond the end of the disk.
-        QVERIFY(makeSparseFile(path("badmbr.img"), 16 * MiB));
-        QVERIFY(writeFileBytes(path("badmbr.img"), 0, mbrSector({mbrEntry(true, 0x07, 2048, 20480),
-                                                          mbrEntry(false, 0x0C, 10000, 20480),
-                                                          mbrEntry(false, 0x07, 0xF0000000u, 0x0FFFFFFFu)})));
 
         if (isRoot()) {
             startCrashGuard();
             makeLoop4k();
-            makeMounted();
+            m_whyMounted = makeMounted();
         } else {
             m_why4k = m_whyMounted = "needs root for loop devices";
         }
 
         QStringList table(17);
-        table[Gpt] = path("gpt.img");
-        table[Mbr] = path("mbr.img");
-        table[Blank] = path("blank.img");
-        table[Protective] = path("protective.img");
-        table[BadSignature] = path("badsig.img");
-        table[AbsurdCount] = path("absurd.img");
-        table[Truncated] = path("truncated.img");
-        table[BadMbr] = path("badmbr.img");
+        const char* images[] = {"gpt", "mbr", "blank", "protective", nullptr, "badsig", "absurd", "truncated"};
+        for (int i = 0; i <= Truncated; ++i)
+            table[i] = images[i] ? path(QString::fromLatin1(images[i]) + ".img") : QString();
         table[Loop4k] = m_why4k.isEmpty() ? m_loop4k : QString();
         table[Mounted] = m_whyMounted.isEmpty() ? m_loopMounted : QString();
         table[Beyond] = path("blank.img");
@@ -328,64 +247,55 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         m_disks = DiskManager::enumerateDisks();
-        QVERIFY2(timer.elapsed() < 20000, "enumeration took too long");
+        QVERIFY2(timer.elapsed() < 20000, "an absurd entry count must not make enumeration crawl");
     }
 
-    void cleanupTestCase() { releaseDevices(); }
+    void cleanupTestCase()
+    {
+        m_mount.reset();
+        m_loopMountedDevice.reset();
+        m_loop4kDevice.reset();
+    }
 
+    // No gap is filled, nothing past 15 is listed, and every partition names its own disk.
     void numbersFollowTheDiskTable()
     {
         QList<int> numbers;
-        for (const DiskInfo& d : m_disks)
+        for (const DiskInfo& d : m_disks) {
             numbers << d.diskNumber;
-        QList<int> expected{Gpt, Mbr, Blank, Protective, BadSignature, AbsurdCount, Truncated, BadMbr};
+            for (const PartitionInfo& p : d.partitions)
+                QVERIFY(p.diskNumber == d.diskNumber && p.size > 0);
+        }
+        QList<int> expected{Gpt, Mbr, Blank, Protective, BadSignature, AbsurdCount, Truncated};
         if (m_why4k.isEmpty())
             expected << Loop4k;
         if (m_whyMounted.isEmpty())
             expected << Mounted;
-        QCOMPARE(numbers, expected);  // no gap filled, nothing past 15
-        for (const DiskInfo& d : m_disks) {
-            QCOMPARE(d.totalSectors, d.size / d.sectorSize);
-            uint64_t used = 0;
-            for (const PartitionInfo& p : d.partitions) {
-                QCOMPARE(p.diskNumber, d.diskNumber);
-                QVERIFY(p.size > 0);
-                used += p.usedSpace;
-            }
-            QCOMPARE(d.usedSpace, used);
-        }
-        QCOMPARE(diskAt(Gpt)->size, uint64_t(256 * MiB));
+        QCOMPARE(numbers, expected);
     }
 
+    // Positions, types and GUIDs as sfdisk reads them; file systems and labels from the volumes.
     void gptDisk()
     {
         const DiskInfo* d = diskAt(Gpt);
         QVERIFY(d);
         QCOMPARE(d->partitionStyle, PartitionStyle::GPT);
-        QCOMPARE(d->partitions.size(), 4);
         const QJsonArray reference = QJsonDocument::fromJson(m_gptDump.toUtf8())
                                          .object()["partitiontable"].toObject()["partitions"].toArray();
+        QCOMPARE(d->partitions.size(), 4);
         QCOMPARE(reference.size(), 4);
-        const QStringList types{EfiType, MsrType, BasicDataType, RecoveryType};
         for (int i = 0; i < 4; ++i) {
             const PartitionInfo& p = d->partitions.at(i);
             const QJsonObject ref = reference.at(i).toObject();
             QCOMPARE(p.partitionNumber, i + 1);
             QCOMPARE(p.startSector, uint64_t(ref["start"].toInteger()));
             QCOMPARE(p.sectorCount, uint64_t(ref["size"].toInteger()));
-            QCOMPARE(p.size, p.sectorCount * 512);
-            QCOMPARE(p.typeGuid, types.at(i));
+            QCOMPARE(p.typeGuid, "{" + ref["type"].toString().toUpper() + "}");
             QCOMPARE(p.partitionGuid, "{" + ref["uuid"].toString().toUpper() + "}");
+            QVERIFY(p.isEfi == (i == 0) && p.isMsr == (i == 1) && p.isRecovery == (i == 3));
         }
-        const PartitionInfo& efi = d->partitions.at(0);
-        QVERIFY(efi.isEfi && !efi.isMsr && !efi.isRecovery);
-        QCOMPARE(efi.fileSystem, FileSystemType::FAT32);
-        QVERIFY(d->partitions.at(1).isMsr);
-        const PartitionInfo& data = d->partitions.at(2);
-        QVERIFY(!data.isEfi && !data.isMsr && !data.isRecovery && !data.isSystem);
-        QCOMPARE(data.fileSystem, FileSystemType::NTFS);
-        QCOMPARE(data.label, QStringLiteral("Data"));
-        QVERIFY(d->partitions.at(3).isRecovery);
+        QCOMPARE(d->partitions.at(0).fileSystem, FileSystemType::FAT32);
+        QVERIFY(d->partitions.at(2).fileSystem == FileSystemType::NTFS && d->partitions.at(2).label == QStringLiteral("Data"));
     }
 
     void mbrDisk()
@@ -395,65 +305,37 @@ private slots:
         QCOMPARE(d->partitionStyle, PartitionStyle::MBR);
         QCOMPARE(d->partitions.size(), 2);
         const PartitionInfo& ntfs = d->partitions.at(0);
-        QCOMPARE(ntfs.partitionNumber, 1);
-        QCOMPARE(ntfs.startSector, uint64_t(2048));
-        QCOMPARE(ntfs.sectorCount, uint64_t(65536));
-        QCOMPARE(ntfs.mbrType, uint8_t(0x07));
-        QVERIFY(ntfs.isActive);
+        QVERIFY(ntfs.startSector == 2048 && ntfs.sectorCount == 65536 && ntfs.mbrType == 0x07 && ntfs.isActive);
         // Unformatted and unmounted: the type byte alone names the file system.
         QCOMPARE(ntfs.fileSystem, FileSystemType::NTFS);
         const PartitionInfo& fat = d->partitions.at(1);
-        QCOMPARE(fat.startSector, uint64_t(67584));
-        QCOMPARE(fat.mbrType, uint8_t(0x0C));
-        QVERIFY(!fat.isActive);
-        QCOMPARE(fat.fileSystem, FileSystemType::FAT32);
-        QCOMPARE(fat.label, QStringLiteral("STICK"));
+        QVERIFY(fat.startSector == 67584 && fat.mbrType == 0x0C && !fat.isActive);
+        QVERIFY(fat.fileSystem == FileSystemType::FAT32 && fat.label == QStringLiteral("STICK"));
     }
 
-    void disksWithoutUsableTable()
-    {
-        for (int number : {Blank, BadSignature}) {
-            const DiskInfo* d = diskAt(number);
-            QVERIFY2(d, qPrintable(QString::number(number)));
-            QCOMPARE(d->partitionStyle, PartitionStyle::Unknown);
-            QVERIFY(d->partitions.isEmpty());
-            QCOMPARE(d->size, uint64_t(16 * MiB));
-        }
-        // A protective MBR with no GPT behind it is no table to edit; the disk is still listed.
-        const DiskInfo* p = diskAt(Protective);
-        QVERIFY(p);
-        QVERIFY(p->partitions.isEmpty());
-    }
-
+    // Listed without partitions: no table, unsigned headers, a protective MBR with no GPT behind it.
+    // Damaged tables give nothing absurd: at most 128 entries, no size past the file.
     void damagedTablesAreListedSafely()
     {
+        for (int number : {Blank, BadSignature, Protective}) {
+            const DiskInfo* d = diskAt(number);
+            QVERIFY2(d && d->partitions.isEmpty(), qPrintable(QString::number(number)));
+            QVERIFY(number == Protective || d->partitionStyle == PartitionStyle::Unknown);
+        }
         const DiskInfo* absurd = diskAt(AbsurdCount);
-        QVERIFY(absurd);
-        QVERIFY(absurd->partitions.size() <= 128);
         const DiskInfo* truncated = diskAt(Truncated);
-        QVERIFY(truncated);
-        QVERIFY(truncated->size <= uint64_t(2 * MiB + 100));
-        QCOMPARE(truncated->size % 512, uint64_t(0));
-        const DiskInfo* bad = diskAt(BadMbr);
-        QVERIFY(bad);
-        for (const DiskInfo* d : {absurd, truncated, bad})
-            for (const PartitionInfo& part : d->partitions)
-                QVERIFY(part.startSector < uint64_t(1) << 40);
+        QVERIFY(absurd && absurd->partitions.size() <= 128);
+        QVERIFY(truncated && truncated->size <= uint64_t(2 * MiB + 100) && truncated->size % 512 == 0);
     }
 
-    void missingTableEntryIsLoggedAndLeftOut()
+    void missingTableEntryIsLeftOut()
     {
         PosixPlatform::Settings settings;
         settings.disks = path("no-such-disk.img").toStdString() + ":" + path("gpt.img").toStdString();
         PosixPlatform platform(settings);
         ScopedPlatform scoped(&platform);
-        QStringList warnings;
-        Logger::instance().setCallback([&](const QString& m, Logger::Level) { warnings << m; });
         const QList<DiskInfo> disks = DiskManager::enumerateDisks();
-        Logger::instance().setCallback({});
-        QCOMPARE(disks.size(), 1);
-        QCOMPARE(disks.first().diskNumber, 1);
-        QVERIFY2(warnings.join(QLatin1Char('\n')).contains(path("no-such-disk.img")), qPrintable(warnings.join(QLatin1Char('|'))));
+        QVERIFY(disks.size() == 1 && disks.first().diskNumber == 1);
     }
 
     void styleFromSectorZeroWhenLayoutFails()
@@ -462,18 +344,13 @@ private slots:
         ScopedPlatform scoped(&platform);
         const QList<DiskInfo> disks = DiskManager::enumerateDisks();
         QCOMPARE(disks.size(), m_disks.size());
-        const auto styleOf = [&](int number) {
-            for (const DiskInfo& d : disks)
-                if (d.diskNumber == number)
-                    return d.partitionStyle;
-            return PartitionStyle(-1);
-        };
-        QCOMPARE(styleOf(Protective), PartitionStyle::GPT);
-        QCOMPARE(styleOf(Gpt), PartitionStyle::GPT);
-        QCOMPARE(styleOf(Mbr), PartitionStyle::MBR);
-        QCOMPARE(styleOf(Blank), PartitionStyle::Unknown);
-        for (const DiskInfo& d : disks)
+        QMap<int, PartitionStyle> style;
+        for (const DiskInfo& d : disks) {
+            style[d.diskNumber] = d.partitionStyle;
             QVERIFY(d.partitions.isEmpty());
+        }
+        QVERIFY(style[Protective] == PartitionStyle::GPT && style[Gpt] == PartitionStyle::GPT);
+        QVERIFY(style[Mbr] == PartitionStyle::MBR && style[Blank] == PartitionStyle::Unknown);
     }
 
     void fourKSectorLoopDevice()
@@ -482,12 +359,9 @@ private slots:
             QSKIP(qPrintable(m_why4k));
         const DiskInfo* d = diskAt(Loop4k);
         QVERIFY(d);
-        QCOMPARE(d->sectorSize, 4096u);
-        QCOMPARE(d->size, uint64_t(64 * MiB));
-        QCOMPARE(d->partitionStyle, PartitionStyle::GPT);
+        QVERIFY(d->sectorSize == 4096 && d->size == uint64_t(64 * MiB) && d->partitionStyle == PartitionStyle::GPT);
         QCOMPARE(d->partitions.size(), 1);
-        QCOMPARE(d->partitions.at(0).startSector, uint64_t(256 * 4096 / 512));  // 512-byte units
-        QCOMPARE(d->partitions.at(0).size, uint64_t(16 * MiB));
+        QVERIFY(d->partitions.at(0).startSector == 256 * 4096 / 512 && d->partitions.at(0).size == uint64_t(16 * MiB));  // 512-byte units
     }
 
     void mountedPartitionHasVolumeDetails()
@@ -498,15 +372,11 @@ private slots:
         QVERIFY(d);
         QCOMPARE(d->partitions.size(), 1);
         const PartitionInfo& p = d->partitions.at(0);
-        QCOMPARE(p.driveLetter, QStringLiteral("C:"));
-        QCOMPARE(p.fileSystem, FileSystemType::NTFS);
-        QCOMPARE(p.label, QStringLiteral("Sys"));
+        QVERIFY(p.driveLetter == QStringLiteral("C:") && p.fileSystem == FileSystemType::NTFS && p.label == QStringLiteral("Sys"));
         QVERIFY2(p.usedSpace >= uint64_t(8 * MiB) && p.usedSpace < p.size, qPrintable(QString::number(p.usedSpace)));
-        QVERIFY(p.isSystem);  // Windows\System32 exists on it
-        QCOMPARE(d->usedSpace, p.usedSpace);
-        QVERIFY(d->isSystemDisk);
+        QVERIFY(p.isSystem && d->usedSpace == p.usedSpace);  // Windows\System32 exists on it
         for (const DiskInfo& other : m_disks)
-            QVERIFY(other.diskNumber == Mounted || !other.isSystemDisk);
+            QCOMPARE(other.isSystemDisk, other.diskNumber == Mounted);
     }
 
     void asyncRequestsShareOneTask()
@@ -520,14 +390,11 @@ private slots:
         manager.enumDisksAsync();
         QVERIFY(gate.m_entered.tryAcquire(1, 10000));  // the task is running and held
         manager.enumDisksAsync();
-        QCOMPARE(started.size(), 2);
-        QVERIFY(manager.isEnumerating());
+        QVERIFY(started.size() == 2 && manager.isEnumerating());
         gate.m_gate.release();
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
         QTest::qWait(100);
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(finished.size(), 1);
-        QCOMPARE(manager.disks().size(), m_disks.size());
+        QVERIFY(changed.size() == 1 && finished.size() == 1 && manager.disks().size() == m_disks.size());
 
         // A later request runs a new task.
         manager.enumDisksAsync();

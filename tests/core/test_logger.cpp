@@ -6,15 +6,15 @@
 class TestLogger : public QObject {
     Q_OBJECT
 private slots:
+    // The first init wins; debug lines stay out of the file, and only warnings and errors reach the callback.
     void linesReachFileAndCallback()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("first.log"));
         Logger& log = Logger::instance();
         log.init(path);
-        log.init(dir.filePath(QStringLiteral("second.log")));  // the first init wins
+        log.init(dir.filePath(QStringLiteral("second.log")));
         QCOMPARE(log.filePath(), path);
-
         QStringList seen;
         log.setCallback([&](const QString& m, Logger::Level) { seen << m; });
         log.log(Logger::Debug, QStringLiteral("hidden debug"));
@@ -22,12 +22,10 @@ private slots:
         log.warning(QStringLiteral("careful"));
         log.error(QStringLiteral("broken"));
         log.setCallback({});
-
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 3);
-        QVERIFY(lines[2].endsWith(QStringLiteral("[ERROR] broken")));
+        const QString text = QString::fromUtf8(f.readAll());
+        QVERIFY(text.count(QLatin1Char('\n')) == 3 && text.contains(QStringLiteral("broken")) && !text.contains(QStringLiteral("hidden")));
         QCOMPARE(seen, (QStringList{QStringLiteral("careful"), QStringLiteral("broken")}));
     }
 

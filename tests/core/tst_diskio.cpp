@@ -17,21 +17,13 @@ namespace {
 constexpr uint64_t KiB = 1024;
 constexpr uint64_t MiB = 1024 * 1024;
 using Event = MemoryPlatform::IoEvent;
-using Spans = QList<QPair<quint64, quint64>>;
 
-Spans spans(const std::vector<Event>& events)
+// Patterned bytes as the memory platform fills a disk, for image files.
+QByteArray pattern(uint64_t size, uint32_t seed)
 {
-    Spans out;
-    for (const Event& e : events)
-        out.append({e.offset, e.length});
-    return out;
-}
-
-std::vector<uint8_t> pattern(uint64_t size, uint32_t seed)
-{
-    std::vector<uint8_t> v(size);
+    QByteArray v(qsizetype(size), '\0');
     for (uint64_t i = 0; i < size; ++i)
-        v[i] = MemoryPlatform::patternByte(seed, i);
+        v[qsizetype(i)] = char(MemoryPlatform::patternByte(seed, i));
     return v;
 }
 
@@ -61,8 +53,7 @@ struct Rig {
     }
     MemoryPlatform mp;
     ScopedPlatform scope{&mp};
-    int src = -1;
-    int dst = -1;
+    int src = -1, dst = -1;
 };
 
 enum class Op { Sectors, Bytes, Fast, Extents };
@@ -93,479 +84,324 @@ QByteArray fileHash(const QString& path)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Op)
-Q_DECLARE_METATYPE(SpanPlanner::Result)
-
 class DiskIOTest : public QObject {
     Q_OBJECT
 private slots:
-    void spanPlanner_data();
-    void spanPlanner();
-    void partialSpansAreReadBeforeWritten();
-    void nothingMovesPastTheDeviceEnd();
-    void bufferAlignmentFollowsBothSides();
-    void sameDeviceRefusedAndSourceNeverWritten();
-    void targetVolumesAreLockedUntilClose();
-    void copiesAreByteExact_data();
-    void copiesAreByteExact();
-    void copyFailuresStopAndReport();
-    void cancellation_data();
-    void cancellation();
-    void copyBytesChunksWithoutProcessingEvents();
-    void deviceQueries();
-    void imageFilesThroughNativeBackend();
-    void loopDevicesWithBothSectorSizes();
-};
+    // Whole aligned spans around any range; cut at the device end, refused past it or on overflow.
+    void spanPlanner()
+    {
+        using R = SpanPlanner::Result;
+        struct Case { const char* name; uint64_t offset, length; uint32_t alignment; int64_t deviceSize; R result; uint64_t start, span; bool exact; };
+        for (const Case& c : {Case{"8 sectors at 8", 8 * 512, 4096, 4096, -1, R::Ok, 4096, 4096, true},
+                              Case{"two spans", 5000, 7000, 4096, 1 << 20, R::Ok, 4096, 8192, false},
+                              Case{"cut at device end", 8 * 512, 512, 4096, 9 * 512, R::Ok, 4096, 512, true},
+                              Case{"head, cut at end", 8 * 512 + 100, 100, 4096, 9 * 512, R::Ok, 4096, 512, false},
+                              Case{"one byte past", 4096, 513, 4096, 4608, R::BeyondEnd, 0, 0, false},
+                              Case{"starts at end", 4608, 1, 512, 4608, R::BeyondEnd, 0, 0, false},
+                              Case{"offset overflow", ~uint64_t(0) - 10, 512, 512, -1, R::OutOfRange, 0, 0, false},
+                              Case{"length overflow", 512, ~uint64_t(0), 512, -1, R::OutOfRange, 0, 0, false}}) {
+            AlignedSpan plan;
+            QVERIFY2(SpanPlanner::plan(c.offset, c.length, c.alignment, c.deviceSize, plan) == c.result, c.name);
+            QVERIFY2(c.result != R::Ok || (plan.start == c.start && plan.span == c.span && plan.start + plan.head == c.offset
+                                           && plan.exact(c.length) == c.exact), c.name);
+        }
+    }
 
-void DiskIOTest::spanPlanner_data()
-{
-    QTest::addColumn<quint64>("offset");
-    QTest::addColumn<quint64>("length");
-    QTest::addColumn<uint>("alignment");
-    QTest::addColumn<qint64>("deviceSize");
-    QTest::addColumn<SpanPlanner::Result>("result");
-    QTest::addColumn<quint64>("start");
-    QTest::addColumn<quint64>("span");
-    QTest::addColumn<bool>("exact");
-    using R = SpanPlanner::Result;
-    QTest::newRow("sector 9 in 4K") << quint64(9 * 512) << quint64(512) << 4096u << qint64(-1) << R::Ok << quint64(4096) << quint64(4096) << false;
-    QTest::newRow("8 sectors at 8") << quint64(8 * 512) << quint64(4096) << 4096u << qint64(-1) << R::Ok << quint64(4096) << quint64(4096) << true;
-    QTest::newRow("two spans") << quint64(5000) << quint64(7000) << 4096u << qint64(1 << 20) << R::Ok << quint64(4096) << quint64(8192) << false;
-    QTest::newRow("cut at device end") << quint64(8 * 512) << quint64(512) << 4096u << qint64(9 * 512) << R::Ok << quint64(4096) << quint64(512) << true;
-    QTest::newRow("head, cut at end") << quint64(8 * 512 + 100) << quint64(100) << 4096u << qint64(9 * 512) << R::Ok << quint64(4096) << quint64(512) << false;
-    QTest::newRow("one byte past") << quint64(4096) << quint64(513) << 4096u << qint64(4608) << R::BeyondEnd << quint64(0) << quint64(0) << false;
-    QTest::newRow("starts at end") << quint64(4608) << quint64(1) << 512u << qint64(4608) << R::BeyondEnd << quint64(0) << quint64(0) << false;
-    QTest::newRow("offset overflow") << ~quint64(0) - 10 << quint64(512) << 512u << qint64(-1) << R::OutOfRange << quint64(0) << quint64(0) << false;
-    QTest::newRow("length overflow") << quint64(512) << ~quint64(0) << 512u << qint64(-1) << R::OutOfRange << quint64(0) << quint64(0) << false;
-    QTest::newRow("alignment 0 is 512") << quint64(700) << quint64(10) << 0u << qint64(-1) << R::Ok << quint64(512) << quint64(512) << false;
-}
+    // A partial span is written only after its neighbours were read from the device, and not at all
+    // when that read fails; nothing is read or written past the device end or an overflowing position.
+    void alignedTransfers()
+    {
+        MemoryPlatform mp;
+        ScopedPlatform scope(&mp);
+        const int n = mp.addDisk(9 * 512);  // the last 4096-byte span runs past the end
+        mp.fillPattern(n, 3);
+        DiskHandle h = DiskIO::openDisk(n, true);
+        QVERIFY(h);
+        std::vector<uint8_t> expected = mp.data(n), buf(4096, 0xEE);
+        QVERIFY(DiskIO::writeSectorsAligned(h.get(), 5, 1, buf.data(), 512, 4096));
+        std::fill(expected.begin() + 5 * 512, expected.begin() + 6 * 512, 0xEE);
+        QVERIFY(mp.data(n) == expected);
+        std::vector<uint8_t> one(512);
+        QVERIFY(DiskIO::readSectorsAligned(h.get(), 5, 1, one.data(), 512, 4096) && sameRange(one, 0, expected, 5 * 512, 512));
+        QVERIFY(DiskIO::writeSectorsAligned(h.get(), 8, 1, buf.data(), 512, 4096));
+        QVERIFY(mp.data(n).size() == 9 * 512 && mp.writes(n).back().offset + mp.writes(n).back().length == 9 * 512);
 
-void DiskIOTest::spanPlanner()
-{
-    QFETCH(quint64, offset);
-    QFETCH(quint64, length);
-    QFETCH(uint, alignment);
-    QFETCH(qint64, deviceSize);
-    QFETCH(SpanPlanner::Result, result);
-    AlignedSpan plan;
-    QCOMPARE(SpanPlanner::plan(offset, length, alignment, deviceSize, plan), result);
-    if (result != SpanPlanner::Result::Ok)
-        return;
-    QFETCH(quint64, start);
-    QFETCH(quint64, span);
-    QFETCH(bool, exact);
-    QCOMPARE(plan.start, start);
-    QCOMPARE(plan.span, span);
-    QCOMPARE(plan.start + plan.head, offset);
-    QCOMPARE(plan.exact(length), exact);
-}
+        mp.clearRecords();
+        expected = mp.data(n);
+        mp.failReadAtSector(n, 6, PlatformError::IoDevice, "bad sector");  // beside the one written
+        QVERIFY(!DiskIO::writeSectorsAligned(h.get(), 5, 1, buf.data(), 512, 4096));
+        QVERIFY(mp.writes(n).empty());
+        mp.clearRecords();
+        QVERIFY(!DiskIO::writeSectorsAligned(h.get(), 8, 2, buf.data(), 512, 4096));
+        QVERIFY(!DiskIO::writeSectors(h.get(), 9, 1, buf.data(), 512));
+        QVERIFY(!DiskIO::readSectorsAligned(h.get(), 9, 1, buf.data(), 512, 4096));
+        QVERIFY(!DiskIO::readSectors(h.get(), std::numeric_limits<uint64_t>::max() / 256, 1, buf.data(), 512));
+        QVERIFY(mp.writes(n).empty() && mp.reads(n).empty() && mp.data(n) == expected);
 
-void DiskIOTest::partialSpansAreReadBeforeWritten()
-{
-    MemoryPlatform mp;
-    ScopedPlatform scope(&mp);
-    const int n = mp.addDisk(64 * KiB);
-    mp.fillPattern(n, 3);
-    const std::vector<uint8_t> before = mp.data(n);
-    DiskHandle h = DiskIO::openDisk(n, true);
-    QVERIFY(h);
+        // A device that does not tell its size: a short read or write is a failure, not success.
+        mp.disk(n).geometryAnswers = false;
+        QVERIFY(DiskIO::readSectorsAligned(h.get(), 8, 1, buf.data(), 512, 4096));
+        QVERIFY(!DiskIO::readSectorsAligned(h.get(), 8, 2, buf.data(), 512, 4096));
+        QVERIFY(!DiskIO::writeSectors(h.get(), 8, 2, buf.data(), 512));
+    }
 
-    std::vector<uint8_t> one(512);
-    QVERIFY(DiskIO::readSectorsAligned(h.get(), 9, 1, one.data(), 512, 4096));
-    QCOMPARE(spans(mp.reads(n)), (Spans{{4096, 4096}}));
-    QVERIFY(sameRange(one, 0, before, 9 * 512, 512));
+    void bufferAlignmentFollowsBothSides()
+    {
+        struct Case { uint32_t srcPhys, dstPhys, expected; };
+        for (const Case c : {Case{4096, 512, 4096}, Case{512, 512, 4096}, Case{512, 8192, 8192}}) {
+            Rig rig(1 * MiB, 1 * MiB, 512, c.srcPhys, 512, c.dstPhys);
+            DiskIO io;
+            QVERIFY(rig.open(io, 100 * KiB));
+            QCOMPARE(io.bufferAlignment(), c.expected);
+            QCOMPARE(io.bufferSize() % c.expected, 0u);
+            // Copies still come out right through buffers of that alignment.
+            QVERIFY(io.fastCopy(0, 0, 1 * MiB));
+            QVERIFY(rig.mp.data(rig.dst) == rig.mp.data(rig.src));
+        }
+    }
 
-    mp.clearRecords();
-    std::vector<uint8_t> ones(512, 0xEE);
-    QVERIFY(DiskIO::writeSectorsAligned(h.get(), 9, 1, ones.data(), 512, 4096));
-    QCOMPARE(spans(mp.writes(n)), (Spans{{4096, 4096}}));
-    std::vector<uint8_t> expected = before;
-    std::fill(expected.begin() + 9 * 512, expected.begin() + 10 * 512, 0xEE);
-    QVERIFY(mp.data(n) == expected);
-
-    // A whole span from a misaligned caller buffer: written at once, nothing read first.
-    mp.clearRecords();
-    std::vector<uint8_t> raw(4096 + 1, 0x77);
-    QVERIFY(DiskIO::writeSectorsAligned(h.get(), 8, 8, raw.data() + 1, 512, 4096));
-    QVERIFY(mp.reads(n).empty());
-    QCOMPARE(spans(mp.writes(n)), (Spans{{4096, 4096}}));
-
-    // A bad sector beside the one written: the write does not go ahead with invented bytes.
-    mp.clearRecords();
-    const std::vector<uint8_t> now = mp.data(n);
-    mp.failReadAtSector(n, 10, PlatformError::IoDevice, "bad sector");
-    QVERIFY(!DiskIO::writeSectorsAligned(h.get(), 9, 1, ones.data(), 512, 4096));
-    QVERIFY(mp.writes(n).empty());
-    QVERIFY(mp.data(n) == now);
-
-}
-
-void DiskIOTest::nothingMovesPastTheDeviceEnd()
-{
-    MemoryPlatform mp;
-    ScopedPlatform scope(&mp);
-    const int n = mp.addDisk(9 * 512);  // the last 4096-byte span runs past the end
-    mp.fillPattern(n, 9);
-    DiskHandle h = DiskIO::openDisk(n, true);
-    std::vector<uint8_t> buf(4096, 0x44);
-
-    QVERIFY(DiskIO::writeSectorsAligned(h.get(), 8, 1, buf.data(), 512, 4096));
-    QCOMPARE(spans(mp.writes(n)), (Spans{{4096, 512}}));
-    QCOMPARE(mp.data(n).size(), size_t(9 * 512));
-
-    mp.clearRecords();
-    const std::vector<uint8_t> before = mp.data(n);
-    QVERIFY(!DiskIO::writeSectorsAligned(h.get(), 8, 2, buf.data(), 512, 4096));
-    QVERIFY(!DiskIO::writeSectors(h.get(), 9, 1, buf.data(), 512));
-    QVERIFY(!DiskIO::readSectorsAligned(h.get(), 9, 1, buf.data(), 512, 4096));
-    QVERIFY(!DiskIO::readSectors(h.get(), std::numeric_limits<uint64_t>::max() / 256, 1, buf.data(), 512));
-    QVERIFY(mp.writes(n).empty() && mp.reads(n).empty());
-    QVERIFY(mp.data(n) == before);
-
-    // A device that does not tell its size: a short read or write is a failure, not success.
-    mp.disk(n).geometryAnswers = false;
-    QVERIFY(DiskIO::readSectorsAligned(h.get(), 8, 1, buf.data(), 512, 4096));
-    QVERIFY(!DiskIO::readSectorsAligned(h.get(), 8, 2, buf.data(), 512, 4096));
-    QVERIFY(!DiskIO::writeSectors(h.get(), 8, 2, buf.data(), 512));
-}
-
-void DiskIOTest::bufferAlignmentFollowsBothSides()
-{
-    struct Case {
-        uint32_t srcPhys, dstPhys, expected;
-    };
-    for (const Case c : {Case{4096, 512, 4096}, Case{512, 512, 4096}, Case{512, 8192, 8192}}) {
-        Rig rig(1 * MiB, 1 * MiB, 512, c.srcPhys, 512, c.dstPhys);
+    // The same disk under another name is refused; the source is only ever opened for reading.
+    void sameDeviceRefusedAndSourceReadOnly()
+    {
+        Rig rig;
+        rig.mp.addAlias("/images/source.img", rig.src);
+        const std::string vol = "\\\\?\\Volume{11111111-0000-0000-0000-000000000000}\\";
+        rig.mp.addVolume(vol, rig.src, 1 * MiB, 1 * MiB);
         DiskIO io;
-        QVERIFY(rig.open(io, 100 * KiB));
-        QCOMPARE(io.bufferAlignment(), c.expected);
-        QCOMPARE(io.bufferSize() % c.expected, 0u);
-        // Copies still come out right through buffers of that alignment.
-        QVERIFY(io.fastCopy(0, 0, 1 * MiB));
-        QVERIFY(rig.mp.data(rig.dst) == rig.mp.data(rig.src));
+        QVERIFY(io.openSourceDisk(rig.src));
+        for (const QString& name : {QStringLiteral("/images/source.img"), QStringLiteral("\\\\.\\PHYSICALDRIVE%1").arg(rig.src)})
+            QVERIFY(!io.openTarget(name));
+        QVERIFY(!io.hasTarget() && rig.mp.volume(vol).lockCount + rig.mp.volume(vol).dismountCount == 0);
+        DiskIO other;
+        QVERIFY(other.openTargetDisk(rig.src) && !other.openSource(QStringLiteral("/images/source.img")));
+        other.close();
+        // A drive path without a usable number opens nothing (not disk 0).
+        rig.mp.clearRecords();
+        QVERIFY(!io.openSource(QStringLiteral("\\\\.\\PhysicalDriveX")));
+        QVERIFY(rig.mp.opens().empty());
+
+        QVERIFY(rig.open(io));
+        for (const auto& o : rig.mp.opens())
+            if (o.path == MemoryPlatform::diskPath(rig.src))
+                QCOMPARE(o.access, DeviceAccess::Read);
     }
-    MemoryPlatform mp;
-    ScopedPlatform scope(&mp);
-    DiskHandle h = DiskIO::openDisk(mp.addDisk(1 * MiB, 4096, 512), false);  // physical below logical
-    StorageAlignment a;
-    QVERIFY(DiskIO::queryAlignment(h.get(), a));
-    QCOMPARE(a.physicalSector, 4096u);
-}
 
-void DiskIOTest::sameDeviceRefusedAndSourceNeverWritten()
-{
-    Rig rig;
-    rig.mp.addAlias("/images/source.img", rig.src);
-    const std::string vol = "\\\\?\\Volume{11111111-0000-0000-0000-000000000000}\\";
-    rig.mp.addVolume(vol, rig.src, 1 * MiB, 1 * MiB);
-    DiskIO io;
-    QVERIFY(io.openSourceDisk(rig.src));
-    // The same disk under another name is refused before any of its volumes is locked.
-    for (const QString& name : {QStringLiteral("/images/source.img"), QStringLiteral("\\\\.\\PHYSICALDRIVE%1").arg(rig.src)})
-        QVERIFY(!io.openTarget(name));
-    QVERIFY(!io.hasTarget());
-    QCOMPARE(rig.mp.volume(vol).lockCount + rig.mp.volume(vol).dismountCount, 0);
-    DiskIO other;
-    QVERIFY(other.openTargetDisk(rig.src));
-    QVERIFY(!other.openSource(QStringLiteral("/images/source.img")));
-    other.close();
-    // A drive path without a usable number opens nothing (not disk 0).
-    rig.mp.clearRecords();
-    QVERIFY(!io.openSource(QStringLiteral("\\\\.\\PhysicalDriveX")));
-    QVERIFY(rig.mp.opens().empty());
-
-    QVERIFY(rig.open(io));
-    for (Op op : {Op::Sectors, Op::Bytes, Op::Fast})
-        QVERIFY(copyWith(io, op, 0, 0, 1 * MiB));
-    QVERIFY(rig.mp.writes(rig.src).empty());
-    for (const auto& o : rig.mp.opens())
-        if (o.path == MemoryPlatform::diskPath(rig.src))
-            QCOMPARE(o.access, DeviceAccess::Read);
-}
-
-void DiskIOTest::targetVolumesAreLockedUntilClose()
-{
-    Rig rig;
-    const std::string a = "\\\\?\\Volume{aaaaaaaa-0000-0000-0000-000000000000}\\";
-    const std::string b = "\\\\?\\Volume{bbbbbbbb-0000-0000-0000-000000000000}\\";
-    const std::string c = "\\\\?\\Volume{cccccccc-0000-0000-0000-000000000000}\\";
-    rig.mp.addVolume(a, rig.dst, 1 * MiB, 1 * MiB);
-    rig.mp.addVolume(b, rig.dst, 2 * MiB, 1 * MiB).lockFails = true;
-    rig.mp.addVolume(c, rig.src, 1 * MiB, 1 * MiB);
-    DiskIO io;
-    QVERIFY(rig.open(io));  // a volume that cannot be locked does not stop the open
-    QCOMPARE(rig.mp.volume(a).lockCount, 1);
-    QCOMPARE(rig.mp.volume(a).dismountCount, 1);
-    QCOMPARE(rig.mp.volume(b).dismountCount, 1);
-    QCOMPARE(rig.mp.volume(c).lockCount + rig.mp.volume(c).dismountCount, 0);
-    io.closeTarget();
-    QCOMPARE(rig.mp.volume(a).lockCount, 0);
-    // Re-opening releases the old locks first, so the volume can be locked again.
-    QVERIFY(io.openTargetDisk(rig.dst));
-    QVERIFY(io.openTargetDisk(rig.dst));
-    QCOMPARE(rig.mp.volume(a).lockCount, 1);
-    io.close();
-    QCOMPARE(rig.mp.volume(a).lockCount, 0);
-    QVERIFY(!io.hasSource() && !io.hasTarget());
-}
-
-void DiskIOTest::copiesAreByteExact_data()
-{
-    QTest::addColumn<Op>("op");
-    QTest::addColumn<uint>("srcSector");
-    QTest::addColumn<uint>("dstSector");
-    QTest::addColumn<quint64>("srcOff");
-    QTest::addColumn<quint64>("dstOff");
-    QTest::addColumn<quint64>("length");
-    const quint64 sectorLen = 1 * MiB + 64 * KiB;
-    QTest::newRow("sectors 512->512") << Op::Sectors << 512u << 512u << quint64(37 * 512) << quint64(2000 * 512) << quint64(1000 * 512);
-    QTest::newRow("sectors 512->4096") << Op::Sectors << 512u << 4096u << quint64(8 * 512) << quint64(3 * 512) << sectorLen;
-    QTest::newRow("sectors 4096->512") << Op::Sectors << 4096u << 512u << quint64(8 * 4096) << quint64(16 * 4096) << sectorLen;
-    QTest::newRow("bytes odd") << Op::Bytes << 512u << 4096u << quint64(100) << quint64(300) << quint64(1 * MiB + 7);
-    QTest::newRow("fast odd") << Op::Fast << 512u << 4096u << quint64(12345) << quint64(777) << quint64(2 * MiB + 333);
-    QTest::newRow("fast zero") << Op::Fast << 512u << 512u << quint64(0) << quint64(0) << quint64(0);
-    QTest::newRow("extents") << Op::Extents << 4096u << 512u << quint64(4096) << quint64(1000) << quint64(3 * MiB / 2 + 5);
-}
-
-void DiskIOTest::copiesAreByteExact()
-{
-    QFETCH(Op, op);
-    QFETCH(uint, srcSector);
-    QFETCH(uint, dstSector);
-    QFETCH(quint64, srcOff);
-    QFETCH(quint64, dstOff);
-    QFETCH(quint64, length);
-    Rig rig(4 * MiB, 4 * MiB, srcSector, srcSector, dstSector, dstSector);
-    DiskIO io;
-    QVERIFY(rig.open(io, 192 * KiB));
-    rig.mp.clearRecords();
-    const int flushes = rig.mp.disk(rig.dst).flushCount;
-    QVERIFY2(copyWith(io, op, srcOff, dstOff, length), qPrintable(io.lastError()));
-    const auto& src = rig.mp.data(rig.src);
-    const auto& dst = rig.mp.data(rig.dst);
-    QVERIFY(sameRange(dst, dstOff, src, srcOff, length));
-    QVERIFY(allZero(dst, 0, dstOff) && allZero(dst, dstOff + length, dst.size()));
-    QVERIFY(rig.mp.writes(rig.src).empty());
-    // Each source byte is read once: the reads of the chunks do not overlap beyond their spans.
-    uint64_t readBytes = 0;
-    for (const Event& r : rig.mp.reads(rig.src))
-        readBytes += r.length;
-    QVERIFY(readBytes <= length + (length / (192 * KiB) + 4) * 2 * srcSector);
-    QCOMPARE(io.bytesCopied(), length);
-    for (const Event& w : rig.mp.writes(rig.dst))
-        QVERIFY(w.offset % dstSector == 0 && w.length % dstSector == 0);
-    if (op == Op::Fast || op == Op::Extents)
-        QCOMPARE(rig.mp.disk(rig.dst).flushCount, flushes + 1);
-}
-
-void DiskIOTest::copyFailuresStopAndReport()
-{
-    for (Op op : {Op::Sectors, Op::Bytes, Op::Fast}) {
-        {
-            Rig rig;
-            rig.mp.failReadAtSector(rig.src, 300, PlatformError::IoDevice, "medium error");
-            DiskIO io;
-            QVERIFY(rig.open(io, 64 * KiB));
-            QSignalSpy errors(&io, &DiskIO::error);
-            QVERIFY(!copyWith(io, op, 0, 0, 1 * MiB));
-            // The chunk holding sector 300 starts at 256; only chunks before it reach the target (the
-            // pipeline's pending chunk is not written once a read has failed).
-            QCOMPARE(io.lastError(), QStringLiteral("Read failed at sector 256: medium error"));
-            QCOMPARE(errors.count(), 1);
-            QVERIFY(allZero(rig.mp.data(rig.dst), 256 * 512, 4 * MiB));
-            QVERIFY(sameRange(rig.mp.data(rig.dst), 0, rig.mp.data(rig.src), 0, op == Op::Fast ? 64 * KiB : 128 * KiB));
-        }
-        {
-            Rig rig;
-            rig.mp.failWriteAtSector(rig.dst, 700, PlatformError::IoDevice, "write fault");
-            DiskIO io;
-            QVERIFY(rig.open(io, 64 * KiB));
-            QVERIFY(!copyWith(io, op, 0, 0, 1 * MiB));
-            QCOMPARE(io.lastError(), QStringLiteral("Write failed at sector 640: write fault"));
-            QVERIFY(rig.mp.reads(rig.src).size() <= 7);  // stopped at the failing chunk
-        }
-        {
-            // A target smaller than the copy fails at the first chunk that does not fit and never grows.
-            Rig rig(4 * MiB, 1 * MiB + 4 * KiB);
-            DiskIO io;
-            QVERIFY(rig.open(io, 256 * KiB));
-            QVERIFY(!copyWith(io, op, 0, 0, 4 * MiB));
-            QCOMPARE(rig.mp.data(rig.dst).size(), size_t(1 * MiB + 4 * KiB));
-            QVERIFY(allZero(rig.mp.data(rig.dst), 1 * MiB, 1 * MiB + 4 * KiB));
-        }
-    }
-    Rig rig;
-    DiskIO io;
-    QVERIFY(!io.fastCopy(0, 0, 10));  // nothing open
-    QVERIFY(rig.open(io));
-    rig.mp.disk(rig.dst).flushFails = true;  // the data may not be on the device: a failed copy
-    QVERIFY(!io.fastCopy(0, 0, 1 * MiB));
-    io.setBufferSize(uint64_t(1) << 62);
-    io.allocateAlignedBuffer();
-    io.allocateDoubleBuffers();
-    QVERIFY(!io.copySectors(0, 0, 1));
-    QVERIFY(!io.fastCopy(0, 0, 10));
-}
-
-void DiskIOTest::cancellation_data()
-{
-    QTest::addColumn<Op>("op");
-    QTest::addColumn<int>("cancelAtWrite");  // 0: before the copy starts
-    QTest::addColumn<quint64>("kept");       // bytes the target holds afterwards
-    QTest::newRow("sectors before start") << Op::Sectors << 0 << quint64(0);
-    QTest::newRow("bytes before start") << Op::Bytes << 0 << quint64(0);
-    QTest::newRow("fast before start") << Op::Fast << 0 << quint64(0);
-    QTest::newRow("sectors at chunk 2") << Op::Sectors << 2 << quint64(128 * KiB);
-    QTest::newRow("bytes at chunk 2") << Op::Bytes << 2 << quint64(128 * KiB);
-    // 40 MiB chunks in 16 MiB pieces: stopped after the second piece.
-    QTest::newRow("fast at piece 2") << Op::Fast << 2 << quint64(32 * MiB);
-}
-
-void DiskIOTest::cancellation()
-{
-    QFETCH(Op, op);
-    QFETCH(int, cancelAtWrite);
-    QFETCH(quint64, kept);
-    const bool big = op == Op::Fast && cancelAtWrite;
-    const uint64_t size = big ? 48 * MiB : 4 * MiB;
-    Rig rig(size, size);
-    DiskIO io;
-    QVERIFY(rig.open(io, big ? 40 * MiB : 64 * KiB));
-    rig.mp.clearRecords();
-    int writes = 0;
-    rig.mp.setIoHook([&](const Event& e) {
-        if (e.disk == rig.dst && e.write && ++writes == cancelAtWrite)
-            io.cancel();
-    });
-    if (cancelAtWrite == 0)
-        io.cancel();
-    QVERIFY(!copyWith(io, op, 0, 0, size));
-    rig.mp.setIoHook(nullptr);
-    QVERIFY(sameRange(rig.mp.data(rig.dst), 0, rig.mp.data(rig.src), 0, kept));
-    QVERIFY(allZero(rig.mp.data(rig.dst), kept, size));
-    if (cancelAtWrite == 0)
-        QVERIFY(rig.mp.reads(rig.src).empty() && rig.mp.writes(rig.dst).empty());
-    // The flag stays set: a later copy on this object does not run either.
-    QVERIFY(!copyWith(io, op, 0, 0, 4096));
-}
-
-void DiskIOTest::copyBytesChunksWithoutProcessingEvents()
-{
-    Rig rig(100 * MiB, 100 * MiB);
-    DiskIO io;
-    QCOMPARE(io.bufferSize(), 64 * MiB);
-    QVERIFY(io.openSourceDisk(rig.src) && io.openTargetDisk(rig.dst));
-    QSignalSpy progress(&io, &DiskIO::progressChanged);
-    // The copy runs on the worker thread: events posted to it wait until the copy returns.
-    rig.mp.setIoHook([](const Event& e) {
-        if (!e.write)
-            std::this_thread::sleep_for(std::chrono::milliseconds(60));
-    });
-    bool timerFired = false;
-    QTimer::singleShot(0, &io, [&] { timerFired = true; });
-    rig.mp.clearRecords();
-    QVERIFY(io.copyBytes(0, 0, 100 * MiB));
-    rig.mp.setIoHook(nullptr);
-    QVERIFY(!timerFired);
-    QCOMPARE(progress.count(), 2);
-    QCOMPARE(progress.at(0).at(0).value<uint64_t>(), 64 * MiB);
-    QCOMPARE(progress.at(1).at(0).value<uint64_t>(), 100 * MiB);
-    QCOMPARE(spans(rig.mp.reads(rig.src)), (Spans{{0, 64 * MiB}, {64 * MiB, 36 * MiB}}));
-    QVERIFY(rig.mp.data(rig.dst) == rig.mp.data(rig.src));
-    QTRY_VERIFY(timerFired);
-}
-
-void DiskIOTest::deviceQueries()
-{
-    MemoryPlatform mp;
-    ScopedPlatform scope(&mp);
-    const int n = mp.addDisk(8 * MiB);
-    const std::string vol = "\\\\?\\Volume{22222222-0000-0000-0000-000000000000}\\";
-    MemoryVolume& v = mp.addVolume(vol, n, 1 * MiB, 2 * MiB);
-    v.mountPaths = {"E:\\", "C:\\mnt\\data\\"};
-    for (int i = 0; i < 14; ++i)
-        v.extents.push_back(PlatformExtent{uint32_t(n), int64_t(i) * 4096, 4096});
-    const QString volName = QString::fromStdString(vol);
-    QCOMPARE(DiskIO::getVolumeDiskExtents(volName).size(), 11);
-    QCOMPARE(DiskIO::getDiskNumberForVolume(volName), n);
-    for (const char* mount : {"E", "E:", "E:\\", "C:\\mnt\\data"})
-        QCOMPARE(DiskIO::getVolumeNameForMountPoint(QString::fromLatin1(mount)), volName);
-    QVERIFY(DiskIO::getVolumeNameForMountPoint(QStringLiteral("F:")).isEmpty());
-}
-
-// ---- the native backend: image files and loop devices, compared by hash ----
-
-void DiskIOTest::imageFilesThroughNativeBackend()
-{
-    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tessarin-diskio-XXXXXX"));
-    QVERIFY(dir.isValid());
-    const QString srcPath = dir.filePath(QStringLiteral("src.img")), dstPath = dir.filePath(QStringLiteral("dst.img"));
-    const uint64_t size = 6 * MiB;
-    QVERIFY(writeFileBytes(srcPath, 0, QByteArray(reinterpret_cast<const char*>(pattern(size, 21).data()), size)));
-    QVERIFY(makeSparseFile(dstPath, size));
-    const QByteArray srcHash = fileHash(srcPath);
-
-    DiskIO io;
-    io.setBufferSize(1 * MiB);
-    for (Op op : {Op::Sectors, Op::Fast, Op::Extents}) {
-        QVERIFY(makeSparseFile(dstPath, size));
-        QVERIFY2(io.openSource(srcPath) && io.openTarget(dstPath), qPrintable(io.lastError()));
-        QVERIFY2(copyWith(io, op, 0, 0, size), qPrintable(io.lastError()));
+    // Every volume of the target is locked and dismounted (one that cannot be locked does not stop the
+    // open), none of the source's; the locks go with close, and a re-open releases the old ones first.
+    void targetVolumesAreLockedUntilClose()
+    {
+        Rig rig;
+        const std::string a = "\\\\?\\Volume{a}\\", b = "\\\\?\\Volume{b}\\", c = "\\\\?\\Volume{c}\\";
+        rig.mp.addVolume(a, rig.dst, 1 * MiB, 1 * MiB);
+        rig.mp.addVolume(b, rig.dst, 2 * MiB, 1 * MiB).lockFails = true;
+        rig.mp.addVolume(c, rig.src, 1 * MiB, 1 * MiB);
+        DiskIO io;
+        QVERIFY(rig.open(io));
+        QVERIFY(rig.mp.volume(a).lockCount == 1 && rig.mp.volume(a).dismountCount == 1 && rig.mp.volume(b).dismountCount == 1);
+        QCOMPARE(rig.mp.volume(c).lockCount + rig.mp.volume(c).dismountCount, 0);
+        io.closeTarget();
+        QCOMPARE(rig.mp.volume(a).lockCount, 0);
+        QVERIFY(io.openTargetDisk(rig.dst) && io.openTargetDisk(rig.dst));
+        QCOMPARE(rig.mp.volume(a).lockCount, 1);
         io.close();
-        QCOMPARE(fileHash(dstPath), srcHash);
+        QCOMPARE(rig.mp.volume(a).lockCount, 0);
     }
-    // Odd offsets through the enclosing spans, and a one-sector write beside untouched bytes.
-    QVERIFY(makeSparseFile(dstPath, size));
-    QVERIFY(io.openSource(srcPath) && io.openTarget(dstPath));
-    QVERIFY2(io.fastCopy(1000, 3000, size - 5000), qPrintable(io.lastError()));
-    io.close();
-    QCOMPARE(readFileBytes(dstPath, 3000, qint64(size - 5000)), readFileBytes(srcPath, 1000, qint64(size - 5000)));
-    QCOMPARE(readFileBytes(dstPath, 0, 3000), QByteArray(3000, '\0'));
-    QCOMPARE(readFileBytes(dstPath, qint64(size) - 2000, 2000), QByteArray(2000, '\0'));
 
-    // A smaller target fails cleanly and does not grow; the source under another name is refused.
-    const QString small = dir.filePath(QStringLiteral("small.img")), link = dir.filePath(QStringLiteral("link.img"));
-    QVERIFY(makeSparseFile(small, 1 * MiB));
-    QVERIFY(QFile::link(srcPath, link));
-    QVERIFY(io.openSource(srcPath) && io.openTarget(small));
-    QVERIFY(!io.fastCopy(0, 0, size));
-    QCOMPARE(QFileInfo(small).size(), qint64(1 * MiB));
-    QVERIFY(!io.openTarget(link));
-    io.close();
-    QCOMPARE(fileHash(srcPath), srcHash);
-}
+    // Every copy operation, across sector sizes and at odd offsets: exactly the asked bytes land, nothing
+    // else is touched, the source is never written, and the pipelined copies flush the target once.
+    void copiesAreByteExact()
+    {
+        struct Case { Op op; uint32_t srcSector, dstSector; uint64_t srcOff, dstOff, length; };
+        const uint64_t sectorLen = 1 * MiB + 64 * KiB;
+        for (const Case& c : {Case{Op::Sectors, 512, 512, 37 * 512, 2000 * 512, 1000 * 512}, Case{Op::Sectors, 512, 4096, 8 * 512, 3 * 512, sectorLen},
+                              Case{Op::Sectors, 4096, 512, 8 * 4096, 16 * 4096, sectorLen}, Case{Op::Bytes, 512, 4096, 100, 300, 1 * MiB + 7},
+                              Case{Op::Fast, 512, 4096, 12345, 777, 2 * MiB + 333}, Case{Op::Fast, 512, 512, 0, 0, 0},
+                              Case{Op::Extents, 4096, 512, 4096, 1000, 3 * MiB / 2 + 5}}) {
+            Rig rig(4 * MiB, 4 * MiB, c.srcSector, c.srcSector, c.dstSector, c.dstSector);
+            DiskIO io;
+            QVERIFY(rig.open(io, 192 * KiB));
+            const int flushes = rig.mp.disk(rig.dst).flushCount;
+            const QByteArray row = QByteArray::number(int(c.op)) + " " + QByteArray::number(c.length);
+            QVERIFY2(copyWith(io, c.op, c.srcOff, c.dstOff, c.length), qPrintable(io.lastError()));
+            const auto& dst = rig.mp.data(rig.dst);
+            QVERIFY2(sameRange(dst, c.dstOff, rig.mp.data(rig.src), c.srcOff, c.length), row);
+            QVERIFY2(allZero(dst, 0, c.dstOff) && allZero(dst, c.dstOff + c.length, dst.size()), row);
+            QVERIFY2(rig.mp.writes(rig.src).empty() && io.bytesCopied() == c.length, row);
+            QVERIFY2((c.op != Op::Fast && c.op != Op::Extents) || rig.mp.disk(rig.dst).flushCount == flushes + 1, row);
+        }
+    }
 
-void DiskIOTest::loopDevicesWithBothSectorSizes()
-{
-    if (const QString why = missingRequirement({QStringLiteral("losetup")}, true); !why.isEmpty())
-        QSKIP(qPrintable(why));
-    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tessarin-loop-XXXXXX"));
-    QVERIFY(dir.isValid());
-    const uint64_t size = 8 * MiB;
-    const QString srcImg = dir.filePath(QStringLiteral("src512.img")), dstImg = dir.filePath(QStringLiteral("dst4k.img"));
-    QVERIFY(writeFileBytes(srcImg, 0, QByteArray(reinterpret_cast<const char*>(pattern(size, 33).data()), size)));
-    QVERIFY(makeSparseFile(dstImg, size));
-    const LoopDevice srcLoop(srcImg, false, 512), dstLoop(dstImg, false, 4096);
-    if (!srcLoop.ok() || !dstLoop.ok())
-        QSKIP(qPrintable(srcLoop.error() + dstLoop.error()));
+    // A read error, a write error or a target too small stops the copy and reports it: nothing from
+    // the failing chunk on reaches the target and the target never grows. A failed flush fails too.
+    void copyFailuresStopAndReport()
+    {
+        enum Fault { ReadFails, WriteFails, TooSmall };
+        for (Op op : {Op::Sectors, Op::Bytes, Op::Fast}) {
+            for (Fault fault : {ReadFails, WriteFails, TooSmall}) {
+                Rig rig(4 * MiB, fault == TooSmall ? 1 * MiB + 4 * KiB : 4 * MiB);
+                if (fault == ReadFails)
+                    rig.mp.failReadAtSector(rig.src, 300, PlatformError::IoDevice, "medium error");
+                if (fault == WriteFails)
+                    rig.mp.failWriteAtSector(rig.dst, 700, PlatformError::IoDevice, "write fault");
+                DiskIO io;
+                QVERIFY(rig.open(io, fault == TooSmall ? 256 * KiB : 64 * KiB));
+                QSignalSpy errors(&io, &DiskIO::error);
+                QVERIFY(!copyWith(io, op, 0, 0, fault == TooSmall ? 4 * MiB : 1 * MiB));
+                QCOMPARE(errors.count(), 1);
+                const std::vector<uint8_t>& dst = rig.mp.data(rig.dst);
+                // The chunk holding sector 300 starts at 256 (the pending chunk is not written once a read failed).
+                QVERIFY(fault != ReadFails || allZero(dst, 256 * 512, dst.size()));
+                QVERIFY(fault != WriteFails || rig.mp.reads(rig.src).size() <= 7);  // stopped at the failing chunk
+                QVERIFY(fault != TooSmall || (dst.size() == 1 * MiB + 4 * KiB && allZero(dst, 1 * MiB, dst.size())));
+            }
+        }
+        Rig rig;
+        DiskIO io;
+        QVERIFY(!io.fastCopy(0, 0, 10));  // nothing open
+        QVERIFY(rig.open(io));
+        rig.mp.disk(rig.dst).flushFails = true;  // the data may not be on the device: a failed copy
+        QVERIFY(!io.fastCopy(0, 0, 1 * MiB));
+        io.setBufferSize(uint64_t(1) << 62);
+        io.allocateAlignedBuffer();
+        io.allocateDoubleBuffers();
+        QVERIFY(!io.copySectors(0, 0, 1) && !io.fastCopy(0, 0, 10));
+    }
 
-    DiskIO io;
-    io.setBufferSize(1 * MiB);
-    QVERIFY2(io.openSource(srcLoop.device()) && io.openTarget(dstLoop.device()), qPrintable(io.lastError()));
-    QCOMPARE(io.targetLogicalSector(), 4096u);
-    // 512-byte sectors onto 4096-byte sectors, starting inside a target sector.
-    QVERIFY2(io.copySectors(3, 5, uint32_t(size / 512 - 16)), qPrintable(io.lastError()));
-    io.close();
-    const qint64 n = qint64(size - 16 * 512);
-    QCOMPARE(readFileBytes(dstImg, 5 * 512, n), readFileBytes(srcImg, 3 * 512, n));
-    QCOMPARE(readFileBytes(dstImg, 0, 5 * 512), QByteArray(5 * 512, '\0'));
+    // Cancelled before the copy starts nothing is read or written; cancelled at the second write the
+    // target keeps exactly the chunks written so far. The flag stays set for later copies.
+    void cancellation()
+    {
+        struct Case { Op op; int cancelAtWrite; uint64_t kept; };  // cancelAtWrite 0: before the start
+        // Fast copies move 40 MiB chunks in 16 MiB pieces: stopped after the second piece.
+        for (const Case& c : {Case{Op::Sectors, 0, 0}, Case{Op::Bytes, 0, 0}, Case{Op::Fast, 0, 0}, Case{Op::Sectors, 2, 128 * KiB},
+                              Case{Op::Bytes, 2, 128 * KiB}, Case{Op::Fast, 2, 32 * MiB}}) {
+            const bool big = c.op == Op::Fast && c.cancelAtWrite;
+            const uint64_t size = big ? 48 * MiB : 4 * MiB;
+            Rig rig(size, size);
+            DiskIO io;
+            QVERIFY(rig.open(io, big ? 40 * MiB : 64 * KiB));
+            rig.mp.clearRecords();
+            int writes = 0;
+            rig.mp.setIoHook([&](const Event& e) {
+                if (e.disk == rig.dst && e.write && ++writes == c.cancelAtWrite)
+                    io.cancel();
+            });
+            if (c.cancelAtWrite == 0)
+                io.cancel();
+            QVERIFY(!copyWith(io, c.op, 0, 0, size));
+            rig.mp.setIoHook(nullptr);
+            QVERIFY(sameRange(rig.mp.data(rig.dst), 0, rig.mp.data(rig.src), 0, c.kept) && allZero(rig.mp.data(rig.dst), c.kept, size));
+            QVERIFY(c.cancelAtWrite || (rig.mp.reads(rig.src).empty() && rig.mp.writes(rig.dst).empty()));
+            QVERIFY(!copyWith(io, c.op, 0, 0, 4096));
+        }
+    }
 
-    // And the whole device back the other way with the pipeline: the images end up identical.
-    QVERIFY2(io.openSource(dstLoop.device()) && io.openTarget(srcLoop.device()), qPrintable(io.lastError()));
-    QVERIFY2(io.fastCopy(0, 0, size), qPrintable(io.lastError()));
-    io.close();
-    QCOMPARE(fileHash(srcImg), fileHash(dstImg));
-}
+    // The copy runs on the worker thread: events posted to it wait until the copy returns.
+    void copyBytesChunksWithoutProcessingEvents()
+    {
+        Rig rig(100 * MiB, 100 * MiB);
+        DiskIO io;
+        QVERIFY(io.openSourceDisk(rig.src) && io.openTargetDisk(rig.dst));
+        rig.mp.setIoHook([](const Event& e) {
+            if (!e.write)
+                std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        });
+        bool timerFired = false;
+        QTimer::singleShot(0, &io, [&] { timerFired = true; });
+        QVERIFY(io.copyBytes(0, 0, 100 * MiB));
+        rig.mp.setIoHook(nullptr);
+        QVERIFY(!timerFired);
+        QVERIFY(rig.mp.data(rig.dst) == rig.mp.data(rig.src));
+        QTRY_VERIFY(timerFired);
+    }
+
+    // A volume's disk and its mount points in every spelling a caller may use.
+    void deviceQueries()
+    {
+        MemoryPlatform mp;
+        ScopedPlatform scope(&mp);
+        const int n = mp.addDisk(8 * MiB);
+        const std::string vol = "\\\\?\\Volume{22222222-0000-0000-0000-000000000000}\\";
+        mp.addVolume(vol, n, 1 * MiB, 2 * MiB).mountPaths = {"E:\\", "C:\\mnt\\data\\"};
+        const QString volName = QString::fromStdString(vol);
+        QCOMPARE(DiskIO::getDiskNumberForVolume(volName), n);
+        for (const char* mount : {"E", "E:", "E:\\", "C:\\mnt\\data"})
+            QCOMPARE(DiskIO::getVolumeNameForMountPoint(QString::fromLatin1(mount)), volName);
+        QVERIFY(DiskIO::getVolumeNameForMountPoint(QStringLiteral("F:")).isEmpty());
+    }
+
+    // ---- the native backend: image files and loop devices, compared by hash ----
+
+    void imageFilesThroughNativeBackend()
+    {
+        QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tessarin-diskio-XXXXXX"));
+        QVERIFY(dir.isValid());
+        const QString srcPath = dir.filePath(QStringLiteral("src.img")), dstPath = dir.filePath(QStringLiteral("dst.img"));
+        const uint64_t size = 6 * MiB;
+        QVERIFY(writeFileBytes(srcPath, 0, pattern(size, 21)));
+        const QByteArray srcHash = fileHash(srcPath);
+
+        DiskIO io;
+        io.setBufferSize(1 * MiB);
+        for (Op op : {Op::Sectors, Op::Fast, Op::Extents}) {
+            QVERIFY(makeSparseFile(dstPath, size));
+            QVERIFY2(io.openSource(srcPath) && io.openTarget(dstPath), qPrintable(io.lastError()));
+            QVERIFY2(copyWith(io, op, 0, 0, size), qPrintable(io.lastError()));
+            io.close();
+            QCOMPARE(fileHash(dstPath), srcHash);
+        }
+        // Odd offsets through the enclosing spans, and a one-sector write beside untouched bytes.
+        QVERIFY(makeSparseFile(dstPath, size));
+        QVERIFY(io.openSource(srcPath) && io.openTarget(dstPath));
+        QVERIFY2(io.fastCopy(1000, 3000, size - 5000), qPrintable(io.lastError()));
+        io.close();
+        QCOMPARE(readFileBytes(dstPath, 3000, qint64(size - 5000)), readFileBytes(srcPath, 1000, qint64(size - 5000)));
+        QVERIFY(readFileBytes(dstPath, 0, 3000) == QByteArray(3000, '\0') && readFileBytes(dstPath, qint64(size) - 2000, 2000) == QByteArray(2000, '\0'));
+
+        // A smaller target fails cleanly and does not grow; the source under another name is refused.
+        const QString small = dir.filePath(QStringLiteral("small.img")), link = dir.filePath(QStringLiteral("link.img"));
+        QVERIFY(makeSparseFile(small, 1 * MiB));
+        QVERIFY(QFile::link(srcPath, link));
+        QVERIFY(io.openSource(srcPath) && io.openTarget(small));
+        QVERIFY(!io.fastCopy(0, 0, size));
+        QCOMPARE(QFileInfo(small).size(), qint64(1 * MiB));
+        QVERIFY(!io.openTarget(link));
+        io.close();
+        QCOMPARE(fileHash(srcPath), srcHash);
+    }
+
+    void loopDevicesWithBothSectorSizes()
+    {
+        if (const QString why = missingRequirement({QStringLiteral("losetup")}, true); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tessarin-loop-XXXXXX"));
+        QVERIFY(dir.isValid());
+        const uint64_t size = 8 * MiB;
+        const QString srcImg = dir.filePath(QStringLiteral("src512.img")), dstImg = dir.filePath(QStringLiteral("dst4k.img"));
+        QVERIFY(writeFileBytes(srcImg, 0, pattern(size, 33)));
+        QVERIFY(makeSparseFile(dstImg, size));
+        const LoopDevice srcLoop(srcImg, false, 512), dstLoop(dstImg, false, 4096);
+        if (!srcLoop.ok() || !dstLoop.ok())
+            QSKIP(qPrintable(srcLoop.error() + dstLoop.error()));
+
+        DiskIO io;
+        io.setBufferSize(1 * MiB);
+        QVERIFY2(io.openSource(srcLoop.device()) && io.openTarget(dstLoop.device()), qPrintable(io.lastError()));
+        QCOMPARE(io.targetLogicalSector(), 4096u);
+        // 512-byte sectors onto 4096-byte sectors, starting inside a target sector.
+        QVERIFY2(io.copySectors(3, 5, uint32_t(size / 512 - 16)), qPrintable(io.lastError()));
+        io.close();
+        const qint64 n = qint64(size - 16 * 512);
+        QCOMPARE(readFileBytes(dstImg, 5 * 512, n), readFileBytes(srcImg, 3 * 512, n));
+        QCOMPARE(readFileBytes(dstImg, 0, 5 * 512), QByteArray(5 * 512, '\0'));
+
+        // And the whole device back the other way with the pipeline: the images end up identical.
+        QVERIFY2(io.openSource(dstLoop.device()) && io.openTarget(srcLoop.device()), qPrintable(io.lastError()));
+        QVERIFY2(io.fastCopy(0, 0, size), qPrintable(io.lastError()));
+        io.close();
+        QCOMPARE(fileHash(srcImg), fileHash(dstImg));
+    }
+};
 
 QTEST_GUILESS_MAIN(DiskIOTest)
 #include "tst_diskio.moc"
