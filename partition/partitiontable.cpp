@@ -55,27 +55,6 @@ bool PartitionTable::readGptEntries(DiskIO& disk, QList<GptPartitionEntry>& out,
     return true;
 }
 
-bool PartitionTable::writeGptHeader(DiskIO& disk, const GptHeader& header, uint64_t lba, uint32_t sectorSize)
-{
-    if (!isValidSectorSize(sectorSize))
-        return false;
-    std::vector<uint8_t> sector(sectorSize, 0);
-    header.encode(sector);
-    return disk.writeTargetBytes(lba * sectorSize, sector.size(), sector.data());
-}
-
-bool PartitionTable::writeGptEntries(DiskIO& disk, const QList<GptPartitionEntry>& entries, uint64_t startLba,
-                                     uint32_t sectorSize)
-{
-    if (!isValidSectorSize(sectorSize))
-        return false;
-    const uint32_t perSector = sectorSize / GptPartitionEntry::Size;
-    const uint64_t sectors = (uint64_t(entries.size()) + perSector - 1) / perSector;
-    std::vector<uint8_t> buffer = GptPartitionEntry::encodeArray({entries.begin(), entries.end()}, uint32_t(entries.size()));
-    buffer.resize(sectors * sectorSize, 0);
-    return disk.writeTargetBytes(startLba * sectorSize, buffer.size(), buffer.data());
-}
-
 bool PartitionTable::initializeGpt(DiskIO& disk, uint64_t diskSizeBytes, uint32_t sectorSize)
 {
     Logger::instance().info(

@@ -10,7 +10,8 @@
 
 class DiskIO;
 
-// Reads and writes the GPT of the target of a DiskIO. Stateless: every operation is static and
+// Reads the GPT of the target of a DiskIO and makes the two edits of a blank target (a fresh table,
+// one added entry) through GptDisk. Stateless: every operation is static and
 // takes the disk's logical sector size; LBAs are in that sector size.
 class PartitionTable : public QObject {
     Q_OBJECT
@@ -22,9 +23,6 @@ public:
 
     static bool readGptHeader(DiskIO& disk, GptHeader& out, uint32_t sectorSize);
     static bool readGptEntries(DiskIO& disk, QList<GptPartitionEntry>& out, uint32_t sectorSize);
-    static bool writeGptHeader(DiskIO& disk, const GptHeader& header, uint64_t lba, uint32_t sectorSize);
-    static bool writeGptEntries(DiskIO& disk, const QList<GptPartitionEntry>& entries, uint64_t startLba,
-                                uint32_t sectorSize);
     static bool initializeGpt(DiskIO& disk, uint64_t diskSizeBytes, uint32_t sectorSize);
     static bool addGptPartition(DiskIO& disk, uint64_t firstLba, uint64_t lastLba, const QUuid& typeGuid,
                                 const QString& name, uint32_t sectorSize);
