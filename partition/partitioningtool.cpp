@@ -1,4 +1,4 @@
-#include "platformtools/partitioningtool.h"
+#include "partition/partitioningtool.h"
 #include "core/logger.h"
 
 #include <atomic>
