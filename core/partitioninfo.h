@@ -27,6 +27,7 @@ public:
     bool isEfi = false;
     bool isRecovery = false;
     bool isMsr = false;
+    bool hasWindows = false;  // a Windows\System32 folder below its root, found by a read-only probe
 
     bool isValid() const { return diskNumber >= 0 && size > 0; }
     QString displayName() const;
