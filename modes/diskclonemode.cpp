@@ -139,10 +139,18 @@ bool DiskCloneMode::checkSourceTable()
     const GptDisk::ReadFn read = [this](uint64_t offset, uint64_t length, uint8_t* out) {
         return m_diskIO->readSourceBytes(offset, length, out);
     };
-    const bool loaded = gpt.load(read, m_sectorSize, m_sourceDisk.size / m_sectorSize);
-    m_sourceGpt = gpt.hasSignature() || m_sourceDisk.partitionStyle == Tessarin::PartitionStyle::GPT;
+    // Sector 0 decides the style: a stale backup GPT behind an MBR table does not make a GPT disk.
+    std::vector<uint8_t> mbr(m_sectorSize);
+    if (!m_diskIO->readSourceBytes(0, m_sectorSize, mbr.data()))
+        return fail(tr("Failed to read the source disk's partition table: %1").arg(m_diskIO->lastError()));
+    m_sourceGpt = m_sourceDisk.partitionStyle == Tessarin::PartitionStyle::GPT;
+    for (int i = 0; i < MbrCodec::EntryCount && !m_sourceGpt; ++i) {
+        MbrCodec::Entry e;
+        m_sourceGpt = MbrCodec::hasBootSignature(mbr) && MbrCodec::entry(mbr, i, e) && e.type == MbrCodec::ProtectiveType;
+    }
     if (!m_sourceGpt)
         return true;
+    const bool loaded = gpt.load(read, m_sectorSize, m_sourceDisk.size / m_sectorSize);
     if (!loaded)
         return fail(tr("The source disk's partition table is damaged (%1); nothing was changed")
                         .arg(QString::fromStdString(gpt.lastError())));
