@@ -15,7 +15,7 @@ public:
 
     // How the Windows scripts of a step are run; the native implementation ignores it.
     struct ScriptStep {
-        QString fileName;          // named script file, e.g. "/tessarin_disk_clean.txt"
+        QString fileName = QStringLiteral("/tessarin_disk_clean.txt");  // the named script file
         int timeoutMs = 120000;
         bool judgeExitCode = true; // false: diskpart's exit code is not examined
     };
