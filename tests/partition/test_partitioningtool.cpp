@@ -80,8 +80,8 @@ private slots:
         runner.setResponder([](const CommandRequest&, const QString&) {
             return ScriptedCommandRunner::result(0, "  100 percent completed\r\nDiskPart successfully formatted.\r\n");
         });
-        QVERIFY(tool.clean(3, Style::Gpt, {QStringLiteral("/tessarin_clean.txt"), 60000, false}));
-        QVERIFY(tool.clean(3, Style::Mbr, {}));
+        QVERIFY(tool.clean(3, Style::Gpt, PartitioningTool::ScriptStep::systemClone()));
+        QVERIFY(tool.clean(3, Style::Mbr, PartitioningTool::ScriptStep::partitionClone()));
         QVERIFY(tool.clean(3, Style::None, {}));
         QVERIFY(tool.listPartitions(3, rows));
         QVERIFY(tool.format(3, 2, Tessarin::FileSystemType::NTFS, QStringLiteral("Data")));
@@ -135,9 +135,9 @@ private slots:
         runner.enqueue(1);
         QVERIFY(!tool.clean(1, Style::None, {}));
         runner.enqueue(1);
-        QVERIFY(tool.clean(1, Style::Gpt, {QStringLiteral("/tessarin_clean.txt"), 60000, false}));
+        QVERIFY(tool.clean(1, Style::Gpt, PartitioningTool::ScriptStep::systemClone()));
         runner.enqueue(ScriptedCommandRunner::timedOut());
-        QVERIFY(!tool.clean(1, Style::Gpt, {QStringLiteral("/tessarin_clean.txt"), 60000, false}));
+        QVERIFY(!tool.clean(1, Style::Gpt, PartitioningTool::ScriptStep::systemClone()));
     }
 
     void diskpartListing()
