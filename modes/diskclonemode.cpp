@@ -21,8 +21,6 @@
 #include <vector>
 
 namespace {
-const QString CleanScript = QStringLiteral("/tessarin_disk_clean.txt");
-constexpr int CleanTimeoutMs = 120000;
 constexpr int MaxExtendedRecords = 128;
 
 Logger& log() { return Logger::instance(); }
@@ -269,7 +267,7 @@ bool DiskCloneMode::cleanTarget()
 {
     log().info(QStringLiteral("Cleaning target disk before disk clone..."));
     PartitioningTool& tool = PartitioningTool::current();
-    if (tool.clean(m_targetDisk.diskNumber, PartitioningTool::TableStyle::None, {CleanScript, CleanTimeoutMs, true}))
+    if (tool.clean(m_targetDisk.diskNumber, PartitioningTool::TableStyle::None, PartitioningTool::ScriptStep::diskClone()))
         return true;
     return fail(tr("Failed to clean target disk: %1").arg(tool.lastError()));
 }
