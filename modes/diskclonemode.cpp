@@ -133,6 +133,7 @@ bool DiskCloneMode::prepare()
 
 bool DiskCloneMode::checkSourceTable()
 {
+    m_tableBytes = CopyPlan::TableRegionBytes;
     GptDisk gpt;
     const GptDisk::ReadFn read = [this](uint64_t offset, uint64_t length, uint8_t* out) {
         return m_diskIO->readSourceBytes(offset, length, out);
@@ -157,6 +158,7 @@ bool DiskCloneMode::checkSourceTable()
     // The primary travels with the first mebibyte; a copy of a broken one would be a broken clone.
     if (!gpt.primarySound())
         return fail(tr("The source disk's primary GPT is damaged; repair it before cloning; nothing was changed"));
+    m_tableBytes = std::max(m_tableBytes, gpt.header().firstUsableLba * m_sectorSize);
     return true;
 }
 
@@ -164,7 +166,7 @@ bool DiskCloneMode::planCopy()
 {
     m_steps.clear();
     CopyPlan table(m_sectorSize);
-    table.addInPlace(0, std::min<uint64_t>(CopyPlan::TableRegionBytes, m_sourceDisk.size));
+    table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
     if (!m_sourceGpt)
         addExtendedBootRecords(table);
     m_steps.append({-1, QStringLiteral("partition table"), table.extents(), table.totalBytes()});

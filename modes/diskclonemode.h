@@ -58,4 +58,5 @@ private:
     QList<Step> m_steps;
     uint32_t m_sectorSize = 512;
     bool m_sourceGpt = false;
+    uint64_t m_tableBytes = CopyPlan::TableRegionBytes;  // boot record and table, at least the first MiB
 };

@@ -90,16 +90,10 @@ private slots:
         const QString basic = QStringLiteral("{EBD0A0A2-B9E5-4433-87C0-68B6B72699C7}");
         QTest::newRow("data") << part(basic, 100 * MiB, FS::NTFS, "Data") << false << false;
         QTest::newRow("windows volume") << part(basic, 100 * MiB, FS::NTFS, "Data") << true << true;
-        QTest::newRow("efi type") << part("{c12a7328-f81f-11d2-ba4b-00a0c93ec93b}", 100 * MiB, FS::FAT32, "") << false << true;
         QTest::newRow("msr") << part("{E3C9E316-0B5C-4DB8-817D-F92DF00215AE}", 16 * MiB, FS::Unknown, "") << false << true;
-        QTest::newRow("fat32 SYSTEM 512M") << part(basic, 512 * MiB, FS::FAT32, "System") << false << true;
-        QTest::newRow("fat32 SYSTEM 513M") << part(basic, 513 * MiB, FS::FAT32, "System") << false << false;
         PartitionInfo recovery = part(basic, 500 * MiB, FS::NTFS, "");
         recovery.isRecovery = true;
         QTest::newRow("recovery") << recovery << false << true;
-        PartitionInfo efiMbr = part("", 100 * MiB, FS::Unknown, "");
-        efiMbr.mbrType = 0xEF;
-        QTest::newRow("mbr 0xEF") << efiMbr << false << true;
     }
     void bootCritical()
     {
