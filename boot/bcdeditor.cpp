@@ -7,6 +7,7 @@
 #include "core/logger.h"
 #include "platform/platformtypes.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 namespace {
@@ -28,6 +29,24 @@ bool BCDEditor::fail(const QString& message)
     m_lastError = message;
     Logger::instance().error(message);
     return false;
+}
+
+QString BCDEditor::bootLocale()
+{
+    return bootLocaleFrom(QLocale::system().uiLanguages());
+}
+
+QString BCDEditor::bootLocaleFrom(const QStringList& uiLanguages)
+{
+    const QString fallback = QStringLiteral("en-us");
+    if (uiLanguages.isEmpty())
+        return fallback;
+    // Windows names boot locales language-region; a script part ("zh-Hans-CN") is left out.
+    const QStringList parts = uiLanguages.first().toLower().replace(QLatin1Char('_'), QLatin1Char('-')).split(QLatin1Char('-'));
+    static const QRegularExpression letters(QStringLiteral("^[a-z]{2,3}$"));
+    if (parts.size() < 2 || !letters.match(parts.first()).hasMatch() || !letters.match(parts.last()).hasMatch())
+        return fallback;
+    return parts.first() + QLatin1Char('-') + parts.last();
 }
 
 QString BCDEditor::windowsDirectory(const QString& windowsRoot)
@@ -121,7 +140,7 @@ bool BCDEditor::rebuildWithBcdboot(const QString& windowsDir, const QString& sys
     Logger::instance().info(QStringLiteral("Rebuilding BCD with bcdboot: windows=%1, system=%2").arg(windowsDir, systemRoot));
     const QString fw = firmware == Uefi ? QStringLiteral("UEFI") : firmware == Bios ? QStringLiteral("BIOS") : QStringLiteral("ALL");
     const QStringList args{windowsDir, QStringLiteral("/s"), systemRoot, QStringLiteral("/f"), fw,
-                           QStringLiteral("/l"), QStringLiteral("zh-cn")};
+                           QStringLiteral("/l"), bootLocale()};
     QString output;
     if (runBcdboot(args, output)) {
         Logger::instance().info(QStringLiteral("bcdboot output: %1").arg(output));
@@ -151,6 +170,7 @@ bool BCDEditor::createStoreManually(const QString& windowsRoot, const QString& s
         BootPlatform::deleteFile(store);
 
     QString out;
+    const QString locale = bootLocale();
     log.info(QStringLiteral("Creating new BCD store..."));
     if (!runBcdedit({QStringLiteral("/createstore"), store}, out))
         log.warning(QStringLiteral("createstore output: %1").arg(out));
@@ -163,7 +183,7 @@ bool BCDEditor::createStoreManually(const QString& windowsRoot, const QString& s
     runBcdeditStore(store, {set, bootmgr, QStringLiteral("device"), partitionArg(systemRoot)}, out);
     runBcdeditStore(store, {set, bootmgr, QStringLiteral("path"),
                             uefi ? QStringLiteral("\\EFI\\Microsoft\\Boot\\bootmgfw.efi") : QStringLiteral("\\bootmgr")}, out);
-    runBcdeditStore(store, {set, bootmgr, QStringLiteral("locale"), QStringLiteral("zh-cn")}, out);
+    runBcdeditStore(store, {set, bootmgr, QStringLiteral("locale"), locale}, out);
     runBcdeditStore(store, {set, bootmgr, QStringLiteral("timeout"), QStringLiteral("5")}, out);
 
     log.info(QStringLiteral("Creating OS loader entry..."));
@@ -181,7 +201,7 @@ bool BCDEditor::createStoreManually(const QString& windowsRoot, const QString& s
                             uefi ? QStringLiteral("\\Windows\\system32\\winload.efi")
                                  : QStringLiteral("\\Windows\\system32\\winload.exe")}, out);
     runBcdeditStore(store, {set, guid, QStringLiteral("systemroot"), QStringLiteral("\\Windows")}, out);
-    runBcdeditStore(store, {set, guid, QStringLiteral("locale"), QStringLiteral("zh-cn")}, out);
+    runBcdeditStore(store, {set, guid, QStringLiteral("locale"), locale}, out);
     runBcdeditStore(store, {set, guid, QStringLiteral("inherit"), QStringLiteral("{bootloadersettings}")}, out);
     runBcdeditStore(store, {set, guid, QStringLiteral("nx"), QStringLiteral("OptIn")}, out);
     runBcdeditStore(store, {set, guid, QStringLiteral("recoveryenabled"), QStringLiteral("No")}, out);

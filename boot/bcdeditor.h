@@ -24,6 +24,10 @@ public:
     bool checkEfiBootManager(const QString& systemRoot);
     bool updateBootDevice(const QString& letter, const QString& signature);
     static QString extractGuid(const QString& output);
+    // Locale for bcdboot /l and bcdedit's locale: the running system's UI language ("de-de"),
+    // "en-us" when it has no usable language-region form.
+    static QString bootLocale();
+    static QString bootLocaleFrom(const QStringList& uiLanguages);
 
     bool runBcdedit(const QStringList& arguments, QString& output);
     bool runBcdeditStore(const QString& storePath, const QStringList& arguments, QString& output);

@@ -2,6 +2,7 @@
 
 #include "boot/bcdeditor.h"
 #include "boot/bootplatform.h"
+#include "boot/boottoolavailability.h"
 #include "platformtools/diskpartscript.h"
 #include "boot/offlineregistry.h"
 #include "platformtools/toolrunner.h"
@@ -126,6 +127,8 @@ bool DiskCloneBootRepair::detectTargetBootPartitions(int disk, const QString& pr
 
 bool DiskCloneBootRepair::configurePortableUsbBoot(const QString& windowsLetter)
 {
+    if (!BootToolAvailability::allAvailable())
+        return fail(BootToolAvailability::refuse(QStringLiteral("Portable USB boot configuration")));
     if (m_registry->configurePortableUsbBoot(windowsLetter))
         return true;
     m_lastError = m_registry->lastError();
@@ -136,6 +139,8 @@ bool DiskCloneBootRepair::configureUefiPortableBoot()
 {
     Logger& log = Logger::instance();
     log.info(QStringLiteral("Configuring BCD for portable boot..."));
+    if (!BootToolAvailability::allAvailable())
+        return fail(BootToolAvailability::refuse(QStringLiteral("Portable boot configuration")));
     if (m_diskIO) {
         m_diskIO->flushTarget();
         m_diskIO->close();
@@ -213,6 +218,8 @@ bool DiskCloneBootRepair::repairLegacyBcd()
 {
     Logger& log = Logger::instance();
     log.info(QStringLiteral("Repairing Legacy BIOS BCD configuration..."));
+    if (!BootToolAvailability::allAvailable())
+        return fail(BootToolAvailability::refuse(QStringLiteral("Legacy BCD repair")));
     QString root;
     for (const PartitionInfo& p : m_targetDisk.partitions) {
         if (!p.driveLetter.isEmpty() && BootPlatform::exists(driveRoot(p.driveLetter) + QStringLiteral("Boot\\BCD"))) {

@@ -40,10 +40,3 @@ const uint8_t MbrBootCode::Bootstrap[MbrBootCode::BootstrapSize] = {
     0x65, 0x72, 0x61, 0x74, 0x69, 0x6e, 0x67, 0x20, 0x73, 0x79, 0x73, 0x74,
     0x65, 0x6d, 0x00, 0x00, 0x00, 0x63, 0x7b, 0x9a,
 };
-
-QByteArray MbrBootCode::image()
-{
-    QByteArray bytes(reinterpret_cast<const char*>(Bootstrap), BootstrapSize);
-    bytes.append(QByteArray(ImageSize - BootstrapSize, char(0)));
-    return bytes;
-}

@@ -12,8 +12,8 @@ QByteArray MBRHandler::withBootCode(const QByteArray& sector)
 {
     QByteArray out = sector.left(SectorSize);
     out.resize(SectorSize);
-    const QByteArray code = MbrBootCode::image();
-    std::memcpy(out.data(), code.constData(), BootCodeSize);
+    // Bytes 440-445 stay: Windows finds its boot disk by the disk signature there.
+    std::memcpy(out.data(), MbrBootCode::Bootstrap, MbrBootCode::BootstrapSize);
     out[BootSignatureOffset] = char(0x55);
     out[BootSignatureOffset + 1] = char(0xAA);
     return out;

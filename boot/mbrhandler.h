@@ -11,7 +11,6 @@ class MBRHandler : public QObject {
     Q_OBJECT
 public:
     static constexpr int SectorSize = MbrCodec::SectorBytes;
-    static constexpr int BootCodeSize = MbrCodec::OffEntries;
     static constexpr int DiskSignatureOffset = MbrCodec::OffDiskSignature;
     static constexpr int PartitionTableOffset = MbrCodec::OffEntries;
     static constexpr int PartitionEntrySize = MbrCodec::EntrySize;

@@ -2,6 +2,7 @@
 
 #include "boot/bcdeditor.h"
 #include "boot/bootplatform.h"
+#include "boot/boottoolavailability.h"
 #include "platformtools/diskpartscript.h"
 #include "boot/offlineregistry.h"
 #include "platformtools/toolrunner.h"
@@ -22,6 +23,20 @@ SystemCloneBootRepair::SystemCloneBootRepair(BCDEditor* bcdEditor, DiskIO* diskI
     connect(m_registry, &OfflineRegistry::phaseChanged, this, &SystemCloneBootRepair::phaseChanged);
 }
 
+SystemCloneBootRepair::~SystemCloneBootRepair()
+{
+    releaseMountedLetter();
+}
+
+void SystemCloneBootRepair::releaseMountedLetter()
+{
+    if (m_mountedLetter.isEmpty() || m_mountedPartition < 1)
+        return;
+    unmountPartition(m_targetDisk.diskNumber, m_mountedPartition, m_mountedLetter);
+    m_mountedLetter.clear();
+    m_mountedPartition = -1;
+}
+
 void SystemCloneBootRepair::unmountPartition(int disk, int partition, const QString& letter)
 {
     ToolRunner::removePartitionLetter(disk, partition, letter);
@@ -32,6 +47,12 @@ bool SystemCloneBootRepair::rebuildBcdForMigration()
     Logger& log = Logger::instance();
     CommandRunner& runner = CommandRunner::current();
     log.info(QStringLiteral("Rebuilding BCD with bcdboot..."));
+    releaseMountedLetter();
+    m_efiLetterUsed.clear();
+    if (!BootToolAvailability::allAvailable()) {
+        m_lastError = BootToolAvailability::refuse(QStringLiteral("BCD rebuild"));
+        return false;
+    }
     log.info(QStringLiteral("Closing disk handle before mounting partitions..."));
     if (m_diskIO) {
         m_diskIO->flushTarget();
@@ -146,7 +167,7 @@ bool SystemCloneBootRepair::rebuildBcdForMigration()
     log.info(QStringLiteral("Executing bcdboot: source=%1, target=%2").arg(source, target));
     const CommandResult boot = ToolRunner::run(QStringLiteral("bcdboot"),
                                                {source, QStringLiteral("/s"), target, QStringLiteral("/f"), QStringLiteral("UEFI"),
-                                                QStringLiteral("/l"), QStringLiteral("zh-cn")},
+                                                QStringLiteral("/l"), BCDEditor::bootLocale()},
                                                BcdbootMs);
     // Not started counts as a time-out: no exit code to trust.
     const bool timedOut = !boot.finished;
@@ -198,10 +219,16 @@ bool SystemCloneBootRepair::rebuildBcdForMigration()
         verifyEfiContents(efiLetter);
     }
 
-    m_mountedLetter = efiLetter;
-    ToolRunner::runNamedScript(BcdScript, DiskpartScript::removePair(disk, efiNumber, efiLetter, winNumber, winLetter),
-                               ScriptMs);
-    m_mountedLetter.clear();
+    m_efiLetterUsed = efiLetter;
+    if (result) {
+        // The EFI letter stays for the strategy's own check; releaseMountedLetter removes it.
+        unmountPartition(disk, winNumber, winLetter);
+        m_mountedLetter = efiLetter;
+        m_mountedPartition = efiNumber;
+    } else {
+        ToolRunner::runNamedScript(BcdScript, DiskpartScript::removePair(disk, efiNumber, efiLetter, winNumber, winLetter),
+                                   ScriptMs);
+    }
     if (result)
         log.info(QStringLiteral("BCD rebuilt successfully with hardware migration support"));
     else
@@ -213,6 +240,11 @@ bool SystemCloneBootRepair::repairBcd()
 {
     Logger& log = Logger::instance();
     log.info(QStringLiteral("Repairing BCD..."));
+    if (!BootToolAvailability::allAvailable()) {
+        m_lastError = BootToolAvailability::refuse(QStringLiteral("BCD repair"));
+        return false;
+    }
+    releaseMountedLetter();  // a rebuild's EFI letter; one mounted below is the strategy's to remove
     QString windowsRoot;
     for (const PartitionInfo& p : m_systemPartitions) {
         if (!p.driveLetter.isEmpty() && BootPlatform::exists(p.driveLetter + QStringLiteral("\\Windows\\System32"))) {

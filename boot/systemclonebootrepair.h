@@ -12,7 +12,9 @@ class OfflineRegistry;
 
 // Boot repair of a system-clone target: rebuilds the boot files for hardware migration, or
 // repairs the store through BCDEditor. The system-clone strategy owns one, hands it its
-// partition list and reads back the EFI letter it must remove (mountedLetter).
+// partition list and reads back the EFI letter it must remove (mountedLetter). After a rebuild the
+// EFI partition stays mounted under efiLetterUsed() so the strategy can verify it; releaseMountedLetter
+// (or the destructor, should the strategy not get there) takes the letter away.
 // Phase texts are translated in the strategy's context, since they become its phaseChanged.
 class SystemCloneBootRepair : public QObject {
     Q_OBJECT
@@ -23,6 +25,7 @@ public:
     static constexpr int OptionMs = 10000;
 
     SystemCloneBootRepair(BCDEditor* bcdEditor, DiskIO* diskIO, QObject* parent = nullptr);
+    ~SystemCloneBootRepair() override;
 
     void setTargetDisk(const DiskInfo& disk) { m_targetDisk = disk; }
     void setSystemPartitions(const QList<PartitionInfo>& partitions) { m_systemPartitions = partitions; }
@@ -35,7 +38,12 @@ public:
     void unmountPartition(int disk, int partition, const QString& letter);
 
     QString mountedLetter() const { return m_mountedLetter; }
+    int mountedPartition() const { return m_mountedPartition; }
     void clearMountedLetter() { m_mountedLetter.clear(); }
+    // Removes the letter a rebuild left on the EFI partition; nothing when none is left.
+    void releaseMountedLetter();
+    // The EFI letter of the last rebuild, kept after the letter is removed; empty before one mounted it.
+    QString efiLetterUsed() const { return m_efiLetterUsed; }
     QString lastError() const { return m_lastError; }
     OfflineRegistry* offlineRegistry() const { return m_registry; }
 
@@ -50,5 +58,7 @@ private:
     QList<PartitionInfo> m_systemPartitions;
     Tessarin::TargetBootMode m_bootMode = Tessarin::TargetBootMode::Uefi;
     QString m_mountedLetter;
+    int m_mountedPartition = -1;  // set only when the letter is this class's to remove
+    QString m_efiLetterUsed;
     QString m_lastError;
 };

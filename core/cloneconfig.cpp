@@ -11,6 +11,15 @@ CloneConfig::CloneConfig()
 QString CloneConfig::resizeModeName() const { return Tessarin::resizeModeEngineText(resizeMode); }
 
 namespace {
+// The disk the running system lives on is never written, whatever the mode.
+bool checkTargetNotSystem(const CloneConfig& c, QString& error)
+{
+    if (!c.targetDisk.isSystemDisk)
+        return true;
+    error = QCoreApplication::translate("CloneConfig", "The target disk holds the running system and cannot be overwritten");
+    return false;
+}
+
 bool checkDisks(const CloneConfig& c, QString& error)
 {
     if (!c.sourceDisk.isValid()) {
@@ -25,7 +34,7 @@ bool checkDisks(const CloneConfig& c, QString& error)
         error = QCoreApplication::translate("CloneConfig", "Source and target disk cannot be the same");
         return false;
     }
-    return true;
+    return checkTargetNotSystem(c, error);
 }
 }
 
@@ -60,6 +69,8 @@ bool CloneConfig::validate(QString& error) const
             error = QCoreApplication::translate("CloneConfig", "Target disk or partition is not valid");
             return false;
         }
+        if (targetDiskValid && !checkTargetNotSystem(*this, error))
+            return false;
         if (targetDiskValid && !targetPartValid && sourcePartition.diskNumber == targetDisk.diskNumber) {
             error = QCoreApplication::translate("CloneConfig", "Source partition and target disk cannot be on the same disk");
             return false;

@@ -101,6 +101,9 @@ void fillVolumeDetails(PartitionInfo& partition, const QList<VolumeExtents>& vol
     uint64_t free = 0;
     if (platform.diskFreeSpace(root, total, free))
         partition.usedSpace = total >= free ? total - free : 0;
+    // Found with or without a drive letter, so a Windows volume Linux has not mounted is seen too.
+    if (partition.fileSystem == Tessarin::FileSystemType::NTFS)
+        partition.hasWindows = platform.volumeContainsPath(root, "Windows\\System32");
 }
 
 void setFlags(PartitionInfo& partition)
@@ -131,18 +134,6 @@ Tessarin::PartitionStyle styleFromSectorZero(DeviceHandle* handle, uint32_t sect
     return first.type == MbrCodec::ProtectiveType ? Tessarin::PartitionStyle::GPT : Tessarin::PartitionStyle::MBR;
 }
 
-bool isSystemDiskNumber(int diskNumber)
-{
-    const QString windowsDir = QString::fromStdString(Platform::current().windowsDirectory());
-    if (windowsDir.size() < 2)
-        return false;
-    // "C:\Windows" names its volume by the drive; a backend may hand a native mount path instead.
-    const bool hasDrive = windowsDir.at(1) == QLatin1Char(':');
-    const QString volume = DiskIO::getVolumeNameForMountPoint(hasDrive ? windowsDir.left(2) : windowsDir);
-    if (volume.isEmpty())
-        return false;
-    return DiskIO::getDiskNumberForVolume(volume) == diskNumber;
-}
 } // namespace
 
 DiskManager::DiskManager(QObject* parent) : QObject(parent) { Tessarin::registerMetaTypes(); }
@@ -231,6 +222,7 @@ QList<DiskInfo> DiskManager::enumerateDisks()
     Platform& platform = Platform::current();
     for (const std::string& message : platform.configurationMessages())
         Logger::instance().warning(QString::fromStdString(message));
+    const std::vector<int> systemDisks = platform.systemDiskNumbers();
     for (int n = 0; n <= MaxDiskNumber; ++n) {
         const std::string path = Tessarin::physicalDrivePath(n).toStdString();
         if (!platform.openDevice(path, DeviceAccess::None, DeviceFlags::None))
@@ -274,7 +266,7 @@ QList<DiskInfo> DiskManager::enumerateDisks()
         disk.partitions = enumeratePartitions(n);
         for (const PartitionInfo& p : disk.partitions)
             disk.usedSpace += p.usedSpace;
-        disk.isSystemDisk = isSystemDiskNumber(n);
+        disk.isSystemDisk = std::find(systemDisks.begin(), systemDisks.end(), n) != systemDisks.end();
 
         handle.reset();
         disks.append(disk);

@@ -37,3 +37,38 @@ ScopedPlatform::ScopedPlatform(Platform* platform) : m_previous(g_current.load()
 }
 
 ScopedPlatform::~ScopedPlatform() { Platform::setCurrent(m_previous); }
+
+bool Platform::volumeContainsPath(const std::string& volumeName, const std::string& relativePath)
+{
+    for (std::string root : volumeMountPaths(volumeName)) {
+        if (!root.empty() && root.back() != '\\')
+            root += '\\';
+        if (!root.empty() && fileExists(root + relativePath))
+            return true;
+    }
+    return false;
+}
+
+std::string Platform::systemDirectory()
+{
+    const std::string windows = windowsDirectory();
+    return windows.empty() ? windows : windows + "\\System32";
+}
+
+std::vector<int> Platform::systemDiskNumbers()
+{
+    std::string root = windowsDirectory();
+    // "C:\Windows" names its volume by the drive; a backend may hand a native mount path instead.
+    if (root.size() >= 2 && root[1] == ':')
+        root = root.substr(0, 2);
+    if (root.empty())
+        return {};
+    if (root.back() != '\\')
+        root += '\\';
+    const std::string volume = volumeNameForMountPoint(root);
+    std::vector<PlatformExtent> extents;
+    const std::unique_ptr<DeviceHandle> handle = volume.empty() ? nullptr : openDevice(volume, DeviceAccess::None, DeviceFlags::None);
+    if (!handle || !handle->volumeDiskExtents(extents) || extents.empty())
+        return {};
+    return {int(extents.front().diskNumber)};
+}

@@ -41,9 +41,18 @@ public:
     virtual bool volumeInformation(const std::string& rootPath, std::string& label,
                                    std::string& fileSystemName) = 0;
     virtual bool diskFreeSpace(const std::string& rootPath, uint64_t& totalBytes, uint64_t& freeBytes) = 0;
+    // True when `relativePath` ("Windows\System32") exists below the volume's root, whether or not
+    // the volume is mounted; never writes to the volume. The default looks below its mount paths.
+    virtual bool volumeContainsPath(const std::string& volumeName, const std::string& relativePath);
 
     // --- files and drive letters ---
     virtual std::string windowsDirectory() = 0;
+    // The folder of the system's own programs (bcdedit.exe & co); empty where there is none. The
+    // default is System32 below windowsDirectory().
+    virtual std::string systemDirectory();
+    // Numbers of the disks that hold the running system, never to be written. The default: the
+    // disk of the Windows directory's volume.
+    virtual std::vector<int> systemDiskNumbers();
     virtual bool fileExists(const std::string& path) = 0;         // file or folder
     virtual bool createDirectory(const std::string& path) = 0;    // AlreadyExists when it is there
     virtual bool copyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;

@@ -18,12 +18,5 @@ fi
   echo 'const uint8_t MbrBootCode::Bootstrap[MbrBootCode::BootstrapSize] = {'
   od -An -v -tx1 -w12 "$tmp" | sed -E 's/ ([0-9a-f]{2})/ 0x\1,/g; s/^/   /'
   echo '};'
-  echo
-  echo 'QByteArray MbrBootCode::image()'
-  echo '{'
-  echo '    QByteArray bytes(reinterpret_cast<const char*>(Bootstrap), BootstrapSize);'
-  echo '    bytes.append(QByteArray(ImageSize - BootstrapSize, char(0)));'
-  echo '    return bytes;'
-  echo '}'
 } > boot/mbrbootcode.cpp
 echo "boot/mbrbootcode.cpp written"

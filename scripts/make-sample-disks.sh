@@ -19,6 +19,22 @@ if [ ! -f "$src" ]; then
   part="$dir/.data.part"
   truncate -s $((size3 * 512)) "$part"
   mkntfs -Q -F -L Windows -p "$start3" -H 255 -S 63 "$part" >/dev/null 2>&1
+  # A Windows\System32 folder with files of varied sizes, so the system clone finds its source.
+  mnt=$(mktemp -d)
+  ntfs-3g "$part" "$mnt"
+  mkdir -p "$mnt/Windows/System32/config" "$mnt/Windows/System32/drivers" "$mnt/Users/Public/Documents"
+  for i in $(seq 1 36); do
+    case $((i % 4)) in
+      0) folder=Windows/System32 ;;
+      1) folder=Windows/System32/drivers ;;
+      2) folder=Windows/System32/config ;;
+      *) folder=Users/Public/Documents ;;
+    esac
+    head -c $(( (i * i * 7919) % (3 * 1024 * 1024) + 512 )) /dev/urandom > "$mnt/$folder/file$i.bin"
+  done
+  umount "$mnt"
+  sleep 1  # ntfs-3g lets go of the file a moment after umount
+  rmdir "$mnt"
   dd if="$part" of="$src" bs=1M seek=$((start3 * 512)) oflag=seek_bytes conv=notrunc,sparse status=none
   rm -f "$part"
 fi

@@ -2,6 +2,7 @@
 
 #include "ui/diskcard.h"
 #include "ui/pagebuilder.h"
+#include "ui/wizardstate.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -22,7 +23,7 @@ void SelectTargetPage::showDisks(const QList<DiskInfo>& disks, int sourceDisk, i
     QWidget* content = m_list->parentWidget();
     int shown = 0;
     for (const DiskInfo& disk : disks) {
-        if (disk.diskNumber == sourceDisk)
+        if (!WizardState::offeredAsTarget(disk, sourceDisk))
             continue;
         ++shown;
         auto* card = new DiskCard(disk, false, content);

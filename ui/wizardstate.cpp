@@ -5,6 +5,11 @@ int WizardState::sourceDiskNumber() const
     return isPartitionMode() ? sourcePartition().diskNumber : sourceDisk().diskNumber;
 }
 
+bool WizardState::offeredAsTarget(const DiskInfo& disk, int sourceDisk)
+{
+    return disk.diskNumber != sourceDisk && !disk.isSystemDisk;
+}
+
 void WizardState::chooseSourceDisk(const DiskInfo& disk)
 {
     m_choices.sourceDisk = disk;
@@ -67,7 +72,7 @@ QString WizardState::check(int step) const
         return tr("Please select a source disk.");
     if (step < TargetStep)
         return QString();
-    if (!targetDisk().isValid() || targetDisk().diskNumber == sourceDiskNumber())
+    if (!targetDisk().isValid() || !offeredAsTarget(targetDisk(), sourceDiskNumber()))
         return tr("Please select a target disk.");
     if (step < OptionsStep)
         return QString();

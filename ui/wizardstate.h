@@ -23,6 +23,10 @@ public:
     // The disk the source lives on in the current mode (-1 when nothing is chosen): never a target.
     int sourceDiskNumber() const;
 
+    // Whether `disk` may be offered as a target next to the source on disk `sourceDisk`: never the
+    // source's disk, never the disk of the running system.
+    static bool offeredAsTarget(const DiskInfo& disk, int sourceDisk);
+
     // A new source makes the old target choice meaningless.
     void chooseSourceDisk(const DiskInfo& disk);
     void chooseSourcePartition(const PartitionInfo& partition);

@@ -3,6 +3,7 @@
 #include "platform/posix/posixerror.h"
 #include "platform/posix/volumename.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <sys/stat.h>
 
@@ -137,7 +138,28 @@ bool PosixPlatform::diskFreeSpace(const std::string& rootPath, uint64_t& totalBy
     return m_volumes.freeSpace(rootPath, totalBytes, freeBytes);
 }
 
+bool PosixPlatform::volumeContainsPath(const std::string& volumeName, const std::string& relativePath)
+{
+    return m_volumes.containsPath(volumeName, relativePath);
+}
+
 std::string PosixPlatform::windowsDirectory() { return m_settings.windowsDirectory; }
+
+std::string PosixPlatform::systemDirectory()
+{
+    PosixError::set(PlatformError::NotSupported, "there is no Windows system folder on this system");
+    return {};
+}
+
+std::vector<int> PosixPlatform::systemDiskNumbers()
+{
+    // The emulated Windows directory's disk, and the disk Linux itself runs from.
+    std::vector<int> numbers = Platform::systemDiskNumbers();
+    const int root = m_volumes.rootFileSystemDisk();
+    if (root >= 0 && std::find(numbers.begin(), numbers.end(), root) == numbers.end())
+        numbers.push_back(root);
+    return numbers;
+}
 
 bool PosixPlatform::fileExists(const std::string& path) { return m_files.fileExists(path); }
 

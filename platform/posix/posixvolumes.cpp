@@ -7,6 +7,7 @@
 #include "platform/posix/posixfiles.h"
 #include "platform/posix/sysfsblock.h"
 #include "platform/posix/volumename.h"
+#include "platform/posix/volumeprobe.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -266,4 +267,56 @@ bool PosixVolumes::freeSpace(const std::string& rootPath, uint64_t& totalBytes, 
     totalBytes = uint64_t(vfs.f_blocks) * vfs.f_frsize;
     freeBytes = uint64_t(vfs.f_bfree) * vfs.f_frsize;
     return true;
+}
+
+bool PosixVolumes::containsPath(const std::string& volumeName, const std::string& relativePath)
+{
+    PosixDeviceOpener::Target image;
+    bool found = false;
+    if (imageVolumeNamed(volumeName, image, found))
+        return found && VolumeProbe::containsOnNtfs(image.nativePath, image.windowStart, image.windowLength, relativePath);
+    std::string mountType, mountPoint;
+    const std::string kernel = volumeDevice(volumeName, mountType, mountPoint);
+    if (kernel.empty())
+        return false;
+    if (!mountPoint.empty())
+        return VolumeProbe::containsBelowMount(mountPoint, relativePath);
+    return VolumeProbe::containsOnNtfs("/dev/" + kernel, 0, 0, relativePath);
+}
+
+int PosixVolumes::rootFileSystemDisk()
+{
+    const std::vector<MountInfo::Entry> table = MountInfo::current();
+    const MountInfo::Entry* root = findMountPoint(table, "/");
+    dev_t rdev = 0;
+    if (!root || !mountDevice(*root, rdev))
+        return -1;
+    // Down through device mapper and md to the disks below; the first one in the table counts.
+    std::vector<std::string> pending{SysfsBlock::kernelName(rdev)};
+    for (size_t i = 0; i < pending.size() && i < 64; ++i) {
+        const std::string disk = SysfsBlock::wholeDiskName(pending[i]);
+        const std::vector<std::string> below = SysfsBlock::slaves(disk);
+        if (!below.empty()) {
+            pending.insert(pending.end(), below.begin(), below.end());
+            continue;
+        }
+        dev_t diskDev = 0;
+        if (SysfsBlock::deviceNumber(disk, diskDev)) {
+            const int number = m_disks.numberOfDevice(diskDev);
+            if (number >= 0)
+                return number;
+        }
+        // A root on a loop device is on the image file behind it.
+        struct stat backing {};
+        const std::string file = SysfsBlock::loopBackingFile(disk);
+        if (file.empty() || !statPath(file, backing))
+            continue;
+        const std::vector<DiskTable::Entry> disks = m_disks.snapshot();
+        for (size_t n = 0; n < disks.size(); ++n) {
+            struct stat st {};
+            if (statPath(disks[n].path, st) && st.st_dev == backing.st_dev && st.st_ino == backing.st_ino)
+                return int(n);
+        }
+    }
+    return -1;
 }

@@ -23,6 +23,10 @@ public:
     std::string nameForMountPoint(const std::string& mountPoint);
     bool information(const std::string& rootPath, std::string& label, std::string& fileSystemName);
     bool freeSpace(const std::string& rootPath, uint64_t& totalBytes, uint64_t& freeBytes);
+    // `relativePath` below the volume's root, looked up read-only (see VolumeProbe).
+    bool containsPath(const std::string& volumeName, const std::string& relativePath);
+    // Table number of the whole disk that holds the root file system, or -1.
+    int rootFileSystemDisk();
 
     // Whether `name` names a partition of an image-file disk; if so, `found` tells whether it
     // exists (lastError when not) and `out` where it lies.

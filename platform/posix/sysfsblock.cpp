@@ -162,6 +162,11 @@ std::vector<std::string> SysfsBlock::holders(const std::string& kernelName)
     return listDirectory(std::string(ClassBlock) + kernelName + "/holders");
 }
 
+std::vector<std::string> SysfsBlock::slaves(const std::string& kernelName)
+{
+    return listDirectory(std::string(ClassBlock) + kernelName + "/slaves");
+}
+
 bool SysfsBlock::deviceNumber(const std::string& kernelName, dev_t& out)
 {
     const std::string text = readAttribute(std::string(ClassBlock) + kernelName + "/dev");

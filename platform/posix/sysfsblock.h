@@ -38,6 +38,8 @@ public:
     static std::vector<std::string> loopDevicesBackedBy(dev_t fileDev, ino_t fileIno);
     // Kernel names that hold this device (device mapper, md, bcache...).
     static std::vector<std::string> holders(const std::string& kernelName);
+    // Kernel names this device is built on (the other direction of holders).
+    static std::vector<std::string> slaves(const std::string& kernelName);
     // "MAJ:MIN" of a device as the kernel reports it.
     static bool deviceNumber(const std::string& kernelName, dev_t& out);
 };

@@ -330,23 +330,37 @@ bool Win32Platform::diskFreeSpace(const std::string& rootPath, uint64_t& totalBy
 
 // --- files and drive letters ---
 
-std::string Win32Platform::windowsDirectory()
+// GetWindowsDirectoryW and GetSystemDirectoryW answer alike: the length, or the size needed.
+static std::string systemFolder(UINT(WINAPI* query)(LPWSTR, UINT))
 {
     std::vector<wchar_t> buffer(PathBuffer, 0);
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const UINT length = GetWindowsDirectoryW(buffer.data(), static_cast<UINT>(buffer.size()));
+        const UINT length = query(buffer.data(), static_cast<UINT>(buffer.size()));
         if (length == 0) {
-            reportLastError();
+            Win32Platform::reportLastError();
             return std::string();
         }
         if (length < buffer.size()) {
-            clearError();
-            return narrow(buffer.data(), length);
+            Win32Platform::clearError();
+            return Win32Platform::narrow(buffer.data(), length);
         }
         buffer.assign(length + 1, 0);   // too small: length is the size needed
     }
-    reportError(ERROR_INSUFFICIENT_BUFFER);
+    Win32Platform::reportError(ERROR_INSUFFICIENT_BUFFER);
     return std::string();
+}
+
+std::string Win32Platform::windowsDirectory() { return systemFolder(GetWindowsDirectoryW); }
+
+std::string Win32Platform::systemDirectory() { return systemFolder(GetSystemDirectoryW); }
+
+bool Win32Platform::volumeContainsPath(const std::string& volumeName, const std::string& relativePath)
+{
+    // A volume name reaches the file system whether or not the volume has a drive letter.
+    std::string path = volumeName;
+    if (!path.empty() && path.back() != '\\')
+        path += '\\';
+    return fileExists(path + relativePath);
 }
 
 bool Win32Platform::fileExists(const std::string& path)

@@ -30,8 +30,10 @@ public:
     bool volumeInformation(const std::string& rootPath, std::string& label,
                            std::string& fileSystemName) override;
     bool diskFreeSpace(const std::string& rootPath, uint64_t& totalBytes, uint64_t& freeBytes) override;
+    bool volumeContainsPath(const std::string& volumeName, const std::string& relativePath) override;
 
     std::string windowsDirectory() override;
+    std::string systemDirectory() override;
     bool fileExists(const std::string& path) override;
     bool createDirectory(const std::string& path) override;
     bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;

@@ -156,6 +156,10 @@
         <source>Source and target disk cannot be the same</source>
         <translation>Quell- und Zieldatenträger dürfen nicht identisch sein</translation>
     </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>Der Zieldatenträger enthält das laufende System und kann nicht überschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>CloneMode</name>
@@ -994,6 +998,13 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>Please select a target disk.</source>
         <translation>Bitte wählen Sie einen Zieldatenträger.</translation>
+    </message>
+</context>
+<context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot sind auf diesem System nicht verfügbar; die Daten wurden kopiert, die Startkonfiguration wurde nicht aktualisiert</translation>
     </message>
 </context>
 </TS>

@@ -156,6 +156,10 @@
         <source>Source and target disk cannot be the same</source>
         <translation>Source and target disk cannot be the same</translation>
     </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>The target disk holds the running system and cannot be overwritten</translation>
+    </message>
 </context>
 <context>
     <name>CloneMode</name>
@@ -994,6 +998,13 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Please select a target disk.</source>
         <translation>Please select a target disk.</translation>
+    </message>
+</context>
+<context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</translation>
     </message>
 </context>
 </TS>

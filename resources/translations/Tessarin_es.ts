@@ -156,6 +156,10 @@
         <source>Source and target disk cannot be the same</source>
         <translation>El disco de origen y el de destino no pueden ser el mismo</translation>
     </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>El disco de destino contiene el sistema en ejecución y no se puede sobrescribir</translation>
+    </message>
 </context>
 <context>
     <name>CloneMode</name>
@@ -994,6 +998,13 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>Please select a target disk.</source>
         <translation>Seleccione un disco de destino.</translation>
+    </message>
+</context>
+<context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot no están disponibles en este sistema; los datos se copiaron, la configuración de arranque no se actualizó</translation>
     </message>
 </context>
 </TS>

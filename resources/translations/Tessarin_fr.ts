@@ -156,6 +156,10 @@
         <source>Source and target disk cannot be the same</source>
         <translation>Les disques source et cible ne peuvent pas être identiques</translation>
     </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>Le disque cible contient le système en cours d&apos;exécution et ne peut pas être écrasé</translation>
+    </message>
 </context>
 <context>
     <name>CloneMode</name>
@@ -994,6 +998,13 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>Please select a target disk.</source>
         <translation>Veuillez sélectionner un disque cible.</translation>
+    </message>
+</context>
+<context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot ne sont pas disponibles sur ce système ; les données ont été copiées, la configuration de démarrage n&apos;a pas été mise à jour</translation>
     </message>
 </context>
 </TS>

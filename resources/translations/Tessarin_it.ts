@@ -156,6 +156,10 @@
         <source>Source and target disk cannot be the same</source>
         <translation>Il disco di origine e quello di destinazione non possono coincidere</translation>
     </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>Il disco di destinazione contiene il sistema in esecuzione e non può essere sovrascritto</translation>
+    </message>
 </context>
 <context>
     <name>CloneMode</name>
@@ -994,6 +998,13 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>Please select a target disk.</source>
         <translation>Selezionare un disco di destinazione.</translation>
+    </message>
+</context>
+<context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot non sono disponibili su questo sistema; i dati sono stati copiati, la configurazione di avvio non è stata aggiornata</translation>
     </message>
 </context>
 </TS>

@@ -156,6 +156,10 @@
         <source>Source and target disk cannot be the same</source>
         <translation>ソースとターゲットのディスクを同じにすることはできません</translation>
     </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>ターゲット ディスクには実行中のシステムが含まれているため、上書きできません</translation>
+    </message>
 </context>
 <context>
     <name>CloneMode</name>
@@ -994,6 +998,13 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>Please select a target disk.</source>
         <translation>ターゲットディスクを選択してください。</translation>
+    </message>
+</context>
+<context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>このシステムでは bcdedit/bcdboot を使用できません。データはコピーされましたが、ブート構成は更新されていません</translation>
     </message>
 </context>
 </TS>

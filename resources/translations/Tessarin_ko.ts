@@ -156,6 +156,10 @@
         <source>Source and target disk cannot be the same</source>
         <translation>원본 디스크와 대상 디스크는 같을 수 없습니다</translation>
     </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>대상 디스크에 실행 중인 시스템이 있으므로 덮어쓸 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>CloneMode</name>
@@ -994,6 +998,13 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>Please select a target disk.</source>
         <translation>대상 디스크를 선택하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>이 시스템에서는 bcdedit/bcdboot를 사용할 수 없습니다. 데이터는 복사되었지만 부팅 구성은 업데이트되지 않았습니다</translation>
     </message>
 </context>
 </TS>

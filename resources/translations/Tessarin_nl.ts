@@ -156,6 +156,10 @@
         <source>Source and target disk cannot be the same</source>
         <translation>Bron- en doelschijf mogen niet dezelfde zijn</translation>
     </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>De doelschijf bevat het actieve systeem en kan niet worden overschreven</translation>
+    </message>
 </context>
 <context>
     <name>CloneMode</name>
@@ -994,6 +998,13 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>Please select a target disk.</source>
         <translation>Selecteer een doelschijf.</translation>
+    </message>
+</context>
+<context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot zijn niet beschikbaar op dit systeem; de gegevens zijn gekopieerd, de opstartconfiguratie is niet bijgewerkt</translation>
     </message>
 </context>
 </TS>

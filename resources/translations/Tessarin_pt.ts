@@ -156,6 +156,10 @@
         <source>Source and target disk cannot be the same</source>
         <translation>O disco de origem e o de destino não podem ser o mesmo</translation>
     </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>O disco de destino contém o sistema em execução e não pode ser substituído</translation>
+    </message>
 </context>
 <context>
     <name>CloneMode</name>
@@ -994,6 +998,13 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>Please select a target disk.</source>
         <translation>Selecione um disco de destino.</translation>
+    </message>
+</context>
+<context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot não estão disponíveis neste sistema; os dados foram copiados, a configuração de inicialização não foi atualizada</translation>
     </message>
 </context>
 </TS>

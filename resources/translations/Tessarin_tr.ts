@@ -156,6 +156,10 @@
         <source>Source and target disk cannot be the same</source>
         <translation>Kaynak ve hedef disk aynı olamaz</translation>
     </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>Hedef disk çalışan sistemi içeriyor ve üzerine yazılamaz</translation>
+    </message>
 </context>
 <context>
     <name>CloneMode</name>
@@ -994,6 +998,13 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>Please select a target disk.</source>
         <translation>Lütfen bir hedef disk seçin.</translation>
+    </message>
+</context>
+<context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot bu sistemde kullanılamıyor; veriler kopyalandı, önyükleme yapılandırması güncellenmedi</translation>
     </message>
 </context>
 </TS>

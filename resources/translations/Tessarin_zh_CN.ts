@@ -156,6 +156,10 @@
         <source>Source and target disk cannot be the same</source>
         <translation>源磁盘和目标磁盘不能相同</translation>
     </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>目标磁盘包含正在运行的系统，不能被覆盖</translation>
+    </message>
 </context>
 <context>
     <name>CloneMode</name>
@@ -994,6 +998,13 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Please select a target disk.</source>
         <translation>请选择目标磁盘。</translation>
+    </message>
+</context>
+<context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>此系统上没有 bcdedit/bcdboot；数据已复制，但启动配置未更新</translation>
     </message>
 </context>
 </TS>

@@ -156,6 +156,10 @@
         <source>Source and target disk cannot be the same</source>
         <translation>來源磁碟與目的磁碟不能相同</translation>
     </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>目標磁碟包含正在執行的系統，無法覆寫</translation>
+    </message>
 </context>
 <context>
     <name>CloneMode</name>
@@ -994,6 +998,13 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Please select a target disk.</source>
         <translation>請選擇目的磁碟。</translation>
+    </message>
+</context>
+<context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>此系統上沒有 bcdedit/bcdboot；資料已複製，但開機設定未更新</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,6 @@
 #pragma once
 // Shared set-up of the boot tests: a scripted runner and an in-memory platform (no drive letters
-// in use) installed for one test.
+// in use, the boot tools in its system folder) installed for one test.
 #include "boot/bcdeditor.h"
 #include "common/memoryplatform.h"
 #include "core/diskinfo.h"
@@ -44,7 +44,13 @@ struct BootFixture {
     ScopedPlatform scopedPlatform{&platform};
     BCDEditor bcd;
 
-    BootFixture() { platform.driveMask = 0; }
+    // The Windows boot tools are in place unless a test takes them away.
+    BootFixture()
+    {
+        platform.driveMask = 0;
+        addFiles({"C:\\Windows\\System32\\bcdedit.exe", "C:\\Windows\\System32\\bcdboot.exe",
+                  "C:\\Windows\\System32\\reg.exe"});
+    }
 
     void addFiles(const QStringList& paths)
     {

@@ -134,6 +134,25 @@ private slots:
         QVERIFY(!g.bcd.configurePortableMode(QStringLiteral("S")));
     }
 
+    // bcdboot /l and bcdedit's locale follow the system's UI language in Windows' language-region form.
+    void bootLocale_data()
+    {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("German") << QStringList{"de-DE", "en-US"} << "de-de";
+        QTest::newRow("script part left out") << QStringList{"zh-Hans-CN"} << "zh-cn";
+        QTest::newRow("underscore form") << QStringList{"pt_BR"} << "pt-br";
+        QTest::newRow("language without region") << QStringList{"fr"} << "en-us";
+        QTest::newRow("nothing known") << QStringList{} << "en-us";
+    }
+
+    void bootLocale()
+    {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(QString, locale);
+        QCOMPARE(BCDEditor::bootLocaleFrom(uiLanguages), locale);
+    }
+
     void cleanInvalidEntries_data()
     {
         QTest::addColumn<QString>("output");

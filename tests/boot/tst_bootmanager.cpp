@@ -119,7 +119,11 @@ private slots:
         // Firmware 1 takes the MBR path even on a GPT disk; the system partition becomes the active one.
         BootManager bm;
         QVERIFY(bm.fixBoot(disk, 1));
-        QCOMPARE(sector0(f, n).left(446), MbrBootCode::image());
+        // New bootstrap; the disk signature and the word after it survive (Windows finds its disk by them).
+        const QByteArray repaired = sector0(f, n);
+        QCOMPARE(repaired.left(MbrBootCode::BootstrapSize),
+                 QByteArray(reinterpret_cast<const char*>(MbrBootCode::Bootstrap), MbrBootCode::BootstrapSize));
+        QCOMPARE(repaired.mid(MBRHandler::DiskSignatureOffset, 6), QByteArray::fromHex("78563412cccc"));
         for (const auto& w : f.platform.writes(n))  // nothing beyond sector 0
             QVERIFY(w.offset + w.length <= 512);
         QVERIFY(f.platform.writes(0).empty());

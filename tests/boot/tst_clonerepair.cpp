@@ -1,5 +1,6 @@
 // Boot repair of disk-clone and system-clone targets against a simulated diskpart.
 #include "bootfixture.h"
+#include "boot/boottoolavailability.h"
 #include "boot/diskclonebootrepair.h"
 #include "boot/systemclonebootrepair.h"
 
@@ -211,19 +212,62 @@ private slots:
         const bool ok = windowsPartition == 3 && !bcdbootTimesOut;
         QCOMPARE(repair.rebuildBcdForMigration(), ok);
         QCOMPARE(sim.disks, QSet<int>{1});
-        QCOMPARE(f.platform.driveMask, 0u);
-        QVERIFY(repair.mountedLetter().isEmpty());
         QCOMPARE(f.callsOf(QStringLiteral("bcdboot")).size(), windowsPartition == 3 ? 1 : 0);
         if (!ok) {
+            QCOMPARE(f.platform.driveMask, 0u);
+            QVERIFY(repair.mountedLetter().isEmpty());
             QVERIFY(f.callsOf(QStringLiteral("bcdedit")).isEmpty());
             return;
         }
+        // The EFI partition stays mounted for the strategy's check, then its letter is removed.
+        QCOMPARE(f.platform.driveMask, MemoryPlatform::letterMask("Z"));
+        QCOMPARE(repair.efiLetterUsed(), QStringLiteral("Z"));
+        QVERIFY(repair.verifyEfiContents(repair.efiLetterUsed()));
+        repair.releaseMountedLetter();
+        QCOMPARE(f.platform.driveMask, 0u);
+        QCOMPARE(repair.efiLetterUsed(), QStringLiteral("Z"));
         QVERIFY(sim.scripts.contains(QStringLiteral("select disk 1\nselect partition 2\nassign letter=Z\nselect partition 3\nassign letter=Y\n")));
         const QStringList bcdboot = f.callsOf(QStringLiteral("bcdboot")).at(0).request.arguments;
         QVERIFY(bcdboot.contains(QStringLiteral("Y:\\Windows")) && bcdboot.contains(QStringLiteral("Z:")));
         for (const auto& c : f.callsOf(QStringLiteral("bcdedit")))
             QCOMPARE(c.request.arguments.mid(0, 2), (QStringList{"/store", "Z:\\EFI\\Microsoft\\Boot\\BCD"}));
         QCOMPARE(f.callsOf(QStringLiteral("reg")).at(0).request.arguments.at(2), QStringLiteral("Y:\\Windows\\System32\\config\\SYSTEM"));
+    }
+
+    // Without bcdedit, bcdboot or reg every entry point refuses before any tool or letter, with the
+    // message that says the boot configuration was not updated; on Linux the tools are never there.
+    void refusesWithoutBootTools_data()
+    {
+        QTest::addColumn<QString>("missing");
+        for (const char* tool : {"bcdedit", "bcdboot", "reg"})
+            QTest::newRow(tool) << QString::fromLatin1(tool);
+    }
+
+    void refusesWithoutBootTools()
+    {
+        QFETCH(QString, missing);
+        BootFixture f;
+        f.useLetters("C");
+        f.platform.existingPaths.erase("C:\\Windows\\System32\\" + missing.toStdString() + ".exe");
+        QCOMPARE(BootToolAvailability::missingTools(), QStringList{missing});
+        DiskCloneBootRepair disk(&f.bcd, nullptr);
+        aim(disk);
+        SystemCloneBootRepair system(&f.bcd, nullptr);
+        system.setTargetDisk(targetDisk());
+        system.setSystemPartitions({efiPart(1), part(3, QStringLiteral("C:"))});
+        const std::function<bool()> entries[] = {
+            [&] { return disk.configureUefiPortableBoot(); }, [&] { return disk.repairLegacyBcd(); },
+            [&] { return disk.configurePortableUsbBoot(QStringLiteral("C")); },
+            [&] { return system.rebuildBcdForMigration(); }, [&] { return system.repairBcd(); }};
+        for (const auto& entry : entries)
+            QVERIFY(!entry());
+        QCOMPARE(disk.lastError(), BootToolAvailability::unavailableMessage());
+        QCOMPARE(system.lastError(), BootToolAvailability::unavailableMessage());
+        QVERIFY(f.runner.calls().isEmpty());
+        QCOMPARE(f.platform.driveMask, MemoryPlatform::letterMask("C"));
+
+        ScopedPlatform native(&Platform::native());
+        QCOMPARE(BootToolAvailability::missingTools(), BootToolAvailability::requiredTools());
     }
 
     void systemCloneRepairBcd()

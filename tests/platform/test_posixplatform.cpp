@@ -9,15 +9,18 @@
 #include "platform/posix/posixplatform.h"
 #include "platform/posix/sysfsblock.h"
 #include "platform/posix/volumename.h"
+#include "platform/posix/volumeprobe.h"
 #include "platform/posix/windowspathmapper.h"
 #include "common/imagefixture.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 // The EFI system partition type GUID as it lies on disk, and its registry form.
@@ -124,6 +127,8 @@ private slots:
     void partitionsOfImagesAreVolumes();
     void filesThroughDriveLetters();
     void servicesNotOnLinux();
+    void windowsFolderFoundReadOnly();
+    void systemDiskIsTheRootDisk();
     void environmentAndMachineScan();
 
     // ---- loop devices (root) ----
@@ -606,6 +611,67 @@ void TestPosixPlatform::servicesNotOnLinux()
     // An empty disk list means no disks, never the machine's own.
     QVERIFY(p->diskRealPath(0).empty());
     QVERIFY(!p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::None, DeviceFlags::None));
+}
+
+// An unmounted NTFS partition of an image is searched through a read-only loop device: the one
+// holding Windows\System32 is found (in any case), the other is not, and the image stays as it was.
+void TestPosixPlatform::windowsFolderFoundReadOnly()
+{
+    if (const QString why = missingRequirement({"sfdisk", "mkntfs", "ntfs-3g", "ntfsls", "losetup"}, true); !why.isEmpty())
+        QSKIP(qPrintable(why));
+    QTemporaryDir dir;
+    const QString img = dir.filePath("win.img"), mnt = dir.filePath("m");
+    constexpr qint64 Length = 16384 * 512;
+    QVERIFY(makeSparseFile(img, 48 << 20) && QDir().mkpath(mnt));
+    QVERIFY(sfdiskScript(img, "label: gpt\nstart=2048, size=16384\nstart=20480, size=16384\n"));
+    for (int i : {0, 1}) {
+        const QString part = dir.filePath(QStringLiteral("p%1.img").arg(i));
+        QVERIFY(makeSparseFile(part, Length));
+        QVERIFY(QProcess::execute("mkntfs", {"-Q", "-F", "-q", part}) == 0);
+        QVERIFY(QProcess::execute("ntfs-3g", {part, mnt}) == 0);
+        QDir(mnt).mkpath(i == 0 ? "Windows/System32" : "Windows/Temp");
+        QVERIFY(QProcess::execute("umount", {mnt}) == 0);
+        QTest::qWait(300);  // ntfs-3g lets go of the file a moment after umount
+        QVERIFY(writeFileBytes(img, (2048 + 18432 * i) * 512, readFile(part)));
+    }
+    const QByteArray before = QCryptographicHash::hash(readFile(img), QCryptographicHash::Sha256);
+    auto p = platformFor(img);
+    QVERIFY(p->volumeContainsPath(VolumeName::encodeImagePartition(0, 1), "windows\\SYSTEM32"));
+    QVERIFY(!p->volumeContainsPath(VolumeName::encodeImagePartition(0, 2), "Windows\\System32"));
+    QVERIFY(!p->volumeContainsPath(VolumeName::encodeImagePartition(0, 3), "Windows"));
+    QCOMPARE(QCryptographicHash::hash(readFile(img), QCryptographicHash::Sha256), before);
+    struct stat st {};
+    QVERIFY(::stat(img.toLocal8Bit().constData(), &st) == 0);
+    QVERIFY(SysfsBlock::loopDevicesBackedBy(st.st_dev, st.st_ino).empty());  // every loop device released
+
+    // Mounted: looked up below the mount point.
+    QVERIFY(QProcess::execute("ntfs-3g", {"-o", "ro", dir.filePath("p0.img"), mnt}) == 0);
+    const bool below = VolumeProbe::containsBelowMount(mnt.toStdString(), "WINDOWS\\system32");
+    QProcess::execute("umount", {mnt});
+    QVERIFY(below);
+}
+
+// Images listed in TESSARIN_DISKS never hold the running system; in a machine scan the disk
+// behind "/" does.
+void TestPosixPlatform::systemDiskIsTheRootDisk()
+{
+    QTemporaryDir dir;
+    QVERIFY(makeSparseFile(dir.filePath("a.img"), 1 << 20));
+    QVERIFY(platformFor(dir.filePath("a.img"))->systemDiskNumbers().empty());
+
+    PosixPlatform machine{PosixPlatform::Settings{}};
+    struct stat root {};
+    QVERIFY(::stat("/", &root) == 0);
+    QString kernel = QFileInfo(QStringLiteral("/sys/dev/block/%1:%2").arg(major(root.st_dev)).arg(minor(root.st_dev))).canonicalFilePath();
+    if (QFileInfo::exists(kernel + "/partition"))
+        kernel = QFileInfo(kernel).path();
+    int expected = -1;
+    for (int n = 0; !machine.diskRealPath(n).empty(); ++n)
+        if (!kernel.isEmpty() && machine.diskRealPath(n) == "/dev/" + QFileInfo(kernel).fileName().toStdString())
+            expected = n;
+    if (expected < 0)
+        QSKIP("the root file system is not on a whole disk of this machine (container or overlay)");
+    QCOMPARE(machine.systemDiskNumbers(), std::vector<int>{expected});
 }
 
 void TestPosixPlatform::environmentAndMachineScan()

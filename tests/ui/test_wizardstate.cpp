@@ -64,6 +64,29 @@ private slots:
         QCOMPARE(state.check(step), reason);
     }
 
+    // The disk of the running system is never offered, never passes the target step, and a request
+    // aimed at it is refused in every mode.
+    void systemDiskIsNeverATarget()
+    {
+        DiskInfo system = disk(2, 32);
+        system.isSystemDisk = true;
+        QVERIFY(WizardState::offeredAsTarget(disk(2, 32), 0));
+        QVERIFY(!WizardState::offeredAsTarget(system, 0));
+        for (Mode mode : {Mode::DiskClone, Mode::SystemClone, Mode::PartitionClone}) {
+            WizardState state;
+            state.setMode(mode);
+            const DiskInfo source = disk(0, 8, 2);
+            state.chooseSourceDisk(source);
+            state.chooseSourcePartition(source.partitions[0]);
+            state.chooseTarget(disk(2, 32));
+            QString error;
+            QVERIFY2(state.config().validate(error), qPrintable(error));
+            state.chooseTarget(system);
+            QCOMPARE(state.check(WizardState::TargetStep), QStringLiteral("Please select a target disk."));
+            QVERIFY(!state.config().validate(error));
+        }
+    }
+
     // The request carries only what the mode uses, and the options as chosen.
     void configFollowsTheMode()
     {

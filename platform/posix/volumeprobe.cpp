@@ -1,0 +1,129 @@
+#include "platform/posix/volumeprobe.h"
+
+#include "platform/posix/posixprocess.h"
+#include "platform/posix/sysfsblock.h"
+
+#include <cctype>
+#include <chrono>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <thread>
+
+namespace {
+constexpr int LoopReleaseTries = 50;
+constexpr auto LoopReleasePause = std::chrono::milliseconds(100);
+
+bool sameIgnoringCase(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+std::string trimmed(std::string text)
+{
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.pop_back();
+    return text;
+}
+
+// Detaches the loop device and waits until the kernel has let go of it.
+void releaseLoop(const std::string& device)
+{
+    std::string ignored;
+    PosixProcess::run({"losetup", "-d", device}, ignored);
+    const std::string name = device.substr(device.rfind('/') + 1);
+    for (int i = 0; i < LoopReleaseTries && !SysfsBlock::loopBackingFile(name).empty(); ++i)
+        std::this_thread::sleep_for(LoopReleasePause);
+}
+}
+
+std::vector<std::string> VolumeProbe::splitRelative(const std::string& relativePath)
+{
+    std::vector<std::string> parts;
+    std::string current;
+    for (char c : relativePath + '\\') {
+        if (c == '\\' || c == '/') {
+            if (!current.empty() && current != ".")
+                parts.push_back(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    return parts;
+}
+
+std::string VolumeProbe::findInListing(const std::string& listing, const std::string& name)
+{
+    size_t start = 0;
+    while (start < listing.size()) {
+        size_t end = listing.find('\n', start);
+        if (end == std::string::npos)
+            end = listing.size();
+        const std::string line = trimmed(listing.substr(start, end - start));
+        if (sameIgnoringCase(line, name))
+            return line;
+        start = end + 1;
+    }
+    return {};
+}
+
+bool VolumeProbe::containsBelowMount(const std::string& mountPoint, const std::string& relativePath)
+{
+    std::string path = mountPoint;
+    for (const std::string& part : splitRelative(relativePath)) {
+        DIR* dir = ::opendir(path.c_str());
+        if (!dir)
+            return false;
+        std::string found;
+        while (const dirent* e = ::readdir(dir)) {
+            if (sameIgnoringCase(e->d_name, part)) {
+                found = e->d_name;
+                break;
+            }
+        }
+        ::closedir(dir);
+        if (found.empty())
+            return false;
+        path += "/" + found;
+    }
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool VolumeProbe::containsOnNtfs(const std::string& path, uint64_t offset, uint64_t length,
+                                 const std::string& relativePath)
+{
+    // -r: the kernel refuses every write through the device, whatever reads it.
+    std::vector<std::string> setup{"losetup", "-r", "-f", "--show"};
+    if (offset > 0 || length > 0) {
+        setup.insert(setup.end(), {"-o", std::to_string(offset)});
+        if (length > 0)
+            setup.insert(setup.end(), {"--sizelimit", std::to_string(length)});
+    }
+    setup.push_back(path);
+    std::string out;
+    if (PosixProcess::run(setup, out) != 0)
+        return false;
+    const std::string device = trimmed(out);
+    if (device.rfind("/dev/loop", 0) != 0)
+        return false;
+    bool found = true;
+    std::string folder = "/";
+    for (const std::string& part : splitRelative(relativePath)) {
+        std::string listing;
+        const std::string name = PosixProcess::run({"ntfsls", "-p", folder, device}, listing) == 0
+            ? findInListing(listing, part) : std::string();
+        if (name.empty()) {
+            found = false;
+            break;
+        }
+        folder += (folder == "/" ? "" : "/") + name;
+    }
+    releaseLoop(device);
+    return found;
+}
