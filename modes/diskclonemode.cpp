@@ -3,12 +3,12 @@
 #include "boot/bcdeditor.h"
 #include "boot/bootmanager.h"
 #include "boot/bootplatform.h"
+#include "boot/boottoolavailability.h"
 #include "boot/diskclonebootrepair.h"
 #include "core/diskio.h"
 #include "core/logger.h"
 #include "filesystem/fat32parser.h"
 #include "filesystem/ntfsparser.h"
-#include "modes/boottoolcheck.h"
 #include "ondisk/byteorder.h"
 #include "ondisk/mbrcodec.h"
 #include "partition/diskaccess.h"
@@ -378,10 +378,11 @@ bool DiskCloneMode::repairBoot()
         log().info(QStringLiteral("Source disk holds no Windows installation; boot repair skipped"));
         return true;
     }
-    const QStringList missing = BootToolCheck::missingTools();
-    if (!missing.isEmpty())
-        return fail(tr("%1 are not available on this system; the data was copied, the boot configuration was not updated")
-                        .arg(missing.join(QLatin1Char('/'))));
+    if (!BootToolAvailability::allAvailable()) {
+        BootToolAvailability::refuse(QStringLiteral("Disk clone boot repair"));
+        return fail(tr("bcdedit/bcdboot are not available on this system; the data was copied, the boot "
+                       "configuration was not updated"));
+    }
 
     if (!m_bootRepair) {
         m_bootRepair = new DiskCloneBootRepair(m_bcdEditor, m_diskIO, this);
