@@ -64,6 +64,14 @@ bool DiskCloneMode::sourceHasWindows() const
     return false;
 }
 
+QString DiskCloneMode::sectorSizeMismatch(uint32_t source, uint32_t target)
+{
+    return tr("Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs "
+              "the same sector size on both")
+        .arg(source)
+        .arg(target);
+}
+
 bool DiskCloneMode::validate(QString& error)
 {
     const DiskInfo& s = m_sourceDisk;
@@ -79,10 +87,7 @@ bool DiskCloneMode::validate(QString& error)
     else if (t.size < s.size)
         error = tr("Disk clone requires a target disk that is not smaller than the source disk");
     else if (s.sectorSize != t.sectorSize)
-        error = tr("Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone "
-                   "needs the same sector size on both")
-                    .arg(s.sectorSize)
-                    .arg(t.sectorSize);
+        error = sectorSizeMismatch(s.sectorSize, t.sectorSize);
     else
         return true;
     return false;
@@ -98,10 +103,7 @@ bool DiskCloneMode::prepare()
         return fail(tr("Failed to open source disk"));
     m_sectorSize = m_diskIO->sourceLogicalSector();
     if (m_sectorSize != m_targetDisk.sectorSize)
-        return fail(tr("Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk "
-                       "clone needs the same sector size on both")
-                        .arg(m_sectorSize)
-                        .arg(m_targetDisk.sectorSize));
+        return fail(sectorSizeMismatch(m_sectorSize, m_targetDisk.sectorSize));
     if (!checkSourceTable() || !planCopy())
         return false;
 
@@ -111,10 +113,7 @@ bool DiskCloneMode::prepare()
     if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
         return fail(tr("Failed to open target disk"));
     if (m_diskIO->targetLogicalSector() != m_sectorSize)
-        return fail(tr("Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk "
-                       "clone needs the same sector size on both")
-                        .arg(m_sectorSize)
-                        .arg(m_diskIO->targetLogicalSector()));
+        return fail(sectorSizeMismatch(m_sectorSize, m_diskIO->targetLogicalSector()));
     const uint64_t targetBytes = DiskAccess::targetSectors(*m_diskIO, m_sectorSize) * m_sectorSize;
     if (targetBytes != 0 && targetBytes < m_sourceDisk.size)
         return fail(tr("Disk clone requires a target disk that is not smaller than the source disk"));
@@ -141,7 +140,7 @@ bool DiskCloneMode::checkSourceTable()
     // Sector 0 decides the style: a stale backup GPT behind an MBR table does not make a GPT disk.
     std::vector<uint8_t> mbr(m_sectorSize);
     if (!m_diskIO->readSourceBytes(0, m_sectorSize, mbr.data()))
-        return fail(tr("Failed to read the source disk's partition table: %1").arg(m_diskIO->lastError()));
+        return fail(tr("The source disk's partition table is damaged (%1); nothing was changed").arg(m_diskIO->lastError()));
     m_sourceGpt = m_sourceDisk.partitionStyle == Tessarin::PartitionStyle::GPT;
     for (int i = 0; i < MbrCodec::EntryCount && !m_sourceGpt; ++i) {
         MbrCodec::Entry e;
@@ -157,7 +156,8 @@ bool DiskCloneMode::checkSourceTable()
         log().warning(QString::fromStdString(note));
     // The primary travels with the first mebibyte; a copy of a broken one would be a broken clone.
     if (!gpt.primarySound())
-        return fail(tr("The source disk's primary GPT is damaged; repair it before cloning; nothing was changed"));
+        return fail(tr("The source disk's partition table is damaged (%1); nothing was changed")
+                        .arg(QStringLiteral("only the backup GPT is sound; repair the primary before cloning")));
     m_tableBytes = std::max(m_tableBytes, gpt.header().firstUsableLba * m_sectorSize);
     return true;
 }
@@ -169,14 +169,15 @@ bool DiskCloneMode::planCopy()
     table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
     if (!m_sourceGpt)
         addExtendedBootRecords(table);
-    m_steps.append({-1, QStringLiteral("partition table"), table.extents(), table.totalBytes()});
+    m_steps.append({-1, tr("partition table"), table.extents(), table.totalBytes()});
 
     for (int i = 0; i < m_sourceDisk.partitions.size(); ++i) {
         const PartitionInfo& p = m_sourceDisk.partitions[i];
         if (p.size == 0)
             continue;
         if ((p.startSector * 512 + p.size) > m_sourceDisk.size)
-            return fail(tr("Partition %1 lies beyond the end of the source disk; nothing was changed").arg(p.displayName()));
+            return fail(tr("The source disk's partition table is damaged (%1); nothing was changed")
+                            .arg(QStringLiteral("partition %1 ends beyond the disk").arg(p.displayName())));
         CopyPlan plan(m_sectorSize);
         if (!planPartition(p, plan))
             return false;
@@ -296,8 +297,8 @@ bool DiskCloneMode::execute()
 {
     log().info(QStringLiteral("Starting disk clone: Disk %1 -> Disk %2").arg(m_sourceDisk.diskNumber).arg(m_targetDisk.diskNumber));
     m_bytesCopied = 0;
-    if (!m_diskIO || !m_diskIO->hasSource() || !m_diskIO->hasTarget())
-        return fail(tr("Disks are not open (prepare first)"));
+    if (!requireDiskIO())
+        return false;
     const int count = int(m_sourceDisk.partitions.size());
     for (const Step& step : m_steps) {
         if (isCancelled())
@@ -328,7 +329,7 @@ bool DiskCloneMode::execute()
             log().warning(QStringLiteral("Failed to regenerate MBR signature"));
     }
     if (!m_diskIO->flushTarget())
-        return fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
+        return fail(tr("Failed to copy %1: %2").arg(m_targetDisk.displayName(), DiskIO::lastErrorText()));
     log().info(QStringLiteral("Disk clone execute completed"));
     return !isCancelled();
 }

@@ -42,6 +42,7 @@ private:
         uint64_t bytes = 0;
     };
 
+    static QString sectorSizeMismatch(uint32_t source, uint32_t target);
     bool checkSourceTable();
     bool planCopy();
     bool planPartition(const PartitionInfo& partition, CopyPlan& plan);

@@ -421,6 +421,94 @@
         <source>Configuring system for USB boot...</source>
         <translation>System wird für USB-Start konfiguriert...</translation>
     </message>
+    <message>
+        <source>Disk Clone</source>
+        <translation>Datenträgerklon</translation>
+    </message>
+    <message>
+        <source>Clone entire disk including all partitions and boot records</source>
+        <translation>Gesamten Datenträger mit allen Partitionen und Startdatensätzen klonen</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
+        <translation>Quell- und Zieldatenträger haben unterschiedliche logische Sektorgrößen (%1 und %2 Byte); ein Datenträgerklon erfordert auf beiden dieselbe Sektorgröße</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Der Quelldatenträger ist ungültig</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Der Zieldatenträger ist ungültig</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Quell- und Zieldatenträger dürfen nicht identisch sein</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>Der Zieldatenträger enthält das laufende System und kann nicht überschrieben werden</translation>
+    </message>
+    <message>
+        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
+        <translation>Ein Datenträgerklon erfordert einen Zieldatenträger, der nicht kleiner als der Quelldatenträger ist</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>Quelldatenträger konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Zieldatenträger wird bereinigt...</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>Zieldatenträger konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>Die Partitionstabelle des Quelldatenträgers ist beschädigt (%1); es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>Partitionstabelle</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Zieldatenträger konnte nicht bereinigt werden: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Kopieren von %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Partitionstabelle wird kopiert...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Partition %1 von %2 wird kopiert: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Datenträgerkennungen werden neu erzeugt...</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Datenträgersignatur wird aktualisiert...</translation>
+    </message>
+    <message>
+        <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
+        <translation>GPT für die Größe des Zieldatenträgers konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Startkonfiguration wird repariert...</translation>
+    </message>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot sind auf diesem System nicht verfügbar; die Daten wurden kopiert, die Startkonfiguration wurde nicht aktualisiert</translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>

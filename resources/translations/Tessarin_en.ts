@@ -421,6 +421,94 @@
         <source>Configuring system for USB boot...</source>
         <translation>Configuring system for USB boot...</translation>
     </message>
+    <message>
+        <source>Disk Clone</source>
+        <translation>Disk Clone</translation>
+    </message>
+    <message>
+        <source>Clone entire disk including all partitions and boot records</source>
+        <translation>Clone entire disk including all partitions and boot records</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
+        <translation>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Source disk is not valid</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Target disk is not valid</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Source and target disk cannot be the same</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>The target disk holds the running system and cannot be overwritten</translation>
+    </message>
+    <message>
+        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
+        <translation>Disk clone requires a target disk that is not smaller than the source disk</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>Failed to open source disk</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Cleaning target disk...</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>Failed to open target disk</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>The source disk&apos;s partition table is damaged (%1); nothing was changed</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>partition table</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Failed to clean target disk: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Failed to copy %1: %2</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Copying partition table...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Copying partition %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Regenerating disk identifiers...</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Updating disk signature...</translation>
+    </message>
+    <message>
+        <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
+        <translation>Failed to write the GPT for the target disk&apos;s size: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Repairing boot configuration...</translation>
+    </message>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>

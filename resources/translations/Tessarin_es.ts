@@ -421,6 +421,94 @@
         <source>Configuring system for USB boot...</source>
         <translation>Configurando el sistema para arrancar desde USB...</translation>
     </message>
+    <message>
+        <source>Disk Clone</source>
+        <translation>Clonación de disco</translation>
+    </message>
+    <message>
+        <source>Clone entire disk including all partitions and boot records</source>
+        <translation>Clonar el disco completo con todas las particiones y registros de arranque</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
+        <translation>Los discos de origen y destino tienen tamaños de sector lógico distintos (%1 y %2 bytes); una clonación de disco necesita el mismo tamaño de sector en ambos</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>El disco de origen no es válido</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>El disco de destino no es válido</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>El disco de origen y el de destino no pueden ser el mismo</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>El disco de destino contiene el sistema en ejecución y no se puede sobrescribir</translation>
+    </message>
+    <message>
+        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
+        <translation>La clonación de disco requiere un disco de destino que no sea más pequeño que el disco de origen</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>No se pudo abrir el disco de origen</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Limpiando el disco de destino...</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>No se pudo abrir el disco de destino</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>La tabla de particiones del disco de origen está dañada (%1); no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>tabla de particiones</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>No se pudo limpiar el disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Error al copiar %1: %2</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Copiando la tabla de particiones...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Copiando la partición %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Regenerando los identificadores del disco...</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Actualizando la firma del disco...</translation>
+    </message>
+    <message>
+        <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
+        <translation>No se pudo escribir la GPT para el tamaño del disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Reparando la configuración de arranque...</translation>
+    </message>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot no están disponibles en este sistema; los datos se copiaron, la configuración de arranque no se actualizó</translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>

@@ -421,6 +421,94 @@
         <source>Configuring system for USB boot...</source>
         <translation>Configuration du système pour le démarrage USB...</translation>
     </message>
+    <message>
+        <source>Disk Clone</source>
+        <translation>Clonage de disque</translation>
+    </message>
+    <message>
+        <source>Clone entire disk including all partitions and boot records</source>
+        <translation>Cloner le disque entier avec toutes les partitions et les enregistrements de démarrage</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
+        <translation>Les disques source et cible ont des tailles de secteur logique différentes (%1 et %2 octets) ; un clonage de disque exige la même taille de secteur sur les deux</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Le disque source n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Le disque cible n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Les disques source et cible ne peuvent pas être identiques</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>Le disque cible contient le système en cours d&apos;exécution et ne peut pas être écrasé</translation>
+    </message>
+    <message>
+        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
+        <translation>Le clonage de disque exige un disque cible qui ne soit pas plus petit que le disque source</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>Impossible d&apos;ouvrir le disque source</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Nettoyage du disque cible...</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>Impossible d&apos;ouvrir le disque cible</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>La table de partitions du disque source est endommagée (%1) ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>table de partitions</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Impossible de nettoyer le disque cible : %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Échec de la copie de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Copie de la table de partitions...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Copie de la partition %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Régénération des identifiants du disque...</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Mise à jour de la signature du disque...</translation>
+    </message>
+    <message>
+        <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
+        <translation>Impossible d&apos;écrire la GPT pour la taille du disque cible : %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Réparation de la configuration de démarrage...</translation>
+    </message>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot ne sont pas disponibles sur ce système ; les données ont été copiées, la configuration de démarrage n&apos;a pas été mise à jour</translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>

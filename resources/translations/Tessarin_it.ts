@@ -421,6 +421,94 @@
         <source>Configuring system for USB boot...</source>
         <translation>Configurazione del sistema per l&apos;avvio da USB...</translation>
     </message>
+    <message>
+        <source>Disk Clone</source>
+        <translation>Clonazione disco</translation>
+    </message>
+    <message>
+        <source>Clone entire disk including all partitions and boot records</source>
+        <translation>Clona l&apos;intero disco con tutte le partizioni e i record di avvio</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
+        <translation>I dischi di origine e di destinazione hanno dimensioni di settore logico diverse (%1 e %2 byte); una clonazione del disco richiede la stessa dimensione di settore su entrambi</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Il disco di origine non è valido</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Il disco di destinazione non è valido</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Il disco di origine e quello di destinazione non possono coincidere</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>Il disco di destinazione contiene il sistema in esecuzione e non può essere sovrascritto</translation>
+    </message>
+    <message>
+        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
+        <translation>La clonazione del disco richiede un disco di destinazione non più piccolo del disco di origine</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>Impossibile aprire il disco di origine</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Pulizia del disco di destinazione...</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>Impossibile aprire il disco di destinazione</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>La tabella delle partizioni del disco di origine è danneggiata (%1); non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>tabella delle partizioni</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Impossibile pulire il disco di destinazione: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Copia di %1 non riuscita: %2</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Copia della tabella delle partizioni...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Copia della partizione %1 di %2: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Rigenerazione degli identificatori del disco...</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Aggiornamento della firma del disco...</translation>
+    </message>
+    <message>
+        <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
+        <translation>Impossibile scrivere la GPT per la dimensione del disco di destinazione: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Riparazione della configurazione di avvio in corso...</translation>
+    </message>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot non sono disponibili su questo sistema; i dati sono stati copiati, la configurazione di avvio non è stata aggiornata</translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>

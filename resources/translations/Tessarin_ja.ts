@@ -421,6 +421,94 @@
         <source>Configuring system for USB boot...</source>
         <translation>USB ブート用にシステムを構成しています...</translation>
     </message>
+    <message>
+        <source>Disk Clone</source>
+        <translation>ディスククローン</translation>
+    </message>
+    <message>
+        <source>Clone entire disk including all partitions and boot records</source>
+        <translation>すべてのパーティションとブートレコードを含むディスク全体をクローンします</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
+        <translation>ソースとターゲットのディスクの論理セクターサイズが異なります（%1 バイトと %2 バイト）。ディスクのクローンには両方で同じセクターサイズが必要です</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>ソースディスクが無効です</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>ターゲットディスクが無効です</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>ソースとターゲットのディスクを同じにすることはできません</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>ターゲット ディスクには実行中のシステムが含まれているため、上書きできません</translation>
+    </message>
+    <message>
+        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
+        <translation>ディスクのクローンには、ソースディスクより小さくないターゲットディスクが必要です</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>ソースディスクを開けませんでした</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>ターゲットディスクをクリーンアップしています...</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>ターゲットディスクを開けませんでした</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>ソースディスクのパーティションテーブルが破損しています（%1）。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>パーティションテーブル</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>ターゲットディスクをクリーンアップできませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>%1 のコピーに失敗しました: %2</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>パーティションテーブルをコピーしています...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>パーティション %1/%2 をコピーしています: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>ディスク識別子を再生成しています...</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>ディスク署名を更新しています...</translation>
+    </message>
+    <message>
+        <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
+        <translation>ターゲットディスクのサイズに合わせた GPT を書き込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>ブート構成を修復しています...</translation>
+    </message>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>このシステムでは bcdedit/bcdboot を使用できません。データはコピーされましたが、ブート構成は更新されていません</translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>

@@ -421,6 +421,94 @@
         <source>Configuring system for USB boot...</source>
         <translation>USB 부팅을 위해 시스템을 구성하는 중...</translation>
     </message>
+    <message>
+        <source>Disk Clone</source>
+        <translation>디스크 복제</translation>
+    </message>
+    <message>
+        <source>Clone entire disk including all partitions and boot records</source>
+        <translation>모든 파티션과 부트 레코드를 포함한 전체 디스크 복제</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
+        <translation>원본 디스크와 대상 디스크의 논리 섹터 크기가 다릅니다(%1 및 %2 바이트). 디스크 복제에는 양쪽의 섹터 크기가 같아야 합니다</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>원본 디스크가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>대상 디스크가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>원본 디스크와 대상 디스크는 같을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>대상 디스크에 실행 중인 시스템이 있으므로 덮어쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
+        <translation>디스크 복제에는 원본 디스크보다 작지 않은 대상 디스크가 필요합니다</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>원본 디스크를 열지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>대상 디스크를 정리하는 중...</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>대상 디스크를 열지 못했습니다</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>원본 디스크의 파티션 테이블이 손상되었습니다(%1). 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>파티션 테이블</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>대상 디스크를 정리하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>%1 복사 실패: %2</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>파티션 테이블 복사 중...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>파티션 %1/%2 복사 중: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>디스크 식별자 재생성 중...</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>디스크 서명 업데이트 중...</translation>
+    </message>
+    <message>
+        <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
+        <translation>대상 디스크 크기에 맞는 GPT를 쓰지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>부팅 구성을 복구하는 중...</translation>
+    </message>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>이 시스템에서는 bcdedit/bcdboot를 사용할 수 없습니다. 데이터는 복사되었지만 부팅 구성은 업데이트되지 않았습니다</translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>

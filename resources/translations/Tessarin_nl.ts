@@ -421,6 +421,94 @@
         <source>Configuring system for USB boot...</source>
         <translation>Systeem wordt geconfigureerd voor opstarten via USB...</translation>
     </message>
+    <message>
+        <source>Disk Clone</source>
+        <translation>Schijfkloon</translation>
+    </message>
+    <message>
+        <source>Clone entire disk including all partitions and boot records</source>
+        <translation>Volledige schijf klonen, inclusief alle partities en opstartrecords</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
+        <translation>Bron- en doelschijf hebben verschillende logische sectorgroottes (%1 en %2 bytes); voor het klonen van een schijf is op beide dezelfde sectorgrootte nodig</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>De bronschijf is ongeldig</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>De doelschijf is ongeldig</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Bron- en doelschijf mogen niet dezelfde zijn</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>De doelschijf bevat het actieve systeem en kan niet worden overschreven</translation>
+    </message>
+    <message>
+        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
+        <translation>Voor het klonen van een schijf is een doelschijf nodig die niet kleiner is dan de bronschijf</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>Kan de bronschijf niet openen</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Doelschijf wordt opgeschoond...</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>Kan de doelschijf niet openen</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>De partitietabel van de bronschijf is beschadigd (%1); er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>partitietabel</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Kan de doelschijf niet opschonen: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Kopiëren van %1 mislukt: %2</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Partitietabel wordt gekopieerd...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Partitie %1 van %2 wordt gekopieerd: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Schijf-ID&apos;s worden opnieuw gegenereerd...</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Schijfhandtekening wordt bijgewerkt...</translation>
+    </message>
+    <message>
+        <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
+        <translation>Kan de GPT voor de grootte van de doelschijf niet schrijven: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Opstartconfiguratie wordt hersteld...</translation>
+    </message>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot zijn niet beschikbaar op dit systeem; de gegevens zijn gekopieerd, de opstartconfiguratie is niet bijgewerkt</translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>

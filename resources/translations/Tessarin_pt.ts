@@ -421,6 +421,94 @@
         <source>Configuring system for USB boot...</source>
         <translation>A configurar o sistema para arranque por USB...</translation>
     </message>
+    <message>
+        <source>Disk Clone</source>
+        <translation>Clonagem de disco</translation>
+    </message>
+    <message>
+        <source>Clone entire disk including all partitions and boot records</source>
+        <translation>Clonar o disco inteiro, incluindo todas as partições e registros de inicialização</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
+        <translation>Os discos de origem e de destino têm tamanhos de setor lógico diferentes (%1 e %2 bytes); a clonagem de disco exige o mesmo tamanho de setor em ambos</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>O disco de origem não é válido</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>O disco de destino não é válido</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>O disco de origem e o de destino não podem ser o mesmo</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>O disco de destino contém o sistema em execução e não pode ser substituído</translation>
+    </message>
+    <message>
+        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
+        <translation>A clonagem de disco exige um disco de destino que não seja menor que o disco de origem</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>Falha ao abrir o disco de origem</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Limpando o disco de destino...</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>Falha ao abrir o disco de destino</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>A tabela de partições do disco de origem está danificada (%1); nada foi alterado</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>tabela de partições</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Falha ao limpar o disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Falha ao copiar %1: %2</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Copiando a tabela de partições...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Copiando a partição %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Regenerando os identificadores do disco...</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Atualizando a assinatura do disco...</translation>
+    </message>
+    <message>
+        <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
+        <translation>Falha ao gravar a GPT para o tamanho do disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>A reparar a configuração de arranque...</translation>
+    </message>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot não estão disponíveis neste sistema; os dados foram copiados, a configuração de inicialização não foi atualizada</translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>

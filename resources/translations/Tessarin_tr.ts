@@ -421,6 +421,94 @@
         <source>Configuring system for USB boot...</source>
         <translation>Sistem USB önyüklemesi için yapılandırılıyor...</translation>
     </message>
+    <message>
+        <source>Disk Clone</source>
+        <translation>Disk klonlama</translation>
+    </message>
+    <message>
+        <source>Clone entire disk including all partitions and boot records</source>
+        <translation>Tüm bölümler ve önyükleme kayıtları dahil diskin tamamını klonla</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
+        <translation>Kaynak ve hedef disklerin mantıksal sektör boyutları farklı (%1 ve %2 bayt); disk klonlama için her ikisinde de aynı sektör boyutu gerekir</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Kaynak disk geçersiz</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Hedef disk geçersiz</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Kaynak ve hedef disk aynı olamaz</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>Hedef disk çalışan sistemi içeriyor ve üzerine yazılamaz</translation>
+    </message>
+    <message>
+        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
+        <translation>Disk klonlama, kaynak diskten küçük olmayan bir hedef disk gerektirir</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>Kaynak disk açılamadı</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Hedef disk temizleniyor...</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>Hedef disk açılamadı</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>Kaynak diskin bölüm tablosu hasarlı (%1); hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>bölüm tablosu</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Hedef disk temizlenemedi: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>%1 kopyalanamadı: %2</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Bölüm tablosu kopyalanıyor...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Bölüm %1 / %2 kopyalanıyor: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Disk tanımlayıcıları yeniden oluşturuluyor...</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Disk imzası güncelleniyor...</translation>
+    </message>
+    <message>
+        <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
+        <translation>Hedef disk boyutu için GPT yazılamadı: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Önyükleme yapılandırması onarılıyor...</translation>
+    </message>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot bu sistemde kullanılamıyor; veriler kopyalandı, önyükleme yapılandırması güncellenmedi</translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>

@@ -421,6 +421,94 @@
         <source>Configuring system for USB boot...</source>
         <translation>正在配置系统以从 USB 启动...</translation>
     </message>
+    <message>
+        <source>Disk Clone</source>
+        <translation>磁盘克隆</translation>
+    </message>
+    <message>
+        <source>Clone entire disk including all partitions and boot records</source>
+        <translation>克隆整个磁盘，包括所有分区和引导记录</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
+        <translation>源磁盘和目标磁盘的逻辑扇区大小不同（%1 和 %2 字节）；磁盘克隆要求两者的扇区大小相同</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>源磁盘无效</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>目标磁盘无效</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>源磁盘和目标磁盘不能相同</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>目标磁盘包含正在运行的系统，不能被覆盖</translation>
+    </message>
+    <message>
+        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
+        <translation>磁盘克隆要求目标磁盘不小于源磁盘</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>无法打开源磁盘</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>正在清理目标磁盘...</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>无法打开目标磁盘</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>源磁盘的分区表已损坏（%1）；未做任何更改</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>分区表</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>无法清理目标磁盘：%1</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>复制 %1 失败：%2</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>正在复制分区表...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>正在复制分区 %1/%2：%3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>正在重新生成磁盘标识符...</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>正在更新磁盘签名...</translation>
+    </message>
+    <message>
+        <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
+        <translation>无法按目标磁盘大小写入 GPT：%1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>正在修复引导配置...</translation>
+    </message>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>此系统上没有 bcdedit/bcdboot；数据已复制，但启动配置未更新</translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>

@@ -421,6 +421,94 @@
         <source>Configuring system for USB boot...</source>
         <translation>正在設定系統以從 USB 開機...</translation>
     </message>
+    <message>
+        <source>Disk Clone</source>
+        <translation>磁碟複製</translation>
+    </message>
+    <message>
+        <source>Clone entire disk including all partitions and boot records</source>
+        <translation>複製整個磁碟，包括所有分割區和開機記錄</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
+        <translation>來源磁碟和目標磁碟的邏輯磁區大小不同（%1 和 %2 位元組）；磁碟複製要求兩者的磁區大小相同</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>來源磁碟無效</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>目的磁碟無效</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>來源磁碟與目的磁碟不能相同</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>目標磁碟包含正在執行的系統，無法覆寫</translation>
+    </message>
+    <message>
+        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
+        <translation>磁碟複製要求目標磁碟不小於來源磁碟</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>無法開啟來源磁碟</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>正在清理目標磁碟...</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>無法開啟目標磁碟</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>來源磁碟的分割表已損毀（%1）；未做任何變更</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>分割表</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>無法清理目標磁碟：%1</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>複製 %1 失敗：%2</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>正在複製分割表...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>正在複製分割區 %1/%2：%3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>正在重新產生磁碟識別碼...</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>正在更新磁碟簽章...</translation>
+    </message>
+    <message>
+        <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
+        <translation>無法依目標磁碟大小寫入 GPT：%1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>正在修復開機設定...</translation>
+    </message>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>此系統上沒有 bcdedit/bcdboot；資料已複製，但開機設定未更新</translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
