@@ -10,6 +10,7 @@
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 #include <memory>
 
@@ -378,6 +379,33 @@ private slots:
         QString error;
         QVERIFY2(clone(Src, Dst, true, error), qPrintable(error));
         QCOMPARE(sha256(fileOf(Dst), qint64(MiB), qint64(40 * MiB)), sha256(fileOf(Src), qint64(MiB), qint64(40 * MiB)));
+    }
+
+    // Logical partitions: their chain of boot records lies outside every partition and must come
+    // along, or the copy loses them.
+    void logicalPartitions()
+    {
+        QList<FileHashes> files;
+        buildSource(Src, false, {{"7", 20, "ntfs"}}, files);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(sfdiskScript(m_paths[Src], QStringLiteral("label: dos\nstart=2048, size=40960, type=7\n"
+                                                          "start=43008, size=200704, type=5\n"
+                                                          "start=45056, size=81920, type=c\nstart=129024, size=40960, type=83\n")));
+        {
+            LoopDevice part(fileOf(Src), false, 0, 45056 * 512, 81920 * 512);
+            QVERIFY(part.ok() && makeFat32(part.device()));
+        }
+        QString error;
+        QVERIFY2(clone(Src, Dst, true, error), qPrintable(error));
+        auto dump = [](const QString& path) {
+            QStringList lines = runCaptured(QStringLiteral("sfdisk"), {QStringLiteral("--dump"), path}).out.split(QLatin1Char('\n'));
+            lines = lines.filter(QStringLiteral("start="));
+            return lines.replaceInStrings(QRegularExpression(QStringLiteral("^\\S+")), QString());
+        };
+        QCOMPARE(dump(fileOf(Dst)), dump(fileOf(Src)));
+        QCOMPARE(dump(fileOf(Dst)).size(), 4);
+        QCOMPARE(sha256(fileOf(Dst), 45056 * 512, 81920 * 512), sha256(fileOf(Src), 45056 * 512, 81920 * 512));
     }
 
     // Boot repair: nothing to do without Windows on the source; with it, a system without the
