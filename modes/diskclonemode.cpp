@@ -72,6 +72,11 @@ QString DiskCloneMode::sectorSizeMismatch(uint32_t source, uint32_t target)
         .arg(target);
 }
 
+QString DiskCloneMode::tableDamaged(const QString& why)
+{
+    return tr("The source disk's partition table is damaged (%1); nothing was changed").arg(why);
+}
+
 bool DiskCloneMode::validate(QString& error)
 {
     const DiskInfo& s = m_sourceDisk;
@@ -114,6 +119,7 @@ bool DiskCloneMode::prepare()
         return fail(tr("Failed to open target disk"));
     if (m_diskIO->targetLogicalSector() != m_sectorSize)
         return fail(sectorSizeMismatch(m_sectorSize, m_diskIO->targetLogicalSector()));
+    // The records are from enumeration; the device itself has the last word.
     const uint64_t targetBytes = DiskAccess::targetSectors(*m_diskIO, m_sectorSize) * m_sectorSize;
     if (targetBytes != 0 && targetBytes < m_sourceDisk.size)
         return fail(tr("Disk clone requires a target disk that is not smaller than the source disk"));
@@ -140,7 +146,7 @@ bool DiskCloneMode::checkSourceTable()
     // Sector 0 decides the style: a stale backup GPT behind an MBR table does not make a GPT disk.
     std::vector<uint8_t> mbr(m_sectorSize);
     if (!m_diskIO->readSourceBytes(0, m_sectorSize, mbr.data()))
-        return fail(tr("The source disk's partition table is damaged (%1); nothing was changed").arg(m_diskIO->lastError()));
+        return fail(tableDamaged(m_diskIO->lastError()));
     m_sourceGpt = m_sourceDisk.partitionStyle == Tessarin::PartitionStyle::GPT;
     for (int i = 0; i < MbrCodec::EntryCount && !m_sourceGpt; ++i) {
         MbrCodec::Entry e;
@@ -150,14 +156,12 @@ bool DiskCloneMode::checkSourceTable()
         return true;
     const bool loaded = gpt.load(read, m_sectorSize, m_sourceDisk.size / m_sectorSize);
     if (!loaded)
-        return fail(tr("The source disk's partition table is damaged (%1); nothing was changed")
-                        .arg(QString::fromStdString(gpt.lastError())));
+        return fail(tableDamaged(QString::fromStdString(gpt.lastError())));
     for (const std::string& note : gpt.notes())
         log().warning(QString::fromStdString(note));
     // The primary travels with the first mebibyte; a copy of a broken one would be a broken clone.
     if (!gpt.primarySound())
-        return fail(tr("The source disk's partition table is damaged (%1); nothing was changed")
-                        .arg(QStringLiteral("only the backup GPT is sound; repair the primary before cloning")));
+        return fail(tableDamaged(QStringLiteral("only the backup GPT is sound; repair the primary before cloning")));
     m_tableBytes = std::max(m_tableBytes, gpt.header().firstUsableLba * m_sectorSize);
     return true;
 }
@@ -176,8 +180,7 @@ bool DiskCloneMode::planCopy()
         if (p.size == 0)
             continue;
         if ((p.startSector * 512 + p.size) > m_sourceDisk.size)
-            return fail(tr("The source disk's partition table is damaged (%1); nothing was changed")
-                            .arg(QStringLiteral("partition %1 ends beyond the disk").arg(p.displayName())));
+            return fail(tableDamaged(QStringLiteral("partition %1 ends beyond the disk").arg(p.displayName())));
         CopyPlan plan(m_sectorSize);
         if (!planPartition(p, plan))
             return false;

@@ -43,6 +43,7 @@ private:
     };
 
     static QString sectorSizeMismatch(uint32_t source, uint32_t target);
+    static QString tableDamaged(const QString& why);
     bool checkSourceTable();
     bool planCopy();
     bool planPartition(const PartitionInfo& partition, CopyPlan& plan);
