@@ -343,7 +343,14 @@ bool DiskCloneMode::finishGpt()
     // move to the target's end. Without a backup the copy would not be a sound GPT disk.
     log().info(QStringLiteral("Updating GPT header for target disk size..."));
     GptDisk gpt;
-    if (!gpt.load(*m_diskIO, m_sectorSize, 0) || !gpt.fitToDisk() || !gpt.commit(*m_diskIO))
+    const GptDisk::ReadFn read = [this](uint64_t offset, uint64_t length, uint8_t* out) {
+        return m_diskIO->readTargetBytes(offset, length, out);
+    };
+    // Only the primary came with the first mebibyte, so a missing backup is expected here, not a warning.
+    const bool loaded = gpt.load(read, m_sectorSize, DiskAccess::targetSectors(*m_diskIO, m_sectorSize));
+    for (const std::string& note : gpt.notes())
+        log().info(QString::fromStdString(note));
+    if (!loaded || !gpt.fitToDisk() || !gpt.commit(*m_diskIO))
         return fail(tr("Failed to write the GPT for the target disk's size: %1").arg(QString::fromStdString(gpt.lastError())));
     log().info(QStringLiteral("GPT header updated: backupLBA=%1, lastUsableLBA=%2")
                    .arg(gpt.backupLba())
