@@ -57,6 +57,9 @@ bool BootSectorPatch::apply(uint8_t* sector, uint64_t volumeOffset, uint64_t vol
             result.newTotal = copySectors;
             NtfsBootSector::setTotalSectors(sector, copySectors);
         }
+        // Behind the volume's last sector, when the copy holds it.
+        if ((result.newTotal + 1) * bytesPerSector <= volumeBytes)
+            result.backupOffset = result.newTotal * bytesPerSector;
         break;
     case Kind::Fat32: {
         result.oldTotal = result.newTotal = ByteOrder::get32(sector + F::OffTotalSectors32);
@@ -68,7 +71,7 @@ bool BootSectorPatch::apply(uint8_t* sector, uint64_t volumeOffset, uint64_t vol
         }
         const uint16_t backup = ByteOrder::get16(sector + F::OffFat32BackupBootSector);
         if (backup >= 1 && backup <= 31)
-            result.backupSector = backup;
+            result.backupOffset = uint64_t(backup) * bytesPerSector;
         break;
     }
     case Kind::Fat16:
@@ -79,9 +82,13 @@ bool BootSectorPatch::apply(uint8_t* sector, uint64_t volumeOffset, uint64_t vol
     return true;
 }
 
-bool BootSectorPatch::refreshBackup(const uint8_t* primary, uint8_t* backup)
+bool BootSectorPatch::refreshBackup(Kind kind, const uint8_t* primary, uint8_t* backup)
 {
-    if (!hasText(backup, F::OffFat32FsType, Fat32Type))
+    if (kind == Kind::Ntfs && NtfsBootSector::hasOemId(backup)) {
+        std::memcpy(backup, primary, F::SectorBytes);
+        return true;
+    }
+    if (kind != Kind::Fat32 || !hasText(backup, F::OffFat32FsType, Fat32Type))
         return false;
     // From bytes-per-sector up to the file-system type: the whole parameter block.
     std::memcpy(backup + F::OffBytesPerSector, primary + F::OffBytesPerSector, F::OffFat32FsType - F::OffBytesPerSector);

@@ -4,7 +4,7 @@
 
 // Makes a copied volume's boot sector describe its new place: hidden sectors (the volume's start
 // in the volume's own bytes-per-sector units) and, when the copy is smaller than the volume says,
-// its total sectors. Pure: works on the bytes of one boot sector.
+// its total sectors; its backup boot sector is made to agree. Pure: works on boot-sector bytes.
 class BootSectorPatch {
 public:
     enum class Kind { Unknown, Ntfs, Fat32, Fat16 };
@@ -18,7 +18,7 @@ public:
         uint64_t oldTotal = 0;
         uint64_t newTotal = 0;   // equal to oldTotal when the field was left alone
         uint32_t bytesPerSector = 0;
-        uint16_t backupSector = 0;  // FAT32: the backup boot sector to refresh, 0 for none
+        uint64_t backupOffset = 0;  // bytes from the volume start of the backup boot sector, 0 for none
         std::string error;       // set when the sector cannot describe the new place
     };
 
@@ -27,6 +27,7 @@ public:
     // sectors or does not fit the 32-bit field. An unknown file system is left alone and is no failure.
     static bool apply(uint8_t* sector, uint64_t volumeOffset, uint64_t volumeBytes, Result& result);
 
-    // FAT32: the parameter block of a fixed primary into its backup; false when `backup` is no FAT32 boot sector.
-    static bool refreshBackup(const uint8_t* primary, uint8_t* backup);
+    // The backup boot sector made to agree with the fixed primary (NTFS: a copy of it; FAT32: its
+    // parameter block); false when `backup` holds no boot sector of that kind.
+    static bool refreshBackup(Kind kind, const uint8_t* primary, uint8_t* backup);
 };

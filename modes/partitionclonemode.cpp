@@ -372,21 +372,21 @@ bool PartitionCloneMode::fixBootSector()
                    .arg(r.oldHidden).arg(r.newHidden).arg(r.oldTotal).arg(r.newTotal));
     if (!m_diskIO->writeTargetBytes(m_targetOffset, unit, sector.data()))
         return failed(m_diskIO->lastError());
-    if (r.backupSector == 0)
+    if (r.backupOffset == 0)
         return true;
-    const uint64_t at = m_targetOffset + uint64_t(r.backupSector) * r.bytesPerSector;
+    const uint64_t at = m_targetOffset + r.backupOffset;
     const uint64_t base = at / unit * unit;
     std::vector<uint8_t> backup(unit);
     if (!m_diskIO->readTargetBytes(base, unit, backup.data()))
         return failed(m_diskIO->lastError());
     uint8_t* backupSector = backup.data() + (at - base);
-    if (!BootSectorPatch::refreshBackup(sector.data(), backupSector)) {
-        log().warning(QStringLiteral("FAT32 backup boot sector %1 holds no boot sector; left alone").arg(r.backupSector));
+    if (!BootSectorPatch::refreshBackup(r.kind, sector.data(), backupSector)) {
+        log().warning(QStringLiteral("No backup boot sector at offset %1 of the copy; left alone").arg(r.backupOffset));
         return true;
     }
     if (!m_diskIO->writeTargetBytes(base, unit, backup.data()))
         return failed(m_diskIO->lastError());
-    log().info(QStringLiteral("FAT32 backup boot sector updated"));
+    log().info(QStringLiteral("Backup boot sector updated"));
     return true;
 }
 

@@ -113,7 +113,7 @@ class TestPartitionClone : public QObject {
         }
         for (int i = 0; layout && i < 3; i += 2) {
             QByteArray kept(int(len[i]), Qt::Uninitialized);
-            QRandomGenerator gen(quint32(i));
+            QRandomGenerator gen{quint32(i)};
             for (char& c : kept)
                 c = char(gen.generate());
             QVERIFY(writeFileBytes(m_files[disk], at[i], kept));
