@@ -1,6 +1,7 @@
 #include "engine/clonemodefactory.h"
 #include "engine/clonemode.h"
 #include "modes/diskclonemode.h"
+#include "modes/partitionclonemode.h"
 
 #include <QCoreApplication>
 #include <QMutex>
@@ -35,8 +36,10 @@ CloneMode* CloneModeFactory::createDefault(Tessarin::CloneModeType mode, QObject
     case Tessarin::CloneModeType::DiskClone:
         error.clear();
         return new DiskCloneMode(parent);
-    case Tessarin::CloneModeType::SystemClone:
     case Tessarin::CloneModeType::PartitionClone:
+        error.clear();
+        return new PartitionCloneMode(parent);
+    case Tessarin::CloneModeType::SystemClone:
         // No strategy for these yet: fail the run cleanly.
         error = QCoreApplication::translate("CloneWorker", "No clone strategy available for mode %1")
                     .arg(static_cast<int>(mode));

@@ -18,18 +18,23 @@ public:
     static constexpr size_t OffRootEntryCount = 17;
     static constexpr size_t OffTotalSectors16 = 19;
     static constexpr size_t OffFatSize16 = 22;
+    static constexpr size_t OffHiddenSectors = 28;
     static constexpr size_t OffTotalSectors32 = 32;
     static constexpr size_t OffSignature = 510;
     static constexpr uint16_t BootSignature = 0xAA55;
 
     // FAT12/FAT16 extended fields.
     static constexpr size_t OffFat16Label = 43;
+    static constexpr size_t OffFat16FsType = 54;
     // FAT32 extended fields.
     static constexpr size_t OffFatSize32 = 36;
     static constexpr size_t OffRootCluster = 44;
     static constexpr size_t OffFat32SerialNumber = 67;
     static constexpr size_t OffFat32Label = 71;
     static constexpr size_t FatLabelLength = 11;
+    static constexpr size_t OffFat32BackupBootSector = 50;
+    static constexpr size_t OffFat32FsType = 82;
+    static constexpr size_t FatFsTypeLength = 8;
 
     // NTFS fields.
     static constexpr size_t OffNtfsTotalSectors = 40;

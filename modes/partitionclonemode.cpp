@@ -1,0 +1,513 @@
+#include "modes/partitionclonemode.h"
+
+#include "boot/bootmanager.h"
+#include "boot/boottoolavailability.h"
+#include "core/diskio.h"
+#include "core/logger.h"
+#include "filesystem/fat32parser.h"
+#include "filesystem/ntfsparser.h"
+#include "modes/bootsectorpatch.h"
+#include "modes/copyplan.h"
+#include "ondisk/mbrcodec.h"
+#include "partition/diskaccess.h"
+#include "partition/gptdisk.h"
+#include "partition/partitioningtool.h"
+#include "partition/partitiontable.h"
+
+#include <QUuid>
+#include <memory>
+
+namespace {
+constexpr uint64_t FreeSpaceOffset = CopyPlan::MiB;
+// Room a target needs beyond the source partition: the first mebibyte and the backup GPT.
+constexpr uint64_t TargetReserve = 2 * CopyPlan::MiB;
+constexpr uint64_t GptArrayBytes = 128 * 128;
+constexpr uint64_t MaxChsFat32Sectors = 16777215;
+constexpr uint8_t MbrTypeNtfs = 0x07;
+constexpr uint8_t MbrTypeFat32Chs = 0x0B;
+constexpr uint8_t MbrTypeFat32Lba = 0x0C;
+constexpr uint8_t ChsBeyondReach[3] = {0xFE, 0xFF, 0xFF};
+
+Logger& log() { return Logger::instance(); }
+QString size(uint64_t bytes) { return Tessarin::formatSize(bytes, 2); }
+} // namespace
+
+PartitionCloneMode::PartitionCloneMode(QObject* parent) : CloneMode(parent) {}
+
+QString PartitionCloneMode::name() const { return tr("Partition Clone"); }
+
+int PartitionCloneMode::type() const { return int(Tessarin::CloneModeType::PartitionClone); }
+
+QString PartitionCloneMode::description() const { return tr("Clone a single partition to another location"); }
+
+void PartitionCloneMode::setConfig(const CloneConfig& config)
+{
+    CloneMode::setConfig(config);
+    m_sourcePartition = config.sourcePartition;
+    m_targetPartition = config.targetPartition;
+}
+
+bool PartitionCloneMode::validate(QString& error)
+{
+    const PartitionInfo& s = m_sourcePartition;
+    const PartitionInfo& t = m_targetPartition;
+    const QString mounted = intoExisting() ? targetMountPoint() : QString();
+    if (!s.isValid())
+        error = tr("Source partition is not valid");
+    else if (!m_targetDisk.isValid())
+        error = tr("Target disk is not valid");
+    else if (!intoExisting() && s.diskNumber == m_targetDisk.diskNumber)
+        error = tr("Source partition and target disk cannot be on the same disk");
+    else if (intoExisting() && t.diskNumber == s.diskNumber && t.partitionNumber == s.partitionNumber)
+        error = tr("Source and target partition cannot be the same");
+    else if (intoExisting() && t.diskNumber != m_targetDisk.diskNumber)
+        error = tr("The target partition is not on the target disk");
+    else if (m_targetDisk.size < s.size + TargetReserve && !intoExisting())
+        error = tr("Target disk is too small (%1) for source data (%2)").arg(size(m_targetDisk.size), size(s.size));
+    else if (intoExisting() && t.size < s.size)
+        error = tr("Target partition is too small (%1) for source data (%2)").arg(size(t.size), size(s.size));
+    else if (!mounted.isEmpty())
+        error = tr("The target partition is mounted at %1; unmount it first").arg(mounted);
+    else
+        return true;
+    return false;
+}
+
+QString PartitionCloneMode::targetMountPoint() const
+{
+    if (!m_targetPartition.driveLetter.isEmpty())
+        return m_targetPartition.driveLetter;
+    const uint64_t begin = m_targetPartition.startSector * 512;
+    const uint64_t end = begin + m_targetPartition.size;
+    for (const QString& volume : DiskIO::enumerateVolumes()) {
+        for (const DiskExtent& e : DiskIO::getVolumeDiskExtents(volume)) {
+            const uint64_t at = uint64_t(e.startingOffset);
+            if (int(e.diskNumber) != m_targetPartition.diskNumber || e.startingOffset < 0 || at < begin || at >= end)
+                continue;
+            const QStringList paths = DiskIO::getVolumeMountPaths(volume);
+            if (!paths.isEmpty())
+                return paths.first();
+        }
+    }
+    return {};
+}
+
+bool PartitionCloneMode::prepare()
+{
+    log().info(QStringLiteral("Preparing partition clone operation..."));
+    if (!requireDiskIO())
+        return false;
+    m_lastError.clear();
+    QString refusal;
+    if (!validate(refusal))
+        return fail(tr("%1; nothing was changed").arg(refusal));
+    if (!m_diskIO->openSourceDisk(m_sourcePartition.diskNumber))
+        return fail(tr("Failed to open source disk: %1").arg(m_diskIO->lastError()));
+    m_sourceSectorSize = m_diskIO->sourceLogicalSector() ? m_diskIO->sourceLogicalSector() : 512;
+    if (!checkSource())
+        return false;
+    m_copySize = m_sourcePartition.size;
+
+    // Into a named partition nothing is cleaned: its disk is opened and its entry found first.
+    if (intoExisting()) {
+        if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
+            return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));
+        m_targetSectorSize = m_diskIO->targetLogicalSector() ? m_diskIO->targetLogicalSector() : 512;
+        m_targetOffset = m_targetPartition.startSector * 512;
+        if (!locateTargetEntry())
+            return false;
+        planCopy();
+        if (!checkBootSector())
+            return false;
+    } else if (!prepareFreeSpace()) {
+        return false;
+    }
+    log().info(QStringLiteral("Sector sizes: source=%1, target=%2").arg(m_sourceSectorSize).arg(m_targetSectorSize));
+    m_diskIO->resetStats();
+    connect(m_diskIO, &DiskIO::speedChanged, this, &CloneMode::speedChanged, Qt::UniqueConnection);
+    m_totalBytes = 0;
+    for (const CopyExtent& e : m_extents)
+        m_totalBytes += e.length;
+    log().info(QStringLiteral("Source partition: %1 (%2)").arg(m_sourcePartition.displayName(), size(m_copySize)));
+    log().info(QStringLiteral("Target offset: %1, bytes to copy: %2").arg(m_targetOffset).arg(size(m_totalBytes)));
+    return true;
+}
+
+bool PartitionCloneMode::checkSource()
+{
+    m_sourceOffset = m_sourcePartition.startSector * 512;
+    const uint32_t ss = m_sourceSectorSize;
+    if (m_sourceOffset % ss != 0 || m_sourcePartition.size < ss)
+        return fail(tr("The source partition does not lie on whole %1-byte sectors; nothing was changed").arg(ss));
+    // Its first and last sectors must still be there: a partition table read earlier may be stale.
+    std::vector<uint8_t> sector(ss);
+    if (!m_diskIO->readSourceBytes(m_sourceOffset, ss, sector.data())
+        || !m_diskIO->readSourceBytes((m_sourceOffset + m_sourcePartition.size - 1) / ss * ss, ss, sector.data()))
+        return fail(tr("The source partition cannot be read (%1); nothing was changed").arg(m_diskIO->lastError()));
+    return true;
+}
+
+bool PartitionCloneMode::locateTargetEntry()
+{
+    const uint32_t ts = m_targetSectorSize;
+    if (m_targetOffset % ts != 0)
+        return fail(tr("The target partition does not start on a %1-byte sector; nothing was changed").arg(ts));
+    std::vector<uint8_t> mbr(ts);
+    if (!m_diskIO->readTargetBytes(0, ts, mbr.data()))
+        return fail(tr("Failed to read the target disk's partition table: %1").arg(m_diskIO->lastError()));
+    MbrCodec::Entry first;
+    const bool gpt = MbrCodec::hasBootSignature(mbr) && MbrCodec::entry(mbr, 0, first)
+        && first.type == MbrCodec::ProtectiveType;
+    uint64_t entryBytes = 0;
+    m_entryIndex = -1;
+    if (gpt) {
+        m_table = Table::Gpt;
+        GptDisk disk;
+        if (!disk.load(*m_diskIO, ts, 0))
+            return fail(tr("The target disk's partition table is damaged (%1); nothing was changed")
+                            .arg(QString::fromStdString(disk.lastError())));
+        for (size_t i = 0; i < disk.entries().size() && m_entryIndex < 0; ++i) {
+            const GptPartitionEntry& e = disk.entries()[i];
+            if (e.isUsed() && e.firstLba * ts == m_targetOffset && e.lastLba >= e.firstLba) {
+                m_entryIndex = int(i);
+                entryBytes = (e.lastLba - e.firstLba + 1) * ts;
+            }
+        }
+    } else if (MbrCodec::hasBootSignature(mbr)) {
+        m_table = Table::Mbr;
+        for (int i = 0; i < MbrCodec::EntryCount && m_entryIndex < 0; ++i) {
+            MbrCodec::Entry e;
+            if (MbrCodec::entry(mbr, i, e) && e.type != 0 && !MbrCodec::isExtendedType(e.type)
+                && uint64_t(e.firstLba) * ts == m_targetOffset) {
+                m_entryIndex = i;
+                entryBytes = uint64_t(e.sectorCount) * ts;
+            }
+        }
+    }
+    if (m_entryIndex < 0)
+        return fail(tr("The target partition is not a primary entry of the target disk's partition table; "
+                       "nothing was changed"));
+    if (entryBytes < m_copySize)
+        return fail(tr("Target partition is too small (%1) for source data (%2)").arg(size(entryBytes), size(m_copySize)));
+    log().info(QStringLiteral("Reusing %1 entry %2 at offset %3")
+                   .arg(m_table == Table::Gpt ? QStringLiteral("GPT") : QStringLiteral("MBR"))
+                   .arg(m_entryIndex)
+                   .arg(m_targetOffset));
+    return true;
+}
+
+bool PartitionCloneMode::prepareFreeSpace()
+{
+    m_targetSectorSize = m_targetDisk.sectorSize ? m_targetDisk.sectorSize : 512;
+    const uint32_t ts = m_targetSectorSize;
+    m_table = m_targetDisk.partitionStyle == Tessarin::PartitionStyle::MBR ? Table::Mbr : Table::Gpt;
+    m_targetOffset = FreeSpaceOffset;
+    if (m_align4K) {
+        const uint64_t a = std::max<uint64_t>(4096, ts);
+        if (m_targetOffset % a != 0) {
+            const uint64_t aligned = (m_targetOffset + a - 1) / a * a;
+            log().info(QStringLiteral("Aligning target offset from %1 to %2").arg(m_targetOffset).arg(aligned));
+            m_targetOffset = aligned;
+        }
+    }
+    const uint64_t tail = m_table == Table::Gpt ? ts + (GptArrayBytes + ts - 1) / ts * ts : 0;
+    const uint64_t needed = m_targetOffset + entrySectors() * ts + tail;
+    if (m_targetDisk.size < needed)
+        return fail(tr("Target disk does not have enough space for the source partition; nothing was changed"));
+    if (m_table == Table::Mbr && (m_targetOffset / ts + entrySectors()) > UINT32_MAX)
+        return fail(tr("The copy would end beyond what an MBR entry can address; nothing was changed"));
+    planCopy();
+    if (!checkBootSector())
+        return false;
+
+    emit phaseChanged(tr("Cleaning target disk..."));
+    log().info(QStringLiteral("Cleaning target disk before partition clone..."));
+    PartitioningTool& tool = PartitioningTool::current();
+    const auto style = m_table == Table::Mbr ? PartitioningTool::TableStyle::Mbr : PartitioningTool::TableStyle::Gpt;
+    if (!tool.clean(m_targetDisk.diskNumber, style, PartitioningTool::ScriptStep::partitionClone()))
+        return fail(tr("Failed to clean target disk: %1").arg(tool.lastError()));
+    if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
+        return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));
+    if (m_diskIO->targetLogicalSector() != ts)
+        return fail(tr("The target disk now reports %1-byte sectors instead of %2").arg(m_diskIO->targetLogicalSector()).arg(ts));
+    const uint64_t actual = DiskAccess::targetSectors(*m_diskIO, ts) * ts;
+    if (actual != 0 && actual < needed)
+        return fail(tr("Target disk does not have enough space for the source partition"));
+    return true;
+}
+
+void PartitionCloneMode::planCopy()
+{
+    const PartitionInfo& p = m_sourcePartition;
+    CopyPlan plan(m_sourceSectorSize);
+    using FS = Tessarin::FileSystemType;
+    QList<FS> candidates;
+    if (m_smartClone && !m_sectorBySector) {
+        if (p.fileSystem == FS::NTFS || p.fileSystem == FS::FAT32)
+            candidates = {p.fileSystem};
+        else if (p.fileSystem == FS::Unknown)
+            candidates = {FS::NTFS, FS::FAT32};
+    }
+    DiskHandle handle = candidates.isEmpty() ? DiskHandle() : DiskIO::openDisk(p.diskNumber, false);
+    for (FS fs : candidates) {
+        if (!handle)
+            break;
+        std::unique_ptr<FileSystemBase> parser;
+        if (fs == FS::NTFS)
+            parser = std::make_unique<NTFSParser>();
+        else
+            parser = std::make_unique<FAT32Parser>();
+        if (!parser->load(handle.get(), m_sourceOffset, p.size) || !parser->isBitmapValid())
+            continue;
+        // A volume that claims more than its partition has a map that cannot be trusted.
+        if (parser->volumeSize() > p.size) {
+            log().warning(QStringLiteral("%1 volume claims %2 bytes in a partition of %3; full copy")
+                              .arg(parser->fileSystemName())
+                              .arg(parser->volumeSize())
+                              .arg(p.size));
+            break;
+        }
+        if (!plan.addUsed(m_sourceOffset, m_targetOffset, p.size, parser->usedSectorRanges(), parser->clusterSize())) {
+            log().warning(QStringLiteral("Usage map reaches beyond the partition; full copy"));
+            break;
+        }
+        m_extents = plan.extents();
+        log().info(QStringLiteral("Smart copy (%1): %2 of %3").arg(parser->fileSystemName(), size(plan.totalBytes()), size(p.size)));
+        return;
+    }
+    if (!candidates.isEmpty())
+        log().warning(QStringLiteral("Failed to parse filesystem, falling back to full copy"));
+    plan = CopyPlan(m_sourceSectorSize);
+    plan.add(m_sourceOffset, m_targetOffset, p.size);
+    m_extents = plan.extents();
+}
+
+bool PartitionCloneMode::checkBootSector()
+{
+    // The boot sector fix is tried on the source's sector now, so a copy that could not be made
+    // to describe its new place is refused before anything is written.
+    std::vector<uint8_t> sector(std::max<size_t>(m_sourceSectorSize, MbrCodec::SectorBytes));
+    if (!m_diskIO->readSourceBytes(m_sourceOffset, m_sourceSectorSize, sector.data()))
+        return fail(tr("The source partition cannot be read (%1); nothing was changed").arg(m_diskIO->lastError()));
+    BootSectorPatch::Result result;
+    if (!BootSectorPatch::apply(sector.data(), m_targetOffset, m_copySize, result))
+        return fail(tr("The copy's boot sector cannot describe its new place: %1; nothing was changed")
+                        .arg(QString::fromStdString(result.error)));
+    return true;
+}
+
+bool PartitionCloneMode::execute()
+{
+    const QString name = m_sourcePartition.displayName();
+    log().info(QStringLiteral("Starting partition clone: %1 -> Disk %2 @ offset %3")
+                   .arg(name)
+                   .arg(m_targetDisk.diskNumber)
+                   .arg(m_targetOffset));
+    m_bytesCopied = 0;
+    if (!m_diskIO || !m_diskIO->hasSource() || !m_diskIO->hasTarget() || m_extents.empty())
+        return fail(tr("Disks are not open (prepare first)"));
+    if (isCancelled())
+        return false;
+    emit phaseChanged(tr("Copying partition: %1").arg(name));
+    emit partitionChanged(0, 1, name);
+    if (!copyData() || isCancelled())
+        return false;
+    m_diskIO->flushTarget();
+
+    emit phaseChanged(tr("Updating boot sector..."));
+    if (!fixBootSector())
+        return false;
+    if (isCancelled())
+        return false;
+    emit phaseChanged(tr("Creating partition entry..."));
+    log().info(QStringLiteral("Partition params: startLBA=%1, sectors=%2, sectorSize=%3")
+                   .arg(m_targetOffset / m_targetSectorSize)
+                   .arg(entrySectors())
+                   .arg(m_targetSectorSize));
+    const bool entry = m_table == Table::Gpt ? writeGptEntry() : writeMbrEntry();
+    if (!entry)
+        return fail(tr("Failed to create partition entry - partition will not be visible: %1").arg(m_lastError));
+    if (!m_diskIO->flushTarget())
+        return fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
+    DiskAccess::refreshLayout(*m_diskIO);
+    log().info(QStringLiteral("Partition clone completed successfully"));
+    return !isCancelled();
+}
+
+bool PartitionCloneMode::copyData()
+{
+    const QMetaObject::Connection relay = connect(m_diskIO, &DiskIO::progressChanged, this,
+        [this](uint64_t written, uint64_t) { emit progressChanged(written, m_totalBytes); }, Qt::DirectConnection);
+    const bool ok = m_diskIO->copyExtents(m_extents);
+    disconnect(relay);
+    if (!ok) {
+        if (isCancelled() || m_diskIO->isCancelled())
+            return false;
+        return fail(tr("Failed to copy the partition: %1").arg(m_diskIO->lastError()));
+    }
+    m_bytesCopied = m_totalBytes;
+    emit progressChanged(m_bytesCopied, m_totalBytes);
+    return true;
+}
+
+bool PartitionCloneMode::fixBootSector()
+{
+    const auto failed = [this](const QString& why) {
+        return fail(tr("Failed to update boot sector - partition may not be accessible: %1").arg(why));
+    };
+    // Whole target sectors around the 512 bytes of the boot sector.
+    const uint32_t unit = std::max<uint32_t>(m_targetSectorSize, MbrCodec::SectorBytes);
+    std::vector<uint8_t> sector(unit);
+    if (!m_diskIO->readTargetBytes(m_targetOffset, unit, sector.data()))
+        return failed(m_diskIO->lastError());
+    BootSectorPatch::Result r;
+    if (!BootSectorPatch::apply(sector.data(), m_targetOffset, m_copySize, r))
+        return failed(QString::fromStdString(r.error));
+    if (r.kind == BootSectorPatch::Kind::Unknown) {
+        log().warning(QStringLiteral("Unknown filesystem signature: %1").arg(QString::fromLatin1(QByteArray(
+            reinterpret_cast<const char*>(sector.data()), 8).toHex(' '))));
+        return true;
+    }
+    log().info(QStringLiteral("Fixed hidden sectors: %1 -> %2, total sectors: %3 -> %4")
+                   .arg(r.oldHidden).arg(r.newHidden).arg(r.oldTotal).arg(r.newTotal));
+    if (!m_diskIO->writeTargetBytes(m_targetOffset, unit, sector.data()))
+        return failed(m_diskIO->lastError());
+    if (r.backupOffset == 0)
+        return true;
+    const uint64_t at = m_targetOffset + r.backupOffset;
+    const uint64_t base = at / unit * unit;
+    std::vector<uint8_t> backup(unit);
+    if (!m_diskIO->readTargetBytes(base, unit, backup.data()))
+        return failed(m_diskIO->lastError());
+    uint8_t* backupSector = backup.data() + (at - base);
+    if (!BootSectorPatch::refreshBackup(r.kind, sector.data(), backupSector)) {
+        log().warning(QStringLiteral("No backup boot sector at offset %1 of the copy; left alone").arg(r.backupOffset));
+        return true;
+    }
+    if (!m_diskIO->writeTargetBytes(base, unit, backup.data()))
+        return failed(m_diskIO->lastError());
+    log().info(QStringLiteral("Backup boot sector updated"));
+    return true;
+}
+
+QUuid PartitionCloneMode::gptType() const
+{
+    const QUuid own(m_sourcePartition.typeGuid);
+    if (!own.isNull())
+        return own;
+    return m_sourcePartition.isEfi ? Tessarin::efiSystemPartitionType : Tessarin::basicDataPartitionType;
+}
+
+QString PartitionCloneMode::gptName() const
+{
+    using FS = Tessarin::FileSystemType;
+    if (m_sourcePartition.isEfi)
+        return QStringLiteral("EFI System Partition");
+    if (m_sourcePartition.fileSystem == FS::NTFS || m_sourcePartition.fileSystem == FS::FAT32)
+        return QStringLiteral("Basic Data Partition");
+    return QStringLiteral("Cloned Partition");
+}
+
+uint8_t PartitionCloneMode::mbrType() const
+{
+    if (m_sourcePartition.fileSystem != Tessarin::FileSystemType::FAT32)
+        return MbrTypeNtfs;
+    return m_copySize / 512 > MaxChsFat32Sectors ? MbrTypeFat32Lba : MbrTypeFat32Chs;
+}
+
+bool PartitionCloneMode::writeGptEntry()
+{
+    const uint32_t ts = m_targetSectorSize;
+    GptDisk disk;
+    if (!disk.load(*m_diskIO, ts, 0)) {
+        if (intoExisting())
+            return fail(QString::fromStdString(disk.lastError()));
+        // The clean left no table behind: a fresh one for the whole disk.
+        std::array<uint8_t, 16> guid{};
+        PartitionTable::guidToGptBytes(QUuid::createUuid(), guid.data());
+        const uint64_t sectors = DiskAccess::targetSectors(*m_diskIO, ts);
+        if (!disk.create(ts, sectors, guid))
+            return fail(QString::fromStdString(disk.lastError()));
+    }
+    int index = m_entryIndex;
+    if (!intoExisting()) {
+        index = disk.firstFreeEntry();
+        if (index < 0)
+            return fail(QStringLiteral("no free GPT entry"));
+        GptPartitionEntry& e = disk.entries()[size_t(index)];
+        e = GptPartitionEntry();
+        PartitionTable::guidToGptBytes(QUuid::createUuid(), e.uniqueGuid.data());
+        e.firstLba = m_targetOffset / ts;
+        e.lastLba = e.firstLba + entrySectors() - 1;
+        if (disk.findOverlap(e.firstLba, e.lastLba, index) >= 0)
+            return fail(QStringLiteral("the new entry overlaps another partition"));
+    } else if (index >= int(disk.entries().size()) || disk.entries()[size_t(index)].firstLba * ts != m_targetOffset) {
+        return fail(QStringLiteral("the target entry moved since the copy was planned"));
+    }
+    // The reused entry keeps its place, its unique GUID and its attributes; type and name follow the source.
+    GptPartitionEntry& e = disk.entries()[size_t(index)];
+    PartitionTable::guidToGptBytes(gptType(), e.typeGuid.data());
+    e.setName(gptName().toStdU16String());
+    if (!disk.commit(*m_diskIO))
+        return fail(QString::fromStdString(disk.lastError()));
+    log().info(QStringLiteral("GPT entry %1 written: LBA %2-%3").arg(index).arg(e.firstLba).arg(e.lastLba));
+    return true;
+}
+
+bool PartitionCloneMode::writeMbrEntry()
+{
+    const uint32_t ts = m_targetSectorSize;
+    std::vector<uint8_t> sector(ts);
+    if (!m_diskIO->readTargetBytes(0, ts, sector.data()))
+        return fail(tr("Failed to read MBR from target disk: %1").arg(m_diskIO->lastError()));
+    if (!MbrCodec::hasBootSignature(sector)) {
+        if (intoExisting())
+            return fail(QStringLiteral("the target's MBR lost its signature"));
+        log().info(QStringLiteral("Initializing new MBR"));
+        std::fill(sector.begin(), sector.end(), 0);
+        sector[MbrCodec::OffBootSignature] = uint8_t(MbrCodec::BootSignature & 0xFF);
+        sector[MbrCodec::OffBootSignature + 1] = uint8_t(MbrCodec::BootSignature >> 8);
+    }
+    // Only the one slot changes: the other entries, the disk signature and the boot code stay.
+    MbrCodec::Entry e;
+    int slot = m_entryIndex;
+    if (intoExisting()) {
+        if (!MbrCodec::entry(sector, slot, e) || uint64_t(e.firstLba) * ts != m_targetOffset)
+            return fail(QStringLiteral("the target entry moved since the copy was planned"));
+    } else {
+        slot = -1;
+        for (int i = 0; i < MbrCodec::EntryCount && slot < 0; ++i)
+            if (MbrCodec::entry(sector, i, e) && e.type == 0)
+                slot = i;
+        if (slot < 0)
+            return fail(QStringLiteral("no free MBR slot"));
+        e = MbrCodec::Entry();
+        std::copy(std::begin(ChsBeyondReach), std::end(ChsBeyondReach), e.firstChs);
+        std::copy(std::begin(ChsBeyondReach), std::end(ChsBeyondReach), e.lastChs);
+        e.firstLba = uint32_t(m_targetOffset / ts);
+        e.sectorCount = uint32_t(entrySectors());
+    }
+    e.type = mbrType();
+    if (!MbrCodec::setEntry(sector, slot, e) || !m_diskIO->writeTargetBytes(0, ts, sector.data()))
+        return fail(tr("Failed to write MBR: %1").arg(m_diskIO->lastError()));
+    log().info(QStringLiteral("MBR entry %1: start=%2, sectors=%3 (%4-byte), type=0x%5")
+                   .arg(slot).arg(e.firstLba).arg(e.sectorCount).arg(ts)
+                   .arg(e.type, 2, 16, QLatin1Char('0')));
+    return true;
+}
+
+bool PartitionCloneMode::repairBoot()
+{
+    if (!m_sourcePartition.isSystem && !m_sourcePartition.isEfi) {
+        log().info(QStringLiteral("Source is not a system partition, skipping boot repair"));
+        return true;
+    }
+    log().info(QStringLiteral("Repairing boot configuration for cloned system partition..."));
+    emit phaseChanged(tr("Repairing boot configuration..."));
+    if (!BootToolAvailability::allAvailable())
+        return fail(BootToolAvailability::refuse(QStringLiteral("Partition clone boot repair")));
+    BootManager manager;
+    if (manager.fixBoot(m_targetDisk, manager.detectFirmwareType()))
+        return true;
+    return fail(manager.lastError().isEmpty() ? tr("Boot repair of the target disk failed") : manager.lastError());
+}

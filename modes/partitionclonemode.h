@@ -1,0 +1,60 @@
+#pragma once
+#include "engine/clonemode.h"
+#include "core/copypipeline.h"
+
+#include <QString>
+#include <QUuid>
+#include <vector>
+
+// Copies one partition to another disk: into a named partition of the target, whose entry is
+// reused and whose disk keeps its other partitions, or onto a cleaned target at 1 MiB with one
+// new entry. The copy's boot sector is made to describe its new place. Everything that can refuse
+// the copy is checked before the first write.
+class PartitionCloneMode : public CloneMode {
+    Q_OBJECT
+public:
+    explicit PartitionCloneMode(QObject* parent = nullptr);
+
+    QString name() const override;
+    int type() const override;
+    QString description() const override;
+    bool validate(QString& error) override;
+    bool prepare() override;
+    bool execute() override;
+    bool repairBoot() override;
+    void setConfig(const CloneConfig& config) override;
+
+    uint64_t targetOffset() const { return m_targetOffset; }
+    uint64_t copySize() const { return m_copySize; }
+
+private:
+    enum class Table { Gpt, Mbr };
+
+    bool intoExisting() const { return m_targetPartition.isValid(); }
+    // Empty when no volume of the target partition is mounted, else where it is.
+    QString targetMountPoint() const;
+    bool checkSource();
+    bool locateTargetEntry();
+    bool prepareFreeSpace();
+    void planCopy();
+    bool checkBootSector();
+    bool copyData();
+    bool fixBootSector();
+    bool writeGptEntry();
+    bool writeMbrEntry();
+    QUuid gptType() const;
+    QString gptName() const;
+    uint8_t mbrType() const;
+    uint64_t entrySectors() const { return (m_copySize + m_targetSectorSize - 1) / m_targetSectorSize; }
+
+    PartitionInfo m_sourcePartition;
+    PartitionInfo m_targetPartition;
+    uint64_t m_sourceOffset = 0;
+    uint64_t m_targetOffset = 0;
+    uint64_t m_copySize = 0;
+    uint32_t m_sourceSectorSize = 512;
+    uint32_t m_targetSectorSize = 512;
+    Table m_table = Table::Gpt;
+    int m_entryIndex = -1;  // the reused GPT entry or MBR slot
+    std::vector<CopyExtent> m_extents;
+};
