@@ -119,6 +119,13 @@
     </message>
 </context>
 <context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot sind auf diesem System nicht verfügbar; die Daten wurden kopiert, die Startkonfiguration wurde nicht aktualisiert</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
@@ -868,6 +875,161 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     </message>
 </context>
 <context>
+    <name>PartitionCloneMode</name>
+    <message>
+        <source>Partition Clone</source>
+        <translation>Partitionsklon</translation>
+    </message>
+    <message>
+        <source>Clone a single partition to another location</source>
+        <translation>Eine einzelne Partition an einen anderen Ort klonen</translation>
+    </message>
+    <message>
+        <source>Source partition is not valid</source>
+        <translation>Die Quellpartition ist ungültig</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Der Zieldatenträger ist ungültig</translation>
+    </message>
+    <message>
+        <source>Source partition and target disk cannot be on the same disk</source>
+        <translation>Quellpartition und Zieldatenträger dürfen nicht auf demselben Datenträger liegen</translation>
+    </message>
+    <message>
+        <source>Source and target partition cannot be the same</source>
+        <translation>Quell- und Zielpartition dürfen nicht identisch sein</translation>
+    </message>
+    <message>
+        <source>The target partition is not on the target disk</source>
+        <translation>Die Zielpartition liegt nicht auf dem Zieldatenträger</translation>
+    </message>
+    <message>
+        <source>Target disk is too small (%1) for source data (%2)</source>
+        <translation>Der Zieldatenträger ist zu klein (%1) für die Quelldaten (%2)</translation>
+    </message>
+    <message>
+        <source>Target partition is too small (%1) for source data (%2)</source>
+        <translation>Die Zielpartition ist zu klein (%1) für die Quelldaten (%2)</translation>
+    </message>
+    <message>
+        <source>The target partition is mounted at %1; unmount it first</source>
+        <translation>Die Zielpartition ist unter %1 eingehängt; hängen Sie sie zuerst aus</translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation>%1; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation>Quelldatenträger konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation>Zieldatenträger konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>The source partition does not lie on whole %1-byte sectors; nothing was changed</source>
+        <translation>Die Quellpartition liegt nicht auf ganzen %1-Byte-Sektoren; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>The source partition cannot be read (%1); nothing was changed</source>
+        <translation>Die Quellpartition kann nicht gelesen werden (%1); es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>The target partition does not start on a %1-byte sector; nothing was changed</source>
+        <translation>Die Zielpartition beginnt nicht an einer %1-Byte-Sektorgrenze; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>Failed to read the target disk&apos;s partition table: %1</source>
+        <translation>Partitionstabelle des Zieldatenträgers konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>Die Partitionstabelle des Zieldatenträgers ist beschädigt (%1); es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>The target partition is not a primary entry of the target disk&apos;s partition table; nothing was changed</source>
+        <translation>Die Zielpartition ist kein primärer Eintrag in der Partitionstabelle des Zieldatenträgers; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition; nothing was changed</source>
+        <translation>Der Zieldatenträger hat nicht genug Platz für die Quellpartition; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>The copy would end beyond what an MBR entry can address; nothing was changed</source>
+        <translation>Die Kopie würde über den Bereich hinausreichen, den ein MBR-Eintrag adressieren kann; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Zieldatenträger wird bereinigt...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Zieldatenträger konnte nicht bereinigt werden: %1</translation>
+    </message>
+    <message>
+        <source>The target disk now reports %1-byte sectors instead of %2</source>
+        <translation>Der Zieldatenträger meldet jetzt %1-Byte-Sektoren statt %2</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition</source>
+        <translation>Der Zieldatenträger hat nicht genug Platz für die Quellpartition</translation>
+    </message>
+    <message>
+        <source>The copy&apos;s boot sector cannot describe its new place: %1; nothing was changed</source>
+        <translation>Der Bootsektor der Kopie kann ihre neue Lage nicht beschreiben: %1; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>Datenträger sind nicht geöffnet (zuerst vorbereiten)</translation>
+    </message>
+    <message>
+        <source>Copying partition: %1</source>
+        <translation>Partition wird kopiert: %1</translation>
+    </message>
+    <message>
+        <source>Updating boot sector...</source>
+        <translation>Bootsektor wird aktualisiert...</translation>
+    </message>
+    <message>
+        <source>Creating partition entry...</source>
+        <translation>Partitionseintrag wird erstellt...</translation>
+    </message>
+    <message>
+        <source>Failed to create partition entry - partition will not be visible: %1</source>
+        <translation>Partitionseintrag konnte nicht erstellt werden - die Partition wird nicht sichtbar sein: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Ziel konnte nicht geleert werden: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy the partition: %1</source>
+        <translation>Kopieren der Partition fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update boot sector - partition may not be accessible: %1</source>
+        <translation>Bootsektor konnte nicht aktualisiert werden - die Partition ist möglicherweise nicht zugänglich: %1</translation>
+    </message>
+    <message>
+        <source>Failed to read MBR from target disk: %1</source>
+        <translation>MBR des Zieldatenträgers konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Failed to write MBR: %1</source>
+        <translation>MBR konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Startkonfiguration wird repariert...</translation>
+    </message>
+    <message>
+        <source>Boot repair of the target disk failed</source>
+        <translation>Die Startreparatur des Zieldatenträgers ist fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
@@ -1086,13 +1248,6 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>Please select a target disk.</source>
         <translation>Bitte wählen Sie einen Zieldatenträger.</translation>
-    </message>
-</context>
-<context>
-    <name>BootToolAvailability</name>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot sind auf diesem System nicht verfügbar; die Daten wurden kopiert, die Startkonfiguration wurde nicht aktualisiert</translation>
     </message>
 </context>
 </TS>

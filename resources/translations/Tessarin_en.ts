@@ -119,6 +119,13 @@
     </message>
 </context>
 <context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
@@ -868,6 +875,161 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     </message>
 </context>
 <context>
+    <name>PartitionCloneMode</name>
+    <message>
+        <source>Partition Clone</source>
+        <translation>Partition Clone</translation>
+    </message>
+    <message>
+        <source>Clone a single partition to another location</source>
+        <translation>Clone a single partition to another location</translation>
+    </message>
+    <message>
+        <source>Source partition is not valid</source>
+        <translation>Source partition is not valid</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Target disk is not valid</translation>
+    </message>
+    <message>
+        <source>Source partition and target disk cannot be on the same disk</source>
+        <translation>Source partition and target disk cannot be on the same disk</translation>
+    </message>
+    <message>
+        <source>Source and target partition cannot be the same</source>
+        <translation>Source and target partition cannot be the same</translation>
+    </message>
+    <message>
+        <source>The target partition is not on the target disk</source>
+        <translation>The target partition is not on the target disk</translation>
+    </message>
+    <message>
+        <source>Target disk is too small (%1) for source data (%2)</source>
+        <translation>Target disk is too small (%1) for source data (%2)</translation>
+    </message>
+    <message>
+        <source>Target partition is too small (%1) for source data (%2)</source>
+        <translation>Target partition is too small (%1) for source data (%2)</translation>
+    </message>
+    <message>
+        <source>The target partition is mounted at %1; unmount it first</source>
+        <translation>The target partition is mounted at %1; unmount it first</translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation>%1; nothing was changed</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation>Failed to open source disk: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation>Failed to open target disk: %1</translation>
+    </message>
+    <message>
+        <source>The source partition does not lie on whole %1-byte sectors; nothing was changed</source>
+        <translation>The source partition does not lie on whole %1-byte sectors; nothing was changed</translation>
+    </message>
+    <message>
+        <source>The source partition cannot be read (%1); nothing was changed</source>
+        <translation>The source partition cannot be read (%1); nothing was changed</translation>
+    </message>
+    <message>
+        <source>The target partition does not start on a %1-byte sector; nothing was changed</source>
+        <translation>The target partition does not start on a %1-byte sector; nothing was changed</translation>
+    </message>
+    <message>
+        <source>Failed to read the target disk&apos;s partition table: %1</source>
+        <translation>Failed to read the target disk&apos;s partition table: %1</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>The target disk&apos;s partition table is damaged (%1); nothing was changed</translation>
+    </message>
+    <message>
+        <source>The target partition is not a primary entry of the target disk&apos;s partition table; nothing was changed</source>
+        <translation>The target partition is not a primary entry of the target disk&apos;s partition table; nothing was changed</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition; nothing was changed</source>
+        <translation>Target disk does not have enough space for the source partition; nothing was changed</translation>
+    </message>
+    <message>
+        <source>The copy would end beyond what an MBR entry can address; nothing was changed</source>
+        <translation>The copy would end beyond what an MBR entry can address; nothing was changed</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Cleaning target disk...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Failed to clean target disk: %1</translation>
+    </message>
+    <message>
+        <source>The target disk now reports %1-byte sectors instead of %2</source>
+        <translation>The target disk now reports %1-byte sectors instead of %2</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition</source>
+        <translation>Target disk does not have enough space for the source partition</translation>
+    </message>
+    <message>
+        <source>The copy&apos;s boot sector cannot describe its new place: %1; nothing was changed</source>
+        <translation>The copy&apos;s boot sector cannot describe its new place: %1; nothing was changed</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>Disks are not open (prepare first)</translation>
+    </message>
+    <message>
+        <source>Copying partition: %1</source>
+        <translation>Copying partition: %1</translation>
+    </message>
+    <message>
+        <source>Updating boot sector...</source>
+        <translation>Updating boot sector...</translation>
+    </message>
+    <message>
+        <source>Creating partition entry...</source>
+        <translation>Creating partition entry...</translation>
+    </message>
+    <message>
+        <source>Failed to create partition entry - partition will not be visible: %1</source>
+        <translation>Failed to create partition entry - partition will not be visible: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Failed to flush target: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy the partition: %1</source>
+        <translation>Failed to copy the partition: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update boot sector - partition may not be accessible: %1</source>
+        <translation>Failed to update boot sector - partition may not be accessible: %1</translation>
+    </message>
+    <message>
+        <source>Failed to read MBR from target disk: %1</source>
+        <translation>Failed to read MBR from target disk: %1</translation>
+    </message>
+    <message>
+        <source>Failed to write MBR: %1</source>
+        <translation>Failed to write MBR: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Repairing boot configuration...</translation>
+    </message>
+    <message>
+        <source>Boot repair of the target disk failed</source>
+        <translation>Boot repair of the target disk failed</translation>
+    </message>
+</context>
+<context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
@@ -1086,13 +1248,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Please select a target disk.</source>
         <translation>Please select a target disk.</translation>
-    </message>
-</context>
-<context>
-    <name>BootToolAvailability</name>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</translation>
     </message>
 </context>
 </TS>

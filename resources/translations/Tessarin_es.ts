@@ -119,6 +119,13 @@
     </message>
 </context>
 <context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot no están disponibles en este sistema; los datos se copiaron, la configuración de arranque no se actualizó</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
@@ -868,6 +875,161 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     </message>
 </context>
 <context>
+    <name>PartitionCloneMode</name>
+    <message>
+        <source>Partition Clone</source>
+        <translation>Clonación de partición</translation>
+    </message>
+    <message>
+        <source>Clone a single partition to another location</source>
+        <translation>Clonar una sola partición en otra ubicación</translation>
+    </message>
+    <message>
+        <source>Source partition is not valid</source>
+        <translation>La partición de origen no es válida</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>El disco de destino no es válido</translation>
+    </message>
+    <message>
+        <source>Source partition and target disk cannot be on the same disk</source>
+        <translation>La partición de origen y el disco de destino no pueden estar en el mismo disco</translation>
+    </message>
+    <message>
+        <source>Source and target partition cannot be the same</source>
+        <translation>La partición de origen y la de destino no pueden ser la misma</translation>
+    </message>
+    <message>
+        <source>The target partition is not on the target disk</source>
+        <translation>La partición de destino no está en el disco de destino</translation>
+    </message>
+    <message>
+        <source>Target disk is too small (%1) for source data (%2)</source>
+        <translation>El disco de destino es demasiado pequeño (%1) para los datos de origen (%2)</translation>
+    </message>
+    <message>
+        <source>Target partition is too small (%1) for source data (%2)</source>
+        <translation>La partición de destino es demasiado pequeña (%1) para los datos de origen (%2)</translation>
+    </message>
+    <message>
+        <source>The target partition is mounted at %1; unmount it first</source>
+        <translation>La partición de destino está montada en %1; desmóntela primero</translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation>%1; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation>No se pudo abrir el disco de origen: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation>No se pudo abrir el disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>The source partition does not lie on whole %1-byte sectors; nothing was changed</source>
+        <translation>La partición de origen no ocupa sectores completos de %1 bytes; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>The source partition cannot be read (%1); nothing was changed</source>
+        <translation>No se puede leer la partición de origen (%1); no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>The target partition does not start on a %1-byte sector; nothing was changed</source>
+        <translation>La partición de destino no comienza en un sector de %1 bytes; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>Failed to read the target disk&apos;s partition table: %1</source>
+        <translation>No se pudo leer la tabla de particiones del disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>La tabla de particiones del disco de destino está dañada (%1); no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>The target partition is not a primary entry of the target disk&apos;s partition table; nothing was changed</source>
+        <translation>La partición de destino no es una entrada primaria de la tabla de particiones del disco de destino; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition; nothing was changed</source>
+        <translation>El disco de destino no tiene espacio suficiente para la partición de origen; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>The copy would end beyond what an MBR entry can address; nothing was changed</source>
+        <translation>La copia terminaría más allá de lo que puede direccionar una entrada MBR; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Limpiando el disco de destino...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>No se pudo limpiar el disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>The target disk now reports %1-byte sectors instead of %2</source>
+        <translation>El disco de destino ahora indica sectores de %1 bytes en lugar de %2</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition</source>
+        <translation>El disco de destino no tiene espacio suficiente para la partición de origen</translation>
+    </message>
+    <message>
+        <source>The copy&apos;s boot sector cannot describe its new place: %1; nothing was changed</source>
+        <translation>El sector de arranque de la copia no puede describir su nueva ubicación: %1; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>Los discos no están abiertos (prepárelos primero)</translation>
+    </message>
+    <message>
+        <source>Copying partition: %1</source>
+        <translation>Copiando la partición: %1</translation>
+    </message>
+    <message>
+        <source>Updating boot sector...</source>
+        <translation>Actualizando el sector de arranque...</translation>
+    </message>
+    <message>
+        <source>Creating partition entry...</source>
+        <translation>Creando la entrada de partición...</translation>
+    </message>
+    <message>
+        <source>Failed to create partition entry - partition will not be visible: %1</source>
+        <translation>No se pudo crear la entrada de partición - la partición no será visible: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>No se pudo vaciar el destino: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy the partition: %1</source>
+        <translation>Error al copiar la partición: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update boot sector - partition may not be accessible: %1</source>
+        <translation>No se pudo actualizar el sector de arranque - es posible que la partición no sea accesible: %1</translation>
+    </message>
+    <message>
+        <source>Failed to read MBR from target disk: %1</source>
+        <translation>No se pudo leer el MBR del disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>Failed to write MBR: %1</source>
+        <translation>No se pudo escribir el MBR: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Reparando la configuración de arranque...</translation>
+    </message>
+    <message>
+        <source>Boot repair of the target disk failed</source>
+        <translation>Falló la reparación del arranque del disco de destino</translation>
+    </message>
+</context>
+<context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
@@ -1086,13 +1248,6 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>Please select a target disk.</source>
         <translation>Seleccione un disco de destino.</translation>
-    </message>
-</context>
-<context>
-    <name>BootToolAvailability</name>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot no están disponibles en este sistema; los datos se copiaron, la configuración de arranque no se actualizó</translation>
     </message>
 </context>
 </TS>

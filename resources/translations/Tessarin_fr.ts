@@ -119,6 +119,13 @@
     </message>
 </context>
 <context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot ne sont pas disponibles sur ce système ; les données ont été copiées, la configuration de démarrage n&apos;a pas été mise à jour</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
@@ -868,6 +875,161 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     </message>
 </context>
 <context>
+    <name>PartitionCloneMode</name>
+    <message>
+        <source>Partition Clone</source>
+        <translation>Clonage de partition</translation>
+    </message>
+    <message>
+        <source>Clone a single partition to another location</source>
+        <translation>Cloner une seule partition vers un autre emplacement</translation>
+    </message>
+    <message>
+        <source>Source partition is not valid</source>
+        <translation>La partition source n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Le disque cible n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Source partition and target disk cannot be on the same disk</source>
+        <translation>La partition source et le disque cible ne peuvent pas être sur le même disque</translation>
+    </message>
+    <message>
+        <source>Source and target partition cannot be the same</source>
+        <translation>Les partitions source et cible ne peuvent pas être identiques</translation>
+    </message>
+    <message>
+        <source>The target partition is not on the target disk</source>
+        <translation>La partition cible ne se trouve pas sur le disque cible</translation>
+    </message>
+    <message>
+        <source>Target disk is too small (%1) for source data (%2)</source>
+        <translation>Le disque cible est trop petit (%1) pour les données source (%2)</translation>
+    </message>
+    <message>
+        <source>Target partition is too small (%1) for source data (%2)</source>
+        <translation>La partition cible est trop petite (%1) pour les données source (%2)</translation>
+    </message>
+    <message>
+        <source>The target partition is mounted at %1; unmount it first</source>
+        <translation>La partition cible est montée sur %1 ; démontez-la d&apos;abord</translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation>%1 ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation>Impossible d&apos;ouvrir le disque source : %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation>Impossible d&apos;ouvrir le disque cible : %1</translation>
+    </message>
+    <message>
+        <source>The source partition does not lie on whole %1-byte sectors; nothing was changed</source>
+        <translation>La partition source ne s&apos;aligne pas sur des secteurs entiers de %1 octets ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>The source partition cannot be read (%1); nothing was changed</source>
+        <translation>La partition source ne peut pas être lue (%1) ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>The target partition does not start on a %1-byte sector; nothing was changed</source>
+        <translation>La partition cible ne commence pas sur un secteur de %1 octets ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>Failed to read the target disk&apos;s partition table: %1</source>
+        <translation>Impossible de lire la table de partitions du disque cible : %1</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>La table de partitions du disque cible est endommagée (%1) ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>The target partition is not a primary entry of the target disk&apos;s partition table; nothing was changed</source>
+        <translation>La partition cible n&apos;est pas une entrée principale de la table de partitions du disque cible ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition; nothing was changed</source>
+        <translation>Le disque cible n&apos;a pas assez d&apos;espace pour la partition source ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>The copy would end beyond what an MBR entry can address; nothing was changed</source>
+        <translation>La copie se terminerait au-delà de ce qu&apos;une entrée MBR peut adresser ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Nettoyage du disque cible...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Impossible de nettoyer le disque cible : %1</translation>
+    </message>
+    <message>
+        <source>The target disk now reports %1-byte sectors instead of %2</source>
+        <translation>Le disque cible indique désormais des secteurs de %1 octets au lieu de %2</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition</source>
+        <translation>Le disque cible n&apos;a pas assez d&apos;espace pour la partition source</translation>
+    </message>
+    <message>
+        <source>The copy&apos;s boot sector cannot describe its new place: %1; nothing was changed</source>
+        <translation>Le secteur de démarrage de la copie ne peut pas décrire son nouvel emplacement : %1 ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>Les disques ne sont pas ouverts (préparez-les d&apos;abord)</translation>
+    </message>
+    <message>
+        <source>Copying partition: %1</source>
+        <translation>Copie de la partition : %1</translation>
+    </message>
+    <message>
+        <source>Updating boot sector...</source>
+        <translation>Mise à jour du secteur de démarrage...</translation>
+    </message>
+    <message>
+        <source>Creating partition entry...</source>
+        <translation>Création de l&apos;entrée de partition...</translation>
+    </message>
+    <message>
+        <source>Failed to create partition entry - partition will not be visible: %1</source>
+        <translation>Impossible de créer l&apos;entrée de partition - la partition ne sera pas visible : %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Impossible de vider la cible : %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy the partition: %1</source>
+        <translation>Échec de la copie de la partition : %1</translation>
+    </message>
+    <message>
+        <source>Failed to update boot sector - partition may not be accessible: %1</source>
+        <translation>Impossible de mettre à jour le secteur de démarrage - la partition risque d&apos;être inaccessible : %1</translation>
+    </message>
+    <message>
+        <source>Failed to read MBR from target disk: %1</source>
+        <translation>Impossible de lire le MBR du disque cible : %1</translation>
+    </message>
+    <message>
+        <source>Failed to write MBR: %1</source>
+        <translation>Impossible d&apos;écrire le MBR : %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Réparation de la configuration de démarrage...</translation>
+    </message>
+    <message>
+        <source>Boot repair of the target disk failed</source>
+        <translation>La réparation du démarrage du disque cible a échoué</translation>
+    </message>
+</context>
+<context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
@@ -1086,13 +1248,6 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>Please select a target disk.</source>
         <translation>Veuillez sélectionner un disque cible.</translation>
-    </message>
-</context>
-<context>
-    <name>BootToolAvailability</name>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot ne sont pas disponibles sur ce système ; les données ont été copiées, la configuration de démarrage n&apos;a pas été mise à jour</translation>
     </message>
 </context>
 </TS>

@@ -119,6 +119,13 @@
     </message>
 </context>
 <context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot non sono disponibili su questo sistema; i dati sono stati copiati, la configurazione di avvio non è stata aggiornata</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
@@ -868,6 +875,161 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     </message>
 </context>
 <context>
+    <name>PartitionCloneMode</name>
+    <message>
+        <source>Partition Clone</source>
+        <translation>Clonazione partizione</translation>
+    </message>
+    <message>
+        <source>Clone a single partition to another location</source>
+        <translation>Clona una singola partizione in un&apos;altra posizione</translation>
+    </message>
+    <message>
+        <source>Source partition is not valid</source>
+        <translation>La partizione di origine non è valida</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Il disco di destinazione non è valido</translation>
+    </message>
+    <message>
+        <source>Source partition and target disk cannot be on the same disk</source>
+        <translation>La partizione di origine e il disco di destinazione non possono trovarsi sullo stesso disco</translation>
+    </message>
+    <message>
+        <source>Source and target partition cannot be the same</source>
+        <translation>La partizione di origine e quella di destinazione non possono coincidere</translation>
+    </message>
+    <message>
+        <source>The target partition is not on the target disk</source>
+        <translation>La partizione di destinazione non si trova sul disco di destinazione</translation>
+    </message>
+    <message>
+        <source>Target disk is too small (%1) for source data (%2)</source>
+        <translation>Il disco di destinazione è troppo piccolo (%1) per i dati di origine (%2)</translation>
+    </message>
+    <message>
+        <source>Target partition is too small (%1) for source data (%2)</source>
+        <translation>La partizione di destinazione è troppo piccola (%1) per i dati di origine (%2)</translation>
+    </message>
+    <message>
+        <source>The target partition is mounted at %1; unmount it first</source>
+        <translation>La partizione di destinazione è montata in %1; smontarla prima</translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation>%1; non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation>Impossibile aprire il disco di origine: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation>Impossibile aprire il disco di destinazione: %1</translation>
+    </message>
+    <message>
+        <source>The source partition does not lie on whole %1-byte sectors; nothing was changed</source>
+        <translation>La partizione di origine non occupa settori interi da %1 byte; non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>The source partition cannot be read (%1); nothing was changed</source>
+        <translation>Impossibile leggere la partizione di origine (%1); non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>The target partition does not start on a %1-byte sector; nothing was changed</source>
+        <translation>La partizione di destinazione non inizia su un settore da %1 byte; non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>Failed to read the target disk&apos;s partition table: %1</source>
+        <translation>Impossibile leggere la tabella delle partizioni del disco di destinazione: %1</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>La tabella delle partizioni del disco di destinazione è danneggiata (%1); non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>The target partition is not a primary entry of the target disk&apos;s partition table; nothing was changed</source>
+        <translation>La partizione di destinazione non è una voce primaria della tabella delle partizioni del disco di destinazione; non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition; nothing was changed</source>
+        <translation>Il disco di destinazione non ha spazio sufficiente per la partizione di origine; non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>The copy would end beyond what an MBR entry can address; nothing was changed</source>
+        <translation>La copia terminerebbe oltre il limite indirizzabile da una voce MBR; non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Pulizia del disco di destinazione...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Impossibile pulire il disco di destinazione: %1</translation>
+    </message>
+    <message>
+        <source>The target disk now reports %1-byte sectors instead of %2</source>
+        <translation>Il disco di destinazione ora riporta settori da %1 byte anziché %2</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition</source>
+        <translation>Il disco di destinazione non ha spazio sufficiente per la partizione di origine</translation>
+    </message>
+    <message>
+        <source>The copy&apos;s boot sector cannot describe its new place: %1; nothing was changed</source>
+        <translation>Il settore di avvio della copia non può descrivere la sua nuova posizione: %1; non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>I dischi non sono aperti (eseguire prima la preparazione)</translation>
+    </message>
+    <message>
+        <source>Copying partition: %1</source>
+        <translation>Copia della partizione: %1</translation>
+    </message>
+    <message>
+        <source>Updating boot sector...</source>
+        <translation>Aggiornamento del settore di avvio...</translation>
+    </message>
+    <message>
+        <source>Creating partition entry...</source>
+        <translation>Creazione della voce di partizione...</translation>
+    </message>
+    <message>
+        <source>Failed to create partition entry - partition will not be visible: %1</source>
+        <translation>Impossibile creare la voce di partizione - la partizione non sarà visibile: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Impossibile svuotare la destinazione: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy the partition: %1</source>
+        <translation>Copia della partizione non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update boot sector - partition may not be accessible: %1</source>
+        <translation>Impossibile aggiornare il settore di avvio - la partizione potrebbe non essere accessibile: %1</translation>
+    </message>
+    <message>
+        <source>Failed to read MBR from target disk: %1</source>
+        <translation>Impossibile leggere l&apos;MBR dal disco di destinazione: %1</translation>
+    </message>
+    <message>
+        <source>Failed to write MBR: %1</source>
+        <translation>Impossibile scrivere l&apos;MBR: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Riparazione della configurazione di avvio in corso...</translation>
+    </message>
+    <message>
+        <source>Boot repair of the target disk failed</source>
+        <translation>La riparazione dell&apos;avvio del disco di destinazione non è riuscita</translation>
+    </message>
+</context>
+<context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
@@ -1086,13 +1248,6 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>Please select a target disk.</source>
         <translation>Selezionare un disco di destinazione.</translation>
-    </message>
-</context>
-<context>
-    <name>BootToolAvailability</name>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot non sono disponibili su questo sistema; i dati sono stati copiati, la configurazione di avvio non è stata aggiornata</translation>
     </message>
 </context>
 </TS>

@@ -119,6 +119,13 @@
     </message>
 </context>
 <context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>このシステムでは bcdedit/bcdboot を使用できません。データはコピーされましたが、ブート構成は更新されていません</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
@@ -868,6 +875,161 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     </message>
 </context>
 <context>
+    <name>PartitionCloneMode</name>
+    <message>
+        <source>Partition Clone</source>
+        <translation>パーティションクローン</translation>
+    </message>
+    <message>
+        <source>Clone a single partition to another location</source>
+        <translation>1 つのパーティションを別の場所にクローンします</translation>
+    </message>
+    <message>
+        <source>Source partition is not valid</source>
+        <translation>ソースパーティションが無効です</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>ターゲットディスクが無効です</translation>
+    </message>
+    <message>
+        <source>Source partition and target disk cannot be on the same disk</source>
+        <translation>ソースパーティションとターゲットディスクを同じディスクにすることはできません</translation>
+    </message>
+    <message>
+        <source>Source and target partition cannot be the same</source>
+        <translation>ソースとターゲットのパーティションを同じにすることはできません</translation>
+    </message>
+    <message>
+        <source>The target partition is not on the target disk</source>
+        <translation>ターゲットパーティションがターゲットディスク上にありません</translation>
+    </message>
+    <message>
+        <source>Target disk is too small (%1) for source data (%2)</source>
+        <translation>ターゲットディスク（%1）がソースデータ（%2）に対して小さすぎます</translation>
+    </message>
+    <message>
+        <source>Target partition is too small (%1) for source data (%2)</source>
+        <translation>ターゲットパーティション（%1）がソースデータ（%2）に対して小さすぎます</translation>
+    </message>
+    <message>
+        <source>The target partition is mounted at %1; unmount it first</source>
+        <translation>ターゲットパーティションは %1 にマウントされています。先にアンマウントしてください</translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation>%1。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation>ソースディスクを開けませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation>ターゲットディスクを開けませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The source partition does not lie on whole %1-byte sectors; nothing was changed</source>
+        <translation>ソースパーティションが %1 バイトセクターの境界に揃っていません。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>The source partition cannot be read (%1); nothing was changed</source>
+        <translation>ソースパーティションを読み取れません（%1）。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>The target partition does not start on a %1-byte sector; nothing was changed</source>
+        <translation>ターゲットパーティションが %1 バイトセクターの境界から始まっていません。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>Failed to read the target disk&apos;s partition table: %1</source>
+        <translation>ターゲットディスクのパーティションテーブルを読み取れませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>ターゲットディスクのパーティションテーブルが破損しています（%1）。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>The target partition is not a primary entry of the target disk&apos;s partition table; nothing was changed</source>
+        <translation>ターゲットパーティションはターゲットディスクのパーティションテーブルのプライマリエントリではありません。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition; nothing was changed</source>
+        <translation>ターゲットディスクにソースパーティション用の十分な空き領域がありません。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>The copy would end beyond what an MBR entry can address; nothing was changed</source>
+        <translation>コピーの終端が MBR エントリで指定できる範囲を超えてしまいます。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>ターゲットディスクをクリーンアップしています...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>ターゲットディスクをクリーンアップできませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The target disk now reports %1-byte sectors instead of %2</source>
+        <translation>ターゲットディスクが %2 バイトではなく %1 バイトのセクターを報告するようになりました</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition</source>
+        <translation>ターゲットディスクにソースパーティション用の十分な空き領域がありません</translation>
+    </message>
+    <message>
+        <source>The copy&apos;s boot sector cannot describe its new place: %1; nothing was changed</source>
+        <translation>コピーのブートセクターで新しい位置を表せません: %1。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>ディスクが開かれていません（先に準備してください）</translation>
+    </message>
+    <message>
+        <source>Copying partition: %1</source>
+        <translation>パーティションをコピーしています: %1</translation>
+    </message>
+    <message>
+        <source>Updating boot sector...</source>
+        <translation>ブートセクターを更新しています...</translation>
+    </message>
+    <message>
+        <source>Creating partition entry...</source>
+        <translation>パーティションエントリを作成しています...</translation>
+    </message>
+    <message>
+        <source>Failed to create partition entry - partition will not be visible: %1</source>
+        <translation>パーティションエントリを作成できませんでした - パーティションは表示されません: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>ターゲットのフラッシュに失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy the partition: %1</source>
+        <translation>パーティションのコピーに失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update boot sector - partition may not be accessible: %1</source>
+        <translation>ブートセクターを更新できませんでした - パーティションにアクセスできない可能性があります: %1</translation>
+    </message>
+    <message>
+        <source>Failed to read MBR from target disk: %1</source>
+        <translation>ターゲットディスクから MBR を読み取れませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Failed to write MBR: %1</source>
+        <translation>MBR を書き込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>ブート構成を修復しています...</translation>
+    </message>
+    <message>
+        <source>Boot repair of the target disk failed</source>
+        <translation>ターゲットディスクのブート修復に失敗しました</translation>
+    </message>
+</context>
+<context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
@@ -1086,13 +1248,6 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>Please select a target disk.</source>
         <translation>ターゲットディスクを選択してください。</translation>
-    </message>
-</context>
-<context>
-    <name>BootToolAvailability</name>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>このシステムでは bcdedit/bcdboot を使用できません。データはコピーされましたが、ブート構成は更新されていません</translation>
     </message>
 </context>
 </TS>

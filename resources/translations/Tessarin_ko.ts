@@ -119,6 +119,13 @@
     </message>
 </context>
 <context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>이 시스템에서는 bcdedit/bcdboot를 사용할 수 없습니다. 데이터는 복사되었지만 부팅 구성은 업데이트되지 않았습니다</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
@@ -868,6 +875,161 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     </message>
 </context>
 <context>
+    <name>PartitionCloneMode</name>
+    <message>
+        <source>Partition Clone</source>
+        <translation>파티션 복제</translation>
+    </message>
+    <message>
+        <source>Clone a single partition to another location</source>
+        <translation>단일 파티션을 다른 위치로 복제</translation>
+    </message>
+    <message>
+        <source>Source partition is not valid</source>
+        <translation>원본 파티션이 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>대상 디스크가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Source partition and target disk cannot be on the same disk</source>
+        <translation>원본 파티션과 대상 디스크는 같은 디스크에 있을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Source and target partition cannot be the same</source>
+        <translation>원본 파티션과 대상 파티션은 같을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The target partition is not on the target disk</source>
+        <translation>대상 파티션이 대상 디스크에 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>Target disk is too small (%1) for source data (%2)</source>
+        <translation>대상 디스크(%1)가 원본 데이터(%2)에 비해 너무 작습니다</translation>
+    </message>
+    <message>
+        <source>Target partition is too small (%1) for source data (%2)</source>
+        <translation>대상 파티션(%1)이 원본 데이터(%2)에 비해 너무 작습니다</translation>
+    </message>
+    <message>
+        <source>The target partition is mounted at %1; unmount it first</source>
+        <translation>대상 파티션이 %1에 마운트되어 있습니다. 먼저 마운트를 해제하세요</translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation>%1. 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation>원본 디스크를 열지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation>대상 디스크를 열지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>The source partition does not lie on whole %1-byte sectors; nothing was changed</source>
+        <translation>원본 파티션이 %1 바이트 섹터 단위에 맞지 않습니다. 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The source partition cannot be read (%1); nothing was changed</source>
+        <translation>원본 파티션을 읽을 수 없습니다(%1). 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The target partition does not start on a %1-byte sector; nothing was changed</source>
+        <translation>대상 파티션이 %1 바이트 섹터 경계에서 시작하지 않습니다. 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Failed to read the target disk&apos;s partition table: %1</source>
+        <translation>대상 디스크의 파티션 테이블을 읽지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>대상 디스크의 파티션 테이블이 손상되었습니다(%1). 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The target partition is not a primary entry of the target disk&apos;s partition table; nothing was changed</source>
+        <translation>대상 파티션이 대상 디스크 파티션 테이블의 주 항목이 아닙니다. 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition; nothing was changed</source>
+        <translation>대상 디스크에 원본 파티션을 위한 공간이 부족합니다. 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The copy would end beyond what an MBR entry can address; nothing was changed</source>
+        <translation>복사본의 끝이 MBR 항목이 주소 지정할 수 있는 범위를 넘어갑니다. 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>대상 디스크를 정리하는 중...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>대상 디스크를 정리하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>The target disk now reports %1-byte sectors instead of %2</source>
+        <translation>대상 디스크가 이제 %2 바이트가 아닌 %1 바이트 섹터를 보고합니다</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition</source>
+        <translation>대상 디스크에 원본 파티션을 위한 공간이 부족합니다</translation>
+    </message>
+    <message>
+        <source>The copy&apos;s boot sector cannot describe its new place: %1; nothing was changed</source>
+        <translation>복사본의 부트 섹터가 새 위치를 나타낼 수 없습니다: %1. 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>디스크가 열려 있지 않습니다(먼저 준비하세요)</translation>
+    </message>
+    <message>
+        <source>Copying partition: %1</source>
+        <translation>파티션 복사 중: %1</translation>
+    </message>
+    <message>
+        <source>Updating boot sector...</source>
+        <translation>부트 섹터 업데이트 중...</translation>
+    </message>
+    <message>
+        <source>Creating partition entry...</source>
+        <translation>파티션 항목 생성 중...</translation>
+    </message>
+    <message>
+        <source>Failed to create partition entry - partition will not be visible: %1</source>
+        <translation>파티션 항목을 만들지 못했습니다 - 파티션이 표시되지 않습니다: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>대상 플러시 실패: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy the partition: %1</source>
+        <translation>파티션 복사 실패: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update boot sector - partition may not be accessible: %1</source>
+        <translation>부트 섹터를 업데이트하지 못했습니다 - 파티션에 접근하지 못할 수 있습니다: %1</translation>
+    </message>
+    <message>
+        <source>Failed to read MBR from target disk: %1</source>
+        <translation>대상 디스크에서 MBR을 읽지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Failed to write MBR: %1</source>
+        <translation>MBR을 쓰지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>부팅 구성을 복구하는 중...</translation>
+    </message>
+    <message>
+        <source>Boot repair of the target disk failed</source>
+        <translation>대상 디스크의 부팅 복구에 실패했습니다</translation>
+    </message>
+</context>
+<context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
@@ -1086,13 +1248,6 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>Please select a target disk.</source>
         <translation>대상 디스크를 선택하세요.</translation>
-    </message>
-</context>
-<context>
-    <name>BootToolAvailability</name>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>이 시스템에서는 bcdedit/bcdboot를 사용할 수 없습니다. 데이터는 복사되었지만 부팅 구성은 업데이트되지 않았습니다</translation>
     </message>
 </context>
 </TS>

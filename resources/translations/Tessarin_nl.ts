@@ -119,6 +119,13 @@
     </message>
 </context>
 <context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot zijn niet beschikbaar op dit systeem; de gegevens zijn gekopieerd, de opstartconfiguratie is niet bijgewerkt</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
@@ -868,6 +875,161 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     </message>
 </context>
 <context>
+    <name>PartitionCloneMode</name>
+    <message>
+        <source>Partition Clone</source>
+        <translation>Partitiekloon</translation>
+    </message>
+    <message>
+        <source>Clone a single partition to another location</source>
+        <translation>Eén partitie naar een andere locatie klonen</translation>
+    </message>
+    <message>
+        <source>Source partition is not valid</source>
+        <translation>De bronpartitie is ongeldig</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>De doelschijf is ongeldig</translation>
+    </message>
+    <message>
+        <source>Source partition and target disk cannot be on the same disk</source>
+        <translation>Bronpartitie en doelschijf mogen niet op dezelfde schijf staan</translation>
+    </message>
+    <message>
+        <source>Source and target partition cannot be the same</source>
+        <translation>Bron- en doelpartitie mogen niet dezelfde zijn</translation>
+    </message>
+    <message>
+        <source>The target partition is not on the target disk</source>
+        <translation>De doelpartitie staat niet op de doelschijf</translation>
+    </message>
+    <message>
+        <source>Target disk is too small (%1) for source data (%2)</source>
+        <translation>De doelschijf is te klein (%1) voor de brongegevens (%2)</translation>
+    </message>
+    <message>
+        <source>Target partition is too small (%1) for source data (%2)</source>
+        <translation>De doelpartitie is te klein (%1) voor de brongegevens (%2)</translation>
+    </message>
+    <message>
+        <source>The target partition is mounted at %1; unmount it first</source>
+        <translation>De doelpartitie is aangekoppeld op %1; ontkoppel deze eerst</translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation>%1; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation>Kan de bronschijf niet openen: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation>Kan de doelschijf niet openen: %1</translation>
+    </message>
+    <message>
+        <source>The source partition does not lie on whole %1-byte sectors; nothing was changed</source>
+        <translation>De bronpartitie ligt niet op hele sectoren van %1 bytes; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>The source partition cannot be read (%1); nothing was changed</source>
+        <translation>De bronpartitie kan niet worden gelezen (%1); er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>The target partition does not start on a %1-byte sector; nothing was changed</source>
+        <translation>De doelpartitie begint niet op een sector van %1 bytes; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>Failed to read the target disk&apos;s partition table: %1</source>
+        <translation>Kan de partitietabel van de doelschijf niet lezen: %1</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>De partitietabel van de doelschijf is beschadigd (%1); er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>The target partition is not a primary entry of the target disk&apos;s partition table; nothing was changed</source>
+        <translation>De doelpartitie is geen primaire vermelding in de partitietabel van de doelschijf; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition; nothing was changed</source>
+        <translation>De doelschijf heeft niet genoeg ruimte voor de bronpartitie; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>The copy would end beyond what an MBR entry can address; nothing was changed</source>
+        <translation>De kopie zou eindigen voorbij wat een MBR-vermelding kan adresseren; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Doelschijf wordt opgeschoond...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Kan de doelschijf niet opschonen: %1</translation>
+    </message>
+    <message>
+        <source>The target disk now reports %1-byte sectors instead of %2</source>
+        <translation>De doelschijf meldt nu sectoren van %1 bytes in plaats van %2</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition</source>
+        <translation>De doelschijf heeft niet genoeg ruimte voor de bronpartitie</translation>
+    </message>
+    <message>
+        <source>The copy&apos;s boot sector cannot describe its new place: %1; nothing was changed</source>
+        <translation>De opstartsector van de kopie kan de nieuwe locatie niet beschrijven: %1; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>De schijven zijn niet geopend (eerst voorbereiden)</translation>
+    </message>
+    <message>
+        <source>Copying partition: %1</source>
+        <translation>Partitie wordt gekopieerd: %1</translation>
+    </message>
+    <message>
+        <source>Updating boot sector...</source>
+        <translation>Opstartsector wordt bijgewerkt...</translation>
+    </message>
+    <message>
+        <source>Creating partition entry...</source>
+        <translation>Partitievermelding wordt aangemaakt...</translation>
+    </message>
+    <message>
+        <source>Failed to create partition entry - partition will not be visible: %1</source>
+        <translation>Kan de partitievermelding niet aanmaken - de partitie zal niet zichtbaar zijn: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Doel kon niet worden weggeschreven: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy the partition: %1</source>
+        <translation>Kopiëren van de partitie mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update boot sector - partition may not be accessible: %1</source>
+        <translation>Kan de opstartsector niet bijwerken - de partitie is mogelijk niet toegankelijk: %1</translation>
+    </message>
+    <message>
+        <source>Failed to read MBR from target disk: %1</source>
+        <translation>Kan de MBR van de doelschijf niet lezen: %1</translation>
+    </message>
+    <message>
+        <source>Failed to write MBR: %1</source>
+        <translation>Kan de MBR niet schrijven: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Opstartconfiguratie wordt hersteld...</translation>
+    </message>
+    <message>
+        <source>Boot repair of the target disk failed</source>
+        <translation>Het opstartherstel van de doelschijf is mislukt</translation>
+    </message>
+</context>
+<context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
@@ -1086,13 +1248,6 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>Please select a target disk.</source>
         <translation>Selecteer een doelschijf.</translation>
-    </message>
-</context>
-<context>
-    <name>BootToolAvailability</name>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot zijn niet beschikbaar op dit systeem; de gegevens zijn gekopieerd, de opstartconfiguratie is niet bijgewerkt</translation>
     </message>
 </context>
 </TS>

@@ -119,6 +119,13 @@
     </message>
 </context>
 <context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot não estão disponíveis neste sistema; os dados foram copiados, a configuração de inicialização não foi atualizada</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
@@ -868,6 +875,161 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     </message>
 </context>
 <context>
+    <name>PartitionCloneMode</name>
+    <message>
+        <source>Partition Clone</source>
+        <translation>Clonagem de partição</translation>
+    </message>
+    <message>
+        <source>Clone a single partition to another location</source>
+        <translation>Clonar uma única partição para outro local</translation>
+    </message>
+    <message>
+        <source>Source partition is not valid</source>
+        <translation>A partição de origem não é válida</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>O disco de destino não é válido</translation>
+    </message>
+    <message>
+        <source>Source partition and target disk cannot be on the same disk</source>
+        <translation>A partição de origem e o disco de destino não podem estar no mesmo disco</translation>
+    </message>
+    <message>
+        <source>Source and target partition cannot be the same</source>
+        <translation>A partição de origem e a de destino não podem ser a mesma</translation>
+    </message>
+    <message>
+        <source>The target partition is not on the target disk</source>
+        <translation>A partição de destino não está no disco de destino</translation>
+    </message>
+    <message>
+        <source>Target disk is too small (%1) for source data (%2)</source>
+        <translation>O disco de destino é demasiado pequeno (%1) para os dados de origem (%2)</translation>
+    </message>
+    <message>
+        <source>Target partition is too small (%1) for source data (%2)</source>
+        <translation>A partição de destino é demasiado pequena (%1) para os dados de origem (%2)</translation>
+    </message>
+    <message>
+        <source>The target partition is mounted at %1; unmount it first</source>
+        <translation>A partição de destino está montada em %1; desmonte-a primeiro</translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation>%1; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation>Falha ao abrir o disco de origem: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation>Falha ao abrir o disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>The source partition does not lie on whole %1-byte sectors; nothing was changed</source>
+        <translation>A partição de origem não ocupa setores inteiros de %1 bytes; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>The source partition cannot be read (%1); nothing was changed</source>
+        <translation>Não é possível ler a partição de origem (%1); nada foi alterado</translation>
+    </message>
+    <message>
+        <source>The target partition does not start on a %1-byte sector; nothing was changed</source>
+        <translation>A partição de destino não começa num setor de %1 bytes; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>Failed to read the target disk&apos;s partition table: %1</source>
+        <translation>Falha ao ler a tabela de partições do disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>A tabela de partições do disco de destino está danificada (%1); nada foi alterado</translation>
+    </message>
+    <message>
+        <source>The target partition is not a primary entry of the target disk&apos;s partition table; nothing was changed</source>
+        <translation>A partição de destino não é uma entrada primária da tabela de partições do disco de destino; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition; nothing was changed</source>
+        <translation>O disco de destino não tem espaço suficiente para a partição de origem; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>The copy would end beyond what an MBR entry can address; nothing was changed</source>
+        <translation>A cópia terminaria além do que uma entrada MBR consegue endereçar; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Limpando o disco de destino...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Falha ao limpar o disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>The target disk now reports %1-byte sectors instead of %2</source>
+        <translation>O disco de destino indica agora setores de %1 bytes em vez de %2</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition</source>
+        <translation>O disco de destino não tem espaço suficiente para a partição de origem</translation>
+    </message>
+    <message>
+        <source>The copy&apos;s boot sector cannot describe its new place: %1; nothing was changed</source>
+        <translation>O setor de arranque da cópia não consegue descrever a sua nova localização: %1; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>Os discos não estão abertos (prepare primeiro)</translation>
+    </message>
+    <message>
+        <source>Copying partition: %1</source>
+        <translation>Copiando a partição: %1</translation>
+    </message>
+    <message>
+        <source>Updating boot sector...</source>
+        <translation>Atualizando o setor de arranque...</translation>
+    </message>
+    <message>
+        <source>Creating partition entry...</source>
+        <translation>Criando a entrada de partição...</translation>
+    </message>
+    <message>
+        <source>Failed to create partition entry - partition will not be visible: %1</source>
+        <translation>Falha ao criar a entrada de partição - a partição não ficará visível: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Falha ao esvaziar o destino: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy the partition: %1</source>
+        <translation>Falha ao copiar a partição: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update boot sector - partition may not be accessible: %1</source>
+        <translation>Falha ao atualizar o setor de arranque - a partição pode não estar acessível: %1</translation>
+    </message>
+    <message>
+        <source>Failed to read MBR from target disk: %1</source>
+        <translation>Falha ao ler o MBR do disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>Failed to write MBR: %1</source>
+        <translation>Falha ao gravar o MBR: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>A reparar a configuração de arranque...</translation>
+    </message>
+    <message>
+        <source>Boot repair of the target disk failed</source>
+        <translation>A reparação do arranque do disco de destino falhou</translation>
+    </message>
+</context>
+<context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
@@ -1086,13 +1248,6 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>Please select a target disk.</source>
         <translation>Selecione um disco de destino.</translation>
-    </message>
-</context>
-<context>
-    <name>BootToolAvailability</name>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot não estão disponíveis neste sistema; os dados foram copiados, a configuração de inicialização não foi atualizada</translation>
     </message>
 </context>
 </TS>

@@ -119,6 +119,13 @@
     </message>
 </context>
 <context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>bcdedit/bcdboot bu sistemde kullanılamıyor; veriler kopyalandı, önyükleme yapılandırması güncellenmedi</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
@@ -868,6 +875,161 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     </message>
 </context>
 <context>
+    <name>PartitionCloneMode</name>
+    <message>
+        <source>Partition Clone</source>
+        <translation>Bölüm klonlama</translation>
+    </message>
+    <message>
+        <source>Clone a single partition to another location</source>
+        <translation>Tek bir bölümü başka bir konuma klonla</translation>
+    </message>
+    <message>
+        <source>Source partition is not valid</source>
+        <translation>Kaynak bölüm geçersiz</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Hedef disk geçersiz</translation>
+    </message>
+    <message>
+        <source>Source partition and target disk cannot be on the same disk</source>
+        <translation>Kaynak bölüm ve hedef disk aynı diskte olamaz</translation>
+    </message>
+    <message>
+        <source>Source and target partition cannot be the same</source>
+        <translation>Kaynak ve hedef bölüm aynı olamaz</translation>
+    </message>
+    <message>
+        <source>The target partition is not on the target disk</source>
+        <translation>Hedef bölüm hedef diskte değil</translation>
+    </message>
+    <message>
+        <source>Target disk is too small (%1) for source data (%2)</source>
+        <translation>Hedef disk (%1) kaynak veriler (%2) için çok küçük</translation>
+    </message>
+    <message>
+        <source>Target partition is too small (%1) for source data (%2)</source>
+        <translation>Hedef bölüm (%1) kaynak veriler (%2) için çok küçük</translation>
+    </message>
+    <message>
+        <source>The target partition is mounted at %1; unmount it first</source>
+        <translation>Hedef bölüm %1 konumuna bağlı; önce bağlantısını kaldırın</translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation>%1; hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation>Kaynak disk açılamadı: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation>Hedef disk açılamadı: %1</translation>
+    </message>
+    <message>
+        <source>The source partition does not lie on whole %1-byte sectors; nothing was changed</source>
+        <translation>Kaynak bölüm tam %1 baytlık sektörlere oturmuyor; hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>The source partition cannot be read (%1); nothing was changed</source>
+        <translation>Kaynak bölüm okunamıyor (%1); hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>The target partition does not start on a %1-byte sector; nothing was changed</source>
+        <translation>Hedef bölüm bir %1 baytlık sektör sınırında başlamıyor; hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>Failed to read the target disk&apos;s partition table: %1</source>
+        <translation>Hedef diskin bölüm tablosu okunamadı: %1</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>Hedef diskin bölüm tablosu hasarlı (%1); hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>The target partition is not a primary entry of the target disk&apos;s partition table; nothing was changed</source>
+        <translation>Hedef bölüm, hedef diskin bölüm tablosunda birincil bir girdi değil; hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition; nothing was changed</source>
+        <translation>Hedef diskte kaynak bölüm için yeterli alan yok; hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>The copy would end beyond what an MBR entry can address; nothing was changed</source>
+        <translation>Kopya, bir MBR girdisinin adresleyebileceği alanın ötesinde sona erer; hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Hedef disk temizleniyor...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Hedef disk temizlenemedi: %1</translation>
+    </message>
+    <message>
+        <source>The target disk now reports %1-byte sectors instead of %2</source>
+        <translation>Hedef disk artık %2 yerine %1 baytlık sektörler bildiriyor</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition</source>
+        <translation>Hedef diskte kaynak bölüm için yeterli alan yok</translation>
+    </message>
+    <message>
+        <source>The copy&apos;s boot sector cannot describe its new place: %1; nothing was changed</source>
+        <translation>Kopyanın önyükleme sektörü yeni konumunu tanımlayamıyor: %1; hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>Diskler açık değil (önce hazırlayın)</translation>
+    </message>
+    <message>
+        <source>Copying partition: %1</source>
+        <translation>Bölüm kopyalanıyor: %1</translation>
+    </message>
+    <message>
+        <source>Updating boot sector...</source>
+        <translation>Önyükleme sektörü güncelleniyor...</translation>
+    </message>
+    <message>
+        <source>Creating partition entry...</source>
+        <translation>Bölüm girdisi oluşturuluyor...</translation>
+    </message>
+    <message>
+        <source>Failed to create partition entry - partition will not be visible: %1</source>
+        <translation>Bölüm girdisi oluşturulamadı - bölüm görünmeyecek: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Hedef boşaltılamadı: %1</translation>
+    </message>
+    <message>
+        <source>Failed to copy the partition: %1</source>
+        <translation>Bölüm kopyalanamadı: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update boot sector - partition may not be accessible: %1</source>
+        <translation>Önyükleme sektörü güncellenemedi - bölüme erişilemeyebilir: %1</translation>
+    </message>
+    <message>
+        <source>Failed to read MBR from target disk: %1</source>
+        <translation>Hedef diskten MBR okunamadı: %1</translation>
+    </message>
+    <message>
+        <source>Failed to write MBR: %1</source>
+        <translation>MBR yazılamadı: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Önyükleme yapılandırması onarılıyor...</translation>
+    </message>
+    <message>
+        <source>Boot repair of the target disk failed</source>
+        <translation>Hedef diskin önyükleme onarımı başarısız oldu</translation>
+    </message>
+</context>
+<context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
@@ -1086,13 +1248,6 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>Please select a target disk.</source>
         <translation>Lütfen bir hedef disk seçin.</translation>
-    </message>
-</context>
-<context>
-    <name>BootToolAvailability</name>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot bu sistemde kullanılamıyor; veriler kopyalandı, önyükleme yapılandırması güncellenmedi</translation>
     </message>
 </context>
 </TS>

@@ -119,6 +119,13 @@
     </message>
 </context>
 <context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>此系统上没有 bcdedit/bcdboot；数据已复制，但启动配置未更新</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
@@ -868,6 +875,161 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     </message>
 </context>
 <context>
+    <name>PartitionCloneMode</name>
+    <message>
+        <source>Partition Clone</source>
+        <translation>分区克隆</translation>
+    </message>
+    <message>
+        <source>Clone a single partition to another location</source>
+        <translation>将单个分区克隆到其他位置</translation>
+    </message>
+    <message>
+        <source>Source partition is not valid</source>
+        <translation>源分区无效</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>目标磁盘无效</translation>
+    </message>
+    <message>
+        <source>Source partition and target disk cannot be on the same disk</source>
+        <translation>源分区和目标磁盘不能在同一磁盘上</translation>
+    </message>
+    <message>
+        <source>Source and target partition cannot be the same</source>
+        <translation>源分区和目标分区不能相同</translation>
+    </message>
+    <message>
+        <source>The target partition is not on the target disk</source>
+        <translation>目标分区不在目标磁盘上</translation>
+    </message>
+    <message>
+        <source>Target disk is too small (%1) for source data (%2)</source>
+        <translation>目标磁盘（%1）太小，无法容纳源数据（%2）</translation>
+    </message>
+    <message>
+        <source>Target partition is too small (%1) for source data (%2)</source>
+        <translation>目标分区（%1）太小，无法容纳源数据（%2）</translation>
+    </message>
+    <message>
+        <source>The target partition is mounted at %1; unmount it first</source>
+        <translation>目标分区已挂载在 %1；请先将其卸载</translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation>%1；未做任何更改</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation>无法打开源磁盘：%1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation>无法打开目标磁盘：%1</translation>
+    </message>
+    <message>
+        <source>The source partition does not lie on whole %1-byte sectors; nothing was changed</source>
+        <translation>源分区未对齐到完整的 %1 字节扇区；未做任何更改</translation>
+    </message>
+    <message>
+        <source>The source partition cannot be read (%1); nothing was changed</source>
+        <translation>无法读取源分区（%1）；未做任何更改</translation>
+    </message>
+    <message>
+        <source>The target partition does not start on a %1-byte sector; nothing was changed</source>
+        <translation>目标分区的起点不在 %1 字节扇区边界上；未做任何更改</translation>
+    </message>
+    <message>
+        <source>Failed to read the target disk&apos;s partition table: %1</source>
+        <translation>无法读取目标磁盘的分区表：%1</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>目标磁盘的分区表已损坏（%1）；未做任何更改</translation>
+    </message>
+    <message>
+        <source>The target partition is not a primary entry of the target disk&apos;s partition table; nothing was changed</source>
+        <translation>目标分区不是目标磁盘分区表中的主分区项；未做任何更改</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition; nothing was changed</source>
+        <translation>目标磁盘没有足够的空间容纳源分区；未做任何更改</translation>
+    </message>
+    <message>
+        <source>The copy would end beyond what an MBR entry can address; nothing was changed</source>
+        <translation>副本的结尾将超出 MBR 分区项可寻址的范围；未做任何更改</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>正在清理目标磁盘...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>无法清理目标磁盘：%1</translation>
+    </message>
+    <message>
+        <source>The target disk now reports %1-byte sectors instead of %2</source>
+        <translation>目标磁盘现在报告的扇区大小为 %1 字节，而不是 %2</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition</source>
+        <translation>目标磁盘没有足够的空间容纳源分区</translation>
+    </message>
+    <message>
+        <source>The copy&apos;s boot sector cannot describe its new place: %1; nothing was changed</source>
+        <translation>副本的引导扇区无法描述其新位置：%1；未做任何更改</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>磁盘未打开（请先准备）</translation>
+    </message>
+    <message>
+        <source>Copying partition: %1</source>
+        <translation>正在复制分区：%1</translation>
+    </message>
+    <message>
+        <source>Updating boot sector...</source>
+        <translation>正在更新引导扇区...</translation>
+    </message>
+    <message>
+        <source>Creating partition entry...</source>
+        <translation>正在创建分区项...</translation>
+    </message>
+    <message>
+        <source>Failed to create partition entry - partition will not be visible: %1</source>
+        <translation>无法创建分区项 - 分区将不可见：%1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>刷新目标失败：%1</translation>
+    </message>
+    <message>
+        <source>Failed to copy the partition: %1</source>
+        <translation>复制分区失败：%1</translation>
+    </message>
+    <message>
+        <source>Failed to update boot sector - partition may not be accessible: %1</source>
+        <translation>无法更新引导扇区 - 分区可能无法访问：%1</translation>
+    </message>
+    <message>
+        <source>Failed to read MBR from target disk: %1</source>
+        <translation>无法从目标磁盘读取 MBR：%1</translation>
+    </message>
+    <message>
+        <source>Failed to write MBR: %1</source>
+        <translation>无法写入 MBR：%1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>正在修复引导配置...</translation>
+    </message>
+    <message>
+        <source>Boot repair of the target disk failed</source>
+        <translation>目标磁盘的引导修复失败</translation>
+    </message>
+</context>
+<context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
@@ -1086,13 +1248,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Please select a target disk.</source>
         <translation>请选择目标磁盘。</translation>
-    </message>
-</context>
-<context>
-    <name>BootToolAvailability</name>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>此系统上没有 bcdedit/bcdboot；数据已复制，但启动配置未更新</translation>
     </message>
 </context>
 </TS>

@@ -119,6 +119,13 @@
     </message>
 </context>
 <context>
+    <name>BootToolAvailability</name>
+    <message>
+        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
+        <translation>此系統上沒有 bcdedit/bcdboot；資料已複製，但開機設定未更新</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>
@@ -868,6 +875,161 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     </message>
 </context>
 <context>
+    <name>PartitionCloneMode</name>
+    <message>
+        <source>Partition Clone</source>
+        <translation>分割區複製</translation>
+    </message>
+    <message>
+        <source>Clone a single partition to another location</source>
+        <translation>將單一分割區複製到其他位置</translation>
+    </message>
+    <message>
+        <source>Source partition is not valid</source>
+        <translation>來源分割區無效</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>目的磁碟無效</translation>
+    </message>
+    <message>
+        <source>Source partition and target disk cannot be on the same disk</source>
+        <translation>來源分割區與目的磁碟不能在同一磁碟上</translation>
+    </message>
+    <message>
+        <source>Source and target partition cannot be the same</source>
+        <translation>來源分割區與目的分割區不能相同</translation>
+    </message>
+    <message>
+        <source>The target partition is not on the target disk</source>
+        <translation>目標分割區不在目標磁碟上</translation>
+    </message>
+    <message>
+        <source>Target disk is too small (%1) for source data (%2)</source>
+        <translation>目標磁碟（%1）太小，無法容納來源資料（%2）</translation>
+    </message>
+    <message>
+        <source>Target partition is too small (%1) for source data (%2)</source>
+        <translation>目標分割區（%1）太小，無法容納來源資料（%2）</translation>
+    </message>
+    <message>
+        <source>The target partition is mounted at %1; unmount it first</source>
+        <translation>目標分割區已掛載於 %1；請先將其卸載</translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation>%1；未做任何變更</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation>無法開啟來源磁碟：%1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation>無法開啟目標磁碟：%1</translation>
+    </message>
+    <message>
+        <source>The source partition does not lie on whole %1-byte sectors; nothing was changed</source>
+        <translation>來源分割區未對齊完整的 %1 位元組磁區；未做任何變更</translation>
+    </message>
+    <message>
+        <source>The source partition cannot be read (%1); nothing was changed</source>
+        <translation>無法讀取來源分割區（%1）；未做任何變更</translation>
+    </message>
+    <message>
+        <source>The target partition does not start on a %1-byte sector; nothing was changed</source>
+        <translation>目標分割區的起點不在 %1 位元組磁區邊界上；未做任何變更</translation>
+    </message>
+    <message>
+        <source>Failed to read the target disk&apos;s partition table: %1</source>
+        <translation>無法讀取目標磁碟的分割表：%1</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>目標磁碟的分割表已損毀（%1）；未做任何變更</translation>
+    </message>
+    <message>
+        <source>The target partition is not a primary entry of the target disk&apos;s partition table; nothing was changed</source>
+        <translation>目標分割區不是目標磁碟分割表中的主要分割區項目；未做任何變更</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition; nothing was changed</source>
+        <translation>目標磁碟沒有足夠的空間容納來源分割區；未做任何變更</translation>
+    </message>
+    <message>
+        <source>The copy would end beyond what an MBR entry can address; nothing was changed</source>
+        <translation>副本的結尾將超出 MBR 分割區項目可定址的範圍；未做任何變更</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>正在清理目標磁碟...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>無法清理目標磁碟：%1</translation>
+    </message>
+    <message>
+        <source>The target disk now reports %1-byte sectors instead of %2</source>
+        <translation>目標磁碟現在回報的磁區大小為 %1 位元組，而不是 %2</translation>
+    </message>
+    <message>
+        <source>Target disk does not have enough space for the source partition</source>
+        <translation>目標磁碟沒有足夠的空間容納來源分割區</translation>
+    </message>
+    <message>
+        <source>The copy&apos;s boot sector cannot describe its new place: %1; nothing was changed</source>
+        <translation>副本的開機磁區無法描述其新位置：%1；未做任何變更</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>磁碟未開啟（請先準備）</translation>
+    </message>
+    <message>
+        <source>Copying partition: %1</source>
+        <translation>正在複製分割區：%1</translation>
+    </message>
+    <message>
+        <source>Updating boot sector...</source>
+        <translation>正在更新開機磁區...</translation>
+    </message>
+    <message>
+        <source>Creating partition entry...</source>
+        <translation>正在建立分割區項目...</translation>
+    </message>
+    <message>
+        <source>Failed to create partition entry - partition will not be visible: %1</source>
+        <translation>無法建立分割區項目 - 分割區將無法顯示：%1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>排清目的失敗：%1</translation>
+    </message>
+    <message>
+        <source>Failed to copy the partition: %1</source>
+        <translation>複製分割區失敗：%1</translation>
+    </message>
+    <message>
+        <source>Failed to update boot sector - partition may not be accessible: %1</source>
+        <translation>無法更新開機磁區 - 分割區可能無法存取：%1</translation>
+    </message>
+    <message>
+        <source>Failed to read MBR from target disk: %1</source>
+        <translation>無法從目標磁碟讀取 MBR：%1</translation>
+    </message>
+    <message>
+        <source>Failed to write MBR: %1</source>
+        <translation>無法寫入 MBR：%1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>正在修復開機設定...</translation>
+    </message>
+    <message>
+        <source>Boot repair of the target disk failed</source>
+        <translation>目標磁碟的開機修復失敗</translation>
+    </message>
+</context>
+<context>
     <name>PartitionInfo</name>
     <message>
         <source>EFI System Partition</source>
@@ -1086,13 +1248,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Please select a target disk.</source>
         <translation>請選擇目的磁碟。</translation>
-    </message>
-</context>
-<context>
-    <name>BootToolAvailability</name>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>此系統上沒有 bcdedit/bcdboot；資料已複製，但開機設定未更新</translation>
     </message>
 </context>
 </TS>
