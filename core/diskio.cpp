@@ -287,7 +287,7 @@ bool DiskIO::copyExtents(const std::vector<CopyExtent>& extents)
     m_speedSampleTime = start;
     m_speedSampleBytes = 0;
 
-    bool result = runCopy(extents, Buffers::Double, PipelinePieceBytes, false);
+    bool result = runCopy(extents, Buffers::Double, PipelinePieceBytes, true);
     // A flush that fails means the data may not be on the device: that is a failed copy.
     if (result && !m_session.target()->flush()) {
         const QString err = RawDisk::lastErrorText();

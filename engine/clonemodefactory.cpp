@@ -1,5 +1,6 @@
 #include "engine/clonemodefactory.h"
 #include "engine/clonemode.h"
+#include "modes/diskclonemode.h"
 
 #include <QCoreApplication>
 #include <QMutex>
@@ -30,12 +31,13 @@ void CloneModeFactory::setFunction(Function function)
 
 CloneMode* CloneModeFactory::createDefault(Tessarin::CloneModeType mode, QObject* parent, QString& error)
 {
-    Q_UNUSED(parent);
     switch (mode) {
     case Tessarin::CloneModeType::DiskClone:
+        error.clear();
+        return new DiskCloneMode(parent);
     case Tessarin::CloneModeType::SystemClone:
     case Tessarin::CloneModeType::PartitionClone:
-        // The strategies are not part of this build yet: fail the run cleanly.
+        // No strategy for these yet: fail the run cleanly.
         error = QCoreApplication::translate("CloneWorker", "No clone strategy available for mode %1")
                     .arg(static_cast<int>(mode));
         return nullptr;

@@ -1,0 +1,412 @@
+#include "modes/diskclonemode.h"
+
+#include "boot/bcdeditor.h"
+#include "boot/bootmanager.h"
+#include "boot/bootplatform.h"
+#include "boot/diskclonebootrepair.h"
+#include "core/diskio.h"
+#include "core/logger.h"
+#include "filesystem/fat32parser.h"
+#include "filesystem/ntfsparser.h"
+#include "modes/boottoolcheck.h"
+#include "ondisk/byteorder.h"
+#include "ondisk/mbrcodec.h"
+#include "partition/diskaccess.h"
+#include "partition/gptdisk.h"
+#include "partition/partitioningtool.h"
+#include "partition/partitionresizer.h"
+
+#include <QRandomGenerator>
+#include <memory>
+#include <vector>
+
+namespace {
+constexpr int MaxExtendedRecords = 128;
+
+Logger& log() { return Logger::instance(); }
+
+QString gib(uint64_t bytes) { return QString::number(double(bytes) / (1ull << 30), 'f', 2); }
+} // namespace
+
+DiskCloneMode::DiskCloneMode(QObject* parent)
+    : CloneMode(parent), m_bootManager(new BootManager(this)), m_bcdEditor(new BCDEditor(this)),
+      m_resizer(new PartitionResizer(this))
+{
+}
+
+DiskCloneMode::~DiskCloneMode()
+{
+    if (m_bootRepair && !m_bootRepair->mountedLetter().isEmpty() && m_bootRepair->mountedDisk() >= 0
+        && m_bootRepair->mountedPartition() >= 0)
+        m_bootRepair->unmountPartition(m_bootRepair->mountedDisk(), m_bootRepair->mountedPartition(),
+                                       m_bootRepair->mountedLetter());
+}
+
+QString DiskCloneMode::name() const { return tr("Disk Clone"); }
+
+int DiskCloneMode::type() const { return int(Tessarin::CloneModeType::DiskClone); }
+
+QString DiskCloneMode::description() const { return tr("Clone entire disk including all partitions and boot records"); }
+
+bool DiskCloneMode::isWindowsVolume(const PartitionInfo& partition)
+{
+    if (partition.hasWindows)
+        return true;
+    return !partition.driveLetter.isEmpty()
+        && BootPlatform::exists(DiskCloneBootRepair::driveRoot(partition.driveLetter) + QStringLiteral("Windows\\System32"));
+}
+
+bool DiskCloneMode::sourceHasWindows() const
+{
+    for (const PartitionInfo& p : m_sourceDisk.partitions)
+        if (isWindowsVolume(p))
+            return true;
+    return false;
+}
+
+bool DiskCloneMode::validate(QString& error)
+{
+    const DiskInfo& s = m_sourceDisk;
+    const DiskInfo& t = m_targetDisk;
+    if (s.diskNumber < 0 || s.size == 0)
+        error = tr("Source disk is not valid");
+    else if (t.diskNumber < 0 || t.size == 0)
+        error = tr("Target disk is not valid");
+    else if (s.diskNumber == t.diskNumber)
+        error = tr("Source and target disk cannot be the same");
+    else if (t.isSystemDisk)
+        error = tr("The target disk holds the running system and cannot be overwritten");
+    else if (t.size < s.size)
+        error = tr("Disk clone requires a target disk that is not smaller than the source disk");
+    else if (s.sectorSize != t.sectorSize)
+        error = tr("Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone "
+                   "needs the same sector size on both")
+                    .arg(s.sectorSize)
+                    .arg(t.sectorSize);
+    else
+        return true;
+    return false;
+}
+
+bool DiskCloneMode::prepare()
+{
+    log().info(QStringLiteral("Preparing disk clone operation..."));
+    if (!requireDiskIO())
+        return false;
+    // Everything that can refuse the clone runs before the clean, so a refusal leaves the target as it was.
+    if (!m_diskIO->openSourceDisk(m_sourceDisk.diskNumber))
+        return fail(tr("Failed to open source disk"));
+    m_sectorSize = m_diskIO->sourceLogicalSector();
+    if (m_sectorSize != m_targetDisk.sectorSize)
+        return fail(tr("Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk "
+                       "clone needs the same sector size on both")
+                        .arg(m_sectorSize)
+                        .arg(m_targetDisk.sectorSize));
+    if (!checkSourceTable() || !planCopy())
+        return false;
+
+    emit phaseChanged(tr("Cleaning target disk..."));
+    if (!cleanTarget())
+        return false;
+    if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
+        return fail(tr("Failed to open target disk"));
+    if (m_diskIO->targetLogicalSector() != m_sectorSize)
+        return fail(tr("Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk "
+                       "clone needs the same sector size on both")
+                        .arg(m_sectorSize)
+                        .arg(m_diskIO->targetLogicalSector()));
+    const uint64_t targetBytes = DiskAccess::targetSectors(*m_diskIO, m_sectorSize) * m_sectorSize;
+    if (targetBytes != 0 && targetBytes < m_sourceDisk.size)
+        return fail(tr("Disk clone requires a target disk that is not smaller than the source disk"));
+    m_diskIO->resetStats();
+    connect(m_diskIO, &DiskIO::speedChanged, this, &CloneMode::speedChanged, Qt::UniqueConnection);
+
+    m_totalBytes = 0;
+    for (const Step& step : m_steps)
+        m_totalBytes += step.bytes;
+    log().info(QStringLiteral("Disk clone: source=%1 GB, target=%2 GB, smart=%3")
+                   .arg(gib(m_sourceDisk.size), gib(m_targetDisk.size),
+                        m_smartClone ? QStringLiteral("yes") : QStringLiteral("no")));
+    log().info(QStringLiteral("Estimated bytes to copy: %1 MB").arg(m_totalBytes / CopyPlan::MiB));
+    return true;
+}
+
+bool DiskCloneMode::checkSourceTable()
+{
+    GptDisk gpt;
+    const GptDisk::ReadFn read = [this](uint64_t offset, uint64_t length, uint8_t* out) {
+        return m_diskIO->readSourceBytes(offset, length, out);
+    };
+    // Sector 0 decides the style: a stale backup GPT behind an MBR table does not make a GPT disk.
+    std::vector<uint8_t> mbr(m_sectorSize);
+    if (!m_diskIO->readSourceBytes(0, m_sectorSize, mbr.data()))
+        return fail(tr("Failed to read the source disk's partition table: %1").arg(m_diskIO->lastError()));
+    m_sourceGpt = m_sourceDisk.partitionStyle == Tessarin::PartitionStyle::GPT;
+    for (int i = 0; i < MbrCodec::EntryCount && !m_sourceGpt; ++i) {
+        MbrCodec::Entry e;
+        m_sourceGpt = MbrCodec::hasBootSignature(mbr) && MbrCodec::entry(mbr, i, e) && e.type == MbrCodec::ProtectiveType;
+    }
+    if (!m_sourceGpt)
+        return true;
+    const bool loaded = gpt.load(read, m_sectorSize, m_sourceDisk.size / m_sectorSize);
+    if (!loaded)
+        return fail(tr("The source disk's partition table is damaged (%1); nothing was changed")
+                        .arg(QString::fromStdString(gpt.lastError())));
+    for (const std::string& note : gpt.notes())
+        log().warning(QString::fromStdString(note));
+    // The primary travels with the first mebibyte; a copy of a broken one would be a broken clone.
+    if (!gpt.primarySound())
+        return fail(tr("The source disk's primary GPT is damaged; repair it before cloning; nothing was changed"));
+    return true;
+}
+
+bool DiskCloneMode::planCopy()
+{
+    m_steps.clear();
+    CopyPlan table(m_sectorSize);
+    table.addInPlace(0, std::min<uint64_t>(CopyPlan::TableRegionBytes, m_sourceDisk.size));
+    if (!m_sourceGpt)
+        addExtendedBootRecords(table);
+    m_steps.append({-1, QStringLiteral("partition table"), table.extents(), table.totalBytes()});
+
+    for (int i = 0; i < m_sourceDisk.partitions.size(); ++i) {
+        const PartitionInfo& p = m_sourceDisk.partitions[i];
+        if (p.size == 0)
+            continue;
+        if ((p.startSector * 512 + p.size) > m_sourceDisk.size)
+            return fail(tr("Partition %1 lies beyond the end of the source disk; nothing was changed").arg(p.displayName()));
+        CopyPlan plan(m_sectorSize);
+        if (!planPartition(p, plan))
+            return false;
+        m_steps.append({i, p.displayName(), plan.extents(), plan.totalBytes()});
+    }
+    return true;
+}
+
+bool DiskCloneMode::planPartition(const PartitionInfo& p, CopyPlan& plan)
+{
+    const uint64_t offset = p.startSector * 512;
+    if (!m_smartClone || m_sectorBySector) {
+        plan.addInPlace(offset, p.size);
+        return true;
+    }
+    if (CopyPlan::isBootCritical(p, isWindowsVolume(p))) {
+        log().info(QStringLiteral("Partition %1 is boot-critical, using full copy").arg(p.displayName()));
+        plan.addInPlace(offset, p.size);
+        return true;
+    }
+    using FS = Tessarin::FileSystemType;
+    QList<FS> candidates;
+    if (p.fileSystem == FS::NTFS || p.fileSystem == FS::FAT32)
+        candidates = {p.fileSystem};
+    else if (p.fileSystem == FS::Unknown)  // enumeration did not see the volume: its boot sector tells
+        candidates = {FS::NTFS, FS::FAT32};
+    DiskHandle handle = candidates.isEmpty() ? DiskHandle() : DiskIO::openDisk(m_sourceDisk.diskNumber, false);
+    for (FS fs : candidates) {
+        if (!handle)
+            break;
+        std::unique_ptr<FileSystemBase> parser;
+        if (fs == FS::NTFS)
+            parser = std::make_unique<NTFSParser>();
+        else
+            parser = std::make_unique<FAT32Parser>();
+        if (!parser->load(handle.get(), offset, p.size) || !parser->isBitmapValid())
+            continue;
+        if (parser->volumeSize() > p.size) {
+            log().warning(QStringLiteral("%1 volume of partition %2 claims %3 bytes in a partition of %4; full copy")
+                              .arg(parser->fileSystemName(), p.displayName())
+                              .arg(parser->volumeSize())
+                              .arg(p.size));
+            break;
+        }
+        if (!plan.addUsed(offset, offset, p.size, parser->usedSectorRanges(), parser->clusterSize())) {
+            log().warning(QStringLiteral("Usage map of partition %1 reaches beyond the partition; full copy")
+                              .arg(p.displayName()));
+            break;
+        }
+        log().info(QStringLiteral("Smart copy of partition %1 (%2): %3 of %4 MB")
+                       .arg(p.displayName(), parser->fileSystemName())
+                       .arg(plan.totalBytes() / CopyPlan::MiB)
+                       .arg(p.size / CopyPlan::MiB));
+        return true;
+    }
+    log().warning(QStringLiteral("No usable file system usage map for partition %1, falling back to full copy")
+                      .arg(p.displayName()));
+    plan = CopyPlan(m_sectorSize);
+    plan.addInPlace(offset, p.size);
+    return true;
+}
+
+void DiskCloneMode::addExtendedBootRecords(CopyPlan& plan)
+{
+    // Logical partitions are chained through records inside the extended partition, outside
+    // every partition the enumeration lists.
+    std::vector<uint8_t> sector(m_sectorSize);
+    if (!m_diskIO->readSourceBytes(0, m_sectorSize, sector.data()) || !MbrCodec::hasBootSignature(sector))
+        return;
+    uint64_t extendedStart = 0;
+    for (int i = 0; i < MbrCodec::EntryCount; ++i) {
+        MbrCodec::Entry e;
+        if (MbrCodec::entry(sector, i, e) && MbrCodec::isExtendedType(e.type) && e.firstLba != 0)
+            extendedStart = e.firstLba;
+    }
+    uint64_t next = extendedStart;
+    for (int n = 0; next != 0 && n < MaxExtendedRecords; ++n) {
+        const uint64_t at = next * m_sectorSize;
+        if (at + m_sectorSize > m_sourceDisk.size || !m_diskIO->readSourceBytes(at, m_sectorSize, sector.data())
+            || !MbrCodec::hasBootSignature(sector))
+            break;
+        plan.addInPlace(at, m_sectorSize);
+        MbrCodec::Entry link;
+        next = MbrCodec::entry(sector, 1, link) && MbrCodec::isExtendedType(link.type) && link.firstLba != 0
+            ? extendedStart + link.firstLba : 0;
+    }
+}
+
+bool DiskCloneMode::cleanTarget()
+{
+    log().info(QStringLiteral("Cleaning target disk before disk clone..."));
+    PartitioningTool& tool = PartitioningTool::current();
+    if (tool.clean(m_targetDisk.diskNumber, PartitioningTool::TableStyle::None, PartitioningTool::ScriptStep::diskClone()))
+        return true;
+    return fail(tr("Failed to clean target disk: %1").arg(tool.lastError()));
+}
+
+bool DiskCloneMode::copyStep(const Step& step)
+{
+    const uint64_t base = m_bytesCopied;
+    const QMetaObject::Connection relay = connect(m_diskIO, &DiskIO::progressChanged, this,
+        [this, base](uint64_t written, uint64_t) { emit progressChanged(base + written, m_totalBytes); },
+        Qt::DirectConnection);
+    const bool ok = m_diskIO->copyExtents(step.extents);
+    disconnect(relay);
+    if (!ok) {
+        if (isCancelled() || m_diskIO->isCancelled())
+            return false;
+        return fail(tr("Failed to copy %1: %2").arg(step.name, m_diskIO->lastError()));
+    }
+    m_bytesCopied = base + step.bytes;
+    emit progressChanged(m_bytesCopied, m_totalBytes);
+    return true;
+}
+
+bool DiskCloneMode::execute()
+{
+    log().info(QStringLiteral("Starting disk clone: Disk %1 -> Disk %2").arg(m_sourceDisk.diskNumber).arg(m_targetDisk.diskNumber));
+    m_bytesCopied = 0;
+    if (!m_diskIO || !m_diskIO->hasSource() || !m_diskIO->hasTarget())
+        return fail(tr("Disks are not open (prepare first)"));
+    const int count = int(m_sourceDisk.partitions.size());
+    for (const Step& step : m_steps) {
+        if (isCancelled())
+            return false;
+        if (step.partitionIndex < 0) {
+            emit phaseChanged(tr("Copying partition table..."));
+        } else {
+            emit phaseChanged(tr("Copying partition %1 of %2: %3").arg(step.partitionIndex + 1).arg(count).arg(step.name));
+            emit partitionChanged(step.partitionIndex, count, step.name);
+        }
+        if (!copyStep(step))
+            return false;
+    }
+    if (isCancelled())
+        return false;
+
+    if (m_sourceGpt) {
+        emit phaseChanged(tr("Regenerating disk identifiers..."));
+        if (!finishGpt())
+            return false;
+        if (m_resizer->regenerateGptGuids(*m_diskIO, m_sectorSize))
+            log().info(QStringLiteral("GPT GUIDs regenerated successfully"));
+        else
+            log().warning(QStringLiteral("Failed to regenerate GUIDs, disk may appear offline"));
+    } else {
+        emit phaseChanged(tr("Updating disk signature..."));
+        if (!regenerateMbrSignature())
+            log().warning(QStringLiteral("Failed to regenerate MBR signature"));
+    }
+    if (!m_diskIO->flushTarget())
+        return fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
+    log().info(QStringLiteral("Disk clone execute completed"));
+    return !isCancelled();
+}
+
+bool DiskCloneMode::finishGpt()
+{
+    // The copied primary still describes the source's size; the backup and the last usable LBA
+    // move to the target's end. Without a backup the copy would not be a sound GPT disk.
+    log().info(QStringLiteral("Updating GPT header for target disk size..."));
+    GptDisk gpt;
+    if (!gpt.load(*m_diskIO, m_sectorSize, 0) || !gpt.fitToDisk() || !gpt.commit(*m_diskIO))
+        return fail(tr("Failed to write the GPT for the target disk's size: %1").arg(QString::fromStdString(gpt.lastError())));
+    log().info(QStringLiteral("GPT header updated: backupLBA=%1, lastUsableLBA=%2")
+                   .arg(gpt.backupLba())
+                   .arg(gpt.header().lastUsableLba));
+    return true;
+}
+
+bool DiskCloneMode::regenerateMbrSignature()
+{
+    log().info(QStringLiteral("Regenerating MBR disk signature..."));
+    std::vector<uint8_t> sector(m_sectorSize);
+    if (!m_diskIO->readTargetBytes(0, m_sectorSize, sector.data())) {
+        log().error(QStringLiteral("Failed to read MBR"));
+        return false;
+    }
+    if (!MbrCodec::hasBootSignature(sector)) {
+        log().warning(QStringLiteral("Invalid MBR signature"));
+        return false;
+    }
+    const uint32_t signature = uint32_t(QRandomGenerator::global()->generate64());
+    ByteOrder::put32(sector.data() + MbrCodec::OffDiskSignature, signature);
+    log().info(QStringLiteral("New MBR signature: 0x%1").arg(signature, 8, 16, QLatin1Char('0')));
+    if (!m_diskIO->writeTargetBytes(0, m_sectorSize, sector.data())) {
+        log().error(QStringLiteral("Failed to write MBR"));
+        return false;
+    }
+    return true;
+}
+
+bool DiskCloneMode::repairBoot()
+{
+    log().info(QStringLiteral("Fixing boot configuration for cloned disk..."));
+    emit phaseChanged(tr("Repairing boot configuration..."));
+    // Without Windows on the source there is no boot store to rebuild, whatever the firmware.
+    if (!sourceHasWindows()) {
+        log().info(QStringLiteral("Source disk holds no Windows installation; boot repair skipped"));
+        return true;
+    }
+    const QStringList missing = BootToolCheck::missingTools();
+    if (!missing.isEmpty())
+        return fail(tr("%1 are not available on this system; the data was copied, the boot configuration was not updated")
+                        .arg(missing.join(QLatin1Char('/'))));
+
+    if (!m_bootRepair) {
+        m_bootRepair = new DiskCloneBootRepair(m_bcdEditor, m_diskIO, this);
+        connect(m_bootRepair, &DiskCloneBootRepair::phaseChanged, this, &CloneMode::phaseChanged);
+    }
+    m_bootRepair->setSourceDisk(m_sourceDisk);
+    m_bootRepair->setTargetDisk(m_targetDisk);
+    const int firmware = m_bootManager->detectFirmwareType();
+    const bool uefi = firmware == BootManager::Uefi;
+    log().info(QStringLiteral("Detected boot type: %1").arg(uefi ? QStringLiteral("UEFI") : QStringLiteral("Legacy BIOS")));
+    bool result = false;
+    if (uefi) {
+        log().info(QStringLiteral("UEFI boot detected, configuring portable boot..."));
+        result = m_bootRepair->configureUefiPortableBoot();
+    } else {
+        log().info(QStringLiteral("Legacy BIOS boot detected, repairing MBR and BCD..."));
+        if (!m_bootManager->fixBoot(m_targetDisk, BootManager::LegacyBios))
+            log().warning(QStringLiteral("MBR boot repair failed"));
+        result = m_bootRepair->repairLegacyBcd();
+    }
+    if (!result && m_lastError.isEmpty())
+        m_lastError = m_bootRepair->lastError();
+    if (!m_bootRepair->mountedLetter().isEmpty() && m_bootRepair->mountedDisk() >= 0
+        && m_bootRepair->mountedPartition() >= 0) {
+        m_bootRepair->unmountPartition(m_bootRepair->mountedDisk(), m_bootRepair->mountedPartition(),
+                                       m_bootRepair->mountedLetter());
+        m_bootRepair->clearMounted();
+    }
+    return result;
+}

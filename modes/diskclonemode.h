@@ -1,0 +1,61 @@
+#pragma once
+#include "engine/clonemode.h"
+#include "modes/copyplan.h"
+
+#include <QList>
+#include <QString>
+
+class BCDEditor;
+class BootManager;
+class DiskCloneBootRepair;
+class GptDisk;
+class PartitionResizer;
+
+// Makes the target a copy of the whole source disk: every partition at its own place, the used
+// clusters only where smart copy applies, then new disk identifiers, the GPT fitted to the target
+// and the boot configuration of the copy repaired. Everything that can be refused is checked before
+// the target is cleaned.
+class DiskCloneMode : public CloneMode {
+    Q_OBJECT
+public:
+    explicit DiskCloneMode(QObject* parent = nullptr);
+    ~DiskCloneMode() override;
+
+    QString name() const override;
+    int type() const override;
+    QString description() const override;
+    bool validate(QString& error) override;
+    bool prepare() override;
+    bool execute() override;
+    bool repairBoot() override;
+
+    // The Windows volume: flagged by enumeration, or Windows\System32 below its drive letter.
+    static bool isWindowsVolume(const PartitionInfo& partition);
+    bool sourceHasWindows() const;
+
+private:
+    // One step of the copy: the table region or one partition.
+    struct Step {
+        int partitionIndex = -1;  // -1: the table region
+        QString name;
+        std::vector<CopyExtent> extents;
+        uint64_t bytes = 0;
+    };
+
+    bool checkSourceTable();
+    bool planCopy();
+    bool planPartition(const PartitionInfo& partition, CopyPlan& plan);
+    bool cleanTarget();
+    bool copyStep(const Step& step);
+    bool finishGpt();
+    bool regenerateMbrSignature();
+    void addExtendedBootRecords(CopyPlan& plan);
+
+    BootManager* m_bootManager;
+    BCDEditor* m_bcdEditor;
+    PartitionResizer* m_resizer;
+    DiskCloneBootRepair* m_bootRepair = nullptr;  // made with the DiskIO, which comes after construction
+    QList<Step> m_steps;
+    uint32_t m_sectorSize = 512;
+    bool m_sourceGpt = false;
+};

@@ -1,0 +1,114 @@
+// Copy plans with numbers: what a strategy would copy for given ranges and partitions.
+#include "modes/copyplan.h"
+
+#include <QTest>
+
+using Extents = std::vector<CopyExtent>;
+Q_DECLARE_METATYPE(Extents)
+Q_DECLARE_METATYPE(SectorRanges)
+
+static bool operator==(const CopyExtent& a, const CopyExtent& b)
+{
+    return a.sourceOffset == b.sourceOffset && a.targetOffset == b.targetOffset && a.length == b.length;
+}
+
+namespace {
+constexpr uint64_t MiB = 1048576;
+} // namespace
+
+class TestCopyPlan : public QObject {
+    Q_OBJECT
+private slots:
+    // A partition of 64 MiB at 1 MiB (target 2 MiB further on): metadata region first, then the
+    // ranges, merged where both sides run on, widened to device sectors, refused when outside.
+    void usedRanges_data()
+    {
+        QTest::addColumn<uint32_t>("sectorSize");
+        QTest::addColumn<uint32_t>("cluster");
+        QTest::addColumn<SectorRanges>("ranges");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<Extents>("expected");
+        const uint64_t s = MiB, t = 3 * MiB;
+        QTest::newRow("metadata only") << 512u << 4096u << SectorRanges{} << true << Extents{{s, t, MiB}};
+        QTest::newRow("256 big clusters") << 512u << 65536u << SectorRanges{} << true << Extents{{s, t, 16 * MiB}};
+        QTest::newRow("range inside metadata") << 512u << 4096u << SectorRanges{{8, 8}} << true << Extents{{s, t, MiB}};
+        QTest::newRow("touching and apart") << 512u << 4096u << SectorRanges{{2048, 8}, {2056, 8}, {4096, 1}} << true
+                                            << Extents{{s, t, MiB + 8192}, {s + 2 * MiB, t + 2 * MiB, 512}};
+        QTest::newRow("4Kn widened") << 4096u << 4096u << SectorRanges{{4097, 1}} << true
+                                     << Extents{{s, t, MiB}, {s + 2 * MiB, t + 2 * MiB, 4096}};
+        QTest::newRow("last sector") << 512u << 4096u << SectorRanges{{131071, 1}} << true
+                                     << Extents{{s, t, MiB}, {s + 64 * MiB - 512, t + 64 * MiB - 512, 512}};
+        QTest::newRow("beyond the partition") << 512u << 4096u << SectorRanges{{131071, 2}} << false << Extents{};
+        QTest::newRow("huge count") << 512u << 4096u << SectorRanges{{16, ~uint64_t(0) - 8}} << false << Extents{};
+    }
+    void usedRanges()
+    {
+        QFETCH(uint32_t, sectorSize);
+        QFETCH(uint32_t, cluster);
+        QFETCH(SectorRanges, ranges);
+        QFETCH(bool, accepted);
+        QFETCH(Extents, expected);
+        CopyPlan plan(sectorSize);
+        QCOMPARE(plan.addUsed(MiB, 3 * MiB, 64 * MiB, ranges, cluster), accepted);
+        QCOMPARE(plan.extents(), expected);
+        uint64_t total = 0;
+        for (const CopyExtent& e : expected)
+            total += e.length;
+        QCOMPARE(plan.totalBytes(), total);
+    }
+
+    // Extents added out of order: overlapping and touching ones with the same shift become one;
+    // a different shift never merges, even when the source ranges touch.
+    void merging()
+    {
+        CopyPlan plan;
+        plan.addInPlace(10 * MiB, MiB);
+        plan.addInPlace(0, MiB);
+        plan.addInPlace(MiB / 2, MiB);
+        plan.addInPlace(3 * MiB / 2, MiB / 2);
+        plan.add(11 * MiB, 20 * MiB, MiB);
+        const Extents expected{{0, 0, 2 * MiB}, {10 * MiB, 10 * MiB, MiB}, {11 * MiB, 20 * MiB, MiB}};
+        QCOMPARE(plan.extents(), expected);
+        QCOMPARE(plan.totalBytes(), 4 * MiB);
+    }
+
+    void bootCritical_data()
+    {
+        QTest::addColumn<PartitionInfo>("partition");
+        QTest::addColumn<bool>("windows");
+        QTest::addColumn<bool>("critical");
+        auto part = [](const QString& type, uint64_t size, Tessarin::FileSystemType fs, const QString& label) {
+            PartitionInfo p;
+            p.diskNumber = 0;
+            p.typeGuid = type;
+            p.size = size;
+            p.fileSystem = fs;
+            p.label = label;
+            return p;
+        };
+        using FS = Tessarin::FileSystemType;
+        const QString basic = QStringLiteral("{EBD0A0A2-B9E5-4433-87C0-68B6B72699C7}");
+        QTest::newRow("data") << part(basic, 100 * MiB, FS::NTFS, "Data") << false << false;
+        QTest::newRow("windows volume") << part(basic, 100 * MiB, FS::NTFS, "Data") << true << true;
+        QTest::newRow("efi type") << part("{c12a7328-f81f-11d2-ba4b-00a0c93ec93b}", 100 * MiB, FS::FAT32, "") << false << true;
+        QTest::newRow("msr") << part("{E3C9E316-0B5C-4DB8-817D-F92DF00215AE}", 16 * MiB, FS::Unknown, "") << false << true;
+        QTest::newRow("fat32 SYSTEM 512M") << part(basic, 512 * MiB, FS::FAT32, "System") << false << true;
+        QTest::newRow("fat32 SYSTEM 513M") << part(basic, 513 * MiB, FS::FAT32, "System") << false << false;
+        PartitionInfo recovery = part(basic, 500 * MiB, FS::NTFS, "");
+        recovery.isRecovery = true;
+        QTest::newRow("recovery") << recovery << false << true;
+        PartitionInfo efiMbr = part("", 100 * MiB, FS::Unknown, "");
+        efiMbr.mbrType = 0xEF;
+        QTest::newRow("mbr 0xEF") << efiMbr << false << true;
+    }
+    void bootCritical()
+    {
+        QFETCH(PartitionInfo, partition);
+        QFETCH(bool, windows);
+        QFETCH(bool, critical);
+        QCOMPARE(CopyPlan::isBootCritical(partition, windows), critical);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCopyPlan)
+#include "tst_copyplan.moc"
