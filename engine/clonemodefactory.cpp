@@ -1,6 +1,7 @@
 #include "engine/clonemodefactory.h"
 #include "engine/clonemode.h"
 #include "modes/diskclonemode.h"
+#include "modes/systemclonemode.h"
 
 #include <QCoreApplication>
 #include <QMutex>
@@ -36,6 +37,7 @@ CloneMode* CloneModeFactory::createDefault(Tessarin::CloneModeType mode, QObject
         error.clear();
         return new DiskCloneMode(parent);
     case Tessarin::CloneModeType::SystemClone:
+        return new SystemCloneMode(parent);
     case Tessarin::CloneModeType::PartitionClone:
         // No strategy for these yet: fail the run cleanly.
         error = QCoreApplication::translate("CloneWorker", "No clone strategy available for mode %1")

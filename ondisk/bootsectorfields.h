@@ -18,6 +18,7 @@ public:
     static constexpr size_t OffRootEntryCount = 17;
     static constexpr size_t OffTotalSectors16 = 19;
     static constexpr size_t OffFatSize16 = 22;
+    static constexpr size_t OffHiddenSectors = 28;
     static constexpr size_t OffTotalSectors32 = 32;
     static constexpr size_t OffSignature = 510;
     static constexpr uint16_t BootSignature = 0xAA55;
@@ -27,6 +28,7 @@ public:
     // FAT32 extended fields.
     static constexpr size_t OffFatSize32 = 36;
     static constexpr size_t OffRootCluster = 44;
+    static constexpr size_t OffFat32BackupBootSector = 50;
     static constexpr size_t OffFat32SerialNumber = 67;
     static constexpr size_t OffFat32Label = 71;
     static constexpr size_t FatLabelLength = 11;
