@@ -1,5 +1,8 @@
 #include "modes/systemclonelayout.h"
 
+#include "ondisk/fat32bootsector.h"
+#include "ondisk/ntfsbootsector.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -53,6 +56,15 @@ bool SystemCloneLayout::isSystemCritical(const PartitionInfo& p)
     if (p.isRecovery || p.isSystem)
         return !hasUsageMap(p);
     return isMsr(p);
+}
+
+bool SystemCloneLayout::volumeExceeds(const uint8_t* boot, uint64_t partitionBytes)
+{
+    if (NtfsBootSector::hasOemId(boot))
+        return NtfsBootSector::totalSectorsOf(boot) * NtfsBootSector::sectorSizeOf(boot) > partitionBytes;
+    Fat32BootSector unlimited, limited;
+    return Fat32BootSector::decode(boot, Fat32BootSector::Size, 0, unlimited) == Fat32BootSector::Status::Ok
+        && Fat32BootSector::decode(boot, Fat32BootSector::Size, partitionBytes, limited) != Fat32BootSector::Status::Ok;
 }
 
 uint64_t SystemCloneLayout::neededBytes(const QList<PartitionInfo>& partitions, bool smart)

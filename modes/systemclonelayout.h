@@ -35,6 +35,10 @@ public:
     static bool isSystemCritical(const PartitionInfo& partition);
     static bool isMsr(const PartitionInfo& partition);
 
+    // Whether the NTFS or FAT32 boot sector `bootSector` (512 bytes) claims more than `partitionBytes`;
+    // false for any other content.
+    static bool volumeExceeds(const uint8_t* bootSector, uint64_t partitionBytes);
+
     // Bytes a copy of `partitions` moves on the target: whole partitions when critical or when
     // smart copy is off, else their used space.
     static uint64_t neededBytes(const QList<PartitionInfo>& partitions, bool smart);

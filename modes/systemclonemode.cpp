@@ -237,6 +237,15 @@ bool SystemCloneMode::planPartition(const PartitionInfo& p, uint64_t targetOffse
         plan.add(offset, targetOffset, p.size);
         return true;
     }
+    // A volume larger than its partition, or a map reaching past it, is damaged: the clone of a
+    // Windows volume from part of a map would not boot, so nothing is copied at all.
+    const QString damaged = tr("The file system of partition %1 claims more space than the partition holds; repair it "
+                               "before cloning; nothing was changed").arg(p.displayName());
+    std::vector<uint8_t> boot(std::max<uint32_t>(m_sectorSize, 512));
+    if (!m_diskIO->readSourceBytes(offset, boot.size(), boot.data()))
+        return fail(tr("Failed to read partition %1: %2").arg(p.displayName(), m_diskIO->lastError()));
+    if (SystemCloneLayout::volumeExceeds(boot.data(), p.size))
+        return fail(damaged);
     using FS = Tessarin::FileSystemType;
     QList<FS> candidates;
     if (p.fileSystem == FS::NTFS || p.fileSystem == FS::FAT32)
@@ -254,12 +263,9 @@ bool SystemCloneMode::planPartition(const PartitionInfo& p, uint64_t targetOffse
             parser = std::make_unique<FAT32Parser>();
         if (!parser->load(handle.get(), offset, p.size) || !parser->isBitmapValid())
             continue;
-        // A volume larger than its partition, or a map reaching past it, is damaged: the clone of
-        // a Windows volume from half a map would not boot, so nothing is copied at all.
         if (parser->volumeSize() > p.size || !plan.addUsed(offset, targetOffset, p.size, parser->usedSectorRanges(),
                                                            parser->clusterSize()))
-            return fail(tr("The %1 file system of partition %2 claims more space than the partition holds; repair it "
-                           "before cloning; nothing was changed").arg(parser->fileSystemName(), p.displayName()));
+            return fail(damaged);
         log().info(QStringLiteral("Copying partition %1: %2 bytes [SMART, %3 MB used]")
                        .arg(p.displayName()).arg(p.size).arg(plan.totalBytes() / CopyPlan::MiB));
         return true;
