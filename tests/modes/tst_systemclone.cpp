@@ -181,17 +181,16 @@ class TestSystemClone : public QObject {
         return ok;
     }
 
-    // Used GPT entries of an image: first and last byte offset.
-    QList<QPair<uint64_t, uint64_t>> gptEntries(int disk)
+    // Partitions of a disk as sfdisk reads its table (GPT or MBR): first and end byte, sorted.
+    QList<QPair<uint64_t, uint64_t>> tableOf(int disk)
     {
-        const uint32_t ss = sectorOf(disk);
-        const QByteArray array = readFileBytes(m_files[disk], 2 * ss, 128 * 128);
+        const ToolRun d = runCaptured(QStringLiteral("sfdisk"), {QStringLiteral("-d"), m_paths[disk]});
         QList<QPair<uint64_t, uint64_t>> out;
-        for (int i = 0; i < 128; ++i) {
-            const uint8_t* e = reinterpret_cast<const uint8_t*>(array.constData()) + i * 128;
-            if (QByteArray(reinterpret_cast<const char*>(e), 16) != QByteArray(16, 0))
-                out.append({ByteOrder::get64(e + 32) * ss, (ByteOrder::get64(e + 40) + 1) * ss});
-        }
+        static const QRegularExpression row(QStringLiteral("start=\\s*(\\d+), size=\\s*(\\d+)"));
+        for (const QRegularExpressionMatch& m : row.globalMatch(d.out))
+            out.append({m.captured(1).toULongLong() * sectorOf(disk),
+                        (m.captured(1).toULongLong() + m.captured(2).toULongLong()) * sectorOf(disk)});
+        std::sort(out.begin(), out.end());
         return out;
     }
 
@@ -364,33 +363,25 @@ private slots:
             const ToolRun v = runCaptured(QStringLiteral("sgdisk"), {QStringLiteral("-v"), m_paths[dst]});
             QVERIFY2(v.out.contains(QStringLiteral("No problems found")), qPrintable(v.out));
             QCOMPARE(readFileBytes(m_files[dst], QFileInfo(m_files[dst]).size() - ss, 8), QByteArray("EFI PART"));
-            QList<QPair<uint64_t, uint64_t>> entries = gptEntries(dst);
-            std::sort(entries.begin(), entries.end());
-            if (Mode(mode) == Mode::ExpandSystem) {
-                QVERIFY(entries.last().second > want.last().second + 100 * MiB);
-                want.last().second = entries.last().second;
-            }
-            if (Mode(mode) == Mode::KeepAndCreateData && !sbs) {  // sector by sector makes none
-                QCOMPARE(entries.size(), want.size() + 1);
-                const QPair<uint64_t, uint64_t> data = entries.takeLast();
-                QVERIFY(data.first >= want.last().second);
-                LoopDevice dev(m_files[dst], false, 0, qint64(data.first), qint64(data.second - data.first));
-                QString out;
-                QVERIFY2(runTool(QStringLiteral("ntfsfix"), {QStringLiteral("-n"), dev.device()}, &out) == 0, qPrintable(out));
-                QVERIFY(runTool(QStringLiteral("ntfslabel"), {dev.device()}, &out) == 0);
-                QCOMPARE(out.trimmed(), QStringLiteral("Files"));
-                Mount m(dev.device(), m_dir.filePath(QStringLiteral("data")), {}, QStringLiteral("ntfs-3g"));
-                QVERIFY2(m.ok(), qPrintable(m.error()));
-            }
-            QCOMPARE(entries, want);
-        } else {
-            const ToolRun d = runCaptured(QStringLiteral("sfdisk"), {QStringLiteral("-d"), m_paths[dst]});
-            QList<uint64_t> starts;
-            for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("start=\\s*(\\d+)")).globalMatch(d.out))
-                starts.append(m.captured(1).toULongLong() * ss);
-            QCOMPARE(starts.size(), want.size());
-            QCOMPARE(starts.first(), want.first().first);
         }
+        QList<QPair<uint64_t, uint64_t>> entries = tableOf(dst);
+        if (Mode(mode) == Mode::ExpandSystem) {
+            QVERIFY(entries.last().second > want.last().second + 100 * MiB);
+            want.last().second = entries.last().second;
+        }
+        if (Mode(mode) == Mode::KeepAndCreateData && !sbs) {  // sector by sector makes none
+            QCOMPARE(entries.size(), want.size() + 1);
+            const QPair<uint64_t, uint64_t> data = entries.takeLast();
+            QVERIFY(data.first >= want.last().second);
+            LoopDevice dev(m_files[dst], false, 0, qint64(data.first), qint64(data.second - data.first));
+            QString out;
+            QVERIFY2(runTool(QStringLiteral("ntfsfix"), {QStringLiteral("-n"), dev.device()}, &out) == 0, qPrintable(out));
+            QVERIFY(runTool(QStringLiteral("ntfslabel"), {dev.device()}, &out) == 0);
+            QCOMPARE(out.trimmed(), QStringLiteral("Files"));
+            Mount m(dev.device(), m_dir.filePath(QStringLiteral("data")), {}, QStringLiteral("ntfs-3g"));
+            QVERIFY2(m.ok(), qPrintable(m.error()));
+        }
+        QCOMPARE(entries, want);
 
         for (int i = 0, k = 0; i < layout.size(); ++i) {
             if (!layout[i].system)
