@@ -307,8 +307,9 @@ private slots:
         // The Windows volume behind a gap over 100 MiB moves up; the data partition stays behind.
         const Layout sample{{"ef00", 40, "fat32"}, {"0c01", 16, ""}, {"0700", 80, "ntfs", true, 110},
                             {"2700", 30, "ntfs"}, {"0700", 40, "ntfs", false, 0, false}};
-        const Layout windowsLast{{"ef00", 40, "fat32"}, {"0c01", 16, ""}, {"2700", 30, "ntfs"},
-                                 {"0700", 80, "ntfs", true, 110}, {"0700", 40, "ntfs", false, 0, false}};
+        // A FAT32 recovery partition moves (boot sector and its backup); Windows behind it stays in place.
+        const Layout windowsLast{{"ef00", 40, "fat32"}, {"0c01", 16, ""}, {"2700", 40, "fat32", false, 110},
+                                 {"0700", 80, "ntfs", true}, {"0700", 30, "ntfs", false, 0, false}};
         const Layout mbr{{"c", 40, "fat32", false, 0, false}, {"7", 80, "ntfs", true, 110}};
         const Layout gpt4k{{"0c01", 16, ""}, {"0700", 80, "ntfs", true, 120}, {"0700", 60, "ntfs", false, 0, false}};
         QTest::newRow("gpt smart keep only") << int(Src) << int(Dst) << true << sample << true << int(Mode::KeepOnly) << false;
@@ -387,9 +388,12 @@ private slots:
             if (!layout[i].system)
                 continue;
             const QPair<uint64_t, uint64_t> w = want[k++];
-            if (w.first != at[i])  // a BIOS boot finds the moved volume through this field
-                QCOMPARE(ByteOrder::get32(reinterpret_cast<const uint8_t*>(readFileBytes(m_files[dst], qint64(w.first) + 28, 4).constData())),
-                         uint32_t(w.first / ss));
+            // A BIOS boot finds the moved volume through this field (FAT32: in its backup at sector 6 too).
+            for (qint64 copy : layout[i].fs == QLatin1String("fat32") ? QList<qint64>{0, 6 * 512} : QList<qint64>{0})
+                if (w.first != at[i])
+                    QCOMPARE(ByteOrder::get32(reinterpret_cast<const uint8_t*>(
+                                 readFileBytes(m_files[dst], qint64(w.first) + copy + 28, 4).constData())),
+                             uint32_t(w.first / ss));
             if (!layout[i].fs.isEmpty())
                 checkVolume(dst, w.first, w.second - w.first, layout[i].fs, files[i]);
             if (Mode(mode) == Mode::ExpandSystem && layout[i].windows) {
