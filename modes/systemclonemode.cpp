@@ -170,6 +170,7 @@ bool SystemCloneMode::checkSourceTable()
 {
     m_sourceGpt = m_sourceDisk.partitionStyle == Tessarin::PartitionStyle::GPT;
     m_targetUsableBytes = m_targetDisk.size;
+    m_tableBytes = CopyPlan::TableRegionBytes;
     if (!m_sourceGpt)
         return true;
     GptDisk gpt;
@@ -187,6 +188,8 @@ bool SystemCloneMode::checkSourceTable()
     const uint64_t arrayBytes = uint64_t(gpt.header().numberOfEntries) * gpt.header().sizeOfPartitionEntry;
     const uint64_t backup = m_sectorSize + (arrayBytes + m_sectorSize - 1) / m_sectorSize * m_sectorSize;
     m_targetUsableBytes = m_targetDisk.size > backup ? m_targetDisk.size - backup : 0;
+    // The table step carries the whole primary entry array, wherever it ends.
+    m_tableBytes = std::max(m_tableBytes, gpt.header().partitionEntryLba * m_sectorSize + arrayBytes);
     return true;
 }
 
@@ -211,7 +214,7 @@ bool SystemCloneMode::planCopy()
     if (!SystemCloneLayout::place(m_systemPartitions, m_sectorSize, m_align4K, m_targetUsableBytes, m_placements, error))
         return fail(error);
     CopyPlan table(m_sectorSize);
-    table.addInPlace(0, std::min<uint64_t>(CopyPlan::TableRegionBytes, m_sourceDisk.size));
+    table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
     m_steps.append({tr("partition table"), table.extents(), table.totalBytes()});
     for (int i = 0; i < m_systemPartitions.size(); ++i) {
         const PartitionInfo& p = m_systemPartitions[i];

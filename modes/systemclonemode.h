@@ -68,4 +68,5 @@ private:
     uint32_t m_sectorSize = 512;
     bool m_sourceGpt = false;
     uint64_t m_targetUsableBytes = 0;
+    uint64_t m_tableBytes = CopyPlan::TableRegionBytes;
 };
