@@ -2,8 +2,8 @@
 #include "engine/clonemode.h"
 #include "modes/diskclonemode.h"
 #include "modes/partitionclonemode.h"
+#include "modes/systemclonemode.h"
 
-#include <QCoreApplication>
 #include <QMutex>
 
 namespace {
@@ -32,19 +32,14 @@ void CloneModeFactory::setFunction(Function function)
 
 CloneMode* CloneModeFactory::createDefault(Tessarin::CloneModeType mode, QObject* parent, QString& error)
 {
+    error.clear();
     switch (mode) {
     case Tessarin::CloneModeType::DiskClone:
-        error.clear();
         return new DiskCloneMode(parent);
-    case Tessarin::CloneModeType::PartitionClone:
-        error.clear();
-        return new PartitionCloneMode(parent);
     case Tessarin::CloneModeType::SystemClone:
-        // No strategy for these yet: fail the run cleanly.
-        error = QCoreApplication::translate("CloneWorker", "No clone strategy available for mode %1")
-                    .arg(static_cast<int>(mode));
-        return nullptr;
+        return new SystemCloneMode(parent);
+    case Tessarin::CloneModeType::PartitionClone:
+        return new PartitionCloneMode(parent);
     }
-    error.clear();
     return nullptr;
 }

@@ -29,10 +29,10 @@ public:
     // FAT32 extended fields.
     static constexpr size_t OffFatSize32 = 36;
     static constexpr size_t OffRootCluster = 44;
+    static constexpr size_t OffFat32BackupBootSector = 50;
     static constexpr size_t OffFat32SerialNumber = 67;
     static constexpr size_t OffFat32Label = 71;
     static constexpr size_t FatLabelLength = 11;
-    static constexpr size_t OffFat32BackupBootSector = 50;
     static constexpr size_t OffFat32FsType = 82;
     static constexpr size_t FatFsTypeLength = 8;
 

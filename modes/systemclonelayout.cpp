@@ -1,0 +1,117 @@
+#include "modes/systemclonelayout.h"
+
+#include "ondisk/fat32bootsector.h"
+#include "ondisk/ntfsbootsector.h"
+
+#include <QCoreApplication>
+
+namespace {
+const QLatin1String MsrType("E3C9E316-0B5C-4DB8-817D-F92DF00215AE");
+
+uint64_t roundUp(uint64_t value, uint64_t unit) { return (value + unit - 1) / unit * unit; }
+
+bool hasUsageMap(const PartitionInfo& p)
+{
+    using FS = Tessarin::FileSystemType;
+    const QString name = p.fileSystemName.toUpper();
+    return p.fileSystem == FS::NTFS || p.fileSystem == FS::FAT32 || name == QLatin1String("NTFS")
+        || name == QLatin1String("FAT32");
+}
+} // namespace
+
+bool SystemCloneLayout::isMsr(const PartitionInfo& p) { return p.isMsr || p.typeGuid.toUpper().contains(MsrType); }
+
+SystemCloneLayout::Role SystemCloneLayout::roleOf(const PartitionInfo& p, bool windowsVolume)
+{
+    if (p.size == 0)
+        return Role::None;
+    if (p.isEfi)
+        return Role::Efi;
+    if (p.isRecovery)
+        return Role::Recovery;
+    if (p.isSystem)
+        return Role::System;
+    if (isMsr(p))
+        return Role::Msr;
+    return windowsVolume ? Role::Windows : Role::None;
+}
+
+QString SystemCloneLayout::roleText(Role role, const QString& driveLetter)
+{
+    switch (role) {
+    case Role::Efi: return QStringLiteral("EFI System Partition");
+    case Role::Recovery: return QStringLiteral("Recovery Partition");
+    case Role::System: return QStringLiteral("System Reserved");
+    case Role::Msr: return QStringLiteral("Microsoft Reserved (MSR)");
+    case Role::Windows: return QStringLiteral("Windows Installation (%1)").arg(driveLetter);
+    case Role::None: break;
+    }
+    return {};
+}
+
+bool SystemCloneLayout::isSystemCritical(const PartitionInfo& p)
+{
+    if (p.isEfi)
+        return true;
+    if (p.isRecovery || p.isSystem)
+        return !hasUsageMap(p);
+    return isMsr(p);
+}
+
+bool SystemCloneLayout::volumeExceeds(const uint8_t* boot, uint64_t partitionBytes)
+{
+    if (NtfsBootSector::hasOemId(boot))
+        return NtfsBootSector::totalSectorsOf(boot) * NtfsBootSector::sectorSizeOf(boot) > partitionBytes;
+    Fat32BootSector unlimited, limited;
+    return Fat32BootSector::decode(boot, Fat32BootSector::Size, 0, unlimited) == Fat32BootSector::Status::Ok
+        && Fat32BootSector::decode(boot, Fat32BootSector::Size, partitionBytes, limited) != Fat32BootSector::Status::Ok;
+}
+
+uint64_t SystemCloneLayout::neededBytes(const QList<PartitionInfo>& partitions, bool smart)
+{
+    uint64_t total = 0;
+    for (const PartitionInfo& p : partitions)
+        total += (!smart || isSystemCritical(p)) ? p.size : p.usedSpace;
+    return total;
+}
+
+uint64_t SystemCloneLayout::packedBytes(const QList<PartitionInfo>& partitions)
+{
+    uint64_t end = MiB;
+    for (const PartitionInfo& p : partitions)
+        end += roundUp(p.size, MiB);
+    return end;
+}
+
+bool SystemCloneLayout::place(const QList<PartitionInfo>& partitions, uint32_t sectorSize, bool align4K,
+                              uint64_t targetBytes, std::vector<Placement>& out, QString& error)
+{
+    out.clear();
+    const uint64_t alignment = align4K ? std::max<uint64_t>(MiB, sectorSize) : sectorSize;
+    uint64_t previousSourceEnd = 0, previousTargetEnd = 0;
+    for (int i = 0; i < partitions.size(); ++i) {
+        const PartitionInfo& p = partitions[i];
+        Placement at{p.startSector * 512, p.startSector * 512, p.size};
+        if (at.sourceOffset % sectorSize != 0) {
+            error = QCoreApplication::translate("SystemCloneMode", "Partition %1 does not start on a %2-byte sector")
+                        .arg(p.displayName()).arg(sectorSize);
+            return false;
+        }
+        if (i > 0 && at.sourceOffset > previousSourceEnd && at.sourceOffset - previousSourceEnd > RelocationGap)
+            at.targetOffset = roundUp(previousTargetEnd, alignment);
+        if (i > 0 && at.targetOffset < previousTargetEnd) {
+            error = QCoreApplication::translate("SystemCloneMode", "Partition %1 overlaps the partition before it")
+                        .arg(p.displayName());
+            return false;
+        }
+        if (at.targetOffset + at.size > targetBytes) {
+            error = QCoreApplication::translate("SystemCloneMode", "Partition %1 would exceed target disk size")
+                        .arg(p.displayName());
+            return false;
+        }
+        previousSourceEnd = at.sourceOffset + at.size;
+        previousTargetEnd = at.targetOffset + at.size;
+        out.push_back(at);
+    }
+    return true;
+}

@@ -1,0 +1,561 @@
+#include "modes/systemclonemode.h"
+
+#include "boot/bcdeditor.h"
+#include "boot/bootmanager.h"
+#include "boot/boottoolavailability.h"
+#include "boot/systemclonebootrepair.h"
+#include "core/diskio.h"
+#include "core/logger.h"
+#include "filesystem/fat32parser.h"
+#include "filesystem/ntfsparser.h"
+#include "modes/diskclonemode.h"
+#include "modes/systemclonetarget.h"
+#include "partition/diskaccess.h"
+#include "partition/gptdisk.h"
+#include "partition/partitioningtool.h"
+#include "partition/partitionresizer.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+Logger& log() { return Logger::instance(); }
+
+QString gib(uint64_t bytes) { return QString::number(double(bytes) / (1ull << 30), 'f', 2); }
+
+// Room a GPT needs behind the last partition when its entry array is not known yet: 128 entries.
+uint64_t defaultBackupBytes(uint32_t sectorSize) { return sectorSize + (16384 + sectorSize - 1) / sectorSize * sectorSize; }
+} // namespace
+
+SystemCloneMode::SystemCloneMode(QObject* parent)
+    : CloneMode(parent), m_bootManager(new BootManager(this)), m_bcdEditor(new BCDEditor(this)),
+      m_resizer(new PartitionResizer(this))
+{
+    connect(m_resizer, &PartitionResizer::partitionResizing, this, [this](const QString& name, uint64_t from, uint64_t to) {
+        emit phaseChanged(tr("Resizing partition %1: %2 -> %3 bytes").arg(name).arg(from).arg(to));
+    });
+    connect(m_resizer, &PartitionResizer::partitionCreated, this, [this](const QString& name, uint64_t size) {
+        emit phaseChanged(tr("Created data partition %1: %2 GB").arg(name, gib(size)));
+    });
+    connect(m_bcdEditor, &BCDEditor::progressMessage, this, &CloneMode::phaseChanged);
+}
+
+SystemCloneMode::~SystemCloneMode() = default;
+
+QString SystemCloneMode::name() const { return tr("System Clone"); }
+
+int SystemCloneMode::type() const { return int(Tessarin::CloneModeType::SystemClone); }
+
+QString SystemCloneMode::description() const { return tr("Migrate operating system to a new disk with automatic boot repair"); }
+
+QList<PartitionInfo> SystemCloneMode::detectSystemPartitions() const
+{
+    log().info(QStringLiteral("Detecting system partitions on disk %1 (%2 total partitions)")
+                   .arg(m_sourceDisk.diskNumber).arg(m_sourceDisk.partitions.size()));
+    QList<PartitionInfo> taken;
+    for (const PartitionInfo& p : m_sourceDisk.partitions) {
+        if (p.size == 0)
+            continue;
+        const auto role = SystemCloneLayout::roleOf(p, DiskCloneMode::isWindowsVolume(p));
+        if (role == SystemCloneLayout::Role::None) {
+            log().info(QStringLiteral("Skipping data partition: %1 (%2)").arg(p.displayName(), p.sizeString()));
+            continue;
+        }
+        log().info(QStringLiteral("Found system partition: %1 - %2 (%3)")
+                       .arg(p.displayName(), SystemCloneLayout::roleText(role, p.driveLetter), p.sizeString()));
+        taken.append(p);
+    }
+    std::sort(taken.begin(), taken.end(),
+              [](const PartitionInfo& a, const PartitionInfo& b) { return a.startSector < b.startSector; });
+    log().info(QStringLiteral("System partitions to clone: %1").arg(taken.size()));
+    return taken;
+}
+
+bool SystemCloneMode::validate(QString& error)
+{
+    const DiskInfo& s = m_sourceDisk;
+    const DiskInfo& t = m_targetDisk;
+    using Style = Tessarin::PartitionStyle;
+    const bool legacy = m_config.targetBootMode == Tessarin::TargetBootMode::Legacy;
+    if (s.diskNumber < 0 || s.size == 0)
+        error = tr("Source disk is not valid");
+    else if (t.diskNumber < 0 || t.size == 0)
+        error = tr("Target disk is not valid");
+    else if (s.diskNumber == t.diskNumber)
+        error = tr("Source and target disk cannot be the same");
+    else if (t.isSystemDisk)
+        error = tr("The target disk holds the running system and cannot be overwritten");
+    else if (legacy && s.partitionStyle != Style::MBR)
+        error = tr("Legacy (MBR) target boot requires an MBR source system disk.");
+    else if (!legacy && s.partitionStyle != Style::GPT)
+        error = tr("UEFI (GPT) target boot requires a GPT source system disk.");
+    else if (s.sectorSize != t.sectorSize)
+        error = tr("Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone "
+                   "needs the same sector size on both").arg(s.sectorSize).arg(t.sectorSize);
+    else if (m_sectorBySector && t.size < s.size)
+        error = tr("Sector-by-sector system clone requires a target disk that is not smaller than the source disk.");
+    if (!error.isEmpty())
+        return false;
+
+    m_systemPartitions = detectSystemPartitions();
+    if (m_systemPartitions.isEmpty()) {
+        error = tr("No system partitions found on source disk");
+        return false;
+    }
+    if (m_sectorBySector)
+        return true;
+    const uint64_t needed = SystemCloneLayout::neededBytes(m_systemPartitions, m_smartClone);
+    if (t.size < needed) {
+        uint64_t used = 0;
+        for (const PartitionInfo& p : m_systemPartitions)
+            used += p.usedSpace;
+        if (double(used) * SystemCloneLayout::UsedSpaceFactor > double(t.size)) {
+            error = tr("Target disk is too small. Used space: %1 GB, Target: %2 GB").arg(gib(used), gib(t.size));
+            return false;
+        }
+        log().info(QStringLiteral("Target disk is smaller, partitions will keep original size."));
+    }
+    const uint64_t reserve = s.partitionStyle == Style::GPT ? defaultBackupBytes(t.sectorSize) : 0;
+    std::vector<SystemCloneLayout::Placement> placements;
+    return SystemCloneLayout::place(m_systemPartitions, t.sectorSize, m_align4K, t.size - std::min(t.size, reserve),
+                                    placements, error);
+}
+
+bool SystemCloneMode::prepare()
+{
+    log().info(QStringLiteral("Preparing system clone operation..."));
+    if (!requireDiskIO())
+        return false;
+    if (m_systemPartitions.isEmpty())
+        return fail(tr("No system partitions found on source disk"));
+    // Everything that can refuse the clone runs before the clean, so a refusal leaves the target as it was.
+    if (!m_diskIO->openSourceDisk(m_sourceDisk.diskNumber))
+        return fail(tr("Failed to open source disk"));
+    m_sectorSize = m_diskIO->sourceLogicalSector() ? m_diskIO->sourceLogicalSector() : 512;
+    const QString sizeMismatch = tr("Source and target disks have different logical sector sizes (%1 and %2 bytes); "
+                                    "a system clone needs the same sector size on both");
+    if (m_sectorSize != m_targetDisk.sectorSize)
+        return fail(sizeMismatch.arg(m_sectorSize).arg(m_targetDisk.sectorSize));
+    log().info(QStringLiteral("Sector size: %1 bytes").arg(m_sectorSize));
+    if (!checkSourceTable() || !planCopy())
+        return false;
+
+    emit phaseChanged(tr("Cleaning target disk..."));
+    log().info(QStringLiteral("Cleaning target disk before clone..."));
+    PartitioningTool& tool = PartitioningTool::current();
+    const bool legacy = m_config.targetBootMode == Tessarin::TargetBootMode::Legacy;
+    if (!tool.clean(m_targetDisk.diskNumber, legacy ? PartitioningTool::TableStyle::Mbr : PartitioningTool::TableStyle::Gpt,
+                    PartitioningTool::ScriptStep::systemClone()))
+        return fail(tr("Failed to clean target disk: %1").arg(tool.lastError()));
+    if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
+        return fail(tr("Failed to open target disk"));
+    if (m_diskIO->targetLogicalSector() != m_sectorSize)
+        return fail(sizeMismatch.arg(m_sectorSize).arg(m_diskIO->targetLogicalSector()));
+    const uint64_t reported = DiskAccess::targetSectors(*m_diskIO, m_sectorSize) * m_sectorSize;
+    if (reported != 0 && reported < m_targetDisk.size)
+        return fail(tr("The target disk is smaller than its record says (%1 bytes); nothing was copied").arg(reported));
+    m_diskIO->resetStats();
+    connect(m_diskIO, &DiskIO::speedChanged, this, &CloneMode::speedChanged, Qt::UniqueConnection);
+
+    m_totalBytes = 0;
+    for (const Step& step : m_steps)
+        m_totalBytes += step.bytes;
+    log().info(QStringLiteral("System partitions to clone: %1").arg(m_systemPartitions.size()));
+    log().info(QStringLiteral("Resize mode: %1").arg(int(m_resizeMode)));
+    log().info(QStringLiteral("Estimated bytes to copy: %1 MB").arg(m_totalBytes / CopyPlan::MiB));
+    return true;
+}
+
+bool SystemCloneMode::checkSourceTable()
+{
+    m_sourceGpt = m_sourceDisk.partitionStyle == Tessarin::PartitionStyle::GPT;
+    m_targetUsableBytes = m_targetDisk.size;
+    m_tableBytes = CopyPlan::TableRegionBytes;
+    if (!m_sourceGpt)
+        return true;
+    GptDisk gpt;
+    const GptDisk::ReadFn read = [this](uint64_t offset, uint64_t length, uint8_t* out) {
+        return m_diskIO->readSourceBytes(offset, length, out);
+    };
+    if (!gpt.load(read, m_sectorSize, m_sourceDisk.size / m_sectorSize))
+        return fail(tr("The source disk's partition table is damaged (%1); nothing was changed")
+                        .arg(QString::fromStdString(gpt.lastError())));
+    for (const std::string& note : gpt.notes())
+        log().warning(QString::fromStdString(note));
+    // The primary travels with the first mebibyte; a copy of a broken one would be a broken clone.
+    if (!gpt.primarySound())
+        return fail(tr("The source disk's primary GPT is damaged; repair it before cloning; nothing was changed"));
+    const uint64_t arrayBytes = uint64_t(gpt.header().numberOfEntries) * gpt.header().sizeOfPartitionEntry;
+    const uint64_t backup = m_sectorSize + (arrayBytes + m_sectorSize - 1) / m_sectorSize * m_sectorSize;
+    m_targetUsableBytes = m_targetDisk.size > backup ? m_targetDisk.size - backup : 0;
+    // The table step carries the whole primary entry array, wherever it ends.
+    m_tableBytes = std::max(m_tableBytes, gpt.header().partitionEntryLba * m_sectorSize + arrayBytes);
+    return true;
+}
+
+bool SystemCloneMode::planCopy()
+{
+    m_steps.clear();
+    m_placements.clear();
+    if (m_sectorBySector) {
+        const uint64_t length = m_sourceDisk.size / m_sectorSize * m_sectorSize;
+        if (length == 0)
+            return fail(tr("Source disk size is invalid"));
+        if (m_targetDisk.size < length)
+            return fail(tr("Target disk is smaller than source disk for sector-by-sector clone"));
+        log().info(QStringLiteral("Sector-by-sector system clone enabled: copying the whole source disk; resize options "
+                                  "will be ignored"));
+        CopyPlan whole(m_sectorSize);
+        whole.addInPlace(0, length);
+        m_steps.append({tr("whole disk"), whole.extents(), whole.totalBytes()});
+        return true;
+    }
+    QString error;
+    if (!SystemCloneLayout::place(m_systemPartitions, m_sectorSize, m_align4K, m_targetUsableBytes, m_placements, error))
+        return fail(error);
+    CopyPlan table(m_sectorSize);
+    table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
+    m_steps.append({tr("partition table"), table.extents(), table.totalBytes()});
+    for (int i = 0; i < m_systemPartitions.size(); ++i) {
+        const PartitionInfo& p = m_systemPartitions[i];
+        if (p.startSector * 512 + p.size > m_sourceDisk.size)
+            return fail(tr("Partition %1 lies beyond the end of the source disk; nothing was changed").arg(p.displayName()));
+        const SystemCloneLayout::Placement& at = m_placements[size_t(i)];
+        if (at.moved())
+            log().info(QStringLiteral("Partition %1 relocated: offset %2 -> %3").arg(p.displayName()).arg(at.sourceOffset)
+                           .arg(at.targetOffset));
+        CopyPlan plan(m_sectorSize);
+        if (!planPartition(p, at.targetOffset, plan))
+            return false;
+        m_steps.append({p.displayName(), plan.extents(), plan.totalBytes()});
+    }
+    return true;
+}
+
+bool SystemCloneMode::planPartition(const PartitionInfo& p, uint64_t targetOffset, CopyPlan& plan)
+{
+    const uint64_t offset = p.startSector * 512;
+    if (!m_smartClone || SystemCloneLayout::isSystemCritical(p)) {
+        log().info(QStringLiteral("Copying partition %1: %2 bytes [FULL]").arg(p.displayName()).arg(p.size));
+        plan.add(offset, targetOffset, p.size);
+        return true;
+    }
+    // A volume larger than its partition, or a map reaching past it, is damaged: the clone of a
+    // Windows volume from part of a map would not boot, so nothing is copied at all.
+    const QString damaged = tr("The file system of partition %1 claims more space than the partition holds; repair it "
+                               "before cloning; nothing was changed").arg(p.displayName());
+    std::vector<uint8_t> boot(std::max<uint32_t>(m_sectorSize, 512));
+    if (!m_diskIO->readSourceBytes(offset, boot.size(), boot.data()))
+        return fail(tr("Failed to read partition %1: %2").arg(p.displayName(), m_diskIO->lastError()));
+    if (SystemCloneLayout::volumeExceeds(boot.data(), p.size))
+        return fail(damaged);
+    using FS = Tessarin::FileSystemType;
+    QList<FS> candidates;
+    if (p.fileSystem == FS::NTFS || p.fileSystem == FS::FAT32)
+        candidates = {p.fileSystem};
+    else if (p.fileSystem == FS::Unknown)  // enumeration did not see the volume: its boot sector tells
+        candidates = {FS::NTFS, FS::FAT32};
+    DiskHandle handle = candidates.isEmpty() ? DiskHandle() : DiskIO::openDisk(m_sourceDisk.diskNumber, false);
+    for (FS fs : candidates) {
+        if (!handle)
+            break;
+        std::unique_ptr<FileSystemBase> parser;
+        if (fs == FS::NTFS)
+            parser = std::make_unique<NTFSParser>();
+        else
+            parser = std::make_unique<FAT32Parser>();
+        if (!parser->load(handle.get(), offset, p.size) || !parser->isBitmapValid())
+            continue;
+        if (parser->volumeSize() > p.size || !plan.addUsed(offset, targetOffset, p.size, parser->usedSectorRanges(),
+                                                           parser->clusterSize()))
+            return fail(damaged);
+        log().info(QStringLiteral("Copying partition %1: %2 bytes [SMART, %3 MB used]")
+                       .arg(p.displayName()).arg(p.size).arg(plan.totalBytes() / CopyPlan::MiB));
+        return true;
+    }
+    log().warning(QStringLiteral("No usable file system usage map for partition %1, falling back to full copy")
+                      .arg(p.displayName()));
+    plan = CopyPlan(m_sectorSize);
+    plan.add(offset, targetOffset, p.size);
+    return true;
+}
+
+bool SystemCloneMode::copyStep(const Step& step)
+{
+    const uint64_t base = m_bytesCopied;
+    const QMetaObject::Connection relay = connect(m_diskIO, &DiskIO::progressChanged, this,
+        [this, base](uint64_t written, uint64_t) { emit progressChanged(base + written, m_totalBytes); },
+        Qt::DirectConnection);
+    const bool ok = m_diskIO->copyExtents(step.extents);
+    disconnect(relay);
+    if (!ok) {
+        if (isCancelled() || m_diskIO->isCancelled())
+            return false;
+        return fail(tr("Failed to copy %1: %2").arg(step.name, m_diskIO->lastError()));
+    }
+    m_bytesCopied = base + step.bytes;
+    emit progressChanged(m_bytesCopied, m_totalBytes);
+    return true;
+}
+
+bool SystemCloneMode::execute()
+{
+    log().info(QStringLiteral("Starting system clone: Disk %1 -> Disk %2").arg(m_sourceDisk.diskNumber).arg(m_targetDisk.diskNumber));
+    m_bytesCopied = 0;
+    if (!m_diskIO || !m_diskIO->hasSource() || !m_diskIO->hasTarget())
+        return fail(tr("Disks are not open (prepare first)"));
+    const int count = int(m_systemPartitions.size());
+    for (int i = 0; i < m_steps.size(); ++i) {
+        if (isCancelled())
+            return false;
+        if (m_sectorBySector) {
+            emit phaseChanged(tr("Copying whole disk sector-by-sector..."));
+        } else if (i == 0) {
+            emit phaseChanged(tr("Copying partition table..."));
+        } else {
+            emit phaseChanged(tr("Copying partition %1 of %2: %3").arg(i).arg(count).arg(m_steps[i].name));
+            emit partitionChanged(i - 1, count, m_steps[i].name);
+        }
+        if (!copyStep(m_steps[i]))
+            return false;
+    }
+    if (isCancelled())
+        return false;
+    if (!finishTables())
+        return false;
+    if (!m_sectorBySector)
+        useRemainingSpace();
+    if (isCancelled())
+        return false;
+
+    SystemCloneTarget target(*m_diskIO, m_targetDisk.diskNumber, m_sectorSize);
+    if (m_sourceGpt) {
+        emit phaseChanged(tr("Regenerating disk identifiers..."));
+        if (!m_resizer->regenerateGptGuids(*m_diskIO, m_sectorSize))
+            return fail(tr("Failed to regenerate GPT GUIDs: %1").arg(m_resizer->lastError()));
+        log().info(QStringLiteral("GPT GUIDs regenerated successfully"));
+    } else {
+        emit phaseChanged(tr("Updating disk signature..."));
+        if (!target.regenerateMbrSignature())
+            return fail(tr("Failed to regenerate MBR disk signature"));
+    }
+    if (!m_diskIO->flushTarget())
+        return fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
+    log().info(QStringLiteral("System clone execute completed"));
+    return !isCancelled();
+}
+
+bool SystemCloneMode::finishTables()
+{
+    emit phaseChanged(tr("Fixing partition table..."));
+    SystemCloneTarget target(*m_diskIO, m_targetDisk.diskNumber, m_sectorSize);
+    std::vector<uint64_t> keep;
+    std::vector<SystemCloneTarget::Move> moves;
+    if (m_sectorBySector) {
+        for (const PartitionInfo& p : m_sourceDisk.partitions)
+            keep.push_back(p.startSector);
+    } else {
+        for (int i = 0; i < m_systemPartitions.size(); ++i) {
+            const SystemCloneLayout::Placement& at = m_placements[size_t(i)];
+            keep.push_back(at.sourceOffset / 512);
+            if (at.moved())
+                moves.push_back({at.sourceOffset / 512, at.targetOffset / 512});
+        }
+    }
+    if (m_sectorBySector && m_sourceGpt) {
+        GptDisk gpt;
+        if (!gpt.load(*m_diskIO, m_sectorSize, 0) || !gpt.fitToDisk() || !gpt.commit(*m_diskIO))
+            return fail(tr("Failed to fix GPT header: %1").arg(QString::fromStdString(gpt.lastError())));
+        return true;
+    }
+    if (m_sectorBySector)
+        return true;
+    if (m_sourceGpt ? !target.finishGpt(keep, moves) : !target.finishMbr(keep, moves))
+        return fail(tr("Failed to update the target's partition table: %1").arg(target.lastError()));
+    for (int i = 0; i < m_systemPartitions.size(); ++i) {
+        PartitionInfo& p = m_systemPartitions[i];
+        const SystemCloneLayout::Placement& at = m_placements[size_t(i)];
+        if (p.sectorCount == 0)
+            p.sectorCount = p.size / 512;
+        if (!at.moved())
+            continue;
+        // A BIOS boot code finds the volume through the start its boot sector names.
+        if (!target.setHiddenSectors(at.targetOffset / 512))
+            return fail(tr("Failed to update the boot sector of moved partition %1: %2").arg(p.displayName(), target.lastError()));
+        log().info(QStringLiteral("Updating partition info: %1 start sector %2 -> %3").arg(p.displayName())
+                       .arg(p.startSector).arg(at.targetOffset / 512));
+        p.startSector = at.targetOffset / 512;
+    }
+    return m_diskIO->flushTarget() || fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
+}
+
+void SystemCloneMode::useRemainingSpace()
+{
+    uint64_t used = 2 * CopyPlan::MiB;
+    for (const PartitionInfo& p : m_systemPartitions)
+        used += p.size;
+    log().info(QStringLiteral("System partitions actual size: %1 GB, Target disk: %2 GB").arg(gib(used), gib(m_targetDisk.size)));
+    if (m_targetDisk.size <= used)
+        return;
+    switch (m_resizeMode) {
+    case ResizeMode::KeepOnly:
+        log().info(QStringLiteral("ResizeMode: KeepOnly"));
+        return;
+    case ResizeMode::KeepAndCreateData:
+        log().info(QStringLiteral("ResizeMode: KeepAndCreateData"));
+        emit phaseChanged(tr("Creating data partition..."));
+        if (!createDataPartition())
+            log().warning(QStringLiteral("Data partition not made: %1; the clone goes on without it").arg(m_lastError));
+        break;
+    case ResizeMode::ExpandSystem:
+        log().info(QStringLiteral("ResizeMode: ExpandSystem"));
+        emit phaseChanged(tr("Expanding system partition..."));
+        if (!expandSystem())
+            log().warning(QStringLiteral("Partition expansion failed, continuing...: %1").arg(m_lastError));
+        break;
+    }
+    m_lastError.clear();
+}
+
+bool SystemCloneMode::createDataPartition()
+{
+    if (!m_resizer->createDataPartition(*m_diskIO, m_systemPartitions, m_targetDisk.size, m_sectorSize, m_dataLabel, m_align4K)) {
+        m_lastError = m_resizer->lastError();
+        return false;
+    }
+    emit phaseChanged(tr("Formatting data partition..."));
+    SystemCloneTarget target(*m_diskIO, m_targetDisk.diskNumber, m_sectorSize);
+    const QList<PartitionInfo> system = m_systemPartitions;
+    const QString label = m_dataLabel;
+    const int disk = m_targetDisk.diskNumber;
+    const bool ok = target.withTargetClosed([&](PartitioningTool& tool) {
+        QList<PartitioningTool::Row> rows;
+        if (!tool.listPartitions(disk, rows))
+            return false;
+        const int chosen = SystemCloneTarget::chooseDataRow(rows, system);
+        if (chosen < 0) {
+            log().error(QStringLiteral("Cannot identify a separate data partition safely; refusing to format"));
+            return false;
+        }
+        log().info(QStringLiteral("Selected data partition for formatting: index=%1, offset=%2")
+                       .arg(rows[chosen].number).arg(rows[chosen].offsetBytes));
+        return tool.format(disk, rows[chosen].number, Tessarin::FileSystemType::NTFS, label);
+    });
+    if (!ok) {
+        m_lastError = target.lastError().isEmpty() ? tr("Cannot identify a separate data partition safely; refusing to format")
+                                                   : target.lastError();
+        return false;
+    }
+    log().info(QStringLiteral("Data partition formatted successfully"));
+    return true;
+}
+
+bool SystemCloneMode::expandSystem()
+{
+    const auto strategy = m_targetDisk.size > m_sourceDisk.size ? PartitionResizer::ExpandLast : PartitionResizer::ShrinkLast;
+    const QList<ResizePlanEntry> plan = m_resizer->calculateResizePlan(m_sourceDisk, m_targetDisk, m_systemPartitions, strategy);
+    QList<ResizePlanEntry> grown;
+    for (const ResizePlanEntry& e : plan) {
+        if (!e.needsResize)
+            continue;
+        if (!e.canResize) {
+            m_lastError = QStringLiteral("Partition %1 cannot be resized: %2").arg(e.partition.displayName(), e.description);
+            return false;
+        }
+        grown.append(e);
+    }
+    if (grown.isEmpty()) {
+        log().info(QStringLiteral("No partitions need resizing"));
+        return true;
+    }
+    const bool tableOk = m_sourceGpt ? m_resizer->updateGptEntries(*m_diskIO, plan, m_targetDisk.size, m_sectorSize)
+                                     : m_resizer->updateMbrEntries(*m_diskIO, plan, m_sectorSize);
+    if (!tableOk) {
+        m_lastError = m_resizer->lastError();
+        return false;
+    }
+    SystemCloneTarget target(*m_diskIO, m_targetDisk.diskNumber, m_sectorSize);
+    for (const ResizePlanEntry& e : grown) {
+        emit phaseChanged(tr("Resizing partition %1: %2 -> %3 bytes").arg(e.partition.displayName()).arg(e.partition.size).arg(e.newSize));
+        for (PartitionInfo& p : m_systemPartitions)
+            if (p.startSector == e.partition.startSector) {
+                p.size = e.newSize;
+                p.sectorCount = e.newSectorCount;
+            }
+        // The table alone leaves the new space outside the volume; the file system has to grow into it.
+        const int disk = m_targetDisk.diskNumber;
+        const uint64_t start = e.newStartSector;
+        const bool ok = target.withTargetClosed([&](PartitioningTool& tool) {
+            QList<PartitioningTool::Row> rows;
+            if (!tool.listPartitions(disk, rows))
+                return false;
+            const int row = SystemCloneTarget::rowAt(rows, start);
+            return row >= 0 && tool.extendFileSystem(disk, rows[row].number);
+        });
+        if (!ok) {
+            m_lastError = QStringLiteral("The file system of %1 was not extended: %2").arg(e.partition.displayName(), target.lastError());
+            return false;
+        }
+        log().info(QStringLiteral("Partition %1 resized and its file system extended").arg(e.partition.displayName()));
+    }
+    return true;
+}
+
+bool SystemCloneMode::sourceHasWindows() const
+{
+    return std::any_of(m_systemPartitions.begin(), m_systemPartitions.end(),
+                       [](const PartitionInfo& p) { return DiskCloneMode::isWindowsVolume(p); });
+}
+
+bool SystemCloneMode::repairBoot()
+{
+    log().info(QStringLiteral("Fixing boot configuration..."));
+    emit phaseChanged(tr("Repairing boot configuration..."));
+    if (!sourceHasWindows()) {
+        log().info(QStringLiteral("Source disk holds no Windows installation; boot repair skipped"));
+        return true;
+    }
+    if (!BootToolAvailability::allAvailable())
+        return fail(BootToolAvailability::refuse(QStringLiteral("System clone boot repair")));
+    if (!m_bootRepair) {
+        m_bootRepair = new SystemCloneBootRepair(m_bcdEditor, m_diskIO, this);
+        connect(m_bootRepair, &SystemCloneBootRepair::phaseChanged, this, &CloneMode::phaseChanged);
+    }
+    m_bootRepair->setTargetDisk(m_targetDisk);
+    m_bootRepair->setSystemPartitions(m_systemPartitions);
+    m_bootRepair->setTargetBootMode(m_config.targetBootMode);
+    const bool legacy = m_config.targetBootMode == Tessarin::TargetBootMode::Legacy;
+    log().info(QStringLiteral("Detected boot type: %1").arg(legacy ? QStringLiteral("Legacy BIOS") : QStringLiteral("UEFI")));
+    bool result = false;
+    const auto verify = [this] {
+        if (!m_bootRepair->efiLetterUsed().isEmpty())
+            m_bootRepair->verifyEfiContents(m_bootRepair->efiLetterUsed());
+        m_bootRepair->releaseMountedLetter();
+    };
+    if (legacy) {
+        if (!m_bootManager->fixBoot(m_targetDisk, BootManager::LegacyBios))
+            log().warning(QStringLiteral("MBR repair failed"));
+        result = m_bootRepair->repairBcd();
+    } else if (m_bootRepair->rebuildBcdForMigration()) {
+        verify();
+        result = true;
+    } else {
+        log().warning(QStringLiteral("bcdboot failed, trying alternative repair..."));
+        const bool efi = std::any_of(m_systemPartitions.begin(), m_systemPartitions.end(),
+                                     [](const PartitionInfo& p) { return p.isEfi && p.size > 0; });
+        if (!efi || !m_bootManager->fixBoot(m_targetDisk, BootManager::Uefi))
+            log().warning(QStringLiteral("EFI repair failed"));
+        result = m_bootRepair->repairBcd();
+        if (result)
+            verify();
+    }
+    for (const PartitionInfo& p : m_systemPartitions)
+        if (!p.driveLetter.isEmpty() && DiskCloneMode::isWindowsVolume(p)) {
+            m_bootRepair->checkWinRE(p.driveLetter);
+            break;
+        }
+    m_bootRepair->releaseMountedLetter();
+    if (!result && m_lastError.isEmpty())
+        m_lastError = m_bootRepair->lastError();
+    return result;
+}

@@ -1,0 +1,72 @@
+#pragma once
+#include "engine/clonemode.h"
+#include "modes/copyplan.h"
+#include "modes/systemclonelayout.h"
+
+#include <QList>
+#include <QString>
+#include <vector>
+
+class BCDEditor;
+class BootManager;
+class PartitionResizer;
+class SystemCloneBootRepair;
+class SystemCloneTarget;
+
+// Moves the Windows installation to another disk: only the partitions that boot, recover and hold
+// Windows, closed up behind large gaps, the tables cut down to them and fitted to the target, the
+// remaining space used as asked, then the boot configuration rebuilt. Everything that can be
+// refused is checked before the target is cleaned.
+class SystemCloneMode : public CloneMode {
+    Q_OBJECT
+public:
+    using ResizeMode = Tessarin::ResizeMode;
+
+    explicit SystemCloneMode(QObject* parent = nullptr);
+    ~SystemCloneMode() override;
+
+    QString name() const override;
+    int type() const override;
+    QString description() const override;
+    bool validate(QString& error) override;
+    bool prepare() override;
+    bool execute() override;
+    bool repairBoot() override;
+    void setResizeMode(Tessarin::ResizeMode mode) override { m_resizeMode = mode; }
+    void setDataPartitionLabel(const QString& label) override { m_dataLabel = label; }
+
+    QList<PartitionInfo> detectSystemPartitions() const;
+    // Target positions once execute has moved them.
+    const QList<PartitionInfo>& systemPartitions() const { return m_systemPartitions; }
+
+private:
+    struct Step {
+        QString name;
+        std::vector<CopyExtent> extents;
+        uint64_t bytes = 0;
+    };
+
+    bool checkSourceTable();
+    bool planCopy();
+    bool planPartition(const PartitionInfo& partition, uint64_t targetOffset, CopyPlan& plan);
+    bool copyStep(const Step& step);
+    bool finishTables();
+    void useRemainingSpace();
+    bool createDataPartition();
+    bool expandSystem();
+    bool sourceHasWindows() const;
+
+    BootManager* m_bootManager;
+    BCDEditor* m_bcdEditor;
+    PartitionResizer* m_resizer;
+    SystemCloneBootRepair* m_bootRepair = nullptr;  // made with the DiskIO, which comes after construction
+    ResizeMode m_resizeMode = ResizeMode::KeepAndCreateData;
+    QString m_dataLabel = QStringLiteral("Data");
+    QList<PartitionInfo> m_systemPartitions;
+    std::vector<SystemCloneLayout::Placement> m_placements;
+    QList<Step> m_steps;
+    uint32_t m_sectorSize = 512;
+    bool m_sourceGpt = false;
+    uint64_t m_targetUsableBytes = 0;
+    uint64_t m_tableBytes = CopyPlan::TableRegionBytes;
+};

@@ -1,0 +1,188 @@
+#include "modes/systemclonetarget.h"
+
+#include "core/diskio.h"
+#include "core/logger.h"
+#include "ondisk/bootsectorfields.h"
+#include "ondisk/byteorder.h"
+#include "ondisk/fat32bootsector.h"
+#include "ondisk/mbrcodec.h"
+#include "ondisk/ntfsbootsector.h"
+#include "partition/gptdisk.h"
+
+#include <QRandomGenerator>
+#include <algorithm>
+
+namespace {
+constexpr uint64_t DataPartitionMinimum = 100ull * 1048576;
+
+Logger& log() { return Logger::instance(); }
+
+bool contains(const std::vector<uint64_t>& list, uint64_t value)
+{
+    return std::find(list.begin(), list.end(), value) != list.end();
+}
+} // namespace
+
+bool SystemCloneTarget::fail(const QString& message)
+{
+    m_lastError = message;
+    log().error(message);
+    return false;
+}
+
+bool SystemCloneTarget::finishGpt(const std::vector<uint64_t>& keep, const std::vector<Move>& moves)
+{
+    GptDisk gpt;
+    if (!gpt.load(m_disk, m_sectorSize, 0))
+        return fail(QStringLiteral("The copied GPT cannot be read: %1").arg(QString::fromStdString(gpt.lastError())));
+    std::vector<GptPartitionEntry>& entries = gpt.entries();
+    int removed = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        GptPartitionEntry& e = entries[i];
+        if (!e.isUsed())
+            continue;
+        const uint64_t start = e.firstLba * m_sectorSize / 512;
+        if (!contains(keep, start)) {
+            log().info(QStringLiteral("Removing non-system partition entry %1 at sector %2").arg(i).arg(start));
+            e = GptPartitionEntry();
+            ++removed;
+            continue;
+        }
+        for (const Move& m : moves) {
+            if (m.oldStart != start)
+                continue;
+            const uint64_t length = e.lastLba - e.firstLba;
+            e.firstLba = diskSector(m.newStart);
+            e.lastLba = e.firstLba + length;
+            log().info(QStringLiteral("GPT entry %1 moved to LBA %2-%3").arg(i).arg(e.firstLba).arg(e.lastLba));
+        }
+    }
+    log().info(QStringLiteral("Cleaned %1 non-system partition entries").arg(removed));
+    if (!gpt.fitToDisk() || !gpt.commit(m_disk))
+        return fail(QStringLiteral("Failed to write the GPT for the target disk: %1").arg(QString::fromStdString(gpt.lastError())));
+    log().info(QStringLiteral("GPT written: backup LBA %1, last usable LBA %2").arg(gpt.backupLba()).arg(gpt.header().lastUsableLba));
+    return true;
+}
+
+bool SystemCloneTarget::finishMbr(const std::vector<uint64_t>& keep, const std::vector<Move>& moves)
+{
+    std::vector<uint8_t> sector(m_sectorSize);
+    if (!m_disk.readTargetBytes(0, m_sectorSize, sector.data()) || !MbrCodec::hasBootSignature(sector))
+        return fail(QStringLiteral("The copied MBR cannot be read"));
+    for (int i = 0; i < MbrCodec::EntryCount; ++i) {
+        MbrCodec::Entry e;
+        if (!MbrCodec::entry(sector, i, e) || e.type == 0)
+            continue;
+        const uint64_t start = uint64_t(e.firstLba) * m_sectorSize / 512;
+        if (MbrCodec::isExtendedType(e.type) || !contains(keep, start)) {
+            log().info(QStringLiteral("Removing non-system MBR entry %1 at sector %2").arg(i).arg(start));
+            MbrCodec::setEntry(sector, i, MbrCodec::Entry());
+            continue;
+        }
+        for (const Move& m : moves)
+            if (m.oldStart == start)
+                MbrCodec::setEntryExtent(sector, i, uint32_t(diskSector(m.newStart)), e.sectorCount);
+    }
+    if (!m_disk.writeTargetBytes(0, m_sectorSize, sector.data()))
+        return fail(QStringLiteral("Failed to write the MBR: %1").arg(m_disk.lastError()));
+    return true;
+}
+
+bool SystemCloneTarget::setHiddenSectors(uint64_t partitionStart)
+{
+    const uint64_t offset = partitionStart * 512;
+    const uint32_t hidden = uint32_t(diskSector(partitionStart));
+    std::vector<uint8_t> boot(std::max<uint32_t>(m_sectorSize, BootSectorFields::SectorBytes));
+    if (!m_disk.readTargetBytes(offset, boot.size(), boot.data()))
+        return fail(QStringLiteral("Cannot read the boot sector at byte %1").arg(offset));
+    std::vector<uint64_t> copies;  // byte offsets of the boot sector and its backup
+    if (NtfsBootSector::hasOemId(boot.data())) {
+        const uint32_t bps = NtfsBootSector::sectorSizeOf(boot.data());
+        copies = {offset};
+        if (bps != 0)
+            copies.push_back(offset + NtfsBootSector::totalSectorsOf(boot.data()) * bps);
+    } else {
+        Fat32BootSector fat;
+        if (Fat32BootSector::decode(boot.data(), boot.size(), 0, fat) != Fat32BootSector::Status::Ok)
+            return true;
+        copies = {offset};
+        const uint16_t backup = ByteOrder::get16(boot.data() + BootSectorFields::OffFat32BackupBootSector);
+        if (backup != 0 && backup < fat.reservedSectors)
+            copies.push_back(offset + uint64_t(backup) * fat.bytesPerSector);
+    }
+    for (uint64_t at : copies) {
+        if (!m_disk.readTargetBytes(at, boot.size(), boot.data()))
+            return fail(QStringLiteral("Cannot read the boot sector at byte %1").arg(at));
+        if (ByteOrder::get16(boot.data() + BootSectorFields::OffSignature) != BootSectorFields::BootSignature) {
+            log().warning(QStringLiteral("No boot sector copy at byte %1; left alone").arg(at));
+            continue;
+        }
+        ByteOrder::put32(boot.data() + BootSectorFields::OffHiddenSectors, hidden);
+        if (!m_disk.writeTargetBytes(at, boot.size(), boot.data()))
+            return fail(QStringLiteral("Failed to write the boot sector at byte %1: %2").arg(at).arg(m_disk.lastError()));
+    }
+    log().info(QStringLiteral("Hidden sectors of the volume at sector %1 set to %2").arg(partitionStart).arg(hidden));
+    return true;
+}
+
+bool SystemCloneTarget::regenerateMbrSignature()
+{
+    std::vector<uint8_t> sector(m_sectorSize);
+    if (!m_disk.readTargetBytes(0, m_sectorSize, sector.data()) || !MbrCodec::hasBootSignature(sector))
+        return fail(QStringLiteral("Failed to read MBR"));
+    const uint32_t signature = uint32_t(QRandomGenerator::global()->generate64());
+    ByteOrder::put32(sector.data() + MbrCodec::OffDiskSignature, signature);
+    log().info(QStringLiteral("New MBR signature: 0x%1").arg(signature, 8, 16, QLatin1Char('0')));
+    if (!m_disk.writeTargetBytes(0, m_sectorSize, sector.data()))
+        return fail(QStringLiteral("Failed to write MBR"));
+    return true;
+}
+
+bool SystemCloneTarget::withTargetClosed(const std::function<bool(PartitioningTool&)>& step)
+{
+    m_disk.flushTarget();
+    m_disk.closeTarget();
+    PartitioningTool& tool = PartitioningTool::current();
+    const bool ok = step(tool);
+    if (!ok)
+        m_lastError = tool.lastError();
+    if (!m_disk.openTargetDisk(m_diskNumber))
+        return fail(QStringLiteral("Failed to reopen the target disk: %1").arg(m_disk.lastError()));
+    return ok;
+}
+
+int SystemCloneTarget::chooseDataRow(const QList<PartitioningTool::Row>& rows, const QList<PartitionInfo>& system)
+{
+    bool numbered = false;
+    for (const PartitionInfo& p : system)
+        numbered = numbered || p.partitionNumber > 0;
+    int chosen = -1;
+    for (int i = 0; i < rows.size(); ++i) {
+        const PartitioningTool::Row& r = rows[i];
+        const QString type = r.type.toLower();
+        bool candidate = r.sizeBytes >= DataPartitionMinimum && !type.contains(QLatin1String("system"))
+            && !type.contains(QLatin1String("reserved")) && !type.contains(QLatin1String("recovery"))
+            && (numbered || type.contains(QLatin1String("primary")) || type.contains(QLatin1String("basic"))
+                || type.contains(QLatin1String("logical")));
+        for (const PartitionInfo& p : system) {
+            const uint64_t start = p.startSector * 512;
+            if ((p.partitionNumber > 0 && p.partitionNumber == r.number)
+                || (r.offsetBytes < start + p.size && start < r.offsetBytes + r.sizeBytes))
+                candidate = false;
+        }
+        log().info(QStringLiteral("Parsed partition row: index=%1, type=%2, size=%3, offset=%4, candidate=%5")
+                       .arg(r.number).arg(r.type).arg(r.sizeBytes).arg(r.offsetBytes)
+                       .arg(candidate ? QStringLiteral("yes") : QStringLiteral("no")));
+        if (candidate && (chosen < 0 || r.offsetBytes > rows[chosen].offsetBytes))
+            chosen = i;
+    }
+    return chosen;
+}
+
+int SystemCloneTarget::rowAt(const QList<PartitioningTool::Row>& rows, uint64_t start)
+{
+    for (int i = 0; i < rows.size(); ++i)
+        if (rows[i].offsetBytes == start * 512)
+            return i;
+    return -1;
+}
