@@ -9,14 +9,12 @@
 #include "core/logger.h"
 #include "filesystem/fat32parser.h"
 #include "filesystem/ntfsparser.h"
-#include "ondisk/byteorder.h"
 #include "ondisk/mbrcodec.h"
 #include "partition/diskaccess.h"
 #include "partition/gptdisk.h"
 #include "partition/partitioningtool.h"
 #include "partition/partitionresizer.h"
 
-#include <QRandomGenerator>
 #include <memory>
 #include <vector>
 
@@ -328,7 +326,7 @@ bool DiskCloneMode::execute()
             log().warning(QStringLiteral("Failed to regenerate GUIDs, disk may appear offline"));
     } else {
         emit phaseChanged(tr("Updating disk signature..."));
-        if (!regenerateMbrSignature())
+        if (!m_resizer->regenerateMbrSignature(*m_diskIO, m_sectorSize))
             log().warning(QStringLiteral("Failed to regenerate MBR signature"));
     }
     if (!m_diskIO->flushTarget())
@@ -355,28 +353,6 @@ bool DiskCloneMode::finishGpt()
     log().info(QStringLiteral("GPT header updated: backupLBA=%1, lastUsableLBA=%2")
                    .arg(gpt.backupLba())
                    .arg(gpt.header().lastUsableLba));
-    return true;
-}
-
-bool DiskCloneMode::regenerateMbrSignature()
-{
-    log().info(QStringLiteral("Regenerating MBR disk signature..."));
-    std::vector<uint8_t> sector(m_sectorSize);
-    if (!m_diskIO->readTargetBytes(0, m_sectorSize, sector.data())) {
-        log().error(QStringLiteral("Failed to read MBR"));
-        return false;
-    }
-    if (!MbrCodec::hasBootSignature(sector)) {
-        log().warning(QStringLiteral("Invalid MBR signature"));
-        return false;
-    }
-    const uint32_t signature = uint32_t(QRandomGenerator::global()->generate64());
-    ByteOrder::put32(sector.data() + MbrCodec::OffDiskSignature, signature);
-    log().info(QStringLiteral("New MBR signature: 0x%1").arg(signature, 8, 16, QLatin1Char('0')));
-    if (!m_diskIO->writeTargetBytes(0, m_sectorSize, sector.data())) {
-        log().error(QStringLiteral("Failed to write MBR"));
-        return false;
-    }
     return true;
 }
 

@@ -50,7 +50,6 @@ private:
     bool cleanTarget();
     bool copyStep(const Step& step);
     bool finishGpt();
-    bool regenerateMbrSignature();
     void addExtendedBootRecords(CopyPlan& plan);
 
     BootManager* m_bootManager;

@@ -8,6 +8,7 @@
 #include "filesystem/ntfsparser.h"
 #include "modes/bootsectorpatch.h"
 #include "modes/copyplan.h"
+#include "modes/volumebootsector.h"
 #include "ondisk/mbrcodec.h"
 #include "partition/diskaccess.h"
 #include "partition/gptdisk.h"
@@ -352,41 +353,9 @@ bool PartitionCloneMode::copyData()
 
 bool PartitionCloneMode::fixBootSector()
 {
-    const auto failed = [this](const QString& why) {
+    QString why;
+    if (VolumeBootSector::place(*m_diskIO, m_targetOffset, m_copySize, why) == VolumeBootSector::Outcome::Failed)
         return fail(tr("Failed to update boot sector - partition may not be accessible: %1").arg(why));
-    };
-    // Whole target sectors around the 512 bytes of the boot sector.
-    const uint32_t unit = std::max<uint32_t>(m_targetSectorSize, MbrCodec::SectorBytes);
-    std::vector<uint8_t> sector(unit);
-    if (!m_diskIO->readTargetBytes(m_targetOffset, unit, sector.data()))
-        return failed(m_diskIO->lastError());
-    BootSectorPatch::Result r;
-    if (!BootSectorPatch::apply(sector.data(), m_targetOffset, m_copySize, r))
-        return failed(QString::fromStdString(r.error));
-    if (r.kind == BootSectorPatch::Kind::Unknown) {
-        log().warning(QStringLiteral("Unknown filesystem signature: %1").arg(QString::fromLatin1(QByteArray(
-            reinterpret_cast<const char*>(sector.data()), 8).toHex(' '))));
-        return true;
-    }
-    log().info(QStringLiteral("Fixed hidden sectors: %1 -> %2, total sectors: %3 -> %4")
-                   .arg(r.oldHidden).arg(r.newHidden).arg(r.oldTotal).arg(r.newTotal));
-    if (!m_diskIO->writeTargetBytes(m_targetOffset, unit, sector.data()))
-        return failed(m_diskIO->lastError());
-    if (r.backupOffset == 0)
-        return true;
-    const uint64_t at = m_targetOffset + r.backupOffset;
-    const uint64_t base = at / unit * unit;
-    std::vector<uint8_t> backup(unit);
-    if (!m_diskIO->readTargetBytes(base, unit, backup.data()))
-        return failed(m_diskIO->lastError());
-    uint8_t* backupSector = backup.data() + (at - base);
-    if (!BootSectorPatch::refreshBackup(r.kind, sector.data(), backupSector)) {
-        log().warning(QStringLiteral("No backup boot sector at offset %1 of the copy; left alone").arg(r.backupOffset));
-        return true;
-    }
-    if (!m_diskIO->writeTargetBytes(base, unit, backup.data()))
-        return failed(m_diskIO->lastError());
-    log().info(QStringLiteral("Backup boot sector updated"));
     return true;
 }
 

@@ -336,7 +336,7 @@ bool SystemCloneMode::execute()
         log().info(QStringLiteral("GPT GUIDs regenerated successfully"));
     } else {
         emit phaseChanged(tr("Updating disk signature..."));
-        if (!target.regenerateMbrSignature())
+        if (!m_resizer->regenerateMbrSignature(*m_diskIO, m_sectorSize))
             return fail(tr("Failed to regenerate MBR disk signature"));
     }
     if (!m_diskIO->flushTarget())
@@ -380,7 +380,7 @@ bool SystemCloneMode::finishTables()
         if (!at.moved())
             continue;
         // A BIOS boot code finds the volume through the start its boot sector names.
-        if (!target.setHiddenSectors(at.targetOffset / 512))
+        if (!target.setHiddenSectors(at.targetOffset / 512, p.size))
             return fail(tr("Failed to update the boot sector of moved partition %1: %2").arg(p.displayName(), target.lastError()));
         log().info(QStringLiteral("Updating partition info: %1 start sector %2 -> %3").arg(p.displayName())
                        .arg(p.startSector).arg(at.targetOffset / 512));

@@ -2,14 +2,10 @@
 
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "ondisk/bootsectorfields.h"
-#include "ondisk/byteorder.h"
-#include "ondisk/fat32bootsector.h"
+#include "modes/volumebootsector.h"
 #include "ondisk/mbrcodec.h"
-#include "ondisk/ntfsbootsector.h"
 #include "partition/gptdisk.h"
 
-#include <QRandomGenerator>
 #include <algorithm>
 
 namespace {
@@ -88,53 +84,11 @@ bool SystemCloneTarget::finishMbr(const std::vector<uint64_t>& keep, const std::
     return true;
 }
 
-bool SystemCloneTarget::setHiddenSectors(uint64_t partitionStart)
+bool SystemCloneTarget::setHiddenSectors(uint64_t partitionStart, uint64_t volumeBytes)
 {
-    const uint64_t offset = partitionStart * 512;
-    const uint32_t hidden = uint32_t(diskSector(partitionStart));
-    std::vector<uint8_t> boot(std::max<uint32_t>(m_sectorSize, BootSectorFields::SectorBytes));
-    if (!m_disk.readTargetBytes(offset, boot.size(), boot.data()))
-        return fail(QStringLiteral("Cannot read the boot sector at byte %1").arg(offset));
-    std::vector<uint64_t> copies;  // byte offsets of the boot sector and its backup
-    if (NtfsBootSector::hasOemId(boot.data())) {
-        const uint32_t bps = NtfsBootSector::sectorSizeOf(boot.data());
-        copies = {offset};
-        if (bps != 0)
-            copies.push_back(offset + NtfsBootSector::totalSectorsOf(boot.data()) * bps);
-    } else {
-        Fat32BootSector fat;
-        if (Fat32BootSector::decode(boot.data(), boot.size(), 0, fat) != Fat32BootSector::Status::Ok)
-            return true;
-        copies = {offset};
-        const uint16_t backup = ByteOrder::get16(boot.data() + BootSectorFields::OffFat32BackupBootSector);
-        if (backup != 0 && backup < fat.reservedSectors)
-            copies.push_back(offset + uint64_t(backup) * fat.bytesPerSector);
-    }
-    for (uint64_t at : copies) {
-        if (!m_disk.readTargetBytes(at, boot.size(), boot.data()))
-            return fail(QStringLiteral("Cannot read the boot sector at byte %1").arg(at));
-        if (ByteOrder::get16(boot.data() + BootSectorFields::OffSignature) != BootSectorFields::BootSignature) {
-            log().warning(QStringLiteral("No boot sector copy at byte %1; left alone").arg(at));
-            continue;
-        }
-        ByteOrder::put32(boot.data() + BootSectorFields::OffHiddenSectors, hidden);
-        if (!m_disk.writeTargetBytes(at, boot.size(), boot.data()))
-            return fail(QStringLiteral("Failed to write the boot sector at byte %1: %2").arg(at).arg(m_disk.lastError()));
-    }
-    log().info(QStringLiteral("Hidden sectors of the volume at sector %1 set to %2").arg(partitionStart).arg(hidden));
-    return true;
-}
-
-bool SystemCloneTarget::regenerateMbrSignature()
-{
-    std::vector<uint8_t> sector(m_sectorSize);
-    if (!m_disk.readTargetBytes(0, m_sectorSize, sector.data()) || !MbrCodec::hasBootSignature(sector))
-        return fail(QStringLiteral("Failed to read MBR"));
-    const uint32_t signature = uint32_t(QRandomGenerator::global()->generate64());
-    ByteOrder::put32(sector.data() + MbrCodec::OffDiskSignature, signature);
-    log().info(QStringLiteral("New MBR signature: 0x%1").arg(signature, 8, 16, QLatin1Char('0')));
-    if (!m_disk.writeTargetBytes(0, m_sectorSize, sector.data()))
-        return fail(QStringLiteral("Failed to write MBR"));
+    QString why;
+    if (VolumeBootSector::place(m_disk, partitionStart * 512, volumeBytes, why) == VolumeBootSector::Outcome::Failed)
+        return fail(why);
     return true;
 }
 

@@ -29,10 +29,9 @@ public:
     bool finishGpt(const std::vector<uint64_t>& keep, const std::vector<Move>& moves);
     // The same for the four MBR entries; a container of logical partitions is never kept.
     bool finishMbr(const std::vector<uint64_t>& keep, const std::vector<Move>& moves);
-    // A volume's boot sector names its own start (hidden sectors): a moved NTFS or FAT32 volume
-    // gets its new one, in the boot sector and its backup. Other volumes are left alone.
-    bool setHiddenSectors(uint64_t partitionStart);
-    bool regenerateMbrSignature();
+    // A volume's boot sector names its own start (hidden sectors): a moved NTFS or FAT volume of
+    // `volumeBytes` gets its new one, in the boot sector and its backup. Other volumes are left alone.
+    bool setHiddenSectors(uint64_t partitionStart, uint64_t volumeBytes);
 
     // Runs `step` with the target handle closed, so that a platform tool can open the disk, and
     // reopens it whatever the step did. False when the step fails or the handle cannot come back.

@@ -10,8 +10,10 @@
 #include "platformtools/diskpartscript.h"
 #include "platformtools/toolrunner.h"
 #include "partition/sectorunits.h"
+#include "ondisk/byteorder.h"
 #include "ondisk/mbrcodec.h"
 
+#include <QRandomGenerator>
 #include <QUuid>
 #include <algorithm>
 #include <span>
@@ -496,5 +498,22 @@ bool PartitionResizer::regenerateGptGuids(DiskIO& disk, uint32_t sectorSize)
         return fail(text(gpt.lastError()));
     DiskAccess::refreshLayout(disk);
     log().info(QStringLiteral("GPT GUIDs regenerated successfully"));
+    return true;
+}
+
+bool PartitionResizer::regenerateMbrSignature(DiskIO& disk, uint32_t sectorSize)
+{
+    log().info(QStringLiteral("Regenerating MBR disk signature..."));
+    sectorSize = checkedSectorSize(disk, sectorSize);
+    std::vector<uint8_t> sector(std::max<uint32_t>(sectorSize, MbrCodec::SectorBytes));
+    if (!disk.readTargetBytes(0, sector.size(), sector.data()))
+        return fail(QStringLiteral("Failed to read MBR: %1").arg(disk.lastError()));
+    if (!MbrCodec::hasBootSignature(sector))
+        return fail(QStringLiteral("Invalid MBR signature"));
+    const uint32_t signature = uint32_t(QRandomGenerator::global()->generate64());
+    ByteOrder::put32(sector.data() + MbrCodec::OffDiskSignature, signature);
+    log().info(QStringLiteral("New MBR signature: 0x%1").arg(signature, 8, 16, QLatin1Char('0')));
+    if (!disk.writeTargetBytes(0, sector.size(), sector.data()))
+        return fail(QStringLiteral("Failed to write MBR: %1").arg(disk.lastError()));
     return true;
 }

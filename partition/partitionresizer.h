@@ -43,6 +43,8 @@ public:
     bool createMbrDataPartition(int diskNumber, uint64_t startSector, uint64_t sectorCount, uint32_t sectorSize,
                                 const QString& label);
     bool regenerateGptGuids(DiskIO& disk, uint32_t sectorSize);
+    // A new random MBR disk signature in sector 0 of the target; boot code and entries are kept.
+    bool regenerateMbrSignature(DiskIO& disk, uint32_t sectorSize);
 
     QString lastError() const { return m_lastError; }
 

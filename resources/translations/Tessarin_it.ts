@@ -339,10 +339,6 @@
 <context>
     <name>CloneWorker</name>
     <message>
-        <source>No clone strategy available for mode %1</source>
-        <translation>Nessuna strategia di clonazione disponibile per la modalità %1</translation>
-    </message>
-    <message>
         <source>Clone operation cancelled</source>
         <translation>Operazione di clonazione annullata</translation>
     </message>
@@ -1182,6 +1178,206 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>Configuring boot options...</source>
         <translation>Configurazione delle opzioni di avvio...</translation>
+    </message>
+    <message>
+        <source>Partition %1 does not start on a %2-byte sector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partition %1 overlaps the partition before it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partition %1 would exceed target disk size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resizing partition %1: %2 -&gt; %3 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created data partition %1: %2 GB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Clone</source>
+        <translation type="unfinished">Clonazione di sistema</translation>
+    </message>
+    <message>
+        <source>Migrate operating system to a new disk with automatic boot repair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation type="unfinished">Il disco di origine non è valido</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation type="unfinished">Il disco di destinazione non è valido</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation type="unfinished">Il disco di origine e quello di destinazione non possono coincidere</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation type="unfinished">Il disco di destinazione contiene il sistema in esecuzione e non può essere sovrascritto</translation>
+    </message>
+    <message>
+        <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No system partitions found on source disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target disk is too small. Used space: %1 GB, Target: %2 GB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation type="unfinished">Impossibile aprire il disco di origine</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation type="unfinished">Pulizia del disco di destinazione...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation type="unfinished">Impossibile pulire il disco di destinazione: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation type="unfinished">Impossibile aprire il disco di destinazione</translation>
+    </message>
+    <message>
+        <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation type="unfinished">La tabella delle partizioni del disco di origine è danneggiata (%1); non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source disk size is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation type="unfinished">tabella delle partizioni</translation>
+    </message>
+    <message>
+        <source>Partition %1 lies beyond the end of the source disk; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to read partition %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation type="unfinished">Copia di %1 non riuscita: %2</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation type="unfinished">I dischi non sono aperti (eseguire prima la preparazione)</translation>
+    </message>
+    <message>
+        <source>Copying whole disk sector-by-sector...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation type="unfinished">Copia della tabella delle partizioni...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation type="unfinished">Copia della partizione %1 di %2: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation type="unfinished">Rigenerazione degli identificatori del disco...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate GPT GUIDs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation type="unfinished">Aggiornamento della firma del disco...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate MBR disk signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation type="unfinished">Impossibile svuotare la destinazione: %1</translation>
+    </message>
+    <message>
+        <source>Fixing partition table...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to fix GPT header: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to update the target&apos;s partition table: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to update the boot sector of moved partition %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creating data partition...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expanding system partition...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formatting data partition...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot identify a separate data partition safely; refusing to format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation type="unfinished">Riparazione della configurazione di avvio in corso...</translation>
     </message>
 </context>
 <context>

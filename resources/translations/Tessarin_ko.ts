@@ -339,10 +339,6 @@
 <context>
     <name>CloneWorker</name>
     <message>
-        <source>No clone strategy available for mode %1</source>
-        <translation>모드 %1에 사용할 수 있는 복제 방식이 없습니다</translation>
-    </message>
-    <message>
         <source>Clone operation cancelled</source>
         <translation>복제 작업이 취소되었습니다</translation>
     </message>
@@ -1182,6 +1178,206 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>Configuring boot options...</source>
         <translation>부팅 옵션을 구성하는 중...</translation>
+    </message>
+    <message>
+        <source>Partition %1 does not start on a %2-byte sector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partition %1 overlaps the partition before it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partition %1 would exceed target disk size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resizing partition %1: %2 -&gt; %3 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created data partition %1: %2 GB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Clone</source>
+        <translation type="unfinished">시스템 복제</translation>
+    </message>
+    <message>
+        <source>Migrate operating system to a new disk with automatic boot repair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation type="unfinished">원본 디스크가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation type="unfinished">대상 디스크가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation type="unfinished">원본 디스크와 대상 디스크는 같을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation type="unfinished">대상 디스크에 실행 중인 시스템이 있으므로 덮어쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No system partitions found on source disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target disk is too small. Used space: %1 GB, Target: %2 GB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation type="unfinished">원본 디스크를 열지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation type="unfinished">대상 디스크를 정리하는 중...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation type="unfinished">대상 디스크를 정리하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation type="unfinished">대상 디스크를 열지 못했습니다</translation>
+    </message>
+    <message>
+        <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation type="unfinished">원본 디스크의 파티션 테이블이 손상되었습니다(%1). 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source disk size is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation type="unfinished">파티션 테이블</translation>
+    </message>
+    <message>
+        <source>Partition %1 lies beyond the end of the source disk; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to read partition %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation type="unfinished">%1 복사 실패: %2</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation type="unfinished">디스크가 열려 있지 않습니다(먼저 준비하세요)</translation>
+    </message>
+    <message>
+        <source>Copying whole disk sector-by-sector...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation type="unfinished">파티션 테이블 복사 중...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation type="unfinished">파티션 %1/%2 복사 중: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation type="unfinished">디스크 식별자 재생성 중...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate GPT GUIDs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation type="unfinished">디스크 서명 업데이트 중...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate MBR disk signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation type="unfinished">대상 플러시 실패: %1</translation>
+    </message>
+    <message>
+        <source>Fixing partition table...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to fix GPT header: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to update the target&apos;s partition table: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to update the boot sector of moved partition %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creating data partition...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expanding system partition...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formatting data partition...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot identify a separate data partition safely; refusing to format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation type="unfinished">부팅 구성을 복구하는 중...</translation>
     </message>
 </context>
 <context>
