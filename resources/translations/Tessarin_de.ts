@@ -339,10 +339,6 @@
 <context>
     <name>CloneWorker</name>
     <message>
-        <source>No clone strategy available for mode %1</source>
-        <translation>Für Modus %1 ist keine Klonstrategie verfügbar</translation>
-    </message>
-    <message>
         <source>Clone operation cancelled</source>
         <translation>Klonvorgang abgebrochen</translation>
     </message>
@@ -1182,6 +1178,206 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>Configuring boot options...</source>
         <translation>Startoptionen werden konfiguriert...</translation>
+    </message>
+    <message>
+        <source>Partition %1 does not start on a %2-byte sector</source>
+        <translation>Partition %1 beginnt nicht an einer %2-Byte-Sektorgrenze</translation>
+    </message>
+    <message>
+        <source>Partition %1 overlaps the partition before it</source>
+        <translation>Partition %1 überschneidet sich mit der vorhergehenden Partition</translation>
+    </message>
+    <message>
+        <source>Partition %1 would exceed target disk size</source>
+        <translation>Partition %1 würde die Größe des Zieldatenträgers überschreiten</translation>
+    </message>
+    <message>
+        <source>Resizing partition %1: %2 -&gt; %3 bytes</source>
+        <translation>Größe von Partition %1 wird geändert: %2 -&gt; %3 Byte</translation>
+    </message>
+    <message>
+        <source>Created data partition %1: %2 GB</source>
+        <translation>Datenpartition %1 erstellt: %2 GB</translation>
+    </message>
+    <message>
+        <source>System Clone</source>
+        <translation>Systemklon</translation>
+    </message>
+    <message>
+        <source>Migrate operating system to a new disk with automatic boot repair</source>
+        <translation>Betriebssystem mit automatischer Startreparatur auf einen neuen Datenträger migrieren</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Der Quelldatenträger ist ungültig</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Der Zieldatenträger ist ungültig</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Quell- und Zieldatenträger dürfen nicht identisch sein</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>Der Zieldatenträger enthält das laufende System und kann nicht überschrieben werden</translation>
+    </message>
+    <message>
+        <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
+        <translation>Ein Legacy-BIOS-Start (MBR) auf dem Ziel erfordert einen MBR-Quellsystemdatenträger.</translation>
+    </message>
+    <message>
+        <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
+        <translation>Ein UEFI-Start (GPT) auf dem Ziel erfordert einen GPT-Quellsystemdatenträger.</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
+        <translation>Quell- und Zieldatenträger haben unterschiedliche logische Sektorgrößen (%1 und %2 Byte); ein Systemklon erfordert auf beiden dieselbe Sektorgröße</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
+        <translation>Sektorweises Systemklonen erfordert einen Zieldatenträger, der nicht kleiner als der Quelldatenträger ist.</translation>
+    </message>
+    <message>
+        <source>No system partitions found on source disk</source>
+        <translation>Auf dem Quelldatenträger wurden keine Systempartitionen gefunden</translation>
+    </message>
+    <message>
+        <source>Target disk is too small. Used space: %1 GB, Target: %2 GB</source>
+        <translation>Der Zieldatenträger ist zu klein. Belegter Speicher: %1 GB, Ziel: %2 GB</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>Quelldatenträger konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Zieldatenträger wird bereinigt...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Zieldatenträger konnte nicht bereinigt werden: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>Zieldatenträger konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
+        <translation>Der Zieldatenträger ist kleiner als angegeben (%1 Byte); es wurde nichts kopiert</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>Die Partitionstabelle des Quelldatenträgers ist beschädigt (%1); es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
+        <translation>Die primäre GPT des Quelldatenträgers ist beschädigt; reparieren Sie sie vor dem Klonen; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>Source disk size is invalid</source>
+        <translation>Die Größe des Quelldatenträgers ist ungültig</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
+        <translation>Der Zieldatenträger ist für sektorweises Klonen kleiner als der Quelldatenträger</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>gesamter Datenträger</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>Partitionstabelle</translation>
+    </message>
+    <message>
+        <source>Partition %1 lies beyond the end of the source disk; nothing was changed</source>
+        <translation>Partition %1 liegt hinter dem Ende des Quelldatenträgers; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</source>
+        <translation>Das Dateisystem von Partition %1 beansprucht mehr Platz, als die Partition bietet; reparieren Sie es vor dem Klonen; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>Failed to read partition %1: %2</source>
+        <translation>Partition %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Kopieren von %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>Datenträger sind nicht geöffnet (zuerst vorbereiten)</translation>
+    </message>
+    <message>
+        <source>Copying whole disk sector-by-sector...</source>
+        <translation>Gesamter Datenträger wird sektorweise kopiert...</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Partitionstabelle wird kopiert...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Partition %1 von %2 wird kopiert: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Datenträgerkennungen werden neu erzeugt...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate GPT GUIDs: %1</source>
+        <translation>GPT-GUIDs konnten nicht neu erzeugt werden: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Datenträgersignatur wird aktualisiert...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate MBR disk signature</source>
+        <translation>MBR-Datenträgersignatur konnte nicht neu erzeugt werden</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Ziel konnte nicht geleert werden: %1</translation>
+    </message>
+    <message>
+        <source>Fixing partition table...</source>
+        <translation>Partitionstabelle wird korrigiert...</translation>
+    </message>
+    <message>
+        <source>Failed to fix GPT header: %1</source>
+        <translation>GPT-Header konnte nicht korrigiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the target&apos;s partition table: %1</source>
+        <translation>Partitionstabelle des Ziels konnte nicht aktualisiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the boot sector of moved partition %1: %2</source>
+        <translation>Bootsektor der verschobenen Partition %1 konnte nicht aktualisiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Creating data partition...</source>
+        <translation>Datenpartition wird erstellt...</translation>
+    </message>
+    <message>
+        <source>Expanding system partition...</source>
+        <translation>Systempartition wird erweitert...</translation>
+    </message>
+    <message>
+        <source>Formatting data partition...</source>
+        <translation>Datenpartition wird formatiert...</translation>
+    </message>
+    <message>
+        <source>Cannot identify a separate data partition safely; refusing to format</source>
+        <translation>Eine separate Datenpartition lässt sich nicht sicher erkennen; Formatierung wird abgelehnt</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Startkonfiguration wird repariert...</translation>
     </message>
 </context>
 <context>

@@ -339,10 +339,6 @@
 <context>
     <name>CloneWorker</name>
     <message>
-        <source>No clone strategy available for mode %1</source>
-        <translation>No clone strategy available for mode %1</translation>
-    </message>
-    <message>
         <source>Clone operation cancelled</source>
         <translation>Clone operation cancelled</translation>
     </message>
@@ -1182,6 +1178,206 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Configuring boot options...</source>
         <translation>Configuring boot options...</translation>
+    </message>
+    <message>
+        <source>Partition %1 does not start on a %2-byte sector</source>
+        <translation>Partition %1 does not start on a %2-byte sector</translation>
+    </message>
+    <message>
+        <source>Partition %1 overlaps the partition before it</source>
+        <translation>Partition %1 overlaps the partition before it</translation>
+    </message>
+    <message>
+        <source>Partition %1 would exceed target disk size</source>
+        <translation>Partition %1 would exceed target disk size</translation>
+    </message>
+    <message>
+        <source>Resizing partition %1: %2 -&gt; %3 bytes</source>
+        <translation>Resizing partition %1: %2 -&gt; %3 bytes</translation>
+    </message>
+    <message>
+        <source>Created data partition %1: %2 GB</source>
+        <translation>Created data partition %1: %2 GB</translation>
+    </message>
+    <message>
+        <source>System Clone</source>
+        <translation>System Clone</translation>
+    </message>
+    <message>
+        <source>Migrate operating system to a new disk with automatic boot repair</source>
+        <translation>Migrate operating system to a new disk with automatic boot repair</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Source disk is not valid</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Target disk is not valid</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Source and target disk cannot be the same</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>The target disk holds the running system and cannot be overwritten</translation>
+    </message>
+    <message>
+        <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
+        <translation>Legacy (MBR) target boot requires an MBR source system disk.</translation>
+    </message>
+    <message>
+        <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
+        <translation>UEFI (GPT) target boot requires a GPT source system disk.</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
+        <translation>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
+        <translation>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</translation>
+    </message>
+    <message>
+        <source>No system partitions found on source disk</source>
+        <translation>No system partitions found on source disk</translation>
+    </message>
+    <message>
+        <source>Target disk is too small. Used space: %1 GB, Target: %2 GB</source>
+        <translation>Target disk is too small. Used space: %1 GB, Target: %2 GB</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>Failed to open source disk</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Cleaning target disk...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Failed to clean target disk: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>Failed to open target disk</translation>
+    </message>
+    <message>
+        <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
+        <translation>The target disk is smaller than its record says (%1 bytes); nothing was copied</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>The source disk&apos;s partition table is damaged (%1); nothing was changed</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
+        <translation>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</translation>
+    </message>
+    <message>
+        <source>Source disk size is invalid</source>
+        <translation>Source disk size is invalid</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
+        <translation>Target disk is smaller than source disk for sector-by-sector clone</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>whole disk</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>partition table</translation>
+    </message>
+    <message>
+        <source>Partition %1 lies beyond the end of the source disk; nothing was changed</source>
+        <translation>Partition %1 lies beyond the end of the source disk; nothing was changed</translation>
+    </message>
+    <message>
+        <source>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</source>
+        <translation>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</translation>
+    </message>
+    <message>
+        <source>Failed to read partition %1: %2</source>
+        <translation>Failed to read partition %1: %2</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Failed to copy %1: %2</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>Disks are not open (prepare first)</translation>
+    </message>
+    <message>
+        <source>Copying whole disk sector-by-sector...</source>
+        <translation>Copying whole disk sector-by-sector...</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Copying partition table...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Copying partition %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Regenerating disk identifiers...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate GPT GUIDs: %1</source>
+        <translation>Failed to regenerate GPT GUIDs: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Updating disk signature...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate MBR disk signature</source>
+        <translation>Failed to regenerate MBR disk signature</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Failed to flush target: %1</translation>
+    </message>
+    <message>
+        <source>Fixing partition table...</source>
+        <translation>Fixing partition table...</translation>
+    </message>
+    <message>
+        <source>Failed to fix GPT header: %1</source>
+        <translation>Failed to fix GPT header: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the target&apos;s partition table: %1</source>
+        <translation>Failed to update the target&apos;s partition table: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the boot sector of moved partition %1: %2</source>
+        <translation>Failed to update the boot sector of moved partition %1: %2</translation>
+    </message>
+    <message>
+        <source>Creating data partition...</source>
+        <translation>Creating data partition...</translation>
+    </message>
+    <message>
+        <source>Expanding system partition...</source>
+        <translation>Expanding system partition...</translation>
+    </message>
+    <message>
+        <source>Formatting data partition...</source>
+        <translation>Formatting data partition...</translation>
+    </message>
+    <message>
+        <source>Cannot identify a separate data partition safely; refusing to format</source>
+        <translation>Cannot identify a separate data partition safely; refusing to format</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Repairing boot configuration...</translation>
     </message>
 </context>
 <context>

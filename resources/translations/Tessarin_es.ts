@@ -339,10 +339,6 @@
 <context>
     <name>CloneWorker</name>
     <message>
-        <source>No clone strategy available for mode %1</source>
-        <translation>No hay ninguna estrategia de clonación disponible para el modo %1</translation>
-    </message>
-    <message>
         <source>Clone operation cancelled</source>
         <translation>Operación de clonación cancelada</translation>
     </message>
@@ -1182,6 +1178,206 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>Configuring boot options...</source>
         <translation>Configurando opciones de arranque...</translation>
+    </message>
+    <message>
+        <source>Partition %1 does not start on a %2-byte sector</source>
+        <translation>La partición %1 no comienza en un sector de %2 bytes</translation>
+    </message>
+    <message>
+        <source>Partition %1 overlaps the partition before it</source>
+        <translation>La partición %1 se solapa con la partición anterior</translation>
+    </message>
+    <message>
+        <source>Partition %1 would exceed target disk size</source>
+        <translation>La partición %1 superaría el tamaño del disco de destino</translation>
+    </message>
+    <message>
+        <source>Resizing partition %1: %2 -&gt; %3 bytes</source>
+        <translation>Cambiando el tamaño de la partición %1: %2 -&gt; %3 bytes</translation>
+    </message>
+    <message>
+        <source>Created data partition %1: %2 GB</source>
+        <translation>Partición de datos %1 creada: %2 GB</translation>
+    </message>
+    <message>
+        <source>System Clone</source>
+        <translation>Clonación del sistema</translation>
+    </message>
+    <message>
+        <source>Migrate operating system to a new disk with automatic boot repair</source>
+        <translation>Migrar el sistema operativo a un disco nuevo con reparación automática del arranque</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>El disco de origen no es válido</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>El disco de destino no es válido</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>El disco de origen y el de destino no pueden ser el mismo</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>El disco de destino contiene el sistema en ejecución y no se puede sobrescribir</translation>
+    </message>
+    <message>
+        <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
+        <translation>El arranque heredado (MBR) en el destino requiere un disco de sistema de origen MBR.</translation>
+    </message>
+    <message>
+        <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
+        <translation>El arranque UEFI (GPT) en el destino requiere un disco de sistema de origen GPT.</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
+        <translation>Los discos de origen y destino tienen tamaños de sector lógico distintos (%1 y %2 bytes); una clonación del sistema necesita el mismo tamaño de sector en ambos</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
+        <translation>La clonación del sistema sector por sector requiere un disco de destino no más pequeño que el de origen.</translation>
+    </message>
+    <message>
+        <source>No system partitions found on source disk</source>
+        <translation>No se encontraron particiones del sistema en el disco de origen</translation>
+    </message>
+    <message>
+        <source>Target disk is too small. Used space: %1 GB, Target: %2 GB</source>
+        <translation>El disco de destino es demasiado pequeño. Espacio usado: %1 GB, destino: %2 GB</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>No se pudo abrir el disco de origen</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Limpiando el disco de destino...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>No se pudo limpiar el disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>No se pudo abrir el disco de destino</translation>
+    </message>
+    <message>
+        <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
+        <translation>El disco de destino es más pequeño de lo que indica su registro (%1 bytes); no se ha copiado nada</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>La tabla de particiones del disco de origen está dañada (%1); no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
+        <translation>La GPT principal del disco de origen está dañada; repárela antes de clonar; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>Source disk size is invalid</source>
+        <translation>El tamaño del disco de origen no es válido</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
+        <translation>El disco de destino es más pequeño que el de origen para una clonación sector por sector</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>disco completo</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>tabla de particiones</translation>
+    </message>
+    <message>
+        <source>Partition %1 lies beyond the end of the source disk; nothing was changed</source>
+        <translation>La partición %1 está más allá del final del disco de origen; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</source>
+        <translation>El sistema de archivos de la partición %1 declara más espacio del que tiene la partición; repárelo antes de clonar; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>Failed to read partition %1: %2</source>
+        <translation>No se pudo leer la partición %1: %2</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Error al copiar %1: %2</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>Los discos no están abiertos (prepárelos primero)</translation>
+    </message>
+    <message>
+        <source>Copying whole disk sector-by-sector...</source>
+        <translation>Copiando el disco completo sector por sector...</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Copiando la tabla de particiones...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Copiando la partición %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Regenerando los identificadores del disco...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate GPT GUIDs: %1</source>
+        <translation>No se pudieron regenerar los GUID de la GPT: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Actualizando la firma del disco...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate MBR disk signature</source>
+        <translation>No se pudo regenerar la firma de disco MBR</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>No se pudo vaciar el destino: %1</translation>
+    </message>
+    <message>
+        <source>Fixing partition table...</source>
+        <translation>Corrigiendo la tabla de particiones...</translation>
+    </message>
+    <message>
+        <source>Failed to fix GPT header: %1</source>
+        <translation>No se pudo corregir el encabezado GPT: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the target&apos;s partition table: %1</source>
+        <translation>No se pudo actualizar la tabla de particiones del destino: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the boot sector of moved partition %1: %2</source>
+        <translation>No se pudo actualizar el sector de arranque de la partición movida %1: %2</translation>
+    </message>
+    <message>
+        <source>Creating data partition...</source>
+        <translation>Creando la partición de datos...</translation>
+    </message>
+    <message>
+        <source>Expanding system partition...</source>
+        <translation>Ampliando la partición del sistema...</translation>
+    </message>
+    <message>
+        <source>Formatting data partition...</source>
+        <translation>Formateando la partición de datos...</translation>
+    </message>
+    <message>
+        <source>Cannot identify a separate data partition safely; refusing to format</source>
+        <translation>No se puede identificar con seguridad una partición de datos aparte; se rechaza el formateo</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Reparando la configuración de arranque...</translation>
     </message>
 </context>
 <context>

@@ -339,10 +339,6 @@
 <context>
     <name>CloneWorker</name>
     <message>
-        <source>No clone strategy available for mode %1</source>
-        <translation>Aucune stratégie de clonage disponible pour le mode %1</translation>
-    </message>
-    <message>
         <source>Clone operation cancelled</source>
         <translation>Opération de clonage annulée</translation>
     </message>
@@ -1182,6 +1178,206 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>Configuring boot options...</source>
         <translation>Configuration des options de démarrage...</translation>
+    </message>
+    <message>
+        <source>Partition %1 does not start on a %2-byte sector</source>
+        <translation>La partition %1 ne commence pas sur un secteur de %2 octets</translation>
+    </message>
+    <message>
+        <source>Partition %1 overlaps the partition before it</source>
+        <translation>La partition %1 chevauche la partition précédente</translation>
+    </message>
+    <message>
+        <source>Partition %1 would exceed target disk size</source>
+        <translation>La partition %1 dépasserait la taille du disque cible</translation>
+    </message>
+    <message>
+        <source>Resizing partition %1: %2 -&gt; %3 bytes</source>
+        <translation>Redimensionnement de la partition %1 : %2 -&gt; %3 octets</translation>
+    </message>
+    <message>
+        <source>Created data partition %1: %2 GB</source>
+        <translation>Partition de données %1 créée : %2 Go</translation>
+    </message>
+    <message>
+        <source>System Clone</source>
+        <translation>Clonage du système</translation>
+    </message>
+    <message>
+        <source>Migrate operating system to a new disk with automatic boot repair</source>
+        <translation>Migrer le système d&apos;exploitation vers un nouveau disque avec réparation automatique du démarrage</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Le disque source n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Le disque cible n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Les disques source et cible ne peuvent pas être identiques</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>Le disque cible contient le système en cours d&apos;exécution et ne peut pas être écrasé</translation>
+    </message>
+    <message>
+        <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
+        <translation>Un démarrage hérité (MBR) sur la cible exige un disque système source MBR.</translation>
+    </message>
+    <message>
+        <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
+        <translation>Un démarrage UEFI (GPT) sur la cible exige un disque système source GPT.</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
+        <translation>Les disques source et cible ont des tailles de secteur logique différentes (%1 et %2 octets) ; un clonage du système exige la même taille de secteur sur les deux</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
+        <translation>Le clonage système secteur par secteur exige un disque cible au moins aussi grand que le disque source.</translation>
+    </message>
+    <message>
+        <source>No system partitions found on source disk</source>
+        <translation>Aucune partition système trouvée sur le disque source</translation>
+    </message>
+    <message>
+        <source>Target disk is too small. Used space: %1 GB, Target: %2 GB</source>
+        <translation>Le disque cible est trop petit. Espace utilisé : %1 Go, cible : %2 Go</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>Impossible d&apos;ouvrir le disque source</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Nettoyage du disque cible...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Impossible de nettoyer le disque cible : %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>Impossible d&apos;ouvrir le disque cible</translation>
+    </message>
+    <message>
+        <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
+        <translation>Le disque cible est plus petit que ce qu&apos;indique son enregistrement (%1 octets) ; rien n&apos;a été copié</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>La table de partitions du disque source est endommagée (%1) ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
+        <translation>La GPT principale du disque source est endommagée ; réparez-la avant le clonage ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>Source disk size is invalid</source>
+        <translation>La taille du disque source n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
+        <translation>Le disque cible est plus petit que le disque source pour un clonage secteur par secteur</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>disque entier</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>table de partitions</translation>
+    </message>
+    <message>
+        <source>Partition %1 lies beyond the end of the source disk; nothing was changed</source>
+        <translation>La partition %1 se situe au-delà de la fin du disque source ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</source>
+        <translation>Le système de fichiers de la partition %1 revendique plus d&apos;espace que n&apos;en contient la partition ; réparez-le avant le clonage ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>Failed to read partition %1: %2</source>
+        <translation>Impossible de lire la partition %1 : %2</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Échec de la copie de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>Les disques ne sont pas ouverts (préparez-les d&apos;abord)</translation>
+    </message>
+    <message>
+        <source>Copying whole disk sector-by-sector...</source>
+        <translation>Copie du disque entier secteur par secteur...</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Copie de la table de partitions...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Copie de la partition %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Régénération des identifiants du disque...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate GPT GUIDs: %1</source>
+        <translation>Impossible de régénérer les GUID GPT : %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Mise à jour de la signature du disque...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate MBR disk signature</source>
+        <translation>Impossible de régénérer la signature de disque MBR</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Impossible de vider la cible : %1</translation>
+    </message>
+    <message>
+        <source>Fixing partition table...</source>
+        <translation>Correction de la table de partitions...</translation>
+    </message>
+    <message>
+        <source>Failed to fix GPT header: %1</source>
+        <translation>Impossible de corriger l&apos;en-tête GPT : %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the target&apos;s partition table: %1</source>
+        <translation>Impossible de mettre à jour la table de partitions de la cible : %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the boot sector of moved partition %1: %2</source>
+        <translation>Impossible de mettre à jour le secteur de démarrage de la partition déplacée %1 : %2</translation>
+    </message>
+    <message>
+        <source>Creating data partition...</source>
+        <translation>Création de la partition de données...</translation>
+    </message>
+    <message>
+        <source>Expanding system partition...</source>
+        <translation>Extension de la partition système...</translation>
+    </message>
+    <message>
+        <source>Formatting data partition...</source>
+        <translation>Formatage de la partition de données...</translation>
+    </message>
+    <message>
+        <source>Cannot identify a separate data partition safely; refusing to format</source>
+        <translation>Impossible d&apos;identifier avec certitude une partition de données distincte ; formatage refusé</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Réparation de la configuration de démarrage...</translation>
     </message>
 </context>
 <context>

@@ -339,10 +339,6 @@
 <context>
     <name>CloneWorker</name>
     <message>
-        <source>No clone strategy available for mode %1</source>
-        <translation>Nessuna strategia di clonazione disponibile per la modalità %1</translation>
-    </message>
-    <message>
         <source>Clone operation cancelled</source>
         <translation>Operazione di clonazione annullata</translation>
     </message>
@@ -1182,6 +1178,206 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>Configuring boot options...</source>
         <translation>Configurazione delle opzioni di avvio...</translation>
+    </message>
+    <message>
+        <source>Partition %1 does not start on a %2-byte sector</source>
+        <translation>La partizione %1 non inizia su un settore da %2 byte</translation>
+    </message>
+    <message>
+        <source>Partition %1 overlaps the partition before it</source>
+        <translation>La partizione %1 si sovrappone alla partizione precedente</translation>
+    </message>
+    <message>
+        <source>Partition %1 would exceed target disk size</source>
+        <translation>La partizione %1 supererebbe la dimensione del disco di destinazione</translation>
+    </message>
+    <message>
+        <source>Resizing partition %1: %2 -&gt; %3 bytes</source>
+        <translation>Ridimensionamento della partizione %1: %2 -&gt; %3 byte</translation>
+    </message>
+    <message>
+        <source>Created data partition %1: %2 GB</source>
+        <translation>Partizione dati %1 creata: %2 GB</translation>
+    </message>
+    <message>
+        <source>System Clone</source>
+        <translation>Clonazione di sistema</translation>
+    </message>
+    <message>
+        <source>Migrate operating system to a new disk with automatic boot repair</source>
+        <translation>Migra il sistema operativo su un nuovo disco con riparazione automatica dell&apos;avvio</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Il disco di origine non è valido</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Il disco di destinazione non è valido</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Il disco di origine e quello di destinazione non possono coincidere</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>Il disco di destinazione contiene il sistema in esecuzione e non può essere sovrascritto</translation>
+    </message>
+    <message>
+        <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
+        <translation>L&apos;avvio tradizionale (MBR) sulla destinazione richiede un disco di sistema di origine MBR.</translation>
+    </message>
+    <message>
+        <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
+        <translation>L&apos;avvio UEFI (GPT) sulla destinazione richiede un disco di sistema di origine GPT.</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
+        <translation>I dischi di origine e di destinazione hanno dimensioni di settore logico diverse (%1 e %2 byte); una clonazione di sistema richiede la stessa dimensione di settore su entrambi</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
+        <translation>La clonazione di sistema settore per settore richiede un disco di destinazione non più piccolo di quello di origine.</translation>
+    </message>
+    <message>
+        <source>No system partitions found on source disk</source>
+        <translation>Nessuna partizione di sistema trovata sul disco di origine</translation>
+    </message>
+    <message>
+        <source>Target disk is too small. Used space: %1 GB, Target: %2 GB</source>
+        <translation>Il disco di destinazione è troppo piccolo. Spazio usato: %1 GB, destinazione: %2 GB</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>Impossibile aprire il disco di origine</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Pulizia del disco di destinazione...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Impossibile pulire il disco di destinazione: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>Impossibile aprire il disco di destinazione</translation>
+    </message>
+    <message>
+        <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
+        <translation>Il disco di destinazione è più piccolo di quanto indicato dal suo record (%1 byte); non è stato copiato nulla</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>La tabella delle partizioni del disco di origine è danneggiata (%1); non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
+        <translation>La GPT primaria del disco di origine è danneggiata; ripararla prima della clonazione; non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>Source disk size is invalid</source>
+        <translation>La dimensione del disco di origine non è valida</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
+        <translation>Il disco di destinazione è più piccolo di quello di origine per la clonazione settore per settore</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>intero disco</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>tabella delle partizioni</translation>
+    </message>
+    <message>
+        <source>Partition %1 lies beyond the end of the source disk; nothing was changed</source>
+        <translation>La partizione %1 si trova oltre la fine del disco di origine; non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</source>
+        <translation>Il file system della partizione %1 dichiara più spazio di quello contenuto nella partizione; ripararlo prima della clonazione; non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>Failed to read partition %1: %2</source>
+        <translation>Impossibile leggere la partizione %1: %2</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Copia di %1 non riuscita: %2</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>I dischi non sono aperti (eseguire prima la preparazione)</translation>
+    </message>
+    <message>
+        <source>Copying whole disk sector-by-sector...</source>
+        <translation>Copia dell&apos;intero disco settore per settore...</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Copia della tabella delle partizioni...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Copia della partizione %1 di %2: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Rigenerazione degli identificatori del disco...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate GPT GUIDs: %1</source>
+        <translation>Impossibile rigenerare i GUID GPT: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Aggiornamento della firma del disco...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate MBR disk signature</source>
+        <translation>Impossibile rigenerare la firma del disco MBR</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Impossibile svuotare la destinazione: %1</translation>
+    </message>
+    <message>
+        <source>Fixing partition table...</source>
+        <translation>Correzione della tabella delle partizioni...</translation>
+    </message>
+    <message>
+        <source>Failed to fix GPT header: %1</source>
+        <translation>Impossibile correggere l&apos;intestazione GPT: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the target&apos;s partition table: %1</source>
+        <translation>Impossibile aggiornare la tabella delle partizioni della destinazione: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the boot sector of moved partition %1: %2</source>
+        <translation>Impossibile aggiornare il settore di avvio della partizione spostata %1: %2</translation>
+    </message>
+    <message>
+        <source>Creating data partition...</source>
+        <translation>Creazione della partizione dati...</translation>
+    </message>
+    <message>
+        <source>Expanding system partition...</source>
+        <translation>Espansione della partizione di sistema...</translation>
+    </message>
+    <message>
+        <source>Formatting data partition...</source>
+        <translation>Formattazione della partizione dati...</translation>
+    </message>
+    <message>
+        <source>Cannot identify a separate data partition safely; refusing to format</source>
+        <translation>Impossibile identificare con sicurezza una partizione dati separata; formattazione rifiutata</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Riparazione della configurazione di avvio in corso...</translation>
     </message>
 </context>
 <context>

@@ -339,10 +339,6 @@
 <context>
     <name>CloneWorker</name>
     <message>
-        <source>No clone strategy available for mode %1</source>
-        <translation>モード %1 に使用できるクローン方式がありません</translation>
-    </message>
-    <message>
         <source>Clone operation cancelled</source>
         <translation>クローン処理はキャンセルされました</translation>
     </message>
@@ -1182,6 +1178,206 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>Configuring boot options...</source>
         <translation>ブートオプションを構成しています...</translation>
+    </message>
+    <message>
+        <source>Partition %1 does not start on a %2-byte sector</source>
+        <translation>パーティション %1 が %2 バイトセクターの境界から始まっていません</translation>
+    </message>
+    <message>
+        <source>Partition %1 overlaps the partition before it</source>
+        <translation>パーティション %1 が直前のパーティションと重なっています</translation>
+    </message>
+    <message>
+        <source>Partition %1 would exceed target disk size</source>
+        <translation>パーティション %1 がターゲットディスクのサイズを超えてしまいます</translation>
+    </message>
+    <message>
+        <source>Resizing partition %1: %2 -&gt; %3 bytes</source>
+        <translation>パーティション %1 のサイズを変更しています: %2 -&gt; %3 バイト</translation>
+    </message>
+    <message>
+        <source>Created data partition %1: %2 GB</source>
+        <translation>データパーティション %1 を作成しました: %2 GB</translation>
+    </message>
+    <message>
+        <source>System Clone</source>
+        <translation>システムクローン</translation>
+    </message>
+    <message>
+        <source>Migrate operating system to a new disk with automatic boot repair</source>
+        <translation>自動ブート修復付きでオペレーティングシステムを新しいディスクに移行します</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>ソースディスクが無効です</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>ターゲットディスクが無効です</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>ソースとターゲットのディスクを同じにすることはできません</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>ターゲット ディスクには実行中のシステムが含まれているため、上書きできません</translation>
+    </message>
+    <message>
+        <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
+        <translation>ターゲットのレガシー (MBR) ブートには、MBR のソースシステムディスクが必要です。</translation>
+    </message>
+    <message>
+        <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
+        <translation>ターゲットの UEFI (GPT) ブートには、GPT のソースシステムディスクが必要です。</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
+        <translation>ソースとターゲットのディスクの論理セクターサイズが異なります（%1 バイトと %2 バイト）。システムクローンには両方で同じセクターサイズが必要です</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
+        <translation>セクター単位のシステムクローンには、ソースディスク以上の容量のターゲットディスクが必要です。</translation>
+    </message>
+    <message>
+        <source>No system partitions found on source disk</source>
+        <translation>ソースディスクにシステムパーティションが見つかりません</translation>
+    </message>
+    <message>
+        <source>Target disk is too small. Used space: %1 GB, Target: %2 GB</source>
+        <translation>ターゲットディスクが小さすぎます。使用領域: %1 GB、ターゲット: %2 GB</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>ソースディスクを開けませんでした</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>ターゲットディスクをクリーンアップしています...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>ターゲットディスクをクリーンアップできませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>ターゲットディスクを開けませんでした</translation>
+    </message>
+    <message>
+        <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
+        <translation>ターゲットディスクが記録上のサイズ（%1 バイト）より小さいです。何もコピーされていません</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>ソースディスクのパーティションテーブルが破損しています（%1）。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
+        <translation>ソースディスクのプライマリ GPT が破損しています。クローンの前に修復してください。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>Source disk size is invalid</source>
+        <translation>ソースディスクのサイズが無効です</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
+        <translation>セクター単位のクローンには、ターゲットディスクがソースディスクより小さすぎます</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>ディスク全体</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>パーティションテーブル</translation>
+    </message>
+    <message>
+        <source>Partition %1 lies beyond the end of the source disk; nothing was changed</source>
+        <translation>パーティション %1 がソースディスクの終端より後ろにあります。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</source>
+        <translation>パーティション %1 のファイルシステムがパーティションの容量を超える領域を要求しています。クローンの前に修復してください。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>Failed to read partition %1: %2</source>
+        <translation>パーティション %1 を読み取れませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>%1 のコピーに失敗しました: %2</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>ディスクが開かれていません（先に準備してください）</translation>
+    </message>
+    <message>
+        <source>Copying whole disk sector-by-sector...</source>
+        <translation>ディスク全体をセクター単位でコピーしています...</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>パーティションテーブルをコピーしています...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>パーティション %1/%2 をコピーしています: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>ディスク識別子を再生成しています...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate GPT GUIDs: %1</source>
+        <translation>GPT の GUID を再生成できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>ディスク署名を更新しています...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate MBR disk signature</source>
+        <translation>MBR ディスク署名を再生成できませんでした</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>ターゲットのフラッシュに失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Fixing partition table...</source>
+        <translation>パーティションテーブルを修正しています...</translation>
+    </message>
+    <message>
+        <source>Failed to fix GPT header: %1</source>
+        <translation>GPT ヘッダーを修正できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the target&apos;s partition table: %1</source>
+        <translation>ターゲットのパーティションテーブルを更新できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the boot sector of moved partition %1: %2</source>
+        <translation>移動したパーティション %1 のブートセクターを更新できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Creating data partition...</source>
+        <translation>データパーティションを作成しています...</translation>
+    </message>
+    <message>
+        <source>Expanding system partition...</source>
+        <translation>システムパーティションを拡張しています...</translation>
+    </message>
+    <message>
+        <source>Formatting data partition...</source>
+        <translation>データパーティションをフォーマットしています...</translation>
+    </message>
+    <message>
+        <source>Cannot identify a separate data partition safely; refusing to format</source>
+        <translation>別のデータパーティションを安全に特定できません。フォーマットを中止します</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>ブート構成を修復しています...</translation>
     </message>
 </context>
 <context>

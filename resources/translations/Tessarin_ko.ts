@@ -339,10 +339,6 @@
 <context>
     <name>CloneWorker</name>
     <message>
-        <source>No clone strategy available for mode %1</source>
-        <translation>모드 %1에 사용할 수 있는 복제 방식이 없습니다</translation>
-    </message>
-    <message>
         <source>Clone operation cancelled</source>
         <translation>복제 작업이 취소되었습니다</translation>
     </message>
@@ -1182,6 +1178,206 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>Configuring boot options...</source>
         <translation>부팅 옵션을 구성하는 중...</translation>
+    </message>
+    <message>
+        <source>Partition %1 does not start on a %2-byte sector</source>
+        <translation>파티션 %1이(가) %2 바이트 섹터 경계에서 시작하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Partition %1 overlaps the partition before it</source>
+        <translation>파티션 %1이(가) 앞 파티션과 겹칩니다</translation>
+    </message>
+    <message>
+        <source>Partition %1 would exceed target disk size</source>
+        <translation>파티션 %1이(가) 대상 디스크 크기를 초과합니다</translation>
+    </message>
+    <message>
+        <source>Resizing partition %1: %2 -&gt; %3 bytes</source>
+        <translation>파티션 %1 크기 조정 중: %2 -&gt; %3 바이트</translation>
+    </message>
+    <message>
+        <source>Created data partition %1: %2 GB</source>
+        <translation>데이터 파티션 %1을(를) 만들었습니다: %2 GB</translation>
+    </message>
+    <message>
+        <source>System Clone</source>
+        <translation>시스템 복제</translation>
+    </message>
+    <message>
+        <source>Migrate operating system to a new disk with automatic boot repair</source>
+        <translation>자동 부팅 복구와 함께 운영 체제를 새 디스크로 이전</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>원본 디스크가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>대상 디스크가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>원본 디스크와 대상 디스크는 같을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>대상 디스크에 실행 중인 시스템이 있으므로 덮어쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
+        <translation>대상의 레거시(MBR) 부팅에는 MBR 원본 시스템 디스크가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
+        <translation>대상의 UEFI(GPT) 부팅에는 GPT 원본 시스템 디스크가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
+        <translation>원본 디스크와 대상 디스크의 논리 섹터 크기가 다릅니다(%1 및 %2 바이트). 시스템 복제에는 양쪽의 섹터 크기가 같아야 합니다</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
+        <translation>섹터 단위 시스템 복제에는 원본 디스크보다 작지 않은 대상 디스크가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>No system partitions found on source disk</source>
+        <translation>원본 디스크에서 시스템 파티션을 찾을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Target disk is too small. Used space: %1 GB, Target: %2 GB</source>
+        <translation>대상 디스크가 너무 작습니다. 사용 공간: %1 GB, 대상: %2 GB</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>원본 디스크를 열지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>대상 디스크를 정리하는 중...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>대상 디스크를 정리하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>대상 디스크를 열지 못했습니다</translation>
+    </message>
+    <message>
+        <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
+        <translation>대상 디스크가 기록된 크기(%1 바이트)보다 작습니다. 아무것도 복사되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>원본 디스크의 파티션 테이블이 손상되었습니다(%1). 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
+        <translation>원본 디스크의 기본 GPT가 손상되었습니다. 복제하기 전에 복구하세요. 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Source disk size is invalid</source>
+        <translation>원본 디스크 크기가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
+        <translation>섹터 단위 복제를 하기에는 대상 디스크가 원본 디스크보다 작습니다</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>전체 디스크</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>파티션 테이블</translation>
+    </message>
+    <message>
+        <source>Partition %1 lies beyond the end of the source disk; nothing was changed</source>
+        <translation>파티션 %1이(가) 원본 디스크의 끝을 넘어 있습니다. 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</source>
+        <translation>파티션 %1의 파일 시스템이 파티션 크기보다 많은 공간을 차지한다고 표시합니다. 복제하기 전에 복구하세요. 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Failed to read partition %1: %2</source>
+        <translation>파티션 %1을(를) 읽지 못했습니다: %2</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>%1 복사 실패: %2</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>디스크가 열려 있지 않습니다(먼저 준비하세요)</translation>
+    </message>
+    <message>
+        <source>Copying whole disk sector-by-sector...</source>
+        <translation>전체 디스크를 섹터 단위로 복사 중...</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>파티션 테이블 복사 중...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>파티션 %1/%2 복사 중: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>디스크 식별자 재생성 중...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate GPT GUIDs: %1</source>
+        <translation>GPT GUID를 재생성하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>디스크 서명 업데이트 중...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate MBR disk signature</source>
+        <translation>MBR 디스크 서명을 재생성하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>대상 플러시 실패: %1</translation>
+    </message>
+    <message>
+        <source>Fixing partition table...</source>
+        <translation>파티션 테이블 수정 중...</translation>
+    </message>
+    <message>
+        <source>Failed to fix GPT header: %1</source>
+        <translation>GPT 헤더를 수정하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the target&apos;s partition table: %1</source>
+        <translation>대상의 파티션 테이블을 업데이트하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the boot sector of moved partition %1: %2</source>
+        <translation>이동된 파티션 %1의 부트 섹터를 업데이트하지 못했습니다: %2</translation>
+    </message>
+    <message>
+        <source>Creating data partition...</source>
+        <translation>데이터 파티션 생성 중...</translation>
+    </message>
+    <message>
+        <source>Expanding system partition...</source>
+        <translation>시스템 파티션 확장 중...</translation>
+    </message>
+    <message>
+        <source>Formatting data partition...</source>
+        <translation>데이터 파티션 포맷 중...</translation>
+    </message>
+    <message>
+        <source>Cannot identify a separate data partition safely; refusing to format</source>
+        <translation>별도의 데이터 파티션을 안전하게 식별할 수 없어 포맷을 거부합니다</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>부팅 구성을 복구하는 중...</translation>
     </message>
 </context>
 <context>

@@ -339,10 +339,6 @@
 <context>
     <name>CloneWorker</name>
     <message>
-        <source>No clone strategy available for mode %1</source>
-        <translation>Geen kloonstrategie beschikbaar voor modus %1</translation>
-    </message>
-    <message>
         <source>Clone operation cancelled</source>
         <translation>Kloonbewerking geannuleerd</translation>
     </message>
@@ -1182,6 +1178,206 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>Configuring boot options...</source>
         <translation>Opstartopties worden geconfigureerd...</translation>
+    </message>
+    <message>
+        <source>Partition %1 does not start on a %2-byte sector</source>
+        <translation>Partitie %1 begint niet op een sector van %2 bytes</translation>
+    </message>
+    <message>
+        <source>Partition %1 overlaps the partition before it</source>
+        <translation>Partitie %1 overlapt de voorgaande partitie</translation>
+    </message>
+    <message>
+        <source>Partition %1 would exceed target disk size</source>
+        <translation>Partitie %1 zou de grootte van de doelschijf overschrijden</translation>
+    </message>
+    <message>
+        <source>Resizing partition %1: %2 -&gt; %3 bytes</source>
+        <translation>Grootte van partitie %1 wordt gewijzigd: %2 -&gt; %3 bytes</translation>
+    </message>
+    <message>
+        <source>Created data partition %1: %2 GB</source>
+        <translation>Gegevenspartitie %1 aangemaakt: %2 GB</translation>
+    </message>
+    <message>
+        <source>System Clone</source>
+        <translation>Systeemkloon</translation>
+    </message>
+    <message>
+        <source>Migrate operating system to a new disk with automatic boot repair</source>
+        <translation>Besturingssysteem naar een nieuwe schijf migreren met automatisch opstartherstel</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>De bronschijf is ongeldig</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>De doelschijf is ongeldig</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Bron- en doelschijf mogen niet dezelfde zijn</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>De doelschijf bevat het actieve systeem en kan niet worden overschreven</translation>
+    </message>
+    <message>
+        <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
+        <translation>Legacy-BIOS-opstart (MBR) op het doel vereist een MBR-bronsysteemschijf.</translation>
+    </message>
+    <message>
+        <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
+        <translation>UEFI-opstart (GPT) op het doel vereist een GPT-bronsysteemschijf.</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
+        <translation>Bron- en doelschijf hebben verschillende logische sectorgroottes (%1 en %2 bytes); voor het klonen van een systeem is op beide dezelfde sectorgrootte nodig</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
+        <translation>Sector-voor-sector systeemklonen vereist een doelschijf die niet kleiner is dan de bronschijf.</translation>
+    </message>
+    <message>
+        <source>No system partitions found on source disk</source>
+        <translation>Geen systeempartities gevonden op de bronschijf</translation>
+    </message>
+    <message>
+        <source>Target disk is too small. Used space: %1 GB, Target: %2 GB</source>
+        <translation>De doelschijf is te klein. Gebruikte ruimte: %1 GB, doel: %2 GB</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>Kan de bronschijf niet openen</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Doelschijf wordt opgeschoond...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Kan de doelschijf niet opschonen: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>Kan de doelschijf niet openen</translation>
+    </message>
+    <message>
+        <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
+        <translation>De doelschijf is kleiner dan opgegeven (%1 bytes); er is niets gekopieerd</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>De partitietabel van de bronschijf is beschadigd (%1); er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
+        <translation>De primaire GPT van de bronschijf is beschadigd; herstel deze vóór het klonen; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>Source disk size is invalid</source>
+        <translation>De grootte van de bronschijf is ongeldig</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
+        <translation>De doelschijf is kleiner dan de bronschijf voor sector-voor-sector klonen</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>hele schijf</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>partitietabel</translation>
+    </message>
+    <message>
+        <source>Partition %1 lies beyond the end of the source disk; nothing was changed</source>
+        <translation>Partitie %1 ligt voorbij het einde van de bronschijf; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</source>
+        <translation>Het bestandssysteem van partitie %1 claimt meer ruimte dan de partitie bevat; herstel het vóór het klonen; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>Failed to read partition %1: %2</source>
+        <translation>Kan partitie %1 niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Kopiëren van %1 mislukt: %2</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>De schijven zijn niet geopend (eerst voorbereiden)</translation>
+    </message>
+    <message>
+        <source>Copying whole disk sector-by-sector...</source>
+        <translation>Hele schijf wordt sector voor sector gekopieerd...</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Partitietabel wordt gekopieerd...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Partitie %1 van %2 wordt gekopieerd: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Schijf-ID&apos;s worden opnieuw gegenereerd...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate GPT GUIDs: %1</source>
+        <translation>Kan de GPT-GUID&apos;s niet opnieuw genereren: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Schijfhandtekening wordt bijgewerkt...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate MBR disk signature</source>
+        <translation>Kan de MBR-schijfhandtekening niet opnieuw genereren</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Doel kon niet worden weggeschreven: %1</translation>
+    </message>
+    <message>
+        <source>Fixing partition table...</source>
+        <translation>Partitietabel wordt gecorrigeerd...</translation>
+    </message>
+    <message>
+        <source>Failed to fix GPT header: %1</source>
+        <translation>Kan de GPT-header niet corrigeren: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the target&apos;s partition table: %1</source>
+        <translation>Kan de partitietabel van het doel niet bijwerken: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the boot sector of moved partition %1: %2</source>
+        <translation>Kan de opstartsector van verplaatste partitie %1 niet bijwerken: %2</translation>
+    </message>
+    <message>
+        <source>Creating data partition...</source>
+        <translation>Gegevenspartitie wordt aangemaakt...</translation>
+    </message>
+    <message>
+        <source>Expanding system partition...</source>
+        <translation>Systeempartitie wordt uitgebreid...</translation>
+    </message>
+    <message>
+        <source>Formatting data partition...</source>
+        <translation>Gegevenspartitie wordt geformatteerd...</translation>
+    </message>
+    <message>
+        <source>Cannot identify a separate data partition safely; refusing to format</source>
+        <translation>Kan een aparte gegevenspartitie niet veilig herkennen; formatteren wordt geweigerd</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Opstartconfiguratie wordt hersteld...</translation>
     </message>
 </context>
 <context>

@@ -339,10 +339,6 @@
 <context>
     <name>CloneWorker</name>
     <message>
-        <source>No clone strategy available for mode %1</source>
-        <translation>Nenhuma estratégia de clonagem disponível para o modo %1</translation>
-    </message>
-    <message>
         <source>Clone operation cancelled</source>
         <translation>Operação de clonagem cancelada</translation>
     </message>
@@ -1182,6 +1178,206 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>Configuring boot options...</source>
         <translation>A configurar as opções de arranque...</translation>
+    </message>
+    <message>
+        <source>Partition %1 does not start on a %2-byte sector</source>
+        <translation>A partição %1 não começa num setor de %2 bytes</translation>
+    </message>
+    <message>
+        <source>Partition %1 overlaps the partition before it</source>
+        <translation>A partição %1 sobrepõe-se à partição anterior</translation>
+    </message>
+    <message>
+        <source>Partition %1 would exceed target disk size</source>
+        <translation>A partição %1 excederia o tamanho do disco de destino</translation>
+    </message>
+    <message>
+        <source>Resizing partition %1: %2 -&gt; %3 bytes</source>
+        <translation>Redimensionando a partição %1: %2 -&gt; %3 bytes</translation>
+    </message>
+    <message>
+        <source>Created data partition %1: %2 GB</source>
+        <translation>Partição de dados %1 criada: %2 GB</translation>
+    </message>
+    <message>
+        <source>System Clone</source>
+        <translation>Clonagem do sistema</translation>
+    </message>
+    <message>
+        <source>Migrate operating system to a new disk with automatic boot repair</source>
+        <translation>Migrar o sistema operativo para um novo disco com reparação automática do arranque</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>O disco de origem não é válido</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>O disco de destino não é válido</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>O disco de origem e o de destino não podem ser o mesmo</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>O disco de destino contém o sistema em execução e não pode ser substituído</translation>
+    </message>
+    <message>
+        <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
+        <translation>O arranque legado (MBR) no destino requer um disco de sistema de origem MBR.</translation>
+    </message>
+    <message>
+        <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
+        <translation>O arranque UEFI (GPT) no destino requer um disco de sistema de origem GPT.</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
+        <translation>Os discos de origem e de destino têm tamanhos de setor lógico diferentes (%1 e %2 bytes); a clonagem do sistema exige o mesmo tamanho de setor em ambos</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
+        <translation>A clonagem do sistema setor a setor requer um disco de destino não mais pequeno do que o de origem.</translation>
+    </message>
+    <message>
+        <source>No system partitions found on source disk</source>
+        <translation>Nenhuma partição de sistema encontrada no disco de origem</translation>
+    </message>
+    <message>
+        <source>Target disk is too small. Used space: %1 GB, Target: %2 GB</source>
+        <translation>O disco de destino é demasiado pequeno. Espaço utilizado: %1 GB, destino: %2 GB</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>Falha ao abrir o disco de origem</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Limpando o disco de destino...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Falha ao limpar o disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>Falha ao abrir o disco de destino</translation>
+    </message>
+    <message>
+        <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
+        <translation>O disco de destino é mais pequeno do que o seu registo indica (%1 bytes); nada foi copiado</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>A tabela de partições do disco de origem está danificada (%1); nada foi alterado</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
+        <translation>A GPT primária do disco de origem está danificada; repare-a antes de clonar; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>Source disk size is invalid</source>
+        <translation>O tamanho do disco de origem não é válido</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
+        <translation>O disco de destino é mais pequeno do que o de origem para a clonagem setor a setor</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>disco inteiro</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>tabela de partições</translation>
+    </message>
+    <message>
+        <source>Partition %1 lies beyond the end of the source disk; nothing was changed</source>
+        <translation>A partição %1 fica para além do fim do disco de origem; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</source>
+        <translation>O sistema de ficheiros da partição %1 declara mais espaço do que a partição contém; repare-o antes de clonar; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>Failed to read partition %1: %2</source>
+        <translation>Falha ao ler a partição %1: %2</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Falha ao copiar %1: %2</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>Os discos não estão abertos (prepare primeiro)</translation>
+    </message>
+    <message>
+        <source>Copying whole disk sector-by-sector...</source>
+        <translation>Copiando o disco inteiro setor a setor...</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Copiando a tabela de partições...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Copiando a partição %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Regenerando os identificadores do disco...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate GPT GUIDs: %1</source>
+        <translation>Falha ao regenerar os GUID da GPT: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Atualizando a assinatura do disco...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate MBR disk signature</source>
+        <translation>Falha ao regenerar a assinatura de disco MBR</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Falha ao esvaziar o destino: %1</translation>
+    </message>
+    <message>
+        <source>Fixing partition table...</source>
+        <translation>Corrigindo a tabela de partições...</translation>
+    </message>
+    <message>
+        <source>Failed to fix GPT header: %1</source>
+        <translation>Falha ao corrigir o cabeçalho GPT: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the target&apos;s partition table: %1</source>
+        <translation>Falha ao atualizar a tabela de partições do destino: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the boot sector of moved partition %1: %2</source>
+        <translation>Falha ao atualizar o setor de arranque da partição movida %1: %2</translation>
+    </message>
+    <message>
+        <source>Creating data partition...</source>
+        <translation>Criando a partição de dados...</translation>
+    </message>
+    <message>
+        <source>Expanding system partition...</source>
+        <translation>Expandindo a partição de sistema...</translation>
+    </message>
+    <message>
+        <source>Formatting data partition...</source>
+        <translation>Formatando a partição de dados...</translation>
+    </message>
+    <message>
+        <source>Cannot identify a separate data partition safely; refusing to format</source>
+        <translation>Não é possível identificar com segurança uma partição de dados separada; a formatação foi recusada</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>A reparar a configuração de arranque...</translation>
     </message>
 </context>
 <context>

@@ -339,10 +339,6 @@
 <context>
     <name>CloneWorker</name>
     <message>
-        <source>No clone strategy available for mode %1</source>
-        <translation>Mod %1 için kullanılabilir klonlama yöntemi yok</translation>
-    </message>
-    <message>
         <source>Clone operation cancelled</source>
         <translation>Klonlama işlemi iptal edildi</translation>
     </message>
@@ -1182,6 +1178,206 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>Configuring boot options...</source>
         <translation>Önyükleme seçenekleri yapılandırılıyor...</translation>
+    </message>
+    <message>
+        <source>Partition %1 does not start on a %2-byte sector</source>
+        <translation>Bölüm %1 bir %2 baytlık sektör sınırında başlamıyor</translation>
+    </message>
+    <message>
+        <source>Partition %1 overlaps the partition before it</source>
+        <translation>Bölüm %1 kendinden önceki bölümle çakışıyor</translation>
+    </message>
+    <message>
+        <source>Partition %1 would exceed target disk size</source>
+        <translation>Bölüm %1 hedef disk boyutunu aşar</translation>
+    </message>
+    <message>
+        <source>Resizing partition %1: %2 -&gt; %3 bytes</source>
+        <translation>Bölüm %1 yeniden boyutlandırılıyor: %2 -&gt; %3 bayt</translation>
+    </message>
+    <message>
+        <source>Created data partition %1: %2 GB</source>
+        <translation>Veri bölümü %1 oluşturuldu: %2 GB</translation>
+    </message>
+    <message>
+        <source>System Clone</source>
+        <translation>Sistem klonlama</translation>
+    </message>
+    <message>
+        <source>Migrate operating system to a new disk with automatic boot repair</source>
+        <translation>İşletim sistemini otomatik önyükleme onarımıyla yeni bir diske taşı</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Kaynak disk geçersiz</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Hedef disk geçersiz</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Kaynak ve hedef disk aynı olamaz</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>Hedef disk çalışan sistemi içeriyor ve üzerine yazılamaz</translation>
+    </message>
+    <message>
+        <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
+        <translation>Hedefte eski tip (MBR) önyükleme, MBR kaynak sistem diski gerektirir.</translation>
+    </message>
+    <message>
+        <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
+        <translation>Hedefte UEFI (GPT) önyükleme, GPT kaynak sistem diski gerektirir.</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
+        <translation>Kaynak ve hedef disklerin mantıksal sektör boyutları farklı (%1 ve %2 bayt); sistem klonlama için her ikisinde de aynı sektör boyutu gerekir</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
+        <translation>Sektör sektör sistem klonlaması, kaynak diskten küçük olmayan bir hedef disk gerektirir.</translation>
+    </message>
+    <message>
+        <source>No system partitions found on source disk</source>
+        <translation>Kaynak diskte sistem bölümü bulunamadı</translation>
+    </message>
+    <message>
+        <source>Target disk is too small. Used space: %1 GB, Target: %2 GB</source>
+        <translation>Hedef disk çok küçük. Kullanılan alan: %1 GB, hedef: %2 GB</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>Kaynak disk açılamadı</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>Hedef disk temizleniyor...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>Hedef disk temizlenemedi: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>Hedef disk açılamadı</translation>
+    </message>
+    <message>
+        <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
+        <translation>Hedef disk kaydında belirtilenden küçük (%1 bayt); hiçbir şey kopyalanmadı</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>Kaynak diskin bölüm tablosu hasarlı (%1); hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
+        <translation>Kaynak diskin birincil GPT&apos;si hasarlı; klonlamadan önce onarın; hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>Source disk size is invalid</source>
+        <translation>Kaynak disk boyutu geçersiz</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
+        <translation>Hedef disk, sektör sektör klonlama için kaynak diskten küçük</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>tüm disk</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>bölüm tablosu</translation>
+    </message>
+    <message>
+        <source>Partition %1 lies beyond the end of the source disk; nothing was changed</source>
+        <translation>Bölüm %1 kaynak diskin sonunun ötesinde; hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</source>
+        <translation>Bölüm %1 üzerindeki dosya sistemi bölümün içerdiğinden daha fazla alan bildiriyor; klonlamadan önce onarın; hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>Failed to read partition %1: %2</source>
+        <translation>Bölüm %1 okunamadı: %2</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>%1 kopyalanamadı: %2</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>Diskler açık değil (önce hazırlayın)</translation>
+    </message>
+    <message>
+        <source>Copying whole disk sector-by-sector...</source>
+        <translation>Diskin tamamı sektör sektör kopyalanıyor...</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>Bölüm tablosu kopyalanıyor...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>Bölüm %1 / %2 kopyalanıyor: %3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Disk tanımlayıcıları yeniden oluşturuluyor...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate GPT GUIDs: %1</source>
+        <translation>GPT GUID&apos;leri yeniden oluşturulamadı: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Disk imzası güncelleniyor...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate MBR disk signature</source>
+        <translation>MBR disk imzası yeniden oluşturulamadı</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Hedef boşaltılamadı: %1</translation>
+    </message>
+    <message>
+        <source>Fixing partition table...</source>
+        <translation>Bölüm tablosu düzeltiliyor...</translation>
+    </message>
+    <message>
+        <source>Failed to fix GPT header: %1</source>
+        <translation>GPT üst bilgisi düzeltilemedi: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the target&apos;s partition table: %1</source>
+        <translation>Hedefin bölüm tablosu güncellenemedi: %1</translation>
+    </message>
+    <message>
+        <source>Failed to update the boot sector of moved partition %1: %2</source>
+        <translation>Taşınan bölüm %1 için önyükleme sektörü güncellenemedi: %2</translation>
+    </message>
+    <message>
+        <source>Creating data partition...</source>
+        <translation>Veri bölümü oluşturuluyor...</translation>
+    </message>
+    <message>
+        <source>Expanding system partition...</source>
+        <translation>Sistem bölümü genişletiliyor...</translation>
+    </message>
+    <message>
+        <source>Formatting data partition...</source>
+        <translation>Veri bölümü biçimlendiriliyor...</translation>
+    </message>
+    <message>
+        <source>Cannot identify a separate data partition safely; refusing to format</source>
+        <translation>Ayrı bir veri bölümü güvenli şekilde belirlenemiyor; biçimlendirme reddedildi</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Önyükleme yapılandırması onarılıyor...</translation>
     </message>
 </context>
 <context>

@@ -339,10 +339,6 @@
 <context>
     <name>CloneWorker</name>
     <message>
-        <source>No clone strategy available for mode %1</source>
-        <translation>模式 %1 没有可用的克隆策略</translation>
-    </message>
-    <message>
         <source>Clone operation cancelled</source>
         <translation>克隆操作已取消</translation>
     </message>
@@ -1182,6 +1178,206 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Configuring boot options...</source>
         <translation>正在配置引导选项...</translation>
+    </message>
+    <message>
+        <source>Partition %1 does not start on a %2-byte sector</source>
+        <translation>分区 %1 的起点不在 %2 字节扇区边界上</translation>
+    </message>
+    <message>
+        <source>Partition %1 overlaps the partition before it</source>
+        <translation>分区 %1 与前一个分区重叠</translation>
+    </message>
+    <message>
+        <source>Partition %1 would exceed target disk size</source>
+        <translation>分区 %1 将超出目标磁盘大小</translation>
+    </message>
+    <message>
+        <source>Resizing partition %1: %2 -&gt; %3 bytes</source>
+        <translation>正在调整分区 %1 的大小：%2 -&gt; %3 字节</translation>
+    </message>
+    <message>
+        <source>Created data partition %1: %2 GB</source>
+        <translation>已创建数据分区 %1：%2 GB</translation>
+    </message>
+    <message>
+        <source>System Clone</source>
+        <translation>系统克隆</translation>
+    </message>
+    <message>
+        <source>Migrate operating system to a new disk with automatic boot repair</source>
+        <translation>将操作系统迁移到新磁盘并自动修复引导</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>源磁盘无效</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>目标磁盘无效</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>源磁盘和目标磁盘不能相同</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>目标磁盘包含正在运行的系统，不能被覆盖</translation>
+    </message>
+    <message>
+        <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
+        <translation>目标的传统 (MBR) 引导要求源系统磁盘为 MBR。</translation>
+    </message>
+    <message>
+        <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
+        <translation>目标的 UEFI (GPT) 引导要求源系统磁盘为 GPT。</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
+        <translation>源磁盘和目标磁盘的逻辑扇区大小不同（%1 和 %2 字节）；系统克隆要求两者的扇区大小相同</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
+        <translation>逐扇区系统克隆要求目标磁盘不小于源磁盘。</translation>
+    </message>
+    <message>
+        <source>No system partitions found on source disk</source>
+        <translation>在源磁盘上未找到系统分区</translation>
+    </message>
+    <message>
+        <source>Target disk is too small. Used space: %1 GB, Target: %2 GB</source>
+        <translation>目标磁盘太小。已用空间：%1 GB，目标：%2 GB</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>无法打开源磁盘</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>正在清理目标磁盘...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>无法清理目标磁盘：%1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>无法打开目标磁盘</translation>
+    </message>
+    <message>
+        <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
+        <translation>目标磁盘比其记录的大小（%1 字节）小；未复制任何内容</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>源磁盘的分区表已损坏（%1）；未做任何更改</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
+        <translation>源磁盘的主 GPT 已损坏；请在克隆前修复；未做任何更改</translation>
+    </message>
+    <message>
+        <source>Source disk size is invalid</source>
+        <translation>源磁盘大小无效</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
+        <translation>目标磁盘小于源磁盘，无法逐扇区克隆</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>整个磁盘</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>分区表</translation>
+    </message>
+    <message>
+        <source>Partition %1 lies beyond the end of the source disk; nothing was changed</source>
+        <translation>分区 %1 位于源磁盘末尾之外；未做任何更改</translation>
+    </message>
+    <message>
+        <source>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</source>
+        <translation>分区 %1 的文件系统声明的空间超过分区容量；请在克隆前修复；未做任何更改</translation>
+    </message>
+    <message>
+        <source>Failed to read partition %1: %2</source>
+        <translation>无法读取分区 %1：%2</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>复制 %1 失败：%2</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>磁盘未打开（请先准备）</translation>
+    </message>
+    <message>
+        <source>Copying whole disk sector-by-sector...</source>
+        <translation>正在逐扇区复制整个磁盘...</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>正在复制分区表...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>正在复制分区 %1/%2：%3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>正在重新生成磁盘标识符...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate GPT GUIDs: %1</source>
+        <translation>无法重新生成 GPT GUID：%1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>正在更新磁盘签名...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate MBR disk signature</source>
+        <translation>无法重新生成 MBR 磁盘签名</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>刷新目标失败：%1</translation>
+    </message>
+    <message>
+        <source>Fixing partition table...</source>
+        <translation>正在修正分区表...</translation>
+    </message>
+    <message>
+        <source>Failed to fix GPT header: %1</source>
+        <translation>无法修正 GPT 头：%1</translation>
+    </message>
+    <message>
+        <source>Failed to update the target&apos;s partition table: %1</source>
+        <translation>无法更新目标的分区表：%1</translation>
+    </message>
+    <message>
+        <source>Failed to update the boot sector of moved partition %1: %2</source>
+        <translation>无法更新已移动分区 %1 的引导扇区：%2</translation>
+    </message>
+    <message>
+        <source>Creating data partition...</source>
+        <translation>正在创建数据分区...</translation>
+    </message>
+    <message>
+        <source>Expanding system partition...</source>
+        <translation>正在扩展系统分区...</translation>
+    </message>
+    <message>
+        <source>Formatting data partition...</source>
+        <translation>正在格式化数据分区...</translation>
+    </message>
+    <message>
+        <source>Cannot identify a separate data partition safely; refusing to format</source>
+        <translation>无法安全识别单独的数据分区；拒绝格式化</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>正在修复引导配置...</translation>
     </message>
 </context>
 <context>

@@ -339,10 +339,6 @@
 <context>
     <name>CloneWorker</name>
     <message>
-        <source>No clone strategy available for mode %1</source>
-        <translation>模式 %1 沒有可用的複製策略</translation>
-    </message>
-    <message>
         <source>Clone operation cancelled</source>
         <translation>複製作業已取消</translation>
     </message>
@@ -1182,6 +1178,206 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Configuring boot options...</source>
         <translation>正在設定開機選項...</translation>
+    </message>
+    <message>
+        <source>Partition %1 does not start on a %2-byte sector</source>
+        <translation>分割區 %1 的起點不在 %2 位元組磁區邊界上</translation>
+    </message>
+    <message>
+        <source>Partition %1 overlaps the partition before it</source>
+        <translation>分割區 %1 與前一個分割區重疊</translation>
+    </message>
+    <message>
+        <source>Partition %1 would exceed target disk size</source>
+        <translation>分割區 %1 將超出目標磁碟大小</translation>
+    </message>
+    <message>
+        <source>Resizing partition %1: %2 -&gt; %3 bytes</source>
+        <translation>正在調整分割區 %1 的大小：%2 -&gt; %3 位元組</translation>
+    </message>
+    <message>
+        <source>Created data partition %1: %2 GB</source>
+        <translation>已建立資料分割區 %1：%2 GB</translation>
+    </message>
+    <message>
+        <source>System Clone</source>
+        <translation>系統複製</translation>
+    </message>
+    <message>
+        <source>Migrate operating system to a new disk with automatic boot repair</source>
+        <translation>將作業系統移轉到新磁碟並自動修復開機</translation>
+    </message>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>來源磁碟無效</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>目的磁碟無效</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>來源磁碟與目的磁碟不能相同</translation>
+    </message>
+    <message>
+        <source>The target disk holds the running system and cannot be overwritten</source>
+        <translation>目標磁碟包含正在執行的系統，無法覆寫</translation>
+    </message>
+    <message>
+        <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
+        <translation>目標的傳統 (MBR) 開機需要 MBR 的來源系統磁碟。</translation>
+    </message>
+    <message>
+        <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
+        <translation>目標的 UEFI (GPT) 開機需要 GPT 的來源系統磁碟。</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
+        <translation>來源磁碟和目標磁碟的邏輯磁區大小不同（%1 和 %2 位元組）；系統複製要求兩者的磁區大小相同</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
+        <translation>逐磁區系統複製要求目的磁碟不小於來源磁碟。</translation>
+    </message>
+    <message>
+        <source>No system partitions found on source disk</source>
+        <translation>在來源磁碟上找不到系統分割區</translation>
+    </message>
+    <message>
+        <source>Target disk is too small. Used space: %1 GB, Target: %2 GB</source>
+        <translation>目標磁碟太小。已使用空間：%1 GB，目標：%2 GB</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk</source>
+        <translation>無法開啟來源磁碟</translation>
+    </message>
+    <message>
+        <source>Cleaning target disk...</source>
+        <translation>正在清理目標磁碟...</translation>
+    </message>
+    <message>
+        <source>Failed to clean target disk: %1</source>
+        <translation>無法清理目標磁碟：%1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk</source>
+        <translation>無法開啟目標磁碟</translation>
+    </message>
+    <message>
+        <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
+        <translation>目標磁碟比其記錄的大小（%1 位元組）小；未複製任何內容</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>來源磁碟的分割表已損毀（%1）；未做任何變更</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
+        <translation>來源磁碟的主要 GPT 已損毀；請在複製前修復；未做任何變更</translation>
+    </message>
+    <message>
+        <source>Source disk size is invalid</source>
+        <translation>來源磁碟大小無效</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
+        <translation>目標磁碟小於來源磁碟，無法逐磁區複製</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>整個磁碟</translation>
+    </message>
+    <message>
+        <source>partition table</source>
+        <translation>分割表</translation>
+    </message>
+    <message>
+        <source>Partition %1 lies beyond the end of the source disk; nothing was changed</source>
+        <translation>分割區 %1 位於來源磁碟結尾之外；未做任何變更</translation>
+    </message>
+    <message>
+        <source>The file system of partition %1 claims more space than the partition holds; repair it before cloning; nothing was changed</source>
+        <translation>分割區 %1 的檔案系統宣告的空間超過分割區容量；請在複製前修復；未做任何變更</translation>
+    </message>
+    <message>
+        <source>Failed to read partition %1: %2</source>
+        <translation>無法讀取分割區 %1：%2</translation>
+    </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>複製 %1 失敗：%2</translation>
+    </message>
+    <message>
+        <source>Disks are not open (prepare first)</source>
+        <translation>磁碟未開啟（請先準備）</translation>
+    </message>
+    <message>
+        <source>Copying whole disk sector-by-sector...</source>
+        <translation>正在逐磁區複製整個磁碟...</translation>
+    </message>
+    <message>
+        <source>Copying partition table...</source>
+        <translation>正在複製分割表...</translation>
+    </message>
+    <message>
+        <source>Copying partition %1 of %2: %3</source>
+        <translation>正在複製分割區 %1/%2：%3</translation>
+    </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>正在重新產生磁碟識別碼...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate GPT GUIDs: %1</source>
+        <translation>無法重新產生 GPT GUID：%1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>正在更新磁碟簽章...</translation>
+    </message>
+    <message>
+        <source>Failed to regenerate MBR disk signature</source>
+        <translation>無法重新產生 MBR 磁碟簽章</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>排清目的失敗：%1</translation>
+    </message>
+    <message>
+        <source>Fixing partition table...</source>
+        <translation>正在修正分割表...</translation>
+    </message>
+    <message>
+        <source>Failed to fix GPT header: %1</source>
+        <translation>無法修正 GPT 標頭：%1</translation>
+    </message>
+    <message>
+        <source>Failed to update the target&apos;s partition table: %1</source>
+        <translation>無法更新目標的分割表：%1</translation>
+    </message>
+    <message>
+        <source>Failed to update the boot sector of moved partition %1: %2</source>
+        <translation>無法更新已移動分割區 %1 的開機磁區：%2</translation>
+    </message>
+    <message>
+        <source>Creating data partition...</source>
+        <translation>正在建立資料分割區...</translation>
+    </message>
+    <message>
+        <source>Expanding system partition...</source>
+        <translation>正在擴充系統分割區...</translation>
+    </message>
+    <message>
+        <source>Formatting data partition...</source>
+        <translation>正在格式化資料分割區...</translation>
+    </message>
+    <message>
+        <source>Cannot identify a separate data partition safely; refusing to format</source>
+        <translation>無法安全識別獨立的資料分割區；拒絕格式化</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>正在修復開機設定...</translation>
     </message>
 </context>
 <context>
