@@ -94,789 +94,653 @@ QByteArray readFile(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-bool joinedContains(const std::vector<std::string>& lines, const char* part)
-{
-    for (const std::string& l : lines)
-        if (l.find(part) != std::string::npos)
-            return true;
-    return false;
-}
 }
 
 class TestPosixPlatform : public QObject {
     Q_OBJECT
 private slots:
-    // ---- pure parsers ----
-    void diskTableText();
-    void mountInfoLines();
-    void volumeNames();
-    void windowsPaths();
-    void guidText();
-    void mbrLayouts();
-    void gptLayouts();
-    void gptDamage();
-    void bootSectorsFromMkfs();
+    void diskTableText()
+    {
+        // A gap and a bad suffix keep their numbers, so the disks after them keep theirs; '@' inside a
+        // path belongs to it; a trailing ':' adds nothing.
+        std::vector<std::string> messages;
+        auto t = DiskTable::parse("/a.img::/c@x/d.img@4096:/e.img@1024:", messages);
+        QCOMPARE(t.size(), size_t(4));
+        QVERIFY(t[0].usable && !t[1].usable && !t[3].usable);
+        QCOMPARE(t[2].path, std::string("/c@x/d.img"));
+        QCOMPARE(t[2].logicalSectorSize, 4096u);
+        QVERIFY(DiskTable::parse("", messages).empty());
 
-    // ---- image files ----
-    void imageSizesAndSectors();
-    void transfersAtTheEnd();
-    void accessModes();
-    void directIoFallback();
-    void layoutOfToolMadeImages();
-    void partitionsOfImagesAreVolumes();
-    void filesThroughDriveLetters();
-    void servicesNotOnLinux();
-    void windowsFolderFoundReadOnly();
-    void systemDiskIsTheRootDisk();
-    void environmentAndMachineScan();
+        // A rescan appends newcomers and keeps the known numbers.
+        std::vector<DiskTable::Entry> table{{"/dev/sda", 0, true}, {"/dev/sdc", 0, true}};
+        DiskTable::mergeAppend(table, {"/dev/sda", "/dev/sdb", "/dev/sdc"});
+        QCOMPARE(table[1].path, std::string("/dev/sdc"));
+        QCOMPARE(table.at(2).path, std::string("/dev/sdb"));
+        QCOMPARE(DiskTable::driveNumberFromPath("\\\\.\\PhysicalDrive12"), 12);
+        QCOMPARE(DiskTable::driveNumberFromPath("/tmp/PhysicalDrive1.img"), -1);
+    }
 
-    // ---- loop devices (root) ----
-    void loopDeviceBasics();
-    void loopDevice4Kn();
-    void mountedDeviceIsProtected();
-};
+    void mountInfoLines()
+    {
+        MountInfo::Entry e;
+        QVERIFY(MountInfo::parseLine("36 35 98:0 /mnt1 /mnt/my\\040disk rw,noatime master:1 shared:2 - ext3 /dev/root rw", e));
+        QVERIFY(e.mountPoint == "/mnt/my disk" && e.source == "/dev/root");
+        // No optional fields; tab, backslash and newline escaped.
+        QVERIFY(MountInfo::parseLine("90 24 0:51 / /media/a\\011b\\134c\\012 rw,relatime - fuseblk /dev/sdb1 rw", e));
+        QVERIFY(e.mountPoint == "/media/a\tb\\c\n" && e.fsType == "fuseblk");
+        QCOMPARE(MountInfo::unescape("\\04"), std::string("\\04"));
+        for (const char* bad : {"garbage", "36 35 98:0 / /x rw master:1", "36 35 98-0 / /x rw - ext4 /dev/x rw"})
+            QVERIFY2(!MountInfo::parseLine(bad, e), bad);
+        QCOMPARE(MountInfo::parse("22 27 0:21 / /proc rw - proc proc rw\nbad line\n25 24 7:1 / /t rw - vfat /dev/l rw\n").size(),
+                 size_t(2));
+    }
 
-void TestPosixPlatform::diskTableText()
-{
-    // A gap and a bad suffix keep their numbers, so the disks after them keep theirs; '@' inside a
-    // path belongs to it; a trailing ':' adds nothing.
-    std::vector<std::string> messages;
-    auto t = DiskTable::parse("/a.img::/c@x/d.img@4096:/e.img@1024:", messages);
-    QCOMPARE(t.size(), size_t(4));
-    QVERIFY(t[0].usable && !t[1].usable && !t[3].usable);
-    QCOMPARE(t[2].path, std::string("/c@x/d.img"));
-    QCOMPARE(t[2].logicalSectorSize, 4096u);
-    QCOMPARE(messages.size(), size_t(2));
-    QVERIFY(DiskTable::parse("", messages).empty());
-
-    // A rescan appends newcomers and keeps the known numbers.
-    std::vector<DiskTable::Entry> table{{"/dev/sda", 0, true}, {"/dev/sdc", 0, true}};
-    DiskTable::mergeAppend(table, {"/dev/sda", "/dev/sdb", "/dev/sdc"});
-    QCOMPARE(table[1].path, std::string("/dev/sdc"));
-    QCOMPARE(table.at(2).path, std::string("/dev/sdb"));
-    QCOMPARE(DiskTable::driveNumberFromPath("\\\\.\\PhysicalDrive12"), 12);
-    QCOMPARE(DiskTable::driveNumberFromPath("/tmp/PhysicalDrive1.img"), -1);
-}
-
-void TestPosixPlatform::mountInfoLines()
-{
-    MountInfo::Entry e;
-    QVERIFY(MountInfo::parseLine("36 35 98:0 /mnt1 /mnt/my\\040disk rw,noatime master:1 shared:2 - ext3 /dev/root rw", e));
-    QCOMPARE(e.minor, 0u);
-    QCOMPARE(e.mountPoint, std::string("/mnt/my disk"));
-    QCOMPARE(e.source, std::string("/dev/root"));
-    // No optional fields; tab, backslash and newline escaped.
-    QVERIFY(MountInfo::parseLine("90 24 0:51 / /media/a\\011b\\134c\\012 rw,relatime - fuseblk /dev/sdb1 rw", e));
-    QCOMPARE(e.mountPoint, std::string("/media/a\tb\\c\n"));
-    QCOMPARE(e.fsType, std::string("fuseblk"));
-    QCOMPARE(MountInfo::unescape("\\04"), std::string("\\04"));
-    for (const char* bad : {"garbage", "36 35 98:0 / /x rw master:1", "36 35 98-0 / /x rw - ext4 /dev/x rw"})
-        QVERIFY2(!MountInfo::parseLine(bad, e), bad);
-    QCOMPARE(MountInfo::parse("22 27 0:21 / /proc rw - proc proc rw\nbad line\n25 24 7:1 / /t rw - vfat /dev/l rw\n").size(),
-             size_t(2));
-}
-
-void TestPosixPlatform::volumeNames()
-{
-    // Kernel names and image partitions round-trip; names that are not ours decode to nothing.
-    for (const char* kernel : {"sdb1", "nvme0n1p128", "mmcblk0p16abcdef"}) {
-        const std::string name = VolumeName::encode(kernel);
-        QVERIFY(VolumeName::isVolumeName(name));
-        QCOMPARE(VolumeName::decode(name), std::string(kernel));
+    void volumeNames()
+    {
+        // Kernel names and image partitions round-trip; names that are not ours decode to nothing.
+        for (const char* kernel : {"sdb1", "nvme0n1p128", "mmcblk0p16abcdef"}) {
+            const std::string name = VolumeName::encode(kernel);
+            QVERIFY(VolumeName::isVolumeName(name));
+            QCOMPARE(VolumeName::decode(name), std::string(kernel));
         }
-    for (const char* foreign : {"\\\\?\\Volume{6B29FC40-CA47-1067-B31D-00DD010662DA}\\",
-                                "\\\\?\\Volume{73646231-0000-0000-0000-00000000000}\\", "C:\\"})
-        QVERIFY2(VolumeName::decode(foreign).empty(), foreign);
-    QVERIFY(VolumeName::encode("a-name-longer-than-16").empty() && VolumeName::encode("../x").empty());
+        for (const char* foreign : {"\\\\?\\Volume{6B29FC40-CA47-1067-B31D-00DD010662DA}\\",
+                                    "\\\\?\\Volume{73646231-0000-0000-0000-00000000000}\\", "C:\\"})
+            QVERIFY2(VolumeName::decode(foreign).empty(), foreign);
+        QVERIFY(VolumeName::encode("a-name-longer-than-16").empty() && VolumeName::encode("../x").empty());
 
-    int disk = -1;
-    uint32_t partition = 0;
-    const std::string image = VolumeName::encodeImagePartition(0x7FFFFFFF, 0xFFFFFFFF);
-    QVERIFY(VolumeName::decodeImagePartition(image.substr(0, image.size() - 1), disk, partition));
-    QCOMPARE(disk, 0x7FFFFFFF);
-    QCOMPARE(partition, 0xFFFFFFFFu);
-    QVERIFY(VolumeName::decode(image).empty() && !VolumeName::isVolumeName(image));
-    QVERIFY(!VolumeName::decodeImagePartition(VolumeName::encode("sdb1"), disk, partition));
-    QVERIFY(!VolumeName::decodeImagePartition("\\\\?\\Volume{00494D47-0000-0003-0000-000200000001}\\", disk, partition));
-    QVERIFY(VolumeName::encodeImagePartition(-1, 1).empty());
-}
-
-void TestPosixPlatform::windowsPaths()
-{
-    std::vector<std::string> messages;
-    const WindowsPathMapper m = WindowsPathMapper::fromText("Z=/mnt/x/;y=/;Q:/bad;=x", messages);
-    QCOMPARE(messages.size(), size_t(2));
-    QCOMPARE(m.toNative("Z:\\Windows\\System32"), std::string("/mnt/x/Windows/System32"));
-    QCOMPARE(m.toNative("\\\\?\\Z:\\EFI\\Boot\\"), std::string("/mnt/x/EFI/Boot/"));
-    QCOMPARE(m.toNative("Y:\\boot"), std::string("/boot"));
-    QCOMPARE(m.toNative("/mnt/x\\Windows\\System32"), std::string("/mnt/x/Windows/System32"));
-    QVERIFY(m.toNative("C:\\Windows").empty());
-    QCOMPARE(m.letterRootFor("/mnt/x/"), std::string("Z:\\"));
-    QVERIFY(m.letterRootFor("/mnt").empty());
-    QCOMPARE(WindowsPathMapper::driveLetterOf("cc:\\x"), '\0');
-    QCOMPARE(WindowsPathMapper::driveLetterOf("\\\\.\\D:"), 'D');
-}
-
-void TestPosixPlatform::guidText()
-{
-    QCOMPARE(GuidText::fromGptBytes(EspBytes), std::string(EspText));
-    uint8_t back[16] = {};
-    QVERIFY(GuidText::toGptBytes("c12a7328-f81f-11d2-ba4b-00a0c93ec93b", back));
-    QCOMPARE(std::memcmp(back, EspBytes, 16), 0);
-    uint8_t untouched[16] = {};
-    for (const char* bad : {"{C12A7328-F81F-11D2-BA4B-00A0C93EC93}", "C12A7328F81F-11D2-BA4B-00A0C93EC93B0",
-                            "{C12A7328-F81F-11D2-BA4B-00A0C93EC93G}", "C12A7328-F81F-11D2-BA4B-00A0C93EC93B}"})
-        QVERIFY2(!GuidText::toGptBytes(bad, untouched), bad);
-    QCOMPARE(std::count(untouched, untouched + 16, 0), std::ptrdiff_t(16));
-
-}
-
-void TestPosixPlatform::mbrLayouts()
-{
-    // (sfdisk-made tables are read in layoutOfToolMadeImages.) On a 4Kn disk MBR addresses count
-    // 4096-byte sectors; slot numbers survive an empty slot.
-    std::vector<uint8_t> disk(4096 * 16, 0);
-    putMbrEntry(disk, 2, 0, 0x07, 256, 512);
-    PlatformDriveLayout l = parseDisk(disk, 4096);
-    QCOMPARE(l.style, LayoutStyle::MBR);
-    QCOMPARE(l.entries.at(0).partitionNumber, 3u);
-    QCOMPARE(l.entries.at(0).startingOffset, int64_t(256) * 4096);
-    // No signature, or a boot sector whose "entries" are code: no table.
-    std::vector<uint8_t> blank(512 * 64, 0);
-    QCOMPARE(parseDisk(blank, 512).style, LayoutStyle::Unknown);
-    putMbrEntry(blank, 0, 0x80, 0x07, 2048, 4096);
-    blank[446] = 0x33;
-    QCOMPARE(parseDisk(blank, 512).style, LayoutStyle::Unknown);
-    PlatformDriveLayout out;
-    std::vector<std::string> notes;
-    QVERIFY(!LayoutParser::parse([](uint64_t, uint64_t, uint8_t*) { return false; }, 1 << 20, 512, out, notes));
-}
-
-void TestPosixPlatform::gptLayouts()
-{
-    // An MBR without 0xEE wins over GPT remains (a disk converted to MBR keeps its old backup GPT).
-    QTemporaryDir dir;
-    auto disk = sgdiskDisk(dir);
-    if (disk.empty())
-        QSKIP("needs sgdisk");
-    QCOMPARE(parseDisk(disk, 512).style, LayoutStyle::GPT);
-    std::fill(disk.begin() + 446, disk.begin() + 510, 0);
-    putMbrEntry(disk, 0, 0, 0x83, 2048, 10);
-    QCOMPARE(parseDisk(disk, 512).style, LayoutStyle::MBR);
-}
-
-void TestPosixPlatform::gptDamage()
-{
-    QTemporaryDir dir;
-    const auto good = sgdiskDisk(dir);
-    if (good.empty())
-        QSKIP("needs sgdisk");
-    std::vector<std::string> notes;
-
-    // Primary header or primary array damaged: the backup answers.
-    auto disk = good;
-    disk[512 + 40] ^= 0xFF;
-    PlatformDriveLayout l = parseDisk(disk, 512, &notes);
-    QCOMPARE(l.entries.size(), size_t(2));
-    QVERIFY(!notes.empty());
-    disk = good;
-    disk[2 * 512 + 33] ^= 0x01;
-    l = parseDisk(disk, 512);
-    QCOMPARE(l.style, LayoutStyle::GPT);
-    QCOMPARE(l.entries.at(0).startingOffset, int64_t(40) * 512);
-
-    // Both copies damaged: Unknown, not an MBR with one 0xEE partition.
-    disk[255 * 512 + 20] ^= 0xFF;
-    disk[512 + 20] ^= 0xFF;
-    l = parseDisk(disk, 512);
-    QCOMPARE(l.style, LayoutStyle::Unknown);
-
-    // The disk cut short: the backup header is missing and the primary array runs off the end.
-    disk = good;
-    disk.resize(20 * 512);
-    l = parseDisk(disk, 512);
-    QCOMPARE(l.style, LayoutStyle::Unknown);
-
-    // Absurd headers with valid CRCs are refused by the header check itself.
-    GptHeader h;
-    std::string why;
-    QVERIFY(LayoutParser::parseGptHeader(good.data() + 512, 512, 1, 256, h, why));
-    struct Bad { const char* name; size_t at; uint64_t value; int width; uint64_t lba; size_t length; };
-    for (const Bad& b : {Bad{"16M entries", 80, 0x01000000, 4, 1, 512}, Bad{"entry size", 84, 256, 4, 1, 512},
-                         Bad{"array beyond the disk", 72, 300, 8, 1, 512}, Bad{"wrong LBA", 0, 0, 0, 255, 512},
-                         Bad{"truncated", 0, 0, 0, 1, 60}, Bad{"larger than its sector", 12, 600, 4, 1, 512}}) {
-        std::vector<uint8_t> header(good.begin() + 512, good.begin() + 1024);
-        if (b.width == 4)
-            put32(header, b.at, uint32_t(b.value));
-        else if (b.width == 8)
-            put64(header, b.at, b.value);
-        put32(header, 16, 0);
-        put32(header, 16, Crc32::compute(header.data(), 92));
-        QVERIFY2(!LayoutParser::parseGptHeader(header.data(), b.length, b.lba, 256, h, why), b.name);
+        int disk = -1;
+        uint32_t partition = 0;
+        const std::string image = VolumeName::encodeImagePartition(0x7FFFFFFF, 0xFFFFFFFF);
+        QVERIFY(VolumeName::decodeImagePartition(image.substr(0, image.size() - 1), disk, partition));
+        QVERIFY(disk == 0x7FFFFFFF && partition == 0xFFFFFFFFu);
+        QVERIFY(VolumeName::decode(image).empty() && !VolumeName::isVolumeName(image));
+        QVERIFY(!VolumeName::decodeImagePartition(VolumeName::encode("sdb1"), disk, partition));
+        QVERIFY(!VolumeName::decodeImagePartition("\\\\?\\Volume{00494D47-0000-0003-0000-000200000001}\\", disk, partition));
+        QVERIFY(VolumeName::encodeImagePartition(-1, 1).empty());
     }
-}
 
-void TestPosixPlatform::bootSectorsFromMkfs()
-{
-    if (const QString why = missingRequirement({"mkfs.fat"}); !why.isEmpty())
-        QSKIP(qPrintable(why));
-    QTemporaryDir dir;
-    struct Case { const char* fat; qint64 size; const char* version; const char* windows; };
-    for (const Case& c : {Case{"32", 40 << 20, "FAT32", "FAT32"}, Case{"16", 20 << 20, "FAT16", "FAT"},
-                          Case{"12", 2 << 20, "FAT12", "FAT"}}) {
-        const QString image = dir.filePath(QString("fat%1.img").arg(c.fat));
-        QVERIFY(makeSparseFile(image, c.size));
-        QCOMPARE(runTool("mkfs.fat", {"-F", c.fat, "-n", "TESTLABEL", image}), 0);
-        const QByteArray sector = readFile(image).left(512);
-        FileSystemProbe::Result r;
-        QVERIFY(FileSystemProbe::classifyBootSector(reinterpret_cast<const uint8_t*>(sector.constData()), sector.size(), r));
-        QCOMPARE(r.version, std::string(c.version));
-        QCOMPARE(r.label, std::string("TESTLABEL"));
-        QCOMPARE(FileSystemProbe::windowsName("vfat", r), std::string(c.windows));
-    }
-    FileSystemProbe::Result r;
-    std::vector<uint8_t> zero(512, 0);
-    QVERIFY(!FileSystemProbe::classifyBootSector(zero.data(), zero.size(), r));
-    QCOMPARE(FileSystemProbe::windowsName("fuseblk", FileSystemProbe::Result{"ntfs", "", ""}), std::string("NTFS"));
-}
-
-void TestPosixPlatform::imageSizesAndSectors()
-{
-    QTemporaryDir dir;
-    const QString a = dir.filePath("a.img"), b = dir.filePath("b.img");
-    QVERIFY(makeSparseFile(a, (10 << 20) + 300));  // a partial trailing sector is not presented
-    QVERIFY(makeSparseFile(b, (10 << 20) + 2048));
-    auto p = platformFor(a + ":" + dir.filePath("missing.img") + ":" + b + "@4096");
-    QVERIFY(joinedContains(p->configurationMessages(), "missing.img"));
-    QCOMPARE(p->diskRealPath(2), b.toStdString());
-    QVERIFY(p->diskRealPath(3).empty());
-
-    PlatformGeometry g;
-    auto h0 = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::None);
-    QVERIFY(h0 && h0->geometry(g));
-    QCOMPARE(g.diskSize, int64_t(10 << 20));
-    QCOMPARE(g.bytesPerSector, 512u);
-    for (const char* absent : {"\\\\.\\PhysicalDrive1", "\\\\.\\PhysicalDrive7"}) {
-        QVERIFY(!p->openDevice(absent, DeviceAccess::Read, DeviceFlags::None));
-        QCOMPARE(Platform::lastErrorCode(), PlatformError::FileNotFound);
-    }
-    // The configured sector size holds by number and by path; 2048 trailing bytes are no 4 KiB sector.
-    for (const std::string& path : {std::string("\\\\.\\PhysicalDrive2"), b.toStdString()}) {
-        auto h = p->openDevice(path, DeviceAccess::Read, DeviceFlags::NoBufferingSequentialScan);
-        PlatformAccessAlignment al;
-        QVERIFY(h && h->geometry(g) && h->accessAlignment(al));
-        QCOMPARE(g.bytesPerSector, 4096u);
-        QCOMPARE(g.diskSize, int64_t(10 << 20));
-        QCOMPARE(al.bytesPerLogicalSector, 4096u);
-    }
-    QVERIFY(p->sameDevice("\\\\.\\PhysicalDrive2", b.toStdString()));
-    QVERIFY(!p->sameDevice("\\\\.\\PhysicalDrive0", b.toStdString()));
-    QVERIFY(!p->sameDevice("\\\\.\\PhysicalDrive0", "\\\\.\\PhysicalDrive9"));
-    QVERIFY(p->enumerateVolumes().empty());  // image files without a table have no volumes
-}
-
-void TestPosixPlatform::transfersAtTheEnd()
-{
-    QTemporaryDir dir;
-    const QString a = dir.filePath("a.img");
-    const qint64 size = 1 << 20;
-    QVERIFY(makeSparseFile(a, size + 100));
-    auto p = platformFor(a);
-    auto h = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::ReadWrite, DeviceFlags::NoBufferingWriteThrough);
-    QVERIFY(h);
-    // Unbuffered transfers need aligned memory.
-    std::unique_ptr<uint8_t, decltype(&std::free)> mem(static_cast<uint8_t*>(std::aligned_alloc(4096, 16384)), &std::free);
-    uint8_t* buf = mem.get();
-    uint8_t* back = mem.get() + 8192;
-    std::memset(buf, 0xAB, 8192);
-    std::memset(back, 0, 8192);
-    uint64_t done = 99;
-    QVERIFY(h->writeAt(4096, buf, 4096, done) && h->flush() && h->readAt(4096, back, 4096, done));
-    QCOMPARE(done, uint64_t(4096));
-    QCOMPARE(std::memcmp(back, buf, 4096), 0);
-
-    // Past the end: clean failure with nothing moved. Across it: what lies before, and the image
-    // never grows.
-    QVERIFY(!h->readAt(size, back, 4096, done));
-    QCOMPARE(done, uint64_t(0));
-    QCOMPARE(Platform::lastErrorCode(), PlatformError::HandleEof);
-    QVERIFY(!h->writeAt(size, buf, 4096, done));
-    QCOMPARE(done, uint64_t(0));
-    QVERIFY(h->readAt(size - 4096, back, 8192, done));
-    QCOMPARE(done, uint64_t(4096));
-    QVERIFY(h->writeAt(size - 4096, buf, 8192, done));
-    QCOMPARE(done, uint64_t(4096));
-    h.reset();
-    QCOMPARE(QFileInfo(a).size(), size + 100);
-    QCOMPARE(readFile(a).mid(size - 1, 2), QByteArray("\xAB\0", 2));
-}
-
-void TestPosixPlatform::accessModes()
-{
-    QTemporaryDir dir;
-    const QString a = dir.filePath("a.img");
-    QVERIFY(makeSparseFile(a, 1 << 20));
-    auto p = platformFor(a);
-    std::vector<uint8_t> buf(512, 1);
-    uint64_t done = 0;
-    auto reader = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::None);
-    QVERIFY(reader);
-    QVERIFY(!reader->writeAt(0, buf.data(), 512, done));
-    QCOMPARE(Platform::lastErrorCode(), PlatformError::AccessDenied);
-    // An existence probe cannot move data but still answers geometry.
-    auto probe = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::None, DeviceFlags::None);
-    PlatformGeometry g;
-    QVERIFY(probe && probe->geometry(g));
-    QVERIFY(!probe->readAt(0, buf.data(), 512, done));
-    QCOMPARE(Platform::lastErrorCode(), PlatformError::AccessDenied);
-    QCOMPARE(readFile(a), QByteArray(1 << 20, '\0'));
-
-    QVERIFY(!p->openDevice(dir.filePath("nothing").toStdString(), DeviceAccess::Read, DeviceFlags::None));
-    QCOMPARE(Platform::lastErrorCode(), PlatformError::FileNotFound);
-    QVERIFY(!p->openDevice(dir.path().toStdString(), DeviceAccess::Read, DeviceFlags::None));
-    QCOMPARE(Platform::lastErrorCode(), PlatformError::InvalidParameter);
-    // Volume operations belong to volumes.
-    std::vector<PlatformExtent> extents;
-    PlatformVolumeBitmap bitmap;
-    QVERIFY(!reader->volumeDiskExtents(extents) && !reader->lockVolume() && !reader->volumeBitmap(0, bitmap));
-}
-
-void TestPosixPlatform::directIoFallback()
-{
-    // tmpfs once refused O_DIRECT; newer kernels accept it. ramfs never does.
-    QTemporaryDir shm("/dev/shm/tessarin-XXXXXX");
-    QVERIFY(shm.isValid());
-    QString image = shm.filePath("a.img");
-    QVERIFY(makeSparseFile(image, 1 << 20));
-    auto p = platformFor(image);
-    auto h = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::ReadWrite, DeviceFlags::NoBufferingWriteThrough);
-    QVERIFY(h);
-    QTemporaryDir ramDir;
-    std::unique_ptr<Mount> ramfs;  // unmounted before its folder goes
-    if (h->openNote().empty()) {
-        if (!isRoot())
-            QSKIP("tmpfs allows direct I/O here and mounting ramfs needs root");
-        ramfs = std::make_unique<Mount>("none", ramDir.path(), QStringList{"-t", "ramfs"});
-        QVERIFY(ramfs->ok());
-        image = ramDir.filePath("a.img");
-        QVERIFY(makeSparseFile(image, 1 << 20));
-        p = platformFor(image);
-        h = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::ReadWrite, DeviceFlags::NoBufferingWriteThrough);
-        QVERIFY(h);
-    }
-    QVERIFY(h->openNote().find("buffered I/O") != std::string::npos);
-    QVERIFY(static_cast<PosixDeviceHandle*>(h.get())->isBuffered());
-    std::vector<uint8_t> data(512, 0x5A);
-    uint64_t done = 0;
-    QVERIFY(h->writeAt(512, data.data(), 512, done) && h->flush());
-    h.reset();
-    QCOMPARE(uint8_t(readFile(image).at(1000)), uint8_t(0x5A));
-
-    // An unbuffered open on a file system that can do it is not marked.
-    QTemporaryDir disk(QDir::currentPath() + "/tessarin-XXXXXX");
-    QVERIFY(makeSparseFile(disk.filePath("b.img"), 1 << 20));
-    auto h2 = platformFor(disk.filePath("b.img"))->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::NoBufferingSequentialScan);
-    QVERIFY(h2 && h2->openNote().empty());
-}
-
-void TestPosixPlatform::layoutOfToolMadeImages()
-{
-    if (const QString why = missingRequirement({"sgdisk", "sfdisk"}); !why.isEmpty())
-        QSKIP(qPrintable(why));
-    QTemporaryDir dir;
-    const QString gpt = dir.filePath("gpt.img"), mbr = dir.filePath("mbr.img");
-    QVERIFY(makeSparseFile(gpt, 64 << 20));
-    QVERIFY(sgdiskRun(gpt, {"-n", "1:2048:+16M", "-t", "1:EF00", "-u", "1:01234567-89AB-CDEF-0123-456789ABCDEF",
-                            "-n", "3:0:+8M", "-t", "3:0700"}));
-    QVERIFY(makeSparseFile(mbr, 64 << 20));
-    QVERIFY(sfdiskScript(mbr, "label: dos\nstart=2048, size=20480, type=7, bootable\nstart=22528, type=c\n"));
-
-    auto p = platformFor(gpt + ":" + mbr);
-    auto h = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::NoBufferingSequentialScan);
-    PlatformDriveLayout l;
-    QVERIFY(h && h->driveLayout(l));
-    QCOMPARE(l.style, LayoutStyle::GPT);
-    QCOMPARE(l.entries.size(), size_t(2));
-    QCOMPARE(l.entries[0].typeGuid, std::string(EspText));
-    QCOMPARE(l.entries[0].partitionGuid, std::string("{01234567-89AB-CDEF-0123-456789ABCDEF}"));
-    QCOMPARE(l.entries[0].partitionLength, int64_t(16) << 20);
-    QCOMPARE(l.entries[1].partitionNumber, 3u);
-
-    auto hm = p->openDevice("\\\\.\\PhysicalDrive1", DeviceAccess::Read, DeviceFlags::None);
-    QVERIFY(hm && hm->driveLayout(l));
-    QCOMPARE(l.style, LayoutStyle::MBR);
-    QCOMPARE(l.entries.size(), size_t(2));
-    QVERIFY(l.entries[0].bootIndicator && !l.entries[1].bootIndicator);
-    QCOMPARE(l.entries[1].startingOffset, int64_t(22528) * 512);
-    QCOMPARE(l.entries[1].mbrType, uint8_t(0x0C));
-}
-
-void TestPosixPlatform::partitionsOfImagesAreVolumes()
-{
-    if (const QString why = missingRequirement({"sfdisk", "mkfs.fat"}); !why.isEmpty())
-        QSKIP(qPrintable(why));
-    QTemporaryDir dir;
-    const QString img = dir.filePath("stick.img"), part = dir.filePath("part.img");
-    constexpr qint64 Start = 2048 * 512, Length = 40960 * 512;
-    QVERIFY(makeSparseFile(img, 64 << 20));
-    QVERIFY(sfdiskScript(img, "label: dos\nstart=2048, size=40960, type=c\nstart=43008, size=8192, type=5\n"));
-    QVERIFY(makeSparseFile(part, Length));
-    QVERIFY(makeFat32(part, {"-n", "STICK"}));
-    QVERIFY(writeFileBytes(img, Start, readFile(part)));
-
-    auto p = platformFor(img);
-    // The extended container holds no file system and is no volume.
-    const std::vector<std::string> names = p->enumerateVolumes();
-    QCOMPARE(names, std::vector<std::string>{VolumeName::encodeImagePartition(0, 1)});
-    const std::string name = names.front();
-    auto v = p->openDevice(name.substr(0, name.size() - 1), DeviceAccess::Read, DeviceFlags::None);
-    std::vector<PlatformExtent> extents;
-    QVERIFY(v && v->volumeDiskExtents(extents));
-    QCOMPARE(extents.size(), size_t(1));
-    QCOMPARE(extents[0].startingOffset, int64_t(Start));
-    QCOMPARE(extents[0].extentLength, int64_t(Length));
-    std::string label, fs;
-    QVERIFY(p->volumeInformation(name, label, fs));
-    QCOMPARE(fs + "/" + label, std::string("FAT32/STICK"));
-    QVERIFY(!p->sameDevice(name, "\\\\.\\PhysicalDrive0"));
-
-    // The volume handle sees the partition from its offset 0 and nothing outside it.
-    const QByteArray beyond = readFile(img).mid(Start + Length, 512);  // the extended partition's first sector
-    auto w = p->openDevice(name, DeviceAccess::ReadWrite, DeviceFlags::None);
-    PlatformGeometry g;
-    QVERIFY(w && w->geometry(g));
-    QCOMPARE(g.diskSize, int64_t(Length));
-    std::vector<uint8_t> buffer(1024, 0);
-    uint64_t done = 0;
-    QVERIFY(w->readAt(0, buffer.data(), 512, done));
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(buffer.data()), 512), readFile(part).left(512));
-    std::vector<uint8_t> marks(1024, 0xAB);
-    QVERIFY(w->writeAt(Length - 512, marks.data(), 1024, done));
-    QCOMPARE(done, uint64_t(512));
-    QVERIFY(!w->writeAt(Length, marks.data(), 512, done));
-    w.reset();
-    const QByteArray after = readFile(img);
-    QCOMPARE(after.mid(Start + Length - 512, 512), QByteArray(512, char(0xAB)));
-    QCOMPARE(after.mid(Start + Length, 512), beyond);
-
-    QVERIFY(!p->openDevice(VolumeName::encodeImagePartition(0, 2), DeviceAccess::Read, DeviceFlags::None));
-}
-
-void TestPosixPlatform::filesThroughDriveLetters()
-{
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkpath("Windows/System32"));
-    auto p = platformFor("", "Z=" + dir.path());
-    QVERIFY(p->fileExists("Z:\\WINDOWS\\system32"));  // Windows paths ignore case
-    QVERIFY(p->createDirectory("Z:\\windows\\system32\\Config"));
-    QVERIFY(QFileInfo::exists(dir.filePath("Windows/System32/Config")));
-    QVERIFY(!p->fileExists("C:\\Windows"));  // unmapped letter
-    QCOMPARE(Platform::lastErrorCode(), PlatformError::FileNotFound);
-    QVERIFY(p->createDirectory("Z:\\EFI"));
-    QVERIFY(!p->createDirectory("Z:\\EFI"));
-    QCOMPARE(Platform::lastErrorCode(), PlatformError::AlreadyExists);
-
-    // Copies: whole files, refusing to overwrite unless asked.
-    const QByteArray big = QByteArray(3 << 20, 'x') + "end";
-    QVERIFY(writeFileBytes(dir.filePath("src.bin"), 0, big));
-    QVERIFY(writeFileBytes(dir.filePath("other.bin"), 0, "other"));
-    QVERIFY(p->copyFile("Z:\\src.bin", "Z:\\EFI\\copy.bin", true));
-    QCOMPARE(readFile(dir.filePath("EFI/copy.bin")), big);
-    QVERIFY(!p->copyFile("Z:\\other.bin", "Z:\\EFI\\copy.bin", true));
-    QCOMPARE(readFile(dir.filePath("EFI/copy.bin")), big);
-    QVERIFY(p->copyFile("Z:\\other.bin", "Z:\\EFI\\copy.bin", false));
-    QCOMPARE(readFile(dir.filePath("EFI/copy.bin")), QByteArray("other"));
-
-    QFile::setPermissions(dir.filePath("other.bin"), QFileDevice::ReadOwner);
-    QVERIFY(p->setFileAttributesNormal("Z:\\other.bin"));
-    QVERIFY(p->deleteFile("Z:\\other.bin"));
-    QVERIFY(!QFile::exists(dir.filePath("other.bin")));
-    QVERIFY(!p->deleteFile("Z:\\other.bin"));
-    QCOMPARE(p->logicalDrives(), 1u << 25);
-    uint64_t total = 0, free = 0;
-    QVERIFY(p->diskFreeSpace("Z:\\", total, free));
-    QVERIFY(total > 0 && free <= total);
-}
-
-void TestPosixPlatform::servicesNotOnLinux()
-{
-    auto p = platformFor("");
-    std::vector<std::string> names{"stale"};
-    QCOMPARE(p->registryEnumSubKeys("SYSTEM\\Select", names), PlatformError::NotSupported);
-    QVERIFY(names.empty());
-    uint32_t firmware = 0;
-    QVERIFY(p->firmwareType(firmware));
-    QCOMPARE(firmware, QFileInfo::exists("/sys/firmware/efi") ? 2u : 1u);
-    // An empty disk list means no disks, never the machine's own.
-    QVERIFY(p->diskRealPath(0).empty());
-    QVERIFY(!p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::None, DeviceFlags::None));
-}
-
-// An unmounted NTFS partition of an image is searched through a read-only loop device: the one
-// holding Windows\System32 is found (in any case), the other is not, and the image stays as it was.
-void TestPosixPlatform::windowsFolderFoundReadOnly()
-{
-    if (const QString why = missingRequirement({"sfdisk", "mkntfs", "ntfs-3g", "ntfsls", "losetup"}, true); !why.isEmpty())
-        QSKIP(qPrintable(why));
-    QTemporaryDir dir;
-    const QString img = dir.filePath("win.img"), mnt = dir.filePath("m");
-    constexpr qint64 Length = 16384 * 512;
-    QVERIFY(makeSparseFile(img, 48 << 20) && QDir().mkpath(mnt));
-    QVERIFY(sfdiskScript(img, "label: gpt\nstart=2048, size=16384\nstart=20480, size=16384\n"));
-    for (int i : {0, 1}) {
-        const QString part = dir.filePath(QStringLiteral("p%1.img").arg(i));
-        QVERIFY(makeSparseFile(part, Length));
-        QVERIFY(QProcess::execute("mkntfs", {"-Q", "-F", "-q", part}) == 0);
-        QVERIFY(QProcess::execute("ntfs-3g", {part, mnt}) == 0);
-        QDir(mnt).mkpath(i == 0 ? "Windows/System32" : "Windows/Temp");
-        QVERIFY(QProcess::execute("umount", {mnt}) == 0);
-        QTest::qWait(300);  // ntfs-3g lets go of the file a moment after umount
-        QVERIFY(writeFileBytes(img, (2048 + 18432 * i) * 512, readFile(part)));
-    }
-    const QByteArray before = QCryptographicHash::hash(readFile(img), QCryptographicHash::Sha256);
-    auto p = platformFor(img);
-    QVERIFY(p->volumeContainsPath(VolumeName::encodeImagePartition(0, 1), "windows\\SYSTEM32"));
-    QVERIFY(!p->volumeContainsPath(VolumeName::encodeImagePartition(0, 2), "Windows\\System32"));
-    QVERIFY(!p->volumeContainsPath(VolumeName::encodeImagePartition(0, 3), "Windows"));
-    QCOMPARE(QCryptographicHash::hash(readFile(img), QCryptographicHash::Sha256), before);
-    struct stat st {};
-    QVERIFY(::stat(img.toLocal8Bit().constData(), &st) == 0);
-    QVERIFY(SysfsBlock::loopDevicesBackedBy(st.st_dev, st.st_ino).empty());  // every loop device released
-
-    // Mounted: looked up below the mount point.
-    QVERIFY(QProcess::execute("ntfs-3g", {"-o", "ro", dir.filePath("p0.img"), mnt}) == 0);
-    const bool below = VolumeProbe::containsBelowMount(mnt.toStdString(), "WINDOWS\\system32");
-    QProcess::execute("umount", {mnt});
-    QVERIFY(below);
-}
-
-// Images listed in TESSARIN_DISKS never hold the running system; in a machine scan the disk
-// behind "/" does.
-void TestPosixPlatform::systemDiskIsTheRootDisk()
-{
-    QTemporaryDir dir;
-    QVERIFY(makeSparseFile(dir.filePath("a.img"), 1 << 20));
-    QVERIFY(platformFor(dir.filePath("a.img"))->systemDiskNumbers().empty());
-
-    PosixPlatform machine{PosixPlatform::Settings{}};
-    struct stat root {};
-    QVERIFY(::stat("/", &root) == 0);
-    QString kernel = QFileInfo(QStringLiteral("/sys/dev/block/%1:%2").arg(major(root.st_dev)).arg(minor(root.st_dev))).canonicalFilePath();
-    if (QFileInfo::exists(kernel + "/partition"))
-        kernel = QFileInfo(kernel).path();
-    int expected = -1;
-    for (int n = 0; !machine.diskRealPath(n).empty(); ++n)
-        if (!kernel.isEmpty() && machine.diskRealPath(n) == "/dev/" + QFileInfo(kernel).fileName().toStdString())
-            expected = n;
-    if (expected < 0)
-        QSKIP("the root file system is not on a whole disk of this machine (container or overlay)");
-    QCOMPARE(machine.systemDiskNumbers(), std::vector<int>{expected});
-}
-
-void TestPosixPlatform::environmentAndMachineScan()
-{
-    // ctest hands every test an empty disk list, so none can reach the machine's own disks.
-    if (qEnvironmentVariableIsSet("TESSARIN_SOURCE_DIR")) {
-        QVERIFY2(qEnvironmentVariableIsSet("TESSARIN_DISKS") && qgetenv("TESSARIN_DISKS").isEmpty(),
-                 "TESSARIN_DISKS must be set and empty under ctest");
-        QVERIFY(createNativePlatform()->diskRealPath(0).empty());
-    }
-    QTemporaryDir dir;
-    const QString a = dir.filePath("a.img");
-    QVERIFY(makeSparseFile(a, 1 << 20));
-    qputenv("TESSARIN_DISKS", (dir.filePath("gone.img") + ":" + a + "@4096").toLocal8Bit());
-    qputenv("TESSARIN_DRIVE_LETTERS", ("C=" + dir.path() + ";D=/").toLocal8Bit());
-    qputenv("TESSARIN_WINDOWS_DIR", "C:\\Windows");
-    std::unique_ptr<Platform> fromEnv = createNativePlatform();
-    qunsetenv("TESSARIN_DISKS");
-    qunsetenv("TESSARIN_DRIVE_LETTERS");
-    qunsetenv("TESSARIN_WINDOWS_DIR");
-    QCOMPARE(fromEnv->diskRealPath(1), a.toStdString());
-    QCOMPARE(fromEnv->logicalDrives(), 0b1100u);
-    QCOMPARE(fromEnv->windowsDirectory(), std::string("C:\\Windows"));
-    QVERIFY(joinedContains(fromEnv->configurationMessages(), "gone.img"));
+    void windowsPaths()
     {
-        ScopedPlatform scoped(fromEnv.get());
-        auto h = Platform::current().openDevice("\\\\.\\PhysicalDrive1", DeviceAccess::Read, DeviceFlags::None);
-        PlatformGeometry g;
-        QVERIFY(h && h->geometry(g));
-        QCOMPARE(g.bytesPerSector, 4096u);
+        std::vector<std::string> messages;
+        const WindowsPathMapper m = WindowsPathMapper::fromText("Z=/mnt/x/;y=/;Q:/bad;=x", messages);
+        using Pair = std::pair<const char*, const char*>;
+        for (const auto& [windows, native] : {Pair{"Z:\\Windows\\System32", "/mnt/x/Windows/System32"}, Pair{"Y:\\boot", "/boot"},
+                                              Pair{"\\\\?\\Z:\\EFI\\Boot\\", "/mnt/x/EFI/Boot/"}, Pair{"C:\\Windows", ""},
+                                              Pair{"/mnt/x\\Windows\\System32", "/mnt/x/Windows/System32"}})
+            QCOMPARE(m.toNative(windows), std::string(native));
+        QCOMPARE(m.letterRootFor("/mnt/x/"), std::string("Z:\\"));
+        QVERIFY(m.letterRootFor("/mnt").empty());
+        QCOMPARE(WindowsPathMapper::driveLetterOf("cc:\\x"), '\0');
+        QCOMPARE(WindowsPathMapper::driveLetterOf("\\\\.\\D:"), 'D');
     }
 
-    // Without a disk list: the machine's whole disks, never RAM disks, optical drives or idle loops.
-    PosixPlatform machine{PosixPlatform::Settings{}};
-    std::vector<std::string> before;
-    for (int n = 0; !machine.diskRealPath(n).empty(); ++n)
-        before.push_back(machine.diskRealPath(n));
-    for (const std::string& path : before) {
-        QVERIFY2(path.rfind("/dev/ram", 0) != 0 && path.rfind("/dev/zram", 0) != 0 && path.rfind("/dev/sr", 0) != 0,
-                 path.c_str());
-        if (path.rfind("/dev/loop", 0) == 0)
-            QVERIFY(!SysfsBlock::loopBackingFile(path.substr(5)).empty());
+    void guidText()
+    {
+        QCOMPARE(GuidText::fromGptBytes(EspBytes), std::string(EspText));
+        uint8_t back[16] = {};
+        QVERIFY(GuidText::toGptBytes("c12a7328-f81f-11d2-ba4b-00a0c93ec93b", back) && std::memcmp(back, EspBytes, 16) == 0);
+        for (const char* bad : {"{C12A7328-F81F-11D2-BA4B-00A0C93EC93}", "C12A7328F81F-11D2-BA4B-00A0C93EC93B0",
+                                "{C12A7328-F81F-11D2-BA4B-00A0C93EC93G}", "C12A7328-F81F-11D2-BA4B-00A0C93EC93B}"})
+            QVERIFY2(!GuidText::toGptBytes(bad, back), bad);
     }
-    if (const QString why = missingRequirement({"losetup"}, true); !why.isEmpty())
-        QSKIP(qPrintable(why));
-    LoopDevice loop(a, false);
-    QVERIFY(loop.ok());
-    QTest::qWait(1100);
-    // A disk that arrives later gets the next number; the known ones keep theirs.
-    std::vector<std::string> after;
-    for (int n = 0; !machine.diskRealPath(n).empty(); ++n)
-        after.push_back(machine.diskRealPath(n));
-    // (Other programs may attach loop devices meanwhile; only ours is checked.)
-    QVERIFY(after.size() > before.size());
-    QVERIFY(std::equal(before.begin(), before.end(), after.begin()));
-    QVERIFY(std::find(after.begin() + long(before.size()), after.end(), loop.device().toStdString()) != after.end());
-}
 
-void TestPosixPlatform::loopDeviceBasics()
-{
-    if (const QString why = missingRequirement({"losetup", "sgdisk"}, true); !why.isEmpty())
-        QSKIP(qPrintable(why));
-    QTemporaryDir dir;
-    const QString image = dir.filePath("disk.img"), other = dir.filePath("other.img");
-    QVERIFY(makeSparseFile(image, 64 << 20));
-    QVERIFY(makeSparseFile(other, 1 << 20));
-    QVERIFY(sgdiskRun(image, {"-n", "1:2048:+8M", "-n", "2:0:+8M"}));
-    LoopDevice loop(image, true);
-    QVERIFY(loop.ok());
-    auto p = platformFor(other + ":" + loop.device());
-    // Re-reading the table makes the partitions known even to a kernel without table parsers.
-    auto rw = p->openDevice("\\\\.\\PhysicalDrive1", DeviceAccess::ReadWrite, DeviceFlags::None);
-    QVERIFY(rw && rw->updateDiskProperties());
-    rw.reset();
-    const QString part2 = loop.partition(2);
-    QVERIFY(QFileInfo::exists(part2));
-
-    QCOMPARE(p->diskRealPath(1), loop.device().toStdString());
-    auto h = p->openDevice("\\\\.\\PhysicalDrive1", DeviceAccess::Read, DeviceFlags::NoBufferingSequentialScan);
-    QVERIFY(h);
-    PlatformGeometry g;
-    QVERIFY(h->geometry(g));
-    QCOMPARE(g.diskSize, int64_t(64) << 20);
-    PlatformDriveLayout l;
-    QVERIFY(h->driveLayout(l));
-    QCOMPARE(l.style, LayoutStyle::GPT);
-    QCOMPARE(l.entries.size(), size_t(2));
-
-    const std::vector<std::string> volumes = p->enumerateVolumes();
-    QCOMPARE(volumes.size(), size_t(2));
-    const std::string expected = VolumeName::encode(QFileInfo(part2).fileName().toStdString());
-    QCOMPARE(volumes[1], expected);
-    // Volume names open with and without their trailing backslash.
-    auto v = p->openDevice(expected.substr(0, expected.size() - 1), DeviceAccess::Read, DeviceFlags::None);
-    QVERIFY(v);
-    std::vector<PlatformExtent> extents;
-    QVERIFY(v->volumeDiskExtents(extents));
-    QCOMPARE(extents.at(0).diskNumber, 1u);
-    QCOMPARE(extents[0].startingOffset, l.entries[1].startingOffset);
-    QVERIFY(v->lockVolume() && v->dismountVolume() && v->allowExtendedAccess() && v->unlockVolume());
-
-    // One device, many names: loop device, its table number, its backing file; never its partition.
-    QVERIFY(p->sameDevice(image.toStdString(), "\\\\.\\PhysicalDrive1"));
-    QVERIFY(!p->sameDevice("\\\\.\\PhysicalDrive1", other.toStdString()));
-    QVERIFY(!p->sameDevice(expected, loop.device().toStdString()));
-}
-
-void TestPosixPlatform::loopDevice4Kn()
-{
-    if (const QString why = missingRequirement({"losetup"}, true); !why.isEmpty())
-        QSKIP(qPrintable(why));
-    QTemporaryDir dir;
-    const QString image = dir.filePath("4k.img");
-    QVERIFY(makeSparseFile(image, 32 << 20));
-    LoopDevice loop(image, false, 4096);
-    QVERIFY(loop.ok());
-    if (haveTool("sgdisk"))
-        QVERIFY(sgdiskRun(loop.device(), {"-n", "1:256:+4M"}));
-    auto p = platformFor(loop.device());
-    auto h = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::NoBufferingSequentialScan);
-    QVERIFY(h);
-    PlatformGeometry g;
-    QVERIFY(h->geometry(g));
-    QCOMPARE(g.bytesPerSector, 4096u);
-    PlatformAccessAlignment a;
-    QVERIFY(h->accessAlignment(a));
-    QCOMPARE(a.bytesPerLogicalSector, 4096u);
-    QVERIFY(a.bytesPerPhysicalSector >= 4096u);
-    if (haveTool("sgdisk")) {
-        PlatformDriveLayout l;
-        QVERIFY(h->driveLayout(l));
-        QCOMPARE(l.style, LayoutStyle::GPT);
+    void mbrLayouts()
+    {
+        // (sfdisk-made tables are read in layoutOfToolMadeImages.) On a 4Kn disk MBR addresses count
+        // 4096-byte sectors; slot numbers survive an empty slot.
+        std::vector<uint8_t> disk(4096 * 16, 0);
+        putMbrEntry(disk, 2, 0, 0x07, 256, 512);
+        PlatformDriveLayout l = parseDisk(disk, 4096);
+        QCOMPARE(l.style, LayoutStyle::MBR);
+        QCOMPARE(l.entries.at(0).partitionNumber, 3u);
         QCOMPARE(l.entries.at(0).startingOffset, int64_t(256) * 4096);
+        // No signature, or a boot sector whose "entries" are code: no table.
+        std::vector<uint8_t> blank(512 * 64, 0);
+        QCOMPARE(parseDisk(blank, 512).style, LayoutStyle::Unknown);
+        putMbrEntry(blank, 0, 0x80, 0x07, 2048, 4096);
+        blank[446] = 0x33;
+        QCOMPARE(parseDisk(blank, 512).style, LayoutStyle::Unknown);
+        PlatformDriveLayout out;
+        std::vector<std::string> notes;
+        QVERIFY(!LayoutParser::parse([](uint64_t, uint64_t, uint8_t*) { return false; }, 1 << 20, 512, out, notes));
     }
-    // Without partition scanning there is nothing to re-read, which is not a failure.
-    QVERIFY(h->updateDiskProperties());
-}
 
-void TestPosixPlatform::mountedDeviceIsProtected()
-{
-    // ntfs-3g mounts through FUSE ("fuseblk" with an anonymous device number), the harder case.
-    if (const QString why = missingRequirement({"losetup", "sgdisk", "mkntfs", "ntfs-3g", "mkfs.fat"}, true); !why.isEmpty())
-        QSKIP(qPrintable(why));
-    QTemporaryDir dir;
-    const QString image = dir.filePath("disk.img");
-    QVERIFY(makeSparseFile(image, 128 << 20));
-    QVERIFY(sgdiskRun(image, {"-n", "1:2048:+32M", "-t", "1:0700", "-n", "2:0:+48M", "-t", "2:0700"}));
-    LoopDevice loop(image, true);
-    QVERIFY(loop.ok());
-    QTemporaryDir mountDir;
-    auto p = platformFor(loop.device(), "Z=" + mountDir.path());
-    QVERIFY(p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::None)->updateDiskProperties());
-    const QString ntfsPart = loop.partition(1), fatPart = loop.partition(2);
-    QVERIFY(makeNtfs(ntfsPart, {"-L", "TESSNTFS"}));
-    QVERIFY(makeFat32(fatPart, {"-s", "1", "-n", "TESSFAT"}));
-    const std::vector<std::string> volumes = p->enumerateVolumes();
-    QCOMPARE(volumes.size(), size_t(2));
-    const std::string& volume = volumes[0];
-
+    void gptLayouts()
     {
-        Mount mount(ntfsPart, mountDir.path(), {}, "ntfs-3g");
-        QVERIFY(mount.ok());
-        QVERIFY(!p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::ReadWrite, DeviceFlags::None));
-        QCOMPARE(Platform::lastErrorCode(), PlatformError::Busy);
-        QVERIFY(Platform::lastErrorText().find("mounted") != std::string::npos);
-        for (const std::string& path : {volume, image.toStdString()}) {
-            QVERIFY(!p->openDevice(path, DeviceAccess::ReadWrite, DeviceFlags::None));
+        // An MBR without 0xEE wins over GPT remains (a disk converted to MBR keeps its old backup GPT).
+        QTemporaryDir dir;
+        auto disk = sgdiskDisk(dir);
+        if (disk.empty())
+            QSKIP("needs sgdisk");
+        QCOMPARE(parseDisk(disk, 512).style, LayoutStyle::GPT);
+        std::fill(disk.begin() + 446, disk.begin() + 510, 0);
+        putMbrEntry(disk, 0, 0, 0x83, 2048, 10);
+        QCOMPARE(parseDisk(disk, 512).style, LayoutStyle::MBR);
+    }
+
+    void gptDamage()
+    {
+        QTemporaryDir dir;
+        const auto good = sgdiskDisk(dir);
+        if (good.empty())
+            QSKIP("needs sgdisk");
+        std::vector<std::string> notes;
+
+        // Primary header or primary array damaged: the backup answers.
+        auto disk = good;
+        disk[512 + 40] ^= 0xFF;
+        PlatformDriveLayout l = parseDisk(disk, 512, &notes);
+        QVERIFY(l.entries.size() == 2 && !notes.empty());
+        disk = good;
+        disk[2 * 512 + 33] ^= 0x01;
+        l = parseDisk(disk, 512);
+        QVERIFY(l.style == LayoutStyle::GPT && l.entries.at(0).startingOffset == 40 * 512);
+
+        // Both copies damaged: Unknown, not an MBR with one 0xEE partition.
+        disk[255 * 512 + 20] ^= 0xFF;
+        disk[512 + 20] ^= 0xFF;
+        QCOMPARE(parseDisk(disk, 512).style, LayoutStyle::Unknown);
+
+        // The disk cut short: the backup header is missing and the primary array runs off the end.
+        disk = good;
+        disk.resize(20 * 512);
+        QCOMPARE(parseDisk(disk, 512).style, LayoutStyle::Unknown);
+
+        // Absurd headers with valid CRCs are refused by the header check itself.
+        GptHeader h;
+        std::string why;
+        QVERIFY(LayoutParser::parseGptHeader(good.data() + 512, 512, 1, 256, h, why));
+        struct Bad { const char* name; size_t at; uint64_t value; int width; uint64_t lba; size_t length; };
+        for (const Bad& b : {Bad{"16M entries", 80, 0x01000000, 4, 1, 512}, Bad{"entry size", 84, 256, 4, 1, 512},
+                             Bad{"array beyond the disk", 72, 300, 8, 1, 512}, Bad{"wrong LBA", 0, 0, 0, 255, 512},
+                             Bad{"truncated", 0, 0, 0, 1, 60}, Bad{"larger than its sector", 12, 600, 4, 1, 512}}) {
+            std::vector<uint8_t> header(good.begin() + 512, good.begin() + 1024);
+            if (b.width == 4)
+                put32(header, b.at, uint32_t(b.value));
+            else if (b.width == 8)
+                put64(header, b.at, b.value);
+            put32(header, 16, 0);
+            put32(header, 16, Crc32::compute(header.data(), 92));
+            QVERIFY2(!LayoutParser::parseGptHeader(header.data(), b.length, b.lba, 256, h, why), b.name);
+        }
+    }
+
+    void bootSectorsFromMkfs()
+    {
+        if (const QString why = missingRequirement({"mkfs.fat"}); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        QTemporaryDir dir;
+        struct Case { const char* fat; qint64 size; const char* version; const char* windows; };
+        for (const Case& c : {Case{"32", 40 << 20, "FAT32", "FAT32"}, Case{"16", 20 << 20, "FAT16", "FAT"},
+                              Case{"12", 2 << 20, "FAT12", "FAT"}}) {
+            const QString image = dir.filePath(QString("fat%1.img").arg(c.fat));
+            QVERIFY(makeSparseFile(image, c.size));
+            QCOMPARE(runTool("mkfs.fat", {"-F", c.fat, "-n", "TESTLABEL", image}), 0);
+            const QByteArray sector = readFile(image).left(512);
+            FileSystemProbe::Result r;
+            QVERIFY(FileSystemProbe::classifyBootSector(reinterpret_cast<const uint8_t*>(sector.constData()), sector.size(), r));
+            QCOMPARE(r.version, std::string(c.version));
+            QCOMPARE(r.label, std::string("TESTLABEL"));
+            QCOMPARE(FileSystemProbe::windowsName("vfat", r), std::string(c.windows));
+        }
+        FileSystemProbe::Result r;
+        std::vector<uint8_t> zero(512, 0);
+        QVERIFY(!FileSystemProbe::classifyBootSector(zero.data(), zero.size(), r));
+        QCOMPARE(FileSystemProbe::windowsName("fuseblk", FileSystemProbe::Result{"ntfs", "", ""}), std::string("NTFS"));
+    }
+
+    void imageSizesAndSectors()
+    {
+        QTemporaryDir dir;
+        const QString a = dir.filePath("a.img"), b = dir.filePath("b.img");
+        QVERIFY(makeSparseFile(a, (10 << 20) + 300));  // a partial trailing sector is not presented
+        QVERIFY(makeSparseFile(b, (10 << 20) + 2048));
+        auto p = platformFor(a + ":" + dir.filePath("missing.img") + ":" + b + "@4096");
+        QVERIFY(p->diskRealPath(2) == b.toStdString() && p->diskRealPath(3).empty());
+
+        PlatformGeometry g;
+        auto h0 = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::None);
+        QVERIFY(h0 && h0->geometry(g) && g.diskSize == 10 << 20 && g.bytesPerSector == 512);
+        for (const char* absent : {"\\\\.\\PhysicalDrive1", "\\\\.\\PhysicalDrive7"})
+            QVERIFY(!p->openDevice(absent, DeviceAccess::Read, DeviceFlags::None) && Platform::lastErrorCode() == PlatformError::FileNotFound);
+        // The configured sector size holds by number and by path; 2048 trailing bytes are no 4 KiB sector.
+        for (const std::string& path : {std::string("\\\\.\\PhysicalDrive2"), b.toStdString()}) {
+            auto h = p->openDevice(path, DeviceAccess::Read, DeviceFlags::NoBufferingSequentialScan);
+            PlatformAccessAlignment al;
+            QVERIFY(h && h->geometry(g) && h->accessAlignment(al));
+            QVERIFY(g.bytesPerSector == 4096 && g.diskSize == 10 << 20 && al.bytesPerLogicalSector == 4096);
+        }
+        QVERIFY(p->sameDevice("\\\\.\\PhysicalDrive2", b.toStdString()) && !p->sameDevice("\\\\.\\PhysicalDrive0", b.toStdString()));
+        QVERIFY(p->enumerateVolumes().empty());  // image files without a table have no volumes
+    }
+
+    void transfersAtTheEnd()
+    {
+        QTemporaryDir dir;
+        const QString a = dir.filePath("a.img");
+        const qint64 size = 1 << 20;
+        QVERIFY(makeSparseFile(a, size + 100));
+        auto p = platformFor(a);
+        auto h = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::ReadWrite, DeviceFlags::NoBufferingWriteThrough);
+        QVERIFY(h);
+        // Unbuffered transfers need aligned memory.
+        std::unique_ptr<uint8_t, decltype(&std::free)> mem(static_cast<uint8_t*>(std::aligned_alloc(4096, 16384)), &std::free);
+        uint8_t* buf = mem.get();
+        uint8_t* back = mem.get() + 8192;
+        std::memset(buf, 0xAB, 8192);
+        std::memset(back, 0, 8192);
+        uint64_t done = 99;
+        QVERIFY(h->writeAt(4096, buf, 4096, done) && h->flush() && h->readAt(4096, back, 4096, done));
+        QVERIFY(done == 4096 && std::memcmp(back, buf, 4096) == 0);
+
+        // Past the end: clean failure with nothing moved. Across it: what lies before, and the image
+        // never grows.
+        QVERIFY(!h->readAt(size, back, 4096, done) && done == 0 && Platform::lastErrorCode() == PlatformError::HandleEof);
+        QVERIFY(!h->writeAt(size, buf, 4096, done) && done == 0);
+        QVERIFY(h->readAt(size - 4096, back, 8192, done) && done == 4096);
+        QVERIFY(h->writeAt(size - 4096, buf, 8192, done) && done == 4096);
+        h.reset();
+        QCOMPARE(QFileInfo(a).size(), size + 100);
+        QCOMPARE(readFile(a).mid(size - 1, 2), QByteArray("\xAB\0", 2));
+    }
+
+    void accessModes()
+    {
+        QTemporaryDir dir;
+        const QString a = dir.filePath("a.img");
+        QVERIFY(makeSparseFile(a, 1 << 20));
+        auto p = platformFor(a);
+        std::vector<uint8_t> buf(512, 1);
+        uint64_t done = 0;
+        auto reader = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::None);
+        QVERIFY(reader && !reader->writeAt(0, buf.data(), 512, done) && Platform::lastErrorCode() == PlatformError::AccessDenied);
+        // An existence probe cannot move data but still answers geometry.
+        auto probe = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::None, DeviceFlags::None);
+        PlatformGeometry g;
+        QVERIFY(probe && probe->geometry(g) && !probe->readAt(0, buf.data(), 512, done));
+        QCOMPARE(Platform::lastErrorCode(), PlatformError::AccessDenied);
+        QCOMPARE(readFile(a), QByteArray(1 << 20, '\0'));
+
+        QVERIFY(!p->openDevice(dir.filePath("nothing").toStdString(), DeviceAccess::Read, DeviceFlags::None)
+                && Platform::lastErrorCode() == PlatformError::FileNotFound);
+        QVERIFY(!p->openDevice(dir.path().toStdString(), DeviceAccess::Read, DeviceFlags::None)
+                && Platform::lastErrorCode() == PlatformError::InvalidParameter);
+        // Volume operations belong to volumes.
+        std::vector<PlatformExtent> extents;
+        PlatformVolumeBitmap bitmap;
+        QVERIFY(!reader->volumeDiskExtents(extents) && !reader->lockVolume() && !reader->volumeBitmap(0, bitmap));
+    }
+
+    void directIoFallback()
+    {
+        // tmpfs once refused O_DIRECT; newer kernels accept it. ramfs never does.
+        QTemporaryDir shm("/dev/shm/tessarin-XXXXXX");
+        QVERIFY(shm.isValid());
+        QString image = shm.filePath("a.img");
+        QVERIFY(makeSparseFile(image, 1 << 20));
+        auto p = platformFor(image);
+        auto h = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::ReadWrite, DeviceFlags::NoBufferingWriteThrough);
+        QVERIFY(h);
+        QTemporaryDir ramDir;
+        std::unique_ptr<Mount> ramfs;  // unmounted before its folder goes
+        if (h->openNote().empty()) {
+            if (!isRoot())
+                QSKIP("tmpfs allows direct I/O here and mounting ramfs needs root");
+            ramfs = std::make_unique<Mount>("none", ramDir.path(), QStringList{"-t", "ramfs"});
+            QVERIFY(ramfs->ok());
+            image = ramDir.filePath("a.img");
+            QVERIFY(makeSparseFile(image, 1 << 20));
+            p = platformFor(image);
+            h = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::ReadWrite, DeviceFlags::NoBufferingWriteThrough);
+            QVERIFY(h);
+        }
+        QVERIFY(!h->openNote().empty() && static_cast<PosixDeviceHandle*>(h.get())->isBuffered());
+        std::vector<uint8_t> data(512, 0x5A);
+        uint64_t done = 0;
+        QVERIFY(h->writeAt(512, data.data(), 512, done) && h->flush());
+        h.reset();
+        QCOMPARE(uint8_t(readFile(image).at(1000)), uint8_t(0x5A));
+
+        // An unbuffered open on a file system that can do it is not marked.
+        QTemporaryDir disk(QDir::currentPath() + "/tessarin-XXXXXX");
+        QVERIFY(makeSparseFile(disk.filePath("b.img"), 1 << 20));
+        auto h2 = platformFor(disk.filePath("b.img"))->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::NoBufferingSequentialScan);
+        QVERIFY(h2 && h2->openNote().empty());
+    }
+
+    void layoutOfToolMadeImages()
+    {
+        if (const QString why = missingRequirement({"sgdisk", "sfdisk"}); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        QTemporaryDir dir;
+        const QString gpt = dir.filePath("gpt.img"), mbr = dir.filePath("mbr.img");
+        QVERIFY(makeSparseFile(gpt, 64 << 20));
+        QVERIFY(sgdiskRun(gpt, {"-n", "1:2048:+16M", "-t", "1:EF00", "-u", "1:01234567-89AB-CDEF-0123-456789ABCDEF",
+                                "-n", "3:0:+8M", "-t", "3:0700"}));
+        QVERIFY(makeSparseFile(mbr, 64 << 20));
+        QVERIFY(sfdiskScript(mbr, "label: dos\nstart=2048, size=20480, type=7, bootable\nstart=22528, type=c\n"));
+
+        auto p = platformFor(gpt + ":" + mbr);
+        auto h = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::NoBufferingSequentialScan);
+        PlatformDriveLayout l;
+        QVERIFY(h && h->driveLayout(l));
+        QVERIFY(l.style == LayoutStyle::GPT && l.entries.size() == 2);
+        QCOMPARE(l.entries[0].typeGuid, std::string(EspText));
+        QCOMPARE(l.entries[0].partitionGuid, std::string("{01234567-89AB-CDEF-0123-456789ABCDEF}"));
+        QVERIFY(l.entries[0].partitionLength == 16 << 20 && l.entries[1].partitionNumber == 3);
+
+        auto hm = p->openDevice("\\\\.\\PhysicalDrive1", DeviceAccess::Read, DeviceFlags::None);
+        QVERIFY(hm && hm->driveLayout(l));
+        QVERIFY(l.style == LayoutStyle::MBR && l.entries.size() == 2);
+        QVERIFY(l.entries[0].bootIndicator && !l.entries[1].bootIndicator);
+        QVERIFY(l.entries[1].startingOffset == 22528 * 512 && l.entries[1].mbrType == 0x0C);
+    }
+
+    void partitionsOfImagesAreVolumes()
+    {
+        if (const QString why = missingRequirement({"sfdisk", "mkfs.fat"}); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        QTemporaryDir dir;
+        const QString img = dir.filePath("stick.img"), part = dir.filePath("part.img");
+        constexpr qint64 Start = 2048 * 512, Length = 40960 * 512;
+        QVERIFY(makeSparseFile(img, 64 << 20));
+        QVERIFY(sfdiskScript(img, "label: dos\nstart=2048, size=40960, type=c\nstart=43008, size=8192, type=5\n"));
+        QVERIFY(makeSparseFile(part, Length));
+        QVERIFY(makeFat32(part, {"-n", "STICK"}));
+        QVERIFY(writeFileBytes(img, Start, readFile(part)));
+
+        auto p = platformFor(img);
+        // The extended container holds no file system and is no volume.
+        const std::vector<std::string> names = p->enumerateVolumes();
+        QCOMPARE(names, std::vector<std::string>{VolumeName::encodeImagePartition(0, 1)});
+        const std::string name = names.front();
+        auto v = p->openDevice(name.substr(0, name.size() - 1), DeviceAccess::Read, DeviceFlags::None);
+        std::vector<PlatformExtent> extents;
+        QVERIFY(v && v->volumeDiskExtents(extents));
+        QVERIFY(extents.size() == 1 && extents[0].startingOffset == Start && extents[0].extentLength == Length);
+        std::string label, fs;
+        QVERIFY(p->volumeInformation(name, label, fs));
+        QCOMPARE(fs + "/" + label, std::string("FAT32/STICK"));
+        QVERIFY(!p->sameDevice(name, "\\\\.\\PhysicalDrive0"));
+
+        // The volume handle sees the partition from its offset 0 and nothing outside it.
+        const QByteArray beyond = readFile(img).mid(Start + Length, 512);  // the extended partition's first sector
+        auto w = p->openDevice(name, DeviceAccess::ReadWrite, DeviceFlags::None);
+        PlatformGeometry g;
+        QVERIFY(w && w->geometry(g) && g.diskSize == Length);
+        std::vector<uint8_t> buffer(1024, 0);
+        uint64_t done = 0;
+        QVERIFY(w->readAt(0, buffer.data(), 512, done));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(buffer.data()), 512), readFile(part).left(512));
+        std::vector<uint8_t> marks(1024, 0xAB);
+        QVERIFY(w->writeAt(Length - 512, marks.data(), 1024, done) && done == 512);
+        QVERIFY(!w->writeAt(Length, marks.data(), 512, done));
+        w.reset();
+        const QByteArray after = readFile(img);
+        QCOMPARE(after.mid(Start + Length - 512, 512), QByteArray(512, char(0xAB)));
+        QCOMPARE(after.mid(Start + Length, 512), beyond);
+
+        QVERIFY(!p->openDevice(VolumeName::encodeImagePartition(0, 2), DeviceAccess::Read, DeviceFlags::None));
+    }
+
+    void filesThroughDriveLetters()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("Windows/System32"));
+        auto p = platformFor("", "Z=" + dir.path());
+        QVERIFY(p->fileExists("Z:\\WINDOWS\\system32"));  // Windows paths ignore case
+        QVERIFY(p->createDirectory("Z:\\windows\\system32\\Config"));
+        QVERIFY(QFileInfo::exists(dir.filePath("Windows/System32/Config")));
+        QVERIFY(!p->fileExists("C:\\Windows"));  // unmapped letter
+        QVERIFY(p->createDirectory("Z:\\EFI") && !p->createDirectory("Z:\\EFI"));
+
+        // Copies: whole files, refusing to overwrite unless asked.
+        const QByteArray big = QByteArray(3 << 20, 'x') + "end";
+        QVERIFY(writeFileBytes(dir.filePath("src.bin"), 0, big));
+        QVERIFY(writeFileBytes(dir.filePath("other.bin"), 0, "other"));
+        QVERIFY(p->copyFile("Z:\\src.bin", "Z:\\EFI\\copy.bin", true));
+        QCOMPARE(readFile(dir.filePath("EFI/copy.bin")), big);
+        QVERIFY(!p->copyFile("Z:\\other.bin", "Z:\\EFI\\copy.bin", true));
+        QCOMPARE(readFile(dir.filePath("EFI/copy.bin")), big);
+        QVERIFY(p->copyFile("Z:\\other.bin", "Z:\\EFI\\copy.bin", false));
+        QCOMPARE(readFile(dir.filePath("EFI/copy.bin")), QByteArray("other"));
+
+        QFile::setPermissions(dir.filePath("other.bin"), QFileDevice::ReadOwner);
+        QVERIFY(p->setFileAttributesNormal("Z:\\other.bin"));
+        QVERIFY(p->deleteFile("Z:\\other.bin"));
+        QVERIFY(!QFile::exists(dir.filePath("other.bin")));
+        QVERIFY(!p->deleteFile("Z:\\other.bin"));
+        QCOMPARE(p->logicalDrives(), 1u << 25);
+        // An empty disk list means no disks, never the machine's own.
+        QVERIFY(p->diskRealPath(0).empty() && !p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::None, DeviceFlags::None));
+    }
+
+    // An unmounted NTFS partition of an image is searched through a read-only loop device: the one
+    // holding Windows\System32 is found (in any case), the other is not, and the image stays as it was.
+    void windowsFolderFoundReadOnly()
+    {
+        if (const QString why = missingRequirement({"sfdisk", "mkntfs", "ntfs-3g", "ntfsls", "losetup"}, true); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        QTemporaryDir dir;
+        const QString img = dir.filePath("win.img"), mnt = dir.filePath("m");
+        constexpr qint64 Length = 16384 * 512;
+        QVERIFY(makeSparseFile(img, 48 << 20) && QDir().mkpath(mnt));
+        QVERIFY(sfdiskScript(img, "label: gpt\nstart=2048, size=16384\nstart=20480, size=16384\n"));
+        for (int i : {0, 1}) {
+            LoopDevice loop(img, false, 0, (2048 + 18432 * i) * 512, Length);
+            QVERIFY(loop.ok() && makeNtfs(loop.device()));
+            Mount m(loop.device(), mnt, {}, "ntfs-3g");
+            QVERIFY(m.ok() && QDir(mnt).mkpath(i == 0 ? "Windows/System32" : "Windows/Temp"));
+        }
+        const QByteArray before = QCryptographicHash::hash(readFile(img), QCryptographicHash::Sha256);
+        auto p = platformFor(img);
+        QVERIFY(p->volumeContainsPath(VolumeName::encodeImagePartition(0, 1), "windows\\SYSTEM32"));
+        QVERIFY(!p->volumeContainsPath(VolumeName::encodeImagePartition(0, 2), "Windows\\System32"));
+        QVERIFY(!p->volumeContainsPath(VolumeName::encodeImagePartition(0, 3), "Windows"));
+        QCOMPARE(QCryptographicHash::hash(readFile(img), QCryptographicHash::Sha256), before);
+        struct stat st {};
+        QVERIFY(::stat(img.toLocal8Bit().constData(), &st) == 0);
+        QVERIFY(SysfsBlock::loopDevicesBackedBy(st.st_dev, st.st_ino).empty());  // every loop device released
+
+        // Mounted: looked up below the mount point.
+        LoopDevice loop(img, false, 0, 2048 * 512, Length);
+        Mount m(loop.device(), mnt, {"-o", "ro"}, "ntfs-3g");
+        QVERIFY(m.ok() && VolumeProbe::containsBelowMount(mnt.toStdString(), "WINDOWS\\system32"));
+    }
+
+    // Images listed in TESSARIN_DISKS never hold the running system; in a machine scan the disk
+    // behind "/" does.
+    void systemDiskIsTheRootDisk()
+    {
+        QTemporaryDir dir;
+        QVERIFY(makeSparseFile(dir.filePath("a.img"), 1 << 20));
+        QVERIFY(platformFor(dir.filePath("a.img"))->systemDiskNumbers().empty());
+
+        PosixPlatform machine{PosixPlatform::Settings{}};
+        struct stat root {};
+        QVERIFY(::stat("/", &root) == 0);
+        QString kernel = QFileInfo(QStringLiteral("/sys/dev/block/%1:%2").arg(major(root.st_dev)).arg(minor(root.st_dev))).canonicalFilePath();
+        if (QFileInfo::exists(kernel + "/partition"))
+            kernel = QFileInfo(kernel).path();
+        int expected = -1;
+        for (int n = 0; !machine.diskRealPath(n).empty(); ++n)
+            if (!kernel.isEmpty() && machine.diskRealPath(n) == "/dev/" + QFileInfo(kernel).fileName().toStdString())
+                expected = n;
+        if (expected < 0)
+            QSKIP("the root file system is not on a whole disk of this machine (container or overlay)");
+        QCOMPARE(machine.systemDiskNumbers(), std::vector<int>{expected});
+    }
+
+    void environmentAndMachineScan()
+    {
+        // ctest hands every test an empty disk list, so none can reach the machine's own disks.
+        if (qEnvironmentVariableIsSet("TESSARIN_SOURCE_DIR")) {
+            QVERIFY2(qEnvironmentVariableIsSet("TESSARIN_DISKS") && qgetenv("TESSARIN_DISKS").isEmpty(),
+                     "TESSARIN_DISKS must be set and empty under ctest");
+            QVERIFY(createNativePlatform()->diskRealPath(0).empty());
+        }
+        QTemporaryDir dir;
+        const QString a = dir.filePath("a.img");
+        QVERIFY(makeSparseFile(a, 1 << 20));
+        qputenv("TESSARIN_DISKS", (dir.filePath("gone.img") + ":" + a + "@4096").toLocal8Bit());
+        qputenv("TESSARIN_DRIVE_LETTERS", ("C=" + dir.path() + ";D=/").toLocal8Bit());
+        std::unique_ptr<Platform> fromEnv = createNativePlatform();
+        qunsetenv("TESSARIN_DISKS");
+        qunsetenv("TESSARIN_DRIVE_LETTERS");
+        QCOMPARE(fromEnv->diskRealPath(1), a.toStdString());
+        QCOMPARE(fromEnv->logicalDrives(), 0b1100u);
+        {
+            ScopedPlatform scoped(fromEnv.get());
+            auto h = Platform::current().openDevice("\\\\.\\PhysicalDrive1", DeviceAccess::Read, DeviceFlags::None);
+            PlatformGeometry g;
+            QVERIFY(h && h->geometry(g) && g.bytesPerSector == 4096);
+        }
+
+        // Without a disk list: the machine's whole disks, never RAM disks, optical drives or idle loops.
+        PosixPlatform machine{PosixPlatform::Settings{}};
+        std::vector<std::string> before;
+        for (int n = 0; !machine.diskRealPath(n).empty(); ++n)
+            before.push_back(machine.diskRealPath(n));
+        for (const std::string& path : before) {
+            QVERIFY2(path.rfind("/dev/ram", 0) != 0 && path.rfind("/dev/zram", 0) != 0 && path.rfind("/dev/sr", 0) != 0,
+                     path.c_str());
+            if (path.rfind("/dev/loop", 0) == 0)
+                QVERIFY(!SysfsBlock::loopBackingFile(path.substr(5)).empty());
+        }
+        if (const QString why = missingRequirement({"losetup"}, true); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        LoopDevice loop(a, false);
+        QVERIFY(loop.ok());
+        QTest::qWait(1100);
+        // A disk that arrives later gets the next number; the known ones keep theirs.
+        std::vector<std::string> after;
+        for (int n = 0; !machine.diskRealPath(n).empty(); ++n)
+            after.push_back(machine.diskRealPath(n));
+        // (Other programs may attach loop devices meanwhile; only ours is checked.)
+        QVERIFY(after.size() > before.size());
+        QVERIFY(std::equal(before.begin(), before.end(), after.begin()));
+        QVERIFY(std::find(after.begin() + long(before.size()), after.end(), loop.device().toStdString()) != after.end());
+    }
+
+    void loopDeviceBasics()
+    {
+        if (const QString why = missingRequirement({"losetup", "sgdisk"}, true); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        QTemporaryDir dir;
+        const QString image = dir.filePath("disk.img"), other = dir.filePath("other.img");
+        QVERIFY(makeSparseFile(image, 64 << 20));
+        QVERIFY(makeSparseFile(other, 1 << 20));
+        QVERIFY(sgdiskRun(image, {"-n", "1:2048:+8M", "-n", "2:0:+8M"}));
+        LoopDevice loop(image, true);
+        QVERIFY(loop.ok());
+        auto p = platformFor(other + ":" + loop.device());
+        // Re-reading the table makes the partitions known even to a kernel without table parsers.
+        auto rw = p->openDevice("\\\\.\\PhysicalDrive1", DeviceAccess::ReadWrite, DeviceFlags::None);
+        QVERIFY(rw && rw->updateDiskProperties());
+        rw.reset();
+        const QString part2 = loop.partition(2);
+        QVERIFY(QFileInfo::exists(part2) && p->diskRealPath(1) == loop.device().toStdString());
+        auto h = p->openDevice("\\\\.\\PhysicalDrive1", DeviceAccess::Read, DeviceFlags::NoBufferingSequentialScan);
+        PlatformGeometry g;
+        QVERIFY(h && h->geometry(g) && g.diskSize == 64 << 20);
+        PlatformDriveLayout l;
+        QVERIFY(h->driveLayout(l) && l.style == LayoutStyle::GPT && l.entries.size() == 2);
+
+        const std::vector<std::string> volumes = p->enumerateVolumes();
+        const std::string expected = VolumeName::encode(QFileInfo(part2).fileName().toStdString());
+        QVERIFY(volumes.size() == 2 && volumes[1] == expected);
+        // Volume names open with and without their trailing backslash.
+        auto v = p->openDevice(expected.substr(0, expected.size() - 1), DeviceAccess::Read, DeviceFlags::None);
+        std::vector<PlatformExtent> extents;
+        QVERIFY(v && v->volumeDiskExtents(extents) && extents.at(0).diskNumber == 1);
+        QCOMPARE(extents[0].startingOffset, l.entries[1].startingOffset);
+        QVERIFY(v->lockVolume() && v->dismountVolume() && v->allowExtendedAccess() && v->unlockVolume());
+
+        // One device, many names: loop device, its table number, its backing file; never its partition.
+        QVERIFY(p->sameDevice(image.toStdString(), "\\\\.\\PhysicalDrive1") && !p->sameDevice("\\\\.\\PhysicalDrive1", other.toStdString()));
+        QVERIFY(!p->sameDevice(expected, loop.device().toStdString()));
+    }
+
+    void loopDevice4Kn()
+    {
+        if (const QString why = missingRequirement({"losetup", "sgdisk"}, true); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        QTemporaryDir dir;
+        const QString image = dir.filePath("4k.img");
+        QVERIFY(makeSparseFile(image, 32 << 20));
+        LoopDevice loop(image, false, 4096);
+        QVERIFY(loop.ok() && sgdiskRun(loop.device(), {"-n", "1:256:+4M"}));
+        auto p = platformFor(loop.device());
+        auto h = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::NoBufferingSequentialScan);
+        PlatformGeometry g;
+        QVERIFY(h && h->geometry(g) && g.bytesPerSector == 4096);
+        PlatformAccessAlignment a;
+        QVERIFY(h->accessAlignment(a) && a.bytesPerLogicalSector == 4096 && a.bytesPerPhysicalSector >= 4096);
+        PlatformDriveLayout l;
+        QVERIFY(h->driveLayout(l) && l.style == LayoutStyle::GPT && l.entries.at(0).startingOffset == 256 * 4096);
+        // Without partition scanning there is nothing to re-read, which is not a failure.
+        QVERIFY(h->updateDiskProperties());
+    }
+
+    void mountedDeviceIsProtected()
+    {
+        // ntfs-3g mounts through FUSE ("fuseblk" with an anonymous device number), the harder case.
+        if (const QString why = missingRequirement({"losetup", "sgdisk", "mkntfs", "ntfs-3g", "mkfs.fat"}, true); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        QTemporaryDir dir;
+        const QString image = dir.filePath("disk.img");
+        QVERIFY(makeSparseFile(image, 128 << 20));
+        QVERIFY(sgdiskRun(image, {"-n", "1:2048:+32M", "-t", "1:0700", "-n", "2:0:+48M", "-t", "2:0700"}));
+        LoopDevice loop(image, true);
+        QTemporaryDir mountDir;
+        QVERIFY(loop.ok());
+        auto p = platformFor(loop.device(), "Z=" + mountDir.path());
+        QVERIFY(p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::None)->updateDiskProperties());
+        const QString ntfsPart = loop.partition(1), fatPart = loop.partition(2);
+        QVERIFY(makeNtfs(ntfsPart, {"-L", "TESSNTFS"}));
+        QVERIFY(makeFat32(fatPart, {"-s", "1", "-n", "TESSFAT"}));
+        const std::vector<std::string> volumes = p->enumerateVolumes();
+        QCOMPARE(volumes.size(), size_t(2));
+        const std::string& volume = volumes[0];
+
+        {
+            Mount mount(ntfsPart, mountDir.path(), {}, "ntfs-3g");
+            QVERIFY(mount.ok());
+            for (const std::string& path : {std::string("\\\\.\\PhysicalDrive0"), volume, image.toStdString()})
+                QVERIFY2(!p->openDevice(path, DeviceAccess::ReadWrite, DeviceFlags::None) && Platform::lastErrorCode() == PlatformError::Busy, path.c_str());
+            QVERIFY(p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::None));  // reading is fine
+            QVERIFY(p->openDevice(volumes[1], DeviceAccess::ReadWrite, DeviceFlags::None));       // the other volume too
+
+            auto v = p->openDevice(volume, DeviceAccess::Read, DeviceFlags::None);
+            QVERIFY(v && !v->lockVolume() && !v->dismountVolume());
+            QCOMPARE(p->volumeMountPaths(volume), (std::vector<std::string>{"Z:\\", mountDir.path().toStdString()}));
+            QCOMPARE(p->volumeNameForMountPoint("Z:\\"), volume);
+            QVERIFY(p->volumeNameForMountPoint(dir.path().toStdString()).empty());
+            std::string label, fs;
+            QVERIFY(p->volumeInformation("Z:\\", label, fs));
+            QCOMPARE(fs + "/" + label, std::string("NTFS/TESSNTFS"));
+            uint64_t total = 0, free = 0;
+            QVERIFY(p->diskFreeSpace(volume, total, free) && total > (24ull << 20) && free > 0 && free <= total);
+            QVERIFY(p->openDevice("\\\\.\\Z:", DeviceAccess::Read, DeviceFlags::None));
+            // A mounted partition keeps the kernel from re-reading the table.
+            auto disk = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::None);
+            QVERIFY(!disk->updateDiskProperties());
             QCOMPARE(Platform::lastErrorCode(), PlatformError::Busy);
         }
-        QVERIFY(p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::None));  // reading is fine
-        QVERIFY(p->openDevice(volumes[1], DeviceAccess::ReadWrite, DeviceFlags::None));       // the other volume too
-
-        auto v = p->openDevice(volume, DeviceAccess::Read, DeviceFlags::None);
-        QVERIFY(v);
-        QVERIFY(!v->lockVolume());
-        QVERIFY(Platform::lastErrorText().find(mountDir.path().toStdString()) != std::string::npos);
-        QVERIFY(!v->dismountVolume());
-        QCOMPARE(p->volumeMountPaths(volume), (std::vector<std::string>{"Z:\\", mountDir.path().toStdString()}));
-        QCOMPARE(p->volumeNameForMountPoint("Z:\\"), volume);
-        QVERIFY(p->volumeNameForMountPoint(dir.path().toStdString()).empty());
+        // Unmounted: writable opens work, and the volumes still tell their file system and label.
+        auto w = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::ReadWrite, DeviceFlags::NoBufferingWriteThrough);
+        QVERIFY(w);
+        auto wv = p->openDevice(volume, DeviceAccess::ReadWrite, DeviceFlags::None);  // disk and volume together
+        QVERIFY(wv);
+        QVERIFY(wv->lockVolume());
         std::string label, fs;
-        QVERIFY(p->volumeInformation("Z:\\", label, fs));
-        QCOMPARE(fs + "/" + label, std::string("NTFS/TESSNTFS"));
-        uint64_t total = 0, free = 0;
-        QVERIFY(p->diskFreeSpace(volume, total, free));
-        QVERIFY(total > (24ull << 20) && free > 0 && free <= total);
-        QVERIFY(p->openDevice("\\\\.\\Z:", DeviceAccess::Read, DeviceFlags::None));
-        // A mounted partition keeps the kernel from re-reading the table.
-        auto disk = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::None);
-        QVERIFY(!disk->updateDiskProperties());
-        QCOMPARE(Platform::lastErrorCode(), PlatformError::Busy);
+        QVERIFY(p->volumeInformation(volume, label, fs));
+        QCOMPARE(fs, std::string("NTFS"));
+        QVERIFY(p->volumeInformation(volumes[1], label, fs));
+        QCOMPARE(fs + "/" + label, std::string("FAT32/TESSFAT"));
+        QVERIFY(p->volumeMountPaths(volume).empty());
     }
-    // Unmounted: writable opens work, and the volumes still tell their file system and label.
-    auto w = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::ReadWrite, DeviceFlags::NoBufferingWriteThrough);
-    QVERIFY(w);
-    auto wv = p->openDevice(volume, DeviceAccess::ReadWrite, DeviceFlags::None);  // disk and volume together
-    QVERIFY(wv);
-    QVERIFY(wv->lockVolume());
-    std::string label, fs;
-    QVERIFY(p->volumeInformation(volume, label, fs));
-    QCOMPARE(fs, std::string("NTFS"));
-    QVERIFY(p->volumeInformation(volumes[1], label, fs));
-    QCOMPARE(fs + "/" + label, std::string("FAT32/TESSFAT"));
-    QVERIFY(p->volumeMountPaths(volume).empty());
-}
+};
 
 QTEST_GUILESS_MAIN(TestPosixPlatform)
 #include "test_posixplatform.moc"
