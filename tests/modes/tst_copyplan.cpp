@@ -2,6 +2,7 @@
 #include "modes/copyplan.h"
 
 #include <QTest>
+#include <numeric>
 
 using Extents = std::vector<CopyExtent>;
 Q_DECLARE_METATYPE(Extents)
@@ -12,9 +13,7 @@ static bool operator==(const CopyExtent& a, const CopyExtent& b)
     return a.sourceOffset == b.sourceOffset && a.targetOffset == b.targetOffset && a.length == b.length;
 }
 
-namespace {
 constexpr uint64_t MiB = 1048576;
-} // namespace
 
 class TestCopyPlan : public QObject {
     Q_OBJECT
@@ -51,10 +50,8 @@ private slots:
         CopyPlan plan(sectorSize);
         QCOMPARE(plan.addUsed(MiB, 3 * MiB, 64 * MiB, ranges, cluster), accepted);
         QCOMPARE(plan.extents(), expected);
-        uint64_t total = 0;
-        for (const CopyExtent& e : expected)
-            total += e.length;
-        QCOMPARE(plan.totalBytes(), total);
+        QCOMPARE(plan.totalBytes(), std::accumulate(expected.begin(), expected.end(), uint64_t(0),
+                                                    [](uint64_t sum, const CopyExtent& e) { return sum + e.length; }));
     }
 
     // Extents added out of order: overlapping and touching ones with the same shift become one;

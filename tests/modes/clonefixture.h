@@ -1,0 +1,245 @@
+#pragma once
+// The disks of the clone tests: sparse images (some behind 4096-byte loop devices) listed for the
+// platform, sources built with sgdisk or sfdisk, mkntfs and mkfs.fat holding files of known hashes,
+// and copies judged by sgdisk, ntfsfix, fsck.fat and those hashes read back through ntfs-3g and mtools.
+#include "common/imagefixture.h"
+#include "common/logcapture.h"
+#include "core/diskio.h"
+#include "core/diskmanager.h"
+#include "engine/clonemode.h"
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QRandomGenerator>
+#include <QTest>
+#include <functional>
+#include <memory>
+#include <vector>
+
+constexpr uint64_t MiB = 1048576;
+using FileHashes = QMap<QString, QByteArray>;
+
+struct PartSpec {
+    QString type;  // sgdisk type code, or the MBR type in hex
+    uint64_t mib;
+    QString fs;               // "ntfs", "fat32" or empty
+    bool windows = false;     // holds a Windows tree; the active partition on MBR
+    uint64_t gapBefore = 0;   // MiB of free space before it
+    bool system = true;       // what a system clone takes along
+};
+using Layout = QList<PartSpec>;
+Q_DECLARE_METATYPE(Layout)
+
+struct DiskSpec {
+    uint64_t mib;
+    uint32_t sector = 512;
+    bool loop = false;       // a loop device of that sector size over the image
+    bool listImage = false;  // listed as image@4096 even when looped: partitions of a loop device are not probed
+};
+
+class CloneFixture {
+public:
+    QTemporaryDir dir;
+    LogCapture log;
+    QString skip;         // why the tests that need tools must skip
+    QStringList files;    // the images
+    QStringList paths;    // what the tools open: the image, or the loop device over it
+    QList<uint32_t> sectors;
+
+    // Creates the images and lists them, in this order, as the platform's disks (before it starts).
+    void setUp(const QList<DiskSpec>& disks, const QStringList& moreTools = {})
+    {
+        QVERIFY(dir.isValid());
+        log.init(dir);
+        skip = missingRequirement(QStringLiteral("losetup sgdisk sfdisk mkntfs ntfsfix ntfs-3g mkfs.fat fsck.fat mcopy")
+                                      .split(QLatin1Char(' ')) + moreTools, true, true);
+        if (!skip.isEmpty())
+            return;
+        qputenv("MTOOLS_SKIP_CHECK", "1");
+        QStringList table;
+        for (const DiskSpec& d : disks) {
+            files << dir.filePath(QStringLiteral("disk%1.img").arg(files.size()));
+            QVERIFY(makeSparseFile(files.last(), qint64(d.mib * MiB)));
+            sectors << d.sector;
+            paths << files.last();
+            if (d.loop) {
+                m_loops.push_back(std::make_unique<LoopDevice>(files.last(), false, int(d.sector)));
+                QVERIFY2(m_loops.back()->ok(), qPrintable(m_loops.back()->error()));
+                paths.last() = m_loops.back()->device();
+            }
+            table << (d.loop && !d.listImage ? paths.last() : d.sector == 512 ? files.last() : files.last() + QStringLiteral("@4096"));
+        }
+        qputenv("TESSARIN_DISKS", table.join(QLatin1Char(':')).toLocal8Bit());
+    }
+
+    void settle(int disk)
+    {
+        runCaptured(QStringLiteral("sync"), {});
+        if (paths[disk].startsWith(QStringLiteral("/dev/")))
+            runCaptured(QStringLiteral("blockdev"), {QStringLiteral("--flushbufs"), paths[disk]});
+    }
+
+    DiskInfo record(int disk)
+    {
+        for (const DiskInfo& d : DiskManager::enumerateDisks())
+            if (d.diskNumber == disk)
+                return d;
+        return {};
+    }
+
+    // Byte offsets of the partitions of `layout`, from 1 MiB on.
+    static QList<uint64_t> offsets(const Layout& layout)
+    {
+        QList<uint64_t> out;
+        uint64_t at = MiB;
+        for (const PartSpec& p : layout) {
+            at += p.gapBefore * MiB;
+            out.append(at);
+            at += p.mib * MiB;
+        }
+        return out;
+    }
+
+    // A fresh table and volumes of `layout` on `disk`; `hashes` gets the files of each partition.
+    void buildSource(int disk, bool gpt, const Layout& layout, QList<FileHashes>& hashes)
+    {
+        const uint32_t ss = sectors[disk];
+        QVERIFY(makeSparseFile(files[disk], QFileInfo(files[disk]).size()));
+        settle(disk);
+        const QList<uint64_t> at = offsets(layout);
+        QStringList args{QStringLiteral("-o")};
+        QString script = QStringLiteral("label: dos\n");
+        for (int i = 0; i < layout.size(); ++i) {
+            const uint64_t first = at[i] / ss, count = layout[i].mib * MiB / ss;
+            args << QStringLiteral("-n") << QStringLiteral("%1:%2:%3").arg(i + 1).arg(first).arg(first + count - 1)
+                 << QStringLiteral("-t") << QStringLiteral("%1:%2").arg(i + 1).arg(layout[i].type);
+            script += QStringLiteral("start=%1, size=%2, type=%3%4\n").arg(first).arg(count)
+                          .arg(layout[i].type, layout[i].windows ? QStringLiteral(", bootable") : QString());
+        }
+        QVERIFY(gpt ? sgdiskRun(paths[disk], args) : sfdiskScript(paths[disk], script));
+        settle(disk);
+        hashes.clear();
+        for (int i = 0; i < layout.size(); ++i) {
+            hashes.append(FileHashes());
+            if (layout[i].fs.isEmpty())
+                continue;
+            const bool ntfs = layout[i].fs == QLatin1String("ntfs");
+            LoopDevice part(files[disk], false, ss == 512 ? 0 : int(ss), qint64(at[i]), qint64(layout[i].mib * MiB));
+            QVERIFY2(part.ok(), qPrintable(part.error()));
+            const QString tree = dir.filePath(QStringLiteral("tree%1").arg(i));
+            QDir(tree).removeRecursively();
+            writeTree(tree, int(ntfs ? layout[i].mib * 2 : layout[i].mib / 2), quint32(i + 7), layout[i].windows);
+            if (ntfs) {
+                hashes.last() = hashTree(tree);
+                QVERIFY(makeNtfs(part.device()));
+                Mount m(part.device(), dir.filePath(QStringLiteral("mnt")), {}, QStringLiteral("ntfs-3g"));
+                QVERIFY2(m.ok(), qPrintable(m.error()));
+                QCOMPARE(runTool(QStringLiteral("cp"), {QStringLiteral("-a"), tree + QStringLiteral("/."), m.point()}), 0);
+            } else {
+                hashes.last() = hashTree(tree + QStringLiteral("/d"));
+                QVERIFY(makeFat32(part.device(), {QStringLiteral("-n"), layout[i].type == QLatin1String("ef00") ? QStringLiteral("EFI") : QStringLiteral("DATA")}));
+                QCOMPARE(runTool(QStringLiteral("mcopy"), {QStringLiteral("-s"), QStringLiteral("-i"), part.device(),
+                                                            tree + QStringLiteral("/d"), QStringLiteral("::")}), 0);
+            }
+        }
+        settle(disk);
+    }
+
+    // validate, prepare and execute `mode` on the records of `src` and `dst` enumerated now; `edit`
+    // changes the configuration first, `hook` sees the DiskIO before the run.
+    bool run(CloneMode& mode, int src, int dst, bool smart, QString& error, const std::function<void(CloneConfig&)>& edit = {},
+             const std::function<void(DiskIO&)>& hook = {})
+    {
+        CloneConfig config;
+        config.sourceDisk = record(src);
+        config.targetDisk = record(dst);
+        config.smartClone = smart;
+        if (edit)
+            edit(config);
+        DiskIO io;
+        io.setBufferSize(4 * MiB);
+        mode.setConfig(config);
+        mode.setSectorBySector(config.sectorBySector);
+        mode.setDiskIO(&io);
+        if (hook)
+            hook(io);
+        const bool ok = mode.validate(error) && mode.prepare() && mode.execute();
+        if (!ok && error.isEmpty())
+            error = mode.lastError();
+        io.close();
+        settle(dst);
+        return ok;
+    }
+
+    // sgdisk finds the table sound, with its backup header on the disk's last sector.
+    void checkGpt(int disk)
+    {
+        const ToolRun v = runCaptured(QStringLiteral("sgdisk"), {QStringLiteral("-v"), paths[disk]});
+        QVERIFY2(v.out.contains(QStringLiteral("No problems found")), qPrintable(v.out));
+        QCOMPARE(readFileBytes(files[disk], QFileInfo(files[disk]).size() - sectors[disk], 8), QByteArray("EFI PART"));
+    }
+
+    // The volume at `offset` is clean and holds exactly `expected`; read through a loop device of
+    // the disk's sector size, or of 512 bytes when `native` is false.
+    void checkVolume(int disk, uint64_t offset, uint64_t size, const QString& fs, const FileHashes& expected, bool native = true)
+    {
+        const uint32_t ss = native ? sectors[disk] : 512;
+        LoopDevice dev(files[disk], false, ss == 512 ? 0 : int(ss), qint64(offset), qint64(size));
+        QVERIFY2(dev.ok(), qPrintable(dev.error()));
+        QString out;
+        if (fs == QLatin1String("ntfs")) {
+            QVERIFY2(runTool(QStringLiteral("ntfsfix"), {QStringLiteral("-n"), dev.device()}, &out) == 0, qPrintable(out));
+            Mount m(dev.device(), dir.filePath(QStringLiteral("check")), {QStringLiteral("-o"), QStringLiteral("ro")},
+                    QStringLiteral("ntfs-3g"));
+            QVERIFY2(m.ok(), qPrintable(m.error()));
+            QCOMPARE(hashTree(m.point()), expected);
+            return;
+        }
+        QVERIFY2(runTool(QStringLiteral("fsck.fat"), {QStringLiteral("-n"), dev.device()}, &out) == 0, qPrintable(out));
+        const QString outDir = dir.filePath(QStringLiteral("fatout"));
+        QDir(outDir).removeRecursively();
+        QDir().mkpath(outDir);
+        QCOMPARE(runTool(QStringLiteral("mcopy"), {QStringLiteral("-s"), QStringLiteral("-i"), dev.device(), QStringLiteral("::d"), outDir}), 0);
+        QCOMPARE(hashTree(outDir + QStringLiteral("/d")), expected);
+    }
+
+    static QByteArray sha256(const QString& path, qint64 offset = 0, qint64 length = -1)
+    {
+        QFile f(path);
+        const qint64 size = f.open(QIODevice::ReadOnly) ? (length < 0 ? f.size() - offset : length) : -1;
+        const uchar* bytes = size > 0 ? f.map(offset, size) : nullptr;
+        return size < 0 || (size > 0 && !bytes) ? QByteArray()
+                                                : QCryptographicHash::hash(QByteArrayView(bytes, size), QCryptographicHash::Sha256);
+    }
+
+    static FileHashes hashTree(const QString& root)
+    {
+        FileHashes out;
+        QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString p = it.next();
+            if (!p.contains(QStringLiteral("System Volume Information")))
+                out.insert(QDir(root).relativeFilePath(p), sha256(p));
+        }
+        return out;
+    }
+
+    // Files of varied size, some empty, some spanning many clusters, under d/ (and a Windows tree).
+    static void writeTree(const QString& root, int count, quint32 seed, bool windows)
+    {
+        QRandomGenerator gen(seed);
+        for (int i = 0; i < count; ++i) {
+            const QString sub = windows && i % 3 ? QStringLiteral("Windows/System32") : QStringLiteral("d");
+            QDir(root).mkpath(sub);
+            QByteArray data(int(gen.bounded(i % 40 == 0 ? 3 << 20 : 40000)), Qt::Uninitialized);
+            for (char& c : data)
+                c = char(gen.generate());
+            QFile f(QStringLiteral("%1/%2/f%3.bin").arg(root, sub).arg(i));
+            if (f.open(QIODevice::WriteOnly))
+                f.write(data);
+        }
+    }
+
+private:
+    std::vector<std::unique_ptr<LoopDevice>> m_loops;
+};
