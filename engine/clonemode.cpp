@@ -1,4 +1,5 @@
 #include "engine/clonemode.h"
+#include "core/diskio.h"
 #include "core/logger.h"
 
 CloneMode::CloneMode(QObject* parent) : QObject(parent) {}
@@ -32,4 +33,22 @@ bool CloneMode::fail(const QString& message)
     m_lastError = message;
     Logger::instance().error(message);
     return false;
+}
+
+bool CloneMode::copyExtents(const std::vector<CopyExtent>& extents, uint64_t bytes, const QString& what)
+{
+    const uint64_t base = m_bytesCopied;
+    const QMetaObject::Connection relay = connect(m_diskIO, &DiskIO::progressChanged, this,
+        [this, base](uint64_t written, uint64_t) { emit progressChanged(base + written, m_totalBytes); },
+        Qt::DirectConnection);
+    const bool ok = m_diskIO->copyExtents(extents);
+    disconnect(relay);
+    if (!ok) {
+        if (isCancelled() || m_diskIO->isCancelled())
+            return false;
+        return fail(tr("Failed to copy %1: %2").arg(what, m_diskIO->lastError()));
+    }
+    m_bytesCopied = base + bytes;
+    emit progressChanged(m_bytesCopied, m_totalBytes);
+    return true;
 }

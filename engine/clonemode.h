@@ -1,10 +1,12 @@
 #pragma once
 #include "core/cloneconfig.h"
+#include "core/copypipeline.h"
 #include "core/diskinfo.h"
 
 #include <QObject>
 #include <QString>
 #include <atomic>
+#include <vector>
 #include <cstdint>
 
 class DiskIO;
@@ -66,6 +68,9 @@ protected:
     bool requireDiskIO();
     // Stores `message` as lastError, logs it at error level and returns false.
     bool fail(const QString& message);
+    // Moves `extents` (`bytes` in all) through the DiskIO's one copy routine and relays its progress
+    // on top of bytesCopied. False on a failure (lastError names `what`) or a cancellation.
+    bool copyExtents(const std::vector<CopyExtent>& extents, uint64_t bytes, const QString& what);
 
     CloneConfig m_config;
     DiskInfo m_sourceDisk;

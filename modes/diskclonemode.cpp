@@ -276,24 +276,6 @@ bool DiskCloneMode::cleanTarget()
     return fail(tr("Failed to clean target disk: %1").arg(tool.lastError()));
 }
 
-bool DiskCloneMode::copyStep(const Step& step)
-{
-    const uint64_t base = m_bytesCopied;
-    const QMetaObject::Connection relay = connect(m_diskIO, &DiskIO::progressChanged, this,
-        [this, base](uint64_t written, uint64_t) { emit progressChanged(base + written, m_totalBytes); },
-        Qt::DirectConnection);
-    const bool ok = m_diskIO->copyExtents(step.extents);
-    disconnect(relay);
-    if (!ok) {
-        if (isCancelled() || m_diskIO->isCancelled())
-            return false;
-        return fail(tr("Failed to copy %1: %2").arg(step.name, m_diskIO->lastError()));
-    }
-    m_bytesCopied = base + step.bytes;
-    emit progressChanged(m_bytesCopied, m_totalBytes);
-    return true;
-}
-
 bool DiskCloneMode::execute()
 {
     log().info(QStringLiteral("Starting disk clone: Disk %1 -> Disk %2").arg(m_sourceDisk.diskNumber).arg(m_targetDisk.diskNumber));
@@ -310,7 +292,7 @@ bool DiskCloneMode::execute()
             emit phaseChanged(tr("Copying partition %1 of %2: %3").arg(step.partitionIndex + 1).arg(count).arg(step.name));
             emit partitionChanged(step.partitionIndex, count, step.name);
         }
-        if (!copyStep(step))
+        if (!copyExtents(step.extents, step.bytes, step.name))
             return false;
     }
     if (isCancelled())

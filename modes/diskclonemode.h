@@ -48,7 +48,6 @@ private:
     bool planCopy();
     bool planPartition(const PartitionInfo& partition, CopyPlan& plan);
     bool cleanTarget();
-    bool copyStep(const Step& step);
     bool finishGpt();
     void addExtendedBootRecords(CopyPlan& plan);
 

@@ -311,7 +311,7 @@ bool PartitionCloneMode::execute()
         return false;
     emit phaseChanged(tr("Copying partition: %1").arg(name));
     emit partitionChanged(0, 1, name);
-    if (!copyData() || isCancelled())
+    if (!copyExtents(m_extents, m_totalBytes, m_sourcePartition.displayName()) || isCancelled())
         return false;
     m_diskIO->flushTarget();
 
@@ -333,22 +333,6 @@ bool PartitionCloneMode::execute()
     DiskAccess::refreshLayout(*m_diskIO);
     log().info(QStringLiteral("Partition clone completed successfully"));
     return !isCancelled();
-}
-
-bool PartitionCloneMode::copyData()
-{
-    const QMetaObject::Connection relay = connect(m_diskIO, &DiskIO::progressChanged, this,
-        [this](uint64_t written, uint64_t) { emit progressChanged(written, m_totalBytes); }, Qt::DirectConnection);
-    const bool ok = m_diskIO->copyExtents(m_extents);
-    disconnect(relay);
-    if (!ok) {
-        if (isCancelled() || m_diskIO->isCancelled())
-            return false;
-        return fail(tr("Failed to copy the partition: %1").arg(m_diskIO->lastError()));
-    }
-    m_bytesCopied = m_totalBytes;
-    emit progressChanged(m_bytesCopied, m_totalBytes);
-    return true;
 }
 
 bool PartitionCloneMode::fixBootSector()

@@ -38,7 +38,6 @@ private:
     bool prepareFreeSpace();
     void planCopy();
     bool checkBootSector();
-    bool copyData();
     bool fixBootSector();
     bool writeGptEntry();
     bool writeMbrEntry();

@@ -280,24 +280,6 @@ bool SystemCloneMode::planPartition(const PartitionInfo& p, uint64_t targetOffse
     return true;
 }
 
-bool SystemCloneMode::copyStep(const Step& step)
-{
-    const uint64_t base = m_bytesCopied;
-    const QMetaObject::Connection relay = connect(m_diskIO, &DiskIO::progressChanged, this,
-        [this, base](uint64_t written, uint64_t) { emit progressChanged(base + written, m_totalBytes); },
-        Qt::DirectConnection);
-    const bool ok = m_diskIO->copyExtents(step.extents);
-    disconnect(relay);
-    if (!ok) {
-        if (isCancelled() || m_diskIO->isCancelled())
-            return false;
-        return fail(tr("Failed to copy %1: %2").arg(step.name, m_diskIO->lastError()));
-    }
-    m_bytesCopied = base + step.bytes;
-    emit progressChanged(m_bytesCopied, m_totalBytes);
-    return true;
-}
-
 bool SystemCloneMode::execute()
 {
     log().info(QStringLiteral("Starting system clone: Disk %1 -> Disk %2").arg(m_sourceDisk.diskNumber).arg(m_targetDisk.diskNumber));
@@ -316,7 +298,7 @@ bool SystemCloneMode::execute()
             emit phaseChanged(tr("Copying partition %1 of %2: %3").arg(i).arg(count).arg(m_steps[i].name));
             emit partitionChanged(i - 1, count, m_steps[i].name);
         }
-        if (!copyStep(m_steps[i]))
+        if (!copyExtents(m_steps[i].extents, m_steps[i].bytes, m_steps[i].name))
             return false;
     }
     if (isCancelled())

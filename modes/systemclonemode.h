@@ -49,7 +49,6 @@ private:
     bool checkSourceTable();
     bool planCopy();
     bool planPartition(const PartitionInfo& partition, uint64_t targetOffset, CopyPlan& plan);
-    bool copyStep(const Step& step);
     bool finishTables();
     void useRemainingSpace();
     bool createDataPartition();

@@ -174,6 +174,10 @@
         <source>DiskIO not initialized (call setDiskIO first)</source>
         <translation>DiskIO nicht initialisiert (zuerst setDiskIO aufrufen)</translation>
     </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Kopieren von %1 fehlgeschlagen: %2</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -1001,10 +1005,6 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
         <translation>Ziel konnte nicht geleert werden: %1</translation>
     </message>
     <message>
-        <source>Failed to copy the partition: %1</source>
-        <translation>Kopieren der Partition fehlgeschlagen: %1</translation>
-    </message>
-    <message>
         <source>Failed to update boot sector - partition may not be accessible: %1</source>
         <translation>Bootsektor konnte nicht aktualisiert werden - die Partition ist möglicherweise nicht zugänglich: %1</translation>
     </message>
@@ -1302,10 +1302,6 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>Failed to read partition %1: %2</source>
         <translation>Partition %1 konnte nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>Failed to copy %1: %2</source>
-        <translation>Kopieren von %1 fehlgeschlagen: %2</translation>
     </message>
     <message>
         <source>Disks are not open (prepare first)</source>

@@ -174,6 +174,10 @@
         <source>DiskIO not initialized (call setDiskIO first)</source>
         <translation>DiskIO not initialized (call setDiskIO first)</translation>
     </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Failed to copy %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -1001,10 +1005,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>Failed to flush target: %1</translation>
     </message>
     <message>
-        <source>Failed to copy the partition: %1</source>
-        <translation>Failed to copy the partition: %1</translation>
-    </message>
-    <message>
         <source>Failed to update boot sector - partition may not be accessible: %1</source>
         <translation>Failed to update boot sector - partition may not be accessible: %1</translation>
     </message>
@@ -1302,10 +1302,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Failed to read partition %1: %2</source>
         <translation>Failed to read partition %1: %2</translation>
-    </message>
-    <message>
-        <source>Failed to copy %1: %2</source>
-        <translation>Failed to copy %1: %2</translation>
     </message>
     <message>
         <source>Disks are not open (prepare first)</source>

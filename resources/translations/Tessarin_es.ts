@@ -174,6 +174,10 @@
         <source>DiskIO not initialized (call setDiskIO first)</source>
         <translation>DiskIO no inicializado (llame primero a setDiskIO)</translation>
     </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Error al copiar %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -1001,10 +1005,6 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
         <translation>No se pudo vaciar el destino: %1</translation>
     </message>
     <message>
-        <source>Failed to copy the partition: %1</source>
-        <translation>Error al copiar la partición: %1</translation>
-    </message>
-    <message>
         <source>Failed to update boot sector - partition may not be accessible: %1</source>
         <translation>No se pudo actualizar el sector de arranque - es posible que la partición no sea accesible: %1</translation>
     </message>
@@ -1302,10 +1302,6 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>Failed to read partition %1: %2</source>
         <translation>No se pudo leer la partición %1: %2</translation>
-    </message>
-    <message>
-        <source>Failed to copy %1: %2</source>
-        <translation>Error al copiar %1: %2</translation>
     </message>
     <message>
         <source>Disks are not open (prepare first)</source>

@@ -174,6 +174,10 @@
         <source>DiskIO not initialized (call setDiskIO first)</source>
         <translation>DiskIO non initialisé (appelez d&apos;abord setDiskIO)</translation>
     </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Échec de la copie de %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -1001,10 +1005,6 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
         <translation>Impossible de vider la cible : %1</translation>
     </message>
     <message>
-        <source>Failed to copy the partition: %1</source>
-        <translation>Échec de la copie de la partition : %1</translation>
-    </message>
-    <message>
         <source>Failed to update boot sector - partition may not be accessible: %1</source>
         <translation>Impossible de mettre à jour le secteur de démarrage - la partition risque d&apos;être inaccessible : %1</translation>
     </message>
@@ -1302,10 +1302,6 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>Failed to read partition %1: %2</source>
         <translation>Impossible de lire la partition %1 : %2</translation>
-    </message>
-    <message>
-        <source>Failed to copy %1: %2</source>
-        <translation>Échec de la copie de %1 : %2</translation>
     </message>
     <message>
         <source>Disks are not open (prepare first)</source>

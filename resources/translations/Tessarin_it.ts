@@ -174,6 +174,10 @@
         <source>DiskIO not initialized (call setDiskIO first)</source>
         <translation>DiskIO non inizializzato (chiamare prima setDiskIO)</translation>
     </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Copia di %1 non riuscita: %2</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -1001,10 +1005,6 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
         <translation>Impossibile svuotare la destinazione: %1</translation>
     </message>
     <message>
-        <source>Failed to copy the partition: %1</source>
-        <translation>Copia della partizione non riuscita: %1</translation>
-    </message>
-    <message>
         <source>Failed to update boot sector - partition may not be accessible: %1</source>
         <translation>Impossibile aggiornare il settore di avvio - la partizione potrebbe non essere accessibile: %1</translation>
     </message>
@@ -1302,10 +1302,6 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>Failed to read partition %1: %2</source>
         <translation>Impossibile leggere la partizione %1: %2</translation>
-    </message>
-    <message>
-        <source>Failed to copy %1: %2</source>
-        <translation>Copia di %1 non riuscita: %2</translation>
     </message>
     <message>
         <source>Disks are not open (prepare first)</source>

@@ -174,6 +174,10 @@
         <source>DiskIO not initialized (call setDiskIO first)</source>
         <translation>DiskIO が初期化されていません (先に setDiskIO を呼び出してください)</translation>
     </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>%1 のコピーに失敗しました: %2</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -1001,10 +1005,6 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <translation>ターゲットのフラッシュに失敗しました: %1</translation>
     </message>
     <message>
-        <source>Failed to copy the partition: %1</source>
-        <translation>パーティションのコピーに失敗しました: %1</translation>
-    </message>
-    <message>
         <source>Failed to update boot sector - partition may not be accessible: %1</source>
         <translation>ブートセクターを更新できませんでした - パーティションにアクセスできない可能性があります: %1</translation>
     </message>
@@ -1302,10 +1302,6 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>Failed to read partition %1: %2</source>
         <translation>パーティション %1 を読み取れませんでした: %2</translation>
-    </message>
-    <message>
-        <source>Failed to copy %1: %2</source>
-        <translation>%1 のコピーに失敗しました: %2</translation>
     </message>
     <message>
         <source>Disks are not open (prepare first)</source>

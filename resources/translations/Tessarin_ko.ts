@@ -174,6 +174,10 @@
         <source>DiskIO not initialized (call setDiskIO first)</source>
         <translation>DiskIO가 초기화되지 않았습니다 (먼저 setDiskIO를 호출하세요)</translation>
     </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>%1 복사 실패: %2</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -1001,10 +1005,6 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
         <translation>대상 플러시 실패: %1</translation>
     </message>
     <message>
-        <source>Failed to copy the partition: %1</source>
-        <translation>파티션 복사 실패: %1</translation>
-    </message>
-    <message>
         <source>Failed to update boot sector - partition may not be accessible: %1</source>
         <translation>부트 섹터를 업데이트하지 못했습니다 - 파티션에 접근하지 못할 수 있습니다: %1</translation>
     </message>
@@ -1302,10 +1302,6 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>Failed to read partition %1: %2</source>
         <translation>파티션 %1을(를) 읽지 못했습니다: %2</translation>
-    </message>
-    <message>
-        <source>Failed to copy %1: %2</source>
-        <translation>%1 복사 실패: %2</translation>
     </message>
     <message>
         <source>Disks are not open (prepare first)</source>

@@ -174,6 +174,10 @@
         <source>DiskIO not initialized (call setDiskIO first)</source>
         <translation>DiskIO niet geïnitialiseerd (roep eerst setDiskIO aan)</translation>
     </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Kopiëren van %1 mislukt: %2</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -1001,10 +1005,6 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
         <translation>Doel kon niet worden weggeschreven: %1</translation>
     </message>
     <message>
-        <source>Failed to copy the partition: %1</source>
-        <translation>Kopiëren van de partitie mislukt: %1</translation>
-    </message>
-    <message>
         <source>Failed to update boot sector - partition may not be accessible: %1</source>
         <translation>Kan de opstartsector niet bijwerken - de partitie is mogelijk niet toegankelijk: %1</translation>
     </message>
@@ -1302,10 +1302,6 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>Failed to read partition %1: %2</source>
         <translation>Kan partitie %1 niet lezen: %2</translation>
-    </message>
-    <message>
-        <source>Failed to copy %1: %2</source>
-        <translation>Kopiëren van %1 mislukt: %2</translation>
     </message>
     <message>
         <source>Disks are not open (prepare first)</source>

@@ -174,6 +174,10 @@
         <source>DiskIO not initialized (call setDiskIO first)</source>
         <translation>DiskIO não inicializado (chame primeiro setDiskIO)</translation>
     </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>Falha ao copiar %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -1001,10 +1005,6 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <translation>Falha ao esvaziar o destino: %1</translation>
     </message>
     <message>
-        <source>Failed to copy the partition: %1</source>
-        <translation>Falha ao copiar a partição: %1</translation>
-    </message>
-    <message>
         <source>Failed to update boot sector - partition may not be accessible: %1</source>
         <translation>Falha ao atualizar o setor de arranque - a partição pode não estar acessível: %1</translation>
     </message>
@@ -1302,10 +1302,6 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>Failed to read partition %1: %2</source>
         <translation>Falha ao ler a partição %1: %2</translation>
-    </message>
-    <message>
-        <source>Failed to copy %1: %2</source>
-        <translation>Falha ao copiar %1: %2</translation>
     </message>
     <message>
         <source>Disks are not open (prepare first)</source>

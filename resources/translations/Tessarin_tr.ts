@@ -174,6 +174,10 @@
         <source>DiskIO not initialized (call setDiskIO first)</source>
         <translation>DiskIO başlatılmadı (önce setDiskIO çağrılmalı)</translation>
     </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>%1 kopyalanamadı: %2</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -1001,10 +1005,6 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <translation>Hedef boşaltılamadı: %1</translation>
     </message>
     <message>
-        <source>Failed to copy the partition: %1</source>
-        <translation>Bölüm kopyalanamadı: %1</translation>
-    </message>
-    <message>
         <source>Failed to update boot sector - partition may not be accessible: %1</source>
         <translation>Önyükleme sektörü güncellenemedi - bölüme erişilemeyebilir: %1</translation>
     </message>
@@ -1302,10 +1302,6 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>Failed to read partition %1: %2</source>
         <translation>Bölüm %1 okunamadı: %2</translation>
-    </message>
-    <message>
-        <source>Failed to copy %1: %2</source>
-        <translation>%1 kopyalanamadı: %2</translation>
     </message>
     <message>
         <source>Disks are not open (prepare first)</source>

@@ -174,6 +174,10 @@
         <source>DiskIO not initialized (call setDiskIO first)</source>
         <translation>DiskIO 未初始化（请先调用 setDiskIO）</translation>
     </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>复制 %1 失败：%2</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -1001,10 +1005,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>刷新目标失败：%1</translation>
     </message>
     <message>
-        <source>Failed to copy the partition: %1</source>
-        <translation>复制分区失败：%1</translation>
-    </message>
-    <message>
         <source>Failed to update boot sector - partition may not be accessible: %1</source>
         <translation>无法更新引导扇区 - 分区可能无法访问：%1</translation>
     </message>
@@ -1302,10 +1302,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Failed to read partition %1: %2</source>
         <translation>无法读取分区 %1：%2</translation>
-    </message>
-    <message>
-        <source>Failed to copy %1: %2</source>
-        <translation>复制 %1 失败：%2</translation>
     </message>
     <message>
         <source>Disks are not open (prepare first)</source>

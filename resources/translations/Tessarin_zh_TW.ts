@@ -174,6 +174,10 @@
         <source>DiskIO not initialized (call setDiskIO first)</source>
         <translation>DiskIO 尚未初始化（請先呼叫 setDiskIO）</translation>
     </message>
+    <message>
+        <source>Failed to copy %1: %2</source>
+        <translation>複製 %1 失敗：%2</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -1001,10 +1005,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>排清目的失敗：%1</translation>
     </message>
     <message>
-        <source>Failed to copy the partition: %1</source>
-        <translation>複製分割區失敗：%1</translation>
-    </message>
-    <message>
         <source>Failed to update boot sector - partition may not be accessible: %1</source>
         <translation>無法更新開機磁區 - 分割區可能無法存取：%1</translation>
     </message>
@@ -1302,10 +1302,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Failed to read partition %1: %2</source>
         <translation>無法讀取分割區 %1：%2</translation>
-    </message>
-    <message>
-        <source>Failed to copy %1: %2</source>
-        <translation>複製 %1 失敗：%2</translation>
     </message>
     <message>
         <source>Disks are not open (prepare first)</source>
