@@ -7,8 +7,7 @@
 #include "boot/diskclonebootrepair.h"
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "filesystem/fat32parser.h"
-#include "filesystem/ntfsparser.h"
+#include "modes/usedspace.h"
 #include "ondisk/mbrcodec.h"
 #include "partition/diskaccess.h"
 #include "partition/gptdisk.h"
@@ -199,40 +198,17 @@ bool DiskCloneMode::planPartition(const PartitionInfo& p, CopyPlan& plan)
         plan.addInPlace(offset, p.size);
         return true;
     }
-    using FS = Tessarin::FileSystemType;
-    QList<FS> candidates;
-    if (p.fileSystem == FS::NTFS || p.fileSystem == FS::FAT32)
-        candidates = {p.fileSystem};
-    else if (p.fileSystem == FS::Unknown)  // enumeration did not see the volume: its boot sector tells
-        candidates = {FS::NTFS, FS::FAT32};
-    DiskHandle handle = candidates.isEmpty() ? DiskHandle() : DiskIO::openDisk(m_sourceDisk.diskNumber, false);
-    for (FS fs : candidates) {
-        if (!handle)
-            break;
-        std::unique_ptr<FileSystemBase> parser;
-        if (fs == FS::NTFS)
-            parser = std::make_unique<NTFSParser>();
-        else
-            parser = std::make_unique<FAT32Parser>();
-        if (!parser->load(handle.get(), offset, p.size) || !parser->isBitmapValid())
-            continue;
-        if (parser->volumeSize() > p.size) {
-            log().warning(QStringLiteral("%1 volume of partition %2 claims %3 bytes in a partition of %4; full copy")
-                              .arg(parser->fileSystemName(), p.displayName())
-                              .arg(parser->volumeSize())
-                              .arg(p.size));
-            break;
-        }
-        if (!plan.addUsed(offset, offset, p.size, parser->usedSectorRanges(), parser->clusterSize())) {
-            log().warning(QStringLiteral("Usage map of partition %1 reaches beyond the partition; full copy")
-                              .arg(p.displayName()));
-            break;
-        }
+    QString fileSystem;
+    switch (UsedSpace::addTo(plan, p, m_sourceDisk.diskNumber, offset, offset, fileSystem)) {
+    case UsedSpace::Result::Planned:
         log().info(QStringLiteral("Smart copy of partition %1 (%2): %3 of %4 MB")
-                       .arg(p.displayName(), parser->fileSystemName())
+                       .arg(p.displayName(), fileSystem)
                        .arg(plan.totalBytes() / CopyPlan::MiB)
                        .arg(p.size / CopyPlan::MiB));
         return true;
+    case UsedSpace::Result::Damaged:
+    case UsedSpace::Result::NoMap:
+        break;
     }
     log().warning(QStringLiteral("No usable file system usage map for partition %1, falling back to full copy")
                       .arg(p.displayName()));

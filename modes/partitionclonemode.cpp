@@ -4,10 +4,9 @@
 #include "boot/boottoolavailability.h"
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "filesystem/fat32parser.h"
-#include "filesystem/ntfsparser.h"
 #include "modes/bootsectorpatch.h"
 #include "modes/copyplan.h"
+#include "modes/usedspace.h"
 #include "modes/volumebootsector.h"
 #include "ondisk/mbrcodec.h"
 #include "partition/diskaccess.h"
@@ -241,43 +240,16 @@ void PartitionCloneMode::planCopy()
 {
     const PartitionInfo& p = m_sourcePartition;
     CopyPlan plan(m_sourceSectorSize);
-    using FS = Tessarin::FileSystemType;
-    QList<FS> candidates;
     if (m_smartClone && !m_sectorBySector) {
-        if (p.fileSystem == FS::NTFS || p.fileSystem == FS::FAT32)
-            candidates = {p.fileSystem};
-        else if (p.fileSystem == FS::Unknown)
-            candidates = {FS::NTFS, FS::FAT32};
-    }
-    DiskHandle handle = candidates.isEmpty() ? DiskHandle() : DiskIO::openDisk(p.diskNumber, false);
-    for (FS fs : candidates) {
-        if (!handle)
-            break;
-        std::unique_ptr<FileSystemBase> parser;
-        if (fs == FS::NTFS)
-            parser = std::make_unique<NTFSParser>();
-        else
-            parser = std::make_unique<FAT32Parser>();
-        if (!parser->load(handle.get(), m_sourceOffset, p.size) || !parser->isBitmapValid())
-            continue;
-        // A volume that claims more than its partition has a map that cannot be trusted.
-        if (parser->volumeSize() > p.size) {
-            log().warning(QStringLiteral("%1 volume claims %2 bytes in a partition of %3; full copy")
-                              .arg(parser->fileSystemName())
-                              .arg(parser->volumeSize())
-                              .arg(p.size));
-            break;
+        QString fileSystem;
+        if (UsedSpace::addTo(plan, p, p.diskNumber, m_sourceOffset, m_targetOffset, fileSystem)
+            == UsedSpace::Result::Planned) {
+            m_extents = plan.extents();
+            log().info(QStringLiteral("Smart copy (%1): %2 of %3").arg(fileSystem, size(plan.totalBytes()), size(p.size)));
+            return;
         }
-        if (!plan.addUsed(m_sourceOffset, m_targetOffset, p.size, parser->usedSectorRanges(), parser->clusterSize())) {
-            log().warning(QStringLiteral("Usage map reaches beyond the partition; full copy"));
-            break;
-        }
-        m_extents = plan.extents();
-        log().info(QStringLiteral("Smart copy (%1): %2 of %3").arg(parser->fileSystemName(), size(plan.totalBytes()), size(p.size)));
-        return;
-    }
-    if (!candidates.isEmpty())
         log().warning(QStringLiteral("Failed to parse filesystem, falling back to full copy"));
+    }
     plan = CopyPlan(m_sourceSectorSize);
     plan.add(m_sourceOffset, m_targetOffset, p.size);
     m_extents = plan.extents();

@@ -6,10 +6,9 @@
 #include "boot/systemclonebootrepair.h"
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "filesystem/fat32parser.h"
-#include "filesystem/ntfsparser.h"
 #include "modes/diskclonemode.h"
 #include "modes/systemclonetarget.h"
+#include "modes/usedspace.h"
 #include "partition/diskaccess.h"
 #include "partition/gptdisk.h"
 #include "partition/partitioningtool.h"
@@ -249,29 +248,16 @@ bool SystemCloneMode::planPartition(const PartitionInfo& p, uint64_t targetOffse
         return fail(tr("Failed to read partition %1: %2").arg(p.displayName(), m_diskIO->lastError()));
     if (SystemCloneLayout::volumeExceeds(boot.data(), p.size))
         return fail(damaged);
-    using FS = Tessarin::FileSystemType;
-    QList<FS> candidates;
-    if (p.fileSystem == FS::NTFS || p.fileSystem == FS::FAT32)
-        candidates = {p.fileSystem};
-    else if (p.fileSystem == FS::Unknown)  // enumeration did not see the volume: its boot sector tells
-        candidates = {FS::NTFS, FS::FAT32};
-    DiskHandle handle = candidates.isEmpty() ? DiskHandle() : DiskIO::openDisk(m_sourceDisk.diskNumber, false);
-    for (FS fs : candidates) {
-        if (!handle)
-            break;
-        std::unique_ptr<FileSystemBase> parser;
-        if (fs == FS::NTFS)
-            parser = std::make_unique<NTFSParser>();
-        else
-            parser = std::make_unique<FAT32Parser>();
-        if (!parser->load(handle.get(), offset, p.size) || !parser->isBitmapValid())
-            continue;
-        if (parser->volumeSize() > p.size || !plan.addUsed(offset, targetOffset, p.size, parser->usedSectorRanges(),
-                                                           parser->clusterSize()))
-            return fail(damaged);
+    QString fileSystem;
+    switch (UsedSpace::addTo(plan, p, m_sourceDisk.diskNumber, offset, targetOffset, fileSystem)) {
+    case UsedSpace::Result::Planned:
         log().info(QStringLiteral("Copying partition %1: %2 bytes [SMART, %3 MB used]")
                        .arg(p.displayName()).arg(p.size).arg(plan.totalBytes() / CopyPlan::MiB));
         return true;
+    case UsedSpace::Result::Damaged:
+        return fail(damaged);
+    case UsedSpace::Result::NoMap:
+        break;
     }
     log().warning(QStringLiteral("No usable file system usage map for partition %1, falling back to full copy")
                       .arg(p.displayName()));

@@ -1,0 +1,23 @@
+#pragma once
+#include "core/partitioninfo.h"
+
+#include <QString>
+#include <cstdint>
+
+class CopyPlan;
+
+// The used part of a partition, read from the file system's own allocation bitmap, as extents of a
+// copy plan. A volume that enumeration did not recognise is tried as NTFS and as FAT32.
+class UsedSpace {
+public:
+    enum class Result {
+        Planned,  // the used ranges and the metadata region were added
+        NoMap,    // no file system with a readable map: nothing added
+        Damaged,  // the volume claims more than its partition, or its map reaches past it: nothing added
+    };
+
+    // Partition `partition` of disk `diskNumber` lies at `sourceOffset` and is copied to `targetOffset`.
+    // `fileSystemName` receives the file system whose map was read.
+    static Result addTo(CopyPlan& plan, const PartitionInfo& partition, int diskNumber, uint64_t sourceOffset,
+                        uint64_t targetOffset, QString& fileSystemName);
+};
