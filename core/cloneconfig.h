@@ -20,6 +20,10 @@ public:
     bool align4K = true;
     bool sectorBySector = false;
     bool fixBoot = true;
+    // Read every written extent back from the target after the copy and compare it with the source.
+    bool verify = false;
+    // Copy past unreadable source sectors (zeros in their place) instead of stopping at the first.
+    bool continueOnReadErrors = false;
     Tessarin::TargetBootMode targetBootMode = Tessarin::TargetBootMode::Uefi;
     Tessarin::ResizeMode resizeMode = Tessarin::ResizeMode::KeepAndCreateData;
     QString dataPartitionLabel = QStringLiteral("Data");

@@ -21,6 +21,12 @@ public:
     uint64_t speed = 0;
     QDateTime startTime;
     QString errorMessage;
+    // Bytes read back from the target and found equal to the source.
+    uint64_t verifiedBytes = 0;
+    // Source sectors that could not be read and were written as zeros; never 0 for a plain success.
+    uint64_t unreadableSectors = 0;
+    // The file listing the unreadable ranges (start sector and count per line); empty when none.
+    QString unreadableMapPath;
 
     void reset();
     double percentage() const;

@@ -72,3 +72,9 @@ std::vector<int> Platform::systemDiskNumbers()
         return {};
     return {int(extents.front().diskNumber)};
 }
+
+std::unique_ptr<AsyncIo> Platform::createAsyncIo(unsigned)
+{
+    Platform::setLastError(PlatformError::NotSupported, "Background transfers are not available");
+    return nullptr;
+}

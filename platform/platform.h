@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/asyncio.h"
 #include "platform/devicehandle.h"
 
 #include <memory>
@@ -33,6 +34,9 @@ public:
     virtual std::string diskRealPath(int diskNumber) = 0;
     // True when both paths reach the same device (same file or block device), whatever their names.
     virtual bool sameDevice(const std::string& pathA, const std::string& pathB) = 0;
+    // A queue for up to `depth` transfers in flight on handles this platform opened. The default
+    // runs them on worker threads through DeviceHandle::readAt/writeAt.
+    virtual std::unique_ptr<AsyncIo> createAsyncIo(unsigned depth);
 
     // --- volumes ---
     virtual std::vector<std::string> enumerateVolumes() = 0;
