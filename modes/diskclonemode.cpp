@@ -19,6 +19,8 @@
 #include "partition/partitioningtool.h"
 #include "partition/partitionresizer.h"
 
+#include <QFile>
+
 #include <memory>
 #include <vector>
 
@@ -366,17 +368,25 @@ bool DiskCloneMode::repairBootOffline()
     // Without bcdedit and reg the clone's own store and SYSTEM hive are edited as hive files. The
     // copy keeps every partition in place, so entries pair up by index and MBR offsets stay.
     log().info(QStringLiteral("Windows boot tools missing; editing the clone's boot store offline"));
-    if (!requireDiskIO())
-        return false;
+    // Both disks are read by path, read-only: the copy routine may already have closed its handles.
+    const QString targetPath = QString::fromStdString(Platform::current().diskRealPath(m_targetDisk.diskNumber));
+    QFile sourceFile(QString::fromStdString(Platform::current().diskRealPath(m_sourceDisk.diskNumber)));
+    QFile targetFile(targetPath);
+    if (!sourceFile.open(QIODevice::ReadOnly) || !targetFile.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Cannot open the disks for the offline boot repair"));
+    auto reader = [](QFile& file) {
+        return [&file](uint64_t offset, uint64_t length, uint8_t* out) {
+            return file.seek(qint64(offset)) && file.read(reinterpret_cast<char*>(out), qint64(length)) == qint64(length);
+        };
+    };
+    const GptDisk::ReadFn readSource = reader(sourceFile);
+    const GptDisk::ReadFn readTarget = reader(targetFile);
     OfflineBcdStore::IdentityMap map;
     QList<OfflineBootRepair::Volume> volumes;
     if (m_sourceGpt) {
         GptDisk source, target;
-        const GptDisk::ReadFn readSource = [this](uint64_t offset, uint64_t length, uint8_t* out) {
-            return m_diskIO->readSourceBytes(offset, length, out);
-        };
-        if (!source.load(readSource, m_sectorSize, m_sourceDisk.size / m_sectorSize)
-            || !target.load(*m_diskIO, m_sectorSize, 0))
+        if (!source.load(readSource, m_sectorSize, uint64_t(sourceFile.size()) / m_sectorSize)
+            || !target.load(readTarget, m_sectorSize, uint64_t(targetFile.size()) / m_sectorSize))
             return fail(QStringLiteral("Cannot read the partition tables for the offline boot repair"));
         map = OfflineBootRepair::gptMap(source.header().diskGuid, source.entries(), target.header().diskGuid,
                                         target.entries());
@@ -387,7 +397,7 @@ bool DiskCloneMode::repairBootOffline()
                                 QString::fromStdString(GuidText::fromGptBytes(e.typeGuid.data())).compare(esp, Qt::CaseInsensitive) == 0});
     } else {
         std::vector<uint8_t> source(m_sectorSize), target(m_sectorSize);
-        if (!m_diskIO->readSourceBytes(0, m_sectorSize, source.data()) || !m_diskIO->readTargetBytes(0, m_sectorSize, target.data()))
+        if (!readSource(0, m_sectorSize, source.data()) || !readTarget(0, m_sectorSize, target.data()))
             return fail(QStringLiteral("Cannot read the boot records for the offline boot repair"));
         std::vector<std::pair<uint64_t, uint64_t>> offsets;
         for (int i = 0; i < MbrCodec::EntryCount; ++i) {
@@ -401,9 +411,9 @@ bool DiskCloneMode::repairBootOffline()
         map = OfflineBootRepair::mbrMap(ByteOrder::get32(source.data() + MbrCodec::OffDiskSignature),
                                         ByteOrder::get32(target.data() + MbrCodec::OffDiskSignature), offsets);
     }
-    m_diskIO->flushTarget();
-    m_diskIO->close();
-    OfflineBootRepair repair(QString::fromStdString(Platform::current().diskRealPath(m_targetDisk.diskNumber)), m_sectorSize);
+    sourceFile.close();
+    targetFile.close();
+    OfflineBootRepair repair(targetPath, m_sectorSize);
     switch (repair.run(volumes, m_sourceGpt, map, OfflineRegistry::diskCloneServices(), true)) {
     case OfflineBootRepair::Result::Updated:
         for (const QString& line : repair.changes())
