@@ -90,8 +90,6 @@ Without --yes the target is shown and its number must be typed back; a run witho
 and without --yes is refused. Exit codes: see `tessarin-cli --help`.
 )";
 
-void onStopSignal(int) { CloneRun::requestCancel(); }
-
 void installStopHandlers()
 {
 #ifdef Q_OS_WIN
@@ -105,7 +103,7 @@ void installStopHandlers()
         TRUE);
 #else
     struct sigaction action = {};
-    action.sa_handler = onStopSignal;
+    action.sa_handler = [](int) { CloneRun::requestCancel(); };
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
