@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
 
 Logger& Logger::instance()
 {
@@ -53,10 +56,12 @@ void Logger::log(Level level, const QString& message)
     Callback callback;
     {
         QMutexLocker lock(&m_mutex);
-        const QByteArray bytes = line.toUtf8();
-        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-        std::fputc('\n', stdout);
-        std::fflush(stdout);
+        if (m_echo) {
+            const QByteArray bytes = line.toUtf8();
+            std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+            std::fputc('\n', stdout);
+            std::fflush(stdout);
+        }
         if (m_fileOpen) {
             m_stream << line << "\n";
             m_stream.flush();
@@ -67,6 +72,12 @@ void Logger::log(Level level, const QString& message)
     // Called unlocked: a callback may log, or take locks of its own that other threads hold while logging.
     if (callback)
         callback(message, level);
+}
+
+void Logger::setConsoleEcho(bool echo)
+{
+    QMutexLocker lock(&m_mutex);
+    m_echo = echo;
 }
 
 void Logger::setCallback(Callback callback)
@@ -87,12 +98,33 @@ QString Logger::filePath() const
     return m_fileOpen ? m_file.fileName() : QString();
 }
 
-QString logFilePath()
+QString logFolderFor(bool administrator)
 {
+#ifdef Q_OS_WIN
+    Q_UNUSED(administrator);
     QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     if (desktop.isEmpty())
         desktop = QDir(QDir::homePath()).filePath(QStringLiteral("Desktop"));
-    QString folder = QDir(desktop).filePath(QStringLiteral("Tessarin_Logs"));
+    return QDir(desktop).filePath(QStringLiteral("Tessarin_Logs"));
+#else
+    // Logs are state, not documents: the XDG state folder, or the system's log folder for root.
+    if (administrator)
+        return QStringLiteral("/var/log/tessarin");
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty() || QDir::isRelativePath(state))
+        state = QDir(QDir::homePath()).filePath(QStringLiteral(".local/state"));
+    return QDir(state).filePath(QStringLiteral("tessarin"));
+#endif
+}
+
+QString logFilePath()
+{
+#ifdef Q_OS_WIN
+    const bool administrator = false;
+#else
+    const bool administrator = ::geteuid() == 0;
+#endif
+    QString folder = logFolderFor(administrator);
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable())
         folder = QCoreApplication::applicationDirPath();
     const QString name = QStringLiteral("Tessarin_%1.log")

@@ -19,6 +19,8 @@ public:
     void warning(const QString& message) { log(Warning, message); }
     void error(const QString& message) { log(Error, message); }
     void setCallback(Callback callback);
+    // Off where standard output belongs to someone else (the console program's progress and JSON).
+    void setConsoleEcho(bool echo);
 
     bool isFileOpen() const;
     QString filePath() const;
@@ -31,8 +33,12 @@ private:
     QTextStream m_stream;
     Level m_minimumLevel = Info;
     bool m_fileOpen = false;
+    bool m_echo = true;
     Callback m_callback;
 };
 
-// This run's log file: Desktop/Tessarin_Logs/Tessarin_<yyyyMMdd_HHmmss>.log, or beside the executable.
+// Where the logs go: Desktop/Tessarin_Logs on Windows; on Linux $XDG_STATE_HOME/tessarin
+// (~/.local/state/tessarin), or /var/log/tessarin for an administrator.
+QString logFolderFor(bool administrator);
+// This run's log file, Tessarin_<yyyyMMdd_HHmmss>.log in that folder, or beside the executable.
 QString logFilePath();

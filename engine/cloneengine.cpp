@@ -68,15 +68,13 @@ void CloneEngine::logConfiguration() const
 {
     Logger& log = Logger::instance();
     const CloneConfig& c = m_config;
-    const bool fixBoot = c.fixBoot || c.mode == Tessarin::CloneModeType::DiskClone
-        || c.mode == Tessarin::CloneModeType::SystemClone;
     log.info(QStringLiteral("Clone configuration:"));
     log.info(QStringLiteral("  Mode: %1").arg(static_cast<int>(c.mode)));
     log.info(diskLine("Source", c.sourceDisk));
     log.info(diskLine("Target", c.targetDisk));
     log.info(QStringLiteral("  Smart Clone: %1").arg(yesNo(c.smartClone)));
     log.info(QStringLiteral("  Align 4K: %1").arg(yesNo(c.align4K)));
-    log.info(QStringLiteral("  Fix Boot: %1").arg(yesNo(fixBoot)));
+    log.info(QStringLiteral("  Fix Boot: %1").arg(yesNo(c.fixBoot)));
     log.info(QStringLiteral("  Resize Mode: %1").arg(c.resizeModeName()));
     log.info(QStringLiteral("  Copy Method: Pipeline (optimized)"));
     if (c.resizeMode == Tessarin::ResizeMode::KeepAndCreateData)

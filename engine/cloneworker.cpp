@@ -152,9 +152,7 @@ bool CloneWorker::runPhases(CloneMode* strategy)
         return false;
     }
 
-    const bool bootRepairWanted = m_config.fixBoot || mode == CloneModeType::DiskClone
-        || mode == CloneModeType::SystemClone;
-    if (!bootRepairWanted || m_cancelled.load())
+    if (!m_config.fixBoot || m_cancelled.load())
         return true;
 
     m_progress.status = Tessarin::RepairingBoot;

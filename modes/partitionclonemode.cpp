@@ -196,20 +196,22 @@ bool PartitionCloneMode::locateTargetEntry()
     return true;
 }
 
+uint64_t PartitionCloneMode::freeSpaceOffset(uint32_t targetSectorSize, bool align4K)
+{
+    if (!align4K)
+        return FreeSpaceOffset;
+    const uint64_t a = std::max<uint64_t>(4096, targetSectorSize);
+    return (FreeSpaceOffset + a - 1) / a * a;
+}
+
 bool PartitionCloneMode::prepareFreeSpace()
 {
     m_targetSectorSize = m_targetDisk.sectorSize ? m_targetDisk.sectorSize : 512;
     const uint32_t ts = m_targetSectorSize;
     m_table = m_targetDisk.partitionStyle == Tessarin::PartitionStyle::MBR ? Table::Mbr : Table::Gpt;
-    m_targetOffset = FreeSpaceOffset;
-    if (m_align4K) {
-        const uint64_t a = std::max<uint64_t>(4096, ts);
-        if (m_targetOffset % a != 0) {
-            const uint64_t aligned = (m_targetOffset + a - 1) / a * a;
-            log().info(QStringLiteral("Aligning target offset from %1 to %2").arg(m_targetOffset).arg(aligned));
-            m_targetOffset = aligned;
-        }
-    }
+    m_targetOffset = freeSpaceOffset(ts, m_align4K);
+    if (m_targetOffset != FreeSpaceOffset)
+        log().info(QStringLiteral("Aligning target offset from %1 to %2").arg(FreeSpaceOffset).arg(m_targetOffset));
     const uint64_t tail = m_table == Table::Gpt ? ts + (GptArrayBytes + ts - 1) / ts * ts : 0;
     const uint64_t needed = m_targetOffset + entrySectors() * ts + tail;
     if (m_targetDisk.size < needed)

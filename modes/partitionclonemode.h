@@ -13,6 +13,8 @@
 class PartitionCloneMode : public CloneMode {
     Q_OBJECT
 public:
+    // Where a copy into cleaned free space starts on a target of `targetSectorSize`-byte sectors.
+    static uint64_t freeSpaceOffset(uint32_t targetSectorSize, bool align4K);
     explicit PartitionCloneMode(QObject* parent = nullptr);
 
     QString name() const override;

@@ -114,10 +114,14 @@ bool SystemCloneMode::validate(QString& error)
         }
         log().info(QStringLiteral("Target disk is smaller, partitions will keep original size."));
     }
-    const uint64_t reserve = s.partitionStyle == Style::GPT ? defaultBackupBytes(t.sectorSize) : 0;
     std::vector<SystemCloneLayout::Placement> placements;
-    return SystemCloneLayout::place(m_systemPartitions, t.sectorSize, m_align4K, t.size - std::min(t.size, reserve),
-                                    placements, error);
+    return SystemCloneLayout::place(m_systemPartitions, t.sectorSize, m_align4K, placeableBytes(s, t), placements, error);
+}
+
+uint64_t SystemCloneMode::placeableBytes(const DiskInfo& source, const DiskInfo& target)
+{
+    const uint64_t reserve = source.partitionStyle == Tessarin::PartitionStyle::GPT ? defaultBackupBytes(target.sectorSize) : 0;
+    return target.size - std::min(target.size, reserve);
 }
 
 bool SystemCloneMode::prepare()

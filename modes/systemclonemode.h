@@ -36,6 +36,8 @@ public:
     void setDataPartitionLabel(const QString& label) override { m_dataLabel = label; }
 
     QList<PartitionInfo> detectSystemPartitions() const;
+    // Target bytes the copied partitions may occupy: all of it, less the backup GPT for a GPT source.
+    static uint64_t placeableBytes(const DiskInfo& source, const DiskInfo& target);
     // Target positions once execute has moved them.
     const QList<PartitionInfo>& systemPartitions() const { return m_systemPartitions; }
 

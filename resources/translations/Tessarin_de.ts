@@ -126,6 +126,77 @@
     </message>
 </context>
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>No command given; see --help</source>
+        <translation>Kein Befehl angegeben; siehe --help</translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation>Unbekannter Befehl: %1</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>Unbekannte Option: %1</translation>
+    </message>
+    <message>
+        <source>Unknown clone mode: %1 (disk, system or partition)</source>
+        <translation>Unbekannte Klonart: %1 (disk, system oder partition)</translation>
+    </message>
+    <message>
+        <source>Option %1 needs a value</source>
+        <translation>Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>Invalid value for %1: %2</source>
+        <translation>Ungültiger Wert für %1: %2</translation>
+    </message>
+    <message>
+        <source>--boot-mode, --space and --data-label apply to system clones only</source>
+        <translation>--boot-mode, --space und --data-label gelten nur für Systemklone</translation>
+    </message>
+    <message>
+        <source>--smart and --sector-by-sector exclude each other</source>
+        <translation>--smart und --sector-by-sector schließen einander aus</translation>
+    </message>
+    <message>
+        <source>A clone needs a source and a target</source>
+        <translation>Ein Klon braucht eine Quelle und ein Ziel</translation>
+    </message>
+    <message>
+        <source>A partition clone names its source as DISK:PARTITION</source>
+        <translation>Ein Partitionsklon nennt seine Quelle als DATENTRÄGER:PARTITION</translation>
+    </message>
+    <message>
+        <source>Partition numbers apply to partition clones only</source>
+        <translation>Partitionsnummern gelten nur für Partitionsklone</translation>
+    </message>
+    <message>
+        <source>No listed disk is %1</source>
+        <translation>Kein aufgeführter Datenträger ist %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition %2</source>
+        <translation>Datenträger %1 hat keine Partition %2</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system and is never a target</source>
+        <translation>Datenträger %1 enthält das laufende System und ist nie ein Ziel</translation>
+    </message>
+    <message>
+        <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
+        <translation>Datenträger %1 wird ohne --yes nicht überschrieben: es gibt kein Terminal zur Bestätigung</translation>
+    </message>
+    <message>
+        <source>Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: </source>
+        <translation>Alles auf Datenträger %1 (%2) wird überschrieben. Geben Sie zum Fortfahren die Datenträgernummer ein: </translation>
+    </message>
+    <message>
+        <source>Not confirmed; nothing was written</source>
+        <translation>Nicht bestätigt; nichts wurde geschrieben</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>

@@ -126,6 +126,77 @@
     </message>
 </context>
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>No command given; see --help</source>
+        <translation>No command given; see --help</translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation>Unknown command: %1</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Unknown clone mode: %1 (disk, system or partition)</source>
+        <translation>Unknown clone mode: %1 (disk, system or partition)</translation>
+    </message>
+    <message>
+        <source>Option %1 needs a value</source>
+        <translation>Option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>Invalid value for %1: %2</source>
+        <translation>Invalid value for %1: %2</translation>
+    </message>
+    <message>
+        <source>--boot-mode, --space and --data-label apply to system clones only</source>
+        <translation>--boot-mode, --space and --data-label apply to system clones only</translation>
+    </message>
+    <message>
+        <source>--smart and --sector-by-sector exclude each other</source>
+        <translation>--smart and --sector-by-sector exclude each other</translation>
+    </message>
+    <message>
+        <source>A clone needs a source and a target</source>
+        <translation>A clone needs a source and a target</translation>
+    </message>
+    <message>
+        <source>A partition clone names its source as DISK:PARTITION</source>
+        <translation>A partition clone names its source as DISK:PARTITION</translation>
+    </message>
+    <message>
+        <source>Partition numbers apply to partition clones only</source>
+        <translation>Partition numbers apply to partition clones only</translation>
+    </message>
+    <message>
+        <source>No listed disk is %1</source>
+        <translation>No listed disk is %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition %2</source>
+        <translation>Disk %1 has no partition %2</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system and is never a target</source>
+        <translation>Disk %1 holds the running system and is never a target</translation>
+    </message>
+    <message>
+        <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
+        <translation>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</translation>
+    </message>
+    <message>
+        <source>Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: </source>
+        <translation>Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: </translation>
+    </message>
+    <message>
+        <source>Not confirmed; nothing was written</source>
+        <translation>Not confirmed; nothing was written</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>

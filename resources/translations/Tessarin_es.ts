@@ -126,6 +126,77 @@
     </message>
 </context>
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>No command given; see --help</source>
+        <translation>No se indicó ningún comando; consulte --help</translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation>Comando desconocido: %1</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>Opción desconocida: %1</translation>
+    </message>
+    <message>
+        <source>Unknown clone mode: %1 (disk, system or partition)</source>
+        <translation>Modo de clonación desconocido: %1 (disk, system o partition)</translation>
+    </message>
+    <message>
+        <source>Option %1 needs a value</source>
+        <translation>La opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>Invalid value for %1: %2</source>
+        <translation>Valor no válido para %1: %2</translation>
+    </message>
+    <message>
+        <source>--boot-mode, --space and --data-label apply to system clones only</source>
+        <translation>--boot-mode, --space y --data-label solo se aplican a clonaciones de sistema</translation>
+    </message>
+    <message>
+        <source>--smart and --sector-by-sector exclude each other</source>
+        <translation>--smart y --sector-by-sector se excluyen mutuamente</translation>
+    </message>
+    <message>
+        <source>A clone needs a source and a target</source>
+        <translation>Una clonación necesita un origen y un destino</translation>
+    </message>
+    <message>
+        <source>A partition clone names its source as DISK:PARTITION</source>
+        <translation>Una clonación de partición indica su origen como DISCO:PARTICIÓN</translation>
+    </message>
+    <message>
+        <source>Partition numbers apply to partition clones only</source>
+        <translation>Los números de partición solo se aplican a clonaciones de partición</translation>
+    </message>
+    <message>
+        <source>No listed disk is %1</source>
+        <translation>Ningún disco de la lista es %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition %2</source>
+        <translation>El disco %1 no tiene la partición %2</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system and is never a target</source>
+        <translation>El disco %1 contiene el sistema en ejecución y nunca es un destino</translation>
+    </message>
+    <message>
+        <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
+        <translation>No se sobrescribe el disco %1 sin --yes: no hay terminal para confirmar</translation>
+    </message>
+    <message>
+        <source>Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: </source>
+        <translation>Todo el contenido del disco %1 (%2) se sobrescribirá. Escriba el número del disco para continuar: </translation>
+    </message>
+    <message>
+        <source>Not confirmed; nothing was written</source>
+        <translation>No confirmado; no se escribió nada</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>

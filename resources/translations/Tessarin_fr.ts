@@ -126,6 +126,77 @@
     </message>
 </context>
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>No command given; see --help</source>
+        <translation>Aucune commande indiquée ; voir --help</translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation>Commande inconnue : %1</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>Option inconnue : %1</translation>
+    </message>
+    <message>
+        <source>Unknown clone mode: %1 (disk, system or partition)</source>
+        <translation>Mode de clonage inconnu : %1 (disk, system ou partition)</translation>
+    </message>
+    <message>
+        <source>Option %1 needs a value</source>
+        <translation>L'option %1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>Invalid value for %1: %2</source>
+        <translation>Valeur non valide pour %1 : %2</translation>
+    </message>
+    <message>
+        <source>--boot-mode, --space and --data-label apply to system clones only</source>
+        <translation>--boot-mode, --space et --data-label ne s'appliquent qu'au clonage du système</translation>
+    </message>
+    <message>
+        <source>--smart and --sector-by-sector exclude each other</source>
+        <translation>--smart et --sector-by-sector s'excluent mutuellement</translation>
+    </message>
+    <message>
+        <source>A clone needs a source and a target</source>
+        <translation>Un clonage demande une source et une cible</translation>
+    </message>
+    <message>
+        <source>A partition clone names its source as DISK:PARTITION</source>
+        <translation>Un clonage de partition désigne sa source sous la forme DISQUE:PARTITION</translation>
+    </message>
+    <message>
+        <source>Partition numbers apply to partition clones only</source>
+        <translation>Les numéros de partition ne s'appliquent qu'au clonage de partition</translation>
+    </message>
+    <message>
+        <source>No listed disk is %1</source>
+        <translation>Aucun disque de la liste n'est %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition %2</source>
+        <translation>Le disque %1 n'a pas de partition %2</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system and is never a target</source>
+        <translation>Le disque %1 contient le système en cours d'exécution et n'est jamais une cible</translation>
+    </message>
+    <message>
+        <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
+        <translation>Refus d'écraser le disque %1 sans --yes : aucun terminal pour confirmer</translation>
+    </message>
+    <message>
+        <source>Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: </source>
+        <translation>Tout le contenu du disque %1 (%2) sera écrasé. Tapez le numéro du disque pour continuer : </translation>
+    </message>
+    <message>
+        <source>Not confirmed; nothing was written</source>
+        <translation>Non confirmé ; rien n'a été écrit</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>

@@ -126,6 +126,77 @@
     </message>
 </context>
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>No command given; see --help</source>
+        <translation>Nessun comando indicato; vedere --help</translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation>Comando sconosciuto: %1</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>Opzione sconosciuta: %1</translation>
+    </message>
+    <message>
+        <source>Unknown clone mode: %1 (disk, system or partition)</source>
+        <translation>Modalità di clonazione sconosciuta: %1 (disk, system o partition)</translation>
+    </message>
+    <message>
+        <source>Option %1 needs a value</source>
+        <translation>L'opzione %1 richiede un valore</translation>
+    </message>
+    <message>
+        <source>Invalid value for %1: %2</source>
+        <translation>Valore non valido per %1: %2</translation>
+    </message>
+    <message>
+        <source>--boot-mode, --space and --data-label apply to system clones only</source>
+        <translation>--boot-mode, --space e --data-label valgono solo per la clonazione del sistema</translation>
+    </message>
+    <message>
+        <source>--smart and --sector-by-sector exclude each other</source>
+        <translation>--smart e --sector-by-sector si escludono a vicenda</translation>
+    </message>
+    <message>
+        <source>A clone needs a source and a target</source>
+        <translation>Una clonazione richiede un'origine e una destinazione</translation>
+    </message>
+    <message>
+        <source>A partition clone names its source as DISK:PARTITION</source>
+        <translation>Una clonazione di partizione indica l'origine come DISCO:PARTIZIONE</translation>
+    </message>
+    <message>
+        <source>Partition numbers apply to partition clones only</source>
+        <translation>I numeri di partizione valgono solo per la clonazione di partizioni</translation>
+    </message>
+    <message>
+        <source>No listed disk is %1</source>
+        <translation>Nessun disco elencato è %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition %2</source>
+        <translation>Il disco %1 non ha la partizione %2</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system and is never a target</source>
+        <translation>Il disco %1 contiene il sistema in esecuzione e non è mai una destinazione</translation>
+    </message>
+    <message>
+        <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
+        <translation>Il disco %1 non viene sovrascritto senza --yes: nessun terminale per confermare</translation>
+    </message>
+    <message>
+        <source>Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: </source>
+        <translation>Tutto il contenuto del disco %1 (%2) verrà sovrascritto. Digitare il numero del disco per continuare: </translation>
+    </message>
+    <message>
+        <source>Not confirmed; nothing was written</source>
+        <translation>Non confermato; non è stato scritto nulla</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>

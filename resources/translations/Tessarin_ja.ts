@@ -126,6 +126,77 @@
     </message>
 </context>
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>No command given; see --help</source>
+        <translation>コマンドが指定されていません。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation>不明なコマンド: %1</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>不明なオプション: %1</translation>
+    </message>
+    <message>
+        <source>Unknown clone mode: %1 (disk, system or partition)</source>
+        <translation>不明なクローンモード: %1 (disk、system、partition のいずれか)</translation>
+    </message>
+    <message>
+        <source>Option %1 needs a value</source>
+        <translation>オプション %1 には値が必要です</translation>
+    </message>
+    <message>
+        <source>Invalid value for %1: %2</source>
+        <translation>%1 の値が無効です: %2</translation>
+    </message>
+    <message>
+        <source>--boot-mode, --space and --data-label apply to system clones only</source>
+        <translation>--boot-mode、--space、--data-label はシステムクローンにのみ使用できます</translation>
+    </message>
+    <message>
+        <source>--smart and --sector-by-sector exclude each other</source>
+        <translation>--smart と --sector-by-sector は同時に指定できません</translation>
+    </message>
+    <message>
+        <source>A clone needs a source and a target</source>
+        <translation>クローンにはソースとターゲットが必要です</translation>
+    </message>
+    <message>
+        <source>A partition clone names its source as DISK:PARTITION</source>
+        <translation>パーティションクローンではソースを ディスク:パーティション の形で指定します</translation>
+    </message>
+    <message>
+        <source>Partition numbers apply to partition clones only</source>
+        <translation>パーティション番号はパーティションクローンにのみ使用できます</translation>
+    </message>
+    <message>
+        <source>No listed disk is %1</source>
+        <translation>一覧に %1 というディスクはありません</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition %2</source>
+        <translation>ディスク %1 にパーティション %2 はありません</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system and is never a target</source>
+        <translation>ディスク %1 には実行中のシステムがあるため、ターゲットにはできません</translation>
+    </message>
+    <message>
+        <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
+        <translation>--yes なしではディスク %1 を上書きしません: 確認に使う端末がありません</translation>
+    </message>
+    <message>
+        <source>Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: </source>
+        <translation>ディスク %1 (%2) の内容はすべて上書きされます。続行するにはディスク番号を入力してください: </translation>
+    </message>
+    <message>
+        <source>Not confirmed; nothing was written</source>
+        <translation>確認されませんでした。何も書き込まれていません</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>

@@ -126,6 +126,77 @@
     </message>
 </context>
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>No command given; see --help</source>
+        <translation>명령이 지정되지 않았습니다. --help를 참조하십시오</translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation>알 수 없는 명령: %1</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>알 수 없는 옵션: %1</translation>
+    </message>
+    <message>
+        <source>Unknown clone mode: %1 (disk, system or partition)</source>
+        <translation>알 수 없는 복제 모드: %1 (disk, system 또는 partition)</translation>
+    </message>
+    <message>
+        <source>Option %1 needs a value</source>
+        <translation>옵션 %1에는 값이 필요합니다</translation>
+    </message>
+    <message>
+        <source>Invalid value for %1: %2</source>
+        <translation>%1의 값이 잘못되었습니다: %2</translation>
+    </message>
+    <message>
+        <source>--boot-mode, --space and --data-label apply to system clones only</source>
+        <translation>--boot-mode, --space, --data-label은 시스템 복제에만 적용됩니다</translation>
+    </message>
+    <message>
+        <source>--smart and --sector-by-sector exclude each other</source>
+        <translation>--smart와 --sector-by-sector는 함께 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>A clone needs a source and a target</source>
+        <translation>복제에는 원본과 대상이 필요합니다</translation>
+    </message>
+    <message>
+        <source>A partition clone names its source as DISK:PARTITION</source>
+        <translation>파티션 복제는 원본을 디스크:파티션 형식으로 지정합니다</translation>
+    </message>
+    <message>
+        <source>Partition numbers apply to partition clones only</source>
+        <translation>파티션 번호는 파티션 복제에만 적용됩니다</translation>
+    </message>
+    <message>
+        <source>No listed disk is %1</source>
+        <translation>목록에 %1 디스크가 없습니다</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition %2</source>
+        <translation>디스크 %1에 파티션 %2이(가) 없습니다</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system and is never a target</source>
+        <translation>디스크 %1에는 실행 중인 시스템이 있어 대상이 될 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
+        <translation>--yes 없이 디스크 %1을(를) 덮어쓰지 않습니다: 확인할 터미널이 없습니다</translation>
+    </message>
+    <message>
+        <source>Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: </source>
+        <translation>디스크 %1 (%2)의 모든 내용을 덮어씁니다. 계속하려면 디스크 번호를 입력하십시오: </translation>
+    </message>
+    <message>
+        <source>Not confirmed; nothing was written</source>
+        <translation>확인되지 않았습니다. 아무것도 기록되지 않았습니다</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>

@@ -126,6 +126,77 @@
     </message>
 </context>
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>No command given; see --help</source>
+        <translation>Geen opdracht opgegeven; zie --help</translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation>Onbekende opdracht: %1</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>Onbekende optie: %1</translation>
+    </message>
+    <message>
+        <source>Unknown clone mode: %1 (disk, system or partition)</source>
+        <translation>Onbekende kloonmodus: %1 (disk, system of partition)</translation>
+    </message>
+    <message>
+        <source>Option %1 needs a value</source>
+        <translation>Optie %1 heeft een waarde nodig</translation>
+    </message>
+    <message>
+        <source>Invalid value for %1: %2</source>
+        <translation>Ongeldige waarde voor %1: %2</translation>
+    </message>
+    <message>
+        <source>--boot-mode, --space and --data-label apply to system clones only</source>
+        <translation>--boot-mode, --space en --data-label gelden alleen voor systeemklonen</translation>
+    </message>
+    <message>
+        <source>--smart and --sector-by-sector exclude each other</source>
+        <translation>--smart en --sector-by-sector sluiten elkaar uit</translation>
+    </message>
+    <message>
+        <source>A clone needs a source and a target</source>
+        <translation>Een kloon heeft een bron en een doel nodig</translation>
+    </message>
+    <message>
+        <source>A partition clone names its source as DISK:PARTITION</source>
+        <translation>Een partitiekloon noemt zijn bron als SCHIJF:PARTITIE</translation>
+    </message>
+    <message>
+        <source>Partition numbers apply to partition clones only</source>
+        <translation>Partitienummers gelden alleen voor partitieklonen</translation>
+    </message>
+    <message>
+        <source>No listed disk is %1</source>
+        <translation>Geen vermelde schijf is %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition %2</source>
+        <translation>Schijf %1 heeft geen partitie %2</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system and is never a target</source>
+        <translation>Schijf %1 bevat het draaiende systeem en is nooit een doel</translation>
+    </message>
+    <message>
+        <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
+        <translation>Schijf %1 wordt zonder --yes niet overschreven: er is geen terminal om te bevestigen</translation>
+    </message>
+    <message>
+        <source>Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: </source>
+        <translation>Alles op schijf %1 (%2) wordt overschreven. Typ het schijfnummer om door te gaan: </translation>
+    </message>
+    <message>
+        <source>Not confirmed; nothing was written</source>
+        <translation>Niet bevestigd; er is niets geschreven</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>

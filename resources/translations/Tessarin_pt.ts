@@ -126,6 +126,77 @@
     </message>
 </context>
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>No command given; see --help</source>
+        <translation>Nenhum comando indicado; consulte --help</translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation>Comando desconhecido: %1</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>Opção desconhecida: %1</translation>
+    </message>
+    <message>
+        <source>Unknown clone mode: %1 (disk, system or partition)</source>
+        <translation>Modo de clonagem desconhecido: %1 (disk, system ou partition)</translation>
+    </message>
+    <message>
+        <source>Option %1 needs a value</source>
+        <translation>A opção %1 precisa de um valor</translation>
+    </message>
+    <message>
+        <source>Invalid value for %1: %2</source>
+        <translation>Valor inválido para %1: %2</translation>
+    </message>
+    <message>
+        <source>--boot-mode, --space and --data-label apply to system clones only</source>
+        <translation>--boot-mode, --space e --data-label aplicam-se apenas à clonagem do sistema</translation>
+    </message>
+    <message>
+        <source>--smart and --sector-by-sector exclude each other</source>
+        <translation>--smart e --sector-by-sector excluem-se mutuamente</translation>
+    </message>
+    <message>
+        <source>A clone needs a source and a target</source>
+        <translation>Uma clonagem precisa de uma origem e de um destino</translation>
+    </message>
+    <message>
+        <source>A partition clone names its source as DISK:PARTITION</source>
+        <translation>Uma clonagem de partição indica a origem como DISCO:PARTIÇÃO</translation>
+    </message>
+    <message>
+        <source>Partition numbers apply to partition clones only</source>
+        <translation>Os números de partição aplicam-se apenas à clonagem de partições</translation>
+    </message>
+    <message>
+        <source>No listed disk is %1</source>
+        <translation>Nenhum disco listado é %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition %2</source>
+        <translation>O disco %1 não tem a partição %2</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system and is never a target</source>
+        <translation>O disco %1 contém o sistema em execução e nunca é um destino</translation>
+    </message>
+    <message>
+        <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
+        <translation>O disco %1 não é substituído sem --yes: não há terminal para confirmar</translation>
+    </message>
+    <message>
+        <source>Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: </source>
+        <translation>Todo o conteúdo do disco %1 (%2) será substituído. Digite o número do disco para continuar: </translation>
+    </message>
+    <message>
+        <source>Not confirmed; nothing was written</source>
+        <translation>Não confirmado; nada foi gravado</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>

@@ -126,6 +126,77 @@
     </message>
 </context>
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>No command given; see --help</source>
+        <translation>Komut verilmedi; --help'e bakın</translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation>Bilinmeyen komut: %1</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>Bilinmeyen seçenek: %1</translation>
+    </message>
+    <message>
+        <source>Unknown clone mode: %1 (disk, system or partition)</source>
+        <translation>Bilinmeyen klonlama modu: %1 (disk, system veya partition)</translation>
+    </message>
+    <message>
+        <source>Option %1 needs a value</source>
+        <translation>%1 seçeneği bir değer gerektirir</translation>
+    </message>
+    <message>
+        <source>Invalid value for %1: %2</source>
+        <translation>%1 için geçersiz değer: %2</translation>
+    </message>
+    <message>
+        <source>--boot-mode, --space and --data-label apply to system clones only</source>
+        <translation>--boot-mode, --space ve --data-label yalnızca sistem klonlamasında geçerlidir</translation>
+    </message>
+    <message>
+        <source>--smart and --sector-by-sector exclude each other</source>
+        <translation>--smart ve --sector-by-sector birlikte kullanılamaz</translation>
+    </message>
+    <message>
+        <source>A clone needs a source and a target</source>
+        <translation>Klonlama için bir kaynak ve bir hedef gerekir</translation>
+    </message>
+    <message>
+        <source>A partition clone names its source as DISK:PARTITION</source>
+        <translation>Bölüm klonlaması kaynağını DİSK:BÖLÜM olarak belirtir</translation>
+    </message>
+    <message>
+        <source>Partition numbers apply to partition clones only</source>
+        <translation>Bölüm numaraları yalnızca bölüm klonlamasında geçerlidir</translation>
+    </message>
+    <message>
+        <source>No listed disk is %1</source>
+        <translation>Listelenen disklerden hiçbiri %1 değil</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition %2</source>
+        <translation>Disk %1 üzerinde %2 numaralı bölüm yok</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system and is never a target</source>
+        <translation>Disk %1 çalışan sistemi barındırır ve asla hedef olamaz</translation>
+    </message>
+    <message>
+        <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
+        <translation>Disk %1 --yes olmadan üzerine yazılmaz: onay verecek bir terminal yok</translation>
+    </message>
+    <message>
+        <source>Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: </source>
+        <translation>Disk %1 (%2) üzerindeki her şeyin üzerine yazılacak. Devam etmek için disk numarasını yazın: </translation>
+    </message>
+    <message>
+        <source>Not confirmed; nothing was written</source>
+        <translation>Onaylanmadı; hiçbir şey yazılmadı</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>

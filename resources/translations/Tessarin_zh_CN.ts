@@ -126,6 +126,77 @@
     </message>
 </context>
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>No command given; see --help</source>
+        <translation>未指定命令；请参阅 --help</translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation>未知命令：%1</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>未知选项：%1</translation>
+    </message>
+    <message>
+        <source>Unknown clone mode: %1 (disk, system or partition)</source>
+        <translation>未知克隆模式：%1（disk、system 或 partition）</translation>
+    </message>
+    <message>
+        <source>Option %1 needs a value</source>
+        <translation>选项 %1 需要一个值</translation>
+    </message>
+    <message>
+        <source>Invalid value for %1: %2</source>
+        <translation>%1 的值无效：%2</translation>
+    </message>
+    <message>
+        <source>--boot-mode, --space and --data-label apply to system clones only</source>
+        <translation>--boot-mode、--space 和 --data-label 仅适用于系统克隆</translation>
+    </message>
+    <message>
+        <source>--smart and --sector-by-sector exclude each other</source>
+        <translation>--smart 与 --sector-by-sector 不能同时使用</translation>
+    </message>
+    <message>
+        <source>A clone needs a source and a target</source>
+        <translation>克隆需要一个源和一个目标</translation>
+    </message>
+    <message>
+        <source>A partition clone names its source as DISK:PARTITION</source>
+        <translation>分区克隆以 磁盘:分区 的形式指定源</translation>
+    </message>
+    <message>
+        <source>Partition numbers apply to partition clones only</source>
+        <translation>分区编号仅适用于分区克隆</translation>
+    </message>
+    <message>
+        <source>No listed disk is %1</source>
+        <translation>列表中没有磁盘 %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition %2</source>
+        <translation>磁盘 %1 上没有分区 %2</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system and is never a target</source>
+        <translation>磁盘 %1 包含正在运行的系统，不能作为目标</translation>
+    </message>
+    <message>
+        <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
+        <translation>没有 --yes 时不会覆盖磁盘 %1：没有可用于确认的终端</translation>
+    </message>
+    <message>
+        <source>Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: </source>
+        <translation>磁盘 %1（%2）上的所有内容都将被覆盖。请输入磁盘编号以继续：</translation>
+    </message>
+    <message>
+        <source>Not confirmed; nothing was written</source>
+        <translation>未确认；未写入任何内容</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>

@@ -126,6 +126,77 @@
     </message>
 </context>
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>No command given; see --help</source>
+        <translation>未指定命令；請參閱 --help</translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation>未知的命令：%1</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>未知的選項：%1</translation>
+    </message>
+    <message>
+        <source>Unknown clone mode: %1 (disk, system or partition)</source>
+        <translation>未知的複製模式：%1（disk、system 或 partition）</translation>
+    </message>
+    <message>
+        <source>Option %1 needs a value</source>
+        <translation>選項 %1 需要一個值</translation>
+    </message>
+    <message>
+        <source>Invalid value for %1: %2</source>
+        <translation>%1 的值無效：%2</translation>
+    </message>
+    <message>
+        <source>--boot-mode, --space and --data-label apply to system clones only</source>
+        <translation>--boot-mode、--space 和 --data-label 僅適用於系統複製</translation>
+    </message>
+    <message>
+        <source>--smart and --sector-by-sector exclude each other</source>
+        <translation>--smart 與 --sector-by-sector 不能同時使用</translation>
+    </message>
+    <message>
+        <source>A clone needs a source and a target</source>
+        <translation>複製需要一個來源和一個目標</translation>
+    </message>
+    <message>
+        <source>A partition clone names its source as DISK:PARTITION</source>
+        <translation>磁碟分割複製以 磁碟:磁碟分割 的形式指定來源</translation>
+    </message>
+    <message>
+        <source>Partition numbers apply to partition clones only</source>
+        <translation>磁碟分割編號僅適用於磁碟分割複製</translation>
+    </message>
+    <message>
+        <source>No listed disk is %1</source>
+        <translation>清單中沒有磁碟 %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition %2</source>
+        <translation>磁碟 %1 上沒有磁碟分割 %2</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system and is never a target</source>
+        <translation>磁碟 %1 含有正在執行的系統，不能作為目標</translation>
+    </message>
+    <message>
+        <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
+        <translation>沒有 --yes 時不會覆寫磁碟 %1：沒有可用於確認的終端機</translation>
+    </message>
+    <message>
+        <source>Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: </source>
+        <translation>磁碟 %1（%2）上的所有內容都將被覆寫。請輸入磁碟編號以繼續：</translation>
+    </message>
+    <message>
+        <source>Not confirmed; nothing was written</source>
+        <translation>未確認；未寫入任何內容</translation>
+    </message>
+</context>
+<context>
     <name>CloneConfig</name>
     <message>
         <source>Target disk is smaller than source disk</source>

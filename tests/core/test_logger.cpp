@@ -2,6 +2,7 @@
 
 #include <QtTest>
 #include <thread>
+#include <unistd.h>
 
 class TestLogger : public QObject {
     Q_OBJECT
@@ -51,20 +52,25 @@ private slots:
         QCOMPARE(depth, 2);
     }
 
-    void logFileNextToExecutableWhenDesktopUnusable()
+    void logFolderFollowsStateConventionsElseExecutable()
     {
         QTemporaryDir home;
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toUtf8());
+        QCOMPARE(logFolderFor(false), home.filePath(QStringLiteral("state/tessarin")));
+        QCOMPARE(logFolderFor(true), QStringLiteral("/var/log/tessarin"));
+        qputenv("XDG_STATE_HOME", "relative/state");
+        QCOMPARE(logFolderFor(false), home.filePath(QStringLiteral(".local/state/tessarin")));
+        if (::geteuid() == 0)
+            return;
         // A plain file where the log folder should go makes the folder impossible to create.
-        QDir(home.path()).mkpath(QStringLiteral("Desktop"));
-        QFile blocker(home.filePath(QStringLiteral("Desktop/Tessarin_Logs")));
+        QDir(home.path()).mkpath(QStringLiteral(".local/state"));
+        QFile blocker(home.filePath(QStringLiteral(".local/state/tessarin")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        qputenv("HOME", home.path().toUtf8());
-        qputenv("XDG_DESKTOP_DIR", home.filePath(QStringLiteral("Desktop")).toUtf8());
-        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
         QCOMPARE(QFileInfo(logFilePath()).absolutePath(), QCoreApplication::applicationDirPath());
         QFile::remove(blocker.fileName());
-        QCOMPARE(QFileInfo(logFilePath()).absolutePath(), home.filePath(QStringLiteral("Desktop/Tessarin_Logs")));
+        QCOMPARE(QFileInfo(logFilePath()).absolutePath(), home.filePath(QStringLiteral(".local/state/tessarin")));
     }
 };
 

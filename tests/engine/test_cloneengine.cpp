@@ -238,7 +238,7 @@ private slots:
         QTest::addColumn<bool>("fixBoot");
         QTest::addColumn<bool>("success");
         // A failing repair of a disk clone with fixBoot on is a row of phaseOrderAndFailures.
-        QTest::newRow("disk, fixBoot off") << CloneModeType::DiskClone << false << false;
+        QTest::newRow("disk, fixBoot off") << CloneModeType::DiskClone << false << true;
         QTest::newRow("system") << CloneModeType::SystemClone << true << false;
         QTest::newRow("partition") << CloneModeType::PartitionClone << true << true;
         QTest::newRow("partition, fixBoot off") << CloneModeType::PartitionClone << false << true;
@@ -253,8 +253,8 @@ private slots:
         config.fixBoot = fixBoot;
         CloneEngine engine;
         QCOMPARE(run(engine, config).value(0).toBool(), success);
-        // Only a partition clone without fixBoot skips the repair.
-        QCOMPARE(m_script->recorded().contains(QStringLiteral("repairBoot")), mode != CloneModeType::PartitionClone || fixBoot);
+        // fixBoot alone decides, in every mode.
+        QCOMPARE(m_script->recorded().contains(QStringLiteral("repairBoot")), fixBoot);
     }
 
     void invalidConfigurationOnlyEmitsError()

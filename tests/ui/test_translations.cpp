@@ -145,7 +145,7 @@ private slots:
                 p.setWorkingDirectory(root);
                 QStringList arguments = QStringLiteral("-silent -locations none -no-obsolete -I .").split(QLatin1Char(' '));
                 // lupdate fails on a missing folder, and git keeps no empty ones.
-                for (const char* folder : {"core", "engine", "modes", "partition", "filesystem", "boot", "platformtools", "ui", "links", "app"})
+                for (const char* folder : {"core", "engine", "modes", "partition", "filesystem", "boot", "platformtools", "ui", "links", "app", "cli"})
                     if (QDir(root).exists(QLatin1String(folder)))
                         arguments << QLatin1String(folder);
                 arguments << QStringLiteral("-ts") << path;

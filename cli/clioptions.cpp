@@ -1,0 +1,221 @@
+#include "cli/clioptions.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <optional>
+
+namespace {
+// "SRC:N" -> ("SRC", N); no number after the last colon leaves the text whole.
+QPair<QString, int> splitPartition(const QString& text)
+{
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    bool ok = false;
+    const int number = colon > 0 ? text.mid(colon + 1).toInt(&ok) : 0;
+    if (!ok)
+        return {text, -1};
+    return {text.left(colon), number};
+}
+
+std::optional<Tessarin::ResizeMode> spaceMode(const QString& word)
+{
+    if (word == QLatin1String("keep"))
+        return Tessarin::ResizeMode::KeepOnly;
+    if (word == QLatin1String("data"))
+        return Tessarin::ResizeMode::KeepAndCreateData;
+    if (word == QLatin1String("expand"))
+        return Tessarin::ResizeMode::ExpandSystem;
+    return std::nullopt;
+}
+} // namespace
+
+CliOptions::Command CliOptions::commandOf(const QStringList& arguments)
+{
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h")))
+        return Command::Help;
+    if (arguments.value(0) == QLatin1String("--version"))
+        return Command::Version;
+    if (arguments.value(0) == QLatin1String("list"))
+        return Command::List;
+    if (arguments.value(0) == QLatin1String("clone"))
+        return Command::Clone;
+    return Command::Help;
+}
+
+const DiskInfo* CliOptions::findDisk(const QString& text, const QList<DiskInfo>& disks)
+{
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    const QString canonical = QFileInfo(text).canonicalFilePath();
+    for (const DiskInfo& d : disks) {
+        if (isNumber ? d.diskNumber == number
+                     : (text == d.realPath || text.compare(d.devicePath, Qt::CaseInsensitive) == 0
+                        || (!canonical.isEmpty() && canonical == QFileInfo(d.realPath).canonicalFilePath())))
+            return &d;
+    }
+    return nullptr;
+}
+
+CliOptions CliOptions::parse(const QStringList& arguments, const QList<DiskInfo>& disks)
+{
+    CliOptions o;
+    o.command = commandOf(arguments);
+    const QString word = arguments.value(0);
+    switch (o.command) {
+    case Command::Help:
+        if (!arguments.contains(QLatin1String("--help")) && !arguments.contains(QLatin1String("-h")))
+            o.error = word.isEmpty() ? tr("No command given; see --help") : tr("Unknown command: %1").arg(word);
+        else if (word == QLatin1String("list") || word == QLatin1String("clone"))
+            o.helpTopic = word;
+        break;
+    case Command::Version:
+        break;
+    case Command::List:
+        for (const QString& a : arguments.mid(1)) {
+            if (a == QLatin1String("--json"))
+                o.json = true;
+            else if (o.error.isEmpty())
+                o.error = tr("Unknown option: %1").arg(a);
+        }
+        break;
+    case Command::Clone:
+        o.parseClone(arguments.mid(1), disks);
+        break;
+    }
+    return o;
+}
+
+void CliOptions::parseClone(const QStringList& arguments, const QList<DiskInfo>& disks)
+{
+    using Mode = Tessarin::CloneModeType;
+    static const QHash<QString, Mode> modes{{QStringLiteral("disk"), Mode::DiskClone},
+                                            {QStringLiteral("system"), Mode::SystemClone},
+                                            {QStringLiteral("partition"), Mode::PartitionClone}};
+    const QString modeWord = arguments.value(0);
+    if (!modes.contains(modeWord)) {
+        error = tr("Unknown clone mode: %1 (disk, system or partition)").arg(modeWord);
+        return;
+    }
+    config.mode = modes.value(modeWord);
+    const bool system = config.mode == Mode::SystemClone;
+
+    QStringList positional;
+    std::optional<bool> smart, bootRepair;
+    bool systemOnly = false;
+    for (int i = 1; i < arguments.size() && error.isEmpty(); ++i) {
+        QString a = arguments[i];
+        QString value;
+        const bool takesValue = a.startsWith(QLatin1String("--boot-mode")) || a.startsWith(QLatin1String("--space"))
+            || a.startsWith(QLatin1String("--data-label"));
+        if (takesValue) {
+            const qsizetype eq = a.indexOf(QLatin1Char('='));
+            if (eq > 0) {
+                value = a.mid(eq + 1);
+                a = a.left(eq);
+            } else if (i + 1 < arguments.size()) {
+                value = arguments[++i];
+            } else {
+                error = tr("Option %1 needs a value").arg(a);
+                break;
+            }
+            systemOnly = true;
+        }
+        if (a == QLatin1String("--smart") || a == QLatin1String("--no-smart"))
+            smart = a == QLatin1String("--smart");
+        else if (a == QLatin1String("--sector-by-sector"))
+            config.sectorBySector = true;
+        else if (a == QLatin1String("--no-align-4k"))
+            config.align4K = false;
+        else if (a == QLatin1String("--boot-repair") || a == QLatin1String("--no-boot-repair"))
+            bootRepair = a == QLatin1String("--boot-repair");
+        else if (a == QLatin1String("--verify"))
+            config.verify = true;
+        else if (a == QLatin1String("--continue-on-read-errors"))
+            config.continueOnReadErrors = true;
+        else if (a == QLatin1String("--dry-run"))
+            dryRun = true;
+        else if (a == QLatin1String("--yes") || a == QLatin1String("-y"))
+            yes = true;
+        else if (a == QLatin1String("--json"))
+            json = true;
+        else if (a == QLatin1String("--boot-mode") && (value == QLatin1String("uefi") || value == QLatin1String("legacy")))
+            config.targetBootMode = value == QLatin1String("uefi") ? Tessarin::TargetBootMode::Uefi
+                                                                   : Tessarin::TargetBootMode::Legacy;
+        else if (a == QLatin1String("--space") && spaceMode(value))
+            config.resizeMode = *spaceMode(value);
+        else if (a == QLatin1String("--data-label") && !value.trimmed().isEmpty())
+            config.dataPartitionLabel = value;
+        else if (takesValue)
+            error = tr("Invalid value for %1: %2").arg(a, value);
+        else if (a.startsWith(QLatin1Char('-')) && a.size() > 1)
+            error = tr("Unknown option: %1").arg(a);
+        else
+            positional << a;
+    }
+    if (!error.isEmpty())
+        return;
+    if (systemOnly && !system) {
+        error = tr("--boot-mode, --space and --data-label apply to system clones only");
+        return;
+    }
+    // The window's copy options: sector by sector and smart copy exclude each other.
+    if (config.sectorBySector && smart.value_or(false)) {
+        error = tr("--smart and --sector-by-sector exclude each other");
+        return;
+    }
+    config.smartClone = smart.value_or(!config.sectorBySector);
+    config.fixBoot = bootRepair.value_or(config.mode != Mode::PartitionClone);
+    if (positional.size() != 2) {
+        error = tr("A clone needs a source and a target");
+        return;
+    }
+    if (!takeDisks(positional[0], positional[1], disks))
+        return;
+    if (!system) {
+        // Only the system clone uses these; the window leaves them at their defaults elsewhere.
+        const CloneConfig defaults;
+        config.targetBootMode = defaults.targetBootMode;
+        config.resizeMode = defaults.resizeMode;
+        config.dataPartitionLabel = defaults.dataPartitionLabel;
+    }
+}
+
+bool CliOptions::takeDisks(const QString& source, const QString& target, const QList<DiskInfo>& disks)
+{
+    const bool partitionMode = config.mode == Tessarin::CloneModeType::PartitionClone;
+    const auto [sourceText, sourceNumber] = splitPartition(source);
+    const auto [targetText, targetNumber] = splitPartition(target);
+    if (partitionMode ? sourceNumber < 0 : (sourceNumber >= 0 || targetNumber >= 0)) {
+        error = partitionMode ? tr("A partition clone names its source as DISK:PARTITION")
+                              : tr("Partition numbers apply to partition clones only");
+        return false;
+    }
+    const DiskInfo* from = findDisk(sourceText, disks);
+    const DiskInfo* to = findDisk(targetText, disks);
+    if (!from || !to) {
+        error = tr("No listed disk is %1").arg(from ? targetText : sourceText);
+        return false;
+    }
+    config.targetDisk = *to;
+    if (!partitionMode) {
+        config.sourceDisk = *from;
+        return true;
+    }
+    const auto partition = [](const DiskInfo& disk, int number) -> const PartitionInfo* {
+        for (const PartitionInfo& p : disk.partitions)
+            if (p.partitionNumber == number)
+                return &p;
+        return nullptr;
+    };
+    const PartitionInfo* sourcePartition = partition(*from, sourceNumber);
+    const PartitionInfo* targetPartition = targetNumber >= 0 ? partition(*to, targetNumber) : nullptr;
+    if (!sourcePartition || (targetNumber >= 0 && !targetPartition)) {
+        error = tr("Disk %1 has no partition %2")
+                    .arg(sourcePartition ? to->diskNumber : from->diskNumber)
+                    .arg(sourcePartition ? targetNumber : sourceNumber);
+        return false;
+    }
+    config.sourcePartition = *sourcePartition;
+    if (targetPartition)
+        config.targetPartition = *targetPartition;
+    return true;
+}

@@ -1,0 +1,245 @@
+#include "cli/clioptions.h"
+#include "cli/clonerun.h"
+#include "cli/disklisting.h"
+#include "cli/dryrunplan.h"
+#include "core/diskmanager.h"
+#include "core/logger.h"
+#include "engine/clonemode.h"
+#include "engine/clonemodefactory.h"
+#include "ui/languagesetup.h"
+#include "tessarin_version.h"
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QTextStream>
+#include <QTranslator>
+#include <csignal>
+#include <cstdio>
+#include <memory>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#define isatty _isatty
+#define STDIN_FILENO 0
+#define STDOUT_FILENO 1
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+const char* const ProgramHelp = R"(Usage: tessarin-cli COMMAND [OPTIONS]
+
+Clones disks, Windows systems and partitions with the engine of the Tessarin window.
+
+Commands:
+  list [--json]                       every disk with its partitions
+  clone disk SRC DST                  the whole disk, every partition in place
+  clone system SRC DST                the Windows installation's partitions, packed
+  clone partition SRC:N DST[:M]       partition N into DST's free space, or onto its partition M
+
+SRC and DST are disk numbers from `list`, or the device or image paths that `list` shows.
+`tessarin-cli COMMAND --help` describes a command.
+
+Options:
+  --help, -h      this help
+  --version       the program's version
+
+Exit codes:
+  0  success
+  1  the clone failed
+  2  bad command line
+  3  refused (validation, or confirmation not given): nothing was written
+  4  cancelled (Ctrl-C, SIGINT or SIGTERM)
+  5  completed, but unreadable source sectors were written as zeros
+
+The log goes to the window's log folder; its path is printed at the end of a clone.
+)";
+
+const char* const ListHelp = R"(Usage: tessarin-cli list [--json]
+
+Lists every disk: number, real path, model, size, logical sector size, table style, and each
+partition: number, start sector and size in the disk's logical sectors, type, file system,
+label, used space and roles (EFI, MSR, recovery, system, Windows).
+
+  --json    one JSON array instead of the table
+)";
+
+const char* const CloneHelp = R"(Usage: tessarin-cli clone disk SRC DST [OPTIONS]
+       tessarin-cli clone system SRC DST [OPTIONS]
+       tessarin-cli clone partition SRC:N DST[:M] [OPTIONS]
+
+Options:
+  --smart / --no-smart        copy only the used clusters of NTFS and FAT32 volumes (default on)
+  --sector-by-sector          copy every sector (turns smart copy off)
+  --no-align-4k               do not align new partition starts
+  --boot-mode uefi|legacy     system clone: boot mode of the target (default uefi)
+  --space keep|data|expand    system clone: the target's remaining space is left free, becomes a
+                              data partition (default) or goes to the Windows partition
+  --data-label TEXT           system clone: label of the data partition (default Data)
+  --boot-repair / --no-boot-repair
+                              repair the copy's boot configuration (default on for disk and
+                              system clones, off for partition clones)
+  --verify                    read every copied extent back and compare it with the source
+  --continue-on-read-errors   write zeros for unreadable source sectors instead of stopping
+  --dry-run                   print the plan and write nothing
+  --yes, -y                   do not ask for the target's number to be typed back
+  --json                      one JSON object per line: phases, progress, then the result
+
+Without --yes the target is shown and its number must be typed back; a run without a terminal
+and without --yes is refused. Exit codes: see `tessarin-cli --help`.
+)";
+
+void installStopHandlers()
+{
+#ifdef Q_OS_WIN
+    SetConsoleCtrlHandler(
+        [](DWORD type) -> BOOL {
+            if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT && type != CTRL_CLOSE_EVENT)
+                return FALSE;
+            CloneRun::requestCancel();
+            return TRUE;
+        },
+        TRUE);
+#else
+    struct sigaction action = {};
+    action.sa_handler = [](int) { CloneRun::requestCancel(); };
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+#endif
+}
+
+void printError(const QString& message) { std::fprintf(stderr, "tessarin-cli: %s\n", qUtf8Printable(message)); }
+
+// The checks the run itself makes before it touches anything, so a refusal is known as one.
+QString refusal(const CloneConfig& config)
+{
+    QString error;
+    if (!config.validate(error))
+        return error;
+    if (config.targetDisk.isSystemDisk)
+        return CliOptions::tr("Disk %1 holds the running system and is never a target").arg(config.targetDisk.diskNumber);
+    std::unique_ptr<CloneMode> strategy(CloneModeFactory::create(config.mode, nullptr, error));
+    if (!strategy)
+        return error;
+    strategy->setResizeMode(config.resizeMode);
+    strategy->setDataPartitionLabel(config.dataPartitionLabel);
+    strategy->setConfig(config);
+    strategy->setSmartClone(config.smartClone);
+    strategy->setAlign4K(config.align4K);
+    strategy->setSectorBySector(config.sectorBySector);
+    return strategy->validate(error) ? QString() : error;
+}
+
+bool confirmed(const DiskInfo& target)
+{
+    if (!isatty(STDIN_FILENO)) {
+        printError(CliOptions::tr("Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on")
+                       .arg(target.diskNumber));
+        return false;
+    }
+    std::fputs(qUtf8Printable(DiskListing::describe(target)), stderr);
+    std::fputs(qUtf8Printable(CliOptions::tr("Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: ")
+                                  .arg(target.diskNumber)
+                                  .arg(target.realPath)),
+               stderr);
+    std::fflush(stderr);
+    const QString answer = QTextStream(stdin).readLine().trimmed();
+    if (answer == QString::number(target.diskNumber))
+        return true;
+    printError(CliOptions::tr("Not confirmed; nothing was written"));
+    return false;
+}
+
+int runClone(const CliOptions& options)
+{
+    const CloneConfig& config = options.config;
+    const QString refused = refusal(config);
+    if (!refused.isEmpty()) {
+        printError(refused);
+        return CliResult::Refused;
+    }
+    if (options.dryRun) {
+        DryRunPlan plan;
+        QString error;
+        if (!plan.build(config, error)) {
+            printError(error);
+            return CliResult::Refused;
+        }
+        if (options.json) {
+            CloneRun::printJson(plan.json());
+            CloneRun::printJson(QJsonObject{{QStringLiteral("event"), QStringLiteral("result")},
+                                            {QStringLiteral("success"), true},
+                                            {QStringLiteral("exitCode"), 0},
+                                            {QStringLiteral("dryRun"), true}});
+        } else {
+            std::fputs(qUtf8Printable(plan.text()), stdout);
+        }
+        return CliResult::Success;
+    }
+    if (!options.yes && !confirmed(config.targetDisk))
+        return CliResult::Refused;
+    installStopHandlers();
+    CloneRun run(config, options.json, isatty(STDOUT_FILENO));
+    return run.exec();
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tessarin"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSARIN_VERSION_STRING));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tessarin"));
+    static QTranslator translator;
+    if (LanguageSetup::loadTranslation(translator, LanguageSetup::currentLanguage()))
+        QCoreApplication::installTranslator(&translator);
+
+    const QStringList arguments = app.arguments().mid(1);
+    const CliOptions::Command command = CliOptions::commandOf(arguments);
+    if (command == CliOptions::Command::Help || command == CliOptions::Command::Version) {
+        const CliOptions options = CliOptions::parse(arguments, {});
+        if (!options.error.isEmpty()) {
+            printError(options.error);
+            std::fputs(ProgramHelp, stderr);
+            return CliResult::BadCommandLine;
+        }
+        if (command == CliOptions::Command::Version)
+            std::printf("tessarin-cli %s\n", TESSARIN_VERSION_STRING);
+        else
+            std::fputs(options.helpTopic == QLatin1String("list")    ? ListHelp
+                       : options.helpTopic == QLatin1String("clone") ? CloneHelp
+                                                                     : ProgramHelp,
+                       stdout);
+        return CliResult::Success;
+    }
+
+    // Standard output carries the listing, the progress and the JSON; the log lines go to the file only.
+    Logger& log = Logger::instance();
+    log.setConsoleEcho(false);
+    log.init(logFilePath());
+    log.info(QStringLiteral("tessarin-cli %1: %2").arg(QStringLiteral(TESSARIN_VERSION_STRING), arguments.join(QLatin1Char(' '))));
+    Tessarin::registerMetaTypes();
+
+    const QList<DiskInfo> disks = DiskManager::enumerateDisks();
+    const CliOptions options = CliOptions::parse(arguments, disks);
+    if (!options.error.isEmpty()) {
+        printError(options.error);
+        return CliResult::BadCommandLine;
+    }
+    switch (options.command) {
+    case CliOptions::Command::List:
+        if (options.json)
+            std::printf("%s\n", QJsonDocument(DiskListing::json(disks)).toJson(QJsonDocument::Indented).constData());
+        else
+            std::fputs(qUtf8Printable(DiskListing::text(disks)), stdout);
+        return CliResult::Success;
+    case CliOptions::Command::Clone:
+        return runClone(options);
+    case CliOptions::Command::Help:
+    case CliOptions::Command::Version:
+        break;
+    }
+    return CliResult::BadCommandLine;
+}

@@ -1,0 +1,308 @@
+#include "cli/clioptions.h"
+#include "cli/cliresult.h"
+#include "ui/wizardstate.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+#include <csignal>
+#include <unistd.h>
+
+using Mode = Tessarin::CloneModeType;
+
+namespace {
+QList<DiskInfo> disks()
+{
+    QList<DiskInfo> list;
+    for (int n = 0; n < 3; ++n) {
+        DiskInfo d;
+        d.diskNumber = n;
+        d.realPath = QStringLiteral("/images/disk%1.img").arg(n);
+        d.devicePath = Tessarin::physicalDrivePath(n);
+        d.size = uint64_t(8 + 8 * n) << 30;
+        for (int i = 1; i <= 2; ++i) {
+            PartitionInfo p;
+            p.diskNumber = n;
+            p.partitionNumber = i;
+            p.startSector = 2048 * i;
+            p.size = 1ull << 30;
+            d.partitions << p;
+        }
+        list << d;
+    }
+    return list;
+}
+
+bool sh(const QString& command, QByteArray* out = nullptr)
+{
+    QProcess p;
+    p.start(QStringLiteral("sh"), {QStringLiteral("-c"), command});
+    p.waitForFinished(120000);
+    if (out)
+        *out = p.readAllStandardOutput();
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+QByteArray hashOf(const QString& path)
+{
+    QFile f(path);
+    QCryptographicHash h(QCryptographicHash::Sha256);
+    return f.open(QIODevice::ReadOnly) && h.addData(&f) ? h.result().toHex() : QByteArray();
+}
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir{QStringLiteral("/var/tmp/tessarin-cli-XXXXXX")};
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    // Runs the built program on `images` as its disks; the exit code, standard output in `out`.
+    int cli(const QStringList& images, const QStringList& arguments, QByteArray* out = nullptr)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TESSARIN_DISKS"), images.join(QLatin1Char(':')));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TESSARIN_CLI), arguments);
+        p.closeWriteChannel();
+        p.waitForFinished(240000);
+        if (out)
+            *out = p.readAllStandardOutput();
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    // A GPT disk of `mib` MiB with a FAT32 partition holding one file, made by outside tools.
+    void makeSource(const QString& image, int mib)
+    {
+        QVERIFY(sh(QStringLiteral("truncate -s %1M %2 && sgdisk -n1:2048:+40M -t1:0700 -n2:0:+8M -t2:8300 %2 >/dev/null"
+                                  " && mkfs.fat -F 32 -s 1 --offset 2048 %2 40960 >/dev/null"
+                                  " && head -c 3000000 /dev/urandom > %3 && MTOOLS_SKIP_CHECK=1 mcopy -i %2@@1M %3 ::/data.bin")
+                       .arg(mib).arg(image, path(QStringLiteral("data.bin")))));
+    }
+
+private slots:
+    // The command line becomes the request the window builds for the same choices.
+    void argumentsBecomeTheWindowsRequest_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("smart");
+        QTest::addColumn<bool>("sectorBySector");
+        QTest::addColumn<bool>("align");
+        QTest::addColumn<int>("resize");
+        QTest::addColumn<QString>("error");
+        const int data = int(Tessarin::ResizeMode::KeepAndCreateData), keep = int(Tessarin::ResizeMode::KeepOnly);
+        const int disk = int(Mode::DiskClone), system = int(Mode::SystemClone), part = int(Mode::PartitionClone);
+        QTest::newRow("disk defaults") << QStringList{"disk", "0", "1"} << disk << true << false << true << data << "";
+        QTest::newRow("disk by path") << QStringList{"disk", "/images/disk0.img", "\\\\.\\PhysicalDrive2"} << disk << true
+                                      << false << true << data << "";
+        QTest::newRow("sector by sector") << QStringList{"disk", "0", "1", "--sector-by-sector", "--no-align-4k"} << disk
+                                          << false << true << false << data << "";
+        QTest::newRow("system keep") << QStringList{"system", "1", "2", "--space=keep", "--boot-mode", "legacy", "--no-smart"}
+                                     << system << false << false << true << keep << "";
+        QTest::newRow("partition") << QStringList{"partition", "0:2", "1"} << part << true << false << true << data << "";
+        QTest::newRow("smart and sector") << QStringList{"disk", "0", "1", "--smart", "--sector-by-sector"} << disk << true
+                                          << false << true << data << "--smart and --sector-by-sector exclude each other";
+        QTest::newRow("space on disk clone") << QStringList{"disk", "0", "1", "--space", "keep"} << disk << true << false
+                                             << true << data << "--boot-mode, --space and --data-label apply to system clones only";
+        QTest::newRow("bad space") << QStringList{"system", "0", "1", "--space", "more"} << system << true << false << true
+                                   << data << "Invalid value for --space: more";
+        QTest::newRow("unknown disk") << QStringList{"disk", "0", "7"} << disk << true << false << true << data
+                                      << "No listed disk is 7";
+        QTest::newRow("partition without number") << QStringList{"partition", "0", "1"} << part << true << false << true
+                                                  << data << "A partition clone names its source as DISK:PARTITION";
+        QTest::newRow("missing partition") << QStringList{"partition", "0:5", "1"} << part << true << false << true << data
+                                           << "Disk 0 has no partition 5";
+        QTest::newRow("one disk") << QStringList{"disk", "0"} << disk << true << false << true << data
+                                  << "A clone needs a source and a target";
+    }
+    void argumentsBecomeTheWindowsRequest()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, mode);
+        QFETCH(bool, smart);
+        QFETCH(bool, sectorBySector);
+        QFETCH(bool, align);
+        QFETCH(int, resize);
+        QFETCH(QString, error);
+        const CliOptions o = CliOptions::parse(QStringList{"clone"} + arguments, disks());
+        QCOMPARE(o.error, error);
+        if (!error.isEmpty())
+            return;
+        WizardState window;
+        window.setMode(Mode(mode));
+        if (window.isPartitionMode())
+            window.chooseSourcePartition(o.config.sourcePartition);
+        else
+            window.chooseSourceDisk(o.config.sourceDisk);
+        window.chooseTarget(o.config.targetDisk);
+        window.setCopyOptions(smart, align, sectorBySector);
+        window.setSpaceAllocation(Tessarin::ResizeMode(resize), QStringLiteral("Data"));
+        window.setTargetBootMode(o.config.targetBootMode);
+        const CloneConfig w = window.config();
+        const CloneConfig& c = o.config;
+        QCOMPARE(int(c.mode), int(w.mode));
+        QCOMPARE(c.sourceDisk.realPath, w.sourceDisk.realPath);
+        QCOMPARE(c.sourcePartition.partitionNumber, w.sourcePartition.partitionNumber);
+        QCOMPARE(c.sourcePartition.diskNumber, w.sourcePartition.diskNumber);
+        QCOMPARE(c.targetDisk.diskNumber, w.targetDisk.diskNumber);
+        QCOMPARE(c.smartClone, w.smartClone);
+        QCOMPARE(c.sectorBySector, w.sectorBySector);
+        QCOMPARE(c.align4K, w.align4K);
+        QCOMPARE(c.fixBoot, w.fixBoot);
+        QCOMPARE(int(c.resizeMode), int(w.resizeMode));
+        QCOMPARE(int(c.targetBootMode), int(w.targetBootMode));
+        QVERIFY(!c.verify && !c.continueOnReadErrors);
+    }
+
+    // Flags the window has no switch for, and the partition a partition clone is written onto.
+    void consoleOnlyChoices()
+    {
+        CliOptions o = CliOptions::parse({"clone", "partition", "0:1", "2:2", "--boot-repair", "--verify",
+                                          "--continue-on-read-errors", "--dry-run", "--json", "-y"}, disks());
+        QVERIFY2(o.error.isEmpty(), qPrintable(o.error));
+        QVERIFY(o.config.fixBoot && o.config.verify && o.config.continueOnReadErrors && o.dryRun && o.json && o.yes);
+        QCOMPARE(o.config.targetPartition.diskNumber, 2);
+        QCOMPARE(o.config.targetPartition.partitionNumber, 2);
+        o = CliOptions::parse({"clone", "disk", "0", "1", "--no-boot-repair"}, disks());
+        QVERIFY(!o.config.fixBoot);
+        o = CliOptions::parse({"clone", "system", "0", "1", "--data-label", "Files"}, disks());
+        QCOMPARE(o.config.dataPartitionLabel, QStringLiteral("Files"));
+    }
+
+    void exitCodeOfARun_data()
+    {
+        QTest::addColumn<bool>("success");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<quint64>("unreadable");
+        QTest::addColumn<bool>("cancelRequested");
+        QTest::addColumn<int>("code");
+        QTest::newRow("clean") << true << int(Tessarin::Completed) << quint64(0) << false << 0;
+        QTest::newRow("zeros written") << true << int(Tessarin::Completed) << quint64(3) << false << 5;
+        QTest::newRow("failed") << false << int(Tessarin::Failed) << quint64(0) << false << 1;
+        QTest::newRow("cancelled") << false << int(Tessarin::Cancelled) << quint64(0) << true << 4;
+        QTest::newRow("success despite late signal") << true << int(Tessarin::Completed) << quint64(0) << true << 0;
+    }
+    void exitCodeOfARun()
+    {
+        QFETCH(bool, success);
+        QFETCH(int, status);
+        QFETCH(quint64, unreadable);
+        QFETCH(bool, cancelRequested);
+        QFETCH(int, code);
+        CloneProgress last;
+        last.status = Tessarin::CloneStatus(status);
+        last.unreadableSectors = unreadable;
+        if (!success && !cancelRequested)
+            last.errorMessage = QStringLiteral("write failed");
+        QCOMPARE(int(CliResult::ofClone(success, last, cancelRequested)), code);
+    }
+
+    // `list --json` places every partition where sfdisk reads it from the table.
+    void listAgreesWithSfdisk()
+    {
+        const QString image = path(QStringLiteral("listed.img"));
+        QVERIFY(sh(QStringLiteral("truncate -s 64M %1 && sgdisk -n1:2048:+3M -n2:10240:+17M -n3:0:0 %1 >/dev/null").arg(image)));
+        QByteArray ours, theirs;
+        QCOMPARE(cli({image}, {"list", "--json"}, &ours), 0);
+        QVERIFY(sh(QStringLiteral("sfdisk --json %1").arg(image), &theirs));
+        const QJsonArray listed = QJsonDocument::fromJson(ours).array().at(0).toObject().value("partitions").toArray();
+        const QJsonArray table = QJsonDocument::fromJson(theirs).object().value("partitiontable").toObject().value("partitions").toArray();
+        QCOMPARE(listed.size(), 3);
+        QCOMPARE(listed.size(), table.size());
+        for (int i = 0; i < table.size(); ++i) {
+            QCOMPARE(listed[i].toObject().value("startSector").toInteger(), table[i].toObject().value("start").toInteger());
+            QCOMPARE(listed[i].toObject().value("sectors").toInteger(), table[i].toObject().value("size").toInteger());
+        }
+    }
+
+    // Bad command lines, refusals and dry runs leave the target's bytes as they were.
+    void nothingWrittenUnlessAClone()
+    {
+        const QString source = path(QStringLiteral("source.img")), target = path(QStringLiteral("target.img")),
+                      small = path(QStringLiteral("small.img"));
+        makeSource(source, 64);
+        QVERIFY(sh(QStringLiteral("truncate -s 80M %1 && truncate -s 32M %2 && sgdisk -n1:2048:+8M %2 >/dev/null").arg(target, small)));
+        const QByteArray before = hashOf(target), smallBefore = hashOf(small);
+        const QStringList images{source, target, small};
+        QCOMPARE(cli(images, {"clone", "disk", "0"}), int(CliResult::BadCommandLine));
+        QCOMPARE(cli(images, {"clone", "disk", "0", "1", "--frobnicate"}), int(CliResult::BadCommandLine));
+        QCOMPARE(cli(images, {"clone", "disk", "0", "2", "--yes"}), int(CliResult::Refused));
+        QCOMPARE(cli(images, {"clone", "disk", "0", "0", "--yes"}), int(CliResult::Refused));
+        // No terminal and no --yes: refused, not assumed.
+        QCOMPARE(cli(images, {"clone", "disk", "0", "1"}), int(CliResult::Refused));
+        QByteArray out;
+        QCOMPARE(cli(images, {"clone", "disk", "0", "1", "--dry-run", "--json"}, &out), 0);
+        const QList<QByteArray> lines = out.trimmed().split('\n');
+        QCOMPARE(QJsonDocument::fromJson(lines.first()).object().value("event").toString(), QStringLiteral("plan"));
+        const QJsonArray copies = QJsonDocument::fromJson(lines.first()).object().value("copies").toArray();
+        QCOMPARE(copies.size(), 3);
+        QCOMPARE(copies[1].toObject().value("method").toString(), QStringLiteral("smart"));
+        QVERIFY(copies[1].toObject().value("bytes").toInteger() < 40 << 20);
+        QCOMPARE(QJsonDocument::fromJson(lines.last()).object().value("event").toString(), QStringLiteral("result"));
+        QCOMPARE(hashOf(target), before);
+        QCOMPARE(hashOf(small), smallBefore);
+    }
+
+    // A smart, verified disk clone: the copy passes sgdisk and keeps the file; JSON ends with the result.
+    void cloneSucceedsAndReportsInJson()
+    {
+        const QString source = path(QStringLiteral("ok-source.img")), target = path(QStringLiteral("ok-target.img"));
+        makeSource(source, 64);
+        QVERIFY(sh(QStringLiteral("truncate -s 96M %1").arg(target)));
+        QByteArray out;
+        QCOMPARE(cli({source, target}, {"clone", "disk", "0", "1", "--yes", "--json", "--verify"}, &out), 0);
+        const QList<QByteArray> lines = out.trimmed().split('\n');
+        QVERIFY(lines.size() > 2);
+        for (const QByteArray& line : lines)
+            QVERIFY2(QJsonDocument::fromJson(line).isObject(), line.constData());
+        const QJsonObject result = QJsonDocument::fromJson(lines.last()).object();
+        QCOMPARE(result.value("event").toString(), QStringLiteral("result"));
+        QVERIFY(result.value("success").toBool());
+        QVERIFY(QFile::exists(result.value("log").toString()));
+        QByteArray verify;
+        sh(QStringLiteral("sgdisk -v %1").arg(target), &verify);
+        QVERIFY2(verify.contains("No problems found"), verify.constData());
+        QVERIFY(sh(QStringLiteral("MTOOLS_SKIP_CHECK=1 mcopy -n -i %1@@1M ::/data.bin %2").arg(target, path("copied.bin"))));
+        QCOMPARE(hashOf(path(QStringLiteral("copied.bin"))), hashOf(path(QStringLiteral("data.bin"))));
+    }
+
+    // A target that cannot be written fails the clone (1); SIGINT mid-copy cancels it (4).
+    void failureAndCancelByTheirCodes()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root for a read-only loop device");
+        const QString source = path(QStringLiteral("big.img")), target = path(QStringLiteral("big-target.img"));
+        QVERIFY(sh(QStringLiteral("truncate -s 700M %1 && sgdisk -n1:2048:+600M %1 >/dev/null"
+                                  " && head -c 600M /dev/urandom | dd of=%1 bs=1M seek=1 conv=notrunc status=none"
+                                  " && truncate -s 700M %2").arg(source, target)));
+        QByteArray loop;
+        QVERIFY(sh(QStringLiteral("losetup -r -f --show %1").arg(target), &loop));
+        const QString device = QString::fromLatin1(loop.trimmed());
+        const int failed = cli({source, device}, {"clone", "disk", "0", "1", "--yes", "--no-boot-repair"});
+        sh(QStringLiteral("losetup -d %1").arg(device));
+        QCOMPARE(failed, int(CliResult::Failed));
+
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TESSARIN_DISKS"), source + QLatin1Char(':') + target);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TESSARIN_CLI), {"clone", "disk", "0", "1", "--yes", "--json"});
+        QVERIFY(p.waitForStarted());
+        QByteArray seen;
+        while (!seen.contains("Copying partition 1") && p.state() == QProcess::Running && p.waitForReadyRead(20000))
+            seen += p.readAllStandardOutput();
+        QVERIFY2(seen.contains("Copying partition 1"), seen.constData());
+        ::kill(pid_t(p.processId()), SIGINT);
+        QVERIFY(p.waitForFinished(60000));
+        seen += p.readAllStandardOutput();
+        QCOMPARE(p.exitCode(), int(CliResult::Cancelled));
+        QCOMPARE(QJsonDocument::fromJson(seen.trimmed().split('\n').last()).object().value("exitCode").toInt(), 4);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
