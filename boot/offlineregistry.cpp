@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include "platform/platform.h"
+#include "platform/registryhive.h"
 
 #include <QRegularExpression>
 
@@ -221,4 +222,64 @@ void OfflineRegistry::configureForMigration(const QString& windowsLetter)
         ToolRunner::runReg({QStringLiteral("unload"), key}, MigrationUnloadMs);
     }
     log.info(QStringLiteral("Registry configuration completed"));
+}
+
+QStringList OfflineRegistry::hiveControlSets(RegistryHive& hive)
+{
+    QStringList sets;
+    for (const char* value : {"Current", "Default", "LastKnownGood"}) {
+        std::vector<uint8_t> data;
+        uint32_t type = 0;
+        if (!hive.readValue("Select", value, type, data) || data.size() != 4)
+            continue;
+        const QString name = controlSetName(ByteOrder::get32(data.data()));
+        if (!name.isEmpty() && hive.keyExists(name.toStdString()))
+            appendUnique(sets, name);
+    }
+    static const QRegularExpression controlSet(QStringLiteral("^ControlSet\\d{3}$"));
+    for (const std::string& n : hive.subKeys(std::string()))
+        if (controlSet.match(QString::fromStdString(n)).hasMatch())
+            appendUnique(sets, QString::fromStdString(n));
+    return sets;
+}
+
+bool OfflineRegistry::editHive(RegistryHive& hive, const QStringList& services, bool resetOverrides)
+{
+    Logger& log = Logger::instance();
+    const QStringList sets = hiveControlSets(hive);
+    if (sets.isEmpty()) {
+        m_lastError = QStringLiteral("The SYSTEM hive holds no control set");
+        log.error(m_lastError);
+        return false;
+    }
+    log.info(QStringLiteral("Offline ControlSets: %1").arg(sets.join(QStringLiteral(", "))));
+    std::vector<uint8_t> one(4, 0);
+    one[0] = 1;
+    const std::vector<uint8_t> zero(4, 0);
+    bool ok = true;
+    auto dword = [&](const std::string& key, const std::string& name, const std::vector<uint8_t>& data) {
+        ok = hive.writeValue(key, name, RegistryHive::TypeDword, data) && ok;
+    };
+    for (const QString& set : sets) {
+        const std::string cs = set.toStdString();
+        dword(cs + "\\Services\\partmgr\\Parameters", "SanPolicy", one);
+        dword(cs + "\\Control", "PortableOperatingSystem", one);
+        for (const QString& service : services) {
+            const std::string key = cs + "\\Services\\" + service.toStdString();
+            if (!hive.keyExists(key))
+                continue;
+            dword(key, "Start", zero);
+            if (resetOverrides)
+                ok = hive.deleteKey(key + "\\StartOverride") && ok;
+            dword(key + "\\StartOverride", "0", zero);
+        }
+    }
+    ok = hive.deleteKey("MountedDevices") && ok;
+    if (!ok || !hive.commit()) {
+        m_lastError = QStringLiteral("Failed to edit the offline SYSTEM hive: %1").arg(QString::fromStdString(hive.lastError()));
+        log.error(m_lastError);
+        return false;
+    }
+    log.info(QStringLiteral("Offline SYSTEM hive configured for portable boot (%1 control sets)").arg(sets.size()));
+    return true;
 }

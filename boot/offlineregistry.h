@@ -6,6 +6,8 @@
 // Edits a cloned Windows installation's SYSTEM hive while it is offline: boot-start storage
 // drivers in every control set, SAN policy, portable flag, forgotten drive letters.
 // Phase texts are translated in the context of the clone strategy that relays them.
+class RegistryHive;
+
 class OfflineRegistry : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +35,13 @@ public:
     bool configurePortableUsbBoot(const QString& windowsLetter);
     // System-clone variant; never fails the caller.
     void configureForMigration(const QString& windowsLetter);
+
+    // The same edits on a SYSTEM hive file, for hosts without reg: every control set gets the SAN
+    // policy, the portable flag and `services` starting at boot (with `resetOverrides`, their old
+    // StartOverride values go), and MountedDevices is removed. Commits; false with lastError.
+    bool editHive(RegistryHive& hive, const QStringList& services, bool resetOverrides);
+    // Control sets of a hive file: Select-derived first, then the rest.
+    static QStringList hiveControlSets(RegistryHive& hive);
 
     QString lastError() const { return m_lastError; }
 

@@ -5,14 +5,21 @@
 #include "boot/bootplatform.h"
 #include "boot/boottoolavailability.h"
 #include "boot/diskclonebootrepair.h"
+#include "boot/offlinebootrepair.h"
+#include "boot/offlineregistry.h"
 #include "core/diskio.h"
 #include "core/logger.h"
 #include "modes/usedspace.h"
+#include "ondisk/byteorder.h"
+#include "ondisk/guidtext.h"
 #include "ondisk/mbrcodec.h"
+#include "platform/platform.h"
 #include "partition/diskaccess.h"
 #include "partition/gptdisk.h"
 #include "partition/partitioningtool.h"
 #include "partition/partitionresizer.h"
+
+#include <QFile>
 
 #include <memory>
 #include <vector>
@@ -323,11 +330,8 @@ bool DiskCloneMode::repairBoot()
         log().info(QStringLiteral("Source disk holds no Windows installation; boot repair skipped"));
         return true;
     }
-    if (!BootToolAvailability::allAvailable()) {
-        BootToolAvailability::refuse(QStringLiteral("Disk clone boot repair"));
-        return fail(tr("bcdedit/bcdboot are not available on this system; the data was copied, the boot "
-                       "configuration was not updated"));
-    }
+    if (!BootToolAvailability::allAvailable())
+        return repairBootOffline();
 
     if (!m_bootRepair) {
         m_bootRepair = new DiskCloneBootRepair(m_bcdEditor, m_diskIO, this);
@@ -357,4 +361,68 @@ bool DiskCloneMode::repairBoot()
         m_bootRepair->clearMounted();
     }
     return result;
+}
+
+bool DiskCloneMode::repairBootOffline()
+{
+    // Without bcdedit and reg the clone's own store and SYSTEM hive are edited as hive files. The
+    // copy keeps every partition in place, so entries pair up by index and MBR offsets stay.
+    log().info(QStringLiteral("Windows boot tools missing; editing the clone's boot store offline"));
+    // Both disks are read by path, read-only: the copy routine may already have closed its handles.
+    const QString targetPath = QString::fromStdString(Platform::current().diskRealPath(m_targetDisk.diskNumber));
+    QFile sourceFile(QString::fromStdString(Platform::current().diskRealPath(m_sourceDisk.diskNumber)));
+    QFile targetFile(targetPath);
+    if (!sourceFile.open(QIODevice::ReadOnly) || !targetFile.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Cannot open the disks for the offline boot repair"));
+    auto reader = [](QFile& file) {
+        return [&file](uint64_t offset, uint64_t length, uint8_t* out) {
+            return file.seek(qint64(offset)) && file.read(reinterpret_cast<char*>(out), qint64(length)) == qint64(length);
+        };
+    };
+    const GptDisk::ReadFn readSource = reader(sourceFile);
+    const GptDisk::ReadFn readTarget = reader(targetFile);
+    OfflineBcdStore::IdentityMap map;
+    QList<OfflineBootRepair::Volume> volumes;
+    if (m_sourceGpt) {
+        GptDisk source, target;
+        if (!source.load(readSource, m_sectorSize, uint64_t(sourceFile.size()) / m_sectorSize)
+            || !target.load(readTarget, m_sectorSize, uint64_t(targetFile.size()) / m_sectorSize))
+            return fail(QStringLiteral("Cannot read the partition tables for the offline boot repair"));
+        map = OfflineBootRepair::gptMap(source.header().diskGuid, source.entries(), target.header().diskGuid,
+                                        target.entries());
+        static const QString esp = QStringLiteral("{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}");
+        for (const GptPartitionEntry& e : target.entries())
+            if (e.isUsed())
+                volumes.append({e.firstLba * m_sectorSize, (e.lastLba - e.firstLba + 1) * m_sectorSize,
+                                QString::fromStdString(GuidText::fromGptBytes(e.typeGuid.data())).compare(esp, Qt::CaseInsensitive) == 0});
+    } else {
+        std::vector<uint8_t> source(m_sectorSize), target(m_sectorSize);
+        if (!readSource(0, m_sectorSize, source.data()) || !readTarget(0, m_sectorSize, target.data()))
+            return fail(QStringLiteral("Cannot read the boot records for the offline boot repair"));
+        std::vector<std::pair<uint64_t, uint64_t>> offsets;
+        for (int i = 0; i < MbrCodec::EntryCount; ++i) {
+            MbrCodec::Entry e;
+            if (!MbrCodec::entry(target, i, e) || e.type == 0 || MbrCodec::isExtendedType(e.type))
+                continue;
+            const uint64_t offset = uint64_t(e.firstLba) * m_sectorSize;
+            offsets.emplace_back(offset, offset);
+            volumes.append({offset, uint64_t(e.sectorCount) * m_sectorSize, (e.bootIndicator & MbrCodec::ActiveFlag) != 0});
+        }
+        map = OfflineBootRepair::mbrMap(ByteOrder::get32(source.data() + MbrCodec::OffDiskSignature),
+                                        ByteOrder::get32(target.data() + MbrCodec::OffDiskSignature), offsets);
+    }
+    sourceFile.close();
+    targetFile.close();
+    OfflineBootRepair repair(targetPath, m_sectorSize);
+    switch (repair.run(volumes, m_sourceGpt, map, OfflineRegistry::diskCloneServices(), true)) {
+    case OfflineBootRepair::Result::Updated:
+        for (const QString& line : repair.changes())
+            log().info(QStringLiteral("Boot repair changed %1").arg(line));
+        return true;
+    case OfflineBootRepair::Result::NoStore:
+        return true;
+    case OfflineBootRepair::Result::Failed:
+        break;
+    }
+    return fail(repair.lastError());
 }

@@ -49,6 +49,8 @@ private:
     bool planPartition(const PartitionInfo& partition, CopyPlan& plan);
     bool cleanTarget();
     bool finishGpt();
+    // Boot repair on a host without the Windows boot tools.
+    bool repairBootOffline();
     void addExtendedBootRecords(CopyPlan& plan);
 
     BootManager* m_bootManager;

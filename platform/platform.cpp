@@ -78,3 +78,9 @@ std::unique_ptr<AsyncIo> Platform::createAsyncIo(unsigned)
     Platform::setLastError(PlatformError::NotSupported, "Background transfers are not available");
     return nullptr;
 }
+
+std::unique_ptr<RegistryHive> Platform::openRegistryHive(const std::string&)
+{
+    Platform::setLastError(PlatformError::NotSupported, "Registry hive files cannot be edited here");
+    return nullptr;
+}

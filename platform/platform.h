@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/asyncio.h"
 #include "platform/devicehandle.h"
+#include "platform/registryhive.h"
 
 #include <memory>
 
@@ -79,6 +80,10 @@ public:
     // Sub-key names in index order; returns the status that ended the enumeration
     // (NoMoreItems when it ran to the end), or another code when the key could not be opened.
     virtual uint32_t registryEnumSubKeys(const std::string& subKey, std::vector<std::string>& names) = 0;
+
+    // A hive file (not the running system's registry) opened for editing; null with lastError
+    // where this backend has no hive editor.
+    virtual std::unique_ptr<RegistryHive> openRegistryHive(const std::string& path);
 };
 
 // Installs a platform for one scope (tests) and restores the previous one.

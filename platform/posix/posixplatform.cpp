@@ -1,5 +1,9 @@
 #include "platform/posix/posixplatform.h"
 
+#ifdef TESSARIN_HAVE_HIVEX
+#include "platform/posix/hivexhive.h"
+#endif
+
 #include "platform/posix/posixerror.h"
 #include "platform/posix/volumename.h"
 
@@ -214,3 +218,17 @@ uint32_t PosixPlatform::registryEnumSubKeys(const std::string&, std::vector<std:
 }
 
 std::unique_ptr<Platform> createNativePlatform() { return std::make_unique<PosixPlatform>(); }
+
+std::unique_ptr<RegistryHive> PosixPlatform::openRegistryHive(const std::string& path)
+{
+#ifdef TESSARIN_HAVE_HIVEX
+    const std::string native = nativeFilePath(path);
+    std::string error;
+    std::unique_ptr<RegistryHive> hive = HivexHive::open(native.empty() ? path : native, error);
+    if (!hive)
+        Platform::setLastError(PlatformError::NotSupported, error);
+    return hive;
+#else
+    return Platform::openRegistryHive(path);
+#endif
+}

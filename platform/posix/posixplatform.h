@@ -57,6 +57,7 @@ public:
     uint32_t probeFirmwareEnvironment() override;
 
     bool registryKeyExists(const std::string& subKey) override;
+    std::unique_ptr<RegistryHive> openRegistryHive(const std::string& path) override;
     bool registryReadValue(const std::string& subKey, const std::string& valueName, std::vector<uint8_t>& data,
                            uint32_t& type) override;
     uint32_t registryEnumSubKeys(const std::string& subKey, std::vector<std::string>& names) override;

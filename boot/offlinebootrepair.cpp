@@ -1,0 +1,149 @@
+#include "boot/offlinebootrepair.h"
+
+#include "boot/offlineregistry.h"
+#include "boot/volumefiles.h"
+#include "core/logger.h"
+#include "platform/platform.h"
+
+#include <QTemporaryDir>
+
+const QString OfflineBootRepair::GptStorePath = QStringLiteral("EFI/Microsoft/Boot/BCD");
+const QString OfflineBootRepair::MbrStorePath = QStringLiteral("Boot/BCD");
+const QString OfflineBootRepair::SystemHivePath = QStringLiteral("Windows/System32/config/SYSTEM");
+
+OfflineBcdStore::IdentityMap OfflineBootRepair::gptMap(const std::array<uint8_t, 16>& sourceDisk,
+                                                       const std::vector<GptPartitionEntry>& source,
+                                                       const std::array<uint8_t, 16>& targetDisk,
+                                                       const std::vector<GptPartitionEntry>& target)
+{
+    OfflineBcdStore::IdentityMap map;
+    for (size_t i = 0; i < source.size() && i < target.size(); ++i) {
+        if (!source[i].isUsed() || !target[i].isUsed())
+            continue;
+        BcdDeviceElement::Identity from, to;
+        from.gpt = to.gpt = true;
+        from.diskGuid = sourceDisk;
+        from.partitionGuid = source[i].uniqueGuid;
+        to.diskGuid = targetDisk;
+        to.partitionGuid = target[i].uniqueGuid;
+        map.emplace_back(from, to);
+    }
+    return map;
+}
+
+OfflineBcdStore::IdentityMap OfflineBootRepair::mbrMap(uint32_t sourceSignature, uint32_t targetSignature,
+                                                       const std::vector<std::pair<uint64_t, uint64_t>>& offsets)
+{
+    OfflineBcdStore::IdentityMap map;
+    for (const auto& [sourceOffset, targetOffset] : offsets) {
+        BcdDeviceElement::Identity from, to;
+        from.signature = sourceSignature;
+        from.byteOffset = sourceOffset;
+        to.signature = targetSignature;
+        to.byteOffset = targetOffset;
+        map.emplace_back(from, to);
+    }
+    return map;
+}
+
+OfflineBootRepair::OfflineBootRepair(const QString& diskPath, uint32_t sectorSize)
+    : m_disk(diskPath), m_sectorSize(sectorSize)
+{
+}
+
+OfflineBootRepair::Result OfflineBootRepair::fail(const QString& message)
+{
+    m_lastError = message;
+    Logger::instance().error(message);
+    return Result::Failed;
+}
+
+OfflineBootRepair::Result OfflineBootRepair::run(const QList<Volume>& volumes, bool gpt,
+                                                 const OfflineBcdStore::IdentityMap& map,
+                                                 const QStringList& services, bool resetOverrides)
+{
+    Logger& log = Logger::instance();
+    m_changes.clear();
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        return fail(QStringLiteral("No temporary folder for the boot store: %1").arg(folder.errorString()));
+    // The system partition holds the store; an MBR disk without an active one may keep it elsewhere.
+    QList<Volume> order;
+    for (const Volume& v : volumes)
+        if (v.systemPartition)
+            order.append(v);
+    if (!gpt)
+        for (const Volume& v : volumes)
+            if (!v.systemPartition)
+                order.append(v);
+
+    const QString storePath = gpt ? GptStorePath : MbrStorePath;
+    int stores = 0;
+    for (const Volume& v : order) {
+        VolumeFiles files(m_disk, v.offset, v.size, m_sectorSize);
+        const QString local = folder.filePath(QStringLiteral("BCD%1").arg(stores));
+        if (files.kind() == VolumeFiles::Kind::Unknown || !files.fetch(storePath, local))
+            continue;
+        ++stores;
+        const QString where = QStringLiteral("%1 @%2:/%3").arg(m_disk).arg(v.offset).arg(storePath);
+        log.info(QStringLiteral("Found boot store %1").arg(where));
+        std::unique_ptr<RegistryHive> hive = Platform::current().openRegistryHive(local.toStdString());
+        if (!hive)
+            return fail(QStringLiteral("Cannot open boot store %1: %2").arg(where, QString::fromStdString(Platform::lastErrorText())));
+        OfflineBcdStore store;
+        std::vector<OfflineBcdStore::Edit> applied;
+        if (!store.update(*hive, map, applied))
+            return fail(QStringLiteral("Cannot update boot store %1: %2").arg(where, store.lastError()));
+        hive.reset();
+        if (applied.empty()) {
+            log.info(QStringLiteral("Boot store %1: no element names a partition of the source disk").arg(where));
+            continue;
+        }
+        if (!files.put(local, storePath))
+            return fail(QStringLiteral("Cannot write boot store %1 back: %2").arg(where, files.lastError()));
+        for (const OfflineBcdStore::Edit& edit : applied) {
+            const QString line = QStringLiteral("%1: %2").arg(where, OfflineBcdStore::describe(edit));
+            log.info(QStringLiteral("Boot store element updated: %1").arg(line));
+            m_changes.append(line);
+        }
+    }
+    if (stores == 0) {
+        log.info(QStringLiteral("No boot store on the target disk; boot repair skipped"));
+        return Result::NoStore;
+    }
+    if (!editSystemHive(volumes, folder.path(), services, resetOverrides))
+        return Result::Failed;
+    return Result::Updated;
+}
+
+bool OfflineBootRepair::editSystemHive(const QList<Volume>& volumes, const QString& folder,
+                                       const QStringList& services, bool resetOverrides)
+{
+    const QString local = folder + QStringLiteral("/SYSTEM");
+    for (const Volume& v : volumes) {
+        VolumeFiles files(m_disk, v.offset, v.size, m_sectorSize);
+        if (files.kind() != VolumeFiles::Kind::Ntfs || !files.fetch(SystemHivePath, local))
+            continue;
+        const QString where = QStringLiteral("%1 @%2:/%3").arg(m_disk).arg(v.offset).arg(SystemHivePath);
+        std::unique_ptr<RegistryHive> hive = Platform::current().openRegistryHive(local.toStdString());
+        if (!hive) {
+            fail(QStringLiteral("Cannot open SYSTEM hive %1: %2").arg(where, QString::fromStdString(Platform::lastErrorText())));
+            return false;
+        }
+        OfflineRegistry registry;
+        if (!registry.editHive(*hive, services, resetOverrides)) {
+            fail(registry.lastError());
+            return false;
+        }
+        hive.reset();
+        if (!files.put(local, SystemHivePath)) {
+            fail(QStringLiteral("Cannot write SYSTEM hive %1 back: %2").arg(where, files.lastError()));
+            return false;
+        }
+        m_changes.append(QStringLiteral("%1: SAN policy, portable flag, boot-start storage drivers, MountedDevices removed")
+                             .arg(where));
+        return true;
+    }
+    Logger::instance().warning(QStringLiteral("No Windows SYSTEM hive found on the target; registry left as copied"));
+    return true;
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include "boot/offlinebcdstore.h"
+#include "ondisk/gptpartitionentry.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Boot repair of a cloned Windows disk where bcdedit and reg do not exist: the clone's boot
+// stores are pointed at the clone's own partitions and its SYSTEM hive gets the portable-boot
+// edits, all through hive files taken off the target's partitions and put back.
+class OfflineBootRepair {
+public:
+    enum class Result { Updated, NoStore, Failed };
+    struct Volume {
+        uint64_t offset = 0;
+        uint64_t size = 0;
+        bool systemPartition = false;  // GPT: the EFI system partition; MBR: the active one
+    };
+
+    static const QString GptStorePath;
+    static const QString MbrStorePath;
+    static const QString SystemHivePath;
+
+    // Same-index partitions of two GPT tables, in use on both sides.
+    static OfflineBcdStore::IdentityMap gptMap(const std::array<uint8_t, 16>& sourceDisk,
+                                               const std::vector<GptPartitionEntry>& source,
+                                               const std::array<uint8_t, 16>& targetDisk,
+                                               const std::vector<GptPartitionEntry>& target);
+    // Partition byte offsets on source and target, pairwise.
+    static OfflineBcdStore::IdentityMap mbrMap(uint32_t sourceSignature, uint32_t targetSignature,
+                                               const std::vector<std::pair<uint64_t, uint64_t>>& offsets);
+
+    OfflineBootRepair(const QString& diskPath, uint32_t sectorSize);
+
+    Result run(const QList<Volume>& volumes, bool gpt, const OfflineBcdStore::IdentityMap& map,
+               const QStringList& services, bool resetOverrides);
+    // What was changed, one line each: store path and element with old -> new identity, the hive.
+    QStringList changes() const { return m_changes; }
+    QString lastError() const { return m_lastError; }
+
+private:
+    Result fail(const QString& message);
+    bool editSystemHive(const QList<Volume>& volumes, const QString& folder, const QStringList& services,
+                        bool resetOverrides);
+
+    QString m_disk;
+    uint32_t m_sectorSize;
+    QStringList m_changes;
+    QString m_lastError;
+};

@@ -1,0 +1,277 @@
+// Offline boot-store and SYSTEM hive edits: the device element codec from its published layout,
+// and hive files made and read back with the hivex tools.
+#include "boot/offlinebcdstore.h"
+#include "boot/offlinebootrepair.h"
+#include "boot/offlineregistry.h"
+#include "ondisk/byteorder.h"
+#include "platform/platform.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+using Identity = BcdDeviceElement::Identity;
+
+// A partition device value: options GUID, type 6, size 0x48, partition id, style, disk id.
+QByteArray device(uint32_t style, const QByteArray& partitionId, const QByteArray& diskId, uint32_t type = 6)
+{
+    QByteArray v(0x58, '\0');
+    auto* p = reinterpret_cast<uint8_t*>(v.data());
+    ByteOrder::put32(p + 0x10, type);
+    ByteOrder::put32(p + 0x18, 0x48);
+    v.replace(0x20, partitionId.size(), partitionId);
+    ByteOrder::put32(p + 0x34, style);
+    v.replace(0x38, diskId.size(), diskId);
+    return v;
+}
+QByteArray le(uint64_t value, int bytes)
+{
+    QByteArray out;
+    for (int i = 0; i < bytes; ++i)
+        out.append(char(value >> (8 * i)));
+    return out;
+}
+QByteArray guid(char fill) { return QByteArray(16, fill); }
+std::vector<uint8_t> bytes(const QByteArray& b) { return {b.begin(), b.end()}; }
+Identity gptId(char disk, char part)
+{
+    Identity id;
+    id.gpt = true;
+    id.diskGuid.fill(uint8_t(disk));
+    id.partitionGuid.fill(uint8_t(part));
+    return id;
+}
+Identity mbrId(uint32_t signature, uint64_t offset)
+{
+    Identity id;
+    id.signature = signature;
+    id.byteOffset = offset;
+    return id;
+}
+QString regHex(const QByteArray& b)
+{
+    QStringList parts;
+    for (char c : b)
+        parts.append(QStringLiteral("%1").arg(uint8_t(c), 2, 16, QLatin1Char('0')));
+    return parts.join(QLatin1Char(','));
+}
+
+// An empty hive: base block, one bin holding the root key and its security cell, the rest free.
+void writeEmptyHive(const QString& path)
+{
+    QByteArray file(8192, '\0');
+    auto* b = reinterpret_cast<uint8_t*>(file.data());
+    std::memcpy(b, "regf", 4);
+    ByteOrder::put32(b + 4, 1);
+    ByteOrder::put32(b + 8, 1);
+    ByteOrder::put32(b + 20, 1);   // major version
+    ByteOrder::put32(b + 24, 3);   // minor version
+    ByteOrder::put32(b + 32, 1);   // flat file
+    ByteOrder::put32(b + 36, 0x20);  // root key cell
+    ByteOrder::put32(b + 40, 4096);  // bins size
+    ByteOrder::put32(b + 44, 1);
+    uint32_t sum = 0;
+    for (int i = 0; i < 508; i += 4)
+        sum ^= ByteOrder::get32(b + i);
+    ByteOrder::put32(b + 508, sum);
+    uint8_t* bin = b + 4096;
+    std::memcpy(bin, "hbin", 4);
+    ByteOrder::put32(bin + 8, 4096);
+    uint8_t* nk = bin + 0x20;
+    ByteOrder::put32(nk, uint32_t(-88));
+    std::memcpy(nk + 4, "nk", 2);
+    ByteOrder::put16(nk + 6, 0x2C);  // hive entry, no delete, ASCII name
+    for (int at : {32, 36, 44, 52})  // sub-key lists, value list, class: none
+        ByteOrder::put32(nk + at, 0xFFFFFFFF);
+    ByteOrder::put32(nk + 48, 0x78);  // security cell
+    ByteOrder::put16(nk + 76, 4);
+    std::memcpy(nk + 80, "ROOT", 4);
+    uint8_t* sk = bin + 0x78;
+    ByteOrder::put32(sk, uint32_t(-48));
+    std::memcpy(sk + 4, "sk", 2);
+    ByteOrder::put32(sk + 8, 0x78);
+    ByteOrder::put32(sk + 12, 0x78);
+    ByteOrder::put32(sk + 16, 1);
+    ByteOrder::put32(sk + 20, 20);
+    sk[24] = 1;                      // descriptor revision
+    ByteOrder::put16(sk + 26, 0x8000);  // self-relative
+    ByteOrder::put32(bin + 0xA8, 4096 - 0xA8);
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+}
+
+const QString Prefix = QStringLiteral("HKEY_LOCAL_MACHINE\\H");
+
+// A hive file holding the keys and values of `reg` (a .reg body without its header).
+void makeHive(const QString& path, const QString& reg)
+{
+    writeEmptyHive(path);
+    QFile file(path + QStringLiteral(".reg"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // The tool adds a key only below an existing one: every parent gets its own section first.
+    QStringList parents;
+    static const QRegularExpression keyLine(QStringLiteral("^\\[(.*)\\]$"), QRegularExpression::MultilineOption);
+    for (const QRegularExpressionMatch& m : keyLine.globalMatch(reg)) {
+        const QStringList parts = m.captured(1).mid(Prefix.size() + 1).split(QLatin1Char('\\'));
+        for (qsizetype n = 1; n < parts.size(); ++n)
+            if (!parents.contains(parts.first(n).join(QLatin1Char('\\'))))
+                parents.append(parts.first(n).join(QLatin1Char('\\')));
+    }
+    std::stable_sort(parents.begin(), parents.end(), [](const QString& a, const QString& b) { return a.count('\\') < b.count('\\'); });
+    QString body;
+    for (const QString& key : parents)
+        body += QStringLiteral("[%1\\%2]\n\n").arg(Prefix, key);
+    file.write(QStringLiteral("Windows Registry Editor Version 5.00\n\n%1%2").arg(body, reg).toUtf8());
+    file.close();
+    QProcess p;
+    p.start(QStringLiteral("hivexregedit"), {QStringLiteral("--merge"), QStringLiteral("--prefix"), Prefix, path, file.fileName()});
+    QVERIFY(p.waitForFinished(30000));
+    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+}
+QString exportHive(const QString& path)
+{
+    QProcess p;
+    p.start(QStringLiteral("hivexregedit"), {QStringLiteral("--export"), QStringLiteral("--prefix"), Prefix, path, QStringLiteral("\\")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput()).remove(QLatin1Char('\r'));
+}
+// The exported section of one key ("" when the key is gone).
+QString section(const QString& exported, const QString& key)
+{
+    const QString head = QStringLiteral("[%1\\%2]\n").arg(Prefix, key);
+    const qsizetype at = exported.indexOf(head, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return QString();
+    const qsizetype end = exported.indexOf(QStringLiteral("\n\n"), at);
+    return exported.mid(at + head.size(), end < 0 ? -1 : end - at - head.size());
+}
+} // namespace
+
+class TestOfflineHive : public QObject {
+    Q_OBJECT
+private slots:
+    void elementCodec_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("partition");
+        QTest::addColumn<bool>("gpt");
+        const QByteArray mbr = device(1, le(0x15F00000, 8), le(0xB3EBA8F1, 4));
+        QTest::newRow("mbr") << mbr << true << false;
+        QTest::newRow("gpt") << device(0, guid('\x11'), guid('\x22')) << true << true;
+        QTest::newRow("boot device") << device(1, le(0x100000, 8), le(1, 4), 1) << false << false;
+        QTest::newRow("unknown style") << device(2, le(0x100000, 8), le(1, 4)) << false << false;
+        QTest::newRow("short value") << mbr.left(0x47) << false << false;
+        QByteArray oversized = mbr;
+        ByteOrder::put32(reinterpret_cast<uint8_t*>(oversized.data()) + 0x18, 0x49);
+        QTest::newRow("size past the end") << oversized << false << false;
+    }
+    void elementCodec()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(bool, partition);
+        QFETCH(bool, gpt);
+        Identity id;
+        const bool decoded = BcdDeviceElement::decode(bytes(value), id) == BcdDeviceElement::Form::Partition;
+        QCOMPARE(decoded, partition);
+        std::vector<uint8_t> edited = bytes(value);
+        const Identity next = gpt ? gptId('\x33', '\x44') : mbrId(0x12345678, 0x7E00000);
+        QCOMPARE(BcdDeviceElement::encode(edited, next), partition);
+        if (!partition) {
+            QVERIFY(edited == bytes(value));
+            return;
+        }
+        QCOMPARE(id.gpt, gpt);
+        if (!gpt)
+            QVERIFY(id == mbrId(0xB3EBA8F1, 0x15F00000));
+        QByteArray expected = gpt ? device(0, guid('\x44'), guid('\x33')) : device(1, le(0x7E00000, 8), le(0x12345678, 4));
+        QVERIFY(edited == bytes(expected));
+        QVERIFY(!BcdDeviceElement::encode(edited, gpt ? mbrId(1, 2) : gptId('\1', '\2')));  // style never changes
+    }
+
+    void storeEditedAndReadBack()
+    {
+        QTemporaryDir dir;
+        const QString store = dir.filePath(QStringLiteral("BCD"));
+        const QByteArray sourceGpt = device(0, guid('\x11'), guid('\x22'));
+        const QByteArray otherGpt = device(0, guid('\x11'), guid('\x55'));
+        const QByteArray sourceMbr = device(1, le(0x100000, 8), le(0xAABBCCDD, 4));
+        const QByteArray otherMbr = device(1, le(0x100000, 8), le(0x01020304, 4));
+        const QByteArray locate = device(1, le(0x100000, 8), le(0xAABBCCDD, 4), 8);
+        QString reg;
+        auto add = [&](const QString& object, const QString& element, const QByteArray& v) {
+            reg += QStringLiteral("[%1\\Objects\\%2\\Elements\\%3]\n\"Element\"=hex:%4\n\n").arg(Prefix, object, element, regHex(v));
+        };
+        add(QStringLiteral("{a}"), QStringLiteral("11000001"), sourceGpt);
+        add(QStringLiteral("{a}"), QStringLiteral("21000001"), sourceGpt);
+        add(QStringLiteral("{b}"), QStringLiteral("11000001"), otherGpt);
+        add(QStringLiteral("{c}"), QStringLiteral("21000001"), sourceMbr);
+        add(QStringLiteral("{c}"), QStringLiteral("11000001"), otherMbr);
+        add(QStringLiteral("{c}"), QStringLiteral("12000002"), sourceMbr);  // a string element, not a device
+        add(QStringLiteral("{d}"), QStringLiteral("11000001"), locate);
+        makeHive(store, reg);
+        const QString before = exportHive(store);
+
+        OfflineBcdStore::IdentityMap map{{gptId('\x22', '\x11'), gptId('\x66', '\x77')},
+                                         {mbrId(0xAABBCCDD, 0x100000), mbrId(0x99887766, 0x200000)}};
+        std::vector<OfflineBcdStore::Edit> applied;
+        {
+            std::unique_ptr<RegistryHive> hive = Platform::native().openRegistryHive(store.toStdString());
+            QVERIFY(hive);
+            OfflineBcdStore editor;
+            QVERIFY2(editor.update(*hive, map, applied), qPrintable(editor.lastError()));
+        }
+        QStringList changed;
+        for (const auto& e : applied)
+            changed.append(QString::fromStdString(e.object + " " + e.element));
+        QCOMPARE(changed, QStringList({"{a} 11000001", "{a} 21000001", "{c} 21000001"}));
+
+        const QString after = exportHive(store);
+        auto element = [](const QString& text, const QString& object, const QString& element) {
+            return section(text, QStringLiteral("Objects\\%1\\Elements\\%2").arg(object, element));
+        };
+        const QString newGpt = QStringLiteral("\"Element\"=hex(3):") + regHex(device(0, guid('\x77'), guid('\x66')));
+        QCOMPARE(element(after, "{a}", "11000001").simplified(), newGpt);
+        QCOMPARE(element(after, "{a}", "21000001").simplified(), newGpt);
+        QCOMPARE(element(after, "{c}", "21000001").simplified(),
+                 QStringLiteral("\"Element\"=hex(3):") + regHex(device(1, le(0x200000, 8), le(0x99887766, 4))));
+        for (const auto& [object, name] : {std::pair{"{b}", "11000001"}, {"{c}", "11000001"}, {"{c}", "12000002"}, {"{d}", "11000001"}})
+        {
+            QVERIFY(!element(before, object, name).isEmpty());
+            QCOMPARE(element(after, object, name), element(before, object, name));
+        }
+    }
+
+    void systemHiveEditedAndReadBack()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("SYSTEM"));
+        makeHive(path, QStringLiteral(
+            "[%1\\Select]\n\"Current\"=dword:00000002\n\n"
+            "[%1\\ControlSet001\\Services\\storahci]\n\"Start\"=dword:00000003\n\n"
+            "[%1\\ControlSet001\\Services\\storahci\\StartOverride]\n\"1\"=dword:00000003\n\n"
+            "[%1\\ControlSet002\\Services\\stornvme]\n\"Start\"=dword:00000003\n\n"
+            "[%1\\ControlSet002\\Services\\stornvme\\StartOverride]\n\"1\"=dword:00000003\n\n"
+            "[%1\\MountedDevices]\n\"\\\\DosDevices\\\\C:\"=hex:01,02\n\n").arg(Prefix));
+        {
+            std::unique_ptr<RegistryHive> hive = Platform::native().openRegistryHive(path.toStdString());
+            QVERIFY(hive);
+            QCOMPARE(OfflineRegistry::hiveControlSets(*hive), QStringList({"ControlSet002", "ControlSet001"}));
+            OfflineRegistry registry;
+            QVERIFY(registry.editHive(*hive, OfflineRegistry::diskCloneServices(), true));
+        }
+        const QString after = exportHive(path);
+        for (const QString& set : {QStringLiteral("ControlSet001"), QStringLiteral("ControlSet002")}) {
+            QCOMPARE(section(after, set + "\\Services\\partmgr\\Parameters").trimmed(), QStringLiteral("\"SanPolicy\"=dword:00000001"));
+            QCOMPARE(section(after, set + "\\Control").trimmed(), QStringLiteral("\"PortableOperatingSystem\"=dword:00000001"));
+            QVERIFY(section(after, set + "\\Services\\disk").isEmpty());  // absent services are not created
+        }
+        QCOMPARE(section(after, "ControlSet001\\Services\\storahci").trimmed(), QStringLiteral("\"Start\"=dword:00000000"));
+        QCOMPARE(section(after, "ControlSet002\\Services\\stornvme\\StartOverride").trimmed(), QStringLiteral("\"0\"=dword:00000000"));
+        QVERIFY(!after.contains(QStringLiteral("MountedDevices"), Qt::CaseInsensitive));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOfflineHive)
+#include "tst_offlinehive.moc"
