@@ -33,6 +33,12 @@ public:
 
     OfflineBootRepair(const QString& diskPath, uint32_t sectorSize);
 
+    // The whole repair of a clone: both tables read (read-only) from disks `source` and `target`,
+    // their partitions paired by table index (a clone keeps the entries' order, whether or not it
+    // moved them), then run() on the target.
+    static Result repairClone(int source, int target, const QStringList& services, bool resetOverrides,
+                              QStringList& changes, QString& error);
+
     Result run(const QList<Volume>& volumes, bool gpt, const OfflineBcdStore::IdentityMap& map,
                const QStringList& services, bool resetOverrides);
     // What was changed, one line each: store path and element with old -> new identity, the hive.

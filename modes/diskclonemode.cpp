@@ -10,16 +10,12 @@
 #include "core/diskio.h"
 #include "core/logger.h"
 #include "modes/usedspace.h"
-#include "ondisk/byteorder.h"
-#include "ondisk/guidtext.h"
 #include "ondisk/mbrcodec.h"
-#include "platform/platform.h"
 #include "partition/diskaccess.h"
 #include "partition/gptdisk.h"
 #include "partition/partitioningtool.h"
 #include "partition/partitionresizer.h"
 
-#include <QFile>
 
 #include <memory>
 #include <vector>
@@ -365,58 +361,14 @@ bool DiskCloneMode::repairBoot()
 
 bool DiskCloneMode::repairBootOffline()
 {
-    // Without bcdedit and reg the clone's own store and SYSTEM hive are edited as hive files. The
-    // copy keeps every partition in place, so entries pair up by index and MBR offsets stay.
+    // Without bcdedit and reg the clone's own store and SYSTEM hive are edited as hive files.
     log().info(QStringLiteral("Windows boot tools missing; editing the clone's boot store offline"));
-    // Both disks are read by path, read-only: the copy routine may already have closed its handles.
-    const QString targetPath = QString::fromStdString(Platform::current().diskRealPath(m_targetDisk.diskNumber));
-    QFile sourceFile(QString::fromStdString(Platform::current().diskRealPath(m_sourceDisk.diskNumber)));
-    QFile targetFile(targetPath);
-    if (!sourceFile.open(QIODevice::ReadOnly) || !targetFile.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Cannot open the disks for the offline boot repair"));
-    auto reader = [](QFile& file) {
-        return [&file](uint64_t offset, uint64_t length, uint8_t* out) {
-            return file.seek(qint64(offset)) && file.read(reinterpret_cast<char*>(out), qint64(length)) == qint64(length);
-        };
-    };
-    const GptDisk::ReadFn readSource = reader(sourceFile);
-    const GptDisk::ReadFn readTarget = reader(targetFile);
-    OfflineBcdStore::IdentityMap map;
-    QList<OfflineBootRepair::Volume> volumes;
-    if (m_sourceGpt) {
-        GptDisk source, target;
-        if (!source.load(readSource, m_sectorSize, uint64_t(sourceFile.size()) / m_sectorSize)
-            || !target.load(readTarget, m_sectorSize, uint64_t(targetFile.size()) / m_sectorSize))
-            return fail(QStringLiteral("Cannot read the partition tables for the offline boot repair"));
-        map = OfflineBootRepair::gptMap(source.header().diskGuid, source.entries(), target.header().diskGuid,
-                                        target.entries());
-        static const QString esp = QStringLiteral("{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}");
-        for (const GptPartitionEntry& e : target.entries())
-            if (e.isUsed())
-                volumes.append({e.firstLba * m_sectorSize, (e.lastLba - e.firstLba + 1) * m_sectorSize,
-                                QString::fromStdString(GuidText::fromGptBytes(e.typeGuid.data())).compare(esp, Qt::CaseInsensitive) == 0});
-    } else {
-        std::vector<uint8_t> source(m_sectorSize), target(m_sectorSize);
-        if (!readSource(0, m_sectorSize, source.data()) || !readTarget(0, m_sectorSize, target.data()))
-            return fail(QStringLiteral("Cannot read the boot records for the offline boot repair"));
-        std::vector<std::pair<uint64_t, uint64_t>> offsets;
-        for (int i = 0; i < MbrCodec::EntryCount; ++i) {
-            MbrCodec::Entry e;
-            if (!MbrCodec::entry(target, i, e) || e.type == 0 || MbrCodec::isExtendedType(e.type))
-                continue;
-            const uint64_t offset = uint64_t(e.firstLba) * m_sectorSize;
-            offsets.emplace_back(offset, offset);
-            volumes.append({offset, uint64_t(e.sectorCount) * m_sectorSize, (e.bootIndicator & MbrCodec::ActiveFlag) != 0});
-        }
-        map = OfflineBootRepair::mbrMap(ByteOrder::get32(source.data() + MbrCodec::OffDiskSignature),
-                                        ByteOrder::get32(target.data() + MbrCodec::OffDiskSignature), offsets);
-    }
-    sourceFile.close();
-    targetFile.close();
-    OfflineBootRepair repair(targetPath, m_sectorSize);
-    switch (repair.run(volumes, m_sourceGpt, map, OfflineRegistry::diskCloneServices(), true)) {
+    QStringList changes;
+    QString error;
+    switch (OfflineBootRepair::repairClone(m_sourceDisk.diskNumber, m_targetDisk.diskNumber,
+                                           OfflineRegistry::diskCloneServices(), true, changes, error)) {
     case OfflineBootRepair::Result::Updated:
-        for (const QString& line : repair.changes())
+        for (const QString& line : changes)
             log().info(QStringLiteral("Boot repair changed %1").arg(line));
         return true;
     case OfflineBootRepair::Result::NoStore:
@@ -424,5 +376,5 @@ bool DiskCloneMode::repairBootOffline()
     case OfflineBootRepair::Result::Failed:
         break;
     }
-    return fail(repair.lastError());
+    return fail(error);
 }

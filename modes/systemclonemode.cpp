@@ -2,6 +2,9 @@
 
 #include "boot/bcdeditor.h"
 #include "boot/bootmanager.h"
+#include "boot/mbrhandler.h"
+#include "boot/offlinebootrepair.h"
+#include "boot/offlineregistry.h"
 #include "boot/boottoolavailability.h"
 #include "boot/systemclonebootrepair.h"
 #include "core/diskio.h"
@@ -488,7 +491,7 @@ bool SystemCloneMode::repairBoot()
         return true;
     }
     if (!BootToolAvailability::allAvailable())
-        return fail(BootToolAvailability::refuse(QStringLiteral("System clone boot repair")));
+        return repairBootOffline();
     if (!m_bootRepair) {
         m_bootRepair = new SystemCloneBootRepair(m_bcdEditor, m_diskIO, this);
         connect(m_bootRepair, &SystemCloneBootRepair::phaseChanged, this, &CloneMode::phaseChanged);
@@ -530,4 +533,40 @@ bool SystemCloneMode::repairBoot()
     if (!result && m_lastError.isEmpty())
         m_lastError = m_bootRepair->lastError();
     return result;
+}
+
+bool SystemCloneMode::repairBootOffline()
+{
+    Logger& log = Logger::instance();
+    log.info(QStringLiteral("Windows boot tools missing; editing the clone's boot store offline"));
+    if (m_config.targetBootMode == Tessarin::TargetBootMode::Legacy) {
+        // Without bcdboot nothing can put boot files on another partition, so the copy starts only
+        // from the partition the source starts from.
+        const auto active = std::find_if(m_sourceDisk.partitions.begin(), m_sourceDisk.partitions.end(),
+                                         [](const PartitionInfo& p) { return p.isActive; });
+        if (active == m_sourceDisk.partitions.end())
+            return fail(tr("The source disk has no active partition; without bcdboot the copy cannot be made to start"));
+        const auto taken = std::find_if(m_systemPartitions.begin(), m_systemPartitions.end(),
+                                        [&](const PartitionInfo& p) { return p.partitionNumber == active->partitionNumber; });
+        if (taken == m_systemPartitions.end())
+            return fail(tr("The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start")
+                            .arg(active->partitionNumber));
+        MBRHandler mbr;
+        if (!mbr.repairBootSector(m_targetDisk.diskNumber) || !mbr.setActivePartition(m_targetDisk.diskNumber, active->partitionNumber))
+            return fail(mbr.lastError());
+    }
+    QStringList changes;
+    QString error;
+    switch (OfflineBootRepair::repairClone(m_sourceDisk.diskNumber, m_targetDisk.diskNumber,
+                                           OfflineRegistry::systemCloneServices(), false, changes, error)) {
+    case OfflineBootRepair::Result::Updated:
+        for (const QString& line : changes)
+            log.info(QStringLiteral("Boot repair changed %1").arg(line));
+        return true;
+    case OfflineBootRepair::Result::NoStore:
+        return true;
+    case OfflineBootRepair::Result::Failed:
+        break;
+    }
+    return fail(error);
 }

@@ -56,6 +56,8 @@ private:
     bool createDataPartition();
     bool expandSystem();
     bool sourceHasWindows() const;
+    // Boot repair through hive files where bcdedit, bcdboot and reg are missing.
+    bool repairBootOffline();
 
     BootManager* m_bootManager;
     BCDEditor* m_bcdEditor;

@@ -1,0 +1,61 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// Whether a disk can start, judged offline from its bytes alone: the partition table, the boot
+// code and active flag of an MBR disk, each volume's boot sector against its table entry, and the
+// EFI system partition's loader. Reads through a function, so it runs on images, devices and
+// test bytes alike; never writes.
+class BootabilityCheck {
+public:
+    // Reads `length` bytes at byte `offset` of the disk into `out`.
+    using ReadFn = std::function<bool(uint64_t offset, uint64_t length, uint8_t* out)>;
+
+    enum class Severity { Ok, Warning, Error };
+    struct Finding {
+        Severity severity = Severity::Ok;
+        QString text;
+    };
+
+    // One partition as the table describes it, for the checks that look inside volumes.
+    struct Volume {
+        int number = 0;          // 1-based, as the table counts
+        uint64_t firstLba = 0;   // in the disk's logical sectors
+        uint64_t sectorCount = 0;
+        bool efiSystem = false;
+        bool active = false;     // MBR
+        bool mbr = false;
+    };
+
+    BootabilityCheck(ReadFn read, uint32_t sectorSize, uint64_t totalSectors);
+
+    std::vector<Finding> run();
+    // Opens disk `diskNumber` for reading only and runs the check on it; a disk that cannot be
+    // opened or sized is one error finding.
+    static std::vector<Finding> checkDisk(int diskNumber);
+    // The volumes the table named, after run().
+    const std::vector<Volume>& volumes() const { return m_volumes; }
+
+    // Nothing is an error.
+    static bool passed(const std::vector<Finding>& findings);
+    static QString severityName(Severity severity);  // "ok", "warning", "error"
+
+    // The files a UEFI boot starts from, first the fallback loader.
+    static const std::vector<QString>& efiLoaders();
+
+private:
+    void checkGpt();
+    void checkMbr(const std::vector<uint8_t>& sector0);
+    void checkVolume(const Volume& volume);
+    void checkEfiSystemPartition(const Volume& volume);
+    void add(Severity severity, const QString& text);
+    bool readAt(uint64_t offset, uint64_t length, std::vector<uint8_t>& out);
+
+    ReadFn m_read;
+    uint32_t m_sectorSize;
+    uint64_t m_totalSectors;
+    std::vector<Volume> m_volumes;
+    std::vector<Finding> m_findings;
+};

@@ -1,0 +1,168 @@
+// Clones that boot: small UEFI and BIOS test disks made here, copied by the disk clone and the
+// system clone (onto larger disks, with a partition moved), and started under qemu. Each copy must
+// reach the test program on it: a UEFI application on the EFI system partition, or a boot sector
+// that finds itself through its hidden sectors.
+#include "clonefixture.h"
+#include "boot/bootabilitycheck.h"
+#include "boot/mbrbootcode.h"
+#include "modes/diskclonemode.h"
+#include "modes/systemclonemode.h"
+#include "ondisk/byteorder.h"
+
+namespace {
+enum Disk { Src, Dst };
+const QString Marker = QStringLiteral("TESSARIN-BOOT-OK");
+const QString Firmware = QStringLiteral("/usr/share/ovmf/OVMF.fd");
+constexpr int BootCodeOffset = 90;
+constexpr int HiddenSectorsOffset = 28;  // where the FAT32 jump lands; NTFS's jump is pointed there too
+}
+
+QString describe(const std::vector<BootabilityCheck::Finding>& findings)
+{
+    QStringList lines;
+    for (const auto& finding : findings)
+        lines << BootabilityCheck::severityName(finding.severity) + QStringLiteral(": ") + finding.text;
+    return lines.join(QLatin1Char('\n'));
+}
+
+class TestVmBoot : public QObject {
+    Q_OBJECT
+    CloneFixture f;
+    QString m_efiApp;
+    QByteArray m_bootCode;
+
+    // What the machine printed on its serial port before it powered off (or the time ran out).
+    QString boot(int disk, bool uefi)
+    {
+        QStringList args{QStringLiteral("-accel"), QStringLiteral("tcg"), QStringLiteral("-m"), QStringLiteral("256"),
+                         QStringLiteral("-nographic"), QStringLiteral("-no-reboot"), QStringLiteral("-net"), QStringLiteral("none"),
+                         QStringLiteral("-drive"), QStringLiteral("file=%1,format=raw,if=%2").arg(f.files[disk], uefi ? QStringLiteral("virtio") : QStringLiteral("ide"))};
+        if (uefi)
+            args << QStringLiteral("-bios") << Firmware;
+        else
+            args << QStringLiteral("-device") << QStringLiteral("isa-debug-exit,iobase=0xf4,iosize=0x04");
+        const ToolRun run = runCaptured(QStringLiteral("timeout"), QStringList{QStringLiteral("90"), QStringLiteral("qemu-system-x86_64")} + args);
+        return run.out;
+    }
+
+    // The test program onto the source: the UEFI application as the fallback loader, or the boot
+    // code into the active volume's boot sector.
+    void install(const Layout& layout, bool uefi)
+    {
+        const QList<uint64_t> at = CloneFixture::offsets(layout);
+        for (int i = 0; i < layout.size(); ++i) {
+            if (uefi && layout[i].type == QLatin1String("ef00")) {
+                LoopDevice esp(f.files[Src], false, 0, qint64(at[i]), qint64(layout[i].mib * MiB));
+                QVERIFY2(esp.ok(), qPrintable(esp.error()));
+                QCOMPARE(runTool(QStringLiteral("mmd"), {QStringLiteral("-i"), esp.device(), QStringLiteral("::EFI"), QStringLiteral("::EFI/Boot")}), 0);
+                QCOMPARE(runTool(QStringLiteral("mcopy"), {QStringLiteral("-i"), esp.device(), m_efiApp, QStringLiteral("::EFI/Boot/bootx64.efi")}), 0);
+            }
+            if (!uefi && i == 0) {
+                // As an installer leaves it: the volume knows where it starts.
+                QByteArray start(4, 0);
+                ByteOrder::put32(reinterpret_cast<uint8_t*>(start.data()), uint32_t(at[i] / 512));
+                QVERIFY(writeFileBytes(f.files[Src], qint64(at[i]) + HiddenSectorsOffset, start));
+                QVERIFY(writeFileBytes(f.files[Src], qint64(at[i]), QByteArray("\xEB\x58\x90", 3)));
+                QVERIFY(writeFileBytes(f.files[Src], qint64(at[i]) + BootCodeOffset, m_bootCode));
+            }
+        }
+        // A BIOS starts the first partition ("System Reserved"), whatever buildSource marked.
+        for (int i = 0; !uefi && i < layout.size(); ++i)
+            QVERIFY(writeFileBytes(f.files[Src], 446 + 16 * i, QByteArray(1, i == 0 ? char(0x80) : char(0))));
+        if (!uefi)
+            QVERIFY(writeFileBytes(f.files[Src], 0, QByteArray(reinterpret_cast<const char*>(MbrBootCode::Bootstrap), MbrBootCode::BootstrapSize)));
+        f.settle(Src);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        f.setUp({{240}, {400}}, {QStringLiteral("qemu-system-x86_64"), QStringLiteral("nasm"), QStringLiteral("x86_64-w64-mingw32-gcc"),
+                                 QStringLiteral("mmd"), QStringLiteral("timeout")});
+        if (f.skip.isEmpty() && !QFileInfo::exists(Firmware))
+            f.skip = QStringLiteral("no UEFI firmware at %1 (Debian package ovmf)").arg(Firmware);
+        if (!f.skip.isEmpty())
+            return;
+        const QString src = qEnvironmentVariable("TESSARIN_SOURCE_DIR") + QStringLiteral("/tests/modes/vm/");
+        m_efiApp = f.dir.filePath(QStringLiteral("bootx64.efi"));
+        QString out;
+        QVERIFY2(runTool(QStringLiteral("x86_64-w64-mingw32-gcc"),
+                         {QStringLiteral("-O2"), QStringLiteral("-ffreestanding"), QStringLiteral("-nostdlib"), QStringLiteral("-fno-stack-protector"),
+                          QStringLiteral("-mno-red-zone"), QStringLiteral("-fshort-wchar"), QStringLiteral("-Wl,--subsystem,10"),
+                          QStringLiteral("-e"), QStringLiteral("efi_main"), QStringLiteral("-o"), m_efiApp, src + QStringLiteral("markerapp.c")}, &out) == 0,
+                 qPrintable(out));
+        const QString code = f.dir.filePath(QStringLiteral("markerboot.bin"));
+        QVERIFY2(runTool(QStringLiteral("nasm"), {QStringLiteral("-f"), QStringLiteral("bin"), QStringLiteral("-o"), code, src + QStringLiteral("markerboot.asm")}, &out) == 0,
+                 qPrintable(out));
+        QFile file(code);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        m_bootCode = file.readAll();
+        QVERIFY(!m_bootCode.isEmpty() && m_bootCode.size() <= 510 - BootCodeOffset);
+    }
+
+    void boots_data()
+    {
+        QTest::addColumn<bool>("system");
+        QTest::addColumn<Layout>("layout");
+        const Layout uefi{{"ef00", 40, "fat32"}, {"0700", 90, "ntfs", true}};
+        const Layout uefiGap{{"ef00", 40, "fat32"}, {"0700", 90, "ntfs", true, 101}};
+        const Layout bios{{"7", 120, "ntfs", true}};
+        QTest::newRow("uefi disk clone") << false << uefi;
+        QTest::newRow("uefi system clone, partition moved") << true << uefiGap;
+        QTest::newRow("bios disk clone") << false << bios;
+        QTest::newRow("bios system clone") << true << bios;
+    }
+    void boots()
+    {
+        if (!f.skip.isEmpty())
+            QSKIP(qPrintable(f.skip));
+        QFETCH(bool, system);
+        QFETCH(Layout, layout);
+        const bool uefi = layout[0].type.size() == 4;
+        QList<FileHashes> files;
+        f.buildSource(Src, uefi, layout, files);
+        install(layout, uefi);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(QFile::resize(f.files[Dst], 0) && QFile::resize(f.files[Dst], qint64(400 * MiB)));
+        QVERIFY2(boot(Src, uefi).contains(Marker), "the test disk itself does not boot");
+
+        QString error;
+        std::unique_ptr<CloneMode> mode;
+        if (system) {
+            auto* m = new SystemCloneMode;
+            m->setResizeMode(Tessarin::ResizeMode::KeepOnly);
+            mode.reset(m);
+        } else {
+            mode.reset(new DiskCloneMode);
+        }
+        QVERIFY2(f.run(*mode, Src, Dst, true, error, [&](CloneConfig& c) {
+            c.targetBootMode = uefi ? Tessarin::TargetBootMode::Uefi : Tessarin::TargetBootMode::Legacy;
+        }), qPrintable(error));
+        // Boot repair as the worker runs it; without Windows tools it works on the copy's files.
+        QVERIFY2(mode->repairBoot(), qPrintable(mode->lastError()));
+        const auto findings = BootabilityCheck::checkDisk(Dst);
+        const QString out = boot(Dst, uefi);
+        QVERIFY2(out.contains(Marker), qPrintable(out.right(300) + QLatin1Char('\n') + describe(findings)));
+        QVERIFY2(BootabilityCheck::passed(findings), qPrintable(describe(findings)));
+        if (uefi) {
+            // Without its backup table the copy still starts, but the check must not pass it.
+            const qint64 last = QFileInfo(f.files[Dst]).size() - 512;
+            QVERIFY(writeFileBytes(f.files[Dst], last, QByteArray(512, 0)));
+            QVERIFY(!BootabilityCheck::passed(BootabilityCheck::checkDisk(Dst)));
+            return;
+        }
+        // The same copy with its volume sent to the wrong place must not find itself.
+        const QByteArray table = readFileBytes(f.files[Dst], 446, 64);
+        for (int i = 0; i < 4; ++i) {
+            const qint64 start = qint64(ByteOrder::get32(reinterpret_cast<const uint8_t*>(table.constData()) + i * 16 + 8)) * 512;
+            if (start && readFileBytes(f.files[Dst], start + 3, 4) == "NTFS")
+                QVERIFY(writeFileBytes(f.files[Dst], start + HiddenSectorsOffset, QByteArray(4, 0)));
+        }
+        QVERIFY(!boot(Dst, uefi).contains(Marker));
+        QVERIFY(!BootabilityCheck::passed(BootabilityCheck::checkDisk(Dst)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVmBoot)
+#include "tst_vmboot.moc"
