@@ -38,6 +38,8 @@ CliOptions::Command CliOptions::commandOf(const QStringList& arguments)
         return Command::List;
     if (arguments.value(0) == QLatin1String("clone"))
         return Command::Clone;
+    if (arguments.value(0) == QLatin1String("check"))
+        return Command::Check;
     return Command::Help;
 }
 
@@ -64,7 +66,7 @@ CliOptions CliOptions::parse(const QStringList& arguments, const QList<DiskInfo>
     case Command::Help:
         if (!arguments.contains(QLatin1String("--help")) && !arguments.contains(QLatin1String("-h")))
             o.error = word.isEmpty() ? tr("No command given; see --help") : tr("Unknown command: %1").arg(word);
-        else if (word == QLatin1String("list") || word == QLatin1String("clone"))
+        else if (word == QLatin1String("list") || word == QLatin1String("clone") || word == QLatin1String("check"))
             o.helpTopic = word;
         break;
     case Command::Version:
@@ -79,6 +81,23 @@ CliOptions CliOptions::parse(const QStringList& arguments, const QList<DiskInfo>
         break;
     case Command::Clone:
         o.parseClone(arguments.mid(1), disks);
+        break;
+    case Command::Check:
+        for (const QString& a : arguments.mid(1)) {
+            if (!o.error.isEmpty())
+                break;
+            if (a == QLatin1String("--json")) {
+                o.json = true;
+            } else if (a.startsWith(QLatin1String("--")) || o.checkDisk >= 0) {
+                o.error = tr("Unknown option: %1").arg(a);
+            } else if (const DiskInfo* d = findDisk(a, disks)) {
+                o.checkDisk = d->diskNumber;
+            } else {
+                o.error = tr("No listed disk is %1").arg(a);
+            }
+        }
+        if (o.error.isEmpty() && o.checkDisk < 0)
+            o.error = tr("Name the disk to check");
         break;
     }
     return o;

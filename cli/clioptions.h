@@ -10,8 +10,7 @@
 class CliOptions {
     Q_DECLARE_TR_FUNCTIONS(CliOptions)
 public:
-    // A later command (an offline check of a disk) slots in here and in the program's dispatch.
-    enum class Command { Help, Version, List, Clone };
+    enum class Command { Help, Version, List, Clone, Check };
 
     Command command = Command::Help;
     QString helpTopic;  // the command whose help was asked for; empty for the program's
@@ -19,6 +18,7 @@ public:
     bool dryRun = false;
     bool yes = false;
     CloneConfig config;
+    int checkDisk = -1;  // the disk `check` looks at
     // Set when the command line is wrong; everything else is then meaningless.
     QString error;
 

@@ -1,3 +1,4 @@
+#include "boot/bootabilitycheck.h"
 #include "cli/clioptions.h"
 #include "cli/clonerun.h"
 #include "cli/disklisting.h"
@@ -6,11 +7,14 @@
 #include "core/logger.h"
 #include "engine/clonemode.h"
 #include "engine/clonemodefactory.h"
+#include "platform/platform.h"
 #include "ui/languagesetup.h"
 #include "tessarin_version.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 #include <QTranslator>
 #include <csignal>
@@ -37,6 +41,7 @@ Commands:
   clone disk SRC DST                  the whole disk, every partition in place
   clone system SRC DST                the Windows installation's partitions, packed
   clone partition SRC:N DST[:M]       partition N into DST's free space, or onto its partition M
+  check DISK [--json]                 whether DISK can start: tables, boot code, volumes, loaders
 
 SRC and DST are disk numbers from `list`, or the device or image paths that `list` shows.
 `tessarin-cli COMMAND --help` describes a command.
@@ -63,6 +68,18 @@ partition: number, start sector and size in the disk's logical sectors, type, fi
 label, used space and roles (EFI, MSR, recovery, system, Windows).
 
   --json    one JSON array instead of the table
+)";
+
+const char* const CheckHelp = R"(Usage: tessarin-cli check DISK [--json]
+
+Checks offline, reading only, whether DISK can start: GPT primary and backup sound and at the
+disk's end and the protective MBR; on MBR disks boot code, exactly one active partition and a
+0x55AA boot sector on each partition; every NTFS and FAT32 boot sector against its table entry
+(hidden sectors, size); the EFI system partition's loader (EFI\Boot\bootx64.efi or
+EFI\Microsoft\Boot\bootmgfw.efi). One line per finding with its severity.
+
+  --json    one JSON object: disk, path, passed, findings
+Exit code 0 when no finding is an error, 1 otherwise.
 )";
 
 const char* const CloneHelp = R"(Usage: tessarin-cli clone disk SRC DST [OPTIONS]
@@ -184,6 +201,27 @@ int runClone(const CliOptions& options)
     CloneRun run(config, options.json, isatty(STDOUT_FILENO));
     return run.exec();
 }
+int runCheck(const CliOptions& options)
+{
+    const auto findings = BootabilityCheck::checkDisk(options.checkDisk);
+    const bool passed = BootabilityCheck::passed(findings);
+    const QString path = QString::fromStdString(Platform::current().diskRealPath(options.checkDisk));
+    if (options.json) {
+        QJsonArray list;
+        for (const auto& f : findings)
+            list.append(QJsonObject{{QStringLiteral("severity"), BootabilityCheck::severityName(f.severity)},
+                                    {QStringLiteral("text"), f.text}});
+        const QJsonObject result{{QStringLiteral("disk"), options.checkDisk}, {QStringLiteral("path"), path},
+                                 {QStringLiteral("passed"), passed}, {QStringLiteral("findings"), list}};
+        std::printf("%s\n", QJsonDocument(result).toJson(QJsonDocument::Compact).constData());
+    } else {
+        std::printf("Disk %d (%s)\n", options.checkDisk, qUtf8Printable(path));
+        for (const auto& f : findings)
+            std::printf("%-7s %s\n", qUtf8Printable(BootabilityCheck::severityName(f.severity)), qUtf8Printable(f.text));
+        std::printf("%s\n", passed ? "Result: no errors" : "Result: the disk will not start as it is");
+    }
+    return passed ? CliResult::Success : CliResult::Failed;
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -210,6 +248,7 @@ int main(int argc, char* argv[])
         else
             std::fputs(options.helpTopic == QLatin1String("list")    ? ListHelp
                        : options.helpTopic == QLatin1String("clone") ? CloneHelp
+                       : options.helpTopic == QLatin1String("check") ? CheckHelp
                                                                      : ProgramHelp,
                        stdout);
         return CliResult::Success;
@@ -237,6 +276,8 @@ int main(int argc, char* argv[])
         return CliResult::Success;
     case CliOptions::Command::Clone:
         return runClone(options);
+    case CliOptions::Command::Check:
+        return runCheck(options);
     case CliOptions::Command::Help:
     case CliOptions::Command::Version:
         break;
