@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 namespace {
 constexpr uint32_t TypeFileName = 0x30;
@@ -137,9 +138,12 @@ RecordFacts readRecord(const uint8_t* data, size_t size, uint64_t totalClusters,
     return facts;
 }
 
-QString pathOf(const std::vector<Entry>& entries, uint64_t record)
+// Only records that read and decode get an entry, so a damaged run list claiming a huge MFT costs no memory.
+using Entries = std::unordered_map<uint64_t, Entry>;
+
+QString pathOf(const Entries& entries, uint64_t record)
 {
-    const Entry& own = entries[record];
+    const Entry& own = entries.at(record);
     if (record < FirstUserRecord)
         return own.name;
     QStringList parts{own.name};
@@ -147,10 +151,11 @@ QString pathOf(const std::vector<Entry>& entries, uint64_t record)
     for (int depth = 0; depth < MaxPathDepth; ++depth) {
         if (parent == RootRecord)
             return QLatin1Char('\\') + parts.join(QLatin1Char('\\'));
-        if (parent >= entries.size() || entries[parent].rank < 0 || parent == record)
+        const auto it = entries.find(parent);
+        if (it == entries.end() || it->second.rank < 0 || parent == record)
             break;
-        parts.prepend(entries[parent].name);
-        parent = entries[parent].parent;
+        parts.prepend(it->second.name);
+        parent = it->second.parent;
     }
     return own.name;
 }
@@ -195,7 +200,7 @@ bool NtfsClusterOwners::find(const ReadVolume& readVolume, const std::vector<std
     // Records past what the runs map (an MFT continued in extension records) stay unread.
     const uint64_t recordCount = std::min<uint64_t>(mft.mftDataSize, mapped * boot.clusterSize) / recordSize;
 
-    std::vector<Entry> entries(recordCount);
+    Entries entries;
     std::set<uint64_t> hits;
     std::vector<uint8_t> chunk;
     uint64_t number = 0;
@@ -214,8 +219,10 @@ bool NtfsClusterOwners::find(const ReadVolume& readVolume, const std::vector<std
                 if (NtfsMftRecord::prepare(data, recordSize, number) != NtfsMftRecord::Status::Ok)
                     continue;
                 const uint64_t base = ByteOrder::get64(data + OffBaseRecord) & RecordNumberMask;
-                Entry& entry = entries[number];
+                Entry entry;
                 const RecordFacts facts = readRecord(data, recordSize, boot.totalClusters, ranges, false, entry);
+                if (entry.rank >= 0)
+                    entries.emplace(number, std::move(entry));
                 // $DATA continued in an extension record belongs to its base file.
                 if (facts.ownsCluster)
                     hits.insert(base != 0 && base < recordCount ? base : number);
@@ -226,7 +233,7 @@ bool NtfsClusterOwners::find(const ReadVolume& readVolume, const std::vector<std
     for (uint64_t owner : hits) {
         if (owners.size() >= maxOwners)
             break;
-        const QString path = entries[owner].rank >= 0 ? pathOf(entries, owner) : QString();
+        const QString path = entries.count(owner) ? pathOf(entries, owner) : QString();
         owners << (path.isEmpty() ? QStringLiteral("MFT record %1").arg(owner) : path);
     }
     return true;
