@@ -1,8 +1,13 @@
+#include "common/faultydevice.h"
+#include "common/imagefixture.h"
 #include "common/memoryplatform.h"
 
 #include <QtTest>
 
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 // The test platform other subsystems build on: its answers must be as strict as the real seam.
 class MemoryPlatformTest : public QObject {
@@ -52,6 +57,49 @@ private slots:
         mp.setVanished(n, true);
         QVERIFY(!h->readAt(0, buf, 512, done) && Platform::lastErrorCode() == PlatformError::NotReady);
         QVERIFY(!mp.openDevice(MemoryPlatform::diskPath(n), DeviceAccess::Read, DeviceFlags::None));
+    }
+
+    // The failing device the copy tests read from: errors exactly in its range, the image's bytes
+    // around it, through the kernel with O_DIRECT, at both sector sizes; nothing mounted afterwards.
+    void faultyDeviceFailsOnlyItsRanges()
+    {
+        QTemporaryDir dir;
+        const QString image = dir.filePath("faulty.img");
+        QByteArray bytes(4 << 20, Qt::Uninitialized);
+        for (int i = 0; i < bytes.size(); ++i)
+            bytes[i] = char((i * 7 + i / 4096) & 0xFF);
+        QVERIFY(writeFileBytes(image, 0, bytes));
+        constexpr uint64_t BadOffset = 1 << 20, BadLength = 8192;
+        for (int sector : {512, 4096}) {
+            {
+                FaultyDevice device(image, {{BadOffset, BadLength}}, sector);
+                if (!device.isReady())
+                    QSKIP(qPrintable(device.skipReason()));
+                const int fd = open(device.devicePath().toLocal8Bit().constData(), O_RDONLY | O_DIRECT);
+                QVERIFY(fd >= 0);
+                void* raw = nullptr;
+                QVERIFY(posix_memalign(&raw, 4096, 65536) == 0);
+                const auto release = qScopeGuard([&] { free(raw); close(fd); });  // a held device cannot detach
+                char* buf = static_cast<char*>(raw);
+                const struct { uint64_t offset; size_t length; bool fails; } reads[] = {
+                    {BadOffset - 65536, 65536, false},
+                    {BadOffset - 4096, 8192, true},  // spans into the range
+                    {BadOffset, 4096, true},
+                    {BadOffset + BadLength - 4096, 4096, true},
+                    {BadOffset + BadLength, 65536, false},
+                };
+                for (const auto& r : reads) {
+                    const ssize_t n = pread(fd, buf, r.length, off_t(r.offset));
+                    QVERIFY2((n < 0) == r.fails, qPrintable(QString("sector %1 offset %2 -> %3").arg(sector).arg(r.offset).arg(n)));
+                    if (!r.fails)
+                        QVERIFY(n == ssize_t(r.length) && std::memcmp(buf, bytes.constData() + r.offset, r.length) == 0);
+                }
+                const ToolRunSplit loop = runSplit("losetup", {"-n", "-O", "LOG-SEC", device.devicePath()});
+                QCOMPARE(loop.out.trimmed().toInt(), sector);
+            }
+            const QString mounts = QString::fromLocal8Bit(readFileBytes("/proc/self/mountinfo", 0, 1 << 20));
+            QVERIFY(!mounts.contains("tessarin_faulty"));
+        }
     }
 };
 

@@ -4,6 +4,7 @@
 #include "common/imagefixture.h"
 #include "core/diskio.h"
 #include "filesystem/fat32parser.h"
+#include "filesystem/ntfsclusterowners.h"
 #include "filesystem/ntfsparser.h"
 
 #include <QCryptographicHash>
@@ -111,6 +112,20 @@ uint64_t rangeSectors(const SectorRanges& ranges)
     return n;
 }
 
+// (first cluster, count) of the runs ntfsinfo lists for a file's $DATA.
+std::vector<std::pair<uint64_t, uint64_t>> runsOf(const QString& image, const QString& file)
+{
+    const ToolRun info = runCaptured(QStringLiteral("ntfsinfo"), {"-v", "-F", file, image});
+    std::vector<std::pair<uint64_t, uint64_t>> runs;
+    const QString list = info.out.section(QStringLiteral("Runlist:"), 1);
+    auto it = QRegularExpression(QStringLiteral("0x[0-9a-f]+\\s+0x([0-9a-f]+)\\s+0x([0-9a-f]+)")).globalMatch(list);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        runs.emplace_back(m.captured(1).toULongLong(nullptr, 16), m.captured(2).toULongLong(nullptr, 16));
+    }
+    return runs;
+}
+
 qulonglong field(const QString& text, const QString& pattern)
 {
     const auto m = QRegularExpression(pattern).match(text);
@@ -180,6 +195,31 @@ void TestRealVolumes::ntfsVolumes()
     QVERIFY2(parser.load(handle.get(), 0, size), qPrintable(parser.lastError()));
     handle.reset();
     QCOMPARE(parser.clusterSize(), uint32_t(cluster));
+
+    // The files behind given clusters: a fragment's last cluster, a deep file's first, a cluster of the MFT.
+    const auto frag = runsOf(image, QStringLiteral("/frag.bin"));
+    const auto deep = runsOf(image, QStringLiteral("/docs/deep/big1.bin"));
+    QVERIFY(frag.size() >= 2 && !deep.empty());
+    QFile volume(image);
+    QVERIFY(volume.open(QIODevice::ReadOnly));
+    bool spoilMft = false;
+    const NtfsClusterOwners::ReadVolume read = [&](uint64_t offset, uint64_t length, void* buffer) {
+        if (!volume.seek(qint64(offset)) || volume.read(static_cast<char*>(buffer), qint64(length)) != qint64(length))
+            return false;
+        if (spoilMft && offset == parser.mftCluster() * uint64_t(cluster))
+            static_cast<char*>(buffer)[0] = 'X';
+        return true;
+    };
+    QStringList owners;
+    QString ownersError;
+    const std::vector<std::pair<uint64_t, uint64_t>> asked{
+        {frag.back().first + frag.back().second - 1, 1}, {deep.front().first, 1}, {parser.mftCluster(), 1}};
+    QVERIFY2(NtfsClusterOwners::find(read, asked, owners, ownersError), qPrintable(ownersError));
+    owners.sort();
+    QCOMPARE(owners, QStringList({"$MFT", "\\docs\\deep\\big1.bin", "\\frag.bin"}));
+    spoilMft = true;
+    QVERIFY(!NtfsClusterOwners::find(read, asked, owners, ownersError) && !ownersError.isEmpty());
+    volume.close();
 
     // ntfs-3g's own view of the allocation.
     const ToolRun info = runCaptured(QStringLiteral("ntfsinfo"), {"-m", image});
