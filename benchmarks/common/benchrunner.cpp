@@ -78,8 +78,6 @@ bool BenchRunner::parseOptions(int argc, char** argv, BenchOptions& options, QSt
         if (opt == QLatin1String("--quick")) {
             options.quick = true;
             options.rounds = 1;
-        } else if (opt == QLatin1String("--partclone")) {
-            options.partclone = true;
         } else if (opt == QLatin1String("--rounds") && hasValue) {
             options.rounds = std::max(1, QString::fromLocal8Bit(argv[++i]).toInt());
         } else if (opt == QLatin1String("--dir") && hasValue) {
@@ -94,7 +92,7 @@ bool BenchRunner::parseOptions(int argc, char** argv, BenchOptions& options, QSt
 
 QString BenchRunner::usage(const char* program)
 {
-    return QStringLiteral("usage: %1 [--rounds N (9)] [--quick] [--partclone] [--dir /var/tmp]").arg(QString::fromLocal8Bit(program));
+    return QStringLiteral("usage: %1 [--rounds N (9)] [--quick] [--dir /var/tmp]").arg(QString::fromLocal8Bit(program));
 }
 
 bool BenchRunner::dropCaches()

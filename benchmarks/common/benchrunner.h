@@ -12,7 +12,6 @@
 struct BenchOptions {
     int rounds = 9;
     bool quick = false;      // small sizes, one round: checks that the program runs
-    bool partclone = false;  // also time partclone where the goals name it
     QString dir = QStringLiteral("/var/tmp");
 };
 
