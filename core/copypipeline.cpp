@@ -167,8 +167,7 @@ void CopyPipeline::handle(const AsyncCompletion& c)
         break;
     case Phase::Writing:
         if (!complete) {
-            fail(Failure::Write, (p.targetOffset + c.done) / m_settings.targetSector,
-                 c.ok ? "the target ended early" : c.errorText);
+            failWrite(p, data, c.ok ? "the target ended early" : c.errorText);
             s.broken = true;
         }
         break;
@@ -241,7 +240,7 @@ void CopyPipeline::copySpanning(size_t batch, uint8_t* data)
     if (m_settings.verify)
         m_hashes[batch] = hashOf(data, p.length);
     if (!RawDisk::writeRange(m_target, p.targetOffset, p.length, data, m_settings.targetAlignment)) {
-        fail(Failure::Write, p.targetOffset / m_settings.targetSector, platformErrorText());
+        failWrite(p, data, platformErrorText());
         return;
     }
     batchWritten(batch);
@@ -262,8 +261,13 @@ bool CopyPipeline::recoverRead(const CopyPiece& p, uint8_t* data, uint32_t error
 {
     const uint32_t sector = m_settings.sourceSector;
     // Reading past the source's end is a wrong plan, never a bad medium.
-    if (!m_settings.continueOnReadErrors || errorCode == PlatformError::HandleEof) {
+    if (errorCode == PlatformError::HandleEof) {
         fail(Failure::Read, (p.sourceOffset + moved) / sector, text);
+        return false;
+    }
+    if (!m_settings.continueOnReadErrors) {
+        std::string why = text;
+        fail(Failure::Read, firstFailing(false, p, data, why) / sector, why);
         return false;
     }
     Logger& log = Logger::instance();
@@ -287,6 +291,32 @@ bool CopyPipeline::recoverRead(const CopyPiece& p, uint8_t* data, uint32_t error
         at += n;
     }
     return true;
+}
+
+uint64_t CopyPipeline::firstFailing(bool write, const CopyPiece& p, uint8_t* data, std::string& text)
+{
+    const uint32_t unit = write ? std::max(m_settings.targetAlignment, m_settings.targetSector)
+                                : std::max(m_settings.sourceAlignment, m_settings.sourceSector);
+    const uint64_t offset = write ? p.targetOffset : p.sourceOffset;
+    const uint64_t end = offset + p.length;
+    for (uint64_t at = offset; at < end;) {
+        const uint64_t n = std::min(unit - at % unit, end - at);
+        uint8_t* piece = data + (at - offset);
+        const bool ok = write ? RawDisk::writeRange(m_target, at, n, piece, unit) : RawDisk::readRange(m_source, at, n, piece, unit);
+        if (!ok) {
+            text = platformErrorText();
+            return at;
+        }
+        at += n;
+    }
+    return offset;
+}
+
+void CopyPipeline::failWrite(const CopyPiece& p, uint8_t* data, const std::string& text)
+{
+    // Writing the same bytes again is harmless; it finds the sector the device refuses.
+    std::string why = text;
+    fail(Failure::Write, firstFailing(true, p, data, why) / m_settings.targetSector, why);
 }
 
 void CopyPipeline::findFirstDifference(size_t batch, const uint8_t* data)

@@ -70,6 +70,10 @@ private:
     void batchWritten(size_t batch);
     void batchReadBack(size_t batch, const uint8_t* data);
     bool recoverRead(const CopyPiece& piece, uint8_t* data, uint32_t errorCode, uint64_t moved, const std::string& text);
+    // The first position of a failed transfer that fails again on its own, unit by unit; the piece's
+    // start when every unit passes. `text` receives that failure's reason.
+    uint64_t firstFailing(bool write, const CopyPiece& piece, uint8_t* data, std::string& text);
+    void failWrite(const CopyPiece& piece, uint8_t* data, const std::string& text);
     void findFirstDifference(size_t batch, const uint8_t* data);
     void fail(Failure failure, uint64_t sector, const std::string& text);
     static Hash hashOf(const uint8_t* data, uint64_t length);

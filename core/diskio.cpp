@@ -215,10 +215,6 @@ bool DiskIO::reportFailure(const CopyPipeline& pipeline)
     case CopyPipeline::Failure::None:
         return true;
     case CopyPipeline::Failure::Cancelled:
-        Logger::instance().info(QStringLiteral("Copy stopped at source byte %1 (sector %2)")
-                                    .arg(pipeline.stoppedAt())
-                                    .arg(sectorSize() ? pipeline.stoppedAt() / sectorSize() : 0));
-        Logger::instance().info(QStringLiteral("Fast copy cancelled by user"));
         return false;
     case CopyPipeline::Failure::Read:
         return fail(tr("Read failed at sector %1: %2").arg(sector).arg(text));
@@ -309,12 +305,15 @@ bool DiskIO::copyExtents(const std::vector<CopyExtent>& extents)
         m_unreadable.add(first, count);
     if (!pipeline.unreadable().isEmpty())
         log.warning(QStringLiteral("%1 unreadable source sectors were written as zeros").arg(pipeline.unreadable().sectorCount()));
-    if (!ok && !reportFailure(pipeline))
-        return false;
     if (m_cancelled.load()) {
+        log.info(QStringLiteral("Copy stopped at source byte %1 (sector %2)")
+                     .arg(pipeline.stoppedAt())
+                     .arg(sectorSize() ? pipeline.stoppedAt() / sectorSize() : 0));
         log.info(QStringLiteral("Fast copy cancelled by user"));
         return false;
     }
+    if (!ok && !reportFailure(pipeline))
+        return false;
     if (m_verify)
         log.info(QStringLiteral("Verified %1 bytes").arg(pipeline.bytesVerified()));
     const int64_t elapsed = nowMs() - m_copyStartTime;
