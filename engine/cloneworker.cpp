@@ -71,7 +71,7 @@ void CloneWorker::doClone()
     } else if (result && m_progress.unreadableSectors > 0) {
         // Done, but never a plain success: the copy holds zeros where the source could not be read.
         m_progress.status = Tessarin::Completed;
-        message = tr("Clone completed with %n unreadable sector(s)", "", int(std::min<uint64_t>(m_progress.unreadableSectors, INT32_MAX)));
+        message = tr("Clone completed with unreadable sectors: %1").arg(m_progress.unreadableSectors);
         log.warning(message);
         success = true;
     } else if (result) {
