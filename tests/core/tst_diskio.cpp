@@ -1,5 +1,9 @@
 #include "common/imagefixture.h"
 #include "common/logcapture.h"
+#if __has_include("common/faultydevice.h")
+#include "common/faultydevice.h"
+#define TESSARIN_HAVE_FAULTY_DEVICE 1
+#endif
 #include "common/memoryplatform.h"
 #include "core/copybatchplanner.h"
 #include "core/diskio.h"
@@ -478,6 +482,36 @@ private slots:
         QCOMPARE(io.verifiedBytes(), size);
         io.close();
         QCOMPARE(fileHash(srcImg), fileHash(dstImg));
+    }
+
+    // A real block device that answers EIO in two ranges: by default the copy stops at the first bad
+    // sector; going on, those sectors come out as zeros and exactly they are in the map.
+    void unreadableSectorsOfRealDevice()
+    {
+#ifndef TESSARIN_HAVE_FAULTY_DEVICE
+        QSKIP("FaultyDevice is not part of this build");
+#else
+        QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tessarin-faulty-XXXXXX"));
+        const uint64_t size = 4 * MiB;
+        const QString srcImg = dir.filePath(QStringLiteral("src.img")), dstImg = dir.filePath(QStringLiteral("dst.img"));
+        QByteArray expected = pattern(size, 44);
+        QVERIFY(writeFileBytes(srcImg, 0, expected) && makeSparseFile(dstImg, size));
+        const FaultyDevice faulty(srcImg, {{296 * 512, 16 * 512}, {1000 * 512, 8 * 512}});
+        if (!faulty.isReady())
+            QSKIP(qPrintable(faulty.skipReason()));
+        for (bool goOn : {false, true}) {
+            DiskIO io;
+            io.setBufferSize(1 * MiB);
+            io.setContinueOnReadErrors(goOn);
+            io.setVerify(goOn);
+            QVERIFY2(io.openSource(faulty.devicePath()) && io.openTarget(dstImg), qPrintable(io.lastError()));
+            QCOMPARE(io.fastCopy(0, 0, size), goOn);
+            QCOMPARE(io.unreadable().text(), QString::fromLatin1(goOn ? "296 16\n1000 8\n" : ""));
+            QVERIFY2(goOn || io.lastError().startsWith(QLatin1String("Read failed at sector 296")), qPrintable(io.lastError()));
+        }
+        expected.replace(296 * 512, 16 * 512, QByteArray(16 * 512, '\0')).replace(1000 * 512, 8 * 512, QByteArray(8 * 512, '\0'));
+        QCOMPARE(readFileBytes(dstImg, 0, qint64(size)), expected);
+#endif
     }
 };
 
