@@ -30,8 +30,10 @@ CopyPipeline::Hash CopyPipeline::hashOf(const uint8_t* data, uint64_t length)
 
 void CopyPipeline::fail(Failure failure, uint64_t sector, const std::string& text)
 {
-    // The first failure names the stop; a later write failure only moves it to a lower sector.
-    if (m_failure != Failure::None && !(m_failure == failure && failure == Failure::Write && sector < m_failureSector))
+    // The first failure names the stop; a later read or write failure of the same kind only moves it to
+    // a lower sector (requests finish out of order).
+    const bool lower = m_failure == failure && (failure == Failure::Write || failure == Failure::Read) && sector < m_failureSector;
+    if (m_failure != Failure::None && !lower)
         return;
     m_failure = failure;
     m_failureSector = sector;
@@ -183,7 +185,9 @@ void CopyPipeline::handle(const AsyncCompletion& c)
     }
     if (--s.pending > 0)
         return;
-    if (s.broken || m_failure != Failure::None) {
+    // After a write failure the batches already read are still written: every one of them lies before
+    // anything not yet started, so the lowest failing sector is found among them.
+    if (s.broken || (m_failure != Failure::None && !(m_failure == Failure::Write && s.phase != Phase::ReadingBack))) {
         s.phase = Phase::Idle;
         return;
     }
