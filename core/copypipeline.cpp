@@ -1,60 +1,344 @@
 #include "core/copypipeline.h"
 
-#include <algorithm>
-#include <deque>
+#include "core/logger.h"
+#include "core/rawdisk.h"
 
-bool CopyPipeline::writeChunk(const Pending& chunk)
+#include <xxhash.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+constexpr int TagShift = 32;
+constexpr uint64_t PieceMask = (uint64_t(1) << TagShift) - 1;
+constexpr size_t NoSlot = size_t(-1);
+
+std::string platformErrorText() { return RawDisk::lastErrorText().toStdString(); }
+}
+
+CopyPipeline::CopyPipeline(DeviceHandle* source, DeviceHandle* target, AsyncIo& io, std::vector<AlignedBuffer>& buffers,
+                           const std::atomic<bool>& cancelled, Settings settings)
+    : m_source(source), m_target(target), m_io(io), m_buffers(buffers), m_cancelled(cancelled), m_settings(settings)
 {
-    const uint64_t piece = m_pieceSize ? m_pieceSize : chunk.length;
-    for (uint64_t done = 0; done < chunk.length;) {
-        if (m_cancelled.load())
-            return false;
-        const uint64_t n = std::min(piece, chunk.length - done);
-        if (!m_write(chunk.targetOffset + done, n, chunk.data + done))
-            return false;
-        done += n;
-        m_written += n;
-        if (m_progress)
-            m_progress(m_written, done == chunk.length);
-    }
-    return true;
+}
+
+CopyPipeline::Hash CopyPipeline::hashOf(const uint8_t* data, uint64_t length)
+{
+    const XXH128_hash_t h = XXH3_128bits(data, size_t(length));
+    return Hash{h.low64, h.high64};
+}
+
+void CopyPipeline::fail(Failure failure, uint64_t sector, const std::string& text)
+{
+    // The first failure names the stop; a later read or write failure of the same kind only moves it to
+    // a lower sector (requests finish out of order).
+    const bool lower = m_failure == failure && (failure == Failure::Write || failure == Failure::Read) && sector < m_failureSector;
+    if (m_failure != Failure::None && !lower)
+        return;
+    m_failure = failure;
+    m_failureSector = sector;
+    m_failureText = text;
+}
+
+uint64_t CopyPipeline::stoppedAt() const
+{
+    for (size_t i = 0; i < m_batches.size(); ++i)
+        if (!m_done[i])
+            return m_batches[i].pieces.front().sourceOffset;
+    return m_batches.empty() ? 0 : m_batches.back().pieces.back().sourceOffset + m_batches.back().pieces.back().length;
 }
 
 bool CopyPipeline::run(const std::vector<CopyExtent>& extents)
 {
-    m_written = 0;
-    if (m_buffers.empty())
+    m_failure = Failure::None;
+    m_written = m_verified = m_total = 0;
+    m_unreadable.clear();
+    if (m_buffers.empty() || !m_buffers.front()) {
+        fail(Failure::Queue, 0, "no transfer buffers");
         return false;
-    uint64_t chunkSize = UINT64_MAX;
-    for (const AlignedBuffer* b : m_buffers)
-        chunkSize = std::min(chunkSize, b ? b->size() : 0);
-    if (chunkSize == 0)
-        return false;
-    // Chunks read but not yet written: at most one fewer than there are buffers.
-    const size_t lag = m_buffers.size() - 1;
-    std::deque<Pending> pending;
-    size_t next = 0;
+    }
+    CopyBatchPlanner::Limits limits;
+    limits.requestBytes = m_buffers.front().size();
+    limits.sourceAlignment = m_settings.sourceAlignment;
+    limits.targetAlignment = m_settings.targetAlignment;
+    m_batches = CopyBatchPlanner::plan(extents, limits);
+    m_done.assign(m_batches.size(), false);
+    m_hashes.assign(m_settings.verify ? m_batches.size() : 0, Hash{});
+    for (const CopyBatch& b : m_batches)
+        m_total += b.bytes;
 
-    for (const CopyExtent& extent : extents) {
-        for (uint64_t done = 0; done < extent.length;) {
-            if (m_cancelled.load())
-                return false;
-            const uint64_t n = std::min(chunkSize, extent.length - done);
-            uint8_t* buffer = m_buffers[next]->data();
-            next = (next + 1) % m_buffers.size();
-            if (!m_read(extent.sourceOffset + done, n, buffer))
-                return false;
-            pending.push_back(Pending{extent.targetOffset + done, n, buffer});
-            done += n;
-            if (pending.size() > lag) {
-                if (!writeChunk(pending.front()))
-                    return false;
-                pending.pop_front();
+    if (!runBatches(false))
+        return false;
+    if (!m_target->flush()) {
+        fail(Failure::Flush, 0, platformErrorText());
+        return false;
+    }
+    return !m_settings.verify || runBatches(true);
+}
+
+bool CopyPipeline::runBatches(bool verifying)
+{
+    m_slots.assign(m_buffers.size(), Slot{});
+    size_t next = 0;
+    for (;;) {
+        while (m_failure == Failure::None && next < m_batches.size()) {
+            if (m_cancelled.load()) {
+                fail(Failure::Cancelled, 0, {});
+                break;
             }
+            const auto free = std::find_if(m_slots.begin(), m_slots.end(), [](const Slot& s) { return s.phase == Phase::Idle; });
+            if (free == m_slots.end())
+                break;
+            const size_t slot = size_t(free - m_slots.begin());
+            if (m_batches[next].direct) {
+                startDirect(next++, slot, verifying ? Phase::ReadingBack : Phase::Reading);
+                continue;
+            }
+            // Partial spans are read-modify-write: nothing of ours may be in flight beside them.
+            while (m_io.inFlight() > 0 && pump(true)) {
+            }
+            if (m_failure != Failure::None)
+                break;
+            if (verifying)
+                readBackSpanning(next, m_buffers[slot].data());
+            else
+                copySpanning(next, m_buffers[slot].data());
+            ++next;
+        }
+        if (m_io.inFlight() == 0 || !pump(true))
+            break;
+    }
+    return m_failure == Failure::None;
+}
+
+bool CopyPipeline::pump(bool wait)
+{
+    std::vector<AsyncCompletion> done;
+    if (!m_io.reap(done, wait)) {
+        fail(Failure::Queue, 0, platformErrorText());
+        return false;
+    }
+    for (const AsyncCompletion& c : done)
+        handle(c);
+    return true;
+}
+
+void CopyPipeline::startDirect(size_t batch, size_t slot, Phase phase)
+{
+    Slot& s = m_slots[slot];
+    s = Slot{phase, batch, 0, false};
+    submitPieces(slot, false, phase == Phase::ReadingBack ? m_target : m_source);
+}
+
+void CopyPipeline::submitPieces(size_t slot, bool write, DeviceHandle* handle)
+{
+    Slot& s = m_slots[slot];
+    const CopyBatch& b = m_batches[s.batch];
+    for (size_t i = 0; i < b.pieces.size(); ++i) {
+        const CopyPiece& p = b.pieces[i];
+        AsyncRequest r;
+        r.handle = handle;
+        r.write = write;
+        r.offset = write || s.phase == Phase::ReadingBack ? p.targetOffset : p.sourceOffset;
+        r.buffer = m_buffers[slot].data() + p.bufferOffset;
+        r.length = p.length;
+        r.tag = (uint64_t(slot) << TagShift) | i;
+        if (!m_io.submit(r)) {
+            fail(Failure::Queue, 0, platformErrorText());
+            s.broken = true;
+            break;
+        }
+        ++s.pending;
+    }
+    if (s.pending == 0)
+        s.phase = Phase::Idle;
+}
+
+void CopyPipeline::handle(const AsyncCompletion& c)
+{
+    const size_t slot = size_t(c.tag >> TagShift);
+    Slot& s = m_slots[slot];
+    const CopyPiece& p = m_batches[s.batch].pieces[c.tag & PieceMask];
+    uint8_t* data = m_buffers[slot].data() + p.bufferOffset;
+    const bool complete = c.ok && c.done == p.length;
+    switch (s.phase) {
+    case Phase::Reading:
+        if (!complete && !recoverRead(p, data, c.ok ? PlatformError::HandleEof : c.errorCode, c.done,
+                                      c.ok ? "the source ended early" : c.errorText))
+            s.broken = true;
+        break;
+    case Phase::Writing:
+        if (!complete) {
+            failWrite(p, data, c.ok ? "the target ended early" : c.errorText);
+            s.broken = true;
+        }
+        break;
+    case Phase::ReadingBack:
+        if (!complete) {
+            fail(Failure::TargetRead, (p.targetOffset + c.done) / m_settings.targetSector,
+                 c.ok ? "the target ended early" : c.errorText);
+            s.broken = true;
+        }
+        break;
+    case Phase::Idle:
+        return;
+    }
+    if (--s.pending > 0)
+        return;
+    // After a write failure the batches already read are still written: every one of them lies before
+    // anything not yet started, so the lowest failing sector is found among them.
+    if (s.broken || (m_failure != Failure::None && !(m_failure == Failure::Write && s.phase != Phase::ReadingBack))) {
+        s.phase = Phase::Idle;
+        return;
+    }
+    switch (s.phase) {
+    case Phase::Reading:
+        batchRead(slot);
+        return;
+    case Phase::Writing:
+        batchWritten(s.batch);
+        break;
+    case Phase::ReadingBack:
+        batchReadBack(s.batch, m_buffers[slot].data());
+        break;
+    case Phase::Idle:
+        break;
+    }
+    s.phase = Phase::Idle;
+}
+
+void CopyPipeline::batchRead(size_t slot)
+{
+    Slot& s = m_slots[slot];
+    if (m_settings.verify)
+        m_hashes[s.batch] = hashOf(m_buffers[slot].data(), m_batches[s.batch].bytes);
+    s.phase = Phase::Writing;
+    submitPieces(slot, true, m_target);
+}
+
+void CopyPipeline::batchWritten(size_t batch)
+{
+    m_done[batch] = true;
+    m_written += m_batches[batch].bytes;
+    if (m_progress)
+        m_progress(m_written, m_total);
+}
+
+void CopyPipeline::batchReadBack(size_t batch, const uint8_t* data)
+{
+    if (hashOf(data, m_batches[batch].bytes) != m_hashes[batch]) {
+        findFirstDifference(batch, data);
+        return;
+    }
+    m_verified += m_batches[batch].bytes;
+    if (m_verifyProgress)
+        m_verifyProgress(m_verified, m_total);
+}
+
+void CopyPipeline::copySpanning(size_t batch, uint8_t* data)
+{
+    const CopyPiece& p = m_batches[batch].pieces.front();
+    if (!RawDisk::readRange(m_source, p.sourceOffset, p.length, data, m_settings.sourceAlignment)
+        && !recoverRead(p, data, Platform::lastErrorCode(), 0, platformErrorText()))
+        return;
+    if (m_settings.verify)
+        m_hashes[batch] = hashOf(data, p.length);
+    if (!RawDisk::writeRange(m_target, p.targetOffset, p.length, data, m_settings.targetAlignment)) {
+        failWrite(p, data, platformErrorText());
+        return;
+    }
+    batchWritten(batch);
+}
+
+void CopyPipeline::readBackSpanning(size_t batch, uint8_t* data)
+{
+    const CopyPiece& p = m_batches[batch].pieces.front();
+    if (!RawDisk::readRange(m_target, p.targetOffset, p.length, data, m_settings.targetAlignment)) {
+        fail(Failure::TargetRead, p.targetOffset / m_settings.targetSector, platformErrorText());
+        return;
+    }
+    batchReadBack(batch, data);
+}
+
+bool CopyPipeline::recoverRead(const CopyPiece& p, uint8_t* data, uint32_t errorCode, uint64_t moved,
+                               const std::string& text)
+{
+    const uint32_t sector = m_settings.sourceSector;
+    // Reading past the source's end is a wrong plan, never a bad medium.
+    if (errorCode == PlatformError::HandleEof) {
+        fail(Failure::Read, (p.sourceOffset + moved) / sector, text);
+        return false;
+    }
+    if (!m_settings.continueOnReadErrors) {
+        std::string why = text;
+        fail(Failure::Read, firstFailing(false, p, data, why) / sector, why);
+        return false;
+    }
+    Logger& log = Logger::instance();
+    log.warning(QStringLiteral("Read failed at sector %1, retrying: %2").arg(p.sourceOffset / sector).arg(QString::fromStdString(text)));
+    const uint32_t unit = std::max(m_settings.sourceAlignment, sector);
+    if (RawDisk::readRange(m_source, p.sourceOffset, p.length, data, unit))
+        return true;
+    const uint64_t end = p.sourceOffset + p.length;
+    for (uint64_t at = p.sourceOffset; at < end;) {
+        const uint64_t n = std::min(unit - at % unit, end - at);
+        uint8_t* out = data + (at - p.sourceOffset);
+        if (!RawDisk::readRange(m_source, at, n, out, unit)) {
+            if (Platform::lastErrorCode() == PlatformError::HandleEof) {
+                fail(Failure::Read, at / sector, platformErrorText());
+                return false;
+            }
+            std::memset(out, 0, size_t(n));
+            const uint64_t first = at / sector;
+            m_unreadable.add(first, (at + n + sector - 1) / sector - first);
+        }
+        at += n;
+    }
+    return true;
+}
+
+uint64_t CopyPipeline::firstFailing(bool write, const CopyPiece& p, uint8_t* data, std::string& text)
+{
+    const uint32_t unit = write ? std::max(m_settings.targetAlignment, m_settings.targetSector)
+                                : std::max(m_settings.sourceAlignment, m_settings.sourceSector);
+    const uint64_t offset = write ? p.targetOffset : p.sourceOffset;
+    const uint64_t end = offset + p.length;
+    for (uint64_t at = offset; at < end;) {
+        const uint64_t n = std::min(unit - at % unit, end - at);
+        uint8_t* piece = data + (at - offset);
+        const bool ok = write ? RawDisk::writeRange(m_target, at, n, piece, unit) : RawDisk::readRange(m_source, at, n, piece, unit);
+        if (!ok) {
+            text = platformErrorText();
+            return at;
+        }
+        at += n;
+    }
+    return offset;
+}
+
+void CopyPipeline::failWrite(const CopyPiece& p, uint8_t* data, const std::string& text)
+{
+    // Writing the same bytes again is harmless; it finds the sector the device refuses.
+    std::string why = text;
+    fail(Failure::Write, firstFailing(true, p, data, why) / m_settings.targetSector, why);
+}
+
+void CopyPipeline::findFirstDifference(size_t batch, const uint8_t* data)
+{
+    const CopyBatch& b = m_batches[batch];
+    AlignedBuffer source(b.bytes, std::max(m_settings.sourceAlignment, 4096u));
+    for (const CopyPiece& p : b.pieces) {
+        const uint8_t* written = data + p.bufferOffset;
+        if (!source || !RawDisk::readRange(m_source, p.sourceOffset, p.length, source.data(), m_settings.sourceAlignment)) {
+            // The source cannot be read again: the piece is as near as the search gets.
+            fail(Failure::Verify, p.targetOffset / m_settings.targetSector, {});
+            return;
+        }
+        const auto diff = std::mismatch(written, written + p.length, source.data());
+        if (diff.first != written + p.length) {
+            fail(Failure::Verify, (p.targetOffset + uint64_t(diff.first - written)) / m_settings.targetSector, {});
+            return;
         }
     }
-    for (const Pending& chunk : pending)
-        if (!writeChunk(chunk))
-            return false;
-    return !m_cancelled.load();
+    fail(Failure::Verify, b.pieces.front().targetOffset / m_settings.targetSector, {});
 }

@@ -1,56 +1,101 @@
 #pragma once
 #include "core/alignedbuffer.h"
+#include "core/copybatchplanner.h"
+#include "core/unreadablemap.h"
+#include "platform/asyncio.h"
 
 #include <atomic>
-#include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
-// One range to move: `length` bytes from `sourceOffset` of the source to `targetOffset` of the target.
-struct CopyExtent {
-    uint64_t sourceOffset = 0;
-    uint64_t targetOffset = 0;
-    uint64_t length = 0;
-};
-
-// The one copy loop behind every bulk copy: walks a list of extents in chunks of a buffer's size,
-// reads each source range exactly once and writes it in pieces. With two buffers the read of a chunk
-// comes before the write of the one before it. Cancellation is looked at before every read and every
-// piece; a failing read or write ends the run (the callbacks report why).
+// The one copy routine: moves an extent list from source to target with reads and writes of
+// several buffers in flight at once, flushes the target, and on request reads every written range
+// back and compares it with a hash taken as the source was read. Buffers are the caller's, all of
+// one size (the request size). Cancellation is looked at before every request; a stop of any kind
+// lets the transfers in flight finish before run() returns.
 class CopyPipeline {
 public:
-    using Read = std::function<bool(uint64_t offset, uint64_t length, void* buffer)>;
-    using Write = std::function<bool(uint64_t offset, uint64_t length, const void* buffer)>;
-    // `written` counts the bytes of the run on the target so far; `chunkDone` marks a whole chunk.
-    using Progress = std::function<void(uint64_t written, bool chunkDone)>;
+    struct Settings {
+        uint32_t sourceAlignment = 512;
+        uint32_t targetAlignment = 512;
+        uint32_t sourceSector = 512;
+        uint32_t targetSector = 512;
+        bool verify = false;
+        // Unreadable source sectors become zeros on the target and are listed instead of stopping.
+        bool continueOnReadErrors = false;
+    };
+    enum class Failure { None, Cancelled, Read, Write, Flush, TargetRead, Verify, Queue };
+    using Progress = std::function<void(uint64_t done, uint64_t total)>;
 
-    CopyPipeline(Read read, Write write, const std::atomic<bool>& cancelled)
-        : m_read(std::move(read)), m_write(std::move(write)), m_cancelled(cancelled) {}
+    CopyPipeline(DeviceHandle* source, DeviceHandle* target, AsyncIo& io, std::vector<AlignedBuffer>& buffers,
+                 const std::atomic<bool>& cancelled, Settings settings);
 
-    // One or two buffers of the same size; their size is the chunk size.
-    void setBuffers(std::vector<AlignedBuffer*> buffers) { m_buffers = std::move(buffers); }
-    // Largest single write; 0 writes each chunk at once.
-    void setPieceSize(uint64_t bytes) { m_pieceSize = bytes; }
     void setProgress(Progress progress) { m_progress = std::move(progress); }
+    void setVerifyProgress(Progress progress) { m_verifyProgress = std::move(progress); }
 
-    // False on a failure or a cancellation (wasCancelled tells which).
     bool run(const std::vector<CopyExtent>& extents);
+
+    Failure failure() const { return m_failure; }
+    // Read failures count source sectors, every other one target sectors.
+    uint64_t failureSector() const { return m_failureSector; }
+    const std::string& failureText() const { return m_failureText; }
     uint64_t bytesWritten() const { return m_written; }
-    bool wasCancelled() const { return m_cancelled.load(); }
+    uint64_t bytesVerified() const { return m_verified; }
+    // Source offset of the first range not on the target; everything before it in source order is.
+    uint64_t stoppedAt() const;
+    const UnreadableMap& unreadable() const { return m_unreadable; }
 
 private:
-    struct Pending {
-        uint64_t targetOffset = 0;
-        uint64_t length = 0;
-        const uint8_t* data = nullptr;
+    enum class Phase { Idle, Reading, Writing, ReadingBack };
+    struct Slot {
+        Phase phase = Phase::Idle;
+        size_t batch = 0;
+        size_t pending = 0;
+        bool broken = false;
     };
-    bool writeChunk(const Pending& chunk);
+    struct Hash {
+        uint64_t low = 0, high = 0;
+        bool operator==(const Hash&) const = default;
+    };
 
-    Read m_read;
-    Write m_write;
+    bool runBatches(bool verifying);
+    bool pump(bool wait);
+    void handle(const AsyncCompletion& c);
+    void startDirect(size_t batch, size_t slot, Phase phase);
+    void submitPieces(size_t slot, bool write, DeviceHandle* handle);
+    void copySpanning(size_t batch, uint8_t* data);
+    void readBackSpanning(size_t batch, uint8_t* data);
+    void batchRead(size_t slot);
+    void batchWritten(size_t batch);
+    void batchReadBack(size_t batch, const uint8_t* data);
+    bool recoverRead(const CopyPiece& piece, uint8_t* data, uint32_t errorCode, uint64_t moved, const std::string& text);
+    // The first position of a failed transfer that fails again on its own, unit by unit; the piece's
+    // start when every unit passes. `text` receives that failure's reason.
+    uint64_t firstFailing(bool write, const CopyPiece& piece, uint8_t* data, std::string& text);
+    void failWrite(const CopyPiece& piece, uint8_t* data, const std::string& text);
+    void findFirstDifference(size_t batch, const uint8_t* data);
+    void fail(Failure failure, uint64_t sector, const std::string& text);
+    static Hash hashOf(const uint8_t* data, uint64_t length);
+
+    DeviceHandle* m_source;
+    DeviceHandle* m_target;
+    AsyncIo& m_io;
+    std::vector<AlignedBuffer>& m_buffers;
     const std::atomic<bool>& m_cancelled;
-    std::vector<AlignedBuffer*> m_buffers;
-    uint64_t m_pieceSize = 0;
+    Settings m_settings;
     Progress m_progress;
+    Progress m_verifyProgress;
+
+    std::vector<CopyBatch> m_batches;
+    std::vector<bool> m_done;
+    std::vector<Hash> m_hashes;
+    std::vector<Slot> m_slots;
+    uint64_t m_total = 0;
     uint64_t m_written = 0;
+    uint64_t m_verified = 0;
+    UnreadableMap m_unreadable;
+    Failure m_failure = Failure::None;
+    uint64_t m_failureSector = 0;
+    std::string m_failureText;
 };

@@ -8,19 +8,19 @@
 
 namespace {
 constexpr uint64_t MiB = 1024ull * 1024;
-// Speed and cancellation are looked at after every piece of a pipelined copy.
-constexpr uint64_t PipelinePieceBytes = 16 * MiB;
+// Measured on images and loop devices: 4 MiB requests, eight in flight, beat both smaller ones and
+// the 64 MiB chunks of a copy that waits for each transfer.
+constexpr uint64_t DefaultRequestBytes = 4 * MiB;
+constexpr size_t RequestsInFlight = 8;
 constexpr uint32_t MinimumBufferAlignment = 4096;
+constexpr uint64_t PageBytes = 4096;
 constexpr int SpeedWindowMs = 200;
+constexpr int ProgressIntervalMs = 100;
 
 int64_t nowMs() { return QDateTime::currentMSecsSinceEpoch(); }
 }
 
-DiskIO::DiskIO(QObject* parent) : QObject(parent)
-{
-    allocateAlignedBuffer();
-    allocateDoubleBuffers();
-}
+DiskIO::DiskIO(QObject* parent) : QObject(parent), m_bufferSize(DefaultRequestBytes) {}
 
 DiskIO::~DiskIO() { close(); }
 
@@ -43,8 +43,7 @@ bool DiskIO::openTarget(const QString& path)
     if (!m_session.openTarget(path, m_lastError))
         return false;
     m_bufferAlignment = std::max({m_session.sourceAlignment(), m_session.targetAlignment(), MinimumBufferAlignment});
-    allocateAlignedBuffer();
-    allocateDoubleBuffers();
+    allocateBuffers();
     Logger::instance().info(QStringLiteral("Opened target: %1, using alignment: %2").arg(path).arg(m_bufferAlignment));
     return true;
 }
@@ -143,31 +142,23 @@ bool DiskIO::flushTarget() { return m_session.target() && m_session.target()->fl
 // ---------------------------------------------------------------------------------------------
 // Bulk copy
 
-void DiskIO::allocateAlignedBuffer()
+void DiskIO::allocateBuffers()
 {
-    m_alignedBuffer.reset();
-    uint64_t size = m_bufferSize / m_bufferAlignment * m_bufferAlignment;
-    if (size < m_bufferAlignment)
-        size = m_bufferAlignment;
+    m_buffers.clear();
+    uint64_t size = std::max<uint64_t>(m_bufferSize / m_bufferAlignment * m_bufferAlignment, m_bufferAlignment);
     m_bufferSize = size;
-    AlignedBuffer buffer(size, m_bufferAlignment);
-    if (!buffer)
-        return;
-    m_alignedBuffer = std::move(buffer);
-    Logger::instance().info(QStringLiteral("Allocated aligned buffer: %1 MB").arg(size / MiB));
-}
-
-void DiskIO::allocateDoubleBuffers()
-{
-    m_bufferA.reset();
-    m_bufferB.reset();
-    AlignedBuffer a(m_bufferSize, m_bufferAlignment);
-    AlignedBuffer b(m_bufferSize, m_bufferAlignment);
-    if (!a || !b)
-        return;
-    m_bufferA = std::move(a);
-    m_bufferB = std::move(b);
-    Logger::instance().info(QStringLiteral("Allocated double buffers: 2 x %1 MB").arg(m_bufferSize / MiB));
+    std::vector<AlignedBuffer> buffers;
+    for (size_t i = 0; i < RequestsInFlight; ++i) {
+        AlignedBuffer b(size, m_bufferAlignment);
+        if (!b)
+            return;
+        // Fault every page in now, not in the middle of the first transfers.
+        for (uint64_t at = 0; at < size; at += PageBytes)
+            b.data()[at] = 0;
+        buffers.push_back(std::move(b));
+    }
+    m_buffers = std::move(buffers);
+    Logger::instance().info(QStringLiteral("Allocated transfer buffers: %1 x %2 KB").arg(RequestsInFlight).arg(size / 1024));
 }
 
 void DiskIO::resetStats()
@@ -177,6 +168,8 @@ void DiskIO::resetStats()
     m_copyStartTime = 0;
     m_speedSampleTime = 0;
     m_speedSampleBytes = 0;
+    m_verifiedBytes = 0;
+    m_unreadable.clear();
 }
 
 void DiskIO::updateSpeed()
@@ -196,59 +189,17 @@ void DiskIO::updateSpeed()
     emit speedChanged(m_currentSpeed);
 }
 
-// Runs on the worker thread; everything the user interface sees goes out by signal, and cancel()
-// reaches the loop through the atomic flag, so no event processing is needed here.
-bool DiskIO::runCopy(const std::vector<CopyExtent>& extents, Buffers buffers, uint64_t pieceSize, bool reportChunks)
-{
-    uint64_t total = 0;
-    for (const CopyExtent& e : extents)
-        total += e.length;
-    const uint64_t before = m_bytesCopied;
-    CopyPipeline pipeline([this](uint64_t offset, uint64_t length, void* buffer) {
-        return readSourceBytes(offset, length, buffer);
-    }, [this](uint64_t offset, uint64_t length, const void* buffer) {
-        return writeTargetBytes(offset, length, buffer);
-    }, m_cancelled);
-    if (buffers == Buffers::Double)
-        pipeline.setBuffers({&m_bufferA, &m_bufferB});
-    else
-        pipeline.setBuffers({&m_alignedBuffer});
-    pipeline.setPieceSize(pieceSize);
-    pipeline.setProgress([&](uint64_t written, bool chunkDone) {
-        m_bytesCopied = before + written;
-        updateSpeed();
-        if (reportChunks && chunkDone)
-            emit progressChanged(written, total);
-    });
-    return pipeline.run(extents);
-}
-
 bool DiskIO::copySectors(uint64_t srcSector, uint64_t dstSector, uint32_t count)
 {
-    if (count == 0)
-        return true;
-    if (!m_alignedBuffer || sectorSize() == 0) {
-        m_lastError = tr("Aligned buffer not allocated");
-        return false;
-    }
-    if (m_copyStartTime == 0)
-        m_copyStartTime = nowMs();
     // Both sector numbers count source sectors, so a target of another sector size receives the
     // source's bytes at the same byte positions.
     const uint64_t size = sectorSize();
-    return runCopy({CopyExtent{srcSector * size, dstSector * size, uint64_t(count) * size}}, Buffers::Single, 0,
-                   false);
+    return copyExtents({CopyExtent{srcSector * size, dstSector * size, uint64_t(count) * size}});
 }
 
 bool DiskIO::copyBytes(uint64_t srcOffset, uint64_t dstOffset, uint64_t length)
 {
-    if (!m_alignedBuffer) {
-        m_lastError = tr("Aligned buffer not allocated");
-        return false;
-    }
-    if (m_copyStartTime == 0)
-        m_copyStartTime = nowMs();
-    return runCopy({CopyExtent{srcOffset, dstOffset, length}}, Buffers::Single, 0, true);
+    return copyExtents({CopyExtent{srcOffset, dstOffset, length}});
 }
 
 bool DiskIO::fastCopy(uint64_t srcOffset, uint64_t dstOffset, uint64_t length)
@@ -256,17 +207,47 @@ bool DiskIO::fastCopy(uint64_t srcOffset, uint64_t dstOffset, uint64_t length)
     return copyExtents({CopyExtent{srcOffset, dstOffset, length}});
 }
 
+bool DiskIO::reportFailure(const CopyPipeline& pipeline)
+{
+    const QString text = QString::fromStdString(pipeline.failureText());
+    const quint64 sector = pipeline.failureSector();
+    switch (pipeline.failure()) {
+    case CopyPipeline::Failure::None:
+        return true;
+    case CopyPipeline::Failure::Cancelled:
+        return false;
+    case CopyPipeline::Failure::Read:
+        return fail(tr("Read failed at sector %1: %2").arg(sector).arg(text));
+    case CopyPipeline::Failure::Write:
+        return fail(tr("Write failed at sector %1: %2").arg(sector).arg(text));
+    case CopyPipeline::Failure::Flush:
+        Logger::instance().error(QStringLiteral("Failed to flush target: %1").arg(text));
+        return fail(tr("Failed to flush target: %1").arg(text));
+    case CopyPipeline::Failure::TargetRead:
+        return fail(tr("Read target failed at sector %1: %2").arg(sector).arg(text));
+    case CopyPipeline::Failure::Verify:
+        return fail(tr("Verification failed: sector %1 of the target differs from the source").arg(sector));
+    case CopyPipeline::Failure::Queue:
+        return fail(text);
+    }
+    return false;
+}
+
+// Runs on the worker thread; everything the user interface sees goes out by signal, and cancel()
+// reaches the loop through the atomic flag, so no event processing is needed here.
 bool DiskIO::copyExtents(const std::vector<CopyExtent>& extents)
 {
     Logger& log = Logger::instance();
-    if (!m_bufferA || !m_bufferB) {
-        m_lastError = tr("Double buffers not allocated");
-        log.error(QStringLiteral("Double buffers not allocated"));
-        return false;
-    }
     if (!m_session.source() || !m_session.target()) {
         m_lastError = tr("Source or target not opened");
         log.error(QStringLiteral("Source or target not opened"));
+        return false;
+    }
+    if (m_buffers.empty())
+        allocateBuffers();
+    if (m_buffers.empty()) {
+        m_lastError = tr("Aligned buffer not allocated");
+        log.error(QStringLiteral("Transfer buffers not allocated"));
         return false;
     }
     uint64_t total = 0;
@@ -279,7 +260,13 @@ bool DiskIO::copyExtents(const std::vector<CopyExtent>& extents)
                      .arg(extents.front().targetOffset));
     else
         log.info(QStringLiteral("Starting fast copy: %1 bytes in %2 extents").arg(total).arg(extents.size()));
-    log.info(QStringLiteral("Buffer size: %1 MB").arg(m_bufferSize / MiB));
+    const std::unique_ptr<AsyncIo> io = Platform::current().createAsyncIo(unsigned(m_buffers.size()));
+    if (!io)
+        return fail(QString::fromStdString(Platform::lastErrorText()));
+    log.info(QStringLiteral("Transfers: %1, %2 requests of %3 KB in flight")
+                 .arg(QString::fromStdString(io->kind()))
+                 .arg(m_buffers.size())
+                 .arg(m_bufferSize / 1024));
 
     const int64_t start = nowMs();
     m_copyStartTime = start;
@@ -287,20 +274,50 @@ bool DiskIO::copyExtents(const std::vector<CopyExtent>& extents)
     m_speedSampleTime = start;
     m_speedSampleBytes = 0;
 
-    bool result = runCopy(extents, Buffers::Double, PipelinePieceBytes, true);
-    // A flush that fails means the data may not be on the device: that is a failed copy.
-    if (result && !m_session.target()->flush()) {
-        const QString err = RawDisk::lastErrorText();
-        log.error(QStringLiteral("Failed to flush target: %1").arg(err));
-        fail(tr("Failed to flush target: %1").arg(err));
-        result = false;
-    }
+    CopyPipeline::Settings settings;
+    settings.sourceAlignment = sourceAlignment();
+    settings.targetAlignment = targetAlignment();
+    settings.sourceSector = sourceLogicalSector();
+    settings.targetSector = targetLogicalSector();
+    settings.verify = m_verify;
+    settings.continueOnReadErrors = m_continueOnReadErrors;
+    CopyPipeline pipeline(m_session.source(), m_session.target(), *io, m_buffers, m_cancelled, settings);
+    int64_t lastReport = 0;
+    pipeline.setProgress([&](uint64_t done, uint64_t all) {
+        m_bytesCopied = done;
+        updateSpeed();
+        const int64_t now = nowMs();
+        if (done == all || now - lastReport >= ProgressIntervalMs) {
+            lastReport = now;
+            emit progressChanged(done, all);
+        }
+    });
+    pipeline.setVerifyProgress([&](uint64_t done, uint64_t all) {
+        const int64_t now = nowMs();
+        if (done == all || now - lastReport >= ProgressIntervalMs) {
+            lastReport = now;
+            emit verifyProgressChanged(done, all);
+        }
+    });
+    const bool ok = pipeline.run(extents);
+    m_verifiedBytes += pipeline.bytesVerified();
+    for (const auto& [first, count] : pipeline.unreadable().ranges())
+        m_unreadable.add(first, count);
+    if (!pipeline.unreadable().isEmpty())
+        log.warning(QStringLiteral("%1 unreadable source sectors were written as zeros").arg(pipeline.unreadable().sectorCount()));
     if (m_cancelled.load()) {
+        log.info(QStringLiteral("Copy stopped at source byte %1 (sector %2)")
+                     .arg(pipeline.stoppedAt())
+                     .arg(sectorSize() ? pipeline.stoppedAt() / sectorSize() : 0));
         log.info(QStringLiteral("Fast copy cancelled by user"));
         return false;
     }
+    if (!ok && !reportFailure(pipeline))
+        return false;
+    if (m_verify)
+        log.info(QStringLiteral("Verified %1 bytes").arg(pipeline.bytesVerified()));
     const int64_t elapsed = nowMs() - m_copyStartTime;
-    if (result && elapsed > 0) {
+    if (elapsed > 0) {
         m_currentSpeed = m_bytesCopied * 1000 / uint64_t(elapsed);
         emit speedChanged(m_currentSpeed);
         log.info(QStringLiteral("Fast copy completed: %1 MB in %2 seconds, average speed: %3 MB/s")
@@ -308,5 +325,5 @@ bool DiskIO::copyExtents(const std::vector<CopyExtent>& extents)
                      .arg(QString::number(elapsed / 1000.0, 'f', 1))
                      .arg(m_currentSpeed / MiB));
     }
-    return result;
+    return true;
 }

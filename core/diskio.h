@@ -3,6 +3,7 @@
 #include "core/copypipeline.h"
 #include "core/disksession.h"
 #include "core/rawdisk.h"
+#include "core/unreadablemap.h"
 
 #include <QObject>
 #include <QString>
@@ -92,48 +93,58 @@ public:
     uint32_t targetAlignment() const { return m_session.targetAlignment(); }
     uint32_t bufferAlignment() const { return m_bufferAlignment; }
     uint64_t bufferSize() const { return m_bufferSize; }
-    // Changes the copy chunk size (benchmarks, tests); takes effect with the next allocation.
+    // Changes the request size (benchmarks, tests); takes effect with the next allocation.
     void setBufferSize(uint64_t bytes) { m_bufferSize = bytes; }
 
     // ---- bulk copy ----
-    void allocateAlignedBuffer();
-    void allocateDoubleBuffers();
+    // Read every copied range back from the target after the copy and compare it with the source.
+    void setVerify(bool on) { m_verify = on; }
+    // Write zeros for source sectors that cannot be read and go on; they are listed in unreadable().
+    void setContinueOnReadErrors(bool on) { m_continueOnReadErrors = on; }
+    // The transfer buffers, once per target: aligned, touched page by page, reused by every copy.
+    void allocateBuffers();
     // A cancel() that came before a copy started stops it at once: the flag is never cleared.
     bool copySectors(uint64_t srcSector, uint64_t dstSector, uint32_t count);
     bool copyBytes(uint64_t srcOffset, uint64_t dstOffset, uint64_t length);
     bool fastCopy(uint64_t srcOffset, uint64_t dstOffset, uint64_t length);
-    // The extents in order through the double buffers, flushed at the end; fastCopy is one extent.
+    // The one copy routine: the extents with reads and writes in flight together, the target
+    // flushed, and with verification every range read back and compared.
     bool copyExtents(const std::vector<CopyExtent>& extents);
     void resetStats();
     void updateSpeed();
     uint64_t bytesCopied() const { return m_bytesCopied; }
     uint64_t currentSpeed() const { return m_currentSpeed; }
+    // Since resetStats: bytes read back and found equal, and the source sectors written as zeros.
+    uint64_t verifiedBytes() const { return m_verifiedBytes; }
+    const UnreadableMap& unreadable() const { return m_unreadable; }
 
 signals:
     void progressChanged(uint64_t bytesTransferred, uint64_t totalBytes);
     void speedChanged(uint64_t bytesPerSecond);
     void error(const QString& message);
+    void verifyProgressChanged(uint64_t bytesVerified, uint64_t totalBytes);
 
 private:
-    enum class Buffers { Single, Double };
-    bool runCopy(const std::vector<CopyExtent>& extents, Buffers buffers, uint64_t pieceSize, bool reportChunks);
     bool readSide(DeviceHandle* handle, uint64_t offset, uint64_t length, void* buffer, uint32_t sectorSize,
                   uint32_t alignment, const char* failText);
     bool fail(const QString& message);
+    bool reportFailure(const CopyPipeline& pipeline);
 
     DiskSession m_session;
 
-    AlignedBuffer m_alignedBuffer;
-    AlignedBuffer m_bufferA;
-    AlignedBuffer m_bufferB;
-    uint64_t m_bufferSize = 64ull * 1024 * 1024;
+    std::vector<AlignedBuffer> m_buffers;
+    uint64_t m_bufferSize;
     uint32_t m_bufferAlignment = 4096;
+    bool m_verify = false;
+    bool m_continueOnReadErrors = false;
 
     uint64_t m_currentSpeed = 0;
     uint64_t m_bytesCopied = 0;
     int64_t m_copyStartTime = 0;
     int64_t m_speedSampleTime = 0;
     uint64_t m_speedSampleBytes = 0;
+    uint64_t m_verifiedBytes = 0;
+    UnreadableMap m_unreadable;
 
     QString m_lastError;
     std::atomic<bool> m_cancelled{false};

@@ -5,6 +5,8 @@
 #include "engine/clonemodefactory.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 
 using Tessarin::CloneModeType;
 using Tessarin::ResizeMode;
@@ -55,12 +57,23 @@ void CloneWorker::doClone()
         m_progress.errorMessage = createError;
     }
 
+    m_progress.verifiedBytes = m_diskIO->verifiedBytes();
+    m_progress.unreadableSectors = m_diskIO->unreadable().sectorCount();
+    if (m_progress.unreadableSectors > 0)
+        writeUnreadableMap();
+
     QString message;
     bool success = false;
     if (m_cancelled.load()) {
         m_progress.status = Tessarin::Cancelled;
         message = tr("Clone operation cancelled");
         log.info(message);
+    } else if (result && m_progress.unreadableSectors > 0) {
+        // Done, but never a plain success: the copy holds zeros where the source could not be read.
+        m_progress.status = Tessarin::Completed;
+        message = tr("Clone completed with unreadable sectors: %1").arg(m_progress.unreadableSectors);
+        log.warning(message);
+        success = true;
     } else if (result) {
         m_progress.status = Tessarin::Completed;
         message = tr("Clone completed successfully");
@@ -75,6 +88,23 @@ void CloneWorker::doClone()
     m_diskIO->close();
     emitProgress();
     emit finished(success, message);
+}
+
+void CloneWorker::writeUnreadableMap()
+{
+    QString logPath = Logger::instance().filePath();
+    if (logPath.isEmpty())
+        logPath = logFilePath();
+    const QString stamp = m_progress.startTime.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString path = QFileInfo(logPath).dir().filePath(
+        QStringLiteral("unreadable-%1-%2.txt").arg(stamp, m_config.id.isEmpty() ? QStringLiteral("clone") : m_config.id));
+    QString error;
+    if (m_diskIO->unreadable().save(path, error)) {
+        m_progress.unreadableMapPath = path;
+        Logger::instance().warning(QStringLiteral("Unreadable source sectors listed in %1").arg(path));
+    } else {
+        Logger::instance().error(QStringLiteral("Could not write the unreadable-sector map %1: %2").arg(path, error));
+    }
 }
 
 bool CloneWorker::runPhases(CloneMode* strategy)
@@ -106,11 +136,24 @@ bool CloneWorker::runPhases(CloneMode* strategy)
     strategy->setAlign4K(m_config.align4K);
     strategy->setSectorBySector(m_config.sectorBySector);
     strategy->setDiskIO(m_diskIO);
+    m_diskIO->setVerify(m_config.verify);
+    m_diskIO->setContinueOnReadErrors(m_config.continueOnReadErrors);
+    if (m_config.verify)
+        log.info(QStringLiteral("Verification: every copied range is read back and compared"));
+    if (m_config.continueOnReadErrors)
+        log.info(QStringLiteral("Unreadable source sectors: written as zeros, the clone goes on"));
     strategy->setCopyMethod(CloneMode::CopyMethod::Pipeline);
     log.info(QStringLiteral("Copy method: Pipeline (multi-threaded)"));
     setStrategy(strategy);
 
+    connect(m_diskIO, &DiskIO::verifyProgressChanged, strategy, [this](uint64_t verified, uint64_t) {
+        m_progress.status = Tessarin::Verifying;
+        m_progress.verifiedBytes = verified;
+        emitProgress();
+    }, Qt::DirectConnection);
     connect(strategy, &CloneMode::progressChanged, this, [this](uint64_t completed, uint64_t total) {
+        if (m_progress.status == Tessarin::Verifying)
+            m_progress.status = Tessarin::CloningData;
         m_progress.copiedBytes = completed;
         m_progress.totalBytes = total;
         emitProgress();

@@ -36,6 +36,8 @@ signals:
     void finished(bool success, const QString& message);
 
 private:
+    // Next to the log: one "start count" line per unreadable source range.
+    void writeUnreadableMap();
     bool runPhases(CloneMode* strategy);
     void setStrategy(CloneMode* strategy);
     void emitProgress();

@@ -1,5 +1,7 @@
 #include "platform/platform.h"
 
+#include "platform/threadedasyncio.h"
+
 #include <atomic>
 
 namespace {
@@ -73,10 +75,9 @@ std::vector<int> Platform::systemDiskNumbers()
     return {int(extents.front().diskNumber)};
 }
 
-std::unique_ptr<AsyncIo> Platform::createAsyncIo(unsigned)
+std::unique_ptr<AsyncIo> Platform::createAsyncIo(unsigned depth)
 {
-    Platform::setLastError(PlatformError::NotSupported, "Background transfers are not available");
-    return nullptr;
+    return std::make_unique<ThreadedAsyncIo>(depth);
 }
 
 std::unique_ptr<RegistryHive> Platform::openRegistryHive(const std::string&)

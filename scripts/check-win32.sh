@@ -4,7 +4,10 @@
 set -u
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-cxx=${CXX_WIN32:-x86_64-w64-mingw32-g++}
+# The posix thread model: the seam's worker-thread queue needs std::thread, as every real Windows toolchain has.
+default_cxx=x86_64-w64-mingw32-g++
+command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1 && default_cxx=x86_64-w64-mingw32-g++-posix
+cxx=${CXX_WIN32:-$default_cxx}
 
 if ! command -v "$cxx" >/dev/null 2>&1; then
     echo "check-win32: $cxx not found" >&2

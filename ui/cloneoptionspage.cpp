@@ -116,9 +116,11 @@ void CloneOptionsPage::editCopyOptions()
 {
     CloneSettingsDialog dialog(this);
     dialog.setOptions(m_shown.smartClone, m_shown.align4K, m_shown.sectorBySector);
+    dialog.setSafetyOptions(m_shown.verify, m_shown.continueOnReadErrors);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const CloneSettingsDialog::Options o = dialog.options();
+    emit safetyOptionsChosen(o.verify, o.continueOnReadErrors);
     emit copyOptionsChosen(o.smartClone, o.align4K, o.sectorBySector);
 }
 

@@ -32,6 +32,7 @@ public:
 
 signals:
     void copyOptionsChosen(bool smartClone, bool align4K, bool sectorBySector);
+    void safetyOptionsChosen(bool verify, bool continueOnReadErrors);
     void bootModeChosen(Tessarin::TargetBootMode mode);
     void spaceAllocationChosen(Tessarin::ResizeMode mode, const QString& dataPartitionLabel);
 

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -114,6 +115,9 @@ void CloneProgressPage::begin()
 
 void CloneProgressPage::reset()
 {
+    m_verifiedBytes = 0;
+    m_unreadableSectors = 0;
+    m_unreadableMapPath.clear();
     m_circle->setProgressColor(QColor("#2563EB"));
     setProgress(0);
     m_speed->setText(tr("Speed: -- MB/s"));
@@ -157,6 +161,9 @@ void CloneProgressPage::showProgress(const CloneProgress& progress)
     }
     m_speed->setText(speedText(progress));
     m_timeLeft->setText(timeLeftText(progress));
+    m_verifiedBytes = progress.verifiedBytes;
+    m_unreadableSectors = progress.unreadableSectors;
+    m_unreadableMapPath = progress.unreadableMapPath;
 }
 
 void CloneProgressPage::showError(const QString& error)
@@ -170,7 +177,21 @@ void CloneProgressPage::showFinished(bool success, const QString& message)
     m_cancel->hide();
     m_cancel->setEnabled(true);
     m_finish->show();
-    if (success) {
+    if (success && m_verifiedBytes > 0)
+        m_log->appendLine(tr("Verified %1 of copied data").arg(QLocale().formattedDataSize(qint64(m_verifiedBytes))),
+                          QStringLiteral("SUCCESS"));
+    if (success && m_unreadableSectors > 0) {
+        // Finished, but with zeros where the source could not be read: a warning, never a plain success.
+        m_title->setText(tr("Clone completed with warnings"));
+        m_title->setStyleSheet(QStringLiteral("color: #D97706; font-size: 22px; font-weight: bold;"));
+        const QString where = m_unreadableMapPath.isEmpty() ? QString() : tr("Unreadable sectors are listed in %1").arg(m_unreadableMapPath);
+        m_status->setText(where.isEmpty() ? message : message + QLatin1Char('\n') + where);
+        m_log->appendLine(message, QStringLiteral("WARNING"));
+        if (!where.isEmpty())
+            m_log->appendLine(where, QStringLiteral("WARNING"));
+        m_circle->setProgressColor(QColor("#D97706"));
+        setProgress(100);
+    } else if (success) {
         m_title->setText(tr("Clone completed"));
         m_title->setStyleSheet(QStringLiteral("color: #059669; font-size: 22px; font-weight: bold;"));
         m_status->setText(tr("The clone and boot repair completed successfully."));

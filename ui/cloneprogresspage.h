@@ -46,6 +46,10 @@ private:
     QLabel* m_speed = nullptr;
     QLabel* m_timeLeft = nullptr;
     LogView* m_log = nullptr;
+    // From the last progress: what the result reports beside success.
+    uint64_t m_verifiedBytes = 0;
+    uint64_t m_unreadableSectors = 0;
+    QString m_unreadableMapPath;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_finish = nullptr;
 };

@@ -43,9 +43,15 @@ CloneSettingsDialog::CloneSettingsDialog(QWidget* parent)
     m_sector = addRow(tr("Sector-by-sector clone"), QString(),
                       tr("Copy every sector including unused space — slower but complete."),
                       QStringLiteral("switchSectorBySector"), true);
+    m_verify = addRow(tr("Verify the copy"), QString(),
+                      tr("Read every copied range back from the target and compare it with the source."),
+                      QStringLiteral("switchVerify"), true);
+    m_continue = addRow(tr("Continue past unreadable sectors"), QString(),
+                        tr("Write zeros for source sectors that cannot be read and list them in a file next to the log."),
+                        QStringLiteral("switchContinueOnReadErrors"), true);
 
     addWarning(tr("⚠️  Smart clone and Sector-by-sector are mutually exclusive."));
-    finish(tr("Cancel"), tr("OK"), QSize(480, 340));
+    finish(tr("Cancel"), tr("OK"), QSize(480, 480));
 
     // Switching one of the two copy methods on switches the other off; switching off touches nothing.
     connect(m_smart, &ToggleSwitch::toggled, this, [this](bool on) {
@@ -68,9 +74,16 @@ void CloneSettingsDialog::setOptions(bool smartClone, bool align4K, bool sectorB
     m_loading = false;
 }
 
+void CloneSettingsDialog::setSafetyOptions(bool verify, bool continueOnReadErrors)
+{
+    m_verify->setChecked(verify);
+    m_continue->setChecked(continueOnReadErrors);
+}
+
 CloneSettingsDialog::Options CloneSettingsDialog::options() const
 {
-    return Options{m_smart->isChecked(), m_align->isChecked(), m_sector->isChecked()};
+    return Options{m_smart->isChecked(), m_align->isChecked(), m_sector->isChecked(), m_verify->isChecked(),
+                   m_continue->isChecked()};
 }
 
 QString CloneSettingsDialog::summaryText(bool smartClone, bool align4K, bool sectorBySector)

@@ -252,6 +252,8 @@ void MainWindow::setupConnections()
         m_state.setCopyOptions(smart, align, sector);
         m_optionsPage->showChoices(m_state);
     });
+    connect(m_optionsPage, &CloneOptionsPage::safetyOptionsChosen, this,
+            [this](bool verify, bool continueOnReadErrors) { m_state.setSafetyOptions(verify, continueOnReadErrors); });
     connect(m_optionsPage, &CloneOptionsPage::bootModeChosen, this, [this](Tessarin::TargetBootMode mode) {
         m_state.setTargetBootMode(mode);
         m_optionsPage->showChoices(m_state);

@@ -58,6 +58,12 @@ void WizardState::setCopyOptions(bool smartClone, bool align4K, bool sectorBySec
     m_choices.sectorBySector = sectorBySector;
 }
 
+void WizardState::setSafetyOptions(bool verify, bool continueOnReadErrors)
+{
+    m_choices.verify = verify;
+    m_choices.continueOnReadErrors = continueOnReadErrors;
+}
+
 void WizardState::setSpaceAllocation(Tessarin::ResizeMode mode, const QString& dataPartitionLabel)
 {
     m_choices.resizeMode = mode;
@@ -94,6 +100,8 @@ CloneConfig WizardState::config() const
     config.smartClone = m_choices.smartClone;
     config.align4K = m_choices.align4K;
     config.sectorBySector = m_choices.sectorBySector;
+    config.verify = m_choices.verify;
+    config.continueOnReadErrors = m_choices.continueOnReadErrors;
     config.fixBoot = !isPartitionMode();
     if (isSystemMode()) {
         config.targetBootMode = m_choices.targetBootMode;

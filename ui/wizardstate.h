@@ -37,6 +37,7 @@ public:
 
     const CloneConfig& choices() const { return m_choices; }
     void setCopyOptions(bool smartClone, bool align4K, bool sectorBySector);
+    void setSafetyOptions(bool verify, bool continueOnReadErrors);
     void setTargetBootMode(Tessarin::TargetBootMode mode) { m_choices.targetBootMode = mode; }
     void setSpaceAllocation(Tessarin::ResizeMode mode, const QString& dataPartitionLabel);
 

@@ -161,15 +161,17 @@ bool PosixDeviceHandle::writeAt(uint64_t offset, const void* buffer, uint64_t le
     return transfer(true, offset, const_cast<uint8_t*>(static_cast<const uint8_t*>(buffer)), length, done);
 }
 
-bool PosixDeviceHandle::transfer(bool writing, uint64_t offset, uint8_t* data, uint64_t length, uint64_t& done)
+bool PosixDeviceHandle::placeTransfer(bool writing, uint64_t offset, uint64_t length, Placement& out)
 {
-    done = 0;
     const std::string verb = writing ? "write" : "read";
     if (writing ? !m_setup.writable : m_setup.pathOnly)
         return PosixError::set(PlatformError::AccessDenied, m_setup.nativePath + " was opened without " + verb + " access");
     uint64_t size = 0;
     if (!presentedSize(size))
         return false;
+    out.fd = m_setup.fd;
+    out.fileOffset = base() + offset;
+    out.length = 0;
     if (length == 0)
         return true;
     // An image must never grow: writing past its presented end would silently extend the file.
@@ -177,11 +179,20 @@ bool PosixDeviceHandle::transfer(bool writing, uint64_t offset, uint8_t* data, u
         return PosixError::set(PlatformError::HandleEof, verb + " at byte " + std::to_string(offset)
                                                          + " is past the end of " + m_setup.nativePath + " ("
                                                          + std::to_string(size) + " bytes)");
-    const uint64_t want = std::min(length, size - offset);
+    out.length = std::min(length, size - offset);
+    return true;
+}
+
+bool PosixDeviceHandle::transfer(bool writing, uint64_t offset, uint8_t* data, uint64_t length, uint64_t& done)
+{
+    done = 0;
+    Placement place;
+    if (!placeTransfer(writing, offset, length, place))
+        return false;
     const std::string what = (writing ? "write to " : "read of ") + m_setup.nativePath;
-    while (done < want) {
-        const off_t at = off_t(base() + offset + done);
-        const size_t count = size_t(want - done);
+    while (done < place.length) {
+        const off_t at = off_t(place.fileOffset + done);
+        const size_t count = size_t(place.length - done);
         const ssize_t n = writing ? ::pwrite(m_setup.fd, data + done, count, at) : ::pread(m_setup.fd, data + done, count, at);
         if (n < 0) {
             if (errno == EINTR)

@@ -51,6 +51,15 @@ public:
     std::string path() const override { return m_setup.path; }
     std::string openNote() const override { return m_setup.openNote; }
 
+    // Where a transfer of `length` bytes at presented `offset` lands in the descriptor, cut at the
+    // presented end; false (platform error set) when the handle may not do it or it starts past the end.
+    struct Placement {
+        int fd = -1;
+        uint64_t fileOffset = 0;
+        uint64_t length = 0;
+    };
+    bool placeTransfer(bool writing, uint64_t offset, uint64_t length, Placement& out);
+
     bool isBuffered() const { return m_setup.buffered; }
     bool isWindow() const { return m_setup.windowLength != 0; }
     bool isBlockDevice() const { return m_blockDevice; }

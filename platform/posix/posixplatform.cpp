@@ -6,6 +6,10 @@
 
 #include "platform/posix/posixerror.h"
 #include "platform/posix/volumename.h"
+#include "platform/threadedasyncio.h"
+#ifdef TESSARIN_HAVE_URING
+#include "platform/posix/uringasyncio.h"
+#endif
 
 #include <algorithm>
 #include <cstdlib>
@@ -110,6 +114,17 @@ std::string PosixPlatform::diskRealPath(int diskNumber)
 {
     DiskTable::Entry entry;
     return m_disks.entry(diskNumber, entry) ? entry.path : std::string();
+}
+
+std::unique_ptr<AsyncIo> PosixPlatform::createAsyncIo(unsigned depth)
+{
+#ifdef TESSARIN_HAVE_URING
+    if (std::unique_ptr<UringAsyncIo> ring = UringAsyncIo::create(depth))
+        return ring;
+    return std::make_unique<ThreadedAsyncIo>(depth, "io_uring unavailable: " + Platform::lastErrorText());
+#else
+    return std::make_unique<ThreadedAsyncIo>(depth, "built without io_uring");
+#endif
 }
 
 bool PosixPlatform::sameDevice(const std::string& pathA, const std::string& pathB)

@@ -34,6 +34,8 @@ public:
     std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access, DeviceFlags flags) override;
     std::string diskRealPath(int diskNumber) override;
     bool sameDevice(const std::string& pathA, const std::string& pathB) override;
+    // io_uring where the kernel offers it, worker threads otherwise.
+    std::unique_ptr<AsyncIo> createAsyncIo(unsigned depth) override;
 
     std::vector<std::string> enumerateVolumes() override;
     std::vector<std::string> volumeMountPaths(const std::string& volumeName) override;

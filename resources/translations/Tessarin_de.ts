@@ -351,6 +351,18 @@
         <source>Clone failed: %1</source>
         <translation>Klonen fehlgeschlagen: %1</translation>
     </message>
+    <message>
+        <source>Verified %1 of copied data</source>
+        <translation>%1 der kopierten Daten überprüft</translation>
+    </message>
+    <message>
+        <source>Clone completed with warnings</source>
+        <translation>Klonen mit Warnungen abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Unreadable sectors are listed in %1</source>
+        <translation>Unlesbare Sektoren sind in %1 aufgeführt</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -410,6 +422,22 @@
         <source>No options selected</source>
         <translation>Keine Optionen ausgewählt</translation>
     </message>
+    <message>
+        <source>Verify the copy</source>
+        <translation>Kopie überprüfen</translation>
+    </message>
+    <message>
+        <source>Read every copied range back from the target and compare it with the source.</source>
+        <translation>Jeden kopierten Bereich vom Ziel zurücklesen und mit der Quelle vergleichen.</translation>
+    </message>
+    <message>
+        <source>Continue past unreadable sectors</source>
+        <translation>Bei unlesbaren Sektoren fortfahren</translation>
+    </message>
+    <message>
+        <source>Write zeros for source sectors that cannot be read and list them in a file next to the log.</source>
+        <translation>Für nicht lesbare Quellsektoren Nullen schreiben und sie in einer Datei neben dem Protokoll auflisten.</translation>
+    </message>
 </context>
 <context>
     <name>CloneWorker</name>
@@ -432,6 +460,10 @@
     <message>
         <source>Boot repair failed</source>
         <translation>Boot-Reparatur fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Clone completed with unreadable sectors: %1</source>
+        <translation>Klonen abgeschlossen, unlesbare Sektoren: %1</translation>
     </message>
 </context>
 <context>
@@ -642,16 +674,16 @@
         <translation>Ausgerichteter Puffer nicht zugewiesen</translation>
     </message>
     <message>
-        <source>Double buffers not allocated</source>
-        <translation>Doppelpuffer nicht zugewiesen</translation>
-    </message>
-    <message>
         <source>Source or target not opened</source>
         <translation>Quelle oder Ziel nicht geöffnet</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
         <translation>Ziel konnte nicht geleert werden: %1</translation>
+    </message>
+    <message>
+        <source>Verification failed: sector %1 of the target differs from the source</source>
+        <translation>Überprüfung fehlgeschlagen: Sektor %1 des Ziels weicht von der Quelle ab</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,18 @@
         <source>Clone failed: %1</source>
         <translation>Clone failed: %1</translation>
     </message>
+    <message>
+        <source>Verified %1 of copied data</source>
+        <translation>Verified %1 of copied data</translation>
+    </message>
+    <message>
+        <source>Clone completed with warnings</source>
+        <translation>Clone completed with warnings</translation>
+    </message>
+    <message>
+        <source>Unreadable sectors are listed in %1</source>
+        <translation>Unreadable sectors are listed in %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -410,6 +422,22 @@
         <source>No options selected</source>
         <translation>No options selected</translation>
     </message>
+    <message>
+        <source>Verify the copy</source>
+        <translation>Verify the copy</translation>
+    </message>
+    <message>
+        <source>Read every copied range back from the target and compare it with the source.</source>
+        <translation>Read every copied range back from the target and compare it with the source.</translation>
+    </message>
+    <message>
+        <source>Continue past unreadable sectors</source>
+        <translation>Continue past unreadable sectors</translation>
+    </message>
+    <message>
+        <source>Write zeros for source sectors that cannot be read and list them in a file next to the log.</source>
+        <translation>Write zeros for source sectors that cannot be read and list them in a file next to the log.</translation>
+    </message>
 </context>
 <context>
     <name>CloneWorker</name>
@@ -432,6 +460,10 @@
     <message>
         <source>Boot repair failed</source>
         <translation>Boot repair failed</translation>
+    </message>
+    <message>
+        <source>Clone completed with unreadable sectors: %1</source>
+        <translation>Clone completed with unreadable sectors: %1</translation>
     </message>
 </context>
 <context>
@@ -642,16 +674,16 @@
         <translation>Aligned buffer not allocated</translation>
     </message>
     <message>
-        <source>Double buffers not allocated</source>
-        <translation>Double buffers not allocated</translation>
-    </message>
-    <message>
         <source>Source or target not opened</source>
         <translation>Source or target not opened</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
         <translation>Failed to flush target: %1</translation>
+    </message>
+    <message>
+        <source>Verification failed: sector %1 of the target differs from the source</source>
+        <translation>Verification failed: sector %1 of the target differs from the source</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,18 @@
         <source>Clone failed: %1</source>
         <translation>Error en la clonación: %1</translation>
     </message>
+    <message>
+        <source>Verified %1 of copied data</source>
+        <translation>Se verificaron %1 de datos copiados</translation>
+    </message>
+    <message>
+        <source>Clone completed with warnings</source>
+        <translation>Clonación completada con advertencias</translation>
+    </message>
+    <message>
+        <source>Unreadable sectors are listed in %1</source>
+        <translation>Los sectores ilegibles se enumeran en %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -410,6 +422,22 @@
         <source>No options selected</source>
         <translation>Ninguna opción seleccionada</translation>
     </message>
+    <message>
+        <source>Verify the copy</source>
+        <translation>Verificar la copia</translation>
+    </message>
+    <message>
+        <source>Read every copied range back from the target and compare it with the source.</source>
+        <translation>Volver a leer del destino cada rango copiado y compararlo con el origen.</translation>
+    </message>
+    <message>
+        <source>Continue past unreadable sectors</source>
+        <translation>Continuar tras sectores ilegibles</translation>
+    </message>
+    <message>
+        <source>Write zeros for source sectors that cannot be read and list them in a file next to the log.</source>
+        <translation>Escribir ceros en lugar de los sectores de origen que no se pueden leer y enumerarlos en un archivo junto al registro.</translation>
+    </message>
 </context>
 <context>
     <name>CloneWorker</name>
@@ -432,6 +460,10 @@
     <message>
         <source>Boot repair failed</source>
         <translation>Error en la reparación del arranque</translation>
+    </message>
+    <message>
+        <source>Clone completed with unreadable sectors: %1</source>
+        <translation>Clonación completada con sectores ilegibles: %1</translation>
     </message>
 </context>
 <context>
@@ -642,16 +674,16 @@
         <translation>Búfer alineado no asignado</translation>
     </message>
     <message>
-        <source>Double buffers not allocated</source>
-        <translation>Búferes dobles no asignados</translation>
-    </message>
-    <message>
         <source>Source or target not opened</source>
         <translation>Origen o destino no abierto</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
         <translation>No se pudo vaciar el destino: %1</translation>
+    </message>
+    <message>
+        <source>Verification failed: sector %1 of the target differs from the source</source>
+        <translation>La verificación falló: el sector %1 del destino difiere del origen</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,18 @@
         <source>Clone failed: %1</source>
         <translation>Échec du clonage : %1</translation>
     </message>
+    <message>
+        <source>Verified %1 of copied data</source>
+        <translation>%1 de données copiées vérifiées</translation>
+    </message>
+    <message>
+        <source>Clone completed with warnings</source>
+        <translation>Clonage terminé avec des avertissements</translation>
+    </message>
+    <message>
+        <source>Unreadable sectors are listed in %1</source>
+        <translation>Les secteurs illisibles sont répertoriés dans %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -410,6 +422,22 @@
         <source>No options selected</source>
         <translation>Aucune option sélectionnée</translation>
     </message>
+    <message>
+        <source>Verify the copy</source>
+        <translation>Vérifier la copie</translation>
+    </message>
+    <message>
+        <source>Read every copied range back from the target and compare it with the source.</source>
+        <translation>Relire sur la cible chaque plage copiée et la comparer à la source.</translation>
+    </message>
+    <message>
+        <source>Continue past unreadable sectors</source>
+        <translation>Continuer malgré les secteurs illisibles</translation>
+    </message>
+    <message>
+        <source>Write zeros for source sectors that cannot be read and list them in a file next to the log.</source>
+        <translation>Écrire des zéros à la place des secteurs source illisibles et les répertorier dans un fichier à côté du journal.</translation>
+    </message>
 </context>
 <context>
     <name>CloneWorker</name>
@@ -432,6 +460,10 @@
     <message>
         <source>Boot repair failed</source>
         <translation>Échec de la réparation du démarrage</translation>
+    </message>
+    <message>
+        <source>Clone completed with unreadable sectors: %1</source>
+        <translation>Clonage terminé avec des secteurs illisibles : %1</translation>
     </message>
 </context>
 <context>
@@ -642,16 +674,16 @@
         <translation>Tampon aligné non alloué</translation>
     </message>
     <message>
-        <source>Double buffers not allocated</source>
-        <translation>Doubles tampons non alloués</translation>
-    </message>
-    <message>
         <source>Source or target not opened</source>
         <translation>Source ou cible non ouverte</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
         <translation>Impossible de vider la cible : %1</translation>
+    </message>
+    <message>
+        <source>Verification failed: sector %1 of the target differs from the source</source>
+        <translation>Échec de la vérification : le secteur %1 de la cible diffère de la source</translation>
     </message>
 </context>
 <context>

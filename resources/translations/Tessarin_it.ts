@@ -351,6 +351,18 @@
         <source>Clone failed: %1</source>
         <translation>Clonazione non riuscita: %1</translation>
     </message>
+    <message>
+        <source>Verified %1 of copied data</source>
+        <translation>Verificati %1 di dati copiati</translation>
+    </message>
+    <message>
+        <source>Clone completed with warnings</source>
+        <translation>Clonazione completata con avvisi</translation>
+    </message>
+    <message>
+        <source>Unreadable sectors are listed in %1</source>
+        <translation>I settori illeggibili sono elencati in %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -410,6 +422,22 @@
         <source>No options selected</source>
         <translation>Nessuna opzione selezionata</translation>
     </message>
+    <message>
+        <source>Verify the copy</source>
+        <translation>Verifica la copia</translation>
+    </message>
+    <message>
+        <source>Read every copied range back from the target and compare it with the source.</source>
+        <translation>Rileggere dalla destinazione ogni intervallo copiato e confrontarlo con l'origine.</translation>
+    </message>
+    <message>
+        <source>Continue past unreadable sectors</source>
+        <translation>Continua oltre i settori illeggibili</translation>
+    </message>
+    <message>
+        <source>Write zeros for source sectors that cannot be read and list them in a file next to the log.</source>
+        <translation>Scrivere zeri al posto dei settori di origine illeggibili ed elencarli in un file accanto al registro.</translation>
+    </message>
 </context>
 <context>
     <name>CloneWorker</name>
@@ -432,6 +460,10 @@
     <message>
         <source>Boot repair failed</source>
         <translation>Riparazione dell&apos;avvio non riuscita</translation>
+    </message>
+    <message>
+        <source>Clone completed with unreadable sectors: %1</source>
+        <translation>Clonazione completata con settori illeggibili: %1</translation>
     </message>
 </context>
 <context>
@@ -642,16 +674,16 @@
         <translation>Buffer allineato non allocato</translation>
     </message>
     <message>
-        <source>Double buffers not allocated</source>
-        <translation>Doppi buffer non allocati</translation>
-    </message>
-    <message>
         <source>Source or target not opened</source>
         <translation>Origine o destinazione non aperta</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
         <translation>Impossibile svuotare la destinazione: %1</translation>
+    </message>
+    <message>
+        <source>Verification failed: sector %1 of the target differs from the source</source>
+        <translation>Verifica non riuscita: il settore %1 della destinazione differisce dall'origine</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,18 @@
         <source>Clone failed: %1</source>
         <translation>クローン失敗: %1</translation>
     </message>
+    <message>
+        <source>Verified %1 of copied data</source>
+        <translation>コピーしたデータ %1 を検証しました</translation>
+    </message>
+    <message>
+        <source>Clone completed with warnings</source>
+        <translation>クローンは警告付きで完了しました</translation>
+    </message>
+    <message>
+        <source>Unreadable sectors are listed in %1</source>
+        <translation>読み取れないセクターは %1 に記録されています</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -410,6 +422,22 @@
         <source>No options selected</source>
         <translation>オプションが選択されていません</translation>
     </message>
+    <message>
+        <source>Verify the copy</source>
+        <translation>コピーを検証する</translation>
+    </message>
+    <message>
+        <source>Read every copied range back from the target and compare it with the source.</source>
+        <translation>コピーしたすべての範囲をターゲットから読み直し、ソースと比較します。</translation>
+    </message>
+    <message>
+        <source>Continue past unreadable sectors</source>
+        <translation>読み取れないセクターがあっても続行する</translation>
+    </message>
+    <message>
+        <source>Write zeros for source sectors that cannot be read and list them in a file next to the log.</source>
+        <translation>読み取れないソースセクターにはゼロを書き込み、ログの隣のファイルに一覧を記録します。</translation>
+    </message>
 </context>
 <context>
     <name>CloneWorker</name>
@@ -432,6 +460,10 @@
     <message>
         <source>Boot repair failed</source>
         <translation>ブート修復に失敗しました</translation>
+    </message>
+    <message>
+        <source>Clone completed with unreadable sectors: %1</source>
+        <translation>クローンは完了しましたが、読み取れないセクターがあります: %1</translation>
     </message>
 </context>
 <context>
@@ -642,16 +674,16 @@
         <translation>整列バッファが割り当てられていません</translation>
     </message>
     <message>
-        <source>Double buffers not allocated</source>
-        <translation>ダブルバッファが割り当てられていません</translation>
-    </message>
-    <message>
         <source>Source or target not opened</source>
         <translation>ソースまたはターゲットが開かれていません</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
         <translation>ターゲットのフラッシュに失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Verification failed: sector %1 of the target differs from the source</source>
+        <translation>検証に失敗しました: ターゲットのセクター %1 がソースと異なります</translation>
     </message>
 </context>
 <context>

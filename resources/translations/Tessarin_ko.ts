@@ -351,6 +351,18 @@
         <source>Clone failed: %1</source>
         <translation>복제 실패: %1</translation>
     </message>
+    <message>
+        <source>Verified %1 of copied data</source>
+        <translation>복사된 데이터 %1을(를) 검증했습니다</translation>
+    </message>
+    <message>
+        <source>Clone completed with warnings</source>
+        <translation>복제가 경고와 함께 완료되었습니다</translation>
+    </message>
+    <message>
+        <source>Unreadable sectors are listed in %1</source>
+        <translation>읽을 수 없는 섹터 목록: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -410,6 +422,22 @@
         <source>No options selected</source>
         <translation>선택된 옵션 없음</translation>
     </message>
+    <message>
+        <source>Verify the copy</source>
+        <translation>복사본 검증</translation>
+    </message>
+    <message>
+        <source>Read every copied range back from the target and compare it with the source.</source>
+        <translation>복사한 모든 범위를 대상에서 다시 읽어 원본과 비교합니다.</translation>
+    </message>
+    <message>
+        <source>Continue past unreadable sectors</source>
+        <translation>읽을 수 없는 섹터를 건너뛰고 계속</translation>
+    </message>
+    <message>
+        <source>Write zeros for source sectors that cannot be read and list them in a file next to the log.</source>
+        <translation>읽을 수 없는 원본 섹터에는 0을 기록하고 로그 옆 파일에 목록을 남깁니다.</translation>
+    </message>
 </context>
 <context>
     <name>CloneWorker</name>
@@ -432,6 +460,10 @@
     <message>
         <source>Boot repair failed</source>
         <translation>부팅 복구 실패</translation>
+    </message>
+    <message>
+        <source>Clone completed with unreadable sectors: %1</source>
+        <translation>복제가 완료되었으나 읽을 수 없는 섹터가 있습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -642,16 +674,16 @@
         <translation>정렬된 버퍼가 할당되지 않았습니다</translation>
     </message>
     <message>
-        <source>Double buffers not allocated</source>
-        <translation>이중 버퍼가 할당되지 않았습니다</translation>
-    </message>
-    <message>
         <source>Source or target not opened</source>
         <translation>원본 또는 대상이 열려 있지 않습니다</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
         <translation>대상 플러시 실패: %1</translation>
+    </message>
+    <message>
+        <source>Verification failed: sector %1 of the target differs from the source</source>
+        <translation>검증 실패: 대상의 섹터 %1이(가) 원본과 다릅니다</translation>
     </message>
 </context>
 <context>

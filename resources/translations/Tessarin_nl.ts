@@ -351,6 +351,18 @@
         <source>Clone failed: %1</source>
         <translation>Klonen mislukt: %1</translation>
     </message>
+    <message>
+        <source>Verified %1 of copied data</source>
+        <translation>%1 aan gekopieerde gegevens gecontroleerd</translation>
+    </message>
+    <message>
+        <source>Clone completed with warnings</source>
+        <translation>Klonen voltooid met waarschuwingen</translation>
+    </message>
+    <message>
+        <source>Unreadable sectors are listed in %1</source>
+        <translation>Onleesbare sectoren staan vermeld in %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -410,6 +422,22 @@
         <source>No options selected</source>
         <translation>Geen opties geselecteerd</translation>
     </message>
+    <message>
+        <source>Verify the copy</source>
+        <translation>De kopie controleren</translation>
+    </message>
+    <message>
+        <source>Read every copied range back from the target and compare it with the source.</source>
+        <translation>Elk gekopieerd bereik teruglezen van het doel en vergelijken met de bron.</translation>
+    </message>
+    <message>
+        <source>Continue past unreadable sectors</source>
+        <translation>Doorgaan na onleesbare sectoren</translation>
+    </message>
+    <message>
+        <source>Write zeros for source sectors that cannot be read and list them in a file next to the log.</source>
+        <translation>Nullen schrijven voor bronsectoren die niet gelezen kunnen worden en ze vermelden in een bestand naast het logboek.</translation>
+    </message>
 </context>
 <context>
     <name>CloneWorker</name>
@@ -432,6 +460,10 @@
     <message>
         <source>Boot repair failed</source>
         <translation>Opstartreparatie mislukt</translation>
+    </message>
+    <message>
+        <source>Clone completed with unreadable sectors: %1</source>
+        <translation>Klonen voltooid met onleesbare sectoren: %1</translation>
     </message>
 </context>
 <context>
@@ -642,16 +674,16 @@
         <translation>Uitgelijnde buffer niet toegewezen</translation>
     </message>
     <message>
-        <source>Double buffers not allocated</source>
-        <translation>Dubbele buffers niet toegewezen</translation>
-    </message>
-    <message>
         <source>Source or target not opened</source>
         <translation>Bron of doel niet geopend</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
         <translation>Doel kon niet worden weggeschreven: %1</translation>
+    </message>
+    <message>
+        <source>Verification failed: sector %1 of the target differs from the source</source>
+        <translation>Controle mislukt: sector %1 van het doel wijkt af van de bron</translation>
     </message>
 </context>
 <context>

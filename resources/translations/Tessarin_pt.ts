@@ -351,6 +351,18 @@
         <source>Clone failed: %1</source>
         <translation>Falha na clonagem: %1</translation>
     </message>
+    <message>
+        <source>Verified %1 of copied data</source>
+        <translation>%1 de dados copiados verificados</translation>
+    </message>
+    <message>
+        <source>Clone completed with warnings</source>
+        <translation>Clonagem concluída com avisos</translation>
+    </message>
+    <message>
+        <source>Unreadable sectors are listed in %1</source>
+        <translation>Os setores ilegíveis estão listados em %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -410,6 +422,22 @@
         <source>No options selected</source>
         <translation>Nenhuma opção selecionada</translation>
     </message>
+    <message>
+        <source>Verify the copy</source>
+        <translation>Verificar a cópia</translation>
+    </message>
+    <message>
+        <source>Read every copied range back from the target and compare it with the source.</source>
+        <translation>Ler novamente do destino cada intervalo copiado e compará-lo com a origem.</translation>
+    </message>
+    <message>
+        <source>Continue past unreadable sectors</source>
+        <translation>Continuar após setores ilegíveis</translation>
+    </message>
+    <message>
+        <source>Write zeros for source sectors that cannot be read and list them in a file next to the log.</source>
+        <translation>Gravar zeros nos setores de origem que não podem ser lidos e listá-los num ficheiro junto ao registo.</translation>
+    </message>
 </context>
 <context>
     <name>CloneWorker</name>
@@ -432,6 +460,10 @@
     <message>
         <source>Boot repair failed</source>
         <translation>Falha na reparação do arranque</translation>
+    </message>
+    <message>
+        <source>Clone completed with unreadable sectors: %1</source>
+        <translation>Clonagem concluída com setores ilegíveis: %1</translation>
     </message>
 </context>
 <context>
@@ -642,16 +674,16 @@
         <translation>Buffer alinhado não alocado</translation>
     </message>
     <message>
-        <source>Double buffers not allocated</source>
-        <translation>Buffers duplos não alocados</translation>
-    </message>
-    <message>
         <source>Source or target not opened</source>
         <translation>Origem ou destino não aberto</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
         <translation>Falha ao esvaziar o destino: %1</translation>
+    </message>
+    <message>
+        <source>Verification failed: sector %1 of the target differs from the source</source>
+        <translation>A verificação falhou: o setor %1 do destino difere da origem</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,18 @@
         <source>Clone failed: %1</source>
         <translation>Klonlama başarısız: %1</translation>
     </message>
+    <message>
+        <source>Verified %1 of copied data</source>
+        <translation>Kopyalanan verinin %1 kadarı doğrulandı</translation>
+    </message>
+    <message>
+        <source>Clone completed with warnings</source>
+        <translation>Klonlama uyarılarla tamamlandı</translation>
+    </message>
+    <message>
+        <source>Unreadable sectors are listed in %1</source>
+        <translation>Okunamayan sektörler %1 dosyasında listelenmiştir</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -410,6 +422,22 @@
         <source>No options selected</source>
         <translation>Seçili seçenek yok</translation>
     </message>
+    <message>
+        <source>Verify the copy</source>
+        <translation>Kopyayı doğrula</translation>
+    </message>
+    <message>
+        <source>Read every copied range back from the target and compare it with the source.</source>
+        <translation>Kopyalanan her aralığı hedeften geri oku ve kaynakla karşılaştır.</translation>
+    </message>
+    <message>
+        <source>Continue past unreadable sectors</source>
+        <translation>Okunamayan sektörlere rağmen devam et</translation>
+    </message>
+    <message>
+        <source>Write zeros for source sectors that cannot be read and list them in a file next to the log.</source>
+        <translation>Okunamayan kaynak sektörlerin yerine sıfır yaz ve bunları günlüğün yanındaki bir dosyada listele.</translation>
+    </message>
 </context>
 <context>
     <name>CloneWorker</name>
@@ -432,6 +460,10 @@
     <message>
         <source>Boot repair failed</source>
         <translation>Önyükleme onarımı başarısız oldu</translation>
+    </message>
+    <message>
+        <source>Clone completed with unreadable sectors: %1</source>
+        <translation>Klonlama tamamlandı, okunamayan sektörler: %1</translation>
     </message>
 </context>
 <context>
@@ -642,16 +674,16 @@
         <translation>Hizalı arabellek ayrılmadı</translation>
     </message>
     <message>
-        <source>Double buffers not allocated</source>
-        <translation>Çift arabellekler ayrılmadı</translation>
-    </message>
-    <message>
         <source>Source or target not opened</source>
         <translation>Kaynak veya hedef açılmadı</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
         <translation>Hedef boşaltılamadı: %1</translation>
+    </message>
+    <message>
+        <source>Verification failed: sector %1 of the target differs from the source</source>
+        <translation>Doğrulama başarısız: hedefin %1 numaralı sektörü kaynaktan farklı</translation>
     </message>
 </context>
 <context>

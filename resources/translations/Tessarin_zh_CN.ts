@@ -351,6 +351,18 @@
         <source>Clone failed: %1</source>
         <translation>克隆失败：%1</translation>
     </message>
+    <message>
+        <source>Verified %1 of copied data</source>
+        <translation>已校验 %1 的复制数据</translation>
+    </message>
+    <message>
+        <source>Clone completed with warnings</source>
+        <translation>克隆已完成，但有警告</translation>
+    </message>
+    <message>
+        <source>Unreadable sectors are listed in %1</source>
+        <translation>无法读取的扇区已列在 %1 中</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -410,6 +422,22 @@
         <source>No options selected</source>
         <translation>未选择任何选项</translation>
     </message>
+    <message>
+        <source>Verify the copy</source>
+        <translation>校验副本</translation>
+    </message>
+    <message>
+        <source>Read every copied range back from the target and compare it with the source.</source>
+        <translation>从目标读回每个已复制的范围并与源进行比较。</translation>
+    </message>
+    <message>
+        <source>Continue past unreadable sectors</source>
+        <translation>遇到无法读取的扇区时继续</translation>
+    </message>
+    <message>
+        <source>Write zeros for source sectors that cannot be read and list them in a file next to the log.</source>
+        <translation>为无法读取的源扇区写入零，并在日志旁的文件中列出它们。</translation>
+    </message>
 </context>
 <context>
     <name>CloneWorker</name>
@@ -432,6 +460,10 @@
     <message>
         <source>Boot repair failed</source>
         <translation>引导修复失败</translation>
+    </message>
+    <message>
+        <source>Clone completed with unreadable sectors: %1</source>
+        <translation>克隆已完成，但有无法读取的扇区：%1</translation>
     </message>
 </context>
 <context>
@@ -642,16 +674,16 @@
         <translation>未分配对齐缓冲区</translation>
     </message>
     <message>
-        <source>Double buffers not allocated</source>
-        <translation>未分配双缓冲区</translation>
-    </message>
-    <message>
         <source>Source or target not opened</source>
         <translation>源或目标未打开</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
         <translation>刷新目标失败：%1</translation>
+    </message>
+    <message>
+        <source>Verification failed: sector %1 of the target differs from the source</source>
+        <translation>校验失败：目标的第 %1 扇区与源不同</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,18 @@
         <source>Clone failed: %1</source>
         <translation>複製失敗：%1</translation>
     </message>
+    <message>
+        <source>Verified %1 of copied data</source>
+        <translation>已驗證 %1 的複製資料</translation>
+    </message>
+    <message>
+        <source>Clone completed with warnings</source>
+        <translation>複製已完成，但有警告</translation>
+    </message>
+    <message>
+        <source>Unreadable sectors are listed in %1</source>
+        <translation>無法讀取的磁區已列在 %1 中</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -410,6 +422,22 @@
         <source>No options selected</source>
         <translation>未選擇任何選項</translation>
     </message>
+    <message>
+        <source>Verify the copy</source>
+        <translation>驗證副本</translation>
+    </message>
+    <message>
+        <source>Read every copied range back from the target and compare it with the source.</source>
+        <translation>從目標讀回每個已複製的範圍並與來源比較。</translation>
+    </message>
+    <message>
+        <source>Continue past unreadable sectors</source>
+        <translation>遇到無法讀取的磁區時繼續</translation>
+    </message>
+    <message>
+        <source>Write zeros for source sectors that cannot be read and list them in a file next to the log.</source>
+        <translation>為無法讀取的來源磁區寫入零，並在記錄檔旁的檔案中列出它們。</translation>
+    </message>
 </context>
 <context>
     <name>CloneWorker</name>
@@ -432,6 +460,10 @@
     <message>
         <source>Boot repair failed</source>
         <translation>開機修復失敗</translation>
+    </message>
+    <message>
+        <source>Clone completed with unreadable sectors: %1</source>
+        <translation>複製已完成，但有無法讀取的磁區：%1</translation>
     </message>
 </context>
 <context>
@@ -642,16 +674,16 @@
         <translation>未配置對齊緩衝區</translation>
     </message>
     <message>
-        <source>Double buffers not allocated</source>
-        <translation>未配置雙緩衝區</translation>
-    </message>
-    <message>
         <source>Source or target not opened</source>
         <translation>來源或目的未開啟</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
         <translation>排清目的失敗：%1</translation>
+    </message>
+    <message>
+        <source>Verification failed: sector %1 of the target differs from the source</source>
+        <translation>驗證失敗：目標的第 %1 磁區與來源不同</translation>
     </message>
 </context>
 <context>

@@ -1,16 +1,21 @@
 #include "common/imagefixture.h"
+#include "common/logcapture.h"
+#if __has_include("common/faultydevice.h")
+#include "common/faultydevice.h"
+#define TESSARIN_HAVE_FAULTY_DEVICE 1
+#endif
 #include "common/memoryplatform.h"
+#include "core/copybatchplanner.h"
 #include "core/diskio.h"
 #include "core/spanplanner.h"
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
-#include <thread>
 
 namespace {
 
@@ -25,11 +30,6 @@ QByteArray pattern(uint64_t size, uint32_t seed)
     for (uint64_t i = 0; i < size; ++i)
         v[qsizetype(i)] = char(MemoryPlatform::patternByte(seed, i));
     return v;
-}
-
-bool allZero(const std::vector<uint8_t>& v, uint64_t from, uint64_t to)
-{
-    return std::all_of(v.begin() + from, v.begin() + to, [](uint8_t b) { return b == 0; });
 }
 
 bool sameRange(const std::vector<uint8_t>& a, uint64_t aOff, const std::vector<uint8_t>& b, uint64_t bOff, uint64_t n)
@@ -56,7 +56,18 @@ struct Rig {
     int src = -1, dst = -1;
 };
 
-enum class Op { Sectors, Bytes, Fast, Extents };
+enum class Op { Sectors, Bytes, Fast, Extents, Fragments };
+
+// Extents of 512 bytes to 12 KiB with gaps between them, as a fragmented volume's smart copy gives.
+std::vector<CopyExtent> fragments(uint64_t srcOff, uint64_t dstOff, uint64_t span)
+{
+    std::vector<CopyExtent> out;
+    for (uint64_t at = 0, i = 0; at + 16 * KiB <= span; at += 16 * KiB, ++i) {
+        const uint64_t skip = (i * 7 % 5) * 512, length = 512 * (1 + i * 13 % 24);
+        out.push_back({srcOff + at + skip, dstOff + at + skip, length});
+    }
+    return out;
+}
 
 // Copies `length` bytes from `srcOff` to `dstOff` with one of the operations (sector ones need whole sectors).
 bool copyWith(DiskIO& io, Op op, uint64_t srcOff, uint64_t dstOff, uint64_t length)
@@ -71,6 +82,7 @@ bool copyWith(DiskIO& io, Op op, uint64_t srcOff, uint64_t dstOff, uint64_t leng
         const uint64_t half = length / 2;
         return io.copyExtents({{srcOff + half, dstOff + half, length - half}, {srcOff, dstOff, half}});
     }
+    case Op::Fragments: return io.copyExtents(fragments(srcOff, dstOff, length));
     }
     return false;
 }
@@ -207,8 +219,37 @@ private slots:
         QCOMPARE(rig.mp.volume(a).lockCount, 0);
     }
 
-    // Every copy operation, across sector sizes and at odd offsets: exactly the asked bytes land, nothing
-    // else is touched, the source is never written, and the pipelined copies flush the target once.
+    // Extents joined where they touch on both sides, small aligned ones packed into one request,
+    // unaligned heads and tails moved apart, large ones cut at the request size.
+    void copyPlanner()
+    {
+        const CopyBatchPlanner::Limits limits{64 * KiB, 512, 4096, 4};
+        struct Case { const char* name; std::vector<CopyExtent> in; const char* plan; };
+        for (const Case& c : {Case{"joined", {{4096, 4096, 4096}, {0, 0, 4096}, {9, 9, 0}}, "D0:0:8192"},
+                              Case{"packed", {{0, 0, 4096}, {4096, 12288, 4096}}, "D0:0:4096,4096:12288:4096"},
+                              Case{"cut", {{0, 0, 160 * KiB}}, "D0:0:65536 D65536:65536:65536 D131072:131072:32768"},
+                              Case{"head and tail", {{1536, 2560, 16384}}, "S1536:2560:1536 D3072:4096:12288 S15360:16384:2560"},
+                              Case{"never aligned", {{100, 0, 8192}}, "S100:0:8192"},
+                              Case{"piece limit", {{0, 0, 4096}, {8192, 8192, 4096}, {16384, 16384, 4096}, {24576, 24576, 4096}, {32768, 32768, 4096}},
+                                   "D0:0:4096,8192:8192:4096,16384:16384:4096,24576:24576:4096 D32768:32768:4096"}}) {
+            QStringList batches;
+            for (const CopyBatch& b : CopyBatchPlanner::plan(c.in, limits)) {
+                QStringList pieces;
+                uint64_t at = 0;
+                for (const CopyPiece& p : b.pieces) {
+                    QVERIFY2(p.bufferOffset == at, c.name);
+                    at += p.length;
+                    pieces << QStringLiteral("%1:%2:%3").arg(p.sourceOffset).arg(p.targetOffset).arg(p.length);
+                }
+                QVERIFY2(at == b.bytes, c.name);
+                batches << (b.direct ? "D" : "S") + pieces.join(',');
+            }
+            QCOMPARE(batches.join(' '), QString::fromLatin1(c.plan));
+        }
+    }
+
+    // Every copy operation, across sector sizes, at odd offsets and as a fragmented extent list:
+    // exactly the asked bytes land, nothing else is touched, the source is never written.
     void copiesAreByteExact()
     {
         struct Case { Op op; uint32_t srcSector, dstSector; uint64_t srcOff, dstOff, length; };
@@ -216,103 +257,131 @@ private slots:
         for (const Case& c : {Case{Op::Sectors, 512, 512, 37 * 512, 2000 * 512, 1000 * 512}, Case{Op::Sectors, 512, 4096, 8 * 512, 3 * 512, sectorLen},
                               Case{Op::Sectors, 4096, 512, 8 * 4096, 16 * 4096, sectorLen}, Case{Op::Bytes, 512, 4096, 100, 300, 1 * MiB + 7},
                               Case{Op::Fast, 512, 4096, 12345, 777, 2 * MiB + 333}, Case{Op::Fast, 512, 512, 0, 0, 0},
-                              Case{Op::Extents, 4096, 512, 4096, 1000, 3 * MiB / 2 + 5}}) {
+                              Case{Op::Extents, 4096, 512, 4096, 1000, 3 * MiB / 2 + 5}, Case{Op::Fragments, 512, 4096, 0, 8192, 3 * MiB},
+                              Case{Op::Fragments, 512, 512, 512, 0, 3 * MiB}}) {
             Rig rig(4 * MiB, 4 * MiB, c.srcSector, c.srcSector, c.dstSector, c.dstSector);
             DiskIO io;
             QVERIFY(rig.open(io, 192 * KiB));
-            const int flushes = rig.mp.disk(rig.dst).flushCount;
             const QByteArray row = QByteArray::number(int(c.op)) + " " + QByteArray::number(c.length);
             QVERIFY2(copyWith(io, c.op, c.srcOff, c.dstOff, c.length), qPrintable(io.lastError()));
-            const auto& dst = rig.mp.data(rig.dst);
-            QVERIFY2(sameRange(dst, c.dstOff, rig.mp.data(rig.src), c.srcOff, c.length), row);
-            QVERIFY2(allZero(dst, 0, c.dstOff) && allZero(dst, c.dstOff + c.length, dst.size()), row);
-            QVERIFY2(rig.mp.writes(rig.src).empty() && io.bytesCopied() == c.length, row);
-            QVERIFY2((c.op != Op::Fast && c.op != Op::Extents) || rig.mp.disk(rig.dst).flushCount == flushes + 1, row);
+            std::vector<uint8_t> expected(rig.mp.data(rig.dst).size(), 0);
+            for (const CopyExtent& e : c.op == Op::Fragments ? fragments(c.srcOff, c.dstOff, c.length)
+                                                               : std::vector<CopyExtent>{{c.srcOff, c.dstOff, c.length}})
+                std::copy_n(rig.mp.data(rig.src).begin() + e.sourceOffset, e.length, expected.begin() + e.targetOffset);
+            QVERIFY2(rig.mp.data(rig.dst) == expected, row);
+            QVERIFY2(rig.mp.writes(rig.src).empty() && rig.mp.disk(rig.dst).flushCount >= 1, row);
         }
     }
 
-    // A read error, a write error or a target too small stops the copy and reports it: nothing from
-    // the failing chunk on reaches the target and the target never grows. A failed flush fails too.
+    // A read error, a write error, a full or vanishing target or a failed flush stops the copy and names
+    // the first sector that fails on its own; with "continue", unreadable sectors become zeros and are
+    // listed, per logical sector of the failing physical one.
     void copyFailuresStopAndReport()
     {
-        enum Fault { ReadFails, WriteFails, TooSmall };
-        for (Op op : {Op::Sectors, Op::Bytes, Op::Fast}) {
-            for (Fault fault : {ReadFails, WriteFails, TooSmall}) {
-                Rig rig(4 * MiB, fault == TooSmall ? 1 * MiB + 4 * KiB : 4 * MiB);
-                if (fault == ReadFails)
-                    rig.mp.failReadAtSector(rig.src, 300, PlatformError::IoDevice, "medium error");
-                if (fault == WriteFails)
-                    rig.mp.failWriteAtSector(rig.dst, 700, PlatformError::IoDevice, "write fault");
-                DiskIO io;
-                QVERIFY(rig.open(io, fault == TooSmall ? 256 * KiB : 64 * KiB));
-                QSignalSpy errors(&io, &DiskIO::error);
-                QVERIFY(!copyWith(io, op, 0, 0, fault == TooSmall ? 4 * MiB : 1 * MiB));
-                QCOMPARE(errors.count(), 1);
-                const std::vector<uint8_t>& dst = rig.mp.data(rig.dst);
-                // The chunk holding sector 300 starts at 256 (the pending chunk is not written once a read failed).
-                QVERIFY(fault != ReadFails || allZero(dst, 256 * 512, dst.size()));
-                QVERIFY(fault != WriteFails || rig.mp.reads(rig.src).size() <= 7);  // stopped at the failing chunk
-                QVERIFY(fault != TooSmall || (dst.size() == 1 * MiB + 4 * KiB && allZero(dst, 1 * MiB, dst.size())));
-            }
+        enum Fault { ReadFails, WriteFails, Full, Vanishes, FlushFails, Unreadable, UnreadableWide };
+        struct Case { Fault fault; uint32_t srcPhysical; const char* message; const char* map; };
+        for (const Case& c : {Case{ReadFails, 512, "Read failed at sector 300", ""}, Case{WriteFails, 512, "Write failed at sector 700", ""},
+                              Case{Full, 512, "Write failed at sector 2050", ""}, Case{Vanishes, 512, "Write failed at sector", ""},
+                              Case{FlushFails, 512, "Failed to flush target", ""}, Case{Unreadable, 512, "", "300 2\n1000 1\n"},
+                              Case{UnreadableWide, 4096, "", "8 8\n"}}) {
+            Rig rig(2 * MiB, 2 * MiB, 512, c.srcPhysical);
+            const int src = rig.src, dst = rig.dst;
+            for (uint64_t s : c.fault == ReadFails || c.fault == Unreadable ? std::vector<uint64_t>{300, 301, 1000} : std::vector<uint64_t>{})
+                rig.mp.failReadAtSector(src, s, PlatformError::IoDevice, "medium error");
+            if (c.fault == UnreadableWide)
+                rig.mp.failReadAtSector(src, 9, PlatformError::IoDevice, "medium error");
+            if (c.fault == WriteFails)
+                rig.mp.failWriteAtSector(dst, 700, PlatformError::IoDevice, "write fault");
+            if (c.fault == Full)
+                rig.mp.setWriteLimit(dst, 2050 * 512 + 100);
+            rig.mp.disk(dst).flushFails = c.fault == FlushFails;
+            int writes = 0;
+            rig.mp.setIoHook([&](const Event& e) {
+                if (c.fault == Vanishes && e.disk == dst && e.write && ++writes == 3)
+                    rig.mp.setVanished(dst, true);
+            });
+            DiskIO io;
+            QVERIFY(rig.open(io, 64 * KiB));
+            io.setContinueOnReadErrors(c.fault == Unreadable || c.fault == UnreadableWide);
+            QSignalSpy errors(&io, &DiskIO::error);
+            const bool ok = io.fastCopy(0, 0, 2 * MiB);
+            rig.mp.setIoHook(nullptr);
+            QVERIFY2(ok ? *c.message == 0 : *c.message && io.lastError().startsWith(QLatin1String(c.message)), qPrintable(io.lastError()));
+            QCOMPARE(errors.count(), ok ? 0 : 1);
+            QCOMPARE(io.unreadable().text(), QString::fromLatin1(c.map));
+            QVERIFY(rig.mp.writes(src).empty());
+            if (!ok)
+                continue;
+            std::vector<uint8_t> expected = rig.mp.data(src);
+            for (const auto& [first, count] : io.unreadable().ranges())
+                std::fill_n(expected.begin() + first * 512, count * 512, 0);
+            QVERIFY(rig.mp.data(dst) == expected);
         }
         Rig rig;
         DiskIO io;
         QVERIFY(!io.fastCopy(0, 0, 10));  // nothing open
         QVERIFY(rig.open(io));
-        rig.mp.disk(rig.dst).flushFails = true;  // the data may not be on the device: a failed copy
-        QVERIFY(!io.fastCopy(0, 0, 1 * MiB));
         io.setBufferSize(uint64_t(1) << 62);
-        io.allocateAlignedBuffer();
-        io.allocateDoubleBuffers();
+        io.allocateBuffers();
         QVERIFY(!io.copySectors(0, 0, 1) && !io.fastCopy(0, 0, 10));
     }
 
-    // Cancelled before the copy starts nothing is read or written; cancelled at the second write the
-    // target keeps exactly the chunks written so far. The flag stays set for later copies.
+    // Cancelled before the start nothing moves; at any write the copy stops within the requests in flight,
+    // everything before the position it reports is on the target, and the flag stays set.
     void cancellation()
     {
-        struct Case { Op op; int cancelAtWrite; uint64_t kept; };  // cancelAtWrite 0: before the start
-        // Fast copies move 40 MiB chunks in 16 MiB pieces: stopped after the second piece.
-        for (const Case& c : {Case{Op::Sectors, 0, 0}, Case{Op::Bytes, 0, 0}, Case{Op::Fast, 0, 0}, Case{Op::Sectors, 2, 128 * KiB},
-                              Case{Op::Bytes, 2, 128 * KiB}, Case{Op::Fast, 2, 32 * MiB}}) {
-            const bool big = c.op == Op::Fast && c.cancelAtWrite;
-            const uint64_t size = big ? 48 * MiB : 4 * MiB;
-            Rig rig(size, size);
+        QTemporaryDir dir;
+        LogCapture log;
+        log.init(dir);
+        for (int cancelAtWrite : {0, 1, 5, 17, 31}) {
+            Rig rig(2 * MiB, 2 * MiB);
             DiskIO io;
-            QVERIFY(rig.open(io, big ? 40 * MiB : 64 * KiB));
+            QVERIFY(rig.open(io, 64 * KiB));
             rig.mp.clearRecords();
-            int writes = 0;
+            std::atomic<int> writes{0};
             rig.mp.setIoHook([&](const Event& e) {
-                if (e.disk == rig.dst && e.write && ++writes == c.cancelAtWrite)
+                if (e.disk == rig.dst && e.write && ++writes == cancelAtWrite)
                     io.cancel();
             });
-            if (c.cancelAtWrite == 0)
+            if (cancelAtWrite == 0)
                 io.cancel();
-            QVERIFY(!copyWith(io, c.op, 0, 0, size));
+            log.mark();
+            QVERIFY(!io.fastCopy(0, 0, 2 * MiB));
             rig.mp.setIoHook(nullptr);
-            QVERIFY(sameRange(rig.mp.data(rig.dst), 0, rig.mp.data(rig.src), 0, c.kept) && allZero(rig.mp.data(rig.dst), c.kept, size));
-            QVERIFY(c.cancelAtWrite || (rig.mp.reads(rig.src).empty() && rig.mp.writes(rig.dst).empty()));
-            QVERIFY(!copyWith(io, c.op, 0, 0, 4096));
+            QVERIFY(writes <= cancelAtWrite + 8);
+            QVERIFY(cancelAtWrite || (rig.mp.reads(rig.src).empty() && rig.mp.writes(rig.dst).empty()));
+            const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("stopped at source byte (\\d+)")).match(log.since());
+            QVERIFY2(m.hasMatch(), qPrintable(log.since()));
+            const uint64_t stopped = m.captured(1).toULongLong();
+            QVERIFY(stopped <= 2 * MiB && sameRange(rig.mp.data(rig.dst), 0, rig.mp.data(rig.src), 0, stopped));
+            QVERIFY(!io.fastCopy(0, 0, 4096));
         }
     }
 
-    // The copy runs on the worker thread: events posted to it wait until the copy returns.
-    void copyBytesChunksWithoutProcessingEvents()
+    // Read-back after the copy: a clean copy counts every byte; a target byte changed behind the
+    // copy's back fails it, naming that target sector.
+    void verificationCatchesChangedTarget()
     {
-        Rig rig(100 * MiB, 100 * MiB);
-        DiskIO io;
-        QVERIFY(io.openSourceDisk(rig.src) && io.openTargetDisk(rig.dst));
-        rig.mp.setIoHook([](const Event& e) {
-            if (!e.write)
-                std::this_thread::sleep_for(std::chrono::milliseconds(60));
-        });
-        bool timerFired = false;
-        QTimer::singleShot(0, &io, [&] { timerFired = true; });
-        QVERIFY(io.copyBytes(0, 0, 100 * MiB));
-        rig.mp.setIoHook(nullptr);
-        QVERIFY(!timerFired);
-        QVERIFY(rig.mp.data(rig.dst) == rig.mp.data(rig.src));
-        QTRY_VERIFY(timerFired);
+        for (uint32_t dstSector : {512u, 4096u}) {
+            Rig rig(2 * MiB, 2 * MiB, 512, 512, dstSector, dstSector);
+            DiskIO io;
+            QVERIFY(rig.open(io, 64 * KiB));
+            io.setVerify(true);
+            QSignalSpy verified(&io, &DiskIO::verifyProgressChanged);
+            QVERIFY2(io.fastCopy(1000, 1000, 2 * MiB - 3000), qPrintable(io.lastError()));
+            QVERIFY(io.verifiedBytes() == 2 * MiB - 3000 && !verified.isEmpty());
+            const uint64_t changed = 777777;
+            bool done = false;
+            rig.mp.setIoHook([&](const Event& e) {
+                if (e.disk == rig.dst && !e.write && !done && e.offset <= changed && changed < e.offset + e.length) {
+                    done = true;
+                    rig.mp.disk(rig.dst).data[changed] ^= 0x5A;
+                }
+            });
+            QVERIFY(!io.fastCopy(1000, 1000, 2 * MiB - 3000));
+            rig.mp.setIoHook(nullptr);
+            QCOMPARE(io.lastError(), QStringLiteral("Verification failed: sector %1 of the target differs from the source").arg(changed / dstSector));
+        }
     }
 
     // A volume's disk and its mount points in every spelling a caller may use.
@@ -397,9 +466,41 @@ private slots:
 
         // And the whole device back the other way with the pipeline: the images end up identical.
         QVERIFY2(io.openSource(dstLoop.device()) && io.openTarget(srcLoop.device()), qPrintable(io.lastError()));
+        io.setVerify(true);
         QVERIFY2(io.fastCopy(0, 0, size), qPrintable(io.lastError()));
+        QCOMPARE(io.verifiedBytes(), size);
         io.close();
         QCOMPARE(fileHash(srcImg), fileHash(dstImg));
+    }
+
+    // A real block device that answers EIO in two ranges: by default the copy stops at the first bad
+    // sector; going on, those sectors come out as zeros and exactly they are in the map.
+    void unreadableSectorsOfRealDevice()
+    {
+#ifndef TESSARIN_HAVE_FAULTY_DEVICE
+        QSKIP("FaultyDevice is not part of this build");
+#else
+        QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tessarin-faulty-XXXXXX"));
+        const uint64_t size = 4 * MiB;
+        const QString srcImg = dir.filePath(QStringLiteral("src.img")), dstImg = dir.filePath(QStringLiteral("dst.img"));
+        QByteArray expected = pattern(size, 44);
+        QVERIFY(writeFileBytes(srcImg, 0, expected) && makeSparseFile(dstImg, size));
+        const FaultyDevice faulty(srcImg, {{296 * 512, 16 * 512}, {1000 * 512, 8 * 512}});
+        if (!faulty.isReady())
+            QSKIP(qPrintable(faulty.skipReason()));
+        for (bool goOn : {false, true}) {
+            DiskIO io;
+            io.setBufferSize(1 * MiB);
+            io.setContinueOnReadErrors(goOn);
+            io.setVerify(goOn);
+            QVERIFY2(io.openSource(faulty.devicePath()) && io.openTarget(dstImg), qPrintable(io.lastError()));
+            QCOMPARE(io.fastCopy(0, 0, size), goOn);
+            QCOMPARE(io.unreadable().text(), QString::fromLatin1(goOn ? "296 16\n1000 8\n" : ""));
+            QVERIFY2(goOn || io.lastError().startsWith(QLatin1String("Read failed at sector 296")), qPrintable(io.lastError()));
+        }
+        expected.replace(296 * 512, 16 * 512, QByteArray(16 * 512, '\0')).replace(1000 * 512, 8 * 512, QByteArray(8 * 512, '\0'));
+        QCOMPARE(readFileBytes(dstImg, 0, qint64(size)), expected);
+#endif
     }
 };
 
