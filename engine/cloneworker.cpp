@@ -3,6 +3,7 @@
 #include "core/logger.h"
 #include "engine/clonemode.h"
 #include "engine/clonemodefactory.h"
+#include "modes/unreadableowners.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -59,8 +60,11 @@ void CloneWorker::doClone()
 
     m_progress.verifiedBytes = m_diskIO->verifiedBytes();
     m_progress.unreadableSectors = m_diskIO->unreadable().sectorCount();
-    if (m_progress.unreadableSectors > 0)
+    if (m_progress.unreadableSectors > 0) {
         writeUnreadableMap();
+        for (const QString& line : UnreadableOwners::describe(m_config.sourceDisk, m_diskIO->unreadable()))
+            log.warning(line);
+    }
 
     QString message;
     bool success = false;

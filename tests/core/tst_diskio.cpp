@@ -1,9 +1,6 @@
 #include "common/imagefixture.h"
 #include "common/logcapture.h"
-#if __has_include("common/faultydevice.h")
 #include "common/faultydevice.h"
-#define TESSARIN_HAVE_FAULTY_DEVICE 1
-#endif
 #include "common/memoryplatform.h"
 #include "core/copybatchplanner.h"
 #include "core/diskio.h"
@@ -477,9 +474,6 @@ private slots:
     // sector; going on, those sectors come out as zeros and exactly they are in the map.
     void unreadableSectorsOfRealDevice()
     {
-#ifndef TESSARIN_HAVE_FAULTY_DEVICE
-        QSKIP("FaultyDevice is not part of this build");
-#else
         QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tessarin-faulty-XXXXXX"));
         const uint64_t size = 4 * MiB;
         const QString srcImg = dir.filePath(QStringLiteral("src.img")), dstImg = dir.filePath(QStringLiteral("dst.img"));
@@ -500,7 +494,6 @@ private slots:
         }
         expected.replace(296 * 512, 16 * 512, QByteArray(16 * 512, '\0')).replace(1000 * 512, 8 * 512, QByteArray(8 * 512, '\0'));
         QCOMPARE(readFileBytes(dstImg, 0, qint64(size)), expected);
-#endif
     }
 };
 

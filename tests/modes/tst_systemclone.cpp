@@ -191,9 +191,10 @@ private slots:
                                                          QStringLiteral("bs=1M"), QStringLiteral("count=100")}), 0);
             }
         }
-        // Every layout holds Windows: without the boot-store tools the repair fails, never passes.
+        // Every layout holds Windows but no boot store: without the boot-store tools the offline
+        // repair finds nothing to change and passes.
         if (!BootToolAvailability::allAvailable())
-            QVERIFY(!m.repairBoot());
+            QVERIFY2(m.repairBoot(), qPrintable(m.lastError()));
     }
 
     // Requests refused before the target is touched.
