@@ -1,4 +1,5 @@
 #include "engine/cloneworker.h"
+#include "core/diskidentity.h"
 #include "core/diskio.h"
 #include "core/logger.h"
 #include "engine/clonemode.h"
@@ -106,6 +107,10 @@ bool CloneWorker::runPhases(CloneMode* strategy)
     strategy->setAlign4K(m_config.align4K);
     strategy->setSectorBySector(m_config.sectorBySector);
     strategy->setDiskIO(m_diskIO);
+    // The target as the user chose it: every open of it and every tool script that selects it
+    // first checks that the number still names that disk.
+    if (m_config.targetDisk.isValid())
+        DiskIdentity::expect(m_config.targetDisk.diskNumber, DiskIdentity::of(m_config.targetDisk));
     strategy->setCopyMethod(CloneMode::CopyMethod::Pipeline);
     log.info(QStringLiteral("Copy method: Pipeline (multi-threaded)"));
     setStrategy(strategy);
