@@ -318,7 +318,6 @@ void DiskSession::close()
     QMutexLocker lock(&m_mutex);
     m_source.reset();
     closeTargetLocked();
-    DiskIdentity::forgetAll();
 }
 
 bool DiskSession::hasSource() const

@@ -25,7 +25,6 @@ public:
     bool lockTargetVolumes();
     // Flushes and closes the target, makes the platform re-read its table, then releases the locks.
     void closeTarget();
-    // Also forgets the identities expected of the disks (DiskIdentity::expect).
     void close();
 
     // A volume that will not lock is dismounted (closing its files) and asked again this often.

@@ -74,6 +74,7 @@ void CloneWorker::doClone()
     }
     // The user interface re-enumerates on finished, so no handle may stay open past this point.
     m_diskIO->close();
+    DiskIdentity::forgetAll();
     emitProgress();
     emit finished(success, message);
 }

@@ -131,6 +131,7 @@ struct Rig {
         mp.addVolume(VolE, dst, 1 * MiB, 2 * MiB).mountPaths = {"E:\\"};
         mp.addVolume(VolS, src, 1 * MiB, 2 * MiB);
     }
+    ~Rig() { DiskIdentity::forgetAll(); }
     DiskIdentity chosen() { DiskIdentity id; DiskIdentity::read(win.openDevice(MemoryPlatform::diskPath(dst), DeviceAccess::Read, DeviceFlags::None).get(), id); return id; }
     bool targetUntouched() { return mp.writes(dst).empty() && mp.volume(VolE).lockCount == 0; }
 };
@@ -214,7 +215,6 @@ private slots:
             DiskIO io;
             QVERIFY2(io.openTargetDisk(rig.dst) == c.opens, c.what);
             QVERIFY(c.opens || rig.targetUntouched());
-            io.close();
         }
     }
 
