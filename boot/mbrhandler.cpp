@@ -98,6 +98,9 @@ bool MBRHandler::repairBootSector(int diskNumber)
         return false;
     if (!writeMbr(diskNumber, withBootCode(sector)))
         return false;
+    // Written, flushed and closed: now Windows may take in sector 0 again.
+    if (DiskHandle disk = DiskIO::openDisk(diskNumber, false))
+        DiskIO::updateDiskProperties(disk.get());
     Logger::instance().info(QStringLiteral("Boot sector repair completed"));
     return true;
 }

@@ -5,7 +5,7 @@
 
 // One child process to run synchronously.
 struct CommandRequest {
-    QString program;             // a name resolved through the search path ("diskpart", "reg", ...)
+    QString program;             // a platform tool's name ("diskpart", "reg", ...), started from the system folder
     QStringList arguments;
     int startTimeoutMs = -1;     // -1: no separate wait for the start
     int finishTimeoutMs = 30000; // a child still running then is killed

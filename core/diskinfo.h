@@ -15,6 +15,9 @@ public:
     QString model;
     QString serialNumber;
     uint64_t size = 0;
+    // The table's own identity, to know the disk again when drive numbers move.
+    uint32_t mbrSignature = 0;
+    QString gptDiskGuid;
     uint64_t usedSpace = 0;
     uint32_t sectorSize = 512;
     uint64_t totalSectors = 0;

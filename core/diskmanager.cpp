@@ -223,7 +223,7 @@ QList<DiskInfo> DiskManager::enumerateDisks()
     for (const std::string& message : platform.configurationMessages())
         Logger::instance().warning(QString::fromStdString(message));
     const std::vector<int> systemDisks = platform.systemDiskNumbers();
-    for (int n = 0; n <= MaxDiskNumber; ++n) {
+    for (const int n : platform.diskNumbers()) {
         const std::string path = Tessarin::physicalDrivePath(n).toStdString();
         if (!platform.openDevice(path, DeviceAccess::None, DeviceFlags::None))
             continue;
@@ -257,6 +257,8 @@ QList<DiskInfo> DiskManager::enumerateDisks()
             case LayoutStyle::GPT: disk.partitionStyle = Tessarin::PartitionStyle::GPT; break;
             default: disk.partitionStyle = Tessarin::PartitionStyle::Unknown; break;
             }
+            disk.mbrSignature = layout.style == LayoutStyle::MBR ? layout.mbrSignature : 0;
+            disk.gptDiskGuid = QString::fromStdString(layout.gptDiskGuid);
         } else {
             disk.partitionStyle = styleFromSectorZero(handle.get(), disk.sectorSize);
         }

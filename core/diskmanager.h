@@ -18,11 +18,9 @@ public:
     QList<DiskInfo> disks() const { return m_disks; }
     bool isEnumerating() const;
 
-    // The synchronous enumeration of drives 0..15; touches no shared state.
+    // The synchronous enumeration of every drive the platform lists; touches no shared state.
     static QList<DiskInfo> enumerateDisks();
     static QList<PartitionInfo> enumeratePartitions(int diskNumber);
-
-    static constexpr int MaxDiskNumber = 15;
 
 signals:
     void diskListChanged();

@@ -1,9 +1,11 @@
 #include "core/disksession.h"
 
+#include "core/commandrunner.h"
 #include "core/logger.h"
 
 #include <QCoreApplication>
 #include <QMutexLocker>
+#include <algorithm>
 
 namespace {
 const QString PhysicalDriveWord = QStringLiteral("PhysicalDrive");
@@ -21,6 +23,12 @@ void logOpenNote(const DeviceHandle* handle)
 
 DiskSession::~DiskSession() { close(); }
 
+bool DiskSession::isVolumePath(const QString& path)
+{
+    // "\\.\E:" and "\\?\Volume{...}": a volume of the platform; anything else (an image file) is not.
+    return path.startsWith(QLatin1String("\\\\.\\")) || path.startsWith(QLatin1String("\\\\?\\Volume{"), Qt::CaseInsensitive);
+}
+
 int DiskSession::diskNumberOfPath(const QString& path)
 {
     const int at = path.lastIndexOf(PhysicalDriveWord, -1, Qt::CaseInsensitive);
@@ -33,8 +41,17 @@ int DiskSession::diskNumberOfPath(const QString& path)
 
 bool DiskSession::refuseSameDevice(const QString& sourcePath, const QString& targetPath, QString& error) const
 {
-    const bool same = QString::compare(sourcePath, targetPath, Qt::CaseInsensitive) == 0
-        || Platform::current().sameDevice(native(sourcePath), native(targetPath));
+    Platform& platform = Platform::current();
+    bool same = QString::compare(sourcePath, targetPath, Qt::CaseInsensitive) == 0
+        || platform.sameDevice(native(sourcePath), native(targetPath));
+    // A disk and a volume on it, or an image file and the disk holding it, share their sectors
+    // under different names.
+    if (!same) {
+        const std::vector<int> a = platform.disksOfPath(native(sourcePath));
+        const std::vector<int> b = platform.disksOfPath(native(targetPath));
+        for (int n : a)
+            same = same || std::find(b.begin(), b.end(), n) != b.end();
+    }
     if (!same)
         return false;
     Logger::instance().error(
@@ -43,22 +60,71 @@ bool DiskSession::refuseSameDevice(const QString& sourcePath, const QString& tar
     return true;
 }
 
-// A whole disk is opened unbuffered for sequential access, falling back to the plain disk open; a
-// target disk's volumes are locked first so that no file system writes behind the copy.
+namespace {
+void refuseTarget(const QString& reason, QString& error)
+{
+    Logger::instance().error(QStringLiteral("Failed to open target: %1").arg(reason));
+    error = QCoreApplication::translate("DiskIO", "Failed to open target: %1").arg(reason);
+}
+
+// "E:\ (\\?\Volume{...}\)", or the bare name when the volume has no mount path.
+QString volumeLabel(const QString& volume)
+{
+    const QStringList paths = RawDisk::getVolumeMountPaths(volume);
+    return paths.isEmpty() ? volume : QStringLiteral("%1 (%2)").arg(paths.join(QStringLiteral(", ")), volume);
+}
+}
+
+bool DiskSession::refuseSystemDisk(int diskNumber, QString& error) const
+{
+    const std::vector<int> system = Platform::current().systemDiskNumbers();
+    if (std::find(system.begin(), system.end(), diskNumber) == system.end())
+        return false;
+    refuseTarget(QStringLiteral("disk %1 holds the running system (its Windows folder, boot volume or a page file)")
+                     .arg(diskNumber),
+                 error);
+    return true;
+}
+
+bool DiskSession::refuseOtherDisk(DeviceHandle* target, int diskNumber, QString& error) const
+{
+    DiskIdentity want;
+    if (!DiskIdentity::expected(diskNumber, want) || !want.isKnown())
+        return false;
+    DiskIdentity actual;
+    if (!DiskIdentity::read(target, actual)) {
+        refuseTarget(QStringLiteral("disk %1 cannot be identified: %2").arg(diskNumber).arg(RawDisk::lastErrorText()),
+                     error);
+        return true;
+    }
+    const QString why = want.mismatch(actual);
+    if (why.isEmpty())
+        return false;
+    refuseTarget(QStringLiteral("disk %1 is no longer the disk chosen as target (%2); disks were probably added or "
+                                "removed, choose the target again")
+                     .arg(diskNumber)
+                     .arg(why),
+                 error);
+    return true;
+}
+
+// A whole disk is opened unbuffered for sequential access, falling back to the plain disk open.
 DiskHandle DiskSession::openSide(const QString& path, bool writable)
 {
     const int n = diskNumberOfPath(path);
-    if (n == -1)
-        return RawDisk::openVolume(path, writable);
+    if (n == -1) {
+        DiskHandle h = RawDisk::openVolume(path, writable);
+        // Without it the last sectors of a volume (NTFS keeps its backup boot sector there) are out of reach.
+        if (h && isVolumePath(path))
+            h->allowExtendedAccess();
+        return h;
+    }
     if (n == -2) {
         Platform::setLastError(PlatformError::InvalidParameter, "The disk path has no valid drive number");
         return nullptr;
     }
-    if (writable) {
+    if (writable)
         m_targetDiskNumber = n;
-        if (!lockTargetVolumesLocked())
-            Logger::instance().warning(QStringLiteral("Failed to lock some target volumes, continuing anyway..."));
-    }
     DiskHandle h = Platform::current().openDevice(native(RawDisk::physicalDrivePath(n)),
                                                   writable ? DeviceAccess::ReadWrite : DeviceAccess::Read,
                                                   DeviceFlags::NoBufferingSequentialScan);
@@ -97,6 +163,9 @@ bool DiskSession::openSource(const QString& path, QString& error)
     return true;
 }
 
+// Nothing is locked or written before the target is known to be the chosen disk, and the handle is
+// given out only once every volume on it is locked: a busy volume would make writes into its
+// sectors fail halfway, after the tables were already overwritten.
 bool DiskSession::openTarget(const QString& path, QString& error)
 {
     QMutexLocker lock(&m_mutex);
@@ -105,13 +174,36 @@ bool DiskSession::openTarget(const QString& path, QString& error)
         return false;
     closeTargetLocked();
     m_targetPath.clear();
+    m_targetDiskNumber = -1;
+    const int n = diskNumberOfPath(path);
+    if (n >= 0 && refuseSystemDisk(n, error))
+        return false;
     DiskHandle h = openSide(path, true);
     if (!h) {
         const QString err = RawDisk::lastErrorText();
         Logger::instance().error(QStringLiteral("Failed to open target: %1").arg(err));
         error = QCoreApplication::translate("DiskIO", "Failed to open target: %1").arg(err);
+        m_targetDiskNumber = -1;
         return false;
     }
+    if (n >= 0 && refuseOtherDisk(h.get(), n, error)) {
+        m_targetDiskNumber = -1;
+        return false;
+    }
+    // A volume target is locked through its own handle, the one its writes go through.
+    QString lockError;
+    const bool volume = n < 0 && isVolumePath(path);
+    const bool locked = n >= 0 ? lockTargetVolumesLocked(lockError) : !volume || lockWithRetry(h.get());
+    if (!locked) {
+        if (n < 0)
+            lockError = QStringLiteral("the volume %1 is in use and cannot be locked").arg(volumeLabel(path));
+        releaseVolumeLocks();
+        m_targetDiskNumber = -1;
+        refuseTarget(lockError + QStringLiteral("; close the programs using it and try again"), error);
+        return false;
+    }
+    if (volume)
+        h->dismountVolume();
     logOpenNote(h.get());
     StorageAlignment a;
     RawDisk::queryAlignment(h.get(), a);
@@ -128,54 +220,91 @@ bool DiskSession::openTarget(const QString& path, QString& error)
 bool DiskSession::lockTargetVolumes()
 {
     QMutexLocker lock(&m_mutex);
-    return lockTargetVolumesLocked();
+    QString error;
+    return lockTargetVolumesLocked(error);
 }
 
-bool DiskSession::lockTargetVolumesLocked()
+bool DiskSession::lockWithRetry(DeviceHandle* volume)
+{
+    if (volume->lockVolume())
+        return true;
+    // Dismounting closes the files others hold open on the volume, after which the lock is usually granted.
+    volume->dismountVolume();
+    for (int attempt = 1; attempt < LockAttempts; ++attempt) {
+        CommandRunner::current().sleepMs(LockPauseMs);
+        if (volume->lockVolume())
+            return true;
+    }
+    return false;
+}
+
+bool DiskSession::lockTargetVolumesLocked(QString& error)
 {
     if (m_targetDiskNumber < 0)
         return true;
-    bool allLocked = true;
     for (const QString& volume : RawDisk::enumerateVolumes()) {
-        for (const DiskExtent& extent : RawDisk::getVolumeDiskExtents(volume)) {
-            if (extent.diskNumber != static_cast<uint32_t>(m_targetDiskNumber))
-                continue;
-            Logger::instance().info(QStringLiteral("Locking volume on target disk: %1").arg(volume));
-            QString path = volume;
-            if (path.endsWith(QLatin1Char('\\')))
-                path.chop(1);
-            DiskHandle h = Platform::current().openDevice(native(path), DeviceAccess::ReadWrite, DeviceFlags::None);
-            if (!h) {
-                Logger::instance().warning(
-                    QStringLiteral("Cannot open volume: %1, error: %2").arg(volume, RawDisk::lastErrorText()));
-                allLocked = false;
-                continue;
-            }
-            if (!h->lockVolume()) {
-                Logger::instance().warning(QStringLiteral("Cannot lock volume: %1").arg(volume));
-                allLocked = false;
-            }
-            if (!h->dismountVolume())
-                Logger::instance().warning(QStringLiteral("Cannot dismount volume: %1").arg(volume));
-            h->allowExtendedAccess();
-            m_lockedVolumes.push_back(std::move(h));
-            Logger::instance().info(QStringLiteral("Volume locked and dismounted: %1").arg(volume));
-            break;
+        bool onTarget = false;
+        for (const DiskExtent& extent : RawDisk::getVolumeDiskExtents(volume))
+            onTarget = onTarget || extent.diskNumber == static_cast<uint32_t>(m_targetDiskNumber);
+        if (!onTarget)
+            continue;
+        Logger::instance().info(QStringLiteral("Locking volume on target disk: %1").arg(volume));
+        QString path = volume;
+        if (path.endsWith(QLatin1Char('\\')))
+            path.chop(1);
+        DiskHandle h = Platform::current().openDevice(native(path), DeviceAccess::ReadWrite, DeviceFlags::None);
+        if (!h) {
+            error = QStringLiteral("the volume %1 cannot be opened: %2").arg(volumeLabel(volume), RawDisk::lastErrorText());
+            Logger::instance().error(error);
+            return false;
         }
+        if (!lockWithRetry(h.get())) {
+            error = QStringLiteral("the volume %1 is in use and cannot be locked").arg(volumeLabel(volume));
+            Logger::instance().error(error);
+            return false;
+        }
+        if (!h->dismountVolume())
+            Logger::instance().warning(QStringLiteral("Cannot dismount volume: %1").arg(volume));
+        m_lockedVolumes.push_back(std::move(h));
+        Logger::instance().info(QStringLiteral("Volume locked and dismounted: %1").arg(volume));
     }
-    return allLocked;
+    return true;
 }
 
-void DiskSession::closeTargetLocked()
+void DiskSession::releaseVolumeLocks()
 {
     for (DiskHandle& v : m_lockedVolumes)
         v->unlockVolume();
     m_lockedVolumes.clear();
+}
+
+// Windows mounts the volumes of a re-read table at once: the re-read comes after the last write
+// and after the disk handle is gone, and the locks go last.
+void DiskSession::closeTargetLocked()
+{
+    const bool wasDisk = m_target && m_targetDiskNumber >= 0;
     if (m_target) {
         if (!m_target->flush())
             Logger::instance().warning(QStringLiteral("Failed to flush target: %1").arg(RawDisk::lastErrorText()));
+        DiskIdentity expected;
+        uint32_t signature = 0;
+        QString guid;
+        // The clone may have written a new table: from now on the disk is known by that one.
+        if (wasDisk && DiskIdentity::expected(m_targetDiskNumber, expected)
+            && DiskIdentity::readTableId(m_target.get(), m_targetLogicalSector, signature, guid)) {
+            expected.mbrSignature = signature;
+            expected.gptDiskGuid = guid;
+            DiskIdentity::expect(m_targetDiskNumber, expected);
+        }
         m_target.reset();
     }
+    if (wasDisk) {
+        DiskHandle disk = Platform::current().openDevice(native(RawDisk::physicalDrivePath(m_targetDiskNumber)),
+                                                         DeviceAccess::Read, DeviceFlags::None);
+        if (disk)
+            RawDisk::updateDiskProperties(disk.get());
+    }
+    releaseVolumeLocks();
 }
 
 void DiskSession::closeTarget()

@@ -1,14 +1,17 @@
 #pragma once
+#include "core/diskidentity.h"
 #include "core/rawdisk.h"
 
 #include <QMutex>
 #include <QString>
 #include <vector>
 
-// The source and target of one clone: how each is opened, the refusal of the same device on both
-// sides, the target's volumes locked and dismounted until it is closed, and each side's sector
-// sizes. The handle-changing operations hold the mutex; reads and writes through source() and
-// target() come from the worker thread only.
+// The source and target of one clone: how each is opened, the refusal of overlapping devices on
+// both sides and of the running system's disks as target, the check that a target drive is still
+// the disk the user chose (DiskIdentity::expect), the target's volumes locked and dismounted until it is closed (a target
+// whose volumes cannot all be locked is not opened), and each side's sector sizes. The
+// handle-changing operations hold the mutex; reads and writes through source() and target() come
+// from the worker thread only.
 class DiskSession {
 public:
     DiskSession() = default;
@@ -20,8 +23,13 @@ public:
     bool openSource(const QString& path, QString& error);
     bool openTarget(const QString& path, QString& error);
     bool lockTargetVolumes();
+    // Flushes and closes the target, makes the platform re-read its table, then releases the locks.
     void closeTarget();
     void close();
+
+    // A volume that will not lock is dismounted (closing its files) and asked again this often.
+    static constexpr int LockAttempts = 10;
+    static constexpr int LockPauseMs = 500;
 
     bool hasSource() const;
     bool hasTarget() const;
@@ -41,9 +49,15 @@ public:
 private:
     // -1: a volume path; -2: a drive path without a valid number.
     static int diskNumberOfPath(const QString& path);
+    static bool isVolumePath(const QString& path);
     DiskHandle openSide(const QString& path, bool writable);
     bool refuseSameDevice(const QString& sourcePath, const QString& targetPath, QString& error) const;
-    bool lockTargetVolumesLocked();
+    bool refuseSystemDisk(int diskNumber, QString& error) const;
+    bool refuseOtherDisk(DeviceHandle* target, int diskNumber, QString& error) const;
+    // Locks and dismounts every volume on the target disk; false with the first volume that stays busy.
+    bool lockTargetVolumesLocked(QString& error);
+    static bool lockWithRetry(DeviceHandle* volume);
+    void releaseVolumeLocks();
     void closeTargetLocked();
 
     mutable QMutex m_mutex;

@@ -11,7 +11,6 @@
 namespace {
 
 constexpr uint32_t MinimumBufferAlignment = 4096;
-constexpr int MaxVolumeExtents = 11;  // what fits in a 272-byte extents answer
 constexpr uint32_t DescriptorMinimumAnswer = 40;
 
 std::string native(const QString& path) { return path.toStdString(); }
@@ -366,11 +365,9 @@ QList<DiskExtent> RawDisk::getVolumeDiskExtents(const QString& volumePath)
     std::vector<PlatformExtent> extents;
     if (!h || !h->volumeDiskExtents(extents))
         return result;
-    for (const PlatformExtent& e : extents) {
-        if (result.size() >= MaxVolumeExtents)
-            break;
+    // Every extent: a spanned volume's later pieces must be locked like its first.
+    for (const PlatformExtent& e : extents)
         result.append(e);
-    }
     return result;
 }
 

@@ -1,4 +1,5 @@
 #include "engine/cloneworker.h"
+#include "core/diskidentity.h"
 #include "core/diskio.h"
 #include "core/logger.h"
 #include "engine/clonemode.h"
@@ -90,6 +91,7 @@ void CloneWorker::doClone()
     }
     // The user interface re-enumerates on finished, so no handle may stay open past this point.
     m_diskIO->close();
+    DiskIdentity::forgetAll();
     emitProgress();
     emit finished(success, message);
 }
@@ -146,6 +148,10 @@ bool CloneWorker::runPhases(CloneMode* strategy)
         log.info(QStringLiteral("Verification: every copied range is read back and compared"));
     if (m_config.continueOnReadErrors)
         log.info(QStringLiteral("Unreadable source sectors: written as zeros, the clone goes on"));
+    // The target as the user chose it: every open of it and every tool script that selects it
+    // first checks that the number still names that disk.
+    if (m_config.targetDisk.isValid())
+        DiskIdentity::expect(m_config.targetDisk.diskNumber, DiskIdentity::of(m_config.targetDisk));
     strategy->setCopyMethod(CloneMode::CopyMethod::Pipeline);
     log.info(QStringLiteral("Copy method: Pipeline (multi-threaded)"));
     setStrategy(strategy);

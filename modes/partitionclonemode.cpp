@@ -304,7 +304,6 @@ bool PartitionCloneMode::execute()
         return fail(tr("Failed to create partition entry - partition will not be visible: %1").arg(m_lastError));
     if (!m_diskIO->flushTarget())
         return fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
-    DiskAccess::refreshLayout(*m_diskIO);
     log().info(QStringLiteral("Partition clone completed successfully"));
     return !isCancelled();
 }

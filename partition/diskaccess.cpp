@@ -12,7 +12,9 @@ bool DiskAccess::write(DiskIO& disk, uint64_t offset, const QByteArray& data)
     return disk.writeTargetBytes(offset, uint64_t(data.size()), data.constData());
 }
 
-void DiskAccess::refreshLayout(DiskIO& disk)
+void DiskAccess::flushWrites(DiskIO& disk) { disk.flushTarget(); }
+
+void DiskAccess::rereadLayout(DiskIO& disk)
 {
     disk.flushTarget();
     const int number = disk.targetDiskNumber();

@@ -112,7 +112,7 @@ bool PartitionResizer::executeResize(DiskIO& disk, const QList<ResizePlanEntry>&
         }
         log().info(QStringLiteral("Partition %1 resized: %2 -> %3 bytes").arg(name).arg(e.partition.size).arg(e.newSize));
     }
-    DiskAccess::refreshLayout(disk);
+    DiskAccess::flushWrites(disk);
     log().info(QStringLiteral("Partition resize completed"));
     return true;
 }
@@ -280,7 +280,7 @@ bool PartitionResizer::updateNtfsBootSector(DiskIO& disk, uint64_t startSector, 
         return false;
     }
     log().info(QStringLiteral("Primary boot sector written at offset %1").arg(offset));
-    DiskAccess::refreshLayout(disk);
+    DiskAccess::flushWrites(disk);
 
     const uint64_t backupOffset = offset + newTotal * bps;
     log().info(QStringLiteral("Writing backup boot sector at sector %1 (offset %2)").arg(backupOffset / 512).arg(backupOffset));
@@ -375,7 +375,7 @@ bool PartitionResizer::createDataPartition(DiskIO& disk, const QList<PartitionIn
         const int number = disk.targetDiskNumber();
         if (number < 0)
             return fail(QStringLiteral("Cannot get target disk number for MBR partition creation"));
-        DiskAccess::refreshLayout(disk);
+        DiskAccess::rereadLayout(disk);
         CommandRunner::current().sleepMs(2000);
         if (!createMbrDataPartition(number, start, sectors, sectorSize, label))
             return false;
@@ -434,7 +434,7 @@ bool PartitionResizer::addGptPartitionEntry(DiskIO& disk, uint64_t startSector, 
                    .arg(index).arg(type.toString(), unique.toString()).arg(first).arg(last));
     if (!gpt.commit(disk))
         return fail(text(gpt.lastError()));
-    DiskAccess::refreshLayout(disk);
+    DiskAccess::flushWrites(disk);
     log().info(QStringLiteral("GPT partition entry added successfully"));
     return true;
 }
@@ -496,7 +496,7 @@ bool PartitionResizer::regenerateGptGuids(DiskIO& disk, uint32_t sectorSize)
     }
     if (!gpt.commit(disk))
         return fail(text(gpt.lastError()));
-    DiskAccess::refreshLayout(disk);
+    DiskAccess::flushWrites(disk);
     log().info(QStringLiteral("GPT GUIDs regenerated successfully"));
     return true;
 }

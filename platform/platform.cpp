@@ -2,7 +2,9 @@
 
 #include "platform/threadedasyncio.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 
 namespace {
 std::atomic<Platform*> g_current{nullptr};
@@ -39,6 +41,64 @@ ScopedPlatform::ScopedPlatform(Platform* platform) : m_previous(g_current.load()
 }
 
 ScopedPlatform::~ScopedPlatform() { Platform::setCurrent(m_previous); }
+
+namespace {
+constexpr int DiskProbeLimit = 1024;
+constexpr int DiskProbeGap = 32;   // misses in a row after the last disk found before probing stops
+const std::string DrivePrefix = "\\\\.\\PhysicalDrive";
+
+int driveNumberOf(const std::string& path)
+{
+    if (path.size() <= DrivePrefix.size())
+        return -1;
+    for (size_t i = 0; i < DrivePrefix.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(path[i])) != std::tolower(static_cast<unsigned char>(DrivePrefix[i])))
+            return -1;
+    }
+    int n = 0;
+    for (size_t i = DrivePrefix.size(); i < path.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(path[i])) || n > 99999)
+            return -1;
+        n = n * 10 + (path[i] - '0');
+    }
+    return n;
+}
+}
+
+std::vector<int> Platform::disksOfPath(const std::string& path)
+{
+    const int n = driveNumberOf(path);
+    if (n >= 0)
+        return {n};
+    std::string volume = path;
+    if (volume.size() > 1 && volume.back() == '\\')
+        volume.pop_back();
+    std::vector<PlatformExtent> extents;
+    const std::unique_ptr<DeviceHandle> handle = openDevice(volume, DeviceAccess::None, DeviceFlags::None);
+    if (!handle || !handle->volumeDiskExtents(extents))
+        return {};
+    std::vector<int> disks;
+    for (const PlatformExtent& e : extents) {
+        if (std::find(disks.begin(), disks.end(), int(e.diskNumber)) == disks.end())
+            disks.push_back(int(e.diskNumber));
+    }
+    return disks;
+}
+
+std::vector<int> Platform::diskNumbers()
+{
+    std::vector<int> numbers;
+    int misses = 0;
+    for (int n = 0; n < DiskProbeLimit && misses < DiskProbeGap; ++n) {
+        if (openDevice(DrivePrefix + std::to_string(n), DeviceAccess::None, DeviceFlags::None)) {
+            numbers.push_back(n);
+            misses = 0;
+        } else {
+            ++misses;
+        }
+    }
+    return numbers;
+}
 
 bool Platform::volumeContainsPath(const std::string& volumeName, const std::string& relativePath)
 {

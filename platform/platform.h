@@ -35,6 +35,12 @@ public:
     virtual std::string diskRealPath(int diskNumber) = 0;
     // True when both paths reach the same device (same file or block device), whatever their names.
     virtual bool sameDevice(const std::string& pathA, const std::string& pathB) = 0;
+    // Numbers of the disks a path occupies: a drive its own number, a volume the disks of its
+    // extents, a file the disks of the volume that holds it; empty when the platform cannot tell.
+    // The default knows drive paths and volume names.
+    virtual std::vector<int> disksOfPath(const std::string& path);
+    // Every disk number present now, ascending. The default probes the drive paths one by one.
+    virtual std::vector<int> diskNumbers();
     // A queue for up to `depth` transfers in flight on handles this platform opened. The default
     // runs them on worker threads through DeviceHandle::readAt/writeAt.
     virtual std::unique_ptr<AsyncIo> createAsyncIo(unsigned depth);
@@ -58,6 +64,9 @@ public:
     // Numbers of the disks that hold the running system, never to be written. The default: the
     // disk of the Windows directory's volume.
     virtual std::vector<int> systemDiskNumbers();
+    // A platform tool's output bytes as UTF-8 (console tools write in the console's code page).
+    // The default takes them as UTF-8 already.
+    virtual std::string toolOutputText(const std::string& bytes) { return bytes; }
     virtual bool fileExists(const std::string& path) = 0;         // file or folder
     virtual bool createDirectory(const std::string& path) = 0;    // AlreadyExists when it is there
     virtual bool copyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;

@@ -48,6 +48,9 @@ struct PlatformLayoutEntry {
 struct PlatformDriveLayout {
     LayoutStyle style = LayoutStyle::Unknown;
     std::vector<PlatformLayoutEntry> entries;
+    // Who the disk is, as its table says: MBR signature or GPT disk GUID (registry form).
+    uint32_t mbrSignature = 0;
+    std::string gptDiskGuid;
 };
 
 struct PlatformExtent {
@@ -91,6 +94,8 @@ constexpr uint32_t InvalidParameter = 87;
 constexpr uint32_t Busy = 170;
 constexpr uint32_t AlreadyExists = 183;
 constexpr uint32_t MoreData = 234;
+constexpr uint32_t BadLength = 24;
+constexpr uint32_t InsufficientBuffer = 122;
 constexpr uint32_t NoMoreItems = 259;
 constexpr uint32_t CallNotImplemented = 120;
 constexpr uint32_t IoDevice = 1117;

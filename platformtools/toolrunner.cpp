@@ -3,7 +3,9 @@
 #include "platformtools/diskpartscript.h"
 #include "platformtools/scriptfile.h"
 #include "platformtools/toolargumentrules.h"
+#include "core/diskidentity.h"
 #include "core/logger.h"
+#include "platform/platform.h"
 
 #include <QRegularExpression>
 
@@ -12,7 +14,24 @@ namespace {
 const QString JudgedScriptName = QStringLiteral("/tessarin_diskpart.txt");
 }
 
-QString ToolRunner::decode(const QByteArray& bytes) { return QString::fromLocal8Bit(bytes); }
+QString ToolRunner::decode(const QByteArray& bytes)
+{
+    return QString::fromStdString(Platform::current().toolOutputText(bytes.toStdString()));
+}
+
+QList<int> ToolRunner::selectedDisks(const QString& script)
+{
+    static const QRegularExpression select(QStringLiteral("^\\s*sel(?:e(?:ct?)?)?\\s+dis(?:k)?(?:\\s+|\\s*=\\s*)(\\d+)\\s*$"),
+                                           QRegularExpression::CaseInsensitiveOption
+                                               | QRegularExpression::MultilineOption);
+    QList<int> disks;
+    for (auto it = select.globalMatch(script); it.hasNext();) {
+        const int n = it.next().captured(1).toInt();
+        if (!disks.contains(n))
+            disks.append(n);
+    }
+    return disks;
+}
 
 QString ToolRunner::combinedOutput(const CommandResult& result)
 {
@@ -152,6 +171,15 @@ ToolRunner::ScriptRun ToolRunner::runNamedScript(const QString& fileName, const 
         Logger::instance().error(QStringLiteral("Refusing to run an empty diskpart script (%1)").arg(fileName));
         return run;
     }
+    // Disk numbers move when disks come and go: a script runs only on the disks the clone chose.
+    const QList<int> disks = selectedDisks(script);
+    for (int disk : disks) {
+        QString why;
+        if (!DiskIdentity::verifyExpected(disk, why)) {
+            Logger::instance().error(QStringLiteral("Refusing to run %1: %2").arg(fileName, why));
+            return run;
+        }
+    }
     ScriptFile file;
     const bool written = file.write(fileName, script);
     run.path = file.path();
@@ -163,6 +191,8 @@ ToolRunner::ScriptRun ToolRunner::runNamedScript(const QString& fileName, const 
     run.result = ToolRunner::run(QStringLiteral("diskpart"), {QStringLiteral("/s"), run.path}, timeoutMs);
     run.standardOutput = decode(run.result.standardOutput);
     run.standardError = decode(run.result.standardError);
+    for (int disk : disks)
+        DiskIdentity::takeNewTable(disk);
     return run;
 }
 

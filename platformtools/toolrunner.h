@@ -30,7 +30,10 @@ public:
         bool succeeded() const { return result.finished && result.exitCode == 0; }
     };
 
+    // A tool's output in the console code page the tools write in.
     static QString decode(const QByteArray& bytes);
+    // Disks a diskpart script selects by number ("select disk N", in diskpart's short forms too).
+    static QList<int> selectedDisks(const QString& script);
     // Standard output, then "\n" and standard error only when the latter is not empty.
     static QString combinedOutput(const CommandResult& result);
     static QString extractGuid(const QString& output);
@@ -51,7 +54,9 @@ public:
     static bool unloadOfflineHive(const QString& hiveKey);
 
     // Writes `script` to a ScriptFile named `fileName`, runs "diskpart /s" on it with `timeoutMs`
-    // and removes it again. An empty script (what a builder answers when it refuses) runs nothing.
+    // and removes it again. An empty script (what a builder answers when it refuses) runs nothing,
+    // and neither does one selecting a disk that is no longer the one the clone chose
+    // (DiskIdentity::verifyExpected); `created` stays false then.
     static ScriptRun runNamedScript(const QString& fileName, const QString& script, int timeoutMs);
 
     // Removes a letter assigned for boot repair ("/tessarin_unmount.txt"); nothing for an empty letter.

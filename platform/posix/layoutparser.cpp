@@ -1,4 +1,5 @@
 #include "platform/posix/layoutparser.h"
+#include "ondisk/byteorder.h"
 #include "ondisk/crc32.h"
 #include "ondisk/gptpartitionentry.h"
 #include "ondisk/guidtext.h"
@@ -123,6 +124,7 @@ bool LayoutParser::parse(const ReadFn& read, uint64_t diskSize, uint32_t sectorS
     if (!protective) {
         out.style = LayoutStyle::MBR;
         out.entries = mbrEntries;
+        out.mbrSignature = ByteOrder::get32(sector.data() + MbrCodec::OffDiskSignature);
         return true;
     }
 
@@ -156,6 +158,7 @@ bool LayoutParser::parse(const ReadFn& read, uint64_t diskSize, uint32_t sectorS
         }
         out.style = LayoutStyle::GPT;
         out.entries = entries;
+        out.gptDiskGuid = GuidText::fromGptBytes(header.diskGuid.data());
         return true;
     };
     if (tryGpt(1))

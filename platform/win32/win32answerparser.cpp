@@ -67,6 +67,10 @@ bool Win32AnswerParser::parseDriveLayout(const uint8_t* answer, size_t length, P
     out.style = style == PartitionStyleMbr ? LayoutStyle::MBR
               : style == PartitionStyleGpt ? LayoutStyle::GPT
                                            : LayoutStyle::Unknown;
+    if (out.style == LayoutStyle::MBR)
+        out.mbrSignature = u32at(answer, LayoutMbrSignature);
+    else if (out.style == LayoutStyle::GPT)
+        out.gptDiskGuid = guidToRegistryText(answer + LayoutGptDiskId);
     const uint64_t declared = u32at(answer, LayoutCount);
     const uint64_t fits = (length - LayoutHeaderSize) / LayoutEntrySize;
     const uint64_t count = std::min(declared, fits);
@@ -88,6 +92,20 @@ bool Win32AnswerParser::parseDriveLayout(const uint8_t* answer, size_t length, P
         out.entries.push_back(std::move(entry));
     }
     return true;
+}
+
+uint32_t Win32AnswerParser::declaredDescriptorSize(const uint8_t* answer, size_t length)
+{
+    if (!answer || length < DescriptorHeaderSize)
+        return 0;
+    return u32at(answer, DescHeaderSize);
+}
+
+bool Win32AnswerParser::isBufferTooSmall(uint32_t errorCode)
+{
+    // Drivers differ in which of the three they return for a short output buffer.
+    return errorCode == PlatformError::InsufficientBuffer || errorCode == PlatformError::MoreData
+        || errorCode == PlatformError::BadLength;
 }
 
 uint32_t Win32AnswerParser::declaredExtentCount(const uint8_t* answer, size_t length)

@@ -30,6 +30,10 @@ public:
     static constexpr size_t GeoBytesPerSector = 20;
     static constexpr size_t GeoDiskSize = 24;
 
+    // STORAGE_DESCRIPTOR_HEADER, the start of every property answer
+    static constexpr size_t DescriptorHeaderSize = 8;
+    static constexpr size_t DescHeaderSize = 4;
+
     // STORAGE_DEVICE_DESCRIPTOR
     static constexpr size_t DescProductIdOffset = 16;
     static constexpr size_t DescSerialNumberOffset = 24;
@@ -46,6 +50,8 @@ public:
     // DRIVE_LAYOUT_INFORMATION_EX and PARTITION_INFORMATION_EX
     static constexpr size_t LayoutStyleField = 0;
     static constexpr size_t LayoutCount = 4;
+    static constexpr size_t LayoutMbrSignature = 8;           // DRIVE_LAYOUT_INFORMATION_MBR.Signature
+    static constexpr size_t LayoutGptDiskId = 8;              // DRIVE_LAYOUT_INFORMATION_GPT.DiskId
     static constexpr size_t EntryStyle = 0;
     static constexpr size_t EntryStartingOffset = 8;
     static constexpr size_t EntryLength = 16;
@@ -93,6 +99,10 @@ public:
     // Entries beyond the returned bytes are left out.
     static bool parseDriveLayout(const uint8_t* answer, size_t length, PlatformDriveLayout& out);
     static bool parseDiskExtents(const uint8_t* answer, size_t length, std::vector<PlatformExtent>& out);
+    // Bytes the whole property answer needs, from its header; 0 when the header is missing.
+    static uint32_t declaredDescriptorSize(const uint8_t* answer, size_t length);
+    // Whether a control-code failure means "ask again with a larger buffer".
+    static bool isBufferTooSmall(uint32_t errorCode);
     // Extent count the device says the volume has, even when the answer was cut short.
     static uint32_t declaredExtentCount(const uint8_t* answer, size_t length);
     static bool parseNtfsVolumeData(const uint8_t* answer, size_t length, PlatformNtfsVolumeData& out);

@@ -33,6 +33,12 @@ static_assert(offsetof(DEVICE_SEEK_PENALTY_DESCRIPTOR, IncursSeekPenalty) == P::
 static_assert(offsetof(DRIVE_LAYOUT_INFORMATION_EX, PartitionStyle) == P::LayoutStyleField);
 static_assert(offsetof(DRIVE_LAYOUT_INFORMATION_EX, PartitionCount) == P::LayoutCount);
 static_assert(offsetof(DRIVE_LAYOUT_INFORMATION_EX, PartitionEntry) == P::LayoutHeaderSize);
+static_assert(offsetof(DRIVE_LAYOUT_INFORMATION_EX, Mbr) + offsetof(DRIVE_LAYOUT_INFORMATION_MBR, Signature) == P::LayoutMbrSignature);
+static_assert(offsetof(DRIVE_LAYOUT_INFORMATION_EX, Gpt) + offsetof(DRIVE_LAYOUT_INFORMATION_GPT, DiskId) == P::LayoutGptDiskId);
+static_assert(sizeof(STORAGE_DESCRIPTOR_HEADER) == P::DescriptorHeaderSize);
+static_assert(offsetof(STORAGE_DESCRIPTOR_HEADER, Size) == P::DescHeaderSize);
+static_assert(ERROR_INSUFFICIENT_BUFFER == PlatformError::InsufficientBuffer && ERROR_MORE_DATA == PlatformError::MoreData
+              && ERROR_BAD_LENGTH == PlatformError::BadLength);
 static_assert(sizeof(PARTITION_INFORMATION_EX) == P::LayoutEntrySize);
 static_assert(offsetof(PARTITION_INFORMATION_EX, PartitionStyle) == P::EntryStyle);
 static_assert(offsetof(PARTITION_INFORMATION_EX, StartingOffset) == P::EntryStartingOffset);
@@ -72,6 +78,7 @@ namespace {
 
 constexpr DWORD GeometryAnswerBytes = 256;              // DISK_GEOMETRY_EX and its trailing detection data
 constexpr DWORD DescriptorAnswerBytes = 1024;
+constexpr DWORD DescriptorAnswerLimit = 65536;
 constexpr DWORD LayoutAnswerBytes = 18624;               // header and 129 entries
 constexpr DWORD LayoutAnswerLimit = 16 * 1024 * 1024;
 constexpr DWORD ExtentsAnswerBytes = 272;                // header and 11 extents
@@ -82,6 +89,46 @@ constexpr DWORD BitmapAnswerBytes = 1048576;
 constexpr uint64_t TransferChunk = 1u << 30;
 
 HANDLE h(void* handle) { return static_cast<HANDLE>(handle); }
+
+// One OVERLAPPED call waited for on the spot: every handle is opened for overlapped I/O, where
+// a call without an OVERLAPPED has no defined position or result.
+class WaitedCall {
+public:
+    explicit WaitedCall(uint64_t offset = 0)
+    {
+        m_event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        m_overlapped.Offset = static_cast<DWORD>(offset);
+        m_overlapped.OffsetHigh = static_cast<DWORD>(offset >> 32);
+        m_overlapped.hEvent = m_event;
+    }
+    ~WaitedCall()
+    {
+        if (m_event)
+            CloseHandle(m_event);
+    }
+    WaitedCall(const WaitedCall&) = delete;
+    WaitedCall& operator=(const WaitedCall&) = delete;
+
+    bool ready() const { return m_event != nullptr; }
+    OVERLAPPED* get() { return &m_overlapped; }
+    // `started` is what the call returned; waits for a pending call and leaves GetLastError set on failure.
+    bool finish(HANDLE handle, BOOL started, DWORD& transferred)
+    {
+        transferred = 0;
+        if (!started && GetLastError() != ERROR_IO_PENDING) {
+            const DWORD err = GetLastError();
+            // Some answers (ERROR_MORE_DATA) still carry bytes.
+            transferred = static_cast<DWORD>(m_overlapped.InternalHigh);
+            SetLastError(err);
+            return false;
+        }
+        return GetOverlappedResult(handle, &m_overlapped, &transferred, TRUE) != FALSE;
+    }
+
+private:
+    HANDLE m_event = nullptr;
+    OVERLAPPED m_overlapped{};
+};
 
 } // namespace
 
@@ -98,62 +145,50 @@ Win32DeviceHandle::~Win32DeviceHandle()
 
 std::string Win32DeviceHandle::path() const { return m_path; }
 
-bool Win32DeviceHandle::seekTo(uint64_t offset)
+bool Win32DeviceHandle::control(unsigned long code, const void* input, unsigned long inputLength, void* output,
+                                unsigned long outputLength, unsigned long& returned)
 {
-    if (offset > static_cast<uint64_t>(INT64_MAX)) {
+    returned = 0;
+    WaitedCall call;
+    if (!call.ready())
+        return false;
+    const BOOL started = DeviceIoControl(h(m_handle), code, const_cast<void*>(input), inputLength, output,
+                                         outputLength, nullptr, call.get());
+    DWORD got = 0;
+    const bool ok = call.finish(h(m_handle), started, got);
+    returned = std::min<DWORD>(got, outputLength);
+    return ok;
+}
+
+bool Win32DeviceHandle::transfer(bool write, uint64_t offset, uint8_t* buffer, uint64_t length, uint64_t& done)
+{
+    done = 0;
+    if (offset > static_cast<uint64_t>(INT64_MAX) || length > static_cast<uint64_t>(INT64_MAX) - offset) {
         Win32Platform::reportError(ERROR_NEGATIVE_SEEK);
         return false;
     }
-    LARGE_INTEGER distance;
-    distance.QuadPart = static_cast<LONGLONG>(offset);
-    if (!SetFilePointerEx(h(m_handle), distance, nullptr, FILE_BEGIN)) {
-        Win32Platform::reportLastError();
-        return false;
-    }
-    return true;
-}
-
-bool Win32DeviceHandle::readAt(uint64_t offset, void* buffer, uint64_t length, uint64_t& done)
-{
-    done = 0;
-    if (!seekTo(offset))
-        return false;
-    auto* p = static_cast<uint8_t*>(buffer);
     while (done < length) {
         const DWORD ask = static_cast<DWORD>(std::min(length - done, TransferChunk));
-        DWORD got = 0;
-        if (!ReadFile(h(m_handle), p + done, ask, &got, nullptr)) {
+        WaitedCall call(offset + done);
+        if (!call.ready()) {
+            Win32Platform::reportLastError();
+            return false;
+        }
+        const BOOL started = write ? WriteFile(h(m_handle), buffer + done, ask, nullptr, call.get())
+                                   : ReadFile(h(m_handle), buffer + done, ask, nullptr, call.get());
+        DWORD moved = 0;
+        if (!call.finish(h(m_handle), started, moved)) {
             const DWORD err = GetLastError();
-            done += got;
-            if (err == ERROR_HANDLE_EOF)
+            done += moved;
+            if (!write && err == ERROR_HANDLE_EOF)
                 break;
             Win32Platform::reportError(err);
             return false;
         }
-        if (got == 0)
-            break;   // end of the device or file
-        done += got;
-    }
-    Win32Platform::clearError();
-    return true;
-}
-
-bool Win32DeviceHandle::writeAt(uint64_t offset, const void* buffer, uint64_t length, uint64_t& done)
-{
-    done = 0;
-    if (!seekTo(offset))
-        return false;
-    const auto* p = static_cast<const uint8_t*>(buffer);
-    while (done < length) {
-        const DWORD ask = static_cast<DWORD>(std::min(length - done, TransferChunk));
-        DWORD put = 0;
-        if (!WriteFile(h(m_handle), p + done, ask, &put, nullptr)) {
-            done += put;
-            Win32Platform::reportLastError();
-            return false;
-        }
-        done += put;
-        if (put == 0) {
+        done += moved;
+        if (moved == 0) {
+            if (!write)
+                break;   // end of the device or file
             // No progress and no error: the device is full; never report that as success.
             Win32Platform::reportError(ERROR_HANDLE_DISK_FULL);
             return false;
@@ -161,6 +196,17 @@ bool Win32DeviceHandle::writeAt(uint64_t offset, const void* buffer, uint64_t le
     }
     Win32Platform::clearError();
     return true;
+}
+
+bool Win32DeviceHandle::readAt(uint64_t offset, void* buffer, uint64_t length, uint64_t& done)
+{
+    return transfer(false, offset, static_cast<uint8_t*>(buffer), length, done);
+}
+
+bool Win32DeviceHandle::writeAt(uint64_t offset, const void* buffer, uint64_t length, uint64_t& done)
+{
+    // WriteFile never writes into the buffer; the cast only shares the loop with reads.
+    return transfer(true, offset, static_cast<uint8_t*>(const_cast<void*>(buffer)), length, done);
 }
 
 bool Win32DeviceHandle::flush()
@@ -175,8 +221,8 @@ bool Win32DeviceHandle::flush()
 
 bool Win32DeviceHandle::simpleControl(unsigned long code)
 {
-    DWORD returned = 0;
-    if (!DeviceIoControl(h(m_handle), code, nullptr, 0, nullptr, 0, &returned, nullptr)) {
+    unsigned long returned = 0;
+    if (!control(code, nullptr, 0, nullptr, 0, returned)) {
         Win32Platform::reportLastError();
         return false;
     }
@@ -189,29 +235,67 @@ bool Win32DeviceHandle::queryProperty(int propertyId, std::vector<uint8_t>& answ
     STORAGE_PROPERTY_QUERY query{};
     query.PropertyId = static_cast<STORAGE_PROPERTY_ID>(propertyId);
     query.QueryType = PropertyStandardQuery;
-    DWORD got = 0;
-    if (!DeviceIoControl(h(m_handle), IOCTL_STORAGE_QUERY_PROPERTY, &query, sizeof(query), answer.data(),
-                         static_cast<DWORD>(answer.size()), &got, nullptr)) {
+    if (!control(IOCTL_STORAGE_QUERY_PROPERTY, &query, sizeof(query), answer.data(),
+                 static_cast<DWORD>(answer.size()), returned)) {
         Win32Platform::reportLastError();
         return false;
     }
-    returned = std::min<DWORD>(got, static_cast<DWORD>(answer.size()));
+    return true;
+}
+
+bool Win32DeviceHandle::fileStorage(uint32_t& logical, uint32_t& physical, uint32_t& alignmentOffset)
+{
+    FILE_STORAGE_INFO info{};
+    if (GetFileInformationByHandleEx(h(m_handle), FileStorageInfo, &info, sizeof(info)) && info.LogicalBytesPerSector) {
+        logical = info.LogicalBytesPerSector;
+        physical = std::max<uint32_t>(info.PhysicalBytesPerSectorForPerformance, logical);
+        alignmentOffset = info.ByteOffsetForSectorAlignment == STORAGE_INFO_OFFSET_UNKNOWN
+            ? 0 : info.ByteOffsetForSectorAlignment;
+        return true;
+    }
+    // Before Windows 8 (and where the class is not answered): the sector size of the volume's root.
+    const std::wstring name = Win32Platform::wide(m_path);
+    std::vector<wchar_t> root(name.size() + MAX_PATH + 1, 0);
+    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
+    if (GetFileType(h(m_handle)) != FILE_TYPE_DISK
+        || !GetVolumePathNameW(name.c_str(), root.data(), static_cast<DWORD>(root.size()))
+        || !GetDiskFreeSpaceW(root.data(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters)
+        || bytesPerSector == 0)
+        return false;
+    logical = physical = bytesPerSector;
+    alignmentOffset = 0;
     return true;
 }
 
 bool Win32DeviceHandle::geometry(PlatformGeometry& out)
 {
     std::vector<uint8_t> answer(GeometryAnswerBytes, 0);
-    DWORD returned = 0;
-    if (!DeviceIoControl(h(m_handle), IOCTL_DISK_GET_DRIVE_GEOMETRY_EX, nullptr, 0, answer.data(),
-                         GeometryAnswerBytes, &returned, nullptr)) {
-        Win32Platform::reportLastError();
+    unsigned long returned = 0;
+    if (!control(IOCTL_DISK_GET_DRIVE_GEOMETRY_EX, nullptr, 0, answer.data(), GeometryAnswerBytes, returned)) {
+        const DWORD err = GetLastError();
+        // An image file: its size, and the sector size of the volume that holds it, which is what
+        // unbuffered transfers on it must be multiples of.
+        LARGE_INTEGER size{};
+        uint32_t logical = 0, physical = 0, offset = 0;
+        if (GetFileSizeEx(h(m_handle), &size) && fileStorage(logical, physical, offset)) {
+            out = PlatformGeometry();
+            out.diskSize = size.QuadPart;
+            out.bytesPerSector = logical;
+            Win32Platform::clearError();
+            return true;
+        }
+        Win32Platform::reportError(err);
         return false;
     }
-    if (!Win32AnswerParser::parseGeometry(answer.data(), std::min(returned, GeometryAnswerBytes), out)) {
+    if (!Win32AnswerParser::parseGeometry(answer.data(), returned, out)) {
         Win32Platform::reportError(ERROR_INVALID_DATA);
         return false;
     }
+    // On a volume the geometry is its disk's; the volume's own length is asked separately.
+    GET_LENGTH_INFORMATION length{};
+    if (control(IOCTL_DISK_GET_LENGTH_INFO, nullptr, 0, &length, sizeof(length), returned)
+        && returned >= sizeof(length))
+        out.diskSize = length.Length.QuadPart;
     Win32Platform::clearError();
     return true;
 }
@@ -220,8 +304,16 @@ bool Win32DeviceHandle::accessAlignment(PlatformAccessAlignment& out)
 {
     std::vector<uint8_t> answer(Win32AnswerParser::AccessAlignmentAnswerSize, 0);
     unsigned long returned = 0;
-    if (!queryProperty(StorageAccessAlignmentProperty, answer, returned))
-        return false;
+    if (!queryProperty(StorageAccessAlignmentProperty, answer, returned)) {
+        uint32_t logical = 0, physical = 0, offset = 0;
+        if (!fileStorage(logical, physical, offset))
+            return false;   // the property query's error stays
+        out.bytesPerLogicalSector = logical;
+        out.bytesPerPhysicalSector = physical;
+        out.bytesOffsetForSectorAlignment = offset;
+        Win32Platform::clearError();
+        return true;
+    }
     if (!Win32AnswerParser::parseAccessAlignment(answer.data(), returned, out)) {
         Win32Platform::reportError(ERROR_INVALID_DATA);
         return false;
@@ -232,13 +324,23 @@ bool Win32DeviceHandle::accessAlignment(PlatformAccessAlignment& out)
 
 bool Win32DeviceHandle::deviceDescriptor(PlatformDeviceDescriptor& out)
 {
-    std::vector<uint8_t> answer(DescriptorAnswerBytes, 0);
-    unsigned long returned = 0;
-    if (!queryProperty(StorageDeviceProperty, answer, returned))
-        return false;
-    Win32AnswerParser::parseDeviceDescriptor(answer.data(), returned, out);
-    Win32Platform::clearError();
-    return true;
+    // The strings follow the fixed part; the header says how much the whole answer needs.
+    DWORD size = DescriptorAnswerBytes;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        std::vector<uint8_t> answer(size, 0);
+        unsigned long returned = 0;
+        if (!queryProperty(StorageDeviceProperty, answer, returned))
+            return false;
+        const uint32_t needed = Win32AnswerParser::declaredDescriptorSize(answer.data(), returned);
+        if (needed > size && needed <= DescriptorAnswerLimit && attempt == 0) {
+            size = needed;
+            continue;
+        }
+        Win32AnswerParser::parseDeviceDescriptor(answer.data(), returned, out);
+        Win32Platform::clearError();
+        return true;
+    }
+    return false;
 }
 
 bool Win32DeviceHandle::seekPenalty(bool& incursSeekPenalty)
@@ -262,10 +364,9 @@ bool Win32DeviceHandle::driveLayout(PlatformDriveLayout& out)
     DWORD size = LayoutAnswerBytes;
     for (;;) {
         std::vector<uint8_t> answer(size, 0);
-        DWORD returned = 0;
-        if (DeviceIoControl(h(m_handle), IOCTL_DISK_GET_DRIVE_LAYOUT_EX, nullptr, 0, answer.data(), size,
-                            &returned, nullptr)) {
-            if (!Win32AnswerParser::parseDriveLayout(answer.data(), std::min(returned, size), out)) {
+        unsigned long returned = 0;
+        if (control(IOCTL_DISK_GET_DRIVE_LAYOUT_EX, nullptr, 0, answer.data(), size, returned)) {
+            if (!Win32AnswerParser::parseDriveLayout(answer.data(), returned, out)) {
                 Win32Platform::reportError(ERROR_INVALID_DATA);
                 return false;
             }
@@ -273,7 +374,7 @@ bool Win32DeviceHandle::driveLayout(PlatformDriveLayout& out)
             return true;
         }
         const DWORD err = GetLastError();
-        if (err != ERROR_INSUFFICIENT_BUFFER || size >= LayoutAnswerLimit) {
+        if (!Win32AnswerParser::isBufferTooSmall(err) || size >= LayoutAnswerLimit) {
             Win32Platform::reportError(err);
             return false;
         }
@@ -289,10 +390,9 @@ bool Win32DeviceHandle::volumeDiskExtents(std::vector<PlatformExtent>& out)
     DWORD size = ExtentsAnswerBytes;
     for (int attempt = 0; attempt < 2; ++attempt) {
         std::vector<uint8_t> answer(size, 0);
-        DWORD returned = 0;
-        if (DeviceIoControl(h(m_handle), IOCTL_VOLUME_GET_VOLUME_DISK_EXTENTS, nullptr, 0, answer.data(), size,
-                            &returned, nullptr)) {
-            if (!Win32AnswerParser::parseDiskExtents(answer.data(), std::min(returned, size), out)) {
+        unsigned long returned = 0;
+        if (control(IOCTL_VOLUME_GET_VOLUME_DISK_EXTENTS, nullptr, 0, answer.data(), size, returned)) {
+            if (!Win32AnswerParser::parseDiskExtents(answer.data(), returned, out)) {
                 Win32Platform::reportError(ERROR_INVALID_DATA);
                 return false;
             }
@@ -303,7 +403,7 @@ bool Win32DeviceHandle::volumeDiskExtents(std::vector<PlatformExtent>& out)
         // A volume on more disks than the first answer holds says how many it has; a volume
         // missing from a disk's lock list would stay mounted during the clone.
         const uint32_t declared = Win32AnswerParser::declaredExtentCount(answer.data(), answer.size());
-        if (err != ERROR_MORE_DATA || attempt > 0 || declared == 0 || declared > ExtentCountLimit) {
+        if (!Win32AnswerParser::isBufferTooSmall(err) || attempt > 0 || declared == 0 || declared > ExtentCountLimit) {
             Win32Platform::reportError(err);
             return false;
         }
@@ -321,13 +421,12 @@ bool Win32DeviceHandle::allowExtendedAccess() { return simpleControl(FSCTL_ALLOW
 bool Win32DeviceHandle::ntfsVolumeData(PlatformNtfsVolumeData& out)
 {
     std::vector<uint8_t> answer(Win32AnswerParser::NtfsVolumeDataSize, 0);
-    DWORD returned = 0;
-    if (!DeviceIoControl(h(m_handle), FSCTL_GET_NTFS_VOLUME_DATA, nullptr, 0, answer.data(),
-                         static_cast<DWORD>(answer.size()), &returned, nullptr)) {
+    unsigned long returned = 0;
+    if (!control(FSCTL_GET_NTFS_VOLUME_DATA, nullptr, 0, answer.data(), static_cast<DWORD>(answer.size()), returned)) {
         Win32Platform::reportLastError();
         return false;
     }
-    if (!Win32AnswerParser::parseNtfsVolumeData(answer.data(), std::min<size_t>(returned, answer.size()), out)) {
+    if (!Win32AnswerParser::parseNtfsVolumeData(answer.data(), returned, out)) {
         Win32Platform::reportError(ERROR_INVALID_DATA);
         return false;
     }
@@ -346,16 +445,15 @@ bool Win32DeviceHandle::volumeBitmap(int64_t startingLcn, PlatformVolumeBitmap& 
         m_bitmapAnswer.assign(BitmapAnswerBytes, 0);
     STARTING_LCN_INPUT_BUFFER input{};
     input.StartingLcn.QuadPart = startingLcn;
-    DWORD returned = 0;
-    if (!DeviceIoControl(h(m_handle), FSCTL_GET_VOLUME_BITMAP, &input, sizeof(input), m_bitmapAnswer.data(),
-                         BitmapAnswerBytes, &returned, nullptr)) {
+    unsigned long returned = 0;
+    if (!control(FSCTL_GET_VOLUME_BITMAP, &input, sizeof(input), m_bitmapAnswer.data(), BitmapAnswerBytes, returned)) {
         const DWORD err = GetLastError();
         if (err != ERROR_MORE_DATA) {
             Win32Platform::reportError(err);
             return false;
         }
     }
-    if (!Win32AnswerParser::parseVolumeBitmap(m_bitmapAnswer.data(), std::min(returned, BitmapAnswerBytes), out)) {
+    if (!Win32AnswerParser::parseVolumeBitmap(m_bitmapAnswer.data(), returned, out)) {
         Win32Platform::reportError(ERROR_INVALID_DATA);
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
-// A CreateFileW handle on a disk, volume or file. Compiled only on Windows.
+// A CreateFileW handle on a disk, volume or file, opened for overlapped I/O so that Win32AsyncIo can
+// run transfers on it; the calls here wait for their own completion. Compiled only on Windows.
 #include "platform/devicehandle.h"
 
 #include <string>
@@ -33,9 +34,16 @@ public:
     bool volumeBitmap(int64_t startingLcn, PlatformVolumeBitmap& out) override;
 
     std::string path() const override;
+    void* nativeHandle() const { return m_handle; }
 
 private:
-    bool seekTo(uint64_t offset);
+    // Positioned ReadFile/WriteFile in DWORD-sized pieces, each waited for.
+    bool transfer(bool write, uint64_t offset, uint8_t* buffer, uint64_t length, uint64_t& done);
+    // DeviceIoControl waited for; false leaves the reason in GetLastError (bytes of a cut answer in `returned`).
+    bool control(unsigned long code, const void* input, unsigned long inputLength, void* output,
+                 unsigned long outputLength, unsigned long& returned);
+    // Sector sizes of the volume under a file (FileStorageInfo); false for devices.
+    bool fileStorage(uint32_t& logical, uint32_t& physical, uint32_t& alignmentOffset);
     // DeviceIoControl without buffers, for the requests that only act.
     bool simpleControl(unsigned long code);
     // A storage property query of `propertyId` into `answer`; `returned` receives the bytes written.

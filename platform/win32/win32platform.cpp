@@ -1,6 +1,7 @@
 #include "platform/win32/win32platform.h"
 
 #include "platform/win32/win32answerparser.h"
+#include "platform/win32/win32asyncio.h"
 #include "platform/win32/win32deviceidentity.h"
 #include "platform/win32/win32devicehandle.h"
 #include "platform/win32/win32text.h"
@@ -23,6 +24,7 @@ namespace {
 constexpr DWORD PathBuffer = MAX_PATH + 1;
 constexpr DWORD RegistryKeyNameBuffer = 256;   // key names are at most 255 characters
 constexpr int RegistryReadAttempts = 4;        // a value may grow between size query and read
+constexpr const char* PageFileKey = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
 constexpr const wchar_t* ZeroNamespaceGuid = L"{00000000-0000-0000-0000-000000000000}";
 
 // Owns a HANDLE from CreateFileW.
@@ -190,6 +192,9 @@ std::unique_ptr<DeviceHandle> Win32Platform::openDevice(const std::string& path,
     case DeviceFlags::NoBufferingWriteThrough: attributes = FILE_FLAG_NO_BUFFERING | FILE_FLAG_WRITE_THROUGH; break;
     case DeviceFlags::NoBufferingSequentialScan: attributes = FILE_FLAG_NO_BUFFERING | FILE_FLAG_SEQUENTIAL_SCAN; break;
     }
+    // Overlapped always: Win32AsyncIo runs its transfers on these handles, and the handle's own
+    // calls wait for themselves.
+    attributes |= FILE_FLAG_OVERLAPPED;
     const std::wstring name = wide(path);
     HANDLE handle = CreateFileW(name.c_str(), desired, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 attributes, nullptr);
@@ -233,6 +238,60 @@ bool Win32Platform::sameDevice(const std::string& pathA, const std::string& path
     }
     clearError();
     return a.sameAs(b);
+}
+
+std::vector<int> Win32Platform::disksOfPath(const std::string& path)
+{
+    std::vector<int> disks = Platform::disksOfPath(path);
+    if (!disks.empty())
+        return disks;
+    // A file: the disks of the volume it lives on, found through its mount point (a drive root
+    // or a folder), so an image on E:\ and \\.\PhysicalDrive1 holding E: are seen as one device.
+    const std::wstring name = wide(path);
+    std::vector<wchar_t> mountPoint(name.size() + PathBuffer, 0);
+    if (!GetVolumePathNameW(name.c_str(), mountPoint.data(), static_cast<DWORD>(mountPoint.size()))) {
+        reportLastError();
+        return {};
+    }
+    const std::string volume = volumeNameForMountPoint(narrow(mountPoint.data(), wcsnlen(mountPoint.data(), mountPoint.size())));
+    return volume.empty() ? std::vector<int>() : Platform::disksOfPath(volume);
+}
+
+std::vector<int> Win32Platform::diskNumbers()
+{
+    // The object manager lists every PhysicalDriveN link, whatever the numbers are.
+    std::vector<wchar_t> names(65536, 0);
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const DWORD length = QueryDosDeviceW(nullptr, names.data(), static_cast<DWORD>(names.size()));
+        if (length != 0) {
+            const std::u16string units(names.begin(), names.begin() + length);
+            std::vector<int> numbers;
+            for (const std::string& entry : Win32Text::multiStringToList(units.data(), units.size())) {
+                if (entry.rfind("PhysicalDrive", 0) != 0)
+                    continue;
+                const std::vector<int> n = Platform::disksOfPath("\\\\.\\" + entry);   // the number, nothing opened
+                if (n.size() == 1)
+                    numbers.push_back(n.front());
+            }
+            std::sort(numbers.begin(), numbers.end());
+            numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+            clearError();
+            return numbers;
+        }
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER)
+            break;
+        names.assign(names.size() * 4, 0);
+    }
+    // Without the list, probing by number still finds the disks.
+    return Platform::diskNumbers();
+}
+
+std::unique_ptr<AsyncIo> Win32Platform::createAsyncIo(unsigned depth)
+{
+    auto io = std::make_unique<Win32AsyncIo>(depth);
+    if (!io->ready())
+        return nullptr;
+    return io;
 }
 
 // --- volumes ---
@@ -353,6 +412,54 @@ static std::string systemFolder(UINT(WINAPI* query)(LPWSTR, UINT))
 std::string Win32Platform::windowsDirectory() { return systemFolder(GetWindowsDirectoryW); }
 
 std::string Win32Platform::systemDirectory() { return systemFolder(GetSystemDirectoryW); }
+
+std::vector<int> Win32Platform::systemDiskNumbers()
+{
+    // The disk of the Windows directory (the boot volume), and every disk holding a page file in
+    // use: writing any of them pulls the ground from under the running system.
+    std::vector<int> disks;
+    const auto add = [&](const std::vector<int>& more) {
+        for (int n : more) {
+            if (std::find(disks.begin(), disks.end(), n) == disks.end())
+                disks.push_back(n);
+        }
+    };
+    const std::string windows = windowsDirectory();
+    if (!windows.empty())
+        add(disksOfPath(windows));
+    std::vector<uint8_t> data;
+    uint32_t type = 0;
+    if (registryReadValue(PageFileKey, "ExistingPageFiles", data, type) && type == REG_MULTI_SZ) {
+        std::u16string units;
+        for (size_t i = 0; i + 1 < data.size(); i += 2)
+            units.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
+        for (std::string file : Win32Text::multiStringToList(units.data(), units.size())) {
+            // Kernel form "\??\C:\pagefile.sys".
+            if (file.rfind("\\??\\", 0) == 0)
+                file = file.substr(4);
+            add(disksOfPath(file));
+        }
+    }
+    std::sort(disks.begin(), disks.end());
+    return disks;
+}
+
+std::string Win32Platform::toolOutputText(const std::string& bytes)
+{
+    if (bytes.empty())
+        return bytes;
+    // Console tools write in the console's output code page; a program without a console has
+    // none, and its children then use the OEM code page.
+    UINT codePage = GetConsoleOutputCP();
+    if (codePage == 0)
+        codePage = GetOEMCP();
+    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    if (length <= 0)
+        return bytes;
+    std::wstring text(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
+    return narrow(text);
+}
 
 bool Win32Platform::volumeContainsPath(const std::string& volumeName, const std::string& relativePath)
 {

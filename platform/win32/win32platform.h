@@ -23,6 +23,9 @@ public:
                                              DeviceFlags flags) override;
     std::string diskRealPath(int diskNumber) override;
     bool sameDevice(const std::string& pathA, const std::string& pathB) override;
+    std::vector<int> disksOfPath(const std::string& path) override;
+    std::vector<int> diskNumbers() override;
+    std::unique_ptr<AsyncIo> createAsyncIo(unsigned depth) override;
 
     std::vector<std::string> enumerateVolumes() override;
     std::vector<std::string> volumeMountPaths(const std::string& volumeName) override;
@@ -34,6 +37,8 @@ public:
 
     std::string windowsDirectory() override;
     std::string systemDirectory() override;
+    std::vector<int> systemDiskNumbers() override;
+    std::string toolOutputText(const std::string& bytes) override;
     bool fileExists(const std::string& path) override;
     bool createDirectory(const std::string& path) override;
     bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;

@@ -1,4 +1,5 @@
 #include "core/diskio.h"
+#include "core/diskmanager.h"
 #include "core/logger.h"
 #include "engine/cloneengine.h"
 #include "engine/clonemode.h"
@@ -361,7 +362,13 @@ private slots:
         m_script->failPhase = QStringLiteral("execute");
         m_script->failText = QStringLiteral("copy failed");
         CloneEngine engine;
-        const QList<QVariant> result = run(engine, diskConfig());
+        // The run opens the target only when it is still the disk chosen, as enumeration saw it.
+        CloneConfig config = diskConfig();
+        const QList<DiskInfo> disks = DiskManager::enumerateDisks();
+        QVERIFY(disks.size() > 1);
+        config.sourceDisk = disks.at(0);
+        config.targetDisk = disks.at(1);
+        const QList<QVariant> result = run(engine, config);
         QCOMPARE(result.value(1).toString(), QStringLiteral("copy failed"));
         QVERIFY(m_script->recorded().contains(QStringLiteral("prepare")));  // both sides were opened
         // That slot runs on the worker thread and may come after the engine has relayed finished.

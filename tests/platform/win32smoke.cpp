@@ -28,6 +28,55 @@ bool hasEdgeSpace(const std::string& s)
     return !s.empty() && (std::isspace(static_cast<unsigned char>(s.front())) || std::isspace(static_cast<unsigned char>(s.back())));
 }
 
+// Overlapped transfers on a file: several in flight at once, each completion with its own tag, and
+// a read across the end short.
+void overlapped(Platform& p, const std::string& folder)
+{
+    const std::string file = folder + "\\async.img";
+    constexpr uint64_t Block = 65536;
+    constexpr unsigned Blocks = 4;
+    // Devices are opened, never created: the file starts as a copy of a small one and grows by the writes.
+    p.copyFile(p.windowsDirectory() + "\\win.ini", file, false);
+    {
+        auto h = p.openDevice(file, DeviceAccess::ReadWrite, DeviceFlags::None);
+        auto io = p.createAsyncIo(8);
+        check(h && io && io->kind() == "overlapped", "overlapped queue made");
+        if (!h || !io)
+            return;
+        std::vector<std::vector<uint8_t>> out(Blocks), back(Blocks);
+        for (unsigned i = 0; i < Blocks; ++i) {
+            out[i].assign(Block, uint8_t(0x41 + i));
+            back[i].assign(Block, 0);
+        }
+        bool submitted = true;
+        for (unsigned i = Blocks; i-- > 0;)   // last block first: the file grows out of order
+            submitted = io->submit({h.get(), true, i * Block, out[i].data(), Block, 100 + i}) && submitted;
+        check(submitted && io->inFlight() == Blocks, "four writes in flight");
+        std::vector<AsyncCompletion> done;
+        while (io->inFlight() > 0 && io->reap(done, true)) {
+        }
+        bool writesOk = done.size() == Blocks;
+        uint64_t tags = 0;
+        for (const AsyncCompletion& c : done) {
+            writesOk = writesOk && c.ok && c.done == Block;
+            tags |= 1ull << (c.tag - 100);
+        }
+        check(writesOk && tags == 0xF, "every write completes whole, with its tag");
+        done.clear();
+        for (unsigned i = 0; i < Blocks; ++i)
+            io->submit({h.get(), false, i * Block, back[i].data(), Block, i});
+        std::vector<uint8_t> tail(Block, 0);
+        io->submit({h.get(), false, Blocks * Block - 100, tail.data(), Block, 99});
+        while (io->inFlight() > 0 && io->reap(done, true)) {
+        }
+        bool same = done.size() == Blocks + 1;
+        for (const AsyncCompletion& c : done)
+            same = same && c.ok && c.done == (c.tag == 99 ? 100 : Block) && (c.tag == 99 || back[c.tag] == out[c.tag]);
+        check(same, "reads return what was written; the one across the end is short");
+    }
+    p.deleteFile(file);
+}
+
 void files(Platform& p)
 {
     const std::string windows = p.windowsDirectory();
@@ -61,8 +110,11 @@ void files(Platform& p)
                   "read stops at the end of the file and counts what came back");
             check(std::string(back.data() + 4096, pattern.size()) == pattern, "read back what was written");
             check(h->readAt(1 << 20, back.data(), 512, done) && done == 0, "read past the end moves nothing");
+            // A file answers with its size and its volume's sector size, which unbuffered I/O on it needs.
             PlatformGeometry g;
-            check(!h->geometry(g) && Platform::lastErrorCode() != 0, "a file has no drive geometry, with a reason");
+            check(h->geometry(g) && g.diskSize == 4096 + int64_t(pattern.size()) && g.bytesPerSector >= 512
+                      && g.bytesPerSector % 512 == 0,
+                  "a file's geometry is its size and its volume's sector size");
             check(h->path() == copy, "handle keeps its path");
         }
     }
@@ -74,6 +126,7 @@ void files(Platform& p)
     check(!p.sameDevice(dir + "\\missing1", dir + "\\missing2") && Platform::lastErrorCode() == PlatformError::FileNotFound,
           "missing paths are not the same and say why");
 
+    overlapped(p, dir);
     check(p.setFileAttributesNormal(copy), "set attributes to normal");
     check(p.deleteFile(copy), "delete the copy");
     check(!p.fileExists(copy) && Platform::lastErrorCode() == PlatformError::FileNotFound, "deleted file is gone");
@@ -147,6 +200,10 @@ int main()
     files(p);
     registry(p);
     volumes(p);
+    // Console tools write in an 8-bit code page: a byte above 0x7F comes out as one UTF-8 character.
+    const std::string decoded = p.toolOutputText("disk\x81");
+    check(decoded.size() > 5 && decoded.compare(0, 4, "disk") == 0 && (uint8_t(decoded[4]) & 0xC0) == 0xC0,
+          "tool output decoded from the console code page");
     uint32_t firmware = 0;
     const bool known = p.firmwareType(firmware);
     const uint32_t probe = p.probeFirmwareEnvironment();
