@@ -195,6 +195,10 @@
         <source>Not confirmed; nothing was written</source>
         <translation>Nicht bestätigt; nichts wurde geschrieben</translation>
     </message>
+    <message>
+        <source>Name the disk to check</source>
+        <translation>Nennen Sie die zu prüfende Festplatte</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -614,10 +618,6 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Startkonfiguration wird repariert...</translation>
-    </message>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot sind auf diesem System nicht verfügbar; die Daten wurden kopiert, die Startkonfiguration wurde nicht aktualisiert</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1477,14 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Startkonfiguration wird repariert...</translation>
+    </message>
+    <message>
+        <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>
+        <translation>Der Quelldatenträger hat keine aktive Partition; ohne bcdboot kann die Kopie nicht startfähig gemacht werden</translation>
+    </message>
+    <message>
+        <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
+        <translation>Die Quelle startet von Partition %1, die ein Systemklon nicht kopiert; ohne bcdboot kann die Kopie nicht startfähig gemacht werden</translation>
     </message>
 </context>
 <context>

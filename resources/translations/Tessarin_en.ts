@@ -195,6 +195,10 @@
         <source>Not confirmed; nothing was written</source>
         <translation>Not confirmed; nothing was written</translation>
     </message>
+    <message>
+        <source>Name the disk to check</source>
+        <translation>Name the disk to check</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -614,10 +618,6 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Repairing boot configuration...</translation>
-    </message>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1477,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Repairing boot configuration...</translation>
+    </message>
+    <message>
+        <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>
+        <translation>The source disk has no active partition; without bcdboot the copy cannot be made to start</translation>
+    </message>
+    <message>
+        <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
+        <translation>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</translation>
     </message>
 </context>
 <context>

@@ -195,6 +195,10 @@
         <source>Not confirmed; nothing was written</source>
         <translation>No confirmado; no se escribió nada</translation>
     </message>
+    <message>
+        <source>Name the disk to check</source>
+        <translation>Indique el disco que se va a comprobar</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -614,10 +618,6 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Reparando la configuración de arranque...</translation>
-    </message>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot no están disponibles en este sistema; los datos se copiaron, la configuración de arranque no se actualizó</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1477,14 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Reparando la configuración de arranque...</translation>
+    </message>
+    <message>
+        <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>
+        <translation>El disco de origen no tiene ninguna partición activa; sin bcdboot no se puede hacer arrancable la copia</translation>
+    </message>
+    <message>
+        <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
+        <translation>El origen arranca desde la partición %1, que una clonación del sistema no copia; sin bcdboot no se puede hacer arrancable la copia</translation>
     </message>
 </context>
 <context>

@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Option %1 needs a value</source>
-        <translation>L'option %1 attend une valeur</translation>
+        <translation>L&apos;option %1 attend une valeur</translation>
     </message>
     <message>
         <source>Invalid value for %1: %2</source>
@@ -153,11 +153,11 @@
     </message>
     <message>
         <source>--boot-mode, --space and --data-label apply to system clones only</source>
-        <translation>--boot-mode, --space et --data-label ne s'appliquent qu'au clonage du système</translation>
+        <translation>--boot-mode, --space et --data-label ne s&apos;appliquent qu&apos;au clonage du système</translation>
     </message>
     <message>
         <source>--smart and --sector-by-sector exclude each other</source>
-        <translation>--smart et --sector-by-sector s'excluent mutuellement</translation>
+        <translation>--smart et --sector-by-sector s&apos;excluent mutuellement</translation>
     </message>
     <message>
         <source>A clone needs a source and a target</source>
@@ -169,23 +169,23 @@
     </message>
     <message>
         <source>Partition numbers apply to partition clones only</source>
-        <translation>Les numéros de partition ne s'appliquent qu'au clonage de partition</translation>
+        <translation>Les numéros de partition ne s&apos;appliquent qu&apos;au clonage de partition</translation>
     </message>
     <message>
         <source>No listed disk is %1</source>
-        <translation>Aucun disque de la liste n'est %1</translation>
+        <translation>Aucun disque de la liste n&apos;est %1</translation>
     </message>
     <message>
         <source>Disk %1 has no partition %2</source>
-        <translation>Le disque %1 n'a pas de partition %2</translation>
+        <translation>Le disque %1 n&apos;a pas de partition %2</translation>
     </message>
     <message>
         <source>Disk %1 holds the running system and is never a target</source>
-        <translation>Le disque %1 contient le système en cours d'exécution et n'est jamais une cible</translation>
+        <translation>Le disque %1 contient le système en cours d&apos;exécution et n&apos;est jamais une cible</translation>
     </message>
     <message>
         <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
-        <translation>Refus d'écraser le disque %1 sans --yes : aucun terminal pour confirmer</translation>
+        <translation>Refus d&apos;écraser le disque %1 sans --yes : aucun terminal pour confirmer</translation>
     </message>
     <message>
         <source>Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: </source>
@@ -193,7 +193,11 @@
     </message>
     <message>
         <source>Not confirmed; nothing was written</source>
-        <translation>Non confirmé ; rien n'a été écrit</translation>
+        <translation>Non confirmé ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>Name the disk to check</source>
+        <translation>Indiquez le disque à vérifier</translation>
     </message>
 </context>
 <context>
@@ -614,10 +618,6 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Réparation de la configuration de démarrage...</translation>
-    </message>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot ne sont pas disponibles sur ce système ; les données ont été copiées, la configuration de démarrage n&apos;a pas été mise à jour</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1477,14 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Réparation de la configuration de démarrage...</translation>
+    </message>
+    <message>
+        <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>
+        <translation>Le disque source n'a aucune partition active ; sans bcdboot, la copie ne peut pas être rendue amorçable</translation>
+    </message>
+    <message>
+        <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
+        <translation>La source démarre depuis la partition %1, qu'un clonage système ne copie pas ; sans bcdboot, la copie ne peut pas être rendue amorçable</translation>
     </message>
 </context>
 <context>

@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Option %1 needs a value</source>
-        <translation>L'opzione %1 richiede un valore</translation>
+        <translation>L&apos;opzione %1 richiede un valore</translation>
     </message>
     <message>
         <source>Invalid value for %1: %2</source>
@@ -161,11 +161,11 @@
     </message>
     <message>
         <source>A clone needs a source and a target</source>
-        <translation>Una clonazione richiede un'origine e una destinazione</translation>
+        <translation>Una clonazione richiede un&apos;origine e una destinazione</translation>
     </message>
     <message>
         <source>A partition clone names its source as DISK:PARTITION</source>
-        <translation>Una clonazione di partizione indica l'origine come DISCO:PARTIZIONE</translation>
+        <translation>Una clonazione di partizione indica l&apos;origine come DISCO:PARTIZIONE</translation>
     </message>
     <message>
         <source>Partition numbers apply to partition clones only</source>
@@ -194,6 +194,10 @@
     <message>
         <source>Not confirmed; nothing was written</source>
         <translation>Non confermato; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>Name the disk to check</source>
+        <translation>Indicare il disco da controllare</translation>
     </message>
 </context>
 <context>
@@ -428,7 +432,7 @@
     </message>
     <message>
         <source>Read every copied range back from the target and compare it with the source.</source>
-        <translation>Rileggere dalla destinazione ogni intervallo copiato e confrontarlo con l'origine.</translation>
+        <translation>Rileggere dalla destinazione ogni intervallo copiato e confrontarlo con l&apos;origine.</translation>
     </message>
     <message>
         <source>Continue past unreadable sectors</source>
@@ -615,10 +619,6 @@
         <source>Repairing boot configuration...</source>
         <translation>Riparazione della configurazione di avvio in corso...</translation>
     </message>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot non sono disponibili su questo sistema; i dati sono stati copiati, la configurazione di avvio non è stata aggiornata</translation>
-    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
@@ -683,7 +683,7 @@
     </message>
     <message>
         <source>Verification failed: sector %1 of the target differs from the source</source>
-        <translation>Verifica non riuscita: il settore %1 della destinazione differisce dall'origine</translation>
+        <translation>Verifica non riuscita: il settore %1 della destinazione differisce dall&apos;origine</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1477,14 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Riparazione della configurazione di avvio in corso...</translation>
+    </message>
+    <message>
+        <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>
+        <translation>Il disco di origine non ha una partizione attiva; senza bcdboot la copia non può essere resa avviabile</translation>
+    </message>
+    <message>
+        <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
+        <translation>L'origine si avvia dalla partizione %1, che una clonazione di sistema non copia; senza bcdboot la copia non può essere resa avviabile</translation>
     </message>
 </context>
 <context>

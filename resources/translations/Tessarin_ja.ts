@@ -195,6 +195,10 @@
         <source>Not confirmed; nothing was written</source>
         <translation>確認されませんでした。何も書き込まれていません</translation>
     </message>
+    <message>
+        <source>Name the disk to check</source>
+        <translation>確認するディスクを指定してください</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -614,10 +618,6 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>ブート構成を修復しています...</translation>
-    </message>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>このシステムでは bcdedit/bcdboot を使用できません。データはコピーされましたが、ブート構成は更新されていません</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1477,14 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>Repairing boot configuration...</source>
         <translation>ブート構成を修復しています...</translation>
+    </message>
+    <message>
+        <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>
+        <translation>ソース ディスクにアクティブなパーティションがありません。bcdboot がないとコピーを起動可能にできません</translation>
+    </message>
+    <message>
+        <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
+        <translation>ソースはパーティション %1 から起動しますが、システム クローンはこのパーティションをコピーしません。bcdboot がないとコピーを起動可能にできません</translation>
     </message>
 </context>
 <context>

@@ -195,6 +195,10 @@
         <source>Not confirmed; nothing was written</source>
         <translation>확인되지 않았습니다. 아무것도 기록되지 않았습니다</translation>
     </message>
+    <message>
+        <source>Name the disk to check</source>
+        <translation>검사할 디스크를 지정하십시오</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -614,10 +618,6 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>부팅 구성을 복구하는 중...</translation>
-    </message>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>이 시스템에서는 bcdedit/bcdboot를 사용할 수 없습니다. 데이터는 복사되었지만 부팅 구성은 업데이트되지 않았습니다</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1477,14 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>Repairing boot configuration...</source>
         <translation>부팅 구성을 복구하는 중...</translation>
+    </message>
+    <message>
+        <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>
+        <translation>원본 디스크에 활성 파티션이 없습니다. bcdboot 없이는 복사본을 부팅 가능하게 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
+        <translation>원본은 파티션 %1에서 부팅하지만 시스템 복제는 이 파티션을 복사하지 않습니다. bcdboot 없이는 복사본을 부팅 가능하게 만들 수 없습니다</translation>
     </message>
 </context>
 <context>

@@ -195,6 +195,10 @@
         <source>Not confirmed; nothing was written</source>
         <translation>Niet bevestigd; er is niets geschreven</translation>
     </message>
+    <message>
+        <source>Name the disk to check</source>
+        <translation>Geef de te controleren schijf op</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -614,10 +618,6 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Opstartconfiguratie wordt hersteld...</translation>
-    </message>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot zijn niet beschikbaar op dit systeem; de gegevens zijn gekopieerd, de opstartconfiguratie is niet bijgewerkt</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1477,14 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Opstartconfiguratie wordt hersteld...</translation>
+    </message>
+    <message>
+        <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>
+        <translation>De bronschijf heeft geen actieve partitie; zonder bcdboot kan de kopie niet opstartbaar worden gemaakt</translation>
+    </message>
+    <message>
+        <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
+        <translation>De bron start vanaf partitie %1, die een systeemkloon niet kopieert; zonder bcdboot kan de kopie niet opstartbaar worden gemaakt</translation>
     </message>
 </context>
 <context>

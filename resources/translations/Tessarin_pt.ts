@@ -195,6 +195,10 @@
         <source>Not confirmed; nothing was written</source>
         <translation>Não confirmado; nada foi gravado</translation>
     </message>
+    <message>
+        <source>Name the disk to check</source>
+        <translation>Indique o disco a verificar</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -614,10 +618,6 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>A reparar a configuração de arranque...</translation>
-    </message>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot não estão disponíveis neste sistema; os dados foram copiados, a configuração de inicialização não foi atualizada</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1477,14 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>Repairing boot configuration...</source>
         <translation>A reparar a configuração de arranque...</translation>
+    </message>
+    <message>
+        <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>
+        <translation>O disco de origem não tem nenhuma partição ativa; sem o bcdboot não é possível tornar a cópia inicializável</translation>
+    </message>
+    <message>
+        <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
+        <translation>A origem inicia a partir da partição %1, que uma clonagem de sistema não copia; sem o bcdboot não é possível tornar a cópia inicializável</translation>
     </message>
 </context>
 <context>

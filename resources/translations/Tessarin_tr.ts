@@ -129,7 +129,7 @@
     <name>CliOptions</name>
     <message>
         <source>No command given; see --help</source>
-        <translation>Komut verilmedi; --help'e bakın</translation>
+        <translation>Komut verilmedi; --help&apos;e bakın</translation>
     </message>
     <message>
         <source>Unknown command: %1</source>
@@ -194,6 +194,10 @@
     <message>
         <source>Not confirmed; nothing was written</source>
         <translation>Onaylanmadı; hiçbir şey yazılmadı</translation>
+    </message>
+    <message>
+        <source>Name the disk to check</source>
+        <translation>Denetlenecek diski belirtin</translation>
     </message>
 </context>
 <context>
@@ -614,10 +618,6 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Önyükleme yapılandırması onarılıyor...</translation>
-    </message>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>bcdedit/bcdboot bu sistemde kullanılamıyor; veriler kopyalandı, önyükleme yapılandırması güncellenmedi</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1477,14 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Önyükleme yapılandırması onarılıyor...</translation>
+    </message>
+    <message>
+        <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>
+        <translation>Kaynak diskte etkin bölüm yok; bcdboot olmadan kopya başlatılabilir hale getirilemez</translation>
+    </message>
+    <message>
+        <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
+        <translation>Kaynak, sistem klonlamanın kopyalamadığı %1 numaralı bölümden başlıyor; bcdboot olmadan kopya başlatılabilir hale getirilemez</translation>
     </message>
 </context>
 <context>

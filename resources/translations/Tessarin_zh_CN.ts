@@ -195,6 +195,10 @@
         <source>Not confirmed; nothing was written</source>
         <translation>未确认；未写入任何内容</translation>
     </message>
+    <message>
+        <source>Name the disk to check</source>
+        <translation>请指定要检查的磁盘</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -614,10 +618,6 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>正在修复引导配置...</translation>
-    </message>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>此系统上没有 bcdedit/bcdboot；数据已复制，但启动配置未更新</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1477,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Repairing boot configuration...</source>
         <translation>正在修复引导配置...</translation>
+    </message>
+    <message>
+        <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>
+        <translation>源磁盘没有活动分区；没有 bcdboot 无法使副本可启动</translation>
+    </message>
+    <message>
+        <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
+        <translation>源磁盘从分区 %1 启动，而系统克隆不会复制该分区；没有 bcdboot 无法使副本可启动</translation>
     </message>
 </context>
 <context>

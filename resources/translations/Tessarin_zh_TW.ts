@@ -195,6 +195,10 @@
         <source>Not confirmed; nothing was written</source>
         <translation>未確認；未寫入任何內容</translation>
     </message>
+    <message>
+        <source>Name the disk to check</source>
+        <translation>請指定要檢查的磁碟</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -614,10 +618,6 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>正在修復開機設定...</translation>
-    </message>
-    <message>
-        <source>bcdedit/bcdboot are not available on this system; the data was copied, the boot configuration was not updated</source>
-        <translation>此系統上沒有 bcdedit/bcdboot；資料已複製，但開機設定未更新</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1477,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Repairing boot configuration...</source>
         <translation>正在修復開機設定...</translation>
+    </message>
+    <message>
+        <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>
+        <translation>來源磁碟沒有作用中的磁碟分割；沒有 bcdboot 無法使複本可開機</translation>
+    </message>
+    <message>
+        <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
+        <translation>來源磁碟從磁碟分割 %1 開機，而系統複製不會複製該磁碟分割；沒有 bcdboot 無法使複本可開機</translation>
     </message>
 </context>
 <context>
