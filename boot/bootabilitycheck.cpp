@@ -1,6 +1,14 @@
 #include "boot/bootabilitycheck.h"
 
+#include "boot/bootstorecheck.h"
+#include "boot/volumefiles.h"
 #include "core/rawdisk.h"
+#include "platform/platform.h"
+#include "platform/registryhive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include "ondisk/bootsectorfields.h"
 #include "ondisk/byteorder.h"
@@ -17,6 +25,9 @@
 namespace {
 constexpr const char* EfiSystemTypeText = "{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}";
 constexpr int BootCodeBytes = 440;
+constexpr uint64_t MaxStoreBytes = 64ull << 20;
+const QString GptStorePath = QStringLiteral("EFI/Microsoft/Boot/BCD");
+const QString MbrStorePath = QStringLiteral("Boot/BCD");
 
 bool isFatOrNtfsType(uint8_t type)
 {
@@ -83,12 +94,16 @@ std::vector<BootabilityCheck::Finding> BootabilityCheck::run()
     std::vector<uint8_t> sector1;
     const bool gptSignature = readAt(m_sectorSize, m_sectorSize, sector1)
         && ByteOrder::get64(sector1.data() + GptHeader::OffSignature) == GptHeader::SignatureValue;
-    if (first.type == MbrCodec::ProtectiveType || gptSignature)
+    m_gpt = first.type == MbrCodec::ProtectiveType || gptSignature;
+    if (m_gpt) {
         checkGpt();
-    else
+    } else {
+        m_signature = ByteOrder::get32(sector0.data() + MbrCodec::OffDiskSignature);
         checkMbr(sector0);
-    for (const Volume& v : m_volumes)
+    }
+    for (Volume& v : m_volumes)
         checkVolume(v);
+    checkStores();
     return m_findings;
 }
 
@@ -102,6 +117,7 @@ void BootabilityCheck::checkGpt()
         add(Severity::Error, QStringLiteral("GPT: %1").arg(QString::fromStdString(gpt.lastError())));
         return;
     }
+    m_diskGuid = gpt.header().diskGuid;
     const uint64_t lastLba = m_totalSectors - 1;
     if (gpt.primarySound() && gpt.backupSound() && gpt.backupLba() == lastLba)
         add(Severity::Ok, QStringLiteral("GPT: primary and backup sound, backup header at the last LBA %1").arg(lastLba));
@@ -133,6 +149,7 @@ void BootabilityCheck::checkGpt()
         v.firstLba = entry.firstLba;
         v.sectorCount = entry.lastLba - entry.firstLba + 1;
         v.efiSystem = GuidText::fromGptBytes(entry.typeGuid.data()) == EfiSystemTypeText;
+        v.uniqueGuid = entry.uniqueGuid;
         m_volumes.push_back(v);
     }
     const bool hasEsp = std::any_of(m_volumes.begin(), m_volumes.end(), [](const Volume& v) { return v.efiSystem; });
@@ -185,7 +202,7 @@ void BootabilityCheck::checkMbr(const std::vector<uint8_t>& sector0)
         add(Severity::Error, QStringLiteral("MBR: %1 active partitions; a BIOS starts from exactly one").arg(active));
 }
 
-void BootabilityCheck::checkVolume(const Volume& v)
+void BootabilityCheck::checkVolume(Volume& v)
 {
     std::vector<uint8_t> boot;
     const uint64_t start = v.firstLba * m_sectorSize;
@@ -203,6 +220,8 @@ void BootabilityCheck::checkVolume(const Volume& v)
             add(Severity::Error, QStringLiteral("Partition %1: the EFI system partition holds no FAT32 volume").arg(v.number));
         return;
     }
+    v.ntfs = isNtfs;
+    v.fat = isFat;
     const QString kind = isNtfs ? QStringLiteral("NTFS") : QStringLiteral("FAT32");
     uint64_t volumeBytes = 0;
     uint32_t bytesPerSector = 0;
@@ -274,5 +293,88 @@ std::vector<BootabilityCheck::Finding> BootabilityCheck::checkDisk(int diskNumbe
     BootabilityCheck check([&](uint64_t offset, uint64_t length, uint8_t* out) {
         return RawDisk::readRange(handle.get(), offset, length, out, ioAlignment);
     }, sectorSize, uint64_t(geometry.diskSize) / sectorSize);
+    const QString diskPath = QString::fromStdString(Platform::current().diskRealPath(diskNumber));
+    check.setFileReader([&](const Volume& v, const QString& path, QByteArray& out) {
+        QTemporaryDir folder;
+        const QString local = folder.filePath(QStringLiteral("file"));
+        VolumeFiles files(diskPath, v.firstLba * sectorSize, v.sectorCount * sectorSize, sectorSize);
+        QFile file(local);
+        if (!folder.isValid() || !files.fetch(path, local) || !file.open(QIODevice::ReadOnly))
+            return false;
+        out = file.read(qint64(MaxStoreBytes));
+        return true;
+    });
     return check.run();
+}
+
+bool BootabilityCheck::readFatFile(const Volume& v, const QString& path, QByteArray& out)
+{
+    const uint64_t start = v.firstLba * m_sectorSize;
+    const uint64_t bytes = v.sectorCount * m_sectorSize;
+    Fat32Directory fat;
+    const auto read = [&](uint64_t offset, uint64_t length, uint8_t* to) {
+        return offset + length <= bytes && m_read(start + offset, length, to);
+    };
+    Fat32Directory::Entry e;
+    std::vector<uint8_t> content;
+    if (fat.open(read, bytes) != Fat32Directory::Status::Ok || fat.find(path.toStdString(), e) != Fat32Directory::Status::Ok
+        || e.directory || fat.readFile(e, content, MaxStoreBytes) != Fat32Directory::Status::Ok)
+        return false;
+    out = QByteArray(reinterpret_cast<const char*>(content.data()), qsizetype(content.size()));
+    return true;
+}
+
+void BootabilityCheck::checkStores()
+{
+    // Where the firmware's boot manager looks: the EFI system partition, or the active partition
+    // (then any other) of an MBR disk.
+    std::vector<const Volume*> order;
+    for (const Volume& v : m_volumes)
+        if (m_gpt ? v.efiSystem : v.active)
+            order.push_back(&v);
+    for (const Volume& v : m_volumes)
+        if (!m_gpt && !v.active)
+            order.push_back(&v);
+    const QString path = m_gpt ? GptStorePath : MbrStorePath;
+    for (const Volume* v : order) {
+        QByteArray bytes;
+        const bool found = v->fat ? readFatFile(*v, path, bytes) : v->ntfs && m_fileReader && m_fileReader(*v, path, bytes);
+        if (found && !bytes.isEmpty())
+            checkStore(bytes, QStringLiteral("partition %1:/%2").arg(v->number).arg(path));
+    }
+}
+
+void BootabilityCheck::checkStore(const QByteArray& bytes, const QString& where)
+{
+    QTemporaryDir folder;
+    const QString local = folder.filePath(QStringLiteral("BCD"));
+    QFile file(local);
+    if (!folder.isValid() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        add(Severity::Warning, QStringLiteral("Boot store %1 not checked: no room for a temporary copy").arg(where));
+        return;
+    }
+    file.close();
+    std::unique_ptr<RegistryHive> hive = Platform::current().openRegistryHive(local.toStdString());
+    if (!hive) {
+        add(Severity::Warning, QStringLiteral("Boot store %1 not checked: %2").arg(where, QString::fromStdString(Platform::lastErrorText())));
+        return;
+    }
+    std::vector<BootStoreCheck::Partition> partitions;
+    for (const Volume& v : m_volumes) {
+        BootStoreCheck::Partition p;
+        p.number = v.number;
+        p.ntfs = v.ntfs;
+        p.fat = v.fat;
+        p.identity.gpt = m_gpt;
+        if (m_gpt) {
+            p.identity.diskGuid = m_diskGuid;
+            p.identity.partitionGuid = v.uniqueGuid;
+        } else {
+            p.identity.signature = m_signature;
+            p.identity.byteOffset = v.firstLba * m_sectorSize;
+        }
+        partitions.push_back(p);
+    }
+    for (Finding& f : BootStoreCheck::run(*hive, where, partitions))
+        m_findings.push_back(std::move(f));
 }

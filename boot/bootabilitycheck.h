@@ -1,5 +1,7 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -27,10 +29,16 @@ public:
         bool efiSystem = false;
         bool active = false;     // MBR
         bool mbr = false;
+        std::array<uint8_t, 16> uniqueGuid{};  // GPT
+        bool ntfs = false;       // what its boot sector says, after run()
+        bool fat = false;
     };
+    // Fetches a file of a volume the check cannot read itself (a boot store on NTFS); `path` with "/".
+    using FileReader = std::function<bool(const Volume& volume, const QString& path, QByteArray& out)>;
 
     BootabilityCheck(ReadFn read, uint32_t sectorSize, uint64_t totalSectors);
 
+    void setFileReader(FileReader reader) { m_fileReader = std::move(reader); }
     std::vector<Finding> run();
     // Opens disk `diskNumber` for reading only and runs the check on it; a disk that cannot be
     // opened or sized is one error finding.
@@ -48,8 +56,11 @@ public:
 private:
     void checkGpt();
     void checkMbr(const std::vector<uint8_t>& sector0);
-    void checkVolume(const Volume& volume);
+    void checkVolume(Volume& volume);
     void checkEfiSystemPartition(const Volume& volume);
+    void checkStores();
+    bool readFatFile(const Volume& volume, const QString& path, QByteArray& out);
+    void checkStore(const QByteArray& bytes, const QString& where);
     void add(Severity severity, const QString& text);
     bool readAt(uint64_t offset, uint64_t length, std::vector<uint8_t>& out);
 
@@ -57,5 +68,9 @@ private:
     uint32_t m_sectorSize;
     uint64_t m_totalSectors;
     std::vector<Volume> m_volumes;
+    FileReader m_fileReader;
+    bool m_gpt = false;
+    std::array<uint8_t, 16> m_diskGuid{};
+    uint32_t m_signature = 0;
     std::vector<Finding> m_findings;
 };

@@ -8,8 +8,9 @@ namespace {
 const std::string ObjectsKey = "Objects";
 const std::string ElementsKey = "Elements";
 const std::string ElementValue = "Element";
+}
 
-bool elementType(const std::string& name, uint32_t& type)
+bool OfflineBcdStore::elementType(const std::string& name, uint32_t& type)
 {
     if (name.empty() || name.size() > 8)
         return false;
@@ -19,7 +20,6 @@ bool elementType(const std::string& name, uint32_t& type)
         return false;
     type = uint32_t(value);
     return true;
-}
 }
 
 std::vector<OfflineBcdStore::Edit> OfflineBcdStore::plan(const std::vector<Element>& elements, const IdentityMap& map)

@@ -35,6 +35,8 @@ public:
 
     // The edits `elements` need under `map`; elements that need none are not listed.
     static std::vector<Edit> plan(const std::vector<Element>& elements, const IdentityMap& map);
+    // The element type an element key's name ("11000001") gives; false for any other name.
+    static bool elementType(const std::string& name, uint32_t& type);
     // Device elements of every object in the store.
     static std::vector<Element> deviceElements(RegistryHive& hive);
     // "{obj} 11000001: GPT disk {..} partition {..} -> GPT disk {..} partition {..}", for the log and the summary.

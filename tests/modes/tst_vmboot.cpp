@@ -3,6 +3,7 @@
 // reach the test program on it: a UEFI application on the EFI system partition, or a boot sector
 // that finds itself through its hidden sectors.
 #include "clonefixture.h"
+#include "common/hivefixture.h"
 #include "boot/bootabilitycheck.h"
 #include "boot/mbrbootcode.h"
 #include "modes/diskclonemode.h"
@@ -45,6 +46,34 @@ class TestVmBoot : public QObject {
         return run.out;
     }
 
+    // A boot store as Windows leaves one: the boot manager on the first partition, its default
+    // loader (application and OS device) on the Windows partition, both named by the source's identity.
+    QString makeStore(const Layout& layout, bool uefi)
+    {
+        using namespace hivefixture;
+        const QList<uint64_t> at = CloneFixture::offsets(layout);
+        int windows = 0;
+        for (int i = 0; i < layout.size(); ++i)
+            if (layout[i].windows)
+                windows = i;
+        auto named = [&](int i) {
+            if (!uefi)
+                return device(1, le(at[i], 8), readFileBytes(f.files[Src], 440, 4));
+            return device(0, readFileBytes(f.files[Src], 1024 + 128 * i + 16, 16), readFileBytes(f.files[Src], 512 + 56, 16));
+        };
+        const QString manager = QStringLiteral("%1\\Objects\\{9dea862c-5cdd-4e70-acc1-f32b344d4795}\\Elements").arg(Prefix);
+        const QString loader = QStringLiteral("%1\\Objects\\{7619dcc9-fafe-11d9-b411-000476eba25f}\\Elements").arg(Prefix);
+        const QString reg = QStringLiteral("[%1\\11000001]\n\"Element\"=hex:%2\n\n"
+                                           "[%1\\23000003]\n\"Element\"=\"{7619dcc9-fafe-11d9-b411-000476eba25f}\"\n\n"
+                                           "[%3\\11000001]\n\"Element\"=hex:%4\n\n"
+                                           "[%3\\21000001]\n\"Element\"=hex:%4\n\n")
+                                .arg(manager, regHex(named(0)), loader, regHex(named(windows)));
+        const QString store = f.dir.filePath(QStringLiteral("BCD"));
+        QFile::remove(store);
+        makeHive(store, reg);
+        return store;
+    }
+
     // The test program onto the source: the UEFI application as the fallback loader, or the boot
     // code into the active volume's boot sector.
     void install(const Layout& layout, bool uefi)
@@ -56,6 +85,16 @@ class TestVmBoot : public QObject {
                 QVERIFY2(esp.ok(), qPrintable(esp.error()));
                 QCOMPARE(runTool(QStringLiteral("mmd"), {QStringLiteral("-i"), esp.device(), QStringLiteral("::EFI"), QStringLiteral("::EFI/Boot")}), 0);
                 QCOMPARE(runTool(QStringLiteral("mcopy"), {QStringLiteral("-i"), esp.device(), m_efiApp, QStringLiteral("::EFI/Boot/bootx64.efi")}), 0);
+                QCOMPARE(runTool(QStringLiteral("mmd"), {QStringLiteral("-i"), esp.device(), QStringLiteral("::EFI/Microsoft"), QStringLiteral("::EFI/Microsoft/Boot")}), 0);
+                QCOMPARE(runTool(QStringLiteral("mcopy"), {QStringLiteral("-i"), esp.device(), makeStore(layout, uefi), QStringLiteral("::EFI/Microsoft/Boot/BCD")}), 0);
+            }
+            if (!uefi && i == 0) {
+                LoopDevice part(f.files[Src], false, 0, qint64(at[i]), qint64(layout[i].mib * MiB));
+                QVERIFY2(part.ok(), qPrintable(part.error()));
+                Mount m(part.device(), f.dir.filePath(QStringLiteral("mnt")), {}, QStringLiteral("ntfs-3g"));
+                QVERIFY2(m.ok(), qPrintable(m.error()));
+                QVERIFY(QDir(m.point()).mkpath(QStringLiteral("Boot")));
+                QVERIFY(QFile::copy(makeStore(layout, uefi), m.point() + QStringLiteral("/Boot/BCD")));
             }
             if (!uefi && i == 0) {
                 // As an installer leaves it: the volume knows where it starts.
@@ -139,9 +178,12 @@ private slots:
         QVERIFY2(f.run(*mode, Src, Dst, true, error, [&](CloneConfig& c) {
             c.targetBootMode = uefi ? Tessarin::TargetBootMode::Uefi : Tessarin::TargetBootMode::Legacy;
         }), qPrintable(error));
+        // Until the repair, the copy's boot store still names the source's partitions.
+        QVERIFY(!BootabilityCheck::passed(BootabilityCheck::checkDisk(Dst)));
         // Boot repair as the worker runs it; without Windows tools it works on the copy's files.
         QVERIFY2(mode->repairBoot(), qPrintable(mode->lastError()));
         const auto findings = BootabilityCheck::checkDisk(Dst);
+        QVERIFY2(describe(findings).contains(QStringLiteral("3 device elements name partitions of this disk")), qPrintable(describe(findings)));
         const QString out = boot(Dst, uefi);
         QVERIFY2(out.contains(Marker), qPrintable(out.right(300) + QLatin1Char('\n') + describe(findings)));
         QVERIFY2(BootabilityCheck::passed(findings), qPrintable(describe(findings)));
