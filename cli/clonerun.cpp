@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
 #include <cstdio>
 
@@ -138,6 +140,8 @@ void CloneRun::onFinished(bool success, const QString& message)
                               {QStringLiteral("verifiedBytes"), qint64(m_last.verifiedBytes)},
                               {QStringLiteral("unreadableSectors"), qint64(m_last.unreadableSectors)},
                               {QStringLiteral("unreadableMap"), m_last.unreadableMapPath},
+                              {QStringLiteral("targetCheckPassed"), m_last.targetCheckPassed},
+                              {QStringLiteral("targetCheck"), QJsonArray::fromStringList(m_last.targetCheck)},
                               {QStringLiteral("log"), logPath}});
         if (!success)
             std::fprintf(stderr, "tessarin-cli: %s\n", qUtf8Printable(message));
@@ -154,6 +158,11 @@ void CloneRun::onFinished(bool success, const QString& message)
                         static_cast<unsigned long long>(m_last.unreadableSectors), qUtf8Printable(m_last.unreadableMapPath));
     } else {
         std::fprintf(stderr, "tessarin-cli: %s\n", qUtf8Printable(message));
+    }
+    if (!m_last.targetCheck.isEmpty()) {
+        std::printf("Check of the target: %s\n", m_last.targetCheckPassed ? "no errors" : "the copy may not start as it is");
+        for (const QString& line : m_last.targetCheck)
+            std::printf("  %s\n", qUtf8Printable(line));
     }
     std::printf("Log file: %s\n", qUtf8Printable(logPath));
     std::fflush(stdout);

@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QMetaType>
 #include <cstdint>
 
@@ -27,6 +28,9 @@ public:
     uint64_t unreadableSectors = 0;
     // The file listing the unreadable ranges (start sector and count per line); empty when none.
     QString unreadableMapPath;
+    // The offline check of the finished copy: "severity: text" lines, empty when it did not run.
+    QStringList targetCheck;
+    bool targetCheckPassed = false;
 
     void reset();
     double percentage() const;

@@ -1,4 +1,5 @@
 #include "engine/cloneworker.h"
+#include "boot/bootabilitycheck.h"
 #include "core/diskidentity.h"
 #include "core/diskio.h"
 #include "core/logger.h"
@@ -94,6 +95,23 @@ void CloneWorker::doClone()
     DiskIdentity::forgetAll();
     emitProgress();
     emit finished(success, message);
+}
+
+void CloneWorker::checkTarget()
+{
+    Logger& log = Logger::instance();
+    m_progress.currentPhase = tr("Checking the target...");
+    emitProgress();
+    const auto findings = BootabilityCheck::checkDisk(m_config.targetDisk.diskNumber);
+    m_progress.targetCheckPassed = BootabilityCheck::passed(findings);
+    for (const auto& f : findings) {
+        const QString line = BootabilityCheck::severityName(f.severity) + QStringLiteral(": ") + f.text;
+        m_progress.targetCheck.append(line);
+        if (f.severity == BootabilityCheck::Severity::Error)
+            log.warning(QStringLiteral("Target check: %1").arg(line));
+        else
+            log.info(QStringLiteral("Target check: %1").arg(line));
+    }
 }
 
 void CloneWorker::writeUnreadableMap()

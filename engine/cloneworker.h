@@ -41,6 +41,8 @@ private:
     bool runPhases(CloneMode* strategy);
     void setStrategy(CloneMode* strategy);
     void emitProgress();
+    // The offline bootability check of the finished copy, into the progress and the log.
+    void checkTarget();
 
     CloneConfig m_config;
     CloneProgress m_progress;

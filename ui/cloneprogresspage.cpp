@@ -118,6 +118,8 @@ void CloneProgressPage::reset()
     m_verifiedBytes = 0;
     m_unreadableSectors = 0;
     m_unreadableMapPath.clear();
+    m_targetCheck.clear();
+    m_targetCheckPassed = false;
     m_circle->setProgressColor(QColor("#2563EB"));
     setProgress(0);
     m_speed->setText(tr("Speed: -- MB/s"));
@@ -164,6 +166,8 @@ void CloneProgressPage::showProgress(const CloneProgress& progress)
     m_verifiedBytes = progress.verifiedBytes;
     m_unreadableSectors = progress.unreadableSectors;
     m_unreadableMapPath = progress.unreadableMapPath;
+    m_targetCheck = progress.targetCheck;
+    m_targetCheckPassed = progress.targetCheckPassed;
 }
 
 void CloneProgressPage::showError(const QString& error)
@@ -205,4 +209,20 @@ void CloneProgressPage::showFinished(bool success, const QString& message)
         m_log->appendLine(tr("Clone failed: %1").arg(message), QStringLiteral("ERROR"));
         m_circle->setProgressColor(QColor("#DC2626"));
     }
+    showTargetCheck();
+}
+
+void CloneProgressPage::showTargetCheck()
+{
+    if (m_targetCheck.isEmpty())
+        return;
+    // Findings stay in the check's own words, as in the log; only the verdict is translated.
+    m_log->appendLine(m_targetCheckPassed ? tr("Check target: no errors") : tr("Check target: the copy may not start as it is"),
+                      m_targetCheckPassed ? QStringLiteral("SUCCESS") : QStringLiteral("WARNING"));
+    for (const QString& line : m_targetCheck)
+        m_log->appendLine(line, line.startsWith(QLatin1String("error")) ? QStringLiteral("ERROR")
+                                : line.startsWith(QLatin1String("warning")) ? QStringLiteral("WARNING")
+                                                                            : QStringLiteral("INFO"));
+    if (!m_targetCheckPassed)
+        m_status->setText(m_status->text() + QLatin1Char('\n') + tr("Check target: the copy may not start as it is"));
 }

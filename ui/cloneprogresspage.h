@@ -1,4 +1,5 @@
 #pragma once
+#include <QStringList>
 #include <QWidget>
 
 class CircularProgress;
@@ -39,6 +40,8 @@ public:
     static QString speedText(const CloneProgress& progress);
 
 private:
+    void showTargetCheck();
+
     QLabel* m_title = nullptr;
     QLabel* m_status = nullptr;
     CircularProgress* m_circle = nullptr;
@@ -50,6 +53,8 @@ private:
     uint64_t m_verifiedBytes = 0;
     uint64_t m_unreadableSectors = 0;
     QString m_unreadableMapPath;
+    QStringList m_targetCheck;
+    bool m_targetCheckPassed = false;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_finish = nullptr;
 };

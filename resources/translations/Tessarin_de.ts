@@ -367,6 +367,14 @@
         <source>Unreadable sectors are listed in %1</source>
         <translation>Unlesbare Sektoren sind in %1 aufgeführt</translation>
     </message>
+    <message>
+        <source>Check target: no errors</source>
+        <translation>Ziel prüfen: keine Fehler</translation>
+    </message>
+    <message>
+        <source>Check target: the copy may not start as it is</source>
+        <translation>Ziel prüfen: Die Kopie startet so möglicherweise nicht</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -468,6 +476,10 @@
     <message>
         <source>Clone completed with unreadable sectors: %1</source>
         <translation>Klonen abgeschlossen, unlesbare Sektoren: %1</translation>
+    </message>
+    <message>
+        <source>Checking the target...</source>
+        <translation>Ziel wird geprüft...</translation>
     </message>
 </context>
 <context>

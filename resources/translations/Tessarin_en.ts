@@ -367,6 +367,14 @@
         <source>Unreadable sectors are listed in %1</source>
         <translation>Unreadable sectors are listed in %1</translation>
     </message>
+    <message>
+        <source>Check target: no errors</source>
+        <translation>Check target: no errors</translation>
+    </message>
+    <message>
+        <source>Check target: the copy may not start as it is</source>
+        <translation>Check target: the copy may not start as it is</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -468,6 +476,10 @@
     <message>
         <source>Clone completed with unreadable sectors: %1</source>
         <translation>Clone completed with unreadable sectors: %1</translation>
+    </message>
+    <message>
+        <source>Checking the target...</source>
+        <translation>Checking the target...</translation>
     </message>
 </context>
 <context>

@@ -367,6 +367,14 @@
         <source>Unreadable sectors are listed in %1</source>
         <translation>Los sectores ilegibles se enumeran en %1</translation>
     </message>
+    <message>
+        <source>Check target: no errors</source>
+        <translation>Comprobar destino: sin errores</translation>
+    </message>
+    <message>
+        <source>Check target: the copy may not start as it is</source>
+        <translation>Comprobar destino: es posible que la copia no arranque tal como está</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -468,6 +476,10 @@
     <message>
         <source>Clone completed with unreadable sectors: %1</source>
         <translation>Clonación completada con sectores ilegibles: %1</translation>
+    </message>
+    <message>
+        <source>Checking the target...</source>
+        <translation>Comprobando el destino...</translation>
     </message>
 </context>
 <context>

@@ -367,6 +367,14 @@
         <source>Unreadable sectors are listed in %1</source>
         <translation>Les secteurs illisibles sont répertoriés dans %1</translation>
     </message>
+    <message>
+        <source>Check target: no errors</source>
+        <translation>Vérifier la cible : aucune erreur</translation>
+    </message>
+    <message>
+        <source>Check target: the copy may not start as it is</source>
+        <translation>Vérifier la cible : la copie risque de ne pas démarrer en l'état</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -468,6 +476,10 @@
     <message>
         <source>Clone completed with unreadable sectors: %1</source>
         <translation>Clonage terminé avec des secteurs illisibles : %1</translation>
+    </message>
+    <message>
+        <source>Checking the target...</source>
+        <translation>Vérification de la cible...</translation>
     </message>
 </context>
 <context>
@@ -1480,11 +1492,11 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     </message>
     <message>
         <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>
-        <translation>Le disque source n'a aucune partition active ; sans bcdboot, la copie ne peut pas être rendue amorçable</translation>
+        <translation>Le disque source n&apos;a aucune partition active ; sans bcdboot, la copie ne peut pas être rendue amorçable</translation>
     </message>
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
-        <translation>La source démarre depuis la partition %1, qu'un clonage système ne copie pas ; sans bcdboot, la copie ne peut pas être rendue amorçable</translation>
+        <translation>La source démarre depuis la partition %1, qu&apos;un clonage système ne copie pas ; sans bcdboot, la copie ne peut pas être rendue amorçable</translation>
     </message>
 </context>
 <context>

@@ -367,6 +367,14 @@
         <source>Unreadable sectors are listed in %1</source>
         <translation>I settori illeggibili sono elencati in %1</translation>
     </message>
+    <message>
+        <source>Check target: no errors</source>
+        <translation>Controlla destinazione: nessun errore</translation>
+    </message>
+    <message>
+        <source>Check target: the copy may not start as it is</source>
+        <translation>Controlla destinazione: la copia potrebbe non avviarsi così com'è</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -468,6 +476,10 @@
     <message>
         <source>Clone completed with unreadable sectors: %1</source>
         <translation>Clonazione completata con settori illeggibili: %1</translation>
+    </message>
+    <message>
+        <source>Checking the target...</source>
+        <translation>Controllo della destinazione...</translation>
     </message>
 </context>
 <context>
@@ -1484,7 +1496,7 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     </message>
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
-        <translation>L'origine si avvia dalla partizione %1, che una clonazione di sistema non copia; senza bcdboot la copia non può essere resa avviabile</translation>
+        <translation>L&apos;origine si avvia dalla partizione %1, che una clonazione di sistema non copia; senza bcdboot la copia non può essere resa avviabile</translation>
     </message>
 </context>
 <context>

@@ -367,6 +367,14 @@
         <source>Unreadable sectors are listed in %1</source>
         <translation>読み取れないセクターは %1 に記録されています</translation>
     </message>
+    <message>
+        <source>Check target: no errors</source>
+        <translation>ターゲットの確認: エラーはありません</translation>
+    </message>
+    <message>
+        <source>Check target: the copy may not start as it is</source>
+        <translation>ターゲットの確認: このままではコピーが起動しない可能性があります</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -468,6 +476,10 @@
     <message>
         <source>Clone completed with unreadable sectors: %1</source>
         <translation>クローンは完了しましたが、読み取れないセクターがあります: %1</translation>
+    </message>
+    <message>
+        <source>Checking the target...</source>
+        <translation>ターゲットを確認しています...</translation>
     </message>
 </context>
 <context>

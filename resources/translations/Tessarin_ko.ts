@@ -367,6 +367,14 @@
         <source>Unreadable sectors are listed in %1</source>
         <translation>읽을 수 없는 섹터 목록: %1</translation>
     </message>
+    <message>
+        <source>Check target: no errors</source>
+        <translation>대상 검사: 오류 없음</translation>
+    </message>
+    <message>
+        <source>Check target: the copy may not start as it is</source>
+        <translation>대상 검사: 이 상태로는 복사본이 부팅되지 않을 수 있습니다</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -468,6 +476,10 @@
     <message>
         <source>Clone completed with unreadable sectors: %1</source>
         <translation>복제가 완료되었으나 읽을 수 없는 섹터가 있습니다: %1</translation>
+    </message>
+    <message>
+        <source>Checking the target...</source>
+        <translation>대상을 검사하는 중...</translation>
     </message>
 </context>
 <context>

@@ -367,6 +367,14 @@
         <source>Unreadable sectors are listed in %1</source>
         <translation>Onleesbare sectoren staan vermeld in %1</translation>
     </message>
+    <message>
+        <source>Check target: no errors</source>
+        <translation>Doel controleren: geen fouten</translation>
+    </message>
+    <message>
+        <source>Check target: the copy may not start as it is</source>
+        <translation>Doel controleren: de kopie start zo mogelijk niet op</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -468,6 +476,10 @@
     <message>
         <source>Clone completed with unreadable sectors: %1</source>
         <translation>Klonen voltooid met onleesbare sectoren: %1</translation>
+    </message>
+    <message>
+        <source>Checking the target...</source>
+        <translation>Doel wordt gecontroleerd...</translation>
     </message>
 </context>
 <context>

@@ -367,6 +367,14 @@
         <source>Unreadable sectors are listed in %1</source>
         <translation>Os setores ilegíveis estão listados em %1</translation>
     </message>
+    <message>
+        <source>Check target: no errors</source>
+        <translation>Verificar destino: sem erros</translation>
+    </message>
+    <message>
+        <source>Check target: the copy may not start as it is</source>
+        <translation>Verificar destino: a cópia pode não iniciar no estado atual</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -468,6 +476,10 @@
     <message>
         <source>Clone completed with unreadable sectors: %1</source>
         <translation>Clonagem concluída com setores ilegíveis: %1</translation>
+    </message>
+    <message>
+        <source>Checking the target...</source>
+        <translation>Verificando o destino...</translation>
     </message>
 </context>
 <context>

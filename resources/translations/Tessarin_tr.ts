@@ -367,6 +367,14 @@
         <source>Unreadable sectors are listed in %1</source>
         <translation>Okunamayan sektörler %1 dosyasında listelenmiştir</translation>
     </message>
+    <message>
+        <source>Check target: no errors</source>
+        <translation>Hedefi denetle: hata yok</translation>
+    </message>
+    <message>
+        <source>Check target: the copy may not start as it is</source>
+        <translation>Hedefi denetle: kopya bu haliyle başlamayabilir</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -468,6 +476,10 @@
     <message>
         <source>Clone completed with unreadable sectors: %1</source>
         <translation>Klonlama tamamlandı, okunamayan sektörler: %1</translation>
+    </message>
+    <message>
+        <source>Checking the target...</source>
+        <translation>Hedef denetleniyor...</translation>
     </message>
 </context>
 <context>

@@ -367,6 +367,14 @@
         <source>Unreadable sectors are listed in %1</source>
         <translation>无法读取的扇区已列在 %1 中</translation>
     </message>
+    <message>
+        <source>Check target: no errors</source>
+        <translation>检查目标：无错误</translation>
+    </message>
+    <message>
+        <source>Check target: the copy may not start as it is</source>
+        <translation>检查目标：副本按当前状态可能无法启动</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -468,6 +476,10 @@
     <message>
         <source>Clone completed with unreadable sectors: %1</source>
         <translation>克隆已完成，但有无法读取的扇区：%1</translation>
+    </message>
+    <message>
+        <source>Checking the target...</source>
+        <translation>正在检查目标...</translation>
     </message>
 </context>
 <context>

@@ -367,6 +367,14 @@
         <source>Unreadable sectors are listed in %1</source>
         <translation>無法讀取的磁區已列在 %1 中</translation>
     </message>
+    <message>
+        <source>Check target: no errors</source>
+        <translation>檢查目標：沒有錯誤</translation>
+    </message>
+    <message>
+        <source>Check target: the copy may not start as it is</source>
+        <translation>檢查目標：複本在目前狀態下可能無法開機</translation>
+    </message>
 </context>
 <context>
     <name>CloneSettingsDialog</name>
@@ -468,6 +476,10 @@
     <message>
         <source>Clone completed with unreadable sectors: %1</source>
         <translation>複製已完成，但有無法讀取的磁區：%1</translation>
+    </message>
+    <message>
+        <source>Checking the target...</source>
+        <translation>正在檢查目標...</translation>
     </message>
 </context>
 <context>
