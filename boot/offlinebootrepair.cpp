@@ -135,6 +135,17 @@ OfflineBootRepair::Result OfflineBootRepair::repairClone(int source, int target,
     return result;
 }
 
+bool OfflineBootRepair::repairCloneLogged(int source, int target, const QStringList& services, bool resetOverrides,
+                                          QString& error)
+{
+    Logger::instance().info(QStringLiteral("Windows boot tools missing; editing the clone's boot store offline"));
+    QStringList changes;
+    const Result result = repairClone(source, target, services, resetOverrides, changes, error);
+    for (const QString& line : changes)
+        Logger::instance().info(QStringLiteral("Boot repair changed %1").arg(line));
+    return result != Result::Failed;
+}
+
 OfflineBootRepair::OfflineBootRepair(const QString& diskPath, uint32_t sectorSize)
     : m_disk(diskPath), m_sectorSize(sectorSize)
 {

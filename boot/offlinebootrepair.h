@@ -38,6 +38,9 @@ public:
     // moved them), then run() on the target.
     static Result repairClone(int source, int target, const QStringList& services, bool resetOverrides,
                               QStringList& changes, QString& error);
+    // repairClone with every change logged; true when the store was updated or there was none.
+    static bool repairCloneLogged(int source, int target, const QStringList& services, bool resetOverrides,
+                                  QString& error);
 
     Result run(const QList<Volume>& volumes, bool gpt, const OfflineBcdStore::IdentityMap& map,
                const QStringList& services, bool resetOverrides);

@@ -10,20 +10,6 @@ uint64_t inDiskSectors(uint64_t units512, const DiskInfo& disk)
     return units512 * 512 / (disk.sectorSize ? disk.sectorSize : 512);
 }
 
-QString fileSystemText(const PartitionInfo& p)
-{
-    if (!p.fileSystemName.isEmpty())
-        return p.fileSystemName;
-    switch (p.fileSystem) {
-    case Tessarin::FileSystemType::NTFS: return QStringLiteral("NTFS");
-    case Tessarin::FileSystemType::FAT32: return QStringLiteral("FAT32");
-    case Tessarin::FileSystemType::FAT: return QStringLiteral("FAT");
-    case Tessarin::FileSystemType::exFAT: return QStringLiteral("exFAT");
-    case Tessarin::FileSystemType::Unknown: break;
-    }
-    return QString();
-}
-
 QString partitionLine(const DiskInfo& d, const PartitionInfo& p)
 {
     const QStringList roles = DiskListing::roles(p);
@@ -31,7 +17,7 @@ QString partitionLine(const DiskInfo& d, const PartitionInfo& p)
         .arg(p.partitionNumber, 2)
         .arg(inDiskSectors(p.startSector, d), 10)
         .arg(p.sizeString(), 10)
-        .arg(fileSystemText(p).isEmpty() ? QStringLiteral("-") : fileSystemText(p), -6)
+        .arg(p.fileSystemText().isEmpty() ? QStringLiteral("-") : p.fileSystemText(), -6)
         .arg(p.label.isEmpty() ? QString() : QStringLiteral("\"%1\"  ").arg(p.label),
              p.usedSpace ? QStringLiteral("used %1  ").arg(Tessarin::formatSize(p.usedSpace, 2)) : QString(),
              roles.isEmpty() ? QString() : QStringLiteral("[%1]").arg(roles.join(QLatin1Char(','))));
@@ -103,7 +89,7 @@ QJsonArray DiskListing::json(const QList<DiskInfo>& disks)
                 {QStringLiteral("sectors"), qint64(p.size / (d.sectorSize ? d.sectorSize : 512))},
                 {QStringLiteral("sizeBytes"), qint64(p.size)},
                 {QStringLiteral("type"), typeText(p)},
-                {QStringLiteral("fileSystem"), fileSystemText(p)},
+                {QStringLiteral("fileSystem"), p.fileSystemText()},
                 {QStringLiteral("label"), p.label},
                 {QStringLiteral("usedBytes"), qint64(p.usedSpace)},
                 {QStringLiteral("roles"), QJsonArray::fromStringList(roles(p))},

@@ -25,3 +25,17 @@ double PartitionInfo::usagePercent() const
         return 0.0;
     return static_cast<double>(usedSpace) / static_cast<double>(size) * 100.0;
 }
+
+QString PartitionInfo::fileSystemText() const
+{
+    if (!fileSystemName.isEmpty())
+        return fileSystemName;
+    switch (fileSystem) {
+    case Tessarin::FileSystemType::NTFS: return QStringLiteral("NTFS");
+    case Tessarin::FileSystemType::FAT32: return QStringLiteral("FAT32");
+    case Tessarin::FileSystemType::FAT: return QStringLiteral("FAT");
+    case Tessarin::FileSystemType::exFAT: return QStringLiteral("exFAT");
+    case Tessarin::FileSystemType::Unknown: break;
+    }
+    return QString();
+}

@@ -31,6 +31,8 @@ public:
 
     bool isValid() const { return diskNumber >= 0 && size > 0; }
     QString displayName() const;
+    // The file system's name as enumeration found it, else from its type; empty when unknown.
+    QString fileSystemText() const;
     QString sizeString() const;
     double usagePercent() const;
 };

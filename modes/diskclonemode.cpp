@@ -361,20 +361,8 @@ bool DiskCloneMode::repairBoot()
 
 bool DiskCloneMode::repairBootOffline()
 {
-    // Without bcdedit and reg the clone's own store and SYSTEM hive are edited as hive files.
-    log().info(QStringLiteral("Windows boot tools missing; editing the clone's boot store offline"));
-    QStringList changes;
     QString error;
-    switch (OfflineBootRepair::repairClone(m_sourceDisk.diskNumber, m_targetDisk.diskNumber,
-                                           OfflineRegistry::diskCloneServices(), true, changes, error)) {
-    case OfflineBootRepair::Result::Updated:
-        for (const QString& line : changes)
-            log().info(QStringLiteral("Boot repair changed %1").arg(line));
-        return true;
-    case OfflineBootRepair::Result::NoStore:
-        return true;
-    case OfflineBootRepair::Result::Failed:
-        break;
-    }
-    return fail(error);
+    return OfflineBootRepair::repairCloneLogged(m_sourceDisk.diskNumber, m_targetDisk.diskNumber,
+                                                OfflineRegistry::diskCloneServices(), true, error)
+        || fail(error);
 }

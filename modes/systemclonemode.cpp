@@ -537,8 +537,6 @@ bool SystemCloneMode::repairBoot()
 
 bool SystemCloneMode::repairBootOffline()
 {
-    Logger& log = Logger::instance();
-    log.info(QStringLiteral("Windows boot tools missing; editing the clone's boot store offline"));
     if (m_config.targetBootMode == Tessarin::TargetBootMode::Legacy) {
         // Without bcdboot nothing can put boot files on another partition, so the copy starts only
         // from the partition the source starts from.
@@ -555,18 +553,8 @@ bool SystemCloneMode::repairBootOffline()
         if (!mbr.repairBootSector(m_targetDisk.diskNumber) || !mbr.setActivePartition(m_targetDisk.diskNumber, active->partitionNumber))
             return fail(mbr.lastError());
     }
-    QStringList changes;
     QString error;
-    switch (OfflineBootRepair::repairClone(m_sourceDisk.diskNumber, m_targetDisk.diskNumber,
-                                           OfflineRegistry::systemCloneServices(), false, changes, error)) {
-    case OfflineBootRepair::Result::Updated:
-        for (const QString& line : changes)
-            log.info(QStringLiteral("Boot repair changed %1").arg(line));
-        return true;
-    case OfflineBootRepair::Result::NoStore:
-        return true;
-    case OfflineBootRepair::Result::Failed:
-        break;
-    }
-    return fail(error);
+    return OfflineBootRepair::repairCloneLogged(m_sourceDisk.diskNumber, m_targetDisk.diskNumber,
+                                                OfflineRegistry::systemCloneServices(), false, error)
+        || fail(error);
 }

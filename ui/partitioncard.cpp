@@ -77,13 +77,6 @@ QString PartitionCard::badgeText(const PartitionInfo& partition)
         return tr("Recovery");
     if (partition.isEfi || partition.isMsr)
         return tr("Boot");
-    if (!partition.fileSystemName.isEmpty())
-        return partition.fileSystemName;
-    switch (partition.fileSystem) {
-    case Tessarin::FileSystemType::NTFS: return QStringLiteral("NTFS");
-    case Tessarin::FileSystemType::FAT32: return QStringLiteral("FAT32");
-    case Tessarin::FileSystemType::FAT: return QStringLiteral("FAT");
-    case Tessarin::FileSystemType::exFAT: return QStringLiteral("exFAT");
-    default: return tr("Unknown");
-    }
+    const QString fileSystem = partition.fileSystemText();
+    return fileSystem.isEmpty() ? tr("Unknown") : fileSystem;
 }

@@ -6,6 +6,7 @@
 #include "filesystem/fat32parser.h"
 #include "filesystem/ntfsclusterowners.h"
 #include "filesystem/ntfsparser.h"
+#include "modes/unreadableowners.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -334,6 +335,22 @@ void TestRealVolumes::ntfsInsideDiskByNumber()
     const SectorRanges ranges = parser.usedSectorRanges();
     QCOMPARE(uint64_t(map.count('\1')), rangeSectors(ranges));
     QCOMPARE(ranges.last(), (SectorRange{volumeSize / 512 - 1, 1}));
+
+    // Unreadable disk sectors inside big1.bin's first cluster name that file (disk sectors, not
+    // volume clusters: the partition starts at 1 MiB).
+    const auto big = runsOf(volume, QStringLiteral("/docs/deep/big1.bin"));
+    QVERIFY(!big.empty());
+    DiskInfo disk;
+    disk.diskNumber = 0;
+    PartitionInfo part;
+    part.partitionNumber = 1;
+    part.startSector = 2048;
+    part.size = volumeSize;
+    disk.partitions = {part};
+    UnreadableMap unreadable;
+    unreadable.add(2048 + big.front().first * 8 + 3, 2);
+    const QStringList owners = UnreadableOwners::describe(disk, unreadable);
+    QVERIFY2(owners.size() == 1 && owners.first().endsWith(QLatin1String("\\docs\\deep\\big1.bin")), qPrintable(owners.join('\n')));
 
     const QString clone = m_dir.filePath(QStringLiteral("part-clone.img"));
     QVERIFY(copyRanges(m_diskImage, 1024 * 1024, ranges, clone, volumeSize));
