@@ -85,6 +85,12 @@ src_sum=$(cd "$src_mnt" && find . -type f -print0 | sort -z | xargs -0 sha256sum
 dst_sum=$(cd "$dst_mnt" && find . -type f -print0 | sort -z | xargs -0 sha256sum | sha256sum | cut -d' ' -f1)
 files=$(cd "$src_mnt" && find . -type f | wc -l)
 check "every file ($files) hashes the same through read-only mounts" test "$src_sum" = "$dst_sum"
+if [ -f /usr/share/ovmf/OVMF.fd ] && command -v qemu-system-x86_64 >/dev/null; then
+  # The copy in a virtual machine: the firmware must find the copy's loader and run it.
+  check "the copy starts under UEFI (qemu with OVMF runs its loader)" sh -c \
+    "timeout 120 qemu-system-x86_64 -accel tcg -m 256 -nographic -no-reboot -net none \
+       -bios /usr/share/ovmf/OVMF.fd -drive file='$dst',format=raw,if=virtio 2>&1 | grep -q TESSARIN-BOOT-OK"
+fi
 
 echo "== Result"
 printf '  %s\n' "${results[@]}"

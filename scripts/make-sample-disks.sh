@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Creates the sample disks (sparse image files) in the folder given, unless they exist.
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
 dir=${1:?usage: make-sample-disks.sh DIR}
 mkdir -p "$dir"
 src="$dir/source.img"
@@ -13,7 +14,18 @@ if [ ! -f "$src" ]; then
          -n3:0:+700M -t3:0700 -c3:"Basic data partition" \
          -n4:0:0 -t4:2700 -c4:"Recovery" "$src" >/dev/null
   # The EFI and data partitions get real file systems so smart clone has something to read.
-  mkfs.fat -F 32 -s 1 -n EFI --offset 2048 "$src" $((100 * 1024)) >/dev/null 2>&1
+  mkfs.fat -F 32 -s 1 -n EFI -h 2048 --offset 2048 "$src" $((100 * 1024)) >/dev/null 2>&1
+  # A UEFI loader, so that a copy can be started: the test program that prints TESSARIN-BOOT-OK
+  # on the serial console and powers the machine off.
+  if command -v x86_64-w64-mingw32-gcc >/dev/null; then
+    efi="$dir/.bootx64.efi"
+    x86_64-w64-mingw32-gcc -O2 -ffreestanding -nostdlib -fno-stack-protector -mno-red-zone -fshort-wchar \
+      -Wl,--subsystem,10 -e efi_main -o "$efi" "$root/tests/modes/vm/markerapp.c"
+    export MTOOLS_SKIP_CHECK=1
+    mmd -i "$src@@1M" ::/EFI ::/EFI/Boot
+    mcopy -i "$src@@1M" "$efi" ::/EFI/Boot/bootx64.efi
+    rm -f "$efi"
+  fi
   start3=$(sgdisk -i3 "$src" | awk '/First sector/ {print $3}')
   size3=$(( $(sgdisk -i3 "$src" | awk '/Last sector/ {print $3}') - start3 + 1 ))
   part="$dir/.data.part"
