@@ -76,7 +76,8 @@ Checks offline, reading only, whether DISK can start: GPT primary and backup sou
 disk's end and the protective MBR; on MBR disks boot code, exactly one active partition and a
 0x55AA boot sector on each partition; every NTFS and FAT32 boot sector against its table entry
 (hidden sectors, size); the EFI system partition's loader (EFI\Boot\bootx64.efi or
-EFI\Microsoft\Boot\bootmgfw.efi). One line per finding with its severity.
+EFI\Microsoft\Boot\bootmgfw.efi); every device element of the boot store (BCD) naming a
+partition of this disk with a file system that fits. One line per finding with its severity.
 
   --json    one JSON object: disk, path, passed, findings
 Exit code 0 when no finding is an error, 1 otherwise.
