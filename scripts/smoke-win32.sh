@@ -4,7 +4,10 @@
 set -u
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-cxx=${CXX_WIN32:-x86_64-w64-mingw32-g++}
+# The posix thread model: the seam's worker-thread queue needs std::thread.
+default_cxx=x86_64-w64-mingw32-g++
+command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1 && default_cxx=x86_64-w64-mingw32-g++-posix
+cxx=${CXX_WIN32:-$default_cxx}
 wine=""
 for w in ${WINE:-} wine64 wine /usr/lib/wine/wine64; do
     if command -v "$w" >/dev/null 2>&1; then wine=$w; break; fi
