@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #ifndef Q_OS_WIN
+#include "core/diskidentity.h"
 #include "core/logger.h"
 #include "ondisk/byteorder.h"
 #include "ondisk/fat32bootsector.h"
@@ -89,6 +90,10 @@ bool NativePartitioningTool::openDisk(int diskNumber, bool writable, OpenDisk& d
     disk.path = QString::fromStdString(Platform::current().diskRealPath(diskNumber));
     if (diskNumber < 0 || disk.path.isEmpty())
         return fail(QStringLiteral("Disk %1 is not known").arg(diskNumber));
+    // As for a diskpart script: nothing is written to a number that no longer names the chosen disk.
+    QString why;
+    if (writable && !DiskIdentity::verifyExpected(diskNumber, why))
+        return fail(why);
     disk.handle = RawDisk::openDisk(diskNumber, writable);
     if (!disk.handle)
         return fail(QStringLiteral("Disk %1 (%2) cannot be opened%3: %4")
@@ -218,6 +223,9 @@ bool NativePartitioningTool::clean(int diskNumber, TableStyle convertTo, const S
     if (!RawDisk::flush(disk.handle.get()))
         return fail(QStringLiteral("Failed to flush %1: %2").arg(disk.path, RawDisk::lastErrorText()));
     RawDisk::updateDiskProperties(disk.handle.get());
+    disk.handle.reset();
+    // The new table is ours: the chosen disk is now known by it.
+    DiskIdentity::takeNewTable(diskNumber);
     return true;
 }
 

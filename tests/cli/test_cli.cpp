@@ -1,5 +1,6 @@
 #include "cli/clioptions.h"
 #include "cli/cliresult.h"
+#include "common/faultydevice.h"
 #include "ui/wizardstate.h"
 
 #include <QCryptographicHash>
@@ -301,6 +302,29 @@ private slots:
         seen += p.readAllStandardOutput();
         QCOMPARE(p.exitCode(), int(CliResult::Cancelled));
         QCOMPARE(QJsonDocument::fromJson(seen.trimmed().split('\n').last()).object().value("exitCode").toInt(), 4);
+    }
+
+    // A source that fails reads in one range: by default the clone fails (1); going on, it ends
+    // with 5, the zeros counted and their sectors in the map file. The second run also clones onto
+    // a target that already holds a table (the first run's).
+    void unreadableSectorsByTheirCode()
+    {
+        const QString source = path(QStringLiteral("bad-source.img")), target = path(QStringLiteral("bad-target.img"));
+        makeSource(source, 64);
+        constexpr uint64_t badSector = 40960;  // 20 MiB: inside partition 1
+        const FaultyDevice faulty(source, {{badSector * 512, 8 * 512}});
+        if (!faulty.isReady())
+            QSKIP(qPrintable(faulty.skipReason()));
+        QVERIFY(sh(QStringLiteral("truncate -s 96M %1").arg(target)));
+        const QStringList clone{"clone", "disk", "0", "1", "--yes", "--json", "--no-smart", "--no-boot-repair"};
+        QCOMPARE(cli({faulty.devicePath(), target}, clone), int(CliResult::Failed));
+        QByteArray out;
+        QCOMPARE(cli({faulty.devicePath(), target}, clone + QStringList{"--continue-on-read-errors"}, &out), int(CliResult::UnreadableSectors));
+        const QJsonObject result = QJsonDocument::fromJson(out.trimmed().split('\n').last()).object();
+        QCOMPARE(result.value("unreadableSectors").toInt(), 8);
+        QFile map(result.value("unreadableMap").toString());
+        QVERIFY(map.open(QIODevice::ReadOnly));
+        QCOMPARE(map.readAll(), QByteArray("40960 8\n"));
     }
 };
 
