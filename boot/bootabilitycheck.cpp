@@ -3,6 +3,7 @@
 #include "boot/bootstorecheck.h"
 #include "boot/volumefiles.h"
 #include "core/rawdisk.h"
+#include "core/readonlydisk.h"
 #include "platform/platform.h"
 #include "platform/registryhive.h"
 
@@ -256,15 +257,20 @@ void BootabilityCheck::checkVolume(Volume& v)
         checkEfiSystemPartition(v);
 }
 
-void BootabilityCheck::checkEfiSystemPartition(const Volume& v)
+bool BootabilityCheck::openFat(const Volume& v, Fat32Directory& fat)
 {
     const uint64_t start = v.firstLba * m_sectorSize;
     const uint64_t bytes = v.sectorCount * m_sectorSize;
+    const ReadFn read = m_read;
+    return fat.open([=](uint64_t offset, uint64_t length, uint8_t* out) {
+        return offset + length <= bytes && read(start + offset, length, out);
+    }, bytes) == Fat32Directory::Status::Ok;
+}
+
+void BootabilityCheck::checkEfiSystemPartition(const Volume& v)
+{
     Fat32Directory fat;
-    const auto read = [&](uint64_t offset, uint64_t length, uint8_t* out) {
-        return offset + length <= bytes && m_read(start + offset, length, out);
-    };
-    if (fat.open(read, bytes) != Fat32Directory::Status::Ok) {
+    if (!openFat(v, fat)) {
         add(Severity::Error, QStringLiteral("Partition %1: the EFI system partition cannot be read: %2")
                                  .arg(v.number).arg(QString::fromStdString(fat.lastError())));
         return;
@@ -282,17 +288,11 @@ void BootabilityCheck::checkEfiSystemPartition(const Volume& v)
 
 std::vector<BootabilityCheck::Finding> BootabilityCheck::checkDisk(int diskNumber)
 {
-    DiskHandle handle = RawDisk::openDisk(diskNumber, false);
-    DiskGeometry geometry;
-    StorageAlignment alignment;
-    if (!handle || !RawDisk::getDiskGeometry(handle.get(), geometry) || geometry.diskSize <= 0
-        || !RawDisk::queryAlignment(handle.get(), alignment))
+    ReadOnlyDisk disk;
+    if (!disk.open(diskNumber))
         return {{Severity::Error, QStringLiteral("Disk %1 cannot be opened for reading: %2").arg(diskNumber).arg(RawDisk::lastErrorText())}};
-    const uint32_t sectorSize = alignment.logicalSector;
-    const uint32_t ioAlignment = std::max(alignment.logicalSector, alignment.physicalSector);
-    BootabilityCheck check([&](uint64_t offset, uint64_t length, uint8_t* out) {
-        return RawDisk::readRange(handle.get(), offset, length, out, ioAlignment);
-    }, sectorSize, uint64_t(geometry.diskSize) / sectorSize);
+    const uint32_t sectorSize = disk.sectorSize();
+    BootabilityCheck check(disk.reader(), sectorSize, disk.sectors());
     const QString diskPath = QString::fromStdString(Platform::current().diskRealPath(diskNumber));
     check.setFileReader([&](const Volume& v, const QString& path, QByteArray& out) {
         QTemporaryDir folder;
@@ -309,15 +309,10 @@ std::vector<BootabilityCheck::Finding> BootabilityCheck::checkDisk(int diskNumbe
 
 bool BootabilityCheck::readFatFile(const Volume& v, const QString& path, QByteArray& out)
 {
-    const uint64_t start = v.firstLba * m_sectorSize;
-    const uint64_t bytes = v.sectorCount * m_sectorSize;
     Fat32Directory fat;
-    const auto read = [&](uint64_t offset, uint64_t length, uint8_t* to) {
-        return offset + length <= bytes && m_read(start + offset, length, to);
-    };
     Fat32Directory::Entry e;
     std::vector<uint8_t> content;
-    if (fat.open(read, bytes) != Fat32Directory::Status::Ok || fat.find(path.toStdString(), e) != Fat32Directory::Status::Ok
+    if (!openFat(v, fat) || fat.find(path.toStdString(), e) != Fat32Directory::Status::Ok
         || e.directory || fat.readFile(e, content, MaxStoreBytes) != Fat32Directory::Status::Ok)
         return false;
     out = QByteArray(reinterpret_cast<const char*>(content.data()), qsizetype(content.size()));

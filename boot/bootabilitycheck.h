@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+class Fat32Directory;
+
 // Whether a disk can start, judged offline from its bytes alone: the partition table, the boot
 // code and active flag of an MBR disk, each volume's boot sector against its table entry, and the
 // EFI system partition's loader. Reads through a function, so it runs on images, devices and
@@ -58,6 +60,8 @@ private:
     void checkMbr(const std::vector<uint8_t>& sector0);
     void checkVolume(Volume& volume);
     void checkEfiSystemPartition(const Volume& volume);
+    // The FAT32 volume of `volume`, read through the disk; false when it holds none.
+    bool openFat(const Volume& volume, Fat32Directory& fat);
     void checkStores();
     bool readFatFile(const Volume& volume, const QString& path, QByteArray& out);
     void checkStore(const QByteArray& bytes, const QString& where);

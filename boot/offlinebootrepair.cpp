@@ -4,6 +4,7 @@
 #include "boot/volumefiles.h"
 #include "core/logger.h"
 #include "core/rawdisk.h"
+#include "core/readonlydisk.h"
 #include "ondisk/byteorder.h"
 #include "ondisk/guidtext.h"
 #include "ondisk/mbrcodec.h"
@@ -54,31 +55,6 @@ OfflineBcdStore::IdentityMap OfflineBootRepair::mbrMap(uint32_t sourceSignature,
 namespace {
 constexpr const char* EfiSystemType = "{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}";
 
-// A disk opened for reading only, with its size in sectors.
-struct ReadOnlyDisk {
-    DiskHandle handle;
-    uint32_t sectorSize = 512;
-    uint32_t alignment = 512;
-    uint64_t sectors = 0;
-    bool open(int number)
-    {
-        handle = RawDisk::openDisk(number, false);
-        DiskGeometry g;
-        StorageAlignment a;
-        if (!handle || !RawDisk::getDiskGeometry(handle.get(), g) || g.diskSize <= 0 || !RawDisk::queryAlignment(handle.get(), a))
-            return false;
-        sectorSize = a.logicalSector;
-        alignment = std::max(a.logicalSector, a.physicalSector);
-        sectors = uint64_t(g.diskSize) / sectorSize;
-        return true;
-    }
-    GptDisk::ReadFn reader()
-    {
-        return [this](uint64_t offset, uint64_t length, uint8_t* out) {
-            return RawDisk::readRange(handle.get(), offset, length, out, alignment);
-        };
-    }
-};
 } // namespace
 
 OfflineBootRepair::Result OfflineBootRepair::repairClone(int source, int target, const QStringList& services,
@@ -90,7 +66,7 @@ OfflineBootRepair::Result OfflineBootRepair::repairClone(int source, int target,
         return Result::Failed;
     }
     const GptDisk::ReadFn readSource = src.reader(), readTarget = dst.reader();
-    std::vector<uint8_t> s0(src.sectorSize), t0(dst.sectorSize);
+    std::vector<uint8_t> s0(src.sectorSize()), t0(dst.sectorSize());
     if (!readSource(0, s0.size(), s0.data()) || !readTarget(0, t0.size(), t0.data())) {
         error = QStringLiteral("Cannot read the boot records for the offline boot repair");
         return Result::Failed;
@@ -101,14 +77,14 @@ OfflineBootRepair::Result OfflineBootRepair::repairClone(int source, int target,
     QList<Volume> volumes;
     if (gpt) {
         GptDisk from, to;
-        if (!from.load(readSource, src.sectorSize, src.sectors) || !to.load(readTarget, dst.sectorSize, dst.sectors)) {
+        if (!from.load(readSource, src.sectorSize(), src.sectors()) || !to.load(readTarget, dst.sectorSize(), dst.sectors())) {
             error = QStringLiteral("Cannot read the partition tables for the offline boot repair");
             return Result::Failed;
         }
         map = gptMap(from.header().diskGuid, from.entries(), to.header().diskGuid, to.entries());
         for (const GptPartitionEntry& e : to.entries())
             if (e.isUsed())
-                volumes.append({e.firstLba * dst.sectorSize, (e.lastLba - e.firstLba + 1) * dst.sectorSize,
+                volumes.append({e.firstLba * dst.sectorSize(), (e.lastLba - e.firstLba + 1) * dst.sectorSize(),
                                 GuidText::fromGptBytes(e.typeGuid.data()) == EfiSystemType});
     } else {
         std::vector<std::pair<uint64_t, uint64_t>> offsets;
@@ -116,18 +92,18 @@ OfflineBootRepair::Result OfflineBootRepair::repairClone(int source, int target,
             MbrCodec::Entry s, t;
             if (!MbrCodec::entry(t0, i, t) || t.type == 0 || MbrCodec::isExtendedType(t.type))
                 continue;
-            const uint64_t offset = uint64_t(t.firstLba) * dst.sectorSize;
-            volumes.append({offset, uint64_t(t.sectorCount) * dst.sectorSize, (t.bootIndicator & MbrCodec::ActiveFlag) != 0});
+            const uint64_t offset = uint64_t(t.firstLba) * dst.sectorSize();
+            volumes.append({offset, uint64_t(t.sectorCount) * dst.sectorSize(), (t.bootIndicator & MbrCodec::ActiveFlag) != 0});
             if (MbrCodec::entry(s0, i, s) && s.type != 0)
-                offsets.emplace_back(uint64_t(s.firstLba) * src.sectorSize, offset);
+                offsets.emplace_back(uint64_t(s.firstLba) * src.sectorSize(), offset);
         }
         map = mbrMap(ByteOrder::get32(s0.data() + MbrCodec::OffDiskSignature),
                      ByteOrder::get32(t0.data() + MbrCodec::OffDiskSignature), offsets);
     }
     const QString targetPath = QString::fromStdString(Platform::current().diskRealPath(target));
-    const uint32_t targetSector = dst.sectorSize;
-    src.handle.reset();
-    dst.handle.reset();
+    const uint32_t targetSector = dst.sectorSize();
+    src.close();
+    dst.close();
     OfflineBootRepair repair(targetPath, targetSector);
     const Result result = repair.run(volumes, gpt, map, services, resetOverrides);
     changes = repair.changes();

@@ -1,6 +1,6 @@
 #include "modes/unreadableowners.h"
 
-#include "core/rawdisk.h"
+#include "core/readonlydisk.h"
 #include "filesystem/ntfsclusterowners.h"
 #include "ondisk/ntfsbootsector.h"
 
@@ -12,17 +12,15 @@ QStringList UnreadableOwners::describe(const DiskInfo& source, const UnreadableM
     QStringList lines;
     if (map.isEmpty())
         return lines;
-    DiskHandle disk = RawDisk::openDisk(source.diskNumber, false);
-    StorageAlignment alignment;
-    if (!disk || !RawDisk::queryAlignment(disk.get(), alignment))
+    ReadOnlyDisk disk;
+    if (!disk.open(source.diskNumber))
         return lines;
-    const uint64_t sector = alignment.logicalSector;
-    const uint32_t io = std::max(alignment.logicalSector, alignment.physicalSector);
+    const uint64_t sector = disk.sectorSize();
     for (const PartitionInfo& p : source.partitions) {
         // Partition records count 512-byte units whatever the disk's sector size.
         const uint64_t start = p.startSector * 512, end = start + p.size;
         const auto readVolume = [&](uint64_t offset, uint64_t length, void* buffer) {
-            return offset + length <= p.size && RawDisk::readRange(disk.get(), start + offset, length, buffer, io);
+            return offset + length <= p.size && disk.read(start + offset, length, buffer);
         };
         std::vector<uint8_t> boot(NtfsBootSector::Size);
         NtfsBootSector ntfs;

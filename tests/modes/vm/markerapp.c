@@ -1,6 +1,6 @@
 /* A UEFI application for the boot tests: prints a marker on the firmware console (which OVMF
-   mirrors to the serial port) and powers the machine off. Table offsets are those of the UEFI
-   specification's EFI_SYSTEM_TABLE, EFI_RUNTIME_SERVICES and text output protocol (x64). */
+   mirrors to the serial port) and powers the machine off. The offsets are those of the x64
+   EFI_SYSTEM_TABLE, EFI_RUNTIME_SERVICES and text output protocol. */
 typedef unsigned long long u64;
 typedef unsigned short char16;
 typedef u64 (*OutputString)(void* self, const char16* text);
