@@ -140,6 +140,7 @@ void CloneRun::onFinished(bool success, const QString& message)
                               {QStringLiteral("verifiedBytes"), qint64(m_last.verifiedBytes)},
                               {QStringLiteral("unreadableSectors"), qint64(m_last.unreadableSectors)},
                               {QStringLiteral("unreadableMap"), m_last.unreadableMapPath},
+                              {QStringLiteral("warnings"), QJsonArray::fromStringList(m_last.warnings)},
                               {QStringLiteral("targetCheckPassed"), m_last.targetCheckPassed},
                               {QStringLiteral("targetCheck"), QJsonArray::fromStringList(m_last.targetCheck)},
                               {QStringLiteral("log"), logPath}});

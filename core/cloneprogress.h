@@ -30,6 +30,8 @@ public:
     QString unreadableMapPath;
     // The offline check of the finished copy: "severity: text" lines, empty when it did not run.
     QStringList targetCheck;
+    // What made a finished copy less than asked for; a run with any ends "with warnings".
+    QStringList warnings;
     bool targetCheckPassed = false;
 
     void reset();

@@ -35,6 +35,12 @@ bool CloneMode::fail(const QString& message)
     return false;
 }
 
+void CloneMode::addWarning(const QString& message)
+{
+    m_warnings.append(message);
+    Logger::instance().warning(message);
+}
+
 bool CloneMode::copyExtents(const std::vector<CopyExtent>& extents, uint64_t bytes, const QString& what)
 {
     const uint64_t base = m_bytesCopied;

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <vector>
 #include <cstdint>
@@ -56,6 +57,9 @@ public:
     void cancel();
     bool isCancelled() const { return m_cancelled.load(); }
     QString lastError() const { return m_lastError; }
+    // Things that made the copy less than asked for (a full copy instead of a smart one, a data
+    // partition not made): the run still finishes, but never as a plain success.
+    QStringList warnings() const { return m_warnings; }
 
 signals:
     void phaseChanged(const QString& phase);
@@ -68,6 +72,8 @@ protected:
     bool requireDiskIO();
     // Stores `message` as lastError, logs it at error level and returns false.
     bool fail(const QString& message);
+    // Logs `message` as a warning and keeps it for the result.
+    void addWarning(const QString& message);
     // Moves `extents` (`bytes` in all) through the DiskIO's one copy routine and relays its progress
     // on top of bytesCopied. False on a failure (lastError names `what`) or a cancellation.
     bool copyExtents(const std::vector<CopyExtent>& extents, uint64_t bytes, const QString& what);
@@ -81,6 +87,7 @@ protected:
     CopyMethod m_copyMethod = CopyMethod::Pipeline;
     std::atomic<bool> m_cancelled{false};
     QString m_lastError;
+    QStringList m_warnings;
     uint64_t m_totalBytes = 0;
     uint64_t m_bytesCopied = 0;
     DiskIO* m_diskIO = nullptr;

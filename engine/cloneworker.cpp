@@ -54,6 +54,7 @@ void CloneWorker::doClone()
     bool result = false;
     if (strategy) {
         result = runPhases(strategy);
+        m_progress.warnings = strategy->warnings();
         setStrategy(nullptr);
         delete strategy;
     } else {
@@ -78,6 +79,11 @@ void CloneWorker::doClone()
         // Done, but never a plain success: the copy holds zeros where the source could not be read.
         m_progress.status = Tessarin::Completed;
         message = tr("Clone completed with unreadable sectors: %1").arg(m_progress.unreadableSectors);
+        log.warning(message);
+        success = true;
+    } else if (result && !m_progress.warnings.isEmpty()) {
+        m_progress.status = Tessarin::Completed;
+        message = tr("Clone completed with warnings: %1").arg(m_progress.warnings.join(QStringLiteral("; ")));
         log.warning(message);
         success = true;
     } else if (result) {

@@ -119,6 +119,7 @@ void CloneProgressPage::reset()
     m_unreadableSectors = 0;
     m_unreadableMapPath.clear();
     m_targetCheck.clear();
+    m_warnings.clear();
     m_targetCheckPassed = false;
     m_circle->setProgressColor(QColor("#2563EB"));
     setProgress(0);
@@ -167,6 +168,7 @@ void CloneProgressPage::showProgress(const CloneProgress& progress)
     m_unreadableSectors = progress.unreadableSectors;
     m_unreadableMapPath = progress.unreadableMapPath;
     m_targetCheck = progress.targetCheck;
+    m_warnings = progress.warnings;
     m_targetCheckPassed = progress.targetCheckPassed;
 }
 
@@ -184,7 +186,7 @@ void CloneProgressPage::showFinished(bool success, const QString& message)
     if (success && m_verifiedBytes > 0)
         m_log->appendLine(tr("Verified %1 of copied data").arg(QLocale().formattedDataSize(qint64(m_verifiedBytes))),
                           QStringLiteral("SUCCESS"));
-    if (success && m_unreadableSectors > 0) {
+    if (success && (m_unreadableSectors > 0 || !m_warnings.isEmpty())) {
         // Finished, but with zeros where the source could not be read: a warning, never a plain success.
         m_title->setText(tr("Clone completed with warnings"));
         m_title->setStyleSheet(QStringLiteral("color: #D97706; font-size: 22px; font-weight: bold;"));

@@ -54,6 +54,7 @@ private:
     uint64_t m_unreadableSectors = 0;
     QString m_unreadableMapPath;
     QStringList m_targetCheck;
+    QStringList m_warnings;
     bool m_targetCheckPassed = false;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_finish = nullptr;
