@@ -135,6 +135,7 @@ void CloneRun::onFinished(bool success, const QString& message)
         printJson(QJsonObject{{QStringLiteral("event"), QStringLiteral("result")},
                               {QStringLiteral("success"), success},
                               {QStringLiteral("exitCode"), int(m_code)},
+                              {QStringLiteral("refused"), m_last.refused},
                               {QStringLiteral("message"), message},
                               {QStringLiteral("copiedBytes"), qint64(m_last.copiedBytes)},
                               {QStringLiteral("verifiedBytes"), qint64(m_last.verifiedBytes)},

@@ -60,6 +60,13 @@ bool DryRunPlan::buildDisk(QString&)
     const DiskInfo& s = m_config.sourceDisk;
     m_sectorSize = s.sectorSize ? s.sectorSize : 512;
     const bool gpt = s.partitionStyle == Tessarin::PartitionStyle::GPT;
+    if (!gpt && s.partitions.isEmpty()) {
+        m_table << QStringLiteral("wipe every signature and the partition table of the target")
+                << QStringLiteral("no recognised partition table: the whole disk is copied sector by sector");
+        addCopy(QStringLiteral("whole disk"), Whole, 0, 0, s.size / m_sectorSize * m_sectorSize);
+        addBootRepair(false);
+        return true;
+    }
     m_table << QStringLiteral("wipe every signature and the partition table of the target")
             << QStringLiteral("copy the source's %1 table unchanged in place").arg(gpt ? QStringLiteral("GPT") : QStringLiteral("MBR"));
     if (gpt)

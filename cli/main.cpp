@@ -147,6 +147,8 @@ QString refusal(const CloneConfig& config)
     strategy->setSmartClone(config.smartClone);
     strategy->setAlign4K(config.align4K);
     strategy->setSectorBySector(config.sectorBySector);
+    if (!ClonePreflight::check(strategy->sourceSide(), strategy->targetSide(), error))
+        return error;
     return strategy->validate(error) ? QString() : error;
 }
 

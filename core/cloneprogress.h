@@ -22,6 +22,8 @@ public:
     uint64_t speed = 0;
     QDateTime startTime;
     QString errorMessage;
+    // The run stopped before its first write: source and target are as they were.
+    bool refused = false;
     // Bytes read back from the target and found equal to the source.
     uint64_t verifiedBytes = 0;
     // Source sectors that could not be read and were written as zeros; never 0 for a plain success.

@@ -1,5 +1,6 @@
 #include "core/disksession.h"
 
+#include "core/clonepreflight.h"
 #include "core/commandrunner.h"
 #include "core/logger.h"
 
@@ -41,17 +42,12 @@ int DiskSession::diskNumberOfPath(const QString& path)
 
 bool DiskSession::refuseSameDevice(const QString& sourcePath, const QString& targetPath, QString& error) const
 {
-    Platform& platform = Platform::current();
-    bool same = QString::compare(sourcePath, targetPath, Qt::CaseInsensitive) == 0
-        || platform.sameDevice(native(sourcePath), native(targetPath));
+    ClonePreflight::Side a, b;
+    a.path = sourcePath;
+    b.path = targetPath;
     // A disk and a volume on it, or an image file and the disk holding it, share their sectors
     // under different names.
-    if (!same) {
-        const std::vector<int> a = platform.disksOfPath(native(sourcePath));
-        const std::vector<int> b = platform.disksOfPath(native(targetPath));
-        for (int n : a)
-            same = same || std::find(b.begin(), b.end(), n) != b.end();
-    }
+    const bool same = ClonePreflight::sharesStorage(a, b);
     if (!same)
         return false;
     Logger::instance().error(

@@ -15,6 +15,10 @@ void CloneMode::setConfig(const CloneConfig& config)
     m_align4K = config.align4K;
 }
 
+ClonePreflight::Side CloneMode::sourceSide() const { return ClonePreflight::wholeDisk(m_sourceDisk.diskNumber); }
+
+ClonePreflight::Side CloneMode::targetSide() const { return ClonePreflight::wholeDisk(m_targetDisk.diskNumber); }
+
 void CloneMode::setResizeMode(Tessarin::ResizeMode) {}
 
 void CloneMode::setDataPartitionLabel(const QString&) {}

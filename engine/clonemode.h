@@ -1,5 +1,6 @@
 #pragma once
 #include "core/cloneconfig.h"
+#include "core/clonepreflight.h"
 #include "core/copypipeline.h"
 #include "core/diskinfo.h"
 
@@ -30,6 +31,12 @@ public:
     virtual bool execute() = 0;
     virtual bool repairBoot() = 0;
     virtual void setConfig(const CloneConfig& config);
+
+    // What the run reads and what it may write, for the checks made before its first write.
+    virtual ClonePreflight::Side sourceSide() const;
+    virtual ClonePreflight::Side targetSide() const;
+    // False until the strategy starts changing the target: a failure before that is a refusal.
+    bool targetTouched() const { return m_targetTouched; }
 
     // Only the system clone uses these; the worker calls them before setConfig.
     virtual void setResizeMode(Tessarin::ResizeMode mode);
@@ -72,6 +79,8 @@ protected:
     bool requireDiskIO();
     // Stores `message` as lastError, logs it at error level and returns false.
     bool fail(const QString& message);
+    // Called right before the first write to the target (the clean).
+    void beginTargetWrites() { m_targetTouched = true; }
     // Logs `message` as a warning and keeps it for the result.
     void addWarning(const QString& message);
     // Moves `extents` (`bytes` in all) through the DiskIO's one copy routine and relays its progress
@@ -88,6 +97,7 @@ protected:
     std::atomic<bool> m_cancelled{false};
     QString m_lastError;
     QStringList m_warnings;
+    bool m_targetTouched = false;
     uint64_t m_totalBytes = 0;
     uint64_t m_bytesCopied = 0;
     DiskIO* m_diskIO = nullptr;

@@ -98,6 +98,7 @@ void CloneWorker::doClone()
     }
     // The user interface re-enumerates on finished, so no handle may stay open past this point.
     m_diskIO->close();
+    m_preflight.release();
     DiskIdentity::forgetAll();
     emitProgress();
     emit finished(success, message);
@@ -210,6 +211,13 @@ bool CloneWorker::runPhases(CloneMode* strategy)
     QString validateError;
     if (!strategy->validate(validateError)) {
         m_progress.errorMessage = validateError;
+        m_progress.refused = true;
+        return false;
+    }
+    // Everything that needs no write is refused here, before any strategy cleans or writes the target.
+    if (!m_preflight.begin(strategy->sourceSide(), strategy->targetSide(), validateError)) {
+        m_progress.errorMessage = validateError;
+        m_progress.refused = true;
         return false;
     }
     // Strategies test the flag too; stopping here keeps a cancelled run from starting its next phase.
@@ -217,6 +225,7 @@ bool CloneWorker::runPhases(CloneMode* strategy)
         return false;
     if (!strategy->prepare()) {
         m_progress.errorMessage = strategy->lastError();
+        m_progress.refused = !strategy->targetTouched();
         return false;
     }
     if (m_cancelled.load())

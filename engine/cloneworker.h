@@ -1,4 +1,5 @@
 #pragma once
+#include "core/clonepreflight.h"
 #include "core/cloneconfig.h"
 #include "core/cloneprogress.h"
 
@@ -51,4 +52,6 @@ private:
     std::atomic<bool> m_cancelled{false};
     QMutex m_mutex;
     CloneMode* m_strategy = nullptr;  // guarded by m_mutex
+    // Source and target claimed for the run, from the checks before the first write to the end.
+    ClonePreflight m_preflight;
 };

@@ -9,6 +9,7 @@
 #include "boot/offlineregistry.h"
 #include "core/diskio.h"
 #include "core/logger.h"
+#include "modes/sourcetable.h"
 #include "modes/usedspace.h"
 #include "ondisk/mbrcodec.h"
 #include "partition/diskaccess.h"
@@ -105,7 +106,7 @@ bool DiskCloneMode::prepare()
         return false;
     // Everything that can refuse the clone runs before the clean, so a refusal leaves the target as it was.
     if (!m_diskIO->openSourceDisk(m_sourceDisk.diskNumber))
-        return fail(tr("Failed to open source disk"));
+        return fail(tr("Failed to open source disk: %1").arg(m_diskIO->lastError()));
     m_sectorSize = m_diskIO->sourceLogicalSector();
     if (m_sectorSize != m_targetDisk.sectorSize)
         return fail(sectorSizeMismatch(m_sectorSize, m_targetDisk.sectorSize));
@@ -113,10 +114,11 @@ bool DiskCloneMode::prepare()
         return false;
 
     emit phaseChanged(tr("Cleaning target disk..."));
+    beginTargetWrites();
     if (!cleanTarget())
         return false;
     if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
-        return fail(tr("Failed to open target disk"));
+        return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));
     if (m_diskIO->targetLogicalSector() != m_sectorSize)
         return fail(sectorSizeMismatch(m_sectorSize, m_diskIO->targetLogicalSector()));
     // The records are from enumeration; the device itself has the last word.
@@ -138,37 +140,30 @@ bool DiskCloneMode::prepare()
 
 bool DiskCloneMode::checkSourceTable()
 {
-    m_tableBytes = CopyPlan::TableRegionBytes;
-    GptDisk gpt;
+    SourceTable table;
     const GptDisk::ReadFn read = [this](uint64_t offset, uint64_t length, uint8_t* out) {
         return m_diskIO->readSourceBytes(offset, length, out);
     };
-    // Sector 0 decides the style: a stale backup GPT behind an MBR table does not make a GPT disk.
-    std::vector<uint8_t> mbr(m_sectorSize);
-    if (!m_diskIO->readSourceBytes(0, m_sectorSize, mbr.data()))
-        return fail(tableDamaged(m_diskIO->lastError()));
-    m_sourceGpt = m_sourceDisk.partitionStyle == Tessarin::PartitionStyle::GPT;
-    for (int i = 0; i < MbrCodec::EntryCount && !m_sourceGpt; ++i) {
-        MbrCodec::Entry e;
-        m_sourceGpt = MbrCodec::hasBootSignature(mbr) && MbrCodec::entry(mbr, i, e) && e.type == MbrCodec::ProtectiveType;
-    }
-    if (!m_sourceGpt)
-        return true;
-    const bool loaded = gpt.load(read, m_sectorSize, m_sourceDisk.size / m_sectorSize);
-    if (!loaded)
-        return fail(tableDamaged(QString::fromStdString(gpt.lastError())));
-    for (const std::string& note : gpt.notes())
-        log().warning(QString::fromStdString(note));
-    // The primary travels with the first mebibyte; a copy of a broken one would be a broken clone.
-    if (!gpt.primarySound())
-        return fail(tableDamaged(QStringLiteral("only the backup GPT is sound; repair the primary before cloning")));
-    m_tableBytes = std::max(m_tableBytes, gpt.header().firstUsableLba * m_sectorSize);
+    const bool ok = table.load(read, m_sourceDisk, m_sectorSize);
+    for (const QString& note : table.notes())
+        log().warning(note);
+    if (!ok)
+        return fail(tableDamaged(table.error()));
+    m_sourceTable = table.kind();
+    m_sourceGpt = m_sourceTable == SourceTable::Kind::Gpt;
+    m_tableBytes = table.tableBytes();
     return true;
 }
 
 bool DiskCloneMode::planCopy()
 {
     m_steps.clear();
+    if (m_sourceTable == SourceTable::Kind::None) {
+        CopyPlan whole(m_sectorSize);
+        whole.addInPlace(0, m_sourceDisk.size / m_sectorSize * m_sectorSize);
+        m_steps.append({-1, tr("whole disk"), whole.extents(), whole.totalBytes()});
+        return true;
+    }
     CopyPlan table(m_sectorSize);
     table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
     if (!m_sourceGpt)
@@ -179,8 +174,6 @@ bool DiskCloneMode::planCopy()
         const PartitionInfo& p = m_sourceDisk.partitions[i];
         if (p.size == 0)
             continue;
-        if ((p.startSector * 512 + p.size) > m_sourceDisk.size)
-            return fail(tableDamaged(QStringLiteral("partition %1 ends beyond the disk").arg(p.displayName())));
         CopyPlan plan(m_sectorSize);
         if (!planPartition(p, plan))
             return false;
@@ -265,7 +258,9 @@ bool DiskCloneMode::execute()
     for (const Step& step : m_steps) {
         if (isCancelled())
             return false;
-        if (step.partitionIndex < 0) {
+        if (m_sourceTable == SourceTable::Kind::None) {
+            emit phaseChanged(tr("Copying the whole disk sector by sector..."));
+        } else if (step.partitionIndex < 0) {
             emit phaseChanged(tr("Copying partition table..."));
         } else {
             emit phaseChanged(tr("Copying partition %1 of %2: %3").arg(step.partitionIndex + 1).arg(count).arg(step.name));
@@ -273,27 +268,34 @@ bool DiskCloneMode::execute()
         }
         if (!copyExtents(step.extents, step.bytes, step.name))
             return false;
+        // The copy takes its own identity before any data arrives, so a run that stops halfway
+        // never leaves a second disk carrying the source's.
+        if (step.partitionIndex < 0 && m_sourceTable != SourceTable::Kind::None && (isCancelled() || !newIdentity()))
+            return false;
     }
     if (isCancelled())
         return false;
-
-    if (m_sourceGpt) {
-        emit phaseChanged(tr("Regenerating disk identifiers..."));
-        if (!finishGpt())
-            return false;
-        if (m_resizer->regenerateGptGuids(*m_diskIO, m_sectorSize))
-            log().info(QStringLiteral("GPT GUIDs regenerated successfully"));
-        else
-            log().warning(QStringLiteral("Failed to regenerate GUIDs, disk may appear offline"));
-    } else {
-        emit phaseChanged(tr("Updating disk signature..."));
-        if (!m_resizer->regenerateMbrSignature(*m_diskIO, m_sectorSize))
-            log().warning(QStringLiteral("Failed to regenerate MBR signature"));
-    }
     if (!m_diskIO->flushTarget())
         return fail(tr("Failed to copy %1: %2").arg(m_targetDisk.displayName(), DiskIO::lastErrorText()));
     log().info(QStringLiteral("Disk clone execute completed"));
     return !isCancelled();
+}
+
+bool DiskCloneMode::newIdentity()
+{
+    if (m_sourceGpt) {
+        emit phaseChanged(tr("Regenerating disk identifiers..."));
+        if (!finishGpt())
+            return false;
+        if (!m_resizer->regenerateGptGuids(*m_diskIO, m_sectorSize))
+            return fail(tr("Failed to give the copy new GPT GUIDs: %1").arg(m_resizer->lastError()));
+        log().info(QStringLiteral("GPT GUIDs regenerated successfully"));
+    } else {
+        emit phaseChanged(tr("Updating disk signature..."));
+        if (!m_resizer->regenerateMbrSignature(*m_diskIO, m_sectorSize))
+            return fail(tr("Failed to give the copy a new MBR disk signature: %1").arg(m_resizer->lastError()));
+    }
+    return m_diskIO->flushTarget() || fail(tr("Failed to copy %1: %2").arg(m_targetDisk.displayName(), DiskIO::lastErrorText()));
 }
 
 bool DiskCloneMode::finishGpt()

@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/clonemode.h"
 #include "modes/copyplan.h"
+#include "modes/sourcetable.h"
 
 #include <QList>
 #include <QString>
@@ -48,6 +49,7 @@ private:
     bool planCopy();
     bool planPartition(const PartitionInfo& partition, CopyPlan& plan);
     bool cleanTarget();
+    bool newIdentity();
     bool finishGpt();
     // Boot repair on a host without the Windows boot tools.
     bool repairBootOffline();
@@ -60,5 +62,6 @@ private:
     QList<Step> m_steps;
     uint32_t m_sectorSize = 512;
     bool m_sourceGpt = false;
+    SourceTable::Kind m_sourceTable = SourceTable::Kind::None;
     uint64_t m_tableBytes = CopyPlan::TableRegionBytes;  // boot record and table, at least the first MiB
 };

@@ -73,6 +73,21 @@ bool PartitionCloneMode::validate(QString& error)
     return false;
 }
 
+// The whole source disk: no other part of it may be written either.
+ClonePreflight::Side PartitionCloneMode::sourceSide() const
+{
+    return ClonePreflight::wholeDisk(m_sourcePartition.diskNumber);
+}
+
+// Into free space the whole target disk is cleaned; into a partition only that partition is written.
+ClonePreflight::Side PartitionCloneMode::targetSide() const
+{
+    ClonePreflight::Side side = ClonePreflight::wholeDisk(m_targetDisk.diskNumber);
+    if (intoExisting())
+        side.range = {m_targetPartition.startSector * 512, m_targetPartition.size};
+    return side;
+}
+
 QString PartitionCloneMode::targetMountPoint() const
 {
     if (!m_targetPartition.driveLetter.isEmpty())
@@ -223,6 +238,7 @@ bool PartitionCloneMode::prepareFreeSpace()
         return false;
 
     emit phaseChanged(tr("Cleaning target disk..."));
+    beginTargetWrites();
     log().info(QStringLiteral("Cleaning target disk before partition clone..."));
     PartitioningTool& tool = PartitioningTool::current();
     const auto style = m_table == Table::Mbr ? PartitioningTool::TableStyle::Mbr : PartitioningTool::TableStyle::Gpt;
@@ -283,6 +299,7 @@ bool PartitionCloneMode::execute()
         return fail(tr("Disks are not open (prepare first)"));
     if (isCancelled())
         return false;
+    beginTargetWrites();
     emit phaseChanged(tr("Copying partition: %1").arg(name));
     emit partitionChanged(0, 1, name);
     if (!copyExtents(m_extents, m_totalBytes, m_sourcePartition.displayName()) || isCancelled())

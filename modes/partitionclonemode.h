@@ -29,6 +29,9 @@ public:
     uint64_t targetOffset() const { return m_targetOffset; }
     uint64_t copySize() const { return m_copySize; }
 
+    ClonePreflight::Side sourceSide() const override;
+    ClonePreflight::Side targetSide() const override;
+
 private:
     enum class Table { Gpt, Mbr };
 

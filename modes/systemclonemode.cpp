@@ -136,7 +136,7 @@ bool SystemCloneMode::prepare()
         return fail(tr("No system partitions found on source disk"));
     // Everything that can refuse the clone runs before the clean, so a refusal leaves the target as it was.
     if (!m_diskIO->openSourceDisk(m_sourceDisk.diskNumber))
-        return fail(tr("Failed to open source disk"));
+        return fail(tr("Failed to open source disk: %1").arg(m_diskIO->lastError()));
     m_sectorSize = m_diskIO->sourceLogicalSector() ? m_diskIO->sourceLogicalSector() : 512;
     const QString sizeMismatch = tr("Source and target disks have different logical sector sizes (%1 and %2 bytes); "
                                     "a system clone needs the same sector size on both");
@@ -147,6 +147,7 @@ bool SystemCloneMode::prepare()
         return false;
 
     emit phaseChanged(tr("Cleaning target disk..."));
+    beginTargetWrites();
     log().info(QStringLiteral("Cleaning target disk before clone..."));
     PartitioningTool& tool = PartitioningTool::current();
     const bool legacy = m_config.targetBootMode == Tessarin::TargetBootMode::Legacy;
@@ -154,7 +155,7 @@ bool SystemCloneMode::prepare()
                     PartitioningTool::ScriptStep::systemClone()))
         return fail(tr("Failed to clean target disk: %1").arg(tool.lastError()));
     if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
-        return fail(tr("Failed to open target disk"));
+        return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));
     if (m_diskIO->targetLogicalSector() != m_sectorSize)
         return fail(sizeMismatch.arg(m_sectorSize).arg(m_diskIO->targetLogicalSector()));
     const uint64_t reported = DiskAccess::targetSectors(*m_diskIO, m_sectorSize) * m_sectorSize;
@@ -196,6 +197,7 @@ bool SystemCloneMode::checkSourceTable()
     m_targetUsableBytes = m_targetDisk.size > backup ? m_targetDisk.size - backup : 0;
     // The table step carries the whole primary entry array, wherever it ends.
     m_tableBytes = std::max(m_tableBytes, gpt.header().partitionEntryLba * m_sectorSize + arrayBytes);
+    m_sourceUsableEnd = (gpt.header().lastUsableLba + 1) * m_sectorSize;
     return true;
 }
 
@@ -211,9 +213,17 @@ bool SystemCloneMode::planCopy()
             return fail(tr("Target disk is smaller than source disk for sector-by-sector clone"));
         log().info(QStringLiteral("Sector-by-sector system clone enabled: copying the whole source disk; resize options "
                                   "will be ignored"));
-        CopyPlan whole(m_sectorSize);
-        whole.addInPlace(0, length);
-        m_steps.append({tr("whole disk"), whole.extents(), whole.totalBytes()});
+        // The table goes last, so the copy is known by its own identity from the moment it has a table;
+        // the source's backup GPT is not copied, the table step writes the copy's own.
+        const uint64_t tableEnd = std::min(m_tableBytes, length);
+        const uint64_t dataEnd = m_sourceGpt ? std::min(length, m_sourceUsableEnd) : length;
+        CopyPlan rest(m_sectorSize);
+        if (dataEnd > tableEnd)
+            rest.addInPlace(tableEnd, dataEnd - tableEnd);
+        m_steps.append({tr("whole disk"), rest.extents(), rest.totalBytes()});
+        CopyPlan table(m_sectorSize);
+        table.addInPlace(0, tableEnd);
+        m_steps.append({tr("partition table"), table.extents(), table.totalBytes(), true});
         return true;
     }
     QString error;
@@ -221,7 +231,7 @@ bool SystemCloneMode::planCopy()
         return fail(error);
     CopyPlan table(m_sectorSize);
     table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
-    m_steps.append({tr("partition table"), table.extents(), table.totalBytes()});
+    m_steps.append({tr("partition table"), table.extents(), table.totalBytes(), true});
     for (int i = 0; i < m_systemPartitions.size(); ++i) {
         const PartitionInfo& p = m_systemPartitions[i];
         if (p.startSector * 512 + p.size > m_sourceDisk.size)
@@ -283,27 +293,38 @@ bool SystemCloneMode::execute()
     for (int i = 0; i < m_steps.size(); ++i) {
         if (isCancelled())
             return false;
-        if (m_sectorBySector) {
-            emit phaseChanged(tr("Copying whole disk sector-by-sector..."));
-        } else if (i == 0) {
+        if (m_steps[i].table) {
             emit phaseChanged(tr("Copying partition table..."));
+        } else if (m_sectorBySector) {
+            emit phaseChanged(tr("Copying whole disk sector-by-sector..."));
         } else {
             emit phaseChanged(tr("Copying partition %1 of %2: %3").arg(i).arg(count).arg(m_steps[i].name));
             emit partitionChanged(i - 1, count, m_steps[i].name);
         }
         if (!copyExtents(m_steps[i].extents, m_steps[i].bytes, m_steps[i].name))
             return false;
+        // The copy takes its own identity before any data arrives, so a run that stops halfway
+        // never leaves a second disk carrying the source's.
+        if (m_steps[i].table && (isCancelled() || !finishTables() || !newIdentity()))
+            return false;
     }
     if (isCancelled())
         return false;
-    if (!finishTables())
+    if (!m_sectorBySector && !fixMovedBootSectors())
         return false;
     if (!m_sectorBySector)
         useRemainingSpace();
     if (isCancelled())
         return false;
 
-    SystemCloneTarget target(*m_diskIO, m_targetDisk.diskNumber, m_sectorSize);
+    if (!m_diskIO->flushTarget())
+        return fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
+    log().info(QStringLiteral("System clone execute completed"));
+    return !isCancelled();
+}
+
+bool SystemCloneMode::newIdentity()
+{
     if (m_sourceGpt) {
         emit phaseChanged(tr("Regenerating disk identifiers..."));
         if (!m_resizer->regenerateGptGuids(*m_diskIO, m_sectorSize))
@@ -314,10 +335,7 @@ bool SystemCloneMode::execute()
         if (!m_resizer->regenerateMbrSignature(*m_diskIO, m_sectorSize))
             return fail(tr("Failed to regenerate MBR disk signature"));
     }
-    if (!m_diskIO->flushTarget())
-        return fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
-    log().info(QStringLiteral("System clone execute completed"));
-    return !isCancelled();
+    return m_diskIO->flushTarget() || fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
 }
 
 bool SystemCloneMode::finishTables()
@@ -347,6 +365,12 @@ bool SystemCloneMode::finishTables()
         return true;
     if (m_sourceGpt ? !target.finishGpt(keep, moves) : !target.finishMbr(keep, moves))
         return fail(tr("Failed to update the target's partition table: %1").arg(target.lastError()));
+    return m_diskIO->flushTarget() || fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
+}
+
+bool SystemCloneMode::fixMovedBootSectors()
+{
+    SystemCloneTarget target(*m_diskIO, m_targetDisk.diskNumber, m_sectorSize);
     for (int i = 0; i < m_systemPartitions.size(); ++i) {
         PartitionInfo& p = m_systemPartitions[i];
         const SystemCloneLayout::Placement& at = m_placements[size_t(i)];

@@ -46,12 +46,15 @@ private:
         QString name;
         std::vector<CopyExtent> extents;
         uint64_t bytes = 0;
+        bool table = false;  // the copy's table: its new identity follows at once
     };
 
     bool checkSourceTable();
     bool planCopy();
     bool planPartition(const PartitionInfo& partition, uint64_t targetOffset, CopyPlan& plan);
     bool finishTables();
+    bool newIdentity();
+    bool fixMovedBootSectors();
     void useRemainingSpace();
     bool createDataPartition();
     bool expandSystem();
@@ -72,4 +75,5 @@ private:
     bool m_sourceGpt = false;
     uint64_t m_targetUsableBytes = 0;
     uint64_t m_tableBytes = CopyPlan::TableRegionBytes;
+    uint64_t m_sourceUsableEnd = UINT64_MAX;  // GPT: where the source's backup area begins
 };

@@ -85,6 +85,26 @@ std::vector<int> Platform::disksOfPath(const std::string& path)
     return disks;
 }
 
+bool Platform::sharesStorage(const std::string& pathA, const ByteRange&, const std::string& pathB, const ByteRange&)
+{
+    if (sameDevice(pathA, pathB))
+        return true;
+    const std::vector<int> a = disksOfPath(pathA);
+    const std::vector<int> b = disksOfPath(pathB);
+    for (int n : a) {
+        if (std::find(b.begin(), b.end(), n) != b.end())
+            return true;
+    }
+    return false;
+}
+
+std::string Platform::busyReason(const std::string&, const ByteRange&) { return {}; }
+
+std::unique_ptr<StorageClaim> Platform::claimStorage(const std::string&, const ByteRange&, bool)
+{
+    return std::make_unique<StorageClaim>();
+}
+
 std::vector<int> Platform::diskNumbers()
 {
     std::vector<int> numbers;

@@ -2,6 +2,7 @@
 #include "platform/asyncio.h"
 #include "platform/devicehandle.h"
 #include "platform/registryhive.h"
+#include "platform/storageclaim.h"
 
 #include <memory>
 
@@ -35,6 +36,18 @@ public:
     virtual std::string diskRealPath(int diskNumber) = 0;
     // True when both paths reach the same device (same file or block device), whatever their names.
     virtual bool sameDevice(const std::string& pathA, const std::string& pathB) = 0;
+    // True when the two ranges share storage under any names: the same disk, a loop device and its
+    // backing file, a partition and its disk, an image file and the disk holding it. The default
+    // compares the devices and the disks of the paths, whatever the ranges.
+    virtual bool sharesStorage(const std::string& pathA, const ByteRange& rangeA, const std::string& pathB,
+                               const ByteRange& rangeB);
+    // Why the range cannot be written now (mounted or held, also under another name); empty when it
+    // can. The default knows nothing beyond what opening and locking the volumes tells.
+    virtual std::string busyReason(const std::string& path, const ByteRange& range);
+    // Holds the range for this run so that no other run writes it (exclusive) or writes it while
+    // this one reads it (shared); released with the claim. Null with lastError when another run
+    // holds it. The default claims nothing and always succeeds.
+    virtual std::unique_ptr<StorageClaim> claimStorage(const std::string& path, const ByteRange& range, bool exclusive);
     // Numbers of the disks a path occupies: a drive its own number, a volume the disks of its
     // extents, a file the disks of the volume that holds it; empty when the platform cannot tell.
     // The default knows drive paths and volume names.

@@ -53,6 +53,12 @@ struct PlatformDriveLayout {
     std::string gptDiskGuid;
 };
 
+// Bytes [offset, offset + length) of a device; length 0 reaches to its end.
+struct ByteRange {
+    uint64_t offset = 0;
+    uint64_t length = 0;
+};
+
 struct PlatformExtent {
     uint32_t diskNumber = 0;
     int64_t startingOffset = 0;

@@ -135,6 +135,59 @@ bool PosixPlatform::sameDevice(const std::string& pathA, const std::string& path
     return PosixDeviceOpener::sameDevice(a, b);
 }
 
+std::vector<StorageMap::Region> PosixPlatform::regionsOf(const std::string& path, const ByteRange& range, bool& ok)
+{
+    PosixDeviceOpener::Target target;
+    ok = resolveDevice(path, target);
+    if (!ok)
+        return {};
+    uint64_t length = range.length;
+    if (target.windowLength)
+        length = length ? std::min(length, target.windowLength - std::min(range.offset, target.windowLength))
+                        : target.windowLength - std::min(range.offset, target.windowLength);
+    return StorageMap::resolve(target.nativePath, target.windowStart + range.offset, length);
+}
+
+bool PosixPlatform::sharesStorage(const std::string& pathA, const ByteRange& rangeA, const std::string& pathB,
+                                  const ByteRange& rangeB)
+{
+    bool okA = false, okB = false;
+    const std::vector<StorageMap::Region> a = regionsOf(pathA, rangeA, okA);
+    const std::vector<StorageMap::Region> b = regionsOf(pathB, rangeB, okB);
+    return StorageMap::overlap(a, b);
+}
+
+std::string PosixPlatform::busyReason(const std::string& path, const ByteRange& range)
+{
+    bool ok = false;
+    const std::vector<StorageMap::Region> regions = regionsOf(path, range, ok);
+    return ok ? StorageMap::busyReason(regions) : std::string();
+}
+
+namespace {
+class PosixStorageClaim : public StorageClaim {
+public:
+    explicit PosixStorageClaim(std::unique_ptr<StorageMap::Claim> held) : m_held(std::move(held)) {}
+private:
+    std::unique_ptr<StorageMap::Claim> m_held;
+};
+}
+
+std::unique_ptr<StorageClaim> PosixPlatform::claimStorage(const std::string& path, const ByteRange& range, bool exclusive)
+{
+    bool ok = false;
+    const std::vector<StorageMap::Region> regions = regionsOf(path, range, ok);
+    if (!ok)
+        return nullptr;
+    std::string error;
+    std::unique_ptr<StorageMap::Claim> held = StorageMap::claim(regions, exclusive, error);
+    if (!held) {
+        PosixError::set(PlatformError::Busy, error);
+        return nullptr;
+    }
+    return std::make_unique<PosixStorageClaim>(std::move(held));
+}
+
 std::vector<std::string> PosixPlatform::enumerateVolumes() { return m_volumes.enumerate(); }
 
 std::vector<std::string> PosixPlatform::volumeMountPaths(const std::string& volumeName)

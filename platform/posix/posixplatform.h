@@ -4,6 +4,7 @@
 #include "platform/posix/posixdeviceopener.h"
 #include "platform/posix/posixfiles.h"
 #include "platform/posix/posixvolumes.h"
+#include "platform/posix/storagemap.h"
 
 #include <optional>
 
@@ -34,6 +35,11 @@ public:
     std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access, DeviceFlags flags) override;
     std::string diskRealPath(int diskNumber) override;
     bool sameDevice(const std::string& pathA, const std::string& pathB) override;
+    bool sharesStorage(const std::string& pathA, const ByteRange& rangeA, const std::string& pathB,
+                       const ByteRange& rangeB) override;
+    std::string busyReason(const std::string& path, const ByteRange& range) override;
+    // Open file description locks on the image files behind the range (also behind a loop device).
+    std::unique_ptr<StorageClaim> claimStorage(const std::string& path, const ByteRange& range, bool exclusive) override;
     // io_uring where the kernel offers it, worker threads otherwise.
     std::unique_ptr<AsyncIo> createAsyncIo(unsigned depth) override;
 
@@ -65,6 +71,8 @@ public:
     uint32_t registryEnumSubKeys(const std::string& subKey, std::vector<std::string>& names) override;
 
 private:
+    // The storage behind a range of a device name; `ok` false when the name leads nowhere.
+    std::vector<StorageMap::Region> regionsOf(const std::string& path, const ByteRange& range, bool& ok);
     bool resolveDevice(const std::string& path, PosixDeviceOpener::Target& out);
 
     Settings m_settings;

@@ -1,0 +1,154 @@
+#include "core/clonepreflight.h"
+
+#include "core/diskidentity.h"
+#include "core/logger.h"
+#include "core/rawdisk.h"
+#include "platform/platform.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace {
+std::string native(const QString& path) { return path.toStdString(); }
+
+QString tr(const char* text) { return QCoreApplication::translate("ClonePreflight", text); }
+
+bool meets(const ByteRange& range, int64_t start, int64_t length)
+{
+    if (start < 0 || length <= 0)
+        return true;
+    const uint64_t end = range.length ? range.offset + range.length : UINT64_MAX;
+    return uint64_t(start) < end && range.offset < uint64_t(start) + uint64_t(length);
+}
+
+// "disk 1 (/dev/sdb)": the number the user chose and the real place behind it.
+QString shown(const ClonePreflight::Side& side)
+{
+    if (side.diskNumber < 0)
+        return side.path;
+    const QString real = QString::fromStdString(Platform::current().diskRealPath(side.diskNumber));
+    return real.isEmpty() ? tr("disk %1").arg(side.diskNumber) : tr("disk %1 (%2)").arg(side.diskNumber).arg(real);
+}
+
+QString volumeLabel(const QString& volume)
+{
+    const QStringList paths = RawDisk::getVolumeMountPaths(volume);
+    return paths.isEmpty() ? volume : QStringLiteral("%1 (%2)").arg(paths.join(QStringLiteral(", ")), volume);
+}
+}
+
+ClonePreflight::~ClonePreflight() { release(); }
+
+ClonePreflight::Side ClonePreflight::wholeDisk(int diskNumber)
+{
+    Side side;
+    if (diskNumber >= 0)
+        side.path = RawDisk::physicalDrivePath(diskNumber);
+    side.diskNumber = diskNumber;
+    return side;
+}
+
+QString ClonePreflight::refusedText(const QString& reason) { return tr("%1; nothing was written").arg(reason); }
+
+bool ClonePreflight::sharesStorage(const Side& a, const Side& b)
+{
+    // A side that names nothing cannot be told apart from the other: refused as the same.
+    if (a.path.isEmpty() || b.path.isEmpty())
+        return true;
+    return QString::compare(a.path, b.path, Qt::CaseInsensitive) == 0
+        || Platform::current().sharesStorage(native(a.path), a.range, native(b.path), b.range);
+}
+
+// A volume on the target that will not lock is in use by someone; the lock is given back at once
+// and nothing is dismounted, so nobody loses open files to a clone that may still be refused.
+QString ClonePreflight::busyVolume(const Side& target)
+{
+    if (target.diskNumber < 0)
+        return {};
+    for (const QString& volume : RawDisk::enumerateVolumes()) {
+        bool onTarget = false;
+        for (const DiskExtent& e : RawDisk::getVolumeDiskExtents(volume))
+            onTarget = onTarget || (int(e.diskNumber) == target.diskNumber && meets(target.range, e.startingOffset, e.extentLength));
+        if (!onTarget)
+            continue;
+        QString path = volume;
+        if (path.endsWith(QLatin1Char('\\')))
+            path.chop(1);
+        DiskHandle h = Platform::current().openDevice(native(path), DeviceAccess::ReadWrite, DeviceFlags::None);
+        if (!h || !h->lockVolume())
+            return QStringLiteral("the volume %1 is in use (%2)").arg(volumeLabel(volume), RawDisk::lastErrorText());
+        h->unlockVolume();
+    }
+    return {};
+}
+
+bool ClonePreflight::check(const Side& source, const Side& target, QString& error)
+{
+    Logger& log = Logger::instance();
+    QString why;
+    const std::vector<int> system = Platform::current().systemDiskNumbers();
+    if (sharesStorage(source, target)) {
+        log.error(QStringLiteral("Source and target share storage: %1 and %2").arg(shown(source), shown(target)));
+        why = tr("The target %1 is the source %2 under another name, or shares storage with it").arg(shown(target), shown(source));
+    } else if (target.diskNumber >= 0 && std::find(system.begin(), system.end(), target.diskNumber) != system.end()) {
+        why = tr("Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target")
+                  .arg(target.diskNumber);
+    }
+    if (why.isEmpty() && target.diskNumber >= 0) {
+        DiskIdentity want;
+        if (DiskIdentity::expected(target.diskNumber, want) && want.isKnown()) {
+            DiskHandle h = Platform::current().openDevice(native(target.path), DeviceAccess::Read, DeviceFlags::None);
+            DiskIdentity actual;
+            if (!h || !DiskIdentity::read(h.get(), actual))
+                why = tr("Disk %1 cannot be identified: %2").arg(target.diskNumber).arg(RawDisk::lastErrorText());
+            else if (const QString differs = want.mismatch(actual); !differs.isEmpty())
+                why = tr("Disk %1 is no longer the disk chosen as target (%2); choose the target again")
+                          .arg(target.diskNumber)
+                          .arg(differs);
+        }
+    }
+    if (why.isEmpty()) {
+        const std::string busy = Platform::current().busyReason(native(target.path), target.range);
+        if (!busy.empty())
+            why = tr("The target %1 is in use: %2").arg(shown(target), QString::fromStdString(busy));
+    }
+    if (why.isEmpty()) {
+        // A read-only device or one another program holds exclusively refuses here, not after the clean.
+        if (!Platform::current().openDevice(native(target.path), DeviceAccess::ReadWrite, DeviceFlags::None))
+            why = tr("The target %1 cannot be opened for writing: %2").arg(shown(target), RawDisk::lastErrorText());
+    }
+    if (why.isEmpty()) {
+        const QString busy = busyVolume(target);
+        if (!busy.isEmpty())
+            why = tr("The target %1 is in use: %2; close the programs using it and try again").arg(shown(target), busy);
+    }
+    if (why.isEmpty())
+        return true;
+    error = refusedText(why);
+    log.error(QStringLiteral("Refused before writing: %1").arg(why));
+    return false;
+}
+
+bool ClonePreflight::begin(const Side& source, const Side& target, QString& error)
+{
+    release();
+    if (!check(source, target, error))
+        return false;
+    Platform& platform = Platform::current();
+    m_source = platform.claimStorage(native(source.path), source.range, false);
+    if (m_source)
+        m_target = platform.claimStorage(native(target.path), target.range, true);
+    if (m_source && m_target)
+        return true;
+    const QString why = QString::fromStdString(Platform::lastErrorText());
+    release();
+    Logger::instance().error(QStringLiteral("Refused before writing: %1").arg(why));
+    error = refusedText(tr("Another clone run is using %1 or %2: %3").arg(shown(source), shown(target), why));
+    return false;
+}
+
+void ClonePreflight::release()
+{
+    m_target.reset();
+    m_source.reset();
+}
