@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -111,6 +113,15 @@ std::unique_ptr<DeviceHandle> PosixDeviceOpener::open(const std::string& path, c
         if (setup.fd >= 0) {
             setup.buffered = true;
             setup.openNote = "Unbuffered I/O is not supported for " + native + ", using buffered I/O";
+        }
+    }
+    if (setup.fd >= 0 && block && setup.writable) {
+        // The kernel lets a read-only device be opened for writing and fails every write later.
+        int readOnly = 0;
+        if (::ioctl(setup.fd, BLKROGET, &readOnly) == 0 && readOnly) {
+            ::close(setup.fd);
+            PosixError::set(PlatformError::AccessDenied, "cannot open " + shown + " for writing: the device is read-only");
+            return nullptr;
         }
     }
     if (setup.fd < 0) {

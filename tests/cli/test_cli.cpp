@@ -180,12 +180,14 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<quint64>("unreadable");
         QTest::addColumn<bool>("cancelRequested");
+        QTest::addColumn<bool>("refused");
         QTest::addColumn<int>("code");
-        QTest::newRow("clean") << true << int(Tessarin::Completed) << quint64(0) << false << 0;
-        QTest::newRow("zeros written") << true << int(Tessarin::Completed) << quint64(3) << false << 5;
-        QTest::newRow("failed") << false << int(Tessarin::Failed) << quint64(0) << false << 1;
-        QTest::newRow("cancelled") << false << int(Tessarin::Cancelled) << quint64(0) << true << 4;
-        QTest::newRow("success despite late signal") << true << int(Tessarin::Completed) << quint64(0) << true << 0;
+        QTest::newRow("clean") << true << int(Tessarin::Completed) << quint64(0) << false << false << 0;
+        QTest::newRow("zeros written") << true << int(Tessarin::Completed) << quint64(3) << false << false << 5;
+        QTest::newRow("failed") << false << int(Tessarin::Failed) << quint64(0) << false << false << 1;
+        QTest::newRow("refused before writing") << false << int(Tessarin::Failed) << quint64(0) << false << true << 3;
+        QTest::newRow("cancelled") << false << int(Tessarin::Cancelled) << quint64(0) << true << false << 4;
+        QTest::newRow("success despite late signal") << true << int(Tessarin::Completed) << quint64(0) << true << false << 0;
     }
     void exitCodeOfARun()
     {
@@ -193,10 +195,12 @@ private slots:
         QFETCH(int, status);
         QFETCH(quint64, unreadable);
         QFETCH(bool, cancelRequested);
+        QFETCH(bool, refused);
         QFETCH(int, code);
         CloneProgress last;
         last.status = Tessarin::CloneStatus(status);
         last.unreadableSectors = unreadable;
+        last.refused = refused;
         if (!success && !cancelRequested)
             last.errorMessage = QStringLiteral("write failed");
         QCOMPARE(int(CliResult::ofClone(success, last, cancelRequested)), code);

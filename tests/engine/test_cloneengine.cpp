@@ -173,11 +173,17 @@ private slots:
         // Two image disks for the runs that open handles; read once when the platform starts.
         const QString source = m_dir.filePath(QStringLiteral("source.img"));
         const QString target = m_dir.filePath(QStringLiteral("target.img"));
+        // Sparse, and as large as the requests say: the run checks the target is the disk chosen.
+        const qint64 sizes[] = {qint64(1) << 30, qint64(2) << 30};
+        int i = 0;
         for (const QString& path : {source, target}) {
             QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(4 << 20));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(sizes[i++]));
         }
-        qputenv("TESSARIN_DISKS", (source + QLatin1Char(':') + target).toLocal8Bit());
+        // Disk 2 is the source under another name.
+        const QString alias = m_dir.filePath(QStringLiteral("alias.img"));
+        QVERIFY(QFile::link(source, alias));
+        qputenv("TESSARIN_DISKS", QStringList{source, target, alias}.join(QLatin1Char(':')).toLocal8Bit());
         Logger::instance().init(m_dir.filePath(QStringLiteral("engine.log")));
         Tessarin::registerMetaTypes();
     }
@@ -219,6 +225,42 @@ private slots:
         // Status went out before the first snapshot, and the last snapshot carries the outcome.
         QCOMPARE(status.first().first().value<Tessarin::CloneStatus>(), Tessarin::CloningData);
         QCOMPARE(progress.last().first().value<CloneProgress>().status, engine.status());
+    }
+
+    // A run that stops before the strategy touched the target is a refusal: nothing was written.
+    void refusalsBeforeTheFirstWrite_data()
+    {
+        QTest::addColumn<int>("target");
+        QTest::addColumn<QString>("failPhase");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("target is the source by another name") << 2 << QString() << true << QStringList{"setConfig", "validate"};
+        QTest::newRow("validate fails") << 1 << "validate" << true << QStringList{"setConfig", "validate"};
+        QTest::newRow("prepare fails before writing") << 1 << "prepare" << true
+                                                      << QStringList{"setConfig", "validate", "prepare"};
+        QTest::newRow("execute fails") << 1 << "execute" << false
+                                       << QStringList{"setConfig", "validate", "prepare", "execute"};
+    }
+    void refusalsBeforeTheFirstWrite()
+    {
+        QFETCH(int, target);
+        QFETCH(QString, failPhase);
+        QFETCH(bool, refused);
+        QFETCH(QStringList, calls);
+        m_script->failPhase = failPhase;
+        m_script->failText = QStringLiteral("no");
+        CloneConfig config = diskConfig();
+        config.targetDisk.diskNumber = target;
+        if (target == 2)
+            config.targetDisk.size = config.sourceDisk.size;
+        CloneEngine engine;
+        QSignalSpy progress(&engine, &CloneEngine::progressChanged);
+        const QList<QVariant> result = run(engine, config);
+        QVERIFY(result.size() == 2 && !result.at(0).toBool());
+        QCOMPARE(m_script->recorded(), calls);
+        QCOMPARE(progress.last().first().value<CloneProgress>().refused, refused);
+        if (target == 2)
+            QVERIFY2(result.at(1).toString().contains(QLatin1String("under another name")), qPrintable(result.at(1).toString()));
     }
 
     // The strategy gets the request's flags, a DiskIO, and the resize mode before the request.

@@ -1,0 +1,225 @@
+// The refusals a clone must make before its first byte, seen from the command line on real images
+// and loop devices: the source is never written, a refused target stays as it was, exit code 3.
+#include "cli/cliresult.h"
+#include "common/faultydevice.h"
+#include "common/imagefixture.h"
+
+#include <QCryptographicHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+constexpr qint64 MiB = 1 << 20;
+
+QByteArray hashOf(const QString& path)
+{
+    QFile f(path);
+    QCryptographicHash h(QCryptographicHash::Sha256);
+    return f.open(QIODevice::ReadOnly) && h.addData(&f) ? h.result().toHex() : QByteArray();
+}
+
+bool sh(const QString& command, QString* out = nullptr)
+{
+    const ToolRun r = runCaptured(QStringLiteral("sh"), {QStringLiteral("-c"), command});
+    if (out)
+        *out = r.out;
+    return r.code == 0;
+}
+
+// What another run would hold on an image it writes.
+class HeldLock {
+public:
+    explicit HeldLock(const QString& path) : m_fd(::open(path.toLocal8Bit().constData(), O_RDWR | O_CLOEXEC))
+    {
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        m_held = m_fd >= 0 && ::fcntl(m_fd, F_OFD_SETLK, &lock) == 0;
+    }
+    ~HeldLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool ok() const { return m_held; }
+private:
+    int m_fd;
+    bool m_held = false;
+};
+}
+
+class TestDataSafety : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir{QStringLiteral("/var/tmp/tessarin-safety-XXXXXX")};
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    int cli(const QStringList& disks, const QStringList& arguments, QByteArray* err = nullptr, QByteArray* out = nullptr)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TESSARIN_DISKS"), disks.join(QLatin1Char(':')));
+        env.insert(QStringLiteral("XDG_STATE_HOME"), path(QStringLiteral("state")));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TESSARIN_CLI), arguments);
+        p.closeWriteChannel();
+        p.waitForFinished(240000);
+        if (err)
+            *err = p.readAllStandardError();
+        if (out)
+            *out = p.readAllStandardOutput();
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    // GPT: a FAT32 partition holding a file, then an 8 MiB one; made by outside tools.
+    void makeSource(const QString& image)
+    {
+        QVERIFY(sh(QStringLiteral("truncate -s 64M %1 && sgdisk -n1:2048:+40M -t1:0700 -n2:0:+8M -t2:8300 %1 >/dev/null"
+                                  " && mkfs.fat -F 32 -s 1 --offset 2048 %1 40960 >/dev/null"
+                                  " && head -c 3000000 /dev/urandom > %2 && MTOOLS_SKIP_CHECK=1 mcopy -i %1@@1M %2 ::/data.bin")
+                       .arg(image, path(QStringLiteral("data.bin")))));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QString missing = missingRequirement({"sgdisk", "mkfs.fat", "mcopy", "losetup", "mkfs.ext4", "fsck.fat"}, true);
+        if (!missing.isEmpty())
+            QSKIP(qPrintable(missing));
+        makeSource(path(QStringLiteral("src.img")));
+    }
+
+    // Each row names its disks; "src" and "tgt" are image files, the rest other names for them.
+    void refusedBeforeTheFirstWrite_data()
+    {
+        QTest::addColumn<QStringList>("disks");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        const QStringList disk{"clone", "disk", "0", "1"}, system{"clone", "system", "0", "1"};
+        const QString shared = QStringLiteral("under another name");
+        QTest::newRow("symbolic link") << QStringList{"src", "link"} << disk << shared;
+        QTest::newRow("hard link") << QStringList{"src", "hard"} << disk << shared;
+        QTest::newRow("dot-dot path") << QStringList{"src", "dotdot"} << disk << shared;
+        QTest::newRow("image, then its loop device") << QStringList{"src", "loop:src"} << disk << shared;
+        QTest::newRow("loop device, then its image") << QStringList{"loop:src", "src"} << disk << shared;
+        QTest::newRow("system clone onto a loop alias") << QStringList{"src", "loop:src"} << system << shared;
+        QTest::newRow("partition clone onto a loop over a source partition")
+            << QStringList{"src", "part1loop:src"} << QStringList{"clone", "partition", "0:2", "1"} << shared;
+        QTest::newRow("loop target mounted through another loop") << QStringList{"src", "loop:tgt", "mounted:tgt"} << disk
+                                                                  << QStringLiteral("is mounted on");
+        QTest::newRow("image target mounted through a loop") << QStringList{"src", "tgt", "mounted:tgt"} << disk
+                                                             << QStringLiteral("is mounted on");
+        QTest::newRow("read-only target") << QStringList{"src", "roloop:tgt"} << disk
+                                          << QStringLiteral("cannot be opened for writing");
+        QTest::newRow("image held by another run") << QStringList{"src", "tgt", "held:tgt"} << disk
+                                                   << QStringLiteral("in use by another clone run");
+        QTest::newRow("GPT past the disk's end") << QStringList{"truncated", "tgt"} << disk
+                                                 << QStringLiteral("describes a larger disk");
+    }
+    void refusedBeforeTheFirstWrite()
+    {
+        QFETCH(QStringList, disks);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        const QString src = path(QStringLiteral("src.img")), tgt = path(QStringLiteral("tgt.img"));
+        QFile::remove(tgt);
+        QVERIFY(sh(QStringLiteral("truncate -s 80M %1 && sgdisk -n1:2048:+40M %1 >/dev/null").arg(tgt)));
+        std::vector<std::unique_ptr<LoopDevice>> loops;
+        std::unique_ptr<Mount> mount;
+        std::unique_ptr<HeldLock> held;
+        QStringList names;
+        for (const QString& d : disks) {
+            const QString image = d.endsWith(QLatin1String("tgt")) ? tgt : src;
+            if (d == "src" || d == "tgt") {
+                names << (d == "src" ? src : tgt);
+            } else if (d == "link") {
+                QFile::remove(path("link.img"));
+                QVERIFY(QFile::link(src, path("link.img")));
+                names << path("link.img");
+            } else if (d == "hard") {
+                QVERIFY(sh(QStringLiteral("ln -f %1 %2").arg(src, path("hard.img"))));
+                names << path("hard.img");
+            } else if (d == "dotdot") {
+                QVERIFY(QDir(m_dir.path()).mkpath("sub"));
+                names << m_dir.path() + "/sub/../src.img";
+            } else if (d == "truncated") {
+                QVERIFY(sh(QStringLiteral("cp %1 %2 && truncate -s 56M %2").arg(src, path("truncated.img"))));
+                names << path("truncated.img");
+            } else if (d.startsWith("loop:") || d.startsWith("part1loop:")) {
+                const bool part = d.startsWith("part1loop:");
+                loops.push_back(std::make_unique<LoopDevice>(image, false, 0, part ? MiB : 0, part ? 40 * MiB : 0));
+                QVERIFY2(loops.back()->ok(), qPrintable(loops.back()->error()));
+                names << loops.back()->device();
+            } else if (d.startsWith("roloop:")) {
+                QString device;
+                QVERIFY(sh(QStringLiteral("losetup -f --show -r %1").arg(image), &device));
+                names << device.trimmed();
+                m_readOnly = device.trimmed();  // detached after the run
+            } else if (d.startsWith("mounted:")) {
+                // The target's first partition, through a loop device of its own, mounted read-only.
+                loops.push_back(std::make_unique<LoopDevice>(image, false, 0, MiB, 40 * MiB));
+                QVERIFY(loops.back()->ok() && sh(QStringLiteral("mkfs.ext4 -q %1").arg(loops.back()->device())));
+                mount = std::make_unique<Mount>(loops.back()->device(), path("mnt"), QStringList{"-o", "ro,noload"});
+                QVERIFY2(mount->ok(), qPrintable(mount->error()));
+            } else if (d.startsWith("held:")) {
+                held = std::make_unique<HeldLock>(image);
+                QVERIFY(held->ok());
+            }
+        }
+        const QByteArray sourceBefore = hashOf(src), targetBefore = hashOf(tgt);
+        QByteArray err;
+        const int code = cli(names, arguments + QStringList{"--yes"}, &err);
+        if (!m_readOnly.isEmpty()) {
+            sh(QStringLiteral("losetup -d %1").arg(m_readOnly));
+            m_readOnly.clear();
+        }
+        QVERIFY2(err.contains(reason.toUtf8()) && err.contains("nothing was"), err.constData());
+        QCOMPARE(code, int(CliResult::Refused));
+        QCOMPARE(hashOf(src), sourceBefore);
+        QCOMPARE(hashOf(tgt), targetBefore);
+    }
+
+    // No table to read: every sector is copied, never just the first mebibyte.
+    void diskWithoutTableIsCopiedWhole()
+    {
+        const QString raw = path(QStringLiteral("raw.img")), tgt = path(QStringLiteral("raw-target.img"));
+        QVERIFY(sh(QStringLiteral("truncate -s 48M %1 && mkfs.fat -F 32 -s 1 %1 >/dev/null && MTOOLS_SKIP_CHECK=1 mcopy -i %1 %2 "
+                                  "::/data.bin && truncate -s 64M %3")
+                       .arg(raw, path("data.bin"), tgt)));
+        QByteArray out;
+        QCOMPARE(cli({raw, tgt}, {"clone", "disk", "0", "1", "--yes", "--dry-run"}, nullptr, &out), 0);
+        QVERIFY2(out.contains("whole disk: sector by sector"), out.constData());
+        QCOMPARE(cli({raw, tgt}, {"clone", "disk", "0", "1", "--yes", "--verify"}), 0);
+        QVERIFY(sh(QStringLiteral("cmp -n %1 %2 %3 && fsck.fat -n %3 >/dev/null").arg(48 * MiB).arg(raw, tgt)));
+    }
+
+    // A run that fails halfway leaves a target that already carries its own identity.
+    void failedCopyNeverCarriesTheSourcesIdentity()
+    {
+        const QString src = path(QStringLiteral("src.img")), tgt = path(QStringLiteral("id-target.img"));
+        const FaultyDevice faulty(src, {{20 * MiB, 4096}});  // inside partition 1
+        if (!faulty.isReady())
+            QSKIP(qPrintable(faulty.skipReason()));
+        QVERIFY(sh(QStringLiteral("truncate -s 80M %1").arg(tgt)));
+        QCOMPARE(cli({faulty.devicePath(), tgt}, {"clone", "disk", "0", "1", "--yes", "--no-smart", "--no-boot-repair"}),
+                 int(CliResult::Failed));
+        QString source, target;
+        QVERIFY(sh(QStringLiteral("sgdisk -p %1 | grep 'Disk identifier'").arg(src), &source));
+        QVERIFY(sh(QStringLiteral("sgdisk -p %1 | grep 'Disk identifier'").arg(tgt), &target));
+        QVERIFY2(source != target, qPrintable(source + target));
+        QString guids;
+        QVERIFY(sh(QStringLiteral("sgdisk -i 1 %1 | grep 'unique GUID'; sgdisk -i 1 %2 | grep 'unique GUID'").arg(src, tgt), &guids));
+        const QStringList lines = guids.split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() == 2 && lines[0] != lines[1], qPrintable(guids));
+        QVERIFY(sh(QStringLiteral("sgdisk -v %1 | grep -q 'No problems found'").arg(tgt)));
+    }
+
+private:
+    QString m_readOnly;
+};
+
+QTEST_GUILESS_MAIN(TestDataSafety)
+#include "tst_datasafety.moc"
