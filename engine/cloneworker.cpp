@@ -55,6 +55,14 @@ void CloneWorker::doClone()
     if (strategy) {
         result = runPhases(strategy);
         m_progress.warnings = strategy->warnings();
+        // After the boot repair, so a repair that damaged the copy is caught too. A partition
+        // clone's target disk need not start, so the whole-disk check would only mislead there.
+        if (result && !m_cancelled.load() && m_config.mode != CloneModeType::PartitionClone) {
+            m_diskIO->close();
+            checkTarget();
+            if (!m_progress.targetCheckPassed)
+                m_progress.warnings.append(tr("the check of the copy found errors; it may not start as it is"));
+        }
         setStrategy(nullptr);
         delete strategy;
     } else {

@@ -42,12 +42,6 @@ public:
     { return m_inner.openDevice(path, access, flags); }
     std::string diskRealPath(int diskNumber) override { return m_inner.diskRealPath(diskNumber); }
     bool sameDevice(const std::string& a, const std::string& b) override { return m_inner.sameDevice(a, b); }
-    bool sharesStorage(const std::string& a, const ByteRange& ra, const std::string& b, const ByteRange& rb) override
-    { return m_inner.sharesStorage(a, ra, b, rb); }
-    std::string busyReason(const std::string& path, const ByteRange& range) override
-    { return m_inner.busyReason(path, range); }
-    std::unique_ptr<StorageClaim> claimStorage(const std::string& path, const ByteRange& range, bool exclusive) override
-    { return m_inner.claimStorage(path, range, exclusive); }
     std::vector<std::string> enumerateVolumes() override { return m_inner.enumerateVolumes(); }
     std::vector<std::string> volumeMountPaths(const std::string& volumeName) override
     { return m_inner.volumeMountPaths(volumeName); }
