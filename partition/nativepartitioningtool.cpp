@@ -282,6 +282,9 @@ bool NativePartitioningTool::format(int diskNumber, int partitionNumber, Tessari
         if (!label.isEmpty())
             args << QStringLiteral("-n") << label;
     }
+    // mkfs.fat knows "--"; mkntfs does not, and the device is a loop device's name either way.
+    if (!ntfs)
+        args << QStringLiteral("--");
     args << loop.device();
     QString why;
     const bool formatted = runTool(program, args, FormatTimeoutMs, why);
