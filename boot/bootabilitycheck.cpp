@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "ondisk/bootsectorfields.h"
@@ -26,7 +27,6 @@
 namespace {
 constexpr const char* EfiSystemTypeText = "{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}";
 constexpr int BootCodeBytes = 440;
-constexpr uint64_t MaxStoreBytes = 64ull << 20;
 const QString GptStorePath = QStringLiteral("EFI/Microsoft/Boot/BCD");
 const QString MbrStorePath = QStringLiteral("Boot/BCD");
 
@@ -294,28 +294,37 @@ std::vector<BootabilityCheck::Finding> BootabilityCheck::checkDisk(int diskNumbe
     const uint32_t sectorSize = disk.sectorSize();
     BootabilityCheck check(disk.reader(), sectorSize, disk.sectors());
     const QString diskPath = QString::fromStdString(Platform::current().diskRealPath(diskNumber));
-    check.setFileReader([&](const Volume& v, const QString& path, QByteArray& out) {
-        QTemporaryDir folder;
-        const QString local = folder.filePath(QStringLiteral("file"));
+    check.setFileReader([&](const Volume& v, const QString& path, const QString& localFile, QString& error) {
         VolumeFiles files(diskPath, v.firstLba * sectorSize, v.sectorCount * sectorSize, sectorSize);
-        QFile file(local);
-        if (!folder.isValid() || !files.fetch(path, local) || !file.open(QIODevice::ReadOnly))
-            return false;
-        out = file.read(qint64(MaxStoreBytes));
-        return true;
+        if (files.fetch(path, localFile))
+            return true;
+        if (files.refused())
+            error = files.lastError();
+        return false;
     });
     return check.run();
 }
 
-bool BootabilityCheck::readFatFile(const Volume& v, const QString& path, QByteArray& out)
+bool BootabilityCheck::readFatFile(const Volume& v, const QString& path, const QString& localFile, QString& error)
 {
     Fat32Directory fat;
     Fat32Directory::Entry e;
     std::vector<uint8_t> content;
-    if (!openFat(v, fat) || fat.find(path.toStdString(), e) != Fat32Directory::Status::Ok
-        || e.directory || fat.readFile(e, content, MaxStoreBytes) != Fat32Directory::Status::Ok)
+    if (!openFat(v, fat) || fat.find(path.toStdString(), e) != Fat32Directory::Status::Ok || e.directory)
         return false;
-    out = QByteArray(reinterpret_cast<const char*>(content.data()), qsizetype(content.size()));
+    if (e.size > uint64_t(VolumeFiles::MaxFileBytes)) {
+        error = QStringLiteral("%1 is larger than %2 MiB; refused").arg(path).arg(VolumeFiles::MaxFileBytes >> 20);
+        return false;
+    }
+    if (fat.readFile(e, content, uint64_t(VolumeFiles::MaxFileBytes)) != Fat32Directory::Status::Ok) {
+        error = QString::fromStdString(fat.lastError());
+        return false;
+    }
+    QFile file(localFile);
+    if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char*>(content.data()), qint64(content.size())) != qint64(content.size())) {
+        error = QStringLiteral("no room for a temporary copy");
+        return false;
+    }
     return true;
 }
 
@@ -331,24 +340,28 @@ void BootabilityCheck::checkStores()
         if (!m_gpt && !v.active)
             order.push_back(&v);
     const QString path = m_gpt ? GptStorePath : MbrStorePath;
+    QTemporaryDir folder;
     for (const Volume* v : order) {
-        QByteArray bytes;
-        const bool found = v->fat ? readFatFile(*v, path, bytes) : v->ntfs && m_fileReader && m_fileReader(*v, path, bytes);
-        if (found && !bytes.isEmpty())
-            checkStore(bytes, QStringLiteral("partition %1:/%2").arg(v->number).arg(path));
+        if (!v->fat && !(v->ntfs && m_fileReader))
+            continue;
+        const QString where = QStringLiteral("partition %1:/%2").arg(v->number).arg(path);
+        if (!folder.isValid()) {
+            add(Severity::Warning, QStringLiteral("Boot store %1 not checked: no room for a temporary copy").arg(where));
+            continue;
+        }
+        const QString local = folder.filePath(QStringLiteral("BCD"));
+        QFile::remove(local);
+        QString error;
+        const bool found = v->fat ? readFatFile(*v, path, local, error) : m_fileReader(*v, path, local, error);
+        if (found && QFileInfo(local).size() > 0)
+            checkStore(local, where);
+        else if (!error.isEmpty())
+            add(Severity::Warning, QStringLiteral("Boot store %1 not checked: %2").arg(where, error));
     }
 }
 
-void BootabilityCheck::checkStore(const QByteArray& bytes, const QString& where)
+void BootabilityCheck::checkStore(const QString& local, const QString& where)
 {
-    QTemporaryDir folder;
-    const QString local = folder.filePath(QStringLiteral("BCD"));
-    QFile file(local);
-    if (!folder.isValid() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        add(Severity::Warning, QStringLiteral("Boot store %1 not checked: no room for a temporary copy").arg(where));
-        return;
-    }
-    file.close();
     std::unique_ptr<RegistryHive> hive = Platform::current().openRegistryHive(local.toStdString());
     if (!hive) {
         add(Severity::Warning, QStringLiteral("Boot store %1 not checked: %2").arg(where, QString::fromStdString(Platform::lastErrorText())));

@@ -35,8 +35,9 @@ public:
         bool ntfs = false;       // what its boot sector says, after run()
         bool fat = false;
     };
-    // Fetches a file of a volume the check cannot read itself (a boot store on NTFS); `path` with "/".
-    using FileReader = std::function<bool(const Volume& volume, const QString& path, QByteArray& out)>;
+    // Copies a file of a volume the check cannot read itself (a boot store on NTFS) into
+    // `localFile`; `path` with "/". False with an empty `error` when there is no such file.
+    using FileReader = std::function<bool(const Volume& volume, const QString& path, const QString& localFile, QString& error)>;
 
     BootabilityCheck(ReadFn read, uint32_t sectorSize, uint64_t totalSectors);
 
@@ -63,8 +64,8 @@ private:
     // The FAT32 volume of `volume`, read through the disk; false when it holds none.
     bool openFat(const Volume& volume, Fat32Directory& fat);
     void checkStores();
-    bool readFatFile(const Volume& volume, const QString& path, QByteArray& out);
-    void checkStore(const QByteArray& bytes, const QString& where);
+    bool readFatFile(const Volume& volume, const QString& path, const QString& localFile, QString& error);
+    void checkStore(const QString& localFile, const QString& where);
     void add(Severity severity, const QString& text);
     bool readAt(uint64_t offset, uint64_t length, std::vector<uint8_t>& out);
 

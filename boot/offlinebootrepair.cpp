@@ -153,15 +153,23 @@ OfflineBootRepair::Result OfflineBootRepair::run(const QList<Volume>& volumes, b
             if (!v.systemPartition)
                 order.append(v);
 
+    // Everything is read and edited first and written back only when all of it could be, so a
+    // refusal leaves the disk as it was.
+    QList<Edited> edited;
     const QString storePath = gpt ? GptStorePath : MbrStorePath;
     int stores = 0;
     for (const Volume& v : order) {
         VolumeFiles files(m_disk, v.offset, v.size, m_sectorSize);
         const QString local = folder.filePath(QStringLiteral("BCD%1").arg(stores));
-        if (files.kind() == VolumeFiles::Kind::Unknown || !files.fetch(storePath, local))
-            continue;
-        ++stores;
         const QString where = QStringLiteral("%1 @%2:/%3").arg(m_disk).arg(v.offset).arg(storePath);
+        if (files.kind() == VolumeFiles::Kind::Unknown)
+            continue;
+        if (!files.fetch(storePath, local)) {
+            if (files.refused())
+                return fail(QStringLiteral("Cannot read boot store %1: %2").arg(where, files.lastError()));
+            continue;
+        }
+        ++stores;
         log.info(QStringLiteral("Found boot store %1").arg(where));
         std::unique_ptr<RegistryHive> hive = Platform::current().openRegistryHive(local.toStdString());
         if (!hive)
@@ -175,32 +183,46 @@ OfflineBootRepair::Result OfflineBootRepair::run(const QList<Volume>& volumes, b
             log.info(QStringLiteral("Boot store %1: no element names a partition of the source disk").arg(where));
             continue;
         }
-        if (!files.put(local, storePath))
-            return fail(QStringLiteral("Cannot write boot store %1 back: %2").arg(where, files.lastError()));
-        for (const OfflineBcdStore::Edit& edit : applied) {
-            const QString line = QStringLiteral("%1: %2").arg(where, OfflineBcdStore::describe(edit));
-            log.info(QStringLiteral("Boot store element updated: %1").arg(line));
-            m_changes.append(line);
-        }
+        Edited e{v, local, storePath, where, {}};
+        for (const OfflineBcdStore::Edit& edit : applied)
+            e.changes.append(QStringLiteral("%1: %2").arg(where, OfflineBcdStore::describe(edit)));
+        edited.append(e);
     }
     if (stores == 0) {
         log.info(QStringLiteral("No boot store on the target disk; boot repair skipped"));
         return Result::NoStore;
     }
-    if (!editSystemHive(volumes, folder.path(), services, resetOverrides))
+    if (!editSystemHive(volumes, folder.path(), services, resetOverrides, edited))
         return Result::Failed;
+    for (const Edited& e : edited) {
+        VolumeFiles files(m_disk, e.volume.offset, e.volume.size, m_sectorSize);
+        if (!files.put(e.local, e.path))
+            return fail(QStringLiteral("Cannot write %1 back: %2").arg(e.where, files.lastError()));
+        for (const QString& line : e.changes) {
+            if (e.path != SystemHivePath)
+                log.info(QStringLiteral("Boot store element updated: %1").arg(line));
+            m_changes.append(line);
+        }
+    }
     return Result::Updated;
 }
 
 bool OfflineBootRepair::editSystemHive(const QList<Volume>& volumes, const QString& folder,
-                                       const QStringList& services, bool resetOverrides)
+                                       const QStringList& services, bool resetOverrides, QList<Edited>& edited)
 {
     const QString local = folder + QStringLiteral("/SYSTEM");
     for (const Volume& v : volumes) {
         VolumeFiles files(m_disk, v.offset, v.size, m_sectorSize);
-        if (files.kind() != VolumeFiles::Kind::Ntfs || !files.fetch(SystemHivePath, local))
+        if (files.kind() != VolumeFiles::Kind::Ntfs)
             continue;
         const QString where = QStringLiteral("%1 @%2:/%3").arg(m_disk).arg(v.offset).arg(SystemHivePath);
+        if (!files.fetch(SystemHivePath, local)) {
+            if (files.refused()) {
+                fail(QStringLiteral("Cannot read SYSTEM hive %1: %2").arg(where, files.lastError()));
+                return false;
+            }
+            continue;
+        }
         std::unique_ptr<RegistryHive> hive = Platform::current().openRegistryHive(local.toStdString());
         if (!hive) {
             fail(QStringLiteral("Cannot open SYSTEM hive %1: %2").arg(where, QString::fromStdString(Platform::lastErrorText())));
@@ -212,12 +234,8 @@ bool OfflineBootRepair::editSystemHive(const QList<Volume>& volumes, const QStri
             return false;
         }
         hive.reset();
-        if (!files.put(local, SystemHivePath)) {
-            fail(QStringLiteral("Cannot write SYSTEM hive %1 back: %2").arg(where, files.lastError()));
-            return false;
-        }
-        m_changes.append(QStringLiteral("%1: SAN policy, portable flag, boot-start storage drivers, MountedDevices removed")
-                             .arg(where));
+        edited.append({v, local, SystemHivePath, where,
+                       {QStringLiteral("%1: SAN policy, portable flag, boot-start storage drivers, MountedDevices removed").arg(where)}});
         return true;
     }
     Logger::instance().warning(QStringLiteral("No Windows SYSTEM hive found on the target; registry left as copied"));

@@ -49,9 +49,18 @@ public:
     QString lastError() const { return m_lastError; }
 
 private:
+    // A file taken off the target and edited, waiting to be written back.
+    struct Edited {
+        Volume volume;
+        QString local;
+        QString path;
+        QString where;
+        QStringList changes;
+    };
+
     Result fail(const QString& message);
     bool editSystemHive(const QList<Volume>& volumes, const QString& folder, const QStringList& services,
-                        bool resetOverrides);
+                        bool resetOverrides, QList<Edited>& edited);
 
     QString m_disk;
     uint32_t m_sectorSize;

@@ -10,12 +10,20 @@ struct CommandRequest {
     int startTimeoutMs = -1;     // -1: no separate wait for the start
     int finishTimeoutMs = 30000; // a child still running then is killed
     int killWaitMs = 5000;       // after the kill, how long to wait for the child to go
+    // Bytes of standard output (and, apart, of standard error) a child may write; one that writes
+    // more is killed. The output is read as it comes, so no more than this is ever held.
+    qint64 outputLimit = DefaultOutputLimit;
+    // When set, standard output goes into this file (replaced) instead of memory, under the same limit.
+    QString standardOutputFile;
+
+    static constexpr qint64 DefaultOutputLimit = 16 << 20;
 };
 
 struct CommandResult {
     bool started = false;   // false: the program could not be started
     bool finished = false;  // ended within finishTimeoutMs
     bool timedOut = false;  // killed at finishTimeoutMs; never a success
+    bool outputCut = false; // killed for writing more than outputLimit; never a success
     int exitCode = -1;
     QByteArray standardOutput;  // raw bytes; callers decode with the local 8-bit code page
     QByteArray standardError;

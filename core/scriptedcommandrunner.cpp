@@ -24,11 +24,16 @@ CommandResult ScriptedCommandRunner::run(const CommandRequest& request)
             responder = m_responder;
         }
     }
-    if (queued)
-        return answer;
-    if (responder)
-        return responder(request, call.scriptText);
-    return result(0);
+    if (!queued)
+        answer = responder ? responder(request, call.scriptText) : result(0);
+    // Canned output meant for a file goes there, as a real child's would.
+    if (!request.standardOutputFile.isEmpty()) {
+        QFile f(request.standardOutputFile);
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            f.write(answer.standardOutput.left(request.outputLimit));
+        answer.standardOutput.clear();
+    }
+    return answer;
 }
 
 void ScriptedCommandRunner::sleepMs(int milliseconds)

@@ -261,7 +261,8 @@ bool NativePartitioningTool::format(int diskNumber, int partitionNumber, Tessari
     if (!openDisk(diskNumber, true, disk) || !findPartition(disk, partitionNumber, entry))
         return false;
     RegionLoopDevice loop;
-    if (!loop.attach(disk.path, uint64_t(entry.startingOffset), uint64_t(entry.partitionLength), disk.sectorSize))
+    if (!loop.attach(disk.path, uint64_t(entry.startingOffset), uint64_t(entry.partitionLength), disk.sectorSize,
+                     RegionLoopDevice::Access::ReadWrite))
         return fail(loop.lastError());
     const QString hidden = QString::number(uint64_t(entry.startingOffset) / disk.sectorSize);
     const QString sectorSize = QString::number(disk.sectorSize);
@@ -281,6 +282,9 @@ bool NativePartitioningTool::format(int diskNumber, int partitionNumber, Tessari
         if (!label.isEmpty())
             args << QStringLiteral("-n") << label;
     }
+    // mkfs.fat knows "--"; mkntfs does not, and the device is a loop device's name either way.
+    if (!ntfs)
+        args << QStringLiteral("--");
     args << loop.device();
     QString why;
     const bool formatted = runTool(program, args, FormatTimeoutMs, why);
@@ -310,7 +314,8 @@ bool NativePartitioningTool::extendFileSystem(int diskNumber, int partitionNumbe
         return fail(QStringLiteral("Partition %1 of disk %2 holds no NTFS file system").arg(partitionNumber).arg(diskNumber));
     }
     RegionLoopDevice loop;
-    if (!loop.attach(disk.path, uint64_t(entry.startingOffset), uint64_t(entry.partitionLength), disk.sectorSize))
+    if (!loop.attach(disk.path, uint64_t(entry.startingOffset), uint64_t(entry.partitionLength), disk.sectorSize,
+                     RegionLoopDevice::Access::ReadWrite))
         return fail(loop.lastError());
     QString why;
     // Without a size ntfsresize grows the volume to the device, which is exactly the partition.

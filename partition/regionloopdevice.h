@@ -2,8 +2,8 @@
 #include <QString>
 #include <cstdint>
 
-// A read-write loop device over one byte range of an image file or block device, so that the
-// file-system tools see a partition as a device of its own. Detached in the destructor; the
+// A loop device over exactly one byte range of an image file or block device, so that the
+// file-system tools see a partition as a device of its own and cannot reach past it. Detached in the destructor; the
 // detach waits until the kernel has really let go (ntfs-3g and mkntfs release it a moment late,
 // and a device number reused too early would take someone else's writes).
 class RegionLoopDevice {
@@ -12,13 +12,16 @@ public:
     static constexpr int ReleaseWaitMs = 15000;
     static constexpr int ReleasePollMs = 250;
 
+    // ReadOnly: the kernel refuses every write through the device, whatever tool holds it.
+    enum class Access { ReadOnly, ReadWrite };
+
     RegionLoopDevice() = default;
     ~RegionLoopDevice();
     RegionLoopDevice(const RegionLoopDevice&) = delete;
     RegionLoopDevice& operator=(const RegionLoopDevice&) = delete;
 
     // `sectorSize` other than 512 gives the device that logical sector size.
-    bool attach(const QString& backingPath, uint64_t offset, uint64_t size, uint32_t sectorSize);
+    bool attach(const QString& backingPath, uint64_t offset, uint64_t size, uint32_t sectorSize, Access access);
     // True once the device is gone (or was never there).
     bool detach();
 

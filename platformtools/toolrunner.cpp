@@ -53,6 +53,24 @@ bool ToolRunner::isSafeArgument(const QString& argument) { return ToolArgumentRu
 
 CommandResult ToolRunner::run(const QString& program, const QStringList& arguments, int finishMs, int startMs)
 {
+    CommandRequest request;
+    request.startTimeoutMs = startMs;
+    request.finishTimeoutMs = finishMs;
+    return run(program, arguments, request);
+}
+
+CommandResult ToolRunner::runToFile(const QString& program, const QStringList& arguments, int finishMs,
+                                    const QString& outputFile, qint64 limit)
+{
+    CommandRequest request;
+    request.finishTimeoutMs = finishMs;
+    request.standardOutputFile = outputFile;
+    request.outputLimit = limit;
+    return run(program, arguments, request);
+}
+
+CommandResult ToolRunner::run(const QString& program, const QStringList& arguments, CommandRequest request)
+{
     for (const QString& a : arguments) {
         if (!isSafeArgument(a)) {
             Logger::instance().error(QStringLiteral("Refusing to run %1: an argument contains a quote or control character")
@@ -60,11 +78,8 @@ CommandResult ToolRunner::run(const QString& program, const QStringList& argumen
             return CommandResult{};
         }
     }
-    CommandRequest request;
     request.program = program;
     request.arguments = arguments;
-    request.startTimeoutMs = startMs;
-    request.finishTimeoutMs = finishMs;
     request.killWaitMs = KillWaitMs;
     return CommandRunner::current().run(request);
 }

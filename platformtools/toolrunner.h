@@ -44,6 +44,9 @@ public:
     // still running when `finishMs` ends is killed; such a run is never a success.
     static CommandResult run(const QString& program, const QStringList& arguments, int finishMs,
                              int startMs = -1);
+    // The same with standard output streamed into `outputFile`, killed past `limit` bytes.
+    static CommandResult runToFile(const QString& program, const QStringList& arguments, int finishMs,
+                                   const QString& outputFile, qint64 limit);
 
     static bool runBcdedit(const QStringList& arguments, QString& output);
     static bool runBcdeditStore(const QString& storePath, const QStringList& arguments, QString& output);
@@ -63,6 +66,7 @@ public:
     static void removePartitionLetter(int disk, int partition, const QString& letter);
 
 private:
+    static CommandResult run(const QString& program, const QStringList& arguments, CommandRequest request);
     static bool runJudgedScript(const QString& script, QString& output, int finishMs, const QString& logFormat,
                                 const QStringList& failureWords);
 };

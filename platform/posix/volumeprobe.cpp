@@ -12,6 +12,8 @@
 namespace {
 constexpr int LoopReleaseTries = 50;
 constexpr auto LoopReleasePause = std::chrono::milliseconds(100);
+constexpr int ListingTimeoutMs = 60000;
+constexpr size_t ListingLimit = 16 << 20;  // a folder of many thousand names
 
 bool sameIgnoringCase(const std::string& a, const std::string& b)
 {
@@ -33,8 +35,8 @@ std::string trimmed(std::string text)
 // Detaches the loop device and waits until the kernel has let go of it.
 void releaseLoop(const std::string& device)
 {
-    std::string ignored;
-    PosixProcess::run({"losetup", "-d", device}, ignored);
+    // -d takes the device as its own argument, so no "--" here; the name is one losetup printed.
+    PosixProcess::run({"losetup", "-d", device});
     const std::string name = device.substr(device.rfind('/') + 1);
     for (int i = 0; i < LoopReleaseTries && !SysfsBlock::loopBackingFile(name).empty(); ++i)
         std::this_thread::sleep_for(LoopReleasePause);
@@ -105,19 +107,20 @@ bool VolumeProbe::containsOnNtfs(const std::string& path, uint64_t offset, uint6
         if (length > 0)
             setup.insert(setup.end(), {"--sizelimit", std::to_string(length)});
     }
-    setup.push_back(path);
-    std::string out;
-    if (PosixProcess::run(setup, out) != 0)
+    setup.insert(setup.end(), {"--", path});
+    const PosixProcess::Result attached = PosixProcess::run(setup);
+    if (!attached.succeeded())
         return false;
-    const std::string device = trimmed(out);
+    const std::string device = trimmed(attached.out);
     if (device.rfind("/dev/loop", 0) != 0)
         return false;
     bool found = true;
     std::string folder = "/";
     for (const std::string& part : splitRelative(relativePath)) {
-        std::string listing;
-        const std::string name = PosixProcess::run({"ntfsls", "-p", folder, device}, listing) == 0
-            ? findInListing(listing, part) : std::string();
+        // ntfsls takes no "--"; the folder is the argument of -p and the device a loop device's name.
+        const PosixProcess::Result listing = PosixProcess::run({"ntfsls", "-p", folder, device}, ListingTimeoutMs,
+                                                               ListingLimit);
+        const std::string name = listing.succeeded() ? findInListing(listing.out, part) : std::string();
         if (name.empty()) {
             found = false;
             break;

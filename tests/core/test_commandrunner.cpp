@@ -47,6 +47,49 @@ private slots:
         QVERIFY2(!QFile::exists(QStringLiteral("/proc/") + QString::fromLatin1(pid)), pid.constData());
 #endif
     }
+
+    // Output beyond the limit kills the child, on either channel, in memory or streamed to a file;
+    // a file within the limit holds exactly what the child wrote.
+    void outputIsBounded_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("toFile");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("flood in memory") << QStringLiteral("exec yes") << false << true;
+        QTest::newRow("flood of standard error") << QStringLiteral("exec yes >&2") << false << true;
+        QTest::newRow("flood into a file") << QStringLiteral("exec yes") << true << true;
+        QTest::newRow("within the limit, into a file") << QStringLiteral("head -c 300000 /dev/zero") << true << false;
+    }
+    void outputIsBounded()
+    {
+#if defined(_WIN32)
+        QSKIP("the child is a POSIX shell");
+#else
+        QFETCH(QString, script);
+        QFETCH(bool, toFile);
+        QFETCH(bool, cut);
+        QTemporaryDir dir;
+        CommandRequest r;
+        r.program = QStringLiteral("sh");
+        r.arguments = {QStringLiteral("-c"), script};
+        r.finishTimeoutMs = 60000;
+        r.outputLimit = 1 << 20;
+        if (toFile)
+            r.standardOutputFile = dir.filePath(QStringLiteral("out"));
+        const CommandResult res = CommandRunner::current().run(r);
+        QVERIFY(res.started && !res.timedOut);
+        QCOMPARE(res.outputCut, cut);
+        QCOMPARE(res.finished, !cut);
+        QVERIFY(res.standardOutput.size() <= r.outputLimit && res.standardError.size() <= r.outputLimit);
+        if (toFile) {
+            QVERIFY(res.standardOutput.isEmpty());
+            const qint64 written = QFileInfo(r.standardOutputFile).size();
+            QVERIFY(written <= r.outputLimit);
+            if (!cut)
+                QCOMPARE(written, qint64(300000));
+        }
+#endif
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCommandRunner)

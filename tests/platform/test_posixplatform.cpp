@@ -7,6 +7,7 @@
 #include "platform/posix/posixdevicehandle.h"
 #include "platform/posix/posixerror.h"
 #include "platform/posix/posixplatform.h"
+#include "platform/posix/posixprocess.h"
 #include "platform/posix/sysfsblock.h"
 #include "platform/posix/volumename.h"
 #include "platform/posix/volumeprobe.h"
@@ -546,6 +547,49 @@ private slots:
         LoopDevice loop(img, false, 0, 2048 * 512, Length);
         Mount m(loop.device(), mnt, {"-o", "ro"}, "ntfs-3g");
         QVERIFY(m.ok() && VolumeProbe::containsBelowMount(mnt.toStdString(), "WINDOWS\\system32"));
+    }
+
+    // A child that outlives its time-out or floods its output is killed and reported; standard
+    // error comes back apart; a program that does not exist did not start.
+    void childProcessesAreBounded_data()
+    {
+        QTest::addColumn<QStringList>("argv");
+        QTest::addColumn<int>("timeoutMs");
+        QTest::addColumn<bool>("timedOut");
+        QTest::addColumn<bool>("cut");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("sleeps past its time-out") << QStringList{"sleep", "60"} << 300 << true << false << -1 << QString();
+        QTest::newRow("floods its output") << QStringList{"yes"} << 60000 << false << true << -1 << QString();
+        QTest::newRow("floods standard error") << QStringList{"sh", "-c", "yes >&2"} << 60000 << false << true << -1 << QString();
+        QTest::newRow("ends by itself") << QStringList{"sh", "-c", "echo out; echo why >&2; exit 3"} << 60000 << false << false
+                                        << 3 << QStringLiteral("why\n");
+        QTest::newRow("does not exist") << QStringList{"tessarin-no-such-tool"} << 60000 << false << false << -1 << QString();
+    }
+    void childProcessesAreBounded()
+    {
+        QFETCH(QStringList, argv);
+        QFETCH(int, timeoutMs);
+        QFETCH(bool, timedOut);
+        QFETCH(bool, cut);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        constexpr size_t Limit = 64 * 1024;
+        std::vector<std::string> args;
+        for (const QString& a : argv)
+            args.push_back(a.toStdString());
+        QElapsedTimer clock;
+        clock.start();
+        const PosixProcess::Result r = PosixProcess::run(args, timeoutMs, Limit);
+        QVERIFY(clock.elapsed() < 30000);  // killed, not waited for
+        QCOMPARE(r.timedOut, timedOut);
+        QCOMPARE(r.outputCut, cut);
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY(r.out.size() <= Limit && r.err.size() <= Limit);
+        QVERIFY(!r.succeeded());
+        if (!err.isEmpty())
+            QCOMPARE(QString::fromStdString(r.err), err);
+        QCOMPARE(r.started, argv.first() != QLatin1String("tessarin-no-such-tool"));
     }
 
     // Images listed in TESSARIN_DISKS never hold the running system; in a machine scan the disk
