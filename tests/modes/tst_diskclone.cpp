@@ -196,12 +196,14 @@ private slots:
         f.settle(Src);
         QString message;
         QVERIFY2(f.runEngine(Tessarin::CloneModeType::DiskClone, Src, Dst, message), qPrintable(message));
-        QVERIFY2(message.contains(QStringLiteral("Clone completed with warnings")) && message.contains(warning)
-                     && message.contains(f.record(Src).partitions.value(0).displayName()),
-                 qPrintable(message));
         if (fs == QLatin1String("fat32"))  // the copy keeps the source's disagreeing FATs
             f.restoreFirstFat(Dst, MiB);
         f.checkVolume(Dst, MiB, 60 * MiB, fs, files[0]);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY2(message.contains(QStringLiteral("Clone completed with warnings")) && message.contains(warning)
+                     && message.contains(f.record(Src).partitions.value(0).displayName()),
+                 qPrintable(message));
     }
 
     // Logical partitions: their chain of boot records lies outside every partition and must come along.

@@ -214,10 +214,12 @@ private slots:
         f.unpatch(Src, undo);
         QCOMPARE(f.sha256(f.files[Src]), m_sourceHash);
         QVERIFY2(ok, qPrintable(message));
-        QVERIFY2(message.contains(QStringLiteral("Clone completed with warnings")) && message.contains(warning), qPrintable(message));
         if (part == Fat)
             f.restoreFirstFat(DstGpt, MiB);
         f.checkVolume(DstGpt, MiB, size, SourceLayout[part].fs, m_tree[part], false);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY2(message.contains(QStringLiteral("Clone completed with warnings")) && message.contains(warning), qPrintable(message));
     }
 
     // The boot sector counts its hidden sectors in its own sector size: an offset that is no whole
