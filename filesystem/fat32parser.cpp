@@ -2,8 +2,8 @@
 
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "ondisk/fat32bootsector.h"
 #include "filesystem/usagemapcheck.h"
+#include "ondisk/fat32bootsector.h"
 
 #include <algorithm>
 

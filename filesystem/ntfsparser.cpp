@@ -2,13 +2,14 @@
 
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "ondisk/ntfsbootsector.h"
 #include "filesystem/ntfsclusterowners.h"
 #include "filesystem/usagemapcheck.h"
+#include "ondisk/ntfsbootsector.h"
 #include "ondisk/ntfsmftrecord.h"
 #include "platform/platform.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 constexpr uint64_t MftRecord = 0;
@@ -410,8 +411,8 @@ bool NTFSParser::verifyRecords(const QByteArray& bitmap, const std::vector<NtfsR
             done += count;
         }
     }
-    Logger::instance().info(QStringLiteral("NTFS: $Bitmap marks the clusters of all %1 records in use (%2 records unreadable or "
-                                           "damaged, not checked)").arg(checked).arg(skipped));
+    Logger::instance().info(QStringLiteral("NTFS: $Bitmap marks the clusters of all %1 records in use (%2 unreadable, damaged "
+                                           "or unformatted records passed over)").arg(checked).arg(skipped));
     return true;
 }
 
