@@ -32,8 +32,8 @@ QString DryRunPlan::planPartition(const PartitionInfo& p, int diskNumber, uint64
     if (!m_config.smartClone || full)
         return Full;
     CopyPlan plan(m_sectorSize);
-    QString fileSystem;
-    if (UsedSpace::addTo(plan, p, diskNumber, offset, targetOffset, fileSystem) != UsedSpace::Result::Planned)
+    QString fileSystem, reason;
+    if (UsedSpace::addTo(plan, p, diskNumber, offset, targetOffset, fileSystem, reason) != UsedSpace::Result::Planned)
         return Full;
     bytes = plan.totalBytes();
     return Smart;

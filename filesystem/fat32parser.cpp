@@ -2,16 +2,13 @@
 
 #include "core/diskio.h"
 #include "core/logger.h"
+#include "filesystem/usagemapcheck.h"
 #include "ondisk/fat32bootsector.h"
-#include "ondisk/byteorder.h"
 
 #include <algorithm>
 
 namespace {
 constexpr uint32_t FatPieceSectors = 1024;
-constexpr uint32_t EntryMask = 0x0FFFFFFF;
-constexpr uint32_t EntryFree = 0;
-constexpr uint32_t EntryReserved = 1;
 constexpr uint64_t FirstDataEntry = 2;
 }
 
@@ -82,6 +79,7 @@ bool FAT32Parser::readBootSector()
     m_reservedSectors = boot.reservedSectors;
     m_numberOfFats = boot.numberOfFats;
     m_fatSize = boot.fatSize;
+    m_fatsMirrored = boot.fatsMirrored;
     m_rootCluster = boot.rootCluster;
     m_volumeSerialNumber = boot.serialNumber;
     m_volumeLabel = QString::fromLatin1(boot.label.data(), qsizetype(boot.label.size()));
@@ -95,49 +93,52 @@ bool FAT32Parser::readBootSector()
 
 bool FAT32Parser::readFat()
 {
-    // Only the part of the first FAT that describes the volume's clusters is read.
+    Logger& log = Logger::instance();
+    // Only the part of each FAT that describes the volume's clusters is read. Every copy counts:
+    // a chain lost in one copy but kept in another still holds a file.
     const uint64_t fatBytes = std::min<uint64_t>(uint64_t(m_fatSize) * m_sectorSize, (m_totalClusters + FirstDataEntry) * 4);
     const uint64_t pieceBytes = uint64_t(FatPieceSectors) * m_sectorSize;
+    const uint32_t copies = std::max<uint32_t>(m_numberOfFats, 1);
     QBitArray clusters{qsizetype(m_totalClusters)};
-    QByteArray piece;
+    QList<QByteArray> pieces(copies);
+    UsageMapCheck::FatComparison comparison;
     uint64_t used = 0;
     for (uint64_t done = 0; done < fatBytes;) {
         const uint64_t want = std::min(pieceBytes, fatBytes - done);
         const uint64_t toRead = (want + m_sectorSize - 1) / m_sectorSize * m_sectorSize;
-        piece.resize(qsizetype(toRead));
-        if (!readVolume(uint64_t(m_reservedSectors) * m_sectorSize + done, piece.data(), toRead)) {
-            m_lastError = QStringLiteral("Failed to read FAT table");
-            return false;
+        QList<QByteArrayView> views;
+        for (uint32_t k = 0; k < copies; ++k) {
+            QByteArray& piece = pieces[k];
+            piece.resize(qsizetype(toRead));
+            const uint64_t fatStart = (uint64_t(m_reservedSectors) + uint64_t(k) * m_fatSize) * m_sectorSize;
+            if (!readVolume(fatStart + done, piece.data(), toRead)) {
+                m_lastError = QStringLiteral("Failed to read FAT table");
+                return false;
+            }
+            views.append(QByteArrayView(piece.constData(), qsizetype(want)));
         }
-        used += markUsedClusters(reinterpret_cast<const uint8_t*>(piece.constData()), size_t(want), done / 4, clusters);
+        used += UsageMapCheck::mergeFatCopies(views, done / 4, clusters, comparison);
         done += want;
+    }
+    if (comparison.differingEntries != 0) {
+        const QString text = QStringLiteral("the %1 FAT copies differ in %2 entries (the first: cluster %3); every cluster "
+                                            "that any copy marks used is copied")
+                                 .arg(copies).arg(comparison.differingEntries).arg(comparison.firstDifference);
+        // Without mirroring only the active FAT is current, so stale copies are expected.
+        if (m_fatsMirrored) {
+            m_mapNotice = text;
+            log.warning(QStringLiteral("FAT32: %1").arg(text));
+        } else {
+            log.info(QStringLiteral("FAT32: FAT mirroring is off; %1").arg(text));
+        }
     }
     m_clusterBitmap = clusters;
     m_usedClusters = used;
     m_usedSize = uint64_t(m_sectorSize) * m_dataStart + uint64_t(m_clusterSize) * m_usedClusters;
-    Logger::instance().info(QStringLiteral("FAT32: Used clusters=%1/%2 (%3%)")
-                                .arg(m_usedClusters).arg(m_totalClusters)
-                                .arg(QString::number(m_totalClusters ? double(m_usedClusters) * 100.0 / double(m_totalClusters) : 0.0, 'f', 1)));
+    log.info(QStringLiteral("FAT32: Used clusters=%1/%2 (%3%)")
+                 .arg(m_usedClusters).arg(m_totalClusters)
+                 .arg(QString::number(m_totalClusters ? double(m_usedClusters) * 100.0 / double(m_totalClusters) : 0.0, 'f', 1)));
     return true;
-}
-
-uint64_t FAT32Parser::markUsedClusters(const uint8_t* fat, size_t bytes, uint64_t firstEntry, QBitArray& clusters)
-{
-    uint64_t used = 0;
-    const uint64_t clusterCount = uint64_t(clusters.size());
-    for (size_t pos = 0; pos + 4 <= bytes; pos += 4) {
-        const uint64_t entry = firstEntry + pos / 4;
-        if (entry < FirstDataEntry)
-            continue;
-        if (entry - FirstDataEntry >= clusterCount)
-            break;
-        const uint32_t value = ByteOrder::get32(fat + pos) & EntryMask;
-        if (value == EntryFree || value == EntryReserved)
-            continue;
-        clusters.setBit(qsizetype(entry - FirstDataEntry));
-        ++used;
-    }
-    return used;
 }
 
 FileSystemBase::UsageLayout FAT32Parser::usageLayout() const

@@ -1,7 +1,8 @@
 #pragma once
 #include "filesystem/filesystembase.h"
 
-// Used clusters of a FAT32 volume from its first FAT; the boot region and the FATs count as used.
+// Used clusters of a FAT32 volume from its FATs (a cluster any copy marks non-free is used); the
+// boot region and the FATs count as used.
 class FAT32Parser : public FileSystemBase {
     Q_OBJECT
 public:
@@ -17,10 +18,6 @@ public:
 
     int fileSystemType() const override { return 2; }
     QString fileSystemName() const override { return QStringLiteral("FAT32"); }
-
-    // Marks data cluster (entry - 2) in `clusters` for every entry of `fat` (which starts at entry
-    // `firstEntry`) that is neither free nor reserved; returns how many it marked.
-    static uint64_t markUsedClusters(const uint8_t* fat, size_t bytes, uint64_t firstEntry, QBitArray& clusters);
 
     uint32_t rootCluster() const { return m_rootCluster; }
     uint32_t volumeSerialNumber() const { return m_volumeSerialNumber; }
@@ -40,6 +37,7 @@ private:
     uint32_t m_reservedSectors = 0;
     uint32_t m_fatSize = 0;
     uint32_t m_numberOfFats = 0;
+    bool m_fatsMirrored = true;
     uint64_t m_dataStart = 0;
     uint32_t m_sectorsPerCluster = 0;
     int m_diskNumber = -1;

@@ -172,6 +172,8 @@ uint64_t FileSystemBase::volumeLimit() const
 void FileSystemBase::storeLoadArguments(DeviceHandle* handle, uint64_t partitionOffset, uint64_t partitionSize)
 {
     m_diskHandle = handle;
+    m_mapFault.clear();
+    m_mapNotice.clear();
     m_partitionOffset = partitionOffset;
     m_partitionSize = partitionSize;
     m_ioAlignment = 4096;

@@ -47,6 +47,11 @@ public:
     QString volumeLabel() const { return m_volumeLabel; }
     bool isBitmapValid() const { return m_bitmapValid; }
     QString lastError() const { return m_lastError; }
+    // Why the volume's allocation map failed its check (the file system was recognised, but its
+    // map cannot be trusted for a smart copy); empty otherwise.
+    QString mapFault() const { return m_mapFault; }
+    // Something the user should know about a map that is still used (e.g. FAT copies that differ).
+    QString mapNotice() const { return m_mapNotice; }
 
     // Where the usage lies, in volume sectors: everything in front of cluster 0 is used, each
     // cluster covers sectorsPerCluster sectors, and one more span may be used behind the clusters.
@@ -82,6 +87,8 @@ protected:
     QString m_volumeLabel;
     bool m_bitmapValid = false;
     QString m_lastError;
+    QString m_mapFault;
+    QString m_mapNotice;
     DeviceHandle* m_diskHandle = nullptr;
 
     QBitArray m_clusterBitmap;

@@ -2,14 +2,21 @@
 
 #include "core/diskio.h"
 #include "core/logger.h"
+#include "filesystem/ntfsclusterowners.h"
+#include "filesystem/usagemapcheck.h"
 #include "ondisk/ntfsbootsector.h"
 #include "ondisk/ntfsmftrecord.h"
 #include "platform/platform.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
+constexpr uint64_t MftRecord = 0;
+constexpr uint64_t MftMirrorRecord = 1;
+constexpr uint64_t LogFileRecord = 2;
 constexpr uint64_t BitmapRecord = 6;
+constexpr uint64_t MftChunkBytes = 1024 * 1024;
 constexpr int64_t MaxVolumeBitmapCalls = 10000;
 constexpr uint64_t BitmapChunkBytes = 1024 * 1024;
 
@@ -214,10 +221,12 @@ bool NTFSParser::findBitmapDataRuns(std::vector<NtfsRun>& runs)
         Logger::instance().error(QStringLiteral("findBitmapDataRuns: Failed to read MFT record 6"));
         return false;
     }
-    return decodeBitmapRuns(record, runs);
+    NtfsMftRecord::NonResident header;
+    return decodeDataRuns(record, systemFileName(BitmapRecord), runs, header);
 }
 
-bool NTFSParser::decodeBitmapRuns(const QByteArray& record, std::vector<NtfsRun>& runs)
+bool NTFSParser::decodeDataRuns(const QByteArray& record, const QString& file, std::vector<NtfsRun>& runs,
+                                NtfsMftRecord::NonResident& header)
 {
     Logger& log = Logger::instance();
     runs.clear();
@@ -239,22 +248,21 @@ bool NTFSParser::decodeBitmapRuns(const QByteArray& record, std::vector<NtfsRun>
         }
         log.info(QStringLiteral("Attribute %1: type=0x%2, length=%3, offset=0x%4")
                      .arg(counter).arg(attribute.type, 0, 16).arg(attribute.length).arg(offset, 0, 16));
-        // $Bitmap's usage bits are its unnamed data stream.
+        // A system file's contents are its unnamed data stream.
         if (attribute.type == NtfsMftRecord::TypeData && attribute.nameLength == 0) {
             log.info(QStringLiteral("Found $DATA attribute"));
             log.info(QStringLiteral("$DATA non-resident flag: %1").arg(attribute.nonResident ? 1 : 0));
             if (!attribute.nonResident) {
-                log.warning(QStringLiteral("$DATA attribute is resident (unusual for $Bitmap)"));
+                log.warning(QStringLiteral("$DATA attribute is resident (unusual for %1)").arg(file));
                 offset += attribute.length;
                 continue;
             }
-            NtfsMftRecord::NonResident header;
             if (!NtfsMftRecord::nonResidentHeader(data, attribute, header)) {
-                log.error(QStringLiteral("Invalid non-resident header in $Bitmap $DATA attribute"));
+                log.error(QStringLiteral("Invalid non-resident header in %1 $DATA attribute").arg(file));
                 return false;
             }
             if (header.startVcn != 0) {
-                log.error(QStringLiteral("$Bitmap $DATA attribute starts at VCN %1, its run list is incomplete").arg(header.startVcn));
+                log.error(QStringLiteral("%1 $DATA attribute starts at VCN %2, its run list is incomplete").arg(file).arg(header.startVcn));
                 return false;
             }
             const auto status = NtfsRunList::decode(data + attribute.offset + header.runListOffset,
@@ -267,14 +275,14 @@ bool NTFSParser::decodeBitmapRuns(const QByteArray& record, std::vector<NtfsRun>
                              .arg(k).arg(run.offset).arg(run.length).arg(run.cluster));
             }
             if (status != NtfsRunList::Status::Ok) {
-                log.error(QStringLiteral("Invalid $Bitmap run list after %1 runs: %2").arg(runs.size()).arg(runListFault(status)));
+                log.error(QStringLiteral("Invalid %1 run list after %2 runs: %3").arg(file).arg(runs.size()).arg(runListFault(status)));
                 runs.clear();
                 return false;
             }
             log.info(QStringLiteral("Total data runs found: %1").arg(runs.size()));
             for (size_t k = 0; k < runs.size(); ++k) {
                 if (runs[k].sparse) {
-                    log.error(QStringLiteral("$Bitmap data run %1 is sparse").arg(k));
+                    log.error(QStringLiteral("%1 data run %2 is sparse").arg(file).arg(k));
                     runs.clear();
                     return false;
                 }
@@ -283,7 +291,7 @@ bool NTFSParser::decodeBitmapRuns(const QByteArray& record, std::vector<NtfsRun>
         }
         offset += attribute.length;
     }
-    log.error(QStringLiteral("$DATA attribute not found in $Bitmap MFT record"));
+    log.error(QStringLiteral("$DATA attribute not found in %1 MFT record").arg(file));
     return false;
 }
 
@@ -296,8 +304,9 @@ bool NTFSParser::readBitmap()
         return fail(QStringLiteral("Failed to read $Bitmap MFT record"));
     log.info(QStringLiteral("$Bitmap MFT record read successfully"));
     std::vector<NtfsRun> runs;
-    if (!decodeBitmapRuns(record, runs))
-        return fail(QStringLiteral("Failed to parse $Bitmap data runs"));
+    NtfsMftRecord::NonResident header;
+    if (!decodeDataRuns(record, systemFileName(BitmapRecord), runs, header))
+        return damaged(QStringLiteral("Failed to parse $Bitmap data runs"));
     log.info(QStringLiteral("Found %1 data runs in $Bitmap").arg(runs.size()));
 
     const uint64_t needed = (m_totalClusters + 7) / 8;
@@ -305,7 +314,7 @@ bool NTFSParser::readBitmap()
     for (const NtfsRun& run : runs)
         covered += run.length * m_clusterSize;  // each run lies inside the volume: no overflow
     if (covered < needed)
-        return fail(QStringLiteral("$Bitmap data runs hold %1 bytes, the volume needs %2").arg(covered).arg(needed));
+        return damaged(QStringLiteral("$Bitmap data runs hold %1 bytes, the volume needs %2").arg(covered).arg(needed));
 
     QByteArray bytes;
     if (volumeLimit() != 0)
@@ -331,12 +340,132 @@ bool NTFSParser::readBitmap()
             done += piece;
         }
     }
+    if (!verifyBitmap(bytes, header.initializedSize, runs))
+        return false;
     m_clusterBitmap = QBitArray::fromBits(bytes.constData(), qsizetype(m_totalClusters));
     m_usedClusters = uint64_t(m_clusterBitmap.count(true));
     m_usedSize = uint64_t(m_clusterSize) * m_usedClusters;
     log.info(QStringLiteral("NTFS: Used clusters=%1/%2 (%3%)")
                  .arg(m_usedClusters).arg(m_totalClusters).arg(percent(m_usedClusters, m_totalClusters)));
     return true;
+}
+
+bool NTFSParser::verifyBitmap(const QByteArray& bitmap, uint64_t validLength, const std::vector<NtfsRun>& bitmapRuns)
+{
+    std::vector<UsageMapCheck::Owner> owners;
+    uint64_t mftBytes = 0;
+    for (uint64_t number : {MftRecord, MftMirrorRecord, LogFileRecord}) {
+        QByteArray record;
+        UsageMapCheck::Owner owner{systemFileName(number), {}};
+        NtfsMftRecord::NonResident header;
+        if (!readMftRecord(number, record) || !decodeDataRuns(record, owner.name, owner.runs, header))
+            return damaged(QStringLiteral("%1 (MFT record %2) cannot be read to check $Bitmap").arg(owner.name).arg(number));
+        if (number == MftRecord)
+            mftBytes = header.initializedSize;
+        owners.push_back(std::move(owner));
+    }
+    owners.push_back({systemFileName(BitmapRecord), bitmapRuns});
+    const UsageMapCheck::Verdict verdict = UsageMapCheck::ntfsBitmap(bitmap, m_totalClusters, validLength, owners);
+    if (!verdict.sound)
+        return damaged(verdict.reason);
+    return verifyRecords(bitmap, owners.front().runs, mftBytes);
+}
+
+bool NTFSParser::verifyRecords(const QByteArray& bitmap, const std::vector<NtfsRun>& mftRuns, uint64_t mftBytes)
+{
+    const uint64_t recordSize = m_mftRecordSize;
+    uint64_t mapped = 0;
+    for (const NtfsRun& run : mftRuns)
+        mapped += run.length;
+    // Records that the runs of record 0 do not map (an MFT continued in extension records) stay unchecked.
+    const uint64_t recordCount = std::min(mftBytes, mapped * m_clusterSize) / recordSize;
+    uint64_t number = 0, checked = 0, skipped = 0;
+    QByteArray chunk;
+    for (const NtfsRun& run : mftRuns) {
+        const uint64_t runRecords = run.length * m_clusterSize / recordSize;
+        for (uint64_t done = 0; done < runRecords && number < recordCount;) {
+            const uint64_t count = std::min<uint64_t>({runRecords - done, MftChunkBytes / recordSize, recordCount - number});
+            const uint64_t offset = run.cluster * m_clusterSize + done * recordSize;
+            chunk.resize(qsizetype(count * recordSize));
+            // A chunk that does not read whole is taken record by record, so one bad sector costs one record.
+            const bool chunkRead = readVolume(offset, chunk.data(), uint64_t(chunk.size()));
+            for (uint64_t i = 0; i < count; ++i, ++number) {
+                auto* data = reinterpret_cast<uint8_t*>(chunk.data()) + i * recordSize;
+                if (!chunkRead && !readVolume(offset + i * recordSize, data, recordSize)) {
+                    ++skipped;
+                    continue;
+                }
+                const auto status = NtfsMftRecord::prepare(data, recordSize, number);
+                if (status != NtfsMftRecord::Status::Ok) {
+                    skipped += status == NtfsMftRecord::Status::NotInUse ? 0 : 1;
+                    continue;
+                }
+                ++checked;
+                std::vector<UsageMapCheck::Owner> owner{{QStringLiteral("MFT record %1").arg(number),
+                                                         allocatedRuns(data, uint32_t(recordSize))}};
+                if (!UsageMapCheck::ntfsBitmap(bitmap, m_totalClusters, uint64_t(bitmap.size()), owner).sound) {
+                    owner.front().name = recordName(number, owner.front().runs);
+                    return damaged(UsageMapCheck::ntfsBitmap(bitmap, m_totalClusters, uint64_t(bitmap.size()), owner).reason);
+                }
+            }
+            done += count;
+        }
+    }
+    Logger::instance().info(QStringLiteral("NTFS: $Bitmap marks the clusters of all %1 records in use (%2 unreadable, damaged "
+                                           "or unformatted records passed over)").arg(checked).arg(skipped));
+    return true;
+}
+
+std::vector<NtfsRun> NTFSParser::allocatedRuns(const uint8_t* record, uint32_t size) const
+{
+    std::vector<NtfsRun> all;
+    const uint32_t used = NtfsMftRecord::bytesInUse(record, size);
+    for (uint32_t offset = NtfsMftRecord::firstAttributeOffset(record); offset < used;) {
+        NtfsMftRecord::Attribute a;
+        if (NtfsMftRecord::attributeAt(record, used, offset, a) != NtfsMftRecord::Step::Found)
+            break;
+        offset += a.length;
+        NtfsMftRecord::NonResident header;
+        if (!a.nonResident || !NtfsMftRecord::nonResidentHeader(record, a, header))
+            continue;
+        // A damaged run list still counts with the runs decoded before its fault.
+        std::vector<NtfsRun> runs;
+        NtfsRunList::decode(record + a.offset + header.runListOffset, header.runListLength, m_totalClusters, runs);
+        all.insert(all.end(), runs.begin(), runs.end());
+    }
+    return all;
+}
+
+QString NTFSParser::recordName(uint64_t number, const std::vector<NtfsRun>& runs)
+{
+    const QString system = systemFileName(number);
+    if (!system.isEmpty())
+        return system;
+    // Only asked when the check failed, so walking the MFT once more for the file's path is cheap enough.
+    std::vector<std::pair<uint64_t, uint64_t>> ranges;
+    for (const NtfsRun& run : runs)
+        if (!run.sparse)
+            ranges.emplace_back(run.cluster, run.length);
+    QStringList owners;
+    QString error;
+    const auto read = [this](uint64_t offset, uint64_t length, void* buffer) { return readVolume(offset, buffer, length); };
+    const QString plain = QStringLiteral("MFT record %1").arg(number);
+    if (NtfsClusterOwners::find(read, ranges, owners, error, 1) && !owners.isEmpty() && owners.first() != plain)
+        return QStringLiteral("%1 (%2)").arg(plain, owners.first());
+    return plain;
+}
+
+QString NTFSParser::systemFileName(uint64_t number)
+{
+    static const char* const names[] = {"$MFT", "$MFTMirr", "$LogFile", "$Volume", "$AttrDef", "the root folder",
+                                        "$Bitmap", "$Boot", "$BadClus", "$Secure", "$UpCase", "$Extend"};
+    return number < std::size(names) ? QString::fromLatin1(names[number]) : QString();
+}
+
+bool NTFSParser::damaged(const QString& reason)
+{
+    m_mapFault = reason;
+    return fail(reason);
 }
 
 bool NTFSParser::loadFromVolume(const QString& driveLetter)

@@ -1,5 +1,6 @@
 #pragma once
 #include "filesystem/filesystembase.h"
+#include "ondisk/ntfsmftrecord.h"
 #include "ondisk/ntfsrunlist.h"
 
 #include <QByteArray>
@@ -38,7 +39,19 @@ protected:
 
 private:
     bool fail(const QString& message);
-    bool decodeBitmapRuns(const QByteArray& record, std::vector<NtfsRun>& runs);
+    // Fails with `reason` as the map's fault: the volume is NTFS, but its $Bitmap cannot be trusted.
+    bool damaged(const QString& reason);
+    // The runs of the unnamed $DATA attribute of system file `file`'s record.
+    bool decodeDataRuns(const QByteArray& record, const QString& file, std::vector<NtfsRun>& runs,
+                        NtfsMftRecord::NonResident& header);
+    // $Bitmap against the volume: its size, the system files' clusters, then every record in use.
+    bool verifyBitmap(const QByteArray& bitmap, uint64_t validLength, const std::vector<NtfsRun>& bitmapRuns);
+    bool verifyRecords(const QByteArray& bitmap, const std::vector<NtfsRun>& mftRuns, uint64_t mftBytes);
+    // The runs of every non-resident attribute of a prepared record.
+    std::vector<NtfsRun> allocatedRuns(const uint8_t* record, uint32_t size) const;
+    // A record's file for a message: a system file's name, else the record number and the file's path.
+    QString recordName(uint64_t number, const std::vector<NtfsRun>& runs);
+    static QString systemFileName(uint64_t number);
 
     uint64_t m_mftCluster = 0;
     uint64_t m_mftMirrorCluster = 0;

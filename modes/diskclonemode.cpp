@@ -194,20 +194,25 @@ bool DiskCloneMode::planPartition(const PartitionInfo& p, CopyPlan& plan)
         plan.addInPlace(offset, p.size);
         return true;
     }
-    QString fileSystem;
-    switch (UsedSpace::addTo(plan, p, m_sourceDisk.diskNumber, offset, offset, fileSystem)) {
+    QString fileSystem, reason;
+    switch (UsedSpace::addTo(plan, p, m_sourceDisk.diskNumber, offset, offset, fileSystem, reason)) {
     case UsedSpace::Result::Planned:
         log().info(QStringLiteral("Smart copy of partition %1 (%2): %3 of %4 MB")
                        .arg(p.displayName(), fileSystem)
                        .arg(plan.totalBytes() / CopyPlan::MiB)
                        .arg(p.size / CopyPlan::MiB));
+        if (!reason.isEmpty())
+            addWarning(tr("Partition %1 (%2): %3").arg(p.displayName(), fileSystem, reason));
         return true;
     case UsedSpace::Result::Damaged:
+        addWarning(tr("The usage map of partition %1 cannot be trusted (%2); the partition was copied whole")
+                       .arg(p.displayName(), reason));
+        break;
     case UsedSpace::Result::NoMap:
+        log().warning(QStringLiteral("No usable file system usage map for partition %1, falling back to full copy")
+                          .arg(p.displayName()));
         break;
     }
-    log().warning(QStringLiteral("No usable file system usage map for partition %1, falling back to full copy")
-                      .arg(p.displayName()));
     plan = CopyPlan(m_sectorSize);
     plan.addInPlace(offset, p.size);
     return true;

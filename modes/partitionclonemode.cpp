@@ -259,14 +259,20 @@ void PartitionCloneMode::planCopy()
     const PartitionInfo& p = m_sourcePartition;
     CopyPlan plan(m_sourceSectorSize);
     if (m_smartClone && !m_sectorBySector) {
-        QString fileSystem;
-        if (UsedSpace::addTo(plan, p, p.diskNumber, m_sourceOffset, m_targetOffset, fileSystem)
-            == UsedSpace::Result::Planned) {
+        QString fileSystem, reason;
+        const UsedSpace::Result result = UsedSpace::addTo(plan, p, p.diskNumber, m_sourceOffset, m_targetOffset, fileSystem, reason);
+        if (result == UsedSpace::Result::Planned) {
             m_extents = plan.extents();
             log().info(QStringLiteral("Smart copy (%1): %2 of %3").arg(fileSystem, size(plan.totalBytes()), size(p.size)));
+            if (!reason.isEmpty())
+                addWarning(tr("Partition %1 (%2): %3").arg(p.displayName(), fileSystem, reason));
             return;
         }
-        log().warning(QStringLiteral("Failed to parse filesystem, falling back to full copy"));
+        if (result == UsedSpace::Result::Damaged)
+            addWarning(tr("The usage map of partition %1 cannot be trusted (%2); the partition was copied whole")
+                           .arg(p.displayName(), reason));
+        else
+            log().warning(QStringLiteral("Failed to parse filesystem, falling back to full copy"));
     }
     plan = CopyPlan(m_sourceSectorSize);
     plan.add(m_sourceOffset, m_targetOffset, p.size);

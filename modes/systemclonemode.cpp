@@ -265,14 +265,17 @@ bool SystemCloneMode::planPartition(const PartitionInfo& p, uint64_t targetOffse
         return fail(tr("Failed to read partition %1: %2").arg(p.displayName(), m_diskIO->lastError()));
     if (SystemCloneLayout::volumeExceeds(boot.data(), p.size))
         return fail(damaged);
-    QString fileSystem;
-    switch (UsedSpace::addTo(plan, p, m_sourceDisk.diskNumber, offset, targetOffset, fileSystem)) {
+    QString fileSystem, reason;
+    switch (UsedSpace::addTo(plan, p, m_sourceDisk.diskNumber, offset, targetOffset, fileSystem, reason)) {
     case UsedSpace::Result::Planned:
         log().info(QStringLiteral("Copying partition %1: %2 bytes [SMART, %3 MB used]")
                        .arg(p.displayName()).arg(p.size).arg(plan.totalBytes() / CopyPlan::MiB));
+        if (!reason.isEmpty())
+            addWarning(tr("Partition %1 (%2): %3").arg(p.displayName(), fileSystem, reason));
         return true;
     case UsedSpace::Result::Damaged:
-        return fail(damaged);
+        return fail(tr("The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; "
+                       "nothing was changed").arg(p.displayName(), reason));
     case UsedSpace::Result::NoMap:
         break;
     }

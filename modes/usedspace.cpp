@@ -9,9 +9,10 @@
 #include <memory>
 
 UsedSpace::Result UsedSpace::addTo(CopyPlan& plan, const PartitionInfo& p, int diskNumber, uint64_t sourceOffset,
-                                   uint64_t targetOffset, QString& fileSystemName)
+                                   uint64_t targetOffset, QString& fileSystemName, QString& reason)
 {
     using FS = Tessarin::FileSystemType;
+    reason.clear();
     QList<FS> candidates;
     if (p.fileSystem == FS::NTFS || p.fileSystem == FS::FAT32)
         candidates = {p.fileSystem};
@@ -26,10 +27,20 @@ UsedSpace::Result UsedSpace::addTo(CopyPlan& plan, const PartitionInfo& p, int d
             parser = std::make_unique<NTFSParser>();
         else
             parser = std::make_unique<FAT32Parser>();
-        if (!parser->load(handle.get(), sourceOffset, p.size) || !parser->isBitmapValid())
+        const bool loaded = parser->load(handle.get(), sourceOffset, p.size);
+        if (!parser->mapFault().isEmpty()) {
+            fileSystemName = parser->fileSystemName();
+            reason = parser->mapFault();
+            Logger::instance().warning(QStringLiteral("The %1 usage map of partition %2 cannot be trusted: %3")
+                                           .arg(fileSystemName, p.displayName(), reason));
+            return Result::Damaged;
+        }
+        if (!loaded || !parser->isBitmapValid())
             continue;
         fileSystemName = parser->fileSystemName();
         if (parser->volumeSize() > p.size) {
+            reason = QStringLiteral("the %1 volume claims %2 bytes in a partition of %3")
+                         .arg(fileSystemName).arg(parser->volumeSize()).arg(p.size);
             Logger::instance().warning(QStringLiteral("%1 volume of partition %2 claims %3 bytes in a partition of %4")
                                            .arg(fileSystemName, p.displayName())
                                            .arg(parser->volumeSize())
@@ -37,10 +48,12 @@ UsedSpace::Result UsedSpace::addTo(CopyPlan& plan, const PartitionInfo& p, int d
             return Result::Damaged;
         }
         if (!plan.addUsed(sourceOffset, targetOffset, p.size, parser->usedSectorRanges(), parser->clusterSize())) {
+            reason = QStringLiteral("the usage map reaches beyond the partition");
             Logger::instance().warning(QStringLiteral("Usage map of partition %1 reaches beyond the partition")
                                            .arg(p.displayName()));
             return Result::Damaged;
         }
+        reason = parser->mapNotice();
         return Result::Planned;
     }
     return Result::NoMap;

@@ -13,11 +13,13 @@ public:
     enum class Result {
         Planned,  // the used ranges and the metadata region were added
         NoMap,    // no file system with a readable map: nothing added
-        Damaged,  // the volume claims more than its partition, or its map reaches past it: nothing added
+        Damaged,  // the map failed its check, the volume claims more than its partition, or the map
+                  // reaches past it: nothing added
     };
 
     // Partition `partition` of disk `diskNumber` lies at `sourceOffset` and is copied to `targetOffset`.
-    // `fileSystemName` receives the file system whose map was read.
+    // `fileSystemName` receives the file system whose map was read. `reason` receives why the map
+    // is Damaged or, when Planned, what the user should know about the map; empty when nothing.
     static Result addTo(CopyPlan& plan, const PartitionInfo& partition, int diskNumber, uint64_t sourceOffset,
-                        uint64_t targetOffset, QString& fileSystemName);
+                        uint64_t targetOffset, QString& fileSystemName, QString& reason);
 };

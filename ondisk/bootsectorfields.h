@@ -28,6 +28,8 @@ public:
     static constexpr size_t OffFat16FsType = 54;
     // FAT32 extended fields.
     static constexpr size_t OffFatSize32 = 36;
+    static constexpr size_t OffFat32ExtFlags = 40;
+    static constexpr uint16_t Fat32SingleActiveFat = 0x0080;  // FATs not mirrored: only one is current
     static constexpr size_t OffRootCluster = 44;
     static constexpr size_t OffFat32BackupBootSector = 50;
     static constexpr size_t OffFat32SerialNumber = 67;

@@ -25,6 +25,7 @@ Fat32BootSector::Status Fat32BootSector::decode(const uint8_t* data, size_t size
     out.reservedSectors = ByteOrder::get16(data + F::OffReservedSectors);
     out.numberOfFats = data[F::OffNumberOfFats];
     out.fatSize = ByteOrder::get32(data + F::OffFatSize32);
+    out.fatsMirrored = !(ByteOrder::get16(data + F::OffFat32ExtFlags) & F::Fat32SingleActiveFat);
     out.rootCluster = ByteOrder::get32(data + F::OffRootCluster);
     out.serialNumber = ByteOrder::get32(data + F::OffFat32SerialNumber);
     std::string label(reinterpret_cast<const char*>(data + F::OffFat32Label), F::FatLabelLength);

@@ -23,6 +23,7 @@ public:
     uint32_t reservedSectors = 0;
     uint32_t numberOfFats = 0;
     uint32_t fatSize = 0;          // sectors per FAT
+    bool fatsMirrored = true;      // every FAT copy kept current, not just the active one
     uint64_t totalSectors = 0;
     uint32_t rootCluster = 0;
     uint32_t serialNumber = 0;

@@ -25,6 +25,7 @@ constexpr size_t OffLastVcn = 24;
 constexpr size_t OffRunListOffset = 32;
 constexpr size_t OffAllocatedSize = 40;
 constexpr size_t OffDataSize = 48;
+constexpr size_t OffInitializedSize = 56;
 constexpr uint32_t NonResidentHeaderSize = 64;
 }
 
@@ -106,6 +107,7 @@ bool NtfsMftRecord::nonResidentHeader(const uint8_t* data, const Attribute& attr
     out.runListOffset = ByteOrder::get16(a + OffRunListOffset);
     out.allocatedSize = ByteOrder::get64(a + OffAllocatedSize);
     out.dataSize = ByteOrder::get64(a + OffDataSize);
+    out.initializedSize = ByteOrder::get64(a + OffInitializedSize);
     if (out.runListOffset < NonResidentHeaderSize || out.runListOffset >= attribute.length)
         return false;
     out.runListLength = attribute.length - out.runListOffset;

@@ -44,6 +44,7 @@ public:
         uint64_t lastVcn = 0;
         uint64_t allocatedSize = 0;
         uint64_t dataSize = 0;
+        uint64_t initializedSize = 0;  // the valid length: bytes past it read as zeros
         uint16_t runListOffset = 0;  // within the attribute
         uint32_t runListLength = 0;  // bytes from there to the attribute's end
     };

@@ -56,8 +56,8 @@ int main(int argc, char** argv)
         PartitionInfo partition;
         partition.size = bytes;
         CopyPlan plan;
-        QString fileSystem;
-        if (UsedSpace::addTo(plan, partition, 0, 0, 0, fileSystem) != UsedSpace::Result::Planned)
+        QString fileSystem, reason;
+        if (UsedSpace::addTo(plan, partition, 0, 0, 0, fileSystem, reason) != UsedSpace::Result::Planned)
             return fail(QStringLiteral("no usable NTFS or FAT32 usage map in %1").arg(QString::fromLocal8Bit(argv[2])));
         extents = plan.extents();
     }

@@ -481,6 +481,10 @@
         <source>Checking the target...</source>
         <translation>Ziel wird geprüft...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Klonen mit Warnungen abgeschlossen: %1</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -630,6 +634,14 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Startkonfiguration wird repariert...</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partition %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>Der Belegungsplan von Partition %1 ist nicht vertrauenswürdig (%2); die Partition wurde vollständig kopiert</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1151,14 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
         <source>Boot repair of the target disk failed</source>
         <translation>Die Startreparatur des Zieldatenträgers ist fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partition %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>Der Belegungsplan von Partition %1 ist nicht vertrauenswürdig (%2); die Partition wurde vollständig kopiert</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1497,6 +1517,14 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>Die Quelle startet von Partition %1, die ein Systemklon nicht kopiert; ohne bcdboot kann die Kopie nicht startfähig gemacht werden</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partition %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
+        <translation>Der Belegungsplan von Partition %1 ist nicht vertrauenswürdig (%2); reparieren Sie das Dateisystem vor dem Klonen; es wurde nichts geändert</translation>
     </message>
 </context>
 <context>

@@ -481,6 +481,10 @@
         <source>Checking the target...</source>
         <translation>Checking the target...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Clone completed with warnings: %1</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -630,6 +634,14 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Repairing boot configuration...</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partition %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1151,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Boot repair of the target disk failed</source>
         <translation>Boot repair of the target disk failed</translation>
     </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partition %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1497,6 +1517,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partition %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
+        <translation>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</translation>
     </message>
 </context>
 <context>

@@ -481,6 +481,10 @@
         <source>Checking the target...</source>
         <translation>Comprobando el destino...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Clonación completada con advertencias: %1</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -630,6 +634,14 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Reparando la configuración de arranque...</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partición %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>El mapa de uso de la partición %1 no es fiable (%2); la partición se copió completa</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1151,14 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
         <source>Boot repair of the target disk failed</source>
         <translation>Falló la reparación del arranque del disco de destino</translation>
     </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partición %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>El mapa de uso de la partición %1 no es fiable (%2); la partición se copió completa</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1497,6 +1517,14 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>El origen arranca desde la partición %1, que una clonación del sistema no copia; sin bcdboot no se puede hacer arrancable la copia</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partición %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
+        <translation>El mapa de uso de la partición %1 no es fiable (%2); repare el sistema de archivos antes de clonar; no se ha cambiado nada</translation>
     </message>
 </context>
 <context>

@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>Check target: the copy may not start as it is</source>
-        <translation>Vérifier la cible : la copie risque de ne pas démarrer en l'état</translation>
+        <translation>Vérifier la cible : la copie risque de ne pas démarrer en l&apos;état</translation>
     </message>
 </context>
 <context>
@@ -480,6 +480,10 @@
     <message>
         <source>Checking the target...</source>
         <translation>Vérification de la cible...</translation>
+    </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Clonage terminé avec des avertissements : %1</translation>
     </message>
 </context>
 <context>
@@ -630,6 +634,14 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Réparation de la configuration de démarrage...</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partition %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>La carte d&apos;utilisation de la partition %1 n&apos;est pas fiable (%2) ; la partition a été copiée entièrement</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1151,14 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
         <source>Boot repair of the target disk failed</source>
         <translation>La réparation du démarrage du disque cible a échoué</translation>
     </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partition %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>La carte d&apos;utilisation de la partition %1 n&apos;est pas fiable (%2) ; la partition a été copiée entièrement</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1497,6 +1517,14 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>La source démarre depuis la partition %1, qu&apos;un clonage système ne copie pas ; sans bcdboot, la copie ne peut pas être rendue amorçable</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partition %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
+        <translation>La carte d&apos;utilisation de la partition %1 n&apos;est pas fiable (%2) ; réparez le système de fichiers avant le clonage ; rien n&apos;a été modifié</translation>
     </message>
 </context>
 <context>

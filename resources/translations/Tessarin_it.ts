@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>Check target: the copy may not start as it is</source>
-        <translation>Controlla destinazione: la copia potrebbe non avviarsi così com'è</translation>
+        <translation>Controlla destinazione: la copia potrebbe non avviarsi così com&apos;è</translation>
     </message>
 </context>
 <context>
@@ -480,6 +480,10 @@
     <message>
         <source>Checking the target...</source>
         <translation>Controllo della destinazione...</translation>
+    </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Clonazione completata con avvisi: %1</translation>
     </message>
 </context>
 <context>
@@ -630,6 +634,14 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Riparazione della configurazione di avvio in corso...</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partizione %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>La mappa di utilizzo della partizione %1 non è affidabile (%2); la partizione è stata copiata per intero</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1151,14 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
         <source>Boot repair of the target disk failed</source>
         <translation>La riparazione dell&apos;avvio del disco di destinazione non è riuscita</translation>
     </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partizione %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>La mappa di utilizzo della partizione %1 non è affidabile (%2); la partizione è stata copiata per intero</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1497,6 +1517,14 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>L&apos;origine si avvia dalla partizione %1, che una clonazione di sistema non copia; senza bcdboot la copia non può essere resa avviabile</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partizione %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
+        <translation>La mappa di utilizzo della partizione %1 non è affidabile (%2); riparare il file system prima della clonazione; non è stato modificato nulla</translation>
     </message>
 </context>
 <context>

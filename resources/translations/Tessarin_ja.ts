@@ -481,6 +481,10 @@
         <source>Checking the target...</source>
         <translation>ターゲットを確認しています...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>クローンは警告付きで完了しました: %1</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -630,6 +634,14 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>ブート構成を修復しています...</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>パーティション %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>パーティション %1 の使用状況マップは信頼できません (%2)。パーティション全体をコピーしました</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1151,14 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <source>Boot repair of the target disk failed</source>
         <translation>ターゲットディスクのブート修復に失敗しました</translation>
     </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>パーティション %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>パーティション %1 の使用状況マップは信頼できません (%2)。パーティション全体をコピーしました</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1497,6 +1517,14 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>ソースはパーティション %1 から起動しますが、システム クローンはこのパーティションをコピーしません。bcdboot がないとコピーを起動可能にできません</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>パーティション %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
+        <translation>パーティション %1 の使用状況マップは信頼できません (%2)。クローンの前にファイル システムを修復してください。何も変更されていません</translation>
     </message>
 </context>
 <context>

@@ -481,6 +481,10 @@
         <source>Checking the target...</source>
         <translation>대상을 검사하는 중...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>경고와 함께 복제가 완료되었습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -630,6 +634,14 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>부팅 구성을 복구하는 중...</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>파티션 %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>파티션 %1의 사용 맵을 신뢰할 수 없습니다 (%2). 파티션 전체를 복사했습니다</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1151,14 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
         <source>Boot repair of the target disk failed</source>
         <translation>대상 디스크의 부팅 복구에 실패했습니다</translation>
     </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>파티션 %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>파티션 %1의 사용 맵을 신뢰할 수 없습니다 (%2). 파티션 전체를 복사했습니다</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1497,6 +1517,14 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>원본은 파티션 %1에서 부팅하지만 시스템 복제는 이 파티션을 복사하지 않습니다. bcdboot 없이는 복사본을 부팅 가능하게 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>파티션 %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
+        <translation>파티션 %1의 사용 맵을 신뢰할 수 없습니다 (%2). 복제하기 전에 파일 시스템을 복구하십시오. 아무것도 변경되지 않았습니다</translation>
     </message>
 </context>
 <context>

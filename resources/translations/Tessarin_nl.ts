@@ -481,6 +481,10 @@
         <source>Checking the target...</source>
         <translation>Doel wordt gecontroleerd...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Klonen voltooid met waarschuwingen: %1</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -630,6 +634,14 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Opstartconfiguratie wordt hersteld...</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partitie %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>De gebruikskaart van partitie %1 is niet betrouwbaar (%2); de partitie is volledig gekopieerd</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1151,14 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
         <source>Boot repair of the target disk failed</source>
         <translation>Het opstartherstel van de doelschijf is mislukt</translation>
     </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partitie %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>De gebruikskaart van partitie %1 is niet betrouwbaar (%2); de partitie is volledig gekopieerd</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1497,6 +1517,14 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>De bron start vanaf partitie %1, die een systeemkloon niet kopieert; zonder bcdboot kan de kopie niet opstartbaar worden gemaakt</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partitie %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
+        <translation>De gebruikskaart van partitie %1 is niet betrouwbaar (%2); herstel het bestandssysteem voor het klonen; er is niets gewijzigd</translation>
     </message>
 </context>
 <context>

@@ -481,6 +481,10 @@
         <source>Checking the target...</source>
         <translation>Verificando o destino...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Clonagem concluída com avisos: %1</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -630,6 +634,14 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>A reparar a configuração de arranque...</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partição %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>O mapa de utilização da partição %1 não é fiável (%2); a partição foi copiada por inteiro</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1151,14 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <source>Boot repair of the target disk failed</source>
         <translation>A reparação do arranque do disco de destino falhou</translation>
     </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partição %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>O mapa de utilização da partição %1 não é fiável (%2); a partição foi copiada por inteiro</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1497,6 +1517,14 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>A origem inicia a partir da partição %1, que uma clonagem de sistema não copia; sem o bcdboot não é possível tornar a cópia inicializável</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Partição %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
+        <translation>O mapa de utilização da partição %1 não é fiável (%2); repare o sistema de ficheiros antes de clonar; nada foi alterado</translation>
     </message>
 </context>
 <context>

@@ -481,6 +481,10 @@
         <source>Checking the target...</source>
         <translation>Hedef denetleniyor...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Klonlama uyarılarla tamamlandı: %1</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -630,6 +634,14 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>Önyükleme yapılandırması onarılıyor...</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Bölüm %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>Bölüm %1 kullanım haritasına güvenilemez (%2); bölüm tamamen kopyalandı</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1151,14 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <source>Boot repair of the target disk failed</source>
         <translation>Hedef diskin önyükleme onarımı başarısız oldu</translation>
     </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Bölüm %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>Bölüm %1 kullanım haritasına güvenilemez (%2); bölüm tamamen kopyalandı</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1497,6 +1517,14 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>Kaynak, sistem klonlamanın kopyalamadığı %1 numaralı bölümden başlıyor; bcdboot olmadan kopya başlatılabilir hale getirilemez</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>Bölüm %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
+        <translation>Bölüm %1 kullanım haritasına güvenilemez (%2); klonlamadan önce dosya sistemini onarın; hiçbir şey değiştirilmedi</translation>
     </message>
 </context>
 <context>

@@ -481,6 +481,10 @@
         <source>Checking the target...</source>
         <translation>正在检查目标...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>克隆已完成，但有警告：%1</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -630,6 +634,14 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>正在修复引导配置...</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>分区 %1 (%2)：%3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>分区 %1 的使用映射不可信（%2）；已完整复制该分区</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1151,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Boot repair of the target disk failed</source>
         <translation>目标磁盘的引导修复失败</translation>
     </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>分区 %1 (%2)：%3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>分区 %1 的使用映射不可信（%2）；已完整复制该分区</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1497,6 +1517,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>源磁盘从分区 %1 启动，而系统克隆不会复制该分区；没有 bcdboot 无法使副本可启动</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>分区 %1 (%2)：%3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
+        <translation>分区 %1 的使用映射不可信（%2）；请在克隆前修复文件系统；未做任何更改</translation>
     </message>
 </context>
 <context>

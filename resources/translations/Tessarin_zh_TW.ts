@@ -481,6 +481,10 @@
         <source>Checking the target...</source>
         <translation>正在檢查目標...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>複製已完成，但有警告：%1</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -630,6 +634,14 @@
     <message>
         <source>Repairing boot configuration...</source>
         <translation>正在修復開機設定...</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>分割區 %1 (%2)：%3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>分割區 %1 的使用對應不可信（%2）；已完整複製該分割區</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1151,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Boot repair of the target disk failed</source>
         <translation>目標磁碟的開機修復失敗</translation>
     </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>分割區 %1 (%2)：%3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
+        <translation>分割區 %1 的使用對應不可信（%2）；已完整複製該分割區</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1497,6 +1517,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>來源磁碟從磁碟分割 %1 開機，而系統複製不會複製該磁碟分割；沒有 bcdboot 無法使複本可開機</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2): %3</source>
+        <translation>分割區 %1 (%2)：%3</translation>
+    </message>
+    <message>
+        <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
+        <translation>分割區 %1 的使用對應不可信（%2）；請在複製前修復檔案系統；未做任何變更</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "ondisk/fat32bootsector.h"
 #include "filesystem/fat32parser.h"
 #include "filesystem/ntfsparser.h"
+#include "filesystem/usagemapcheck.h"
 #include "ondisk/ntfsrunlist.h"
 #include "common/memoryplatform.h"
 #include "ntfsimage.h"
@@ -106,6 +107,8 @@ private slots:
     void sectorMapCap();
     void ntfsParserReadsOnlyWhatItNeeds();
     void ntfsParserFailures();
+    void ntfsBitmapCheck();
+    void fatCopiesMerge();
     void fat32ParserInMemory();
     void loadFromVolumeQuery();
 
@@ -289,7 +292,9 @@ void TestUsageMaps::ntfsParserReadsOnlyWhatItNeeds()
 {
     NtfsImage img;
     img.bitmap = QByteArray(64, '\0');
-    img.bitmap[0] = char(0xFF);   // clusters 0-7
+    img.bitmap[0] = char(0xFF);   // clusters 0-7: boot sector, $MFT from 4
+    img.bitmap[1] = char(0x11);   // the rest of $MFT (8), $MFTMirr (12)
+    img.bitmap[2] = char(0x03);   // $LogFile
     img.bitmap[8] = char(0x01);   // cluster 64: the bitmap itself
     img.bitmap[63] = char(0xFF);  // clusters 504-511: 511 is beyond the volume and ignored
     MemoryPlatform mp;
@@ -298,16 +303,18 @@ void TestUsageMaps::ntfsParserReadsOnlyWhatItNeeds()
     NTFSParser parser;
     QVERIFY2(parser.load(dev.get(), 0, 0), qPrintable(parser.lastError()));
     QCOMPARE(parser.totalClusters(), 511u);
-    QCOMPARE(parser.usedClusters(), 16u);
+    QCOMPARE(parser.usedClusters(), 20u);
+    QVERIFY(parser.mapFault().isEmpty());
     // The backup boot sector behind the volume belongs to the used data.
-    QCOMPARE(parser.usedSectorRanges(), (SectorRanges{{0, 64}, {512, 8}, {4032, 56}, {4095, 1}}));
+    QCOMPARE(parser.usedSectorRanges(), (SectorRanges{{0, 72}, {96, 8}, {128, 16}, {512, 8}, {4032, 56}, {4095, 1}}));
+    int bitmapReads = 0;
     for (const auto& read : mp.reads(n)) {
         const bool boot = read.offset == 0 && read.length == 4096;
-        const bool mft = read.offset <= img.recordOffset(6) && read.offset + read.length >= img.recordOffset(7);
-        const bool bitmap = read.offset == 64 * 4096;
-        QVERIFY2(boot || mft || bitmap, qPrintable(QStringLiteral("read at %1").arg(read.offset)));
+        const bool mft = read.offset >= img.recordOffset(0) && read.offset + read.length <= img.recordOffset(NtfsImage::MftRecords);
+        bitmapReads += read.offset == 64 * 4096 ? 1 : 0;
+        QVERIFY2(boot || mft || read.offset == 64 * 4096, qPrintable(QStringLiteral("read at %1").arg(read.offset)));
     }
-    QCOMPARE(mp.reads(n).size(), size_t(3));
+    QCOMPARE(bitmapReads, 1);
 
     // At an offset in a larger device, with the partition size known and no room for the backup.
     QByteArray disk(1024 * 1024, '\0');
@@ -321,20 +328,34 @@ void TestUsageMaps::ntfsParserReadsOnlyWhatItNeeds()
 void TestUsageMaps::ntfsParserFailures()
 {
     // Every damage leaves no map at all (the caller then copies in full), says what went wrong and
-    // logs it.
+    // logs it. A volume that is NTFS but whose $Bitmap cannot be trusted also names that fault.
     using Prepare = std::function<void(NtfsImage&, QByteArray&)>;
-    struct Case { const char* name; Prepare prepare; uint64_t failFrom; const char* error; };
+    struct Case { const char* name; Prepare prepare; uint64_t failFrom; const char* error; bool fault; };
     const auto build = [](NtfsImage& i, QByteArray& b) { b = i.build(); };
     const QList<Case> cases = {
-        {"signature", [](NtfsImage& i, QByteArray& b) { i.bootSignature = 0xAB55; b = i.build(); }, ~0ull, "signature"},
-        {"not ntfs", [](NtfsImage& i, QByteArray& b) { b = i.build(); std::memcpy(b.data() + 3, "MSDOS5.0", 8); }, ~0ull, "OEM"},
-        {"torn record", [](NtfsImage& i, QByteArray& b) { b = i.build(); b[qsizetype(i.recordOffset(6)) + 1022] = 7; }, ~0ull, "MFT record"},
-        {"resident data", [](NtfsImage& i, QByteArray& b) { i.resident = true; b = i.build(); }, ~0ull, "data runs"},
-        {"empty run list", [](NtfsImage& i, QByteArray& b) { i.runList = QByteArray(1, '\0'); b = i.build(); }, ~0ull, "data runs"},
-        {"run outside", [](NtfsImage& i, QByteArray& b) { i.runList = QByteArray("\x21\x01\xff\x01\x00", 5); b = i.build(); }, ~0ull, "data runs"},
-        {"unterminated runs", [](NtfsImage& i, QByteArray& b) { i.runList = QByteArray(24, '\x11'); b = i.build(); }, ~0ull, "data runs"},
-        {"runs too short", [](NtfsImage& i, QByteArray& b) { i.sectorsPerCluster = 1; i.imageSectors = 8192; b = i.build(); }, ~0ull, "needs"},
-        {"bitmap unreadable", build, 64 * 4096, "cluster 64"},
+        {"signature", [](NtfsImage& i, QByteArray& b) { i.bootSignature = 0xAB55; b = i.build(); }, ~0ull, "signature", false},
+        {"not ntfs", [](NtfsImage& i, QByteArray& b) { b = i.build(); std::memcpy(b.data() + 3, "MSDOS5.0", 8); }, ~0ull, "OEM", false},
+        {"torn record", [](NtfsImage& i, QByteArray& b) { b = i.build(); b[qsizetype(i.recordOffset(6)) + 1022] = 7; }, ~0ull, "MFT record", false},
+        {"resident data", [](NtfsImage& i, QByteArray& b) { i.resident = true; b = i.build(); }, ~0ull, "data runs", true},
+        {"empty run list", [](NtfsImage& i, QByteArray& b) { i.runList = QByteArray(1, '\0'); b = i.build(); }, ~0ull, "data runs", true},
+        {"run outside", [](NtfsImage& i, QByteArray& b) { i.runList = QByteArray("\x21\x01\xff\x01\x00", 5); b = i.build(); }, ~0ull, "data runs", true},
+        {"unterminated runs", [](NtfsImage& i, QByteArray& b) { i.runList = QByteArray(24, '\x11'); b = i.build(); }, ~0ull, "data runs", true},
+        {"runs too short", [](NtfsImage& i, QByteArray& b) { i.sectorsPerCluster = 1; i.imageSectors = 8192; b = i.build(); }, ~0ull, "needs", true},
+        {"bitmap unreadable", build, 64 * 4096, "cluster 64", false},
+        {"valid length short", [](NtfsImage& i, QByteArray& b) { i.bitmapValidLength = 63; b = i.build(); }, ~0ull, "valid length is 63", true},
+        {"boot sector free", [](NtfsImage& i, QByteArray& b) { i.bitmap[0] = char(0xFE); b = i.build(); }, ~0ull, "cluster 0 free", true},
+        {"$MFT's last cluster free", [](NtfsImage& i, QByteArray& b) { i.bitmap[1] = char(0xFE); b = i.build(); }, ~0ull,
+         "cluster 8 of $MFT", true},
+        {"$MFTMirr free", [](NtfsImage& i, QByteArray& b) { i.bitmap[1] = char(0xEF); b = i.build(); }, ~0ull, "cluster 12 of $MFTMirr", true},
+        {"$LogFile free", [](NtfsImage& i, QByteArray& b) { i.bitmap[2] = char(0xFD); b = i.build(); }, ~0ull, "cluster 17 of $LogFile", true},
+        {"$Bitmap free", [](NtfsImage& i, QByteArray& b) { i.bitmap[8] = char(0xFE); b = i.build(); }, ~0ull, "cluster 64 of $Bitmap", true},
+        {"$LogFile record torn", [](NtfsImage& i, QByteArray& b) { b = i.build(); b[qsizetype(i.recordOffset(2)) + 1022] = 7; }, ~0ull,
+         "$LogFile (MFT record 2) cannot be read", true},
+        {"a file's cluster free", [](NtfsImage& i, QByteArray& b) {
+             i.otherRuns[17] = QByteArray("\x11\x02\x63\x00", 4);  // clusters 99-100
+             i.bitmap[12] = char(0xEF);
+             b = i.build();
+         }, ~0ull, "cluster 100 of MFT record 17", true},
     };
     for (const Case& c : cases) {
         NtfsImage img;
@@ -351,8 +372,104 @@ void TestUsageMaps::ntfsParserFailures()
         QVERIFY2(!parser.load(dev.get(), 0, 0), c.name);
         QVERIFY2(parser.clusterBitmap().isEmpty() && parser.sectorBitmap().isEmpty(), c.name);
         QVERIFY2(parser.lastError().contains(QLatin1String(c.error)), qPrintable(QStringLiteral("%1: %2").arg(c.name, parser.lastError())));
+        QVERIFY2(parser.mapFault().isEmpty() != c.fault, qPrintable(QStringLiteral("%1: %2").arg(c.name, parser.mapFault())));
         QVERIFY2(!m_log.since().isEmpty(), c.name);
     }
+    // Records not in use and sparse runs claim nothing.
+    NtfsImage img;
+    img.bitmap = QByteArray(64, '\xff');
+    img.bitmap[12] = 0;
+    img.otherRuns[17] = QByteArray("\x11\x02\x63\x01\x04\x00", 6);  // clusters 99-100 and a 4-cluster hole
+    QByteArray bytes = img.build();
+    bytes[qsizetype(img.recordOffset(17)) + 22] = 0;  // not in use
+    img.otherRuns[18] = QByteArray("\x11\x01\x40\x01\x08\x00", 6);
+    bytes.replace(qsizetype(img.recordOffset(18)), 1024, img.record(18, img.otherRuns[18], 9 * 4096));
+    MemoryPlatform mp;
+    auto dev = openBytes(mp, bytes);
+    NTFSParser parser;
+    QVERIFY2(parser.load(dev.get(), 0, 0), qPrintable(parser.lastError()));
+}
+
+void TestUsageMaps::ntfsBitmapCheck()
+{
+    // 20 clusters; the bitmap marks 0-9 and 16-19.
+    const QByteArray bitmap("\xff\x03\x0f", 3);
+    auto run = [](uint64_t cluster, uint64_t length, bool sparse = false) {
+        NtfsRun r;
+        r.cluster = cluster;
+        r.length = length;
+        r.sparse = sparse;
+        return r;
+    };
+    using Owners = std::vector<UsageMapCheck::Owner>;
+    struct Case { const char* name; QByteArray bitmap; uint64_t validLength; Owners owners; const char* reason; };
+    const QList<Case> cases = {
+        {"every owner marked", bitmap, 3, {{"$MFT", {run(2, 3), run(16, 4)}}, {"$LogFile", {run(5, 5)}}}, nullptr},
+        {"sparse runs claim nothing", bitmap, 3, {{"file", {run(10, 6, true)}}}, nullptr},
+        {"a run's last cluster free", bitmap, 3, {{"$LogFile", {run(5, 6)}}}, "cluster 10 of $LogFile"},
+        {"a later run's first cluster free", bitmap, 3, {{"$MFT", {run(0, 2), run(15, 2)}}}, "cluster 15 of $MFT"},
+        {"run past the volume", bitmap, 3, {{"$MFT", {run(18, 3)}}}, "beyond the volume"},
+        {"boot sector free", QByteArray("\xfe\x03\x0f", 3), 3, {}, "cluster 0 free"},
+        {"bitmap bytes short", bitmap.left(2), 3, {}, "holds 2 bytes"},
+        {"valid length short", bitmap, 2, {}, "valid length is 2"},
+        {"bits past the volume ignored", QByteArray("\xff\xff\x0f", 3), 3, {{"f", {run(0, 20)}}}, nullptr},
+    };
+    for (const Case& c : cases) {
+        const UsageMapCheck::Verdict v = UsageMapCheck::ntfsBitmap(c.bitmap, 20, c.validLength, c.owners);
+        QVERIFY2(v.sound == (c.reason == nullptr), c.name);
+        QVERIFY2(v.reason.isEmpty() == v.sound, c.name);
+        if (c.reason)
+            QVERIFY2(v.reason.contains(QLatin1String(c.reason)), qPrintable(QStringLiteral("%1: %2").arg(c.name, v.reason)));
+    }
+}
+
+void TestUsageMaps::fatCopiesMerge()
+{
+    // Entries as written into FAT copies of 10 entries (8 data clusters).
+    auto fat = [](std::initializer_list<std::pair<int, uint32_t>> entries) {
+        QByteArray b(40, '\0');
+        NtfsImage::put(b, 0, 0x0FFFFFF8, 4);
+        NtfsImage::put(b, 4, 0x0FFFFFFF, 4);
+        for (const auto& [n, v] : entries)
+            NtfsImage::put(b, 4 * n, v, 4);
+        return b;
+    };
+    const QByteArray file = fat({{2, 0x0FFFFFFF}, {4, 5}, {5, 0x0FFFFFFF}});
+    struct Case { const char* name; QList<QByteArray> copies; const char* used; uint64_t differing; uint64_t first; };
+    const QList<Case> cases = {
+        {"copies agree", {file, file}, "10110000", 0, 0},
+        {"first copy lost a chain", {fat({{2, 0x0FFFFFFF}}), file}, "10110000", 2, 4},
+        {"second copy lost it", {file, fat({{2, 0x0FFFFFFF}})}, "10110000", 2, 4},
+        {"only the reserved top bits differ", {file, fat({{2, 0xFFFFFFFF}, {4, 0x10000005}, {5, 0x0FFFFFFF}})}, "10110000", 0, 0},
+        {"entries 0 and 1 are not clusters", {file, fat({{0, 0}, {1, 0}, {2, 0x0FFFFFFF}, {4, 5}, {5, 0x0FFFFFFF}})}, "10110000", 0, 0},
+        {"a third copy marks a bad cluster", {file, file, fat({{2, 0x0FFFFFFF}, {4, 5}, {5, 0x0FFFFFFF}, {9, 0x0FFFFFF7}})},
+         "10110001", 1, 9},
+        {"reserved value 1 is free", {fat({{3, 1}}), fat({{3, 1}})}, "00000000", 0, 0},
+        {"one copy", {file}, "10110000", 0, 0},
+    };
+    for (const Case& c : cases) {
+        QList<QByteArrayView> views;
+        for (const QByteArray& copy : c.copies)
+            views.append(copy);
+        QBitArray clusters(8);
+        UsageMapCheck::FatComparison comparison;
+        const uint64_t marked = UsageMapCheck::mergeFatCopies(views, 0, clusters, comparison);
+        QString bits;
+        for (qsizetype i = 0; i < clusters.size(); ++i)
+            bits += clusters.testBit(i) ? QLatin1Char('1') : QLatin1Char('0');
+        QVERIFY2(bits == QLatin1String(c.used), qPrintable(QStringLiteral("%1: %2").arg(c.name, bits)));
+        QVERIFY2(marked == uint64_t(bits.count(QLatin1Char('1'))), c.name);
+        QVERIFY2(comparison.differingEntries == c.differing, c.name);
+        QVERIFY2(c.differing == 0 || comparison.firstDifference == c.first, c.name);
+    }
+    // Stretches read piece by piece add up: the second piece starts at entry 5.
+    QBitArray clusters(8);
+    UsageMapCheck::FatComparison comparison;
+    const QByteArray lost = fat({{2, 0x0FFFFFFF}});
+    UsageMapCheck::mergeFatCopies({QByteArrayView(lost).first(20), QByteArrayView(file).first(20)}, 0, clusters, comparison);
+    UsageMapCheck::mergeFatCopies({QByteArrayView(lost).sliced(20), QByteArrayView(file).sliced(20)}, 5, clusters, comparison);
+    QCOMPARE(clusters.count(true), 3);
+    QCOMPARE(comparison.differingEntries, 2u);
 }
 
 void TestUsageMaps::fat32ParserInMemory()
@@ -360,7 +477,10 @@ void TestUsageMaps::fat32ParserInMemory()
     const uint32_t total = 70000;
     QByteArray img(qsizetype(total) * 512, '\0');
     img.replace(0, 512, fat32Boot(total));
-    auto entry = [&](uint32_t n, uint32_t v) { NtfsImage::put(img, 32 * 512 + 4 * n, v, 4); };
+    auto entry = [&](uint32_t n, uint32_t v) {
+        for (int fat : {32, 32 + 64})
+            NtfsImage::put(img, fat * 512 + 4 * n, v, 4);
+    };
     entry(0, 0x0FFFFFF8);
     entry(1, 0x0FFFFFFF);
     entry(2, 0x0FFFFFFF);        // root directory: cluster index 0
@@ -372,6 +492,22 @@ void TestUsageMaps::fat32ParserInMemory()
     QVERIFY(parser.load(dev.get(), 0, 0));
     QVERIFY(parser.isBitmapValid());
     QCOMPARE(parser.usedSectorRanges(), (SectorRanges{{0, 161}, {160 + 4998, 2}}));
+    QVERIFY(parser.mapNotice().isEmpty());
+
+    // A chain only the second FAT holds still counts, and the disagreement is named; without
+    // mirroring a stale copy is expected and named nowhere.
+    for (bool mirrored : {true, false}) {
+        QByteArray second = img;
+        NtfsImage::put(second, (32 + 64) * 512 + 4 * 6000, 0x0FFFFFFF, 4);
+        if (!mirrored)
+            second[40] = char(0x80);
+        auto both = openBytes(mp, second);
+        FAT32Parser merged;
+        QVERIFY(merged.load(both.get(), 0, 0));
+        QCOMPARE(merged.usedSectorRanges(), (SectorRanges{{0, 161}, {160 + 4998, 2}, {160 + 5998, 1}}));
+        QCOMPARE(merged.mapNotice().isEmpty(), !mirrored);
+        QVERIFY(merged.mapFault().isEmpty());
+    }
 
     // A FAT that cannot be read leaves no map: the caller copies in full.
     int n = -1;

@@ -6,11 +6,14 @@
 #include "common/logcapture.h"
 #include "core/diskio.h"
 #include "core/diskmanager.h"
+#include "engine/cloneengine.h"
 #include "engine/clonemode.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -169,6 +172,141 @@ public:
         io.close();
         settle(dst);
         return ok;
+    }
+
+    // The whole run as the window starts it: the engine's worker thread with its own DiskIO, smart
+    // and verified, without boot repair. `message` receives the result text.
+    bool runEngine(Tessarin::CloneModeType type, int src, int dst, QString& message,
+                   const std::function<void(CloneConfig&)>& edit = {})
+    {
+        Tessarin::registerMetaTypes();
+        CloneConfig config;
+        config.mode = type;
+        config.sourceDisk = record(src);
+        config.targetDisk = record(dst);
+        config.smartClone = true;
+        config.verify = true;
+        config.fixBoot = false;
+        if (edit)
+            edit(config);
+        CloneEngine engine;
+        QSignalSpy finished(&engine, &CloneEngine::finished);
+        QSignalSpy refused(&engine, &CloneEngine::error);
+        engine.setConfig(config);
+        engine.start();
+        if (finished.isEmpty() && (!engine.isRunning() || !finished.wait(600000))) {
+            message = refused.isEmpty() ? QStringLiteral("the engine did not finish") : refused.first().first().toString();
+            return false;
+        }
+        message = finished.first().at(1).toString();
+        settle(dst);
+        return finished.first().at(0).toBool();
+    }
+
+    // Writes `bytes` at `at` of disk `disk`'s image, keeping what was there in `undo` (newest last).
+    void patch(int disk, qint64 at, const QByteArray& bytes, QList<QPair<qint64, QByteArray>>& undo)
+    {
+        undo.append({at, readFileBytes(files[disk], at, bytes.size())});
+        QVERIFY(writeFileBytes(files[disk], at, bytes));
+    }
+    void unpatch(int disk, QList<QPair<qint64, QByteArray>>& undo)
+    {
+        while (!undo.isEmpty()) {
+            const auto [at, bytes] = undo.takeLast();
+            QVERIFY(writeFileBytes(files[disk], at, bytes));
+        }
+        settle(disk);
+    }
+
+    // Clears in the $Bitmap of the NTFS volume at `offset` the bits of `file`'s clusters, or zeroes
+    // the whole bitmap when `file` is empty. Where things lie comes from ntfsinfo.
+    void damageNtfsBitmap(int disk, uint64_t offset, uint64_t size, const QString& file, QList<QPair<qint64, QByteArray>>& undo)
+    {
+        using Runs = QList<QPair<uint64_t, uint64_t>>;
+        LoopDevice dev(files[disk], false, 0, qint64(offset), qint64(size));
+        QVERIFY2(dev.ok(), qPrintable(dev.error()));
+        auto runsOf = [&](const QStringList& which) {
+            Runs runs;
+            const QString out = runCaptured(QStringLiteral("ntfsinfo"), QStringList{QStringLiteral("-v")} + which + QStringList{dev.device()}).out;
+            static const QRegularExpression row(QStringLiteral("^\\s+0x[0-9a-f]+\\s+0x([0-9a-f]+)\\s+0x([0-9a-f]+)\\s*$"),
+                                                QRegularExpression::MultilineOption);
+            for (const QRegularExpressionMatch& m : row.globalMatch(out))
+                runs.append({m.captured(1).toULongLong(nullptr, 16), m.captured(2).toULongLong(nullptr, 16)});
+            return runs;
+        };
+        static const QRegularExpression clusterRow(QStringLiteral("Cluster Size: (\\d+)"));
+        const uint64_t clusterSize =
+            clusterRow.match(runCaptured(QStringLiteral("ntfsinfo"), {QStringLiteral("-m"), dev.device()}).out).captured(1).toULongLong();
+        const Runs bitmap = runsOf({QStringLiteral("-i"), QStringLiteral("6")});
+        QVERIFY2(clusterSize != 0 && bitmap.size() == 1, "$Bitmap is expected in one run");
+        const qint64 at = qint64(offset + bitmap.first().first * clusterSize);
+        QByteArray bits = readFileBytes(files[disk], at, qint64(bitmap.first().second * clusterSize));
+        if (file.isEmpty()) {
+            bits.fill('\0');
+        } else {
+            const Runs owned = runsOf({QStringLiteral("-F"), file});
+            QVERIFY2(!owned.isEmpty(), qPrintable(file));
+            for (const auto& [first, count] : owned)
+                for (uint64_t c = first; c < first + count; ++c)
+                    bits[qsizetype(c / 8)] = char(bits[qsizetype(c / 8)] & ~(1 << (c % 8)));
+        }
+        patch(disk, at, bits, undo);
+    }
+
+    // Frees in the first FAT of the FAT32 volume at `offset` the chain of `file` (an mtools path);
+    // the other FATs keep it.
+    void breakFirstFat(int disk, uint64_t offset, uint64_t size, const QString& file, QList<QPair<qint64, QByteArray>>& undo)
+    {
+        QList<uint64_t> chain;
+        {
+            LoopDevice dev(files[disk], false, 0, qint64(offset), qint64(size));
+            QVERIFY2(dev.ok(), qPrintable(dev.error()));
+            const QString out = runCaptured(QStringLiteral("mshowfat"), {QStringLiteral("-i"), dev.device(), file}).out;
+            static const QRegularExpression span(QStringLiteral("<(\\d+)(?:-(\\d+))?>"));
+            for (const QRegularExpressionMatch& m : span.globalMatch(out))
+                for (uint64_t c = m.captured(1).toULongLong(); c <= (m.captured(2).isEmpty() ? m.captured(1) : m.captured(2)).toULongLong(); ++c)
+                    chain.append(c);
+            QVERIFY2(chain.size() > 1, qPrintable(out));
+        }
+        const QByteArray boot = readFileBytes(files[disk], qint64(offset), 512);
+        const qint64 fat = qint64(offset) + qint64(fatField(boot, 14, 2) * fatField(boot, 11, 2));
+        for (uint64_t c : chain)
+            patch(disk, fat + qint64(4 * c), QByteArray(4, '\0'), undo);
+        settle(disk);
+    }
+
+    // Copies the second FAT over the first on the FAT32 volume at `offset`: the repair that trusts it.
+    void restoreFirstFat(int disk, uint64_t offset)
+    {
+        const QByteArray boot = readFileBytes(files[disk], qint64(offset), 512);
+        const qint64 bytes = qint64(fatField(boot, 36, 4) * fatField(boot, 11, 2));
+        const qint64 fat = qint64(offset) + qint64(fatField(boot, 14, 2) * fatField(boot, 11, 2));
+        QVERIFY(writeFileBytes(files[disk], fat, readFileBytes(files[disk], fat + bytes, bytes)));
+        settle(disk);
+    }
+
+    static uint64_t fatField(const QByteArray& boot, int at, int width)
+    {
+        uint64_t v = 0;
+        for (int i = 0; i < width; ++i)
+            v |= uint64_t(uint8_t(boot[at + i])) << (8 * i);
+        return v;
+    }
+
+    // The largest file under `root`, relative to it.
+    static QString largestFile(const QString& root)
+    {
+        QString best;
+        qint64 size = -1;
+        QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo info(it.next());
+            if (info.size() > size) {
+                size = info.size();
+                best = QDir(root).relativeFilePath(info.filePath());
+            }
+        }
+        return best;
     }
 
     // sgdisk finds the table sound, with its backup header on the disk's last sector.

@@ -163,6 +163,49 @@ private slots:
         QVERIFY(mode.repairBoot());  // no Windows on the source: nothing to repair
     }
 
+    // A usage map that lost used clusters: an NTFS $Bitmap zeroed or missing one file's bits, a first
+    // FAT that lost a file's chain while the second kept it. The smart, verified clone through the
+    // engine still carries every file, and its result says what it found.
+    void damagedMaps_data()
+    {
+        QTest::addColumn<QString>("fs");
+        QTest::addColumn<bool>("wholeMap");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("ntfs bitmap zeroed") << QStringLiteral("ntfs") << true << QStringLiteral("$Bitmap marks the boot sector");
+        QTest::newRow("ntfs one file's bits cleared") << QStringLiteral("ntfs") << false << QStringLiteral("MFT record");
+        QTest::newRow("fat32 first FAT lost a chain") << QStringLiteral("fat32") << false << QStringLiteral("FAT copies differ");
+    }
+    void damagedMaps()
+    {
+        QFETCH(QString, fs);
+        QFETCH(bool, wholeMap);
+        QFETCH(QString, warning);
+        const Layout layout{{"0700", 60, fs}};
+        QList<FileHashes> files;
+        f.buildSource(Src, true, layout, files);
+        if (QTest::currentTestFailed())
+            return;
+        const QString tree = f.dir.filePath(QStringLiteral("tree0"));
+        QList<QPair<qint64, QByteArray>> undo;
+        if (fs == QLatin1String("ntfs"))
+            f.damageNtfsBitmap(Src, MiB, 60 * MiB, wholeMap ? QString() : CloneFixture::largestFile(tree), undo);
+        else
+            f.breakFirstFat(Src, MiB, 60 * MiB, QStringLiteral("::d/") + CloneFixture::largestFile(tree + QStringLiteral("/d")), undo);
+        if (QTest::currentTestFailed())
+            return;
+        f.settle(Src);
+        QString message;
+        QVERIFY2(f.runEngine(Tessarin::CloneModeType::DiskClone, Src, Dst, message), qPrintable(message));
+        if (fs == QLatin1String("fat32"))  // the copy keeps the source's disagreeing FATs
+            f.restoreFirstFat(Dst, MiB);
+        f.checkVolume(Dst, MiB, 60 * MiB, fs, files[0]);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY2(message.contains(QStringLiteral("Clone completed with warnings")) && message.contains(warning)
+                     && message.contains(f.record(Src).partitions.value(0).displayName()),
+                 qPrintable(message));
+    }
+
     // Logical partitions: their chain of boot records lies outside every partition and must come along.
     void logicalPartitions()
     {

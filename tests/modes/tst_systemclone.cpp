@@ -207,6 +207,7 @@ private slots:
         QTest::newRow("source vanished") << int(Dst) << QStringLiteral("gone");
         QTest::newRow("volume larger than partition") << int(Dst) << QStringLiteral("volume");
         QTest::newRow("sector sizes differ") << int(Dst4k) << QString();
+        QTest::newRow("windows volume's bitmap zeroed") << int(Dst) << QStringLiteral("bitmap");
     }
     void refusals()
     {
@@ -224,6 +225,9 @@ private slots:
         if (damage == QLatin1String("volume"))
             QVERIFY(sgdiskRun(f.paths[Src], QStringLiteral("-d 2 -n 2:%1:%2 -t 2:0700").arg(41 * MiB / 512).arg(201 * MiB / 512 - 1 - 2048)
                                                 .split(QLatin1Char(' '))));
+        QList<QPair<qint64, QByteArray>> undo;
+        if (damage == QLatin1String("bitmap"))
+            f.damageNtfsBitmap(Src, 41 * MiB, 160 * MiB, QString(), undo);
         QVERIFY(writeFileBytes(f.files[dst], 0, QByteArray(MiB, char(0x5A))));
         const QByteArray targetHash = f.sha256(f.files[dst]);
         QString error;
@@ -237,6 +241,7 @@ private slots:
                 p.hasWindows = p.hasWindows || (damage == QLatin1String("volume") && !p.isEfi);  // as a mounted volume shows
         }));
         QVERIFY(!error.isEmpty());
+        QVERIFY2(damage != QLatin1String("bitmap") || error.contains(QStringLiteral("$Bitmap marks")), qPrintable(error));
         QCOMPARE(f.sha256(f.files[dst]), targetHash);
         if (damage == QLatin1String("gone"))
             QVERIFY(makeSparseFile(f.files[Src], qint64(320 * MiB)));

@@ -69,7 +69,7 @@ bool mayEqualSource(const QString& code, const QString& source)
     // Words that are spelled the same in the language ("code|source", separated by ";").
     static const QStringList same = QStringLiteral(
         "it|Menu;fr|Menu;pt|Menu;nl|Menu;nl|Help;nl|Label:;fr|%1 partition(s);tr|Disk %1;tr|Disk %1: %2;tr|Disk %1 - %2;"
-        "tr|disk;de|Partition %1;de|Partition;fr|Partition %1;fr|Source;fr|Options;fr|Partition;nl|Partition %1;"
+        "tr|disk;de|Partition %1;de|Partition %1 (%2): %3;de|Partition;fr|Partition %1;fr|Source;fr|Options;fr|Partition;nl|Partition %1;"
         "de|Boot;nl|Boot;de|System;nl|Systeem;nl|Target;it|Partition;de|Support;fr|Support;nl|Support;de|Start;"
         "fr|Recovery;tr|Recovery").split(QLatin1Char(';'));
     return same.contains(code + QLatin1Char('|') + source);
