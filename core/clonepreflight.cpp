@@ -11,8 +11,6 @@
 namespace {
 std::string native(const QString& path) { return path.toStdString(); }
 
-QString tr(const char* text) { return QCoreApplication::translate("ClonePreflight", text); }
-
 bool meets(const ByteRange& range, int64_t start, int64_t length)
 {
     if (start < 0 || length <= 0)
@@ -27,7 +25,8 @@ QString shown(const ClonePreflight::Side& side)
     if (side.diskNumber < 0)
         return side.path;
     const QString real = QString::fromStdString(Platform::current().diskRealPath(side.diskNumber));
-    return real.isEmpty() ? tr("disk %1").arg(side.diskNumber) : tr("disk %1 (%2)").arg(side.diskNumber).arg(real);
+    return real.isEmpty() ? ClonePreflight::tr("disk %1").arg(side.diskNumber)
+                          : ClonePreflight::tr("disk %1 (%2)").arg(side.diskNumber).arg(real);
 }
 
 QString volumeLabel(const QString& volume)

@@ -2,6 +2,7 @@
 #include "platform/platformtypes.h"
 #include "platform/storageclaim.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
@@ -10,6 +11,7 @@
 // system, is no longer the disk the user chose, or is mounted or in use anywhere; then both are
 // claimed for the run, so a second run cannot write either meanwhile. Nothing here writes.
 class ClonePreflight {
+    Q_DECLARE_TR_FUNCTIONS(ClonePreflight)
 public:
     struct Side {
         QString path;          // "\\.\PhysicalDriveN", a volume name or an image path
