@@ -174,6 +174,44 @@ private slots:
         QCOMPARE(o.config.dataPartitionLabel, QStringLiteral("Files"));
     }
 
+    // One label rule for both front ends: what the window refuses, the command line refuses too,
+    // with the same reason, before anything is opened.
+    void dataLabelRuleOfBothFrontEnds_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("taken");    // the label as taken, when it is usable
+        QTest::addColumn<QString>("problem");  // empty when usable
+        const QString quote = QStringLiteral("The data partition label contains a double quote, a line break or another control character");
+        QTest::newRow("plain") << "Files" << "Files" << "";
+        QTest::newRow("trimmed, 32 characters") << QStringLiteral("  %1 ").arg(QString(32, QLatin1Char('x')))
+                                                << QString(32, QLatin1Char('x')) << "";
+        QTest::newRow("single quote") << "It's data" << "It's data" << "";
+        QTest::newRow("33 characters") << QString(33, QLatin1Char('x')) << "" << "The data partition label is longer than 32 characters";
+        QTest::newRow("double quote") << "My \"Data\"" << "" << quote;
+        QTest::newRow("line break") << "Data\nclean" << "" << quote;
+        QTest::newRow("tab") << "Da\tta" << "" << quote;
+        QTest::newRow("blank") << "   " << "" << "The data partition label is empty";
+    }
+    void dataLabelRuleOfBothFrontEnds()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, taken);
+        QFETCH(QString, problem);
+        const CliOptions o = CliOptions::parse({"clone", "system", "0", "1", "--data-label", label}, disks());
+        QCOMPARE(o.error, problem.isEmpty() ? QString() : QStringLiteral("Invalid value for --data-label: ") + problem);
+        if (problem.isEmpty())
+            QCOMPARE(o.config.dataPartitionLabel, taken);
+        WizardState window;
+        window.setMode(Mode::SystemClone);
+        window.chooseSourceDisk(disks()[0]);
+        window.chooseTarget(disks()[1]);
+        window.setSpaceAllocation(Tessarin::ResizeMode::KeepAndCreateData, label.trimmed());
+        QCOMPARE(window.check(WizardState::OptionsStep), problem);
+        // Without a data partition the label is not used, so it does not stop the window.
+        window.setSpaceAllocation(Tessarin::ResizeMode::KeepOnly, label.trimmed());
+        QCOMPARE(window.check(WizardState::OptionsStep), QString());
+    }
+
     void exitCodeOfARun_data()
     {
         QTest::addColumn<bool>("success");
@@ -231,6 +269,8 @@ private slots:
         const QStringList images{source, target, small};
         QCOMPARE(cli(images, {"clone", "disk", "0"}), int(CliResult::BadCommandLine));
         QCOMPARE(cli(images, {"clone", "disk", "0", "1", "--frobnicate"}), int(CliResult::BadCommandLine));
+        QCOMPARE(cli(images, {"clone", "system", "0", "1", "--yes", "--data-label", "Data\"\nselect disk 0"}),
+                 int(CliResult::BadCommandLine));
         QCOMPARE(cli(images, {"clone", "disk", "0", "2", "--yes"}), int(CliResult::Refused));
         QCOMPARE(cli(images, {"clone", "disk", "0", "0", "--yes"}), int(CliResult::Refused));
         // No terminal and no --yes: refused, not assumed.
