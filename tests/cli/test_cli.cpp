@@ -60,8 +60,9 @@ class TestCli : public QObject {
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
-    // Runs the built program on `images` as its disks; the exit code, standard output in `out`.
-    int cli(const QStringList& images, const QStringList& arguments, QByteArray* out = nullptr)
+    // Runs the built program on `images` as its disks; the exit code, standard output in `out`,
+    // standard error in `err`.
+    int cli(const QStringList& images, const QStringList& arguments, QByteArray* out = nullptr, QByteArray* err = nullptr)
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -72,6 +73,8 @@ class TestCli : public QObject {
         p.waitForFinished(240000);
         if (out)
             *out = p.readAllStandardOutput();
+        if (err)
+            *err = p.readAllStandardError();
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
 
@@ -365,6 +368,43 @@ private slots:
         QFile map(result.value("unreadableMap").toString());
         QVERIFY(map.open(QIODevice::ReadOnly));
         QCOMPARE(map.readAll(), QByteArray("40960 8\n"));
+    }
+
+    // One unreadable sector where the table lies (sector 0, the GPT header, its entries) is a read
+    // error, not a blank disk: the listing names the sector, and a clone from that disk is refused
+    // with the same words before the target is touched.
+    void unreadableTableIsNamed_data()
+    {
+        QTest::addColumn<quint64>("badSector");
+        QTest::newRow("sector 0") << quint64(0);
+        QTest::newRow("GPT header") << quint64(1);
+        QTest::newRow("GPT entries") << quint64(5);
+        QTest::newRow("last of the first eight") << quint64(7);
+    }
+    void unreadableTableIsNamed()
+    {
+        QFETCH(quint64, badSector);
+        const QString source = path(QStringLiteral("table-source%1.img").arg(badSector)),
+                      target = path(QStringLiteral("table-target%1.img").arg(badSector));
+        makeSource(source, 64);
+        const FaultyDevice faulty(source, {{badSector * 512, 512}});
+        if (!faulty.isReady())
+            QSKIP(qPrintable(faulty.skipReason()));
+        QVERIFY(sh(QStringLiteral("truncate -s 96M %1 && sgdisk -n1:2048:+8M %1 >/dev/null").arg(target)));
+        const QByteArray before = hashOf(target);
+        const QString expected = QStringLiteral("Cannot read the partition table: sector %1 unreadable").arg(badSector);
+        QByteArray out, err;
+        QCOMPARE(cli({faulty.devicePath(), target}, {"list", "--json"}, &out), 0);
+        const QJsonObject listed = QJsonDocument::fromJson(out).array().at(0).toObject();
+        QCOMPARE(listed.value("table").toString(), QStringLiteral("unreadable"));
+        QCOMPARE(listed.value("tableError").toString(), expected);
+        QCOMPARE(cli({faulty.devicePath(), target}, {"list"}, &out), 0);
+        QVERIFY2(out.contains(expected.toUtf8()), out.constData());
+        for (const char* mode : {"disk", "system"}) {
+            QCOMPARE(cli({faulty.devicePath(), target}, {"clone", mode, "0", "1", "--yes"}, &out, &err), int(CliResult::Refused));
+            QVERIFY2(err.contains(expected.toUtf8()), err.constData());
+        }
+        QCOMPARE(hashOf(target), before);
     }
 };
 
