@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Nennen Sie die zu prüfende Festplatte</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>Ungültiger Wert für --data-label: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -481,6 +485,25 @@
         <source>Checking the target...</source>
         <translation>Ziel wird geprüft...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Klonen mit Warnungen abgeschlossen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>Die Bezeichnung der Datenpartition ist leer</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>Die Bezeichnung der Datenpartition ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>Die Bezeichnung der Datenpartition enthält ein doppeltes Anführungszeichen, einen Zeilenumbruch oder ein anderes Steuerzeichen</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -531,6 +554,10 @@
     <message>
         <source>Recovery</source>
         <translation>Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabelle unlesbar</translation>
     </message>
 </context>
 <context>
@@ -646,6 +673,10 @@
         <source>%1 partition(s)</source>
         <translation>%1 Partition(en)</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabelle unlesbar</translation>
+    </message>
 </context>
 <context>
     <name>DiskIO</name>
@@ -707,6 +738,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Datenträger %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>Die Partitionstabelle kann nicht gelesen werden: Sektor %1 ist unlesbar</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1532,18 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>Die Quelle startet von Partition %1, die ein Systemklon nicht kopiert; ohne bcdboot kann die Kopie nicht startfähig gemacht werden</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>Es wurde keine Datenpartition erstellt: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>Die Datenpartition „%1“ wurde nicht erstellt: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>Die Datenpartition „%1“ wurde erstellt, aber nicht formatiert (vor der Verwendung formatieren): %2</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Name the disk to check</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>Invalid value for --data-label: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -481,6 +485,25 @@
         <source>Checking the target...</source>
         <translation>Checking the target...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Clone completed with warnings: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>The data partition label is empty</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>The data partition label is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>The data partition label contains a double quote, a line break or another control character</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -531,6 +554,10 @@
     <message>
         <source>Recovery</source>
         <translation>Recovery</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Table unreadable</translation>
     </message>
 </context>
 <context>
@@ -646,6 +673,10 @@
         <source>%1 partition(s)</source>
         <translation>%1 partition(s)</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Table unreadable</translation>
+    </message>
 </context>
 <context>
     <name>DiskIO</name>
@@ -707,6 +738,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Disk %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>Cannot read the partition table: sector %1 unreadable</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1532,18 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>No data partition was created: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>The data partition &quot;%1&quot; was not created: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</translation>
     </message>
 </context>
 <context>

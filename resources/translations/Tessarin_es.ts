@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Indique el disco que se va a comprobar</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>Valor no válido para --data-label: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -481,6 +485,25 @@
         <source>Checking the target...</source>
         <translation>Comprobando el destino...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>La clonación se completó con advertencias: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>La etiqueta de la partición de datos está vacía</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>La etiqueta de la partición de datos tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>La etiqueta de la partición de datos contiene comillas dobles, un salto de línea u otro carácter de control</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -531,6 +554,10 @@
     <message>
         <source>Recovery</source>
         <translation>Recuperación</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabla ilegible</translation>
     </message>
 </context>
 <context>
@@ -646,6 +673,10 @@
         <source>%1 partition(s)</source>
         <translation>%1 partición(es)</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabla ilegible</translation>
+    </message>
 </context>
 <context>
     <name>DiskIO</name>
@@ -707,6 +738,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Disco %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>No se puede leer la tabla de particiones: el sector %1 es ilegible</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1532,18 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>El origen arranca desde la partición %1, que una clonación del sistema no copia; sin bcdboot no se puede hacer arrancable la copia</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>No se creó ninguna partición de datos: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>La partición de datos «%1» no se creó: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>La partición de datos «%1» se creó, pero no se formateó (formatéela antes de usarla): %2</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Indiquez le disque à vérifier</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>Valeur non valide pour --data-label : %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -373,7 +377,7 @@
     </message>
     <message>
         <source>Check target: the copy may not start as it is</source>
-        <translation>Vérifier la cible : la copie risque de ne pas démarrer en l'état</translation>
+        <translation>Vérifier la cible : la copie risque de ne pas démarrer en l&apos;état</translation>
     </message>
 </context>
 <context>
@@ -481,6 +485,25 @@
         <source>Checking the target...</source>
         <translation>Vérification de la cible...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Clonage terminé avec des avertissements : %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>Le nom de la partition de données est vide</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>Le nom de la partition de données dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>Le nom de la partition de données contient un guillemet double, un saut de ligne ou un autre caractère de contrôle</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -531,6 +554,10 @@
     <message>
         <source>Recovery</source>
         <translation>Récupération</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Table illisible</translation>
     </message>
 </context>
 <context>
@@ -646,6 +673,10 @@
         <source>%1 partition(s)</source>
         <translation>%1 partition(s)</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Table illisible</translation>
+    </message>
 </context>
 <context>
     <name>DiskIO</name>
@@ -707,6 +738,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Disque %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>Impossible de lire la table des partitions : le secteur %1 est illisible</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1532,18 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>La source démarre depuis la partition %1, qu&apos;un clonage système ne copie pas ; sans bcdboot, la copie ne peut pas être rendue amorçable</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>Aucune partition de données n’a été créée : %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>La partition de données « %1 » n’a pas été créée : %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>La partition de données « %1 » a été créée mais pas formatée (formatez-la avant de l’utiliser) : %2</translation>
     </message>
 </context>
 <context>

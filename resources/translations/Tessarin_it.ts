@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Indicare il disco da controllare</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>Valore non valido per --data-label: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -373,7 +377,7 @@
     </message>
     <message>
         <source>Check target: the copy may not start as it is</source>
-        <translation>Controlla destinazione: la copia potrebbe non avviarsi così com'è</translation>
+        <translation>Controlla destinazione: la copia potrebbe non avviarsi così com&apos;è</translation>
     </message>
 </context>
 <context>
@@ -481,6 +485,25 @@
         <source>Checking the target...</source>
         <translation>Controllo della destinazione...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Clonazione completata con avvisi: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>L’etichetta della partizione dati è vuota</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>L’etichetta della partizione dati supera i %1 caratteri</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>L’etichetta della partizione dati contiene virgolette doppie, un a capo o un altro carattere di controllo</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -531,6 +554,10 @@
     <message>
         <source>Recovery</source>
         <translation>Ripristino</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabella illeggibile</translation>
     </message>
 </context>
 <context>
@@ -646,6 +673,10 @@
         <source>%1 partition(s)</source>
         <translation>%1 partizione/i</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabella illeggibile</translation>
+    </message>
 </context>
 <context>
     <name>DiskIO</name>
@@ -707,6 +738,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Disco %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>Impossibile leggere la tabella delle partizioni: settore %1 illeggibile</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1532,18 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>L&apos;origine si avvia dalla partizione %1, che una clonazione di sistema non copia; senza bcdboot la copia non può essere resa avviabile</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>Nessuna partizione dati è stata creata: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>La partizione dati «%1» non è stata creata: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>La partizione dati «%1» è stata creata ma non formattata (formattarla prima dell’uso): %2</translation>
     </message>
 </context>
 <context>

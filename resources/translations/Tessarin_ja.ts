@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>確認するディスクを指定してください</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>--data-label の値が無効です: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -481,6 +485,25 @@
         <source>Checking the target...</source>
         <translation>ターゲットを確認しています...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>クローンは警告付きで完了しました: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>データパーティションのラベルが空です</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>データパーティションのラベルが %1 文字を超えています</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>データパーティションのラベルに二重引用符、改行、またはその他の制御文字が含まれています</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -531,6 +554,10 @@
     <message>
         <source>Recovery</source>
         <translation>リカバリ</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>テーブルを読み取れません</translation>
     </message>
 </context>
 <context>
@@ -646,6 +673,10 @@
         <source>%1 partition(s)</source>
         <translation>%1 個のパーティション</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>テーブルを読み取れません</translation>
+    </message>
 </context>
 <context>
     <name>DiskIO</name>
@@ -707,6 +738,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>ディスク %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>パーティションテーブルを読み取れません: セクター %1 を読み取れません</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1532,18 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>ソースはパーティション %1 から起動しますが、システム クローンはこのパーティションをコピーしません。bcdboot がないとコピーを起動可能にできません</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>データパーティションは作成されませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>データパーティション「%1」は作成されませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>データパーティション「%1」は作成されましたが、フォーマットされていません (使用前にフォーマットしてください): %2</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>검사할 디스크를 지정하십시오</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>--data-label 값이 잘못되었습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -481,6 +485,25 @@
         <source>Checking the target...</source>
         <translation>대상을 검사하는 중...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>복제가 경고와 함께 완료되었습니다: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>데이터 파티션 레이블이 비어 있습니다</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>데이터 파티션 레이블이 %1자를 초과합니다</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>데이터 파티션 레이블에 큰따옴표, 줄 바꿈 또는 기타 제어 문자가 포함되어 있습니다</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -531,6 +554,10 @@
     <message>
         <source>Recovery</source>
         <translation>복구</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>테이블 읽기 불가</translation>
     </message>
 </context>
 <context>
@@ -646,6 +673,10 @@
         <source>%1 partition(s)</source>
         <translation>파티션 %1개</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>테이블 읽기 불가</translation>
+    </message>
 </context>
 <context>
     <name>DiskIO</name>
@@ -707,6 +738,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>디스크 %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>파티션 테이블을 읽을 수 없습니다: 섹터 %1을(를) 읽을 수 없습니다</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1532,18 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>원본은 파티션 %1에서 부팅하지만 시스템 복제는 이 파티션을 복사하지 않습니다. bcdboot 없이는 복사본을 부팅 가능하게 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>데이터 파티션이 만들어지지 않았습니다: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>데이터 파티션 &quot;%1&quot;이(가) 만들어지지 않았습니다: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>데이터 파티션 &quot;%1&quot;이(가) 만들어졌지만 포맷되지 않았습니다(사용하기 전에 포맷하십시오): %2</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Geef de te controleren schijf op</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>Ongeldige waarde voor --data-label: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -481,6 +485,25 @@
         <source>Checking the target...</source>
         <translation>Doel wordt gecontroleerd...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Klonen voltooid met waarschuwingen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>Het label van de gegevenspartitie is leeg</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>Het label van de gegevenspartitie is langer dan %1 tekens</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>Het label van de gegevenspartitie bevat een dubbel aanhalingsteken, een regeleinde of een ander stuurteken</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -531,6 +554,10 @@
     <message>
         <source>Recovery</source>
         <translation>Herstel</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabel onleesbaar</translation>
     </message>
 </context>
 <context>
@@ -646,6 +673,10 @@
         <source>%1 partition(s)</source>
         <translation>%1 partitie(s)</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabel onleesbaar</translation>
+    </message>
 </context>
 <context>
     <name>DiskIO</name>
@@ -707,6 +738,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Schijf %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>Kan de partitietabel niet lezen: sector %1 is onleesbaar</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1532,18 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>De bron start vanaf partitie %1, die een systeemkloon niet kopieert; zonder bcdboot kan de kopie niet opstartbaar worden gemaakt</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>Er is geen gegevenspartitie gemaakt: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>De gegevenspartitie ‘%1’ is niet gemaakt: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>De gegevenspartitie ‘%1’ is gemaakt maar niet geformatteerd (formatteer deze vóór gebruik): %2</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Indique o disco a verificar</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>Valor inválido para --data-label: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -481,6 +485,25 @@
         <source>Checking the target...</source>
         <translation>Verificando o destino...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Clonagem concluída com avisos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>O rótulo da partição de dados está vazio</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>O rótulo da partição de dados tem mais de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>O rótulo da partição de dados contém aspas duplas, uma quebra de linha ou outro caractere de controle</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -531,6 +554,10 @@
     <message>
         <source>Recovery</source>
         <translation>Recuperação</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabela ilegível</translation>
     </message>
 </context>
 <context>
@@ -646,6 +673,10 @@
         <source>%1 partition(s)</source>
         <translation>%1 partição(ões)</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabela ilegível</translation>
+    </message>
 </context>
 <context>
     <name>DiskIO</name>
@@ -707,6 +738,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Disco %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>Não é possível ler a tabela de partições: o setor %1 está ilegível</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1532,18 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>A origem inicia a partir da partição %1, que uma clonagem de sistema não copia; sem o bcdboot não é possível tornar a cópia inicializável</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>Nenhuma partição de dados foi criada: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>A partição de dados &quot;%1&quot; não foi criada: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>A partição de dados &quot;%1&quot; foi criada, mas não formatada (formate-a antes de usar): %2</translation>
     </message>
 </context>
 <context>

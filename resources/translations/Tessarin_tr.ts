@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Denetlenecek diski belirtin</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>--data-label için geçersiz değer: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -481,6 +485,25 @@
         <source>Checking the target...</source>
         <translation>Hedef denetleniyor...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>Klonlama uyarılarla tamamlandı: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>Veri bölümü etiketi boş</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>Veri bölümü etiketi %1 karakterden uzun</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>Veri bölümü etiketi çift tırnak, satır sonu veya başka bir denetim karakteri içeriyor</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -531,6 +554,10 @@
     <message>
         <source>Recovery</source>
         <translation>Kurtarma</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tablo okunamıyor</translation>
     </message>
 </context>
 <context>
@@ -646,6 +673,10 @@
         <source>%1 partition(s)</source>
         <translation>%1 bölüm</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tablo okunamıyor</translation>
+    </message>
 </context>
 <context>
     <name>DiskIO</name>
@@ -707,6 +738,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Disk %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>Bölüm tablosu okunamıyor: %1 numaralı sektör okunamıyor</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1532,18 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>Kaynak, sistem klonlamanın kopyalamadığı %1 numaralı bölümden başlıyor; bcdboot olmadan kopya başlatılabilir hale getirilemez</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>Veri bölümü oluşturulmadı: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>&quot;%1&quot; veri bölümü oluşturulmadı: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>&quot;%1&quot; veri bölümü oluşturuldu ancak biçimlendirilmedi (kullanmadan önce biçimlendirin): %2</translation>
     </message>
 </context>
 <context>

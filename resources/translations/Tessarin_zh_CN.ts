@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>请指定要检查的磁盘</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>--data-label 的值无效：%1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -481,6 +485,25 @@
         <source>Checking the target...</source>
         <translation>正在检查目标...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>克隆已完成，但有警告：%1</translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>数据分区的卷标为空</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>数据分区的卷标超过 %1 个字符</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>数据分区的卷标包含双引号、换行符或其他控制字符</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -531,6 +554,10 @@
     <message>
         <source>Recovery</source>
         <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>分区表不可读</translation>
     </message>
 </context>
 <context>
@@ -646,6 +673,10 @@
         <source>%1 partition(s)</source>
         <translation>%1 个分区</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>分区表不可读</translation>
+    </message>
 </context>
 <context>
     <name>DiskIO</name>
@@ -707,6 +738,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>磁盘 %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>无法读取分区表：扇区 %1 不可读</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1532,18 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>源磁盘从分区 %1 启动，而系统克隆不会复制该分区；没有 bcdboot 无法使副本可启动</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>未创建数据分区：%1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>数据分区“%1”未创建：%2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>数据分区“%1”已创建但未格式化（使用前请先格式化）：%2</translation>
     </message>
 </context>
 <context>

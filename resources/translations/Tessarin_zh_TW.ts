@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>請指定要檢查的磁碟</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>--data-label 的值無效：%1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -481,6 +485,25 @@
         <source>Checking the target...</source>
         <translation>正在檢查目標...</translation>
     </message>
+    <message>
+        <source>Clone completed with warnings: %1</source>
+        <translation>複製已完成，但有警告：%1</translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>資料分割區的標籤為空</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>資料分割區的標籤超過 %1 個字元</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>資料分割區的標籤包含雙引號、換行字元或其他控制字元</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -531,6 +554,10 @@
     <message>
         <source>Recovery</source>
         <translation>復原</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>分割表無法讀取</translation>
     </message>
 </context>
 <context>
@@ -646,6 +673,10 @@
         <source>%1 partition(s)</source>
         <translation>%1 個分割區</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>分割表無法讀取</translation>
+    </message>
 </context>
 <context>
     <name>DiskIO</name>
@@ -707,6 +738,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>磁碟 %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>無法讀取分割表：磁區 %1 無法讀取</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1532,18 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start</source>
         <translation>來源磁碟從磁碟分割 %1 開機，而系統複製不會複製該磁碟分割；沒有 bcdboot 無法使複本可開機</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>未建立資料分割區：%1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>資料分割區「%1」未建立：%2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>資料分割區「%1」已建立但未格式化（使用前請先格式化）：%2</translation>
     </message>
 </context>
 <context>
