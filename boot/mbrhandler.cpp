@@ -1,6 +1,7 @@
 #include "boot/mbrhandler.h"
 
 #include "boot/mbrbootcode.h"
+#include "core/diskidentity.h"
 #include "core/diskio.h"
 #include "core/logger.h"
 
@@ -28,13 +29,21 @@ QByteArray MBRHandler::withActivePartition(const QByteArray& sector, int partiti
 }
 
 // Opens the disk and sizes a buffer for its whole first logical sector, aligned for unbuffered
-// handles; the MBR is the sector's first 512 bytes.
+// handles; the MBR is the sector's first 512 bytes. A handle for writing is checked to be the disk
+// the clone was given before anything goes through it: disk numbers move when disks come and go.
 bool MBRHandler::openSectorZero(int diskNumber, bool writable, DiskHandle& handle, uint32_t& sectorSize,
                                 AlignedBuffer& sector)
 {
     handle = DiskIO::openDisk(diskNumber, writable);
     if (!handle) {
         m_lastError = DiskIO::lastErrorText();
+        return false;
+    }
+    QString why;
+    if (writable && !DiskIdentity::verifyHandle(handle.get(), diskNumber, why)) {
+        handle.reset();
+        m_lastError = why;
+        Logger::instance().error(why);
         return false;
     }
     sectorSize = SectorSize;
@@ -69,6 +78,11 @@ bool MBRHandler::writeMbr(int diskNumber, const QByteArray& buffer)
         m_lastError = QStringLiteral("Invalid MBR data");
         return false;
     }
+    return editMbr(diskNumber, [&buffer](const QByteArray&) { return buffer.left(SectorSize); });
+}
+
+bool MBRHandler::editMbr(int diskNumber, const std::function<QByteArray(const QByteArray&)>& edit)
+{
     DiskHandle handle;
     uint32_t sectorSize = 0;
     AlignedBuffer sector;
@@ -77,12 +91,14 @@ bool MBRHandler::writeMbr(int diskNumber, const QByteArray& buffer)
             m_lastError = QStringLiteral("Failed to write MBR");
         return false;
     }
-    // On a disk with larger sectors the rest of sector 0 must survive the write.
-    if (sectorSize > SectorSize && !DiskIO::readSectors(handle.get(), 0, 1, sector.data(), sectorSize)) {
-        m_lastError = QStringLiteral("Failed to write MBR");
+    // Read through the handle that writes: the edit starts from the bytes of the checked disk, and
+    // on a disk with larger sectors the rest of sector 0 survives the write.
+    if (!DiskIO::readSectors(handle.get(), 0, 1, sector.data(), sectorSize)) {
+        m_lastError = QStringLiteral("Failed to read MBR");
         return false;
     }
-    std::memcpy(sector.data(), buffer.constData(), SectorSize);
+    const QByteArray edited = edit(QByteArray(reinterpret_cast<const char*>(sector.data()), SectorSize));
+    std::memcpy(sector.data(), edited.constData(), SectorSize);
     if (!DiskIO::writeSectors(handle.get(), 0, 1, sector.data(), sectorSize) || !DiskIO::flush(handle.get())) {
         m_lastError = QStringLiteral("Failed to write MBR");
         return false;
@@ -93,10 +109,7 @@ bool MBRHandler::writeMbr(int diskNumber, const QByteArray& buffer)
 bool MBRHandler::repairBootSector(int diskNumber)
 {
     Logger::instance().info(QStringLiteral("Repairing boot sector for disk %1").arg(diskNumber));
-    QByteArray sector;
-    if (!readMbr(diskNumber, sector))
-        return false;
-    if (!writeMbr(diskNumber, withBootCode(sector)))
+    if (!editMbr(diskNumber, withBootCode))
         return false;
     // Written, flushed and closed: now Windows may take in sector 0 again.
     if (DiskHandle disk = DiskIO::openDisk(diskNumber, false))
@@ -112,8 +125,7 @@ bool MBRHandler::setActivePartition(int diskNumber, int partitionNumber)
         m_lastError = QStringLiteral("Invalid partition number (must be 1-4)");
         return false;
     }
-    QByteArray sector;
-    if (!readMbr(diskNumber, sector))
-        return false;
-    return writeMbr(diskNumber, withActivePartition(sector, partitionNumber));
+    return editMbr(diskNumber, [partitionNumber](const QByteArray& sector) {
+        return withActivePartition(sector, partitionNumber);
+    });
 }

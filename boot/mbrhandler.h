@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 // Sector 0 of a disk: boot code and active flags, through the raw disk layer.
 class MBRHandler : public QObject {
@@ -31,6 +32,9 @@ public:
     QString lastError() const { return m_lastError; }
 
 private:
+    // Reads sector 0 through a checked handle for writing, applies `edit` to its first 512 bytes
+    // and writes it back.
+    bool editMbr(int diskNumber, const std::function<QByteArray(const QByteArray&)>& edit);
     bool openSectorZero(int diskNumber, bool writable, DiskHandle& handle, uint32_t& sectorSize, AlignedBuffer& sector);
 
     QString m_lastError;

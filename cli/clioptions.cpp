@@ -1,5 +1,7 @@
 #include "cli/clioptions.h"
 
+#include "modes/datapartitionlabel.h"
+
 #include <QFileInfo>
 #include <QHash>
 #include <optional>
@@ -161,8 +163,8 @@ void CliOptions::parseClone(const QStringList& arguments, const QList<DiskInfo>&
                                                                    : Tessarin::TargetBootMode::Legacy;
         else if (a == QLatin1String("--space") && spaceMode(value))
             config.resizeMode = *spaceMode(value);
-        else if (a == QLatin1String("--data-label") && !value.trimmed().isEmpty())
-            config.dataPartitionLabel = value;
+        else if (a == QLatin1String("--data-label"))
+            takeDataLabel(value);
         else if (takesValue)
             error = tr("Invalid value for %1: %2").arg(a, value);
         else if (a.startsWith(QLatin1Char('-')) && a.size() > 1)
@@ -196,6 +198,15 @@ void CliOptions::parseClone(const QStringList& arguments, const QList<DiskInfo>&
         config.resizeMode = defaults.resizeMode;
         config.dataPartitionLabel = defaults.dataPartitionLabel;
     }
+}
+
+void CliOptions::takeDataLabel(const QString& value)
+{
+    // The window's rule: a label diskpart or mkntfs cannot take would leave the data partition unformatted.
+    config.dataPartitionLabel = DataPartitionLabel::normalized(value);
+    const QString problem = DataPartitionLabel::problem(config.dataPartitionLabel);
+    if (!problem.isEmpty())
+        error = tr("Invalid value for --data-label: %1").arg(problem);
 }
 
 bool CliOptions::takeDisks(const QString& source, const QString& target, const QList<DiskInfo>& disks)

@@ -31,5 +31,6 @@ public:
 
 private:
     void parseClone(const QStringList& arguments, const QList<DiskInfo>& disks);
+    void takeDataLabel(const QString& value);
     bool takeDisks(const QString& source, const QString& target, const QList<DiskInfo>& disks);
 };

@@ -50,6 +50,12 @@ QString DiskListing::styleName(Tessarin::PartitionStyle style)
     return QStringLiteral("none");
 }
 
+QString DiskListing::tableText(const DiskInfo& d)
+{
+    // "none" would claim a blank disk where the table could not be read.
+    return d.unreadableTableSector >= 0 ? QStringLiteral("unreadable") : styleName(d.partitionStyle);
+}
+
 QString DiskListing::typeText(const PartitionInfo& p)
 {
     if (!p.typeGuid.isEmpty())
@@ -63,7 +69,9 @@ QString DiskListing::describe(const DiskInfo& d)
                     .arg(d.diskNumber)
                     .arg(d.realPath, d.model.isEmpty() ? QStringLiteral("-") : d.model, d.sizeString())
                     .arg(d.sectorSize)
-                    .arg(styleName(d.partitionStyle));
+                    .arg(tableText(d));
+    if (!d.tableReadError().isEmpty())
+        s += QStringLiteral("  %1\n").arg(d.tableReadError());
     for (const PartitionInfo& p : d.partitions)
         s += partitionLine(d, p);
     return s;
@@ -95,17 +103,20 @@ QJsonArray DiskListing::json(const QList<DiskInfo>& disks)
                 {QStringLiteral("roles"), QJsonArray::fromStringList(roles(p))},
             });
         }
-        out.append(QJsonObject{
+        QJsonObject disk{
             {QStringLiteral("number"), d.diskNumber},
             {QStringLiteral("path"), d.realPath},
             {QStringLiteral("devicePath"), d.devicePath},
             {QStringLiteral("model"), d.model},
             {QStringLiteral("sizeBytes"), qint64(d.size)},
             {QStringLiteral("sectorSize"), qint64(d.sectorSize)},
-            {QStringLiteral("table"), styleName(d.partitionStyle)},
+            {QStringLiteral("table"), tableText(d)},
             {QStringLiteral("systemDisk"), d.isSystemDisk},
             {QStringLiteral("partitions"), parts},
-        });
+        };
+        if (!d.tableReadError().isEmpty())
+            disk.insert(QStringLiteral("tableError"), d.tableReadError());
+        out.append(disk);
     }
     return out;
 }

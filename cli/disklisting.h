@@ -14,6 +14,8 @@ public:
     // EFI, MSR, recovery, system, Windows: what a partition is to a clone.
     static QStringList roles(const PartitionInfo& partition);
     static QString styleName(Tessarin::PartitionStyle style);
+    // The table column: the style, or "unreadable" when the table area could not be read.
+    static QString tableText(const DiskInfo& disk);
     static QString typeText(const PartitionInfo& partition);
     // The one-paragraph description of a target that the confirmation shows.
     static QString describe(const DiskInfo& disk);

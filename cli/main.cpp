@@ -94,7 +94,8 @@ Options:
   --boot-mode uefi|legacy     system clone: boot mode of the target (default uefi)
   --space keep|data|expand    system clone: the target's remaining space is left free, becomes a
                               data partition (default) or goes to the Windows partition
-  --data-label TEXT           system clone: label of the data partition (default Data)
+  --data-label TEXT           system clone: label of the data partition (default Data; at most
+                              32 characters, no double quote or control character)
   --boot-repair / --no-boot-repair
                               repair the copy's boot configuration (default on for disk and
                               system clones, off for partition clones)

@@ -26,6 +26,11 @@ bool checkDisks(const CloneConfig& c, QString& error)
         error = QCoreApplication::translate("CloneConfig", "Source disk is not valid");
         return false;
     }
+    // A table that could not be read would make the copy a blank disk, or fail after the target was cleaned.
+    if (!c.sourceDisk.tableReadError().isEmpty()) {
+        error = c.sourceDisk.tableReadError();
+        return false;
+    }
     if (!c.targetDisk.isValid()) {
         error = QCoreApplication::translate("CloneConfig", "Target disk is not valid");
         return false;

@@ -114,6 +114,18 @@ bool DiskIdentity::expected(int diskNumber, DiskIdentity& out)
     return true;
 }
 
+namespace {
+bool compare(const DiskIdentity& want, const DiskIdentity& actual, int diskNumber, QString& error)
+{
+    const QString why = want.mismatch(actual);
+    if (why.isEmpty())
+        return true;
+    error = QStringLiteral("Disk %1 is no longer the disk chosen as target (%2); disks were probably added or "
+                           "removed. Nothing was written to it.").arg(diskNumber).arg(why);
+    return false;
+}
+} // namespace
+
 bool DiskIdentity::verifyExpected(int diskNumber, QString& error)
 {
     DiskIdentity want;
@@ -126,12 +138,34 @@ bool DiskIdentity::verifyExpected(int diskNumber, QString& error)
         error = QStringLiteral("Disk %1 cannot be identified: %2").arg(diskNumber).arg(RawDisk::lastErrorText());
         return false;
     }
-    const QString why = want.mismatch(actual);
-    if (why.isEmpty())
+    return compare(want, actual, diskNumber, error);
+}
+
+bool DiskIdentity::verifyHandle(DeviceHandle* disk, int diskNumber, QString& error)
+{
+    DiskIdentity want;
+    if (!expected(diskNumber, want) || !want.isKnown())
         return true;
-    error = QStringLiteral("Disk %1 is no longer the disk chosen as target (%2); disks were probably added or "
-                           "removed. Nothing was written to it.").arg(diskNumber).arg(why);
-    return false;
+    DiskIdentity actual;
+    PlatformGeometry geometry;
+    if (!disk || !read(disk, actual) || !disk->geometry(geometry)
+        || !readTableId(disk, geometry.bytesPerSector, actual.mbrSignature, actual.gptDiskGuid)) {
+        error = QStringLiteral("Disk %1 cannot be identified: %2").arg(diskNumber).arg(RawDisk::lastErrorText());
+        return false;
+    }
+    return compare(want, actual, diskNumber, error);
+}
+
+void DiskIdentity::followTable(DeviceHandle* disk, int diskNumber, uint32_t sectorSize)
+{
+    DiskIdentity want;
+    uint32_t signature = 0;
+    QString guid;
+    if (!expected(diskNumber, want) || !readTableId(disk, sectorSize, signature, guid))
+        return;
+    want.mbrSignature = signature;
+    want.gptDiskGuid = guid;
+    expect(diskNumber, want);
 }
 
 void DiskIdentity::takeNewTable(int diskNumber)

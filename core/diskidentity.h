@@ -37,6 +37,12 @@ public:
     static bool expected(int diskNumber, DiskIdentity& out);
     // Opens disk `diskNumber` and compares it with its expectation; false with `error` on a mismatch.
     static bool verifyExpected(int diskNumber, QString& error);
+    // The same check on a handle the caller goes on to write through. The table identity is read
+    // from the disk's own first sectors, which the platform's cached layout may not show yet.
+    static bool verifyHandle(DeviceHandle* disk, int diskNumber, QString& error);
+    // After a flush of writes through the checked target handle: the disk is now known by the
+    // table identity on it (the clone may have written a new one).
+    static void followTable(DeviceHandle* disk, int diskNumber, uint32_t sectorSize);
     // After the program itself rewrote the disk's table (a tool's clean or convert): the expected
     // table identity becomes the disk's new one, as long as serial number and size still match.
     static void takeNewTable(int diskNumber);

@@ -10,3 +10,10 @@ QString DiskInfo::displayName() const
 }
 
 QString DiskInfo::sizeString() const { return Tessarin::formatSize(size, 2); }
+
+QString DiskInfo::tableReadError() const
+{
+    if (unreadableTableSector < 0)
+        return QString();
+    return QCoreApplication::translate("DiskInfo", "Cannot read the partition table: sector %1 unreadable").arg(unreadableTableSector);
+}

@@ -26,10 +26,15 @@ public:
     bool isSsd = false;
     QString busType;
     QList<PartitionInfo> partitions;
+    // The first sector of the table area that could not be read, or -1. Such a disk's table is
+    // not known: it may hold partitions that are not listed.
+    int64_t unreadableTableSector = -1;
 
     bool isValid() const { return diskNumber >= 0 && size > 0; }
     QString displayName() const;
     QString sizeString() const;
+    // "Cannot read the partition table: sector N unreadable"; empty when the table area was read.
+    QString tableReadError() const;
 };
 
 Q_DECLARE_METATYPE(DiskInfo)

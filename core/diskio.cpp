@@ -137,7 +137,7 @@ bool DiskIO::writeTargetBytes(uint64_t offset, uint64_t length, const void* buff
     return fail(tr("Write failed at sector %1: %2").arg(sector ? offset / sector : 0).arg(RawDisk::lastErrorText()));
 }
 
-bool DiskIO::flushTarget() { return m_session.target() && m_session.target()->flush(); }
+bool DiskIO::flushTarget() { return m_session.flushTarget(); }
 
 // ---------------------------------------------------------------------------------------------
 // Bulk copy

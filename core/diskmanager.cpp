@@ -11,6 +11,8 @@
 
 namespace {
 constexpr uint32_t MinIoAlignment = 4096;
+// The smallest GPT entry array; with sector 0 and the header it is the area a table is read from.
+constexpr uint32_t TableEntryArrayBytes = 16384;
 
 QString withoutTrailingBackslash(QString path)
 {
@@ -216,6 +218,23 @@ QList<PartitionInfo> DiskManager::enumeratePartitions(int diskNumber)
     return partitions;
 }
 
+int64_t DiskManager::firstUnreadableTableSector(DeviceHandle* disk, uint32_t sectorSize)
+{
+    const uint32_t bytes = std::max<uint32_t>(sectorSize, 512);
+    DiskGeometry geometry;
+    if (!disk || !DiskIO::getDiskGeometry(disk, geometry) || geometry.diskSize <= 0)
+        return -1;
+    const uint64_t count = std::min<uint64_t>(2 + TableEntryArrayBytes / bytes, uint64_t(geometry.diskSize) / bytes);
+    std::vector<uint8_t> area(size_t(count * bytes));
+    if (count == 0 || DiskIO::readSectorsAligned(disk, 0, uint32_t(count), area.data(), bytes, std::max(bytes, MinIoAlignment)))
+        return -1;
+    // One read of the whole area failed: find the sector, one at a time.
+    for (uint64_t lba = 0; lba < count; ++lba)
+        if (!DiskIO::readSectorsAligned(disk, lba, 1, area.data(), bytes, bytes))
+            return int64_t(lba);
+    return -1;
+}
+
 QList<DiskInfo> DiskManager::enumerateDisks()
 {
     QList<DiskInfo> disks;
@@ -251,7 +270,8 @@ QList<DiskInfo> DiskManager::enumerateDisks()
         }
 
         PlatformDriveLayout layout;
-        if (handle->driveLayout(layout)) {
+        const bool layoutKnown = handle->driveLayout(layout);
+        if (layoutKnown) {
             switch (layout.style) {
             case LayoutStyle::MBR: disk.partitionStyle = Tessarin::PartitionStyle::MBR; break;
             case LayoutStyle::GPT: disk.partitionStyle = Tessarin::PartitionStyle::GPT; break;
@@ -263,9 +283,18 @@ QList<DiskInfo> DiskManager::enumerateDisks()
             disk.partitionStyle = styleFromSectorZero(handle.get(), disk.sectorSize);
         }
 
+        // A table that cannot be read is not the same as no table: which sector failed is shown,
+        // and the clone refuses such a source instead of copying it as a blank disk.
+        if (!layoutKnown || layout.style == LayoutStyle::Unknown)
+            disk.unreadableTableSector = firstUnreadableTableSector(handle.get(), disk.sectorSize);
+        if (disk.unreadableTableSector >= 0)
+            Logger::instance().warning(QStringLiteral("Disk %1: cannot read the partition table: sector %2 unreadable")
+                                           .arg(n).arg(disk.unreadableTableSector));
+
         disk.isSsd = DiskIO::isSsd(n);
         disk.busType = DiskIO::getBusType(n);
-        disk.partitions = enumeratePartitions(n);
+        if (disk.unreadableTableSector < 0)
+            disk.partitions = enumeratePartitions(n);
         for (const PartitionInfo& p : disk.partitions)
             disk.usedSpace += p.usedSpace;
         disk.isSystemDisk = std::find(systemDisks.begin(), systemDisks.end(), n) != systemDisks.end();

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/diskinfo.h"
+#include "platform/devicehandle.h"
 
 #include <QList>
 #include <QObject>
@@ -21,6 +22,9 @@ public:
     // The synchronous enumeration of every drive the platform lists; touches no shared state.
     static QList<DiskInfo> enumerateDisks();
     static QList<PartitionInfo> enumeratePartitions(int diskNumber);
+    // The first sector of the table area (sector 0, the GPT header and a 16 KiB entry array) that
+    // cannot be read, or -1 when all of it reads.
+    static int64_t firstUnreadableTableSector(DeviceHandle* disk, uint32_t sectorSize);
 
 signals:
     void diskListChanged();

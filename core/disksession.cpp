@@ -282,16 +282,9 @@ void DiskSession::closeTargetLocked()
     if (m_target) {
         if (!m_target->flush())
             Logger::instance().warning(QStringLiteral("Failed to flush target: %1").arg(RawDisk::lastErrorText()));
-        DiskIdentity expected;
-        uint32_t signature = 0;
-        QString guid;
         // The clone may have written a new table: from now on the disk is known by that one.
-        if (wasDisk && DiskIdentity::expected(m_targetDiskNumber, expected)
-            && DiskIdentity::readTableId(m_target.get(), m_targetLogicalSector, signature, guid)) {
-            expected.mbrSignature = signature;
-            expected.gptDiskGuid = guid;
-            DiskIdentity::expect(m_targetDiskNumber, expected);
-        }
+        if (wasDisk)
+            DiskIdentity::followTable(m_target.get(), m_targetDiskNumber, m_targetLogicalSector);
         m_target.reset();
     }
     if (wasDisk) {
@@ -301,6 +294,17 @@ void DiskSession::closeTargetLocked()
             RawDisk::updateDiskProperties(disk.get());
     }
     releaseVolumeLocks();
+}
+
+bool DiskSession::flushTarget()
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_target || !m_target->flush())
+        return false;
+    // Sector 0 may be written later by number (boot code), checked against the table written so far.
+    if (m_targetDiskNumber >= 0)
+        DiskIdentity::followTable(m_target.get(), m_targetDiskNumber, m_targetLogicalSector);
+    return true;
 }
 
 void DiskSession::closeTarget()

@@ -23,6 +23,8 @@ public:
     bool openSource(const QString& path, QString& error);
     bool openTarget(const QString& path, QString& error);
     bool lockTargetVolumes();
+    // Flushes the target; a disk target is from then on expected to carry the table now on it.
+    bool flushTarget();
     // Flushes and closes the target, makes the platform re-read its table, then releases the locks.
     void closeTarget();
     void close();

@@ -9,6 +9,7 @@
 #include "boot/systemclonebootrepair.h"
 #include "core/diskio.h"
 #include "core/logger.h"
+#include "modes/datapartitionlabel.h"
 #include "modes/diskclonemode.h"
 #include "modes/systemclonetarget.h"
 #include "modes/usedspace.h"
@@ -406,8 +407,9 @@ void SystemCloneMode::useRemainingSpace()
     case ResizeMode::KeepAndCreateData:
         log().info(QStringLiteral("ResizeMode: KeepAndCreateData"));
         emit phaseChanged(tr("Creating data partition..."));
+        // The clone goes on without it, but the result says what is missing.
         if (!createDataPartition())
-            log().warning(QStringLiteral("Data partition not made: %1; the clone goes on without it").arg(m_lastError));
+            addWarning(m_lastError);
         break;
     case ResizeMode::ExpandSystem:
         log().info(QStringLiteral("ResizeMode: ExpandSystem"));
@@ -421,8 +423,14 @@ void SystemCloneMode::useRemainingSpace()
 
 bool SystemCloneMode::createDataPartition()
 {
+    // Refused before the table gains an entry that the format would then leave empty.
+    const QString labelProblem = DataPartitionLabel::problem(m_dataLabel);
+    if (!labelProblem.isEmpty()) {
+        m_lastError = tr("No data partition was created: %1").arg(labelProblem);
+        return false;
+    }
     if (!m_resizer->createDataPartition(*m_diskIO, m_systemPartitions, m_targetDisk.size, m_sectorSize, m_dataLabel, m_align4K)) {
-        m_lastError = m_resizer->lastError();
+        m_lastError = tr("The data partition \"%1\" was not created: %2").arg(m_dataLabel, m_resizer->lastError());
         return false;
     }
     emit phaseChanged(tr("Formatting data partition..."));
@@ -444,8 +452,9 @@ bool SystemCloneMode::createDataPartition()
         return tool.format(disk, rows[chosen].number, Tessarin::FileSystemType::NTFS, label);
     });
     if (!ok) {
-        m_lastError = target.lastError().isEmpty() ? tr("Cannot identify a separate data partition safely; refusing to format")
-                                                   : target.lastError();
+        const QString why = target.lastError().isEmpty() ? tr("Cannot identify a separate data partition safely; refusing to format")
+                                                         : target.lastError();
+        m_lastError = tr("The data partition \"%1\" was created but not formatted (format it before use): %2").arg(label, why);
         return false;
     }
     log().info(QStringLiteral("Data partition formatted successfully"));

@@ -53,7 +53,14 @@ DiskCard::DiskCard(const DiskInfo& disk, bool systemCloneMode, QWidget* parent)
     case Tessarin::PartitionStyle::MBR: style = QStringLiteral("MBR"); break;
     default: style = tr("Not initialized"); break;
     }
-    header->addWidget(badge(style, "#374151", "#F3F4F6"));
+    if (!disk.tableReadError().isEmpty()) {
+        // Not a blank disk: its table exists but could not be read.
+        QLabel* unreadable = badge(tr("Table unreadable"), "#B91C1C", "#FEE2E2");
+        unreadable->setToolTip(disk.tableReadError());
+        header->addWidget(unreadable);
+    } else {
+        header->addWidget(badge(style, "#374151", "#F3F4F6"));
+    }
     if (disk.isSystemDisk)
         header->addWidget(badge(tr("System disk"), "#047857", "#D1FAE5"));
     header->addStretch(1);

@@ -30,7 +30,8 @@ DiskGroupHeader::DiskGroupHeader(const DiskInfo& disk, QWidget* parent)
     auto* title = new QLabel(DiskCard::titleText(disk), this);
     title->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 14px; color: #111827; background: transparent;"));
     column->addWidget(title);
-    const QString style = disk.partitionStyle == Tessarin::PartitionStyle::GPT   ? QStringLiteral("GPT")
+    const QString style = !disk.tableReadError().isEmpty()                      ? tr("Table unreadable")
+                          : disk.partitionStyle == Tessarin::PartitionStyle::GPT ? QStringLiteral("GPT")
                           : disk.partitionStyle == Tessarin::PartitionStyle::MBR ? QStringLiteral("MBR")
                                                                                  : tr("Not initialized");
     const QString where = disk.realPath.isEmpty() ? disk.devicePath : disk.realPath;

@@ -1,5 +1,7 @@
 #include "ui/spaceallocationdialog.h"
 
+#include "modes/datapartitionlabel.h"
+
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,7 +35,7 @@ SpaceAllocationDialog::SpaceAllocationDialog(QWidget* parent)
     labelRow->addWidget(caption);
     m_label = new QLineEdit(QStringLiteral("Data"), card());
     m_label->setObjectName(QStringLiteral("editLabel"));
-    m_label->setMaxLength(MaxLabelLength);
+    m_label->setMaxLength(DataPartitionLabel::MaxLength);
     m_label->setFixedHeight(30);
     labelRow->addWidget(m_label, 1);
     cardLayout()->addLayout(labelRow);
@@ -74,7 +76,7 @@ void SpaceAllocationDialog::setDataPartitionLabel(const QString& label)
 
 QString SpaceAllocationDialog::dataPartitionLabel() const
 {
-    return m_label->text().trimmed();
+    return DataPartitionLabel::normalized(m_label->text());
 }
 
 void SpaceAllocationDialog::updateLabelEnabled()

@@ -17,7 +17,6 @@ public:
     QString dataPartitionLabel() const;
     QLineEdit* labelEdit() const { return m_label; }
 
-    static constexpr int MaxLabelLength = 32;
     // "Expand system partition", "Create data partition", "Keep unallocated" or "Unknown".
     static QString modeText(int mode);
 

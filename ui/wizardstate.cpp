@@ -1,5 +1,7 @@
 #include "ui/wizardstate.h"
 
+#include "modes/datapartitionlabel.h"
+
 int WizardState::sourceDiskNumber() const
 {
     return isPartitionMode() ? sourcePartition().diskNumber : sourceDisk().diskNumber;
@@ -85,6 +87,8 @@ QString WizardState::check(int step) const
     QString error;
     if (!config().validate(error))
         return error;
+    if (isSystemMode() && m_choices.resizeMode == Tessarin::ResizeMode::KeepAndCreateData)
+        return DataPartitionLabel::problem(m_choices.dataPartitionLabel);
     return QString();
 }
 

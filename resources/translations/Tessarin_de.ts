@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Nennen Sie die zu prüfende Festplatte</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>Ungültiger Wert für --data-label: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -287,6 +291,53 @@
     <message>
         <source>Source partition</source>
         <translation>Quellpartition</translation>
+    </message>
+</context>
+<context>
+    <name>ClonePreflight</name>
+    <message>
+        <source>disk %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disk %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is the source %2 under another name, or shares storage with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 cannot be identified: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 cannot be opened for writing: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2; close the programs using it and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another clone run is using %1 or %2: %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,6 +536,25 @@
         <source>Clone completed with warnings: %1</source>
         <translation>Klonen mit Warnungen abgeschlossen: %1</translation>
     </message>
+    <message>
+        <source>the check of the copy found errors; it may not start as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>Die Bezeichnung der Datenpartition ist leer</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>Die Bezeichnung der Datenpartition ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>Die Bezeichnung der Datenpartition enthält ein doppeltes Anführungszeichen, einen Zeilenumbruch oder ein anderes Steuerzeichen</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -536,6 +606,10 @@
         <source>Recovery</source>
         <translation>Wiederherstellung</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabelle unlesbar</translation>
+    </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
@@ -584,16 +658,8 @@
         <translation>Ein Datenträgerklon erfordert einen Zieldatenträger, der nicht kleiner als der Quelldatenträger ist</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>Quelldatenträger konnte nicht geöffnet werden</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Zieldatenträger wird bereinigt...</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>Zieldatenträger konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
@@ -643,6 +709,30 @@
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>Der Belegungsplan von Partition %1 ist nicht vertrauenswürdig (%2); die Partition wurde vollständig kopiert</translation>
     </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">Quelldatenträger konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">Zieldatenträger konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation type="unfinished">gesamter Datenträger</translation>
+    </message>
+    <message>
+        <source>Copying the whole disk sector by sector...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
@@ -657,6 +747,10 @@
     <message>
         <source>%1 partition(s)</source>
         <translation>%1 Partition(en)</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabelle unlesbar</translation>
     </message>
 </context>
 <context>
@@ -719,6 +813,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Datenträger %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>Die Partitionstabelle kann nicht gelesen werden: Sektor %1 ist unlesbar</translation>
     </message>
 </context>
 <context>
@@ -1383,20 +1481,12 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
         <translation>Der Zieldatenträger ist zu klein. Belegter Speicher: %1 GB, Ziel: %2 GB</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>Quelldatenträger konnte nicht geöffnet werden</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Zieldatenträger wird bereinigt...</translation>
     </message>
     <message>
         <source>Failed to clean target disk: %1</source>
         <translation>Zieldatenträger konnte nicht bereinigt werden: %1</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>Zieldatenträger konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
@@ -1525,6 +1615,26 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
         <translation>Der Belegungsplan von Partition %1 ist nicht vertrauenswürdig (%2); reparieren Sie das Dateisystem vor dem Klonen; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>Es wurde keine Datenpartition erstellt: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>Die Datenpartition „%1“ wurde nicht erstellt: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>Die Datenpartition „%1“ wurde erstellt, aber nicht formatiert (vor der Verwendung formatieren): %2</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">Quelldatenträger konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">Zieldatenträger konnte nicht geöffnet werden: %1</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Name the disk to check</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>Invalid value for --data-label: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -287,6 +291,53 @@
     <message>
         <source>Source partition</source>
         <translation>Source partition</translation>
+    </message>
+</context>
+<context>
+    <name>ClonePreflight</name>
+    <message>
+        <source>disk %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disk %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is the source %2 under another name, or shares storage with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 cannot be identified: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 cannot be opened for writing: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2; close the programs using it and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another clone run is using %1 or %2: %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,6 +536,25 @@
         <source>Clone completed with warnings: %1</source>
         <translation>Clone completed with warnings: %1</translation>
     </message>
+    <message>
+        <source>the check of the copy found errors; it may not start as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>The data partition label is empty</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>The data partition label is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>The data partition label contains a double quote, a line break or another control character</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -536,6 +606,10 @@
         <source>Recovery</source>
         <translation>Recovery</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Table unreadable</translation>
+    </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
@@ -584,16 +658,8 @@
         <translation>Disk clone requires a target disk that is not smaller than the source disk</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>Failed to open source disk</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Cleaning target disk...</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>Failed to open target disk</translation>
     </message>
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
@@ -643,6 +709,30 @@
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</translation>
     </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">Failed to open source disk: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">Failed to open target disk: %1</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation type="unfinished">whole disk</translation>
+    </message>
+    <message>
+        <source>Copying the whole disk sector by sector...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
@@ -657,6 +747,10 @@
     <message>
         <source>%1 partition(s)</source>
         <translation>%1 partition(s)</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Table unreadable</translation>
     </message>
 </context>
 <context>
@@ -719,6 +813,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Disk %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>Cannot read the partition table: sector %1 unreadable</translation>
     </message>
 </context>
 <context>
@@ -1383,20 +1481,12 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>Target disk is too small. Used space: %1 GB, Target: %2 GB</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>Failed to open source disk</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Cleaning target disk...</translation>
     </message>
     <message>
         <source>Failed to clean target disk: %1</source>
         <translation>Failed to clean target disk: %1</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>Failed to open target disk</translation>
     </message>
     <message>
         <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
@@ -1525,6 +1615,26 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
         <translation>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>No data partition was created: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>The data partition &quot;%1&quot; was not created: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">Failed to open source disk: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">Failed to open target disk: %1</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Indiquez le disque à vérifier</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>Valeur non valide pour --data-label : %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -287,6 +291,53 @@
     <message>
         <source>Source partition</source>
         <translation>Partition source</translation>
+    </message>
+</context>
+<context>
+    <name>ClonePreflight</name>
+    <message>
+        <source>disk %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disk %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is the source %2 under another name, or shares storage with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 cannot be identified: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 cannot be opened for writing: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2; close the programs using it and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another clone run is using %1 or %2: %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,6 +536,25 @@
         <source>Clone completed with warnings: %1</source>
         <translation>Clonage terminé avec des avertissements : %1</translation>
     </message>
+    <message>
+        <source>the check of the copy found errors; it may not start as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>Le nom de la partition de données est vide</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>Le nom de la partition de données dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>Le nom de la partition de données contient un guillemet double, un saut de ligne ou un autre caractère de contrôle</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -536,6 +606,10 @@
         <source>Recovery</source>
         <translation>Récupération</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Table illisible</translation>
+    </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
@@ -584,16 +658,8 @@
         <translation>Le clonage de disque exige un disque cible qui ne soit pas plus petit que le disque source</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>Impossible d&apos;ouvrir le disque source</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Nettoyage du disque cible...</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>Impossible d&apos;ouvrir le disque cible</translation>
     </message>
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
@@ -643,6 +709,30 @@
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>La carte d&apos;utilisation de la partition %1 n&apos;est pas fiable (%2) ; la partition a été copiée entièrement</translation>
     </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">Impossible d&apos;ouvrir le disque source : %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">Impossible d&apos;ouvrir le disque cible : %1</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation type="unfinished">disque entier</translation>
+    </message>
+    <message>
+        <source>Copying the whole disk sector by sector...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
@@ -657,6 +747,10 @@
     <message>
         <source>%1 partition(s)</source>
         <translation>%1 partition(s)</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Table illisible</translation>
     </message>
 </context>
 <context>
@@ -719,6 +813,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Disque %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>Impossible de lire la table des partitions : le secteur %1 est illisible</translation>
     </message>
 </context>
 <context>
@@ -1383,20 +1481,12 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
         <translation>Le disque cible est trop petit. Espace utilisé : %1 Go, cible : %2 Go</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>Impossible d&apos;ouvrir le disque source</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Nettoyage du disque cible...</translation>
     </message>
     <message>
         <source>Failed to clean target disk: %1</source>
         <translation>Impossible de nettoyer le disque cible : %1</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>Impossible d&apos;ouvrir le disque cible</translation>
     </message>
     <message>
         <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
@@ -1525,6 +1615,26 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
         <translation>La carte d&apos;utilisation de la partition %1 n&apos;est pas fiable (%2) ; réparez le système de fichiers avant le clonage ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>Aucune partition de données n’a été créée : %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>La partition de données « %1 » n’a pas été créée : %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>La partition de données « %1 » a été créée mais pas formatée (formatez-la avant de l’utiliser) : %2</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">Impossible d&apos;ouvrir le disque source : %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">Impossible d&apos;ouvrir le disque cible : %1</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Indicare il disco da controllare</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>Valore non valido per --data-label: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -287,6 +291,53 @@
     <message>
         <source>Source partition</source>
         <translation>Partizione di origine</translation>
+    </message>
+</context>
+<context>
+    <name>ClonePreflight</name>
+    <message>
+        <source>disk %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disk %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is the source %2 under another name, or shares storage with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 cannot be identified: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 cannot be opened for writing: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2; close the programs using it and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another clone run is using %1 or %2: %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,6 +536,25 @@
         <source>Clone completed with warnings: %1</source>
         <translation>Clonazione completata con avvisi: %1</translation>
     </message>
+    <message>
+        <source>the check of the copy found errors; it may not start as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>L’etichetta della partizione dati è vuota</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>L’etichetta della partizione dati supera i %1 caratteri</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>L’etichetta della partizione dati contiene virgolette doppie, un a capo o un altro carattere di controllo</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -536,6 +606,10 @@
         <source>Recovery</source>
         <translation>Ripristino</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabella illeggibile</translation>
+    </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
@@ -584,16 +658,8 @@
         <translation>La clonazione del disco richiede un disco di destinazione non più piccolo del disco di origine</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>Impossibile aprire il disco di origine</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Pulizia del disco di destinazione...</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>Impossibile aprire il disco di destinazione</translation>
     </message>
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
@@ -643,6 +709,30 @@
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>La mappa di utilizzo della partizione %1 non è affidabile (%2); la partizione è stata copiata per intero</translation>
     </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">Impossibile aprire il disco di origine: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">Impossibile aprire il disco di destinazione: %1</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation type="unfinished">intero disco</translation>
+    </message>
+    <message>
+        <source>Copying the whole disk sector by sector...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
@@ -657,6 +747,10 @@
     <message>
         <source>%1 partition(s)</source>
         <translation>%1 partizione/i</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabella illeggibile</translation>
     </message>
 </context>
 <context>
@@ -719,6 +813,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Disco %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>Impossibile leggere la tabella delle partizioni: settore %1 illeggibile</translation>
     </message>
 </context>
 <context>
@@ -1383,20 +1481,12 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
         <translation>Il disco di destinazione è troppo piccolo. Spazio usato: %1 GB, destinazione: %2 GB</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>Impossibile aprire il disco di origine</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Pulizia del disco di destinazione...</translation>
     </message>
     <message>
         <source>Failed to clean target disk: %1</source>
         <translation>Impossibile pulire il disco di destinazione: %1</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>Impossibile aprire il disco di destinazione</translation>
     </message>
     <message>
         <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
@@ -1525,6 +1615,26 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
         <translation>La mappa di utilizzo della partizione %1 non è affidabile (%2); riparare il file system prima della clonazione; non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>Nessuna partizione dati è stata creata: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>La partizione dati «%1» non è stata creata: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>La partizione dati «%1» è stata creata ma non formattata (formattarla prima dell’uso): %2</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">Impossibile aprire il disco di origine: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">Impossibile aprire il disco di destinazione: %1</translation>
     </message>
 </context>
 <context>

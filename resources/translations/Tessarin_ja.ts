@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>確認するディスクを指定してください</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>--data-label の値が無効です: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -287,6 +291,53 @@
     <message>
         <source>Source partition</source>
         <translation>ソースパーティション</translation>
+    </message>
+</context>
+<context>
+    <name>ClonePreflight</name>
+    <message>
+        <source>disk %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disk %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is the source %2 under another name, or shares storage with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 cannot be identified: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 cannot be opened for writing: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2; close the programs using it and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another clone run is using %1 or %2: %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,6 +536,25 @@
         <source>Clone completed with warnings: %1</source>
         <translation>クローンは警告付きで完了しました: %1</translation>
     </message>
+    <message>
+        <source>the check of the copy found errors; it may not start as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>データパーティションのラベルが空です</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>データパーティションのラベルが %1 文字を超えています</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>データパーティションのラベルに二重引用符、改行、またはその他の制御文字が含まれています</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -536,6 +606,10 @@
         <source>Recovery</source>
         <translation>リカバリ</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>テーブルを読み取れません</translation>
+    </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
@@ -584,16 +658,8 @@
         <translation>ディスクのクローンには、ソースディスクより小さくないターゲットディスクが必要です</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>ソースディスクを開けませんでした</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>ターゲットディスクをクリーンアップしています...</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>ターゲットディスクを開けませんでした</translation>
     </message>
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
@@ -643,6 +709,30 @@
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>パーティション %1 の使用状況マップは信頼できません (%2)。パーティション全体をコピーしました</translation>
     </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">ソースディスクを開けませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">ターゲットディスクを開けませんでした: %1</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation type="unfinished">ディスク全体</translation>
+    </message>
+    <message>
+        <source>Copying the whole disk sector by sector...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
@@ -657,6 +747,10 @@
     <message>
         <source>%1 partition(s)</source>
         <translation>%1 個のパーティション</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>テーブルを読み取れません</translation>
     </message>
 </context>
 <context>
@@ -719,6 +813,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>ディスク %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>パーティションテーブルを読み取れません: セクター %1 を読み取れません</translation>
     </message>
 </context>
 <context>
@@ -1383,20 +1481,12 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <translation>ターゲットディスクが小さすぎます。使用領域: %1 GB、ターゲット: %2 GB</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>ソースディスクを開けませんでした</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>ターゲットディスクをクリーンアップしています...</translation>
     </message>
     <message>
         <source>Failed to clean target disk: %1</source>
         <translation>ターゲットディスクをクリーンアップできませんでした: %1</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>ターゲットディスクを開けませんでした</translation>
     </message>
     <message>
         <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
@@ -1525,6 +1615,26 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
         <translation>パーティション %1 の使用状況マップは信頼できません (%2)。クローンの前にファイル システムを修復してください。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>データパーティションは作成されませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>データパーティション「%1」は作成されませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>データパーティション「%1」は作成されましたが、フォーマットされていません (使用前にフォーマットしてください): %2</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">ソースディスクを開けませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">ターゲットディスクを開けませんでした: %1</translation>
     </message>
 </context>
 <context>

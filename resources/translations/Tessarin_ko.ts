@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>검사할 디스크를 지정하십시오</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>--data-label 값이 잘못되었습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -287,6 +291,53 @@
     <message>
         <source>Source partition</source>
         <translation>원본 파티션</translation>
+    </message>
+</context>
+<context>
+    <name>ClonePreflight</name>
+    <message>
+        <source>disk %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disk %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is the source %2 under another name, or shares storage with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 cannot be identified: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 cannot be opened for writing: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2; close the programs using it and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another clone run is using %1 or %2: %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,6 +536,25 @@
         <source>Clone completed with warnings: %1</source>
         <translation>경고와 함께 복제가 완료되었습니다: %1</translation>
     </message>
+    <message>
+        <source>the check of the copy found errors; it may not start as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>데이터 파티션 레이블이 비어 있습니다</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>데이터 파티션 레이블이 %1자를 초과합니다</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>데이터 파티션 레이블에 큰따옴표, 줄 바꿈 또는 기타 제어 문자가 포함되어 있습니다</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -536,6 +606,10 @@
         <source>Recovery</source>
         <translation>복구</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>테이블 읽기 불가</translation>
+    </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
@@ -584,16 +658,8 @@
         <translation>디스크 복제에는 원본 디스크보다 작지 않은 대상 디스크가 필요합니다</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>원본 디스크를 열지 못했습니다</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>대상 디스크를 정리하는 중...</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>대상 디스크를 열지 못했습니다</translation>
     </message>
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
@@ -643,6 +709,30 @@
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>파티션 %1의 사용 맵을 신뢰할 수 없습니다 (%2). 파티션 전체를 복사했습니다</translation>
     </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">원본 디스크를 열지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">대상 디스크를 열지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation type="unfinished">전체 디스크</translation>
+    </message>
+    <message>
+        <source>Copying the whole disk sector by sector...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
@@ -657,6 +747,10 @@
     <message>
         <source>%1 partition(s)</source>
         <translation>파티션 %1개</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>테이블 읽기 불가</translation>
     </message>
 </context>
 <context>
@@ -719,6 +813,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>디스크 %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>파티션 테이블을 읽을 수 없습니다: 섹터 %1을(를) 읽을 수 없습니다</translation>
     </message>
 </context>
 <context>
@@ -1383,20 +1481,12 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
         <translation>대상 디스크가 너무 작습니다. 사용 공간: %1 GB, 대상: %2 GB</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>원본 디스크를 열지 못했습니다</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>대상 디스크를 정리하는 중...</translation>
     </message>
     <message>
         <source>Failed to clean target disk: %1</source>
         <translation>대상 디스크를 정리하지 못했습니다: %1</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>대상 디스크를 열지 못했습니다</translation>
     </message>
     <message>
         <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
@@ -1525,6 +1615,26 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
         <translation>파티션 %1의 사용 맵을 신뢰할 수 없습니다 (%2). 복제하기 전에 파일 시스템을 복구하십시오. 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>데이터 파티션이 만들어지지 않았습니다: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>데이터 파티션 &quot;%1&quot;이(가) 만들어지지 않았습니다: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>데이터 파티션 &quot;%1&quot;이(가) 만들어졌지만 포맷되지 않았습니다(사용하기 전에 포맷하십시오): %2</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">원본 디스크를 열지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">대상 디스크를 열지 못했습니다: %1</translation>
     </message>
 </context>
 <context>

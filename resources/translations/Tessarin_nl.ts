@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Geef de te controleren schijf op</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>Ongeldige waarde voor --data-label: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -287,6 +291,53 @@
     <message>
         <source>Source partition</source>
         <translation>Bronpartitie</translation>
+    </message>
+</context>
+<context>
+    <name>ClonePreflight</name>
+    <message>
+        <source>disk %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disk %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is the source %2 under another name, or shares storage with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 cannot be identified: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 cannot be opened for writing: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2; close the programs using it and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another clone run is using %1 or %2: %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,6 +536,25 @@
         <source>Clone completed with warnings: %1</source>
         <translation>Klonen voltooid met waarschuwingen: %1</translation>
     </message>
+    <message>
+        <source>the check of the copy found errors; it may not start as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>Het label van de gegevenspartitie is leeg</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>Het label van de gegevenspartitie is langer dan %1 tekens</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>Het label van de gegevenspartitie bevat een dubbel aanhalingsteken, een regeleinde of een ander stuurteken</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -536,6 +606,10 @@
         <source>Recovery</source>
         <translation>Herstel</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabel onleesbaar</translation>
+    </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
@@ -584,16 +658,8 @@
         <translation>Voor het klonen van een schijf is een doelschijf nodig die niet kleiner is dan de bronschijf</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>Kan de bronschijf niet openen</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Doelschijf wordt opgeschoond...</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>Kan de doelschijf niet openen</translation>
     </message>
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
@@ -643,6 +709,30 @@
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>De gebruikskaart van partitie %1 is niet betrouwbaar (%2); de partitie is volledig gekopieerd</translation>
     </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">Kan de bronschijf niet openen: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">Kan de doelschijf niet openen: %1</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation type="unfinished">hele schijf</translation>
+    </message>
+    <message>
+        <source>Copying the whole disk sector by sector...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
@@ -657,6 +747,10 @@
     <message>
         <source>%1 partition(s)</source>
         <translation>%1 partitie(s)</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabel onleesbaar</translation>
     </message>
 </context>
 <context>
@@ -719,6 +813,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Schijf %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>Kan de partitietabel niet lezen: sector %1 is onleesbaar</translation>
     </message>
 </context>
 <context>
@@ -1383,20 +1481,12 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
         <translation>De doelschijf is te klein. Gebruikte ruimte: %1 GB, doel: %2 GB</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>Kan de bronschijf niet openen</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Doelschijf wordt opgeschoond...</translation>
     </message>
     <message>
         <source>Failed to clean target disk: %1</source>
         <translation>Kan de doelschijf niet opschonen: %1</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>Kan de doelschijf niet openen</translation>
     </message>
     <message>
         <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
@@ -1525,6 +1615,26 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
         <translation>De gebruikskaart van partitie %1 is niet betrouwbaar (%2); herstel het bestandssysteem voor het klonen; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>Er is geen gegevenspartitie gemaakt: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>De gegevenspartitie ‘%1’ is niet gemaakt: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>De gegevenspartitie ‘%1’ is gemaakt maar niet geformatteerd (formatteer deze vóór gebruik): %2</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">Kan de bronschijf niet openen: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">Kan de doelschijf niet openen: %1</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Indique o disco a verificar</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>Valor inválido para --data-label: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -287,6 +291,53 @@
     <message>
         <source>Source partition</source>
         <translation>Partição de origem</translation>
+    </message>
+</context>
+<context>
+    <name>ClonePreflight</name>
+    <message>
+        <source>disk %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disk %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is the source %2 under another name, or shares storage with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 cannot be identified: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 cannot be opened for writing: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2; close the programs using it and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another clone run is using %1 or %2: %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,6 +536,25 @@
         <source>Clone completed with warnings: %1</source>
         <translation>Clonagem concluída com avisos: %1</translation>
     </message>
+    <message>
+        <source>the check of the copy found errors; it may not start as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>O rótulo da partição de dados está vazio</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>O rótulo da partição de dados tem mais de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>O rótulo da partição de dados contém aspas duplas, uma quebra de linha ou outro caractere de controle</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -536,6 +606,10 @@
         <source>Recovery</source>
         <translation>Recuperação</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabela ilegível</translation>
+    </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
@@ -584,16 +658,8 @@
         <translation>A clonagem de disco exige um disco de destino que não seja menor que o disco de origem</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>Falha ao abrir o disco de origem</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Limpando o disco de destino...</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>Falha ao abrir o disco de destino</translation>
     </message>
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
@@ -643,6 +709,30 @@
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>O mapa de utilização da partição %1 não é fiável (%2); a partição foi copiada por inteiro</translation>
     </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">Falha ao abrir o disco de origem: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">Falha ao abrir o disco de destino: %1</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation type="unfinished">disco inteiro</translation>
+    </message>
+    <message>
+        <source>Copying the whole disk sector by sector...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
@@ -657,6 +747,10 @@
     <message>
         <source>%1 partition(s)</source>
         <translation>%1 partição(ões)</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tabela ilegível</translation>
     </message>
 </context>
 <context>
@@ -719,6 +813,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Disco %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>Não é possível ler a tabela de partições: o setor %1 está ilegível</translation>
     </message>
 </context>
 <context>
@@ -1383,20 +1481,12 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <translation>O disco de destino é demasiado pequeno. Espaço utilizado: %1 GB, destino: %2 GB</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>Falha ao abrir o disco de origem</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Limpando o disco de destino...</translation>
     </message>
     <message>
         <source>Failed to clean target disk: %1</source>
         <translation>Falha ao limpar o disco de destino: %1</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>Falha ao abrir o disco de destino</translation>
     </message>
     <message>
         <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
@@ -1525,6 +1615,26 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
         <translation>O mapa de utilização da partição %1 não é fiável (%2); repare o sistema de ficheiros antes de clonar; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>Nenhuma partição de dados foi criada: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>A partição de dados &quot;%1&quot; não foi criada: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>A partição de dados &quot;%1&quot; foi criada, mas não formatada (formate-a antes de usar): %2</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">Falha ao abrir o disco de origem: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">Falha ao abrir o disco de destino: %1</translation>
     </message>
 </context>
 <context>

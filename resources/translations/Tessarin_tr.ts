@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>Denetlenecek diski belirtin</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>--data-label için geçersiz değer: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -287,6 +291,53 @@
     <message>
         <source>Source partition</source>
         <translation>Kaynak bölüm</translation>
+    </message>
+</context>
+<context>
+    <name>ClonePreflight</name>
+    <message>
+        <source>disk %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disk %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is the source %2 under another name, or shares storage with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 cannot be identified: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 cannot be opened for writing: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2; close the programs using it and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another clone run is using %1 or %2: %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,6 +536,25 @@
         <source>Clone completed with warnings: %1</source>
         <translation>Klonlama uyarılarla tamamlandı: %1</translation>
     </message>
+    <message>
+        <source>the check of the copy found errors; it may not start as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>Veri bölümü etiketi boş</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>Veri bölümü etiketi %1 karakterden uzun</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>Veri bölümü etiketi çift tırnak, satır sonu veya başka bir denetim karakteri içeriyor</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -536,6 +606,10 @@
         <source>Recovery</source>
         <translation>Kurtarma</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tablo okunamıyor</translation>
+    </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
@@ -584,16 +658,8 @@
         <translation>Disk klonlama, kaynak diskten küçük olmayan bir hedef disk gerektirir</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>Kaynak disk açılamadı</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Hedef disk temizleniyor...</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>Hedef disk açılamadı</translation>
     </message>
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
@@ -643,6 +709,30 @@
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>Bölüm %1 kullanım haritasına güvenilemez (%2); bölüm tamamen kopyalandı</translation>
     </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">Kaynak disk açılamadı: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">Hedef disk açılamadı: %1</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation type="unfinished">tüm disk</translation>
+    </message>
+    <message>
+        <source>Copying the whole disk sector by sector...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
@@ -657,6 +747,10 @@
     <message>
         <source>%1 partition(s)</source>
         <translation>%1 bölüm</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>Tablo okunamıyor</translation>
     </message>
 </context>
 <context>
@@ -719,6 +813,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>Disk %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>Bölüm tablosu okunamıyor: %1 numaralı sektör okunamıyor</translation>
     </message>
 </context>
 <context>
@@ -1383,20 +1481,12 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <translation>Hedef disk çok küçük. Kullanılan alan: %1 GB, hedef: %2 GB</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>Kaynak disk açılamadı</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Hedef disk temizleniyor...</translation>
     </message>
     <message>
         <source>Failed to clean target disk: %1</source>
         <translation>Hedef disk temizlenemedi: %1</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>Hedef disk açılamadı</translation>
     </message>
     <message>
         <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
@@ -1525,6 +1615,26 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
         <translation>Bölüm %1 kullanım haritasına güvenilemez (%2); klonlamadan önce dosya sistemini onarın; hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>Veri bölümü oluşturulmadı: %1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>&quot;%1&quot; veri bölümü oluşturulmadı: %2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>&quot;%1&quot; veri bölümü oluşturuldu ancak biçimlendirilmedi (kullanmadan önce biçimlendirin): %2</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">Kaynak disk açılamadı: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">Hedef disk açılamadı: %1</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,10 @@
         <source>Name the disk to check</source>
         <translation>请指定要检查的磁盘</translation>
     </message>
+    <message>
+        <source>Invalid value for --data-label: %1</source>
+        <translation>--data-label 的值无效：%1</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -287,6 +291,53 @@
     <message>
         <source>Source partition</source>
         <translation>源分区</translation>
+    </message>
+</context>
+<context>
+    <name>ClonePreflight</name>
+    <message>
+        <source>disk %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disk %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is the source %2 under another name, or shares storage with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 cannot be identified: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 cannot be opened for writing: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target %1 is in use: %2; close the programs using it and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another clone run is using %1 or %2: %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,6 +536,25 @@
         <source>Clone completed with warnings: %1</source>
         <translation>克隆已完成，但有警告：%1</translation>
     </message>
+    <message>
+        <source>the check of the copy found errors; it may not start as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataPartitionLabel</name>
+    <message>
+        <source>The data partition label is empty</source>
+        <translation>数据分区的卷标为空</translation>
+    </message>
+    <message>
+        <source>The data partition label is longer than %1 characters</source>
+        <translation>数据分区的卷标超过 %1 个字符</translation>
+    </message>
+    <message>
+        <source>The data partition label contains a double quote, a line break or another control character</source>
+        <translation>数据分区的卷标包含双引号、换行符或其他控制字符</translation>
+    </message>
 </context>
 <context>
     <name>DiskCard</name>
@@ -536,6 +606,10 @@
         <source>Recovery</source>
         <translation>恢复</translation>
     </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>分区表不可读</translation>
+    </message>
 </context>
 <context>
     <name>DiskCloneMode</name>
@@ -584,16 +658,8 @@
         <translation>磁盘克隆要求目标磁盘不小于源磁盘</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>无法打开源磁盘</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>正在清理目标磁盘...</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>无法打开目标磁盘</translation>
     </message>
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
@@ -643,6 +709,30 @@
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>分区 %1 的使用映射不可信（%2）；已完整复制该分区</translation>
     </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">无法打开源磁盘：%1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">无法打开目标磁盘：%1</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation type="unfinished">整个磁盘</translation>
+    </message>
+    <message>
+        <source>Copying the whole disk sector by sector...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiskGroupHeader</name>
@@ -657,6 +747,10 @@
     <message>
         <source>%1 partition(s)</source>
         <translation>%1 个分区</translation>
+    </message>
+    <message>
+        <source>Table unreadable</source>
+        <translation>分区表不可读</translation>
     </message>
 </context>
 <context>
@@ -719,6 +813,10 @@
     <message>
         <source>Disk %1 - %2</source>
         <translation>磁盘 %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the partition table: sector %1 unreadable</source>
+        <translation>无法读取分区表：扇区 %1 不可读</translation>
     </message>
 </context>
 <context>
@@ -1383,20 +1481,12 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>目标磁盘太小。已用空间：%1 GB，目标：%2 GB</translation>
     </message>
     <message>
-        <source>Failed to open source disk</source>
-        <translation>无法打开源磁盘</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>正在清理目标磁盘...</translation>
     </message>
     <message>
         <source>Failed to clean target disk: %1</source>
         <translation>无法清理目标磁盘：%1</translation>
-    </message>
-    <message>
-        <source>Failed to open target disk</source>
-        <translation>无法打开目标磁盘</translation>
     </message>
     <message>
         <source>The target disk is smaller than its record says (%1 bytes); nothing was copied</source>
@@ -1525,6 +1615,26 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; nothing was changed</source>
         <translation>分区 %1 的使用映射不可信（%2）；请在克隆前修复文件系统；未做任何更改</translation>
+    </message>
+    <message>
+        <source>No data partition was created: %1</source>
+        <translation>未创建数据分区：%1</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was not created: %2</source>
+        <translation>数据分区“%1”未创建：%2</translation>
+    </message>
+    <message>
+        <source>The data partition &quot;%1&quot; was created but not formatted (format it before use): %2</source>
+        <translation>数据分区“%1”已创建但未格式化（使用前请先格式化）：%2</translation>
+    </message>
+    <message>
+        <source>Failed to open source disk: %1</source>
+        <translation type="unfinished">无法打开源磁盘：%1</translation>
+    </message>
+    <message>
+        <source>Failed to open target disk: %1</source>
+        <translation type="unfinished">无法打开目标磁盘：%1</translation>
     </message>
 </context>
 <context>

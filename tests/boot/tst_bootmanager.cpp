@@ -4,10 +4,13 @@
 #include "boot/efihandler.h"
 #include "boot/mbrbootcode.h"
 #include "boot/mbrhandler.h"
+#include "core/diskidentity.h"
+#include "core/diskio.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -149,6 +152,87 @@ private slots:
         for (int number : {0, 5, -1})
             QVERIFY(!mbr.setActivePartition(n, number));
         QCOMPARE(f.platform.opens().size(), opens);  // refused before the disk is opened
+    }
+
+    // Sector 0 is written by disk number. When the number names another disk than the one the
+    // clone was given (another serial number, or the same model carrying another table), nothing
+    // reaches that disk; the chosen disk itself is written.
+    void mbrWritesOnlyTheChosenDisk_data()
+    {
+        QTest::addColumn<QString>("swap");  // what differs from the chosen disk
+        QTest::addColumn<int>("operation");  // 0 boot code, 1 active flag, 2 whole sector
+        QTest::newRow("chosen disk, boot code") << QString() << 0;
+        QTest::newRow("chosen disk, active flag") << QString() << 1;
+        QTest::newRow("other serial, boot code") << QStringLiteral("serial") << 0;
+        QTest::newRow("other serial, active flag") << QStringLiteral("serial") << 1;
+        QTest::newRow("other table, boot code") << QStringLiteral("table") << 0;
+        QTest::newRow("other table, whole sector") << QStringLiteral("table") << 2;
+    }
+    void mbrWritesOnlyTheChosenDisk()
+    {
+        QFETCH(QString, swap);
+        QFETCH(int, operation);
+        BootFixture f;
+        QByteArray mbr = makeMbr({{0x00, 0x07, 2048, 2048}, {0x80, 0x07, 4096, 2048}});
+        mbr[510] = char(0x55);
+        mbr[511] = char(0xAA);
+        const int n = f.addDisk(mbr);
+        DiskIdentity chosen;
+        chosen.serialNumber = QString::fromStdString(f.platform.disk(n).serialNumber);
+        chosen.size = f.platform.data(n).size();
+        chosen.mbrSignature = swap == QLatin1String("table") ? 0x0BADF00D : 0x12345678;
+        if (swap == QLatin1String("serial"))
+            chosen.serialNumber = QStringLiteral("CHOSEN-DISK");
+        DiskIdentity::expect(n, chosen);
+        const auto forget = qScopeGuard([] { DiskIdentity::forgetAll(); });
+
+        MBRHandler handler;
+        const bool ok = operation == 0   ? handler.repairBootSector(n)
+                        : operation == 1 ? handler.setActivePartition(n, 1)
+                                         : handler.writeMbr(n, QByteArray(512, char(0xEE)));
+        QCOMPARE(ok, swap.isEmpty());
+        if (!swap.isEmpty()) {
+            QVERIFY(f.platform.writes(n).empty());
+            QCOMPARE(sector0(f, n), mbr);
+            QVERIFY2(handler.lastError().contains(QStringLiteral("no longer the disk chosen")), qPrintable(handler.lastError()));
+            return;
+        }
+        const QByteArray written = sector0(f, n);
+        QCOMPARE(written.mid(MBRHandler::DiskSignatureOffset, 4), mbr.mid(MBRHandler::DiskSignatureOffset, 4));
+        if (operation == 0)
+            QCOMPARE(written.left(MbrBootCode::BootstrapSize),
+                     QByteArray(reinterpret_cast<const char*>(MbrBootCode::Bootstrap), MbrBootCode::BootstrapSize));
+        else
+            QCOMPARE(uint8_t(written[MBRHandler::PartitionTableOffset]), MBRHandler::ActiveFlag);
+    }
+
+    // The clone writes the copy's new disk signature through its own checked handle; once that is
+    // flushed, the boot code is written to the disk that carries it.
+    void mbrRepairAfterTheCloneWroteANewSignature()
+    {
+        BootFixture f;
+        QByteArray mbr = makeMbr({{0x80, 0x07, 2048, 2048}});
+        mbr[510] = char(0x55);
+        mbr[511] = char(0xAA);
+        const int n = f.addDisk(mbr);
+        // The platform's layout answer stays the old one, as a cached layout does until a re-read.
+        f.platform.disk(n).layout.style = LayoutStyle::MBR;
+        f.platform.disk(n).layout.mbrSignature = 0x12345678;
+        DiskIdentity chosen;
+        chosen.serialNumber = QString::fromStdString(f.platform.disk(n).serialNumber);
+        chosen.size = f.platform.data(n).size();
+        chosen.mbrSignature = 0x12345678;
+        DiskIdentity::expect(n, chosen);
+        const auto forget = qScopeGuard([] { DiskIdentity::forgetAll(); });
+        DiskIO io;
+        QVERIFY2(io.openTargetDisk(n), qPrintable(io.lastError()));
+        QByteArray renamed = mbr;
+        qToLittleEndian<quint32>(0xC0FFEE01, renamed.data() + MBRHandler::DiskSignatureOffset);
+        QVERIFY(io.writeTargetBytes(0, 512, renamed.constData()));
+        QVERIFY(io.flushTarget());
+        MBRHandler handler;
+        QVERIFY2(handler.repairBootSector(n), qPrintable(handler.lastError()));
+        QCOMPARE(sector0(f, n).mid(MBRHandler::DiskSignatureOffset, 4), QByteArray::fromHex("01eeffc0"));
     }
 
     void uefiRepair()

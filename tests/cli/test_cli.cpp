@@ -60,8 +60,9 @@ class TestCli : public QObject {
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
-    // Runs the built program on `images` as its disks; the exit code, standard output in `out`.
-    int cli(const QStringList& images, const QStringList& arguments, QByteArray* out = nullptr)
+    // Runs the built program on `images` as its disks; the exit code, standard output in `out`,
+    // standard error in `err`.
+    int cli(const QStringList& images, const QStringList& arguments, QByteArray* out = nullptr, QByteArray* err = nullptr)
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -72,6 +73,8 @@ class TestCli : public QObject {
         p.waitForFinished(240000);
         if (out)
             *out = p.readAllStandardOutput();
+        if (err)
+            *err = p.readAllStandardError();
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
 
@@ -174,6 +177,44 @@ private slots:
         QCOMPARE(o.config.dataPartitionLabel, QStringLiteral("Files"));
     }
 
+    // One label rule for both front ends: what the window refuses, the command line refuses too,
+    // with the same reason, before anything is opened.
+    void dataLabelRuleOfBothFrontEnds_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("taken");    // the label as taken, when it is usable
+        QTest::addColumn<QString>("problem");  // empty when usable
+        const QString quote = QStringLiteral("The data partition label contains a double quote, a line break or another control character");
+        QTest::newRow("plain") << "Files" << "Files" << "";
+        QTest::newRow("trimmed, 32 characters") << QStringLiteral("  %1 ").arg(QString(32, QLatin1Char('x')))
+                                                << QString(32, QLatin1Char('x')) << "";
+        QTest::newRow("single quote") << "It's data" << "It's data" << "";
+        QTest::newRow("33 characters") << QString(33, QLatin1Char('x')) << "" << "The data partition label is longer than 32 characters";
+        QTest::newRow("double quote") << "My \"Data\"" << "" << quote;
+        QTest::newRow("line break") << "Data\nclean" << "" << quote;
+        QTest::newRow("tab") << "Da\tta" << "" << quote;
+        QTest::newRow("blank") << "   " << "" << "The data partition label is empty";
+    }
+    void dataLabelRuleOfBothFrontEnds()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, taken);
+        QFETCH(QString, problem);
+        const CliOptions o = CliOptions::parse({"clone", "system", "0", "1", "--data-label", label}, disks());
+        QCOMPARE(o.error, problem.isEmpty() ? QString() : QStringLiteral("Invalid value for --data-label: ") + problem);
+        if (problem.isEmpty())
+            QCOMPARE(o.config.dataPartitionLabel, taken);
+        WizardState window;
+        window.setMode(Mode::SystemClone);
+        window.chooseSourceDisk(disks()[0]);
+        window.chooseTarget(disks()[1]);
+        window.setSpaceAllocation(Tessarin::ResizeMode::KeepAndCreateData, label.trimmed());
+        QCOMPARE(window.check(WizardState::OptionsStep), problem);
+        // Without a data partition the label is not used, so it does not stop the window.
+        window.setSpaceAllocation(Tessarin::ResizeMode::KeepOnly, label.trimmed());
+        QCOMPARE(window.check(WizardState::OptionsStep), QString());
+    }
+
     void exitCodeOfARun_data()
     {
         QTest::addColumn<bool>("success");
@@ -235,6 +276,8 @@ private slots:
         const QStringList images{source, target, small};
         QCOMPARE(cli(images, {"clone", "disk", "0"}), int(CliResult::BadCommandLine));
         QCOMPARE(cli(images, {"clone", "disk", "0", "1", "--frobnicate"}), int(CliResult::BadCommandLine));
+        QCOMPARE(cli(images, {"clone", "system", "0", "1", "--yes", "--data-label", "Data\"\nselect disk 0"}),
+                 int(CliResult::BadCommandLine));
         QCOMPARE(cli(images, {"clone", "disk", "0", "2", "--yes"}), int(CliResult::Refused));
         QCOMPARE(cli(images, {"clone", "disk", "0", "0", "--yes"}), int(CliResult::Refused));
         // No terminal and no --yes: refused, not assumed.
@@ -324,6 +367,43 @@ private slots:
         QFile map(result.value("unreadableMap").toString());
         QVERIFY(map.open(QIODevice::ReadOnly));
         QCOMPARE(map.readAll(), QByteArray("40960 8\n"));
+    }
+
+    // One unreadable sector where the table lies (sector 0, the GPT header, its entries) is a read
+    // error, not a blank disk: the listing names the sector, and a clone from that disk is refused
+    // with the same words before the target is touched.
+    void unreadableTableIsNamed_data()
+    {
+        QTest::addColumn<quint64>("badSector");
+        QTest::newRow("sector 0") << quint64(0);
+        QTest::newRow("GPT header") << quint64(1);
+        QTest::newRow("GPT entries") << quint64(5);
+        QTest::newRow("last of the first eight") << quint64(7);
+    }
+    void unreadableTableIsNamed()
+    {
+        QFETCH(quint64, badSector);
+        const QString source = path(QStringLiteral("table-source%1.img").arg(badSector)),
+                      target = path(QStringLiteral("table-target%1.img").arg(badSector));
+        makeSource(source, 64);
+        const FaultyDevice faulty(source, {{badSector * 512, 512}});
+        if (!faulty.isReady())
+            QSKIP(qPrintable(faulty.skipReason()));
+        QVERIFY(sh(QStringLiteral("truncate -s 96M %1 && sgdisk -n1:2048:+8M %1 >/dev/null").arg(target)));
+        const QByteArray before = hashOf(target);
+        const QString expected = QStringLiteral("Cannot read the partition table: sector %1 unreadable").arg(badSector);
+        QByteArray out, err;
+        QCOMPARE(cli({faulty.devicePath(), target}, {"list", "--json"}, &out), 0);
+        const QJsonObject listed = QJsonDocument::fromJson(out).array().at(0).toObject();
+        QCOMPARE(listed.value("table").toString(), QStringLiteral("unreadable"));
+        QCOMPARE(listed.value("tableError").toString(), expected);
+        QCOMPARE(cli({faulty.devicePath(), target}, {"list"}, &out), 0);
+        QVERIFY2(out.contains(expected.toUtf8()), out.constData());
+        for (const char* mode : {"disk", "system"}) {
+            QCOMPARE(cli({faulty.devicePath(), target}, {"clone", mode, "0", "1", "--yes"}, &out, &err), int(CliResult::Refused));
+            QVERIFY2(err.contains(expected.toUtf8()), err.constData());
+        }
+        QCOMPARE(hashOf(target), before);
     }
 };
 

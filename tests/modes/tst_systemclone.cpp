@@ -7,6 +7,7 @@
 #include "ondisk/byteorder.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 namespace {
 enum Disk { Src, Dst, Small, Src4k, Dst4k };
@@ -195,6 +196,57 @@ private slots:
         // repair finds nothing to change and passes.
         if (!BootToolAvailability::allAvailable())
             QVERIFY2(m.repairBoot(), qPrintable(m.lastError()));
+    }
+
+    // A data partition that cannot be made or formatted leaves the system partitions standing, but
+    // the run is never a plain success: its warnings name the data partition.
+    void dataPartitionNotMadeIsAWarning_data()
+    {
+        QTest::addColumn<int>("dst");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("formatFails");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<int>("entries");  // in the target's table afterwards
+        QTest::newRow("label diskpart cannot take") << int(Dst) << QStringLiteral("Da\"ta") << false
+                                                   << QStringLiteral("No data partition was created") << 2;
+        QTest::newRow("no room for it") << int(Small) << QStringLiteral("Files") << false
+                                        << QStringLiteral("The data partition \"Files\" was not created") << 2;
+        QTest::newRow("format fails") << int(Dst) << QStringLiteral("Files") << true
+                                      << QStringLiteral("The data partition \"Files\" was created but not formatted") << 3;
+    }
+    void dataPartitionNotMadeIsAWarning()
+    {
+        if (!f.skip.isEmpty())
+            QSKIP(qPrintable(f.skip));
+        QFETCH(int, dst);
+        QFETCH(QString, label);
+        QFETCH(bool, formatFails);
+        QFETCH(QString, warning);
+        QFETCH(int, entries);
+        QList<FileHashes> files;
+        f.buildSource(Src, true, {{"ef00", 40, "fat32"}, {"0700", 80, "ntfs", true}}, files);
+        const QByteArray path = qgetenv("PATH");
+        const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+        if (formatFails) {
+            // An mkntfs that fails, found first on the path.
+            const QString bin = f.dir.filePath(QStringLiteral("failing-bin"));
+            QDir().mkpath(bin);
+            QFile tool(bin + QStringLiteral("/mkntfs"));
+            QVERIFY(tool.open(QIODevice::WriteOnly));
+            tool.write("#!/bin/sh\necho 'mkntfs: simulated failure' >&2\nexit 1\n");
+            tool.close();
+            tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            qputenv("PATH", bin.toLocal8Bit() + ':' + path);
+        }
+        QString error;
+        SystemCloneMode m;
+        m.setResizeMode(Mode::KeepAndCreateData);
+        m.setDataPartitionLabel(label);
+        QVERIFY2(f.run(m, Src, dst, true, error), qPrintable(error));
+        QCOMPARE(m.warnings().size(), 1);
+        QVERIFY2(m.warnings().first().startsWith(warning), qPrintable(m.warnings().first()));
+        f.checkGpt(dst);
+        QCOMPARE(tableOf(dst).size(), entries);
     }
 
     // Requests refused before the target is touched.
