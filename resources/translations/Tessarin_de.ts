@@ -297,47 +297,47 @@
     <name>ClonePreflight</name>
     <message>
         <source>disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger %1</translation>
     </message>
     <message>
         <source>disk %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger %1 (%2)</translation>
     </message>
     <message>
         <source>%1; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; es wurde nichts geschrieben</translation>
     </message>
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ziel %1 ist die Quelle %2 unter anderem Namen oder teilt sich Speicher mit ihr</translation>
     </message>
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger %1 enthält das laufende System (Windows-Ordner, Startvolume oder Auslagerungsdatei) und ist nie ein Ziel</translation>
     </message>
     <message>
         <source>Disk %1 cannot be identified: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger %1 kann nicht identifiziert werden: %2</translation>
     </message>
     <message>
         <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger %1 ist nicht mehr der als Ziel gewählte Datenträger (%2); wählen Sie das Ziel erneut</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ziel %1 wird verwendet: %2</translation>
     </message>
     <message>
         <source>The target %1 cannot be opened for writing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ziel %1 kann nicht zum Schreiben geöffnet werden: %2</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2; close the programs using it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ziel %1 wird verwendet: %2; schließen Sie die Programme, die es verwenden, und versuchen Sie es erneut</translation>
     </message>
     <message>
         <source>Another clone run is using %1 or %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Klonvorgang verwendet %1 oder %2: %3</translation>
     </message>
 </context>
 <context>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>die Prüfung der Kopie hat Fehler gefunden; sie startet so möglicherweise nicht</translation>
     </message>
 </context>
 <context>
@@ -711,27 +711,27 @@
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">Quelldatenträger konnte nicht geöffnet werden: %1</translation>
+        <translation>Quelldatenträger kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">Zieldatenträger konnte nicht geöffnet werden: %1</translation>
+        <translation>Zieldatenträger kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>whole disk</source>
-        <translation type="unfinished">gesamter Datenträger</translation>
+        <translation>ganzer Datenträger</translation>
     </message>
     <message>
         <source>Copying the whole disk sector by sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ganze Datenträger wird sektorweise kopiert...</translation>
     </message>
     <message>
         <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie konnte keine neuen GPT-GUIDs erhalten: %1</translation>
     </message>
     <message>
         <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie konnte keine neue MBR-Datenträgersignatur erhalten: %1</translation>
     </message>
 </context>
 <context>
@@ -1630,11 +1630,11 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">Quelldatenträger konnte nicht geöffnet werden: %1</translation>
+        <translation>Quelldatenträger kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">Zieldatenträger konnte nicht geöffnet werden: %1</translation>
+        <translation>Zieldatenträger kann nicht geöffnet werden: %1</translation>
     </message>
 </context>
 <context>

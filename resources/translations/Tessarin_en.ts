@@ -297,47 +297,47 @@
     <name>ClonePreflight</name>
     <message>
         <source>disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>disk %1</translation>
     </message>
     <message>
         <source>disk %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>disk %1 (%2)</translation>
     </message>
     <message>
         <source>%1; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nothing was written</translation>
     </message>
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
-        <translation type="unfinished"></translation>
+        <translation>The target %1 is the source %2 under another name, or shares storage with it</translation>
     </message>
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</translation>
     </message>
     <message>
         <source>Disk %1 cannot be identified: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk %1 cannot be identified: %2</translation>
     </message>
     <message>
         <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk %1 is no longer the disk chosen as target (%2); choose the target again</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The target %1 is in use: %2</translation>
     </message>
     <message>
         <source>The target %1 cannot be opened for writing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The target %1 cannot be opened for writing: %2</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2; close the programs using it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>The target %1 is in use: %2; close the programs using it and try again</translation>
     </message>
     <message>
         <source>Another clone run is using %1 or %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Another clone run is using %1 or %2: %3</translation>
     </message>
 </context>
 <context>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>the check of the copy found errors; it may not start as it is</translation>
     </message>
 </context>
 <context>
@@ -711,27 +711,27 @@
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">Failed to open source disk: %1</translation>
+        <translation>Failed to open source disk: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">Failed to open target disk: %1</translation>
+        <translation>Failed to open target disk: %1</translation>
     </message>
     <message>
         <source>whole disk</source>
-        <translation type="unfinished">whole disk</translation>
+        <translation>whole disk</translation>
     </message>
     <message>
         <source>Copying the whole disk sector by sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copying the whole disk sector by sector...</translation>
     </message>
     <message>
         <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Failed to give the copy new GPT GUIDs: %1</translation>
     </message>
     <message>
         <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Failed to give the copy a new MBR disk signature: %1</translation>
     </message>
 </context>
 <context>
@@ -1630,11 +1630,11 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">Failed to open source disk: %1</translation>
+        <translation>Failed to open source disk: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">Failed to open target disk: %1</translation>
+        <translation>Failed to open target disk: %1</translation>
     </message>
 </context>
 <context>

@@ -297,47 +297,47 @@
     <name>ClonePreflight</name>
     <message>
         <source>disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>disco %1</translation>
     </message>
     <message>
         <source>disk %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>disco %1 (%2)</translation>
     </message>
     <message>
         <source>%1; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; no se ha escrito nada</translation>
     </message>
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
-        <translation type="unfinished"></translation>
+        <translation>El destino %1 es el origen %2 con otro nombre, o comparte almacenamiento con él</translation>
     </message>
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco %1 contiene el sistema en ejecución (su carpeta de Windows, volumen de arranque o archivo de paginación) y nunca es un destino</translation>
     </message>
     <message>
         <source>Disk %1 cannot be identified: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede identificar el disco %1: %2</translation>
     </message>
     <message>
         <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco %1 ya no es el disco elegido como destino (%2); vuelva a elegir el destino</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El destino %1 está en uso: %2</translation>
     </message>
     <message>
         <source>The target %1 cannot be opened for writing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el destino %1 para escritura: %2</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2; close the programs using it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>El destino %1 está en uso: %2; cierre los programas que lo usan e inténtelo de nuevo</translation>
     </message>
     <message>
         <source>Another clone run is using %1 or %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra clonación está usando %1 o %2: %3</translation>
     </message>
 </context>
 <context>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>la comprobación de la copia encontró errores; puede que no arranque tal como está</translation>
     </message>
 </context>
 <context>
@@ -711,27 +711,27 @@
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">No se pudo abrir el disco de origen: %1</translation>
+        <translation>No se pudo abrir el disco de origen: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">No se pudo abrir el disco de destino: %1</translation>
+        <translation>No se pudo abrir el disco de destino: %1</translation>
     </message>
     <message>
         <source>whole disk</source>
-        <translation type="unfinished">disco completo</translation>
+        <translation>disco completo</translation>
     </message>
     <message>
         <source>Copying the whole disk sector by sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiando el disco completo sector a sector...</translation>
     </message>
     <message>
         <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron dar nuevos GUID de GPT a la copia: %1</translation>
     </message>
     <message>
         <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo dar a la copia una nueva firma de disco MBR: %1</translation>
     </message>
 </context>
 <context>
@@ -1630,11 +1630,11 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">No se pudo abrir el disco de origen: %1</translation>
+        <translation>No se pudo abrir el disco de origen: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">No se pudo abrir el disco de destino: %1</translation>
+        <translation>No se pudo abrir el disco de destino: %1</translation>
     </message>
 </context>
 <context>

@@ -297,47 +297,47 @@
     <name>ClonePreflight</name>
     <message>
         <source>disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>disque %1</translation>
     </message>
     <message>
         <source>disk %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>disque %1 (%2)</translation>
     </message>
     <message>
         <source>%1; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; rien n&apos;a été écrit</translation>
     </message>
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
-        <translation type="unfinished"></translation>
+        <translation>La cible %1 est la source %2 sous un autre nom, ou partage son stockage</translation>
     </message>
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque %1 contient le système en cours d&apos;exécution (dossier Windows, volume de démarrage ou fichier d&apos;échange) et n&apos;est jamais une cible</translation>
     </message>
     <message>
         <source>Disk %1 cannot be identified: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;identifier le disque %1 : %2</translation>
     </message>
     <message>
         <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque %1 n&apos;est plus le disque choisi comme cible (%2) ; choisissez à nouveau la cible</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La cible %1 est utilisée : %2</translation>
     </message>
     <message>
         <source>The target %1 cannot be opened for writing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir la cible %1 en écriture : %2</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2; close the programs using it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>La cible %1 est utilisée : %2 ; fermez les programmes qui l&apos;utilisent et réessayez</translation>
     </message>
     <message>
         <source>Another clone run is using %1 or %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre clonage utilise %1 ou %2 : %3</translation>
     </message>
 </context>
 <context>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>la vérification de la copie a trouvé des erreurs ; elle risque de ne pas démarrer en l&apos;état</translation>
     </message>
 </context>
 <context>
@@ -711,27 +711,27 @@
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">Impossible d&apos;ouvrir le disque source : %1</translation>
+        <translation>Impossible d&apos;ouvrir le disque source : %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">Impossible d&apos;ouvrir le disque cible : %1</translation>
+        <translation>Impossible d&apos;ouvrir le disque cible : %1</translation>
     </message>
     <message>
         <source>whole disk</source>
-        <translation type="unfinished">disque entier</translation>
+        <translation>disque entier</translation>
     </message>
     <message>
         <source>Copying the whole disk sector by sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie du disque entier secteur par secteur...</translation>
     </message>
     <message>
         <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de donner de nouveaux GUID GPT à la copie : %1</translation>
     </message>
     <message>
         <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de donner à la copie une nouvelle signature de disque MBR : %1</translation>
     </message>
 </context>
 <context>
@@ -1630,11 +1630,11 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">Impossible d&apos;ouvrir le disque source : %1</translation>
+        <translation>Impossible d&apos;ouvrir le disque source : %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">Impossible d&apos;ouvrir le disque cible : %1</translation>
+        <translation>Impossible d&apos;ouvrir le disque cible : %1</translation>
     </message>
 </context>
 <context>

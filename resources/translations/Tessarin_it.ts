@@ -297,47 +297,47 @@
     <name>ClonePreflight</name>
     <message>
         <source>disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>disco %1</translation>
     </message>
     <message>
         <source>disk %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>disco %1 (%2)</translation>
     </message>
     <message>
         <source>%1; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; non è stato scritto nulla</translation>
     </message>
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
-        <translation type="unfinished"></translation>
+        <translation>La destinazione %1 è l&apos;origine %2 con un altro nome, o ne condivide lo spazio</translation>
     </message>
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco %1 contiene il sistema in esecuzione (cartella di Windows, volume di avvio o file di paging) e non è mai una destinazione</translation>
     </message>
     <message>
         <source>Disk %1 cannot be identified: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile identificare il disco %1: %2</translation>
     </message>
     <message>
         <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco %1 non è più il disco scelto come destinazione (%2); scegliere di nuovo la destinazione</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La destinazione %1 è in uso: %2</translation>
     </message>
     <message>
         <source>The target %1 cannot be opened for writing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la destinazione %1 in scrittura: %2</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2; close the programs using it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>La destinazione %1 è in uso: %2; chiudere i programmi che la usano e riprovare</translation>
     </message>
     <message>
         <source>Another clone run is using %1 or %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;altra clonazione sta usando %1 o %2: %3</translation>
     </message>
 </context>
 <context>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>il controllo della copia ha trovato errori; potrebbe non avviarsi così com&apos;è</translation>
     </message>
 </context>
 <context>
@@ -711,27 +711,27 @@
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">Impossibile aprire il disco di origine: %1</translation>
+        <translation>Impossibile aprire il disco di origine: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">Impossibile aprire il disco di destinazione: %1</translation>
+        <translation>Impossibile aprire il disco di destinazione: %1</translation>
     </message>
     <message>
         <source>whole disk</source>
-        <translation type="unfinished">intero disco</translation>
+        <translation>disco intero</translation>
     </message>
     <message>
         <source>Copying the whole disk sector by sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia dell&apos;intero disco settore per settore...</translation>
     </message>
     <message>
         <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile assegnare nuovi GUID GPT alla copia: %1</translation>
     </message>
     <message>
         <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile assegnare alla copia una nuova firma del disco MBR: %1</translation>
     </message>
 </context>
 <context>
@@ -1630,11 +1630,11 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">Impossibile aprire il disco di origine: %1</translation>
+        <translation>Impossibile aprire il disco di origine: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">Impossibile aprire il disco di destinazione: %1</translation>
+        <translation>Impossibile aprire il disco di destinazione: %1</translation>
     </message>
 </context>
 <context>

@@ -297,47 +297,47 @@
     <name>ClonePreflight</name>
     <message>
         <source>disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスク %1</translation>
     </message>
     <message>
         <source>disk %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスク %1 (%2)</translation>
     </message>
     <message>
         <source>%1; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。何も書き込まれていません</translation>
     </message>
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲット %1 は別名のソース %2 であるか、ソースと記憶域を共有しています</translation>
     </message>
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスク %1 には実行中のシステム (Windows フォルダー、ブート ボリュームまたはページ ファイル) があるため、ターゲットにはできません</translation>
     </message>
     <message>
         <source>Disk %1 cannot be identified: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスク %1 を識別できません: %2</translation>
     </message>
     <message>
         <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスク %1 はターゲットとして選んだディスクではなくなりました (%2)。ターゲットを選び直してください</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲット %1 は使用中です: %2</translation>
     </message>
     <message>
         <source>The target %1 cannot be opened for writing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲット %1 を書き込み用に開けません: %2</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2; close the programs using it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲット %1 は使用中です: %2。使用しているプログラムを閉じてからやり直してください</translation>
     </message>
     <message>
         <source>Another clone run is using %1 or %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>別のクローン処理が %1 または %2 を使用しています: %3</translation>
     </message>
 </context>
 <context>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>コピーの検査でエラーが見つかりました。このままでは起動しない可能性があります</translation>
     </message>
 </context>
 <context>
@@ -711,27 +711,27 @@
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">ソースディスクを開けませんでした: %1</translation>
+        <translation>ソース ディスクを開けませんでした: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">ターゲットディスクを開けませんでした: %1</translation>
+        <translation>ターゲット ディスクを開けませんでした: %1</translation>
     </message>
     <message>
         <source>whole disk</source>
-        <translation type="unfinished">ディスク全体</translation>
+        <translation>ディスク全体</translation>
     </message>
     <message>
         <source>Copying the whole disk sector by sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスク全体をセクター単位でコピーしています...</translation>
     </message>
     <message>
         <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>コピーに新しい GPT GUID を設定できませんでした: %1</translation>
     </message>
     <message>
         <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>コピーに新しい MBR ディスク署名を設定できませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -1630,11 +1630,11 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">ソースディスクを開けませんでした: %1</translation>
+        <translation>ソース ディスクを開けませんでした: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">ターゲットディスクを開けませんでした: %1</translation>
+        <translation>ターゲット ディスクを開けませんでした: %1</translation>
     </message>
 </context>
 <context>

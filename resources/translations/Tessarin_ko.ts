@@ -297,47 +297,47 @@
     <name>ClonePreflight</name>
     <message>
         <source>disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크 %1</translation>
     </message>
     <message>
         <source>disk %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크 %1 (%2)</translation>
     </message>
     <message>
         <source>%1; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. 아무것도 기록되지 않았습니다</translation>
     </message>
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
-        <translation type="unfinished"></translation>
+        <translation>대상 %1은(는) 다른 이름의 원본 %2이거나 원본과 저장소를 공유합니다</translation>
     </message>
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크 %1에는 실행 중인 시스템(Windows 폴더, 부팅 볼륨 또는 페이지 파일)이 있으므로 대상이 될 수 없습니다</translation>
     </message>
     <message>
         <source>Disk %1 cannot be identified: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크 %1을(를) 식별할 수 없습니다: %2</translation>
     </message>
     <message>
         <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크 %1은(는) 더 이상 대상으로 선택한 디스크가 아닙니다(%2). 대상을 다시 선택하십시오</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>대상 %1이(가) 사용 중입니다: %2</translation>
     </message>
     <message>
         <source>The target %1 cannot be opened for writing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>대상 %1을(를) 쓰기용으로 열 수 없습니다: %2</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2; close the programs using it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>대상 %1이(가) 사용 중입니다: %2. 사용 중인 프로그램을 닫고 다시 시도하십시오</translation>
     </message>
     <message>
         <source>Another clone run is using %1 or %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 복제 작업이 %1 또는 %2을(를) 사용 중입니다: %3</translation>
     </message>
 </context>
 <context>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>사본 검사에서 오류가 발견되었습니다. 이대로는 시작되지 않을 수 있습니다</translation>
     </message>
 </context>
 <context>
@@ -711,27 +711,27 @@
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">원본 디스크를 열지 못했습니다: %1</translation>
+        <translation>원본 디스크를 열지 못했습니다: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">대상 디스크를 열지 못했습니다: %1</translation>
+        <translation>대상 디스크를 열지 못했습니다: %1</translation>
     </message>
     <message>
         <source>whole disk</source>
-        <translation type="unfinished">전체 디스크</translation>
+        <translation>디스크 전체</translation>
     </message>
     <message>
         <source>Copying the whole disk sector by sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크 전체를 섹터 단위로 복사하는 중...</translation>
     </message>
     <message>
         <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>사본에 새 GPT GUID를 지정하지 못했습니다: %1</translation>
     </message>
     <message>
         <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>사본에 새 MBR 디스크 서명을 지정하지 못했습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -1630,11 +1630,11 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">원본 디스크를 열지 못했습니다: %1</translation>
+        <translation>원본 디스크를 열지 못했습니다: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">대상 디스크를 열지 못했습니다: %1</translation>
+        <translation>대상 디스크를 열지 못했습니다: %1</translation>
     </message>
 </context>
 <context>

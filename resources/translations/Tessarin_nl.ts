@@ -297,47 +297,47 @@
     <name>ClonePreflight</name>
     <message>
         <source>disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>schijf %1</translation>
     </message>
     <message>
         <source>disk %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>schijf %1 (%2)</translation>
     </message>
     <message>
         <source>%1; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; er is niets geschreven</translation>
     </message>
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Het doel %1 is de bron %2 onder een andere naam, of deelt opslag ermee</translation>
     </message>
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation type="unfinished"></translation>
+        <translation>Schijf %1 bevat het draaiende systeem (de Windows-map, het opstartvolume of een wisselbestand) en is nooit een doel</translation>
     </message>
     <message>
         <source>Disk %1 cannot be identified: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schijf %1 kan niet worden geïdentificeerd: %2</translation>
     </message>
     <message>
         <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation type="unfinished"></translation>
+        <translation>Schijf %1 is niet meer de als doel gekozen schijf (%2); kies het doel opnieuw</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het doel %1 is in gebruik: %2</translation>
     </message>
     <message>
         <source>The target %1 cannot be opened for writing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het doel %1 kan niet worden geopend om te schrijven: %2</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2; close the programs using it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Het doel %1 is in gebruik: %2; sluit de programma&apos;s die het gebruiken en probeer het opnieuw</translation>
     </message>
     <message>
         <source>Another clone run is using %1 or %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere kloonbewerking gebruikt %1 of %2: %3</translation>
     </message>
 </context>
 <context>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>de controle van de kopie vond fouten; zo start ze mogelijk niet</translation>
     </message>
 </context>
 <context>
@@ -711,27 +711,27 @@
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">Kan de bronschijf niet openen: %1</translation>
+        <translation>Kan de bronschijf niet openen: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">Kan de doelschijf niet openen: %1</translation>
+        <translation>Kan de doelschijf niet openen: %1</translation>
     </message>
     <message>
         <source>whole disk</source>
-        <translation type="unfinished">hele schijf</translation>
+        <translation>hele schijf</translation>
     </message>
     <message>
         <source>Copying the whole disk sector by sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>De hele schijf wordt sector voor sector gekopieerd...</translation>
     </message>
     <message>
         <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de kopie geen nieuwe GPT-GUID&apos;s geven: %1</translation>
     </message>
     <message>
         <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de kopie geen nieuwe MBR-schijfhandtekening geven: %1</translation>
     </message>
 </context>
 <context>
@@ -1630,11 +1630,11 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">Kan de bronschijf niet openen: %1</translation>
+        <translation>Kan de bronschijf niet openen: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">Kan de doelschijf niet openen: %1</translation>
+        <translation>Kan de doelschijf niet openen: %1</translation>
     </message>
 </context>
 <context>

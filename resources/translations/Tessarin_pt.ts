@@ -297,47 +297,47 @@
     <name>ClonePreflight</name>
     <message>
         <source>disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>disco %1</translation>
     </message>
     <message>
         <source>disk %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>disco %1 (%2)</translation>
     </message>
     <message>
         <source>%1; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nada foi gravado</translation>
     </message>
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
-        <translation type="unfinished"></translation>
+        <translation>O destino %1 é a origem %2 com outro nome, ou partilha armazenamento com ela</translation>
     </message>
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation type="unfinished"></translation>
+        <translation>O disco %1 contém o sistema em execução (a pasta do Windows, o volume de arranque ou um ficheiro de paginação) e nunca é um destino</translation>
     </message>
     <message>
         <source>Disk %1 cannot be identified: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível identificar o disco %1: %2</translation>
     </message>
     <message>
         <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation type="unfinished"></translation>
+        <translation>O disco %1 já não é o disco escolhido como destino (%2); escolha o destino novamente</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O destino %1 está em uso: %2</translation>
     </message>
     <message>
         <source>The target %1 cannot be opened for writing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir o destino %1 para escrita: %2</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2; close the programs using it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>O destino %1 está em uso: %2; feche os programas que o utilizam e tente novamente</translation>
     </message>
     <message>
         <source>Another clone run is using %1 or %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Outra clonagem está a usar %1 ou %2: %3</translation>
     </message>
 </context>
 <context>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>a verificação da cópia encontrou erros; pode não arrancar tal como está</translation>
     </message>
 </context>
 <context>
@@ -711,27 +711,27 @@
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">Falha ao abrir o disco de origem: %1</translation>
+        <translation>Falha ao abrir o disco de origem: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">Falha ao abrir o disco de destino: %1</translation>
+        <translation>Falha ao abrir o disco de destino: %1</translation>
     </message>
     <message>
         <source>whole disk</source>
-        <translation type="unfinished">disco inteiro</translation>
+        <translation>disco inteiro</translation>
     </message>
     <message>
         <source>Copying the whole disk sector by sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>A copiar o disco inteiro setor a setor...</translation>
     </message>
     <message>
         <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao dar novos GUID GPT à cópia: %1</translation>
     </message>
     <message>
         <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao dar à cópia uma nova assinatura de disco MBR: %1</translation>
     </message>
 </context>
 <context>
@@ -1630,11 +1630,11 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">Falha ao abrir o disco de origem: %1</translation>
+        <translation>Falha ao abrir o disco de origem: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">Falha ao abrir o disco de destino: %1</translation>
+        <translation>Falha ao abrir o disco de destino: %1</translation>
     </message>
 </context>
 <context>

@@ -297,47 +297,47 @@
     <name>ClonePreflight</name>
     <message>
         <source>disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 numaralı disk</translation>
     </message>
     <message>
         <source>disk %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 numaralı disk (%2)</translation>
     </message>
     <message>
         <source>%1; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; hiçbir şey yazılmadı</translation>
     </message>
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef %1, başka bir adla kaynak %2 veya onunla aynı depolamayı paylaşıyor</translation>
     </message>
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk %1 çalışan sistemi (Windows klasörü, önyükleme birimi veya disk belleği dosyası) içeriyor ve asla hedef olamaz</translation>
     </message>
     <message>
         <source>Disk %1 cannot be identified: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk %1 tanımlanamıyor: %2</translation>
     </message>
     <message>
         <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk %1 artık hedef olarak seçilen disk değil (%2); hedefi yeniden seçin</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef %1 kullanımda: %2</translation>
     </message>
     <message>
         <source>The target %1 cannot be opened for writing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef %1 yazmak için açılamıyor: %2</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2; close the programs using it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef %1 kullanımda: %2; onu kullanan programları kapatıp yeniden deneyin</translation>
     </message>
     <message>
         <source>Another clone run is using %1 or %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Başka bir klonlama işlemi %1 veya %2 kullanıyor: %3</translation>
     </message>
 </context>
 <context>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>kopyanın denetimi hatalar buldu; bu haliyle başlamayabilir</translation>
     </message>
 </context>
 <context>
@@ -711,27 +711,27 @@
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">Kaynak disk açılamadı: %1</translation>
+        <translation>Kaynak disk açılamadı: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">Hedef disk açılamadı: %1</translation>
+        <translation>Hedef disk açılamadı: %1</translation>
     </message>
     <message>
         <source>whole disk</source>
-        <translation type="unfinished">tüm disk</translation>
+        <translation>tüm disk</translation>
     </message>
     <message>
         <source>Copying the whole disk sector by sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm disk sektör sektör kopyalanıyor...</translation>
     </message>
     <message>
         <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopyaya yeni GPT GUID&apos;leri verilemedi: %1</translation>
     </message>
     <message>
         <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopyaya yeni bir MBR disk imzası verilemedi: %1</translation>
     </message>
 </context>
 <context>
@@ -1630,11 +1630,11 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">Kaynak disk açılamadı: %1</translation>
+        <translation>Kaynak disk açılamadı: %1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">Hedef disk açılamadı: %1</translation>
+        <translation>Hedef disk açılamadı: %1</translation>
     </message>
 </context>
 <context>

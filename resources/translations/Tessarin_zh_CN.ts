@@ -297,47 +297,47 @@
     <name>ClonePreflight</name>
     <message>
         <source>disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>磁盘 %1</translation>
     </message>
     <message>
         <source>disk %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>磁盘 %1 (%2)</translation>
     </message>
     <message>
         <source>%1; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1；未写入任何内容</translation>
     </message>
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
-        <translation type="unfinished"></translation>
+        <translation>目标 %1 是换了名称的源 %2，或与其共享存储</translation>
     </message>
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation type="unfinished"></translation>
+        <translation>磁盘 %1 包含正在运行的系统（其 Windows 文件夹、启动卷或页面文件），不能作为目标</translation>
     </message>
     <message>
         <source>Disk %1 cannot be identified: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法识别磁盘 %1：%2</translation>
     </message>
     <message>
         <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation type="unfinished"></translation>
+        <translation>磁盘 %1 已不是所选的目标磁盘（%2）；请重新选择目标</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>目标 %1 正在使用：%2</translation>
     </message>
     <message>
         <source>The target %1 cannot be opened for writing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法以写入方式打开目标 %1：%2</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2; close the programs using it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>目标 %1 正在使用：%2；请关闭正在使用它的程序后重试</translation>
     </message>
     <message>
         <source>Another clone run is using %1 or %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>另一个克隆任务正在使用 %1 或 %2：%3</translation>
     </message>
 </context>
 <context>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>副本检查发现错误；按现状可能无法启动</translation>
     </message>
 </context>
 <context>
@@ -711,27 +711,27 @@
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">无法打开源磁盘：%1</translation>
+        <translation>无法打开源磁盘：%1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">无法打开目标磁盘：%1</translation>
+        <translation>无法打开目标磁盘：%1</translation>
     </message>
     <message>
         <source>whole disk</source>
-        <translation type="unfinished">整个磁盘</translation>
+        <translation>整个磁盘</translation>
     </message>
     <message>
         <source>Copying the whole disk sector by sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在逐扇区复制整个磁盘...</translation>
     </message>
     <message>
         <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法为副本分配新的 GPT GUID：%1</translation>
     </message>
     <message>
         <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法为副本分配新的 MBR 磁盘签名：%1</translation>
     </message>
 </context>
 <context>
@@ -1630,11 +1630,11 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">无法打开源磁盘：%1</translation>
+        <translation>无法打开源磁盘：%1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">无法打开目标磁盘：%1</translation>
+        <translation>无法打开目标磁盘：%1</translation>
     </message>
 </context>
 <context>

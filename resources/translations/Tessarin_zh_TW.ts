@@ -297,47 +297,47 @@
     <name>ClonePreflight</name>
     <message>
         <source>disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>磁碟 %1</translation>
     </message>
     <message>
         <source>disk %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>磁碟 %1 (%2)</translation>
     </message>
     <message>
         <source>%1; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1；未寫入任何內容</translation>
     </message>
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
-        <translation type="unfinished"></translation>
+        <translation>目標 %1 是換了名稱的來源 %2，或與其共用儲存空間</translation>
     </message>
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation type="unfinished"></translation>
+        <translation>磁碟 %1 包含正在執行的系統（其 Windows 資料夾、開機磁碟區或分頁檔），不能作為目標</translation>
     </message>
     <message>
         <source>Disk %1 cannot be identified: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>無法識別磁碟 %1：%2</translation>
     </message>
     <message>
         <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation type="unfinished"></translation>
+        <translation>磁碟 %1 已不是所選的目標磁碟（%2）；請重新選擇目標</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>目標 %1 正在使用：%2</translation>
     </message>
     <message>
         <source>The target %1 cannot be opened for writing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>無法以寫入方式開啟目標 %1：%2</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2; close the programs using it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>目標 %1 正在使用：%2；請關閉正在使用它的程式後重試</translation>
     </message>
     <message>
         <source>Another clone run is using %1 or %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>另一個複製工作正在使用 %1 或 %2：%3</translation>
     </message>
 </context>
 <context>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>副本檢查發現錯誤；依現狀可能無法開機</translation>
     </message>
 </context>
 <context>
@@ -711,27 +711,27 @@
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">無法開啟來源磁碟：%1</translation>
+        <translation>無法開啟來源磁碟：%1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">無法開啟目標磁碟：%1</translation>
+        <translation>無法開啟目標磁碟：%1</translation>
     </message>
     <message>
         <source>whole disk</source>
-        <translation type="unfinished">整個磁碟</translation>
+        <translation>整個磁碟</translation>
     </message>
     <message>
         <source>Copying the whole disk sector by sector...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在逐磁區複製整個磁碟...</translation>
     </message>
     <message>
         <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>無法為副本指派新的 GPT GUID：%1</translation>
     </message>
     <message>
         <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>無法為副本指派新的 MBR 磁碟簽章：%1</translation>
     </message>
 </context>
 <context>
@@ -1630,11 +1630,11 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
-        <translation type="unfinished">無法開啟來源磁碟：%1</translation>
+        <translation>無法開啟來源磁碟：%1</translation>
     </message>
     <message>
         <source>Failed to open target disk: %1</source>
-        <translation type="unfinished">無法開啟目標磁碟：%1</translation>
+        <translation>無法開啟目標磁碟：%1</translation>
     </message>
 </context>
 <context>
