@@ -1,13 +1,14 @@
 #include "filesystem/usagemapcheck.h"
 
 #include "ondisk/byteorder.h"
+#include "ondisk/fat32directory.h"
 
 #include <algorithm>
 
 namespace {
 constexpr uint64_t BootSectorCluster = 0;
 constexpr uint32_t FatEntryBytes = 4;
-constexpr uint32_t FatEntryMask = 0x0FFFFFFF;
+constexpr uint32_t FatEntryMask = Fat32Directory::ClusterMask;
 constexpr uint32_t FatEntryFree = 0;
 constexpr uint32_t FatEntryReserved = 1;
 constexpr uint64_t FirstDataEntry = 2;
