@@ -1,4 +1,5 @@
 #include "boot/bootabilitycheck.h"
+#include "core/tessarin.h"
 
 #include "boot/bootstorecheck.h"
 #include "boot/volumefiles.h"
@@ -25,7 +26,6 @@
 #include <algorithm>
 
 namespace {
-constexpr const char* EfiSystemTypeText = "{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}";
 constexpr int BootCodeBytes = 440;
 const QString GptStorePath = QStringLiteral("EFI/Microsoft/Boot/BCD");
 const QString MbrStorePath = QStringLiteral("Boot/BCD");
@@ -149,7 +149,7 @@ void BootabilityCheck::checkGpt()
         v.number = number;
         v.firstLba = entry.firstLba;
         v.sectorCount = entry.lastLba - entry.firstLba + 1;
-        v.efiSystem = GuidText::fromGptBytes(entry.typeGuid.data()) == EfiSystemTypeText;
+        v.efiSystem = Tessarin::isPartitionType(QString::fromStdString(GuidText::fromGptBytes(entry.typeGuid.data())), Tessarin::EfiTypeText);
         v.uniqueGuid = entry.uniqueGuid;
         m_volumes.push_back(v);
     }

@@ -1,4 +1,5 @@
 #include "boot/diskclonebootrepair.h"
+#include "core/tessarin.h"
 
 #include "boot/bcdeditor.h"
 #include "boot/bootplatform.h"
@@ -61,7 +62,7 @@ PartitionInfo DiskCloneBootRepair::findSourceWindowsPartition() const
 
 bool DiskCloneBootRepair::looksLikeEfiPartition(const PartitionInfo& p)
 {
-    if (p.isEfi || p.typeGuid.toUpper().contains(QLatin1String("C12A7328-F81F-11D2-BA4B-00A0C93EC93B")) || p.mbrType == 0xEF)
+    if (p.isEfi || Tessarin::isPartitionType(p.typeGuid, Tessarin::EfiTypeText) || p.mbrType == 0xEF)
         return true;
     if (p.size > MaxSmallEfiBytes)
         return false;

@@ -1,4 +1,5 @@
 #include "boot/offlinebootrepair.h"
+#include "core/tessarin.h"
 
 #include "boot/offlineregistry.h"
 #include "boot/volumefiles.h"
@@ -53,7 +54,6 @@ OfflineBcdStore::IdentityMap OfflineBootRepair::mbrMap(uint32_t sourceSignature,
 }
 
 namespace {
-constexpr const char* EfiSystemType = "{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}";
 
 } // namespace
 
@@ -85,7 +85,7 @@ OfflineBootRepair::Result OfflineBootRepair::repairClone(int source, int target,
         for (const GptPartitionEntry& e : to.entries())
             if (e.isUsed())
                 volumes.append({e.firstLba * dst.sectorSize(), (e.lastLba - e.firstLba + 1) * dst.sectorSize(),
-                                GuidText::fromGptBytes(e.typeGuid.data()) == EfiSystemType});
+                                Tessarin::isPartitionType(QString::fromStdString(GuidText::fromGptBytes(e.typeGuid.data())), Tessarin::EfiTypeText)});
     } else {
         std::vector<std::pair<uint64_t, uint64_t>> offsets;
         for (int i = 0; i < MbrCodec::EntryCount; ++i) {

@@ -8,6 +8,11 @@
 
 namespace Tessarin {
 
+bool isPartitionType(const QString& typeGuid, const char* typeText)
+{
+    return typeGuid.contains(QLatin1String(typeText), Qt::CaseInsensitive);
+}
+
 QString formatSize(uint64_t bytes, int decimals)
 {
     constexpr uint64_t KiB = 1024ull;

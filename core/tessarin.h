@@ -31,6 +31,8 @@ inline const QUuid efiSystemPartitionType{QStringLiteral("C12A7328-F81F-11D2-BA4
 inline constexpr const char* EfiTypeText = "C12A7328-F81F-11D2-BA4B-00A0C93EC93B";
 inline constexpr const char* RecoveryTypeText = "DE94BBA4-06D1-4D40-A16A-BFD50179D6AC";
 inline constexpr const char* MsrTypeText = "E3C9E316-0B5C-4DB8-817D-F92DF00215AE";
+// True when `typeGuid`, in any case and with or without braces, is the type `typeText` names.
+bool isPartitionType(const QString& typeGuid, const char* typeText);
 
 // Powers of 1024: "B", "KB", "MB", "GB", "TB".
 QString formatSize(uint64_t bytes, int decimals = 2);

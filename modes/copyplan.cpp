@@ -1,11 +1,8 @@
 #include "modes/copyplan.h"
+#include "core/tessarin.h"
 #include "boot/diskclonebootrepair.h"
 
 #include <algorithm>
-
-namespace {
-const QLatin1String MsrType("E3C9E316-0B5C-4DB8-817D-F92DF00215AE");
-}
 
 void CopyPlan::add(uint64_t sourceOffset, uint64_t targetOffset, uint64_t length)
 {
@@ -38,7 +35,7 @@ bool CopyPlan::addUsed(uint64_t sourceOffset, uint64_t targetOffset, uint64_t pa
 bool CopyPlan::isBootCritical(const PartitionInfo& p, bool windowsVolume)
 {
     return DiskCloneBootRepair::looksLikeEfiPartition(p) || p.isSystem || p.isRecovery || p.isMsr
-        || p.typeGuid.toUpper().contains(MsrType) || windowsVolume;
+        || Tessarin::isPartitionType(p.typeGuid, Tessarin::MsrTypeText) || windowsVolume;
 }
 
 std::vector<CopyExtent> CopyPlan::extents() const

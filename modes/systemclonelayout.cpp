@@ -1,4 +1,5 @@
 #include "modes/systemclonelayout.h"
+#include "core/tessarin.h"
 
 #include "ondisk/fat32bootsector.h"
 #include "ondisk/ntfsbootsector.h"
@@ -6,7 +7,6 @@
 #include <QCoreApplication>
 
 namespace {
-const QLatin1String MsrType("E3C9E316-0B5C-4DB8-817D-F92DF00215AE");
 
 uint64_t roundUp(uint64_t value, uint64_t unit) { return (value + unit - 1) / unit * unit; }
 
@@ -19,7 +19,7 @@ bool hasUsageMap(const PartitionInfo& p)
 }
 } // namespace
 
-bool SystemCloneLayout::isMsr(const PartitionInfo& p) { return p.isMsr || p.typeGuid.toUpper().contains(MsrType); }
+bool SystemCloneLayout::isMsr(const PartitionInfo& p) { return p.isMsr || Tessarin::isPartitionType(p.typeGuid, Tessarin::MsrTypeText); }
 
 SystemCloneLayout::Role SystemCloneLayout::roleOf(const PartitionInfo& p, bool windowsVolume)
 {
