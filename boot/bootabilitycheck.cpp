@@ -19,6 +19,7 @@
 #include "ondisk/fat32directory.h"
 #include "ondisk/gptheader.h"
 #include "ondisk/guidtext.h"
+#include "ondisk/logicalsector.h"
 #include "ondisk/mbrcodec.h"
 #include "ondisk/ntfsbootsector.h"
 #include "partition/gptdisk.h"
@@ -80,7 +81,7 @@ std::vector<BootabilityCheck::Finding> BootabilityCheck::run()
 {
     m_findings.clear();
     m_volumes.clear();
-    if (!GptDisk::isValidSectorSize(m_sectorSize) || m_totalSectors < 3) {
+    if (!LogicalSector::isValid(m_sectorSize) || m_totalSectors < 3) {
         add(Severity::Error, QStringLiteral("The disk's size (%1 sectors of %2 bytes) cannot hold a partition table")
                                  .arg(m_totalSectors).arg(m_sectorSize));
         return m_findings;

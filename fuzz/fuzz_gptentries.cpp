@@ -1,5 +1,4 @@
 // libFuzzer target: GPT entry array decoding. The first 8 input bytes give count and stride.
-#include "ondisk/gptheader.h"
 #include "ondisk/gptpartitionentry.h"
 #include "platform/posix/layoutparser.h"
 
@@ -28,16 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             __builtin_trap();
     }
 
-    GptHeader header;
-    header.numberOfEntries = count;
-    header.sizeOfPartitionEntry = 128;
-    header.partitionEntryLba = 2;
     std::vector<PlatformLayoutEntry> out;
-    std::string why;
-    if (LayoutParser::parseGptEntries(bytes.data(), bytes.size(), header, 512, out, why)) {
-        for (const PlatformLayoutEntry& e : out)
-            if (e.partitionNumber == 0 || e.partitionNumber > count)
-                __builtin_trap();
-    }
+    std::vector<std::string> notes;
+    LayoutParser::gptEntries(entries, 512, out, notes);
+    for (const PlatformLayoutEntry& e : out)
+        if (e.partitionNumber == 0 || e.partitionNumber > entries.size())
+            __builtin_trap();
     return 0;
 }

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     GptHeader h;
     std::string why;
     if (GptHeader::checkSector(sector, lba, h, why)) {
-        // What GptDisk and the layout parser rely on afterwards.
+        // What GptTable relies on afterwards.
         if (!h.hasValidSignature() || h.myLba != lba || h.headerSize < uint32_t(GptHeader::Size)
             || h.headerSize > sector.size() || GptHeader::crcOver(sector.first(h.headerSize)) != h.headerCrc32)
             __builtin_trap();

@@ -1,6 +1,7 @@
 #include "ondisk/gptheader.h"
 #include "ondisk/byteorder.h"
 #include "ondisk/crc32.h"
+#include "ondisk/logicalsector.h"
 
 #include <cstring>
 #include <vector>
@@ -125,7 +126,7 @@ bool GptHeader::checkEntryShape(std::string& error) const
 bool GptHeader::checkEntryArray(uint32_t sectorSize, uint64_t totalSectors, std::string& error) const
 {
     using std::to_string;
-    if (sectorSize < 512) {
+    if (!LogicalSector::isValid(sectorSize)) {
         error = "Invalid sector size " + to_string(sectorSize);
         return false;
     }

@@ -7,10 +7,10 @@
 #include "core/logger.h"
 #include "ondisk/byteorder.h"
 #include "ondisk/fat32bootsector.h"
+#include "ondisk/gpttable.h"
 #include "ondisk/mbrcodec.h"
 #include "ondisk/ntfsbootsector.h"
 #include "partition/gptcodec.h"
-#include "partition/gptdisk.h"
 #include "partition/regionloopdevice.h"
 #include "platformtools/diskpartscript.h"
 #include "platformtools/toolrunner.h"
@@ -187,16 +187,15 @@ bool NativePartitioningTool::writeTable(const OpenDisk& disk, TableStyle style)
         return true;
     std::array<uint8_t, 16> guid{};
     GptCodec::guidToGptBytes(QUuid::createUuid(), guid.data());
-    GptDisk gpt;
-    std::vector<GptDisk::Write> writes;
-    if (!gpt.create(disk.sectorSize, disk.sizeBytes / disk.sectorSize, guid) || !gpt.commitPlan(writes))
+    GptTable gpt;
+    if (!gpt.create(disk.sectorSize, disk.sizeBytes / disk.sectorSize, guid))
         return fail(QStringLiteral("Cannot lay out a GPT for %1: %2").arg(disk.path, QString::fromStdString(gpt.lastError())));
-    for (const GptDisk::Write& w : writes) {
-        if (!RawDisk::writeRange(disk.handle.get(), w.offset, w.bytes.size(), w.bytes.data(), disk.alignment)
-            || (w.barrier && !RawDisk::flush(disk.handle.get())))
-            return fail(QStringLiteral("Failed to write the %1 of %2: %3")
-                            .arg(QString::fromStdString(w.what), disk.path, RawDisk::lastErrorText()));
-    }
+    DeviceHandle* handle = disk.handle.get();
+    const GptTable::WriteFn write = [handle, &disk](uint64_t offset, uint64_t length, const uint8_t* bytes) {
+        return RawDisk::writeRange(handle, offset, length, bytes, disk.alignment);
+    };
+    if (!gpt.commit(write, [handle] { return RawDisk::flush(handle); }))
+        return fail(QStringLiteral("%1 of %2: %3").arg(QString::fromStdString(gpt.lastError()), disk.path, RawDisk::lastErrorText()));
     return true;
 }
 

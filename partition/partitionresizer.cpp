@@ -2,6 +2,7 @@
 #include "core/commandrunner.h"
 #include "core/diskio.h"
 #include "core/logger.h"
+#include "ondisk/logicalsector.h"
 #include "ondisk/ntfsbootsector.h"
 #include "partition/diskaccess.h"
 #include "partition/gptcodec.h"
@@ -68,7 +69,7 @@ uint32_t PartitionResizer::checkedSectorSize(DiskIO& disk, uint32_t requested)
 {
     // A caller that assumes 512 on a 4Kn disk would read the wrong LBA 1; the disk knows better.
     if (disk.hasTarget() && disk.targetLogicalSector() != requested &&
-        SectorUnits::isSupportedSectorSize(disk.targetLogicalSector())) {
+        LogicalSector::isValid(disk.targetLogicalSector())) {
         log().warning(QStringLiteral("Sector size %1 given, but the disk's logical sector size is %2; using %2")
                           .arg(requested).arg(disk.targetLogicalSector()));
         return disk.targetLogicalSector();
@@ -122,7 +123,7 @@ bool PartitionResizer::updateGptEntries(DiskIO& disk, const QList<ResizePlanEntr
 {
     log().info(QStringLiteral("Updating GPT partition table..."));
     sectorSize = checkedSectorSize(disk, sectorSize);
-    if (!SectorUnits::isSupportedSectorSize(sectorSize))
+    if (!LogicalSector::isValid(sectorSize))
         return fail(SectorUnits::unsupportedSectorSizeText(sectorSize));
     GptDisk gpt;
     if (!loadGpt(disk, gpt, sectorSize, diskSize / sectorSize))
@@ -169,7 +170,7 @@ bool PartitionResizer::updateBackupGpt(DiskIO& disk, uint64_t diskSize, uint32_t
 {
     log().info(QStringLiteral("Updating backup GPT..."));
     sectorSize = checkedSectorSize(disk, sectorSize);
-    if (!SectorUnits::isSupportedSectorSize(sectorSize))
+    if (!LogicalSector::isValid(sectorSize))
         return fail(SectorUnits::unsupportedSectorSizeText(sectorSize));
     GptDisk gpt;
     if (!loadGpt(disk, gpt, sectorSize, diskSize / sectorSize))
@@ -184,7 +185,7 @@ bool PartitionResizer::updateMbrEntries(DiskIO& disk, const QList<ResizePlanEntr
 {
     log().info(QStringLiteral("Updating MBR partition table..."));
     sectorSize = checkedSectorSize(disk, sectorSize);
-    if (!SectorUnits::isSupportedSectorSize(sectorSize))
+    if (!LogicalSector::isValid(sectorSize))
         return fail(SectorUnits::unsupportedSectorSizeText(sectorSize));
     QByteArray sector;
     if (!DiskAccess::read(disk, 0, sectorSize, sector))
@@ -241,7 +242,7 @@ bool PartitionResizer::updateNtfsBootSector(DiskIO& disk, uint64_t startSector, 
 {
     log().info(QStringLiteral("Updating NTFS boot sector at sector %1, new size %2 sectors").arg(startSector).arg(sectorCount));
     sectorSize = checkedSectorSize(disk, sectorSize);
-    if (!SectorUnits::isSupportedSectorSize(sectorSize)) {
+    if (!LogicalSector::isValid(sectorSize)) {
         log().error(SectorUnits::unsupportedSectorSizeText(sectorSize));
         return false;
     }
@@ -306,7 +307,7 @@ bool PartitionResizer::updateNtfsBootSector(DiskIO& disk, uint64_t startSector, 
 
 uint64_t PartitionResizer::dataPartitionStart(uint64_t lastEnd, uint32_t sectorSize, bool align4K)
 {
-    const uint64_t perSector = SectorUnits::isSupportedSectorSize(sectorSize) ? sectorSize / 512 : 1;
+    const uint64_t perSector = LogicalSector::isValid(sectorSize) ? sectorSize / 512 : 1;
     const uint64_t step = align4K ? std::lcm<uint64_t>(8, perSector) : perSector;
     const uint64_t start = lastEnd + 2048;
     return (start + step - 1) / step * step;
@@ -314,7 +315,7 @@ uint64_t PartitionResizer::dataPartitionStart(uint64_t lastEnd, uint32_t sectorS
 
 uint64_t PartitionResizer::dataPartitionEnd(uint64_t diskSize, uint32_t sectorSize)
 {
-    if (!SectorUnits::isSupportedSectorSize(sectorSize))
+    if (!LogicalSector::isValid(sectorSize))
         return 0;
     const uint64_t total = diskSize / sectorSize;
     const uint64_t reserve = uint64_t(GptCodec::entrySectors(sectorSize)) + 2;
@@ -326,7 +327,7 @@ bool PartitionResizer::createDataPartition(DiskIO& disk, const QList<PartitionIn
 {
     log().info(QStringLiteral("Creating data partition in remaining space..."));
     sectorSize = checkedSectorSize(disk, sectorSize);
-    if (!SectorUnits::isSupportedSectorSize(sectorSize)) {
+    if (!LogicalSector::isValid(sectorSize)) {
         m_lastError = SectorUnits::unsupportedSectorSizeText(sectorSize);
         log().warning(m_lastError);
         return false;
@@ -474,7 +475,7 @@ bool PartitionResizer::regenerateGptGuids(DiskIO& disk, uint32_t sectorSize)
 {
     log().info(QStringLiteral("Regenerating GPT GUIDs to avoid disk signature conflict..."));
     sectorSize = checkedSectorSize(disk, sectorSize);
-    if (!SectorUnits::isSupportedSectorSize(sectorSize))
+    if (!LogicalSector::isValid(sectorSize))
         return fail(SectorUnits::unsupportedSectorSizeText(sectorSize));
     GptDisk gpt;
     if (!gpt.load(disk, sectorSize, 0)) {

@@ -1,65 +1,23 @@
 #include "partition/partitiontable.h"
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "ondisk/crc32.h"
+#include "ondisk/logicalsector.h"
 #include "partition/gptcodec.h"
 #include "partition/gptdisk.h"
 
 #include <array>
-#include <vector>
 
 namespace {
 void logError(const QString& text) { Logger::instance().error(text); }
 }
 
-uint32_t PartitionTable::crc32(const void* data, size_t length) { return Crc32::compute(data, length); }
-
 void PartitionTable::guidToGptBytes(const QUuid& guid, uint8_t* out16) { GptCodec::guidToGptBytes(guid, out16); }
-
-bool PartitionTable::isValidSectorSize(uint32_t sectorSize) { return GptDisk::isValidSectorSize(sectorSize); }
-
-bool PartitionTable::readGptHeader(DiskIO& disk, GptHeader& out, uint32_t sectorSize)
-{
-    if (!isValidSectorSize(sectorSize)) {
-        logError(QStringLiteral("Invalid sector size %1").arg(sectorSize));
-        return false;
-    }
-    std::vector<uint8_t> sector(sectorSize);
-    if (!disk.readTargetBytes(sectorSize, sectorSize, sector.data()))
-        return false;
-    // A display read: the signature is enough. Edits go through GptDisk, which checks everything.
-    GptHeader::decode(sector, out);
-    if (!out.hasValidSignature()) {
-        logError(QStringLiteral("Invalid GPT signature"));
-        return false;
-    }
-    return true;
-}
-
-bool PartitionTable::readGptEntries(DiskIO& disk, QList<GptPartitionEntry>& out, uint32_t sectorSize)
-{
-    GptHeader header;
-    if (!readGptHeader(disk, header, sectorSize))
-        return false;
-    std::string why;
-    if (!header.checkEntryArray(sectorSize, 0, why)) {
-        logError(QString::fromStdString(why));
-        return false;
-    }
-    std::vector<uint8_t> array(header.entryArrayBytes());
-    if (!disk.readTargetBytes(header.partitionEntryLba * sectorSize, array.size(), array.data()))
-        return false;
-    std::vector<GptPartitionEntry> entries;
-    GptPartitionEntry::decodeArray(array, header.numberOfEntries, header.sizeOfPartitionEntry, entries);
-    out = QList<GptPartitionEntry>(entries.begin(), entries.end());
-    return true;
-}
 
 bool PartitionTable::initializeGpt(DiskIO& disk, uint64_t diskSizeBytes, uint32_t sectorSize)
 {
     Logger::instance().info(
         QStringLiteral("Initializing GPT on disk, size=%1, sector=%2").arg(diskSizeBytes).arg(sectorSize));
-    if (!isValidSectorSize(sectorSize)) {
+    if (!LogicalSector::isValid(sectorSize)) {
         logError(QStringLiteral("Invalid sector size %1").arg(sectorSize));
         return false;
     }

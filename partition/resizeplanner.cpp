@@ -1,5 +1,6 @@
 #include "partition/resizeplanner.h"
 #include "core/logger.h"
+#include "ondisk/logicalsector.h"
 #include "partition/gptcodec.h"
 #include "partition/sectorunits.h"
 
@@ -26,7 +27,7 @@ bool looksGpt(const QList<PartitionInfo>& partitions)
 
 uint32_t planSectorSize(const DiskInfo& disk)
 {
-    return SectorUnits::isSupportedSectorSize(disk.sectorSize) ? disk.sectorSize : SectorUnits::Unit;
+    return LogicalSector::isValid(disk.sectorSize) ? disk.sectorSize : SectorUnits::Unit;
 }
 
 // End (exclusive, 512-byte units) of what partitions may use on `target`: before the backup GPT on

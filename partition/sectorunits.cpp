@@ -1,18 +1,14 @@
 #include "partition/sectorunits.h"
-
-bool SectorUnits::isSupportedSectorSize(uint32_t sectorSize)
-{
-    return sectorSize >= Unit && sectorSize <= 65536 && sectorSize % Unit == 0;
-}
+#include "ondisk/logicalsector.h"
 
 QString SectorUnits::unsupportedSectorSizeText(uint32_t sectorSize)
 {
-    return QStringLiteral("Unsupported logical sector size %1 (must be a multiple of 512)").arg(sectorSize);
+    return QStringLiteral("Unsupported logical sector size %1 (must be a power of two from 512 to 65536)").arg(sectorSize);
 }
 
 bool SectorUnits::toDiskSectors(uint64_t units, uint32_t sectorSize, uint64_t& diskSectors)
 {
-    if (!isSupportedSectorSize(sectorSize))
+    if (!LogicalSector::isValid(sectorSize))
         return false;
     const uint32_t per = unitsPerSector(sectorSize);
     if (units % per != 0)

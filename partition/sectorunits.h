@@ -7,8 +7,6 @@ class SectorUnits {
 public:
     static constexpr uint32_t Unit = 512;
 
-    // 512-byte multiples up to 64 KiB; anything else cannot be converted from 512-byte units.
-    static bool isSupportedSectorSize(uint32_t sectorSize);
     static QString unsupportedSectorSizeText(uint32_t sectorSize);
     // 512-byte units per disk sector.
     static uint32_t unitsPerSector(uint32_t sectorSize) { return sectorSize / Unit; }

@@ -1,8 +1,8 @@
 #include "platform/posix/layoutparser.h"
 #include "ondisk/byteorder.h"
-#include "ondisk/crc32.h"
-#include "ondisk/gptpartitionentry.h"
+#include "ondisk/gpttable.h"
 #include "ondisk/guidtext.h"
+#include "ondisk/logicalsector.h"
 #include "ondisk/mbrcodec.h"
 
 #include <span>
@@ -46,48 +46,16 @@ bool LayoutParser::parseMbr(const uint8_t* data, size_t length, uint32_t sectorS
     return true;
 }
 
-bool LayoutParser::parseGptHeader(const uint8_t* data, size_t length, uint64_t expectedLba, uint64_t diskSectors,
-                                  GptHeader& out, std::string& why)
-{
-    GptHeader h;
-    if (!GptHeader::checkSector(std::span<const uint8_t>(data, length), expectedLba, h, why))
-        return false;
-    const std::string where = "GPT header at LBA " + std::to_string(expectedLba);
-    if (!h.checkEntryShape(why))
-        return false;
-    if (h.firstUsableLba > h.lastUsableLba + 1 || h.lastUsableLba >= diskSectors) {
-        why = where + " has a usable range outside the disk";
-        return false;
-    }
-    // The array must lie inside the disk and must not cover a header (LBA 0, 1 or the last).
-    if (h.partitionEntryLba < 2 || h.partitionEntryLba >= diskSectors || h.partitionEntryLba == h.myLba) {
-        why = where + " places its entry array outside the disk";
-        return false;
-    }
-    out = h;
-    return true;
-}
-
-bool LayoutParser::parseGptEntries(const uint8_t* data, size_t length, const GptHeader& header, uint32_t sectorSize,
-                                   std::vector<PlatformLayoutEntry>& out, std::string& why)
+void LayoutParser::gptEntries(const std::vector<GptPartitionEntry>& entries, uint32_t sectorSize,
+                              std::vector<PlatformLayoutEntry>& out, std::vector<std::string>& notes)
 {
     out.clear();
-    const std::span<const uint8_t> bytes(data, length);
-    std::vector<GptPartitionEntry> entries;
-    if (!GptPartitionEntry::decodeArray(bytes, header.numberOfEntries, header.sizeOfPartitionEntry, entries)) {
-        why = "GPT entry array is truncated";
-        return false;
-    }
-    if (Crc32::compute(data, size_t(header.entryArrayBytes())) != header.partitionEntryArrayCrc32) {
-        why = "GPT entry array at LBA " + std::to_string(header.partitionEntryLba) + " has a bad CRC";
-        return false;
-    }
     for (uint32_t i = 0; i < entries.size(); ++i) {
         const GptPartitionEntry& e = entries[i];
         if (!e.isUsed())
             continue;
         if (e.lastLba < e.firstLba) {
-            why = "GPT entry " + std::to_string(i + 1) + " ends before it starts; left out";
+            notes.push_back("GPT entry " + std::to_string(i + 1) + " ends before it starts; left out");
             continue;
         }
         PlatformLayoutEntry entry;
@@ -98,14 +66,17 @@ bool LayoutParser::parseGptEntries(const uint8_t* data, size_t length, const Gpt
         entry.partitionGuid = GuidText::fromGptBytes(e.uniqueGuid.data());
         out.push_back(entry);
     }
-    return true;
 }
 
 bool LayoutParser::parse(const ReadFn& read, uint64_t diskSize, uint32_t sectorSize, PlatformDriveLayout& out,
                          std::vector<std::string>& notes)
 {
     out = PlatformDriveLayout{};
-    if (sectorSize < size_t(MbrCodec::SectorBytes) || diskSize < sectorSize) {
+    if (!LogicalSector::isValid(sectorSize)) {
+        notes.push_back("unsupported logical sector size " + std::to_string(sectorSize));
+        return false;
+    }
+    if (diskSize < sectorSize) {
         notes.push_back("disk too small for a partition table");
         return false;
     }
@@ -128,46 +99,16 @@ bool LayoutParser::parse(const ReadFn& read, uint64_t diskSize, uint32_t sectorS
         return true;
     }
 
-    const uint64_t diskSectors = diskSize / sectorSize;
-    const auto tryGpt = [&](uint64_t lba) -> bool {
-        std::vector<uint8_t> headerBytes(sectorSize);
-        GptHeader header;
-        std::string reason;
-        if (!read(lba * sectorSize, sectorSize, headerBytes.data())) {
-            notes.push_back("GPT header at LBA " + std::to_string(lba) + " cannot be read");
-            return false;
-        }
-        if (!parseGptHeader(headerBytes.data(), headerBytes.size(), lba, diskSectors, header, reason)) {
-            notes.push_back(reason);
-            return false;
-        }
-        const uint64_t arraySectors = header.entryArraySectors(sectorSize);
-        if (header.partitionEntryLba + arraySectors > diskSectors) {
-            notes.push_back("GPT entry array at LBA " + std::to_string(header.partitionEntryLba) + " runs past the disk end");
-            return false;
-        }
-        std::vector<uint8_t> array(arraySectors * sectorSize);
-        if (!read(header.partitionEntryLba * sectorSize, array.size(), array.data())) {
-            notes.push_back("GPT entry array at LBA " + std::to_string(header.partitionEntryLba) + " cannot be read");
-            return false;
-        }
-        std::vector<PlatformLayoutEntry> entries;
-        if (!parseGptEntries(array.data(), array.size(), header, sectorSize, entries, reason)) {
-            notes.push_back(reason);
-            return false;
-        }
-        out.style = LayoutStyle::GPT;
-        out.entries = entries;
-        out.gptDiskGuid = GuidText::fromGptBytes(header.diskGuid.data());
-        return true;
-    };
-    if (tryGpt(1))
-        return true;
-    if (diskSectors > 2 && tryGpt(diskSectors - 1)) {
-        notes.push_back("primary GPT invalid, using the backup GPT");
+    GptTable gpt;
+    const bool loaded = gpt.load(read, sectorSize, diskSize / sectorSize);
+    notes.insert(notes.end(), gpt.notes().begin(), gpt.notes().end());
+    if (!loaded) {
+        notes.push_back(gpt.lastError());
+        notes.push_back("protective MBR without a valid GPT: layout reported as Unknown");
         return true;
     }
-    notes.push_back("protective MBR without a valid GPT: layout reported as Unknown");
-    out = PlatformDriveLayout{};
+    out.style = LayoutStyle::GPT;
+    out.gptDiskGuid = GuidText::fromGptBytes(gpt.header().diskGuid.data());
+    gptEntries(gpt.entries(), sectorSize, out.entries, notes);
     return true;
 }

@@ -1,10 +1,12 @@
 // Byte-level tests of the GPT/MBR codecs, the GPT model's load and commit order, and the resize planner.
 #include "core/diskio.h"
 #include "common/logcapture.h"
+#include "common/memoryplatform.h"
 #include "ondisk/mbrcodec.h"
 #include "partition/gptcodec.h"
 #include "partition/gptdisk.h"
 #include "partition/partitionresizer.h"
+#include "partition/partitiontable.h"
 
 #include <QTest>
 #include <cstring>
@@ -214,6 +216,50 @@ private slots:
             QCOMPARE(h.header().lastUsableLba, diskSectors - GptCodec::entrySectors(ss) - 2);
             MbrCodec::Entry pe;
             QVERIFY(MbrCodec::entry(partial, 0, pe) && pe.sectorCount == diskSectors - 1);
+        }
+    }
+
+    // A commit stops at the first write or flush that fails and says so; a header never counts as
+    // written before the flush behind it has succeeded.
+    void commitStopsAtTheFirstFailure()
+    {
+        struct Case { const char* name; int failWrite, failFlush; bool ok; int writes, flushes; const char* error; };
+        // The plan of a sound table: backup array, backup header, primary array, primary header.
+        for (const Case& c : {Case{"all succeed", -1, -1, true, 4, 2, ""},
+                              Case{"backup array", 0, -1, false, 1, 0, "write the backup partition table"},
+                              Case{"flush behind the backup header", -1, 0, false, 2, 1, "flush the disk after writing the backup GPT header"},
+                              Case{"primary header", 3, -1, false, 4, 1, "write the primary GPT header"},
+                              Case{"last flush", -1, 1, false, 4, 2, "flush the disk after writing the primary GPT header"}}) {
+            Image img = gptImage(512, 2048);
+            GptTable g;
+            QVERIFY(g.load(reader(img), 512, 2048));
+            int writes = 0, flushes = 0;
+            const auto write = [&](uint64_t offset, uint64_t length, const uint8_t* bytes) {
+                if (writes++ == c.failWrite)
+                    return false;
+                std::memcpy(img.data() + offset, bytes, length);
+                return true;
+            };
+            const bool ok = g.commit(write, [&] { return flushes++ != c.failFlush; });
+            QVERIFY2(ok == c.ok && writes == c.writes && flushes == c.flushes, c.name);
+            QVERIFY2(g.lastError().find(c.error) != std::string::npos, c.name);
+        }
+    }
+
+    // Through a DiskIO: a disk that cannot flush gets no table reported as written.
+    void flushFailureFailsTheDiskCommit()
+    {
+        MemoryPlatform mp;
+        const int n = mp.addDisk(1 << 20);
+        ScopedPlatform scope(&mp);
+        for (const bool flushFails : {false, true}) {
+            mp.disk(n).flushFails = flushFails;
+            mp.clearRecords();
+            DiskIO io;
+            QVERIFY(io.openTargetDisk(n));
+            QCOMPARE(PartitionTable::initializeGpt(io, 1 << 20, 512), !flushFails);
+            // Nothing is written behind the first header whose flush failed.
+            QCOMPARE(mp.writes(n).size(), flushFails ? size_t(2) : size_t(5));
         }
     }
 

@@ -8,6 +8,7 @@
 #include "partition/partitionresizer.h"
 #include "partition/partitiontable.h"
 #include "ondisk/byteorder.h"
+#include "ondisk/gptheader.h"
 #include "ondisk/mbrcodec.h"
 
 #include <QCryptographicHash>
