@@ -30,7 +30,7 @@ for i in "${!layers[@]}"; do
     done
 done
 
-status=0
+bad=0
 for folder in "${!rank[@]}"; do
     [ -d "$root/$folder" ] || continue
     while IFS= read -r -d '' file; do
@@ -43,22 +43,25 @@ for folder in "${!rank[@]}"; do
             [[ $target == */* ]] || continue
             to=${target%%/*}
             where="${file#"$root"/}:$lineno: #include \"$target\""
+            problem=
             if [ -z "${rank[$to]+set}" ]; then
-                echo "$where: folder '$to' has no layer" >&2
-                status=1
+                problem="folder '$to' has no layer"
             elif [ "${rank[$to]}" -gt "${rank[$folder]}" ]; then
-                echo "$where: $folder may not include $to, a higher layer" >&2
-                status=1
+                problem="$folder may not include $to, a higher layer"
             elif [ "${rank[$to]}" -eq "${rank[$folder]}" ] && [ "$to" != "$folder" ] \
                  && [[ " ${allowed_same_layer[*]} " != *" $folder:$to "* ]]; then
-                echo "$where: $folder may not include $to, the same layer" >&2
-                status=1
+                problem="$folder may not include $to, the same layer"
+            fi
+            if [ -n "$problem" ]; then
+                echo "$where: $problem" >&2
+                bad=$((bad + 1))
             fi
         done < "$file"
     done < <(find "$root/$folder" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.cpp' -o -name '*.c' \) -print0 | sort -z)
 done
 
-if [ "$status" -eq 0 ]; then
-    echo "check-layers: every include goes down the layers"
+if [ "$bad" -gt 0 ]; then
+    echo "check-layers: $bad include(s) break the layer order" >&2
+    exit 1
 fi
-exit $status
+echo "check-layers: every include goes down the layers"
