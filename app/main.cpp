@@ -1,5 +1,5 @@
+#include "core/languagesetup.h"
 #include "core/logger.h"
-#include "ui/languagesetup.h"
 #include "ui/mainwindow.h"
 #include "ui/nofocusrectstyle.h"
 #include "ui/screenshottour.h"

@@ -4,11 +4,11 @@
 #include "cli/disklisting.h"
 #include "cli/dryrunplan.h"
 #include "core/diskmanager.h"
+#include "core/languagesetup.h"
 #include "core/logger.h"
-#include "engine/clonemode.h"
 #include "engine/clonemodefactory.h"
+#include "modes/clonemode.h"
 #include "platform/platform.h"
-#include "ui/languagesetup.h"
 #include "tessarin_version.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 #include "engine/clonemodefactory.h"
-#include "engine/clonemode.h"
+#include "modes/clonemode.h"
 #include "modes/diskclonemode.h"
 #include "modes/partitionclonemode.h"
 #include "modes/systemclonemode.h"

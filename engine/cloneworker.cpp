@@ -3,8 +3,8 @@
 #include "core/diskidentity.h"
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "engine/clonemode.h"
 #include "engine/clonemodefactory.h"
+#include "modes/clonemode.h"
 #include "modes/unreadableowners.h"
 
 #include <QDateTime>

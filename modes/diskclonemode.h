@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/clonemode.h"
+#include "modes/clonemode.h"
 #include "modes/copyplan.h"
 #include "modes/sourcetable.h"
 

@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include "core/diskmanager.h"
+#include "core/languagesetup.h"
 #include "engine/cloneengine.h"
 #include "links/linkmanager.h"
 #include "ui/bootmodedialog.h"
@@ -8,7 +9,6 @@
 #include "ui/cloneprogresspage.h"
 #include "ui/devicewatcher.h"
 #include "ui/kestrellogo.h"
-#include "ui/languagesetup.h"
 #include "ui/logview.h"
 #include "ui/menubutton.h"
 #include "ui/selectsourcepage.h"

@@ -2,9 +2,9 @@
 #include "core/diskmanager.h"
 #include "core/logger.h"
 #include "engine/cloneengine.h"
-#include "engine/clonemode.h"
 #include "engine/clonemodefactory.h"
 #include "engine/cloneworker.h"
+#include "modes/clonemode.h"
 #include "common/forwardingplatform.h"
 
 #include <QFile>

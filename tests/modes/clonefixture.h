@@ -7,7 +7,7 @@
 #include "core/diskio.h"
 #include "core/diskmanager.h"
 #include "engine/cloneengine.h"
-#include "engine/clonemode.h"
+#include "modes/clonemode.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>

@@ -1,4 +1,4 @@
-#include "ui/languagesetup.h"
+#include "core/languagesetup.h"
 #include "ui/uiresources.h"
 
 #include <QDir>

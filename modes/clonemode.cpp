@@ -1,4 +1,4 @@
-#include "engine/clonemode.h"
+#include "modes/clonemode.h"
 #include "core/diskio.h"
 #include "core/logger.h"
 
