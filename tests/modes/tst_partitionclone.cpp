@@ -136,17 +136,21 @@ private slots:
         QTest::addColumn<int>("disk");
         QTest::addColumn<int>("target");
         QTest::addColumn<QString>("damage");
-        QTest::newRow("target disk too small") << int(Small) << -1 << QString();
-        QTest::newRow("target partition too small") << int(DstMbr) << 0 << QString();
-        QTest::newRow("target partition has a drive letter") << int(DstGpt) << 1 << QStringLiteral("letter");
-        QTest::newRow("target partition mounted") << int(DstGpt) << 1 << QStringLiteral("mount");
-        QTest::newRow("source vanished") << int(DstGpt) << 1 << QStringLiteral("gone");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("target disk too small") << int(Small) << -1 << QString() << QStringLiteral("Target disk is too small");
+        QTest::newRow("target partition too small") << int(DstMbr) << 0 << QString() << QStringLiteral("Target partition is too small");
+        QTest::newRow("target partition has a drive letter") << int(DstGpt) << 1 << QStringLiteral("letter")
+                                                             << QStringLiteral("The target partition is mounted at T:");
+        QTest::newRow("target partition mounted") << int(DstGpt) << 1 << QStringLiteral("mount")
+                                                  << QStringLiteral("is mounted on");
+        QTest::newRow("source vanished") << int(DstGpt) << 1 << QStringLiteral("gone") << QStringLiteral("Failed to open source disk");
     }
     void refusals()
     {
         QFETCH(int, disk);
         QFETCH(int, target);
         QFETCH(QString, damage);
+        QFETCH(QString, refusal);
         if (disk != Small)
             makeTarget(disk, disk == DstGpt, true);
         std::unique_ptr<LoopDevice> dev;
@@ -168,7 +172,7 @@ private slots:
             if (damage == QLatin1String("gone"))
                 c.sourcePartition.diskNumber = Gone;
         }));
-        QVERIFY(!error.isEmpty());
+        QVERIFY2(error.contains(refusal), qPrintable(error));
         mount.reset();
         dev.reset();
         QCOMPARE(f.sha256(f.files[disk]), before);
