@@ -107,11 +107,13 @@ QString logFolderFor(bool administrator)
         desktop = QDir(QDir::homePath()).filePath(QStringLiteral("Desktop"));
     return QDir(desktop).filePath(QStringLiteral("Tessarin_Logs"));
 #else
-    // Logs are state, not documents: the XDG state folder, or the system's log folder for root.
-    if (administrator)
-        return QStringLiteral("/var/log/tessarin");
+    // Logs are state, not documents: the XDG state folder, or the system's log folder for root
+    // unless a state folder was set explicitly (scripts and tests keep their logs to themselves).
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty() || QDir::isRelativePath(state))
+    const bool explicitState = !state.isEmpty() && !QDir::isRelativePath(state);
+    if (administrator && !explicitState)
+        return QStringLiteral("/var/log/tessarin");
+    if (!explicitState)
         state = QDir(QDir::homePath()).filePath(QStringLiteral(".local/state"));
     return QDir(state).filePath(QStringLiteral("tessarin"));
 #endif

@@ -38,7 +38,7 @@ private:
 };
 
 // Where the logs go: Desktop/Tessarin_Logs on Windows; on Linux $XDG_STATE_HOME/tessarin
-// (~/.local/state/tessarin), or /var/log/tessarin for an administrator.
+// (~/.local/state/tessarin), or /var/log/tessarin for an administrator without an explicit state folder.
 QString logFolderFor(bool administrator);
 // This run's log file, Tessarin_<yyyyMMdd_HHmmss>.log in that folder, or beside the executable.
 QString logFilePath();

@@ -139,6 +139,34 @@ private slots:
         }
     }
 
+    // Two partitions of one disk differ only in their offset (MBR) or partition GUID (GPT): each
+    // element goes to the copy of the partition it named, whichever comes first in the map.
+    void partitionsOfOneDisk()
+    {
+        const OfflineBcdStore::IdentityMap mbr{{mbrId(0xAABBCCDD, 0x100000), mbrId(0x99887766, 0x100000)},
+                                               {mbrId(0xAABBCCDD, 0x6500000), mbrId(0x99887766, 0x8200000)}};
+        const OfflineBcdStore::IdentityMap gpt{{gptId('\x11', '\x21'), gptId('\x31', '\x41')},
+                                               {gptId('\x11', '\x22'), gptId('\x31', '\x42')}};
+        for (const OfflineBcdStore::IdentityMap& map : {mbr, gpt}) {
+            std::vector<uint8_t> value = bytes(map.front().first.gpt ? device(0, guid('\0'), guid('\0')) : device(1, le(0, 8), le(0, 4)));
+            std::vector<OfflineBcdStore::Element> elements;
+            for (size_t i = map.size(); i-- > 0;) {
+                QVERIFY(BcdDeviceElement::encode(value, map[i].first));
+                elements.push_back({"{partition " + std::to_string(i + 1) + "}", "11000001", value});
+            }
+            const std::vector<OfflineBcdStore::Edit> edits = OfflineBcdStore::plan(elements, map);
+            QCOMPARE(edits.size(), map.size());
+            // Compared by their text: it shows every field, whatever the identities' own comparison looks at.
+            for (const OfflineBcdStore::Edit& e : edits) {
+                const size_t i = size_t(e.object[11] - '1');
+                Identity written;
+                QVERIFY(BcdDeviceElement::decode(e.value, written) == BcdDeviceElement::Form::Partition);
+                QCOMPARE(written.describe(), map[i].second.describe());
+                QCOMPARE(e.after.describe(), map[i].second.describe());
+            }
+        }
+    }
+
     void systemHiveEditedAndReadBack()
     {
         QTemporaryDir dir;

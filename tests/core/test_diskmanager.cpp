@@ -158,10 +158,11 @@ private:
             return m_loopMountedDevice->error();
         const QString part = m_loopMounted + "p1";
         // The kernel's own scan is asynchronous and sometimes misses the table: ask again with partx.
-        for (int i = 0; i < 100 && !QFile::exists(part); ++i) {
-            if (i == 40)
-                runTool("partx", {"-a", m_loopMounted});
-            QTest::qWait(50);
+        const auto appeared = [&] { return QFile::exists(part); };
+        if (!QTest::qWaitFor(appeared, 2000)) {
+            runTool("partx", {"-a", m_loopMounted});
+            if (!QTest::qWaitFor(appeared, 3000))
+                return "no partition node " + part;
         }
         if (!makeNtfs(part, {"-L", "Sys"}))
             return "no partition node or mkntfs failed on " + part;
@@ -395,7 +396,9 @@ private slots:
         QVERIFY(started.size() == 2 && manager.isEnumerating());
         gate.m_gate.release();
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
-        QTest::qWait(100);
+        // No task is left that could report again.
+        QVERIFY(!manager.isEnumerating());
+        QCoreApplication::processEvents();
         QVERIFY(changed.size() == 1 && finished.size() == 1 && manager.disks().size() == m_disks.size());
 
         // A later request runs a new task.

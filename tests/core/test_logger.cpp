@@ -58,9 +58,12 @@ private slots:
         qputenv("HOME", home.path().toUtf8());
         qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toUtf8());
         QCOMPARE(logFolderFor(false), home.filePath(QStringLiteral("state/tessarin")));
-        QCOMPARE(logFolderFor(true), QStringLiteral("/var/log/tessarin"));
-        qputenv("XDG_STATE_HOME", "relative/state");
-        QCOMPARE(logFolderFor(false), home.filePath(QStringLiteral(".local/state/tessarin")));
+        QCOMPARE(logFolderFor(true), home.filePath(QStringLiteral("state/tessarin")));
+        for (const char* ignored : {"relative/state", ""}) {
+            qputenv("XDG_STATE_HOME", ignored);
+            QCOMPARE(logFolderFor(false), home.filePath(QStringLiteral(".local/state/tessarin")));
+            QCOMPARE(logFolderFor(true), QStringLiteral("/var/log/tessarin"));
+        }
         if (::geteuid() == 0)
             return;
         // A plain file where the log folder should go makes the folder impossible to create.

@@ -75,9 +75,10 @@ public:
         qputenv("TESSARIN_DISKS", table.join(QLatin1Char(':')).toLocal8Bit());
     }
 
+    // Only this disk's image and loop device are flushed: a machine-wide sync waits for every other writer too.
     void settle(int disk)
     {
-        runCaptured(QStringLiteral("sync"), {});
+        runCaptured(QStringLiteral("sync"), {files[disk]});
         if (paths[disk].startsWith(QStringLiteral("/dev/")))
             runCaptured(QStringLiteral("blockdev"), {QStringLiteral("--flushbufs"), paths[disk]});
     }

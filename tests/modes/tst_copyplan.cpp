@@ -1,7 +1,11 @@
-// Copy plans with numbers: what a strategy would copy for given ranges and partitions.
+// Copy plans with numbers: what a strategy would copy for given ranges and partitions, and the
+// boot sector of a copy at its new place.
+#include "modes/bootsectorpatch.h"
 #include "modes/copyplan.h"
+#include "ondisk/byteorder.h"
 
 #include <QTest>
+#include <cstring>
 #include <numeric>
 
 using Extents = std::vector<CopyExtent>;
@@ -98,6 +102,34 @@ private slots:
         QFETCH(bool, windows);
         QFETCH(bool, critical);
         QCOMPARE(CopyPlan::isBootCritical(partition, windows), critical);
+    }
+
+    // The boot sector counts its hidden sectors in its own sector size: an offset that is no whole
+    // number of them is refused with the sector unchanged.
+    void hiddenSectorUnits_data()
+    {
+        QTest::addColumn<int>("bytesPerSector");
+        QTest::addColumn<qint64>("offset");
+        QTest::addColumn<quint32>("hidden");  // 0: refused
+        QTest::newRow("512 at 1 MiB") << 512 << qint64(MiB) << 2048u;
+        QTest::newRow("4096 at 1 MiB") << 4096 << qint64(MiB) << 256u;
+        QTest::newRow("4096 at 1 MiB + 512") << 4096 << qint64(MiB + 512) << 0u;
+        QTest::newRow("512 beyond 32 bits") << 512 << (qint64(1) << 41) << 0u;
+    }
+    void hiddenSectorUnits()
+    {
+        QFETCH(int, bytesPerSector);
+        QFETCH(qint64, offset);
+        QFETCH(quint32, hidden);
+        QByteArray sector(512, '\0');
+        auto* s = reinterpret_cast<uint8_t*>(sector.data());
+        std::memcpy(s + 3, "NTFS    ", 8);
+        ByteOrder::put16(s + 11, uint16_t(bytesPerSector));
+        ByteOrder::put32(s + 28, 63);
+        const QByteArray before = sector;
+        BootSectorPatch::Result r;
+        QCOMPARE(BootSectorPatch::apply(s, uint64_t(offset), 8 * MiB, r), hidden != 0);
+        QVERIFY(hidden ? ByteOrder::get32(s + 28) == hidden : sector == before);
     }
 };
 
