@@ -1,5 +1,6 @@
 #include "cli/clioptions.h"
 #include "cli/cliresult.h"
+#include "cli/clirunner.h"
 #include "common/faultydevice.h"
 #include "ui/wizardstate.h"
 
@@ -36,22 +37,8 @@ QList<DiskInfo> disks()
     return list;
 }
 
-bool sh(const QString& command, QByteArray* out = nullptr)
-{
-    QProcess p;
-    p.start(QStringLiteral("sh"), {QStringLiteral("-c"), command});
-    p.waitForFinished(120000);
-    if (out)
-        *out = p.readAllStandardOutput();
-    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-QByteArray hashOf(const QString& path)
-{
-    QFile f(path);
-    QCryptographicHash h(QCryptographicHash::Sha256);
-    return f.open(QIODevice::ReadOnly) && h.addData(&f) ? h.result().toHex() : QByteArray();
-}
+using CliRunner::hashOf;
+using CliRunner::sh;
 } // namespace
 
 class TestCli : public QObject {
@@ -60,32 +47,13 @@ class TestCli : public QObject {
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
-    // Runs the built program on `images` as its disks; the exit code, standard output in `out`,
-    // standard error in `err`.
     int cli(const QStringList& images, const QStringList& arguments, QByteArray* out = nullptr, QByteArray* err = nullptr)
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("TESSARIN_DISKS"), images.join(QLatin1Char(':')));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(TESSARIN_CLI), arguments);
-        p.closeWriteChannel();
-        p.waitForFinished(240000);
-        if (out)
-            *out = p.readAllStandardOutput();
-        if (err)
-            *err = p.readAllStandardError();
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        return CliRunner::run(images, arguments, out, err);
     }
 
     // A GPT disk of `mib` MiB with a FAT32 partition holding one file, made by outside tools.
-    void makeSource(const QString& image, int mib)
-    {
-        QVERIFY(sh(QStringLiteral("truncate -s %1M %2 && sgdisk -n1:2048:+40M -t1:0700 -n2:0:+8M -t2:8300 %2 >/dev/null"
-                                  " && mkfs.fat -F 32 -s 1 --offset 2048 %2 40960 >/dev/null"
-                                  " && head -c 3000000 /dev/urandom > %3 && MTOOLS_SKIP_CHECK=1 mcopy -i %2@@1M %3 ::/data.bin")
-                       .arg(mib).arg(image, path(QStringLiteral("data.bin")))));
-    }
+    void makeSource(const QString& image, int mib) { QVERIFY(CliRunner::makeSource(image, mib, path(QStringLiteral("data.bin")))); }
 
 private slots:
     // The command line becomes the request the window builds for the same choices.

@@ -1,10 +1,10 @@
 // The refusals a clone must make before its first byte, seen from the command line on real images
 // and loop devices: the source is never written, a refused target stays as it was, exit code 3.
 #include "cli/cliresult.h"
+#include "cli/clirunner.h"
 #include "common/faultydevice.h"
 #include "common/imagefixture.h"
 
-#include <QCryptographicHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
@@ -15,19 +15,15 @@
 namespace {
 constexpr qint64 MiB = 1 << 20;
 
-QByteArray hashOf(const QString& path)
-{
-    QFile f(path);
-    QCryptographicHash h(QCryptographicHash::Sha256);
-    return f.open(QIODevice::ReadOnly) && h.addData(&f) ? h.result().toHex() : QByteArray();
-}
+using CliRunner::hashOf;
 
 bool sh(const QString& command, QString* out = nullptr)
 {
-    const ToolRun r = runCaptured(QStringLiteral("sh"), {QStringLiteral("-c"), command});
+    QByteArray bytes;
+    const bool ok = CliRunner::sh(command, &bytes);
     if (out)
-        *out = r.out;
-    return r.code == 0;
+        *out = QString::fromLocal8Bit(bytes);
+    return ok;
 }
 
 // What another run would hold on an image it writes.
@@ -59,29 +55,9 @@ class TestDataSafety : public QObject {
 
     int cli(const QStringList& disks, const QStringList& arguments, QByteArray* err = nullptr, QByteArray* out = nullptr)
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("TESSARIN_DISKS"), disks.join(QLatin1Char(':')));
-        env.insert(QStringLiteral("XDG_STATE_HOME"), path(QStringLiteral("state")));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(TESSARIN_CLI), arguments);
-        p.closeWriteChannel();
-        p.waitForFinished(240000);
-        if (err)
-            *err = p.readAllStandardError();
-        if (out)
-            *out = p.readAllStandardOutput();
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        return CliRunner::run(disks, arguments, out, err);
     }
 
-    // GPT: a FAT32 partition holding a file, then an 8 MiB one; made by outside tools.
-    void makeSource(const QString& image)
-    {
-        QVERIFY(sh(QStringLiteral("truncate -s 64M %1 && sgdisk -n1:2048:+40M -t1:0700 -n2:0:+8M -t2:8300 %1 >/dev/null"
-                                  " && mkfs.fat -F 32 -s 1 --offset 2048 %1 40960 >/dev/null"
-                                  " && head -c 3000000 /dev/urandom > %2 && MTOOLS_SKIP_CHECK=1 mcopy -i %1@@1M %2 ::/data.bin")
-                       .arg(image, path(QStringLiteral("data.bin")))));
-    }
 
 private slots:
     void initTestCase()
@@ -89,7 +65,7 @@ private slots:
         const QString missing = missingRequirement({"sgdisk", "mkfs.fat", "mcopy", "losetup", "mkfs.ext4", "fsck.fat"}, true);
         if (!missing.isEmpty())
             QSKIP(qPrintable(missing));
-        makeSource(path(QStringLiteral("src.img")));
+        QVERIFY(CliRunner::makeSource(path(QStringLiteral("src.img")), 64, path(QStringLiteral("data.bin"))));
     }
 
     // Each row names its disks; "src" and "tgt" are image files, the rest other names for them.
