@@ -11,14 +11,6 @@
 namespace {
 std::string native(const QString& path) { return path.toStdString(); }
 
-bool meets(const ByteRange& range, int64_t start, int64_t length)
-{
-    if (start < 0 || length <= 0)
-        return true;
-    const uint64_t end = range.length ? range.offset + range.length : UINT64_MAX;
-    return uint64_t(start) < end && range.offset < uint64_t(start) + uint64_t(length);
-}
-
 // "disk 1 (/dev/sdb)": the number the user chose and the real place behind it.
 QString shown(const ClonePreflight::Side& side)
 {
@@ -27,12 +19,6 @@ QString shown(const ClonePreflight::Side& side)
     const QString real = QString::fromStdString(Platform::current().diskRealPath(side.diskNumber));
     return real.isEmpty() ? ClonePreflight::tr("disk %1").arg(side.diskNumber)
                           : ClonePreflight::tr("disk %1 (%2)").arg(side.diskNumber).arg(real);
-}
-
-QString volumeLabel(const QString& volume)
-{
-    const QStringList paths = RawDisk::getVolumeMountPaths(volume);
-    return paths.isEmpty() ? volume : QStringLiteral("%1 (%2)").arg(paths.join(QStringLiteral(", ")), volume);
 }
 }
 
@@ -64,18 +50,13 @@ QString ClonePreflight::busyVolume(const Side& target)
 {
     if (target.diskNumber < 0)
         return {};
-    for (const QString& volume : RawDisk::enumerateVolumes()) {
-        bool onTarget = false;
-        for (const DiskExtent& e : RawDisk::getVolumeDiskExtents(volume))
-            onTarget = onTarget || (int(e.diskNumber) == target.diskNumber && meets(target.range, e.startingOffset, e.extentLength));
-        if (!onTarget)
-            continue;
+    for (const QString& volume : RawDisk::volumesOnDisk(target.diskNumber, target.range)) {
         QString path = volume;
         if (path.endsWith(QLatin1Char('\\')))
             path.chop(1);
         DiskHandle h = Platform::current().openDevice(native(path), DeviceAccess::ReadWrite, DeviceFlags::None);
         if (!h || !h->lockVolume())
-            return QStringLiteral("the volume %1 is in use (%2)").arg(volumeLabel(volume), RawDisk::lastErrorText());
+            return QStringLiteral("the volume %1 is in use (%2)").arg(RawDisk::volumeLabel(volume), RawDisk::lastErrorText());
         h->unlockVolume();
     }
     return {};
@@ -93,18 +74,10 @@ bool ClonePreflight::check(const Side& source, const Side& target, QString& erro
         why = tr("Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target")
                   .arg(target.diskNumber);
     }
-    if (why.isEmpty() && target.diskNumber >= 0) {
-        DiskIdentity want;
-        if (DiskIdentity::expected(target.diskNumber, want) && want.isKnown()) {
-            DiskHandle h = Platform::current().openDevice(native(target.path), DeviceAccess::Read, DeviceFlags::None);
-            DiskIdentity actual;
-            if (!h || !DiskIdentity::read(h.get(), actual))
-                why = tr("Disk %1 cannot be identified: %2").arg(target.diskNumber).arg(RawDisk::lastErrorText());
-            else if (const QString differs = want.mismatch(actual); !differs.isEmpty())
-                why = tr("Disk %1 is no longer the disk chosen as target (%2); choose the target again")
-                          .arg(target.diskNumber)
-                          .arg(differs);
-        }
+    // Its own words already say that nothing was written.
+    if (why.isEmpty() && target.diskNumber >= 0 && !DiskIdentity::verifyExpected(target.diskNumber, error)) {
+        log.error(QStringLiteral("Refused before writing: %1").arg(error));
+        return false;
     }
     if (why.isEmpty()) {
         const std::string busy = Platform::current().busyReason(native(target.path), target.range);

@@ -62,13 +62,6 @@ void refuseTarget(const QString& reason, QString& error)
     Logger::instance().error(QStringLiteral("Failed to open target: %1").arg(reason));
     error = QCoreApplication::translate("DiskIO", "Failed to open target: %1").arg(reason);
 }
-
-// "E:\ (\\?\Volume{...}\)", or the bare name when the volume has no mount path.
-QString volumeLabel(const QString& volume)
-{
-    const QStringList paths = RawDisk::getVolumeMountPaths(volume);
-    return paths.isEmpty() ? volume : QStringLiteral("%1 (%2)").arg(paths.join(QStringLiteral(", ")), volume);
-}
 }
 
 bool DiskSession::refuseSystemDisk(int diskNumber, QString& error) const
@@ -192,7 +185,7 @@ bool DiskSession::openTarget(const QString& path, QString& error)
     const bool locked = n >= 0 ? lockTargetVolumesLocked(lockError) : !volume || lockWithRetry(h.get());
     if (!locked) {
         if (n < 0)
-            lockError = QStringLiteral("the volume %1 is in use and cannot be locked").arg(volumeLabel(path));
+            lockError = QStringLiteral("the volume %1 is in use and cannot be locked").arg(RawDisk::volumeLabel(path));
         releaseVolumeLocks();
         m_targetDiskNumber = -1;
         refuseTarget(lockError + QStringLiteral("; close the programs using it and try again"), error);
@@ -238,24 +231,19 @@ bool DiskSession::lockTargetVolumesLocked(QString& error)
 {
     if (m_targetDiskNumber < 0)
         return true;
-    for (const QString& volume : RawDisk::enumerateVolumes()) {
-        bool onTarget = false;
-        for (const DiskExtent& extent : RawDisk::getVolumeDiskExtents(volume))
-            onTarget = onTarget || extent.diskNumber == static_cast<uint32_t>(m_targetDiskNumber);
-        if (!onTarget)
-            continue;
+    for (const QString& volume : RawDisk::volumesOnDisk(m_targetDiskNumber)) {
         Logger::instance().info(QStringLiteral("Locking volume on target disk: %1").arg(volume));
         QString path = volume;
         if (path.endsWith(QLatin1Char('\\')))
             path.chop(1);
         DiskHandle h = Platform::current().openDevice(native(path), DeviceAccess::ReadWrite, DeviceFlags::None);
         if (!h) {
-            error = QStringLiteral("the volume %1 cannot be opened: %2").arg(volumeLabel(volume), RawDisk::lastErrorText());
+            error = QStringLiteral("the volume %1 cannot be opened: %2").arg(RawDisk::volumeLabel(volume), RawDisk::lastErrorText());
             Logger::instance().error(error);
             return false;
         }
         if (!lockWithRetry(h.get())) {
-            error = QStringLiteral("the volume %1 is in use and cannot be locked").arg(volumeLabel(volume));
+            error = QStringLiteral("the volume %1 is in use and cannot be locked").arg(RawDisk::volumeLabel(volume));
             Logger::instance().error(error);
             return false;
         }

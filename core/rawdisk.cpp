@@ -385,6 +385,29 @@ QStringList RawDisk::enumerateVolumes()
     return result;
 }
 
+QStringList RawDisk::volumesOnDisk(int diskNumber, const ByteRange& range)
+{
+    const uint64_t end = range.length ? range.offset + range.length : UINT64_MAX;
+    QStringList result;
+    for (const QString& volume : enumerateVolumes()) {
+        for (const DiskExtent& e : getVolumeDiskExtents(volume)) {
+            const bool unknown = e.startingOffset < 0 || e.extentLength <= 0;
+            if (int(e.diskNumber) == diskNumber
+                && (unknown || (uint64_t(e.startingOffset) < end && range.offset < uint64_t(e.startingOffset + e.extentLength)))) {
+                result.append(volume);
+                break;
+            }
+        }
+    }
+    return result;
+}
+
+QString RawDisk::volumeLabel(const QString& volume)
+{
+    const QStringList paths = getVolumeMountPaths(volume);
+    return paths.isEmpty() ? volume : QStringLiteral("%1 (%2)").arg(paths.join(QStringLiteral(", ")), volume);
+}
+
 QStringList RawDisk::getVolumeMountPaths(const QString& volumeName)
 {
     QStringList result;

@@ -49,7 +49,12 @@ public:
     static QList<DiskExtent> getVolumeDiskExtents(const QString& volumePath);
     static int getDiskNumberForVolume(const QString& volumePath);
     static QStringList enumerateVolumes();
+    // Volumes with an extent on disk `diskNumber` that meets `range` (length 0: the whole disk); an
+    // extent of unknown place counts as meeting it.
+    static QStringList volumesOnDisk(int diskNumber, const ByteRange& range = {});
     static QStringList getVolumeMountPaths(const QString& volumeName);
+    // "E:\ (\\?\Volume{...}\)", or the bare name when the volume has no mount path.
+    static QString volumeLabel(const QString& volume);
     static QString getVolumeNameForMountPoint(const QString& path);
     static bool unlockVolume(DeviceHandle* handle);
     static bool updateDiskProperties(DeviceHandle* handle);

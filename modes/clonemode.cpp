@@ -1,6 +1,7 @@
 #include "modes/clonemode.h"
 #include "core/diskio.h"
 #include "core/logger.h"
+#include "partition/partitionresizer.h"
 
 CloneMode::CloneMode(QObject* parent) : QObject(parent) {}
 
@@ -37,6 +38,21 @@ bool CloneMode::fail(const QString& message)
     m_lastError = message;
     Logger::instance().error(message);
     return false;
+}
+
+bool CloneMode::giveCopyNewIdentity(PartitionResizer& resizer, bool gpt, uint32_t sectorSize)
+{
+    if (gpt) {
+        emit phaseChanged(tr("Regenerating disk identifiers..."));
+        if (!resizer.regenerateGptGuids(*m_diskIO, sectorSize))
+            return fail(tr("Failed to give the copy new GPT GUIDs: %1").arg(resizer.lastError()));
+        Logger::instance().info(QStringLiteral("GPT GUIDs regenerated successfully"));
+    } else {
+        emit phaseChanged(tr("Updating disk signature..."));
+        if (!resizer.regenerateMbrSignature(*m_diskIO, sectorSize))
+            return fail(tr("Failed to give the copy a new MBR disk signature: %1").arg(resizer.lastError()));
+    }
+    return m_diskIO->flushTarget() || fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
 }
 
 void CloneMode::addWarning(const QString& message)

@@ -12,6 +12,7 @@
 #include <cstdint>
 
 class DiskIO;
+class PartitionResizer;
 
 // Base of the clone strategies. The worker creates one per run, configures it, hands it the shared
 // DiskIO and drives it through validate, prepare, execute and repairBoot on its own thread.
@@ -79,6 +80,9 @@ protected:
     bool requireDiskIO();
     // Stores `message` as lastError, logs it at error level and returns false.
     bool fail(const QString& message);
+    // New disk GUID and partition GUIDs (GPT) or a new MBR signature for the copy, flushed: done right
+    // after its table arrives, so a copy that stops halfway never carries the source's identity.
+    bool giveCopyNewIdentity(PartitionResizer& resizer, bool gpt, uint32_t sectorSize);
     // Called right before the first write to the target (the clean).
     void beginTargetWrites() { m_targetTouched = true; }
     // Logs `message` as a warning and keeps it for the result.

@@ -275,7 +275,8 @@ bool DiskCloneMode::execute()
             return false;
         // The copy takes its own identity before any data arrives, so a run that stops halfway
         // never leaves a second disk carrying the source's.
-        if (step.partitionIndex < 0 && m_sourceTable != SourceTable::Kind::None && (isCancelled() || !newIdentity()))
+        const bool table = step.partitionIndex < 0 && m_sourceTable != SourceTable::Kind::None;
+        if (table && (isCancelled() || (m_sourceGpt && !finishGpt()) || !giveCopyNewIdentity(*m_resizer, m_sourceGpt, m_sectorSize)))
             return false;
     }
     if (isCancelled())
@@ -284,23 +285,6 @@ bool DiskCloneMode::execute()
         return fail(tr("Failed to copy %1: %2").arg(m_targetDisk.displayName(), DiskIO::lastErrorText()));
     log().info(QStringLiteral("Disk clone execute completed"));
     return !isCancelled();
-}
-
-bool DiskCloneMode::newIdentity()
-{
-    if (m_sourceGpt) {
-        emit phaseChanged(tr("Regenerating disk identifiers..."));
-        if (!finishGpt())
-            return false;
-        if (!m_resizer->regenerateGptGuids(*m_diskIO, m_sectorSize))
-            return fail(tr("Failed to give the copy new GPT GUIDs: %1").arg(m_resizer->lastError()));
-        log().info(QStringLiteral("GPT GUIDs regenerated successfully"));
-    } else {
-        emit phaseChanged(tr("Updating disk signature..."));
-        if (!m_resizer->regenerateMbrSignature(*m_diskIO, m_sectorSize))
-            return fail(tr("Failed to give the copy a new MBR disk signature: %1").arg(m_resizer->lastError()));
-    }
-    return m_diskIO->flushTarget() || fail(tr("Failed to copy %1: %2").arg(m_targetDisk.displayName(), DiskIO::lastErrorText()));
 }
 
 bool DiskCloneMode::finishGpt()

@@ -49,7 +49,6 @@ private:
     bool planCopy();
     bool planPartition(const PartitionInfo& partition, CopyPlan& plan);
     bool cleanTarget();
-    bool newIdentity();
     bool finishGpt();
     // Boot repair on a host without the Windows boot tools.
     bool repairBootOffline();

@@ -38,6 +38,8 @@ bool SourceTable::load(const GptDisk::ReadFn& read, const DiskInfo& disk, uint32
 {
     m_kind = Kind::None;
     m_tableBytes = 0;
+    m_backupBytes = 0;
+    m_usableEnd = 0;
     m_error.clear();
     m_notes.clear();
     std::vector<uint8_t> sector0(sectorSize);
@@ -89,6 +91,8 @@ bool SourceTable::loadGpt(const GptDisk::ReadFn& read, const DiskInfo& disk, uin
         return fail(differs);
     m_kind = Kind::Gpt;
     const uint64_t arrayBytes = uint64_t(h.numberOfEntries) * h.sizeOfPartitionEntry;
+    m_backupBytes = sectorSize + (arrayBytes + sectorSize - 1) / sectorSize * sectorSize;
+    m_usableEnd = (h.lastUsableLba + 1) * sectorSize;
     m_tableBytes = std::max<uint64_t>(CopyPlan::TableRegionBytes,
                                       std::max(h.firstUsableLba * sectorSize, h.partitionEntryLba * sectorSize + arrayBytes));
     return true;

@@ -19,6 +19,9 @@ public:
     Kind kind() const { return m_kind; }
     // Bytes from sector 0 that hold the table (the primary GPT's array may reach past 1 MiB).
     uint64_t tableBytes() const { return m_tableBytes; }
+    // GPT: the bytes of a backup header and its array, and where the usable sectors end.
+    uint64_t backupBytes() const { return m_backupBytes; }
+    uint64_t usableEnd() const { return m_usableEnd; }
     QString error() const { return m_error; }
     QStringList notes() const { return m_notes; }
 
@@ -38,6 +41,8 @@ private:
 
     Kind m_kind = Kind::None;
     uint64_t m_tableBytes = 0;
+    uint64_t m_backupBytes = 0;
+    uint64_t m_usableEnd = 0;
     QString m_error;
     QStringList m_notes;
 };

@@ -1,4 +1,5 @@
 #include "modes/systemclonemode.h"
+#include "modes/sourcetable.h"
 
 #include "boot/bcdeditor.h"
 #include "boot/bootmanager.h"
@@ -176,29 +177,21 @@ bool SystemCloneMode::prepare()
 
 bool SystemCloneMode::checkSourceTable()
 {
-    m_sourceGpt = m_sourceDisk.partitionStyle == Tessarin::PartitionStyle::GPT;
-    m_targetUsableBytes = m_targetDisk.size;
-    m_tableBytes = CopyPlan::TableRegionBytes;
-    if (!m_sourceGpt)
-        return true;
-    GptDisk gpt;
+    SourceTable table;
     const GptDisk::ReadFn read = [this](uint64_t offset, uint64_t length, uint8_t* out) {
         return m_diskIO->readSourceBytes(offset, length, out);
     };
-    if (!gpt.load(read, m_sectorSize, m_sourceDisk.size / m_sectorSize))
+    const bool ok = table.load(read, m_sourceDisk, m_sectorSize);
+    for (const QString& note : table.notes())
+        log().warning(note);
+    if (!ok || table.kind() == SourceTable::Kind::None)
         return fail(tr("The source disk's partition table is damaged (%1); nothing was changed")
-                        .arg(QString::fromStdString(gpt.lastError())));
-    for (const std::string& note : gpt.notes())
-        log().warning(QString::fromStdString(note));
-    // The primary travels with the first mebibyte; a copy of a broken one would be a broken clone.
-    if (!gpt.primarySound())
-        return fail(tr("The source disk's primary GPT is damaged; repair it before cloning; nothing was changed"));
-    const uint64_t arrayBytes = uint64_t(gpt.header().numberOfEntries) * gpt.header().sizeOfPartitionEntry;
-    const uint64_t backup = m_sectorSize + (arrayBytes + m_sectorSize - 1) / m_sectorSize * m_sectorSize;
-    m_targetUsableBytes = m_targetDisk.size > backup ? m_targetDisk.size - backup : 0;
-    // The table step carries the whole primary entry array, wherever it ends.
-    m_tableBytes = std::max(m_tableBytes, gpt.header().partitionEntryLba * m_sectorSize + arrayBytes);
-    m_sourceUsableEnd = (gpt.header().lastUsableLba + 1) * m_sectorSize;
+                        .arg(ok ? QStringLiteral("no partition table") : table.error()));
+    m_sourceGpt = table.kind() == SourceTable::Kind::Gpt;
+    m_tableBytes = table.tableBytes();
+    m_targetUsableBytes = m_targetDisk.size - std::min(m_targetDisk.size, table.backupBytes());
+    if (m_sourceGpt)
+        m_sourceUsableEnd = table.usableEnd();
     return true;
 }
 
@@ -309,7 +302,8 @@ bool SystemCloneMode::execute()
             return false;
         // The copy takes its own identity before any data arrives, so a run that stops halfway
         // never leaves a second disk carrying the source's.
-        if (m_steps[i].table && (isCancelled() || !finishTables() || !newIdentity()))
+        if (m_steps[i].table && (isCancelled() || !finishTables()
+                                    || !giveCopyNewIdentity(*m_resizer, m_sourceGpt, m_sectorSize)))
             return false;
     }
     if (isCancelled())
@@ -325,21 +319,6 @@ bool SystemCloneMode::execute()
         return fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
     log().info(QStringLiteral("System clone execute completed"));
     return !isCancelled();
-}
-
-bool SystemCloneMode::newIdentity()
-{
-    if (m_sourceGpt) {
-        emit phaseChanged(tr("Regenerating disk identifiers..."));
-        if (!m_resizer->regenerateGptGuids(*m_diskIO, m_sectorSize))
-            return fail(tr("Failed to regenerate GPT GUIDs: %1").arg(m_resizer->lastError()));
-        log().info(QStringLiteral("GPT GUIDs regenerated successfully"));
-    } else {
-        emit phaseChanged(tr("Updating disk signature..."));
-        if (!m_resizer->regenerateMbrSignature(*m_diskIO, m_sectorSize))
-            return fail(tr("Failed to regenerate MBR disk signature"));
-    }
-    return m_diskIO->flushTarget() || fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
 }
 
 bool SystemCloneMode::finishTables()

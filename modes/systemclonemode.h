@@ -53,7 +53,6 @@ private:
     bool planCopy();
     bool planPartition(const PartitionInfo& partition, uint64_t targetOffset, CopyPlan& plan);
     bool finishTables();
-    bool newIdentity();
     bool fixMovedBootSectors();
     void useRemainingSpace();
     bool createDataPartition();

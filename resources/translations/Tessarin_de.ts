@@ -257,6 +257,26 @@
         <source>Failed to copy %1: %2</source>
         <translation>Kopieren von %1 fehlgeschlagen: %2</translation>
     </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Datenträgerkennungen werden neu erzeugt...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation>Die Kopie konnte keine neuen GPT-GUIDs erhalten: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Datenträgersignatur wird aktualisiert...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation>Die Kopie konnte keine neue MBR-Datenträgersignatur erhalten: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Ziel konnte nicht geleert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -314,14 +334,6 @@
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
         <translation>Datenträger %1 enthält das laufende System (Windows-Ordner, Startvolume oder Auslagerungsdatei) und ist nie ein Ziel</translation>
-    </message>
-    <message>
-        <source>Disk %1 cannot be identified: %2</source>
-        <translation>Datenträger %1 kann nicht identifiziert werden: %2</translation>
-    </message>
-    <message>
-        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation>Datenträger %1 ist nicht mehr der als Ziel gewählte Datenträger (%2); wählen Sie das Ziel erneut</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -686,14 +698,6 @@
         <translation>Partition %1 von %2 wird kopiert: %3</translation>
     </message>
     <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Datenträgerkennungen werden neu erzeugt...</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Datenträgersignatur wird aktualisiert...</translation>
-    </message>
-    <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>GPT für die Größe des Zieldatenträgers konnte nicht geschrieben werden: %1</translation>
     </message>
@@ -724,14 +728,6 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>Der ganze Datenträger wird sektorweise kopiert...</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation>Die Kopie konnte keine neuen GPT-GUIDs erhalten: %1</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation>Die Kopie konnte keine neue MBR-Datenträgersignatur erhalten: %1</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1493,6 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
         <translation>Die Partitionstabelle des Quelldatenträgers ist beschädigt (%1); es wurde nichts geändert</translation>
     </message>
     <message>
-        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
-        <translation>Die primäre GPT des Quelldatenträgers ist beschädigt; reparieren Sie sie vor dem Klonen; es wurde nichts geändert</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>Die Größe des Quelldatenträgers ist ungültig</translation>
     </message>
@@ -1543,22 +1535,6 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>Copying partition %1 of %2: %3</source>
         <translation>Partition %1 von %2 wird kopiert: %3</translation>
-    </message>
-    <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Datenträgerkennungen werden neu erzeugt...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate GPT GUIDs: %1</source>
-        <translation>GPT-GUIDs konnten nicht neu erzeugt werden: %1</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Datenträgersignatur wird aktualisiert...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate MBR disk signature</source>
-        <translation>MBR-Datenträgersignatur konnte nicht neu erzeugt werden</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>

@@ -257,6 +257,26 @@
         <source>Failed to copy %1: %2</source>
         <translation>Failed to copy %1: %2</translation>
     </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Regenerating disk identifiers...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation>Failed to give the copy new GPT GUIDs: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Updating disk signature...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation>Failed to give the copy a new MBR disk signature: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Failed to flush target: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -314,14 +334,6 @@
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
         <translation>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</translation>
-    </message>
-    <message>
-        <source>Disk %1 cannot be identified: %2</source>
-        <translation>Disk %1 cannot be identified: %2</translation>
-    </message>
-    <message>
-        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation>Disk %1 is no longer the disk chosen as target (%2); choose the target again</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -686,14 +698,6 @@
         <translation>Copying partition %1 of %2: %3</translation>
     </message>
     <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Regenerating disk identifiers...</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Updating disk signature...</translation>
-    </message>
-    <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>Failed to write the GPT for the target disk&apos;s size: %1</translation>
     </message>
@@ -724,14 +728,6 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>Copying the whole disk sector by sector...</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation>Failed to give the copy new GPT GUIDs: %1</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation>Failed to give the copy a new MBR disk signature: %1</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1493,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>The source disk&apos;s partition table is damaged (%1); nothing was changed</translation>
     </message>
     <message>
-        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
-        <translation>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>Source disk size is invalid</translation>
     </message>
@@ -1543,22 +1535,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Copying partition %1 of %2: %3</source>
         <translation>Copying partition %1 of %2: %3</translation>
-    </message>
-    <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Regenerating disk identifiers...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate GPT GUIDs: %1</source>
-        <translation>Failed to regenerate GPT GUIDs: %1</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Updating disk signature...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate MBR disk signature</source>
-        <translation>Failed to regenerate MBR disk signature</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>

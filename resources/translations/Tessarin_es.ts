@@ -257,6 +257,26 @@
         <source>Failed to copy %1: %2</source>
         <translation>Error al copiar %1: %2</translation>
     </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Regenerando los identificadores del disco...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation>No se pudieron dar nuevos GUID de GPT a la copia: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Actualizando la firma del disco...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation>No se pudo dar a la copia una nueva firma de disco MBR: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>No se pudo vaciar el destino: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -314,14 +334,6 @@
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
         <translation>El disco %1 contiene el sistema en ejecución (su carpeta de Windows, volumen de arranque o archivo de paginación) y nunca es un destino</translation>
-    </message>
-    <message>
-        <source>Disk %1 cannot be identified: %2</source>
-        <translation>No se puede identificar el disco %1: %2</translation>
-    </message>
-    <message>
-        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation>El disco %1 ya no es el disco elegido como destino (%2); vuelva a elegir el destino</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -686,14 +698,6 @@
         <translation>Copiando la partición %1 de %2: %3</translation>
     </message>
     <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Regenerando los identificadores del disco...</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Actualizando la firma del disco...</translation>
-    </message>
-    <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>No se pudo escribir la GPT para el tamaño del disco de destino: %1</translation>
     </message>
@@ -724,14 +728,6 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>Copiando el disco completo sector a sector...</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation>No se pudieron dar nuevos GUID de GPT a la copia: %1</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation>No se pudo dar a la copia una nueva firma de disco MBR: %1</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1493,6 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
         <translation>La tabla de particiones del disco de origen está dañada (%1); no se ha cambiado nada</translation>
     </message>
     <message>
-        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
-        <translation>La GPT principal del disco de origen está dañada; repárela antes de clonar; no se ha cambiado nada</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>El tamaño del disco de origen no es válido</translation>
     </message>
@@ -1543,22 +1535,6 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>Copying partition %1 of %2: %3</source>
         <translation>Copiando la partición %1 de %2: %3</translation>
-    </message>
-    <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Regenerando los identificadores del disco...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate GPT GUIDs: %1</source>
-        <translation>No se pudieron regenerar los GUID de la GPT: %1</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Actualizando la firma del disco...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate MBR disk signature</source>
-        <translation>No se pudo regenerar la firma de disco MBR</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>

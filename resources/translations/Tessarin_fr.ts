@@ -257,6 +257,26 @@
         <source>Failed to copy %1: %2</source>
         <translation>Échec de la copie de %1 : %2</translation>
     </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Régénération des identifiants du disque...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation>Impossible de donner de nouveaux GUID GPT à la copie : %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Mise à jour de la signature du disque...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation>Impossible de donner à la copie une nouvelle signature de disque MBR : %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Impossible de vider la cible : %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -314,14 +334,6 @@
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
         <translation>Le disque %1 contient le système en cours d&apos;exécution (dossier Windows, volume de démarrage ou fichier d&apos;échange) et n&apos;est jamais une cible</translation>
-    </message>
-    <message>
-        <source>Disk %1 cannot be identified: %2</source>
-        <translation>Impossible d&apos;identifier le disque %1 : %2</translation>
-    </message>
-    <message>
-        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation>Le disque %1 n&apos;est plus le disque choisi comme cible (%2) ; choisissez à nouveau la cible</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -686,14 +698,6 @@
         <translation>Copie de la partition %1 sur %2 : %3</translation>
     </message>
     <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Régénération des identifiants du disque...</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Mise à jour de la signature du disque...</translation>
-    </message>
-    <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>Impossible d&apos;écrire la GPT pour la taille du disque cible : %1</translation>
     </message>
@@ -724,14 +728,6 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>Copie du disque entier secteur par secteur...</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation>Impossible de donner de nouveaux GUID GPT à la copie : %1</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation>Impossible de donner à la copie une nouvelle signature de disque MBR : %1</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1493,6 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
         <translation>La table de partitions du disque source est endommagée (%1) ; rien n&apos;a été modifié</translation>
     </message>
     <message>
-        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
-        <translation>La GPT principale du disque source est endommagée ; réparez-la avant le clonage ; rien n&apos;a été modifié</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>La taille du disque source n&apos;est pas valide</translation>
     </message>
@@ -1543,22 +1535,6 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>Copying partition %1 of %2: %3</source>
         <translation>Copie de la partition %1 sur %2 : %3</translation>
-    </message>
-    <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Régénération des identifiants du disque...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate GPT GUIDs: %1</source>
-        <translation>Impossible de régénérer les GUID GPT : %1</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Mise à jour de la signature du disque...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate MBR disk signature</source>
-        <translation>Impossible de régénérer la signature de disque MBR</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>

@@ -257,6 +257,26 @@
         <source>Failed to copy %1: %2</source>
         <translation>Copia di %1 non riuscita: %2</translation>
     </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Rigenerazione degli identificatori del disco...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation>Impossibile assegnare nuovi GUID GPT alla copia: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Aggiornamento della firma del disco...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation>Impossibile assegnare alla copia una nuova firma del disco MBR: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Impossibile svuotare la destinazione: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -314,14 +334,6 @@
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
         <translation>Il disco %1 contiene il sistema in esecuzione (cartella di Windows, volume di avvio o file di paging) e non è mai una destinazione</translation>
-    </message>
-    <message>
-        <source>Disk %1 cannot be identified: %2</source>
-        <translation>Impossibile identificare il disco %1: %2</translation>
-    </message>
-    <message>
-        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation>Il disco %1 non è più il disco scelto come destinazione (%2); scegliere di nuovo la destinazione</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -686,14 +698,6 @@
         <translation>Copia della partizione %1 di %2: %3</translation>
     </message>
     <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Rigenerazione degli identificatori del disco...</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Aggiornamento della firma del disco...</translation>
-    </message>
-    <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>Impossibile scrivere la GPT per la dimensione del disco di destinazione: %1</translation>
     </message>
@@ -724,14 +728,6 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>Copia dell&apos;intero disco settore per settore...</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation>Impossibile assegnare nuovi GUID GPT alla copia: %1</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation>Impossibile assegnare alla copia una nuova firma del disco MBR: %1</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1493,6 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
         <translation>La tabella delle partizioni del disco di origine è danneggiata (%1); non è stato modificato nulla</translation>
     </message>
     <message>
-        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
-        <translation>La GPT primaria del disco di origine è danneggiata; ripararla prima della clonazione; non è stato modificato nulla</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>La dimensione del disco di origine non è valida</translation>
     </message>
@@ -1543,22 +1535,6 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>Copying partition %1 of %2: %3</source>
         <translation>Copia della partizione %1 di %2: %3</translation>
-    </message>
-    <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Rigenerazione degli identificatori del disco...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate GPT GUIDs: %1</source>
-        <translation>Impossibile rigenerare i GUID GPT: %1</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Aggiornamento della firma del disco...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate MBR disk signature</source>
-        <translation>Impossibile rigenerare la firma del disco MBR</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>

@@ -257,6 +257,26 @@
         <source>Failed to copy %1: %2</source>
         <translation>%1 のコピーに失敗しました: %2</translation>
     </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>ディスク識別子を再生成しています...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation>コピーに新しい GPT GUID を設定できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>ディスク署名を更新しています...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation>コピーに新しい MBR ディスク署名を設定できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>ターゲットのフラッシュに失敗しました: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -314,14 +334,6 @@
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
         <translation>ディスク %1 には実行中のシステム (Windows フォルダー、ブート ボリュームまたはページ ファイル) があるため、ターゲットにはできません</translation>
-    </message>
-    <message>
-        <source>Disk %1 cannot be identified: %2</source>
-        <translation>ディスク %1 を識別できません: %2</translation>
-    </message>
-    <message>
-        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation>ディスク %1 はターゲットとして選んだディスクではなくなりました (%2)。ターゲットを選び直してください</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -686,14 +698,6 @@
         <translation>パーティション %1/%2 をコピーしています: %3</translation>
     </message>
     <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>ディスク識別子を再生成しています...</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>ディスク署名を更新しています...</translation>
-    </message>
-    <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>ターゲットディスクのサイズに合わせた GPT を書き込めませんでした: %1</translation>
     </message>
@@ -724,14 +728,6 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>ディスク全体をセクター単位でコピーしています...</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation>コピーに新しい GPT GUID を設定できませんでした: %1</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation>コピーに新しい MBR ディスク署名を設定できませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1493,6 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <translation>ソースディスクのパーティションテーブルが破損しています（%1）。何も変更されていません</translation>
     </message>
     <message>
-        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
-        <translation>ソースディスクのプライマリ GPT が破損しています。クローンの前に修復してください。何も変更されていません</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>ソースディスクのサイズが無効です</translation>
     </message>
@@ -1543,22 +1535,6 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>Copying partition %1 of %2: %3</source>
         <translation>パーティション %1/%2 をコピーしています: %3</translation>
-    </message>
-    <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>ディスク識別子を再生成しています...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate GPT GUIDs: %1</source>
-        <translation>GPT の GUID を再生成できませんでした: %1</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>ディスク署名を更新しています...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate MBR disk signature</source>
-        <translation>MBR ディスク署名を再生成できませんでした</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>

@@ -257,6 +257,26 @@
         <source>Failed to copy %1: %2</source>
         <translation>%1 복사 실패: %2</translation>
     </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>디스크 식별자 재생성 중...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation>사본에 새 GPT GUID를 지정하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>디스크 서명 업데이트 중...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation>사본에 새 MBR 디스크 서명을 지정하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>대상 플러시 실패: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -314,14 +334,6 @@
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
         <translation>디스크 %1에는 실행 중인 시스템(Windows 폴더, 부팅 볼륨 또는 페이지 파일)이 있으므로 대상이 될 수 없습니다</translation>
-    </message>
-    <message>
-        <source>Disk %1 cannot be identified: %2</source>
-        <translation>디스크 %1을(를) 식별할 수 없습니다: %2</translation>
-    </message>
-    <message>
-        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation>디스크 %1은(는) 더 이상 대상으로 선택한 디스크가 아닙니다(%2). 대상을 다시 선택하십시오</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -686,14 +698,6 @@
         <translation>파티션 %1/%2 복사 중: %3</translation>
     </message>
     <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>디스크 식별자 재생성 중...</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>디스크 서명 업데이트 중...</translation>
-    </message>
-    <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>대상 디스크 크기에 맞는 GPT를 쓰지 못했습니다: %1</translation>
     </message>
@@ -724,14 +728,6 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>디스크 전체를 섹터 단위로 복사하는 중...</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation>사본에 새 GPT GUID를 지정하지 못했습니다: %1</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation>사본에 새 MBR 디스크 서명을 지정하지 못했습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1493,6 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
         <translation>원본 디스크의 파티션 테이블이 손상되었습니다(%1). 아무것도 변경되지 않았습니다</translation>
     </message>
     <message>
-        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
-        <translation>원본 디스크의 기본 GPT가 손상되었습니다. 복제하기 전에 복구하세요. 아무것도 변경되지 않았습니다</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>원본 디스크 크기가 올바르지 않습니다</translation>
     </message>
@@ -1543,22 +1535,6 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>Copying partition %1 of %2: %3</source>
         <translation>파티션 %1/%2 복사 중: %3</translation>
-    </message>
-    <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>디스크 식별자 재생성 중...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate GPT GUIDs: %1</source>
-        <translation>GPT GUID를 재생성하지 못했습니다: %1</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>디스크 서명 업데이트 중...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate MBR disk signature</source>
-        <translation>MBR 디스크 서명을 재생성하지 못했습니다</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>

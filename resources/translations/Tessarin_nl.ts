@@ -257,6 +257,26 @@
         <source>Failed to copy %1: %2</source>
         <translation>Kopiëren van %1 mislukt: %2</translation>
     </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Schijf-ID&apos;s worden opnieuw gegenereerd...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation>Kan de kopie geen nieuwe GPT-GUID&apos;s geven: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Schijfhandtekening wordt bijgewerkt...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation>Kan de kopie geen nieuwe MBR-schijfhandtekening geven: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Doel kon niet worden weggeschreven: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -314,14 +334,6 @@
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
         <translation>Schijf %1 bevat het draaiende systeem (de Windows-map, het opstartvolume of een wisselbestand) en is nooit een doel</translation>
-    </message>
-    <message>
-        <source>Disk %1 cannot be identified: %2</source>
-        <translation>Schijf %1 kan niet worden geïdentificeerd: %2</translation>
-    </message>
-    <message>
-        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation>Schijf %1 is niet meer de als doel gekozen schijf (%2); kies het doel opnieuw</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -686,14 +698,6 @@
         <translation>Partitie %1 van %2 wordt gekopieerd: %3</translation>
     </message>
     <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Schijf-ID&apos;s worden opnieuw gegenereerd...</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Schijfhandtekening wordt bijgewerkt...</translation>
-    </message>
-    <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>Kan de GPT voor de grootte van de doelschijf niet schrijven: %1</translation>
     </message>
@@ -724,14 +728,6 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>De hele schijf wordt sector voor sector gekopieerd...</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation>Kan de kopie geen nieuwe GPT-GUID&apos;s geven: %1</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation>Kan de kopie geen nieuwe MBR-schijfhandtekening geven: %1</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1493,6 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
         <translation>De partitietabel van de bronschijf is beschadigd (%1); er is niets gewijzigd</translation>
     </message>
     <message>
-        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
-        <translation>De primaire GPT van de bronschijf is beschadigd; herstel deze vóór het klonen; er is niets gewijzigd</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>De grootte van de bronschijf is ongeldig</translation>
     </message>
@@ -1543,22 +1535,6 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>Copying partition %1 of %2: %3</source>
         <translation>Partitie %1 van %2 wordt gekopieerd: %3</translation>
-    </message>
-    <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Schijf-ID&apos;s worden opnieuw gegenereerd...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate GPT GUIDs: %1</source>
-        <translation>Kan de GPT-GUID&apos;s niet opnieuw genereren: %1</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Schijfhandtekening wordt bijgewerkt...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate MBR disk signature</source>
-        <translation>Kan de MBR-schijfhandtekening niet opnieuw genereren</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>

@@ -257,6 +257,26 @@
         <source>Failed to copy %1: %2</source>
         <translation>Falha ao copiar %1: %2</translation>
     </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Regenerando os identificadores do disco...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation>Falha ao dar novos GUID GPT à cópia: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Atualizando a assinatura do disco...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation>Falha ao dar à cópia uma nova assinatura de disco MBR: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Falha ao esvaziar o destino: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -314,14 +334,6 @@
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
         <translation>O disco %1 contém o sistema em execução (a pasta do Windows, o volume de arranque ou um ficheiro de paginação) e nunca é um destino</translation>
-    </message>
-    <message>
-        <source>Disk %1 cannot be identified: %2</source>
-        <translation>Não é possível identificar o disco %1: %2</translation>
-    </message>
-    <message>
-        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation>O disco %1 já não é o disco escolhido como destino (%2); escolha o destino novamente</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -686,14 +698,6 @@
         <translation>Copiando a partição %1 de %2: %3</translation>
     </message>
     <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Regenerando os identificadores do disco...</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Atualizando a assinatura do disco...</translation>
-    </message>
-    <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>Falha ao gravar a GPT para o tamanho do disco de destino: %1</translation>
     </message>
@@ -724,14 +728,6 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>A copiar o disco inteiro setor a setor...</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation>Falha ao dar novos GUID GPT à cópia: %1</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation>Falha ao dar à cópia uma nova assinatura de disco MBR: %1</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1493,6 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <translation>A tabela de partições do disco de origem está danificada (%1); nada foi alterado</translation>
     </message>
     <message>
-        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
-        <translation>A GPT primária do disco de origem está danificada; repare-a antes de clonar; nada foi alterado</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>O tamanho do disco de origem não é válido</translation>
     </message>
@@ -1543,22 +1535,6 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>Copying partition %1 of %2: %3</source>
         <translation>Copiando a partição %1 de %2: %3</translation>
-    </message>
-    <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Regenerando os identificadores do disco...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate GPT GUIDs: %1</source>
-        <translation>Falha ao regenerar os GUID da GPT: %1</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Atualizando a assinatura do disco...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate MBR disk signature</source>
-        <translation>Falha ao regenerar a assinatura de disco MBR</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>

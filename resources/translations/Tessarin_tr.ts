@@ -257,6 +257,26 @@
         <source>Failed to copy %1: %2</source>
         <translation>%1 kopyalanamadı: %2</translation>
     </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>Disk tanımlayıcıları yeniden oluşturuluyor...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation>Kopyaya yeni GPT GUID&apos;leri verilemedi: %1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>Disk imzası güncelleniyor...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation>Kopyaya yeni bir MBR disk imzası verilemedi: %1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>Hedef boşaltılamadı: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -314,14 +334,6 @@
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
         <translation>Disk %1 çalışan sistemi (Windows klasörü, önyükleme birimi veya disk belleği dosyası) içeriyor ve asla hedef olamaz</translation>
-    </message>
-    <message>
-        <source>Disk %1 cannot be identified: %2</source>
-        <translation>Disk %1 tanımlanamıyor: %2</translation>
-    </message>
-    <message>
-        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation>Disk %1 artık hedef olarak seçilen disk değil (%2); hedefi yeniden seçin</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -686,14 +698,6 @@
         <translation>Bölüm %1 / %2 kopyalanıyor: %3</translation>
     </message>
     <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Disk tanımlayıcıları yeniden oluşturuluyor...</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Disk imzası güncelleniyor...</translation>
-    </message>
-    <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>Hedef disk boyutu için GPT yazılamadı: %1</translation>
     </message>
@@ -724,14 +728,6 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>Tüm disk sektör sektör kopyalanıyor...</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation>Kopyaya yeni GPT GUID&apos;leri verilemedi: %1</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation>Kopyaya yeni bir MBR disk imzası verilemedi: %1</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1493,6 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <translation>Kaynak diskin bölüm tablosu hasarlı (%1); hiçbir şey değiştirilmedi</translation>
     </message>
     <message>
-        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
-        <translation>Kaynak diskin birincil GPT&apos;si hasarlı; klonlamadan önce onarın; hiçbir şey değiştirilmedi</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>Kaynak disk boyutu geçersiz</translation>
     </message>
@@ -1543,22 +1535,6 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>Copying partition %1 of %2: %3</source>
         <translation>Bölüm %1 / %2 kopyalanıyor: %3</translation>
-    </message>
-    <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>Disk tanımlayıcıları yeniden oluşturuluyor...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate GPT GUIDs: %1</source>
-        <translation>GPT GUID&apos;leri yeniden oluşturulamadı: %1</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>Disk imzası güncelleniyor...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate MBR disk signature</source>
-        <translation>MBR disk imzası yeniden oluşturulamadı</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>

@@ -257,6 +257,26 @@
         <source>Failed to copy %1: %2</source>
         <translation>复制 %1 失败：%2</translation>
     </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>正在重新生成磁盘标识符...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation>无法为副本分配新的 GPT GUID：%1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>正在更新磁盘签名...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation>无法为副本分配新的 MBR 磁盘签名：%1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>刷新目标失败：%1</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -314,14 +334,6 @@
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
         <translation>磁盘 %1 包含正在运行的系统（其 Windows 文件夹、启动卷或页面文件），不能作为目标</translation>
-    </message>
-    <message>
-        <source>Disk %1 cannot be identified: %2</source>
-        <translation>无法识别磁盘 %1：%2</translation>
-    </message>
-    <message>
-        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation>磁盘 %1 已不是所选的目标磁盘（%2）；请重新选择目标</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -686,14 +698,6 @@
         <translation>正在复制分区 %1/%2：%3</translation>
     </message>
     <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>正在重新生成磁盘标识符...</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>正在更新磁盘签名...</translation>
-    </message>
-    <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>无法按目标磁盘大小写入 GPT：%1</translation>
     </message>
@@ -724,14 +728,6 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>正在逐扇区复制整个磁盘...</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation>无法为副本分配新的 GPT GUID：%1</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation>无法为副本分配新的 MBR 磁盘签名：%1</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1493,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>源磁盘的分区表已损坏（%1）；未做任何更改</translation>
     </message>
     <message>
-        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
-        <translation>源磁盘的主 GPT 已损坏；请在克隆前修复；未做任何更改</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>源磁盘大小无效</translation>
     </message>
@@ -1543,22 +1535,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Copying partition %1 of %2: %3</source>
         <translation>正在复制分区 %1/%2：%3</translation>
-    </message>
-    <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>正在重新生成磁盘标识符...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate GPT GUIDs: %1</source>
-        <translation>无法重新生成 GPT GUID：%1</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>正在更新磁盘签名...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate MBR disk signature</source>
-        <translation>无法重新生成 MBR 磁盘签名</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>

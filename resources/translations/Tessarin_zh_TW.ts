@@ -257,6 +257,26 @@
         <source>Failed to copy %1: %2</source>
         <translation>複製 %1 失敗：%2</translation>
     </message>
+    <message>
+        <source>Regenerating disk identifiers...</source>
+        <translation>正在重新產生磁碟識別碼...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy new GPT GUIDs: %1</source>
+        <translation>無法為副本指派新的 GPT GUID：%1</translation>
+    </message>
+    <message>
+        <source>Updating disk signature...</source>
+        <translation>正在更新磁碟簽章...</translation>
+    </message>
+    <message>
+        <source>Failed to give the copy a new MBR disk signature: %1</source>
+        <translation>無法為副本指派新的 MBR 磁碟簽章：%1</translation>
+    </message>
+    <message>
+        <source>Failed to flush target: %1</source>
+        <translation>排清目的失敗：%1</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -314,14 +334,6 @@
     <message>
         <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
         <translation>磁碟 %1 包含正在執行的系統（其 Windows 資料夾、開機磁碟區或分頁檔），不能作為目標</translation>
-    </message>
-    <message>
-        <source>Disk %1 cannot be identified: %2</source>
-        <translation>無法識別磁碟 %1：%2</translation>
-    </message>
-    <message>
-        <source>Disk %1 is no longer the disk chosen as target (%2); choose the target again</source>
-        <translation>磁碟 %1 已不是所選的目標磁碟（%2）；請重新選擇目標</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -686,14 +698,6 @@
         <translation>正在複製分割區 %1/%2：%3</translation>
     </message>
     <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>正在重新產生磁碟識別碼...</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>正在更新磁碟簽章...</translation>
-    </message>
-    <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>無法依目標磁碟大小寫入 GPT：%1</translation>
     </message>
@@ -724,14 +728,6 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>正在逐磁區複製整個磁碟...</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy new GPT GUIDs: %1</source>
-        <translation>無法為副本指派新的 GPT GUID：%1</translation>
-    </message>
-    <message>
-        <source>Failed to give the copy a new MBR disk signature: %1</source>
-        <translation>無法為副本指派新的 MBR 磁碟簽章：%1</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1493,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>來源磁碟的分割表已損毀（%1）；未做任何變更</translation>
     </message>
     <message>
-        <source>The source disk&apos;s primary GPT is damaged; repair it before cloning; nothing was changed</source>
-        <translation>來源磁碟的主要 GPT 已損毀；請在複製前修復；未做任何變更</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>來源磁碟大小無效</translation>
     </message>
@@ -1543,22 +1535,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Copying partition %1 of %2: %3</source>
         <translation>正在複製分割區 %1/%2：%3</translation>
-    </message>
-    <message>
-        <source>Regenerating disk identifiers...</source>
-        <translation>正在重新產生磁碟識別碼...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate GPT GUIDs: %1</source>
-        <translation>無法重新產生 GPT GUID：%1</translation>
-    </message>
-    <message>
-        <source>Updating disk signature...</source>
-        <translation>正在更新磁碟簽章...</translation>
-    </message>
-    <message>
-        <source>Failed to regenerate MBR disk signature</source>
-        <translation>無法重新產生 MBR 磁碟簽章</translation>
     </message>
     <message>
         <source>Failed to flush target: %1</source>
