@@ -1,25 +1,26 @@
 #include "partition/gptcodec.h"
+#include "core/tessarin.h"
 #include "ondisk/guidtext.h"
 
 
 const QUuid& GptCodec::efiSystemType()
 {
-    static const QUuid g(QStringLiteral("C12A7328-F81F-11D2-BA4B-00A0C93EC93B"));
+    static const QUuid g(QLatin1StringView(Tessarin::EfiTypeText));
     return g;
 }
 const QUuid& GptCodec::basicDataType()
 {
-    static const QUuid g(QStringLiteral("EBD0A0A2-B9E5-4433-87C0-68B6B72699C7"));
+    static const QUuid g(QLatin1StringView(Tessarin::BasicDataTypeText));
     return g;
 }
 const QUuid& GptCodec::reservedType()
 {
-    static const QUuid g(QStringLiteral("E3C9E316-0B5C-4DB8-817D-F92DF00215AE"));
+    static const QUuid g(QLatin1StringView(Tessarin::MsrTypeText));
     return g;
 }
 const QUuid& GptCodec::linuxDataType()
 {
-    static const QUuid g(QStringLiteral("0FC63DAF-8483-4772-8E79-3D69D8477DE4"));
+    static const QUuid g(QLatin1StringView(Tessarin::LinuxDataTypeText));
     return g;
 }
 

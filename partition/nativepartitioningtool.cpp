@@ -25,16 +25,10 @@
 #endif
 
 namespace {
-constexpr const char* EfiType = "{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}";
-constexpr const char* MsrType = "{E3C9E316-0B5C-4DB8-817D-F92DF00215AE}";
-constexpr const char* RecoveryType = "{DE94BBA4-06D1-4D40-A16A-BFD50179D6AC}";
-constexpr const char* BasicDataType = "{EBD0A0A2-B9E5-4433-87C0-68B6B72699C7}";
 constexpr uint8_t MbrEfiType = 0xEF;
 constexpr uint8_t MbrRecoveryType = 0x27;
 constexpr uint32_t FirstLogicalNumber = 5;
 constexpr uint64_t ZeroChunk = 1ull << 20;
-
-QString text(const char* s) { return QString::fromLatin1(s); }
 
 // A tool that is missing, killed or unhappy is a failure; its words go to the log either way.
 bool runTool(const QString& program, const QStringList& args, int timeoutMs, QString& why)
@@ -57,14 +51,15 @@ bool runTool(const QString& program, const QStringList& args, int timeoutMs, QSt
 QString NativePartitioningTool::rowType(const PlatformLayoutEntry& entry, LayoutStyle style)
 {
     if (style == LayoutStyle::GPT) {
-        const QString type = QString::fromStdString(entry.typeGuid).toUpper();
-        if (type == text(EfiType))
+        const QString type = QString::fromStdString(entry.typeGuid);
+        if (Tessarin::isPartitionType(type, Tessarin::EfiTypeText))
             return QStringLiteral("System");
-        if (type == text(MsrType))
+        if (Tessarin::isPartitionType(type, Tessarin::MsrTypeText))
             return QStringLiteral("Reserved");
-        if (type == text(RecoveryType))
+        if (Tessarin::isPartitionType(type, Tessarin::RecoveryTypeText))
             return QStringLiteral("Recovery");
-        return type == text(BasicDataType) ? QStringLiteral("Primary") : QStringLiteral("Unknown");
+        return Tessarin::isPartitionType(type, Tessarin::BasicDataTypeText) ? QStringLiteral("Primary")
+                                                                            : QStringLiteral("Unknown");
     }
     if (MbrCodec::isExtendedType(entry.mbrType))
         return QStringLiteral("Extended");
