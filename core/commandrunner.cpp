@@ -1,5 +1,7 @@
 #include "core/commandrunner.h"
+#include "core/logger.h"
 #include "core/qprocesscommandrunner.h"
+#include "core/toolargumentrules.h"
 
 #include <QThread>
 #include <atomic>
@@ -22,6 +24,18 @@ CommandRunner& CommandRunner::current()
 }
 
 void CommandRunner::setCurrent(CommandRunner* runner) { g_runner.store(runner); }
+
+CommandResult CommandRunner::execute(const CommandRequest& request)
+{
+    for (const QString& a : request.arguments) {
+        if (!ToolArgumentRules::isSafe(a)) {
+            Logger::instance().error(QStringLiteral("Refusing to run %1: an argument contains a quote or control character")
+                                         .arg(request.program));
+            return CommandResult{};
+        }
+    }
+    return current().run(request);
+}
 
 ScopedCommandRunner::ScopedCommandRunner(CommandRunner* runner) : m_previous(g_runner.load())
 {

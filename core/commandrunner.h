@@ -39,6 +39,10 @@ public:
 
     static CommandRunner& current();
     static void setCurrent(CommandRunner* runner);  // nullptr restores the QProcess runner
+
+    // The one way a child is started: an argument that breaks ToolArgumentRules is refused
+    // (logged, answered "not started"), anything else runs on the current runner.
+    static CommandResult execute(const CommandRequest& request);
 };
 
 // Installs a runner for one scope and restores the previous one.

@@ -1,4 +1,5 @@
 #include "core/diskmanager.h"
+#include "core/commandprocessrunner.h"
 #include "core/diskio.h"
 #include "core/logger.h"
 #include "ondisk/mbrcodec.h"
@@ -105,7 +106,7 @@ void fillVolumeDetails(PartitionInfo& partition, const QList<VolumeExtents>& vol
         partition.usedSpace = total >= free ? total - free : 0;
     // Found with or without a drive letter, so a Windows volume Linux has not mounted is seen too.
     if (partition.fileSystem == Tessarin::FileSystemType::NTFS)
-        partition.hasWindows = platform.volumeContainsPath(root, "Windows\\System32");
+        partition.hasWindows = platform.volumeContainsPath(root, "Windows\\System32", CommandProcessRunner::instance());
 }
 
 void setFlags(PartitionInfo& partition)

@@ -1,6 +1,6 @@
 #include "modes/datapartitionlabel.h"
 
-#include "platformtools/toolargumentrules.h"
+#include "core/toolargumentrules.h"
 
 QString DataPartitionLabel::normalized(const QString& text) { return text.trimmed(); }
 

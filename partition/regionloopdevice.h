@@ -1,21 +1,17 @@
 #pragma once
+#include "platform/regionloop.h"
+
 #include <QString>
 #include <cstdint>
 
-// A loop device over exactly one byte range of an image file or block device, so that the
-// file-system tools see a partition as a device of its own and cannot reach past it. Detached in the destructor; the
-// detach waits until the kernel has really let go (ntfs-3g and mkntfs release it a moment late,
-// and a device number reused too early would take someone else's writes).
+// RegionLoop for the partition and boot code: attached through the program's one runner, with
+// Qt texts and a log line for every mapping.
 class RegionLoopDevice {
 public:
-    static constexpr int LosetupTimeoutMs = 30000;
-    static constexpr int ReleaseWaitMs = 15000;
-    static constexpr int ReleasePollMs = 250;
-
     // ReadOnly: the kernel refuses every write through the device, whatever tool holds it.
     enum class Access { ReadOnly, ReadWrite };
 
-    RegionLoopDevice() = default;
+    RegionLoopDevice();
     ~RegionLoopDevice();
     RegionLoopDevice(const RegionLoopDevice&) = delete;
     RegionLoopDevice& operator=(const RegionLoopDevice&) = delete;
@@ -25,11 +21,10 @@ public:
     // True once the device is gone (or was never there).
     bool detach();
 
-    QString device() const { return m_device; }
+    QString device() const { return QString::fromStdString(m_loop.device()); }
     QString lastError() const { return m_lastError; }
 
 private:
-    QString m_device;
-    QString m_backing;  // canonical path, as losetup shows it
+    RegionLoop m_loop;
     QString m_lastError;
 };

@@ -120,7 +120,7 @@ std::vector<int> Platform::diskNumbers()
     return numbers;
 }
 
-bool Platform::volumeContainsPath(const std::string& volumeName, const std::string& relativePath)
+bool Platform::volumeContainsPath(const std::string& volumeName, const std::string& relativePath, ProcessRunner&)
 {
     for (std::string root : volumeMountPaths(volumeName)) {
         if (!root.empty() && root.back() != '\\')

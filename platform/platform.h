@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/asyncio.h"
 #include "platform/devicehandle.h"
+#include "platform/processrunner.h"
 #include "platform/registryhive.h"
 #include "platform/storageclaim.h"
 
@@ -66,8 +67,10 @@ public:
                                    std::string& fileSystemName) = 0;
     virtual bool diskFreeSpace(const std::string& rootPath, uint64_t& totalBytes, uint64_t& freeBytes) = 0;
     // True when `relativePath` ("Windows\System32") exists below the volume's root, whether or not
-    // the volume is mounted; never writes to the volume. The default looks below its mount paths.
-    virtual bool volumeContainsPath(const std::string& volumeName, const std::string& relativePath);
+    // the volume is mounted; never writes to the volume. The default looks below its mount paths;
+    // a backend that needs a tool to look starts it through `runner`.
+    virtual bool volumeContainsPath(const std::string& volumeName, const std::string& relativePath,
+                                    ProcessRunner& runner);
 
     // --- files and drive letters ---
     virtual std::string windowsDirectory() = 0;

@@ -1,6 +1,6 @@
 #include "platformtools/diskpartscript.h"
 
-#include "platformtools/toolargumentrules.h"
+#include "core/toolargumentrules.h"
 
 #include <QRegularExpression>
 

@@ -2,7 +2,7 @@
 
 #include "platformtools/diskpartscript.h"
 #include "platformtools/scriptfile.h"
-#include "platformtools/toolargumentrules.h"
+#include "core/toolargumentrules.h"
 #include "core/diskidentity.h"
 #include "core/logger.h"
 #include "platform/platform.h"
@@ -71,17 +71,10 @@ CommandResult ToolRunner::runToFile(const QString& program, const QStringList& a
 
 CommandResult ToolRunner::run(const QString& program, const QStringList& arguments, CommandRequest request)
 {
-    for (const QString& a : arguments) {
-        if (!isSafeArgument(a)) {
-            Logger::instance().error(QStringLiteral("Refusing to run %1: an argument contains a quote or control character")
-                                         .arg(program));
-            return CommandResult{};
-        }
-    }
     request.program = program;
     request.arguments = arguments;
     request.killWaitMs = KillWaitMs;
-    return CommandRunner::current().run(request);
+    return CommandRunner::execute(request);
 }
 
 bool ToolRunner::runBcdedit(const QStringList& arguments, QString& output)

@@ -210,9 +210,10 @@ bool PosixPlatform::diskFreeSpace(const std::string& rootPath, uint64_t& totalBy
     return m_volumes.freeSpace(rootPath, totalBytes, freeBytes);
 }
 
-bool PosixPlatform::volumeContainsPath(const std::string& volumeName, const std::string& relativePath)
+bool PosixPlatform::volumeContainsPath(const std::string& volumeName, const std::string& relativePath,
+                                       ProcessRunner& runner)
 {
-    return m_volumes.containsPath(volumeName, relativePath);
+    return m_volumes.containsPath(volumeName, relativePath, runner);
 }
 
 std::string PosixPlatform::windowsDirectory() { return m_settings.windowsDirectory; }

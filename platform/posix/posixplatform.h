@@ -48,7 +48,8 @@ public:
     std::string volumeNameForMountPoint(const std::string& mountPoint) override;
     bool volumeInformation(const std::string& rootPath, std::string& label, std::string& fileSystemName) override;
     bool diskFreeSpace(const std::string& rootPath, uint64_t& totalBytes, uint64_t& freeBytes) override;
-    bool volumeContainsPath(const std::string& volumeName, const std::string& relativePath) override;
+    bool volumeContainsPath(const std::string& volumeName, const std::string& relativePath,
+                            ProcessRunner& runner) override;
 
     std::string windowsDirectory() override;
     std::string systemDirectory() override;  // none: the Windows tools never run here

@@ -269,19 +269,19 @@ bool PosixVolumes::freeSpace(const std::string& rootPath, uint64_t& totalBytes, 
     return true;
 }
 
-bool PosixVolumes::containsPath(const std::string& volumeName, const std::string& relativePath)
+bool PosixVolumes::containsPath(const std::string& volumeName, const std::string& relativePath, ProcessRunner& runner)
 {
     PosixDeviceOpener::Target image;
     bool found = false;
     if (imageVolumeNamed(volumeName, image, found))
-        return found && VolumeProbe::containsOnNtfs(image.nativePath, image.windowStart, image.windowLength, relativePath);
+        return found && VolumeProbe::containsOnNtfs(runner, image.nativePath, image.windowStart, image.windowLength, relativePath);
     std::string mountType, mountPoint;
     const std::string kernel = volumeDevice(volumeName, mountType, mountPoint);
     if (kernel.empty())
         return false;
     if (!mountPoint.empty())
         return VolumeProbe::containsBelowMount(mountPoint, relativePath);
-    return VolumeProbe::containsOnNtfs("/dev/" + kernel, 0, 0, relativePath);
+    return VolumeProbe::containsOnNtfs(runner, "/dev/" + kernel, 0, 0, relativePath);
 }
 
 int PosixVolumes::rootFileSystemDisk()

@@ -2,6 +2,7 @@
 #include "platform/platformtypes.h"
 #include "platform/posix/disktable.h"
 #include "platform/posix/posixdeviceopener.h"
+#include "platform/processrunner.h"
 
 #include <cstdint>
 #include <string>
@@ -24,7 +25,7 @@ public:
     bool information(const std::string& rootPath, std::string& label, std::string& fileSystemName);
     bool freeSpace(const std::string& rootPath, uint64_t& totalBytes, uint64_t& freeBytes);
     // `relativePath` below the volume's root, looked up read-only (see VolumeProbe).
-    bool containsPath(const std::string& volumeName, const std::string& relativePath);
+    bool containsPath(const std::string& volumeName, const std::string& relativePath, ProcessRunner& runner);
     // Table number of the whole disk that holds the root file system, or -1.
     int rootFileSystemDisk();
 

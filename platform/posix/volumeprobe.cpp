@@ -1,17 +1,12 @@
 #include "platform/posix/volumeprobe.h"
 
-#include "platform/posix/posixprocess.h"
-#include "platform/posix/sysfsblock.h"
+#include "platform/regionloop.h"
 
 #include <cctype>
-#include <chrono>
 #include <dirent.h>
 #include <sys/stat.h>
-#include <thread>
 
 namespace {
-constexpr int LoopReleaseTries = 50;
-constexpr auto LoopReleasePause = std::chrono::milliseconds(100);
 constexpr int ListingTimeoutMs = 60000;
 constexpr size_t ListingLimit = 16 << 20;  // a folder of many thousand names
 
@@ -30,16 +25,6 @@ std::string trimmed(std::string text)
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
         text.pop_back();
     return text;
-}
-
-// Detaches the loop device and waits until the kernel has let go of it.
-void releaseLoop(const std::string& device)
-{
-    // -d takes the device as its own argument, so no "--" here; the name is one losetup printed.
-    PosixProcess::run({"losetup", "-d", device});
-    const std::string name = device.substr(device.rfind('/') + 1);
-    for (int i = 0; i < LoopReleaseTries && !SysfsBlock::loopBackingFile(name).empty(); ++i)
-        std::this_thread::sleep_for(LoopReleasePause);
 }
 }
 
@@ -97,36 +82,21 @@ bool VolumeProbe::containsBelowMount(const std::string& mountPoint, const std::s
     return ::stat(path.c_str(), &st) == 0;
 }
 
-bool VolumeProbe::containsOnNtfs(const std::string& path, uint64_t offset, uint64_t length,
+bool VolumeProbe::containsOnNtfs(ProcessRunner& runner, const std::string& path, uint64_t offset, uint64_t length,
                                  const std::string& relativePath)
 {
-    // -r: the kernel refuses every write through the device, whatever reads it.
-    std::vector<std::string> setup{"losetup", "-r", "-f", "--show"};
-    if (offset > 0 || length > 0) {
-        setup.insert(setup.end(), {"-o", std::to_string(offset)});
-        if (length > 0)
-            setup.insert(setup.end(), {"--sizelimit", std::to_string(length)});
-    }
-    setup.insert(setup.end(), {"--", path});
-    const PosixProcess::Result attached = PosixProcess::run(setup);
-    if (!attached.succeeded())
+    RegionLoop loop(runner);
+    if (!loop.attach(path, offset, length, 0, true))
         return false;
-    const std::string device = trimmed(attached.out);
-    if (device.rfind("/dev/loop", 0) != 0)
-        return false;
-    bool found = true;
     std::string folder = "/";
     for (const std::string& part : splitRelative(relativePath)) {
         // ntfsls takes no "--"; the folder is the argument of -p and the device a loop device's name.
-        const PosixProcess::Result listing = PosixProcess::run({"ntfsls", "-p", folder, device}, ListingTimeoutMs,
-                                                               ListingLimit);
+        const ProcessRunner::Result listing = runner.run({"ntfsls", "-p", folder, loop.device()}, ListingTimeoutMs,
+                                                         ListingLimit);
         const std::string name = listing.succeeded() ? findInListing(listing.out, part) : std::string();
-        if (name.empty()) {
-            found = false;
-            break;
-        }
+        if (name.empty())
+            return false;
         folder += (folder == "/" ? "" : "/") + name;
     }
-    releaseLoop(device);
-    return found;
+    return true;
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/processrunner.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,7 +16,8 @@ public:
     static std::string findInListing(const std::string& listing, const std::string& name);
 
     static bool containsBelowMount(const std::string& mountPoint, const std::string& relativePath);
-    // `length` 0: from `offset` to the end of `path` (a partition device).
-    static bool containsOnNtfs(const std::string& path, uint64_t offset, uint64_t length,
+    // `length` 0: from `offset` to the end of `path` (a partition device). losetup and ntfsls
+    // run through `runner`.
+    static bool containsOnNtfs(ProcessRunner& runner, const std::string& path, uint64_t offset, uint64_t length,
                                const std::string& relativePath);
 };

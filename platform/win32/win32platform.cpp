@@ -461,7 +461,7 @@ std::string Win32Platform::toolOutputText(const std::string& bytes)
     return narrow(text);
 }
 
-bool Win32Platform::volumeContainsPath(const std::string& volumeName, const std::string& relativePath)
+bool Win32Platform::volumeContainsPath(const std::string& volumeName, const std::string& relativePath, ProcessRunner&)
 {
     // A volume name reaches the file system whether or not the volume has a drive letter.
     std::string path = volumeName;

@@ -1,4 +1,6 @@
+#include "core/commandprocessrunner.h"
 #include "core/commandrunner.h"
+#include "core/scriptedcommandrunner.h"
 
 #include <QtTest>
 
@@ -20,6 +22,44 @@ private slots:
         r.startTimeoutMs = 2000;
         const CommandResult none = CommandRunner::current().run(r);
         QVERIFY(!none.started && !none.finished);
+    }
+
+    // The platform's tools run through the installed runner and under the same argument rule as
+    // every other child: an argument that would end a line never reaches a runner.
+    void platformToolsGoThroughTheOneRunner_data()
+    {
+        QTest::addColumn<QStringList>("argv");
+        QTest::addColumn<bool>("started");
+        QTest::newRow("plain") << QStringList{"losetup", "--find", "--show", "--", "/tmp/a b.img"} << true;
+        QTest::newRow("line end") << QStringList{"ntfsls", "-p", "/Windows\nSystem32", "/dev/loop7"} << false;
+        QTest::newRow("quote") << QStringList{"losetup", "--", "/tmp/\"a.img"} << false;
+        QTest::newRow("line separator") << QStringList{"ntfsls", "-p", QString(QChar(0x2028)), "/dev/loop7"} << false;
+    }
+    void platformToolsGoThroughTheOneRunner()
+    {
+        QFETCH(QStringList, argv);
+        QFETCH(bool, started);
+        ScriptedCommandRunner scripted;
+        ScopedCommandRunner scope(&scripted);
+        scripted.enqueue(0, "/dev/loop7\n", "warning\n");
+        std::vector<std::string> args;
+        for (const QString& a : argv)
+            args.push_back(a.toStdString());
+        const ProcessRunner::Result r = CommandProcessRunner::instance().run(args, 1234, 4096);
+        QCOMPARE(r.started, started);
+        QCOMPARE(r.succeeded(), started);
+        QCOMPARE(scripted.calls().size(), started ? 1 : 0);
+        if (started) {
+            const CommandRequest& request = scripted.calls().first().request;
+            QCOMPARE(request.program, argv.first());
+            QCOMPARE(request.arguments, argv.mid(1));
+            QCOMPARE(request.finishTimeoutMs, 1234);
+            QCOMPARE(request.outputLimit, 4096);
+            QCOMPARE(r.out, std::string("/dev/loop7\n"));
+            QCOMPARE(r.err, std::string("warning\n"));
+        }
+        CommandProcessRunner::instance().sleepMs(250);
+        QCOMPARE(scripted.sleeps(), QList<int>{250});
     }
 
     void childThatTimesOutIsKilledAndFails()

@@ -1,4 +1,4 @@
-#include "platformtools/toolargumentrules.h"
+#include "core/toolargumentrules.h"
 
 #include <algorithm>
 
