@@ -1,7 +1,5 @@
 #include "cli/disklisting.h"
 
-#include "modes/diskclonemode.h"
-
 #include <QJsonObject>
 
 namespace {
@@ -35,7 +33,7 @@ QStringList DiskListing::roles(const PartitionInfo& p)
         r << QStringLiteral("recovery");
     if (p.isSystem)
         r << QStringLiteral("system");
-    if (DiskCloneMode::isWindowsVolume(p))
+    if (p.holdsWindows())
         r << QStringLiteral("Windows");
     return r;
 }

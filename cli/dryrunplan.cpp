@@ -79,7 +79,7 @@ bool DryRunPlan::buildDisk(QString&)
     for (const PartitionInfo& p : s.partitions) {
         if (p.size == 0)
             continue;
-        const bool isWindows = DiskCloneMode::isWindowsVolume(p);
+        const bool isWindows = p.holdsWindows();
         windows = windows || isWindows;
         uint64_t bytes = 0;
         const QString method = planPartition(p, s.diskNumber, p.startSector * 512, CopyPlan::isBootCritical(p, isWindows), bytes);

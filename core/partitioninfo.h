@@ -23,13 +23,16 @@ public:
     QString partitionGuid;  // same form
     uint8_t mbrType = 0;
     bool isActive = false;
-    bool isSystem = false;
+    bool isSystem = false;    // mounted, with Windows\System32 below its drive letter
     bool isEfi = false;
     bool isRecovery = false;
     bool isMsr = false;
     bool hasWindows = false;  // a Windows\System32 folder below its root, found by a read-only probe
 
     bool isValid() const { return diskNumber >= 0 && size > 0; }
+    // Holds a Windows installation, mounted or not: the one rule for what a system clone takes as
+    // the Windows volume and what the cards, the listing and the plans show as such.
+    bool holdsWindows() const { return isSystem || hasWindows; }
     QString displayName() const;
     // The file system's name as enumeration found it, else from its type; empty when unknown.
     QString fileSystemText() const;

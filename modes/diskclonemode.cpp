@@ -49,18 +49,10 @@ int DiskCloneMode::type() const { return int(Tessarin::CloneModeType::DiskClone)
 
 QString DiskCloneMode::description() const { return tr("Clone entire disk including all partitions and boot records"); }
 
-bool DiskCloneMode::isWindowsVolume(const PartitionInfo& partition)
-{
-    if (partition.hasWindows)
-        return true;
-    return !partition.driveLetter.isEmpty()
-        && BootPlatform::exists(DiskCloneBootRepair::driveRoot(partition.driveLetter) + QStringLiteral("Windows\\System32"));
-}
-
 bool DiskCloneMode::sourceHasWindows() const
 {
     for (const PartitionInfo& p : m_sourceDisk.partitions)
-        if (isWindowsVolume(p))
+        if (p.holdsWindows())
             return true;
     return false;
 }
@@ -189,7 +181,7 @@ bool DiskCloneMode::planPartition(const PartitionInfo& p, CopyPlan& plan)
         plan.addInPlace(offset, p.size);
         return true;
     }
-    if (CopyPlan::isBootCritical(p, isWindowsVolume(p))) {
+    if (CopyPlan::isBootCritical(p, p.holdsWindows())) {
         log().info(QStringLiteral("Partition %1 is boot-critical, using full copy").arg(p.displayName()));
         plan.addInPlace(offset, p.size);
         return true;

@@ -30,8 +30,6 @@ public:
     bool execute() override;
     bool repairBoot() override;
 
-    // The Windows volume: flagged by enumeration, or Windows\System32 below its drive letter.
-    static bool isWindowsVolume(const PartitionInfo& partition);
     bool sourceHasWindows() const;
 
 private:

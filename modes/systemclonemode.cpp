@@ -60,7 +60,7 @@ QList<PartitionInfo> SystemCloneMode::detectSystemPartitions() const
     for (const PartitionInfo& p : m_sourceDisk.partitions) {
         if (p.size == 0)
             continue;
-        const auto role = SystemCloneLayout::roleOf(p, DiskCloneMode::isWindowsVolume(p));
+        const auto role = SystemCloneLayout::roleOf(p, p.holdsWindows());
         if (role == SystemCloneLayout::Role::None) {
             log().info(QStringLiteral("Skipping data partition: %1 (%2)").arg(p.displayName(), p.sizeString()));
             continue;
@@ -494,7 +494,7 @@ bool SystemCloneMode::expandSystem()
 bool SystemCloneMode::sourceHasWindows() const
 {
     return std::any_of(m_systemPartitions.begin(), m_systemPartitions.end(),
-                       [](const PartitionInfo& p) { return DiskCloneMode::isWindowsVolume(p); });
+                       [](const PartitionInfo& p) { return p.holdsWindows(); });
 }
 
 bool SystemCloneMode::repairBoot()
@@ -540,7 +540,7 @@ bool SystemCloneMode::repairBoot()
             verify();
     }
     for (const PartitionInfo& p : m_systemPartitions)
-        if (!p.driveLetter.isEmpty() && DiskCloneMode::isWindowsVolume(p)) {
+        if (!p.driveLetter.isEmpty() && p.holdsWindows()) {
             m_bootRepair->checkWinRE(p.driveLetter);
             break;
         }

@@ -1,5 +1,6 @@
 #include "ui/diskcard.h"
 
+#include "modes/systemclonelayout.h"
 #include "ui/diskpartitionbar.h"
 
 #include <QGraphicsDropShadowEffect>
@@ -108,12 +109,15 @@ QString DiskCard::titleText(const DiskInfo& disk)
 
 QString DiskCard::systemCloneRole(const PartitionInfo& partition)
 {
-    if (partition.isSystem)
-        return tr("Windows");
-    if (partition.isEfi || partition.isMsr
-        || partition.typeGuid.toUpper().contains(QLatin1String(Tessarin::MsrTypeText)))
-        return tr("Boot");
-    if (partition.isRecovery)
-        return tr("Recovery");
+    // The system clone's own selection, so the card shows what the clone will take.
+    using Role = SystemCloneLayout::Role;
+    switch (SystemCloneLayout::roleOf(partition, partition.holdsWindows())) {
+    case Role::System:
+    case Role::Windows: return tr("Windows");
+    case Role::Efi:
+    case Role::Msr: return tr("Boot");
+    case Role::Recovery: return tr("Recovery");
+    case Role::None: break;
+    }
     return tr("Not cloned");
 }

@@ -71,7 +71,7 @@ PartitionCard::PartitionCard(const PartitionInfo& partition, QWidget* parent)
 
 QString PartitionCard::badgeText(const PartitionInfo& partition)
 {
-    if (partition.isSystem)
+    if (partition.holdsWindows())
         return tr("System");
     if (partition.isRecovery)
         return tr("Recovery");
