@@ -61,6 +61,11 @@ private slots:
                 QCOMPARE(now.firmware, row.firmware ? fake.firmware : native.firmware);
                 QCOMPARE(now.registry, row.registry ? fake.registry : native.registry);
                 {
+                    MemoryFirmware second;
+                    ScopedPlatform two(PlatformParts{.firmware = &second});
+                    const PlatformParts both = installed();
+                    QVERIFY(both.firmware == &second && both.devices == now.devices && both.volumes == now.volumes
+                            && both.files == now.files && both.registry == now.registry);
                     ScopedPlatform all(&mp);
                     QVERIFY(same(installed(), fake));
                 }
