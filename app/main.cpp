@@ -2,7 +2,6 @@
 #include "core/logger.h"
 #include "ui/mainwindow.h"
 #include "ui/nofocusrectstyle.h"
-#include "ui/screenshottour.h"
 #include "ui/uiresources.h"
 #include "tessarin_version.h"
 
@@ -38,7 +37,6 @@ int main(int argc, char* argv[])
     auto* window = new MainWindow;
     window->show();
     Logger::instance().info(QStringLiteral("Tessarin started successfully"));
-    ScreenshotTour::startIfRequested(window);
 
     const int code = app.exec();
     Logger::instance().info(QStringLiteral("Tessarin exiting..."));

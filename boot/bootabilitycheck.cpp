@@ -294,7 +294,7 @@ std::vector<BootabilityCheck::Finding> BootabilityCheck::checkDisk(int diskNumbe
         return {{Severity::Error, QStringLiteral("Disk %1 cannot be opened for reading: %2").arg(diskNumber).arg(RawDisk::lastErrorText())}};
     const uint32_t sectorSize = disk.sectorSize();
     BootabilityCheck check(disk.reader(), sectorSize, disk.sectors());
-    const QString diskPath = QString::fromStdString(Platform::current().diskRealPath(diskNumber));
+    const QString diskPath = QString::fromStdString(Platform::devices().diskRealPath(diskNumber));
     check.setFileReader([&](const Volume& v, const QString& path, const QString& localFile, QString& error) {
         VolumeFiles files(diskPath, v.firstLba * sectorSize, v.sectorCount * sectorSize, sectorSize);
         if (files.fetch(path, localFile))
@@ -363,7 +363,7 @@ void BootabilityCheck::checkStores()
 
 void BootabilityCheck::checkStore(const QString& local, const QString& where)
 {
-    std::unique_ptr<RegistryHive> hive = Platform::current().openRegistryHive(local.toStdString());
+    std::unique_ptr<RegistryHive> hive = Platform::registry().openRegistryHive(local.toStdString());
     if (!hive) {
         add(Severity::Warning, QStringLiteral("Boot store %1 not checked: %2").arg(where, QString::fromStdString(Platform::lastErrorText())));
         return;

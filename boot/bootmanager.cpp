@@ -26,7 +26,7 @@ bool BootManager::failWith(const QString& message)
 
 int BootManager::detectFirmwareType()
 {
-    Platform& platform = Platform::current();
+    PlatformFirmware& platform = Platform::firmware();
     uint32_t type = 0;
     if (platform.firmwareType(type)) {
         if (type == FirmwareBios)

@@ -9,27 +9,27 @@ std::string native(const QString& path) { return path.toStdString(); }
 
 bool BootPlatform::exists(const QString& path)
 {
-    return !path.isEmpty() && Platform::current().fileExists(native(path));
+    return !path.isEmpty() && Platform::files().fileExists(native(path));
 }
 
 bool BootPlatform::createDirectory(const QString& path)
 {
-    return Platform::current().createDirectory(native(path));
+    return Platform::files().createDirectory(native(path));
 }
 
 bool BootPlatform::copyFile(const QString& from, const QString& to, bool failIfExists)
 {
-    return Platform::current().copyFile(native(from), native(to), failIfExists);
+    return Platform::files().copyFile(native(from), native(to), failIfExists);
 }
 
 bool BootPlatform::deleteFile(const QString& path)
 {
-    return Platform::current().deleteFile(native(path));
+    return Platform::files().deleteFile(native(path));
 }
 
 bool BootPlatform::setAttributesNormal(const QString& path)
 {
-    return Platform::current().setFileAttributesNormal(native(path));
+    return Platform::files().setFileAttributesNormal(native(path));
 }
 
 uint32_t BootPlatform::lastErrorCode() { return Platform::lastErrorCode(); }
@@ -39,7 +39,7 @@ QString BootPlatform::lastErrorText() { return QString::fromStdString(Platform::
 bool BootPlatform::isLetterFree(QChar letter)
 {
     const QString root = QString(letter.toUpper()) + QStringLiteral(":\\");
-    return Platform::current().driveType(native(root)) == DriveNoRootDir;
+    return Platform::files().driveType(native(root)) == DriveNoRootDir;
 }
 
 QString BootPlatform::chooseFreeLetter(QChar lowest, const QStringList& skip)
@@ -62,7 +62,7 @@ QString BootPlatform::chooseFreeLetter(QChar lowest, const QStringList& skip)
 
 QString BootPlatform::volumeNameForMountPoint(const QString& mountPoint)
 {
-    return QString::fromStdString(Platform::current().volumeNameForMountPoint(native(mountPoint)));
+    return QString::fromStdString(Platform::volumes().volumeNameForMountPoint(native(mountPoint)));
 }
 
 bool BootPlatform::waitForPaths(const QStringList& paths, int tries, int pauseMs)

@@ -12,7 +12,7 @@ QStringList BootToolAvailability::requiredTools()
 
 QStringList BootToolAvailability::missingTools()
 {
-    Platform& platform = Platform::current();
+    PlatformFiles& platform = Platform::files();
     const std::string folder = platform.systemDirectory();
     QStringList missing;
     for (const QString& tool : requiredTools()) {

@@ -100,7 +100,7 @@ OfflineBootRepair::Result OfflineBootRepair::repairClone(int source, int target,
         map = mbrMap(ByteOrder::get32(s0.data() + MbrCodec::OffDiskSignature),
                      ByteOrder::get32(t0.data() + MbrCodec::OffDiskSignature), offsets);
     }
-    const QString targetPath = QString::fromStdString(Platform::current().diskRealPath(target));
+    const QString targetPath = QString::fromStdString(Platform::devices().diskRealPath(target));
     const uint32_t targetSector = dst.sectorSize();
     src.close();
     dst.close();
@@ -171,7 +171,7 @@ OfflineBootRepair::Result OfflineBootRepair::run(const QList<Volume>& volumes, b
         }
         ++stores;
         log.info(QStringLiteral("Found boot store %1").arg(where));
-        std::unique_ptr<RegistryHive> hive = Platform::current().openRegistryHive(local.toStdString());
+        std::unique_ptr<RegistryHive> hive = Platform::registry().openRegistryHive(local.toStdString());
         if (!hive)
             return fail(QStringLiteral("Cannot open boot store %1: %2").arg(where, QString::fromStdString(Platform::lastErrorText())));
         OfflineBcdStore store;
@@ -223,7 +223,7 @@ bool OfflineBootRepair::editSystemHive(const QList<Volume>& volumes, const QStri
             }
             continue;
         }
-        std::unique_ptr<RegistryHive> hive = Platform::current().openRegistryHive(local.toStdString());
+        std::unique_ptr<RegistryHive> hive = Platform::registry().openRegistryHive(local.toStdString());
         if (!hive) {
             fail(QStringLiteral("Cannot open SYSTEM hive %1: %2").arg(where, QString::fromStdString(Platform::lastErrorText())));
             return false;

@@ -68,7 +68,7 @@ QString OfflineRegistry::controlSetName(uint32_t number)
 
 QStringList OfflineRegistry::enumerateOfflineControlSets(const QString& hiveSubKey)
 {
-    Platform& platform = Platform::current();
+    PlatformRegistry& platform = Platform::registry();
     Logger& log = Logger::instance();
     QStringList sets;
     const std::string hive = hiveSubKey.toStdString();

@@ -209,7 +209,7 @@ int runCheck(const CliOptions& options)
 {
     const auto findings = BootabilityCheck::checkDisk(options.checkDisk);
     const bool passed = BootabilityCheck::passed(findings);
-    const QString path = QString::fromStdString(Platform::current().diskRealPath(options.checkDisk));
+    const QString path = QString::fromStdString(Platform::devices().diskRealPath(options.checkDisk));
     if (options.json) {
         QJsonArray list;
         for (const auto& f : findings)

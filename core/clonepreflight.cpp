@@ -16,7 +16,7 @@ QString shown(const ClonePreflight::Side& side)
 {
     if (side.diskNumber < 0)
         return side.path;
-    const QString real = QString::fromStdString(Platform::current().diskRealPath(side.diskNumber));
+    const QString real = QString::fromStdString(Platform::devices().diskRealPath(side.diskNumber));
     return real.isEmpty() ? ClonePreflight::tr("disk %1").arg(side.diskNumber)
                           : ClonePreflight::tr("disk %1 (%2)").arg(side.diskNumber).arg(real);
 }
@@ -41,7 +41,7 @@ bool ClonePreflight::sharesStorage(const Side& a, const Side& b)
     if (a.path.isEmpty() || b.path.isEmpty())
         return true;
     return QString::compare(a.path, b.path, Qt::CaseInsensitive) == 0
-        || Platform::current().sharesStorage(native(a.path), a.range, native(b.path), b.range);
+        || Platform::devices().sharesStorage(native(a.path), a.range, native(b.path), b.range);
 }
 
 // A volume on the target that will not lock is in use by someone; the lock is given back at once
@@ -54,7 +54,7 @@ QString ClonePreflight::busyVolume(const Side& target)
         QString path = volume;
         if (path.endsWith(QLatin1Char('\\')))
             path.chop(1);
-        DiskHandle h = Platform::current().openDevice(native(path), DeviceAccess::ReadWrite, DeviceFlags::None);
+        VolumeHandlePtr h = Platform::devices().openVolume(native(path), DeviceAccess::ReadWrite, DeviceFlags::None);
         if (!h || !h->lockVolume())
             return QStringLiteral("the volume %1 is in use (%2)").arg(RawDisk::volumeLabel(volume), RawDisk::lastErrorText());
         h->unlockVolume();
@@ -66,7 +66,7 @@ bool ClonePreflight::check(const Side& source, const Side& target, QString& erro
 {
     Logger& log = Logger::instance();
     QString why;
-    const std::vector<int> system = Platform::current().systemDiskNumbers();
+    const std::vector<int> system = Platform::devices().systemDiskNumbers();
     if (sharesStorage(source, target)) {
         log.error(QStringLiteral("Source and target share storage: %1 and %2").arg(shown(source), shown(target)));
         why = tr("The target %1 is the source %2 under another name, or shares storage with it").arg(shown(target), shown(source));
@@ -80,13 +80,13 @@ bool ClonePreflight::check(const Side& source, const Side& target, QString& erro
         return false;
     }
     if (why.isEmpty()) {
-        const std::string busy = Platform::current().busyReason(native(target.path), target.range);
+        const std::string busy = Platform::devices().busyReason(native(target.path), target.range);
         if (!busy.empty())
             why = tr("The target %1 is in use: %2").arg(shown(target), QString::fromStdString(busy));
     }
     if (why.isEmpty()) {
         // A read-only device or one another program holds exclusively refuses here, not after the clean.
-        if (!Platform::current().openDevice(native(target.path), DeviceAccess::ReadWrite, DeviceFlags::None))
+        if (!Platform::devices().openDevice(native(target.path), DeviceAccess::ReadWrite, DeviceFlags::None))
             why = tr("The target %1 cannot be opened for writing: %2").arg(shown(target), RawDisk::lastErrorText());
     }
     if (why.isEmpty()) {
@@ -106,7 +106,7 @@ bool ClonePreflight::begin(const Side& source, const Side& target, QString& erro
     release();
     if (!check(source, target, error))
         return false;
-    Platform& platform = Platform::current();
+    PlatformDevices& platform = Platform::devices();
     m_source = platform.claimStorage(native(source.path), source.range, false);
     if (m_source)
         m_target = platform.claimStorage(native(target.path), target.range, true);

@@ -131,7 +131,7 @@ bool DiskIdentity::verifyExpected(int diskNumber, QString& error)
     DiskIdentity want;
     if (!expected(diskNumber, want) || !want.isKnown())
         return true;
-    DiskHandle handle = Platform::current().openDevice(RawDisk::physicalDrivePath(diskNumber).toStdString(),
+    DiskHandle handle = Platform::devices().openDevice(RawDisk::physicalDrivePath(diskNumber).toStdString(),
                                                        DeviceAccess::Read, DeviceFlags::None);
     DiskIdentity actual;
     if (!handle || !read(handle.get(), actual)) {
@@ -173,7 +173,7 @@ void DiskIdentity::takeNewTable(int diskNumber)
     DiskIdentity want;
     if (!expected(diskNumber, want) || !want.isKnown())
         return;
-    DiskHandle handle = Platform::current().openDevice(RawDisk::physicalDrivePath(diskNumber).toStdString(),
+    DiskHandle handle = Platform::devices().openDevice(RawDisk::physicalDrivePath(diskNumber).toStdString(),
                                                        DeviceAccess::Read, DeviceFlags::None);
     DiskIdentity actual;
     if (!handle || !read(handle.get(), actual))

@@ -260,7 +260,7 @@ bool DiskIO::copyExtents(const std::vector<CopyExtent>& extents)
                      .arg(extents.front().targetOffset));
     else
         log.info(QStringLiteral("Starting fast copy: %1 bytes in %2 extents").arg(total).arg(extents.size()));
-    const std::unique_ptr<AsyncIo> io = Platform::current().createAsyncIo(unsigned(m_buffers.size()));
+    const std::unique_ptr<AsyncIo> io = Platform::devices().createAsyncIo(unsigned(m_buffers.size()));
     if (!io)
         return fail(QString::fromStdString(Platform::lastErrorText()));
     log.info(QStringLiteral("Transfers: %1, %2 requests of %3 KB in flight")

@@ -23,7 +23,7 @@ public:
 
     // ---- stateless layer ----
     static DiskHandle openDisk(int diskNumber, bool writable) { return RawDisk::openDisk(diskNumber, writable); }
-    static DiskHandle openVolume(const QString& path, bool writable) { return RawDisk::openVolume(path, writable); }
+    static VolumeHandlePtr openVolume(const QString& path, bool writable) { return RawDisk::openVolume(path, writable); }
     static bool readSectors(DeviceHandle* handle, uint64_t sector, uint32_t count, void* buffer, uint32_t sectorSize)
     {
         return RawDisk::readSectors(handle, sector, count, buffer, sectorSize);
@@ -52,7 +52,7 @@ public:
     static QStringList enumerateVolumes() { return RawDisk::enumerateVolumes(); }
     static QStringList getVolumeMountPaths(const QString& volumeName) { return RawDisk::getVolumeMountPaths(volumeName); }
     static QString getVolumeNameForMountPoint(const QString& path) { return RawDisk::getVolumeNameForMountPoint(path); }
-    static bool unlockVolume(DeviceHandle* handle) { return RawDisk::unlockVolume(handle); }
+    static bool unlockVolume(VolumeHandle* handle) { return RawDisk::unlockVolume(handle); }
     static bool updateDiskProperties(DeviceHandle* handle) { return RawDisk::updateDiskProperties(handle); }
     static bool flush(DeviceHandle* handle) { return RawDisk::flush(handle); }
     static QString lastErrorText() { return RawDisk::lastErrorText(); }

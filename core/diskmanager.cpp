@@ -91,7 +91,7 @@ void fillVolumeDetails(PartitionInfo& partition, const QList<VolumeExtents>& vol
     if (!mountPaths.isEmpty())
         partition.driveLetter = withoutTrailingBackslash(mountPaths.first());
 
-    Platform& platform = Platform::current();
+    PlatformVolumes& platform = Platform::volumes();
     const std::string root = withTrailingBackslash(match->name).toStdString();
     std::string label;
     std::string fileSystemName;
@@ -113,7 +113,7 @@ void setFlags(PartitionInfo& partition)
 {
     if (!partition.driveLetter.isEmpty()) {
         const QString probe = partition.driveLetter + QStringLiteral("\\Windows\\System32");
-        partition.isSystem = Platform::current().fileExists(probe.toStdString());
+        partition.isSystem = Platform::files().fileExists(probe.toStdString());
     }
     const QString type = partition.typeGuid.toUpper();
     if (type.contains(QLatin1String(Tessarin::EfiTypeText)))
@@ -239,7 +239,7 @@ int64_t DiskManager::firstUnreadableTableSector(DeviceHandle* disk, uint32_t sec
 QList<DiskInfo> DiskManager::enumerateDisks()
 {
     QList<DiskInfo> disks;
-    Platform& platform = Platform::current();
+    PlatformDevices& platform = Platform::devices();
     for (const std::string& message : platform.configurationMessages())
         Logger::instance().warning(QString::fromStdString(message));
     const std::vector<int> systemDisks = platform.systemDiskNumbers();

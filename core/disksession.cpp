@@ -66,7 +66,7 @@ void refuseTarget(const QString& reason, QString& error)
 
 bool DiskSession::refuseSystemDisk(int diskNumber, QString& error) const
 {
-    const std::vector<int> system = Platform::current().systemDiskNumbers();
+    const std::vector<int> system = Platform::devices().systemDiskNumbers();
     if (std::find(system.begin(), system.end(), diskNumber) == system.end())
         return false;
     refuseTarget(QStringLiteral("disk %1 holds the running system (its Windows folder, boot volume or a page file)")
@@ -98,14 +98,16 @@ bool DiskSession::refuseOtherDisk(DeviceHandle* target, int diskNumber, QString&
 }
 
 // A whole disk is opened unbuffered for sequential access, falling back to the plain disk open.
-DiskHandle DiskSession::openSide(const QString& path, bool writable)
+DiskHandle DiskSession::openSide(const QString& path, bool writable, VolumeHandle** volume)
 {
     const int n = diskNumberOfPath(path);
     if (n == -1) {
-        DiskHandle h = RawDisk::openVolume(path, writable);
+        VolumeHandlePtr h = RawDisk::openVolume(path, writable);
         // Without it the last sectors of a volume (NTFS keeps its backup boot sector there) are out of reach.
         if (h && isVolumePath(path))
             h->allowExtendedAccess();
+        if (volume)
+            *volume = h.get();
         return h;
     }
     if (n == -2) {
@@ -114,7 +116,7 @@ DiskHandle DiskSession::openSide(const QString& path, bool writable)
     }
     if (writable)
         m_targetDiskNumber = n;
-    DiskHandle h = Platform::current().openDevice(native(RawDisk::physicalDrivePath(n)),
+    DiskHandle h = Platform::devices().openDevice(native(RawDisk::physicalDrivePath(n)),
                                                   writable ? DeviceAccess::ReadWrite : DeviceAccess::Read,
                                                   DeviceFlags::NoBufferingSequentialScan);
     if (!h)
@@ -167,7 +169,8 @@ bool DiskSession::openTarget(const QString& path, QString& error)
     const int n = diskNumberOfPath(path);
     if (n >= 0 && refuseSystemDisk(n, error))
         return false;
-    DiskHandle h = openSide(path, true);
+    VolumeHandle* volumeHandle = nullptr;
+    DiskHandle h = openSide(path, true, &volumeHandle);
     if (!h) {
         const QString err = RawDisk::lastErrorText();
         Logger::instance().error(QStringLiteral("Failed to open target: %1").arg(err));
@@ -182,7 +185,7 @@ bool DiskSession::openTarget(const QString& path, QString& error)
     // A volume target is locked through its own handle, the one its writes go through.
     QString lockError;
     const bool volume = n < 0 && isVolumePath(path);
-    const bool locked = n >= 0 ? lockTargetVolumesLocked(lockError) : !volume || lockWithRetry(h.get());
+    const bool locked = n >= 0 ? lockTargetVolumesLocked(lockError) : !volume || lockWithRetry(volumeHandle);
     if (!locked) {
         if (n < 0)
             lockError = QStringLiteral("the volume %1 is in use and cannot be locked").arg(RawDisk::volumeLabel(path));
@@ -192,7 +195,7 @@ bool DiskSession::openTarget(const QString& path, QString& error)
         return false;
     }
     if (volume)
-        h->dismountVolume();
+        volumeHandle->dismountVolume();
     logOpenNote(h.get());
     StorageAlignment a;
     RawDisk::queryAlignment(h.get(), a);
@@ -213,7 +216,7 @@ bool DiskSession::lockTargetVolumes()
     return lockTargetVolumesLocked(error);
 }
 
-bool DiskSession::lockWithRetry(DeviceHandle* volume)
+bool DiskSession::lockWithRetry(VolumeHandle* volume)
 {
     if (volume->lockVolume())
         return true;
@@ -236,7 +239,7 @@ bool DiskSession::lockTargetVolumesLocked(QString& error)
         QString path = volume;
         if (path.endsWith(QLatin1Char('\\')))
             path.chop(1);
-        DiskHandle h = Platform::current().openDevice(native(path), DeviceAccess::ReadWrite, DeviceFlags::None);
+        VolumeHandlePtr h = Platform::devices().openVolume(native(path), DeviceAccess::ReadWrite, DeviceFlags::None);
         if (!h) {
             error = QStringLiteral("the volume %1 cannot be opened: %2").arg(RawDisk::volumeLabel(volume), RawDisk::lastErrorText());
             Logger::instance().error(error);
@@ -257,7 +260,7 @@ bool DiskSession::lockTargetVolumesLocked(QString& error)
 
 void DiskSession::releaseVolumeLocks()
 {
-    for (DiskHandle& v : m_lockedVolumes)
+    for (VolumeHandlePtr& v : m_lockedVolumes)
         v->unlockVolume();
     m_lockedVolumes.clear();
 }
@@ -276,7 +279,7 @@ void DiskSession::closeTargetLocked()
         m_target.reset();
     }
     if (wasDisk) {
-        DiskHandle disk = Platform::current().openDevice(native(RawDisk::physicalDrivePath(m_targetDiskNumber)),
+        DiskHandle disk = Platform::devices().openDevice(native(RawDisk::physicalDrivePath(m_targetDiskNumber)),
                                                          DeviceAccess::Read, DeviceFlags::None);
         if (disk)
             RawDisk::updateDiskProperties(disk.get());

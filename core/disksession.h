@@ -52,13 +52,14 @@ private:
     // -1: a volume path; -2: a drive path without a valid number.
     static int diskNumberOfPath(const QString& path);
     static bool isVolumePath(const QString& path);
-    DiskHandle openSide(const QString& path, bool writable);
+    // `volume` receives the handle's volume requests when the path names a volume.
+    DiskHandle openSide(const QString& path, bool writable, VolumeHandle** volume = nullptr);
     bool refuseSameDevice(const QString& sourcePath, const QString& targetPath, QString& error) const;
     bool refuseSystemDisk(int diskNumber, QString& error) const;
     bool refuseOtherDisk(DeviceHandle* target, int diskNumber, QString& error) const;
     // Locks and dismounts every volume on the target disk; false with the first volume that stays busy.
     bool lockTargetVolumesLocked(QString& error);
-    static bool lockWithRetry(DeviceHandle* volume);
+    static bool lockWithRetry(VolumeHandle* volume);
     void releaseVolumeLocks();
     void closeTargetLocked();
 
@@ -67,7 +68,7 @@ private:
     DiskHandle m_target;
     QString m_sourcePath;
     QString m_targetPath;
-    std::vector<DiskHandle> m_lockedVolumes;
+    std::vector<VolumeHandlePtr> m_lockedVolumes;
     int m_targetDiskNumber = -1;
     uint32_t m_sourceLogicalSector = 512;
     uint32_t m_sourcePhysicalSector = 512;

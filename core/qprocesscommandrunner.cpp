@@ -36,7 +36,7 @@ CommandResult QProcessCommandRunner::run(const CommandRequest& request)
     }
     QProcess process;
     process.setProcessChannelMode(QProcess::SeparateChannels);
-    const QString systemDirectory = QString::fromStdString(Platform::current().systemDirectory());
+    const QString systemDirectory = QString::fromStdString(Platform::files().systemDirectory());
     process.start(programPath(request.program, systemDirectory), request.arguments, QIODevice::ReadWrite);
     const int startWait = request.startTimeoutMs >= 0 ? request.startTimeoutMs : 30000;
     if (!process.waitForStarted(startWait)) {

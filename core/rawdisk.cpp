@@ -120,7 +120,7 @@ bool sectorTransfer(DeviceHandle* handle, uint64_t sector, uint32_t count, uint3
 
 DiskHandle RawDisk::openDisk(int diskNumber, bool writable)
 {
-    DiskHandle h = Platform::current().openDevice(native(physicalDrivePath(diskNumber)),
+    DiskHandle h = Platform::devices().openDevice(native(physicalDrivePath(diskNumber)),
                                                   writable ? DeviceAccess::ReadWrite : DeviceAccess::Read,
                                                   DeviceFlags::NoBufferingWriteThrough);
     if (!h)
@@ -128,9 +128,9 @@ DiskHandle RawDisk::openDisk(int diskNumber, bool writable)
     return h;
 }
 
-DiskHandle RawDisk::openVolume(const QString& path, bool writable)
+VolumeHandlePtr RawDisk::openVolume(const QString& path, bool writable)
 {
-    DiskHandle h = Platform::current().openDevice(native(path),
+    VolumeHandlePtr h = Platform::devices().openVolume(native(path),
                                                   writable ? DeviceAccess::ReadWrite : DeviceAccess::Read,
                                                   DeviceFlags::NoBufferingWriteThrough);
     if (!h)
@@ -313,7 +313,7 @@ bool RawDisk::queryAlignment(DeviceHandle* handle, StorageAlignment& alignment)
 QString RawDisk::getBusType(int diskNumber)
 {
     const QString unknown = QStringLiteral("Unknown");
-    DiskHandle h = Platform::current().openDevice(native(physicalDrivePath(diskNumber)), DeviceAccess::Read,
+    DiskHandle h = Platform::devices().openDevice(native(physicalDrivePath(diskNumber)), DeviceAccess::Read,
                                                   DeviceFlags::None);
     if (!h)
         return unknown;
@@ -347,7 +347,7 @@ QString RawDisk::busTypeName(int busType)
 
 bool RawDisk::isSsd(int diskNumber)
 {
-    DiskHandle h = Platform::current().openDevice(native(physicalDrivePath(diskNumber)), DeviceAccess::Read,
+    DiskHandle h = Platform::devices().openDevice(native(physicalDrivePath(diskNumber)), DeviceAccess::Read,
                                                   DeviceFlags::None);
     bool penalty = true;
     if (!h || !h->seekPenalty(penalty))
@@ -361,7 +361,7 @@ QList<DiskExtent> RawDisk::getVolumeDiskExtents(const QString& volumePath)
     if (path.endsWith(QLatin1Char('\\')))
         path.chop(1);
     QList<DiskExtent> result;
-    DiskHandle h = Platform::current().openDevice(native(path), DeviceAccess::Read, DeviceFlags::None);
+    VolumeHandlePtr h = Platform::devices().openVolume(native(path), DeviceAccess::Read, DeviceFlags::None);
     std::vector<PlatformExtent> extents;
     if (!h || !h->volumeDiskExtents(extents))
         return result;
@@ -380,7 +380,7 @@ int RawDisk::getDiskNumberForVolume(const QString& volumePath)
 QStringList RawDisk::enumerateVolumes()
 {
     QStringList result;
-    for (const std::string& name : Platform::current().enumerateVolumes())
+    for (const std::string& name : Platform::volumes().enumerateVolumes())
         result.append(QString::fromStdString(name));
     return result;
 }
@@ -411,7 +411,7 @@ QString RawDisk::volumeLabel(const QString& volume)
 QStringList RawDisk::getVolumeMountPaths(const QString& volumeName)
 {
     QStringList result;
-    for (const std::string& p : Platform::current().volumeMountPaths(native(volumeName)))
+    for (const std::string& p : Platform::volumes().volumeMountPaths(native(volumeName)))
         result.append(QString::fromStdString(p));
     return result;
 }
@@ -426,10 +426,10 @@ QString RawDisk::getVolumeNameForMountPoint(const QString& path)
         mountPoint += QStringLiteral(":\\");
     else if (!mountPoint.endsWith(QLatin1Char('\\')))
         mountPoint += QLatin1Char('\\');
-    return QString::fromStdString(Platform::current().volumeNameForMountPoint(native(mountPoint)));
+    return QString::fromStdString(Platform::volumes().volumeNameForMountPoint(native(mountPoint)));
 }
 
-bool RawDisk::unlockVolume(DeviceHandle* handle) { return handle && handle->unlockVolume(); }
+bool RawDisk::unlockVolume(VolumeHandle* handle) { return handle && handle->unlockVolume(); }
 
 bool RawDisk::updateDiskProperties(DeviceHandle* handle)
 {

@@ -8,6 +8,7 @@
 #include <memory>
 
 using DiskHandle = std::unique_ptr<DeviceHandle>;
+using VolumeHandlePtr = std::unique_ptr<VolumeHandle>;
 
 // The seam's records serve as they are; only the alignment gets defaults of its own.
 using DiskGeometry = PlatformGeometry;
@@ -25,7 +26,7 @@ class RawDisk {
 public:
     static QString physicalDrivePath(int diskNumber);
     static DiskHandle openDisk(int diskNumber, bool writable);
-    static DiskHandle openVolume(const QString& path, bool writable);
+    static VolumeHandlePtr openVolume(const QString& path, bool writable);
 
     // Exactly the asked sectors; the caller's buffer must suit the handle.
     static bool readSectors(DeviceHandle* handle, uint64_t sector, uint32_t count, void* buffer, uint32_t sectorSize);
@@ -56,7 +57,7 @@ public:
     // "E:\ (\\?\Volume{...}\)", or the bare name when the volume has no mount path.
     static QString volumeLabel(const QString& volume);
     static QString getVolumeNameForMountPoint(const QString& path);
-    static bool unlockVolume(DeviceHandle* handle);
+    static bool unlockVolume(VolumeHandle* handle);
     static bool updateDiskProperties(DeviceHandle* handle);
     static bool flush(DeviceHandle* handle);
     static QString lastErrorText();

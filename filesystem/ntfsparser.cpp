@@ -479,8 +479,8 @@ bool NTFSParser::loadFromVolume(const QString& driveLetter)
     const QString path = isLetter ? QStringLiteral("\\\\.\\%1:").arg(driveLetter.at(0).toUpper()) : driveLetter;
     log.info(QStringLiteral("NTFSParser: Using Windows API for volume: %1").arg(path));
 
-    std::unique_ptr<DeviceHandle> volume =
-        Platform::current().openDevice(path.toStdString(), DeviceAccess::Read, DeviceFlags::None);
+    std::unique_ptr<VolumeHandle> volume =
+        Platform::devices().openVolume(path.toStdString(), DeviceAccess::Read, DeviceFlags::None);
     if (!volume)
         return fail(QStringLiteral("Failed to open volume %1: error %2").arg(path, platformErrorText()));
 

@@ -82,7 +82,7 @@ std::vector<uint8_t> NativePartitioningTool::emptyMbr(uint32_t sectorSize, uint3
 
 bool NativePartitioningTool::openDisk(int diskNumber, bool writable, OpenDisk& disk)
 {
-    disk.path = QString::fromStdString(Platform::current().diskRealPath(diskNumber));
+    disk.path = QString::fromStdString(Platform::devices().diskRealPath(diskNumber));
     if (diskNumber < 0 || disk.path.isEmpty())
         return fail(QStringLiteral("Disk %1 is not known").arg(diskNumber));
     // As for a diskpart script: nothing is written to a number that no longer names the chosen disk.

@@ -20,15 +20,6 @@ public:
     virtual bool driveLayout(PlatformDriveLayout& out) = 0;
     virtual bool updateDiskProperties() = 0;
 
-    // Volume handles.
-    virtual bool volumeDiskExtents(std::vector<PlatformExtent>& out) = 0;
-    virtual bool lockVolume() = 0;
-    virtual bool unlockVolume() = 0;
-    virtual bool dismountVolume() = 0;
-    virtual bool allowExtendedAccess() = 0;
-    virtual bool ntfsVolumeData(PlatformNtfsVolumeData& out) = 0;
-    virtual bool volumeBitmap(int64_t startingLcn, PlatformVolumeBitmap& out) = 0;
-
     // The path this handle was opened with.
     virtual std::string path() const = 0;
 

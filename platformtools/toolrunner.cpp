@@ -16,7 +16,7 @@ const QString JudgedScriptName = QStringLiteral("/tessarin_diskpart.txt");
 
 QString ToolRunner::decode(const QByteArray& bytes)
 {
-    return QString::fromStdString(Platform::current().toolOutputText(bytes.toStdString()));
+    return QString::fromStdString(Platform::files().toolOutputText(bytes.toStdString()));
 }
 
 QList<int> ToolRunner::selectedDisks(const QString& script)

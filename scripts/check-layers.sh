@@ -3,7 +3,7 @@
 # The layers, lowest first (folders on one line share a layer):
 #   ondisk < platform < core < platformtools filesystem partition links < boot < modes < engine
 #   < cli ui < app
-# Tests, fuzz targets and benchmarks may include anything and are not read.
+# Tests, tools, fuzz targets and benchmarks may include anything and are not read.
 # Usage: check-layers.sh [ROOT]   (default: the repository holding this script)
 set -euo pipefail
 

@@ -1,11 +1,11 @@
 #!/bin/sh
 # Makes two sample disk images (a GPT disk with EFI, MSR, Windows-like NTFS and recovery partitions,
-# and a blank larger disk), runs the real program on them offscreen and saves a picture of every
-# wizard page and dialog in docs/screenshots/.
-# Usage: scripts/screenshots.sh [path/to/tessarin]
+# and a blank larger disk), runs the program's window on them offscreen through the screenshot tool
+# and saves a picture of every wizard page and dialog in docs/screenshots/.
+# Usage: scripts/screenshots.sh [path/to/tessarin-screenshots]
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-EXE=${1:-$ROOT/build/tessarin}
+EXE=${1:-$ROOT/build/tessarin-screenshots}
 OUT=$ROOT/docs/screenshots
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT INT TERM
@@ -43,6 +43,6 @@ put "$WORK/p4" "$s"
 
 mkdir -p "$OUT"
 rm -f "$OUT"/*.png
-HOME=$WORK TESSARIN_DISKS="$A:$B" TESSARIN_SCREENSHOT_DIR="$OUT" QT_QPA_PLATFORM=offscreen \
-  timeout 300 "$EXE" >"$WORK/run.log" 2>&1 || { cat "$WORK/run.log"; exit 1; }
+HOME=$WORK TESSARIN_DISKS="$A:$B" QT_QPA_PLATFORM=offscreen \
+  timeout 300 "$EXE" "$OUT" >"$WORK/run.log" 2>&1 || { cat "$WORK/run.log"; exit 1; }
 ls "$OUT"

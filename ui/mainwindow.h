@@ -22,7 +22,6 @@ class SelectTargetPage;
 // The pages show and report choices; the wizard state holds them and says when a step may be left.
 class MainWindow : public QWidget {
     Q_OBJECT
-    friend class ScreenshotTour;
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;

@@ -31,13 +31,6 @@ public:
     bool seekPenalty(bool& out) override { return m_inner->seekPenalty(out); }
     bool driveLayout(PlatformDriveLayout& out) override { return m_inner->driveLayout(out); }
     bool updateDiskProperties() override { return false; }
-    bool volumeDiskExtents(std::vector<PlatformExtent>& out) override { return m_inner->volumeDiskExtents(out); }
-    bool lockVolume() override { return false; }
-    bool unlockVolume() override { return false; }
-    bool dismountVolume() override { return false; }
-    bool allowExtendedAccess() override { return false; }
-    bool ntfsVolumeData(PlatformNtfsVolumeData& out) override { return m_inner->ntfsVolumeData(out); }
-    bool volumeBitmap(int64_t start, PlatformVolumeBitmap& out) override { return m_inner->volumeBitmap(start, out); }
     std::string path() const override { return m_inner->path(); }
 
 private:

@@ -1,11 +1,11 @@
 #pragma once
-#include "platform/devicehandle.h"
+#include "platform/volumehandle.h"
 
 #include <sys/types.h>
 
 // An open block device (disk or partition) or image file. Created by PosixPlatform, which resolves
 // names and decides the open flags; this class only works on the descriptor it is given.
-class PosixDeviceHandle : public DeviceHandle {
+class PosixDeviceHandle : public VolumeHandle {
 public:
     struct Setup {
         std::string path;              // as the caller named it

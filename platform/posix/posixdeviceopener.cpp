@@ -23,7 +23,7 @@ std::string kernelNameOf(const struct stat& st)
 }
 }
 
-std::unique_ptr<DeviceHandle> PosixDeviceOpener::open(const std::string& path, const Target& target,
+std::unique_ptr<VolumeHandle> PosixDeviceOpener::open(const std::string& path, const Target& target,
                                                       DeviceAccess access, DeviceFlags flags)
 {
     const std::string& native = target.nativePath;

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/devicehandle.h"
+#include "platform/volumehandle.h"
 
 #include <cstdint>
 #include <memory>
@@ -24,7 +24,7 @@ public:
     explicit PosixDeviceOpener(DiskTable& disks) : m_disks(disks) {}
 
     // `path` is the name the caller used, for messages and the handle.
-    std::unique_ptr<DeviceHandle> open(const std::string& path, const Target& target, DeviceAccess access,
+    std::unique_ptr<VolumeHandle> open(const std::string& path, const Target& target, DeviceAccess access,
                                        DeviceFlags flags);
     // Whether two targets reach one device, whatever their names.
     static bool sameDevice(const Target& a, const Target& b);

@@ -104,6 +104,11 @@ bool PosixPlatform::resolveDevice(const std::string& path, PosixDeviceOpener::Ta
 
 std::unique_ptr<DeviceHandle> PosixPlatform::openDevice(const std::string& path, DeviceAccess access, DeviceFlags flags)
 {
+    return openVolume(path, access, flags);
+}
+
+std::unique_ptr<VolumeHandle> PosixPlatform::openVolume(const std::string& path, DeviceAccess access, DeviceFlags flags)
+{
     PosixDeviceOpener::Target target;
     if (!resolveDevice(path, target))
         return nullptr;
@@ -227,7 +232,7 @@ std::string PosixPlatform::systemDirectory()
 std::vector<int> PosixPlatform::systemDiskNumbers()
 {
     // The emulated Windows directory's disk, and the disk Linux itself runs from.
-    std::vector<int> numbers = Platform::systemDiskNumbers();
+    std::vector<int> numbers = windowsDirectoryDisks(*this, *this, *this);
     const int root = m_volumes.rootFileSystemDisk();
     if (root >= 0 && std::find(numbers.begin(), numbers.end(), root) == numbers.end())
         numbers.push_back(root);
@@ -286,7 +291,7 @@ uint32_t PosixPlatform::registryEnumSubKeys(const std::string&, std::vector<std:
     return PlatformError::NotSupported;
 }
 
-std::unique_ptr<Platform> createNativePlatform() { return std::make_unique<PosixPlatform>(); }
+std::unique_ptr<PlatformBackend> createNativePlatform() { return std::make_unique<PosixPlatform>(); }
 
 std::unique_ptr<RegistryHive> PosixPlatform::openRegistryHive(const std::string& path)
 {
@@ -298,6 +303,6 @@ std::unique_ptr<RegistryHive> PosixPlatform::openRegistryHive(const std::string&
         Platform::setLastError(PlatformError::NotSupported, error);
     return hive;
 #else
-    return Platform::openRegistryHive(path);
+    return PlatformRegistry::openRegistryHive(path);
 #endif
 }

@@ -10,8 +10,14 @@
 
 // The Linux backend: real block devices and image files, mounts from /proc/self/mountinfo, drive
 // letters from a letter map. Configuration comes from the environment (TESSARIN_DISKS,
-// TESSARIN_DRIVE_LETTERS, TESSARIN_WINDOWS_DIR) or, for tests, from a Settings value.
-class PosixPlatform : public Platform {
+// TESSARIN_DRIVE_LETTERS, TESSARIN_WINDOWS_DIR) or, for tests, from a Settings value. One object
+// serves every concern: they share the disk table and the drive-letter map.
+class PosixPlatform : public PlatformBackend,
+                      public PlatformDevices,
+                      public PlatformVolumes,
+                      public PlatformFiles,
+                      public PlatformFirmware,
+                      public PlatformRegistry {
 public:
     struct Settings {
         // TESSARIN_DISKS; without a value the machine's whole disks are scanned from /sys/block.
@@ -28,11 +34,13 @@ public:
     // positional and do not change; a /sys/block scan starts numbering afresh).
     void reloadDiskTable();
     std::vector<std::string> diskTableMessages() const;
+    PlatformParts parts() override { return PlatformParts{this, this, this, this, this}; }
     std::vector<std::string> configurationMessages() override;
     // Native path of a Windows-form file path; empty (with lastError) for an unmapped drive letter.
     std::string nativeFilePath(const std::string& path);
 
     std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access, DeviceFlags flags) override;
+    std::unique_ptr<VolumeHandle> openVolume(const std::string& path, DeviceAccess access, DeviceFlags flags) override;
     std::string diskRealPath(int diskNumber) override;
     bool sameDevice(const std::string& pathA, const std::string& pathB) override;
     bool sharesStorage(const std::string& pathA, const ByteRange& rangeA, const std::string& pathB,
@@ -42,6 +50,7 @@ public:
     std::unique_ptr<StorageClaim> claimStorage(const std::string& path, const ByteRange& range, bool exclusive) override;
     // io_uring where the kernel offers it, worker threads otherwise.
     std::unique_ptr<AsyncIo> createAsyncIo(unsigned depth) override;
+    std::vector<int> systemDiskNumbers() override;
 
     std::vector<std::string> enumerateVolumes() override;
     std::vector<std::string> volumeMountPaths(const std::string& volumeName) override;
@@ -53,7 +62,6 @@ public:
 
     std::string windowsDirectory() override;
     std::string systemDirectory() override;  // none: the Windows tools never run here
-    std::vector<int> systemDiskNumbers() override;
     bool fileExists(const std::string& path) override;
     bool createDirectory(const std::string& path) override;
     bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;

@@ -1,12 +1,12 @@
 #pragma once
 // A CreateFileW handle on a disk, volume or file, opened for overlapped I/O so that Win32AsyncIo can
 // run transfers on it; the calls here wait for their own completion. Compiled only on Windows.
-#include "platform/devicehandle.h"
+#include "platform/volumehandle.h"
 
 #include <string>
 #include <vector>
 
-class Win32DeviceHandle : public DeviceHandle {
+class Win32DeviceHandle : public VolumeHandle {
 public:
     // Takes ownership of `handle` (a Win32 HANDLE) and closes it on destruction.
     Win32DeviceHandle(void* handle, std::string path);

@@ -4,7 +4,7 @@
 #include "boot/bcdeditor.h"
 #include "common/memoryplatform.h"
 #include "core/diskinfo.h"
-#include "core/scriptedcommandrunner.h"
+#include "common/scriptedcommandrunner.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -113,7 +113,7 @@ private slots:
                                          {mbrId(0xAABBCCDD, 0x100000), mbrId(0x99887766, 0x200000)}};
         std::vector<OfflineBcdStore::Edit> applied;
         {
-            std::unique_ptr<RegistryHive> hive = Platform::native().openRegistryHive(store.toStdString());
+            std::unique_ptr<RegistryHive> hive = Platform::native().parts().registry->openRegistryHive(store.toStdString());
             QVERIFY(hive);
             OfflineBcdStore editor;
             QVERIFY2(editor.update(*hive, map, applied), qPrintable(editor.lastError()));
@@ -179,7 +179,7 @@ private slots:
             "[%1\\ControlSet002\\Services\\stornvme\\StartOverride]\n\"1\"=dword:00000003\n\n"
             "[%1\\MountedDevices]\n\"\\\\DosDevices\\\\C:\"=hex:01,02\n\n").arg(Prefix));
         {
-            std::unique_ptr<RegistryHive> hive = Platform::native().openRegistryHive(path.toStdString());
+            std::unique_ptr<RegistryHive> hive = Platform::native().parts().registry->openRegistryHive(path.toStdString());
             QVERIFY(hive);
             QCOMPARE(OfflineRegistry::hiveControlSets(*hive), QStringList({"ControlSet002", "ControlSet001"}));
             OfflineRegistry registry;

@@ -1,4 +1,4 @@
-#include "common/forwardingplatform.h"
+#include "common/forwardingdevices.h"
 #include "common/imagefixture.h"
 #include "core/diskio.h"
 #include "core/diskmanager.h"
@@ -50,9 +50,9 @@ bool setGptEntryCount(const QString& path, qint64 offset, uint32_t count)
 }
 
 // A platform whose drive-layout request always fails, so the style must come from sector 0.
-class NoLayoutPlatform : public ForwardingPlatform {
+class NoLayoutDevices : public ForwardingDevices {
 public:
-    using ForwardingPlatform::ForwardingPlatform;
+    using ForwardingDevices::ForwardingDevices;
     std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access, DeviceFlags flags) override
     {
         auto inner = m_inner.openDevice(path, access, flags);
@@ -70,9 +70,9 @@ private:
 };
 
 // Holds the first device probe until released, so a second request arrives while the task runs.
-class GatePlatform : public ForwardingPlatform {
+class GateDevices : public ForwardingDevices {
 public:
-    using ForwardingPlatform::ForwardingPlatform;
+    using ForwardingDevices::ForwardingDevices;
     std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access, DeviceFlags flags) override
     {
         if (!m_held.exchange(true)) {
@@ -343,8 +343,8 @@ private slots:
 
     void styleFromSectorZeroWhenLayoutFails()
     {
-        NoLayoutPlatform platform(Platform::current());
-        ScopedPlatform scoped(&platform);
+        NoLayoutDevices platform(Platform::devices());
+        ScopedPlatform scoped(PlatformParts{.devices = &platform});
         const QList<DiskInfo> disks = DiskManager::enumerateDisks();
         QCOMPARE(disks.size(), m_disks.size());
         QMap<int, PartitionStyle> style;
@@ -384,8 +384,8 @@ private slots:
 
     void asyncRequestsShareOneTask()
     {
-        GatePlatform gate(Platform::current());
-        ScopedPlatform scoped(&gate);
+        GateDevices gate(Platform::devices());
+        ScopedPlatform scoped(PlatformParts{.devices = &gate});
         DiskManager manager;
         QSignalSpy started(&manager, &DiskManager::enumStarted);
         QSignalSpy changed(&manager, &DiskManager::diskListChanged);
@@ -409,8 +409,8 @@ private slots:
 
     void destroyingManagerWaitsForTask()
     {
-        GatePlatform gate(Platform::current());
-        ScopedPlatform scoped(&gate);
+        GateDevices gate(Platform::devices());
+        ScopedPlatform scoped(PlatformParts{.devices = &gate});
         auto manager = std::make_unique<DiskManager>();
         manager->enumDisksAsync();
         QVERIFY(gate.m_entered.tryAcquire(1, 10000));

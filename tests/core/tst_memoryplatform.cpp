@@ -30,11 +30,69 @@ private slots:
             QVERIFY(h->readAt(8192 - 256, buf, 512, done) && done == 256);  // short at the volume's end
         }
         QVERIFY(mp.sameDevice("\\\\?\\Volume{1}\\", "\\\\.\\E:") && !mp.sameDevice("\\\\?\\Volume{1}\\", MemoryPlatform::diskPath(n)));
-        auto a = mp.openDevice("\\\\.\\E:", DeviceAccess::ReadWrite, DeviceFlags::None);
-        auto b = mp.openDevice("\\\\.\\E:", DeviceAccess::ReadWrite, DeviceFlags::None);
+        auto a = mp.openVolume("\\\\.\\E:", DeviceAccess::ReadWrite, DeviceFlags::None);
+        auto b = mp.openVolume("\\\\.\\E:", DeviceAccess::ReadWrite, DeviceFlags::None);
         QVERIFY(a->lockVolume() && !b->lockVolume());
         a.reset();
         QVERIFY(b->lockVolume());
+    }
+
+    // A part installed alone replaces its concern only: the others stay what was installed before,
+    // and every scope gives back exactly what it found.
+    void partsInstallAlone()
+    {
+        const PlatformParts native = Platform::native().parts();
+        auto installed = [] { return Platform::current(); };
+        auto same = [](const PlatformParts& a, const PlatformParts& b) {
+            return a.devices == b.devices && a.volumes == b.volumes && a.files == b.files && a.firmware == b.firmware
+                && a.registry == b.registry;
+        };
+        MemoryPlatform mp;
+        const PlatformParts fake = mp.parts();
+        const PlatformParts rows[] = {{.devices = fake.devices}, {.volumes = fake.volumes}, {.files = fake.files},
+                                      {.firmware = fake.firmware}, {.registry = fake.registry}};
+        for (const PlatformParts& row : rows) {
+            {
+                ScopedPlatform one(row);
+                const PlatformParts now = installed();
+                QCOMPARE(now.devices, row.devices ? fake.devices : native.devices);
+                QCOMPARE(now.volumes, row.volumes ? fake.volumes : native.volumes);
+                QCOMPARE(now.files, row.files ? fake.files : native.files);
+                QCOMPARE(now.firmware, row.firmware ? fake.firmware : native.firmware);
+                QCOMPARE(now.registry, row.registry ? fake.registry : native.registry);
+                {
+                    MemoryFirmware second;
+                    ScopedPlatform two(PlatformParts{.firmware = &second});
+                    const PlatformParts both = installed();
+                    QVERIFY(both.firmware == &second && both.devices == now.devices && both.volumes == now.volumes
+                            && both.files == now.files && both.registry == now.registry);
+                    ScopedPlatform all(&mp);
+                    QVERIFY(same(installed(), fake));
+                }
+                QVERIFY(same(installed(), now));
+            }
+            QVERIFY(same(installed(), native));
+        }
+    }
+
+    // Files faked alone answer from memory while the disks stay the real ones; a volume request on a
+    // disk handle fails as Windows fails it.
+    void fakeFilesBesideRealDisks()
+    {
+        MemoryFiles files;
+        files.existingPaths = {"Q:\\boot\\bcd"};
+        ScopedPlatform scope(PlatformParts{.files = &files});
+        QVERIFY(Platform::files().fileExists("q:/BOOT/bcd\\") && !Platform::files().fileExists("Q:\\other"));
+        QCOMPARE(&Platform::devices(), Platform::native().parts().devices);
+
+        MemoryStorage storage;
+        const int n = storage.addDisk(1 << 20);
+        auto disk = storage.openVolume(MemoryStorage::diskPath(n), DeviceAccess::ReadWrite, DeviceFlags::None);
+        std::vector<PlatformExtent> extents;
+        QVERIFY(disk && !disk->lockVolume() && Platform::lastErrorCode() == PlatformError::InvalidFunction);
+        QVERIFY(!disk->volumeDiskExtents(extents) && Platform::lastErrorCode() == PlatformError::InvalidFunction);
+        PlatformGeometry g;
+        QVERIFY(disk->geometry(g) && g.diskSize == 1 << 20);
     }
 
     // Read-only handles refuse writes, unbuffered ones partial sectors; bad sectors, write limits and a

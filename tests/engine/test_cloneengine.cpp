@@ -5,7 +5,7 @@
 #include "engine/clonemodefactory.h"
 #include "engine/cloneworker.h"
 #include "modes/clonemode.h"
-#include "common/forwardingplatform.h"
+#include "common/forwardingdevices.h"
 
 #include <QFile>
 #include <QMutex>
@@ -149,7 +149,7 @@ private:
                 script->thread = worker->thread();
                 QObject::connect(worker, &CloneWorker::finished, worker, [script] {
                     script->workerFinished = true;
-                    if (auto* counting = dynamic_cast<CountingPlatform*>(&Platform::current()))
+                    if (auto* counting = dynamic_cast<CountingDevices*>(&Platform::devices()))
                         script->openHandlesAtFinish = counting->openHandles();
                 }, Qt::DirectConnection);
             }
@@ -400,8 +400,8 @@ private slots:
 
     void handlesAreClosedBeforeFinished()
     {
-        CountingPlatform counting(Platform::native());
-        ScopedPlatform scoped(&counting);
+        CountingDevices counting(*Platform::native().parts().devices);
+        ScopedPlatform scoped(PlatformParts{.devices = &counting});
         m_script->openDisks = true;
         m_script->failPhase = QStringLiteral("execute");
         m_script->failText = QStringLiteral("copy failed");

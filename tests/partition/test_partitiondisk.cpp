@@ -1,7 +1,7 @@
 // GPT/MBR editing on real sparse images and a 4096-byte-sector loop device, checked with sgdisk,
 // sfdisk, mkntfs, ntfsfix and ntfs-3g.
 #include "core/diskio.h"
-#include "core/scriptedcommandrunner.h"
+#include "common/scriptedcommandrunner.h"
 #include "common/imagefixture.h"
 #include "common/logcapture.h"
 #include "partition/gptcodec.h"

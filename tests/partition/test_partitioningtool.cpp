@@ -2,7 +2,7 @@
 // judged) and the native tool on sparse images, checked with sgdisk, blkid, ntfsfix, fsck.fat, ntfs-3g.
 #include "common/imagefixture.h"
 #include "common/logcapture.h"
-#include "core/scriptedcommandrunner.h"
+#include "common/scriptedcommandrunner.h"
 #include "partition/diskpartpartitioningtool.h"
 #include "partition/nativepartitioningtool.h"
 #include "platformtools/diskpartscript.h"

@@ -380,7 +380,7 @@ private slots:
         auto p = platformFor(a);
         std::vector<uint8_t> buf(512, 1);
         uint64_t done = 0;
-        auto reader = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::None);
+        auto reader = p->openVolume("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::None);
         QVERIFY(reader && !reader->writeAt(0, buf.data(), 512, done) && Platform::lastErrorCode() == PlatformError::AccessDenied);
         // An existence probe cannot move data but still answers geometry.
         auto probe = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::None, DeviceFlags::None);
@@ -482,7 +482,7 @@ private slots:
         const std::vector<std::string> names = p->enumerateVolumes();
         QCOMPARE(names, std::vector<std::string>{VolumeName::encodeImagePartition(0, 1)});
         const std::string name = names.front();
-        auto v = p->openDevice(name.substr(0, name.size() - 1), DeviceAccess::Read, DeviceFlags::None);
+        auto v = p->openVolume(name.substr(0, name.size() - 1), DeviceAccess::Read, DeviceFlags::None);
         std::vector<PlatformExtent> extents;
         QVERIFY(v && v->volumeDiskExtents(extents));
         QVERIFY(extents.size() == 1 && extents[0].startingOffset == Start && extents[0].extentLength == Length);
@@ -596,21 +596,21 @@ private slots:
         if (qEnvironmentVariableIsSet("TESSARIN_SOURCE_DIR")) {
             QVERIFY2(qEnvironmentVariableIsSet("TESSARIN_DISKS") && qgetenv("TESSARIN_DISKS").isEmpty(),
                      "TESSARIN_DISKS must be set and empty under ctest");
-            QVERIFY(createNativePlatform()->diskRealPath(0).empty());
+            QVERIFY(createNativePlatform()->parts().devices->diskRealPath(0).empty());
         }
         QTemporaryDir dir;
         const QString a = dir.filePath("a.img");
         QVERIFY(makeSparseFile(a, 1 << 20));
         qputenv("TESSARIN_DISKS", (dir.filePath("gone.img") + ":" + a + "@4096").toLocal8Bit());
         qputenv("TESSARIN_DRIVE_LETTERS", ("C=" + dir.path() + ";D=/").toLocal8Bit());
-        std::unique_ptr<Platform> fromEnv = createNativePlatform();
+        std::unique_ptr<PlatformBackend> fromEnv = createNativePlatform();
         qputenv("TESSARIN_DISKS", QByteArray());  // unset, a later platform would scan the machine's disks
         qunsetenv("TESSARIN_DRIVE_LETTERS");
-        QCOMPARE(fromEnv->diskRealPath(1), a.toStdString());
-        QCOMPARE(fromEnv->logicalDrives(), 0b1100u);
+        QCOMPARE(fromEnv->parts().devices->diskRealPath(1), a.toStdString());
+        QCOMPARE(fromEnv->parts().files->logicalDrives(), 0b1100u);
         {
             ScopedPlatform scoped(fromEnv.get());
-            auto h = Platform::current().openDevice("\\\\.\\PhysicalDrive1", DeviceAccess::Read, DeviceFlags::None);
+            auto h = Platform::devices().openDevice("\\\\.\\PhysicalDrive1", DeviceAccess::Read, DeviceFlags::None);
             PlatformGeometry g;
             QVERIFY(h && h->geometry(g) && g.bytesPerSector == 4096);
         }
@@ -644,7 +644,7 @@ private slots:
         const std::string expected = VolumeName::encode(QFileInfo(part2).fileName().toStdString());
         QVERIFY(volumes.size() == 2 && volumes[1] == expected);
         // Volume names open with and without their trailing backslash.
-        auto v = p->openDevice(expected.substr(0, expected.size() - 1), DeviceAccess::Read, DeviceFlags::None);
+        auto v = p->openVolume(expected.substr(0, expected.size() - 1), DeviceAccess::Read, DeviceFlags::None);
         std::vector<PlatformExtent> extents;
         QVERIFY(v && v->volumeDiskExtents(extents) && extents.at(0).diskNumber == 1);
         QCOMPARE(extents[0].startingOffset, l.entries[1].startingOffset);
@@ -705,7 +705,7 @@ private slots:
             QVERIFY(p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::Read, DeviceFlags::None));  // reading is fine
             QVERIFY(p->openDevice(volumes[1], DeviceAccess::ReadWrite, DeviceFlags::None));       // the other volume too
 
-            auto v = p->openDevice(volume, DeviceAccess::Read, DeviceFlags::None);
+            auto v = p->openVolume(volume, DeviceAccess::Read, DeviceFlags::None);
             QVERIFY(v && !v->lockVolume() && !v->dismountVolume());
             QCOMPARE(p->volumeMountPaths(volume), (std::vector<std::string>{"Z:\\", mountDir.path().toStdString()}));
             QCOMPARE(p->volumeNameForMountPoint("Z:\\"), volume);
@@ -724,7 +724,7 @@ private slots:
         // Unmounted: writable opens work, and the volumes still tell their file system and label.
         auto w = p->openDevice("\\\\.\\PhysicalDrive0", DeviceAccess::ReadWrite, DeviceFlags::NoBufferingWriteThrough);
         QVERIFY(w);
-        auto wv = p->openDevice(volume, DeviceAccess::ReadWrite, DeviceFlags::None);  // disk and volume together
+        auto wv = p->openVolume(volume, DeviceAccess::ReadWrite, DeviceFlags::None);  // disk and volume together
         QVERIFY(wv);
         QVERIFY(wv->lockVolume());
         std::string label, fs;

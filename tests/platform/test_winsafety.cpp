@@ -1,7 +1,7 @@
 // The target-safety rules of the clone session as Windows imposes them, through a fake Windows
 // platform whose volume locks, system disks, disk numbering and file placement the tests control,
 // and which records the order of the calls that matter.
-#include "common/forwardingplatform.h"
+#include "common/forwardingdevices.h"
 #include "common/memoryplatform.h"
 #include "core/diskidentity.h"
 #include "core/diskio.h"
@@ -19,9 +19,9 @@ constexpr uint64_t MiB = 1024 * 1024;
 const std::string VolE = "\\\\?\\Volume{e}\\";   // on the target
 const std::string VolS = "\\\\?\\Volume{s}\\";   // on the source
 
-class FakeWindows : public ForwardingPlatform {
+class FakeWindows : public ForwardingDevices {
 public:
-    explicit FakeWindows(MemoryPlatform& mp) : ForwardingPlatform(mp), m_mp(mp) {}
+    explicit FakeWindows(MemoryPlatform& mp) : ForwardingDevices(mp), m_mp(mp) {}
 
     std::vector<std::string> log;          // "lock V", "flush D", "close D", "update D", "write D", ...
     std::map<std::string, int> lockFailures;   // volume path without its backslash -> failures left; -1: always
@@ -38,13 +38,17 @@ public:
     }
     std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access, DeviceFlags flags) override
     {
-        auto h = m_inner.openDevice(inner(path), access, flags);
+        return openVolume(path, access, flags);
+    }
+    std::unique_ptr<VolumeHandle> openVolume(const std::string& path, DeviceAccess access, DeviceFlags flags) override
+    {
+        auto h = m_inner.openVolume(inner(path), access, flags);
         return h ? std::make_unique<Logged>(std::move(h), *this, path) : nullptr;
     }
     std::vector<int> disksOfPath(const std::string& path) override
     {
         const auto it = fileDisks.find(path);
-        return it != fileDisks.end() ? std::vector<int>{it->second} : Platform::disksOfPath(path);
+        return it != fileDisks.end() ? std::vector<int>{it->second} : PlatformDevices::disksOfPath(path);
     }
     std::vector<int> systemDiskNumbers() override { return system; }
     size_t indexOf(const std::string& entry) const
@@ -53,10 +57,10 @@ public:
     }
 
 private:
-    class Logged : public ForwardingHandle {
+    class Logged : public ForwardingVolumeHandle {
     public:
-        Logged(std::unique_ptr<DeviceHandle> h, FakeWindows& w, std::string path)
-            : ForwardingHandle(std::move(h)), m_w(w), m_path(std::move(path)) {}
+        Logged(std::unique_ptr<VolumeHandle> h, FakeWindows& w, std::string path)
+            : ForwardingVolumeHandle(std::move(h)), m_w(w), m_path(std::move(path)) {}
         ~Logged() override { m_w.log.push_back("close " + m_path); }
         bool writeAt(uint64_t offset, const void* buffer, uint64_t length, uint64_t& done) override
         {
@@ -119,7 +123,8 @@ struct Rig {
     Tools tools;
     int src = mp.addDisk(8 * MiB);
     int dst = mp.addDisk(8 * MiB);
-    ScopedPlatform scope{&win};
+    ScopedPlatform memory{&mp};
+    ScopedPlatform scope{PlatformParts{.devices = &win}};
     ScopedCommandRunner runner{&tools};
     Rig()
     {

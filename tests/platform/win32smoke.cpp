@@ -30,16 +30,16 @@ bool hasEdgeSpace(const std::string& s)
 
 // Overlapped transfers on a file: several in flight at once, each completion with its own tag, and
 // a read across the end short.
-void overlapped(Platform& p, const std::string& folder)
+void overlapped(const PlatformParts& p, const std::string& folder)
 {
     const std::string file = folder + "\\async.img";
     constexpr uint64_t Block = 65536;
     constexpr unsigned Blocks = 4;
     // Devices are opened, never created: the file starts as a copy of a small one and grows by the writes.
-    p.copyFile(p.windowsDirectory() + "\\win.ini", file, false);
+    p.files->copyFile(p.files->windowsDirectory() + "\\win.ini", file, false);
     {
-        auto h = p.openDevice(file, DeviceAccess::ReadWrite, DeviceFlags::None);
-        auto io = p.createAsyncIo(8);
+        auto h = p.devices->openDevice(file, DeviceAccess::ReadWrite, DeviceFlags::None);
+        auto io = p.devices->createAsyncIo(8);
         check(h && io && io->kind() == "overlapped", "overlapped queue made");
         if (!h || !io)
             return;
@@ -74,30 +74,30 @@ void overlapped(Platform& p, const std::string& folder)
             same = same && c.ok && c.done == (c.tag == 99 ? 100 : Block) && (c.tag == 99 || back[c.tag] == out[c.tag]);
         check(same, "reads return what was written; the one across the end is short");
     }
-    p.deleteFile(file);
+    p.files->deleteFile(file);
 }
 
-void files(Platform& p)
+void files(const PlatformParts& p)
 {
-    const std::string windows = p.windowsDirectory();
-    check(windows.size() >= 3 && windows[1] == ':' && p.fileExists(windows), "Windows directory found and present");
+    const std::string windows = p.files->windowsDirectory();
+    check(windows.size() >= 3 && windows[1] == ':' && p.files->fileExists(windows), "Windows directory found and present");
     const std::string iniSource = windows + "\\win.ini";
 
     // A folder name outside Latin-1 must survive the UTF-8 -> UTF-16 trip.
     const std::string dir = windows.substr(0, 3) + "tessarin_smoke_\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80";
-    check(p.createDirectory(dir), "create folder with a non-Latin name");
-    check(!p.createDirectory(dir) && Platform::lastErrorCode() == PlatformError::AlreadyExists,
+    check(p.files->createDirectory(dir), "create folder with a non-Latin name");
+    check(!p.files->createDirectory(dir) && Platform::lastErrorCode() == PlatformError::AlreadyExists,
           "second create reports AlreadyExists");
     check(!hasEdgeSpace(Platform::lastErrorText()) && !Platform::lastErrorText().empty(),
           "error text present and trimmed");
 
     const std::string copy = dir + "\\copy.img";
-    check(p.copyFile(iniSource, copy, false), "copy a file");
-    check(!p.copyFile(iniSource, copy, true), "copy refuses an existing target when asked");
-    check(p.fileExists(copy), "copied file exists");
+    check(p.files->copyFile(iniSource, copy, false), "copy a file");
+    check(!p.files->copyFile(iniSource, copy, true), "copy refuses an existing target when asked");
+    check(p.files->fileExists(copy), "copied file exists");
 
     {
-        auto h = p.openDevice(copy, DeviceAccess::ReadWrite, DeviceFlags::None);
+        auto h = p.devices->openDevice(copy, DeviceAccess::ReadWrite, DeviceFlags::None);
         check(h != nullptr, "open a file read-write");
         if (h) {
             const std::string pattern = "TESSARIN-PATTERN";
@@ -121,92 +121,92 @@ void files(Platform& p)
 
     std::string upper = copy;
     upper.replace(upper.size() - 8, 8, "COPY.IMG");
-    check(p.sameDevice(copy, upper), "same file under another spelling is the same device");
-    check(!p.sameDevice(copy, iniSource), "two files on one disk are different devices");
-    check(!p.sameDevice(dir + "\\missing1", dir + "\\missing2") && Platform::lastErrorCode() == PlatformError::FileNotFound,
+    check(p.devices->sameDevice(copy, upper), "same file under another spelling is the same device");
+    check(!p.devices->sameDevice(copy, iniSource), "two files on one disk are different devices");
+    check(!p.devices->sameDevice(dir + "\\missing1", dir + "\\missing2") && Platform::lastErrorCode() == PlatformError::FileNotFound,
           "missing paths are not the same and say why");
 
     overlapped(p, dir);
-    check(p.setFileAttributesNormal(copy), "set attributes to normal");
-    check(p.deleteFile(copy), "delete the copy");
-    check(!p.fileExists(copy) && Platform::lastErrorCode() == PlatformError::FileNotFound, "deleted file is gone");
-    check(!p.openDevice(copy, DeviceAccess::Read, DeviceFlags::None), "opening a missing file fails");
+    check(p.files->setFileAttributesNormal(copy), "set attributes to normal");
+    check(p.files->deleteFile(copy), "delete the copy");
+    check(!p.files->fileExists(copy) && Platform::lastErrorCode() == PlatformError::FileNotFound, "deleted file is gone");
+    check(!p.devices->openDevice(copy, DeviceAccess::Read, DeviceFlags::None), "opening a missing file fails");
 }
 
-void registry(Platform& p)
+void registry(const PlatformParts& p)
 {
-    check(p.registryKeyExists("Software\\Microsoft"), "registry key exists");
-    check(!p.registryKeyExists("Software\\TessarinNoSuchKey"), "missing registry key");
+    check(p.registry->registryKeyExists("Software\\Microsoft"), "registry key exists");
+    check(!p.registry->registryKeyExists("Software\\TessarinNoSuchKey"), "missing registry key");
     std::vector<std::string> names;
-    check(p.registryEnumSubKeys("Software", names) == PlatformError::NoMoreItems && !names.empty(),
+    check(p.registry->registryEnumSubKeys("Software", names) == PlatformError::NoMoreItems && !names.empty(),
           "enumeration of sub-keys runs to NoMoreItems");
-    check(p.registryEnumSubKeys("Software\\TessarinNoSuchKey", names) == PlatformError::FileNotFound && names.empty(),
+    check(p.registry->registryEnumSubKeys("Software\\TessarinNoSuchKey", names) == PlatformError::FileNotFound && names.empty(),
           "enumeration of a missing key reports its status");
     std::vector<uint8_t> data;
     uint32_t type = 0;
-    const bool read = p.registryReadValue("Software\\Microsoft\\Windows NT\\CurrentVersion", "CurrentBuildNumber",
+    const bool read = p.registry->registryReadValue("Software\\Microsoft\\Windows NT\\CurrentVersion", "CurrentBuildNumber",
                                           data, type);
     check(read && type == 1 && data.size() >= 4 && data.size() % 2 == 0 && data[data.size() - 1] == 0
               && data[data.size() - 2] == 0,
           "string value read whole, with its terminating NUL");
-    check(!p.registryReadValue("Software\\Microsoft", "TessarinNoSuchValue", data, type)
+    check(!p.registry->registryReadValue("Software\\Microsoft", "TessarinNoSuchValue", data, type)
               && Platform::lastErrorCode() == PlatformError::FileNotFound,
           "missing value");
 }
 
-void volumes(Platform& p)
+void volumes(const PlatformParts& p)
 {
-    const std::string systemRoot = p.windowsDirectory().substr(0, 3);
-    const std::vector<std::string> all = p.enumerateVolumes();
+    const std::string systemRoot = p.files->windowsDirectory().substr(0, 3);
+    const std::vector<std::string> all = p.volumes->enumerateVolumes();
     check(!all.empty(), "volumes enumerated");
     bool wellFormed = !all.empty();
     for (const std::string& v : all)
         wellFormed = wellFormed && startsWith(v, "\\\\?\\Volume{") && v.back() == '\\';
     check(wellFormed, "volume names in \\\\?\\Volume{...}\\ form");
-    const std::string systemVolume = p.volumeNameForMountPoint(systemRoot);
+    const std::string systemVolume = p.volumes->volumeNameForMountPoint(systemRoot);
     bool listed = false;
     for (const std::string& v : all)
         listed = listed || v == systemVolume;
     check(listed, "system drive's volume is among the enumerated ones");
     bool mounted = false;
-    for (const std::string& m : p.volumeMountPaths(systemVolume))
+    for (const std::string& m : p.volumes->volumeMountPaths(systemVolume))
         mounted = mounted || m == systemRoot;
     check(mounted, "system volume is mounted at the system drive");
-    check(p.volumeNameForMountPoint("\\\\?\\Volume{00000000-1111-2222-3333-444444444444}\\").empty()
+    check(p.volumes->volumeNameForMountPoint("\\\\?\\Volume{00000000-1111-2222-3333-444444444444}\\").empty()
               && Platform::lastErrorCode() != 0,
           "unknown mount point gives nothing, with a reason");
 
     std::string label, fileSystem;
-    check(p.volumeInformation(systemRoot, label, fileSystem) && !fileSystem.empty(), "volume information");
+    check(p.volumes->volumeInformation(systemRoot, label, fileSystem) && !fileSystem.empty(), "volume information");
     uint64_t total = 0, freeBytes = 0;
-    check(p.diskFreeSpace(systemRoot, total, freeBytes) && total > 0 && freeBytes <= total, "free space");
+    check(p.volumes->diskFreeSpace(systemRoot, total, freeBytes) && total > 0 && freeBytes <= total, "free space");
 
     const uint32_t letter = static_cast<uint32_t>(systemRoot[0] - 'A');
-    check((p.logicalDrives() >> letter) & 1u, "system drive letter in the drive mask");
-    check(p.driveType(systemRoot) == 3, "system drive is fixed");
+    check((p.files->logicalDrives() >> letter) & 1u, "system drive letter in the drive mask");
+    check(p.files->driveType(systemRoot) == 3, "system drive is fixed");
     int unused = -1;
     for (int i = 25; i >= 3 && unused < 0; --i)
-        if (!((p.logicalDrives() >> i) & 1u))
+        if (!((p.files->logicalDrives() >> i) & 1u))
             unused = i;
     const std::string free = std::string(1, char('A' + unused)) + ":\\";
-    check(unused < 0 || p.driveType(free) == 1, "unused letter has no root directory");
+    check(unused < 0 || p.files->driveType(free) == 1, "unused letter has no root directory");
 }
 
 } // namespace
 
 int main()
 {
-    Platform& p = Platform::native();
+    const PlatformParts p = Platform::native().parts();
     files(p);
     registry(p);
     volumes(p);
     // Console tools write in an 8-bit code page: a byte above 0x7F comes out as one UTF-8 character.
-    const std::string decoded = p.toolOutputText("disk\x81");
+    const std::string decoded = p.files->toolOutputText("disk\x81");
     check(decoded.size() > 5 && decoded.compare(0, 4, "disk") == 0 && (uint8_t(decoded[4]) & 0xC0) == 0xC0,
           "tool output decoded from the console code page");
     uint32_t firmware = 0;
-    const bool known = p.firmwareType(firmware);
-    const uint32_t probe = p.probeFirmwareEnvironment();
+    const bool known = p.firmware->firmwareType(firmware);
+    const uint32_t probe = p.firmware->probeFirmwareEnvironment();
     std::printf("info firmware type %s %u, environment probe %u\n", known ? "known" : "unknown", firmware, probe);
     std::printf("%s: %d failure(s)\n", g_failures ? "FAILED" : "PASSED", g_failures);
     return g_failures ? 1 : 0;

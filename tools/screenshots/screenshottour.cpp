@@ -1,4 +1,4 @@
-#include "ui/screenshottour.h"
+#include "screenshottour.h"
 
 #include "core/diskmanager.h"
 #include "engine/cloneengine.h"
@@ -15,14 +15,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
-
-void ScreenshotTour::startIfRequested(MainWindow* window)
-{
-    const QString dir = qEnvironmentVariable("TESSARIN_SCREENSHOT_DIR");
-    if (!dir.isEmpty())
-        new ScreenshotTour(window, dir);
-}
 
 ScreenshotTour::ScreenshotTour(MainWindow* window, const QString& dir)
     : QObject(window)
@@ -95,7 +90,8 @@ ScreenshotTour::ScreenshotTour(MainWindow* window, const QString& dir)
     m_steps << [this, pickSourceAndTarget]() {
         pickSourceAndTarget();
         m_window->onNextClicked();
-        m_window->startClone();
+        confirmSoon();
+        m_window->onNextClicked();
         connect(m_window->engine(), &CloneEngine::finished, this, [this]() {
             after(600, [this]() {
                 save(m_window, QStringLiteral("08-progress.png"));
@@ -129,6 +125,16 @@ int ScreenshotTour::showDialog(QDialog* dialog, const QString& name, int settleM
         next();
     });
     return -1;
+}
+
+void ScreenshotTour::confirmSoon()
+{
+    after(300, []() {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (QAbstractButton* yes = box->button(QMessageBox::Yes))
+                yes->click();
+        }
+    });
 }
 
 void ScreenshotTour::next()

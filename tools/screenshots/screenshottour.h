@@ -7,20 +7,21 @@ class MainWindow;
 class QDialog;
 class QWidget;
 
-// With TESSARIN_SCREENSHOT_DIR set, walks the window through every page and dialog,
-// saves each as PNG in that folder and quits. Used to make the README's pictures.
+// Walks the window through every page and dialog, saves each as PNG in `dir` and quits. Makes the
+// README's pictures; lives beside the program, not in it.
 class ScreenshotTour : public QObject {
     Q_OBJECT
 public:
-    static void startIfRequested(MainWindow* window);
+    ScreenshotTour(MainWindow* window, const QString& dir);
 
 private:
-    ScreenshotTour(MainWindow* window, const QString& dir);
     void next();
     void after(int ms, std::function<void()> step);
     void save(QWidget* widget, const QString& name);
     // Shows `dialog`, saves it once it has settled and moves on; returns -1 for m_steps.
     int showDialog(QDialog* dialog, const QString& name, int settleMs);
+    // Answers Yes to the confirmation the next step asks, as a user would.
+    void confirmSoon();
 
     MainWindow* m_window;
     QString m_dir;

@@ -1,4 +1,4 @@
-#include "core/scriptedcommandrunner.h"
+#include "common/scriptedcommandrunner.h"
 
 #include <QFile>
 

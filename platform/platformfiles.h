@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Files, drive letters and the system's own folders.
+class PlatformFiles {
+public:
+    virtual ~PlatformFiles() = default;
+
+    virtual std::string windowsDirectory() = 0;
+    // The folder of the system's own programs (bcdedit.exe & co); empty where there is none. The
+    // default is System32 below windowsDirectory().
+    virtual std::string systemDirectory();
+    // A platform tool's output bytes as UTF-8 (console tools write in the console's code page).
+    // The default takes them as UTF-8 already.
+    virtual std::string toolOutputText(const std::string& bytes) { return bytes; }
+    virtual bool fileExists(const std::string& path) = 0;         // file or folder
+    virtual bool createDirectory(const std::string& path) = 0;    // AlreadyExists when it is there
+    virtual bool copyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+    virtual bool deleteFile(const std::string& path) = 0;
+    virtual bool setFileAttributesNormal(const std::string& path) = 0;
+    virtual uint32_t logicalDrives() = 0;                          // bit 0 = A:
+    virtual uint32_t driveType(const std::string& rootPath) = 0;   // DRIVE_* numbers, 1 = no root dir
+};

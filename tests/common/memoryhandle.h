@@ -1,0 +1,235 @@
+#pragma once
+// A handle on a disk or volume of a MemoryStorage: transfers land on the disk's bytes, requests
+// answer from the disk's and volume's settable fields.
+#include "common/memorynames.h"
+#include "common/memorystorage.h"
+
+#include <algorithm>
+
+class MemoryHandle : public VolumeHandle {
+public:
+    MemoryHandle(MemoryStorage* platform, MemoryStorage::Target target, std::string path, DeviceAccess access,
+                 DeviceFlags flags)
+        : m_platform(platform), m_target(std::move(target)), m_path(std::move(path)), m_access(access), m_flags(flags)
+    {
+    }
+
+    ~MemoryHandle() override
+    {
+        // Closing a volume handle releases its lock, as on Windows.
+        if (m_locked) {
+            std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
+            if (MemoryVolume* v = m_platform->findVolume(m_target.volume))
+                v->lockCount = std::max(0, v->lockCount - 1);
+        }
+    }
+
+    bool readAt(uint64_t offset, void* buffer, uint64_t length, uint64_t& done) override
+    {
+        return m_platform->transfer(m_target, false, offset, buffer, length, done, m_flags, m_path);
+    }
+
+    bool writeAt(uint64_t offset, const void* buffer, uint64_t length, uint64_t& done) override
+    {
+        done = 0;
+        if (m_access != DeviceAccess::ReadWrite)
+            return MemoryNames::fail(PlatformError::AccessDenied, MemoryNames::AccessDeniedText);
+        return m_platform->transfer(m_target, true, offset, const_cast<void*>(buffer), length, done, m_flags, m_path);
+    }
+
+    bool flush() override
+    {
+        return onDisk([](MemoryDisk& d) {
+            if (d.flushFails)
+                return MemoryNames::fail(PlatformError::IoDevice, MemoryNames::IoDeviceText);
+            ++d.flushCount;
+            return true;
+        });
+    }
+
+    bool geometry(PlatformGeometry& out) override
+    {
+        return onDisk([&](MemoryDisk& d) {
+            if (!d.geometryAnswers)
+                return unsupported();
+            out.diskSize = int64_t(d.data.size());
+            out.bytesPerSector = d.logicalSector;
+            out.tracksPerCylinder = 255;
+            out.sectorsPerTrack = 63;
+            out.cylinders = int64_t(d.data.size() / (uint64_t(255) * 63 * d.logicalSector));
+            return true;
+        });
+    }
+
+    bool accessAlignment(PlatformAccessAlignment& out) override
+    {
+        return onDisk([&](MemoryDisk& d) {
+            if (!d.alignmentAnswers)
+                return unsupported();
+            out = PlatformAccessAlignment{d.logicalSector, d.physicalSector, d.alignmentOffset};
+            return true;
+        });
+    }
+
+    bool deviceDescriptor(PlatformDeviceDescriptor& out) override
+    {
+        return onDisk([&](MemoryDisk& d) {
+            out.answerLength = d.descriptorAnswerLength;
+            out.busType = d.busType;
+            out.productId = d.productId;
+            out.serialNumber = d.serialNumber;
+            return true;
+        });
+    }
+
+    bool seekPenalty(bool& incursSeekPenalty) override
+    {
+        return onDisk([&](MemoryDisk& d) {
+            if (!d.seekPenaltyAnswers)
+                return unsupported();
+            incursSeekPenalty = d.seekPenalty;
+            return true;
+        });
+    }
+
+    bool driveLayout(PlatformDriveLayout& out) override
+    {
+        return onDisk([&](MemoryDisk& d) {
+            if (!m_target.volume.empty())
+                return unsupported();
+            out = d.layout;
+            return true;
+        });
+    }
+
+    bool updateDiskProperties() override
+    {
+        return onDisk([](MemoryDisk& d) { return ++d.updatePropertiesCount > 0; });
+    }
+
+    bool volumeDiskExtents(std::vector<PlatformExtent>& out) override
+    {
+        return onVolume([&](MemoryVolume& v) {
+            out = v.extents;
+            return true;
+        });
+    }
+
+    bool lockVolume() override
+    {
+        return onVolume([&](MemoryVolume& v) {
+            if (v.lockFails || v.lockCount > 0)
+                return MemoryNames::fail(PlatformError::AccessDenied, MemoryNames::AccessDeniedText);
+            ++v.lockCount;
+            return m_locked = true;
+        });
+    }
+
+    bool unlockVolume() override
+    {
+        return onVolume([&](MemoryVolume& v) {
+            if (!m_locked)
+                return MemoryNames::fail(PlatformError::NotSupported, "The volume is not locked.");
+            v.lockCount = std::max(0, v.lockCount - 1);
+            m_locked = false;
+            return true;
+        });
+    }
+
+    bool dismountVolume() override
+    {
+        return onVolume([](MemoryVolume& v) {
+            if (v.dismountFails)
+                return MemoryNames::fail(PlatformError::AccessDenied, MemoryNames::AccessDeniedText);
+            return ++v.dismountCount > 0;
+        });
+    }
+
+    bool allowExtendedAccess() override
+    {
+        return onVolume([](MemoryVolume& v) { return ++v.extendedAccessCount > 0; });
+    }
+
+    bool ntfsVolumeData(PlatformNtfsVolumeData& out) override
+    {
+        return onVolume([&](MemoryVolume& v) {
+            if (!v.ntfsData)
+                return unsupported();
+            out = *v.ntfsData;
+            return true;
+        });
+    }
+
+    bool volumeBitmap(int64_t startingLcn, PlatformVolumeBitmap& out) override
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
+        MemoryVolume* v = volume();
+        if (!v || !v->bitmapAnswers)
+            return unsupported();
+        const PlatformVolumeBitmap& b = v->bitmap;
+        const int64_t end = b.startingLcn + b.bitmapSize;
+        if (startingLcn < b.startingLcn || startingLcn >= end)
+            return MemoryNames::fail(PlatformError::InvalidParameter, MemoryNames::BadParameterText);
+        if (v->bitmapFailFrom >= 0 && startingLcn >= v->bitmapFailFrom)
+            return MemoryNames::fail(PlatformError::IoDevice, MemoryNames::IoDeviceText);
+        // Answers start on a byte boundary, as the platform rounds the starting cluster down to 8.
+        const int64_t first = startingLcn - (startingLcn - b.startingLcn) % 8;
+        const size_t byteOffset = size_t((first - b.startingLcn) / 8);
+        const int64_t size = v->bitmapPiece > 0 ? std::min(v->bitmapPiece, end - first) : end - first;
+        const size_t from = std::min(byteOffset, b.bits.size());
+        const size_t to = std::min(b.bits.size(), from + size_t((size + 7) / 8));
+        out.startingLcn = first;
+        out.bitmapSize = size;
+        out.bits.assign(b.bits.begin() + from, b.bits.begin() + to);
+        // Bits past the answer's last cluster are not part of it.
+        if (size % 8 && !out.bits.empty() && size_t((size + 7) / 8) == out.bits.size())
+            out.bits.back() &= uint8_t((1u << (size % 8)) - 1);
+        out.moreData = first + size < end;
+        return true;
+    }
+
+    std::string path() const override { return m_path; }
+
+private:
+    MemoryDisk* disk()
+    {
+        if (m_target.disk < 0 || size_t(m_target.disk) >= m_platform->m_disks.size())
+            return nullptr;
+        MemoryDisk* d = &m_platform->m_disks[size_t(m_target.disk)];
+        if (d->vanished) {
+            Platform::setLastError(PlatformError::NotReady, MemoryNames::NotReadyText);
+            return nullptr;
+        }
+        return d;
+    }
+    MemoryVolume* volume() { return m_target.volume.empty() ? nullptr : m_platform->findVolume(m_target.volume); }
+    // Runs fn on the handle's disk or volume under the platform's lock; without one the request is
+    // not supported.
+    template <typename Fn>
+    bool onDisk(Fn fn)
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
+        MemoryDisk* d = disk();
+        return d ? fn(*d) : unsupported();
+    }
+    template <typename Fn>
+    bool onVolume(Fn fn)
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
+        MemoryVolume* v = volume();
+        return v ? fn(*v) : unsupported();
+    }
+    static bool unsupported()
+    {
+        if (Platform::lastErrorCode() != PlatformError::NotReady)
+            Platform::setLastError(PlatformError::InvalidFunction, "Incorrect function.");
+        return false;
+    }
+
+    MemoryStorage* m_platform;
+    MemoryStorage::Target m_target;
+    std::string m_path;
+    DeviceAccess m_access;
+    DeviceFlags m_flags;
+    bool m_locked = false;
+};
