@@ -133,7 +133,7 @@ bool PartitionCloneMode::buildPlan()
     planCopy();
     if (!checkBootSector())
         return false;
-    m_plan.sectorSize = m_sourceSectorSize;
+    m_plan.sectorSize = m_targetDisk.sectorSize ? m_targetDisk.sectorSize : 512;
     m_plan.table << QStringLiteral("point the copy's boot sector at its new place, byte %1").arg(m_targetOffset);
     if (m_config.fixBoot)
         m_plan.boot << QStringLiteral("rebuild the boot files of the copied volume");

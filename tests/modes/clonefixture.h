@@ -155,6 +155,7 @@ public:
              const std::function<void(DiskIO&)>& hook = {})
     {
         CloneConfig config;
+        config.mode = Tessarin::CloneModeType(mode.type());
         config.sourceDisk = record(src);
         config.targetDisk = record(dst);
         config.smartClone = smart;
