@@ -24,14 +24,14 @@ public:
     ~CloneWorker() override;
 
     // The engine's one copy of the request, shared and never changed while the worker holds it.
-    void setConfig(std::shared_ptr<const CloneConfig> config) { m_configShared = std::move(config); }
+    void setConfig(std::shared_ptr<const CloneConfig> config) { m_config = std::move(config); }
     // The strategy created and configured, the request validated and the plan made, reading only
     // the source. False with `error`, the run's own refusal.
     bool plan(QString& error);
     bool isPlanned() const;
     // Empty until plan() succeeded.
     const ClonePlan& clonePlan() const;
-    const CloneConfig& config() const { return *m_configShared; }
+    const CloneConfig& config() const { return *m_config; }
     void setSmartClone(bool on) { m_smartClone = on; }
     bool smartClone() const { return m_smartClone; }
     DiskIO* diskIO() const { return m_diskIO; }
@@ -57,7 +57,7 @@ private:
     // The offline bootability check of the finished copy, into the progress and the log.
     void checkTarget();
 
-    std::shared_ptr<const CloneConfig> m_configShared = std::make_shared<const CloneConfig>();
+    std::shared_ptr<const CloneConfig> m_config = std::make_shared<const CloneConfig>();
     CloneProgress m_progress;
     DiskIO* m_diskIO = nullptr;
     bool m_smartClone = true;
