@@ -34,9 +34,10 @@ qint64 secondsLeft(const CloneProgress& p)
 } // namespace
 
 CloneRun::CloneRun(const CloneConfig& config, bool json, bool terminal, QObject* parent)
-    : QObject(parent), m_config(config), m_engine(new CloneEngine(this)), m_cancelPoll(new QTimer(this)), m_json(json),
+    : QObject(parent), m_engine(new CloneEngine(this)), m_cancelPoll(new QTimer(this)), m_json(json),
       m_terminal(terminal && !json)
 {
+    m_engine->setConfig(config);
     connect(m_engine, &CloneEngine::progressChanged, this, &CloneRun::onProgress);
     connect(m_cancelPoll, &QTimer::timeout, this, [this] {
         if (s_cancelRequested.load() && !m_cancelSent && m_engine->isRunning()) {
@@ -47,6 +48,10 @@ CloneRun::CloneRun(const CloneConfig& config, bool json, bool terminal, QObject*
 }
 
 CloneRun::~CloneRun() = default;
+
+bool CloneRun::plan(QString& error) { return m_engine->plan(error); }
+
+const ClonePlan& CloneRun::currentPlan() const { return m_engine->currentPlan(); }
 
 void CloneRun::printJson(const QJsonObject& object)
 {
@@ -70,7 +75,6 @@ CliResult::Code CloneRun::exec()
         onFinished(success, message);
         loop.quit();
     });
-    m_engine->setConfig(m_config);
     m_sinceReport.start();
     m_cancelPoll->start(CancelPollMs);
     m_engine->start();

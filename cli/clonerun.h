@@ -8,6 +8,7 @@
 #include <QObject>
 #include <atomic>
 
+class ClonePlan;
 class CloneEngine;
 class QTimer;
 
@@ -19,6 +20,9 @@ public:
     CloneRun(const CloneConfig& config, bool json, bool terminal, QObject* parent = nullptr);
     ~CloneRun() override;
 
+    // The request validated and planned as the run will carry it out; false with `error`, a refusal.
+    bool plan(QString& error);
+    const ClonePlan& currentPlan() const;
     // Runs until the engine has finished; the exit code.
     CliResult::Code exec();
     // Safe in a signal handler: the run cancels through the engine at its next poll.
@@ -32,7 +36,6 @@ private:
     QJsonObject progressObject(const CloneProgress& progress) const;
 
     static std::atomic<bool> s_cancelRequested;
-    CloneConfig m_config;
     CloneEngine* m_engine;
     QTimer* m_cancelPoll;
     bool m_json;

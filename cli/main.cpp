@@ -6,8 +6,6 @@
 #include "core/diskmanager.h"
 #include "core/languagesetup.h"
 #include "core/logger.h"
-#include "engine/clonemodefactory.h"
-#include "modes/clonemode.h"
 #include "platform/platform.h"
 #include "tessarin_version.h"
 
@@ -19,7 +17,6 @@
 #include <QTranslator>
 #include <csignal>
 #include <cstdio>
-#include <memory>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -131,28 +128,6 @@ void installStopHandlers()
 
 void printError(const QString& message) { std::fprintf(stderr, "tessarin-cli: %s\n", qUtf8Printable(message)); }
 
-// The checks the run itself makes before it touches anything, so a refusal is known as one.
-QString refusal(const CloneConfig& config)
-{
-    QString error;
-    if (!config.validate(error))
-        return error;
-    if (config.targetDisk.isSystemDisk)
-        return CliOptions::tr("Disk %1 holds the running system and is never a target").arg(config.targetDisk.diskNumber);
-    std::unique_ptr<CloneMode> strategy(CloneModeFactory::create(config.mode, nullptr, error));
-    if (!strategy)
-        return error;
-    strategy->setResizeMode(config.resizeMode);
-    strategy->setDataPartitionLabel(config.dataPartitionLabel);
-    strategy->setConfig(config);
-    strategy->setSmartClone(config.smartClone);
-    strategy->setAlign4K(config.align4K);
-    strategy->setSectorBySector(config.sectorBySector);
-    if (!ClonePreflight::check(strategy->sourceSide(), strategy->targetSide(), error))
-        return error;
-    return strategy->validate(error) ? QString() : error;
-}
-
 bool confirmed(const DiskInfo& target)
 {
     if (!isatty(STDIN_FILENO)) {
@@ -176,18 +151,15 @@ bool confirmed(const DiskInfo& target)
 int runClone(const CliOptions& options)
 {
     const CloneConfig& config = options.config;
-    const QString refused = refusal(config);
-    if (!refused.isEmpty()) {
+    CloneRun run(config, options.json, isatty(STDOUT_FILENO));
+    // The run's own checks and plan, so a refusal is known as one before anything is asked or written.
+    QString refused;
+    if (!run.plan(refused)) {
         printError(refused);
         return CliResult::Refused;
     }
     if (options.dryRun) {
-        DryRunPlan plan;
-        QString error;
-        if (!plan.build(config, error)) {
-            printError(error);
-            return CliResult::Refused;
-        }
+        const DryRunPlan plan(run.currentPlan(), config);
         if (options.json) {
             CloneRun::printJson(plan.json());
             CloneRun::printJson(QJsonObject{{QStringLiteral("event"), QStringLiteral("result")},
@@ -202,9 +174,9 @@ int runClone(const CliOptions& options)
     if (!options.yes && !confirmed(config.targetDisk))
         return CliResult::Refused;
     installStopHandlers();
-    CloneRun run(config, options.json, isatty(STDOUT_FILENO));
     return run.exec();
 }
+
 int runCheck(const CliOptions& options)
 {
     const auto findings = BootabilityCheck::checkDisk(options.checkDisk);

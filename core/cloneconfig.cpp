@@ -1,4 +1,5 @@
 #include "core/cloneconfig.h"
+#include "core/clonerefusal.h"
 
 #include <QCoreApplication>
 #include <QUuid>
@@ -16,14 +17,14 @@ bool checkTargetNotSystem(const CloneConfig& c, QString& error)
 {
     if (!c.targetDisk.isSystemDisk)
         return true;
-    error = QCoreApplication::translate("CloneConfig", "The target disk holds the running system and cannot be overwritten");
+    error = CloneRefusal::runningSystem(c.targetDisk.diskNumber);
     return false;
 }
 
 bool checkDisks(const CloneConfig& c, QString& error)
 {
     if (!c.sourceDisk.isValid()) {
-        error = QCoreApplication::translate("CloneConfig", "Source disk is not valid");
+        error = CloneRefusal::sourceInvalid();
         return false;
     }
     // A table that could not be read would make the copy a blank disk, or fail after the target was cleaned.
@@ -32,11 +33,11 @@ bool checkDisks(const CloneConfig& c, QString& error)
         return false;
     }
     if (!c.targetDisk.isValid()) {
-        error = QCoreApplication::translate("CloneConfig", "Target disk is not valid");
+        error = CloneRefusal::targetInvalid();
         return false;
     }
     if (c.sourceDisk.diskNumber == c.targetDisk.diskNumber) {
-        error = QCoreApplication::translate("CloneConfig", "Source and target disk cannot be the same");
+        error = CloneRefusal::sameDisk();
         return false;
     }
     return checkTargetNotSystem(c, error);
@@ -51,7 +52,7 @@ bool CloneConfig::validate(QString& error) const
         if (!checkDisks(*this, error))
             return false;
         if (targetDisk.size < sourceDisk.size) {
-            error = QCoreApplication::translate("CloneConfig", "Target disk is smaller than source disk");
+            error = CloneRefusal::targetSmaller();
             return false;
         }
         return true;
@@ -59,7 +60,7 @@ bool CloneConfig::validate(QString& error) const
         if (!checkDisks(*this, error))
             return false;
         if (sectorBySector && targetDisk.size < sourceDisk.size) {
-            error = QCoreApplication::translate("CloneConfig", "Sector-by-sector system clone requires a target disk that is not smaller than the source disk");
+            error = CloneRefusal::sectorBySectorTargetSmaller();
             return false;
         }
         return true;

@@ -1,5 +1,6 @@
 #include "core/clonepreflight.h"
 
+#include "core/clonerefusal.h"
 #include "core/diskidentity.h"
 #include "core/logger.h"
 #include "core/rawdisk.h"
@@ -71,8 +72,7 @@ bool ClonePreflight::check(const Side& source, const Side& target, QString& erro
         log.error(QStringLiteral("Source and target share storage: %1 and %2").arg(shown(source), shown(target)));
         why = tr("The target %1 is the source %2 under another name, or shares storage with it").arg(shown(target), shown(source));
     } else if (target.diskNumber >= 0 && std::find(system.begin(), system.end(), target.diskNumber) != system.end()) {
-        why = tr("Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target")
-                  .arg(target.diskNumber);
+        why = CloneRefusal::runningSystem(target.diskNumber);
     }
     // Its own words already say that nothing was written.
     if (why.isEmpty() && target.diskNumber >= 0 && !DiskIdentity::verifyExpected(target.diskNumber, error)) {

@@ -1,6 +1,7 @@
 #include "core/disksession.h"
 
 #include "core/clonepreflight.h"
+#include "core/clonerefusal.h"
 #include "core/commandrunner.h"
 #include "core/logger.h"
 
@@ -69,9 +70,7 @@ bool DiskSession::refuseSystemDisk(int diskNumber, QString& error) const
     const std::vector<int> system = Platform::devices().systemDiskNumbers();
     if (std::find(system.begin(), system.end(), diskNumber) == system.end())
         return false;
-    refuseTarget(QStringLiteral("disk %1 holds the running system (its Windows folder, boot volume or a page file)")
-                     .arg(diskNumber),
-                 error);
+    refuseTarget(CloneRefusal::runningSystem(diskNumber), error);
     return true;
 }
 

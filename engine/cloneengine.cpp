@@ -1,6 +1,7 @@
 #include "engine/cloneengine.h"
 #include "core/logger.h"
 #include "engine/cloneworker.h"
+#include "modes/cloneplan.h"
 
 #include <QDateTime>
 #include <QThread>
@@ -26,6 +27,7 @@ CloneEngine::CloneEngine(QObject* parent) : QObject(parent) { Tessarin::register
 
 CloneEngine::~CloneEngine()
 {
+    dropPlanned();
     if (!m_thread)
         return;
     cancel();
@@ -39,7 +41,37 @@ CloneEngine::~CloneEngine()
     Logger::instance().warning(QStringLiteral("Worker thread did not finish in time; it ends on its own after cancelling"));
 }
 
-void CloneEngine::setConfig(const CloneConfig& config) { m_config = config; }
+void CloneEngine::setConfig(const CloneConfig& config)
+{
+    dropPlanned();
+    m_config = std::make_shared<const CloneConfig>(config);
+}
+
+void CloneEngine::dropPlanned()
+{
+    delete m_planned;
+    m_planned = nullptr;
+}
+
+bool CloneEngine::plan(QString& error)
+{
+    dropPlanned();
+    auto* worker = new CloneWorker();
+    worker->setConfig(m_config);
+    worker->setSmartClone(m_config->smartClone);
+    if (!worker->plan(error)) {
+        delete worker;
+        return false;
+    }
+    m_planned = worker;
+    return true;
+}
+
+const ClonePlan& CloneEngine::currentPlan() const
+{
+    static const ClonePlan none;
+    return m_planned ? m_planned->clonePlan() : none;
+}
 
 bool CloneEngine::isRunning() const
 {
@@ -67,7 +99,7 @@ void CloneEngine::setStatus(Tessarin::CloneStatus status)
 void CloneEngine::logConfiguration() const
 {
     Logger& log = Logger::instance();
-    const CloneConfig& c = m_config;
+    const CloneConfig& c = *m_config;
     log.info(QStringLiteral("Clone configuration:"));
     log.info(QStringLiteral("  Mode: %1").arg(static_cast<int>(c.mode)));
     log.info(diskLine("Source", c.sourceDisk));
@@ -88,18 +120,17 @@ void CloneEngine::start()
         log.warning(QStringLiteral("Clone operation already in progress"));
         return;
     }
-    QString validationError;
-    if (!m_config.validate(validationError)) {
-        emit error(validationError);
-        return;
-    }
     logConfiguration();
 
     auto* thread = new QThread();
-    auto* worker = new CloneWorker();
+    CloneWorker* worker = m_planned;
+    m_planned = nullptr;
+    if (!worker) {
+        worker = new CloneWorker();
+        worker->setConfig(m_config);
+        worker->setSmartClone(m_config->smartClone);
+    }
     worker->moveToThread(thread);
-    worker->setConfig(m_config);
-    worker->setSmartClone(m_config.smartClone);
 
     auto run = std::make_shared<Run>();
     run->worker = worker;

@@ -7,11 +7,13 @@
 #include <QString>
 #include <memory>
 
+class ClonePlan;
 class CloneWorker;
 class QThread;
 
-// The user interface's entry point for a clone: validates and logs the request, runs it on a
-// worker thread and relays status, progress and result. One clone at a time.
+// The user interface's entry point for a clone: logs the request, runs it on a worker thread and
+// relays status, progress and result. One clone at a time. The request is validated and planned
+// once per run: by plan(), when the caller shows the plan or its refusal first, else by the run.
 class CloneEngine : public QObject {
     Q_OBJECT
 public:
@@ -19,7 +21,12 @@ public:
     ~CloneEngine() override;
 
     void setConfig(const CloneConfig& config);
-    const CloneConfig& config() const { return m_config; }
+    const CloneConfig& config() const { return *m_config; }
+    // Validates the request and makes its plan on the caller's thread, reading only the source; the
+    // next start() runs exactly this plan. False with `error` when the run would be refused.
+    bool plan(QString& error);
+    // The plan of the last successful plan(), until start() or setConfig().
+    const ClonePlan& currentPlan() const;
     void start();
     void cancel();
     // True from a successful start until the worker reports finished.
@@ -44,8 +51,10 @@ public slots:
 private:
     void logConfiguration() const;
     void setStatus(Tessarin::CloneStatus status);
+    void dropPlanned();
 
-    CloneConfig m_config;
+    // One value per request, shared with the worker that runs it.
+    std::shared_ptr<const CloneConfig> m_config = std::make_shared<const CloneConfig>();
     CloneProgress m_progress;
     Tessarin::CloneStatus m_status = Tessarin::Idle;
     // What cancel() and the worker thread share about one run. Shared, so that a worker left
@@ -56,6 +65,7 @@ private:
     };
     std::shared_ptr<Run> m_run;
     QThread* m_thread = nullptr;
+    CloneWorker* m_planned = nullptr;  // planned, waiting for start(); owned until then
     int m_stopTimeoutMs = 5000;
     uint64_t m_lastLoggedBytes = 0;
 };

@@ -39,6 +39,21 @@ void CloneWorker::cancel()
     Logger::instance().info(QStringLiteral("Clone operation cancellation requested"));
 }
 
+bool CloneWorker::isPlanned() const { return m_strategy && m_strategy->isPlanned(); }
+
+const ClonePlan& CloneWorker::clonePlan() const
+{
+    static const ClonePlan none;
+    return isPlanned() ? m_strategy->plan() : none;
+}
+
+bool CloneWorker::plan(QString& error)
+{
+    if (!m_strategy && !createStrategy(error))
+        return false;
+    return m_strategy->makePlan(error);
+}
+
 void CloneWorker::doClone()
 {
     Logger& log = Logger::instance();
@@ -50,14 +65,14 @@ void CloneWorker::doClone()
     log.info(QStringLiteral("Starting clone operation..."));
 
     QString createError;
-    CloneMode* strategy = CloneModeFactory::create(m_config.mode, this, createError);
     bool result = false;
-    if (strategy) {
+    if (m_strategy || createStrategy(createError)) {
+        CloneMode* strategy = m_strategy;
         result = runPhases(strategy);
         m_progress.warnings = strategy->warnings();
         // After the boot repair, so a repair that damaged the copy is caught too. A partition
         // clone's target disk need not start, so the whole-disk check would only mislead there.
-        if (result && !m_cancelled.load() && m_config.mode != CloneModeType::PartitionClone) {
+        if (result && !m_cancelled.load() && config().mode != CloneModeType::PartitionClone) {
             m_diskIO->close();
             checkTarget();
             if (!m_progress.targetCheckPassed)
@@ -73,7 +88,7 @@ void CloneWorker::doClone()
     m_progress.unreadableSectors = m_diskIO->unreadable().sectorCount();
     if (m_progress.unreadableSectors > 0) {
         writeUnreadableMap();
-        for (const QString& line : UnreadableOwners::describe(m_config.sourceDisk, m_diskIO->unreadable()))
+        for (const QString& line : UnreadableOwners::describe(config().sourceDisk, m_diskIO->unreadable()))
             log.warning(line);
     }
 
@@ -117,7 +132,7 @@ void CloneWorker::checkTarget()
     Logger& log = Logger::instance();
     m_progress.currentPhase = tr("Checking the target...");
     emitProgress();
-    const auto findings = BootabilityCheck::checkDisk(m_config.targetDisk.diskNumber);
+    const auto findings = BootabilityCheck::checkDisk(config().targetDisk.diskNumber);
     m_progress.targetCheckPassed = BootabilityCheck::passed(findings);
     for (const auto& f : findings) {
         const QString line = BootabilityCheck::severityName(f.severity) + QStringLiteral(": ") + f.text;
@@ -136,7 +151,7 @@ void CloneWorker::writeUnreadableMap()
         logPath = logFilePath();
     const QString stamp = m_progress.startTime.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const QString path = QFileInfo(logPath).dir().filePath(
-        QStringLiteral("unreadable-%1-%2.txt").arg(stamp, m_config.id.isEmpty() ? QStringLiteral("clone") : m_config.id));
+        QStringLiteral("unreadable-%1-%2.txt").arg(stamp, config().id.isEmpty() ? QStringLiteral("clone") : config().id));
     QString error;
     if (m_diskIO->unreadable().save(path, error)) {
         m_progress.unreadableMapPath = path;
@@ -146,49 +161,56 @@ void CloneWorker::writeUnreadableMap()
     }
 }
 
-bool CloneWorker::runPhases(CloneMode* strategy)
+bool CloneWorker::createStrategy(QString& error)
 {
     Logger& log = Logger::instance();
-    const CloneModeType mode = m_config.mode;
-
-    if (mode == CloneModeType::SystemClone) {
-        switch (m_config.resizeMode) {
+    CloneMode* strategy = CloneModeFactory::create(config().mode, this, error);
+    if (!strategy)
+        return false;
+    if (config().mode == CloneModeType::SystemClone) {
+        switch (config().resizeMode) {
         case ResizeMode::ExpandSystem:
-            strategy->setResizeMode(m_config.resizeMode);
+            strategy->setResizeMode(config().resizeMode);
             log.info(QStringLiteral("Resize mode: Expand System Partition"));
             break;
         case ResizeMode::KeepAndCreateData:
-            strategy->setResizeMode(m_config.resizeMode);
-            strategy->setDataPartitionLabel(m_config.dataPartitionLabel);
+            strategy->setResizeMode(config().resizeMode);
+            strategy->setDataPartitionLabel(config().dataPartitionLabel);
             log.info(QStringLiteral("Resize mode: Keep Original + Create Data Partition (label: %1)")
-                         .arg(m_config.dataPartitionLabel));
+                         .arg(config().dataPartitionLabel));
             break;
         case ResizeMode::KeepOnly:
-            strategy->setResizeMode(m_config.resizeMode);
+            strategy->setResizeMode(config().resizeMode);
             log.info(QStringLiteral("Resize mode: Keep Original Size Only"));
             break;
         }
     }
 
-    strategy->setConfig(m_config);
+    strategy->setConfig(config());
     strategy->setSmartClone(m_smartClone);
-    strategy->setAlign4K(m_config.align4K);
-    strategy->setSectorBySector(m_config.sectorBySector);
+    strategy->setAlign4K(config().align4K);
+    strategy->setSectorBySector(config().sectorBySector);
     strategy->setDiskIO(m_diskIO);
-    m_diskIO->setVerify(m_config.verify);
-    m_diskIO->setContinueOnReadErrors(m_config.continueOnReadErrors);
-    if (m_config.verify)
+    m_diskIO->setVerify(config().verify);
+    m_diskIO->setContinueOnReadErrors(config().continueOnReadErrors);
+    if (config().verify)
         log.info(QStringLiteral("Verification: every copied range is read back and compared"));
-    if (m_config.continueOnReadErrors)
+    if (config().continueOnReadErrors)
         log.info(QStringLiteral("Unreadable source sectors: written as zeros, the clone goes on"));
     // The target as the user chose it: every open of it and every tool script that selects it
     // first checks that the number still names that disk.
-    if (m_config.targetDisk.isValid())
-        DiskIdentity::expect(m_config.targetDisk.diskNumber, DiskIdentity::of(m_config.targetDisk));
+    if (config().targetDisk.isValid())
+        DiskIdentity::expect(config().targetDisk.diskNumber, DiskIdentity::of(config().targetDisk));
     strategy->setCopyMethod(CloneMode::CopyMethod::Pipeline);
     log.info(QStringLiteral("Copy method: Pipeline (multi-threaded)"));
     setStrategy(strategy);
+    return true;
+}
 
+bool CloneWorker::runPhases(CloneMode* strategy)
+{
+    Logger& log = Logger::instance();
+    const CloneModeType mode = config().mode;
     connect(m_diskIO, &DiskIO::verifyProgressChanged, strategy, [this](uint64_t verified, uint64_t) {
         m_progress.status = Tessarin::Verifying;
         m_progress.verifiedBytes = verified;
@@ -217,7 +239,7 @@ bool CloneWorker::runPhases(CloneMode* strategy)
     }, Qt::DirectConnection);
 
     QString validateError;
-    if (!strategy->validate(validateError)) {
+    if (!strategy->makePlan(validateError)) {
         m_progress.errorMessage = validateError;
         m_progress.refused = true;
         return false;
@@ -246,7 +268,7 @@ bool CloneWorker::runPhases(CloneMode* strategy)
         return false;
     }
 
-    if (!m_config.fixBoot || m_cancelled.load())
+    if (!config().fixBoot || m_cancelled.load())
         return true;
 
     m_progress.status = Tessarin::RepairingBoot;

@@ -1,4 +1,6 @@
 #include "modes/clonemode.h"
+#include "boot/boottoolavailability.h"
+#include "boot/offlinebootrepair.h"
 #include "core/diskio.h"
 #include "core/logger.h"
 #include "partition/partitionresizer.h"
@@ -19,6 +21,69 @@ void CloneMode::setConfig(const CloneConfig& config)
 ClonePreflight::Side CloneMode::sourceSide() const { return ClonePreflight::wholeDisk(m_sourceDisk.diskNumber); }
 
 ClonePreflight::Side CloneMode::targetSide() const { return ClonePreflight::wholeDisk(m_targetDisk.diskNumber); }
+
+bool CloneMode::makePlan(QString& error)
+{
+    if (m_planned)
+        return true;
+    m_plan.clear();
+    // The record checks, then whether source and target may be used at all, then the strategy's own.
+    if (!m_config.validate(error) || !ClonePreflight::check(sourceSide(), targetSide(), error) || !validate(error))
+        return false;
+    if (!requireDiskIO() || !buildPlan()) {
+        error = m_lastError;
+        return false;
+    }
+    m_totalBytes = m_plan.totalBytes();
+    m_planned = true;
+    return true;
+}
+
+bool CloneMode::ensurePlanned()
+{
+    QString error;
+    return makePlan(error) || fail(error);
+}
+
+bool CloneMode::repairCopyBoot(bool windows, const QStringList& services, bool resetOverrides)
+{
+    Logger& log = Logger::instance();
+    log.info(QStringLiteral("Fixing boot configuration..."));
+    emit phaseChanged(tr("Repairing boot configuration..."));
+    // Without Windows on the source there is no boot store to rebuild, whatever the firmware.
+    if (!windows) {
+        log.info(QStringLiteral("Source disk holds no Windows installation; boot repair skipped"));
+        return true;
+    }
+    if (BootToolAvailability::allAvailable())
+        return repairBootOnline();
+    if (!prepareOfflineBoot())
+        return false;
+    QString error;
+    return OfflineBootRepair::repairCloneLogged(m_sourceDisk.diskNumber, m_targetDisk.diskNumber, services, resetOverrides, error)
+        || fail(error);
+}
+
+void CloneMode::planBootRepair(bool windows)
+{
+    if (!m_config.fixBoot) {
+        m_plan.boot << QStringLiteral("none (--no-boot-repair)");
+        return;
+    }
+    if (!windows) {
+        m_plan.boot << QStringLiteral("none: the source holds no Windows installation");
+        return;
+    }
+    if (m_config.mode == Tessarin::CloneModeType::SystemClone)
+        m_plan.boot << QStringLiteral("rebuild the boot files for %1 boot")
+                           .arg(m_config.targetBootMode == Tessarin::TargetBootMode::Legacy ? QStringLiteral("legacy BIOS")
+                                                                                            : QStringLiteral("UEFI"))
+                    << QStringLiteral("mark the copied Windows as portable and enable the boot-start storage drivers");
+    else
+        m_plan.boot << QStringLiteral("rebuild the boot configuration store of the copy for this machine's firmware");
+    if (!BootToolAvailability::allAvailable())
+        m_plan.boot << QStringLiteral("without the Windows boot tools the copy's boot store and SYSTEM hive are edited offline");
+}
 
 void CloneMode::setResizeMode(Tessarin::ResizeMode) {}
 

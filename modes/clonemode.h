@@ -3,6 +3,7 @@
 #include "core/clonepreflight.h"
 #include "core/copypipeline.h"
 #include "core/diskinfo.h"
+#include "modes/cloneplan.h"
 
 #include <QObject>
 #include <QString>
@@ -15,7 +16,7 @@ class DiskIO;
 class PartitionResizer;
 
 // Base of the clone strategies. The worker creates one per run, configures it, hands it the shared
-// DiskIO and drives it through validate, prepare, execute and repairBoot on its own thread.
+// DiskIO and drives it through makePlan, prepare, execute and repairBoot.
 class CloneMode : public QObject {
     Q_OBJECT
 public:
@@ -27,7 +28,15 @@ public:
     virtual QString name() const = 0;
     virtual int type() const = 0;
     virtual QString description() const = 0;
+    // The strategy's own checks of the request, on the records alone.
     virtual bool validate(QString& error) = 0;
+    // The request checked (its records, the preflight's checks, the strategy's own) and the plan
+    // worked out, reading only the source; once per run, so the refusal, the dry run, the
+    // confirmation and the run share one result. Needs the DiskIO.
+    bool makePlan(QString& error);
+    bool isPlanned() const { return m_planned; }
+    const ClonePlan& plan() const { return m_plan; }
+    // Cleans and opens the target along the plan: the first writes.
     virtual bool prepare() = 0;
     virtual bool execute() = 0;
     virtual bool repairBoot() = 0;
@@ -76,6 +85,18 @@ signals:
     void partitionChanged(int current, int total, const QString& name);
 
 protected:
+    // Fills m_plan; false with lastError when the run must be refused. The default plans nothing.
+    virtual bool buildPlan() { return true; }
+    // For strategies' prepare(): the plan, made now when the caller did not make it first.
+    bool ensurePlanned();
+    // The boot repair of a disk or system clone, one driver for both: nothing without Windows on the
+    // source, the offline edits of the copy's store and SYSTEM hive where the Windows boot tools are
+    // missing (after prepareOfflineBoot), else repairBootOnline.
+    bool repairCopyBoot(bool windows, const QStringList& services, bool resetOverrides);
+    virtual bool prepareOfflineBoot() { return true; }
+    virtual bool repairBootOnline() { return true; }
+    // The boot repair's line of the plan, shared by the disk and system clones.
+    void planBootRepair(bool windows);
     // For strategies' prepare(): false with "DiskIO not initialized (call setDiskIO first)" when unset.
     bool requireDiskIO();
     // Stores `message` as lastError, logs it at error level and returns false.
@@ -92,6 +113,8 @@ protected:
     bool copyExtents(const std::vector<CopyExtent>& extents, uint64_t bytes, const QString& what);
 
     CloneConfig m_config;
+    ClonePlan m_plan;
+    bool m_planned = false;
     DiskInfo m_sourceDisk;
     DiskInfo m_targetDisk;
     bool m_smartClone = true;

@@ -3,12 +3,11 @@
 #include "boot/bcdeditor.h"
 #include "boot/bootmanager.h"
 #include "boot/bootplatform.h"
-#include "boot/boottoolavailability.h"
 #include "boot/diskclonebootrepair.h"
-#include "boot/offlinebootrepair.h"
 #include "boot/offlineregistry.h"
 #include "core/diskio.h"
 #include "core/logger.h"
+#include "core/clonerefusal.h"
 #include "modes/sourcetable.h"
 #include "modes/usedspace.h"
 #include "ondisk/mbrcodec.h"
@@ -57,52 +56,49 @@ bool DiskCloneMode::sourceHasWindows() const
     return false;
 }
 
-QString DiskCloneMode::sectorSizeMismatch(uint32_t source, uint32_t target)
-{
-    return tr("Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs "
-              "the same sector size on both")
-        .arg(source)
-        .arg(target);
-}
-
-QString DiskCloneMode::tableDamaged(const QString& why)
-{
-    return tr("The source disk's partition table is damaged (%1); nothing was changed").arg(why);
-}
-
 bool DiskCloneMode::validate(QString& error)
 {
-    const DiskInfo& s = m_sourceDisk;
-    const DiskInfo& t = m_targetDisk;
-    if (s.diskNumber < 0 || s.size == 0)
-        error = tr("Source disk is not valid");
-    else if (t.diskNumber < 0 || t.size == 0)
-        error = tr("Target disk is not valid");
-    else if (s.diskNumber == t.diskNumber)
-        error = tr("Source and target disk cannot be the same");
-    else if (t.isSystemDisk)
-        error = tr("The target disk holds the running system and cannot be overwritten");
-    else if (t.size < s.size)
-        error = tr("Disk clone requires a target disk that is not smaller than the source disk");
-    else if (s.sectorSize != t.sectorSize)
-        error = sectorSizeMismatch(s.sectorSize, t.sectorSize);
-    else
+    if (m_sourceDisk.sectorSize == m_targetDisk.sectorSize)
         return true;
+    error = CloneRefusal::sectorSizes(m_sourceDisk.sectorSize, m_targetDisk.sectorSize);
     return false;
+}
+
+bool DiskCloneMode::buildPlan()
+{
+    // Everything that can refuse the clone runs here, before the clean, so a refusal leaves the target as it was.
+    if (!m_diskIO->openSourceDisk(m_sourceDisk.diskNumber))
+        return fail(tr("Failed to open source disk: %1").arg(m_diskIO->lastError()));
+    m_sectorSize = m_diskIO->sourceLogicalSector();
+    if (m_sectorSize != m_targetDisk.sectorSize)
+        return fail(CloneRefusal::sectorSizes(m_sectorSize, m_targetDisk.sectorSize));
+    m_plan.sectorSize = m_sectorSize;
+    if (!checkSourceTable() || !planCopy())
+        return false;
+    QStringList& table = m_plan.table;
+    table << QStringLiteral("wipe every signature and the partition table of the target");
+    if (m_sourceTable == SourceTable::Kind::None) {
+        table << QStringLiteral("no recognised partition table: the whole disk is copied sector by sector");
+    } else if (m_sourceGpt) {
+        table << QStringLiteral("copy the source's GPT region (%1 bytes) unchanged in place").arg(m_tableBytes)
+              << QStringLiteral("write the backup GPT (%1 bytes) at the target's end and move the last usable sector there")
+                     .arg(m_backupBytes)
+              << QStringLiteral("give the disk and every partition new GUIDs");
+    } else {
+        table << QStringLiteral("copy the source's MBR and the extended partition's boot records unchanged in place")
+              << QStringLiteral("give the disk a new MBR signature");
+    }
+    if (m_targetDisk.size > m_sourceDisk.size)
+        m_plan.space << QStringLiteral("%1 behind the last partition stay unallocated")
+                            .arg(Tessarin::formatSize(m_targetDisk.size - m_sourceDisk.size, 2));
+    planBootRepair(sourceHasWindows());
+    return true;
 }
 
 bool DiskCloneMode::prepare()
 {
     log().info(QStringLiteral("Preparing disk clone operation..."));
-    if (!requireDiskIO())
-        return false;
-    // Everything that can refuse the clone runs before the clean, so a refusal leaves the target as it was.
-    if (!m_diskIO->openSourceDisk(m_sourceDisk.diskNumber))
-        return fail(tr("Failed to open source disk: %1").arg(m_diskIO->lastError()));
-    m_sectorSize = m_diskIO->sourceLogicalSector();
-    if (m_sectorSize != m_targetDisk.sectorSize)
-        return fail(sectorSizeMismatch(m_sectorSize, m_targetDisk.sectorSize));
-    if (!checkSourceTable() || !planCopy())
+    if (!requireDiskIO() || !ensurePlanned())
         return false;
 
     emit phaseChanged(tr("Cleaning target disk..."));
@@ -112,17 +108,14 @@ bool DiskCloneMode::prepare()
     if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
         return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));
     if (m_diskIO->targetLogicalSector() != m_sectorSize)
-        return fail(sectorSizeMismatch(m_sectorSize, m_diskIO->targetLogicalSector()));
+        return fail(CloneRefusal::sectorSizes(m_sectorSize, m_diskIO->targetLogicalSector()));
     // The records are from enumeration; the device itself has the last word.
     const uint64_t targetBytes = DiskAccess::targetSectors(*m_diskIO, m_sectorSize) * m_sectorSize;
     if (targetBytes != 0 && targetBytes < m_sourceDisk.size)
-        return fail(tr("Disk clone requires a target disk that is not smaller than the source disk"));
+        return fail(CloneRefusal::targetSmaller());
     m_diskIO->resetStats();
     connect(m_diskIO, &DiskIO::speedChanged, this, &CloneMode::speedChanged, Qt::UniqueConnection);
 
-    m_totalBytes = 0;
-    for (const Step& step : m_steps)
-        m_totalBytes += step.bytes;
     log().info(QStringLiteral("Disk clone: source=%1 GB, target=%2 GB, smart=%3")
                    .arg(gib(m_sourceDisk.size), gib(m_targetDisk.size),
                         m_smartClone ? QStringLiteral("yes") : QStringLiteral("no")));
@@ -140,43 +133,46 @@ bool DiskCloneMode::checkSourceTable()
     for (const QString& note : table.notes())
         log().warning(note);
     if (!ok)
-        return fail(tableDamaged(table.error()));
+        return fail(CloneRefusal::tableDamaged(table.error()));
     m_sourceTable = table.kind();
     m_sourceGpt = m_sourceTable == SourceTable::Kind::Gpt;
     m_tableBytes = table.tableBytes();
+    m_backupBytes = table.backupBytes();
     return true;
 }
 
 bool DiskCloneMode::planCopy()
 {
-    m_steps.clear();
+    using Method = ClonePlan::Method;
     if (m_sourceTable == SourceTable::Kind::None) {
         CopyPlan whole(m_sectorSize);
         whole.addInPlace(0, m_sourceDisk.size / m_sectorSize * m_sectorSize);
-        m_steps.append({-1, tr("whole disk"), whole.extents(), whole.totalBytes()});
+        m_plan.copies.append({tr("whole disk"), Method::SectorBySector, -1, false, whole.extents(), whole.totalBytes()});
         return true;
     }
     CopyPlan table(m_sectorSize);
     table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
     if (!m_sourceGpt)
         addExtendedBootRecords(table);
-    m_steps.append({-1, tr("partition table"), table.extents(), table.totalBytes()});
+    m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes()});
 
     for (int i = 0; i < m_sourceDisk.partitions.size(); ++i) {
         const PartitionInfo& p = m_sourceDisk.partitions[i];
         if (p.size == 0)
             continue;
         CopyPlan plan(m_sectorSize);
-        if (!planPartition(p, plan))
+        Method method = Method::Full;
+        if (!planPartition(p, plan, method))
             return false;
-        m_steps.append({i, p.displayName(), plan.extents(), plan.totalBytes()});
+        m_plan.copies.append({p.displayName(), method, i, false, plan.extents(), plan.totalBytes()});
     }
     return true;
 }
 
-bool DiskCloneMode::planPartition(const PartitionInfo& p, CopyPlan& plan)
+bool DiskCloneMode::planPartition(const PartitionInfo& p, CopyPlan& plan, ClonePlan::Method& method)
 {
     const uint64_t offset = p.startSector * 512;
+    method = m_sectorBySector ? ClonePlan::Method::SectorBySector : ClonePlan::Method::Full;
     if (!m_smartClone || m_sectorBySector) {
         plan.addInPlace(offset, p.size);
         return true;
@@ -195,6 +191,7 @@ bool DiskCloneMode::planPartition(const PartitionInfo& p, CopyPlan& plan)
                        .arg(p.size / CopyPlan::MiB));
         if (!reason.isEmpty())
             addWarning(tr("Partition %1 (%2): %3").arg(p.displayName(), fileSystem, reason));
+        method = ClonePlan::Method::Smart;
         return true;
     case UsedSpace::Result::Damaged:
         addWarning(tr("The usage map of partition %1 cannot be trusted (%2); the partition was copied whole")
@@ -252,7 +249,7 @@ bool DiskCloneMode::execute()
     if (!requireDiskIO())
         return false;
     const int count = int(m_sourceDisk.partitions.size());
-    for (const Step& step : m_steps) {
+    for (const ClonePlan::Copy& step : m_plan.copies) {
         if (isCancelled())
             return false;
         if (m_sourceTable == SourceTable::Kind::None) {
@@ -267,8 +264,7 @@ bool DiskCloneMode::execute()
             return false;
         // The copy takes its own identity before any data arrives, so a run that stops halfway
         // never leaves a second disk carrying the source's.
-        const bool table = step.partitionIndex < 0 && m_sourceTable != SourceTable::Kind::None;
-        if (table && (isCancelled() || (m_sourceGpt && !finishGpt()) || !giveCopyNewIdentity(*m_resizer, m_sourceGpt, m_sectorSize)))
+        if (step.table && (isCancelled() || (m_sourceGpt && !finishGpt()) || !giveCopyNewIdentity(*m_resizer, m_sourceGpt, m_sectorSize)))
             return false;
     }
     if (isCancelled())
@@ -302,16 +298,11 @@ bool DiskCloneMode::finishGpt()
 
 bool DiskCloneMode::repairBoot()
 {
-    log().info(QStringLiteral("Fixing boot configuration for cloned disk..."));
-    emit phaseChanged(tr("Repairing boot configuration..."));
-    // Without Windows on the source there is no boot store to rebuild, whatever the firmware.
-    if (!sourceHasWindows()) {
-        log().info(QStringLiteral("Source disk holds no Windows installation; boot repair skipped"));
-        return true;
-    }
-    if (!BootToolAvailability::allAvailable())
-        return repairBootOffline();
+    return repairCopyBoot(sourceHasWindows(), OfflineRegistry::diskCloneServices(), true);
+}
 
+bool DiskCloneMode::repairBootOnline()
+{
     if (!m_bootRepair) {
         m_bootRepair = new DiskCloneBootRepair(m_bcdEditor, m_diskIO, this);
         connect(m_bootRepair, &DiskCloneBootRepair::phaseChanged, this, &CloneMode::phaseChanged);
@@ -340,12 +331,4 @@ bool DiskCloneMode::repairBoot()
         m_bootRepair->clearMounted();
     }
     return result;
-}
-
-bool DiskCloneMode::repairBootOffline()
-{
-    QString error;
-    return OfflineBootRepair::repairCloneLogged(m_sourceDisk.diskNumber, m_targetDisk.diskNumber,
-                                                OfflineRegistry::diskCloneServices(), true, error)
-        || fail(error);
 }

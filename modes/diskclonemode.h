@@ -32,33 +32,25 @@ public:
 
     bool sourceHasWindows() const;
 
-private:
-    // One step of the copy: the table region or one partition.
-    struct Step {
-        int partitionIndex = -1;  // -1: the table region
-        QString name;
-        std::vector<CopyExtent> extents;
-        uint64_t bytes = 0;
-    };
+protected:
+    bool buildPlan() override;
+    bool repairBootOnline() override;
 
-    static QString sectorSizeMismatch(uint32_t source, uint32_t target);
-    static QString tableDamaged(const QString& why);
+private:
     bool checkSourceTable();
     bool planCopy();
-    bool planPartition(const PartitionInfo& partition, CopyPlan& plan);
+    bool planPartition(const PartitionInfo& partition, CopyPlan& plan, ClonePlan::Method& method);
     bool cleanTarget();
     bool finishGpt();
-    // Boot repair on a host without the Windows boot tools.
-    bool repairBootOffline();
     void addExtendedBootRecords(CopyPlan& plan);
 
     BootManager* m_bootManager;
     BCDEditor* m_bcdEditor;
     PartitionResizer* m_resizer;
     DiskCloneBootRepair* m_bootRepair = nullptr;  // made with the DiskIO, which comes after construction
-    QList<Step> m_steps;
     uint32_t m_sectorSize = 512;
     bool m_sourceGpt = false;
     SourceTable::Kind m_sourceTable = SourceTable::Kind::None;
     uint64_t m_tableBytes = CopyPlan::TableRegionBytes;  // boot record and table, at least the first MiB
+    uint64_t m_backupBytes = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "boot/bootmanager.h"
 #include "boot/boottoolavailability.h"
+#include "core/clonerefusal.h"
 #include "core/diskio.h"
 #include "core/logger.h"
 #include "modes/bootsectorpatch.h"
@@ -52,14 +53,10 @@ bool PartitionCloneMode::validate(QString& error)
     const PartitionInfo& s = m_sourcePartition;
     const PartitionInfo& t = m_targetPartition;
     const QString mounted = intoExisting() ? targetMountPoint() : QString();
-    if (!s.isValid())
-        error = tr("Source partition is not valid");
-    else if (!m_targetDisk.isValid())
-        error = tr("Target disk is not valid");
+    if (!m_targetDisk.isValid())
+        error = CloneRefusal::targetInvalid();
     else if (!intoExisting() && s.diskNumber == m_targetDisk.diskNumber)
         error = tr("Source partition and target disk cannot be on the same disk");
-    else if (intoExisting() && t.diskNumber == s.diskNumber && t.partitionNumber == s.partitionNumber)
-        error = tr("Source and target partition cannot be the same");
     else if (intoExisting() && t.diskNumber != m_targetDisk.diskNumber)
         error = tr("The target partition is not on the target disk");
     else if (m_targetDisk.size < s.size + TargetReserve && !intoExisting())
@@ -107,32 +104,57 @@ QString PartitionCloneMode::targetMountPoint() const
     return {};
 }
 
-bool PartitionCloneMode::prepare()
+bool PartitionCloneMode::buildPlan()
 {
-    log().info(QStringLiteral("Preparing partition clone operation..."));
-    if (!requireDiskIO())
-        return false;
-    m_lastError.clear();
-    QString refusal;
-    if (!validate(refusal))
-        return fail(tr("%1; nothing was changed").arg(refusal));
     if (!m_diskIO->openSourceDisk(m_sourcePartition.diskNumber))
         return fail(tr("Failed to open source disk: %1").arg(m_diskIO->lastError()));
     m_sourceSectorSize = m_diskIO->sourceLogicalSector() ? m_diskIO->sourceLogicalSector() : 512;
     if (!checkSource())
         return false;
     m_copySize = m_sourcePartition.size;
+    // Into a named partition the copy goes where its record says; prepare checks the table agrees.
+    if (intoExisting()) {
+        m_targetOffset = m_targetPartition.startSector * 512;
+        m_plan.table << QStringLiteral("keep the target's table; rewrite the size and type of partition %1")
+                            .arg(m_targetPartition.partitionNumber);
+    } else {
+        m_targetSectorSize = m_targetDisk.sectorSize ? m_targetDisk.sectorSize : 512;
+        m_table = m_targetDisk.partitionStyle == Tessarin::PartitionStyle::MBR ? Table::Mbr : Table::Gpt;
+        m_targetOffset = freeSpaceOffset(m_targetSectorSize, m_align4K);
+        if (m_targetOffset != FreeSpaceOffset)
+            log().info(QStringLiteral("Aligning target offset from %1 to %2").arg(FreeSpaceOffset).arg(m_targetOffset));
+        if (m_targetDisk.size < freeSpaceNeeded())
+            return fail(tr("Target disk does not have enough space for the source partition; nothing was changed"));
+        if (m_table == Table::Mbr && (m_targetOffset / m_targetSectorSize + entrySectors()) > UINT32_MAX)
+            return fail(tr("The copy would end beyond what an MBR entry can address; nothing was changed"));
+        m_plan.table << QStringLiteral("wipe the target and give it a %1 table with one partition")
+                            .arg(m_table == Table::Mbr ? QStringLiteral("MBR") : QStringLiteral("GPT"));
+    }
+    planCopy();
+    if (!checkBootSector())
+        return false;
+    m_plan.sectorSize = m_targetDisk.sectorSize ? m_targetDisk.sectorSize : 512;
+    m_plan.table << QStringLiteral("point the copy's boot sector at its new place, byte %1").arg(m_targetOffset);
+    if (m_config.fixBoot)
+        m_plan.boot << QStringLiteral("rebuild the boot files of the copied volume");
+    return true;
+}
+
+bool PartitionCloneMode::prepare()
+{
+    log().info(QStringLiteral("Preparing partition clone operation..."));
+    if (!requireDiskIO())
+        return false;
+    m_lastError.clear();
+    if (!ensurePlanned())
+        return false;
 
     // Into a named partition nothing is cleaned: its disk is opened and its entry found first.
     if (intoExisting()) {
         if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
             return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));
         m_targetSectorSize = m_diskIO->targetLogicalSector() ? m_diskIO->targetLogicalSector() : 512;
-        m_targetOffset = m_targetPartition.startSector * 512;
         if (!locateTargetEntry())
-            return false;
-        planCopy();
-        if (!checkBootSector())
             return false;
     } else if (!prepareFreeSpace()) {
         return false;
@@ -140,9 +162,6 @@ bool PartitionCloneMode::prepare()
     log().info(QStringLiteral("Sector sizes: source=%1, target=%2").arg(m_sourceSectorSize).arg(m_targetSectorSize));
     m_diskIO->resetStats();
     connect(m_diskIO, &DiskIO::speedChanged, this, &CloneMode::speedChanged, Qt::UniqueConnection);
-    m_totalBytes = 0;
-    for (const CopyExtent& e : m_extents)
-        m_totalBytes += e.length;
     log().info(QStringLiteral("Source partition: %1 (%2)").arg(m_sourcePartition.displayName(), size(m_copySize)));
     log().info(QStringLiteral("Target offset: %1, bytes to copy: %2").arg(m_targetOffset).arg(size(m_totalBytes)));
     return true;
@@ -219,24 +238,16 @@ uint64_t PartitionCloneMode::freeSpaceOffset(uint32_t targetSectorSize, bool ali
     return (FreeSpaceOffset + a - 1) / a * a;
 }
 
+uint64_t PartitionCloneMode::freeSpaceNeeded() const
+{
+    const uint32_t ts = m_targetSectorSize;
+    const uint64_t tail = m_table == Table::Gpt ? ts + (GptArrayBytes + ts - 1) / ts * ts : 0;
+    return m_targetOffset + entrySectors() * ts + tail;
+}
+
 bool PartitionCloneMode::prepareFreeSpace()
 {
-    m_targetSectorSize = m_targetDisk.sectorSize ? m_targetDisk.sectorSize : 512;
     const uint32_t ts = m_targetSectorSize;
-    m_table = m_targetDisk.partitionStyle == Tessarin::PartitionStyle::MBR ? Table::Mbr : Table::Gpt;
-    m_targetOffset = freeSpaceOffset(ts, m_align4K);
-    if (m_targetOffset != FreeSpaceOffset)
-        log().info(QStringLiteral("Aligning target offset from %1 to %2").arg(FreeSpaceOffset).arg(m_targetOffset));
-    const uint64_t tail = m_table == Table::Gpt ? ts + (GptArrayBytes + ts - 1) / ts * ts : 0;
-    const uint64_t needed = m_targetOffset + entrySectors() * ts + tail;
-    if (m_targetDisk.size < needed)
-        return fail(tr("Target disk does not have enough space for the source partition; nothing was changed"));
-    if (m_table == Table::Mbr && (m_targetOffset / ts + entrySectors()) > UINT32_MAX)
-        return fail(tr("The copy would end beyond what an MBR entry can address; nothing was changed"));
-    planCopy();
-    if (!checkBootSector())
-        return false;
-
     emit phaseChanged(tr("Cleaning target disk..."));
     beginTargetWrites();
     log().info(QStringLiteral("Cleaning target disk before partition clone..."));
@@ -249,7 +260,7 @@ bool PartitionCloneMode::prepareFreeSpace()
     if (m_diskIO->targetLogicalSector() != ts)
         return fail(tr("The target disk now reports %1-byte sectors instead of %2").arg(m_diskIO->targetLogicalSector()).arg(ts));
     const uint64_t actual = DiskAccess::targetSectors(*m_diskIO, ts) * ts;
-    if (actual != 0 && actual < needed)
+    if (actual != 0 && actual < freeSpaceNeeded())
         return fail(tr("Target disk does not have enough space for the source partition"));
     return true;
 }
@@ -258,25 +269,27 @@ void PartitionCloneMode::planCopy()
 {
     const PartitionInfo& p = m_sourcePartition;
     CopyPlan plan(m_sourceSectorSize);
+    ClonePlan::Method method = m_sectorBySector ? ClonePlan::Method::SectorBySector : ClonePlan::Method::Full;
     if (m_smartClone && !m_sectorBySector) {
         QString fileSystem, reason;
         const UsedSpace::Result result = UsedSpace::addTo(plan, p, p.diskNumber, m_sourceOffset, m_targetOffset, fileSystem, reason);
         if (result == UsedSpace::Result::Planned) {
-            m_extents = plan.extents();
             log().info(QStringLiteral("Smart copy (%1): %2 of %3").arg(fileSystem, size(plan.totalBytes()), size(p.size)));
             if (!reason.isEmpty())
                 addWarning(tr("Partition %1 (%2): %3").arg(p.displayName(), fileSystem, reason));
-            return;
-        }
-        if (result == UsedSpace::Result::Damaged)
+            method = ClonePlan::Method::Smart;
+        } else if (result == UsedSpace::Result::Damaged) {
             addWarning(tr("The usage map of partition %1 cannot be trusted (%2); the partition was copied whole")
                            .arg(p.displayName(), reason));
-        else
+        } else {
             log().warning(QStringLiteral("Failed to parse filesystem, falling back to full copy"));
+        }
     }
-    plan = CopyPlan(m_sourceSectorSize);
-    plan.add(m_sourceOffset, m_targetOffset, p.size);
-    m_extents = plan.extents();
+    if (method != ClonePlan::Method::Smart) {
+        plan = CopyPlan(m_sourceSectorSize);
+        plan.add(m_sourceOffset, m_targetOffset, p.size);
+    }
+    m_plan.copies.append({p.displayName(), method, -1, false, plan.extents(), plan.totalBytes()});
 }
 
 bool PartitionCloneMode::checkBootSector()
@@ -301,14 +314,14 @@ bool PartitionCloneMode::execute()
                    .arg(m_targetDisk.diskNumber)
                    .arg(m_targetOffset));
     m_bytesCopied = 0;
-    if (!m_diskIO || !m_diskIO->hasSource() || !m_diskIO->hasTarget() || m_extents.empty())
+    if (!m_diskIO || !m_diskIO->hasSource() || !m_diskIO->hasTarget() || m_plan.copies.isEmpty())
         return fail(tr("Disks are not open (prepare first)"));
     if (isCancelled())
         return false;
     beginTargetWrites();
     emit phaseChanged(tr("Copying partition: %1").arg(name));
     emit partitionChanged(0, 1, name);
-    if (!copyExtents(m_extents, m_totalBytes, m_sourcePartition.displayName()) || isCancelled())
+    if (!copyExtents(m_plan.extents(), m_totalBytes, m_sourcePartition.displayName()) || isCancelled())
         return false;
     m_diskIO->flushTarget();
 

@@ -32,6 +32,9 @@ public:
     ClonePreflight::Side sourceSide() const override;
     ClonePreflight::Side targetSide() const override;
 
+protected:
+    bool buildPlan() override;
+
 private:
     enum class Table { Gpt, Mbr };
 
@@ -41,6 +44,8 @@ private:
     bool checkSource();
     bool locateTargetEntry();
     bool prepareFreeSpace();
+    // The target bytes a copy into cleaned free space needs: up to its end and the backup GPT.
+    uint64_t freeSpaceNeeded() const;
     void planCopy();
     bool checkBootSector();
     bool fixBootSector();
@@ -60,5 +65,4 @@ private:
     uint32_t m_targetSectorSize = 512;
     Table m_table = Table::Gpt;
     int m_entryIndex = -1;  // the reused GPT entry or MBR slot
-    std::vector<CopyExtent> m_extents;
 };

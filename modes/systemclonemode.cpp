@@ -1,12 +1,12 @@
 #include "modes/systemclonemode.h"
 #include "modes/sourcetable.h"
+#include "core/clonerefusal.h"
+#include "partition/resizeplanner.h"
 
 #include "boot/bcdeditor.h"
 #include "boot/bootmanager.h"
 #include "boot/mbrhandler.h"
-#include "boot/offlinebootrepair.h"
 #include "boot/offlineregistry.h"
-#include "boot/boottoolavailability.h"
 #include "boot/systemclonebootrepair.h"
 #include "core/diskio.h"
 #include "core/logger.h"
@@ -26,9 +26,6 @@ namespace {
 Logger& log() { return Logger::instance(); }
 
 QString gib(uint64_t bytes) { return QString::number(double(bytes) / (1ull << 30), 'f', 2); }
-
-// Room a GPT needs behind the last partition when its entry array is not known yet: 128 entries.
-uint64_t defaultBackupBytes(uint32_t sectorSize) { return sectorSize + (16384 + sectorSize - 1) / sectorSize * sectorSize; }
 } // namespace
 
 SystemCloneMode::SystemCloneMode(QObject* parent)
@@ -81,23 +78,12 @@ bool SystemCloneMode::validate(QString& error)
     const DiskInfo& t = m_targetDisk;
     using Style = Tessarin::PartitionStyle;
     const bool legacy = m_config.targetBootMode == Tessarin::TargetBootMode::Legacy;
-    if (s.diskNumber < 0 || s.size == 0)
-        error = tr("Source disk is not valid");
-    else if (t.diskNumber < 0 || t.size == 0)
-        error = tr("Target disk is not valid");
-    else if (s.diskNumber == t.diskNumber)
-        error = tr("Source and target disk cannot be the same");
-    else if (t.isSystemDisk)
-        error = tr("The target disk holds the running system and cannot be overwritten");
-    else if (legacy && s.partitionStyle != Style::MBR)
+    if (legacy && s.partitionStyle != Style::MBR)
         error = tr("Legacy (MBR) target boot requires an MBR source system disk.");
     else if (!legacy && s.partitionStyle != Style::GPT)
         error = tr("UEFI (GPT) target boot requires a GPT source system disk.");
     else if (s.sectorSize != t.sectorSize)
-        error = tr("Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone "
-                   "needs the same sector size on both").arg(s.sectorSize).arg(t.sectorSize);
-    else if (m_sectorBySector && t.size < s.size)
-        error = tr("Sector-by-sector system clone requires a target disk that is not smaller than the source disk.");
+        error = CloneRefusal::sectorSizes(s.sectorSize, t.sectorSize);
     if (!error.isEmpty())
         return false;
 
@@ -119,33 +105,72 @@ bool SystemCloneMode::validate(QString& error)
         }
         log().info(QStringLiteral("Target disk is smaller, partitions will keep original size."));
     }
-    std::vector<SystemCloneLayout::Placement> placements;
-    return SystemCloneLayout::place(m_systemPartitions, t.sectorSize, m_align4K, placeableBytes(s, t), placements, error);
+    return true;
 }
 
-uint64_t SystemCloneMode::placeableBytes(const DiskInfo& source, const DiskInfo& target)
+bool SystemCloneMode::buildPlan()
 {
-    const uint64_t reserve = source.partitionStyle == Tessarin::PartitionStyle::GPT ? defaultBackupBytes(target.sectorSize) : 0;
-    return target.size - std::min(target.size, reserve);
+    // Everything that can refuse the clone runs here, before the clean, so a refusal leaves the target as it was.
+    if (!m_diskIO->openSourceDisk(m_sourceDisk.diskNumber))
+        return fail(tr("Failed to open source disk: %1").arg(m_diskIO->lastError()));
+    m_sectorSize = m_diskIO->sourceLogicalSector() ? m_diskIO->sourceLogicalSector() : 512;
+    if (m_sectorSize != m_targetDisk.sectorSize)
+        return fail(CloneRefusal::sectorSizes(m_sectorSize, m_targetDisk.sectorSize));
+    log().info(QStringLiteral("Sector size: %1 bytes").arg(m_sectorSize));
+    m_plan.sectorSize = m_sectorSize;
+    if (!checkSourceTable() || !planCopy())
+        return false;
+    const bool legacy = m_config.targetBootMode == Tessarin::TargetBootMode::Legacy;
+    m_plan.table << QStringLiteral("wipe the target and give it an empty %1 table").arg(legacy ? QStringLiteral("MBR") : QStringLiteral("GPT"));
+    if (m_sectorBySector) {
+        m_plan.table << QStringLiteral("copy the source's table region (%1 bytes) last, then new disk and partition identifiers")
+                            .arg(m_tableBytes);
+        m_plan.space << QStringLiteral("sector-by-sector copy: the space options are not used");
+    } else {
+        m_plan.table << QStringLiteral("copy the source's table region (%1 bytes), then cut the table down to the copied partitions")
+                            .arg(m_tableBytes)
+                     << QStringLiteral("new disk and partition identifiers");
+        planSpace();
+    }
+    planBootRepair(sourceHasWindows());
+    return true;
+}
+
+void SystemCloneMode::planSpace()
+{
+    uint64_t end = 0;
+    for (const SystemCloneLayout::Placement& at : m_placements)
+        end = std::max(end, at.targetOffset + at.size);
+    const uint64_t free = m_targetDisk.size > end + SystemCloneLayout::SpaceMargin ? m_targetDisk.size - end : 0;
+    switch (m_resizeMode) {
+    case ResizeMode::KeepOnly:
+        m_plan.space << QStringLiteral("leave %1 unallocated").arg(Tessarin::formatSize(free, 2));
+        break;
+    case ResizeMode::KeepAndCreateData:
+        m_plan.space << QStringLiteral("create an NTFS data partition \"%1\" in the remaining %2")
+                            .arg(m_dataLabel, Tessarin::formatSize(free, 2));
+        break;
+    case ResizeMode::ExpandSystem: {
+        QList<PartitionInfo> placed = m_systemPartitions;
+        for (int i = 0; i < placed.size(); ++i)
+            placed[i].startSector = m_placements[size_t(i)].targetOffset / 512;
+        const int strategy = m_targetDisk.size > m_sourceDisk.size ? ResizePlanner::ExpandLast : ResizePlanner::ShrinkLast;
+        for (const ResizePlanEntry& e : ResizePlanner::calculateResizePlan(m_sourceDisk, m_targetDisk, placed, strategy))
+            if (e.needsResize)
+                m_plan.space << QStringLiteral("resize %1 from %2 to %3 and extend its file system%4")
+                                    .arg(e.partition.displayName(), e.partition.sizeString(), Tessarin::formatSize(e.newSize, 2),
+                                         e.canResize ? QString() : QStringLiteral(" (not possible: %1)").arg(e.description));
+        if (m_plan.space.isEmpty())
+            m_plan.space << QStringLiteral("no partition needs resizing");
+        break;
+    }
+    }
 }
 
 bool SystemCloneMode::prepare()
 {
     log().info(QStringLiteral("Preparing system clone operation..."));
-    if (!requireDiskIO())
-        return false;
-    if (m_systemPartitions.isEmpty())
-        return fail(tr("No system partitions found on source disk"));
-    // Everything that can refuse the clone runs before the clean, so a refusal leaves the target as it was.
-    if (!m_diskIO->openSourceDisk(m_sourceDisk.diskNumber))
-        return fail(tr("Failed to open source disk: %1").arg(m_diskIO->lastError()));
-    m_sectorSize = m_diskIO->sourceLogicalSector() ? m_diskIO->sourceLogicalSector() : 512;
-    const QString sizeMismatch = tr("Source and target disks have different logical sector sizes (%1 and %2 bytes); "
-                                    "a system clone needs the same sector size on both");
-    if (m_sectorSize != m_targetDisk.sectorSize)
-        return fail(sizeMismatch.arg(m_sectorSize).arg(m_targetDisk.sectorSize));
-    log().info(QStringLiteral("Sector size: %1 bytes").arg(m_sectorSize));
-    if (!checkSourceTable() || !planCopy())
+    if (!requireDiskIO() || !ensurePlanned())
         return false;
 
     emit phaseChanged(tr("Cleaning target disk..."));
@@ -159,16 +184,13 @@ bool SystemCloneMode::prepare()
     if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
         return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));
     if (m_diskIO->targetLogicalSector() != m_sectorSize)
-        return fail(sizeMismatch.arg(m_sectorSize).arg(m_diskIO->targetLogicalSector()));
+        return fail(CloneRefusal::sectorSizes(m_sectorSize, m_diskIO->targetLogicalSector()));
     const uint64_t reported = DiskAccess::targetSectors(*m_diskIO, m_sectorSize) * m_sectorSize;
     if (reported != 0 && reported < m_targetDisk.size)
         return fail(tr("The target disk is smaller than its record says (%1 bytes); nothing was copied").arg(reported));
     m_diskIO->resetStats();
     connect(m_diskIO, &DiskIO::speedChanged, this, &CloneMode::speedChanged, Qt::UniqueConnection);
 
-    m_totalBytes = 0;
-    for (const Step& step : m_steps)
-        m_totalBytes += step.bytes;
     log().info(QStringLiteral("System partitions to clone: %1").arg(m_systemPartitions.size()));
     log().info(QStringLiteral("Resize mode: %1").arg(int(m_resizeMode)));
     log().info(QStringLiteral("Estimated bytes to copy: %1 MB").arg(m_totalBytes / CopyPlan::MiB));
@@ -185,8 +207,7 @@ bool SystemCloneMode::checkSourceTable()
     for (const QString& note : table.notes())
         log().warning(note);
     if (!ok || table.kind() == SourceTable::Kind::None)
-        return fail(tr("The source disk's partition table is damaged (%1); nothing was changed")
-                        .arg(ok ? QStringLiteral("no partition table") : table.error()));
+        return fail(CloneRefusal::tableDamaged(ok ? QStringLiteral("no partition table") : table.error()));
     m_sourceGpt = table.kind() == SourceTable::Kind::Gpt;
     m_tableBytes = table.tableBytes();
     m_targetUsableBytes = m_targetDisk.size - std::min(m_targetDisk.size, table.backupBytes());
@@ -197,14 +218,14 @@ bool SystemCloneMode::checkSourceTable()
 
 bool SystemCloneMode::planCopy()
 {
-    m_steps.clear();
+    using Method = ClonePlan::Method;
     m_placements.clear();
     if (m_sectorBySector) {
         const uint64_t length = m_sourceDisk.size / m_sectorSize * m_sectorSize;
         if (length == 0)
             return fail(tr("Source disk size is invalid"));
         if (m_targetDisk.size < length)
-            return fail(tr("Target disk is smaller than source disk for sector-by-sector clone"));
+            return fail(CloneRefusal::sectorBySectorTargetSmaller());
         log().info(QStringLiteral("Sector-by-sector system clone enabled: copying the whole source disk; resize options "
                                   "will be ignored"));
         // The table goes last, so the copy is known by its own identity from the moment it has a table;
@@ -214,10 +235,10 @@ bool SystemCloneMode::planCopy()
         CopyPlan rest(m_sectorSize);
         if (dataEnd > tableEnd)
             rest.addInPlace(tableEnd, dataEnd - tableEnd);
-        m_steps.append({tr("whole disk"), rest.extents(), rest.totalBytes()});
+        m_plan.copies.append({tr("whole disk"), Method::SectorBySector, -1, false, rest.extents(), rest.totalBytes()});
         CopyPlan table(m_sectorSize);
         table.addInPlace(0, tableEnd);
-        m_steps.append({tr("partition table"), table.extents(), table.totalBytes(), true});
+        m_plan.copies.append({tr("partition table"), Method::SectorBySector, -1, true, table.extents(), table.totalBytes()});
         return true;
     }
     QString error;
@@ -225,7 +246,7 @@ bool SystemCloneMode::planCopy()
         return fail(error);
     CopyPlan table(m_sectorSize);
     table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
-    m_steps.append({tr("partition table"), table.extents(), table.totalBytes(), true});
+    m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes()});
     for (int i = 0; i < m_systemPartitions.size(); ++i) {
         const PartitionInfo& p = m_systemPartitions[i];
         if (p.startSector * 512 + p.size > m_sourceDisk.size)
@@ -235,14 +256,15 @@ bool SystemCloneMode::planCopy()
             log().info(QStringLiteral("Partition %1 relocated: offset %2 -> %3").arg(p.displayName()).arg(at.sourceOffset)
                            .arg(at.targetOffset));
         CopyPlan plan(m_sectorSize);
-        if (!planPartition(p, at.targetOffset, plan))
+        Method method = Method::Full;
+        if (!planPartition(p, at.targetOffset, plan, method))
             return false;
-        m_steps.append({p.displayName(), plan.extents(), plan.totalBytes()});
+        m_plan.copies.append({p.displayName(), method, i, false, plan.extents(), plan.totalBytes()});
     }
     return true;
 }
 
-bool SystemCloneMode::planPartition(const PartitionInfo& p, uint64_t targetOffset, CopyPlan& plan)
+bool SystemCloneMode::planPartition(const PartitionInfo& p, uint64_t targetOffset, CopyPlan& plan, ClonePlan::Method& method)
 {
     const uint64_t offset = p.startSector * 512;
     if (!m_smartClone || SystemCloneLayout::isSystemCritical(p)) {
@@ -266,6 +288,7 @@ bool SystemCloneMode::planPartition(const PartitionInfo& p, uint64_t targetOffse
                        .arg(p.displayName()).arg(p.size).arg(plan.totalBytes() / CopyPlan::MiB));
         if (!reason.isEmpty())
             addWarning(tr("Partition %1 (%2): %3").arg(p.displayName(), fileSystem, reason));
+        method = ClonePlan::Method::Smart;
         return true;
     case UsedSpace::Result::Damaged:
         return fail(tr("The usage map of partition %1 cannot be trusted (%2); repair the file system before cloning; "
@@ -287,22 +310,23 @@ bool SystemCloneMode::execute()
     if (!m_diskIO || !m_diskIO->hasSource() || !m_diskIO->hasTarget())
         return fail(tr("Disks are not open (prepare first)"));
     const int count = int(m_systemPartitions.size());
-    for (int i = 0; i < m_steps.size(); ++i) {
+    const QList<ClonePlan::Copy>& steps = m_plan.copies;
+    for (int i = 0; i < steps.size(); ++i) {
         if (isCancelled())
             return false;
-        if (m_steps[i].table) {
+        if (steps[i].table) {
             emit phaseChanged(tr("Copying partition table..."));
         } else if (m_sectorBySector) {
             emit phaseChanged(tr("Copying whole disk sector-by-sector..."));
         } else {
-            emit phaseChanged(tr("Copying partition %1 of %2: %3").arg(i).arg(count).arg(m_steps[i].name));
-            emit partitionChanged(i - 1, count, m_steps[i].name);
+            emit phaseChanged(tr("Copying partition %1 of %2: %3").arg(i).arg(count).arg(steps[i].name));
+            emit partitionChanged(i - 1, count, steps[i].name);
         }
-        if (!copyExtents(m_steps[i].extents, m_steps[i].bytes, m_steps[i].name))
+        if (!copyExtents(steps[i].extents, steps[i].bytes, steps[i].name))
             return false;
         // The copy takes its own identity before any data arrives, so a run that stops halfway
         // never leaves a second disk carrying the source's.
-        if (m_steps[i].table && (isCancelled() || !finishTables()
+        if (steps[i].table && (isCancelled() || !finishTables()
                                     || !giveCopyNewIdentity(*m_resizer, m_sourceGpt, m_sectorSize)))
             return false;
     }
@@ -499,14 +523,11 @@ bool SystemCloneMode::sourceHasWindows() const
 
 bool SystemCloneMode::repairBoot()
 {
-    log().info(QStringLiteral("Fixing boot configuration..."));
-    emit phaseChanged(tr("Repairing boot configuration..."));
-    if (!sourceHasWindows()) {
-        log().info(QStringLiteral("Source disk holds no Windows installation; boot repair skipped"));
-        return true;
-    }
-    if (!BootToolAvailability::allAvailable())
-        return repairBootOffline();
+    return repairCopyBoot(sourceHasWindows(), OfflineRegistry::systemCloneServices(), false);
+}
+
+bool SystemCloneMode::repairBootOnline()
+{
     if (!m_bootRepair) {
         m_bootRepair = new SystemCloneBootRepair(m_bcdEditor, m_diskIO, this);
         connect(m_bootRepair, &SystemCloneBootRepair::phaseChanged, this, &CloneMode::phaseChanged);
@@ -550,7 +571,7 @@ bool SystemCloneMode::repairBoot()
     return result;
 }
 
-bool SystemCloneMode::repairBootOffline()
+bool SystemCloneMode::prepareOfflineBoot()
 {
     if (m_config.targetBootMode == Tessarin::TargetBootMode::Legacy) {
         // Without bcdboot nothing can put boot files on another partition, so the copy starts only
@@ -568,8 +589,5 @@ bool SystemCloneMode::repairBootOffline()
         if (!mbr.repairBootSector(m_targetDisk.diskNumber) || !mbr.setActivePartition(m_targetDisk.diskNumber, active->partitionNumber))
             return fail(mbr.lastError());
     }
-    QString error;
-    return OfflineBootRepair::repairCloneLogged(m_sourceDisk.diskNumber, m_targetDisk.diskNumber,
-                                                OfflineRegistry::systemCloneServices(), false, error)
-        || fail(error);
+    return true;
 }

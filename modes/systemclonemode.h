@@ -36,30 +36,26 @@ public:
     void setDataPartitionLabel(const QString& label) override { m_dataLabel = label; }
 
     QList<PartitionInfo> detectSystemPartitions() const;
-    // Target bytes the copied partitions may occupy: all of it, less the backup GPT for a GPT source.
-    static uint64_t placeableBytes(const DiskInfo& source, const DiskInfo& target);
     // Target positions once execute has moved them.
     const QList<PartitionInfo>& systemPartitions() const { return m_systemPartitions; }
 
-private:
-    struct Step {
-        QString name;
-        std::vector<CopyExtent> extents;
-        uint64_t bytes = 0;
-        bool table = false;  // the copy's table: its new identity follows at once
-    };
+protected:
+    bool buildPlan() override;
+    bool repairBootOnline() override;
+    // Without bcdboot a legacy copy starts only from the partition the source starts from.
+    bool prepareOfflineBoot() override;
 
+private:
     bool checkSourceTable();
     bool planCopy();
-    bool planPartition(const PartitionInfo& partition, uint64_t targetOffset, CopyPlan& plan);
+    bool planPartition(const PartitionInfo& partition, uint64_t targetOffset, CopyPlan& plan, ClonePlan::Method& method);
+    void planSpace();
     bool finishTables();
     bool fixMovedBootSectors();
     void useRemainingSpace();
     bool createDataPartition();
     bool expandSystem();
     bool sourceHasWindows() const;
-    // Boot repair through hive files where bcdedit, bcdboot and reg are missing.
-    bool repairBootOffline();
 
     BootManager* m_bootManager;
     BCDEditor* m_bcdEditor;
@@ -69,7 +65,6 @@ private:
     QString m_dataLabel = QStringLiteral("Data");
     QList<PartitionInfo> m_systemPartitions;
     std::vector<SystemCloneLayout::Placement> m_placements;
-    QList<Step> m_steps;
     uint32_t m_sectorSize = 512;
     bool m_sourceGpt = false;
     uint64_t m_targetUsableBytes = 0;

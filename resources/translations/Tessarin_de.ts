@@ -180,10 +180,6 @@
         <translation>Datenträger %1 hat keine Partition %2</translation>
     </message>
     <message>
-        <source>Disk %1 holds the running system and is never a target</source>
-        <translation>Datenträger %1 enthält das laufende System und ist nie ein Ziel</translation>
-    </message>
-    <message>
         <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
         <translation>Datenträger %1 wird ohne --yes nicht überschrieben: es gibt kein Terminal zur Bestätigung</translation>
     </message>
@@ -207,14 +203,6 @@
 <context>
     <name>CloneConfig</name>
     <message>
-        <source>Target disk is smaller than source disk</source>
-        <translation>Der Zieldatenträger ist kleiner als der Quelldatenträger</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation>Sektorweises Systemklonen erfordert einen Zieldatenträger, der nicht kleiner als der Quelldatenträger ist</translation>
-    </message>
-    <message>
         <source>Source partition is not valid</source>
         <translation>Die Quellpartition ist ungültig</translation>
     </message>
@@ -229,22 +217,6 @@
     <message>
         <source>Source and target partition cannot be the same</source>
         <translation>Quell- und Zielpartition dürfen nicht identisch sein</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>Der Quelldatenträger ist ungültig</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Der Zieldatenträger ist ungültig</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Quell- und Zieldatenträger dürfen nicht identisch sein</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>Der Zieldatenträger enthält das laufende System und kann nicht überschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -276,6 +248,10 @@
     <message>
         <source>Failed to flush target: %1</source>
         <translation>Ziel konnte nicht geleert werden: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Startkonfiguration wird repariert...</translation>
     </message>
 </context>
 <context>
@@ -330,10 +306,6 @@
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
         <translation>Das Ziel %1 ist die Quelle %2 unter anderem Namen oder teilt sich Speicher mit ihr</translation>
-    </message>
-    <message>
-        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation>Datenträger %1 enthält das laufende System (Windows-Ordner, Startvolume oder Auslagerungsdatei) und ist nie ein Ziel</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -437,6 +409,41 @@
     <message>
         <source>Check target: the copy may not start as it is</source>
         <translation>Ziel prüfen: Die Kopie startet so möglicherweise nicht</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRefusal</name>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Der Quelldatenträger ist ungültig</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Der Zieldatenträger ist ungültig</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Quell- und Zieldatenträger dürfen nicht identisch sein</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation>Datenträger %1 enthält das laufende System (Windows-Ordner, Startvolume oder Auslagerungsdatei) und ist nie ein Ziel</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk</source>
+        <translation>Der Zieldatenträger ist kleiner als der Quelldatenträger</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
+        <translation>Sektorweises Systemklonen erfordert einen Zieldatenträger, der nicht kleiner als der Quelldatenträger ist</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a clone needs the same sector size on both</source>
+        <translation>Quell- und Zieldatenträger haben unterschiedliche logische Sektorgrößen (%1 und %2 Byte); ein Klon erfordert auf beiden dieselbe Sektorgröße</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>Die Partitionstabelle des Quelldatenträgers ist beschädigt (%1); es wurde nichts geändert</translation>
     </message>
 </context>
 <context>
@@ -646,36 +653,8 @@
         <translation>Gesamten Datenträger mit allen Partitionen und Startdatensätzen klonen</translation>
     </message>
     <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
-        <translation>Quell- und Zieldatenträger haben unterschiedliche logische Sektorgrößen (%1 und %2 Byte); ein Datenträgerklon erfordert auf beiden dieselbe Sektorgröße</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>Der Quelldatenträger ist ungültig</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Der Zieldatenträger ist ungültig</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Quell- und Zieldatenträger dürfen nicht identisch sein</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>Der Zieldatenträger enthält das laufende System und kann nicht überschrieben werden</translation>
-    </message>
-    <message>
-        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
-        <translation>Ein Datenträgerklon erfordert einen Zieldatenträger, der nicht kleiner als der Quelldatenträger ist</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Zieldatenträger wird bereinigt...</translation>
-    </message>
-    <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>Die Partitionstabelle des Quelldatenträgers ist beschädigt (%1); es wurde nichts geändert</translation>
     </message>
     <message>
         <source>partition table</source>
@@ -700,10 +679,6 @@
     <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>GPT für die Größe des Zieldatenträgers konnte nicht geschrieben werden: %1</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>Startkonfiguration wird repariert...</translation>
     </message>
     <message>
         <source>Partition %1 (%2): %3</source>
@@ -1106,20 +1081,8 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
         <translation>Eine einzelne Partition an einen anderen Ort klonen</translation>
     </message>
     <message>
-        <source>Source partition is not valid</source>
-        <translation>Die Quellpartition ist ungültig</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Der Zieldatenträger ist ungültig</translation>
-    </message>
-    <message>
         <source>Source partition and target disk cannot be on the same disk</source>
         <translation>Quellpartition und Zieldatenträger dürfen nicht auf demselben Datenträger liegen</translation>
-    </message>
-    <message>
-        <source>Source and target partition cannot be the same</source>
-        <translation>Quell- und Zielpartition dürfen nicht identisch sein</translation>
     </message>
     <message>
         <source>The target partition is not on the target disk</source>
@@ -1136,10 +1099,6 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>The target partition is mounted at %1; unmount it first</source>
         <translation>Die Zielpartition ist unter %1 eingehängt; hängen Sie sie zuerst aus</translation>
-    </message>
-    <message>
-        <source>%1; nothing was changed</source>
-        <translation>%1; es wurde nichts geändert</translation>
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
@@ -1437,36 +1396,12 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
         <translation>Betriebssystem mit automatischer Startreparatur auf einen neuen Datenträger migrieren</translation>
     </message>
     <message>
-        <source>Source disk is not valid</source>
-        <translation>Der Quelldatenträger ist ungültig</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Der Zieldatenträger ist ungültig</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Quell- und Zieldatenträger dürfen nicht identisch sein</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>Der Zieldatenträger enthält das laufende System und kann nicht überschrieben werden</translation>
-    </message>
-    <message>
         <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
         <translation>Ein Legacy-BIOS-Start (MBR) auf dem Ziel erfordert einen MBR-Quellsystemdatenträger.</translation>
     </message>
     <message>
         <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
         <translation>Ein UEFI-Start (GPT) auf dem Ziel erfordert einen GPT-Quellsystemdatenträger.</translation>
-    </message>
-    <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
-        <translation>Quell- und Zieldatenträger haben unterschiedliche logische Sektorgrößen (%1 und %2 Byte); ein Systemklon erfordert auf beiden dieselbe Sektorgröße</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
-        <translation>Sektorweises Systemklonen erfordert einen Zieldatenträger, der nicht kleiner als der Quelldatenträger ist.</translation>
     </message>
     <message>
         <source>No system partitions found on source disk</source>
@@ -1489,16 +1424,8 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
         <translation>Der Zieldatenträger ist kleiner als angegeben (%1 Byte); es wurde nichts kopiert</translation>
     </message>
     <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>Die Partitionstabelle des Quelldatenträgers ist beschädigt (%1); es wurde nichts geändert</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>Die Größe des Quelldatenträgers ist ungültig</translation>
-    </message>
-    <message>
-        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
-        <translation>Der Zieldatenträger ist für sektorweises Klonen kleiner als der Quelldatenträger</translation>
     </message>
     <message>
         <source>whole disk</source>
@@ -1571,10 +1498,6 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>Cannot identify a separate data partition safely; refusing to format</source>
         <translation>Eine separate Datenpartition lässt sich nicht sicher erkennen; Formatierung wird abgelehnt</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>Startkonfiguration wird repariert...</translation>
     </message>
     <message>
         <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>

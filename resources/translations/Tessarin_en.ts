@@ -180,10 +180,6 @@
         <translation>Disk %1 has no partition %2</translation>
     </message>
     <message>
-        <source>Disk %1 holds the running system and is never a target</source>
-        <translation>Disk %1 holds the running system and is never a target</translation>
-    </message>
-    <message>
         <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
         <translation>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</translation>
     </message>
@@ -207,14 +203,6 @@
 <context>
     <name>CloneConfig</name>
     <message>
-        <source>Target disk is smaller than source disk</source>
-        <translation>Target disk is smaller than source disk</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</translation>
-    </message>
-    <message>
         <source>Source partition is not valid</source>
         <translation>Source partition is not valid</translation>
     </message>
@@ -229,22 +217,6 @@
     <message>
         <source>Source and target partition cannot be the same</source>
         <translation>Source and target partition cannot be the same</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>Source disk is not valid</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Target disk is not valid</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Source and target disk cannot be the same</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>The target disk holds the running system and cannot be overwritten</translation>
     </message>
 </context>
 <context>
@@ -276,6 +248,10 @@
     <message>
         <source>Failed to flush target: %1</source>
         <translation>Failed to flush target: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Repairing boot configuration...</translation>
     </message>
 </context>
 <context>
@@ -330,10 +306,6 @@
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
         <translation>The target %1 is the source %2 under another name, or shares storage with it</translation>
-    </message>
-    <message>
-        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -437,6 +409,41 @@
     <message>
         <source>Check target: the copy may not start as it is</source>
         <translation>Check target: the copy may not start as it is</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRefusal</name>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Source disk is not valid</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Target disk is not valid</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Source and target disk cannot be the same</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk</source>
+        <translation>Target disk is smaller than source disk</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
+        <translation>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a clone needs the same sector size on both</source>
+        <translation>Source and target disks have different logical sector sizes (%1 and %2 bytes); a clone needs the same sector size on both</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>The source disk&apos;s partition table is damaged (%1); nothing was changed</translation>
     </message>
 </context>
 <context>
@@ -646,36 +653,8 @@
         <translation>Clone entire disk including all partitions and boot records</translation>
     </message>
     <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
-        <translation>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>Source disk is not valid</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Target disk is not valid</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Source and target disk cannot be the same</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>The target disk holds the running system and cannot be overwritten</translation>
-    </message>
-    <message>
-        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
-        <translation>Disk clone requires a target disk that is not smaller than the source disk</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Cleaning target disk...</translation>
-    </message>
-    <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>The source disk&apos;s partition table is damaged (%1); nothing was changed</translation>
     </message>
     <message>
         <source>partition table</source>
@@ -700,10 +679,6 @@
     <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>Failed to write the GPT for the target disk&apos;s size: %1</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>Repairing boot configuration...</translation>
     </message>
     <message>
         <source>Partition %1 (%2): %3</source>
@@ -1106,20 +1081,8 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>Clone a single partition to another location</translation>
     </message>
     <message>
-        <source>Source partition is not valid</source>
-        <translation>Source partition is not valid</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Target disk is not valid</translation>
-    </message>
-    <message>
         <source>Source partition and target disk cannot be on the same disk</source>
         <translation>Source partition and target disk cannot be on the same disk</translation>
-    </message>
-    <message>
-        <source>Source and target partition cannot be the same</source>
-        <translation>Source and target partition cannot be the same</translation>
     </message>
     <message>
         <source>The target partition is not on the target disk</source>
@@ -1136,10 +1099,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The target partition is mounted at %1; unmount it first</source>
         <translation>The target partition is mounted at %1; unmount it first</translation>
-    </message>
-    <message>
-        <source>%1; nothing was changed</source>
-        <translation>%1; nothing was changed</translation>
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
@@ -1437,36 +1396,12 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>Migrate operating system to a new disk with automatic boot repair</translation>
     </message>
     <message>
-        <source>Source disk is not valid</source>
-        <translation>Source disk is not valid</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Target disk is not valid</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Source and target disk cannot be the same</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>The target disk holds the running system and cannot be overwritten</translation>
-    </message>
-    <message>
         <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
         <translation>Legacy (MBR) target boot requires an MBR source system disk.</translation>
     </message>
     <message>
         <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
         <translation>UEFI (GPT) target boot requires a GPT source system disk.</translation>
-    </message>
-    <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
-        <translation>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
-        <translation>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</translation>
     </message>
     <message>
         <source>No system partitions found on source disk</source>
@@ -1489,16 +1424,8 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>The target disk is smaller than its record says (%1 bytes); nothing was copied</translation>
     </message>
     <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>The source disk&apos;s partition table is damaged (%1); nothing was changed</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>Source disk size is invalid</translation>
-    </message>
-    <message>
-        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
-        <translation>Target disk is smaller than source disk for sector-by-sector clone</translation>
     </message>
     <message>
         <source>whole disk</source>
@@ -1571,10 +1498,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Cannot identify a separate data partition safely; refusing to format</source>
         <translation>Cannot identify a separate data partition safely; refusing to format</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>Repairing boot configuration...</translation>
     </message>
     <message>
         <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>

@@ -180,10 +180,6 @@
         <translation>El disco %1 no tiene la partición %2</translation>
     </message>
     <message>
-        <source>Disk %1 holds the running system and is never a target</source>
-        <translation>El disco %1 contiene el sistema en ejecución y nunca es un destino</translation>
-    </message>
-    <message>
         <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
         <translation>No se sobrescribe el disco %1 sin --yes: no hay terminal para confirmar</translation>
     </message>
@@ -207,14 +203,6 @@
 <context>
     <name>CloneConfig</name>
     <message>
-        <source>Target disk is smaller than source disk</source>
-        <translation>El disco de destino es más pequeño que el de origen</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation>La clonación del sistema sector por sector requiere un disco de destino no más pequeño que el de origen</translation>
-    </message>
-    <message>
         <source>Source partition is not valid</source>
         <translation>La partición de origen no es válida</translation>
     </message>
@@ -229,22 +217,6 @@
     <message>
         <source>Source and target partition cannot be the same</source>
         <translation>La partición de origen y la de destino no pueden ser la misma</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>El disco de origen no es válido</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>El disco de destino no es válido</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>El disco de origen y el de destino no pueden ser el mismo</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>El disco de destino contiene el sistema en ejecución y no se puede sobrescribir</translation>
     </message>
 </context>
 <context>
@@ -276,6 +248,10 @@
     <message>
         <source>Failed to flush target: %1</source>
         <translation>No se pudo vaciar el destino: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Reparando la configuración de arranque...</translation>
     </message>
 </context>
 <context>
@@ -330,10 +306,6 @@
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
         <translation>El destino %1 es el origen %2 con otro nombre, o comparte almacenamiento con él</translation>
-    </message>
-    <message>
-        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation>El disco %1 contiene el sistema en ejecución (su carpeta de Windows, volumen de arranque o archivo de paginación) y nunca es un destino</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -437,6 +409,41 @@
     <message>
         <source>Check target: the copy may not start as it is</source>
         <translation>Comprobar destino: es posible que la copia no arranque tal como está</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRefusal</name>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>El disco de origen no es válido</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>El disco de destino no es válido</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>El disco de origen y el de destino no pueden ser el mismo</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation>El disco %1 contiene el sistema en ejecución (su carpeta de Windows, volumen de arranque o archivo de paginación) y nunca es un destino</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk</source>
+        <translation>El disco de destino es más pequeño que el de origen</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
+        <translation>La clonación del sistema sector por sector requiere un disco de destino no más pequeño que el de origen</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a clone needs the same sector size on both</source>
+        <translation>Los discos de origen y destino tienen tamaños de sector lógico distintos (%1 y %2 bytes); una clonación necesita el mismo tamaño de sector en ambos</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>La tabla de particiones del disco de origen está dañada (%1); no se ha cambiado nada</translation>
     </message>
 </context>
 <context>
@@ -646,36 +653,8 @@
         <translation>Clonar el disco completo con todas las particiones y registros de arranque</translation>
     </message>
     <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
-        <translation>Los discos de origen y destino tienen tamaños de sector lógico distintos (%1 y %2 bytes); una clonación de disco necesita el mismo tamaño de sector en ambos</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>El disco de origen no es válido</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>El disco de destino no es válido</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>El disco de origen y el de destino no pueden ser el mismo</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>El disco de destino contiene el sistema en ejecución y no se puede sobrescribir</translation>
-    </message>
-    <message>
-        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
-        <translation>La clonación de disco requiere un disco de destino que no sea más pequeño que el disco de origen</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Limpiando el disco de destino...</translation>
-    </message>
-    <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>La tabla de particiones del disco de origen está dañada (%1); no se ha cambiado nada</translation>
     </message>
     <message>
         <source>partition table</source>
@@ -700,10 +679,6 @@
     <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>No se pudo escribir la GPT para el tamaño del disco de destino: %1</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>Reparando la configuración de arranque...</translation>
     </message>
     <message>
         <source>Partition %1 (%2): %3</source>
@@ -1106,20 +1081,8 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
         <translation>Clonar una sola partición en otra ubicación</translation>
     </message>
     <message>
-        <source>Source partition is not valid</source>
-        <translation>La partición de origen no es válida</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>El disco de destino no es válido</translation>
-    </message>
-    <message>
         <source>Source partition and target disk cannot be on the same disk</source>
         <translation>La partición de origen y el disco de destino no pueden estar en el mismo disco</translation>
-    </message>
-    <message>
-        <source>Source and target partition cannot be the same</source>
-        <translation>La partición de origen y la de destino no pueden ser la misma</translation>
     </message>
     <message>
         <source>The target partition is not on the target disk</source>
@@ -1136,10 +1099,6 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>The target partition is mounted at %1; unmount it first</source>
         <translation>La partición de destino está montada en %1; desmóntela primero</translation>
-    </message>
-    <message>
-        <source>%1; nothing was changed</source>
-        <translation>%1; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
@@ -1437,36 +1396,12 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
         <translation>Migrar el sistema operativo a un disco nuevo con reparación automática del arranque</translation>
     </message>
     <message>
-        <source>Source disk is not valid</source>
-        <translation>El disco de origen no es válido</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>El disco de destino no es válido</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>El disco de origen y el de destino no pueden ser el mismo</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>El disco de destino contiene el sistema en ejecución y no se puede sobrescribir</translation>
-    </message>
-    <message>
         <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
         <translation>El arranque heredado (MBR) en el destino requiere un disco de sistema de origen MBR.</translation>
     </message>
     <message>
         <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
         <translation>El arranque UEFI (GPT) en el destino requiere un disco de sistema de origen GPT.</translation>
-    </message>
-    <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
-        <translation>Los discos de origen y destino tienen tamaños de sector lógico distintos (%1 y %2 bytes); una clonación del sistema necesita el mismo tamaño de sector en ambos</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
-        <translation>La clonación del sistema sector por sector requiere un disco de destino no más pequeño que el de origen.</translation>
     </message>
     <message>
         <source>No system partitions found on source disk</source>
@@ -1489,16 +1424,8 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
         <translation>El disco de destino es más pequeño de lo que indica su registro (%1 bytes); no se ha copiado nada</translation>
     </message>
     <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>La tabla de particiones del disco de origen está dañada (%1); no se ha cambiado nada</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>El tamaño del disco de origen no es válido</translation>
-    </message>
-    <message>
-        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
-        <translation>El disco de destino es más pequeño que el de origen para una clonación sector por sector</translation>
     </message>
     <message>
         <source>whole disk</source>
@@ -1571,10 +1498,6 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>Cannot identify a separate data partition safely; refusing to format</source>
         <translation>No se puede identificar con seguridad una partición de datos aparte; se rechaza el formateo</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>Reparando la configuración de arranque...</translation>
     </message>
     <message>
         <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>

@@ -180,10 +180,6 @@
         <translation>Le disque %1 n&apos;a pas de partition %2</translation>
     </message>
     <message>
-        <source>Disk %1 holds the running system and is never a target</source>
-        <translation>Le disque %1 contient le système en cours d&apos;exécution et n&apos;est jamais une cible</translation>
-    </message>
-    <message>
         <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
         <translation>Refus d&apos;écraser le disque %1 sans --yes : aucun terminal pour confirmer</translation>
     </message>
@@ -207,14 +203,6 @@
 <context>
     <name>CloneConfig</name>
     <message>
-        <source>Target disk is smaller than source disk</source>
-        <translation>Le disque cible est plus petit que le disque source</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation>Le clonage système secteur par secteur exige un disque cible au moins aussi grand que le disque source</translation>
-    </message>
-    <message>
         <source>Source partition is not valid</source>
         <translation>La partition source n&apos;est pas valide</translation>
     </message>
@@ -229,22 +217,6 @@
     <message>
         <source>Source and target partition cannot be the same</source>
         <translation>Les partitions source et cible ne peuvent pas être identiques</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>Le disque source n&apos;est pas valide</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Le disque cible n&apos;est pas valide</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Les disques source et cible ne peuvent pas être identiques</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>Le disque cible contient le système en cours d&apos;exécution et ne peut pas être écrasé</translation>
     </message>
 </context>
 <context>
@@ -276,6 +248,10 @@
     <message>
         <source>Failed to flush target: %1</source>
         <translation>Impossible de vider la cible : %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Réparation de la configuration de démarrage...</translation>
     </message>
 </context>
 <context>
@@ -330,10 +306,6 @@
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
         <translation>La cible %1 est la source %2 sous un autre nom, ou partage son stockage</translation>
-    </message>
-    <message>
-        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation>Le disque %1 contient le système en cours d&apos;exécution (dossier Windows, volume de démarrage ou fichier d&apos;échange) et n&apos;est jamais une cible</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -437,6 +409,41 @@
     <message>
         <source>Check target: the copy may not start as it is</source>
         <translation>Vérifier la cible : la copie risque de ne pas démarrer en l&apos;état</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRefusal</name>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Le disque source n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Le disque cible n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Les disques source et cible ne peuvent pas être identiques</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation>Le disque %1 contient le système en cours d&apos;exécution (dossier Windows, volume de démarrage ou fichier d&apos;échange) et n&apos;est jamais une cible</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk</source>
+        <translation>Le disque cible est plus petit que le disque source</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
+        <translation>Le clonage système secteur par secteur exige un disque cible au moins aussi grand que le disque source</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a clone needs the same sector size on both</source>
+        <translation>Les disques source et cible ont des tailles de secteur logique différentes (%1 et %2 octets) ; un clonage exige la même taille de secteur des deux côtés</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>La table de partitions du disque source est endommagée (%1) ; rien n&apos;a été modifié</translation>
     </message>
 </context>
 <context>
@@ -646,36 +653,8 @@
         <translation>Cloner le disque entier avec toutes les partitions et les enregistrements de démarrage</translation>
     </message>
     <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
-        <translation>Les disques source et cible ont des tailles de secteur logique différentes (%1 et %2 octets) ; un clonage de disque exige la même taille de secteur sur les deux</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>Le disque source n&apos;est pas valide</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Le disque cible n&apos;est pas valide</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Les disques source et cible ne peuvent pas être identiques</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>Le disque cible contient le système en cours d&apos;exécution et ne peut pas être écrasé</translation>
-    </message>
-    <message>
-        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
-        <translation>Le clonage de disque exige un disque cible qui ne soit pas plus petit que le disque source</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Nettoyage du disque cible...</translation>
-    </message>
-    <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>La table de partitions du disque source est endommagée (%1) ; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>partition table</source>
@@ -700,10 +679,6 @@
     <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>Impossible d&apos;écrire la GPT pour la taille du disque cible : %1</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>Réparation de la configuration de démarrage...</translation>
     </message>
     <message>
         <source>Partition %1 (%2): %3</source>
@@ -1106,20 +1081,8 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
         <translation>Cloner une seule partition vers un autre emplacement</translation>
     </message>
     <message>
-        <source>Source partition is not valid</source>
-        <translation>La partition source n&apos;est pas valide</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Le disque cible n&apos;est pas valide</translation>
-    </message>
-    <message>
         <source>Source partition and target disk cannot be on the same disk</source>
         <translation>La partition source et le disque cible ne peuvent pas être sur le même disque</translation>
-    </message>
-    <message>
-        <source>Source and target partition cannot be the same</source>
-        <translation>Les partitions source et cible ne peuvent pas être identiques</translation>
     </message>
     <message>
         <source>The target partition is not on the target disk</source>
@@ -1136,10 +1099,6 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>The target partition is mounted at %1; unmount it first</source>
         <translation>La partition cible est montée sur %1 ; démontez-la d&apos;abord</translation>
-    </message>
-    <message>
-        <source>%1; nothing was changed</source>
-        <translation>%1 ; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
@@ -1437,36 +1396,12 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
         <translation>Migrer le système d&apos;exploitation vers un nouveau disque avec réparation automatique du démarrage</translation>
     </message>
     <message>
-        <source>Source disk is not valid</source>
-        <translation>Le disque source n&apos;est pas valide</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Le disque cible n&apos;est pas valide</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Les disques source et cible ne peuvent pas être identiques</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>Le disque cible contient le système en cours d&apos;exécution et ne peut pas être écrasé</translation>
-    </message>
-    <message>
         <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
         <translation>Un démarrage hérité (MBR) sur la cible exige un disque système source MBR.</translation>
     </message>
     <message>
         <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
         <translation>Un démarrage UEFI (GPT) sur la cible exige un disque système source GPT.</translation>
-    </message>
-    <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
-        <translation>Les disques source et cible ont des tailles de secteur logique différentes (%1 et %2 octets) ; un clonage du système exige la même taille de secteur sur les deux</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
-        <translation>Le clonage système secteur par secteur exige un disque cible au moins aussi grand que le disque source.</translation>
     </message>
     <message>
         <source>No system partitions found on source disk</source>
@@ -1489,16 +1424,8 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
         <translation>Le disque cible est plus petit que ce qu&apos;indique son enregistrement (%1 octets) ; rien n&apos;a été copié</translation>
     </message>
     <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>La table de partitions du disque source est endommagée (%1) ; rien n&apos;a été modifié</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>La taille du disque source n&apos;est pas valide</translation>
-    </message>
-    <message>
-        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
-        <translation>Le disque cible est plus petit que le disque source pour un clonage secteur par secteur</translation>
     </message>
     <message>
         <source>whole disk</source>
@@ -1571,10 +1498,6 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>Cannot identify a separate data partition safely; refusing to format</source>
         <translation>Impossible d&apos;identifier avec certitude une partition de données distincte ; formatage refusé</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>Réparation de la configuration de démarrage...</translation>
     </message>
     <message>
         <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>

@@ -180,10 +180,6 @@
         <translation>Il disco %1 non ha la partizione %2</translation>
     </message>
     <message>
-        <source>Disk %1 holds the running system and is never a target</source>
-        <translation>Il disco %1 contiene il sistema in esecuzione e non è mai una destinazione</translation>
-    </message>
-    <message>
         <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
         <translation>Il disco %1 non viene sovrascritto senza --yes: nessun terminale per confermare</translation>
     </message>
@@ -207,14 +203,6 @@
 <context>
     <name>CloneConfig</name>
     <message>
-        <source>Target disk is smaller than source disk</source>
-        <translation>Il disco di destinazione è più piccolo di quello di origine</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation>La clonazione di sistema settore per settore richiede un disco di destinazione non più piccolo di quello di origine</translation>
-    </message>
-    <message>
         <source>Source partition is not valid</source>
         <translation>La partizione di origine non è valida</translation>
     </message>
@@ -229,22 +217,6 @@
     <message>
         <source>Source and target partition cannot be the same</source>
         <translation>La partizione di origine e quella di destinazione non possono coincidere</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>Il disco di origine non è valido</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Il disco di destinazione non è valido</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Il disco di origine e quello di destinazione non possono coincidere</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>Il disco di destinazione contiene il sistema in esecuzione e non può essere sovrascritto</translation>
     </message>
 </context>
 <context>
@@ -276,6 +248,10 @@
     <message>
         <source>Failed to flush target: %1</source>
         <translation>Impossibile svuotare la destinazione: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Riparazione della configurazione di avvio in corso...</translation>
     </message>
 </context>
 <context>
@@ -330,10 +306,6 @@
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
         <translation>La destinazione %1 è l&apos;origine %2 con un altro nome, o ne condivide lo spazio</translation>
-    </message>
-    <message>
-        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation>Il disco %1 contiene il sistema in esecuzione (cartella di Windows, volume di avvio o file di paging) e non è mai una destinazione</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -437,6 +409,41 @@
     <message>
         <source>Check target: the copy may not start as it is</source>
         <translation>Controlla destinazione: la copia potrebbe non avviarsi così com&apos;è</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRefusal</name>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Il disco di origine non è valido</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Il disco di destinazione non è valido</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Il disco di origine e quello di destinazione non possono coincidere</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation>Il disco %1 contiene il sistema in esecuzione (cartella di Windows, volume di avvio o file di paging) e non è mai una destinazione</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk</source>
+        <translation>Il disco di destinazione è più piccolo di quello di origine</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
+        <translation>La clonazione di sistema settore per settore richiede un disco di destinazione non più piccolo di quello di origine</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a clone needs the same sector size on both</source>
+        <translation>I dischi di origine e di destinazione hanno dimensioni di settore logico diverse (%1 e %2 byte); una clonazione richiede la stessa dimensione di settore su entrambi</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>La tabella delle partizioni del disco di origine è danneggiata (%1); non è stato modificato nulla</translation>
     </message>
 </context>
 <context>
@@ -646,36 +653,8 @@
         <translation>Clona l&apos;intero disco con tutte le partizioni e i record di avvio</translation>
     </message>
     <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
-        <translation>I dischi di origine e di destinazione hanno dimensioni di settore logico diverse (%1 e %2 byte); una clonazione del disco richiede la stessa dimensione di settore su entrambi</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>Il disco di origine non è valido</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Il disco di destinazione non è valido</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Il disco di origine e quello di destinazione non possono coincidere</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>Il disco di destinazione contiene il sistema in esecuzione e non può essere sovrascritto</translation>
-    </message>
-    <message>
-        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
-        <translation>La clonazione del disco richiede un disco di destinazione non più piccolo del disco di origine</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Pulizia del disco di destinazione...</translation>
-    </message>
-    <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>La tabella delle partizioni del disco di origine è danneggiata (%1); non è stato modificato nulla</translation>
     </message>
     <message>
         <source>partition table</source>
@@ -700,10 +679,6 @@
     <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>Impossibile scrivere la GPT per la dimensione del disco di destinazione: %1</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>Riparazione della configurazione di avvio in corso...</translation>
     </message>
     <message>
         <source>Partition %1 (%2): %3</source>
@@ -1106,20 +1081,8 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
         <translation>Clona una singola partizione in un&apos;altra posizione</translation>
     </message>
     <message>
-        <source>Source partition is not valid</source>
-        <translation>La partizione di origine non è valida</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Il disco di destinazione non è valido</translation>
-    </message>
-    <message>
         <source>Source partition and target disk cannot be on the same disk</source>
         <translation>La partizione di origine e il disco di destinazione non possono trovarsi sullo stesso disco</translation>
-    </message>
-    <message>
-        <source>Source and target partition cannot be the same</source>
-        <translation>La partizione di origine e quella di destinazione non possono coincidere</translation>
     </message>
     <message>
         <source>The target partition is not on the target disk</source>
@@ -1136,10 +1099,6 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>The target partition is mounted at %1; unmount it first</source>
         <translation>La partizione di destinazione è montata in %1; smontarla prima</translation>
-    </message>
-    <message>
-        <source>%1; nothing was changed</source>
-        <translation>%1; non è stato modificato nulla</translation>
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
@@ -1437,36 +1396,12 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
         <translation>Migra il sistema operativo su un nuovo disco con riparazione automatica dell&apos;avvio</translation>
     </message>
     <message>
-        <source>Source disk is not valid</source>
-        <translation>Il disco di origine non è valido</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Il disco di destinazione non è valido</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Il disco di origine e quello di destinazione non possono coincidere</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>Il disco di destinazione contiene il sistema in esecuzione e non può essere sovrascritto</translation>
-    </message>
-    <message>
         <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
         <translation>L&apos;avvio tradizionale (MBR) sulla destinazione richiede un disco di sistema di origine MBR.</translation>
     </message>
     <message>
         <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
         <translation>L&apos;avvio UEFI (GPT) sulla destinazione richiede un disco di sistema di origine GPT.</translation>
-    </message>
-    <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
-        <translation>I dischi di origine e di destinazione hanno dimensioni di settore logico diverse (%1 e %2 byte); una clonazione di sistema richiede la stessa dimensione di settore su entrambi</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
-        <translation>La clonazione di sistema settore per settore richiede un disco di destinazione non più piccolo di quello di origine.</translation>
     </message>
     <message>
         <source>No system partitions found on source disk</source>
@@ -1489,16 +1424,8 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
         <translation>Il disco di destinazione è più piccolo di quanto indicato dal suo record (%1 byte); non è stato copiato nulla</translation>
     </message>
     <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>La tabella delle partizioni del disco di origine è danneggiata (%1); non è stato modificato nulla</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>La dimensione del disco di origine non è valida</translation>
-    </message>
-    <message>
-        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
-        <translation>Il disco di destinazione è più piccolo di quello di origine per la clonazione settore per settore</translation>
     </message>
     <message>
         <source>whole disk</source>
@@ -1571,10 +1498,6 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>Cannot identify a separate data partition safely; refusing to format</source>
         <translation>Impossibile identificare con sicurezza una partizione dati separata; formattazione rifiutata</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>Riparazione della configurazione di avvio in corso...</translation>
     </message>
     <message>
         <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>

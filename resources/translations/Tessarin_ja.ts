@@ -180,10 +180,6 @@
         <translation>ディスク %1 にパーティション %2 はありません</translation>
     </message>
     <message>
-        <source>Disk %1 holds the running system and is never a target</source>
-        <translation>ディスク %1 には実行中のシステムがあるため、ターゲットにはできません</translation>
-    </message>
-    <message>
         <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
         <translation>--yes なしではディスク %1 を上書きしません: 確認に使う端末がありません</translation>
     </message>
@@ -207,14 +203,6 @@
 <context>
     <name>CloneConfig</name>
     <message>
-        <source>Target disk is smaller than source disk</source>
-        <translation>ターゲットディスクがソースディスクより小さいです</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation>セクター単位のシステムクローンには、ソースディスク以上の容量のターゲットディスクが必要です</translation>
-    </message>
-    <message>
         <source>Source partition is not valid</source>
         <translation>ソースパーティションが無効です</translation>
     </message>
@@ -229,22 +217,6 @@
     <message>
         <source>Source and target partition cannot be the same</source>
         <translation>ソースとターゲットのパーティションを同じにすることはできません</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>ソースディスクが無効です</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>ターゲットディスクが無効です</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>ソースとターゲットのディスクを同じにすることはできません</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>ターゲット ディスクには実行中のシステムが含まれているため、上書きできません</translation>
     </message>
 </context>
 <context>
@@ -276,6 +248,10 @@
     <message>
         <source>Failed to flush target: %1</source>
         <translation>ターゲットのフラッシュに失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>ブート構成を修復しています...</translation>
     </message>
 </context>
 <context>
@@ -330,10 +306,6 @@
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
         <translation>ターゲット %1 は別名のソース %2 であるか、ソースと記憶域を共有しています</translation>
-    </message>
-    <message>
-        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation>ディスク %1 には実行中のシステム (Windows フォルダー、ブート ボリュームまたはページ ファイル) があるため、ターゲットにはできません</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -437,6 +409,41 @@
     <message>
         <source>Check target: the copy may not start as it is</source>
         <translation>ターゲットの確認: このままではコピーが起動しない可能性があります</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRefusal</name>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>ソースディスクが無効です</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>ターゲットディスクが無効です</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>ソースとターゲットのディスクを同じにすることはできません</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation>ディスク %1 には実行中のシステム (Windows フォルダー、ブート ボリュームまたはページ ファイル) があるため、ターゲットにはできません</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk</source>
+        <translation>ターゲットディスクがソースディスクより小さいです</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
+        <translation>セクター単位のシステムクローンには、ソースディスク以上の容量のターゲットディスクが必要です</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a clone needs the same sector size on both</source>
+        <translation>ソースとターゲットのディスクの論理セクターサイズが異なります（%1 バイトと %2 バイト）。クローンには両方で同じセクターサイズが必要です</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>ソースディスクのパーティションテーブルが破損しています（%1）。何も変更されていません</translation>
     </message>
 </context>
 <context>
@@ -646,36 +653,8 @@
         <translation>すべてのパーティションとブートレコードを含むディスク全体をクローンします</translation>
     </message>
     <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
-        <translation>ソースとターゲットのディスクの論理セクターサイズが異なります（%1 バイトと %2 バイト）。ディスクのクローンには両方で同じセクターサイズが必要です</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>ソースディスクが無効です</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>ターゲットディスクが無効です</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>ソースとターゲットのディスクを同じにすることはできません</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>ターゲット ディスクには実行中のシステムが含まれているため、上書きできません</translation>
-    </message>
-    <message>
-        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
-        <translation>ディスクのクローンには、ソースディスクより小さくないターゲットディスクが必要です</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>ターゲットディスクをクリーンアップしています...</translation>
-    </message>
-    <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>ソースディスクのパーティションテーブルが破損しています（%1）。何も変更されていません</translation>
     </message>
     <message>
         <source>partition table</source>
@@ -700,10 +679,6 @@
     <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>ターゲットディスクのサイズに合わせた GPT を書き込めませんでした: %1</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>ブート構成を修復しています...</translation>
     </message>
     <message>
         <source>Partition %1 (%2): %3</source>
@@ -1106,20 +1081,8 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <translation>1 つのパーティションを別の場所にクローンします</translation>
     </message>
     <message>
-        <source>Source partition is not valid</source>
-        <translation>ソースパーティションが無効です</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>ターゲットディスクが無効です</translation>
-    </message>
-    <message>
         <source>Source partition and target disk cannot be on the same disk</source>
         <translation>ソースパーティションとターゲットディスクを同じディスクにすることはできません</translation>
-    </message>
-    <message>
-        <source>Source and target partition cannot be the same</source>
-        <translation>ソースとターゲットのパーティションを同じにすることはできません</translation>
     </message>
     <message>
         <source>The target partition is not on the target disk</source>
@@ -1136,10 +1099,6 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>The target partition is mounted at %1; unmount it first</source>
         <translation>ターゲットパーティションは %1 にマウントされています。先にアンマウントしてください</translation>
-    </message>
-    <message>
-        <source>%1; nothing was changed</source>
-        <translation>%1。何も変更されていません</translation>
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
@@ -1437,36 +1396,12 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <translation>自動ブート修復付きでオペレーティングシステムを新しいディスクに移行します</translation>
     </message>
     <message>
-        <source>Source disk is not valid</source>
-        <translation>ソースディスクが無効です</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>ターゲットディスクが無効です</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>ソースとターゲットのディスクを同じにすることはできません</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>ターゲット ディスクには実行中のシステムが含まれているため、上書きできません</translation>
-    </message>
-    <message>
         <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
         <translation>ターゲットのレガシー (MBR) ブートには、MBR のソースシステムディスクが必要です。</translation>
     </message>
     <message>
         <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
         <translation>ターゲットの UEFI (GPT) ブートには、GPT のソースシステムディスクが必要です。</translation>
-    </message>
-    <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
-        <translation>ソースとターゲットのディスクの論理セクターサイズが異なります（%1 バイトと %2 バイト）。システムクローンには両方で同じセクターサイズが必要です</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
-        <translation>セクター単位のシステムクローンには、ソースディスク以上の容量のターゲットディスクが必要です。</translation>
     </message>
     <message>
         <source>No system partitions found on source disk</source>
@@ -1489,16 +1424,8 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <translation>ターゲットディスクが記録上のサイズ（%1 バイト）より小さいです。何もコピーされていません</translation>
     </message>
     <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>ソースディスクのパーティションテーブルが破損しています（%1）。何も変更されていません</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>ソースディスクのサイズが無効です</translation>
-    </message>
-    <message>
-        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
-        <translation>セクター単位のクローンには、ターゲットディスクがソースディスクより小さすぎます</translation>
     </message>
     <message>
         <source>whole disk</source>
@@ -1571,10 +1498,6 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>Cannot identify a separate data partition safely; refusing to format</source>
         <translation>別のデータパーティションを安全に特定できません。フォーマットを中止します</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>ブート構成を修復しています...</translation>
     </message>
     <message>
         <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>

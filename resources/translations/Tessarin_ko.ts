@@ -180,10 +180,6 @@
         <translation>디스크 %1에 파티션 %2이(가) 없습니다</translation>
     </message>
     <message>
-        <source>Disk %1 holds the running system and is never a target</source>
-        <translation>디스크 %1에는 실행 중인 시스템이 있어 대상이 될 수 없습니다</translation>
-    </message>
-    <message>
         <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
         <translation>--yes 없이 디스크 %1을(를) 덮어쓰지 않습니다: 확인할 터미널이 없습니다</translation>
     </message>
@@ -207,14 +203,6 @@
 <context>
     <name>CloneConfig</name>
     <message>
-        <source>Target disk is smaller than source disk</source>
-        <translation>대상 디스크가 원본 디스크보다 작습니다</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation>섹터 단위 시스템 복제에는 원본 디스크보다 작지 않은 대상 디스크가 필요합니다</translation>
-    </message>
-    <message>
         <source>Source partition is not valid</source>
         <translation>원본 파티션이 올바르지 않습니다</translation>
     </message>
@@ -229,22 +217,6 @@
     <message>
         <source>Source and target partition cannot be the same</source>
         <translation>원본 파티션과 대상 파티션은 같을 수 없습니다</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>원본 디스크가 올바르지 않습니다</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>대상 디스크가 올바르지 않습니다</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>원본 디스크와 대상 디스크는 같을 수 없습니다</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>대상 디스크에 실행 중인 시스템이 있으므로 덮어쓸 수 없습니다</translation>
     </message>
 </context>
 <context>
@@ -276,6 +248,10 @@
     <message>
         <source>Failed to flush target: %1</source>
         <translation>대상 플러시 실패: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>부팅 구성을 복구하는 중...</translation>
     </message>
 </context>
 <context>
@@ -330,10 +306,6 @@
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
         <translation>대상 %1은(는) 다른 이름의 원본 %2이거나 원본과 저장소를 공유합니다</translation>
-    </message>
-    <message>
-        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation>디스크 %1에는 실행 중인 시스템(Windows 폴더, 부팅 볼륨 또는 페이지 파일)이 있으므로 대상이 될 수 없습니다</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -437,6 +409,41 @@
     <message>
         <source>Check target: the copy may not start as it is</source>
         <translation>대상 검사: 이 상태로는 복사본이 부팅되지 않을 수 있습니다</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRefusal</name>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>원본 디스크가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>대상 디스크가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>원본 디스크와 대상 디스크는 같을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation>디스크 %1에는 실행 중인 시스템(Windows 폴더, 부팅 볼륨 또는 페이지 파일)이 있으므로 대상이 될 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk</source>
+        <translation>대상 디스크가 원본 디스크보다 작습니다</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
+        <translation>섹터 단위 시스템 복제에는 원본 디스크보다 작지 않은 대상 디스크가 필요합니다</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a clone needs the same sector size on both</source>
+        <translation>원본 디스크와 대상 디스크의 논리 섹터 크기가 다릅니다(%1바이트와 %2바이트). 복제하려면 양쪽의 섹터 크기가 같아야 합니다</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>원본 디스크의 파티션 테이블이 손상되었습니다(%1). 아무것도 변경되지 않았습니다</translation>
     </message>
 </context>
 <context>
@@ -646,36 +653,8 @@
         <translation>모든 파티션과 부트 레코드를 포함한 전체 디스크 복제</translation>
     </message>
     <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
-        <translation>원본 디스크와 대상 디스크의 논리 섹터 크기가 다릅니다(%1 및 %2 바이트). 디스크 복제에는 양쪽의 섹터 크기가 같아야 합니다</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>원본 디스크가 올바르지 않습니다</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>대상 디스크가 올바르지 않습니다</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>원본 디스크와 대상 디스크는 같을 수 없습니다</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>대상 디스크에 실행 중인 시스템이 있으므로 덮어쓸 수 없습니다</translation>
-    </message>
-    <message>
-        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
-        <translation>디스크 복제에는 원본 디스크보다 작지 않은 대상 디스크가 필요합니다</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>대상 디스크를 정리하는 중...</translation>
-    </message>
-    <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>원본 디스크의 파티션 테이블이 손상되었습니다(%1). 아무것도 변경되지 않았습니다</translation>
     </message>
     <message>
         <source>partition table</source>
@@ -700,10 +679,6 @@
     <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>대상 디스크 크기에 맞는 GPT를 쓰지 못했습니다: %1</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>부팅 구성을 복구하는 중...</translation>
     </message>
     <message>
         <source>Partition %1 (%2): %3</source>
@@ -1106,20 +1081,8 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
         <translation>단일 파티션을 다른 위치로 복제</translation>
     </message>
     <message>
-        <source>Source partition is not valid</source>
-        <translation>원본 파티션이 올바르지 않습니다</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>대상 디스크가 올바르지 않습니다</translation>
-    </message>
-    <message>
         <source>Source partition and target disk cannot be on the same disk</source>
         <translation>원본 파티션과 대상 디스크는 같은 디스크에 있을 수 없습니다</translation>
-    </message>
-    <message>
-        <source>Source and target partition cannot be the same</source>
-        <translation>원본 파티션과 대상 파티션은 같을 수 없습니다</translation>
     </message>
     <message>
         <source>The target partition is not on the target disk</source>
@@ -1136,10 +1099,6 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>The target partition is mounted at %1; unmount it first</source>
         <translation>대상 파티션이 %1에 마운트되어 있습니다. 먼저 마운트를 해제하세요</translation>
-    </message>
-    <message>
-        <source>%1; nothing was changed</source>
-        <translation>%1. 아무것도 변경되지 않았습니다</translation>
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
@@ -1437,36 +1396,12 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
         <translation>자동 부팅 복구와 함께 운영 체제를 새 디스크로 이전</translation>
     </message>
     <message>
-        <source>Source disk is not valid</source>
-        <translation>원본 디스크가 올바르지 않습니다</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>대상 디스크가 올바르지 않습니다</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>원본 디스크와 대상 디스크는 같을 수 없습니다</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>대상 디스크에 실행 중인 시스템이 있으므로 덮어쓸 수 없습니다</translation>
-    </message>
-    <message>
         <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
         <translation>대상의 레거시(MBR) 부팅에는 MBR 원본 시스템 디스크가 필요합니다.</translation>
     </message>
     <message>
         <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
         <translation>대상의 UEFI(GPT) 부팅에는 GPT 원본 시스템 디스크가 필요합니다.</translation>
-    </message>
-    <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
-        <translation>원본 디스크와 대상 디스크의 논리 섹터 크기가 다릅니다(%1 및 %2 바이트). 시스템 복제에는 양쪽의 섹터 크기가 같아야 합니다</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
-        <translation>섹터 단위 시스템 복제에는 원본 디스크보다 작지 않은 대상 디스크가 필요합니다.</translation>
     </message>
     <message>
         <source>No system partitions found on source disk</source>
@@ -1489,16 +1424,8 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
         <translation>대상 디스크가 기록된 크기(%1 바이트)보다 작습니다. 아무것도 복사되지 않았습니다</translation>
     </message>
     <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>원본 디스크의 파티션 테이블이 손상되었습니다(%1). 아무것도 변경되지 않았습니다</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>원본 디스크 크기가 올바르지 않습니다</translation>
-    </message>
-    <message>
-        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
-        <translation>섹터 단위 복제를 하기에는 대상 디스크가 원본 디스크보다 작습니다</translation>
     </message>
     <message>
         <source>whole disk</source>
@@ -1571,10 +1498,6 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>Cannot identify a separate data partition safely; refusing to format</source>
         <translation>별도의 데이터 파티션을 안전하게 식별할 수 없어 포맷을 거부합니다</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>부팅 구성을 복구하는 중...</translation>
     </message>
     <message>
         <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>

@@ -180,10 +180,6 @@
         <translation>Schijf %1 heeft geen partitie %2</translation>
     </message>
     <message>
-        <source>Disk %1 holds the running system and is never a target</source>
-        <translation>Schijf %1 bevat het draaiende systeem en is nooit een doel</translation>
-    </message>
-    <message>
         <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
         <translation>Schijf %1 wordt zonder --yes niet overschreven: er is geen terminal om te bevestigen</translation>
     </message>
@@ -207,14 +203,6 @@
 <context>
     <name>CloneConfig</name>
     <message>
-        <source>Target disk is smaller than source disk</source>
-        <translation>De doelschijf is kleiner dan de bronschijf</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation>Sector-voor-sector systeemklonen vereist een doelschijf die niet kleiner is dan de bronschijf</translation>
-    </message>
-    <message>
         <source>Source partition is not valid</source>
         <translation>De bronpartitie is ongeldig</translation>
     </message>
@@ -229,22 +217,6 @@
     <message>
         <source>Source and target partition cannot be the same</source>
         <translation>Bron- en doelpartitie mogen niet dezelfde zijn</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>De bronschijf is ongeldig</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>De doelschijf is ongeldig</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Bron- en doelschijf mogen niet dezelfde zijn</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>De doelschijf bevat het actieve systeem en kan niet worden overschreven</translation>
     </message>
 </context>
 <context>
@@ -276,6 +248,10 @@
     <message>
         <source>Failed to flush target: %1</source>
         <translation>Doel kon niet worden weggeschreven: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Opstartconfiguratie wordt hersteld...</translation>
     </message>
 </context>
 <context>
@@ -330,10 +306,6 @@
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
         <translation>Het doel %1 is de bron %2 onder een andere naam, of deelt opslag ermee</translation>
-    </message>
-    <message>
-        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation>Schijf %1 bevat het draaiende systeem (de Windows-map, het opstartvolume of een wisselbestand) en is nooit een doel</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -437,6 +409,41 @@
     <message>
         <source>Check target: the copy may not start as it is</source>
         <translation>Doel controleren: de kopie start zo mogelijk niet op</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRefusal</name>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>De bronschijf is ongeldig</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>De doelschijf is ongeldig</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Bron- en doelschijf mogen niet dezelfde zijn</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation>Schijf %1 bevat het draaiende systeem (de Windows-map, het opstartvolume of een wisselbestand) en is nooit een doel</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk</source>
+        <translation>De doelschijf is kleiner dan de bronschijf</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
+        <translation>Sector-voor-sector systeemklonen vereist een doelschijf die niet kleiner is dan de bronschijf</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a clone needs the same sector size on both</source>
+        <translation>Bron- en doelschijf hebben verschillende logische sectorgroottes (%1 en %2 bytes); een kloon vereist op beide dezelfde sectorgrootte</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>De partitietabel van de bronschijf is beschadigd (%1); er is niets gewijzigd</translation>
     </message>
 </context>
 <context>
@@ -646,36 +653,8 @@
         <translation>Volledige schijf klonen, inclusief alle partities en opstartrecords</translation>
     </message>
     <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
-        <translation>Bron- en doelschijf hebben verschillende logische sectorgroottes (%1 en %2 bytes); voor het klonen van een schijf is op beide dezelfde sectorgrootte nodig</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>De bronschijf is ongeldig</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>De doelschijf is ongeldig</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Bron- en doelschijf mogen niet dezelfde zijn</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>De doelschijf bevat het actieve systeem en kan niet worden overschreven</translation>
-    </message>
-    <message>
-        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
-        <translation>Voor het klonen van een schijf is een doelschijf nodig die niet kleiner is dan de bronschijf</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Doelschijf wordt opgeschoond...</translation>
-    </message>
-    <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>De partitietabel van de bronschijf is beschadigd (%1); er is niets gewijzigd</translation>
     </message>
     <message>
         <source>partition table</source>
@@ -700,10 +679,6 @@
     <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>Kan de GPT voor de grootte van de doelschijf niet schrijven: %1</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>Opstartconfiguratie wordt hersteld...</translation>
     </message>
     <message>
         <source>Partition %1 (%2): %3</source>
@@ -1106,20 +1081,8 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
         <translation>Eén partitie naar een andere locatie klonen</translation>
     </message>
     <message>
-        <source>Source partition is not valid</source>
-        <translation>De bronpartitie is ongeldig</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>De doelschijf is ongeldig</translation>
-    </message>
-    <message>
         <source>Source partition and target disk cannot be on the same disk</source>
         <translation>Bronpartitie en doelschijf mogen niet op dezelfde schijf staan</translation>
-    </message>
-    <message>
-        <source>Source and target partition cannot be the same</source>
-        <translation>Bron- en doelpartitie mogen niet dezelfde zijn</translation>
     </message>
     <message>
         <source>The target partition is not on the target disk</source>
@@ -1136,10 +1099,6 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>The target partition is mounted at %1; unmount it first</source>
         <translation>De doelpartitie is aangekoppeld op %1; ontkoppel deze eerst</translation>
-    </message>
-    <message>
-        <source>%1; nothing was changed</source>
-        <translation>%1; er is niets gewijzigd</translation>
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
@@ -1437,36 +1396,12 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
         <translation>Besturingssysteem naar een nieuwe schijf migreren met automatisch opstartherstel</translation>
     </message>
     <message>
-        <source>Source disk is not valid</source>
-        <translation>De bronschijf is ongeldig</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>De doelschijf is ongeldig</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Bron- en doelschijf mogen niet dezelfde zijn</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>De doelschijf bevat het actieve systeem en kan niet worden overschreven</translation>
-    </message>
-    <message>
         <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
         <translation>Legacy-BIOS-opstart (MBR) op het doel vereist een MBR-bronsysteemschijf.</translation>
     </message>
     <message>
         <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
         <translation>UEFI-opstart (GPT) op het doel vereist een GPT-bronsysteemschijf.</translation>
-    </message>
-    <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
-        <translation>Bron- en doelschijf hebben verschillende logische sectorgroottes (%1 en %2 bytes); voor het klonen van een systeem is op beide dezelfde sectorgrootte nodig</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
-        <translation>Sector-voor-sector systeemklonen vereist een doelschijf die niet kleiner is dan de bronschijf.</translation>
     </message>
     <message>
         <source>No system partitions found on source disk</source>
@@ -1489,16 +1424,8 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
         <translation>De doelschijf is kleiner dan opgegeven (%1 bytes); er is niets gekopieerd</translation>
     </message>
     <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>De partitietabel van de bronschijf is beschadigd (%1); er is niets gewijzigd</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>De grootte van de bronschijf is ongeldig</translation>
-    </message>
-    <message>
-        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
-        <translation>De doelschijf is kleiner dan de bronschijf voor sector-voor-sector klonen</translation>
     </message>
     <message>
         <source>whole disk</source>
@@ -1571,10 +1498,6 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>Cannot identify a separate data partition safely; refusing to format</source>
         <translation>Kan een aparte gegevenspartitie niet veilig herkennen; formatteren wordt geweigerd</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>Opstartconfiguratie wordt hersteld...</translation>
     </message>
     <message>
         <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>

@@ -180,10 +180,6 @@
         <translation>O disco %1 não tem a partição %2</translation>
     </message>
     <message>
-        <source>Disk %1 holds the running system and is never a target</source>
-        <translation>O disco %1 contém o sistema em execução e nunca é um destino</translation>
-    </message>
-    <message>
         <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
         <translation>O disco %1 não é substituído sem --yes: não há terminal para confirmar</translation>
     </message>
@@ -207,14 +203,6 @@
 <context>
     <name>CloneConfig</name>
     <message>
-        <source>Target disk is smaller than source disk</source>
-        <translation>O disco de destino é mais pequeno do que o de origem</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation>A clonagem do sistema setor a setor requer um disco de destino não mais pequeno do que o de origem</translation>
-    </message>
-    <message>
         <source>Source partition is not valid</source>
         <translation>A partição de origem não é válida</translation>
     </message>
@@ -229,22 +217,6 @@
     <message>
         <source>Source and target partition cannot be the same</source>
         <translation>A partição de origem e a de destino não podem ser a mesma</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>O disco de origem não é válido</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>O disco de destino não é válido</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>O disco de origem e o de destino não podem ser o mesmo</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>O disco de destino contém o sistema em execução e não pode ser substituído</translation>
     </message>
 </context>
 <context>
@@ -276,6 +248,10 @@
     <message>
         <source>Failed to flush target: %1</source>
         <translation>Falha ao esvaziar o destino: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>A reparar a configuração de arranque...</translation>
     </message>
 </context>
 <context>
@@ -330,10 +306,6 @@
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
         <translation>O destino %1 é a origem %2 com outro nome, ou partilha armazenamento com ela</translation>
-    </message>
-    <message>
-        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation>O disco %1 contém o sistema em execução (a pasta do Windows, o volume de arranque ou um ficheiro de paginação) e nunca é um destino</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -437,6 +409,41 @@
     <message>
         <source>Check target: the copy may not start as it is</source>
         <translation>Verificar destino: a cópia pode não iniciar no estado atual</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRefusal</name>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>O disco de origem não é válido</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>O disco de destino não é válido</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>O disco de origem e o de destino não podem ser o mesmo</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation>O disco %1 contém o sistema em execução (a pasta do Windows, o volume de arranque ou um ficheiro de paginação) e nunca é um destino</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk</source>
+        <translation>O disco de destino é mais pequeno do que o de origem</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
+        <translation>A clonagem do sistema setor a setor requer um disco de destino não mais pequeno do que o de origem</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a clone needs the same sector size on both</source>
+        <translation>Os discos de origem e de destino têm tamanhos de setor lógico diferentes (%1 e %2 bytes); uma clonagem exige o mesmo tamanho de setor em ambos</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>A tabela de partições do disco de origem está danificada (%1); nada foi alterado</translation>
     </message>
 </context>
 <context>
@@ -646,36 +653,8 @@
         <translation>Clonar o disco inteiro, incluindo todas as partições e registros de inicialização</translation>
     </message>
     <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
-        <translation>Os discos de origem e de destino têm tamanhos de setor lógico diferentes (%1 e %2 bytes); a clonagem de disco exige o mesmo tamanho de setor em ambos</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>O disco de origem não é válido</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>O disco de destino não é válido</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>O disco de origem e o de destino não podem ser o mesmo</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>O disco de destino contém o sistema em execução e não pode ser substituído</translation>
-    </message>
-    <message>
-        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
-        <translation>A clonagem de disco exige um disco de destino que não seja menor que o disco de origem</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Limpando o disco de destino...</translation>
-    </message>
-    <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>A tabela de partições do disco de origem está danificada (%1); nada foi alterado</translation>
     </message>
     <message>
         <source>partition table</source>
@@ -700,10 +679,6 @@
     <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>Falha ao gravar a GPT para o tamanho do disco de destino: %1</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>A reparar a configuração de arranque...</translation>
     </message>
     <message>
         <source>Partition %1 (%2): %3</source>
@@ -1106,20 +1081,8 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <translation>Clonar uma única partição para outro local</translation>
     </message>
     <message>
-        <source>Source partition is not valid</source>
-        <translation>A partição de origem não é válida</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>O disco de destino não é válido</translation>
-    </message>
-    <message>
         <source>Source partition and target disk cannot be on the same disk</source>
         <translation>A partição de origem e o disco de destino não podem estar no mesmo disco</translation>
-    </message>
-    <message>
-        <source>Source and target partition cannot be the same</source>
-        <translation>A partição de origem e a de destino não podem ser a mesma</translation>
     </message>
     <message>
         <source>The target partition is not on the target disk</source>
@@ -1136,10 +1099,6 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>The target partition is mounted at %1; unmount it first</source>
         <translation>A partição de destino está montada em %1; desmonte-a primeiro</translation>
-    </message>
-    <message>
-        <source>%1; nothing was changed</source>
-        <translation>%1; nada foi alterado</translation>
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
@@ -1437,36 +1396,12 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <translation>Migrar o sistema operativo para um novo disco com reparação automática do arranque</translation>
     </message>
     <message>
-        <source>Source disk is not valid</source>
-        <translation>O disco de origem não é válido</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>O disco de destino não é válido</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>O disco de origem e o de destino não podem ser o mesmo</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>O disco de destino contém o sistema em execução e não pode ser substituído</translation>
-    </message>
-    <message>
         <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
         <translation>O arranque legado (MBR) no destino requer um disco de sistema de origem MBR.</translation>
     </message>
     <message>
         <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
         <translation>O arranque UEFI (GPT) no destino requer um disco de sistema de origem GPT.</translation>
-    </message>
-    <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
-        <translation>Os discos de origem e de destino têm tamanhos de setor lógico diferentes (%1 e %2 bytes); a clonagem do sistema exige o mesmo tamanho de setor em ambos</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
-        <translation>A clonagem do sistema setor a setor requer um disco de destino não mais pequeno do que o de origem.</translation>
     </message>
     <message>
         <source>No system partitions found on source disk</source>
@@ -1489,16 +1424,8 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <translation>O disco de destino é mais pequeno do que o seu registo indica (%1 bytes); nada foi copiado</translation>
     </message>
     <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>A tabela de partições do disco de origem está danificada (%1); nada foi alterado</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>O tamanho do disco de origem não é válido</translation>
-    </message>
-    <message>
-        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
-        <translation>O disco de destino é mais pequeno do que o de origem para a clonagem setor a setor</translation>
     </message>
     <message>
         <source>whole disk</source>
@@ -1571,10 +1498,6 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>Cannot identify a separate data partition safely; refusing to format</source>
         <translation>Não é possível identificar com segurança uma partição de dados separada; a formatação foi recusada</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>A reparar a configuração de arranque...</translation>
     </message>
     <message>
         <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>

@@ -180,10 +180,6 @@
         <translation>Disk %1 üzerinde %2 numaralı bölüm yok</translation>
     </message>
     <message>
-        <source>Disk %1 holds the running system and is never a target</source>
-        <translation>Disk %1 çalışan sistemi barındırır ve asla hedef olamaz</translation>
-    </message>
-    <message>
         <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
         <translation>Disk %1 --yes olmadan üzerine yazılmaz: onay verecek bir terminal yok</translation>
     </message>
@@ -207,14 +203,6 @@
 <context>
     <name>CloneConfig</name>
     <message>
-        <source>Target disk is smaller than source disk</source>
-        <translation>Hedef disk kaynak diskten küçük</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation>Sektör sektör sistem klonlaması, kaynak diskten küçük olmayan bir hedef disk gerektirir</translation>
-    </message>
-    <message>
         <source>Source partition is not valid</source>
         <translation>Kaynak bölüm geçersiz</translation>
     </message>
@@ -229,22 +217,6 @@
     <message>
         <source>Source and target partition cannot be the same</source>
         <translation>Kaynak ve hedef bölüm aynı olamaz</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>Kaynak disk geçersiz</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Hedef disk geçersiz</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Kaynak ve hedef disk aynı olamaz</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>Hedef disk çalışan sistemi içeriyor ve üzerine yazılamaz</translation>
     </message>
 </context>
 <context>
@@ -276,6 +248,10 @@
     <message>
         <source>Failed to flush target: %1</source>
         <translation>Hedef boşaltılamadı: %1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>Önyükleme yapılandırması onarılıyor...</translation>
     </message>
 </context>
 <context>
@@ -330,10 +306,6 @@
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
         <translation>Hedef %1, başka bir adla kaynak %2 veya onunla aynı depolamayı paylaşıyor</translation>
-    </message>
-    <message>
-        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation>Disk %1 çalışan sistemi (Windows klasörü, önyükleme birimi veya disk belleği dosyası) içeriyor ve asla hedef olamaz</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -437,6 +409,41 @@
     <message>
         <source>Check target: the copy may not start as it is</source>
         <translation>Hedefi denetle: kopya bu haliyle başlamayabilir</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRefusal</name>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>Kaynak disk geçersiz</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>Hedef disk geçersiz</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>Kaynak ve hedef disk aynı olamaz</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation>Disk %1 çalışan sistemi (Windows klasörü, önyükleme birimi veya disk belleği dosyası) içeriyor ve asla hedef olamaz</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk</source>
+        <translation>Hedef disk kaynak diskten küçük</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
+        <translation>Sektör sektör sistem klonlaması, kaynak diskten küçük olmayan bir hedef disk gerektirir</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a clone needs the same sector size on both</source>
+        <translation>Kaynak ve hedef disklerin mantıksal sektör boyutları farklı (%1 ve %2 bayt); klonlama için her ikisinde de aynı sektör boyutu gerekir</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>Kaynak diskin bölüm tablosu hasarlı (%1); hiçbir şey değiştirilmedi</translation>
     </message>
 </context>
 <context>
@@ -646,36 +653,8 @@
         <translation>Tüm bölümler ve önyükleme kayıtları dahil diskin tamamını klonla</translation>
     </message>
     <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
-        <translation>Kaynak ve hedef disklerin mantıksal sektör boyutları farklı (%1 ve %2 bayt); disk klonlama için her ikisinde de aynı sektör boyutu gerekir</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>Kaynak disk geçersiz</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Hedef disk geçersiz</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Kaynak ve hedef disk aynı olamaz</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>Hedef disk çalışan sistemi içeriyor ve üzerine yazılamaz</translation>
-    </message>
-    <message>
-        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
-        <translation>Disk klonlama, kaynak diskten küçük olmayan bir hedef disk gerektirir</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>Hedef disk temizleniyor...</translation>
-    </message>
-    <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>Kaynak diskin bölüm tablosu hasarlı (%1); hiçbir şey değiştirilmedi</translation>
     </message>
     <message>
         <source>partition table</source>
@@ -700,10 +679,6 @@
     <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>Hedef disk boyutu için GPT yazılamadı: %1</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>Önyükleme yapılandırması onarılıyor...</translation>
     </message>
     <message>
         <source>Partition %1 (%2): %3</source>
@@ -1106,20 +1081,8 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <translation>Tek bir bölümü başka bir konuma klonla</translation>
     </message>
     <message>
-        <source>Source partition is not valid</source>
-        <translation>Kaynak bölüm geçersiz</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Hedef disk geçersiz</translation>
-    </message>
-    <message>
         <source>Source partition and target disk cannot be on the same disk</source>
         <translation>Kaynak bölüm ve hedef disk aynı diskte olamaz</translation>
-    </message>
-    <message>
-        <source>Source and target partition cannot be the same</source>
-        <translation>Kaynak ve hedef bölüm aynı olamaz</translation>
     </message>
     <message>
         <source>The target partition is not on the target disk</source>
@@ -1136,10 +1099,6 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>The target partition is mounted at %1; unmount it first</source>
         <translation>Hedef bölüm %1 konumuna bağlı; önce bağlantısını kaldırın</translation>
-    </message>
-    <message>
-        <source>%1; nothing was changed</source>
-        <translation>%1; hiçbir şey değiştirilmedi</translation>
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
@@ -1437,36 +1396,12 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <translation>İşletim sistemini otomatik önyükleme onarımıyla yeni bir diske taşı</translation>
     </message>
     <message>
-        <source>Source disk is not valid</source>
-        <translation>Kaynak disk geçersiz</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>Hedef disk geçersiz</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>Kaynak ve hedef disk aynı olamaz</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>Hedef disk çalışan sistemi içeriyor ve üzerine yazılamaz</translation>
-    </message>
-    <message>
         <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
         <translation>Hedefte eski tip (MBR) önyükleme, MBR kaynak sistem diski gerektirir.</translation>
     </message>
     <message>
         <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
         <translation>Hedefte UEFI (GPT) önyükleme, GPT kaynak sistem diski gerektirir.</translation>
-    </message>
-    <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
-        <translation>Kaynak ve hedef disklerin mantıksal sektör boyutları farklı (%1 ve %2 bayt); sistem klonlama için her ikisinde de aynı sektör boyutu gerekir</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
-        <translation>Sektör sektör sistem klonlaması, kaynak diskten küçük olmayan bir hedef disk gerektirir.</translation>
     </message>
     <message>
         <source>No system partitions found on source disk</source>
@@ -1489,16 +1424,8 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <translation>Hedef disk kaydında belirtilenden küçük (%1 bayt); hiçbir şey kopyalanmadı</translation>
     </message>
     <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>Kaynak diskin bölüm tablosu hasarlı (%1); hiçbir şey değiştirilmedi</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>Kaynak disk boyutu geçersiz</translation>
-    </message>
-    <message>
-        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
-        <translation>Hedef disk, sektör sektör klonlama için kaynak diskten küçük</translation>
     </message>
     <message>
         <source>whole disk</source>
@@ -1571,10 +1498,6 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>Cannot identify a separate data partition safely; refusing to format</source>
         <translation>Ayrı bir veri bölümü güvenli şekilde belirlenemiyor; biçimlendirme reddedildi</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>Önyükleme yapılandırması onarılıyor...</translation>
     </message>
     <message>
         <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>

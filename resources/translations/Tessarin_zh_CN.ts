@@ -180,10 +180,6 @@
         <translation>磁盘 %1 上没有分区 %2</translation>
     </message>
     <message>
-        <source>Disk %1 holds the running system and is never a target</source>
-        <translation>磁盘 %1 包含正在运行的系统，不能作为目标</translation>
-    </message>
-    <message>
         <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
         <translation>没有 --yes 时不会覆盖磁盘 %1：没有可用于确认的终端</translation>
     </message>
@@ -207,14 +203,6 @@
 <context>
     <name>CloneConfig</name>
     <message>
-        <source>Target disk is smaller than source disk</source>
-        <translation>目标磁盘小于源磁盘</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation>逐扇区系统克隆要求目标磁盘不小于源磁盘</translation>
-    </message>
-    <message>
         <source>Source partition is not valid</source>
         <translation>源分区无效</translation>
     </message>
@@ -229,22 +217,6 @@
     <message>
         <source>Source and target partition cannot be the same</source>
         <translation>源分区和目标分区不能相同</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>源磁盘无效</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>目标磁盘无效</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>源磁盘和目标磁盘不能相同</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>目标磁盘包含正在运行的系统，不能被覆盖</translation>
     </message>
 </context>
 <context>
@@ -276,6 +248,10 @@
     <message>
         <source>Failed to flush target: %1</source>
         <translation>刷新目标失败：%1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>正在修复引导配置...</translation>
     </message>
 </context>
 <context>
@@ -330,10 +306,6 @@
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
         <translation>目标 %1 是换了名称的源 %2，或与其共享存储</translation>
-    </message>
-    <message>
-        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation>磁盘 %1 包含正在运行的系统（其 Windows 文件夹、启动卷或页面文件），不能作为目标</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -437,6 +409,41 @@
     <message>
         <source>Check target: the copy may not start as it is</source>
         <translation>检查目标：副本按当前状态可能无法启动</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRefusal</name>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>源磁盘无效</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>目标磁盘无效</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>源磁盘和目标磁盘不能相同</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation>磁盘 %1 包含正在运行的系统（其 Windows 文件夹、启动卷或页面文件），不能作为目标</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk</source>
+        <translation>目标磁盘小于源磁盘</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
+        <translation>逐扇区系统克隆要求目标磁盘不小于源磁盘</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a clone needs the same sector size on both</source>
+        <translation>源磁盘和目标磁盘的逻辑扇区大小不同（%1 和 %2 字节）；克隆要求两者的扇区大小相同</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>源磁盘的分区表已损坏（%1）；未做任何更改</translation>
     </message>
 </context>
 <context>
@@ -646,36 +653,8 @@
         <translation>克隆整个磁盘，包括所有分区和引导记录</translation>
     </message>
     <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
-        <translation>源磁盘和目标磁盘的逻辑扇区大小不同（%1 和 %2 字节）；磁盘克隆要求两者的扇区大小相同</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>源磁盘无效</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>目标磁盘无效</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>源磁盘和目标磁盘不能相同</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>目标磁盘包含正在运行的系统，不能被覆盖</translation>
-    </message>
-    <message>
-        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
-        <translation>磁盘克隆要求目标磁盘不小于源磁盘</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>正在清理目标磁盘...</translation>
-    </message>
-    <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>源磁盘的分区表已损坏（%1）；未做任何更改</translation>
     </message>
     <message>
         <source>partition table</source>
@@ -700,10 +679,6 @@
     <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>无法按目标磁盘大小写入 GPT：%1</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>正在修复引导配置...</translation>
     </message>
     <message>
         <source>Partition %1 (%2): %3</source>
@@ -1106,20 +1081,8 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>将单个分区克隆到其他位置</translation>
     </message>
     <message>
-        <source>Source partition is not valid</source>
-        <translation>源分区无效</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>目标磁盘无效</translation>
-    </message>
-    <message>
         <source>Source partition and target disk cannot be on the same disk</source>
         <translation>源分区和目标磁盘不能在同一磁盘上</translation>
-    </message>
-    <message>
-        <source>Source and target partition cannot be the same</source>
-        <translation>源分区和目标分区不能相同</translation>
     </message>
     <message>
         <source>The target partition is not on the target disk</source>
@@ -1136,10 +1099,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The target partition is mounted at %1; unmount it first</source>
         <translation>目标分区已挂载在 %1；请先将其卸载</translation>
-    </message>
-    <message>
-        <source>%1; nothing was changed</source>
-        <translation>%1；未做任何更改</translation>
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
@@ -1437,36 +1396,12 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>将操作系统迁移到新磁盘并自动修复引导</translation>
     </message>
     <message>
-        <source>Source disk is not valid</source>
-        <translation>源磁盘无效</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>目标磁盘无效</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>源磁盘和目标磁盘不能相同</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>目标磁盘包含正在运行的系统，不能被覆盖</translation>
-    </message>
-    <message>
         <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
         <translation>目标的传统 (MBR) 引导要求源系统磁盘为 MBR。</translation>
     </message>
     <message>
         <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
         <translation>目标的 UEFI (GPT) 引导要求源系统磁盘为 GPT。</translation>
-    </message>
-    <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
-        <translation>源磁盘和目标磁盘的逻辑扇区大小不同（%1 和 %2 字节）；系统克隆要求两者的扇区大小相同</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
-        <translation>逐扇区系统克隆要求目标磁盘不小于源磁盘。</translation>
     </message>
     <message>
         <source>No system partitions found on source disk</source>
@@ -1489,16 +1424,8 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>目标磁盘比其记录的大小（%1 字节）小；未复制任何内容</translation>
     </message>
     <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>源磁盘的分区表已损坏（%1）；未做任何更改</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>源磁盘大小无效</translation>
-    </message>
-    <message>
-        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
-        <translation>目标磁盘小于源磁盘，无法逐扇区克隆</translation>
     </message>
     <message>
         <source>whole disk</source>
@@ -1571,10 +1498,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Cannot identify a separate data partition safely; refusing to format</source>
         <translation>无法安全识别单独的数据分区；拒绝格式化</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>正在修复引导配置...</translation>
     </message>
     <message>
         <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>

@@ -180,10 +180,6 @@
         <translation>磁碟 %1 上沒有磁碟分割 %2</translation>
     </message>
     <message>
-        <source>Disk %1 holds the running system and is never a target</source>
-        <translation>磁碟 %1 含有正在執行的系統，不能作為目標</translation>
-    </message>
-    <message>
         <source>Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on</source>
         <translation>沒有 --yes 時不會覆寫磁碟 %1：沒有可用於確認的終端機</translation>
     </message>
@@ -207,14 +203,6 @@
 <context>
     <name>CloneConfig</name>
     <message>
-        <source>Target disk is smaller than source disk</source>
-        <translation>目的磁碟小於來源磁碟</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
-        <translation>逐磁區系統複製要求目的磁碟不小於來源磁碟</translation>
-    </message>
-    <message>
         <source>Source partition is not valid</source>
         <translation>來源分割區無效</translation>
     </message>
@@ -229,22 +217,6 @@
     <message>
         <source>Source and target partition cannot be the same</source>
         <translation>來源分割區與目的分割區不能相同</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>來源磁碟無效</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>目的磁碟無效</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>來源磁碟與目的磁碟不能相同</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>目標磁碟包含正在執行的系統，無法覆寫</translation>
     </message>
 </context>
 <context>
@@ -276,6 +248,10 @@
     <message>
         <source>Failed to flush target: %1</source>
         <translation>排清目的失敗：%1</translation>
+    </message>
+    <message>
+        <source>Repairing boot configuration...</source>
+        <translation>正在修復開機設定...</translation>
     </message>
 </context>
 <context>
@@ -330,10 +306,6 @@
     <message>
         <source>The target %1 is the source %2 under another name, or shares storage with it</source>
         <translation>目標 %1 是換了名稱的來源 %2，或與其共用儲存空間</translation>
-    </message>
-    <message>
-        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
-        <translation>磁碟 %1 包含正在執行的系統（其 Windows 資料夾、開機磁碟區或分頁檔），不能作為目標</translation>
     </message>
     <message>
         <source>The target %1 is in use: %2</source>
@@ -437,6 +409,41 @@
     <message>
         <source>Check target: the copy may not start as it is</source>
         <translation>檢查目標：複本在目前狀態下可能無法開機</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRefusal</name>
+    <message>
+        <source>Source disk is not valid</source>
+        <translation>來源磁碟無效</translation>
+    </message>
+    <message>
+        <source>Target disk is not valid</source>
+        <translation>目的磁碟無效</translation>
+    </message>
+    <message>
+        <source>Source and target disk cannot be the same</source>
+        <translation>來源磁碟與目的磁碟不能相同</translation>
+    </message>
+    <message>
+        <source>Disk %1 holds the running system (its Windows folder, boot volume or a page file) and is never a target</source>
+        <translation>磁碟 %1 包含正在執行的系統（其 Windows 資料夾、開機磁碟區或分頁檔），不能作為目標</translation>
+    </message>
+    <message>
+        <source>Target disk is smaller than source disk</source>
+        <translation>目的磁碟小於來源磁碟</translation>
+    </message>
+    <message>
+        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk</source>
+        <translation>逐磁區系統複製要求目的磁碟不小於來源磁碟</translation>
+    </message>
+    <message>
+        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a clone needs the same sector size on both</source>
+        <translation>來源磁碟與目標磁碟的邏輯磁區大小不同（%1 與 %2 位元組）；複製需要兩者的磁區大小相同</translation>
+    </message>
+    <message>
+        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
+        <translation>來源磁碟的分割表已損毀（%1）；未做任何變更</translation>
     </message>
 </context>
 <context>
@@ -646,36 +653,8 @@
         <translation>複製整個磁碟，包括所有分割區和開機記錄</translation>
     </message>
     <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a disk clone needs the same sector size on both</source>
-        <translation>來源磁碟和目標磁碟的邏輯磁區大小不同（%1 和 %2 位元組）；磁碟複製要求兩者的磁區大小相同</translation>
-    </message>
-    <message>
-        <source>Source disk is not valid</source>
-        <translation>來源磁碟無效</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>目的磁碟無效</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>來源磁碟與目的磁碟不能相同</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>目標磁碟包含正在執行的系統，無法覆寫</translation>
-    </message>
-    <message>
-        <source>Disk clone requires a target disk that is not smaller than the source disk</source>
-        <translation>磁碟複製要求目標磁碟不小於來源磁碟</translation>
-    </message>
-    <message>
         <source>Cleaning target disk...</source>
         <translation>正在清理目標磁碟...</translation>
-    </message>
-    <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>來源磁碟的分割表已損毀（%1）；未做任何變更</translation>
     </message>
     <message>
         <source>partition table</source>
@@ -700,10 +679,6 @@
     <message>
         <source>Failed to write the GPT for the target disk&apos;s size: %1</source>
         <translation>無法依目標磁碟大小寫入 GPT：%1</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>正在修復開機設定...</translation>
     </message>
     <message>
         <source>Partition %1 (%2): %3</source>
@@ -1106,20 +1081,8 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>將單一分割區複製到其他位置</translation>
     </message>
     <message>
-        <source>Source partition is not valid</source>
-        <translation>來源分割區無效</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>目的磁碟無效</translation>
-    </message>
-    <message>
         <source>Source partition and target disk cannot be on the same disk</source>
         <translation>來源分割區與目的磁碟不能在同一磁碟上</translation>
-    </message>
-    <message>
-        <source>Source and target partition cannot be the same</source>
-        <translation>來源分割區與目的分割區不能相同</translation>
     </message>
     <message>
         <source>The target partition is not on the target disk</source>
@@ -1136,10 +1099,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The target partition is mounted at %1; unmount it first</source>
         <translation>目標分割區已掛載於 %1；請先將其卸載</translation>
-    </message>
-    <message>
-        <source>%1; nothing was changed</source>
-        <translation>%1；未做任何變更</translation>
     </message>
     <message>
         <source>Failed to open source disk: %1</source>
@@ -1437,36 +1396,12 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>將作業系統移轉到新磁碟並自動修復開機</translation>
     </message>
     <message>
-        <source>Source disk is not valid</source>
-        <translation>來源磁碟無效</translation>
-    </message>
-    <message>
-        <source>Target disk is not valid</source>
-        <translation>目的磁碟無效</translation>
-    </message>
-    <message>
-        <source>Source and target disk cannot be the same</source>
-        <translation>來源磁碟與目的磁碟不能相同</translation>
-    </message>
-    <message>
-        <source>The target disk holds the running system and cannot be overwritten</source>
-        <translation>目標磁碟包含正在執行的系統，無法覆寫</translation>
-    </message>
-    <message>
         <source>Legacy (MBR) target boot requires an MBR source system disk.</source>
         <translation>目標的傳統 (MBR) 開機需要 MBR 的來源系統磁碟。</translation>
     </message>
     <message>
         <source>UEFI (GPT) target boot requires a GPT source system disk.</source>
         <translation>目標的 UEFI (GPT) 開機需要 GPT 的來源系統磁碟。</translation>
-    </message>
-    <message>
-        <source>Source and target disks have different logical sector sizes (%1 and %2 bytes); a system clone needs the same sector size on both</source>
-        <translation>來源磁碟和目標磁碟的邏輯磁區大小不同（%1 和 %2 位元組）；系統複製要求兩者的磁區大小相同</translation>
-    </message>
-    <message>
-        <source>Sector-by-sector system clone requires a target disk that is not smaller than the source disk.</source>
-        <translation>逐磁區系統複製要求目的磁碟不小於來源磁碟。</translation>
     </message>
     <message>
         <source>No system partitions found on source disk</source>
@@ -1489,16 +1424,8 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <translation>目標磁碟比其記錄的大小（%1 位元組）小；未複製任何內容</translation>
     </message>
     <message>
-        <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
-        <translation>來源磁碟的分割表已損毀（%1）；未做任何變更</translation>
-    </message>
-    <message>
         <source>Source disk size is invalid</source>
         <translation>來源磁碟大小無效</translation>
-    </message>
-    <message>
-        <source>Target disk is smaller than source disk for sector-by-sector clone</source>
-        <translation>目標磁碟小於來源磁碟，無法逐磁區複製</translation>
     </message>
     <message>
         <source>whole disk</source>
@@ -1571,10 +1498,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Cannot identify a separate data partition safely; refusing to format</source>
         <translation>無法安全識別獨立的資料分割區；拒絕格式化</translation>
-    </message>
-    <message>
-        <source>Repairing boot configuration...</source>
-        <translation>正在修復開機設定...</translation>
     </message>
     <message>
         <source>The source disk has no active partition; without bcdboot the copy cannot be made to start</source>

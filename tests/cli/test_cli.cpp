@@ -2,6 +2,8 @@
 #include "cli/cliresult.h"
 #include "cli/clirunner.h"
 #include "common/faultydevice.h"
+#include "core/diskmanager.h"
+#include "engine/cloneengine.h"
 #include "ui/wizardstate.h"
 
 #include <QCryptographicHash>
@@ -55,7 +57,124 @@ class TestCli : public QObject {
     // A GPT disk of `mib` MiB with a FAT32 partition holding one file, made by outside tools.
     void makeSource(const QString& image, int mib) { QVERIFY(CliRunner::makeSource(image, mib, path(QStringLiteral("data.bin")))); }
 
+    // The images of the refusal rows, listed for this process's own engine before anything asks the platform.
+    QStringList refusalImages() const
+    {
+        return {m_dir.filePath(QStringLiteral("refuse-src.img")), m_dir.filePath(QStringLiteral("refuse-small.img")),
+                m_dir.filePath(QStringLiteral("refuse-4k.img")) + QStringLiteral("@4096"),
+                m_dir.filePath(QStringLiteral("refuse-truncated.img")), m_dir.filePath(QStringLiteral("refuse-tgt.img"))};
+    }
+
+    // The extents of every copy of a JSON plan.
+    static QList<QList<qint64>> planExtents(const QJsonObject& plan)
+    {
+        QList<QList<qint64>> out;
+        for (const QJsonValue& copy : plan.value("copies").toArray())
+            for (const QJsonValue& e : copy.toObject().value("extents").toArray()) {
+                const QJsonObject o = e.toObject();
+                out.append({o.value("sourceOffset").toInteger(), o.value("targetOffset").toInteger(), o.value("length").toInteger()});
+            }
+        return out;
+    }
+
 private slots:
+    void initTestCase()
+    {
+        const QStringList images = refusalImages();
+        QVERIFY(CliRunner::makeSource(images[0], 64, path(QStringLiteral("refuse-data.bin"))));
+        QVERIFY(sh(QStringLiteral("truncate -s 32M %1 && truncate -s 96M %2 && cp %3 %4 && truncate -s 56M %4 && truncate -s 96M %5")
+                       .arg(images[1], images[2].section('@', 0, 0), images[0], images[3], images[4])));
+        qputenv("TESSARIN_DISKS", images.join(QLatin1Char(':')).toUtf8());
+    }
+
+    // The same bad request gets the same words from the command line, its dry run and the run itself.
+    void oneRefusalTextOnEveryPath_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("target smaller") << QStringList{"clone", "disk", "0", "1"} << "Target disk is smaller than source disk";
+        QTest::newRow("same disk") << QStringList{"clone", "disk", "0", "0"} << "Source and target disk cannot be the same";
+        QTest::newRow("sector sizes") << QStringList{"clone", "disk", "0", "2"} << "different logical sector sizes";
+        QTest::newRow("table past the end") << QStringList{"clone", "disk", "3", "4"} << "describes a larger disk";
+        QTest::newRow("system clone, sector sizes") << QStringList{"clone", "system", "0", "2"} << "different logical sector sizes";
+    }
+    void oneRefusalTextOnEveryPath()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        const QStringList images = refusalImages();
+        QByteArray plain, dry;
+        QCOMPARE(cli(images, arguments + QStringList{"--yes"}, nullptr, &plain), int(CliResult::Refused));
+        QCOMPARE(cli(images, arguments + QStringList{"--dry-run"}, nullptr, &dry), int(CliResult::Refused));
+        const QString text = QString::fromUtf8(plain).trimmed().section(QStringLiteral("tessarin-cli: "), 1);
+        QVERIFY2(text.contains(reason), qPrintable(text));
+        QCOMPARE(QString::fromUtf8(dry).trimmed().section(QStringLiteral("tessarin-cli: "), 1), text);
+
+        // The run as the window starts it, without a plan asked for first.
+        Tessarin::registerMetaTypes();
+        const CliOptions options = CliOptions::parse(arguments, DiskManager::enumerateDisks());
+        QVERIFY2(options.error.isEmpty(), qPrintable(options.error));
+        CloneEngine engine;
+        QSignalSpy finished(&engine, &CloneEngine::finished);
+        QSignalSpy progress(&engine, &CloneEngine::progressChanged);
+        engine.setConfig(options.config);
+        engine.start();
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(finished.first().at(1).toString(), text);
+        QVERIFY(progress.last().first().value<CloneProgress>().refused);
+    }
+
+    // The dry run lists every extent the run copies: on GPT the whole primary table region, however
+    // far its entry array reaches; on MBR the extended partition's boot records. A source filled with
+    // random bytes shows each copied sector on the zeroed target.
+    void dryRunListsWhatTheRunCopies_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::newRow("GPT, entry array at 2 MiB") << "sgdisk -j 4096 -n1:8192:+8M -n2:0:+6M %1 >/dev/null";
+        QTest::newRow("MBR with logical partitions")
+            << "printf 'label: dos\nstart=2048, size=16384, type=83\nstart=20480, size=65536, type=5\n"
+               "start=22528, size=8192, type=83\nstart=34816, size=8192, type=83\n' | sfdisk -q %1";
+    }
+    void dryRunListsWhatTheRunCopies()
+    {
+        QFETCH(QString, table);
+        const QString source = path(QStringLiteral("extents-source.img")), target = path(QStringLiteral("extents-target.img"));
+        QFile::remove(target);
+        QVERIFY(sh(QStringLiteral("head -c 64M /dev/urandom > %1 && ").arg(source) + table.arg(source)
+                   + QStringLiteral(" && truncate -s 80M %1").arg(target)));
+        QByteArray out;
+        QCOMPARE(cli({source, target}, {"clone", "disk", "0", "1", "--dry-run", "--json", "--no-boot-repair"}, &out), 0);
+        const QJsonObject plan = QJsonDocument::fromJson(out.trimmed().split('\n').first()).object();
+        const QList<QList<qint64>> extents = planExtents(plan);
+        QVERIFY(!extents.isEmpty());
+        QCOMPARE(cli({source, target}, {"clone", "disk", "0", "1", "--yes", "--no-boot-repair"}, &out), 0);
+
+        QFile s(source), t(target);
+        QVERIFY(s.open(QIODevice::ReadOnly) && t.open(QIODevice::ReadOnly));
+        const QByteArray src = s.readAll(), dst = t.readAll();
+        const bool gpt = table.startsWith(QLatin1String("sgdisk"));
+        // Written, not copied: the new identity (MBR signature; GPT header and its entry array at
+        // sector 4096), the protective entry and the backup GPT fitted to the target's size.
+        const auto written = [&](qint64 at) {
+            if (!gpt)
+                return at >= 440 && at < 444;
+            return (at >= 446 && at < 462) || (at >= 512 && at < 1024) || (at >= 4096 * 512 && at < 4128 * 512)
+                || at >= dst.size() - 33 * 512;
+        };
+        QList<bool> listed(dst.size() / 512, false);
+        for (const QList<qint64>& e : extents) {
+            for (qint64 i = 0; i < e[2]; ++i)
+                if (!written(e[1] + i) && src[int(e[0] + i)] != dst[int(e[1] + i)])
+                    QFAIL(qPrintable(QStringLiteral("target byte %1 differs from the source").arg(e[1] + i)));
+            for (qint64 sector = e[1] / 512; sector < (e[1] + e[2]) / 512; ++sector)
+                listed[int(sector)] = true;
+        }
+        const QByteArray zero(512, '\0');
+        for (int sector = 0; sector < listed.size(); ++sector)
+            if (!listed[sector] && !written(qint64(sector) * 512) && dst.mid(sector * 512, 512) != zero)
+                QFAIL(qPrintable(QStringLiteral("target sector %1 was copied but is not in the dry run").arg(sector)));
+    }
+
     // The command line becomes the request the window builds for the same choices.
     void argumentsBecomeTheWindowsRequest_data()
     {

@@ -1,6 +1,6 @@
 #include "core/commandprocessrunner.h"
 #include "core/commandrunner.h"
-#include "core/scriptedcommandrunner.h"
+#include "common/scriptedcommandrunner.h"
 
 #include <QtTest>
 

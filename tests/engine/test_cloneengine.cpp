@@ -234,7 +234,7 @@ private slots:
         QTest::addColumn<QString>("failPhase");
         QTest::addColumn<bool>("refused");
         QTest::addColumn<QStringList>("calls");
-        QTest::newRow("target is the source by another name") << 2 << QString() << true << QStringList{"setConfig", "validate"};
+        QTest::newRow("target is the source by another name") << 2 << QString() << true << QStringList{"setConfig"};
         QTest::newRow("validate fails") << 1 << "validate" << true << QStringList{"setConfig", "validate"};
         QTest::newRow("prepare fails before writing") << 1 << "prepare" << true
                                                       << QStringList{"setConfig", "validate", "prepare"};
@@ -300,23 +300,50 @@ private slots:
         QCOMPARE(m_script->recorded().contains(QStringLiteral("repairBoot")), fixBoot);
     }
 
-    void invalidConfigurationOnlyEmitsError()
+    // A request that fails the record checks is refused by the run before its strategy validates.
+    void invalidRequestIsRefusedBeforeAnyPhase()
     {
         CloneEngine engine;
-        QSignalSpy error(&engine, &CloneEngine::error);
-        QSignalSpy status(&engine, &CloneEngine::statusChanged);
         QSignalSpy progress(&engine, &CloneEngine::progressChanged);
-        QSignalSpy finished(&engine, &CloneEngine::finished);
         CloneConfig config = diskConfig();
         config.targetDisk = config.sourceDisk;
-        engine.setConfig(config);
+        const QList<QVariant> result = run(engine, config);
+        QVERIFY(result.size() == 2 && !result.at(0).toBool());
+        QCOMPARE(result.at(1).toString(), QStringLiteral("Source and target disk cannot be the same"));
+        QVERIFY(progress.last().first().value<CloneProgress>().refused);
+        QCOMPARE(m_script->recorded(), QStringList{"setConfig"});
+    }
+
+    // A plan asked for first is the run's plan: one strategy, validated once, and a plan() that
+    // refuses gives the run's own words without starting anything.
+    void plannedRequestRunsWithoutValidatingAgain()
+    {
+        CloneEngine engine;
+        engine.setConfig(diskConfig());
+        QString error;
+        QVERIFY2(engine.plan(error), qPrintable(error));
+        QCOMPARE(m_script->recorded(), (QStringList{"setConfig", "validate"}));
+        QSignalSpy finished(&engine, &CloneEngine::finished);
         engine.start();
-        QCOMPARE(error.size(), 1);
-        // No worker was started: whatever it could have queued would be delivered here.
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-        QCOMPARE(status.size() + progress.size() + finished.size() + m_script->created, 0);
-        QVERIFY(engine.status() == Tessarin::Idle && !engine.isRunning());
+        QVERIFY(finished.wait(10000));
+        QVERIFY(finished.first().at(0).toBool());
+        QCOMPARE(m_script->recorded(), (QStringList{"setConfig", "validate", "prepare", "execute", "repairBoot"}));
+        QCOMPARE(m_script->created, 1);
+
+        installScript();
+        m_script->failPhase = QStringLiteral("validate");
+        m_script->failText = QStringLiteral("no room");
+        engine.setConfig(diskConfig());
+        QVERIFY(!engine.plan(error));
+        QCOMPARE(error, QStringLiteral("no room"));
+        QVERIFY(!engine.isRunning());
+        m_script->failPhase.clear();
+        CloneConfig alias = diskConfig();
+        alias.targetDisk.diskNumber = 2;
+        alias.targetDisk.size = alias.sourceDisk.size;
+        engine.setConfig(alias);
+        QVERIFY(!engine.plan(error));
+        QVERIFY2(error.contains(QLatin1String("under another name")), qPrintable(error));
     }
 
     void secondStartWhileRunningIsRefused()

@@ -149,12 +149,13 @@ public:
         settle(disk);
     }
 
-    // validate, prepare and execute `mode` on the records of `src` and `dst` enumerated now; `edit`
+    // makePlan, prepare and execute `mode` on the records of `src` and `dst` enumerated now; `edit`
     // changes the configuration first, `hook` sees the DiskIO before the run.
     bool run(CloneMode& mode, int src, int dst, bool smart, QString& error, const std::function<void(CloneConfig&)>& edit = {},
              const std::function<void(DiskIO&)>& hook = {})
     {
         CloneConfig config;
+        config.mode = Tessarin::CloneModeType(mode.type());
         config.sourceDisk = record(src);
         config.targetDisk = record(dst);
         config.smartClone = smart;
@@ -167,7 +168,7 @@ public:
         mode.setDiskIO(&io);
         if (hook)
             hook(io);
-        const bool ok = mode.validate(error) && mode.prepare() && mode.execute();
+        const bool ok = mode.makePlan(error) && mode.prepare() && mode.execute();
         if (!ok && error.isEmpty())
             error = mode.lastError();
         io.close();

@@ -136,13 +136,13 @@ private slots:
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("refusal");
         QTest::newRow("smaller target") << int(Src) << int(Small) << QString()
-                                        << QStringLiteral("Disk clone requires a target disk that is not smaller than the source disk");
+                                        << QStringLiteral("Target disk is smaller than source disk");
         QTest::newRow("sector size mismatch") << int(Src) << int(Dst4kImage) << QString()
                                               << QStringLiteral("different logical sector sizes (512 and 4096 bytes)");
         QTest::newRow("both GPT copies bad") << int(Src) << int(Dst) << QStringLiteral("gpt")
                                              << QStringLiteral("The source disk's partition table is damaged");
         QTest::newRow("target holds the system") << int(Src) << int(Dst) << QStringLiteral("system")
-                                                 << QStringLiteral("The target disk holds the running system");
+                                                 << QStringLiteral("holds the running system");
         QTest::newRow("source vanished") << int(Gone) << int(Dst) << QStringLiteral("gone") << QStringLiteral("Failed to open source disk");
     }
     void refusals()

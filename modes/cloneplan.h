@@ -1,0 +1,37 @@
+#pragma once
+#include "core/copypipeline.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+// What one clone run does, worked out before its first write: every copy with its extents in the
+// order the run makes them, and the steps that write rather than copy. The dry run prints it, the
+// refusal is the failure to make it, and the run copies exactly these extents.
+class ClonePlan {
+public:
+    enum class Method { Full, Smart, SectorBySector };
+
+    struct Copy {
+        QString name;
+        Method method = Method::Full;
+        int partitionIndex = -1;  // index into the source's partitions; -1 for the table region or the whole disk
+        bool table = false;       // the table region: the copy's new identity follows at once
+        std::vector<CopyExtent> extents;
+        uint64_t bytes = 0;
+    };
+
+    uint32_t sectorSize = 512;
+    QList<Copy> copies;
+    QStringList table;  // what happens to the target's table and identity
+    QStringList space;  // what happens to the target's space beyond the copies
+    QStringList boot;   // the boot repair
+
+    void clear() { *this = ClonePlan(); }
+    uint64_t totalBytes() const;
+    // Every extent of every copy, in the order the run copies them.
+    std::vector<CopyExtent> extents() const;
+    static QString methodName(Method method);
+};
