@@ -1,6 +1,7 @@
 #include "cli/dryrunplan.h"
 
 #include "boot/boottoolavailability.h"
+#include "core/readonlydisk.h"
 #include "modes/copyplan.h"
 #include "modes/diskclonemode.h"
 #include "modes/partitionclonemode.h"
@@ -33,7 +34,8 @@ QString DryRunPlan::planPartition(const PartitionInfo& p, int diskNumber, uint64
         return Full;
     CopyPlan plan(m_sectorSize);
     QString fileSystem, reason;
-    if (UsedSpace::addTo(plan, p, diskNumber, offset, targetOffset, fileSystem, reason) != UsedSpace::Result::Planned)
+    ReadOnlyDisk disk;
+    if (!disk.open(diskNumber) || UsedSpace::addTo(plan, p, disk.handle(), offset, targetOffset, fileSystem, reason) != UsedSpace::Result::Planned)
         return Full;
     bytes = plan.totalBytes();
     return Smart;
