@@ -34,9 +34,9 @@ QByteArray MBRHandler::withActivePartition(const QByteArray& sector, int partiti
 bool MBRHandler::openSectorZero(int diskNumber, bool writable, DiskHandle& handle, uint32_t& sectorSize,
                                 AlignedBuffer& sector)
 {
-    handle = DiskIO::openDisk(diskNumber, writable);
+    handle = RawDisk::openDisk(diskNumber, writable);
     if (!handle) {
-        m_lastError = DiskIO::lastErrorText();
+        m_lastError = RawDisk::lastErrorText();
         return false;
     }
     QString why;
@@ -48,7 +48,7 @@ bool MBRHandler::openSectorZero(int diskNumber, bool writable, DiskHandle& handl
     }
     sectorSize = SectorSize;
     DiskGeometry geometry;
-    if (DiskIO::getDiskGeometry(handle.get(), geometry) && geometry.bytesPerSector >= SectorSize)
+    if (RawDisk::getDiskGeometry(handle.get(), geometry) && geometry.bytesPerSector >= SectorSize)
         sectorSize = geometry.bytesPerSector;
     sector = AlignedBuffer(sectorSize < 4096 ? 4096 : sectorSize, 4096);
     return bool(sector);
@@ -64,7 +64,7 @@ bool MBRHandler::readMbr(int diskNumber, QByteArray& buffer)
             m_lastError = QStringLiteral("Failed to read MBR");
         return false;
     }
-    if (!DiskIO::readSectors(handle.get(), 0, 1, sector.data(), sectorSize)) {
+    if (!RawDisk::readSectors(handle.get(), 0, 1, sector.data(), sectorSize)) {
         m_lastError = QStringLiteral("Failed to read MBR");
         return false;
     }
@@ -93,13 +93,13 @@ bool MBRHandler::editMbr(int diskNumber, const std::function<QByteArray(const QB
     }
     // Read through the handle that writes: the edit starts from the bytes of the checked disk, and
     // on a disk with larger sectors the rest of sector 0 survives the write.
-    if (!DiskIO::readSectors(handle.get(), 0, 1, sector.data(), sectorSize)) {
+    if (!RawDisk::readSectors(handle.get(), 0, 1, sector.data(), sectorSize)) {
         m_lastError = QStringLiteral("Failed to read MBR");
         return false;
     }
     const QByteArray edited = edit(QByteArray(reinterpret_cast<const char*>(sector.data()), SectorSize));
     std::memcpy(sector.data(), edited.constData(), SectorSize);
-    if (!DiskIO::writeSectors(handle.get(), 0, 1, sector.data(), sectorSize) || !DiskIO::flush(handle.get())) {
+    if (!RawDisk::writeSectors(handle.get(), 0, 1, sector.data(), sectorSize) || !RawDisk::flush(handle.get())) {
         m_lastError = QStringLiteral("Failed to write MBR");
         return false;
     }
@@ -112,8 +112,8 @@ bool MBRHandler::repairBootSector(int diskNumber)
     if (!editMbr(diskNumber, withBootCode))
         return false;
     // Written, flushed and closed: now Windows may take in sector 0 again.
-    if (DiskHandle disk = DiskIO::openDisk(diskNumber, false))
-        DiskIO::updateDiskProperties(disk.get());
+    if (DiskHandle disk = RawDisk::openDisk(diskNumber, false))
+        RawDisk::updateDiskProperties(disk.get());
     Logger::instance().info(QStringLiteral("Boot sector repair completed"));
     return true;
 }

@@ -74,21 +74,31 @@ bool ClonePreflight::check(const Side& source, const Side& target, QString& erro
     } else if (target.diskNumber >= 0 && std::find(system.begin(), system.end(), target.diskNumber) != system.end()) {
         why = CloneRefusal::runningSystem(target.diskNumber);
     }
+    // One open tells who the target is and whether it can be written: a read-only device or one
+    // another program holds exclusively refuses here, not after the clean.
+    DiskHandle writable;
+    QString openError;
+    if (why.isEmpty()) {
+        writable = Platform::devices().openDevice(native(target.path), DeviceAccess::ReadWrite, DeviceFlags::None);
+        if (!writable)
+            openError = RawDisk::lastErrorText();
+    }
     // Its own words already say that nothing was written.
-    if (why.isEmpty() && target.diskNumber >= 0 && !DiskIdentity::verifyExpected(target.diskNumber, error)) {
+    if (why.isEmpty() && target.diskNumber >= 0
+        && !(writable ? DiskIdentity::verifyHandle(writable.get(), target.diskNumber, error)
+                      : DiskIdentity::verifyExpected(target.diskNumber, error))) {
         log.error(QStringLiteral("Refused before writing: %1").arg(error));
         return false;
     }
+    const bool canWrite = writable != nullptr;
+    writable.reset();
     if (why.isEmpty()) {
         const std::string busy = Platform::devices().busyReason(native(target.path), target.range);
         if (!busy.empty())
             why = tr("The target %1 is in use: %2").arg(shown(target), QString::fromStdString(busy));
     }
-    if (why.isEmpty()) {
-        // A read-only device or one another program holds exclusively refuses here, not after the clean.
-        if (!Platform::devices().openDevice(native(target.path), DeviceAccess::ReadWrite, DeviceFlags::None))
-            why = tr("The target %1 cannot be opened for writing: %2").arg(shown(target), RawDisk::lastErrorText());
-    }
+    if (why.isEmpty() && !canWrite)
+        why = tr("The target %1 cannot be opened for writing: %2").arg(shown(target), openError);
     if (why.isEmpty()) {
         const QString busy = busyVolume(target);
         if (!busy.isEmpty())

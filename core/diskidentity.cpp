@@ -2,6 +2,7 @@
 
 #include "core/diskinfo.h"
 #include "core/rawdisk.h"
+#include "core/readonlydisk.h"
 #include "ondisk/byteorder.h"
 #include "ondisk/gptheader.h"
 #include "ondisk/guidtext.h"
@@ -131,10 +132,9 @@ bool DiskIdentity::verifyExpected(int diskNumber, QString& error)
     DiskIdentity want;
     if (!expected(diskNumber, want) || !want.isKnown())
         return true;
-    DiskHandle handle = Platform::devices().openDevice(RawDisk::physicalDrivePath(diskNumber).toStdString(),
-                                                       DeviceAccess::Read, DeviceFlags::None);
+    ReadOnlyDisk disk;
     DiskIdentity actual;
-    if (!handle || !read(handle.get(), actual)) {
+    if (!disk.open(diskNumber) || !read(disk.handle(), actual)) {
         error = QStringLiteral("Disk %1 cannot be identified: %2").arg(diskNumber).arg(RawDisk::lastErrorText());
         return false;
     }
@@ -170,13 +170,20 @@ void DiskIdentity::followTable(DeviceHandle* disk, int diskNumber, uint32_t sect
 
 void DiskIdentity::takeNewTable(int diskNumber)
 {
+    ReadOnlyDisk disk;
+    if (disk.open(diskNumber))
+        takeNewTable(disk.handle(), diskNumber);
+}
+
+void DiskIdentity::takeNewTable(DeviceHandle* disk, int diskNumber)
+{
     DiskIdentity want;
     if (!expected(diskNumber, want) || !want.isKnown())
         return;
-    DiskHandle handle = Platform::devices().openDevice(RawDisk::physicalDrivePath(diskNumber).toStdString(),
-                                                       DeviceAccess::Read, DeviceFlags::None);
     DiskIdentity actual;
-    if (!handle || !read(handle.get(), actual))
+    PlatformGeometry geometry;
+    if (!disk || !read(disk, actual) || !disk->geometry(geometry)
+        || !readTableId(disk, geometry.bytesPerSector, actual.mbrSignature, actual.gptDiskGuid))
         return;
     DiskIdentity tableAside = want;
     tableAside.mbrSignature = 0;

@@ -46,4 +46,6 @@ public:
     // After the program itself rewrote the disk's table (a tool's clean or convert): the expected
     // table identity becomes the disk's new one, as long as serial number and size still match.
     static void takeNewTable(int diskNumber);
+    // The same through the handle that rewrote the table, flushed.
+    static void takeNewTable(DeviceHandle* disk, int diskNumber);
 };

@@ -139,6 +139,10 @@ bool DiskIO::writeTargetBytes(uint64_t offset, uint64_t length, const void* buff
 
 bool DiskIO::flushTarget() { return m_session.flushTarget(); }
 
+uint64_t DiskIO::targetBytes() const { return m_session.targetBytes(); }
+
+bool DiskIO::rereadTargetLayout() { return m_session.rereadTargetLayout(); }
+
 // ---------------------------------------------------------------------------------------------
 // Bulk copy
 
@@ -187,24 +191,6 @@ void DiskIO::updateSpeed()
     m_speedSampleBytes = m_bytesCopied;
     m_speedSampleTime = now;
     emit speedChanged(m_currentSpeed);
-}
-
-bool DiskIO::copySectors(uint64_t srcSector, uint64_t dstSector, uint32_t count)
-{
-    // Both sector numbers count source sectors, so a target of another sector size receives the
-    // source's bytes at the same byte positions.
-    const uint64_t size = sectorSize();
-    return copyExtents({CopyExtent{srcSector * size, dstSector * size, uint64_t(count) * size}});
-}
-
-bool DiskIO::copyBytes(uint64_t srcOffset, uint64_t dstOffset, uint64_t length)
-{
-    return copyExtents({CopyExtent{srcOffset, dstOffset, length}});
-}
-
-bool DiskIO::fastCopy(uint64_t srcOffset, uint64_t dstOffset, uint64_t length)
-{
-    return copyExtents({CopyExtent{srcOffset, dstOffset, length}});
 }
 
 bool DiskIO::reportFailure(const CopyPipeline& pipeline)

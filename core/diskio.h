@@ -12,50 +12,14 @@
 #include <cstdint>
 #include <vector>
 
-// The door to disks and volumes that callers use: the stateless operations of RawDisk, one source
-// and one target (a DiskSession) with reads and writes that report through lastError and error(),
-// and the bulk copies with their buffers, statistics and cancellation.
+// The session of one run: one source and one target (a DiskSession), opened once and used by every
+// step of the run, with reads and writes that report through lastError and error(), and the bulk
+// copy with its buffers, statistics and cancellation. Stateless work on other handles is RawDisk's.
 class DiskIO : public QObject {
     Q_OBJECT
 public:
     explicit DiskIO(QObject* parent = nullptr);
     ~DiskIO() override;
-
-    // ---- stateless layer ----
-    static DiskHandle openDisk(int diskNumber, bool writable) { return RawDisk::openDisk(diskNumber, writable); }
-    static VolumeHandlePtr openVolume(const QString& path, bool writable) { return RawDisk::openVolume(path, writable); }
-    static bool readSectors(DeviceHandle* handle, uint64_t sector, uint32_t count, void* buffer, uint32_t sectorSize)
-    {
-        return RawDisk::readSectors(handle, sector, count, buffer, sectorSize);
-    }
-    static bool writeSectors(DeviceHandle* handle, uint64_t sector, uint32_t count, const void* buffer, uint32_t sectorSize)
-    {
-        return RawDisk::writeSectors(handle, sector, count, buffer, sectorSize);
-    }
-    static bool readSectorsAligned(DeviceHandle* handle, uint64_t sector, uint32_t count, void* buffer,
-                                   uint32_t sectorSize, uint32_t alignment)
-    {
-        return RawDisk::readSectorsAligned(handle, sector, count, buffer, sectorSize, alignment);
-    }
-    static bool writeSectorsAligned(DeviceHandle* handle, uint64_t sector, uint32_t count, const void* buffer,
-                                    uint32_t sectorSize, uint32_t alignment)
-    {
-        return RawDisk::writeSectorsAligned(handle, sector, count, buffer, sectorSize, alignment);
-    }
-    static bool getDiskGeometry(DeviceHandle* handle, DiskGeometry& g) { return RawDisk::getDiskGeometry(handle, g); }
-    static bool queryAlignment(DeviceHandle* handle, StorageAlignment& a) { return RawDisk::queryAlignment(handle, a); }
-    static QString getBusType(int diskNumber) { return RawDisk::getBusType(diskNumber); }
-    static QString busTypeName(int busType) { return RawDisk::busTypeName(busType); }
-    static bool isSsd(int diskNumber) { return RawDisk::isSsd(diskNumber); }
-    static QList<DiskExtent> getVolumeDiskExtents(const QString& volumePath) { return RawDisk::getVolumeDiskExtents(volumePath); }
-    static int getDiskNumberForVolume(const QString& volumePath) { return RawDisk::getDiskNumberForVolume(volumePath); }
-    static QStringList enumerateVolumes() { return RawDisk::enumerateVolumes(); }
-    static QStringList getVolumeMountPaths(const QString& volumeName) { return RawDisk::getVolumeMountPaths(volumeName); }
-    static QString getVolumeNameForMountPoint(const QString& path) { return RawDisk::getVolumeNameForMountPoint(path); }
-    static bool unlockVolume(VolumeHandle* handle) { return RawDisk::unlockVolume(handle); }
-    static bool updateDiskProperties(DeviceHandle* handle) { return RawDisk::updateDiskProperties(handle); }
-    static bool flush(DeviceHandle* handle) { return RawDisk::flush(handle); }
-    static QString lastErrorText() { return RawDisk::lastErrorText(); }
 
     // ---- object layer ----
     bool openSource(const QString& path);
@@ -70,6 +34,13 @@ public:
     bool writeTarget(uint64_t sector, uint32_t count, const void* buffer);
     bool writeTargetBytes(uint64_t offset, uint64_t length, const void* buffer);
     bool flushTarget();
+    // The target's size as its open disk reports it; 0 when unknown or when the target is a volume.
+    uint64_t targetBytes() const;
+    // Flushes and makes the platform re-read the target's table through the open handle; only
+    // before handing the disk to a partitioning tool.
+    bool rereadTargetLayout();
+    // The open source, for the parsers that read its volumes; null when none is open.
+    DeviceHandle* sourceDevice() const { return m_session.source(); }
 
     bool lockTargetVolumes();
     void closeTarget();
@@ -103,12 +74,9 @@ public:
     void setContinueOnReadErrors(bool on) { m_continueOnReadErrors = on; }
     // The transfer buffers, once per target: aligned, touched page by page, reused by every copy.
     void allocateBuffers();
-    // A cancel() that came before a copy started stops it at once: the flag is never cleared.
-    bool copySectors(uint64_t srcSector, uint64_t dstSector, uint32_t count);
-    bool copyBytes(uint64_t srcOffset, uint64_t dstOffset, uint64_t length);
-    bool fastCopy(uint64_t srcOffset, uint64_t dstOffset, uint64_t length);
     // The one copy routine: the extents with reads and writes in flight together, the target
-    // flushed, and with verification every range read back and compared.
+    // flushed, and with verification every range read back and compared. A cancel() that came
+    // before a copy started stops it at once: the flag is never cleared.
     bool copyExtents(const std::vector<CopyExtent>& extents);
     void resetStats();
     void updateSpeed();

@@ -61,8 +61,8 @@ struct VolumeExtents {
 QList<VolumeExtents> machineVolumes()
 {
     QList<VolumeExtents> volumes;
-    for (const QString& name : DiskIO::enumerateVolumes())
-        volumes.append({name, DiskIO::getVolumeDiskExtents(name)});
+    for (const QString& name : RawDisk::enumerateVolumes())
+        volumes.append({name, RawDisk::getVolumeDiskExtents(name)});
     return volumes;
 }
 
@@ -87,7 +87,7 @@ void fillVolumeDetails(PartitionInfo& partition, const QList<VolumeExtents>& vol
     if (!match)
         return;
 
-    const QStringList mountPaths = DiskIO::getVolumeMountPaths(match->name);
+    const QStringList mountPaths = RawDisk::getVolumeMountPaths(match->name);
     if (!mountPaths.isEmpty())
         partition.driveLetter = withoutTrailingBackslash(mountPaths.first());
 
@@ -129,7 +129,7 @@ Tessarin::PartitionStyle styleFromSectorZero(DeviceHandle* handle, uint32_t sect
 {
     const uint32_t bytes = std::max<uint32_t>(sectorSize, 512);
     std::vector<uint8_t> sector(bytes, 0);
-    if (!DiskIO::readSectorsAligned(handle, 0, 1, sector.data(), bytes, std::max(bytes, MinIoAlignment)))
+    if (!RawDisk::readSectorsAligned(handle, 0, 1, sector.data(), bytes, std::max(bytes, MinIoAlignment)))
         return Tessarin::PartitionStyle::Unknown;
     MbrCodec::Entry first;
     if (!MbrCodec::hasBootSignature(sector) || !MbrCodec::entry(sector, 0, first))
@@ -177,14 +177,11 @@ void DiskManager::onEnumFinished()
     emit enumFinished();
 }
 
-QList<PartitionInfo> DiskManager::enumeratePartitions(int diskNumber)
+QList<PartitionInfo> DiskManager::enumeratePartitions(DeviceHandle* disk, int diskNumber)
 {
     QList<PartitionInfo> partitions;
-    DiskHandle handle = DiskIO::openDisk(diskNumber, false);
-    if (!handle)
-        return partitions;
     PlatformDriveLayout layout;
-    if (!handle->driveLayout(layout) || layout.entries.empty())
+    if (!disk || !disk->driveLayout(layout) || layout.entries.empty())
         return partitions;
 
     const QList<VolumeExtents> volumes = machineVolumes();
@@ -223,15 +220,15 @@ int64_t DiskManager::firstUnreadableTableSector(DeviceHandle* disk, uint32_t sec
 {
     const uint32_t bytes = std::max<uint32_t>(sectorSize, 512);
     DiskGeometry geometry;
-    if (!disk || !DiskIO::getDiskGeometry(disk, geometry) || geometry.diskSize <= 0)
+    if (!disk || !RawDisk::getDiskGeometry(disk, geometry) || geometry.diskSize <= 0)
         return -1;
     const uint64_t count = std::min<uint64_t>(2 + TableEntryArrayBytes / bytes, uint64_t(geometry.diskSize) / bytes);
     std::vector<uint8_t> area(size_t(count * bytes));
-    if (count == 0 || DiskIO::readSectorsAligned(disk, 0, uint32_t(count), area.data(), bytes, std::max(bytes, MinIoAlignment)))
+    if (count == 0 || RawDisk::readSectorsAligned(disk, 0, uint32_t(count), area.data(), bytes, std::max(bytes, MinIoAlignment)))
         return -1;
     // One read of the whole area failed: find the sector, one at a time.
     for (uint64_t lba = 0; lba < count; ++lba)
-        if (!DiskIO::readSectorsAligned(disk, lba, 1, area.data(), bytes, bytes))
+        if (!RawDisk::readSectorsAligned(disk, lba, 1, area.data(), bytes, bytes))
             return int64_t(lba);
     return -1;
 }
@@ -247,11 +244,11 @@ QList<DiskInfo> DiskManager::enumerateDisks()
         const std::string path = Tessarin::physicalDrivePath(n).toStdString();
         if (!platform.openDevice(path, DeviceAccess::None, DeviceFlags::None))
             continue;
-        DiskHandle handle = DiskIO::openDisk(n, false);
+        DiskHandle handle = RawDisk::openDisk(n, false);
         if (!handle)
             continue;
         DiskGeometry geometry;
-        if (!DiskIO::getDiskGeometry(handle.get(), geometry) || geometry.bytesPerSector == 0)
+        if (!RawDisk::getDiskGeometry(handle.get(), geometry) || geometry.bytesPerSector == 0)
             continue;
 
         DiskInfo disk;
@@ -292,10 +289,10 @@ QList<DiskInfo> DiskManager::enumerateDisks()
             Logger::instance().warning(QStringLiteral("Disk %1: cannot read the partition table: sector %2 unreadable")
                                            .arg(n).arg(disk.unreadableTableSector));
 
-        disk.isSsd = DiskIO::isSsd(n);
-        disk.busType = DiskIO::getBusType(n);
+        disk.isSsd = RawDisk::isSsd(n);
+        disk.busType = RawDisk::getBusType(n);
         if (disk.unreadableTableSector < 0)
-            disk.partitions = enumeratePartitions(n);
+            disk.partitions = enumeratePartitions(handle.get(), n);
         for (const PartitionInfo& p : disk.partitions)
             disk.usedSpace += p.usedSpace;
         disk.isSystemDisk = std::find(systemDisks.begin(), systemDisks.end(), n) != systemDisks.end();

@@ -21,7 +21,8 @@ public:
 
     // The synchronous enumeration of every drive the platform lists; touches no shared state.
     static QList<DiskInfo> enumerateDisks();
-    static QList<PartitionInfo> enumeratePartitions(int diskNumber);
+    // The partitions of the open `disk`, with the volumes the machine has on them.
+    static QList<PartitionInfo> enumeratePartitions(DeviceHandle* disk, int diskNumber);
     // The first sector of the table area (sector 0, the GPT header and a 16 KiB entry array) that
     // cannot be read, or -1 when all of it reads.
     static int64_t firstUnreadableTableSector(DeviceHandle* disk, uint32_t sectorSize);

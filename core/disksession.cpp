@@ -265,7 +265,7 @@ void DiskSession::releaseVolumeLocks()
 }
 
 // Windows mounts the volumes of a re-read table at once: the re-read comes after the last write
-// and after the disk handle is gone, and the locks go last.
+// and after the disk handle is gone (so the disk is opened once more for it), and the locks go last.
 void DiskSession::closeTargetLocked()
 {
     const bool wasDisk = m_target && m_targetDiskNumber >= 0;
@@ -294,6 +294,27 @@ bool DiskSession::flushTarget()
     // Sector 0 may be written later by number (boot code), checked against the table written so far.
     if (m_targetDiskNumber >= 0)
         DiskIdentity::followTable(m_target.get(), m_targetDiskNumber, m_targetLogicalSector);
+    return true;
+}
+
+uint64_t DiskSession::targetBytes() const
+{
+    QMutexLocker lock(&m_mutex);
+    DiskGeometry geometry;
+    if (!m_target || m_targetDiskNumber < 0 || !RawDisk::getDiskGeometry(m_target.get(), geometry) || geometry.diskSize <= 0)
+        return 0;
+    return uint64_t(geometry.diskSize);
+}
+
+bool DiskSession::rereadTargetLayout()
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_target || !m_target->flush())
+        return false;
+    if (m_targetDiskNumber >= 0) {
+        DiskIdentity::followTable(m_target.get(), m_targetDiskNumber, m_targetLogicalSector);
+        RawDisk::updateDiskProperties(m_target.get());
+    }
     return true;
 }
 

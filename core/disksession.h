@@ -25,6 +25,10 @@ public:
     bool lockTargetVolumes();
     // Flushes the target; a disk target is from then on expected to carry the table now on it.
     bool flushTarget();
+    // The target disk's size from its open handle; 0 when unknown or when the target is a volume.
+    uint64_t targetBytes() const;
+    // Flushes the target and makes the platform re-read its table through the open handle.
+    bool rereadTargetLayout();
     // Flushes and closes the target, makes the platform re-read its table, then releases the locks.
     void closeTarget();
     void close();

@@ -19,6 +19,8 @@ public:
     // Any byte range, through whole aligned spans; valid while the disk is open.
     bool read(uint64_t offset, uint64_t length, void* out) const;
     ReadFn reader() const;
+    // For the parsers that read through a handle; owned by this disk.
+    DeviceHandle* handle() const { return m_handle.get(); }
 
 private:
     DiskHandle m_handle;

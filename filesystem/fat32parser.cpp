@@ -1,6 +1,5 @@
 #include "filesystem/fat32parser.h"
 
-#include "core/diskio.h"
 #include "core/logger.h"
 #include "filesystem/usagemapcheck.h"
 #include "ondisk/fat32bootsector.h"
@@ -20,16 +19,14 @@ FAT32Parser::FAT32Parser(QObject* parent)
 
 FAT32Parser::~FAT32Parser() = default;
 
-bool FAT32Parser::parse(int diskNumber, uint64_t startSector, uint64_t sectorCount)
+bool FAT32Parser::parse(DeviceHandle* disk, uint64_t startSector, uint64_t sectorCount)
 {
-    m_diskNumber = diskNumber;
     m_startSector = startSector;
-    DiskHandle disk = DiskIO::openDisk(diskNumber, false);
     if (!disk) {
-        m_lastError = QStringLiteral("Failed to open disk");
+        m_lastError = QStringLiteral("No disk to read");
         return false;
     }
-    const bool result = load(disk.get(), startSector * 512, sectorCount * 512);
+    const bool result = load(disk, startSector * 512, sectorCount * 512);
     if (result && !m_clusterBitmap.isEmpty())
         buildSectorMap(QStringLiteral("FAT32Parser"));
     m_diskHandle = nullptr;

@@ -9,9 +9,9 @@ public:
     explicit FAT32Parser(QObject* parent = nullptr);
     ~FAT32Parser() override;
 
-    // Opens disk `diskNumber`, loads the volume at `startSector` (512-byte units), builds the sector
-    // map. `sectorCount` (512-byte units) bounds the volume when known.
-    bool parse(int diskNumber, uint64_t startSector, uint64_t sectorCount = 0);
+    // Loads the volume at `startSector` (512-byte units) of the open `disk`, builds the sector map.
+    // `sectorCount` (512-byte units) bounds the volume when known.
+    bool parse(DeviceHandle* disk, uint64_t startSector, uint64_t sectorCount = 0);
     bool load(DeviceHandle* handle, uint64_t partitionOffset, uint64_t partitionSize) override;
     bool readBootSector();
     bool readFat();
@@ -25,7 +25,6 @@ public:
     uint32_t fatSize() const { return m_fatSize; }
     uint32_t numberOfFats() const { return m_numberOfFats; }
     uint64_t dataStart() const { return m_dataStart; }
-    int diskNumber() const { return m_diskNumber; }
     uint64_t startSector() const { return m_startSector; }
 
 protected:
@@ -40,6 +39,5 @@ private:
     bool m_fatsMirrored = true;
     uint64_t m_dataStart = 0;
     uint32_t m_sectorsPerCluster = 0;
-    int m_diskNumber = -1;
     uint64_t m_startSector = 0;
 };

@@ -1,7 +1,7 @@
 #include "filesystem/filesystembase.h"
 
-#include "core/diskio.h"
 #include "core/logger.h"
+#include "core/rawdisk.h"
 
 #include <algorithm>
 #include <cstring>
@@ -151,7 +151,7 @@ bool FileSystemBase::readVolume(uint64_t volumeOffset, void* buffer, uint64_t le
     uint64_t done = 0;
     while (done < length) {
         const uint64_t piece = std::min(ReadChunkBytes, length - done);
-        if (!DiskIO::readSectorsAligned(m_diskHandle, (m_partitionOffset + volumeOffset + done) / 512,
+        if (!RawDisk::readSectorsAligned(m_diskHandle, (m_partitionOffset + volumeOffset + done) / 512,
                                         uint32_t(piece / 512), out + done, 512, m_ioAlignment))
             return false;
         done += piece;

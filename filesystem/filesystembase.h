@@ -1,6 +1,6 @@
 #pragma once
 #include "filesystem/sectorrange.h"
-#include "platform/devicehandle.h"
+#include "platform/volumehandle.h"
 
 #include <QBitArray>
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "filesystem/ntfsparser.h"
 
-#include "core/diskio.h"
 #include "core/logger.h"
+#include "core/rawdisk.h"
 #include "filesystem/ntfsclusterowners.h"
 #include "filesystem/usagemapcheck.h"
 #include "ondisk/ntfsbootsector.h"
@@ -67,23 +67,20 @@ bool NTFSParser::fail(const QString& message)
     return false;
 }
 
-bool NTFSParser::parse(int diskNumber, uint64_t startSector, uint64_t sectorCount)
+bool NTFSParser::parse(DeviceHandle* disk, uint64_t startSector, uint64_t sectorCount)
 {
     Logger& log = Logger::instance();
-    log.info(QStringLiteral("NTFSParser::parse: disk=%1, startSector=%2").arg(diskNumber).arg(startSector));
-    m_diskNumber = diskNumber;
+    log.info(QStringLiteral("NTFSParser::parse: startSector=%1").arg(startSector));
     m_startSector = startSector;
-
-    DiskHandle disk = DiskIO::openDisk(diskNumber, false);
     if (!disk) {
-        m_lastError = QStringLiteral("Failed to open disk");
+        m_lastError = QStringLiteral("No disk to read");
         log.error(QStringLiteral("NTFSParser: %1").arg(m_lastError));
         return false;
     }
     const uint64_t offset = startSector * 512;
     log.info(QStringLiteral("NTFSParser: partition offset = %1 bytes").arg(offset));
 
-    bool ok = load(disk.get(), offset, sectorCount * 512);
+    bool ok = load(disk, offset, sectorCount * 512);
     if (!ok) {
         log.error(QStringLiteral("NTFSParser::load failed: %1").arg(m_lastError));
     } else if (m_clusterBitmap.isEmpty()) {
@@ -95,7 +92,6 @@ bool NTFSParser::parse(int diskNumber, uint64_t startSector, uint64_t sectorCoun
         log.info(QStringLiteral("NTFSParser: sector bitmap built, size=%1").arg(m_sectorMap.size()));
     }
     m_diskHandle = nullptr;
-    disk.reset();
     if (ok)
         log.info(QStringLiteral("NTFSParser::parse completed successfully"));
     return ok;
@@ -468,21 +464,12 @@ bool NTFSParser::damaged(const QString& reason)
     return fail(reason);
 }
 
-bool NTFSParser::loadFromVolume(const QString& driveLetter)
+bool NTFSParser::loadFromVolume(VolumeHandle* volume)
 {
     Logger& log = Logger::instance();
-    if (driveLetter.isEmpty()) {
-        m_lastError = QStringLiteral("Drive letter is empty");
-        return false;
-    }
-    const bool isLetter = driveLetter.size() == 1 || (driveLetter.size() <= 3 && driveLetter.at(1) == QLatin1Char(':'));
-    const QString path = isLetter ? QStringLiteral("\\\\.\\%1:").arg(driveLetter.at(0).toUpper()) : driveLetter;
-    log.info(QStringLiteral("NTFSParser: Using Windows API for volume: %1").arg(path));
-
-    std::unique_ptr<VolumeHandle> volume =
-        Platform::devices().openVolume(path.toStdString(), DeviceAccess::Read, DeviceFlags::None);
     if (!volume)
-        return fail(QStringLiteral("Failed to open volume %1: error %2").arg(path, platformErrorText()));
+        return fail(QStringLiteral("No volume to read"));
+    log.info(QStringLiteral("NTFSParser: Using Windows API for volume: %1").arg(QString::fromStdString(volume->path())));
 
     PlatformNtfsVolumeData data;
     if (!volume->ntfsVolumeData(data))
@@ -547,7 +534,6 @@ bool NTFSParser::loadFromVolume(const QString& driveLetter)
         if (!more || next >= m_totalClusters)
             break;
     }
-    volume.reset();
     if (next < m_totalClusters)
         return fail(QStringLiteral("Volume bitmap covers %1 of %2 clusters").arg(next).arg(m_totalClusters));
 

@@ -13,11 +13,12 @@ public:
     explicit NTFSParser(QObject* parent = nullptr);
     ~NTFSParser() override;
 
-    // Opens disk `diskNumber`, loads the volume at `startSector` (512-byte units), builds the sector
-    // map. `sectorCount` (512-byte units) bounds the volume when known.
-    bool parse(int diskNumber, uint64_t startSector, uint64_t sectorCount = 0);
+    // Loads the volume at `startSector` (512-byte units) of the open `disk`, builds the sector map.
+    // `sectorCount` (512-byte units) bounds the volume when known.
+    bool parse(DeviceHandle* disk, uint64_t startSector, uint64_t sectorCount = 0);
     bool load(DeviceHandle* handle, uint64_t partitionOffset, uint64_t partitionSize) override;
-    bool loadFromVolume(const QString& driveLetter);
+    // The platform's own answer for an open, mounted NTFS volume (its volume data and bitmap).
+    bool loadFromVolume(VolumeHandle* volume);
 
     bool readBootSector();
     bool readMftRecord(uint64_t recordNumber, QByteArray& record);
@@ -31,7 +32,6 @@ public:
     uint64_t mftMirrorCluster() const { return m_mftMirrorCluster; }
     uint64_t volumeSerialNumber() const { return m_volumeSerialNumber; }
     uint32_t mftRecordSize() const { return m_mftRecordSize; }
-    int diskNumber() const { return m_diskNumber; }
     uint64_t startSector() const { return m_startSector; }
 
 protected:
@@ -60,6 +60,5 @@ private:
     uint64_t m_totalSectors = 0;  // volume sectors; the backup boot sector sits right behind them
     uint32_t m_sectorsPerCluster = 0;
     bool m_backupBootInside = false;
-    int m_diskNumber = -1;
     uint64_t m_startSector = 0;
 };

@@ -11,7 +11,6 @@
 #include "modes/sourcetable.h"
 #include "modes/usedspace.h"
 #include "ondisk/mbrcodec.h"
-#include "partition/diskaccess.h"
 #include "partition/gptdisk.h"
 #include "partition/partitioningtool.h"
 #include "partition/partitionresizer.h"
@@ -110,7 +109,7 @@ bool DiskCloneMode::prepare()
     if (m_diskIO->targetLogicalSector() != m_sectorSize)
         return fail(CloneRefusal::sectorSizes(m_sectorSize, m_diskIO->targetLogicalSector()));
     // The records are from enumeration; the device itself has the last word.
-    const uint64_t targetBytes = DiskAccess::targetSectors(*m_diskIO, m_sectorSize) * m_sectorSize;
+    const uint64_t targetBytes = m_diskIO->targetBytes() / m_sectorSize * m_sectorSize;
     if (targetBytes != 0 && targetBytes < m_sourceDisk.size)
         return fail(CloneRefusal::targetSmaller());
     m_diskIO->resetStats();
@@ -183,7 +182,7 @@ bool DiskCloneMode::planPartition(const PartitionInfo& p, CopyPlan& plan, CloneP
         return true;
     }
     QString fileSystem, reason;
-    switch (UsedSpace::addTo(plan, p, m_sourceDisk.diskNumber, offset, offset, fileSystem, reason)) {
+    switch (UsedSpace::addTo(plan, p, m_diskIO->sourceDevice(), offset, offset, fileSystem, reason)) {
     case UsedSpace::Result::Planned:
         log().info(QStringLiteral("Smart copy of partition %1 (%2): %3 of %4 MB")
                        .arg(p.displayName(), fileSystem)
@@ -270,7 +269,7 @@ bool DiskCloneMode::execute()
     if (isCancelled())
         return false;
     if (!m_diskIO->flushTarget())
-        return fail(tr("Failed to copy %1: %2").arg(m_targetDisk.displayName(), DiskIO::lastErrorText()));
+        return fail(tr("Failed to copy %1: %2").arg(m_targetDisk.displayName(), RawDisk::lastErrorText()));
     log().info(QStringLiteral("Disk clone execute completed"));
     return !isCancelled();
 }
@@ -285,7 +284,7 @@ bool DiskCloneMode::finishGpt()
         return m_diskIO->readTargetBytes(offset, length, out);
     };
     // Only the primary came with the first mebibyte, so a missing backup is expected here, not a warning.
-    const bool loaded = gpt.load(read, m_sectorSize, DiskAccess::targetSectors(*m_diskIO, m_sectorSize));
+    const bool loaded = gpt.load(read, m_sectorSize, m_diskIO->targetBytes() / m_sectorSize);
     for (const std::string& note : gpt.notes())
         log().info(QString::fromStdString(note));
     if (!loaded || !gpt.fitToDisk() || !gpt.commit(*m_diskIO))

@@ -10,7 +10,6 @@
 #include "modes/usedspace.h"
 #include "modes/volumebootsector.h"
 #include "ondisk/mbrcodec.h"
-#include "partition/diskaccess.h"
 #include "partition/gptdisk.h"
 #include "partition/partitioningtool.h"
 #include "partition/partitiontable.h"
@@ -91,12 +90,12 @@ QString PartitionCloneMode::targetMountPoint() const
         return m_targetPartition.driveLetter;
     const uint64_t begin = m_targetPartition.startSector * 512;
     const uint64_t end = begin + m_targetPartition.size;
-    for (const QString& volume : DiskIO::enumerateVolumes()) {
-        for (const DiskExtent& e : DiskIO::getVolumeDiskExtents(volume)) {
+    for (const QString& volume : RawDisk::enumerateVolumes()) {
+        for (const DiskExtent& e : RawDisk::getVolumeDiskExtents(volume)) {
             const uint64_t at = uint64_t(e.startingOffset);
             if (int(e.diskNumber) != m_targetPartition.diskNumber || e.startingOffset < 0 || at < begin || at >= end)
                 continue;
-            const QStringList paths = DiskIO::getVolumeMountPaths(volume);
+            const QStringList paths = RawDisk::getVolumeMountPaths(volume);
             if (!paths.isEmpty())
                 return paths.first();
         }
@@ -259,7 +258,7 @@ bool PartitionCloneMode::prepareFreeSpace()
         return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));
     if (m_diskIO->targetLogicalSector() != ts)
         return fail(tr("The target disk now reports %1-byte sectors instead of %2").arg(m_diskIO->targetLogicalSector()).arg(ts));
-    const uint64_t actual = DiskAccess::targetSectors(*m_diskIO, ts) * ts;
+    const uint64_t actual = m_diskIO->targetBytes() / ts * ts;
     if (actual != 0 && actual < freeSpaceNeeded())
         return fail(tr("Target disk does not have enough space for the source partition"));
     return true;
@@ -272,7 +271,7 @@ void PartitionCloneMode::planCopy()
     ClonePlan::Method method = m_sectorBySector ? ClonePlan::Method::SectorBySector : ClonePlan::Method::Full;
     if (m_smartClone && !m_sectorBySector) {
         QString fileSystem, reason;
-        const UsedSpace::Result result = UsedSpace::addTo(plan, p, p.diskNumber, m_sourceOffset, m_targetOffset, fileSystem, reason);
+        const UsedSpace::Result result = UsedSpace::addTo(plan, p, m_diskIO->sourceDevice(), m_sourceOffset, m_targetOffset, fileSystem, reason);
         if (result == UsedSpace::Result::Planned) {
             log().info(QStringLiteral("Smart copy (%1): %2 of %3").arg(fileSystem, size(plan.totalBytes()), size(p.size)));
             if (!reason.isEmpty())
@@ -387,7 +386,7 @@ bool PartitionCloneMode::writeGptEntry()
         // The clean left no table behind: a fresh one for the whole disk.
         std::array<uint8_t, 16> guid{};
         PartitionTable::guidToGptBytes(QUuid::createUuid(), guid.data());
-        const uint64_t sectors = DiskAccess::targetSectors(*m_diskIO, ts);
+        const uint64_t sectors = m_diskIO->targetBytes() / ts;
         if (!disk.create(ts, sectors, guid))
             return fail(QString::fromStdString(disk.lastError()));
     }

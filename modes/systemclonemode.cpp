@@ -14,7 +14,6 @@
 #include "modes/diskclonemode.h"
 #include "modes/systemclonetarget.h"
 #include "modes/usedspace.h"
-#include "partition/diskaccess.h"
 #include "partition/gptdisk.h"
 #include "partition/partitioningtool.h"
 #include "partition/partitionresizer.h"
@@ -185,7 +184,7 @@ bool SystemCloneMode::prepare()
         return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));
     if (m_diskIO->targetLogicalSector() != m_sectorSize)
         return fail(CloneRefusal::sectorSizes(m_sectorSize, m_diskIO->targetLogicalSector()));
-    const uint64_t reported = DiskAccess::targetSectors(*m_diskIO, m_sectorSize) * m_sectorSize;
+    const uint64_t reported = m_diskIO->targetBytes() / m_sectorSize * m_sectorSize;
     if (reported != 0 && reported < m_targetDisk.size)
         return fail(tr("The target disk is smaller than its record says (%1 bytes); nothing was copied").arg(reported));
     m_diskIO->resetStats();
@@ -282,7 +281,7 @@ bool SystemCloneMode::planPartition(const PartitionInfo& p, uint64_t targetOffse
     if (SystemCloneLayout::volumeExceeds(boot.data(), p.size))
         return fail(damaged);
     QString fileSystem, reason;
-    switch (UsedSpace::addTo(plan, p, m_sourceDisk.diskNumber, offset, targetOffset, fileSystem, reason)) {
+    switch (UsedSpace::addTo(plan, p, m_diskIO->sourceDevice(), offset, targetOffset, fileSystem, reason)) {
     case UsedSpace::Result::Planned:
         log().info(QStringLiteral("Copying partition %1: %2 bytes [SMART, %3 MB used]")
                        .arg(p.displayName()).arg(p.size).arg(plan.totalBytes() / CopyPlan::MiB));

@@ -1,5 +1,4 @@
 #include "modes/usedspace.h"
-#include "core/diskio.h"
 #include "core/logger.h"
 #include "filesystem/fat32parser.h"
 #include "filesystem/ntfsparser.h"
@@ -8,7 +7,7 @@
 #include <QList>
 #include <memory>
 
-UsedSpace::Result UsedSpace::addTo(CopyPlan& plan, const PartitionInfo& p, int diskNumber, uint64_t sourceOffset,
+UsedSpace::Result UsedSpace::addTo(CopyPlan& plan, const PartitionInfo& p, DeviceHandle* disk, uint64_t sourceOffset,
                                    uint64_t targetOffset, QString& fileSystemName, QString& reason)
 {
     using FS = Tessarin::FileSystemType;
@@ -18,8 +17,7 @@ UsedSpace::Result UsedSpace::addTo(CopyPlan& plan, const PartitionInfo& p, int d
         candidates = {p.fileSystem};
     else if (p.fileSystem == FS::Unknown)  // enumeration did not see the volume: its boot sector tells
         candidates = {FS::NTFS, FS::FAT32};
-    DiskHandle handle = candidates.isEmpty() ? DiskHandle() : DiskIO::openDisk(diskNumber, false);
-    if (!handle)
+    if (!disk)
         return Result::NoMap;
     for (FS fs : candidates) {
         std::unique_ptr<FileSystemBase> parser;
@@ -27,7 +25,7 @@ UsedSpace::Result UsedSpace::addTo(CopyPlan& plan, const PartitionInfo& p, int d
             parser = std::make_unique<NTFSParser>();
         else
             parser = std::make_unique<FAT32Parser>();
-        const bool loaded = parser->load(handle.get(), sourceOffset, p.size);
+        const bool loaded = parser->load(disk, sourceOffset, p.size);
         if (!parser->mapFault().isEmpty()) {
             fileSystemName = parser->fileSystemName();
             reason = parser->mapFault();

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/partitioninfo.h"
+#include "platform/devicehandle.h"
 
 #include <QString>
 #include <cstdint>
@@ -17,9 +18,9 @@ public:
                   // reaches past it: nothing added
     };
 
-    // Partition `partition` of disk `diskNumber` lies at `sourceOffset` and is copied to `targetOffset`.
+    // Partition `partition` of the open `disk` lies at `sourceOffset` and is copied to `targetOffset`.
     // `fileSystemName` receives the file system whose map was read. `reason` receives why the map
     // is Damaged or, when Planned, what the user should know about the map; empty when nothing.
-    static Result addTo(CopyPlan& plan, const PartitionInfo& partition, int diskNumber, uint64_t sourceOffset,
+    static Result addTo(CopyPlan& plan, const PartitionInfo& partition, DeviceHandle* disk, uint64_t sourceOffset,
                         uint64_t targetOffset, QString& fileSystemName, QString& reason);
 };

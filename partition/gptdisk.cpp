@@ -1,7 +1,6 @@
 #include "partition/gptdisk.h"
 #include "core/diskio.h"
 #include "core/logger.h"
-#include "partition/diskaccess.h"
 
 #include <QString>
 
@@ -11,8 +10,8 @@ bool GptDisk::load(DiskIO& disk, uint32_t sectorSize, uint64_t totalSectors)
         return disk.readTargetBytes(offset, length, out);
     };
     // Without a size the backup is only found through the primary; the disk may know better.
-    if (totalSectors == 0)
-        totalSectors = DiskAccess::targetSectors(disk, sectorSize);
+    if (totalSectors == 0 && sectorSize != 0)
+        totalSectors = disk.targetBytes() / sectorSize;
     const bool ok = load(read, sectorSize, totalSectors);
     for (const std::string& note : notes())
         Logger::instance().warning(QString::fromStdString(note));

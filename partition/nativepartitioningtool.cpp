@@ -85,15 +85,17 @@ bool NativePartitioningTool::openDisk(int diskNumber, bool writable, OpenDisk& d
     disk.path = QString::fromStdString(Platform::devices().diskRealPath(diskNumber));
     if (diskNumber < 0 || disk.path.isEmpty())
         return fail(QStringLiteral("Disk %1 is not known").arg(diskNumber));
-    // As for a diskpart script: nothing is written to a number that no longer names the chosen disk.
-    QString why;
-    if (writable && !DiskIdentity::verifyExpected(diskNumber, why))
-        return fail(why);
     disk.handle = RawDisk::openDisk(diskNumber, writable);
     if (!disk.handle)
         return fail(QStringLiteral("Disk %1 (%2) cannot be opened%3: %4")
                         .arg(diskNumber)
                         .arg(disk.path, writable ? QStringLiteral(" for writing") : QString(), RawDisk::lastErrorText()));
+    // As for a diskpart script: nothing is written to a number that no longer names the chosen disk.
+    QString why;
+    if (writable && !DiskIdentity::verifyHandle(disk.handle.get(), diskNumber, why)) {
+        disk.handle.reset();
+        return fail(why);
+    }
     DiskGeometry geometry;
     if (!RawDisk::getDiskGeometry(disk.handle.get(), geometry) || geometry.diskSize <= 0 || geometry.bytesPerSector == 0)
         return fail(QStringLiteral("The size of disk %1 is unknown").arg(diskNumber));
@@ -217,9 +219,9 @@ bool NativePartitioningTool::clean(int diskNumber, TableStyle convertTo, const S
     if (!RawDisk::flush(disk.handle.get()))
         return fail(QStringLiteral("Failed to flush %1: %2").arg(disk.path, RawDisk::lastErrorText()));
     RawDisk::updateDiskProperties(disk.handle.get());
-    disk.handle.reset();
     // The new table is ours: the chosen disk is now known by it.
-    DiskIdentity::takeNewTable(diskNumber);
+    DiskIdentity::takeNewTable(disk.handle.get(), diskNumber);
+    disk.handle.reset();
     return true;
 }
 

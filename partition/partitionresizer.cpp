@@ -4,7 +4,6 @@
 #include "core/logger.h"
 #include "ondisk/logicalsector.h"
 #include "ondisk/ntfsbootsector.h"
-#include "partition/diskaccess.h"
 #include "partition/gptcodec.h"
 #include "partition/gptdisk.h"
 #include "partition/resizeplanner.h"
@@ -25,6 +24,17 @@ namespace {
 constexpr uint64_t HundredMiB = 104857600;
 
 Logger& log() { return Logger::instance(); }
+
+bool readTarget(DiskIO& disk, uint64_t offset, uint64_t length, QByteArray& out)
+{
+    out = QByteArray(qsizetype(length), '\0');
+    return disk.readTargetBytes(offset, length, out.data());
+}
+
+bool writeTarget(DiskIO& disk, uint64_t offset, const QByteArray& data)
+{
+    return disk.writeTargetBytes(offset, uint64_t(data.size()), data.constData());
+}
 
 bool looksGpt(const QList<PartitionInfo>& partitions)
 {
@@ -113,7 +123,7 @@ bool PartitionResizer::executeResize(DiskIO& disk, const QList<ResizePlanEntry>&
         }
         log().info(QStringLiteral("Partition %1 resized: %2 -> %3 bytes").arg(name).arg(e.partition.size).arg(e.newSize));
     }
-    DiskAccess::flushWrites(disk);
+    disk.flushTarget();
     log().info(QStringLiteral("Partition resize completed"));
     return true;
 }
@@ -188,7 +198,7 @@ bool PartitionResizer::updateMbrEntries(DiskIO& disk, const QList<ResizePlanEntr
     if (!LogicalSector::isValid(sectorSize))
         return fail(SectorUnits::unsupportedSectorSizeText(sectorSize));
     QByteArray sector;
-    if (!DiskAccess::read(disk, 0, sectorSize, sector))
+    if (!readTarget(disk, 0, sectorSize, sector))
         return fail(QStringLiteral("Failed to read MBR"));
     const std::span<uint8_t> s(reinterpret_cast<uint8_t*>(sector.data()), size_t(sector.size()));
     if (!MbrCodec::hasBootSignature(s))
@@ -231,7 +241,7 @@ bool PartitionResizer::updateMbrEntries(DiskIO& disk, const QList<ResizePlanEntr
     }
     for (const Change& c : changes)
         log().info(QStringLiteral("Updated MBR entry %1: start=%2, count=%3").arg(c.index).arg(c.first).arg(c.count));
-    if (!DiskAccess::write(disk, 0, sector))
+    if (!writeTarget(disk, 0, sector))
         return fail(QStringLiteral("Failed to write MBR"));
     log().info(QStringLiteral("MBR partition table updated successfully"));
     return true;
@@ -250,7 +260,7 @@ bool PartitionResizer::updateNtfsBootSector(DiskIO& disk, uint64_t startSector, 
     // Room for one file-system sector of up to 4096 bytes, in whole disk sectors.
     const uint64_t readLength = std::max<uint64_t>(sectorSize, 4096);
     QByteArray buffer;
-    if (!DiskAccess::read(disk, offset, readLength, buffer)) {
+    if (!readTarget(disk, offset, readLength, buffer)) {
         log().error(QStringLiteral("Failed to read NTFS boot sector at offset %1").arg(offset));
         return false;
     }
@@ -276,22 +286,22 @@ bool PartitionResizer::updateNtfsBootSector(DiskIO& disk, uint64_t startSector, 
     log().info(QStringLiteral("NTFS TotalSectors: %1 -> %2 (partition sectors: %3)")
                    .arg(NtfsBootSector::totalSectorsOf(s)).arg(newTotal).arg(volumeSectors));
     NtfsBootSector::setTotalSectors(s, newTotal);
-    if (!DiskAccess::write(disk, offset, buffer.left(qsizetype(sectorSize)))) {
+    if (!writeTarget(disk, offset, buffer.left(qsizetype(sectorSize)))) {
         log().error(QStringLiteral("Failed to write NTFS boot sector"));
         return false;
     }
     log().info(QStringLiteral("Primary boot sector written at offset %1").arg(offset));
-    DiskAccess::flushWrites(disk);
+    disk.flushTarget();
 
     const uint64_t backupOffset = offset + newTotal * bps;
     log().info(QStringLiteral("Writing backup boot sector at sector %1 (offset %2)").arg(backupOffset / 512).arg(backupOffset));
-    if (!DiskAccess::write(disk, backupOffset, buffer.left(qsizetype(bps))))
+    if (!writeTarget(disk, backupOffset, buffer.left(qsizetype(bps))))
         log().warning(QStringLiteral("Failed to write NTFS backup boot sector"));
     else
         log().info(QStringLiteral("Backup boot sector written successfully"));
 
     QByteArray check;
-    if (DiskAccess::read(disk, offset, sectorSize, check)) {
+    if (readTarget(disk, offset, sectorSize, check)) {
         const uint64_t got = NtfsBootSector::totalSectorsOf(reinterpret_cast<const uint8_t*>(check.constData()));
         if (got != newTotal) {
             log().error(QStringLiteral("Verification failed! Expected %1, got %2").arg(newTotal).arg(got));
@@ -376,7 +386,7 @@ bool PartitionResizer::createDataPartition(DiskIO& disk, const QList<PartitionIn
         const int number = disk.targetDiskNumber();
         if (number < 0)
             return fail(QStringLiteral("Cannot get target disk number for MBR partition creation"));
-        DiskAccess::rereadLayout(disk);
+        disk.rereadTargetLayout();
         CommandRunner::current().sleepMs(2000);
         if (!createMbrDataPartition(number, start, sectors, sectorSize, label))
             return false;
@@ -435,7 +445,7 @@ bool PartitionResizer::addGptPartitionEntry(DiskIO& disk, uint64_t startSector, 
                    .arg(index).arg(type.toString(), unique.toString()).arg(first).arg(last));
     if (!gpt.commit(disk))
         return fail(text(gpt.lastError()));
-    DiskAccess::flushWrites(disk);
+    disk.flushTarget();
     log().info(QStringLiteral("GPT partition entry added successfully"));
     return true;
 }
@@ -497,7 +507,7 @@ bool PartitionResizer::regenerateGptGuids(DiskIO& disk, uint32_t sectorSize)
     }
     if (!gpt.commit(disk))
         return fail(text(gpt.lastError()));
-    DiskAccess::flushWrites(disk);
+    disk.flushTarget();
     log().info(QStringLiteral("GPT GUIDs regenerated successfully"));
     return true;
 }

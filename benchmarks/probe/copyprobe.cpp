@@ -1,7 +1,7 @@
 // One copy the way the clones do it, as its own process, so the benchmarks measure its time, CPU
 // time and peak memory exactly as they measure dd's:
 //   tessarin_copy_probe raw|smart SOURCE TARGET BYTES [--verify]
-// raw: DiskIO::fastCopy over BYTES. smart: the used space of the NTFS or FAT32 volume filling
+// raw: DiskIO::copyExtents over BYTES. smart: the used space of the NTFS or FAT32 volume filling
 // SOURCE (BYTES long), planned as a partition clone plans it, through DiskIO::copyExtents.
 #include "core/diskio.h"
 #include "modes/copyplan.h"
@@ -51,18 +51,17 @@ int main(int argc, char** argv)
     DiskIO io;
     if (verify && !enableVerification(io))
         return fail(QStringLiteral("verification not built"));
+    if (!io.openSourceDisk(0) || !io.openTargetDisk(1))
+        return fail(io.lastError());
     std::vector<CopyExtent> extents{{0, 0, bytes}};
     if (smart) {
         PartitionInfo partition;
         partition.size = bytes;
         CopyPlan plan;
         QString fileSystem, reason;
-        if (UsedSpace::addTo(plan, partition, 0, 0, 0, fileSystem, reason) != UsedSpace::Result::Planned)
+        if (UsedSpace::addTo(plan, partition, io.sourceDevice(), 0, 0, fileSystem, reason) != UsedSpace::Result::Planned)
             return fail(QStringLiteral("no usable NTFS or FAT32 usage map in %1").arg(QString::fromLocal8Bit(argv[2])));
         extents = plan.extents();
     }
-    if (!io.openSourceDisk(0) || !io.openTargetDisk(1))
-        return fail(io.lastError());
-    const bool ok = smart ? io.copyExtents(extents) : io.fastCopy(0, 0, bytes);
-    return ok ? 0 : fail(io.lastError());
+    return io.copyExtents(extents) ? 0 : fail(io.lastError());
 }

@@ -91,7 +91,7 @@ int main(int argc, char** argv)
     qputenv("TESSARIN_DISKS", image.toLocal8Bit());
 
     // Phase 1: load and ranges only.
-    DiskHandle raw = DiskIO::openVolume(image, false);
+    DiskHandle raw = RawDisk::openVolume(image, false);
     if (!raw) {
         std::fprintf(stderr, "cannot open %s\n", qPrintable(image));
         return 1;
@@ -137,7 +137,8 @@ int main(int argc, char** argv)
     uint64_t mapBytes = 0;
     {
         NTFSParser mapped;
-        if (!mapped.parse(0, 0)) {
+        const DiskHandle disk = RawDisk::openDisk(0, false);
+        if (!mapped.parse(disk.get(), 0)) {
             std::fprintf(stderr, "parse failed: %s\n", qPrintable(mapped.lastError()));
             return 1;
         }

@@ -56,7 +56,7 @@ struct Rig {
     int src = -1, dst = -1;
 };
 
-enum class Op { Sectors, Bytes, Fast, Extents, Fragments };
+enum class Op { Single, Extents, Fragments };
 
 // Extents of 512 bytes to 12 KiB with gaps between them, as a fragmented volume's smart copy gives.
 std::vector<CopyExtent> fragments(uint64_t srcOff, uint64_t dstOff, uint64_t span)
@@ -69,14 +69,11 @@ std::vector<CopyExtent> fragments(uint64_t srcOff, uint64_t dstOff, uint64_t spa
     return out;
 }
 
-// Copies `length` bytes from `srcOff` to `dstOff` with one of the operations (sector ones need whole sectors).
+// Copies `length` bytes from `srcOff` to `dstOff` as one extent, as two, or as scattered fragments.
 bool copyWith(DiskIO& io, Op op, uint64_t srcOff, uint64_t dstOff, uint64_t length)
 {
-    const uint32_t s = io.sectorSize();
     switch (op) {
-    case Op::Sectors: return io.copySectors(srcOff / s, dstOff / s, uint32_t(length / s));
-    case Op::Bytes: return io.copyBytes(srcOff, dstOff, length);
-    case Op::Fast: return io.fastCopy(srcOff, dstOff, length);
+    case Op::Single: return io.copyExtents({{srcOff, dstOff, length}});
     case Op::Extents: {
         // The same bytes as two extents, the second listed first.
         const uint64_t half = length / 2;
@@ -153,34 +150,34 @@ private slots:
         ScopedPlatform scope(&mp);
         const int n = mp.addDisk(9 * 512);  // the last 4096-byte span runs past the end
         mp.fillPattern(n, 3);
-        DiskHandle h = DiskIO::openDisk(n, true);
+        DiskHandle h = RawDisk::openDisk(n, true);
         QVERIFY(h);
         std::vector<uint8_t> expected = mp.data(n), buf(4096, 0xEE);
-        QVERIFY(DiskIO::writeSectorsAligned(h.get(), 5, 1, buf.data(), 512, 4096));
+        QVERIFY(RawDisk::writeSectorsAligned(h.get(), 5, 1, buf.data(), 512, 4096));
         std::fill(expected.begin() + 5 * 512, expected.begin() + 6 * 512, 0xEE);
         QVERIFY(mp.data(n) == expected);
         std::vector<uint8_t> one(512);
-        QVERIFY(DiskIO::readSectorsAligned(h.get(), 5, 1, one.data(), 512, 4096) && sameRange(one, 0, expected, 5 * 512, 512));
-        QVERIFY(DiskIO::writeSectorsAligned(h.get(), 8, 1, buf.data(), 512, 4096));
+        QVERIFY(RawDisk::readSectorsAligned(h.get(), 5, 1, one.data(), 512, 4096) && sameRange(one, 0, expected, 5 * 512, 512));
+        QVERIFY(RawDisk::writeSectorsAligned(h.get(), 8, 1, buf.data(), 512, 4096));
         QVERIFY(mp.data(n).size() == 9 * 512 && mp.writes(n).back().offset + mp.writes(n).back().length == 9 * 512);
 
         mp.clearRecords();
         expected = mp.data(n);
         mp.failReadAtSector(n, 6, PlatformError::IoDevice, "bad sector");  // beside the one written
-        QVERIFY(!DiskIO::writeSectorsAligned(h.get(), 5, 1, buf.data(), 512, 4096));
+        QVERIFY(!RawDisk::writeSectorsAligned(h.get(), 5, 1, buf.data(), 512, 4096));
         QVERIFY(mp.writes(n).empty());
         mp.clearRecords();
-        QVERIFY(!DiskIO::writeSectorsAligned(h.get(), 8, 2, buf.data(), 512, 4096));
-        QVERIFY(!DiskIO::writeSectors(h.get(), 9, 1, buf.data(), 512));
-        QVERIFY(!DiskIO::readSectorsAligned(h.get(), 9, 1, buf.data(), 512, 4096));
-        QVERIFY(!DiskIO::readSectors(h.get(), std::numeric_limits<uint64_t>::max() / 256, 1, buf.data(), 512));
+        QVERIFY(!RawDisk::writeSectorsAligned(h.get(), 8, 2, buf.data(), 512, 4096));
+        QVERIFY(!RawDisk::writeSectors(h.get(), 9, 1, buf.data(), 512));
+        QVERIFY(!RawDisk::readSectorsAligned(h.get(), 9, 1, buf.data(), 512, 4096));
+        QVERIFY(!RawDisk::readSectors(h.get(), std::numeric_limits<uint64_t>::max() / 256, 1, buf.data(), 512));
         QVERIFY(mp.writes(n).empty() && mp.reads(n).empty() && mp.data(n) == expected);
 
         // A device that does not tell its size: a short read or write is a failure, not success.
         mp.disk(n).geometryAnswers = false;
-        QVERIFY(DiskIO::readSectorsAligned(h.get(), 8, 1, buf.data(), 512, 4096));
-        QVERIFY(!DiskIO::readSectorsAligned(h.get(), 8, 2, buf.data(), 512, 4096));
-        QVERIFY(!DiskIO::writeSectors(h.get(), 8, 2, buf.data(), 512));
+        QVERIFY(RawDisk::readSectorsAligned(h.get(), 8, 1, buf.data(), 512, 4096));
+        QVERIFY(!RawDisk::readSectorsAligned(h.get(), 8, 2, buf.data(), 512, 4096));
+        QVERIFY(!RawDisk::writeSectors(h.get(), 8, 2, buf.data(), 512));
     }
 
     void bufferAlignmentFollowsBothSides()
@@ -193,7 +190,7 @@ private slots:
             QCOMPARE(io.bufferAlignment(), c.expected);
             QCOMPARE(io.bufferSize() % c.expected, 0u);
             // Copies still come out right through buffers of that alignment.
-            QVERIFY(io.fastCopy(0, 0, 1 * MiB));
+            QVERIFY(copyWith(io, Op::Single, 0, 0, 1 * MiB));
             QVERIFY(rig.mp.data(rig.dst) == rig.mp.data(rig.src));
         }
     }
@@ -280,9 +277,9 @@ private slots:
     {
         struct Case { Op op; uint32_t srcSector, dstSector; uint64_t srcOff, dstOff, length; };
         const uint64_t sectorLen = 1 * MiB + 64 * KiB;
-        for (const Case& c : {Case{Op::Sectors, 512, 512, 37 * 512, 2000 * 512, 1000 * 512}, Case{Op::Sectors, 512, 4096, 8 * 512, 3 * 512, sectorLen},
-                              Case{Op::Sectors, 4096, 512, 8 * 4096, 16 * 4096, sectorLen}, Case{Op::Bytes, 512, 4096, 100, 300, 1 * MiB + 7},
-                              Case{Op::Fast, 512, 4096, 12345, 777, 2 * MiB + 333}, Case{Op::Fast, 512, 512, 0, 0, 0},
+        for (const Case& c : {Case{Op::Single, 512, 512, 37 * 512, 2000 * 512, 1000 * 512}, Case{Op::Single, 512, 4096, 8 * 512, 3 * 512, sectorLen},
+                              Case{Op::Single, 4096, 512, 8 * 4096, 16 * 4096, sectorLen}, Case{Op::Single, 512, 4096, 100, 300, 1 * MiB + 7},
+                              Case{Op::Single, 512, 4096, 12345, 777, 2 * MiB + 333}, Case{Op::Single, 512, 512, 0, 0, 0},
                               Case{Op::Extents, 4096, 512, 4096, 1000, 3 * MiB / 2 + 5}, Case{Op::Fragments, 512, 4096, 0, 8192, 3 * MiB},
                               Case{Op::Fragments, 512, 512, 512, 0, 3 * MiB}}) {
             Rig rig(4 * MiB, 4 * MiB, c.srcSector, c.srcSector, c.dstSector, c.dstSector);
@@ -332,7 +329,7 @@ private slots:
             QVERIFY(rig.open(io, 64 * KiB));
             io.setContinueOnReadErrors(c.fault == Unreadable || c.fault == UnreadableWide);
             QSignalSpy errors(&io, &DiskIO::error);
-            const bool ok = io.fastCopy(0, 0, 2 * MiB);
+            const bool ok = copyWith(io, Op::Single, 0, 0, 2 * MiB);
             rig.mp.setIoHook(nullptr);
             QVERIFY2(ok ? *c.message == 0 : *c.message && io.lastError().contains(QRegularExpression(QLatin1String(c.message))),
                      qPrintable(io.lastError()));
@@ -351,11 +348,11 @@ private slots:
         }
         Rig rig;
         DiskIO io;
-        QVERIFY(!io.fastCopy(0, 0, 10));  // nothing open
+        QVERIFY(!copyWith(io, Op::Single, 0, 0, 10));  // nothing open
         QVERIFY(rig.open(io));
         io.setBufferSize(uint64_t(1) << 62);
         io.allocateBuffers();
-        QVERIFY(!io.copySectors(0, 0, 1) && !io.fastCopy(0, 0, 10));
+        QVERIFY(!copyWith(io, Op::Single, 0, 0, 512) && !copyWith(io, Op::Single, 0, 0, 10));
     }
 
     // A failed read, write or read-back ends the submissions: only the requests in flight finish, the
@@ -438,7 +435,7 @@ private slots:
             if (cancelAtWrite == 0)
                 io.cancel();
             log.mark();
-            QVERIFY(!io.fastCopy(0, 0, 2 * MiB));
+            QVERIFY(!copyWith(io, Op::Single, 0, 0, 2 * MiB));
             rig.mp.setIoHook(nullptr);
             QVERIFY(writes <= cancelAtWrite + 8);
             QVERIFY(cancelAtWrite || (rig.mp.reads(rig.src).empty() && rig.mp.writes(rig.dst).empty()));
@@ -446,7 +443,7 @@ private slots:
             QVERIFY2(m.hasMatch(), qPrintable(log.since()));
             const uint64_t stopped = m.captured(1).toULongLong();
             QVERIFY(stopped <= 2 * MiB && sameRange(rig.mp.data(rig.dst), 0, rig.mp.data(rig.src), 0, stopped));
-            QVERIFY(!io.fastCopy(0, 0, 4096));
+            QVERIFY(!copyWith(io, Op::Single, 0, 0, 4096));
         }
     }
 
@@ -460,7 +457,7 @@ private slots:
             QVERIFY(rig.open(io, 64 * KiB));
             io.setVerify(true);
             QSignalSpy verified(&io, &DiskIO::verifyProgressChanged);
-            QVERIFY2(io.fastCopy(1000, 1000, 2 * MiB - 3000), qPrintable(io.lastError()));
+            QVERIFY2(copyWith(io, Op::Single, 1000, 1000, 2 * MiB - 3000), qPrintable(io.lastError()));
             QVERIFY(io.verifiedBytes() == 2 * MiB - 3000 && !verified.isEmpty());
             const uint64_t changed = 777777;
             bool done = false;
@@ -470,7 +467,7 @@ private slots:
                     rig.mp.disk(rig.dst).data[changed] ^= 0x5A;
                 }
             });
-            QVERIFY(!io.fastCopy(1000, 1000, 2 * MiB - 3000));
+            QVERIFY(!copyWith(io, Op::Single, 1000, 1000, 2 * MiB - 3000));
             rig.mp.setIoHook(nullptr);
             QCOMPARE(io.lastError(), QStringLiteral("Verification failed: sector %1 of the target differs from the source").arg(changed / dstSector));
         }
@@ -485,10 +482,10 @@ private slots:
         const std::string vol = "\\\\?\\Volume{22222222-0000-0000-0000-000000000000}\\";
         mp.addVolume(vol, n, 1 * MiB, 2 * MiB).mountPaths = {"E:\\", "C:\\mnt\\data\\"};
         const QString volName = QString::fromStdString(vol);
-        QCOMPARE(DiskIO::getDiskNumberForVolume(volName), n);
+        QCOMPARE(RawDisk::getDiskNumberForVolume(volName), n);
         for (const char* mount : {"E", "E:", "E:\\", "C:\\mnt\\data"})
-            QCOMPARE(DiskIO::getVolumeNameForMountPoint(QString::fromLatin1(mount)), volName);
-        QVERIFY(DiskIO::getVolumeNameForMountPoint(QStringLiteral("F:")).isEmpty());
+            QCOMPARE(RawDisk::getVolumeNameForMountPoint(QString::fromLatin1(mount)), volName);
+        QVERIFY(RawDisk::getVolumeNameForMountPoint(QStringLiteral("F:")).isEmpty());
     }
 
     // ---- the native backend: image files and loop devices, compared by hash ----
@@ -504,7 +501,7 @@ private slots:
 
         DiskIO io;
         io.setBufferSize(1 * MiB);
-        for (Op op : {Op::Sectors, Op::Fast, Op::Extents}) {
+        for (Op op : {Op::Single, Op::Extents}) {
             QVERIFY(makeSparseFile(dstPath, size));
             QVERIFY2(io.openSource(srcPath) && io.openTarget(dstPath), qPrintable(io.lastError()));
             QVERIFY2(copyWith(io, op, 0, 0, size), qPrintable(io.lastError()));
@@ -514,7 +511,7 @@ private slots:
         // Odd offsets through the enclosing spans, and a one-sector write beside untouched bytes.
         QVERIFY(makeSparseFile(dstPath, size));
         QVERIFY(io.openSource(srcPath) && io.openTarget(dstPath));
-        QVERIFY2(io.fastCopy(1000, 3000, size - 5000), qPrintable(io.lastError()));
+        QVERIFY2(copyWith(io, Op::Single, 1000, 3000, size - 5000), qPrintable(io.lastError()));
         io.close();
         QCOMPARE(readFileBytes(dstPath, 3000, qint64(size - 5000)), readFileBytes(srcPath, 1000, qint64(size - 5000)));
         QVERIFY(readFileBytes(dstPath, 0, 3000) == QByteArray(3000, '\0') && readFileBytes(dstPath, qint64(size) - 2000, 2000) == QByteArray(2000, '\0'));
@@ -524,7 +521,7 @@ private slots:
         QVERIFY(makeSparseFile(small, 1 * MiB));
         QVERIFY(QFile::link(srcPath, link));
         QVERIFY(io.openSource(srcPath) && io.openTarget(small));
-        QVERIFY(!io.fastCopy(0, 0, size));
+        QVERIFY(!copyWith(io, Op::Single, 0, 0, size));
         QCOMPARE(QFileInfo(small).size(), qint64(1 * MiB));
         QVERIFY(!io.openTarget(link));
         io.close();
@@ -550,7 +547,7 @@ private slots:
         QVERIFY2(io.openSource(srcLoop.device()) && io.openTarget(dstLoop.device()), qPrintable(io.lastError()));
         QCOMPARE(io.targetLogicalSector(), 4096u);
         // 512-byte sectors onto 4096-byte sectors, starting inside a target sector.
-        QVERIFY2(io.copySectors(3, 5, uint32_t(size / 512 - 16)), qPrintable(io.lastError()));
+        QVERIFY2(copyWith(io, Op::Single, 3 * 512, 5 * 512, size - 16 * 512), qPrintable(io.lastError()));
         io.close();
         const qint64 n = qint64(size - 16 * 512);
         QCOMPARE(readFileBytes(dstImg, 5 * 512, n), readFileBytes(srcImg, 3 * 512, n));
@@ -559,7 +556,7 @@ private slots:
         // And the whole device back the other way with the pipeline: the images end up identical.
         QVERIFY2(io.openSource(dstLoop.device()) && io.openTarget(srcLoop.device()), qPrintable(io.lastError()));
         io.setVerify(true);
-        QVERIFY2(io.fastCopy(0, 0, size), qPrintable(io.lastError()));
+        QVERIFY2(copyWith(io, Op::Single, 0, 0, size), qPrintable(io.lastError()));
         QCOMPARE(io.verifiedBytes(), size);
         io.close();
         QCOMPARE(fileHash(srcImg), fileHash(dstImg));
@@ -583,7 +580,7 @@ private slots:
             io.setContinueOnReadErrors(goOn);
             io.setVerify(goOn);
             QVERIFY2(io.openSource(faulty.devicePath()) && io.openTarget(dstImg), qPrintable(io.lastError()));
-            QCOMPARE(io.fastCopy(0, 0, size), goOn);
+            QCOMPARE(copyWith(io, Op::Single, 0, 0, size), goOn);
             QCOMPARE(io.unreadable().text(), QString::fromLatin1(goOn ? "296 16\n1000 8\n" : ""));
             QVERIFY2(goOn || io.lastError().startsWith(QLatin1String("Read failed at sector 296: ")), qPrintable(io.lastError()));
         }

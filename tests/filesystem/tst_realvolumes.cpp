@@ -190,7 +190,7 @@ void TestRealVolumes::ntfsVolumes()
     const ToolRun fragInfo = runCaptured(QStringLiteral("ntfsinfo"), {"-v", "-F", "/frag.bin", image});
     QVERIFY2(field(fragInfo.out, QStringLiteral("fragments: (\\d+)")) >= 2, "frag.bin is not fragmented");
 
-    DiskHandle handle = DiskIO::openVolume(image, false);
+    DiskHandle handle = RawDisk::openVolume(image, false);
     QVERIFY(handle);
     NTFSParser parser;
     QVERIFY2(parser.load(handle.get(), 0, size), qPrintable(parser.lastError()));
@@ -279,7 +279,7 @@ void TestRealVolumes::fat32Volumes()
     QCOMPARE(runCaptured(QStringLiteral("mcopy"), {mtoolsImage, image, "-s", staging + "/docs", staging + "/tiny.txt", "::/"}).code, 0);
     const QMap<QString, QByteArray> sourceHashes = hashTree(staging);
 
-    DiskHandle handle = DiskIO::openVolume(image, false);
+    DiskHandle handle = RawDisk::openVolume(image, false);
     QVERIFY(handle);
     FAT32Parser parser;
     QVERIFY2(parser.load(handle.get(), 0, size), qPrintable(parser.lastError()));
@@ -328,7 +328,8 @@ void TestRealVolumes::ntfsInsideDiskByNumber()
     QVERIFY(QFile(m_diskImage).resize(qint64(volumeSize + 4 * 1024 * 1024)));
 
     NTFSParser parser;
-    QVERIFY2(parser.parse(0, 2048, volumeSize / 512), qPrintable(parser.lastError()));
+    const DiskHandle image = RawDisk::openDisk(0, false);
+    QVERIFY2(parser.parse(image.get(), 2048, volumeSize / 512), qPrintable(parser.lastError()));
     QCOMPARE(parser.partitionOffset(), 1024u * 1024);
     const QByteArray map = parser.sectorMap();
     QCOMPARE(uint64_t(map.size()), volumeSize / 512);  // the backup boot sector is the partition's last sector
@@ -373,7 +374,7 @@ void TestRealVolumes::ntfsOnFourKSectorDevice()
         QSKIP(qPrintable(loop.error()));
     QVERIFY(makeNtfs(loop.device()));
 
-    DiskHandle handle = DiskIO::openVolume(loop.device(), false);
+    DiskHandle handle = RawDisk::openVolume(loop.device(), false);
     QVERIFY(handle);
     NTFSParser parser;
     QVERIFY2(parser.load(handle.get(), 0, 0), qPrintable(parser.lastError()));

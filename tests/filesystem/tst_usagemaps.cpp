@@ -548,8 +548,8 @@ void TestUsageMaps::loadFromVolumeQuery()
             v.bitmap.bits[size_t(i / 8)] |= uint8_t(1u << (i % 8));
     {
         NTFSParser parser;
-        QVERIFY2(parser.loadFromVolume(QStringLiteral("d")), qPrintable(parser.lastError()));
-        QCOMPARE(mp.opens().back().path, std::string("\\\\.\\D:"));
+        const auto volume = mp.openVolume("\\\\.\\D:", DeviceAccess::Read, DeviceFlags::None);
+        QVERIFY2(parser.loadFromVolume(volume.get()), qPrintable(parser.lastError()));
         QCOMPARE(parser.clusterBitmap(), bits);
         QCOMPARE(parser.sectorMap().size(), qsizetype(1003 * 8 + 8));  // up to the backup boot sector
         const SectorRanges ranges = parser.usedSectorRanges();
@@ -560,7 +560,8 @@ void TestUsageMaps::loadFromVolumeQuery()
         v.mountPaths = {"E:\\"};
         v.bitmapFailFrom = 484;  // the sixth query: 0, 100, 196, 292, 388, 484
         NTFSParser parser;
-        QVERIFY(!parser.loadFromVolume(QStringLiteral("E:")));
+        const auto volume = mp.openVolume("\\\\.\\E:", DeviceAccess::Read, DeviceFlags::None);
+        QVERIFY(!parser.loadFromVolume(volume.get()));
         QVERIFY2(parser.lastError().contains(QStringLiteral("484")), qPrintable(parser.lastError()));
         QVERIFY(parser.sectorMap().isEmpty());
         QVERIFY(parser.clusterBitmap().isEmpty());

@@ -1,13 +1,42 @@
 // Disk clones end to end on sparse images and 4096-byte loop devices.
 #include "boot/boottoolavailability.h"
 #include "clonefixture.h"
+#include "common/forwardingdevices.h"
 #include "modes/diskclonemode.h"
 
+#include <QMutex>
 #include <QRegularExpression>
+#include <map>
 #include <numeric>
 
 namespace {
 enum Disk { Src, Dst, Small, Dst4kImage, Src4k, Dst4k, Gone };
+
+// The real backend, with every device open counted by path. Transfers run on the default queue,
+// since the native one takes only its own handles.
+class OpenCounter : public ForwardingDevices {
+public:
+    using ForwardingDevices::ForwardingDevices;
+
+    std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access, DeviceFlags flags) override
+    {
+        auto inner = m_inner.openDevice(path, access, flags);
+        if (!inner)
+            return nullptr;
+        QMutexLocker lock(&m_mutex);
+        ++m_opens[path];
+        return std::make_unique<ForwardingHandle>(std::move(inner));
+    }
+    int opens(int diskNumber)
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_opens[RawDisk::physicalDrivePath(diskNumber).toStdString()];
+    }
+
+private:
+    QMutex m_mutex;
+    std::map<std::string, int> m_opens;
+};
 } // namespace
 
 class TestDiskClone : public QObject {
@@ -227,6 +256,40 @@ private slots:
         QVERIFY2(message.contains(QStringLiteral("Clone completed with warnings")) && message.contains(warning)
                      && message.contains(f.record(Src).partitions.value(0).displayName()),
                  qPrintable(message));
+    }
+
+    // One run, one door: the run's session opens the source once and the target for its writes;
+    // besides that the target is opened only by the checks before the first write, by the
+    // partitioning tool's clean, for the platform's re-read of the new table once the session
+    // closed it, and by the check of the copy.
+    void opensEachDiskOnce()
+    {
+        const Layout layout{{"ef00", 34, "fat32"}, {"0700", 40, "ntfs"}, {"0700", 30, "ntfs"}};
+        QList<FileHashes> files;
+        f.buildSource(Src, true, layout, files);
+        if (QTest::currentTestFailed())
+            return;
+        Tessarin::registerMetaTypes();
+        CloneConfig config;
+        config.mode = Tessarin::CloneModeType::DiskClone;
+        config.sourceDisk = f.record(Src);
+        config.targetDisk = f.record(Dst);
+        config.smartClone = true;
+        config.fixBoot = false;
+        OpenCounter counter(Platform::devices());
+        {
+            ScopedPlatform scoped(PlatformParts{.devices = &counter});
+            CloneEngine engine;
+            QSignalSpy finished(&engine, &CloneEngine::finished);
+            engine.setConfig(config);
+            engine.start();
+            QVERIFY(!finished.isEmpty() || (engine.isRunning() && finished.wait(600000)));
+            QVERIFY2(finished.first().at(0).toBool(), qPrintable(finished.first().at(1).toString()));
+        }
+        f.settle(Dst);
+        f.checkGpt(Dst);
+        const QString opens = QStringLiteral("source opened %1 times, target %2 times").arg(counter.opens(Src)).arg(counter.opens(Dst));
+        QVERIFY2(counter.opens(Src) == 1 && counter.opens(Dst) <= 5, qPrintable(opens));
     }
 
     // Logical partitions: their chain of boot records lies outside every partition and must come along.
