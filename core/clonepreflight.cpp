@@ -113,9 +113,12 @@ bool ClonePreflight::check(const Side& source, const Side& target, QString& erro
 
 bool ClonePreflight::begin(const Side& source, const Side& target, QString& error)
 {
+    return check(source, target, error) && claim(source, target, error);
+}
+
+bool ClonePreflight::claim(const Side& source, const Side& target, QString& error)
+{
     release();
-    if (!check(source, target, error))
-        return false;
     PlatformDevices& platform = Platform::devices();
     m_source = platform.claimStorage(native(source.path), source.range, false);
     if (m_source)

@@ -30,6 +30,8 @@ public:
     static bool check(const Side& source, const Side& target, QString& error);
     // The checks, then the claims, held until release() or destruction.
     bool begin(const Side& source, const Side& target, QString& error);
+    // The claims alone, right after check() passed for the same sides.
+    bool claim(const Side& source, const Side& target, QString& error);
     void release();
 
     static bool sharesStorage(const Side& a, const Side& b);

@@ -239,13 +239,17 @@ bool CloneWorker::runPhases(CloneMode* strategy)
     }, Qt::DirectConnection);
 
     QString validateError;
+    // A plan made before this run (a confirmation in between) is checked again right before writing.
+    const bool plannedEarlier = strategy->isPlanned();
     if (!strategy->makePlan(validateError)) {
         m_progress.errorMessage = validateError;
         m_progress.refused = true;
         return false;
     }
     // Everything that needs no write is refused here, before any strategy cleans or writes the target.
-    if (!m_preflight.begin(strategy->sourceSide(), strategy->targetSide(), validateError)) {
+    const bool held = plannedEarlier ? m_preflight.begin(strategy->sourceSide(), strategy->targetSide(), validateError)
+                                     : m_preflight.claim(strategy->sourceSide(), strategy->targetSide(), validateError);
+    if (!held) {
         m_progress.errorMessage = validateError;
         m_progress.refused = true;
         return false;

@@ -55,17 +55,6 @@ public:
     { return m_inner.openVolume(path, access, flags); }
     std::string diskRealPath(int diskNumber) override { return m_inner.diskRealPath(diskNumber); }
     bool sameDevice(const std::string& a, const std::string& b) override { return m_inner.sameDevice(a, b); }
-    std::vector<std::string> configurationMessages() override { return m_inner.configurationMessages(); }
-    bool sharesStorage(const std::string& a, const ByteRange& rangeA, const std::string& b, const ByteRange& rangeB) override
-    { return m_inner.sharesStorage(a, rangeA, b, rangeB); }
-    std::string busyReason(const std::string& path, const ByteRange& range) override
-    { return m_inner.busyReason(path, range); }
-    std::unique_ptr<StorageClaim> claimStorage(const std::string& path, const ByteRange& range, bool exclusive) override
-    { return m_inner.claimStorage(path, range, exclusive); }
-    std::vector<int> disksOfPath(const std::string& path) override { return m_inner.disksOfPath(path); }
-    std::vector<int> diskNumbers() override { return m_inner.diskNumbers(); }
-    std::vector<int> systemDiskNumbers() override { return m_inner.systemDiskNumbers(); }
-    // Transfers stay on the default queue: a native queue takes only the handles it opened itself.
 
 protected:
     PlatformDevices& m_inner;
