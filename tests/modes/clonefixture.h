@@ -9,7 +9,6 @@
 #include "engine/cloneengine.h"
 #include "modes/clonemode.h"
 
-#include <QCryptographicHash>
 #include <QDirIterator>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -83,9 +82,10 @@ public:
             runCaptured(QStringLiteral("blockdev"), {QStringLiteral("--flushbufs"), paths[disk]});
     }
 
-    DiskInfo record(int disk)
+    DiskInfo record(int disk) { return pick(DiskManager::enumerateDisks(), disk); }
+    static DiskInfo pick(const QList<DiskInfo>& disks, int disk)
     {
-        for (const DiskInfo& d : DiskManager::enumerateDisks())
+        for (const DiskInfo& d : disks)
             if (d.diskNumber == disk)
                 return d;
         return {};
@@ -105,9 +105,22 @@ public:
     }
 
     // A fresh table and volumes of `layout` on `disk`; `hashes` gets the files of each partition.
+    // Each recipe is built once; later requests get a copy of that first build.
     void buildSource(int disk, bool gpt, const Layout& layout, QList<FileHashes>& hashes)
     {
         const uint32_t ss = sectors[disk];
+        QString recipe = QStringLiteral("%1 %2 %3 %4").arg(ss).arg(QFileInfo(files[disk]).size()).arg(gpt).arg(paths[disk] != files[disk]);
+        for (const PartSpec& p : layout)
+            recipe += QStringLiteral("|%1 %2 %3 %4 %5").arg(p.type).arg(p.mib).arg(p.fs).arg(p.windows).arg(p.gapBefore);
+        if (const auto built = m_built.constFind(recipe); built != m_built.constEnd()) {
+            QVERIFY(copySparse(built->image, files[disk]));
+            settle(disk);
+            hashes = built->hashes;
+            m_trees[disk] = built->trees;
+            return;
+        }
+        Built made;
+        const QString name = QStringLiteral("source%1").arg(m_built.size());
         QVERIFY(makeSparseFile(files[disk], QFileInfo(files[disk]).size()));
         settle(disk);
         const QList<uint64_t> at = offsets(layout);
@@ -130,8 +143,10 @@ public:
             const bool ntfs = layout[i].fs == QLatin1String("ntfs");
             LoopDevice part(files[disk], false, ss == 512 ? 0 : int(ss), qint64(at[i]), qint64(layout[i].mib * MiB));
             QVERIFY2(part.ok(), qPrintable(part.error()));
-            const QString tree = dir.filePath(QStringLiteral("tree%1").arg(i));
-            QDir(tree).removeRecursively();
+            const QString tree = dir.filePath(QStringLiteral("%1/tree%2").arg(name).arg(i));
+            made.trees.resize(i + 1);
+            made.trees[i] = tree;
+            QDir(tree).removeRecursively();  // left by a build that failed
             writeTree(tree, int(ntfs ? layout[i].mib * 2 : layout[i].mib / 2), quint32(i + 7), layout[i].windows);
             if (ntfs) {
                 hashes.last() = hashTree(tree);
@@ -147,16 +162,25 @@ public:
             }
         }
         settle(disk);
+        made.image = dir.filePath(name + QStringLiteral(".img"));
+        made.hashes = hashes;
+        QVERIFY(copySparse(files[disk], made.image));
+        m_trees[disk] = made.trees;
+        m_built.insert(recipe, made);
     }
+
+    // The folder whose files went into partition `part` of the source last built on `disk`.
+    QString tree(int disk, int part) const { return m_trees.value(disk).value(part); }
 
     // validate, prepare and execute `mode` on the records of `src` and `dst` enumerated now; `edit`
     // changes the configuration first, `hook` sees the DiskIO before the run.
     bool run(CloneMode& mode, int src, int dst, bool smart, QString& error, const std::function<void(CloneConfig&)>& edit = {},
              const std::function<void(DiskIO&)>& hook = {})
     {
+        const QList<DiskInfo> disks = DiskManager::enumerateDisks();
         CloneConfig config;
-        config.sourceDisk = record(src);
-        config.targetDisk = record(dst);
+        config.sourceDisk = pick(disks, src);
+        config.targetDisk = pick(disks, dst);
         config.smartClone = smart;
         if (edit)
             edit(config);
@@ -183,8 +207,9 @@ public:
         Tessarin::registerMetaTypes();
         CloneConfig config;
         config.mode = type;
-        config.sourceDisk = record(src);
-        config.targetDisk = record(dst);
+        const QList<DiskInfo> disks = DiskManager::enumerateDisks();
+        config.sourceDisk = pick(disks, src);
+        config.targetDisk = pick(disks, dst);
         config.smartClone = true;
         config.verify = true;
         config.fixBoot = false;
@@ -342,14 +367,7 @@ public:
         QCOMPARE(hashTree(outDir + QStringLiteral("/d")), expected);
     }
 
-    static QByteArray sha256(const QString& path, qint64 offset = 0, qint64 length = -1)
-    {
-        QFile f(path);
-        const qint64 size = f.open(QIODevice::ReadOnly) ? (length < 0 ? f.size() - offset : length) : -1;
-        const uchar* bytes = size > 0 ? f.map(offset, size) : nullptr;
-        return size < 0 || (size > 0 && !bytes) ? QByteArray()
-                                                : QCryptographicHash::hash(QByteArrayView(bytes, size), QCryptographicHash::Sha256);
-    }
+    static QByteArray hash(const QString& path, qint64 offset = 0, qint64 length = -1) { return contentHash(path, offset, length); }
 
     static FileHashes hashTree(const QString& root)
     {
@@ -358,7 +376,7 @@ public:
         while (it.hasNext()) {
             const QString p = it.next();
             if (!p.contains(QStringLiteral("System Volume Information")))
-                out.insert(QDir(root).relativeFilePath(p), sha256(p));
+                out.insert(QDir(root).relativeFilePath(p), hash(p));
         }
         return out;
     }
@@ -380,5 +398,12 @@ public:
     }
 
 private:
+    struct Built {
+        QString image;
+        QList<FileHashes> hashes;
+        QStringList trees;
+    };
     std::vector<std::unique_ptr<LoopDevice>> m_loops;
+    QHash<QString, Built> m_built;   // by recipe
+    QHash<int, QStringList> m_trees;  // by disk
 };
