@@ -155,7 +155,8 @@ static bool succeeds(const QString& program, const QStringList& arguments, const
 
 bool sfdiskScript(const QString& image, const QString& script)
 {
-    return succeeds(QStringLiteral("sfdisk"), {image}, script.toUtf8());
+    // Without a re-read for the kernel, sfdisk neither sleeps nor syncs the whole machine.
+    return succeeds(QStringLiteral("sfdisk"), {QStringLiteral("--no-reread"), QStringLiteral("--no-tell-kernel"), image}, script.toUtf8());
 }
 
 bool sgdiskRun(const QString& image, const QStringList& arguments)

@@ -37,7 +37,8 @@ QByteArray contentHash(const QString& path, qint64 offset = 0, qint64 length = -
 bool copySparse(const QString& from, const QString& to);
 QByteArray readFileBytes(const QString& path, qint64 offset, qint64 length);
 bool writeFileBytes(const QString& path, qint64 offset, const QByteArray& bytes);
-// `sfdisk` fed with `script`; `sgdisk` with `arguments` then the image.
+// `sfdisk` fed with `script`; `sgdisk` with `arguments` then the image (every sgdisk write syncs the
+// machine and sleeps a second: sfdisk is the quicker builder).
 bool sfdiskScript(const QString& image, const QString& script);
 bool sgdiskRun(const QString& image, const QStringList& arguments);
 bool makeNtfs(const QString& target, const QStringList& extra = {});

@@ -1,6 +1,6 @@
 #pragma once
 // The disks of the clone tests: sparse images (some behind 4096-byte loop devices) listed for the
-// platform, sources built with sgdisk or sfdisk, mkntfs and mkfs.fat holding files of known hashes,
+// platform, sources built with sfdisk (types named by sgdisk codes), mkntfs and mkfs.fat holding files of known hashes,
 // and copies judged by sgdisk, ntfsfix, fsck.fat and those hashes read back through ntfs-3g and mtools.
 #include "common/imagefixture.h"
 #include "common/logcapture.h"
@@ -22,7 +22,7 @@ constexpr uint64_t MiB = 1048576;
 using FileHashes = QMap<QString, QByteArray>;
 
 struct PartSpec {
-    QString type;  // sgdisk type code, or the MBR type in hex
+    QString type;  // sgdisk type code (GPT), or the MBR type in hex
     uint64_t mib;
     QString fs;               // "ntfs", "fat32" or empty
     bool windows = false;     // holds a Windows tree; the active partition on MBR
@@ -47,6 +47,7 @@ public:
     QStringList files;    // the images
     QStringList paths;    // what the tools open: the image, or the loop device over it
     QList<uint32_t> sectors;
+    QList<DiskInfo> listed;  // the records the last run was given
 
     // Creates the images and lists them, in this order, as the platform's disks (before it starts).
     void setUp(const QList<DiskSpec>& disks, const QStringList& moreTools = {})
@@ -91,6 +92,17 @@ public:
         return {};
     }
 
+    // The type GUID of an sgdisk type code.
+    static QString gptType(const QString& code)
+    {
+        static const QMap<QString, QString> types{{QStringLiteral("ef00"), QStringLiteral("C12A7328-F81F-11D2-BA4B-00A0C93EC93B")},
+                                                  {QStringLiteral("0c01"), QStringLiteral("E3C9E316-0B5C-4DB8-817D-F92DF00215AE")},
+                                                  {QStringLiteral("0700"), QStringLiteral("EBD0A0A2-B9E5-4433-87C0-68B6B72699C7")},
+                                                  {QStringLiteral("2700"), QStringLiteral("DE94BBA4-06D1-4D40-A16A-BFD50179D6AC")},
+                                                  {QStringLiteral("8300"), QStringLiteral("0FC63DAF-8483-4772-8E79-3D69D8477DE4")}};
+        return types.value(code);
+    }
+
     // Byte offsets of the partitions of `layout`, from 1 MiB on.
     static QList<uint64_t> offsets(const Layout& layout)
     {
@@ -124,16 +136,15 @@ public:
         QVERIFY(makeSparseFile(files[disk], QFileInfo(files[disk]).size()));
         settle(disk);
         const QList<uint64_t> at = offsets(layout);
-        QStringList args{QStringLiteral("-o")};
-        QString script = QStringLiteral("label: dos\n");
+        QString script = gpt ? QStringLiteral("label: gpt\n") : QStringLiteral("label: dos\n");
         for (int i = 0; i < layout.size(); ++i) {
             const uint64_t first = at[i] / ss, count = layout[i].mib * MiB / ss;
-            args << QStringLiteral("-n") << QStringLiteral("%1:%2:%3").arg(i + 1).arg(first).arg(first + count - 1)
-                 << QStringLiteral("-t") << QStringLiteral("%1:%2").arg(i + 1).arg(layout[i].type);
+            const QString type = gpt ? gptType(layout[i].type) : layout[i].type;
+            QVERIFY2(!type.isEmpty(), qPrintable(layout[i].type));
             script += QStringLiteral("start=%1, size=%2, type=%3%4\n").arg(first).arg(count)
-                          .arg(layout[i].type, layout[i].windows ? QStringLiteral(", bootable") : QString());
+                          .arg(type, !gpt && layout[i].windows ? QStringLiteral(", bootable") : QString());
         }
-        QVERIFY(gpt ? sgdiskRun(paths[disk], args) : sfdiskScript(paths[disk], script));
+        QVERIFY(sfdiskScript(paths[disk], script));
         settle(disk);
         hashes.clear();
         for (int i = 0; i < layout.size(); ++i) {
@@ -172,15 +183,15 @@ public:
     // The folder whose files went into partition `part` of the source last built on `disk`.
     QString tree(int disk, int part) const { return m_trees.value(disk).value(part); }
 
-    // validate, prepare and execute `mode` on the records of `src` and `dst` enumerated now; `edit`
-    // changes the configuration first, `hook` sees the DiskIO before the run.
+    // validate, prepare and execute `mode` on the records of `src` and `dst` in `disks`, or enumerated
+    // now when that is empty; `edit` changes the configuration first, `hook` sees the DiskIO before the run.
     bool run(CloneMode& mode, int src, int dst, bool smart, QString& error, const std::function<void(CloneConfig&)>& edit = {},
-             const std::function<void(DiskIO&)>& hook = {})
+             const std::function<void(DiskIO&)>& hook = {}, const QList<DiskInfo>& disks = {})
     {
-        const QList<DiskInfo> disks = DiskManager::enumerateDisks();
+        listed = disks.isEmpty() ? DiskManager::enumerateDisks() : disks;
         CloneConfig config;
-        config.sourceDisk = pick(disks, src);
-        config.targetDisk = pick(disks, dst);
+        config.sourceDisk = pick(listed, src);
+        config.targetDisk = pick(listed, dst);
         config.smartClone = smart;
         if (edit)
             edit(config);
@@ -207,9 +218,9 @@ public:
         Tessarin::registerMetaTypes();
         CloneConfig config;
         config.mode = type;
-        const QList<DiskInfo> disks = DiskManager::enumerateDisks();
-        config.sourceDisk = pick(disks, src);
-        config.targetDisk = pick(disks, dst);
+        listed = DiskManager::enumerateDisks();
+        config.sourceDisk = pick(listed, src);
+        config.targetDisk = pick(listed, dst);
         config.smartClone = true;
         config.verify = true;
         config.fixBoot = false;

@@ -56,7 +56,8 @@ private slots:
         // their ends, where their volumes hold nothing, must give way to the source's.
         // A Windows tree counts where the enumeration saw it (partitions of a loop device are not probed).
         const QList<uint64_t> at = CloneFixture::offsets(layout);
-        const DiskInfo source = f.record(src);
+        const QList<DiskInfo> disks = DiskManager::enumerateDisks();
+        const DiskInfo source = CloneFixture::pick(disks, src);
         auto bootCritical = [&](int i) {
             const QString& type = layout[i].type;
             return (layout[i].windows && source.partitions.value(i).hasWindows) || type == QLatin1String("ef00")
@@ -69,7 +70,7 @@ private slots:
         const QByteArray sourceHash = f.hash(f.files[src]);
         QString error;
         DiskCloneMode mode;
-        QVERIFY2(f.run(mode, src, dst, smart, error), qPrintable(error));
+        QVERIFY2(f.run(mode, src, dst, smart, error, {}, {}, disks), qPrintable(error));
         const uint64_t total = mode.totalBytes();
         QCOMPARE(f.hash(f.files[src]), sourceHash);
         const uint64_t partitionBytes = std::accumulate(layout.begin(), layout.end(), uint64_t(0),
@@ -225,7 +226,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QVERIFY2(message.contains(QStringLiteral("Clone completed with warnings")) && message.contains(warning)
-                     && message.contains(f.record(Src).partitions.value(0).displayName()),
+                     && message.contains(CloneFixture::pick(f.listed, Src).partitions.value(0).displayName()),
                  qPrintable(message));
     }
 
