@@ -10,4 +10,5 @@ bash scripts/check-win32.sh
 bash scripts/smoke-win32.sh
 bash scripts/run-fuzz.sh
 cd build
-ctest --output-on-failure --timeout 900 -j1
+# Two at a time: each test keeps its own images, loop devices, mounts and log folder.
+ctest --output-on-failure --timeout 900 -j2

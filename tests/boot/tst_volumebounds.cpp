@@ -8,7 +8,6 @@
 #include "common/imagefixture.h"
 #include "core/qprocesscommandrunner.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,21 +19,7 @@ constexpr qint64 MiB = 1 << 20;
 constexpr qint64 EspStart = MiB, EspSize = 40 * MiB, NtfsStart = 41 * MiB, NtfsSize = 64 * MiB;
 const QString BootManagerElement = QStringLiteral("Objects\\{9dea862c-5cdd-4e70-acc1-f32b344d4795}\\Elements\\11000001");
 
-QByteArray hashOf(const QString& file, qint64 offset = 0, qint64 length = -1)
-{
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly) || !f.seek(offset))
-        return {};
-    QCryptographicHash h(QCryptographicHash::Sha256);
-    for (qint64 left = length < 0 ? f.size() - offset : length; left > 0;) {
-        const QByteArray chunk = f.read(qMin<qint64>(left, 4 * MiB));
-        if (chunk.isEmpty())
-            break;
-        h.addData(chunk);
-        left -= chunk.size();
-    }
-    return h.result();
-}
+QByteArray hashOf(const QString& file, qint64 offset = 0, qint64 length = -1) { return contentHash(file, offset, length); }
 
 // Peak resident memory of this process so far, in bytes.
 qint64 peakMemory()

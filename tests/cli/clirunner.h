@@ -1,8 +1,8 @@
 #pragma once
 // Running the built tessarin-cli on image files, and the sample source the command-line tests clone.
+#include "common/imagefixture.h"
+
 #include <QByteArray>
-#include <QCryptographicHash>
-#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -48,11 +48,6 @@ inline bool makeSource(const QString& image, int mib, const QString& dataFile)
                   .arg(image, dataFile));
 }
 
-inline QByteArray hashOf(const QString& path)
-{
-    QFile f(path);
-    QCryptographicHash h(QCryptographicHash::Sha256);
-    return f.open(QIODevice::ReadOnly) && h.addData(&f) ? h.result().toHex() : QByteArray();
-}
+inline QByteArray hashOf(const QString& path) { return contentHash(path); }
 
 }

@@ -54,8 +54,21 @@ class TestCli : public QObject {
         return CliRunner::run(images, arguments, out, err);
     }
 
-    // A GPT disk of `mib` MiB with a FAT32 partition holding one file, made by outside tools.
-    void makeSource(const QString& image, int mib) { QVERIFY(CliRunner::makeSource(image, mib, path(QStringLiteral("data.bin")))); }
+    // A GPT disk of 64 MiB with a FAT32 partition holding one file: made once by outside tools, then copied.
+    void makeSource(const QString& image)
+    {
+        if (m_sample.isEmpty() && CliRunner::makeSource(path(QStringLiteral("sample.img")), 64, path(QStringLiteral("data.bin"))))
+            m_sample = path(QStringLiteral("sample.img"));
+        QVERIFY(!m_sample.isEmpty() && copySparse(m_sample, image));
+    }
+    // A blank 96 MiB GPT disk with one 8 MiB partition, made once and copied.
+    void makeTarget(const QString& image)
+    {
+        if (m_blank.isEmpty() && sh(QStringLiteral("truncate -s 96M %1 && sgdisk -n1:2048:+8M %1 >/dev/null").arg(path(QStringLiteral("blank.img")))))
+            m_blank = path(QStringLiteral("blank.img"));
+        QVERIFY(!m_blank.isEmpty() && copySparse(m_blank, image));
+    }
+    QString m_sample, m_blank;
 
     // The images of the refusal rows, listed for this process's own engine before anything asks the platform.
     QStringList refusalImages() const
@@ -357,7 +370,7 @@ private slots:
     {
         const QString source = path(QStringLiteral("source.img")), target = path(QStringLiteral("target.img")),
                       small = path(QStringLiteral("small.img"));
-        makeSource(source, 64);
+        makeSource(source);
         QVERIFY(sh(QStringLiteral("truncate -s 80M %1 && truncate -s 32M %2 && sgdisk -n1:2048:+8M %2 >/dev/null").arg(target, small)));
         const QByteArray before = hashOf(target), smallBefore = hashOf(small);
         const QStringList images{source, target, small};
@@ -386,7 +399,7 @@ private slots:
     void cloneSucceedsAndReportsInJson()
     {
         const QString source = path(QStringLiteral("ok-source.img")), target = path(QStringLiteral("ok-target.img"));
-        makeSource(source, 64);
+        makeSource(source);
         QVERIFY(sh(QStringLiteral("truncate -s 96M %1").arg(target)));
         QByteArray out;
         QCOMPARE(cli({source, target}, {"clone", "disk", "0", "1", "--yes", "--json", "--verify"}, &out), 0);
@@ -439,7 +452,7 @@ private slots:
     void unreadableSectorsByTheirCode()
     {
         const QString source = path(QStringLiteral("bad-source.img")), target = path(QStringLiteral("bad-target.img"));
-        makeSource(source, 64);
+        makeSource(source);
         constexpr uint64_t badSector = 40960;  // 20 MiB: inside partition 1
         const FaultyDevice faulty(source, {{badSector * 512, 8 * 512}});
         if (!faulty.isReady())
@@ -472,11 +485,11 @@ private slots:
         QFETCH(quint64, badSector);
         const QString source = path(QStringLiteral("table-source%1.img").arg(badSector)),
                       target = path(QStringLiteral("table-target%1.img").arg(badSector));
-        makeSource(source, 64);
+        makeSource(source);
         const FaultyDevice faulty(source, {{badSector * 512, 512}});
         if (!faulty.isReady())
             QSKIP(qPrintable(faulty.skipReason()));
-        QVERIFY(sh(QStringLiteral("truncate -s 96M %1 && sgdisk -n1:2048:+8M %1 >/dev/null").arg(target)));
+        makeTarget(target);
         const QByteArray before = hashOf(target);
         const QString expected = QStringLiteral("Cannot read the partition table: sector %1 unreadable").arg(badSector);
         QByteArray out, err;

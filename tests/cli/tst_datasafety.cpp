@@ -66,6 +66,7 @@ private slots:
         if (!missing.isEmpty())
             QSKIP(qPrintable(missing));
         QVERIFY(CliRunner::makeSource(path(QStringLiteral("src.img")), 64, path(QStringLiteral("data.bin"))));
+        QVERIFY(sh(QStringLiteral("truncate -s 80M %1 && sgdisk -n1:2048:+40M %1 >/dev/null").arg(path(QStringLiteral("blank.img")))));
     }
 
     // Each row names its disks; "src" and "tgt" are image files, the rest other names for them.
@@ -102,7 +103,7 @@ private slots:
         QFETCH(QString, reason);
         const QString src = path(QStringLiteral("src.img")), tgt = path(QStringLiteral("tgt.img"));
         QFile::remove(tgt);
-        QVERIFY(sh(QStringLiteral("truncate -s 80M %1 && sgdisk -n1:2048:+40M %1 >/dev/null").arg(tgt)));
+        QVERIFY(copySparse(path(QStringLiteral("blank.img")), tgt));
         std::vector<std::unique_ptr<LoopDevice>> loops;
         std::unique_ptr<Mount> mount;
         std::unique_ptr<HeldLock> held;

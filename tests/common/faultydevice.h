@@ -20,6 +20,7 @@ public:
     bool isReady() const { return !m_device.isEmpty(); }
     QString skipReason() const { return m_reason; }
     QString devicePath() const { return m_device; }
+    QString mountPoint() const { return m_mountPoint; }  // where the FUSE file is served
 
 private:
     bool startServer(const QString& image, const std::vector<Range>& badRanges);

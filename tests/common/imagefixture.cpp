@@ -7,7 +7,11 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <xxhash.h>
 
 static bool runProcess(QProcess& p, const QString& program, const QStringList& arguments, const QByteArray& input,
                        int timeoutMs)
@@ -82,6 +86,50 @@ bool makeSparseFile(const QString& path, qint64 bytes)
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.resize(bytes);
 }
 
+QByteArray contentHash(const QString& path, qint64 offset, qint64 length)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || offset < 0 || offset > f.size())
+        return {};
+    const qint64 size = length < 0 ? f.size() - offset : length;
+    if (offset + size > f.size())
+        return {};
+    const uchar* bytes = size > 0 ? f.map(offset, size) : nullptr;
+    if (size > 0 && !bytes)
+        return {};
+    const XXH128_hash_t h = XXH3_128bits(bytes, size_t(size));
+    QByteArray out(16, Qt::Uninitialized);
+    XXH128_canonicalFromHash(reinterpret_cast<XXH128_canonical_t*>(out.data()), h);
+    return out;
+}
+
+bool copySparse(const QString& from, const QString& to)
+{
+    const int in = ::open(from.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC);
+    const int out = ::open(to.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    struct stat st {};
+    bool ok = in >= 0 && out >= 0 && ::fstat(in, &st) == 0 && ::ftruncate(out, 0) == 0 && ::ftruncate(out, st.st_size) == 0;
+    // Only the data runs are copied; the rest stays a hole of the truncated file.
+    for (off_t at = ok ? ::lseek(in, 0, SEEK_DATA) : -1; ok && at >= 0 && at < st.st_size;) {
+        const off_t end = ::lseek(in, at, SEEK_HOLE);
+        ok = end > at;
+        while (ok && at < end) {
+            off_t src = at, dst = at;
+            const ssize_t n = ::copy_file_range(in, &src, out, &dst, size_t(end - at), 0);
+            ok = n > 0;
+            at += n;
+        }
+        at = ok && at < st.st_size ? ::lseek(in, at, SEEK_DATA) : -1;  // -1 with ENXIO: no data behind
+    }
+    if (in >= 0)
+        ::close(in);
+    if (out >= 0)
+        ok = ::close(out) == 0 && ok;
+    if (!ok)
+        qWarning().noquote() << "copying" << from << "to" << to << "failed:" << strerror(errno);
+    return ok;
+}
+
 QByteArray readFileBytes(const QString& path, qint64 offset, qint64 length)
 {
     QFile f(path);
@@ -107,7 +155,8 @@ static bool succeeds(const QString& program, const QStringList& arguments, const
 
 bool sfdiskScript(const QString& image, const QString& script)
 {
-    return succeeds(QStringLiteral("sfdisk"), {image}, script.toUtf8());
+    // Without a re-read for the kernel, sfdisk neither sleeps nor syncs the whole machine.
+    return succeeds(QStringLiteral("sfdisk"), {QStringLiteral("--no-reread"), QStringLiteral("--no-tell-kernel"), image}, script.toUtf8());
 }
 
 bool sgdiskRun(const QString& image, const QStringList& arguments)

@@ -157,9 +157,10 @@ private:
         if (m_loopMounted.isEmpty())
             return m_loopMountedDevice->error();
         const QString part = m_loopMounted + "p1";
-        // The kernel's own scan is asynchronous and sometimes misses the table: ask again with partx.
+        // The kernel's own scan is asynchronous and sometimes misses the table (or it has no parser
+        // for it): ask again with partx.
         const auto appeared = [&] { return QFile::exists(part); };
-        if (!QTest::qWaitFor(appeared, 2000)) {
+        if (!QTest::qWaitFor(appeared, 200)) {
             runTool("partx", {"-a", m_loopMounted});
             if (!QTest::qWaitFor(appeared, 3000))
                 return "no partition node " + part;

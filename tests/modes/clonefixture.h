@@ -1,6 +1,6 @@
 #pragma once
 // The disks of the clone tests: sparse images (some behind 4096-byte loop devices) listed for the
-// platform, sources built with sgdisk or sfdisk, mkntfs and mkfs.fat holding files of known hashes,
+// platform, sources built with sfdisk (types named by sgdisk codes), mkntfs and mkfs.fat holding files of known hashes,
 // and copies judged by sgdisk, ntfsfix, fsck.fat and those hashes read back through ntfs-3g and mtools.
 #include "common/imagefixture.h"
 #include "common/logcapture.h"
@@ -9,7 +9,6 @@
 #include "engine/cloneengine.h"
 #include "modes/clonemode.h"
 
-#include <QCryptographicHash>
 #include <QDirIterator>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -23,7 +22,7 @@ constexpr uint64_t MiB = 1048576;
 using FileHashes = QMap<QString, QByteArray>;
 
 struct PartSpec {
-    QString type;  // sgdisk type code, or the MBR type in hex
+    QString type;  // sgdisk type code (GPT), or the MBR type in hex
     uint64_t mib;
     QString fs;               // "ntfs", "fat32" or empty
     bool windows = false;     // holds a Windows tree; the active partition on MBR
@@ -48,6 +47,7 @@ public:
     QStringList files;    // the images
     QStringList paths;    // what the tools open: the image, or the loop device over it
     QList<uint32_t> sectors;
+    QList<DiskInfo> listed;  // the records the last run was given
 
     // Creates the images and lists them, in this order, as the platform's disks (before it starts).
     void setUp(const QList<DiskSpec>& disks, const QStringList& moreTools = {})
@@ -83,12 +83,24 @@ public:
             runCaptured(QStringLiteral("blockdev"), {QStringLiteral("--flushbufs"), paths[disk]});
     }
 
-    DiskInfo record(int disk)
+    DiskInfo record(int disk) { return pick(DiskManager::enumerateDisks(), disk); }
+    static DiskInfo pick(const QList<DiskInfo>& disks, int disk)
     {
-        for (const DiskInfo& d : DiskManager::enumerateDisks())
+        for (const DiskInfo& d : disks)
             if (d.diskNumber == disk)
                 return d;
         return {};
+    }
+
+    // The type GUID of an sgdisk type code.
+    static QString gptType(const QString& code)
+    {
+        static const QMap<QString, QString> types{{QStringLiteral("ef00"), QStringLiteral("C12A7328-F81F-11D2-BA4B-00A0C93EC93B")},
+                                                  {QStringLiteral("0c01"), QStringLiteral("E3C9E316-0B5C-4DB8-817D-F92DF00215AE")},
+                                                  {QStringLiteral("0700"), QStringLiteral("EBD0A0A2-B9E5-4433-87C0-68B6B72699C7")},
+                                                  {QStringLiteral("2700"), QStringLiteral("DE94BBA4-06D1-4D40-A16A-BFD50179D6AC")},
+                                                  {QStringLiteral("8300"), QStringLiteral("0FC63DAF-8483-4772-8E79-3D69D8477DE4")}};
+        return types.value(code);
     }
 
     // Byte offsets of the partitions of `layout`, from 1 MiB on.
@@ -105,22 +117,34 @@ public:
     }
 
     // A fresh table and volumes of `layout` on `disk`; `hashes` gets the files of each partition.
+    // Each recipe is built once; later requests get a copy of that first build.
     void buildSource(int disk, bool gpt, const Layout& layout, QList<FileHashes>& hashes)
     {
         const uint32_t ss = sectors[disk];
+        QString recipe = QStringLiteral("%1 %2 %3 %4").arg(ss).arg(QFileInfo(files[disk]).size()).arg(gpt).arg(paths[disk] != files[disk]);
+        for (const PartSpec& p : layout)
+            recipe += QStringLiteral("|%1 %2 %3 %4 %5").arg(p.type).arg(p.mib).arg(p.fs).arg(p.windows).arg(p.gapBefore);
+        if (const auto built = m_built.constFind(recipe); built != m_built.constEnd()) {
+            QVERIFY(copySparse(built->image, files[disk]));
+            settle(disk);
+            hashes = built->hashes;
+            m_trees[disk] = built->trees;
+            return;
+        }
+        Built made;
+        const QString name = QStringLiteral("source%1").arg(m_built.size());
         QVERIFY(makeSparseFile(files[disk], QFileInfo(files[disk]).size()));
         settle(disk);
         const QList<uint64_t> at = offsets(layout);
-        QStringList args{QStringLiteral("-o")};
-        QString script = QStringLiteral("label: dos\n");
+        QString script = gpt ? QStringLiteral("label: gpt\n") : QStringLiteral("label: dos\n");
         for (int i = 0; i < layout.size(); ++i) {
             const uint64_t first = at[i] / ss, count = layout[i].mib * MiB / ss;
-            args << QStringLiteral("-n") << QStringLiteral("%1:%2:%3").arg(i + 1).arg(first).arg(first + count - 1)
-                 << QStringLiteral("-t") << QStringLiteral("%1:%2").arg(i + 1).arg(layout[i].type);
+            const QString type = gpt ? gptType(layout[i].type) : layout[i].type;
+            QVERIFY2(!type.isEmpty(), qPrintable(layout[i].type));
             script += QStringLiteral("start=%1, size=%2, type=%3%4\n").arg(first).arg(count)
-                          .arg(layout[i].type, layout[i].windows ? QStringLiteral(", bootable") : QString());
+                          .arg(type, !gpt && layout[i].windows ? QStringLiteral(", bootable") : QString());
         }
-        QVERIFY(gpt ? sgdiskRun(paths[disk], args) : sfdiskScript(paths[disk], script));
+        QVERIFY(sfdiskScript(paths[disk], script));
         settle(disk);
         hashes.clear();
         for (int i = 0; i < layout.size(); ++i) {
@@ -130,8 +154,10 @@ public:
             const bool ntfs = layout[i].fs == QLatin1String("ntfs");
             LoopDevice part(files[disk], false, ss == 512 ? 0 : int(ss), qint64(at[i]), qint64(layout[i].mib * MiB));
             QVERIFY2(part.ok(), qPrintable(part.error()));
-            const QString tree = dir.filePath(QStringLiteral("tree%1").arg(i));
-            QDir(tree).removeRecursively();
+            const QString tree = dir.filePath(QStringLiteral("%1/tree%2").arg(name).arg(i));
+            made.trees.resize(i + 1);
+            made.trees[i] = tree;
+            QDir(tree).removeRecursively();  // left by a build that failed
             writeTree(tree, int(ntfs ? layout[i].mib * 2 : layout[i].mib / 2), quint32(i + 7), layout[i].windows);
             if (ntfs) {
                 hashes.last() = hashTree(tree);
@@ -147,17 +173,26 @@ public:
             }
         }
         settle(disk);
+        made.image = dir.filePath(name + QStringLiteral(".img"));
+        made.hashes = hashes;
+        QVERIFY(copySparse(files[disk], made.image));
+        m_trees[disk] = made.trees;
+        m_built.insert(recipe, made);
     }
 
-    // makePlan, prepare and execute `mode` on the records of `src` and `dst` enumerated now; `edit`
-    // changes the configuration first, `hook` sees the DiskIO before the run.
+    // The folder whose files went into partition `part` of the source last built on `disk`.
+    QString tree(int disk, int part) const { return m_trees.value(disk).value(part); }
+
+    // makePlan, prepare and execute `mode` on the records of `src` and `dst` in `disks`, or enumerated
+    // now when that is empty; `edit` changes the configuration first, `hook` sees the DiskIO before the run.
     bool run(CloneMode& mode, int src, int dst, bool smart, QString& error, const std::function<void(CloneConfig&)>& edit = {},
-             const std::function<void(DiskIO&)>& hook = {})
+             const std::function<void(DiskIO&)>& hook = {}, const QList<DiskInfo>& disks = {})
     {
+        listed = disks.isEmpty() ? DiskManager::enumerateDisks() : disks;
         CloneConfig config;
         config.mode = Tessarin::CloneModeType(mode.type());
-        config.sourceDisk = record(src);
-        config.targetDisk = record(dst);
+        config.sourceDisk = pick(listed, src);
+        config.targetDisk = pick(listed, dst);
         config.smartClone = smart;
         if (edit)
             edit(config);
@@ -184,8 +219,9 @@ public:
         Tessarin::registerMetaTypes();
         CloneConfig config;
         config.mode = type;
-        config.sourceDisk = record(src);
-        config.targetDisk = record(dst);
+        listed = DiskManager::enumerateDisks();
+        config.sourceDisk = pick(listed, src);
+        config.targetDisk = pick(listed, dst);
         config.smartClone = true;
         config.verify = true;
         config.fixBoot = false;
@@ -343,14 +379,7 @@ public:
         QCOMPARE(hashTree(outDir + QStringLiteral("/d")), expected);
     }
 
-    static QByteArray sha256(const QString& path, qint64 offset = 0, qint64 length = -1)
-    {
-        QFile f(path);
-        const qint64 size = f.open(QIODevice::ReadOnly) ? (length < 0 ? f.size() - offset : length) : -1;
-        const uchar* bytes = size > 0 ? f.map(offset, size) : nullptr;
-        return size < 0 || (size > 0 && !bytes) ? QByteArray()
-                                                : QCryptographicHash::hash(QByteArrayView(bytes, size), QCryptographicHash::Sha256);
-    }
+    static QByteArray hash(const QString& path, qint64 offset = 0, qint64 length = -1) { return contentHash(path, offset, length); }
 
     static FileHashes hashTree(const QString& root)
     {
@@ -359,7 +388,7 @@ public:
         while (it.hasNext()) {
             const QString p = it.next();
             if (!p.contains(QStringLiteral("System Volume Information")))
-                out.insert(QDir(root).relativeFilePath(p), sha256(p));
+                out.insert(QDir(root).relativeFilePath(p), hash(p));
         }
         return out;
     }
@@ -381,5 +410,12 @@ public:
     }
 
 private:
+    struct Built {
+        QString image;
+        QList<FileHashes> hashes;
+        QStringList trees;
+    };
     std::vector<std::unique_ptr<LoopDevice>> m_loops;
+    QHash<QString, Built> m_built;   // by recipe
+    QHash<int, QStringList> m_trees;  // by disk
 };

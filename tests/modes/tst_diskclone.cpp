@@ -95,7 +95,8 @@ private slots:
         // their ends, where their volumes hold nothing, must give way to the source's.
         // A Windows tree counts where the enumeration saw it (partitions of a loop device are not probed).
         const QList<uint64_t> at = CloneFixture::offsets(layout);
-        const DiskInfo source = f.record(src);
+        const QList<DiskInfo> disks = DiskManager::enumerateDisks();
+        const DiskInfo source = CloneFixture::pick(disks, src);
         auto bootCritical = [&](int i) {
             const QString& type = layout[i].type;
             return (layout[i].windows && source.partitions.value(i).hasWindows) || type == QLatin1String("ef00")
@@ -105,12 +106,12 @@ private slots:
             if (bootCritical(i))
                 QVERIFY(writeFileBytes(f.files[dst], qint64(at[i] + layout[i].mib * MiB - 2 * MiB), QByteArray(MiB, char(0xA5))));
         f.settle(dst);
-        const QByteArray sourceHash = f.sha256(f.files[src]);
+        const QByteArray sourceHash = f.hash(f.files[src]);
         QString error;
         DiskCloneMode mode;
-        QVERIFY2(f.run(mode, src, dst, smart, error), qPrintable(error));
+        QVERIFY2(f.run(mode, src, dst, smart, error, {}, {}, disks), qPrintable(error));
         const uint64_t total = mode.totalBytes();
-        QCOMPARE(f.sha256(f.files[src]), sourceHash);
+        QCOMPARE(f.hash(f.files[src]), sourceHash);
         const uint64_t partitionBytes = std::accumulate(layout.begin(), layout.end(), uint64_t(0),
                                                         [](uint64_t sum, const PartSpec& p) { return sum + p.mib * MiB; });
         // Smart copies leave the free clusters of the data volumes behind; full copies move every byte.
@@ -136,8 +137,8 @@ private slots:
             if (!layout[i].fs.isEmpty())
                 f.checkVolume(dst, at[i], layout[i].mib * MiB, layout[i].fs, files[i]);
             if (bootCritical(i))
-                QVERIFY2(f.sha256(f.files[dst], qint64(at[i]), qint64(layout[i].mib * MiB))
-                             == f.sha256(f.files[src], qint64(at[i]), qint64(layout[i].mib * MiB)),
+                QVERIFY2(f.hash(f.files[dst], qint64(at[i]), qint64(layout[i].mib * MiB))
+                             == f.hash(f.files[src], qint64(at[i]), qint64(layout[i].mib * MiB)),
                          qPrintable(QStringLiteral("partition %1 was not copied whole").arg(i + 1)));
         }
         // Windows on the source but no boot store on the copy: the offline repair has nothing to do.
@@ -197,7 +198,7 @@ private slots:
             QVERIFY(writeFileBytes(f.files[src], QFileInfo(f.files[src]).size() - 512 + 16, QByteArray(4, 'x')));
         }
         QVERIFY(writeFileBytes(f.files[dst], 0, QByteArray(MiB, char(0x5A))));
-        const QByteArray targetHash = f.sha256(f.files[dst]);
+        const QByteArray targetHash = f.hash(f.files[dst]);
         QString error;
         DiskCloneMode mode;
         QVERIFY(!f.run(mode, src, dst, true, error, [&](CloneConfig& c) {
@@ -206,7 +207,7 @@ private slots:
                 QFile::remove(f.files[src]);
         }));
         QVERIFY2(error.contains(refusal), qPrintable(error));
-        QCOMPARE(f.sha256(f.files[dst]), targetHash);
+        QCOMPARE(f.hash(f.files[dst]), targetHash);
         if (damage == QLatin1String("gone"))
             QVERIFY(makeSparseFile(f.files[src], qint64(160 * MiB)));
     }
@@ -221,7 +222,7 @@ private slots:
         QString error;
         DiskCloneMode mode;
         QVERIFY2(f.run(mode, Src, Dst, true, error), qPrintable(error));
-        QCOMPARE(f.sha256(f.files[Dst], qint64(MiB), qint64(40 * MiB)), f.sha256(f.files[Src], qint64(MiB), qint64(40 * MiB)));
+        QCOMPARE(f.hash(f.files[Dst], qint64(MiB), qint64(40 * MiB)), f.hash(f.files[Src], qint64(MiB), qint64(40 * MiB)));
         QVERIFY(mode.repairBoot());  // no Windows on the source: nothing to repair
     }
 
@@ -247,7 +248,7 @@ private slots:
         f.buildSource(Src, true, layout, files);
         if (QTest::currentTestFailed())
             return;
-        const QString tree = f.dir.filePath(QStringLiteral("tree0"));
+        const QString tree = f.tree(Src, 0);
         QList<QPair<qint64, QByteArray>> undo;
         if (fs == QLatin1String("ntfs"))
             f.damageNtfsBitmap(Src, MiB, 60 * MiB, wholeMap ? QString() : CloneFixture::largestFile(tree), undo);
@@ -264,7 +265,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QVERIFY2(message.contains(QStringLiteral("Clone completed with warnings")) && message.contains(warning)
-                     && message.contains(f.record(Src).partitions.value(0).displayName()),
+                     && message.contains(CloneFixture::pick(f.listed, Src).partitions.value(0).displayName()),
                  qPrintable(message));
     }
 
@@ -323,7 +324,7 @@ private slots:
         };
         QCOMPARE(dump(f.files[Dst]), dump(f.files[Src]));
         QCOMPARE(dump(f.files[Dst]).size(), 4);
-        QCOMPARE(f.sha256(f.files[Dst], 45056 * 512, 81920 * 512), f.sha256(f.files[Src], 45056 * 512, 81920 * 512));
+        QCOMPARE(f.hash(f.files[Dst], 45056 * 512, 81920 * 512), f.hash(f.files[Src], 45056 * 512, 81920 * 512));
     }
 };
 
