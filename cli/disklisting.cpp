@@ -13,7 +13,7 @@ QString partitionLine(const DiskInfo& d, const PartitionInfo& p)
     const QStringList roles = DiskListing::roles(p);
     return QStringLiteral("  %1  start %2  %3  %4  %5%6%7\n")
         .arg(p.partitionNumber, 2)
-        .arg(inDiskSectors(p.startSector, d), 10)
+        .arg(inDiskSectors(p.start512, d), 10)
         .arg(p.sizeString(), 10)
         .arg(p.fileSystemText().isEmpty() ? QStringLiteral("-") : p.fileSystemText(), -6)
         .arg(p.label.isEmpty() ? QString() : QStringLiteral("\"%1\"  ").arg(p.label),
@@ -91,7 +91,7 @@ QJsonArray DiskListing::json(const QList<DiskInfo>& disks)
         for (const PartitionInfo& p : d.partitions) {
             parts.append(QJsonObject{
                 {QStringLiteral("number"), p.partitionNumber},
-                {QStringLiteral("startSector"), qint64(inDiskSectors(p.startSector, d))},
+                {QStringLiteral("startSector"), qint64(inDiskSectors(p.start512, d))},
                 {QStringLiteral("sectors"), qint64(p.size / (d.sectorSize ? d.sectorSize : 512))},
                 {QStringLiteral("sizeBytes"), qint64(p.size)},
                 {QStringLiteral("type"), typeText(p)},

@@ -69,7 +69,7 @@ QList<VolumeExtents> machineVolumes()
 // Mount path, label, file system and use from the volume that lies on the partition, if any.
 void fillVolumeDetails(PartitionInfo& partition, const QList<VolumeExtents>& volumes)
 {
-    const uint64_t begin = partition.startSector * 512;
+    const uint64_t begin = partition.startByte();
     const uint64_t end = begin + partition.size;
     const VolumeExtents* match = nullptr;
     for (const VolumeExtents& volume : volumes) {
@@ -191,8 +191,8 @@ QList<PartitionInfo> DiskManager::enumeratePartitions(DeviceHandle* disk, int di
         PartitionInfo p;
         p.diskNumber = diskNumber;
         p.partitionNumber = static_cast<int32_t>(entry.partitionNumber);
-        p.startSector = static_cast<uint64_t>(entry.startingOffset) / 512;
-        p.sectorCount = static_cast<uint64_t>(entry.partitionLength) / 512;
+        p.start512 = static_cast<uint64_t>(entry.startingOffset) / PartitionInfo::Unit;
+        p.count512 = static_cast<uint64_t>(entry.partitionLength) / PartitionInfo::Unit;
         p.size = static_cast<uint64_t>(entry.partitionLength);
         if (layout.style == LayoutStyle::GPT) {
             p.typeGuid = QString::fromStdString(entry.typeGuid);

@@ -5,8 +5,8 @@
 #include <QMetaType>
 #include <cstdint>
 
-// One partition as the platform reports it. startSector/sectorCount are in 512-byte units
-// whatever the disk's logical sector size.
+// One partition as the platform reports it. Its place is kept in 512-byte units whatever the disk's
+// logical sector size, as the platform reports it; startByte() is the one conversion.
 class PartitionInfo {
 public:
     int32_t diskNumber = -1;
@@ -15,8 +15,8 @@ public:
     QString label;
     Tessarin::FileSystemType fileSystem = Tessarin::FileSystemType::Unknown;
     QString fileSystemName;
-    uint64_t startSector = 0;
-    uint64_t sectorCount = 0;
+    uint64_t start512 = 0;
+    uint64_t count512 = 0;
     uint64_t size = 0;
     uint64_t usedSpace = 0;
     QString typeGuid;       // registry form "{XXXXXXXX-...}", empty on MBR
@@ -29,7 +29,10 @@ public:
     bool isMsr = false;
     bool hasWindows = false;  // a Windows\System32 folder below its root, found by a read-only probe
 
+    static constexpr uint64_t Unit = 512;
+
     bool isValid() const { return diskNumber >= 0 && size > 0; }
+    uint64_t startByte() const { return start512 * Unit; }
     // Holds a Windows installation, mounted or not: the one rule for what a system clone takes as
     // the Windows volume and what the cards, the listing and the plans show as such.
     bool holdsWindows() const { return isSystem || hasWindows; }

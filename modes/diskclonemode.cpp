@@ -170,7 +170,7 @@ bool DiskCloneMode::planCopy()
 
 bool DiskCloneMode::planPartition(const PartitionInfo& p, CopyPlan& plan, ClonePlan::Method& method)
 {
-    const uint64_t offset = p.startSector * 512;
+    const uint64_t offset = p.startByte();
     method = m_sectorBySector ? ClonePlan::Method::SectorBySector : ClonePlan::Method::Full;
     if (!m_smartClone || m_sectorBySector) {
         plan.addInPlace(offset, p.size);

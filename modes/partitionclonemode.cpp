@@ -80,7 +80,7 @@ ClonePreflight::Side PartitionCloneMode::targetSide() const
 {
     ClonePreflight::Side side = ClonePreflight::wholeDisk(m_targetDisk.diskNumber);
     if (intoExisting())
-        side.range = {m_targetPartition.startSector * 512, m_targetPartition.size};
+        side.range = {m_targetPartition.startByte(), m_targetPartition.size};
     return side;
 }
 
@@ -88,7 +88,7 @@ QString PartitionCloneMode::targetMountPoint() const
 {
     if (!m_targetPartition.driveLetter.isEmpty())
         return m_targetPartition.driveLetter;
-    const uint64_t begin = m_targetPartition.startSector * 512;
+    const uint64_t begin = m_targetPartition.startByte();
     const uint64_t end = begin + m_targetPartition.size;
     for (const QString& volume : RawDisk::enumerateVolumes()) {
         for (const DiskExtent& e : RawDisk::getVolumeDiskExtents(volume)) {
@@ -113,7 +113,7 @@ bool PartitionCloneMode::buildPlan()
     m_copySize = m_sourcePartition.size;
     // Into a named partition the copy goes where its record says; prepare checks the table agrees.
     if (intoExisting()) {
-        m_targetOffset = m_targetPartition.startSector * 512;
+        m_targetOffset = m_targetPartition.startByte();
         m_plan.table << QStringLiteral("keep the target's table; rewrite the size and type of partition %1")
                             .arg(m_targetPartition.partitionNumber);
     } else {
@@ -168,7 +168,7 @@ bool PartitionCloneMode::prepare()
 
 bool PartitionCloneMode::checkSource()
 {
-    m_sourceOffset = m_sourcePartition.startSector * 512;
+    m_sourceOffset = m_sourcePartition.startByte();
     const uint32_t ss = m_sourceSectorSize;
     if (m_sourceOffset % ss != 0 || m_sourcePartition.size < ss)
         return fail(tr("The source partition does not lie on whole %1-byte sectors; nothing was changed").arg(ss));

@@ -9,7 +9,7 @@ QList<SourceTable::Span> listedSpans(const DiskInfo& disk)
     QList<SourceTable::Span> spans;
     for (const PartitionInfo& p : disk.partitions)
         if (p.size != 0)
-            spans.append({p.startSector * 512, p.size});
+            spans.append({p.startByte(), p.size});
     return spans;
 }
 
@@ -126,7 +126,7 @@ bool SourceTable::loadMbr(const std::vector<uint8_t>& sector0, const DiskInfo& d
     if (!differs.isEmpty())
         return fail(differs);
     for (const PartitionInfo& p : disk.partitions)
-        if (p.startSector * 512 + p.size > disk.size)
+        if (p.startByte() + p.size > disk.size)
             return fail(QStringLiteral("partition %1 ends beyond the disk").arg(p.displayName()));
     m_kind = Kind::Mbr;
     m_tableBytes = CopyPlan::TableRegionBytes;

@@ -91,7 +91,7 @@ bool SystemCloneLayout::place(const QList<PartitionInfo>& partitions, uint32_t s
     uint64_t previousSourceEnd = 0, previousTargetEnd = 0;
     for (int i = 0; i < partitions.size(); ++i) {
         const PartitionInfo& p = partitions[i];
-        Placement at{p.startSector * 512, p.startSector * 512, p.size};
+        Placement at{p.startByte(), p.startByte(), p.size};
         if (at.sourceOffset % sectorSize != 0) {
             error = QCoreApplication::translate("SystemCloneMode", "Partition %1 does not start on a %2-byte sector")
                         .arg(p.displayName()).arg(sectorSize);

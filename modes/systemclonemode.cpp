@@ -66,7 +66,7 @@ QList<PartitionInfo> SystemCloneMode::detectSystemPartitions() const
         taken.append(p);
     }
     std::sort(taken.begin(), taken.end(),
-              [](const PartitionInfo& a, const PartitionInfo& b) { return a.startSector < b.startSector; });
+              [](const PartitionInfo& a, const PartitionInfo& b) { return a.start512 < b.start512; });
     log().info(QStringLiteral("System partitions to clone: %1").arg(taken.size()));
     return taken;
 }
@@ -152,7 +152,7 @@ void SystemCloneMode::planSpace()
     case ResizeMode::ExpandSystem: {
         QList<PartitionInfo> placed = m_systemPartitions;
         for (int i = 0; i < placed.size(); ++i)
-            placed[i].startSector = m_placements[size_t(i)].targetOffset / 512;
+            placed[i].start512 = m_placements[size_t(i)].targetOffset / PartitionInfo::Unit;
         const int strategy = m_targetDisk.size > m_sourceDisk.size ? ResizePlanner::ExpandLast : ResizePlanner::ShrinkLast;
         for (const ResizePlanEntry& e : ResizePlanner::calculateResizePlan(m_sourceDisk, m_targetDisk, placed, strategy))
             if (e.needsResize)
@@ -248,7 +248,7 @@ bool SystemCloneMode::planCopy()
     m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes()});
     for (int i = 0; i < m_systemPartitions.size(); ++i) {
         const PartitionInfo& p = m_systemPartitions[i];
-        if (p.startSector * 512 + p.size > m_sourceDisk.size)
+        if (p.startByte() + p.size > m_sourceDisk.size)
             return fail(tr("Partition %1 lies beyond the end of the source disk; nothing was changed").arg(p.displayName()));
         const SystemCloneLayout::Placement& at = m_placements[size_t(i)];
         if (at.moved())
@@ -265,7 +265,7 @@ bool SystemCloneMode::planCopy()
 
 bool SystemCloneMode::planPartition(const PartitionInfo& p, uint64_t targetOffset, CopyPlan& plan, ClonePlan::Method& method)
 {
-    const uint64_t offset = p.startSector * 512;
+    const uint64_t offset = p.startByte();
     if (!m_smartClone || SystemCloneLayout::isSystemCritical(p)) {
         log().info(QStringLiteral("Copying partition %1: %2 bytes [FULL]").arg(p.displayName()).arg(p.size));
         plan.add(offset, targetOffset, p.size);
@@ -352,7 +352,7 @@ bool SystemCloneMode::finishTables()
     std::vector<SystemCloneTarget::Move> moves;
     if (m_sectorBySector) {
         for (const PartitionInfo& p : m_sourceDisk.partitions)
-            keep.push_back(p.startSector);
+            keep.push_back(p.start512);
     } else {
         for (int i = 0; i < m_systemPartitions.size(); ++i) {
             const SystemCloneLayout::Placement& at = m_placements[size_t(i)];
@@ -380,16 +380,16 @@ bool SystemCloneMode::fixMovedBootSectors()
     for (int i = 0; i < m_systemPartitions.size(); ++i) {
         PartitionInfo& p = m_systemPartitions[i];
         const SystemCloneLayout::Placement& at = m_placements[size_t(i)];
-        if (p.sectorCount == 0)
-            p.sectorCount = p.size / 512;
+        if (p.count512 == 0)
+            p.count512 = p.size / PartitionInfo::Unit;
         if (!at.moved())
             continue;
         // A BIOS boot code finds the volume through the start its boot sector names.
         if (!target.setHiddenSectors(at.targetOffset / 512, p.size))
             return fail(tr("Failed to update the boot sector of moved partition %1: %2").arg(p.displayName(), target.lastError()));
         log().info(QStringLiteral("Updating partition info: %1 start sector %2 -> %3").arg(p.displayName())
-                       .arg(p.startSector).arg(at.targetOffset / 512));
-        p.startSector = at.targetOffset / 512;
+                       .arg(p.start512).arg(at.targetOffset / 512));
+        p.start512 = at.targetOffset / PartitionInfo::Unit;
     }
     return m_diskIO->flushTarget() || fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
 }
@@ -491,9 +491,9 @@ bool SystemCloneMode::expandSystem()
     for (const ResizePlanEntry& e : grown) {
         emit phaseChanged(tr("Resizing partition %1: %2 -> %3 bytes").arg(e.partition.displayName()).arg(e.partition.size).arg(e.newSize));
         for (PartitionInfo& p : m_systemPartitions)
-            if (p.startSector == e.partition.startSector) {
+            if (p.start512 == e.partition.start512) {
                 p.size = e.newSize;
-                p.sectorCount = e.newSectorCount;
+                p.count512 = e.newSectorCount;
             }
         // The table alone leaves the new space outside the volume; the file system has to grow into it.
         const int disk = m_targetDisk.diskNumber;

@@ -119,7 +119,7 @@ int SystemCloneTarget::chooseDataRow(const QList<PartitioningTool::Row>& rows, c
             && (numbered || type.contains(QLatin1String("primary")) || type.contains(QLatin1String("basic"))
                 || type.contains(QLatin1String("logical")));
         for (const PartitionInfo& p : system) {
-            const uint64_t start = p.startSector * 512;
+            const uint64_t start = p.startByte();
             if ((p.partitionNumber > 0 && p.partitionNumber == r.number)
                 || (r.offsetBytes < start + p.size && start < r.offsetBytes + r.sizeBytes))
                 candidate = false;

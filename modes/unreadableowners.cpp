@@ -18,7 +18,7 @@ QStringList UnreadableOwners::describe(const DiskInfo& source, const UnreadableM
     const uint64_t sector = disk.sectorSize();
     for (const PartitionInfo& p : source.partitions) {
         // Partition records count 512-byte units whatever the disk's sector size.
-        const uint64_t start = p.startSector * 512, end = start + p.size;
+        const uint64_t start = p.startByte(), end = start + p.size;
         const auto readVolume = [&](uint64_t offset, uint64_t length, void* buffer) {
             return offset + length <= p.size && disk.read(start + offset, length, buffer);
         };

@@ -344,7 +344,7 @@ bool PartitionResizer::createDataPartition(DiskIO& disk, const QList<PartitionIn
     }
     uint64_t lastEnd = 0;
     for (const PartitionInfo& p : partitions) {
-        const uint64_t end = p.startSector + p.sectorCount;
+        const uint64_t end = p.start512 + p.count512;
         if (end > lastEnd) {
             lastEnd = end;
             log().info(QStringLiteral("Partition %1 ends at sector %2").arg(p.displayName()).arg(end));

@@ -63,8 +63,8 @@ QList<ResizePlanEntry> ResizePlanner::calculateResizePlan(const DiskInfo& source
         ResizePlanEntry e;
         e.partitionIndex = i;
         e.partition = partitions[i];
-        e.newStartSector = partitions[i].startSector;
-        e.newSectorCount = partitions[i].sectorCount;
+        e.newStartSector = partitions[i].start512;
+        e.newSectorCount = partitions[i].count512;
         e.newSize = partitions[i].size;
         plan.append(e);
     }
@@ -101,9 +101,9 @@ void ResizePlanner::planFitLast(const DiskInfo& target, const QList<PartitionInf
     int chosen = -1;
     for (int i = 0; i < partitions.size(); ++i) {
         const PartitionInfo& p = partitions[i];
-        if (p.isEfi || p.isRecovery || isReserved(p) || p.startSector == 0)
+        if (p.isEfi || p.isRecovery || isReserved(p) || p.start512 == 0)
             continue;
-        if (chosen < 0 || p.startSector > partitions[chosen].startSector)
+        if (chosen < 0 || p.start512 > partitions[chosen].start512)
             chosen = i;
     }
     for (int i = 0; i < plan.size(); ++i)
@@ -114,7 +114,7 @@ void ResizePlanner::planFitLast(const DiskInfo& target, const QList<PartitionInf
 
     ResizePlanEntry& e = plan[chosen];
     const PartitionInfo& p = partitions[chosen];
-    int64_t newCount = int64_t(p.sectorCount) + diff / 512;
+    int64_t newCount = int64_t(p.count512) + diff / 512;
     if (newCount < 0) {
         e.canResize = false;
         e.description = QStringLiteral("Target disk is too small");
@@ -122,19 +122,19 @@ void ResizePlanner::planFitLast(const DiskInfo& target, const QList<PartitionInf
     }
 
     const uint64_t usableEnd = usableEndUnits(target, looksGpt(partitions));
-    const uint64_t start = p.startSector;
+    const uint64_t start = p.start512;
     const uint64_t roomToEnd = usableEnd > start ? usableEnd - start : 0;
     uint64_t count = uint64_t(newCount);
     if (diff < 0) {
         // Cut only what does not fit: the tail of a volume that fits still holds data.
-        count = std::min<uint64_t>(p.sectorCount, roomToEnd);
+        count = std::min<uint64_t>(p.count512, roomToEnd);
     } else {
         count = std::min<uint64_t>(count, roomToEnd);
         for (int i = 0; i < partitions.size(); ++i) {
             const PartitionInfo& other = partitions[i];
-            if (i == chosen || other.sectorCount == 0 || other.startSector < start)
+            if (i == chosen || other.count512 == 0 || other.start512 < start)
                 continue;
-            if (other.startSector < start + count) {
+            if (other.start512 < start + count) {
                 e.canResize = false;
                 e.description = QStringLiteral("Cannot expand into partition %1 behind it").arg(other.displayName());
                 return;
@@ -148,7 +148,7 @@ void ResizePlanner::planFitLast(const DiskInfo& target, const QList<PartitionInf
         e.description = QStringLiteral("Target disk is too small");
         return;
     }
-    if (count == p.sectorCount) {
+    if (count == p.count512) {
         e.description = QStringLiteral("Keep original size");
         return;
     }
@@ -161,8 +161,8 @@ void ResizePlanner::planFitLast(const DiskInfo& target, const QList<PartitionInf
     e.needsResize = true;
     e.newSectorCount = count;
     e.newSize = count * 512;
-    e.description = count < p.sectorCount ? QStringLiteral("Shrink by %1 bytes").arg((p.sectorCount - count) * 512)
-                                          : QStringLiteral("Expand by %1 bytes").arg((count - p.sectorCount) * 512);
+    e.description = count < p.count512 ? QStringLiteral("Shrink by %1 bytes").arg((p.count512 - count) * 512)
+                                          : QStringLiteral("Expand by %1 bytes").arg((count - p.count512) * 512);
 }
 
 void ResizePlanner::planProportional(const DiskInfo& source, const DiskInfo& target,
@@ -179,15 +179,15 @@ void ResizePlanner::planProportional(const DiskInfo& source, const DiskInfo& tar
     QList<int> order(partitions.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return partitions[a].startSector < partitions[b].startSector; });
-    uint64_t cursor = partitions.isEmpty() ? 0 : partitions[order.first()].startSector;
+                     [&](int a, int b) { return partitions[a].start512 < partitions[b].start512; });
+    uint64_t cursor = partitions.isEmpty() ? 0 : partitions[order.first()].start512;
 
     for (int idx : order) {
         const PartitionInfo& p = partitions[idx];
         ResizePlanEntry& e = plan[idx];
         if (kept(p)) {
             e.description = QStringLiteral("System partition - keep original size");
-            cursor = std::max(cursor, p.startSector + p.sectorCount);
+            cursor = std::max(cursor, p.start512 + p.count512);
             continue;
         }
         uint64_t count = source.size ? uint64_t(std::floor(double(p.size) * ratio)) / 512 : 0;
@@ -196,7 +196,7 @@ void ResizePlanner::planProportional(const DiskInfo& source, const DiskInfo& tar
         e.newStartSector = start;
         e.newSectorCount = count;
         e.newSize = count * 512;
-        e.needsResize = count != p.sectorCount || start != p.startSector;
+        e.needsResize = count != p.count512 || start != p.start512;
         e.description = ratioText;
         cursor = start + count;
         if (!e.needsResize)
@@ -204,11 +204,11 @@ void ResizePlanner::planProportional(const DiskInfo& source, const DiskInfo& tar
 
         // Data is never moved, so the plan is only possible where nothing moves or collides;
         // a failed entry keeps needsResize so the executor refuses the whole plan.
-        if (start != p.startSector) {
+        if (start != p.start512) {
             e.canResize = false;
             e.description = QStringLiteral("Proportional resize would move the partition from sector %1 to %2, "
                                            "and partition data is not moved")
-                                .arg(p.startSector).arg(start);
+                                .arg(p.start512).arg(start);
             continue;
         }
         if (count == 0 || (usableEnd && start + count > usableEnd)) {
@@ -218,7 +218,7 @@ void ResizePlanner::planProportional(const DiskInfo& source, const DiskInfo& tar
         }
         for (int j = 0; j < partitions.size(); ++j) {
             const PartitionInfo& other = partitions[j];
-            if (j != idx && kept(other) && other.startSector >= start && other.startSector < start + count) {
+            if (j != idx && kept(other) && other.start512 >= start && other.start512 < start + count) {
                 e.canResize = false;
                 e.description = QStringLiteral("Proportional resize would overlap partition %1")
                                     .arg(other.displayName());

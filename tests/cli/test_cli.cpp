@@ -30,7 +30,7 @@ QList<DiskInfo> disks()
             PartitionInfo p;
             p.diskNumber = n;
             p.partitionNumber = i;
-            p.startSector = 2048 * i;
+            p.start512 = 2048 * i;
             p.size = 1ull << 30;
             d.partitions << p;
         }

@@ -292,8 +292,8 @@ private slots:
             const PartitionInfo& p = d->partitions.at(i);
             const QJsonObject ref = reference.at(i).toObject();
             QCOMPARE(p.partitionNumber, i + 1);
-            QCOMPARE(p.startSector, uint64_t(ref["start"].toInteger()));
-            QCOMPARE(p.sectorCount, uint64_t(ref["size"].toInteger()));
+            QCOMPARE(p.start512, uint64_t(ref["start"].toInteger()));
+            QCOMPARE(p.count512, uint64_t(ref["size"].toInteger()));
             QCOMPARE(p.typeGuid, "{" + ref["type"].toString().toUpper() + "}");
             QCOMPARE(p.partitionGuid, "{" + ref["uuid"].toString().toUpper() + "}");
             QVERIFY(p.isEfi == (i == 0) && p.isMsr == (i == 1) && p.isRecovery == (i == 3));
@@ -309,11 +309,11 @@ private slots:
         QCOMPARE(d->partitionStyle, PartitionStyle::MBR);
         QVERIFY(d->partitions.size() == 2 && d->mbrSignature == 0x1234abcdu);
         const PartitionInfo& ntfs = d->partitions.at(0);
-        QVERIFY(ntfs.startSector == 2048 && ntfs.sectorCount == 65536 && ntfs.mbrType == 0x07 && ntfs.isActive);
+        QVERIFY(ntfs.start512 == 2048 && ntfs.count512 == 65536 && ntfs.mbrType == 0x07 && ntfs.isActive);
         // Unformatted and unmounted: the type byte alone names the file system.
         QCOMPARE(ntfs.fileSystem, FileSystemType::NTFS);
         const PartitionInfo& fat = d->partitions.at(1);
-        QVERIFY(fat.startSector == 67584 && fat.mbrType == 0x0C && !fat.isActive);
+        QVERIFY(fat.start512 == 67584 && fat.mbrType == 0x0C && !fat.isActive);
         QVERIFY(fat.fileSystem == FileSystemType::FAT32 && fat.label == QStringLiteral("STICK"));
     }
 
@@ -365,7 +365,7 @@ private slots:
         QVERIFY(d);
         QVERIFY(d->sectorSize == 4096 && d->size == uint64_t(64 * MiB) && d->partitionStyle == PartitionStyle::GPT);
         QCOMPARE(d->partitions.size(), 1);
-        QVERIFY(d->partitions.at(0).startSector == 256 * 4096 / 512 && d->partitions.at(0).size == uint64_t(16 * MiB));  // 512-byte units
+        QVERIFY(d->partitions.at(0).start512 == 256 * 4096 / 512 && d->partitions.at(0).size == uint64_t(16 * MiB));  // 512-byte units
     }
 
     void mountedPartitionHasVolumeDetails()

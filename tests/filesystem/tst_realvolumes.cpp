@@ -345,7 +345,7 @@ void TestRealVolumes::ntfsInsideDiskByNumber()
     disk.diskNumber = 0;
     PartitionInfo part;
     part.partitionNumber = 1;
-    part.startSector = 2048;
+    part.start512 = 2048;
     part.size = volumeSize;
     disk.partitions = {part};
     UnreadableMap unreadable;

@@ -17,9 +17,9 @@ using Span = QPair<uint64_t, uint64_t>;
 PartitionInfo part(uint64_t startMiB, uint64_t sizeMiB, uint64_t extraBytes = 0)
 {
     PartitionInfo p;
-    p.startSector = startMiB * MiB / 512;
+    p.start512 = startMiB * MiB / 512;
     p.size = sizeMiB * MiB + extraBytes;
-    p.sectorCount = p.size / 512;
+    p.count512 = p.size / 512;
     return p;
 }
 } // namespace

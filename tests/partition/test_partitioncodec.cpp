@@ -20,8 +20,8 @@ const QString Recovery = QStringLiteral("{DE94BBA4-06D1-4D40-A16A-BFD50179D6AC}"
 PartitionInfo part(uint64_t start, uint64_t count, const QString& type = Basic)
 {
     PartitionInfo p;
-    p.startSector = start;
-    p.sectorCount = count;
+    p.start512 = start;
+    p.count512 = count;
     p.size = count * 512;
     p.typeGuid = type;
     p.isEfi = type == Efi;
@@ -292,7 +292,7 @@ private slots:
             for (int i = 0; i < plan.size(); ++i)
                 QVERIFY2(plan[i].partitionIndex == i && (i == 2 || !plan[i].needsResize), c.name);
             const ResizePlanEntry& w = plan[2];  // the Windows partition is the one chosen
-            QVERIFY2(w.needsResize == c.needs && w.canResize == c.can && w.newStartSector == parts[2].startSector, c.name);
+            QVERIFY2(w.needsResize == c.needs && w.canResize == c.can && w.newStartSector == parts[2].start512, c.name);
             // It ends where the new disk's usable area ends.
             QVERIFY2(!c.needs || w.newStartSector + w.newSectorCount == targetSize / 512 - 33, c.name);
         }

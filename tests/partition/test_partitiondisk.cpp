@@ -68,8 +68,8 @@ PartitionInfo partInfo(int disk, uint64_t first, uint64_t count, uint32_t ss, co
 {
     PartitionInfo p;
     p.diskNumber = disk;
-    p.startSector = first * ss / 512;
-    p.sectorCount = count * ss / 512;
+    p.start512 = first * ss / 512;
+    p.count512 = count * ss / 512;
     p.size = count * ss;
     p.typeGuid = type;
     return p;
@@ -332,7 +332,7 @@ private slots:
         ResizePlanEntry noEntry = plan[1], overBackup = plan[1], intoEfi = plan[1];
         noEntry.partitionIndex = 128;
         overBackup.newSectorCount += ss / 512;
-        intoEfi.newStartSector = efi.startSector + 8;
+        intoEfi.newStartSector = efi.start512 + 8;
         const QByteArray before = fileHash(m_images[disk]);
         for (const ResizePlanEntry& bad : {noEntry, overBackup, intoEfi})
             QVERIFY(!r.updateGptEntries(d, {bad}, DiskBytes, ss));
@@ -378,7 +378,7 @@ private slots:
         const uint64_t mib = (1 << 20) / ss;
         PartitionInfo fat = partInfo(disk, 16 * mib, 8 * mib, ss, {});  // no type GUID: an MBR partition
         fat.fileSystem = Tessarin::FileSystemType::FAT32;
-        ResizePlanEntry e{1, fat, fat.startSector, 40 * mib * ss / 512, 40ull << 20, true, true, {}};
+        ResizePlanEntry e{1, fat, fat.start512, 40 * mib * ss / 512, 40ull << 20, true, true, {}};
         DiskIO d;
         QVERIFY(d.openTargetDisk(disk));
         QVERIFY(!r.updateMbrEntries(d, {e}, ss));  // no MBR yet

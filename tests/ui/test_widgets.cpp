@@ -63,9 +63,9 @@ private slots:
             PartitionInfo p;
             p.diskNumber = 0;
             p.partitionNumber = n;
-            p.startSector = 2048 + uint64_t(n) * 4 * 1024 * 2048;
+            p.start512 = 2048 + uint64_t(n) * 4 * 1024 * 2048;
             p.size = mib << 20;
-            p.sectorCount = p.size / 512;
+            p.count512 = p.size / 512;
             p.fileSystem = fs;
             return p;
         };
