@@ -59,13 +59,13 @@ bool BootManager::repairMbrBoot(const DiskInfo& disk)
     if (!m_mbr->repairBootSector(disk.diskNumber))
         return failWith(m_mbr->lastError());
     emit progressChanged(tr("Updating partition boot flag..."));
-    for (const PartitionInfo& p : disk.partitions) {
-        if (p.isSystem) {
-            if (!m_mbr->setActivePartition(disk.diskNumber, p.partitionNumber))
-                return failWith(m_mbr->lastError());
-            break;
-        }
-    }
+    // The BIOS starts the partition holding the boot manager, which need not be Windows's own.
+    int boot = PartitionInfo::legacyBootIndex(disk.partitions);
+    for (int i = 0; boot < 0 && i < disk.partitions.size(); ++i)
+        if (disk.partitions[i].isSystem)
+            boot = i;
+    if (boot >= 0 && !m_mbr->setActivePartition(disk.diskNumber, disk.partitions[boot].partitionNumber))
+        return failWith(m_mbr->lastError());
     Logger::instance().info(QStringLiteral("MBR boot repair completed"));
     return true;
 }

@@ -260,14 +260,17 @@ bool SystemCloneBootRepair::repairBcd()
     const bool legacy = m_bootMode == Tessarin::TargetBootMode::Legacy;
     QString systemRoot;
     if (legacy) {
-        for (const PartitionInfo& p : m_systemPartitions) {
-            if (p.isSystem && !p.driveLetter.isEmpty()) {
-                systemRoot = p.driveLetter;
-                break;
+        const int boot = PartitionInfo::legacyBootIndex(m_systemPartitions);
+        if (boot >= 0 && !m_systemPartitions[boot].holdsWindows()) {
+            systemRoot = m_systemPartitions[boot].driveLetter;
+            if (systemRoot.isEmpty()) {
+                m_lastError = QStringLiteral("The copy's System Reserved partition has no drive letter for BCD repair");
+                log.error(m_lastError);
+                return false;
             }
-        }
-        if (systemRoot.isEmpty())
+        } else {
             systemRoot = windowsRoot;
+        }
     } else {
         for (const PartitionInfo& p : m_systemPartitions) {
             if (!p.isEfi)
@@ -289,6 +292,12 @@ bool SystemCloneBootRepair::repairBcd()
             return false;
         }
     }
+    for (const QString& root : {windowsRoot, systemRoot})
+        if (m_sourceLetters.contains(root, Qt::CaseInsensitive)) {
+            m_lastError = QStringLiteral("BCD repair refused: %1 is a volume of the source disk, not of the copy").arg(root);
+            log.error(m_lastError);
+            return false;
+        }
     log.info(QStringLiteral("BCD repair: windows=%1, system=%2").arg(windowsRoot, systemRoot));
     if (!m_bcd->repairBoot(windowsRoot, legacy ? 1 : 2, systemRoot)) {
         m_lastError = m_bcd->lastError();

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class BCDEditor;
 class DiskIO;
@@ -30,6 +31,8 @@ public:
     void setTargetDisk(const DiskInfo& disk) { m_targetDisk = disk; }
     void setSystemPartitions(const QList<PartitionInfo>& partitions) { m_systemPartitions = partitions; }
     void setTargetBootMode(Tessarin::TargetBootMode mode) { m_bootMode = mode; }
+    // Drive letters of the source's volumes: a repair that would go through one of them fails.
+    void setSourceLetters(const QStringList& letters) { m_sourceLetters = letters; }
 
     bool rebuildBcdForMigration();
     bool repairBcd();
@@ -56,6 +59,7 @@ private:
     OfflineRegistry* m_registry;
     DiskInfo m_targetDisk;
     QList<PartitionInfo> m_systemPartitions;
+    QStringList m_sourceLetters;
     Tessarin::TargetBootMode m_bootMode = Tessarin::TargetBootMode::Uefi;
     QString m_mountedLetter;
     int m_mountedPartition = -1;  // set only when the letter is this class's to remove

@@ -107,6 +107,10 @@ void fillVolumeDetails(PartitionInfo& partition, const QList<VolumeExtents>& vol
     // Found with or without a drive letter, so a Windows volume Linux has not mounted is seen too.
     if (partition.fileSystem == Tessarin::FileSystemType::NTFS)
         partition.hasWindows = platform.volumeContainsPath(root, "Windows\\System32", CommandProcessRunner::instance());
+    // A legacy Windows boots through the partition holding its boot manager, often not its own.
+    if (partition.mbrType != 0 && !partition.hasWindows && partition.fileSystem != Tessarin::FileSystemType::Unknown)
+        partition.hasBootFiles = platform.volumeContainsPath(root, "bootmgr", CommandProcessRunner::instance())
+            || platform.volumeContainsPath(root, "Boot\\BCD", CommandProcessRunner::instance());
 }
 
 void setFlags(PartitionInfo& partition)

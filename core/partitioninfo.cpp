@@ -17,6 +17,23 @@ QString PartitionInfo::displayName() const
     return QCoreApplication::translate("PartitionInfo", "Partition %1").arg(partitionNumber);
 }
 
+int PartitionInfo::legacyBootIndex(const QList<PartitionInfo>& partitions)
+{
+    int bootFiles = -1, active = -1;
+    for (int i = 0; i < partitions.size(); ++i) {
+        const PartitionInfo& p = partitions[i];
+        if (p.size == 0 || !p.typeGuid.isEmpty())
+            continue;
+        if (p.isActive && !p.holdsWindows())
+            return i;
+        if (p.hasBootFiles && bootFiles < 0)
+            bootFiles = i;
+        if (p.isActive && active < 0)
+            active = i;
+    }
+    return bootFiles >= 0 ? bootFiles : active;
+}
+
 QString PartitionInfo::sizeString() const { return Tessarin::formatSize(size, 2); }
 
 double PartitionInfo::usagePercent() const

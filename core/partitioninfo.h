@@ -1,6 +1,7 @@
 #pragma once
 #include "core/tessarin.h"
 
+#include <QList>
 #include <QString>
 #include <QMetaType>
 #include <cstdint>
@@ -28,6 +29,7 @@ public:
     bool isRecovery = false;
     bool isMsr = false;
     bool hasWindows = false;  // a Windows\System32 folder below its root, found by a read-only probe
+    bool hasBootFiles = false;  // bootmgr or Boot\BCD below its root (MBR disks), found by a read-only probe
 
     static constexpr uint64_t Unit = 512;
 
@@ -36,6 +38,12 @@ public:
     // Holds a Windows installation, mounted or not: the one rule for what a system clone takes as
     // the Windows volume and what the cards, the listing and the plans show as such.
     bool holdsWindows() const { return isSystem || hasWindows; }
+    // On an MBR disk the partition the BIOS starts from, or one holding the boot manager: the
+    // "System Reserved" a legacy Windows boots through, wherever Windows itself lies.
+    bool isSystemReserved() const { return typeGuid.isEmpty() && (isActive || hasBootFiles); }
+    // Of an MBR disk's `partitions`, the one a legacy copy is to start from: the active System
+    // Reserved, else one holding the boot manager, else the active one; -1 when none is.
+    static int legacyBootIndex(const QList<PartitionInfo>& partitions);
     QString displayName() const;
     // The file system's name as enumeration found it, else from its type; empty when unknown.
     QString fileSystemText() const;

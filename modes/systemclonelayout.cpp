@@ -29,11 +29,11 @@ SystemCloneLayout::Role SystemCloneLayout::roleOf(const PartitionInfo& p, bool w
         return Role::Efi;
     if (p.isRecovery)
         return Role::Recovery;
-    if (p.isSystem)
-        return Role::System;
     if (isMsr(p))
         return Role::Msr;
-    return windowsVolume ? Role::Windows : Role::None;
+    if (windowsVolume)
+        return Role::Windows;
+    return p.isSystemReserved() ? Role::System : Role::None;
 }
 
 QString SystemCloneLayout::roleText(Role role, const QString& driveLetter)
@@ -51,11 +51,16 @@ QString SystemCloneLayout::roleText(Role role, const QString& driveLetter)
 
 bool SystemCloneLayout::isSystemCritical(const PartitionInfo& p)
 {
-    if (p.isEfi)
+    switch (roleOf(p, p.holdsWindows())) {
+    case Role::Efi:
+    case Role::Msr:
+    case Role::System:  // boot-critical: the copy must start exactly as the source did
         return true;
-    if (p.isRecovery || p.isSystem)
-        return !hasUsageMap(p);
-    return isMsr(p);
+    case Role::Recovery: return !hasUsageMap(p);
+    case Role::Windows: return p.isSystem && !hasUsageMap(p);
+    case Role::None: break;
+    }
+    return false;
 }
 
 bool SystemCloneLayout::volumeExceeds(const uint8_t* boot, uint64_t partitionBytes)

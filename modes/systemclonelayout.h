@@ -27,11 +27,11 @@ public:
 
     enum class Role { None, Efi, Recovery, System, Msr, Windows };
     // The role that makes a partition part of the installation; `windowsVolume` says whether it
-    // holds Windows\System32.
+    // holds Windows\System32. System is an MBR disk's active or boot-manager partition.
     static Role roleOf(const PartitionInfo& partition, bool windowsVolume);
     static QString roleText(Role role, const QString& driveLetter);
-    // Copied whole even with smart copy: the EFI partition, the reserved partition, and system or
-    // recovery partitions whose file system has no usage map here.
+    // Copied whole even with smart copy: the EFI partition, the reserved partition, System Reserved,
+    // and recovery or mounted Windows partitions whose file system has no usage map here.
     static bool isSystemCritical(const PartitionInfo& partition);
     static bool isMsr(const PartitionInfo& partition);
 

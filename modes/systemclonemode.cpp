@@ -9,6 +9,7 @@
 #include "boot/offlineregistry.h"
 #include "boot/systemclonebootrepair.h"
 #include "core/diskio.h"
+#include "core/diskmanager.h"
 #include "core/logger.h"
 #include "modes/datapartitionlabel.h"
 #include "modes/diskclonemode.h"
@@ -369,7 +370,10 @@ bool SystemCloneMode::finishTables()
     }
     if (m_sectorBySector)
         return true;
-    if (m_sourceGpt ? !target.finishGpt(keep, moves) : !target.finishMbr(keep, moves))
+    // Only the copied System Reserved may be active, or the BIOS starts a partition left behind.
+    const int boot = PartitionInfo::legacyBootIndex(m_systemPartitions);
+    const uint64_t active = boot < 0 ? SystemCloneTarget::NoActive : m_systemPartitions[boot].start512;
+    if (m_sourceGpt ? !target.finishGpt(keep, moves) : !target.finishMbr(keep, moves, active))
         return fail(tr("Failed to update the target's partition table: %1").arg(target.lastError()));
     return m_diskIO->flushTarget() || fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
 }
@@ -531,8 +535,21 @@ bool SystemCloneMode::repairBootOnline()
         m_bootRepair = new SystemCloneBootRepair(m_bcdEditor, m_diskIO, this);
         connect(m_bootRepair, &SystemCloneBootRepair::phaseChanged, this, &CloneMode::phaseChanged);
     }
-    m_bootRepair->setTargetDisk(m_targetDisk);
-    m_bootRepair->setSystemPartitions(m_systemPartitions);
+    // The copy's volumes as its own table now lists them: the source's records name the source's
+    // volumes, and a repair through them would write into the installation being copied.
+    DiskInfo copy;
+    for (const DiskInfo& d : DiskManager::enumerateDisks())
+        if (d.diskNumber == m_targetDisk.diskNumber)
+            copy = d;
+    if (copy.diskNumber < 0)
+        return fail(tr("The target disk cannot be read back for the boot repair"));
+    QStringList sourceLetters;
+    for (const PartitionInfo& p : m_sourceDisk.partitions)
+        if (!p.driveLetter.isEmpty())
+            sourceLetters << p.driveLetter;
+    m_bootRepair->setTargetDisk(copy);
+    m_bootRepair->setSystemPartitions(copy.partitions);
+    m_bootRepair->setSourceLetters(sourceLetters);
     m_bootRepair->setTargetBootMode(m_config.targetBootMode);
     const bool legacy = m_config.targetBootMode == Tessarin::TargetBootMode::Legacy;
     log().info(QStringLiteral("Detected boot type: %1").arg(legacy ? QStringLiteral("Legacy BIOS") : QStringLiteral("UEFI")));
@@ -543,7 +560,7 @@ bool SystemCloneMode::repairBootOnline()
         m_bootRepair->releaseMountedLetter();
     };
     if (legacy) {
-        if (!m_bootManager->fixBoot(m_targetDisk, BootManager::LegacyBios))
+        if (!m_bootManager->fixBoot(copy, BootManager::LegacyBios))
             log().warning(QStringLiteral("MBR repair failed"));
         result = m_bootRepair->repairBcd();
     } else if (m_bootRepair->rebuildBcdForMigration()) {
@@ -559,7 +576,7 @@ bool SystemCloneMode::repairBootOnline()
         if (result)
             verify();
     }
-    for (const PartitionInfo& p : m_systemPartitions)
+    for (const PartitionInfo& p : copy.partitions)
         if (!p.driveLetter.isEmpty() && p.holdsWindows()) {
             m_bootRepair->checkWinRE(p.driveLetter);
             break;
@@ -584,8 +601,11 @@ bool SystemCloneMode::prepareOfflineBoot()
         if (taken == m_systemPartitions.end())
             return fail(tr("The source starts from partition %1, which a system clone does not copy; without bcdboot the copy cannot be made to start")
                             .arg(active->partitionNumber));
+        // The cut-down table keeps each entry in its slot, so the number names the copy's partition.
+        const int boot = PartitionInfo::legacyBootIndex(m_systemPartitions);
+        const int number = boot < 0 ? active->partitionNumber : m_systemPartitions[boot].partitionNumber;
         MBRHandler mbr;
-        if (!mbr.repairBootSector(m_targetDisk.diskNumber) || !mbr.setActivePartition(m_targetDisk.diskNumber, active->partitionNumber))
+        if (!mbr.repairBootSector(m_targetDisk.diskNumber) || !mbr.setActivePartition(m_targetDisk.diskNumber, number))
             return fail(mbr.lastError());
     }
     return true;

@@ -60,7 +60,7 @@ bool SystemCloneTarget::finishGpt(const std::vector<uint64_t>& keep, const std::
     return true;
 }
 
-bool SystemCloneTarget::finishMbr(const std::vector<uint64_t>& keep, const std::vector<Move>& moves)
+bool SystemCloneTarget::finishMbr(const std::vector<uint64_t>& keep, const std::vector<Move>& moves, uint64_t activeStart)
 {
     std::vector<uint8_t> sector(m_sectorSize);
     if (!m_disk.readTargetBytes(0, m_sectorSize, sector.data()) || !MbrCodec::hasBootSignature(sector))
@@ -74,6 +74,10 @@ bool SystemCloneTarget::finishMbr(const std::vector<uint64_t>& keep, const std::
             log().info(QStringLiteral("Removing non-system MBR entry %1 at sector %2").arg(i).arg(start));
             MbrCodec::setEntry(sector, i, MbrCodec::Entry());
             continue;
+        }
+        if (activeStart != NoActive) {
+            e.bootIndicator = start == activeStart ? MbrCodec::ActiveFlag : 0;
+            MbrCodec::setEntry(sector, i, e);
         }
         for (const Move& m : moves)
             if (m.oldStart == start)

@@ -27,8 +27,10 @@ public:
     // Keeps the entries that start at one of `keep` (source positions), moves those in `moves`,
     // and writes both GPT copies for the target's size.
     bool finishGpt(const std::vector<uint64_t>& keep, const std::vector<Move>& moves);
-    // The same for the four MBR entries; a container of logical partitions is never kept.
-    bool finishMbr(const std::vector<uint64_t>& keep, const std::vector<Move>& moves);
+    static constexpr uint64_t NoActive = UINT64_MAX;
+    // The same for the four MBR entries; a container of logical partitions is never kept. The entry
+    // at `activeStart` (source position) becomes the only active one; NoActive keeps the flags as copied.
+    bool finishMbr(const std::vector<uint64_t>& keep, const std::vector<Move>& moves, uint64_t activeStart = NoActive);
     // A volume's boot sector names its own start (hidden sectors): a moved NTFS or FAT volume of
     // `volumeBytes` gets its new one, in the boot sector and its backup. Other volumes are left alone.
     bool setHiddenSectors(uint64_t partitionStart, uint64_t volumeBytes);

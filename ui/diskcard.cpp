@@ -112,8 +112,8 @@ QString DiskCard::systemCloneRole(const PartitionInfo& partition)
     // The system clone's own selection, so the card shows what the clone will take.
     using Role = SystemCloneLayout::Role;
     switch (SystemCloneLayout::roleOf(partition, partition.holdsWindows())) {
-    case Role::System:
     case Role::Windows: return tr("Windows");
+    case Role::System:
     case Role::Efi:
     case Role::Msr: return tr("Boot");
     case Role::Recovery: return tr("Recovery");

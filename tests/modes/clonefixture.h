@@ -28,6 +28,7 @@ struct PartSpec {
     bool windows = false;     // holds a Windows tree; the active partition on MBR
     uint64_t gapBefore = 0;   // MiB of free space before it
     bool system = true;       // what a system clone takes along
+    bool bootFiles = false;   // holds bootmgr and Boot/BCD: System Reserved, the active one on MBR
 };
 using Layout = QList<PartSpec>;
 Q_DECLARE_METATYPE(Layout)
@@ -123,7 +124,8 @@ public:
         const uint32_t ss = sectors[disk];
         QString recipe = QStringLiteral("%1 %2 %3 %4").arg(ss).arg(QFileInfo(files[disk]).size()).arg(gpt).arg(paths[disk] != files[disk]);
         for (const PartSpec& p : layout)
-            recipe += QStringLiteral("|%1 %2 %3 %4 %5").arg(p.type).arg(p.mib).arg(p.fs).arg(p.windows).arg(p.gapBefore);
+            recipe += QStringLiteral("|%1 %2 %3 %4 %5 %6").arg(p.type).arg(p.mib).arg(p.fs).arg(p.windows).arg(p.gapBefore).arg(p.bootFiles);
+        const bool reserved = std::any_of(layout.begin(), layout.end(), [](const PartSpec& p) { return p.bootFiles; });
         if (const auto built = m_built.constFind(recipe); built != m_built.constEnd()) {
             QVERIFY(copySparse(built->image, files[disk]));
             settle(disk);
@@ -142,7 +144,7 @@ public:
             const QString type = gpt ? gptType(layout[i].type) : layout[i].type;
             QVERIFY2(!type.isEmpty(), qPrintable(layout[i].type));
             script += QStringLiteral("start=%1, size=%2, type=%3%4\n").arg(first).arg(count)
-                          .arg(type, !gpt && layout[i].windows ? QStringLiteral(", bootable") : QString());
+                          .arg(type, !gpt && (reserved ? layout[i].bootFiles : layout[i].windows) ? QStringLiteral(", bootable") : QString());
         }
         QVERIFY(sfdiskScript(paths[disk], script));
         settle(disk);
@@ -159,6 +161,14 @@ public:
             made.trees[i] = tree;
             QDir(tree).removeRecursively();  // left by a build that failed
             writeTree(tree, int(ntfs ? layout[i].mib * 2 : layout[i].mib / 2), quint32(i + 7), layout[i].windows);
+            if (layout[i].bootFiles) {
+                QDir(tree).mkpath(QStringLiteral("Boot"));
+                for (const QString& name : {QStringLiteral("bootmgr"), QStringLiteral("Boot/BCD")}) {
+                    QFile f(tree + QLatin1Char('/') + name);
+                    QVERIFY(f.open(QIODevice::WriteOnly));
+                    f.write(QByteArray(40000, char(name.size())));
+                }
+            }
             if (ntfs) {
                 hashes.last() = hashTree(tree);
                 QVERIFY(makeNtfs(part.device()));

@@ -1,5 +1,6 @@
 // System clones end to end on sparse images and 4096-byte loop devices; the layout rules with
 // plain numbers.
+#include "boot/bootabilitycheck.h"
 #include "boot/boottoolavailability.h"
 #include "clonefixture.h"
 #include "modes/systemclonelayout.h"
@@ -108,6 +109,8 @@ private slots:
         const Layout windowsLast{{"ef00", 40, "fat32"}, {"0c01", 16, ""}, {"2700", 40, "fat32", false, 110},
                                  {"0700", 80, "ntfs", true}, {"0700", 30, "ntfs", false, 0, false}};
         const Layout mbr{{"c", 40, "fat32", false, 0, false}, {"7", 80, "ntfs", true, 110}};
+        // System Reserved holds the boot manager and starts the machine; Windows lies behind a gap and moves up.
+        const Layout reserved{{"7", 50, "ntfs", false, 0, true, true}, {"7", 80, "ntfs", true, 110}, {"7", 30, "ntfs", false, 0, false}};
         const Layout gpt4k{{"0c01", 16, ""}, {"0700", 80, "ntfs", true, 120}, {"0700", 60, "ntfs", false, 0, false}};
         QTest::newRow("gpt smart keep only") << int(Src) << int(Dst) << sample << true << int(Mode::KeepOnly) << false;
         QTest::newRow("gpt full keep only") << int(Src) << int(Dst) << sample << false << int(Mode::KeepOnly) << false;
@@ -115,6 +118,7 @@ private slots:
         QTest::newRow("gpt expand system") << int(Src) << int(Dst) << windowsLast << true << int(Mode::ExpandSystem) << false;
         QTest::newRow("gpt sector by sector") << int(Src) << int(Dst) << sample << true << int(Mode::KeepAndCreateData) << true;
         QTest::newRow("mbr legacy") << int(Src) << int(Dst) << mbr << true << int(Mode::KeepOnly) << false;
+        QTest::newRow("mbr system reserved") << int(Src) << int(Dst) << reserved << true << int(Mode::KeepOnly) << false;
         QTest::newRow("gpt 4096") << int(Src4k) << int(Dst4k) << gpt4k << true << int(Mode::KeepOnly) << false;
     }
     void clones()
@@ -192,9 +196,23 @@ private slots:
                                                          QStringLiteral("bs=1M"), QStringLiteral("count=100")}), 0);
             }
         }
-        // Every layout holds Windows but no boot store: without the boot-store tools the offline
-        // repair finds nothing to change and passes.
-        if (!BootToolAvailability::allAvailable())
+        const bool reserved = std::any_of(layout.begin(), layout.end(), [](const PartSpec& p) { return p.bootFiles; });
+        if (!gpt) {
+            // Only the copy's System Reserved (else Windows) is active, and a BIOS check agrees.
+            const QByteArray mbr = readFileBytes(f.files[dst], 0, 512);
+            for (int i = 0; i < layout.size(); ++i)  // the cut-down table keeps each entry in its slot
+                QCOMPARE(uint8_t(mbr[446 + 16 * i]) == 0x80, layout[i].system && (reserved ? layout[i].bootFiles : layout[i].windows));
+            bool oneActive = false;
+            for (const BootabilityCheck::Finding& finding : BootabilityCheck::checkDisk(dst)) {
+                QVERIFY2(!finding.text.contains(QStringLiteral("active")) || finding.severity == BootabilityCheck::Severity::Ok,
+                         qPrintable(finding.text));
+                oneActive = oneActive || finding.text == QStringLiteral("MBR: exactly one active partition");
+            }
+            QVERIFY(oneActive);
+        }
+        // Every layout holds Windows but no boot store (System Reserved's BCD is no hive): without
+        // the boot-store tools the offline repair finds nothing to change and passes.
+        if (!BootToolAvailability::allAvailable() && !reserved)
             QVERIFY2(m.repairBoot(), qPrintable(m.lastError()));
     }
 
