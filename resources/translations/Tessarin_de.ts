@@ -1535,6 +1535,10 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
         <source>Failed to open target disk: %1</source>
         <translation>Zieldatenträger kann nicht geöffnet werden: %1</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Der Zieldatenträger kann für die Startreparatur nicht erneut gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

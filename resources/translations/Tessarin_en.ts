@@ -1535,6 +1535,10 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Failed to open target disk: %1</source>
         <translation>Failed to open target disk: %1</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>The target disk cannot be read back for the boot repair</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

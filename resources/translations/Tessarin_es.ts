@@ -1535,6 +1535,10 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
         <source>Failed to open target disk: %1</source>
         <translation>No se pudo abrir el disco de destino: %1</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>No se puede volver a leer el disco de destino para la reparación del arranque</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

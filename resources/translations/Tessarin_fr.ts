@@ -1535,6 +1535,10 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
         <source>Failed to open target disk: %1</source>
         <translation>Impossible d&apos;ouvrir le disque cible : %1</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Le disque cible ne peut pas être relu pour la réparation du démarrage</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

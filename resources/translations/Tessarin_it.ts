@@ -1535,6 +1535,10 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
         <source>Failed to open target disk: %1</source>
         <translation>Impossibile aprire il disco di destinazione: %1</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Impossibile rileggere il disco di destinazione per la riparazione dell'avvio</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

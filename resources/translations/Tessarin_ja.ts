@@ -1535,6 +1535,10 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <source>Failed to open target disk: %1</source>
         <translation>ターゲット ディスクを開けませんでした: %1</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>ブート修復のためにターゲットディスクを再読み取りできません</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1535,6 +1535,10 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
         <source>Failed to open target disk: %1</source>
         <translation>대상 디스크를 열지 못했습니다: %1</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>부팅 복구를 위해 대상 디스크를 다시 읽을 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1535,6 +1535,10 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
         <source>Failed to open target disk: %1</source>
         <translation>Kan de doelschijf niet openen: %1</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>De doelschijf kan voor het opstartherstel niet opnieuw worden gelezen</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

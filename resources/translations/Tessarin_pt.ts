@@ -1535,6 +1535,10 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <source>Failed to open target disk: %1</source>
         <translation>Falha ao abrir o disco de destino: %1</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Não é possível reler o disco de destino para o reparo da inicialização</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1535,6 +1535,10 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <source>Failed to open target disk: %1</source>
         <translation>Hedef disk açılamadı: %1</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Önyükleme onarımı için hedef disk yeniden okunamıyor</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1535,6 +1535,10 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Failed to open target disk: %1</source>
         <translation>无法打开目标磁盘：%1</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>无法为启动修复重新读取目标磁盘</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1535,6 +1535,10 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Failed to open target disk: %1</source>
         <translation>無法開啟目標磁碟：%1</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>無法為開機修復重新讀取目標磁碟</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>
