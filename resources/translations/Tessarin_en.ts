@@ -1535,6 +1535,18 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Failed to open target disk: %1</source>
         <translation>Failed to open target disk: %1</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>The system partition was not expanded: no Windows volume is among the copied partitions</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>The system partition %1 was not expanded: %2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>The system partition %1 was not expanded: its file system could not be grown: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

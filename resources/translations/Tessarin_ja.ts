@@ -1535,6 +1535,18 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <source>Failed to open target disk: %1</source>
         <translation>ターゲット ディスクを開けませんでした: %1</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>システム パーティションは拡張されませんでした: コピーしたパーティションに Windows ボリュームがありません</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>システム パーティション %1 は拡張されませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>システム パーティション %1 は拡張されませんでした: ファイル システムを拡張できませんでした: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

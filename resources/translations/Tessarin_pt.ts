@@ -1535,6 +1535,18 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <source>Failed to open target disk: %1</source>
         <translation>Falha ao abrir o disco de destino: %1</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>A partição do sistema não foi expandida: nenhuma das partições copiadas é um volume do Windows</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>A partição do sistema %1 não foi expandida: %2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>A partição do sistema %1 não foi expandida: não foi possível aumentar o sistema de arquivos: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

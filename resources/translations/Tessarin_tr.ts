@@ -1535,6 +1535,18 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <source>Failed to open target disk: %1</source>
         <translation>Hedef disk açılamadı: %1</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>Sistem bölümü genişletilmedi: kopyalanan bölümler arasında Windows birimi yok</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>Sistem bölümü %1 genişletilmedi: %2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>Sistem bölümü %1 genişletilmedi: dosya sistemi büyütülemedi: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1535,6 +1535,18 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Failed to open target disk: %1</source>
         <translation>无法打开目标磁盘：%1</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>系统分区未扩展：复制的分区中没有 Windows 卷</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>系统分区 %1 未扩展：%2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>系统分区 %1 未扩展：无法增大其文件系统：%2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

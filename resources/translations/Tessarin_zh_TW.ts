@@ -1535,6 +1535,18 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Failed to open target disk: %1</source>
         <translation>無法開啟目標磁碟：%1</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>系統磁碟分割未擴充：複製的磁碟分割中沒有 Windows 磁碟區</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>系統磁碟分割 %1 未擴充：%2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>系統磁碟分割 %1 未擴充：無法增大其檔案系統：%2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>
