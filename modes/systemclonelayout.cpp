@@ -5,6 +5,7 @@
 #include "ondisk/ntfsbootsector.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace {
 
@@ -88,8 +89,30 @@ uint64_t SystemCloneLayout::packedBytes(const QList<PartitionInfo>& partitions)
     return end;
 }
 
+int SystemCloneLayout::growIndexOf(const QList<PartitionInfo>& partitions)
+{
+    for (int i = 0; i < partitions.size(); ++i)
+        if (partitions[i].holdsWindows() && !partitions[i].isEfi && !partitions[i].isRecovery && !isMsr(partitions[i]))
+            return i;
+    return -1;
+}
+
+uint64_t SystemCloneLayout::grownSize(const std::vector<Placement>& placements, int index, uint32_t sectorSize,
+                                      uint64_t targetBytes)
+{
+    if (index < 0 || size_t(index) >= placements.size() || sectorSize == 0)
+        return 0;
+    const Placement& grown = placements[size_t(index)];
+    uint64_t end = targetBytes;
+    for (const Placement& other : placements)
+        if (other.targetOffset >= grown.targetOffset + grown.size)
+            end = std::min(end, other.targetOffset);
+    const uint64_t size = end > grown.targetOffset ? (end - grown.targetOffset) / sectorSize * sectorSize : 0;
+    return std::max(size, grown.size);
+}
+
 bool SystemCloneLayout::place(const QList<PartitionInfo>& partitions, uint32_t sectorSize, bool align4K,
-                              uint64_t targetBytes, std::vector<Placement>& out, QString& error)
+                              uint64_t targetBytes, std::vector<Placement>& out, QString& error, int growIndex)
 {
     out.clear();
     const uint64_t alignment = align4K ? std::max<uint64_t>(MiB, sectorSize) : sectorSize;
@@ -118,5 +141,21 @@ bool SystemCloneLayout::place(const QList<PartitionInfo>& partitions, uint32_t s
         previousTargetEnd = at.targetOffset + at.size;
         out.push_back(at);
     }
+    if (growIndex < 0 || growIndex + 1 >= partitions.size())
+        return true;
+    // Walked from the target's end backwards, so the last partition ends as close to it as the unit allows.
+    std::vector<uint64_t> tail(out.size(), 0);
+    uint64_t end = targetBytes;
+    for (size_t i = out.size(); i-- > size_t(growIndex) + 1;) {
+        if (end < out[i].size)
+            return true;
+        tail[i] = (end - out[i].size) / alignment * alignment;
+        end = tail[i];
+    }
+    const Placement& grown = out[size_t(growIndex)];
+    if (end < grown.targetOffset + grown.size)
+        return true;
+    for (size_t i = size_t(growIndex) + 1; i < out.size(); ++i)
+        out[i].targetOffset = tail[i];
     return true;
 }

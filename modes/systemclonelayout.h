@@ -49,6 +49,14 @@ public:
     // RelocationGap moves to the previous partition's target end, rounded up to 1 MiB with
     // `align4K`, else to `sectorSize`. False with `error` when one would pass `targetBytes` or a
     // position is not a whole disk sector.
+    // With `growIndex` set, the partitions behind that one go to the end of the target instead, in
+    // their order and keeping their sizes, each start rounded down to the same unit, so that it can
+    // grow into the space between; where they would not fit behind it they are placed as above.
     static bool place(const QList<PartitionInfo>& partitions, uint32_t sectorSize, bool align4K, uint64_t targetBytes,
-                      std::vector<Placement>& out, QString& error);
+                      std::vector<Placement>& out, QString& error, int growIndex = -1);
+    // The Windows volume of `partitions`, the one that grows into the remaining space; -1 for none.
+    static int growIndexOf(const QList<PartitionInfo>& partitions);
+    // Bytes placement `index` may hold once grown: up to the next placement behind it, or to
+    // `targetBytes` when none follows, in whole `sectorSize` sectors; never less than its size.
+    static uint64_t grownSize(const std::vector<Placement>& placements, int index, uint32_t sectorSize, uint64_t targetBytes);
 };

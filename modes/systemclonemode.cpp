@@ -1,7 +1,6 @@
 #include "modes/systemclonemode.h"
 #include "modes/sourcetable.h"
 #include "core/clonerefusal.h"
-#include "partition/resizeplanner.h"
 
 #include "boot/bcdeditor.h"
 #include "boot/bootmanager.h"
@@ -151,17 +150,22 @@ void SystemCloneMode::planSpace()
                             .arg(m_dataLabel, Tessarin::formatSize(free, 2));
         break;
     case ResizeMode::ExpandSystem: {
-        QList<PartitionInfo> placed = m_systemPartitions;
-        for (int i = 0; i < placed.size(); ++i)
-            placed[i].start512 = m_placements[size_t(i)].targetOffset / PartitionInfo::Unit;
-        const int strategy = m_targetDisk.size > m_sourceDisk.size ? ResizePlanner::ExpandLast : ResizePlanner::ShrinkLast;
-        for (const ResizePlanEntry& e : ResizePlanner::calculateResizePlan(m_sourceDisk, m_targetDisk, placed, strategy))
-            if (e.needsResize)
-                m_plan.space << QStringLiteral("resize %1 from %2 to %3 and extend its file system%4")
-                                    .arg(e.partition.displayName(), e.partition.sizeString(), Tessarin::formatSize(e.newSize, 2),
-                                         e.canResize ? QString() : QStringLiteral(" (not possible: %1)").arg(e.description));
-        if (m_plan.space.isEmpty())
-            m_plan.space << QStringLiteral("no partition needs resizing");
+        const int index = SystemCloneLayout::growIndexOf(m_systemPartitions);
+        if (index < 0) {
+            m_plan.space << QStringLiteral("no Windows volume is copied, so none grows: leave %1 unallocated")
+                                .arg(Tessarin::formatSize(free, 2));
+            break;
+        }
+        for (int i = index + 1; i < m_systemPartitions.size(); ++i)
+            if (m_placements[size_t(i)].moved())
+                m_plan.space << QStringLiteral("move %1 to the end of the target").arg(m_systemPartitions[i].displayName());
+        const PartitionInfo& p = m_systemPartitions[index];
+        const uint64_t grown = SystemCloneLayout::grownSize(m_placements, index, m_sectorSize, m_targetUsableBytes);
+        if (grown >= p.size + SystemCloneLayout::SpaceMargin)
+            m_plan.space << QStringLiteral("grow %1 from %2 to %3 and extend its file system")
+                                .arg(p.displayName(), p.sizeString(), Tessarin::formatSize(grown, 2));
+        else
+            m_plan.space << QStringLiteral("no room to grow %1").arg(p.displayName());
         break;
     }
     }
@@ -242,7 +246,8 @@ bool SystemCloneMode::planCopy()
         return true;
     }
     QString error;
-    if (!SystemCloneLayout::place(m_systemPartitions, m_sectorSize, m_align4K, m_targetUsableBytes, m_placements, error))
+    const int grow = m_resizeMode == ResizeMode::ExpandSystem ? SystemCloneLayout::growIndexOf(m_systemPartitions) : -1;
+    if (!SystemCloneLayout::place(m_systemPartitions, m_sectorSize, m_align4K, m_targetUsableBytes, m_placements, error, grow))
         return fail(error);
     CopyPlan table(m_sectorSize);
     table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
@@ -420,8 +425,9 @@ void SystemCloneMode::useRemainingSpace()
     case ResizeMode::ExpandSystem:
         log().info(QStringLiteral("ResizeMode: ExpandSystem"));
         emit phaseChanged(tr("Expanding system partition..."));
+        // The copy stands either way, but a Windows volume that stayed small is said.
         if (!expandSystem())
-            log().warning(QStringLiteral("Partition expansion failed, continuing...: %1").arg(m_lastError));
+            addWarning(m_lastError);
         break;
     }
     m_lastError.clear();
@@ -469,52 +475,53 @@ bool SystemCloneMode::createDataPartition()
 
 bool SystemCloneMode::expandSystem()
 {
-    const auto strategy = m_targetDisk.size > m_sourceDisk.size ? PartitionResizer::ExpandLast : PartitionResizer::ShrinkLast;
-    const QList<ResizePlanEntry> plan = m_resizer->calculateResizePlan(m_sourceDisk, m_targetDisk, m_systemPartitions, strategy);
-    QList<ResizePlanEntry> grown;
-    for (const ResizePlanEntry& e : plan) {
-        if (!e.needsResize)
-            continue;
-        if (!e.canResize) {
-            m_lastError = QStringLiteral("Partition %1 cannot be resized: %2").arg(e.partition.displayName(), e.description);
-            return false;
-        }
-        grown.append(e);
-    }
-    if (grown.isEmpty()) {
-        log().info(QStringLiteral("No partitions need resizing"));
-        return true;
-    }
-    const bool tableOk = m_sourceGpt ? m_resizer->updateGptEntries(*m_diskIO, plan, m_targetDisk.size, m_sectorSize)
-                                     : m_resizer->updateMbrEntries(*m_diskIO, plan, m_sectorSize);
-    if (!tableOk) {
-        m_lastError = m_resizer->lastError();
+    const int index = SystemCloneLayout::growIndexOf(m_systemPartitions);
+    if (index < 0) {
+        m_lastError = tr("The system partition was not expanded: no Windows volume is among the copied partitions");
         return false;
     }
-    SystemCloneTarget target(*m_diskIO, m_targetDisk.diskNumber, m_sectorSize);
-    for (const ResizePlanEntry& e : grown) {
-        emit phaseChanged(tr("Resizing partition %1: %2 -> %3 bytes").arg(e.partition.displayName()).arg(e.partition.size).arg(e.newSize));
-        for (PartitionInfo& p : m_systemPartitions)
-            if (p.start512 == e.partition.start512) {
-                p.size = e.newSize;
-                p.count512 = e.newSectorCount;
-            }
-        // The table alone leaves the new space outside the volume; the file system has to grow into it.
-        const int disk = m_targetDisk.diskNumber;
-        const uint64_t start = e.newStartSector;
-        const bool ok = target.withTargetClosed([&](PartitioningTool& tool) {
-            QList<PartitioningTool::Row> rows;
-            if (!tool.listPartitions(disk, rows))
-                return false;
-            const int row = SystemCloneTarget::rowAt(rows, start);
-            return row >= 0 && tool.extendFileSystem(disk, rows[row].number);
-        });
-        if (!ok) {
-            m_lastError = QStringLiteral("The file system of %1 was not extended: %2").arg(e.partition.displayName(), target.lastError());
-            return false;
-        }
-        log().info(QStringLiteral("Partition %1 resized and its file system extended").arg(e.partition.displayName()));
+    PartitionInfo& p = m_systemPartitions[index];
+    const SystemCloneLayout::Placement& at = m_placements[size_t(index)];
+    const uint64_t size = SystemCloneLayout::grownSize(m_placements, index, m_sectorSize, m_targetUsableBytes);
+    if (size < p.size + SystemCloneLayout::SpaceMargin) {
+        log().info(QStringLiteral("No room behind partition %1 to grow into").arg(p.displayName()));
+        return true;
     }
+    const QString name = p.displayName();
+    emit phaseChanged(tr("Resizing partition %1: %2 -> %3 bytes").arg(name).arg(p.size).arg(size));
+    SystemCloneTarget target(*m_diskIO, m_targetDisk.diskNumber, m_sectorSize);
+    const uint64_t start = at.targetOffset / PartitionInfo::Unit;
+    if (!target.resizeEntry(m_sourceGpt, start, size / PartitionInfo::Unit) || !m_diskIO->flushTarget()) {
+        const QString why = target.lastError().isEmpty() ? m_diskIO->lastError() : target.lastError();
+        m_lastError = tr("The system partition %1 was not expanded: %2").arg(name, why);
+        return false;
+    }
+    const uint64_t oldSize = p.size;
+    p.size = size;
+    p.count512 = size / PartitionInfo::Unit;
+    // The table alone leaves the new space outside the volume; the file system has to grow into it.
+    const int disk = m_targetDisk.diskNumber;
+    const bool ok = target.withTargetClosed([&](PartitioningTool& tool) {
+        QList<PartitioningTool::Row> rows;
+        if (!tool.listPartitions(disk, rows))
+            return false;
+        const int row = SystemCloneTarget::rowAt(rows, start);
+        return row >= 0 && tool.extendFileSystem(disk, rows[row].number);
+    });
+    if (!ok) {
+        const QString why = target.lastError().isEmpty() ? QStringLiteral("the partition was not found on the target")
+                                                         : target.lastError();
+        m_lastError = tr("The system partition %1 was not expanded: its file system could not be grown: %2").arg(name, why);
+        // A partition larger than its volume leaves the backup boot sector off the partition's end.
+        if (target.resizeEntry(m_sourceGpt, start, oldSize / PartitionInfo::Unit) && m_diskIO->flushTarget()) {
+            p.size = oldSize;
+            p.count512 = oldSize / PartitionInfo::Unit;
+        } else {
+            log().error(QStringLiteral("Partition %1 could not be given back its size: %2").arg(name, target.lastError()));
+        }
+        return false;
+    }
+    log().info(QStringLiteral("Partition %1 grown from %2 to %3 bytes with its file system").arg(name).arg(oldSize).arg(size));
     return true;
 }
 

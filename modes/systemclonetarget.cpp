@@ -88,6 +88,59 @@ bool SystemCloneTarget::finishMbr(const std::vector<uint64_t>& keep, const std::
     return true;
 }
 
+bool SystemCloneTarget::resizeEntry(bool gpt, uint64_t start, uint64_t count)
+{
+    if (count * 512 % m_sectorSize != 0 || count == 0)
+        return fail(QStringLiteral("A partition of %1 bytes is no whole number of %2-byte sectors").arg(count * 512).arg(m_sectorSize));
+    const uint64_t sectors = count * 512 / m_sectorSize;
+    if (!gpt) {
+        std::vector<uint8_t> sector(m_sectorSize);
+        if (!m_disk.readTargetBytes(0, m_sectorSize, sector.data()) || !MbrCodec::hasBootSignature(sector))
+            return fail(QStringLiteral("The target's MBR cannot be read"));
+        int found = -1;
+        MbrCodec::Entry entries[MbrCodec::EntryCount];
+        for (int i = 0; i < MbrCodec::EntryCount; ++i)
+            if (MbrCodec::entry(sector, i, entries[i]) && entries[i].type != 0 && entries[i].firstLba == diskSector(start))
+                found = i;
+        if (found < 0)
+            return fail(QStringLiteral("No MBR entry starts at sector %1").arg(diskSector(start)));
+        const uint64_t first = entries[found].firstLba;
+        if (first + sectors > 0xFFFFFFFFull)
+            return fail(QStringLiteral("The partition would pass the MBR's 32-bit sector range"));
+        for (int i = 0; i < MbrCodec::EntryCount; ++i)
+            if (i != found && entries[i].type != 0 && entries[i].firstLba < first + sectors
+                && first < uint64_t(entries[i].firstLba) + entries[i].sectorCount)
+                return fail(QStringLiteral("MBR entry %1 would overlap MBR entry %2").arg(found).arg(i));
+        MbrCodec::setEntryExtent(sector, found, uint32_t(first), uint32_t(sectors));
+        if (!m_disk.writeTargetBytes(0, m_sectorSize, sector.data()))
+            return fail(QStringLiteral("Failed to write the MBR: %1").arg(m_disk.lastError()));
+        log().info(QStringLiteral("MBR entry %1 now holds %2 sectors").arg(found).arg(sectors));
+        return true;
+    }
+    GptDisk table;
+    if (!table.load(m_disk, m_sectorSize, 0))
+        return fail(QStringLiteral("The target's GPT cannot be read: %1").arg(QString::fromStdString(table.lastError())));
+    std::vector<GptPartitionEntry>& entries = table.entries();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        GptPartitionEntry& e = entries[i];
+        if (!e.isUsed() || e.firstLba != diskSector(start))
+            continue;
+        const uint64_t last = e.firstLba + sectors - 1;
+        if (last > table.header().lastUsableLba)
+            return fail(QStringLiteral("GPT entry %1 would end at LBA %2, past the last usable LBA %3")
+                            .arg(i).arg(last).arg(table.header().lastUsableLba));
+        const int other = table.findOverlap(e.firstLba, last, int(i));
+        if (other >= 0)
+            return fail(QStringLiteral("GPT entry %1 would overlap GPT entry %2").arg(i).arg(other));
+        e.lastLba = last;
+        if (!table.commit(m_disk))
+            return fail(QStringLiteral("Failed to write the GPT: %1").arg(QString::fromStdString(table.lastError())));
+        log().info(QStringLiteral("GPT entry %1 now ends at LBA %2").arg(i).arg(last));
+        return true;
+    }
+    return fail(QStringLiteral("No GPT entry starts at LBA %1").arg(diskSector(start)));
+}
+
 bool SystemCloneTarget::setHiddenSectors(uint64_t partitionStart, uint64_t volumeBytes)
 {
     QString why;

@@ -31,6 +31,9 @@ public:
     // The same for the four MBR entries; a container of logical partitions is never kept. The entry
     // at `activeStart` (source position) becomes the only active one; NoActive keeps the flags as copied.
     bool finishMbr(const std::vector<uint64_t>& keep, const std::vector<Move>& moves, uint64_t activeStart = NoActive);
+    // Gives the entry that starts at `start` the length `count` (512-byte units), in the GPT (`gpt`)
+    // or the MBR; refused when it would pass the usable area or overlap another entry.
+    bool resizeEntry(bool gpt, uint64_t start, uint64_t count);
     // A volume's boot sector names its own start (hidden sectors): a moved NTFS or FAT volume of
     // `volumeBytes` gets its new one, in the boot sector and its backup. Other volumes are left alone.
     bool setHiddenSectors(uint64_t partitionStart, uint64_t volumeBytes);

@@ -1539,6 +1539,18 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
         <source>The target disk cannot be read back for the boot repair</source>
         <translation>Der Zieldatenträger kann für die Startreparatur nicht erneut gelesen werden</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>Die Systempartition wurde nicht erweitert: unter den kopierten Partitionen ist kein Windows-Volume</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>Die Systempartition %1 wurde nicht erweitert: %2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>Die Systempartition %1 wurde nicht erweitert: ihr Dateisystem konnte nicht vergrößert werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1539,6 +1539,18 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>The target disk cannot be read back for the boot repair</source>
         <translation>The target disk cannot be read back for the boot repair</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>The system partition was not expanded: no Windows volume is among the copied partitions</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>The system partition %1 was not expanded: %2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>The system partition %1 was not expanded: its file system could not be grown: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1539,6 +1539,18 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
         <source>The target disk cannot be read back for the boot repair</source>
         <translation>No se puede volver a leer el disco de destino para la reparación del arranque</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>La partición del sistema no se amplió: ninguna de las particiones copiadas es un volumen de Windows</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>La partición del sistema %1 no se amplió: %2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>La partición del sistema %1 no se amplió: no se pudo ampliar su sistema de archivos: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

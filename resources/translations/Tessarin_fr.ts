@@ -1539,6 +1539,18 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
         <source>The target disk cannot be read back for the boot repair</source>
         <translation>Le disque cible ne peut pas être relu pour la réparation du démarrage</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>La partition système n&apos;a pas été agrandie : aucune des partitions copiées n&apos;est un volume Windows</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>La partition système %1 n&apos;a pas été agrandie : %2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>La partition système %1 n&apos;a pas été agrandie : son système de fichiers n&apos;a pas pu être agrandi : %2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1539,6 +1539,18 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
         <source>The target disk cannot be read back for the boot repair</source>
         <translation>Impossibile rileggere il disco di destinazione per la riparazione dell'avvio</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>La partizione di sistema non è stata estesa: nessuna delle partizioni copiate è un volume Windows</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>La partizione di sistema %1 non è stata estesa: %2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>La partizione di sistema %1 non è stata estesa: non è stato possibile estendere il suo file system: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

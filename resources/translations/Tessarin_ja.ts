@@ -1539,6 +1539,18 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <source>The target disk cannot be read back for the boot repair</source>
         <translation>ブート修復のためにターゲットディスクを再読み取りできません</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>システム パーティションは拡張されませんでした: コピーしたパーティションに Windows ボリュームがありません</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>システム パーティション %1 は拡張されませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>システム パーティション %1 は拡張されませんでした: ファイル システムを拡張できませんでした: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1539,6 +1539,18 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
         <source>The target disk cannot be read back for the boot repair</source>
         <translation>부팅 복구를 위해 대상 디스크를 다시 읽을 수 없습니다</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>시스템 파티션이 확장되지 않았습니다: 복사한 파티션 중에 Windows 볼륨이 없습니다</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>시스템 파티션 %1이(가) 확장되지 않았습니다: %2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>시스템 파티션 %1이(가) 확장되지 않았습니다: 파일 시스템을 확장할 수 없습니다: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

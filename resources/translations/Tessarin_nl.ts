@@ -1539,6 +1539,18 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
         <source>The target disk cannot be read back for the boot repair</source>
         <translation>De doelschijf kan voor het opstartherstel niet opnieuw worden gelezen</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>De systeempartitie is niet vergroot: geen van de gekopieerde partities is een Windows-volume</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>De systeempartitie %1 is niet vergroot: %2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>De systeempartitie %1 is niet vergroot: het bestandssysteem kon niet worden vergroot: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1539,6 +1539,18 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <source>The target disk cannot be read back for the boot repair</source>
         <translation>Não é possível reler o disco de destino para o reparo da inicialização</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>A partição do sistema não foi expandida: nenhuma das partições copiadas é um volume do Windows</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>A partição do sistema %1 não foi expandida: %2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>A partição do sistema %1 não foi expandida: não foi possível aumentar o sistema de arquivos: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1539,6 +1539,18 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <source>The target disk cannot be read back for the boot repair</source>
         <translation>Önyükleme onarımı için hedef disk yeniden okunamıyor</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>Sistem bölümü genişletilmedi: kopyalanan bölümler arasında Windows birimi yok</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>Sistem bölümü %1 genişletilmedi: %2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>Sistem bölümü %1 genişletilmedi: dosya sistemi büyütülemedi: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1539,6 +1539,18 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>The target disk cannot be read back for the boot repair</source>
         <translation>无法为启动修复重新读取目标磁盘</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>系统分区未扩展：复制的分区中没有 Windows 卷</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>系统分区 %1 未扩展：%2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>系统分区 %1 未扩展：无法增大其文件系统：%2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1539,6 +1539,18 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>The target disk cannot be read back for the boot repair</source>
         <translation>無法為開機修復重新讀取目標磁碟</translation>
     </message>
+    <message>
+        <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
+        <translation>系統磁碟分割未擴充：複製的磁碟分割中沒有 Windows 磁碟區</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: %2</source>
+        <translation>系統磁碟分割 %1 未擴充：%2</translation>
+    </message>
+    <message>
+        <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
+        <translation>系統磁碟分割 %1 未擴充：無法增大其檔案系統：%2</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -57,36 +57,55 @@ class TestSystemClone : public QObject {
 
 private slots:
     // Where partitions land: a gap of exactly 100 MiB stays, one byte more is closed to the next
-    // mebibyte (or sector without align4K); a layout past the target is refused.
+    // mebibyte (or sector without align4K); a layout past the target is refused. With a partition
+    // to grow, those behind it go to the target's end and it may fill the space up to them.
     void layout_data()
     {
         QTest::addColumn<QList<PartitionInfo>>("parts");
         QTest::addColumn<bool>("align4K");
         QTest::addColumn<uint64_t>("targetBytes");
+        QTest::addColumn<int>("grow");
         QTest::addColumn<QList<uint64_t>>("expected");  // target offsets; empty: refused
+        QTest::addColumn<uint64_t>("grownSize");        // of the partition `grow`
         const uint64_t odd = 3 * 512;  // first partition ends off a mebibyte boundary
-        QTest::newRow("gap 100 MiB kept") << QList<PartitionInfo>{part(1, 40), part(141, 80)} << true << 400 * MiB
-                                          << QList<uint64_t>{MiB, 141 * MiB};
+        const QList<PartitionInfo> windows{part(1, 40), part(41, 80), part(121, 30), part(151, 20, odd)};
+        QTest::newRow("gap 100 MiB kept") << QList<PartitionInfo>{part(1, 40), part(141, 80)} << true << 400 * MiB << -1
+                                          << QList<uint64_t>{MiB, 141 * MiB} << uint64_t(0);
         QTest::newRow("gap 100 MiB + 1 sector moved") << QList<PartitionInfo>{part(1, 40, odd), part(142, 80)} << true
-                                                      << 400 * MiB << QList<uint64_t>{MiB, 42 * MiB};
+                                                      << 400 * MiB << -1 << QList<uint64_t>{MiB, 42 * MiB} << uint64_t(0);
         QTest::newRow("moved without align4K") << QList<PartitionInfo>{part(1, 40, odd), part(142, 80)} << false
-                                               << 400 * MiB << QList<uint64_t>{MiB, 41 * MiB + odd};
-        QTest::newRow("beyond target") << QList<PartitionInfo>{part(1, 40), part(100, 80)} << true << 179 * MiB
-                                       << QList<uint64_t>{};
+                                               << 400 * MiB << -1 << QList<uint64_t>{MiB, 41 * MiB + odd} << uint64_t(0);
+        QTest::newRow("beyond target") << QList<PartitionInfo>{part(1, 40), part(100, 80)} << true << 179 * MiB << -1
+                                       << QList<uint64_t>{} << uint64_t(0);
+        QTest::newRow("grow: the partitions behind go to the end") << windows << true << 400 * MiB << 1
+                                                                   << QList<uint64_t>{MiB, 41 * MiB, 349 * MiB, 379 * MiB}
+                                                                   << 308 * MiB;
+        QTest::newRow("grow without align4K: the last ends at the end") << windows << false << 400 * MiB << 1
+                                                                        << QList<uint64_t>{MiB, 41 * MiB, 350 * MiB - odd, 380 * MiB - odd}
+                                                                        << 309 * MiB - odd;
+        QTest::newRow("grow the last: up to the target's end") << windows << true << 400 * MiB + odd << 3
+                                                               << QList<uint64_t>{MiB, 41 * MiB, 121 * MiB, 151 * MiB}
+                                                               << 249 * MiB + odd;
+        QTest::newRow("grow: no room, all stay") << windows << true << 171 * MiB + odd << 1
+                                                 << QList<uint64_t>{MiB, 41 * MiB, 121 * MiB, 151 * MiB} << 80 * MiB;
     }
     void layout()
     {
         QFETCH(QList<PartitionInfo>, parts);
         QFETCH(bool, align4K);
         QFETCH(uint64_t, targetBytes);
+        QFETCH(int, grow);
         QFETCH(QList<uint64_t>, expected);
+        QFETCH(uint64_t, grownSize);
         std::vector<SystemCloneLayout::Placement> out;
         QString error;
-        const bool ok = SystemCloneLayout::place(parts, 512, align4K, targetBytes, out, error);
+        const bool ok = SystemCloneLayout::place(parts, 512, align4K, targetBytes, out, error, grow);
         QCOMPARE(ok, !expected.isEmpty());
         QCOMPARE(error.isEmpty(), ok);
         for (int i = 0; ok && i < expected.size(); ++i)
             QCOMPARE(out[size_t(i)].targetOffset, expected[i]);
+        if (grow >= 0)
+            QCOMPARE(SystemCloneLayout::grownSize(out, grow, 512, targetBytes), grownSize);
     }
 
     void initTestCase()
@@ -214,6 +233,92 @@ private slots:
         // the boot-store tools the offline repair finds nothing to change and passes.
         if (!BootToolAvailability::allAvailable() && !reserved)
             QVERIFY2(m.repairBoot(), qPrintable(m.lastError()));
+    }
+
+    // Expand with a recovery partition right behind Windows: the recovery partition moves to the
+    // target's end and Windows, its file system too, fills the space before it. When the file
+    // system cannot grow, the run says so.
+    void expandMovesRecoveryToTheEnd_data()
+    {
+        QTest::addColumn<int>("src");
+        QTest::addColumn<int>("dst");
+        QTest::addColumn<Layout>("layout");
+        QTest::addColumn<bool>("resizeFails");
+        const Layout windows10{{"ef00", 40, "fat32"}, {"0c01", 16, ""}, {"0700", 80, "ntfs", true}, {"2700", 30, "ntfs"},
+                               {"0700", 40, "ntfs", false, 0, false}};
+        const Layout windows4k{{"0c01", 16, ""}, {"0700", 80, "ntfs", true}, {"2700", 30, "ntfs"}, {"0700", 60, "ntfs", false, 0, false}};
+        QTest::newRow("gpt") << int(Src) << int(Dst) << windows10 << false;
+        QTest::newRow("gpt 4096") << int(Src4k) << int(Dst4k) << windows4k << false;
+        QTest::newRow("file system not grown") << int(Src) << int(Dst) << windows10 << true;
+    }
+    void expandMovesRecoveryToTheEnd()
+    {
+        if (!f.skip.isEmpty())
+            QSKIP(qPrintable(f.skip));
+        QFETCH(int, src);
+        QFETCH(int, dst);
+        QFETCH(Layout, layout);
+        QFETCH(bool, resizeFails);
+        QList<FileHashes> files;
+        f.buildSource(src, true, layout, files);
+        if (QTest::currentTestFailed())
+            return;
+        const QByteArray path = qgetenv("PATH");
+        const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+        if (resizeFails) {
+            const QString bin = f.dir.filePath(QStringLiteral("failing-resize"));
+            QDir().mkpath(bin);
+            QFile tool(bin + QStringLiteral("/ntfsresize"));
+            QVERIFY(tool.open(QIODevice::WriteOnly));
+            tool.write("#!/bin/sh\necho 'ntfsresize: simulated failure' >&2\nexit 1\n");
+            tool.close();
+            tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            qputenv("PATH", bin.toLocal8Bit() + ':' + path);
+        }
+        QString error;
+        SystemCloneMode m;
+        QVERIFY2(clone(m, src, dst, true, Mode::ExpandSystem, error), qPrintable(error));
+        qputenv("PATH", path);
+        if (resizeFails) {
+            QCOMPARE(m.warnings().size(), 1);
+            QVERIFY2(m.warnings().first().contains(QStringLiteral("its file system could not be grown")), qPrintable(m.warnings().first()));
+        } else {
+            QVERIFY2(m.warnings().isEmpty(), qPrintable(m.warnings().join(QLatin1Char('\n'))));
+        }
+        f.checkGpt(dst);
+
+        const uint32_t ss = f.sectors[dst];
+        const uint64_t usableEnd = QFileInfo(f.files[dst]).size() - (1 + 16384 / ss) * ss;
+        const QList<uint64_t> at = CloneFixture::offsets(layout);
+        const QList<Span> entries = tableOf(dst);
+        const int win = int(entries.size()) - 2, rec = win + 1;
+        QCOMPARE(entries.size(), layout.size() - 1);
+        // Everything up to Windows stays; the recovery partition ends within a mebibyte of the
+        // usable end and Windows reaches up to it.
+        for (int i = 0; i <= win; ++i)
+            QCOMPARE(entries[i].first, at[i]);
+        QVERIFY(entries[rec].second <= usableEnd && usableEnd - entries[rec].second < MiB);
+        QCOMPARE(entries[rec].second - entries[rec].first, layout[rec].mib * MiB);
+        // Windows keeps its size when its file system cannot follow.
+        QCOMPARE(entries[win].second, resizeFails ? at[win] + layout[win].mib * MiB : entries[rec].first);
+        // Its boot sector names its new start.
+        QCOMPARE(ByteOrder::get32(reinterpret_cast<const uint8_t*>(readFileBytes(f.files[dst], qint64(entries[rec].first) + 28, 4).constData())),
+                 uint32_t(entries[rec].first / ss));
+        f.checkVolume(dst, entries[rec].first, entries[rec].second - entries[rec].first, QStringLiteral("ntfs"), files[rec]);
+        f.checkVolume(dst, entries[win].first, entries[win].second - entries[win].first, QStringLiteral("ntfs"), files[win]);
+        if (resizeFails)
+            return;
+        LoopDevice dev(f.files[dst], false, ss == 512 ? 0 : int(ss), qint64(entries[win].first), qint64(entries[win].second - entries[win].first));
+        QVERIFY2(dev.ok(), qPrintable(dev.error()));
+        const ToolRun info = runCaptured(QStringLiteral("ntfsresize"), {QStringLiteral("--info"), QStringLiteral("-f"), dev.device()});
+        static const QRegularExpression current(QStringLiteral("Current volume size: (\\d+) bytes"));
+        const uint64_t volume = current.match(info.out).captured(1).toULongLong();
+        QVERIFY2(volume + MiB > entries[win].second - entries[win].first, qPrintable(info.out));
+        // More than the whole old volume now fits.
+        Mount grown(dev.device(), f.dir.filePath(QStringLiteral("grow")), {}, QStringLiteral("ntfs-3g"));
+        QVERIFY2(grown.ok(), qPrintable(grown.error()));
+        QCOMPARE(runTool(QStringLiteral("dd"), {QStringLiteral("if=/dev/urandom"), QStringLiteral("of=%1/big.bin").arg(grown.point()),
+                                                 QStringLiteral("bs=1M"), QStringLiteral("count=100")}), 0);
     }
 
     // A data partition that cannot be made or formatted leaves the system partitions standing, but
