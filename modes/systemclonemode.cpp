@@ -400,8 +400,13 @@ void SystemCloneMode::useRemainingSpace()
     for (const PartitionInfo& p : m_systemPartitions)
         used += p.size;
     log().info(QStringLiteral("System partitions actual size: %1 GB, Target disk: %2 GB").arg(gib(used), gib(m_targetDisk.size)));
-    if (m_targetDisk.size <= used)
+    if (m_targetDisk.size <= used) {
+        if (m_resizeMode == ResizeMode::KeepAndCreateData)
+            addSkipped(tr("Data partition: not made, the target has no room beyond the system partitions"));
+        else if (m_resizeMode == ResizeMode::ExpandSystem)
+            addSkipped(tr("System partition: not expanded, the target has no room beyond the system partitions"));
         return;
+    }
     switch (m_resizeMode) {
     case ResizeMode::KeepOnly:
         log().info(QStringLiteral("ResizeMode: KeepOnly"));
@@ -416,8 +421,9 @@ void SystemCloneMode::useRemainingSpace()
     case ResizeMode::ExpandSystem:
         log().info(QStringLiteral("ResizeMode: ExpandSystem"));
         emit phaseChanged(tr("Expanding system partition..."));
+        // The copy is whole at its old size; the result says it did not grow.
         if (!expandSystem())
-            log().warning(QStringLiteral("Partition expansion failed, continuing...: %1").arg(m_lastError));
+            addWarning(tr("The system partition was not expanded: %1").arg(m_lastError));
         break;
     }
     m_lastError.clear();
