@@ -103,6 +103,16 @@ std::vector<BootabilityCheck::Finding> BootabilityCheck::run()
         m_signature = ByteOrder::get32(sector0.data() + MbrCodec::OffDiskSignature);
         checkMbr(sector0);
     }
+    if (m_partitionOnly) {
+        const auto it = std::find_if(m_volumes.begin(), m_volumes.end(),
+                                     [&](const Volume& v) { return v.firstLba * m_sectorSize == m_onlyPartitionAt; });
+        if (it == m_volumes.end()) {
+            add(Severity::Error, QStringLiteral("No partition of the table starts at byte %1").arg(m_onlyPartitionAt));
+            return m_findings;
+        }
+        checkVolume(*it);
+        return m_findings;
+    }
     for (Volume& v : m_volumes)
         checkVolume(v);
     checkStores();
@@ -155,7 +165,7 @@ void BootabilityCheck::checkGpt()
         m_volumes.push_back(v);
     }
     const bool hasEsp = std::any_of(m_volumes.begin(), m_volumes.end(), [](const Volume& v) { return v.efiSystem; });
-    if (!hasEsp)
+    if (!hasEsp && !m_partitionOnly)
         add(Severity::Warning, QStringLiteral("No EFI system partition: the disk does not start under UEFI"));
 }
 
@@ -165,7 +175,9 @@ void BootabilityCheck::checkMbr(const std::vector<uint8_t>& sector0)
         add(Severity::Error, QStringLiteral("MBR: no 0x55AA signature in sector 0"));
         return;
     }
-    if (std::all_of(sector0.begin(), sector0.begin() + BootCodeBytes, [](uint8_t b) { return b == 0; }))
+    if (m_partitionOnly)
+        add(Severity::Ok, QStringLiteral("MBR: 0x55AA signature present"));
+    else if (std::all_of(sector0.begin(), sector0.begin() + BootCodeBytes, [](uint8_t b) { return b == 0; }))
         add(Severity::Error, QStringLiteral("MBR: no boot code"));
     else
         add(Severity::Ok, QStringLiteral("MBR: boot code present"));
@@ -193,11 +205,15 @@ void BootabilityCheck::checkMbr(const std::vector<uint8_t>& sector0)
         v.mbr = true;
         v.efiSystem = e.type == 0xEF;
         m_volumes.push_back(v);
+        if (m_partitionOnly && uint64_t(e.firstLba) * m_sectorSize != m_onlyPartitionAt)
+            continue;
         std::vector<uint8_t> boot;
         if (!readAt(uint64_t(e.firstLba) * m_sectorSize, m_sectorSize, boot) || !MbrCodec::hasBootSignature(boot))
             add(v.active || isFatOrNtfsType(e.type) ? Severity::Error : Severity::Warning,
                 QStringLiteral("Partition %1: its boot sector carries no 0x55AA signature").arg(i + 1));
     }
+    if (m_partitionOnly)
+        return;
     if (active == 1)
         add(Severity::Ok, QStringLiteral("MBR: exactly one active partition"));
     else
@@ -287,13 +303,22 @@ void BootabilityCheck::checkEfiSystemPartition(const Volume& v)
                              .arg(v.number).arg(efiLoaders()[0], efiLoaders()[1]));
 }
 
-std::vector<BootabilityCheck::Finding> BootabilityCheck::checkDisk(int diskNumber)
+std::vector<BootabilityCheck::Finding> BootabilityCheck::checkDisk(int diskNumber) { return checkOpened(diskNumber, nullptr); }
+
+std::vector<BootabilityCheck::Finding> BootabilityCheck::checkPartition(int diskNumber, uint64_t offset)
+{
+    return checkOpened(diskNumber, &offset);
+}
+
+std::vector<BootabilityCheck::Finding> BootabilityCheck::checkOpened(int diskNumber, const uint64_t* onlyPartitionAt)
 {
     ReadOnlyDisk disk;
     if (!disk.open(diskNumber))
         return {{Severity::Error, QStringLiteral("Disk %1 cannot be opened for reading: %2").arg(diskNumber).arg(RawDisk::lastErrorText())}};
     const uint32_t sectorSize = disk.sectorSize();
     BootabilityCheck check(disk.reader(), sectorSize, disk.sectors());
+    if (onlyPartitionAt)
+        check.setOnlyPartitionAt(*onlyPartitionAt);
     const QString diskPath = QString::fromStdString(Platform::devices().diskRealPath(diskNumber));
     check.setFileReader([&](const Volume& v, const QString& path, const QString& localFile, QString& error) {
         VolumeFiles files(diskPath, v.firstLba * sectorSize, v.sectorCount * sectorSize, sectorSize);

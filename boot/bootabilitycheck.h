@@ -42,10 +42,15 @@ public:
     BootabilityCheck(ReadFn read, uint32_t sectorSize, uint64_t totalSectors);
 
     void setFileReader(FileReader reader) { m_fileReader = std::move(reader); }
+    // Narrows the check to the table and the one partition that starts at byte `offset`: for a
+    // copy of a single partition, whose disk need not start at all.
+    void setOnlyPartitionAt(uint64_t offset) { m_onlyPartitionAt = offset; m_partitionOnly = true; }
     std::vector<Finding> run();
     // Opens disk `diskNumber` for reading only and runs the check on it; a disk that cannot be
     // opened or sized is one error finding.
     static std::vector<Finding> checkDisk(int diskNumber);
+    // As checkDisk, narrowed to the partition that starts at byte `offset`.
+    static std::vector<Finding> checkPartition(int diskNumber, uint64_t offset);
     // The volumes the table named, after run().
     const std::vector<Volume>& volumes() const { return m_volumes; }
 
@@ -57,6 +62,7 @@ public:
     static const std::vector<QString>& efiLoaders();
 
 private:
+    static std::vector<Finding> checkOpened(int diskNumber, const uint64_t* onlyPartitionAt);
     void checkGpt();
     void checkMbr(const std::vector<uint8_t>& sector0);
     void checkVolume(Volume& volume);
@@ -74,6 +80,8 @@ private:
     uint64_t m_totalSectors;
     std::vector<Volume> m_volumes;
     FileReader m_fileReader;
+    bool m_partitionOnly = false;
+    uint64_t m_onlyPartitionAt = 0;
     bool m_gpt = false;
     std::array<uint8_t, 16> m_diskGuid{};
     uint32_t m_signature = 0;

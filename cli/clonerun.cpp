@@ -25,6 +25,17 @@ QString timeText(qint64 seconds)
                                 .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
+// The check's "severity: text" lines as objects, so a script need not parse them.
+QJsonArray findingsArray(const QStringList& lines)
+{
+    QJsonArray out;
+    for (const QString& line : lines) {
+        const qsizetype colon = line.indexOf(QLatin1String(": "));
+        out.append(QJsonObject{{QStringLiteral("severity"), line.left(colon)}, {QStringLiteral("text"), line.mid(colon + 2)}});
+    }
+    return out;
+}
+
 qint64 secondsLeft(const CloneProgress& p)
 {
     if (p.speed == 0 || p.copiedBytes >= p.totalBytes)
@@ -147,7 +158,9 @@ void CloneRun::onFinished(bool success, const QString& message)
                               {QStringLiteral("unreadableMap"), m_last.unreadableMapPath},
                               {QStringLiteral("warnings"), QJsonArray::fromStringList(m_last.warnings)},
                               {QStringLiteral("targetCheckPassed"), m_last.targetCheckPassed},
-                              {QStringLiteral("targetCheck"), QJsonArray::fromStringList(m_last.targetCheck)},
+                              {QStringLiteral("targetCheck"), findingsArray(m_last.targetCheck)},
+                              {QStringLiteral("skipped"), QJsonArray::fromStringList(m_last.skipped)},
+                              {QStringLiteral("bootRepaired"), m_last.bootRepaired},
                               {QStringLiteral("log"), logPath}});
         if (!success)
             std::fprintf(stderr, "tessarin-cli: %s\n", qUtf8Printable(message));
@@ -162,6 +175,10 @@ void CloneRun::onFinished(bool success, const QString& message)
         if (m_last.unreadableSectors)
             std::printf("Unreadable sectors written as zeros: %llu (%s)\n",
                         static_cast<unsigned long long>(m_last.unreadableSectors), qUtf8Printable(m_last.unreadableMapPath));
+        if (m_last.bootRepaired)
+            std::printf("Boot repair: done\n");
+        for (const QString& step : m_last.skipped)
+            std::printf("%s\n", qUtf8Printable(step));
     } else {
         std::fprintf(stderr, "tessarin-cli: %s\n", qUtf8Printable(message));
     }

@@ -34,7 +34,11 @@ public:
     QStringList targetCheck;
     // What made a finished copy less than asked for; a run with any ends "with warnings".
     QStringList warnings;
+    // Steps of the request that did not run, each with its reason; not faults.
+    QStringList skipped;
     bool targetCheckPassed = false;
+    // A boot repair ran and changed the copy.
+    bool bootRepaired = false;
 
     void reset();
     double percentage() const;

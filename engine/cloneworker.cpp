@@ -70,11 +70,14 @@ void CloneWorker::doClone()
         CloneMode* strategy = m_strategy;
         result = runPhases(strategy);
         m_progress.warnings = strategy->warnings();
-        // After the boot repair, so a repair that damaged the copy is caught too. A partition
-        // clone's target disk need not start, so the whole-disk check would only mislead there.
-        if (result && !m_cancelled.load() && config().mode != CloneModeType::PartitionClone) {
+        m_progress.skipped = strategy->skipped();
+        m_progress.bootRepaired = strategy->bootRepaired();
+        if (result && !config().fixBoot)
+            m_progress.skipped.prepend(tr("Boot repair: not requested"));
+        // After the boot repair, so a repair that damaged the copy is caught too.
+        if (result && !m_cancelled.load()) {
             m_diskIO->close();
-            checkTarget();
+            checkTarget(*strategy);
             if (!m_progress.targetCheckPassed)
                 m_progress.warnings.append(tr("the check of the copy found errors; it may not start as it is"));
         }
@@ -127,12 +130,12 @@ void CloneWorker::doClone()
     emit finished(success, message);
 }
 
-void CloneWorker::checkTarget()
+void CloneWorker::checkTarget(const CloneMode& strategy)
 {
     Logger& log = Logger::instance();
     m_progress.currentPhase = tr("Checking the target...");
     emitProgress();
-    const auto findings = BootabilityCheck::checkDisk(config().targetDisk.diskNumber);
+    const auto findings = strategy.checkCopy();
     m_progress.targetCheckPassed = BootabilityCheck::passed(findings);
     for (const auto& f : findings) {
         const QString line = BootabilityCheck::severityName(f.severity) + QStringLiteral(": ") + f.text;
@@ -210,7 +213,6 @@ bool CloneWorker::createStrategy(QString& error)
 bool CloneWorker::runPhases(CloneMode* strategy)
 {
     Logger& log = Logger::instance();
-    const CloneModeType mode = config().mode;
     connect(m_diskIO, &DiskIO::verifyProgressChanged, strategy, [this](uint64_t verified, uint64_t) {
         m_progress.status = Tessarin::Verifying;
         m_progress.verifiedBytes = verified;
@@ -282,8 +284,6 @@ bool CloneWorker::runPhases(CloneMode* strategy)
         return true;
 
     log.warning(QStringLiteral("Boot repair failed"));
-    if (mode == CloneModeType::PartitionClone)
-        return true;
     m_progress.errorMessage = strategy->lastError().isEmpty() ? tr("Boot repair failed") : strategy->lastError();
     log.error(m_progress.errorMessage);
     return false;

@@ -55,7 +55,7 @@ private:
     void setStrategy(CloneMode* strategy);
     void emitProgress();
     // The offline bootability check of the finished copy, into the progress and the log.
-    void checkTarget();
+    void checkTarget(const CloneMode& strategy);
 
     std::shared_ptr<const CloneConfig> m_config = std::make_shared<const CloneConfig>();
     CloneProgress m_progress;

@@ -52,16 +52,24 @@ bool CloneMode::repairCopyBoot(bool windows, const QStringList& services, bool r
     emit phaseChanged(tr("Repairing boot configuration..."));
     // Without Windows on the source there is no boot store to rebuild, whatever the firmware.
     if (!windows) {
-        log.info(QStringLiteral("Source disk holds no Windows installation; boot repair skipped"));
+        addSkipped(tr("Boot repair: skipped, the source disk holds no Windows installation"));
         return true;
     }
-    if (BootToolAvailability::allAvailable())
-        return repairBootOnline();
+    if (BootToolAvailability::allAvailable()) {
+        m_bootRepaired = repairBootOnline();
+        return m_bootRepaired;
+    }
     if (!prepareOfflineBoot())
         return false;
     QString error;
-    return OfflineBootRepair::repairCloneLogged(m_sourceDisk.diskNumber, m_targetDisk.diskNumber, services, resetOverrides, error)
-        || fail(error);
+    m_bootRepaired = OfflineBootRepair::repairCloneLogged(m_sourceDisk.diskNumber, m_targetDisk.diskNumber, services,
+                                                         resetOverrides, error);
+    return m_bootRepaired || fail(error);
+}
+
+std::vector<BootabilityCheck::Finding> CloneMode::checkCopy() const
+{
+    return BootabilityCheck::checkDisk(m_targetDisk.diskNumber);
 }
 
 void CloneMode::planBootRepair(bool windows)
@@ -124,6 +132,12 @@ void CloneMode::addWarning(const QString& message)
 {
     m_warnings.append(message);
     Logger::instance().warning(message);
+}
+
+void CloneMode::addSkipped(const QString& step)
+{
+    m_skipped.append(step);
+    Logger::instance().info(step);
 }
 
 bool CloneMode::copyExtents(const std::vector<CopyExtent>& extents, uint64_t bytes, const QString& what)

@@ -2,6 +2,7 @@
 #include "core/cloneconfig.h"
 #include "core/clonepreflight.h"
 #include "core/copypipeline.h"
+#include "boot/bootabilitycheck.h"
 #include "core/diskinfo.h"
 #include "modes/cloneplan.h"
 
@@ -40,6 +41,9 @@ public:
     virtual bool prepare() = 0;
     virtual bool execute() = 0;
     virtual bool repairBoot() = 0;
+    // The offline check of the finished copy, read from the target disk once the DiskIO is closed:
+    // the whole disk's bootability, unless the strategy copies less than a disk.
+    virtual std::vector<BootabilityCheck::Finding> checkCopy() const;
     virtual void setConfig(const CloneConfig& config);
 
     // What the run reads and what it may write, for the checks made before its first write.
@@ -77,6 +81,11 @@ public:
     // Things that made the copy less than asked for (a full copy instead of a smart one, a data
     // partition not made): the run still finishes, but never as a plain success.
     QStringList warnings() const { return m_warnings; }
+    // Steps of the request that did not run because they had nothing to do or no room (a boot
+    // repair without Windows, a data partition without space); not faults, but the result names them.
+    QStringList skipped() const { return m_skipped; }
+    // Whether a boot repair changed the copy; false when it was skipped.
+    bool bootRepaired() const { return m_bootRepaired; }
 
 signals:
     void phaseChanged(const QString& phase);
@@ -108,6 +117,8 @@ protected:
     void beginTargetWrites() { m_targetTouched = true; }
     // Logs `message` as a warning and keeps it for the result.
     void addWarning(const QString& message);
+    // Logs `step` and keeps it for the result's list of steps that did not run.
+    void addSkipped(const QString& step);
     // Moves `extents` (`bytes` in all) through the DiskIO's one copy routine and relays its progress
     // on top of bytesCopied. False on a failure (lastError names `what`) or a cancellation.
     bool copyExtents(const std::vector<CopyExtent>& extents, uint64_t bytes, const QString& what);
@@ -124,6 +135,8 @@ protected:
     std::atomic<bool> m_cancelled{false};
     QString m_lastError;
     QStringList m_warnings;
+    QStringList m_skipped;
+    bool m_bootRepaired = false;
     bool m_targetTouched = false;
     uint64_t m_totalBytes = 0;
     uint64_t m_bytesCopied = 0;

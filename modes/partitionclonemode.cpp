@@ -134,7 +134,13 @@ bool PartitionCloneMode::buildPlan()
         return false;
     m_plan.sectorSize = m_targetDisk.sectorSize ? m_targetDisk.sectorSize : 512;
     m_plan.table << QStringLiteral("point the copy's boot sector at its new place, byte %1").arg(m_targetOffset);
-    if (m_config.fixBoot)
+    if (!m_config.fixBoot)
+        m_plan.boot << QStringLiteral("none (--no-boot-repair)");
+    else if (!systemSource())
+        m_plan.boot << QStringLiteral("none: the source is not a system partition");
+    else if (!BootToolAvailability::allAvailable())
+        m_plan.boot << QStringLiteral("none: the Windows boot tools are missing, so the copy finishes with a warning");
+    else
         m_plan.boot << QStringLiteral("rebuild the boot files of the copied volume");
     return true;
 }
@@ -457,18 +463,28 @@ bool PartitionCloneMode::writeMbrEntry()
     return true;
 }
 
+std::vector<BootabilityCheck::Finding> PartitionCloneMode::checkCopy() const
+{
+    return BootabilityCheck::checkPartition(m_targetDisk.diskNumber, m_targetOffset);
+}
+
 bool PartitionCloneMode::repairBoot()
 {
-    if (!m_sourcePartition.isSystem && !m_sourcePartition.isEfi) {
-        log().info(QStringLiteral("Source is not a system partition, skipping boot repair"));
+    if (!systemSource()) {
+        addSkipped(tr("Boot repair: skipped, the source is not a system partition"));
         return true;
     }
     log().info(QStringLiteral("Repairing boot configuration for cloned system partition..."));
     emit phaseChanged(tr("Repairing boot configuration..."));
-    if (!BootToolAvailability::allAvailable())
-        return fail(BootToolAvailability::refuse(QStringLiteral("Partition clone boot repair")));
-    BootManager manager;
-    if (manager.fixBoot(m_targetDisk, manager.detectFirmwareType()))
+    if (!BootToolAvailability::allAvailable()) {
+        addWarning(tr("The boot repair of the copy failed: %1").arg(BootToolAvailability::refuse(QStringLiteral("Partition clone boot repair"))));
         return true;
-    return fail(manager.lastError().isEmpty() ? tr("Boot repair of the target disk failed") : manager.lastError());
+    }
+    BootManager manager;
+    m_bootRepaired = manager.fixBoot(m_targetDisk, manager.detectFirmwareType());
+    // The copied partition is whole either way: a failed repair leaves a warning, not a failed clone.
+    if (!m_bootRepaired)
+        addWarning(tr("The boot repair of the copy failed: %1")
+                       .arg(manager.lastError().isEmpty() ? tr("Boot repair of the target disk failed") : manager.lastError()));
+    return true;
 }

@@ -24,6 +24,8 @@ public:
     bool prepare() override;
     bool execute() override;
     bool repairBoot() override;
+    // The target disk's table and the copied partition only: the disk as a whole need not start.
+    std::vector<BootabilityCheck::Finding> checkCopy() const override;
     void setConfig(const CloneConfig& config) override;
 
     uint64_t targetOffset() const { return m_targetOffset; }
@@ -54,6 +56,7 @@ private:
     QUuid gptType() const;
     QString gptName() const;
     uint8_t mbrType() const;
+    bool systemSource() const { return m_sourcePartition.isSystem || m_sourcePartition.isEfi; }
     uint64_t entrySectors() const { return (m_copySize + m_targetSectorSize - 1) / m_targetSectorSize; }
 
     PartitionInfo m_sourcePartition;

@@ -409,8 +409,13 @@ void SystemCloneMode::useRemainingSpace()
     for (const PartitionInfo& p : m_systemPartitions)
         used += p.size;
     log().info(QStringLiteral("System partitions actual size: %1 GB, Target disk: %2 GB").arg(gib(used), gib(m_targetDisk.size)));
-    if (m_targetDisk.size <= used)
+    if (m_targetDisk.size <= used) {
+        if (m_resizeMode == ResizeMode::KeepAndCreateData)
+            addSkipped(tr("Data partition: not made, the target has no room beyond the system partitions"));
+        else if (m_resizeMode == ResizeMode::ExpandSystem)
+            addSkipped(tr("System partition: not expanded, the target has no room beyond the system partitions"));
         return;
+    }
     switch (m_resizeMode) {
     case ResizeMode::KeepOnly:
         log().info(QStringLiteral("ResizeMode: KeepOnly"));

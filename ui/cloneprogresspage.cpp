@@ -120,7 +120,9 @@ void CloneProgressPage::reset()
     m_unreadableMapPath.clear();
     m_targetCheck.clear();
     m_warnings.clear();
+    m_skipped.clear();
     m_targetCheckPassed = false;
+    m_bootRepaired = false;
     m_circle->setProgressColor(QColor("#2563EB"));
     setProgress(0);
     m_speed->setText(tr("Speed: -- MB/s"));
@@ -169,7 +171,9 @@ void CloneProgressPage::showProgress(const CloneProgress& progress)
     m_unreadableMapPath = progress.unreadableMapPath;
     m_targetCheck = progress.targetCheck;
     m_warnings = progress.warnings;
+    m_skipped = progress.skipped;
     m_targetCheckPassed = progress.targetCheckPassed;
+    m_bootRepaired = progress.bootRepaired;
 }
 
 void CloneProgressPage::showError(const QString& error)
@@ -200,7 +204,8 @@ void CloneProgressPage::showFinished(bool success, const QString& message)
     } else if (success) {
         m_title->setText(tr("Clone completed"));
         m_title->setStyleSheet(QStringLiteral("color: #059669; font-size: 22px; font-weight: bold;"));
-        m_status->setText(tr("The clone and boot repair completed successfully."));
+        m_status->setText(m_bootRepaired ? tr("The clone and boot repair completed successfully.")
+                                         : tr("The clone completed successfully."));
         m_log->appendLine(tr("Clone completed successfully"), QStringLiteral("SUCCESS"));
         m_circle->setProgressColor(QColor("#059669"));
         setProgress(100);
@@ -211,7 +216,17 @@ void CloneProgressPage::showFinished(bool success, const QString& message)
         m_log->appendLine(tr("Clone failed: %1").arg(message), QStringLiteral("ERROR"));
         m_circle->setProgressColor(QColor("#DC2626"));
     }
+    if (success)
+        showSkipped();
     showTargetCheck();
+}
+
+void CloneProgressPage::showSkipped()
+{
+    for (const QString& step : m_skipped) {
+        m_log->appendLine(step, QStringLiteral("INFO"));
+        m_status->setText(m_status->text() + QLatin1Char('\n') + step);
+    }
 }
 
 void CloneProgressPage::showTargetCheck()

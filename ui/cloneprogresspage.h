@@ -41,6 +41,7 @@ public:
 
 private:
     void showTargetCheck();
+    void showSkipped();
 
     QLabel* m_title = nullptr;
     QLabel* m_status = nullptr;
@@ -55,7 +56,9 @@ private:
     QString m_unreadableMapPath;
     QStringList m_targetCheck;
     QStringList m_warnings;
+    QStringList m_skipped;
     bool m_targetCheckPassed = false;
+    bool m_bootRepaired = false;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_finish = nullptr;
 };

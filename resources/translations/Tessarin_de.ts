@@ -253,6 +253,10 @@
         <source>Repairing boot configuration...</source>
         <translation>Startkonfiguration wird repariert...</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source disk holds no Windows installation</source>
+        <translation>Startreparatur: übersprungen, der Quelldatenträger enthält keine Windows-Installation</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -410,6 +414,10 @@
         <source>Check target: the copy may not start as it is</source>
         <translation>Ziel prüfen: Die Kopie startet so möglicherweise nicht</translation>
     </message>
+    <message>
+        <source>The clone completed successfully.</source>
+        <translation>Das Klonen wurde erfolgreich abgeschlossen.</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -558,6 +566,10 @@
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
         <translation>die Prüfung der Kopie hat Fehler gefunden; sie startet so möglicherweise nicht</translation>
+    </message>
+    <message>
+        <source>Boot repair: not requested</source>
+        <translation>Startreparatur: nicht angefordert</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1224,14 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>Der Belegungsplan von Partition %1 ist nicht vertrauenswürdig (%2); die Partition wurde vollständig kopiert</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source is not a system partition</source>
+        <translation>Startreparatur: übersprungen, die Quelle ist keine Systempartition</translation>
+    </message>
+    <message>
+        <source>The boot repair of the copy failed: %1</source>
+        <translation>Die Startreparatur der Kopie ist fehlgeschlagen: %1</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1550,6 +1570,14 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
         <translation>Die Systempartition %1 wurde nicht erweitert: ihr Dateisystem konnte nicht vergrößert werden: %2</translation>
+    </message>
+    <message>
+        <source>Data partition: not made, the target has no room beyond the system partitions</source>
+        <translation>Datenpartition: nicht angelegt, das Ziel hat hinter den Systempartitionen keinen Platz</translation>
+    </message>
+    <message>
+        <source>System partition: not expanded, the target has no room beyond the system partitions</source>
+        <translation>Systempartition: nicht erweitert, das Ziel hat hinter den Systempartitionen keinen Platz</translation>
     </message>
 </context>
 <context>

@@ -253,6 +253,10 @@
         <source>Repairing boot configuration...</source>
         <translation>Repairing boot configuration...</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source disk holds no Windows installation</source>
+        <translation>Boot repair: skipped, the source disk holds no Windows installation</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -410,6 +414,10 @@
         <source>Check target: the copy may not start as it is</source>
         <translation>Check target: the copy may not start as it is</translation>
     </message>
+    <message>
+        <source>The clone completed successfully.</source>
+        <translation>The clone completed successfully.</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -558,6 +566,10 @@
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
         <translation>the check of the copy found errors; it may not start as it is</translation>
+    </message>
+    <message>
+        <source>Boot repair: not requested</source>
+        <translation>Boot repair: not requested</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1224,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source is not a system partition</source>
+        <translation>Boot repair: skipped, the source is not a system partition</translation>
+    </message>
+    <message>
+        <source>The boot repair of the copy failed: %1</source>
+        <translation>The boot repair of the copy failed: %1</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1550,6 +1570,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
         <translation>The system partition %1 was not expanded: its file system could not be grown: %2</translation>
+    </message>
+    <message>
+        <source>Data partition: not made, the target has no room beyond the system partitions</source>
+        <translation>Data partition: not made, the target has no room beyond the system partitions</translation>
+    </message>
+    <message>
+        <source>System partition: not expanded, the target has no room beyond the system partitions</source>
+        <translation>System partition: not expanded, the target has no room beyond the system partitions</translation>
     </message>
 </context>
 <context>

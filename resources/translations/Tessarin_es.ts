@@ -253,6 +253,10 @@
         <source>Repairing boot configuration...</source>
         <translation>Reparando la configuración de arranque...</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source disk holds no Windows installation</source>
+        <translation>Reparación de arranque: omitida, el disco de origen no contiene ninguna instalación de Windows</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -410,6 +414,10 @@
         <source>Check target: the copy may not start as it is</source>
         <translation>Comprobar destino: es posible que la copia no arranque tal como está</translation>
     </message>
+    <message>
+        <source>The clone completed successfully.</source>
+        <translation>La clonación se completó correctamente.</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -558,6 +566,10 @@
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
         <translation>la comprobación de la copia encontró errores; puede que no arranque tal como está</translation>
+    </message>
+    <message>
+        <source>Boot repair: not requested</source>
+        <translation>Reparación de arranque: no solicitada</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1224,14 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>El mapa de uso de la partición %1 no es fiable (%2); la partición se copió completa</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source is not a system partition</source>
+        <translation>Reparación de arranque: omitida, el origen no es una partición del sistema</translation>
+    </message>
+    <message>
+        <source>The boot repair of the copy failed: %1</source>
+        <translation>La reparación de arranque de la copia falló: %1</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1550,6 +1570,14 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
         <translation>La partición del sistema %1 no se amplió: no se pudo ampliar su sistema de archivos: %2</translation>
+    </message>
+    <message>
+        <source>Data partition: not made, the target has no room beyond the system partitions</source>
+        <translation>Partición de datos: no creada, el destino no tiene espacio después de las particiones del sistema</translation>
+    </message>
+    <message>
+        <source>System partition: not expanded, the target has no room beyond the system partitions</source>
+        <translation>Partición del sistema: no ampliada, el destino no tiene espacio después de las particiones del sistema</translation>
     </message>
 </context>
 <context>

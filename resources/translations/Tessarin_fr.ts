@@ -253,6 +253,10 @@
         <source>Repairing boot configuration...</source>
         <translation>Réparation de la configuration de démarrage...</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source disk holds no Windows installation</source>
+        <translation>Réparation du démarrage : ignorée, le disque source ne contient aucune installation de Windows</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -410,6 +414,10 @@
         <source>Check target: the copy may not start as it is</source>
         <translation>Vérifier la cible : la copie risque de ne pas démarrer en l&apos;état</translation>
     </message>
+    <message>
+        <source>The clone completed successfully.</source>
+        <translation>Le clonage s&apos;est terminé avec succès.</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -558,6 +566,10 @@
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
         <translation>la vérification de la copie a trouvé des erreurs ; elle risque de ne pas démarrer en l&apos;état</translation>
+    </message>
+    <message>
+        <source>Boot repair: not requested</source>
+        <translation>Réparation du démarrage : non demandée</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1224,14 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>La carte d&apos;utilisation de la partition %1 n&apos;est pas fiable (%2) ; la partition a été copiée entièrement</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source is not a system partition</source>
+        <translation>Réparation du démarrage : ignorée, la source n&apos;est pas une partition système</translation>
+    </message>
+    <message>
+        <source>The boot repair of the copy failed: %1</source>
+        <translation>La réparation du démarrage de la copie a échoué : %1</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1550,6 +1570,14 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
         <translation>La partition système %1 n&apos;a pas été agrandie : son système de fichiers n&apos;a pas pu être agrandi : %2</translation>
+    </message>
+    <message>
+        <source>Data partition: not made, the target has no room beyond the system partitions</source>
+        <translation>Partition de données : non créée, la cible n&apos;a pas de place après les partitions système</translation>
+    </message>
+    <message>
+        <source>System partition: not expanded, the target has no room beyond the system partitions</source>
+        <translation>Partition système : non étendue, la cible n&apos;a pas de place après les partitions système</translation>
     </message>
 </context>
 <context>

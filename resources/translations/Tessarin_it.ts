@@ -253,6 +253,10 @@
         <source>Repairing boot configuration...</source>
         <translation>Riparazione della configurazione di avvio in corso...</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source disk holds no Windows installation</source>
+        <translation>Riparazione dell&apos;avvio: saltata, il disco di origine non contiene un&apos;installazione di Windows</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -410,6 +414,10 @@
         <source>Check target: the copy may not start as it is</source>
         <translation>Controlla destinazione: la copia potrebbe non avviarsi così com&apos;è</translation>
     </message>
+    <message>
+        <source>The clone completed successfully.</source>
+        <translation>La clonazione è stata completata correttamente.</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -558,6 +566,10 @@
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
         <translation>il controllo della copia ha trovato errori; potrebbe non avviarsi così com&apos;è</translation>
+    </message>
+    <message>
+        <source>Boot repair: not requested</source>
+        <translation>Riparazione dell&apos;avvio: non richiesta</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1224,14 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>La mappa di utilizzo della partizione %1 non è affidabile (%2); la partizione è stata copiata per intero</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source is not a system partition</source>
+        <translation>Riparazione dell&apos;avvio: saltata, l&apos;origine non è una partizione di sistema</translation>
+    </message>
+    <message>
+        <source>The boot repair of the copy failed: %1</source>
+        <translation>La riparazione dell&apos;avvio della copia non è riuscita: %1</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1537,7 +1557,7 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     </message>
     <message>
         <source>The target disk cannot be read back for the boot repair</source>
-        <translation>Impossibile rileggere il disco di destinazione per la riparazione dell'avvio</translation>
+        <translation>Impossibile rileggere il disco di destinazione per la riparazione dell&apos;avvio</translation>
     </message>
     <message>
         <source>The system partition was not expanded: no Windows volume is among the copied partitions</source>
@@ -1550,6 +1570,14 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
         <translation>La partizione di sistema %1 non è stata estesa: non è stato possibile estendere il suo file system: %2</translation>
+    </message>
+    <message>
+        <source>Data partition: not made, the target has no room beyond the system partitions</source>
+        <translation>Partizione dati: non creata, la destinazione non ha spazio oltre le partizioni di sistema</translation>
+    </message>
+    <message>
+        <source>System partition: not expanded, the target has no room beyond the system partitions</source>
+        <translation>Partizione di sistema: non espansa, la destinazione non ha spazio oltre le partizioni di sistema</translation>
     </message>
 </context>
 <context>

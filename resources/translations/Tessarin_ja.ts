@@ -253,6 +253,10 @@
         <source>Repairing boot configuration...</source>
         <translation>ブート構成を修復しています...</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source disk holds no Windows installation</source>
+        <translation>ブート修復: スキップしました。ソースディスクに Windows のインストールがありません</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -410,6 +414,10 @@
         <source>Check target: the copy may not start as it is</source>
         <translation>ターゲットの確認: このままではコピーが起動しない可能性があります</translation>
     </message>
+    <message>
+        <source>The clone completed successfully.</source>
+        <translation>クローンが正常に完了しました。</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -558,6 +566,10 @@
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
         <translation>コピーの検査でエラーが見つかりました。このままでは起動しない可能性があります</translation>
+    </message>
+    <message>
+        <source>Boot repair: not requested</source>
+        <translation>ブート修復: 要求されていません</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1224,14 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>パーティション %1 の使用状況マップは信頼できません (%2)。パーティション全体をコピーしました</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source is not a system partition</source>
+        <translation>ブート修復: スキップしました。ソースはシステムパーティションではありません</translation>
+    </message>
+    <message>
+        <source>The boot repair of the copy failed: %1</source>
+        <translation>コピーのブート修復に失敗しました: %1</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1550,6 +1570,14 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
         <translation>システム パーティション %1 は拡張されませんでした: ファイル システムを拡張できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Data partition: not made, the target has no room beyond the system partitions</source>
+        <translation>データパーティション: 作成されませんでした。ターゲットにはシステムパーティション以外の空きがありません</translation>
+    </message>
+    <message>
+        <source>System partition: not expanded, the target has no room beyond the system partitions</source>
+        <translation>システムパーティション: 拡張されませんでした。ターゲットにはシステムパーティション以外の空きがありません</translation>
     </message>
 </context>
 <context>

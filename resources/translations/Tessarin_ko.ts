@@ -253,6 +253,10 @@
         <source>Repairing boot configuration...</source>
         <translation>부팅 구성을 복구하는 중...</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source disk holds no Windows installation</source>
+        <translation>부팅 복구: 건너뜀, 원본 디스크에 Windows 설치가 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -410,6 +414,10 @@
         <source>Check target: the copy may not start as it is</source>
         <translation>대상 검사: 이 상태로는 복사본이 부팅되지 않을 수 있습니다</translation>
     </message>
+    <message>
+        <source>The clone completed successfully.</source>
+        <translation>복제가 성공적으로 완료되었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -558,6 +566,10 @@
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
         <translation>사본 검사에서 오류가 발견되었습니다. 이대로는 시작되지 않을 수 있습니다</translation>
+    </message>
+    <message>
+        <source>Boot repair: not requested</source>
+        <translation>부팅 복구: 요청되지 않음</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1224,14 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>파티션 %1의 사용 맵을 신뢰할 수 없습니다 (%2). 파티션 전체를 복사했습니다</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source is not a system partition</source>
+        <translation>부팅 복구: 건너뜀, 원본이 시스템 파티션이 아닙니다</translation>
+    </message>
+    <message>
+        <source>The boot repair of the copy failed: %1</source>
+        <translation>사본의 부팅 복구에 실패했습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1550,6 +1570,14 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
         <translation>시스템 파티션 %1이(가) 확장되지 않았습니다: 파일 시스템을 확장할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Data partition: not made, the target has no room beyond the system partitions</source>
+        <translation>데이터 파티션: 만들지 않음, 대상에 시스템 파티션 외의 공간이 없습니다</translation>
+    </message>
+    <message>
+        <source>System partition: not expanded, the target has no room beyond the system partitions</source>
+        <translation>시스템 파티션: 확장하지 않음, 대상에 시스템 파티션 외의 공간이 없습니다</translation>
     </message>
 </context>
 <context>

@@ -253,6 +253,10 @@
         <source>Repairing boot configuration...</source>
         <translation>Opstartconfiguratie wordt hersteld...</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source disk holds no Windows installation</source>
+        <translation>Opstartherstel: overgeslagen, de bronschijf bevat geen Windows-installatie</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -410,6 +414,10 @@
         <source>Check target: the copy may not start as it is</source>
         <translation>Doel controleren: de kopie start zo mogelijk niet op</translation>
     </message>
+    <message>
+        <source>The clone completed successfully.</source>
+        <translation>Het klonen is voltooid.</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -558,6 +566,10 @@
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
         <translation>de controle van de kopie vond fouten; zo start ze mogelijk niet</translation>
+    </message>
+    <message>
+        <source>Boot repair: not requested</source>
+        <translation>Opstartherstel: niet gevraagd</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1224,14 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>De gebruikskaart van partitie %1 is niet betrouwbaar (%2); de partitie is volledig gekopieerd</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source is not a system partition</source>
+        <translation>Opstartherstel: overgeslagen, de bron is geen systeempartitie</translation>
+    </message>
+    <message>
+        <source>The boot repair of the copy failed: %1</source>
+        <translation>Het opstartherstel van de kopie is mislukt: %1</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1550,6 +1570,14 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
         <translation>De systeempartitie %1 is niet vergroot: het bestandssysteem kon niet worden vergroot: %2</translation>
+    </message>
+    <message>
+        <source>Data partition: not made, the target has no room beyond the system partitions</source>
+        <translation>Gegevenspartitie: niet gemaakt, het doel heeft geen ruimte na de systeempartities</translation>
+    </message>
+    <message>
+        <source>System partition: not expanded, the target has no room beyond the system partitions</source>
+        <translation>Systeempartitie: niet vergroot, het doel heeft geen ruimte na de systeempartities</translation>
     </message>
 </context>
 <context>

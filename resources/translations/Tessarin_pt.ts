@@ -253,6 +253,10 @@
         <source>Repairing boot configuration...</source>
         <translation>A reparar a configuração de arranque...</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source disk holds no Windows installation</source>
+        <translation>Reparo de inicialização: ignorado, o disco de origem não contém nenhuma instalação do Windows</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -410,6 +414,10 @@
         <source>Check target: the copy may not start as it is</source>
         <translation>Verificar destino: a cópia pode não iniciar no estado atual</translation>
     </message>
+    <message>
+        <source>The clone completed successfully.</source>
+        <translation>A clonagem foi concluída com sucesso.</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -558,6 +566,10 @@
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
         <translation>a verificação da cópia encontrou erros; pode não arrancar tal como está</translation>
+    </message>
+    <message>
+        <source>Boot repair: not requested</source>
+        <translation>Reparo de inicialização: não solicitado</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1224,14 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>O mapa de utilização da partição %1 não é fiável (%2); a partição foi copiada por inteiro</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source is not a system partition</source>
+        <translation>Reparo de inicialização: ignorado, a origem não é uma partição do sistema</translation>
+    </message>
+    <message>
+        <source>The boot repair of the copy failed: %1</source>
+        <translation>O reparo de inicialização da cópia falhou: %1</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1550,6 +1570,14 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
         <translation>A partição do sistema %1 não foi expandida: não foi possível aumentar o sistema de arquivos: %2</translation>
+    </message>
+    <message>
+        <source>Data partition: not made, the target has no room beyond the system partitions</source>
+        <translation>Partição de dados: não criada, o destino não tem espaço além das partições do sistema</translation>
+    </message>
+    <message>
+        <source>System partition: not expanded, the target has no room beyond the system partitions</source>
+        <translation>Partição do sistema: não expandida, o destino não tem espaço além das partições do sistema</translation>
     </message>
 </context>
 <context>

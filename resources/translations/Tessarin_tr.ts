@@ -253,6 +253,10 @@
         <source>Repairing boot configuration...</source>
         <translation>Önyükleme yapılandırması onarılıyor...</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source disk holds no Windows installation</source>
+        <translation>Önyükleme onarımı: atlandı, kaynak diskte Windows kurulumu yok</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -410,6 +414,10 @@
         <source>Check target: the copy may not start as it is</source>
         <translation>Hedefi denetle: kopya bu haliyle başlamayabilir</translation>
     </message>
+    <message>
+        <source>The clone completed successfully.</source>
+        <translation>Klonlama başarıyla tamamlandı.</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -558,6 +566,10 @@
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
         <translation>kopyanın denetimi hatalar buldu; bu haliyle başlamayabilir</translation>
+    </message>
+    <message>
+        <source>Boot repair: not requested</source>
+        <translation>Önyükleme onarımı: istenmedi</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1224,14 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>Bölüm %1 kullanım haritasına güvenilemez (%2); bölüm tamamen kopyalandı</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source is not a system partition</source>
+        <translation>Önyükleme onarımı: atlandı, kaynak bir sistem bölümü değil</translation>
+    </message>
+    <message>
+        <source>The boot repair of the copy failed: %1</source>
+        <translation>Kopyanın önyükleme onarımı başarısız oldu: %1</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1550,6 +1570,14 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
         <translation>Sistem bölümü %1 genişletilmedi: dosya sistemi büyütülemedi: %2</translation>
+    </message>
+    <message>
+        <source>Data partition: not made, the target has no room beyond the system partitions</source>
+        <translation>Veri bölümü: oluşturulmadı, hedefte sistem bölümlerinden sonra yer yok</translation>
+    </message>
+    <message>
+        <source>System partition: not expanded, the target has no room beyond the system partitions</source>
+        <translation>Sistem bölümü: genişletilmedi, hedefte sistem bölümlerinden sonra yer yok</translation>
     </message>
 </context>
 <context>

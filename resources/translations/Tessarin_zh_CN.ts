@@ -253,6 +253,10 @@
         <source>Repairing boot configuration...</source>
         <translation>正在修复引导配置...</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source disk holds no Windows installation</source>
+        <translation>引导修复：已跳过，源磁盘上没有 Windows 安装</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -410,6 +414,10 @@
         <source>Check target: the copy may not start as it is</source>
         <translation>检查目标：副本按当前状态可能无法启动</translation>
     </message>
+    <message>
+        <source>The clone completed successfully.</source>
+        <translation>克隆已成功完成。</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -558,6 +566,10 @@
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
         <translation>副本检查发现错误；按现状可能无法启动</translation>
+    </message>
+    <message>
+        <source>Boot repair: not requested</source>
+        <translation>引导修复：未请求</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1224,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>分区 %1 的使用映射不可信（%2）；已完整复制该分区</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source is not a system partition</source>
+        <translation>引导修复：已跳过，源不是系统分区</translation>
+    </message>
+    <message>
+        <source>The boot repair of the copy failed: %1</source>
+        <translation>副本的引导修复失败：%1</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1550,6 +1570,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
         <translation>系统分区 %1 未扩展：无法增大其文件系统：%2</translation>
+    </message>
+    <message>
+        <source>Data partition: not made, the target has no room beyond the system partitions</source>
+        <translation>数据分区：未创建，目标在系统分区之外没有空间</translation>
+    </message>
+    <message>
+        <source>System partition: not expanded, the target has no room beyond the system partitions</source>
+        <translation>系统分区：未扩展，目标在系统分区之外没有空间</translation>
     </message>
 </context>
 <context>

@@ -253,6 +253,10 @@
         <source>Repairing boot configuration...</source>
         <translation>正在修復開機設定...</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source disk holds no Windows installation</source>
+        <translation>開機修復：已略過，來源磁碟上沒有 Windows 安裝</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -410,6 +414,10 @@
         <source>Check target: the copy may not start as it is</source>
         <translation>檢查目標：複本在目前狀態下可能無法開機</translation>
     </message>
+    <message>
+        <source>The clone completed successfully.</source>
+        <translation>複製已成功完成。</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -558,6 +566,10 @@
     <message>
         <source>the check of the copy found errors; it may not start as it is</source>
         <translation>副本檢查發現錯誤；依現狀可能無法開機</translation>
+    </message>
+    <message>
+        <source>Boot repair: not requested</source>
+        <translation>開機修復：未要求</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1224,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>The usage map of partition %1 cannot be trusted (%2); the partition was copied whole</source>
         <translation>分割區 %1 的使用對應不可信（%2）；已完整複製該分割區</translation>
     </message>
+    <message>
+        <source>Boot repair: skipped, the source is not a system partition</source>
+        <translation>開機修復：已略過，來源不是系統分割區</translation>
+    </message>
+    <message>
+        <source>The boot repair of the copy failed: %1</source>
+        <translation>副本的開機修復失敗：%1</translation>
+    </message>
 </context>
 <context>
     <name>PartitionInfo</name>
@@ -1550,6 +1570,14 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The system partition %1 was not expanded: its file system could not be grown: %2</source>
         <translation>系統磁碟分割 %1 未擴充：無法增大其檔案系統：%2</translation>
+    </message>
+    <message>
+        <source>Data partition: not made, the target has no room beyond the system partitions</source>
+        <translation>資料分割區：未建立，目標在系統分割區之外沒有空間</translation>
+    </message>
+    <message>
+        <source>System partition: not expanded, the target has no room beyond the system partitions</source>
+        <translation>系統分割區：未擴充，目標在系統分割區之外沒有空間</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,28 @@ QByteArray mbrDiskWithNtfs(uint32_t diskSector, uint32_t volumeSector, uint32_t 
     disk.replace(qsizetype(MiB), ntfs.size(), ntfs);
     return disk;
 }
+
+std::vector<BootabilityCheck::Finding> runCheck(const QByteArray& disk, uint32_t sectorSize, const uint64_t* onlyAt = nullptr)
+{
+    BootabilityCheck check([&](uint64_t offset, uint64_t length, uint8_t* out) {
+        if (offset + length > uint64_t(disk.size()))
+            return false;
+        std::memcpy(out, disk.constData() + offset, size_t(length));
+        return true;
+    }, sectorSize, uint64_t(disk.size()) / sectorSize);
+    if (onlyAt)
+        check.setOnlyPartitionAt(*onlyAt);
+    return check.run();
+}
+
+QStringList errors(const std::vector<BootabilityCheck::Finding>& findings)
+{
+    QStringList out;
+    for (const BootabilityCheck::Finding& f : findings)
+        if (f.severity == BootabilityCheck::Severity::Error)
+            out << f.text;
+    return out;
+}
 } // namespace
 
 class TestBootabilityCheck : public QObject {
@@ -66,6 +88,34 @@ private slots:
                 verdicts << BootabilityCheck::severityName(f.severity) + QLatin1Char(' ') + f.text;
         QCOMPARE(verdicts.size(), 1);
         QVERIFY2(verdicts.first().startsWith(agrees ? QStringLiteral("ok ") : QStringLiteral("error ")), qPrintable(verdicts.first()));
+    }
+
+    // A copied data partition on a disk that cannot start (no boot code, nothing active): the
+    // narrowed check judges the table and that partition's boot sector only.
+    void onlyOnePartition_data()
+    {
+        QTest::addColumn<uint32_t>("hidden");
+        QTest::addColumn<qint64>("at");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("sound copy") << 2048u << qint64(MiB) << QString();
+        QTest::newRow("hidden sectors of the source's place") << 63u << qint64(MiB)
+                                                               << QStringLiteral("Partition 1: NTFS boot sector says it starts at sector 63, the table says 2048");
+        QTest::newRow("no partition there") << 2048u << qint64(2 * MiB) << QStringLiteral("No partition of the table starts at byte 2097152");
+    }
+    void onlyOnePartition()
+    {
+        QFETCH(uint32_t, hidden);
+        QFETCH(qint64, at);
+        QFETCH(QString, error);
+        QByteArray disk = mbrDiskWithNtfs(512, 512, hidden);
+        disk[0] = '\0';
+        disk[446] = '\0';
+        const uint64_t offset = uint64_t(at);
+        const QStringList found = errors(runCheck(disk, 512, &offset));
+        QCOMPARE(found, error.isEmpty() ? QStringList{} : QStringList{error});
+        // The whole-disk check of the same bytes fails on what the narrowed one leaves out.
+        const QStringList whole = errors(runCheck(disk, 512));
+        QVERIFY2(whole.contains(QStringLiteral("MBR: no boot code")), qPrintable(whole.join(QLatin1Char('\n'))));
     }
 };
 

@@ -224,7 +224,7 @@ public:
     // The whole run as the window starts it: the engine's worker thread with its own DiskIO, smart
     // and verified, without boot repair. `message` receives the result text.
     bool runEngine(Tessarin::CloneModeType type, int src, int dst, QString& message,
-                   const std::function<void(CloneConfig&)>& edit = {})
+                   const std::function<void(CloneConfig&)>& edit = {}, CloneProgress* last = nullptr)
     {
         Tessarin::registerMetaTypes();
         CloneConfig config;
@@ -240,6 +240,7 @@ public:
         CloneEngine engine;
         QSignalSpy finished(&engine, &CloneEngine::finished);
         QSignalSpy refused(&engine, &CloneEngine::error);
+        QSignalSpy progress(&engine, &CloneEngine::progressChanged);
         engine.setConfig(config);
         engine.start();
         if (finished.isEmpty() && (!engine.isRunning() || !finished.wait(600000))) {
@@ -247,6 +248,8 @@ public:
             return false;
         }
         message = finished.first().at(1).toString();
+        if (last && !progress.isEmpty())
+            *last = progress.last().first().value<CloneProgress>();
         settle(dst);
         return finished.first().at(0).toBool();
     }

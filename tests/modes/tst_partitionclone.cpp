@@ -182,6 +182,41 @@ private slots:
         QCOMPARE(f.hash(f.files[Src]), m_sourceHash);
     }
 
+    // The finished copy is checked as a partition, not as a disk that must start: a fresh MBR
+    // without boot code or an active entry passes, the copied boot sector agrees with its entry,
+    // and the result says the boot repair did not run and why.
+    void checkOfTheCopy_data()
+    {
+        QTest::addColumn<int>("disk");
+        QTest::addColumn<bool>("fixBoot");
+        QTest::addColumn<QString>("skipped");
+        QTest::newRow("mbr, no boot repair asked") << int(DstMbr) << false << QStringLiteral("Boot repair: not requested");
+        QTest::newRow("gpt, data partition needs none") << int(DstGpt) << true
+                                                        << QStringLiteral("Boot repair: skipped, the source is not a system partition");
+    }
+    void checkOfTheCopy()
+    {
+        QFETCH(int, disk);
+        QFETCH(bool, fixBoot);
+        QFETCH(QString, skipped);
+        makeTarget(disk, disk == DstGpt, false);
+        QString message;
+        CloneProgress last;
+        QVERIFY2(f.runEngine(Tessarin::CloneModeType::PartitionClone, Src, disk, message, [&](CloneConfig& c) {
+            c.sourcePartition = c.sourceDisk.partitions.value(Ntfs);
+            c.fixBoot = fixBoot;
+        }, &last), qPrintable(message));
+        QCOMPARE(message, QStringLiteral("Clone completed successfully"));
+        const QString findings = last.targetCheck.join(QLatin1Char('\n'));
+        QVERIFY2(last.targetCheckPassed, qPrintable(findings));
+        QVERIFY2(last.targetCheck.contains(QStringLiteral("ok: Partition 1: NTFS boot sector agrees with the table (hidden sectors 2048)")),
+                 qPrintable(findings));
+        QVERIFY2(!findings.contains(QStringLiteral("boot code")) && !findings.contains(QStringLiteral("EFI system partition")),
+                 qPrintable(findings));
+        QCOMPARE(last.skipped, QStringList{skipped});
+        QVERIFY(!last.bootRepaired);
+    }
+
     // A volume larger than its partition record: no usage map is trusted, the partition is copied whole.
     void volumeLargerThanPartition()
     {
