@@ -12,6 +12,7 @@
 #include "core/logger.h"
 #include "modes/datapartitionlabel.h"
 #include "modes/diskclonemode.h"
+#include "modes/systemclonespace.h"
 #include "modes/systemclonetarget.h"
 #include "modes/usedspace.h"
 #include "partition/gptdisk.h"
@@ -416,6 +417,8 @@ void SystemCloneMode::useRemainingSpace()
             addSkipped(tr("System partition: not expanded, the target has no room beyond the system partitions"));
         return;
     }
+    SystemCloneSpace space({m_diskIO, m_targetDisk.diskNumber, m_sectorSize, m_sourceGpt, m_targetUsableBytes},
+                           [this](const QString& phase) { emit phaseChanged(phase); });
     switch (m_resizeMode) {
     case ResizeMode::KeepOnly:
         log().info(QStringLiteral("ResizeMode: KeepOnly"));
@@ -424,110 +427,18 @@ void SystemCloneMode::useRemainingSpace()
         log().info(QStringLiteral("ResizeMode: KeepAndCreateData"));
         emit phaseChanged(tr("Creating data partition..."));
         // The clone goes on without it, but the result says what is missing.
-        if (!createDataPartition())
-            addWarning(m_lastError);
+        if (!space.createDataPartition(*m_resizer, m_systemPartitions, m_targetDisk.size, m_dataLabel, m_align4K))
+            addWarning(space.lastError());
         break;
     case ResizeMode::ExpandSystem:
         log().info(QStringLiteral("ResizeMode: ExpandSystem"));
         emit phaseChanged(tr("Expanding system partition..."));
         // The copy stands either way, but a Windows volume that stayed small is said.
-        if (!expandSystem())
-            addWarning(m_lastError);
+        if (!space.expandSystem(m_systemPartitions, m_placements))
+            addWarning(space.lastError());
         break;
     }
     m_lastError.clear();
-}
-
-bool SystemCloneMode::createDataPartition()
-{
-    // Refused before the table gains an entry that the format would then leave empty.
-    const QString labelProblem = DataPartitionLabel::problem(m_dataLabel);
-    if (!labelProblem.isEmpty()) {
-        m_lastError = tr("No data partition was created: %1").arg(labelProblem);
-        return false;
-    }
-    if (!m_resizer->createDataPartition(*m_diskIO, m_systemPartitions, m_targetDisk.size, m_sectorSize, m_dataLabel, m_align4K)) {
-        m_lastError = tr("The data partition \"%1\" was not created: %2").arg(m_dataLabel, m_resizer->lastError());
-        return false;
-    }
-    emit phaseChanged(tr("Formatting data partition..."));
-    SystemCloneTarget target(*m_diskIO, m_targetDisk.diskNumber, m_sectorSize);
-    const QList<PartitionInfo> system = m_systemPartitions;
-    const QString label = m_dataLabel;
-    const int disk = m_targetDisk.diskNumber;
-    const bool ok = target.withTargetClosed([&](PartitioningTool& tool) {
-        QList<PartitioningTool::Row> rows;
-        if (!tool.listPartitions(disk, rows))
-            return false;
-        const int chosen = SystemCloneTarget::chooseDataRow(rows, system);
-        if (chosen < 0) {
-            log().error(QStringLiteral("Cannot identify a separate data partition safely; refusing to format"));
-            return false;
-        }
-        log().info(QStringLiteral("Selected data partition for formatting: index=%1, offset=%2")
-                       .arg(rows[chosen].number).arg(rows[chosen].offsetBytes));
-        return tool.format(disk, rows[chosen].number, Tessarin::FileSystemType::NTFS, label);
-    });
-    if (!ok) {
-        const QString why = target.lastError().isEmpty() ? tr("Cannot identify a separate data partition safely; refusing to format")
-                                                         : target.lastError();
-        m_lastError = tr("The data partition \"%1\" was created but not formatted (format it before use): %2").arg(label, why);
-        return false;
-    }
-    log().info(QStringLiteral("Data partition formatted successfully"));
-    return true;
-}
-
-bool SystemCloneMode::expandSystem()
-{
-    const int index = SystemCloneLayout::growIndexOf(m_systemPartitions);
-    if (index < 0) {
-        m_lastError = tr("The system partition was not expanded: no Windows volume is among the copied partitions");
-        return false;
-    }
-    PartitionInfo& p = m_systemPartitions[index];
-    const SystemCloneLayout::Placement& at = m_placements[size_t(index)];
-    const uint64_t size = SystemCloneLayout::grownSize(m_placements, index, m_sectorSize, m_targetUsableBytes);
-    if (size < p.size + SystemCloneLayout::SpaceMargin) {
-        log().info(QStringLiteral("No room behind partition %1 to grow into").arg(p.displayName()));
-        return true;
-    }
-    const QString name = p.displayName();
-    emit phaseChanged(tr("Resizing partition %1: %2 -> %3 bytes").arg(name).arg(p.size).arg(size));
-    SystemCloneTarget target(*m_diskIO, m_targetDisk.diskNumber, m_sectorSize);
-    const uint64_t start = at.targetOffset / PartitionInfo::Unit;
-    if (!target.resizeEntry(m_sourceGpt, start, size / PartitionInfo::Unit) || !m_diskIO->flushTarget()) {
-        const QString why = target.lastError().isEmpty() ? m_diskIO->lastError() : target.lastError();
-        m_lastError = tr("The system partition %1 was not expanded: %2").arg(name, why);
-        return false;
-    }
-    const uint64_t oldSize = p.size;
-    p.size = size;
-    p.count512 = size / PartitionInfo::Unit;
-    // The table alone leaves the new space outside the volume; the file system has to grow into it.
-    const int disk = m_targetDisk.diskNumber;
-    const bool ok = target.withTargetClosed([&](PartitioningTool& tool) {
-        QList<PartitioningTool::Row> rows;
-        if (!tool.listPartitions(disk, rows))
-            return false;
-        const int row = SystemCloneTarget::rowAt(rows, start);
-        return row >= 0 && tool.extendFileSystem(disk, rows[row].number);
-    });
-    if (!ok) {
-        const QString why = target.lastError().isEmpty() ? QStringLiteral("the partition was not found on the target")
-                                                         : target.lastError();
-        m_lastError = tr("The system partition %1 was not expanded: its file system could not be grown: %2").arg(name, why);
-        // A partition larger than its volume leaves the backup boot sector off the partition's end.
-        if (target.resizeEntry(m_sourceGpt, start, oldSize / PartitionInfo::Unit) && m_diskIO->flushTarget()) {
-            p.size = oldSize;
-            p.count512 = oldSize / PartitionInfo::Unit;
-        } else {
-            log().error(QStringLiteral("Partition %1 could not be given back its size: %2").arg(name, target.lastError()));
-        }
-        return false;
-    }
-    log().info(QStringLiteral("Partition %1 grown from %2 to %3 bytes with its file system").arg(name).arg(oldSize).arg(size));
-    return true;
 }
 
 bool SystemCloneMode::sourceHasWindows() const

@@ -53,8 +53,6 @@ private:
     bool finishTables();
     bool fixMovedBootSectors();
     void useRemainingSpace();
-    bool createDataPartition();
-    bool expandSystem();
     bool sourceHasWindows() const;
 
     BootManager* m_bootManager;
