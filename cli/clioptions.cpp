@@ -7,17 +7,6 @@
 #include <optional>
 
 namespace {
-// "SRC:N" -> ("SRC", N); no number after the last colon leaves the text whole.
-QPair<QString, int> splitPartition(const QString& text)
-{
-    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
-    bool ok = false;
-    const int number = colon > 0 ? text.mid(colon + 1).toInt(&ok) : 0;
-    if (!ok)
-        return {text, -1};
-    return {text.left(colon), number};
-}
-
 std::optional<Tessarin::ResizeMode> spaceMode(const QString& word)
 {
     if (word == QLatin1String("keep"))
@@ -209,25 +198,46 @@ void CliOptions::takeDataLabel(const QString& value)
         error = tr("Invalid value for --data-label: %1").arg(problem);
 }
 
+bool CliOptions::diskPart(const QString& text, bool isTarget, const QList<DiskInfo>& disks, DiskPart& out)
+{
+    out = {findDisk(text, disks), NoPartition};
+    if (out.disk)
+        return true;
+    // Only text behind a colon that follows a listed disk names a partition, so a path with a colon stays a path.
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    out.disk = colon > 0 ? findDisk(text.left(colon), disks) : nullptr;
+    if (!out.disk) {
+        error = tr("No listed disk is %1").arg(text);
+        return false;
+    }
+    const QString after = text.mid(colon + 1);
+    bool ok = false;
+    out.partition = after.toInt(&ok);
+    if (isTarget && after == QLatin1String("free")) {
+        out.partition = FreeSpace;
+    } else if (!ok || out.partition < 1 || after.startsWith(QLatin1Char('+'))) {
+        error = tr("%1 does not name a partition: after the colon comes a partition number (1 or more), or free for "
+                   "the target").arg(text);
+        return false;
+    }
+    return true;
+}
+
 bool CliOptions::takeDisks(const QString& source, const QString& target, const QList<DiskInfo>& disks)
 {
+    using Target = CloneConfig::PartitionTarget;
     const bool partitionMode = config.mode == Tessarin::CloneModeType::PartitionClone;
-    const auto [sourceText, sourceNumber] = splitPartition(source);
-    const auto [targetText, targetNumber] = splitPartition(target);
-    if (partitionMode ? sourceNumber < 0 : (sourceNumber >= 0 || targetNumber >= 0)) {
+    DiskPart from, to;
+    if (!diskPart(source, false, disks, from) || !diskPart(target, true, disks, to))
+        return false;
+    if (partitionMode ? from.partition == NoPartition : (from.partition != NoPartition || to.partition != NoPartition)) {
         error = partitionMode ? tr("A partition clone names its source as DISK:PARTITION")
                               : tr("Partition numbers apply to partition clones only");
         return false;
     }
-    const DiskInfo* from = findDisk(sourceText, disks);
-    const DiskInfo* to = findDisk(targetText, disks);
-    if (!from || !to) {
-        error = tr("No listed disk is %1").arg(from ? targetText : sourceText);
-        return false;
-    }
-    config.targetDisk = *to;
+    config.targetDisk = *to.disk;
     if (!partitionMode) {
-        config.sourceDisk = *from;
+        config.sourceDisk = *from.disk;
         return true;
     }
     const auto partition = [](const DiskInfo& disk, int number) -> const PartitionInfo* {
@@ -236,15 +246,18 @@ bool CliOptions::takeDisks(const QString& source, const QString& target, const Q
                 return &p;
         return nullptr;
     };
-    const PartitionInfo* sourcePartition = partition(*from, sourceNumber);
-    const PartitionInfo* targetPartition = targetNumber >= 0 ? partition(*to, targetNumber) : nullptr;
-    if (!sourcePartition || (targetNumber >= 0 && !targetPartition)) {
+    const PartitionInfo* sourcePartition = partition(*from.disk, from.partition);
+    const PartitionInfo* targetPartition = to.partition > 0 ? partition(*to.disk, to.partition) : nullptr;
+    if (!sourcePartition || (to.partition > 0 && !targetPartition)) {
         error = tr("Disk %1 has no partition %2")
-                    .arg(sourcePartition ? to->diskNumber : from->diskNumber)
-                    .arg(sourcePartition ? targetNumber : sourceNumber);
+                    .arg(sourcePartition ? to.disk->diskNumber : from.disk->diskNumber)
+                    .arg(sourcePartition ? to.partition : from.partition);
         return false;
     }
     config.sourcePartition = *sourcePartition;
+    config.partitionTarget = to.partition == NoPartition ? Target::WholeDisk
+        : to.partition == FreeSpace                      ? Target::FreeRegion
+                                                         : Target::Partition;
     if (targetPartition)
         config.targetPartition = *targetPartition;
     return true;

@@ -33,4 +33,12 @@ private:
     void parseClone(const QStringList& arguments, const QList<DiskInfo>& disks);
     void takeDataLabel(const QString& value);
     bool takeDisks(const QString& source, const QString& target, const QList<DiskInfo>& disks);
+    // A disk, DISK:N, or for the target also DISK:free.
+    static constexpr int NoPartition = 0;
+    static constexpr int FreeSpace = -1;
+    struct DiskPart {
+        const DiskInfo* disk = nullptr;
+        int partition = NoPartition;
+    };
+    bool diskPart(const QString& text, bool isTarget, const QList<DiskInfo>& disks, DiskPart& out);
 };

@@ -37,7 +37,9 @@ Commands:
   list [--json]                       every disk with its partitions
   clone disk SRC DST                  the whole disk, every partition in place
   clone system SRC DST                the Windows installation's partitions, packed
-  clone partition SRC:N DST[:M]       partition N into DST's free space, or onto its partition M
+  clone partition SRC:N DST           partition N onto DST, which is erased whole first
+  clone partition SRC:N DST:free      partition N into DST's largest free region; DST's partitions stay
+  clone partition SRC:N DST:M         partition N onto DST's partition M; its other partitions stay
   check DISK [--json]                 whether DISK can start: tables, boot code, volumes, loaders
 
 SRC and DST are disk numbers from `list`, or the device or image paths that `list` shows.
@@ -82,7 +84,11 @@ Exit code 0 when no finding is an error, 1 otherwise.
 
 const char* const CloneHelp = R"(Usage: tessarin-cli clone disk SRC DST [OPTIONS]
        tessarin-cli clone system SRC DST [OPTIONS]
-       tessarin-cli clone partition SRC:N DST[:M] [OPTIONS]
+       tessarin-cli clone partition SRC:N DST|DST:free|DST:M [OPTIONS]
+
+A partition clone onto DST erases the whole of DST, every partition on it; DST:free puts the copy
+into DST's largest free region and DST:M onto its partition M, and both keep DST's other partitions.
+Partition numbers are those `tessarin-cli list` shows.
 
 Options:
   --smart / --no-smart        copy only the used clusters of NTFS and FAT32 volumes (default on)
@@ -128,18 +134,38 @@ void installStopHandlers()
 
 void printError(const QString& message) { std::fprintf(stderr, "tessarin-cli: %s\n", qUtf8Printable(message)); }
 
-bool confirmed(const DiskInfo& target)
+// What the run overwrites, and the request to type the disk's number back.
+QString confirmationPrompt(const CloneConfig& config)
 {
+    using Target = CloneConfig::PartitionTarget;
+    const DiskInfo& target = config.targetDisk;
+    const bool partitionMode = config.mode == Tessarin::CloneModeType::PartitionClone;
+    if (partitionMode && config.partitionTarget == Target::Partition)
+        return CliOptions::tr("Everything on partition %1 of disk %2 (%3) will be overwritten; the disk's other partitions "
+                              "stay. Type the disk number to continue: ")
+            .arg(config.targetPartition.partitionNumber)
+            .arg(target.diskNumber)
+            .arg(target.realPath);
+    if (partitionMode && config.partitionTarget == Target::FreeRegion)
+        return CliOptions::tr("The copy goes into the largest free region of disk %1 (%2); its partitions stay. "
+                              "Type the disk number to continue: ")
+            .arg(target.diskNumber)
+            .arg(target.realPath);
+    return CliOptions::tr("Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: ")
+        .arg(target.diskNumber)
+        .arg(target.realPath);
+}
+
+bool confirmed(const CloneConfig& config)
+{
+    const DiskInfo& target = config.targetDisk;
     if (!isatty(STDIN_FILENO)) {
         printError(CliOptions::tr("Refusing to overwrite disk %1 without --yes: there is no terminal to confirm on")
                        .arg(target.diskNumber));
         return false;
     }
     std::fputs(qUtf8Printable(DiskListing::describe(target)), stderr);
-    std::fputs(qUtf8Printable(CliOptions::tr("Everything on disk %1 (%2) will be overwritten. Type the disk number to continue: ")
-                                  .arg(target.diskNumber)
-                                  .arg(target.realPath)),
-               stderr);
+    std::fputs(qUtf8Printable(confirmationPrompt(config)), stderr);
     std::fflush(stderr);
     const QString answer = QTextStream(stdin).readLine().trimmed();
     if (answer == QString::number(target.diskNumber))
@@ -171,7 +197,7 @@ int runClone(const CliOptions& options)
         }
         return CliResult::Success;
     }
-    if (!options.yes && !confirmed(config.targetDisk))
+    if (!options.yes && !confirmed(config))
         return CliResult::Refused;
     installStopHandlers();
     return run.exec();

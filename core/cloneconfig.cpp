@@ -71,7 +71,7 @@ bool CloneConfig::validate(QString& error) const
         }
         const bool targetDiskValid = targetDisk.diskNumber >= 0 && targetDisk.size > 0;
         const bool targetPartValid = targetPartition.isValid();
-        if (!targetDiskValid && !targetPartValid) {
+        if ((!targetDiskValid && !targetPartValid) || (partitionTarget == PartitionTarget::Partition && !targetPartValid)) {
             error = QCoreApplication::translate("CloneConfig", "Target disk or partition is not valid");
             return false;
         }

@@ -16,6 +16,10 @@ public:
     DiskInfo targetDisk;
     PartitionInfo sourcePartition;
     PartitionInfo targetPartition;
+    // Where a partition clone goes: the whole target disk is erased first, the copy goes into the
+    // disk's largest free region and every other partition stays, or it goes onto targetPartition.
+    enum class PartitionTarget { WholeDisk, FreeRegion, Partition };
+    PartitionTarget partitionTarget = PartitionTarget::WholeDisk;
     bool smartClone = true;
     bool align4K = true;
     bool sectorBySector = false;

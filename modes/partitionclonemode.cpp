@@ -45,6 +45,7 @@ void PartitionCloneMode::setConfig(const CloneConfig& config)
     CloneMode::setConfig(config);
     m_sourcePartition = config.sourcePartition;
     m_targetPartition = config.targetPartition;
+    m_freeRegion = config.partitionTarget == CloneConfig::PartitionTarget::FreeRegion;
 }
 
 bool PartitionCloneMode::validate(QString& error)
@@ -75,7 +76,8 @@ ClonePreflight::Side PartitionCloneMode::sourceSide() const
     return ClonePreflight::wholeDisk(m_sourcePartition.diskNumber);
 }
 
-// Into free space the whole target disk is cleaned; into a partition only that partition is written.
+// A whole-disk copy cleans the target and a free-region copy writes its table; into a partition only
+// that partition is written.
 ClonePreflight::Side PartitionCloneMode::targetSide() const
 {
     ClonePreflight::Side side = ClonePreflight::wholeDisk(m_targetDisk.diskNumber);
@@ -116,6 +118,9 @@ bool PartitionCloneMode::buildPlan()
         m_targetOffset = m_targetPartition.startByte();
         m_plan.table << QStringLiteral("keep the target's table; rewrite the size and type of partition %1")
                             .arg(m_targetPartition.partitionNumber);
+    } else if (intoFreeRegion()) {
+        if (!planFreeRegion())
+            return false;
     } else {
         m_targetSectorSize = m_targetDisk.sectorSize ? m_targetDisk.sectorSize : 512;
         m_table = m_targetDisk.partitionStyle == Tessarin::PartitionStyle::MBR ? Table::Mbr : Table::Gpt;
@@ -126,7 +131,7 @@ bool PartitionCloneMode::buildPlan()
             return fail(tr("Target disk does not have enough space for the source partition; nothing was changed"));
         if (m_table == Table::Mbr && (m_targetOffset / m_targetSectorSize + entrySectors()) > UINT32_MAX)
             return fail(tr("The copy would end beyond what an MBR entry can address; nothing was changed"));
-        m_plan.table << QStringLiteral("wipe the target and give it a %1 table with one partition")
+        m_plan.table << QStringLiteral("erase the whole target, every partition on it, and give it a %1 table with one partition")
                             .arg(m_table == Table::Mbr ? QStringLiteral("MBR") : QStringLiteral("GPT"));
     }
     planCopy();
@@ -154,12 +159,15 @@ bool PartitionCloneMode::prepare()
     if (!ensurePlanned())
         return false;
 
-    // Into a named partition nothing is cleaned: its disk is opened and its entry found first.
-    if (intoExisting()) {
+    // Into a named partition or a free region nothing is cleaned: the disk's table is checked first.
+    if (keepsTable()) {
         if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
             return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));
+        const uint32_t planned = m_targetSectorSize;
         m_targetSectorSize = m_diskIO->targetLogicalSector() ? m_diskIO->targetLogicalSector() : 512;
-        if (!locateTargetEntry())
+        if (intoFreeRegion() && m_targetSectorSize != planned)
+            return fail(tr("The target disk now reports %1-byte sectors instead of %2").arg(m_targetSectorSize).arg(planned));
+        if (intoExisting() ? !locateTargetEntry() : !checkFreeRegion())
             return false;
     } else if (!prepareFreeSpace()) {
         return false;
@@ -267,6 +275,88 @@ bool PartitionCloneMode::prepareFreeSpace()
     const uint64_t actual = m_diskIO->targetBytes() / ts * ts;
     if (actual != 0 && actual < freeSpaceNeeded())
         return fail(tr("Target disk does not have enough space for the source partition"));
+    return true;
+}
+
+namespace {
+uint64_t gptTailBytes(uint32_t ts) { return ts + (GptArrayBytes + ts - 1) / ts * ts; }
+uint64_t mbrReach(uint32_t ts) { return (uint64_t(UINT32_MAX) + 1) * ts; }
+} // namespace
+
+FreeRegion::Span PartitionCloneMode::listedFreeRegion() const
+{
+    const uint32_t ts = m_targetSectorSize;
+    QList<FreeRegion::Span> used;
+    for (const PartitionInfo& p : m_targetDisk.partitions)
+        used.append({p.startByte(), p.size});
+    const uint64_t diskBytes = m_targetDisk.size / ts * ts;
+    if (m_table == Table::Gpt)
+        return FreeRegion::largest(used, ts + gptTailBytes(ts), diskBytes - std::min(diskBytes, gptTailBytes(ts)), CopyPlan::MiB);
+    return FreeRegion::largest(used, ts, std::min(diskBytes, mbrReach(ts)), CopyPlan::MiB);
+}
+
+bool PartitionCloneMode::planFreeRegion()
+{
+    m_targetSectorSize = m_targetDisk.sectorSize ? m_targetDisk.sectorSize : 512;
+    const auto style = m_targetDisk.partitionStyle;
+    if (style != Tessarin::PartitionStyle::GPT && style != Tessarin::PartitionStyle::MBR)
+        return fail(tr("Disk %1 has no partition table to keep; nothing was changed").arg(m_targetDisk.diskNumber));
+    m_table = style == Tessarin::PartitionStyle::MBR ? Table::Mbr : Table::Gpt;
+    const FreeRegion::Span region = listedFreeRegion();
+    if (region.bytes < entrySectors() * m_targetSectorSize)
+        return fail(tr("The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed")
+                        .arg(m_targetDisk.diskNumber).arg(size(region.bytes), size(m_copySize)));
+    m_targetOffset = region.start;
+    m_plan.table << QStringLiteral("keep the target's partitions; add one %1 entry for the copy at byte %2, in a free region of %3")
+                        .arg(m_table == Table::Mbr ? QStringLiteral("MBR") : QStringLiteral("GPT"))
+                        .arg(m_targetOffset)
+                        .arg(size(region.bytes));
+    return true;
+}
+
+bool PartitionCloneMode::checkFreeRegion()
+{
+    const uint32_t ts = m_targetSectorSize;
+    const FreeRegion::Span planned{m_targetOffset, entrySectors() * ts};
+    QList<FreeRegion::Span> used;
+    uint64_t first = ts, end = std::min(m_diskIO->targetBytes() / ts * ts, mbrReach(ts));
+    bool entryFree = false;
+    if (m_table == Table::Gpt) {
+        GptDisk disk;
+        if (!disk.load(*m_diskIO, ts, 0))
+            return fail(tr("The target disk's partition table is damaged (%1); nothing was changed")
+                            .arg(QString::fromStdString(disk.lastError())));
+        for (const GptPartitionEntry& e : disk.entries())
+            if (e.isUsed())
+                used.append({e.firstLba * ts, (e.lastLba - std::min(e.lastLba, e.firstLba) + 1) * ts});
+        first = disk.header().firstUsableLba * ts;
+        end = (disk.header().lastUsableLba + 1) * ts;
+        entryFree = disk.firstFreeEntry() >= 0;
+    } else {
+        std::vector<uint8_t> mbr(ts);
+        if (!m_diskIO->readTargetBytes(0, ts, mbr.data()) || !MbrCodec::hasBootSignature(mbr))
+            return fail(tr("Failed to read the target disk's partition table: %1").arg(m_diskIO->lastError()));
+        // An extended partition counts whole: its logical partitions and boot records live inside it.
+        for (int i = 0; i < MbrCodec::EntryCount; ++i) {
+            MbrCodec::Entry e;
+            if (!MbrCodec::entry(mbr, i, e))
+                continue;
+            if (e.type == 0)
+                entryFree = true;
+            else
+                used.append({uint64_t(e.firstLba) * ts, uint64_t(e.sectorCount) * ts});
+        }
+    }
+    if (!entryFree)
+        return fail(tr("The target disk's partition table has no free entry for the copy; nothing was changed"));
+    bool clear = planned.start >= first && planned.end() <= end;
+    for (const FreeRegion::Span& u : used)
+        clear = clear && (u.end() <= planned.start || u.start >= planned.end());
+    if (!clear)
+        return fail(tr("The target disk's partition table no longer leaves room for the copy at byte %1; nothing was changed")
+                        .arg(m_targetOffset));
+    log().info(QStringLiteral("Copy goes into free space at offset %1; the target keeps its %2 partitions")
+                   .arg(m_targetOffset).arg(used.size()));
     return true;
 }
 
@@ -387,7 +477,7 @@ bool PartitionCloneMode::writeGptEntry()
     const uint32_t ts = m_targetSectorSize;
     GptDisk disk;
     if (!disk.load(*m_diskIO, ts, 0)) {
-        if (intoExisting())
+        if (keepsTable())
             return fail(QString::fromStdString(disk.lastError()));
         // The clean left no table behind: a fresh one for the whole disk.
         std::array<uint8_t, 16> guid{};
@@ -428,7 +518,7 @@ bool PartitionCloneMode::writeMbrEntry()
     if (!m_diskIO->readTargetBytes(0, ts, sector.data()))
         return fail(tr("Failed to read MBR from target disk: %1").arg(m_diskIO->lastError()));
     if (!MbrCodec::hasBootSignature(sector)) {
-        if (intoExisting())
+        if (keepsTable())
             return fail(QStringLiteral("the target's MBR lost its signature"));
         log().info(QStringLiteral("Initializing new MBR"));
         std::fill(sector.begin(), sector.end(), 0);

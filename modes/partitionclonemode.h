@@ -1,14 +1,15 @@
 #pragma once
 #include "modes/clonemode.h"
 #include "core/copypipeline.h"
+#include "modes/freeregion.h"
 
 #include <QString>
 #include <QUuid>
 #include <vector>
 
 // Copies one partition to another disk: into a named partition of the target, whose entry is
-// reused and whose disk keeps its other partitions, or onto a cleaned target at 1 MiB with one
-// new entry. The copy's boot sector is made to describe its new place. Everything that can refuse
+// reused and whose disk keeps its other partitions; into the target's largest free region with one
+// new entry, keeping every other partition; or onto a cleaned target at 1 MiB with one new entry. The copy's boot sector is made to describe its new place. Everything that can refuse
 // the copy is checked before the first write.
 class PartitionCloneMode : public CloneMode {
     Q_OBJECT
@@ -41,11 +42,19 @@ private:
     enum class Table { Gpt, Mbr };
 
     bool intoExisting() const { return m_targetPartition.isValid(); }
+    bool intoFreeRegion() const { return m_freeRegion && !intoExisting(); }
+    // The target's table stays and gains or changes one entry; only a whole-disk copy makes a new one.
+    bool keepsTable() const { return intoExisting() || intoFreeRegion(); }
     // Empty when no volume of the target partition is mounted, else where it is.
     QString targetMountPoint() const;
     bool checkSource();
     bool locateTargetEntry();
     bool prepareFreeSpace();
+    // The largest free region of the target as its listing shows it.
+    FreeRegion::Span listedFreeRegion() const;
+    bool planFreeRegion();
+    // The table on the disk must still leave the planned region free and have a free entry.
+    bool checkFreeRegion();
     // The target bytes a copy into cleaned free space needs: up to its end and the backup GPT.
     uint64_t freeSpaceNeeded() const;
     void planCopy();
@@ -68,4 +77,5 @@ private:
     uint32_t m_targetSectorSize = 512;
     Table m_table = Table::Gpt;
     int m_entryIndex = -1;  // the reused GPT entry or MBR slot
+    bool m_freeRegion = false;
 };

@@ -199,6 +199,18 @@
         <source>Invalid value for --data-label: %1</source>
         <translation>Ungültiger Wert für --data-label: %1</translation>
     </message>
+    <message>
+        <source>%1 does not name a partition: after the colon comes a partition number (1 or more), or free for the target</source>
+        <translation>%1 bezeichnet keine Partition: nach dem Doppelpunkt folgt eine Partitionsnummer (ab 1) oder beim Ziel free</translation>
+    </message>
+    <message>
+        <source>Everything on partition %1 of disk %2 (%3) will be overwritten; the disk&apos;s other partitions stay. Type the disk number to continue: </source>
+        <translation>Alles auf Partition %1 von Datenträger %2 (%3) wird überschrieben; die anderen Partitionen des Datenträgers bleiben. Geben Sie zum Fortfahren die Datenträgernummer ein: </translation>
+    </message>
+    <message>
+        <source>The copy goes into the largest free region of disk %1 (%2); its partitions stay. Type the disk number to continue: </source>
+        <translation>Die Kopie kommt in den größten freien Bereich von Datenträger %1 (%2); seine Partitionen bleiben. Geben Sie zum Fortfahren die Datenträgernummer ein: </translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -1231,6 +1243,22 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>The boot repair of the copy failed: %1</source>
         <translation>Die Startreparatur der Kopie ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition table to keep; nothing was changed</source>
+        <translation>Datenträger %1 hat keine Partitionstabelle, die erhalten werden könnte; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed</source>
+        <translation>Der größte freie Bereich von Datenträger %1 (%2) fasst die Quellpartition (%3) nicht; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table has no free entry for the copy; nothing was changed</source>
+        <translation>Die Partitionstabelle des Zieldatenträgers hat keinen freien Eintrag für die Kopie; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table no longer leaves room for the copy at byte %1; nothing was changed</source>
+        <translation>Die Partitionstabelle des Zieldatenträgers lässt bei Byte %1 keinen Platz mehr für die Kopie; nichts wurde geändert</translation>
     </message>
 </context>
 <context>

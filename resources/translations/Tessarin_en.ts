@@ -199,6 +199,18 @@
         <source>Invalid value for --data-label: %1</source>
         <translation>Invalid value for --data-label: %1</translation>
     </message>
+    <message>
+        <source>%1 does not name a partition: after the colon comes a partition number (1 or more), or free for the target</source>
+        <translation>%1 does not name a partition: after the colon comes a partition number (1 or more), or free for the target</translation>
+    </message>
+    <message>
+        <source>Everything on partition %1 of disk %2 (%3) will be overwritten; the disk&apos;s other partitions stay. Type the disk number to continue: </source>
+        <translation>Everything on partition %1 of disk %2 (%3) will be overwritten; the disk&apos;s other partitions stay. Type the disk number to continue: </translation>
+    </message>
+    <message>
+        <source>The copy goes into the largest free region of disk %1 (%2); its partitions stay. Type the disk number to continue: </source>
+        <translation>The copy goes into the largest free region of disk %1 (%2); its partitions stay. Type the disk number to continue: </translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -1231,6 +1243,22 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The boot repair of the copy failed: %1</source>
         <translation>The boot repair of the copy failed: %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition table to keep; nothing was changed</source>
+        <translation>Disk %1 has no partition table to keep; nothing was changed</translation>
+    </message>
+    <message>
+        <source>The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed</source>
+        <translation>The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table has no free entry for the copy; nothing was changed</source>
+        <translation>The target disk&apos;s partition table has no free entry for the copy; nothing was changed</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table no longer leaves room for the copy at byte %1; nothing was changed</source>
+        <translation>The target disk&apos;s partition table no longer leaves room for the copy at byte %1; nothing was changed</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,18 @@
         <source>Invalid value for --data-label: %1</source>
         <translation>Valor no válido para --data-label: %1</translation>
     </message>
+    <message>
+        <source>%1 does not name a partition: after the colon comes a partition number (1 or more), or free for the target</source>
+        <translation>%1 no designa una partición: tras los dos puntos va un número de partición (1 o más) o, para el destino, free</translation>
+    </message>
+    <message>
+        <source>Everything on partition %1 of disk %2 (%3) will be overwritten; the disk&apos;s other partitions stay. Type the disk number to continue: </source>
+        <translation>Todo lo que hay en la partición %1 del disco %2 (%3) se sobrescribirá; las demás particiones del disco se conservan. Escriba el número del disco para continuar: </translation>
+    </message>
+    <message>
+        <source>The copy goes into the largest free region of disk %1 (%2); its partitions stay. Type the disk number to continue: </source>
+        <translation>La copia va a la mayor región libre del disco %1 (%2); sus particiones se conservan. Escriba el número del disco para continuar: </translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -1231,6 +1243,22 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>The boot repair of the copy failed: %1</source>
         <translation>La reparación de arranque de la copia falló: %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition table to keep; nothing was changed</source>
+        <translation>El disco %1 no tiene una tabla de particiones que conservar; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed</source>
+        <translation>La mayor región libre del disco %1 (%2) no puede contener la partición de origen (%3); no se cambió nada</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table has no free entry for the copy; nothing was changed</source>
+        <translation>La tabla de particiones del disco de destino no tiene ninguna entrada libre para la copia; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table no longer leaves room for the copy at byte %1; nothing was changed</source>
+        <translation>La tabla de particiones del disco de destino ya no deja espacio para la copia en el byte %1; no se cambió nada</translation>
     </message>
 </context>
 <context>

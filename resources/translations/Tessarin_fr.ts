@@ -199,6 +199,18 @@
         <source>Invalid value for --data-label: %1</source>
         <translation>Valeur non valide pour --data-label : %1</translation>
     </message>
+    <message>
+        <source>%1 does not name a partition: after the colon comes a partition number (1 or more), or free for the target</source>
+        <translation>%1 ne désigne pas une partition : après les deux-points vient un numéro de partition (1 ou plus) ou, pour la cible, free</translation>
+    </message>
+    <message>
+        <source>Everything on partition %1 of disk %2 (%3) will be overwritten; the disk&apos;s other partitions stay. Type the disk number to continue: </source>
+        <translation>Tout le contenu de la partition %1 du disque %2 (%3) sera écrasé ; les autres partitions du disque restent. Tapez le numéro du disque pour continuer : </translation>
+    </message>
+    <message>
+        <source>The copy goes into the largest free region of disk %1 (%2); its partitions stay. Type the disk number to continue: </source>
+        <translation>La copie va dans la plus grande zone libre du disque %1 (%2) ; ses partitions restent. Tapez le numéro du disque pour continuer : </translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -1231,6 +1243,22 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>The boot repair of the copy failed: %1</source>
         <translation>La réparation du démarrage de la copie a échoué : %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition table to keep; nothing was changed</source>
+        <translation>Le disque %1 n'a pas de table de partitions à conserver ; rien n'a été modifié</translation>
+    </message>
+    <message>
+        <source>The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed</source>
+        <translation>La plus grande zone libre du disque %1 (%2) ne peut pas contenir la partition source (%3) ; rien n'a été modifié</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table has no free entry for the copy; nothing was changed</source>
+        <translation>La table de partitions du disque cible n&apos;a aucune entrée libre pour la copie ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table no longer leaves room for the copy at byte %1; nothing was changed</source>
+        <translation>La table de partitions du disque cible ne laisse plus de place pour la copie à l&apos;octet %1 ; rien n&apos;a été modifié</translation>
     </message>
 </context>
 <context>

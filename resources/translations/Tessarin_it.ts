@@ -199,6 +199,18 @@
         <source>Invalid value for --data-label: %1</source>
         <translation>Valore non valido per --data-label: %1</translation>
     </message>
+    <message>
+        <source>%1 does not name a partition: after the colon comes a partition number (1 or more), or free for the target</source>
+        <translation>%1 non indica una partizione: dopo i due punti va un numero di partizione (1 o più) oppure, per la destinazione, free</translation>
+    </message>
+    <message>
+        <source>Everything on partition %1 of disk %2 (%3) will be overwritten; the disk&apos;s other partitions stay. Type the disk number to continue: </source>
+        <translation>Tutto il contenuto della partizione %1 del disco %2 (%3) verrà sovrascritto; le altre partizioni del disco restano. Digitare il numero del disco per continuare: </translation>
+    </message>
+    <message>
+        <source>The copy goes into the largest free region of disk %1 (%2); its partitions stay. Type the disk number to continue: </source>
+        <translation>La copia va nella regione libera più grande del disco %1 (%2); le sue partizioni restano. Digitare il numero del disco per continuare: </translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -1231,6 +1243,22 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>The boot repair of the copy failed: %1</source>
         <translation>La riparazione dell&apos;avvio della copia non è riuscita: %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition table to keep; nothing was changed</source>
+        <translation>Il disco %1 non ha una tabella delle partizioni da mantenere; non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed</source>
+        <translation>La regione libera più grande del disco %1 (%2) non può contenere la partizione di origine (%3); non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table has no free entry for the copy; nothing was changed</source>
+        <translation>La tabella delle partizioni del disco di destinazione non ha voci libere per la copia; non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table no longer leaves room for the copy at byte %1; nothing was changed</source>
+        <translation>La tabella delle partizioni del disco di destinazione non lascia più spazio per la copia al byte %1; non è stato modificato nulla</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,18 @@
         <source>Invalid value for --data-label: %1</source>
         <translation>--data-label の値が無効です: %1</translation>
     </message>
+    <message>
+        <source>%1 does not name a partition: after the colon comes a partition number (1 or more), or free for the target</source>
+        <translation>%1 はパーティションを指していません: コロンの後にはパーティション番号 (1 以上)、またはターゲットの場合は free を指定します</translation>
+    </message>
+    <message>
+        <source>Everything on partition %1 of disk %2 (%3) will be overwritten; the disk&apos;s other partitions stay. Type the disk number to continue: </source>
+        <translation>ディスク %2 (%3) のパーティション %1 の内容はすべて上書きされます。ディスクの他のパーティションは残ります。続行するにはディスク番号を入力してください: </translation>
+    </message>
+    <message>
+        <source>The copy goes into the largest free region of disk %1 (%2); its partitions stay. Type the disk number to continue: </source>
+        <translation>コピーはディスク %1 (%2) の最大の空き領域に置かれます。そのパーティションは残ります。続行するにはディスク番号を入力してください: </translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -1231,6 +1243,22 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>The boot repair of the copy failed: %1</source>
         <translation>コピーのブート修復に失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition table to keep; nothing was changed</source>
+        <translation>ディスク %1 には保持するパーティションテーブルがありません。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed</source>
+        <translation>ディスク %1 の最大の空き領域 (%2) にはソースパーティション (%3) が収まりません。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table has no free entry for the copy; nothing was changed</source>
+        <translation>ターゲットディスクのパーティションテーブルにコピー用の空きエントリがありません。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table no longer leaves room for the copy at byte %1; nothing was changed</source>
+        <translation>ターゲットディスクのパーティションテーブルにはバイト %1 にコピーの空きがもうありません。何も変更されていません</translation>
     </message>
 </context>
 <context>

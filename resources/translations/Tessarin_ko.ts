@@ -199,6 +199,18 @@
         <source>Invalid value for --data-label: %1</source>
         <translation>--data-label 값이 잘못되었습니다: %1</translation>
     </message>
+    <message>
+        <source>%1 does not name a partition: after the colon comes a partition number (1 or more), or free for the target</source>
+        <translation>%1은(는) 파티션을 가리키지 않습니다: 콜론 뒤에는 파티션 번호(1 이상) 또는 대상의 경우 free가 와야 합니다</translation>
+    </message>
+    <message>
+        <source>Everything on partition %1 of disk %2 (%3) will be overwritten; the disk&apos;s other partitions stay. Type the disk number to continue: </source>
+        <translation>디스크 %2 (%3)의 파티션 %1에 있는 모든 내용을 덮어씁니다. 디스크의 다른 파티션은 유지됩니다. 계속하려면 디스크 번호를 입력하십시오: </translation>
+    </message>
+    <message>
+        <source>The copy goes into the largest free region of disk %1 (%2); its partitions stay. Type the disk number to continue: </source>
+        <translation>복사본은 디스크 %1 (%2)의 가장 큰 빈 영역에 들어갑니다. 해당 파티션은 유지됩니다. 계속하려면 디스크 번호를 입력하십시오: </translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -1231,6 +1243,22 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>The boot repair of the copy failed: %1</source>
         <translation>사본의 부팅 복구에 실패했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition table to keep; nothing was changed</source>
+        <translation>디스크 %1에 유지할 파티션 테이블이 없습니다. 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed</source>
+        <translation>디스크 %1의 가장 큰 빈 영역(%2)에 원본 파티션(%3)이 들어가지 않습니다. 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table has no free entry for the copy; nothing was changed</source>
+        <translation>대상 디스크의 파티션 테이블에 복사본을 위한 빈 항목이 없습니다. 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table no longer leaves room for the copy at byte %1; nothing was changed</source>
+        <translation>대상 디스크의 파티션 테이블이 바이트 %1에 더 이상 복사본을 위한 공간을 남기지 않습니다. 아무것도 변경되지 않았습니다</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,18 @@
         <source>Invalid value for --data-label: %1</source>
         <translation>Ongeldige waarde voor --data-label: %1</translation>
     </message>
+    <message>
+        <source>%1 does not name a partition: after the colon comes a partition number (1 or more), or free for the target</source>
+        <translation>%1 noemt geen partitie: na de dubbele punt komt een partitienummer (1 of hoger) of, voor het doel, free</translation>
+    </message>
+    <message>
+        <source>Everything on partition %1 of disk %2 (%3) will be overwritten; the disk&apos;s other partitions stay. Type the disk number to continue: </source>
+        <translation>Alles op partitie %1 van schijf %2 (%3) wordt overschreven; de andere partities van de schijf blijven. Typ het schijfnummer om door te gaan: </translation>
+    </message>
+    <message>
+        <source>The copy goes into the largest free region of disk %1 (%2); its partitions stay. Type the disk number to continue: </source>
+        <translation>De kopie komt in het grootste vrije gebied van schijf %1 (%2); de partities ervan blijven. Typ het schijfnummer om door te gaan: </translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -1231,6 +1243,22 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>The boot repair of the copy failed: %1</source>
         <translation>Het opstartherstel van de kopie is mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition table to keep; nothing was changed</source>
+        <translation>Schijf %1 heeft geen partitietabel om te behouden; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed</source>
+        <translation>Het grootste vrije gebied van schijf %1 (%2) kan de bronpartitie (%3) niet bevatten; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table has no free entry for the copy; nothing was changed</source>
+        <translation>De partitietabel van de doelschijf heeft geen vrije ingang voor de kopie; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table no longer leaves room for the copy at byte %1; nothing was changed</source>
+        <translation>De partitietabel van de doelschijf laat bij byte %1 geen ruimte meer voor de kopie; er is niets gewijzigd</translation>
     </message>
 </context>
 <context>

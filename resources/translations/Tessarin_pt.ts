@@ -199,6 +199,18 @@
         <source>Invalid value for --data-label: %1</source>
         <translation>Valor inválido para --data-label: %1</translation>
     </message>
+    <message>
+        <source>%1 does not name a partition: after the colon comes a partition number (1 or more), or free for the target</source>
+        <translation>%1 não indica uma partição: depois dos dois-pontos vem um número de partição (1 ou mais) ou, para o destino, free</translation>
+    </message>
+    <message>
+        <source>Everything on partition %1 of disk %2 (%3) will be overwritten; the disk&apos;s other partitions stay. Type the disk number to continue: </source>
+        <translation>Tudo na partição %1 do disco %2 (%3) será substituído; as outras partições do disco permanecem. Digite o número do disco para continuar: </translation>
+    </message>
+    <message>
+        <source>The copy goes into the largest free region of disk %1 (%2); its partitions stay. Type the disk number to continue: </source>
+        <translation>A cópia vai para a maior região livre do disco %1 (%2); as suas partições permanecem. Digite o número do disco para continuar: </translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -1231,6 +1243,22 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>The boot repair of the copy failed: %1</source>
         <translation>O reparo de inicialização da cópia falhou: %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition table to keep; nothing was changed</source>
+        <translation>O disco %1 não tem uma tabela de partições a manter; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed</source>
+        <translation>A maior região livre do disco %1 (%2) não comporta a partição de origem (%3); nada foi alterado</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table has no free entry for the copy; nothing was changed</source>
+        <translation>A tabela de partições do disco de destino não tem nenhuma entrada livre para a cópia; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table no longer leaves room for the copy at byte %1; nothing was changed</source>
+        <translation>A tabela de partições do disco de destino já não deixa espaço para a cópia no byte %1; nada foi alterado</translation>
     </message>
 </context>
 <context>

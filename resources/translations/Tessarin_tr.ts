@@ -199,6 +199,18 @@
         <source>Invalid value for --data-label: %1</source>
         <translation>--data-label için geçersiz değer: %1</translation>
     </message>
+    <message>
+        <source>%1 does not name a partition: after the colon comes a partition number (1 or more), or free for the target</source>
+        <translation>%1 bir bölüm belirtmiyor: iki noktadan sonra bir bölüm numarası (1 veya daha büyük) ya da hedef için free gelir</translation>
+    </message>
+    <message>
+        <source>Everything on partition %1 of disk %2 (%3) will be overwritten; the disk&apos;s other partitions stay. Type the disk number to continue: </source>
+        <translation>Disk %2 (%3) üzerindeki %1 numaralı bölümün tüm içeriğinin üzerine yazılacak; diskin diğer bölümleri kalır. Devam etmek için disk numarasını yazın: </translation>
+    </message>
+    <message>
+        <source>The copy goes into the largest free region of disk %1 (%2); its partitions stay. Type the disk number to continue: </source>
+        <translation>Kopya, disk %1 (%2) üzerindeki en büyük boş alana konur; bölümleri kalır. Devam etmek için disk numarasını yazın: </translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -1231,6 +1243,22 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>The boot repair of the copy failed: %1</source>
         <translation>Kopyanın önyükleme onarımı başarısız oldu: %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition table to keep; nothing was changed</source>
+        <translation>Disk %1 üzerinde korunacak bir bölüm tablosu yok; hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed</source>
+        <translation>Disk %1 üzerindeki en büyük boş alan (%2) kaynak bölümü (%3) alamıyor; hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table has no free entry for the copy; nothing was changed</source>
+        <translation>Hedef diskin bölüm tablosunda kopya için boş girdi yok; hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table no longer leaves room for the copy at byte %1; nothing was changed</source>
+        <translation>Hedef diskin bölüm tablosu artık %1 baytında kopya için yer bırakmıyor; hiçbir şey değiştirilmedi</translation>
     </message>
 </context>
 <context>

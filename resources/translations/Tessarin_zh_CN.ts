@@ -199,6 +199,18 @@
         <source>Invalid value for --data-label: %1</source>
         <translation>--data-label 的值无效：%1</translation>
     </message>
+    <message>
+        <source>%1 does not name a partition: after the colon comes a partition number (1 or more), or free for the target</source>
+        <translation>%1 未指定分区：冒号后应为分区号（1 或更大），目标也可以是 free</translation>
+    </message>
+    <message>
+        <source>Everything on partition %1 of disk %2 (%3) will be overwritten; the disk&apos;s other partitions stay. Type the disk number to continue: </source>
+        <translation>磁盘 %2 (%3) 的分区 %1 上的所有内容都将被覆盖；磁盘的其他分区保留。输入磁盘编号以继续：</translation>
+    </message>
+    <message>
+        <source>The copy goes into the largest free region of disk %1 (%2); its partitions stay. Type the disk number to continue: </source>
+        <translation>副本将放入磁盘 %1 (%2) 的最大空闲区域；其分区保留。输入磁盘编号以继续：</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -1231,6 +1243,22 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The boot repair of the copy failed: %1</source>
         <translation>副本的引导修复失败：%1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition table to keep; nothing was changed</source>
+        <translation>磁盘 %1 没有可保留的分区表；未做任何更改</translation>
+    </message>
+    <message>
+        <source>The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed</source>
+        <translation>磁盘 %1 的最大空闲区域 (%2) 容纳不下源分区 (%3)；未做任何更改</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table has no free entry for the copy; nothing was changed</source>
+        <translation>目标磁盘的分区表没有可用于副本的空闲条目；未做任何更改</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table no longer leaves room for the copy at byte %1; nothing was changed</source>
+        <translation>目标磁盘的分区表在字节 %1 处已不再为副本留出空间；未做任何更改</translation>
     </message>
 </context>
 <context>

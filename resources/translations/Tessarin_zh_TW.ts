@@ -199,6 +199,18 @@
         <source>Invalid value for --data-label: %1</source>
         <translation>--data-label 的值無效：%1</translation>
     </message>
+    <message>
+        <source>%1 does not name a partition: after the colon comes a partition number (1 or more), or free for the target</source>
+        <translation>%1 未指定磁碟分割：冒號後應為磁碟分割編號（1 或以上），目標也可以是 free</translation>
+    </message>
+    <message>
+        <source>Everything on partition %1 of disk %2 (%3) will be overwritten; the disk&apos;s other partitions stay. Type the disk number to continue: </source>
+        <translation>磁碟 %2 (%3) 的磁碟分割 %1 上的所有內容都將被覆寫；磁碟的其他磁碟分割保留。輸入磁碟編號以繼續：</translation>
+    </message>
+    <message>
+        <source>The copy goes into the largest free region of disk %1 (%2); its partitions stay. Type the disk number to continue: </source>
+        <translation>副本將放入磁碟 %1 (%2) 的最大可用區域；其磁碟分割保留。輸入磁碟編號以繼續：</translation>
+    </message>
 </context>
 <context>
     <name>CloneConfig</name>
@@ -1231,6 +1243,22 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>The boot repair of the copy failed: %1</source>
         <translation>副本的開機修復失敗：%1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no partition table to keep; nothing was changed</source>
+        <translation>磁碟 %1 沒有可保留的磁碟分割表；未做任何變更</translation>
+    </message>
+    <message>
+        <source>The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed</source>
+        <translation>磁碟 %1 的最大可用區域 (%2) 容納不下來源磁碟分割 (%3)；未做任何變更</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table has no free entry for the copy; nothing was changed</source>
+        <translation>目標磁碟的磁碟分割表沒有可供副本使用的空閒項目；未做任何變更</translation>
+    </message>
+    <message>
+        <source>The target disk&apos;s partition table no longer leaves room for the copy at byte %1; nothing was changed</source>
+        <translation>目標磁碟的磁碟分割表在位元組 %1 處已不再為副本留出空間；未做任何變更</translation>
     </message>
 </context>
 <context>

@@ -137,6 +137,28 @@ private slots:
         QVERIFY(progress.last().first().value<CloneProgress>().refused);
     }
 
+    // A partition number is 1 or more; the target may also be `free`. Anything else is a bad command line.
+    void badPartitionNumbers_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("negative target") << QStringList{"0:1", "4:-1"} << "4:-1";
+        QTest::newRow("word target") << QStringList{"0:1", "4:x"} << "4:x";
+        QTest::newRow("empty target") << QStringList{"0:1", "4:"} << "4:";
+        QTest::newRow("zero target") << QStringList{"0:1", "4:0"} << "4:0";
+        QTest::newRow("negative source") << QStringList{"0:-1", "4"} << "0:-1";
+        QTest::newRow("free source") << QStringList{"0:free", "4"} << "0:free";
+    }
+    void badPartitionNumbers()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, named);
+        QByteArray err;
+        QCOMPARE(cli(refusalImages(), QStringList{"clone", "partition"} + arguments + QStringList{"--yes"}, nullptr, &err),
+                 int(CliResult::BadCommandLine));
+        QVERIFY2(err.contains(named.toUtf8() + " does not name a partition"), err.constData());
+    }
+
     // The dry run lists every extent the run copies: on GPT the whole primary table region, however
     // far its entry array reaches; on MBR the extended partition's boot records. A source filled with
     // random bytes shows each copied sector on the zeroed target.
@@ -430,6 +452,68 @@ private slots:
         QVERIFY2(verify.contains("No problems found"), verify.constData());
         QVERIFY(sh(QStringLiteral("MTOOLS_SKIP_CHECK=1 mcopy -n -i %1@@1M ::/data.bin %2").arg(target, path("copied.bin"))));
         QCOMPARE(hashOf(path(QStringLiteral("copied.bin"))), hashOf(path(QStringLiteral("data.bin"))));
+    }
+
+    // `DST:free` adds the copy behind a partition the target already holds and keeps that partition's
+    // bytes; plain `DST` erases the target, so the copy is its one partition.
+    void partitionCloneTargets_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<bool>("free");
+        QTest::newRow("GPT, free space") << "gpt" << true;
+        QTest::newRow("MBR, free space") << "dos" << true;
+        QTest::newRow("GPT, whole disk") << "gpt" << false;
+        QTest::newRow("MBR, whole disk") << "dos" << false;
+    }
+    void partitionCloneTargets()
+    {
+        QFETCH(QString, table);
+        QFETCH(bool, free);
+        const QString source = path(QStringLiteral("pt-source.img")), target = path(QStringLiteral("pt-target.img"));
+        makeSource(source);
+        QVERIFY(sh(QStringLiteral("rm -f %1 && truncate -s 96M %1 && echo 'label: %2' > %3 && echo 'start=2048,size=16384,type=%4' >> %3"
+                                  " && sfdisk -q %1 < %3 && mkfs.fat --offset 2048 %1 8192 >/dev/null"
+                                  " && head -c 2000000 /dev/urandom > %5 && MTOOLS_SKIP_CHECK=1 mcopy -i %1@@1M %5 ::/keep.bin")
+                       .arg(target, table, path("pt.sfdisk"),
+                            table == QLatin1String("gpt") ? QStringLiteral("EBD0A0A2-B9E5-4433-87C0-68B9B4C7C763") : QStringLiteral("6"),
+                            path("keep.bin"))));
+        const QByteArray kept = contentHash(target, 1 << 20, 8 << 20);
+        const QStringList arguments{"clone", "partition", "0:1", free ? QStringLiteral("1:free") : QStringLiteral("1")};
+        QByteArray out, err;
+        QCOMPARE(cli({source, target}, arguments + QStringList{"--dry-run", "--json"}, &out, &err), 0);
+        const QString tableLine = QJsonDocument::fromJson(out.split('\n').first()).object().value("table").toArray().first().toString();
+        QVERIFY2(tableLine.startsWith(free ? "keep the target's partitions" : "erase the whole target"), qPrintable(tableLine));
+        QCOMPARE(contentHash(target, 1 << 20, 8 << 20), kept);
+        QVERIFY2(cli({source, target}, arguments + QStringList{"--yes"}, &out, &err) == 0, err.constData());
+
+        QByteArray dump;
+        QVERIFY(sh(QStringLiteral("sfdisk -J %1").arg(target), &dump));
+        const QJsonObject layout = QJsonDocument::fromJson(dump).object().value("partitiontable").toObject();
+        QCOMPARE(layout.value("label").toString(), table);
+        const QJsonArray parts = layout.value("partitions").toArray();
+        QCOMPARE(parts.size(), free ? 2 : 1);
+        const QJsonObject copy = parts.last().toObject();
+        QCOMPARE(copy.value("size").toInteger(), 81920);
+        if (free) {
+            QCOMPARE(parts.first().toObject().value("start").toInteger(), 2048);
+            QCOMPARE(parts.first().toObject().value("size").toInteger(), 16384);
+            QCOMPARE(contentHash(target, 1 << 20, 8 << 20), kept);
+            QVERIFY(copy.value("start").toInteger() >= 2048 + 16384);
+            QVERIFY(sh(QStringLiteral("MTOOLS_SKIP_CHECK=1 mcopy -n -i %1@@1M ::/keep.bin %2").arg(target, path("pt-kept.bin"))));
+            QCOMPARE(hashOf(path("pt-kept.bin")), hashOf(path("keep.bin")));
+        } else {
+            QCOMPARE(copy.value("start").toInteger(), 2048);
+        }
+        QByteArray verify;
+        if (table == QLatin1String("gpt")) {
+            sh(QStringLiteral("sgdisk -v %1").arg(target), &verify);
+            QVERIFY2(verify.contains("No problems found"), verify.constData());
+        } else {
+            QVERIFY(sh(QStringLiteral("sfdisk -V %1 2>&1").arg(target), &verify));
+        }
+        QVERIFY(sh(QStringLiteral("MTOOLS_SKIP_CHECK=1 mcopy -n -i %1@@%2 ::/data.bin %3")
+                       .arg(target).arg(copy.value("start").toInteger() * 512).arg(path("pt-copied.bin"))));
+        QCOMPARE(hashOf(path("pt-copied.bin")), hashOf(path("data.bin")));
     }
 
     // SIGINT mid-copy cancels the clone (4). A failing copy's 1 is reached in unreadableSectorsByTheirCode.
