@@ -1,5 +1,4 @@
 #include "partition/partitionresizer.h"
-#include "core/commandrunner.h"
 #include "core/diskio.h"
 #include "core/logger.h"
 #include "ondisk/logicalsector.h"
@@ -7,8 +6,6 @@
 #include "partition/gptcodec.h"
 #include "partition/gptdisk.h"
 #include "partition/resizeplanner.h"
-#include "platformtools/diskpartscript.h"
-#include "platformtools/toolrunner.h"
 #include "partition/sectorunits.h"
 #include "ondisk/byteorder.h"
 #include "ondisk/mbrcodec.h"
@@ -22,6 +19,9 @@
 namespace {
 
 constexpr uint64_t HundredMiB = 104857600;
+constexpr uint8_t MbrNtfsType = 0x07;
+// An MBR entry's first LBA and count are 32-bit.
+constexpr uint64_t MbrMaxSectors = 0xFFFFFFFFull;
 
 Logger& log() { return Logger::instance(); }
 
@@ -332,6 +332,13 @@ uint64_t PartitionResizer::dataPartitionEnd(uint64_t diskSize, uint32_t sectorSi
     return total > reserve ? SectorUnits::toUnits(total - reserve, sectorSize) : 0;
 }
 
+uint64_t PartitionResizer::mbrDataPartitionEnd(uint64_t diskSize, uint32_t sectorSize)
+{
+    if (!LogicalSector::isValid(sectorSize))
+        return 0;
+    return SectorUnits::toUnits(std::min<uint64_t>(diskSize / sectorSize, MbrMaxSectors), sectorSize);
+}
+
 bool PartitionResizer::createDataPartition(DiskIO& disk, const QList<PartitionInfo>& partitions, uint64_t diskSize,
                                            uint32_t sectorSize, const QString& label, bool align4K)
 {
@@ -353,7 +360,8 @@ bool PartitionResizer::createDataPartition(DiskIO& disk, const QList<PartitionIn
     const uint64_t start = dataPartitionStart(lastEnd, sectorSize, align4K);
     log().info(QStringLiteral("Data partition alignment: 4K=%1, start sector=%2")
                    .arg(align4K ? QStringLiteral("enabled") : QStringLiteral("disabled")).arg(start));
-    const uint64_t end = dataPartitionEnd(diskSize, sectorSize);
+    const bool gpt = looksGpt(partitions);
+    const uint64_t end = gpt ? dataPartitionEnd(diskSize, sectorSize) : mbrDataPartitionEnd(diskSize, sectorSize);
     if (end <= start) {
         m_lastError = QStringLiteral("No space for data partition");
         log().warning(m_lastError);
@@ -369,7 +377,6 @@ bool PartitionResizer::createDataPartition(DiskIO& disk, const QList<PartitionIn
     const QString gb = twoDecimals(double(bytes) / double(1ull << 30));
     log().info(QStringLiteral("Data partition: start=%1, sectors=%2, size=%3 bytes (%4 GB)")
                    .arg(start).arg(sectors).arg(bytes).arg(gb));
-    const bool gpt = looksGpt(partitions);
     log().info(QStringLiteral("Disk type: %1").arg(gpt ? QStringLiteral("GPT") : QStringLiteral("MBR")));
 
     if (gpt) {
@@ -379,17 +386,9 @@ bool PartitionResizer::createDataPartition(DiskIO& disk, const QList<PartitionIn
             log().error(QStringLiteral("Failed to add GPT partition entry for data partition"));
             return false;
         }
-    } else {
-        if (!DiskpartScript::isSafeLabel(label))
-            return fail(QStringLiteral("Data partition label %1 contains a double quote or a control character, "
-                                       "which diskpart cannot take").arg(label));
-        const int number = disk.targetDiskNumber();
-        if (number < 0)
-            return fail(QStringLiteral("Cannot get target disk number for MBR partition creation"));
-        disk.rereadTargetLayout();
-        CommandRunner::current().sleepMs(2000);
-        if (!createMbrDataPartition(number, start, sectors, sectorSize, label))
-            return false;
+    } else if (!addMbrPartitionEntry(disk, start, sectors, MbrNtfsType, sectorSize)) {
+        log().error(QStringLiteral("Failed to add MBR partition entry for data partition"));
+        return false;
     }
     emit partitionCreated(label, bytes);
     log().info(QStringLiteral("Data partition created successfully: %1 (%2 GB)").arg(label, gb));
@@ -450,35 +449,61 @@ bool PartitionResizer::addGptPartitionEntry(DiskIO& disk, uint64_t startSector, 
     return true;
 }
 
-bool PartitionResizer::createMbrDataPartition(int diskNumber, uint64_t startSector, uint64_t sectorCount,
-                                              uint32_t sectorSize, const QString& label)
+bool PartitionResizer::addMbrPartitionEntry(DiskIO& disk, uint64_t startSector, uint64_t sectorCount, uint8_t type,
+                                            uint32_t sectorSize)
 {
-    log().info(QStringLiteral("Creating MBR data partition on disk %1: start=%2, sectors=%3")
-                   .arg(diskNumber).arg(startSector).arg(sectorCount));
-    if (!DiskpartScript::isSafeLabel(label))
-        return fail(QStringLiteral("Data partition label %1 contains a double quote or a control character, "
-                                   "which diskpart cannot take").arg(label));
-    uint64_t diskSectors = 0;
-    if (!SectorUnits::toDiskSectors(startSector, sectorSize, diskSectors))
-        return fail(QStringLiteral("Partition start %1 (512-byte units) is not a whole %2-byte sector")
-                        .arg(startSector).arg(sectorSize));
-    const uint64_t offsetKb = startSector * 512 / 1024;
-    const uint64_t sizeMb = sectorCount * 512 / (1024 * 1024);
-
-    QString output;
-    const QString first = DiskpartScript::extendedDataPartition(diskNumber, offsetKb, sizeMb, label);
-    log().info(QStringLiteral("Diskpart script:\n%1").arg(first));
-    if (ToolRunner::runResizerDiskpartScript(first, output)) {
-        log().info(QStringLiteral("MBR data partition created successfully"));
-        return true;
+    log().info(QStringLiteral("Adding MBR partition entry: start=%1, count=%2, type=0x%3")
+                   .arg(startSector).arg(sectorCount).arg(type, 2, 16, QLatin1Char('0')));
+    sectorSize = checkedSectorSize(disk, sectorSize);
+    if (!LogicalSector::isValid(sectorSize))
+        return fail(SectorUnits::unsupportedSectorSizeText(sectorSize));
+    uint64_t first = 0;
+    uint64_t count = 0;
+    if (!SectorUnits::toDiskSectors(startSector, sectorSize, first) ||
+        !SectorUnits::toDiskSectors(sectorCount, sectorSize, count) || count == 0 || first == 0)
+        return fail(QStringLiteral("Partition start %1 and count %2 (512-byte units) are not whole %3-byte sectors behind the MBR")
+                        .arg(startSector).arg(sectorCount).arg(sectorSize));
+    if (first + count > MbrMaxSectors)
+        return fail(QStringLiteral("Partition %1-%2 lies beyond the MBR's 32-bit sector range").arg(first).arg(first + count - 1));
+    QByteArray sector;
+    if (!readTarget(disk, 0, sectorSize, sector))
+        return fail(QStringLiteral("Failed to read MBR"));
+    const std::span<uint8_t> s(reinterpret_cast<uint8_t*>(sector.data()), size_t(sector.size()));
+    if (!MbrCodec::hasBootSignature(s))
+        return fail(QStringLiteral("Invalid MBR signature"));
+    int slot = -1;
+    for (int i = 0; i < MbrCodec::EntryCount; ++i) {
+        MbrCodec::Entry e;
+        MbrCodec::entry(s, i, e);
+        if (e.type == MbrCodec::ProtectiveType)
+            return fail(QStringLiteral("The disk holds a protective MBR; its partitions are in the GPT"));
+        if (e.type == 0 || e.sectorCount == 0) {
+            if (slot < 0)
+                slot = i;
+            continue;
+        }
+        // An extended partition's entry covers its logical drives, so this refuses those too.
+        if (first < uint64_t(e.firstLba) + e.sectorCount && e.firstLba < first + count)
+            return fail(QStringLiteral("Requested partition overlaps MBR entry %1: %2-%3")
+                            .arg(i).arg(e.firstLba).arg(uint64_t(e.firstLba) + e.sectorCount - 1));
     }
-    log().warning(QStringLiteral("Extended partition failed: %1, trying primary...").arg(output));
-    const QString second = DiskpartScript::primaryDataPartition(diskNumber, offsetKb, sizeMb, label);
-    if (ToolRunner::runResizerDiskpartScript(second, output)) {
-        log().info(QStringLiteral("MBR primary partition created successfully"));
-        return true;
-    }
-    return fail(QStringLiteral("Failed to create MBR partition: %1").arg(output));
+    if (slot < 0)
+        return fail(QStringLiteral("All four primary MBR entries are in use"));
+    MbrCodec::Entry entry;
+    entry.type = type;
+    // Beyond CHS reach: the address is in the LBA fields alone.
+    std::fill(std::begin(entry.firstChs), std::end(entry.firstChs), uint8_t(0xFF));
+    entry.firstChs[0] = 0xFE;
+    std::fill(std::begin(entry.lastChs), std::end(entry.lastChs), uint8_t(0xFF));
+    entry.lastChs[0] = 0xFE;
+    entry.firstLba = uint32_t(first);
+    entry.sectorCount = uint32_t(count);
+    MbrCodec::setEntry(s, slot, entry);
+    if (!writeTarget(disk, 0, sector))
+        return fail(QStringLiteral("Failed to write MBR"));
+    disk.flushTarget();
+    log().info(QStringLiteral("Created MBR entry %1: start=%2, count=%3").arg(slot).arg(first).arg(count));
+    return true;
 }
 
 bool PartitionResizer::regenerateGptGuids(DiskIO& disk, uint32_t sectorSize)

@@ -39,9 +39,10 @@ public:
     // startSector and sectorCount in 512-byte units.
     bool addGptPartitionEntry(DiskIO& disk, uint64_t startSector, uint64_t sectorCount, const QString& typeGuid,
                               const QString& name, uint64_t diskSize, uint32_t sectorSize);
-    // startSector and sectorCount in 512-byte units; diskpart gets KB/MB from them.
-    bool createMbrDataPartition(int diskNumber, uint64_t startSector, uint64_t sectorCount, uint32_t sectorSize,
-                                const QString& label);
+    // A primary entry of `type` in the first free slot of the MBR; startSector and sectorCount in
+    // 512-byte units. Refused when no slot is free or it would overlap another entry.
+    bool addMbrPartitionEntry(DiskIO& disk, uint64_t startSector, uint64_t sectorCount, uint8_t type,
+                              uint32_t sectorSize);
     bool regenerateGptGuids(DiskIO& disk, uint32_t sectorSize);
     // A new random MBR disk signature in sector 0 of the target; boot code and entries are kept.
     bool regenerateMbrSignature(DiskIO& disk, uint32_t sectorSize);
@@ -55,6 +56,8 @@ public:
     // End (exclusive, 512-byte units) of the space a data partition may use: the GPT's last usable
     // LBA + 1 for a 128-entry array.
     static uint64_t dataPartitionEnd(uint64_t diskSize, uint32_t sectorSize);
+    // The same for an MBR disk: the disk's end, or the last sector a 32-bit entry can reach.
+    static uint64_t mbrDataPartitionEnd(uint64_t diskSize, uint32_t sectorSize);
 
 signals:
     void progressChanged(int percent, const QString& message);

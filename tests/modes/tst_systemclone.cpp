@@ -138,6 +138,9 @@ private slots:
         QTest::newRow("gpt sector by sector") << int(Src) << int(Dst) << sample << true << int(Mode::KeepAndCreateData) << true;
         QTest::newRow("mbr legacy") << int(Src) << int(Dst) << mbr << true << int(Mode::KeepOnly) << false;
         QTest::newRow("mbr system reserved") << int(Src) << int(Dst) << reserved << true << int(Mode::KeepOnly) << false;
+        QTest::newRow("mbr data partition") << int(Src) << int(Dst) << mbr << true << int(Mode::KeepAndCreateData) << false;
+        QTest::newRow("mbr system reserved data partition") << int(Src) << int(Dst) << reserved << true
+                                                            << int(Mode::KeepAndCreateData) << false;
         QTest::newRow("gpt 4096") << int(Src4k) << int(Dst4k) << gpt4k << true << int(Mode::KeepOnly) << false;
     }
     void clones()
@@ -186,11 +189,32 @@ private slots:
             QCOMPARE(entries.size(), want.size() + 1);
             const Span data = entries.takeLast();
             QVERIFY(data.first >= want.last().second);
+            QCOMPARE(data.first % MiB, 0u);
             LoopDevice dev(f.files[dst], false, 0, qint64(data.first), qint64(data.second - data.first));
             QString out;
             QVERIFY2(runTool(QStringLiteral("ntfsfix"), {QStringLiteral("-n"), dev.device()}, &out) == 0, qPrintable(out));
             QVERIFY(runTool(QStringLiteral("ntfslabel"), {dev.device()}, &out) == 0);
             QCOMPARE(out.trimmed(), QStringLiteral("Files"));
+            // BIOS boots find a volume through its hidden sectors.
+            QCOMPARE(ByteOrder::get32(reinterpret_cast<const uint8_t*>(
+                         readFileBytes(f.files[dst], qint64(data.first) + 28, 4).constData())),
+                     uint32_t(data.first / ss));
+            if (!gpt) {
+                // One primary NTFS entry over the new space, not active, none further.
+                const QByteArray table = readFileBytes(f.files[dst], 0, 512);
+                int found = 0;
+                for (int i = 0; i < 4; ++i) {
+                    const auto* e = reinterpret_cast<const uint8_t*>(table.constData()) + 446 + 16 * i;
+                    if (ByteOrder::get32(e + 8) == data.first / ss) {
+                        ++found;
+                        QCOMPARE(e[4], uint8_t(0x07));
+                        QCOMPARE(e[0], uint8_t(0));
+                        QCOMPARE(uint64_t(ByteOrder::get32(e + 12)) * ss, data.second - data.first);
+                    }
+                }
+                QCOMPARE(found, 1);
+                QVERIFY(m.warnings().isEmpty());
+            }
         }
         QCOMPARE(entries, want);
 

@@ -1,7 +1,6 @@
 // GPT/MBR editing on real sparse images and a 4096-byte-sector loop device, checked with sgdisk,
 // sfdisk, mkntfs, ntfsfix and ntfs-3g.
 #include "core/diskio.h"
-#include "common/scriptedcommandrunner.h"
 #include "common/imagefixture.h"
 #include "common/logcapture.h"
 #include "partition/gptcodec.h"
@@ -156,7 +155,7 @@ private slots:
 
     // A table built on a disk copied from a smaller one: the GPT, a partition, the data partition
     // behind it and a one-sector partition in the gap. sgdisk finds no problem and sfdisk lists exactly
-    // that; every refused edit leaves the disk byte for byte as it was. The MBR path goes to diskpart.
+    // that; every refused edit leaves the disk byte for byte as it was.
     void buildTable_data() { gptLayouts_data(); }
     void buildTable()
     {
@@ -202,26 +201,13 @@ private slots:
         }
         if (disk != 0)
             return;
-        // On MBR diskpart makes it at the same place on the opened disk: an extended partition first,
-        // a primary one as fall-back, a failure reported with exit code 0 is a failure, and an unsafe
-        // label never reaches it.
-        ScriptedCommandRunner runner;
-        ScopedCommandRunner scope(&runner);
-        runner.enqueue(0, "DiskPart has encountered an ERROR: The extended partition could not be made.");
-        runner.enqueue(0, "DiskPart successfully formatted the volume.");
+        // Taken for an MBR disk, a GPT disk's protective MBR gains no entry.
         c.typeGuid.clear();
         QVERIFY(d.openTargetDisk(0));
-        QVERIFY(r.createDataPartition(d, {c}, DiskBytes, ss, QStringLiteral("Data"), false));
-        QCOMPARE(runner.calls().size(), 2);
-        QVERIFY(runner.calls()[0].scriptText.contains(QStringLiteral("select disk 0\ncreate partition extended offset=10240 ")));
-        QVERIFY(runner.calls()[1].scriptText.contains(QStringLiteral("create partition primary offset=10240 ")));
-        runner.clear();
-        runner.enqueue(0, "Virtual Disk Service: The operation Failed.");
-        runner.enqueue(1, "");
+        before = fileHash(m_images[disk]);
         QVERIFY(!r.createDataPartition(d, {c}, DiskBytes, ss, QStringLiteral("Data"), false));
-        runner.clear();
-        QVERIFY(!r.createDataPartition(d, {c}, DiskBytes, ss, QStringLiteral("x\nclean"), false));
-        QVERIFY(runner.calls().isEmpty());
+        d.close();
+        QCOMPARE(fileHash(m_images[disk]), before);
     }
 
     // A primary header with a wrong CRC is repaired from the backup by the next edit, never re-sealed,
@@ -405,6 +391,30 @@ private slots:
         QCOMPARE(dump.size(), 2);
         QVERIFY(dump[0].start == mib && dump[0].size == 8 * mib);
         QVERIFY(dump[1].start == 16 * mib && dump[1].size == 40 * mib);
+
+        // The data partition: a primary NTFS entry from 1 MiB behind the last one to the disk's end;
+        // with all four slots taken it is refused and nothing is written.
+        fat.count512 = 40 * mib * ss / 512;
+        QVERIFY(d.openTargetDisk(disk));
+        QVERIFY2(r.createDataPartition(d, {fat}, DiskBytes, ss, QStringLiteral("Data"), true), qPrintable(r.lastError()));
+        d.close();
+        settle(disk);
+        const QList<DumpEntry> withData = sfdiskDump(toolPath(disk));
+        QCOMPARE(withData.size(), 3);
+        QVERIFY(withData[2].start == 57 * mib && withData[2].start + withData[2].size == DiskBytes / ss);
+        QCOMPARE(uint8_t(readFileBytes(m_images[disk], 446 + 2 * 16 + 4, 1)[0]), uint8_t(0x07));
+        QVERIFY(sfdiskScript(toolPath(disk), QStringLiteral("label: dos\nstart=%1, size=%2, type=7\nstart=%3, size=%2, type=7\n"
+                                                            "start=%4, size=%2, type=7\nstart=%5, size=%2, type=7\n")
+                                                 .arg(mib).arg(8 * mib).arg(16 * mib).arg(32 * mib).arg(48 * mib)));
+        settle(disk);
+        fat.start512 = 48 * mib * ss / 512;
+        fat.count512 = 8 * mib * ss / 512;
+        QVERIFY(d.openTargetDisk(disk));
+        before = fileHash(m_images[disk]);
+        QVERIFY(!r.createDataPartition(d, {fat}, DiskBytes, ss, QStringLiteral("Data"), true));
+        QVERIFY2(r.lastError().contains(QStringLiteral("four primary")), qPrintable(r.lastError()));
+        d.close();
+        QCOMPARE(fileHash(m_images[disk]), before);
     }
 
 };
