@@ -68,6 +68,14 @@ bool PartitionResizer::loadGpt(DiskIO& disk, GptDisk& gpt, uint32_t sectorSize, 
                                    : QStringLiteral("Invalid GPT signature"));
 }
 
+bool PartitionResizer::loadMbr(DiskIO& disk, uint32_t sectorSize, QByteArray& sector)
+{
+    if (!readTarget(disk, 0, sectorSize, sector))
+        return fail(QStringLiteral("Failed to read MBR"));
+    const std::span<const uint8_t> s(reinterpret_cast<const uint8_t*>(sector.constData()), size_t(sector.size()));
+    return MbrCodec::hasBootSignature(s) || fail(QStringLiteral("Invalid MBR signature"));
+}
+
 bool PartitionResizer::fail(const QString& message)
 {
     m_lastError = message;
@@ -198,11 +206,9 @@ bool PartitionResizer::updateMbrEntries(DiskIO& disk, const QList<ResizePlanEntr
     if (!LogicalSector::isValid(sectorSize))
         return fail(SectorUnits::unsupportedSectorSizeText(sectorSize));
     QByteArray sector;
-    if (!readTarget(disk, 0, sectorSize, sector))
-        return fail(QStringLiteral("Failed to read MBR"));
+    if (!loadMbr(disk, sectorSize, sector))
+        return false;
     const std::span<uint8_t> s(reinterpret_cast<uint8_t*>(sector.data()), size_t(sector.size()));
-    if (!MbrCodec::hasBootSignature(s))
-        return fail(QStringLiteral("Invalid MBR signature"));
 
     struct Change { int index; uint32_t first; uint32_t count; };
     QList<Change> changes;
@@ -466,11 +472,9 @@ bool PartitionResizer::addMbrPartitionEntry(DiskIO& disk, uint64_t startSector, 
     if (first + count > MbrMaxSectors)
         return fail(QStringLiteral("Partition %1-%2 lies beyond the MBR's 32-bit sector range").arg(first).arg(first + count - 1));
     QByteArray sector;
-    if (!readTarget(disk, 0, sectorSize, sector))
-        return fail(QStringLiteral("Failed to read MBR"));
+    if (!loadMbr(disk, sectorSize, sector))
+        return false;
     const std::span<uint8_t> s(reinterpret_cast<uint8_t*>(sector.data()), size_t(sector.size()));
-    if (!MbrCodec::hasBootSignature(s))
-        return fail(QStringLiteral("Invalid MBR signature"));
     int slot = -1;
     for (int i = 0; i < MbrCodec::EntryCount; ++i) {
         MbrCodec::Entry e;

@@ -67,6 +67,8 @@ signals:
 private:
     bool loadGpt(DiskIO& disk, GptDisk& gpt, uint32_t sectorSize, uint64_t totalSectors);
     uint32_t checkedSectorSize(DiskIO& disk, uint32_t requested);
+    // Sector 0 of the target, refused without its boot signature.
+    bool loadMbr(DiskIO& disk, uint32_t sectorSize, QByteArray& sector);
     bool fail(const QString& message);
 
     QString m_lastError;
