@@ -17,19 +17,11 @@ constexpr uint64_t MftMirrorRecord = 1;
 constexpr uint64_t LogFileRecord = 2;
 constexpr uint64_t BitmapRecord = 6;
 constexpr uint64_t MftChunkBytes = 1024 * 1024;
-constexpr int64_t MaxVolumeBitmapCalls = 10000;
 constexpr uint64_t BitmapChunkBytes = 1024 * 1024;
 
 QString percent(uint64_t part, uint64_t whole)
 {
     return QString::number(whole ? double(part) * 100.0 / double(whole) : 0.0, 'f', 1);
-}
-
-QString platformErrorText()
-{
-    const QString text = QString::fromStdString(Platform::lastErrorText());
-    return text.isEmpty() ? QString::number(Platform::lastErrorCode())
-                          : QStringLiteral("%1 (%2)").arg(Platform::lastErrorCode()).arg(text);
 }
 
 QString runListFault(NtfsRunList::Status status)
@@ -42,13 +34,6 @@ QString runListFault(NtfsRunList::Status status)
     case NtfsRunList::Status::Ok: break;
     }
     return QString();
-}
-
-bool validGeometry(uint32_t sectorSize, uint32_t clusterSize)
-{
-    auto pow2 = [](uint32_t v) { return v != 0 && (v & (v - 1)) == 0; };
-    return sectorSize >= 512 && sectorSize <= 4096 && pow2(sectorSize) && pow2(clusterSize)
-        && clusterSize >= sectorSize && clusterSize <= 2u * 1024 * 1024;
 }
 }
 
@@ -462,89 +447,6 @@ bool NTFSParser::damaged(const QString& reason)
 {
     m_mapFault = reason;
     return fail(reason);
-}
-
-bool NTFSParser::loadFromVolume(VolumeHandle* volume)
-{
-    Logger& log = Logger::instance();
-    if (!volume)
-        return fail(QStringLiteral("No volume to read"));
-    log.info(QStringLiteral("NTFSParser: Using Windows API for volume: %1").arg(QString::fromStdString(volume->path())));
-
-    PlatformNtfsVolumeData data;
-    if (!volume->ntfsVolumeData(data))
-        return fail(QStringLiteral("FSCTL_GET_NTFS_VOLUME_DATA failed: %1").arg(platformErrorText()));
-    if (!validGeometry(data.bytesPerSector, data.bytesPerCluster) || data.totalClusters <= 0
-        || (data.numberSectors > 0
-            && uint64_t(data.totalClusters) > uint64_t(data.numberSectors) / (data.bytesPerCluster / data.bytesPerSector)))
-        return fail(QStringLiteral("FSCTL_GET_NTFS_VOLUME_DATA returned an impossible geometry"));
-
-    m_partitionOffset = 0;
-    m_partitionSize = 0;
-    m_clusterSize = data.bytesPerCluster;
-    m_sectorSize = data.bytesPerSector;
-    m_sectorsPerCluster = m_clusterSize / m_sectorSize;
-    m_totalClusters = uint64_t(data.totalClusters);
-    m_totalSectors = data.numberSectors > 0 ? uint64_t(data.numberSectors) : m_totalClusters * m_sectorsPerCluster;
-    m_backupBootInside = data.numberSectors > 0;
-    m_volumeSize = uint64_t(m_clusterSize) * m_totalClusters;
-    m_mftCluster = uint64_t(data.mftStartLcn);
-    m_mftRecordSize = data.bytesPerFileRecordSegment;
-    m_volumeSerialNumber = uint64_t(data.volumeSerialNumber);
-    log.info(QStringLiteral("NTFS (Windows API): sector=%1, cluster=%2, totalClusters=%3")
-                 .arg(m_sectorSize).arg(m_clusterSize).arg(m_totalClusters));
-
-    QBitArray bitmap{qsizetype(m_totalClusters)};
-    uint64_t next = 0;
-    for (int64_t iteration = 0;; ++iteration) {
-        if (iteration > MaxVolumeBitmapCalls)
-            return fail(QStringLiteral("Too many iterations, stopping bitmap read at cluster %1").arg(next));
-        PlatformVolumeBitmap answer;
-        const bool ok = volume->volumeBitmap(int64_t(next), answer);
-        const bool more = answer.moreData || (!ok && Platform::lastErrorCode() == PlatformError::MoreData);
-        if (!ok && !more) {
-            // Stopping with what was gathered would leave used clusters out of a smart copy.
-            if (next != 0)
-                return fail(QStringLiteral("FSCTL_GET_VOLUME_BITMAP stopped at cluster %1: error %2").arg(next).arg(platformErrorText()));
-            return fail(QStringLiteral("FSCTL_GET_VOLUME_BITMAP failed: %1").arg(platformErrorText()));
-        }
-        if (answer.bitmapSize < 1) {
-            log.warning(QStringLiteral("BitmapSize is 0, stopping"));
-            break;
-        }
-        if (answer.startingLcn < 0 || uint64_t(answer.startingLcn) > next)
-            return fail(QStringLiteral("FSCTL_GET_VOLUME_BITMAP answered from cluster %1 for cluster %2")
-                            .arg(answer.startingLcn).arg(next));
-        const uint64_t start = uint64_t(answer.startingLcn);
-        const uint64_t bits = std::min<uint64_t>(uint64_t(answer.bitmapSize), uint64_t(answer.bits.size()) * 8);
-        if (iteration == 0 || iteration % 10 == 0)
-            log.info(QStringLiteral("Bitmap iteration %1: start=%2, bits=%3, bytes=%4")
-                         .arg(iteration).arg(start).arg(bits).arg(answer.bits.size()));
-        for (uint64_t j = 0; j < bits && start + j < m_totalClusters; ++j) {
-            if (answer.bits[j / 8] == 0 && j % 8 == 0) {
-                j += 7;
-                continue;
-            }
-            if (answer.bits[j / 8] & (1u << (j % 8)))
-                bitmap.setBit(qsizetype(start + j));
-        }
-        if (start + bits <= next)
-            return fail(QStringLiteral("FSCTL_GET_VOLUME_BITMAP made no progress at cluster %1").arg(next));
-        next = start + bits;
-        if (!more || next >= m_totalClusters)
-            break;
-    }
-    if (next < m_totalClusters)
-        return fail(QStringLiteral("Volume bitmap covers %1 of %2 clusters").arg(next).arg(m_totalClusters));
-
-    m_clusterBitmap = bitmap;
-    m_bitmapValid = true;
-    m_usedClusters = uint64_t(m_clusterBitmap.count(true));
-    m_usedSize = uint64_t(m_clusterSize) * m_usedClusters;
-    buildSectorMap(QStringLiteral("NTFSParser"));
-    log.info(QStringLiteral("NTFS (Windows API): Used clusters=%1/%2 (%3%), sector bitmap size=%4")
-                 .arg(m_usedClusters).arg(m_totalClusters).arg(percent(m_usedClusters, m_totalClusters)).arg(m_sectorMap.size()));
-    return true;
 }
 
 FileSystemBase::UsageLayout NTFSParser::usageLayout() const

@@ -17,8 +17,6 @@ public:
     // `sectorCount` (512-byte units) bounds the volume when known.
     bool parse(DeviceHandle* disk, uint64_t startSector, uint64_t sectorCount = 0);
     bool load(DeviceHandle* handle, uint64_t partitionOffset, uint64_t partitionSize) override;
-    // The platform's own answer for an open, mounted NTFS volume (its volume data and bitmap).
-    bool loadFromVolume(VolumeHandle* volume);
 
     bool readBootSector();
     bool readMftRecord(uint64_t recordNumber, QByteArray& record);

@@ -110,7 +110,6 @@ private slots:
     void ntfsBitmapCheck();
     void fatCopiesMerge();
     void fat32ParserInMemory();
-    void loadFromVolumeQuery();
 
 private:
     QTemporaryDir m_dir;
@@ -518,54 +517,6 @@ void TestUsageMaps::fat32ParserInMemory()
     QVERIFY(!fallback.isBitmapValid());
     QVERIFY(fallback.clusterBitmap().isEmpty());
     QCOMPARE(fallback.usedSectorRanges(), (SectorRanges{{0, total}}));
-}
-
-void TestUsageMaps::loadFromVolumeQuery()
-{
-    QBitArray bits(1003);
-    for (int i = 0; i < 1003; i += 7)
-        bits.setBit(i);
-    bits.setBit(1002);
-    // A mounted volume answering the bitmap query 100 clusters at a time; each answer after the first
-    // starts on the byte boundary before the cluster asked for.
-    MemoryPlatform mp;
-    ScopedPlatform scope(&mp);
-    MemoryVolume& v = mp.addVolume("\\\\?\\Volume{d}\\", mp.addDisk(512), 0, 512);
-    v.mountPaths = {"D:\\"};
-    PlatformNtfsVolumeData data;
-    data.bytesPerSector = 512;
-    data.bytesPerCluster = 4096;
-    data.totalClusters = bits.size();
-    data.numberSectors = bits.size() * 8 + 7;
-    data.bytesPerFileRecordSegment = 1024;
-    v.ntfsData = data;
-    v.bitmapAnswers = true;
-    v.bitmapPiece = 100;
-    v.bitmap.bitmapSize = bits.size();
-    v.bitmap.bits.assign(size_t((bits.size() + 7) / 8), 0);
-    for (qsizetype i = 0; i < bits.size(); ++i)
-        if (bits.testBit(i))
-            v.bitmap.bits[size_t(i / 8)] |= uint8_t(1u << (i % 8));
-    {
-        NTFSParser parser;
-        const auto volume = mp.openVolume("\\\\.\\D:", DeviceAccess::Read, DeviceFlags::None);
-        QVERIFY2(parser.loadFromVolume(volume.get()), qPrintable(parser.lastError()));
-        QCOMPARE(parser.clusterBitmap(), bits);
-        QCOMPARE(parser.sectorMap().size(), qsizetype(1003 * 8 + 8));  // up to the backup boot sector
-        const SectorRanges ranges = parser.usedSectorRanges();
-        QCOMPARE(ranges.mid(ranges.size() - 2), (SectorRanges{{1001 * 8, 16}, {1003 * 8 + 7, 1}}));
-    }
-    {
-        // A query that breaks off part-way gives no map rather than a partial one.
-        v.mountPaths = {"E:\\"};
-        v.bitmapFailFrom = 484;  // the sixth query: 0, 100, 196, 292, 388, 484
-        NTFSParser parser;
-        const auto volume = mp.openVolume("\\\\.\\E:", DeviceAccess::Read, DeviceFlags::None);
-        QVERIFY(!parser.loadFromVolume(volume.get()));
-        QVERIFY2(parser.lastError().contains(QStringLiteral("484")), qPrintable(parser.lastError()));
-        QVERIFY(parser.sectorMap().isEmpty());
-        QVERIFY(parser.clusterBitmap().isEmpty());
-    }
 }
 
 QTEST_GUILESS_MAIN(TestUsageMaps)
