@@ -1,6 +1,7 @@
 #include "boot/bootstorecheck.h"
 
 #include "boot/offlinebcdstore.h"
+#include "ondisk/bcdstorelayout.h"
 #include "platform/registryhive.h"
 
 #include <algorithm>
@@ -18,7 +19,8 @@ std::string defaultObject(RegistryHive& hive)
 {
     uint32_t type = 0;
     std::vector<uint8_t> data;
-    if (!hive.readValue(std::string("Objects\\") + BootStoreCheck::BootManagerObject + "\\Elements\\23000003", "Element",
+    if (!hive.readValue(std::string(BcdStoreLayout::ObjectsKey) + "\\" + BcdStoreLayout::BootManagerObject + "\\" +
+                            BcdStoreLayout::ElementsKey + "\\23000003", BcdStoreLayout::ElementValue,
                         type, data))
         return {};
     std::string text;
@@ -51,7 +53,7 @@ std::vector<BootabilityCheck::Finding> BootStoreCheck::run(RegistryHive& hive, c
         const QString name = QStringLiteral("%1 %2 %3").arg(where, QString::fromStdString(e.object), QString::fromStdString(e.element));
         const QString named = QString::fromStdString(id.describe());
         const std::string object = lower(e.object);
-        const bool essential = object == BootManagerObject || object == defaultEntry;
+        const bool essential = object == BcdStoreLayout::BootManagerObject || object == defaultEntry;
         const bool onDisk = std::any_of(partitions.begin(), partitions.end(), [&](const Partition& p) { return sameDisk(p.identity, id); });
         if (!onDisk) {
             out.push_back({essential ? Severity::Error : Severity::Warning,
@@ -64,7 +66,7 @@ std::vector<BootabilityCheck::Finding> BootStoreCheck::run(RegistryHive& hive, c
             continue;
         }
         uint32_t type = 0;
-        const bool osDevice = OfflineBcdStore::elementType(e.element, type) && type == OsDeviceType;
+        const bool osDevice = OfflineBcdStore::elementType(e.element, type) && type == BcdStoreLayout::OsDevice;
         if (osDevice ? !p->ntfs : !(p->ntfs || p->fat)) {
             out.push_back({Severity::Error, QStringLiteral("Boot store %1 names partition %2, which holds no %3 volume")
                                                 .arg(name).arg(p->number).arg(osDevice ? QStringLiteral("NTFS") : QStringLiteral("NTFS or FAT32"))});

@@ -18,9 +18,6 @@ public:
         bool fat = false;
     };
 
-    static constexpr const char* BootManagerObject = "{9dea862c-5cdd-4e70-acc1-f32b344d4795}";
-    static constexpr uint32_t OsDeviceType = 0x21000001;
-
     static std::vector<BootabilityCheck::Finding> run(RegistryHive& hive, const QString& where,
                                                       const std::vector<Partition>& partitions);
 };

@@ -1,13 +1,14 @@
 #include "boot/offlinebcdstore.h"
 
+#include "ondisk/bcdstorelayout.h"
 #include "platform/registryhive.h"
 
 #include <cstdlib>
 
 namespace {
-const std::string ObjectsKey = "Objects";
-const std::string ElementsKey = "Elements";
-const std::string ElementValue = "Element";
+const std::string ObjectsKey = BcdStoreLayout::ObjectsKey;
+const std::string ElementsKey = BcdStoreLayout::ElementsKey;
+const std::string ElementValue = BcdStoreLayout::ElementValue;
 }
 
 bool OfflineBcdStore::elementType(const std::string& name, uint32_t& type)

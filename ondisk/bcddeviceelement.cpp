@@ -1,4 +1,5 @@
 #include "ondisk/bcddeviceelement.h"
+#include "ondisk/bcdstorelayout.h"
 
 #include "ondisk/byteorder.h"
 #include "ondisk/guidtext.h"
@@ -28,7 +29,7 @@ std::string BcdDeviceElement::Identity::describe() const
 
 bool BcdDeviceElement::isDeviceType(uint32_t elementType)
 {
-    return ((elementType >> FormatShift) & FormatMask) == DeviceFormat;
+    return BcdStoreLayout::formatOf(elementType) == BcdStoreLayout::DeviceFormat;
 }
 
 BcdDeviceElement::Form BcdDeviceElement::decode(std::span<const uint8_t> value, Identity& out)

@@ -22,10 +22,6 @@ public:
     static constexpr uint32_t PartitionDevice = 6;
     static constexpr uint32_t StyleGpt = 0;
     static constexpr uint32_t StyleMbr = 1;
-    // Element types: bits 24..27 hold the format; 1 is a device.
-    static constexpr uint32_t FormatShift = 24;
-    static constexpr uint32_t FormatMask = 0x0F;
-    static constexpr uint32_t DeviceFormat = 1;
 
     // Where a partition lives, in the terms the element records.
     struct Identity {
