@@ -143,23 +143,3 @@ QList<DiskpartScript::ListedPartition> DiskpartScript::parseSystemCloneListing(c
 }
 
 bool DiskpartScript::isSafeLabel(const QString& label) { return ToolArgumentRules::isSafe(label); }
-
-QString DiskpartScript::extendedDataPartition(int diskNumber, uint64_t offsetKb, uint64_t sizeMb,
-                                              const QString& label)
-{
-    if (!isSafeLabel(label))
-        return QString();
-    return QStringLiteral("select disk %1\ncreate partition extended offset=%2 size=%3\ncreate partition logical\n"
-                          "format fs=ntfs label=\"%4\" quick\n")
-        .arg(diskNumber).arg(offsetKb).arg(sizeMb).arg(label);
-}
-
-QString DiskpartScript::primaryDataPartition(int diskNumber, uint64_t offsetKb, uint64_t sizeMb,
-                                             const QString& label)
-{
-    if (!isSafeLabel(label))
-        return QString();
-    return QStringLiteral("select disk %1\ncreate partition primary offset=%2 size=%3\nformat fs=ntfs label=\"%4\" quick\n")
-        .arg(diskNumber).arg(offsetKb).arg(sizeMb).arg(label);
-}
-

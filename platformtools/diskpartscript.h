@@ -34,9 +34,6 @@ public:
                               const QString& windowsLetter);
 
     static bool isSafeLabel(const QString& label);
-    // Data partition of an MBR disk: inside a new extended partition, or as a primary one.
-    static QString extendedDataPartition(int diskNumber, uint64_t offsetKb, uint64_t sizeMb, const QString& label);
-    static QString primaryDataPartition(int diskNumber, uint64_t offsetKb, uint64_t sizeMb, const QString& label);
 
     // "Partition N <type> <size> <unit> <offset> <unit>" lines (English listing only).
     static QList<ListedPartition> parseDiskCloneListing(const QString& output);

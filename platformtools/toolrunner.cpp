@@ -148,12 +148,6 @@ bool ToolRunner::runDiskpartScript(const QString& script, QString& output)
                            {QStringLiteral("error")});
 }
 
-bool ToolRunner::runResizerDiskpartScript(const QString& script, QString& output)
-{
-    return runJudgedScript(script, output, ResizerDiskpartFinishMs, QStringLiteral("Diskpart output: %1"),
-                           {QStringLiteral("error"), QStringLiteral("failed")});
-}
-
 bool ToolRunner::runReg(const QStringList& arguments, int timeoutMs)
 {
     const CommandResult r = run(QStringLiteral("reg"), arguments, timeoutMs);

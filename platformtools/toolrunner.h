@@ -13,7 +13,6 @@ public:
     static constexpr int BcdeditFinishMs = 30000;
     static constexpr int BcdbootFinishMs = 60000;
     static constexpr int DiskpartFinishMs = 60000;
-    static constexpr int ResizerDiskpartFinishMs = 120000;
     static constexpr int KillWaitMs = 5000;
     static constexpr int UnmountScriptMs = 30000;
     static constexpr int UnloadAttemptMs = 30000;
@@ -52,7 +51,6 @@ public:
     static bool runBcdeditStore(const QString& storePath, const QStringList& arguments, QString& output);
     static bool runBcdboot(const QStringList& arguments, QString& output);
     static bool runDiskpartScript(const QString& script, QString& output);
-    static bool runResizerDiskpartScript(const QString& script, QString& output);
     static bool runReg(const QStringList& arguments, int timeoutMs);
     static bool unloadOfflineHive(const QString& hiveKey);
 

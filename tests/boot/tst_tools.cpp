@@ -21,9 +21,7 @@ bool runTool(const QString& tool, QString& out)
         return ToolRunner::runBcdeditStore(QStringLiteral("S:\\EFI\\Microsoft\\Boot\\BCD"), {QStringLiteral("/enum")}, out);
     if (tool == QLatin1String("bcdboot"))
         return ToolRunner::runBcdboot({QStringLiteral("W:\\Windows"), QStringLiteral("/s"), QStringLiteral("S:")}, out);
-    if (tool == QLatin1String("diskpart"))
-        return ToolRunner::runDiskpartScript(Script, out);
-    return ToolRunner::runResizerDiskpartScript(Script, out);
+    return ToolRunner::runDiskpartScript(Script, out);
 }
 
 QByteArray readAll(const QString& path)
@@ -48,7 +46,7 @@ private slots:
         QTest::addColumn<CommandResult>("result");
         QTest::addColumn<bool>("ok");
         using S = ScriptedCommandRunner;
-        for (const char* tool : {"bcdedit", "bcdboot", "diskpart", "resizer"}) {
+        for (const char* tool : {"bcdedit", "bcdboot", "diskpart"}) {
             CommandResult late = S::timedOut();
             late.standardOutput = "partial";
             QTest::addRow("%s clean exit", tool) << tool << S::result(0, "done") << true;
@@ -58,9 +56,6 @@ private slots:
         }
         QTest::newRow("diskpart error text") << "diskpart" << S::result(0, "Virtual Disk Service ERROR:\n") << false;
         QTest::newRow("diskpart error in stderr") << "diskpart" << S::result(0, "", "eRRor") << false;
-        // Only the resizer's runner also rejects "failed".
-        QTest::newRow("diskpart failed text") << "diskpart" << S::result(0, "The operation FAILED.") << true;
-        QTest::newRow("resizer failed text") << "resizer" << S::result(0, "The operation FAILED.") << false;
     }
 
     void failuresAreNeverSuccess()
@@ -100,15 +95,10 @@ private slots:
         QString out;
         QCOMPARE(ToolRunner::runBcdedit({QStringLiteral("/set"), value}, out), safe);
         QCOMPARE(ToolRunner::runReg({QStringLiteral("load"), value}, 1000), safe);
-        const QString extended = DiskpartScript::extendedDataPartition(3, 1024, 500, value);
-        QCOMPARE(ToolRunner::runResizerDiskpartScript(extended, out), safe);
-        QCOMPARE(ToolRunner::runResizerDiskpartScript(DiskpartScript::primaryDataPartition(3, 1024, 500, value), out), safe);
-        QCOMPARE(f.runner.calls().size(), safe ? 4 : 0);
-        if (safe)
-            QVERIFY(f.runner.calls().at(2).scriptText.contains(QStringLiteral("select disk 3\n")));
-        // An empty script is refused as well.
+        QCOMPARE(f.runner.calls().size(), safe ? 2 : 0);
+        // An empty script (what a script builder answers when it refuses) is refused as well.
         QVERIFY(!ToolRunner::runDiskpartScript(QString(), out));
-        QCOMPARE(f.runner.calls().size(), safe ? 4 : 0);
+        QCOMPARE(f.runner.calls().size(), safe ? 2 : 0);
     }
 
     // A stand-in diskpart on the search path accepts a script only as a plain file in a directory
@@ -140,11 +130,11 @@ private slots:
         qputenv("TMPDIR", shared.path().toLocal8Bit());
         qputenv("SEEN", bin.filePath(QStringLiteral("seen")).toLocal8Bit());
         qputenv("SHARED", shared.path().toLocal8Bit());
-        const QString labelled = DiskpartScript::primaryDataPartition(2, 1024, 300, QStringLiteral("Données ä"));
+        const QString labelled = QStringLiteral("select disk 2\nselect partition 1\nformat fs=ntfs label=\"Données ä\" quick\n");
         QString out;
         const bool ok = ToolRunner::runNamedScript(QStringLiteral("/tessarin_clean.txt"), Script, 10000).succeeded()
             && ToolRunner::runNamedScript(QStringLiteral("/tessarin_bcd.txt"), Script, 10000).succeeded()
-            && ToolRunner::runResizerDiskpartScript(labelled, out);
+            && ToolRunner::runDiskpartScript(labelled, out);
         qputenv("PATH", path);
         tmp.isEmpty() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp);
         QVERIFY(ok);
