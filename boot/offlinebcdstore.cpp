@@ -3,12 +3,104 @@
 #include "ondisk/bcdstorelayout.h"
 #include "platform/registryhive.h"
 
+#include "ondisk/byteorder.h"
+
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
 const std::string ObjectsKey = BcdStoreLayout::ObjectsKey;
 const std::string ElementsKey = BcdStoreLayout::ElementsKey;
 const std::string ElementValue = BcdStoreLayout::ElementValue;
+}
+
+std::string OfflineBcdStore::elementName(uint32_t type)
+{
+    char name[9];
+    std::snprintf(name, sizeof name, "%08X", unsigned(type));
+    return name;
+}
+
+std::vector<OfflineBcdStore::Setting> OfflineBcdStore::portableSettings(const std::string& loader, const Portable& portable)
+{
+    using L = BcdStoreLayout;
+    const std::vector<uint8_t> yes(L::BooleanBytes, 1);
+    std::vector<Setting> out;
+    if (portable.uefi)
+        out.push_back({L::BootManagerObject, L::ApplicationDevice, BcdDeviceElement::bootDevice(), "device = boot"});
+    if (loader.empty())
+        return out;
+    out.push_back({loader, L::DetectKernelAndHal, yes, "detecthal = yes"});
+    if (portable.uefi)
+        out.push_back({loader, L::WinPeMode, {}, "winpe removed"});
+    if (portable.migration) {
+        std::vector<uint8_t> policy(L::IntegerBytes, 0);
+        ByteOrder::put64(policy.data(), L::BootStatusIgnoreAllFailures);
+        out.push_back({loader, L::DisableIntegrityChecks, {}, "nointegritychecks removed"});
+        out.push_back({loader, L::BootStatusPolicy, policy, "bootstatuspolicy = IgnoreAllFailures"});
+        out.push_back({loader, L::AutoRecoveryEnabled, yes, "recoveryenabled = yes"});
+    }
+    return out;
+}
+
+std::string OfflineBcdStore::defaultLoader(RegistryHive& hive)
+{
+    uint32_t type = 0;
+    std::vector<uint8_t> data;
+    const std::string key = ObjectsKey + "\\" + BcdStoreLayout::BootManagerObject + "\\" + ElementsKey + "\\"
+        + elementName(BcdStoreLayout::DefaultObject);
+    if (!hive.readValue(key, ElementValue, type, data))
+        return {};
+    // UTF-16 text of a GUID in braces; anything else names no object.
+    std::string text;
+    for (size_t i = 0; i + 1 < data.size(); i += 2) {
+        const unsigned unit = data[i] | (data[i + 1] << 8);
+        if (unit == 0)
+            break;
+        if (unit > 0x7E)
+            return {};
+        text += char(unit);
+    }
+    if (text.size() < 3 || text.front() != '{' || text.back() != '}')
+        return {};
+    return hive.keyExists(ObjectsKey + "\\" + text) ? text : std::string();
+}
+
+QString OfflineBcdStore::describe(const Setting& setting)
+{
+    return QStringLiteral("%1 %2: %3")
+        .arg(QString::fromStdString(setting.object), QString::fromStdString(elementName(setting.element)),
+             QString::fromStdString(setting.text));
+}
+
+bool OfflineBcdStore::configure(RegistryHive& hive, const Portable& portable, std::vector<Setting>& applied)
+{
+    applied.clear();
+    if (!hive.keyExists(ObjectsKey)) {
+        m_lastError = QStringLiteral("Not a boot store: no Objects key");
+        return false;
+    }
+    std::vector<Setting> changed;
+    for (Setting& s : portableSettings(defaultLoader(hive), portable)) {
+        const std::string key = ObjectsKey + "\\" + s.object + "\\" + ElementsKey + "\\" + elementName(s.element);
+        uint32_t type = 0;
+        std::vector<uint8_t> current;
+        const bool present = hive.readValue(key, ElementValue, type, current);
+        if (s.value.empty() ? !hive.keyExists(key) : present && type == RegistryHive::TypeBinary && current == s.value)
+            continue;
+        const bool ok = s.value.empty() ? hive.deleteKey(key) : hive.writeValue(key, ElementValue, RegistryHive::TypeBinary, s.value);
+        if (!ok) {
+            m_lastError = QString::fromStdString(hive.lastError());
+            return false;
+        }
+        changed.push_back(std::move(s));
+    }
+    if (!changed.empty() && !hive.commit()) {
+        m_lastError = QString::fromStdString(hive.lastError());
+        return false;
+    }
+    applied = std::move(changed);
+    return true;
 }
 
 bool OfflineBcdStore::elementType(const std::string& name, uint32_t& type)

@@ -17,6 +17,9 @@
 const QString OfflineBootRepair::GptStorePath = QStringLiteral("EFI/Microsoft/Boot/BCD");
 const QString OfflineBootRepair::MbrStorePath = QStringLiteral("Boot/BCD");
 const QString OfflineBootRepair::SystemHivePath = QStringLiteral("Windows/System32/config/SYSTEM");
+const QString OfflineBootRepair::BootManagerPath = QStringLiteral("EFI/Microsoft/Boot/bootmgfw.efi");
+const QString OfflineBootRepair::FallbackFolder = QStringLiteral("EFI/Boot");
+const QString OfflineBootRepair::FallbackLoaderPath = QStringLiteral("EFI/Boot/bootx64.efi");
 
 OfflineBcdStore::IdentityMap OfflineBootRepair::gptMap(const std::array<uint8_t, 16>& sourceDisk,
                                                        const std::vector<GptPartitionEntry>& source,
@@ -53,12 +56,9 @@ OfflineBcdStore::IdentityMap OfflineBootRepair::mbrMap(uint32_t sourceSignature,
     return map;
 }
 
-namespace {
-
-} // namespace
-
 OfflineBootRepair::Result OfflineBootRepair::repairClone(int source, int target, const QStringList& services,
-                                                         bool resetOverrides, QStringList& changes, QString& error)
+                                                         bool resetOverrides, bool migration, QStringList& changes,
+                                                         QString& error)
 {
     ReadOnlyDisk src, dst;
     if (!src.open(source) || !dst.open(target)) {
@@ -105,18 +105,18 @@ OfflineBootRepair::Result OfflineBootRepair::repairClone(int source, int target,
     src.close();
     dst.close();
     OfflineBootRepair repair(targetPath, targetSector);
-    const Result result = repair.run(volumes, gpt, map, services, resetOverrides);
+    const Result result = repair.run(volumes, gpt, map, services, resetOverrides, migration);
     changes = repair.changes();
     error = repair.lastError();
     return result;
 }
 
 bool OfflineBootRepair::repairCloneLogged(int source, int target, const QStringList& services, bool resetOverrides,
-                                          QString& error)
+                                          bool migration, QString& error)
 {
     Logger::instance().info(QStringLiteral("Windows boot tools missing; editing the clone's boot store offline"));
     QStringList changes;
-    const Result result = repairClone(source, target, services, resetOverrides, changes, error);
+    const Result result = repairClone(source, target, services, resetOverrides, migration, changes, error);
     for (const QString& line : changes)
         Logger::instance().info(QStringLiteral("Boot repair changed %1").arg(line));
     return result != Result::Failed;
@@ -136,7 +136,7 @@ OfflineBootRepair::Result OfflineBootRepair::fail(const QString& message)
 
 OfflineBootRepair::Result OfflineBootRepair::run(const QList<Volume>& volumes, bool gpt,
                                                  const OfflineBcdStore::IdentityMap& map,
-                                                 const QStringList& services, bool resetOverrides)
+                                                 const QStringList& services, bool resetOverrides, bool migration)
 {
     Logger& log = Logger::instance();
     m_changes.clear();
@@ -157,6 +157,7 @@ OfflineBootRepair::Result OfflineBootRepair::run(const QList<Volume>& volumes, b
     // refusal leaves the disk as it was.
     QList<Edited> edited;
     const QString storePath = gpt ? GptStorePath : MbrStorePath;
+    const OfflineBcdStore::Portable portable{gpt, migration};
     int stores = 0;
     for (const Volume& v : order) {
         VolumeFiles files(m_disk, v.offset, v.size, m_sectorSize);
@@ -176,35 +177,65 @@ OfflineBootRepair::Result OfflineBootRepair::run(const QList<Volume>& volumes, b
             return fail(QStringLiteral("Cannot open boot store %1: %2").arg(where, QString::fromStdString(Platform::lastErrorText())));
         OfflineBcdStore store;
         std::vector<OfflineBcdStore::Edit> applied;
-        if (!store.update(*hive, map, applied))
+        std::vector<OfflineBcdStore::Setting> settings;
+        if (!store.update(*hive, map, applied) || !store.configure(*hive, portable, settings))
             return fail(QStringLiteral("Cannot update boot store %1: %2").arg(where, store.lastError()));
         hive.reset();
-        if (applied.empty()) {
+        if (applied.empty())
             log.info(QStringLiteral("Boot store %1: no element names a partition of the source disk").arg(where));
+        if (applied.empty() && settings.empty())
             continue;
-        }
-        Edited e{v, local, storePath, where, {}};
+        Edited e{Edited::Kind::Store, v, local, storePath, where, {}};
         for (const OfflineBcdStore::Edit& edit : applied)
             e.changes.append(QStringLiteral("%1: %2").arg(where, OfflineBcdStore::describe(edit)));
+        for (const OfflineBcdStore::Setting& setting : settings)
+            e.changes.append(QStringLiteral("%1: %2").arg(where, OfflineBcdStore::describe(setting)));
         edited.append(e);
     }
-    if (stores == 0) {
-        log.info(QStringLiteral("No boot store on the target disk; boot repair skipped"));
-        return Result::NoStore;
-    }
+    if (gpt)
+        for (const Volume& v : order)
+            if (!planFallbackLoader(v, folder.path(), edited))
+                return Result::Failed;
+    if (stores == 0)
+        log.info(QStringLiteral("No boot store on the target disk; only the SYSTEM hive is edited"));
     if (!editSystemHive(volumes, folder.path(), services, resetOverrides, edited))
         return Result::Failed;
     for (const Edited& e : edited) {
         VolumeFiles files(m_disk, e.volume.offset, e.volume.size, m_sectorSize);
+        if (e.kind == Edited::Kind::Loader && !files.makeFolder(FallbackFolder))
+            return fail(QStringLiteral("Cannot create %1 for the fallback loader: %2").arg(e.where, files.lastError()));
         if (!files.put(e.local, e.path))
             return fail(QStringLiteral("Cannot write %1 back: %2").arg(e.where, files.lastError()));
         for (const QString& line : e.changes) {
-            if (e.path != SystemHivePath)
+            if (e.kind == Edited::Kind::Store)
                 log.info(QStringLiteral("Boot store element updated: %1").arg(line));
+            else if (e.kind == Edited::Kind::Loader)
+                log.info(QStringLiteral("Fallback boot loader created: %1").arg(line));
             m_changes.append(line);
         }
     }
-    return Result::Updated;
+    return stores == 0 ? Result::NoStore : Result::Updated;
+}
+
+bool OfflineBootRepair::planFallbackLoader(const Volume& volume, const QString& folder, QList<Edited>& edited)
+{
+    VolumeFiles files(m_disk, volume.offset, volume.size, m_sectorSize);
+    if (files.kind() != VolumeFiles::Kind::Fat)
+        return true;
+    const QString where = QStringLiteral("%1 @%2:/%3").arg(m_disk).arg(volume.offset).arg(FallbackLoaderPath);
+    const QString local = folder + QStringLiteral("/bootx64-%1.efi").arg(volume.offset);
+    // Only a copy without a loader of its own gets Windows' boot manager in the fallback place.
+    const bool present = files.fetch(FallbackLoaderPath, local);
+    const bool found = !present && !files.refused() && files.fetch(BootManagerPath, local);
+    if (files.refused()) {
+        fail(QStringLiteral("Cannot read the EFI boot files %1: %2").arg(where, files.lastError()));
+        return false;
+    }
+    if (!found)
+        return true;
+    edited.append({Edited::Kind::Loader, volume, local, FallbackLoaderPath, where,
+                   {QStringLiteral("%1: copied from /%2").arg(where, BootManagerPath)}});
+    return true;
 }
 
 bool OfflineBootRepair::editSystemHive(const QList<Volume>& volumes, const QString& folder,
@@ -234,7 +265,7 @@ bool OfflineBootRepair::editSystemHive(const QList<Volume>& volumes, const QStri
             return false;
         }
         hive.reset();
-        edited.append({v, local, SystemHivePath, where,
+        edited.append({Edited::Kind::Hive, v, local, SystemHivePath, where,
                        {QStringLiteral("%1: SAN policy, portable flag, boot-start storage drivers, MountedDevices removed").arg(where)}});
         return true;
     }

@@ -21,6 +21,9 @@ public:
     static const QString GptStorePath;
     static const QString MbrStorePath;
     static const QString SystemHivePath;
+    static const QString BootManagerPath;
+    static const QString FallbackFolder;
+    static const QString FallbackLoaderPath;
 
     // Same-index partitions of two GPT tables, in use on both sides.
     static OfflineBcdStore::IdentityMap gptMap(const std::array<uint8_t, 16>& sourceDisk,
@@ -35,22 +38,28 @@ public:
 
     // The whole repair of a clone: both tables read (read-only) from disks `source` and `target`,
     // their partitions paired by table index (a clone keeps the entries' order, whether or not it
-    // moved them), then run() on the target.
+    // moved them), then run() on the target. `migration`: the system clone's store settings.
     static Result repairClone(int source, int target, const QStringList& services, bool resetOverrides,
-                              QStringList& changes, QString& error);
+                              bool migration, QStringList& changes, QString& error);
     // repairClone with every change logged; true when the store was updated or there was none.
     static bool repairCloneLogged(int source, int target, const QStringList& services, bool resetOverrides,
-                                  QString& error);
+                                  bool migration, QString& error);
 
+    // Device elements remapped and the portable settings made in every store found, the fallback
+    // loader put on a GPT disk's EFI system partition, the SYSTEM hive edited (with or without a
+    // store); NoStore when no store was found.
     Result run(const QList<Volume>& volumes, bool gpt, const OfflineBcdStore::IdentityMap& map,
-               const QStringList& services, bool resetOverrides);
-    // What was changed, one line each: store path and element with old -> new identity, the hive.
+               const QStringList& services, bool resetOverrides, bool migration);
+    // What was changed, one line each: store path and element with old -> new identity or the
+    // setting made, the fallback loader, the hive.
     QStringList changes() const { return m_changes; }
     QString lastError() const { return m_lastError; }
 
 private:
     // A file taken off the target and edited, waiting to be written back.
     struct Edited {
+        enum class Kind { Store, Hive, Loader };
+        Kind kind;
         Volume volume;
         QString local;
         QString path;
@@ -59,6 +68,7 @@ private:
     };
 
     Result fail(const QString& message);
+    bool planFallbackLoader(const Volume& volume, const QString& folder, QList<Edited>& edited);
     bool editSystemHive(const QList<Volume>& volumes, const QString& folder, const QStringList& services,
                         bool resetOverrides, QList<Edited>& edited);
 

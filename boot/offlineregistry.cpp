@@ -226,6 +226,7 @@ void OfflineRegistry::configureForMigration(const QString& windowsLetter)
 
 QStringList OfflineRegistry::hiveControlSets(RegistryHive& hive)
 {
+    Logger& log = Logger::instance();
     QStringList sets;
     for (const char* value : {"Current", "Default", "LastKnownGood"}) {
         std::vector<uint8_t> data;
@@ -236,10 +237,17 @@ QStringList OfflineRegistry::hiveControlSets(RegistryHive& hive)
         if (!name.isEmpty() && hive.keyExists(name.toStdString()))
             appendUnique(sets, name);
     }
+    if (sets.isEmpty())
+        log.warning(QStringLiteral("Offline SYSTEM Select key missing or naming no present control set"));
     static const QRegularExpression controlSet(QStringLiteral("^ControlSet\\d{3}$"));
     for (const std::string& n : hive.subKeys(std::string()))
         if (controlSet.match(QString::fromStdString(n)).hasMatch())
             appendUnique(sets, QString::fromStdString(n));
+    // As with a loaded hive: the sets Windows starts from when nothing says otherwise.
+    if (sets.isEmpty()) {
+        sets = {controlSetName(1), controlSetName(2)};
+        log.warning(QStringLiteral("No ControlSet keys in the offline SYSTEM hive; using ControlSet001 and ControlSet002"));
+    }
     return sets;
 }
 
@@ -247,11 +255,6 @@ bool OfflineRegistry::editHive(RegistryHive& hive, const QStringList& services, 
 {
     Logger& log = Logger::instance();
     const QStringList sets = hiveControlSets(hive);
-    if (sets.isEmpty()) {
-        m_lastError = QStringLiteral("The SYSTEM hive holds no control set");
-        log.error(m_lastError);
-        return false;
-    }
     log.info(QStringLiteral("Offline ControlSets: %1").arg(sets.join(QStringLiteral(", "))));
     std::vector<uint8_t> one(4, 0);
     one[0] = 1;

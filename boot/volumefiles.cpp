@@ -158,3 +158,26 @@ bool VolumeFiles::put(const QString& localFile, const QString& path)
         return refuse(QStringLiteral("%1 to %2: %3").arg(program, path, output(r)));
     return loop.detach() ? true : refuse(loop.lastError());
 }
+
+bool VolumeFiles::makeFolder(const QString& path)
+{
+    if (!usable())
+        return false;
+    if (m_kind != Kind::Fat)
+        return refuse(QStringLiteral("Cannot create %1: folders are made on FAT volumes only").arg(path));
+    RegionLoopDevice loop;
+    if (!loop.attach(m_backing, m_offset, m_size, m_sectorSize, RegionLoopDevice::Access::ReadWrite))
+        return refuse(loop.lastError());
+    QString folder;
+    for (const QString& part : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        folder += QLatin1Char('/') + part;
+        const QString target = QStringLiteral("::") + folder;
+        // mmd fails on a folder that is there, whatever its clash option says.
+        if (succeeded(ToolRunner::run(QStringLiteral("mdir"), {QStringLiteral("-b"), QStringLiteral("-i"), loop.device(), QStringLiteral("--"), target}, ToolMs)))
+            continue;
+        const CommandResult r = ToolRunner::run(QStringLiteral("mmd"), {QStringLiteral("-i"), loop.device(), QStringLiteral("--"), target}, ToolMs);
+        if (!succeeded(r))
+            return refuse(QStringLiteral("mmd %1: %2").arg(folder, output(r)));
+    }
+    return loop.detach() ? true : refuse(loop.lastError());
+}

@@ -63,7 +63,8 @@ bool CloneMode::repairCopyBoot(bool windows, const QStringList& services, bool r
         return false;
     QString error;
     m_bootRepaired = OfflineBootRepair::repairCloneLogged(m_sourceDisk.diskNumber, m_targetDisk.diskNumber, services,
-                                                         resetOverrides, error);
+                                                         resetOverrides,
+                                                         m_config.mode == Tessarin::CloneModeType::SystemClone, error);
     return m_bootRepaired || fail(error);
 }
 

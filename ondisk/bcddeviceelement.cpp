@@ -76,3 +76,12 @@ bool BcdDeviceElement::encode(std::vector<uint8_t>& value, const Identity& ident
     }
     return true;
 }
+
+std::vector<uint8_t> BcdDeviceElement::bootDevice()
+{
+    std::vector<uint8_t> value(DeviceTypeOffset + StandardDeviceSize, 0);
+    ByteOrder::put32(value.data() + DeviceTypeOffset, BootDevice);
+    ByteOrder::put32(value.data() + DeviceFlagsOffset, BootDeviceFlags);
+    ByteOrder::put32(value.data() + DeviceSizeOffset, StandardDeviceSize);
+    return value;
+}

@@ -14,12 +14,16 @@ class BcdDeviceElement {
 public:
     // Value layout: 16-byte options GUID, then the device header, then the partition data.
     static constexpr size_t DeviceTypeOffset = 0x10;
+    static constexpr size_t DeviceFlagsOffset = 0x14;
     static constexpr size_t DeviceSizeOffset = 0x18;  // bytes from DeviceTypeOffset to the end
     static constexpr size_t PartitionIdOffset = 0x20;  // GPT partition GUID or MBR byte offset
     static constexpr size_t PartitionStyleOffset = 0x34;
     static constexpr size_t DiskIdOffset = 0x38;       // GPT disk GUID or MBR signature
     static constexpr size_t MinimumBytes = DiskIdOffset + 16;
+    static constexpr uint32_t StandardDeviceSize = 0x48;  // what bcdedit records for disk devices
     static constexpr uint32_t PartitionDevice = 6;
+    static constexpr uint32_t BootDevice = 5;  // whatever device the boot application was started from
+    static constexpr uint32_t BootDeviceFlags = 1;
     static constexpr uint32_t StyleGpt = 0;
     static constexpr uint32_t StyleMbr = 1;
 
@@ -45,4 +49,6 @@ public:
     // Writes `identity` into a value that decodes as Partition, keeping every other byte; false
     // (value untouched) for any other value or when the partition style would change.
     static bool encode(std::vector<uint8_t>& value, const Identity& identity);
+    // The value bcdedit writes for "device boot": no options, the boot device, the usual size.
+    static std::vector<uint8_t> bootDevice();
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 // Names and numbers of a boot store as a registry hive: the keys objects and elements live under,
@@ -32,6 +33,11 @@ public:
     static constexpr uint32_t ObjectListFormat = 4;
     static constexpr uint32_t IntegerFormat = 5;
     static constexpr uint32_t BooleanFormat = 6;
+
+    // Value data: booleans are one byte, integers eight bytes little-endian, both REG_BINARY.
+    static constexpr size_t BooleanBytes = 1;
+    static constexpr size_t IntegerBytes = 8;
+    static constexpr uint64_t BootStatusIgnoreAllFailures = 1;
 
     // Library elements (any application)
     static constexpr uint32_t ApplicationDevice = 0x11000001;

@@ -1,10 +1,11 @@
 // Offline boot-store and SYSTEM hive edits: the device element codec from its published layout,
-// and hive files made and read back with the hivex tools.
+// hive files made and read back with the hivex tools, and the whole repair on a disk image.
 #include "boot/offlinebcdstore.h"
 #include "boot/offlinebootrepair.h"
 #include "boot/offlineregistry.h"
 #include "ondisk/byteorder.h"
 #include "common/hivefixture.h"
+#include "common/imagefixture.h"
 #include "platform/platform.h"
 
 #include <QProcess>
@@ -42,6 +43,42 @@ QString section(const QString& exported, const QString& key)
         return QString();
     const qsizetype end = exported.indexOf(QStringLiteral("\n\n"), at);
     return exported.mid(at + head.size(), end < 0 ? -1 : end - at - head.size());
+}
+
+const QString Manager = QStringLiteral("{9dea862c-5cdd-4e70-acc1-f32b344d4795}");
+const QString Loader = QStringLiteral("{7619dcc9-fafe-11d9-b411-000476eba25f}");
+// "device boot" as bcdedit stores it: no options GUID, type 5, flags 1, size 0x48.
+QByteArray bootDeviceValue()
+{
+    QByteArray v(0x58, '\0');
+    v[0x10] = 5;
+    v[0x14] = 1;
+    v[0x18] = 0x48;
+    return v;
+}
+// A store as Windows leaves one: the boot manager (device on partition 0x11 of disk 0x22, default
+// entry `Loader` unless `withDefault` is false), the loader with the settings a portable copy
+// must not keep, and an entry of its own that no setting may touch.
+QString storeReg(bool withDefault)
+{
+    const QString dev = regHex(device(0, guid('\x11'), guid('\x22')));
+    QString reg = QStringLiteral("[%1\\Objects\\%2\\Elements\\11000001]\n\"Element\"=hex:%3\n\n").arg(Prefix, Manager, dev);
+    if (withDefault)
+        reg += QStringLiteral("[%1\\Objects\\%2\\Elements\\23000003]\n\"Element\"=\"%3\"\n\n").arg(Prefix, Manager, Loader);
+    auto add = [&](const QString& object, const QString& element, const QString& hex) {
+        reg += QStringLiteral("[%1\\Objects\\%2\\Elements\\%3]\n\"Element\"=hex:%4\n\n").arg(Prefix, object, element, hex);
+    };
+    add(Loader, QStringLiteral("21000001"), dev);
+    add(Loader, QStringLiteral("26000022"), QStringLiteral("01"));
+    add(Loader, QStringLiteral("16000048"), QStringLiteral("01"));
+    add(Loader, QStringLiteral("250000E0"), QStringLiteral("00,00,00,00,00,00,00,00"));
+    add(Loader, QStringLiteral("16000009"), QStringLiteral("00"));
+    add(QStringLiteral("{other}"), QStringLiteral("26000022"), QStringLiteral("01"));
+    return reg;
+}
+QString element(const QString& exported, const QString& object, const QString& name)
+{
+    return section(exported, QStringLiteral("Objects\\%1\\Elements\\%2").arg(object, name)).simplified();
 }
 } // namespace
 
@@ -194,6 +231,173 @@ private slots:
         QCOMPARE(section(after, "ControlSet001\\Services\\storahci").trimmed(), QStringLiteral("\"Start\"=dword:00000000"));
         QCOMPARE(section(after, "ControlSet002\\Services\\stornvme\\StartOverride").trimmed(), QStringLiteral("\"0\"=dword:00000000"));
         QVERIFY(!after.contains(QStringLiteral("MountedDevices"), Qt::CaseInsensitive));
+    }
+
+    // Per mode, the store settings the Windows tools make, read back through hivex.
+    void portableSettings_data()
+    {
+        QTest::addColumn<bool>("uefi");
+        QTest::addColumn<bool>("migration");
+        QTest::addColumn<bool>("withDefault");
+        QTest::newRow("disk clone, BIOS") << false << false << true;
+        QTest::newRow("disk clone, UEFI") << true << false << true;
+        QTest::newRow("system clone, BIOS") << false << true << true;
+        QTest::newRow("system clone, UEFI") << true << true << true;
+        QTest::newRow("system clone, UEFI, no default entry") << true << true << false;
+    }
+    void portableSettings()
+    {
+        QFETCH(bool, uefi);
+        QFETCH(bool, migration);
+        QFETCH(bool, withDefault);
+        QTemporaryDir dir;
+        const QString store = dir.filePath(QStringLiteral("BCD"));
+        makeHive(store, storeReg(withDefault));
+        const QString before = exportHive(store);
+        const OfflineBcdStore::Portable portable{uefi, migration};
+        for (int pass = 0; pass < 2; ++pass) {
+            std::unique_ptr<RegistryHive> hive = Platform::native().parts().registry->openRegistryHive(store.toStdString());
+            QVERIFY(hive);
+            OfflineBcdStore editor;
+            std::vector<OfflineBcdStore::Setting> applied;
+            QVERIFY2(editor.configure(*hive, portable, applied), qPrintable(editor.lastError()));
+            if (pass == 1)
+                QVERIFY(applied.empty());  // nothing left to change
+        }
+        const QString after = exportHive(store);
+        auto expect = [&](const QString& object, const QString& name, bool changed, const QString& value) {
+            const QString now = element(after, object, name);
+            if (!changed)
+                QCOMPARE(now, element(before, object, name));
+            else
+                QCOMPARE(now, value.isEmpty() ? QString() : QStringLiteral("\"Element\"=hex(3):") + value);
+        };
+        expect(Manager, QStringLiteral("11000001"), uefi, regHex(bootDeviceValue()));
+        expect(Loader, QStringLiteral("26000010"), withDefault, QStringLiteral("01"));
+        expect(Loader, QStringLiteral("26000022"), uefi && withDefault, QString());
+        expect(Loader, QStringLiteral("16000048"), migration && withDefault, QString());
+        expect(Loader, QStringLiteral("250000E0"), migration && withDefault, QStringLiteral("01,00,00,00,00,00,00,00"));
+        expect(Loader, QStringLiteral("16000009"), migration && withDefault, QStringLiteral("01"));
+        expect(Loader, QStringLiteral("21000001"), false, {});
+        expect(QStringLiteral("{other}"), QStringLiteral("26000022"), false, {});
+        QVERIFY(!element(before, QStringLiteral("{other}"), QStringLiteral("26000022")).isEmpty());
+    }
+
+    // Control sets found in a hive file, and the edits landing in them.
+    void controlSets_data()
+    {
+        QTest::addColumn<QString>("reg");
+        QTest::addColumn<QStringList>("sets");
+        const QString two = QStringLiteral("[%1\\ControlSet001\\Control]\n\n[%1\\ControlSet002\\Control]\n\n").arg(Prefix);
+        QTest::newRow("no Select") << two << QStringList{"ControlSet001", "ControlSet002"};
+        QTest::newRow("Select names a missing set, none present")
+            << QStringLiteral("[%1\\Select]\n\"Current\"=dword:00000003\n\n[%1\\Setup]\n\n").arg(Prefix)
+            << QStringList{"ControlSet001", "ControlSet002"};
+        QTest::newRow("no Select, no control set") << QStringLiteral("[%1\\Setup]\n\n").arg(Prefix)
+                                                   << QStringList{"ControlSet001", "ControlSet002"};
+    }
+    void controlSets()
+    {
+        QFETCH(QString, reg);
+        QFETCH(QStringList, sets);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("SYSTEM"));
+        makeHive(path, reg);
+        {
+            std::unique_ptr<RegistryHive> hive = Platform::native().parts().registry->openRegistryHive(path.toStdString());
+            QVERIFY(hive);
+            QCOMPARE(OfflineRegistry::hiveControlSets(*hive), sets);
+            OfflineRegistry registry;
+            QVERIFY2(registry.editHive(*hive, OfflineRegistry::systemCloneServices(), false), qPrintable(registry.lastError()));
+        }
+        const QString after = exportHive(path);
+        for (const QString& set : sets)
+            QCOMPARE(section(after, set + "\\Control").trimmed(), QStringLiteral("\"PortableOperatingSystem\"=dword:00000001"));
+    }
+
+    // The whole offline repair of a GPT copy: an EFI system partition with or without a boot store
+    // and a fallback loader, a Windows partition with its SYSTEM hive.
+    void repairOnImage_data()
+    {
+        QTest::addColumn<bool>("store");
+        QTest::addColumn<bool>("ownLoader");
+        QTest::newRow("store, no fallback loader") << true << false;
+        QTest::newRow("no store") << false << false;
+        QTest::newRow("a fallback loader of its own") << true << true;
+    }
+    void repairOnImage()
+    {
+        const QString skip = missingRequirement({"losetup", "sgdisk", "mkfs.fat", "mmd", "mcopy", "mtype", "mdir", "mkntfs",
+                                                 "ntfs-3g", "ntfscat", "ntfscp", "hivexregedit", "fsck.fat"}, true, true);
+        if (!skip.isEmpty())
+            QSKIP(qPrintable(skip));
+        QFETCH(bool, store);
+        QFETCH(bool, ownLoader);
+        qputenv("MTOOLS_SKIP_CHECK", "1");
+        constexpr qint64 MiB = 1 << 20, EspStart = MiB, EspSize = 40 * MiB, NtfsStart = 41 * MiB, NtfsSize = 64 * MiB;
+        QTemporaryDir dir;
+        const QString img = dir.filePath(QStringLiteral("disk.img"));
+        QVERIFY(makeSparseFile(img, 112 * MiB));
+        QVERIFY(sgdiskRun(img, {"-o", "-n", "1:2048:83967", "-t", "1:ef00", "-n", "2:83968:215039", "-t", "2:0700"}));
+        const QString bootmgr = dir.filePath(QStringLiteral("bootmgfw.efi")), own = dir.filePath(QStringLiteral("own.efi"));
+        QVERIFY(writeFileBytes(bootmgr, 0, QByteArray(70000, 'M')) && writeFileBytes(own, 0, QByteArray(5000, 'O')));
+        {
+            LoopDevice esp(img, false, 0, EspStart, EspSize);
+            QVERIFY2(esp.ok(), qPrintable(esp.error()));
+            QVERIFY(makeFat32(esp.device(), {"-s", "1", "-n", "EFI"}));
+            QCOMPARE(runTool("mmd", {"-i", esp.device(), "::/EFI", "::/EFI/Microsoft", "::/EFI/Microsoft/Boot"}), 0);
+            QCOMPARE(runTool("mcopy", {"-i", esp.device(), bootmgr, "::/EFI/Microsoft/Boot/bootmgfw.efi"}), 0);
+            if (store) {
+                const QString bcd = dir.filePath(QStringLiteral("BCD"));
+                makeHive(bcd, storeReg(true));
+                QCOMPARE(runTool("mcopy", {"-i", esp.device(), bcd, "::/EFI/Microsoft/Boot/BCD"}), 0);
+            }
+            if (ownLoader) {
+                QCOMPARE(runTool("mmd", {"-i", esp.device(), "::/EFI/Boot"}), 0);
+                QCOMPARE(runTool("mcopy", {"-i", esp.device(), own, "::/EFI/Boot/bootx64.efi"}), 0);
+            }
+        }
+        {
+            LoopDevice part(img, false, 0, NtfsStart, NtfsSize);
+            QVERIFY(part.ok() && makeNtfs(part.device()));
+            Mount m(part.device(), dir.filePath(QStringLiteral("mnt")), {}, QStringLiteral("ntfs-3g"));
+            QVERIFY2(m.ok(), qPrintable(m.error()));
+            QVERIFY(QDir(m.point()).mkpath(QStringLiteral("Windows/System32/config")));
+            makeHive(m.point() + QStringLiteral("/Windows/System32/config/SYSTEM"),
+                     QStringLiteral("[%1\\ControlSet001\\Services\\storahci]\n\"Start\"=dword:00000003\n\n").arg(Prefix));
+        }
+        OfflineBootRepair repair(img, 512);
+        const auto result = repair.run({{quint64(EspStart), quint64(EspSize), true}, {quint64(NtfsStart), quint64(NtfsSize), false}},
+                                       true, {{gptId('\x22', '\x11'), gptId('\x66', '\x77')}},
+                                       OfflineRegistry::diskCloneServices(), true, true);
+        QVERIFY2(result != OfflineBootRepair::Result::Failed, qPrintable(repair.lastError()));
+        QCOMPARE(result, store ? OfflineBootRepair::Result::Updated : OfflineBootRepair::Result::NoStore);
+
+        const QString fetched = dir.filePath(QStringLiteral("fetched"));
+        {
+            LoopDevice esp(img, false, 0, EspStart, EspSize);
+            QVERIFY(esp.ok());
+            QString out;
+            QVERIFY2(runTool("fsck.fat", {"-n", esp.device()}, &out) == 0, qPrintable(out));
+            QCOMPARE(runTool("mcopy", {"-n", "-i", esp.device(), "::/EFI/Boot/bootx64.efi", fetched}), 0);
+            QCOMPARE(contentHash(fetched), contentHash(ownLoader ? own : bootmgr));
+            if (store) {
+                QCOMPARE(runTool("mcopy", {"-n", "-i", esp.device(), "::/EFI/Microsoft/Boot/BCD", fetched}), 0);
+                const QString after = exportHive(fetched);
+                QCOMPARE(element(after, Manager, "11000001"), QStringLiteral("\"Element\"=hex(3):") + regHex(bootDeviceValue()));
+                QCOMPARE(element(after, Loader, "21000001"),
+                         QStringLiteral("\"Element\"=hex(3):") + regHex(device(0, guid('\x77'), guid('\x66'))));
+                QCOMPARE(element(after, Loader, "250000E0"), QStringLiteral("\"Element\"=hex(3):01,00,00,00,00,00,00,00"));
+            }
+        }
+        QVERIFY(repair.changes().join(QLatin1Char('\n')).contains(QStringLiteral("bootx64.efi: copied")) != ownLoader);
+        LoopDevice part(img, false, 0, NtfsStart, NtfsSize);
+        QVERIFY(part.ok());
+        Mount m(part.device(), dir.filePath(QStringLiteral("mnt")), {QStringLiteral("-o"), QStringLiteral("ro")}, QStringLiteral("ntfs-3g"));
+        QVERIFY2(m.ok(), qPrintable(m.error()));
+        const QString hive = exportHive(m.point() + QStringLiteral("/Windows/System32/config/SYSTEM"));
+        QCOMPARE(section(hive, "ControlSet001\\Control").trimmed(), QStringLiteral("\"PortableOperatingSystem\"=dword:00000001"));
+        QCOMPARE(section(hive, "ControlSet001\\Services\\storahci").trimmed(), QStringLiteral("\"Start\"=dword:00000000"));
     }
 };
 

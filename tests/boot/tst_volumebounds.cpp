@@ -18,6 +18,7 @@ using namespace hivefixture;
 constexpr qint64 MiB = 1 << 20;
 constexpr qint64 EspStart = MiB, EspSize = 40 * MiB, NtfsStart = 41 * MiB, NtfsSize = 64 * MiB;
 const QString BootManagerElement = QStringLiteral("Objects\\{9dea862c-5cdd-4e70-acc1-f32b344d4795}\\Elements\\11000001");
+const QString LoaderElement = QStringLiteral("Objects\\{7619dcc9-fafe-11d9-b411-000476eba25f}\\Elements\\21000001");
 
 QByteArray hashOf(const QString& file, qint64 offset = 0, qint64 length = -1) { return contentHash(file, offset, length); }
 
@@ -78,7 +79,9 @@ class TestVolumeBounds : public QObject {
         QVERIFY(makeSparseFile(img, 112 * MiB));
         QVERIFY(sgdiskRun(img, {"-o", "-n", "1:2048:83967", "-t", "1:ef00", "-n", "2:83968:215039", "-t", "2:0700"}));
         const QString store = path(QStringLiteral("store"));
-        makeHive(store, QStringLiteral("[%1\\%2]\n\"Element\"=hex:%3\n\n").arg(Prefix, BootManagerElement, regHex(gptDevice('\x22', '\x11'))));
+        // The loader's device stays a partition; a UEFI repair turns the boot manager's into "boot".
+        makeHive(store, QStringLiteral("[%1\\%2]\n\"Element\"=hex:%3\n\n[%1\\%4]\n\"Element\"=hex:%3\n\n")
+                            .arg(Prefix, BootManagerElement, regHex(gptDevice('\x22', '\x11')), LoaderElement));
         {
             LoopDevice esp(img, false, 0, EspStart, claimBeyond ? NtfsStart + NtfsSize - EspStart : EspSize);
             QVERIFY2(esp.ok(), qPrintable(esp.error()));
@@ -152,7 +155,7 @@ private slots:
         const qint64 peak = peakMemory();
         OfflineBootRepair repair(m_mbrImage, 512);
         const auto result = repair.run({{quint64(EspStart), quint64(NtfsSize), true}}, false, {},
-                                       OfflineRegistry::diskCloneServices(), true);
+                                       OfflineRegistry::diskCloneServices(), true, false);
         QCOMPARE(result, OfflineBootRepair::Result::Failed);
         QVERIFY2(repair.lastError().contains(QStringLiteral("256 MiB")), qPrintable(repair.lastError()));
         QVERIFY2(peakMemory() - peak < 128 * MiB, qPrintable(QString::number(peakMemory() - peak)));
@@ -219,7 +222,7 @@ private slots:
 
         OfflineBootRepair repair(img, 512);
         const auto result = repair.run({{quint64(EspStart), quint64(EspSize), true}, {quint64(NtfsStart), quint64(NtfsSize), false}},
-                                       true, sourceToCopy(), OfflineRegistry::diskCloneServices(), true);
+                                       true, sourceToCopy(), OfflineRegistry::diskCloneServices(), true, false);
         QCOMPARE(hashOf(img, NtfsStart, NtfsSize), neighbour);
         if (claimBeyond) {
             QCOMPARE(result, OfflineBootRepair::Result::Failed);
