@@ -123,8 +123,8 @@ QString WizardState::check(int step) const
         return QString();
     if (!targetDisk().isValid() || !offeredAsTarget(targetDisk(), sourceDiskNumber()))
         return tr("Please select a target disk.");
-    if (isPartitionMode() && !checkTargetPlace().isEmpty())
-        return checkTargetPlace();
+    if (const QString place = isPartitionMode() ? checkTargetPlace() : QString(); !place.isEmpty())
+        return place;
     if (step < OptionsStep)
         return QString();
     QString error;
