@@ -21,7 +21,6 @@ namespace {
 constexpr uint64_t FreeSpaceOffset = CopyPlan::MiB;
 // Room a target needs beyond the source partition: the first mebibyte and the backup GPT.
 constexpr uint64_t TargetReserve = 2 * CopyPlan::MiB;
-constexpr uint64_t GptArrayBytes = 128 * 128;
 constexpr uint64_t MaxChsFat32Sectors = 16777215;
 constexpr uint8_t MbrTypeNtfs = 0x07;
 constexpr uint8_t MbrTypeFat32Chs = 0x0B;
@@ -254,7 +253,7 @@ uint64_t PartitionCloneMode::freeSpaceOffset(uint32_t targetSectorSize, bool ali
 uint64_t PartitionCloneMode::freeSpaceNeeded() const
 {
     const uint32_t ts = m_targetSectorSize;
-    const uint64_t tail = m_table == Table::Gpt ? ts + (GptArrayBytes + ts - 1) / ts * ts : 0;
+    const uint64_t tail = m_table == Table::Gpt ? FreeRegion::gptTailBytes(ts) : 0;
     return m_targetOffset + entrySectors() * ts + tail;
 }
 
@@ -279,21 +278,8 @@ bool PartitionCloneMode::prepareFreeSpace()
 }
 
 namespace {
-uint64_t gptTailBytes(uint32_t ts) { return ts + (GptArrayBytes + ts - 1) / ts * ts; }
 uint64_t mbrReach(uint32_t ts) { return (uint64_t(UINT32_MAX) + 1) * ts; }
 } // namespace
-
-FreeRegion::Span PartitionCloneMode::listedFreeRegion() const
-{
-    const uint32_t ts = m_targetSectorSize;
-    QList<FreeRegion::Span> used;
-    for (const PartitionInfo& p : m_targetDisk.partitions)
-        used.append({p.startByte(), p.size});
-    const uint64_t diskBytes = m_targetDisk.size / ts * ts;
-    if (m_table == Table::Gpt)
-        return FreeRegion::largest(used, ts + gptTailBytes(ts), diskBytes - std::min(diskBytes, gptTailBytes(ts)), CopyPlan::MiB);
-    return FreeRegion::largest(used, ts, std::min(diskBytes, mbrReach(ts)), CopyPlan::MiB);
-}
 
 bool PartitionCloneMode::planFreeRegion()
 {
@@ -302,8 +288,9 @@ bool PartitionCloneMode::planFreeRegion()
     if (style != Tessarin::PartitionStyle::GPT && style != Tessarin::PartitionStyle::MBR)
         return fail(tr("Disk %1 has no partition table to keep; nothing was changed").arg(m_targetDisk.diskNumber));
     m_table = style == Tessarin::PartitionStyle::MBR ? Table::Mbr : Table::Gpt;
-    const FreeRegion::Span region = listedFreeRegion();
-    if (region.bytes < entrySectors() * m_targetSectorSize)
+    // The window offers the free region by the same two calls.
+    const FreeRegion::Span region = FreeRegion::ofDisk(m_targetDisk);
+    if (!FreeRegion::holds(m_targetDisk, m_copySize))
         return fail(tr("The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed")
                         .arg(m_targetDisk.diskNumber).arg(size(region.bytes), size(m_copySize)));
     m_targetOffset = region.start;

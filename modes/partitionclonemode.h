@@ -50,8 +50,6 @@ private:
     bool checkSource();
     bool locateTargetEntry();
     bool prepareFreeSpace();
-    // The largest free region of the target as its listing shows it.
-    FreeRegion::Span listedFreeRegion() const;
     bool planFreeRegion();
     // The table on the disk must still leave the planned region free and have a free entry.
     bool checkFreeRegion();

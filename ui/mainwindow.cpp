@@ -248,6 +248,8 @@ void MainWindow::setupConnections()
     connect(m_sourcePage, &SelectSourcePage::partitionChosen, this,
             [this](const PartitionInfo& p) { m_state.chooseSourcePartition(p); });
     connect(m_targetPage, &SelectTargetPage::diskChosen, this, [this](const DiskInfo& d) { m_state.chooseTarget(d); });
+    connect(m_targetPage, &SelectTargetPage::placeChosen, this,
+            [this](CloneConfig::PartitionTarget place, const PartitionInfo& p) { m_state.chooseTargetPlace(place, p); });
     connect(m_optionsPage, &CloneOptionsPage::copyOptionsChosen, this, [this](bool smart, bool align, bool sector) {
         m_state.setCopyOptions(smart, align, sector);
         m_optionsPage->showChoices(m_state);
@@ -354,7 +356,7 @@ void MainWindow::showCurrentList()
     if (m_step == WizardState::SourceStep)
         m_sourcePage->showDisks(m_disks, mode(), m_state.sourceDisk().diskNumber, m_state.sourcePartition());
     else if (m_step == WizardState::TargetStep)
-        m_targetPage->showDisks(m_disks, m_state.sourceDiskNumber(), m_state.targetDisk().diskNumber);
+        m_targetPage->showDisks(m_disks, m_state);
 }
 
 void MainWindow::onPrevClicked()
@@ -381,13 +383,8 @@ void MainWindow::onNextClicked()
             m_optionsPage->showChoices(m_state);
         return;
     }
-    const bool partition = m_state.isPartitionMode();
-    const QString source = partition ? m_state.sourcePartition().displayName() : m_state.sourceDisk().displayName();
-    const QString text = tr("Clone source %1: %2\nTarget disk: %3\n\nAll data on the target disk will be erased.\n"
-                            "Continue?")
-                             .arg(partition ? tr("partition") : tr("disk"), source, m_state.targetDisk().displayName());
-    const auto answer = QMessageBox::warning(this, tr("Confirm clone"), text, QMessageBox::Yes | QMessageBox::No,
-                                             QMessageBox::No);
+    const auto answer = QMessageBox::warning(this, tr("Confirm clone"), m_state.confirmationText(),
+                                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer == QMessageBox::Yes)
         startClone();
 }

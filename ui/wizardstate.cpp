@@ -2,6 +2,20 @@
 
 #include "modes/datapartitionlabel.h"
 
+#include <QStringList>
+
+namespace {
+// The display names of `disk`'s partitions but `except`, for the confirmation.
+QString partitionNames(const DiskInfo& disk, const PartitionInfo& except = PartitionInfo())
+{
+    QStringList names;
+    for (const PartitionInfo& p : disk.partitions)
+        if (p.partitionNumber != except.partitionNumber)
+            names << p.displayName();
+    return names.isEmpty() ? WizardState::tr("none") : names.join(QStringLiteral(", "));
+}
+}
+
 int WizardState::sourceDiskNumber() const
 {
     return isPartitionMode() ? sourcePartition().diskNumber : sourceDisk().diskNumber;
@@ -10,6 +24,20 @@ int WizardState::sourceDiskNumber() const
 bool WizardState::offeredAsTarget(const DiskInfo& disk, int sourceDisk)
 {
     return disk.diskNumber != sourceDisk && !disk.isSystemDisk;
+}
+
+FreeRegion::Span WizardState::offeredFreeRegion(const DiskInfo& disk, const PartitionInfo& source)
+{
+    if (!FreeRegion::holds(disk, source.size))
+        return {};
+    return FreeRegion::ofDisk(disk);
+}
+
+bool WizardState::offeredAsTargetPartition(const PartitionInfo& partition, const PartitionInfo& source)
+{
+    // The clone refuses a mounted target partition; on Linux driveLetter holds the mount point.
+    return partition.isValid() && partition.diskNumber != source.diskNumber && partition.size >= source.size
+           && partition.driveLetter.isEmpty();
 }
 
 void WizardState::chooseSourceDisk(const DiskInfo& disk)
@@ -27,6 +55,13 @@ void WizardState::chooseSourcePartition(const PartitionInfo& partition)
 void WizardState::chooseTarget(const DiskInfo& disk)
 {
     m_choices.targetDisk = disk;
+    chooseTargetPlace(CloneConfig::PartitionTarget::WholeDisk);
+}
+
+void WizardState::chooseTargetPlace(CloneConfig::PartitionTarget place, const PartitionInfo& partition)
+{
+    m_choices.partitionTarget = place;
+    m_choices.targetPartition = place == CloneConfig::PartitionTarget::Partition ? partition : PartitionInfo();
 }
 
 void WizardState::clearSelections()
@@ -34,6 +69,7 @@ void WizardState::clearSelections()
     m_choices.sourceDisk = DiskInfo();
     m_choices.sourcePartition = PartitionInfo();
     m_choices.targetDisk = DiskInfo();
+    m_choices.targetPartition = PartitionInfo();
 }
 
 void WizardState::updateDisks(const QList<DiskInfo>& disks)
@@ -51,6 +87,11 @@ void WizardState::updateDisks(const QList<DiskInfo>& disks)
         if (p.partitionNumber == m_choices.sourcePartition.partitionNumber)
             partition = p;
     m_choices.sourcePartition = partition;
+    PartitionInfo target;
+    for (const PartitionInfo& p : m_choices.targetDisk.partitions)
+        if (m_choices.targetPartition.isValid() && p.partitionNumber == m_choices.targetPartition.partitionNumber)
+            target = p;
+    m_choices.targetPartition = target;
 }
 
 void WizardState::setCopyOptions(bool smartClone, bool align4K, bool sectorBySector)
@@ -82,6 +123,8 @@ QString WizardState::check(int step) const
         return QString();
     if (!targetDisk().isValid() || !offeredAsTarget(targetDisk(), sourceDiskNumber()))
         return tr("Please select a target disk.");
+    if (const QString place = isPartitionMode() ? checkTargetPlace() : QString(); !place.isEmpty())
+        return place;
     if (step < OptionsStep)
         return QString();
     QString error;
@@ -89,6 +132,18 @@ QString WizardState::check(int step) const
         return error;
     if (isSystemMode() && m_choices.resizeMode == Tessarin::ResizeMode::KeepAndCreateData)
         return DataPartitionLabel::problem(m_choices.dataPartitionLabel);
+    return QString();
+}
+
+QString WizardState::checkTargetPlace() const
+{
+    using Place = CloneConfig::PartitionTarget;
+    const PartitionInfo& target = targetPartition();
+    if (targetPlace() == Place::FreeRegion && offeredFreeRegion(targetDisk(), sourcePartition()).bytes == 0)
+        return tr("Disk %1 has no free region large enough for the source partition.").arg(targetDisk().diskNumber);
+    if (targetPlace() == Place::Partition
+        && (target.diskNumber != targetDisk().diskNumber || !offeredAsTargetPartition(target, sourcePartition())))
+        return tr("Please select a target partition at least as large as the source partition.");
     return QString();
 }
 
@@ -107,10 +162,43 @@ CloneConfig WizardState::config() const
     config.verify = m_choices.verify;
     config.continueOnReadErrors = m_choices.continueOnReadErrors;
     config.fixBoot = !isPartitionMode();
+    if (isPartitionMode()) {
+        config.partitionTarget = targetPlace();
+        config.targetPartition = targetPartition();
+    }
     if (isSystemMode()) {
         config.targetBootMode = m_choices.targetBootMode;
         config.resizeMode = m_choices.resizeMode;
         config.dataPartitionLabel = m_choices.dataPartitionLabel;
     }
     return config;
+}
+
+QString WizardState::confirmationText() const
+{
+    const DiskInfo& target = targetDisk();
+    if (!isPartitionMode())
+        return tr("Clone source %1: %2\nTarget disk: %3\n\nAll data on the target disk will be erased.\nContinue?")
+            .arg(tr("disk"), sourceDisk().displayName(), target.displayName());
+    const QString source = sourcePartition().displayName();
+    switch (targetPlace()) {
+    case CloneConfig::PartitionTarget::FreeRegion: {
+        const FreeRegion::Span region = offeredFreeRegion(target, sourcePartition());
+        return tr("Clone source partition: %1\nTarget disk: %2\n\nThe copy becomes a new partition in the disk's "
+                  "free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.\nContinue?")
+            .arg(source, target.displayName(), Tessarin::formatSize(region.bytes, 2),
+                 Tessarin::formatSize(region.start, 2), partitionNames(target));
+    }
+    case CloneConfig::PartitionTarget::Partition:
+        return tr("Clone source partition: %1\nTarget disk: %2\n\nPartition %3 (%4, %5) will be overwritten and "
+                  "everything on it lost. The disk's other partitions stay: %6.\nContinue?")
+            .arg(source, target.displayName())
+            .arg(targetPartition().partitionNumber)
+            .arg(targetPartition().displayName(), targetPartition().sizeString(), partitionNames(target, targetPartition()));
+    case CloneConfig::PartitionTarget::WholeDisk:
+        break;
+    }
+    return tr("Clone source partition: %1\nTarget disk: %2\n\nThe whole target disk will be erased, with every "
+              "partition on it: %3.\nContinue?")
+        .arg(source, target.displayName(), partitionNames(target));
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/cloneconfig.h"
+#include "modes/freeregion.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -20,17 +21,28 @@ public:
     const DiskInfo& sourceDisk() const { return m_choices.sourceDisk; }
     const PartitionInfo& sourcePartition() const { return m_choices.sourcePartition; }
     const DiskInfo& targetDisk() const { return m_choices.targetDisk; }
+    // Partition clone: where on the target disk the copy goes, and the partition it overwrites.
+    CloneConfig::PartitionTarget targetPlace() const { return m_choices.partitionTarget; }
+    const PartitionInfo& targetPartition() const { return m_choices.targetPartition; }
     // The disk the source lives on in the current mode (-1 when nothing is chosen): never a target.
     int sourceDiskNumber() const;
 
     // Whether `disk` may be offered as a target next to the source on disk `sourceDisk`: never the
     // source's disk, never the disk of the running system.
     static bool offeredAsTarget(const DiskInfo& disk, int sourceDisk);
+    // The free region of `disk` a copy of `source` may go into, as the clone itself finds it;
+    // 0 bytes when the largest one is too small.
+    static FreeRegion::Span offeredFreeRegion(const DiskInfo& disk, const PartitionInfo& source);
+    // Whether `partition` may be overwritten by a copy of `source`: on another disk, at least as
+    // large, and not mounted.
+    static bool offeredAsTargetPartition(const PartitionInfo& partition, const PartitionInfo& source);
 
     // A new source makes the old target choice meaningless.
     void chooseSourceDisk(const DiskInfo& disk);
     void chooseSourcePartition(const PartitionInfo& partition);
+    // A new target disk is taken whole until another place on it is chosen.
     void chooseTarget(const DiskInfo& disk);
+    void chooseTargetPlace(CloneConfig::PartitionTarget place, const PartitionInfo& partition = PartitionInfo());
     void clearSelections();
     // Takes the fresh records of the chosen disks from a new enumeration and forgets the ones gone.
     void updateDisks(const QList<DiskInfo>& disks);
@@ -45,7 +57,11 @@ public:
     QString check(int step) const;
     // The request for the engine: a new id, and only what the mode uses.
     CloneConfig config() const;
+    // The question before the start: what is erased or overwritten, and what stays.
+    QString confirmationText() const;
 
 private:
+    QString checkTargetPlace() const;
+
     CloneConfig m_choices;
 };

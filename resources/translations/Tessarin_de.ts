@@ -965,26 +965,6 @@ Bitte kopieren Sie diesen Link und öffnen Sie ihn manuell:
         <translation>Auswahl erforderlich</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>Quell-%1: %2
-Zieldatenträger: %3
-
-Alle Daten auf dem Zieldatenträger werden gelöscht.
-Fortfahren?</translation>
-    </message>
-    <message>
-        <source>partition</source>
-        <translation>Partition</translation>
-    </message>
-    <message>
-        <source>disk</source>
-        <translation>Datenträger</translation>
-    </message>
-    <message>
         <source>Confirm clone</source>
         <translation>Klonen bestätigen</translation>
     </message>
@@ -1329,6 +1309,30 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
         <source>No other disk is available as a target.</source>
         <translation>Kein anderer Datenträger ist als Ziel verfügbar.</translation>
     </message>
+    <message>
+        <source>Choose the destination disk, then where the copy goes on it: the whole disk (erased), its largest free region (every partition stays) or one of its partitions (overwritten).</source>
+        <translation>Wählen Sie den Zieldatenträger und dann, wohin die Kopie darauf kommt: den ganzen Datenträger (wird gelöscht), seinen größten freien Bereich (alle Partitionen bleiben) oder eine seiner Partitionen (wird überschrieben).</translation>
+    </message>
+    <message>
+        <source>Partitions smaller than the source partition, or mounted, are not offered.</source>
+        <translation>Partitionen, die kleiner als die Quellpartition oder eingebunden sind, werden nicht angeboten.</translation>
+    </message>
+    <message>
+        <source>Whole disk</source>
+        <translation>Ganzer Datenträger</translation>
+    </message>
+    <message>
+        <source>Every partition on the disk is erased; the copy starts at 1 MiB.</source>
+        <translation>Alle Partitionen des Datenträgers werden gelöscht; die Kopie beginnt bei 1 MiB.</translation>
+    </message>
+    <message>
+        <source>Largest free region</source>
+        <translation>Größter freier Bereich</translation>
+    </message>
+    <message>
+        <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
+        <translation>%1 frei bei %2; die Kopie wird als neue Partition angelegt, alle Partitionen bleiben.</translation>
+    </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
@@ -1672,6 +1676,70 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>Please select a target disk.</source>
         <translation>Bitte wählen Sie einen Zieldatenträger.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no free region large enough for the source partition.</source>
+        <translation>Datenträger %1 hat keinen freien Bereich, der groß genug für die Quellpartition ist.</translation>
+    </message>
+    <message>
+        <source>Please select a target partition at least as large as the source partition.</source>
+        <translation>Bitte wählen Sie eine Zielpartition, die mindestens so groß wie die Quellpartition ist.</translation>
+    </message>
+    <message>
+        <source>Clone source %1: %2
+Target disk: %3
+
+All data on the target disk will be erased.
+Continue?</source>
+        <translation>Quell-%1: %2
+Zieldatenträger: %3
+
+Alle Daten auf dem Zieldatenträger werden gelöscht.
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>disk</source>
+        <translation>Datenträger</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
+Continue?</source>
+        <translation>Quellpartition klonen: %1
+Zieldatenträger: %2
+
+Die Kopie wird eine neue Partition im freien Bereich des Datenträgers von %3 bei %4. Nichts wird überschrieben; alle Partitionen des Datenträgers bleiben: %5.
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
+Continue?</source>
+        <translation>Quellpartition klonen: %1
+Zieldatenträger: %2
+
+Partition %3 (%4, %5) wird überschrieben, alles darauf geht verloren. Die anderen Partitionen des Datenträgers bleiben: %6.
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The whole target disk will be erased, with every partition on it: %3.
+Continue?</source>
+        <translation>Quellpartition klonen: %1
+Zieldatenträger: %2
+
+Der ganze Zieldatenträger wird gelöscht, mit allen Partitionen darauf: %3.
+Fortfahren?</translation>
     </message>
 </context>
 </TS>

@@ -965,26 +965,6 @@ Please copy this link and open it manually:
         <translation>Selection required</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</translation>
-    </message>
-    <message>
-        <source>partition</source>
-        <translation>partition</translation>
-    </message>
-    <message>
-        <source>disk</source>
-        <translation>disk</translation>
-    </message>
-    <message>
         <source>Confirm clone</source>
         <translation>Confirm clone</translation>
     </message>
@@ -1329,6 +1309,30 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>No other disk is available as a target.</source>
         <translation>No other disk is available as a target.</translation>
     </message>
+    <message>
+        <source>Choose the destination disk, then where the copy goes on it: the whole disk (erased), its largest free region (every partition stays) or one of its partitions (overwritten).</source>
+        <translation>Choose the destination disk, then where the copy goes on it: the whole disk (erased), its largest free region (every partition stays) or one of its partitions (overwritten).</translation>
+    </message>
+    <message>
+        <source>Partitions smaller than the source partition, or mounted, are not offered.</source>
+        <translation>Partitions smaller than the source partition, or mounted, are not offered.</translation>
+    </message>
+    <message>
+        <source>Whole disk</source>
+        <translation>Whole disk</translation>
+    </message>
+    <message>
+        <source>Every partition on the disk is erased; the copy starts at 1 MiB.</source>
+        <translation>Every partition on the disk is erased; the copy starts at 1 MiB.</translation>
+    </message>
+    <message>
+        <source>Largest free region</source>
+        <translation>Largest free region</translation>
+    </message>
+    <message>
+        <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
+        <translation>%1 free at %2; the copy is added as a new partition and every partition stays.</translation>
+    </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
@@ -1672,6 +1676,70 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Please select a target disk.</source>
         <translation>Please select a target disk.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no free region large enough for the source partition.</source>
+        <translation>Disk %1 has no free region large enough for the source partition.</translation>
+    </message>
+    <message>
+        <source>Please select a target partition at least as large as the source partition.</source>
+        <translation>Please select a target partition at least as large as the source partition.</translation>
+    </message>
+    <message>
+        <source>Clone source %1: %2
+Target disk: %3
+
+All data on the target disk will be erased.
+Continue?</source>
+        <translation>Clone source %1: %2
+Target disk: %3
+
+All data on the target disk will be erased.
+Continue?</translation>
+    </message>
+    <message>
+        <source>disk</source>
+        <translation>disk</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
+Continue?</source>
+        <translation>Clone source partition: %1
+Target disk: %2
+
+The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
+Continue?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
+Continue?</source>
+        <translation>Clone source partition: %1
+Target disk: %2
+
+Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
+Continue?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The whole target disk will be erased, with every partition on it: %3.
+Continue?</source>
+        <translation>Clone source partition: %1
+Target disk: %2
+
+The whole target disk will be erased, with every partition on it: %3.
+Continue?</translation>
     </message>
 </context>
 </TS>

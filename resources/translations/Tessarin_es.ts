@@ -965,26 +965,6 @@ Copie este enlace y ábralo manualmente:
         <translation>Selección necesaria</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>%1 de origen: %2
-Disco de destino: %3
-
-Se borrarán todos los datos del disco de destino.
-¿Continuar?</translation>
-    </message>
-    <message>
-        <source>partition</source>
-        <translation>Partición</translation>
-    </message>
-    <message>
-        <source>disk</source>
-        <translation>Disco</translation>
-    </message>
-    <message>
         <source>Confirm clone</source>
         <translation>Confirmar clonación</translation>
     </message>
@@ -1329,6 +1309,30 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
         <source>No other disk is available as a target.</source>
         <translation>No hay ningún otro disco disponible como destino.</translation>
     </message>
+    <message>
+        <source>Choose the destination disk, then where the copy goes on it: the whole disk (erased), its largest free region (every partition stays) or one of its partitions (overwritten).</source>
+        <translation>Elija el disco de destino y luego dónde va la copia en él: el disco entero (se borra), su mayor región libre (todas las particiones se conservan) o una de sus particiones (se sobrescribe).</translation>
+    </message>
+    <message>
+        <source>Partitions smaller than the source partition, or mounted, are not offered.</source>
+        <translation>No se ofrecen las particiones más pequeñas que la partición de origen ni las montadas.</translation>
+    </message>
+    <message>
+        <source>Whole disk</source>
+        <translation>Disco entero</translation>
+    </message>
+    <message>
+        <source>Every partition on the disk is erased; the copy starts at 1 MiB.</source>
+        <translation>Se borran todas las particiones del disco; la copia empieza en 1 MiB.</translation>
+    </message>
+    <message>
+        <source>Largest free region</source>
+        <translation>Mayor región libre</translation>
+    </message>
+    <message>
+        <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
+        <translation>%1 libres en %2; la copia se añade como partición nueva y todas las particiones se conservan.</translation>
+    </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
@@ -1672,6 +1676,70 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>Please select a target disk.</source>
         <translation>Seleccione un disco de destino.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no free region large enough for the source partition.</source>
+        <translation>El disco %1 no tiene ninguna región libre lo bastante grande para la partición de origen.</translation>
+    </message>
+    <message>
+        <source>Please select a target partition at least as large as the source partition.</source>
+        <translation>Seleccione una partición de destino al menos tan grande como la partición de origen.</translation>
+    </message>
+    <message>
+        <source>Clone source %1: %2
+Target disk: %3
+
+All data on the target disk will be erased.
+Continue?</source>
+        <translation>%1 de origen: %2
+Disco de destino: %3
+
+Se borrarán todos los datos del disco de destino.
+¿Continuar?</translation>
+    </message>
+    <message>
+        <source>disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
+Continue?</source>
+        <translation>Clonar la partición de origen: %1
+Disco de destino: %2
+
+La copia será una partición nueva en la región libre del disco de %3 en %4. No se sobrescribe nada; todas las particiones del disco se conservan: %5.
+¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
+Continue?</source>
+        <translation>Clonar la partición de origen: %1
+Disco de destino: %2
+
+La partición %3 (%4, %5) se sobrescribirá y se perderá todo su contenido. Las demás particiones del disco se conservan: %6.
+¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The whole target disk will be erased, with every partition on it: %3.
+Continue?</source>
+        <translation>Clonar la partición de origen: %1
+Disco de destino: %2
+
+Se borrará todo el disco de destino, con todas sus particiones: %3.
+¿Continuar?</translation>
     </message>
 </context>
 </TS>

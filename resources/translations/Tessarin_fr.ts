@@ -965,26 +965,6 @@ Copiez ce lien et ouvrez-le manuellement :
         <translation>Sélection requise</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>%1 source à cloner : %2
-Disque cible : %3
-
-Toutes les données du disque cible seront effacées.
-Continuer ?</translation>
-    </message>
-    <message>
-        <source>partition</source>
-        <translation>Partition</translation>
-    </message>
-    <message>
-        <source>disk</source>
-        <translation>Disque</translation>
-    </message>
-    <message>
         <source>Confirm clone</source>
         <translation>Confirmer le clonage</translation>
     </message>
@@ -1246,11 +1226,11 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     </message>
     <message>
         <source>Disk %1 has no partition table to keep; nothing was changed</source>
-        <translation>Le disque %1 n'a pas de table de partitions à conserver ; rien n'a été modifié</translation>
+        <translation>Le disque %1 n&apos;a pas de table de partitions à conserver ; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>The largest free region of disk %1 (%2) cannot hold the source partition (%3); nothing was changed</source>
-        <translation>La plus grande zone libre du disque %1 (%2) ne peut pas contenir la partition source (%3) ; rien n'a été modifié</translation>
+        <translation>La plus grande zone libre du disque %1 (%2) ne peut pas contenir la partition source (%3) ; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>The target disk&apos;s partition table has no free entry for the copy; nothing was changed</source>
@@ -1328,6 +1308,30 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>No other disk is available as a target.</source>
         <translation>Aucun autre disque n&apos;est disponible comme cible.</translation>
+    </message>
+    <message>
+        <source>Choose the destination disk, then where the copy goes on it: the whole disk (erased), its largest free region (every partition stays) or one of its partitions (overwritten).</source>
+        <translation>Choisissez le disque de destination, puis l&apos;endroit où va la copie : le disque entier (effacé), sa plus grande zone libre (toutes les partitions restent) ou l&apos;une de ses partitions (écrasée).</translation>
+    </message>
+    <message>
+        <source>Partitions smaller than the source partition, or mounted, are not offered.</source>
+        <translation>Les partitions plus petites que la partition source, ou montées, ne sont pas proposées.</translation>
+    </message>
+    <message>
+        <source>Whole disk</source>
+        <translation>Disque entier</translation>
+    </message>
+    <message>
+        <source>Every partition on the disk is erased; the copy starts at 1 MiB.</source>
+        <translation>Toutes les partitions du disque sont effacées ; la copie commence à 1 Mio.</translation>
+    </message>
+    <message>
+        <source>Largest free region</source>
+        <translation>Plus grande zone libre</translation>
+    </message>
+    <message>
+        <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
+        <translation>%1 libres à %2 ; la copie est ajoutée comme nouvelle partition et toutes les partitions restent.</translation>
     </message>
 </context>
 <context>
@@ -1672,6 +1676,70 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>Please select a target disk.</source>
         <translation>Veuillez sélectionner un disque cible.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no free region large enough for the source partition.</source>
+        <translation>Le disque %1 n&apos;a aucune zone libre assez grande pour la partition source.</translation>
+    </message>
+    <message>
+        <source>Please select a target partition at least as large as the source partition.</source>
+        <translation>Veuillez choisir une partition cible au moins aussi grande que la partition source.</translation>
+    </message>
+    <message>
+        <source>Clone source %1: %2
+Target disk: %3
+
+All data on the target disk will be erased.
+Continue?</source>
+        <translation>%1 source à cloner : %2
+Disque cible : %3
+
+Toutes les données du disque cible seront effacées.
+Continuer ?</translation>
+    </message>
+    <message>
+        <source>disk</source>
+        <translation>Disque</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
+Continue?</source>
+        <translation>Partition source à cloner : %1
+Disque cible : %2
+
+La copie devient une nouvelle partition dans la zone libre du disque de %3 à %4. Rien n&apos;est écrasé ; toutes les partitions du disque restent : %5.
+Continuer ?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
+Continue?</source>
+        <translation>Partition source à cloner : %1
+Disque cible : %2
+
+La partition %3 (%4, %5) sera écrasée et tout son contenu perdu. Les autres partitions du disque restent : %6.
+Continuer ?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The whole target disk will be erased, with every partition on it: %3.
+Continue?</source>
+        <translation>Partition source à cloner : %1
+Disque cible : %2
+
+Le disque cible entier sera effacé, avec toutes ses partitions : %3.
+Continuer ?</translation>
     </message>
 </context>
 </TS>

@@ -965,26 +965,6 @@ Copiare questo collegamento e aprirlo manualmente:
         <translation>Selezione richiesta</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>%1 di origine: %2
-Disco di destinazione: %3
-
-Tutti i dati sul disco di destinazione verranno cancellati.
-Continuare?</translation>
-    </message>
-    <message>
-        <source>partition</source>
-        <translation>Partizione</translation>
-    </message>
-    <message>
-        <source>disk</source>
-        <translation>Disco</translation>
-    </message>
-    <message>
         <source>Confirm clone</source>
         <translation>Conferma clonazione</translation>
     </message>
@@ -1329,6 +1309,30 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
         <source>No other disk is available as a target.</source>
         <translation>Nessun altro disco disponibile come destinazione.</translation>
     </message>
+    <message>
+        <source>Choose the destination disk, then where the copy goes on it: the whole disk (erased), its largest free region (every partition stays) or one of its partitions (overwritten).</source>
+        <translation>Scegli il disco di destinazione, poi dove va la copia: il disco intero (cancellato), la sua area libera più grande (tutte le partizioni restano) o una delle sue partizioni (sovrascritta).</translation>
+    </message>
+    <message>
+        <source>Partitions smaller than the source partition, or mounted, are not offered.</source>
+        <translation>Le partizioni più piccole della partizione di origine, o montate, non sono proposte.</translation>
+    </message>
+    <message>
+        <source>Whole disk</source>
+        <translation>Disco intero</translation>
+    </message>
+    <message>
+        <source>Every partition on the disk is erased; the copy starts at 1 MiB.</source>
+        <translation>Tutte le partizioni del disco vengono cancellate; la copia inizia a 1 MiB.</translation>
+    </message>
+    <message>
+        <source>Largest free region</source>
+        <translation>Area libera più grande</translation>
+    </message>
+    <message>
+        <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
+        <translation>%1 liberi a %2; la copia viene aggiunta come nuova partizione e tutte le partizioni restano.</translation>
+    </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
@@ -1672,6 +1676,70 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>Please select a target disk.</source>
         <translation>Selezionare un disco di destinazione.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no free region large enough for the source partition.</source>
+        <translation>Il disco %1 non ha un&apos;area libera abbastanza grande per la partizione di origine.</translation>
+    </message>
+    <message>
+        <source>Please select a target partition at least as large as the source partition.</source>
+        <translation>Seleziona una partizione di destinazione grande almeno quanto la partizione di origine.</translation>
+    </message>
+    <message>
+        <source>Clone source %1: %2
+Target disk: %3
+
+All data on the target disk will be erased.
+Continue?</source>
+        <translation>%1 di origine: %2
+Disco di destinazione: %3
+
+Tutti i dati sul disco di destinazione verranno cancellati.
+Continuare?</translation>
+    </message>
+    <message>
+        <source>disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
+Continue?</source>
+        <translation>Clona la partizione di origine: %1
+Disco di destinazione: %2
+
+La copia diventa una nuova partizione nell&apos;area libera del disco di %3 a %4. Nulla viene sovrascritto; tutte le partizioni del disco restano: %5.
+Continuare?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
+Continue?</source>
+        <translation>Clona la partizione di origine: %1
+Disco di destinazione: %2
+
+La partizione %3 (%4, %5) verrà sovrascritta e tutto il suo contenuto andrà perso. Le altre partizioni del disco restano: %6.
+Continuare?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The whole target disk will be erased, with every partition on it: %3.
+Continue?</source>
+        <translation>Clona la partizione di origine: %1
+Disco di destinazione: %2
+
+L&apos;intero disco di destinazione verrà cancellato, con tutte le sue partizioni: %3.
+Continuare?</translation>
     </message>
 </context>
 </TS>

@@ -965,26 +965,6 @@
         <translation>選択が必要です</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>クローン元の%1: %2
-ターゲットディスク: %3
-
-ターゲットディスク上のすべてのデータが消去されます。
-続行しますか?</translation>
-    </message>
-    <message>
-        <source>partition</source>
-        <translation>パーティション</translation>
-    </message>
-    <message>
-        <source>disk</source>
-        <translation>ディスク</translation>
-    </message>
-    <message>
         <source>Confirm clone</source>
         <translation>クローンの確認</translation>
     </message>
@@ -1329,6 +1309,30 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <source>No other disk is available as a target.</source>
         <translation>ターゲットとして使用できる他のディスクがありません。</translation>
     </message>
+    <message>
+        <source>Choose the destination disk, then where the copy goes on it: the whole disk (erased), its largest free region (every partition stays) or one of its partitions (overwritten).</source>
+        <translation>コピー先のディスクを選び、次にその中のコピー先を選んでください: ディスク全体 (消去されます)、最大の空き領域 (すべてのパーティションは残ります)、またはそのパーティションの 1 つ (上書きされます)。</translation>
+    </message>
+    <message>
+        <source>Partitions smaller than the source partition, or mounted, are not offered.</source>
+        <translation>コピー元パーティションより小さいパーティションやマウント中のパーティションは表示されません。</translation>
+    </message>
+    <message>
+        <source>Whole disk</source>
+        <translation>ディスク全体</translation>
+    </message>
+    <message>
+        <source>Every partition on the disk is erased; the copy starts at 1 MiB.</source>
+        <translation>ディスク上のすべてのパーティションが消去されます。コピーは 1 MiB から始まります。</translation>
+    </message>
+    <message>
+        <source>Largest free region</source>
+        <translation>最大の空き領域</translation>
+    </message>
+    <message>
+        <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
+        <translation>%2 に %1 の空き。コピーは新しいパーティションとして追加され、すべてのパーティションは残ります。</translation>
+    </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
@@ -1672,6 +1676,70 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>Please select a target disk.</source>
         <translation>ターゲットディスクを選択してください。</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no free region large enough for the source partition.</source>
+        <translation>ディスク %1 にはコピー元パーティションが収まる空き領域がありません。</translation>
+    </message>
+    <message>
+        <source>Please select a target partition at least as large as the source partition.</source>
+        <translation>コピー元パーティション以上の大きさのコピー先パーティションを選択してください。</translation>
+    </message>
+    <message>
+        <source>Clone source %1: %2
+Target disk: %3
+
+All data on the target disk will be erased.
+Continue?</source>
+        <translation>クローン元の%1: %2
+ターゲットディスク: %3
+
+ターゲットディスク上のすべてのデータが消去されます。
+続行しますか?</translation>
+    </message>
+    <message>
+        <source>disk</source>
+        <translation>ディスク</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
+Continue?</source>
+        <translation>クローン元パーティション: %1
+コピー先ディスク: %2
+
+コピーはディスクの空き領域 (%3、位置 %4) に新しいパーティションとして作成されます。何も上書きされず、ディスク上のすべてのパーティションは残ります: %5。
+続行しますか?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
+Continue?</source>
+        <translation>クローン元パーティション: %1
+コピー先ディスク: %2
+
+パーティション %3 (%4、%5) は上書きされ、その内容はすべて失われます。ディスクの他のパーティションは残ります: %6。
+続行しますか?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The whole target disk will be erased, with every partition on it: %3.
+Continue?</source>
+        <translation>クローン元パーティション: %1
+コピー先ディスク: %2
+
+コピー先ディスク全体が、その上のすべてのパーティションとともに消去されます: %3。
+続行しますか?</translation>
     </message>
 </context>
 </TS>

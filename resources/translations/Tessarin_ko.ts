@@ -965,26 +965,6 @@
         <translation>선택 필요</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>복제 원본 %1: %2
-대상 디스크: %3
-
-대상 디스크의 모든 데이터가 지워집니다.
-계속하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>partition</source>
-        <translation>파티션</translation>
-    </message>
-    <message>
-        <source>disk</source>
-        <translation>디스크</translation>
-    </message>
-    <message>
         <source>Confirm clone</source>
         <translation>복제 확인</translation>
     </message>
@@ -1329,6 +1309,30 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
         <source>No other disk is available as a target.</source>
         <translation>대상으로 사용할 수 있는 다른 디스크가 없습니다.</translation>
     </message>
+    <message>
+        <source>Choose the destination disk, then where the copy goes on it: the whole disk (erased), its largest free region (every partition stays) or one of its partitions (overwritten).</source>
+        <translation>대상 디스크를 선택한 다음 복사본이 들어갈 위치를 선택하십시오: 디스크 전체(지워짐), 가장 큰 빈 영역(모든 파티션 유지) 또는 파티션 하나(덮어씀).</translation>
+    </message>
+    <message>
+        <source>Partitions smaller than the source partition, or mounted, are not offered.</source>
+        <translation>원본 파티션보다 작거나 마운트된 파티션은 표시되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Whole disk</source>
+        <translation>디스크 전체</translation>
+    </message>
+    <message>
+        <source>Every partition on the disk is erased; the copy starts at 1 MiB.</source>
+        <translation>디스크의 모든 파티션이 지워지며 복사본은 1 MiB에서 시작합니다.</translation>
+    </message>
+    <message>
+        <source>Largest free region</source>
+        <translation>가장 큰 빈 영역</translation>
+    </message>
+    <message>
+        <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
+        <translation>%2 위치에 %1 비어 있음. 복사본은 새 파티션으로 추가되며 모든 파티션이 유지됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
@@ -1672,6 +1676,70 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>Please select a target disk.</source>
         <translation>대상 디스크를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no free region large enough for the source partition.</source>
+        <translation>디스크 %1에는 원본 파티션을 담을 만큼 큰 빈 영역이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Please select a target partition at least as large as the source partition.</source>
+        <translation>원본 파티션 이상의 크기인 대상 파티션을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Clone source %1: %2
+Target disk: %3
+
+All data on the target disk will be erased.
+Continue?</source>
+        <translation>복제 원본 %1: %2
+대상 디스크: %3
+
+대상 디스크의 모든 데이터가 지워집니다.
+계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>disk</source>
+        <translation>디스크</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
+Continue?</source>
+        <translation>원본 파티션 복제: %1
+대상 디스크: %2
+
+복사본은 디스크의 빈 영역(%3, 위치 %4)에 새 파티션으로 만들어집니다. 아무것도 덮어쓰지 않으며 디스크의 모든 파티션이 유지됩니다: %5.
+계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
+Continue?</source>
+        <translation>원본 파티션 복제: %1
+대상 디스크: %2
+
+파티션 %3(%4, %5)을(를) 덮어쓰며 그 안의 모든 내용이 사라집니다. 디스크의 다른 파티션은 유지됩니다: %6.
+계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The whole target disk will be erased, with every partition on it: %3.
+Continue?</source>
+        <translation>원본 파티션 복제: %1
+대상 디스크: %2
+
+대상 디스크 전체가 그 안의 모든 파티션과 함께 지워집니다: %3.
+계속하시겠습니까?</translation>
     </message>
 </context>
 </TS>

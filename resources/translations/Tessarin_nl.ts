@@ -965,26 +965,6 @@ Kopieer deze koppeling en open deze handmatig:
         <translation>Selectie vereist</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>Bron-%1: %2
-Doelschijf: %3
-
-Alle gegevens op de doelschijf worden gewist.
-Doorgaan?</translation>
-    </message>
-    <message>
-        <source>partition</source>
-        <translation>partitie</translation>
-    </message>
-    <message>
-        <source>disk</source>
-        <translation>schijf</translation>
-    </message>
-    <message>
         <source>Confirm clone</source>
         <translation>Klonen bevestigen</translation>
     </message>
@@ -1329,6 +1309,30 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
         <source>No other disk is available as a target.</source>
         <translation>Er is geen andere schijf beschikbaar als doel.</translation>
     </message>
+    <message>
+        <source>Choose the destination disk, then where the copy goes on it: the whole disk (erased), its largest free region (every partition stays) or one of its partitions (overwritten).</source>
+        <translation>Kies de doelschijf en daarna waar de kopie erop komt: de hele schijf (gewist), het grootste vrije gebied (alle partities blijven) of een van de partities (overschreven).</translation>
+    </message>
+    <message>
+        <source>Partitions smaller than the source partition, or mounted, are not offered.</source>
+        <translation>Partities die kleiner zijn dan de bronpartitie, of gekoppeld, worden niet aangeboden.</translation>
+    </message>
+    <message>
+        <source>Whole disk</source>
+        <translation>Hele schijf</translation>
+    </message>
+    <message>
+        <source>Every partition on the disk is erased; the copy starts at 1 MiB.</source>
+        <translation>Alle partities op de schijf worden gewist; de kopie begint op 1 MiB.</translation>
+    </message>
+    <message>
+        <source>Largest free region</source>
+        <translation>Grootste vrije gebied</translation>
+    </message>
+    <message>
+        <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
+        <translation>%1 vrij op %2; de kopie wordt als nieuwe partitie toegevoegd en alle partities blijven.</translation>
+    </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
@@ -1672,6 +1676,70 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>Please select a target disk.</source>
         <translation>Selecteer een doelschijf.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no free region large enough for the source partition.</source>
+        <translation>Schijf %1 heeft geen vrij gebied dat groot genoeg is voor de bronpartitie.</translation>
+    </message>
+    <message>
+        <source>Please select a target partition at least as large as the source partition.</source>
+        <translation>Selecteer een doelpartitie die minstens zo groot is als de bronpartitie.</translation>
+    </message>
+    <message>
+        <source>Clone source %1: %2
+Target disk: %3
+
+All data on the target disk will be erased.
+Continue?</source>
+        <translation>Bron-%1: %2
+Doelschijf: %3
+
+Alle gegevens op de doelschijf worden gewist.
+Doorgaan?</translation>
+    </message>
+    <message>
+        <source>disk</source>
+        <translation>schijf</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
+Continue?</source>
+        <translation>Bronpartitie klonen: %1
+Doelschijf: %2
+
+De kopie wordt een nieuwe partitie in het vrije gebied van de schijf van %3 op %4. Er wordt niets overschreven; alle partities op de schijf blijven: %5.
+Doorgaan?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
+Continue?</source>
+        <translation>Bronpartitie klonen: %1
+Doelschijf: %2
+
+Partitie %3 (%4, %5) wordt overschreven en alles erop gaat verloren. De andere partities van de schijf blijven: %6.
+Doorgaan?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The whole target disk will be erased, with every partition on it: %3.
+Continue?</source>
+        <translation>Bronpartitie klonen: %1
+Doelschijf: %2
+
+De hele doelschijf wordt gewist, met alle partities erop: %3.
+Doorgaan?</translation>
     </message>
 </context>
 </TS>

@@ -965,26 +965,6 @@ Copie esta ligação e abra-a manualmente:
         <translation>Seleção necessária</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>%1 de origem: %2
-Disco de destino: %3
-
-Todos os dados do disco de destino serão apagados.
-Continuar?</translation>
-    </message>
-    <message>
-        <source>partition</source>
-        <translation>Partição</translation>
-    </message>
-    <message>
-        <source>disk</source>
-        <translation>Disco</translation>
-    </message>
-    <message>
         <source>Confirm clone</source>
         <translation>Confirmar clonagem</translation>
     </message>
@@ -1329,6 +1309,30 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <source>No other disk is available as a target.</source>
         <translation>Não há outro disco disponível como destino.</translation>
     </message>
+    <message>
+        <source>Choose the destination disk, then where the copy goes on it: the whole disk (erased), its largest free region (every partition stays) or one of its partitions (overwritten).</source>
+        <translation>Escolha o disco de destino e depois onde a cópia fica nele: o disco inteiro (apagado), a sua maior região livre (todas as partições ficam) ou uma das suas partições (substituída).</translation>
+    </message>
+    <message>
+        <source>Partitions smaller than the source partition, or mounted, are not offered.</source>
+        <translation>Partições menores que a partição de origem, ou montadas, não são oferecidas.</translation>
+    </message>
+    <message>
+        <source>Whole disk</source>
+        <translation>Disco inteiro</translation>
+    </message>
+    <message>
+        <source>Every partition on the disk is erased; the copy starts at 1 MiB.</source>
+        <translation>Todas as partições do disco são apagadas; a cópia começa em 1 MiB.</translation>
+    </message>
+    <message>
+        <source>Largest free region</source>
+        <translation>Maior região livre</translation>
+    </message>
+    <message>
+        <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
+        <translation>%1 livres em %2; a cópia é adicionada como nova partição e todas as partições ficam.</translation>
+    </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
@@ -1672,6 +1676,70 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>Please select a target disk.</source>
         <translation>Selecione um disco de destino.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no free region large enough for the source partition.</source>
+        <translation>O disco %1 não tem nenhuma região livre grande o suficiente para a partição de origem.</translation>
+    </message>
+    <message>
+        <source>Please select a target partition at least as large as the source partition.</source>
+        <translation>Selecione uma partição de destino pelo menos tão grande quanto a partição de origem.</translation>
+    </message>
+    <message>
+        <source>Clone source %1: %2
+Target disk: %3
+
+All data on the target disk will be erased.
+Continue?</source>
+        <translation>%1 de origem: %2
+Disco de destino: %3
+
+Todos os dados do disco de destino serão apagados.
+Continuar?</translation>
+    </message>
+    <message>
+        <source>disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
+Continue?</source>
+        <translation>Clonar a partição de origem: %1
+Disco de destino: %2
+
+A cópia torna-se uma nova partição na região livre do disco de %3 em %4. Nada é substituído; todas as partições do disco ficam: %5.
+Continuar?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
+Continue?</source>
+        <translation>Clonar a partição de origem: %1
+Disco de destino: %2
+
+A partição %3 (%4, %5) será substituída e todo o seu conteúdo perdido. As outras partições do disco ficam: %6.
+Continuar?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The whole target disk will be erased, with every partition on it: %3.
+Continue?</source>
+        <translation>Clonar a partição de origem: %1
+Disco de destino: %2
+
+Todo o disco de destino será apagado, com todas as partições nele: %3.
+Continuar?</translation>
     </message>
 </context>
 </TS>

@@ -965,26 +965,6 @@ Lütfen bu bağlantıyı kopyalayıp el ile açın:
         <translation>Seçim gerekli</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>Kaynak %1: %2
-Hedef disk: %3
-
-Hedef diskteki tüm veriler silinecek.
-Devam edilsin mi?</translation>
-    </message>
-    <message>
-        <source>partition</source>
-        <translation>bölüm</translation>
-    </message>
-    <message>
-        <source>disk</source>
-        <translation>disk</translation>
-    </message>
-    <message>
         <source>Confirm clone</source>
         <translation>Klonlamayı onayla</translation>
     </message>
@@ -1329,6 +1309,30 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <source>No other disk is available as a target.</source>
         <translation>Hedef olarak kullanılabilecek başka disk yok.</translation>
     </message>
+    <message>
+        <source>Choose the destination disk, then where the copy goes on it: the whole disk (erased), its largest free region (every partition stays) or one of its partitions (overwritten).</source>
+        <translation>Hedef diski, ardından kopyanın diskte nereye gideceğini seçin: diskin tamamı (silinir), en büyük boş alanı (tüm bölümler kalır) veya bölümlerinden biri (üzerine yazılır).</translation>
+    </message>
+    <message>
+        <source>Partitions smaller than the source partition, or mounted, are not offered.</source>
+        <translation>Kaynak bölümden küçük veya bağlı bölümler sunulmaz.</translation>
+    </message>
+    <message>
+        <source>Whole disk</source>
+        <translation>Diskin tamamı</translation>
+    </message>
+    <message>
+        <source>Every partition on the disk is erased; the copy starts at 1 MiB.</source>
+        <translation>Diskteki tüm bölümler silinir; kopya 1 MiB konumunda başlar.</translation>
+    </message>
+    <message>
+        <source>Largest free region</source>
+        <translation>En büyük boş alan</translation>
+    </message>
+    <message>
+        <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
+        <translation>%2 konumunda %1 boş; kopya yeni bir bölüm olarak eklenir ve tüm bölümler kalır.</translation>
+    </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
@@ -1672,6 +1676,70 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>Please select a target disk.</source>
         <translation>Lütfen bir hedef disk seçin.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no free region large enough for the source partition.</source>
+        <translation>Disk %1 üzerinde kaynak bölüm için yeterince büyük boş alan yok.</translation>
+    </message>
+    <message>
+        <source>Please select a target partition at least as large as the source partition.</source>
+        <translation>Lütfen en az kaynak bölüm kadar büyük bir hedef bölüm seçin.</translation>
+    </message>
+    <message>
+        <source>Clone source %1: %2
+Target disk: %3
+
+All data on the target disk will be erased.
+Continue?</source>
+        <translation>Kaynak %1: %2
+Hedef disk: %3
+
+Hedef diskteki tüm veriler silinecek.
+Devam edilsin mi?</translation>
+    </message>
+    <message>
+        <source>disk</source>
+        <translation>disk</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
+Continue?</source>
+        <translation>Kaynak bölümü klonla: %1
+Hedef disk: %2
+
+Kopya, diskin %4 konumundaki %3 boş alanında yeni bir bölüm olur. Hiçbir şeyin üzerine yazılmaz; diskteki tüm bölümler kalır: %5.
+Devam edilsin mi?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
+Continue?</source>
+        <translation>Kaynak bölümü klonla: %1
+Hedef disk: %2
+
+%3 numaralı bölümün (%4, %5) üzerine yazılacak ve içindeki her şey kaybolacak. Diskin diğer bölümleri kalır: %6.
+Devam edilsin mi?</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The whole target disk will be erased, with every partition on it: %3.
+Continue?</source>
+        <translation>Kaynak bölümü klonla: %1
+Hedef disk: %2
+
+Hedef diskin tamamı, üzerindeki tüm bölümlerle birlikte silinecek: %3.
+Devam edilsin mi?</translation>
     </message>
 </context>
 </TS>

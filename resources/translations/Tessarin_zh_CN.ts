@@ -965,26 +965,6 @@
         <translation>需要选择</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>克隆源%1：%2
-目标磁盘：%3
-
-目标磁盘上的所有数据都将被清除。
-是否继续？</translation>
-    </message>
-    <message>
-        <source>partition</source>
-        <translation>分区</translation>
-    </message>
-    <message>
-        <source>disk</source>
-        <translation>磁盘</translation>
-    </message>
-    <message>
         <source>Confirm clone</source>
         <translation>确认克隆</translation>
     </message>
@@ -1329,6 +1309,30 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>No other disk is available as a target.</source>
         <translation>没有其他可用作目标的磁盘。</translation>
     </message>
+    <message>
+        <source>Choose the destination disk, then where the copy goes on it: the whole disk (erased), its largest free region (every partition stays) or one of its partitions (overwritten).</source>
+        <translation>选择目标磁盘，然后选择副本在其上的位置：整个磁盘（将被清除）、其最大的空闲区域（所有分区保留）或其中一个分区（将被覆盖）。</translation>
+    </message>
+    <message>
+        <source>Partitions smaller than the source partition, or mounted, are not offered.</source>
+        <translation>小于源分区或已挂载的分区不会列出。</translation>
+    </message>
+    <message>
+        <source>Whole disk</source>
+        <translation>整个磁盘</translation>
+    </message>
+    <message>
+        <source>Every partition on the disk is erased; the copy starts at 1 MiB.</source>
+        <translation>磁盘上的所有分区都将被清除；副本从 1 MiB 处开始。</translation>
+    </message>
+    <message>
+        <source>Largest free region</source>
+        <translation>最大空闲区域</translation>
+    </message>
+    <message>
+        <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
+        <translation>位于 %2 的 %1 空闲空间；副本作为新分区添加，所有分区保留。</translation>
+    </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
@@ -1672,6 +1676,70 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Please select a target disk.</source>
         <translation>请选择目标磁盘。</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no free region large enough for the source partition.</source>
+        <translation>磁盘 %1 没有足以容纳源分区的空闲区域。</translation>
+    </message>
+    <message>
+        <source>Please select a target partition at least as large as the source partition.</source>
+        <translation>请选择一个至少与源分区一样大的目标分区。</translation>
+    </message>
+    <message>
+        <source>Clone source %1: %2
+Target disk: %3
+
+All data on the target disk will be erased.
+Continue?</source>
+        <translation>克隆源%1：%2
+目标磁盘：%3
+
+目标磁盘上的所有数据都将被清除。
+是否继续？</translation>
+    </message>
+    <message>
+        <source>disk</source>
+        <translation>磁盘</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
+Continue?</source>
+        <translation>克隆源分区：%1
+目标磁盘：%2
+
+副本将成为磁盘空闲区域（%3，位于 %4）中的新分区。不会覆盖任何内容；磁盘上的所有分区保留：%5。
+是否继续？</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
+Continue?</source>
+        <translation>克隆源分区：%1
+目标磁盘：%2
+
+分区 %3（%4，%5）将被覆盖，其上的所有内容都将丢失。磁盘的其他分区保留：%6。
+是否继续？</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The whole target disk will be erased, with every partition on it: %3.
+Continue?</source>
+        <translation>克隆源分区：%1
+目标磁盘：%2
+
+整个目标磁盘及其上的所有分区都将被清除：%3。
+是否继续？</translation>
     </message>
 </context>
 </TS>

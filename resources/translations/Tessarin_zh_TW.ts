@@ -965,26 +965,6 @@
         <translation>需要選擇</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>複製來源%1：%2
-目的磁碟：%3
-
-目的磁碟上的所有資料都將被清除。
-是否繼續？</translation>
-    </message>
-    <message>
-        <source>partition</source>
-        <translation>分割區</translation>
-    </message>
-    <message>
-        <source>disk</source>
-        <translation>磁碟</translation>
-    </message>
-    <message>
         <source>Confirm clone</source>
         <translation>確認複製</translation>
     </message>
@@ -1329,6 +1309,30 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>No other disk is available as a target.</source>
         <translation>沒有其他可作為目的的磁碟。</translation>
     </message>
+    <message>
+        <source>Choose the destination disk, then where the copy goes on it: the whole disk (erased), its largest free region (every partition stays) or one of its partitions (overwritten).</source>
+        <translation>選擇目標磁碟，然後選擇副本在其上的位置：整個磁碟（將被清除）、其最大的可用區域（所有磁碟分割保留）或其中一個磁碟分割（將被覆寫）。</translation>
+    </message>
+    <message>
+        <source>Partitions smaller than the source partition, or mounted, are not offered.</source>
+        <translation>小於來源磁碟分割或已掛載的磁碟分割不會列出。</translation>
+    </message>
+    <message>
+        <source>Whole disk</source>
+        <translation>整個磁碟</translation>
+    </message>
+    <message>
+        <source>Every partition on the disk is erased; the copy starts at 1 MiB.</source>
+        <translation>磁碟上的所有磁碟分割都將被清除；副本從 1 MiB 處開始。</translation>
+    </message>
+    <message>
+        <source>Largest free region</source>
+        <translation>最大可用區域</translation>
+    </message>
+    <message>
+        <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
+        <translation>位於 %2 的 %1 可用空間；副本以新磁碟分割加入，所有磁碟分割保留。</translation>
+    </message>
 </context>
 <context>
     <name>SpaceAllocationDialog</name>
@@ -1672,6 +1676,70 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Please select a target disk.</source>
         <translation>請選擇目的磁碟。</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Disk %1 has no free region large enough for the source partition.</source>
+        <translation>磁碟 %1 沒有足以容納來源磁碟分割的可用區域。</translation>
+    </message>
+    <message>
+        <source>Please select a target partition at least as large as the source partition.</source>
+        <translation>請選擇一個至少與來源磁碟分割一樣大的目標磁碟分割。</translation>
+    </message>
+    <message>
+        <source>Clone source %1: %2
+Target disk: %3
+
+All data on the target disk will be erased.
+Continue?</source>
+        <translation>複製來源%1：%2
+目的磁碟：%3
+
+目的磁碟上的所有資料都將被清除。
+是否繼續？</translation>
+    </message>
+    <message>
+        <source>disk</source>
+        <translation>磁碟</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
+Continue?</source>
+        <translation>複製來源磁碟分割：%1
+目標磁碟：%2
+
+副本將成為磁碟可用區域（%3，位於 %4）中的新磁碟分割。不會覆寫任何內容；磁碟上的所有磁碟分割保留：%5。
+是否繼續？</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
+Continue?</source>
+        <translation>複製來源磁碟分割：%1
+目標磁碟：%2
+
+磁碟分割 %3（%4，%5）將被覆寫，其上的所有內容都將遺失。磁碟的其他磁碟分割保留：%6。
+是否繼續？</translation>
+    </message>
+    <message>
+        <source>Clone source partition: %1
+Target disk: %2
+
+The whole target disk will be erased, with every partition on it: %3.
+Continue?</source>
+        <translation>複製來源磁碟分割：%1
+目標磁碟：%2
+
+整個目標磁碟及其上的所有磁碟分割都將被清除：%3。
+是否繼續？</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "ui/partitioncard.h"
 #include "ui/selectsourcepage.h"
 #include "ui/selecttargetpage.h"
+#include "ui/targetplacecard.h"
 #include "ui/toggleswitch.h"
 
 #include <QProcess>
@@ -105,6 +106,9 @@ private slots:
         }
         const QStringList layout = QStringLiteral("-n 1:2048:+8M -t 1:EF00 -n 2:0:0 -t 2:0700").split(' ');
         QCOMPARE(QProcess::execute(QStringLiteral("sgdisk"), layout + QStringList{a}), 0);
+        // Too little room left for a's second partition, and one partition large enough for it.
+        const QStringList targetLayout = QStringLiteral("-n 1:2048:+30M -n 2:0:+58M").split(' ');
+        QCOMPARE(QProcess::execute(QStringLiteral("sgdisk"), targetLayout + QStringList{c}), 0);
         qputenv("TESSARIN_DISKS", QStringLiteral("%1:%2:%3").arg(a, b, c).toLocal8Bit());
         qputenv("HOME", m_dir.path().toLocal8Bit());
         CloneModeFactory::setFunction([](Tessarin::CloneModeType, QObject* parent, QString&) -> CloneMode* {
@@ -185,6 +189,56 @@ private slots:
         QVERIFY(cards[0]->isSelected() && !cards[1]->isSelected());
         m_window->onNextClicked();
         QCOMPARE(cardNumbers(m_window->targetPage()), (QList<int>{1, 2}));
+    }
+
+    // A partition clone's target is a disk, then a place on it: the whole disk unless the user picks
+    // one of the places the disk offers; the question names what is lost.
+    void partitionTargetPlaces()
+    {
+        using Place = CloneConfig::PartitionTarget;
+        switchMode(m_window.get(), Tessarin::CloneModeType::PartitionClone);
+        QWidget* sources = m_window->sourcePage()->findChild<QWidget*>(QStringLiteral("partitionContainer_0"));
+        QTest::mouseClick(sources->findChildren<PartitionCard*>().value(1), Qt::LeftButton);
+        m_window->onNextClicked();
+        QWidget* page = m_window->targetPage();
+        const auto places = [page](int disk) {
+            return page->findChild<QWidget*>(QStringLiteral("targetPlaces_%1").arg(disk));
+        };
+        QVERIFY(places(1) && places(2) && !places(1)->isVisible() && !places(2)->isVisible());
+
+        QTest::mouseClick(cardFor(page, 1), Qt::LeftButton);
+        QVERIFY(places(1)->isVisible() && !places(2)->isVisible());
+        ModalAnswer whole(QMessageBox::No);
+        m_window->onNextClicked();
+        m_window->onNextClicked();
+        QVERIFY2(whole.text.contains(QStringLiteral("The whole target disk will be erased")), qPrintable(whole.text));
+        m_window->onPrevClicked();  // the list is built anew
+
+        // Disk 2: its free region is too small and only its second partition holds the source.
+        QTest::mouseClick(cardFor(page, 2), Qt::LeftButton);
+        QWidget* places2 = places(2);
+        QVERIFY(!places(1)->isVisible() && places2->isVisible());
+        QList<Place> kinds;
+        for (TargetPlaceCard* card : places2->findChildren<TargetPlaceCard*>())
+            kinds << card->place();
+        QCOMPARE(kinds, QList<Place>{Place::WholeDisk});
+        const auto partitions = places2->findChildren<PartitionCard*>();
+        QCOMPARE(partitions.size(), 1);
+        QCOMPARE(partitions[0]->partition().partitionNumber, 2);
+        QTest::mouseClick(partitions[0], Qt::LeftButton);
+        QVERIFY(!places2->findChildren<TargetPlaceCard*>()[0]->isSelected());
+        m_window->onNextClicked();
+        ModalAnswer no(QMessageBox::No);
+        m_window->onNextClicked();
+        QVERIFY2(no.text.contains(QStringLiteral("Partition 2")) && no.text.contains(QStringLiteral("overwritten"))
+                     && !no.text.contains(QStringLiteral("erased")),
+                 qPrintable(no.text));
+        QVERIFY(answered(QMessageBox::Yes, [&] { m_window->onNextClicked(); }));
+        const CloneConfig config = m_window->engine()->config();
+        QCOMPARE(config.targetDisk.diskNumber, 2);
+        QVERIFY(config.partitionTarget == Place::Partition);
+        QCOMPARE(config.targetPartition.partitionNumber, 2);
+        QCOMPARE(config.targetPartition.diskNumber, 2);
     }
 
     // While data is copied the window stays open and the disk list still; boot repair is never cut.

@@ -60,6 +60,13 @@ ScreenshotTour::ScreenshotTour(MainWindow* window, const QString& dir)
         return 0;
     };
     m_steps << [this]() {
+        m_window->onNextClicked();
+        if (DiskCard* target = m_window->targetPage()->findChildren<DiskCard*>().value(0))
+            emit target->clicked();
+        save(m_window, QStringLiteral("02b-partition-clone-target.png"));
+        return 0;
+    };
+    m_steps << [this]() {
         m_window->setMode(Tessarin::CloneModeType::SystemClone);
         return 900;
     };
