@@ -48,6 +48,4 @@ inline bool makeSource(const QString& image, int mib, const QString& dataFile)
                   .arg(image, dataFile));
 }
 
-inline QByteArray hashOf(const QString& path) { return contentHash(path); }
-
 }

@@ -15,7 +15,6 @@
 namespace {
 constexpr qint64 MiB = 1 << 20;
 
-using CliRunner::hashOf;
 
 bool sh(const QString& command, QString* out = nullptr)
 {
@@ -146,7 +145,7 @@ private slots:
                 QVERIFY(held->ok());
             }
         }
-        const QByteArray sourceBefore = hashOf(src), targetBefore = hashOf(tgt);
+        const QByteArray sourceBefore = contentHash(src), targetBefore = contentHash(tgt);
         QByteArray err;
         const int code = cli(names, arguments + QStringList{"--yes"}, &err);
         if (!m_readOnly.isEmpty()) {
@@ -155,8 +154,8 @@ private slots:
         }
         QVERIFY2(err.contains(reason.toUtf8()) && err.contains("nothing was"), err.constData());
         QCOMPARE(code, int(CliResult::Refused));
-        QCOMPARE(hashOf(src), sourceBefore);
-        QCOMPARE(hashOf(tgt), targetBefore);
+        QCOMPARE(contentHash(src), sourceBefore);
+        QCOMPARE(contentHash(tgt), targetBefore);
     }
 
     // No table to read: every sector is copied, never just the first mebibyte.

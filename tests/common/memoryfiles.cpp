@@ -9,7 +9,7 @@ using N = MemoryNames;
 constexpr uint32_t FileExistsCode = 80;
 }
 
-std::string MemoryFiles::windowsDirectory() { return windowsDir; }
+std::string MemoryFiles::windowsDirectory() { return "C:\\Windows"; }
 
 bool MemoryFiles::fileExists(const std::string& path)
 {
@@ -37,8 +37,6 @@ bool MemoryFiles::copyFile(const std::string& from, const std::string& to, bool 
         return N::fail(PlatformError::FileNotFound, N::NotFoundText);
     if (failIfExists && N::findPath(existingPaths, to) != existingPaths.end())
         return N::fail(FileExistsCode, "The file exists.");
-    if (N::findPath(readOnlyPaths, to) != readOnlyPaths.end())
-        return N::fail(PlatformError::AccessDenied, N::AccessDeniedText);
     existingPaths.insert(to);
     copiedFiles.emplace_back(from, to);
     return true;
@@ -48,23 +46,18 @@ bool MemoryFiles::deleteFile(const std::string& path)
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
     auto it = N::findPath(existingPaths, path);
-    if (N::findPath(failingPaths, path) != failingPaths.end() || N::findPath(readOnlyPaths, path) != readOnlyPaths.end())
+    if (N::findPath(failingPaths, path) != failingPaths.end())
         return N::fail(PlatformError::AccessDenied, N::AccessDeniedText);
     if (it == existingPaths.end())
         return N::fail(PlatformError::FileNotFound, N::NotFoundText);
     existingPaths.erase(it);
-    deletedFiles.push_back(path);
     return true;
 }
 
 bool MemoryFiles::setFileAttributesNormal(const std::string& path)
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    if (N::findPath(existingPaths, path) == existingPaths.end())
-        return N::fail(PlatformError::FileNotFound, N::NotFoundText);
-    if (auto ro = N::findPath(readOnlyPaths, path); ro != readOnlyPaths.end())
-        readOnlyPaths.erase(ro);
-    return true;
+    return N::findPath(existingPaths, path) != existingPaths.end() || N::fail(PlatformError::FileNotFound, N::NotFoundText);
 }
 
 uint32_t MemoryFiles::logicalDrives() { return driveMask; }
@@ -80,10 +73,6 @@ uint32_t MemoryFiles::letterMask(const std::string& letters)
 
 uint32_t MemoryFiles::driveType(const std::string& rootPath)
 {
-    std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    for (const auto& [root, type] : driveTypes)
-        if (N::equalNoCase(root, rootPath))
-            return type;
     const bool letterRoot = rootPath.size() >= 2 && rootPath[1] == ':' && std::isalpha(static_cast<unsigned char>(rootPath[0]));
     return letterRoot && (driveMask & letterMask(rootPath.substr(0, 1))) ? 3 : 1;
 }

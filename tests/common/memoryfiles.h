@@ -4,7 +4,6 @@
 #include "platform/platform.h"
 
 #include <cstdint>
-#include <map>
 #include <mutex>
 #include <set>
 #include <string>
@@ -12,14 +11,10 @@
 
 class MemoryFiles : public PlatformFiles {
 public:
-    std::string windowsDir = "C:\\Windows";
     std::set<std::string> existingPaths;            // fileExists; createDirectory/copyFile/deleteFile edit it
     std::vector<std::pair<std::string, std::string>> copiedFiles;  // (from, to) of each copyFile
     std::set<std::string> failingPaths;             // file operations on these fail with AccessDenied
-    std::set<std::string> readOnlyPaths;            // deleting or overwriting fails until attributes are reset
-    std::vector<std::string> deletedFiles;          // each successful deleteFile
     uint32_t driveMask = 1u << 2;                   // C:
-    std::map<std::string, uint32_t> driveTypes;     // root path -> DRIVE_*
     static uint32_t letterMask(const std::string& letters);  // "ZYC" -> the bits of Z:, Y: and C:
 
     std::string windowsDirectory() override;

@@ -5,8 +5,6 @@
 class MemoryFirmware : public PlatformFirmware {
 public:
     uint32_t firmware = 2;                          // UEFI
-    bool firmwareAnswers = true;
-    uint32_t firmwareProbeCode = PlatformError::InvalidFunction;
 
     bool firmwareType(uint32_t& type) override;
     uint32_t probeFirmwareEnvironment() override;

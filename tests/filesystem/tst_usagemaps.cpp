@@ -336,9 +336,7 @@ void TestUsageMaps::ntfsParserFailures()
         {"not ntfs", [](NtfsImage& i, QByteArray& b) { b = i.build(); std::memcpy(b.data() + 3, "MSDOS5.0", 8); }, ~0ull, "OEM", false},
         {"torn record", [](NtfsImage& i, QByteArray& b) { b = i.build(); b[qsizetype(i.recordOffset(6)) + 1022] = 7; }, ~0ull, "MFT record", false},
         {"resident data", [](NtfsImage& i, QByteArray& b) { i.resident = true; b = i.build(); }, ~0ull, "data runs", true},
-        {"empty run list", [](NtfsImage& i, QByteArray& b) { i.runList = QByteArray(1, '\0'); b = i.build(); }, ~0ull, "data runs", true},
         {"run outside", [](NtfsImage& i, QByteArray& b) { i.runList = QByteArray("\x21\x01\xff\x01\x00", 5); b = i.build(); }, ~0ull, "data runs", true},
-        {"unterminated runs", [](NtfsImage& i, QByteArray& b) { i.runList = QByteArray(24, '\x11'); b = i.build(); }, ~0ull, "data runs", true},
         {"runs too short", [](NtfsImage& i, QByteArray& b) { i.sectorsPerCluster = 1; i.imageSectors = 8192; b = i.build(); }, ~0ull, "needs", true},
         {"bitmap unreadable", build, 64 * 4096, "cluster 64", false},
         {"valid length short", [](NtfsImage& i, QByteArray& b) { i.bitmapValidLength = 63; b = i.build(); }, ~0ull, "valid length is 63", true},
@@ -408,9 +406,7 @@ void TestUsageMaps::ntfsBitmapCheck()
         {"a run's last cluster free", bitmap, 3, {{"$LogFile", {run(5, 6)}}}, "cluster 10 of $LogFile"},
         {"a later run's first cluster free", bitmap, 3, {{"$MFT", {run(0, 2), run(15, 2)}}}, "cluster 15 of $MFT"},
         {"run past the volume", bitmap, 3, {{"$MFT", {run(18, 3)}}}, "beyond the volume"},
-        {"boot sector free", QByteArray("\xfe\x03\x0f", 3), 3, {}, "cluster 0 free"},
         {"bitmap bytes short", bitmap.left(2), 3, {}, "holds 2 bytes"},
-        {"valid length short", bitmap, 2, {}, "valid length is 2"},
         {"bits past the volume ignored", QByteArray("\xff\xff\x0f", 3), 3, {{"f", {run(0, 20)}}}, nullptr},
     };
     for (const Case& c : cases) {
@@ -437,7 +433,6 @@ void TestUsageMaps::fatCopiesMerge()
     struct Case { const char* name; QList<QByteArray> copies; const char* used; uint64_t differing; uint64_t first; };
     const QList<Case> cases = {
         {"copies agree", {file, file}, "10110000", 0, 0},
-        {"first copy lost a chain", {fat({{2, 0x0FFFFFFF}}), file}, "10110000", 2, 4},
         {"second copy lost it", {file, fat({{2, 0x0FFFFFFF}})}, "10110000", 2, 4},
         {"only the reserved top bits differ", {file, fat({{2, 0xFFFFFFFF}, {4, 0x10000005}, {5, 0x0FFFFFFF}})}, "10110000", 0, 0},
         {"entries 0 and 1 are not clusters", {file, fat({{0, 0}, {1, 0}, {2, 0x0FFFFFFF}, {4, 5}, {5, 0x0FFFFFFF}})}, "10110000", 0, 0},

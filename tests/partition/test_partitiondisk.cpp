@@ -10,7 +10,6 @@
 #include "ondisk/gptheader.h"
 #include "ondisk/mbrcodec.h"
 
-#include <QCryptographicHash>
 #include <QRegularExpression>
 #include <QTest>
 #include <memory>
@@ -37,13 +36,6 @@ QList<DumpEntry> sfdiskDump(const QString& path)
             out.append({m.captured(1).toULongLong(), m.captured(2).toULongLong(), m.captured(3)});
     }
     return out;
-}
-
-QByteArray fileHash(const QString& path)
-{
-    QFile f(path);
-    QCryptographicHash h(QCryptographicHash::Sha1);
-    return f.open(QIODevice::ReadOnly) && h.addData(&f) ? h.result() : QByteArray();
 }
 
 GptHeader headerAt(const QString& path, uint64_t lba, uint32_t ss)
@@ -167,22 +159,22 @@ private slots:
         QVERIFY(d.openTargetDisk(disk));
         const uint64_t mib = (1 << 20) / ss;
         const uint64_t lastUsable = DiskBytes / ss - GptCodec::entrySectors(ss) - 2;
-        QByteArray before = fileHash(m_images[disk]);
+        QByteArray before = contentHash(m_images[disk]);
         QVERIFY(!PartitionTable::initializeGpt(d, 16 * 512, ss));  // too small for a GPT
-        QCOMPARE(fileHash(m_images[disk]), before);
+        QCOMPARE(contentHash(m_images[disk]), before);
         QVERIFY(PartitionTable::initializeGpt(d, SourceBytes, ss));
         QVERIFY(PartitionTable::addGptPartition(d, mib, 9 * mib - 1, GptCodec::basicDataType(), QStringLiteral("C"), ss));
         PartitionInfo c = partInfo(disk, mib, 8 * mib, ss);
         PartitionResizer r;
         const QString label = QStringLiteral("Data partition with a forty-char name!!");
         settle(disk);
-        before = fileHash(m_images[disk]);
+        before = contentHash(m_images[disk]);
         // Over the entry array, one sector into C, and too little room for a data partition.
         QVERIFY(!PartitionTable::addGptPartition(d, 2, 100, GptCodec::linuxDataType(), QStringLiteral("x"), ss));
         QVERIFY(!PartitionTable::addGptPartition(d, mib - 2, mib, GptCodec::linuxDataType(), QStringLiteral("x"), ss));
         QVERIFY(!r.createDataPartition(d, {c}, 100ull << 20, ss, label, true));
         settle(disk);
-        QCOMPARE(fileHash(m_images[disk]), before);
+        QCOMPARE(contentHash(m_images[disk]), before);
         QVERIFY2(r.createDataPartition(d, {c}, DiskBytes, ss, label, true), qPrintable(r.lastError()));
         QVERIFY(!PartitionTable::addGptPartition(d, lastUsable, lastUsable + 1, GptCodec::linuxDataType(), QStringLiteral("x"), ss));
         QVERIFY(PartitionTable::addGptPartition(d, mib - 1, mib - 1, GptCodec::linuxDataType(), QStringLiteral("one"), ss));
@@ -204,10 +196,10 @@ private slots:
         // Taken for an MBR disk, a GPT disk's protective MBR gains no entry.
         c.typeGuid.clear();
         QVERIFY(d.openTargetDisk(0));
-        before = fileHash(m_images[disk]);
+        before = contentHash(m_images[disk]);
         QVERIFY(!r.createDataPartition(d, {c}, DiskBytes, ss, QStringLiteral("Data"), false));
         d.close();
-        QCOMPARE(fileHash(m_images[disk]), before);
+        QCOMPARE(contentHash(m_images[disk]), before);
     }
 
     // A primary header with a wrong CRC is repaired from the backup by the next edit, never re-sealed,
@@ -257,7 +249,7 @@ private slots:
         QVERIFY(d.writeTargetBytes((total - 1) * ss, ss, last.constData()));
         d.flushTarget();
         settle(disk);
-        const QByteArray before = fileHash(img);
+        const QByteArray before = contentHash(img);
         const uint64_t mib = (1 << 20) / ss;
         QVERIFY(!r.regenerateGptGuids(d, ss));
         QVERIFY(!r.addGptPartitionEntry(d, 2048, 8, BasicText.mid(1, 36), QStringLiteral("x"), DiskBytes, ss));
@@ -265,7 +257,7 @@ private slots:
         QVERIFY(!PartitionTable::addGptPartition(d, mib - 1, mib - 1, GptCodec::basicDataType(), QStringLiteral("x"), ss));
         d.close();
         settle(disk);
-        QCOMPARE(fileHash(img), before);
+        QCOMPARE(contentHash(img), before);
     }
 
     // A GPT disk copied onto a larger disk: the last partition and its NTFS volume grow. Plan entries
@@ -319,10 +311,10 @@ private slots:
         noEntry.partitionIndex = 128;
         overBackup.newSectorCount += ss / 512;
         intoEfi.newStartSector = efi.start512 + 8;
-        const QByteArray before = fileHash(m_images[disk]);
+        const QByteArray before = contentHash(m_images[disk]);
         for (const ResizePlanEntry& bad : {noEntry, overBackup, intoEfi})
             QVERIFY(!r.updateGptEntries(d, {bad}, DiskBytes, ss));
-        QCOMPARE(fileHash(m_images[disk]), before);
+        QCOMPARE(contentHash(m_images[disk]), before);
         QVERIFY2(r.executeResize(d, plan, DiskBytes, ss), qPrintable(r.lastError()));
         d.close();
         settle(disk);
@@ -379,11 +371,11 @@ private slots:
         clash.newStartSector = 4 * mib * ss / 512;  // into the first partition
         ResizePlanEntry odd = e;
         odd.newStartSector += 1;  // not a whole sector on 4096-byte disks
-        QByteArray before = fileHash(m_images[disk]);
+        QByteArray before = contentHash(m_images[disk]);
         QVERIFY(!r.executeResize(d, {e, logical}, DiskBytes, ss));
         QVERIFY(!r.updateMbrEntries(d, {clash}, ss));
         QVERIFY(ss == 512 || !r.updateMbrEntries(d, {odd}, ss));
-        QCOMPARE(fileHash(m_images[disk]), before);
+        QCOMPARE(contentHash(m_images[disk]), before);
         QVERIFY2(r.executeResize(d, {e}, DiskBytes, ss), qPrintable(r.lastError()));
         d.close();
         settle(disk);
@@ -410,11 +402,11 @@ private slots:
         fat.start512 = 48 * mib * ss / 512;
         fat.count512 = 8 * mib * ss / 512;
         QVERIFY(d.openTargetDisk(disk));
-        before = fileHash(m_images[disk]);
+        before = contentHash(m_images[disk]);
         QVERIFY(!r.createDataPartition(d, {fat}, DiskBytes, ss, QStringLiteral("Data"), true));
         QVERIFY2(r.lastError().contains(QStringLiteral("four primary")), qPrintable(r.lastError()));
         d.close();
-        QCOMPARE(fileHash(m_images[disk]), before);
+        QCOMPARE(contentHash(m_images[disk]), before);
     }
 
 };

@@ -1,5 +1,6 @@
 // Answers of the Windows storage control codes are built here byte by byte at the offsets of the
 // Windows SDK layouts (x64), independently of the parser's own constants.
+#include "ondisk/byteorder.h"
 #include "platform/win32/win32answerparser.h"
 #include "platform/win32/win32deviceidentity.h"
 #include "platform/win32/win32text.h"
@@ -12,17 +13,8 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-void put32(Bytes& b, size_t at, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-void put64(Bytes& b, size_t at, uint64_t v)
-{
-    put32(b, at, static_cast<uint32_t>(v));
-    put32(b, at + 4, static_cast<uint32_t>(v >> 32));
-}
+void put32(Bytes& b, size_t at, uint32_t v) { ByteOrder::put32(b.data() + at, v); }
+void put64(Bytes& b, size_t at, uint64_t v) { ByteOrder::put64(b.data() + at, v); }
 
 void putBytes(Bytes& b, size_t at, std::initializer_list<uint8_t> v)
 {
