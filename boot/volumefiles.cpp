@@ -158,3 +158,20 @@ bool VolumeFiles::put(const QString& localFile, const QString& path)
         return refuse(QStringLiteral("%1 to %2: %3").arg(program, path, output(r)));
     return loop.detach() ? true : refuse(loop.lastError());
 }
+
+bool VolumeFiles::makeFolder(const QString& path)
+{
+    if (!usable())
+        return false;
+    if (m_kind != Kind::Fat)
+        return refuse(QStringLiteral("Folders are made only on FAT volumes: %1").arg(path));
+    RegionLoopDevice loop;
+    if (!loop.attach(m_backing, m_offset, m_size, m_sectorSize, RegionLoopDevice::Access::ReadWrite))
+        return refuse(loop.lastError());
+    // mmd fails on a name that is taken; the folder is there when mdir can list it.
+    const QString name = QStringLiteral("::") + rooted(path);
+    const CommandResult r = ToolRunner::run(QStringLiteral("mmd"), {QStringLiteral("-D"), QStringLiteral("s"), QStringLiteral("-i"), loop.device(), name}, ToolMs);
+    if (!succeeded(r) && !succeeded(ToolRunner::run(QStringLiteral("mdir"), {QStringLiteral("-b"), QStringLiteral("-i"), loop.device(), name}, ToolMs)))
+        return refuse(QStringLiteral("mmd %1: %2").arg(path, output(r)));
+    return loop.detach() ? true : refuse(loop.lastError());
+}

@@ -28,6 +28,8 @@ public:
     bool fetch(const QString& path, const QString& localFile);
     // Overwrites an existing file with `localFile`.
     bool put(const QString& localFile, const QString& path);
+    // Makes the folder `path` on a FAT volume; one that exists already is fine.
+    bool makeFolder(const QString& path);
     // The last failure was a refusal or a tool that could not do its work, not a missing file.
     bool refused() const { return m_refused; }
     QString lastError() const { return m_lastError; }

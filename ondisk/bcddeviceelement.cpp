@@ -76,3 +76,13 @@ bool BcdDeviceElement::encode(std::vector<uint8_t>& value, const Identity& ident
     }
     return true;
 }
+
+std::vector<uint8_t> BcdDeviceElement::make(const Identity& identity)
+{
+    std::vector<uint8_t> value(PartitionValueBytes, 0);
+    ByteOrder::put32(value.data() + DeviceTypeOffset, PartitionDevice);
+    ByteOrder::put32(value.data() + DeviceSizeOffset, PartitionDeviceSize);
+    ByteOrder::put32(value.data() + PartitionStyleOffset, identity.gpt ? StyleGpt : StyleMbr);
+    encode(value, identity);
+    return value;
+}

@@ -19,6 +19,9 @@ public:
     static constexpr size_t PartitionStyleOffset = 0x34;
     static constexpr size_t DiskIdOffset = 0x38;       // GPT disk GUID or MBR signature
     static constexpr size_t MinimumBytes = DiskIdOffset + 16;
+    // A partition device as the boot tools write one: 0x48 bytes from the device header on.
+    static constexpr uint32_t PartitionDeviceSize = 0x48;
+    static constexpr size_t PartitionValueBytes = DeviceTypeOffset + PartitionDeviceSize;
     static constexpr uint32_t PartitionDevice = 6;
     static constexpr uint32_t StyleGpt = 0;
     static constexpr uint32_t StyleMbr = 1;
@@ -45,4 +48,6 @@ public:
     // Writes `identity` into a value that decodes as Partition, keeping every other byte; false
     // (value untouched) for any other value or when the partition style would change.
     static bool encode(std::vector<uint8_t>& value, const Identity& identity);
+    // A new partition device value naming `identity`, every other byte zero.
+    static std::vector<uint8_t> make(const Identity& identity);
 };
