@@ -57,7 +57,7 @@ private slots:
         QCOMPARE(CliRunner::run(disks, arguments + QStringList{"--dry-run"}, &out, &err), 0);
         const QJsonObject plan = QJsonDocument::fromJson(out.split('\n').first()).object();
         QVERIFY2(joined(plan, "table").contains(QStringLiteral("BIOS-to-UEFI migration")), out.constData());
-        QVERIFY2(joined(plan, "boot").contains(QStringLiteral("bootmgfw.efi")), out.constData());
+        QVERIFY2(joined(plan, "bootRepair").contains(QStringLiteral("bootmgfw.efi")), out.constData());
         QCOMPARE(contentHash(target), targetHash);
 
         QCOMPARE(CliRunner::run(disks, arguments + QStringList{"--yes"}, &out, &err), int(CliResult::Success));
