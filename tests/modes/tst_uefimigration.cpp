@@ -108,7 +108,8 @@ private slots:
         if (!f.skip.isEmpty())
             QSKIP(qPrintable(f.skip));
         QFETCH(int, mode);
-        const Layout reserved{{"7", 50, "ntfs", false, 0, true, true}, {"7", 80, "ntfs", true, 110}};
+        // Recovery keeps its MBR type 27, which only its type marks as part of the installation.
+        const Layout reserved{{"7", 50, "ntfs", false, 0, true, true}, {"7", 80, "ntfs", true, 110}, {"27", 30, "ntfs"}};
         QList<FileHashes> files;
         f.buildSource(Src, false, reserved, files);
         if (QTest::currentTestFailed())
@@ -141,7 +142,7 @@ private slots:
 
         f.checkGpt(Dst);
         const QList<Entry> entries = entriesOf(Dst);
-        QCOMPARE(entries.size(), 3);
+        QCOMPARE(entries.size(), 4);
         QCOMPARE(entries[0].type, QString::fromLatin1(Tessarin::EfiTypeText));
         QCOMPARE(entries[0].start, MiB);
         QCOMPARE(entries[0].end - entries[0].start, UefiMigrationLayout::EspBytes);
@@ -149,12 +150,20 @@ private slots:
         QCOMPARE(entries[1].end - entries[1].start, UefiMigrationLayout::MsrBytes);
         QCOMPARE(entries[2].type, QString::fromLatin1(Tessarin::BasicDataTypeText));
         QCOMPARE(entries[2].start, UefiMigrationLayout::FirstCopyOffset);
-        if (Mode(mode) == Mode::ExpandSystem)
-            QVERIFY(entries[2].end > entries[2].start + 150 * MiB);
-        else
+        QCOMPARE(entries[3].type, QString::fromLatin1(Tessarin::RecoveryTypeText));
+        QCOMPARE(entries[3].end - entries[3].start, 30 * MiB);
+        if (Mode(mode) == Mode::ExpandSystem) {
+            // Recovery goes to the end and Windows grows up to it.
+            QVERIFY(entries[3].start > 440 * MiB);
+            QCOMPARE(entries[2].end, entries[3].start);
+        } else {
             QCOMPARE(entries[2].end - entries[2].start, 80 * MiB);
-        QCOMPARE(ByteOrder::get32(reinterpret_cast<const uint8_t*>(readFileBytes(f.files[Dst], qint64(entries[2].start) + 28, 4).constData())),
-                 uint32_t(entries[2].start / 512));
+            QCOMPARE(entries[3].start, entries[2].end);
+        }
+        for (int i : {2, 3})
+            QCOMPARE(ByteOrder::get32(reinterpret_cast<const uint8_t*>(readFileBytes(f.files[Dst], qint64(entries[i].start) + 28, 4).constData())),
+                     uint32_t(entries[i].start / 512));
+        f.checkVolume(Dst, entries[3].start, entries[3].end - entries[3].start, QStringLiteral("ntfs"), files[2]);
         f.checkVolume(Dst, entries[2].start, entries[2].end - entries[2].start, QStringLiteral("ntfs"), windowsFiles);
         LoopDevice esp(f.files[Dst], false, 0, qint64(MiB), qint64(UefiMigrationLayout::EspBytes));
         QString fsck;
