@@ -49,7 +49,7 @@ class TestUefiMigration : public QObject {
 private slots:
     void initTestCase()
     {
-        f.setUp({{320}, {480}, {320}}, {QStringLiteral("ntfscp"), QStringLiteral("mtype")});
+        f.setUp({{320}, {600}, {320}}, {QStringLiteral("ntfscp"), QStringLiteral("mtype")});
     }
 
     void layout_data()
@@ -100,6 +100,7 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::newRow("keep only") << int(Mode::KeepOnly);
         QTest::newRow("expand windows") << int(Mode::ExpandSystem);
+        QTest::newRow("data partition") << int(Mode::KeepAndCreateData);
     }
     // System Reserved stays behind; Windows lands behind the new EFI system and reserved partitions,
     // knows its new start, keeps every file, and after the boot repair the copy passes the check.
@@ -142,7 +143,7 @@ private slots:
 
         f.checkGpt(Dst);
         const QList<Entry> entries = entriesOf(Dst);
-        QCOMPARE(entries.size(), 4);
+        QCOMPARE(entries.size(), Mode(mode) == Mode::KeepAndCreateData ? 5 : 4);
         QCOMPARE(entries[0].type, QString::fromLatin1(Tessarin::EfiTypeText));
         QCOMPARE(entries[0].start, MiB);
         QCOMPARE(entries[0].end - entries[0].start, UefiMigrationLayout::EspBytes);
@@ -154,7 +155,7 @@ private slots:
         QCOMPARE(entries[3].end - entries[3].start, 30 * MiB);
         if (Mode(mode) == Mode::ExpandSystem) {
             // Recovery goes to the end and Windows grows up to it.
-            QVERIFY(entries[3].start > 440 * MiB);
+            QVERIFY(entries[3].start > 560 * MiB);
             QCOMPARE(entries[2].end, entries[3].start);
         } else {
             QCOMPARE(entries[2].end - entries[2].start, 80 * MiB);
@@ -164,6 +165,15 @@ private slots:
             QCOMPARE(ByteOrder::get32(reinterpret_cast<const uint8_t*>(readFileBytes(f.files[Dst], qint64(entries[i].start) + 28, 4).constData())),
                      uint32_t(entries[i].start / 512));
         f.checkVolume(Dst, entries[3].start, entries[3].end - entries[3].start, QStringLiteral("ntfs"), files[2]);
+        if (Mode(mode) == Mode::KeepAndCreateData) {
+            // The data partition fills the rest as a GPT basic data partition with its own volume.
+            QCOMPARE(entries[4].type, QString::fromLatin1(Tessarin::BasicDataTypeText));
+            QVERIFY(entries[4].start >= entries[3].end && entries[4].end > 590 * MiB);
+            QVERIFY2(m.warnings().isEmpty(), qPrintable(m.warnings().join(QLatin1Char('\n'))));
+            LoopDevice data(f.files[Dst], false, 0, qint64(entries[4].start), qint64(entries[4].end - entries[4].start));
+            QString out;
+            QVERIFY2(runTool(QStringLiteral("ntfsfix"), {QStringLiteral("-n"), data.device()}, &out) == 0, qPrintable(out));
+        }
         f.checkVolume(Dst, entries[2].start, entries[2].end - entries[2].start, QStringLiteral("ntfs"), windowsFiles);
         LoopDevice esp(f.files[Dst], false, 0, qint64(MiB), qint64(UefiMigrationLayout::EspBytes));
         QString fsck;
