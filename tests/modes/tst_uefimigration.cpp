@@ -5,7 +5,11 @@
 #include "boot/boottoolavailability.h"
 #include "clonefixture.h"
 #include "modes/systemclonemode.h"
+#include "common/scriptedcommandrunner.h"
+#include "core/diskio.h"
 #include "modes/uefimigrationlayout.h"
+#include "modes/uefimigrationtarget.h"
+#include "partition/diskpartpartitioningtool.h"
 #include "ondisk/byteorder.h"
 
 #include <QRegularExpression>
@@ -215,6 +219,43 @@ private slots:
         QVERIFY(!m.repairBoot());
         QVERIFY2(m.lastError().contains(QStringLiteral("Windows/Boot/EFI/bootmgfw.efi")), qPrintable(m.lastError()));
         QVERIFY(!BootabilityCheck::passed(BootabilityCheck::checkDisk(Dst)));
+    }
+
+    // On Windows the new EFI system partition is formatted by diskpart: the partition the listing
+    // shows at 1 MiB, with FAT32; without one there, nothing is formatted.
+    void espFormattedByDiskpart_data()
+    {
+        QTest::addColumn<QByteArray>("listing");
+        QTest::addColumn<QString>("script");  // empty: refused
+        QTest::newRow("esp listed at 1 MiB") << QByteArray("  Partition 1    System             260 MB  1024 KB\r\n"
+                                                           "  Partition 2    Reserved            16 MB   261 MB\r\n"
+                                                           "  Partition 3    Primary             80 MB   277 MB\r\n")
+                                             << QStringLiteral("select partition 1\nformat fs=fat32 label=\"SYSTEM\" quick\n");
+        QTest::newRow("nothing at 1 MiB") << QByteArray("  Partition 1    Primary             80 MB   277 MB\r\n") << QString();
+    }
+    void espFormattedByDiskpart()
+    {
+        if (!f.skip.isEmpty())
+            QSKIP(qPrintable(f.skip));
+        QFETCH(QByteArray, listing);
+        QFETCH(QString, script);
+        ScriptedCommandRunner runner;
+        ScopedCommandRunner commands(&runner);
+        DiskpartPartitioningTool diskpart;
+        ScopedPartitioningTool tool(&diskpart);
+        runner.setResponder([&](const CommandRequest&, const QString& text) {
+            return ScriptedCommandRunner::result(0, text.contains(QLatin1String("list partition"))
+                                                        ? listing : QByteArray("100 percent completed\r\nDiskPart successfully formatted.\r\n"));
+        });
+        DiskIO io;
+        QVERIFY(io.openTargetDisk(Dst));
+        UefiMigrationTarget target(io, Dst, 512);
+        QCOMPARE(target.formatEsp(), !script.isEmpty());
+        QVERIFY(io.hasTarget());
+        const QList<ScriptedCommandRunner::Call> calls = runner.calls();
+        QCOMPARE(calls.size(), script.isEmpty() ? 1 : 2);
+        if (!script.isEmpty())
+            QVERIFY2(calls.last().scriptText.endsWith(script), qPrintable(calls.last().scriptText));
     }
 
     void refusals_data()
