@@ -117,8 +117,9 @@ bool VolumeFiles::fetch(const QString& path, const QString& localFile)
         return refuse(loop.lastError());
     const bool fat = m_kind == Kind::Fat;
     const QString program = fat ? QStringLiteral("mtype") : QStringLiteral("ntfscat");
+    // The loop device is read-only, so ntfscat may read a volume due for a check (one ntfsresize grew).
     const QStringList args = fat ? QStringList{QStringLiteral("-i"), loop.device(), QStringLiteral("--"), QStringLiteral("::") + rooted(path)}
-                                 : QStringList{loop.device(), rooted(path)};
+                                 : QStringList{QStringLiteral("-f"), loop.device(), rooted(path)};
     const CommandResult r = ToolRunner::runToFile(program, args, ToolMs, localFile, MaxFileBytes);
     if (r.outputCut) {
         QFile::remove(localFile);

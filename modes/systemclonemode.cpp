@@ -6,7 +6,9 @@
 #include "boot/bootmanager.h"
 #include "boot/mbrhandler.h"
 #include "boot/offlineregistry.h"
+#include "boot/boottoolavailability.h"
 #include "boot/systemclonebootrepair.h"
+#include "boot/uefibootstorebuilder.h"
 #include "core/diskio.h"
 #include "core/diskmanager.h"
 #include "core/logger.h"
@@ -14,11 +16,14 @@
 #include "modes/diskclonemode.h"
 #include "modes/systemclonespace.h"
 #include "modes/systemclonetarget.h"
+#include "modes/uefimigrationlayout.h"
+#include "modes/uefimigrationtarget.h"
 #include "modes/usedspace.h"
 #include "partition/gptdisk.h"
 #include "partition/partitioningtool.h"
 #include "partition/partitionresizer.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <memory>
 
@@ -80,8 +85,10 @@ bool SystemCloneMode::validate(QString& error)
     const bool legacy = m_config.targetBootMode == Tessarin::TargetBootMode::Legacy;
     if (legacy && s.partitionStyle != Style::MBR)
         error = tr("Legacy (MBR) target boot requires an MBR source system disk.");
-    else if (!legacy && s.partitionStyle != Style::GPT)
+    else if (!legacy && s.partitionStyle != Style::GPT && s.partitionStyle != Style::MBR)
         error = tr("UEFI (GPT) target boot requires a GPT source system disk.");
+    else if (migrating() && m_sectorBySector)
+        error = tr("Moving a BIOS (MBR) system disk to UEFI boot needs a new partition table; a sector-by-sector copy cannot do that.");
     else if (s.sectorSize != t.sectorSize)
         error = CloneRefusal::sectorSizes(s.sectorSize, t.sectorSize);
     if (!error.isEmpty())
@@ -92,9 +99,19 @@ bool SystemCloneMode::validate(QString& error)
         error = tr("No system partitions found on source disk");
         return false;
     }
+    m_leftBehind = migrating() ? UefiMigrationLayout::split(m_sourceDisk.partitions, m_systemPartitions) : QList<PartitionInfo>();
+    if (migrating()) {
+        for (const PartitionInfo& p : m_leftBehind)
+            log().info(QStringLiteral("Leaving %1 behind: the UEFI copy starts from its own new EFI system partition").arg(p.displayName()));
+        if (SystemCloneLayout::growIndexOf(m_systemPartitions) < 0) {
+            error = tr("Moving to UEFI boot needs the Windows volume of the source disk, and none was found.");
+            return false;
+        }
+    }
     if (m_sectorBySector)
         return true;
-    const uint64_t needed = SystemCloneLayout::neededBytes(m_systemPartitions, m_smartClone);
+    const uint64_t needed = SystemCloneLayout::neededBytes(m_systemPartitions, m_smartClone)
+        + (migrating() ? UefiMigrationLayout::FirstCopyOffset : 0);
     if (t.size < needed) {
         uint64_t used = 0;
         for (const PartitionInfo& p : m_systemPartitions)
@@ -122,7 +139,10 @@ bool SystemCloneMode::buildPlan()
         return false;
     const bool legacy = m_config.targetBootMode == Tessarin::TargetBootMode::Legacy;
     m_plan.table << QStringLiteral("wipe the target and give it an empty %1 table").arg(legacy ? QStringLiteral("MBR") : QStringLiteral("GPT"));
-    if (m_sectorBySector) {
+    if (migrating()) {
+        m_plan.table << UefiMigrationLayout::tableSteps(m_leftBehind);
+        planSpace();
+    } else if (m_sectorBySector) {
         m_plan.table << QStringLiteral("copy the source's table region (%1 bytes) last, then new disk and partition identifiers")
                             .arg(m_tableBytes);
         m_plan.space << QStringLiteral("sector-by-sector copy: the space options are not used");
@@ -133,6 +153,8 @@ bool SystemCloneMode::buildPlan()
         planSpace();
     }
     planBootRepair(sourceHasWindows());
+    if (migrating() && m_config.fixBoot && sourceHasWindows())
+        m_plan.boot << UefiMigrationLayout::bootStep(BootToolAvailability::allAvailable());
     return true;
 }
 
@@ -215,7 +237,9 @@ bool SystemCloneMode::checkSourceTable()
         return fail(CloneRefusal::tableDamaged(ok ? QStringLiteral("no partition table") : table.error()));
     m_sourceGpt = table.kind() == SourceTable::Kind::Gpt;
     m_tableBytes = table.tableBytes();
-    m_targetUsableBytes = m_targetDisk.size - std::min(m_targetDisk.size, table.backupBytes());
+    // A migrated copy gets a GPT whatever the source had, and with it a backup at the disk's end.
+    const uint64_t backup = migrating() ? UefiMigrationLayout::backupBytes(m_sectorSize) : table.backupBytes();
+    m_targetUsableBytes = m_targetDisk.size - std::min(m_targetDisk.size, backup);
     if (m_sourceGpt)
         m_sourceUsableEnd = table.usableEnd();
     return true;
@@ -248,11 +272,15 @@ bool SystemCloneMode::planCopy()
     }
     QString error;
     const int grow = m_resizeMode == ResizeMode::ExpandSystem ? SystemCloneLayout::growIndexOf(m_systemPartitions) : -1;
-    if (!SystemCloneLayout::place(m_systemPartitions, m_sectorSize, m_align4K, m_targetUsableBytes, m_placements, error, grow))
+    if (migrating() ? !UefiMigrationLayout::place(m_systemPartitions, m_sectorSize, m_align4K, m_targetUsableBytes, m_placements, error, grow)
+                    : !SystemCloneLayout::place(m_systemPartitions, m_sectorSize, m_align4K, m_targetUsableBytes, m_placements, error, grow))
         return fail(error);
-    CopyPlan table(m_sectorSize);
-    table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
-    m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes()});
+    // A migration writes a new table instead of copying the source's.
+    if (!migrating()) {
+        CopyPlan table(m_sectorSize);
+        table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
+        m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes()});
+    }
     for (int i = 0; i < m_systemPartitions.size(); ++i) {
         const PartitionInfo& p = m_systemPartitions[i];
         if (p.startByte() + p.size > m_sourceDisk.size)
@@ -317,6 +345,8 @@ bool SystemCloneMode::execute()
         return fail(tr("Disks are not open (prepare first)"));
     const int count = int(m_systemPartitions.size());
     const QList<ClonePlan::Copy>& steps = m_plan.copies;
+    if (migrating() && !writeMigrationTable())
+        return false;
     for (int i = 0; i < steps.size(); ++i) {
         if (isCancelled())
             return false;
@@ -325,8 +355,9 @@ bool SystemCloneMode::execute()
         } else if (m_sectorBySector) {
             emit phaseChanged(tr("Copying whole disk sector-by-sector..."));
         } else {
-            emit phaseChanged(tr("Copying partition %1 of %2: %3").arg(i).arg(count).arg(steps[i].name));
-            emit partitionChanged(i - 1, count, steps[i].name);
+            const int index = steps[i].partitionIndex;
+            emit phaseChanged(tr("Copying partition %1 of %2: %3").arg(index + 1).arg(count).arg(steps[i].name));
+            emit partitionChanged(index, count, steps[i].name);
         }
         if (!copyExtents(steps[i].extents, steps[i].bytes, steps[i].name))
             return false;
@@ -340,6 +371,12 @@ bool SystemCloneMode::execute()
         return false;
     if (!m_sectorBySector && !fixMovedBootSectors())
         return false;
+    if (migrating()) {
+        emit phaseChanged(tr("Formatting the new EFI system partition..."));
+        UefiMigrationTarget target(*m_diskIO, m_targetDisk.diskNumber, m_sectorSize);
+        if (!target.formatEsp())
+            return fail(tr("The new EFI system partition could not be made: %1").arg(target.lastError()));
+    }
     if (!m_sectorBySector)
         useRemainingSpace();
     if (isCancelled())
@@ -406,7 +443,7 @@ bool SystemCloneMode::fixMovedBootSectors()
 
 void SystemCloneMode::useRemainingSpace()
 {
-    uint64_t used = 2 * CopyPlan::MiB;
+    uint64_t used = 2 * CopyPlan::MiB + (migrating() ? UefiMigrationLayout::FirstCopyOffset : 0);
     for (const PartitionInfo& p : m_systemPartitions)
         used += p.size;
     log().info(QStringLiteral("System partitions actual size: %1 GB, Target disk: %2 GB").arg(gib(used), gib(m_targetDisk.size)));
@@ -417,7 +454,7 @@ void SystemCloneMode::useRemainingSpace()
             addSkipped(tr("System partition: not expanded, the target has no room beyond the system partitions"));
         return;
     }
-    SystemCloneSpace space({m_diskIO, m_targetDisk.diskNumber, m_sectorSize, m_sourceGpt, m_targetUsableBytes},
+    SystemCloneSpace space({m_diskIO, m_targetDisk.diskNumber, m_sectorSize, m_sourceGpt || migrating(), m_targetUsableBytes},
                            [this](const QString& phase) { emit phaseChanged(phase); });
     switch (m_resizeMode) {
     case ResizeMode::KeepOnly:
@@ -447,9 +484,36 @@ bool SystemCloneMode::sourceHasWindows() const
                        [](const PartitionInfo& p) { return p.holdsWindows(); });
 }
 
+bool SystemCloneMode::migrating() const
+{
+    return m_config.targetBootMode != Tessarin::TargetBootMode::Legacy && m_sourceDisk.partitionStyle == Tessarin::PartitionStyle::MBR;
+}
+
+bool SystemCloneMode::writeMigrationTable()
+{
+    emit phaseChanged(tr("Writing the new GPT..."));
+    UefiMigrationTarget target(*m_diskIO, m_targetDisk.diskNumber, m_sectorSize);
+    if (!target.writeTable(UefiMigrationLayout::entries(m_placements), m_systemPartitions))
+        return fail(tr("Failed to update the target's partition table: %1").arg(target.lastError()));
+    return m_diskIO->flushTarget() || fail(tr("Failed to flush target: %1").arg(m_diskIO->lastError()));
+}
+
 bool SystemCloneMode::repairBoot()
 {
+    // With bcdboot the online repair makes the new EFI system partition's files as for any UEFI target.
+    if (migrating() && sourceHasWindows() && !BootToolAvailability::allAvailable())
+        return repairMigrationOffline();
     return repairCopyBoot(sourceHasWindows(), OfflineRegistry::systemCloneServices(), false);
+}
+
+bool SystemCloneMode::repairMigrationOffline()
+{
+    emit phaseChanged(QCoreApplication::translate("CloneMode", "Repairing boot configuration..."));
+    const int windows = SystemCloneLayout::growIndexOf(m_systemPartitions);  // validate made sure there is one
+    QString error;
+    m_bootRepaired = UefiBootStoreBuilder::buildOnDisk(m_targetDisk.diskNumber, m_systemPartitions[windows].startByte(),
+                                                       OfflineRegistry::systemCloneServices(), error);
+    return m_bootRepaired || fail(error);
 }
 
 bool SystemCloneMode::repairBootOnline()

@@ -54,6 +54,10 @@ private:
     bool fixMovedBootSectors();
     void useRemainingSpace();
     bool sourceHasWindows() const;
+    // An MBR (BIOS) installation going to a UEFI target: a new GPT with its own EFI system partition.
+    bool migrating() const;
+    bool writeMigrationTable();
+    bool repairMigrationOffline();
 
     BootManager* m_bootManager;
     BCDEditor* m_bcdEditor;
@@ -62,6 +66,7 @@ private:
     ResizeMode m_resizeMode = ResizeMode::KeepAndCreateData;
     QString m_dataLabel = QStringLiteral("Data");
     QList<PartitionInfo> m_systemPartitions;
+    QList<PartitionInfo> m_leftBehind;  // system partitions a migration does not copy
     std::vector<SystemCloneLayout::Placement> m_placements;
     uint32_t m_sectorSize = 512;
     bool m_sourceGpt = false;

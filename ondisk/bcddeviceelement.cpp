@@ -79,9 +79,19 @@ bool BcdDeviceElement::encode(std::vector<uint8_t>& value, const Identity& ident
 
 std::vector<uint8_t> BcdDeviceElement::bootDevice()
 {
-    std::vector<uint8_t> value(DeviceTypeOffset + StandardDeviceSize, 0);
+    std::vector<uint8_t> value(StandardValueBytes, 0);
     ByteOrder::put32(value.data() + DeviceTypeOffset, BootDevice);
     ByteOrder::put32(value.data() + DeviceFlagsOffset, BootDeviceFlags);
     ByteOrder::put32(value.data() + DeviceSizeOffset, StandardDeviceSize);
+    return value;
+}
+
+std::vector<uint8_t> BcdDeviceElement::make(const Identity& identity)
+{
+    std::vector<uint8_t> value(StandardValueBytes, 0);
+    ByteOrder::put32(value.data() + DeviceTypeOffset, PartitionDevice);
+    ByteOrder::put32(value.data() + DeviceSizeOffset, StandardDeviceSize);
+    ByteOrder::put32(value.data() + PartitionStyleOffset, identity.gpt ? StyleGpt : StyleMbr);
+    encode(value, identity);
     return value;
 }

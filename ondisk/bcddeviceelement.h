@@ -20,7 +20,9 @@ public:
     static constexpr size_t PartitionStyleOffset = 0x34;
     static constexpr size_t DiskIdOffset = 0x38;       // GPT disk GUID or MBR signature
     static constexpr size_t MinimumBytes = DiskIdOffset + 16;
-    static constexpr uint32_t StandardDeviceSize = 0x48;  // what bcdedit records for disk devices
+    // What the boot tools record for disk devices: 0x48 bytes from the device header on.
+    static constexpr uint32_t StandardDeviceSize = 0x48;
+    static constexpr size_t StandardValueBytes = DeviceTypeOffset + StandardDeviceSize;
     static constexpr uint32_t PartitionDevice = 6;
     static constexpr uint32_t BootDevice = 5;  // whatever device the boot application was started from
     static constexpr uint32_t BootDeviceFlags = 1;
@@ -51,4 +53,6 @@ public:
     static bool encode(std::vector<uint8_t>& value, const Identity& identity);
     // The value bcdedit writes for "device boot": no options, the boot device, the usual size.
     static std::vector<uint8_t> bootDevice();
+    // A new partition device value naming `identity`, every other byte zero.
+    static std::vector<uint8_t> make(const Identity& identity);
 };

@@ -13,6 +13,12 @@ public:
     static constexpr const char* DescriptionKey = "Description";
     static constexpr const char* TypeValue = "Type";
     static constexpr const char* ElementValue = "Element";
+    // The store's own description under the root: its key name, and whether it is the system store.
+    static constexpr const char* StoreKeyNameValue = "KeyName";
+    static constexpr const char* StoreKeyName = "BCD00000000";
+    static constexpr const char* SystemStoreValue = "System";
+    static constexpr const char* TreatAsSystemValue = "TreatAsSystem";
+    static constexpr const char* HiveRootName = "NewStoreRoot";
 
     // Well-known objects
     static constexpr const char* BootManagerObject = "{9dea862c-5cdd-4e70-acc1-f32b344d4795}";

@@ -8,8 +8,10 @@
 // regard to case. Changes stay in memory until commit() writes the file back.
 class RegistryHive {
 public:
+    static constexpr uint32_t TypeString = 1;
     static constexpr uint32_t TypeBinary = 3;
     static constexpr uint32_t TypeDword = 4;
+    static constexpr uint32_t TypeMultiString = 7;
 
     virtual ~RegistryHive() = default;
 

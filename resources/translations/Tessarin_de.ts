@@ -1611,6 +1611,26 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
         <source>System partition: not expanded, the target has no room beyond the system partitions</source>
         <translation>Systempartition: nicht erweitert, das Ziel hat hinter den Systempartitionen keinen Platz</translation>
     </message>
+    <message>
+        <source>Moving a BIOS (MBR) system disk to UEFI boot needs a new partition table; a sector-by-sector copy cannot do that.</source>
+        <translation>Das Umziehen eines BIOS-Systemdatenträgers (MBR) auf UEFI-Start braucht eine neue Partitionstabelle; eine Sektor-für-Sektor-Kopie kann das nicht.</translation>
+    </message>
+    <message>
+        <source>Moving to UEFI boot needs the Windows volume of the source disk, and none was found.</source>
+        <translation>Der Umzug auf UEFI-Start braucht das Windows-Volume des Quelldatenträgers, und es wurde keines gefunden.</translation>
+    </message>
+    <message>
+        <source>Formatting the new EFI system partition...</source>
+        <translation>Neue EFI-Systempartition wird formatiert...</translation>
+    </message>
+    <message>
+        <source>The new EFI system partition could not be made: %1</source>
+        <translation>Die neue EFI-Systempartition konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Writing the new GPT...</source>
+        <translation>Neue GPT wird geschrieben...</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

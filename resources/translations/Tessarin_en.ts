@@ -1611,6 +1611,26 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>System partition: not expanded, the target has no room beyond the system partitions</source>
         <translation>System partition: not expanded, the target has no room beyond the system partitions</translation>
     </message>
+    <message>
+        <source>Moving a BIOS (MBR) system disk to UEFI boot needs a new partition table; a sector-by-sector copy cannot do that.</source>
+        <translation>Moving a BIOS (MBR) system disk to UEFI boot needs a new partition table; a sector-by-sector copy cannot do that.</translation>
+    </message>
+    <message>
+        <source>Moving to UEFI boot needs the Windows volume of the source disk, and none was found.</source>
+        <translation>Moving to UEFI boot needs the Windows volume of the source disk, and none was found.</translation>
+    </message>
+    <message>
+        <source>Formatting the new EFI system partition...</source>
+        <translation>Formatting the new EFI system partition...</translation>
+    </message>
+    <message>
+        <source>The new EFI system partition could not be made: %1</source>
+        <translation>The new EFI system partition could not be made: %1</translation>
+    </message>
+    <message>
+        <source>Writing the new GPT...</source>
+        <translation>Writing the new GPT...</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1611,6 +1611,26 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
         <source>System partition: not expanded, the target has no room beyond the system partitions</source>
         <translation>Partición del sistema: no ampliada, el destino no tiene espacio después de las particiones del sistema</translation>
     </message>
+    <message>
+        <source>Moving a BIOS (MBR) system disk to UEFI boot needs a new partition table; a sector-by-sector copy cannot do that.</source>
+        <translation>Pasar un disco de sistema BIOS (MBR) a arranque UEFI necesita una nueva tabla de particiones; una copia sector a sector no puede hacerlo.</translation>
+    </message>
+    <message>
+        <source>Moving to UEFI boot needs the Windows volume of the source disk, and none was found.</source>
+        <translation>El paso a arranque UEFI necesita el volumen de Windows del disco de origen y no se encontró ninguno.</translation>
+    </message>
+    <message>
+        <source>Formatting the new EFI system partition...</source>
+        <translation>Formateando la nueva partición del sistema EFI...</translation>
+    </message>
+    <message>
+        <source>The new EFI system partition could not be made: %1</source>
+        <translation>No se pudo crear la nueva partición del sistema EFI: %1</translation>
+    </message>
+    <message>
+        <source>Writing the new GPT...</source>
+        <translation>Escribiendo la nueva GPT...</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

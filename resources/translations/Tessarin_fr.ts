@@ -1611,6 +1611,26 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
         <source>System partition: not expanded, the target has no room beyond the system partitions</source>
         <translation>Partition système : non étendue, la cible n&apos;a pas de place après les partitions système</translation>
     </message>
+    <message>
+        <source>Moving a BIOS (MBR) system disk to UEFI boot needs a new partition table; a sector-by-sector copy cannot do that.</source>
+        <translation>Passer un disque système BIOS (MBR) au démarrage UEFI nécessite une nouvelle table de partitions ; une copie secteur par secteur ne le permet pas.</translation>
+    </message>
+    <message>
+        <source>Moving to UEFI boot needs the Windows volume of the source disk, and none was found.</source>
+        <translation>Le passage au démarrage UEFI nécessite le volume Windows du disque source, et aucun n&apos;a été trouvé.</translation>
+    </message>
+    <message>
+        <source>Formatting the new EFI system partition...</source>
+        <translation>Formatage de la nouvelle partition système EFI...</translation>
+    </message>
+    <message>
+        <source>The new EFI system partition could not be made: %1</source>
+        <translation>La nouvelle partition système EFI n&apos;a pas pu être créée : %1</translation>
+    </message>
+    <message>
+        <source>Writing the new GPT...</source>
+        <translation>Écriture de la nouvelle GPT...</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

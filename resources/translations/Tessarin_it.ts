@@ -1611,6 +1611,26 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
         <source>System partition: not expanded, the target has no room beyond the system partitions</source>
         <translation>Partizione di sistema: non espansa, la destinazione non ha spazio oltre le partizioni di sistema</translation>
     </message>
+    <message>
+        <source>Moving a BIOS (MBR) system disk to UEFI boot needs a new partition table; a sector-by-sector copy cannot do that.</source>
+        <translation>Spostare un disco di sistema BIOS (MBR) all&apos;avvio UEFI richiede una nuova tabella delle partizioni; una copia settore per settore non può farlo.</translation>
+    </message>
+    <message>
+        <source>Moving to UEFI boot needs the Windows volume of the source disk, and none was found.</source>
+        <translation>Il passaggio all&apos;avvio UEFI richiede il volume di Windows del disco di origine, e non ne è stato trovato nessuno.</translation>
+    </message>
+    <message>
+        <source>Formatting the new EFI system partition...</source>
+        <translation>Formattazione della nuova partizione di sistema EFI...</translation>
+    </message>
+    <message>
+        <source>The new EFI system partition could not be made: %1</source>
+        <translation>Impossibile creare la nuova partizione di sistema EFI: %1</translation>
+    </message>
+    <message>
+        <source>Writing the new GPT...</source>
+        <translation>Scrittura della nuova GPT...</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1611,6 +1611,26 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <source>System partition: not expanded, the target has no room beyond the system partitions</source>
         <translation>システムパーティション: 拡張されませんでした。ターゲットにはシステムパーティション以外の空きがありません</translation>
     </message>
+    <message>
+        <source>Moving a BIOS (MBR) system disk to UEFI boot needs a new partition table; a sector-by-sector copy cannot do that.</source>
+        <translation>BIOS (MBR) のシステム ディスクを UEFI ブートに移行するには新しいパーティション テーブルが必要です。セクター単位のコピーではできません。</translation>
+    </message>
+    <message>
+        <source>Moving to UEFI boot needs the Windows volume of the source disk, and none was found.</source>
+        <translation>UEFI ブートへの移行にはソース ディスクの Windows ボリュームが必要ですが、見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Formatting the new EFI system partition...</source>
+        <translation>新しい EFI システム パーティションをフォーマットしています...</translation>
+    </message>
+    <message>
+        <source>The new EFI system partition could not be made: %1</source>
+        <translation>新しい EFI システム パーティションを作成できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Writing the new GPT...</source>
+        <translation>新しい GPT を書き込んでいます...</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1611,6 +1611,26 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
         <source>System partition: not expanded, the target has no room beyond the system partitions</source>
         <translation>시스템 파티션: 확장하지 않음, 대상에 시스템 파티션 외의 공간이 없습니다</translation>
     </message>
+    <message>
+        <source>Moving a BIOS (MBR) system disk to UEFI boot needs a new partition table; a sector-by-sector copy cannot do that.</source>
+        <translation>BIOS(MBR) 시스템 디스크를 UEFI 부팅으로 옮기려면 새 파티션 테이블이 필요합니다. 섹터 단위 복사로는 할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Moving to UEFI boot needs the Windows volume of the source disk, and none was found.</source>
+        <translation>UEFI 부팅으로 옮기려면 원본 디스크의 Windows 볼륨이 필요하지만 찾지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Formatting the new EFI system partition...</source>
+        <translation>새 EFI 시스템 파티션을 포맷하는 중...</translation>
+    </message>
+    <message>
+        <source>The new EFI system partition could not be made: %1</source>
+        <translation>새 EFI 시스템 파티션을 만들 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Writing the new GPT...</source>
+        <translation>새 GPT를 쓰는 중...</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

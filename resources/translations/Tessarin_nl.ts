@@ -1611,6 +1611,26 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
         <source>System partition: not expanded, the target has no room beyond the system partitions</source>
         <translation>Systeempartitie: niet vergroot, het doel heeft geen ruimte na de systeempartities</translation>
     </message>
+    <message>
+        <source>Moving a BIOS (MBR) system disk to UEFI boot needs a new partition table; a sector-by-sector copy cannot do that.</source>
+        <translation>Een BIOS-systeemschijf (MBR) naar UEFI-opstart verhuizen vraagt een nieuwe partitietabel; een sector-voor-sectorkopie kan dat niet.</translation>
+    </message>
+    <message>
+        <source>Moving to UEFI boot needs the Windows volume of the source disk, and none was found.</source>
+        <translation>De overstap naar UEFI-opstart vraagt het Windows-volume van de bronschijf, en er is er geen gevonden.</translation>
+    </message>
+    <message>
+        <source>Formatting the new EFI system partition...</source>
+        <translation>Nieuwe EFI-systeempartitie wordt geformatteerd...</translation>
+    </message>
+    <message>
+        <source>The new EFI system partition could not be made: %1</source>
+        <translation>De nieuwe EFI-systeempartitie kon niet worden gemaakt: %1</translation>
+    </message>
+    <message>
+        <source>Writing the new GPT...</source>
+        <translation>Nieuwe GPT wordt geschreven...</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1611,6 +1611,26 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <source>System partition: not expanded, the target has no room beyond the system partitions</source>
         <translation>Partição do sistema: não expandida, o destino não tem espaço além das partições do sistema</translation>
     </message>
+    <message>
+        <source>Moving a BIOS (MBR) system disk to UEFI boot needs a new partition table; a sector-by-sector copy cannot do that.</source>
+        <translation>Mover um disco de sistema BIOS (MBR) para arranque UEFI precisa de uma nova tabela de partições; uma cópia setor a setor não o consegue.</translation>
+    </message>
+    <message>
+        <source>Moving to UEFI boot needs the Windows volume of the source disk, and none was found.</source>
+        <translation>A passagem para arranque UEFI precisa do volume do Windows do disco de origem, e nenhum foi encontrado.</translation>
+    </message>
+    <message>
+        <source>Formatting the new EFI system partition...</source>
+        <translation>A formatar a nova partição de sistema EFI...</translation>
+    </message>
+    <message>
+        <source>The new EFI system partition could not be made: %1</source>
+        <translation>Não foi possível criar a nova partição de sistema EFI: %1</translation>
+    </message>
+    <message>
+        <source>Writing the new GPT...</source>
+        <translation>A escrever a nova GPT...</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1611,6 +1611,26 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <source>System partition: not expanded, the target has no room beyond the system partitions</source>
         <translation>Sistem bölümü: genişletilmedi, hedefte sistem bölümlerinden sonra yer yok</translation>
     </message>
+    <message>
+        <source>Moving a BIOS (MBR) system disk to UEFI boot needs a new partition table; a sector-by-sector copy cannot do that.</source>
+        <translation>Bir BIOS (MBR) sistem diskini UEFI önyüklemeye taşımak yeni bir bölüm tablosu gerektirir; sektör sektör kopya bunu yapamaz.</translation>
+    </message>
+    <message>
+        <source>Moving to UEFI boot needs the Windows volume of the source disk, and none was found.</source>
+        <translation>UEFI önyüklemeye geçiş kaynak diskin Windows birimini gerektirir ve hiçbiri bulunamadı.</translation>
+    </message>
+    <message>
+        <source>Formatting the new EFI system partition...</source>
+        <translation>Yeni EFI sistem bölümü biçimlendiriliyor...</translation>
+    </message>
+    <message>
+        <source>The new EFI system partition could not be made: %1</source>
+        <translation>Yeni EFI sistem bölümü oluşturulamadı: %1</translation>
+    </message>
+    <message>
+        <source>Writing the new GPT...</source>
+        <translation>Yeni GPT yazılıyor...</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

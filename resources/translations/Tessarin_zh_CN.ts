@@ -1611,6 +1611,26 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>System partition: not expanded, the target has no room beyond the system partitions</source>
         <translation>系统分区：未扩展，目标在系统分区之外没有空间</translation>
     </message>
+    <message>
+        <source>Moving a BIOS (MBR) system disk to UEFI boot needs a new partition table; a sector-by-sector copy cannot do that.</source>
+        <translation>将 BIOS (MBR) 系统磁盘迁移到 UEFI 启动需要新的分区表；逐扇区复制无法做到。</translation>
+    </message>
+    <message>
+        <source>Moving to UEFI boot needs the Windows volume of the source disk, and none was found.</source>
+        <translation>迁移到 UEFI 启动需要源磁盘的 Windows 卷，但未找到。</translation>
+    </message>
+    <message>
+        <source>Formatting the new EFI system partition...</source>
+        <translation>正在格式化新的 EFI 系统分区...</translation>
+    </message>
+    <message>
+        <source>The new EFI system partition could not be made: %1</source>
+        <translation>无法创建新的 EFI 系统分区：%1</translation>
+    </message>
+    <message>
+        <source>Writing the new GPT...</source>
+        <translation>正在写入新的 GPT...</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

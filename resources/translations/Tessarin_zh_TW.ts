@@ -1611,6 +1611,26 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>System partition: not expanded, the target has no room beyond the system partitions</source>
         <translation>系統分割區：未擴充，目標在系統分割區之外沒有空間</translation>
     </message>
+    <message>
+        <source>Moving a BIOS (MBR) system disk to UEFI boot needs a new partition table; a sector-by-sector copy cannot do that.</source>
+        <translation>將 BIOS (MBR) 系統磁碟移轉到 UEFI 開機需要新的分割表；逐磁區複製無法做到。</translation>
+    </message>
+    <message>
+        <source>Moving to UEFI boot needs the Windows volume of the source disk, and none was found.</source>
+        <translation>移轉到 UEFI 開機需要來源磁碟的 Windows 磁碟區，但找不到。</translation>
+    </message>
+    <message>
+        <source>Formatting the new EFI system partition...</source>
+        <translation>正在格式化新的 EFI 系統分割區...</translation>
+    </message>
+    <message>
+        <source>The new EFI system partition could not be made: %1</source>
+        <translation>無法建立新的 EFI 系統分割區：%1</translation>
+    </message>
+    <message>
+        <source>Writing the new GPT...</source>
+        <translation>正在寫入新的 GPT...</translation>
+    </message>
 </context>
 <context>
     <name>Tessarin</name>

@@ -1,7 +1,8 @@
 // Clones that boot: small UEFI and BIOS test disks made here, copied by the disk clone and the
 // system clone (onto larger disks, with a partition moved), and started under qemu. Each copy must
 // reach the test program on it: a UEFI application on the EFI system partition, or a boot sector
-// that finds itself through its hidden sectors.
+// that finds itself through its hidden sectors. A BIOS disk moved to UEFI by the system clone must
+// start from the boot manager its Windows keeps for UEFI machines.
 #include "clonefixture.h"
 #include "common/hivefixture.h"
 #include "boot/bootabilitycheck.h"
@@ -75,8 +76,9 @@ class TestVmBoot : public QObject {
     }
 
     // The test program onto the source: the UEFI application as the fallback loader, or the boot
-    // code into the active volume's boot sector.
-    void install(const Layout& layout, bool uefi)
+    // code into the active volume's boot sector; with `uefiManager` also as the Windows volume's
+    // UEFI boot manager.
+    void install(const Layout& layout, bool uefi, bool uefiManager = false)
     {
         const QList<uint64_t> at = CloneFixture::offsets(layout);
         for (int i = 0; i < layout.size(); ++i) {
@@ -96,6 +98,10 @@ class TestVmBoot : public QObject {
                 QVERIFY(QDir(m.point()).mkpath(QStringLiteral("Boot")));
                 QFile::remove(m.point() + QStringLiteral("/Boot/BCD"));  // a System Reserved partition has one already
                 QVERIFY(QFile::copy(makeStore(layout, uefi), m.point() + QStringLiteral("/Boot/BCD")));
+                if (uefiManager) {
+                    QVERIFY(QDir(m.point()).mkpath(QStringLiteral("Windows/Boot/EFI")));
+                    QVERIFY(QFile::copy(m_efiApp, m.point() + QStringLiteral("/Windows/Boot/EFI/bootmgfw.efi")));
+                }
             }
             if (!uefi && layout[i].fs == QLatin1String("ntfs")) {
                 // As an installer leaves it: every volume knows where it starts.
@@ -146,16 +152,18 @@ private slots:
     {
         QTest::addColumn<bool>("system");
         QTest::addColumn<Layout>("layout");
+        QTest::addColumn<bool>("toUefi");  // a BIOS source moved to UEFI
         const Layout uefi{{"ef00", 40, "fat32"}, {"0700", 90, "ntfs", true}};
         const Layout uefiGap{{"ef00", 40, "fat32"}, {"0700", 90, "ntfs", true, 101}};
         const Layout bios{{"7", 120, "ntfs", true}};
-        QTest::newRow("uefi disk clone") << false << uefi;
-        QTest::newRow("uefi system clone, partition moved") << true << uefiGap;
-        QTest::newRow("bios disk clone") << false << bios;
-        QTest::newRow("bios system clone") << true << bios;
+        QTest::newRow("uefi disk clone") << false << uefi << false;
+        QTest::newRow("uefi system clone, partition moved") << true << uefiGap << false;
+        QTest::newRow("bios disk clone") << false << bios << false;
+        QTest::newRow("bios system clone") << true << bios << false;
         // Boot manager and store on an active "System Reserved" volume, Windows on the next one.
         const Layout reserved{{"7", 50, "ntfs", false, 0, true, true}, {"7", 120, "ntfs", true}};
-        QTest::newRow("bios system clone, System Reserved") << true << reserved;
+        QTest::newRow("bios system clone, System Reserved") << true << reserved << false;
+        QTest::newRow("bios system clone moved to uefi") << true << bios << true;
     }
     void boots()
     {
@@ -163,10 +171,12 @@ private slots:
             QSKIP(qPrintable(f.skip));
         QFETCH(bool, system);
         QFETCH(Layout, layout);
+        QFETCH(bool, toUefi);
         const bool uefi = layout[0].type.size() == 4;
+        const bool targetUefi = uefi || toUefi;
         QList<FileHashes> files;
         f.buildSource(Src, uefi, layout, files);
-        install(layout, uefi);
+        install(layout, uefi, toUefi);
         if (QTest::currentTestFailed())
             return;
         QVERIFY(QFile::resize(f.files[Dst], 0) && QFile::resize(f.files[Dst], qint64(400 * MiB)));
@@ -182,7 +192,7 @@ private slots:
             mode.reset(new DiskCloneMode);
         }
         QVERIFY2(f.run(*mode, Src, Dst, true, error, [&](CloneConfig& c) {
-            c.targetBootMode = uefi ? Tessarin::TargetBootMode::Uefi : Tessarin::TargetBootMode::Legacy;
+            c.targetBootMode = targetUefi ? Tessarin::TargetBootMode::Uefi : Tessarin::TargetBootMode::Legacy;
         }), qPrintable(error));
         // Until the repair, the copy's boot store still names the source's partitions.
         QVERIFY(!BootabilityCheck::passed(BootabilityCheck::checkDisk(Dst)));
@@ -190,12 +200,12 @@ private slots:
         QVERIFY2(mode->repairBoot(), qPrintable(mode->lastError()));
         const auto findings = BootabilityCheck::checkDisk(Dst);
         // A UEFI repair leaves the boot manager on whatever device it was started from.
-        const QString resolved = QStringLiteral("%1 device elements name partitions of this disk").arg(uefi ? 2 : 3);
+        const QString resolved = QStringLiteral("%1 device elements name partitions of this disk").arg(targetUefi ? 2 : 3);
         QVERIFY2(describe(findings).contains(resolved), qPrintable(describe(findings)));
-        const QString out = boot(Dst, uefi);
+        const QString out = boot(Dst, targetUefi);
         QVERIFY2(out.contains(Marker), qPrintable(out.right(300) + QLatin1Char('\n') + describe(findings)));
         QVERIFY2(BootabilityCheck::passed(findings), qPrintable(describe(findings)));
-        if (uefi) {
+        if (targetUefi) {
             // Without its backup table the copy still starts, but the check must not pass it.
             const qint64 last = QFileInfo(f.files[Dst]).size() - 512;
             QVERIFY(writeFileBytes(f.files[Dst], last, QByteArray(512, 0)));
