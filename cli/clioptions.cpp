@@ -110,6 +110,7 @@ void CliOptions::parseClone(const QStringList& arguments, const QList<DiskInfo>&
 
     QStringList positional;
     std::optional<bool> smart, bootRepair;
+    bool bootModeGiven = false;
     bool systemOnly = false;
     for (int i = 1; i < arguments.size() && error.isEmpty(); ++i) {
         QString a = arguments[i];
@@ -147,9 +148,11 @@ void CliOptions::parseClone(const QStringList& arguments, const QList<DiskInfo>&
             yes = true;
         else if (a == QLatin1String("--json"))
             json = true;
-        else if (a == QLatin1String("--boot-mode") && (value == QLatin1String("uefi") || value == QLatin1String("legacy")))
+        else if (a == QLatin1String("--boot-mode") && (value == QLatin1String("uefi") || value == QLatin1String("legacy"))) {
             config.targetBootMode = value == QLatin1String("uefi") ? Tessarin::TargetBootMode::Uefi
                                                                    : Tessarin::TargetBootMode::Legacy;
+            bootModeGiven = true;
+        }
         else if (a == QLatin1String("--space") && spaceMode(value))
             config.resizeMode = *spaceMode(value);
         else if (a == QLatin1String("--data-label"))
@@ -180,6 +183,8 @@ void CliOptions::parseClone(const QStringList& arguments, const QList<DiskInfo>&
     }
     if (!takeDisks(positional[0], positional[1], disks))
         return;
+    if (system && !bootModeGiven)
+        config.targetBootMode = CloneConfig::bootModeOf(config.sourceDisk);
     if (!system) {
         // Only the system clone uses these; the window leaves them at their defaults elsewhere.
         const CloneConfig defaults;

@@ -94,8 +94,9 @@ Options:
   --smart / --no-smart        copy only the used clusters of NTFS and FAT32 volumes (default on)
   --sector-by-sector          copy every sector (turns smart copy off)
   --no-align-4k               do not align new partition starts
-  --boot-mode uefi|legacy     system clone: boot mode of the target (default uefi); uefi moves an
-                              MBR (BIOS) source onto a new GPT with its own EFI system partition
+  --boot-mode uefi|legacy     system clone: boot mode of the target (default: the source's, legacy
+                              for MBR, uefi for GPT); uefi moves an MBR (BIOS) source onto a new
+                              GPT with its own EFI system partition
   --space keep|data|expand    system clone: the target's remaining space is left free, becomes a
                               data partition (default) or goes to the Windows partition
   --data-label TEXT           system clone: label of the data partition (default Data; at most

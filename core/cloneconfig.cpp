@@ -9,6 +9,12 @@ CloneConfig::CloneConfig()
 {
 }
 
+Tessarin::TargetBootMode CloneConfig::bootModeOf(const DiskInfo& source)
+{
+    return source.partitionStyle == Tessarin::PartitionStyle::MBR ? Tessarin::TargetBootMode::Legacy
+                                                                   : Tessarin::TargetBootMode::Uefi;
+}
+
 QString CloneConfig::resizeModeName() const { return Tessarin::resizeModeEngineText(resizeMode); }
 
 namespace {

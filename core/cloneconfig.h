@@ -33,6 +33,10 @@ public:
     QString dataPartitionLabel = QStringLiteral("Data");
     QDateTime createdAt;
 
+    // The boot mode a system clone keeps unless the user asks for another: the source's own, so
+    // a BIOS installation is moved to UEFI only on request.
+    static Tessarin::TargetBootMode bootModeOf(const DiskInfo& source);
+
     QString resizeModeName() const;
     bool validate(QString& error) const;
 };

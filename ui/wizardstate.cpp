@@ -44,6 +44,8 @@ void WizardState::chooseSourceDisk(const DiskInfo& disk)
 {
     m_choices.sourceDisk = disk;
     m_choices.targetDisk = DiskInfo();
+    if (!m_bootModeChosen)
+        m_choices.targetBootMode = CloneConfig::bootModeOf(disk);
 }
 
 void WizardState::chooseSourcePartition(const PartitionInfo& partition)

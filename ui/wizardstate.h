@@ -50,7 +50,12 @@ public:
     const CloneConfig& choices() const { return m_choices; }
     void setCopyOptions(bool smartClone, bool align4K, bool sectorBySector);
     void setSafetyOptions(bool verify, bool continueOnReadErrors);
-    void setTargetBootMode(Tessarin::TargetBootMode mode) { m_choices.targetBootMode = mode; }
+    // Until the user picks one, the boot mode follows the source disk.
+    void setTargetBootMode(Tessarin::TargetBootMode mode)
+    {
+        m_choices.targetBootMode = mode;
+        m_bootModeChosen = true;
+    }
     void setSpaceAllocation(Tessarin::ResizeMode mode, const QString& dataPartitionLabel);
 
     // Why the steps up to and including `step` cannot be left yet; empty when they can.
@@ -64,4 +69,5 @@ private:
     QString checkTargetPlace() const;
 
     CloneConfig m_choices;
+    bool m_bootModeChosen = false;
 };

@@ -279,6 +279,31 @@ private slots:
         QVERIFY(!c.verify && !c.continueOnReadErrors);
     }
 
+    // A system clone keeps the source's boot mode unless the user picks one, in both front ends:
+    // a BIOS installation is moved to UEFI only on request.
+    void bootModeFollowsTheSource()
+    {
+        QList<DiskInfo> list = disks();
+        list[0].partitionStyle = Tessarin::PartitionStyle::GPT;
+        list[1].partitionStyle = Tessarin::PartitionStyle::MBR;
+        const int legacy = int(Tessarin::TargetBootMode::Legacy), uefi = int(Tessarin::TargetBootMode::Uefi);
+        const auto cli = [&](const QStringList& arguments) {
+            return int(CliOptions::parse(QStringList{"clone", "system"} + arguments, list).config.targetBootMode);
+        };
+        QCOMPARE(cli({"1", "2"}), legacy);
+        QCOMPARE(cli({"0", "2"}), uefi);
+        QCOMPARE(cli({"1", "2", "--boot-mode", "uefi"}), uefi);
+        WizardState window;
+        window.setMode(Mode::SystemClone);
+        window.chooseSourceDisk(list[1]);
+        QCOMPARE(int(window.choices().targetBootMode), legacy);
+        window.chooseSourceDisk(list[0]);
+        QCOMPARE(int(window.choices().targetBootMode), uefi);
+        window.setTargetBootMode(Tessarin::TargetBootMode::Uefi);
+        window.chooseSourceDisk(list[1]);
+        QCOMPARE(int(window.choices().targetBootMode), uefi);
+    }
+
     // Flags the window has no switch for, and the partition a partition clone is written onto.
     void consoleOnlyChoices()
     {
