@@ -210,6 +210,7 @@ QList<PartitionInfo> DiskManager::enumeratePartitions(DeviceHandle* disk, int di
             }
         } else if (layout.style == LayoutStyle::MBR) {
             p.mbrType = entry.mbrType;
+            p.isRecovery = entry.mbrType == MbrCodec::RecoveryType;
             p.isActive = entry.bootIndicator;
             p.fileSystem = fileSystemFromMbrType(entry.mbrType);
         }

@@ -99,7 +99,7 @@ bool SystemCloneMode::validate(QString& error)
         error = tr("No system partitions found on source disk");
         return false;
     }
-    m_leftBehind = migrating() ? UefiMigrationLayout::split(m_sourceDisk.partitions, m_systemPartitions) : QList<PartitionInfo>();
+    m_leftBehind = migrating() ? UefiMigrationLayout::split(m_systemPartitions) : QList<PartitionInfo>();
     if (migrating()) {
         for (const PartitionInfo& p : m_leftBehind)
             log().info(QStringLiteral("Leaving %1 behind: the UEFI copy starts from its own new EFI system partition").arg(p.displayName()));

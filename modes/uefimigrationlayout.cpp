@@ -7,22 +7,15 @@ namespace {
 uint64_t roundUp(uint64_t value, uint64_t unit) { return (value + unit - 1) / unit * unit; }
 } // namespace
 
-bool UefiMigrationLayout::isRecovery(const PartitionInfo& p) { return p.isRecovery || (p.typeGuid.isEmpty() && p.mbrType == MbrRecoveryType); }
-
 bool UefiMigrationLayout::takes(const PartitionInfo& p)
 {
     using Role = SystemCloneLayout::Role;
     const Role role = SystemCloneLayout::roleOf(p, p.holdsWindows());
-    return role == Role::Windows || role == Role::Recovery || isRecovery(p);
+    return role == Role::Windows || role == Role::Recovery;
 }
 
-QList<PartitionInfo> UefiMigrationLayout::split(const QList<PartitionInfo>& disk, QList<PartitionInfo>& system)
+QList<PartitionInfo> UefiMigrationLayout::split(QList<PartitionInfo>& system)
 {
-    // The disk listing knows recovery partitions by their GPT type only.
-    for (const PartitionInfo& p : disk)
-        if (p.size > 0 && isRecovery(p)
-            && std::none_of(system.begin(), system.end(), [&](const PartitionInfo& q) { return q.start512 == p.start512; }))
-            system.append(p);
     std::sort(system.begin(), system.end(), [](const PartitionInfo& a, const PartitionInfo& b) { return a.start512 < b.start512; });
     QList<PartitionInfo> left;
     for (qsizetype i = system.size(); i-- > 0;)

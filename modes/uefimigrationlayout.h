@@ -34,14 +34,11 @@ public:
         int index = -1;  // Copy: the partition's index in the placed list
     };
 
-    static constexpr uint8_t MbrRecoveryType = 0x27;
-    // A recovery partition by its GPT type or its MBR type.
-    static bool isRecovery(const PartitionInfo& partition);
     // Whether a partition of the source goes to the migrated disk: Windows and recovery.
     static bool takes(const PartitionInfo& partition);
-    // The system partitions found on the source disk (`disk`'s partitions) become those the
-    // migration copies, with any MBR recovery partition added, sorted by start; returns those left behind.
-    static QList<PartitionInfo> split(const QList<PartitionInfo>& disk, QList<PartitionInfo>& system);
+    // The system partitions found on the source keep those the migration copies, sorted by start;
+    // returns those left behind.
+    static QList<PartitionInfo> split(QList<PartitionInfo>& system);
     // The plan's lines for the new table, and for the boot files with or without the Windows boot tools.
     static QStringList tableSteps(const QList<PartitionInfo>& leftBehind);
     static QString bootStep(bool bootTools);

@@ -49,7 +49,7 @@ bool UefiMigrationTarget::writeTable(const std::vector<UefiMigrationLayout::Entr
         } else if (at.kind == Kind::Msr) {
             type = GptCodec::reservedType();
             name = QStringLiteral("Microsoft reserved partition");
-        } else if (UefiMigrationLayout::isRecovery(partitions.value(at.index))) {
+        } else if (partitions.value(at.index).isRecovery) {
             type = QUuid(QLatin1StringView(Tessarin::RecoveryTypeText));
             name = QStringLiteral("Recovery");
             entry.attributes = UefiMigrationLayout::RecoveryAttributes;
@@ -64,7 +64,6 @@ bool UefiMigrationTarget::writeTable(const std::vector<UefiMigrationLayout::Entr
         if (at.kind == Kind::Copy && at.index >= 0 && at.index < partitions.size()) {
             partitions[at.index].typeGuid = type.toString(QUuid::WithBraces).toUpper();
             partitions[at.index].partitionNumber = int(i) + 1;
-            partitions[at.index].isRecovery = UefiMigrationLayout::isRecovery(partitions[at.index]);
         }
         Logger::instance().info(QStringLiteral("New GPT entry %1: %2 at LBA %3-%4").arg(i).arg(name).arg(first).arg(last));
     }

@@ -24,6 +24,7 @@ public:
     static constexpr int EntOffSectorCount = 12;
 
     static constexpr uint8_t ProtectiveType = 0xEE;
+    static constexpr uint8_t RecoveryType = 0x27;  // a Windows recovery (WinRE) volume
     static constexpr uint8_t ExtendedChsType = 0x05;
     static constexpr uint8_t ExtendedLbaType = 0x0F;
     static constexpr uint8_t ExtendedLinuxType = 0x85;

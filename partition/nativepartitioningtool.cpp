@@ -26,7 +26,6 @@
 
 namespace {
 constexpr uint8_t MbrEfiType = 0xEF;
-constexpr uint8_t MbrRecoveryType = 0x27;
 constexpr uint32_t FirstLogicalNumber = 5;
 constexpr uint64_t ZeroChunk = 1ull << 20;
 
@@ -67,7 +66,7 @@ QString NativePartitioningTool::rowType(const PlatformLayoutEntry& entry, Layout
         return QStringLiteral("Logical");
     if (entry.mbrType == MbrEfiType)
         return QStringLiteral("System");
-    if (entry.mbrType == MbrRecoveryType)
+    if (entry.mbrType == MbrCodec::RecoveryType)
         return QStringLiteral("Recovery");
     return QStringLiteral("Primary");
 }
