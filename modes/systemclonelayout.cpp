@@ -122,19 +122,19 @@ bool SystemCloneLayout::place(const QList<PartitionInfo>& partitions, uint32_t s
         Placement at{p.startByte(), p.startByte(), p.size};
         if (at.sourceOffset % sectorSize != 0) {
             error = QCoreApplication::translate("SystemCloneMode", "Partition %1 does not start on a %2-byte sector")
-                        .arg(p.displayName()).arg(sectorSize);
+                        .arg(p.partitionNumber).arg(sectorSize);
             return false;
         }
         if (i > 0 && at.sourceOffset > previousSourceEnd && at.sourceOffset - previousSourceEnd > RelocationGap)
             at.targetOffset = roundUp(previousTargetEnd, alignment);
         if (i > 0 && at.targetOffset < previousTargetEnd) {
             error = QCoreApplication::translate("SystemCloneMode", "Partition %1 overlaps the partition before it")
-                        .arg(p.displayName());
+                        .arg(p.partitionNumber);
             return false;
         }
         if (at.targetOffset + at.size > targetBytes) {
             error = QCoreApplication::translate("SystemCloneMode", "Partition %1 would exceed target disk size")
-                        .arg(p.displayName());
+                        .arg(p.partitionNumber);
             return false;
         }
         previousSourceEnd = at.sourceOffset + at.size;

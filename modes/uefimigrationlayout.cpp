@@ -56,11 +56,11 @@ bool UefiMigrationLayout::place(const QList<PartitionInfo>& partitions, uint32_t
         Placement at{p.startByte(), roundUp(next, alignment), p.size};
         if (at.sourceOffset % sectorSize != 0 || p.size % sectorSize != 0) {
             error = QCoreApplication::translate("SystemCloneMode", "Partition %1 does not start on a %2-byte sector")
-                        .arg(p.displayName()).arg(sectorSize);
+                        .arg(p.partitionNumber).arg(sectorSize);
             return false;
         }
         if (at.targetOffset + at.size > usableBytes) {
-            error = QCoreApplication::translate("SystemCloneMode", "Partition %1 would exceed target disk size").arg(p.displayName());
+            error = QCoreApplication::translate("SystemCloneMode", "Partition %1 would exceed target disk size").arg(p.partitionNumber);
             return false;
         }
         next = at.targetOffset + at.size;

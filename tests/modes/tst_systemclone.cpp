@@ -408,7 +408,7 @@ private slots:
         QTest::addColumn<int>("dst");
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("target too small") << int(Small) << QString() << QStringLiteral("would exceed target disk size");
+        QTest::newRow("target too small") << int(Small) << QString() << QStringLiteral("Partition 2 would exceed target disk size");
         QTest::newRow("both GPT copies bad") << int(Dst) << QStringLiteral("gpt") << QStringLiteral("The source disk's partition table is damaged");
         QTest::newRow("source vanished") << int(Dst) << QStringLiteral("gone") << QStringLiteral("Failed to open source disk");
         QTest::newRow("volume larger than partition") << int(Dst) << QStringLiteral("volume")
