@@ -12,7 +12,7 @@ QString PartitionInfo::displayName() const
         return QCoreApplication::translate("PartitionInfo", "EFI System Partition");
     if (isRecovery)
         return QCoreApplication::translate("PartitionInfo", "Recovery Partition");
-    if (isSystem)
+    if (hasBootFiles && !holdsWindows())
         return QCoreApplication::translate("PartitionInfo", "System Reserved");
     return QCoreApplication::translate("PartitionInfo", "Partition %1").arg(partitionNumber);
 }

@@ -165,8 +165,12 @@ private slots:
         const QByteArray sourceHash = f.hash(f.files[src]);
         QString error;
         SystemCloneMode m;
+        f.log.mark();
         QVERIFY2(clone(m, src, dst, smart, Mode(mode), error, [&](CloneConfig& c) { c.sectorBySector = sbs; }), qPrintable(error));
         QCOMPARE(f.hash(f.files[src]), sourceHash);
+        // An unlabelled boot partition is named for what it is.
+        if (std::any_of(layout.begin(), layout.end(), [](const PartSpec& p) { return p.bootFiles; }))
+            QVERIFY(f.log.since().contains(QStringLiteral("Found system partition: System Reserved")));
 
         // Expected target places: packed behind a large gap, in place otherwise.
         const uint32_t ss = f.sectors[dst];
