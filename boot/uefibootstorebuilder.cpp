@@ -21,9 +21,6 @@
 
 const QString UefiBootStoreBuilder::BootFolder = QStringLiteral("Windows/Boot/EFI");
 const QString UefiBootStoreBuilder::ManagerFile = QStringLiteral("bootmgfw.efi");
-const QString UefiBootStoreBuilder::ManagerTarget = QStringLiteral("EFI/Microsoft/Boot/bootmgfw.efi");
-const QString UefiBootStoreBuilder::FallbackTarget = QStringLiteral("EFI/Boot/bootx64.efi");
-const QString UefiBootStoreBuilder::StoreTarget = QStringLiteral("EFI/Microsoft/Boot/BCD");
 const QString UefiBootStoreBuilder::ManagerStorePath = QStringLiteral("\\EFI\\Microsoft\\Boot\\bootmgfw.efi");
 const QString UefiBootStoreBuilder::LoaderStorePath = QStringLiteral("\\Windows\\system32\\winload.efi");
 const QString UefiBootStoreBuilder::SystemRootPath = QStringLiteral("\\Windows");
@@ -160,10 +157,11 @@ bool UefiBootStoreBuilder::build(const Volume& esp, const Volume& windows)
     VolumeFiles efi(m_disk, esp.offset, esp.size, m_sectorSize);
     if (efi.kind() != VolumeFiles::Kind::Fat)
         return fail(QStringLiteral("The EFI system partition at byte %1 holds no FAT volume").arg(esp.offset));
-    for (const QString& path : {QStringLiteral("EFI"), QStringLiteral("EFI/Microsoft"), QStringLiteral("EFI/Microsoft/Boot"), QStringLiteral("EFI/Boot")})
+    for (const QString& path : {QStringLiteral("EFI/Microsoft/Boot"), OfflineBootRepair::FallbackFolder})
         if (!efi.makeFolder(path))
             return fail(QStringLiteral("Cannot make the folder %1 on the EFI system partition: %2").arg(path, efi.lastError()));
-    for (const auto& [local, path] : {std::pair{manager, ManagerTarget}, {manager, FallbackTarget}, {storeFile, StoreTarget}}) {
+    for (const auto& [local, path] : {std::pair{manager, OfflineBootRepair::BootManagerPath}, {manager, OfflineBootRepair::FallbackLoaderPath},
+                                        {storeFile, OfflineBootRepair::GptStorePath}}) {
         if (!efi.put(local, path))
             return fail(QStringLiteral("Cannot write %1 onto the EFI system partition: %2").arg(path, efi.lastError()));
         m_changes << QStringLiteral("%1 @%2:/%3 written").arg(m_disk).arg(esp.offset).arg(path);

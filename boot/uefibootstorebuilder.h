@@ -25,9 +25,6 @@ public:
     // Paths on the volumes, "/" between parts, and the paths the store records.
     static const QString BootFolder;        // on the Windows volume
     static const QString ManagerFile;       // in BootFolder
-    static const QString ManagerTarget;     // on the EFI system partition
-    static const QString FallbackTarget;
-    static const QString StoreTarget;
     static const QString ManagerStorePath;  // "\EFI\Microsoft\Boot\bootmgfw.efi"
     static const QString LoaderStorePath;   // "\Windows\system32\winload.efi"
     static const QString SystemRootPath;    // "\Windows"

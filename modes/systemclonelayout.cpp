@@ -141,21 +141,25 @@ bool SystemCloneLayout::place(const QList<PartitionInfo>& partitions, uint32_t s
         previousTargetEnd = at.targetOffset + at.size;
         out.push_back(at);
     }
-    if (growIndex < 0 || growIndex + 1 >= partitions.size())
-        return true;
-    // Walked from the target's end backwards, so the last partition ends as close to it as the unit allows.
+    moveBehindToEnd(out, growIndex, targetBytes, alignment);
+    return true;
+}
+
+void SystemCloneLayout::moveBehindToEnd(std::vector<Placement>& out, int growIndex, uint64_t end, uint64_t alignment)
+{
+    if (growIndex < 0 || size_t(growIndex) + 1 >= out.size())
+        return;
+    // Walked from the end backwards, so the last partition ends as close to it as the unit allows.
     std::vector<uint64_t> tail(out.size(), 0);
-    uint64_t end = targetBytes;
     for (size_t i = out.size(); i-- > size_t(growIndex) + 1;) {
         if (end < out[i].size)
-            return true;
+            return;
         tail[i] = (end - out[i].size) / alignment * alignment;
         end = tail[i];
     }
     const Placement& grown = out[size_t(growIndex)];
     if (end < grown.targetOffset + grown.size)
-        return true;
+        return;
     for (size_t i = size_t(growIndex) + 1; i < out.size(); ++i)
         out[i].targetOffset = tail[i];
-    return true;
 }

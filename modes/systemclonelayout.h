@@ -54,6 +54,9 @@ public:
     // grow into the space between; where they would not fit behind it they are placed as above.
     static bool place(const QList<PartitionInfo>& partitions, uint32_t sectorSize, bool align4K, uint64_t targetBytes,
                       std::vector<Placement>& out, QString& error, int growIndex = -1);
+    // The placements behind `growIndex` go to the end of [0, end), in order, starts rounded down to
+    // `alignment`, when all of them fit behind it; otherwise nothing moves.
+    static void moveBehindToEnd(std::vector<Placement>& out, int growIndex, uint64_t end, uint64_t alignment);
     // The Windows volume of `partitions`, the one that grows into the remaining space; -1 for none.
     static int growIndexOf(const QList<PartitionInfo>& partitions);
     // Bytes placement `index` may hold once grown: up to the next placement behind it, or to

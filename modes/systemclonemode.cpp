@@ -14,6 +14,7 @@
 #include "core/logger.h"
 #include "modes/datapartitionlabel.h"
 #include "modes/diskclonemode.h"
+#include "modes/freeregion.h"
 #include "modes/systemclonespace.h"
 #include "modes/systemclonetarget.h"
 #include "modes/uefimigrationlayout.h"
@@ -238,7 +239,7 @@ bool SystemCloneMode::checkSourceTable()
     m_sourceGpt = table.kind() == SourceTable::Kind::Gpt;
     m_tableBytes = table.tableBytes();
     // A migrated copy gets a GPT whatever the source had, and with it a backup at the disk's end.
-    const uint64_t backup = migrating() ? UefiMigrationLayout::backupBytes(m_sectorSize) : table.backupBytes();
+    const uint64_t backup = migrating() ? FreeRegion::gptTailBytes(m_sectorSize) : table.backupBytes();
     m_targetUsableBytes = m_targetDisk.size - std::min(m_targetDisk.size, backup);
     if (m_sourceGpt)
         m_sourceUsableEnd = table.usableEnd();

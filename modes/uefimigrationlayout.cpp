@@ -41,11 +41,6 @@ QString UefiMigrationLayout::bootStep(bool bootTools)
                                       "\\EFI\\Boot\\bootx64.efi, and write a new boot store naming the copy's partitions");
 }
 
-uint64_t UefiMigrationLayout::backupBytes(uint32_t sectorSize)
-{
-    return sectorSize == 0 ? 0 : roundUp(GptEntryArrayBytes, sectorSize) + sectorSize;
-}
-
 bool UefiMigrationLayout::place(const QList<PartitionInfo>& partitions, uint32_t sectorSize, bool align4K,
                                 uint64_t usableBytes, std::vector<Placement>& out, QString& error, int growIndex)
 {
@@ -66,21 +61,7 @@ bool UefiMigrationLayout::place(const QList<PartitionInfo>& partitions, uint32_t
         next = at.targetOffset + at.size;
         out.push_back(at);
     }
-    if (growIndex < 0 || size_t(growIndex) + 1 >= out.size())
-        return true;
-    // From the end backwards, as the system clone places the partitions behind a growing Windows.
-    std::vector<uint64_t> tail(out.size(), 0);
-    uint64_t end = usableBytes;
-    for (size_t i = out.size(); i-- > size_t(growIndex) + 1;) {
-        if (end < out[i].size)
-            return true;
-        tail[i] = (end - out[i].size) / alignment * alignment;
-        end = tail[i];
-    }
-    if (end < out[size_t(growIndex)].targetOffset + out[size_t(growIndex)].size)
-        return true;
-    for (size_t i = size_t(growIndex) + 1; i < out.size(); ++i)
-        out[i].targetOffset = tail[i];
+    SystemCloneLayout::moveBehindToEnd(out, growIndex, usableBytes, alignment);
     return true;
 }
 

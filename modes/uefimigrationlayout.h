@@ -24,7 +24,6 @@ public:
     static constexpr uint64_t FirstCopyOffset = EspOffset + EspBytes + MsrBytes;
     // Recovery: required by the platform, no drive letter.
     static constexpr uint64_t RecoveryAttributes = 0x8000000000000001ull;
-    static constexpr uint32_t GptEntryArrayBytes = 128 * 128;
 
     enum class Kind { Esp, Msr, Copy };
     struct Entry {
@@ -42,8 +41,6 @@ public:
     // The plan's lines for the new table, and for the boot files with or without the Windows boot tools.
     static QStringList tableSteps(const QList<PartitionInfo>& leftBehind);
     static QString bootStep(bool bootTools);
-    // Bytes of the backup GPT at the disk's end (entry array and header).
-    static uint64_t backupBytes(uint32_t sectorSize);
 
     // Target positions of `partitions` (all taken, sorted by start) behind the new partitions, each
     // start rounded up to 1 MiB with `align4K`, else to `sectorSize`; with `growIndex` set the ones
