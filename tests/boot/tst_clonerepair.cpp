@@ -282,6 +282,12 @@ private slots:
         QVERIFY(repair.repairBcd());
         QVERIFY(f.callsOf(QStringLiteral("diskpart")).at(0).scriptText.startsWith(QStringLiteral("select disk 2\nselect partition 1\n")));
         QCOMPARE(repair.mountedLetter(), QStringLiteral("W"));
+        // The strategy checks the files under the letter the repair used, then the letter is taken away.
+        QCOMPARE(repair.efiLetterUsed(), QStringLiteral("W:"));
+        repair.releaseMountedLetter();
+        QVERIFY(repair.mountedLetter().isEmpty());
+        QCOMPARE(f.callsOf(QStringLiteral("diskpart")).last().scriptText,
+                 QStringLiteral("select disk 2\nselect partition 1\nremove letter=W\n"));
 
         // EFI partition cannot be mounted, or no Windows: the repair stops before bcdboot.
         f.runner.clear();
