@@ -3,6 +3,7 @@
 #include "boot/offlinebcdstore.h"
 #include "boot/offlinebootrepair.h"
 #include "boot/offlineregistry.h"
+#include "boot/volumefileaccess.h"
 #include "ondisk/byteorder.h"
 #include "common/hivefixture.h"
 #include "common/imagefixture.h"
@@ -396,6 +397,49 @@ private slots:
         Mount m(part.device(), dir.filePath(QStringLiteral("mnt")), {QStringLiteral("-o"), QStringLiteral("ro")}, QStringLiteral("ntfs-3g"));
         QVERIFY2(m.ok(), qPrintable(m.error()));
         const QString hive = exportHive(m.point() + QStringLiteral("/Windows/System32/config/SYSTEM"));
+        QCOMPARE(section(hive, "ControlSet001\\Control").trimmed(), QStringLiteral("\"PortableOperatingSystem\"=dword:00000001"));
+        QCOMPARE(section(hive, "ControlSet001\\Services\\storahci").trimmed(), QStringLiteral("\"Start\"=dword:00000000"));
+    }
+
+    // On Windows the copy's volumes are reached through drive letters: the same repair, the files
+    // read and written through the platform under each volume's root (folders here).
+    void repairThroughMountedVolumes_data()
+    {
+        QTest::addColumn<bool>("store");
+        QTest::newRow("store") << true;
+        QTest::newRow("no store") << false;
+    }
+    void repairThroughMountedVolumes()
+    {
+        const QString skip = missingRequirement({"hivexregedit"}, false, false);
+        if (!skip.isEmpty())
+            QSKIP(qPrintable(skip));
+        QFETCH(bool, store);
+        QTemporaryDir dir;
+        const QString esp = dir.filePath(QStringLiteral("S")), windows = dir.filePath(QStringLiteral("W"));
+        QVERIFY(QDir(esp).mkpath(QStringLiteral("EFI/Microsoft/Boot")) && QDir(windows).mkpath(QStringLiteral("Windows/System32/config")));
+        const QString bootmgr = esp + QStringLiteral("/EFI/Microsoft/Boot/bootmgfw.efi");
+        QVERIFY(writeFileBytes(bootmgr, 0, QByteArray(7000, 'M')));
+        if (store)
+            makeHive(esp + QStringLiteral("/EFI/Microsoft/Boot/BCD"), storeReg(true));
+        const QString system = windows + QStringLiteral("/Windows/System32/config/SYSTEM");
+        makeHive(system, QStringLiteral("[%1\\ControlSet001\\Services\\storahci]\n\"Start\"=dword:00000003\n\n").arg(Prefix));
+
+        OfflineBootRepair repair(QString(), 512);
+        using Kind = VolumeFileAccess::Kind;
+        const auto result = repair.run({{1 << 20, 40 << 20, true, esp, Kind::Fat}, {41 << 20, 64 << 20, false, windows, Kind::Ntfs}},
+                                       true, {{gptId('\x22', '\x11'), gptId('\x66', '\x77')}},
+                                       OfflineRegistry::diskCloneServices(), true, true);
+        QVERIFY2(result != OfflineBootRepair::Result::Failed, qPrintable(repair.lastError()));
+        QCOMPARE(result, store ? OfflineBootRepair::Result::Updated : OfflineBootRepair::Result::NoStore);
+        QCOMPARE(contentHash(esp + QStringLiteral("/EFI/Boot/bootx64.efi")), contentHash(bootmgr));
+        if (store) {
+            const QString after = exportHive(esp + QStringLiteral("/EFI/Microsoft/Boot/BCD"));
+            QCOMPARE(element(after, Loader, "21000001"),
+                     QStringLiteral("\"Element\"=hex(3):") + regHex(device(0, guid('\x77'), guid('\x66'))));
+            QCOMPARE(element(after, Manager, "11000001"), QStringLiteral("\"Element\"=hex(3):") + regHex(bootDeviceValue()));
+        }
+        const QString hive = exportHive(system);
         QCOMPARE(section(hive, "ControlSet001\\Control").trimmed(), QStringLiteral("\"PortableOperatingSystem\"=dword:00000001"));
         QCOMPARE(section(hive, "ControlSet001\\Services\\storahci").trimmed(), QStringLiteral("\"Start\"=dword:00000000"));
     }
