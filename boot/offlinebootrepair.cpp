@@ -59,7 +59,7 @@ OfflineBcdStore::IdentityMap OfflineBootRepair::mbrMap(uint32_t sourceSignature,
 
 OfflineBootRepair::Result OfflineBootRepair::repairClone(int source, int target, const QStringList& services,
                                                          bool resetOverrides, bool migration, QStringList& changes,
-                                                         QString& error)
+                                                         QString& error, const MountedVolumes& mounted)
 {
     ReadOnlyDisk src, dst;
     if (!src.open(source) || !dst.open(target)) {
@@ -100,6 +100,16 @@ OfflineBootRepair::Result OfflineBootRepair::repairClone(int source, int target,
         }
         map = mbrMap(ByteOrder::get32(s0.data() + MbrCodec::OffDiskSignature),
                      ByteOrder::get32(t0.data() + MbrCodec::OffDiskSignature), offsets);
+    }
+    if (!mounted.isEmpty()) {
+        QList<Volume> reachable;
+        for (Volume v : volumes)
+            if (mounted.contains(v.offset)) {
+                v.root = mounted.value(v.offset).root;
+                v.kind = mounted.value(v.offset).kind;
+                reachable.append(v);
+            }
+        volumes = reachable;
     }
     const QString targetPath = QString::fromStdString(Platform::devices().diskRealPath(target));
     const uint32_t targetSector = dst.sectorSize();

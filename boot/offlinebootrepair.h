@@ -4,6 +4,7 @@
 #include "ondisk/gptpartitionentry.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -31,6 +32,13 @@ public:
         VolumeFileAccess::Kind kind = VolumeFileAccess::Kind::Unknown;
     };
 
+    // Volumes of the target the machine has mounted, by the partition's byte offset on the disk.
+    struct Mounted {
+        QString root;
+        VolumeFileAccess::Kind kind = VolumeFileAccess::Kind::Unknown;
+    };
+    using MountedVolumes = QMap<uint64_t, Mounted>;
+
     static const QString GptStorePath;
     static const QString MbrStorePath;
     static const QString SystemHivePath;
@@ -52,8 +60,10 @@ public:
     // The whole repair of a clone: both tables read (read-only) from disks `source` and `target`,
     // their partitions paired by table index (a clone keeps the entries' order, whether or not it
     // moved them), then run() on the target. `migration`: the system clone's store settings.
+    // With `mounted`, only those volumes are edited, through their roots.
     static Result repairClone(int source, int target, const QStringList& services, bool resetOverrides,
-                              bool migration, QStringList& changes, QString& error);
+                              bool migration, QStringList& changes, QString& error,
+                              const MountedVolumes& mounted = MountedVolumes());
     // repairClone with every change logged; true when the store was updated or there was none.
     static bool repairCloneLogged(int source, int target, const QStringList& services, bool resetOverrides,
                                   bool migration, QString& error);

@@ -86,6 +86,14 @@ QString element(const QString& exported, const QString& object, const QString& n
 class TestOfflineHive : public QObject {
     Q_OBJECT
 private slots:
+    // The platform reads its disk list once: the clone's source and target images.
+    void initTestCase()
+    {
+        QVERIFY(m_disks.isValid());
+        qputenv("TESSARIN_DISKS", (m_disks.filePath(QStringLiteral("source.img")) + QLatin1Char(':')
+                                   + m_disks.filePath(QStringLiteral("target.img"))).toLocal8Bit());
+    }
+
     void elementCodec_data()
     {
         QTest::addColumn<QByteArray>("value");
@@ -443,6 +451,44 @@ private slots:
         QCOMPARE(section(hive, "ControlSet001\\Control").trimmed(), QStringLiteral("\"PortableOperatingSystem\"=dword:00000001"));
         QCOMPARE(section(hive, "ControlSet001\\Services\\storahci").trimmed(), QStringLiteral("\"Start\"=dword:00000000"));
     }
+
+    // A legacy clone made on Windows: the copy's store still names the source's disk signature. Its
+    // volume is mounted under a root, and the one repair re-points the store to the copy's disk
+    // (read off the copy's own table) through it.
+    void cloneRepairedThroughMountedVolumes()
+    {
+        const QString skip = missingRequirement({"hivexregedit", "sfdisk"}, false, false);
+        if (!skip.isEmpty())
+            QSKIP(qPrintable(skip));
+        constexpr qint64 MiB = 1 << 20;
+        for (const auto& [name, id] : {std::pair{"source.img", "0x11111111"}, std::pair{"target.img", "0x22222222"}}) {
+            const QString img = m_disks.filePath(QLatin1String(name));
+            QVERIFY(makeSparseFile(img, 64 * MiB));
+            QVERIFY(sfdiskScript(img, QStringLiteral("label: dos\nlabel-id: %1\nstart=2048, size=%2, type=7, bootable\n")
+                                          .arg(QLatin1String(id))
+                                          .arg(QString::fromLatin1(name) == QLatin1String("source.img") ? 40960 : 81920)));
+        }
+        const QString root = m_disks.filePath(QStringLiteral("C"));
+        QVERIFY(QDir(root).mkpath(QStringLiteral("Boot")) && QDir(root).mkpath(QStringLiteral("Windows/System32/config")));
+        const QByteArray sourceDevice = device(1, le(MiB, 8), le(0x11111111, 4));
+        makeHive(root + QStringLiteral("/Boot/BCD"),
+                 QStringLiteral("[%1\\Objects\\%2\\Elements\\21000001]\n\"Element\"=hex:%3\n\n").arg(Prefix, Loader, regHex(sourceDevice)));
+        makeHive(root + QStringLiteral("/Windows/System32/config/SYSTEM"),
+                 QStringLiteral("[%1\\ControlSet001\\Services\\storahci]\n\"Start\"=dword:00000003\n\n").arg(Prefix));
+
+        QStringList changes;
+        QString error;
+        const OfflineBootRepair::MountedVolumes mounted{{quint64(MiB), {root, VolumeFileAccess::Kind::Ntfs}}};
+        QCOMPARE(OfflineBootRepair::repairClone(0, 1, OfflineRegistry::diskCloneServices(), true, false, changes, error, mounted),
+                 OfflineBootRepair::Result::Updated);
+        const QString after = exportHive(root + QStringLiteral("/Boot/BCD"));
+        QCOMPARE(element(after, Loader, "21000001"), QStringLiteral("\"Element\"=hex(3):") + regHex(device(1, le(MiB, 8), le(0x22222222, 4))));
+        QCOMPARE(section(exportHive(root + QStringLiteral("/Windows/System32/config/SYSTEM")), "ControlSet001\\Services\\storahci").trimmed(),
+                 QStringLiteral("\"Start\"=dword:00000000"));
+    }
+
+private:
+    QTemporaryDir m_disks;
 };
 
 QTEST_GUILESS_MAIN(TestOfflineHive)
