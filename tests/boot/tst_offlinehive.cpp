@@ -7,6 +7,7 @@
 #include "ondisk/byteorder.h"
 #include "common/hivefixture.h"
 #include "common/imagefixture.h"
+#include "common/scriptedcommandrunner.h"
 #include "platform/platform.h"
 
 #include <QProcess>
@@ -92,6 +93,40 @@ private slots:
         QVERIFY(m_disks.isValid());
         qputenv("TESSARIN_DISKS", (m_disks.filePath(QStringLiteral("source.img")) + QLatin1Char(':')
                                    + m_disks.filePath(QStringLiteral("target.img"))).toLocal8Bit());
+        qputenv("TESSARIN_DRIVE_LETTERS", (QStringLiteral("W=") + m_disks.filePath(QStringLiteral("W"))).toLocal8Bit());
+    }
+
+    // The copy's SYSTEM hive under its drive letter is edited through the platform's hive editor
+    // (an application hive on Windows), without reg loading it into the running system's registry.
+    void systemHiveEditedInPlace_data()
+    {
+        QTest::addColumn<bool>("migration");
+        QTest::newRow("disk clone") << false;
+        QTest::newRow("system clone") << true;
+    }
+    void systemHiveEditedInPlace()
+    {
+        const QString skip = missingRequirement({"hivexregedit"}, false, false);
+        if (!skip.isEmpty())
+            QSKIP(qPrintable(skip));
+        QFETCH(bool, migration);
+        const QString config = m_disks.filePath(QStringLiteral("W/Windows/System32/config"));
+        QVERIFY(QDir().mkpath(config));
+        makeHive(config + QStringLiteral("/SYSTEM"),
+                 QStringLiteral("[%1\\ControlSet001\\Services\\storahci]\n\"Start\"=dword:00000003\n\n"
+                                "[%1\\MountedDevices]\n\"\\\\DosDevices\\\\C:\"=hex:01\n\n").arg(Prefix));
+        ScriptedCommandRunner runner;
+        ScopedCommandRunner scoped(&runner);
+        OfflineRegistry registry;
+        if (migration)
+            registry.configureForMigration(QStringLiteral("W"));
+        else
+            QVERIFY2(registry.configurePortableUsbBoot(QStringLiteral("W")), qPrintable(registry.lastError()));
+        QVERIFY(runner.calls().isEmpty());  // no reg
+        const QString hive = exportHive(config + QStringLiteral("/SYSTEM"));
+        QCOMPARE(section(hive, "ControlSet001\\Services\\storahci").trimmed(), QStringLiteral("\"Start\"=dword:00000000"));
+        QCOMPARE(section(hive, "ControlSet001\\Control").trimmed(), QStringLiteral("\"PortableOperatingSystem\"=dword:00000001"));
+        QVERIFY(section(hive, "MountedDevices").isEmpty());
     }
 
     void elementCodec_data()
