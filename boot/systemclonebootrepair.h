@@ -14,8 +14,8 @@ class OfflineRegistry;
 // Boot repair of a system-clone target: rebuilds the boot files for hardware migration, or
 // repairs the store through BCDEditor. The system-clone strategy owns one, hands it its
 // partition list and reads back the EFI letter it must remove (mountedLetter). After a rebuild or a
-// store repair the EFI partition stays mounted under efiLetterUsed() so the strategy can verify it; releaseMountedLetter
-// (or the destructor, should the strategy not get there) takes the letter away.
+// store repair the EFI partition stays mounted under efiLetterUsed() so the strategy can verify it;
+// releaseMountedLetter (or the destructor, should the strategy not get there) takes the letter away.
 // Phase texts are translated in the strategy's context, since they become its phaseChanged.
 class SystemCloneBootRepair : public QObject {
     Q_OBJECT
@@ -49,7 +49,8 @@ public:
     }
     // Removes the letter a rebuild left on the EFI partition; nothing when none is left.
     void releaseMountedLetter();
-    // The EFI letter of the last rebuild, kept after the letter is removed; empty before one mounted it.
+    // The EFI letter of the last rebuild or store repair, kept after the letter is removed; empty
+    // before one mounted it.
     QString efiLetterUsed() const { return m_efiLetterUsed; }
     QString lastError() const { return m_lastError; }
     OfflineRegistry* offlineRegistry() const { return m_registry; }
