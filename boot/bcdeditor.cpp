@@ -443,17 +443,22 @@ bool BCDEditor::checkEfiBootManager(const QString& systemRoot)
     return false;
 }
 
-bool BCDEditor::updateBootDevice(const QString& letter, const QString& signature)
+bool BCDEditor::updateBootDevice(const QString& storePath, const QString& systemRoot, const QString& windowsRoot)
 {
     Logger& log = Logger::instance();
-    log.info(QStringLiteral("Updating boot device: partition=%1, signature=%2").arg(letter, signature));
+    log.info(QStringLiteral("Updating boot device in %1: system=%2, windows=%3").arg(storePath, systemRoot, windowsRoot));
+    if (!BootPlatform::exists(storePath))
+        return fail(QStringLiteral("BCD file not found: %1").arg(storePath));
     const QString set = QStringLiteral("/set");
     QString out;
-    if (!runBcdedit({set, QStringLiteral("{bootmgr}"), QStringLiteral("device"), partitionArg(letter)}, out))
+    if (!systemRoot.isEmpty()
+        && !runBcdeditStore(storePath, {set, QStringLiteral("{bootmgr}"), QStringLiteral("device"), partitionArg(systemRoot)}, out))
         log.warning(QStringLiteral("Failed to update bootmgr device: %1").arg(out));
-    if (!runBcdedit({set, QStringLiteral("{default}"), QStringLiteral("device"), partitionArg(letter)}, out))
+    if (windowsRoot.isEmpty())
+        return true;
+    if (!runBcdeditStore(storePath, {set, QStringLiteral("{default}"), QStringLiteral("device"), partitionArg(windowsRoot)}, out))
         log.warning(QStringLiteral("Failed to update default device: %1").arg(out));
-    if (!runBcdedit({set, QStringLiteral("{default}"), QStringLiteral("osdevice"), partitionArg(letter)}, out))
+    if (!runBcdeditStore(storePath, {set, QStringLiteral("{default}"), QStringLiteral("osdevice"), partitionArg(windowsRoot)}, out))
         log.warning(QStringLiteral("Failed to update osdevice: %1").arg(out));
     return true;
 }

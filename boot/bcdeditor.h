@@ -22,7 +22,9 @@ public:
     bool unmountEfiPartition(const QString& letter);
     bool checkWindowsInstallation(const QString& windowsDir);
     bool checkEfiBootManager(const QString& systemRoot);
-    bool updateBootDevice(const QString& letter, const QString& signature);
+    // Points the copy's store at `systemRoot` (boot manager) and `windowsRoot` (loader); an empty
+    // root leaves its entries alone.
+    bool updateBootDevice(const QString& storePath, const QString& systemRoot, const QString& windowsRoot);
     static QString extractGuid(const QString& output);
     // Locale for bcdboot /l and bcdedit's locale: the running system's UI language ("de-de"),
     // "en-us" when it has no usable language-region form.

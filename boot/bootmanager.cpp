@@ -4,6 +4,7 @@
 #include "boot/bootplatform.h"
 #include "boot/efihandler.h"
 #include "boot/mbrhandler.h"
+#include "core/diskmanager.h"
 #include "core/logger.h"
 #include "platform/platform.h"
 
@@ -37,18 +38,31 @@ int BootManager::detectFirmwareType()
     return platform.probeFirmwareEnvironment() == PlatformError::InvalidFunction ? LegacyBios : Uefi;
 }
 
-bool BootManager::fixBoot(const DiskInfo& disk, int firmware)
+bool BootManager::readBack(int diskNumber, DiskInfo& disk)
+{
+    for (const DiskInfo& d : DiskManager::enumerateDisks())
+        if (d.diskNumber == diskNumber) {
+            disk = d;
+            return true;
+        }
+    return false;
+}
+
+bool BootManager::fixBoot(const DiskInfo& given, int firmware)
 {
     Logger::instance().info(QStringLiteral("Fixing boot for disk %1, boot type: %2")
-                                .arg(disk.diskNumber)
+                                .arg(given.diskNumber)
                                 .arg(firmware == Uefi ? QStringLiteral("UEFI") : QStringLiteral("Legacy BIOS")));
     emit progressChanged(tr("Starting boot repair..."));
+    DiskInfo disk;
+    if (!readBack(given.diskNumber, disk))
+        return failWith(tr("The target disk cannot be read back for the boot repair"));
     const bool uefi = firmware == Uefi
                       || (firmware != LegacyBios && disk.partitionStyle == Tessarin::PartitionStyle::GPT);
     if (!(uefi ? repairUefiBoot(disk) : repairMbrBoot(disk)))
         return false;
     emit progressChanged(tr("Updating BCD..."));
-    updateBcd(disk);
+    updateBcd(disk, uefi);
     emit progressChanged(tr("Verifying boot configuration..."));
     return verifyBoot(disk);
 }
@@ -98,19 +112,30 @@ bool BootManager::repairUefiBoot(const DiskInfo& disk)
     return true;
 }
 
-void BootManager::updateBcd(const DiskInfo& disk)
+void BootManager::updateBcd(const DiskInfo& disk, bool uefi)
 {
-    for (const PartitionInfo& p : disk.partitions) {
-        if (p.isSystem && !p.driveLetter.isEmpty()) {
-            const QString description = QStringLiteral("Disk %1 (%2)").arg(disk.diskNumber).arg(disk.model);
-            if (!m_bcd->updateBootDevice(p.driveLetter, description)) {
-                m_lastError = m_bcd->lastError();
-                Logger::instance().warning(QStringLiteral("BCD update failed: %1").arg(m_lastError));
-            }
-            return;
-        }
+    // Only the copy's own store is edited: the running system's store is never named.
+    QString windowsRoot;
+    for (const PartitionInfo& p : disk.partitions)
+        if (windowsRoot.isEmpty() && p.isSystem && !p.driveLetter.isEmpty())
+            windowsRoot = p.driveLetter;
+    QString systemRoot;
+    if (uefi) {
+        for (const PartitionInfo& p : disk.partitions)
+            if (systemRoot.isEmpty() && p.isEfi)
+                systemRoot = p.driveLetter;
+    } else {
+        const int boot = PartitionInfo::legacyBootIndex(disk.partitions);
+        systemRoot = boot >= 0 ? disk.partitions[boot].driveLetter : windowsRoot;
     }
-    Logger::instance().warning(QStringLiteral("System partition not mounted, skipping BCD update"));
+    if (systemRoot.isEmpty()) {
+        Logger::instance().warning(QStringLiteral("The copy's boot partition has no drive letter, skipping BCD update"));
+        return;
+    }
+    if (!m_bcd->updateBootDevice(BCDEditor::bcdStorePath(systemRoot, uefi ? Uefi : LegacyBios), systemRoot, windowsRoot)) {
+        m_lastError = m_bcd->lastError();
+        Logger::instance().warning(QStringLiteral("BCD update failed: %1").arg(m_lastError));
+    }
 }
 
 bool BootManager::verifyBoot(const DiskInfo& disk)

@@ -19,7 +19,11 @@ public:
     explicit BootManager(QObject* parent = nullptr);
 
     int detectFirmwareType();
+    // Repairs the disk as its table is now: `disk` only names it, since a record taken before the
+    // copy lists the volumes the disk held then.
     bool fixBoot(const DiskInfo& disk, int firmware);
+    // The disk `diskNumber` as the machine lists it now; false when it is not listed.
+    static bool readBack(int diskNumber, DiskInfo& disk);
     bool repairMbrBoot(const DiskInfo& disk);
     bool repairUefiBoot(const DiskInfo& disk);
 
@@ -34,7 +38,7 @@ signals:
 
 private:
     bool failWith(const QString& message);
-    void updateBcd(const DiskInfo& disk);
+    void updateBcd(const DiskInfo& disk, bool uefi);
     bool verifyBoot(const DiskInfo& disk);
 
     MBRHandler* m_mbr;

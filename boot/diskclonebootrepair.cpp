@@ -5,6 +5,7 @@
 #include "boot/bootplatform.h"
 #include "boot/boottoolavailability.h"
 #include "platformtools/diskpartscript.h"
+#include "boot/offlinebootrepair.h"
 #include "boot/offlineregistry.h"
 #include "platformtools/toolrunner.h"
 #include "core/commandrunner.h"
@@ -126,6 +127,39 @@ bool DiskCloneBootRepair::detectTargetBootPartitions(int disk, const QString& pr
     return efiNumber > 0 && windowsNumber > 0;
 }
 
+bool DiskCloneBootRepair::repairThroughLetters(const QList<QPair<int, QString>>& roots)
+{
+    Logger& log = Logger::instance();
+    OfflineBootRepair::MountedVolumes mounted;
+    for (const auto& [number, root] : roots) {
+        for (const PartitionInfo& p : m_targetDisk.partitions) {
+            if (p.partitionNumber != number || p.startByte() == 0 || root.isEmpty())
+                continue;
+            const VolumeFileAccess::Kind kind = p.fileSystem == Tessarin::FileSystemType::NTFS ? VolumeFileAccess::Kind::Ntfs
+                                                : p.isEfi || p.fileSystem == Tessarin::FileSystemType::FAT32
+                                                        || p.fileSystem == Tessarin::FileSystemType::FAT
+                                                    ? VolumeFileAccess::Kind::Fat
+                                                    : VolumeFileAccess::Kind::Unknown;
+            mounted.insert(p.startByte(), {driveRoot(root), kind});
+        }
+    }
+    if (mounted.size() != roots.size()) {
+        log.info(QStringLiteral("The copy's table does not list every mounted partition; the boot files are rebuilt instead"));
+        return false;
+    }
+    QStringList changes;
+    QString error;
+    const OfflineBootRepair::Result result = OfflineBootRepair::repairClone(
+        m_sourceDisk.diskNumber, m_targetDisk.diskNumber, OfflineRegistry::diskCloneServices(), true, false, changes, error, mounted);
+    for (const QString& line : changes)
+        log.info(QStringLiteral("Boot repair changed %1").arg(line));
+    if (result == OfflineBootRepair::Result::Updated)
+        return true;
+    log.warning(QStringLiteral("The copy's boot store could not be updated in place (%1); the boot files are rebuilt instead")
+                    .arg(result == OfflineBootRepair::Result::NoStore ? QStringLiteral("no store") : error));
+    return false;
+}
+
 bool DiskCloneBootRepair::configurePortableUsbBoot(const QString& windowsLetter)
 {
     if (!BootToolAvailability::allAvailable())
@@ -191,6 +225,12 @@ bool DiskCloneBootRepair::configureUefiPortableBoot()
         removeBoth();
         return fail(QStringLiteral("Failed to mount EFI or Windows partitions: EFI=%1, Windows=%2").arg(efiPath, windowsPath));
     }
+    // A copy that has its boot files keeps them; only their references to the source change.
+    if (BootPlatform::exists(efiLetter + QStringLiteral(":\\EFI\\Microsoft\\Boot\\BCD"))
+        && repairThroughLetters({{efiNumber, efiLetter}, {windowsNumber, windowsLetter}})) {
+        removeBoth();
+        return true;
+    }
     if (!configurePortableUsbBoot(windowsLetter)) {
         removeBoth();
         return false;
@@ -222,9 +262,11 @@ bool DiskCloneBootRepair::repairLegacyBcd()
     if (!BootToolAvailability::allAvailable())
         return fail(BootToolAvailability::refuse(QStringLiteral("Legacy BCD repair")));
     QString root;
+    int rootPartition = -1;
     for (const PartitionInfo& p : m_targetDisk.partitions) {
         if (!p.driveLetter.isEmpty() && BootPlatform::exists(driveRoot(p.driveLetter) + QStringLiteral("Boot\\BCD"))) {
             root = driveRoot(p.driveLetter);
+            rootPartition = p.partitionNumber;
             log.info(QStringLiteral("Found BCD at %1Boot\\BCD").arg(root));
             break;
         }
@@ -244,6 +286,7 @@ bool DiskCloneBootRepair::repairLegacyBcd()
             CommandRunner::current().sleepMs(1000);
             if (BootPlatform::exists(letter + QStringLiteral(":\\Boot\\BCD"))) {
                 root = driveRoot(letter);
+                rootPartition = p.partitionNumber;
                 // Recorded with its disk and partition so that the strategy's clean-up can remove it.
                 m_mountedLetter = letter;
                 m_mountedDisk = disk;
@@ -260,6 +303,14 @@ bool DiskCloneBootRepair::repairLegacyBcd()
         log.warning(QStringLiteral("Could not find or mount system partition with BCD"));
         return true;
     }
+    // The copy has a new disk signature: the store's device elements must name it, and the copy's
+    // Windows gets the portable edits, through the letters the copy's volumes have.
+    QList<QPair<int, QString>> roots{{rootPartition, root}};
+    for (const PartitionInfo& p : m_targetDisk.partitions)
+        if (p.partitionNumber != rootPartition && p.holdsWindows() && !p.driveLetter.isEmpty())
+            roots.append({p.partitionNumber, p.driveLetter});
+    if (repairThroughLetters(roots))
+        return true;
     const QString store = root + QStringLiteral("Boot\\BCD");
     log.info(QStringLiteral("Setting detecthal on BCD store: %1").arg(store));
     const CommandResult r = ToolRunner::run(QStringLiteral("bcdedit"),

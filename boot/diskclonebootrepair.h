@@ -1,7 +1,9 @@
 #pragma once
 #include "core/diskinfo.h"
 
+#include <QList>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -10,7 +12,9 @@ class DiskIO;
 class OfflineRegistry;
 
 // Boot repair of a disk-clone target: finds the cloned EFI and Windows partitions, mounts them
-// under temporary letters, rebuilds the boot files and makes the clone portable. The disk-clone
+// under temporary letters and makes the clone portable: a copy that has its boot store gets it
+// edited in place (OfflineBootRepair through the letters), one without has its boot files rebuilt
+// with bcdboot. The disk-clone
 // strategy owns one and reads back the letter it must remove at the end (mountedLetter & co).
 // Phase texts are translated in the strategy's context, since they become its phaseChanged.
 class DiskCloneBootRepair : public QObject {
@@ -53,6 +57,10 @@ signals:
 
 private:
     bool fail(const QString& message);
+    // The one repair of a clone (device elements re-pointed to the copy's partitions, portable
+    // settings, SYSTEM hive) through the copy's volumes mounted under `roots` (partition number ->
+    // drive root); true when a store was found and updated. Nothing needs bcdedit or bcdboot then.
+    bool repairThroughLetters(const QList<QPair<int, QString>>& roots);
 
     BCDEditor* m_bcd;
     DiskIO* m_diskIO;

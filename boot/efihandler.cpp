@@ -98,9 +98,10 @@ bool EFIHandler::updateBootEntry(int diskNumber, const PartitionInfo& partition)
         log.warning(QStringLiteral("Could not get EFI partition volume GUID"));
         return true;
     }
+    const QString store = partition.driveLetter + QStringLiteral("\\EFI\\Microsoft\\Boot\\BCD");
     const CommandResult r = ToolRunner::run(QStringLiteral("bcdedit"),
-                                            {QStringLiteral("/set"), QStringLiteral("{bootmgr}"), QStringLiteral("device"),
-                                             QStringLiteral("partition=") + partition.driveLetter},
+                                            {QStringLiteral("/store"), store, QStringLiteral("/set"), QStringLiteral("{bootmgr}"),
+                                             QStringLiteral("device"), QStringLiteral("partition=") + partition.driveLetter},
                                             BcdeditFinishMs);
     if (!r.finished || r.exitCode != 0)
         log.warning(QStringLiteral("bcdedit update failed: %1").arg(ToolRunner::decode(r.standardError)));

@@ -1,6 +1,7 @@
 #include "boot/offlinebootrepair.h"
 #include "core/tessarin.h"
 
+#include "boot/drivefiles.h"
 #include "boot/offlineregistry.h"
 #include "boot/volumefiles.h"
 #include "core/logger.h"
@@ -58,7 +59,7 @@ OfflineBcdStore::IdentityMap OfflineBootRepair::mbrMap(uint32_t sourceSignature,
 
 OfflineBootRepair::Result OfflineBootRepair::repairClone(int source, int target, const QStringList& services,
                                                          bool resetOverrides, bool migration, QStringList& changes,
-                                                         QString& error)
+                                                         QString& error, const MountedVolumes& mounted)
 {
     ReadOnlyDisk src, dst;
     if (!src.open(source) || !dst.open(target)) {
@@ -100,6 +101,16 @@ OfflineBootRepair::Result OfflineBootRepair::repairClone(int source, int target,
         map = mbrMap(ByteOrder::get32(s0.data() + MbrCodec::OffDiskSignature),
                      ByteOrder::get32(t0.data() + MbrCodec::OffDiskSignature), offsets);
     }
+    if (!mounted.isEmpty()) {
+        QList<Volume> reachable;
+        for (Volume v : volumes)
+            if (mounted.contains(v.offset)) {
+                v.root = mounted.value(v.offset).root;
+                v.kind = mounted.value(v.offset).kind;
+                reachable.append(v);
+            }
+        volumes = reachable;
+    }
     const QString targetPath = QString::fromStdString(Platform::devices().diskRealPath(target));
     const uint32_t targetSector = dst.sectorSize();
     src.close();
@@ -134,6 +145,20 @@ OfflineBootRepair::Result OfflineBootRepair::fail(const QString& message)
     return Result::Failed;
 }
 
+std::unique_ptr<VolumeFileAccess> OfflineBootRepair::filesOf(const Volume& volume) const
+{
+    if (!volume.root.isEmpty())
+        return std::make_unique<DriveFiles>(volume.root, volume.kind);
+    return std::make_unique<VolumeFiles>(m_disk, volume.offset, volume.size, m_sectorSize);
+}
+
+QString OfflineBootRepair::placeOf(const Volume& volume, const QString& path) const
+{
+    if (!volume.root.isEmpty())
+        return DriveFiles::join(volume.root, path);
+    return QStringLiteral("%1 @%2:/%3").arg(m_disk).arg(volume.offset).arg(path);
+}
+
 OfflineBootRepair::Result OfflineBootRepair::run(const QList<Volume>& volumes, bool gpt,
                                                  const OfflineBcdStore::IdentityMap& map,
                                                  const QStringList& services, bool resetOverrides, bool migration)
@@ -160,14 +185,14 @@ OfflineBootRepair::Result OfflineBootRepair::run(const QList<Volume>& volumes, b
     const OfflineBcdStore::Portable portable{gpt, migration};
     int stores = 0;
     for (const Volume& v : order) {
-        VolumeFiles files(m_disk, v.offset, v.size, m_sectorSize);
+        const std::unique_ptr<VolumeFileAccess> files = filesOf(v);
         const QString local = folder.filePath(QStringLiteral("BCD%1").arg(stores));
-        const QString where = QStringLiteral("%1 @%2:/%3").arg(m_disk).arg(v.offset).arg(storePath);
-        if (files.kind() == VolumeFiles::Kind::Unknown)
+        const QString where = placeOf(v, storePath);
+        if (files->kind() == VolumeFileAccess::Kind::Unknown)
             continue;
-        if (!files.fetch(storePath, local)) {
-            if (files.refused())
-                return fail(QStringLiteral("Cannot read boot store %1: %2").arg(where, files.lastError()));
+        if (!files->fetch(storePath, local)) {
+            if (files->refused())
+                return fail(QStringLiteral("Cannot read boot store %1: %2").arg(where, files->lastError()));
             continue;
         }
         ++stores;
@@ -201,11 +226,11 @@ OfflineBootRepair::Result OfflineBootRepair::run(const QList<Volume>& volumes, b
     if (!editSystemHive(volumes, folder.path(), services, resetOverrides, edited))
         return Result::Failed;
     for (const Edited& e : edited) {
-        VolumeFiles files(m_disk, e.volume.offset, e.volume.size, m_sectorSize);
-        if (e.kind == Edited::Kind::Loader && !files.makeFolder(FallbackFolder))
-            return fail(QStringLiteral("Cannot create %1 for the fallback loader: %2").arg(e.where, files.lastError()));
-        if (!files.put(e.local, e.path))
-            return fail(QStringLiteral("Cannot write %1 back: %2").arg(e.where, files.lastError()));
+        const std::unique_ptr<VolumeFileAccess> files = filesOf(e.volume);
+        if (e.kind == Edited::Kind::Loader && !files->makeFolder(FallbackFolder))
+            return fail(QStringLiteral("Cannot create %1 for the fallback loader: %2").arg(e.where, files->lastError()));
+        if (!files->put(e.local, e.path))
+            return fail(QStringLiteral("Cannot write %1 back: %2").arg(e.where, files->lastError()));
         for (const QString& line : e.changes) {
             if (e.kind == Edited::Kind::Store)
                 log.info(QStringLiteral("Boot store element updated: %1").arg(line));
@@ -219,16 +244,16 @@ OfflineBootRepair::Result OfflineBootRepair::run(const QList<Volume>& volumes, b
 
 bool OfflineBootRepair::planFallbackLoader(const Volume& volume, const QString& folder, QList<Edited>& edited)
 {
-    VolumeFiles files(m_disk, volume.offset, volume.size, m_sectorSize);
-    if (files.kind() != VolumeFiles::Kind::Fat)
+    const std::unique_ptr<VolumeFileAccess> files = filesOf(volume);
+    if (files->kind() != VolumeFileAccess::Kind::Fat)
         return true;
-    const QString where = QStringLiteral("%1 @%2:/%3").arg(m_disk).arg(volume.offset).arg(FallbackLoaderPath);
+    const QString where = placeOf(volume, FallbackLoaderPath);
     const QString local = folder + QStringLiteral("/bootx64-%1.efi").arg(volume.offset);
     // Only a copy without a loader of its own gets Windows' boot manager in the fallback place.
-    const bool present = files.fetch(FallbackLoaderPath, local);
-    const bool found = !present && !files.refused() && files.fetch(BootManagerPath, local);
-    if (files.refused()) {
-        fail(QStringLiteral("Cannot read the EFI boot files %1: %2").arg(where, files.lastError()));
+    const bool present = files->fetch(FallbackLoaderPath, local);
+    const bool found = !present && !files->refused() && files->fetch(BootManagerPath, local);
+    if (files->refused()) {
+        fail(QStringLiteral("Cannot read the EFI boot files %1: %2").arg(where, files->lastError()));
         return false;
     }
     if (!found)
@@ -243,13 +268,13 @@ bool OfflineBootRepair::editSystemHive(const QList<Volume>& volumes, const QStri
 {
     const QString local = folder + QStringLiteral("/SYSTEM");
     for (const Volume& v : volumes) {
-        VolumeFiles files(m_disk, v.offset, v.size, m_sectorSize);
-        if (files.kind() != VolumeFiles::Kind::Ntfs)
+        const std::unique_ptr<VolumeFileAccess> files = filesOf(v);
+        if (files->kind() != VolumeFileAccess::Kind::Ntfs)
             continue;
-        const QString where = QStringLiteral("%1 @%2:/%3").arg(m_disk).arg(v.offset).arg(SystemHivePath);
-        if (!files.fetch(SystemHivePath, local)) {
-            if (files.refused()) {
-                fail(QStringLiteral("Cannot read SYSTEM hive %1: %2").arg(where, files.lastError()));
+        const QString where = placeOf(v, SystemHivePath);
+        if (!files->fetch(SystemHivePath, local)) {
+            if (files->refused()) {
+                fail(QStringLiteral("Cannot read SYSTEM hive %1: %2").arg(where, files->lastError()));
                 return false;
             }
             continue;

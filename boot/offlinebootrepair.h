@@ -1,22 +1,43 @@
 #pragma once
 #include "boot/offlinebcdstore.h"
+#include "boot/volumefileaccess.h"
 #include "ondisk/gptpartitionentry.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
-// Boot repair of a cloned Windows disk where bcdedit and reg do not exist: the clone's boot
-// stores are pointed at the clone's own partitions and its SYSTEM hive gets the portable-boot
-// edits, all through hive files taken off the target's partitions and put back.
+// Boot repair of a cloned Windows disk without bcdedit and reg: the clone's boot stores are
+// pointed at the clone's own partitions and its SYSTEM hive gets the portable-boot edits, all
+// through hive files taken off the target's volumes and put back. The volumes are read off the
+// partitions, or through the drive letters the machine gave them.
 class OfflineBootRepair {
 public:
     enum class Result { Updated, NoStore, Failed };
     struct Volume {
+        Volume() = default;
+        Volume(uint64_t offset, uint64_t size, bool systemPartition, const QString& root = QString(),
+               VolumeFileAccess::Kind kind = VolumeFileAccess::Kind::Unknown)
+            : offset(offset), size(size), systemPartition(systemPartition), root(root), kind(kind)
+        {
+        }
         uint64_t offset = 0;
         uint64_t size = 0;
         bool systemPartition = false;  // GPT: the EFI system partition; MBR: the active one
+        // Where the machine has the volume mounted ("S:" on Windows); empty: its files are read off
+        // the partition itself. `kind` is its file system then.
+        QString root;
+        VolumeFileAccess::Kind kind = VolumeFileAccess::Kind::Unknown;
     };
+
+    // Volumes of the target the machine has mounted, by the partition's byte offset on the disk.
+    struct Mounted {
+        QString root;
+        VolumeFileAccess::Kind kind = VolumeFileAccess::Kind::Unknown;
+    };
+    using MountedVolumes = QMap<uint64_t, Mounted>;
 
     static const QString GptStorePath;
     static const QString MbrStorePath;
@@ -39,8 +60,10 @@ public:
     // The whole repair of a clone: both tables read (read-only) from disks `source` and `target`,
     // their partitions paired by table index (a clone keeps the entries' order, whether or not it
     // moved them), then run() on the target. `migration`: the system clone's store settings.
+    // With `mounted`, only those volumes are edited, through their roots.
     static Result repairClone(int source, int target, const QStringList& services, bool resetOverrides,
-                              bool migration, QStringList& changes, QString& error);
+                              bool migration, QStringList& changes, QString& error,
+                              const MountedVolumes& mounted = MountedVolumes());
     // repairClone with every change logged; true when the store was updated or there was none.
     static bool repairCloneLogged(int source, int target, const QStringList& services, bool resetOverrides,
                                   bool migration, QString& error);
@@ -68,6 +91,8 @@ private:
     };
 
     Result fail(const QString& message);
+    std::unique_ptr<VolumeFileAccess> filesOf(const Volume& volume) const;
+    QString placeOf(const Volume& volume, const QString& path) const;
     bool planFallbackLoader(const Volume& volume, const QString& folder, QList<Edited>& edited);
     bool editSystemHive(const QList<Volume>& volumes, const QString& folder, const QStringList& services,
                         bool resetOverrides, QList<Edited>& edited);

@@ -11,6 +11,7 @@
 #include "platform/registryhive.h"
 
 #include <QRegularExpression>
+#include <memory>
 
 namespace {
 const QString DiskHiveName = QStringLiteral("TESSARIN_DISK_OFFLINE_SYS");
@@ -126,11 +127,15 @@ bool OfflineRegistry::configurePortableUsbBoot(const QString& windowsLetter)
         log.error(m_lastError);
         return false;
     }
+    emit phaseChanged(QCoreApplication::translate("DiskCloneMode", "Configuring system for USB boot..."));
+    bool opened = false;
+    const bool edited = editInPlace(hive, diskCloneServices(), true, opened);
+    if (opened)
+        return edited;
     const QString key = hklm(DiskHiveName);
     ToolRunner::runReg({QStringLiteral("unload"), key}, StaleUnloadMs);
 
     log.info(QStringLiteral("Loading offline registry for disk clone portable boot configuration..."));
-    emit phaseChanged(QCoreApplication::translate("DiskCloneMode", "Configuring system for USB boot..."));
     const CommandResult load = ToolRunner::run(QStringLiteral("reg"), {QStringLiteral("load"), key, hive}, LoadMs);
     if (!load.finished || load.exitCode != 0) {
         const QString text = (ToolRunner::decode(load.standardOutput) + ToolRunner::decode(load.standardError)).trimmed();
@@ -168,15 +173,33 @@ bool OfflineRegistry::configurePortableUsbBoot(const QString& windowsLetter)
     return false;
 }
 
+bool OfflineRegistry::editInPlace(const QString& hiveFile, const QStringList& services, bool resetOverrides, bool& opened)
+{
+    m_lastError.clear();
+    std::unique_ptr<RegistryHive> hive = Platform::registry().openRegistryHive(hiveFile.toStdString());
+    opened = hive != nullptr;
+    if (!hive) {
+        Logger::instance().info(QStringLiteral("SYSTEM hive %1 not opened for editing here (%2); loading it with reg")
+                                    .arg(hiveFile, QString::fromStdString(Platform::lastErrorText())));
+        return false;
+    }
+    Logger::instance().info(QStringLiteral("Editing the SYSTEM hive %1 in place").arg(hiveFile));
+    return editHive(*hive, services, resetOverrides);
+}
+
 void OfflineRegistry::configureForMigration(const QString& windowsLetter)
 {
     Logger& log = Logger::instance();
     const QString hive = hiveFile(windowsLetter);
     if (!BootPlatform::exists(hive))
         return;
+    emit phaseChanged(QCoreApplication::translate("SystemCloneMode", "Configuring system for hardware migration..."));
+    bool opened = false;
+    editInPlace(hive, systemCloneServices(), false, opened);
+    if (opened)
+        return;
     const QString key = hklm(SystemHiveName);
     log.info(QStringLiteral("Loading offline registry for system configuration..."));
-    emit phaseChanged(QCoreApplication::translate("SystemCloneMode", "Configuring system for hardware migration..."));
     if (!ToolRunner::runReg({QStringLiteral("load"), key, hive}, LoadMs)) {
         log.warning(QStringLiteral("Failed to load registry"));
         return;

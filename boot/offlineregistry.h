@@ -50,5 +50,8 @@ signals:
 
 private:
     static QStringList controlSetsOrFallback(const QString& hiveSubKey);
+    // editHive on the hive file where it lies, through the platform's hive editor; false with
+    // `opened` false when this machine has none for the file, and reg does the work.
+    bool editInPlace(const QString& hiveFile, const QStringList& services, bool resetOverrides, bool& opened);
     QString m_lastError;
 };

@@ -244,7 +244,8 @@ bool SystemCloneBootRepair::repairBcd()
         m_lastError = BootToolAvailability::refuse(QStringLiteral("BCD repair"));
         return false;
     }
-    releaseMountedLetter();  // a rebuild's EFI letter; one mounted below is the strategy's to remove
+    releaseMountedLetter();
+    m_efiLetterUsed.clear();  // a failed rebuild's letter is gone again
     QString windowsRoot;
     for (const PartitionInfo& p : m_systemPartitions) {
         if (!p.driveLetter.isEmpty() && BootPlatform::exists(p.driveLetter + QStringLiteral("\\Windows\\System32"))) {
@@ -280,10 +281,13 @@ bool SystemCloneBootRepair::repairBcd()
             } else {
                 QString letter;
                 if (m_bcd->mountEfiPartition(m_targetDisk, letter)) {
+                    // Recorded with its partition, so that releaseMountedLetter takes it away again.
                     m_mountedLetter = letter;
+                    m_mountedPartition = p.partitionNumber;
                     systemRoot = letter + QLatin1Char(':');
                 }
             }
+            m_efiLetterUsed = systemRoot;
             break;
         }
         if (systemRoot.isEmpty()) {

@@ -13,9 +13,9 @@ class OfflineRegistry;
 
 // Boot repair of a system-clone target: rebuilds the boot files for hardware migration, or
 // repairs the store through BCDEditor. The system-clone strategy owns one, hands it its
-// partition list and reads back the EFI letter it must remove (mountedLetter). After a rebuild the
-// EFI partition stays mounted under efiLetterUsed() so the strategy can verify it; releaseMountedLetter
-// (or the destructor, should the strategy not get there) takes the letter away.
+// partition list and reads back the EFI letter it must remove (mountedLetter). After a rebuild or a
+// store repair the EFI partition stays mounted under efiLetterUsed() so the strategy can verify it;
+// releaseMountedLetter (or the destructor, should the strategy not get there) takes the letter away.
 // Phase texts are translated in the strategy's context, since they become its phaseChanged.
 class SystemCloneBootRepair : public QObject {
     Q_OBJECT
@@ -42,10 +42,15 @@ public:
 
     QString mountedLetter() const { return m_mountedLetter; }
     int mountedPartition() const { return m_mountedPartition; }
-    void clearMountedLetter() { m_mountedLetter.clear(); }
+    void clearMountedLetter()
+    {
+        m_mountedLetter.clear();
+        m_mountedPartition = -1;
+    }
     // Removes the letter a rebuild left on the EFI partition; nothing when none is left.
     void releaseMountedLetter();
-    // The EFI letter of the last rebuild, kept after the letter is removed; empty before one mounted it.
+    // The EFI letter of the last rebuild or store repair, kept after the letter is removed; empty
+    // before one mounted it.
     QString efiLetterUsed() const { return m_efiLetterUsed; }
     QString lastError() const { return m_lastError; }
     OfflineRegistry* offlineRegistry() const { return m_registry; }

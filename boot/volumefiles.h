@@ -1,4 +1,6 @@
 #pragma once
+#include "boot/volumefileaccess.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -8,9 +10,8 @@
 // mtools, NTFS with ntfscat/ntfscp. A volume whose boot sector claims more room than its partition
 // is refused, and so is a file larger than MaxFileBytes. Paths are relative to the volume root,
 // with "/" between parts.
-class VolumeFiles {
+class VolumeFiles : public VolumeFileAccess {
 public:
-    enum class Kind { Unknown, Fat, Ntfs };
     static constexpr int ToolMs = 120000;
     // Hives and boot stores are a few MiB; more means a damaged or hostile volume.
     static constexpr qint64 MaxFileBytes = 256ll << 20;
@@ -23,16 +24,16 @@ public:
 
     VolumeFiles(const QString& backingPath, uint64_t offset, uint64_t size, uint32_t sectorSize);
 
-    Kind kind() const { return m_kind; }
+    Kind kind() const override { return m_kind; }
     // Copies the file into `localFile`, streamed, never more than MaxFileBytes.
-    bool fetch(const QString& path, const QString& localFile);
+    bool fetch(const QString& path, const QString& localFile) override;
     // Overwrites an existing file with `localFile`.
-    bool put(const QString& localFile, const QString& path);
+    bool put(const QString& localFile, const QString& path) override;
     // Creates the folder and its missing parents; FAT only (the NTFS tools make no folders).
-    bool makeFolder(const QString& path);
+    bool makeFolder(const QString& path) override;
     // The last failure was a refusal or a tool that could not do its work, not a missing file.
-    bool refused() const { return m_refused; }
-    QString lastError() const { return m_lastError; }
+    bool refused() const override { return m_refused; }
+    QString lastError() const override { return m_lastError; }
 
 private:
     bool fail(const QString& message);

@@ -306,8 +306,14 @@ bool DiskCloneMode::repairBootOnline()
         m_bootRepair = new DiskCloneBootRepair(m_bcdEditor, m_diskIO, this);
         connect(m_bootRepair, &DiskCloneBootRepair::phaseChanged, this, &CloneMode::phaseChanged);
     }
+    // The record of the target was taken before the wipe; the repair goes by the copy's own table.
+    if (m_diskIO)
+        m_diskIO->rereadTargetLayout();
+    DiskInfo copy;
+    if (!BootManager::readBack(m_targetDisk.diskNumber, copy))
+        return fail(tr("The target disk cannot be read back for the boot repair"));
     m_bootRepair->setSourceDisk(m_sourceDisk);
-    m_bootRepair->setTargetDisk(m_targetDisk);
+    m_bootRepair->setTargetDisk(copy);
     const int firmware = m_bootManager->detectFirmwareType();
     const bool uefi = firmware == BootManager::Uefi;
     log().info(QStringLiteral("Detected boot type: %1").arg(uefi ? QStringLiteral("UEFI") : QStringLiteral("Legacy BIOS")));
@@ -317,7 +323,7 @@ bool DiskCloneMode::repairBootOnline()
         result = m_bootRepair->configureUefiPortableBoot();
     } else {
         log().info(QStringLiteral("Legacy BIOS boot detected, repairing MBR and BCD..."));
-        if (!m_bootManager->fixBoot(m_targetDisk, BootManager::LegacyBios))
+        if (!m_bootManager->fixBoot(copy, BootManager::LegacyBios))
             log().warning(QStringLiteral("MBR boot repair failed"));
         result = m_bootRepair->repairLegacyBcd();
     }

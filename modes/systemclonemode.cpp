@@ -10,7 +10,6 @@
 #include "boot/systemclonebootrepair.h"
 #include "boot/uefibootstorebuilder.h"
 #include "core/diskio.h"
-#include "core/diskmanager.h"
 #include "core/logger.h"
 #include "modes/datapartitionlabel.h"
 #include "modes/diskclonemode.h"
@@ -526,10 +525,7 @@ bool SystemCloneMode::repairBootOnline()
     // The copy's volumes as its own table now lists them: the source's records name the source's
     // volumes, and a repair through them would write into the installation being copied.
     DiskInfo copy;
-    for (const DiskInfo& d : DiskManager::enumerateDisks())
-        if (d.diskNumber == m_targetDisk.diskNumber)
-            copy = d;
-    if (copy.diskNumber < 0)
+    if (!BootManager::readBack(m_targetDisk.diskNumber, copy))
         return fail(tr("The target disk cannot be read back for the boot repair"));
     QStringList sourceLetters;
     for (const PartitionInfo& p : m_sourceDisk.partitions)
@@ -558,7 +554,7 @@ bool SystemCloneMode::repairBootOnline()
         log().warning(QStringLiteral("bcdboot failed, trying alternative repair..."));
         const bool efi = std::any_of(m_systemPartitions.begin(), m_systemPartitions.end(),
                                      [](const PartitionInfo& p) { return p.isEfi && p.size > 0; });
-        if (!efi || !m_bootManager->fixBoot(m_targetDisk, BootManager::Uefi))
+        if (!efi || !m_bootManager->fixBoot(copy, BootManager::Uefi))
             log().warning(QStringLiteral("EFI repair failed"));
         result = m_bootRepair->repairBcd();
         if (result)

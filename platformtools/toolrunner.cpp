@@ -69,8 +69,22 @@ CommandResult ToolRunner::runToFile(const QString& program, const QStringList& a
     return run(program, arguments, request);
 }
 
+bool ToolRunner::namesBcdStore(const QStringList& arguments)
+{
+    if (arguments.size() < 2 || arguments.at(1).trimmed().isEmpty())
+        return false;
+    const QString option = arguments.first();
+    return option.compare(QLatin1String("/store"), Qt::CaseInsensitive) == 0
+        || option.compare(QLatin1String("/createstore"), Qt::CaseInsensitive) == 0;
+}
+
 CommandResult ToolRunner::run(const QString& program, const QStringList& arguments, CommandRequest request)
 {
+    // Without a store bcdedit edits the running system's boot entries, never those of a copy.
+    if (program.compare(QLatin1String("bcdedit"), Qt::CaseInsensitive) == 0 && !namesBcdStore(arguments)) {
+        Logger::instance().error(QStringLiteral("Refusing to run bcdedit without a boot store: %1").arg(arguments.join(QLatin1Char(' '))));
+        return CommandResult();
+    }
     request.program = program;
     request.arguments = arguments;
     request.killWaitMs = KillWaitMs;

@@ -38,6 +38,9 @@ public:
     static QString extractGuid(const QString& output);
 
     static bool isSafeArgument(const QString& argument);
+    // A bcdedit command line that starts with "/store PATH" or "/createstore PATH"; bcdedit is run
+    // with no other.
+    static bool namesBcdStore(const QStringList& arguments);
 
     // Starts `program` unless an argument is unsafe (then logs and answers "not started"). A child
     // still running when `finishMs` ends is killed; such a run is never a success.

@@ -1,6 +1,7 @@
 #include "platform/win32/win32registry.h"
 
 #include "platform/win32/win32platform.h"
+#include "platform/win32/win32registryhive.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -106,4 +107,15 @@ uint32_t Win32Registry::registryEnumSubKeys(const std::string& subKey, std::vect
     else
         Win32Platform::reportError(static_cast<uint32_t>(status));
     return static_cast<uint32_t>(status);
+}
+
+std::unique_ptr<RegistryHive> Win32Registry::openRegistryHive(const std::string& path)
+{
+    std::string error;
+    std::unique_ptr<RegistryHive> hive = Win32RegistryHive::open(path, error);
+    if (!hive)
+        Platform::setLastError(PlatformError::NotSupported, error);
+    else
+        Win32Platform::clearError();
+    return hive;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Reads of the running system's registry below HKEY_LOCAL_MACHINE. Compiled only on Windows.
+// Reads of the running system's registry below HKEY_LOCAL_MACHINE, and hive files opened for
+// editing. Compiled only on Windows.
 #include "platform/platformregistry.h"
 
 class Win32Registry : public PlatformRegistry {
@@ -8,4 +9,5 @@ public:
     bool registryReadValue(const std::string& subKey, const std::string& valueName,
                            std::vector<uint8_t>& data, uint32_t& type) override;
     uint32_t registryEnumSubKeys(const std::string& subKey, std::vector<std::string>& names) override;
+    std::unique_ptr<RegistryHive> openRegistryHive(const std::string& path) override;
 };

@@ -62,6 +62,10 @@
         <source>Updating UEFI boot entries...</source>
         <translation>UEFI-Starteinträge werden aktualisiert...</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Der Zieldatenträger kann für die Startreparatur nicht erneut gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>BootModeDialog</name>
@@ -727,6 +731,10 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>Der ganze Datenträger wird sektorweise kopiert...</translation>
+    </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Der Zieldatenträger kann für die Startreparatur nicht erneut gelesen werden</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,10 @@
         <source>Updating UEFI boot entries...</source>
         <translation>Updating UEFI boot entries...</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>The target disk cannot be read back for the boot repair</translation>
+    </message>
 </context>
 <context>
     <name>BootModeDialog</name>
@@ -727,6 +731,10 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>Copying the whole disk sector by sector...</translation>
+    </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>The target disk cannot be read back for the boot repair</translation>
     </message>
 </context>
 <context>

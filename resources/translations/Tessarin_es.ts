@@ -62,6 +62,10 @@
         <source>Updating UEFI boot entries...</source>
         <translation>Actualizando las entradas de arranque UEFI...</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>No se puede volver a leer el disco de destino para la reparación del arranque</translation>
+    </message>
 </context>
 <context>
     <name>BootModeDialog</name>
@@ -727,6 +731,10 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>Copiando el disco completo sector a sector...</translation>
+    </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>No se puede volver a leer el disco de destino para la reparación del arranque</translation>
     </message>
 </context>
 <context>

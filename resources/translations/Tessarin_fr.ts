@@ -62,6 +62,10 @@
         <source>Updating UEFI boot entries...</source>
         <translation>Mise à jour des entrées de démarrage UEFI...</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Le disque cible ne peut pas être relu pour la réparation du démarrage</translation>
+    </message>
 </context>
 <context>
     <name>BootModeDialog</name>
@@ -727,6 +731,10 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>Copie du disque entier secteur par secteur...</translation>
+    </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Le disque cible ne peut pas être relu pour la réparation du démarrage</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,10 @@
         <source>Updating UEFI boot entries...</source>
         <translation>Aggiornamento delle voci di avvio UEFI...</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Impossibile rileggere il disco di destinazione per la riparazione dell&apos;avvio</translation>
+    </message>
 </context>
 <context>
     <name>BootModeDialog</name>
@@ -727,6 +731,10 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>Copia dell&apos;intero disco settore per settore...</translation>
+    </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Impossibile rileggere il disco di destinazione per la riparazione dell&apos;avvio</translation>
     </message>
 </context>
 <context>

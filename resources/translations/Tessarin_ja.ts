@@ -62,6 +62,10 @@
         <source>Updating UEFI boot entries...</source>
         <translation>UEFI ブートエントリを更新しています...</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>ブート修復のためにターゲットディスクを再読み取りできません</translation>
+    </message>
 </context>
 <context>
     <name>BootModeDialog</name>
@@ -727,6 +731,10 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>ディスク全体をセクター単位でコピーしています...</translation>
+    </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>ブート修復のためにターゲットディスクを再読み取りできません</translation>
     </message>
 </context>
 <context>

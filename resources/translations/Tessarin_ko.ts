@@ -62,6 +62,10 @@
         <source>Updating UEFI boot entries...</source>
         <translation>UEFI 부팅 항목을 업데이트하는 중...</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>부팅 복구를 위해 대상 디스크를 다시 읽을 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>BootModeDialog</name>
@@ -727,6 +731,10 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>디스크 전체를 섹터 단위로 복사하는 중...</translation>
+    </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>부팅 복구를 위해 대상 디스크를 다시 읽을 수 없습니다</translation>
     </message>
 </context>
 <context>

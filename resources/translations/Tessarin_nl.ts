@@ -62,6 +62,10 @@
         <source>Updating UEFI boot entries...</source>
         <translation>UEFI-opstartvermeldingen worden bijgewerkt...</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>De doelschijf kan voor het opstartherstel niet opnieuw worden gelezen</translation>
+    </message>
 </context>
 <context>
     <name>BootModeDialog</name>
@@ -727,6 +731,10 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>De hele schijf wordt sector voor sector gekopieerd...</translation>
+    </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>De doelschijf kan voor het opstartherstel niet opnieuw worden gelezen</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,10 @@
         <source>Updating UEFI boot entries...</source>
         <translation>A atualizar as entradas de arranque UEFI...</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Não é possível reler o disco de destino para o reparo da inicialização</translation>
+    </message>
 </context>
 <context>
     <name>BootModeDialog</name>
@@ -727,6 +731,10 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>A copiar o disco inteiro setor a setor...</translation>
+    </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Não é possível reler o disco de destino para o reparo da inicialização</translation>
     </message>
 </context>
 <context>

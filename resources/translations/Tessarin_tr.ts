@@ -62,6 +62,10 @@
         <source>Updating UEFI boot entries...</source>
         <translation>UEFI önyükleme girdileri güncelleniyor...</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Önyükleme onarımı için hedef disk yeniden okunamıyor</translation>
+    </message>
 </context>
 <context>
     <name>BootModeDialog</name>
@@ -727,6 +731,10 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>Tüm disk sektör sektör kopyalanıyor...</translation>
+    </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>Önyükleme onarımı için hedef disk yeniden okunamıyor</translation>
     </message>
 </context>
 <context>

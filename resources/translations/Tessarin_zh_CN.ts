@@ -62,6 +62,10 @@
         <source>Updating UEFI boot entries...</source>
         <translation>正在更新 UEFI 启动项...</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>无法为启动修复重新读取目标磁盘</translation>
+    </message>
 </context>
 <context>
     <name>BootModeDialog</name>
@@ -727,6 +731,10 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>正在逐扇区复制整个磁盘...</translation>
+    </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>无法为启动修复重新读取目标磁盘</translation>
     </message>
 </context>
 <context>

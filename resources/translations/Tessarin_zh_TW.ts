@@ -62,6 +62,10 @@
         <source>Updating UEFI boot entries...</source>
         <translation>正在更新 UEFI 開機項目...</translation>
     </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>無法為開機修復重新讀取目標磁碟</translation>
+    </message>
 </context>
 <context>
     <name>BootModeDialog</name>
@@ -727,6 +731,10 @@
     <message>
         <source>Copying the whole disk sector by sector...</source>
         <translation>正在逐磁區複製整個磁碟...</translation>
+    </message>
+    <message>
+        <source>The target disk cannot be read back for the boot repair</source>
+        <translation>無法為開機修復重新讀取目標磁碟</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QStringList>
 #include <cstring>
+#include <string>
 
 // Partition and disk records as the repairs receive them.
 inline PartitionInfo part(int number, const QString& letter = QString())
@@ -64,6 +65,31 @@ struct BootFixture {
         const int n = platform.addDisk(4 * 1024 * 1024);
         std::memcpy(platform.data(n).data(), bytes.constData(), size_t(bytes.size()));
         return n;
+    }
+    // A partition of disk `n` as the machine lists it: an entry of the table of style `style`
+    // (`type` is the MBR type, or the GPT type GUID), and a volume on it mounted at `letter`
+    // when one is given.
+    void listPartition(int n, LayoutStyle style, uint32_t number, int64_t startMiB, int64_t sizeMiB, const std::string& type,
+                       bool active = false, const QString& letter = QString(), const std::string& fileSystem = "NTFS")
+    {
+        constexpr int64_t MiB = 1048576;
+        PlatformDriveLayout& layout = platform.disk(n).layout;
+        layout.style = style;
+        PlatformLayoutEntry e;
+        e.partitionNumber = number;
+        e.startingOffset = startMiB * MiB;
+        e.partitionLength = sizeMiB * MiB;
+        if (style == LayoutStyle::MBR)
+            e.mbrType = uint8_t(std::stoi(type, nullptr, 16));
+        else
+            e.typeGuid = type;
+        e.bootIndicator = active;
+        layout.entries.push_back(e);
+        MemoryVolume& v = platform.addVolume("\\\\?\\Volume{" + std::to_string(n) + "-" + std::to_string(number) + "}\\",
+                                             n, e.startingOffset, e.partitionLength);
+        v.fileSystem = fileSystem;
+        if (!letter.isEmpty())
+            v.mountPaths = {letter.toStdString() + "\\"};
     }
     QStringList copies() const
     {

@@ -42,6 +42,9 @@ QByteArray makeMbr(const QList<Entry>& entries)
     return mbr;
 }
 
+const std::string EfiType = "{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}";
+const std::string BasicDataType = "{EBD0A0A2-B9E5-4433-87C0-68B6B72699C7}";
+
 QByteArray sector0(BootFixture& f, int disk) { return QByteArray(reinterpret_cast<const char*>(f.platform.data(disk).data()), 512); }
 
 // The whole of an in-memory disk as an image file, for the tools that read files.
@@ -115,11 +118,13 @@ private slots:
     {
         BootFixture f;
         f.platform.addDisk(512);  // disk 0 must stay untouched
-        PartitionInfo sys = part(2, QStringLiteral("C:"));
-        sys.isSystem = true;
-        DiskInfo disk = diskOf(f.addDisk(makeMbr({{0x80, 0x07, 2048, 2048}, {0x00, 0x83, 4096, 2048}})), {sys});
+        // Windows on the active first partition, its boot manager on the second: that one becomes active.
+        DiskInfo disk = diskOf(f.addDisk(makeMbr({{0x80, 0x07, 2048, 2048}, {0x00, 0x07, 4096, 2048}})), {});
         const int n = disk.diskNumber;
-        // Firmware 1 takes the MBR path even on a GPT disk; the system partition becomes the active one.
+        f.listPartition(n, LayoutStyle::MBR, 1, 1, 1, "07", true, QStringLiteral("C:"));
+        f.listPartition(n, LayoutStyle::MBR, 2, 2, 1, "07", false, QStringLiteral("R:"));
+        f.addFiles({"C:\\Windows\\System32", "R:\\bootmgr", "R:\\Boot\\BCD"});
+        // Firmware 1 takes the MBR path even when the record says GPT.
         BootManager bm;
         QVERIFY(bm.fixBoot(disk, 1));
         // New bootstrap; the disk signature and the word after it survive (Windows finds its disk by them).
@@ -130,7 +135,8 @@ private slots:
         for (const auto& w : f.platform.writes(n))  // nothing beyond sector 0
             QVERIFY(w.offset + w.length <= 512);
         QVERIFY(f.platform.writes(0).empty());
-        QVERIFY(f.callsOf("bcdedit").at(0).request.arguments.contains(QStringLiteral("partition=C:")));
+        QVERIFY(!f.callsOf("bcdedit").isEmpty());
+        QVERIFY(f.callsOf("bcdedit").last().request.arguments.contains(QStringLiteral("partition=C:")));
 
         // sfdisk reads the repaired table: same entries, the second one now the only active one.
         const QString img = m_dir.filePath(QStringLiteral("repair.img"));
@@ -140,12 +146,14 @@ private slots:
             QVERIFY(sfdisk.waitForFinished(30000));
             const QString dump = QString::fromLocal8Bit(sfdisk.readAllStandardOutput());
             QVERIFY2(dump.contains(QStringLiteral("start=        2048, size=        2048, type=7\n")), qPrintable(dump));
-            QVERIFY2(dump.contains(QStringLiteral("start=        4096, size=        2048, type=83, bootable")), qPrintable(dump));
+            QVERIFY2(dump.contains(QStringLiteral("start=        4096, size=        2048, type=7, bootable")), qPrintable(dump));
         }
-        // Firmware 0 on a GPT disk goes the UEFI way; without an EFI partition that fails.
-        QVERIFY(!bm.fixBoot(disk, 0));
-        disk.diskNumber = 9;  // a failing MBR write stops the repair
+        // Firmware 0 goes by the table the disk has now, not by the record: MBR.
+        QVERIFY(bm.fixBoot(disk, 0));
+        disk.diskNumber = 9;  // a disk the machine does not list is not repaired
+        f.runner.clear();
         QVERIFY(!bm.fixBoot(disk, 1));
+        QVERIFY(f.runner.calls().isEmpty());
         MBRHandler mbr;
         QVERIFY(!mbr.writeMbr(n, QByteArray(100, 0)));
         const size_t opens = f.platform.opens().size();
@@ -239,7 +247,10 @@ private slots:
     {
         {
             BootFixture f;
-            const DiskInfo disk = diskOf(4, {efiPart(1, QStringLiteral("S:")), part(3, QStringLiteral("E:"))});
+            const int n = f.addDisk(QByteArray(512, 0));
+            f.listPartition(n, LayoutStyle::GPT, 1, 1, 1, EfiType, false, QStringLiteral("S:"), "FAT32");
+            f.listPartition(n, LayoutStyle::GPT, 3, 2, 2, BasicDataType, false, QStringLiteral("E:"));
+            const DiskInfo disk = diskOf(n, {efiPart(1, QStringLiteral("S:")), part(3, QStringLiteral("E:"))});
             f.addFiles({"E:\\Windows\\System32", "S:\\EFI\\Microsoft\\Boot\\bootmgfw.efi"});
             BootManager bm;
             QVERIFY(bm.fixBoot(disk, 2));
@@ -273,6 +284,74 @@ private slots:
                 QVERIFY(f.runner.calls().at(2).scriptText.contains(QStringLiteral("remove letter=Y")));
             }
         }
+    }
+
+    // Every bcdedit call names a store on the copy, never the running system's; the repair goes by
+    // the copy's table as it is now, not by the record of the target taken before the copy.
+    void repairEditsOnlyTheCopysStore_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QStringList>("stores");  // the copy's stores the calls may name
+        const QString uefi = QStringLiteral("S:\\EFI\\Microsoft\\Boot\\BCD");
+        QTest::newRow("store repair, bcdboot works") << 0 << QStringList{uefi};
+        QTest::newRow("store repair, manual store (BIOS)") << 1 << QStringList{"S:\\Boot\\BCD"};
+        QTest::newRow("store repair, existing store patched") << 2 << QStringList{uefi};
+        QTest::newRow("legacy repair of a disk") << 3 << QStringList{"R:\\Boot\\BCD"};
+        QTest::newRow("UEFI repair of a disk") << 4 << QStringList{uefi};
+        QTest::newRow("legacy repair, record up to date") << 5 << QStringList{"R:\\Boot\\BCD"};
+    }
+    void repairEditsOnlyTheCopysStore()
+    {
+        QFETCH(int, entry);
+        QFETCH(QStringList, stores);
+        BootFixture f;
+        f.addFiles({"W:\\Windows\\System32", "W:\\Windows\\system32\\winload.efi", "S:\\EFI\\Microsoft\\Boot\\BCD",
+                    "S:\\EFI\\Microsoft\\Boot\\bootmgfw.efi", "S:\\Boot\\BCD", "R:\\Boot\\BCD"});
+        f.runner.setResponder([&](const CommandRequest& r, const QString&) {
+            if (r.program == QLatin1String("bcdboot"))
+                return ScriptedCommandRunner::result(entry == 0 ? 0 : 1);
+            if (r.arguments.contains(QLatin1String("osloader")))
+                return ScriptedCommandRunner::result(
+                    0, entry == 1 ? "The entry {12345678-1234-1234-1234-123456789abc} was successfully created." : "no identifier");
+            if (r.arguments.contains(QLatin1String("/createstore")))
+                f.addFiles({r.arguments.last()});
+            return ScriptedCommandRunner::result(0);
+        });
+        BootManager bm;
+        if (entry < 3) {
+            QVERIFY(f.bcd.repairBoot(QStringLiteral("W:"), entry == 1 ? 1 : 2, QStringLiteral("S:")));
+        } else if (entry != 4) {
+            // The copy boots from System Reserved on partition 1; the target once held a Windows on
+            // partition 2 under E:, which a record taken before the copy still lists.
+            const int n = f.addDisk(makeMbr({{0x80, 0x07, 2048, 2048}, {0x00, 0x07, 4096, 4096}}));
+            f.listPartition(n, LayoutStyle::MBR, 1, 1, 1, "07", true, QStringLiteral("R:"));
+            f.listPartition(n, LayoutStyle::MBR, 2, 2, 2, "07", false, QStringLiteral("W:"));
+            const bool stale = entry == 3;
+            PartitionInfo boot = part(1, stale ? QString() : QStringLiteral("R:"));
+            boot.isActive = !stale;
+            PartitionInfo windows = part(2, stale ? QStringLiteral("E:") : QStringLiteral("W:"));
+            windows.isSystem = true;
+            QVERIFY(bm.fixBoot(diskOf(n, {boot, windows}), 1));
+            QCOMPARE(uint8_t(sector0(f, n)[MBRHandler::PartitionTableOffset]), MBRHandler::ActiveFlag);
+            QCOMPARE(uint8_t(sector0(f, n)[MBRHandler::PartitionTableOffset + MBRHandler::PartitionEntrySize]), 0);
+        } else {
+            // Before the wipe the target had no EFI partition at all.
+            const int n = f.addDisk(QByteArray(512, 0));
+            f.listPartition(n, LayoutStyle::GPT, 1, 1, 1, EfiType, false, QStringLiteral("S:"), "FAT32");
+            f.listPartition(n, LayoutStyle::GPT, 2, 2, 2, BasicDataType, false, QStringLiteral("W:"));
+            QVERIFY2(bm.fixBoot(diskOf(n, {part(2, QStringLiteral("E:"))}), 2), qPrintable(bm.lastError()));
+        }
+        const auto calls = f.callsOf(QStringLiteral("bcdedit"));
+        QVERIFY(!calls.isEmpty());
+        for (const auto& c : calls) {
+            const QStringList args = c.request.arguments;
+            const QString line = args.join(QLatin1Char(' '));
+            QVERIFY2(args.size() >= 2 && (args[0] == QLatin1String("/store") || args[0] == QLatin1String("/createstore")), qPrintable(line));
+            QVERIFY2(stores.contains(args[1]), qPrintable(line));
+            QVERIFY2(!line.contains(QLatin1String("E:")), qPrintable(line));
+        }
+        if (entry >= 3)
+            QVERIFY(calls.last().request.arguments.contains(QStringLiteral("partition=W:")));
     }
 
     void bootsUnderQemu_data()

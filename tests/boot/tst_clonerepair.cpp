@@ -3,6 +3,14 @@
 #include "boot/boottoolavailability.h"
 #include "boot/diskclonebootrepair.h"
 #include "boot/systemclonebootrepair.h"
+#include "common/hivefixture.h"
+#include "platform/platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtEndian>
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -67,6 +75,26 @@ struct DiskSimulator {
     }
 };
 
+// The machine's own files, with the boot tools' folder on the mapped C: (Linux has none).
+class FilesWithTools : public PlatformFiles {
+public:
+    explicit FilesWithTools(PlatformFiles& files) : m_files(files) {}
+    std::string windowsDirectory() override { return "C:\\Windows"; }
+    bool fileExists(const std::string& path) override { return m_files.fileExists(path); }
+    bool createDirectory(const std::string& path) override { return m_files.createDirectory(path); }
+    bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override
+    {
+        return m_files.copyFile(from, to, failIfExists);
+    }
+    bool deleteFile(const std::string& path) override { return m_files.deleteFile(path); }
+    bool setFileAttributesNormal(const std::string& path) override { return m_files.setFileAttributesNormal(path); }
+    uint32_t logicalDrives() override { return m_files.logicalDrives(); }
+    uint32_t driveType(const std::string& rootPath) override { return m_files.driveType(rootPath); }
+
+private:
+    PlatformFiles& m_files;
+};
+
 DiskInfo targetDisk(int number = 2) { return diskOf(number, {efiPart(1), part(2), part(3)}); }
 
 // A disk-clone repair from disk 0 (Windows on C:) to disk 2.
@@ -80,6 +108,68 @@ void aim(DiskCloneBootRepair& repair)
 class TestCloneRepair : public QObject {
     Q_OBJECT
 private slots:
+    // The native file part (read once) sees the copy's volumes Y: and V: and the boot tools on C:.
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QStringList map;
+        for (const char* letter : {"C", "Y", "V"})
+            map << QStringLiteral("%1=%2").arg(QLatin1String(letter), m_dir.filePath(QLatin1String(letter)));
+        qputenv("TESSARIN_DRIVE_LETTERS", map.join(QLatin1Char(';')).toLocal8Bit());
+    }
+
+    // A legacy copy made on Windows keeps its store, whose device elements name the source's disk
+    // signature: they are re-pointed to the copy's, through the copy's letters, without bcdedit.
+    void diskCloneLegacyStoreEditedInPlace()
+    {
+        using namespace hivefixture;
+        if (QStandardPaths::findExecutable(QStringLiteral("hivexregedit")).isEmpty())
+            QSKIP("hivexregedit is not installed (scripts/setup.sh installs it)");
+        BootFixture f;
+        constexpr qint64 MiB = 1 << 20;
+        for (uint32_t signature : {0x11111111u, 0x22222222u}) {
+            QByteArray mbr(512, '\0');
+            qToLittleEndian<quint32>(signature, mbr.data() + 440);
+            for (int i = 0; i < 2; ++i) {
+                char* e = mbr.data() + 446 + 16 * i;
+                e[0] = char(i == 0 ? 0x80 : 0);
+                e[4] = 0x07;
+                qToLittleEndian<quint32>(2048u * uint32_t(i + 1), e + 8);
+                qToLittleEndian<quint32>(2048u, e + 12);
+            }
+            mbr[510] = char(0x55);
+            mbr[511] = char(0xAA);
+            f.addDisk(mbr);
+        }
+        const QString c = m_dir.filePath(QStringLiteral("C/Windows/System32")), y = m_dir.filePath(QStringLiteral("Y")),
+                      v = m_dir.filePath(QStringLiteral("V"));
+        QVERIFY(QDir().mkpath(c) && QDir().mkpath(y + QStringLiteral("/Boot")) && QDir().mkpath(v + QStringLiteral("/Windows/System32/config")));
+        for (const char* tool : {"bcdedit.exe", "bcdboot.exe", "reg.exe"})
+            QVERIFY(QFile(c + QLatin1Char('/') + QLatin1String(tool)).open(QIODevice::WriteOnly));
+        const QString loader = QStringLiteral("{7619dcc9-fafe-11d9-b411-000476eba25f}");
+        makeHive(y + QStringLiteral("/Boot/BCD"), QStringLiteral("[%1\\Objects\\%2\\Elements\\21000001]\n\"Element\"=hex:%3\n\n")
+                                                      .arg(Prefix, loader, regHex(device(1, le(MiB, 8), le(0x11111111, 4)))));
+        makeHive(v + QStringLiteral("/Windows/System32/config/SYSTEM"),
+                 QStringLiteral("[%1\\ControlSet001\\Services\\storahci]\n\"Start\"=dword:00000003\n\n").arg(Prefix));
+
+        PlatformBackend& native = Platform::native();
+        FilesWithTools withTools(*native.parts().files);
+        ScopedPlatform files({nullptr, nullptr, &withTools, nullptr, native.parts().registry});
+        PartitionInfo boot = part(1, QStringLiteral("Y:")), windows = part(2, QStringLiteral("V:"));
+        boot.start512 = 2048;
+        windows.start512 = 4096;
+        boot.fileSystem = windows.fileSystem = Tessarin::FileSystemType::NTFS;
+        windows.isSystem = true;
+        DiskCloneBootRepair repair(&f.bcd, nullptr);
+        repair.setSourceDisk(diskOf(0, {}));
+        repair.setTargetDisk(diskOf(1, {boot, windows}));
+        QVERIFY2(repair.repairLegacyBcd(), qPrintable(repair.lastError()));
+        QVERIFY(f.callsOf(QStringLiteral("bcdedit")).isEmpty());
+        const QString store = exportHive(y + QStringLiteral("/Boot/BCD"));
+        QVERIFY2(store.contains(regHex(device(1, le(MiB, 8), le(0x22222222, 4)))), qPrintable(store));
+        QVERIFY(exportHive(v + QStringLiteral("/Windows/System32/config/SYSTEM")).contains(QStringLiteral("\"Start\"=dword:00000000")));
+    }
+
     void noFreeLettersRunsNothing()
     {
         BootFixture f;
@@ -282,6 +372,12 @@ private slots:
         QVERIFY(repair.repairBcd());
         QVERIFY(f.callsOf(QStringLiteral("diskpart")).at(0).scriptText.startsWith(QStringLiteral("select disk 2\nselect partition 1\n")));
         QCOMPARE(repair.mountedLetter(), QStringLiteral("W"));
+        // The strategy checks the files under the letter the repair used, then the letter is taken away.
+        QCOMPARE(repair.efiLetterUsed(), QStringLiteral("W:"));
+        repair.releaseMountedLetter();
+        QVERIFY(repair.mountedLetter().isEmpty());
+        QCOMPARE(f.callsOf(QStringLiteral("diskpart")).last().scriptText,
+                 QStringLiteral("select disk 2\nselect partition 1\nremove letter=W\n"));
 
         // EFI partition cannot be mounted, or no Windows: the repair stops before bcdboot.
         f.runner.clear();
@@ -292,6 +388,9 @@ private slots:
         QVERIFY(!repair.repairBcd());
         QVERIFY(f.callsOf(QStringLiteral("bcdboot")).isEmpty());
     }
+
+private:
+    QTemporaryDir m_dir;
 };
 
 QTEST_GUILESS_MAIN(TestCloneRepair)

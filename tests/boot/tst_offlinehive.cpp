@@ -3,9 +3,11 @@
 #include "boot/offlinebcdstore.h"
 #include "boot/offlinebootrepair.h"
 #include "boot/offlineregistry.h"
+#include "boot/volumefileaccess.h"
 #include "ondisk/byteorder.h"
 #include "common/hivefixture.h"
 #include "common/imagefixture.h"
+#include "common/scriptedcommandrunner.h"
 #include "platform/platform.h"
 
 #include <QProcess>
@@ -85,6 +87,48 @@ QString element(const QString& exported, const QString& object, const QString& n
 class TestOfflineHive : public QObject {
     Q_OBJECT
 private slots:
+    // The platform reads its disk list once: the clone's source and target images.
+    void initTestCase()
+    {
+        QVERIFY(m_disks.isValid());
+        qputenv("TESSARIN_DISKS", (m_disks.filePath(QStringLiteral("source.img")) + QLatin1Char(':')
+                                   + m_disks.filePath(QStringLiteral("target.img"))).toLocal8Bit());
+        qputenv("TESSARIN_DRIVE_LETTERS", (QStringLiteral("W=") + m_disks.filePath(QStringLiteral("W"))).toLocal8Bit());
+    }
+
+    // The copy's SYSTEM hive under its drive letter is edited through the platform's hive editor
+    // (an application hive on Windows), without reg loading it into the running system's registry.
+    void systemHiveEditedInPlace_data()
+    {
+        QTest::addColumn<bool>("migration");
+        QTest::newRow("disk clone") << false;
+        QTest::newRow("system clone") << true;
+    }
+    void systemHiveEditedInPlace()
+    {
+        const QString skip = missingRequirement({"hivexregedit"}, false, false);
+        if (!skip.isEmpty())
+            QSKIP(qPrintable(skip));
+        QFETCH(bool, migration);
+        const QString config = m_disks.filePath(QStringLiteral("W/Windows/System32/config"));
+        QVERIFY(QDir().mkpath(config));
+        makeHive(config + QStringLiteral("/SYSTEM"),
+                 QStringLiteral("[%1\\ControlSet001\\Services\\storahci]\n\"Start\"=dword:00000003\n\n"
+                                "[%1\\MountedDevices]\n\"\\\\DosDevices\\\\C:\"=hex:01\n\n").arg(Prefix));
+        ScriptedCommandRunner runner;
+        ScopedCommandRunner scoped(&runner);
+        OfflineRegistry registry;
+        if (migration)
+            registry.configureForMigration(QStringLiteral("W"));
+        else
+            QVERIFY2(registry.configurePortableUsbBoot(QStringLiteral("W")), qPrintable(registry.lastError()));
+        QVERIFY(runner.calls().isEmpty());  // no reg
+        const QString hive = exportHive(config + QStringLiteral("/SYSTEM"));
+        QCOMPARE(section(hive, "ControlSet001\\Services\\storahci").trimmed(), QStringLiteral("\"Start\"=dword:00000000"));
+        QCOMPARE(section(hive, "ControlSet001\\Control").trimmed(), QStringLiteral("\"PortableOperatingSystem\"=dword:00000001"));
+        QVERIFY(section(hive, "MountedDevices").isEmpty());
+    }
+
     void elementCodec_data()
     {
         QTest::addColumn<QByteArray>("value");
@@ -399,6 +443,87 @@ private slots:
         QCOMPARE(section(hive, "ControlSet001\\Control").trimmed(), QStringLiteral("\"PortableOperatingSystem\"=dword:00000001"));
         QCOMPARE(section(hive, "ControlSet001\\Services\\storahci").trimmed(), QStringLiteral("\"Start\"=dword:00000000"));
     }
+
+    // On Windows the copy's volumes are reached through drive letters: the same repair, the files
+    // read and written through the platform under each volume's root (folders here).
+    void repairThroughMountedVolumes_data()
+    {
+        QTest::addColumn<bool>("store");
+        QTest::newRow("store") << true;
+        QTest::newRow("no store") << false;
+    }
+    void repairThroughMountedVolumes()
+    {
+        const QString skip = missingRequirement({"hivexregedit"}, false, false);
+        if (!skip.isEmpty())
+            QSKIP(qPrintable(skip));
+        QFETCH(bool, store);
+        QTemporaryDir dir;
+        const QString esp = dir.filePath(QStringLiteral("S")), windows = dir.filePath(QStringLiteral("W"));
+        QVERIFY(QDir(esp).mkpath(QStringLiteral("EFI/Microsoft/Boot")) && QDir(windows).mkpath(QStringLiteral("Windows/System32/config")));
+        const QString bootmgr = esp + QStringLiteral("/EFI/Microsoft/Boot/bootmgfw.efi");
+        QVERIFY(writeFileBytes(bootmgr, 0, QByteArray(7000, 'M')));
+        if (store)
+            makeHive(esp + QStringLiteral("/EFI/Microsoft/Boot/BCD"), storeReg(true));
+        const QString system = windows + QStringLiteral("/Windows/System32/config/SYSTEM");
+        makeHive(system, QStringLiteral("[%1\\ControlSet001\\Services\\storahci]\n\"Start\"=dword:00000003\n\n").arg(Prefix));
+
+        OfflineBootRepair repair(QString(), 512);
+        using Kind = VolumeFileAccess::Kind;
+        const auto result = repair.run({{1 << 20, 40 << 20, true, esp, Kind::Fat}, {41 << 20, 64 << 20, false, windows, Kind::Ntfs}},
+                                       true, {{gptId('\x22', '\x11'), gptId('\x66', '\x77')}},
+                                       OfflineRegistry::diskCloneServices(), true, true);
+        QVERIFY2(result != OfflineBootRepair::Result::Failed, qPrintable(repair.lastError()));
+        QCOMPARE(result, store ? OfflineBootRepair::Result::Updated : OfflineBootRepair::Result::NoStore);
+        QCOMPARE(contentHash(esp + QStringLiteral("/EFI/Boot/bootx64.efi")), contentHash(bootmgr));
+        if (store) {
+            const QString after = exportHive(esp + QStringLiteral("/EFI/Microsoft/Boot/BCD"));
+            QCOMPARE(element(after, Loader, "21000001"),
+                     QStringLiteral("\"Element\"=hex(3):") + regHex(device(0, guid('\x77'), guid('\x66'))));
+            QCOMPARE(element(after, Manager, "11000001"), QStringLiteral("\"Element\"=hex(3):") + regHex(bootDeviceValue()));
+        }
+        const QString hive = exportHive(system);
+        QCOMPARE(section(hive, "ControlSet001\\Control").trimmed(), QStringLiteral("\"PortableOperatingSystem\"=dword:00000001"));
+        QCOMPARE(section(hive, "ControlSet001\\Services\\storahci").trimmed(), QStringLiteral("\"Start\"=dword:00000000"));
+    }
+
+    // A legacy clone made on Windows: the copy's store still names the source's disk signature. Its
+    // volume is mounted under a root, and the one repair re-points the store to the copy's disk
+    // (read off the copy's own table) through it.
+    void cloneRepairedThroughMountedVolumes()
+    {
+        const QString skip = missingRequirement({"hivexregedit", "sfdisk"}, false, false);
+        if (!skip.isEmpty())
+            QSKIP(qPrintable(skip));
+        constexpr qint64 MiB = 1 << 20;
+        for (const auto& [name, id] : {std::pair{"source.img", "0x11111111"}, std::pair{"target.img", "0x22222222"}}) {
+            const QString img = m_disks.filePath(QLatin1String(name));
+            QVERIFY(makeSparseFile(img, 64 * MiB));
+            QVERIFY(sfdiskScript(img, QStringLiteral("label: dos\nlabel-id: %1\nstart=2048, size=%2, type=7, bootable\n")
+                                          .arg(QLatin1String(id))
+                                          .arg(QString::fromLatin1(name) == QLatin1String("source.img") ? 40960 : 81920)));
+        }
+        const QString root = m_disks.filePath(QStringLiteral("C"));
+        QVERIFY(QDir(root).mkpath(QStringLiteral("Boot")) && QDir(root).mkpath(QStringLiteral("Windows/System32/config")));
+        const QByteArray sourceDevice = device(1, le(MiB, 8), le(0x11111111, 4));
+        makeHive(root + QStringLiteral("/Boot/BCD"),
+                 QStringLiteral("[%1\\Objects\\%2\\Elements\\21000001]\n\"Element\"=hex:%3\n\n").arg(Prefix, Loader, regHex(sourceDevice)));
+        makeHive(root + QStringLiteral("/Windows/System32/config/SYSTEM"),
+                 QStringLiteral("[%1\\ControlSet001\\Services\\storahci]\n\"Start\"=dword:00000003\n\n").arg(Prefix));
+
+        QStringList changes;
+        QString error;
+        const OfflineBootRepair::MountedVolumes mounted{{quint64(MiB), {root, VolumeFileAccess::Kind::Ntfs}}};
+        QCOMPARE(OfflineBootRepair::repairClone(0, 1, OfflineRegistry::diskCloneServices(), true, false, changes, error, mounted),
+                 OfflineBootRepair::Result::Updated);
+        const QString after = exportHive(root + QStringLiteral("/Boot/BCD"));
+        QCOMPARE(element(after, Loader, "21000001"), QStringLiteral("\"Element\"=hex(3):") + regHex(device(1, le(MiB, 8), le(0x22222222, 4))));
+        QCOMPARE(section(exportHive(root + QStringLiteral("/Windows/System32/config/SYSTEM")), "ControlSet001\\Services\\storahci").trimmed(),
+                 QStringLiteral("\"Start\"=dword:00000000"));
+    }
+
+private:
+    QTemporaryDir m_disks;
 };
 
 QTEST_GUILESS_MAIN(TestOfflineHive)

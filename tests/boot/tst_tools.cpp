@@ -77,6 +77,32 @@ private slots:
         QCOMPARE(f.runner.calls().size(), 2);
     }
 
+    // bcdedit without a store edits the running system's boot entries: whatever path a call takes,
+    // only one that names a store (or makes one) reaches the tool.
+    void bcdeditOnlyWithAStore_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("runs");
+        const QString store = QStringLiteral("S:\\Boot\\BCD");
+        QTest::newRow("store named") << QStringList{"/store", store, "/set", "{default}", "detecthal", "yes"} << true;
+        QTest::newRow("store made") << QStringList{"/createstore", store} << true;
+        QTest::newRow("store option in upper case") << QStringList{"/STORE", store, "/enum"} << true;
+        QTest::newRow("system store") << QStringList{"/set", "{bootmgr}", "device", "partition=C:"} << false;
+        QTest::newRow("store option without a path") << QStringList{"/store"} << false;
+        QTest::newRow("empty store path") << QStringList{"/store", "", "/enum"} << false;
+        QTest::newRow("store option later") << QStringList{"/set", "{default}", "/store", store} << false;
+    }
+    void bcdeditOnlyWithAStore()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, runs);
+        BootFixture f;
+        QString out;
+        QCOMPARE(ToolRunner::runBcdedit(arguments, out), runs);
+        QCOMPARE(ToolRunner::run(QStringLiteral("bcdedit"), arguments, 1000).started, runs);
+        QCOMPARE(f.runner.calls().size(), runs ? 2 : 0);
+    }
+
     void unsafeValuesRunNothing_data()
     {
         QTest::addColumn<QString>("value");
@@ -93,7 +119,7 @@ private slots:
         QFETCH(bool, safe);
         BootFixture f;
         QString out;
-        QCOMPARE(ToolRunner::runBcdedit({QStringLiteral("/set"), value}, out), safe);
+        QCOMPARE(ToolRunner::runBcdeditStore(QStringLiteral("S:\\Boot\\BCD"), {QStringLiteral("/set"), value}, out), safe);
         QCOMPARE(ToolRunner::runReg({QStringLiteral("load"), value}, 1000), safe);
         QCOMPARE(f.runner.calls().size(), safe ? 2 : 0);
         // An empty script (what a script builder answers when it refuses) is refused as well.
