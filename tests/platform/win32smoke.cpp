@@ -73,6 +73,20 @@ void overlapped(const PlatformParts& p, const std::string& folder)
         for (const AsyncCompletion& c : done)
             same = same && c.ok && c.done == (c.tag == 99 ? 100 : Block) && (c.tag == 99 || back[c.tag] == out[c.tag]);
         check(same, "reads return what was written; the one across the end is short");
+
+        // Up to its capacity the queue takes every transfer; one more is refused as Busy, not queued.
+        const size_t room = io->capacity();
+        std::vector<uint8_t> many(room * 512, 0);
+        bool took = room >= 8;
+        for (size_t i = 0; i < room; ++i)
+            took = io->submit({h.get(), false, i * 512, many.data() + i * 512, 512, i}) && took;
+        const bool refused = !io->submit({h.get(), false, 0, many.data(), 512, room}) && Platform::lastErrorCode() == PlatformError::Busy;
+        check(took && refused && io->inFlight() == room, "a full queue refuses one more transfer as busy");
+        done.clear();
+        while (io->inFlight() > 0 && io->reap(done, true)) {
+        }
+        io->cancel();
+        check(done.size() == room && io->inFlight() == 0, "every transfer of a full queue comes back");
     }
     p.files->deleteFile(file);
 }
