@@ -1,7 +1,10 @@
 #include "common/memoryplatform.h"
 #include "core/copypipeline.h"
 #include "platform/platform.h"
+#include "platform/platformdevices.h"
+#include "platform/threadedasyncio.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -210,6 +213,53 @@ private slots:
             CopyPipeline pipeline(rig.source.get(), rig.target.get(), queue, rig.buffers, cancelled, settings);
             QVERIFY2(pipeline.run(extents), qPrintable(QStringLiteral("%1: %2").arg(c.name, QString::fromStdString(pipeline.failureText()))));
             QVERIFY2(rig.copied(extents) && pipeline.unreadable().isEmpty(), c.name);
+        }
+    }
+
+    // The queues the program runs on keep the same contract: up to capacity() every transfer is
+    // taken, one more is refused as Busy and not queued, and after a cancel every one comes back,
+    // finished with the right bytes or aborted.
+    void nativeQueuesKeepTheContract()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("queue.img"));
+        constexpr uint64_t Block = 4096, Blocks = 1024;
+        QByteArray bytes(qsizetype(Block * Blocks), '\0');
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            bytes[i] = char(i * 7 / 4096 + i);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        PlatformDevices& devices = *Platform::native().parts().devices;
+        for (const bool threads : {false, true}) {
+            const std::unique_ptr<DeviceHandle> h = devices.openDevice(path.toStdString(), DeviceAccess::Read, DeviceFlags::None);
+            const std::unique_ptr<AsyncIo> io = threads ? std::make_unique<ThreadedAsyncIo>(8) : devices.createAsyncIo(8);
+            QVERIFY(h && io);
+            const size_t n = size_t(std::min<uint64_t>(io->capacity(), Blocks));
+            QVERIFY2(n >= 8, io->kind().c_str());
+            std::vector<uint8_t> data(n * Block, 0);
+            for (size_t i = 0; i < n; ++i)
+                QVERIFY2(io->submit({h.get(), false, i * Block, data.data() + i * Block, Block, i}), io->kind().c_str());
+            if (io->capacity() == n) {
+                QVERIFY(!io->submit({h.get(), false, 0, data.data(), Block, n}));
+                QCOMPARE(Platform::lastErrorCode(), PlatformError::Busy);
+                QCOMPARE(io->inFlight(), n);
+            }
+            io->cancel();
+            std::vector<AsyncCompletion> done;
+            for (int i = 0; i < 1000 && io->inFlight() > 0; ++i)
+                QVERIFY(io->reap(done, true));
+            QCOMPARE(done.size(), n);
+            std::set<uint64_t> tags;
+            for (const AsyncCompletion& c : done) {
+                tags.insert(c.tag);
+                const uint8_t* got = data.data() + c.tag * Block;
+                QVERIFY2(c.ok ? c.done == Block && std::equal(got, got + Block, reinterpret_cast<const uint8_t*>(bytes.constData()) + c.tag * Block)
+                              : c.errorCode == PlatformError::OperationAborted,
+                         qPrintable(QStringLiteral("%1: %2").arg(QString::fromStdString(io->kind()), QString::fromStdString(c.errorText))));
+            }
+            QCOMPARE(tags.size(), n);
         }
     }
 };
