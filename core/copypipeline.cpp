@@ -51,6 +51,7 @@ uint64_t CopyPipeline::stoppedAt() const
 bool CopyPipeline::run(const std::vector<CopyExtent>& extents)
 {
     m_failure = Failure::None;
+    m_ioCancelled = false;
     m_written = m_verified = m_total = 0;
     m_unreadable.clear();
     if (m_buffers.empty() || !m_buffers.front()) {
@@ -79,6 +80,7 @@ bool CopyPipeline::run(const std::vector<CopyExtent>& extents)
 bool CopyPipeline::runBatches(bool verifying)
 {
     m_slots.assign(m_buffers.size(), Slot{});
+    m_waiting.clear();
     size_t next = 0;
     for (;;) {
         while (m_failure == Failure::None && next < m_batches.size()) {
@@ -95,7 +97,7 @@ bool CopyPipeline::runBatches(bool verifying)
                 continue;
             }
             // Partial spans are read-modify-write: nothing of ours may be in flight beside them.
-            while (m_io.inFlight() > 0 && pump(true)) {
+            while (busy() && pump(true)) {
             }
             if (m_failure != Failure::None)
                 break;
@@ -105,7 +107,7 @@ bool CopyPipeline::runBatches(bool verifying)
                 copySpanning(next, m_buffers[slot].data());
             ++next;
         }
-        if (m_io.inFlight() == 0 || !pump(true))
+        if (!busy() || !pump(true))
             break;
     }
     return m_failure == Failure::None;
@@ -113,14 +115,68 @@ bool CopyPipeline::runBatches(bool verifying)
 
 bool CopyPipeline::pump(bool wait)
 {
+    if (m_cancelled.load() && !m_ioCancelled) {
+        // A transfer the device never answers would keep the stop waiting for ever.
+        m_ioCancelled = true;
+        fail(Failure::Cancelled, 0, {});
+        for (size_t slot = 0; slot < m_slots.size(); ++slot)
+            dropWaiting(slot);
+        m_io.cancel();
+    }
+    feed();
+    if (m_io.inFlight() == 0)
+        return true;
     std::vector<AsyncCompletion> done;
     if (!m_io.reap(done, wait)) {
         fail(Failure::Queue, 0, platformErrorText());
+        m_waiting.clear();
         return false;
     }
     for (const AsyncCompletion& c : done)
         handle(c);
+    feed();
     return true;
+}
+
+bool CopyPipeline::wanted(const Slot& s) const
+{
+    // After a write failure the batches already read are still written: every one of them lies before
+    // anything not yet started, so the lowest failing sector is found among them.
+    return m_failure == Failure::None || (m_failure == Failure::Write && s.phase != Phase::ReadingBack);
+}
+
+void CopyPipeline::feed()
+{
+    const size_t room = std::max<size_t>(m_io.capacity(), 1);
+    while (!m_waiting.empty() && m_io.inFlight() < room) {
+        const AsyncRequest& r = m_waiting.front();
+        const size_t slot = size_t(r.tag >> TagShift);
+        if (!wanted(m_slots[slot])) {
+            dropWaiting(slot);
+            continue;
+        }
+        if (m_io.submit(r)) {
+            m_waiting.pop_front();
+            continue;
+        }
+        // A full queue takes more once something came back.
+        if (Platform::lastErrorCode() == PlatformError::Busy && m_io.inFlight() > 0)
+            return;
+        fail(Failure::Queue, 0, platformErrorText());
+        m_slots[slot].broken = true;
+        dropWaiting(slot);
+    }
+}
+
+void CopyPipeline::dropWaiting(size_t slot)
+{
+    Slot& s = m_slots[slot];
+    const auto from = std::remove_if(m_waiting.begin(), m_waiting.end(),
+                                     [slot](const AsyncRequest& r) { return size_t(r.tag >> TagShift) == slot; });
+    s.pending -= size_t(m_waiting.end() - from);
+    m_waiting.erase(from, m_waiting.end());
+    if (s.pending == 0)
+        s.phase = Phase::Idle;
 }
 
 void CopyPipeline::startDirect(size_t batch, size_t slot, Phase phase)
@@ -143,15 +199,12 @@ void CopyPipeline::submitPieces(size_t slot, bool write, DeviceHandle* handle)
         r.buffer = m_buffers[slot].data() + p.bufferOffset;
         r.length = p.length;
         r.tag = (uint64_t(slot) << TagShift) | i;
-        if (!m_io.submit(r)) {
-            fail(Failure::Queue, 0, platformErrorText());
-            s.broken = true;
-            break;
-        }
+        m_waiting.push_back(r);
         ++s.pending;
     }
     if (s.pending == 0)
         s.phase = Phase::Idle;
+    feed();
 }
 
 void CopyPipeline::handle(const AsyncCompletion& c)
@@ -161,22 +214,24 @@ void CopyPipeline::handle(const AsyncCompletion& c)
     const CopyPiece& p = m_batches[s.batch].pieces[c.tag & PieceMask];
     uint8_t* data = m_buffers[slot].data() + p.bufferOffset;
     const bool complete = c.ok && c.done == p.length;
-    switch (s.phase) {
+    // A cancelled transfer is neither retried nor a failure of the device.
+    if (!complete && m_ioCancelled)
+        s.broken = true;
+    else switch (s.phase) {
     case Phase::Reading:
         if (!complete && !recoverRead(p, data, c.ok ? PlatformError::HandleEof : c.errorCode, c.done,
                                       c.ok ? "the source ended early" : c.errorText))
             s.broken = true;
         break;
     case Phase::Writing:
-        if (!complete) {
-            failWrite(p, data, c.ok ? "the target ended early" : c.errorText);
+        if (!complete && !failWrite(p, data, c.ok ? "the target ended early" : c.errorText))
             s.broken = true;
-        }
         break;
     case Phase::ReadingBack:
-        if (!complete) {
-            fail(Failure::TargetRead, (p.targetOffset + c.done) / m_settings.targetSector,
-                 c.ok ? "the target ended early" : c.errorText);
+        if (c.ok && !complete) {
+            fail(Failure::TargetRead, (p.targetOffset + c.done) / m_settings.targetSector, "the target ended early");
+            s.broken = true;
+        } else if (!complete && !failReadBack(p, data, c.errorText)) {
             s.broken = true;
         }
         break;
@@ -185,9 +240,7 @@ void CopyPipeline::handle(const AsyncCompletion& c)
     }
     if (--s.pending > 0)
         return;
-    // After a write failure the batches already read are still written: every one of them lies before
-    // anything not yet started, so the lowest failing sector is found among them.
-    if (s.broken || (m_failure != Failure::None && !(m_failure == Failure::Write && s.phase != Phase::ReadingBack))) {
+    if (s.broken || !wanted(s)) {
         s.phase = Phase::Idle;
         return;
     }
@@ -243,20 +296,18 @@ void CopyPipeline::copySpanning(size_t batch, uint8_t* data)
         return;
     if (m_settings.verify)
         m_hashes[batch] = hashOf(data, p.length);
-    if (!RawDisk::writeRange(m_target, p.targetOffset, p.length, data, m_settings.targetAlignment)) {
-        failWrite(p, data, platformErrorText());
+    if (!RawDisk::writeRange(m_target, p.targetOffset, p.length, data, m_settings.targetAlignment)
+        && !failWrite(p, data, platformErrorText()))
         return;
-    }
     batchWritten(batch);
 }
 
 void CopyPipeline::readBackSpanning(size_t batch, uint8_t* data)
 {
     const CopyPiece& p = m_batches[batch].pieces.front();
-    if (!RawDisk::readRange(m_target, p.targetOffset, p.length, data, m_settings.targetAlignment)) {
-        fail(Failure::TargetRead, p.targetOffset / m_settings.targetSector, platformErrorText());
+    if (!RawDisk::readRange(m_target, p.targetOffset, p.length, data, m_settings.targetAlignment)
+        && !failReadBack(p, data, platformErrorText()))
         return;
-    }
     batchReadBack(batch, data);
 }
 
@@ -269,12 +320,19 @@ bool CopyPipeline::recoverRead(const CopyPiece& p, uint8_t* data, uint32_t error
         fail(Failure::Read, (p.sourceOffset + moved) / sector, text);
         return false;
     }
+    Logger& log = Logger::instance();
     if (!m_settings.continueOnReadErrors) {
         std::string why = text;
-        fail(Failure::Read, firstFailing(false, p, data, why) / sector, why);
-        return false;
+        uint64_t at = 0;
+        if (firstFailing(Phase::Reading, p, data, at, why)) {
+            fail(Failure::Read, at / sector, why);
+            return false;
+        }
+        // A passing fault (no memory for the transfer just then): the piece is read after all.
+        log.warning(QStringLiteral("Read at sector %1 failed, then succeeded unit by unit: %2")
+                        .arg(p.sourceOffset / sector).arg(QString::fromStdString(text)));
+        return true;
     }
-    Logger& log = Logger::instance();
     log.warning(QStringLiteral("Read failed at sector %1, retrying: %2").arg(p.sourceOffset / sector).arg(QString::fromStdString(text)));
     const uint32_t unit = std::max(m_settings.sourceAlignment, sector);
     if (RawDisk::readRange(m_source, p.sourceOffset, p.length, data, unit))
@@ -297,30 +355,53 @@ bool CopyPipeline::recoverRead(const CopyPiece& p, uint8_t* data, uint32_t error
     return true;
 }
 
-uint64_t CopyPipeline::firstFailing(bool write, const CopyPiece& p, uint8_t* data, std::string& text)
+bool CopyPipeline::firstFailing(Phase phase, const CopyPiece& p, uint8_t* data, uint64_t& failedAt, std::string& text)
 {
-    const uint32_t unit = write ? std::max(m_settings.targetAlignment, m_settings.targetSector)
-                                : std::max(m_settings.sourceAlignment, m_settings.sourceSector);
-    const uint64_t offset = write ? p.targetOffset : p.sourceOffset;
+    const bool source = phase == Phase::Reading, write = phase == Phase::Writing;
+    const uint32_t unit = source ? std::max(m_settings.sourceAlignment, m_settings.sourceSector)
+                                 : std::max(m_settings.targetAlignment, m_settings.targetSector);
+    const uint64_t offset = source ? p.sourceOffset : p.targetOffset;
     const uint64_t end = offset + p.length;
     for (uint64_t at = offset; at < end;) {
         const uint64_t n = std::min(unit - at % unit, end - at);
         uint8_t* piece = data + (at - offset);
-        const bool ok = write ? RawDisk::writeRange(m_target, at, n, piece, unit) : RawDisk::readRange(m_source, at, n, piece, unit);
+        const bool ok = write ? RawDisk::writeRange(m_target, at, n, piece, unit)
+                              : RawDisk::readRange(source ? m_source : m_target, at, n, piece, unit);
         if (!ok) {
             text = platformErrorText();
-            return at;
+            failedAt = at;
+            return true;
         }
         at += n;
     }
-    return offset;
+    return false;
 }
 
-void CopyPipeline::failWrite(const CopyPiece& p, uint8_t* data, const std::string& text)
+bool CopyPipeline::failWrite(const CopyPiece& p, uint8_t* data, const std::string& text)
 {
     // Writing the same bytes again is harmless; it finds the sector the device refuses.
     std::string why = text;
-    fail(Failure::Write, firstFailing(true, p, data, why) / m_settings.targetSector, why);
+    uint64_t at = 0;
+    if (firstFailing(Phase::Writing, p, data, at, why)) {
+        fail(Failure::Write, at / m_settings.targetSector, why);
+        return false;
+    }
+    Logger::instance().warning(QStringLiteral("Write at sector %1 failed, then succeeded unit by unit: %2")
+                                   .arg(p.targetOffset / m_settings.targetSector).arg(QString::fromStdString(text)));
+    return true;
+}
+
+bool CopyPipeline::failReadBack(const CopyPiece& p, uint8_t* data, const std::string& text)
+{
+    std::string why = text;
+    uint64_t at = 0;
+    if (firstFailing(Phase::ReadingBack, p, data, at, why)) {
+        fail(Failure::TargetRead, at / m_settings.targetSector, why);
+        return false;
+    }
+    Logger::instance().warning(QStringLiteral("Read-back at sector %1 failed, then succeeded unit by unit: %2")
+                                   .arg(p.targetOffset / m_settings.targetSector).arg(QString::fromStdString(text)));
+    return true;
 }
 
 void CopyPipeline::findFirstDifference(size_t batch, const uint8_t* data)

@@ -5,6 +5,7 @@
 #include "platform/asyncio.h"
 
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -12,8 +13,10 @@
 // The one copy routine: moves an extent list from source to target with reads and writes of
 // several buffers in flight at once, flushes the target, and on request reads every written range
 // back and compares it with a hash taken as the source was read. Buffers are the caller's, all of
-// one size (the request size). Cancellation is looked at before every request; a stop of any kind
-// lets the transfers in flight finish before run() returns.
+// one size (the request size). Transfers go to the queue as its capacity allows; the rest wait
+// here. Cancellation is looked at before every request and while waiting for transfers, and then
+// asks the queue to cancel what is in flight; a stop of any kind lets the transfers in flight come
+// back before run() returns.
 class CopyPipeline {
 public:
     struct Settings {
@@ -60,7 +63,12 @@ private:
     };
 
     bool runBatches(bool verifying);
+    bool busy() const { return m_io.inFlight() > 0 || !m_waiting.empty(); }
     bool pump(bool wait);
+    void feed();
+    // Forgets the slot's transfers not yet handed to the queue.
+    void dropWaiting(size_t slot);
+    bool wanted(const Slot& s) const;
     void handle(const AsyncCompletion& c);
     void startDirect(size_t batch, size_t slot, Phase phase);
     void submitPieces(size_t slot, bool write, DeviceHandle* handle);
@@ -70,10 +78,12 @@ private:
     void batchWritten(size_t batch);
     void batchReadBack(size_t batch, const uint8_t* data);
     bool recoverRead(const CopyPiece& piece, uint8_t* data, uint32_t errorCode, uint64_t moved, const std::string& text);
-    // The first position of a failed transfer that fails again on its own, unit by unit; the piece's
-    // start when every unit passes. `text` receives that failure's reason.
-    uint64_t firstFailing(bool write, const CopyPiece& piece, uint8_t* data, std::string& text);
-    void failWrite(const CopyPiece& piece, uint8_t* data, const std::string& text);
+    // Does a failed transfer of `phase` again unit by unit. True with the first position that fails
+    // again in `at` and its reason in `text`; false when every unit passed (the piece moved after all).
+    bool firstFailing(Phase phase, const CopyPiece& piece, uint8_t* data, uint64_t& at, std::string& text);
+    // False when the piece fails again unit by unit; true when that put it on the target after all.
+    bool failWrite(const CopyPiece& piece, uint8_t* data, const std::string& text);
+    bool failReadBack(const CopyPiece& piece, uint8_t* data, const std::string& text);
     void findFirstDifference(size_t batch, const uint8_t* data);
     void fail(Failure failure, uint64_t sector, const std::string& text);
     static Hash hashOf(const uint8_t* data, uint64_t length);
@@ -91,6 +101,8 @@ private:
     std::vector<bool> m_done;
     std::vector<Hash> m_hashes;
     std::vector<Slot> m_slots;
+    std::deque<AsyncRequest> m_waiting;   // in order, for the queue once it has room
+    bool m_ioCancelled = false;
     uint64_t m_total = 0;
     uint64_t m_written = 0;
     uint64_t m_verified = 0;

@@ -105,4 +105,5 @@ constexpr uint32_t InsufficientBuffer = 122;
 constexpr uint32_t NoMoreItems = 259;
 constexpr uint32_t CallNotImplemented = 120;
 constexpr uint32_t IoDevice = 1117;
+constexpr uint32_t OperationAborted = 995;
 }

@@ -3,6 +3,8 @@
 #include "platform/platform.h"
 
 #include <algorithm>
+#include <chrono>
+#include <limits>
 
 namespace {
 // More threads than this only add contention: a device serves a handful of requests at once.
@@ -48,7 +50,7 @@ bool ThreadedAsyncIo::reap(std::vector<AsyncCompletion>& out, bool wait)
 {
     std::unique_lock lock(m_mutex);
     if (wait && m_inFlight > 0)
-        m_finished.wait(lock, [this] { return !m_done.empty(); });
+        m_finished.wait_for(lock, std::chrono::milliseconds(WaitSliceMs), [this] { return !m_done.empty(); });
     while (!m_done.empty()) {
         out.push_back(std::move(m_done.front()));
         m_done.pop_front();
@@ -61,6 +63,24 @@ size_t ThreadedAsyncIo::inFlight() const
 {
     std::lock_guard lock(m_mutex);
     return m_inFlight;
+}
+
+size_t ThreadedAsyncIo::capacity() const { return std::numeric_limits<size_t>::max(); }
+
+void ThreadedAsyncIo::cancel()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        for (const AsyncRequest& request : m_queue) {
+            AsyncCompletion c;
+            c.tag = request.tag;
+            c.errorCode = PlatformError::OperationAborted;
+            c.errorText = "The transfer was cancelled";
+            m_done.push_back(std::move(c));
+        }
+        m_queue.clear();
+    }
+    m_finished.notify_all();
 }
 
 std::string ThreadedAsyncIo::kind() const { return m_note.empty() ? "threads" : "threads (" + m_note + ")"; }

@@ -19,6 +19,10 @@ public:
     bool submit(const AsyncRequest& request) override;
     bool reap(std::vector<AsyncCompletion>& out, bool wait) override;
     size_t inFlight() const override;
+    // Its queue takes any number; only the threads limit what runs.
+    size_t capacity() const override;
+    // Transfers not yet started end at once as aborted; a running one cannot be stopped.
+    void cancel() override;
     std::string kind() const override;
 
 private:

@@ -21,6 +21,7 @@ uint32_t PosixError::codeFor(int errnoValue)
     case ETXTBSY: return PlatformError::Busy;
     case EINVAL: return PlatformError::InvalidParameter;
     case EIO: return PlatformError::IoDevice;
+    case ECANCELED: return PlatformError::OperationAborted;
     case EBADF: return PlatformError::InvalidHandle;
     case EEXIST: return PlatformError::AlreadyExists;
     case ENOMEDIUM: return PlatformError::NotReady;

@@ -4,8 +4,15 @@
 #include "platform/posix/posixdevicehandle.h"
 #include "platform/posix/posixerror.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <liburing.h>
+
+namespace {
+// A copy request carries up to this many pieces; room for all of a full set of requests.
+constexpr unsigned TransfersPerDepth = 64;
+constexpr unsigned MaxCapacity = 4096;
+}
 
 struct UringAsyncIo::Ring {
     io_uring ring {};
@@ -31,13 +38,41 @@ UringAsyncIo::~UringAsyncIo()
 std::unique_ptr<UringAsyncIo> UringAsyncIo::create(unsigned depth)
 {
     std::unique_ptr<UringAsyncIo> io(new UringAsyncIo());
-    const int rc = io_uring_queue_init(std::max(depth, 1u) * 2, &io->m_ring->ring, 0);
+    const unsigned wanted = std::min(std::max(depth, 1u) * TransfersPerDepth, MaxCapacity);
+    // Twice the capacity in completions: every transfer and the answers to cancels fit.
+    io_uring_params params {};
+    params.flags = IORING_SETUP_CQSIZE;
+    params.cq_entries = wanted * 2;
+    int rc = io_uring_queue_init_params(std::max(depth, 1u) * 8, &io->m_ring->ring, &params);
+    if (rc == -EINVAL) {
+        params = io_uring_params {};
+        rc = io_uring_queue_init_params(std::max(depth, 1u) * 2, &io->m_ring->ring, &params);
+    }
     if (rc < 0) {
         PosixError::set(-rc, "io_uring could not be set up");
         io->m_ring.reset();
         return nullptr;
     }
+    io->m_capacity = std::max<size_t>(params.cq_entries / 2, 1);
     return io;
+}
+
+void UringAsyncIo::cancel()
+{
+    if (m_inFlight == 0)
+        return;
+    io_uring_sqe* sqe = io_uring_get_sqe(&m_ring->ring);
+    if (!sqe) {
+        io_uring_submit(&m_ring->ring);
+        m_unsubmitted = 0;
+        sqe = io_uring_get_sqe(&m_ring->ring);
+    }
+    if (!sqe)
+        return;   // the transfers end on their own then
+    m_cancelling = true;
+    io_uring_prep_cancel64(sqe, 0, IORING_ASYNC_CANCEL_ANY);
+    io_uring_sqe_set_data(sqe, nullptr);
+    ++m_unsubmitted;
 }
 
 bool UringAsyncIo::submit(const AsyncRequest& request)
@@ -47,6 +82,8 @@ bool UringAsyncIo::submit(const AsyncRequest& request)
         Platform::setLastError(PlatformError::InvalidParameter, "io_uring transfers need a device of this platform");
         return false;
     }
+    if (m_inFlight >= m_capacity)
+        return PosixError::set(PlatformError::Busy, "io_uring queue is full");
     auto op = std::make_unique<Op>();
     op->request = request;
     if (!handle->placeTransfer(request.write, request.offset, request.length, op->place))
@@ -106,7 +143,10 @@ bool UringAsyncIo::reap(std::vector<AsyncCompletion>& out, bool wait)
         }
         io_uring_cqe* cqe = nullptr;
         const bool block = wait && out.size() == before;
-        const int rc = block ? io_uring_wait_cqe(&m_ring->ring, &cqe) : io_uring_peek_cqe(&m_ring->ring, &cqe);
+        __kernel_timespec slice {0, long(WaitSliceMs) * 1000000L};
+        const int rc = block ? io_uring_wait_cqe_timeout(&m_ring->ring, &cqe, &slice) : io_uring_peek_cqe(&m_ring->ring, &cqe);
+        if (rc == -ETIME)
+            break;
         if (rc == -EAGAIN || rc == -EINTR) {
             if (block)
                 continue;
@@ -117,7 +157,9 @@ bool UringAsyncIo::reap(std::vector<AsyncCompletion>& out, bool wait)
         auto* op = static_cast<Op*>(io_uring_cqe_get_data(cqe));
         const int res = cqe->res;
         io_uring_cqe_seen(&m_ring->ring, cqe);
-        if (res == -EINTR || res == -EAGAIN) {
+        if (!op)
+            continue;   // the answer to a cancel
+        if ((res == -EINTR && !m_cancelling) || res == -EAGAIN) {
             if (!queue(op))
                 return false;
             continue;
@@ -143,5 +185,7 @@ bool UringAsyncIo::reap(std::vector<AsyncCompletion>& out, bool wait)
         }
         finish(op, out);
     }
+    if (m_inFlight == 0)
+        m_cancelling = false;
     return true;
 }

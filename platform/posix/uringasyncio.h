@@ -17,6 +17,8 @@ public:
     bool submit(const AsyncRequest& request) override;
     bool reap(std::vector<AsyncCompletion>& out, bool wait) override;
     size_t inFlight() const override { return m_inFlight; }
+    size_t capacity() const override { return m_capacity; }
+    void cancel() override;
     std::string kind() const override { return "io_uring"; }
 
 private:
@@ -28,5 +30,7 @@ private:
 
     std::unique_ptr<Ring> m_ring;
     size_t m_inFlight = 0;
+    size_t m_capacity = 1;
+    bool m_cancelling = false;   // an interrupted transfer ends instead of going again
     unsigned m_unsubmitted = 0;
 };

@@ -20,6 +20,9 @@ struct Win32AsyncIo::Slot {
 };
 
 namespace {
+// A copy request often carries many small pieces: give each request several transfers.
+constexpr unsigned SlotsPerDepth = 8;
+
 void fillError(AsyncCompletion& c, DWORD code)
 {
     c.ok = false;
@@ -30,7 +33,7 @@ void fillError(AsyncCompletion& c, DWORD code)
 
 Win32AsyncIo::Win32AsyncIo(unsigned depth)
 {
-    const unsigned count = std::clamp<unsigned>(depth, 1, MAXIMUM_WAIT_OBJECTS);
+    const unsigned count = std::clamp<unsigned>(depth * SlotsPerDepth, 1, MAXIMUM_WAIT_OBJECTS);
     for (unsigned i = 0; i < count; ++i) {
         auto slot = std::make_unique<Slot>();
         slot->event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -113,6 +116,14 @@ bool Win32AsyncIo::submit(const AsyncRequest& request)
     return true;
 }
 
+void Win32AsyncIo::cancel()
+{
+    // Each cancelled transfer still signals its event, with ERROR_OPERATION_ABORTED.
+    for (auto& slot : m_slots)
+        if (slot->busy)
+            CancelIoEx(slot->file, &slot->overlapped);
+}
+
 void Win32AsyncIo::complete(Slot& slot, std::vector<AsyncCompletion>& out)
 {
     AsyncCompletion c;
@@ -156,7 +167,8 @@ bool Win32AsyncIo::reap(std::vector<AsyncCompletion>& out, bool wait)
         return true;
     }
     if (wait && !endedAtOnce) {
-        const DWORD result = WaitForMultipleObjects(static_cast<DWORD>(events.size()), events.data(), FALSE, INFINITE);
+        // Never without end: a hung device must not keep the caller from looking at its cancel flag.
+        const DWORD result = WaitForMultipleObjects(static_cast<DWORD>(events.size()), events.data(), FALSE, WaitSliceMs);
         if (result == WAIT_FAILED) {
             Win32Platform::reportLastError();
             return false;

@@ -8,7 +8,7 @@
 
 class Win32AsyncIo : public AsyncIo {
 public:
-    // At most `depth` transfers in flight, never more than one wait can watch (64).
+    // Room for several pieces of each of `depth` requests, never more than one wait can watch (64).
     explicit Win32AsyncIo(unsigned depth);
     ~Win32AsyncIo() override;
     Win32AsyncIo(const Win32AsyncIo&) = delete;
@@ -20,6 +20,8 @@ public:
     bool submit(const AsyncRequest& request) override;
     bool reap(std::vector<AsyncCompletion>& out, bool wait) override;
     size_t inFlight() const override;
+    size_t capacity() const override { return m_slots.size(); }
+    void cancel() override;
     std::string kind() const override { return "overlapped"; }
 
 private:

@@ -117,8 +117,9 @@ public:
         transferred = 0;
         if (!started && GetLastError() != ERROR_IO_PENDING) {
             const DWORD err = GetLastError();
-            // Some answers (ERROR_MORE_DATA) still carry bytes.
-            transferred = static_cast<DWORD>(m_overlapped.InternalHigh);
+            // A call that failed at once left the OVERLAPPED unwritten; only a cut answer carries bytes.
+            if (err == ERROR_MORE_DATA)
+                transferred = static_cast<DWORD>(m_overlapped.InternalHigh);
             SetLastError(err);
             return false;
         }

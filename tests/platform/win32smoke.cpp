@@ -8,6 +8,11 @@
 #include <string>
 #include <vector>
 
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
 namespace {
 
 int g_failures = 0;
@@ -73,8 +78,50 @@ void overlapped(const PlatformParts& p, const std::string& folder)
         for (const AsyncCompletion& c : done)
             same = same && c.ok && c.done == (c.tag == 99 ? 100 : Block) && (c.tag == 99 || back[c.tag] == out[c.tag]);
         check(same, "reads return what was written; the one across the end is short");
+
+        // Up to its capacity the queue takes every transfer; one more is refused as Busy, not queued.
+        const size_t room = io->capacity();
+        std::vector<uint8_t> many(room * 512, 0);
+        bool took = room >= 8;
+        for (size_t i = 0; i < room; ++i)
+            took = io->submit({h.get(), false, i * 512, many.data() + i * 512, 512, i}) && took;
+        const bool refused = !io->submit({h.get(), false, 0, many.data(), 512, room}) && Platform::lastErrorCode() == PlatformError::Busy;
+        check(took && refused && io->inFlight() == room, "a full queue refuses one more transfer as busy");
+        done.clear();
+        while (io->inFlight() > 0 && io->reap(done, true)) {
+        }
+        io->cancel();
+        check(done.size() == room && io->inFlight() == 0, "every transfer of a full queue comes back");
     }
     p.files->deleteFile(file);
+}
+
+// A read of a pipe nobody writes to stands for a device that never answers: a waiting reap still
+// comes back, and a cancel ends the read through reap.
+void hungTransfer(const PlatformParts& p)
+{
+    const std::string name = "\\\\.\\pipe\\tessarin_smoke_silent";
+    HANDLE server = CreateNamedPipeA(name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED, PIPE_TYPE_BYTE, 1, 4096, 4096, 0, nullptr);
+    check(server != INVALID_HANDLE_VALUE, "silent pipe made");
+    if (server == INVALID_HANDLE_VALUE)
+        return;
+    {
+        auto h = p.devices->openDevice(name, DeviceAccess::Read, DeviceFlags::None);
+        auto io = p.devices->createAsyncIo(1);
+        check(h && io, "silent pipe opened as a device");
+        if (h && io) {
+            std::vector<uint8_t> buffer(512, 0);
+            check(io->submit({h.get(), false, 0, buffer.data(), buffer.size(), 7}), "read of the silent pipe queued");
+            std::vector<AsyncCompletion> done;
+            check(io->reap(done, true) && done.empty() && io->inFlight() == 1, "a waiting reap comes back while the read hangs");
+            io->cancel();
+            for (int i = 0; i < 50 && io->inFlight() > 0; ++i)
+                io->reap(done, true);
+            check(done.size() == 1 && done[0].tag == 7 && !done[0].ok && done[0].errorCode == ERROR_OPERATION_ABORTED,
+                  "cancel ends the hung read");
+        }
+    }
+    CloseHandle(server);
 }
 
 void files(const PlatformParts& p)
@@ -127,6 +174,7 @@ void files(const PlatformParts& p)
           "missing paths are not the same and say why");
 
     overlapped(p, dir);
+    hungTransfer(p);
     check(p.files->setFileAttributesNormal(copy), "set attributes to normal");
     check(p.files->deleteFile(copy), "delete the copy");
     check(!p.files->fileExists(copy) && Platform::lastErrorCode() == PlatformError::FileNotFound, "deleted file is gone");
