@@ -1,5 +1,6 @@
 // Partition clones end to end on sparse images and a 4096-byte loop device; everything that must
 // survive on the target is hashed before and after.
+#include "boot/boottoolavailability.h"
 #include "clonefixture.h"
 #include "modes/partitionclonemode.h"
 #include "ondisk/byteorder.h"
@@ -214,6 +215,24 @@ private slots:
         QVERIFY2(!findings.contains(QStringLiteral("boot code")) && !findings.contains(QStringLiteral("EFI system partition")),
                  qPrintable(findings));
         QCOMPARE(last.skipped, QStringList{skipped});
+        QVERIFY(!last.bootRepaired);
+    }
+
+    // A system partition whose boot repair cannot run: the copy is made, but the run fails and
+    // says why, never "completed".
+    void failedBootRepairFailsTheRun()
+    {
+        if (BootToolAvailability::allAvailable())
+            QSKIP("the Windows boot tools are present here");
+        makeTarget(DstGpt, true, false);
+        QString message;
+        CloneProgress last;
+        QVERIFY(!f.runEngine(Tessarin::CloneModeType::PartitionClone, Src, DstGpt, message, [&](CloneConfig& c) {
+            c.sourcePartition = c.sourceDisk.partitions.value(Ntfs);
+            c.sourcePartition.isSystem = true;
+            c.fixBoot = true;
+        }, &last));
+        QVERIFY2(message.contains(QStringLiteral("boot")) && !message.contains(QStringLiteral("completed")), qPrintable(message));
         QVERIFY(!last.bootRepaired);
     }
 
