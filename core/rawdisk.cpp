@@ -401,7 +401,8 @@ bool RawDisk::volumesOnDisk(int diskNumber, const ByteRange& range, QStringList&
     for (const QString& volume : enumerateVolumes()) {
         std::vector<PlatformExtent> extents;
         if (!queryExtents(volume, extents)) {
-            if (Platform::lastErrorCode() == PlatformError::InvalidFunction)
+            const uint32_t code = Platform::lastErrorCode();
+            if (code == PlatformError::InvalidFunction || code == PlatformError::NotReady)
                 continue;
             const QString why = lastErrorText();
             error = QStringLiteral("the volume %1 cannot tell where it lies (%2)").arg(volumeLabel(volume), why);

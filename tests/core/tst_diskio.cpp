@@ -264,6 +264,7 @@ private slots:
         QTest::newRow("locked by another program") << true << 0u << QStringLiteral("is in use");
         QTest::newRow("extents unreadable") << false << PlatformError::AccessDenied << QStringLiteral("cannot tell");
         QTest::newRow("on no disk") << false << PlatformError::InvalidFunction << QString();
+        QTest::newRow("drive without its medium") << false << PlatformError::NotReady << QString();
     }
     void volumeThatCannotTellWhereItLiesIsRefused()
     {

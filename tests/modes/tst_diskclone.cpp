@@ -2,7 +2,9 @@
 #include "boot/boottoolavailability.h"
 #include "clonefixture.h"
 #include "common/forwardingdevices.h"
+#include "common/memoryplatform.h"
 #include "modes/diskclonemode.h"
+#include "partition/partitioningtool.h"
 
 #include <QMutex>
 #include <QRegularExpression>
@@ -46,6 +48,16 @@ public:
 private:
     QMutex m_mutex;
     std::map<std::string, int> m_opens;
+};
+
+// Counts the cleans and does nothing else.
+class CountingTool : public PartitioningTool {
+public:
+    bool clean(int, TableStyle, const ScriptStep&) override { return ++cleans > 0; }
+    bool listPartitions(int, QList<Row>&) override { return false; }
+    bool format(int, int, Tessarin::FileSystemType, const QString&) override { return false; }
+    bool extendFileSystem(int, int) override { return false; }
+    int cleans = 0;
 };
 } // namespace
 
@@ -171,6 +183,53 @@ private slots:
         QVERIFY(target.open(QIODevice::ReadOnly));
         const QByteArray head = target.read(1024);
         QVERIFY(head.size() == 1024 && head.mid(510, 2) != QByteArray("\x55\xAA", 2) && head.mid(512, 8) != "EFI PART");
+    }
+
+    // A target volume another program holds, or one that cannot say where it lies, refuses the
+    // run before the clean: the tool is never called and no byte of the target changes.
+    void busyTargetVolumeRefusedBeforeTheClean_data()
+    {
+        QTest::addColumn<bool>("lockedElsewhere");
+        QTest::addColumn<uint32_t>("extentsError");
+        QTest::newRow("locked by another program") << true << 0u;
+        QTest::newRow("extents unreadable") << false << PlatformError::AccessDenied;
+    }
+    void busyTargetVolumeRefusedBeforeTheClean()
+    {
+        QFETCH(bool, lockedElsewhere);
+        QFETCH(uint32_t, extentsError);
+        MemoryPlatform mp;
+        const int src = mp.addDisk(8 * MiB), dst = mp.addDisk(8 * MiB);
+        mp.fillPattern(src, 5);
+        mp.fillPattern(dst, 6);
+        MemoryVolume& v = mp.addVolume("\\\\?\\Volume{e}\\", dst, 1 * MiB, 2 * MiB);
+        v.lockedElsewhere = lockedElsewhere;
+        v.extentsError = extentsError;
+        const std::vector<uint8_t> before = mp.data(dst);
+        CountingTool tool;
+        PartitioningTool::setCurrent(&tool);
+        QString message;
+        {
+            ScopedPlatform scoped(&mp);
+            const QList<DiskInfo> disks = DiskManager::enumerateDisks();
+            QCOMPARE(disks.size(), 2);
+            CloneConfig config;
+            config.mode = Tessarin::CloneModeType::DiskClone;
+            config.sourceDisk = disks[src];
+            config.targetDisk = disks[dst];
+            config.fixBoot = false;
+            CloneEngine engine;
+            QSignalSpy finished(&engine, &CloneEngine::finished);
+            engine.setConfig(config);
+            engine.start();
+            QVERIFY(!finished.isEmpty() || (engine.isRunning() && finished.wait(60000)));
+            QVERIFY(!finished.first().at(0).toBool());
+            message = finished.first().at(1).toString();
+        }
+        PartitioningTool::setCurrent(nullptr);
+        QVERIFY2(message.contains(QStringLiteral("nothing was written")), qPrintable(message));
+        QCOMPARE(tool.cleans, 0);
+        QVERIFY(mp.data(dst) == before && mp.volume("\\\\?\\Volume{e}\\").dismountCount == 0);
     }
 
     // Requests that must be refused before anything is written: the target is not even cleaned.
