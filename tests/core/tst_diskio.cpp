@@ -3,7 +3,6 @@
 #include "common/faultydevice.h"
 #include "common/memoryplatform.h"
 #include "core/copybatchplanner.h"
-#include "core/clonepreflight.h"
 #include "core/copypipeline.h"
 #include "core/diskio.h"
 #include "core/spanplanner.h"
@@ -233,55 +232,6 @@ private slots:
         QCOMPARE(rig.mp.volume(a).lockCount, 1);
         io.close();
         QCOMPARE(rig.mp.volume(a).lockCount, 0);
-    }
-
-    // A run that writes one range of the target locks and dismounts only the volumes there: a
-    // mounted volume beside it keeps its files open, and one that someone else holds does not stop it.
-    void onlyVolumesInTheWrittenRangeAreLocked()
-    {
-        Rig rig;
-        const std::string mounted = "\\\\?\\Volume{a}\\", written = "\\\\?\\Volume{b}\\", held = "\\\\?\\Volume{c}\\";
-        rig.mp.addVolume(mounted, rig.dst, 1 * MiB, 1 * MiB).mountPaths = {"E:\\"};
-        rig.mp.addVolume(written, rig.dst, 2 * MiB, 1 * MiB);
-        rig.mp.addVolume(held, rig.dst, 3 * MiB, 1 * MiB).lockedElsewhere = true;
-        DiskIO io;
-        QVERIFY2(io.openSourceDisk(rig.src) && io.openTargetDisk(rig.dst, ByteRange{2 * MiB, 1 * MiB}),
-                 qPrintable(io.lastError()));
-        QCOMPARE(rig.mp.volume(written).lockCount, 1);
-        QCOMPARE(rig.mp.volume(mounted).lockCount + rig.mp.volume(mounted).dismountCount, 0);
-        QCOMPARE(rig.mp.volume(held).dismountCount, 0);
-        io.close();
-        QCOMPARE(rig.mp.volume(written).lockCount, 0);
-    }
-
-    // Whether a volume lies on the target is asked without access rights, so a volume someone else
-    // locked still tells; one that cannot tell refuses the run; one on no disk at all is no concern.
-    void volumeThatCannotTellWhereItLiesIsRefused_data()
-    {
-        QTest::addColumn<bool>("lockedElsewhere");
-        QTest::addColumn<uint32_t>("extentsError");
-        QTest::addColumn<QString>("refusal");
-        QTest::newRow("locked by another program") << true << 0u << QStringLiteral("is in use");
-        QTest::newRow("extents unreadable") << false << PlatformError::AccessDenied << QStringLiteral("cannot tell");
-        QTest::newRow("on no disk") << false << PlatformError::InvalidFunction << QString();
-        QTest::newRow("drive without its medium") << false << PlatformError::NotReady << QString();
-    }
-    void volumeThatCannotTellWhereItLiesIsRefused()
-    {
-        QFETCH(bool, lockedElsewhere);
-        QFETCH(uint32_t, extentsError);
-        QFETCH(QString, refusal);
-        Rig rig;
-        const std::string vol = "\\\\?\\Volume{d}\\";
-        MemoryVolume& v = rig.mp.addVolume(vol, rig.dst, 1 * MiB, 1 * MiB);
-        v.lockedElsewhere = lockedElsewhere;
-        v.extentsError = extentsError;
-        QString error;
-        const bool passed = ClonePreflight::check(ClonePreflight::wholeDisk(rig.src), ClonePreflight::wholeDisk(rig.dst), error);
-        QVERIFY2(passed == refusal.isEmpty() && error.contains(refusal), qPrintable(error));
-        DiskIO io;
-        QCOMPARE(io.openTargetDisk(rig.dst), refusal.isEmpty());
-        QCOMPARE(rig.mp.volume(vol).dismountCount, 0);
     }
 
     // Extents joined where they touch on both sides, small aligned ones packed into one request,
