@@ -46,12 +46,18 @@ bool ClonePreflight::sharesStorage(const Side& a, const Side& b)
 }
 
 // A volume on the target that will not lock is in use by someone; the lock is given back at once
-// and nothing is dismounted, so nobody loses open files to a clone that may still be refused.
+// and nothing is dismounted, so nobody loses open files to a clone that may still be refused. Only
+// the volumes in the range the run writes count, and a volume that cannot say where it lies is
+// taken to be one of them.
 QString ClonePreflight::busyVolume(const Side& target)
 {
     if (target.diskNumber < 0)
         return {};
-    for (const QString& volume : RawDisk::volumesOnDisk(target.diskNumber, target.range)) {
+    QStringList volumes;
+    QString unknown;
+    if (!RawDisk::volumesOnDisk(target.diskNumber, target.range, volumes, unknown))
+        return unknown;
+    for (const QString& volume : volumes) {
         QString path = volume;
         if (path.endsWith(QLatin1Char('\\')))
             path.chop(1);

@@ -38,9 +38,9 @@ bool DiskIO::openSource(const QString& path) { return m_session.openSource(path,
 
 bool DiskIO::openSourceDisk(int diskNumber) { return openSource(RawDisk::physicalDrivePath(diskNumber)); }
 
-bool DiskIO::openTarget(const QString& path)
+bool DiskIO::openTarget(const QString& path, const ByteRange& writes)
 {
-    if (!m_session.openTarget(path, m_lastError))
+    if (!m_session.openTarget(path, m_lastError, writes))
         return false;
     m_bufferAlignment = std::max({m_session.sourceAlignment(), m_session.targetAlignment(), MinimumBufferAlignment});
     allocateBuffers();
@@ -48,7 +48,10 @@ bool DiskIO::openTarget(const QString& path)
     return true;
 }
 
-bool DiskIO::openTargetDisk(int diskNumber) { return openTarget(RawDisk::physicalDrivePath(diskNumber)); }
+bool DiskIO::openTargetDisk(int diskNumber, const ByteRange& writes)
+{
+    return openTarget(RawDisk::physicalDrivePath(diskNumber), writes);
+}
 
 bool DiskIO::lockTargetVolumes() { return m_session.lockTargetVolumes(); }
 

@@ -24,8 +24,9 @@ public:
     // ---- object layer ----
     bool openSource(const QString& path);
     bool openSourceDisk(int diskNumber);
-    bool openTarget(const QString& path);
-    bool openTargetDisk(int diskNumber);
+    bool openTarget(const QString& path, const ByteRange& writes = {});
+    // `writes`: the bytes of the disk the run writes; only the volumes there are locked. Length 0: all.
+    bool openTargetDisk(int diskNumber, const ByteRange& writes = {});
 
     bool readSource(uint64_t sector, uint32_t count, void* buffer);
     bool readSourceBytes(uint64_t offset, uint64_t length, void* buffer);

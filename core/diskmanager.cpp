@@ -190,7 +190,10 @@ QList<PartitionInfo> DiskManager::enumeratePartitions(DeviceHandle* disk, int di
 
     const QList<VolumeExtents> volumes = machineVolumes();
     for (const PlatformLayoutEntry& entry : layout.entries) {
-        if (entry.partitionLength <= 0 || entry.startingOffset < 0)
+        // Number 0 marks an unused slot or an extended container, whose logical partitions come as
+        // entries of their own; a container holds no data, whatever number a backend gives it.
+        if (entry.partitionLength <= 0 || entry.startingOffset < 0 || entry.partitionNumber == 0
+            || (layout.style == LayoutStyle::MBR && MbrCodec::isExtendedType(entry.mbrType)))
             continue;
         PartitionInfo p;
         p.diskNumber = diskNumber;

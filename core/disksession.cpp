@@ -156,7 +156,7 @@ bool DiskSession::openSource(const QString& path, QString& error)
 // Nothing is locked or written before the target is known to be the chosen disk, and the handle is
 // given out only once every volume on it is locked: a busy volume would make writes into its
 // sectors fail halfway, after the tables were already overwritten.
-bool DiskSession::openTarget(const QString& path, QString& error)
+bool DiskSession::openTarget(const QString& path, QString& error, const ByteRange& writes)
 {
     QMutexLocker lock(&m_mutex);
     // Checked before any volume is locked: the source's volumes must stay untouched.
@@ -166,6 +166,7 @@ bool DiskSession::openTarget(const QString& path, QString& error)
     m_targetPath.clear();
     m_targetDiskNumber = -1;
     const int n = diskNumberOfPath(path);
+    m_targetWrites = writes;
     if (n >= 0 && refuseSystemDisk(n, error))
         return false;
     VolumeHandle* volumeHandle = nullptr;
@@ -233,7 +234,10 @@ bool DiskSession::lockTargetVolumesLocked(QString& error)
 {
     if (m_targetDiskNumber < 0)
         return true;
-    for (const QString& volume : RawDisk::volumesOnDisk(m_targetDiskNumber)) {
+    QStringList volumes;
+    if (!RawDisk::volumesOnDisk(m_targetDiskNumber, m_targetWrites, volumes, error))
+        return false;
+    for (const QString& volume : volumes) {
         Logger::instance().info(QStringLiteral("Locking volume on target disk: %1").arg(volume));
         QString path = volume;
         if (path.endsWith(QLatin1Char('\\')))

@@ -8,8 +8,9 @@
 
 // The source and target of one clone: how each is opened, the refusal of overlapping devices on
 // both sides and of the running system's disks as target, the check that a target drive is still
-// the disk the user chose (DiskIdentity::expect), the target's volumes locked and dismounted until it is closed (a target
-// whose volumes cannot all be locked is not opened), and each side's sector sizes. The
+// the disk the user chose (DiskIdentity::expect), the target's volumes in the range the run writes
+// locked and dismounted until it is closed (a target whose volumes there cannot all be locked is
+// not opened), and each side's sector sizes. The
 // handle-changing operations hold the mutex; reads and writes through source() and target() come
 // from the worker thread only.
 class DiskSession {
@@ -21,7 +22,9 @@ public:
 
     // On failure `error` holds the user-visible reason.
     bool openSource(const QString& path, QString& error);
-    bool openTarget(const QString& path, QString& error);
+    // `writes`: the bytes of a target disk the run writes (length 0: all of it); only the volumes
+    // there are locked and dismounted, the others stay as their users have them.
+    bool openTarget(const QString& path, QString& error, const ByteRange& writes = {});
     bool lockTargetVolumes();
     // Flushes the target; a disk target is from then on expected to carry the table now on it.
     bool flushTarget();
@@ -61,7 +64,8 @@ private:
     bool refuseSameDevice(const QString& sourcePath, const QString& targetPath, QString& error) const;
     bool refuseSystemDisk(int diskNumber, QString& error) const;
     bool refuseOtherDisk(DeviceHandle* target, int diskNumber, QString& error) const;
-    // Locks and dismounts every volume on the target disk; false with the first volume that stays busy.
+    // Locks and dismounts every volume in the written range of the target disk; false with the first
+    // volume that stays busy or cannot say where it lies.
     bool lockTargetVolumesLocked(QString& error);
     static bool lockWithRetry(VolumeHandle* volume);
     void releaseVolumeLocks();
@@ -74,6 +78,7 @@ private:
     QString m_targetPath;
     std::vector<VolumeHandlePtr> m_lockedVolumes;
     int m_targetDiskNumber = -1;
+    ByteRange m_targetWrites;
     uint32_t m_sourceLogicalSector = 512;
     uint32_t m_sourcePhysicalSector = 512;
     uint32_t m_targetLogicalSector = 512;

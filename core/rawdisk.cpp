@@ -355,15 +355,24 @@ bool RawDisk::isSsd(int diskNumber)
     return !penalty;
 }
 
-QList<DiskExtent> RawDisk::getVolumeDiskExtents(const QString& volumePath)
+namespace {
+// Asked without access rights: an open for reading fails on a volume another program has locked,
+// which is just the volume that must not be mistaken for one elsewhere.
+bool queryExtents(const QString& volumePath, std::vector<PlatformExtent>& out)
 {
     QString path = volumePath;
     if (path.endsWith(QLatin1Char('\\')))
         path.chop(1);
+    VolumeHandlePtr h = Platform::devices().openVolume(native(path), DeviceAccess::None, DeviceFlags::None);
+    return h && h->volumeDiskExtents(out);
+}
+} // namespace
+
+QList<DiskExtent> RawDisk::getVolumeDiskExtents(const QString& volumePath)
+{
     QList<DiskExtent> result;
-    VolumeHandlePtr h = Platform::devices().openVolume(native(path), DeviceAccess::Read, DeviceFlags::None);
     std::vector<PlatformExtent> extents;
-    if (!h || !h->volumeDiskExtents(extents))
+    if (!queryExtents(volumePath, extents))
         return result;
     // Every extent: a spanned volume's later pieces must be locked like its first.
     for (const PlatformExtent& e : extents)
@@ -385,21 +394,31 @@ QStringList RawDisk::enumerateVolumes()
     return result;
 }
 
-QStringList RawDisk::volumesOnDisk(int diskNumber, const ByteRange& range)
+bool RawDisk::volumesOnDisk(int diskNumber, const ByteRange& range, QStringList& out, QString& error)
 {
     const uint64_t end = range.length ? range.offset + range.length : UINT64_MAX;
-    QStringList result;
+    out.clear();
     for (const QString& volume : enumerateVolumes()) {
-        for (const DiskExtent& e : getVolumeDiskExtents(volume)) {
+        std::vector<PlatformExtent> extents;
+        if (!queryExtents(volume, extents)) {
+            const uint32_t code = Platform::lastErrorCode();
+            if (code == PlatformError::InvalidFunction || code == PlatformError::NotReady)
+                continue;
+            const QString why = lastErrorText();
+            error = QStringLiteral("the volume %1 cannot tell where it lies (%2)").arg(volumeLabel(volume), why);
+            Logger::instance().error(error);
+            return false;
+        }
+        for (const PlatformExtent& e : extents) {
             const bool unknown = e.startingOffset < 0 || e.extentLength <= 0;
             if (int(e.diskNumber) == diskNumber
                 && (unknown || (uint64_t(e.startingOffset) < end && range.offset < uint64_t(e.startingOffset + e.extentLength)))) {
-                result.append(volume);
+                out.append(volume);
                 break;
             }
         }
     }
-    return result;
+    return true;
 }
 
 QString RawDisk::volumeLabel(const QString& volume)

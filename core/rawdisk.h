@@ -51,8 +51,11 @@ public:
     static int getDiskNumberForVolume(const QString& volumePath);
     static QStringList enumerateVolumes();
     // Volumes with an extent on disk `diskNumber` that meets `range` (length 0: the whole disk); an
-    // extent of unknown place counts as meeting it.
-    static QStringList volumesOnDisk(int diskNumber, const ByteRange& range = {});
+    // extent of unknown place counts as meeting it. False, with `error`, when a volume cannot say
+    // where it lies, since it may lie there; one on no disk at all (an optical drive, a volume
+    // outside the disk table) answers InvalidFunction, one without its medium NotReady, and
+    // neither is a concern.
+    static bool volumesOnDisk(int diskNumber, const ByteRange& range, QStringList& out, QString& error);
     static QStringList getVolumeMountPaths(const QString& volumeName);
     // "E:\ (\\?\Volume{...}\)", or the bare name when the volume has no mount path.
     static QString volumeLabel(const QString& volume);

@@ -280,6 +280,8 @@ bool CloneWorker::runPhases(CloneMode* strategy)
     m_progress.status = Tessarin::RepairingBoot;
     m_progress.currentPhase = tr("Repairing boot configuration...");
     emitProgress();
+    // The boot tools mount, format and write the copy's volumes: the copy's locks must be gone.
+    m_diskIO->closeTarget();
     if (strategy->repairBoot())
         return true;
 

@@ -15,11 +15,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::vector<std::string> notes;
     if (!LayoutParser::parse(read, size, 512, layout, notes))
         return 0;
-    // An unknown layout lists nothing (no MBR edits of a broken GPT disk); an MBR has four slots.
+    // An unknown layout lists nothing (no MBR edits of a broken GPT disk); an MBR has four slots
+    // and a bounded chain of logical partitions that stay on the disk.
     if (layout.style == LayoutStyle::Unknown && !layout.entries.empty())
         __builtin_trap();
-    for (const PlatformLayoutEntry& e : layout.entries)
-        if (e.partitionNumber == 0 || (layout.style == LayoutStyle::MBR && e.partitionNumber > 4))
+    for (const PlatformLayoutEntry& e : layout.entries) {
+        if (e.partitionNumber == 0 || (layout.style == LayoutStyle::MBR
+                                       && e.partitionNumber >= LayoutParser::FirstLogicalNumber + LayoutParser::MaxLogicalPartitions))
             __builtin_trap();
+        if (layout.style == LayoutStyle::MBR && e.partitionNumber >= LayoutParser::FirstLogicalNumber
+            && uint64_t(e.startingOffset + e.partitionLength) > size)
+            __builtin_trap();
+    }
     return 0;
 }

@@ -149,12 +149,6 @@ bool DiskCloneMode::planCopy()
         m_plan.copies.append({tr("whole disk"), Method::SectorBySector, -1, false, whole.extents(), whole.totalBytes()});
         return true;
     }
-    CopyPlan table(m_sectorSize);
-    table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
-    if (!m_sourceGpt)
-        addExtendedBootRecords(table);
-    m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes()});
-
     for (int i = 0; i < m_sourceDisk.partitions.size(); ++i) {
         const PartitionInfo& p = m_sourceDisk.partitions[i];
         if (p.size == 0)
@@ -165,6 +159,13 @@ bool DiskCloneMode::planCopy()
             return false;
         m_plan.copies.append({p.displayName(), method, i, false, plan.extents(), plan.totalBytes()});
     }
+    // The table comes last: until then the cleaned target has none, so no system mounts a volume
+    // of the half-made copy meanwhile and an interrupted run leaves no disk carrying the source's identity.
+    CopyPlan table(m_sectorSize);
+    table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
+    if (!m_sourceGpt)
+        addExtendedBootRecords(table);
+    m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes()});
     return true;
 }
 
@@ -261,8 +262,7 @@ bool DiskCloneMode::execute()
         }
         if (!copyExtents(step.extents, step.bytes, step.name))
             return false;
-        // The copy takes its own identity before any data arrives, so a run that stops halfway
-        // never leaves a second disk carrying the source's.
+        // The copied table takes its own identity before the run goes on.
         if (step.table && (isCancelled() || (m_sourceGpt && !finishGpt()) || !giveCopyNewIdentity(*m_resizer, m_sourceGpt, m_sectorSize)))
             return false;
     }

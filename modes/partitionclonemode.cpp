@@ -143,7 +143,7 @@ bool PartitionCloneMode::buildPlan()
     else if (!systemSource())
         m_plan.boot << QStringLiteral("none: the source is not a system partition");
     else if (!BootToolAvailability::allAvailable())
-        m_plan.boot << QStringLiteral("none: the Windows boot tools are missing, so the copy finishes with a warning");
+        m_plan.boot << QStringLiteral("none: the Windows boot tools are missing, so the run fails once the partition is copied");
     else
         m_plan.boot << QStringLiteral("rebuild the boot files of the copied volume");
     return true;
@@ -159,8 +159,9 @@ bool PartitionCloneMode::prepare()
         return false;
 
     // Into a named partition or a free region nothing is cleaned: the disk's table is checked first.
+    // Into a partition only that partition's volume is locked; the disk's other volumes stay mounted.
     if (keepsTable()) {
-        if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
+        if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber, targetSide().range))
             return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));
         const uint32_t planned = m_targetSectorSize;
         m_targetSectorSize = m_diskIO->targetLogicalSector() ? m_diskIO->targetLogicalSector() : 512;
@@ -553,15 +554,13 @@ bool PartitionCloneMode::repairBoot()
     }
     log().info(QStringLiteral("Repairing boot configuration for cloned system partition..."));
     emit phaseChanged(tr("Repairing boot configuration..."));
-    if (!BootToolAvailability::allAvailable()) {
-        addWarning(tr("The boot repair of the copy failed: %1").arg(BootToolAvailability::refuse(QStringLiteral("Partition clone boot repair"))));
-        return true;
-    }
+    if (!BootToolAvailability::allAvailable())
+        return fail(tr("The boot repair of the copy failed: %1").arg(BootToolAvailability::refuse(QStringLiteral("Partition clone boot repair"))));
     BootManager manager;
     m_bootRepaired = manager.fixBoot(m_targetDisk, manager.detectFirmwareType());
-    // The copied partition is whole either way: a failed repair leaves a warning, not a failed clone.
+    // The copied partition is whole either way, but a copy that was to start and cannot is no success.
     if (!m_bootRepaired)
-        addWarning(tr("The boot repair of the copy failed: %1")
-                       .arg(manager.lastError().isEmpty() ? tr("Boot repair of the target disk failed") : manager.lastError()));
+        return fail(tr("The boot repair of the copy failed: %1")
+                        .arg(manager.lastError().isEmpty() ? tr("Boot repair of the target disk failed") : manager.lastError()));
     return true;
 }

@@ -100,7 +100,7 @@ bool DiskpartPartitioningTool::clean(int diskNumber, TableStyle convertTo, const
     if (!run.result.started || !run.result.finished)
         return fail(QStringLiteral("Diskpart clean did not run"));
     log.info(QStringLiteral("Diskpart clean output:\n%1%2").arg(run.standardOutput, run.standardError));
-    if (step.judgeExitCode && run.result.exitCode != 0)
+    if (run.result.exitCode != 0)
         return fail(QStringLiteral("Diskpart clean failed with exit code %1").arg(run.result.exitCode));
     CommandRunner::current().sleepMs(SettleAfterCleanMs);
     return true;

@@ -17,12 +17,11 @@ public:
     struct ScriptStep {
         QString fileName = QStringLiteral("/tessarin_disk_clean.txt");  // the named script file
         int timeoutMs = 120000;
-        bool judgeExitCode = true; // false: diskpart's exit code is not examined
 
         // The clean of each clone mode (the defaults are the disk clone's).
         static ScriptStep diskClone() { return {}; }
-        static ScriptStep systemClone() { return {QStringLiteral("/tessarin_clean.txt"), 60000, false}; }
-        static ScriptStep partitionClone() { return {QStringLiteral("/tessarin_partition_clean.txt"), 120000, true}; }
+        static ScriptStep systemClone() { return {QStringLiteral("/tessarin_clean.txt"), 60000}; }
+        static ScriptStep partitionClone() { return {QStringLiteral("/tessarin_partition_clean.txt"), 120000}; }
     };
 
     // One row of a partition listing, positions in bytes from the disk's start.

@@ -5,6 +5,7 @@
 #include "ondisk/logicalsector.h"
 #include "ondisk/mbrcodec.h"
 
+#include <algorithm>
 #include <span>
 
 bool LayoutParser::parseMbr(const uint8_t* data, size_t length, uint32_t sectorSize,
@@ -44,6 +45,57 @@ bool LayoutParser::parseMbr(const uint8_t* data, size_t length, uint32_t sectorS
         entries.push_back(entry);
     }
     return true;
+}
+
+void LayoutParser::logicalEntries(const ReadFn& read, uint64_t diskSize, uint32_t sectorSize,
+                                  std::vector<PlatformLayoutEntry>& entries, std::vector<std::string>& notes)
+{
+    const auto container = std::find_if(entries.begin(), entries.end(),
+                                        [](const PlatformLayoutEntry& e) { return MbrCodec::isExtendedType(e.mbrType); });
+    if (container == entries.end())
+        return;
+    // Sector numbers: each record's data entry counts from the record, its link from the container.
+    const uint64_t base = uint64_t(container->startingOffset) / sectorSize;
+    const uint64_t end = std::min<uint64_t>(base + uint64_t(container->partitionLength) / sectorSize, diskSize / sectorSize);
+    std::vector<PlatformLayoutEntry> logical;
+    std::vector<uint8_t> sector(sectorSize);
+    uint64_t record = base;
+    for (int hop = 0;; ++hop) {
+        if (hop == MaxLogicalPartitions) {
+            notes.push_back("more than " + std::to_string(MaxLogicalPartitions) + " logical partitions; the rest are left out");
+            break;
+        }
+        if (record >= end || !read(record * sectorSize, sectorSize, sector.data()) || !MbrCodec::hasBootSignature(sector)) {
+            notes.push_back("the chain of logical partitions breaks at sector " + std::to_string(record));
+            break;
+        }
+        MbrCodec::Entry data, link;
+        MbrCodec::entry(sector, 0, data);
+        MbrCodec::entry(sector, 1, link);
+        if (data.type != 0 && data.sectorCount != 0) {
+            const uint64_t first = record + data.firstLba;
+            if (data.firstLba == 0 || first + data.sectorCount > end) {
+                notes.push_back("a logical partition at sector " + std::to_string(first) + " lies outside its extended partition; left out");
+            } else {
+                PlatformLayoutEntry e;
+                e.partitionNumber = FirstLogicalNumber + uint32_t(logical.size());
+                e.startingOffset = int64_t(first * sectorSize);
+                e.partitionLength = int64_t(uint64_t(data.sectorCount) * sectorSize);
+                e.mbrType = data.type;
+                e.bootIndicator = data.bootIndicator == MbrCodec::ActiveFlag;
+                logical.push_back(e);
+            }
+        }
+        if (!MbrCodec::isExtendedType(link.type) || link.firstLba == 0)
+            break;
+        const uint64_t next = base + link.firstLba;
+        if (next <= record) {
+            notes.push_back("the chain of logical partitions turns back at sector " + std::to_string(record));
+            break;
+        }
+        record = next;
+    }
+    entries.insert(entries.end(), logical.begin(), logical.end());
 }
 
 void LayoutParser::gptEntries(const std::vector<GptPartitionEntry>& entries, uint32_t sectorSize,
@@ -96,6 +148,7 @@ bool LayoutParser::parse(const ReadFn& read, uint64_t diskSize, uint32_t sectorS
         out.style = LayoutStyle::MBR;
         out.entries = mbrEntries;
         out.mbrSignature = ByteOrder::get32(sector.data() + MbrCodec::OffDiskSignature);
+        logicalEntries(read, diskSize, sectorSize, out.entries, notes);
         return true;
     }
 

@@ -9,8 +9,9 @@
 #include <vector>
 
 // Reads the drive layout a disk carries itself: a GPT (primary, else the backup) behind a
-// protective MBR, or the four primary entries of an MBR. Logical partitions inside an extended
-// partition are not followed; the extended container itself is listed like any entry.
+// protective MBR, or the primary entries of an MBR followed by the logical partitions of its
+// extended partition, numbered from 5 as Linux numbers them. The extended container itself is
+// listed like any entry; it holds no data, and callers leave it out by its type.
 // All decoding works on bytes given to it; only `parse` asks for bytes, through a callback.
 class LayoutParser {
 public:
@@ -21,6 +22,14 @@ public:
     // tells whether an entry of type 0xEE is present; `entries` holds the used primary entries.
     static bool parseMbr(const uint8_t* sector, size_t length, uint32_t sectorSize,
                          std::vector<PlatformLayoutEntry>& entries, bool& protective, std::string& why);
+    // The logical partitions chained from the extended entry among `entries`, appended to them. The
+    // chain is followed forward only, inside its container and at most MaxLogicalPartitions long;
+    // where it breaks, `notes` says so and the partitions found so far stay.
+    static void logicalEntries(const ReadFn& read, uint64_t diskSize, uint32_t sectorSize,
+                               std::vector<PlatformLayoutEntry>& entries, std::vector<std::string>& notes);
+    static constexpr int MaxLogicalPartitions = 128;
+    static constexpr uint32_t FirstLogicalNumber = 5;
+
     // The used entries of a GPT, numbered from 1 by their slot; one that ends before it starts is
     // left out with a note.
     static void gptEntries(const std::vector<GptPartitionEntry>& entries, uint32_t sectorSize,

@@ -172,7 +172,8 @@ private slots:
         QVERIFY(sh(QStringLiteral("cmp -n %1 %2 %3 && fsck.fat -n %3 >/dev/null").arg(48 * MiB).arg(raw, tgt)));
     }
 
-    // A run that fails halfway leaves a target that already carries its own identity.
+    // A run that fails halfway leaves a target without any table: it carries no identity, the
+    // source's least of all, and offers no half-copied volume to be mounted.
     void failedCopyNeverCarriesTheSourcesIdentity()
     {
         const QString src = path(QStringLiteral("src.img")), tgt = path(QStringLiteral("id-target.img"));
@@ -182,15 +183,10 @@ private slots:
         QVERIFY(sh(QStringLiteral("truncate -s 80M %1").arg(tgt)));
         QCOMPARE(cli({faulty.devicePath(), tgt}, {"clone", "disk", "0", "1", "--yes", "--no-smart", "--no-boot-repair"}),
                  int(CliResult::Failed));
-        QString source, target;
-        QVERIFY(sh(QStringLiteral("sgdisk -p %1 | grep 'Disk identifier'").arg(src), &source));
-        QVERIFY(sh(QStringLiteral("sgdisk -p %1 | grep 'Disk identifier'").arg(tgt), &target));
-        QVERIFY2(source != target, qPrintable(source + target));
-        QString guids;
-        QVERIFY(sh(QStringLiteral("sgdisk -i 1 %1 | grep 'unique GUID'; sgdisk -i 1 %2 | grep 'unique GUID'").arg(src, tgt), &guids));
-        const QStringList lines = guids.split('\n', Qt::SkipEmptyParts);
-        QVERIFY2(lines.size() == 2 && lines[0] != lines[1], qPrintable(guids));
-        QVERIFY(sh(QStringLiteral("sgdisk -v %1 | grep -q 'No problems found'").arg(tgt)));
+        const QByteArray head = readFileBytes(tgt, 0, 1024);
+        QVERIFY(head.size() == 1024 && head.mid(510, 2) != QByteArray("\x55\xAA", 2) && head.mid(512, 8) != "EFI PART");
+        QString table;
+        QVERIFY2(!sh(QStringLiteral("blkid -p -o value -s PTTYPE %1").arg(tgt), &table), qPrintable(table));
     }
 
 private:

@@ -106,6 +106,8 @@ public:
     bool volumeDiskExtents(std::vector<PlatformExtent>& out) override
     {
         return onVolume([&](MemoryVolume& v) {
+            if (v.extentsError)
+                return MemoryNames::fail(v.extentsError, "The volume's extents cannot be read.");
             out = v.extents;
             return true;
         });
@@ -114,7 +116,7 @@ public:
     bool lockVolume() override
     {
         return onVolume([&](MemoryVolume& v) {
-            if (v.lockCount > 0)
+            if (v.lockCount > 0 || v.lockedElsewhere)
                 return MemoryNames::fail(PlatformError::AccessDenied, MemoryNames::AccessDeniedText);
             ++v.lockCount;
             return m_locked = true;

@@ -200,6 +200,8 @@ std::unique_ptr<VolumeHandle> MemoryStorage::openVolume(const std::string& path,
         Platform::setLastError(PlatformError::FileNotFound, N::NotFoundText);
     } else if (size_t(t.disk) >= m_disks.size() || m_disks[size_t(t.disk)].vanished) {
         Platform::setLastError(PlatformError::NotReady, N::NotReadyText);
+    } else if (const MemoryVolume* v = t.volume.empty() ? nullptr : findVolume(t.volume); v && v->lockedElsewhere && access != DeviceAccess::None) {
+        Platform::setLastError(PlatformError::AccessDenied, N::AccessDeniedText);
     } else {
         handle = std::make_unique<MemoryHandle>(this, t, path, access, flags);
         record.succeeded = true;

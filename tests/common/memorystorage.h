@@ -47,6 +47,10 @@ struct MemoryVolume {
     uint64_t freeBytes = 0;
     int lockCount = 0;                 // locks taken and not yet released
     int dismountCount = 0;
+    // Another program holds the volume locked: its lock is refused, and so is every open that asks
+    // for data access, as on Windows; an open without access rights still answers.
+    bool lockedElsewhere = false;
+    uint32_t extentsError = 0;         // non-zero: the extents request fails with this code
 };
 
 class MemoryStorage : public PlatformDevices, public PlatformVolumes {

@@ -1,5 +1,6 @@
 #include "common/forwardingdevices.h"
 #include "common/imagefixture.h"
+#include "common/memoryplatform.h"
 #include "core/diskio.h"
 #include "core/diskmanager.h"
 #include "core/logger.h"
@@ -315,6 +316,34 @@ private slots:
         const PartitionInfo& fat = d->partitions.at(1);
         QVERIFY(fat.start512 == 67584 && fat.mbrType == 0x0C && !fat.isActive);
         QVERIFY(fat.fileSystem == FileSystemType::FAT32 && fat.label == QStringLiteral("STICK"));
+    }
+
+    // An MBR layout as Windows reports it: four slots with the unused ones as number 0, the
+    // extended container as number 0 and its logical partitions numbered after the primaries.
+    // Only partitions that hold data are listed; an extended entry is never one, numbered or not.
+    void containersAndUnusedSlotsAreNotPartitions()
+    {
+        MemoryPlatform mp;
+        const int n = mp.addDisk(64 * MiB);
+        auto entry = [](uint32_t number, int64_t startMiB, int64_t lengthMiB, uint8_t type) {
+            PlatformLayoutEntry e;
+            e.partitionNumber = number;
+            e.startingOffset = startMiB * MiB;
+            e.partitionLength = lengthMiB * MiB;
+            e.mbrType = type;
+            return e;
+        };
+        PlatformDriveLayout& layout = mp.disk(n).layout;
+        layout.style = LayoutStyle::MBR;
+        layout.entries = {entry(1, 1, 8, 0x07), entry(0, 9, 40, 0x0F), entry(0, 0, 0, 0x00), entry(0, 0, 0, 0x00),
+                          entry(5, 10, 8, 0x07), entry(0, 0, 0, 0x00), entry(6, 19, 8, 0x0C), entry(2, 50, 4, 0x05)};
+        ScopedPlatform scoped(&mp);
+        const DiskHandle disk = Platform::devices().openDevice(MemoryPlatform::diskPath(n),
+                                                               DeviceAccess::Read, DeviceFlags::None);
+        QStringList listed;
+        for (const PartitionInfo& p : DiskManager::enumeratePartitions(disk.get(), n))
+            listed << QStringLiteral("%1@%2").arg(p.partitionNumber).arg(p.start512 * 512 / MiB);
+        QCOMPARE(listed, (QStringList{"1@1", "5@10", "6@19"}));
     }
 
     // Listed without partitions: no table, unsigned headers, a protective MBR with no GPT behind it.

@@ -29,6 +29,7 @@ struct Script {
     bool blockInExecute = false;  // execute waits until cancelled or released
     bool ignoreCancel = false;    // ... or only until released
     bool openDisks = false;       // prepare opens disks 0 and 1 through the DiskIO
+    std::atomic<int> targetOpenAtRepair{-1};  // whether the target (and its volume locks) was held then
     std::atomic<bool> release{false}, inExecute{false}, workerFinished{false};
     QPointer<QThread> thread;  // the worker's thread, null once it has deleted itself
     std::atomic<int> openHandlesAtFinish{-1};  // counted by a slot that runs as the worker emits finished
@@ -94,7 +95,11 @@ public:
         }
         return phase(QStringLiteral("execute"));
     }
-    bool repairBoot() override { return phase(QStringLiteral("repairBoot")); }
+    bool repairBoot() override
+    {
+        m_script.targetOpenAtRepair = m_diskIO->hasTarget() ? 1 : 0;
+        return phase(QStringLiteral("repairBoot"));
+    }
 
 private:
     bool phase(const QString& name)
@@ -282,7 +287,7 @@ private slots:
         // A failing repair of a disk clone with fixBoot on is a row of phaseOrderAndFailures.
         QTest::newRow("disk, fixBoot off") << CloneModeType::DiskClone << false << true;
         QTest::newRow("system") << CloneModeType::SystemClone << true << false;
-        // The worker fails every mode alike; a partition clone's own repair turns its failure into a warning.
+        // The worker fails every mode alike.
         QTest::newRow("partition") << CloneModeType::PartitionClone << true << false;
         QTest::newRow("partition, fixBoot off") << CloneModeType::PartitionClone << false << true;
     }
@@ -298,6 +303,18 @@ private slots:
         QCOMPARE(run(engine, config).value(0).toBool(), success);
         // fixBoot alone decides, in every mode.
         QCOMPARE(m_script->recorded().contains(QStringLiteral("repairBoot")), fixBoot);
+    }
+
+    // The boot tools need the copy's volumes: the target and its volume locks are given back
+    // before the repair starts, in every mode.
+    void targetIsReleasedBeforeBootRepair()
+    {
+        m_script->openDisks = true;
+        CloneConfig config = diskConfig(CloneModeType::PartitionClone);
+        config.fixBoot = true;
+        CloneEngine engine;
+        QCOMPARE(run(engine, config).value(0).toBool(), true);
+        QCOMPARE(m_script->targetOpenAtRepair.load(), 0);
     }
 
     // A plan asked for first is the run's plan: one strategy, validated once, and a plan() that

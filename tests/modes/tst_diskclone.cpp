@@ -2,7 +2,9 @@
 #include "boot/boottoolavailability.h"
 #include "clonefixture.h"
 #include "common/forwardingdevices.h"
+#include "common/memoryplatform.h"
 #include "modes/diskclonemode.h"
+#include "partition/partitioningtool.h"
 
 #include <QMutex>
 #include <QRegularExpression>
@@ -46,6 +48,16 @@ public:
 private:
     QMutex m_mutex;
     std::map<std::string, int> m_opens;
+};
+
+// Counts the cleans and does nothing else.
+class CountingTool : public PartitioningTool {
+public:
+    bool clean(int, TableStyle, const ScriptStep&) override { return ++cleans > 0; }
+    bool listPartitions(int, QList<Row>&) override { return false; }
+    bool format(int, int, Tessarin::FileSystemType, const QString&) override { return false; }
+    bool extendFileSystem(int, int) override { return false; }
+    int cleans = 0;
 };
 } // namespace
 
@@ -146,7 +158,8 @@ private slots:
             QVERIFY2(mode.repairBoot(), qPrintable(mode.lastError()));
     }
 
-    // A cancel during the copy stops it: false with no error text, the copy unfinished.
+    // A cancel during the copy stops it: false with no error text, the copy unfinished, and no
+    // table on the target yet, so no system mounts the half-copied volumes or meets the source's identity.
     void cancelMidCopy()
     {
         QList<FileHashes> files;
@@ -166,6 +179,57 @@ private slots:
         QVERIFY(cancelled);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QVERIFY(mode.bytesCopied() < mode.totalBytes());
+        QFile target(f.files[Dst]);
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        const QByteArray head = target.read(1024);
+        QVERIFY(head.size() == 1024 && head.mid(510, 2) != QByteArray("\x55\xAA", 2) && head.mid(512, 8) != "EFI PART");
+    }
+
+    // A target volume another program holds, or one that cannot say where it lies, refuses the
+    // run before the clean: the tool is never called and no byte of the target changes.
+    void busyTargetVolumeRefusedBeforeTheClean_data()
+    {
+        QTest::addColumn<bool>("lockedElsewhere");
+        QTest::addColumn<uint32_t>("extentsError");
+        QTest::newRow("locked by another program") << true << 0u;
+        QTest::newRow("extents unreadable") << false << PlatformError::AccessDenied;
+    }
+    void busyTargetVolumeRefusedBeforeTheClean()
+    {
+        QFETCH(bool, lockedElsewhere);
+        QFETCH(uint32_t, extentsError);
+        MemoryPlatform mp;
+        const int src = mp.addDisk(8 * MiB), dst = mp.addDisk(8 * MiB);
+        mp.fillPattern(src, 5);
+        mp.fillPattern(dst, 6);
+        MemoryVolume& v = mp.addVolume("\\\\?\\Volume{e}\\", dst, 1 * MiB, 2 * MiB);
+        v.lockedElsewhere = lockedElsewhere;
+        v.extentsError = extentsError;
+        const std::vector<uint8_t> before = mp.data(dst);
+        CountingTool tool;
+        PartitioningTool::setCurrent(&tool);
+        QString message;
+        {
+            ScopedPlatform scoped(&mp);
+            const QList<DiskInfo> disks = DiskManager::enumerateDisks();
+            QCOMPARE(disks.size(), 2);
+            CloneConfig config;
+            config.mode = Tessarin::CloneModeType::DiskClone;
+            config.sourceDisk = disks[src];
+            config.targetDisk = disks[dst];
+            config.fixBoot = false;
+            CloneEngine engine;
+            QSignalSpy finished(&engine, &CloneEngine::finished);
+            engine.setConfig(config);
+            engine.start();
+            QVERIFY(!finished.isEmpty() || (engine.isRunning() && finished.wait(60000)));
+            QVERIFY(!finished.first().at(0).toBool());
+            message = finished.first().at(1).toString();
+        }
+        PartitioningTool::setCurrent(nullptr);
+        QVERIFY2(message.contains(QStringLiteral("nothing was written")), qPrintable(message));
+        QCOMPARE(tool.cleans, 0);
+        QVERIFY(mp.data(dst) == before && mp.volume("\\\\?\\Volume{e}\\").dismountCount == 0);
     }
 
     // Requests that must be refused before anything is written: the target is not even cleaned.
@@ -311,9 +375,14 @@ private slots:
         QVERIFY(sfdiskScript(f.paths[Src], QStringLiteral("label: dos\nstart=2048, size=40960, type=7\n"
                                                           "start=43008, size=200704, type=5\n"
                                                           "start=45056, size=81920, type=c\nstart=129024, size=40960, type=83\n")));
+        // The logical FAT32 is listed as a partition of its own and copied by its usage map.
+        const QString file = f.dir.filePath(QStringLiteral("logical.bin"));
+        QVERIFY(writeFileBytes(file, 0, QByteArray(300000, 'L')));
         {
             LoopDevice part(f.files[Src], false, 0, 45056 * 512, 81920 * 512);
             QVERIFY(part.ok() && makeFat32(part.device()));
+            QCOMPARE(runTool(QStringLiteral("mmd"), {QStringLiteral("-i"), part.device(), QStringLiteral("::d")}), 0);
+            QCOMPARE(runTool(QStringLiteral("mcopy"), {QStringLiteral("-i"), part.device(), file, QStringLiteral("::d/logical.bin")}), 0);
         }
         QString error;
         DiskCloneMode mode;
@@ -324,7 +393,8 @@ private slots:
         };
         QCOMPARE(dump(f.files[Dst]), dump(f.files[Src]));
         QCOMPARE(dump(f.files[Dst]).size(), 4);
-        QCOMPARE(f.hash(f.files[Dst], 45056 * 512, 81920 * 512), f.hash(f.files[Src], 45056 * 512, 81920 * 512));
+        f.checkVolume(Dst, 45056 * 512, 81920 * 512, QStringLiteral("fat32"),
+                      FileHashes{{QStringLiteral("logical.bin"), f.hash(file)}});
     }
 };
 

@@ -1,8 +1,11 @@
 // Partition clones end to end on sparse images and a 4096-byte loop device; everything that must
 // survive on the target is hashed before and after.
+#include "boot/boottoolavailability.h"
 #include "clonefixture.h"
+#include "common/memoryplatform.h"
 #include "modes/partitionclonemode.h"
 #include "ondisk/byteorder.h"
+#include "partition/gptdisk.h"
 
 namespace {
 enum Disk { Src, DstGpt, DstMbr, Dst4k, Small, Gone };
@@ -215,6 +218,74 @@ private slots:
                  qPrintable(findings));
         QCOMPARE(last.skipped, QStringList{skipped});
         QVERIFY(!last.bootRepaired);
+    }
+
+    // A system partition whose boot repair cannot run: the copy is made, but the run fails and
+    // says why, never "completed".
+    void failedBootRepairFailsTheRun()
+    {
+        if (BootToolAvailability::allAvailable())
+            QSKIP("the Windows boot tools are present here");
+        makeTarget(DstGpt, true, false);
+        QString message;
+        CloneProgress last;
+        QVERIFY(!f.runEngine(Tessarin::CloneModeType::PartitionClone, Src, DstGpt, message, [&](CloneConfig& c) {
+            c.sourcePartition = c.sourceDisk.partitions.value(Ntfs);
+            c.sourcePartition.isSystem = true;
+            c.fixBoot = true;
+        }, &last));
+        QVERIFY2(message.contains(QStringLiteral("boot")) && !message.contains(QStringLiteral("completed")), qPrintable(message));
+        QVERIFY(!last.bootRepaired);
+    }
+
+    // Into partition 2 of a disk whose partition 1 is mounted and held by another program: only
+    // partition 2's volume is locked and dismounted, the run goes ahead, partition 1 is left alone.
+    void intoPartitionLocksThatVolumeAlone()
+    {
+        MemoryPlatform mp;
+        const int src = mp.addDisk(8 * MiB), dst = mp.addDisk(8 * MiB);
+        mp.fillPattern(src, 9);
+        auto entry = [](uint32_t number, int64_t at, int64_t length) {
+            PlatformLayoutEntry e;
+            e.partitionNumber = number;
+            e.startingOffset = at;
+            e.partitionLength = length;
+            e.typeGuid = "{EBD0A0A2-B9E5-4433-87C0-68B6B72699C7}";
+            return e;
+        };
+        mp.disk(src).layout = {LayoutStyle::GPT, {entry(1, MiB, MiB)}, 0, "{11111111-2222-3333-4444-555555555555}"};
+        mp.disk(dst).layout = {LayoutStyle::GPT, {entry(1, MiB, 2 * MiB), entry(2, 3 * MiB, 2 * MiB)}, 0,
+                               "{66666666-2222-3333-4444-555555555555}"};
+        ScopedPlatform scoped(&mp);
+        {
+            DiskIO io;
+            GptDisk gpt;
+            QVERIFY(io.openTargetDisk(dst) && gpt.create(512, 8 * MiB / 512, {1}));
+            for (int i : {0, 1}) {
+                GptPartitionEntry& e = gpt.entries()[size_t(i)];
+                e.typeGuid[0] = e.uniqueGuid[0] = uint8_t(i + 1);
+                e.firstLba = uint64_t(i ? 3 : 1) * MiB / 512;
+                e.lastLba = e.firstLba + 2 * MiB / 512 - 1;
+            }
+            QVERIFY(gpt.commit(io));
+        }
+        const std::string mounted = "\\\\?\\Volume{m}\\", written = "\\\\?\\Volume{w}\\";
+        MemoryVolume& neighbour = mp.addVolume(mounted, dst, MiB, 2 * MiB);
+        neighbour.mountPaths = {"E:\\"};
+        neighbour.lockedElsewhere = true;
+        mp.addVolume(written, dst, 3 * MiB, 2 * MiB);
+        const std::vector<uint8_t> before = mp.data(dst);
+        PartitionCloneMode mode;
+        QString error;
+        QVERIFY2(f.run(mode, src, dst, false, error, [](CloneConfig& c) {
+            c.sourcePartition = c.sourceDisk.partitions.value(0);
+            c.targetPartition = c.targetDisk.partitions.value(1);
+        }), qPrintable(error));
+        QCOMPARE(mp.volume(mounted).dismountCount, 0);
+        QCOMPARE(mp.volume(written).dismountCount, 1);
+        QCOMPARE(mp.volume(written).lockCount, 0);
+        QVERIFY(std::equal(before.begin() + MiB, before.begin() + 3 * MiB, mp.data(dst).begin() + MiB));
+        QVERIFY(std::equal(mp.data(src).begin() + MiB, mp.data(src).begin() + 2 * MiB, mp.data(dst).begin() + 3 * MiB));
     }
 
     // A volume larger than its partition record: no usage map is trusted, the partition is copied whole.

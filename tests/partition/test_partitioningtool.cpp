@@ -95,7 +95,7 @@ private slots:
     }
 
     // Success needs the exit code as well as the words; a refused label starts nothing. The
-    // disk-clone clean judges the exit code, the system-clone clean does not; a time-out fails both.
+    // clean of every mode judges the exit code; a time-out fails it too.
     void diskpartJudgement()
     {
         enum Kind { Format, DiskClean, SystemClean };
@@ -105,7 +105,7 @@ private slots:
                               Case{Format, R::result(1, "100 percent completed\r\nerror"), "Data", false},
                               Case{Format, R::result(0, "Virtual Disk Service error"), "Data", false},
                               Case{Format, R::result(0, "100"), "a\" quick\nclean", false},
-                              Case{DiskClean, R::result(1), "", false}, Case{SystemClean, R::result(1), "", true},
+                              Case{DiskClean, R::result(1), "", false}, Case{SystemClean, R::result(1), "", false},
                               Case{SystemClean, R::timedOut(), "", false}}) {
             ScriptedCommandRunner runner;
             ScopedCommandRunner scope(&runner);

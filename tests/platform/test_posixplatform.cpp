@@ -18,6 +18,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
@@ -218,6 +221,47 @@ private slots:
         PlatformDriveLayout out;
         std::vector<std::string> notes;
         QVERIFY(!LayoutParser::parse([](uint64_t, uint64_t, uint8_t*) { return false; }, 1 << 20, 512, out, notes));
+    }
+
+    // Logical partitions are listed as sfdisk lists them, numbered from 5 after the four slots; a
+    // chain whose last link points back ends there instead of listing its partitions again.
+    void logicalPartitionsFollowTheChain()
+    {
+        if (const QString why = missingRequirement({"sfdisk"}); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        QTemporaryDir dir;
+        const QString img = dir.filePath("logical.img");
+        QVERIFY(makeSparseFile(img, 64 << 20));
+        QVERIFY(sfdiskScript(img, "label: dos\nstart=2048, size=8192, type=7\nstart=10240, size=98304, type=f\n"
+                                  "start=12288, size=8192, type=7\nstart=22528, size=8192, type=c\n"
+                                  "start=32768, size=8192, type=83\nstart=110592, size=8192, type=7\n"));
+        const ToolRun listed = runCaptured(QStringLiteral("sfdisk"), {QStringLiteral("--json"), img});
+        QCOMPARE(listed.code, 0);
+        QStringList theirs, ours;
+        const QJsonArray parts = QJsonDocument::fromJson(listed.out.toUtf8()).object().value("partitiontable").toObject().value("partitions").toArray();
+        for (const QJsonValue& v : parts) {
+            const QJsonObject o = v.toObject();
+            const QString node = o.value("node").toString();
+            theirs << QStringLiteral("%1:%2+%3").arg(node.mid(img.size())).arg(o.value("start").toInteger()).arg(o.value("size").toInteger());
+        }
+        QByteArray bytes = readFile(img);
+        std::vector<uint8_t> disk(bytes.begin(), bytes.end());
+        auto listOurs = [&] {
+            QStringList out;
+            for (const PlatformLayoutEntry& e : parseDisk(disk, 512).entries)
+                out << QStringLiteral("%1:%2+%3").arg(e.partitionNumber).arg(e.startingOffset / 512).arg(e.partitionLength / 512);
+            std::sort(out.begin(), out.end(), [](const QString& a, const QString& b) { return a.split(':')[0].toInt() < b.split(':')[0].toInt(); });
+            return out;
+        };
+        QCOMPARE(listOurs(), theirs);
+        QCOMPARE(theirs.size(), 6);
+        // The last record (at 30720, its link empty) now links back to the second (at 20480).
+        const size_t last = 30720 * 512;
+        QVERIFY(disk[last + 510] == 0x55 && disk[last + 446 + 16 + 4] == 0);
+        disk[last + 446 + 16 + 4] = 0x05;
+        put32(disk, last + 446 + 16 + 8, 20480 - 10240);
+        put32(disk, last + 446 + 16 + 12, 10240);
+        QCOMPARE(listOurs(), theirs);
     }
 
     void gptLayouts()
