@@ -149,7 +149,7 @@ std::unique_ptr<VolumeHandle> Win32Devices::openVolume(const std::string& path, 
         return nullptr;
     }
     Win32Platform::clearError();
-    return std::make_unique<Win32DeviceHandle>(handle, path);
+    return std::make_unique<Win32DeviceHandle>(handle, real);
 }
 
 std::string Win32Devices::diskRealPath(int diskNumber)
