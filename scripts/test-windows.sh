@@ -163,7 +163,7 @@ fi
 for t in $(cd "$out/tests" && find . -name '*.exe' | sort); do
     name=$(basename "$t" .exe)
     (cd "$(dirname "$out/tests/$t")" && QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH=$(winpath "$out") TESSARIN_DISKS= \
-        TESSARIN_SOURCE_DIR=$(winpath "$root") timeout 600 "$wine" "$(basename "$t")" >"$work/$name.txt" 2>&1)
+        TESSARIN_SOURCE_DIR=$(winpath "$root") timeout 300 "$wine" "$(basename "$t")" >"$work/$name.txt" 2>&1)
     rc=$?
     if [ "$rc" -eq 0 ]; then
         record ok "$name"
