@@ -1,6 +1,6 @@
 // libFuzzer target: GPT entry array decoding. The first 8 input bytes give count and stride.
 #include "ondisk/gptpartitionentry.h"
-#include "platform/posix/layoutparser.h"
+#include "platform/layoutparser.h"
 
 #include <cstring>
 

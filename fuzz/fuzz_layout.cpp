@@ -1,5 +1,5 @@
 // libFuzzer target: the whole posix layout decision over a disk image given as input.
-#include "platform/posix/layoutparser.h"
+#include "platform/layoutparser.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // libFuzzer target: MBR sector codec and the layout parser's MBR reading.
 #include "ondisk/mbrcodec.h"
-#include "platform/posix/layoutparser.h"
+#include "platform/layoutparser.h"
 
 #include <vector>
 

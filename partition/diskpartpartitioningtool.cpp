@@ -159,7 +159,3 @@ bool DiskpartPartitioningTool::extendFileSystem(int diskNumber, int partitionNum
                         .arg(run.result.exitCode));
     return true;
 }
-
-#ifdef Q_OS_WIN
-PartitioningTool* PartitioningTool::createPlatformTool() { return new DiskpartPartitioningTool; }
-#endif

@@ -2,7 +2,6 @@
 
 #include <QtGlobal>
 
-#ifndef Q_OS_WIN
 #include "core/diskidentity.h"
 #include "core/logger.h"
 #include "ondisk/byteorder.h"
@@ -11,15 +10,17 @@
 #include "ondisk/mbrcodec.h"
 #include "ondisk/ntfsbootsector.h"
 #include "partition/gptcodec.h"
-#include "partition/regionloopdevice.h"
 #include "platformtools/diskpartscript.h"
-#include "platformtools/toolrunner.h"
 
 #include <QRandomGenerator>
 #include <QUuid>
 #include <algorithm>
+#ifndef Q_OS_WIN
+#include "partition/regionloopdevice.h"
+#include "platformtools/toolrunner.h"
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 #ifdef TESSARIN_HAVE_BLKID
 #include <blkid/blkid.h>
 #endif
@@ -29,6 +30,7 @@ constexpr uint8_t MbrEfiType = 0xEF;
 constexpr uint32_t FirstLogicalNumber = 5;
 constexpr uint64_t ZeroChunk = 1ull << 20;
 
+#ifndef Q_OS_WIN
 // A tool that is missing, killed or unhappy is a failure; its words go to the log either way.
 bool runTool(const QString& program, const QStringList& args, int timeoutMs, QString& why)
 {
@@ -45,6 +47,7 @@ bool runTool(const QString& program, const QStringList& args, int timeoutMs, QSt
         return true;
     return false;
 }
+#endif
 }
 
 QString NativePartitioningTool::rowType(const PlatformLayoutEntry& entry, LayoutStyle style)
@@ -243,6 +246,24 @@ bool NativePartitioningTool::listPartitions(int diskNumber, QList<Row>& rows)
     return true;
 }
 
+#ifdef Q_OS_WIN
+// The file-system tools and loop devices are Linux's: on Windows only diskpart formats and extends,
+// and it does not reach an image file.
+bool NativePartitioningTool::format(int diskNumber, int partitionNumber, Tessarin::FileSystemType, const QString&)
+{
+    return fail(QStringLiteral("Partition %1 of disk %2 is in an image file, which cannot be formatted on Windows")
+                    .arg(partitionNumber)
+                    .arg(diskNumber));
+}
+
+bool NativePartitioningTool::extendFileSystem(int diskNumber, int partitionNumber)
+{
+    return fail(QStringLiteral("The file system of partition %1 of disk %2 is in an image file, which cannot be "
+                               "extended on Windows")
+                    .arg(partitionNumber)
+                    .arg(diskNumber));
+}
+#else
 bool NativePartitioningTool::format(int diskNumber, int partitionNumber, Tessarin::FileSystemType fileSystem,
                                     const QString& label)
 {

@@ -2,8 +2,9 @@
 #include "core/rawdisk.h"
 #include "partition/partitioningtool.h"
 
-// The partitioning steps done natively on Linux: the tables by the program's own code, the file
-// systems by mkntfs, mkfs.fat and ntfsresize on a loop device over the one partition. Disks are the
+// The partitioning steps done natively on Linux (and for image files on Windows): the tables by the
+// program's own code, the file systems by mkntfs, mkfs.fat and ntfsresize on a loop device over the
+// one partition (Linux only). Disks are the
 // platform's disk numbers; a step opens its disk for writing first, which the platform refuses
 // while anything on it is mounted or in use, and holds it until the step is over.
 class NativePartitioningTool : public PartitioningTool {

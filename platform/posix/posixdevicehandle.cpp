@@ -2,7 +2,7 @@
 
 #include "ondisk/mbrcodec.h"
 #include "platform/platform.h"
-#include "platform/posix/layoutparser.h"
+#include "platform/layoutparser.h"
 #include "platform/posix/mountinfo.h"
 #include "platform/posix/posixerror.h"
 #include "platform/posix/sysfsblock.h"

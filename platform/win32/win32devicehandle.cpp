@@ -1,5 +1,6 @@
 #include "platform/win32/win32devicehandle.h"
 
+#include "platform/layoutparser.h"
 #include "platform/win32/win32answerparser.h"
 #include "platform/win32/win32platform.h"
 
@@ -11,6 +12,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
+#include <memory>
 
 // The parser reads answers at fixed offsets; hold them to the SDK's own layout.
 using P = Win32AnswerParser;
@@ -376,11 +379,47 @@ bool Win32DeviceHandle::driveLayout(PlatformDriveLayout& out)
         }
         const DWORD err = GetLastError();
         if (!Win32AnswerParser::isBufferTooSmall(err) || size >= LayoutAnswerLimit) {
+            // A file has no layout request: its table is read as the disk it stands for.
+            LARGE_INTEGER fileSize{};
+            if (GetFileSizeEx(h(m_handle), &fileSize))
+                return fileLayout(out);
             Win32Platform::reportError(err);
             return false;
         }
         size *= 2;
     }
+}
+
+bool Win32DeviceHandle::fileLayout(PlatformDriveLayout& out)
+{
+    LARGE_INTEGER fileSize{};
+    uint32_t logical = 0, physical = 0, offset = 0;
+    if (!GetFileSizeEx(h(m_handle), &fileSize) || !fileStorage(logical, physical, offset)) {
+        Win32Platform::reportLastError();
+        return false;
+    }
+    // Unbuffered handles take whole sectors into aligned memory only.
+    const auto reader = [this, logical](uint64_t at, uint64_t length, uint8_t* dest) {
+        const uint64_t head = at % logical;
+        const uint64_t span = (head + length + logical - 1) / logical * logical;
+        const std::unique_ptr<uint8_t[]> raw(new uint8_t[size_t(span + logical)]);
+        void* aligned = raw.get();
+        size_t room = size_t(span + logical);
+        if (!std::align(logical, size_t(span), aligned, room))
+            return false;
+        uint64_t done = 0;
+        if (!readAt(at - head, aligned, span, done) || done < head + length)
+            return false;
+        std::memcpy(dest, static_cast<uint8_t*>(aligned) + head, size_t(length));
+        return true;
+    };
+    std::vector<std::string> notes;
+    if (!LayoutParser::parse(reader, uint64_t(fileSize.QuadPart), logical, out, notes)) {
+        Win32Platform::reportError(ERROR_READ_FAULT);
+        return false;
+    }
+    Win32Platform::clearError();
+    return true;
 }
 
 bool Win32DeviceHandle::updateDiskProperties() { return simpleControl(IOCTL_DISK_UPDATE_PROPERTIES); }

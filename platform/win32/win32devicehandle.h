@@ -44,6 +44,8 @@ private:
                  unsigned long outputLength, unsigned long& returned);
     // Sector sizes of the volume under a file (FileStorageInfo); false for devices.
     bool fileStorage(uint32_t& logical, uint32_t& physical, uint32_t& alignmentOffset);
+    // An image file's layout, read from its own sectors as a disk would answer it.
+    bool fileLayout(PlatformDriveLayout& out);
     // DeviceIoControl without buffers, for the requests that only act.
     bool simpleControl(unsigned long code);
     // A storage property query of `propertyId` into `answer`; `returned` receives the bytes written.

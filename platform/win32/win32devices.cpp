@@ -90,9 +90,27 @@ std::wstring lowered(std::wstring s)
 
 } // namespace
 
-Win32Devices::Win32Devices(PlatformVolumes& volumes, PlatformFiles& files, PlatformRegistry& registry)
-    : m_volumes(volumes), m_files(files), m_registry(registry)
+Win32Devices::Win32Devices(PlatformVolumes& volumes, PlatformFiles& files, PlatformRegistry& registry,
+                           const std::optional<std::string>& diskTable)
+    : m_volumes(volumes), m_files(files), m_registry(registry), m_table(diskTable)
 {
+}
+
+bool Win32Devices::resolve(const std::string& path, std::string& out)
+{
+    out = path;
+    if (!m_table.configured())
+        return true;
+    const int drive = Win32DiskTable::driveNumber(path);
+    if (drive < 0)
+        return true;
+    const Win32DiskTable::Entry* entry = m_table.entry(drive);
+    if (!entry) {
+        Platform::setLastError(ERROR_FILE_NOT_FOUND, "disk " + std::to_string(drive) + " is not in the disk table");
+        return false;
+    }
+    out = entry->path;
+    return true;
 }
 
 std::unique_ptr<DeviceHandle> Win32Devices::openDevice(const std::string& path, DeviceAccess access,
@@ -120,7 +138,10 @@ std::unique_ptr<VolumeHandle> Win32Devices::openVolume(const std::string& path, 
     // Overlapped always: Win32AsyncIo runs its transfers on these handles, and the handle's own
     // calls wait for themselves.
     attributes |= FILE_FLAG_OVERLAPPED;
-    const std::wstring name = Win32Platform::wide(path);
+    std::string real;
+    if (!resolve(path, real))
+        return nullptr;
+    const std::wstring name = Win32Platform::wide(real);
     HANDLE handle = CreateFileW(name.c_str(), desired, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 attributes, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -128,7 +149,7 @@ std::unique_ptr<VolumeHandle> Win32Devices::openVolume(const std::string& path, 
         return nullptr;
     }
     Win32Platform::clearError();
-    return std::make_unique<Win32DeviceHandle>(handle, path);
+    return std::make_unique<Win32DeviceHandle>(handle, real);
 }
 
 std::string Win32Devices::diskRealPath(int diskNumber)
@@ -138,6 +159,15 @@ std::string Win32Devices::diskRealPath(int diskNumber)
         return std::string();
     }
     const std::string path = "\\\\.\\PhysicalDrive" + std::to_string(diskNumber);
+    if (m_table.configured()) {
+        const Win32DiskTable::Entry* entry = m_table.entry(diskNumber);
+        if (!entry) {
+            Win32Platform::reportError(ERROR_FILE_NOT_FOUND);
+            return std::string();
+        }
+        Win32Platform::clearError();
+        return entry->path;
+    }
     // On Windows the drive path is the real place; an unknown number has no device behind it.
     const std::wstring name = Win32Platform::wide(path);
     ScopedHandle probe(CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
@@ -152,12 +182,16 @@ std::string Win32Devices::diskRealPath(int diskNumber)
 
 bool Win32Devices::sameDevice(const std::string& pathA, const std::string& pathB)
 {
+    std::string realA;
+    std::string realB;
+    if (!resolve(pathA, realA) || !resolve(pathB, realB))
+        return false;
     Win32DeviceIdentity a;
     Win32DeviceIdentity b;
-    if (!identify(pathA, a) || !identify(pathB, b)) {
+    if (!identify(realA, a) || !identify(realB, b)) {
         // A side that cannot be identified is still the same device when the names agree.
         const uint32_t code = Platform::lastErrorCode();
-        const bool sameName = lowered(Win32Platform::wide(pathA)) == lowered(Win32Platform::wide(pathB));
+        const bool sameName = lowered(Win32Platform::wide(realA)) == lowered(Win32Platform::wide(realB));
         Win32Platform::reportError(code);
         return sameName;
     }
@@ -167,6 +201,15 @@ bool Win32Devices::sameDevice(const std::string& pathA, const std::string& pathB
 
 std::vector<int> Win32Devices::disksOfPath(const std::string& path)
 {
+    if (m_table.configured()) {
+        // A table's drive paths and the files it names are its disks; any other path is the machine's.
+        const int number = m_table.numberOfPath(path);
+        if (number >= 0)
+            return {number};
+        const int drive = Win32DiskTable::driveNumber(path);
+        if (drive >= 0)
+            return m_table.entry(drive) ? std::vector<int>{drive} : std::vector<int>();
+    }
     std::vector<int> disks = PlatformDevices::disksOfPath(path);
     if (!disks.empty())
         return disks;
@@ -184,6 +227,10 @@ std::vector<int> Win32Devices::disksOfPath(const std::string& path)
 
 std::vector<int> Win32Devices::diskNumbers()
 {
+    if (m_table.configured()) {
+        Win32Platform::clearError();
+        return m_table.numbers();
+    }
     // The object manager lists every PhysicalDriveN link, whatever the numbers are.
     std::vector<wchar_t> names(65536, 0);
     for (int attempt = 0; attempt < 4; ++attempt) {
@@ -220,6 +267,21 @@ std::unique_ptr<AsyncIo> Win32Devices::createAsyncIo(unsigned depth)
 }
 
 std::vector<int> Win32Devices::systemDiskNumbers()
+{
+    const std::vector<int> machine = machineSystemDisks();
+    if (!m_table.configured())
+        return machine;
+    // Image files are never the running system's; a table entry naming a system drive is.
+    std::vector<int> disks;
+    for (int n : m_table.numbers()) {
+        const int drive = Win32DiskTable::driveNumber(m_table.entry(n)->path);
+        if (drive >= 0 && std::find(machine.begin(), machine.end(), drive) != machine.end())
+            disks.push_back(n);
+    }
+    return disks;
+}
+
+std::vector<int> Win32Devices::machineSystemDisks()
 {
     // The disk of the Windows directory (the boot volume), and every disk holding a page file in
     // use: writing any of them pulls the ground from under the running system.

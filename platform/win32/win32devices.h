@@ -4,11 +4,16 @@
 #include "platform/platformfiles.h"
 #include "platform/platformregistry.h"
 #include "platform/platformvolumes.h"
+#include "platform/win32/win32disktable.h"
 
 class Win32Devices : public PlatformDevices {
 public:
     // The system's disks are found through the Windows directory, the page files and their volumes.
-    Win32Devices(PlatformVolumes& volumes, PlatformFiles& files, PlatformRegistry& registry);
+    // `diskTable`: the TESSARIN_DISKS text, when the drive numbers are to name its entries.
+    Win32Devices(PlatformVolumes& volumes, PlatformFiles& files, PlatformRegistry& registry,
+                 const std::optional<std::string>& diskTable = {});
+
+    std::vector<std::string> configurationMessages() override { return m_table.messages(); }
 
     std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access,
                                              DeviceFlags flags) override;
@@ -22,7 +27,12 @@ public:
     std::unique_ptr<AsyncIo> createAsyncIo(unsigned depth) override;
 
 private:
+    // The file or drive a path stands for: a table entry for a drive path when the table is in use.
+    bool resolve(const std::string& path, std::string& out);
+    std::vector<int> machineSystemDisks();
+
     PlatformVolumes& m_volumes;
     PlatformFiles& m_files;
     PlatformRegistry& m_registry;
+    Win32DiskTable m_table;
 };

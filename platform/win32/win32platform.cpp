@@ -7,9 +7,24 @@
 #endif
 #include <windows.h>
 
+#include <cstdlib>
+
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "the wide-character calls take UTF-16");
 
-Win32Platform::Win32Platform() : m_volumes(m_files), m_devices(m_volumes, m_files, m_registry) {}
+namespace {
+constexpr const char* DisksVariable = "TESSARIN_DISKS";
+
+std::optional<std::string> configuredDisks()
+{
+    const char* text = std::getenv(DisksVariable);
+    return text ? std::optional<std::string>(text) : std::nullopt;
+}
+}
+
+Win32Platform::Win32Platform()
+    : m_volumes(m_files), m_devices(m_volumes, m_files, m_registry, configuredDisks())
+{
+}
 
 PlatformParts Win32Platform::parts()
 {

@@ -24,13 +24,13 @@ bool runTool(const QString& tool, QString& out)
     return ToolRunner::runDiskpartScript(Script, out);
 }
 
-QByteArray readAll(const QString& path)
+[[maybe_unused]] QByteArray readAll(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes)
+[[maybe_unused]] bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();

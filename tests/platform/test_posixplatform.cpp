@@ -5,7 +5,7 @@
 #include "ondisk/guidtext.h"
 #include "platform/posix/disktable.h"
 #include "platform/posix/filesystemprobe.h"
-#include "platform/posix/layoutparser.h"
+#include "platform/layoutparser.h"
 #include "platform/posix/mountinfo.h"
 #include "platform/posix/posixdevicehandle.h"
 #include "platform/posix/posixerror.h"

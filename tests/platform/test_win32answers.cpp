@@ -3,6 +3,7 @@
 #include "ondisk/byteorder.h"
 #include "platform/win32/win32answerparser.h"
 #include "platform/win32/win32deviceidentity.h"
+#include "platform/win32/win32disktable.h"
 #include "platform/win32/win32text.h"
 
 #include <QtTest>
@@ -297,6 +298,64 @@ private slots:
         // A file is never its disk, even with the disk's numbers; unknowns are never equal.
         QVERIFY(!fileA.sameAs(volume) && !volume.sameAs(fileA));
         QVERIFY(!Win32DeviceIdentity().sameAs(Win32DeviceIdentity()));
+    }
+
+    // The TESSARIN_DISKS text on Windows: ';' separates entries, so drive letters stay whole.
+    // Expected entries: the path, "-" for a gap, a leading '!' for a taken but unusable number.
+    void diskTable_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("drive letters") << QStringLiteral("C:\\img\\a.img;D:\\b.img") << QStringList{"C:\\img\\a.img", "D:\\b.img"} << 0;
+        QTest::newRow("gap") << QStringLiteral("a.img;;b.img") << QStringList{"a.img", "-", "b.img"} << 1;
+        QTest::newRow("trailing separator") << QStringLiteral("a.img;") << QStringList{"a.img"} << 0;
+        QTest::newRow("sector sizes") << QStringLiteral("a.img@512;b.img@4096") << QStringList{"a.img", "!b.img"} << 1;
+        QTest::newRow("empty: no disks") << QStringLiteral("") << QStringList{} << 0;
+    }
+
+    void diskTable()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, entries);
+        QFETCH(int, messages);
+        const Win32DiskTable table(text.toStdString());
+        QVERIFY(table.configured());
+        QCOMPARE(int(table.messages().size()), messages);
+        QList<int> usable;
+        for (int i = 0; i < entries.size(); ++i) {
+            const QString& want = entries[i];
+            const Win32DiskTable::Entry* e = table.entry(i);
+            if (want == QLatin1String("-") || want.startsWith(QLatin1Char('!'))) {
+                QVERIFY2(!e, qPrintable(want));
+                continue;
+            }
+            QVERIFY2(e, qPrintable(want));
+            QCOMPARE(QString::fromStdString(e->path), want);
+            QCOMPARE(table.numberOfPath(want.toUpper().replace(QLatin1Char('\\'), QLatin1Char('/')).toStdString()), i);
+            usable << i;
+        }
+        QVERIFY(!table.entry(int(entries.size())));
+        const std::vector<int> numbers = table.numbers();
+        QCOMPARE(QList<int>(numbers.begin(), numbers.end()), usable);
+    }
+
+    void driveNumbers_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("number");
+        QTest::newRow("drive") << QStringLiteral("\\\\.\\PhysicalDrive12") << 12;
+        QTest::newRow("any case") << QStringLiteral("\\\\.\\physicaldrive0") << 0;
+        QTest::newRow("a file named like one") << QStringLiteral("C:\\PhysicalDrive1") << -1;
+        QTest::newRow("no digits") << QStringLiteral("\\\\.\\PhysicalDrive") << -1;
+        QTest::newRow("trailing text") << QStringLiteral("\\\\.\\PhysicalDrive1x") << -1;
+    }
+
+    void driveNumbers()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, number);
+        QCOMPARE(Win32DiskTable::driveNumber(path.toStdString()), number);
     }
 };
 

@@ -1,4 +1,4 @@
-#include "platform/posix/layoutparser.h"
+#include "platform/layoutparser.h"
 #include "ondisk/byteorder.h"
 #include "ondisk/gpttable.h"
 #include "ondisk/guidtext.h"
