@@ -53,7 +53,6 @@ bool DiskIO::openTargetDisk(int diskNumber, const ByteRange& writes)
     return openTarget(RawDisk::physicalDrivePath(diskNumber), writes);
 }
 
-bool DiskIO::lockTargetVolumes() { return m_session.lockTargetVolumes(); }
 
 void DiskIO::closeTarget() { m_session.closeTarget(); }
 

@@ -43,7 +43,6 @@ public:
     // The open source, for the parsers that read its volumes; null when none is open.
     DeviceHandle* sourceDevice() const { return m_session.source(); }
 
-    bool lockTargetVolumes();
     void closeTarget();
     void close();
     void cancel();

@@ -209,13 +209,6 @@ bool DiskSession::openTarget(const QString& path, QString& error, const ByteRang
     return true;
 }
 
-bool DiskSession::lockTargetVolumes()
-{
-    QMutexLocker lock(&m_mutex);
-    QString error;
-    return lockTargetVolumesLocked(error);
-}
-
 bool DiskSession::lockWithRetry(VolumeHandle* volume)
 {
     if (volume->lockVolume())

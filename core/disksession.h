@@ -25,7 +25,6 @@ public:
     // `writes`: the bytes of a target disk the run writes (length 0: all of it); only the volumes
     // there are locked and dismounted, the others stay as their users have them.
     bool openTarget(const QString& path, QString& error, const ByteRange& writes = {});
-    bool lockTargetVolumes();
     // Flushes the target; a disk target is from then on expected to carry the table now on it.
     bool flushTarget();
     // The target disk's size from its open handle; 0 when unknown or when the target is a volume.
