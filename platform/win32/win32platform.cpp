@@ -7,17 +7,23 @@
 #endif
 #include <windows.h>
 
-#include <cstdlib>
-
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "the wide-character calls take UTF-16");
 
 namespace {
-constexpr const char* DisksVariable = "TESSARIN_DISKS";
+constexpr const wchar_t* DisksVariable = L"TESSARIN_DISKS";
 
+// Read wide: the narrow environment is in the ANSI code page, which cannot hold every image path.
 std::optional<std::string> configuredDisks()
 {
-    const char* text = std::getenv(DisksVariable);
-    return text ? std::optional<std::string>(text) : std::nullopt;
+    SetLastError(ERROR_SUCCESS);
+    const DWORD needed = GetEnvironmentVariableW(DisksVariable, nullptr, 0);
+    if (needed == 0)
+        return GetLastError() == ERROR_ENVVAR_NOT_FOUND ? std::nullopt : std::optional<std::string>(std::string());
+    std::wstring text(needed, L'\0');
+    const DWORD length = GetEnvironmentVariableW(DisksVariable, text.data(), needed);
+    if (length >= needed)
+        return std::string();
+    return Win32Platform::narrow(text.data(), length);
 }
 }
 

@@ -2,9 +2,11 @@
 // letters; no raw disk is touched. Built and run in a throwaway Wine prefix by
 // scripts/smoke-win32.sh (it leaves a folder on the system drive); exits non-zero on a failed check.
 #include "platform/platform.h"
+#include "platform/win32/win32text.h"
 
 #include <cctype>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -240,6 +242,17 @@ void volumes(const PlatformParts& p)
     check(unused < 0 || p.files->driveType(free) == 1, "unused letter has no root directory");
 }
 
+// Image paths listed in TESSARIN_DISKS reach the disk table whole, whatever the ANSI code page holds.
+void diskTableFromTheEnvironment()
+{
+    const std::string image = "C:\\tessarin_\xCE\xB4\xCE\xAF\xCF\x83\xCE\xBA\xCE\xBF\xCF\x82_\xE7\xA3\x81\xE7\x9B\x98.img";
+    const std::u16string wide = Win32Text::toUtf16(image + ";");
+    check(SetEnvironmentVariableW(L"TESSARIN_DISKS", reinterpret_cast<const wchar_t*>(wide.c_str())) != 0, "disk list set");
+    const std::unique_ptr<PlatformBackend> backend = createNativePlatform();
+    check(backend->parts().devices->diskRealPath(0) == image, "a non-Latin image path in the disk list survives");
+    SetEnvironmentVariableW(L"TESSARIN_DISKS", nullptr);
+}
+
 } // namespace
 
 int main()
@@ -248,6 +261,7 @@ int main()
     files(p);
     registry(p);
     volumes(p);
+    diskTableFromTheEnvironment();
     // Console tools write in an 8-bit code page: a byte above 0x7F comes out as one UTF-8 character.
     const std::string decoded = p.files->toolOutputText("disk\x81");
     check(decoded.size() > 5 && decoded.compare(0, 4, "disk") == 0 && (uint8_t(decoded[4]) & 0xC0) == 0xC0,
