@@ -14,25 +14,6 @@ bool sameDisk(const BcdDeviceElement::Identity& a, const BcdDeviceElement::Ident
     return a.gpt == b.gpt && (a.gpt ? a.diskGuid == b.diskGuid : a.signature == b.signature);
 }
 
-// The boot manager's default entry, "{guid}" in lower case; empty when it names none.
-std::string defaultObject(RegistryHive& hive)
-{
-    uint32_t type = 0;
-    std::vector<uint8_t> data;
-    if (!hive.readValue(std::string(BcdStoreLayout::ObjectsKey) + "\\" + BcdStoreLayout::BootManagerObject + "\\" +
-                            BcdStoreLayout::ElementsKey + "\\23000003", BcdStoreLayout::ElementValue,
-                        type, data))
-        return {};
-    std::string text;
-    for (size_t i = 0; i + 1 < data.size(); i += 2) {
-        const char16_t unit = char16_t(data[i] | (data[i + 1] << 8));
-        if (unit == 0)
-            break;
-        text += unit < 0x80 ? char(std::tolower(int(unit))) : '?';
-    }
-    return text;
-}
-
 std::string lower(std::string s)
 {
     std::transform(s.begin(), s.end(), s.begin(), [](char c) { return char(std::tolower(static_cast<unsigned char>(c))); });
@@ -44,7 +25,7 @@ std::vector<BootabilityCheck::Finding> BootStoreCheck::run(RegistryHive& hive, c
                                                            const std::vector<Partition>& partitions)
 {
     std::vector<BootabilityCheck::Finding> out;
-    const std::string defaultEntry = defaultObject(hive);
+    const std::string defaultEntry = lower(OfflineBcdStore::defaultLoader(hive));
     int resolved = 0;
     for (const OfflineBcdStore::Element& e : OfflineBcdStore::deviceElements(hive)) {
         BcdDeviceElement::Identity id;
