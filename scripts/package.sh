@@ -54,7 +54,9 @@ deb=$(ls "$out"/tessarin_*.deb)
 say "made $deb"
 
 export DEBIAN_FRONTEND=noninteractive
-if ! apt-get install -y -qq --reinstall "$deb" >"$work/apt.log" 2>&1; then
+# A second try with fresh package lists, for a dependency the old lists name in a version gone by.
+if ! apt-get install -y -qq --reinstall "$deb" >"$work/apt.log" 2>&1 &&
+   ! { apt-get update -qq && apt-get install -y -qq --reinstall "$deb"; } >"$work/apt.log" 2>&1; then
     cat "$work/apt.log" >&2
     say "apt-get install $deb FAILED" >&2
     exit 1
