@@ -7,7 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 gui=0
 if [ "${1:-}" = "--gui" ]; then gui=1; shift; fi
-bash scripts/setup.sh
+# TESSARIN_CLI names an installed tessarin-cli to run the demo with instead of building one.
+cli=${TESSARIN_CLI:-./build/tessarin-cli}
+[ -n "${TESSARIN_CLI:-}" ] || bash scripts/setup.sh
 dir=${TESSARIN_SAMPLE_DIR:-/var/tmp/tessarin-samples}
 bash scripts/make-sample-disks.sh "$dir"
 src="$dir/source.img"
@@ -22,7 +24,6 @@ if [ "$gui" = 1 ]; then
   exec ./build/tessarin "$@"
 fi
 
-cli=./build/tessarin-cli
 # Each run clones onto a blank target, so what the checks see is this run's copy.
 truncate -s 0 "$dst" && truncate -s 2G "$dst"
 echo "== Disks"

@@ -8,7 +8,8 @@ PKGS=(build-essential cmake ninja-build pkg-config
       g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix ccache
       ntfs-3g dosfstools mtools gdisk fdisk util-linux
       liburing-dev libxxhash-dev libfuse3-dev fuse3 libhivex-dev libhivex-bin libwin-hivex-perl ovmf grub-efi-amd64-bin
-      nasm qemu-system-x86 clang xvfb xauth imagemagick fonts-noto-cjk wine64)
+      nasm qemu-system-x86 clang xvfb xauth imagemagick fonts-noto-cjk wine64
+      desktop-file-utils libxml2-utils polkitd pkexec qt6-qpa-plugins)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
