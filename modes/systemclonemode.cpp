@@ -534,6 +534,7 @@ bool SystemCloneMode::repairBootOnline()
     m_bootRepair->setTargetDisk(copy);
     m_bootRepair->setSystemPartitions(copy.partitions);
     m_bootRepair->setSourceLetters(sourceLetters);
+    m_bootRepair->setSourceDiskNumber(m_sourceDisk.diskNumber);
     m_bootRepair->setTargetBootMode(m_config.targetBootMode);
     const bool legacy = m_config.targetBootMode == Tessarin::TargetBootMode::Legacy;
     log().info(QStringLiteral("Detected boot type: %1").arg(legacy ? QStringLiteral("Legacy BIOS") : QStringLiteral("UEFI")));
