@@ -3,6 +3,7 @@
 
 #include "boot/bcdeditor.h"
 #include "boot/bootplatform.h"
+#include "boot/copyvolumeletters.h"
 #include "boot/boottoolavailability.h"
 #include "boot/targetpartitionroles.h"
 #include "platformtools/diskpartscript.h"
@@ -136,11 +137,7 @@ bool DiskCloneBootRepair::repairThroughLetters(const QList<QPair<int, QString>>&
         for (const PartitionInfo& p : m_targetDisk.partitions) {
             if (p.partitionNumber != number || p.startByte() == 0 || root.isEmpty())
                 continue;
-            const VolumeFileAccess::Kind kind = p.fileSystem == Tessarin::FileSystemType::NTFS ? VolumeFileAccess::Kind::Ntfs
-                                                : p.isEfi || p.fileSystem == Tessarin::FileSystemType::FAT32
-                                                        || p.fileSystem == Tessarin::FileSystemType::FAT
-                                                    ? VolumeFileAccess::Kind::Fat
-                                                    : VolumeFileAccess::Kind::Unknown;
+            const VolumeFileAccess::Kind kind = CopyVolumeLetters::kindOf(p);
             mounted.insert(p.startByte(), {driveRoot(root), kind});
         }
     }

@@ -2,6 +2,7 @@
 
 #include "boot/bcdeditor.h"
 #include "boot/bootplatform.h"
+#include "boot/copyvolumeletters.h"
 #include "boot/boottoolavailability.h"
 #include "boot/targetpartitionroles.h"
 #include "platformtools/diskpartscript.h"
@@ -334,11 +335,7 @@ bool SystemCloneBootRepair::repairBcd()
                 || (p.partitionNumber == m_mountedPartition && !m_mountedLetter.isEmpty());
             if ((!windows && !system) || p.startByte() == 0)
                 continue;
-            const VolumeFileAccess::Kind kind = p.fileSystem == Tessarin::FileSystemType::NTFS ? VolumeFileAccess::Kind::Ntfs
-                                                : p.isEfi || p.fileSystem == Tessarin::FileSystemType::FAT32
-                                                        || p.fileSystem == Tessarin::FileSystemType::FAT
-                                                    ? VolumeFileAccess::Kind::Fat
-                                                    : VolumeFileAccess::Kind::Unknown;
+            const VolumeFileAccess::Kind kind = CopyVolumeLetters::kindOf(p);
             roots.insert(p.startByte(), mountedAt(windows ? windowsRoot : systemRoot, kind));
         }
         if (repairThroughLetters(roots))
