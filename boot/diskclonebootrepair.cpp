@@ -3,7 +3,9 @@
 
 #include "boot/bcdeditor.h"
 #include "boot/bootplatform.h"
+#include "boot/copyvolumeletters.h"
 #include "boot/boottoolavailability.h"
+#include "boot/targetpartitionroles.h"
 #include "platformtools/diskpartscript.h"
 #include "boot/offlinebootrepair.h"
 #include "boot/offlineregistry.h"
@@ -87,26 +89,26 @@ bool DiskCloneBootRepair::detectTargetBootPartitions(int disk, const QString& pr
                                                      int& windowsNumber)
 {
     Logger& log = Logger::instance();
-    const ToolRunner::ScriptRun listing = ToolRunner::runNamedScript(DetectScript, DiskpartScript::detectBoot(disk),
-                                                                     DetectScriptMs);
-    if (!listing.created) {
-        log.warning(QStringLiteral("Failed to create diskpart detect script: %1").arg(listing.path));
+    const ToolRunner::ScriptRun online = ToolRunner::runNamedScript(DetectScript, DiskpartScript::onlineDisk(disk), DetectScriptMs);
+    if (!online.created) {
+        log.warning(QStringLiteral("Failed to create diskpart online script: %1").arg(online.path));
         return efiNumber >= 1 && windowsNumber >= 1;
     }
-    const QString output = listing.standardOutput + listing.standardError;
-    log.info(QStringLiteral("Target disk partition probe:\n%1").arg(output));
-
+    log.info(QStringLiteral("Target disk online output:\n%1").arg(online.standardOutput + online.standardError));
+    TargetPartitionRoles roles;
+    QString why;
+    if (!TargetPartitionRoles::read(disk, MinWindowsPartitionBytes, roles, why)) {
+        log.warning(QStringLiteral("The partition table of disk %1 cannot be read: %2").arg(disk).arg(why));
+        return efiNumber >= 1 && windowsNumber >= 1;
+    }
+    if (efiNumber < 1)
+        efiNumber = roles.efi;
     QList<int> candidates;
     if (windowsNumber > 0)
         candidates.append(windowsNumber);
-    for (const DiskpartScript::ListedPartition& row : DiskpartScript::parseDiskCloneListing(output)) {
-        const QString type = row.type.toLower();
-        if (efiNumber < 1 && type.contains(QLatin1String("system")))
-            efiNumber = row.number;
-        if (type.contains(QLatin1String("primary")) && row.sizeBytes > MinWindowsPartitionBytes
-            && !candidates.contains(row.number))
-            candidates.append(row.number);
-    }
+    for (int number : roles.windowsCandidates)
+        if (!candidates.contains(number))
+            candidates.append(number);
 
     const QString probe = DiskpartScript::normalizeLetter(probeLetter);
     for (int number : candidates) {
@@ -135,11 +137,7 @@ bool DiskCloneBootRepair::repairThroughLetters(const QList<QPair<int, QString>>&
         for (const PartitionInfo& p : m_targetDisk.partitions) {
             if (p.partitionNumber != number || p.startByte() == 0 || root.isEmpty())
                 continue;
-            const VolumeFileAccess::Kind kind = p.fileSystem == Tessarin::FileSystemType::NTFS ? VolumeFileAccess::Kind::Ntfs
-                                                : p.isEfi || p.fileSystem == Tessarin::FileSystemType::FAT32
-                                                        || p.fileSystem == Tessarin::FileSystemType::FAT
-                                                    ? VolumeFileAccess::Kind::Fat
-                                                    : VolumeFileAccess::Kind::Unknown;
+            const VolumeFileAccess::Kind kind = CopyVolumeLetters::kindOf(p);
             mounted.insert(p.startByte(), {driveRoot(root), kind});
         }
     }
@@ -317,10 +315,9 @@ bool DiskCloneBootRepair::repairLegacyBcd()
                                             {QStringLiteral("/store"), store, QStringLiteral("/set"), QStringLiteral("{default}"),
                                              QStringLiteral("detecthal"), QStringLiteral("yes")},
                                             LegacyBcdeditMs);
-    const QString out = ToolRunner::decode(r.standardOutput);
-    if (out.contains(QLatin1String("successfully")) || out.contains(QStringLiteral("成功")))
+    if (r.finished && r.exitCode == 0)
         log.info(QStringLiteral("detecthal enabled for Legacy BIOS"));
     else
-        log.warning(QStringLiteral("bcdedit output: %1 %2").arg(out, ToolRunner::decode(r.standardError)));
+        log.warning(QStringLiteral("bcdedit output: %1 %2").arg(ToolRunner::decode(r.standardOutput), ToolRunner::decode(r.standardError)));
     return true;
 }

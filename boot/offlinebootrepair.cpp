@@ -123,11 +123,11 @@ OfflineBootRepair::Result OfflineBootRepair::repairClone(int source, int target,
 }
 
 bool OfflineBootRepair::repairCloneLogged(int source, int target, const QStringList& services, bool resetOverrides,
-                                          bool migration, QString& error)
+                                          bool migration, QString& error, const MountedVolumes& mounted)
 {
     Logger::instance().info(QStringLiteral("Windows boot tools missing; editing the clone's boot store offline"));
     QStringList changes;
-    const Result result = repairClone(source, target, services, resetOverrides, migration, changes, error);
+    const Result result = repairClone(source, target, services, resetOverrides, migration, changes, error, mounted);
     for (const QString& line : changes)
         Logger::instance().info(QStringLiteral("Boot repair changed %1").arg(line));
     return result != Result::Failed;

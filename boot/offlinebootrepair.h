@@ -66,7 +66,7 @@ public:
                               const MountedVolumes& mounted = MountedVolumes());
     // repairClone with every change logged; true when the store was updated or there was none.
     static bool repairCloneLogged(int source, int target, const QStringList& services, bool resetOverrides,
-                                  bool migration, QString& error);
+                                  bool migration, QString& error, const MountedVolumes& mounted = MountedVolumes());
 
     // Device elements remapped and the portable settings made in every store found, the fallback
     // loader put on a GPT disk's EFI system partition, the SYSTEM hive edited (with or without a

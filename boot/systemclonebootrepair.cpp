@@ -2,7 +2,9 @@
 
 #include "boot/bcdeditor.h"
 #include "boot/bootplatform.h"
+#include "boot/copyvolumeletters.h"
 #include "boot/boottoolavailability.h"
+#include "boot/targetpartitionroles.h"
 #include "platformtools/diskpartscript.h"
 #include "boot/offlineregistry.h"
 #include "platformtools/toolrunner.h"
@@ -42,6 +44,31 @@ void SystemCloneBootRepair::unmountPartition(int disk, int partition, const QStr
     ToolRunner::removePartitionLetter(disk, partition, letter);
 }
 
+OfflineBootRepair::Mounted SystemCloneBootRepair::mountedAt(const QString& letter, VolumeFileAccess::Kind kind)
+{
+    const QString normalized = DiskpartScript::normalizeLetter(letter);
+    return {(normalized.isEmpty() ? letter : normalized) + QStringLiteral(":\\"), kind};
+}
+
+bool SystemCloneBootRepair::repairThroughLetters(const OfflineBootRepair::MountedVolumes& roots)
+{
+    Logger& log = Logger::instance();
+    if (m_sourceDiskNumber < 0 || roots.isEmpty())
+        return false;
+    QStringList changes;
+    QString error;
+    const OfflineBootRepair::Result result =
+        OfflineBootRepair::repairClone(m_sourceDiskNumber, m_targetDisk.diskNumber, OfflineRegistry::systemCloneServices(), false,
+                                       true, changes, error, roots);
+    for (const QString& line : changes)
+        log.info(QStringLiteral("Boot repair changed %1").arg(line));
+    if (result == OfflineBootRepair::Result::Updated)
+        return true;
+    log.warning(QStringLiteral("The copy's boot store could not be updated in place (%1); the boot files are rebuilt instead")
+                    .arg(result == OfflineBootRepair::Result::NoStore ? QStringLiteral("no store") : error));
+    return false;
+}
+
 bool SystemCloneBootRepair::rebuildBcdForMigration()
 {
     Logger& log = Logger::instance();
@@ -74,33 +101,17 @@ bool SystemCloneBootRepair::rebuildBcdForMigration()
     log.info(QStringLiteral("Online disk output:\n%1").arg(run.standardOutput + run.standardError));
     runner.sleepMs(2000);
 
-    run = ToolRunner::runNamedScript(BcdScript, DiskpartScript::listPartitions(disk), ScriptMs);
-    const QString listing = run.standardOutput + run.standardError;
-    log.info(QStringLiteral("Target disk partition list:\n%1").arg(listing));
-    int efiNumber = -1;
+    TargetPartitionRoles roles;
+    QString why;
+    if (!TargetPartitionRoles::read(disk, MinWindowsPartitionBytes, roles, why)) {
+        m_lastError = QStringLiteral("The partition table of disk %1 cannot be read: %2").arg(disk).arg(why);
+        log.error(m_lastError);
+        return false;
+    }
+    const int efiNumber = roles.efi;
     int winNumber = -1;
-    uint64_t largest = 0;
-    const QList<DiskpartScript::ListedPartition> rows = DiskpartScript::parseSystemCloneListing(listing);
-    for (const DiskpartScript::ListedPartition& row : rows) {
-        log.info(QStringLiteral("Found partition %1: type=%2, size=%3 bytes").arg(row.number).arg(row.type).arg(row.sizeBytes));
-        const QString type = row.type.toLower();
-        if (type.contains(QLatin1String("system")) || type.contains(QStringLiteral("系统"))) {
-            efiNumber = row.number;
-            log.info(QStringLiteral("EFI partition detected: %1").arg(row.number));
-        } else if ((type.contains(QLatin1String("primary")) || type.contains(QStringLiteral("主要"))) && row.sizeBytes > largest) {
-            largest = row.sizeBytes;
-            winNumber = row.number;
-            log.info(QStringLiteral("Windows partition candidate: %1 (%2 GB)")
-                         .arg(row.number)
-                         .arg(double(row.sizeBytes) / 1073741824.0, 0, 'f', 2));
-        }
-    }
-
-    QList<int> probes;
-    for (const DiskpartScript::ListedPartition& row : rows) {
-        if (row.number != efiNumber && !probes.contains(row.number))
-            probes.append(row.number);
-    }
+    const QList<int>& probes = roles.windowsCandidates;
+    log.info(QStringLiteral("Target disk table: EFI partition %1, %2 Windows candidates").arg(efiNumber).arg(probes.size()));
     bool verified = false;
     for (int number : probes) {
         const QString assign = DiskpartScript::probeAssign(disk, number, winLetter);
@@ -150,6 +161,19 @@ bool SystemCloneBootRepair::rebuildBcdForMigration()
         return false;
     }
     log.info(QStringLiteral("Windows folder verified at %1:\\Windows").arg(winLetter));
+
+    // A copy that has its boot files keeps them; only their references to the source change.
+    if (BootPlatform::exists(efiLetter + QStringLiteral(":\\EFI\\Microsoft\\Boot\\BCD"))
+        && BootPlatform::exists(efiLetter + QStringLiteral(":\\EFI\\Microsoft\\Boot\\bootmgfw.efi"))
+        && repairThroughLetters({{roles.offsets.value(efiNumber), mountedAt(efiLetter, VolumeFileAccess::Kind::Fat)},
+                                 {roles.offsets.value(winNumber), mountedAt(winLetter, VolumeFileAccess::Kind::Ntfs)}})) {
+        m_efiLetterUsed = efiLetter;
+        unmountPartition(disk, winNumber, winLetter);
+        m_mountedLetter = efiLetter;
+        m_mountedPartition = efiNumber;
+        log.info(QStringLiteral("The copy's boot store was updated in place"));
+        return true;
+    }
 
     m_registry->configureForMigration(winLetter);
     runner.sleepMs(1000);
@@ -303,6 +327,20 @@ bool SystemCloneBootRepair::repairBcd()
             return false;
         }
     log.info(QStringLiteral("BCD repair: windows=%1, system=%2").arg(windowsRoot, systemRoot));
+    if (BootPlatform::exists(BCDEditor::bcdStorePath(systemRoot, legacy ? 1 : 2))) {
+        OfflineBootRepair::MountedVolumes roots;
+        for (const PartitionInfo& p : m_systemPartitions) {
+            const bool windows = p.driveLetter.compare(windowsRoot, Qt::CaseInsensitive) == 0;
+            const bool system = p.driveLetter.compare(systemRoot, Qt::CaseInsensitive) == 0
+                || (p.partitionNumber == m_mountedPartition && !m_mountedLetter.isEmpty());
+            if ((!windows && !system) || p.startByte() == 0)
+                continue;
+            const VolumeFileAccess::Kind kind = CopyVolumeLetters::kindOf(p);
+            roots.insert(p.startByte(), mountedAt(windows ? windowsRoot : systemRoot, kind));
+        }
+        if (repairThroughLetters(roots))
+            return true;
+    }
     if (!m_bcd->repairBoot(windowsRoot, legacy ? 1 : 2, systemRoot)) {
         m_lastError = m_bcd->lastError();
         log.error(QStringLiteral("BCD repair failed: %1").arg(m_lastError));

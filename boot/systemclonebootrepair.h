@@ -1,4 +1,5 @@
 #pragma once
+#include "boot/offlinebootrepair.h"
 #include "core/diskinfo.h"
 #include "core/tessarin.h"
 
@@ -24,6 +25,7 @@ public:
     static constexpr int CmdMs = 10000;
     static constexpr int BcdbootMs = 60000;
     static constexpr int OptionMs = 10000;
+    static constexpr uint64_t MinWindowsPartitionBytes = 8388608;  // 8 MiB
 
     SystemCloneBootRepair(BCDEditor* bcdEditor, DiskIO* diskIO, QObject* parent = nullptr);
     ~SystemCloneBootRepair() override;
@@ -31,6 +33,9 @@ public:
     void setTargetDisk(const DiskInfo& disk) { m_targetDisk = disk; }
     void setSystemPartitions(const QList<PartitionInfo>& partitions) { m_systemPartitions = partitions; }
     void setTargetBootMode(Tessarin::TargetBootMode mode) { m_bootMode = mode; }
+    // The disk the copy was made from: a copy whose boot files are in place has only their
+    // references to it changed, offline; -1 leaves that out.
+    void setSourceDiskNumber(int disk) { m_sourceDiskNumber = disk; }
     // Drive letters of the source's volumes: a repair that would go through one of them fails.
     void setSourceLetters(const QStringList& letters) { m_sourceLetters = letters; }
 
@@ -59,12 +64,20 @@ signals:
     void phaseChanged(const QString& phase);
 
 private:
+    // The one repair of a copy that has its boot store (device elements re-pointed to the copy's
+    // partitions, portable settings, SYSTEM hive) through the copy's volumes mounted under `roots`
+    // (partition byte offset -> drive root); true when a store was found and updated. Nothing
+    // needs bcdboot or bcdedit then.
+    bool repairThroughLetters(const OfflineBootRepair::MountedVolumes& roots);
+    static OfflineBootRepair::Mounted mountedAt(const QString& letter, VolumeFileAccess::Kind kind);
+
     BCDEditor* m_bcd;
     DiskIO* m_diskIO;
     OfflineRegistry* m_registry;
     DiskInfo m_targetDisk;
     QList<PartitionInfo> m_systemPartitions;
     QStringList m_sourceLetters;
+    int m_sourceDiskNumber = -1;
     Tessarin::TargetBootMode m_bootMode = Tessarin::TargetBootMode::Uefi;
     QString m_mountedLetter;
     int m_mountedPartition = -1;  // set only when the letter is this class's to remove

@@ -34,7 +34,14 @@ bool DiskIO::fail(const QString& message)
 // ---------------------------------------------------------------------------------------------
 // Source and target
 
-bool DiskIO::openSource(const QString& path) { return m_session.openSource(path, m_lastError); }
+// A cancel also ends a wait for a transfer that hangs in the device.
+bool DiskIO::openSource(const QString& path)
+{
+    if (!m_session.openSource(path, m_lastError))
+        return false;
+    m_session.source()->setCancelFlag(&m_cancelled);
+    return true;
+}
 
 bool DiskIO::openSourceDisk(int diskNumber) { return openSource(RawDisk::physicalDrivePath(diskNumber)); }
 
@@ -42,6 +49,7 @@ bool DiskIO::openTarget(const QString& path, const ByteRange& writes)
 {
     if (!m_session.openTarget(path, m_lastError, writes))
         return false;
+    m_session.target()->setCancelFlag(&m_cancelled);
     m_bufferAlignment = std::max({m_session.sourceAlignment(), m_session.targetAlignment(), MinimumBufferAlignment});
     allocateBuffers();
     Logger::instance().info(QStringLiteral("Opened target: %1, using alignment: %2").arg(path).arg(m_bufferAlignment));

@@ -1,5 +1,6 @@
 #include "modes/clonemode.h"
 #include "boot/boottoolavailability.h"
+#include "boot/copyvolumeletters.h"
 #include "boot/offlinebootrepair.h"
 #include "core/diskio.h"
 #include "core/logger.h"
@@ -62,9 +63,23 @@ bool CloneMode::repairCopyBoot(bool windows, const QStringList& services, bool r
     if (!prepareOfflineBoot())
         return false;
     QString error;
+#ifdef Q_OS_WIN
+    // No loop device reaches a partition here: the copy's volumes are read through drive letters,
+    // which the volume locks of the target's handle would refuse.
+    if (m_diskIO) {
+        m_diskIO->flushTarget();
+        m_diskIO->closeTarget();
+    }
+    CopyVolumeLetters letters(m_targetDisk.diskNumber);
+    if (!letters.mount())
+        return fail(letters.lastError());
+    const OfflineBootRepair::MountedVolumes mounted = letters.roots();
+#else
+    const OfflineBootRepair::MountedVolumes mounted;
+#endif
     m_bootRepaired = OfflineBootRepair::repairCloneLogged(m_sourceDisk.diskNumber, m_targetDisk.diskNumber, services,
                                                          resetOverrides,
-                                                         m_config.mode == Tessarin::CloneModeType::SystemClone, error);
+                                                         m_config.mode == Tessarin::CloneModeType::SystemClone, error, mounted);
     return m_bootRepaired || fail(error);
 }
 

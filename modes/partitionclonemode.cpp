@@ -75,13 +75,19 @@ ClonePreflight::Side PartitionCloneMode::sourceSide() const
     return ClonePreflight::wholeDisk(m_sourcePartition.diskNumber);
 }
 
-// A whole-disk copy cleans the target and a free-region copy writes its table; into a partition only
-// that partition is written.
+// A whole-disk copy cleans the target. Into a partition only that partition is written; into a
+// free region the copy lands inside the region and the table sectors, which hold no volume, so the
+// disk's other volumes stay mounted either way.
 ClonePreflight::Side PartitionCloneMode::targetSide() const
 {
     ClonePreflight::Side side = ClonePreflight::wholeDisk(m_targetDisk.diskNumber);
-    if (intoExisting())
+    if (intoExisting()) {
         side.range = {m_targetPartition.startByte(), m_targetPartition.size};
+    } else if (intoFreeRegion()) {
+        const FreeRegion::Span region = FreeRegion::ofDisk(m_targetDisk);
+        if (region.bytes > 0)
+            side.range = {region.start, region.bytes};
+    }
     return side;
 }
 
@@ -159,7 +165,7 @@ bool PartitionCloneMode::prepare()
         return false;
 
     // Into a named partition or a free region nothing is cleaned: the disk's table is checked first.
-    // Into a partition only that partition's volume is locked; the disk's other volumes stay mounted.
+    // Only the volumes in the range written are locked; the disk's other volumes stay mounted.
     if (keepsTable()) {
         if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber, targetSide().range))
             return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));

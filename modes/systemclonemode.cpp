@@ -275,12 +275,6 @@ bool SystemCloneMode::planCopy()
     if (migrating() ? !UefiMigrationLayout::place(m_systemPartitions, m_sectorSize, m_align4K, m_targetUsableBytes, m_placements, error, grow)
                     : !SystemCloneLayout::place(m_systemPartitions, m_sectorSize, m_align4K, m_targetUsableBytes, m_placements, error, grow))
         return fail(error);
-    // A migration writes a new table instead of copying the source's.
-    if (!migrating()) {
-        CopyPlan table(m_sectorSize);
-        table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
-        m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes()});
-    }
     for (int i = 0; i < m_systemPartitions.size(); ++i) {
         const PartitionInfo& p = m_systemPartitions[i];
         if (p.startByte() + p.size > m_sourceDisk.size)
@@ -294,6 +288,13 @@ bool SystemCloneMode::planCopy()
         if (!planPartition(p, at.targetOffset, plan, method))
             return false;
         m_plan.copies.append({p.displayName(), method, i, false, plan.extents(), plan.totalBytes()});
+    }
+    // The table comes last (a migration writes a new one instead of copying the source's): until
+    // then the cleaned target lists no partition, so no system mounts a half-made volume.
+    if (!migrating()) {
+        CopyPlan table(m_sectorSize);
+        table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
+        m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes()});
     }
     return true;
 }
@@ -345,8 +346,6 @@ bool SystemCloneMode::execute()
         return fail(tr("Disks are not open (prepare first)"));
     const int count = int(m_systemPartitions.size());
     const QList<ClonePlan::Copy>& steps = m_plan.copies;
-    if (migrating() && !writeMigrationTable())
-        return false;
     for (int i = 0; i < steps.size(); ++i) {
         if (isCancelled())
             return false;
@@ -361,13 +360,12 @@ bool SystemCloneMode::execute()
         }
         if (!copyExtents(steps[i].extents, steps[i].bytes, steps[i].name))
             return false;
-        // The copy takes its own identity before any data arrives, so a run that stops halfway
-        // never leaves a second disk carrying the source's.
+        // The copied table takes its own identity at once: no disk carries the source's.
         if (steps[i].table && (isCancelled() || !finishTables()
                                     || !giveCopyNewIdentity(*m_resizer, m_sourceGpt, m_sectorSize)))
             return false;
     }
-    if (isCancelled())
+    if (isCancelled() || (migrating() && !writeMigrationTable()))
         return false;
     if (!m_sectorBySector && !fixMovedBootSectors())
         return false;
@@ -534,6 +532,7 @@ bool SystemCloneMode::repairBootOnline()
     m_bootRepair->setTargetDisk(copy);
     m_bootRepair->setSystemPartitions(copy.partitions);
     m_bootRepair->setSourceLetters(sourceLetters);
+    m_bootRepair->setSourceDiskNumber(m_sourceDisk.diskNumber);
     m_bootRepair->setTargetBootMode(m_config.targetBootMode);
     const bool legacy = m_config.targetBootMode == Tessarin::TargetBootMode::Legacy;
     log().info(QStringLiteral("Detected boot type: %1").arg(legacy ? QStringLiteral("Legacy BIOS") : QStringLiteral("UEFI")));

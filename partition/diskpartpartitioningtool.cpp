@@ -1,10 +1,9 @@
 #include "partition/diskpartpartitioningtool.h"
 
 #include "core/logger.h"
+#include "partition/nativepartitioningtool.h"
 #include "platformtools/diskpartscript.h"
 #include "platformtools/toolrunner.h"
-
-#include <QRegularExpression>
 
 namespace {
 const QString FormatScriptName = QStringLiteral("/tessarin_format.txt");
@@ -24,11 +23,6 @@ QString DiskpartPartitioningTool::cleanScript(int diskNumber, TableStyle convert
     else if (convertTo == TableStyle::Mbr)
         script += QStringLiteral("convert mbr noerr\n");
     return script;
-}
-
-QString DiskpartPartitioningTool::listScript(int diskNumber)
-{
-    return validDisk(diskNumber) ? QStringLiteral("select disk %1\nlist partition\n").arg(diskNumber) : QString();
 }
 
 QString DiskpartPartitioningTool::formatScript(int diskNumber, int partitionNumber,
@@ -54,35 +48,12 @@ QString DiskpartPartitioningTool::extendScript(int diskNumber, int partitionNumb
     return QStringLiteral("select disk %1\nselect partition %2\nextend filesystem\n").arg(diskNumber).arg(partitionNumber);
 }
 
-QList<PartitioningTool::Row> DiskpartPartitioningTool::parseListing(const QString& output)
-{
-    static const QRegularExpression row(
-        QStringLiteral("^\\s*\\S+\\s+(\\d+)\\s+(.+?)\\s+(\\d+)\\s*(GB|MB|KB|B)?\\s+(\\d+)\\s*(GB|MB|KB|B)?"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
-    QList<Row> rows;
-    auto it = row.globalMatch(output);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        Row r;
-        r.number = m.captured(1).toInt();
-        r.type = m.captured(2).trimmed();
-        r.sizeBytes = DiskpartScript::sizeToBytes(m.captured(3).toULongLong(), m.captured(4));
-        r.offsetBytes = DiskpartScript::sizeToBytes(m.captured(5).toULongLong(), m.captured(6));
-        rows.append(r);
-    }
-    return rows;
-}
-
 bool DiskpartPartitioningTool::formatSucceeded(const CommandResult& result, const QString& output)
 {
     if (!result.finished || result.exitCode != 0)
         return false;
-    for (const QString& word : {QStringLiteral("100"), QStringLiteral("successfully"), QStringLiteral("完成"),
-                                QStringLiteral("成功")}) {
-        if (output.contains(word, Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
+    // "100 percent completed" in every language diskpart speaks: the number, not the words.
+    return output.contains(QLatin1String("100"));
 }
 
 bool DiskpartPartitioningTool::clean(int diskNumber, TableStyle convertTo, const ScriptStep& step)
@@ -106,19 +77,12 @@ bool DiskpartPartitioningTool::clean(int diskNumber, TableStyle convertTo, const
     return true;
 }
 
+// diskpart's listing is in the system's language; the table itself is not.
 bool DiskpartPartitioningTool::listPartitions(int diskNumber, QList<Row>& rows)
 {
-    rows.clear();
-    const QString script = listScript(diskNumber);
-    if (script.isEmpty())
-        return fail(QStringLiteral("Refusing to list the partitions of disk %1").arg(diskNumber));
-    const ToolRunner::ScriptRun run = ToolRunner::runNamedScript(FormatScriptName, script, ListTimeoutMs);
-    if (!run.created)
-        return fail(QStringLiteral("Failed to create diskpart list script"));
-    Logger::instance().info(QStringLiteral("Diskpart list partition output:\n%1").arg(run.standardOutput));
-    if (!run.succeeded())
-        return fail(QStringLiteral("Diskpart could not list the partitions of disk %1").arg(diskNumber));
-    rows = parseListing(run.standardOutput);
+    NativePartitioningTool layout;
+    if (!layout.listPartitions(diskNumber, rows))
+        return fail(layout.lastError());
     return true;
 }
 

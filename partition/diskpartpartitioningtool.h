@@ -3,10 +3,10 @@
 #include "partition/partitioningtool.h"
 
 // The partitioning steps as diskpart scripts, run through ToolRunner's named-script procedure.
-// Portable code: on systems without diskpart it is exercised with a scripted runner.
+// Portable code: on systems without diskpart it is exercised with a scripted runner. The listing
+// comes from the disk's own table (the drive layout), not from diskpart's localized text.
 class DiskpartPartitioningTool : public PartitioningTool {
 public:
-    static constexpr int ListTimeoutMs = 30000;
     static constexpr int FormatTimeoutMs = 120000;
     static constexpr int ExtendTimeoutMs = 120000;
     // The disk is given a moment after a clean before anything opens it again.
@@ -21,12 +21,9 @@ public:
     // Scripts; empty (nothing will run) for a negative disk, a partition below 1, a file system
     // diskpart cannot format or an unsafe label.
     static QString cleanScript(int diskNumber, TableStyle convertTo);
-    static QString listScript(int diskNumber);
     static QString formatScript(int diskNumber, int partitionNumber, Tessarin::FileSystemType fileSystem,
                                 const QString& label);
     static QString extendScript(int diskNumber, int partitionNumber);
-    // Rows of "list partition" with number, type, size and offset.
-    static QList<Row> parseListing(const QString& output);
     // diskpart's format prints its percentage even when it fails, so the text alone proves nothing.
     static bool formatSucceeded(const CommandResult& result, const QString& output);
 };

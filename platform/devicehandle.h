@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/platformtypes.h"
 
+#include <atomic>
+
 // An open disk, volume or image file. Destroying it closes it. Every failing call stores the
 // reason with Platform::setLastError (code + text) on the calling thread.
 class DeviceHandle {
@@ -26,4 +28,14 @@ public:
     // How the open went when it differed from what was asked (e.g. unbuffered I/O not possible on
     // this file system, buffered I/O used instead); empty otherwise. For the log.
     virtual std::string openNote() const { return {}; }
+
+    // A flag (the run's cancel) that ends a wait of this handle's calls when it turns true; null
+    // for none. It must outlive the handle. A backend whose calls cannot hang may ignore it.
+    void setCancelFlag(const std::atomic<bool>* flag) { m_cancelFlag = flag; }
+
+protected:
+    bool cancelRequested() const { return m_cancelFlag && m_cancelFlag->load(); }
+
+private:
+    const std::atomic<bool>* m_cancelFlag = nullptr;
 };

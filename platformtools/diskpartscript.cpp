@@ -8,18 +8,6 @@ namespace {
 bool letterOk(const QString& letter) { return !DiskpartScript::normalizeLetter(letter).isEmpty(); }
 QString L(const QString& letter) { return DiskpartScript::normalizeLetter(letter); }
 
-// Rows of "list partition" output; the row pattern captures number, type, size and unit.
-QList<DiskpartScript::ListedPartition> parseRows(const QRegularExpression& row, const QString& output)
-{
-    QList<DiskpartScript::ListedPartition> rows;
-    auto it = row.globalMatch(output);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        rows.append({m.captured(1).toInt(), m.captured(2),
-                     DiskpartScript::sizeToBytes(m.captured(3).toULongLong(), m.captured(4))});
-    }
-    return rows;
-}
 }
 
 QString DiskpartScript::normalizeLetter(const QString& letter)
@@ -41,12 +29,6 @@ QString DiskpartScript::removeVolumeLetter(const QString& letter)
     if (!letterOk(letter))
         return QString();
     return QStringLiteral("select volume %1\nremove letter=%1\n").arg(L(letter));
-}
-
-QString DiskpartScript::detectBoot(int disk)
-{
-    return QStringLiteral("rescan\nselect disk %1\nattributes disk clear readonly noerr\nonline disk noerr\nlist partition\n")
-        .arg(disk);
 }
 
 QString DiskpartScript::probeAssign(int disk, int partition, const QString& letter)
@@ -90,11 +72,6 @@ QString DiskpartScript::onlineDisk(int disk)
     return QStringLiteral("rescan\nselect disk %1\nattributes disk clear readonly noerr\nonline disk noerr\n").arg(disk);
 }
 
-QString DiskpartScript::listPartitions(int disk)
-{
-    return QStringLiteral("select disk %1\nlist partition\n").arg(disk);
-}
-
 QString DiskpartScript::mountPair(int disk, int efiPartition, const QString& efiLetter, int windowsPartition,
                                   const QString& windowsLetter)
 {
@@ -111,35 +88,6 @@ QString DiskpartScript::removePair(int disk, int efiPartition, const QString& ef
         return QString();
     return QStringLiteral("select disk %1\nselect partition %2\nremove letter=%3\nselect partition %4\nremove letter=%5\n")
         .arg(disk).arg(efiPartition).arg(L(efiLetter)).arg(windowsPartition).arg(L(windowsLetter));
-}
-
-uint64_t DiskpartScript::sizeToBytes(uint64_t value, const QString& unit)
-{
-    const QString u = unit.toUpper();
-    if (u == QLatin1String("GB"))
-        return value * 1073741824ULL;
-    if (u == QLatin1String("MB"))
-        return value * 1048576ULL;
-    if (u == QLatin1String("KB"))
-        return value * 1024ULL;
-    return value;
-}
-
-QList<DiskpartScript::ListedPartition> DiskpartScript::parseDiskCloneListing(const QString& output)
-{
-    static const QRegularExpression row(
-        QStringLiteral("Partition\\s+(\\d+)\\s+([A-Za-z]+)\\s+(\\d+)\\s+(KB|MB|GB)\\s+\\d+\\s+(KB|MB|GB)"),
-        QRegularExpression::CaseInsensitiveOption);
-    return parseRows(row, output);
-}
-
-// Also reads Chinese listings, and a size without a unit (bytes).
-QList<DiskpartScript::ListedPartition> DiskpartScript::parseSystemCloneListing(const QString& output)
-{
-    static const QRegularExpression row(
-        QStringLiteral("(?:Partition|分区)\\s+(\\d+)\\s+(\\S+)\\s+(\\d+)\\s*(GB|MB|KB)?"),
-        QRegularExpression::CaseInsensitiveOption);
-    return parseRows(row, output);
 }
 
 bool DiskpartScript::isSafeLabel(const QString& label) { return ToolArgumentRules::isSafe(label); }

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 // The parser reads answers at fixed offsets; hold them to the SDK's own layout.
@@ -90,11 +91,16 @@ constexpr DWORD BitmapAnswerBytes = 1048576;
 // Whole transfers are split so each ReadFile/WriteFile length fits a DWORD and stays a
 // multiple of any sector size.
 constexpr uint64_t TransferChunk = 1u << 30;
+constexpr DWORD WaitSliceMs = 200;
+constexpr DWORD ControlLimitMs = 120000;
+constexpr DWORD TransferBaseLimitMs = 60000;
+constexpr DWORD BytesPerLimitMs = 1048576 / 1000;
 
 HANDLE h(void* handle) { return static_cast<HANDLE>(handle); }
 
 // One OVERLAPPED call waited for on the spot: every handle is opened for overlapped I/O, where
-// a call without an OVERLAPPED has no defined position or result.
+// a call without an OVERLAPPED has no defined position or result. The wait has a limit and looks
+// at the cancel flag between slices, so a hung device cannot hold the run for ever.
 class WaitedCall {
 public:
     explicit WaitedCall(uint64_t offset = 0)
@@ -114,8 +120,10 @@ public:
 
     bool ready() const { return m_event != nullptr; }
     OVERLAPPED* get() { return &m_overlapped; }
-    // `started` is what the call returned; waits for a pending call and leaves GetLastError set on failure.
-    bool finish(HANDLE handle, BOOL started, DWORD& transferred)
+    // `started` is what the call returned; waits for a pending call at most `limitMs` and while
+    // `cancel` stays false, and leaves GetLastError set on failure (ERROR_TIMEOUT,
+    // ERROR_OPERATION_ABORTED for a wait given up).
+    bool finish(HANDLE handle, BOOL started, DWORD& transferred, DWORD limitMs, const std::function<bool()>& cancel)
     {
         transferred = 0;
         if (!started && GetLastError() != ERROR_IO_PENDING) {
@@ -126,6 +134,21 @@ public:
             SetLastError(err);
             return false;
         }
+        for (DWORD waited = 0;;) {
+            const DWORD result = WaitForSingleObject(m_event, WaitSliceMs);
+            if (result == WAIT_OBJECT_0 || result == WAIT_FAILED)
+                break;
+            waited += WaitSliceMs;
+            const bool cancelled = cancel();
+            if (!cancelled && waited < limitMs)
+                continue;
+            CancelIoEx(handle, &m_overlapped);
+            // The system writes into the OVERLAPPED and the buffer until the call ends, cancelled or not.
+            if (GetOverlappedResult(handle, &m_overlapped, &transferred, TRUE))
+                return true;
+            SetLastError(cancelled ? ERROR_OPERATION_ABORTED : ERROR_TIMEOUT);
+            return false;
+        }
         return GetOverlappedResult(handle, &m_overlapped, &transferred, TRUE) != FALSE;
     }
 
@@ -133,6 +156,9 @@ private:
     HANDLE m_event = nullptr;
     OVERLAPPED m_overlapped{};
 };
+
+// A transfer may take a minute plus a second per mebibyte; a device slower than that is hung.
+DWORD transferLimitMs(DWORD bytes) { return TransferBaseLimitMs + bytes / BytesPerLimitMs; }
 
 } // namespace
 
@@ -159,7 +185,7 @@ bool Win32DeviceHandle::control(unsigned long code, const void* input, unsigned 
     const BOOL started = DeviceIoControl(h(m_handle), code, const_cast<void*>(input), inputLength, output,
                                          outputLength, nullptr, call.get());
     DWORD got = 0;
-    const bool ok = call.finish(h(m_handle), started, got);
+    const bool ok = call.finish(h(m_handle), started, got, ControlLimitMs, [this] { return cancelRequested(); });
     returned = std::min<DWORD>(got, outputLength);
     return ok;
 }
@@ -181,7 +207,7 @@ bool Win32DeviceHandle::transfer(bool write, uint64_t offset, uint8_t* buffer, u
         const BOOL started = write ? WriteFile(h(m_handle), buffer + done, ask, nullptr, call.get())
                                    : ReadFile(h(m_handle), buffer + done, ask, nullptr, call.get());
         DWORD moved = 0;
-        if (!call.finish(h(m_handle), started, moved)) {
+        if (!call.finish(h(m_handle), started, moved, transferLimitMs(ask), [this] { return cancelRequested(); })) {
             const DWORD err = GetLastError();
             done += moved;
             if (!write && err == ERROR_HANDLE_EOF)

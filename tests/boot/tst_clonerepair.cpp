@@ -1,6 +1,7 @@
 // Boot repair of disk-clone and system-clone targets against a simulated diskpart.
 #include "bootfixture.h"
 #include "boot/boottoolavailability.h"
+#include "boot/copyvolumeletters.h"
 #include "boot/diskclonebootrepair.h"
 #include "boot/systemclonebootrepair.h"
 #include "common/hivefixture.h"
@@ -17,14 +18,23 @@
 
 namespace {
 // Plays diskpart for one disk: "assign letter" makes the partition's files appear under the
-// letter, "remove letter" takes them away, "list partition" answers with `listing`.
+// letter, "remove letter" takes them away. It answers in Japanese or French: nothing may read its
+// text. The disk's table (numbers, types, sizes) is the platform's drive layout.
 struct DiskSimulator {
+    struct Entry {
+        uint32_t number;
+        int64_t startMiB, sizeMiB;
+        const char* type;
+    };
+    static constexpr const char* Esp = "{C12A7328-F81F-11D2-BA4B-00A0C93EC93B}";
+    static constexpr const char* Msr = "{E3C9E316-0B5C-4DB8-817D-F92DF00215AE}";
+    static constexpr const char* Data = "{EBD0A0A2-B9E5-4433-87C0-68B6B72699C7}";
+    static constexpr const char* Recovery = "{DE94BBA4-06D1-4D40-A16A-BFD50179D6AC}";
+
     BootFixture& f;
-    QString listing = QStringLiteral("  Partition 1    System             100 MB  1024 KB\n"
-                                     "  Partition 2    Reserved            16 MB   101 MB\n"
-                                     "  Partition 5    Primary              8 MB   117 MB\n"
-                                     "  Partition 3    Primary            237 GB   125 MB\n"
-                                     "  Partition 4    Recovery           509 MB   237 GB\n");
+    QByteArray answerText = QByteArray("DiskPart a attribué la lettre de lecteur ou le point de montage.\r\n"
+                                       "  Partition ###  Type              Taille   Décalage\r\n"
+                                       "  Partition 1    Système            100 Mo  1024 Ko\r\n");
     int windowsPartition = 3;
     int efiPartition = 1;
     bool mountWorks = true;
@@ -35,6 +45,25 @@ struct DiskSimulator {
     explicit DiskSimulator(BootFixture& fixture) : f(fixture)
     {
         f.runner.setResponder([this](const CommandRequest& r, const QString& script) { return answer(r, script); });
+        for (int n = 0; n < 3; ++n)
+            f.platform.addDisk(4 * 1024 * 1024);
+        // Disk 2, the usual target: the 8 MiB data partition is too small to hold Windows.
+        table(2, {{1, 1, 100, Esp}, {2, 101, 16, Msr}, {5, 117, 8, Data}, {3, 125, 242688, Data}, {4, 242813, 509, Recovery}});
+    }
+    void table(int disk, const QList<Entry>& entries)
+    {
+        constexpr int64_t MiB = 1048576;
+        PlatformDriveLayout& layout = f.platform.disk(disk).layout;
+        layout = PlatformDriveLayout{};
+        layout.style = LayoutStyle::GPT;
+        for (const Entry& e : entries) {
+            PlatformLayoutEntry le;
+            le.partitionNumber = e.number;
+            le.startingOffset = e.startMiB * MiB;
+            le.partitionLength = e.sizeMiB * MiB;
+            le.typeGuid = e.type;
+            layout.entries.push_back(le);
+        }
     }
     CommandResult answer(const CommandRequest& r, const QString& script)
     {
@@ -57,7 +86,7 @@ struct DiskSimulator {
             else if (verb == QLatin1String("remove letter="))
                 unmount(value.toStdString());
         }
-        return ScriptedCommandRunner::result(0, script.contains(QLatin1String("list partition")) ? listing.toUtf8() : "done");
+        return ScriptedCommandRunner::result(0, answerText);
     }
     void mount(int partition, const QString& letter)
     {
@@ -122,52 +151,78 @@ private slots:
     // signature: they are re-pointed to the copy's, through the copy's letters, without bcdedit.
     void diskCloneLegacyStoreEditedInPlace()
     {
-        using namespace hivefixture;
         if (QStandardPaths::findExecutable(QStringLiteral("hivexregedit")).isEmpty())
             QSKIP("hivexregedit is not installed (scripts/setup.sh installs it)");
         BootFixture f;
-        constexpr qint64 MiB = 1 << 20;
-        for (uint32_t signature : {0x11111111u, 0x22222222u}) {
-            QByteArray mbr(512, '\0');
-            qToLittleEndian<quint32>(signature, mbr.data() + 440);
-            for (int i = 0; i < 2; ++i) {
-                char* e = mbr.data() + 446 + 16 * i;
-                e[0] = char(i == 0 ? 0x80 : 0);
-                e[4] = 0x07;
-                qToLittleEndian<quint32>(2048u * uint32_t(i + 1), e + 8);
-                qToLittleEndian<quint32>(2048u, e + 12);
-            }
-            mbr[510] = char(0x55);
-            mbr[511] = char(0xAA);
-            f.addDisk(mbr);
-        }
-        const QString c = m_dir.filePath(QStringLiteral("C/Windows/System32")), y = m_dir.filePath(QStringLiteral("Y")),
-                      v = m_dir.filePath(QStringLiteral("V"));
-        QVERIFY(QDir().mkpath(c) && QDir().mkpath(y + QStringLiteral("/Boot")) && QDir().mkpath(v + QStringLiteral("/Windows/System32/config")));
-        for (const char* tool : {"bcdedit.exe", "bcdboot.exe", "reg.exe"})
-            QVERIFY(QFile(c + QLatin1Char('/') + QLatin1String(tool)).open(QIODevice::WriteOnly));
-        const QString loader = QStringLiteral("{7619dcc9-fafe-11d9-b411-000476eba25f}");
-        makeHive(y + QStringLiteral("/Boot/BCD"), QStringLiteral("[%1\\Objects\\%2\\Elements\\21000001]\n\"Element\"=hex:%3\n\n")
-                                                      .arg(Prefix, loader, regHex(device(1, le(MiB, 8), le(0x11111111, 4)))));
-        makeHive(v + QStringLiteral("/Windows/System32/config/SYSTEM"),
-                 QStringLiteral("[%1\\ControlSet001\\Services\\storahci]\n\"Start\"=dword:00000003\n\n").arg(Prefix));
-
+        QString y, v;
+        prepareLegacyCopy(f, y, v);
         PlatformBackend& native = Platform::native();
         FilesWithTools withTools(*native.parts().files);
         ScopedPlatform files({nullptr, nullptr, &withTools, nullptr, native.parts().registry});
-        PartitionInfo boot = part(1, QStringLiteral("Y:")), windows = part(2, QStringLiteral("V:"));
-        boot.start512 = 2048;
-        windows.start512 = 4096;
-        boot.fileSystem = windows.fileSystem = Tessarin::FileSystemType::NTFS;
-        windows.isSystem = true;
         DiskCloneBootRepair repair(&f.bcd, nullptr);
         repair.setSourceDisk(diskOf(0, {}));
-        repair.setTargetDisk(diskOf(1, {boot, windows}));
+        repair.setTargetDisk(diskOf(1, legacyCopyPartitions()));
         QVERIFY2(repair.repairLegacyBcd(), qPrintable(repair.lastError()));
         QVERIFY(f.callsOf(QStringLiteral("bcdedit")).isEmpty());
-        const QString store = exportHive(y + QStringLiteral("/Boot/BCD"));
-        QVERIFY2(store.contains(regHex(device(1, le(MiB, 8), le(0x22222222, 4)))), qPrintable(store));
-        QVERIFY(exportHive(v + QStringLiteral("/Windows/System32/config/SYSTEM")).contains(QStringLiteral("\"Start\"=dword:00000000")));
+        checkLegacyCopy(y, v);
+    }
+
+    // The same for a system clone: its copied System Reserved partition has the store, so bcdboot
+    // does not run; the store's device elements and the copy's SYSTEM hive are edited in place.
+    void systemCloneLegacyStoreEditedInPlace()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("hivexregedit")).isEmpty())
+            QSKIP("hivexregedit is not installed (scripts/setup.sh installs it)");
+        BootFixture f;
+        QString y, v;
+        prepareLegacyCopy(f, y, v);
+        PlatformBackend& native = Platform::native();
+        FilesWithTools withTools(*native.parts().files);
+        ScopedPlatform files({nullptr, nullptr, &withTools, nullptr, native.parts().registry});
+        SystemCloneBootRepair repair(&f.bcd, nullptr);
+        repair.setSourceDiskNumber(0);
+        repair.setTargetDisk(diskOf(1, legacyCopyPartitions()));
+        repair.setSystemPartitions(legacyCopyPartitions());
+        repair.setTargetBootMode(Tessarin::TargetBootMode::Legacy);
+        QVERIFY2(repair.repairBcd(), qPrintable(repair.lastError()));
+        QVERIFY(f.callsOf(QStringLiteral("bcdboot")).isEmpty());
+        QVERIFY(f.callsOf(QStringLiteral("bcdedit")).isEmpty());
+        checkLegacyCopy(y, v);
+    }
+
+    // Where no loop device reaches a partition, the offline repair reads the copy through drive
+    // letters: the ones its volumes have, and one given through diskpart to each volume without;
+    // those are taken away again. A partition without a file system it reads is left alone.
+    void copyVolumeLetters()
+    {
+        constexpr uint64_t MiB = 1048576;
+        BootFixture f;
+        f.useLetters("D");
+        const int n = f.platform.addDisk(8 * MiB);
+        f.listPartition(n, LayoutStyle::GPT, 1, 1, 2, DiskSimulator::Esp, false, QString(), "FAT32");
+        f.listPartition(n, LayoutStyle::GPT, 2, 3, 1, DiskSimulator::Msr, false, QString(), "");
+        f.listPartition(n, LayoutStyle::GPT, 3, 4, 3, DiskSimulator::Data, false, QStringLiteral("D:"), "NTFS");
+        QStringList scripts;
+        f.runner.setResponder([&](const CommandRequest&, const QString& script) {
+            scripts << script;
+            static const QRegularExpression assign(QStringLiteral("assign letter=(\\w)"));
+            const QRegularExpressionMatch m = assign.match(script);
+            if (m.hasMatch())
+                f.platform.driveMask |= MemoryPlatform::letterMask(m.captured(1).toStdString());
+            return ScriptedCommandRunner::result(0, "DiskPart a attribu\xc3\xa9 la lettre de lecteur.");
+        });
+        {
+            CopyVolumeLetters letters(n);
+            QVERIFY2(letters.mount(), qPrintable(letters.lastError()));
+            QCOMPARE(letters.roots().keys(), (QList<uint64_t>{1 * MiB, 4 * MiB}));
+            QCOMPARE(letters.roots().value(1 * MiB).root, QStringLiteral("Z:\\"));
+            QCOMPARE(letters.roots().value(1 * MiB).kind, VolumeFileAccess::Kind::Fat);
+            QCOMPARE(letters.roots().value(4 * MiB).root, QStringLiteral("D:\\"));
+            QCOMPARE(letters.roots().value(4 * MiB).kind, VolumeFileAccess::Kind::Ntfs);
+            QCOMPARE(scripts, QStringList{QStringLiteral("select disk %1\nselect partition 1\nassign letter=Z noerr\n").arg(n)});
+        }
+        QCOMPARE(scripts.size(), 2);
+        QVERIFY2(scripts.last().contains(QStringLiteral("remove letter=Z")), qPrintable(scripts.last()));
     }
 
     void noFreeLettersRunsNothing()
@@ -199,8 +254,8 @@ private slots:
             QCOMPARE(sim.disks, QSet<int>{2});
             QCOMPARE(f.platform.driveMask, 0u);  // the probe letter is released
         }
-        // No primary partition above 8 MiB and no preset: detection fails.
-        sim.listing = QStringLiteral("  Partition 1    System             100 MB  1024 KB\n  Partition 2    Primary              8 MB   101 MB\n");
+        // No data partition above 8 MiB and no preset: detection fails.
+        sim.table(2, {{1, 1, 100, DiskSimulator::Esp}, {2, 101, 8, DiskSimulator::Data}});
         int efi = -1, win = -1;
         QVERIFY(!repair.detectTargetBootPartitions(2, QStringLiteral("W"), efi, win));
     }
@@ -287,12 +342,11 @@ private slots:
         QFETCH(bool, bcdbootTimesOut);
         BootFixture f;
         DiskSimulator sim(f);
-        // Two system partitions: the one listed last is the EFI partition.
-        sim.listing = QStringLiteral(
-            "  分区      1    系统                 100 MB  1024 KB\n"
-            "  分区      2    系统                 260 MB   101 MB\n"
-            "  分区      3    主要                 120 GB   361 MB\n"
-            "  分区      4    主要                  50 GB   121 GB\n");
+        // A recovery partition before the EFI partition; the largest data partition is probed first.
+        sim.answerText = QStringLiteral("  パーティション ###  種類              サイズ     オフセット\r\n"
+                                        "  パーティション 2    システム            260 MB   101 MB\r\n").toUtf8();
+        sim.table(1, {{1, 1, 100, DiskSimulator::Recovery}, {2, 101, 260, DiskSimulator::Esp},
+                      {4, 123241, 51200, DiskSimulator::Data}, {3, 361, 122880, DiskSimulator::Data}});
         sim.efiPartition = 2;
         sim.windowsPartition = windowsPartition;
         if (bcdbootTimesOut)
@@ -390,6 +444,58 @@ private slots:
     }
 
 private:
+    // Two MBR disks of signatures 0x11111111 (source, 0) and 0x22222222 (copy, 1), each with an
+    // active partition at 1 MiB and one at 2 MiB; the copy's volumes are Y: (a store naming the
+    // source) and V: (Windows), the boot tools on C:.
+    void prepareLegacyCopy(BootFixture& f, QString& y, QString& v)
+    {
+        using namespace hivefixture;
+        constexpr qint64 MiB = 1 << 20;
+        for (uint32_t signature : {0x11111111u, 0x22222222u}) {
+            QByteArray mbr(512, '\0');
+            qToLittleEndian<quint32>(signature, mbr.data() + 440);
+            for (int i = 0; i < 2; ++i) {
+                char* e = mbr.data() + 446 + 16 * i;
+                e[0] = char(i == 0 ? 0x80 : 0);
+                e[4] = 0x07;
+                qToLittleEndian<quint32>(2048u * uint32_t(i + 1), e + 8);
+                qToLittleEndian<quint32>(2048u, e + 12);
+            }
+            mbr[510] = char(0x55);
+            mbr[511] = char(0xAA);
+            f.addDisk(mbr);
+        }
+        QDir(m_dir.path()).removeRecursively();
+        const QString c = m_dir.filePath(QStringLiteral("C/Windows/System32"));
+        y = m_dir.filePath(QStringLiteral("Y"));
+        v = m_dir.filePath(QStringLiteral("V"));
+        QVERIFY(QDir().mkpath(c) && QDir().mkpath(y + QStringLiteral("/Boot")) && QDir().mkpath(v + QStringLiteral("/Windows/System32/config")));
+        for (const char* tool : {"bcdedit.exe", "bcdboot.exe", "reg.exe"})
+            QVERIFY(QFile(c + QLatin1Char('/') + QLatin1String(tool)).open(QIODevice::WriteOnly));
+        const QString loader = QStringLiteral("{7619dcc9-fafe-11d9-b411-000476eba25f}");
+        makeHive(y + QStringLiteral("/Boot/BCD"), QStringLiteral("[%1\\Objects\\%2\\Elements\\21000001]\n\"Element\"=hex:%3\n\n")
+                                                      .arg(Prefix, loader, regHex(device(1, le(MiB, 8), le(0x11111111, 4)))));
+        makeHive(v + QStringLiteral("/Windows/System32/config/SYSTEM"),
+                 QStringLiteral("[%1\\ControlSet001\\Services\\storahci]\n\"Start\"=dword:00000003\n\n").arg(Prefix));
+    }
+    static QList<PartitionInfo> legacyCopyPartitions()
+    {
+        PartitionInfo boot = part(1, QStringLiteral("Y:")), windows = part(2, QStringLiteral("V:"));
+        boot.start512 = 2048;
+        windows.start512 = 4096;
+        boot.fileSystem = windows.fileSystem = Tessarin::FileSystemType::NTFS;
+        boot.isActive = true;
+        windows.isSystem = true;
+        return {boot, windows};
+    }
+    static void checkLegacyCopy(const QString& y, const QString& v)
+    {
+        using namespace hivefixture;
+        const QString store = exportHive(y + QStringLiteral("/Boot/BCD"));
+        QVERIFY2(store.contains(regHex(device(1, le(1 << 20, 8), le(0x22222222, 4)))), qPrintable(store));
+        QVERIFY(exportHive(v + QStringLiteral("/Windows/System32/config/SYSTEM")).contains(QStringLiteral("\"Start\"=dword:00000000")));
+    }
+
     QTemporaryDir m_dir;
 };
 

@@ -288,6 +288,46 @@ private slots:
         QVERIFY(std::equal(mp.data(src).begin() + MiB, mp.data(src).begin() + 2 * MiB, mp.data(dst).begin() + 3 * MiB));
     }
 
+    // Into the free region of a disk whose partition 1 is mounted and held by another program: no
+    // volume of the disk is locked or dismounted, the copy lands in the region with its own entry.
+    void intoFreeRegionLocksNoOtherVolume()
+    {
+        MemoryPlatform mp;
+        const int src = mp.addDisk(8 * MiB), dst = mp.addDisk(8 * MiB);
+        mp.fillPattern(src, 5);
+        PlatformLayoutEntry e;
+        e.partitionNumber = 1;
+        e.startingOffset = MiB;
+        e.partitionLength = 2 * MiB;
+        e.typeGuid = "{EBD0A0A2-B9E5-4433-87C0-68B6B72699C7}";
+        mp.disk(dst).layout = {LayoutStyle::GPT, {e}, 0, "{66666666-2222-3333-4444-555555555555}"};
+        e.partitionLength = MiB;
+        mp.disk(src).layout = {LayoutStyle::GPT, {e}, 0, "{11111111-2222-3333-4444-555555555555}"};
+        ScopedPlatform scoped(&mp);
+        {
+            DiskIO io;
+            GptDisk gpt;
+            QVERIFY(io.openTargetDisk(dst) && gpt.create(512, 8 * MiB / 512, {1}));
+            GptPartitionEntry& first = gpt.entries()[0];
+            first.typeGuid[0] = first.uniqueGuid[0] = 1;
+            first.firstLba = MiB / 512;
+            first.lastLba = first.firstLba + 2 * MiB / 512 - 1;
+            QVERIFY(gpt.commit(io));
+        }
+        const std::string mounted = "\\\\?\\Volume{n}\\";
+        MemoryVolume& neighbour = mp.addVolume(mounted, dst, MiB, 2 * MiB);
+        neighbour.mountPaths = {"E:\\"};
+        neighbour.lockedElsewhere = true;
+        PartitionCloneMode mode;
+        QString error;
+        QVERIFY2(f.run(mode, src, dst, false, error, [](CloneConfig& c) {
+            c.sourcePartition = c.sourceDisk.partitions.value(0);
+            c.partitionTarget = CloneConfig::PartitionTarget::FreeRegion;
+        }), qPrintable(error));
+        QCOMPARE(mp.volume(mounted).dismountCount + mp.volume(mounted).lockCount, 0);
+        QVERIFY(std::equal(mp.data(src).begin() + MiB, mp.data(src).begin() + 2 * MiB, mp.data(dst).begin() + 3 * MiB));
+    }
+
     // A volume larger than its partition record: no usage map is trusted, the partition is copied whole.
     void volumeLargerThanPartition()
     {
