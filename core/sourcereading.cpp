@@ -5,6 +5,8 @@
 #include "core/rawdisk.h"
 #include "platform/platform.h"
 
+#include <algorithm>
+
 namespace {
 std::vector<PlatformDevices::WritableMount> mountsOf(const CloneConfig& config)
 {
@@ -115,15 +117,19 @@ QString SourceReading::planLine() const
 }
 
 std::vector<RoutedDevice::Route> SourceReading::routesOf(const std::vector<PlatformExtent>& extents, int diskNumber,
-                                                         const std::shared_ptr<DeviceHandle>& shadow)
+                                                         const std::shared_ptr<DeviceHandle>& shadow,
+                                                         uint64_t shadowBytes)
 {
     std::vector<RoutedDevice::Route> out;
     uint64_t inVolume = 0;
     for (const PlatformExtent& e : extents) {
         if (e.startingOffset < 0 || e.extentLength <= 0)
             continue;
-        if (int(e.diskNumber) == diskNumber)
-            out.push_back({uint64_t(e.startingOffset), uint64_t(e.extentLength), inVolume, shadow});
+        uint64_t length = uint64_t(e.extentLength);
+        if (shadowBytes)
+            length = inVolume >= shadowBytes ? 0 : std::min(length, shadowBytes - inVolume);
+        if (int(e.diskNumber) == diskNumber && length)
+            out.push_back({uint64_t(e.startingOffset), length, inVolume, shadow});
         inVolume += uint64_t(e.extentLength);
     }
     return out;
@@ -146,8 +152,10 @@ bool SourceReading::openRoutes(std::vector<RoutedDevice::Route>& out, QString& e
         }
         // The last sectors of a volume (NTFS keeps its backup boot sector there) need it.
         h->allowExtendedAccess();
+        PlatformGeometry size;
+        const uint64_t shadowBytes = h->geometry(size) && size.diskSize > 0 ? uint64_t(size.diskSize) : 0;
         const std::shared_ptr<DeviceHandle> shadow(std::move(h));
-        for (const RoutedDevice::Route& r : routesOf(m.extents, m_disk, shadow))
+        for (const RoutedDevice::Route& r : routesOf(m.extents, m_disk, shadow, shadowBytes))
             out.push_back(r);
     }
     return true;

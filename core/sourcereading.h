@@ -49,9 +49,12 @@ public:
     // The set, for whoever reads through it to the end; it is deleted with its new owner.
     std::unique_ptr<SourceSnapshot> takeSnapshot() { return std::move(m_snapshot); }
 
-    // Pure: the routes of one volume's extents on `diskNumber` into its shadow device.
+    // Pure: the routes of one volume's extents on `diskNumber` into its shadow device. Bytes past
+    // the shadow's end (`shadowBytes`, 0 when unknown) stay the disk's: a shadow copy may end where
+    // the file system does, before the partition's last sector.
     static std::vector<RoutedDevice::Route> routesOf(const std::vector<PlatformExtent>& extents, int diskNumber,
-                                                     const std::shared_ptr<DeviceHandle>& shadow);
+                                                     const std::shared_ptr<DeviceHandle>& shadow,
+                                                     uint64_t shadowBytes = 0);
 
 private:
     Kind m_kind = Kind::Quiet;

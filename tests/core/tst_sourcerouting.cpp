@@ -104,6 +104,11 @@ private slots:
         QCOMPARE(routes[1].diskOffset, uint64_t(1 << 22));
         QCOMPARE(routes[1].length, uint64_t(2048));
         QCOMPARE(routes[1].deviceOffset, uint64_t(4096 + 8192));
+        // A shadow that ends inside the last piece: the rest of the piece is read from the disk.
+        const auto clipped = SourceReading::routesOf(extents, 2, nullptr, 4096 + 8192 + 1536);
+        QCOMPARE(clipped.size(), size_t(2));
+        QCOMPARE(clipped[1].length, uint64_t(1536));
+        QCOMPARE(SourceReading::routesOf(extents, 2, nullptr, 4096).size(), size_t(1));
     }
 };
 
