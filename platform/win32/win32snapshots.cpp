@@ -50,6 +50,8 @@ bool finish(HRESULT started, IVssAsync* async, const char* step)
         return false;
     }
     async->Release();
+    if (status == VSS_S_ASYNC_CANCELLED)
+        status = E_ABORT;
     return SUCCEEDED(status) ? true : report(status, step);
 }
 
@@ -207,6 +209,7 @@ std::unique_ptr<SourceSnapshot> Win32Snapshots::createSnapshot(const std::vector
         text = Platform::lastErrorText();
         // A set half made is given back at once.
         if (set != GUID_NULL) {
+            backup->AbortBackup();
             LONG deleted = 0;
             VSS_ID notDeleted = GUID_NULL;
             backup->DeleteSnapshots(set, VSS_OBJECT_SNAPSHOT_SET, TRUE, &deleted, &notDeleted);
