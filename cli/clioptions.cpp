@@ -142,6 +142,8 @@ void CliOptions::parseClone(const QStringList& arguments, const QList<DiskInfo>&
             config.verify = true;
         else if (a == QLatin1String("--continue-on-read-errors"))
             config.continueOnReadErrors = true;
+        else if (a == QLatin1String("--live-source"))
+            config.allowLiveSource = true;
         else if (a == QLatin1String("--dry-run"))
             dryRun = true;
         else if (a == QLatin1String("--yes") || a == QLatin1String("-y"))

@@ -25,6 +25,7 @@ QJsonObject DryRunPlan::json() const
     return QJsonObject{{QStringLiteral("event"), QStringLiteral("plan")},
                        {QStringLiteral("copies"), copies},
                        {QStringLiteral("totalBytes"), qint64(m_plan.totalBytes())},
+                       {QStringLiteral("sourceReading"), QJsonArray::fromStringList(m_plan.source)},
                        {QStringLiteral("table"), QJsonArray::fromStringList(m_plan.table)},
                        {QStringLiteral("space"), QJsonArray::fromStringList(m_plan.space)},
                        {QStringLiteral("bootRepair"), QJsonArray::fromStringList(m_plan.boot)},
@@ -60,6 +61,8 @@ QString DryRunPlan::text() const
         for (const QString& line : lines)
             s += QLatin1String("  ") + line + QLatin1Char('\n');
     };
+    if (!m_plan.source.isEmpty())
+        section(QStringLiteral("Source"), m_plan.source);
     section(QStringLiteral("Partition table"), m_plan.table);
     if (!m_plan.space.isEmpty())
         section(QStringLiteral("Remaining space"), m_plan.space);

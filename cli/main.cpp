@@ -106,6 +106,9 @@ Options:
                               system clones, off for partition clones)
   --verify                    read every copied extent back and compare it with the source
   --continue-on-read-errors   write zeros for unreadable source sectors instead of stopping
+  --live-source               read source volumes that are mounted read-write and cannot be
+                              snapshotted as they change (the copy may be torn); without it
+                              such a source is refused
   --dry-run                   print the plan and write nothing
   --yes, -y                   do not ask for the target's number to be typed back
   --json                      one JSON object per line: phases, progress, then the result

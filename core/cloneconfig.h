@@ -28,6 +28,8 @@ public:
     bool verify = false;
     // Copy past unreadable source sectors (zeros in their place) instead of stopping at the first.
     bool continueOnReadErrors = false;
+    // Read source volumes that are mounted read-write and cannot be snapshotted as they change.
+    bool allowLiveSource = false;
     Tessarin::TargetBootMode targetBootMode = Tessarin::TargetBootMode::Uefi;
     Tessarin::ResizeMode resizeMode = Tessarin::ResizeMode::KeepAndCreateData;
     QString dataPartitionLabel = QStringLiteral("Data");

@@ -1,6 +1,7 @@
 #include "core/diskio.h"
 
 #include "core/logger.h"
+#include "platform/threadedasyncio.h"
 
 #include <QDateTime>
 
@@ -256,7 +257,11 @@ bool DiskIO::copyExtents(const std::vector<CopyExtent>& extents)
                      .arg(extents.front().targetOffset));
     else
         log.info(QStringLiteral("Starting fast copy: %1 bytes in %2 extents").arg(total).arg(extents.size()));
-    const std::unique_ptr<AsyncIo> io = Platform::devices().createAsyncIo(unsigned(m_buffers.size()));
+    // The platform's own queue moves its own handles only; a source routed to shadow devices is read
+    // through its readAt on worker threads.
+    const std::unique_ptr<AsyncIo> io = m_session.readsSnapshot()
+        ? std::make_unique<ThreadedAsyncIo>(unsigned(m_buffers.size()), "the source is read through a snapshot")
+        : Platform::devices().createAsyncIo(unsigned(m_buffers.size()));
     if (!io)
         return fail(QString::fromStdString(Platform::lastErrorText()));
     log.info(QStringLiteral("Transfers: %1, %2 requests of %3 KB in flight")

@@ -24,6 +24,12 @@ public:
     // ---- object layer ----
     bool openSource(const QString& path);
     bool openSourceDisk(int diskNumber);
+    // The source opened from now on reads the routes' bytes from the snapshot's shadow devices; the
+    // set is deleted by close(), whatever ended the run.
+    void readThroughSnapshot(std::unique_ptr<SourceSnapshot> snapshot, std::vector<RoutedDevice::Route> routes)
+    {
+        m_session.readThroughSnapshot(std::move(snapshot), std::move(routes));
+    }
     bool openTarget(const QString& path, const ByteRange& writes = {});
     // `writes`: the bytes of the disk the run writes; only the volumes there are locked. Length 0: all.
     bool openTargetDisk(int diskNumber, const ByteRange& writes = {});

@@ -140,6 +140,10 @@ bool DiskSession::openSource(const QString& path, QString& error)
         return false;
     }
     logOpenNote(h.get());
+    if (!m_sourceRoutes.empty()) {
+        h = std::make_unique<RoutedDevice>(std::move(h), m_sourceRoutes);
+        Logger::instance().info(QStringLiteral("Source volumes are read from their snapshot (%1 ranges)").arg(m_sourceRoutes.size()));
+    }
     StorageAlignment a;
     RawDisk::queryAlignment(h.get(), a);
     m_sourceLogicalSector = a.logicalSector;
@@ -326,6 +330,26 @@ void DiskSession::close()
     QMutexLocker lock(&m_mutex);
     m_source.reset();
     closeTargetLocked();
+    // The shadow devices are closed before their set is deleted.
+    m_sourceRoutes.clear();
+    if (m_snapshot) {
+        m_snapshot.reset();
+        Logger::instance().info(QStringLiteral("Source snapshot deleted"));
+    }
+}
+
+void DiskSession::readThroughSnapshot(std::unique_ptr<SourceSnapshot> snapshot, std::vector<RoutedDevice::Route> routes)
+{
+    QMutexLocker lock(&m_mutex);
+    m_source.reset();
+    m_sourceRoutes = std::move(routes);
+    m_snapshot = std::move(snapshot);
+}
+
+bool DiskSession::readsSnapshot() const
+{
+    QMutexLocker lock(&m_mutex);
+    return !m_sourceRoutes.empty();
 }
 
 bool DiskSession::hasSource() const

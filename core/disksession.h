@@ -1,6 +1,8 @@
 #pragma once
 #include "core/diskidentity.h"
 #include "core/rawdisk.h"
+#include "platform/routeddevice.h"
+#include "platform/sourcesnapshot.h"
 
 #include <QMutex>
 #include <QString>
@@ -22,6 +24,10 @@ public:
 
     // On failure `error` holds the user-visible reason.
     bool openSource(const QString& path, QString& error);
+    // From the next openSource on, the source's bytes in the routes come from their devices (the
+    // shadow copies of `snapshot`); the set is deleted once the source is closed.
+    void readThroughSnapshot(std::unique_ptr<SourceSnapshot> snapshot, std::vector<RoutedDevice::Route> routes);
+    bool readsSnapshot() const;
     // `writes`: the bytes of a target disk the run writes (length 0: all of it); only the volumes
     // there are locked and dismounted, the others stay as their users have them.
     bool openTarget(const QString& path, QString& error, const ByteRange& writes = {});
@@ -72,6 +78,8 @@ private:
 
     mutable QMutex m_mutex;
     DiskHandle m_source;
+    std::vector<RoutedDevice::Route> m_sourceRoutes;
+    std::unique_ptr<SourceSnapshot> m_snapshot;
     DiskHandle m_target;
     QString m_sourcePath;
     QString m_targetPath;

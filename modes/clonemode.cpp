@@ -4,6 +4,7 @@
 #include "boot/offlinebootrepair.h"
 #include "core/diskio.h"
 #include "core/logger.h"
+#include "core/sourcereading.h"
 #include "partition/partitionresizer.h"
 
 CloneMode::CloneMode(QObject* parent) : QObject(parent) {}
@@ -31,12 +32,33 @@ bool CloneMode::makePlan(QString& error)
     // The record checks, then whether source and target may be used at all, then the strategy's own.
     if (!m_config.validate(error) || !ClonePreflight::check(sourceSide(), targetSide(), error) || !validate(error))
         return false;
-    if (!requireDiskIO() || !buildPlan()) {
+    if (!requireDiskIO()) {
         error = m_lastError;
+        return false;
+    }
+    if (!chooseSourceReading(error))
+        return false;
+    if (!buildPlan()) {
+        error = m_lastError;
+        // A refused run keeps no snapshot.
+        m_diskIO->close();
         return false;
     }
     m_totalBytes = m_plan.totalBytes();
     m_planned = true;
+    return true;
+}
+
+// Before the plan reads the source: its usage maps must come from the same instant as its copy.
+bool CloneMode::chooseSourceReading(QString& error)
+{
+    SourceReading reading;
+    std::vector<RoutedDevice::Route> routes;
+    if (!reading.begin(m_config, error) || !reading.openRoutes(routes, error))
+        return false;
+    m_plan.source << reading.planLine();
+    if (reading.kind() == SourceReading::Kind::Snapshot)
+        m_diskIO->readThroughSnapshot(reading.takeSnapshot(), std::move(routes));
     return true;
 }
 

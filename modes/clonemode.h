@@ -96,6 +96,8 @@ signals:
 protected:
     // Fills m_plan; false with lastError when the run must be refused. The default plans nothing.
     virtual bool buildPlan() { return true; }
+    // The source's mounted volumes read through one snapshot, live as accepted, or refused.
+    bool chooseSourceReading(QString& error);
     // For strategies' prepare(): the plan, made now when the caller did not make it first.
     bool ensurePlanned();
     // The boot repair of a disk or system clone, one driver for both: nothing without Windows on the

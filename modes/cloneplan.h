@@ -25,6 +25,7 @@ public:
 
     uint32_t sectorSize = 512;
     QList<Copy> copies;
+    QStringList source; // how the source is read: as it is, through a snapshot, or live
     QStringList table;  // what happens to the target's table and identity
     QStringList space;  // what happens to the target's space beyond the copies
     QStringList boot;   // the boot repair

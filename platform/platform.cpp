@@ -8,6 +8,7 @@ std::atomic<PlatformVolumes*> g_volumes{nullptr};
 std::atomic<PlatformFiles*> g_files{nullptr};
 std::atomic<PlatformFirmware*> g_firmware{nullptr};
 std::atomic<PlatformRegistry*> g_registry{nullptr};
+std::atomic<PlatformSnapshots*> g_snapshots{nullptr};
 thread_local uint32_t t_errorCode = 0;
 thread_local std::string t_errorText;
 
@@ -36,10 +37,11 @@ PlatformVolumes& Platform::volumes() { return installedOr(g_volumes, &PlatformPa
 PlatformFiles& Platform::files() { return installedOr(g_files, &PlatformParts::files); }
 PlatformFirmware& Platform::firmware() { return installedOr(g_firmware, &PlatformParts::firmware); }
 PlatformRegistry& Platform::registry() { return installedOr(g_registry, &PlatformParts::registry); }
+PlatformSnapshots& Platform::snapshots() { return installedOr(g_snapshots, &PlatformParts::snapshots); }
 
 PlatformParts Platform::current()
 {
-    return PlatformParts{&devices(), &volumes(), &files(), &firmware(), &registry()};
+    return PlatformParts{&devices(), &volumes(), &files(), &firmware(), &registry(), &snapshots()};
 }
 
 void Platform::install(const PlatformParts& parts)
@@ -49,6 +51,7 @@ void Platform::install(const PlatformParts& parts)
     g_files.store(parts.files);
     g_firmware.store(parts.firmware);
     g_registry.store(parts.registry);
+    g_snapshots.store(parts.snapshots);
 }
 
 void Platform::setLastError(uint32_t code, const std::string& text)
@@ -63,7 +66,8 @@ std::string Platform::lastErrorText() { return t_errorCode == 0 ? std::string() 
 namespace {
 PlatformParts installedNow()
 {
-    return PlatformParts{g_devices.load(), g_volumes.load(), g_files.load(), g_firmware.load(), g_registry.load()};
+    return PlatformParts{g_devices.load(), g_volumes.load(), g_files.load(), g_firmware.load(), g_registry.load(),
+                         g_snapshots.load()};
 }
 }
 
@@ -80,6 +84,8 @@ ScopedPlatform::ScopedPlatform(const PlatformParts& parts) : m_previous(installe
         next.firmware = parts.firmware;
     if (parts.registry)
         next.registry = parts.registry;
+    if (parts.snapshots)
+        next.snapshots = parts.snapshots;
     Platform::install(next);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/platformfiles.h"
 #include "platform/platformfirmware.h"
 #include "platform/platformregistry.h"
+#include "platform/platformsnapshots.h"
 #include "platform/platformvolumes.h"
 
 #include <cstdint>
@@ -16,6 +17,7 @@ struct PlatformParts {
     PlatformFiles* files = nullptr;
     PlatformFirmware* firmware = nullptr;
     PlatformRegistry* registry = nullptr;
+    PlatformSnapshots* snapshots = nullptr;
 };
 
 // A whole backend: the native one, or a test's stand-in for all concerns at once.
@@ -26,7 +28,7 @@ public:
 };
 
 // The seam between the portable program and the operating system, in concerns: devices, volumes,
-// files, firmware and registry. Paths are UTF-8 and written the Windows way ("\\.\PhysicalDrive3",
+// files, firmware, registry and snapshots. Paths are UTF-8 and written the Windows way ("\\.\PhysicalDrive3",
 // "\\?\Volume{...}\", "Z:\EFI\Boot"); a backend turns them into its own. Failing calls return
 // false/null/empty and leave the reason in lastErrorCode()/lastErrorText() of the calling thread,
 // like GetLastError. Each concern is the native backend's unless a test installed its own
@@ -38,6 +40,7 @@ public:
     static PlatformFiles& files();
     static PlatformFirmware& firmware();
     static PlatformRegistry& registry();
+    static PlatformSnapshots& snapshots();
 
     static PlatformBackend& native();
     // What is installed now, the native parts included.

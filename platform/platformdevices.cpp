@@ -109,6 +109,36 @@ std::vector<int> PlatformDevices::windowsDirectoryDisks(PlatformFiles& files, Pl
     return {int(extents.front().diskNumber)};
 }
 
+std::vector<PlatformDevices::WritableMount> PlatformDevices::writableMounts(const std::string& path,
+                                                                            const ByteRange& range)
+{
+    const std::vector<int> disks = disksOfPath(path);
+    const uint64_t end = range.length ? range.offset + range.length : UINT64_MAX;
+    std::vector<WritableMount> out;
+    PlatformVolumes& volumes = Platform::volumes();
+    for (const std::string& name : volumes.enumerateVolumes()) {
+        const std::vector<std::string> paths = volumes.volumeMountPaths(name);
+        if (paths.empty())
+            continue;
+        std::string device = name;
+        if (!device.empty() && device.back() == '\\')
+            device.pop_back();
+        WritableMount mount{name, paths.front(), {}};
+        const std::unique_ptr<VolumeHandle> handle = openVolume(device, DeviceAccess::None, DeviceFlags::None);
+        if (!handle || !handle->volumeDiskExtents(mount.extents))
+            continue;
+        for (const PlatformExtent& e : mount.extents) {
+            const bool onDisk = std::find(disks.begin(), disks.end(), int(e.diskNumber)) != disks.end();
+            if (onDisk && e.startingOffset >= 0 && uint64_t(e.startingOffset) < end
+                && range.offset < uint64_t(e.startingOffset + e.extentLength)) {
+                out.push_back(mount);
+                break;
+            }
+        }
+    }
+    return out;
+}
+
 std::unique_ptr<AsyncIo> PlatformDevices::createAsyncIo(unsigned depth)
 {
     return std::make_unique<ThreadedAsyncIo>(depth);

@@ -38,6 +38,15 @@ public:
     // Why the range cannot be written now (mounted or held, also under another name); empty when it
     // can. The default knows nothing beyond what opening and locking the volumes tells.
     virtual std::string busyReason(const std::string& path, const ByteRange& range);
+    // A file system mounted for writing over part of a range: its bytes may change while they are read.
+    struct WritableMount {
+        std::string volumeName;  // as enumerateVolumes names it; empty when no volume name reaches it
+        std::string mountPoint;  // where it is mounted, for messages
+        std::vector<PlatformExtent> extents;  // the volume's place on its disks, in the volume's order
+    };
+    // Every file system mounted for writing over the range, also under another name. The default:
+    // each volume with a mount path whose extents meet the range on the path's disks.
+    virtual std::vector<WritableMount> writableMounts(const std::string& path, const ByteRange& range);
     // Holds the range for this run so that no other run writes it (exclusive) or writes it while
     // this one reads it (shared); released with the claim. Null with lastError when another run
     // holds it. The default claims nothing and always succeeds.

@@ -2,6 +2,7 @@
 
 #include "core/diskmanager.h"
 #include "core/languagesetup.h"
+#include "core/sourcereading.h"
 #include "engine/cloneengine.h"
 #include "links/linkmanager.h"
 #include "ui/bootmodedialog.h"
@@ -383,6 +384,18 @@ void MainWindow::onNextClicked()
             m_optionsPage->showChoices(m_state);
         return;
     }
+    // Asked before the confirmation, so that "No" stops before anything is written.
+    const QStringList live = SourceReading::liveVolumes(m_state.config());
+    if (!live.isEmpty()
+        && QMessageBox::question(this, tr("Source in use"),
+                                 tr("The source's volumes %1 are mounted read-write and no snapshot of them can be "
+                                    "taken. A copy read while they change may be torn and may not start.\n\n"
+                                    "Read them live anyway?")
+                                     .arg(live.join(QStringLiteral(", "))),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               != QMessageBox::Yes)
+        return;
+    m_state.setLiveSourceAccepted(!live.isEmpty());
     const auto answer = QMessageBox::warning(this, tr("Confirm clone"), m_state.confirmationText(),
                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer == QMessageBox::Yes)

@@ -163,6 +163,7 @@ CloneConfig WizardState::config() const
     config.sectorBySector = m_choices.sectorBySector;
     config.verify = m_choices.verify;
     config.continueOnReadErrors = m_choices.continueOnReadErrors;
+    config.allowLiveSource = m_choices.allowLiveSource;
     config.fixBoot = !isPartitionMode();
     if (isPartitionMode()) {
         config.partitionTarget = targetPlace();

@@ -50,6 +50,8 @@ public:
     const CloneConfig& choices() const { return m_choices; }
     void setCopyOptions(bool smartClone, bool align4K, bool sectorBySector);
     void setSafetyOptions(bool verify, bool continueOnReadErrors);
+    // The user's answer for this start: read source volumes that cannot be snapshotted as they change.
+    void setLiveSourceAccepted(bool on) { m_choices.allowLiveSource = on; }
     // Until the user picks one, the boot mode follows the source disk.
     void setTargetBootMode(Tessarin::TargetBootMode mode)
     {

@@ -12,6 +12,7 @@ constexpr const char* MountInfoPath = "/proc/self/mountinfo";
 constexpr size_t DeviceField = 2;
 constexpr size_t RootField = 3;
 constexpr size_t MountPointField = 4;
+constexpr size_t MountOptionsField = 5;
 constexpr size_t FirstOptionalField = 6;
 
 bool parseNumber(const std::string& s, uint32_t& out)
@@ -66,6 +67,11 @@ bool MountInfo::parseLine(const std::string& line, Entry& out)
     out.mountPoint = unescape(fields[MountPointField]);
     out.fsType = fields[sep + 1];
     out.source = sep + 2 < fields.size() ? unescape(fields[sep + 2]) : std::string();
+    std::istringstream options(fields[MountOptionsField]);
+    std::string option;
+    out.readOnly = false;
+    while (std::getline(options, option, ','))
+        out.readOnly = out.readOnly || option == "ro";
     return true;
 }
 

@@ -14,6 +14,7 @@ public:
         std::string mountPoint;  // unescaped
         std::string fsType;      // "vfat", "ntfs3", "fuseblk", ...
         std::string source;      // unescaped, e.g. "/dev/sdb1"
+        bool readOnly = false;   // this mount's own options, not the file system's
     };
 
     // One line; false for a line that does not have the mountinfo shape.

@@ -169,6 +169,18 @@ std::string PosixPlatform::busyReason(const std::string& path, const ByteRange& 
     return ok ? StorageMap::busyReason(regions) : std::string();
 }
 
+std::vector<PlatformDevices::WritableMount> PosixPlatform::writableMounts(const std::string& path,
+                                                                          const ByteRange& range)
+{
+    bool ok = false;
+    const std::vector<StorageMap::Region> regions = regionsOf(path, range, ok);
+    std::vector<WritableMount> out;
+    if (ok)
+        for (const std::string& mount : StorageMap::writableMounts(regions))
+            out.push_back(WritableMount{{}, mount, {}});
+    return out;
+}
+
 namespace {
 class PosixStorageClaim : public StorageClaim {
 public:

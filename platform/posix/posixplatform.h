@@ -17,7 +17,8 @@ class PosixPlatform : public PlatformBackend,
                       public PlatformVolumes,
                       public PlatformFiles,
                       public PlatformFirmware,
-                      public PlatformRegistry {
+                      public PlatformRegistry,
+                      public PlatformSnapshots {
 public:
     struct Settings {
         // TESSARIN_DISKS; without a value the machine's whole disks are scanned from /sys/block.
@@ -34,7 +35,7 @@ public:
     // positional and do not change; a /sys/block scan starts numbering afresh).
     void reloadDiskTable();
     std::vector<std::string> diskTableMessages() const;
-    PlatformParts parts() override { return PlatformParts{this, this, this, this, this}; }
+    PlatformParts parts() override { return PlatformParts{this, this, this, this, this, this}; }
     std::vector<std::string> configurationMessages() override;
     // Native path of a Windows-form file path; empty (with lastError) for an unmapped drive letter.
     std::string nativeFilePath(const std::string& path);
@@ -46,6 +47,9 @@ public:
     bool sharesStorage(const std::string& pathA, const ByteRange& rangeA, const std::string& pathB,
                        const ByteRange& rangeB) override;
     std::string busyReason(const std::string& path, const ByteRange& range) override;
+    // Read-write mounts of the range's block devices, loop devices over its image file included;
+    // read-only mounts do not count.
+    std::vector<WritableMount> writableMounts(const std::string& path, const ByteRange& range) override;
     // Open file description locks on the image files behind the range (also behind a loop device).
     std::unique_ptr<StorageClaim> claimStorage(const std::string& path, const ByteRange& range, bool exclusive) override;
     // io_uring where the kernel offers it, worker threads otherwise.

@@ -1,8 +1,10 @@
 #include "platform/posix/storagemap.h"
 
+#include "platform/posix/mountinfo.h"
 #include "platform/posix/posixdevicehandle.h"
 #include "platform/posix/sysfsblock.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -161,6 +163,54 @@ std::string StorageMap::busyReason(const std::vector<Region>& regions)
         }
     }
     return {};
+}
+
+namespace {
+// A block device and those of its partitions that meet [start, end).
+std::vector<std::string> devicesMeeting(const std::string& name, uint64_t start, uint64_t end)
+{
+    std::vector<std::string> out{name};
+    for (const SysfsBlock::Partition& p : SysfsBlock::partitions(name))
+        if (meets(p.startBytes, p.startBytes + p.lengthBytes, start, end))
+            out.push_back(p.name);
+    return out;
+}
+}
+
+std::vector<std::string> StorageMap::writableMounts(const std::vector<Region>& regions)
+{
+    std::vector<std::string> devices;
+    for (const Region& r : regions) {
+        if (r.host)
+            continue;
+        if (!r.file) {
+            for (const std::string& d : devicesMeeting(SysfsBlock::kernelName(r.dev), r.start, r.end))
+                devices.push_back(d);
+            continue;
+        }
+        for (const std::string& loop : SysfsBlock::loopDevicesBackedBy(r.dev, r.ino)) {
+            const uint64_t loopOffset = number(SysfsBlock::readAttribute(std::string(SysBlock) + loop + "/loop/offset"));
+            const uint64_t loopEnd = loopOffset + blockDeviceBytes(loop);
+            if (!meets(loopOffset, loopEnd, r.start, r.end))
+                continue;
+            const uint64_t from = r.start > loopOffset ? r.start - loopOffset : 0;
+            for (const std::string& d : devicesMeeting(loop, from, r.end - loopOffset))
+                devices.push_back(d);
+        }
+    }
+    const std::vector<MountInfo::Entry> table = MountInfo::current();
+    std::vector<std::string> out;
+    for (const std::string& name : devices) {
+        dev_t dev = 0;
+        if (name.empty() || !SysfsBlock::deviceNumber(name, dev))
+            continue;
+        for (const MountInfo::Entry& m : MountInfo::mountsOf(table, dev)) {
+            const std::string line = m.mountPoint + " (/dev/" + name + ")";
+            if (!m.readOnly && std::find(out.begin(), out.end(), line) == out.end())
+                out.push_back(line);
+        }
+    }
+    return out;
 }
 
 std::unique_ptr<StorageMap::Claim> StorageMap::claim(const std::vector<Region>& regions, bool exclusive,

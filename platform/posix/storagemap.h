@@ -27,6 +27,9 @@ public:
     // Why the regions cannot be written now: a mount, a swap area or a holder on any block device
     // that reaches them (partitions, loop devices over the same file); empty when none.
     static std::string busyReason(const std::vector<Region>& regions);
+    // Where a file system is mounted read-write on a block device that reaches the regions (the
+    // device, its partitions, loop devices over the same file): "/mnt/x (/dev/loop3)" each.
+    static std::vector<std::string> writableMounts(const std::vector<Region>& regions);
 
     // Open file description locks on the file regions, held while the object lives.
     class Claim {

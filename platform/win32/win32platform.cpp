@@ -34,7 +34,7 @@ Win32Platform::Win32Platform()
 
 PlatformParts Win32Platform::parts()
 {
-    return PlatformParts{&m_devices, &m_volumes, &m_files, &m_firmware, &m_registry};
+    return PlatformParts{&m_devices, &m_volumes, &m_files, &m_firmware, &m_registry, &m_snapshots};
 }
 
 std::unique_ptr<PlatformBackend> createNativePlatform()

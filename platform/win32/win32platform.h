@@ -5,6 +5,7 @@
 #include "platform/win32/win32files.h"
 #include "platform/win32/win32firmware.h"
 #include "platform/win32/win32registry.h"
+#include "platform/win32/win32snapshots.h"
 #include "platform/win32/win32volumes.h"
 
 #include <cstdint>
@@ -33,4 +34,5 @@ private:
     Win32Firmware m_firmware;
     Win32Volumes m_volumes;
     Win32Devices m_devices;
+    Win32Snapshots m_snapshots;
 };

@@ -1054,6 +1054,18 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>Source in use</source>
+        <translation>Quelle in Verwendung</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>Die Volumes %1 der Quelle sind mit Schreibzugriff eingehängt, und es kann kein Snapshot von ihnen erstellt werden. Eine Kopie, die gelesen wird, während sie sich ändern, kann inkonsistent sein und startet womöglich nicht.
+
+Trotzdem live lesen?</translation>
+    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1340,6 +1352,21 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
         <translation>%1 frei bei %2; die Kopie wird als neue Partition angelegt, alle Partitionen bleiben.</translation>
+    </message>
+</context>
+<context>
+    <name>SourceReading</name>
+    <message>
+        <source>this system takes no snapshots of them</source>
+        <translation>dieses System erstellt keine Snapshots davon</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and cannot be read through a snapshot (%2); a copy read while they change may be torn. Unmount them or mount them read-only, or accept reading them live (--live-source)</source>
+        <translation>Die Volumes %1 der Quelle sind mit Schreibzugriff eingehängt und können nicht über einen Snapshot gelesen werden (%2); eine Kopie, die gelesen wird, während sie sich ändern, kann inkonsistent sein. Hängen Sie sie aus oder schreibgeschützt ein, oder akzeptieren Sie das Live-Lesen (--live-source)</translation>
+    </message>
+    <message>
+        <source>The snapshot of the source volume %1 cannot be read: %2</source>
+        <translation>Der Snapshot des Quellvolumes %1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>

@@ -1054,6 +1054,18 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Exit</source>
         <translation>Exit</translation>
     </message>
+    <message>
+        <source>Source in use</source>
+        <translation>Source in use</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</translation>
+    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1340,6 +1352,21 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
         <translation>%1 free at %2; the copy is added as a new partition and every partition stays.</translation>
+    </message>
+</context>
+<context>
+    <name>SourceReading</name>
+    <message>
+        <source>this system takes no snapshots of them</source>
+        <translation>this system takes no snapshots of them</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and cannot be read through a snapshot (%2); a copy read while they change may be torn. Unmount them or mount them read-only, or accept reading them live (--live-source)</source>
+        <translation>The source&apos;s volumes %1 are mounted read-write and cannot be read through a snapshot (%2); a copy read while they change may be torn. Unmount them or mount them read-only, or accept reading them live (--live-source)</translation>
+    </message>
+    <message>
+        <source>The snapshot of the source volume %1 cannot be read: %2</source>
+        <translation>The snapshot of the source volume %1 cannot be read: %2</translation>
     </message>
 </context>
 <context>

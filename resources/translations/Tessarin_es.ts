@@ -1054,6 +1054,18 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>Source in use</source>
+        <translation>Origen en uso</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>Los volúmenes %1 del origen están montados en lectura y escritura y no se puede tomar una instantánea de ellos. Una copia leída mientras cambian puede quedar inconsistente y no arrancar.
+
+¿Leerlos en vivo de todos modos?</translation>
+    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1340,6 +1352,21 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
         <translation>%1 libres en %2; la copia se añade como partición nueva y todas las particiones se conservan.</translation>
+    </message>
+</context>
+<context>
+    <name>SourceReading</name>
+    <message>
+        <source>this system takes no snapshots of them</source>
+        <translation>este sistema no toma instantáneas de ellos</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and cannot be read through a snapshot (%2); a copy read while they change may be torn. Unmount them or mount them read-only, or accept reading them live (--live-source)</source>
+        <translation>Los volúmenes %1 del origen están montados en lectura y escritura y no se pueden leer mediante una instantánea (%2); una copia leída mientras cambian puede quedar inconsistente. Desmóntelos o móntelos de solo lectura, o acepte leerlos en vivo (--live-source)</translation>
+    </message>
+    <message>
+        <source>The snapshot of the source volume %1 cannot be read: %2</source>
+        <translation>No se puede leer la instantánea del volumen de origen %1: %2</translation>
     </message>
 </context>
 <context>

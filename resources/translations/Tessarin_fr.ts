@@ -1054,6 +1054,18 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>Source in use</source>
+        <translation>Source en cours d&apos;utilisation</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>Les volumes %1 de la source sont montés en lecture-écriture et aucun instantané ne peut en être pris. Une copie lue pendant qu&apos;ils changent peut être incohérente et ne pas démarrer.
+
+Les lire en direct malgré tout ?</translation>
+    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1340,6 +1352,21 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
         <translation>%1 libres à %2 ; la copie est ajoutée comme nouvelle partition et toutes les partitions restent.</translation>
+    </message>
+</context>
+<context>
+    <name>SourceReading</name>
+    <message>
+        <source>this system takes no snapshots of them</source>
+        <translation>ce système ne prend pas d&apos;instantanés de ces volumes</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and cannot be read through a snapshot (%2); a copy read while they change may be torn. Unmount them or mount them read-only, or accept reading them live (--live-source)</source>
+        <translation>Les volumes %1 de la source sont montés en lecture-écriture et ne peuvent pas être lus à travers un instantané (%2) ; une copie lue pendant qu&apos;ils changent peut être incohérente. Démontez-les ou montez-les en lecture seule, ou acceptez de les lire en direct (--live-source)</translation>
+    </message>
+    <message>
+        <source>The snapshot of the source volume %1 cannot be read: %2</source>
+        <translation>L&apos;instantané du volume source %1 ne peut pas être lu : %2</translation>
     </message>
 </context>
 <context>

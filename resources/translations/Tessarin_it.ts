@@ -1054,6 +1054,18 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
         <source>Exit</source>
         <translation>Esci</translation>
     </message>
+    <message>
+        <source>Source in use</source>
+        <translation>Origine in uso</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>I volumi %1 dell&apos;origine sono montati in lettura e scrittura e non è possibile crearne uno snapshot. Una copia letta mentre cambiano può risultare incoerente e non avviarsi.
+
+Leggerli comunque in tempo reale?</translation>
+    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1340,6 +1352,21 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
         <translation>%1 liberi a %2; la copia viene aggiunta come nuova partizione e tutte le partizioni restano.</translation>
+    </message>
+</context>
+<context>
+    <name>SourceReading</name>
+    <message>
+        <source>this system takes no snapshots of them</source>
+        <translation>questo sistema non crea snapshot di questi volumi</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and cannot be read through a snapshot (%2); a copy read while they change may be torn. Unmount them or mount them read-only, or accept reading them live (--live-source)</source>
+        <translation>I volumi %1 dell&apos;origine sono montati in lettura e scrittura e non possono essere letti tramite uno snapshot (%2); una copia letta mentre cambiano può risultare incoerente. Smontali o montali in sola lettura, oppure accetta di leggerli in tempo reale (--live-source)</translation>
+    </message>
+    <message>
+        <source>The snapshot of the source volume %1 cannot be read: %2</source>
+        <translation>Impossibile leggere lo snapshot del volume di origine %1: %2</translation>
     </message>
 </context>
 <context>

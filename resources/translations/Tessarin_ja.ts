@@ -1054,6 +1054,18 @@ Windows 向けのプロフェッショナルなディスククローン・シス
         <source>Exit</source>
         <translation>終了</translation>
     </message>
+    <message>
+        <source>Source in use</source>
+        <translation>ソースが使用中です</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>ソースのボリューム %1 は読み書き可能でマウントされており、スナップショットを作成できません。変更中に読み取ったコピーは不整合になり、起動しない可能性があります。
+
+それでもライブで読み取りますか?</translation>
+    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1340,6 +1352,21 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
         <translation>%2 に %1 の空き。コピーは新しいパーティションとして追加され、すべてのパーティションは残ります。</translation>
+    </message>
+</context>
+<context>
+    <name>SourceReading</name>
+    <message>
+        <source>this system takes no snapshots of them</source>
+        <translation>このシステムではこれらのスナップショットを作成できません</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and cannot be read through a snapshot (%2); a copy read while they change may be torn. Unmount them or mount them read-only, or accept reading them live (--live-source)</source>
+        <translation>ソースのボリューム %1 は読み書き可能でマウントされており、スナップショット経由で読み取れません (%2)。変更中に読み取ったコピーは不整合になる可能性があります。アンマウントするか読み取り専用でマウントするか、ライブ読み取りを許可してください (--live-source)</translation>
+    </message>
+    <message>
+        <source>The snapshot of the source volume %1 cannot be read: %2</source>
+        <translation>ソースボリューム %1 のスナップショットを読み取れません: %2</translation>
     </message>
 </context>
 <context>

@@ -1054,6 +1054,18 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
         <source>Exit</source>
         <translation>종료</translation>
     </message>
+    <message>
+        <source>Source in use</source>
+        <translation>원본 사용 중</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>원본 볼륨 %1이(가) 읽기/쓰기로 마운트되어 있어 스냅샷을 만들 수 없습니다. 변경되는 동안 읽은 복사본은 일관성이 깨져 부팅되지 않을 수 있습니다.
+
+그래도 실시간으로 읽으시겠습니까?</translation>
+    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1340,6 +1352,21 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
         <translation>%2 위치에 %1 비어 있음. 복사본은 새 파티션으로 추가되며 모든 파티션이 유지됩니다.</translation>
+    </message>
+</context>
+<context>
+    <name>SourceReading</name>
+    <message>
+        <source>this system takes no snapshots of them</source>
+        <translation>이 시스템은 해당 볼륨의 스냅샷을 만들지 않습니다</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and cannot be read through a snapshot (%2); a copy read while they change may be torn. Unmount them or mount them read-only, or accept reading them live (--live-source)</source>
+        <translation>원본 볼륨 %1이(가) 읽기/쓰기로 마운트되어 있어 스냅샷을 통해 읽을 수 없습니다(%2). 변경되는 동안 읽은 복사본은 일관성이 깨질 수 있습니다. 마운트를 해제하거나 읽기 전용으로 마운트하거나, 실시간 읽기를 허용하십시오(--live-source)</translation>
+    </message>
+    <message>
+        <source>The snapshot of the source volume %1 cannot be read: %2</source>
+        <translation>원본 볼륨 %1의 스냅샷을 읽을 수 없습니다: %2</translation>
     </message>
 </context>
 <context>

@@ -1054,6 +1054,18 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>
+    <message>
+        <source>Source in use</source>
+        <translation>Bron in gebruik</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>De volumes %1 van de bron zijn met schrijfrechten gekoppeld en er kan geen momentopname van worden gemaakt. Een kopie die wordt gelezen terwijl ze veranderen kan inconsistent zijn en niet opstarten.
+
+Toch live lezen?</translation>
+    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1340,6 +1352,21 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
         <translation>%1 vrij op %2; de kopie wordt als nieuwe partitie toegevoegd en alle partities blijven.</translation>
+    </message>
+</context>
+<context>
+    <name>SourceReading</name>
+    <message>
+        <source>this system takes no snapshots of them</source>
+        <translation>dit systeem maakt geen momentopnamen van deze volumes</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and cannot be read through a snapshot (%2); a copy read while they change may be torn. Unmount them or mount them read-only, or accept reading them live (--live-source)</source>
+        <translation>De volumes %1 van de bron zijn met schrijfrechten gekoppeld en kunnen niet via een momentopname worden gelezen (%2); een kopie die wordt gelezen terwijl ze veranderen kan inconsistent zijn. Ontkoppel ze of koppel ze alleen-lezen, of accepteer dat ze live worden gelezen (--live-source)</translation>
+    </message>
+    <message>
+        <source>The snapshot of the source volume %1 cannot be read: %2</source>
+        <translation>De momentopname van bronvolume %1 kan niet worden gelezen: %2</translation>
     </message>
 </context>
 <context>

@@ -1054,6 +1054,18 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
         <source>Exit</source>
         <translation>Sair</translation>
     </message>
+    <message>
+        <source>Source in use</source>
+        <translation>Origem em uso</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>Os volumes %1 da origem estão montados em leitura e escrita e não é possível criar um instantâneo deles. Uma cópia lida enquanto mudam pode ficar inconsistente e não iniciar.
+
+Lê-los ao vivo mesmo assim?</translation>
+    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1340,6 +1352,21 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
         <translation>%1 livres em %2; a cópia é adicionada como nova partição e todas as partições ficam.</translation>
+    </message>
+</context>
+<context>
+    <name>SourceReading</name>
+    <message>
+        <source>this system takes no snapshots of them</source>
+        <translation>este sistema não cria instantâneos desses volumes</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and cannot be read through a snapshot (%2); a copy read while they change may be torn. Unmount them or mount them read-only, or accept reading them live (--live-source)</source>
+        <translation>Os volumes %1 da origem estão montados em leitura e escrita e não podem ser lidos através de um instantâneo (%2); uma cópia lida enquanto mudam pode ficar inconsistente. Desmonte-os ou monte-os só de leitura, ou aceite lê-los ao vivo (--live-source)</translation>
+    </message>
+    <message>
+        <source>The snapshot of the source volume %1 cannot be read: %2</source>
+        <translation>Não é possível ler o instantâneo do volume de origem %1: %2</translation>
     </message>
 </context>
 <context>

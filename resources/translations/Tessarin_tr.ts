@@ -1054,6 +1054,18 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
         <source>Exit</source>
         <translation>Çıkış</translation>
     </message>
+    <message>
+        <source>Source in use</source>
+        <translation>Kaynak kullanımda</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>Kaynağın %1 birimleri okuma-yazma olarak bağlı ve anlık görüntüleri alınamıyor. Değişirken okunan bir kopya tutarsız olabilir ve açılmayabilir.
+
+Yine de canlı okunsun mu?</translation>
+    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1340,6 +1352,21 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
         <translation>%2 konumunda %1 boş; kopya yeni bir bölüm olarak eklenir ve tüm bölümler kalır.</translation>
+    </message>
+</context>
+<context>
+    <name>SourceReading</name>
+    <message>
+        <source>this system takes no snapshots of them</source>
+        <translation>bu sistem bu birimlerin anlık görüntüsünü almıyor</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and cannot be read through a snapshot (%2); a copy read while they change may be torn. Unmount them or mount them read-only, or accept reading them live (--live-source)</source>
+        <translation>Kaynağın %1 birimleri okuma-yazma olarak bağlı ve bir anlık görüntü üzerinden okunamıyor (%2); değişirken okunan bir kopya tutarsız olabilir. Bağlantılarını kaldırın veya salt okunur bağlayın ya da canlı okumayı kabul edin (--live-source)</translation>
+    </message>
+    <message>
+        <source>The snapshot of the source volume %1 cannot be read: %2</source>
+        <translation>Kaynak birim %1 için anlık görüntü okunamıyor: %2</translation>
     </message>
 </context>
 <context>

@@ -1054,6 +1054,18 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Exit</source>
         <translation>退出</translation>
     </message>
+    <message>
+        <source>Source in use</source>
+        <translation>源正在使用</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>源的卷 %1 以读写方式挂载，且无法为其创建快照。在其变化时读取的副本可能不一致，并且可能无法启动。
+
+仍要实时读取吗？</translation>
+    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1340,6 +1352,21 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
         <translation>位于 %2 的 %1 空闲空间；副本作为新分区添加，所有分区保留。</translation>
+    </message>
+</context>
+<context>
+    <name>SourceReading</name>
+    <message>
+        <source>this system takes no snapshots of them</source>
+        <translation>此系统无法为这些卷创建快照</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and cannot be read through a snapshot (%2); a copy read while they change may be torn. Unmount them or mount them read-only, or accept reading them live (--live-source)</source>
+        <translation>源的卷 %1 以读写方式挂载，无法通过快照读取（%2）；在其变化时读取的副本可能不一致。请卸载它们或以只读方式挂载，或接受实时读取（--live-source）</translation>
+    </message>
+    <message>
+        <source>The snapshot of the source volume %1 cannot be read: %2</source>
+        <translation>无法读取源卷 %1 的快照：%2</translation>
     </message>
 </context>
 <context>

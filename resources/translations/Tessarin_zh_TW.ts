@@ -1054,6 +1054,18 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
         <source>Exit</source>
         <translation>結束</translation>
     </message>
+    <message>
+        <source>Source in use</source>
+        <translation>來源正在使用</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>來源的磁碟區 %1 以讀寫方式掛載，且無法為其建立快照。在其變更時讀取的副本可能不一致，並且可能無法啟動。
+
+仍要即時讀取嗎？</translation>
+    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1340,6 +1352,21 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>%1 free at %2; the copy is added as a new partition and every partition stays.</source>
         <translation>位於 %2 的 %1 可用空間；副本以新磁碟分割加入，所有磁碟分割保留。</translation>
+    </message>
+</context>
+<context>
+    <name>SourceReading</name>
+    <message>
+        <source>this system takes no snapshots of them</source>
+        <translation>此系統無法為這些磁碟區建立快照</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and cannot be read through a snapshot (%2); a copy read while they change may be torn. Unmount them or mount them read-only, or accept reading them live (--live-source)</source>
+        <translation>來源的磁碟區 %1 以讀寫方式掛載，無法透過快照讀取（%2）；在其變更時讀取的副本可能不一致。請卸載它們或以唯讀方式掛載，或接受即時讀取（--live-source）</translation>
+    </message>
+    <message>
+        <source>The snapshot of the source volume %1 cannot be read: %2</source>
+        <translation>無法讀取來源磁碟區 %1 的快照：%2</translation>
     </message>
 </context>
 <context>

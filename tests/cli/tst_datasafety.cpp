@@ -158,6 +158,47 @@ private slots:
         QCOMPARE(contentHash(tgt), targetBefore);
     }
 
+    // A source volume mounted read-write may change while it is read, and no snapshot can be taken
+    // of it here: refused, naming the mount, unless reading it live is accepted. Read-only is fine.
+    void mountedSource_data()
+    {
+        QTest::addColumn<QStringList>("mountOptions");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::newRow("read-write") << QStringList{} << QStringList{} << int(CliResult::Refused);
+        QTest::newRow("read-only") << QStringList{"-o", "ro,noload"} << QStringList{} << 0;
+        QTest::newRow("read-write, live reading accepted") << QStringList{} << QStringList{"--live-source"} << 0;
+    }
+    void mountedSource()
+    {
+        QFETCH(QStringList, mountOptions);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        const QString src = path(QStringLiteral("live.img")), tgt = path(QStringLiteral("live-target.img"));
+        QFile::remove(src);
+        QFile::remove(tgt);
+        QVERIFY(copySparse(path(QStringLiteral("src.img")), src) && copySparse(path(QStringLiteral("blank.img")), tgt));
+        // Partition 2 (after the 40 MiB one at 1 MiB) through a loop device of its own, as ext4.
+        LoopDevice loop(src, false, 0, 41 * MiB, 8 * MiB);
+        QVERIFY2(loop.ok(), qPrintable(loop.error()));
+        QVERIFY(sh(QStringLiteral("mkfs.ext4 -q %1").arg(loop.device())));
+        Mount mount(loop.device(), path(QStringLiteral("live-mnt")), mountOptions);
+        QVERIFY2(mount.ok(), qPrintable(mount.error()));
+        const QByteArray targetBefore = contentHash(tgt);
+        QByteArray err, out;
+        QCOMPARE(cli({src, tgt}, QStringList{"clone", "disk", "0", "1", "--yes", "--dry-run"} + arguments, &err, &out), code);
+        QCOMPARE(cli({src, tgt}, QStringList{"clone", "disk", "0", "1", "--yes", "--no-boot-repair"} + arguments, &err), code);
+        if (code == int(CliResult::Refused)) {
+            QVERIFY2(err.contains("mounted read-write") && err.contains(mount.point().toUtf8()) && err.contains("--live-source")
+                         && err.contains("nothing was"),
+                     err.constData());
+            QCOMPARE(contentHash(tgt), targetBefore);
+        } else {
+            QVERIFY2(out.contains(arguments.isEmpty() ? "read the source as it is" : "live while they are mounted read-write"),
+                     out.constData());
+        }
+    }
+
     // No table to read: every sector is copied, never just the first mebibyte.
     void diskWithoutTableIsCopiedWhole()
     {

@@ -1,6 +1,7 @@
 #include "core/diskmanager.h"
 #include "engine/cloneengine.h"
 #include "engine/clonemodefactory.h"
+#include "common/forwardingdevices.h"
 #include "modalanswer.h"
 #include "modes/clonemode.h"
 #include "ui/cloneoptionspage.h"
@@ -80,6 +81,38 @@ QList<int> cardNumbers(QWidget* page)
         numbers << c->disk().diskNumber;
     return numbers;
 }
+
+// Disk 0's volumes are mounted read-write; the platform takes no snapshots.
+class LiveSourceDevices : public ForwardingDevices {
+public:
+    using ForwardingDevices::ForwardingDevices;
+    std::vector<WritableMount> writableMounts(const std::string& path, const ByteRange&) override
+    {
+        if (path != "\\\\.\\PhysicalDrive0")
+            return {};
+        return {WritableMount{{}, "/mnt/busy", {}}};
+    }
+};
+
+// Answers every message box that opens while it lives with the next of `answers`, keeping its text.
+class MessageBoxAnswers : public QObject {
+public:
+    explicit MessageBoxAnswers(QList<QMessageBox::StandardButton> answers) : m_answers(std::move(answers))
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || m_answers.isEmpty())
+                return;
+            texts << box->text();
+            box->button(m_answers.takeFirst())->click();
+        });
+        m_timer.start(20);
+    }
+    QStringList texts;
+private:
+    QList<QMessageBox::StandardButton> m_answers;
+    QTimer m_timer;
+};
 
 DiskCard* cardFor(QWidget* page, int number)
 {
@@ -263,6 +296,34 @@ private slots:
         g_releaseRepair = true;
         QTRY_VERIFY_WITH_TIMEOUT(!m_window->isCloneRunning(), 5000);
         QVERIFY(m_window->close());
+    }
+
+    // A source mounted read-write that cannot be snapshotted: the window asks before its confirmation,
+    // naming the mount; "No" starts nothing, "Yes" hands the acceptance to the engine.
+    void liveSourceIsAskedFirst()
+    {
+        LiveSourceDevices devices(*Platform::native().parts().devices);
+        ScopedPlatform scope(PlatformParts{.devices = &devices});
+        QTest::mouseClick(cardFor(m_window->sourcePage(), 0), Qt::LeftButton);
+        m_window->onNextClicked();
+        QTest::mouseClick(cardFor(m_window->targetPage(), 2), Qt::LeftButton);
+        m_window->onNextClicked();
+        {
+            MessageBoxAnswers no({QMessageBox::No});
+            m_window->onNextClicked();
+            QCOMPARE(no.texts.size(), 1);
+            QVERIFY2(no.texts[0].contains(QStringLiteral("/mnt/busy")), qPrintable(no.texts[0]));
+        }
+        QVERIFY(!m_window->engine()->isRunning());
+        QCOMPARE(m_window->step(), 2);
+        MessageBoxAnswers yes({QMessageBox::Yes, QMessageBox::Yes});
+        m_window->onNextClicked();
+        QCOMPARE(yes.texts.size(), 2);
+        QVERIFY(yes.texts[1] != yes.texts[0]);  // then the confirmation
+        QCOMPARE(m_window->step(), int(MainWindow::ProgressStep));
+        QVERIFY(m_window->engine()->config().allowLiveSource);
+        g_releaseCopy = g_releaseRepair = true;
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isCloneRunning(), 5000);
     }
 
 private:
