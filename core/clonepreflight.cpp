@@ -128,7 +128,7 @@ bool ClonePreflight::claim(const Side& source, const Side& target, QString& erro
     PlatformDevices& platform = Platform::devices();
     m_source = platform.claimStorage(native(source.path), source.range, false);
     if (m_source)
-        m_target = platform.claimStorage(native(target.path), target.range, true);
+        m_target = platform.claimStorage(native(target.path), target.writesTable ? ByteRange{} : target.range, true);
     if (m_source && m_target)
         return true;
     const QString why = QString::fromStdString(Platform::lastErrorText());

@@ -17,6 +17,9 @@ public:
         QString path;          // "\\.\PhysicalDriveN", a volume name or an image path
         int diskNumber = -1;   // -1 when the path is no drive
         ByteRange range;       // what the run reads (source) or may write (target); length 0: all
+        // The run also writes the disk's table: it is claimed whole, as another run into another part
+        // of the disk writes the same table, while only `range` has its volumes locked.
+        bool writesTable = false;
     };
 
     ClonePreflight() = default;

@@ -87,6 +87,7 @@ ClonePreflight::Side PartitionCloneMode::targetSide() const
         const FreeRegion::Span region = FreeRegion::ofDisk(m_targetDisk);
         if (region.bytes > 0)
             side.range = {region.start, region.bytes};
+        side.writesTable = true;
     }
     return side;
 }

@@ -25,14 +25,15 @@ bool sh(const QString& command, QString* out = nullptr)
     return ok;
 }
 
-// What another run would hold on an image it writes.
+// What another run would hold on an image it writes: all of it, or its first `length` bytes.
 class HeldLock {
 public:
-    explicit HeldLock(const QString& path) : m_fd(::open(path.toLocal8Bit().constData(), O_RDWR | O_CLOEXEC))
+    explicit HeldLock(const QString& path, off_t length = 0) : m_fd(::open(path.toLocal8Bit().constData(), O_RDWR | O_CLOEXEC))
     {
         struct flock lock {};
         lock.l_type = F_WRLCK;
         lock.l_whence = SEEK_SET;
+        lock.l_len = length;
         m_held = m_fd >= 0 && ::fcntl(m_fd, F_OFD_SETLK, &lock) == 0;
     }
     ~HeldLock()
@@ -92,6 +93,10 @@ private slots:
                                           << QStringLiteral("cannot be opened for writing");
         QTest::newRow("image held by another run") << QStringList{"src", "tgt", "held:tgt"} << disk
                                                    << QStringLiteral("in use by another clone run");
+        // Another run into another free region of the same disk writes the same table.
+        QTest::newRow("table held by another run") << QStringList{"src", "tgt", "heldtable:tgt"}
+                                                   << QStringList{"clone", "partition", "0:2", "1:free"}
+                                                   << QStringLiteral("in use by another clone run");
         QTest::newRow("GPT past the disk's end") << QStringList{"truncated", "tgt"} << disk
                                                  << QStringLiteral("describes a larger disk");
     }
@@ -140,8 +145,8 @@ private slots:
                 QVERIFY(loops.back()->ok() && sh(QStringLiteral("mkfs.ext4 -q %1").arg(loops.back()->device())));
                 mount = std::make_unique<Mount>(loops.back()->device(), path("mnt"), QStringList{"-o", "ro,noload"});
                 QVERIFY2(mount->ok(), qPrintable(mount->error()));
-            } else if (d.startsWith("held:")) {
-                held = std::make_unique<HeldLock>(image);
+            } else if (d.startsWith("held:") || d.startsWith("heldtable:")) {
+                held = std::make_unique<HeldLock>(image, d.startsWith("heldtable:") ? 34 * 512 : 0);
                 QVERIFY(held->ok());
             }
         }
