@@ -144,6 +144,17 @@ bool CloneMode::requireDiskIO()
     return fail(tr("DiskIO not initialized (call setDiskIO first)"));
 }
 
+bool CloneMode::loadSourceTable(SourceTable& table, uint32_t sectorSize)
+{
+    const GptDisk::ReadFn read = [this](uint64_t offset, uint64_t length, uint8_t* out) {
+        return m_diskIO->readSourceBytes(offset, length, out);
+    };
+    const bool ok = table.load(read, m_sourceDisk, sectorSize);
+    for (const QString& note : table.notes())
+        Logger::instance().warning(note);
+    return ok;
+}
+
 bool CloneMode::fail(const QString& message)
 {
     m_lastError = message;

@@ -5,6 +5,7 @@
 #include "boot/bootabilitycheck.h"
 #include "core/diskinfo.h"
 #include "modes/cloneplan.h"
+#include "modes/sourcetable.h"
 
 #include <QObject>
 #include <QString>
@@ -98,6 +99,9 @@ protected:
     virtual bool buildPlan() { return true; }
     // The source's mounted volumes read through one snapshot, live as accepted, or refused.
     bool chooseSourceReading(QString& error);
+    // The source's table read through the run's source, its notes logged as warnings; false with
+    // table.error() when it is damaged.
+    bool loadSourceTable(SourceTable& table, uint32_t sectorSize);
     // For strategies' prepare(): the plan, made now when the caller did not make it first.
     bool ensurePlanned();
     // The boot repair of a disk or system clone, one driver for both: nothing without Windows on the

@@ -125,12 +125,7 @@ bool DiskCloneMode::prepare()
 bool DiskCloneMode::checkSourceTable()
 {
     SourceTable table;
-    const GptDisk::ReadFn read = [this](uint64_t offset, uint64_t length, uint8_t* out) {
-        return m_diskIO->readSourceBytes(offset, length, out);
-    };
-    const bool ok = table.load(read, m_sourceDisk, m_sectorSize);
-    for (const QString& note : table.notes())
-        log().warning(note);
+    const bool ok = loadSourceTable(table, m_sectorSize);
     if (!ok)
         return fail(CloneRefusal::tableDamaged(table.error()));
     m_sourceTable = table.kind();

@@ -227,12 +227,7 @@ bool SystemCloneMode::prepare()
 bool SystemCloneMode::checkSourceTable()
 {
     SourceTable table;
-    const GptDisk::ReadFn read = [this](uint64_t offset, uint64_t length, uint8_t* out) {
-        return m_diskIO->readSourceBytes(offset, length, out);
-    };
-    const bool ok = table.load(read, m_sourceDisk, m_sectorSize);
-    for (const QString& note : table.notes())
-        log().warning(note);
+    const bool ok = loadSourceTable(table, m_sectorSize);
     if (!ok || table.kind() == SourceTable::Kind::None)
         return fail(CloneRefusal::tableDamaged(ok ? QStringLiteral("no partition table") : table.error()));
     m_sourceGpt = table.kind() == SourceTable::Kind::Gpt;
