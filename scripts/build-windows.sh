@@ -81,7 +81,7 @@ for kind in platforms styles imageformats; do
     cp -u "$qt/plugins/$kind"/*.dll "$out/$kind/"
 done
 # Qt looks for its plugins beside the program; the test programs in their folders are pointed at
-# those of build-win/ by a qt.conf (Qt for Windows ignores QT_PLUGIN_PATH under Wine, and without a
+# those of build-win/ by a qt.conf (QT_PLUGIN_PATH did not reach Qt under Wine, and without a
 # platform plugin a program stops on a message box that nobody answers).
 find "$out/tests" -name '*.exe' -printf '%h\n' | sort -u | while read -r dir; do
     rel=$(realpath --relative-to="$dir" "$out")
