@@ -60,7 +60,8 @@ case $EXE in
   WINE=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
   WINESERVER=$(command -v wineserver || echo "$(dirname "$WINE")/wineserver")
   trap 'WINEPREFIX=$WORK/prefix "$WINESERVER" -k 2>/dev/null; [ -n "$XVFB" ] && kill $XVFB; rm -rf "$WORK"' EXIT INT TERM
-  export WINEPREFIX=$WORK/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # The prefix's desktop, where the log goes, links to the $HOME it was made with.
+  export HOME=$WORK WINEPREFIX=$WORK/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   "$WINE" wineboot -i >/dev/null 2>&1 || true
   HOME=$WORK TESSARIN_DISKS="$(winpath "$A");$(winpath "$B")" QT_QPA_PLATFORM=windows \
     timeout 300 "$WINE" "$EXE" "$(winpath "$OUT")" >"$WORK/run.log" 2>&1 || { cat "$WORK/run.log"; exit 1; }
