@@ -80,5 +80,12 @@ for kind in platforms styles imageformats; do
     mkdir -p "$out/$kind"
     cp -u "$qt/plugins/$kind"/*.dll "$out/$kind/"
 done
+# Qt looks for its plugins beside the program; the test programs in their folders are pointed at
+# those of build-win/ by a qt.conf (QT_PLUGIN_PATH did not reach Qt under Wine, and without a
+# platform plugin a program stops on a message box that nobody answers).
+find "$out/tests" -name '*.exe' -printf '%h\n' | sort -u | while read -r dir; do
+    rel=$(realpath --relative-to="$dir" "$out")
+    printf '[Paths]\nPrefix=%s\nPlugins=.\n' "$rel" >"$dir/qt.conf"
+done
 tests=$(find "$out/tests" -name '*.exe' | wc -l)
 say "built tessarin.exe, tessarin-cli.exe and $tests test programs in $out"

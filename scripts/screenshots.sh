@@ -1,8 +1,10 @@
 #!/bin/sh
 # Makes two sample disk images (a GPT disk with EFI, MSR, Windows-like NTFS and recovery partitions,
 # and a blank larger disk), runs the program's window on them offscreen through the screenshot tool
-# and saves a picture of every wizard page and dialog in docs/screenshots/.
-# Usage: scripts/screenshots.sh [path/to/tessarin-screenshots]
+# and saves a picture of every wizard page and dialog in docs/screenshots/. Given the Windows build's
+# tessarin-screenshots.exe, it runs that under Wine (windows platform, on Xvfb when there is no
+# display) and saves the pictures in docs/screenshots/windows/.
+# Usage: scripts/screenshots.sh [path/to/tessarin-screenshots[.exe]]
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 EXE=${1:-$ROOT/build/tessarin-screenshots}
@@ -41,8 +43,34 @@ truncate -s $((n * 512)) "$WORK/p4"
 mkntfs -q -F -Q -L Recovery -p "$s" -H 255 -S 63 "$WORK/p4" >/dev/null
 put "$WORK/p4" "$s"
 
-mkdir -p "$OUT"
-rm -f "$OUT"/*.png
-HOME=$WORK TESSARIN_DISKS="$A:$B" QT_QPA_PLATFORM=offscreen \
-  timeout 300 "$EXE" "$OUT" >"$WORK/run.log" 2>&1 || { cat "$WORK/run.log"; exit 1; }
+case $EXE in
+*.exe)
+  OUT=$OUT/windows
+  mkdir -p "$OUT"
+  rm -f "$OUT"/*.png
+  winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr / '\\')"; }
+  XVFB=""
+  if [ -z "${DISPLAY:-}" ]; then
+    DISPLAY=:$((90 + $$ % 100))
+    Xvfb "$DISPLAY" -screen 0 1280x900x24 >/dev/null 2>&1 &
+    XVFB=$!
+    sleep 2
+  fi
+  export DISPLAY
+  WINE=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
+  WINESERVER=$(command -v wineserver || echo "$(dirname "$WINE")/wineserver")
+  trap 'WINEPREFIX=$WORK/prefix "$WINESERVER" -k 2>/dev/null; [ -n "$XVFB" ] && kill $XVFB; rm -rf "$WORK"' EXIT INT TERM
+  # The prefix's desktop, where the log goes, links to the $HOME it was made with.
+  export HOME=$WORK WINEPREFIX=$WORK/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  "$WINE" wineboot -i >/dev/null 2>&1 || true
+  HOME=$WORK TESSARIN_DISKS="$(winpath "$A");$(winpath "$B")" QT_QPA_PLATFORM=windows \
+    timeout 300 "$WINE" "$EXE" "$(winpath "$OUT")" >"$WORK/run.log" 2>&1 || { cat "$WORK/run.log"; exit 1; }
+  ;;
+*)
+  mkdir -p "$OUT"
+  rm -f "$OUT"/*.png
+  HOME=$WORK TESSARIN_DISKS="$A:$B" QT_QPA_PLATFORM=offscreen \
+    timeout 300 "$EXE" "$OUT" >"$WORK/run.log" 2>&1 || { cat "$WORK/run.log"; exit 1; }
+  ;;
+esac
 ls "$OUT"

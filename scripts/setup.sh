@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 PKGS=(build-essential cmake ninja-build pkg-config
       qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
       libqt6svg6-dev libgl1-mesa-dev libudev-dev libblkid-dev
-      g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix ccache
+      g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix ccache librsvg2-bin
       ntfs-3g dosfstools mtools gdisk fdisk util-linux
       liburing-dev libxxhash-dev libfuse3-dev fuse3 libhivex-dev libhivex-bin libwin-hivex-perl ovmf grub-efi-amd64-bin
       nasm qemu-system-x86 clang xvfb xauth imagemagick fonts-noto-cjk wine64

@@ -9,20 +9,15 @@ bash scripts/check-layers.sh
 bash scripts/setup.sh
 bash scripts/check-win32.sh
 bash scripts/smoke-win32.sh
-# The whole program built for Windows and run under Wine: not yet part of every run (its time in CI
-# is still being measured); TESSARIN_WINDOWS_BUILD=1 runs it. Without a Qt for Windows or Wine the
+# The whole program built for Windows and run under Wine. Without a Qt for Windows or Wine the
 # step is skipped with the reason on a terminal, and fails in CI.
-if [ "${TESSARIN_WINDOWS_BUILD:-0}" = 1 ]; then
-  win_rc=0
-  bash scripts/build-windows.sh && bash scripts/test-windows.sh || win_rc=$?
-  if [ "$win_rc" -eq 2 ] && [ "${CI:-}" != true ]; then
-    echo "test: the Windows build under Wine was SKIPPED (see the reason above)"
-  elif [ "$win_rc" -ne 0 ]; then
-    echo "test: the Windows build under Wine FAILED (exit $win_rc)" >&2
-    exit 1
-  fi
-else
-  echo "test: the Windows build under Wine is not run (TESSARIN_WINDOWS_BUILD=1 runs it)"
+win_rc=0
+bash scripts/build-windows.sh && bash scripts/test-windows.sh || win_rc=$?
+if [ "$win_rc" -eq 2 ] && [ "${CI:-}" != true ]; then
+  echo "test: the Windows build under Wine was SKIPPED (see the reason above)"
+elif [ "$win_rc" -ne 0 ]; then
+  echo "test: the Windows build under Wine FAILED (exit $win_rc)" >&2
+  exit 1
 fi
 # The Debian package and the Windows zip, each checked from its installed files; without a Qt for
 # Windows or Wine the zip is skipped with the reason on a terminal, and fails in CI.

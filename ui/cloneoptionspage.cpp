@@ -59,9 +59,9 @@ CloneOptionsPage::CloneOptionsPage(QWidget* parent)
     auto* summaryRow = new QHBoxLayout;
     summaryRow->setSpacing(12);
     QLabel* targetCaption = nullptr;
-    m_sourceCard = summaryCard(QStringLiteral("sourceSummaryCard"), QStringLiteral(":/icons/hdd.svg"),
+    m_sourceCard = summaryCard(QStringLiteral("sourceSummaryCard"), QStringLiteral(":/icons/hdd.png"),
                                &m_sourceCaption, &m_sourceName, &m_sourceSize, tr("Source disk"), this);
-    m_targetCard = summaryCard(QStringLiteral("targetSummaryCard"), QStringLiteral(":/icons/disk-large.svg"),
+    m_targetCard = summaryCard(QStringLiteral("targetSummaryCard"), QStringLiteral(":/icons/disk-large.png"),
                                &targetCaption, &m_targetName, &m_targetSize, tr("Target disk"), this);
     auto* arrow = new QLabel(QStringLiteral("→"), this);
     arrow->setStyleSheet(QStringLiteral("color: #2563EB; font-size: 24px; font-weight: bold;"));
@@ -72,13 +72,13 @@ CloneOptionsPage::CloneOptionsPage(QWidget* parent)
 
     auto* cards = new QVBoxLayout;
     cards->setSpacing(10);
-    cards->addWidget(makeOptionCard(QStringLiteral("cloneSettingsCard"), QStringLiteral(":/icons/disk-clone.svg"),
+    cards->addWidget(makeOptionCard(QStringLiteral("cloneSettingsCard"), QStringLiteral(":/icons/disk-clone.png"),
                                     tr("Clone Settings"), CloneSettingsDialog::summaryText(true, true, false),
                                     &m_summary, &m_settings, this));
-    m_bootModeCard = makeOptionCard(QStringLiteral("bootModeFrame"), QStringLiteral(":/icons/boot-mode.svg"),
+    m_bootModeCard = makeOptionCard(QStringLiteral("bootModeFrame"), QStringLiteral(":/icons/boot-mode.png"),
                                     tr("Target boot mode"), BootModeDialog::modeText(int(m_shown.targetBootMode)),
                                     &m_bootModeSummary, &m_bootModeButton, this);
-    m_spaceCard = makeOptionCard(QStringLiteral("spaceAllocationFrame"), QStringLiteral(":/icons/disk-space.svg"),
+    m_spaceCard = makeOptionCard(QStringLiteral("spaceAllocationFrame"), QStringLiteral(":/icons/disk-space.png"),
                                  tr("Target disk space"), SpaceAllocationDialog::modeText(int(m_shown.resizeMode)),
                                  &m_spaceSummary, &m_spaceButton, this);
     cards->addWidget(m_bootModeCard);

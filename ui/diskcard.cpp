@@ -25,7 +25,7 @@ DiskCard::DiskCard(const DiskInfo& disk, bool systemCloneMode, QWidget* parent)
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("diskIcon"));
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/hdd.svg")).pixmap(40, 40));
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/hdd.png")).pixmap(40, 40));
     icon->setFixedSize(44, 44);
     icon->setAlignment(Qt::AlignCenter);
     outer->addWidget(icon, 0, Qt::AlignTop);

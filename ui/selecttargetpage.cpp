@@ -94,12 +94,12 @@ QWidget* SelectTargetPage::addPlaces(const DiskInfo& disk, const WizardState& st
         });
         inner->addWidget(card);
     };
-    add(new TargetPlaceCard(Place::WholeDisk, QStringLiteral(":/icons/hdd.svg"), tr("Whole disk"),
+    add(new TargetPlaceCard(Place::WholeDisk, QStringLiteral(":/icons/hdd.png"), tr("Whole disk"),
                             tr("Every partition on the disk is erased; the copy starts at 1 MiB."), container),
         Place::WholeDisk, PartitionInfo());
     const FreeRegion::Span region = WizardState::offeredFreeRegion(disk, source);
     if (region.bytes > 0)
-        add(new TargetPlaceCard(Place::FreeRegion, QStringLiteral(":/icons/disk-space.svg"), tr("Largest free region"),
+        add(new TargetPlaceCard(Place::FreeRegion, QStringLiteral(":/icons/disk-space.png"), tr("Largest free region"),
                                 tr("%1 free at %2; the copy is added as a new partition and every partition stays.")
                                     .arg(Tessarin::formatSize(region.bytes, 2), Tessarin::formatSize(region.start, 2)),
                                 container),

@@ -10,5 +10,6 @@ void UiResources::init()
     done = true;
     // Static libraries drop unreferenced resource objects; naming them here keeps them.
     Q_INIT_RESOURCE(tessarin);
+    Q_INIT_RESOURCE(tessarin_icons);
     Q_INIT_RESOURCE(tessarin_translations);
 }

@@ -86,6 +86,9 @@ bool Win32AsyncIo::submit(const AsyncRequest& request)
         Win32Platform::reportError(ERROR_BUSY);
         return false;
     }
+    uint64_t length = request.length;
+    if (request.write && !device->writableLength(request.offset, request.length, length))
+        return false;
     Slot& slot = **free;
     slot.overlapped = OVERLAPPED{};
     slot.overlapped.Offset = static_cast<DWORD>(request.offset);
@@ -94,9 +97,8 @@ bool Win32AsyncIo::submit(const AsyncRequest& request)
     ResetEvent(slot.event);
     slot.file = static_cast<HANDLE>(device->nativeHandle());
     slot.request = request;
-    const DWORD length = static_cast<DWORD>(request.length);
-    const BOOL started = request.write ? WriteFile(slot.file, request.buffer, length, nullptr, &slot.overlapped)
-                                       : ReadFile(slot.file, request.buffer, length, nullptr, &slot.overlapped);
+    const BOOL started = request.write ? WriteFile(slot.file, request.buffer, static_cast<DWORD>(length), nullptr, &slot.overlapped)
+                                       : ReadFile(slot.file, request.buffer, static_cast<DWORD>(length), nullptr, &slot.overlapped);
     if (!started && GetLastError() != ERROR_IO_PENDING) {
         // The call was made and ended at once (a read at the end of a file, a bad offset): the
         // caller hears of it through reap like any other transfer.

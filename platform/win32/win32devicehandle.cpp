@@ -165,6 +165,28 @@ DWORD transferLimitMs(DWORD bytes) { return TransferBaseLimitMs + bytes / BytesP
 Win32DeviceHandle::Win32DeviceHandle(void* handle, std::string path)
     : m_handle(handle), m_path(std::move(path))
 {
+    // Disks and volumes answer the geometry request; files do not, and have a size that must not grow.
+    std::vector<uint8_t> answer(GeometryAnswerBytes, 0);
+    unsigned long returned = 0;
+    LARGE_INTEGER size{};
+    if (m_handle && h(m_handle) != INVALID_HANDLE_VALUE
+        && !control(IOCTL_DISK_GET_DRIVE_GEOMETRY_EX, nullptr, 0, answer.data(), GeometryAnswerBytes, returned)
+        && GetFileSizeEx(h(m_handle), &size))
+        m_fileSize = size.QuadPart;
+}
+
+bool Win32DeviceHandle::writableLength(uint64_t offset, uint64_t length, uint64_t& allowed) const
+{
+    allowed = length;
+    if (m_fileSize < 0 || length == 0)
+        return true;
+    const uint64_t end = static_cast<uint64_t>(m_fileSize);
+    if (offset >= end) {
+        Win32Platform::reportError(ERROR_HANDLE_EOF);
+        return false;
+    }
+    allowed = std::min(length, end - offset);
+    return true;
 }
 
 Win32DeviceHandle::~Win32DeviceHandle()
@@ -197,6 +219,8 @@ bool Win32DeviceHandle::transfer(bool write, uint64_t offset, uint8_t* buffer, u
         Win32Platform::reportError(ERROR_NEGATIVE_SEEK);
         return false;
     }
+    if (write && !writableLength(offset, length, length))
+        return false;
     while (done < length) {
         const DWORD ask = static_cast<DWORD>(std::min(length - done, TransferChunk));
         WaitedCall call(offset + done);

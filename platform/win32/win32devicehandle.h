@@ -3,6 +3,7 @@
 // run transfers on it; the calls here wait for their own completion. Compiled only on Windows.
 #include "platform/volumehandle.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,9 @@ public:
 
     std::string path() const override;
     void* nativeHandle() const { return m_handle; }
+    // How many of `length` bytes at `offset` may be written, in `allowed`: an image file ends where
+    // it ends, as a disk does (WriteFile past its end would grow it). False at or past its end.
+    bool writableLength(uint64_t offset, uint64_t length, uint64_t& allowed) const;
 
 private:
     // Positioned ReadFile/WriteFile in DWORD-sized pieces, each waited for.
@@ -54,4 +58,5 @@ private:
     void* m_handle;
     std::string m_path;
     std::vector<uint8_t> m_bitmapAnswer;
+    int64_t m_fileSize = -1;  // an image file's size when opened; -1 for disks and volumes
 };

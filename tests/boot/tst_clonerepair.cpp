@@ -410,8 +410,11 @@ private slots:
         QVERIFY(f.runner.calls().isEmpty());
         QCOMPARE(f.platform.driveMask, MemoryPlatform::letterMask("C"));
 
+#ifndef Q_OS_WIN
+        // Linux has no Windows system folder; on Windows (and Wine) the machine decides.
         ScopedPlatform native(&Platform::native());
         QCOMPARE(BootToolAvailability::missingTools(), BootToolAvailability::requiredTools());
+#endif
     }
 
     void systemCloneRepairBcd()

@@ -11,7 +11,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <xxhash.h>
 
 static bool runProcess(QProcess& p, const QString& program, const QStringList& arguments, const QByteArray& input,
                        int timeoutMs)
@@ -80,29 +79,6 @@ QString missingRequirement(const QStringList& tools, bool needRoot, bool needFus
     return {};
 }
 
-bool makeSparseFile(const QString& path, qint64 bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.resize(bytes);
-}
-
-QByteArray contentHash(const QString& path, qint64 offset, qint64 length)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || offset < 0 || offset > f.size())
-        return {};
-    const qint64 size = length < 0 ? f.size() - offset : length;
-    if (offset + size > f.size())
-        return {};
-    const uchar* bytes = size > 0 ? f.map(offset, size) : nullptr;
-    if (size > 0 && !bytes)
-        return {};
-    const XXH128_hash_t h = XXH3_128bits(bytes, size_t(size));
-    QByteArray out(16, Qt::Uninitialized);
-    XXH128_canonicalFromHash(reinterpret_cast<XXH128_canonical_t*>(out.data()), h);
-    return out;
-}
-
 bool copySparse(const QString& from, const QString& to)
 {
     const int in = ::open(from.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC);
@@ -128,20 +104,6 @@ bool copySparse(const QString& from, const QString& to)
     if (!ok)
         qWarning().noquote() << "copying" << from << "to" << to << "failed:" << strerror(errno);
     return ok;
-}
-
-QByteArray readFileBytes(const QString& path, qint64 offset, qint64 length)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || !f.seek(offset))
-        return {};
-    return f.read(length);
-}
-
-bool writeFileBytes(const QString& path, qint64 offset, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadWrite) && f.seek(offset) && f.write(bytes) == bytes.size();
 }
 
 // A failing tool's words go to the test log, where the failed check alone would say little.

@@ -1,6 +1,8 @@
 #pragma once
 // Real-tool fixtures shared by the test folders: run a tool, sparse images, loop devices and
 // mounts that are always undone, and skip reasons when root or a tool is missing.
+#include "common/imagefiles.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -29,14 +31,8 @@ bool isRoot();
 // Empty when everything is there, else why a test has to skip.
 QString missingRequirement(const QStringList& tools, bool needRoot = false, bool needFuse = false);
 
-bool makeSparseFile(const QString& path, qint64 bytes);
-// A 128-bit digest (XXH3) of `length` bytes of a file from `offset` (to its end when negative);
-// empty when the file cannot be read. Images are compared by it: SHA-256 took most of a test's time.
-QByteArray contentHash(const QString& path, qint64 offset = 0, qint64 length = -1);
 // `to` becomes a copy of `from` with the same holes, written in place (a loop device over `to` stays valid).
 bool copySparse(const QString& from, const QString& to);
-QByteArray readFileBytes(const QString& path, qint64 offset, qint64 length);
-bool writeFileBytes(const QString& path, qint64 offset, const QByteArray& bytes);
 // `sfdisk` fed with `script`; `sgdisk` with `arguments` then the image (every sgdisk write syncs the
 // machine and sleeps a second: sfdisk is the quicker builder).
 bool sfdiskScript(const QString& image, const QString& script);

@@ -6,7 +6,9 @@
 #include "engine/cloneworker.h"
 #include "modes/clonemode.h"
 #include "common/forwardingdevices.h"
+#include "common/imagefiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMutex>
 #include <QPointer>
@@ -187,8 +189,8 @@ private slots:
         }
         // Disk 2 is the source under another name.
         const QString alias = m_dir.filePath(QStringLiteral("alias.img"));
-        QVERIFY(QFile::link(source, alias));
-        qputenv("TESSARIN_DISKS", QStringList{source, target, alias}.join(QLatin1Char(':')).toLocal8Bit());
+        QVERIFY(linkFile(source, alias));
+        qputenv("TESSARIN_DISKS", QStringList{source, target, alias}.join(QDir::listSeparator()).toLocal8Bit());
         Logger::instance().init(m_dir.filePath(QStringLiteral("engine.log")));
         Tessarin::registerMetaTypes();
     }

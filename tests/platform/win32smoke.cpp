@@ -28,6 +28,22 @@ void check(bool condition, const char* what)
     }
 }
 
+// Devices are opened, never created, and an image file never grows through them: a test file gets
+// its size here first.
+bool resizeFile(const std::string& path, int64_t size)
+{
+    std::wstring wide(path.size() + 1, L'\0');
+    const int n = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, wide.data(), int(wide.size()));
+    HANDLE file = n > 0 ? CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr) : INVALID_HANDLE_VALUE;
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER at{};
+    at.QuadPart = size;
+    const bool ok = SetFilePointerEx(file, at, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    return ok;
+}
+
 bool startsWith(const std::string& s, const std::string& prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
 
 bool hasEdgeSpace(const std::string& s)
@@ -42,8 +58,8 @@ void overlapped(const PlatformParts& p, const std::string& folder)
     const std::string file = folder + "\\async.img";
     constexpr uint64_t Block = 65536;
     constexpr unsigned Blocks = 4;
-    // Devices are opened, never created: the file starts as a copy of a small one and grows by the writes.
     p.files->copyFile(p.files->windowsDirectory() + "\\win.ini", file, false);
+    resizeFile(file, int64_t(Blocks * Block));
     {
         auto h = p.devices->openDevice(file, DeviceAccess::ReadWrite, DeviceFlags::None);
         auto io = p.devices->createAsyncIo(8);
@@ -56,7 +72,7 @@ void overlapped(const PlatformParts& p, const std::string& folder)
             back[i].assign(Block, 0);
         }
         bool submitted = true;
-        for (unsigned i = Blocks; i-- > 0;)   // last block first: the file grows out of order
+        for (unsigned i = Blocks; i-- > 0;)   // last block first
             submitted = io->submit({h.get(), true, i * Block, out[i].data(), Block, 100 + i}) && submitted;
         check(submitted && io->inFlight() == Blocks, "four writes in flight");
         std::vector<AsyncCompletion> done;
@@ -145,11 +161,13 @@ void files(const PlatformParts& p)
     check(!p.files->copyFile(iniSource, copy, true), "copy refuses an existing target when asked");
     check(p.files->fileExists(copy), "copied file exists");
 
+    const std::string pattern = "TESSARIN-PATTERN";
+    const int64_t size = 4096 + int64_t(pattern.size());
+    check(resizeFile(copy, size), "size the copy");
     {
         auto h = p.devices->openDevice(copy, DeviceAccess::ReadWrite, DeviceFlags::None);
         check(h != nullptr, "open a file read-write");
         if (h) {
-            const std::string pattern = "TESSARIN-PATTERN";
             uint64_t done = 0;
             check(h->writeAt(4096, pattern.data(), pattern.size(), done) && done == pattern.size(),
                   "write at an absolute offset");
@@ -164,6 +182,13 @@ void files(const PlatformParts& p)
             check(h->geometry(g) && g.diskSize == 4096 + int64_t(pattern.size()) && g.bytesPerSector >= 512
                       && g.bytesPerSector % 512 == 0,
                   "a file's geometry is its size and its volume's sector size");
+            // As a disk's end, the file's end cuts a write across it and refuses one past it.
+            check(h->writeAt(uint64_t(size) - 4, pattern.data(), pattern.size(), done) && done == 4,
+                  "a write across the end of a file is cut there");
+            check(!h->writeAt(uint64_t(size), pattern.data(), pattern.size(), done)
+                      && Platform::lastErrorCode() == PlatformError::HandleEof,
+                  "a write past the end of a file fails");
+            check(h->geometry(g) && g.diskSize == size, "the file does not grow");
             check(h->path() == copy, "handle keeps its path");
         }
     }
