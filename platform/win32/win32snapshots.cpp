@@ -57,8 +57,9 @@ bool finish(HRESULT started, IVssAsync* async, const char* step)
 
 class Win32SourceSnapshot : public SourceSnapshot {
 public:
-    Win32SourceSnapshot(IVssBackupComponents* backup, VSS_ID set, std::map<std::string, std::string> devices)
-        : m_backup(backup), m_set(set), m_devices(std::move(devices))
+    Win32SourceSnapshot(IVssBackupComponents* backup, VSS_ID set, std::map<std::string, std::string> devices,
+                        CO_MTA_USAGE_COOKIE apartment)
+        : m_backup(backup), m_set(set), m_devices(std::move(devices)), m_apartment(apartment)
     {
     }
     ~Win32SourceSnapshot() override
@@ -71,6 +72,8 @@ public:
             backup->DeleteSnapshots(set, VSS_OBJECT_SNAPSHOT_SET, TRUE, &deleted, &notDeleted);
             backup->Release();
         });
+        if (m_apartment)
+            CoDecrementMTAUsage(m_apartment);
     }
     std::string shadowDevice(const std::string& volumeName) const override
     {
@@ -82,6 +85,9 @@ private:
     IVssBackupComponents* m_backup;
     VSS_ID m_set;
     std::map<std::string, std::string> m_devices;
+    // Keeps the apartment the requester lives in: were it torn down when the creating thread ends,
+    // the service would drop the set, which it holds only for as long as its requester is connected.
+    CO_MTA_USAGE_COOKIE m_apartment;
 };
 
 // A requester for a set that no writer takes part in: the volumes are read as a crash-consistent
@@ -155,6 +161,9 @@ std::unique_ptr<SourceSnapshot> Win32Snapshots::createSnapshot(const std::vector
     std::unique_ptr<SourceSnapshot> result;
     uint32_t code = 0;
     std::string text;
+    CO_MTA_USAGE_COOKIE apartment = nullptr;
+    if (FAILED(CoIncrementMTAUsage(&apartment)))
+        apartment = nullptr;
     inMultithreadedApartment([&] {
         IVssBackupComponents* backup = nullptr;
         if (!newRequester(backup)) {
@@ -202,7 +211,7 @@ std::unique_ptr<SourceSnapshot> Win32Snapshots::createSnapshot(const std::vector
             VssFreeSnapshotProperties(&prop);
         }
         if (ok) {
-            result = std::make_unique<Win32SourceSnapshot>(backup, set, std::move(devices));
+            result = std::make_unique<Win32SourceSnapshot>(backup, set, std::move(devices), apartment);
             return;
         }
         code = Platform::lastErrorCode();
@@ -216,7 +225,10 @@ std::unique_ptr<SourceSnapshot> Win32Snapshots::createSnapshot(const std::vector
         }
         backup->Release();
     });
-    if (!result)
+    if (!result) {
+        if (apartment)
+            CoDecrementMTAUsage(apartment);
         Platform::setLastError(code ? code : uint32_t(E_FAIL), text);
+    }
     return result;
 }
