@@ -41,5 +41,7 @@ int main(int argc, char* argv[])
     const int code = app.exec();
     Logger::instance().info(QStringLiteral("Tessarin exiting..."));
     delete window;
+    // Only now: the new instance must not see this one's window or its disks in use.
+    LanguageSetup::restartIfRequested();
     return code;
 }

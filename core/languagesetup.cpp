@@ -85,6 +85,12 @@ LanguageSetup::RestartFunction& restartFunction()
     static LanguageSetup::RestartFunction function;
     return function;
 }
+
+bool& restartRequested()
+{
+    static bool requested = false;
+    return requested;
+}
 }
 
 void LanguageSetup::setRestartFunction(RestartFunction function)
@@ -100,14 +106,29 @@ bool LanguageSetup::chooseLanguage(const QString& code)
     settings.setValue(QStringLiteral("language"), code);
     settings.sync();
     Logger::instance().info(QStringLiteral("Language changed to %1, restarting application...").arg(code));
+    restartRequested() = true;
+    return true;
+}
+
+void LanguageSetup::cancelRestart()
+{
+    if (restartRequested())
+        Logger::instance().info(QStringLiteral("Restart for the language change dropped: the window stays open"));
+    restartRequested() = false;
+}
+
+bool LanguageSetup::isRestartRequested() { return restartRequested(); }
+
+void LanguageSetup::restartIfRequested()
+{
+    if (!restartRequested())
+        return;
+    restartRequested() = false;
     const QString program = QCoreApplication::applicationFilePath();
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     const QString directory = QCoreApplication::applicationDirPath();
-    if (restartFunction()) {
+    if (restartFunction())
         restartFunction()(program, arguments, directory);
-    } else {
+    else
         QProcess::startDetached(program, arguments, directory);
-        QCoreApplication::quit();
-    }
-    return true;
 }

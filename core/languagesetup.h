@@ -23,10 +23,16 @@ public:
     // The catalogue codes that ship with the program.
     static QStringList catalogueCodes();
 
-    // Stores `code` as the interface language and restarts the program, unless it is the language
-    // in use already. True when a restart was asked for.
+    // Stores `code` as the interface language, unless it is the language in use already, and marks
+    // the restart that brings it in. True when a restart was asked for.
     static bool chooseLanguage(const QString& code);
-    // Starts the program again (detached, same arguments) and quits; tests replace it.
+    // Drops an asked-for restart, when the window refused to close.
+    static void cancelRestart();
+    static bool isRestartRequested();
+    // Starts the program again (detached, same arguments) when a restart was asked for. Called once
+    // the event loop has ended, so that the new instance never runs beside this one.
+    static void restartIfRequested();
+    // Starts the program; tests replace it.
     using RestartFunction =
         std::function<void(const QString& program, const QStringList& arguments, const QString& directory)>;
     static void setRestartFunction(RestartFunction function);

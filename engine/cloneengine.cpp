@@ -92,6 +92,8 @@ void CloneEngine::cancel()
 
 void CloneEngine::setStatus(Tessarin::CloneStatus status)
 {
+    if (status == m_status)
+        return;
     m_status = status;
     emit statusChanged(status);
 }
@@ -183,7 +185,11 @@ void CloneEngine::onWorkerProgress(const CloneProgress& progress)
 
 void CloneEngine::onWorkerFinished(bool success, const QString& message)
 {
-    setStatus(success ? Tessarin::Completed : Tessarin::Failed);
+    // The worker's last progress already said whether the run was cancelled.
+    if (m_progress.status == Tessarin::Cancelled)
+        setStatus(Tessarin::Cancelled);
+    else
+        setStatus(success ? Tessarin::Completed : Tessarin::Failed);
     m_thread = nullptr;
     emit finished(success, message);
 }

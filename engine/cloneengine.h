@@ -27,6 +27,8 @@ public:
     bool plan(QString& error);
     // The plan of the last successful plan(), until start() or setConfig().
     const ClonePlan& currentPlan() const;
+    // Forgets the plan (and the source snapshot it holds) when the run is not started after all.
+    void dropPlanned();
     void start();
     void cancel();
     // True from a successful start until the worker reports finished.
@@ -51,7 +53,6 @@ public slots:
 private:
     void logConfiguration() const;
     void setStatus(Tessarin::CloneStatus status);
-    void dropPlanned();
 
     // One value per request, shared with the worker that runs it.
     std::shared_ptr<const CloneConfig> m_config = std::make_shared<const CloneConfig>();

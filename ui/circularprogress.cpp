@@ -63,6 +63,14 @@ double CircularProgress::fraction() const
     return qBound(0.0, (m_animatedValue - m_minimum) / double(m_maximum - m_minimum), 1.0);
 }
 
+QString CircularProgress::text() const
+{
+    if (m_maximum <= m_minimum)
+        return QStringLiteral("0%");
+    const double f = qBound(0.0, (m_value - m_minimum) / double(m_maximum - m_minimum), 1.0);
+    return QStringLiteral("%1%").arg(int(std::lround(f * 100.0)));
+}
+
 void CircularProgress::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -96,6 +104,6 @@ void CircularProgress::paintEvent(QPaintEvent*)
         font.setWeight(QFont::Bold);
         p.setFont(font);
         p.setPen(TextColor);
-        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("%1%").arg(int(std::lround(f * 100.0))));
+        p.drawText(rect(), Qt::AlignCenter, text());
     }
 }

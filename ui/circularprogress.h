@@ -30,6 +30,9 @@ public:
 
     // The filled share of the range, 0..1, from the displayed value; 0 for an empty range.
     double fraction() const;
+    // The percentage in the middle: the value itself, so that it never lags behind a progress bar
+    // fed the same value while the ring's fill catches up.
+    QString text() const;
 
     QSize sizeHint() const override { return QSize(180, 180); }
     QSize minimumSizeHint() const override { return QSize(80, 80); }

@@ -84,6 +84,13 @@ CloneOptionsPage::CloneOptionsPage(QWidget* parent)
     cards->addWidget(m_bootModeCard);
     cards->addWidget(m_spaceCard);
     layout->addLayout(cards);
+    m_refusal = new QLabel(this);
+    m_refusal->setObjectName(QStringLiteral("refusalLabel"));
+    m_refusal->setWordWrap(true);
+    m_refusal->setStyleSheet(QStringLiteral("QLabel { background: #FEF2F2; color: #B91C1C; border: 1px solid #FCA5A5;"
+                                            " border-radius: 8px; padding: 8px 12px; font-size: 13px; }"));
+    m_refusal->hide();
+    layout->addWidget(m_refusal);
     layout->addStretch(1);
 
     connect(m_settings, &QPushButton::clicked, this, &CloneOptionsPage::editCopyOptions);
@@ -110,6 +117,13 @@ void CloneOptionsPage::showChoices(const WizardState& state)
     m_spaceSummary->setText(SpaceAllocationDialog::modeText(int(m_shown.resizeMode)));
     m_bootModeCard->setVisible(state.isSystemMode());
     m_spaceCard->setVisible(state.isSystemMode());
+    showRefusal(QString());
+}
+
+void CloneOptionsPage::showRefusal(const QString& reason)
+{
+    m_refusal->setText(reason.isEmpty() ? QString() : tr("This clone cannot start: %1").arg(reason));
+    m_refusal->setVisible(!reason.isEmpty());
 }
 
 void CloneOptionsPage::editCopyOptions()

@@ -26,9 +26,12 @@ public:
     QPushButton* settingsButton() const { return m_settings; }
     QPushButton* bootModeButton() const { return m_bootModeButton; }
     QPushButton* spaceButton() const { return m_spaceButton; }
+    QLabel* refusalLabel() const { return m_refusal; }
 
     // Source, target and the options of `state`; the boot and space cards only in system mode.
     void showChoices(const WizardState& state);
+    // Why the clone as chosen would be refused; empty hides it. New choices hide it too.
+    void showRefusal(const QString& reason);
 
 signals:
     void copyOptionsChosen(bool smartClone, bool align4K, bool sectorBySector);
@@ -61,4 +64,5 @@ private:
     QLabel* m_targetSize = nullptr;
     QLabel* m_summary = nullptr;
     QPushButton* m_settings = nullptr;
+    QLabel* m_refusal = nullptr;
 };

@@ -15,6 +15,14 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+namespace {
+const QColor RunningColor("#2563EB");
+const QColor SuccessColor("#059669");
+const QColor WarningColor("#D97706");
+const QColor FailureColor("#DC2626");
+const QColor CancelledColor("#6B7280");
+}
+
 CloneProgressPage::CloneProgressPage(QWidget* parent)
     : QWidget(parent)
 {
@@ -50,9 +58,7 @@ CloneProgressPage::CloneProgressPage(QWidget* parent)
     m_bar->setValue(0);
     m_bar->setFormat(QStringLiteral("%p%"));
     m_bar->setFixedHeight(20);
-    m_bar->setStyleSheet(QStringLiteral("QProgressBar { background: #E5E7EB; border: none; border-radius: 6px;"
-                                        " text-align: center; color: #111827; font-size: 11px; }"
-                                        "QProgressBar::chunk { background: #2563EB; border-radius: 6px; }"));
+    setStateColor(RunningColor);
     info->addWidget(m_bar);
     m_speed = new QLabel(tr("Speed: -- MB/s"), frame);
     m_speed->setObjectName(QStringLiteral("speedLabel"));
@@ -123,7 +129,8 @@ void CloneProgressPage::reset()
     m_skipped.clear();
     m_targetCheckPassed = false;
     m_bootRepaired = false;
-    m_circle->setProgressColor(QColor("#2563EB"));
+    m_refused = false;
+    setStateColor(RunningColor);
     setProgress(0);
     m_speed->setText(tr("Speed: -- MB/s"));
     m_timeLeft->setText(tr("Time left: --"));
@@ -174,6 +181,7 @@ void CloneProgressPage::showProgress(const CloneProgress& progress)
     m_skipped = progress.skipped;
     m_targetCheckPassed = progress.targetCheckPassed;
     m_bootRepaired = progress.bootRepaired;
+    m_refused = progress.refused;
 }
 
 void CloneProgressPage::showError(const QString& error)
@@ -182,39 +190,62 @@ void CloneProgressPage::showError(const QString& error)
     m_status->setText(error);
 }
 
-void CloneProgressPage::showFinished(bool success, const QString& message)
+void CloneProgressPage::setStateColor(const QColor& color)
+{
+    m_circle->setProgressColor(color);
+    m_bar->setStyleSheet(QStringLiteral("QProgressBar { background: #E5E7EB; border: none; border-radius: 6px;"
+                                        " text-align: center; color: #111827; font-size: 11px; }"
+                                        "QProgressBar::chunk { background: %1; border-radius: 6px; }")
+                             .arg(color.name()));
+}
+
+void CloneProgressPage::showEnd(const QString& title, const QColor& color)
 {
     m_cancel->hide();
     m_cancel->setEnabled(true);
     m_finish->show();
+    m_title->setText(title);
+    m_title->setStyleSheet(QStringLiteral("color: %1; font-size: 22px; font-weight: bold;").arg(color.name()));
+    setStateColor(color);
+    m_speed->setText(tr("Speed: -- MB/s"));
+    m_timeLeft->setText(tr("Time left: --"));
+}
+
+void CloneProgressPage::showCancelled()
+{
+    showEnd(tr("Clone cancelled"), CancelledColor);
+    const QString text = m_refused ? tr("Nothing was written to the target.")
+                                   : tr("The clone was stopped before it finished; the target may hold an incomplete "
+                                        "copy.");
+    m_status->setText(text);
+    m_log->appendLine(tr("Clone cancelled"), QStringLiteral("WARNING"));
+}
+
+void CloneProgressPage::showFinished(bool success, const QString& message)
+{
     if (success && m_verifiedBytes > 0)
         m_log->appendLine(tr("Verified %1 of copied data").arg(QLocale().formattedDataSize(qint64(m_verifiedBytes))),
                           QStringLiteral("SUCCESS"));
     if (success && (m_unreadableSectors > 0 || !m_warnings.isEmpty())) {
         // Finished, but with zeros where the source could not be read: a warning, never a plain success.
-        m_title->setText(tr("Clone completed with warnings"));
-        m_title->setStyleSheet(QStringLiteral("color: #D97706; font-size: 22px; font-weight: bold;"));
+        showEnd(tr("Clone completed with warnings"), WarningColor);
         const QString where = m_unreadableMapPath.isEmpty() ? QString() : tr("Unreadable sectors are listed in %1").arg(m_unreadableMapPath);
         m_status->setText(where.isEmpty() ? message : message + QLatin1Char('\n') + where);
         m_log->appendLine(message, QStringLiteral("WARNING"));
         if (!where.isEmpty())
             m_log->appendLine(where, QStringLiteral("WARNING"));
-        m_circle->setProgressColor(QColor("#D97706"));
         setProgress(100);
     } else if (success) {
-        m_title->setText(tr("Clone completed"));
-        m_title->setStyleSheet(QStringLiteral("color: #059669; font-size: 22px; font-weight: bold;"));
+        showEnd(tr("Clone completed"), SuccessColor);
         m_status->setText(m_bootRepaired ? tr("The clone and boot repair completed successfully.")
                                          : tr("The clone completed successfully."));
         m_log->appendLine(tr("Clone completed successfully"), QStringLiteral("SUCCESS"));
-        m_circle->setProgressColor(QColor("#059669"));
         setProgress(100);
     } else {
-        m_title->setText(tr("Clone failed"));
-        m_title->setStyleSheet(QStringLiteral("color: #DC2626; font-size: 22px; font-weight: bold;"));
-        m_status->setText(message);
+        showEnd(tr("Clone failed"), FailureColor);
+        // A refusal stopped before the first write: the target is as it was.
+        m_status->setText(m_refused ? message + QLatin1Char('\n') + tr("Nothing was written to the target.") : message);
         m_log->appendLine(tr("Clone failed: %1").arg(message), QStringLiteral("ERROR"));
-        m_circle->setProgressColor(QColor("#DC2626"));
     }
     if (success)
         showSkipped();

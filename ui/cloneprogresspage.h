@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class CircularProgress;
+class QColor;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -35,6 +36,8 @@ public:
     void showProgress(const CloneProgress& progress);
     void showError(const QString& error);
     void showFinished(bool success, const QString& message);
+    // A run the user stopped: neither a success nor a failure.
+    void showCancelled();
 
     static QString timeLeftText(const CloneProgress& progress);
     static QString speedText(const CloneProgress& progress);
@@ -42,6 +45,9 @@ public:
 private:
     void showTargetCheck();
     void showSkipped();
+    // Ring and bar in the colour of the run's state; the figures of a running copy cleared.
+    void showEnd(const QString& title, const QColor& color);
+    void setStateColor(const QColor& color);
 
     QLabel* m_title = nullptr;
     QLabel* m_status = nullptr;
@@ -59,6 +65,7 @@ private:
     QStringList m_skipped;
     bool m_targetCheckPassed = false;
     bool m_bootRepaired = false;
+    bool m_refused = false;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_finish = nullptr;
 };

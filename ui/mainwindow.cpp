@@ -273,7 +273,10 @@ void MainWindow::setupConnections()
     });
     connect(m_engine, &CloneEngine::error, m_progressPage, &CloneProgressPage::showError);
     connect(m_engine, &CloneEngine::finished, this, [this](bool success, const QString& message) {
-        m_progressPage->showFinished(success, message);
+        if (m_engine->status() == Tessarin::Cancelled)
+            m_progressPage->showCancelled();
+        else
+            m_progressPage->showFinished(success, message);
         for (QPushButton* b : std::as_const(m_modeButtons))
             b->setEnabled(true);
     });
@@ -373,6 +376,10 @@ void MainWindow::onNextClicked()
     if (m_step >= ProgressStep)
         return;
     const QString reason = m_state.check(m_step);
+    if (!reason.isEmpty() && m_step == WizardState::OptionsStep) {
+        m_optionsPage->showRefusal(reason);
+        return;
+    }
     if (!reason.isEmpty()) {
         QMessageBox::warning(this, tr("Selection required"), reason);
         return;
@@ -396,10 +403,22 @@ void MainWindow::onNextClicked()
                != QMessageBox::Yes)
         return;
     m_state.setLiveSourceAccepted(!live.isEmpty());
-    const auto answer = QMessageBox::warning(this, tr("Confirm clone"), m_state.confirmationText(),
+    // The run's own checks and plan before the question, so that a refusal needs no confirmation
+    // and the question shows what the run will do; the start then runs this very plan.
+    m_engine->setConfig(m_state.config());
+    QString refusal;
+    if (!m_engine->plan(refusal)) {
+        Logger::instance().warning(QStringLiteral("Clone refused before the confirmation: %1").arg(refusal));
+        m_optionsPage->showRefusal(refusal);
+        return;
+    }
+    m_optionsPage->showRefusal(QString());
+    const auto answer = QMessageBox::warning(this, tr("Confirm clone"), m_state.confirmationText(m_engine->currentPlan()),
                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer == QMessageBox::Yes)
         startClone();
+    else
+        m_engine->dropPlanned();
 }
 
 // ---------------------------------------------------------------- the clone
@@ -416,7 +435,7 @@ void MainWindow::startClone()
     for (QPushButton* b : std::as_const(m_modeButtons))
         b->setEnabled(false);
 
-    const CloneConfig config = m_state.config();
+    const CloneConfig& config = m_engine->config();
     LogView* log = m_progressPage->logOutput();
     const QString info = QStringLiteral("INFO");
     log->appendLine(tr("Starting clone task..."), info);
@@ -432,7 +451,6 @@ void MainWindow::startClone()
             space += QStringLiteral(" (%1)").arg(config.dataPartitionLabel);
         log->appendLine(tr("Space allocation: %1").arg(space), info);
     }
-    m_engine->setConfig(config);
     m_engine->start();
 }
 
@@ -444,7 +462,8 @@ void MainWindow::onCancelClicked()
     }
     const auto answer = QMessageBox::question(this, tr("Cancel clone"), tr("Cancel the current clone task?"),
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes)
+    // The run may have ended while the question was open: nothing is left to cancel then.
+    if (answer != QMessageBox::Yes || !m_engine->isRunning())
         return;
     m_engine->cancel();
     m_progressPage->logOutput()->appendLine(tr("Cancellation requested"), QStringLiteral("WARNING"));
@@ -496,16 +515,24 @@ void MainWindow::onTitleMenuClicked()
                               "create reliable bootable drives with smart cloning and SSD optimization support."));
     });
 
+    // A language change restarts the program: not while a clone holds the disks.
+    const bool running = m_engine->isRunning();
     QMenu* languages = menu.addMenu(tr("Language"));
+    languages->menuAction()->setEnabled(!running);
     const QString current = LanguageSetup::currentLanguage();
     for (const auto& entry : LanguageSetup::menuLanguages()) {
         QAction* action = languages->addAction(entry.first);
         action->setCheckable(true);
         action->setChecked(LanguageSetup::matches(entry.second, current));
         const QString code = entry.second;
-        connect(action, &QAction::triggered, this, [code, action]() {
-            if (!LanguageSetup::chooseLanguage(code))
+        connect(action, &QAction::triggered, this, [this, code, action]() {
+            if (!LanguageSetup::chooseLanguage(code)) {
                 action->setChecked(true);
+                return;
+            }
+            // The new instance starts after this window has closed and the event loop ended.
+            if (!close())
+                LanguageSetup::cancelRestart();
         });
     }
 
@@ -514,6 +541,8 @@ void MainWindow::onTitleMenuClicked()
     connect(menu.addAction(tr("Support")), &QAction::triggered, this,
             [this]() { LinkManager::instance()->openLink(QStringLiteral("support"), QStringLiteral("contact"), this); });
     menu.addSeparator();
-    connect(menu.addAction(tr("Exit")), &QAction::triggered, this, &QWidget::close);
+    QAction* exit = menu.addAction(tr("Exit"));
+    exit->setEnabled(!running);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
     menu.exec(m_btnMenu->mapToGlobal(QPoint(0, m_btnMenu->height())));
 }

@@ -177,31 +177,74 @@ CloneConfig WizardState::config() const
     return config;
 }
 
-QString WizardState::confirmationText() const
+QString WizardState::confirmationText(const ClonePlan& plan) const
+{
+    const DiskInfo& target = targetDisk();
+    const QString source =
+        isPartitionMode()
+            ? tr("Source: partition %1 (%2) on disk %3")
+                  .arg(sourcePartition().displayName(), sourcePartition().sizeString())
+                  .arg(sourcePartition().diskNumber)
+            : tr("Source: %1 (%2, %3)").arg(sourceDisk().displayName(), sourceDisk().sizeString(), sourceDisk().devicePath);
+    QString text = source + QLatin1Char('\n')
+                   + tr("Target: %1 (%2, %3)").arg(target.displayName(), target.sizeString(), target.devicePath)
+                   + QStringLiteral("\n\n") + erasureText() + QStringLiteral("\n\n");
+    const QString steps = planText(plan);
+    if (!steps.isEmpty())
+        text += steps + QLatin1Char('\n');
+    return text + tr("Continue?");
+}
+
+QString WizardState::erasureText() const
 {
     const DiskInfo& target = targetDisk();
     if (!isPartitionMode())
-        return tr("Clone source %1: %2\nTarget disk: %3\n\nAll data on the target disk will be erased.\nContinue?")
-            .arg(tr("disk"), sourceDisk().displayName(), target.displayName());
-    const QString source = sourcePartition().displayName();
+        return tr("All data on the target disk will be erased.");
     switch (targetPlace()) {
     case CloneConfig::PartitionTarget::FreeRegion: {
         const FreeRegion::Span region = offeredFreeRegion(target, sourcePartition());
-        return tr("Clone source partition: %1\nTarget disk: %2\n\nThe copy becomes a new partition in the disk's "
-                  "free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.\nContinue?")
-            .arg(source, target.displayName(), Tessarin::formatSize(region.bytes, 2),
-                 Tessarin::formatSize(region.start, 2), partitionNames(target));
+        return tr("The copy becomes a new partition in the disk's free region of %1 at %2. Nothing is overwritten; "
+                  "every partition on the disk stays: %3.")
+            .arg(Tessarin::formatSize(region.bytes, 2), Tessarin::formatSize(region.start, 2), partitionNames(target));
     }
     case CloneConfig::PartitionTarget::Partition:
-        return tr("Clone source partition: %1\nTarget disk: %2\n\nPartition %3 (%4, %5) will be overwritten and "
-                  "everything on it lost. The disk's other partitions stay: %6.\nContinue?")
-            .arg(source, target.displayName())
+        return tr("Partition %1 (%2, %3) will be overwritten and everything on it lost. The disk's other partitions "
+                  "stay: %4.")
             .arg(targetPartition().partitionNumber)
             .arg(targetPartition().displayName(), targetPartition().sizeString(), partitionNames(target, targetPartition()));
     case CloneConfig::PartitionTarget::WholeDisk:
         break;
     }
-    return tr("Clone source partition: %1\nTarget disk: %2\n\nThe whole target disk will be erased, with every "
-              "partition on it: %3.\nContinue?")
-        .arg(source, target.displayName(), partitionNames(target));
+    return tr("The whole target disk will be erased, with every partition on it: %1.").arg(partitionNames(target));
+}
+
+QString WizardState::planText(const ClonePlan& plan)
+{
+    QString text;
+    const auto section = [&text](const QString& title, const QStringList& lines) {
+        if (lines.isEmpty())
+            return;
+        text += title + QLatin1Char('\n');
+        for (const QString& line : lines)
+            text += QStringLiteral("  ") + line + QLatin1Char('\n');
+    };
+    QStringList copies;
+    for (const ClonePlan::Copy& c : plan.copies) {
+        const CopyExtent first = c.extents.empty() ? CopyExtent{} : c.extents.front();
+        const QString method = c.method == ClonePlan::Method::Smart            ? tr("used data only")
+                               : c.method == ClonePlan::Method::SectorBySector ? tr("sector by sector")
+                                                                               : tr("in full");
+        copies << tr("%1: %2, sector %3 to sector %4, %5")
+                      .arg(c.name, method)
+                      .arg(first.sourceOffset / plan.sectorSize)
+                      .arg(first.targetOffset / plan.sectorSize)
+                      .arg(Tessarin::formatSize(c.bytes, 2));
+    }
+    if (!copies.isEmpty())
+        copies << tr("Total: %1").arg(Tessarin::formatSize(plan.totalBytes(), 2));
+    section(tr("Copied to the target:"), copies);
+    section(tr("Partition table:"), plan.table);
+    section(tr("Remaining space:"), plan.space);
+    section(tr("Boot repair:"), plan.boot);
+    return text;
 }

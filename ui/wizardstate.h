@@ -1,5 +1,6 @@
 #pragma once
 #include "core/cloneconfig.h"
+#include "modes/cloneplan.h"
 #include "modes/freeregion.h"
 
 #include <QCoreApplication>
@@ -64,11 +65,14 @@ public:
     QString check(int step) const;
     // The request for the engine: a new id, and only what the mode uses.
     CloneConfig config() const;
-    // The question before the start: what is erased or overwritten, and what stays.
-    QString confirmationText() const;
+    // The question before the start: source and target, what is erased or overwritten and what
+    // stays, then what `plan` copies where and does to the table, the space and the boot.
+    QString confirmationText(const ClonePlan& plan = ClonePlan()) const;
 
 private:
     QString checkTargetPlace() const;
+    QString erasureText() const;
+    static QString planText(const ClonePlan& plan);
 
     CloneConfig m_choices;
     bool m_bootModeChosen = false;

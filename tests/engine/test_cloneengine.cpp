@@ -369,8 +369,8 @@ private slots:
         QVERIFY(run(engine, diskConfig()).value(0).toBool() && m_script->created == 2);
     }
 
-    // Cancelled in the copy or right after start (before the worker ran): the run ends failed,
-    // the last snapshot says cancelled, and boot repair never runs.
+    // Cancelled in the copy or right after start (before the worker ran): the run ends unsuccessful
+    // and cancelled, never also failed, and boot repair never runs.
     void cancellation_data()
     {
         QTest::addColumn<bool>("inCopy");
@@ -385,14 +385,20 @@ private slots:
         CloneEngine engine;
         QSignalSpy progress(&engine, &CloneEngine::progressChanged);
         QSignalSpy finished(&engine, &CloneEngine::finished);
+        QSignalSpy status(&engine, &CloneEngine::statusChanged);
         engine.setConfig(diskConfig());
         engine.start();
         if (inCopy)
             QTRY_VERIFY_WITH_TIMEOUT(m_script->inExecute.load(), 5000);
         engine.cancel();
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
-        QVERIFY(!finished.first().at(0).toBool() && engine.status() == Tessarin::Failed);
+        QVERIFY(!finished.first().at(0).toBool() && engine.status() == Tessarin::Cancelled);
         QCOMPARE(progress.last().first().value<CloneProgress>().status, Tessarin::Cancelled);
+        QList<Tessarin::CloneStatus> ends;
+        for (const QList<QVariant>& s : std::as_const(status))
+            if (const auto value = s.first().value<Tessarin::CloneStatus>(); value >= Tessarin::Completed)
+                ends << value;
+        QCOMPARE(ends, QList<Tessarin::CloneStatus>{Tessarin::Cancelled});
         QVERIFY(!m_script->recorded().contains(QStringLiteral("repairBoot")));
         engine.cancel();  // after the end: nothing to reach, must not crash
     }

@@ -1,14 +1,17 @@
 #include "core/diskmanager.h"
+#include "core/languagesetup.h"
 #include "engine/cloneengine.h"
 #include "engine/clonemodefactory.h"
 #include "common/forwardingdevices.h"
 #include "modalanswer.h"
 #include "modes/clonemode.h"
 #include "ui/cloneoptionspage.h"
+#include "ui/circularprogress.h"
 #include "ui/cloneprogresspage.h"
 #include "ui/clonesettingsdialog.h"
 #include "ui/devicewatcher.h"
 #include "ui/diskcard.h"
+#include "ui/logview.h"
 #include "ui/mainwindow.h"
 #include "ui/partitioncard.h"
 #include "ui/selectsourcepage.h"
@@ -16,7 +19,10 @@
 #include "ui/targetplacecard.h"
 #include "ui/toggleswitch.h"
 
+#include <QLabel>
+#include <QMenu>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -30,6 +36,7 @@ namespace {
 // A strategy that holds the worker in execute() or repairBoot() until the test lets it go.
 std::atomic<bool> g_releaseCopy{false};
 std::atomic<bool> g_releaseRepair{false};
+std::atomic<bool> g_refuse{false};
 
 class GateMode : public CloneMode {
 public:
@@ -37,14 +44,31 @@ public:
     QString name() const override { return QStringLiteral("Gate"); }
     int type() const override { return 0; }
     QString description() const override { return QString(); }
-    bool validate(QString&) override { return true; }
+    bool validate(QString& error) override
+    {
+        if (g_refuse)
+            error = QStringLiteral("the target is too small for the test");
+        return !g_refuse;
+    }
     bool prepare() override { return true; }
+    ClonePreflight::Side sourceSide() const override
+    {
+        const bool partition = config().mode == Tessarin::CloneModeType::PartitionClone;
+        return ClonePreflight::wholeDisk(partition ? config().sourcePartition.diskNumber : config().sourceDisk.diskNumber);
+    }
     bool execute() override
     {
         emit progressChanged(25, 100);
         return waitFor(g_releaseCopy);
     }
     bool repairBoot() override { waitFor(g_releaseRepair); return true; }
+
+protected:
+    bool buildPlan() override
+    {
+        m_plan.boot << QStringLiteral("gate boot step");
+        return true;
+    }
 
 private:
     bool waitFor(const std::atomic<bool>& release)
@@ -114,6 +138,34 @@ private:
     QTimer m_timer;
 };
 
+// Opens the title menu and runs `act` on it while it is shown.
+bool withTitleMenu(MainWindow* window, const std::function<void(QMenu*)>& act)
+{
+    bool seen = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || seen)
+            return;
+        seen = true;
+        act(menu);
+        menu->close();
+    });
+    timer.start(20);
+    window->findChild<QPushButton*>(QStringLiteral("btnTitleMenu"))->click();
+    return seen;
+}
+
+QAction* languageAction(QMenu* menu, const QString& text)
+{
+    for (QAction* a : menu->actions())
+        if (a->menu())
+            for (QAction* entry : a->menu()->actions())
+                if (entry->text() == text)
+                    return entry;
+    return nullptr;
+}
+
 DiskCard* cardFor(QWidget* page, int number)
 {
     for (DiskCard* c : page->findChildren<DiskCard*>())
@@ -144,6 +196,8 @@ private slots:
         QCOMPARE(QProcess::execute(QStringLiteral("sgdisk"), targetLayout + QStringList{c}), 0);
         qputenv("TESSARIN_DISKS", QStringLiteral("%1:%2:%3").arg(a, b, c).toLocal8Bit());
         qputenv("HOME", m_dir.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());
+        QApplication::setQuitOnLastWindowClosed(false);
         CloneModeFactory::setFunction([](Tessarin::CloneModeType, QObject* parent, QString&) -> CloneMode* {
             return new GateMode(parent);
         });
@@ -151,7 +205,7 @@ private slots:
 
     void init()
     {
-        g_releaseCopy = g_releaseRepair = false;
+        g_releaseCopy = g_releaseRepair = g_refuse = false;
         m_window = std::make_unique<MainWindow>();
         m_window->show();
         QTRY_COMPARE_WITH_TIMEOUT(m_window->disks().size(), 3, 15000);
@@ -326,7 +380,114 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m_window->isCloneRunning(), 5000);
     }
 
+    // A refused run is refused on the options step, before any question; an allowed one is asked
+    // about with its plan.
+    void refusalComesBeforeTheConfirmation()
+    {
+        startDiskClone(false);
+        g_refuse = true;
+        {
+            ModalAnswer none(QMessageBox::No);
+            m_window->onNextClicked();
+            QVERIFY(!none.seen);
+        }
+        QCOMPARE(m_window->step(), int(WizardState::OptionsStep));
+        QVERIFY(!m_window->engine()->isRunning());
+        QLabel* refusal = m_window->optionsPage()->refusalLabel();
+        QVERIFY2(refusal->isVisibleTo(m_window.get()) && refusal->text().contains(QStringLiteral("too small for the test")),
+                 qPrintable(refusal->text()));
+
+        g_refuse = false;
+        ModalAnswer no(QMessageBox::No);
+        m_window->onNextClicked();
+        QVERIFY(!refusal->isVisibleTo(m_window.get()));
+        for (const QString& part : {m_window->disks()[0].devicePath, m_window->disks()[1].devicePath,
+                                    QStringLiteral("gate boot step"), QStringLiteral("erased")})
+            QVERIFY2(no.text.contains(part), qPrintable(part + QStringLiteral(" in: ") + no.text));
+        QVERIFY(!m_window->engine()->isRunning());
+    }
+
+    // A cancel ends as cancelled, not failed: grey ring and bar alike, no running figures left.
+    void cancelEndsAsCancelled()
+    {
+        startDiskClone(true);
+        CloneProgressPage* page = m_window->progressPage();
+        QTRY_COMPARE_WITH_TIMEOUT(page->progressBar()->value(), 25, 5000);
+        QVERIFY(answered(QMessageBox::Yes, [&] { m_window->onCancelClicked(); }));
+        QTRY_VERIFY_WITH_TIMEOUT(page->finishButton()->isVisibleTo(m_window.get()), 5000);
+        QCOMPARE(m_window->engine()->status(), Tessarin::Cancelled);
+        QCOMPARE(page->titleLabel()->text(), QStringLiteral("Clone cancelled"));
+        const QString log = page->logOutput()->toPlainText();
+        QVERIFY2(!log.contains(QStringLiteral("Failed")) && !log.contains(QStringLiteral("Clone failed")), qPrintable(log));
+        QCOMPARE(page->speedLabel()->text(), QStringLiteral("Speed: -- MB/s"));
+        QCOMPARE(page->timeLeftLabel()->text(), QStringLiteral("Time left: --"));
+        const QString grey = page->circularProgress()->progressColor().name();
+        QVERIFY2(page->progressBar()->styleSheet().contains(grey, Qt::CaseInsensitive), qPrintable(grey));
+        QCOMPARE(page->circularProgress()->text(), QStringLiteral("%1%").arg(page->progressBar()->value()));
+    }
+
+    // "Yes" to the cancel question after the clone ended meanwhile changes nothing.
+    void cancelAnsweredAfterTheEndDoesNothing()
+    {
+        startDiskClone(true);
+        ModalAnswer late({}, [this](QWidget* box) {
+            g_releaseCopy = g_releaseRepair = true;
+            QTRY_VERIFY_WITH_TIMEOUT(!m_window->engine()->isRunning(), 5000);
+            qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
+        });
+        m_window->onCancelClicked();
+        QVERIFY(late.seen);
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->progressPage()->finishButton()->isVisibleTo(m_window.get()), 5000);
+        QCOMPARE(m_window->engine()->status(), Tessarin::Completed);
+        const QString log = m_window->progressPage()->logOutput()->toPlainText();
+        QVERIFY2(!log.contains(QStringLiteral("Cancellation requested")), qPrintable(log));
+    }
+
+    // No restart and no exit while a clone runs; otherwise the new instance starts only after this
+    // window has closed.
+    void languageChangeWaitsForTheWindow()
+    {
+        QStringList calls;
+        LanguageSetup::setRestartFunction([&calls](const QString& program, const QStringList&, const QString&) {
+            calls << program;
+        });
+        startDiskClone(true);
+        QVERIFY(withTitleMenu(m_window.get(), [](QMenu* menu) {
+            QVERIFY(languageAction(menu, QStringLiteral("French (fr)")));
+            for (QAction* a : menu->actions())
+                QVERIFY2(!a->isEnabled() == (a->menu() != nullptr || a->text() == QStringLiteral("Exit")),
+                         qPrintable(a->text()));
+        }));
+        g_releaseCopy = g_releaseRepair = true;
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->engine()->isRunning(), 5000);
+
+        QVERIFY(withTitleMenu(m_window.get(), [](QMenu* menu) {
+            QAction* french = languageAction(menu, QStringLiteral("French (fr)"));
+            QVERIFY(french && french->isEnabled());
+            french->trigger();
+        }));
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(calls.isEmpty());
+        LanguageSetup::restartIfRequested();
+        QCOMPARE(calls.size(), 1);
+        LanguageSetup::setRestartFunction({});
+    }
+
 private:
+    // Disk 0 onto disk 1 in disk mode, up to the confirmation, which `start` answers with Yes.
+    void startDiskClone(bool start)
+    {
+        switchMode(m_window.get(), Tessarin::CloneModeType::DiskClone);
+        QTest::mouseClick(cardFor(m_window->sourcePage(), 0), Qt::LeftButton);
+        m_window->onNextClicked();
+        QTest::mouseClick(cardFor(m_window->targetPage(), 1), Qt::LeftButton);
+        m_window->onNextClicked();
+        if (start) {
+            QVERIFY(answered(QMessageBox::Yes, [&] { m_window->onNextClicked(); }));
+            QTRY_VERIFY(m_window->engine()->isRunning());
+        }
+    }
+
     QTemporaryDir m_dir;
     std::unique_ptr<MainWindow> m_window;
 };

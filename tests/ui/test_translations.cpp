@@ -115,7 +115,11 @@ private slots:
         QVERIFY(!LanguageSetup::chooseLanguage(QStringLiteral("pt")));  // a variant of the active one
         QVERIFY(calls.isEmpty());
         QVERIFY(LanguageSetup::chooseLanguage(QStringLiteral("fr")));
+        QVERIFY(calls.isEmpty());  // not before the window is gone
+        LanguageSetup::restartIfRequested();
         QCOMPARE(calls, QStringList{QCoreApplication::applicationFilePath()});
+        LanguageSetup::restartIfRequested();
+        QCOMPARE(calls.size(), 1);
         settings.sync();
         QCOMPARE(settings.value(QStringLiteral("language")).toString(), QStringLiteral("fr"));
         LanguageSetup::setRestartFunction({});

@@ -264,6 +264,43 @@ private slots:
         QVERIFY2(notNamed.isEmpty() || !text.contains(notNamed), qPrintable(text));
     }
 
+    // With the run's plan the question names both disks by number, model, size and path, and lists
+    // what is copied where and the table, space and boot steps; without one, only the erasure.
+    void confirmationShowsThePlan()
+    {
+        DiskInfo source = disk(0, 64), target = disk(3, 128);
+        source.model = QStringLiteral("Alpha SSD");
+        source.devicePath = QStringLiteral("\\\\.\\PhysicalDrive0");
+        target.model = QStringLiteral("Beta HDD");
+        target.devicePath = QStringLiteral("\\\\.\\PhysicalDrive3");
+        WizardState state;
+        state.setMode(Mode::DiskClone);
+        state.chooseSourceDisk(source);
+        state.chooseTarget(target);
+        ClonePlan plan;
+        ClonePlan::Copy copy;
+        copy.name = QStringLiteral("Windows");
+        copy.method = ClonePlan::Method::Smart;
+        copy.extents.push_back(CopyExtent{2048 * 512, 4096 * 512, 10 * MiB});
+        copy.bytes = 10 * MiB;
+        plan.copies << copy;
+        plan.table << QStringLiteral("GPT copied, new disk GUID");
+        plan.space << QStringLiteral("C: grows by 64 GB");
+        plan.boot << QStringLiteral("boot files rebuilt");
+
+        const QString text = state.confirmationText(plan);
+        for (const QString& part : {QStringLiteral("Disk 0 - Alpha SSD (64.00 GB, \\\\.\\PhysicalDrive0)"),
+                                    QStringLiteral("Disk 3 - Beta HDD (128.00 GB, \\\\.\\PhysicalDrive3)"),
+                                    QStringLiteral("will be erased"),
+                                    QStringLiteral("Windows: used data only, sector 2048 to sector 4096, 10.00 MB"),
+                                    QStringLiteral("GPT copied, new disk GUID"), QStringLiteral("C: grows by 64 GB"),
+                                    QStringLiteral("boot files rebuilt")})
+            QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" in:\n") + text));
+        const QString bare = state.confirmationText();
+        QVERIFY2(bare.contains(QStringLiteral("will be erased")) && !bare.contains(QStringLiteral("Boot repair")),
+                 qPrintable(bare));
+    }
+
     // A target partition that a new enumeration no longer lists is no longer chosen.
     void vanishedTargetPartitionIsForgotten()
     {
