@@ -308,6 +308,10 @@
         <source>Source partition</source>
         <translation>Quellpartition</translation>
     </message>
+    <message>
+        <source>This clone cannot start: %1</source>
+        <translation>Dieser Klonvorgang kann nicht starten: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClonePreflight</name>
@@ -433,6 +437,18 @@
     <message>
         <source>The clone completed successfully.</source>
         <translation>Das Klonen wurde erfolgreich abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Clone cancelled</source>
+        <translation>Klonen abgebrochen</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the target.</source>
+        <translation>Auf das Ziel wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
+        <translation>Das Klonen wurde vor dem Ende angehalten; das Ziel kann eine unvollständige Kopie enthalten.</translation>
     </message>
 </context>
 <context>
@@ -1745,56 +1761,72 @@ Trotzdem live lesen?</translation>
         <translation>Bitte wählen Sie eine Zielpartition, die mindestens so groß wie die Quellpartition ist.</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>Quell-%1: %2
-Zieldatenträger: %3
-
-Alle Daten auf dem Zieldatenträger werden gelöscht.
-Fortfahren?</translation>
+        <source>Source: partition %1 (%2) on disk %3</source>
+        <translation>Quelle: Partition %1 (%2) auf Datenträger %3</translation>
     </message>
     <message>
-        <source>disk</source>
-        <translation>Datenträger</translation>
+        <source>Source: %1 (%2, %3)</source>
+        <translation>Quelle: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
-Continue?</source>
-        <translation>Quellpartition klonen: %1
-Zieldatenträger: %2
-
-Die Kopie wird eine neue Partition im freien Bereich des Datenträgers von %3 bei %4. Nichts wird überschrieben; alle Partitionen des Datenträgers bleiben: %5.
-Fortfahren?</translation>
+        <source>Target: %1 (%2, %3)</source>
+        <translation>Ziel: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
-Continue?</source>
-        <translation>Quellpartition klonen: %1
-Zieldatenträger: %2
-
-Partition %3 (%4, %5) wird überschrieben, alles darauf geht verloren. Die anderen Partitionen des Datenträgers bleiben: %6.
-Fortfahren?</translation>
+        <source>Continue?</source>
+        <translation>Fortfahren?</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The whole target disk will be erased, with every partition on it: %3.
-Continue?</source>
-        <translation>Quellpartition klonen: %1
-Zieldatenträger: %2
-
-Der ganze Zieldatenträger wird gelöscht, mit allen Partitionen darauf: %3.
-Fortfahren?</translation>
+        <source>All data on the target disk will be erased.</source>
+        <translation>Alle Daten auf dem Zieldatenträger werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>The copy becomes a new partition in the disk&apos;s free region of %1 at %2. Nothing is overwritten; every partition on the disk stays: %3.</source>
+        <translation>Die Kopie wird eine neue Partition im freien Bereich des Datenträgers von %1 bei %2. Nichts wird überschrieben; alle Partitionen des Datenträgers bleiben: %3.</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2, %3) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %4.</source>
+        <translation>Partition %1 (%2, %3) wird überschrieben, alles darauf geht verloren. Die anderen Partitionen des Datenträgers bleiben: %4.</translation>
+    </message>
+    <message>
+        <source>The whole target disk will be erased, with every partition on it: %1.</source>
+        <translation>Der ganze Zieldatenträger wird gelöscht, mit allen Partitionen darauf: %1.</translation>
+    </message>
+    <message>
+        <source>used data only</source>
+        <translation>nur belegte Daten</translation>
+    </message>
+    <message>
+        <source>sector by sector</source>
+        <translation>Sektor für Sektor</translation>
+    </message>
+    <message>
+        <source>in full</source>
+        <translation>vollständig</translation>
+    </message>
+    <message>
+        <source>%1: %2, sector %3 to sector %4, %5</source>
+        <translation>%1: %2, Sektor %3 nach Sektor %4, %5</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Gesamt: %1</translation>
+    </message>
+    <message>
+        <source>Copied to the target:</source>
+        <translation>Auf das Ziel kopiert:</translation>
+    </message>
+    <message>
+        <source>Partition table:</source>
+        <translation>Partitionstabelle:</translation>
+    </message>
+    <message>
+        <source>Remaining space:</source>
+        <translation>Restlicher Speicherplatz:</translation>
+    </message>
+    <message>
+        <source>Boot repair:</source>
+        <translation>Startreparatur:</translation>
     </message>
 </context>
 </TS>

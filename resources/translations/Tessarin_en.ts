@@ -308,6 +308,10 @@
         <source>Source partition</source>
         <translation>Source partition</translation>
     </message>
+    <message>
+        <source>This clone cannot start: %1</source>
+        <translation>This clone cannot start: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClonePreflight</name>
@@ -433,6 +437,18 @@
     <message>
         <source>The clone completed successfully.</source>
         <translation>The clone completed successfully.</translation>
+    </message>
+    <message>
+        <source>Clone cancelled</source>
+        <translation>Clone cancelled</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the target.</source>
+        <translation>Nothing was written to the target.</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
+        <translation>The clone was stopped before it finished; the target may hold an incomplete copy.</translation>
     </message>
 </context>
 <context>
@@ -1745,56 +1761,72 @@ Read them live anyway?</translation>
         <translation>Please select a target partition at least as large as the source partition.</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</translation>
+        <source>Source: partition %1 (%2) on disk %3</source>
+        <translation>Source: partition %1 (%2) on disk %3</translation>
     </message>
     <message>
-        <source>disk</source>
-        <translation>disk</translation>
+        <source>Source: %1 (%2, %3)</source>
+        <translation>Source: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
-Continue?</source>
-        <translation>Clone source partition: %1
-Target disk: %2
-
-The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
-Continue?</translation>
+        <source>Target: %1 (%2, %3)</source>
+        <translation>Target: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
-Continue?</source>
-        <translation>Clone source partition: %1
-Target disk: %2
-
-Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
-Continue?</translation>
+        <source>Continue?</source>
+        <translation>Continue?</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The whole target disk will be erased, with every partition on it: %3.
-Continue?</source>
-        <translation>Clone source partition: %1
-Target disk: %2
-
-The whole target disk will be erased, with every partition on it: %3.
-Continue?</translation>
+        <source>All data on the target disk will be erased.</source>
+        <translation>All data on the target disk will be erased.</translation>
+    </message>
+    <message>
+        <source>The copy becomes a new partition in the disk&apos;s free region of %1 at %2. Nothing is overwritten; every partition on the disk stays: %3.</source>
+        <translation>The copy becomes a new partition in the disk&apos;s free region of %1 at %2. Nothing is overwritten; every partition on the disk stays: %3.</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2, %3) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %4.</source>
+        <translation>Partition %1 (%2, %3) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %4.</translation>
+    </message>
+    <message>
+        <source>The whole target disk will be erased, with every partition on it: %1.</source>
+        <translation>The whole target disk will be erased, with every partition on it: %1.</translation>
+    </message>
+    <message>
+        <source>used data only</source>
+        <translation>used data only</translation>
+    </message>
+    <message>
+        <source>sector by sector</source>
+        <translation>sector by sector</translation>
+    </message>
+    <message>
+        <source>in full</source>
+        <translation>in full</translation>
+    </message>
+    <message>
+        <source>%1: %2, sector %3 to sector %4, %5</source>
+        <translation>%1: %2, sector %3 to sector %4, %5</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>Copied to the target:</source>
+        <translation>Copied to the target:</translation>
+    </message>
+    <message>
+        <source>Partition table:</source>
+        <translation>Partition table:</translation>
+    </message>
+    <message>
+        <source>Remaining space:</source>
+        <translation>Remaining space:</translation>
+    </message>
+    <message>
+        <source>Boot repair:</source>
+        <translation>Boot repair:</translation>
     </message>
 </context>
 </TS>

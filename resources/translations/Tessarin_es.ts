@@ -308,6 +308,10 @@
         <source>Source partition</source>
         <translation>Partición de origen</translation>
     </message>
+    <message>
+        <source>This clone cannot start: %1</source>
+        <translation>Esta clonación no puede iniciarse: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClonePreflight</name>
@@ -433,6 +437,18 @@
     <message>
         <source>The clone completed successfully.</source>
         <translation>La clonación se completó correctamente.</translation>
+    </message>
+    <message>
+        <source>Clone cancelled</source>
+        <translation>Clonación cancelada</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the target.</source>
+        <translation>No se escribió nada en el destino.</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
+        <translation>La clonación se detuvo antes de terminar; el destino puede contener una copia incompleta.</translation>
     </message>
 </context>
 <context>
@@ -1745,56 +1761,72 @@ Read them live anyway?</source>
         <translation>Seleccione una partición de destino al menos tan grande como la partición de origen.</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>%1 de origen: %2
-Disco de destino: %3
-
-Se borrarán todos los datos del disco de destino.
-¿Continuar?</translation>
+        <source>Source: partition %1 (%2) on disk %3</source>
+        <translation>Origen: partición %1 (%2) en el disco %3</translation>
     </message>
     <message>
-        <source>disk</source>
-        <translation>Disco</translation>
+        <source>Source: %1 (%2, %3)</source>
+        <translation>Origen: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
-Continue?</source>
-        <translation>Clonar la partición de origen: %1
-Disco de destino: %2
-
-La copia será una partición nueva en la región libre del disco de %3 en %4. No se sobrescribe nada; todas las particiones del disco se conservan: %5.
-¿Continuar?</translation>
+        <source>Target: %1 (%2, %3)</source>
+        <translation>Destino: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
-Continue?</source>
-        <translation>Clonar la partición de origen: %1
-Disco de destino: %2
-
-La partición %3 (%4, %5) se sobrescribirá y se perderá todo su contenido. Las demás particiones del disco se conservan: %6.
-¿Continuar?</translation>
+        <source>Continue?</source>
+        <translation>¿Continuar?</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The whole target disk will be erased, with every partition on it: %3.
-Continue?</source>
-        <translation>Clonar la partición de origen: %1
-Disco de destino: %2
-
-Se borrará todo el disco de destino, con todas sus particiones: %3.
-¿Continuar?</translation>
+        <source>All data on the target disk will be erased.</source>
+        <translation>Se borrarán todos los datos del disco de destino.</translation>
+    </message>
+    <message>
+        <source>The copy becomes a new partition in the disk&apos;s free region of %1 at %2. Nothing is overwritten; every partition on the disk stays: %3.</source>
+        <translation>La copia será una partición nueva en la región libre del disco de %1 en %2. No se sobrescribe nada; todas las particiones del disco se conservan: %3.</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2, %3) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %4.</source>
+        <translation>La partición %1 (%2, %3) se sobrescribirá y se perderá todo su contenido. Las demás particiones del disco se conservan: %4.</translation>
+    </message>
+    <message>
+        <source>The whole target disk will be erased, with every partition on it: %1.</source>
+        <translation>Se borrará todo el disco de destino, con todas sus particiones: %1.</translation>
+    </message>
+    <message>
+        <source>used data only</source>
+        <translation>solo datos usados</translation>
+    </message>
+    <message>
+        <source>sector by sector</source>
+        <translation>sector a sector</translation>
+    </message>
+    <message>
+        <source>in full</source>
+        <translation>completa</translation>
+    </message>
+    <message>
+        <source>%1: %2, sector %3 to sector %4, %5</source>
+        <translation>%1: %2, sector %3 al sector %4, %5</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total general: %1</translation>
+    </message>
+    <message>
+        <source>Copied to the target:</source>
+        <translation>Se copia al destino:</translation>
+    </message>
+    <message>
+        <source>Partition table:</source>
+        <translation>Tabla de particiones:</translation>
+    </message>
+    <message>
+        <source>Remaining space:</source>
+        <translation>Espacio restante:</translation>
+    </message>
+    <message>
+        <source>Boot repair:</source>
+        <translation>Reparación de arranque:</translation>
     </message>
 </context>
 </TS>

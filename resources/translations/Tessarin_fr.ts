@@ -308,6 +308,10 @@
         <source>Source partition</source>
         <translation>Partition source</translation>
     </message>
+    <message>
+        <source>This clone cannot start: %1</source>
+        <translation>Ce clonage ne peut pas démarrer : %1</translation>
+    </message>
 </context>
 <context>
     <name>ClonePreflight</name>
@@ -433,6 +437,18 @@
     <message>
         <source>The clone completed successfully.</source>
         <translation>Le clonage s&apos;est terminé avec succès.</translation>
+    </message>
+    <message>
+        <source>Clone cancelled</source>
+        <translation>Clonage annulé</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the target.</source>
+        <translation>Rien n’a été écrit sur la cible.</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
+        <translation>Le clonage a été arrêté avant la fin ; la cible peut contenir une copie incomplète.</translation>
     </message>
 </context>
 <context>
@@ -1745,56 +1761,72 @@ Les lire en direct malgré tout ?</translation>
         <translation>Veuillez choisir une partition cible au moins aussi grande que la partition source.</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>%1 source à cloner : %2
-Disque cible : %3
-
-Toutes les données du disque cible seront effacées.
-Continuer ?</translation>
+        <source>Source: partition %1 (%2) on disk %3</source>
+        <translation>Source : partition %1 (%2) sur le disque %3</translation>
     </message>
     <message>
-        <source>disk</source>
-        <translation>Disque</translation>
+        <source>Source: %1 (%2, %3)</source>
+        <translation>Source : %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
-Continue?</source>
-        <translation>Partition source à cloner : %1
-Disque cible : %2
-
-La copie devient une nouvelle partition dans la zone libre du disque de %3 à %4. Rien n&apos;est écrasé ; toutes les partitions du disque restent : %5.
-Continuer ?</translation>
+        <source>Target: %1 (%2, %3)</source>
+        <translation>Cible : %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
-Continue?</source>
-        <translation>Partition source à cloner : %1
-Disque cible : %2
-
-La partition %3 (%4, %5) sera écrasée et tout son contenu perdu. Les autres partitions du disque restent : %6.
-Continuer ?</translation>
+        <source>Continue?</source>
+        <translation>Continuer ?</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The whole target disk will be erased, with every partition on it: %3.
-Continue?</source>
-        <translation>Partition source à cloner : %1
-Disque cible : %2
-
-Le disque cible entier sera effacé, avec toutes ses partitions : %3.
-Continuer ?</translation>
+        <source>All data on the target disk will be erased.</source>
+        <translation>Toutes les données du disque cible seront effacées.</translation>
+    </message>
+    <message>
+        <source>The copy becomes a new partition in the disk&apos;s free region of %1 at %2. Nothing is overwritten; every partition on the disk stays: %3.</source>
+        <translation>La copie devient une nouvelle partition dans la zone libre du disque de %1 à %2. Rien n&apos;est écrasé ; toutes les partitions du disque restent : %3.</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2, %3) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %4.</source>
+        <translation>La partition %1 (%2, %3) sera écrasée et tout son contenu perdu. Les autres partitions du disque restent : %4.</translation>
+    </message>
+    <message>
+        <source>The whole target disk will be erased, with every partition on it: %1.</source>
+        <translation>Le disque cible entier sera effacé, avec toutes ses partitions : %1.</translation>
+    </message>
+    <message>
+        <source>used data only</source>
+        <translation>données utilisées seulement</translation>
+    </message>
+    <message>
+        <source>sector by sector</source>
+        <translation>secteur par secteur</translation>
+    </message>
+    <message>
+        <source>in full</source>
+        <translation>en entier</translation>
+    </message>
+    <message>
+        <source>%1: %2, sector %3 to sector %4, %5</source>
+        <translation>%1 : %2, secteur %3 vers secteur %4, %5</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total : %1</translation>
+    </message>
+    <message>
+        <source>Copied to the target:</source>
+        <translation>Copié sur la cible :</translation>
+    </message>
+    <message>
+        <source>Partition table:</source>
+        <translation>Table de partitions :</translation>
+    </message>
+    <message>
+        <source>Remaining space:</source>
+        <translation>Espace restant :</translation>
+    </message>
+    <message>
+        <source>Boot repair:</source>
+        <translation>Réparation du démarrage :</translation>
     </message>
 </context>
 </TS>

@@ -308,6 +308,10 @@
         <source>Source partition</source>
         <translation>Partizione di origine</translation>
     </message>
+    <message>
+        <source>This clone cannot start: %1</source>
+        <translation>Questa clonazione non può iniziare: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClonePreflight</name>
@@ -433,6 +437,18 @@
     <message>
         <source>The clone completed successfully.</source>
         <translation>La clonazione è stata completata correttamente.</translation>
+    </message>
+    <message>
+        <source>Clone cancelled</source>
+        <translation>Clonazione annullata</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the target.</source>
+        <translation>Non è stato scritto nulla sulla destinazione.</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
+        <translation>La clonazione è stata fermata prima della fine; la destinazione può contenere una copia incompleta.</translation>
     </message>
 </context>
 <context>
@@ -1745,56 +1761,72 @@ Leggerli comunque in tempo reale?</translation>
         <translation>Seleziona una partizione di destinazione grande almeno quanto la partizione di origine.</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>%1 di origine: %2
-Disco di destinazione: %3
-
-Tutti i dati sul disco di destinazione verranno cancellati.
-Continuare?</translation>
+        <source>Source: partition %1 (%2) on disk %3</source>
+        <translation>Origine: partizione %1 (%2) sul disco %3</translation>
     </message>
     <message>
-        <source>disk</source>
-        <translation>Disco</translation>
+        <source>Source: %1 (%2, %3)</source>
+        <translation>Origine: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
-Continue?</source>
-        <translation>Clona la partizione di origine: %1
-Disco di destinazione: %2
-
-La copia diventa una nuova partizione nell&apos;area libera del disco di %3 a %4. Nulla viene sovrascritto; tutte le partizioni del disco restano: %5.
-Continuare?</translation>
+        <source>Target: %1 (%2, %3)</source>
+        <translation>Destinazione: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
-Continue?</source>
-        <translation>Clona la partizione di origine: %1
-Disco di destinazione: %2
-
-La partizione %3 (%4, %5) verrà sovrascritta e tutto il suo contenuto andrà perso. Le altre partizioni del disco restano: %6.
-Continuare?</translation>
+        <source>Continue?</source>
+        <translation>Continuare?</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The whole target disk will be erased, with every partition on it: %3.
-Continue?</source>
-        <translation>Clona la partizione di origine: %1
-Disco di destinazione: %2
-
-L&apos;intero disco di destinazione verrà cancellato, con tutte le sue partizioni: %3.
-Continuare?</translation>
+        <source>All data on the target disk will be erased.</source>
+        <translation>Tutti i dati sul disco di destinazione verranno cancellati.</translation>
+    </message>
+    <message>
+        <source>The copy becomes a new partition in the disk&apos;s free region of %1 at %2. Nothing is overwritten; every partition on the disk stays: %3.</source>
+        <translation>La copia diventa una nuova partizione nell&apos;area libera del disco di %1 a %2. Nulla viene sovrascritto; tutte le partizioni del disco restano: %3.</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2, %3) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %4.</source>
+        <translation>La partizione %1 (%2, %3) verrà sovrascritta e tutto il suo contenuto andrà perso. Le altre partizioni del disco restano: %4.</translation>
+    </message>
+    <message>
+        <source>The whole target disk will be erased, with every partition on it: %1.</source>
+        <translation>L&apos;intero disco di destinazione verrà cancellato, con tutte le sue partizioni: %1.</translation>
+    </message>
+    <message>
+        <source>used data only</source>
+        <translation>solo dati usati</translation>
+    </message>
+    <message>
+        <source>sector by sector</source>
+        <translation>settore per settore</translation>
+    </message>
+    <message>
+        <source>in full</source>
+        <translation>per intero</translation>
+    </message>
+    <message>
+        <source>%1: %2, sector %3 to sector %4, %5</source>
+        <translation>%1: %2, settore %3 verso settore %4, %5</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Totale: %1</translation>
+    </message>
+    <message>
+        <source>Copied to the target:</source>
+        <translation>Copiato sulla destinazione:</translation>
+    </message>
+    <message>
+        <source>Partition table:</source>
+        <translation>Tabella delle partizioni:</translation>
+    </message>
+    <message>
+        <source>Remaining space:</source>
+        <translation>Spazio restante:</translation>
+    </message>
+    <message>
+        <source>Boot repair:</source>
+        <translation>Riparazione avvio:</translation>
     </message>
 </context>
 </TS>

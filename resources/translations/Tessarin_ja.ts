@@ -308,6 +308,10 @@
         <source>Source partition</source>
         <translation>ソースパーティション</translation>
     </message>
+    <message>
+        <source>This clone cannot start: %1</source>
+        <translation>このクローンは開始できません: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClonePreflight</name>
@@ -433,6 +437,18 @@
     <message>
         <source>The clone completed successfully.</source>
         <translation>クローンが正常に完了しました。</translation>
+    </message>
+    <message>
+        <source>Clone cancelled</source>
+        <translation>クローンはキャンセルされました</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the target.</source>
+        <translation>ターゲットには何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
+        <translation>クローンは完了前に停止されました。ターゲットには不完全なコピーが残っている可能性があります。</translation>
     </message>
 </context>
 <context>
@@ -1745,56 +1761,72 @@ Read them live anyway?</source>
         <translation>コピー元パーティション以上の大きさのコピー先パーティションを選択してください。</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>クローン元の%1: %2
-ターゲットディスク: %3
-
-ターゲットディスク上のすべてのデータが消去されます。
-続行しますか?</translation>
+        <source>Source: partition %1 (%2) on disk %3</source>
+        <translation>ソース: パーティション %1 (%2)、ディスク %3</translation>
     </message>
     <message>
-        <source>disk</source>
-        <translation>ディスク</translation>
+        <source>Source: %1 (%2, %3)</source>
+        <translation>ソース: %1 (%2、%3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
-Continue?</source>
-        <translation>クローン元パーティション: %1
-コピー先ディスク: %2
-
-コピーはディスクの空き領域 (%3、位置 %4) に新しいパーティションとして作成されます。何も上書きされず、ディスク上のすべてのパーティションは残ります: %5。
-続行しますか?</translation>
+        <source>Target: %1 (%2, %3)</source>
+        <translation>ターゲット: %1 (%2、%3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
-Continue?</source>
-        <translation>クローン元パーティション: %1
-コピー先ディスク: %2
-
-パーティション %3 (%4、%5) は上書きされ、その内容はすべて失われます。ディスクの他のパーティションは残ります: %6。
-続行しますか?</translation>
+        <source>Continue?</source>
+        <translation>続行しますか?</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The whole target disk will be erased, with every partition on it: %3.
-Continue?</source>
-        <translation>クローン元パーティション: %1
-コピー先ディスク: %2
-
-コピー先ディスク全体が、その上のすべてのパーティションとともに消去されます: %3。
-続行しますか?</translation>
+        <source>All data on the target disk will be erased.</source>
+        <translation>ターゲットディスク上のすべてのデータが消去されます。</translation>
+    </message>
+    <message>
+        <source>The copy becomes a new partition in the disk&apos;s free region of %1 at %2. Nothing is overwritten; every partition on the disk stays: %3.</source>
+        <translation>コピーはディスクの空き領域 (%1、位置 %2) に新しいパーティションとして作成されます。何も上書きされず、ディスク上のすべてのパーティションは残ります: %3。</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2, %3) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %4.</source>
+        <translation>パーティション %1 (%2、%3) は上書きされ、その内容はすべて失われます。ディスクの他のパーティションは残ります: %4。</translation>
+    </message>
+    <message>
+        <source>The whole target disk will be erased, with every partition on it: %1.</source>
+        <translation>コピー先ディスク全体が、その上のすべてのパーティションとともに消去されます: %1。</translation>
+    </message>
+    <message>
+        <source>used data only</source>
+        <translation>使用中のデータのみ</translation>
+    </message>
+    <message>
+        <source>sector by sector</source>
+        <translation>セクター単位</translation>
+    </message>
+    <message>
+        <source>in full</source>
+        <translation>全体</translation>
+    </message>
+    <message>
+        <source>%1: %2, sector %3 to sector %4, %5</source>
+        <translation>%1: %2、セクター %3 → セクター %4、%5</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>合計: %1</translation>
+    </message>
+    <message>
+        <source>Copied to the target:</source>
+        <translation>ターゲットへのコピー:</translation>
+    </message>
+    <message>
+        <source>Partition table:</source>
+        <translation>パーティションテーブル:</translation>
+    </message>
+    <message>
+        <source>Remaining space:</source>
+        <translation>残りの領域:</translation>
+    </message>
+    <message>
+        <source>Boot repair:</source>
+        <translation>ブート修復:</translation>
     </message>
 </context>
 </TS>

@@ -308,6 +308,10 @@
         <source>Source partition</source>
         <translation>원본 파티션</translation>
     </message>
+    <message>
+        <source>This clone cannot start: %1</source>
+        <translation>이 복제를 시작할 수 없습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClonePreflight</name>
@@ -433,6 +437,18 @@
     <message>
         <source>The clone completed successfully.</source>
         <translation>복제가 성공적으로 완료되었습니다.</translation>
+    </message>
+    <message>
+        <source>Clone cancelled</source>
+        <translation>복제가 취소되었습니다</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the target.</source>
+        <translation>대상에 아무것도 쓰지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
+        <translation>복제가 끝나기 전에 중지되었습니다. 대상에 불완전한 사본이 남아 있을 수 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -1745,56 +1761,72 @@ Read them live anyway?</source>
         <translation>원본 파티션 이상의 크기인 대상 파티션을 선택하십시오.</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>복제 원본 %1: %2
-대상 디스크: %3
-
-대상 디스크의 모든 데이터가 지워집니다.
-계속하시겠습니까?</translation>
+        <source>Source: partition %1 (%2) on disk %3</source>
+        <translation>원본: 디스크 %3의 파티션 %1 (%2)</translation>
     </message>
     <message>
-        <source>disk</source>
-        <translation>디스크</translation>
+        <source>Source: %1 (%2, %3)</source>
+        <translation>원본: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
-Continue?</source>
-        <translation>원본 파티션 복제: %1
-대상 디스크: %2
-
-복사본은 디스크의 빈 영역(%3, 위치 %4)에 새 파티션으로 만들어집니다. 아무것도 덮어쓰지 않으며 디스크의 모든 파티션이 유지됩니다: %5.
-계속하시겠습니까?</translation>
+        <source>Target: %1 (%2, %3)</source>
+        <translation>대상: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
-Continue?</source>
-        <translation>원본 파티션 복제: %1
-대상 디스크: %2
-
-파티션 %3(%4, %5)을(를) 덮어쓰며 그 안의 모든 내용이 사라집니다. 디스크의 다른 파티션은 유지됩니다: %6.
-계속하시겠습니까?</translation>
+        <source>Continue?</source>
+        <translation>계속하시겠습니까?</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The whole target disk will be erased, with every partition on it: %3.
-Continue?</source>
-        <translation>원본 파티션 복제: %1
-대상 디스크: %2
-
-대상 디스크 전체가 그 안의 모든 파티션과 함께 지워집니다: %3.
-계속하시겠습니까?</translation>
+        <source>All data on the target disk will be erased.</source>
+        <translation>대상 디스크의 모든 데이터가 지워집니다.</translation>
+    </message>
+    <message>
+        <source>The copy becomes a new partition in the disk&apos;s free region of %1 at %2. Nothing is overwritten; every partition on the disk stays: %3.</source>
+        <translation>복사본은 디스크의 빈 영역(%1, 위치 %2)에 새 파티션으로 만들어집니다. 아무것도 덮어쓰지 않으며 디스크의 모든 파티션이 유지됩니다: %3.</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2, %3) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %4.</source>
+        <translation>파티션 %1(%2, %3)을(를) 덮어쓰며 그 안의 모든 내용이 사라집니다. 디스크의 다른 파티션은 유지됩니다: %4.</translation>
+    </message>
+    <message>
+        <source>The whole target disk will be erased, with every partition on it: %1.</source>
+        <translation>대상 디스크 전체가 그 안의 모든 파티션과 함께 지워집니다: %1.</translation>
+    </message>
+    <message>
+        <source>used data only</source>
+        <translation>사용 중인 데이터만</translation>
+    </message>
+    <message>
+        <source>sector by sector</source>
+        <translation>섹터 단위</translation>
+    </message>
+    <message>
+        <source>in full</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>%1: %2, sector %3 to sector %4, %5</source>
+        <translation>%1: %2, 섹터 %3 → 섹터 %4, %5</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>합계: %1</translation>
+    </message>
+    <message>
+        <source>Copied to the target:</source>
+        <translation>대상으로 복사:</translation>
+    </message>
+    <message>
+        <source>Partition table:</source>
+        <translation>파티션 테이블:</translation>
+    </message>
+    <message>
+        <source>Remaining space:</source>
+        <translation>남은 공간:</translation>
+    </message>
+    <message>
+        <source>Boot repair:</source>
+        <translation>부팅 복구:</translation>
     </message>
 </context>
 </TS>

@@ -308,6 +308,10 @@
         <source>Source partition</source>
         <translation>Bronpartitie</translation>
     </message>
+    <message>
+        <source>This clone cannot start: %1</source>
+        <translation>Deze kloon kan niet starten: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClonePreflight</name>
@@ -433,6 +437,18 @@
     <message>
         <source>The clone completed successfully.</source>
         <translation>Het klonen is voltooid.</translation>
+    </message>
+    <message>
+        <source>Clone cancelled</source>
+        <translation>Klonen geannuleerd</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the target.</source>
+        <translation>Er is niets naar het doel geschreven.</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
+        <translation>Het klonen is gestopt voordat het klaar was; het doel kan een onvolledige kopie bevatten.</translation>
     </message>
 </context>
 <context>
@@ -1745,56 +1761,72 @@ Toch live lezen?</translation>
         <translation>Selecteer een doelpartitie die minstens zo groot is als de bronpartitie.</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>Bron-%1: %2
-Doelschijf: %3
-
-Alle gegevens op de doelschijf worden gewist.
-Doorgaan?</translation>
+        <source>Source: partition %1 (%2) on disk %3</source>
+        <translation>Bron: partitie %1 (%2) op schijf %3</translation>
     </message>
     <message>
-        <source>disk</source>
-        <translation>schijf</translation>
+        <source>Source: %1 (%2, %3)</source>
+        <translation>Bron: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
-Continue?</source>
-        <translation>Bronpartitie klonen: %1
-Doelschijf: %2
-
-De kopie wordt een nieuwe partitie in het vrije gebied van de schijf van %3 op %4. Er wordt niets overschreven; alle partities op de schijf blijven: %5.
-Doorgaan?</translation>
+        <source>Target: %1 (%2, %3)</source>
+        <translation>Doel: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
-Continue?</source>
-        <translation>Bronpartitie klonen: %1
-Doelschijf: %2
-
-Partitie %3 (%4, %5) wordt overschreven en alles erop gaat verloren. De andere partities van de schijf blijven: %6.
-Doorgaan?</translation>
+        <source>Continue?</source>
+        <translation>Doorgaan?</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The whole target disk will be erased, with every partition on it: %3.
-Continue?</source>
-        <translation>Bronpartitie klonen: %1
-Doelschijf: %2
-
-De hele doelschijf wordt gewist, met alle partities erop: %3.
-Doorgaan?</translation>
+        <source>All data on the target disk will be erased.</source>
+        <translation>Alle gegevens op de doelschijf worden gewist.</translation>
+    </message>
+    <message>
+        <source>The copy becomes a new partition in the disk&apos;s free region of %1 at %2. Nothing is overwritten; every partition on the disk stays: %3.</source>
+        <translation>De kopie wordt een nieuwe partitie in het vrije gebied van de schijf van %1 op %2. Er wordt niets overschreven; alle partities op de schijf blijven: %3.</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2, %3) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %4.</source>
+        <translation>Partitie %1 (%2, %3) wordt overschreven en alles erop gaat verloren. De andere partities van de schijf blijven: %4.</translation>
+    </message>
+    <message>
+        <source>The whole target disk will be erased, with every partition on it: %1.</source>
+        <translation>De hele doelschijf wordt gewist, met alle partities erop: %1.</translation>
+    </message>
+    <message>
+        <source>used data only</source>
+        <translation>alleen gebruikte gegevens</translation>
+    </message>
+    <message>
+        <source>sector by sector</source>
+        <translation>sector voor sector</translation>
+    </message>
+    <message>
+        <source>in full</source>
+        <translation>volledig</translation>
+    </message>
+    <message>
+        <source>%1: %2, sector %3 to sector %4, %5</source>
+        <translation>%1: %2, sector %3 naar sector %4, %5</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Totaal: %1</translation>
+    </message>
+    <message>
+        <source>Copied to the target:</source>
+        <translation>Naar het doel gekopieerd:</translation>
+    </message>
+    <message>
+        <source>Partition table:</source>
+        <translation>Partitietabel:</translation>
+    </message>
+    <message>
+        <source>Remaining space:</source>
+        <translation>Resterende ruimte:</translation>
+    </message>
+    <message>
+        <source>Boot repair:</source>
+        <translation>Opstartherstel:</translation>
     </message>
 </context>
 </TS>

@@ -308,6 +308,10 @@
         <source>Source partition</source>
         <translation>Partição de origem</translation>
     </message>
+    <message>
+        <source>This clone cannot start: %1</source>
+        <translation>Esta clonagem não pode começar: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClonePreflight</name>
@@ -433,6 +437,18 @@
     <message>
         <source>The clone completed successfully.</source>
         <translation>A clonagem foi concluída com sucesso.</translation>
+    </message>
+    <message>
+        <source>Clone cancelled</source>
+        <translation>Clonagem cancelada</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the target.</source>
+        <translation>Nada foi gravado no destino.</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
+        <translation>A clonagem foi parada antes de terminar; o destino pode conter uma cópia incompleta.</translation>
     </message>
 </context>
 <context>
@@ -1745,56 +1761,72 @@ Lê-los ao vivo mesmo assim?</translation>
         <translation>Selecione uma partição de destino pelo menos tão grande quanto a partição de origem.</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>%1 de origem: %2
-Disco de destino: %3
-
-Todos os dados do disco de destino serão apagados.
-Continuar?</translation>
+        <source>Source: partition %1 (%2) on disk %3</source>
+        <translation>Origem: partição %1 (%2) no disco %3</translation>
     </message>
     <message>
-        <source>disk</source>
-        <translation>Disco</translation>
+        <source>Source: %1 (%2, %3)</source>
+        <translation>Origem: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
-Continue?</source>
-        <translation>Clonar a partição de origem: %1
-Disco de destino: %2
-
-A cópia torna-se uma nova partição na região livre do disco de %3 em %4. Nada é substituído; todas as partições do disco ficam: %5.
-Continuar?</translation>
+        <source>Target: %1 (%2, %3)</source>
+        <translation>Destino: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
-Continue?</source>
-        <translation>Clonar a partição de origem: %1
-Disco de destino: %2
-
-A partição %3 (%4, %5) será substituída e todo o seu conteúdo perdido. As outras partições do disco ficam: %6.
-Continuar?</translation>
+        <source>Continue?</source>
+        <translation>Continuar?</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The whole target disk will be erased, with every partition on it: %3.
-Continue?</source>
-        <translation>Clonar a partição de origem: %1
-Disco de destino: %2
-
-Todo o disco de destino será apagado, com todas as partições nele: %3.
-Continuar?</translation>
+        <source>All data on the target disk will be erased.</source>
+        <translation>Todos os dados do disco de destino serão apagados.</translation>
+    </message>
+    <message>
+        <source>The copy becomes a new partition in the disk&apos;s free region of %1 at %2. Nothing is overwritten; every partition on the disk stays: %3.</source>
+        <translation>A cópia torna-se uma nova partição na região livre do disco de %1 em %2. Nada é substituído; todas as partições do disco ficam: %3.</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2, %3) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %4.</source>
+        <translation>A partição %1 (%2, %3) será substituída e todo o seu conteúdo perdido. As outras partições do disco ficam: %4.</translation>
+    </message>
+    <message>
+        <source>The whole target disk will be erased, with every partition on it: %1.</source>
+        <translation>Todo o disco de destino será apagado, com todas as partições nele: %1.</translation>
+    </message>
+    <message>
+        <source>used data only</source>
+        <translation>apenas dados usados</translation>
+    </message>
+    <message>
+        <source>sector by sector</source>
+        <translation>setor a setor</translation>
+    </message>
+    <message>
+        <source>in full</source>
+        <translation>completa</translation>
+    </message>
+    <message>
+        <source>%1: %2, sector %3 to sector %4, %5</source>
+        <translation>%1: %2, setor %3 para setor %4, %5</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total geral: %1</translation>
+    </message>
+    <message>
+        <source>Copied to the target:</source>
+        <translation>Copiado para o destino:</translation>
+    </message>
+    <message>
+        <source>Partition table:</source>
+        <translation>Tabela de partições:</translation>
+    </message>
+    <message>
+        <source>Remaining space:</source>
+        <translation>Espaço restante:</translation>
+    </message>
+    <message>
+        <source>Boot repair:</source>
+        <translation>Reparo de inicialização:</translation>
     </message>
 </context>
 </TS>

@@ -308,6 +308,10 @@
         <source>Source partition</source>
         <translation>Kaynak bölüm</translation>
     </message>
+    <message>
+        <source>This clone cannot start: %1</source>
+        <translation>Bu klonlama başlatılamaz: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClonePreflight</name>
@@ -433,6 +437,18 @@
     <message>
         <source>The clone completed successfully.</source>
         <translation>Klonlama başarıyla tamamlandı.</translation>
+    </message>
+    <message>
+        <source>Clone cancelled</source>
+        <translation>Klonlama iptal edildi</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the target.</source>
+        <translation>Hedefe hiçbir şey yazılmadı.</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
+        <translation>Klonlama bitmeden durduruldu; hedefte eksik bir kopya olabilir.</translation>
     </message>
 </context>
 <context>
@@ -1745,56 +1761,72 @@ Yine de canlı okunsun mu?</translation>
         <translation>Lütfen en az kaynak bölüm kadar büyük bir hedef bölüm seçin.</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>Kaynak %1: %2
-Hedef disk: %3
-
-Hedef diskteki tüm veriler silinecek.
-Devam edilsin mi?</translation>
+        <source>Source: partition %1 (%2) on disk %3</source>
+        <translation>Kaynak: disk %3 üzerindeki bölüm %1 (%2)</translation>
     </message>
     <message>
-        <source>disk</source>
-        <translation>disk</translation>
+        <source>Source: %1 (%2, %3)</source>
+        <translation>Kaynak: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
-Continue?</source>
-        <translation>Kaynak bölümü klonla: %1
-Hedef disk: %2
-
-Kopya, diskin %4 konumundaki %3 boş alanında yeni bir bölüm olur. Hiçbir şeyin üzerine yazılmaz; diskteki tüm bölümler kalır: %5.
-Devam edilsin mi?</translation>
+        <source>Target: %1 (%2, %3)</source>
+        <translation>Hedef: %1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
-Continue?</source>
-        <translation>Kaynak bölümü klonla: %1
-Hedef disk: %2
-
-%3 numaralı bölümün (%4, %5) üzerine yazılacak ve içindeki her şey kaybolacak. Diskin diğer bölümleri kalır: %6.
-Devam edilsin mi?</translation>
+        <source>Continue?</source>
+        <translation>Devam edilsin mi?</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The whole target disk will be erased, with every partition on it: %3.
-Continue?</source>
-        <translation>Kaynak bölümü klonla: %1
-Hedef disk: %2
-
-Hedef diskin tamamı, üzerindeki tüm bölümlerle birlikte silinecek: %3.
-Devam edilsin mi?</translation>
+        <source>All data on the target disk will be erased.</source>
+        <translation>Hedef diskteki tüm veriler silinecek.</translation>
+    </message>
+    <message>
+        <source>The copy becomes a new partition in the disk&apos;s free region of %1 at %2. Nothing is overwritten; every partition on the disk stays: %3.</source>
+        <translation>Kopya, diskin %2 konumundaki %1 boş alanında yeni bir bölüm olur. Hiçbir şeyin üzerine yazılmaz; diskteki tüm bölümler kalır: %3.</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2, %3) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %4.</source>
+        <translation>%1 numaralı bölümün (%2, %3) üzerine yazılacak ve içindeki her şey kaybolacak. Diskin diğer bölümleri kalır: %4.</translation>
+    </message>
+    <message>
+        <source>The whole target disk will be erased, with every partition on it: %1.</source>
+        <translation>Hedef diskin tamamı, üzerindeki tüm bölümlerle birlikte silinecek: %1.</translation>
+    </message>
+    <message>
+        <source>used data only</source>
+        <translation>yalnızca kullanılan veriler</translation>
+    </message>
+    <message>
+        <source>sector by sector</source>
+        <translation>sektör sektör</translation>
+    </message>
+    <message>
+        <source>in full</source>
+        <translation>tamamı</translation>
+    </message>
+    <message>
+        <source>%1: %2, sector %3 to sector %4, %5</source>
+        <translation>%1: %2, sektör %3 → sektör %4, %5</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Toplam: %1</translation>
+    </message>
+    <message>
+        <source>Copied to the target:</source>
+        <translation>Hedefe kopyalanan:</translation>
+    </message>
+    <message>
+        <source>Partition table:</source>
+        <translation>Bölüm tablosu:</translation>
+    </message>
+    <message>
+        <source>Remaining space:</source>
+        <translation>Kalan alan:</translation>
+    </message>
+    <message>
+        <source>Boot repair:</source>
+        <translation>Önyükleme onarımı:</translation>
     </message>
 </context>
 </TS>

@@ -308,6 +308,10 @@
         <source>Source partition</source>
         <translation>源分区</translation>
     </message>
+    <message>
+        <source>This clone cannot start: %1</source>
+        <translation>此克隆无法开始：%1</translation>
+    </message>
 </context>
 <context>
     <name>ClonePreflight</name>
@@ -433,6 +437,18 @@
     <message>
         <source>The clone completed successfully.</source>
         <translation>克隆已成功完成。</translation>
+    </message>
+    <message>
+        <source>Clone cancelled</source>
+        <translation>克隆已取消</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the target.</source>
+        <translation>未向目标写入任何内容。</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
+        <translation>克隆在完成前被停止；目标可能包含不完整的副本。</translation>
     </message>
 </context>
 <context>
@@ -1745,56 +1761,72 @@ Read them live anyway?</source>
         <translation>请选择一个至少与源分区一样大的目标分区。</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>克隆源%1：%2
-目标磁盘：%3
-
-目标磁盘上的所有数据都将被清除。
-是否继续？</translation>
+        <source>Source: partition %1 (%2) on disk %3</source>
+        <translation>源：磁盘 %3 上的分区 %1 (%2)</translation>
     </message>
     <message>
-        <source>disk</source>
-        <translation>磁盘</translation>
+        <source>Source: %1 (%2, %3)</source>
+        <translation>源：%1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
-Continue?</source>
-        <translation>克隆源分区：%1
-目标磁盘：%2
-
-副本将成为磁盘空闲区域（%3，位于 %4）中的新分区。不会覆盖任何内容；磁盘上的所有分区保留：%5。
-是否继续？</translation>
+        <source>Target: %1 (%2, %3)</source>
+        <translation>目标：%1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
-Continue?</source>
-        <translation>克隆源分区：%1
-目标磁盘：%2
-
-分区 %3（%4，%5）将被覆盖，其上的所有内容都将丢失。磁盘的其他分区保留：%6。
-是否继续？</translation>
+        <source>Continue?</source>
+        <translation>是否继续？</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The whole target disk will be erased, with every partition on it: %3.
-Continue?</source>
-        <translation>克隆源分区：%1
-目标磁盘：%2
-
-整个目标磁盘及其上的所有分区都将被清除：%3。
-是否继续？</translation>
+        <source>All data on the target disk will be erased.</source>
+        <translation>目标磁盘上的所有数据都将被清除。</translation>
+    </message>
+    <message>
+        <source>The copy becomes a new partition in the disk&apos;s free region of %1 at %2. Nothing is overwritten; every partition on the disk stays: %3.</source>
+        <translation>副本将成为磁盘空闲区域（%1，位于 %2）中的新分区。不会覆盖任何内容；磁盘上的所有分区保留：%3。</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2, %3) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %4.</source>
+        <translation>分区 %1（%2，%3）将被覆盖，其上的所有内容都将丢失。磁盘的其他分区保留：%4。</translation>
+    </message>
+    <message>
+        <source>The whole target disk will be erased, with every partition on it: %1.</source>
+        <translation>整个目标磁盘及其上的所有分区都将被清除：%1。</translation>
+    </message>
+    <message>
+        <source>used data only</source>
+        <translation>仅已用数据</translation>
+    </message>
+    <message>
+        <source>sector by sector</source>
+        <translation>逐扇区</translation>
+    </message>
+    <message>
+        <source>in full</source>
+        <translation>完整</translation>
+    </message>
+    <message>
+        <source>%1: %2, sector %3 to sector %4, %5</source>
+        <translation>%1：%2，扇区 %3 到扇区 %4，%5</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>总计：%1</translation>
+    </message>
+    <message>
+        <source>Copied to the target:</source>
+        <translation>复制到目标：</translation>
+    </message>
+    <message>
+        <source>Partition table:</source>
+        <translation>分区表：</translation>
+    </message>
+    <message>
+        <source>Remaining space:</source>
+        <translation>剩余空间：</translation>
+    </message>
+    <message>
+        <source>Boot repair:</source>
+        <translation>启动修复：</translation>
     </message>
 </context>
 </TS>

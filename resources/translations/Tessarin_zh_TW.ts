@@ -308,6 +308,10 @@
         <source>Source partition</source>
         <translation>來源分割區</translation>
     </message>
+    <message>
+        <source>This clone cannot start: %1</source>
+        <translation>此複製無法開始：%1</translation>
+    </message>
 </context>
 <context>
     <name>ClonePreflight</name>
@@ -433,6 +437,18 @@
     <message>
         <source>The clone completed successfully.</source>
         <translation>複製已成功完成。</translation>
+    </message>
+    <message>
+        <source>Clone cancelled</source>
+        <translation>複製已取消</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the target.</source>
+        <translation>未向目標寫入任何內容。</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
+        <translation>複製在完成前被停止；目標可能包含不完整的副本。</translation>
     </message>
 </context>
 <context>
@@ -1745,56 +1761,72 @@ Read them live anyway?</source>
         <translation>請選擇一個至少與來源磁碟分割一樣大的目標磁碟分割。</translation>
     </message>
     <message>
-        <source>Clone source %1: %2
-Target disk: %3
-
-All data on the target disk will be erased.
-Continue?</source>
-        <translation>複製來源%1：%2
-目的磁碟：%3
-
-目的磁碟上的所有資料都將被清除。
-是否繼續？</translation>
+        <source>Source: partition %1 (%2) on disk %3</source>
+        <translation>來源：磁碟 %3 上的分割區 %1 (%2)</translation>
     </message>
     <message>
-        <source>disk</source>
-        <translation>磁碟</translation>
+        <source>Source: %1 (%2, %3)</source>
+        <translation>來源：%1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The copy becomes a new partition in the disk&apos;s free region of %3 at %4. Nothing is overwritten; every partition on the disk stays: %5.
-Continue?</source>
-        <translation>複製來源磁碟分割：%1
-目標磁碟：%2
-
-副本將成為磁碟可用區域（%3，位於 %4）中的新磁碟分割。不會覆寫任何內容；磁碟上的所有磁碟分割保留：%5。
-是否繼續？</translation>
+        <source>Target: %1 (%2, %3)</source>
+        <translation>目標：%1 (%2, %3)</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-Partition %3 (%4, %5) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %6.
-Continue?</source>
-        <translation>複製來源磁碟分割：%1
-目標磁碟：%2
-
-磁碟分割 %3（%4，%5）將被覆寫，其上的所有內容都將遺失。磁碟的其他磁碟分割保留：%6。
-是否繼續？</translation>
+        <source>Continue?</source>
+        <translation>是否繼續？</translation>
     </message>
     <message>
-        <source>Clone source partition: %1
-Target disk: %2
-
-The whole target disk will be erased, with every partition on it: %3.
-Continue?</source>
-        <translation>複製來源磁碟分割：%1
-目標磁碟：%2
-
-整個目標磁碟及其上的所有磁碟分割都將被清除：%3。
-是否繼續？</translation>
+        <source>All data on the target disk will be erased.</source>
+        <translation>目的磁碟上的所有資料都將被清除。</translation>
+    </message>
+    <message>
+        <source>The copy becomes a new partition in the disk&apos;s free region of %1 at %2. Nothing is overwritten; every partition on the disk stays: %3.</source>
+        <translation>副本將成為磁碟可用區域（%1，位於 %2）中的新磁碟分割。不會覆寫任何內容；磁碟上的所有磁碟分割保留：%3。</translation>
+    </message>
+    <message>
+        <source>Partition %1 (%2, %3) will be overwritten and everything on it lost. The disk&apos;s other partitions stay: %4.</source>
+        <translation>磁碟分割 %1（%2，%3）將被覆寫，其上的所有內容都將遺失。磁碟的其他磁碟分割保留：%4。</translation>
+    </message>
+    <message>
+        <source>The whole target disk will be erased, with every partition on it: %1.</source>
+        <translation>整個目標磁碟及其上的所有磁碟分割都將被清除：%1。</translation>
+    </message>
+    <message>
+        <source>used data only</source>
+        <translation>僅已使用的資料</translation>
+    </message>
+    <message>
+        <source>sector by sector</source>
+        <translation>逐磁區</translation>
+    </message>
+    <message>
+        <source>in full</source>
+        <translation>完整</translation>
+    </message>
+    <message>
+        <source>%1: %2, sector %3 to sector %4, %5</source>
+        <translation>%1：%2，磁區 %3 到磁區 %4，%5</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>總計：%1</translation>
+    </message>
+    <message>
+        <source>Copied to the target:</source>
+        <translation>複製到目標：</translation>
+    </message>
+    <message>
+        <source>Partition table:</source>
+        <translation>分割區表：</translation>
+    </message>
+    <message>
+        <source>Remaining space:</source>
+        <translation>剩餘空間：</translation>
+    </message>
+    <message>
+        <source>Boot repair:</source>
+        <translation>開機修復：</translation>
     </message>
 </context>
 </TS>
