@@ -1,6 +1,8 @@
 #include "cli/disklisting.h"
 #include "core/cloneconfig.h"
 #include "modes/systemclonemode.h"
+#include "ui/circularprogress.h"
+#include "ui/cloneprogresspage.h"
 #include "ui/clonesettingsdialog.h"
 #include "ui/diskcard.h"
 #include "ui/partitioncard.h"
@@ -12,6 +14,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -19,6 +22,16 @@ class TestWidgets : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { UiResources::init(); }
+
+    // The ring's figure is the bar's at once, not after its fill has caught up.
+    void ringAndBarShowOnePercentage()
+    {
+        CloneProgressPage page;
+        for (int percent : {40, 73, 100, 0}) {
+            page.setProgress(percent);
+            QCOMPARE(page.circularProgress()->text(), QStringLiteral("%1%").arg(page.progressBar()->value()));
+        }
+    }
 
     // Every picture the window shows is drawn on every platform: Qt for Windows reads no SVG.
     void iconsAreDrawn()
