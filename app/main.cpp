@@ -10,7 +10,6 @@
 #include <QIcon>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -28,11 +27,8 @@ int main(int argc, char* argv[])
     Logger::instance().info(QStringLiteral("Tessarin starting..."));
 
     const QString language = LanguageSetup::currentLanguage();
-    static QTranslator translator;
-    if (LanguageSetup::loadTranslation(translator, language)) {
-        QApplication::installTranslator(&translator);
+    if (!LanguageSetup::installTranslations(language).isEmpty())
         Logger::instance().info(QStringLiteral("Loaded translation: %1").arg(language));
-    }
 
     auto* window = new MainWindow;
     window->show();

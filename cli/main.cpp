@@ -6,6 +6,7 @@
 #include "core/diskmanager.h"
 #include "core/languagesetup.h"
 #include "core/logger.h"
+#include "modes/usedspace.h"
 #include "platform/platform.h"
 #include "tessarin_version.h"
 
@@ -268,6 +269,7 @@ int main(int argc, char* argv[])
     log.info(QStringLiteral("tessarin-cli %1: %2").arg(QStringLiteral(TESSARIN_VERSION_STRING), arguments.join(QLatin1Char(' '))));
     Tessarin::registerMetaTypes();
 
+    DiskManager::setUsageReader(&UsedSpace::measure);
     const QList<DiskInfo> disks = DiskManager::enumerateDisks();
     const CliOptions options = CliOptions::parse(arguments, disks);
     if (!options.error.isEmpty()) {

@@ -35,6 +35,8 @@ public:
     QString sizeString() const;
     // "Cannot read the partition table: sector N unreadable"; empty when the table area was read.
     QString tableReadError() const;
+    // Bytes no partition covers (overlaps counted once); 0 when the table could not be read.
+    uint64_t unallocatedSpace() const;
 };
 
 Q_DECLARE_METATYPE(DiskInfo)

@@ -9,6 +9,7 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <atomic>
 
 namespace {
 constexpr uint32_t MinIoAlignment = 4096;
@@ -66,8 +67,11 @@ QList<VolumeExtents> machineVolumes()
     return volumes;
 }
 
+std::atomic<DiskManager::UsageReader> usageReader{nullptr};
+
 // Mount path, label, file system and use from the volume that lies on the partition, if any.
-void fillVolumeDetails(PartitionInfo& partition, const QList<VolumeExtents>& volumes)
+// True when the volume said how much of it is used.
+bool fillVolumeDetails(PartitionInfo& partition, const QList<VolumeExtents>& volumes)
 {
     const uint64_t begin = partition.startByte();
     const uint64_t end = begin + partition.size;
@@ -85,7 +89,7 @@ void fillVolumeDetails(PartitionInfo& partition, const QList<VolumeExtents>& vol
             break;
     }
     if (!match)
-        return;
+        return false;
 
     const QStringList mountPaths = RawDisk::getVolumeMountPaths(match->name);
     if (!mountPaths.isEmpty())
@@ -102,7 +106,8 @@ void fillVolumeDetails(PartitionInfo& partition, const QList<VolumeExtents>& vol
     }
     uint64_t total = 0;
     uint64_t free = 0;
-    if (platform.diskFreeSpace(root, total, free))
+    const bool useKnown = platform.diskFreeSpace(root, total, free);
+    if (useKnown)
         partition.usedSpace = total >= free ? total - free : 0;
     // Found with or without a drive letter, so a Windows volume Linux has not mounted is seen too.
     if (partition.fileSystem == Tessarin::FileSystemType::NTFS)
@@ -111,6 +116,7 @@ void fillVolumeDetails(PartitionInfo& partition, const QList<VolumeExtents>& vol
     if (partition.mbrType != 0 && !partition.hasWindows && partition.fileSystem != Tessarin::FileSystemType::Unknown)
         partition.hasBootFiles = platform.volumeContainsPath(root, "bootmgr", CommandProcessRunner::instance())
             || platform.volumeContainsPath(root, "Boot\\BCD", CommandProcessRunner::instance());
+    return useKnown;
 }
 
 void setFlags(PartitionInfo& partition)
@@ -142,6 +148,8 @@ Tessarin::PartitionStyle styleFromSectorZero(DeviceHandle* handle, uint32_t sect
 }
 
 } // namespace
+
+void DiskManager::setUsageReader(UsageReader reader) { usageReader.store(reader); }
 
 DiskManager::DiskManager(QObject* parent) : QObject(parent) { Tessarin::registerMetaTypes(); }
 
@@ -217,8 +225,12 @@ QList<PartitionInfo> DiskManager::enumeratePartitions(DeviceHandle* disk, int di
             p.isActive = entry.bootIndicator;
             p.fileSystem = fileSystemFromMbrType(entry.mbrType);
         }
-        fillVolumeDetails(p, volumes);
+        const bool useKnown = fillVolumeDetails(p, volumes);
         setFlags(p);
+        uint64_t used = 0;
+        const UsageReader reader = usageReader.load();
+        if (!useKnown && reader && reader(p, disk, used))
+            p.usedSpace = used;
         partitions.append(p);
     }
     return partitions;

@@ -19,6 +19,11 @@ public:
     QList<DiskInfo> disks() const { return m_disks; }
     bool isEnumerating() const;
 
+    // How much of a volume is used, read from its file system's usage map: for volumes the machine
+    // has not mounted, which it cannot ask. The reader lives in a higher layer, which sets it once.
+    using UsageReader = bool (*)(const PartitionInfo& partition, DeviceHandle* disk, uint64_t& usedBytes);
+    static void setUsageReader(UsageReader reader);
+
     // The synchronous enumeration of every drive the platform lists; touches no shared state.
     static QList<DiskInfo> enumerateDisks();
     // The partitions of the open `disk`, with the volumes the machine has on them.

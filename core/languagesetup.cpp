@@ -4,11 +4,43 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QStringList>
 #include <QTranslator>
+
+bool LanguageSetup::loadQtTranslation(QTranslator& translator, const QString& code)
+{
+    if (code.isEmpty())
+        return false;
+    // A deployed Windows build has no Qt installation to ask: its catalogues travel beside it.
+    const QStringList folders = {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                                 QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))};
+    for (const QString& folder : folders) {
+        // By locale, so "pt" finds Qt's qtbase_pt_BR.
+        if (translator.load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"), folder))
+            return true;
+    }
+    return false;
+}
+
+QString LanguageSetup::installTranslations(const QString& language)
+{
+    static QTranslator program;
+    static QTranslator qt;
+    QString code;
+    if (!loadTranslation(program, language, &code))
+        return QString();
+    QCoreApplication::installTranslator(&program);
+    if (loadQtTranslation(qt, code))
+        QCoreApplication::installTranslator(&qt);
+    else
+        Logger::instance().info(QStringLiteral("No Qt catalogue for %1: standard buttons stay in English").arg(code));
+    return code;
+}
 
 QString LanguageSetup::requestedLanguage(const QString& setting, const QString& systemLocaleName)
 {
@@ -50,20 +82,21 @@ bool LanguageSetup::loadTranslation(QTranslator& translator, const QString& lang
 
 QList<QPair<QString, QString>> LanguageSetup::menuLanguages()
 {
+    // Each language by its own name, so a reader finds theirs whatever the interface speaks now.
     return {
-        {QCoreApplication::translate("MainWindow", "English (en)"), QStringLiteral("en")},
+        {QStringLiteral("English (en)"), QStringLiteral("en")},
         {QStringLiteral("简体中文 (zh_CN)"), QStringLiteral("zh_CN")},
         {QStringLiteral("繁體中文 (zh_TW)"), QStringLiteral("zh_TW")},
-        {QCoreApplication::translate("MainWindow", "French (fr)"), QStringLiteral("fr")},
-        {QCoreApplication::translate("MainWindow", "German (de)"), QStringLiteral("de")},
-        {QCoreApplication::translate("MainWindow", "Japanese (ja)"), QStringLiteral("ja")},
-        {QCoreApplication::translate("MainWindow", "Spanish (es)"), QStringLiteral("es")},
-        {QCoreApplication::translate("MainWindow", "Korean (ko)"), QStringLiteral("ko")},
-        {QCoreApplication::translate("MainWindow", "Dutch (nl)"), QStringLiteral("nl")},
-        {QCoreApplication::translate("MainWindow", "Portuguese (pt)"), QStringLiteral("pt")},
-        {QCoreApplication::translate("MainWindow", "Italian (it)"), QStringLiteral("it")},
-        {QCoreApplication::translate("MainWindow", "Arabic (ar)"), QStringLiteral("ar")},
-        {QCoreApplication::translate("MainWindow", "Turkish (tr)"), QStringLiteral("tr")},
+        {QStringLiteral("Français (fr)"), QStringLiteral("fr")},
+        {QStringLiteral("Deutsch (de)"), QStringLiteral("de")},
+        {QStringLiteral("日本語 (ja)"), QStringLiteral("ja")},
+        {QStringLiteral("Español (es)"), QStringLiteral("es")},
+        {QStringLiteral("한국어 (ko)"), QStringLiteral("ko")},
+        {QStringLiteral("Nederlands (nl)"), QStringLiteral("nl")},
+        {QStringLiteral("Português (pt)"), QStringLiteral("pt")},
+        {QStringLiteral("Italiano (it)"), QStringLiteral("it")},
+        {QStringLiteral("العربية (ar)"), QStringLiteral("ar")},
+        {QStringLiteral("Türkçe (tr)"), QStringLiteral("tr")},
     };
 }
 

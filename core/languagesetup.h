@@ -16,6 +16,12 @@ public:
     // Loads ":/translations/Tessarin_<language>", else the part before the first underscore.
     // On success `loadedCode` names the catalogue's code.
     static bool loadTranslation(QTranslator& translator, const QString& language, QString* loadedCode = nullptr);
+    // Loads Qt's own catalogue (the texts of its standard buttons and dialogs) for catalogue `code`:
+    // qtbase_<code> from Qt's translations folder, else from "translations" beside the program.
+    static bool loadQtTranslation(QTranslator& translator, const QString& code);
+    // Installs the program's and Qt's catalogues for `language` into the application; the
+    // program's catalogue code, empty when none answered.
+    static QString installTranslations(const QString& language);
     // The title menu's entries: display text and code.
     static QList<QPair<QString, QString>> menuLanguages();
     // True when `code` is the current language or its language part.

@@ -88,7 +88,10 @@ bool NTFSParser::load(DeviceHandle* handle, uint64_t partitionOffset, uint64_t p
     storeLoadArguments(handle, partitionOffset, partitionSize);
     m_clusterBitmap.clear();
     if (!readBootSector()) {
-        log.error(QStringLiteral("NTFSParser: readBootSector failed: %1").arg(m_lastError));
+        if (m_notNtfs)
+            log.info(QStringLiteral("NTFSParser: no NTFS volume at LBA %1: %2").arg(m_partitionOffset / 512).arg(m_lastError));
+        else
+            log.error(QStringLiteral("NTFSParser: readBootSector failed: %1").arg(m_lastError));
         return false;
     }
     log.info(QStringLiteral("NTFSParser: Boot sector read successfully"));
@@ -102,10 +105,26 @@ bool NTFSParser::load(DeviceHandle* handle, uint64_t partitionOffset, uint64_t p
     return true;
 }
 
+QString NTFSParser::printableOemId(const char* oem, size_t size)
+{
+    QString text;
+    bool blank = true;
+    for (size_t i = 0; i < size; ++i) {
+        const auto c = static_cast<unsigned char>(oem[i]);
+        blank = blank && c == 0;
+        if (c >= 0x20 && c < 0x7F)
+            text += QLatin1Char(char(c));
+        else
+            text += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
+    }
+    return blank ? QStringLiteral("blank") : QLatin1Char('\'') + text + QLatin1Char('\'');
+}
+
 bool NTFSParser::readBootSector()
 {
     Logger& log = Logger::instance();
     log.info(QStringLiteral("NTFSParser: Reading boot sector at LBA %1").arg(m_partitionOffset / 512));
+    m_notNtfs = false;
     QByteArray sector(int(NtfsBootSector::Size), '\0');
     if (!readVolume(0, sector.data(), NtfsBootSector::Size))
         return fail(QStringLiteral("Failed to read NTFS boot sector"));
@@ -114,13 +133,13 @@ bool NTFSParser::readBootSector()
     NtfsBootSector boot;
     const auto status = NtfsBootSector::decode(reinterpret_cast<const uint8_t*>(sector.constData()),
                                                size_t(sector.size()), limit, boot);
-    const QString oem = QString::fromLatin1(boot.oemId, 8);
-    log.info(QStringLiteral("NTFSParser: OEM ID = '%1'").arg(oem));
+    const QString oem = printableOemId(boot.oemId, 8);
+    m_notNtfs = status == NtfsBootSector::Status::BadOemId;
     switch (status) {
     case NtfsBootSector::Status::Ok:
         break;
     case NtfsBootSector::Status::BadOemId:
-        m_lastError = QStringLiteral("Not a valid NTFS volume (OEM ID: '%1')").arg(oem);
+        m_lastError = QStringLiteral("not an NTFS boot sector (OEM ID %1)").arg(oem);
         return false;
     case NtfsBootSector::Status::BadSignature:
         m_lastError = QStringLiteral("Invalid boot sector signature: 0x%1").arg(boot.signature, 4, 16, QLatin1Char('0'));

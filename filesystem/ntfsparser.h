@@ -32,6 +32,10 @@ public:
     uint32_t mftRecordSize() const { return m_mftRecordSize; }
     uint64_t startSector() const { return m_startSector; }
 
+    // The 8-byte OEM field as a log can show it: "blank" when all zero, other bytes outside
+    // printable ASCII as \xNN.
+    static QString printableOemId(const char* oem, size_t size);
+
 protected:
     UsageLayout usageLayout() const override;
 
@@ -58,5 +62,6 @@ private:
     uint64_t m_totalSectors = 0;  // volume sectors; the backup boot sector sits right behind them
     uint32_t m_sectorsPerCluster = 0;
     bool m_backupBootInside = false;
+    bool m_notNtfs = false;  // the boot sector names no NTFS: another or no file system, not damage
     uint64_t m_startSector = 0;
 };

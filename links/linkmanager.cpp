@@ -152,7 +152,12 @@ bool LinkManager::openLink(const QString& category, const QString& key, QWidget*
         return true;
     }
     qWarning() << "[LinkManager] ⚠ 无法打开浏览器:" << url;
-    if (parent)
-        QMessageBox::warning(parent, tr("无法打开浏览器"), tr("无法打开默认浏览器。\n\n请手动复制链接访问：\n%1").arg(url));
+    if (parent) {
+        // The link is there to be copied by hand: it must be selectable.
+        QMessageBox box(QMessageBox::Warning, tr("无法打开浏览器"), tr("无法打开默认浏览器。\n\n请手动复制链接访问：\n%1").arg(url),
+                        QMessageBox::Ok, parent);
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        box.exec();
+    }
     return false;
 }

@@ -5,26 +5,51 @@
 #include "modes/copyplan.h"
 
 #include <QList>
+#include <algorithm>
 #include <memory>
+
+namespace {
+QList<Tessarin::FileSystemType> candidatesFor(const PartitionInfo& p)
+{
+    using FS = Tessarin::FileSystemType;
+    if (p.fileSystem == FS::NTFS || p.fileSystem == FS::FAT32)
+        return {p.fileSystem};
+    if (p.fileSystem == FS::Unknown)  // enumeration did not see the volume: its boot sector tells
+        return {FS::NTFS, FS::FAT32};
+    return {};
+}
+
+std::unique_ptr<FileSystemBase> parserFor(Tessarin::FileSystemType fs)
+{
+    if (fs == Tessarin::FileSystemType::NTFS)
+        return std::make_unique<NTFSParser>();
+    return std::make_unique<FAT32Parser>();
+}
+} // namespace
+
+bool UsedSpace::measure(const PartitionInfo& p, DeviceHandle* disk, uint64_t& usedBytes)
+{
+    if (!disk || p.isMsr)
+        return false;
+    for (Tessarin::FileSystemType fs : candidatesFor(p)) {
+        std::unique_ptr<FileSystemBase> parser = parserFor(fs);
+        if (!parser->load(disk, p.startByte(), p.size) || !parser->isBitmapValid() || !parser->mapFault().isEmpty()
+            || parser->volumeSize() > p.size)
+            continue;
+        usedBytes = std::min<uint64_t>(parser->usedClusters() * parser->clusterSize(), p.size);
+        return true;
+    }
+    return false;
+}
 
 UsedSpace::Result UsedSpace::addTo(CopyPlan& plan, const PartitionInfo& p, DeviceHandle* disk, uint64_t sourceOffset,
                                    uint64_t targetOffset, QString& fileSystemName, QString& reason)
 {
-    using FS = Tessarin::FileSystemType;
     reason.clear();
-    QList<FS> candidates;
-    if (p.fileSystem == FS::NTFS || p.fileSystem == FS::FAT32)
-        candidates = {p.fileSystem};
-    else if (p.fileSystem == FS::Unknown)  // enumeration did not see the volume: its boot sector tells
-        candidates = {FS::NTFS, FS::FAT32};
     if (!disk)
         return Result::NoMap;
-    for (FS fs : candidates) {
-        std::unique_ptr<FileSystemBase> parser;
-        if (fs == FS::NTFS)
-            parser = std::make_unique<NTFSParser>();
-        else
-            parser = std::make_unique<FAT32Parser>();
+    for (Tessarin::FileSystemType fs : candidatesFor(p)) {
+        std::unique_ptr<FileSystemBase> parser = parserFor(fs);
         const bool loaded = parser->load(disk, sourceOffset, p.size);
         if (!parser->mapFault().isEmpty()) {
             fileSystemName = parser->fileSystemName();

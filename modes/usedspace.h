@@ -21,6 +21,10 @@ public:
     // Partition `partition` of the open `disk` lies at `sourceOffset` and is copied to `targetOffset`.
     // `fileSystemName` receives the file system whose map was read. `reason` receives why the map
     // is Damaged or, when Planned, what the user should know about the map; empty when nothing.
+    // What the volume's usage map marks used, as its file system counts it (used clusters times the
+    // cluster size), for a volume the machine has not mounted. False when no map is readable.
+    static bool measure(const PartitionInfo& partition, DeviceHandle* disk, uint64_t& usedBytes);
+
     static Result addTo(CopyPlan& plan, const PartitionInfo& partition, DeviceHandle* disk, uint64_t sourceOffset,
                         uint64_t targetOffset, QString& fileSystemName, QString& reason);
 };

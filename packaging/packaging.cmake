@@ -25,6 +25,16 @@ if(WIN32)
       install(FILES $<TARGET_FILE:Qt6::${_plugin}> DESTINATION imageformats)
     endif()
   endforeach()
+  # Qt's own texts (its standard buttons) in the shipped languages. The Qt for Windows tree has no
+  # catalogues and a .qm is the same on every platform, so Debian's go along (qt6-translations-l10n);
+  # the program looks for them in "translations" beside it.
+  foreach(_code de es fr it ja ko nl pt_BR tr zh_CN zh_TW)
+    set(_qm /usr/share/qt6/translations/qtbase_${_code}.qm)
+    if(NOT EXISTS ${_qm})
+      message(FATAL_ERROR "${_qm} not found (Debian: qt6-translations-l10n)")
+    endif()
+    install(FILES ${_qm} DESTINATION translations)
+  endforeach()
   # The Qt for Windows is built from Debian's qtbase source and the runtime comes with Debian's
   # mingw-w64 compilers, so their Debian copyright files are the licence texts that go along.
   set(_licences

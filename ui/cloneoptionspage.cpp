@@ -73,7 +73,7 @@ CloneOptionsPage::CloneOptionsPage(QWidget* parent)
     auto* cards = new QVBoxLayout;
     cards->setSpacing(10);
     cards->addWidget(makeOptionCard(QStringLiteral("cloneSettingsCard"), QStringLiteral(":/icons/disk-clone.png"),
-                                    tr("Clone Settings"), CloneSettingsDialog::summaryText(true, true, false),
+                                    tr("Clone Settings"), CloneSettingsDialog::summaryText(true, true, false, false, false),
                                     &m_summary, &m_settings, this));
     m_bootModeCard = makeOptionCard(QStringLiteral("bootModeFrame"), QStringLiteral(":/icons/boot-mode.png"),
                                     tr("Target boot mode"), BootModeDialog::modeText(int(m_shown.targetBootMode)),
@@ -112,7 +112,8 @@ void CloneOptionsPage::showChoices(const WizardState& state)
     }
     m_targetName->setText(state.targetDisk().displayName());
     m_targetSize->setText(state.targetDisk().sizeString());
-    m_summary->setText(CloneSettingsDialog::summaryText(m_shown.smartClone, m_shown.align4K, m_shown.sectorBySector));
+    m_summary->setText(CloneSettingsDialog::summaryText(m_shown.smartClone, m_shown.align4K, m_shown.sectorBySector,
+                                                        m_shown.verify, m_shown.continueOnReadErrors));
     m_bootModeSummary->setText(BootModeDialog::modeText(int(m_shown.targetBootMode)));
     m_spaceSummary->setText(SpaceAllocationDialog::modeText(int(m_shown.resizeMode)));
     m_bootModeCard->setVisible(state.isSystemMode());

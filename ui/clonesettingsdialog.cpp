@@ -86,15 +86,23 @@ CloneSettingsDialog::Options CloneSettingsDialog::options() const
                    m_continue->isChecked()};
 }
 
-QString CloneSettingsDialog::summaryText(bool smartClone, bool align4K, bool sectorBySector)
+QString CloneSettingsDialog::summaryText(bool smartClone, bool align4K, bool sectorBySector, bool verify,
+                                         bool continueOnReadErrors)
 {
-    if (sectorBySector)
-        return tr("Sector-by-sector clone");
     QStringList parts;
-    if (smartClone)
-        parts << tr("Smart clone");
-    if (align4K)
-        parts << tr("4K alignment");
+    if (sectorBySector) {
+        parts << tr("Sector-by-sector clone");
+    } else {
+        if (smartClone)
+            parts << tr("Smart clone");
+        if (align4K)
+            parts << tr("4K alignment");
+    }
+    // Safety options change what the run does: they are shown whenever they are on.
+    if (verify)
+        parts << tr("Verify the copy");
+    if (continueOnReadErrors)
+        parts << tr("Continue past unreadable sectors");
     if (parts.isEmpty())
         return tr("No options selected");
     return parts.join(QStringLiteral(", "));

@@ -28,8 +28,9 @@ public:
     ToggleSwitch* verifySwitch() const { return m_verify; }
     ToggleSwitch* continueOnReadErrorsSwitch() const { return m_continue; }
 
-    // "Sector-by-sector clone", or the set ones of "Smart clone" and "4K alignment", or "No options selected".
-    static QString summaryText(bool smartClone, bool align4K, bool sectorBySector);
+    // "Sector-by-sector clone" or the set ones of "Smart clone" and "4K alignment", then the safety
+    // options that are on; "No options selected" when nothing is.
+    static QString summaryText(bool smartClone, bool align4K, bool sectorBySector, bool verify, bool continueOnReadErrors);
 
 private:
     ToggleSwitch* m_smart = nullptr;

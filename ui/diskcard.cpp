@@ -2,6 +2,7 @@
 
 #include "modes/systemclonelayout.h"
 #include "ui/diskpartitionbar.h"
+#include "ui/flowlayout.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
@@ -34,12 +35,15 @@ DiskCard::DiskCard(const DiskInfo& disk, bool systemCloneMode, QWidget* parent)
     column->setSpacing(6);
     outer->addLayout(column, 1);
 
+    // Title and badges wrap beside the size, so a long model name or language cuts nothing off.
     auto* header = new QHBoxLayout;
     header->setSpacing(8);
+    auto* badges = new FlowLayout(nullptr, 8);
+    header->addLayout(badges, 1);
     auto* title = new QLabel(titleText(disk), this);
     title->setObjectName(QStringLiteral("diskTitle"));
     title->setStyleSheet(QStringLiteral("font-size: 15px; font-weight: bold; color: #111827;"));
-    header->addWidget(title);
+    badges->addWidget(title);
 
     auto badge = [this](const QString& text, const QString& fg, const QString& bg) {
         auto* l = new QLabel(text, this);
@@ -47,7 +51,7 @@ DiskCard::DiskCard(const DiskInfo& disk, bool systemCloneMode, QWidget* parent)
                                         " font-size: 11px; font-weight: bold;").arg(fg, bg));
         return l;
     };
-    header->addWidget(badge(disk.isSsd ? tr("SSD storage") : tr("HDD storage"), "#1D4ED8", "#DBEAFE"));
+    badges->addWidget(badge(disk.isSsd ? tr("SSD storage") : tr("HDD storage"), "#1D4ED8", "#DBEAFE"));
     QString style;
     switch (disk.partitionStyle) {
     case Tessarin::PartitionStyle::GPT: style = QStringLiteral("GPT"); break;
@@ -58,23 +62,23 @@ DiskCard::DiskCard(const DiskInfo& disk, bool systemCloneMode, QWidget* parent)
         // Not a blank disk: its table exists but could not be read.
         QLabel* unreadable = badge(tr("Table unreadable"), "#B91C1C", "#FEE2E2");
         unreadable->setToolTip(disk.tableReadError());
-        header->addWidget(unreadable);
+        badges->addWidget(unreadable);
     } else {
-        header->addWidget(badge(style, "#374151", "#F3F4F6"));
+        badges->addWidget(badge(style, "#374151", "#F3F4F6"));
     }
     if (disk.isSystemDisk)
-        header->addWidget(badge(tr("System disk"), "#047857", "#D1FAE5"));
-    header->addStretch(1);
+        badges->addWidget(badge(tr("System disk"), "#047857", "#D1FAE5"));
     auto* size = new QLabel(disk.sizeString(), this);
     size->setObjectName(QStringLiteral("diskSize"));
     size->setStyleSheet(QStringLiteral("font-size: 15px; font-weight: bold; color: #1F2937;"));
-    header->addWidget(size);
+    header->addWidget(size, 0, Qt::AlignTop);
     column->addLayout(header);
 
     auto* subtitle = new QLabel(this);
     subtitle->setObjectName(QStringLiteral("diskSubtitle"));
     subtitle->setStyleSheet(QStringLiteral("color: #6B7280; font-size: 12px;"));
-    const uint64_t free = disk.size > disk.usedSpace ? disk.size - disk.usedSpace : 0;
+    subtitle->setWordWrap(true);
+    const uint64_t free = disk.unallocatedSpace();
     const QString where = disk.realPath.isEmpty() ? disk.devicePath : disk.realPath;
     if (systemCloneMode)
         subtitle->setText(tr("%1 - System clone: boot + Windows partitions only").arg(where));
@@ -85,8 +89,7 @@ DiskCard::DiskCard(const DiskInfo& disk, bool systemCloneMode, QWidget* parent)
     column->addWidget(new DiskPartitionBar(disk, this));
 
     if (systemCloneMode && !disk.partitions.isEmpty()) {
-        auto* roles = new QHBoxLayout;
-        roles->setSpacing(6);
+        auto* roles = new FlowLayout(nullptr, 6);
         for (const PartitionInfo& p : disk.partitions) {
             const QString role = systemCloneRole(p);
             const bool copied = role != tr("Not cloned");
@@ -95,7 +98,6 @@ DiskCard::DiskCard(const DiskInfo& disk, bool systemCloneMode, QWidget* parent)
             tag->setObjectName(QStringLiteral("roleTag"));
             roles->addWidget(tag);
         }
-        roles->addStretch(1);
         column->addLayout(roles);
     }
 }

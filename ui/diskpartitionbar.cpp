@@ -1,21 +1,27 @@
 #include "ui/diskpartitionbar.h"
 
 #include "core/tessarin.h"
+#include "ui/flowlayout.h"
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace {
 constexpr int BarHeight = 26;
 constexpr int CaptionHeight = 18;
 constexpr int MinSegment = 26;
+constexpr int CaptionGap = 3;
+constexpr int DotSpace = 14;  // the colour dot and its gap in front of a caption's text
 }
 
 DiskPartitionBar::DiskPartitionBar(const DiskInfo& disk, QWidget* parent)
     : QWidget(parent)
     , m_disk(disk)
 {
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
 }
 
 void DiskPartitionBar::setDisk(const DiskInfo& disk)
@@ -94,9 +100,36 @@ QList<QRect> DiskPartitionBar::segmentRects(const DiskInfo& disk, int width, int
     return rects;
 }
 
+QString DiskPartitionBar::captionText(const PartitionInfo& partition)
+{
+    return tr("%1 (%2)").arg(shortTag(partition), Tessarin::formatSize(partition.size, 1));
+}
+
+QList<QRect> DiskPartitionBar::captionRects(const DiskInfo& disk, const QFontMetrics& metrics, int width, int& height)
+{
+    QList<QSize> sizes;
+    for (const PartitionInfo& part : disk.partitions)
+        sizes << QSize(metrics.horizontalAdvance(captionText(part)) + DotSpace, CaptionHeight);
+    return FlowLayout::place(sizes, width, 6, height);
+}
+
+QFont DiskPartitionBar::captionFont() const
+{
+    QFont f = font();
+    f.setPixelSize(11);
+    return f;
+}
+
+int DiskPartitionBar::heightForWidth(int width) const
+{
+    int captions = 0;
+    captionRects(m_disk, QFontMetrics(captionFont()), width, captions);
+    return BarHeight + CaptionGap + std::max(captions, CaptionHeight) + 1;
+}
+
 QSize DiskPartitionBar::sizeHint() const
 {
-    return QSize(400, BarHeight + CaptionHeight + 4);
+    return QSize(400, heightForWidth(400));
 }
 
 QSize DiskPartitionBar::minimumSizeHint() const
@@ -132,24 +165,16 @@ void DiskPartitionBar::paintEvent(QPaintEvent*)
     }
     p.setClipping(false);
 
-    // Captions under the bar: "tag (size)" as far as they fit.
-    QFont captionFont = font();
-    captionFont.setPixelSize(11);
-    p.setFont(captionFont);
-    int x = 0;
-    const int y = BarHeight + 3;
-    for (int i = 0; i < m_disk.partitions.size(); ++i) {
-        const PartitionInfo& part = m_disk.partitions[i];
-        const QString caption =
-            tr("%1 (%2)").arg(shortTag(part), Tessarin::formatSize(part.size, 1));
-        const int w = p.fontMetrics().horizontalAdvance(caption) + 14;
-        if (x + w > width())
-            break;
+    // The legend under the bar, every entry, in as many rows as it takes.
+    p.setFont(captionFont());
+    int height = 0;
+    const QList<QRect> captions = captionRects(m_disk, p.fontMetrics(), width(), height);
+    for (int i = 0; i < captions.size(); ++i) {
+        const QRect r = captions[i].translated(0, BarHeight + CaptionGap);
         p.setPen(Qt::NoPen);
         p.setBrush(colours[i % colours.size()]);
-        p.drawEllipse(QRectF(x, y + 5, 8, 8));
+        p.drawEllipse(QRectF(r.x(), r.y() + 5, 8, 8));
         p.setPen(QColor("#4B5563"));
-        p.drawText(QRect(x + 11, y, w, CaptionHeight), Qt::AlignLeft | Qt::AlignVCenter, caption);
-        x += w + 6;
+        p.drawText(r.adjusted(11, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, captionText(m_disk.partitions[i]));
     }
 }

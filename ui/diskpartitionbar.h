@@ -2,6 +2,7 @@
 #include "core/diskinfo.h"
 
 #include <QColor>
+#include <QFontMetrics>
 #include <QList>
 #include <QWidget>
 
@@ -21,8 +22,16 @@ public:
     // Segment rectangles for the partitions of `disk` inside a bar of `width` pixels.
     static QList<QRect> segmentRects(const DiskInfo& disk, int width, int height);
 
+    // Where the legend's "tag (size)" captions go under a bar of `width`, in rows as needed, with
+    // `metrics` of the caption font; `height` receives the rows' height.
+    static QList<QRect> captionRects(const DiskInfo& disk, const QFontMetrics& metrics, int width, int& height);
+    static QString captionText(const PartitionInfo& partition);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QFont captionFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

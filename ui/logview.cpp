@@ -52,6 +52,21 @@ void LogView::appendLoggerLine(const QString& message, Logger::Level level)
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
+void LogView::appendStatus(Tessarin::CloneStatus status)
+{
+    if (status == Tessarin::Completed || status == Tessarin::Failed || status == Tessarin::Cancelled
+        || m_statusesShown.contains(status))
+        return;
+    m_statusesShown.append(status);
+    appendLine(Tessarin::statusText(status), QStringLiteral("INFO"));
+}
+
+void LogView::clear()
+{
+    m_statusesShown.clear();
+    QTextEdit::clear();
+}
+
 void LogView::insert(const QString& time, const QString& levelText, const QString& message)
 {
     const QString html = QStringLiteral("<span style='color: #6B7280;'>[%1]</span> <span style='color: %2;'>[%3]</span> "

@@ -5,6 +5,7 @@
 #include "core/sourcereading.h"
 #include "engine/cloneengine.h"
 #include "links/linkmanager.h"
+#include "modes/usedspace.h"
 #include "ui/bootmodedialog.h"
 #include "ui/cloneoptionspage.h"
 #include "ui/cloneprogresspage.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(QWidget* parent)
     setFixedSize(980, 680);
     setStyleSheet(loadStyleSheet(QStringLiteral(":/styles/mainwindow.qss")));
 
+    DiskManager::setUsageReader(&UsedSpace::measure);
     m_diskManager = new DiskManager(this);
     m_engine = new CloneEngine(this);
     setupUi();
@@ -269,7 +271,7 @@ void MainWindow::setupConnections()
 
     connect(m_engine, &CloneEngine::progressChanged, m_progressPage, &CloneProgressPage::showProgress);
     connect(m_engine, &CloneEngine::statusChanged, this, [this](Tessarin::CloneStatus status) {
-        m_progressPage->logOutput()->appendLine(Tessarin::statusText(status), QStringLiteral("INFO"));
+        m_progressPage->logOutput()->appendStatus(status);
     });
     connect(m_engine, &CloneEngine::error, m_progressPage, &CloneProgressPage::showError);
     connect(m_engine, &CloneEngine::finished, this, [this](bool success, const QString& message) {
@@ -544,5 +546,6 @@ void MainWindow::onTitleMenuClicked()
     QAction* exit = menu.addAction(tr("Exit"));
     exit->setEnabled(!running);
     connect(exit, &QAction::triggered, this, &QWidget::close);
-    menu.exec(m_btnMenu->mapToGlobal(QPoint(0, m_btnMenu->height())));
+    const QRect button(m_btnMenu->mapToGlobal(QPoint(0, 0)), m_btnMenu->size());
+    menu.exec(MenuButton::popupPosition(button, menu.sizeHint(), QRect(mapToGlobal(QPoint(0, 0)), size())));
 }

@@ -1,6 +1,7 @@
 #include "ui/menubutton.h"
 
 #include <QPainter>
+#include <algorithm>
 
 MenuButton::MenuButton(QWidget* parent)
     : QPushButton(parent)
@@ -36,4 +37,10 @@ void MenuButton::paintEvent(QPaintEvent*)
     const double cy = height() / 2.0;
     for (int i = -1; i <= 1; ++i)
         p.drawLine(QPointF(cx - 7, cy + i * 5), QPointF(cx + 7, cy + i * 5));
+}
+
+QPoint MenuButton::popupPosition(const QRect& button, const QSize& menuSize, const QRect& window)
+{
+    const int x = std::max(window.left(), std::min(button.left(), window.right() + 1 - menuSize.width()));
+    return QPoint(x, button.bottom() + 1);
 }

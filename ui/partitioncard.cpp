@@ -1,6 +1,7 @@
 #include "ui/partitioncard.h"
 
 #include "ui/diskpartitionbar.h"
+#include "ui/flowlayout.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,12 +16,21 @@ PartitionCard::PartitionCard(const PartitionInfo& partition, QWidget* parent)
     row->setContentsMargins(14, 10, 14, 10);
     row->setSpacing(12);
 
-    auto* tag = new QLabel(DiskPartitionBar::shortTag(partition), this);
+    const QString tagText = DiskPartitionBar::shortTag(partition);
+    auto* tag = new QLabel(this);
     tag->setObjectName(QStringLiteral("partitionTag"));
     tag->setFixedSize(48, 48);
     tag->setAlignment(Qt::AlignCenter);
-    // Long tags (labels, "Recovery") get a smaller font so they stay inside the circle.
-    const int tagFont = tag->text().size() > 4 ? 8 : 11;
+    // Long tags (labels, "Recovery") get a smaller font, and what still does not fit in the circle
+    // is elided, the whole tag in the tooltip.
+    const int tagFont = tagText.size() > 4 ? 8 : 11;
+    QFont font = tag->font();
+    font.setPixelSize(tagFont);
+    font.setBold(true);
+    const QString shown = QFontMetrics(font).elidedText(tagText, Qt::ElideRight, 42);
+    tag->setText(shown);
+    if (shown != tagText)
+        tag->setToolTip(tagText);
     tag->setStyleSheet(QStringLiteral("background: #DBEAFE; color: #1D4ED8; border-radius: 24px;"
                                       " font-weight: bold; font-size: %1px;").arg(tagFont));
     row->addWidget(tag);
@@ -29,7 +39,7 @@ PartitionCard::PartitionCard(const PartitionInfo& partition, QWidget* parent)
     column->setSpacing(4);
     row->addLayout(column, 1);
 
-    auto* header = new QHBoxLayout;
+    auto* header = new FlowLayout(nullptr, 6);
     auto* name = new QLabel(partition.displayName(), this);
     name->setObjectName(QStringLiteral("partitionName"));
     name->setStyleSheet(QStringLiteral("font-size: 14px; font-weight: bold; color: #111827;"));
@@ -39,7 +49,6 @@ PartitionCard::PartitionCard(const PartitionInfo& partition, QWidget* parent)
     badge->setStyleSheet(QStringLiteral("color: #374151; background: #F3F4F6; border-radius: 8px;"
                                         " padding: 2px 8px; font-size: 11px; font-weight: bold;"));
     header->addWidget(badge);
-    header->addStretch(1);
     column->addLayout(header);
 
     auto* info = new QLabel(tr("%1 total  ·  Disk %2 Partition %3")
@@ -48,6 +57,7 @@ PartitionCard::PartitionCard(const PartitionInfo& partition, QWidget* parent)
                                 .arg(partition.partitionNumber),
                             this);
     info->setStyleSheet(QStringLiteral("color: #6B7280; font-size: 12px;"));
+    info->setWordWrap(true);
     column->addWidget(info);
 
     auto* usageRow = new QHBoxLayout;

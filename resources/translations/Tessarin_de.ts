@@ -881,50 +881,6 @@ Bitte kopieren Sie diesen Link und öffnen Sie ihn manuell:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>English (en)</source>
-        <translation>Englisch (en)</translation>
-    </message>
-    <message>
-        <source>French (fr)</source>
-        <translation>Französisch (fr)</translation>
-    </message>
-    <message>
-        <source>German (de)</source>
-        <translation>Deutsch (de)</translation>
-    </message>
-    <message>
-        <source>Japanese (ja)</source>
-        <translation>Japanisch (ja)</translation>
-    </message>
-    <message>
-        <source>Spanish (es)</source>
-        <translation>Spanisch (es)</translation>
-    </message>
-    <message>
-        <source>Korean (ko)</source>
-        <translation>Koreanisch (ko)</translation>
-    </message>
-    <message>
-        <source>Dutch (nl)</source>
-        <translation>Niederländisch (nl)</translation>
-    </message>
-    <message>
-        <source>Portuguese (pt)</source>
-        <translation>Portugiesisch (pt)</translation>
-    </message>
-    <message>
-        <source>Italian (it)</source>
-        <translation>Italienisch (it)</translation>
-    </message>
-    <message>
-        <source>Arabic (ar)</source>
-        <translation>Arabisch (ar)</translation>
-    </message>
-    <message>
-        <source>Turkish (tr)</source>
-        <translation>Türkisch (tr)</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Datenträger klonen</translation>
     </message>

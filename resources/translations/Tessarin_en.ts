@@ -881,50 +881,6 @@ Please copy this link and open it manually:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>English (en)</source>
-        <translation>English (en)</translation>
-    </message>
-    <message>
-        <source>French (fr)</source>
-        <translation>French (fr)</translation>
-    </message>
-    <message>
-        <source>German (de)</source>
-        <translation>German (de)</translation>
-    </message>
-    <message>
-        <source>Japanese (ja)</source>
-        <translation>Japanese (ja)</translation>
-    </message>
-    <message>
-        <source>Spanish (es)</source>
-        <translation>Spanish (es)</translation>
-    </message>
-    <message>
-        <source>Korean (ko)</source>
-        <translation>Korean (ko)</translation>
-    </message>
-    <message>
-        <source>Dutch (nl)</source>
-        <translation>Dutch (nl)</translation>
-    </message>
-    <message>
-        <source>Portuguese (pt)</source>
-        <translation>Portuguese (pt)</translation>
-    </message>
-    <message>
-        <source>Italian (it)</source>
-        <translation>Italian (it)</translation>
-    </message>
-    <message>
-        <source>Arabic (ar)</source>
-        <translation>Arabic (ar)</translation>
-    </message>
-    <message>
-        <source>Turkish (tr)</source>
-        <translation>Turkish (tr)</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Disk cloning</translation>
     </message>

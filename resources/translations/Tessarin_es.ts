@@ -881,50 +881,6 @@ Copie este enlace y ábralo manualmente:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>English (en)</source>
-        <translation>Inglés (en)</translation>
-    </message>
-    <message>
-        <source>French (fr)</source>
-        <translation>Francés (fr)</translation>
-    </message>
-    <message>
-        <source>German (de)</source>
-        <translation>Alemán (de)</translation>
-    </message>
-    <message>
-        <source>Japanese (ja)</source>
-        <translation>Japonés (ja)</translation>
-    </message>
-    <message>
-        <source>Spanish (es)</source>
-        <translation>Español (es)</translation>
-    </message>
-    <message>
-        <source>Korean (ko)</source>
-        <translation>Coreano (ko)</translation>
-    </message>
-    <message>
-        <source>Dutch (nl)</source>
-        <translation>Neerlandés (nl)</translation>
-    </message>
-    <message>
-        <source>Portuguese (pt)</source>
-        <translation>Portugués (pt)</translation>
-    </message>
-    <message>
-        <source>Italian (it)</source>
-        <translation>Italiano (it)</translation>
-    </message>
-    <message>
-        <source>Arabic (ar)</source>
-        <translation>Árabe (ar)</translation>
-    </message>
-    <message>
-        <source>Turkish (tr)</source>
-        <translation>Turco (tr)</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Clonación de discos</translation>
     </message>

@@ -881,50 +881,6 @@ Copiez ce lien et ouvrez-le manuellement :
 <context>
     <name>MainWindow</name>
     <message>
-        <source>English (en)</source>
-        <translation>Anglais (en)</translation>
-    </message>
-    <message>
-        <source>French (fr)</source>
-        <translation>Français (fr)</translation>
-    </message>
-    <message>
-        <source>German (de)</source>
-        <translation>Allemand (de)</translation>
-    </message>
-    <message>
-        <source>Japanese (ja)</source>
-        <translation>Japonais (ja)</translation>
-    </message>
-    <message>
-        <source>Spanish (es)</source>
-        <translation>Espagnol (es)</translation>
-    </message>
-    <message>
-        <source>Korean (ko)</source>
-        <translation>Coréen (ko)</translation>
-    </message>
-    <message>
-        <source>Dutch (nl)</source>
-        <translation>Néerlandais (nl)</translation>
-    </message>
-    <message>
-        <source>Portuguese (pt)</source>
-        <translation>Portugais (pt)</translation>
-    </message>
-    <message>
-        <source>Italian (it)</source>
-        <translation>Italien (it)</translation>
-    </message>
-    <message>
-        <source>Arabic (ar)</source>
-        <translation>Arabe (ar)</translation>
-    </message>
-    <message>
-        <source>Turkish (tr)</source>
-        <translation>Turc (tr)</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Clonage de disques</translation>
     </message>

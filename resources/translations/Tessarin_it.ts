@@ -881,50 +881,6 @@ Copiare questo collegamento e aprirlo manualmente:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>English (en)</source>
-        <translation>Inglese (en)</translation>
-    </message>
-    <message>
-        <source>French (fr)</source>
-        <translation>Francese (fr)</translation>
-    </message>
-    <message>
-        <source>German (de)</source>
-        <translation>Tedesco (de)</translation>
-    </message>
-    <message>
-        <source>Japanese (ja)</source>
-        <translation>Giapponese (ja)</translation>
-    </message>
-    <message>
-        <source>Spanish (es)</source>
-        <translation>Spagnolo (es)</translation>
-    </message>
-    <message>
-        <source>Korean (ko)</source>
-        <translation>Coreano (ko)</translation>
-    </message>
-    <message>
-        <source>Dutch (nl)</source>
-        <translation>Olandese (nl)</translation>
-    </message>
-    <message>
-        <source>Portuguese (pt)</source>
-        <translation>Portoghese (pt)</translation>
-    </message>
-    <message>
-        <source>Italian (it)</source>
-        <translation>Italiano (it)</translation>
-    </message>
-    <message>
-        <source>Arabic (ar)</source>
-        <translation>Arabo (ar)</translation>
-    </message>
-    <message>
-        <source>Turkish (tr)</source>
-        <translation>Turco (tr)</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Clonazione di dischi</translation>
     </message>

@@ -881,50 +881,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>English (en)</source>
-        <translation>英語 (en)</translation>
-    </message>
-    <message>
-        <source>French (fr)</source>
-        <translation>フランス語 (fr)</translation>
-    </message>
-    <message>
-        <source>German (de)</source>
-        <translation>ドイツ語 (de)</translation>
-    </message>
-    <message>
-        <source>Japanese (ja)</source>
-        <translation>日本語 (ja)</translation>
-    </message>
-    <message>
-        <source>Spanish (es)</source>
-        <translation>スペイン語 (es)</translation>
-    </message>
-    <message>
-        <source>Korean (ko)</source>
-        <translation>韓国語 (ko)</translation>
-    </message>
-    <message>
-        <source>Dutch (nl)</source>
-        <translation>オランダ語 (nl)</translation>
-    </message>
-    <message>
-        <source>Portuguese (pt)</source>
-        <translation>ポルトガル語 (pt)</translation>
-    </message>
-    <message>
-        <source>Italian (it)</source>
-        <translation>イタリア語 (it)</translation>
-    </message>
-    <message>
-        <source>Arabic (ar)</source>
-        <translation>アラビア語 (ar)</translation>
-    </message>
-    <message>
-        <source>Turkish (tr)</source>
-        <translation>トルコ語 (tr)</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>ディスクのクローン作成</translation>
     </message>

@@ -881,50 +881,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>English (en)</source>
-        <translation>영어 (en)</translation>
-    </message>
-    <message>
-        <source>French (fr)</source>
-        <translation>프랑스어 (fr)</translation>
-    </message>
-    <message>
-        <source>German (de)</source>
-        <translation>독일어 (de)</translation>
-    </message>
-    <message>
-        <source>Japanese (ja)</source>
-        <translation>일본어 (ja)</translation>
-    </message>
-    <message>
-        <source>Spanish (es)</source>
-        <translation>스페인어 (es)</translation>
-    </message>
-    <message>
-        <source>Korean (ko)</source>
-        <translation>한국어 (ko)</translation>
-    </message>
-    <message>
-        <source>Dutch (nl)</source>
-        <translation>네덜란드어 (nl)</translation>
-    </message>
-    <message>
-        <source>Portuguese (pt)</source>
-        <translation>포르투갈어 (pt)</translation>
-    </message>
-    <message>
-        <source>Italian (it)</source>
-        <translation>이탈리아어 (it)</translation>
-    </message>
-    <message>
-        <source>Arabic (ar)</source>
-        <translation>아랍어 (ar)</translation>
-    </message>
-    <message>
-        <source>Turkish (tr)</source>
-        <translation>터키어 (tr)</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>디스크 복제 도구</translation>
     </message>

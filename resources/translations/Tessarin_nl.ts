@@ -881,50 +881,6 @@ Kopieer deze koppeling en open deze handmatig:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>English (en)</source>
-        <translation>Engels (en)</translation>
-    </message>
-    <message>
-        <source>French (fr)</source>
-        <translation>Frans (fr)</translation>
-    </message>
-    <message>
-        <source>German (de)</source>
-        <translation>Duits (de)</translation>
-    </message>
-    <message>
-        <source>Japanese (ja)</source>
-        <translation>Japans (ja)</translation>
-    </message>
-    <message>
-        <source>Spanish (es)</source>
-        <translation>Spaans (es)</translation>
-    </message>
-    <message>
-        <source>Korean (ko)</source>
-        <translation>Koreaans (ko)</translation>
-    </message>
-    <message>
-        <source>Dutch (nl)</source>
-        <translation>Nederlands (nl)</translation>
-    </message>
-    <message>
-        <source>Portuguese (pt)</source>
-        <translation>Portugees (pt)</translation>
-    </message>
-    <message>
-        <source>Italian (it)</source>
-        <translation>Italiaans (it)</translation>
-    </message>
-    <message>
-        <source>Arabic (ar)</source>
-        <translation>Arabisch (ar)</translation>
-    </message>
-    <message>
-        <source>Turkish (tr)</source>
-        <translation>Turks (tr)</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Schijven klonen</translation>
     </message>

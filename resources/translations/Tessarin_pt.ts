@@ -881,50 +881,6 @@ Copie esta ligação e abra-a manualmente:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>English (en)</source>
-        <translation>Inglês (en)</translation>
-    </message>
-    <message>
-        <source>French (fr)</source>
-        <translation>Francês (fr)</translation>
-    </message>
-    <message>
-        <source>German (de)</source>
-        <translation>Alemão (de)</translation>
-    </message>
-    <message>
-        <source>Japanese (ja)</source>
-        <translation>Japonês (ja)</translation>
-    </message>
-    <message>
-        <source>Spanish (es)</source>
-        <translation>Espanhol (es)</translation>
-    </message>
-    <message>
-        <source>Korean (ko)</source>
-        <translation>Coreano (ko)</translation>
-    </message>
-    <message>
-        <source>Dutch (nl)</source>
-        <translation>Neerlandês (nl)</translation>
-    </message>
-    <message>
-        <source>Portuguese (pt)</source>
-        <translation>Português (pt)</translation>
-    </message>
-    <message>
-        <source>Italian (it)</source>
-        <translation>Italiano (it)</translation>
-    </message>
-    <message>
-        <source>Arabic (ar)</source>
-        <translation>Árabe (ar)</translation>
-    </message>
-    <message>
-        <source>Turkish (tr)</source>
-        <translation>Turco (tr)</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Clonagem de discos</translation>
     </message>

@@ -881,50 +881,6 @@ Lütfen bu bağlantıyı kopyalayıp el ile açın:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>English (en)</source>
-        <translation>İngilizce (en)</translation>
-    </message>
-    <message>
-        <source>French (fr)</source>
-        <translation>Fransızca (fr)</translation>
-    </message>
-    <message>
-        <source>German (de)</source>
-        <translation>Almanca (de)</translation>
-    </message>
-    <message>
-        <source>Japanese (ja)</source>
-        <translation>Japonca (ja)</translation>
-    </message>
-    <message>
-        <source>Spanish (es)</source>
-        <translation>İspanyolca (es)</translation>
-    </message>
-    <message>
-        <source>Korean (ko)</source>
-        <translation>Korece (ko)</translation>
-    </message>
-    <message>
-        <source>Dutch (nl)</source>
-        <translation>Felemenkçe (nl)</translation>
-    </message>
-    <message>
-        <source>Portuguese (pt)</source>
-        <translation>Portekizce (pt)</translation>
-    </message>
-    <message>
-        <source>Italian (it)</source>
-        <translation>İtalyanca (it)</translation>
-    </message>
-    <message>
-        <source>Arabic (ar)</source>
-        <translation>Arapça (ar)</translation>
-    </message>
-    <message>
-        <source>Turkish (tr)</source>
-        <translation>Türkçe (tr)</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>Disk klonlama aracı</translation>
     </message>

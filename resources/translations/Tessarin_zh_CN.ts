@@ -881,50 +881,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>English (en)</source>
-        <translation>英语 (en)</translation>
-    </message>
-    <message>
-        <source>French (fr)</source>
-        <translation>法语 (fr)</translation>
-    </message>
-    <message>
-        <source>German (de)</source>
-        <translation>德语 (de)</translation>
-    </message>
-    <message>
-        <source>Japanese (ja)</source>
-        <translation>日语 (ja)</translation>
-    </message>
-    <message>
-        <source>Spanish (es)</source>
-        <translation>西班牙语 (es)</translation>
-    </message>
-    <message>
-        <source>Korean (ko)</source>
-        <translation>韩语 (ko)</translation>
-    </message>
-    <message>
-        <source>Dutch (nl)</source>
-        <translation>荷兰语 (nl)</translation>
-    </message>
-    <message>
-        <source>Portuguese (pt)</source>
-        <translation>葡萄牙语 (pt)</translation>
-    </message>
-    <message>
-        <source>Italian (it)</source>
-        <translation>意大利语 (it)</translation>
-    </message>
-    <message>
-        <source>Arabic (ar)</source>
-        <translation>阿拉伯语 (ar)</translation>
-    </message>
-    <message>
-        <source>Turkish (tr)</source>
-        <translation>土耳其语 (tr)</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>磁盘克隆工具</translation>
     </message>

@@ -881,50 +881,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>English (en)</source>
-        <translation>英文 (en)</translation>
-    </message>
-    <message>
-        <source>French (fr)</source>
-        <translation>法文 (fr)</translation>
-    </message>
-    <message>
-        <source>German (de)</source>
-        <translation>德文 (de)</translation>
-    </message>
-    <message>
-        <source>Japanese (ja)</source>
-        <translation>日文 (ja)</translation>
-    </message>
-    <message>
-        <source>Spanish (es)</source>
-        <translation>西班牙文 (es)</translation>
-    </message>
-    <message>
-        <source>Korean (ko)</source>
-        <translation>韓文 (ko)</translation>
-    </message>
-    <message>
-        <source>Dutch (nl)</source>
-        <translation>荷蘭文 (nl)</translation>
-    </message>
-    <message>
-        <source>Portuguese (pt)</source>
-        <translation>葡萄牙文 (pt)</translation>
-    </message>
-    <message>
-        <source>Italian (it)</source>
-        <translation>義大利文 (it)</translation>
-    </message>
-    <message>
-        <source>Arabic (ar)</source>
-        <translation>阿拉伯文 (ar)</translation>
-    </message>
-    <message>
-        <source>Turkish (tr)</source>
-        <translation>土耳其文 (tr)</translation>
-    </message>
-    <message>
         <source>Disk cloning</source>
         <translation>磁碟複製工具</translation>
     </message>

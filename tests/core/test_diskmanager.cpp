@@ -4,6 +4,7 @@
 #include "core/diskio.h"
 #include "core/diskmanager.h"
 #include "core/logger.h"
+#include "modes/usedspace.h"
 #include "ondisk/crc32.h"
 #include "platform/posix/posixplatform.h"
 
@@ -249,6 +250,7 @@ private slots:
 
         QElapsedTimer timer;
         timer.start();
+        DiskManager::setUsageReader(&UsedSpace::measure);
         m_disks = DiskManager::enumerateDisks();
         QVERIFY2(timer.elapsed() < 20000, "an absurd entry count must not make enumeration crawl");
     }
@@ -408,8 +410,30 @@ private slots:
         QVERIFY(p.driveLetter == QStringLiteral("C:") && p.fileSystem == FileSystemType::NTFS && p.label == QStringLiteral("Sys"));
         QVERIFY2(p.usedSpace >= uint64_t(8 * MiB) && p.usedSpace < p.size, qPrintable(QString::number(p.usedSpace)));
         QVERIFY(p.isSystem && p.hasWindows && d->usedSpace == p.usedSpace);  // Windows\System32 exists on it
+        // The usage map read for unmounted volumes agrees with what the mounted file system reports.
+        DiskHandle handle = RawDisk::openDisk(Mounted, false);
+        uint64_t mapUsed = 0;
+        QVERIFY(handle && UsedSpace::measure(p, handle.get(), mapUsed));
+        QCOMPARE(mapUsed, p.usedSpace);
         for (const DiskInfo& other : m_disks)
             QCOMPARE(other.isSystemDisk, other.diskNumber == Mounted);
+    }
+
+    // Volumes the machine has not mounted show the use their usage map records; a partition without
+    // a file system none. What a disk has available is what no partition covers.
+    void unmountedVolumesShowTheirUse()
+    {
+        const DiskInfo* gpt = diskAt(Gpt);
+        const DiskInfo* mbr = diskAt(Mbr);
+        const DiskInfo* blank = diskAt(Blank);
+        QVERIFY(gpt && mbr && blank && gpt->partitions.size() == 4 && mbr->partitions.size() == 2);
+        for (const PartitionInfo* p : {&gpt->partitions.at(0), &gpt->partitions.at(2), &mbr->partitions.at(1)})
+            QVERIFY2(p->usedSpace > 0 && p->usedSpace < p->size / 4, qPrintable(p->displayName()));
+        QVERIFY(gpt->partitions.at(1).usedSpace == 0 && mbr->partitions.at(0).usedSpace == 0);  // MSR; unformatted
+        QCOMPARE(gpt->usedSpace, gpt->partitions.at(0).usedSpace + gpt->partitions.at(2).usedSpace);
+        QCOMPARE(mbr->unallocatedSpace(), uint64_t(128 - 96) * MiB);
+        QVERIFY(gpt->unallocatedSpace() > 0 && gpt->unallocatedSpace() < uint64_t(2 * MiB));
+        QCOMPARE(blank->unallocatedSpace(), blank->size);
     }
 
     void asyncRequestsShareOneTask()

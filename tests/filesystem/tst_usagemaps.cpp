@@ -107,6 +107,8 @@ private slots:
     void sectorMapCap();
     void ntfsParserReadsOnlyWhatItNeeds();
     void ntfsParserFailures();
+    void otherVolumeIsNoError_data();
+    void otherVolumeIsNoError();
     void ntfsBitmapCheck();
     void fatCopiesMerge();
     void fat32ParserInMemory();
@@ -385,6 +387,34 @@ void TestUsageMaps::ntfsParserFailures()
     auto dev = openBytes(mp, bytes);
     NTFSParser parser;
     QVERIFY2(parser.load(dev.get(), 0, 0), qPrintable(parser.lastError()));
+}
+
+void TestUsageMaps::otherVolumeIsNoError_data()
+{
+    QTest::addColumn<QByteArray>("oem");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("unformatted") << QByteArray(8, '\0') << QStringLiteral("blank");
+    QTest::newRow("FAT") << QByteArray("MSDOS5.0") << QStringLiteral("'MSDOS5.0'");
+    QTest::newRow("binary") << QByteArray("\x01\xffXFS\x00\x00\x7f", 8) << QStringLiteral("'\\x01\\xffXFS\\x00\\x00\\x7f'");
+}
+
+// A volume that is not NTFS is tried as such when enumeration did not know it: that is an info line
+// a person can read, not an error.
+void TestUsageMaps::otherVolumeIsNoError()
+{
+    QFETCH(QByteArray, oem);
+    QFETCH(QString, shown);
+    QByteArray bytes(1 << 20, '\0');
+    bytes.replace(3, 8, oem);
+    MemoryPlatform mp;
+    auto dev = openBytes(mp, bytes);
+    m_log.mark();
+    NTFSParser parser;
+    QVERIFY(!parser.load(dev.get(), 0, 0));
+    const QString log = m_log.since();
+    QVERIFY2(log.contains(shown) && !log.contains(QLatin1String("ERROR")), qPrintable(log));
+    for (const QChar c : log)
+        QVERIFY2(c.isPrint() || c == QLatin1Char('\n'), qPrintable(log));
 }
 
 void TestUsageMaps::ntfsBitmapCheck()

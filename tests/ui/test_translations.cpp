@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -100,6 +102,24 @@ private slots:
         QCOMPARE(loaded, QStringLiteral("fr"));
         for (const QString& code : {QStringLiteral("ar"), QStringLiteral("ar_EG"), QString()})
             QVERIFY(!LanguageSetup::loadTranslation(ar, code));
+    }
+
+    // Qt's own buttons speak every shipped language; Qt has no Portuguese of Portugal, so "pt"
+    // takes Brazil's.
+    void qtButtonsAreTranslated()
+    {
+        for (const QString& code : LanguageSetup::catalogueCodes()) {
+            if (code == QLatin1String("en"))
+                continue;
+            QTranslator qt;
+            QVERIFY2(LanguageSetup::loadQtTranslation(qt, code), qPrintable(code));
+            const QString cancel = qt.translate("QPlatformTheme", "Cancel");
+            QVERIFY2(!cancel.isEmpty() && cancel != QLatin1String("Cancel"), qPrintable(code));
+        }
+        const QString code = LanguageSetup::installTranslations(QStringLiteral("de_AT"));
+        QCOMPARE(code, QStringLiteral("de"));
+        QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("t"), QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::No)->text(), QStringLiteral("&Nein"));
     }
 
     void languageChangeRestartsOnlyForAnotherLanguage()

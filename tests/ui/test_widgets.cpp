@@ -5,7 +5,11 @@
 #include "ui/cloneprogresspage.h"
 #include "ui/clonesettingsdialog.h"
 #include "ui/diskcard.h"
+#include "ui/diskpartitionbar.h"
+#include "ui/logview.h"
+#include "ui/menubutton.h"
 #include "ui/partitioncard.h"
+#include "ui/selectsourcepage.h"
 #include "ui/spaceallocationdialog.h"
 #include "ui/toggleswitch.h"
 #include "ui/uiresources.h"
@@ -16,6 +20,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QtTest>
 
 class TestWidgets : public QObject {
@@ -133,6 +138,130 @@ private slots:
         QCOMPARE(DiskCard::systemCloneRole(p), role);
         QCOMPARE(PartitionCard::badgeText(p), badge);
         QCOMPARE(DiskListing::roles(p).contains(QStringLiteral("Windows")), listedWindows);
+    }
+
+    // Many partitions with long names, as a long language makes the tags: every tag, badge and the
+    // size stay whole inside the list's width, and the legend names every partition.
+    void longCardsWrapInsteadOfCutting_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("system clone") << int(Tessarin::CloneModeType::SystemClone);
+        QTest::newRow("disk clone") << int(Tessarin::CloneModeType::DiskClone);
+        QTest::newRow("partition clone") << int(Tessarin::CloneModeType::PartitionClone);
+    }
+
+    void longCardsWrapInsteadOfCutting()
+    {
+        QFETCH(int, mode);
+        DiskInfo disk;
+        disk.diskNumber = 1;
+        disk.model = QStringLiteral("Samsung SSD 980 PRO 2TB");
+        disk.realPath = QStringLiteral("/srv/images/werkstatt/kunde-eins.img");
+        disk.size = 64ull << 30;
+        disk.isSystemDisk = true;
+        disk.partitionStyle = Tessarin::PartitionStyle::GPT;
+        for (int n = 1; n <= 6; ++n) {
+            PartitionInfo p;
+            p.diskNumber = 1;
+            p.partitionNumber = n;
+            p.start512 = 2048 + uint64_t(n) * (8ull << 21);
+            p.size = 8ull << 30;
+            p.count512 = p.size / 512;
+            p.fileSystem = Tessarin::FileSystemType::NTFS;
+            p.label = QStringLiteral("Wiederherstellungsdaten %1").arg(n);
+            p.hasWindows = n == 3;
+            disk.partitions << p;
+        }
+        SelectSourcePage page;
+        page.resize(640, 520);
+        page.showDisks({disk}, Tessarin::CloneModeType(mode), -1, PartitionInfo());
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QApplication::processEvents();
+        const QWidget* viewport = page.findChild<QScrollArea*>()->viewport();
+        const QList<QWidget*> cards = page.findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(DiskCard|PartitionCard)$")));
+        QVERIFY(!cards.isEmpty());
+        for (const QWidget* card : cards) {
+            const QRect onViewport(card->mapTo(viewport, QPoint(0, 0)), card->size());
+            QVERIFY2(onViewport.right() < viewport->width(), qPrintable(card->objectName()));
+            QList<QRect> taken;
+            for (const QLabel* label : card->findChildren<QLabel*>()) {
+                const QRect r(label->mapTo(card, QPoint(0, 0)), label->size());
+                QVERIFY2(card->rect().contains(r) && r.width() >= label->minimumSizeHint().width(), qPrintable(label->text()));
+                for (const QRect& other : taken)
+                    QVERIFY2(!other.intersects(r), qPrintable(label->text()));
+                taken << r;
+            }
+        }
+        for (const DiskPartitionBar* bar : page.findChildren<DiskPartitionBar*>()) {
+            int height = 0;
+            const QList<QRect> captions = DiskPartitionBar::captionRects(disk, QFontMetrics(bar->captionFont()), bar->width(), height);
+            QCOMPARE(captions.size(), disk.partitions.size());
+            for (const QRect& r : captions)
+                QVERIFY(r.right() < bar->width());
+            QVERIFY(bar->height() >= bar->heightForWidth(bar->width()));
+        }
+        if (mode == int(Tessarin::CloneModeType::SystemClone))
+            QCOMPARE(page.findChildren<QLabel*>(QStringLiteral("roleTag")).size(), disk.partitions.size());
+    }
+
+    // Safety options that are on show on the options card, whichever copy options are set.
+    void settingsSummaryShowsSafetyOptions_data()
+    {
+        QTest::addColumn<QList<bool>>("options");  // smart, 4K, sector, verify, continue
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("defaults") << QList<bool>{true, true, false, false, false} << QStringLiteral("Smart clone, 4K alignment");
+        QTest::newRow("verify") << QList<bool>{true, false, false, true, false} << QStringLiteral("Smart clone, Verify the copy");
+        QTest::newRow("sector, both") << QList<bool>{false, true, true, true, true}
+                                      << QStringLiteral("Sector-by-sector clone, Verify the copy, Continue past unreadable sectors");
+        QTest::newRow("only continue") << QList<bool>{false, false, false, false, true}
+                                       << QStringLiteral("Continue past unreadable sectors");
+        QTest::newRow("nothing") << QList<bool>{false, false, false, false, false} << QStringLiteral("No options selected");
+    }
+
+    void settingsSummaryShowsSafetyOptions()
+    {
+        QFETCH(QList<bool>, options);
+        QFETCH(QString, summary);
+        QCOMPARE(CloneSettingsDialog::summaryText(options[0], options[1], options[2], options[3], options[4]), summary);
+    }
+
+    // The title menu opens under its button and inside the window, whatever side the button is on.
+    void titleMenuStaysInsideTheWindow_data()
+    {
+        QTest::addColumn<QRect>("button");
+        QTest::addColumn<QSize>("menu");
+        QTest::addColumn<QPoint>("at");
+        const QRect window(100, 50, 980, 680);
+        QTest::newRow("right edge") << QRect(1020, 50, 46, 32) << QSize(220, 300) << QPoint(860, 82);
+        QTest::newRow("room to the right") << QRect(300, 50, 46, 32) << QSize(220, 300) << QPoint(300, 82);
+        QTest::newRow("wider than the window") << QRect(1020, 50, 46, 32) << QSize(1200, 300) << QPoint(100, 82);
+    }
+
+    void titleMenuStaysInsideTheWindow()
+    {
+        QFETCH(QRect, button);
+        QFETCH(QSize, menu);
+        QFETCH(QPoint, at);
+        QCOMPARE(MenuButton::popupPosition(button, menu, QRect(100, 50, 980, 680)), at);
+    }
+
+    // A run that verifies range by range names each phase once, and its ending not at all (the
+    // ending has a line of its own); a new run starts afresh.
+    void logNamesEachPhaseOnce()
+    {
+        LogView log;
+        using namespace Tessarin;
+        for (CloneStatus s : {Preparing, CloningData, Verifying, CloningData, Verifying, CloningData, RepairingBoot, Completed, Completed})
+            log.appendStatus(s);
+        const QString text = log.toPlainText();
+        QCOMPARE(text.count(QStringLiteral("Cloning data")), 1);
+        QCOMPARE(text.count(QStringLiteral("Verifying data")), 1);
+        QVERIFY(!text.contains(QStringLiteral("Completed")) && text.contains(QStringLiteral("Preparing")));
+        QCOMPARE(log.document()->blockCount(), 4);
+        log.clear();
+        log.appendStatus(CloningData);
+        QVERIFY(log.toPlainText().contains(QStringLiteral("Cloning data")));
     }
 
     // Switching one of them on switches the other off; switching off touches nothing else.

@@ -12,7 +12,6 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTextStream>
-#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -29,9 +28,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/logo.png")));
     Logger::instance().init(logFilePath());
 
-    static QTranslator translator;
-    if (LanguageSetup::loadTranslation(translator, LanguageSetup::currentLanguage()))
-        QApplication::installTranslator(&translator);
+    LanguageSetup::installTranslations(LanguageSetup::currentLanguage());
 
     MainWindow window;
     window.show();
