@@ -27,7 +27,7 @@ trap cleanup EXIT INT TERM
 
 if ! "$cxx" -std=c++20 -Wall -Wextra -Werror -O1 -I"$root" \
         "$root/tests/platform/win32smoke.cpp" "$root"/ondisk/*.cpp "$root"/platform/*.cpp "$root"/platform/win32/*.cpp \
-        -static -ladvapi32 -o "$work/win32smoke.exe"; then
+        -static -ladvapi32 -lvssapi -lole32 -luuid -o "$work/win32smoke.exe"; then
     echo "smoke-win32: build FAILED" >&2
     exit 1
 fi
