@@ -453,7 +453,7 @@ private slots:
         });
         startDiskClone(true);
         QVERIFY(withTitleMenu(m_window.get(), [](QMenu* menu) {
-            QVERIFY(languageAction(menu, QStringLiteral("French (fr)")));
+            QVERIFY(languageAction(menu, QStringLiteral("Français (fr)")));
             for (QAction* a : menu->actions())
                 QVERIFY2(!a->isEnabled() == (a->menu() != nullptr || a->text() == QStringLiteral("Exit")),
                          qPrintable(a->text()));
@@ -462,7 +462,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m_window->engine()->isRunning(), 5000);
 
         QVERIFY(withTitleMenu(m_window.get(), [](QMenu* menu) {
-            QAction* french = languageAction(menu, QStringLiteral("French (fr)"));
+            QAction* french = languageAction(menu, QStringLiteral("Français (fr)"));
             QVERIFY(french && french->isEnabled());
             french->trigger();
         }));
