@@ -1,7 +1,7 @@
 #include "core/languagesetup.h"
 #include "core/logger.h"
+#include "ui/focusringstyle.h"
 #include "ui/mainwindow.h"
-#include "ui/nofocusrectstyle.h"
 #include "ui/uiresources.h"
 #include "tessarin_version.h"
 
@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     UiResources::init();
-    QApplication::setStyle(new NoFocusRectStyle(QStyleFactory::create(QApplication::style()->name())));
+    QApplication::setStyle(new FocusRingStyle(QStyleFactory::create(QApplication::style()->name())));
     QApplication::setApplicationName(QStringLiteral("Tessarin"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARIN_VERSION_STRING));
     QApplication::setOrganizationName(QStringLiteral("Tessarin"));

@@ -188,7 +188,8 @@ QFrame* CloneOptionsPage::makeOptionCard(const QString& objectName, const QStrin
     b->setMinimumSize(96, 32);
     b->setStyleSheet(QStringLiteral("QPushButton { background: #EFF6FF; color: #1D4ED8; border: 1px solid #BFDBFE;"
                                     " border-radius: 6px; padding: 0 12px; font-weight: bold; }"
-                                    "QPushButton:hover { background: #DBEAFE; }"));
+                                    "QPushButton:hover { background: #DBEAFE; }"
+                                    "QPushButton:focus { border: 2px solid #1D4ED8; }"));
     row->addWidget(b);
     if (summaryLabel)
         *summaryLabel = s;

@@ -86,14 +86,16 @@ CloneProgressPage::CloneProgressPage(QWidget* parent)
     m_cancel->setStyleSheet(QStringLiteral("QPushButton { background: #FFFFFF; color: #DC2626; border: 1px solid #FCA5A5;"
                                            " border-radius: 8px; font-weight: bold; }"
                                            "QPushButton:hover { background: #FEF2F2; }"
-                                           "QPushButton:disabled { color: #9CA3AF; border-color: #E5E7EB; }"));
+                                           "QPushButton:disabled { color: #9CA3AF; border-color: #E5E7EB; }"
+                                           "QPushButton:focus { border: 2px solid #DC2626; }"));
     m_finish = new QPushButton(tr("Finish"), this);
     m_finish->setObjectName(QStringLiteral("btnFinish"));
     m_finish->setMinimumSize(110, 36);
     m_finish->setCursor(Qt::PointingHandCursor);
     m_finish->setStyleSheet(QStringLiteral("QPushButton { background: #059669; color: white; border: none;"
                                            " border-radius: 8px; font-weight: bold; }"
-                                           "QPushButton:hover { background: #047857; }"));
+                                           "QPushButton:hover { background: #047857; }"
+                                           "QPushButton:focus { border: 2px solid #064E3B; }"));
     m_finish->hide();
     buttons->addWidget(m_cancel);
     buttons->addWidget(m_finish);

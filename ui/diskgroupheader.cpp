@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
@@ -13,8 +14,10 @@ DiskGroupHeader::DiskGroupHeader(const DiskInfo& disk, QWidget* parent)
 {
     setObjectName(QStringLiteral("DiskGroupHeader"));
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
     setStyleSheet(QStringLiteral("QFrame#DiskGroupHeader { background: #F3F6FB; border: 1px solid #E2E8F0;"
-                                 " border-radius: 10px; }"));
+                                 " border-radius: 10px; }"
+                                 "QFrame#DiskGroupHeader:focus { border: 2px solid #2563EB; }"));
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(12, 8, 14, 8);
@@ -65,6 +68,20 @@ void DiskGroupHeader::mousePressEvent(QMouseEvent* event)
         QFrame::mousePressEvent(event);
         return;
     }
+    toggle();
+}
+
+void DiskGroupHeader::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        toggle();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void DiskGroupHeader::toggle()
+{
     setExpanded(!m_expanded);
     emit toggleClicked();
 }

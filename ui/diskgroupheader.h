@@ -5,7 +5,7 @@
 
 class QLabel;
 
-// Collapsible heading above the partition cards of one disk.
+// Collapsible heading above the partition cards of one disk: a click, Space or Enter folds it.
 class DiskGroupHeader : public QFrame {
     Q_OBJECT
     Q_PROPERTY(bool expanded READ isExpanded WRITE setExpanded NOTIFY expandedChanged)
@@ -23,8 +23,11 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void toggle();
+
     int m_diskNumber = -1;
     bool m_expanded = true;
     QLabel* m_arrow = nullptr;

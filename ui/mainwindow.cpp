@@ -12,6 +12,7 @@
 #include "ui/devicewatcher.h"
 #include "ui/kestrellogo.h"
 #include "ui/logview.h"
+#include "ui/selectablecard.h"
 #include "ui/menubutton.h"
 #include "ui/selectsourcepage.h"
 #include "ui/selecttargetpage.h"
@@ -24,6 +25,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -334,6 +336,9 @@ void MainWindow::goToStep(int step)
     refreshModeButtons();
     refreshSidebar();
     refreshNavigation();
+    // A new page takes the keyboard, unless a mode button has it to go on choosing modes.
+    if (!m_modeButtons.contains(qobject_cast<QPushButton*>(focusWidget())))
+        focusCurrentPage();
 }
 
 void MainWindow::refreshSidebar()
@@ -359,10 +364,39 @@ void MainWindow::refreshNavigation()
 
 void MainWindow::showCurrentList()
 {
+    // A list made anew takes the focus its old cards had, or the window would lose it.
+    const bool refocus = !focusWidget() || m_stack->isAncestorOf(focusWidget());
     if (m_step == WizardState::SourceStep)
         m_sourcePage->showDisks(m_disks, mode(), m_state.sourceDisk().diskNumber, m_state.sourcePartition());
     else if (m_step == WizardState::TargetStep)
         m_targetPage->showDisks(m_disks, m_state);
+    placeNavigationLastInTabOrder();
+    if (refocus)
+        focusCurrentPage();
+}
+
+// New cards join the tab order at its end: Back and Next go behind them again, so that Tab follows
+// the window from top to bottom. Qt orders only widgets that take focus, not a card's labels.
+void MainWindow::placeNavigationLastInTabOrder()
+{
+    QWidget* last = previousInFocusChain();
+    while (last != this && (last->focusPolicy() == Qt::NoFocus || last == m_btnPrev || last == m_btnNext))
+        last = last->previousInFocusChain();
+    if (last == this)
+        return;
+    setTabOrder(last, m_btnPrev);
+    setTabOrder(m_btnPrev, m_btnNext);
+}
+
+// Queued behind the calls that show new cards: only then are they told apart from folded ones.
+void MainWindow::focusCurrentPage()
+{
+    QMetaObject::invokeMethod(this, [this]() {
+        if (SelectableCard* target = SelectableCard::focusTarget(m_stack->currentWidget()))
+            target->setFocus(Qt::OtherFocusReason);
+        else if (m_btnNext->isVisibleTo(this))
+            m_btnNext->setFocus(Qt::OtherFocusReason);
+    }, Qt::QueuedConnection);
 }
 
 void MainWindow::onPrevClicked()
@@ -434,6 +468,7 @@ void MainWindow::startClone()
 {
     goToStep(ProgressStep);
     m_progressPage->begin();
+    m_progressPage->cancelButton()->setFocus(Qt::OtherFocusReason);
     for (QPushButton* b : std::as_const(m_modeButtons))
         b->setEnabled(false);
 
@@ -504,6 +539,18 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+}
+
+// Enter is the wizard's default button, as in a dialog: a focused button takes it for itself.
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        QWidget::keyPressEvent(event);
+    else if (focused && focused->isVisible() && focused->isEnabled())
+        focused->click();
+    else if (m_btnNext->isVisible() && m_btnNext->isEnabled())
+        m_btnNext->click();
 }
 
 void MainWindow::onTitleMenuClicked()

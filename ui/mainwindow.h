@@ -59,6 +59,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void setupUi();
@@ -71,6 +72,8 @@ private:
     void refreshNavigation();
     void refreshModeButtons();
     void showCurrentList();
+    void placeNavigationLastInTabOrder();
+    void focusCurrentPage();
     void startClone();
     void onTitleMenuClicked();
     void onLogMessage(const QString& message, Logger::Level level);

@@ -30,6 +30,10 @@ void MenuButton::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     if (underMouse() || isDown())
         p.fillRect(rect(), QColor("#F3F4F6"));
+    if (hasFocus()) {
+        p.setPen(QPen(QColor("#2563EB"), 2));
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
     QPen pen(QColor("#374151"), 1.6);
     pen.setCapStyle(Qt::RoundCap);
     p.setPen(pen);

@@ -1,7 +1,7 @@
 #pragma once
 #include <QPushButton>
 
-// The title-bar menu button: three short lines, a light background on hover.
+// The title-bar menu button: three short lines, a light background on hover, a ring on focus.
 class MenuButton : public QPushButton {
     Q_OBJECT
 public:

@@ -25,7 +25,10 @@ const char* const Sheet =
     "QPushButton#btnOk:hover { background: #1D4ED8; }"
     "QPushButton#btnCancel { background: #FFFFFF; color: #374151; border: 1px solid #D1D5DB;"
     " border-radius: 6px; }"
-    "QPushButton#btnCancel:hover { background: #F3F4F6; }";
+    "QPushButton#btnCancel:hover { background: #F3F4F6; }"
+    "QPushButton#btnOk:focus { border: 2px solid #1E3A8A; }"
+    "QPushButton#btnCancel:focus { border: 2px solid #2563EB; }"
+    "QLineEdit:focus { border: 2px solid #2563EB; }";
 }
 
 OptionDialogBase::OptionDialogBase(const QString& title, const QString& heading, QWidget* parent)

@@ -38,6 +38,8 @@ QVBoxLayout* PageBuilder::addDiskList(QVBoxLayout* pageLayout, QWidget* page)
     scroll->setObjectName(QStringLiteral("diskListScroll"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // No frame to show focus on: Tab goes to the cards, which scroll themselves into view.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
     auto* content = new QWidget(scroll);

@@ -1,5 +1,6 @@
 #include "ui/toggleswitch.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPropertyAnimation>
@@ -19,6 +20,7 @@ ToggleSwitch::ToggleSwitch(QWidget* parent)
 {
     setFixedSize(44, 26);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
     m_animation->setDuration(AnimationMs);
     m_animation->setEasingCurve(QEasingCurve::OutCubic);
 }
@@ -57,6 +59,28 @@ void ToggleSwitch::mouseReleaseEvent(QMouseEvent* event)
     QWidget::mouseReleaseEvent(event);
 }
 
+void ToggleSwitch::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        setChecked(!m_checked);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ToggleSwitch::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ToggleSwitch::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
 void ToggleSwitch::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -65,6 +89,14 @@ void ToggleSwitch::paintEvent(QPaintEvent*)
     p.setPen(Qt::NoPen);
     p.setBrush(mix(QColor("#E1E6EF"), QColor("#1264F6"), m_position));
     p.drawRoundedRect(track, track.height() / 2, track.height() / 2);
+    if (hasFocus()) {
+        // The switch has no room around it: the focus ring is the track's own edge.
+        p.setPen(QPen(QColor("#1E3A8A"), 2));
+        p.setBrush(Qt::NoBrush);
+        const QRectF ring = QRectF(rect()).adjusted(1, 1, -1, -1);
+        p.drawRoundedRect(ring, ring.height() / 2, ring.height() / 2);
+        p.setPen(Qt::NoPen);
+    }
 
     const double margin = 3.0;
     const double d = height() - 2 * margin;

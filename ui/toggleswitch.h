@@ -3,7 +3,7 @@
 
 class QPropertyAnimation;
 
-// An animated on/off switch.
+// An animated on/off switch; Space toggles it when it has the keyboard focus.
 class ToggleSwitch : public QWidget {
     Q_OBJECT
     Q_PROPERTY(bool checked READ isChecked WRITE setChecked NOTIFY toggled)
@@ -26,6 +26,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void animateTo(double end);

@@ -5,6 +5,7 @@
 #include "common/forwardingdevices.h"
 #include "modalanswer.h"
 #include "modes/clonemode.h"
+#include "sampledisks.h"
 #include "ui/cloneoptionspage.h"
 #include "ui/circularprogress.h"
 #include "ui/cloneprogresspage.h"
@@ -183,20 +184,7 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("sgdisk")).isEmpty())
             QSKIP("sgdisk is not installed");
         QVERIFY(m_dir.isValid());
-        const QString a = m_dir.filePath(QStringLiteral("a.img")), b = m_dir.filePath(QStringLiteral("b.img")),
-                      c = m_dir.filePath(QStringLiteral("c.img"));
-        for (const auto& [path, size] : {std::pair{a, 64}, std::pair{b, 128}, std::pair{c, 96}}) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(qint64(size) << 20));
-        }
-        const QStringList layout = QStringLiteral("-n 1:2048:+8M -t 1:EF00 -n 2:0:0 -t 2:0700").split(' ');
-        QCOMPARE(QProcess::execute(QStringLiteral("sgdisk"), layout + QStringList{a}), 0);
-        // Too little room left for a's second partition, and one partition large enough for it.
-        const QStringList targetLayout = QStringLiteral("-n 1:2048:+30M -n 2:0:+58M").split(' ');
-        QCOMPARE(QProcess::execute(QStringLiteral("sgdisk"), targetLayout + QStringList{c}), 0);
-        qputenv("TESSARIN_DISKS", QStringLiteral("%1:%2:%3").arg(a, b, c).toLocal8Bit());
-        qputenv("HOME", m_dir.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());
+        QVERIFY(makeSampleDisks(m_dir));
         QApplication::setQuitOnLastWindowClosed(false);
         CloneModeFactory::setFunction([](Tessarin::CloneModeType, QObject* parent, QString&) -> CloneMode* {
             return new GateMode(parent);

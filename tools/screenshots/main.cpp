@@ -3,8 +3,8 @@
 #include "core/languagesetup.h"
 #include "core/logger.h"
 #include "screenshottour.h"
+#include "ui/focusringstyle.h"
 #include "ui/mainwindow.h"
-#include "ui/nofocusrectstyle.h"
 #include "ui/uiresources.h"
 
 #include <QApplication>
@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     UiResources::init();
-    QApplication::setStyle(new NoFocusRectStyle(QStyleFactory::create(QApplication::style()->name())));
+    QApplication::setStyle(new FocusRingStyle(QStyleFactory::create(QApplication::style()->name())));
     QApplication::setApplicationName(QStringLiteral("Tessarin"));
     QApplication::setOrganizationName(QStringLiteral("Tessarin"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/logo.png")));
