@@ -189,7 +189,7 @@ QFrame* CloneOptionsPage::makeOptionCard(const QString& objectName, const QStrin
     b->setStyleSheet(QStringLiteral("QPushButton { background: #EFF6FF; color: #1D4ED8; border: 1px solid #BFDBFE;"
                                     " border-radius: 6px; padding: 0 12px; font-weight: bold; }"
                                     "QPushButton:hover { background: #DBEAFE; }"
-                                    "QPushButton:focus { border: 2px solid #1D4ED8; }"));
+                                    "QPushButton:focus { border: 2px solid #1D4ED8; outline: none; }"));
     row->addWidget(b);
     if (summaryLabel)
         *summaryLabel = s;

@@ -87,7 +87,7 @@ CloneProgressPage::CloneProgressPage(QWidget* parent)
                                            " border-radius: 8px; font-weight: bold; }"
                                            "QPushButton:hover { background: #FEF2F2; }"
                                            "QPushButton:disabled { color: #9CA3AF; border-color: #E5E7EB; }"
-                                           "QPushButton:focus { border: 2px solid #DC2626; }"));
+                                           "QPushButton:focus { border: 2px solid #DC2626; outline: none; }"));
     m_finish = new QPushButton(tr("Finish"), this);
     m_finish->setObjectName(QStringLiteral("btnFinish"));
     m_finish->setMinimumSize(110, 36);
@@ -95,7 +95,7 @@ CloneProgressPage::CloneProgressPage(QWidget* parent)
     m_finish->setStyleSheet(QStringLiteral("QPushButton { background: #059669; color: white; border: none;"
                                            " border-radius: 8px; font-weight: bold; }"
                                            "QPushButton:hover { background: #047857; }"
-                                           "QPushButton:focus { border: 2px solid #064E3B; }"));
+                                           "QPushButton:focus { border: 2px solid #064E3B; outline: none; }"));
     m_finish->hide();
     buttons->addWidget(m_cancel);
     buttons->addWidget(m_finish);

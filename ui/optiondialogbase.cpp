@@ -26,8 +26,8 @@ const char* const Sheet =
     "QPushButton#btnCancel { background: #FFFFFF; color: #374151; border: 1px solid #D1D5DB;"
     " border-radius: 6px; }"
     "QPushButton#btnCancel:hover { background: #F3F4F6; }"
-    "QPushButton#btnOk:focus { border: 2px solid #1E3A8A; }"
-    "QPushButton#btnCancel:focus { border: 2px solid #2563EB; }"
+    "QPushButton#btnOk:focus { border: 2px solid #1E3A8A; outline: none; }"
+    "QPushButton#btnCancel:focus { border: 2px solid #2563EB; outline: none; }"
     "QLineEdit:focus { border: 2px solid #2563EB; }";
 }
 
