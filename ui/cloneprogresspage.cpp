@@ -74,7 +74,8 @@ CloneProgressPage::CloneProgressPage(QWidget* parent)
 
     m_log = new LogView(this);
     m_log->setStyleSheet(QStringLiteral("QTextEdit#logOutput { background: #111827; color: #D1D5DB;"
-                                        " border-radius: 10px; padding: 6px; }"));
+                                        " border-radius: 10px; padding: 6px; }"
+                                        "QTextEdit#logOutput:focus { border: 2px solid #2563EB; }"));
     layout->addWidget(m_log, 1);
 
     auto* buttons = new QHBoxLayout;

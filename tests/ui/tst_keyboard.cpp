@@ -5,7 +5,9 @@
 #include "ui/cloneoptionspage.h"
 #include "ui/clonesettingsdialog.h"
 #include "ui/diskcard.h"
+#include "ui/diskgroupheader.h"
 #include "ui/mainwindow.h"
+#include "ui/partitioncard.h"
 #include "ui/selectsourcepage.h"
 #include "ui/selecttargetpage.h"
 #include "ui/toggleswitch.h"
@@ -106,6 +108,8 @@ private slots:
         press(w, Qt::Key_Return);
         QCOMPARE(w->step(), 2);
         QVERIFY(w->nextButton()->text().contains(QStringLiteral("Start Clone")));
+        // No card here: the focus waits on Start Clone.
+        QTRY_COMPARE(w->focusWidget(), w->nextButton());
 
         // The settings dialog: its switches are reached with Tab, Escape leaves without a change.
         QPushButton* settings = w->optionsPage()->settingsButton();
@@ -121,6 +125,18 @@ private slots:
         QVERIFY(escape.seen);
         QVERIFY(switchReached);
         QVERIFY(!w->state().config().sectorBySector);
+
+        // Again, and Enter takes what Space chose: the default button is OK even from a switch.
+        QCOMPARE(w->focusWidget(), settings);
+        ModalAnswer enter({}, [&](QWidget* dialog) {
+            auto* d = qobject_cast<CloneSettingsDialog*>(dialog);
+            tabUntil(dialog, [&](QWidget* f) { return f == d->sectorBySectorSwitch(); }, 20);
+            press(dialog, Qt::Key_Space);
+            press(dialog, Qt::Key_Return);
+        });
+        press(w, Qt::Key_Return);
+        QVERIFY(enter.seen);
+        QVERIFY(w->state().config().sectorBySector);
 
         // Tab reaches Start Clone after the page; Enter on it asks the confirmation.
         QVERIFY(tabUntil(w, [&](QWidget* f) { return f == w->nextButton(); }));
@@ -140,6 +156,30 @@ private slots:
         press(w, Qt::Key_Enter);
         QCOMPARE(w->state().sourceDisk().diskNumber, chosen);
         QCOMPARE(w->step(), 1);
+    }
+
+    // A disk's partitions fold away with Space on its heading, and Tab then passes them by.
+    void partitionGroupsFoldFromTheKeyboard()
+    {
+        MainWindow* w = m_window.get();
+        auto* partitionMode = w->findChild<QPushButton*>(QStringLiteral("btnPartitionClone"));
+        QVERIFY(tabUntil(w, [&](QWidget* f) { return f == partitionMode; }));
+        QSignalSpy listed(w->diskManager(), &DiskManager::enumFinished);
+        press(w, Qt::Key_Space);
+        QTRY_VERIFY(listed.count() >= 1);
+        QCoreApplication::processEvents();
+
+        const auto headers = w->sourcePage()->findChildren<DiskGroupHeader*>();
+        QVERIFY(headers.size() >= 2);
+        QVERIFY(tabUntil(w, [&](QWidget* f) { return f == headers[0]; }));
+        press(w, Qt::Key_Tab);
+        QVERIFY(qobject_cast<PartitionCard*>(w->focusWidget()));
+        press(w, Qt::Key_Backtab);
+        QCOMPARE(w->focusWidget(), headers[0]);
+        press(w, Qt::Key_Space);
+        QVERIFY(!headers[0]->isExpanded());
+        press(w, Qt::Key_Tab);
+        QCOMPARE(w->focusWidget(), headers[1]);
     }
 
     // Focus must show on a card whether it is selected or not.
