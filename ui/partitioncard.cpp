@@ -67,6 +67,8 @@ PartitionCard::PartitionCard(const PartitionInfo& partition, QWidget* parent)
     usage->setValue(qBound(0, int(partition.usagePercent() + 0.5), 100));
     usage->setTextVisible(false);
     usage->setFixedHeight(6);
+    // The Windows style asks for a wide bar; the card's width decides instead.
+    usage->setMinimumWidth(24);
     usage->setStyleSheet(QStringLiteral("QProgressBar { background: #E5E7EB; border: none; border-radius: 3px; }"
                                         "QProgressBar::chunk { background: #2563EB; border-radius: 3px; }"));
     usageRow->addWidget(usage, 1);
