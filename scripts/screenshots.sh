@@ -36,6 +36,11 @@ put "$WORK/p1" "$s"
 set -- $(part 3); s=$1; n=$2
 truncate -s $((n * 512)) "$WORK/p3"
 mkntfs -q -F -Q -L Windows -p "$s" -H 255 -S 63 "$WORK/p3" >/dev/null
+# A Windows installation's folder, so the pages show the volume as the one a system clone copies.
+mkdir "$WORK/m"
+ntfs-3g "$WORK/p3" "$WORK/m"
+mkdir -p "$WORK/m/Windows/System32"
+umount "$WORK/m"
 put "$WORK/p3" "$s"
 
 set -- $(part 4); s=$1; n=$2

@@ -6,6 +6,7 @@
 #include "ui/focusringstyle.h"
 #include "ui/mainwindow.h"
 #include "ui/uiresources.h"
+#include "tessarin_version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -24,6 +25,7 @@ int main(int argc, char* argv[])
     UiResources::init();
     QApplication::setStyle(new FocusRingStyle(QStyleFactory::create(QApplication::style()->name())));
     QApplication::setApplicationName(QStringLiteral("Tessarin"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSARIN_VERSION_STRING));
     QApplication::setOrganizationName(QStringLiteral("Tessarin"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/logo.png")));
     Logger::instance().init(logFilePath());
