@@ -150,7 +150,6 @@ void LanguageSetup::cancelRestart()
     restartRequested() = false;
 }
 
-bool LanguageSetup::isRestartRequested() { return restartRequested(); }
 
 void LanguageSetup::restartIfRequested()
 {

@@ -34,7 +34,6 @@ public:
     static bool chooseLanguage(const QString& code);
     // Drops an asked-for restart, when the window refused to close.
     static void cancelRestart();
-    static bool isRestartRequested();
     // Starts the program again (detached, same arguments) when a restart was asked for. Called once
     // the event loop has ended, so that the new instance never runs beside this one.
     static void restartIfRequested();

@@ -60,6 +60,24 @@ protected:
     PlatformDevices& m_inner;
 };
 
+// Also forwards the storage rules (sharing, busy volumes, claims, disk numbers), so that a run's
+// checks before writing see the real platform.
+class StorageForwardingDevices : public ForwardingDevices {
+public:
+    using ForwardingDevices::ForwardingDevices;
+
+    std::vector<std::string> configurationMessages() override { return m_inner.configurationMessages(); }
+    bool sharesStorage(const std::string& a, const ByteRange& ra, const std::string& b, const ByteRange& rb) override
+    { return m_inner.sharesStorage(a, ra, b, rb); }
+    std::string busyReason(const std::string& path, const ByteRange& range) override
+    { return m_inner.busyReason(path, range); }
+    std::unique_ptr<StorageClaim> claimStorage(const std::string& path, const ByteRange& range, bool exclusive) override
+    { return m_inner.claimStorage(path, range, exclusive); }
+    std::vector<int> disksOfPath(const std::string& path) override { return m_inner.disksOfPath(path); }
+    std::vector<int> diskNumbers() override { return m_inner.diskNumbers(); }
+    std::vector<int> systemDiskNumbers() override { return m_inner.systemDiskNumbers(); }
+};
+
 // Counts the handles it hands out that are still open.
 class CountingDevices : public ForwardingDevices {
 public:

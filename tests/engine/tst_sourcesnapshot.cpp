@@ -22,9 +22,9 @@ public:
 };
 
 // The source disk's first partition is reported mounted read-write as VolumeName.
-class MountedSource : public ForwardingDevices {
+class MountedSource : public StorageForwardingDevices {
 public:
-    using ForwardingDevices::ForwardingDevices;
+    using StorageForwardingDevices::StorageForwardingDevices;
     std::unique_ptr<VolumeHandle> openVolume(const std::string& path, DeviceAccess access, DeviceFlags flags) override
     {
         auto inner = m_inner.openVolume(path, access, flags);
@@ -36,15 +36,6 @@ public:
     {
         return {WritableMount{VolumeName, "S:\\", {PlatformExtent{0, MiB, 40 * MiB}}}};
     }
-    bool sharesStorage(const std::string& a, const ByteRange& ra, const std::string& b, const ByteRange& rb) override
-    { return m_inner.sharesStorage(a, ra, b, rb); }
-    std::string busyReason(const std::string& path, const ByteRange& range) override
-    { return m_inner.busyReason(path, range); }
-    std::unique_ptr<StorageClaim> claimStorage(const std::string& path, const ByteRange& range, bool exclusive) override
-    { return m_inner.claimStorage(path, range, exclusive); }
-    std::vector<int> disksOfPath(const std::string& path) override { return m_inner.disksOfPath(path); }
-    std::vector<int> diskNumbers() override { return m_inner.diskNumbers(); }
-    std::vector<int> systemDiskNumbers() override { return m_inner.systemDiskNumbers(); }
 };
 
 // Sets whose one shadow device is an image file; counts what it made and what was deleted.

@@ -16,9 +16,9 @@ enum Disk { Src, Dst, Small, Dst4kImage, Src4k, Dst4k, Gone };
 
 // The real backend, with every device open counted by path. Transfers run on the default queue,
 // since the native one takes only its own handles.
-class OpenCounter : public ForwardingDevices {
+class OpenCounter : public StorageForwardingDevices {
 public:
-    using ForwardingDevices::ForwardingDevices;
+    using StorageForwardingDevices::StorageForwardingDevices;
 
     std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access, DeviceFlags flags) override
     {
@@ -34,16 +34,6 @@ public:
         QMutexLocker lock(&m_mutex);
         return m_opens[RawDisk::physicalDrivePath(diskNumber).toStdString()];
     }
-    std::vector<std::string> configurationMessages() override { return m_inner.configurationMessages(); }
-    bool sharesStorage(const std::string& a, const ByteRange& ra, const std::string& b, const ByteRange& rb) override
-    { return m_inner.sharesStorage(a, ra, b, rb); }
-    std::string busyReason(const std::string& path, const ByteRange& range) override
-    { return m_inner.busyReason(path, range); }
-    std::unique_ptr<StorageClaim> claimStorage(const std::string& path, const ByteRange& range, bool exclusive) override
-    { return m_inner.claimStorage(path, range, exclusive); }
-    std::vector<int> disksOfPath(const std::string& path) override { return m_inner.disksOfPath(path); }
-    std::vector<int> diskNumbers() override { return m_inner.diskNumbers(); }
-    std::vector<int> systemDiskNumbers() override { return m_inner.systemDiskNumbers(); }
 
 private:
     QMutex m_mutex;
