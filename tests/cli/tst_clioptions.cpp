@@ -1,5 +1,4 @@
 #include "cli/clioptions.h"
-#include "cli/cliresult.h"
 #include "ui/wizardstate.h"
 
 #include <QtTest>
@@ -179,38 +178,6 @@ private slots:
         // Without a data partition the label is not used, so it does not stop the window.
         window.setSpaceAllocation(Tessarin::ResizeMode::KeepOnly, label.trimmed());
         QCOMPARE(window.check(WizardState::OptionsStep), QString());
-    }
-
-    void exitCodeOfARun_data()
-    {
-        QTest::addColumn<bool>("success");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<quint64>("unreadable");
-        QTest::addColumn<bool>("cancelRequested");
-        QTest::addColumn<bool>("refused");
-        QTest::addColumn<int>("code");
-        QTest::newRow("clean") << true << int(Tessarin::Completed) << quint64(0) << false << false << 0;
-        QTest::newRow("zeros written") << true << int(Tessarin::Completed) << quint64(3) << false << false << 5;
-        QTest::newRow("failed") << false << int(Tessarin::Failed) << quint64(0) << false << false << 1;
-        QTest::newRow("refused before writing") << false << int(Tessarin::Failed) << quint64(0) << false << true << 3;
-        QTest::newRow("cancelled") << false << int(Tessarin::Cancelled) << quint64(0) << true << false << 4;
-        QTest::newRow("success despite late signal") << true << int(Tessarin::Completed) << quint64(0) << true << false << 0;
-    }
-    void exitCodeOfARun()
-    {
-        QFETCH(bool, success);
-        QFETCH(int, status);
-        QFETCH(quint64, unreadable);
-        QFETCH(bool, cancelRequested);
-        QFETCH(bool, refused);
-        QFETCH(int, code);
-        CloneProgress last;
-        last.status = Tessarin::CloneStatus(status);
-        last.unreadableSectors = unreadable;
-        last.refused = refused;
-        if (!success && !cancelRequested)
-            last.errorMessage = QStringLiteral("write failed");
-        QCOMPARE(int(CliResult::ofClone(success, last, cancelRequested)), code);
     }
 };
 
