@@ -22,6 +22,15 @@ public:
     virtual bool driveLayout(PlatformDriveLayout& out) = 0;
     virtual bool updateDiskProperties() = 0;
 
+    // What discard() leaves in a range: nothing is done (not supported), a hole that reads back as
+    // zeros (an image file), or storage given back whose contents read back undefined (a trimmed
+    // SSD, a loop device).
+    enum class Discard { None, Zeroes, Undefined };
+    virtual Discard discardKind() { return Discard::None; }
+    // Gives a range's storage back to the device. False with the platform's last error;
+    // PlatformError::NotSupported when the device cannot.
+    virtual bool discard(uint64_t offset, uint64_t length);
+
     // The path this handle was opened with.
     virtual std::string path() const = 0;
 
