@@ -6,6 +6,7 @@
 #include <xxhash.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 namespace {
@@ -14,6 +15,11 @@ constexpr uint64_t PieceMask = (uint64_t(1) << TagShift) - 1;
 constexpr size_t NoSlot = size_t(-1);
 
 std::string platformErrorText() { return RawDisk::lastErrorText().toStdString(); }
+
+int64_t nowMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
 }
 
 CopyPipeline::CopyPipeline(DeviceHandle* source, DeviceHandle* target, AsyncIo& io, std::vector<AlignedBuffer>& buffers,
@@ -54,6 +60,11 @@ bool CopyPipeline::run(const std::vector<CopyExtent>& extents)
     m_ioCancelled = false;
     m_written = m_verified = m_total = 0;
     m_unreadable.clear();
+    m_unflushed.clear();
+    m_newUnreadable.clear();
+    m_unreadableReported = 0;
+    m_checkpointBroken = false;
+    m_lastCheckpoint = nowMs();
     if (m_buffers.empty() || !m_buffers.front()) {
         fail(Failure::Queue, 0, "no transfer buffers");
         return false;
@@ -64,20 +75,29 @@ bool CopyPipeline::run(const std::vector<CopyExtent>& extents)
     limits.targetAlignment = m_settings.targetAlignment;
     m_batches = CopyBatchPlanner::plan(extents, limits);
     m_done.assign(m_batches.size(), false);
-    m_hashes.assign(m_settings.verify ? m_batches.size() : 0, Hash{});
+    const bool hashing = m_settings.verify || m_settings.compareOnly;
+    m_hashes.assign(hashing ? m_batches.size() : 0, Hash{});
     for (const CopyBatch& b : m_batches)
         m_total += b.bytes;
 
-    if (!runBatches(false))
+    const bool moved = runBatches();
+    if (m_settings.compareOnly)
+        return moved;
+    if (!moved) {
+        // What did reach the target before the stop is kept for a later run.
+        if (m_failure != Failure::Queue)
+            checkpoint(true, false);
         return false;
+    }
     if (!m_target->flush()) {
         fail(Failure::Flush, 0, platformErrorText());
         return false;
     }
-    return !m_settings.verify || runBatches(true);
+    checkpoint(true, true);
+    return true;
 }
 
-bool CopyPipeline::runBatches(bool verifying)
+bool CopyPipeline::runBatches()
 {
     m_slots.assign(m_buffers.size(), Slot{});
     m_waiting.clear();
@@ -93,7 +113,7 @@ bool CopyPipeline::runBatches(bool verifying)
                 break;
             const size_t slot = size_t(free - m_slots.begin());
             if (m_batches[next].direct) {
-                startDirect(next++, slot, verifying ? Phase::ReadingBack : Phase::Reading);
+                startDirect(next++, slot);
                 continue;
             }
             // Partial spans are read-modify-write: nothing of ours may be in flight beside them.
@@ -101,16 +121,37 @@ bool CopyPipeline::runBatches(bool verifying)
             }
             if (m_failure != Failure::None)
                 break;
-            if (verifying)
-                readBackSpanning(next, m_buffers[slot].data());
-            else
-                copySpanning(next, m_buffers[slot].data());
-            ++next;
+            copySpanning(next++, m_buffers[slot].data());
         }
+        checkpoint(false, false);
         if (!busy() || !pump(true))
             break;
     }
     return m_failure == Failure::None;
+}
+
+void CopyPipeline::checkpoint(bool force, bool flushed)
+{
+    if (!m_checkpoint || m_checkpointBroken)
+        return;
+    if (m_unflushed.empty() && m_unreadableReported == m_newUnreadable.size())
+        return;
+    const int64_t now = nowMs();
+    if (!force && now - m_lastCheckpoint < int64_t(m_settings.checkpointMs))
+        return;
+    m_lastCheckpoint = now;
+    // Only what a flush has made durable may be recorded as on the target.
+    if (!flushed && !m_target->flush())
+        return;
+    std::vector<CopyExtent> pieces;
+    for (const size_t batch : m_unflushed)
+        for (const CopyPiece& p : m_batches[batch].pieces)
+            pieces.push_back({p.sourceOffset, p.targetOffset, p.length});
+    const Unreadable unreadable(m_newUnreadable.begin() + std::ptrdiff_t(m_unreadableReported), m_newUnreadable.end());
+    m_unflushed.clear();
+    m_unreadableReported = m_newUnreadable.size();
+    if (!m_checkpoint(pieces, unreadable))
+        m_checkpointBroken = true;
 }
 
 bool CopyPipeline::pump(bool wait)
@@ -179,18 +220,26 @@ void CopyPipeline::dropWaiting(size_t slot)
         s.phase = Phase::Idle;
 }
 
-void CopyPipeline::startDirect(size_t batch, size_t slot, Phase phase)
+void CopyPipeline::startDirect(size_t batch, size_t slot)
 {
     Slot& s = m_slots[slot];
-    s = Slot{phase, batch, 0, false};
-    submitPieces(slot, false, phase == Phase::ReadingBack ? m_target : m_source);
+    s = Slot{Phase::Reading, batch, 0, false};
+    submitPieces(slot, false, m_source);
 }
 
-void CopyPipeline::submitPieces(size_t slot, bool write, DeviceHandle* handle)
+void CopyPipeline::startReadBack(size_t slot)
+{
+    m_slots[slot].phase = Phase::ReadingBack;
+    submitPieces(slot, false, m_target);
+}
+
+void CopyPipeline::submitPieces(size_t slot, bool write, DeviceHandle* handle, const std::vector<bool>& skip)
 {
     Slot& s = m_slots[slot];
     const CopyBatch& b = m_batches[s.batch];
     for (size_t i = 0; i < b.pieces.size(); ++i) {
+        if (!skip.empty() && skip[i])
+            continue;
         const CopyPiece& p = b.pieces[i];
         AsyncRequest r;
         r.handle = handle;
@@ -205,6 +254,42 @@ void CopyPipeline::submitPieces(size_t slot, bool write, DeviceHandle* handle)
     if (s.pending == 0)
         s.phase = Phase::Idle;
     feed();
+}
+
+bool CopyPipeline::isZero(const uint8_t* data, uint64_t length) const
+{
+    // Pieces are whole sectors, so whole words; random data leaves at the first one.
+    const auto* words = reinterpret_cast<const uint64_t*>(data);
+    for (uint64_t i = 0; i < length / sizeof(uint64_t); ++i)
+        if (words[i] != 0)
+            return false;
+    return std::all_of(data + length / sizeof(uint64_t) * sizeof(uint64_t), data + length, [](uint8_t b) { return b == 0; });
+}
+
+void CopyPipeline::writePieces(size_t slot)
+{
+    Slot& s = m_slots[slot];
+    const CopyBatch& b = m_batches[s.batch];
+    std::vector<bool> holes;
+    if (m_settings.holesForZeros) {
+        holes.assign(b.pieces.size(), false);
+        for (size_t i = 0; i < b.pieces.size() && m_settings.holesForZeros; ++i) {
+            const CopyPiece& p = b.pieces[i];
+            if (!isZero(m_buffers[slot].data() + p.bufferOffset, p.length))
+                continue;
+            if (m_target->discard(p.targetOffset, p.length)) {
+                holes[i] = true;
+                continue;
+            }
+            // The target makes no holes after all: zeros are written as they come.
+            m_settings.holesForZeros = false;
+            Logger::instance().info(QStringLiteral("Zeros are written, not left as holes: %1").arg(QString::fromStdString(platformErrorText())));
+        }
+    }
+    s.phase = Phase::Writing;
+    submitPieces(slot, true, m_target, holes);
+    if (s.pending == 0)
+        batchWritten(slot);
 }
 
 void CopyPipeline::handle(const AsyncCompletion& c)
@@ -249,8 +334,8 @@ void CopyPipeline::handle(const AsyncCompletion& c)
         batchRead(slot);
         return;
     case Phase::Writing:
-        batchWritten(s.batch);
-        break;
+        batchWritten(slot);
+        return;
     case Phase::ReadingBack:
         batchReadBack(s.batch, m_buffers[slot].data());
         break;
@@ -263,18 +348,29 @@ void CopyPipeline::handle(const AsyncCompletion& c)
 void CopyPipeline::batchRead(size_t slot)
 {
     Slot& s = m_slots[slot];
-    if (m_settings.verify)
+    if (!m_hashes.empty())
         m_hashes[s.batch] = hashOf(m_buffers[slot].data(), m_batches[s.batch].bytes);
-    s.phase = Phase::Writing;
-    submitPieces(slot, true, m_target);
+    if (m_settings.compareOnly)
+        startReadBack(slot);
+    else
+        writePieces(slot);
 }
 
-void CopyPipeline::batchWritten(size_t batch)
+void CopyPipeline::batchWritten(size_t slot)
 {
+    Slot& s = m_slots[slot];
+    const size_t batch = s.batch;
     m_done[batch] = true;
     m_written += m_batches[batch].bytes;
+    if (!m_settings.verify)
+        m_unflushed.push_back(batch);
     if (m_progress)
         m_progress(m_written, m_total);
+    // The data is on the target now: read it back while later requests are still moving.
+    if (m_settings.verify && wanted(s))
+        startReadBack(slot);
+    else
+        s.phase = Phase::Idle;
 }
 
 void CopyPipeline::batchReadBack(size_t batch, const uint8_t* data)
@@ -283,6 +379,11 @@ void CopyPipeline::batchReadBack(size_t batch, const uint8_t* data)
         findFirstDifference(batch, data);
         return;
     }
+    // A resumed run skips what is recorded, so only what was found equal is.
+    if (m_settings.verify)
+        m_unflushed.push_back(batch);
+    else
+        m_done[batch] = true;
     m_verified += m_batches[batch].bytes;
     if (m_verifyProgress)
         m_verifyProgress(m_verified, m_total);
@@ -294,17 +395,21 @@ void CopyPipeline::copySpanning(size_t batch, uint8_t* data)
     if (!RawDisk::readRange(m_source, p.sourceOffset, p.length, data, m_settings.sourceAlignment)
         && !recoverRead(p, data, Platform::lastErrorCode(), 0, platformErrorText()))
         return;
-    if (m_settings.verify)
+    if (!m_hashes.empty())
         m_hashes[batch] = hashOf(data, p.length);
-    if (!RawDisk::writeRange(m_target, p.targetOffset, p.length, data, m_settings.targetAlignment)
-        && !failWrite(p, data, platformErrorText()))
-        return;
-    batchWritten(batch);
-}
-
-void CopyPipeline::readBackSpanning(size_t batch, uint8_t* data)
-{
-    const CopyPiece& p = m_batches[batch].pieces.front();
+    if (!m_settings.compareOnly) {
+        if (!RawDisk::writeRange(m_target, p.targetOffset, p.length, data, m_settings.targetAlignment)
+            && !failWrite(p, data, platformErrorText()))
+            return;
+        m_done[batch] = true;
+        m_written += p.length;
+        if (!m_settings.verify)
+            m_unflushed.push_back(batch);
+        if (m_progress)
+            m_progress(m_written, m_total);
+        if (!m_settings.verify)
+            return;
+    }
     if (!RawDisk::readRange(m_target, p.targetOffset, p.length, data, m_settings.targetAlignment)
         && !failReadBack(p, data, platformErrorText()))
         return;
@@ -349,6 +454,7 @@ bool CopyPipeline::recoverRead(const CopyPiece& p, uint8_t* data, uint32_t error
             std::memset(out, 0, size_t(n));
             const uint64_t first = at / sector;
             m_unreadable.add(first, (at + n + sector - 1) / sector - first);
+            m_newUnreadable.emplace_back(first, (at + n + sector - 1) / sector - first);
         }
         at += n;
     }

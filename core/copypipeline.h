@@ -12,7 +12,8 @@
 
 // The one copy routine: moves an extent list from source to target with reads and writes of
 // several buffers in flight at once, flushes the target, and on request reads every written range
-// back and compares it with a hash taken as the source was read. Buffers are the caller's, all of
+// back as soon as its write completed (behind the write front, while later requests are still
+// moving) and compares it with a hash taken as the source was read. Buffers are the caller's, all of
 // one size (the request size). Transfers go to the queue as its capacity allows; the rest wait
 // here. Cancellation is looked at before every request and while waiting for transfers, and then
 // asks the queue to cancel what is in flight; a stop of any kind lets the transfers in flight come
@@ -27,15 +28,27 @@ public:
         bool verify = false;
         // Unreadable source sectors become zeros on the target and are listed instead of stopping.
         bool continueOnReadErrors = false;
+        // Nothing is written: the extents are read on both sides and compared (a resumed run's
+        // verification of what an earlier run copied).
+        bool compareOnly = false;
+        // All-zero pieces become holes (the target's discard reads back zeros) instead of writes.
+        bool holesForZeros = false;
+        // How often, at most, the target is flushed and the checkpoint told what is on it for good.
+        unsigned checkpointMs = 2000;
     };
     enum class Failure { None, Cancelled, Read, Write, Flush, TargetRead, Verify, Queue };
     using Progress = std::function<void(uint64_t done, uint64_t total)>;
+    // Pieces whose writes have been flushed since the last call, and the source sectors (first,
+    // count) found unreadable meanwhile. False when they could not be recorded; the copy goes on.
+    using Unreadable = std::vector<std::pair<uint64_t, uint64_t>>;
+    using Checkpoint = std::function<bool(const std::vector<CopyExtent>& flushed, const Unreadable& unreadable)>;
 
     CopyPipeline(DeviceHandle* source, DeviceHandle* target, AsyncIo& io, std::vector<AlignedBuffer>& buffers,
                  const std::atomic<bool>& cancelled, Settings settings);
 
     void setProgress(Progress progress) { m_progress = std::move(progress); }
     void setVerifyProgress(Progress progress) { m_verifyProgress = std::move(progress); }
+    void setCheckpoint(Checkpoint checkpoint) { m_checkpoint = std::move(checkpoint); }
 
     bool run(const std::vector<CopyExtent>& extents);
 
@@ -62,7 +75,14 @@ private:
         bool operator==(const Hash&) const = default;
     };
 
-    bool runBatches(bool verifying);
+    bool runBatches();
+    // Flushes the target (unless `flushed`) and hands the batches written since the last time to
+    // the checkpoint; at most every checkpointMs unless `force`.
+    void checkpoint(bool force, bool flushed);
+    bool isZero(const uint8_t* data, uint64_t length) const;
+    // Writes the slot's pieces; all-zero ones become holes where the target can make them.
+    void writePieces(size_t slot);
+    void startReadBack(size_t slot);
     bool busy() const { return m_io.inFlight() > 0 || !m_waiting.empty(); }
     bool pump(bool wait);
     void feed();
@@ -70,12 +90,12 @@ private:
     void dropWaiting(size_t slot);
     bool wanted(const Slot& s) const;
     void handle(const AsyncCompletion& c);
-    void startDirect(size_t batch, size_t slot, Phase phase);
-    void submitPieces(size_t slot, bool write, DeviceHandle* handle);
+    void startDirect(size_t batch, size_t slot);
+    void submitPieces(size_t slot, bool write, DeviceHandle* handle, const std::vector<bool>& skip = {});
     void copySpanning(size_t batch, uint8_t* data);
-    void readBackSpanning(size_t batch, uint8_t* data);
     void batchRead(size_t slot);
-    void batchWritten(size_t batch);
+    // The slot's batch is on the target: read back next when verifying, else the slot is free.
+    void batchWritten(size_t slot);
     void batchReadBack(size_t batch, const uint8_t* data);
     bool recoverRead(const CopyPiece& piece, uint8_t* data, uint32_t errorCode, uint64_t moved, const std::string& text);
     // Does a failed transfer of `phase` again unit by unit. True with the first position that fails
@@ -96,6 +116,12 @@ private:
     Settings m_settings;
     Progress m_progress;
     Progress m_verifyProgress;
+    Checkpoint m_checkpoint;
+    bool m_checkpointBroken = false;
+    int64_t m_lastCheckpoint = 0;
+    std::vector<size_t> m_unflushed;      // batches written since the last checkpoint
+    size_t m_unreadableReported = 0;       // entries of m_newUnreadable already handed over
+    Unreadable m_newUnreadable;
 
     std::vector<CopyBatch> m_batches;
     std::vector<bool> m_done;

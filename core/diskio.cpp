@@ -230,9 +230,13 @@ bool DiskIO::reportFailure(const CopyPipeline& pipeline)
     return false;
 }
 
+bool DiskIO::copyExtents(const std::vector<CopyExtent>& extents) { return runPipeline(extents, false); }
+
+bool DiskIO::compareExtents(const std::vector<CopyExtent>& extents) { return runPipeline(extents, true); }
+
 // Runs on the worker thread; everything the user interface sees goes out by signal, and cancel()
 // reaches the loop through the atomic flag, so no event processing is needed here.
-bool DiskIO::copyExtents(const std::vector<CopyExtent>& extents)
+bool DiskIO::runPipeline(const std::vector<CopyExtent>& extents, bool compareOnly)
 {
     Logger& log = Logger::instance();
     if (!m_session.source() || !m_session.target()) {
@@ -250,7 +254,9 @@ bool DiskIO::copyExtents(const std::vector<CopyExtent>& extents)
     uint64_t total = 0;
     for (const CopyExtent& e : extents)
         total += e.length;
-    if (extents.size() == 1)
+    if (compareOnly)
+        log.info(QStringLiteral("Comparing %1 bytes in %2 extents with the source").arg(total).arg(extents.size()));
+    else if (extents.size() == 1)
         log.info(QStringLiteral("Starting fast copy: %1 bytes from offset %2 to %3")
                      .arg(total)
                      .arg(extents.front().sourceOffset)
@@ -280,9 +286,13 @@ bool DiskIO::copyExtents(const std::vector<CopyExtent>& extents)
     settings.targetAlignment = targetAlignment();
     settings.sourceSector = sourceLogicalSector();
     settings.targetSector = targetLogicalSector();
-    settings.verify = m_verify;
+    settings.verify = m_verify && !compareOnly;
+    settings.compareOnly = compareOnly;
     settings.continueOnReadErrors = m_continueOnReadErrors;
+    settings.holesForZeros = m_session.target()->discardKind() == DeviceHandle::Discard::Zeroes;
     CopyPipeline pipeline(m_session.source(), m_session.target(), *io, m_buffers, m_cancelled, settings);
+    if (!compareOnly)
+        pipeline.setCheckpoint(m_checkpoint);
     int64_t lastReport = 0;
     pipeline.setProgress([&](uint64_t done, uint64_t all) {
         m_bytesCopied = done;
@@ -293,13 +303,15 @@ bool DiskIO::copyExtents(const std::vector<CopyExtent>& extents)
             emit progressChanged(done, all);
         }
     });
-    pipeline.setVerifyProgress([&](uint64_t done, uint64_t all) {
-        const int64_t now = nowMs();
-        if (done == all || now - lastReport >= ProgressIntervalMs) {
-            lastReport = now;
-            emit verifyProgressChanged(done, all);
-        }
-    });
+    // The read-back of a copy runs behind its writes: its progress is the copy's.
+    if (compareOnly)
+        pipeline.setVerifyProgress([&](uint64_t done, uint64_t all) {
+            const int64_t now = nowMs();
+            if (done == all || now - lastReport >= ProgressIntervalMs) {
+                lastReport = now;
+                emit verifyProgressChanged(done, all);
+            }
+        });
     const bool ok = pipeline.run(extents);
     m_verifiedBytes += pipeline.bytesVerified();
     for (const auto& [first, count] : pipeline.unreadable().ranges())
@@ -315,8 +327,10 @@ bool DiskIO::copyExtents(const std::vector<CopyExtent>& extents)
     }
     if (!ok && !reportFailure(pipeline))
         return false;
-    if (m_verify)
+    if (m_verify || compareOnly)
         log.info(QStringLiteral("Verified %1 bytes").arg(pipeline.bytesVerified()));
+    if (compareOnly)
+        return true;
     const int64_t elapsed = nowMs() - m_copyStartTime;
     if (elapsed > 0) {
         m_currentSpeed = m_bytesCopied * 1000 / uint64_t(elapsed);

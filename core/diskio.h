@@ -84,6 +84,13 @@ public:
     // flushed, and with verification every range read back and compared. A cancel() that came
     // before a copy started stops it at once: the flag is never cleared.
     bool copyExtents(const std::vector<CopyExtent>& extents);
+    // Reads the extents on both sides and compares them; nothing is written. For ranges an earlier
+    // run copied.
+    bool compareExtents(const std::vector<CopyExtent>& extents);
+    // Told, every few seconds and at every stop, which copied ranges a flush has made durable.
+    void setCheckpoint(CopyPipeline::Checkpoint checkpoint) { m_checkpoint = std::move(checkpoint); }
+    // Source sectors an earlier run of the same copy wrote as zeros.
+    void addUnreadable(uint64_t first, uint64_t count) { m_unreadable.add(first, count); }
     void resetStats();
     void updateSpeed();
     uint64_t bytesCopied() const { return m_bytesCopied; }
@@ -103,6 +110,7 @@ private:
                   uint32_t alignment, const char* failText);
     bool fail(const QString& message);
     bool reportFailure(const CopyPipeline& pipeline);
+    bool runPipeline(const std::vector<CopyExtent>& extents, bool compareOnly);
 
     DiskSession m_session;
 
@@ -111,6 +119,7 @@ private:
     uint32_t m_bufferAlignment = 4096;
     bool m_verify = false;
     bool m_continueOnReadErrors = false;
+    CopyPipeline::Checkpoint m_checkpoint;
 
     uint64_t m_currentSpeed = 0;
     uint64_t m_bytesCopied = 0;
