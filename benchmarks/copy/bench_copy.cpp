@@ -56,8 +56,8 @@ std::vector<Method> methodsFor(const Target& t, uint64_t bytes)
     return m;
 }
 
-// Ratios of one family; false when a goal is missed. A family that could not run (no loop devices
-// without root) still gets its lines, as n/a, so a missing figure is never mistaken for a met goal.
+// Ratios of one family; false when a goal is missed or ours has no figure. A family that could not
+// run (no loop devices without root) still gets its lines, as n/a, rather than none.
 bool report(const QString& title, const QString& where, const std::vector<Method>& family, uint64_t bytes)
 {
     const std::vector<Method> m = family.empty() ? std::vector<Method>(4) : family;
@@ -69,7 +69,7 @@ bool report(const QString& title, const QString& where, const std::vector<Method
     const Method& fasterDd = ddFaster ? m[1] : m[0];
     bool met = BenchRunner::printRatio("tessarin / faster dd, " + where, m[2], fasterDd, GoalAgainstDd);
     met = BenchRunner::printRatio("tessarin --verify / tessarin, " + where, m[3], m[2], GoalVerifyCost) && met;
-    return met;
+    return met && !m[2].runs.empty() && !m[3].runs.empty();
 }
 }
 
