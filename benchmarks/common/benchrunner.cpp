@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -283,24 +284,28 @@ bool BenchRunner::sameBytes(const QString& a, const QString& b, uint64_t size)
     return true;
 }
 
-bool BenchRunner::tool(const QString& program, const QStringList& arguments, QString* error)
+bool BenchRunner::tool(const QString& program, const QStringList& arguments, QString* error, QString* output)
 {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, arguments);
     const bool ok = p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    const QString text = QString::fromLocal8Bit(p.readAll()).trimmed();
+    if (output)
+        *output = text;
     if (!ok && error)
-        *error = program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) + QStringLiteral(": ")
-            + QString::fromLocal8Bit(p.readAll()).trimmed();
+        *error = program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) + QStringLiteral(": ") + text;
     return ok;
 }
 
-QString BenchRunner::attachLoop(const QString& image, bool readOnly)
+QString BenchRunner::attachLoop(const QString& image, bool readOnly, uint64_t offset, uint64_t size)
 {
     QProcess p;
     QStringList args{QStringLiteral("-f"), QStringLiteral("--show")};
     if (readOnly)
         args << QStringLiteral("-r");
+    if (size > 0)
+        args << QStringLiteral("-o") << QString::number(offset) << QStringLiteral("--sizelimit") << QString::number(size);
     p.start(QStringLiteral("losetup"), args << image);
     if (!p.waitForFinished(-1) || p.exitCode() != 0)
         return {};
@@ -318,4 +323,10 @@ bool BenchRunner::haveTool(const QString& program)
 {
     return !QStandardPaths::findExecutable(program).isEmpty()
         || !QStandardPaths::findExecutable(program, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")}).isEmpty();
+}
+
+uint64_t BenchRunner::allocatedBytes(const QString& path)
+{
+    struct stat s {};
+    return ::stat(path.toLocal8Bit().constData(), &s) == 0 ? uint64_t(s.st_blocks) * 512 : 0;
 }

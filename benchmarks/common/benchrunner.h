@@ -58,10 +58,12 @@ public:
     static bool fillRandomFile(const QString& path, uint64_t size, uint64_t seed);
     static bool makeSparseFile(const QString& path, uint64_t size);
     static bool sameBytes(const QString& a, const QString& b, uint64_t size);
-    // Runs a helper tool to its end; its output on failure in `error`.
-    static bool tool(const QString& program, const QStringList& arguments, QString* error = nullptr);
+    // Runs a helper tool to its end; its output on failure in `error`, always in `output`.
+    static bool tool(const QString& program, const QStringList& arguments, QString* error = nullptr, QString* output = nullptr);
     static bool haveTool(const QString& program);
-    // "/dev/loopN" or empty.
-    static QString attachLoop(const QString& image, bool readOnly = false);
+    // "/dev/loopN" or empty; a non-zero `size` maps only `size` bytes from `offset` (a partition).
+    static QString attachLoop(const QString& image, bool readOnly = false, uint64_t offset = 0, uint64_t size = 0);
+    // Bytes the file takes on its file system (holes excluded); 0 when it cannot be asked.
+    static uint64_t allocatedBytes(const QString& path);
     static void detachLoop(const QString& device);
 };

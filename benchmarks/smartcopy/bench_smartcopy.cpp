@@ -4,13 +4,14 @@
 // random content through ntfs-3g or mtools; every copy goes loop device to loop device as a child
 // process with a cold page cache. Run as root.
 #include "benchmarks/common/benchrunner.h"
+#include "benchmarks/common/volumefiller.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -24,68 +25,6 @@ struct Volume {
     QString label() const { return QStringLiteral("%1 at %2 %").arg(ntfs ? "NTFS" : "FAT32").arg(percent); }
 };
 
-// Sizes of files adding up to `budget`: many small, some medium, a few large.
-std::vector<uint64_t> mixedSizes(uint64_t budget, uint64_t seed)
-{
-    uint64_t state = seed * 0x9E3779B97F4A7C15ull + 7;
-    auto next = [&state](uint64_t lo, uint64_t hi) {
-        state ^= state << 13;
-        state ^= state >> 7;
-        state ^= state << 17;
-        return lo + state % (hi - lo + 1);
-    };
-    const uint64_t largeMax = std::max<uint64_t>(MiB, std::min<uint64_t>(256 * MiB, budget / 6));
-    std::vector<uint64_t> sizes;
-    uint64_t total = 0;
-    // A fifth of the bytes in small files, a third in medium ones, the rest in large ones.
-    const uint64_t shares[] = {budget / 5, budget / 3, budget};
-    for (int kind = 0; kind < 3; ++kind) {
-        while (total < shares[kind]) {
-            const uint64_t size = kind == 0 ? next(1024, 64 * 1024)
-                                : kind == 1 ? next(256 * 1024, std::max<uint64_t>(512 * 1024, largeMax / 16))
-                                            : next(largeMax / 2, largeMax);
-            const uint64_t n = std::min(size, budget - total);
-            sizes.push_back(n);
-            total += n;
-        }
-    }
-    return sizes;
-}
-
-QString pathFor(const QString& root, size_t index)
-{
-    return QStringLiteral("%1/d%2/f%3.bin").arg(root).arg(index / 200).arg(index);
-}
-
-uint64_t usedBytes(const QString& mountPoint)
-{
-    struct statvfs s {};
-    return statvfs(mountPoint.toLocal8Bit().constData(), &s) == 0 ? uint64_t(s.f_blocks - s.f_bfree) * s.f_frsize : 0;
-}
-
-bool buildNtfs(const Volume& v, const QString& mountPoint, QString& error)
-{
-    if (!BenchRunner::makeSparseFile(v.image, v.bytes) || !BenchRunner::tool("mkntfs", {"-Q", "-F", "-q", v.image}, &error))
-        return false;
-    QDir().mkpath(mountPoint);
-    if (!BenchRunner::tool("ntfs-3g", {v.image, mountPoint}, &error))
-        return false;
-    const uint64_t target = v.bytes / 100 * uint64_t(v.percent);
-    const std::vector<uint64_t> sizes = mixedSizes(target - std::min(target, usedBytes(mountPoint)), uint64_t(v.percent));
-    bool ok = true;
-    for (size_t i = 0; ok && i < sizes.size() && usedBytes(mountPoint) < target; ++i) {
-        QDir().mkpath(QFileInfo(pathFor(mountPoint, i)).path());
-        ok = BenchRunner::fillRandomFile(pathFor(mountPoint, i), sizes[i], i + 1);
-    }
-    const uint64_t used = usedBytes(mountPoint);
-    std::printf("  %llu of %llu MiB in use\n", (unsigned long long)(used / MiB), (unsigned long long)(v.bytes / MiB));
-    if (!BenchRunner::tool("umount", {mountPoint}, &error))
-        return false;
-    if (!ok)
-        error = QStringLiteral("writing the files failed at %1 of %2 bytes").arg(used).arg(target);
-    return ok;
-}
-
 bool buildFat32(const Volume& v, const QString& staging, bool quick, QString& error)
 {
     // FAT32 wants at least 65525 clusters; small quick volumes get 512-byte ones.
@@ -93,10 +32,10 @@ bool buildFat32(const Volume& v, const QString& staging, bool quick, QString& er
     if (!BenchRunner::makeSparseFile(v.image, v.bytes) || !BenchRunner::tool("mkfs.fat", QStringList{"-F", "32"} + cluster + QStringList{v.image}, &error))
         return false;
     QDir(staging).removeRecursively();
-    const std::vector<uint64_t> sizes = mixedSizes(v.bytes / 100 * uint64_t(v.percent) / 100 * 98, 32);
+    const std::vector<uint64_t> sizes = VolumeFiller::mixedSizes(v.bytes / 100 * uint64_t(v.percent) / 100 * 98, 32);
     for (size_t i = 0; i < sizes.size(); ++i) {
-        QDir().mkpath(QFileInfo(pathFor(staging, i)).path());
-        if (!BenchRunner::fillRandomFile(pathFor(staging, i), sizes[i], i + 1)) {
+        QDir().mkpath(QFileInfo(VolumeFiller::pathFor(staging, i)).path());
+        if (!BenchRunner::fillRandomFile(VolumeFiller::pathFor(staging, i), sizes[i], i + 1)) {
             error = QStringLiteral("cannot write the staging files in %1").arg(staging);
             return false;
         }
@@ -179,7 +118,10 @@ int main(int argc, char** argv)
     for (const Volume& v : volumes) {
         std::printf("\n%s: building %llu MiB volume\n", qPrintable(v.label()), (unsigned long long)(v.bytes / MiB));
         std::fflush(stdout);
-        const bool built = v.ntfs ? buildNtfs(v, dir.filePath("mnt"), error) : buildFat32(v, dir.filePath("staging"), options.quick, error);
+        uint64_t used = 0;
+        const bool built = v.ntfs ? BenchRunner::makeSparseFile(v.image, v.bytes)
+                                        && VolumeFiller::buildNtfs(v.image, v.bytes, v.percent, 0, dir.filePath("mnt"), used, error)
+                                  : buildFat32(v, dir.filePath("staging"), options.quick, error);
         const QString targetImage = dir.filePath("target.img");
         QString source, target;
         if (built && BenchRunner::makeSparseFile(targetImage, v.bytes)) {
