@@ -151,6 +151,7 @@ void CloneRun::onFinished(bool success, const QString& message)
                               {QStringLiteral("success"), success},
                               {QStringLiteral("exitCode"), int(m_code)},
                               {QStringLiteral("refused"), m_last.refused},
+                              {QStringLiteral("resumable"), m_last.resumable},
                               {QStringLiteral("message"), message},
                               {QStringLiteral("copiedBytes"), qint64(m_last.copiedBytes)},
                               {QStringLiteral("verifiedBytes"), qint64(m_last.verifiedBytes)},
@@ -181,6 +182,9 @@ void CloneRun::onFinished(bool success, const QString& message)
             std::printf("%s\n", qUtf8Printable(step));
     } else {
         std::fprintf(stderr, "tessarin-cli: %s\n", qUtf8Printable(message));
+        if (m_last.resumable)
+            std::fprintf(stderr, "tessarin-cli: %s\n",
+                         qUtf8Printable(tr("The same command with --resume goes on where this run stopped")));
     }
     if (!m_last.targetCheck.isEmpty()) {
         std::printf("Check of the target: %s\n", m_last.targetCheckPassed ? "no errors" : "the copy may not start as it is");

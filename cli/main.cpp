@@ -110,6 +110,9 @@ Options:
   --live-source               read source volumes that are mounted read-write and cannot be
                               snapshotted as they change (the copy may be torn); without it
                               such a source is refused
+  --resume                    go on with the interrupted clone of the same disks: its journal
+                              (next to the log) must match the disks, the plan and the source;
+                              what it lists as copied is skipped (and compared with --verify)
   --dry-run                   print the plan and write nothing
   --yes, -y                   do not ask for the target's number to be typed back
   --json                      one JSON object per line: phases, progress, then the result

@@ -30,6 +30,9 @@ public:
     bool continueOnReadErrors = false;
     // Read source volumes that are mounted read-write and cannot be snapshotted as they change.
     bool allowLiveSource = false;
+    // Go on with the interrupted run of the same disks and plan that its journal records: what it
+    // copied is skipped, everything else is done as a fresh run would.
+    bool resume = false;
     Tessarin::TargetBootMode targetBootMode = Tessarin::TargetBootMode::Uefi;
     Tessarin::ResizeMode resizeMode = Tessarin::ResizeMode::KeepAndCreateData;
     QString dataPartitionLabel = QStringLiteral("Data");

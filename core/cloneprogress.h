@@ -24,6 +24,8 @@ public:
     QString errorMessage;
     // The run stopped before its first write: source and target are as they were.
     bool refused = false;
+    // The run stopped after writing, and its journal lets the same clone go on where it stopped.
+    bool resumable = false;
     // Bytes read back from the target and found equal to the source.
     uint64_t verifiedBytes = 0;
     // Source sectors that could not be read and were written as zeros; never 0 for a plain success.

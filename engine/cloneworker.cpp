@@ -5,6 +5,7 @@
 #include "core/logger.h"
 #include "engine/clonemodefactory.h"
 #include "modes/clonemode.h"
+#include "modes/cloneresume.h"
 #include "modes/unreadableowners.h"
 
 #include <QDateTime>
@@ -81,6 +82,14 @@ void CloneWorker::doClone()
             if (!m_progress.targetCheckPassed)
                 m_progress.warnings.append(tr("the check of the copy found errors; it may not start as it is"));
         }
+        m_diskIO->setCheckpoint({});
+        if (m_resume && result && !m_cancelled.load())
+            m_resume->finish();
+        else if (m_resume && m_resume->isRecording()) {
+            m_progress.resumable = true;
+            log.info(QStringLiteral("The run's journal is kept for resuming: %1").arg(m_resume->path()));
+        }
+        m_resume.reset();
         setStrategy(nullptr);
         delete strategy;
     } else {
@@ -145,6 +154,18 @@ void CloneWorker::checkTarget(const CloneMode& strategy)
         else
             log.info(QStringLiteral("Target check: %1").arg(line));
     }
+}
+
+bool CloneWorker::beginJournal(CloneMode* strategy, QString& error)
+{
+    QString logPath = Logger::instance().filePath();
+    if (logPath.isEmpty())
+        logPath = logFilePath();
+    m_resume = std::make_unique<CloneResume>(config(), strategy->plan(), QFileInfo(logPath).absolutePath());
+    if (!m_resume->begin(*m_diskIO, error))
+        return false;
+    strategy->setResume(m_resume.get());
+    return true;
 }
 
 void CloneWorker::writeUnreadableMap()
@@ -259,6 +280,11 @@ bool CloneWorker::runPhases(CloneMode* strategy)
     // Strategies test the flag too; stopping here keeps a cancelled run from starting its next phase.
     if (m_cancelled.load())
         return false;
+    if (!beginJournal(strategy, validateError)) {
+        m_progress.errorMessage = validateError;
+        m_progress.refused = true;
+        return false;
+    }
     if (!strategy->prepare()) {
         m_progress.errorMessage = strategy->lastError();
         m_progress.refused = !strategy->targetTouched();
@@ -266,6 +292,14 @@ bool CloneWorker::runPhases(CloneMode* strategy)
     }
     if (m_cancelled.load())
         return false;
+    if (m_resume->isResuming() && !m_resume->checkTarget(*m_diskIO, validateError)) {
+        m_progress.errorMessage = validateError;
+        m_progress.refused = true;
+        return false;
+    }
+    QString journalError;
+    if (!m_resume->record(*m_diskIO, journalError))
+        log.warning(journalError);
 
     m_progress.status = Tessarin::CloningData;
     emitProgress();

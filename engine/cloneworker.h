@@ -10,6 +10,7 @@
 #include <memory>
 
 class CloneMode;
+class CloneResume;
 class ClonePlan;
 class DiskIO;
 
@@ -56,6 +57,8 @@ private:
     void emitProgress();
     // The offline bootability check of the finished copy, into the progress and the log.
     void checkTarget(const CloneMode& strategy);
+    // The run's journal checked (resumed run) or made ready (fresh run), before the first write.
+    bool beginJournal(CloneMode* strategy, QString& error);
 
     std::shared_ptr<const CloneConfig> m_config = std::make_shared<const CloneConfig>();
     CloneProgress m_progress;
@@ -66,4 +69,5 @@ private:
     CloneMode* m_strategy = nullptr;  // guarded by m_mutex
     // Source and target claimed for the run, from the checks before the first write to the end.
     ClonePreflight m_preflight;
+    std::unique_ptr<CloneResume> m_resume;
 };

@@ -1,4 +1,5 @@
 #include "modes/clonemode.h"
+#include "modes/cloneresume.h"
 #include "boot/boottoolavailability.h"
 #include "boot/copyvolumeletters.h"
 #include "boot/offlinebootrepair.h"
@@ -189,20 +190,35 @@ void CloneMode::addSkipped(const QString& step)
     Logger::instance().info(step);
 }
 
-bool CloneMode::copyExtents(const std::vector<CopyExtent>& extents, uint64_t bytes, const QString& what)
+bool CloneMode::resuming() const { return m_resume && m_resume->isResuming(); }
+
+bool CloneMode::copyExtents(const std::vector<CopyExtent>& extents, uint64_t bytes, const QString& what, bool always)
 {
-    const uint64_t base = m_bytesCopied;
+    std::vector<CopyExtent> todo = extents, done;
+    if (resuming() && !always) {
+        todo = m_resume->copied().remaining(extents);
+        done = m_resume->copied().covered(extents);
+    }
+    uint64_t skipped = 0;
+    for (const CopyExtent& e : done)
+        skipped += e.length;
+    if (skipped > 0)
+        Logger::instance().info(QStringLiteral("%1: %2 of %3 MB were copied by the interrupted run")
+                                    .arg(what).arg(skipped / 1048576).arg(bytes / 1048576));
+    const uint64_t base = m_bytesCopied + skipped;
     const QMetaObject::Connection relay = connect(m_diskIO, &DiskIO::progressChanged, this,
         [this, base](uint64_t written, uint64_t) { emit progressChanged(base + written, m_totalBytes); },
         Qt::DirectConnection);
-    const bool ok = m_diskIO->copyExtents(extents);
+    const bool ok = todo.empty() || m_diskIO->copyExtents(todo);
     disconnect(relay);
-    if (!ok) {
+    // What the earlier run copied is verified too, not only what this one did.
+    const bool compared = !ok || done.empty() || !m_config.verify || m_diskIO->compareExtents(done);
+    if (!ok || !compared) {
         if (isCancelled() || m_diskIO->isCancelled())
             return false;
         return fail(tr("Failed to copy %1: %2").arg(what, m_diskIO->lastError()));
     }
-    m_bytesCopied = base + bytes;
+    m_bytesCopied += bytes;
     emit progressChanged(m_bytesCopied, m_totalBytes);
     return true;
 }

@@ -14,6 +14,7 @@
 #include <vector>
 #include <cstdint>
 
+class CloneResume;
 class DiskIO;
 class PartitionResizer;
 
@@ -58,6 +59,10 @@ public:
     virtual void setDataPartitionLabel(const QString& label);
 
     void setDiskIO(DiskIO* diskIO) { m_diskIO = diskIO; }
+    // The journal of the run: a resumed run skips the ranges it lists. Null for none.
+    void setResume(const CloneResume* resume) { m_resume = resume; }
+    // A resumed run keeps what is on the target: no clean.
+    bool resuming() const;
     DiskIO* diskIO() const { return m_diskIO; }
 
     void setSmartClone(bool on) { m_smartClone = on; }
@@ -127,7 +132,9 @@ protected:
     void addSkipped(const QString& step);
     // Moves `extents` (`bytes` in all) through the DiskIO's one copy routine and relays its progress
     // on top of bytesCopied. False on a failure (lastError names `what`) or a cancellation.
-    bool copyExtents(const std::vector<CopyExtent>& extents, uint64_t bytes, const QString& what);
+    // A resumed run skips what its journal lists, unless `always` (the table region, whose identity
+    // the run changes after copying it); with verification it compares the skipped ranges instead.
+    bool copyExtents(const std::vector<CopyExtent>& extents, uint64_t bytes, const QString& what, bool always = false);
 
     CloneConfig m_config;
     ClonePlan m_plan;
@@ -147,4 +154,5 @@ protected:
     uint64_t m_totalBytes = 0;
     uint64_t m_bytesCopied = 0;
     DiskIO* m_diskIO = nullptr;
+    const CloneResume* m_resume = nullptr;
 };

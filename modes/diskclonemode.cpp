@@ -100,10 +100,12 @@ bool DiskCloneMode::prepare()
     if (!requireDiskIO() || !ensurePlanned())
         return false;
 
-    emit phaseChanged(tr("Cleaning target disk..."));
-    beginTargetWrites();
-    if (!cleanTarget())
-        return false;
+    if (!resuming()) {
+        emit phaseChanged(tr("Cleaning target disk..."));
+        beginTargetWrites();
+        if (!cleanTarget())
+            return false;
+    }
     if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
         return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));
     if (m_diskIO->targetLogicalSector() != m_sectorSize)
@@ -255,7 +257,7 @@ bool DiskCloneMode::execute()
             emit phaseChanged(tr("Copying partition %1 of %2: %3").arg(step.partitionIndex + 1).arg(count).arg(step.name));
             emit partitionChanged(step.partitionIndex, count, step.name);
         }
-        if (!copyExtents(step.extents, step.bytes, step.name))
+        if (!copyExtents(step.extents, step.bytes, step.name, step.table))
             return false;
         // The copied table takes its own identity before the run goes on.
         if (step.table && (isCancelled() || (m_sourceGpt && !finishGpt()) || !giveCopyNewIdentity(*m_resizer, m_sourceGpt, m_sectorSize)))

@@ -268,13 +268,15 @@ uint64_t PartitionCloneMode::freeSpaceNeeded() const
 bool PartitionCloneMode::prepareFreeSpace()
 {
     const uint32_t ts = m_targetSectorSize;
-    emit phaseChanged(tr("Cleaning target disk..."));
-    beginTargetWrites();
-    log().info(QStringLiteral("Cleaning target disk before partition clone..."));
-    PartitioningTool& tool = PartitioningTool::current();
-    const auto style = m_table == Table::Mbr ? PartitioningTool::TableStyle::Mbr : PartitioningTool::TableStyle::Gpt;
-    if (!tool.clean(m_targetDisk.diskNumber, style, PartitioningTool::ScriptStep::partitionClone()))
-        return fail(tr("Failed to clean target disk: %1").arg(tool.lastError()));
+    if (!resuming()) {
+        emit phaseChanged(tr("Cleaning target disk..."));
+        beginTargetWrites();
+        log().info(QStringLiteral("Cleaning target disk before partition clone..."));
+        PartitioningTool& tool = PartitioningTool::current();
+        const auto style = m_table == Table::Mbr ? PartitioningTool::TableStyle::Mbr : PartitioningTool::TableStyle::Gpt;
+        if (!tool.clean(m_targetDisk.diskNumber, style, PartitioningTool::ScriptStep::partitionClone()))
+            return fail(tr("Failed to clean target disk: %1").arg(tool.lastError()));
+    }
     if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
         return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));
     if (m_diskIO->targetLogicalSector() != ts)

@@ -200,14 +200,16 @@ bool SystemCloneMode::prepare()
     if (!requireDiskIO() || !ensurePlanned())
         return false;
 
-    emit phaseChanged(tr("Cleaning target disk..."));
-    beginTargetWrites();
-    log().info(QStringLiteral("Cleaning target disk before clone..."));
-    PartitioningTool& tool = PartitioningTool::current();
-    const bool legacy = m_config.targetBootMode == Tessarin::TargetBootMode::Legacy;
-    if (!tool.clean(m_targetDisk.diskNumber, legacy ? PartitioningTool::TableStyle::Mbr : PartitioningTool::TableStyle::Gpt,
-                    PartitioningTool::ScriptStep::systemClone()))
-        return fail(tr("Failed to clean target disk: %1").arg(tool.lastError()));
+    if (!resuming()) {
+        emit phaseChanged(tr("Cleaning target disk..."));
+        beginTargetWrites();
+        log().info(QStringLiteral("Cleaning target disk before clone..."));
+        PartitioningTool& tool = PartitioningTool::current();
+        const bool legacy = m_config.targetBootMode == Tessarin::TargetBootMode::Legacy;
+        if (!tool.clean(m_targetDisk.diskNumber, legacy ? PartitioningTool::TableStyle::Mbr : PartitioningTool::TableStyle::Gpt,
+                        PartitioningTool::ScriptStep::systemClone()))
+            return fail(tr("Failed to clean target disk: %1").arg(tool.lastError()));
+    }
     if (!m_diskIO->openTargetDisk(m_targetDisk.diskNumber))
         return fail(tr("Failed to open target disk: %1").arg(m_diskIO->lastError()));
     if (m_diskIO->targetLogicalSector() != m_sectorSize)
@@ -353,7 +355,7 @@ bool SystemCloneMode::execute()
             emit phaseChanged(tr("Copying partition %1 of %2: %3").arg(index + 1).arg(count).arg(steps[i].name));
             emit partitionChanged(index, count, steps[i].name);
         }
-        if (!copyExtents(steps[i].extents, steps[i].bytes, steps[i].name))
+        if (!copyExtents(steps[i].extents, steps[i].bytes, steps[i].name, steps[i].table))
             return false;
         // The copied table takes its own identity at once: no disk carries the source's.
         if (steps[i].table && (isCancelled() || !finishTables()

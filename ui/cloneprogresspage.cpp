@@ -98,7 +98,14 @@ CloneProgressPage::CloneProgressPage(QWidget* parent)
                                            "QPushButton:hover { background: #047857; }"
                                            "QPushButton:focus { border: 2px solid #064E3B; outline: none; }"));
     m_finish->hide();
+    m_resume = new QPushButton(tr("Resume"), this);
+    m_resume->setObjectName(QStringLiteral("btnResume"));
+    m_resume->setMinimumSize(110, 36);
+    m_resume->setCursor(Qt::PointingHandCursor);
+    m_resume->setToolTip(tr("Go on with this clone where it stopped; what is on the target already is not copied again"));
+    m_resume->hide();
     buttons->addWidget(m_cancel);
+    buttons->addWidget(m_resume);
     buttons->addWidget(m_finish);
     layout->addLayout(buttons);
 }
@@ -120,6 +127,7 @@ void CloneProgressPage::begin()
     m_cancel->show();
     m_cancel->setEnabled(true);
     m_finish->hide();
+    m_resume->hide();
 }
 
 void CloneProgressPage::reset()
@@ -133,6 +141,7 @@ void CloneProgressPage::reset()
     m_targetCheckPassed = false;
     m_bootRepaired = false;
     m_refused = false;
+    m_resumable = false;
     setStateColor(RunningColor);
     setProgress(0);
     m_speed->setText(tr("Speed: -- MB/s"));
@@ -185,6 +194,7 @@ void CloneProgressPage::showProgress(const CloneProgress& progress)
     m_targetCheckPassed = progress.targetCheckPassed;
     m_bootRepaired = progress.bootRepaired;
     m_refused = progress.refused;
+    m_resumable = progress.resumable;
 }
 
 void CloneProgressPage::showError(const QString& error)
@@ -207,6 +217,7 @@ void CloneProgressPage::showEnd(const QString& title, const QColor& color)
     m_cancel->hide();
     m_cancel->setEnabled(true);
     m_finish->show();
+    m_resume->setVisible(m_resumable);
     m_title->setText(title);
     m_title->setStyleSheet(QStringLiteral("color: %1; font-size: 22px; font-weight: bold;").arg(color.name()));
     setStateColor(color);
@@ -218,8 +229,8 @@ void CloneProgressPage::showCancelled()
 {
     showEnd(tr("Clone cancelled"), CancelledColor);
     const QString text = m_refused ? tr("Nothing was written to the target.")
-                                   : tr("The clone was stopped before it finished; the target may hold an incomplete "
-                                        "copy.");
+        : m_resumable ? tr("The clone was stopped before it finished. Resume goes on where it stopped.")
+                      : tr("The clone was stopped before it finished; the target may hold an incomplete copy.");
     m_status->setText(text);
     m_log->appendLine(tr("Clone cancelled"), QStringLiteral("WARNING"));
 }

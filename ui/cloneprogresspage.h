@@ -25,6 +25,8 @@ public:
     LogView* logOutput() const { return m_log; }
     QPushButton* cancelButton() const { return m_cancel; }
     QPushButton* finishButton() const { return m_finish; }
+    // Shown after a run that stopped part-way and left a journal to go on from.
+    QPushButton* resumeButton() const { return m_resume; }
 
     // Progress ring and bar together, 0..100.
     void setProgress(int percent);
@@ -66,6 +68,8 @@ private:
     bool m_targetCheckPassed = false;
     bool m_bootRepaired = false;
     bool m_refused = false;
+    bool m_resumable = false;
     QPushButton* m_cancel = nullptr;
+    QPushButton* m_resume = nullptr;
     QPushButton* m_finish = nullptr;
 };

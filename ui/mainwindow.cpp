@@ -1,4 +1,6 @@
 #include "ui/mainwindow.h"
+#include "modes/cloneresume.h"
+#include "ui/clonequestions.h"
 
 #include "core/diskmanager.h"
 #include "core/languagesetup.h"
@@ -248,6 +250,7 @@ void MainWindow::setupConnections()
     connect(m_btnNext, &QPushButton::clicked, this, &MainWindow::onNextClicked);
     connect(m_progressPage->cancelButton(), &QPushButton::clicked, this, &MainWindow::onCancelClicked);
     connect(m_progressPage->finishButton(), &QPushButton::clicked, this, &MainWindow::onFinishClicked);
+    connect(m_progressPage->resumeButton(), &QPushButton::clicked, this, &MainWindow::onResumeClicked);
 
     connect(m_sourcePage, &SelectSourcePage::diskChosen, this, [this](const DiskInfo& d) { m_state.chooseSourceDisk(d); });
     connect(m_sourcePage, &SelectSourcePage::partitionChosen, this,
@@ -429,26 +432,28 @@ void MainWindow::onNextClicked()
     }
     // Asked before the confirmation, so that "No" stops before anything is written.
     const QStringList live = SourceReading::liveVolumes(m_state.config());
-    if (!live.isEmpty()
-        && QMessageBox::question(this, tr("Source in use"),
-                                 tr("The source's volumes %1 are mounted read-write and no snapshot of them can be "
-                                    "taken. A copy read while they change may be torn and may not start.\n\n"
-                                    "Read them live anyway?")
-                                     .arg(live.join(QStringLiteral(", "))),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-               != QMessageBox::Yes)
+    if (!live.isEmpty() && !CloneQuestions::acceptLiveSource(this, live))
         return;
     m_state.setLiveSourceAccepted(!live.isEmpty());
     // The run's own checks and plan before the question, so that a refusal needs no confirmation
     // and the question shows what the run will do; the start then runs this very plan.
-    m_engine->setConfig(m_state.config());
-    QString refusal;
-    if (!m_engine->plan(refusal)) {
-        Logger::instance().warning(QStringLiteral("Clone refused before the confirmation: %1").arg(refusal));
-        m_optionsPage->showRefusal(refusal);
+    if (!planRun(m_state.config()))
         return;
+    uint64_t copied = 0;
+    if (CloneResume::pending(m_engine->config(), m_engine->currentPlan(), journalFolder(), copied)) {
+        const CloneQuestions::Resume answer = CloneQuestions::askResume(this, copied, m_engine->currentPlan().totalBytes());
+        if (answer == CloneQuestions::Resume::Stop) {
+            m_engine->dropPlanned();
+            return;
+        }
+        if (answer == CloneQuestions::Resume::Resume) {
+            CloneConfig config = m_state.config();
+            config.resume = true;
+            if (planRun(config))
+                startClone();
+            return;
+        }
     }
-    m_optionsPage->showRefusal(QString());
     const auto answer = QMessageBox::warning(this, tr("Confirm clone"), m_state.confirmationText(m_engine->currentPlan()),
                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer == QMessageBox::Yes)
@@ -504,6 +509,34 @@ void MainWindow::onCancelClicked()
         return;
     m_engine->cancel();
     m_progressPage->logOutput()->appendLine(tr("Cancellation requested"), QStringLiteral("WARNING"));
+}
+
+bool MainWindow::planRun(const CloneConfig& config)
+{
+    m_engine->setConfig(config);
+    QString refusal;
+    const bool planned = m_engine->plan(refusal);
+    if (!planned)
+        Logger::instance().warning(QStringLiteral("Clone refused before the confirmation: %1").arg(refusal));
+    m_optionsPage->showRefusal(refusal);
+    return planned;
+}
+
+QString MainWindow::journalFolder()
+{
+    const QString log = Logger::instance().filePath();
+    return QFileInfo(log.isEmpty() ? logFilePath() : log).absolutePath();
+}
+
+void MainWindow::onResumeClicked()
+{
+    // The stopped run's own request, told to go on where it stopped.
+    CloneConfig config = m_engine->config();
+    config.resume = true;
+    if (planRun(config))
+        startClone();
+    else
+        goToStep(WizardState::OptionsStep);
 }
 
 void MainWindow::onFinishClicked()

@@ -56,12 +56,17 @@ public slots:
     void onNextClicked();
     void onCancelClicked();
     void onFinishClicked();
+    void onResumeClicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The engine's checks and plan for `config`; a refusal is shown on the options page.
+    bool planRun(const CloneConfig& config);
+    // Where the runs' journals lie: beside the log.
+    static QString journalFolder();
     void setupUi();
     QWidget* buildSidebar();
     QWidget* buildTitleBar();
