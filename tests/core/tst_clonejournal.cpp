@@ -1,6 +1,7 @@
 #include "core/clonejournal.h"
 #include "core/clonejournalcodec.h"
 #include "core/copiedextents.h"
+#include "common/memoryfiles.h"
 #include "ondisk/byteorder.h"
 #include "ondisk/crc32.h"
 
@@ -225,8 +226,11 @@ private slots:
         QCOMPARE(set.bytesIn(planned), coveredBytes);
     }
 
+    // A test's stand-in for the files seam still gets journals made durable on the real disk.
     void journalFile()
     {
+        MemoryFiles standIn;
+        const ScopedPlatform scope(PlatformParts{nullptr, nullptr, &standIn});
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString path = CloneJournal::pathFor(dir.filePath("state"), "\\\\.\\PhysicalDrive1", "\\\\.\\PhysicalDrive2");
@@ -266,6 +270,24 @@ private slots:
         QVERIFY(CloneJournal::remove(path));
         QVERIFY(!CloneJournal::exists(path));
         QVERIFY(CloneJournal::remove(path));
+    }
+
+    // A journal that could not be made durable is not reported as started.
+    void unsyncedJournalFails()
+    {
+        struct LostDevice : MemoryFiles {
+            bool syncFileData(int) override
+            {
+                Platform::setLastError(PlatformError::IoDevice, "the device went away");
+                return false;
+            }
+        } lost;
+        const ScopedPlatform scope(PlatformParts{nullptr, nullptr, &lost});
+        QTemporaryDir dir;
+        CloneJournal journal;
+        QVERIFY(!journal.create(dir.filePath("j.journal"), sampleHeader()));
+        QVERIFY2(journal.lastError().contains("the device went away"), qPrintable(journal.lastError()));
+        QVERIFY(!journal.isOpen() && !journal.append(sampleCopied, {}));
     }
 };
 
