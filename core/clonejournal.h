@@ -23,8 +23,10 @@ public:
     // Replaces any journal at `path` with a new one holding only the header. Durable when it
     // returns true, so it belongs before the first write to the target.
     bool create(const QString& path, const CloneJournalCodec::Header& header);
-    // Adds what was copied and what could not be read in one write, then makes it durable. After a
-    // failed append the journal takes no more: its tail is unknown and a load will refuse it.
+    // Adds what was copied and what could not be read in one write, then makes it durable. Only
+    // extents whose target writes were flushed to the device belong here: a journal that runs ahead
+    // of the target's cache would skip data a power loss took. After a failed append the journal
+    // takes no more: its tail is unknown.
     bool append(const std::vector<CopyExtent>& copied, const std::vector<std::pair<uint64_t, uint64_t>>& unreadable);
     void close();
     bool isOpen() const;
