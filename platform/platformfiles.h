@@ -21,4 +21,12 @@ public:
     virtual bool setFileAttributesNormal(const std::string& path) = 0;
     virtual uint32_t logicalDrives() = 0;                          // bit 0 = A:
     virtual uint32_t driveType(const std::string& rootPath) = 0;   // DRIVE_* numbers, 1 = no root dir
+
+    // The program's own files (the resume journal) live on the machine's disks, not behind a test's
+    // stand-in, so a stand-in that does not override these reaches the native backend's.
+    // What was written to an open file reaches the storage before this returns (fdatasync,
+    // FlushFileBuffers). `descriptor` is a C runtime descriptor, as QFile::handle() gives it.
+    virtual bool syncFileData(int descriptor);
+    // A file created in or removed from the folder (a native path) stays so after a power loss.
+    virtual bool syncFolder(const std::string& path);
 };

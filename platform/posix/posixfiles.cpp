@@ -190,3 +190,22 @@ uint32_t PosixFiles::driveType(const std::string& rootPath) const
     struct stat st {};
     return !native.empty() && ::stat(native.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? DriveFixed : DriveNoRootDir;
 }
+
+bool PosixFiles::syncFileData(int descriptor)
+{
+    if (::fdatasync(descriptor) != 0)
+        return PosixError::set(errno, "cannot flush file descriptor " + std::to_string(descriptor));
+    return true;
+}
+
+bool PosixFiles::syncFolder(const std::string& nativePath)
+{
+    // A new or removed name is only durable once the folder itself is synced.
+    const int fd = ::open(nativePath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return PosixError::set(errno, "cannot open folder " + nativePath);
+    const bool ok = ::fsync(fd) == 0;
+    const int err = errno;
+    ::close(fd);
+    return ok || PosixError::set(err, "cannot flush folder " + nativePath);
+}

@@ -23,6 +23,8 @@ public:
     bool setFileAttributesNormal(const std::string& path) const;
     uint32_t logicalDrives() const;
     uint32_t driveType(const std::string& rootPath) const;
+    static bool syncFileData(int descriptor);
+    static bool syncFolder(const std::string& nativePath);
 
 private:
     static std::string matchCase(const std::string& native);

@@ -268,6 +268,10 @@ uint32_t PosixPlatform::logicalDrives() { return m_files.logicalDrives(); }
 
 uint32_t PosixPlatform::driveType(const std::string& rootPath) { return m_files.driveType(rootPath); }
 
+bool PosixPlatform::syncFileData(int descriptor) { return PosixFiles::syncFileData(descriptor); }
+
+bool PosixPlatform::syncFolder(const std::string& path) { return PosixFiles::syncFolder(path); }
+
 bool PosixPlatform::firmwareType(uint32_t& type)
 {
     type = efiPresent() ? FirmwareUefi : FirmwareBios;

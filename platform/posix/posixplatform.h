@@ -73,6 +73,8 @@ public:
     bool setFileAttributesNormal(const std::string& path) override;
     uint32_t logicalDrives() override;
     uint32_t driveType(const std::string& rootPath) override;
+    bool syncFileData(int descriptor) override;
+    bool syncFolder(const std::string& path) override;
 
     bool firmwareType(uint32_t& type) override;
     uint32_t probeFirmwareEnvironment() override;

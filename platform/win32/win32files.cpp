@@ -7,6 +7,8 @@
 #endif
 #include <windows.h>
 
+#include <io.h>
+
 #include <vector>
 
 namespace {
@@ -126,4 +128,26 @@ uint32_t Win32Files::driveType(const std::string& rootPath)
 {
     const std::wstring root = Win32Platform::wide(rootPath);
     return GetDriveTypeW(root.c_str());
+}
+
+bool Win32Files::syncFileData(int descriptor)
+{
+    const intptr_t handle = _get_osfhandle(descriptor);
+    if (handle == -1 || handle == -2) {
+        Win32Platform::reportError(ERROR_INVALID_HANDLE);
+        return false;
+    }
+    if (!FlushFileBuffers(reinterpret_cast<HANDLE>(handle))) {
+        Win32Platform::reportLastError();
+        return false;
+    }
+    Win32Platform::clearError();
+    return true;
+}
+
+bool Win32Files::syncFolder(const std::string&)
+{
+    // NTFS commits a file's name with the file's own flush; a folder cannot be flushed.
+    Win32Platform::clearError();
+    return true;
 }
