@@ -62,6 +62,20 @@ bool CloneJournal::create(const QString& path, const CloneJournalCodec::Header& 
     return true;
 }
 
+bool CloneJournal::open(const QString& path)
+{
+    close();
+    m_lastError.clear();
+    m_file = std::make_unique<QFile>(path);
+    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
+        const QString why = m_file->errorString();
+        m_file.reset();
+        return fail(QStringLiteral("Cannot open the resume journal %1: %2").arg(path, why));
+    }
+    Logger::instance().info(QStringLiteral("Resume journal continued: %1").arg(path));
+    return true;
+}
+
 bool CloneJournal::append(const std::vector<CopyExtent>& copied,
                           const std::vector<std::pair<uint64_t, uint64_t>>& unreadable)
 {

@@ -23,6 +23,8 @@ public:
     // Replaces any journal at `path` with a new one holding only the header. Durable when it
     // returns true, so it belongs before the first write to the target.
     bool create(const QString& path, const CloneJournalCodec::Header& header);
+    // Opens a journal that load() accepted, to go on appending to it (a resumed run).
+    bool open(const QString& path);
     // Adds what was copied and what could not be read in one write, then makes it durable. Only
     // extents whose target writes were flushed to the device belong here: a journal that runs ahead
     // of the target's cache would skip data a power loss took. After a failed append the journal

@@ -173,6 +173,8 @@ bool CopyPipeline::pump(bool wait)
         m_waiting.clear();
         return false;
     }
+    // A failure among them stops new transfers before the others' completions start any.
+    std::stable_partition(done.begin(), done.end(), [](const AsyncCompletion& c) { return !c.ok; });
     for (const AsyncCompletion& c : done)
         handle(c);
     feed();

@@ -303,15 +303,14 @@ bool DiskIO::runPipeline(const std::vector<CopyExtent>& extents, bool compareOnl
             emit progressChanged(done, all);
         }
     });
-    // The read-back of a copy runs behind its writes: its progress is the copy's.
-    if (compareOnly)
-        pipeline.setVerifyProgress([&](uint64_t done, uint64_t all) {
-            const int64_t now = nowMs();
-            if (done == all || now - lastReport >= ProgressIntervalMs) {
-                lastReport = now;
-                emit verifyProgressChanged(done, all);
-            }
-        });
+    int64_t lastVerifyReport = 0;
+    pipeline.setVerifyProgress([&](uint64_t done, uint64_t all) {
+        const int64_t now = nowMs();
+        if (done == all || now - lastVerifyReport >= ProgressIntervalMs) {
+            lastVerifyReport = now;
+            emit verifyProgressChanged(done, all);
+        }
+    });
     const bool ok = pipeline.run(extents);
     m_verifiedBytes += pipeline.bytesVerified();
     for (const auto& [first, count] : pipeline.unreadable().ranges())

@@ -234,14 +234,12 @@ bool CloneWorker::createStrategy(QString& error)
 bool CloneWorker::runPhases(CloneMode* strategy)
 {
     Logger& log = Logger::instance();
+    // The read-back runs right behind the copy's writes, so the run stays in its copying state.
     connect(m_diskIO, &DiskIO::verifyProgressChanged, strategy, [this](uint64_t verified, uint64_t) {
-        m_progress.status = Tessarin::Verifying;
         m_progress.verifiedBytes = verified;
         emitProgress();
     }, Qt::DirectConnection);
     connect(strategy, &CloneMode::progressChanged, this, [this](uint64_t completed, uint64_t total) {
-        if (m_progress.status == Tessarin::Verifying)
-            m_progress.status = Tessarin::CloningData;
         m_progress.copiedBytes = completed;
         m_progress.totalBytes = total;
         emitProgress();

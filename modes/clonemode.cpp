@@ -212,7 +212,11 @@ bool CloneMode::copyExtents(const std::vector<CopyExtent>& extents, uint64_t byt
     const bool ok = todo.empty() || m_diskIO->copyExtents(todo);
     disconnect(relay);
     // What the earlier run copied is verified too, not only what this one did.
-    const bool compared = !ok || done.empty() || !m_config.verify || m_diskIO->compareExtents(done);
+    bool compared = true;
+    if (ok && !done.empty() && m_config.verify) {
+        emit phaseChanged(tr("Comparing what the interrupted run copied of %1...").arg(what));
+        compared = m_diskIO->compareExtents(done);
+    }
     if (!ok || !compared) {
         if (isCancelled() || m_diskIO->isCancelled())
             return false;

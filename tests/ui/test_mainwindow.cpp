@@ -194,6 +194,10 @@ private slots:
     void init()
     {
         g_releaseCopy = g_releaseRepair = g_refuse = false;
+        // Each test starts without the journals of the runs the others stopped.
+        const QDir state(QString::fromLocal8Bit(qgetenv("XDG_STATE_HOME")) + QStringLiteral("/tessarin"));
+        for (const QString& journal : state.entryList({QStringLiteral("resume-*.journal")}))
+            QFile::remove(state.filePath(journal));
         m_window = std::make_unique<MainWindow>();
         m_window->show();
         QTRY_COMPARE_WITH_TIMEOUT(m_window->disks().size(), 3, 15000);
@@ -412,6 +416,21 @@ private slots:
         const QString grey = page->circularProgress()->progressColor().name();
         QVERIFY2(page->progressBar()->styleSheet().contains(grey, Qt::CaseInsensitive), qPrintable(grey));
         QCOMPARE(page->circularProgress()->text(), QStringLiteral("%1%").arg(page->progressBar()->value()));
+
+        // The stopped run can go on from its journal: from the result page, or when the same clone
+        // is asked for again (Cancel there starts nothing).
+        QVERIFY(page->resumeButton()->isVisibleTo(m_window.get()));
+        m_window->onFinishClicked();
+        startDiskClone(false);
+        {
+            ModalAnswer question(QMessageBox::Cancel);
+            m_window->onNextClicked();
+            QVERIFY2(question.text.contains(QStringLiteral("interrupted")), qPrintable(question.text));
+        }
+        QVERIFY(!m_window->engine()->isRunning());
+        m_window->onResumeClicked();
+        QTRY_VERIFY(m_window->engine()->isRunning());
+        QVERIFY(m_window->engine()->config().resume);
     }
 
     // "Yes" to the cancel question after the clone ended meanwhile changes nothing.
