@@ -144,6 +144,8 @@ void CliOptions::parseClone(const QStringList& arguments, const QList<DiskInfo>&
             config.continueOnReadErrors = true;
         else if (a == QLatin1String("--live-source"))
             config.allowLiveSource = true;
+        else if (a == QLatin1String("--no-discard"))
+            config.discardFreeSpace = false;
         else if (a == QLatin1String("--dry-run"))
             dryRun = true;
         else if (a == QLatin1String("--yes") || a == QLatin1String("-y"))

@@ -110,6 +110,9 @@ Options:
   --live-source               read source volumes that are mounted read-write and cannot be
                               snapshotted as they change (the copy may be torn); without it
                               such a source is refused
+  --no-discard                keep the free space a smart copy leaves as it was on the target
+                              (by default it is discarded: holes in an image file, a trim on
+                              a disk that supports it)
   --dry-run                   print the plan and write nothing
   --yes, -y                   do not ask for the target's number to be typed back
   --json                      one JSON object per line: phases, progress, then the result

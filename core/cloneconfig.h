@@ -30,6 +30,9 @@ public:
     bool continueOnReadErrors = false;
     // Read source volumes that are mounted read-write and cannot be snapshotted as they change.
     bool allowLiveSource = false;
+    // After a smart copy, give the target's storage of the copied partitions' free space back
+    // (holes in an image file, a trim on a disk).
+    bool discardFreeSpace = true;
     Tessarin::TargetBootMode targetBootMode = Tessarin::TargetBootMode::Uefi;
     Tessarin::ResizeMode resizeMode = Tessarin::ResizeMode::KeepAndCreateData;
     QString dataPartitionLabel = QStringLiteral("Data");

@@ -152,7 +152,7 @@ bool DiskCloneMode::planCopy()
         Method method = Method::Full;
         if (!planPartition(p, plan, method))
             return false;
-        m_plan.copies.append({p.displayName(), method, i, false, plan.extents(), plan.totalBytes()});
+        m_plan.copies.append({p.displayName(), method, i, false, plan.extents(), plan.totalBytes(), {p.startByte(), p.size}});
     }
     // The table comes last: until then the cleaned target has none, so no system mounts a volume
     // of the half-made copy meanwhile and an interrupted run leaves no disk carrying the source's identity.

@@ -282,7 +282,10 @@ bool SystemCloneMode::planCopy()
         Method method = Method::Full;
         if (!planPartition(p, at.targetOffset, plan, method))
             return false;
-        m_plan.copies.append({p.displayName(), method, i, false, plan.extents(), plan.totalBytes()});
+        // The grown volume's file system is enlarged after the copy and may place its metadata
+        // anywhere in the free space: none of it is discarded.
+        const ByteRange span = i == grow ? ByteRange{} : ByteRange{at.targetOffset, p.size};
+        m_plan.copies.append({p.displayName(), method, i, false, plan.extents(), plan.totalBytes(), span});
     }
     // The table comes last (a migration writes a new one instead of copying the source's): until
     // then the cleaned target lists no partition, so no system mounts a half-made volume.
