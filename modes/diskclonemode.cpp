@@ -141,7 +141,7 @@ bool DiskCloneMode::planCopy()
     if (m_sourceTable == SourceTable::Kind::None) {
         CopyPlan whole(m_sectorSize);
         whole.addInPlace(0, m_sourceDisk.size / m_sectorSize * m_sectorSize);
-        m_plan.copies.append({tr("whole disk"), Method::SectorBySector, -1, false, whole.extents(), whole.totalBytes()});
+        m_plan.copies.append({tr("whole disk"), Method::SectorBySector, -1, false, whole.extents(), whole.totalBytes(), {}});
         return true;
     }
     for (int i = 0; i < m_sourceDisk.partitions.size(); ++i) {
@@ -160,7 +160,7 @@ bool DiskCloneMode::planCopy()
     table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
     if (!m_sourceGpt)
         addExtendedBootRecords(table);
-    m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes()});
+    m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes(), {}});
     return true;
 }
 

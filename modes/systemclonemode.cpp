@@ -259,10 +259,10 @@ bool SystemCloneMode::planCopy()
         CopyPlan rest(m_sectorSize);
         if (dataEnd > tableEnd)
             rest.addInPlace(tableEnd, dataEnd - tableEnd);
-        m_plan.copies.append({tr("whole disk"), Method::SectorBySector, -1, false, rest.extents(), rest.totalBytes()});
+        m_plan.copies.append({tr("whole disk"), Method::SectorBySector, -1, false, rest.extents(), rest.totalBytes(), {}});
         CopyPlan table(m_sectorSize);
         table.addInPlace(0, tableEnd);
-        m_plan.copies.append({tr("partition table"), Method::SectorBySector, -1, true, table.extents(), table.totalBytes()});
+        m_plan.copies.append({tr("partition table"), Method::SectorBySector, -1, true, table.extents(), table.totalBytes(), {}});
         return true;
     }
     QString error;
@@ -292,7 +292,7 @@ bool SystemCloneMode::planCopy()
     if (!migrating()) {
         CopyPlan table(m_sectorSize);
         table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
-        m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes()});
+        m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes(), {}});
     }
     return true;
 }
