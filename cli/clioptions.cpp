@@ -146,6 +146,8 @@ void CliOptions::parseClone(const QStringList& arguments, const QList<DiskInfo>&
             config.allowLiveSource = true;
         else if (a == QLatin1String("--resume"))
             config.resume = true;
+        else if (a == QLatin1String("--no-discard"))
+            config.discardFreeSpace = false;
         else if (a == QLatin1String("--dry-run"))
             dryRun = true;
         else if (a == QLatin1String("--yes") || a == QLatin1String("-y"))

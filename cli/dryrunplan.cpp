@@ -4,6 +4,8 @@
 
 #include <QJsonArray>
 
+#include <algorithm>
+
 QJsonObject DryRunPlan::json() const
 {
     const uint32_t sector = m_plan.sectorSize;
@@ -29,7 +31,15 @@ QJsonObject DryRunPlan::json() const
                        {QStringLiteral("table"), QJsonArray::fromStringList(m_plan.table)},
                        {QStringLiteral("space"), QJsonArray::fromStringList(m_plan.space)},
                        {QStringLiteral("bootRepair"), QJsonArray::fromStringList(m_plan.boot)},
-                       {QStringLiteral("verify"), m_config.verify}};
+                       {QStringLiteral("verify"), m_config.verify},
+                       {QStringLiteral("discardBytes"), qint64(discardBytes())}};
+}
+
+uint64_t DryRunPlan::discardBytes() const
+{
+    if (!m_config.discardFreeSpace)
+        return 0;
+    return ClonePlan::lengthOf(m_plan.unwrittenRanges(std::max<uint32_t>(m_config.targetDisk.sectorSize, 1)));
 }
 
 QString DryRunPlan::text() const

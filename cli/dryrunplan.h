@@ -3,6 +3,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <cstdint>
 
 class ClonePlan;
 
@@ -16,6 +17,9 @@ public:
     QString text() const;
 
 private:
+    // What the run discards after the copy: 0 when turned off.
+    uint64_t discardBytes() const;
+
     const ClonePlan& m_plan;
     const CloneConfig& m_config;
 };

@@ -113,6 +113,9 @@ Options:
   --resume                    go on with the interrupted clone of the same disks: its journal
                               (next to the log) must match the disks, the plan and the source;
                               what it lists as copied is skipped (and compared with --verify)
+  --no-discard                keep the free space a smart copy leaves as it was on the target
+                              (by default it is discarded: holes in an image file, a trim on
+                              a disk that supports it)
   --dry-run                   print the plan and write nothing
   --yes, -y                   do not ask for the target's number to be typed back
   --json                      one JSON object per line: phases, progress, then the result

@@ -33,6 +33,9 @@ public:
     // Go on with the interrupted run of the same disks and plan that its journal records: what it
     // copied is skipped, everything else is done as a fresh run would.
     bool resume = false;
+    // After a smart copy, give the target's storage of the copied partitions' free space back
+    // (holes in an image file, a trim on a disk).
+    bool discardFreeSpace = true;
     Tessarin::TargetBootMode targetBootMode = Tessarin::TargetBootMode::Uefi;
     Tessarin::ResizeMode resizeMode = Tessarin::ResizeMode::KeepAndCreateData;
     QString dataPartitionLabel = QStringLiteral("Data");

@@ -1,6 +1,7 @@
 #include "core/diskio.h"
 
 #include "core/logger.h"
+#include "platform/platform.h"
 #include "platform/threadedasyncio.h"
 
 #include <QDateTime>
@@ -17,6 +18,8 @@ constexpr uint32_t MinimumBufferAlignment = 4096;
 constexpr uint64_t PageBytes = 4096;
 constexpr int SpeedWindowMs = 200;
 constexpr int ProgressIntervalMs = 100;
+// A discard cannot be cancelled once asked; pieces of this size let a cancel in between.
+constexpr uint64_t DiscardPieceBytes = 1024 * MiB;
 
 int64_t nowMs() { return QDateTime::currentMSecsSinceEpoch(); }
 }
@@ -338,6 +341,46 @@ bool DiskIO::runPipeline(const std::vector<CopyExtent>& extents, bool compareOnl
                      .arg(m_bytesCopied / MiB)
                      .arg(QString::number(elapsed / 1000.0, 'f', 1))
                      .arg(m_currentSpeed / MiB));
+    }
+    return true;
+}
+
+bool DiskIO::discardTarget(const std::vector<ByteRange>& ranges, uint64_t& discarded, bool& supported)
+{
+    discarded = 0;
+    supported = false;
+    DeviceHandle* target = m_session.target();
+    if (!target) {
+        m_lastError = QStringLiteral("the target is not open");
+        return false;
+    }
+    if (target->discardKind() == DeviceHandle::Discard::None)
+        return true;
+    // Whatever the copy left in a cache lands first, or it could be written over a discarded range.
+    if (!m_session.flushTarget()) {
+        m_lastError = RawDisk::lastErrorText();
+        return false;
+    }
+    supported = true;
+    for (const ByteRange& r : ranges) {
+        for (uint64_t done = 0; done < r.length && !m_cancelled.load();) {
+            const uint64_t piece = std::min(DiscardPieceBytes, r.length - done);
+            if (!target->discard(r.offset + done, piece)) {
+                // Some devices claim support and refuse the request: not a fault of the copy.
+                if (discarded == 0 && Platform::lastErrorCode() == PlatformError::NotSupported) {
+                    supported = false;
+                    return true;
+                }
+                m_lastError = RawDisk::lastErrorText();
+                return false;
+            }
+            done += piece;
+            discarded += piece;
+        }
+    }
+    if (!m_session.flushTarget()) {
+        m_lastError = RawDisk::lastErrorText();
+        return false;
     }
     return true;
 }

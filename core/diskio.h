@@ -131,4 +131,10 @@ private:
 
     QString m_lastError;
     std::atomic<bool> m_cancelled{false};
+
+public:
+    // Flushes the target, then gives `ranges` (bytes of the target) back to its storage; `discarded`
+    // receives the bytes given back. A target that cannot discard is left alone, `supported` false.
+    // False with lastError when a discard of a target that said it can discard fails.
+    bool discardTarget(const std::vector<ByteRange>& ranges, uint64_t& discarded, bool& supported);
 };

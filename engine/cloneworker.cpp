@@ -305,6 +305,7 @@ bool CloneWorker::runPhases(CloneMode* strategy)
         m_progress.errorMessage = strategy->lastError();
         return false;
     }
+    strategy->discardUnwritten();
 
     if (!config().fixBoot || m_cancelled.load())
         return true;

@@ -6,7 +6,10 @@
 #include "core/diskio.h"
 #include "core/logger.h"
 #include "core/sourcereading.h"
+#include "modes/copyplan.h"
 #include "partition/partitionresizer.h"
+
+#include <algorithm>
 
 CloneMode::CloneMode(QObject* parent) : QObject(parent) {}
 
@@ -45,9 +48,51 @@ bool CloneMode::makePlan(QString& error)
         m_diskIO->close();
         return false;
     }
+    planDiscard();
     m_totalBytes = m_plan.totalBytes();
     m_planned = true;
     return true;
+}
+
+void CloneMode::planDiscard()
+{
+    const uint64_t free = ClonePlan::lengthOf(m_plan.unwrittenRanges(std::max<uint32_t>(m_targetDisk.sectorSize, 1)));
+    if (free == 0)
+        return;
+    if (m_config.discardFreeSpace)
+        m_plan.space << QStringLiteral("discard the free space of the smart-copied partitions: %1 (%2 bytes)")
+                            .arg(Tessarin::formatSize(free, 2)).arg(free);
+    else
+        m_plan.space << QStringLiteral("free space of the smart-copied partitions, %1 (%2 bytes): not discarded (--no-discard)")
+                            .arg(Tessarin::formatSize(free, 2)).arg(free);
+}
+
+void CloneMode::discardUnwritten()
+{
+    Logger& log = Logger::instance();
+    if (!m_diskIO || !m_diskIO->hasTarget() || isCancelled())
+        return;
+    const std::vector<ByteRange> ranges = m_plan.unwrittenRanges(m_diskIO->targetLogicalSector());
+    if (ranges.empty())
+        return;
+    if (!m_config.discardFreeSpace) {
+        log.info(QStringLiteral("Free space on the target not discarded (turned off)"));
+        return;
+    }
+    uint64_t discarded = 0;
+    bool supported = false;
+    if (!m_diskIO->discardTarget(ranges, discarded, supported)) {
+        // The copy is complete and sound either way; only the storage stays allocated.
+        log.warning(QStringLiteral("Discarding the free space on the target failed after %1 MB: %2")
+                        .arg(discarded / CopyPlan::MiB).arg(m_diskIO->lastError()));
+        return;
+    }
+    if (!supported) {
+        log.info(QStringLiteral("The target %1 cannot discard; its free space stays as the copy left it")
+                     .arg(m_diskIO->targetPath()));
+        return;
+    }
+    log.info(QStringLiteral("Discarded %1 MB of free space on the target").arg(discarded / CopyPlan::MiB));
 }
 
 // Before the plan reads the source: its usage maps must come from the same instant as its copy.

@@ -43,6 +43,10 @@ public:
     virtual bool prepare() = 0;
     virtual bool execute() = 0;
     virtual bool repairBoot() = 0;
+    // After execute(): the parts of the smart-copied partitions that the copy did not write are
+    // discarded on the target, unless the request says otherwise. A target that cannot, or a
+    // discard that fails, leaves the copy as it is: only the log says so.
+    void discardUnwritten();
     // The offline check of the finished copy, read from the target disk once the DiskIO is closed:
     // the whole disk's bootability, unless the strategy copies less than a disk.
     virtual std::vector<BootabilityCheck::Finding> checkCopy() const;
@@ -115,6 +119,8 @@ protected:
     bool repairCopyBoot(bool windows, const QStringList& services, bool resetOverrides);
     virtual bool prepareOfflineBoot() { return true; }
     virtual bool repairBootOnline() { return true; }
+    // The plan's line on the free space a smart copy leaves: discarded or kept.
+    void planDiscard();
     // The boot repair's line of the plan, shared by the disk and system clones.
     void planBootRepair(bool windows);
     // For strategies' prepare(): false with "DiskIO not initialized (call setDiskIO first)" when unset.

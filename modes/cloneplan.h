@@ -21,6 +21,9 @@ public:
         bool table = false;       // the table region: the copy's new identity follows at once
         std::vector<CopyExtent> extents;
         uint64_t bytes = 0;
+        // The partition's place on the target, whole; after a smart copy the bytes of it that no
+        // copy writes are discarded. Empty where the run changes the file system after the copy.
+        ByteRange targetSpan;
     };
 
     uint32_t sectorSize = 512;
@@ -35,4 +38,8 @@ public:
     // Every extent of every copy, in the order the run copies them.
     std::vector<CopyExtent> extents() const;
     static QString methodName(Method method);
+    // The bytes of the smart copies' target spans that no copy of the plan writes, each range cut
+    // inward to whole `targetSector`s, in target order.
+    std::vector<ByteRange> unwrittenRanges(uint32_t targetSector) const;
+    static uint64_t lengthOf(const std::vector<ByteRange>& ranges);
 };

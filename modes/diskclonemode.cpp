@@ -143,7 +143,7 @@ bool DiskCloneMode::planCopy()
     if (m_sourceTable == SourceTable::Kind::None) {
         CopyPlan whole(m_sectorSize);
         whole.addInPlace(0, m_sourceDisk.size / m_sectorSize * m_sectorSize);
-        m_plan.copies.append({tr("whole disk"), Method::SectorBySector, -1, false, whole.extents(), whole.totalBytes()});
+        m_plan.copies.append({tr("whole disk"), Method::SectorBySector, -1, false, whole.extents(), whole.totalBytes(), {}});
         return true;
     }
     for (int i = 0; i < m_sourceDisk.partitions.size(); ++i) {
@@ -154,7 +154,7 @@ bool DiskCloneMode::planCopy()
         Method method = Method::Full;
         if (!planPartition(p, plan, method))
             return false;
-        m_plan.copies.append({p.displayName(), method, i, false, plan.extents(), plan.totalBytes()});
+        m_plan.copies.append({p.displayName(), method, i, false, plan.extents(), plan.totalBytes(), {p.startByte(), p.size}});
     }
     // The table comes last: until then the cleaned target has none, so no system mounts a volume
     // of the half-made copy meanwhile and an interrupted run leaves no disk carrying the source's identity.
@@ -162,7 +162,7 @@ bool DiskCloneMode::planCopy()
     table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
     if (!m_sourceGpt)
         addExtendedBootRecords(table);
-    m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes()});
+    m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes(), {}});
     return true;
 }
 

@@ -381,7 +381,7 @@ void PartitionCloneMode::planCopy()
         plan = CopyPlan(m_sourceSectorSize);
         plan.add(m_sourceOffset, m_targetOffset, p.size);
     }
-    m_plan.copies.append({p.displayName(), method, -1, false, plan.extents(), plan.totalBytes()});
+    m_plan.copies.append({p.displayName(), method, -1, false, plan.extents(), plan.totalBytes(), {m_targetOffset, p.size}});
 }
 
 bool PartitionCloneMode::checkBootSector()

@@ -261,10 +261,10 @@ bool SystemCloneMode::planCopy()
         CopyPlan rest(m_sectorSize);
         if (dataEnd > tableEnd)
             rest.addInPlace(tableEnd, dataEnd - tableEnd);
-        m_plan.copies.append({tr("whole disk"), Method::SectorBySector, -1, false, rest.extents(), rest.totalBytes()});
+        m_plan.copies.append({tr("whole disk"), Method::SectorBySector, -1, false, rest.extents(), rest.totalBytes(), {}});
         CopyPlan table(m_sectorSize);
         table.addInPlace(0, tableEnd);
-        m_plan.copies.append({tr("partition table"), Method::SectorBySector, -1, true, table.extents(), table.totalBytes()});
+        m_plan.copies.append({tr("partition table"), Method::SectorBySector, -1, true, table.extents(), table.totalBytes(), {}});
         return true;
     }
     QString error;
@@ -284,14 +284,17 @@ bool SystemCloneMode::planCopy()
         Method method = Method::Full;
         if (!planPartition(p, at.targetOffset, plan, method))
             return false;
-        m_plan.copies.append({p.displayName(), method, i, false, plan.extents(), plan.totalBytes()});
+        // The grown volume's file system is enlarged after the copy and may place its metadata
+        // anywhere in the free space: none of it is discarded.
+        const ByteRange span = i == grow ? ByteRange{} : ByteRange{at.targetOffset, p.size};
+        m_plan.copies.append({p.displayName(), method, i, false, plan.extents(), plan.totalBytes(), span});
     }
     // The table comes last (a migration writes a new one instead of copying the source's): until
     // then the cleaned target lists no partition, so no system mounts a half-made volume.
     if (!migrating()) {
         CopyPlan table(m_sectorSize);
         table.addInPlace(0, std::min<uint64_t>(m_tableBytes, m_sourceDisk.size));
-        m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes()});
+        m_plan.copies.append({tr("partition table"), Method::Full, -1, true, table.extents(), table.totalBytes(), {}});
     }
     return true;
 }

@@ -127,6 +127,9 @@ bool NativePartitioningTool::findPartition(const OpenDisk& disk, int partitionNu
 
 bool NativePartitioningTool::zeroRange(const OpenDisk& disk, uint64_t offset, uint64_t length)
 {
+    // A hole in an image file reads back as zeros and keeps the file sparse.
+    if (disk.handle->discardKind() == DeviceHandle::Discard::Zeroes && disk.handle->discard(offset, length))
+        return true;
     const std::vector<uint8_t> zeros(ZeroChunk, 0);
     for (uint64_t done = 0; done < length;) {
         const uint64_t piece = std::min<uint64_t>(ZeroChunk, length - done);

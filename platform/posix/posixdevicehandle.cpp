@@ -217,6 +217,39 @@ bool PosixDeviceHandle::flush()
     return true;
 }
 
+DeviceHandle::Discard PosixDeviceHandle::discardKind()
+{
+    if (!m_setup.writable)
+        return Discard::None;
+    if (!m_blockDevice)
+        return Discard::Zeroes;  // a punched hole reads back as zeros
+    const std::string max = SysfsBlock::readAttribute("/sys/block/" + wholeDiskKernelName() + "/queue/discard_max_bytes");
+    return !max.empty() && max != "0" ? Discard::Undefined : Discard::None;
+}
+
+bool PosixDeviceHandle::discard(uint64_t offset, uint64_t length)
+{
+    Placement place;
+    if (!placeTransfer(true, offset, length, place))
+        return false;
+    if (place.length == 0)
+        return true;
+    const std::string what = "discard of " + std::to_string(place.length) + " bytes at byte " + std::to_string(offset)
+        + " of " + m_setup.nativePath;
+    if (m_blockDevice) {
+        uint64_t range[2] = {place.fileOffset, place.length};
+        if (ioctl(m_setup.fd, BLKDISCARD, range) != 0)
+            return PosixError::set(errno, what + " failed");
+        return true;
+    }
+    for (;;) {
+        if (::fallocate(m_setup.fd, FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, off_t(place.fileOffset), off_t(place.length)) == 0)
+            return true;
+        if (errno != EINTR)
+            return PosixError::set(errno, what + " failed");
+    }
+}
+
 bool PosixDeviceHandle::geometry(PlatformGeometry& out)
 {
     uint64_t size = 0;

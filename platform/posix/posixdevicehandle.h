@@ -39,6 +39,8 @@ public:
     bool seekPenalty(bool& incursSeekPenalty) override;
     bool driveLayout(PlatformDriveLayout& out) override;
     bool updateDiskProperties() override;
+    Discard discardKind() override;
+    bool discard(uint64_t offset, uint64_t length) override;
 
     bool volumeDiskExtents(std::vector<PlatformExtent>& out) override;
     bool lockVolume() override;

@@ -77,6 +77,8 @@ static_assert(sizeof(STORAGE_DEVICE_NUMBER) == P::DeviceNumberSize);
 static_assert(offsetof(STORAGE_DEVICE_NUMBER, DeviceType) == P::DevNumType);
 static_assert(offsetof(STORAGE_DEVICE_NUMBER, DeviceNumber) == P::DevNumNumber);
 static_assert(offsetof(STORAGE_DEVICE_NUMBER, PartitionNumber) == P::DevNumPartition);
+static_assert(offsetof(DEVICE_MANAGE_DATA_SET_ATTRIBUTES, DataSetRangesOffset) == 20);
+static_assert(sizeof(DEVICE_DATA_SET_RANGE) == 16);
 
 namespace {
 
@@ -95,6 +97,12 @@ constexpr DWORD WaitSliceMs = 200;
 constexpr DWORD ControlLimitMs = 120000;
 constexpr DWORD TransferBaseLimitMs = 60000;
 constexpr DWORD BytesPerLimitMs = 1048576 / 1000;
+// DEVICE_TRIM_DESCRIPTOR: Version, Size, then the TrimEnabled byte.
+constexpr size_t TrimAnswerBytes = 12;
+constexpr size_t TrimEnabledOffset = 8;
+// Trim ranges are cut to this length and sent this many at a time: devices take a bounded list.
+constexpr uint64_t TrimRangeBytes = 256ull * 1048576;
+constexpr size_t TrimRangesPerCall = 64;
 
 HANDLE h(void* handle) { return static_cast<HANDLE>(handle); }
 
@@ -318,6 +326,96 @@ bool Win32DeviceHandle::fileStorage(uint32_t& logical, uint32_t& physical, uint3
         return false;
     logical = physical = bytesPerSector;
     alignmentOffset = 0;
+    return true;
+}
+
+DeviceHandle::Discard Win32DeviceHandle::discardKind()
+{
+    if (m_discardAsked)
+        return m_discardKind;
+    m_discardAsked = true;
+    if (m_fileSize >= 0) {
+        m_discardKind = Discard::Zeroes;  // a sparse file's zeroed range reads back as zeros
+        return m_discardKind;
+    }
+    std::vector<uint8_t> answer(TrimAnswerBytes, 0);
+    unsigned long returned = 0;
+    if (queryProperty(StorageDeviceTrimProperty, answer, returned) && returned > TrimEnabledOffset
+        && answer[TrimEnabledOffset] != 0)
+        m_discardKind = Discard::Undefined;
+    Win32Platform::clearError();
+    return m_discardKind;
+}
+
+bool Win32DeviceHandle::discard(uint64_t offset, uint64_t length)
+{
+    if (discardKind() == Discard::None)
+        return DeviceHandle::discard(offset, length);
+    if (offset > static_cast<uint64_t>(INT64_MAX) || length > static_cast<uint64_t>(INT64_MAX) - offset) {
+        Win32Platform::reportError(ERROR_NEGATIVE_SEEK);
+        return false;
+    }
+    if (length == 0)
+        return true;
+    const bool ok = m_fileSize >= 0 ? zeroFileRange(offset, length) : trim(offset, length);
+    if (ok)
+        Win32Platform::clearError();
+    return ok;
+}
+
+bool Win32DeviceHandle::zeroFileRange(uint64_t offset, uint64_t length)
+{
+    if (!writableLength(offset, length, length))
+        return false;
+    unsigned long returned = 0;
+    if (!m_sparse) {
+        FILE_SET_SPARSE_BUFFER sparse{};
+        sparse.SetSparse = TRUE;
+        if (!control(FSCTL_SET_SPARSE, &sparse, sizeof(sparse), nullptr, 0, returned)) {
+            const DWORD err = GetLastError();
+            Win32Platform::reportError(err == ERROR_INVALID_FUNCTION ? ERROR_NOT_SUPPORTED : err);
+            return false;
+        }
+        m_sparse = true;
+    }
+    FILE_ZERO_DATA_INFORMATION zero{};
+    zero.FileOffset.QuadPart = static_cast<LONGLONG>(offset);
+    zero.BeyondFinalZero.QuadPart = static_cast<LONGLONG>(offset + length);
+    if (!control(FSCTL_SET_ZERO_DATA, &zero, sizeof(zero), nullptr, 0, returned)) {
+        Win32Platform::reportLastError();
+        return false;
+    }
+    return true;
+}
+
+bool Win32DeviceHandle::trim(uint64_t offset, uint64_t length)
+{
+    // The request is the attributes header followed by its ranges, 8-byte aligned.
+    const size_t rangesAt = (sizeof(DEVICE_MANAGE_DATA_SET_ATTRIBUTES) + 7) / 8 * 8;
+    for (uint64_t done = 0; done < length;) {
+        std::vector<uint8_t> request(rangesAt + TrimRangesPerCall * sizeof(DEVICE_DATA_SET_RANGE), 0);
+        size_t count = 0;
+        for (; count < TrimRangesPerCall && done < length; ++count) {
+            DEVICE_DATA_SET_RANGE range{};
+            range.StartingOffset = static_cast<LONGLONG>(offset + done);
+            range.LengthInBytes = std::min(TrimRangeBytes, length - done);
+            std::memcpy(request.data() + rangesAt + count * sizeof(range), &range, sizeof(range));
+            done += range.LengthInBytes;
+        }
+        DEVICE_MANAGE_DATA_SET_ATTRIBUTES header{};
+        header.Size = sizeof(header);
+        header.Action = DeviceDsmAction_Trim;
+        header.DataSetRangesOffset = static_cast<DWORD>(rangesAt);
+        header.DataSetRangesLength = static_cast<DWORD>(count * sizeof(DEVICE_DATA_SET_RANGE));
+        std::memcpy(request.data(), &header, sizeof(header));
+        const DWORD used = static_cast<DWORD>(rangesAt + count * sizeof(DEVICE_DATA_SET_RANGE));
+        unsigned long returned = 0;
+        if (!control(IOCTL_STORAGE_MANAGE_DATA_SET_ATTRIBUTES, request.data(), used, nullptr, 0, returned)) {
+            const DWORD err = GetLastError();
+            Win32Platform::reportError(err == ERROR_INVALID_FUNCTION ? ERROR_NOT_SUPPORTED : err);
+            return false;
+        }
+    }
     return true;
 }
 

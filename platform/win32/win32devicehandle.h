@@ -25,6 +25,8 @@ public:
     bool seekPenalty(bool& incursSeekPenalty) override;
     bool driveLayout(PlatformDriveLayout& out) override;
     bool updateDiskProperties() override;
+    Discard discardKind() override;
+    bool discard(uint64_t offset, uint64_t length) override;
 
     bool volumeDiskExtents(std::vector<PlatformExtent>& out) override;
     bool lockVolume() override;
@@ -58,5 +60,12 @@ private:
     void* m_handle;
     std::string m_path;
     std::vector<uint8_t> m_bitmapAnswer;
+    // Trims of a disk in pieces of at most TrimRangesPerCall ranges; holes of a file made sparse first.
+    bool trim(uint64_t offset, uint64_t length);
+    bool zeroFileRange(uint64_t offset, uint64_t length);
+
+    bool m_discardAsked = false;
+    Discard m_discardKind = Discard::None;
+    bool m_sparse = false;
     int64_t m_fileSize = -1;  // an image file's size when opened; -1 for disks and volumes
 };

@@ -23,6 +23,8 @@ public:
     bool seekPenalty(bool& incursSeekPenalty) override { return m_inner->seekPenalty(incursSeekPenalty); }
     bool driveLayout(PlatformDriveLayout& out) override { return m_inner->driveLayout(out); }
     bool updateDiskProperties() override { return m_inner->updateDiskProperties(); }
+    DeviceHandle::Discard discardKind() override { return m_inner->discardKind(); }
+    bool discard(uint64_t offset, uint64_t length) override { return m_inner->discard(offset, length); }
     std::string path() const override { return m_inner->path(); }
 
 protected:

@@ -47,6 +47,34 @@ public:
         });
     }
 
+    Discard discardKind() override
+    {
+        if (m_access != DeviceAccess::ReadWrite)
+            return Discard::None;
+        std::lock_guard<std::recursive_mutex> lock(m_platform->m_mutex);
+        MemoryDisk* d = disk();
+        return d ? d->discardKind : Discard::None;
+    }
+
+    // A hole reads back as zeros; trimmed storage as a pattern, so nothing may rely on its contents.
+    bool discard(uint64_t offset, uint64_t length) override
+    {
+        const Discard kind = discardKind();
+        if (kind == Discard::None)
+            return DeviceHandle::discard(offset, length);
+        const bool fails = onDisk([](MemoryDisk& d) { return d.discardFails; });
+        if (fails)
+            return MemoryNames::fail(PlatformError::IoDevice, MemoryNames::IoDeviceText);
+        std::vector<uint8_t> fill(size_t(length), kind == Discard::Zeroes ? 0x00 : 0xD5);
+        uint64_t done = 0;
+        if (!m_platform->transfer(m_target, true, offset, fill.data(), length, done, DeviceFlags::None, m_path))
+            return false;
+        return onDisk([&](MemoryDisk& d) {
+            d.discardedBytes += done;
+            return true;
+        });
+    }
+
     bool geometry(PlatformGeometry& out) override
     {
         return onDisk([&](MemoryDisk& d) {

@@ -34,6 +34,9 @@ struct MemoryDisk {
     std::vector<MemoryFault> readFaults;
     std::vector<MemoryFault> writeFaults;
     int64_t writeLimit = -1;           // -1: none
+    DeviceHandle::Discard discardKind = DeviceHandle::Discard::Zeroes;
+    bool discardFails = false;
+    uint64_t discardedBytes = 0;
     bool vanished = false;
 };
 

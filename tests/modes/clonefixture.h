@@ -213,7 +213,10 @@ public:
         mode.setDiskIO(&io);
         if (hook)
             hook(io);
+        // As the worker runs it: the free space is discarded right after the copy.
         const bool ok = mode.makePlan(error) && mode.prepare() && mode.execute();
+        if (ok)
+            mode.discardUnwritten();
         if (!ok && error.isEmpty())
             error = mode.lastError();
         io.close();

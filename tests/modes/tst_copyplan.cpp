@@ -1,6 +1,7 @@
 // Copy plans with numbers: what a strategy would copy for given ranges and partitions, and the
 // boot sector of a copy at its new place.
 #include "modes/bootsectorpatch.h"
+#include "modes/cloneplan.h"
 #include "modes/copyplan.h"
 #include "ondisk/byteorder.h"
 
@@ -11,11 +12,17 @@
 using Extents = std::vector<CopyExtent>;
 Q_DECLARE_METATYPE(Extents)
 Q_DECLARE_METATYPE(SectorRanges)
+using Ranges = std::vector<ByteRange>;
+Q_DECLARE_METATYPE(Ranges)
+Q_DECLARE_METATYPE(ClonePlan::Method)
+Q_DECLARE_METATYPE(ByteRange)
 
 static bool operator==(const CopyExtent& a, const CopyExtent& b)
 {
     return a.sourceOffset == b.sourceOffset && a.targetOffset == b.targetOffset && a.length == b.length;
 }
+
+static bool operator==(const ByteRange& a, const ByteRange& b) { return a.offset == b.offset && a.length == b.length; }
 
 constexpr uint64_t MiB = 1048576;
 
@@ -130,6 +137,47 @@ private slots:
         BootSectorPatch::Result r;
         QCOMPARE(BootSectorPatch::apply(s, uint64_t(offset), 8 * MiB, r), hidden != 0);
         QVERIFY(hidden ? ByteOrder::get32(s + 28) == hidden : sector == before);
+    }
+
+    // A partition of 64 MiB at 1 MiB on the target: its metadata, an odd-sized piece and its last
+    // sector are copied; the rest of its span, cut inward to whole target sectors, may be discarded,
+    // and nothing the plan writes anywhere (another copy's extent too) or outside a smart span.
+    void unwrittenRanges_data()
+    {
+        QTest::addColumn<ClonePlan::Method>("method");
+        QTest::addColumn<ByteRange>("span");
+        QTest::addColumn<Extents>("otherCopy");
+        QTest::addColumn<uint32_t>("sector");
+        QTest::addColumn<Ranges>("expected");
+        using M = ClonePlan::Method;
+        const ByteRange span{MiB, 64 * MiB};
+        const Extents table{{0, 0, MiB}};
+        QTest::newRow("smart, 512") << M::Smart << span << table << 512u
+                                    << Ranges{{2 * MiB, 3 * MiB}, {5 * MiB + 1536, 60 * MiB - 2048}};
+        QTest::newRow("smart, 4Kn cut inward") << M::Smart << span << table << 4096u
+                                               << Ranges{{2 * MiB, 3 * MiB}, {5 * MiB + 4096, 60 * MiB - 8192}};
+        QTest::newRow("another copy inside the span") << M::Smart << span << Extents{{0, 30 * MiB, MiB}} << 512u
+                                                      << Ranges{{2 * MiB, 3 * MiB}, {5 * MiB + 1536, 25 * MiB - 1536},
+                                                                {31 * MiB, 34 * MiB - 512}};
+        QTest::newRow("span written whole") << M::Smart << span << Extents{{0, 0, 66 * MiB}} << 512u << Ranges{};
+        QTest::newRow("full copy") << M::Full << span << table << 512u << Ranges{};
+        QTest::newRow("no span") << M::Smart << ByteRange{} << table << 512u << Ranges{};
+    }
+    void unwrittenRanges()
+    {
+        QFETCH(ClonePlan::Method, method);
+        QFETCH(ByteRange, span);
+        QFETCH(Extents, otherCopy);
+        QFETCH(uint32_t, sector);
+        QFETCH(Ranges, expected);
+        ClonePlan plan;
+        const Extents copied{{MiB, MiB, MiB}, {5 * MiB + 100, 5 * MiB + 100, 1000}, {65 * MiB - 512, 65 * MiB - 512, 512}};
+        plan.copies.append({QStringLiteral("data"), method, 0, false, copied, 0, span});
+        plan.copies.append({QStringLiteral("other"), ClonePlan::Method::Full, -1, true, otherCopy, 0, {}});
+        const Ranges ranges = plan.unwrittenRanges(sector);
+        QCOMPARE(ranges, expected);
+        QCOMPARE(ClonePlan::lengthOf(ranges), std::accumulate(expected.begin(), expected.end(), uint64_t(0),
+                                                              [](uint64_t sum, const ByteRange& r) { return sum + r.length; }));
     }
 };
 

@@ -40,6 +40,37 @@ private:
     std::map<std::string, int> m_opens;
 };
 
+// The real backend, with the target's discard bent: failing, refused as not supported, or not offered.
+class DiscardBender : public StorageForwardingDevices {
+public:
+    enum class Bend { Fails, Refused, None };
+    DiscardBender(PlatformDevices& inner, Bend bend, int target) : StorageForwardingDevices(inner), m_bend(bend), m_target(target) {}
+
+    std::unique_ptr<DeviceHandle> openDevice(const std::string& path, DeviceAccess access, DeviceFlags flags) override
+    {
+        auto inner = m_inner.openDevice(path, access, flags);
+        if (!inner || path != RawDisk::physicalDrivePath(m_target).toStdString() || access != DeviceAccess::ReadWrite)
+            return inner;
+        return std::make_unique<Handle>(std::move(inner), m_bend);
+    }
+
+private:
+    class Handle : public ForwardingHandle {
+    public:
+        Handle(std::unique_ptr<DeviceHandle> inner, Bend bend) : ForwardingHandle(std::move(inner)), m_bend(bend) {}
+        Discard discardKind() override { return m_bend == Bend::None ? Discard::None : Discard::Undefined; }
+        bool discard(uint64_t, uint64_t) override
+        {
+            Platform::setLastError(m_bend == Bend::Fails ? PlatformError::IoDevice : PlatformError::NotSupported, "bent");
+            return false;
+        }
+    private:
+        Bend m_bend;
+    };
+    Bend m_bend;
+    int m_target;
+};
+
 // Counts the cleans and does nothing else.
 class CountingTool : public PartitioningTool {
 public:
@@ -355,6 +386,52 @@ private slots:
         f.checkGpt(Dst);
         const QString opens = QStringLiteral("source opened %1 times, target %2 times").arg(counter.opens(Src)).arg(counter.opens(Dst));
         QVERIFY2(counter.opens(Src) == 1 && counter.opens(Dst) <= 5, qPrintable(opens));
+    }
+
+    // A target whose discard fails, or that cannot discard, still holds a complete copy: the run
+    // succeeds without warnings, and only the log says what became of the free space.
+    void discardTroubleOnlyLogged_data()
+    {
+        QTest::addColumn<int>("bend");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("fails") << int(DiscardBender::Bend::Fails) << "[WARN ] Discarding the free space on the target failed";
+        QTest::newRow("refused") << int(DiscardBender::Bend::Refused) << "[INFO ] The target " + RawDisk::physicalDrivePath(Dst) + " cannot discard";
+        QTest::newRow("not offered") << int(DiscardBender::Bend::None) << "[INFO ] The target " + RawDisk::physicalDrivePath(Dst) + " cannot discard";
+    }
+    void discardTroubleOnlyLogged()
+    {
+        QFETCH(int, bend);
+        QFETCH(QString, logged);
+        const Layout layout{{"0700", 40, "ntfs"}, {"0700", 34, "fat32"}};
+        QList<FileHashes> files;
+        f.buildSource(Src, true, layout, files);
+        if (QTest::currentTestFailed())
+            return;
+        Tessarin::registerMetaTypes();
+        CloneConfig config;
+        config.mode = Tessarin::CloneModeType::DiskClone;
+        config.sourceDisk = f.record(Src);
+        config.targetDisk = f.record(Dst);
+        config.fixBoot = false;
+        f.log.mark();
+        DiscardBender bender(Platform::devices(), DiscardBender::Bend(bend), Dst);
+        {
+            ScopedPlatform scoped(PlatformParts{.devices = &bender});
+            CloneEngine engine;
+            QSignalSpy finished(&engine, &CloneEngine::finished);
+            engine.setConfig(config);
+            engine.start();
+            QVERIFY(!finished.isEmpty() || (engine.isRunning() && finished.wait(600000)));
+            QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Clone completed successfully"));
+        }
+        const QString log = f.log.since();
+        QVERIFY2(log.contains(logged), qPrintable(log));
+        QVERIFY(!log.contains(QStringLiteral("Discarded")));
+        f.settle(Dst);
+        f.checkGpt(Dst);
+        const QList<uint64_t> at = CloneFixture::offsets(layout);
+        for (int i = 0; i < layout.size(); ++i)
+            f.checkVolume(Dst, at[i], layout[i].mib * MiB, layout[i].fs, files[i]);
     }
 
     // Logical partitions: their chain of boot records lies outside every partition and must come along.

@@ -187,6 +187,9 @@ private slots:
         QList<Span> entries = tableOf(dst);
         if (Mode(mode) == Mode::ExpandSystem) {
             QVERIFY(entries.last().second > want.last().second + 100 * MiB);
+            // The grown volume's file system is enlarged after the copy: none of its space is discarded.
+            for (const ByteRange& r : m.plan().unwrittenRanges(ss))
+                QVERIFY(r.offset + r.length <= want.last().first || r.offset >= want.last().second);
             want.last().second = entries.last().second;
         }
         if (Mode(mode) == Mode::KeepAndCreateData && !sbs) {  // sector by sector makes none
