@@ -273,6 +273,10 @@
         <source>Boot repair: skipped, the source disk holds no Windows installation</source>
         <translation>Startreparatur: übersprungen, der Quelldatenträger enthält keine Windows-Installation</translation>
     </message>
+    <message>
+        <source>Comparing what the interrupted run copied of %1...</source>
+        <translation>Vergleiche, was der unterbrochene Lauf von %1 kopiert hat...</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -450,6 +454,53 @@
         <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
         <translation>Das Klonen wurde vor dem Ende angehalten; das Ziel kann eine unvollständige Kopie enthalten.</translation>
     </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Go on with this clone where it stopped; what is on the target already is not copied again</source>
+        <translation>Diesen Klon dort fortsetzen, wo er angehalten hat; was schon auf dem Ziel ist, wird nicht erneut kopiert</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished. Resume goes on where it stopped.</source>
+        <translation>Der Klon wurde vor dem Ende angehalten. Fortsetzen macht dort weiter, wo er stehen blieb.</translation>
+    </message>
+</context>
+<context>
+    <name>CloneQuestions</name>
+    <message>
+        <source>Source in use</source>
+        <translation>Quelle in Verwendung</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>Die Volumes %1 der Quelle sind mit Schreibzugriff eingehängt, und es kann kein Snapshot von ihnen erstellt werden. Eine Kopie, die gelesen wird, während sie sich ändern, kann inkonsistent sein und startet womöglich nicht.
+
+Trotzdem live lesen?</translation>
+    </message>
+    <message>
+        <source>Interrupted clone</source>
+        <translation>Unterbrochener Klon</translation>
+    </message>
+    <message>
+        <source>A clone from this source onto this target was interrupted with %1 of %2 copied.
+
+Resume it, copying only the rest, or start over and copy everything?</source>
+        <translation>Ein Klon von dieser Quelle auf dieses Ziel wurde unterbrochen, nachdem %1 von %2 kopiert waren.
+
+Fortsetzen und nur den Rest kopieren, oder neu beginnen und alles kopieren?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Neu beginnen</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -484,6 +535,60 @@
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
         <translation>Die Partitionstabelle des Quelldatenträgers ist beschädigt (%1); es wurde nichts geändert</translation>
+    </message>
+</context>
+<context>
+    <name>CloneResume</name>
+    <message>
+        <source>The source cannot be read for the clone&apos;s journal: %1</source>
+        <translation>Die Quelle kann für das Journal des Klons nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
+        <translation>Es gibt kein Journal eines unterbrochenen Klons von dieser Quelle auf dieses Ziel zum Fortsetzen (%1)</translation>
+    </message>
+    <message>
+        <source>The journal of the interrupted clone cannot be used: %1</source>
+        <translation>Das Journal des unterbrochenen Klons ist nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <source>The journal was written for another source disk (%1)</source>
+        <translation>Das Journal wurde für einen anderen Quelldatenträger geschrieben (%1)</translation>
+    </message>
+    <message>
+        <source>The journal was written for another target disk (%1)</source>
+        <translation>Das Journal wurde für einen anderen Zieldatenträger geschrieben (%1)</translation>
+    </message>
+    <message>
+        <source>The interrupted clone had another plan (other options, or the source&apos;s used space changed)</source>
+        <translation>Der unterbrochene Klon hatte einen anderen Plan (andere Optionen, oder der belegte Platz der Quelle hat sich geändert)</translation>
+    </message>
+    <message>
+        <source>The source has changed since the interrupted clone</source>
+        <translation>Die Quelle hat sich seit dem unterbrochenen Klon geändert</translation>
+    </message>
+    <message>
+        <source>; start the clone again without resuming to copy everything</source>
+        <translation>; starten Sie den Klon ohne Fortsetzen neu, um alles zu kopieren</translation>
+    </message>
+    <message>
+        <source>The disks cannot be read to check the interrupted clone: %1</source>
+        <translation>Die Datenträger können zur Prüfung des unterbrochenen Klons nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The target no longer holds what the journal says was copied (byte %1 differs); start the clone again without resuming to copy everything</source>
+        <translation>Das Ziel enthält nicht mehr, was laut Journal kopiert wurde (Byte %1 weicht ab); starten Sie den Klon ohne Fortsetzen neu, um alles zu kopieren</translation>
+    </message>
+    <message>
+        <source>The clone&apos;s journal cannot be written: %1</source>
+        <translation>Das Journal des Klons kann nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRun</name>
+    <message>
+        <source>The same command with --resume goes on where this run stopped</source>
+        <translation>Derselbe Befehl mit --resume macht dort weiter, wo dieser Lauf angehalten hat</translation>
     </message>
 </context>
 <context>
@@ -1025,18 +1130,6 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Source in use</source>
-        <translation>Quelle in Verwendung</translation>
-    </message>
-    <message>
-        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
-
-Read them live anyway?</source>
-        <translation>Die Volumes %1 der Quelle sind mit Schreibzugriff eingehängt, und es kann kein Snapshot von ihnen erstellt werden. Eine Kopie, die gelesen wird, während sie sich ändern, kann inkonsistent sein und startet womöglich nicht.
-
-Trotzdem live lesen?</translation>
     </message>
 </context>
 <context>

@@ -273,6 +273,10 @@
         <source>Boot repair: skipped, the source disk holds no Windows installation</source>
         <translation>Boot repair: skipped, the source disk holds no Windows installation</translation>
     </message>
+    <message>
+        <source>Comparing what the interrupted run copied of %1...</source>
+        <translation>Comparing what the interrupted run copied of %1...</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -450,6 +454,53 @@
         <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
         <translation>The clone was stopped before it finished; the target may hold an incomplete copy.</translation>
     </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Go on with this clone where it stopped; what is on the target already is not copied again</source>
+        <translation>Go on with this clone where it stopped; what is on the target already is not copied again</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished. Resume goes on where it stopped.</source>
+        <translation>The clone was stopped before it finished. Resume goes on where it stopped.</translation>
+    </message>
+</context>
+<context>
+    <name>CloneQuestions</name>
+    <message>
+        <source>Source in use</source>
+        <translation>Source in use</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</translation>
+    </message>
+    <message>
+        <source>Interrupted clone</source>
+        <translation>Interrupted clone</translation>
+    </message>
+    <message>
+        <source>A clone from this source onto this target was interrupted with %1 of %2 copied.
+
+Resume it, copying only the rest, or start over and copy everything?</source>
+        <translation>A clone from this source onto this target was interrupted with %1 of %2 copied.
+
+Resume it, copying only the rest, or start over and copy everything?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Start over</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -484,6 +535,60 @@
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
         <translation>The source disk&apos;s partition table is damaged (%1); nothing was changed</translation>
+    </message>
+</context>
+<context>
+    <name>CloneResume</name>
+    <message>
+        <source>The source cannot be read for the clone&apos;s journal: %1</source>
+        <translation>The source cannot be read for the clone&apos;s journal: %1</translation>
+    </message>
+    <message>
+        <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
+        <translation>There is no journal of an interrupted clone from this source onto this target to resume (%1)</translation>
+    </message>
+    <message>
+        <source>The journal of the interrupted clone cannot be used: %1</source>
+        <translation>The journal of the interrupted clone cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>The journal was written for another source disk (%1)</source>
+        <translation>The journal was written for another source disk (%1)</translation>
+    </message>
+    <message>
+        <source>The journal was written for another target disk (%1)</source>
+        <translation>The journal was written for another target disk (%1)</translation>
+    </message>
+    <message>
+        <source>The interrupted clone had another plan (other options, or the source&apos;s used space changed)</source>
+        <translation>The interrupted clone had another plan (other options, or the source&apos;s used space changed)</translation>
+    </message>
+    <message>
+        <source>The source has changed since the interrupted clone</source>
+        <translation>The source has changed since the interrupted clone</translation>
+    </message>
+    <message>
+        <source>; start the clone again without resuming to copy everything</source>
+        <translation>; start the clone again without resuming to copy everything</translation>
+    </message>
+    <message>
+        <source>The disks cannot be read to check the interrupted clone: %1</source>
+        <translation>The disks cannot be read to check the interrupted clone: %1</translation>
+    </message>
+    <message>
+        <source>The target no longer holds what the journal says was copied (byte %1 differs); start the clone again without resuming to copy everything</source>
+        <translation>The target no longer holds what the journal says was copied (byte %1 differs); start the clone again without resuming to copy everything</translation>
+    </message>
+    <message>
+        <source>The clone&apos;s journal cannot be written: %1</source>
+        <translation>The clone&apos;s journal cannot be written: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRun</name>
+    <message>
+        <source>The same command with --resume goes on where this run stopped</source>
+        <translation>The same command with --resume goes on where this run stopped</translation>
     </message>
 </context>
 <context>
@@ -1025,18 +1130,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Exit</source>
         <translation>Exit</translation>
-    </message>
-    <message>
-        <source>Source in use</source>
-        <translation>Source in use</translation>
-    </message>
-    <message>
-        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
-
-Read them live anyway?</source>
-        <translation>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
-
-Read them live anyway?</translation>
     </message>
 </context>
 <context>

@@ -273,6 +273,10 @@
         <source>Boot repair: skipped, the source disk holds no Windows installation</source>
         <translation>Reparación de arranque: omitida, el disco de origen no contiene ninguna instalación de Windows</translation>
     </message>
+    <message>
+        <source>Comparing what the interrupted run copied of %1...</source>
+        <translation>Comparando lo que la ejecución interrumpida copió de %1...</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -450,6 +454,53 @@
         <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
         <translation>La clonación se detuvo antes de terminar; el destino puede contener una copia incompleta.</translation>
     </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Go on with this clone where it stopped; what is on the target already is not copied again</source>
+        <translation>Continuar esta clonación donde se detuvo; lo que ya está en el destino no se vuelve a copiar</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished. Resume goes on where it stopped.</source>
+        <translation>La clonación se detuvo antes de terminar. Reanudar continúa donde se detuvo.</translation>
+    </message>
+</context>
+<context>
+    <name>CloneQuestions</name>
+    <message>
+        <source>Source in use</source>
+        <translation>Origen en uso</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>Los volúmenes %1 del origen están montados en lectura y escritura y no se puede tomar una instantánea de ellos. Una copia leída mientras cambian puede quedar inconsistente y no arrancar.
+
+¿Leerlos en vivo de todos modos?</translation>
+    </message>
+    <message>
+        <source>Interrupted clone</source>
+        <translation>Clonación interrumpida</translation>
+    </message>
+    <message>
+        <source>A clone from this source onto this target was interrupted with %1 of %2 copied.
+
+Resume it, copying only the rest, or start over and copy everything?</source>
+        <translation>Una clonación de este origen a este destino se interrumpió con %1 de %2 copiados.
+
+¿Reanudarla, copiando solo el resto, o empezar de nuevo y copiar todo?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Empezar de nuevo</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -484,6 +535,60 @@
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
         <translation>La tabla de particiones del disco de origen está dañada (%1); no se ha cambiado nada</translation>
+    </message>
+</context>
+<context>
+    <name>CloneResume</name>
+    <message>
+        <source>The source cannot be read for the clone&apos;s journal: %1</source>
+        <translation>No se puede leer el origen para el diario de la clonación: %1</translation>
+    </message>
+    <message>
+        <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
+        <translation>No hay ningún diario de una clonación interrumpida de este origen a este destino que reanudar (%1)</translation>
+    </message>
+    <message>
+        <source>The journal of the interrupted clone cannot be used: %1</source>
+        <translation>El diario de la clonación interrumpida no se puede usar: %1</translation>
+    </message>
+    <message>
+        <source>The journal was written for another source disk (%1)</source>
+        <translation>El diario se escribió para otro disco de origen (%1)</translation>
+    </message>
+    <message>
+        <source>The journal was written for another target disk (%1)</source>
+        <translation>El diario se escribió para otro disco de destino (%1)</translation>
+    </message>
+    <message>
+        <source>The interrupted clone had another plan (other options, or the source&apos;s used space changed)</source>
+        <translation>La clonación interrumpida tenía otro plan (otras opciones, o cambió el espacio usado del origen)</translation>
+    </message>
+    <message>
+        <source>The source has changed since the interrupted clone</source>
+        <translation>El origen ha cambiado desde la clonación interrumpida</translation>
+    </message>
+    <message>
+        <source>; start the clone again without resuming to copy everything</source>
+        <translation>; vuelva a iniciar la clonación sin reanudar para copiar todo</translation>
+    </message>
+    <message>
+        <source>The disks cannot be read to check the interrupted clone: %1</source>
+        <translation>No se pueden leer los discos para comprobar la clonación interrumpida: %1</translation>
+    </message>
+    <message>
+        <source>The target no longer holds what the journal says was copied (byte %1 differs); start the clone again without resuming to copy everything</source>
+        <translation>El destino ya no contiene lo que el diario dice que se copió (el byte %1 difiere); vuelva a iniciar la clonación sin reanudar para copiar todo</translation>
+    </message>
+    <message>
+        <source>The clone&apos;s journal cannot be written: %1</source>
+        <translation>No se puede escribir el diario de la clonación: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRun</name>
+    <message>
+        <source>The same command with --resume goes on where this run stopped</source>
+        <translation>El mismo comando con --resume continúa donde se detuvo esta ejecución</translation>
     </message>
 </context>
 <context>
@@ -1025,18 +1130,6 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>Exit</source>
         <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Source in use</source>
-        <translation>Origen en uso</translation>
-    </message>
-    <message>
-        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
-
-Read them live anyway?</source>
-        <translation>Los volúmenes %1 del origen están montados en lectura y escritura y no se puede tomar una instantánea de ellos. Una copia leída mientras cambian puede quedar inconsistente y no arrancar.
-
-¿Leerlos en vivo de todos modos?</translation>
     </message>
 </context>
 <context>

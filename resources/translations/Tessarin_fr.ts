@@ -273,6 +273,10 @@
         <source>Boot repair: skipped, the source disk holds no Windows installation</source>
         <translation>Réparation du démarrage : ignorée, le disque source ne contient aucune installation de Windows</translation>
     </message>
+    <message>
+        <source>Comparing what the interrupted run copied of %1...</source>
+        <translation>Comparaison de ce que l&apos;exécution interrompue a copié de %1...</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -450,6 +454,53 @@
         <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
         <translation>Le clonage a été arrêté avant la fin ; la cible peut contenir une copie incomplète.</translation>
     </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Go on with this clone where it stopped; what is on the target already is not copied again</source>
+        <translation>Poursuivre ce clonage là où il s&apos;est arrêté ; ce qui est déjà sur la cible n&apos;est pas recopié</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished. Resume goes on where it stopped.</source>
+        <translation>Le clonage a été arrêté avant la fin. Reprendre le poursuit là où il s&apos;est arrêté.</translation>
+    </message>
+</context>
+<context>
+    <name>CloneQuestions</name>
+    <message>
+        <source>Source in use</source>
+        <translation>Source en cours d&apos;utilisation</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>Les volumes %1 de la source sont montés en lecture-écriture et aucun instantané ne peut en être pris. Une copie lue pendant qu&apos;ils changent peut être incohérente et ne pas démarrer.
+
+Les lire en direct malgré tout ?</translation>
+    </message>
+    <message>
+        <source>Interrupted clone</source>
+        <translation>Clonage interrompu</translation>
+    </message>
+    <message>
+        <source>A clone from this source onto this target was interrupted with %1 of %2 copied.
+
+Resume it, copying only the rest, or start over and copy everything?</source>
+        <translation>Un clonage de cette source vers cette cible a été interrompu avec %1 sur %2 copiés.
+
+Le reprendre en ne copiant que le reste, ou recommencer et tout copier ?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Recommencer</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -484,6 +535,60 @@
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
         <translation>La table de partitions du disque source est endommagée (%1) ; rien n&apos;a été modifié</translation>
+    </message>
+</context>
+<context>
+    <name>CloneResume</name>
+    <message>
+        <source>The source cannot be read for the clone&apos;s journal: %1</source>
+        <translation>La source ne peut pas être lue pour le journal du clonage : %1</translation>
+    </message>
+    <message>
+        <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
+        <translation>Aucun journal d&apos;un clonage interrompu de cette source vers cette cible à reprendre (%1)</translation>
+    </message>
+    <message>
+        <source>The journal of the interrupted clone cannot be used: %1</source>
+        <translation>Le journal du clonage interrompu est inutilisable : %1</translation>
+    </message>
+    <message>
+        <source>The journal was written for another source disk (%1)</source>
+        <translation>Le journal a été écrit pour un autre disque source (%1)</translation>
+    </message>
+    <message>
+        <source>The journal was written for another target disk (%1)</source>
+        <translation>Le journal a été écrit pour un autre disque cible (%1)</translation>
+    </message>
+    <message>
+        <source>The interrupted clone had another plan (other options, or the source&apos;s used space changed)</source>
+        <translation>Le clonage interrompu avait un autre plan (d&apos;autres options, ou l&apos;espace utilisé de la source a changé)</translation>
+    </message>
+    <message>
+        <source>The source has changed since the interrupted clone</source>
+        <translation>La source a changé depuis le clonage interrompu</translation>
+    </message>
+    <message>
+        <source>; start the clone again without resuming to copy everything</source>
+        <translation>; relancez le clonage sans reprise pour tout copier</translation>
+    </message>
+    <message>
+        <source>The disks cannot be read to check the interrupted clone: %1</source>
+        <translation>Les disques ne peuvent pas être lus pour vérifier le clonage interrompu : %1</translation>
+    </message>
+    <message>
+        <source>The target no longer holds what the journal says was copied (byte %1 differs); start the clone again without resuming to copy everything</source>
+        <translation>La cible ne contient plus ce que le journal indique comme copié (l&apos;octet %1 diffère) ; relancez le clonage sans reprise pour tout copier</translation>
+    </message>
+    <message>
+        <source>The clone&apos;s journal cannot be written: %1</source>
+        <translation>Le journal du clonage ne peut pas être écrit : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRun</name>
+    <message>
+        <source>The same command with --resume goes on where this run stopped</source>
+        <translation>La même commande avec --resume reprend là où cette exécution s&apos;est arrêtée</translation>
     </message>
 </context>
 <context>
@@ -1025,18 +1130,6 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Source in use</source>
-        <translation>Source en cours d&apos;utilisation</translation>
-    </message>
-    <message>
-        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
-
-Read them live anyway?</source>
-        <translation>Les volumes %1 de la source sont montés en lecture-écriture et aucun instantané ne peut en être pris. Une copie lue pendant qu&apos;ils changent peut être incohérente et ne pas démarrer.
-
-Les lire en direct malgré tout ?</translation>
     </message>
 </context>
 <context>

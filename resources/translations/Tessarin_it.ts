@@ -273,6 +273,10 @@
         <source>Boot repair: skipped, the source disk holds no Windows installation</source>
         <translation>Riparazione dell&apos;avvio: saltata, il disco di origine non contiene un&apos;installazione di Windows</translation>
     </message>
+    <message>
+        <source>Comparing what the interrupted run copied of %1...</source>
+        <translation>Confronto di ciò che l&apos;esecuzione interrotta ha copiato di %1...</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -450,6 +454,53 @@
         <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
         <translation>La clonazione è stata fermata prima della fine; la destinazione può contenere una copia incompleta.</translation>
     </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Go on with this clone where it stopped; what is on the target already is not copied again</source>
+        <translation>Continua questa clonazione da dove si è fermata; ciò che è già sulla destinazione non viene ricopiato</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished. Resume goes on where it stopped.</source>
+        <translation>La clonazione è stata fermata prima della fine. Riprendi continua da dove si è fermata.</translation>
+    </message>
+</context>
+<context>
+    <name>CloneQuestions</name>
+    <message>
+        <source>Source in use</source>
+        <translation>Origine in uso</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>I volumi %1 dell&apos;origine sono montati in lettura e scrittura e non è possibile crearne uno snapshot. Una copia letta mentre cambiano può risultare incoerente e non avviarsi.
+
+Leggerli comunque in tempo reale?</translation>
+    </message>
+    <message>
+        <source>Interrupted clone</source>
+        <translation>Clonazione interrotta</translation>
+    </message>
+    <message>
+        <source>A clone from this source onto this target was interrupted with %1 of %2 copied.
+
+Resume it, copying only the rest, or start over and copy everything?</source>
+        <translation>Una clonazione da questa origine a questa destinazione è stata interrotta con %1 di %2 copiati.
+
+Riprenderla copiando solo il resto, o ricominciare e copiare tutto?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Ricomincia</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -484,6 +535,60 @@
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
         <translation>La tabella delle partizioni del disco di origine è danneggiata (%1); non è stato modificato nulla</translation>
+    </message>
+</context>
+<context>
+    <name>CloneResume</name>
+    <message>
+        <source>The source cannot be read for the clone&apos;s journal: %1</source>
+        <translation>Impossibile leggere l&apos;origine per il registro della clonazione: %1</translation>
+    </message>
+    <message>
+        <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
+        <translation>Non c&apos;è alcun registro di una clonazione interrotta da questa origine a questa destinazione da riprendere (%1)</translation>
+    </message>
+    <message>
+        <source>The journal of the interrupted clone cannot be used: %1</source>
+        <translation>Il registro della clonazione interrotta non è utilizzabile: %1</translation>
+    </message>
+    <message>
+        <source>The journal was written for another source disk (%1)</source>
+        <translation>Il registro è stato scritto per un altro disco di origine (%1)</translation>
+    </message>
+    <message>
+        <source>The journal was written for another target disk (%1)</source>
+        <translation>Il registro è stato scritto per un altro disco di destinazione (%1)</translation>
+    </message>
+    <message>
+        <source>The interrupted clone had another plan (other options, or the source&apos;s used space changed)</source>
+        <translation>La clonazione interrotta aveva un altro piano (altre opzioni, o lo spazio usato dell&apos;origine è cambiato)</translation>
+    </message>
+    <message>
+        <source>The source has changed since the interrupted clone</source>
+        <translation>L&apos;origine è cambiata dalla clonazione interrotta</translation>
+    </message>
+    <message>
+        <source>; start the clone again without resuming to copy everything</source>
+        <translation>; riavvia la clonazione senza ripresa per copiare tutto</translation>
+    </message>
+    <message>
+        <source>The disks cannot be read to check the interrupted clone: %1</source>
+        <translation>Impossibile leggere i dischi per controllare la clonazione interrotta: %1</translation>
+    </message>
+    <message>
+        <source>The target no longer holds what the journal says was copied (byte %1 differs); start the clone again without resuming to copy everything</source>
+        <translation>La destinazione non contiene più ciò che il registro dice copiato (il byte %1 differisce); riavvia la clonazione senza ripresa per copiare tutto</translation>
+    </message>
+    <message>
+        <source>The clone&apos;s journal cannot be written: %1</source>
+        <translation>Impossibile scrivere il registro della clonazione: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRun</name>
+    <message>
+        <source>The same command with --resume goes on where this run stopped</source>
+        <translation>Lo stesso comando con --resume continua da dove questa esecuzione si è fermata</translation>
     </message>
 </context>
 <context>
@@ -1025,18 +1130,6 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>Exit</source>
         <translation>Esci</translation>
-    </message>
-    <message>
-        <source>Source in use</source>
-        <translation>Origine in uso</translation>
-    </message>
-    <message>
-        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
-
-Read them live anyway?</source>
-        <translation>I volumi %1 dell&apos;origine sono montati in lettura e scrittura e non è possibile crearne uno snapshot. Una copia letta mentre cambiano può risultare incoerente e non avviarsi.
-
-Leggerli comunque in tempo reale?</translation>
     </message>
 </context>
 <context>

@@ -273,6 +273,10 @@
         <source>Boot repair: skipped, the source disk holds no Windows installation</source>
         <translation>ブート修復: スキップしました。ソースディスクに Windows のインストールがありません</translation>
     </message>
+    <message>
+        <source>Comparing what the interrupted run copied of %1...</source>
+        <translation>中断された実行が %1 からコピーした内容を比較しています...</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -450,6 +454,53 @@
         <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
         <translation>クローンは完了前に停止されました。ターゲットには不完全なコピーが残っている可能性があります。</translation>
     </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Go on with this clone where it stopped; what is on the target already is not copied again</source>
+        <translation>停止した位置からこのクローンを続行します。ターゲットにすでにあるものは再コピーされません</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished. Resume goes on where it stopped.</source>
+        <translation>クローンは完了前に停止されました。再開すると停止した位置から続行します。</translation>
+    </message>
+</context>
+<context>
+    <name>CloneQuestions</name>
+    <message>
+        <source>Source in use</source>
+        <translation>ソースが使用中です</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>ソースのボリューム %1 は読み書き可能でマウントされており、スナップショットを作成できません。変更中に読み取ったコピーは不整合になり、起動しない可能性があります。
+
+それでもライブで読み取りますか?</translation>
+    </message>
+    <message>
+        <source>Interrupted clone</source>
+        <translation>中断されたクローン</translation>
+    </message>
+    <message>
+        <source>A clone from this source onto this target was interrupted with %1 of %2 copied.
+
+Resume it, copying only the rest, or start over and copy everything?</source>
+        <translation>このソースからこのターゲットへのクローンは %2 のうち %1 をコピーした時点で中断されました。
+
+残りだけをコピーして再開しますか、それとも最初からすべてをコピーしますか?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>最初からやり直す</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -484,6 +535,60 @@
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
         <translation>ソースディスクのパーティションテーブルが破損しています（%1）。何も変更されていません</translation>
+    </message>
+</context>
+<context>
+    <name>CloneResume</name>
+    <message>
+        <source>The source cannot be read for the clone&apos;s journal: %1</source>
+        <translation>クローンのジャーナル用にソースを読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
+        <translation>このソースからこのターゲットへの再開できる中断されたクローンのジャーナルがありません (%1)</translation>
+    </message>
+    <message>
+        <source>The journal of the interrupted clone cannot be used: %1</source>
+        <translation>中断されたクローンのジャーナルは使用できません: %1</translation>
+    </message>
+    <message>
+        <source>The journal was written for another source disk (%1)</source>
+        <translation>このジャーナルは別のソースディスク用に書かれました (%1)</translation>
+    </message>
+    <message>
+        <source>The journal was written for another target disk (%1)</source>
+        <translation>このジャーナルは別のターゲットディスク用に書かれました (%1)</translation>
+    </message>
+    <message>
+        <source>The interrupted clone had another plan (other options, or the source&apos;s used space changed)</source>
+        <translation>中断されたクローンは別の計画でした (別のオプション、またはソースの使用領域が変わりました)</translation>
+    </message>
+    <message>
+        <source>The source has changed since the interrupted clone</source>
+        <translation>中断されたクローン以降にソースが変更されました</translation>
+    </message>
+    <message>
+        <source>; start the clone again without resuming to copy everything</source>
+        <translation>。すべてをコピーするには再開せずにクローンを開始し直してください</translation>
+    </message>
+    <message>
+        <source>The disks cannot be read to check the interrupted clone: %1</source>
+        <translation>中断されたクローンを確認するためにディスクを読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>The target no longer holds what the journal says was copied (byte %1 differs); start the clone again without resuming to copy everything</source>
+        <translation>ジャーナルがコピー済みとする内容がターゲットにもうありません (バイト %1 が異なります)。すべてをコピーするには再開せずにクローンを開始し直してください</translation>
+    </message>
+    <message>
+        <source>The clone&apos;s journal cannot be written: %1</source>
+        <translation>クローンのジャーナルを書き込めません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRun</name>
+    <message>
+        <source>The same command with --resume goes on where this run stopped</source>
+        <translation>同じコマンドに --resume を付けると、この実行が停止した位置から続行します</translation>
     </message>
 </context>
 <context>
@@ -1025,18 +1130,6 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>Exit</source>
         <translation>終了</translation>
-    </message>
-    <message>
-        <source>Source in use</source>
-        <translation>ソースが使用中です</translation>
-    </message>
-    <message>
-        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
-
-Read them live anyway?</source>
-        <translation>ソースのボリューム %1 は読み書き可能でマウントされており、スナップショットを作成できません。変更中に読み取ったコピーは不整合になり、起動しない可能性があります。
-
-それでもライブで読み取りますか?</translation>
     </message>
 </context>
 <context>

@@ -273,6 +273,10 @@
         <source>Boot repair: skipped, the source disk holds no Windows installation</source>
         <translation>부팅 복구: 건너뜀, 원본 디스크에 Windows 설치가 없습니다</translation>
     </message>
+    <message>
+        <source>Comparing what the interrupted run copied of %1...</source>
+        <translation>중단된 실행이 %1에서 복사한 내용을 비교하는 중...</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -450,6 +454,53 @@
         <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
         <translation>복제가 끝나기 전에 중지되었습니다. 대상에 불완전한 사본이 남아 있을 수 있습니다.</translation>
     </message>
+    <message>
+        <source>Resume</source>
+        <translation>재개</translation>
+    </message>
+    <message>
+        <source>Go on with this clone where it stopped; what is on the target already is not copied again</source>
+        <translation>이 복제를 멈춘 곳에서 계속합니다. 대상에 이미 있는 것은 다시 복사하지 않습니다</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished. Resume goes on where it stopped.</source>
+        <translation>복제가 끝나기 전에 중지되었습니다. 재개하면 멈춘 곳에서 계속합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CloneQuestions</name>
+    <message>
+        <source>Source in use</source>
+        <translation>원본 사용 중</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>원본 볼륨 %1이(가) 읽기/쓰기로 마운트되어 있어 스냅샷을 만들 수 없습니다. 변경되는 동안 읽은 복사본은 일관성이 깨져 부팅되지 않을 수 있습니다.
+
+그래도 실시간으로 읽으시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Interrupted clone</source>
+        <translation>중단된 복제</translation>
+    </message>
+    <message>
+        <source>A clone from this source onto this target was interrupted with %1 of %2 copied.
+
+Resume it, copying only the rest, or start over and copy everything?</source>
+        <translation>이 원본에서 이 대상으로의 복제가 %2 중 %1을 복사한 상태에서 중단되었습니다.
+
+나머지만 복사하여 재개하시겠습니까, 아니면 처음부터 모두 복사하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>재개</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>처음부터 다시</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -484,6 +535,60 @@
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
         <translation>원본 디스크의 파티션 테이블이 손상되었습니다(%1). 아무것도 변경되지 않았습니다</translation>
+    </message>
+</context>
+<context>
+    <name>CloneResume</name>
+    <message>
+        <source>The source cannot be read for the clone&apos;s journal: %1</source>
+        <translation>복제 저널을 위해 원본을 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
+        <translation>이 원본에서 이 대상으로 재개할 중단된 복제의 저널이 없습니다 (%1)</translation>
+    </message>
+    <message>
+        <source>The journal of the interrupted clone cannot be used: %1</source>
+        <translation>중단된 복제의 저널을 사용할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>The journal was written for another source disk (%1)</source>
+        <translation>저널이 다른 원본 디스크용으로 작성되었습니다 (%1)</translation>
+    </message>
+    <message>
+        <source>The journal was written for another target disk (%1)</source>
+        <translation>저널이 다른 대상 디스크용으로 작성되었습니다 (%1)</translation>
+    </message>
+    <message>
+        <source>The interrupted clone had another plan (other options, or the source&apos;s used space changed)</source>
+        <translation>중단된 복제는 다른 계획이었습니다 (다른 옵션이거나 원본의 사용 공간이 바뀌었습니다)</translation>
+    </message>
+    <message>
+        <source>The source has changed since the interrupted clone</source>
+        <translation>중단된 복제 이후 원본이 변경되었습니다</translation>
+    </message>
+    <message>
+        <source>; start the clone again without resuming to copy everything</source>
+        <translation>; 모두 복사하려면 재개하지 말고 복제를 다시 시작하십시오</translation>
+    </message>
+    <message>
+        <source>The disks cannot be read to check the interrupted clone: %1</source>
+        <translation>중단된 복제를 확인하기 위해 디스크를 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>The target no longer holds what the journal says was copied (byte %1 differs); start the clone again without resuming to copy everything</source>
+        <translation>저널에 복사되었다고 기록된 내용이 대상에 더 이상 없습니다 (바이트 %1이 다름). 모두 복사하려면 재개하지 말고 복제를 다시 시작하십시오</translation>
+    </message>
+    <message>
+        <source>The clone&apos;s journal cannot be written: %1</source>
+        <translation>복제 저널을 쓸 수 없습니다: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRun</name>
+    <message>
+        <source>The same command with --resume goes on where this run stopped</source>
+        <translation>같은 명령에 --resume을 붙이면 이 실행이 멈춘 곳에서 계속합니다</translation>
     </message>
 </context>
 <context>
@@ -1025,18 +1130,6 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>Exit</source>
         <translation>종료</translation>
-    </message>
-    <message>
-        <source>Source in use</source>
-        <translation>원본 사용 중</translation>
-    </message>
-    <message>
-        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
-
-Read them live anyway?</source>
-        <translation>원본 볼륨 %1이(가) 읽기/쓰기로 마운트되어 있어 스냅샷을 만들 수 없습니다. 변경되는 동안 읽은 복사본은 일관성이 깨져 부팅되지 않을 수 있습니다.
-
-그래도 실시간으로 읽으시겠습니까?</translation>
     </message>
 </context>
 <context>

@@ -273,6 +273,10 @@
         <source>Boot repair: skipped, the source disk holds no Windows installation</source>
         <translation>Opstartherstel: overgeslagen, de bronschijf bevat geen Windows-installatie</translation>
     </message>
+    <message>
+        <source>Comparing what the interrupted run copied of %1...</source>
+        <translation>Vergelijken wat de onderbroken run van %1 heeft gekopieerd...</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -450,6 +454,53 @@
         <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
         <translation>Het klonen is gestopt voordat het klaar was; het doel kan een onvolledige kopie bevatten.</translation>
     </message>
+    <message>
+        <source>Resume</source>
+        <translation>Hervatten</translation>
+    </message>
+    <message>
+        <source>Go on with this clone where it stopped; what is on the target already is not copied again</source>
+        <translation>Deze kloon voortzetten waar hij stopte; wat al op het doel staat wordt niet opnieuw gekopieerd</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished. Resume goes on where it stopped.</source>
+        <translation>De kloon is gestopt voordat hij klaar was. Hervatten gaat verder waar hij stopte.</translation>
+    </message>
+</context>
+<context>
+    <name>CloneQuestions</name>
+    <message>
+        <source>Source in use</source>
+        <translation>Bron in gebruik</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>De volumes %1 van de bron zijn met schrijfrechten gekoppeld en er kan geen momentopname van worden gemaakt. Een kopie die wordt gelezen terwijl ze veranderen kan inconsistent zijn en niet opstarten.
+
+Toch live lezen?</translation>
+    </message>
+    <message>
+        <source>Interrupted clone</source>
+        <translation>Onderbroken kloon</translation>
+    </message>
+    <message>
+        <source>A clone from this source onto this target was interrupted with %1 of %2 copied.
+
+Resume it, copying only the rest, or start over and copy everything?</source>
+        <translation>Een kloon van deze bron naar dit doel is onderbroken met %1 van %2 gekopieerd.
+
+Hervatten en alleen de rest kopiëren, of opnieuw beginnen en alles kopiëren?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Hervatten</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Opnieuw beginnen</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -484,6 +535,60 @@
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
         <translation>De partitietabel van de bronschijf is beschadigd (%1); er is niets gewijzigd</translation>
+    </message>
+</context>
+<context>
+    <name>CloneResume</name>
+    <message>
+        <source>The source cannot be read for the clone&apos;s journal: %1</source>
+        <translation>De bron kan niet worden gelezen voor het journaal van de kloon: %1</translation>
+    </message>
+    <message>
+        <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
+        <translation>Er is geen journaal van een onderbroken kloon van deze bron naar dit doel om te hervatten (%1)</translation>
+    </message>
+    <message>
+        <source>The journal of the interrupted clone cannot be used: %1</source>
+        <translation>Het journaal van de onderbroken kloon is onbruikbaar: %1</translation>
+    </message>
+    <message>
+        <source>The journal was written for another source disk (%1)</source>
+        <translation>Het journaal is geschreven voor een andere bronschijf (%1)</translation>
+    </message>
+    <message>
+        <source>The journal was written for another target disk (%1)</source>
+        <translation>Het journaal is geschreven voor een andere doelschijf (%1)</translation>
+    </message>
+    <message>
+        <source>The interrupted clone had another plan (other options, or the source&apos;s used space changed)</source>
+        <translation>De onderbroken kloon had een ander plan (andere opties, of de gebruikte ruimte van de bron is veranderd)</translation>
+    </message>
+    <message>
+        <source>The source has changed since the interrupted clone</source>
+        <translation>De bron is veranderd sinds de onderbroken kloon</translation>
+    </message>
+    <message>
+        <source>; start the clone again without resuming to copy everything</source>
+        <translation>; start de kloon opnieuw zonder hervatten om alles te kopiëren</translation>
+    </message>
+    <message>
+        <source>The disks cannot be read to check the interrupted clone: %1</source>
+        <translation>De schijven kunnen niet worden gelezen om de onderbroken kloon te controleren: %1</translation>
+    </message>
+    <message>
+        <source>The target no longer holds what the journal says was copied (byte %1 differs); start the clone again without resuming to copy everything</source>
+        <translation>Het doel bevat niet meer wat volgens het journaal is gekopieerd (byte %1 verschilt); start de kloon opnieuw zonder hervatten om alles te kopiëren</translation>
+    </message>
+    <message>
+        <source>The clone&apos;s journal cannot be written: %1</source>
+        <translation>Het journaal van de kloon kan niet worden geschreven: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRun</name>
+    <message>
+        <source>The same command with --resume goes on where this run stopped</source>
+        <translation>Hetzelfde commando met --resume gaat verder waar deze run stopte</translation>
     </message>
 </context>
 <context>
@@ -1025,18 +1130,6 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>Exit</source>
         <translation>Afsluiten</translation>
-    </message>
-    <message>
-        <source>Source in use</source>
-        <translation>Bron in gebruik</translation>
-    </message>
-    <message>
-        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
-
-Read them live anyway?</source>
-        <translation>De volumes %1 van de bron zijn met schrijfrechten gekoppeld en er kan geen momentopname van worden gemaakt. Een kopie die wordt gelezen terwijl ze veranderen kan inconsistent zijn en niet opstarten.
-
-Toch live lezen?</translation>
     </message>
 </context>
 <context>

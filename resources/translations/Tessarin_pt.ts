@@ -273,6 +273,10 @@
         <source>Boot repair: skipped, the source disk holds no Windows installation</source>
         <translation>Reparo de inicialização: ignorado, o disco de origem não contém nenhuma instalação do Windows</translation>
     </message>
+    <message>
+        <source>Comparing what the interrupted run copied of %1...</source>
+        <translation>Comparando o que a execução interrompida copiou de %1...</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -450,6 +454,53 @@
         <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
         <translation>A clonagem foi parada antes de terminar; o destino pode conter uma cópia incompleta.</translation>
     </message>
+    <message>
+        <source>Resume</source>
+        <translation>Retomar</translation>
+    </message>
+    <message>
+        <source>Go on with this clone where it stopped; what is on the target already is not copied again</source>
+        <translation>Continuar este clone de onde parou; o que já está no destino não é copiado de novo</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished. Resume goes on where it stopped.</source>
+        <translation>O clone foi parado antes de terminar. Retomar continua de onde parou.</translation>
+    </message>
+</context>
+<context>
+    <name>CloneQuestions</name>
+    <message>
+        <source>Source in use</source>
+        <translation>Origem em uso</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>Os volumes %1 da origem estão montados em leitura e escrita e não é possível criar um instantâneo deles. Uma cópia lida enquanto mudam pode ficar inconsistente e não iniciar.
+
+Lê-los ao vivo mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Interrupted clone</source>
+        <translation>Clone interrompido</translation>
+    </message>
+    <message>
+        <source>A clone from this source onto this target was interrupted with %1 of %2 copied.
+
+Resume it, copying only the rest, or start over and copy everything?</source>
+        <translation>Um clone desta origem para este destino foi interrompido com %1 de %2 copiados.
+
+Retomá-lo, copiando apenas o resto, ou recomeçar e copiar tudo?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Retomar</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Recomeçar</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -484,6 +535,60 @@
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
         <translation>A tabela de partições do disco de origem está danificada (%1); nada foi alterado</translation>
+    </message>
+</context>
+<context>
+    <name>CloneResume</name>
+    <message>
+        <source>The source cannot be read for the clone&apos;s journal: %1</source>
+        <translation>Não é possível ler a origem para o diário do clone: %1</translation>
+    </message>
+    <message>
+        <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
+        <translation>Não há diário de um clone interrompido desta origem para este destino a retomar (%1)</translation>
+    </message>
+    <message>
+        <source>The journal of the interrupted clone cannot be used: %1</source>
+        <translation>O diário do clone interrompido não pode ser usado: %1</translation>
+    </message>
+    <message>
+        <source>The journal was written for another source disk (%1)</source>
+        <translation>O diário foi escrito para outro disco de origem (%1)</translation>
+    </message>
+    <message>
+        <source>The journal was written for another target disk (%1)</source>
+        <translation>O diário foi escrito para outro disco de destino (%1)</translation>
+    </message>
+    <message>
+        <source>The interrupted clone had another plan (other options, or the source&apos;s used space changed)</source>
+        <translation>O clone interrompido tinha outro plano (outras opções, ou o espaço usado da origem mudou)</translation>
+    </message>
+    <message>
+        <source>The source has changed since the interrupted clone</source>
+        <translation>A origem mudou desde o clone interrompido</translation>
+    </message>
+    <message>
+        <source>; start the clone again without resuming to copy everything</source>
+        <translation>; inicie o clone novamente sem retomar para copiar tudo</translation>
+    </message>
+    <message>
+        <source>The disks cannot be read to check the interrupted clone: %1</source>
+        <translation>Não é possível ler os discos para verificar o clone interrompido: %1</translation>
+    </message>
+    <message>
+        <source>The target no longer holds what the journal says was copied (byte %1 differs); start the clone again without resuming to copy everything</source>
+        <translation>O destino já não contém o que o diário diz ter sido copiado (o byte %1 difere); inicie o clone novamente sem retomar para copiar tudo</translation>
+    </message>
+    <message>
+        <source>The clone&apos;s journal cannot be written: %1</source>
+        <translation>Não é possível escrever o diário do clone: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRun</name>
+    <message>
+        <source>The same command with --resume goes on where this run stopped</source>
+        <translation>O mesmo comando com --resume continua de onde esta execução parou</translation>
     </message>
 </context>
 <context>
@@ -1025,18 +1130,6 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>Exit</source>
         <translation>Sair</translation>
-    </message>
-    <message>
-        <source>Source in use</source>
-        <translation>Origem em uso</translation>
-    </message>
-    <message>
-        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
-
-Read them live anyway?</source>
-        <translation>Os volumes %1 da origem estão montados em leitura e escrita e não é possível criar um instantâneo deles. Uma cópia lida enquanto mudam pode ficar inconsistente e não iniciar.
-
-Lê-los ao vivo mesmo assim?</translation>
     </message>
 </context>
 <context>

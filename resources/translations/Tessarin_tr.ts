@@ -273,6 +273,10 @@
         <source>Boot repair: skipped, the source disk holds no Windows installation</source>
         <translation>Önyükleme onarımı: atlandı, kaynak diskte Windows kurulumu yok</translation>
     </message>
+    <message>
+        <source>Comparing what the interrupted run copied of %1...</source>
+        <translation>Kesilen çalışmanın %1 içinden kopyaladıkları karşılaştırılıyor...</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -450,6 +454,53 @@
         <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
         <translation>Klonlama bitmeden durduruldu; hedefte eksik bir kopya olabilir.</translation>
     </message>
+    <message>
+        <source>Resume</source>
+        <translation>Sürdür</translation>
+    </message>
+    <message>
+        <source>Go on with this clone where it stopped; what is on the target already is not copied again</source>
+        <translation>Bu klonlamayı durduğu yerden sürdür; hedefte zaten olanlar yeniden kopyalanmaz</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished. Resume goes on where it stopped.</source>
+        <translation>Klonlama bitmeden durduruldu. Sürdür, durduğu yerden devam eder.</translation>
+    </message>
+</context>
+<context>
+    <name>CloneQuestions</name>
+    <message>
+        <source>Source in use</source>
+        <translation>Kaynak kullanımda</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>Kaynağın %1 birimleri okuma-yazma olarak bağlı ve anlık görüntüleri alınamıyor. Değişirken okunan bir kopya tutarsız olabilir ve açılmayabilir.
+
+Yine de canlı okunsun mu?</translation>
+    </message>
+    <message>
+        <source>Interrupted clone</source>
+        <translation>Kesilen klonlama</translation>
+    </message>
+    <message>
+        <source>A clone from this source onto this target was interrupted with %1 of %2 copied.
+
+Resume it, copying only the rest, or start over and copy everything?</source>
+        <translation>Bu kaynaktan bu hedefe bir klonlama %2 içinden %1 kopyalanmışken kesildi.
+
+Yalnızca kalanı kopyalayarak sürdürülsün mü, yoksa baştan başlanıp her şey mi kopyalansın?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Sürdür</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Baştan başla</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -484,6 +535,60 @@
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
         <translation>Kaynak diskin bölüm tablosu hasarlı (%1); hiçbir şey değiştirilmedi</translation>
+    </message>
+</context>
+<context>
+    <name>CloneResume</name>
+    <message>
+        <source>The source cannot be read for the clone&apos;s journal: %1</source>
+        <translation>Klonlama günlüğü için kaynak okunamıyor: %1</translation>
+    </message>
+    <message>
+        <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
+        <translation>Bu kaynaktan bu hedefe sürdürülecek kesilmiş bir klonlamanın günlüğü yok (%1)</translation>
+    </message>
+    <message>
+        <source>The journal of the interrupted clone cannot be used: %1</source>
+        <translation>Kesilen klonlamanın günlüğü kullanılamaz: %1</translation>
+    </message>
+    <message>
+        <source>The journal was written for another source disk (%1)</source>
+        <translation>Günlük başka bir kaynak disk için yazılmış (%1)</translation>
+    </message>
+    <message>
+        <source>The journal was written for another target disk (%1)</source>
+        <translation>Günlük başka bir hedef disk için yazılmış (%1)</translation>
+    </message>
+    <message>
+        <source>The interrupted clone had another plan (other options, or the source&apos;s used space changed)</source>
+        <translation>Kesilen klonlamanın planı farklıydı (başka seçenekler ya da kaynağın kullanılan alanı değişti)</translation>
+    </message>
+    <message>
+        <source>The source has changed since the interrupted clone</source>
+        <translation>Kaynak, kesilen klonlamadan bu yana değişti</translation>
+    </message>
+    <message>
+        <source>; start the clone again without resuming to copy everything</source>
+        <translation>; her şeyi kopyalamak için klonlamayı sürdürmeden yeniden başlatın</translation>
+    </message>
+    <message>
+        <source>The disks cannot be read to check the interrupted clone: %1</source>
+        <translation>Kesilen klonlamayı denetlemek için diskler okunamıyor: %1</translation>
+    </message>
+    <message>
+        <source>The target no longer holds what the journal says was copied (byte %1 differs); start the clone again without resuming to copy everything</source>
+        <translation>Hedef, günlüğe göre kopyalananları artık içermiyor (%1. bayt farklı); her şeyi kopyalamak için klonlamayı sürdürmeden yeniden başlatın</translation>
+    </message>
+    <message>
+        <source>The clone&apos;s journal cannot be written: %1</source>
+        <translation>Klonlama günlüğü yazılamıyor: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRun</name>
+    <message>
+        <source>The same command with --resume goes on where this run stopped</source>
+        <translation>Aynı komut --resume ile bu çalışmanın durduğu yerden devam eder</translation>
     </message>
 </context>
 <context>
@@ -1025,18 +1130,6 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>Exit</source>
         <translation>Çıkış</translation>
-    </message>
-    <message>
-        <source>Source in use</source>
-        <translation>Kaynak kullanımda</translation>
-    </message>
-    <message>
-        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
-
-Read them live anyway?</source>
-        <translation>Kaynağın %1 birimleri okuma-yazma olarak bağlı ve anlık görüntüleri alınamıyor. Değişirken okunan bir kopya tutarsız olabilir ve açılmayabilir.
-
-Yine de canlı okunsun mu?</translation>
     </message>
 </context>
 <context>

@@ -273,6 +273,10 @@
         <source>Boot repair: skipped, the source disk holds no Windows installation</source>
         <translation>引导修复：已跳过，源磁盘上没有 Windows 安装</translation>
     </message>
+    <message>
+        <source>Comparing what the interrupted run copied of %1...</source>
+        <translation>正在比较中断的运行从 %1 复制的内容...</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -450,6 +454,53 @@
         <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
         <translation>克隆在完成前被停止；目标可能包含不完整的副本。</translation>
     </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Go on with this clone where it stopped; what is on the target already is not copied again</source>
+        <translation>从停止处继续此克隆;目标上已有的内容不会再次复制</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished. Resume goes on where it stopped.</source>
+        <translation>克隆在完成前已停止。继续将从停止处接着进行。</translation>
+    </message>
+</context>
+<context>
+    <name>CloneQuestions</name>
+    <message>
+        <source>Source in use</source>
+        <translation>源正在使用</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>源的卷 %1 以读写方式挂载，且无法为其创建快照。在其变化时读取的副本可能不一致，并且可能无法启动。
+
+仍要实时读取吗？</translation>
+    </message>
+    <message>
+        <source>Interrupted clone</source>
+        <translation>中断的克隆</translation>
+    </message>
+    <message>
+        <source>A clone from this source onto this target was interrupted with %1 of %2 copied.
+
+Resume it, copying only the rest, or start over and copy everything?</source>
+        <translation>从此源到此目标的克隆在复制了 %2 中的 %1 后中断。
+
+继续并只复制剩余部分,还是重新开始并复制全部?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>重新开始</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -484,6 +535,60 @@
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
         <translation>源磁盘的分区表已损坏（%1）；未做任何更改</translation>
+    </message>
+</context>
+<context>
+    <name>CloneResume</name>
+    <message>
+        <source>The source cannot be read for the clone&apos;s journal: %1</source>
+        <translation>无法为克隆日志读取源: %1</translation>
+    </message>
+    <message>
+        <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
+        <translation>没有可继续的从此源到此目标的中断克隆日志 (%1)</translation>
+    </message>
+    <message>
+        <source>The journal of the interrupted clone cannot be used: %1</source>
+        <translation>中断克隆的日志无法使用: %1</translation>
+    </message>
+    <message>
+        <source>The journal was written for another source disk (%1)</source>
+        <translation>该日志是为另一个源磁盘写的 (%1)</translation>
+    </message>
+    <message>
+        <source>The journal was written for another target disk (%1)</source>
+        <translation>该日志是为另一个目标磁盘写的 (%1)</translation>
+    </message>
+    <message>
+        <source>The interrupted clone had another plan (other options, or the source&apos;s used space changed)</source>
+        <translation>中断的克隆使用了另一个计划(其他选项,或源的已用空间已改变)</translation>
+    </message>
+    <message>
+        <source>The source has changed since the interrupted clone</source>
+        <translation>自中断的克隆以来源已改变</translation>
+    </message>
+    <message>
+        <source>; start the clone again without resuming to copy everything</source>
+        <translation>；要复制全部内容,请不使用继续重新开始克隆</translation>
+    </message>
+    <message>
+        <source>The disks cannot be read to check the interrupted clone: %1</source>
+        <translation>无法读取磁盘以检查中断的克隆: %1</translation>
+    </message>
+    <message>
+        <source>The target no longer holds what the journal says was copied (byte %1 differs); start the clone again without resuming to copy everything</source>
+        <translation>目标上已不再是日志所记已复制的内容(字节 %1 不同);要复制全部内容,请不使用继续重新开始克隆</translation>
+    </message>
+    <message>
+        <source>The clone&apos;s journal cannot be written: %1</source>
+        <translation>无法写入克隆日志: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRun</name>
+    <message>
+        <source>The same command with --resume goes on where this run stopped</source>
+        <translation>同一命令加上 --resume 会从本次运行停止处继续</translation>
     </message>
 </context>
 <context>
@@ -1025,18 +1130,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Exit</source>
         <translation>退出</translation>
-    </message>
-    <message>
-        <source>Source in use</source>
-        <translation>源正在使用</translation>
-    </message>
-    <message>
-        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
-
-Read them live anyway?</source>
-        <translation>源的卷 %1 以读写方式挂载，且无法为其创建快照。在其变化时读取的副本可能不一致，并且可能无法启动。
-
-仍要实时读取吗？</translation>
     </message>
 </context>
 <context>

@@ -273,6 +273,10 @@
         <source>Boot repair: skipped, the source disk holds no Windows installation</source>
         <translation>開機修復：已略過，來源磁碟上沒有 Windows 安裝</translation>
     </message>
+    <message>
+        <source>Comparing what the interrupted run copied of %1...</source>
+        <translation>正在比較中斷的執行從 %1 複製的內容...</translation>
+    </message>
 </context>
 <context>
     <name>CloneOptionsPage</name>
@@ -450,6 +454,53 @@
         <source>The clone was stopped before it finished; the target may hold an incomplete copy.</source>
         <translation>複製在完成前被停止；目標可能包含不完整的副本。</translation>
     </message>
+    <message>
+        <source>Resume</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Go on with this clone where it stopped; what is on the target already is not copied again</source>
+        <translation>從停止處繼續此複製;目標上已有的內容不會再次複製</translation>
+    </message>
+    <message>
+        <source>The clone was stopped before it finished. Resume goes on where it stopped.</source>
+        <translation>複製在完成前已停止。繼續將從停止處接著進行。</translation>
+    </message>
+</context>
+<context>
+    <name>CloneQuestions</name>
+    <message>
+        <source>Source in use</source>
+        <translation>來源正在使用</translation>
+    </message>
+    <message>
+        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
+
+Read them live anyway?</source>
+        <translation>來源的磁碟區 %1 以讀寫方式掛載，且無法為其建立快照。在其變更時讀取的副本可能不一致，並且可能無法啟動。
+
+仍要即時讀取嗎？</translation>
+    </message>
+    <message>
+        <source>Interrupted clone</source>
+        <translation>中斷的複製</translation>
+    </message>
+    <message>
+        <source>A clone from this source onto this target was interrupted with %1 of %2 copied.
+
+Resume it, copying only the rest, or start over and copy everything?</source>
+        <translation>從此來源到此目標的複製在複製了 %2 中的 %1 後中斷。
+
+繼續並只複製剩餘部分,還是重新開始並複製全部?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>重新開始</translation>
+    </message>
 </context>
 <context>
     <name>CloneRefusal</name>
@@ -484,6 +535,60 @@
     <message>
         <source>The source disk&apos;s partition table is damaged (%1); nothing was changed</source>
         <translation>來源磁碟的分割表已損毀（%1）；未做任何變更</translation>
+    </message>
+</context>
+<context>
+    <name>CloneResume</name>
+    <message>
+        <source>The source cannot be read for the clone&apos;s journal: %1</source>
+        <translation>無法為複製日誌讀取來源: %1</translation>
+    </message>
+    <message>
+        <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
+        <translation>沒有可繼續的從此來源到此目標的中斷複製日誌 (%1)</translation>
+    </message>
+    <message>
+        <source>The journal of the interrupted clone cannot be used: %1</source>
+        <translation>中斷複製的日誌無法使用: %1</translation>
+    </message>
+    <message>
+        <source>The journal was written for another source disk (%1)</source>
+        <translation>該日誌是為另一個來源磁碟寫的 (%1)</translation>
+    </message>
+    <message>
+        <source>The journal was written for another target disk (%1)</source>
+        <translation>該日誌是為另一個目標磁碟寫的 (%1)</translation>
+    </message>
+    <message>
+        <source>The interrupted clone had another plan (other options, or the source&apos;s used space changed)</source>
+        <translation>中斷的複製使用了另一個計畫(其他選項,或來源的已用空間已改變)</translation>
+    </message>
+    <message>
+        <source>The source has changed since the interrupted clone</source>
+        <translation>自中斷的複製以來來源已改變</translation>
+    </message>
+    <message>
+        <source>; start the clone again without resuming to copy everything</source>
+        <translation>；要複製全部內容,請不使用繼續重新開始複製</translation>
+    </message>
+    <message>
+        <source>The disks cannot be read to check the interrupted clone: %1</source>
+        <translation>無法讀取磁碟以檢查中斷的複製: %1</translation>
+    </message>
+    <message>
+        <source>The target no longer holds what the journal says was copied (byte %1 differs); start the clone again without resuming to copy everything</source>
+        <translation>目標上已不再是日誌所記已複製的內容(位元組 %1 不同);要複製全部內容,請不使用繼續重新開始複製</translation>
+    </message>
+    <message>
+        <source>The clone&apos;s journal cannot be written: %1</source>
+        <translation>無法寫入複製日誌: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CloneRun</name>
+    <message>
+        <source>The same command with --resume goes on where this run stopped</source>
+        <translation>同一命令加上 --resume 會從本次執行停止處繼續</translation>
     </message>
 </context>
 <context>
@@ -1025,18 +1130,6 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Exit</source>
         <translation>結束</translation>
-    </message>
-    <message>
-        <source>Source in use</source>
-        <translation>來源正在使用</translation>
-    </message>
-    <message>
-        <source>The source&apos;s volumes %1 are mounted read-write and no snapshot of them can be taken. A copy read while they change may be torn and may not start.
-
-Read them live anyway?</source>
-        <translation>來源的磁碟區 %1 以讀寫方式掛載，且無法為其建立快照。在其變更時讀取的副本可能不一致，並且可能無法啟動。
-
-仍要即時讀取嗎？</translation>
     </message>
 </context>
 <context>
