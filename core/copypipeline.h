@@ -34,7 +34,7 @@ public:
         // All-zero pieces become holes (the target's discard reads back zeros) instead of writes.
         bool holesForZeros = false;
         // How often, at most, the target is flushed and the checkpoint told what is on it for good.
-        unsigned checkpointMs = 1000;
+        unsigned checkpointMs = 250;
     };
     enum class Failure { None, Cancelled, Read, Write, Flush, TargetRead, Verify, Queue };
     using Progress = std::function<void(uint64_t done, uint64_t total)>;

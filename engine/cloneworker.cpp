@@ -158,10 +158,7 @@ void CloneWorker::checkTarget(const CloneMode& strategy)
 
 bool CloneWorker::beginJournal(CloneMode* strategy, QString& error)
 {
-    QString logPath = Logger::instance().filePath();
-    if (logPath.isEmpty())
-        logPath = logFilePath();
-    m_resume = std::make_unique<CloneResume>(config(), strategy->plan(), QFileInfo(logPath).absolutePath());
+    m_resume = std::make_unique<CloneResume>(config(), strategy->plan(), CloneResume::logFolder());
     if (!m_resume->begin(*m_diskIO, error))
         return false;
     strategy->setResume(m_resume.get());

@@ -7,6 +7,7 @@
 #include <xxhash.h>
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
 
@@ -61,6 +62,12 @@ QString CloneResume::identity(const DiskInfo& disk)
     const QString where = disk.serialNumber.isEmpty() ? (disk.realPath.isEmpty() ? disk.devicePath : disk.realPath)
                                                       : disk.model + QLatin1Char('#') + disk.serialNumber;
     return where + QLatin1Char('|') + QString::number(disk.size);
+}
+
+QString CloneResume::logFolder()
+{
+    const QString log = Logger::instance().filePath();
+    return QFileInfo(log.isEmpty() ? logFilePath() : log).absolutePath();
 }
 
 QString CloneResume::journalPath(const CloneConfig& config, const QString& folder)

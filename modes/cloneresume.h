@@ -50,6 +50,8 @@ public:
                                            uint32_t alignment);
     static QString identity(const DiskInfo& disk);
     static QString journalPath(const CloneConfig& config, const QString& folder);
+    // Where the journals lie: beside the log.
+    static QString logFolder();
 
 private:
     bool fingerprint(DiskIO& io, std::array<uint8_t, 16>& out, QString& error) const;

@@ -1,4 +1,5 @@
 #include "ui/clonequestions.h"
+#include "modes/cloneresume.h"
 
 #include <QLocale>
 #include <QMessageBox>
@@ -15,8 +16,12 @@ bool CloneQuestions::acceptLiveSource(QWidget* parent, const QStringList& volume
         == QMessageBox::Yes;
 }
 
-CloneQuestions::Resume CloneQuestions::askResume(QWidget* parent, uint64_t copied, uint64_t total)
+CloneQuestions::Resume CloneQuestions::askResume(QWidget* parent, const CloneConfig& config, const ClonePlan& plan)
 {
+    uint64_t copied = 0;
+    if (!CloneResume::pending(config, plan, CloneResume::logFolder(), copied))
+        return Resume::StartOver;
+    const uint64_t total = plan.totalBytes();
     QMessageBox box(QMessageBox::Question, tr("Interrupted clone"),
                     tr("A clone from this source onto this target was interrupted with %1 of %2 copied.\n\n"
                        "Resume it, copying only the rest, or start over and copy everything?")

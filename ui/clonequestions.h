@@ -2,8 +2,9 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
-#include <cstdint>
 
+class CloneConfig;
+class ClonePlan;
 class QWidget;
 
 // The questions the window asks between the options and the confirmation, each before anything
@@ -15,6 +16,7 @@ public:
     static bool acceptLiveSource(QWidget* parent, const QStringList& volumes);
 
     enum class Resume { Resume, StartOver, Stop };
-    // An interrupted clone of the same disks and plan left `copied` of `total` bytes on the target.
-    static Resume askResume(QWidget* parent, uint64_t copied, uint64_t total);
+    // When an interrupted clone of the same disks and plan left a journal: go on with it, start
+    // over, or stop. StartOver without asking when there is none.
+    static Resume askResume(QWidget* parent, const CloneConfig& config, const ClonePlan& plan);
 };

@@ -1,5 +1,4 @@
 #include "ui/mainwindow.h"
-#include "modes/cloneresume.h"
 #include "ui/clonequestions.h"
 
 #include "core/diskmanager.h"
@@ -20,13 +19,13 @@
 #include "ui/selecttargetpage.h"
 #include "ui/sidebarwidget.h"
 #include "ui/spaceallocationdialog.h"
+#include "ui/titlemenu.h"
 #include "ui/uiresources.h"
 #include "ui/windowframe.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -440,20 +439,15 @@ void MainWindow::onNextClicked()
     // and the question shows what the run will do; the start then runs this very plan.
     if (!planRun(m_state.config()))
         return;
-    uint64_t copied = 0;
-    if (CloneResume::pending(m_engine->config(), m_engine->currentPlan(), journalFolder(), copied)) {
-        const CloneQuestions::Resume answer = CloneQuestions::askResume(this, copied, m_engine->currentPlan().totalBytes());
-        if (answer == CloneQuestions::Resume::Stop) {
-            m_engine->dropPlanned();
-            return;
-        }
-        if (answer == CloneQuestions::Resume::Resume) {
-            CloneConfig config = m_state.config();
-            config.resume = true;
-            if (planRun(config))
-                startClone();
-            return;
-        }
+    switch (CloneQuestions::askResume(this, m_engine->config(), m_engine->currentPlan())) {
+    case CloneQuestions::Resume::Stop:
+        m_engine->dropPlanned();
+        return;
+    case CloneQuestions::Resume::Resume:
+        onResumeClicked();
+        return;
+    case CloneQuestions::Resume::StartOver:
+        break;
     }
     const auto answer = QMessageBox::warning(this, tr("Confirm clone"), m_state.confirmationText(m_engine->currentPlan()),
                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
@@ -523,12 +517,6 @@ bool MainWindow::planRun(const CloneConfig& config)
     return planned;
 }
 
-QString MainWindow::journalFolder()
-{
-    const QString log = Logger::instance().filePath();
-    return QFileInfo(log.isEmpty() ? logFilePath() : log).absolutePath();
-}
-
 void MainWindow::onResumeClicked()
 {
     // The stopped run's own request, told to go on where it stopped.
@@ -589,44 +577,5 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::onTitleMenuClicked()
 {
-    QMenu menu(this);
-    QAction* about = menu.addAction(QIcon(QStringLiteral(":/icons/logo.png")), tr("About Marlowtek Tessarin"));
-    connect(about, &QAction::triggered, this, [this]() {
-        QMessageBox::about(this, tr("About Marlowtek Tessarin"),
-                           tr("Marlowtek Tessarin\n\nA professional disk cloning and system migration solution for "
-                              "Windows.\nClone entire disks, migrate operating systems, copy selected partitions, and "
-                              "create reliable bootable drives with smart cloning and SSD optimization support."));
-    });
-
-    // A language change restarts the program: not while a clone holds the disks.
-    const bool running = m_engine->isRunning();
-    QMenu* languages = menu.addMenu(tr("Language"));
-    languages->menuAction()->setEnabled(!running);
-    const QString current = LanguageSetup::currentLanguage();
-    for (const auto& entry : LanguageSetup::menuLanguages()) {
-        QAction* action = languages->addAction(entry.first);
-        action->setCheckable(true);
-        action->setChecked(LanguageSetup::matches(entry.second, current));
-        const QString code = entry.second;
-        connect(action, &QAction::triggered, this, [this, code, action]() {
-            if (!LanguageSetup::chooseLanguage(code)) {
-                action->setChecked(true);
-                return;
-            }
-            // The new instance starts after this window has closed and the event loop ended.
-            if (!close())
-                LanguageSetup::cancelRestart();
-        });
-    }
-
-    connect(menu.addAction(tr("Help")), &QAction::triggered, this,
-            [this]() { LinkManager::instance()->openLink(QStringLiteral("help"), QStringLiteral("user_guide"), this); });
-    connect(menu.addAction(tr("Support")), &QAction::triggered, this,
-            [this]() { LinkManager::instance()->openLink(QStringLiteral("support"), QStringLiteral("contact"), this); });
-    menu.addSeparator();
-    QAction* exit = menu.addAction(tr("Exit"));
-    exit->setEnabled(!running);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    const QRect button(m_btnMenu->mapToGlobal(QPoint(0, 0)), m_btnMenu->size());
-    menu.exec(MenuButton::popupPosition(button, menu.sizeHint(), QRect(mapToGlobal(QPoint(0, 0)), size())));
+    TitleMenu::exec(this, m_btnMenu, m_engine->isRunning());
 }

@@ -65,8 +65,6 @@ protected:
 private:
     // The engine's checks and plan for `config`; a refusal is shown on the options page.
     bool planRun(const CloneConfig& config);
-    // Where the runs' journals lie: beside the log.
-    static QString journalFolder();
     void setupUi();
     QWidget* buildSidebar();
     QWidget* buildTitleBar();

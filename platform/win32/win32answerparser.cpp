@@ -4,6 +4,80 @@
 
 #include <algorithm>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <winioctl.h>
+
+#include <cstddef>
+
+// The parser reads answers at fixed offsets; hold them to the SDK's own layout.
+using P = Win32AnswerParser;
+static_assert(sizeof(DISK_GEOMETRY_EX) >= P::GeometryExAnswerSize);
+static_assert(offsetof(DISK_GEOMETRY_EX, Geometry) + offsetof(DISK_GEOMETRY, Cylinders) == P::GeoCylinders);
+static_assert(offsetof(DISK_GEOMETRY, TracksPerCylinder) == P::GeoTracksPerCylinder);
+static_assert(offsetof(DISK_GEOMETRY, SectorsPerTrack) == P::GeoSectorsPerTrack);
+static_assert(offsetof(DISK_GEOMETRY, BytesPerSector) == P::GeoBytesPerSector);
+static_assert(offsetof(DISK_GEOMETRY_EX, DiskSize) == P::GeoDiskSize);
+static_assert(sizeof(STORAGE_DEVICE_DESCRIPTOR) == P::DeviceDescriptorMinimum);
+static_assert(offsetof(STORAGE_DEVICE_DESCRIPTOR, ProductIdOffset) == P::DescProductIdOffset);
+static_assert(offsetof(STORAGE_DEVICE_DESCRIPTOR, SerialNumberOffset) == P::DescSerialNumberOffset);
+static_assert(offsetof(STORAGE_DEVICE_DESCRIPTOR, BusType) == P::DescBusType);
+static_assert(sizeof(STORAGE_ACCESS_ALIGNMENT_DESCRIPTOR) == P::AccessAlignmentAnswerSize);
+static_assert(offsetof(STORAGE_ACCESS_ALIGNMENT_DESCRIPTOR, BytesPerLogicalSector) == P::AlignLogicalSector);
+static_assert(offsetof(STORAGE_ACCESS_ALIGNMENT_DESCRIPTOR, BytesPerPhysicalSector) == P::AlignPhysicalSector);
+static_assert(offsetof(STORAGE_ACCESS_ALIGNMENT_DESCRIPTOR, BytesOffsetForSectorAlignment) == P::AlignSectorOffset);
+static_assert(sizeof(DEVICE_SEEK_PENALTY_DESCRIPTOR) == P::SeekPenaltyAnswerSize);
+static_assert(offsetof(DEVICE_SEEK_PENALTY_DESCRIPTOR, IncursSeekPenalty) == P::SeekIncursPenalty);
+static_assert(offsetof(DRIVE_LAYOUT_INFORMATION_EX, PartitionStyle) == P::LayoutStyleField);
+static_assert(offsetof(DRIVE_LAYOUT_INFORMATION_EX, PartitionCount) == P::LayoutCount);
+static_assert(offsetof(DRIVE_LAYOUT_INFORMATION_EX, PartitionEntry) == P::LayoutHeaderSize);
+static_assert(offsetof(DRIVE_LAYOUT_INFORMATION_EX, Mbr) + offsetof(DRIVE_LAYOUT_INFORMATION_MBR, Signature) == P::LayoutMbrSignature);
+static_assert(offsetof(DRIVE_LAYOUT_INFORMATION_EX, Gpt) + offsetof(DRIVE_LAYOUT_INFORMATION_GPT, DiskId) == P::LayoutGptDiskId);
+static_assert(sizeof(STORAGE_DESCRIPTOR_HEADER) == P::DescriptorHeaderSize);
+static_assert(offsetof(STORAGE_DESCRIPTOR_HEADER, Size) == P::DescHeaderSize);
+static_assert(ERROR_INSUFFICIENT_BUFFER == PlatformError::InsufficientBuffer && ERROR_MORE_DATA == PlatformError::MoreData
+              && ERROR_BAD_LENGTH == PlatformError::BadLength);
+static_assert(sizeof(PARTITION_INFORMATION_EX) == P::LayoutEntrySize);
+static_assert(offsetof(PARTITION_INFORMATION_EX, PartitionStyle) == P::EntryStyle);
+static_assert(offsetof(PARTITION_INFORMATION_EX, StartingOffset) == P::EntryStartingOffset);
+static_assert(offsetof(PARTITION_INFORMATION_EX, PartitionLength) == P::EntryLength);
+static_assert(offsetof(PARTITION_INFORMATION_EX, PartitionNumber) == P::EntryNumber);
+static_assert(offsetof(PARTITION_INFORMATION_EX, Mbr) + offsetof(PARTITION_INFORMATION_MBR, PartitionType) == P::EntryMbrType);
+static_assert(offsetof(PARTITION_INFORMATION_EX, Mbr) + offsetof(PARTITION_INFORMATION_MBR, BootIndicator) == P::EntryMbrBootIndicator);
+static_assert(offsetof(PARTITION_INFORMATION_EX, Gpt) + offsetof(PARTITION_INFORMATION_GPT, PartitionType) == P::EntryGptType);
+static_assert(offsetof(PARTITION_INFORMATION_EX, Gpt) + offsetof(PARTITION_INFORMATION_GPT, PartitionId) == P::EntryGptId);
+static_assert(static_cast<uint32_t>(PARTITION_STYLE_MBR) == P::PartitionStyleMbr
+              && static_cast<uint32_t>(PARTITION_STYLE_GPT) == P::PartitionStyleGpt);
+static_assert(offsetof(VOLUME_DISK_EXTENTS, NumberOfDiskExtents) == P::ExtentsCount);
+static_assert(offsetof(VOLUME_DISK_EXTENTS, Extents) == P::ExtentsHeaderSize);
+static_assert(sizeof(DISK_EXTENT) == P::ExtentSize);
+static_assert(offsetof(DISK_EXTENT, DiskNumber) == P::ExtentDiskNumber);
+static_assert(offsetof(DISK_EXTENT, StartingOffset) == P::ExtentStartingOffset);
+static_assert(offsetof(DISK_EXTENT, ExtentLength) == P::ExtentLength);
+static_assert(sizeof(NTFS_VOLUME_DATA_BUFFER) == P::NtfsVolumeDataSize);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, VolumeSerialNumber) == P::NtfsSerialNumber);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, NumberSectors) == P::NtfsNumberSectors);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, TotalClusters) == P::NtfsTotalClusters);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, FreeClusters) == P::NtfsFreeClusters);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, BytesPerSector) == P::NtfsBytesPerSector);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, BytesPerCluster) == P::NtfsBytesPerCluster);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, BytesPerFileRecordSegment) == P::NtfsBytesPerFileRecord);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, MftValidDataLength) == P::NtfsMftValidDataLength);
+static_assert(offsetof(NTFS_VOLUME_DATA_BUFFER, MftStartLcn) == P::NtfsMftStartLcn);
+static_assert(offsetof(VOLUME_BITMAP_BUFFER, StartingLcn) == P::BitmapStartingLcn);
+static_assert(offsetof(VOLUME_BITMAP_BUFFER, BitmapSize) == P::BitmapSizeField);
+static_assert(offsetof(VOLUME_BITMAP_BUFFER, Buffer) == P::BitmapHeaderSize);
+static_assert(sizeof(STORAGE_DEVICE_NUMBER) == P::DeviceNumberSize);
+static_assert(offsetof(STORAGE_DEVICE_NUMBER, DeviceType) == P::DevNumType);
+static_assert(offsetof(STORAGE_DEVICE_NUMBER, DeviceNumber) == P::DevNumNumber);
+static_assert(offsetof(STORAGE_DEVICE_NUMBER, PartitionNumber) == P::DevNumPartition);
+static_assert(offsetof(DEVICE_MANAGE_DATA_SET_ATTRIBUTES, DataSetRangesOffset) == 20);
+static_assert(sizeof(DEVICE_DATA_SET_RANGE) == 16);
+#endif
+
 namespace {
 
 uint8_t u8at(const uint8_t* p, size_t at) { return p[at]; }

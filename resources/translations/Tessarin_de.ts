@@ -1101,36 +1101,6 @@ Bitte kopieren Sie diesen Link und öffnen Sie ihn manuell:
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
         <translation>Ein Klon- oder Boot-Reparaturvorgang läuft noch. Bitte warten Sie, bis er abgeschlossen ist, bevor Sie Tessarin schließen.</translation>
     </message>
-    <message>
-        <source>About Marlowtek Tessarin</source>
-        <translation>Über Marlowtek Tessarin</translation>
-    </message>
-    <message>
-        <source>Marlowtek Tessarin
-
-A professional disk cloning and system migration solution for Windows.
-Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation>Marlowtek Tessarin
-
-Eine professionelle Lösung zum Klonen von Datenträgern und zur Systemmigration für Windows.
-Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausgewählte Partitionen und erstellen Sie zuverlässige startfähige Laufwerke mit intelligentem Klonen und SSD-Optimierung.</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Kundendienst</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1781,6 +1751,39 @@ Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausge
     <message>
         <source>Keep Original Size</source>
         <translation>Originalgröße beibehalten</translation>
+    </message>
+</context>
+<context>
+    <name>TitleMenu</name>
+    <message>
+        <source>About Marlowtek Tessarin</source>
+        <translation>Über Marlowtek Tessarin</translation>
+    </message>
+    <message>
+        <source>Marlowtek Tessarin
+
+A professional disk cloning and system migration solution for Windows.
+Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
+        <translation>Marlowtek Tessarin
+
+Eine professionelle Lösung zum Klonen von Datenträgern und zur Systemmigration für Windows.
+Klonen Sie ganze Datenträger, migrieren Sie Betriebssysteme, kopieren Sie ausgewählte Partitionen und erstellen Sie zuverlässige startfähige Laufwerke mit intelligentem Klonen und SSD-Optimierung.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Kundendienst</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>

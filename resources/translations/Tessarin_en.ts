@@ -1101,36 +1101,6 @@ Please copy this link and open it manually:
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
         <translation>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</translation>
     </message>
-    <message>
-        <source>About Marlowtek Tessarin</source>
-        <translation>About Marlowtek Tessarin</translation>
-    </message>
-    <message>
-        <source>Marlowtek Tessarin
-
-A professional disk cloning and system migration solution for Windows.
-Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation>Marlowtek Tessarin
-
-A professional disk cloning and system migration solution for Windows.
-Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Support</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Exit</translation>
-    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1781,6 +1751,39 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Keep Original Size</source>
         <translation>Keep Original Size</translation>
+    </message>
+</context>
+<context>
+    <name>TitleMenu</name>
+    <message>
+        <source>About Marlowtek Tessarin</source>
+        <translation>About Marlowtek Tessarin</translation>
+    </message>
+    <message>
+        <source>Marlowtek Tessarin
+
+A professional disk cloning and system migration solution for Windows.
+Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
+        <translation>Marlowtek Tessarin
+
+A professional disk cloning and system migration solution for Windows.
+Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
     </message>
 </context>
 <context>

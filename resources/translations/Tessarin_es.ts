@@ -1101,36 +1101,6 @@ Copie este enlace y ábralo manualmente:
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
         <translation>Todavía hay una tarea de clonación o de reparación del arranque en curso. Espere a que termine antes de cerrar Tessarin.</translation>
     </message>
-    <message>
-        <source>About Marlowtek Tessarin</source>
-        <translation>Acerca de Marlowtek Tessarin</translation>
-    </message>
-    <message>
-        <source>Marlowtek Tessarin
-
-A professional disk cloning and system migration solution for Windows.
-Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation>Marlowtek Tessarin
-
-Una solución profesional de clonación de discos y migración del sistema para Windows.
-Clone discos completos, migre sistemas operativos, copie particiones seleccionadas y cree unidades de arranque fiables con clonación inteligente y optimización para SSD.</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Soporte</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
-    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1781,6 +1751,39 @@ Clone discos completos, migre sistemas operativos, copie particiones seleccionad
     <message>
         <source>Keep Original Size</source>
         <translation>Mantener el tamaño original</translation>
+    </message>
+</context>
+<context>
+    <name>TitleMenu</name>
+    <message>
+        <source>About Marlowtek Tessarin</source>
+        <translation>Acerca de Marlowtek Tessarin</translation>
+    </message>
+    <message>
+        <source>Marlowtek Tessarin
+
+A professional disk cloning and system migration solution for Windows.
+Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
+        <translation>Marlowtek Tessarin
+
+Una solución profesional de clonación de discos y migración del sistema para Windows.
+Clone discos completos, migre sistemas operativos, copie particiones seleccionadas y cree unidades de arranque fiables con clonación inteligente y optimización para SSD.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>

@@ -1101,36 +1101,6 @@ Copiez ce lien et ouvrez-le manuellement :
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
         <translation>Une tâche de clonage ou de réparation du démarrage est encore en cours. Veuillez attendre la fin avant de fermer Tessarin.</translation>
     </message>
-    <message>
-        <source>About Marlowtek Tessarin</source>
-        <translation>À propos de Marlowtek Tessarin</translation>
-    </message>
-    <message>
-        <source>Marlowtek Tessarin
-
-A professional disk cloning and system migration solution for Windows.
-Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation>Marlowtek Tessarin
-
-Une solution professionnelle de clonage de disques et de migration système pour Windows.
-Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des partitions choisies et créez des disques de démarrage fiables grâce au clonage intelligent et à l&apos;optimisation SSD.</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Assistance</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1781,6 +1751,39 @@ Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des
     <message>
         <source>Keep Original Size</source>
         <translation>Conserver la taille d&apos;origine</translation>
+    </message>
+</context>
+<context>
+    <name>TitleMenu</name>
+    <message>
+        <source>About Marlowtek Tessarin</source>
+        <translation>À propos de Marlowtek Tessarin</translation>
+    </message>
+    <message>
+        <source>Marlowtek Tessarin
+
+A professional disk cloning and system migration solution for Windows.
+Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
+        <translation>Marlowtek Tessarin
+
+Une solution professionnelle de clonage de disques et de migration système pour Windows.
+Clonez des disques entiers, migrez des systèmes d&apos;exploitation, copiez des partitions choisies et créez des disques de démarrage fiables grâce au clonage intelligent et à l&apos;optimisation SSD.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>

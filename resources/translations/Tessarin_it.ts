@@ -1101,36 +1101,6 @@ Copiare questo collegamento e aprirlo manualmente:
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
         <translation>Un&apos;operazione di clonazione o di riparazione dell&apos;avvio è ancora in corso. Attendere il termine prima di chiudere Tessarin.</translation>
     </message>
-    <message>
-        <source>About Marlowtek Tessarin</source>
-        <translation>Informazioni su Marlowtek Tessarin</translation>
-    </message>
-    <message>
-        <source>Marlowtek Tessarin
-
-A professional disk cloning and system migration solution for Windows.
-Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation>Marlowtek Tessarin
-
-Una soluzione professionale per la clonazione di dischi e la migrazione di sistema per Windows.
-Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e crea unità avviabili affidabili con la clonazione intelligente e l&apos;ottimizzazione SSD.</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Lingua</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Guida</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Assistenza</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Esci</translation>
-    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1781,6 +1751,39 @@ Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e cre
     <message>
         <source>Keep Original Size</source>
         <translation>Mantieni la dimensione originale</translation>
+    </message>
+</context>
+<context>
+    <name>TitleMenu</name>
+    <message>
+        <source>About Marlowtek Tessarin</source>
+        <translation>Informazioni su Marlowtek Tessarin</translation>
+    </message>
+    <message>
+        <source>Marlowtek Tessarin
+
+A professional disk cloning and system migration solution for Windows.
+Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
+        <translation>Marlowtek Tessarin
+
+Una soluzione professionale per la clonazione di dischi e la migrazione di sistema per Windows.
+Clona interi dischi, migra sistemi operativi, copia partizioni selezionate e crea unità avviabili affidabili con la clonazione intelligente e l&apos;ottimizzazione SSD.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistenza</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
     </message>
 </context>
 <context>

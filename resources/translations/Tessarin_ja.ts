@@ -1101,36 +1101,6 @@ Resume it, copying only the rest, or start over and copy everything?</source>
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
         <translation>クローンまたはブート修復の処理が実行中です。完了するまで待ってから Tessarin を閉じてください。</translation>
     </message>
-    <message>
-        <source>About Marlowtek Tessarin</source>
-        <translation>Marlowtek Tessarin について</translation>
-    </message>
-    <message>
-        <source>Marlowtek Tessarin
-
-A professional disk cloning and system migration solution for Windows.
-Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation>Marlowtek Tessarin
-
-Windows 向けのプロフェッショナルなディスククローン・システム移行ソリューションです。
-ディスク全体のクローン、OS の移行、選択したパーティションのコピー、信頼性の高い起動可能ドライブの作成を、スマートクローンと SSD 最適化で行えます。</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>言語</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>ヘルプ</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>サポート</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>終了</translation>
-    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1781,6 +1751,39 @@ Windows 向けのプロフェッショナルなディスククローン・シス
     <message>
         <source>Keep Original Size</source>
         <translation>元のサイズを維持</translation>
+    </message>
+</context>
+<context>
+    <name>TitleMenu</name>
+    <message>
+        <source>About Marlowtek Tessarin</source>
+        <translation>Marlowtek Tessarin について</translation>
+    </message>
+    <message>
+        <source>Marlowtek Tessarin
+
+A professional disk cloning and system migration solution for Windows.
+Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
+        <translation>Marlowtek Tessarin
+
+Windows 向けのプロフェッショナルなディスククローン・システム移行ソリューションです。
+ディスク全体のクローン、OS の移行、選択したパーティションのコピー、信頼性の高い起動可能ドライブの作成を、スマートクローンと SSD 最適化で行えます。</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>サポート</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
     </message>
 </context>
 <context>

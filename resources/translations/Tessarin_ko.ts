@@ -1101,36 +1101,6 @@ Resume it, copying only the rest, or start over and copy everything?</source>
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
         <translation>복제 또는 부팅 복구 작업이 아직 실행 중입니다. 완료될 때까지 기다린 후 Tessarin을 닫으세요.</translation>
     </message>
-    <message>
-        <source>About Marlowtek Tessarin</source>
-        <translation>Marlowtek Tessarin 정보</translation>
-    </message>
-    <message>
-        <source>Marlowtek Tessarin
-
-A professional disk cloning and system migration solution for Windows.
-Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation>Marlowtek Tessarin
-
-Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입니다.
-스마트 복제와 SSD 최적화로 디스크 전체 복제, 운영 체제 이전, 선택한 파티션 복사, 안정적인 부팅 드라이브 생성을 지원합니다.</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>언어</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>도움말</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>지원</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>종료</translation>
-    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1781,6 +1751,39 @@ Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입
     <message>
         <source>Keep Original Size</source>
         <translation>원래 크기 유지</translation>
+    </message>
+</context>
+<context>
+    <name>TitleMenu</name>
+    <message>
+        <source>About Marlowtek Tessarin</source>
+        <translation>Marlowtek Tessarin 정보</translation>
+    </message>
+    <message>
+        <source>Marlowtek Tessarin
+
+A professional disk cloning and system migration solution for Windows.
+Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
+        <translation>Marlowtek Tessarin
+
+Windows용 전문 디스크 복제 및 시스템 마이그레이션 솔루션입니다.
+스마트 복제와 SSD 최적화로 디스크 전체 복제, 운영 체제 이전, 선택한 파티션 복사, 안정적인 부팅 드라이브 생성을 지원합니다.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>지원</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
     </message>
 </context>
 <context>

@@ -1101,36 +1101,6 @@ Kopieer deze koppeling en open deze handmatig:
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
         <translation>Er loopt nog een kloon- of opstartreparatietaak. Wacht tot deze klaar is voordat u Tessarin sluit.</translation>
     </message>
-    <message>
-        <source>About Marlowtek Tessarin</source>
-        <translation>Over Marlowtek Tessarin</translation>
-    </message>
-    <message>
-        <source>Marlowtek Tessarin
-
-A professional disk cloning and system migration solution for Windows.
-Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation>Marlowtek Tessarin
-
-Een professionele oplossing voor het klonen van schijven en het migreren van systemen voor Windows.
-Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde partities en maak betrouwbare opstartbare schijven met slim klonen en SSD-optimalisatie.</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Taal</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Ondersteuning</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Afsluiten</translation>
-    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1781,6 +1751,39 @@ Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde part
     <message>
         <source>Keep Original Size</source>
         <translation>Oorspronkelijke grootte behouden</translation>
+    </message>
+</context>
+<context>
+    <name>TitleMenu</name>
+    <message>
+        <source>About Marlowtek Tessarin</source>
+        <translation>Over Marlowtek Tessarin</translation>
+    </message>
+    <message>
+        <source>Marlowtek Tessarin
+
+A professional disk cloning and system migration solution for Windows.
+Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
+        <translation>Marlowtek Tessarin
+
+Een professionele oplossing voor het klonen van schijven en het migreren van systemen voor Windows.
+Kloon volledige schijven, migreer besturingssystemen, kopieer geselecteerde partities en maak betrouwbare opstartbare schijven met slim klonen en SSD-optimalisatie.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Ondersteuning</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
     </message>
 </context>
 <context>

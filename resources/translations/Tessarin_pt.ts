@@ -1101,36 +1101,6 @@ Copie esta ligação e abra-a manualmente:
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
         <translation>Uma tarefa de clonagem ou de reparação do arranque ainda está em execução. Aguarde até terminar antes de fechar o Tessarin.</translation>
     </message>
-    <message>
-        <source>About Marlowtek Tessarin</source>
-        <translation>Sobre o Marlowtek Tessarin</translation>
-    </message>
-    <message>
-        <source>Marlowtek Tessarin
-
-A professional disk cloning and system migration solution for Windows.
-Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation>Marlowtek Tessarin
-
-Uma solução profissional de clonagem de discos e migração de sistemas para Windows.
-Clone discos inteiros, migre sistemas operativos, copie partições selecionadas e crie unidades de arranque fiáveis com clonagem inteligente e otimização para SSD.</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ajuda</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Suporte</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Sair</translation>
-    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1781,6 +1751,39 @@ Clone discos inteiros, migre sistemas operativos, copie partições selecionadas
     <message>
         <source>Keep Original Size</source>
         <translation>Manter o tamanho original</translation>
+    </message>
+</context>
+<context>
+    <name>TitleMenu</name>
+    <message>
+        <source>About Marlowtek Tessarin</source>
+        <translation>Sobre o Marlowtek Tessarin</translation>
+    </message>
+    <message>
+        <source>Marlowtek Tessarin
+
+A professional disk cloning and system migration solution for Windows.
+Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
+        <translation>Marlowtek Tessarin
+
+Uma solução profissional de clonagem de discos e migração de sistemas para Windows.
+Clone discos inteiros, migre sistemas operativos, copie partições selecionadas e crie unidades de arranque fiáveis com clonagem inteligente e otimização para SSD.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Suporte</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
     </message>
 </context>
 <context>

@@ -1101,36 +1101,6 @@ Lütfen bu bağlantıyı kopyalayıp el ile açın:
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
         <translation>Bir klonlama veya önyükleme onarımı görevi hâlâ çalışıyor. Tessarin&apos;i kapatmadan önce lütfen bitmesini bekleyin.</translation>
     </message>
-    <message>
-        <source>About Marlowtek Tessarin</source>
-        <translation>Marlowtek Tessarin hakkında</translation>
-    </message>
-    <message>
-        <source>Marlowtek Tessarin
-
-A professional disk cloning and system migration solution for Windows.
-Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation>Marlowtek Tessarin
-
-Windows için profesyonel bir disk klonlama ve sistem taşıma çözümü.
-Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işletim sistemlerini taşıyın, seçili bölümleri kopyalayın ve güvenilir önyüklenebilir sürücüler oluşturun.</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Dil</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Yardım</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Destek</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Çıkış</translation>
-    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1781,6 +1751,39 @@ Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işlet
     <message>
         <source>Keep Original Size</source>
         <translation>Orijinal boyutu koru</translation>
+    </message>
+</context>
+<context>
+    <name>TitleMenu</name>
+    <message>
+        <source>About Marlowtek Tessarin</source>
+        <translation>Marlowtek Tessarin hakkında</translation>
+    </message>
+    <message>
+        <source>Marlowtek Tessarin
+
+A professional disk cloning and system migration solution for Windows.
+Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
+        <translation>Marlowtek Tessarin
+
+Windows için profesyonel bir disk klonlama ve sistem taşıma çözümü.
+Akıllı klonlama ve SSD optimizasyonu ile diskleri tümüyle klonlayın, işletim sistemlerini taşıyın, seçili bölümleri kopyalayın ve güvenilir önyüklenebilir sürücüler oluşturun.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Destek</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çıkış</translation>
     </message>
 </context>
 <context>

@@ -1101,36 +1101,6 @@ Resume it, copying only the rest, or start over and copy everything?</source>
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
         <translation>克隆或引导修复任务仍在运行。请等待其完成后再关闭 Tessarin。</translation>
     </message>
-    <message>
-        <source>About Marlowtek Tessarin</source>
-        <translation>关于 Marlowtek Tessarin</translation>
-    </message>
-    <message>
-        <source>Marlowtek Tessarin
-
-A professional disk cloning and system migration solution for Windows.
-Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation>Marlowtek Tessarin
-
-专业的 Windows 磁盘克隆与系统迁移解决方案。
-克隆整个磁盘、迁移操作系统、复制所选分区，并借助智能克隆和 SSD 优化创建可靠的可启动驱动器。</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>语言</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>技术支持</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>退出</translation>
-    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1781,6 +1751,39 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Keep Original Size</source>
         <translation>保持原大小</translation>
+    </message>
+</context>
+<context>
+    <name>TitleMenu</name>
+    <message>
+        <source>About Marlowtek Tessarin</source>
+        <translation>关于 Marlowtek Tessarin</translation>
+    </message>
+    <message>
+        <source>Marlowtek Tessarin
+
+A professional disk cloning and system migration solution for Windows.
+Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
+        <translation>Marlowtek Tessarin
+
+专业的 Windows 磁盘克隆与系统迁移解决方案。
+克隆整个磁盘、迁移操作系统、复制所选分区，并借助智能克隆和 SSD 优化创建可靠的可启动驱动器。</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>技术支持</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
     </message>
 </context>
 <context>

@@ -1101,36 +1101,6 @@ Resume it, copying only the rest, or start over and copy everything?</source>
         <source>A clone or boot repair task is still running. Please wait until it finishes before closing Tessarin.</source>
         <translation>複製或開機修復工作仍在執行。請等待其完成後再關閉 Tessarin。</translation>
     </message>
-    <message>
-        <source>About Marlowtek Tessarin</source>
-        <translation>關於 Marlowtek Tessarin</translation>
-    </message>
-    <message>
-        <source>Marlowtek Tessarin
-
-A professional disk cloning and system migration solution for Windows.
-Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
-        <translation>Marlowtek Tessarin
-
-專業的 Windows 磁碟複製與系統移轉解決方案。
-複製整個磁碟、移轉作業系統、複製所選分割區，並藉助智慧複製與 SSD 最佳化建立可靠的可開機磁碟。</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>語言</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>說明</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>技術支援</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>結束</translation>
-    </message>
 </context>
 <context>
     <name>PartitionCard</name>
@@ -1781,6 +1751,39 @@ Clone entire disks, migrate operating systems, copy selected partitions, and cre
     <message>
         <source>Keep Original Size</source>
         <translation>保留原大小</translation>
+    </message>
+</context>
+<context>
+    <name>TitleMenu</name>
+    <message>
+        <source>About Marlowtek Tessarin</source>
+        <translation>關於 Marlowtek Tessarin</translation>
+    </message>
+    <message>
+        <source>Marlowtek Tessarin
+
+A professional disk cloning and system migration solution for Windows.
+Clone entire disks, migrate operating systems, copy selected partitions, and create reliable bootable drives with smart cloning and SSD optimization support.</source>
+        <translation>Marlowtek Tessarin
+
+專業的 Windows 磁碟複製與系統移轉解決方案。
+複製整個磁碟、移轉作業系統、複製所選分割區，並藉助智慧複製與 SSD 最佳化建立可靠的可開機磁碟。</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>技術支援</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
     </message>
 </context>
 <context>
