@@ -10,6 +10,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 #include <sys/stat.h>
 
 namespace {
@@ -25,6 +27,21 @@ qint64 allocatedBytes(const QString& file)
 {
     struct stat st {};
     return ::stat(file.toLocal8Bit().constData(), &st) == 0 ? qint64(st.st_blocks) * 512 : 0;
+}
+
+// A killed run's transfers are torn down by the kernel after the process is gone; its exclusive
+// hold on a block device goes with them.
+bool waitUntilFree(const QString& device)
+{
+    for (int i = 0; i < 200; ++i) {
+        const int fd = ::open(device.toLocal8Bit().constData(), O_RDONLY | O_EXCL | O_CLOEXEC);
+        if (fd >= 0) {
+            ::close(fd);
+            return true;
+        }
+        QThread::msleep(50);
+    }
+    return false;
 }
 
 QString digest(const QString& file)
@@ -144,6 +161,8 @@ private slots:
         QVERIFY2(interrupt(disks, cloneArgs(extra), target, qint64(PlannedBytes * fraction), signal), "the clone ended before the stop");
         const QString journal = lastJournal();
         QVERIFY(!journal.isEmpty());
+        if (loop)
+            QVERIFY(waitUntilFree(device->device()));
 
         QByteArray out, err;
         QVERIFY2(CliRunner::run(disks, cloneArgs(extra + QStringList{QStringLiteral("--resume")}), &out, &err) == 0, err.constData());
