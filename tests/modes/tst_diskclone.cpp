@@ -86,6 +86,18 @@ class TestDiskClone : public QObject {
     Q_OBJECT
     CloneFixture f;
 
+    // A disk clone of the fixture's source onto its target, without boot repair.
+    CloneConfig diskClone()
+    {
+        Tessarin::registerMetaTypes();
+        CloneConfig config;
+        config.mode = Tessarin::CloneModeType::DiskClone;
+        config.sourceDisk = f.record(Src);
+        config.targetDisk = f.record(Dst);
+        config.fixBoot = false;
+        return config;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -365,13 +377,8 @@ private slots:
         f.buildSource(Src, true, layout, files);
         if (QTest::currentTestFailed())
             return;
-        Tessarin::registerMetaTypes();
-        CloneConfig config;
-        config.mode = Tessarin::CloneModeType::DiskClone;
-        config.sourceDisk = f.record(Src);
-        config.targetDisk = f.record(Dst);
+        CloneConfig config = diskClone();
         config.smartClone = true;
-        config.fixBoot = false;
         OpenCounter counter(Platform::devices());
         {
             ScopedPlatform scoped(PlatformParts{.devices = &counter});
@@ -407,12 +414,7 @@ private slots:
         f.buildSource(Src, true, layout, files);
         if (QTest::currentTestFailed())
             return;
-        Tessarin::registerMetaTypes();
-        CloneConfig config;
-        config.mode = Tessarin::CloneModeType::DiskClone;
-        config.sourceDisk = f.record(Src);
-        config.targetDisk = f.record(Dst);
-        config.fixBoot = false;
+        CloneConfig config = diskClone();
         f.log.mark();
         DiscardBender bender(Platform::devices(), DiscardBender::Bend(bend), Dst);
         {
