@@ -1,9 +1,9 @@
 #include "core/copypipeline.h"
+#include "core/contenthash.h"
 
 #include "core/logger.h"
 #include "core/rawdisk.h"
 
-#include <xxhash.h>
 
 #include <algorithm>
 #include <chrono>
@@ -30,8 +30,7 @@ CopyPipeline::CopyPipeline(DeviceHandle* source, DeviceHandle* target, AsyncIo& 
 
 CopyPipeline::Hash CopyPipeline::hashOf(const uint8_t* data, uint64_t length)
 {
-    const XXH128_hash_t h = XXH3_128bits(data, size_t(length));
-    return Hash{h.low64, h.high64};
+    return ContentHash::of(data, size_t(length));
 }
 
 void CopyPipeline::fail(Failure failure, uint64_t sector, const std::string& text)

@@ -4,6 +4,7 @@
 #include "core/unreadablemap.h"
 #include "platform/asyncio.h"
 
+#include <array>
 #include <atomic>
 #include <deque>
 #include <functional>
@@ -70,10 +71,7 @@ private:
         size_t pending = 0;
         bool broken = false;
     };
-    struct Hash {
-        uint64_t low = 0, high = 0;
-        bool operator==(const Hash&) const = default;
-    };
+    using Hash = std::array<uint8_t, 16>;
 
     bool runBatches();
     // Flushes the target (unless `flushed`) and hands the batches written since the last time to

@@ -1,10 +1,9 @@
 #include "modes/cloneresume.h"
 
 #include "core/alignedbuffer.h"
+#include "core/contenthash.h"
 #include "core/diskio.h"
 #include "core/logger.h"
-
-#include <xxhash.h>
 
 #include <QByteArray>
 #include <QFileInfo>
@@ -31,16 +30,7 @@ void putText(QByteArray& out, const QString& text)
     out.append(bytes);
 }
 
-std::array<uint8_t, 16> hashBytes(const QByteArray& bytes)
-{
-    const XXH128_hash_t h = XXH3_128bits(bytes.constData(), size_t(bytes.size()));
-    std::array<uint8_t, 16> out{};
-    for (int i = 0; i < 8; ++i) {
-        out[size_t(i)] = uint8_t(h.low64 >> (8 * i));
-        out[size_t(8 + i)] = uint8_t(h.high64 >> (8 * i));
-    }
-    return out;
-}
+std::array<uint8_t, 16> hashBytes(const QByteArray& bytes) { return ContentHash::of(bytes.constData(), size_t(bytes.size())); }
 
 uint64_t bytesOf(const std::vector<CopyExtent>& extents)
 {
