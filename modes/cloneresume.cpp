@@ -131,20 +131,22 @@ std::vector<CopyExtent> CloneResume::fingerprintRanges(const ClonePlan& plan)
     return out;
 }
 
-bool CloneResume::fingerprint(DiskIO& io, std::array<uint8_t, 16>& out, QString& error) const
+void CloneResume::fingerprint(DiskIO& io, std::array<uint8_t, 16>& out) const
 {
     QByteArray all;
     for (const CopyExtent& r : fingerprintRanges(m_plan)) {
         QByteArray bytes(qsizetype(r.length), Qt::Uninitialized);
+        // A range that cannot be read (a failing source copied past its bad sectors) stands in as
+        // unreadable; it does so again as long as it stays unreadable.
         if (!io.readSourceBytes(r.sourceOffset, r.length, bytes.data())) {
-            error = tr("The source cannot be read for the clone's journal: %1").arg(io.lastError());
-            return false;
+            Logger::instance().info(QStringLiteral("Source bytes %1 to %2 are unreadable for the journal's fingerprint")
+                                        .arg(r.sourceOffset).arg(r.sourceOffset + r.length));
+            bytes = QByteArrayLiteral("unreadable");
         }
         const std::array<uint8_t, 16> h = hashBytes(bytes);
         all.append(reinterpret_cast<const char*>(h.data()), qsizetype(h.size()));
     }
     out = hashBytes(all);
-    return true;
 }
 
 CloneJournalCodec::Header CloneResume::header() const
@@ -173,8 +175,7 @@ bool CloneResume::begin(DiskIO& io, QString& error)
 {
     Logger& log = Logger::instance();
     m_resuming = m_config.resume;
-    if (!fingerprint(io, m_fingerprint, error))
-        return false;
+    fingerprint(io, m_fingerprint);
     if (!m_resuming) {
         // The clean that follows makes whatever an earlier run left on the target worthless.
         if (CloneJournal::exists(m_path) && CloneJournal::remove(m_path))
@@ -219,8 +220,10 @@ bool CloneResume::checkTarget(DiskIO& io, QString& error) const
     const std::vector<CopyExtent> listed = m_copied.covered(skippableExtents());
     for (const CopyExtent& s : samples(listed, TargetSamples, SampleBytes, SampleAlignment)) {
         AlignedBuffer source(s.length, SampleAlignment), target(s.length, SampleAlignment);
-        if (!source || !target || !io.readSourceBytes(s.sourceOffset, s.length, source.data())
-            || !io.readTargetBytes(s.targetOffset, s.length, target.data())) {
+        // Where the source cannot be read the copy holds zeros, which proves nothing either way.
+        if (source && !io.readSourceBytes(s.sourceOffset, s.length, source.data()))
+            continue;
+        if (!source || !target || !io.readTargetBytes(s.targetOffset, s.length, target.data())) {
             error = tr("The disks cannot be read to check the interrupted clone: %1").arg(io.lastError());
             return false;
         }

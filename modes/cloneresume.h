@@ -54,7 +54,7 @@ public:
     static QString logFolder();
 
 private:
-    bool fingerprint(DiskIO& io, std::array<uint8_t, 16>& out, QString& error) const;
+    void fingerprint(DiskIO& io, std::array<uint8_t, 16>& out) const;
     CloneJournalCodec::Header header() const;
     // The copies whose ranges a resumed run may skip; the table region is always written again.
     std::vector<CopyExtent> skippableExtents() const;

@@ -540,10 +540,6 @@ Fortsetzen und nur den Rest kopieren, oder neu beginnen und alles kopieren?</tra
 <context>
     <name>CloneResume</name>
     <message>
-        <source>The source cannot be read for the clone&apos;s journal: %1</source>
-        <translation>Die Quelle kann für das Journal des Klons nicht gelesen werden: %1</translation>
-    </message>
-    <message>
         <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
         <translation>Es gibt kein Journal eines unterbrochenen Klons von dieser Quelle auf dieses Ziel zum Fortsetzen (%1)</translation>
     </message>

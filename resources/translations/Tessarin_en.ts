@@ -540,10 +540,6 @@ Resume it, copying only the rest, or start over and copy everything?</translatio
 <context>
     <name>CloneResume</name>
     <message>
-        <source>The source cannot be read for the clone&apos;s journal: %1</source>
-        <translation>The source cannot be read for the clone&apos;s journal: %1</translation>
-    </message>
-    <message>
         <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
         <translation>There is no journal of an interrupted clone from this source onto this target to resume (%1)</translation>
     </message>

@@ -540,10 +540,6 @@ Resume it, copying only the rest, or start over and copy everything?</source>
 <context>
     <name>CloneResume</name>
     <message>
-        <source>The source cannot be read for the clone&apos;s journal: %1</source>
-        <translation>No se puede leer el origen para el diario de la clonación: %1</translation>
-    </message>
-    <message>
         <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
         <translation>No hay ningún diario de una clonación interrumpida de este origen a este destino que reanudar (%1)</translation>
     </message>

@@ -540,10 +540,6 @@ Le reprendre en ne copiant que le reste, ou recommencer et tout copier ?</transl
 <context>
     <name>CloneResume</name>
     <message>
-        <source>The source cannot be read for the clone&apos;s journal: %1</source>
-        <translation>La source ne peut pas être lue pour le journal du clonage : %1</translation>
-    </message>
-    <message>
         <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
         <translation>Aucun journal d&apos;un clonage interrompu de cette source vers cette cible à reprendre (%1)</translation>
     </message>

@@ -540,10 +540,6 @@ Riprenderla copiando solo il resto, o ricominciare e copiare tutto?</translation
 <context>
     <name>CloneResume</name>
     <message>
-        <source>The source cannot be read for the clone&apos;s journal: %1</source>
-        <translation>Impossibile leggere l&apos;origine per il registro della clonazione: %1</translation>
-    </message>
-    <message>
         <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
         <translation>Non c&apos;è alcun registro di una clonazione interrotta da questa origine a questa destinazione da riprendere (%1)</translation>
     </message>

@@ -540,10 +540,6 @@ Resume it, copying only the rest, or start over and copy everything?</source>
 <context>
     <name>CloneResume</name>
     <message>
-        <source>The source cannot be read for the clone&apos;s journal: %1</source>
-        <translation>복제 저널을 위해 원본을 읽을 수 없습니다: %1</translation>
-    </message>
-    <message>
         <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
         <translation>이 원본에서 이 대상으로 재개할 중단된 복제의 저널이 없습니다 (%1)</translation>
     </message>

@@ -540,10 +540,6 @@ Hervatten en alleen de rest kopiëren, of opnieuw beginnen en alles kopiëren?</
 <context>
     <name>CloneResume</name>
     <message>
-        <source>The source cannot be read for the clone&apos;s journal: %1</source>
-        <translation>De bron kan niet worden gelezen voor het journaal van de kloon: %1</translation>
-    </message>
-    <message>
         <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
         <translation>Er is geen journaal van een onderbroken kloon van deze bron naar dit doel om te hervatten (%1)</translation>
     </message>

@@ -540,10 +540,6 @@ Retomá-lo, copiando apenas o resto, ou recomeçar e copiar tudo?</translation>
 <context>
     <name>CloneResume</name>
     <message>
-        <source>The source cannot be read for the clone&apos;s journal: %1</source>
-        <translation>Não é possível ler a origem para o diário do clone: %1</translation>
-    </message>
-    <message>
         <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
         <translation>Não há diário de um clone interrompido desta origem para este destino a retomar (%1)</translation>
     </message>

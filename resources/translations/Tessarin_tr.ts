@@ -540,10 +540,6 @@ Yalnızca kalanı kopyalayarak sürdürülsün mü, yoksa baştan başlanıp her
 <context>
     <name>CloneResume</name>
     <message>
-        <source>The source cannot be read for the clone&apos;s journal: %1</source>
-        <translation>Klonlama günlüğü için kaynak okunamıyor: %1</translation>
-    </message>
-    <message>
         <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
         <translation>Bu kaynaktan bu hedefe sürdürülecek kesilmiş bir klonlamanın günlüğü yok (%1)</translation>
     </message>

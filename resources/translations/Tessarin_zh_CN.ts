@@ -540,10 +540,6 @@ Resume it, copying only the rest, or start over and copy everything?</source>
 <context>
     <name>CloneResume</name>
     <message>
-        <source>The source cannot be read for the clone&apos;s journal: %1</source>
-        <translation>无法为克隆日志读取源: %1</translation>
-    </message>
-    <message>
         <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
         <translation>没有可继续的从此源到此目标的中断克隆日志 (%1)</translation>
     </message>

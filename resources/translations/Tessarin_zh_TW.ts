@@ -540,10 +540,6 @@ Resume it, copying only the rest, or start over and copy everything?</source>
 <context>
     <name>CloneResume</name>
     <message>
-        <source>The source cannot be read for the clone&apos;s journal: %1</source>
-        <translation>無法為複製日誌讀取來源: %1</translation>
-    </message>
-    <message>
         <source>There is no journal of an interrupted clone from this source onto this target to resume (%1)</source>
         <translation>沒有可繼續的從此來源到此目標的中斷複製日誌 (%1)</translation>
     </message>
