@@ -78,6 +78,9 @@ public:
             SetLastError(err);
             return false;
         }
+        // Done at once: nothing to wait for (Wine does not set the event for every call that completes so).
+        if (started)
+            return GetOverlappedResult(handle, &m_overlapped, &transferred, FALSE) != FALSE;
         for (DWORD waited = 0;;) {
             const DWORD result = WaitForSingleObject(m_event, WaitSliceMs);
             if (result == WAIT_OBJECT_0 || result == WAIT_FAILED)
@@ -296,6 +299,8 @@ bool Win32DeviceHandle::discard(uint64_t offset, uint64_t length)
     const bool ok = m_fileSize >= 0 ? zeroFileRange(offset, length) : trim(offset, length);
     if (ok)
         Win32Platform::clearError();
+    else if (GetLastError() == ERROR_NOT_SUPPORTED)
+        m_discardKind = Discard::None;  // asked once, not again for every request
     return ok;
 }
 
