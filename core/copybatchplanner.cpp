@@ -2,6 +2,14 @@
 
 #include <algorithm>
 
+uint64_t CopyBatchPlanner::bytesOf(const std::vector<CopyExtent>& extents)
+{
+    uint64_t total = 0;
+    for (const CopyExtent& e : extents)
+        total += e.length;
+    return total;
+}
+
 std::vector<CopyExtent> CopyBatchPlanner::merge(std::vector<CopyExtent> extents)
 {
     std::stable_sort(extents.begin(), extents.end(),

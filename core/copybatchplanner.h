@@ -39,6 +39,8 @@ public:
         size_t maxPiecesPerBatch = 64;
     };
 
+    // The bytes the extents move.
+    static uint64_t bytesOf(const std::vector<CopyExtent>& extents);
     // In source order, empty ones dropped, neighbours on both sides joined.
     static std::vector<CopyExtent> merge(std::vector<CopyExtent> extents);
     static std::vector<CopyBatch> plan(const std::vector<CopyExtent>& extents, const Limits& limits);

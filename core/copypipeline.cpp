@@ -357,16 +357,20 @@ void CopyPipeline::batchRead(size_t slot)
         writePieces(slot);
 }
 
-void CopyPipeline::batchWritten(size_t slot)
+void CopyPipeline::recordWritten(size_t batch)
 {
-    Slot& s = m_slots[slot];
-    const size_t batch = s.batch;
     m_done[batch] = true;
     m_written += m_batches[batch].bytes;
     if (!m_settings.verify)
         m_unflushed.push_back(batch);
     if (m_progress)
         m_progress(m_written, m_total);
+}
+
+void CopyPipeline::batchWritten(size_t slot)
+{
+    Slot& s = m_slots[slot];
+    recordWritten(s.batch);
     // The data is on the target now: read it back while later requests are still moving.
     if (m_settings.verify && wanted(s))
         startReadBack(slot);
@@ -402,12 +406,7 @@ void CopyPipeline::copySpanning(size_t batch, uint8_t* data)
         if (!RawDisk::writeRange(m_target, p.targetOffset, p.length, data, m_settings.targetAlignment)
             && !failWrite(p, data, platformErrorText()))
             return;
-        m_done[batch] = true;
-        m_written += p.length;
-        if (!m_settings.verify)
-            m_unflushed.push_back(batch);
-        if (m_progress)
-            m_progress(m_written, m_total);
+        recordWritten(batch);
         if (!m_settings.verify)
             return;
     }

@@ -92,6 +92,8 @@ private:
     void submitPieces(size_t slot, bool write, DeviceHandle* handle, const std::vector<bool>& skip = {});
     void copySpanning(size_t batch, uint8_t* data);
     void batchRead(size_t slot);
+    // Counts the batch as on the target, for the progress and the next checkpoint.
+    void recordWritten(size_t batch);
     // The slot's batch is on the target: read back next when verifying, else the slot is free.
     void batchWritten(size_t slot);
     void batchReadBack(size_t batch, const uint8_t* data);

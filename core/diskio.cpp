@@ -254,9 +254,7 @@ bool DiskIO::runPipeline(const std::vector<CopyExtent>& extents, bool compareOnl
         log.error(QStringLiteral("Transfer buffers not allocated"));
         return false;
     }
-    uint64_t total = 0;
-    for (const CopyExtent& e : extents)
-        total += e.length;
+    const uint64_t total = CopyBatchPlanner::bytesOf(extents);
     if (compareOnly)
         log.info(QStringLiteral("Comparing %1 bytes in %2 extents with the source").arg(total).arg(extents.size()));
     else if (extents.size() == 1)

@@ -244,9 +244,7 @@ bool CloneMode::copyExtents(const std::vector<CopyExtent>& extents, uint64_t byt
         todo = m_resume->copied().remaining(extents);
         done = m_resume->copied().covered(extents);
     }
-    uint64_t skipped = 0;
-    for (const CopyExtent& e : done)
-        skipped += e.length;
+    const uint64_t skipped = CopyBatchPlanner::bytesOf(done);
     if (skipped > 0)
         Logger::instance().info(QStringLiteral("%1: %2 of %3 MB were copied by the interrupted run")
                                     .arg(what).arg(skipped / 1048576).arg(bytes / 1048576));

@@ -32,13 +32,6 @@ void putText(QByteArray& out, const QString& text)
 
 std::array<uint8_t, 16> hashBytes(const QByteArray& bytes) { return ContentHash::of(bytes.constData(), size_t(bytes.size())); }
 
-uint64_t bytesOf(const std::vector<CopyExtent>& extents)
-{
-    uint64_t total = 0;
-    for (const CopyExtent& e : extents)
-        total += e.length;
-    return total;
-}
 }
 
 CloneResume::CloneResume(const CloneConfig& config, const ClonePlan& plan, const QString& folder)
@@ -96,7 +89,7 @@ std::vector<CopyExtent> CloneResume::samples(const std::vector<CopyExtent>& exte
                                              uint32_t alignment)
 {
     std::vector<CopyExtent> out;
-    const uint64_t total = bytesOf(extents);
+    const uint64_t total = CopyBatchPlanner::bytesOf(extents);
     if (total == 0 || count == 0)
         return out;
     const uint64_t step = std::max<uint64_t>(total / count, 1);
@@ -211,7 +204,7 @@ bool CloneResume::begin(DiskIO& io, QString& error)
     log.info(QStringLiteral("Resuming from %1: %2 of %3 MB are on the target already")
                  .arg(m_path)
                  .arg(m_copied.bytesIn(skippable) / MiB)
-                 .arg(bytesOf(skippable) / MiB));
+                 .arg(CopyBatchPlanner::bytesOf(skippable) / MiB));
     return true;
 }
 
